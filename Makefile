@@ -1,0 +1,45 @@
+# The two entry points of the project: `make run` and `make test`.
+# Everything else here is a building block of those two.
+
+BUILD_TYPE ?= Release
+JOBS ?= $(shell nproc)
+GEN := -G Ninja
+
+.PHONY: run test test-asan deps-run deps-test build-release build-test build-asan bench fuzz clean
+
+run: deps-run build-release
+	./build/release/src/app/brindlewick
+
+test: deps-test build-test
+	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The same tests built with AddressSanitizer and UBSan.
+test-asan: deps-test build-asan
+	cd build/asan && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+deps-run:
+	./scripts/install-deps.sh run
+
+deps-test:
+	./scripts/install-deps.sh test
+
+build-release:
+	cmake -S . -B build/release $(GEN) -DCMAKE_BUILD_TYPE=Release -DBW_BUILD_TESTS=OFF
+	cmake --build build/release -j $(JOBS)
+
+build-test:
+	cmake -S . -B build/test $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBW_BUILD_TESTS=ON
+	cmake --build build/test -j $(JOBS)
+
+build-asan:
+	cmake -S . -B build/asan $(GEN) -DCMAKE_BUILD_TYPE=Debug -DBW_BUILD_TESTS=ON -DBW_SANITIZE=ON -DBW_BUILD_BENCH=OFF
+	cmake --build build/asan -j $(JOBS)
+
+bench: deps-test build-test
+	./bench/run-all.sh build/test
+
+clean:
+	rm -rf build

@@ -1,0 +1,48 @@
+# Warnings for every target of the project; -Werror when BW_WERROR is on (CI).
+function(bw_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+    -Wno-sign-conversion)
+  if(BW_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# A library made of every source below the current folder (one library per room).
+function(bw_room_library target)
+  cmake_parse_arguments(ARG "" "" "LINK;DIRS" ${ARGN})
+  set(sources)
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
+  if(NOT sources)
+    # A room still being built up: an empty library keeps the graph whole.
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp "// no sources yet\n")
+    set(sources ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
+  endif()
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${ARG_LINK})
+  bw_warnings(${target})
+endfunction()
+
+# A GoogleTest program made of every test source in a folder, registered with CTest.
+function(bw_test_program target)
+  cmake_parse_arguments(ARG "" "" "LINK;DIRS" ${ARGN})
+  set(sources)
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE bw_test_support ${ARG_LINK} GTest::gtest GTest::gmock)
+  bw_warnings(${target})
+  gtest_discover_tests(${target}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

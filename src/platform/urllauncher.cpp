@@ -1,0 +1,12 @@
+#include "platform/urllauncher.h"
+
+#include <QDesktopServices>
+
+namespace bw {
+
+bool DesktopUrlLauncher::open(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace bw

@@ -1,0 +1,132 @@
+#include "shell/core/mainmodule.h"
+
+#include "platform/clock.h"
+#include "platform/platform.h"
+#include "platform/randomsource.h"
+#include "platform/urllauncher.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPalette>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <stdexcept>
+
+namespace bw {
+
+namespace {
+
+QString& titleStorage()
+{
+    static QString title = QString::fromLatin1(kProductName);
+    return title;
+}
+
+void paintFace(QWidget* widget)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), widget->palette().color(QPalette::Button));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QFileInfo info(path);
+    return info.exists() && info.lastModified().isValid();
+}
+
+void DeleteFileForced(const QString& path)
+{
+    QFile file(path);
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    file.remove();
+}
+
+void DeleteFileQuietly(const QString& path)
+{
+    QCoreApplication::processEvents();
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!QFile::remove(path) && QFileInfo::exists(path)) {
+        DeleteFileForced(path);
+    }
+}
+
+void ApplyFaceColors(QWidget* window)
+{
+    paintFace(window);
+    const auto children = window->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child)
+            || qobject_cast<QCheckBox*>(child) || qobject_cast<QRadioButton*>(child)) {
+            paintFace(child);
+        }
+    }
+}
+
+void ApplySkin(QWidget* window)
+{
+    const QString skin = programFile(QString::fromLatin1(kSkinFile));
+    if (!FileExists(skin)) {
+        return;
+    }
+    ApplyFaceColors(window);
+    QFile file(skin);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw std::runtime_error("Cannot read the skin file " + skin.toStdString());
+    }
+    window->setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+QString shortenTitle(const QString& name, int limit)
+{
+    QString title = name;
+    while (title.size() > limit) {
+        const qsizetype blank = title.lastIndexOf(QLatin1Char(' '));
+        if (blank <= 0) {
+            return title.left(limit);
+        }
+        title.truncate(blank);
+    }
+    return title;
+}
+
+void SetApplicationTitle()
+{
+    titleStorage() = shortenTitle(QString::fromLatin1(kProductName));
+}
+
+QString applicationTitle()
+{
+    return titleStorage();
+}
+
+void OpenHomePageAtRandom()
+{
+    Platform& p = platform();
+    p.random->seed(static_cast<std::uint32_t>(p.clock->secondsSinceMidnight()));
+    const int drawn = static_cast<int>(p.random->next() * 100.0) + 1;
+    if (drawn == 7) {
+        p.urlLauncher->open(QUrl(QString::fromLatin1(kHomePage)));
+    }
+}
+
+QString programFile(const QString& relative)
+{
+    return QDir(platform().programFolder).filePath(relative);
+}
+
+} // namespace bw

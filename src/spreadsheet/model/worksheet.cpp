@@ -1,0 +1,168 @@
+#include "spreadsheet/model/worksheet.h"
+
+#include <algorithm>
+
+namespace bw::ss {
+
+Worksheet::Worksheet(Workbook& book, QString name) : book_(&book), name_(std::move(name)) {}
+
+const Cell* Worksheet::cell(CellAddress a) const
+{
+    const auto row = rows_.find(a.row);
+    if (row == rows_.end()) return nullptr;
+    const auto c = row->second.cells.find(a.col);
+    return c == row->second.cells.end() ? nullptr : &c->second;
+}
+
+Cell& Worksheet::touch(CellAddress a)
+{
+    RowInfo& row = rows_[a.row];
+    auto found = row.cells.find(a.col);
+    if (found != row.cells.end()) return found->second;
+    Cell fresh;
+    fresh.format = formatAt(a);
+    return row.cells.emplace(a.col, std::move(fresh)).first->second;
+}
+
+void Worksheet::setValue(CellAddress a, Value v)
+{
+    Cell& c = touch(a);
+    c.formula.reset();
+    c.value = std::move(v);
+    needsRecalc_ = true;
+}
+
+void Worksheet::setFormula(CellAddress a, std::shared_ptr<const formula::Formula> f, Value cached)
+{
+    Cell& c = touch(a);
+    c.formula = std::move(f);
+    c.value = std::move(cached);
+    needsRecalc_ = true;
+}
+
+void Worksheet::clearContentsAndFormats()
+{
+    for (auto& [index, row] : rows_) {
+        row.cells.clear();
+        row.format.reset();
+    }
+    std::erase_if(rows_, [](const auto& entry) { return !entry.second.height.has_value(); });
+    for (auto& [index, col] : columns_) {
+        col.format.reset();
+    }
+    std::erase_if(columns_, [](const auto& entry) { return !entry.second.width.has_value(); });
+    defaultFormat_ = kDefaultFormat;
+    merges_.clear();
+    needsRecalc_ = true;
+}
+
+FormatId Worksheet::formatAt(CellAddress a) const
+{
+    const auto row = rows_.find(a.row);
+    if (row != rows_.end()) {
+        const auto c = row->second.cells.find(a.col);
+        if (c != row->second.cells.end()) return c->second.format;
+        if (row->second.format) return *row->second.format;
+    }
+    const auto col = columns_.find(a.col);
+    if (col != columns_.end() && col->second.format) return *col->second.format;
+    return defaultFormat_;
+}
+
+void Worksheet::setCellFormat(CellAddress a, FormatId id)
+{
+    touch(a).format = id;
+}
+
+double Worksheet::rowHeight(int row) const
+{
+    const auto found = rows_.find(row);
+    if (found != rows_.end() && found->second.height) return *found->second.height;
+    return kDefaultRowHeight;
+}
+
+void Worksheet::setRowHeight(int row, double points)
+{
+    rows_[row].height = points;
+}
+
+double Worksheet::columnWidth(int col) const
+{
+    const auto found = columns_.find(col);
+    if (found != columns_.end() && found->second.width) return *found->second.width;
+    return kDefaultColumnWidth;
+}
+
+void Worksheet::setColumnWidth(int col, double characters)
+{
+    columns_[col].width = characters;
+}
+
+std::optional<FormatId> Worksheet::rowFormat(int row) const
+{
+    const auto found = rows_.find(row);
+    return found == rows_.end() ? std::nullopt : found->second.format;
+}
+
+void Worksheet::setRowFormat(int row, FormatId id)
+{
+    rows_[row].format = id;
+}
+
+std::optional<FormatId> Worksheet::columnFormat(int col) const
+{
+    const auto found = columns_.find(col);
+    return found == columns_.end() ? std::nullopt : found->second.format;
+}
+
+void Worksheet::setColumnFormat(int col, FormatId id)
+{
+    columns_[col].format = id;
+}
+
+namespace {
+
+bool overlaps(const CellRange& a, const CellRange& b)
+{
+    return a.first.row <= b.last.row && b.first.row <= a.last.row && a.first.col <= b.last.col
+        && b.first.col <= a.last.col;
+}
+
+} // namespace
+
+void Worksheet::merge(const CellRange& r)
+{
+    if (r.isSingleCell()) return;
+    std::erase_if(merges_, [&](const CellRange& m) { return overlaps(m, r); });
+    merges_.push_back(r);
+}
+
+std::optional<CellRange> Worksheet::usedRange() const
+{
+    bool any = false;
+    CellRange used{{kMaxRows, kMaxColumns}, {-1, -1}};
+    for (const auto& [r, row] : rows_) {
+        if (row.cells.empty() && !row.height && !row.format) continue;
+        any = true;
+        used.first.row = std::min(used.first.row, r);
+        used.last.row = std::max(used.last.row, r);
+        if (!row.cells.empty()) {
+            used.first.col = std::min(used.first.col, row.cells.begin()->first);
+            used.last.col = std::max(used.last.col, row.cells.rbegin()->first);
+        }
+    }
+    if (!any) return std::nullopt;
+    if (used.last.col < 0) {
+        used.first.col = 0;
+        used.last.col = 0;
+    }
+    return used;
+}
+
+void Worksheet::select(const std::vector<CellRange>& ranges, CellAddress active)
+{
+    selection_ = ranges.empty() ? std::vector<CellRange>{CellRange::single(active)} : ranges;
+    activeCell_ = active;
+}
+
+} // namespace bw::ss

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+
+namespace bw::test {
+
+// Records every box and dialog the code shows and answers from a script. A box with no
+// scripted answer gets its default button; a save dialog with none is cancelled.
+class FakeDialogs final : public Dialogs {
+public:
+    Answer message(const Message& message) override;
+    QString saveFileName(const SaveFile& request) override;
+
+    void answerNext(Answer answer) { answers_.push_back(answer); }
+    void chooseNextFile(const QString& path) { files_.push_back(path); }
+
+    const QList<Message>& messages() const { return messages_; }
+    const QList<SaveFile>& saveRequests() const { return saveRequests_; }
+    QStringList texts() const;
+    void clear();
+
+private:
+    std::deque<Answer> answers_;
+    std::deque<QString> files_;
+    QList<Message> messages_;
+    QList<SaveFile> saveRequests_;
+};
+
+} // namespace bw::test
