@@ -1,0 +1,262 @@
+#include "logtable/logtable.h"
+
+namespace bw {
+
+const std::vector<LogTable::Field>& LogTable::fields()
+{
+    static const std::vector<Field> all = {
+        {QStringLiteral("Date"), FieldType::Text, kTextSize},
+        {QStringLiteral("Starting Location"), FieldType::Text, kTextSize},
+        {QStringLiteral("Destination"), FieldType::Text, kTextSize},
+        {QStringLiteral("Description/Notes"), FieldType::Text, kTextSize},
+        {QStringLiteral("Odometer Start"), FieldType::Text, kTextSize},
+        {QStringLiteral("Odometer End"), FieldType::Text, kTextSize},
+        {QStringLiteral("Mileage"), FieldType::Double, 12},
+        {QStringLiteral("Reimbursement"), FieldType::Double, 12},
+    };
+    return all;
+}
+
+int LogTable::fieldIndex(const QString& name)
+{
+    const auto& all = fields();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].name.compare(name, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void LogTable::appendField(const Field& field)
+{
+    if (open_) {
+        throw LogTableError("Operation is not allowed when the object is open.");
+    }
+    fields_.push_back(field);
+}
+
+void LogTable::open()
+{
+    if (open_) {
+        throw LogTableError("Operation is not allowed when the object is open.");
+    }
+    open_ = true;
+    cursor_ = -1;
+}
+
+void LogTable::requireOpen() const
+{
+    if (!open_) {
+        throw LogTableError("Operation is not allowed when the object is closed.");
+    }
+}
+
+bool LogTable::Bof() const
+{
+    requireOpen();
+    return !deletedCurrent_ && (rows_.empty() || cursor_ < 0);
+}
+
+bool LogTable::Eof() const
+{
+    requireOpen();
+    return !deletedCurrent_ && (rows_.empty() || cursor_ >= static_cast<long long>(rows_.size()));
+}
+
+int LogTable::position() const
+{
+    if (!open_ || deletedCurrent_ || cursor_ < 0 || cursor_ >= static_cast<long long>(rows_.size())) {
+        return -1;
+    }
+    return static_cast<int>(cursor_);
+}
+
+void LogTable::setPosition(int row)
+{
+    requireOpen();
+    if (row < 0 || row >= RecordCount()) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+    }
+    cursor_ = row;
+    deletedCurrent_ = false;
+}
+
+void LogTable::AddNew()
+{
+    requireOpen();
+    Row row{nextId_++, std::vector<QVariant>(fields_.size())};
+    rows_.push_back(std::move(row));
+    cursor_ = static_cast<long long>(rows_.size()) - 1;
+    deletedCurrent_ = false;
+}
+
+const LogTable::Row& LogTable::current() const
+{
+    requireOpen();
+    if (deletedCurrent_) {
+        throw LogTableError("Row handle referred to a deleted row or a row marked for deletion.");
+    }
+    if (cursor_ < 0 || cursor_ >= static_cast<long long>(rows_.size())) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted. "
+                            "Requested operation requires a current record.");
+    }
+    return rows_[static_cast<std::size_t>(cursor_)];
+}
+
+LogTable::Row& LogTable::current()
+{
+    return const_cast<Row&>(static_cast<const LogTable*>(this)->current());
+}
+
+void LogTable::Delete()
+{
+    current();
+    rows_.erase(rows_.begin() + cursor_);
+    // The cursor stays on the deleted row until it moves; the next move reaches the row
+    // that followed it.
+    deletedCurrent_ = true;
+}
+
+void LogTable::MoveFirst()
+{
+    requireOpen();
+    cursor_ = 0;
+    deletedCurrent_ = false;
+}
+
+void LogTable::MoveNext()
+{
+    requireOpen();
+    if (deletedCurrent_) {
+        deletedCurrent_ = false;
+        return;
+    }
+    if (Eof()) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted. "
+                            "Requested operation requires a current record.");
+    }
+    ++cursor_;
+}
+
+void LogTable::Move(int offset)
+{
+    requireOpen();
+    const long long base = deletedCurrent_ ? cursor_ - 1 : cursor_;
+    const long long target = base + offset;
+    if (target < -1 || target > static_cast<long long>(rows_.size())) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted. "
+                            "Requested operation requires a current record.");
+    }
+    cursor_ = target;
+    deletedCurrent_ = false;
+}
+
+LogTable::Bookmark LogTable::bookmark() const
+{
+    return current().id;
+}
+
+void LogTable::setBookmark(Bookmark b)
+{
+    requireOpen();
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].id == b) {
+            cursor_ = static_cast<long long>(i);
+            deletedCurrent_ = false;
+            return;
+        }
+    }
+    throw LogTableError("The bookmark is invalid.");
+}
+
+QVariant LogTable::coerce(int field, const QVariant& v) const
+{
+    if (field < 0 || field >= fieldCount()) {
+        throw LogTableError("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    }
+    if (v.isNull() || !v.isValid()) {
+        return QVariant();
+    }
+    const Field& f = fields_[static_cast<std::size_t>(field)];
+    if (f.type == FieldType::Text) {
+        QString text = v.toString();
+        if (text.size() > f.definedSize) {
+            throw LogTableError("Multiple-step operation generated errors. Check each status value.");
+        }
+        return text;
+    }
+    if (v.typeId() == QMetaType::QString) {
+        bool ok = false;
+        const double d = v.toString().trimmed().toDouble(&ok);
+        if (!ok) {
+            throw LogTableError("Multiple-step operation generated errors. Check each status value.");
+        }
+        return d;
+    }
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok) {
+        throw LogTableError("Multiple-step operation generated errors. Check each status value.");
+    }
+    return d;
+}
+
+QVariant LogTable::value(int field) const
+{
+    const Row& row = current();
+    if (field < 0 || field >= fieldCount()) {
+        throw LogTableError("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    }
+    return row.values[static_cast<std::size_t>(field)];
+}
+
+void LogTable::setValue(int field, const QVariant& v)
+{
+    QVariant stored = coerce(field, v);
+    current().values[static_cast<std::size_t>(field)] = std::move(stored);
+}
+
+QVariant LogTable::value(const QString& fieldName) const
+{
+    return value(fieldIndex(fieldName));
+}
+
+void LogTable::setValue(const QString& fieldName, const QVariant& v)
+{
+    setValue(fieldIndex(fieldName), v);
+}
+
+QVariant LogTable::valueAt(int row, int field) const
+{
+    requireOpen();
+    if (row < 0 || row >= RecordCount() || field < 0 || field >= fieldCount()) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+    }
+    return rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)];
+}
+
+void LogTable::setValueAt(int row, int field, const QVariant& v)
+{
+    requireOpen();
+    if (row < 0 || row >= RecordCount()) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+    }
+    QVariant stored = coerce(field, v);
+    rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)] = std::move(stored);
+}
+
+void LogTable::insertRow(int row, const std::vector<QVariant>& values)
+{
+    requireOpen();
+    if (row < 0 || row > RecordCount()) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+    }
+    Row fresh{nextId_++, std::vector<QVariant>(fields_.size())};
+    for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
+        fresh.values[i] = coerce(static_cast<int>(i), values[i]);
+    }
+    rows_.insert(rows_.begin() + row, std::move(fresh));
+    cursor_ = row;
+    deletedCurrent_ = false;
+}
+
+} // namespace bw

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+namespace bw {
+
+class LogTableError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The ordered, in-memory table of trips behind the grid: eight fields, any of which may
+// be null, a cursor that can stand before the first row (Bof), on a row, or after the
+// last row (Eof; "EOF" itself is a C macro), and bookmarks that keep naming the same row
+// while rows move.
+class LogTable {
+public:
+    enum class FieldType { Text, Double };
+    struct Field {
+        QString name;
+        FieldType type;
+        int definedSize;
+    };
+    static constexpr int kFieldCount = 8;
+    static constexpr int kTextSize = 1024;
+    using Bookmark = std::uint64_t;
+
+    // The eight fields in order: Date, Starting Location, Destination, Description/Notes,
+    // Odometer Start, Odometer End (text), Mileage, Reimbursement (double).
+    static const std::vector<Field>& fields();
+    static int fieldIndex(const QString& name); // -1 when unknown
+
+    // --- building (CreateLogTable appends the fields, then opens) ---------------------
+    void appendField(const Field& field);
+    void open();
+    bool isOpen() const { return open_; }
+    int fieldCount() const { return static_cast<int>(fields_.size()); }
+
+    // --- rows and cursor ---------------------------------------------------------------
+    int RecordCount() const { return static_cast<int>(rows_.size()); }
+    bool Bof() const;
+    bool Eof() const;
+    // Position of the current row from 0, or -1 when the cursor is on no row.
+    int position() const;
+    void setPosition(int row);
+
+    void AddNew();     // appends a row of nulls; it becomes the current row
+    void Update() {}   // rows are committed as they are written
+    void Delete();     // removes the current row; the cursor then stands on no row
+    void MoveFirst();
+    void MoveNext();
+    void Move(int offset);
+    Bookmark bookmark() const; // of the current row
+    void setBookmark(Bookmark b);
+
+    // Field value of the current row: a null QVariant, a QString or a double.
+    QVariant value(int field) const;
+    void setValue(int field, const QVariant& v);
+    QVariant value(const QString& fieldName) const;
+    void setValue(const QString& fieldName, const QVariant& v);
+
+    // Direct access by row, for the grid model (does not move the cursor).
+    QVariant valueAt(int row, int field) const;
+    void setValueAt(int row, int field, const QVariant& v);
+    // Inserts a row of the given values at `row` (0 .. RecordCount) without moving rows'
+    // bookmarks; the new row becomes current.
+    void insertRow(int row, const std::vector<QVariant>& values);
+
+private:
+    struct Row {
+        Bookmark id;
+        std::vector<QVariant> values;
+    };
+    const Row& current() const;
+    Row& current();
+    QVariant coerce(int field, const QVariant& v) const;
+    void requireOpen() const;
+
+    std::vector<Field> fields_;
+    std::vector<Row> rows_;
+    // -1 before the first row (BOF), rows_.size() after the last (EOF).
+    long long cursor_ = -1;
+    Bookmark nextId_ = 1;
+    bool open_ = false;
+    bool deletedCurrent_ = false;
+};
+
+} // namespace bw

@@ -1,0 +1,40 @@
+#include "platform/datetext.h"
+
+#include <QRegularExpression>
+
+namespace bw {
+
+QString shortDatePattern(const QLocale& locale)
+{
+    QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    if (!pattern.contains(QLatin1String("yyyy"))) {
+        static const QRegularExpression years(QStringLiteral("y+"));
+        pattern.replace(years, QStringLiteral("yyyy"));
+    }
+    return pattern;
+}
+
+QString dateToText(const QDate& date, const QLocale& locale)
+{
+    return locale.toString(date, shortDatePattern(locale));
+}
+
+QDate textToDate(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    QDate date = locale.toDate(trimmed, shortDatePattern(locale));
+    if (!date.isValid()) date = QDate::fromString(trimmed, Qt::ISODate);
+    if (!date.isValid()) date = locale.toDate(trimmed, QLocale::LongFormat);
+    if (!date.isValid()) {
+        // A two-digit year from the locale's own short form: read it in this century or
+        // the last one, whichever is nearer to today.
+        date = locale.toDate(trimmed, QLocale::ShortFormat);
+        if (date.isValid()) {
+            const int today = QDate::currentDate().year();
+            while (date.year() < today - 80) date = date.addYears(100);
+        }
+    }
+    return date;
+}
+
+} // namespace bw

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace bw {
+
+class LogTable;
+
+// What the report reads from the main window: the employee fields, the period and the
+// trips. The main window implements it; the report never touches widgets.
+class ReportInputs {
+public:
+    virtual ~ReportInputs() = default;
+    virtual QString employeeName() const = 0;
+    virtual QString employeeID() const = 0;
+    virtual QString vehicleDescription() const = 0;
+    virtual QString authorizedBy() const = 0;
+    virtual QString ratePerMile() const = 0;
+    virtual QDate periodFrom() const = 0;
+    virtual QDate periodTo() const = 0;
+    // The trips; the report moves its cursor and puts it back where it was.
+    virtual LogTable& logTable() const = 0;
+};
+
+} // namespace bw
