@@ -1,5 +1,6 @@
 #include "spreadsheet/numfmt/decimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -39,18 +40,28 @@ DigitRun digitRun(double value)
 
 // Keeps `keep` digits of the run, rounding half away from zero; a carry out of the first
 // digit adds a digit in front and moves the point.
-void roundRun(DigitRun& run, int keep)
+void roundRun(DigitRun& run, int keep, RoundMode mode = RoundMode::HalfAwayFromZero)
 {
-    if (keep < 0) {
-        run.digits.clear();
-        return;
-    }
     if (keep >= run.digits.size()) {
         run.digits.append(QString(keep - run.digits.size(), u'0'));
         return;
     }
-    const bool up = run.digits[keep] >= u'5';
-    run.digits.truncate(keep);
+    const qsizetype kept = std::max(keep, 0);
+    bool up = false;
+    switch (mode) {
+    case RoundMode::HalfAwayFromZero: up = keep >= 0 && run.digits[keep] >= u'5'; break;
+    case RoundMode::AwayFromZero:
+        for (qsizetype i = kept; i < run.digits.size() && !up; ++i) up = run.digits[i] != u'0';
+        break;
+    case RoundMode::TowardZero: break;
+    }
+    run.digits.truncate(kept);
+    if (keep < 0 && up) {
+        // Rounding up below the first kept position: one unit of that position.
+        run.digits = QStringLiteral("1");
+        run.point = run.point - keep + 1;
+        return;
+    }
     if (!up) return;
     int i = keep - 1;
     while (i >= 0 && run.digits[i] == u'9') {
@@ -120,11 +131,14 @@ ScientificDigits scientificDigits(double value, int decimals)
     return result;
 }
 
-double roundHalfAway(double value, int decimals)
+double roundDecimal(double value, int decimals, RoundMode mode)
 {
     if (!std::isfinite(value) || value == 0.0) return value;
+    // Beyond these a double has no digits left to round.
+    if (decimals > 400) return value;
+    if (decimals < -400) return 0.0;
     DigitRun run = digitRun(value);
-    roundRun(run, run.point + decimals);
+    roundRun(run, run.point + decimals, mode);
     if (run.digits.isEmpty()) return 0.0;
     QString text = run.digits;
     if (text.size() < run.point) text.append(QString(run.point - text.size(), u'0'));

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace bw::ss::numfmt {
 
 // A non-negative number as decimal digits, taken from the 15 significant digits that the
@@ -28,8 +30,10 @@ ScientificDigits scientificDigits(double value, int decimals);
 // 2 for 123.4, -3 for 0.00123.
 int decimalExponent(double value);
 
-// Rounds half away from zero to `decimals` places (negative: to tens, hundreds...),
-// through the same 15 digits; what the ROUND function and the number formats agree on.
-double roundHalfAway(double value, int decimals);
+enum class RoundMode : std::uint8_t { HalfAwayFromZero, AwayFromZero, TowardZero };
+
+// Rounds to `decimals` places (negative: to tens, hundreds...) through the same 15
+// digits, so ROUND(2.675, 2) is 2.68 as the number formats show it.
+double roundDecimal(double value, int decimals, RoundMode mode = RoundMode::HalfAwayFromZero);
 
 } // namespace bw::ss::numfmt
