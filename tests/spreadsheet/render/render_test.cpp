@@ -9,6 +9,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 namespace bw::ss::render {
 namespace {
 
