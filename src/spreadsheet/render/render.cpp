@@ -62,7 +62,7 @@ struct TextJob {
     const FontEntry* font = nullptr;
     QColor color;
     QRect clip;
-    bool clipped = false;
+    bool clipped = false; // clipping is costly; only text near its span's edges needs it
     std::vector<TextLine> lines;
 };
 
@@ -287,9 +287,11 @@ private:
             job.lines.push_back(TextLine{lines[i], QPoint(x, baseline)});
         }
 
+        // Text never paints over the gridlines around its span, not even the overhang of
+        // an italic glyph into the text margin.
         job.clip = span.inner();
-        job.clipped = left < job.clip.left() || right > job.clip.right() + 1 || top < job.clip.top()
-            || top + blockHeight > job.clip.bottom() + 1;
+        job.clipped = left - kTextMargin < job.clip.left() || right + kTextMargin > job.clip.right() + 1
+            || top < job.clip.top() || top + blockHeight > job.clip.bottom() + 1;
         if (!job.clip.intersects(QRect(0, 0, geometry_.width(), geometry_.height()))) return;
         jobs_.push_back(std::move(job));
     }
