@@ -5,17 +5,6 @@
 
 namespace bw::ss {
 
-void PrintTo(const Value& value, std::ostream* out)
-{
-    switch (value.type()) {
-    case Value::Type::Empty: *out << "(empty)"; break;
-    case Value::Type::Number: *out << "number " << value.asNumber(); break;
-    case Value::Type::Text: *out << "text \"" << value.asText().toStdString() << '"'; break;
-    case Value::Type::Boolean: *out << (value.asBoolean() ? "TRUE" : "FALSE"); break;
-    case Value::Type::Error: *out << errorText(value.asError()).toStdString(); break;
-    }
-}
-
 void PrintTo(const CellFormat& f, std::ostream* out)
 {
     *out << '{' << f.font.name.toStdString() << ' ' << f.font.size << (f.font.bold ? " bold" : "")

@@ -6,6 +6,7 @@
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/model/cellformat.h"
 #include "spreadsheet/model/value.h"
+#include "support/ssprint.h"
 
 #include <QDate>
 #include <QImage>
@@ -17,16 +18,9 @@
 #include <ostream>
 #include <vector>
 
-// Readable texts in test failures.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace bw::ss {
 
-// Readable values and formats in test failures.
-void PrintTo(const Value& value, std::ostream* out);
+// Readable formats in test failures.
 void PrintTo(const CellFormat& format, std::ostream* out);
 
 } // namespace bw::ss

@@ -7,6 +7,8 @@
 
 #include <QTemporaryDir>
 
+#include "support/ssprint.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -4,6 +4,8 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 
+#include "support/ssprint.h"
+
 #include <gtest/gtest.h>
 
 namespace bw::ss::automation {
