@@ -219,7 +219,14 @@ std::optional<DateEntry> parseShortDate(const QString& t, const QLocale& locale)
         regex += order[k] == u'y' ? QStringLiteral("(\\d{4}|\\d{2})") : QStringLiteral("(\\d{1,2})");
     }
     regex += QStringLiteral("$");
-    const QRegularExpression re(regex);
+    // Compiling the expression costs far more than matching it, and a report enters
+    // tens of thousands of texts under the same locale.
+    static thread_local QString cachedRegex;
+    static thread_local QRegularExpression re;
+    if (regex != cachedRegex) {
+        re = QRegularExpression(regex);
+        cachedRegex = regex;
+    }
     const auto m = re.match(t);
     if (!m.hasMatch()) return std::nullopt;
     int year = 0;
