@@ -32,6 +32,13 @@ void savePicture(const QImage& picture, const QString& path)
     }
 }
 
+QString excelOpenQuestion()
+{
+    return QStringLiteral("Excel may be open. It is recommended that you close Excel first.\r"
+                          "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
+                          "Would you like to proceed anyway?");
+}
+
 } // namespace
 
 bool IsExcelRunning()
@@ -42,13 +49,6 @@ bool IsExcelRunning()
     } catch (...) {
         return false;
     }
-}
-
-QString excelOpenQuestion()
-{
-    return QStringLiteral("Excel may be open. It is recommended that you close Excel first.\r"
-                          "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
-                          "Would you like to proceed anyway?");
 }
 
 bool WarnExcelOpen()

@@ -15,8 +15,6 @@ bool IsExcelRunning();
 
 // Asks whether to go on when another instance runs. True when the command must stop.
 bool WarnExcelOpen();
-// The question it asks.
-QString excelOpenQuestion();
 
 // A new instance with the workbook at `path` opened (its last workbook). The caller quits it.
 ss::automation::Application OpenWorkbookInExcel(const QString& path);
