@@ -65,7 +65,10 @@ QFont designedFont()
 }
 
 // Frames as designed: a thin border whose caption sits on the top line, white inside.
+// A widget matched by a style sheet rule takes its font from the sheet, not from its
+// parent, so the sheet names the designed font too.
 constexpr char kFrameStyle[] =
+    "QGroupBox, QGroupBox * { font-family: \"Arial\", \"Liberation Sans\"; font-size: 8pt; }"
     "QGroupBox { background: white; border: 1px solid #a0a0a0; margin-top: 7px; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }";
 
