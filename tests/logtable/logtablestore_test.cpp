@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace bw {
 namespace {
 
@@ -56,6 +58,8 @@ struct CountCase {
     int rows;
     bool reported;
 };
+
+void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
 
 class StoredRowCount : public ::testing::TestWithParam<CountCase> {};
 

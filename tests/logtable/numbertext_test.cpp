@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace bw {
@@ -13,6 +15,8 @@ struct LeadingCase {
     const char* text;
     double expected;
 };
+
+void PrintTo(const LeadingCase& c, std::ostream* os) { *os << c.name; }
 
 class LeadingNumber : public ::testing::TestWithParam<LeadingCase> {};
 
@@ -61,6 +65,8 @@ struct RowCountCase {
     const char* text;
     int rows;
 };
+
+void PrintTo(const RowCountCase& c, std::ostream* os) { *os << c.name; }
 
 class RowCountText : public ::testing::TestWithParam<RowCountCase> {};
 

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <stdexcept>
 
 #ifndef _WIN32
@@ -26,6 +28,8 @@ struct LocaleCase {
     QLocale locale;
     const char* may14;  // 14 May 2016 as the program writes it
 };
+
+void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
 
 class DateText : public ::testing::TestWithParam<LocaleCase> {};
 

@@ -7,7 +7,7 @@
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "shell/core/cursorfile.h"
+#include "preview/cursorfile.h"
 #include "shell/core/errorlocation.h"
 #include "shell/core/errorreport.h"
 #include "shell/core/isinstalled.h"

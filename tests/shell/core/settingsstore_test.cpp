@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace bw {
 namespace {
 
@@ -35,6 +37,8 @@ struct ValueCase {
     QString key;
     QString value;
 };
+
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsRoundTrip : public ::testing::TestWithParam<ValueCase> {};
 

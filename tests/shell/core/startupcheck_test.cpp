@@ -1,14 +1,8 @@
-#include "shell/core/cursorfile.h"
 #include "shell/core/isinstalled.h"
 #include "shell/core/mainmodule.h"
 
 #include "support/fakeplatform.h"
 
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QPixmap>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -92,56 +86,6 @@ TEST(OpenHomePageAtRandom, OnlyTheDrawOfSevenOpensTheHomePage)
     EXPECT_EQ(env.random.seeds, QList<std::uint32_t>({3723, 3723, 3723, 3723}));
     ASSERT_EQ(env.launcher.opened.size(), 1);
     EXPECT_EQ(env.launcher.opened.front(), QUrl(QString::fromLatin1(kHomePage)));
-}
-
-// A 32 x 32 cursor of 32-bit pixels: directory, one entry with the hot spot, bitmap
-// header (height doubled for the mask), colour rows bottom-up, AND mask.
-QByteArray cursorBytes(quint16 type, quint16 hotX, quint16 hotY)
-{
-    QByteArray bytes;
-    const auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); bytes.append(b, 2); };
-    const auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); bytes.append(b, 4); };
-    const quint32 imageSize = 40 + 32 * 32 * 4 + 32 * 4;
-    put16(0); put16(type); put16(1);
-    bytes.append(char(32)); bytes.append(char(32)); bytes.append(char(0)); bytes.append(char(0));
-    put16(hotX); put16(hotY); put32(imageSize); put32(22);
-    put32(40); put32(32); put32(64); put16(1); put16(32); put32(0); put32(0);
-    put32(0); put32(0); put32(0); put32(0);
-    for (int i = 0; i < 32 * 32; ++i) put32(0xff203040u);
-    bytes.append(QByteArray(32 * 4, '\0'));
-    return bytes;
-}
-
-TEST(CursorFile, ReadsTheImageAndTheHotSpot)
-{
-    TestPlatform env;
-    const QString path = QDir(env.programFolder()).filePath(QStringLiteral("HAND-M.CUR"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(cursorBytes(2, 9, 4));
-    file.close();
-
-    const QCursor cursor = loadCursorFile(path);
-    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
-    EXPECT_EQ(cursor.hotSpot(), QPoint(9, 4));
-    EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
-    EXPECT_EQ(cursor.pixmap().toImage().pixel(5, 5), 0xff203040u);
-}
-
-TEST(CursorFile, AnythingElseIsAnInvalidPicture)
-{
-    TestPlatform env;
-    const QString path = QDir(env.programFolder()).filePath(QStringLiteral("HAND-M.CUR"));
-    const QList<QByteArray> bad = {QByteArray(), QByteArray("not a cursor at all, just text"),
-                                   cursorBytes(3, 0, 0), cursorBytes(2, 1, 1).left(60)};
-    for (const QByteArray& bytes : bad) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        file.close();
-        EXPECT_THROW(loadCursorFile(path), std::runtime_error) << bytes.size();
-    }
-    EXPECT_THROW(loadCursorFile(path + QStringLiteral(".missing")), std::runtime_error);
 }
 
 } // namespace

@@ -168,6 +168,8 @@ struct DeleteAllCase {
     int rows;
 };
 
+void PrintTo(const DeleteAllCase& c, std::ostream* os) { *os << c.name; }
+
 class DeleteAll : public Form1Test, public ::testing::WithParamInterface<DeleteAllCase> {};
 
 TEST_P(DeleteAll, GivesTheStoredNumberOfBlankRowsWhateverTheTableHeld)
