@@ -6,6 +6,7 @@
 #include "spreadsheet/numfmt/numfmt.h"
 
 #include <QDate>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -188,50 +189,69 @@ std::optional<DateEntry> dateEntry(int year, int month, int day, const QString& 
     return DateEntry{numfmt::dateToSerial(date), format};
 }
 
-// The locale's short date in any year width ("5/14/16", "5/14/2016" under en_US;
-// "14.05.2016" under de_DE), and the format code that shows it with a full year.
-std::optional<DateEntry> parseShortDate(const QString& t, const QLocale& locale)
-{
-    const QString pattern = locale.dateFormat(QLocale::ShortFormat);
+// How the locale's short date reads: the field order ("Mdy"), a pattern that matches
+// it with any year width, and the format code that shows it with a full year.
+struct ShortDateForm {
     QString order;
-    QString separator;
+    QRegularExpression pattern;
     QString format;
+};
+
+std::optional<ShortDateForm> shortDateForm(const QString& pattern)
+{
+    ShortDateForm form;
+    QString separator;
     for (qsizetype i = 0; i < pattern.size();) {
         const QChar c = pattern[i];
         qsizetype end = i;
         while (end < pattern.size() && pattern[end] == c) ++end;
         const auto run = end - i;
         if (c == u'd' || c == u'M' || c == u'y') {
-            if (order.contains(c)) return std::nullopt;
-            order.append(c);
-            format += c == u'y' ? QStringLiteral("yyyy") : QString(run, c.toLower());
+            if (form.order.contains(c)) return std::nullopt;
+            form.order.append(c);
+            form.format += c == u'y' ? QStringLiteral("yyyy") : QString(run, c.toLower());
         } else {
             if (separator.isEmpty()) separator = pattern.mid(i, run);
-            format += pattern.mid(i, run);
+            form.format += pattern.mid(i, run);
         }
         i = end;
     }
-    if (order.size() != 3 || separator.isEmpty()) return std::nullopt;
+    if (form.order.size() != 3 || separator.isEmpty()) return std::nullopt;
     const QString sep = QRegularExpression::escape(separator.trimmed().isEmpty() ? separator : separator.trimmed());
     QString regex = QStringLiteral("^");
-    for (qsizetype k = 0; k < order.size(); ++k) {
+    for (qsizetype k = 0; k < form.order.size(); ++k) {
         if (k > 0) regex += QStringLiteral("\\s*") + sep + QStringLiteral("\\s*");
-        regex += order[k] == u'y' ? QStringLiteral("(\\d{4}|\\d{2})") : QStringLiteral("(\\d{1,2})");
+        regex += form.order[k] == u'y' ? QStringLiteral("(\\d{4}|\\d{2})") : QStringLiteral("(\\d{1,2})");
     }
     regex += QStringLiteral("$");
-    const QRegularExpression re(regex);
-    const auto m = re.match(t);
+    form.pattern = QRegularExpression(regex);
+    return form;
+}
+
+// The locale's short date in any year width ("5/14/16", "5/14/2016" under en_US;
+// "14.05.2016" under de_DE).
+std::optional<DateEntry> parseShortDate(const QString& t, const QLocale& locale)
+{
+    // Entries come by the thousand under one locale: match each short form with one
+    // compiled pattern.
+    thread_local QHash<QString, std::optional<ShortDateForm>> forms;
+    const QString key = locale.dateFormat(QLocale::ShortFormat);
+    auto found = forms.find(key);
+    if (found == forms.end()) found = forms.insert(key, shortDateForm(key));
+    if (!*found) return std::nullopt;
+    const ShortDateForm& form = **found;
+    const auto m = form.pattern.match(t);
     if (!m.hasMatch()) return std::nullopt;
     int year = 0;
     int month = 0;
     int day = 0;
-    for (qsizetype k = 0; k < order.size(); ++k) {
+    for (qsizetype k = 0; k < form.order.size(); ++k) {
         const QString part = m.captured(static_cast<int>(k + 1));
-        if (order[k] == u'y') year = fullYear(part);
-        if (order[k] == u'M') month = part.toInt();
-        if (order[k] == u'd') day = part.toInt();
+        if (form.order[k] == u'y') year = fullYear(part);
+        if (form.order[k] == u'M') month = part.toInt();
+        if (form.order[k] == u'd') day = part.toInt();
     }
-    return dateEntry(year, month, day, format);
+    return dateEntry(year, month, day, form.format);
 }
 
 std::optional<DateEntry> parseIsoDate(const QString& t)
