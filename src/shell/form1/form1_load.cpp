@@ -120,6 +120,18 @@ void Form1::Form_QueryUnload()
     trap.run(106, [&] { batch.commit(); });
 }
 
+void Form1::showMainWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1::saveTripRows()
+{
+    Form_QueryUnload();
+}
+
 void Form1::Form_Unload()
 {
     QCoreApplication::quit();

@@ -168,6 +168,22 @@ TEST_F(Startup, ClosingWritesEveryRowAndTheNextStartShowsTheSameRows)
     EXPECT_EQ(again.logTable().valueAt(4, 7), QVariant(6.25));
 }
 
+TEST_F(Startup, ThePreviewCanSaveTheRowsAndShowTheWindowAgain)
+{
+    storeDatedRows(3);
+    Form1& f = open();
+    table().setPosition(1);
+    table().Delete();
+    PreviewHost& host = f;
+    host.saveTripRows();
+    EXPECT_EQ(setting("RowCount"), QStringLiteral("2"));
+    EXPECT_EQ(setting("RowSource1 2"), QStringLiteral("d3"));
+    EXPECT_TRUE(env.dialogs.messages().isEmpty());
+    EXPECT_FALSE(f.isVisible());
+    host.showMainWindow();
+    EXPECT_TRUE(f.isVisible());
+}
+
 TEST_F(Startup, TheSkinFileTurnsFramesAndLabelsToTheButtonFace)
 {
     Form1& plain = open();
