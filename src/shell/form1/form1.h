@@ -116,6 +116,7 @@ private:
     void dtpFrom_Change();
     void dtpTo_Change();
     static QIcon applicationIcon();
+    void commitGridEdit();
     void resetPointer();
     void showHandPointer();
 

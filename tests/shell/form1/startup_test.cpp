@@ -168,6 +168,20 @@ TEST_F(Startup, ClosingWritesEveryRowAndTheNextStartShowsTheSameRows)
     EXPECT_EQ(again.logTable().valueAt(4, 7), QVariant(6.25));
 }
 
+TEST_F(Startup, ACellStillBeingEditedIsKeptWhenTheWindowCloses)
+{
+    Form1& f = open();
+    f.show();
+    const QModelIndex notes = f.gridModel().index(2, 3);
+    f.DataGrid1->setCurrentIndex(notes);
+    f.DataGrid1->edit(notes);
+    auto* editor = qobject_cast<QLineEdit*>(f.DataGrid1->indexWidget(notes));
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("typed, no Enter"));
+    reopen();
+    EXPECT_EQ(table().valueAt(2, 3), QVariant(QStringLiteral("typed, no Enter")));
+}
+
 TEST_F(Startup, ThePreviewCanSaveTheRowsAndShowTheWindowAgain)
 {
     storeDatedRows(3);
