@@ -1,4 +1,5 @@
 #include "spreadsheet/xls/xls.h"
+#include "spreadsheet/xls/xlsreader.h"
 
 #include "spreadsheet/formula/bifftokens.h"
 #include "spreadsheet/model/errors.h"
@@ -89,8 +90,8 @@ std::vector<QString> readSharedStrings(const Record& r)
         const std::uint32_t ext = (flags & 0x04) ? in.u32() : 0;
         QString s;
         unsigned left = count;
+        skipPassedCuts();
         while (left > 0) {
-            skipPassedCuts();
             const qsizetype limit = nextCut < r.cuts.size() ? r.cuts[nextCut] : r.data.size();
             const bool wide = flags & 0x01;
             const qsizetype fit = (limit - in.pos()) / (wide ? 2 : 1);
@@ -331,6 +332,7 @@ private:
         unsigned activePane = 3;
         std::map<unsigned, std::pair<std::vector<CellRange>, CellAddress>> selections;
         PageSetup page;
+        bool staleResults = false;
         bool fitToPage = false;
         std::optional<int> scale;
         bool setupValid = false;
@@ -498,7 +500,9 @@ private:
     {
         const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
         const char* result = in.take(8);
-        in.skip(2 + 4);
+        const unsigned flags = in.u16();
+        in.skip(4);
+        if (flags & 0x0001) d.staleResults = true; // asks to be calculated whenever opened
         const unsigned cce = in.u16();
         const QByteArrayView tokens(in.take(cce), cce);
         if (col >= kMaxColumns) return;
@@ -515,7 +519,11 @@ private:
                 break;
             case 1: cached = Value::boolean(payload != 0); break;
             case 2: cached = Value::error(errorOf(payload)); break;
-            default: cached = Value::text(QString()); break;
+            case 3: cached = Value::text(QString()); break;
+            default:
+                cached = Value::text(QString());
+                d.staleResults = true;
+                break;
             }
         } else {
             cached = numberValue(res.f64());
@@ -617,7 +625,7 @@ private:
                                  .arg(area->second.last.row + 1);
         }
         sheet.pageSetup() = page;
-        sheet.setNeedsRecalc(false);
+        sheet.setNeedsRecalc(d.staleResults);
     }
 
     // A sheet-wide format is written as the format of every column; the one most columns
@@ -678,10 +686,14 @@ private:
 
 } // namespace
 
+std::unique_ptr<Workbook> readBiffStream(const QByteArray& stream)
+{
+    return WorkbookReader(stream).read();
+}
+
 std::unique_ptr<Workbook> readWorkbook(const QByteArray& bytes)
 {
-    const QByteArray stream = readWorkbookStream(bytes);
-    return WorkbookReader(stream).read();
+    return readBiffStream(readWorkbookStream(bytes));
 }
 
 std::unique_ptr<Workbook> loadWorkbook(const QString& path)

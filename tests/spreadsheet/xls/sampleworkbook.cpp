@@ -21,7 +21,7 @@ void put(Worksheet& s, int row, int col, Value v, FormatId format = kDefaultForm
 
 void putFormula(Worksheet& s, int row, int col, Node root, Value cached, FormatId format = kDefaultFormat)
 {
-    s.setFormula({row, col}, formula(std::move(root)), std::move(cached));
+    s.setFormula({row, col}, makeFormula(std::move(root)), std::move(cached));
     s.setCellFormat({row, col}, format);
 }
 

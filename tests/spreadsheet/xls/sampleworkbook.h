@@ -73,7 +73,7 @@ inline Node function(const QString& name, std::vector<Node> args)
     n.children = std::move(args);
     return n;
 }
-inline std::shared_ptr<const Formula> formula(Node root)
+inline std::shared_ptr<const Formula> makeFormula(Node root)
 {
     return std::make_shared<const Formula>(Formula{std::move(root)});
 }
