@@ -349,7 +349,9 @@ private:
         if (qsizetype(offset) >= stream_.size()) throw damaged(QStringLiteral("a sheet lies outside the file"));
         RecordReader records(stream_, offset);
         Record r;
-        if (!records.next(r) || r.id != rec::Bof) throw damaged(QStringLiteral("a sheet does not start where the workbook says"));
+        if (!records.next(r) || r.id != rec::Bof || ByteReader(r.data.left(4)).u32() >> 16 != 0x0010) {
+            throw damaged(QStringLiteral("a sheet does not start where the workbook says"));
+        }
         checkBof(r, 0x0010);
         int depth = 1;
         std::optional<CellAddress> stringTarget;
