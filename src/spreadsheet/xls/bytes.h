@@ -17,13 +17,14 @@ public:
     void u8(unsigned v) { bytes_.append(static_cast<char>(v & 0xFF)); }
     void u16(unsigned v)
     {
-        u8(v);
-        u8(v >> 8);
+        const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+        bytes_.append(b, 2);
     }
     void u32(std::uint32_t v)
     {
-        u16(v & 0xFFFF);
-        u16(v >> 16);
+        const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                           static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
+        bytes_.append(b, 4);
     }
     void f64(double v) { u64(std::bit_cast<std::uint64_t>(v)); }
     void u64(std::uint64_t v)

@@ -104,6 +104,18 @@ public:
     // its own cuts): the first piece under `id`, the others as CONTINUE records.
     void writePieces(unsigned id, const std::vector<QByteArray>& pieces);
 
+    // A record written in place, for the many small records of the cell table: fields go
+    // straight into the stream between begin() and end(), which sets the length. The data
+    // must stay within one record.
+    ByteWriter& begin(unsigned id)
+    {
+        out_.u16(id);
+        out_.u16(0);
+        open_ = out_.size();
+        return out_;
+    }
+    void end() { out_.patchU16(open_ - 2, static_cast<unsigned>(out_.size() - open_)); }
+
     qsizetype pos() const { return out_.size(); }
     void patchU32(qsizetype at, std::uint32_t v) { out_.patchU32(at, v); }
     QByteArray take() { return out_.take(); }
@@ -112,6 +124,7 @@ public:
 private:
     void header(unsigned id, qsizetype length);
     ByteWriter out_;
+    qsizetype open_ = 0;
 };
 
 // One record as read, with its CONTINUE records: `data` is everything joined, `pieces`

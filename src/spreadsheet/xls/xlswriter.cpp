@@ -130,7 +130,8 @@ private:
     {
         ByteWriter w;
         w.u16(static_cast<unsigned>(std::clamp(std::lround(f.size * 20.0), 20L, 8191L)));
-        w.u16(f.italic ? 0x0002 : 0);
+        // Bit 0 repeats the weight; some readers take boldness from it alone.
+        w.u16((f.italic ? 0x0002 : 0) | (f.bold ? 0x0001 : 0));
         w.u16(style::fontColor(f.colorIndex));
         w.u16(f.bold ? 700 : 400);
         w.u16(0); // no super- or subscript
@@ -230,13 +231,15 @@ public:
             put8(static_cast<unsigned>(s.size()));
             put8(static_cast<unsigned>(s.size()) >> 8);
             put8(wide ? 1 : 0);
-            for (const QChar c : s) {
+            qsizetype done = 0;
+            while (done < s.size()) {
                 if (room() < unit) {
                     pieces.emplace_back();
                     put8(wide ? 1 : 0);
                 }
-                put8(c.unicode());
-                if (wide) put8(c.unicode() >> 8);
+                const qsizetype n = std::min<qsizetype>(s.size() - done, room() / unit);
+                appendChars(pieces.back(), QStringView(s).mid(done, n), wide);
+                done += n;
             }
         }
 
@@ -260,21 +263,24 @@ public:
     }
 
 private:
+    static void appendChars(QByteArray& out, QStringView chars, bool wide)
+    {
+        if (!wide) {
+            out.append(chars.toLatin1());
+            return;
+        }
+        for (const QChar c : chars) {
+            const char b[2] = {static_cast<char>(c.unicode() & 0xFF), static_cast<char>(c.unicode() >> 8)};
+            out.append(b, 2);
+        }
+    }
+
     std::vector<QString> strings_;
     QHash<QString, std::uint32_t> index_;
     std::uint32_t uses_ = 0;
 };
 
 // ---- sheets ----------------------------------------------------------------------------
-
-QByteArray cellHeader(int row, int col, unsigned xf)
-{
-    ByteWriter w;
-    w.u16(static_cast<unsigned>(row));
-    w.u16(static_cast<unsigned>(col));
-    w.u16(xf);
-    return bytesOf(w);
-}
 
 QByteArray cachedResult(const Value& v)
 {
@@ -475,10 +481,6 @@ private:
 
     void writeRowRecord(RecordStream& out, int r, const RowInfo& row) const
     {
-        ByteWriter w;
-        w.u16(static_cast<unsigned>(r));
-        w.u16(row.cells.empty() ? 0 : static_cast<unsigned>(row.cells.begin()->first));
-        w.u16(row.cells.empty() ? 0 : static_cast<unsigned>(row.cells.rbegin()->first + 1));
         std::uint32_t flags = 0x0100;
         unsigned twips = 255;
         if (row.height) {
@@ -487,12 +489,16 @@ private:
             flags |= 0x0040;
             if (twips == 0) flags |= 0x0020;
         }
+        if (row.format) flags |= 0x0080 | (std::uint32_t(styles_.xfOf(*row.format)) << 16);
+        ByteWriter& w = out.begin(rec::Row);
+        w.u16(static_cast<unsigned>(r));
+        w.u16(row.cells.empty() ? 0 : static_cast<unsigned>(row.cells.begin()->first));
+        w.u16(row.cells.empty() ? 0 : static_cast<unsigned>(row.cells.rbegin()->first + 1));
         w.u16(twips);
         w.u16(0);
         w.u16(0);
-        if (row.format) flags |= 0x0080 | (std::uint32_t(styles_.xfOf(*row.format)) << 16);
         w.u32(flags);
-        out.write(rec::Row, w);
+        out.end();
     }
 
     // Rows go in blocks of 32: the block's row records, then its cells, as the
@@ -545,7 +551,7 @@ private:
     template <typename It>
     void writeRun(RecordStream& out, int r, It first, It last, bool blank) const
     {
-        ByteWriter w;
+        ByteWriter& w = out.begin(blank ? rec::MulBlank : rec::MulRk);
         w.u16(static_cast<unsigned>(r));
         w.u16(static_cast<unsigned>(first->first));
         int lastCol = first->first;
@@ -555,7 +561,14 @@ private:
             lastCol = it->first;
         }
         w.u16(static_cast<unsigned>(lastCol));
-        out.write(blank ? rec::MulBlank : rec::MulRk, w);
+        out.end();
+    }
+
+    static void cellHeader(ByteWriter& w, int row, int col, unsigned xf)
+    {
+        w.u16(static_cast<unsigned>(row));
+        w.u16(static_cast<unsigned>(col));
+        w.u16(xf);
     }
 
     void writeCell(RecordStream& out, int r, int c, const Cell& cell)
@@ -565,41 +578,52 @@ private:
             writeFormula(out, r, c, cell, xf);
             return;
         }
-        QByteArray data = cellHeader(r, c, xf);
-        ByteWriter tail;
         switch (cell.value.type()) {
-        case Value::Type::Empty: out.write(rec::Blank, data); return;
+        case Value::Type::Empty:
+            cellHeader(out.begin(rec::Blank), r, c, xf);
+            break;
         case Value::Type::Number: {
             const double v = cell.value.asNumber();
             if (const auto rk = encodeRk(v)) {
-                tail.u32(*rk);
-                out.write(rec::Rk, data + tail.bytes());
+                ByteWriter& w = out.begin(rec::Rk);
+                cellHeader(w, r, c, xf);
+                w.u32(*rk);
             } else if (std::isfinite(v)) {
-                tail.f64(v);
-                out.write(rec::Number, data + tail.bytes());
+                ByteWriter& w = out.begin(rec::Number);
+                cellHeader(w, r, c, xf);
+                w.f64(v);
             } else {
-                tail.u8(static_cast<unsigned>(ErrorValue::Num));
-                tail.u8(1);
-                out.write(rec::BoolErr, data + tail.bytes());
+                ByteWriter& w = out.begin(rec::BoolErr);
+                cellHeader(w, r, c, xf);
+                w.u8(static_cast<unsigned>(ErrorValue::Num));
+                w.u8(1);
             }
-            return;
+            break;
         }
-        case Value::Type::Text:
+        case Value::Type::Text: {
             checkText(cell.value.asText());
-            tail.u32(strings_.add(cell.value.asText()));
-            out.write(rec::LabelSst, data + tail.bytes());
-            return;
-        case Value::Type::Boolean:
-            tail.u8(cell.value.asBoolean() ? 1 : 0);
-            tail.u8(0);
-            out.write(rec::BoolErr, data + tail.bytes());
-            return;
-        case Value::Type::Error:
-            tail.u8(static_cast<unsigned>(cell.value.asError()));
-            tail.u8(1);
-            out.write(rec::BoolErr, data + tail.bytes());
-            return;
+            const std::uint32_t index = strings_.add(cell.value.asText());
+            ByteWriter& w = out.begin(rec::LabelSst);
+            cellHeader(w, r, c, xf);
+            w.u32(index);
+            break;
         }
+        case Value::Type::Boolean: {
+            ByteWriter& w = out.begin(rec::BoolErr);
+            cellHeader(w, r, c, xf);
+            w.u8(cell.value.asBoolean() ? 1 : 0);
+            w.u8(0);
+            break;
+        }
+        case Value::Type::Error: {
+            ByteWriter& w = out.begin(rec::BoolErr);
+            cellHeader(w, r, c, xf);
+            w.u8(static_cast<unsigned>(cell.value.asError()));
+            w.u8(1);
+            break;
+        }
+        }
+        out.end();
     }
 
     // A formula the file format cannot hold is saved as its last result, which is what
@@ -617,7 +641,7 @@ private:
             return;
         }
         ByteWriter w;
-        w.raw(cellHeader(r, c, xf));
+        cellHeader(w, r, c, xf);
         w.raw(cachedResult(cell.value));
         w.u16(0);
         w.u32(0);
