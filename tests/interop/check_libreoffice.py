@@ -103,6 +103,8 @@ def check_csv(folder, expected):
     check(abs(number(rows[38][7]) - money) < 0.005, f"shown reimbursement total {rows[38][7]} != {money}")
     check(rows[4][4] == rows[38][6], "E5 shows the mileage total")
     check(rows[0][0] == "Mileage Log and Reimbursement Form", "title")
+    with open(os.path.join(folder, "c", "tiny.csv"), encoding="utf-8") as f:
+        check(f.read().strip() == "hello,1", "the tiny workbook")
     with open(os.path.join(folder, "c", "trips1000.csv"), encoding="utf-8") as f:
         big = list(csv.reader(f))
     check(len(big) >= 1009 and number(big[1008][6]) == sum(expected_big_miles(folder)), "1,000-row total")
@@ -169,8 +171,8 @@ def main():
             os.makedirs(os.path.join(folder, sub))
         subprocess.run([helper, "write", folder], check=True)
         make_foreign_sources(folder)
-        books = [os.path.join(folder, n + ".xls") for n in ("everything", "trips30", "trips1000")]
-        soffice(profile, "xlsx", os.path.join(folder, "x"), books)
+        books = [os.path.join(folder, n + ".xls") for n in ("everything", "trips30", "trips1000", "tiny")]
+        soffice(profile, "xlsx", os.path.join(folder, "x"), books[:2])
         soffice(profile, "csv:Text - txt - csv (StarCalc):44,34,76", os.path.join(folder, "c"), books[1:])
         soffice(profile, "xls:MS Excel 97", os.path.join(folder, "lo"),
                 [os.path.join(folder, "src", "elsewhere.xlsx"), os.path.join(folder, "src", "plain.csv")])

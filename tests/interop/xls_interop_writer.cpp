@@ -60,7 +60,12 @@ int write(const QString& folder)
         const char* name;
         std::unique_ptr<Workbook> book;
     };
+    // A workbook whose stream is shorter than the container's small-stream cutoff.
+    auto tiny = std::make_unique<Workbook>();
+    tiny->addSheet(QStringLiteral("Tiny")).setValue({0, 0}, Value::text(QStringLiteral("hello")));
+    tiny->sheet(0).setValue({0, 1}, Value::number(1));
     Item items[] = {
+        {"tiny", std::move(tiny)},
         {"everything", bw::test::xls::sampleWorkbook()},
         {"trips30", bw::test::xls::tripWorkbook(30)},
         {"trips1000", bw::test::xls::tripWorkbook(1000)},
