@@ -14,7 +14,9 @@ if ! command -v clang++ >/dev/null 2>&1; then
   ./scripts/install-deps.sh test
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# Warnings are held to -Werror by the gcc builds; this build is about crashes, so CI's
+# -Werror (switched on by the CI variable) is left out of it.
+env -u CI cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DBW_FUZZ=ON -DBW_BUILD_TESTS=OFF -DBW_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target xls_reader_fuzzer -j "$(nproc)"
 

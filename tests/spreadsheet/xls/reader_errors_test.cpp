@@ -7,7 +7,6 @@
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsreader.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -156,20 +155,6 @@ TEST(XlsReaderErrors, MalformedWorkbookStreamsAreExplained)
     }
     // The good case next to them: the same bytes with a sound sheet are read.
     EXPECT_EQ(errorOf(head + boundSheet(static_cast<std::uint32_t>(globalsSize)) + globalsEnd + sheet), QStringLiteral("(read)"));
-}
-
-// Inputs the fuzzer once found trouble with; each must be read or refused cleanly.
-TEST(XlsReaderErrors, FuzzerFindingsStayFixed)
-{
-    const QDir dir(QStringLiteral(BW_TEST_DATA_DIR "/xls-fuzz"));
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray input = f.readAll();
-        if (input.isEmpty()) continue;
-        SCOPED_TRACE(name.toStdString());
-        expectReadOrFileFormatError(input.mid(1), input[0] & 1);
-    }
 }
 
 // Our own earlier files must keep reading as the workbooks they were made from, and the
