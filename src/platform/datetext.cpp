@@ -1,5 +1,8 @@
 #include "platform/datetext.h"
 
+#include "platform/clock.h"
+#include "platform/platform.h"
+
 #include <QRegularExpression>
 
 namespace bw {
@@ -30,7 +33,7 @@ QDate textToDate(const QString& text, const QLocale& locale)
         // the last one, whichever is nearer to today.
         date = locale.toDate(trimmed, QLocale::ShortFormat);
         if (date.isValid()) {
-            const int today = QDate::currentDate().year();
+            const int today = platform().clock->today().year();
             while (date.year() < today - 80) date = date.addYears(100);
         }
     }

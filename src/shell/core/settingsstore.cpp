@@ -68,6 +68,11 @@ QString SettingsStore::GetSetting(const QString& key, const QString& defaultValu
 
 void SettingsStore::SaveSetting(const QString& key, const QString& value)
 {
+    // Writing back what is already stored (the start-up restore raises every text box's
+    // change handling) must not rewrite the file.
+    if (contains(key) && GetSetting(key) == value) {
+        return;
+    }
     const QString stored = storedKey(key);
     keysByFolded_.insert(folded(key), stored);
     settings_->setValue(stored, value);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <vector>
+
 namespace bw::ss {
 class Worksheet;
 class Workbook;
@@ -25,6 +27,16 @@ Formula parseA1(QStringView text, CellAddress host);
 QString toR1C1(const Formula& f, CellAddress host);
 QString toA1(const Formula& f, CellAddress host);
 
+// What a formula caught in a circular reference yields. The spreadsheet application
+// shows 0 there after a warning; a silent 0 would pass for a result, so we give the
+// error that names the cause: a reference that cannot be followed to a value.
+inline constexpr ErrorValue kCircularError = ErrorValue::Ref;
+
+// The value of `f` as the formula of cell `host`, from the values the cells it reads
+// hold now (they are not recalculated). A formula that reads its own cell gives
+// kCircularError; an empty result is 0.
+Value evaluate(const Formula& f, const Worksheet& sheet, CellAddress host);
+
 // Recomputes the cached value of every formula cell of the sheet (and clears its
 // needsRecalc flag). Linear in the number of formulas plus the cells they read; a
 // circular reference yields an error value, never a hang or a stack overflow.
@@ -34,5 +46,6 @@ void recalculate(Workbook& book);
 
 // The names of the functions the evaluator knows (upper case).
 bool isKnownFunction(QStringView upperName);
+std::vector<QString> knownFunctionNames();
 
 } // namespace bw::ss::formula

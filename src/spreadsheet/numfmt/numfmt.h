@@ -14,7 +14,9 @@ namespace bw::ss::numfmt {
 // 1900-02-29, 61 is 1900-03-01; the fraction is the time of day.
 double dateToSerial(const QDate& date);
 double dateTimeToSerial(const QDateTime& dateTime);
-// Nothing for serials outside 0 .. 2958465 (9999-12-31).
+// An invalid date gives 0; dates before 1900 give serials below 1.
+// serialToDateTime: nothing for serials outside 0 .. 2958465 (9999-12-31), and for the
+// fictitious day 60, which no calendar has. 0 is 1899-12-31 (shown as "1/0/1900").
 std::optional<QDateTime> serialToDateTime(double serial);
 
 // Whether a format code shows its number as a date or time.

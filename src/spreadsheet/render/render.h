@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <cstdint>
+
 namespace bw::ss {
 class Worksheet;
 }
@@ -15,9 +17,25 @@ namespace bw::ss::render {
 int columnWidthPixels(double characters);
 int rowHeightPixels(double points);
 
+// How big a picture may get. The default keeps an RGB32 picture within 256 MiB, the
+// largest image Qt's image readers load without raising their allocation limit, so a
+// picture saved to a file can always be loaded again.
+struct RenderLimits {
+    std::int64_t maxPixels = std::int64_t{64} * 1024 * 1024;
+};
+
+// The part of `range` that renderRange paints: whole columns from the left and whole
+// rows from the top, as many as fit the limits (like the spreadsheet application, a
+// picture that would be too large is truncated rather than refused). Throws
+// SpreadsheetError when the range lies outside the grid or shows no pixel at all.
+CellRange paintedRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits = {});
+
 // The range as the sheet shows it on screen at 96 dpi: gridlines, fills, borders, fonts,
 // alignment, wrapping, overflow into empty neighbours, "####" for numbers that do not
-// fit. Deterministic: the same sheet gives the same pixels.
-QImage renderRange(const Worksheet& sheet, const CellRange& range);
+// fit, merged regions as one cell. The image is paintedRange(sheet, range, limits):
+// its size is the sum of those columns' and rows' pixels. Deterministic: the same
+// sheet gives the same pixels. Needs a QGuiApplication (fonts); throws
+// SpreadsheetError without one and for the cases paintedRange refuses.
+QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits = {});
 
 } // namespace bw::ss::render

@@ -1,0 +1,152 @@
+// Row commands on a large trip table: inserting a blank row below the selected one and
+// deleting the selected row, on the grid model alone and through the main window's
+// handlers (grid attached, questions answered by a scripted dialog seam).
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/logtablestore.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "shell/core/settingsstore.h"
+#include "shell/form1/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kRows = 10000;
+
+class YesDialogs final : public bw::Dialogs {
+public:
+    Answer message(const Message& message) override
+    {
+        return message.buttons == Buttons::YesNo ? Yes : Ok;
+    }
+    QString saveFileName(const SaveFile&) override { return QString(); }
+};
+
+std::shared_ptr<bw::LogTable> tableOf(int rows)
+{
+    auto table = std::make_shared<bw::LogTable>();
+    for (const auto& field : bw::LogTable::fields()) table->appendField(field);
+    table->open();
+    for (int i = 0; i < rows; ++i) {
+        table->AddNew();
+        table->setValue(0, QStringLiteral("row %1").arg(i));
+        table->setValue(6, 1.5);
+    }
+    return table;
+}
+
+void BM_ModelInsertBelowMiddle(benchmark::State& state)
+{
+    auto table = tableOf(static_cast<int>(state.range(0)));
+    bw::LogTableModel model;
+    QTableView view;
+    model.attachView(&view);
+    model.bind(table);
+    const int middle = table->RecordCount() / 2;
+    for (auto _ : state) {
+        model.insertRow(middle + 1, bw::blankRowValues());
+        state.PauseTiming();
+        model.deleteCurrentRow();
+        table->setPosition(middle);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ModelInsertBelowMiddle)->Arg(kRows);
+
+void BM_ModelDeleteMiddle(benchmark::State& state)
+{
+    auto table = tableOf(static_cast<int>(state.range(0)));
+    bw::LogTableModel model;
+    QTableView view;
+    model.attachView(&view);
+    model.bind(table);
+    const int middle = table->RecordCount() / 2;
+    for (auto _ : state) {
+        table->setPosition(middle);
+        model.deleteCurrentRow();
+        state.PauseTiming();
+        model.insertRow(middle, bw::blankRowValues());
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ModelDeleteMiddle)->Arg(kRows);
+
+// The main window restored with `rows` rows from a private settings file.
+struct Window {
+    explicit Window(int rows)
+    {
+        bw::Platform p;
+        p.dialogs = &dialogs;
+        p.settingsFile = QDir(dir.path()).filePath(QStringLiteral("Brindlewick.ini"));
+        p.programFolder = dir.path();
+        p.tempRoot = dir.path();
+        override_ = std::make_unique<bw::PlatformOverride>(p);
+        {
+            bw::SettingsStore store;
+            store.SaveSetting(QStringLiteral("RowCount"), QString::number(rows));
+        }
+        form = std::make_unique<bw::Form1>();
+        form->load();
+    }
+    void select(int row) { form->DataGrid1->setCurrentIndex(form->gridModel().index(row, 0)); }
+
+    QTemporaryDir dir;
+    YesDialogs dialogs;
+    std::unique_ptr<bw::PlatformOverride> override_;
+    std::unique_ptr<bw::Form1> form;
+};
+
+void BM_InsertBelowSelectedRow(benchmark::State& state)
+{
+    Window window(static_cast<int>(state.range(0)));
+    const int middle = static_cast<int>(state.range(0)) / 2;
+    for (auto _ : state) {
+        window.select(middle);
+        window.form->PushButton2_Click();
+        state.PauseTiming();
+        window.form->PushButton1_Click();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = window.form->logTable().RecordCount();
+}
+BENCHMARK(BM_InsertBelowSelectedRow)->Arg(kRows);
+
+void BM_DeleteSelectedRow(benchmark::State& state)
+{
+    Window window(static_cast<int>(state.range(0)));
+    const int middle = static_cast<int>(state.range(0)) / 2;
+    for (auto _ : state) {
+        window.select(middle);
+        window.form->PushButton1_Click();
+        state.PauseTiming();
+        window.select(middle - 1);
+        window.form->PushButton2_Click();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = window.form->logTable().RecordCount();
+}
+BENCHMARK(BM_DeleteSelectedRow)->Arg(kRows);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

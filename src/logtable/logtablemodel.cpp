@@ -1,0 +1,256 @@
+#include "logtable/logtablemodel.h"
+
+#include "logtable/logtable.h"
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace bw {
+
+namespace {
+
+// The user's number text without grouping, so that what the grid shows can be typed
+// back unchanged.
+QLocale numberLocale()
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+bool isNumberField(const LogTable& table, int column)
+{
+    return column >= 0 && column < table.fieldCount()
+        && LogTable::fields()[static_cast<std::size_t>(column)].type == LogTable::FieldType::Double;
+}
+
+} // namespace
+
+LogTableModel::LogTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+LogTableModel::~LogTableModel() = default;
+
+void LogTableModel::bind(std::shared_ptr<LogTable> table)
+{
+    if (rebuildDepth_ > 0) {
+        table_ = std::move(table);
+        return;
+    }
+    changing_ = true;
+    beginResetModel();
+    table_ = std::move(table);
+    endResetModel();
+    changing_ = false;
+    showCursor();
+}
+
+void LogTableModel::attachView(QAbstractItemView* view)
+{
+    view_ = view;
+    view->setModel(this);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { followView(current); });
+}
+
+void LogTableModel::followView(const QModelIndex& current)
+{
+    if (changing_ || !table_ || !current.isValid() || !table_->isOpen()) {
+        return;
+    }
+    if (current.row() < table_->RecordCount()) {
+        table_->setPosition(current.row());
+    }
+}
+
+void LogTableModel::showCursor()
+{
+    if (!view_ || view_->selectionModel() == nullptr) {
+        return;
+    }
+    QItemSelectionModel* selection = view_->selectionModel();
+    const int row = table_ ? table_->position() : -1;
+    changing_ = true;
+    if (row < 0) {
+        selection->clear();
+    } else {
+        const int column = std::max(selection->currentIndex().column(), 0);
+        const QModelIndex target = index(row, column);
+        selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect
+                                               | QItemSelectionModel::Rows);
+        view_->scrollTo(target);
+    }
+    changing_ = false;
+}
+
+bool LogTableModel::deleteCurrentRow()
+{
+    if (!table_ || rebuildDepth_ > 0) {
+        return false;
+    }
+    const int row = table_->position();
+    if (row < 0) {
+        return false;
+    }
+    changing_ = true;
+    beginRemoveRows(QModelIndex(), row, row);
+    table_->Delete();
+    endRemoveRows();
+    changing_ = false;
+    const int count = table_->RecordCount();
+    if (count > 0) {
+        table_->setPosition(std::min(row, count - 1));
+    }
+    showCursor();
+    return true;
+}
+
+void LogTableModel::insertRow(int row, const std::vector<QVariant>& values)
+{
+    if (!table_) {
+        return;
+    }
+    if (rebuildDepth_ > 0) {
+        table_->insertRow(row, values);
+        return;
+    }
+    if (row < 0 || row > table_->RecordCount()) {
+        // Let the table report the bad position without announcing a phantom row.
+        table_->insertRow(row, values);
+        return;
+    }
+    changing_ = true;
+    beginInsertRows(QModelIndex(), row, row);
+    try {
+        table_->insertRow(row, values);
+    } catch (...) {
+        endInsertRows();
+        changing_ = false;
+        throw;
+    }
+    endInsertRows();
+    changing_ = false;
+    showCursor();
+}
+
+LogTableModel::Rebuild::Rebuild(LogTableModel& model) : model_(model)
+{
+    if (model_.rebuildDepth_++ == 0) {
+        model_.changing_ = true;
+        model_.beginResetModel();
+    }
+}
+
+LogTableModel::Rebuild::~Rebuild()
+{
+    if (--model_.rebuildDepth_ == 0) {
+        model_.endResetModel();
+        model_.changing_ = false;
+        model_.showCursor();
+    }
+}
+
+int LogTableModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid() || !table_ || !table_->isOpen()) {
+        return 0;
+    }
+    return table_->RecordCount();
+}
+
+int LogTableModel::columnCount(const QModelIndex& parent) const
+{
+    if (parent.isValid() || !table_) {
+        return 0;
+    }
+    return table_->fieldCount();
+}
+
+QVariant LogTableModel::cell(int row, int column) const
+{
+    if (!table_ || row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
+        return QVariant();
+    }
+    return table_->valueAt(row, column);
+}
+
+QVariant LogTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid()) {
+        return QVariant();
+    }
+    if (role == Qt::TextAlignmentRole && table_ && isNumberField(*table_, index.column())) {
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole) {
+        return QVariant();
+    }
+    const QVariant value = cell(index.row(), index.column());
+    if (value.isNull()) {
+        return QString();
+    }
+    if (isNumberField(*table_, index.column())) {
+        // Text even for editing: a spin box editor would cap the range and the decimals.
+        return numberLocale().toString(value.toDouble(), 'g', 15);
+    }
+    return value.toString();
+}
+
+bool LogTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount()
+        || index.column() >= columnCount()) {
+        return false;
+    }
+    QVariant stored = value;
+    if (isNumberField(*table_, index.column()) && value.typeId() == QMetaType::QString) {
+        const QString text = value.toString().trimmed();
+        if (text.isEmpty()) {
+            stored = QVariant();
+        } else {
+            bool ok = false;
+            const double number = numberLocale().toDouble(text, &ok);
+            if (!ok) {
+                return false;
+            }
+            stored = number;
+        }
+    } else if (!isNumberField(*table_, index.column())
+               && value.toString().size() > LogTable::kTextSize) {
+        return false;
+    }
+    try {
+        table_->setValueAt(index.row(), index.column(), stored);
+    } catch (const LogTableError&) {
+        return false;
+    }
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+Qt::ItemFlags LogTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || section < 0) {
+        return QVariant();
+    }
+    if (orientation == Qt::Horizontal) {
+        const auto& fields = LogTable::fields();
+        if (section >= columnCount() || section >= static_cast<int>(fields.size())) {
+            return QVariant();
+        }
+        return fields[static_cast<std::size_t>(section)].name;
+    }
+    return section < rowCount() ? QVariant(section + 1) : QVariant();
+}
+
+} // namespace bw

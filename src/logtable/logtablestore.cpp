@@ -1,0 +1,128 @@
+#include "logtable/logtablestore.h"
+
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/numbertext.h"
+#include "shell/core/settingsstore.h"
+#include "shell/core/steptrap.h"
+
+namespace bw {
+
+namespace {
+
+constexpr int kTextFields = 6;
+
+QString fieldText(const QVariant& value)
+{
+    if (value.isNull() || !value.isValid()) {
+        return QString();
+    }
+    if (value.typeId() == QMetaType::Double) {
+        return storedNumberText(value.toDouble());
+    }
+    return value.toString();
+}
+
+} // namespace
+
+QString rowKey(int field, int row)
+{
+    return QStringLiteral("RowSource%1 %2").arg(field).arg(row);
+}
+
+LogTable& requireTable(const std::shared_ptr<LogTable>& table)
+{
+    if (!table) {
+        throw LogTableError("Object variable or With block variable not set");
+    }
+    return *table;
+}
+
+void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstLabel)
+{
+    trap.run(firstLabel, [&] { table = std::make_shared<LogTable>(); });
+    const auto& fields = LogTable::fields();
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        trap.run(firstLabel + 2 + 2 * static_cast<int>(k),
+                 [&] { requireTable(table).appendField(fields[k]); });
+    }
+    // The label between the fields and the opening chose a cursor kind; this table has
+    // only the one whose position every command relies on, so that step has no code.
+    trap.run(firstLabel + 20, [&] { requireTable(table).open(); });
+}
+
+void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore& store,
+                    StepTrap& trap)
+{
+    const int rows = trap.value(164, [&] {
+                             return rowCountFromText(store.GetSetting(QStringLiteral("RowCount"),
+                                                                      QStringLiteral("30")));
+                         }).value_or(0);
+    for (int i = 1; i <= rows; ++i) {
+        trap.run(166, [&] { requireTable(table).AddNew(); });
+        for (int k = 1; k <= kTextFields; ++k) {
+            trap.run(166 + 2 * k, [&] {
+                requireTable(table).setValue(k - 1, store.GetSetting(rowKey(k, i), QString()));
+            });
+        }
+        for (int k = kTextFields + 1; k <= LogTable::kFieldCount; ++k) {
+            trap.run(166 + 2 * k, [&] {
+                const double number =
+                    storedNumberFromText(store.GetSetting(rowKey(k, i), QStringLiteral("0")));
+                requireTable(table).setValue(k - 1, number);
+            });
+        }
+    }
+}
+
+void BindLogTable(const std::shared_ptr<LogTable>& table, LogTableModel& model, StepTrap& trap)
+{
+    trap.run(184, [&] {
+        requireTable(table);
+        model.bind(table);
+    });
+    if (trap.test(186, [&] { return !requireTable(table).Eof(); })) {
+        trap.run(188, [&] {
+            requireTable(table).MoveFirst();
+            model.showCursor();
+        });
+    }
+}
+
+void SaveLogRows(const std::shared_ptr<LogTable>& table, SettingsStore& store, StepTrap& trap)
+{
+    trap.run(100, [&] {
+        store.SaveSetting(QStringLiteral("RowCount"),
+                          QString::number(requireTable(table).RecordCount()));
+    });
+    trap.run(102, [&] { requireTable(table).MoveFirst(); });
+    int i = 0;
+    while (trap.loopTest(106, [&] { return !requireTable(table).Eof(); })) {
+        ++i;
+        for (int k = 1; k <= LogTable::kFieldCount; ++k) {
+            trap.run(108 + 2 * k, [&] {
+                store.SaveSetting(rowKey(k, i), fieldText(requireTable(table).value(k - 1)));
+            });
+        }
+        // A cursor that cannot move would bring the same row back forever.
+        if (!trap.run(126, [&] { requireTable(table).MoveNext(); })) {
+            break;
+        }
+    }
+}
+
+QVariant blankValue(int field)
+{
+    return field < kTextFields ? QVariant(QString()) : QVariant(0.0);
+}
+
+std::vector<QVariant> blankRowValues()
+{
+    std::vector<QVariant> values;
+    for (int k = 0; k < LogTable::kFieldCount; ++k) {
+        values.push_back(blankValue(k));
+    }
+    return values;
+}
+
+} // namespace bw

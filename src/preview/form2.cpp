@@ -1,0 +1,612 @@
+#include "preview/form2.h"
+
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "preview/cursorfile.h"
+#include "preview/filecopy.h"
+#include "preview/picturebox.h"
+#include "preview/previewgeometry.h"
+#include "preview/previewhost.h"
+#include "shell/core/errorlocation.h"
+#include "shell/core/mainmodule.h"
+#include "shell/core/steptrap.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace bw {
+
+namespace {
+
+using namespace preview;
+
+// The window as designed, in twips (left, top, width, height inside the parent).
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    QRect pixels() const
+    {
+        return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                twipsToPixels(height)};
+    }
+};
+
+constexpr TwipsRect kClientArea{0, 0, 9840, 9390};
+constexpr TwipsRect kPicture2{120, 120, 9330, 7425};
+constexpr int kPicture2Border = 30; // a sunken edge of two pixels on every side
+constexpr TwipsRect kZoomOri{10320, 480, 0, 0};
+constexpr TwipsRect kVScroll1{9450, 120, 255, 7425};
+constexpr TwipsRect kHScroll1{120, 7545, 9330, 255};
+constexpr TwipsRect kFrame1{120, 7860, 9600, 855};
+constexpr TwipsRect kPushButton1{240, 300, 4440, 405}; // inside Frame1
+constexpr TwipsRect kPushButton2{4800, 300, 4560, 405}; // inside Frame1
+constexpr TwipsRect kPushButton8{120, 8850, 4680, 405};
+constexpr TwipsRect kPushButton6{4920, 8850, 4800, 405};
+
+constexpr int kViewportOuterWidth = kPicture2.width;
+constexpr int kViewportOuterHeight = kPicture2.height;
+constexpr int kViewportInnerWidth = kPicture2.width - 2 * kPicture2Border;
+constexpr int kViewportInnerHeight = kPicture2.height - 2 * kPicture2Border;
+
+const QStringList& fontFamilies()
+{
+    static const QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+    return families;
+}
+
+QFont boldArial(double points)
+{
+    QFont font;
+    font.setFamilies(fontFamilies());
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QString location(const char* literal)
+{
+    return QString::fromLatin1(literal);
+}
+
+} // namespace
+
+Form2::Form2(PreviewHost* host)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      mHost(host)
+{
+    createControls();
+}
+
+Form2::~Form2() = default;
+
+void Form2::createControls()
+{
+    setFont(boldArial(9.0));
+    setFixedSize(kClientArea.pixels().size());
+    setMouseTracking(true);
+
+    Picture2 = new QFrame(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setGeometry(kPicture2.pixels());
+    Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture2->setLineWidth(twipsToPixels(kPicture2Border));
+
+    mViewportArea = new QWidget(Picture2);
+    mViewportArea->setGeometry(Picture2->contentsRect());
+    mViewportArea->setAutoFillBackground(true);
+    QPalette white = mViewportArea->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    mViewportArea->setPalette(white);
+
+    Picture1 = new PictureBox(mViewportArea);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometryTwips(0, 0, kViewportInnerWidth, kViewportInnerHeight);
+    Picture1->setMouseTracking(true);
+    Picture1->installEventFilter(this);
+
+    Zoom_Ori = new PictureBox(this);
+    Zoom_Ori->setObjectName(QStringLiteral("Zoom_Ori"));
+    Zoom_Ori->setGeometryTwips(kZoomOri.left, kZoomOri.top, kZoomOri.width, kZoomOri.height);
+    Zoom_Ori->hide();
+
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setGeometry(kVScroll1.pixels());
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setGeometry(kHScroll1.pixels());
+    for (QScrollBar* bar : {VScroll1, HScroll1}) {
+        bar->setRange(0, 0);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+    }
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+
+    Frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(kFrame1.pixels());
+    Frame1->setMouseTracking(true);
+    Frame1->installEventFilter(this);
+
+    const QFont captionFont = boldArial(11.25);
+    auto makeButton = [&](QWidget* parent, const char* name, const QString& caption,
+                          const TwipsRect& at) {
+        auto* button = new QPushButton(caption, parent);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(captionFont);
+        button->setGeometry(at.pixels());
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
+        return button;
+    };
+    PushButton1 = makeButton(Frame1, "PushButton1", QStringLiteral("Zoom In"), kPushButton1);
+    PushButton2 = makeButton(Frame1, "PushButton2", QStringLiteral("Zoom Out"), kPushButton2);
+    PushButton8 = makeButton(this, "PushButton8", QStringLiteral("< Back"), kPushButton8);
+    PushButton6 = makeButton(this, "PushButton6", QStringLiteral("Save Results To Excel File"),
+                             kPushButton6);
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(PushButton8, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+    connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+
+    // The window's own pointer handler must only hear moves over its bare background.
+    for (QWidget* child : {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(VScroll1),
+                           static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Frame1),
+                           static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
+                           static_cast<QWidget*>(PushButton8),
+                           static_cast<QWidget*>(PushButton6)}) {
+        child->setAttribute(Qt::WA_NoMousePropagation);
+    }
+}
+
+// --- hand-over from report generation -------------------------------------------------
+
+void Form2::ensureLoaded()
+{
+    if (!mLoaded) {
+        mLoaded = true;
+        Form_Load();
+    }
+}
+
+void Form2::setPicture(const QImage& picture)
+{
+    ensureLoaded();
+    Picture1->setPicture(picture);
+}
+
+void Form2::showPreview()
+{
+    ensureLoaded();
+    show();
+    raise();
+    activateWindow();
+    Form_Activate();
+}
+
+void Form2::centreOnScreen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+// --- loading and set-up ---------------------------------------------------------------
+
+void Form2::Form_Load()
+{
+    StepTrap trap(location(ErrorLocation::Form2_Form_Load));
+    trap.run(100, [&] { mFirstActivate = true; });
+    trap.run(102, [&] { ApplyFaceColors(this); });
+    trap.run(104, [&] {
+        setWindowTitle(QString::fromLatin1(kProductName));
+        setWindowIcon(QApplication::windowIcon());
+    });
+    const QString hand = programFile(QString::fromLatin1(kHandCursorFile));
+    if (trap.test(108, [&] { return FileExists(hand); })) {
+        trap.run(110, [&] { mHandCursor = loadCursorFile(hand); });
+    }
+}
+
+void Form2::Form_Activate()
+{
+    // A report box shown during the set-up gives the activation back when it closes;
+    // that must not start the set-up a second time.
+    if (!mFirstActivate || mActivating) {
+        return;
+    }
+    mActivating = true;
+    StepTrap trap(location(ErrorLocation::Form2_Form_Activate));
+    trap.run(104, [&] { Picture1->setAutoSize(true); });
+    trap.run(110, [&] { Picture1->setBackColor(Qt::white); });
+    trap.run(116, [&] { Zoom_Ori->hide(); });
+    trap.run(118, [&] { Zoom_Ori->resizeTwips(Picture1->widthTwips(), Zoom_Ori->heightTwips()); });
+    trap.run(120, [&] { Zoom_Ori->resizeTwips(Zoom_Ori->widthTwips(), Picture1->heightTwips()); });
+    trap.run(122, [&] { Zoom_Ori->setPicture(Picture1->picture()); });
+    trap.run(124, [&] { mZoom = 1.0f; });
+    trap.run(126, [&] { mOrigWidth = originalLength(Zoom_Ori->innerWidthTwips()); });
+    trap.run(128, [&] { mOrigHeight = originalLength(Zoom_Ori->innerHeightTwips()); });
+    trap.run(130, [&] { mZoomWidth = zoomedLength(1.0f, mOrigWidth); });
+    trap.run(132, [&] { mZoomHeight = zoomedLength(1.0f, mOrigHeight); });
+    trap.run(134, [&] { RedrawImage(); });
+    trap.run(136, [&] { SetupScrollbars(); });
+    trap.run(138, [&] { mFirstActivate = false; });
+    mActivating = false;
+}
+
+// --- zoom and scrolling ---------------------------------------------------------------
+
+void Form2::RedrawImage()
+{
+    StepTrap trap(location(ErrorLocation::Form2_RedrawImage));
+    trap.run(100, [&] { mZoomWidth = zoomedLength(mZoom, mOrigWidth); });
+    trap.run(102, [&] { mZoomHeight = zoomedLength(mZoom, mOrigHeight); });
+    if (trap.test(104, [&] { return zoomedSizeFits(mZoomWidth, mZoomHeight); })) {
+        trap.run(106, [&] { Picture1->clearPicture(); });
+        trap.run(108, [&] { Picture1->resizeTwips(mZoomWidth, Picture1->heightTwips()); });
+        trap.run(110, [&] { Picture1->resizeTwips(Picture1->widthTwips(), mZoomHeight); });
+        trap.run(112, [&] {
+            Picture1->paintPicture(Zoom_Ori->picture(), QRect(0, 0, mZoomWidth, mZoomHeight),
+                                   QRect(0, 0, mOrigWidth, mOrigHeight));
+        });
+        trap.run(114, [&] { setMousePointer(vbDefault); });
+        trap.run(116, [&] { HScroll1->setValue(0); });
+        trap.run(118, [&] { VScroll1->setValue(0); });
+        trap.run(120, [&] { HScroll1->setEnabled(kViewportInnerWidth < mZoomWidth); });
+        trap.run(122, [&] { VScroll1->setEnabled(kViewportInnerHeight < mZoomHeight); });
+    } else {
+        // Refused: the image box keeps what it shows, and the next step starts from 1.0.
+        trap.run(124, [&] { mZoom = 1.0f; });
+        trap.run(126, [&] { mOrigWidth = originalLength(Zoom_Ori->innerWidthTwips()); });
+        trap.run(128, [&] { mOrigHeight = originalLength(Zoom_Ori->innerHeightTwips()); });
+        trap.run(130, [&] { mZoomWidth = zoomedLength(1.0f, mOrigWidth); });
+        trap.run(132, [&] { mZoomHeight = zoomedLength(1.0f, mOrigHeight); });
+    }
+}
+
+void Form2::SetupScrollbars()
+{
+    Picture1->moveTwips(0, 0);
+
+    const ScrollFit h = fitScrollbar(Picture1->widthTwips(), kViewportOuterWidth);
+    HScroll1->setEnabled(h.enabled);
+    if (h.enabled) {
+        HScroll1->setMaximum(h.maximum);
+    }
+    mHScrollStep = h.step;
+    if (h.enabled) {
+        HScroll1->setValue(0);
+    }
+
+    const ScrollFit v = fitScrollbar(Picture1->heightTwips(), kViewportOuterHeight);
+    VScroll1->setEnabled(v.enabled);
+    if (v.enabled) {
+        VScroll1->setMaximum(v.maximum);
+    }
+    mVScrollStep = v.step;
+    if (v.enabled) {
+        VScroll1->setValue(0);
+    }
+}
+
+void Form2::ZoomStep(int direction)
+{
+    SetZoom(zoomStep(mZoom, direction));
+}
+
+void Form2::SetZoom(float newFactor)
+{
+    if (!zoomAccepted(newFactor)) {
+        return;
+    }
+    mZoom = newFactor;
+    RedrawImage();
+    SetupScrollbars();
+}
+
+void Form2::HScroll1_Change()
+{
+    Picture1->setLeftTwips(scrollOffset(mHScrollStep, HScroll1->value()));
+}
+
+void Form2::VScroll1_Change()
+{
+    Picture1->setTopTwips(scrollOffset(mVScrollStep, VScroll1->value()));
+}
+
+void Form2::SetHScrollbarByPercent(QScrollBar* bar, int percent)
+{
+    setScrollbarByPercent(bar, percent);
+}
+
+void Form2::SetVScrollbarByPercent(QScrollBar* bar, int percent)
+{
+    setScrollbarByPercent(bar, percent);
+}
+
+void Form2::setScrollbarByPercent(QScrollBar* bar, int percent)
+{
+    if (const auto value = barValueForPercent(percent, bar->maximum())) {
+        bar->setValue(*value);
+    }
+}
+
+void Form2::PushButton1_Click()
+{
+    StepTrap trap(location(ErrorLocation::Form2_PushButton1_Click));
+    trap.run(100, [&] { ZoomStep(0); });
+}
+
+void Form2::PushButton2_Click()
+{
+    StepTrap trap(location(ErrorLocation::Form2_PushButton2_Click));
+    trap.run(100, [&] { ZoomStep(1); });
+}
+
+// --- drag to pan ----------------------------------------------------------------------
+
+void Form2::picture1_MouseDown(float x, float y)
+{
+    StepTrap trap(location(ErrorLocation::Form2_picture1_MouseDown));
+    trap.run(100, [&] { mDownX = x; });
+    trap.run(102, [&] { mDownY = y; });
+}
+
+void Form2::picture1_MouseMove(Qt::MouseButtons buttons, float x, float y)
+{
+    StepTrap trap(location(ErrorLocation::Form2_picture1_MouseMove));
+    if (!trap.test(100, [&] { return buttons != Qt::NoButton; })) {
+        return;
+    }
+    float newLeft = 0.0f;
+    float newTop = 0.0f;
+    trap.run(104, [&] {
+        newLeft = panPosition(static_cast<float>(Picture1->leftTwips()), mDownX, x,
+                              kViewportInnerWidth, Picture1->widthTwips());
+    });
+    trap.run(114, [&] {
+        newTop = panPosition(static_cast<float>(Picture1->topTwips()), mDownY, y,
+                             kViewportInnerHeight, Picture1->heightTwips());
+    });
+    trap.run(124, [&] { Picture1->moveTwips(roundHalfEven(newLeft), roundHalfEven(newTop)); });
+}
+
+void Form2::Picture1_MouseUp()
+{
+    StepTrap trap(location(ErrorLocation::Form2_Picture1_MouseUp));
+    // A failed step leaves its percentage at 0; no percentage at all (the image box as
+    // wide as the viewport) leaves that bar alone.
+    std::optional<int> horizontal = 0;
+    std::optional<int> vertical = 0;
+    trap.run(100, [&] {
+        horizontal = releasePercent(Picture1->leftTwips(), Picture1->widthTwips(),
+                                    kViewportOuterWidth);
+    });
+    trap.run(102, [&] {
+        vertical = releasePercent(Picture1->topTwips(), Picture1->heightTwips(),
+                                  kViewportOuterHeight);
+    });
+    trap.run(104, [&] {
+        if (horizontal) {
+            SetHScrollbarByPercent(HScroll1, *horizontal);
+        }
+    });
+    trap.run(106, [&] {
+        if (vertical) {
+            SetVScrollbarByPercent(VScroll1, *vertical);
+        }
+    });
+}
+
+// --- save, back and close -------------------------------------------------------------
+
+void Form2::PushButton6_Click()
+{
+    StepTrap trap(location(ErrorLocation::Form2_PushButton6_Click));
+    Dialogs& dialogs = *platform().dialogs;
+    Dialogs::SaveFile request;
+    trap.run(106, [&] { request.fileName = QString(); });
+    trap.run(108, [&] { request.title = QStringLiteral("Save File"); });
+    trap.run(110, [&] { request.filter = QStringLiteral("Excel Files (*.xls)|*.xls|"); });
+    QString chosen;
+    trap.run(112, [&] { chosen = dialogs.saveFileName(request); });
+
+    int answer = 0;
+    if (!trap.test(116, [&] { return chosen.isEmpty(); })) {
+        if (trap.test(118, [&] { return FileExists(chosen); })) {
+            trap.run(120, [&] {
+                Dialogs::Message question;
+                question.text = QStringLiteral("Are you sure you wish to overwrite ") + chosen
+                    + QStringLiteral(" ?");
+                question.title = applicationTitle();
+                question.buttons = Dialogs::Buttons::YesNo;
+                question.icon = Dialogs::Icon::None;
+                question.defaultButton = Dialogs::Yes;
+                answer = dialogs.message(question);
+            });
+            // The old file is not deleted first: the copy below replaces it whole, so a
+            // copy that fails leaves it as it was.
+        } else {
+            answer = Dialogs::Yes;
+        }
+    }
+
+    if (trap.test(128, [&] { return answer == Dialogs::Yes; })) {
+        if (!trap.run(130, [&] { copyFileReplacing(mExcelFile, chosen); })) {
+            // The failure was reported; "Done." would claim the opposite.
+            return;
+        }
+    }
+    trap.run(132, [&] {
+        Dialogs::Message done;
+        done.text = QStringLiteral("Done.");
+        done.title = applicationTitle();
+        done.buttons = Dialogs::Buttons::Ok;
+        done.icon = Dialogs::Icon::None;
+        dialogs.message(done);
+    });
+}
+
+void Form2::PushButton8_Click()
+{
+    StepTrap trap(location(ErrorLocation::Form2_PushButton8_Click));
+    trap.run(102, [&] { DeleteFileQuietly(mExcelFile); });
+    trap.run(104, [&] {
+        if (mHost) {
+            mHost->showMainWindow();
+        }
+    });
+    trap.run(106, [&] {
+        hide();
+        mFirstActivate = true;
+    });
+}
+
+void Form2::Form_QueryUnload()
+{
+    StepTrap trap(location(ErrorLocation::Form2_Form_QueryUnload));
+    trap.run(100, [&] { DeleteFileQuietly(mExcelFile); });
+    trap.run(102, [&] { QCoreApplication::processEvents(); });
+    trap.run(104, [&] { QCoreApplication::processEvents(); });
+    trap.run(106, [&] {
+        if (mHost) {
+            mHost->saveTripRows();
+        }
+    });
+}
+
+void Form2::Form_Unload()
+{
+    if (mHost) {
+        mHost->endProgram();
+    } else {
+        QCoreApplication::exit(0);
+    }
+}
+
+// --- pointer shape --------------------------------------------------------------------
+
+void Form2::setMousePointer(int pointer)
+{
+    mMousePointer = pointer;
+    if (pointer == vbHourglass) {
+        setCursor(Qt::WaitCursor);
+    } else if (pointer == vbCustom && mHandCursor) {
+        setCursor(*mHandCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void Form2::PushButton_MouseMove()
+{
+    if (mMousePointer != vbHourglass) {
+        setMousePointer(vbCustom);
+    }
+}
+
+void Form2::Form_MouseMove()
+{
+    if (mMousePointer != vbHourglass) {
+        setMousePointer(vbDefault);
+    }
+}
+
+void Form2::Frame1_MouseMove()
+{
+    if (mMousePointer != vbHourglass) {
+        setMousePointer(vbDefault);
+    }
+}
+
+// --- window events --------------------------------------------------------------------
+
+void Form2::showEvent(QShowEvent* event)
+{
+    ensureLoaded();
+    if (!mCentred) {
+        mCentred = true;
+        centreOnScreen();
+    }
+    QWidget::showEvent(event);
+    // Without a window manager a shown window may never be activated; the set-up still
+    // belongs to the showing, so it runs once the show is complete.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) {
+            Form_Activate();
+        }
+    });
+}
+
+void Form2::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Form_Activate();
+    }
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    event->accept();
+    Form_Unload();
+}
+
+void Form2::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Picture1) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const QPointF at = static_cast<QMouseEvent*>(event)->position();
+            picture1_MouseDown(static_cast<float>(pixelsToTwips(at.x())),
+                               static_cast<float>(pixelsToTwips(at.y())));
+            return true;
+        }
+        case QEvent::MouseMove: {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            picture1_MouseMove(move->buttons(), static_cast<float>(pixelsToTwips(move->position().x())),
+                               static_cast<float>(pixelsToTwips(move->position().y())));
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            Picture1_MouseUp();
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Frame1) {
+            Frame1_MouseMove();
+        } else if (watched == PushButton1 || watched == PushButton2 || watched == PushButton6
+                   || watched == PushButton8) {
+            PushButton_MouseMove();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace bw

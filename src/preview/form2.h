@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QFrame;
+class QGroupBox;
+class QPushButton;
+class QScrollBar;
+
+namespace bw {
+
+class PictureBox;
+class PreviewHost;
+
+// The preview window: the report picture with zoom, scroll bars and drag-to-pan, saving
+// the report workbook and going back to the main window. One window serves the whole
+// run; it stays loaded while hidden.
+//
+// Report generation hands a report over in this order:
+//   form2.setPicture(picture);      // loads the window on first use (Form_Load)
+//   form2.mExcelFile = reportPath;  // the temporary workbook, owned by the window now
+//   form2.showPreview();            // shown modeless; the first activation sets it up
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    // Pointer states of the window.
+    enum MousePointer { vbDefault = 0, vbHourglass = 11, vbCustom = 99 };
+
+    explicit Form2(PreviewHost* host = nullptr);
+    ~Form2() override;
+
+    // Full path of the temporary workbook of the report on show.
+    QString mExcelFile;
+
+    // Puts the report picture into the image box, loading the window first if needed.
+    void setPicture(const QImage& picture);
+    // Shows the window modeless, brought to the front and activated; loads it if needed.
+    void showPreview();
+    bool isLoaded() const { return mLoaded; }
+
+    void RedrawImage();
+    void SetHScrollbarByPercent(QScrollBar* bar, int percent);
+    void SetVScrollbarByPercent(QScrollBar* bar, int percent);
+
+    int mousePointer() const { return mMousePointer; }
+    void setMousePointer(int pointer);
+    bool hasHandCursor() const { return mHandCursor.has_value(); }
+
+    float zoom() const { return mZoom; }
+    int origWidth() const { return mOrigWidth; }
+    int origHeight() const { return mOrigHeight; }
+    int zoomWidth() const { return mZoomWidth; }
+    int zoomHeight() const { return mZoomHeight; }
+    int hScrollStep() const { return mHScrollStep; }
+    int vScrollStep() const { return mVScrollStep; }
+    bool setUpPending() const { return mFirstActivate; }
+
+    QFrame* viewport() const { return Picture2; }
+    PictureBox* imageBox() const { return Picture1; }
+    PictureBox* buffer() const { return Zoom_Ori; }
+    QScrollBar* hScrollBar() const { return HScroll1; }
+    QScrollBar* vScrollBar() const { return VScroll1; }
+    QGroupBox* zoomFrame() const { return Frame1; }
+    QPushButton* zoomInButton() const { return PushButton1; }
+    QPushButton* zoomOutButton() const { return PushButton2; }
+    QPushButton* backButton() const { return PushButton8; }
+    QPushButton* saveButton() const { return PushButton6; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void ensureLoaded();
+    void centreOnScreen();
+
+    void Form_Load();
+    void Form_Activate();
+    void SetupScrollbars();
+    void ZoomStep(int direction);
+    void SetZoom(float newFactor);
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void setScrollbarByPercent(QScrollBar* bar, int percent);
+
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton6_Click();
+    void PushButton8_Click();
+    void Form_QueryUnload();
+    void Form_Unload();
+
+    void picture1_MouseDown(float x, float y);
+    void picture1_MouseMove(Qt::MouseButtons buttons, float x, float y);
+    void Picture1_MouseUp();
+
+    void PushButton_MouseMove();
+    void Form_MouseMove();
+    void Frame1_MouseMove();
+
+    PreviewHost* mHost;
+
+    QFrame* Picture2 = nullptr;
+    QWidget* mViewportArea = nullptr; // the viewport's drawing area, inside its border
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Zoom_Ori = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* PushButton1 = nullptr;
+    QPushButton* PushButton2 = nullptr;
+    QPushButton* PushButton8 = nullptr;
+    QPushButton* PushButton6 = nullptr;
+
+    float mZoom = 1.0f;
+    int mOrigWidth = 0;
+    int mOrigHeight = 0;
+    int mZoomWidth = 0;
+    int mZoomHeight = 0;
+    int mHScrollStep = 0;
+    int mVScrollStep = 0;
+    float mDownX = 0.0f;
+    float mDownY = 0.0f;
+    bool mFirstActivate = true;
+
+    bool mLoaded = false;
+    bool mCentred = false;
+    bool mActivating = false;
+    int mMousePointer = vbDefault;
+    std::optional<QCursor> mHandCursor;
+};
+
+} // namespace bw

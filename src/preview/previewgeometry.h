@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+
+// The arithmetic of the preview window: zoom sizes, the size limit, scroll-bar fitting,
+// scroll offsets, drag bounds and the percentages that bring the bars in line after a
+// drag. Every length is in twips; only the widgets convert, at 15 twips per pixel.
+namespace bw::preview {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+inline constexpr float kZoomMin = 0.25f;
+inline constexpr float kZoomMax = 2.75f;
+inline constexpr float kZoomIncrement = 0.25f;
+
+// The largest zoomed picture that is still painted, exclusive. The old drawing surfaces
+// stopped near 16000 x 12000 twips; nothing here is allocated in proportion to the zoomed
+// size any more (only the visible part is painted), so the limits only keep sizes sane.
+// A report of 100 trips (about 980 x 1900 pixels) passes at every level up to 2.75.
+inline constexpr int kZoomedWidthLimit = 96000;   // 6400 pixels
+inline constexpr int kZoomedHeightLimit = 192000; // 12800 pixels
+
+// Scroll bars move one twip per unit up to this overhang, ten twips per unit beyond.
+inline constexpr int kFineScrollOverhang = 100;
+inline constexpr int kCoarseScrollStep = 10;
+
+// Nearest integer, halves to the even neighbour; saturates at the int range.
+int roundHalfEven(double x);
+
+int twipsToPixels(int twips);
+double pixelsToTwips(double pixels);
+
+// Size of the unzoomed picture from the buffer's inner size: round(inner - 2).
+int originalLength(int bufferInner);
+// floor(zoom x original), the product formed in double precision.
+int zoomedLength(float zoom, int original);
+// True when a picture of this zoomed size is painted; false means the level is refused.
+bool zoomedSizeFits(int zoomedWidth, int zoomedHeight);
+
+// One zoom step: +0.25 for direction 0 (in), -0.25 for any other direction (out).
+float zoomStep(float zoom, int direction);
+// Whether a step's result is taken at all (0.25 to 2.75 inclusive).
+bool zoomAccepted(float factor);
+
+struct ScrollFit {
+    bool enabled = false;
+    int maximum = 0;
+    int step = 0; // twips per scroll unit: 0 (disabled), 1 or 10
+};
+// Fits a scroll bar to the image box's outer length against the viewport's outer length.
+ScrollFit fitScrollbar(int imageOuter, int viewportOuter);
+
+// Position of the image box's edge for a bar value: -(step x value).
+int scrollOffset(int step, int value);
+
+// The drag limit on one axis (R horizontally, S vertically): viewport inner length minus
+// image box outer length. Negative while the picture is larger than the viewport.
+float dragBound(int viewportInner, int imageOuter);
+
+// The image box's new edge while dragging on one axis: position - down + pointer, kept
+// between the drag bound and 0. A picture smaller than the viewport has a positive
+// bound; it is then put against the far edge whenever the result is not right of 0.
+float panPosition(float position, float down, float pointer, int viewportInner, int imageOuter);
+
+// The share of the possible travel that the image box's edge has gone, in whole percent:
+// round(|position| / (image outer - viewport outer) x 100). Nothing when the two outer
+// lengths are equal, as there is no travel to measure against.
+std::optional<int> releasePercent(int position, int imageOuter, int viewportOuter);
+
+// The bar value for a percentage: round(percent / 100 x maximum), at most the maximum.
+// Nothing for a negative percentage, which leaves the bar alone.
+std::optional<int> barValueForPercent(int percent, int maximum);
+
+} // namespace bw::preview

@@ -1,0 +1,12 @@
+#include "preview/previewhost.h"
+
+#include <QCoreApplication>
+
+namespace bw {
+
+void PreviewHost::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace bw

@@ -1,0 +1,70 @@
+#include "shell/core/isinstalled.h"
+
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "shell/core/mainmodule.h"
+
+#include <QStringList>
+
+namespace bw {
+
+namespace {
+
+SpreadsheetFactory& factoryStorage()
+{
+    // Until the program installs the engine's factory, creation is taken to succeed:
+    // the engine is part of the program, so there is nothing that could be missing.
+    static SpreadsheetFactory factory = [] { return true; };
+    return factory;
+}
+
+} // namespace
+
+void setSpreadsheetFactory(SpreadsheetFactory factory)
+{
+    factoryStorage() = std::move(factory);
+}
+
+const SpreadsheetFactory& spreadsheetFactory()
+{
+    return factoryStorage();
+}
+
+QString excelMissingText()
+{
+    const QStringList parts = {
+        QStringLiteral("Error 842001. A normal instance of Excel could not be created."),
+        QStringLiteral("1. Please make sure Excel is installed on this computer."),
+        QStringLiteral("2. Please open Excel normally and make sure a blank spreadsheet opens "
+                       "immediately without any interrupting window (such as an Excel file "
+                       "recovery window)."),
+        QStringLiteral("3. Please make sure that when you double-click on a XLS or XLSX file "
+                       "that Excel opens normally without any interrupting messages."),
+        QStringLiteral("4. All versions of Excel are supported by this software except for the "
+                       "rare Excel Starter and Student editions."),
+    };
+    return parts.join(QStringLiteral("\r\n\r\n"));
+}
+
+bool CheckExcelInstalled()
+{
+    bool created = false;
+    try {
+        const SpreadsheetFactory& factory = spreadsheetFactory();
+        created = factory && factory();
+    } catch (...) {
+        created = false;
+    }
+    if (created) {
+        return true;
+    }
+    Dialogs::Message box;
+    box.text = excelMissingText();
+    box.title = applicationTitle();
+    box.buttons = Dialogs::Buttons::Ok;
+    box.icon = Dialogs::Icon::None;
+    platform().dialogs->message(box);
+    return false;
+}
+
+} // namespace bw

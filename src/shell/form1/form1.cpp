@@ -1,0 +1,338 @@
+#include "shell/form1/form1.h"
+
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/logtablestore.h"
+#include "platform/clock.h"
+#include "platform/datetext.h"
+#include "platform/platform.h"
+#include "shell/core/settingsstore.h"
+#include "shell/form1/twips.h"
+
+#include <QDateEdit>
+#include <QEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+
+namespace bw {
+
+namespace {
+
+constexpr char kGridCaption[] =
+    "To enter Description select row and type Description. Then press Enter to finish changes.";
+// The grid's caption line takes the top of the grid's designed area.
+constexpr int kGridCaptionHeight = 18;
+
+} // namespace
+
+// A small odometer-like mark, so the window and task bar show the program's own icon.
+QIcon Form1::applicationIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x1f, 0x4e, 0x79));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(5, 11, 22, 10));
+    painter.setPen(QPen(QColor(0x1f, 0x4e, 0x79), 1.5));
+    for (int x = 10; x < 27; x += 5) {
+        painter.drawLine(QPointF(x, 11), QPointF(x, 21));
+    }
+    return QIcon(pixmap);
+}
+
+namespace {
+
+QFont designedFont()
+{
+    // The design's small dialog font; Arial falls back to the metric-compatible
+    // Liberation Sans where it is not installed.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPointSize(8);
+    return font;
+}
+
+// Frames as designed: a thin border whose caption sits on the top line, white inside.
+// A widget matched by a style sheet rule takes its font from the sheet, not from its
+// parent, so the sheet names the designed font too.
+constexpr char kFrameStyle[] =
+    "QGroupBox, QGroupBox * { font-family: \"Arial\", \"Liberation Sans\"; font-size: 8pt; }"
+    "QGroupBox { background: white; border: 1px solid #a0a0a0; margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }";
+
+void paintWhite(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, QRect geometry)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setMouseTracking(true);
+    return button;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, QRect geometry)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setMouseTracking(true);
+    paintWhite(frame);
+    return frame;
+}
+
+QLabel* makeLabel(QWidget* parent, int index, const char* caption, QRect geometry)
+{
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QStringLiteral("Label4_%1").arg(index));
+    label->setGeometry(geometry);
+    label->setMouseTracking(true);
+    return label;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QDateEdit* makeDatePicker(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* picker = new QDateEdit(parent);
+    picker->setObjectName(QString::fromLatin1(name));
+    picker->setGeometry(geometry);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(shortDatePattern());
+    picker->setDate(platform().clock->today());
+    return picker;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), store_(std::make_unique<SettingsStore>()), model_(new LogTableModel(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFont(designedFont());
+    setFixedSize(twipsToPixels(8040), twipsToPixels(9870));
+    setMouseTracking(true);
+    paintWhite(this);
+    setStyleSheet(QString::fromLatin1(kFrameStyle));
+    createControls();
+    connectHandlers();
+    centreOnScreen();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    PushButton22 = makeButton(this, "PushButton22", "Start Creating Template", twipsRect(120, 120, 7800, 400));
+    PushButton6 = makeButton(this, "PushButton6", "Help", twipsRect(120, 630, 3840, 405));
+    PushButton7 = makeButton(this, "PushButton7", "Load Sample/Example Data", twipsRect(4080, 630, 3840, 405));
+
+    Frame1 = makeFrame(this, "Frame1", "Employee Data", twipsRect(120, 1095, 7800, 3540));
+    Label4[0] = makeLabel(Frame1, 0, "Employee Name:", twipsRect(240, 345, 1530, 225));
+    txtEmployeeName = makeTextBox(Frame1, "txtEmployeeName", twipsRect(2070, 300, 5505, 345));
+    Label4[1] = makeLabel(Frame1, 1, "Employee ID:", twipsRect(240, 780, 1200, 225));
+    txtEmployeeID = makeTextBox(Frame1, "txtEmployeeID", twipsRect(2070, 750, 5505, 345));
+    Label4[2] = makeLabel(Frame1, 2, "Vehicle Description:", twipsRect(240, 1245, 1815, 225));
+    txtVehicleDescription = makeTextBox(Frame1, "txtVehicleDescription", twipsRect(2070, 1200, 5505, 345));
+    Label4[3] = makeLabel(Frame1, 3, "Authorized By:", twipsRect(240, 1695, 1335, 225));
+    txtAuthorizedBy = makeTextBox(Frame1, "txtAuthorizedBy", twipsRect(2070, 1650, 5505, 345));
+    Label4[4] = makeLabel(Frame1, 4, "Rate per Mile:", twipsRect(240, 2145, 1275, 225));
+    txtRatePerMile = makeTextBox(Frame1, "txtRatePerMile", twipsRect(2070, 2100, 5490, 345));
+
+    Frame3 = makeFrame(Frame1, "Frame3", "For Period", twipsRect(2040, 2490, 5505, 855));
+    Label4[5] = makeLabel(Frame3, 5, "From:", twipsRect(360, 315, 585, 225));
+    dtpFrom = makeDatePicker(Frame3, "dtpFrom", twipsRect(960, 270, 1770, 330));
+    Label4[6] = makeLabel(Frame3, 6, "To:", twipsRect(3000, 300, 495, 225));
+    dtpTo = makeDatePicker(Frame3, "dtpTo", twipsRect(3405, 270, 1770, 330));
+
+    Frame2 = makeFrame(this, "Frame2", "Mileage Log Data", twipsRect(120, 4710, 7800, 5070));
+    const QRect grid = twipsRect(240, 300, 7300, 3540);
+    DataGrid1Caption = new QLabel(QString::fromLatin1(kGridCaption), Frame2);
+    DataGrid1Caption->setObjectName(QStringLiteral("DataGrid1Caption"));
+    DataGrid1Caption->setGeometry(grid.left(), grid.top(), grid.width(), kGridCaptionHeight);
+    DataGrid1Caption->setAlignment(Qt::AlignCenter);
+    DataGrid1Caption->setFrameShape(QFrame::Box);
+    DataGrid1Caption->setAutoFillBackground(true);
+    DataGrid1Caption->setMouseTracking(true);
+    QPalette captionPalette = DataGrid1Caption->palette();
+    captionPalette.setColor(QPalette::Window, captionPalette.color(QPalette::Button));
+    DataGrid1Caption->setPalette(captionPalette);
+
+    DataGrid1 = new QTableView(Frame2);
+    DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
+    DataGrid1->setGeometry(grid.left(), grid.top() + kGridCaptionHeight, grid.width(),
+                           grid.height() - kGridCaptionHeight);
+    DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DataGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                               | QAbstractItemView::AnyKeyPressed
+                               | QAbstractItemView::SelectedClicked);
+    DataGrid1->verticalHeader()->setDefaultSectionSize(DataGrid1->fontMetrics().height() + 6);
+    DataGrid1->setMouseTracking(true);
+    DataGrid1->viewport()->setMouseTracking(true);
+    model_->attachView(DataGrid1);
+
+    PushButton2 = makeButton(Frame2, "PushButton2", "Insert Below Selected Row", twipsRect(240, 3970, 7300, 405));
+    PushButton1 = makeButton(Frame2, "PushButton1", "Delete Selected Row", twipsRect(240, 4480, 3600, 405));
+    PushButton3 = makeButton(Frame2, "PushButton3", "Delete All", twipsRect(3960, 4480, 3600, 405));
+
+    const QList<QWidget*> tabOrder = {txtEmployeeName, PushButton22, txtEmployeeID,
+                                      txtVehicleDescription, txtAuthorizedBy, txtRatePerMile,
+                                      DataGrid1, PushButton2, PushButton1, PushButton3,
+                                      dtpFrom, dtpTo, PushButton6, PushButton7};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+    }
+}
+
+void Form1::connectHandlers()
+{
+    for (QPushButton* button : {PushButton1, PushButton2, PushButton3, PushButton6, PushButton7,
+                                PushButton22}) {
+        button->installEventFilter(this);
+    }
+    for (QWidget* surface : std::initializer_list<QWidget*>{Frame1, Frame2, Frame3, DataGrid1,
+                                                            DataGrid1->viewport(), DataGrid1Caption}) {
+        surface->installEventFilter(this);
+    }
+    for (QLabel* label : Label4) {
+        label->installEventFilter(this);
+    }
+    for (QLineEdit* box : {txtEmployeeName, txtEmployeeID, txtVehicleDescription, txtAuthorizedBy,
+                           txtRatePerMile}) {
+        box->installEventFilter(this);
+    }
+
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
+    connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
+    connect(PushButton22, &QPushButton::clicked, this, [this] { PushButton22_Click(); });
+
+    const auto onChange = [this](QLineEdit* box, const char* key, const char* handler) {
+        connect(box, &QLineEdit::textChanged, this, [this, key, handler](const QString& text) {
+            saveEntry(QString::fromLatin1(key), text, handler);
+        });
+    };
+    onChange(txtAuthorizedBy, "AuthorizedBy", "txtAuthorizedBy_Change");
+    onChange(txtEmployeeID, "EmployeeID", "txtEmployeeID_Change");
+    onChange(txtEmployeeName, "EmployeeName", "txtEmployeeName_Change");
+    onChange(txtRatePerMile, "RatePerMile", "txtRatePerMile_Change");
+    onChange(txtVehicleDescription, "VehicleDescription", "txtVehicleDescription_Change");
+    connect(dtpFrom, &QDateEdit::dateChanged, this, [this] { dtpFrom_Change(); });
+    connect(dtpTo, &QDateEdit::dateChanged, this, [this] { dtpTo_Change(); });
+}
+
+void Form1::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    move(available.center() - rect().center());
+}
+
+void Form1::setCreateTemplateHandler(std::function<void()> handler)
+{
+    createTemplate_ = std::move(handler);
+}
+
+void Form1::setMousePointer(int pointer)
+{
+    mousePointer_ = pointer;
+    switch (pointer) {
+    case Hourglass:
+        setCursor(Qt::WaitCursor);
+        break;
+    case Custom:
+        // Without a loaded hand the custom pointer looks like the arrow.
+        if (mouseIcon_) {
+            setCursor(*mouseIcon_);
+        } else {
+            unsetCursor();
+        }
+        break;
+    default:
+        unsetCursor();
+        break;
+    }
+}
+
+void Form1::resetPointer()
+{
+    if (mousePointer_ != Hourglass && mousePointer_ != Default) {
+        setMousePointer(Default);
+    }
+}
+
+void Form1::showHandPointer()
+{
+    if (mousePointer_ != Hourglass && mousePointer_ != Custom) {
+        setMousePointer(Custom);
+    }
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event)
+{
+    resetPointer();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::Enter) {
+        if (qobject_cast<QPushButton*>(watched) != nullptr) {
+            showHandPointer();
+        } else if (qobject_cast<QLineEdit*>(watched) == nullptr) {
+            resetPointer();
+        }
+    } else if (type == QEvent::FocusIn) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            box->setSelection(0, static_cast<int>(box->text().size()));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString Form1::employeeName() const { return txtEmployeeName->text(); }
+QString Form1::employeeID() const { return txtEmployeeID->text(); }
+QString Form1::vehicleDescription() const { return txtVehicleDescription->text(); }
+QString Form1::authorizedBy() const { return txtAuthorizedBy->text(); }
+QString Form1::ratePerMile() const { return txtRatePerMile->text(); }
+QDate Form1::periodFrom() const { return dtpFrom->date(); }
+QDate Form1::periodTo() const { return dtpTo->date(); }
+
+LogTable& Form1::logTable() const
+{
+    return requireTable(logTable_);
+}
+
+} // namespace bw

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "report/reportinputs.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace bw {
+
+class LogTable;
+class LogTableModel;
+class SettingsStore;
+
+// The main window: employee fields, the period, the trip grid and the commands. It is
+// the program's start-up object: load() runs the start-up steps, closing it saves the
+// trip rows and ends the program.
+class Form1 final : public QWidget, public ReportInputs {
+    Q_OBJECT
+
+public:
+    // Pointer states of the window as a whole.
+    enum MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
+
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Runs Form_Load. False when the program must end at once (no spreadsheet
+    // application can be created); the window is then not shown and nothing is saved.
+    bool load();
+
+    // "Start Creating Template" runs whatever is connected here.
+    void setCreateTemplateHandler(std::function<void()> handler);
+
+    int mousePointer() const { return mousePointer_; }
+    void setMousePointer(int pointer);
+    // The hand loaded at start-up, if any.
+    const std::optional<QCursor>& mouseIcon() const { return mouseIcon_; }
+
+    SettingsStore& settings() const { return *store_; }
+    LogTableModel& gridModel() const { return *model_; }
+    // The current trip table (null only when its creation failed).
+    const std::shared_ptr<LogTable>& logTableObject() const { return logTable_; }
+
+    // ReportInputs
+    QString employeeName() const override;
+    QString employeeID() const override;
+    QString vehicleDescription() const override;
+    QString authorizedBy() const override;
+    QString ratePerMile() const override;
+    QDate periodFrom() const override;
+    QDate periodTo() const override;
+    LogTable& logTable() const override;
+
+    // Event handlers, public so that the window's behaviour can be driven as a user would.
+    bool Form_Load();
+    void Form_QueryUnload();
+    void Form_Unload();
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton3_Click();
+    void PushButton6_Click();
+    void PushButton7_Click();
+    void PushButton22_Click();
+
+    // Controls, named as designed.
+    QPushButton* PushButton22 = nullptr;
+    QPushButton* PushButton6 = nullptr;
+    QPushButton* PushButton7 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* txtEmployeeName = nullptr;
+    QLineEdit* txtEmployeeID = nullptr;
+    QLineEdit* txtVehicleDescription = nullptr;
+    QLineEdit* txtAuthorizedBy = nullptr;
+    QLineEdit* txtRatePerMile = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QDateEdit* dtpFrom = nullptr;
+    QDateEdit* dtpTo = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* DataGrid1Caption = nullptr;
+    QTableView* DataGrid1 = nullptr;
+    QPushButton* PushButton2 = nullptr;
+    QPushButton* PushButton1 = nullptr;
+    QPushButton* PushButton3 = nullptr;
+    // The field captions: five employee fields, "From:", "To:".
+    std::array<QLabel*, 7> Label4{};
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void centreOnScreen();
+    void saveEntry(const QString& key, const QString& value, const char* handler);
+    void dtpFrom_Change();
+    void dtpTo_Change();
+    static QIcon applicationIcon();
+    void resetPointer();
+    void showHandPointer();
+
+    std::unique_ptr<SettingsStore> store_;
+    std::shared_ptr<LogTable> logTable_;
+    LogTableModel* model_ = nullptr;
+    std::function<void()> createTemplate_;
+    std::optional<QCursor> mouseIcon_;
+    int mousePointer_ = Default;
+    // A settings write that keeps failing is reported once, not at every keystroke.
+    bool entryWriteFailing_ = false;
+};
+
+} // namespace bw

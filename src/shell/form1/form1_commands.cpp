@@ -1,0 +1,227 @@
+// The row commands, the sample data and help of the main window.
+#include "shell/form1/form1.h"
+
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/logtablestore.h"
+#include "logtable/numbertext.h"
+#include "platform/datetext.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "shell/core/errorlocation.h"
+#include "shell/core/mainmodule.h"
+#include "shell/core/settingsstore.h"
+#include "shell/core/steptrap.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+
+namespace bw {
+
+namespace {
+
+constexpr char kSupportPage[] = "https://www.brindlewick.example/support";
+
+Dialogs::Answer ask(const QString& question)
+{
+    Dialogs::Message box;
+    box.text = question;
+    box.title = QStringLiteral("Question");
+    box.buttons = Dialogs::Buttons::YesNo;
+    box.defaultButton = Dialogs::No;
+    box.icon = Dialogs::Icon::None;
+    return platform().dialogs->message(box);
+}
+
+void tell(const QString& text)
+{
+    Dialogs::Message box;
+    box.text = text;
+    box.title = applicationTitle();
+    box.buttons = Dialogs::Buttons::Ok;
+    box.icon = Dialogs::Icon::None;
+    platform().dialogs->message(box);
+}
+
+// A field holds a value when it is neither null, nor the number 0, nor empty text.
+bool holdsValue(const QVariant& value)
+{
+    if (value.isNull() || !value.isValid()) {
+        return false;
+    }
+    if (value.typeId() == QMetaType::Double) {
+        return value.toDouble() != 0.0;
+    }
+    return !value.toString().isEmpty();
+}
+
+struct SampleTrip {
+    QDate date;
+    const char* from;
+    const char* to;
+    const char* notes;
+    const char* odometerStart;
+    const char* odometerEnd;
+    double mileage;
+    double reimbursement;
+};
+
+const SampleTrip kSampleTrips[] = {
+    {QDate(2016, 5, 14), "Store", "Mini mall", "Daily delivery", "58114", "58116", 2, 2.5},
+    {QDate(2016, 5, 14), "Mini mall", "Mart", "", "58116", "58121", 5, 6.25},
+    {QDate(2016, 5, 15), "Mart", "Store", "Return back", "58121", "58125", 4, 5},
+};
+
+QVariant sampleField(const SampleTrip& trip, int field)
+{
+    switch (field) {
+    case 0: return dateToText(trip.date);
+    case 1: return QString::fromLatin1(trip.from);
+    case 2: return QString::fromLatin1(trip.to);
+    case 3: return QString::fromLatin1(trip.notes);
+    case 4: return QString::fromLatin1(trip.odometerStart);
+    case 5: return QString::fromLatin1(trip.odometerEnd);
+    case 6: return trip.mileage;
+    default: return trip.reimbursement;
+    }
+}
+
+} // namespace
+
+void Form1::PushButton1_Click()
+{
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton1_Click));
+    // Without a current row there is no row to name in the question or to delete.
+    if (!logTable_ || !logTable_->isOpen() || logTable_->position() < 0) {
+        return;
+    }
+    const auto answer = trap.value(100, [&] {
+        const QVariant date = logTable_->value(0);
+        return ask(QStringLiteral("Do you really want delete this row ?\r\n(%1)")
+                       .arg(date.isNull() ? QString() : date.toString()));
+    });
+    if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
+        return;
+    }
+    trap.run(102, [&] { setUpdatesEnabled(false); });
+    trap.run(104, [&] { model_->deleteCurrentRow(); });
+    trap.run(106, [&] { setUpdatesEnabled(true); });
+    trap.run(108, [] { tell(QStringLiteral("Row deleted.")); });
+}
+
+void Form1::PushButton2_Click()
+{
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton2_Click));
+    // The blank row goes straight below the selected one; with no selected row it is
+    // appended at the end.
+    const int selected = trap.value(100, [&] { return requireTable(logTable_).position(); })
+                             .value_or(-1);
+    const int below = trap.value(122, [&] {
+                              return selected >= 0 ? selected + 1
+                                                   : requireTable(logTable_).RecordCount();
+                          }).value_or(0);
+    trap.run(142, [&] {
+        requireTable(logTable_);
+        model_->insertRow(below, blankRowValues());
+    });
+    trap.run(164, [&] {
+        requireTable(logTable_).setPosition(below);
+        model_->showCursor();
+    });
+}
+
+void Form1::PushButton3_Click()
+{
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton3_Click));
+    const auto answer = trap.value(100, [] { return ask(QStringLiteral("Do you really want clear ?")); });
+    if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
+        return;
+    }
+    CreateLogTable(logTable_, trap, 102);
+    const int rows = trap.value(124, [&] {
+                             return rowCountFromText(store_->GetSetting(QStringLiteral("RowCount"),
+                                                                        QStringLiteral("30")));
+                         }).value_or(0);
+    for (int i = 1; i <= rows; ++i) {
+        trap.run(126, [&] { requireTable(logTable_).AddNew(); });
+        for (int k = 0; k < LogTable::kFieldCount; ++k) {
+            trap.run(128 + 2 * k, [&] { requireTable(logTable_).setValue(k, blankValue(k)); });
+        }
+    }
+    trap.run(144, [&] {
+        if (requireTable(logTable_).RecordCount() > 0) {
+            logTable_->MoveFirst();
+        }
+    });
+    trap.run(146, [&] {
+        requireTable(logTable_);
+        model_->bind(logTable_);
+    });
+}
+
+void Form1::PushButton6_Click()
+{
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton6_Click));
+    trap.run(100, [] {
+        tell(QStringLiteral("Questions? Please contact Team Varnholt at ")
+             + QLatin1String(kSupportPage));
+    });
+}
+
+void Form1::PushButton7_Click()
+{
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton7_Click));
+    trap.run(100, [&] { txtAuthorizedBy->setText(QStringLiteral("John")); });
+    trap.run(102, [&] { txtEmployeeID->setText(QStringLiteral("DR005")); });
+    trap.run(104, [&] { txtEmployeeName->setText(QStringLiteral("Michael Jr.")); });
+    trap.run(106, [&] { dtpFrom->setDate(QDate(2016, 5, 14)); });
+    trap.run(108, [&] { txtRatePerMile->setText(QStringLiteral("1.25")); });
+    trap.run(110, [&] { dtpTo->setDate(QDate(2016, 5, 16)); });
+    trap.run(112, [&] { txtVehicleDescription->setText(QStringLiteral("Ford Transit")); });
+
+    // The grid is told about the swept and appended rows once, when it is bound again.
+    const LogTableModel::Rebuild rebuild(*model_);
+    trap.run(114, [&] { requireTable(logTable_).MoveFirst(); });
+    // The rows that exist now are visited once each; deleting one moves the next up.
+    const int rows = trap.value(116, [&] { return requireTable(logTable_).RecordCount(); }).value_or(0);
+    for (int pass = 0; pass < rows; ++pass) {
+        bool blank = true;
+        const int fields = trap.value(120, [&] { return requireTable(logTable_).fieldCount(); })
+                               .value_or(0);
+        for (int k = 0; k < fields; ++k) {
+            if (trap.test(122, [&] { return holdsValue(requireTable(logTable_).value(k)); })) {
+                blank = false;
+            }
+        }
+        if (blank) {
+            trap.run(128, [&] { requireTable(logTable_).Delete(); });
+        }
+        if (trap.test(130, [&] { return !requireTable(logTable_).Eof(); })) {
+            trap.run(132, [&] { requireTable(logTable_).MoveNext(); });
+        }
+    }
+    if (trap.test(134, [&] { return !requireTable(logTable_).Bof() && !requireTable(logTable_).Eof(); })) {
+        trap.run(136, [&] { requireTable(logTable_).MoveFirst(); });
+    }
+    int label = 138;
+    for (const SampleTrip& trip : kSampleTrips) {
+        trap.run(label, [&] { requireTable(logTable_).AddNew(); });
+        for (int k = 0; k < LogTable::kFieldCount; ++k) {
+            trap.run(label + 2 + 2 * k, [&] { requireTable(logTable_).setValue(k, sampleField(trip, k)); });
+        }
+        label += 18;
+    }
+    trap.run(192, [&] {
+        requireTable(logTable_);
+        model_->bind(logTable_);
+    });
+}
+
+void Form1::PushButton22_Click()
+{
+    if (createTemplate_) {
+        createTemplate_();
+    }
+}
+
+} // namespace bw

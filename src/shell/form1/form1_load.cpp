@@ -1,0 +1,159 @@
+// Start-up, shutdown and the entry fields of the main window.
+#include "shell/form1/form1.h"
+
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/logtablestore.h"
+#include "platform/clock.h"
+#include "platform/datetext.h"
+#include "platform/platform.h"
+#include "preview/cursorfile.h"
+#include "shell/core/errorlocation.h"
+#include "shell/core/errorreport.h"
+#include "shell/core/isinstalled.h"
+#include "shell/core/mainmodule.h"
+#include "shell/core/settingsstore.h"
+#include "shell/core/steptrap.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <stdexcept>
+
+namespace bw {
+
+namespace {
+
+constexpr char kProductCaption[] = "Brindlewick";
+
+QDate storedDate(const QString& text)
+{
+    const QDate date = textToDate(text);
+    if (!date.isValid()) {
+        throw std::runtime_error("Type mismatch");
+    }
+    return date;
+}
+
+// The entry handlers have no trap and no location literal of their own. A failed write
+// is reported under a location built like the literals, naming the handler, and with
+// line 0: the handler has no labelled statements.
+QString handlerLocation(const char* handler)
+{
+    return QStringLiteral("in Quillmere2021/08/31.Form1.%1 ").arg(QLatin1String(handler));
+}
+
+} // namespace
+
+bool Form1::load()
+{
+    return Form_Load();
+}
+
+bool Form1::Form_Load()
+{
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_Load));
+    const QString today = dateToText(platform().clock->today());
+
+    trap.run(100, [&] { ApplySkin(this); });
+    trap.run(104, [&] {
+        setWindowTitle(QString::fromLatin1(kProductCaption));
+        setWindowIcon(applicationIcon());
+        SetApplicationTitle();
+    });
+    trap.run(106, [] { OpenHomePageAtRandom(); });
+    const QString cursorFile = programFile(QString::fromLatin1(kHandCursorFile));
+    if (trap.test(124, [&] { return FileExists(cursorFile); })) {
+        trap.run(126, [&] { mouseIcon_ = loadCursorFile(cursorFile); });
+    }
+    const auto restore = [&](int label, QLineEdit* box, const char* key) {
+        trap.run(label, [&] { box->setText(store_->GetSetting(QString::fromLatin1(key))); });
+    };
+    restore(128, txtAuthorizedBy, "AuthorizedBy");
+    restore(130, txtEmployeeID, "EmployeeID");
+    restore(132, txtEmployeeName, "EmployeeName");
+    // Both dates are read before either picker is set: setting one raises the period
+    // rule, which would overwrite the other's stored value before it was read.
+    const std::optional<QDate> from = trap.value(134, [&] {
+        return storedDate(store_->GetSetting(QStringLiteral("PeriodFrom"), today));
+    });
+    restore(136, txtRatePerMile, "RatePerMile");
+    const std::optional<QDate> to = trap.value(138, [&] {
+        return storedDate(store_->GetSetting(QStringLiteral("PeriodTo"), today));
+    });
+    trap.run(138, [&] {
+        const QSignalBlocker blockFrom(dtpFrom);
+        const QSignalBlocker blockTo(dtpTo);
+        if (from) dtpFrom->setDate(*from);
+        if (to) dtpTo->setDate(*to);
+    });
+    restore(140, txtVehicleDescription, "VehicleDescription");
+
+    CreateLogTable(logTable_, trap, 142);
+    RestoreLogRows(logTable_, *store_, trap);
+    BindLogTable(logTable_, *model_, trap);
+
+    const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
+    if (mayRun) {
+        txtEmployeeName->setFocus();
+    }
+    return mayRun;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    event->accept();
+    Form_Unload();
+}
+
+void Form1::Form_QueryUnload()
+{
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
+    SettingsStore::Batch batch(*store_);
+    SaveLogRows(logTable_, *store_, trap);
+    // The rows reach the disk in one write once the loop has ended, so a failed write
+    // carries the label of the loop's last test.
+    trap.run(106, [&] { batch.commit(); });
+}
+
+void Form1::Form_Unload()
+{
+    QCoreApplication::quit();
+}
+
+void Form1::saveEntry(const QString& key, const QString& value, const char* handler)
+{
+    try {
+        store_->SaveSetting(key, value);
+        entryWriteFailing_ = false;
+    } catch (const std::exception& failure) {
+        // Reported once until a write succeeds again: a store that cannot be written
+        // would otherwise answer every keystroke with a box.
+        if (!entryWriteFailing_) {
+            entryWriteFailing_ = true;
+            ErrorReport(QString::fromUtf8(failure.what()), handlerLocation(handler), 0);
+        }
+    }
+}
+
+void Form1::dtpFrom_Change()
+{
+    if (dtpFrom->date() > dtpTo->date()) {
+        dtpTo->setDate(dtpFrom->date());
+    }
+    saveEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()), "dtpFrom_Change");
+}
+
+void Form1::dtpTo_Change()
+{
+    if (dtpTo->date() < dtpFrom->date()) {
+        dtpFrom->setDate(dtpTo->date());
+    }
+    saveEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()), "dtpTo_Change");
+}
+
+} // namespace bw

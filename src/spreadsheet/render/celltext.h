@@ -1,0 +1,61 @@
+#pragma once
+
+#include "spreadsheet/model/cellformat.h"
+#include "spreadsheet/model/value.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace bw::ss::render {
+
+// Numbers are aligned right and never run into their neighbours; texts are aligned left
+// and may; booleans and errors are centred and may not.
+enum class ContentKind { Number, Text, Other };
+
+struct CellContent {
+    QString text;
+    ContentKind kind = ContentKind::Text;
+    double number = 0.0;            // for numbers
+    bool generalFormat = false;     // shown by "General": may drop decimals to fit
+    std::optional<int> colorIndex;  // from a colour section of the number format
+};
+
+// What a cell with `value` shows under its number format; nothing for an empty value.
+std::optional<CellContent> cellContent(const Value& value, const QString& numberFormat);
+
+// The number's text if it fits `width` pixels; under "General" fewer digits (and
+// scientific notation) first; else as many "#" as fit.
+QString fitNumber(const CellContent& number, const QFontMetrics& metrics, int width);
+
+// The text repeated as often as it fits whole in `width` pixels, at least once.
+QString repeatToFill(const QString& text, const QFontMetrics& metrics, int width);
+
+// Families tried for a sheet font: the font itself, then a metric-compatible font that
+// is installed with the program's dependencies.
+QStringList fontFamilies(const QString& name);
+
+// A sheet font at 96 dpi, with hinting and antialiasing fixed so that every machine
+// with the same fonts paints the same pixels.
+QFont sheetFont(const FontSpec& spec);
+
+struct FontEntry {
+    explicit FontEntry(const FontSpec& spec) : font(sheetFont(spec)), metrics(font) {}
+    QFont font;
+    QFontMetrics metrics;
+};
+
+// The fonts of one picture; a sheet uses a handful.
+class FontCache {
+public:
+    const FontEntry& get(const FontSpec& spec);
+
+private:
+    std::vector<std::pair<FontSpec, std::unique_ptr<FontEntry>>> entries_;
+};
+
+} // namespace bw::ss::render

@@ -1,0 +1,112 @@
+#include "logtable/logtable.h"
+#include "logtable/numbertext.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <cmath>
+
+namespace bw {
+namespace {
+
+struct LeadingCase {
+    const char* name;
+    const char* text;
+    double expected;
+};
+
+void PrintTo(const LeadingCase& c, std::ostream* os) { *os << c.name; }
+
+class LeadingNumber : public ::testing::TestWithParam<LeadingCase> {};
+
+TEST_P(LeadingNumber, ReadsTheLeadingNumericPart)
+{
+    EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(GetParam().text)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LeadingNumber,
+    ::testing::Values(LeadingCase{"Plain", "30", 30}, LeadingCase{"Fraction", "42.7", 42.7},
+                      LeadingCase{"Empty", "", 0}, LeadingCase{"Letters", "abc", 0},
+                      LeadingCase{"NumberThenLetters", "12abc", 12},
+                      LeadingCase{"BlanksAnywhere", " 1 2\t3 ", 123},
+                      LeadingCase{"Negative", "-3", -3}, LeadingCase{"PlusSign", "+5", 5},
+                      LeadingCase{"LeadingPeriod", ".5", 0.5},
+                      LeadingCase{"SecondPeriodStops", "1.2.3", 1.2},
+                      LeadingCase{"CommaStops", "42,7", 42}, LeadingCase{"Exponent", "1e3", 1000},
+                      LeadingCase{"ExponentD", "2D2", 200},
+                      LeadingCase{"ExponentWithoutDigits", "7e", 7},
+                      LeadingCase{"SignOnly", "-", 0}, LeadingCase{"PeriodOnly", ".", 0},
+                      LeadingCase{"NonAscii", "٣", 0}, LeadingCase{"Underflow", "1e-400", 0}),
+    [](const ::testing::TestParamInfo<LeadingCase>& tc) { return std::string(tc.param.name); });
+
+TEST(LeadingNumberOverflow, TooLargeForADoubleIsAnInfinityOfItsSign)
+{
+    EXPECT_EQ(leadingNumber(QStringLiteral("1e400")), HUGE_VAL);
+    EXPECT_EQ(leadingNumber(QStringLiteral("-1e400")), -HUGE_VAL);
+    EXPECT_EQ(leadingNumber(QString(400, QLatin1Char('9'))), HUGE_VAL);
+    EXPECT_THROW(storedNumberFromText(QStringLiteral("1e400")), LogTableError);
+    EXPECT_DOUBLE_EQ(storedNumberFromText(QStringLiteral("12 miles")), 12);
+}
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
+{
+    const std::pair<double, double> cases[] = {{12.5, 12}, {13.5, 14}, {30.5, 30}, {31.5, 32},
+                                               {0.5, 0},   {-0.5, 0},  {-1.5, -2}, {2.4999, 2},
+                                               {2.5001, 3}, {7, 7}};
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(roundHalfEven(value), expected) << value;
+    }
+}
+
+struct RowCountCase {
+    const char* name;
+    const char* text;
+    int rows;
+};
+
+void PrintTo(const RowCountCase& c, std::ostream* os) { *os << c.name; }
+
+class RowCountText : public ::testing::TestWithParam<RowCountCase> {};
+
+TEST_P(RowCountText, GivesTheRowsToRestore)
+{
+    EXPECT_EQ(rowCountFromText(QString::fromLatin1(GetParam().text)), GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Usable, RowCountText,
+    ::testing::Values(RowCountCase{"Default", "30", 30}, RowCountCase{"Zero", "0", 0},
+                      RowCountCase{"Negative", "-3", 0}, RowCountCase{"HalfDown", "12.5", 12},
+                      RowCountCase{"HalfUp", "13.5", 14}, RowCountCase{"Letters", "abc", 0},
+                      RowCountCase{"Limit", "100000", 100000}),
+    [](const ::testing::TestParamInfo<RowCountCase>& tc) { return std::string(tc.param.name); });
+
+TEST(RowCountTextRefused, CountsBeyondTheLimitThrow)
+{
+    for (const char* text : {"100001", "1e30", "2147483648", "1e400"}) {
+        EXPECT_THROW(rowCountFromText(QString::fromLatin1(text)), LogTableError) << text;
+    }
+    try {
+        rowCountFromText(QStringLiteral("1e30"));
+    } catch (const LogTableError& e) {
+        EXPECT_STREQ(e.what(), "The stored row count 1e30 is larger than 100000 rows; no rows were restored.");
+    }
+}
+
+TEST(StoredNumberText, UsesAPeriodAndFifteenSignificantDigits)
+{
+    EXPECT_EQ(storedNumberText(0), QStringLiteral("0"));
+    EXPECT_EQ(storedNumberText(6.25), QStringLiteral("6.25"));
+    EXPECT_EQ(storedNumberText(42.7), QStringLiteral("42.7"));
+    EXPECT_EQ(storedNumberText(1234567.5), QStringLiteral("1234567.5"));
+    EXPECT_EQ(storedNumberText(0.1 + 0.2), QStringLiteral("0.3"));
+    for (double v : {42.7, -3.25, 1e20, 123456789012345.0, 1.0 / 3.0}) {
+        EXPECT_EQ(leadingNumber(storedNumberText(v)), std::stod(storedNumberText(v).toStdString())) << v;
+        EXPECT_NEAR(leadingNumber(storedNumberText(v)), v, std::abs(v) * 1e-14) << v;
+    }
+}
+
+} // namespace
+} // namespace bw

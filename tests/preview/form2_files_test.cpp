@@ -1,0 +1,179 @@
+#include "preview/previewtesting.h"
+
+#include "preview/filecopy.h"
+#include "shell/core/errorlocation.h"
+#include "shell/core/mainmodule.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace bw::test {
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class Form2Files : public PreviewTest {
+protected:
+    void SetUp() override
+    {
+        workbook = QDir(platform.tempRoot()).filePath(QStringLiteral("kervan12345678.xls"));
+        for (int i = 0; i < 3000; ++i) {
+            workbookBytes.append(static_cast<char>((i * 7) % 256));
+        }
+        writeFile(workbook, workbookBytes);
+        ASSERT_TRUE(QDir().mkpath(target()));
+        showReport(blockPicture(980, 760), workbook);
+    }
+
+    QString target(const QString& name = QString()) const
+    {
+        const QString folder = QDir(platform.tempRoot()).filePath(QStringLiteral("chosen"));
+        return name.isEmpty() ? folder : QDir(folder).filePath(name);
+    }
+
+    void save() { QTest::mouseClick(form.saveButton(), Qt::LeftButton); }
+
+    const QList<Dialogs::Message>& messages() const { return platform.dialogs.messages(); }
+
+    void expectDone(const Dialogs::Message& box)
+    {
+        EXPECT_EQ(box.text, QStringLiteral("Done."));
+        EXPECT_EQ(box.title, applicationTitle());
+        EXPECT_EQ(box.buttons, Dialogs::Buttons::Ok);
+        EXPECT_EQ(box.icon, Dialogs::Icon::None);
+    }
+
+    QString workbook;
+    QByteArray workbookBytes;
+};
+
+TEST_F(Form2Files, SavesExactCopiesUnderTheChosenNames)
+{
+    const QString first = target(QStringLiteral("March.xls"));
+    const QString second = target(QStringLiteral("no extension"));
+    platform.dialogs.chooseNextFile(first);
+    save();
+    platform.dialogs.chooseNextFile(second);
+    save();
+
+    ASSERT_EQ(platform.dialogs.saveRequests().size(), 2);
+    const Dialogs::SaveFile& request = platform.dialogs.saveRequests().first();
+    EXPECT_EQ(request.title, QStringLiteral("Save File"));
+    EXPECT_EQ(request.filter, QStringLiteral("Excel Files (*.xls)|*.xls|"));
+    EXPECT_TRUE(request.fileName.isEmpty());
+
+    EXPECT_EQ(readAll(first), workbookBytes);
+    EXPECT_EQ(readAll(second), workbookBytes); // the name is used exactly as chosen
+    EXPECT_EQ(readAll(workbook), workbookBytes);
+    ASSERT_EQ(messages().size(), 2);
+    expectDone(messages().at(0));
+    expectDone(messages().at(1));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(QDir(target()).entryList(QDir::Files).size(), 2); // no temporary left over
+}
+
+TEST_F(Form2Files, OverwritingAsksFirst)
+{
+    const QString existing = target(QStringLiteral("old.xls"));
+    writeFile(existing, QByteArray("the user's old report"));
+
+    platform.dialogs.chooseNextFile(existing);
+    platform.dialogs.answerNext(Dialogs::No);
+    save();
+    EXPECT_EQ(readAll(existing), QByteArray("the user's old report"));
+    ASSERT_EQ(messages().size(), 2);
+    const Dialogs::Message& question = messages().at(0);
+    EXPECT_EQ(question.text,
+              QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"));
+    EXPECT_EQ(question.title, applicationTitle());
+    EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(question.defaultButton, Dialogs::Yes);
+    EXPECT_EQ(question.icon, Dialogs::Icon::None);
+    expectDone(messages().at(1));
+
+    platform.dialogs.clear();
+    platform.dialogs.chooseNextFile(existing);
+    platform.dialogs.answerNext(Dialogs::Yes);
+    save();
+    EXPECT_EQ(readAll(existing), workbookBytes);
+    ASSERT_EQ(messages().size(), 2);
+    expectDone(messages().at(1));
+}
+
+TEST_F(Form2Files, CancelWritesNothingAndSaysDone)
+{
+    save();
+    EXPECT_TRUE(QDir(target()).entryList(QDir::Files).isEmpty());
+    ASSERT_EQ(messages().size(), 1);
+    expectDone(messages().at(0));
+}
+
+TEST_F(Form2Files, FailedCopyKeepsTheOldFileAndIsReportedInsteadOfDone)
+{
+    const QString existing = target(QStringLiteral("old.xls"));
+    writeFile(existing, QByteArray("the user's old report"));
+    QFile::remove(workbook);
+
+    platform.dialogs.chooseNextFile(existing);
+    platform.dialogs.answerNext(Dialogs::Yes);
+    save();
+    EXPECT_EQ(readAll(existing), QByteArray("the user's old report"));
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages().at(1).title, QStringLiteral("Application Error"));
+    EXPECT_TRUE(messages().at(1).text.contains(
+        QLatin1String(ErrorLocation::Form2_PushButton6_Click) + QStringLiteral("at line 130")))
+        << messages().at(1).text.toStdString();
+    EXPECT_EQ(QDir(target()).entryList(QDir::Files), QStringList{QStringLiteral("old.xls")});
+}
+
+TEST_F(Form2Files, CopyThatCannotBeWrittenLeavesNothingBehind)
+{
+    // A folder of that name: it "exists", but no file can take its place.
+    const QString folder = target(QStringLiteral("taken.xls"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(QDir(folder).filePath(QStringLiteral("inside")), QByteArray("kept"));
+    EXPECT_THROW(copyFileReplacing(workbook, folder), std::runtime_error);
+    EXPECT_EQ(readAll(QDir(folder).filePath(QStringLiteral("inside"))), QByteArray("kept"));
+
+    const QString nowhere = target(QStringLiteral("missing/report.xls"));
+    platform.dialogs.chooseNextFile(nowhere);
+    save();
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().at(0).text.contains(QStringLiteral("at line 130")));
+    EXPECT_EQ(QDir(target()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(Form2Files, BackDiscardsTheWorkbookAndShowsTheMainWindow)
+{
+    QTest::mouseClick(form.backButton(), Qt::LeftButton);
+    EXPECT_FALSE(QFileInfo::exists(workbook));
+    EXPECT_EQ(host.calls, QStringList{QStringLiteral("showMainWindow")});
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.setUpPending());
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(Form2Files, ClosingDeletesTheWorkbookKeepsTheTripsAndEndsTheProgram)
+{
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFileInfo::exists(workbook));
+    EXPECT_EQ(host.calls, (QStringList{QStringLiteral("saveTripRows"), QStringLiteral("endProgram")}));
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+} // namespace
+} // namespace bw::test

@@ -1,0 +1,189 @@
+#include "shell/core/settingsstore.h"
+
+#include "support/fakeplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace bw {
+namespace {
+
+using test::TestPlatform;
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct ValueCase {
+    const char* name;
+    QString key;
+    QString value;
+};
+
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsRoundTrip : public ::testing::TestWithParam<ValueCase> {};
+
+TEST_P(SettingsRoundTrip, ValueComesBackUnchangedInANewStore)
+{
+    TestPlatform env;
+    {
+        SettingsStore store;
+        store.SaveSetting(GetParam().key, GetParam().value);
+    }
+    SettingsStore reopened;
+    EXPECT_TRUE(reopened.contains(GetParam().key));
+    EXPECT_EQ(reopened.GetSetting(GetParam().key, QStringLiteral("default")), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SettingsRoundTrip,
+    ::testing::Values(
+        ValueCase{"RowKeyWithBlank", QStringLiteral("RowSource1 1"), QStringLiteral("5/14/2016")},
+        ValueCase{"HighRowKey", QStringLiteral("RowSource8 100000"), QStringLiteral("6.25")},
+        ValueCase{"Commas", QStringLiteral("VehicleDescription"), QStringLiteral("Van, white, 2 doors")},
+        ValueCase{"Quotes", QStringLiteral("EmployeeName"), QStringLiteral("Michael \"Mike\" Jr.")},
+        ValueCase{"LeadingAt", QStringLiteral("AuthorizedBy"), QStringLiteral("@Variant(nope)")},
+        ValueCase{"Unicode", QStringLiteral("AuthorizedBy"), QStringLiteral("Zoë Šťastná – 東京 €")},
+        ValueCase{"EmptyText", QStringLiteral("RatePerMile"), QString(QLatin1String(""))},
+        ValueCase{"BlanksKept", QStringLiteral("EmployeeID"), QStringLiteral("  DR 005  ")},
+        ValueCase{"IniSyntax", QStringLiteral("RowSource4 3"), QStringLiteral("a=b; [c] \\d #e")},
+        ValueCase{"LineBreaks", QStringLiteral("RowSource4 2"), QStringLiteral("one\r\ntwo")}),
+    [](const ::testing::TestParamInfo<ValueCase>& tc) { return std::string(tc.param.name); });
+
+TEST(SettingsStore, EmptyTextIsAStoredValueNotAMissingKey)
+{
+    TestPlatform env;
+    SettingsStore store;
+    EXPECT_FALSE(store.contains(QStringLiteral("EmployeeName")));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName"), QStringLiteral("x")), QStringLiteral("x"));
+    store.SaveSetting(QStringLiteral("EmployeeName"), QString());
+    EXPECT_TRUE(store.contains(QStringLiteral("EmployeeName")));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName"), QStringLiteral("x")), QString());
+}
+
+TEST(SettingsStore, KeysAreCaseInsensitiveAndOneKeyIsKeptPerName)
+{
+    TestPlatform env;
+    writeFile(env.settingsFile(), "[General]\nrowcount=12\n");
+    SettingsStore store;
+    EXPECT_EQ(store.GetSetting(QStringLiteral("RowCount"), QStringLiteral("30")), QStringLiteral("12"));
+    store.SaveSetting(QStringLiteral("ROWCOUNT"), QStringLiteral("31"));
+    store.SaveSetting(QStringLiteral("rowSource1 1"), QStringLiteral("a"));
+    store.SaveSetting(QStringLiteral("ROWSOURCE1 1"), QStringLiteral("b"));
+
+    SettingsStore reopened;
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("rowCount")), QStringLiteral("31"));
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("RowSource1 1")), QStringLiteral("b"));
+    const QString text = fileText(env.settingsFile());
+    EXPECT_EQ(text.count(QStringLiteral("31")), 1);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("(?i)rowsource1"))), 1);
+}
+
+TEST(SettingsStore, EveryWriteIsOnDiskWhenSaveSettingReturns)
+{
+    TestPlatform env;
+    SettingsStore store;
+    store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A"));
+    EXPECT_TRUE(fileText(env.settingsFile()).contains(QStringLiteral("EmployeeName=A\n")));
+    store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("Ab"));
+    EXPECT_TRUE(fileText(env.settingsFile()).contains(QStringLiteral("EmployeeName=Ab\n")));
+    store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("7"));
+    const QString text = fileText(env.settingsFile());
+    EXPECT_TRUE(text.contains(QStringLiteral("EmployeeName=Ab\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("EmployeeID=7\n")));
+    // Written through a temporary file renamed over the old one: nothing else is left.
+    const QStringList entries = QFileInfo(env.settingsFile()).dir().entryList(QDir::Files);
+    EXPECT_EQ(entries, QStringList({QStringLiteral("Brindlewick.ini")}));
+}
+
+TEST(SettingsStore, WritingBackTheStoredValueLeavesTheFileAlone)
+{
+    TestPlatform env;
+    SettingsStore store;
+    store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("Ann"));
+    ASSERT_TRUE(QFile::remove(env.settingsFile()));
+    store.SaveSetting(QStringLiteral("employeename"), QStringLiteral("Ann"));
+    EXPECT_FALSE(QFileInfo::exists(env.settingsFile()));
+    store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("Anne"));
+    EXPECT_TRUE(QFileInfo::exists(env.settingsFile()));
+}
+
+TEST(SettingsStore, ABatchWritesOnceWhenItsOutermostScopeEnds)
+{
+    TestPlatform env;
+    SettingsStore store;
+    {
+        SettingsStore::Batch outer(store);
+        store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("2"));
+        {
+            SettingsStore::Batch inner(store);
+            store.SaveSetting(QStringLiteral("RowSource1 1"), QStringLiteral("x"));
+        }
+        store.SaveSetting(QStringLiteral("RowSource1 2"), QStringLiteral("y"));
+        EXPECT_FALSE(QFileInfo::exists(env.settingsFile()));
+        // Reads inside the batch see the pending values.
+        EXPECT_EQ(store.GetSetting(QStringLiteral("rowsource1 1")), QStringLiteral("x"));
+    }
+    SettingsStore reopened;
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("RowCount")), QStringLiteral("2"));
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("RowSource1 2")), QStringLiteral("y"));
+}
+
+// A folder that cannot be created (a plain file stands in its way) fails for every
+// user, root included, unlike permission bits.
+QString unwritableSettingsFile(const TestPlatform& env)
+{
+    const QString blocker = QDir(env.tempRoot()).filePath(QStringLiteral("not-a-folder"));
+    QFile file(blocker);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    return QDir(blocker).filePath(QStringLiteral("Brindlewick.ini"));
+}
+
+TEST(SettingsStore, AFailedWriteThrowsSettingsError)
+{
+    TestPlatform env;
+    Platform p = platform();
+    p.settingsFile = unwritableSettingsFile(env);
+    PlatformOverride unwritable(p);
+
+    SettingsStore store;
+    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A")), SettingsError);
+
+    SettingsStore::Batch batch(store);
+    store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("1"));
+    EXPECT_THROW(batch.commit(), SettingsError);
+}
+
+TEST(SettingsStore, WithoutAnOverrideTheFileIsInTheUsersConfigurationFolder)
+{
+    TestPlatform env;
+    Platform p = platform();
+    p.settingsFile.clear();
+    PlatformOverride native(p);
+    const SettingsStore store;  // opened only; this test writes nothing
+    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
+    EXPECT_EQ(QFileInfo(store.fileName()).absoluteFilePath(),
+              QFileInfo(configHome + QStringLiteral("/Varnholt/Brindlewick.ini")).absoluteFilePath());
+}
+
+} // namespace
+} // namespace bw

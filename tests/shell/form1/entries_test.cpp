@@ -1,0 +1,110 @@
+#include "form1fixture.h"
+
+#include "platform/datetext.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTest>
+
+namespace bw {
+namespace {
+
+using test::Form1Test;
+
+using EntryFields = Form1Test;
+
+TEST_F(EntryFields, EveryChangeWritesTheWholeText)
+{
+    Form1& f = open();
+    QStringList stored;
+    for (const char key : {'A', 'n', 'n'}) {
+        QTest::keyClick(f.txtEmployeeName, key);
+        stored << setting("EmployeeName");
+    }
+    EXPECT_EQ(stored, QStringList({"A", "An", "Ann"}));
+    f.txtEmployeeName->selectAll();
+    QTest::keyClick(f.txtEmployeeName, Qt::Key_Backspace);
+    EXPECT_EQ(setting("EmployeeName"), QString());
+
+    Form1& again = reopen();
+    EXPECT_EQ(again.txtEmployeeName->text(), QString());
+}
+
+TEST_F(EntryFields, EachBoxWritesItsOwnKey)
+{
+    Form1& f = open();
+    const std::pair<QLineEdit*, const char*> boxes[] = {
+        {f.txtAuthorizedBy, "AuthorizedBy"}, {f.txtEmployeeID, "EmployeeID"},
+        {f.txtEmployeeName, "EmployeeName"}, {f.txtRatePerMile, "RatePerMile"},
+        {f.txtVehicleDescription, "VehicleDescription"}};
+    for (const auto& [box, key] : boxes) {
+        box->setText(QStringLiteral("  %1, \"as typed\"  ").arg(QString::fromLatin1(key)));
+    }
+    for (const auto& [box, key] : boxes) {
+        EXPECT_EQ(setting(key), QStringLiteral("  %1, \"as typed\"  ").arg(QString::fromLatin1(key)));
+    }
+}
+
+TEST_F(EntryFields, GainingTheFocusSelectsTheWholeText)
+{
+    store({{"VehicleDescription", QStringLiteral("Ford Transit")}});
+    Form1& f = open();
+    f.txtVehicleDescription->setCursorPosition(3);
+    ASSERT_FALSE(f.txtVehicleDescription->hasSelectedText());
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(f.txtVehicleDescription, &focusIn);
+    EXPECT_EQ(f.txtVehicleDescription->selectedText(), QStringLiteral("Ford Transit"));
+    EXPECT_EQ(f.txtVehicleDescription->selectionStart(), 0);
+}
+
+TEST_F(EntryFields, AStartAfterTheEndMovesTheEndAndAnEndBeforeTheStartMovesTheStart)
+{
+    Form1& f = open();
+    f.dtpFrom->setDate(QDate(2026, 3, 20));
+    EXPECT_EQ(f.dtpTo->date(), QDate(2026, 3, 20));
+    EXPECT_EQ(setting("PeriodFrom"), dateToText(QDate(2026, 3, 20)));
+    EXPECT_EQ(setting("PeriodTo"), dateToText(QDate(2026, 3, 20)));
+
+    f.dtpTo->setDate(QDate(2026, 3, 2));
+    EXPECT_EQ(f.dtpFrom->date(), QDate(2026, 3, 2));
+    EXPECT_EQ(setting("PeriodFrom"), dateToText(QDate(2026, 3, 2)));
+    EXPECT_EQ(setting("PeriodTo"), dateToText(QDate(2026, 3, 2)));
+
+    // Moving either picker within the period touches only its own key.
+    f.dtpTo->setDate(QDate(2026, 3, 9));
+    f.dtpFrom->setDate(QDate(2026, 3, 9));
+    EXPECT_EQ(f.dtpFrom->date(), QDate(2026, 3, 9));
+    EXPECT_EQ(f.dtpTo->date(), QDate(2026, 3, 9));
+    EXPECT_EQ(setting("PeriodFrom"), dateToText(QDate(2026, 3, 9)));
+
+    Form1& again = reopen();
+    EXPECT_EQ(again.periodFrom(), QDate(2026, 3, 9));
+    EXPECT_EQ(again.periodTo(), QDate(2026, 3, 9));
+}
+
+TEST_F(EntryFields, AStoreThatCannotBeWrittenIsReportedOnceAndTheBoxKeepsWorking)
+{
+    const QString blocker = QDir(env.tempRoot()).filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    Platform p = platform();
+    p.settingsFile = QDir(blocker).filePath(QStringLiteral("Brindlewick.ini"));
+    PlatformOverride unwritable(p);
+
+    Form1& f = open();
+    ASSERT_TRUE(env.dialogs.messages().isEmpty());
+    QTest::keyClicks(f.txtEmployeeName, QStringLiteral("Ann"));
+    EXPECT_EQ(f.txtEmployeeName->text(), QStringLiteral("Ann"));
+    ASSERT_EQ(env.dialogs.messages().size(), 1);
+    const auto& box = env.dialogs.messages()[0];
+    EXPECT_EQ(box.title, QStringLiteral("Application Error"));
+    EXPECT_TRUE(box.text.contains(
+        QStringLiteral("\r\nin Quillmere2021/08/31.Form1.txtEmployeeName_Change at line 0\r\r")));
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Cannot write the settings to ")));
+}
+
+} // namespace
+} // namespace bw

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "shell/core/settingsstore.h"
+#include "shell/form1/form1.h"
+
+#include "support/fakeplatform.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QFile>
+#include <QStringList>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+namespace bw::test {
+
+// A test platform, a settings store prepared before the window opens, and the main
+// window loaded from it, with the grid model checked throughout.
+class Form1Test : public ::testing::Test {
+protected:
+    void store(std::initializer_list<std::pair<const char*, QString>> values)
+    {
+        SettingsStore settings;
+        for (const auto& [key, value] : values) {
+            settings.SaveSetting(QString::fromLatin1(key), value);
+        }
+    }
+    // RowCount = n and a Date of "d1" ... "dn" in each row.
+    void storeDatedRows(int n)
+    {
+        SettingsStore settings;
+        SettingsStore::Batch batch(settings);
+        settings.SaveSetting(QStringLiteral("RowCount"), QString::number(n));
+        for (int i = 1; i <= n; ++i) {
+            settings.SaveSetting(QStringLiteral("RowSource1 %1").arg(i), QStringLiteral("d%1").arg(i));
+        }
+    }
+    Form1& open()
+    {
+        tester.reset();
+        form = std::make_unique<Form1>();
+        tester = std::make_unique<QAbstractItemModelTester>(
+            &form->gridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        loaded = form->load();
+        return *form;
+    }
+    // Closes the window as the user would and opens a new one on the same store.
+    Form1& reopen()
+    {
+        form->close();
+        tester.reset();
+        form.reset();
+        env.dialogs.clear();
+        return open();
+    }
+    LogTable& table() const { return form->logTable(); }
+    int rows() const { return form->logTable().RecordCount(); }
+    QStringList dates() const
+    {
+        QStringList result;
+        for (int r = 0; r < rows(); ++r) result << table().valueAt(r, 0).toString();
+        return result;
+    }
+    int gridRow() const { return form->DataGrid1->currentIndex().row(); }
+    void selectRow(int row) const
+    {
+        form->DataGrid1->setCurrentIndex(form->gridModel().index(row, 0));
+    }
+    QByteArray settingsBytes() const
+    {
+        QFile file(env.settingsFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString setting(const char* key) const
+    {
+        return SettingsStore().GetSetting(QString::fromLatin1(key), QStringLiteral("<missing>"));
+    }
+
+    TestPlatform env;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+    bool loaded = false;
+};
+
+} // namespace bw::test
