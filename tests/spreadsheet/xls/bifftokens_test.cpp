@@ -1,6 +1,8 @@
 #include "sampleworkbook.h"
 
 #include "spreadsheet/formula/bifftokens.h"
+#include "spreadsheet/formula/formula.h"
+#include "spreadsheet/formula/functions.h"
 #include "spreadsheet/model/errors.h"
 
 #include <gtest/gtest.h>
@@ -131,4 +133,52 @@ TEST(BiffTokensReading, SkipsMarksThatDoNotChangeTheExpression)
     const auto choose = decompileBiff(bytes("1E 0100 19 04 0100 0400 0800 1E 0200 42 02 6400"), {0, 0});
     ASSERT_TRUE(choose.has_value());
     EXPECT_EQ(choose->root, function(QStringLiteral("CHOOSE"), {number(1), number(2)}));
+}
+
+// With the formula parser: formulas as typed go into tokens and come back as the same text.
+TEST(BiffTokensWithParser, TypedFormulasComeBackAsTyped)
+{
+    const std::vector<std::pair<CellAddress, const char*>> a1 = {
+        {{38, 6}, "SUM(G9:G38)"},
+        {{3, 7}, "IF(A1<=100,ROUND(D1,0),-(50%))"},
+        {{3, 1}, "$A$2&\" – ü\""},
+        {{0, 0}, "AVERAGE(B1:C$4)*2^3-1/(4+$D5)"},
+        {{9, 9}, "AND(A1>=B$2,NOT(ISBLANK(C3)),A1<>\"€\")"},
+        {{1, 1}, "CONCATENATE(LEFT(A1,2),UPPER(TRIM(A2)),TRUE)"},
+    };
+    for (const auto& [host, text] : a1) {
+        const formula::Formula parsed = formula::parseA1(QString::fromUtf8(text), host);
+        const auto back = decompileBiff(compileBiff(parsed), host);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_EQ(formula::toA1(*back, host), QString::fromUtf8(text));
+    }
+    const std::vector<std::pair<CellAddress, const char*>> r1c1 = {
+        {{4, 4}, "R[34]C[2]"},
+        {{38, 6}, "SUM(R[-30]C:R[-1]C)"},
+    };
+    for (const auto& [host, text] : r1c1) {
+        const formula::Formula parsed = formula::parseR1C1(QString::fromUtf8(text), host);
+        const auto back = decompileBiff(compileBiff(parsed), host);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_EQ(formula::toR1C1(*back, host), QString::fromUtf8(text));
+    }
+}
+
+// Whatever the evaluator can calculate must also be savable as a formula.
+TEST(BiffTokensWithParser, EveryFunctionTheEvaluatorKnowsHasATokenForm)
+{
+    for (const QString& name : formula::knownFunctionNames()) {
+        const formula::FunctionSpec* spec = formula::findFunction(name);
+        ASSERT_NE(spec, nullptr);
+        for (const int argc : {spec->minArgs, std::min(spec->maxArgs, 3)}) {
+            if (argc < spec->minArgs) continue;
+            std::vector<Node> args(static_cast<std::size_t>(argc), number(1));
+            const formula::Formula f{function(name, args)};
+            QByteArray tokens;
+            EXPECT_NO_THROW(tokens = compileBiff(f)) << name.toStdString() << " with " << argc;
+            const auto back = decompileBiff(tokens, {0, 0});
+            ASSERT_TRUE(back.has_value()) << name.toStdString();
+            EXPECT_EQ(*back, f) << name.toStdString();
+        }
+    }
 }
