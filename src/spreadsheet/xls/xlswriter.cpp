@@ -24,8 +24,17 @@ constexpr int kMaxXfCount = 4000;
 constexpr int kMaxTextLength = 32767;
 constexpr double kMaxRowHeightPoints = 409.5;
 
-QByteArray bytesOf(const ByteWriter& w)
+QByteArray u16Data(unsigned v)
 {
+    ByteWriter w;
+    w.u16(v);
+    return w.bytes();
+}
+
+QByteArray f64Data(double v)
+{
+    ByteWriter w;
+    w.f64(v);
     return w.bytes();
 }
 
@@ -140,7 +149,7 @@ private:
         w.u8(0);  // ANSI character set
         w.u8(0);
         w.sxlus(f.name.left(255));
-        return bytesOf(w);
+        return w.bytes();
     }
 
     static QByteArray styleXf(int index)
@@ -156,7 +165,7 @@ private:
         w.u32(0);
         w.u32(0);
         w.u16(style::kSystemText | (style::kSystemBackground << 7));
-        return bytesOf(w);
+        return w.bytes();
     }
 
     QByteArray cellXf(const CellFormat& f) const
@@ -177,7 +186,7 @@ private:
         w.u32(color(Edge::Top) | (color(Edge::Bottom) << 7) | (filled ? (1u << 26) : 0u));
         const unsigned pattern = filled ? static_cast<unsigned>(f.fillColorIndex + 7) : style::kSystemText;
         w.u16(pattern | (style::kSystemBackground << 7));
-        return bytesOf(w);
+        return w.bytes();
     }
 
     const Workbook& book_;
@@ -303,7 +312,7 @@ QByteArray cachedResult(const Value& v)
     case Value::Type::Error: special(2, static_cast<unsigned>(v.asError())); break;
     case Value::Type::Empty: special(3, 0); break;
     }
-    return bytesOf(w);
+    return w.bytes();
 }
 
 void checkText(const QString& s)
@@ -348,30 +357,17 @@ public:
     }
 
 private:
-    static QByteArray u16Record(unsigned v)
-    {
-        ByteWriter w;
-        w.u16(v);
-        return bytesOf(w);
-    }
-    static QByteArray f64Record(double v)
-    {
-        ByteWriter w;
-        w.f64(v);
-        return bytesOf(w);
-    }
-
     void writeCalcSettings(RecordStream& out) const
     {
-        out.write(rec::CalcMode, u16Record(1));
-        out.write(rec::CalcCount, u16Record(100));
-        out.write(rec::CalcRefMode, u16Record(1));
-        out.write(rec::CalcIter, u16Record(0));
-        out.write(rec::CalcDelta, f64Record(0.001));
-        out.write(rec::CalcSaveRecalc, u16Record(1));
-        out.write(rec::PrintRowCol, u16Record(0));
-        out.write(rec::PrintGrid, u16Record(0));
-        out.write(rec::GridSet, u16Record(1));
+        out.write(rec::CalcMode, u16Data(1));
+        out.write(rec::CalcCount, u16Data(100));
+        out.write(rec::CalcRefMode, u16Data(1));
+        out.write(rec::CalcIter, u16Data(0));
+        out.write(rec::CalcDelta, f64Data(0.001));
+        out.write(rec::CalcSaveRecalc, u16Data(1));
+        out.write(rec::PrintRowCol, u16Data(0));
+        out.write(rec::PrintGrid, u16Data(0));
+        out.write(rec::GridSet, u16Data(1));
         ByteWriter guts;
         guts.zeros(8);
         out.write(rec::Guts, guts);
@@ -380,7 +376,7 @@ private:
         rowHeight.u16(255);
         out.write(rec::DefaultRowHeight, rowHeight);
         const bool fit = !sheet_.pageSetup().zoom.has_value();
-        out.write(rec::WsBool, u16Record(0x04C1 | (fit ? 0x0100 : 0)));
+        out.write(rec::WsBool, u16Data(0x04C1 | (fit ? 0x0100 : 0)));
     }
 
     void writePageSetup(RecordStream& out) const
@@ -388,12 +384,12 @@ private:
         const PageSetup& p = sheet_.pageSetup();
         out.write(rec::Header, QByteArray());
         out.write(rec::Footer, QByteArray());
-        out.write(rec::HCenter, u16Record(0));
-        out.write(rec::VCenter, u16Record(0));
-        out.write(rec::LeftMargin, f64Record(p.leftMargin / 72.0));
-        out.write(rec::RightMargin, f64Record(p.rightMargin / 72.0));
-        out.write(rec::TopMargin, f64Record(p.topMargin / 72.0));
-        out.write(rec::BottomMargin, f64Record(p.bottomMargin / 72.0));
+        out.write(rec::HCenter, u16Data(0));
+        out.write(rec::VCenter, u16Data(0));
+        out.write(rec::LeftMargin, f64Data(p.leftMargin / 72.0));
+        out.write(rec::RightMargin, f64Data(p.rightMargin / 72.0));
+        out.write(rec::TopMargin, f64Data(p.topMargin / 72.0));
+        out.write(rec::BottomMargin, f64Data(p.bottomMargin / 72.0));
         ByteWriter w;
         w.u16(static_cast<unsigned>(std::clamp(p.paperSize, 0, 0xFFFF)));
         w.u16(static_cast<unsigned>(std::clamp(p.zoom.value_or(100), 10, 400)));
@@ -416,7 +412,7 @@ private:
     // the column records, which is also how the reader finds it again.
     void writeColumns(RecordStream& out) const
     {
-        out.write(rec::DefColWidth, u16Record(8));
+        out.write(rec::DefColWidth, u16Data(8));
         struct Span {
             int first;
             int last;
@@ -721,13 +717,6 @@ private:
 };
 
 // ---- globals ---------------------------------------------------------------------------
-
-QByteArray u16Data(unsigned v)
-{
-    ByteWriter w;
-    w.u16(v);
-    return bytesOf(w);
-}
 
 void writeGlobalsHead(RecordStream& out, const Workbook& book)
 {
