@@ -1,6 +1,7 @@
 // Row commands on a large trip table: inserting a blank row below the selected one and
 // deleting the selected row, on the grid model alone and through the main window's
-// handlers (grid attached, questions answered by a scripted dialog seam).
+// handlers (grid attached, questions answered by a scripted dialog seam); and the
+// start-up restore of many rows.
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -135,6 +136,17 @@ void BM_DeleteSelectedRow(benchmark::State& state)
     state.counters["rows"] = window.form->logTable().RecordCount();
 }
 BENCHMARK(BM_DeleteSelectedRow)->Arg(kRows);
+
+// Start-up with a stored row count of the given size and no row keys: the restore that
+// a damaged count could ask for is capped at 100,000 rows.
+void BM_StartUpRestoringRows(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Window window(static_cast<int>(state.range(0)));
+        benchmark::DoNotOptimize(window.form->logTable().RecordCount());
+    }
+}
+BENCHMARK(BM_StartUpRestoringRows)->Arg(30)->Arg(kRows)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preview/previewhost.h"
 #include "report/reportinputs.h"
 
 #include <QCursor>
@@ -27,7 +28,7 @@ class SettingsStore;
 // The main window: employee fields, the period, the trip grid and the commands. It is
 // the program's start-up object: load() runs the start-up steps, closing it saves the
 // trip rows and ends the program.
-class Form1 final : public QWidget, public ReportInputs {
+class Form1 final : public QWidget, public ReportInputs, public PreviewHost {
     Q_OBJECT
 
 public:
@@ -49,7 +50,6 @@ public:
     // The hand loaded at start-up, if any.
     const std::optional<QCursor>& mouseIcon() const { return mouseIcon_; }
 
-    SettingsStore& settings() const { return *store_; }
     LogTableModel& gridModel() const { return *model_; }
     // The current trip table (null only when its creation failed).
     const std::shared_ptr<LogTable>& logTableObject() const { return logTable_; }
@@ -63,6 +63,11 @@ public:
     QDate periodFrom() const override;
     QDate periodTo() const override;
     LogTable& logTable() const override;
+
+    // PreviewHost: the preview's "< Back" shows this window again; closing the preview
+    // writes the trip rows as this window's own close does.
+    void showMainWindow() override;
+    void saveTripRows() override;
 
     // Event handlers, public so that the window's behaviour can be driven as a user would.
     bool Form_Load();
@@ -110,6 +115,7 @@ private:
     void dtpFrom_Change();
     void dtpTo_Change();
     static QIcon applicationIcon();
+    void commitGridEdit();
     void resetPointer();
     void showHandPointer();
 

@@ -20,6 +20,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTableView>
 
 #include <stdexcept>
 
@@ -112,12 +113,36 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::Form_QueryUnload()
 {
+    commitGridEdit();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
     SettingsStore::Batch batch(*store_);
     SaveLogRows(logTable_, *store_, trap);
     // The rows reach the disk in one write once the loop has ended, so a failed write
     // carries the label of the loop's last test.
     trap.run(106, [&] { batch.commit(); });
+}
+
+// A cell still being typed into when the window closes would otherwise be lost: closing
+// moves no focus, so the grid never finishes the edit by itself.
+void Form1::commitGridEdit()
+{
+    // The grid has no widgets of its own in its cells, so a widget there is an open editor.
+    if (QWidget* editor = DataGrid1->indexWidget(DataGrid1->currentIndex())) {
+        QMetaObject::invokeMethod(DataGrid1, "commitData", Qt::DirectConnection,
+                                  Q_ARG(QWidget*, editor));
+    }
+}
+
+void Form1::showMainWindow()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1::saveTripRows()
+{
+    Form_QueryUnload();
 }
 
 void Form1::Form_Unload()

@@ -168,6 +168,36 @@ TEST_F(Startup, ClosingWritesEveryRowAndTheNextStartShowsTheSameRows)
     EXPECT_EQ(again.logTable().valueAt(4, 7), QVariant(6.25));
 }
 
+TEST_F(Startup, ACellStillBeingEditedIsKeptWhenTheWindowCloses)
+{
+    Form1& f = open();
+    f.show();
+    const QModelIndex notes = f.gridModel().index(2, 3);
+    f.DataGrid1->setCurrentIndex(notes);
+    f.DataGrid1->edit(notes);
+    auto* editor = qobject_cast<QLineEdit*>(f.DataGrid1->indexWidget(notes));
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("typed, no Enter"));
+    reopen();
+    EXPECT_EQ(table().valueAt(2, 3), QVariant(QStringLiteral("typed, no Enter")));
+}
+
+TEST_F(Startup, ThePreviewCanSaveTheRowsAndShowTheWindowAgain)
+{
+    storeDatedRows(3);
+    Form1& f = open();
+    table().setPosition(1);
+    table().Delete();
+    PreviewHost& host = f;
+    host.saveTripRows();
+    EXPECT_EQ(setting("RowCount"), QStringLiteral("2"));
+    EXPECT_EQ(setting("RowSource1 2"), QStringLiteral("d3"));
+    EXPECT_TRUE(env.dialogs.messages().isEmpty());
+    EXPECT_FALSE(f.isVisible());
+    host.showMainWindow();
+    EXPECT_TRUE(f.isVisible());
+}
+
 TEST_F(Startup, TheSkinFileTurnsFramesAndLabelsToTheButtonFace)
 {
     Form1& plain = open();
