@@ -50,7 +50,6 @@ public:
     // The hand loaded at start-up, if any.
     const std::optional<QCursor>& mouseIcon() const { return mouseIcon_; }
 
-    SettingsStore& settings() const { return *store_; }
     LogTableModel& gridModel() const { return *model_; }
     // The current trip table (null only when its creation failed).
     const std::shared_ptr<LogTable>& logTableObject() const { return logTable_; }

@@ -1,0 +1,171 @@
+#pragma once
+
+#include "spreadsheet/model/errors.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace bw::ss::xls {
+
+// Little-endian building blocks of every record.
+class ByteWriter {
+public:
+    void u8(unsigned v) { bytes_.append(static_cast<char>(v & 0xFF)); }
+    void u16(unsigned v)
+    {
+        const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+        bytes_.append(b, 2);
+    }
+    void u32(std::uint32_t v)
+    {
+        const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                           static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
+        bytes_.append(b, 4);
+    }
+    void f64(double v) { u64(std::bit_cast<std::uint64_t>(v)); }
+    void u64(std::uint64_t v)
+    {
+        u32(static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
+        u32(static_cast<std::uint32_t>(v >> 32));
+    }
+    void zeros(int n) { bytes_.append(n, '\0'); }
+    void raw(const QByteArray& b) { bytes_.append(b); }
+    // The characters of a string after its count and flags byte: one byte each when every
+    // character fits Latin-1, else UTF-16LE. Returns the flags byte to write before them.
+    static bool needsUtf16(QStringView s)
+    {
+        for (const QChar c : s) {
+            if (c.unicode() > 0xFF) return true;
+        }
+        return false;
+    }
+    void chars(QStringView s, bool utf16)
+    {
+        for (const QChar c : s) {
+            if (utf16) u16(c.unicode());
+            else u8(c.unicode());
+        }
+    }
+    // XLUnicodeString: u16 count, flags, characters.
+    void xlus(QStringView s)
+    {
+        const bool wide = needsUtf16(s);
+        u16(static_cast<unsigned>(s.size()));
+        u8(wide ? 1 : 0);
+        chars(s, wide);
+    }
+    // ShortXLUnicodeString: u8 count, flags, characters.
+    void sxlus(QStringView s)
+    {
+        const bool wide = needsUtf16(s);
+        u8(static_cast<unsigned>(s.size()));
+        u8(wide ? 1 : 0);
+        chars(s, wide);
+    }
+
+    void patchU16(qsizetype at, unsigned v)
+    {
+        bytes_[at] = static_cast<char>(v & 0xFF);
+        bytes_[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+    }
+    void patchU32(qsizetype at, std::uint32_t v)
+    {
+        patchU16(at, v & 0xFFFF);
+        patchU16(at + 2, v >> 16);
+    }
+
+    qsizetype size() const { return bytes_.size(); }
+    const QByteArray& bytes() const { return bytes_; }
+    QByteArray take() { return std::move(bytes_); }
+    void reserve(qsizetype n) { bytes_.reserve(n); }
+
+private:
+    QByteArray bytes_;
+};
+
+// Reads from a byte range that it never leaves: running past the end throws
+// FileFormatError, so a truncated or lying record cannot read out of bounds.
+class ByteReader {
+public:
+    ByteReader(const char* data, qsizetype size) : data_(data), size_(size) {}
+    explicit ByteReader(const QByteArray& b) : ByteReader(b.constData(), b.size()) {}
+
+    qsizetype remaining() const { return size_ - pos_; }
+    qsizetype pos() const { return pos_; }
+    bool atEnd() const { return pos_ >= size_; }
+
+    unsigned u8() { return static_cast<unsigned char>(*take(1)); }
+    unsigned u16()
+    {
+        const auto* p = reinterpret_cast<const unsigned char*>(take(2));
+        return static_cast<unsigned>(p[0] | (p[1] << 8));
+    }
+    std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
+    std::uint32_t u32()
+    {
+        const std::uint32_t lo = u16();
+        const std::uint32_t hi = u16();
+        return lo | (hi << 16);
+    }
+    std::uint64_t u64()
+    {
+        const std::uint64_t lo = u32();
+        const std::uint64_t hi = u32();
+        return lo | (hi << 32);
+    }
+    double f64() { return std::bit_cast<double>(u64()); }
+    void skip(qsizetype n) { take(n); }
+    const char* take(qsizetype n)
+    {
+        if (n < 0 || n > remaining()) {
+            throw FileFormatError(QStringLiteral("The file is damaged: a record ends before its data."));
+        }
+        const char* p = data_ + pos_;
+        pos_ += n;
+        return p;
+    }
+    QString chars(qsizetype count, bool utf16)
+    {
+        QString s;
+        if (utf16) {
+            const char* p = take(count * 2);
+            s.resize(count);
+            for (qsizetype i = 0; i < count; ++i) {
+                const auto lo = static_cast<unsigned char>(p[2 * i]);
+                const auto hi = static_cast<unsigned char>(p[2 * i + 1]);
+                s[i] = QChar(static_cast<char16_t>(lo | (hi << 8)));
+            }
+        } else {
+            const char* p = take(count);
+            s = QString::fromLatin1(p, count);
+        }
+        return s;
+    }
+    // XLUnicodeString / ShortXLUnicodeString, skipping rich-text runs and phonetic data.
+    QString xlus() { return stringBody(u16()); }
+    QString sxlus() { return stringBody(u8()); }
+
+private:
+    QString stringBody(unsigned count)
+    {
+        const unsigned flags = u8();
+        unsigned runs = 0;
+        std::uint32_t ext = 0;
+        if (flags & 0x08) runs = u16();
+        if (flags & 0x04) ext = u32();
+        QString s = chars(count, flags & 0x01);
+        skip(qsizetype(runs) * 4);
+        skip(static_cast<qsizetype>(ext));
+        return s;
+    }
+
+    const char* data_;
+    qsizetype size_;
+    qsizetype pos_ = 0;
+};
+
+} // namespace bw::ss::xls

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace bw::ss::xls {
+
+// The compound file (CFB version 3) that holds a workbook: a root storage with one
+// stream named "Workbook".
+QByteArray writeCompoundFile(const QByteArray& workbookStream);
+
+// The workbook stream of a compound file ("Workbook", or "Book" in older files).
+// Throws FileFormatError for anything that is not a sound compound file with one.
+QByteArray readWorkbookStream(const QByteArray& file);
+
+} // namespace bw::ss::xls

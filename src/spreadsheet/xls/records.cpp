@@ -1,0 +1,67 @@
+#include "spreadsheet/xls/records.h"
+
+namespace bw::ss::xls {
+
+void RecordStream::header(unsigned id, qsizetype length)
+{
+    out_.u16(id);
+    out_.u16(static_cast<unsigned>(length));
+}
+
+void RecordStream::write(unsigned id, const QByteArray& data)
+{
+    qsizetype at = 0;
+    unsigned currentId = id;
+    do {
+        const qsizetype n = std::min<qsizetype>(kMaxRecordData, data.size() - at);
+        header(currentId, n);
+        out_.raw(data.mid(at, n));
+        at += n;
+        currentId = rec::Continue;
+    } while (at < data.size());
+}
+
+void RecordStream::writePieces(unsigned id, const std::vector<QByteArray>& pieces)
+{
+    unsigned currentId = id;
+    for (const QByteArray& piece : pieces) {
+        header(currentId, piece.size());
+        out_.raw(piece);
+        currentId = rec::Continue;
+    }
+}
+
+RecordReader::RecordReader(const QByteArray& stream, qsizetype offset)
+    : stream_(stream), pos_(offset)
+{
+}
+
+bool RecordReader::next(Record& out)
+{
+    // Trailing bytes shorter than a header are padding some writers leave after EOF.
+    if (pos_ + 4 > stream_.size()) return false;
+    ByteReader head(stream_.constData() + pos_, 4);
+    out.id = head.u16();
+    const qsizetype length = head.u16();
+    out.offset = pos_;
+    out.cuts.clear();
+    if (pos_ + 4 + length > stream_.size()) {
+        throw FileFormatError(QStringLiteral("The file is damaged: the workbook data ends in the middle of a record."));
+    }
+    out.data = stream_.mid(pos_ + 4, length);
+    pos_ += 4 + length;
+    while (pos_ + 4 <= stream_.size()) {
+        ByteReader peek(stream_.constData() + pos_, 4);
+        if (peek.u16() != rec::Continue) break;
+        const qsizetype more = peek.u16();
+        if (pos_ + 4 + more > stream_.size()) {
+            throw FileFormatError(QStringLiteral("The file is damaged: the workbook data ends in the middle of a record."));
+        }
+        out.cuts.push_back(out.data.size());
+        out.data.append(stream_.constData() + pos_ + 4, more);
+        pos_ += 4 + more;
+    }
+    return true;
+}
+
+} // namespace bw::ss::xls

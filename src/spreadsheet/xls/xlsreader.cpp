@@ -1,0 +1,712 @@
+#include "spreadsheet/xls/xls.h"
+#include "spreadsheet/xls/xlsreader.h"
+
+#include "spreadsheet/formula/bifftokens.h"
+#include "spreadsheet/model/errors.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/compoundfile.h"
+#include "spreadsheet/xls/records.h"
+#include "spreadsheet/xls/rk.h"
+#include "spreadsheet/xls/xlsstyle.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+
+namespace bw::ss::xls {
+
+namespace {
+
+constexpr unsigned kDefaultCellXf = 15;
+// The model merges a region in time linear in the regions already there; a file with
+// more than this many is refused the rest rather than taking minutes to open.
+constexpr std::size_t kMaxMergedRegions = 10000;
+
+FileFormatError notAWorkbook()
+{
+    return FileFormatError(QStringLiteral("The file is not an Excel 97-2003 workbook."));
+}
+
+FileFormatError damaged(const QString& what)
+{
+    return FileFormatError(QStringLiteral("The workbook file is damaged: %1.").arg(what));
+}
+
+struct RawXf {
+    unsigned font = 0;
+    unsigned format = 0;
+    unsigned protection = 0x0001;
+    unsigned align = 0x20;
+    std::uint32_t borders = 0;
+    std::uint32_t borders2 = 0;
+    unsigned fill = 0;
+};
+
+struct SheetEntry {
+    std::uint32_t offset = 0;
+    unsigned type = 0;
+    QString name;
+};
+
+ErrorValue errorOf(unsigned code)
+{
+    switch (code) {
+    case 0x00: return ErrorValue::Null;
+    case 0x07: return ErrorValue::Div0;
+    case 0x17: return ErrorValue::Ref;
+    case 0x1D: return ErrorValue::Name;
+    case 0x24: return ErrorValue::Num;
+    case 0x2A: return ErrorValue::NA;
+    default: return ErrorValue::Value;
+    }
+}
+
+Value numberValue(double v)
+{
+    return std::isfinite(v) ? Value::number(v) : Value::error(ErrorValue::Num);
+}
+
+// Reads the strings of an SST record whose data may be cut by CONTINUE records: a cut
+// inside a string's characters is followed by a fresh flags byte.
+std::vector<QString> readSharedStrings(const Record& r)
+{
+    ByteReader in(r.data);
+    in.skip(4);
+    const std::uint32_t unique = in.u32();
+    std::vector<QString> strings;
+    std::size_t nextCut = 0;
+    auto skipPassedCuts = [&] {
+        while (nextCut < r.cuts.size() && r.cuts[nextCut] <= in.pos()) ++nextCut;
+    };
+    while (strings.size() < unique && !in.atEnd()) {
+        skipPassedCuts();
+        const unsigned count = in.u16();
+        unsigned flags = in.u8();
+        const unsigned runs = (flags & 0x08) ? in.u16() : 0;
+        const std::uint32_t ext = (flags & 0x04) ? in.u32() : 0;
+        QString s;
+        unsigned left = count;
+        skipPassedCuts();
+        while (left > 0) {
+            const qsizetype limit = nextCut < r.cuts.size() ? r.cuts[nextCut] : r.data.size();
+            const bool wide = flags & 0x01;
+            const qsizetype fit = (limit - in.pos()) / (wide ? 2 : 1);
+            const auto n = static_cast<unsigned>(std::min<qsizetype>(left, fit));
+            if (n == 0) {
+                if (nextCut >= r.cuts.size() || in.pos() != r.cuts[nextCut]) {
+                    throw damaged(QStringLiteral("a shared text is cut short"));
+                }
+                ++nextCut;
+                flags = in.u8();
+                continue;
+            }
+            s += in.chars(n, wide);
+            left -= n;
+        }
+        in.skip(qsizetype(runs) * 4);
+        in.skip(static_cast<qsizetype>(ext));
+        strings.push_back(std::move(s));
+    }
+    return strings;
+}
+
+class WorkbookReader {
+public:
+    explicit WorkbookReader(const QByteArray& stream) : stream_(stream) {}
+
+    std::unique_ptr<Workbook> read()
+    {
+        book_ = std::make_unique<Workbook>();
+        readGlobals();
+        readSheets();
+        return std::move(book_);
+    }
+
+private:
+    // ---- globals -----------------------------------------------------------------------
+
+    void readGlobals()
+    {
+        RecordReader records(stream_, 0);
+        Record r;
+        if (!records.next(r) || r.id != rec::Bof) throw notAWorkbook();
+        checkBof(r, 0x0005);
+        while (records.next(r)) {
+            ByteReader in(r.data);
+            switch (r.id) {
+            case rec::Eof: return;
+            case 0x002F:
+                throw FileFormatError(QStringLiteral("The workbook is protected with a password and cannot be opened."));
+            case rec::Font: readFont(in); break;
+            case rec::Format: {
+                const unsigned index = in.u16();
+                formats_[index] = in.xlus();
+                break;
+            }
+            case rec::Xf: readXf(in); break;
+            case rec::BoundSheet: {
+                SheetEntry e;
+                e.offset = in.u32();
+                in.u8();
+                e.type = in.u8();
+                e.name = in.sxlus();
+                sheets_.push_back(e);
+                break;
+            }
+            case rec::Window1:
+                in.skip(10);
+                activeTab_ = static_cast<int>(in.u16());
+                break;
+            case rec::Sst: strings_ = readSharedStrings(r); break;
+            case rec::Name: readName(in); break;
+            default: break;
+            }
+        }
+        throw damaged(QStringLiteral("the workbook data ends early"));
+    }
+
+    static void checkBof(const Record& r, unsigned type)
+    {
+        ByteReader in(r.data);
+        const unsigned version = in.u16();
+        const unsigned dt = in.u16();
+        if (version != 0x0600) {
+            throw FileFormatError(QStringLiteral("The workbook was saved in a format older than Excel 97-2003, which cannot be read."));
+        }
+        if (dt != type) throw notAWorkbook();
+    }
+
+    void readFont(ByteReader& in)
+    {
+        FontSpec f;
+        f.size = in.u16() / 20.0;
+        f.italic = in.u16() & 0x0002;
+        f.colorIndex = style::colorIndexOf(in.u16());
+        f.bold = in.u16() >= 600;
+        in.skip(6);
+        f.name = in.sxlus();
+        fonts_.push_back(f);
+    }
+
+    void readXf(ByteReader& in)
+    {
+        RawXf x;
+        x.font = in.u16();
+        x.format = in.u16();
+        x.protection = in.u16();
+        x.align = in.u8();
+        in.skip(3);
+        x.borders = in.u32();
+        x.borders2 = in.u32();
+        x.fill = in.u16();
+        xfs_.push_back(x);
+    }
+
+    // The built-in name Print_Area of a sheet: its area becomes the sheet's print area.
+    void readName(ByteReader& in)
+    {
+        const unsigned flags = in.u16();
+        in.u8();
+        const unsigned nameLength = in.u8();
+        const unsigned cce = in.u16();
+        in.u16();
+        const unsigned itab = in.u16();
+        in.skip(4);
+        if (!(flags & 0x0020) || nameLength != 1) return;
+        const bool wide = in.u8() & 0x01;
+        const unsigned builtIn = wide ? in.u16() : in.u8();
+        if (builtIn != 0x06 || itab == 0 || cce < 11) return;
+        const unsigned token = in.u8();
+        if ((token & 0x1F) != 0x1B) return; // an area on a sheet
+        in.u16();
+        CellRange range;
+        range.first.row = static_cast<int>(in.u16());
+        range.last.row = static_cast<int>(in.u16());
+        range.first.col = static_cast<int>(in.u16() & 0xFF);
+        range.last.col = static_cast<int>(in.u16() & 0xFF);
+        printAreas_[static_cast<int>(itab) - 1] = range;
+    }
+
+    FormatId formatOfXf(unsigned index)
+    {
+        const auto cached = xfFormats_.constFind(index);
+        if (cached != xfFormats_.constEnd()) return cached.value();
+        if (index >= xfs_.size()) {
+            xfFormats_.insert(index, kDefaultFormat);
+            return kDefaultFormat;
+        }
+        const RawXf& x = xfs_[index];
+        CellFormat f;
+        const unsigned fontIndex = x.font >= 4 ? x.font - 1 : x.font;
+        if (fontIndex < fonts_.size()) f.font = fonts_[fontIndex];
+        const auto custom = formats_.find(x.format);
+        f.numberFormat = custom != formats_.end() ? custom->second : style::builtInFormatCode(x.format);
+        f.locked = x.protection & 0x0001;
+        f.formulaHidden = x.protection & 0x0002;
+        f.hAlign = static_cast<HAlign>(x.align & 0x07);
+        f.wrap = x.align & 0x08;
+        const unsigned v = (x.align >> 4) & 0x07;
+        f.vAlign = v <= 4 ? static_cast<VAlign>(v) : VAlign::Bottom;
+        const std::array<unsigned, 4> lines{x.borders & 0x0F, (x.borders >> 8) & 0x0F, (x.borders >> 12) & 0x0F,
+                                            (x.borders >> 4) & 0x0F};
+        const std::array<unsigned, 4> colors{(x.borders >> 16) & 0x7F, x.borders2 & 0x7F, (x.borders2 >> 7) & 0x7F,
+                                             (x.borders >> 23) & 0x7F};
+        for (std::size_t e = 0; e < 4; ++e) {
+            if (lines[e] == 0) continue;
+            f.borders[e] = {style::lineStyleOf(lines[e]), style::colorIndexOf(colors[e])};
+        }
+        const unsigned pattern = x.borders2 >> 26;
+        const int fore = style::colorIndexOf(x.fill & 0x7F);
+        if (pattern != 0 && fore != kColorAutomatic) f.fillColorIndex = fore;
+        const FormatId id = book_->formats().intern(f);
+        xfFormats_.insert(index, id);
+        return id;
+    }
+
+    // ---- sheets ------------------------------------------------------------------------
+
+    void readSheets()
+    {
+        std::vector<std::size_t> order;
+        std::vector<int> modelIndex(sheets_.size(), -1);
+        for (std::size_t i = 0; i < sheets_.size(); ++i) {
+            if (sheets_[i].type == 0) order.push_back(i);
+        }
+        if (order.empty()) throw FileFormatError(QStringLiteral("The workbook holds no worksheet."));
+        // Substreams may not overlap: each is read once, so opening stays linear in size.
+        std::vector<std::size_t> byOffset = order;
+        std::sort(byOffset.begin(), byOffset.end(),
+                  [&](std::size_t a, std::size_t b) { return sheets_[a].offset < sheets_[b].offset; });
+        qsizetype readUpTo = 0;
+        std::map<std::size_t, std::unique_ptr<SheetData>> parsed;
+        for (const std::size_t i : byOffset) {
+            if (qsizetype(sheets_[i].offset) < readUpTo) throw damaged(QStringLiteral("two sheets share their data"));
+            auto data = std::make_unique<SheetData>();
+            readUpTo = parseSheet(sheets_[i].offset, *data);
+            parsed[i] = std::move(data);
+        }
+        for (const std::size_t i : order) {
+            std::vector<QString> names;
+            for (int s = 0; s < book_->sheetCount(); ++s) names.push_back(book_->sheet(s).name());
+            QString name = sheets_[i].name;
+            if (!sheetNameProblem(name, names).isEmpty()) name = book_->nextSheetName();
+            Worksheet& sheet = book_->addSheet(name);
+            modelIndex[i] = book_->sheetCount() - 1;
+            build(sheet, *parsed[i], static_cast<int>(i));
+        }
+        if (activeTab_ >= 0 && static_cast<std::size_t>(activeTab_) < modelIndex.size()
+            && modelIndex[static_cast<std::size_t>(activeTab_)] >= 0) {
+            book_->setActiveSheetIndex(modelIndex[static_cast<std::size_t>(activeTab_)]);
+        }
+    }
+
+    struct PendingShared {
+        CellAddress cell;
+        CellAddress master;
+    };
+    struct SharedFormula {
+        CellRange range;
+        QByteArray tokens;
+    };
+    struct ColumnRecord {
+        unsigned width = 0;
+        unsigned xf = kDefaultCellXf;
+        unsigned flags = 0;
+    };
+    struct SheetData {
+        std::map<int, std::map<int, std::pair<Value, unsigned>>> cells; // row -> col -> value, xf
+        std::map<std::pair<int, int>, std::shared_ptr<const formula::Formula>> formulas;
+        std::vector<PendingShared> pendingShared;
+        std::vector<SharedFormula> shared;
+        std::map<int, std::pair<std::optional<double>, std::optional<unsigned>>> rows;
+        std::array<std::optional<ColumnRecord>, kMaxColumns> columns;
+        std::optional<unsigned> standardWidth;
+        std::vector<CellRange> merges;
+        bool gridlines = true;
+        std::vector<CellRange> selection;
+        std::optional<CellAddress> active;
+        unsigned activePane = 3;
+        std::map<unsigned, std::pair<std::vector<CellRange>, CellAddress>> selections;
+        PageSetup page;
+        bool staleResults = false;
+        bool fitToPage = false;
+        std::optional<int> scale;
+        bool setupValid = false;
+    };
+
+    void putCell(SheetData& d, unsigned row, unsigned col, Value v, unsigned xf)
+    {
+        if (col >= kMaxColumns) return;
+        d.cells[static_cast<int>(row)][static_cast<int>(col)] = {std::move(v), xf};
+    }
+
+    qsizetype parseSheet(std::uint32_t offset, SheetData& d)
+    {
+        if (qsizetype(offset) >= stream_.size()) throw damaged(QStringLiteral("a sheet lies outside the file"));
+        RecordReader records(stream_, offset);
+        Record r;
+        if (!records.next(r) || r.id != rec::Bof || ByteReader(r.data.left(4)).u32() >> 16 != 0x0010) {
+            throw damaged(QStringLiteral("a sheet does not start where the workbook says"));
+        }
+        checkBof(r, 0x0010);
+        int depth = 1;
+        std::optional<CellAddress> stringTarget;
+        while (records.next(r)) {
+            if (r.id == rec::Bof) {
+                ++depth; // an embedded chart: skipped whole
+                continue;
+            }
+            if (r.id == rec::Eof) {
+                if (--depth == 0) return records.pos();
+                continue;
+            }
+            if (depth > 1) continue;
+            ByteReader in(r.data);
+            if (r.id != rec::String && r.id != rec::ShrFmla && r.id != 0x0221) stringTarget.reset();
+            readSheetRecord(r, in, d, stringTarget);
+        }
+        throw damaged(QStringLiteral("a sheet ends early"));
+    }
+
+    void readSheetRecord(const Record& r, ByteReader& in, SheetData& d, std::optional<CellAddress>& stringTarget)
+    {
+        switch (r.id) {
+        case rec::Number: {
+            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+            putCell(d, row, col, numberValue(in.f64()), xf);
+            break;
+        }
+        case rec::Rk: {
+            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+            putCell(d, row, col, numberValue(decodeRk(in.u32())), xf);
+            break;
+        }
+        case rec::MulRk: {
+            const unsigned row = in.u16();
+            unsigned col = in.u16();
+            while (in.remaining() >= 8) {
+                const unsigned xf = in.u16();
+                putCell(d, row, col++, numberValue(decodeRk(in.u32())), xf);
+            }
+            break;
+        }
+        case rec::Blank: {
+            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+            putCell(d, row, col, Value(), xf);
+            break;
+        }
+        case rec::MulBlank: {
+            const unsigned row = in.u16();
+            unsigned col = in.u16();
+            while (in.remaining() >= 4) putCell(d, row, col++, Value(), in.u16());
+            break;
+        }
+        case rec::LabelSst: {
+            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+            const std::uint32_t index = in.u32();
+            if (index >= strings_.size()) throw damaged(QStringLiteral("a cell refers to a missing shared text"));
+            putCell(d, row, col, Value::text(strings_[index]), xf);
+            break;
+        }
+        case rec::Label:
+        case 0x00D6: { // LABEL, RSTRING
+            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+            putCell(d, row, col, Value::text(in.xlus()), xf);
+            break;
+        }
+        case rec::BoolErr: {
+            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+            const unsigned v = in.u8();
+            const bool isError = in.u8();
+            putCell(d, row, col, isError ? Value::error(errorOf(v)) : Value::boolean(v != 0), xf);
+            break;
+        }
+        case rec::Formula: readFormula(in, d, stringTarget); break;
+        case rec::String:
+            if (stringTarget) {
+                auto& cell = d.cells[stringTarget->row][stringTarget->col];
+                cell.first = Value::text(in.xlus());
+                stringTarget.reset();
+            }
+            break;
+        case rec::ShrFmla: {
+            SharedFormula s;
+            s.range.first.row = static_cast<int>(in.u16());
+            s.range.last.row = static_cast<int>(in.u16());
+            s.range.first.col = static_cast<int>(in.u8());
+            s.range.last.col = static_cast<int>(in.u8());
+            in.skip(2);
+            const unsigned cce = in.u16();
+            s.tokens = QByteArray(in.take(cce), cce);
+            d.shared.push_back(std::move(s));
+            break;
+        }
+        case rec::Row: {
+            const int row = static_cast<int>(in.u16());
+            in.skip(4);
+            const unsigned height = in.u16() & 0x7FFF;
+            in.skip(4);
+            const std::uint32_t flags = in.u32();
+            auto& info = d.rows[row];
+            if (flags & 0x0020) info.first = 0.0;
+            else if (flags & 0x0040) info.first = height / 20.0;
+            if (flags & 0x0080) info.second = (flags >> 16) & 0x0FFF;
+            break;
+        }
+        case rec::ColInfo: {
+            const unsigned first = in.u16();
+            const unsigned last = std::min(in.u16(), unsigned(kMaxColumns - 1));
+            ColumnRecord c;
+            c.width = in.u16();
+            c.xf = in.u16();
+            c.flags = in.u16();
+            for (unsigned col = first; col <= last; ++col) d.columns[col] = c;
+            break;
+        }
+        case rec::StandardWidth: d.standardWidth = in.u16(); break;
+        case rec::MergeCells: {
+            const unsigned count = in.u16();
+            for (unsigned i = 0; i < count && in.remaining() >= 8; ++i) {
+                CellRange m;
+                m.first.row = static_cast<int>(in.u16());
+                m.last.row = static_cast<int>(in.u16());
+                m.first.col = static_cast<int>(in.u16());
+                m.last.col = static_cast<int>(in.u16());
+                if (m.first.row <= m.last.row && m.first.col <= m.last.col && m.last.col < kMaxColumns) {
+                    d.merges.push_back(m);
+                }
+            }
+            break;
+        }
+        case rec::Window2: d.gridlines = in.u16() & 0x0002; break;
+        case rec::Pane:
+            in.skip(8);
+            d.activePane = in.u8();
+            break;
+        case rec::Selection: readSelection(in, d); break;
+        case rec::WsBool: d.fitToPage = in.u16() & 0x0100; break;
+        case rec::LeftMargin: d.page.leftMargin = in.f64() * 72.0; break;
+        case rec::RightMargin: d.page.rightMargin = in.f64() * 72.0; break;
+        case rec::TopMargin: d.page.topMargin = in.f64() * 72.0; break;
+        case rec::BottomMargin: d.page.bottomMargin = in.f64() * 72.0; break;
+        case rec::Setup: readSetup(in, d); break;
+        default: break;
+        }
+    }
+
+    void readFormula(ByteReader& in, SheetData& d, std::optional<CellAddress>& stringTarget)
+    {
+        const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+        const char* result = in.take(8);
+        const unsigned flags = in.u16();
+        in.skip(4);
+        if (flags & 0x0001) d.staleResults = true; // asks to be calculated whenever opened
+        const unsigned cce = in.u16();
+        const QByteArrayView tokens(in.take(cce), cce);
+        if (col >= kMaxColumns) return;
+        Value cached;
+        ByteReader res(result, 8);
+        if (static_cast<unsigned char>(result[6]) == 0xFF && static_cast<unsigned char>(result[7]) == 0xFF) {
+            const unsigned type = res.u8();
+            res.u8();
+            const unsigned payload = res.u8();
+            switch (type) {
+            case 0:
+                cached = Value::text(QString());
+                stringTarget = CellAddress{static_cast<int>(row), static_cast<int>(col)};
+                break;
+            case 1: cached = Value::boolean(payload != 0); break;
+            case 2: cached = Value::error(errorOf(payload)); break;
+            case 3: cached = Value::text(QString()); break;
+            default:
+                cached = Value::text(QString());
+                d.staleResults = true;
+                break;
+            }
+        } else {
+            cached = numberValue(res.f64());
+        }
+        const CellAddress host{static_cast<int>(row), static_cast<int>(col)};
+        putCell(d, row, col, std::move(cached), xf);
+        if (cce >= 5 && static_cast<unsigned char>(tokens[0]) == 0x01) {
+            ByteReader exp(tokens.data() + 1, 4);
+            const int masterRow = static_cast<int>(exp.u16());
+            const int masterCol = static_cast<int>(exp.u16() & 0xFF);
+            d.pendingShared.push_back({host, {masterRow, masterCol}});
+            return;
+        }
+        if (auto f = formula::decompileBiff(tokens, host)) {
+            d.formulas[{host.row, host.col}] = std::make_shared<const formula::Formula>(std::move(*f));
+        }
+    }
+
+    static void readSelection(ByteReader& in, SheetData& d)
+    {
+        const unsigned pane = in.u8();
+        CellAddress active{static_cast<int>(in.u16()), static_cast<int>(in.u16())};
+        in.u16();
+        const unsigned count = in.u16();
+        std::vector<CellRange> ranges;
+        for (unsigned i = 0; i < count && in.remaining() >= 6; ++i) {
+            CellRange range;
+            range.first.row = static_cast<int>(in.u16());
+            range.last.row = static_cast<int>(in.u16());
+            range.first.col = static_cast<int>(in.u8());
+            range.last.col = static_cast<int>(in.u8());
+            if (range.first.row > range.last.row) std::swap(range.first.row, range.last.row);
+            if (range.first.col > range.last.col) std::swap(range.first.col, range.last.col);
+            ranges.push_back(range);
+        }
+        if (active.col >= kMaxColumns) active.col = kMaxColumns - 1;
+        d.selections[pane] = {std::move(ranges), active};
+    }
+
+    static void readSetup(ByteReader& in, SheetData& d)
+    {
+        const unsigned paper = in.u16();
+        const unsigned scale = in.u16();
+        in.u16();
+        const unsigned fitWide = in.u16();
+        const unsigned fitTall = in.u16();
+        const unsigned flags = in.u16();
+        in.skip(4);
+        d.page.headerMargin = in.f64() * 72.0;
+        d.page.footerMargin = in.f64() * 72.0;
+        d.page.fitToPagesWide = static_cast<int>(fitWide);
+        d.page.fitToPagesTall = static_cast<int>(fitTall);
+        if (flags & 0x0020) {
+            d.page.printComments = (flags & 0x0200) ? PageSetup::kPrintSheetEnd : PageSetup::kPrintInPlace;
+        }
+        if (!(flags & 0x0004)) { // paper, scale and orientation are valid
+            d.page.paperSize = static_cast<int>(paper);
+            d.scale = static_cast<int>(scale);
+            if (!(flags & 0x0040)) {
+                d.page.orientation = (flags & 0x0002) ? PageSetup::kPortrait : PageSetup::kLandscape;
+            }
+        }
+    }
+
+    // ---- into the model ----------------------------------------------------------------
+
+    void build(Worksheet& sheet, SheetData& d, int sheetIndex)
+    {
+        buildColumns(sheet, d);
+        for (const auto& [row, info] : d.rows) {
+            if (info.first) sheet.setRowHeight(row, *info.first);
+            if (info.second) sheet.setRowFormat(row, formatOfXf(*info.second));
+        }
+        resolveShared(d);
+        for (auto& [row, cols] : d.cells) {
+            RowInfo& rowInfo = sheet.rows()[row];
+            for (auto& [col, entry] : cols) {
+                Cell& cell = rowInfo.cells[col];
+                cell.value = std::move(entry.first);
+                cell.format = formatOfXf(entry.second);
+                const auto f = d.formulas.find({row, col});
+                if (f != d.formulas.end()) cell.formula = f->second;
+            }
+        }
+        const std::size_t mergeCount = std::min(d.merges.size(), kMaxMergedRegions);
+        for (std::size_t i = 0; i < mergeCount; ++i) sheet.merge(d.merges[i]);
+        sheet.setShowGridlines(d.gridlines);
+        auto sel = d.selections.find(d.activePane);
+        if (sel == d.selections.end() && !d.selections.empty()) sel = std::prev(d.selections.end());
+        if (sel != d.selections.end()) sheet.select(sel->second.first, sel->second.second);
+        PageSetup page = d.page;
+        page.zoom = d.fitToPage ? std::nullopt : std::optional<int>(d.scale.value_or(100));
+        const auto area = printAreas_.find(sheetIndex);
+        if (area != printAreas_.end()) {
+            page.printArea = QStringLiteral("$%1$%2:$%3$%4")
+                                 .arg(columnName(area->second.first.col))
+                                 .arg(area->second.first.row + 1)
+                                 .arg(columnName(area->second.last.col))
+                                 .arg(area->second.last.row + 1);
+        }
+        sheet.pageSetup() = page;
+        sheet.setNeedsRecalc(d.staleResults);
+    }
+
+    // A sheet-wide format is written as the format of every column; the one most columns
+    // share becomes the sheet's default again, the others stay column formats.
+    void buildColumns(Worksheet& sheet, const SheetData& d)
+    {
+        const double standard = d.standardWidth ? *d.standardWidth / 256.0 : kDefaultColumnWidth;
+        bool everyColumn = true;
+        std::map<unsigned, int> counts;
+        for (const auto& c : d.columns) {
+            if (!c) everyColumn = false;
+            else ++counts[c->xf];
+        }
+        unsigned sheetXf = kDefaultCellXf;
+        if (everyColumn) {
+            sheetXf = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; })
+                          ->first;
+            if (sheetXf != kDefaultCellXf) sheet.setDefaultFormat(formatOfXf(sheetXf));
+        }
+        for (int col = 0; col < kMaxColumns; ++col) {
+            const auto& c = d.columns[static_cast<std::size_t>(col)];
+            if (!c) continue;
+            const bool hidden = c->flags & 0x0001;
+            const bool userSet = c->flags & 0x0002;
+            const double width = hidden ? 0.0 : style::columnWidthCharacters(c->width);
+            if (hidden || userSet || (width != kDefaultColumnWidth && std::abs(width - standard) >= 0.005)) {
+                sheet.setColumnWidth(col, width);
+            }
+            if (c->xf != sheetXf) sheet.setColumnFormat(col, formatOfXf(c->xf));
+        }
+    }
+
+    void resolveShared(SheetData& d)
+    {
+        for (const PendingShared& p : d.pendingShared) {
+            for (const SharedFormula& s : d.shared) {
+                if (!s.range.contains(p.cell) || s.range.first != p.master) continue;
+                if (auto f = formula::decompileBiff(s.tokens, p.cell)) {
+                    d.formulas[{p.cell.row, p.cell.col}] = std::make_shared<const formula::Formula>(std::move(*f));
+                }
+                break;
+            }
+        }
+    }
+
+    const QByteArray& stream_;
+    std::unique_ptr<Workbook> book_;
+    std::vector<FontSpec> fonts_;
+    std::map<unsigned, QString> formats_;
+    std::vector<RawXf> xfs_;
+    QHash<unsigned, FormatId> xfFormats_;
+    std::vector<SheetEntry> sheets_;
+    std::vector<QString> strings_;
+    std::map<int, CellRange> printAreas_;
+    int activeTab_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Workbook> readBiffStream(const QByteArray& stream)
+{
+    return WorkbookReader(stream).read();
+}
+
+std::unique_ptr<Workbook> readWorkbook(const QByteArray& bytes)
+{
+    return readBiffStream(readWorkbookStream(bytes));
+}
+
+std::unique_ptr<Workbook> loadWorkbook(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw FileFormatError(QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
+    }
+    auto book = readWorkbook(file.readAll());
+    book->setFullName(path);
+    return book;
+}
+
+} // namespace bw::ss::xls
