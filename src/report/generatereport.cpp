@@ -150,6 +150,8 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
     });
     trap.run(174, [&] {
         picturePath = QDir(privateTempFolder()).filePath(QString::fromLatin1(kPictureFileName));
+        // A picture left by an earlier run must not be shown if this one cannot be taken.
+        QFile::remove(picturePath);
         Excel1::saveCellsActivesheet(pictureBook, picturePath);
     });
     trap.run(176, [&] { pictureApp.setDisplayAlerts(false); });

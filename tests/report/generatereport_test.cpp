@@ -174,6 +174,22 @@ TEST_F(GenerateReportTest, NoInstanceReportsEachStepOnceAndStillShowsThePreview)
     EXPECT_EQ(window.calls, (QStringList{"pointer 11", "pointer 0", "hide"}));
 }
 
+TEST_F(GenerateReportTest, NoPictureInstanceShowsNoOldPicture)
+{
+    factory.failFrom = 2;
+    const QString stale = QDir(folder()).filePath(QString::fromLatin1(MileageLog::kPictureFileName));
+    QImage old(8, 8, QImage::Format_RGB32);
+    old.fill(Qt::red);
+    ASSERT_TRUE(old.save(stale));
+
+    MileageLog::GenerateReport0(inputs, window, preview);
+
+    EXPECT_EQ(reported(ErrorLocation::MileageLog_GenerateReport0), (std::vector<int>{168, 172, 176, 178, 180, 184}));
+    EXPECT_EQ(preview.calls, (QStringList{"file", "show"}));
+    EXPECT_EQ(filesInFolder(), QStringList{QFileInfo(preview.excelFile).fileName()});
+    EXPECT_EQ(ss::xls::loadWorkbook(preview.excelFile)->sheet(0).name(), QString::fromLatin1(MileageLog::kSheetName));
+}
+
 // Entries whose trip table was never opened: reading it fails.
 class UnreadableTripsInputs final : public ReportInputs {
 public:

@@ -50,7 +50,7 @@ void fillNumberedTrips(LogTable& table, int count)
 ss::automation::Application ScriptedFactory::createNew()
 {
     ++created;
-    if (failCreate) throw ss::AutomationError(QStringLiteral("The spreadsheet application could not be started."));
+    if (failCreate || (failFrom && created >= *failFrom)) throw ss::AutomationError(QStringLiteral("The spreadsheet application could not be started."));
     made.emplace_back(settings);
     return made.back();
 }

@@ -105,6 +105,8 @@ public:
 
     ss::automation::ApplicationSettings settings;
     bool failCreate = false;
+    // Creating fails from this instance on (1 for the first).
+    std::optional<int> failFrom;
     int created = 0;
     // Every instance made, to check that each was quit.
     std::vector<ss::automation::Application> made;
