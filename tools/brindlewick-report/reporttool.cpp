@@ -109,9 +109,9 @@ writes its workbook to OUTPUT.xls: byte for byte the file that saving the report
 the preview window writes.
 
 The employee entries, the period and the trips are read from the program's settings
-store as the program reads them when it starts (on this system the INI file
-Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME, else in ~/.config). The store is
-never written.
+store as the program reads them when it starts (the INI file Varnholt/Brindlewick.ini
+in $XDG_CONFIG_HOME or ~/.config; the program's registry key on Windows). The store
+is never written.
 
 Options:
   --sample             use the sample data instead of the stored entries and trips;
