@@ -16,6 +16,7 @@
 #include <QTextStream>
 
 #include <stdexcept>
+#include <utility>
 
 namespace bw::reporttool {
 
@@ -192,6 +193,11 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
     }
     if (!options.picture.isEmpty() && pictureFormat(options.picture).isEmpty()) {
         error = QStringLiteral("the picture file must end in .bmp or .png");
+        return std::nullopt;
+    }
+    if (!options.picture.isEmpty()
+        && QFileInfo(options.picture).absoluteFilePath() == QFileInfo(options.output).absoluteFilePath()) {
+        error = QStringLiteral("the picture and the workbook cannot be the same file");
         return std::nullopt;
     }
     return options;
