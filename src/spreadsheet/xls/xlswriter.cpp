@@ -315,6 +315,32 @@ QByteArray cachedResult(const Value& v)
     return w.bytes();
 }
 
+// An XLUnicodeString cut into record-sized pieces; each piece after the first starts with
+// a flags byte of its own, and a UTF-16 character is never cut.
+std::vector<QByteArray> continuedString(const QString& s)
+{
+    const bool wide = ByteWriter::needsUtf16(s);
+    const qsizetype unit = wide ? 2 : 1;
+    ByteWriter first;
+    first.u16(static_cast<unsigned>(s.size()));
+    first.u8(wide ? 1 : 0);
+    std::vector<QByteArray> pieces{first.take()};
+    qsizetype done = 0;
+    while (done < s.size()) {
+        qsizetype room = kMaxRecordData - pieces.back().size();
+        if (room < unit) {
+            pieces.emplace_back(1, static_cast<char>(wide ? 1 : 0));
+            room = kMaxRecordData - 1;
+        }
+        const qsizetype n = std::min<qsizetype>(s.size() - done, room / unit);
+        ByteWriter chars;
+        chars.chars(QStringView(s).mid(done, n), wide);
+        pieces.back().append(chars.bytes());
+        done += n;
+    }
+    return pieces;
+}
+
 void checkText(const QString& s)
 {
     if (s.size() > kMaxTextLength) {
@@ -646,9 +672,7 @@ private:
         out.write(rec::Formula, w);
         if (cell.value.isText() && !cell.value.asText().isEmpty()) {
             checkText(cell.value.asText());
-            ByteWriter s;
-            s.xlus(cell.value.asText());
-            out.write(rec::String, s);
+            out.writePieces(rec::String, continuedString(cell.value.asText()));
         }
     }
 
