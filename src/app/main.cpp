@@ -1,14 +1,13 @@
-#include "shell/form1/form1.h"
+#include "shell/form1/programwindows.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    bw::Form1 form;
-    if (!form.load()) {
+    bw::ProgramWindows windows;
+    if (!windows.start()) {
         return 0;
     }
-    form.show();
     return QApplication::exec();
 }

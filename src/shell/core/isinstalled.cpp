@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "shell/core/mainmodule.h"
+#include "spreadsheet/automation/objectmodel.h"
 
 #include <QStringList>
 
@@ -12,9 +13,9 @@ namespace {
 
 SpreadsheetFactory& factoryStorage()
 {
-    // Until the program installs the engine's factory, creation is taken to succeed:
-    // the engine is part of the program, so there is nothing that could be missing.
-    static SpreadsheetFactory factory = [] { return true; };
+    // The embedded engine's own factory: the same one the report driver asks, so a
+    // factory that cannot create instances is noticed at start-up already.
+    static SpreadsheetFactory factory = [] { return !ss::automation::createApplication().isNothing(); };
     return factory;
 }
 

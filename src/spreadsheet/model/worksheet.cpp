@@ -137,6 +137,11 @@ void Worksheet::merge(const CellRange& r)
     merges_.push_back(r);
 }
 
+void Worksheet::unmerge(const CellRange& r)
+{
+    std::erase_if(merges_, [&](const CellRange& m) { return overlaps(m, r); });
+}
+
 std::optional<CellRange> Worksheet::usedRange() const
 {
     bool any = false;

@@ -77,6 +77,8 @@ public:
     const std::vector<CellRange>& mergedRegions() const { return merges_; }
     // A single cell is never a merged region; overlapping regions are replaced.
     void merge(const CellRange& r);
+    // Removes every merged region that overlaps the range.
+    void unmerge(const CellRange& r);
 
     // The rectangle from the first to the last row and column that hold a cell (with a
     // value or a format of its own) or a custom row height. Nothing for an empty sheet.

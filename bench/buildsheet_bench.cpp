@@ -1,0 +1,71 @@
+// Building the report sheet through the object model, for logs of different lengths.
+#include "logtable/logtable.h"
+#include "report/mileagelog.h"
+#include "report/reportinputs.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+namespace {
+
+using namespace bw;
+
+class BenchInputs final : public ReportInputs {
+public:
+    explicit BenchInputs(int trips)
+    {
+        for (const LogTable::Field& field : LogTable::fields()) table_.appendField(field);
+        table_.open();
+        for (int k = 1; k <= trips; ++k) {
+            table_.AddNew();
+            table_.setValue(0, QStringLiteral("5/%1/2016").arg(k % 28 + 1));
+            table_.setValue(1, QStringLiteral("Store %1").arg(k));
+            table_.setValue(2, QStringLiteral("Mini mall"));
+            table_.setValue(3, k % 3 == 0 ? QString() : QStringLiteral("Daily delivery"));
+            table_.setValue(4, QString::number(58000 + 2 * k));
+            table_.setValue(5, QString::number(58002 + 2 * k));
+            table_.setValue(6, 2.0);
+            table_.setValue(7, 2.5);
+        }
+        if (trips > 0) table_.MoveFirst();
+    }
+    QString employeeName() const override { return QStringLiteral("Michael Jr."); }
+    QString employeeID() const override { return QStringLiteral("DR005"); }
+    QString vehicleDescription() const override { return QStringLiteral("Ford Transit"); }
+    QString authorizedBy() const override { return QStringLiteral("John"); }
+    QString ratePerMile() const override { return QStringLiteral("1.25"); }
+    QDate periodFrom() const override { return QDate(2016, 5, 14); }
+    QDate periodTo() const override { return QDate(2016, 5, 16); }
+    LogTable& logTable() const override { return table_; }
+
+private:
+    mutable LogTable table_;
+};
+
+void buildSheet(benchmark::State& state)
+{
+    const BenchInputs inputs(static_cast<int>(state.range(0)));
+    ss::automation::ApplicationSettings settings;
+    settings.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    for (auto _ : state) {
+        state.PauseTiming();
+        MileageLog::mExcelApp = ss::automation::Application(settings);
+        MileageLog::mExcelApp.Workbooks().Add();
+        state.ResumeTiming();
+        MileageLog::BuildSheet(inputs);
+    }
+    MileageLog::mExcelApp = ss::automation::Application();
+}
+BENCHMARK(buildSheet)->Arg(30)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,302 @@
+#include "report/mileagelog.h"
+
+#include "logtable/logtable.h"
+#include "platform/datetext.h"
+#include "report/reportinputs.h"
+#include "spreadsheet/automation/constants.h"
+#include "spreadsheet/entry/entry.h"
+#include "spreadsheet/model/cellformat.h"
+#include "spreadsheet/model/pagesetup.h"
+
+#include <QVariant>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace bw::MileageLog {
+
+namespace ax = ss::automation;
+
+ax::Application mExcelApp;
+ax::Workbook mWorkbook;
+
+namespace {
+
+constexpr int kAutomatic = ss::kColorAutomatic;
+constexpr int kWhite = 2;
+constexpr int kGrey25 = 15;
+constexpr int kGrey50 = 16;
+const std::array<const char*, 8> kTripColumns = {"A", "B", "C", "D", "E", "F", "G", "H"};
+
+QString text(const char* latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+// A number as the default conversion writes it: the locale's notation, no thousands
+// separators, up to 15 significant digits. The entry reads it back in the same locale.
+QString numberText(double value, QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15);
+}
+
+// What the user typed is the cell's content, never a formula: a text the spreadsheet
+// would take for one is entered behind the quote prefix. Numbers and dates still
+// become numbers and dates.
+QString userText(const QString& typed)
+{
+    const auto parsed = ss::entry::parse(typed, QStringLiteral("General"), mExcelApp.locale());
+    return parsed.kind == ss::entry::Parsed::Kind::Formula ? QLatin1Char('\'') + typed : typed;
+}
+
+// A field of the current trip: a null field gives an empty cell.
+QString fieldText(const QVariant& value)
+{
+    if (value.isNull() || !value.isValid()) return QString();
+    if (value.typeId() == QMetaType::Double) return numberText(value.toDouble(), mExcelApp.locale());
+    return userText(value.toString());
+}
+
+// Where the log table stood, including no row at all (an empty table, or before the
+// first or after the last row), so that it can be put back exactly.
+struct TablePosition {
+    std::optional<LogTable::Bookmark> bookmark;
+    bool beforeFirst = false;
+};
+
+TablePosition rememberPosition(const LogTable& table)
+{
+    TablePosition where;
+    if (table.position() >= 0) {
+        where.bookmark = table.bookmark();
+    } else {
+        where.beforeFirst = table.Bof() && !table.Eof();
+    }
+    return where;
+}
+
+void restorePosition(LogTable& table, const TablePosition& where)
+{
+    if (where.bookmark) {
+        table.setBookmark(*where.bookmark);
+        return;
+    }
+    table.MoveFirst();
+    table.Move(where.beforeFirst ? -1 : table.RecordCount());
+}
+
+QString cell(const char* column, int row)
+{
+    return text(column) + QString::number(row);
+}
+
+QString span(const char* from, int fromRow, const char* to, int toRow)
+{
+    return cell(from, fromRow) + QLatin1Char(':') + cell(to, toRow);
+}
+
+} // namespace
+
+// --- formatting procedures -------------------------------------------------------------
+
+void SetCell(const QString& range, const QString& value, bool merge)
+{
+    mExcelApp.Range(range).Select();
+    mExcelApp.ActiveCell().setFormulaR1C1(value);
+    if (merge) mExcelApp.Selection().Merge();
+}
+
+void SetFont(const QString& style, double size, int colorIndex)
+{
+    const ax::Font font = mExcelApp.Selection().Font();
+    font.setFontStyle(style);
+    font.setSize(size);
+    font.setColorIndex(colorIndex);
+}
+
+void SetAlignment(bool horizontal, bool vertical, bool wrap)
+{
+    const ax::Range selection = mExcelApp.Selection();
+    if (horizontal) selection.setHorizontalAlignment(ax::kAlignCenter);
+    if (vertical) selection.setVerticalAlignment(ax::kAlignCenter);
+    if (wrap) selection.setWrapText(true);
+}
+
+void SetBorder(int index, int colorIndex)
+{
+    const ax::Border border = mExcelApp.Selection().Borders(index);
+    border.setLineStyle(ss::kLineContinuous);
+    border.setColorIndex(colorIndex);
+}
+
+void SetBorders(const QString& range, bool insideHorizontal, bool left, bool right, bool top, bool bottom,
+                bool insideVertical, int colorIndex)
+{
+    if (!range.isEmpty()) mExcelApp.Range(range).Select();
+    if (left) SetBorder(ax::kEdgeLeft, colorIndex);
+    if (top) SetBorder(ax::kEdgeTop, colorIndex);
+    if (bottom) SetBorder(ax::kEdgeBottom, colorIndex);
+    if (right) SetBorder(ax::kEdgeRight, colorIndex);
+    if (insideHorizontal) SetBorder(ax::kInsideHorizontal, colorIndex);
+    if (insideVertical) SetBorder(ax::kInsideVertical, colorIndex);
+}
+
+void SetFillColor(const QString& range, int colorIndex)
+{
+    if (!range.isEmpty()) mExcelApp.Range(range).Select();
+    mExcelApp.Selection().Interior().setColorIndex(colorIndex);
+}
+
+void SetNumberFormat(const QString& range, const QString& format)
+{
+    if (!range.isEmpty()) mExcelApp.Range(range).Select();
+    mExcelApp.Selection().setNumberFormat(format);
+}
+
+void SetRowHeight(const QString& rows, double points)
+{
+    mExcelApp.Rows(rows).Select();
+    mExcelApp.Selection().setRowHeight(points);
+}
+
+void SetColumnWidth(const QString& columns, double width)
+{
+    mExcelApp.Columns(columns).Select();
+    mExcelApp.Selection().setColumnWidth(width);
+}
+
+void SetPageSetup()
+{
+    const ax::PageSetup setup = mExcelApp.ActiveSheet().PageSetup();
+    setup.setPrintArea(QString());
+    setup.setLeftMargin(mExcelApp.InchesToPoints(0.7));
+    setup.setRightMargin(mExcelApp.InchesToPoints(0.7));
+    setup.setTopMargin(mExcelApp.InchesToPoints(0.5));
+    setup.setBottomMargin(mExcelApp.InchesToPoints(0.5));
+    setup.setHeaderMargin(mExcelApp.InchesToPoints(0));
+    setup.setFooterMargin(mExcelApp.InchesToPoints(0));
+    setup.setPrintComments(ss::PageSetup::kPrintNoComments);
+    setup.setOrientation(ss::PageSetup::kLandscape);
+    setup.setPaperSize(ss::PageSetup::kPaperA4);
+    setup.setZoom(false);
+    setup.setFitToPagesWide(1);
+    setup.setFitToPagesTall(1);
+}
+
+// --- the sheet ---------------------------------------------------------------------------
+
+void BuildSheet(const ReportInputs& inputs)
+{
+    LogTable& table = inputs.logTable();
+    const QLocale locale = mExcelApp.locale();
+    // The form is drawn for 30 trips; a longer log pushes the totals down instead of
+    // letting trips share the totals row or fall outside the sums.
+    const int tripRows = std::max(kFormTripRows, table.RecordCount());
+    const int totalsRow = kFirstTripRow + tripRows;
+
+    mExcelApp.Cells().Select();
+    mExcelApp.Selection().Clear();
+    mExcelApp.Selection().Font().setName(QStringLiteral("Arial"));
+    mExcelApp.Selection().Font().setSize(10);
+
+    SetBorders(text("B3:B6"), true, true, true, true, true, false, kAutomatic);
+    SetBorders(text("D3:E6"), true, true, true, true, true, false, kAutomatic);
+
+    SetColumnWidth(text("A:A"), 20.14);
+    SetColumnWidth(text("B:B"), 20.43);
+    SetColumnWidth(text("C:C"), 22.14);
+    SetColumnWidth(text("D:D"), 25.14);
+    SetColumnWidth(text("E:E"), 10.14);
+    SetColumnWidth(text("F:F"), 10.14);
+    SetColumnWidth(text("G:G"), 10.29);
+    SetColumnWidth(text("H:H"), 15.86);
+
+    SetRowHeight(text("1:1"), 37.5);
+    SetRowHeight(text("2:2"), 26.25);
+    SetRowHeight(text("3:6"), 12.75);
+    SetRowHeight(text("7:7"), 10.5);
+    SetRowHeight(text("8:8"), 25.5);
+
+    SetCell(text("A1:A1"), text(kTitle), true);
+    SetFont(text("bold"), 18, kAutomatic);
+
+    SetCell(text("A3:A3"), text("Employee Name"), true);
+    SetCell(text("A4:A4"), text("Employee ID"), true);
+    SetCell(text("A5:A5"), text("Vehicle Description"), true);
+    SetCell(text("A6:A6"), text("Authorized By"), true);
+
+    SetCell(text("B3:B3"), userText(inputs.employeeName()), true);
+    // The ID cell is text before the ID is entered, so "00123" keeps its zeros and
+    // nothing in it is taken for a number or a formula.
+    SetNumberFormat(text("B4:B4"), text(kTextFormat));
+    SetCell(text("B4:B4"), inputs.employeeID(), true);
+    SetCell(text("B5:B5"), userText(inputs.vehicleDescription()), true);
+    SetCell(text("B6:B6"), userText(inputs.authorizedBy()), true);
+    SetCell(text("E3:E3"), userText(inputs.ratePerMile()), true);
+
+    SetCell(text("E4:E4"),
+            QStringLiteral("From ") + dateToText(inputs.periodFrom(), locale) + QStringLiteral(" to ")
+                + dateToText(inputs.periodTo(), locale),
+            true);
+
+    SetCell(text("E5:E5"), QStringLiteral("=R[%1]C[2]").arg(totalsRow - 5), true);
+    SetCell(text("E6:E6"), QStringLiteral("=R[%1]C[3]").arg(totalsRow - 6), true);
+
+    SetCell(text("C3:C3"), text("Rate Per Mile"), true);
+    SetCell(text("C4:C4"), text("For Period"), true);
+    SetCell(text("C5:C5"), text("Total Mileage"), true);
+    SetCell(text("C6:C6"), text("Total Reimbursement"), true);
+
+    SetNumberFormat(text("E3:E3"), text(kCurrencyFormat));
+    SetNumberFormat(text("E6:E6"), text(kCurrencyFormat));
+    SetNumberFormat(text("A4:A4"), text(kTextFormat));
+
+    SetFillColor(text("A8:H8"), kGrey50);
+    SetBorders(text("A8:H8"), false, true, true, true, true, true, kAutomatic);
+
+    const std::array<const char*, 8> headers = {"Date",           "Starting Location", "Destination", "Description/Notes",
+                                                "Odometer Start", "Odometer End",      "Mileage",     "Reimbursement"};
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+        SetCell(cell(kTripColumns[i], 8) + QLatin1Char(':') + cell(kTripColumns[i], 8), text(headers[i]), true);
+        SetFont(text("bold"), 10, kWhite);
+        SetAlignment(true, true, true);
+    }
+
+    const TablePosition remembered = rememberPosition(table);
+    table.MoveFirst();
+
+    mExcelApp.Cells().Select();
+    mExcelApp.Selection().setFormulaHidden(false);
+    mExcelApp.Selection().setLocked(false);
+
+    int row = kFirstTripRow - 1;
+    while (!table.Eof()) {
+        ++row;
+        for (int field = 0; field < LogTable::kFieldCount; ++field) {
+            SetCell(cell(kTripColumns[static_cast<std::size_t>(field)], row), fieldText(table.value(field)), true);
+        }
+        SetNumberFormat(cell("H", row), text(kCurrencyFormat));
+        table.MoveNext();
+    }
+
+    restorePosition(table, remembered);
+
+    SetFillColor(span("A", totalsRow, "F", totalsRow), kGrey50);
+    SetBorders(span("A", totalsRow, "F", totalsRow), false, true, true, true, true, true, kAutomatic);
+
+    SetCell(span("F", totalsRow, "F", totalsRow), text("Totals"), true);
+    SetFont(text("bold"), 10, kWhite);
+
+    SetFillColor(span("G", kFirstTripRow, "H", totalsRow), kGrey25);
+    SetBorders(span("G", kFirstTripRow, "H", totalsRow), true, true, true, true, true, true, kAutomatic);
+
+    const QString sum = QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(tripRows);
+    SetCell(span("G", totalsRow, "G", totalsRow), sum, true);
+    SetCell(span("H", totalsRow, "H", totalsRow), sum, true);
+
+    SetPageSetup();
+}
+
+} // namespace bw::MileageLog

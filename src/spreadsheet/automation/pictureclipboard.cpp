@@ -1,0 +1,21 @@
+#include "spreadsheet/automation/pictureclipboard.h"
+
+#include "spreadsheet/model/errors.h"
+
+namespace bw::ss::automation {
+
+QImage PictureClipboard::picture() const
+{
+    if (picture_.isNull()) {
+        throw AutomationError(QStringLiteral("The clipboard holds no picture."));
+    }
+    return picture_;
+}
+
+PictureClipboard& pictureClipboard()
+{
+    static PictureClipboard clipboard;
+    return clipboard;
+}
+
+} // namespace bw::ss::automation

@@ -1,0 +1,207 @@
+#include "logtable/logtable.h"
+#include "platform/datetext.h"
+#include "platform/tempfolder.h"
+#include "preview/form2.h"
+#include "preview/picturebox.h"
+#include "shell/core/settingsstore.h"
+#include "shell/form1/form1.h"
+#include "shell/form1/programwindows.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/xls.h"
+
+#include "support/fakeplatform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace bw::test {
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The whole program as a user drives it: both windows, the real engine, the real files;
+// only the dialogs, the clock and chance are scripted.
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        windows = std::make_unique<ProgramWindows>();
+        windows->setEndProgram([this] { ++ended; });
+        ASSERT_TRUE(windows->start());
+        env.dialogs.clear();
+    }
+
+    Form1& main() { return windows->form1(); }
+    Form2& preview() { return windows->form2(); }
+
+    void create()
+    {
+        main().PushButton22->click();
+        QCoreApplication::processEvents();
+    }
+
+    QStringList tempFiles() const
+    {
+        return QDir(privateTempFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+    QString userFile(const QString& name) const { return QDir(env.tempRoot()).filePath(name); }
+
+    TestPlatform env;
+    std::unique_ptr<ProgramWindows> windows;
+    int ended = 0;
+};
+
+TEST_F(EndToEnd, CreatesThePreviewFromTheSampleData)
+{
+    main().PushButton7->click();
+    ASSERT_EQ(main().logTable().RecordCount(), 3);
+
+    create();
+
+    EXPECT_TRUE(env.dialogs.messages().isEmpty()) << env.dialogs.texts().join(u'\n').toStdString();
+    EXPECT_TRUE(preview().isVisible());
+    EXPECT_FALSE(main().isVisible());
+    // The unzoomed picture is the whole form: eight columns, 39 rows.
+    const QImage picture = preview().buffer()->picture();
+    EXPECT_GT(picture.width(), 900);
+    EXPECT_GT(picture.height(), 600);
+    // The set-up measures the buffer less two twips, as the picture box always did.
+    EXPECT_EQ(preview().zoomWidth(), picture.width() * 15 - 2);
+    EXPECT_FLOAT_EQ(preview().zoom(), 1.0f);
+
+    const QString report = preview().mExcelFile;
+    EXPECT_EQ(QFileInfo(report).absolutePath(), QFileInfo(privateTempFolder()).absoluteFilePath());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^kervan[1-9]{8}\\.xls$"))
+                    .match(QFileInfo(report).fileName())
+                    .hasMatch())
+        << report.toStdString();
+    // The picture file lives only inside the command.
+    EXPECT_EQ(tempFiles(), QStringList{QFileInfo(report).fileName()});
+
+    const auto book = ss::xls::loadWorkbook(report);
+    ASSERT_EQ(book->sheetCount(), 1);
+    const ss::Worksheet& sheet = book->sheet(0);
+    EXPECT_EQ(sheet.name(), QStringLiteral("Mileage Log and Reimbursement"));
+    ASSERT_NE(sheet.cell({2, 1}), nullptr);
+    EXPECT_EQ(sheet.cell({2, 1})->value, ss::Value::text(QStringLiteral("Michael Jr.")));
+    ASSERT_NE(sheet.cell({5, 4}), nullptr);
+    EXPECT_EQ(sheet.cell({5, 4})->value, ss::Value::number(13.75));
+    EXPECT_EQ(sheet.activeCell(), (ss::CellAddress{2, 1}));
+}
+
+TEST_F(EndToEnd, SavesCopiesAsTheUserAnswers)
+{
+    main().PushButton7->click();
+    create();
+    const QString report = preview().mExcelFile;
+    const QByteArray workbook = readAll(report);
+    ASSERT_FALSE(workbook.isEmpty());
+
+    // A new name: no question, an exact copy.
+    const QString fresh = userFile(QStringLiteral("mileage.xls"));
+    env.dialogs.chooseNextFile(fresh);
+    preview().saveButton()->click();
+    EXPECT_EQ(env.dialogs.texts(), QStringList{QStringLiteral("Done.")});
+    EXPECT_EQ(readAll(fresh), workbook);
+    ASSERT_EQ(env.dialogs.saveRequests().size(), 1);
+    EXPECT_EQ(env.dialogs.saveRequests().front().title, QStringLiteral("Save File"));
+    EXPECT_EQ(env.dialogs.saveRequests().front().filter, QStringLiteral("Excel Files (*.xls)|*.xls|"));
+
+    // An existing file and No: untouched.
+    const QString existing = userFile(QStringLiteral("old.xls"));
+    writeFile(existing, "old report");
+    env.dialogs.clear();
+    env.dialogs.chooseNextFile(existing);
+    env.dialogs.answerNext(Dialogs::No);
+    preview().saveButton()->click();
+    EXPECT_EQ(env.dialogs.texts(),
+              (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"),
+                           QStringLiteral("Done.")}));
+    EXPECT_EQ(readAll(existing), QByteArray("old report"));
+
+    // The same file and Yes: replaced by the report.
+    env.dialogs.clear();
+    env.dialogs.chooseNextFile(existing);
+    env.dialogs.answerNext(Dialogs::Yes);
+    preview().saveButton()->click();
+    EXPECT_EQ(env.dialogs.texts().size(), 2);
+    EXPECT_EQ(readAll(existing), workbook);
+
+    // Cancel: nothing written, "Done." all the same.
+    env.dialogs.clear();
+    const QStringList before = QDir(env.tempRoot()).entryList(QDir::Files);
+    preview().saveButton()->click();
+    EXPECT_EQ(env.dialogs.texts(), QStringList{QStringLiteral("Done.")});
+    EXPECT_EQ(QDir(env.tempRoot()).entryList(QDir::Files), before);
+
+    // Saving never touched the report itself.
+    EXPECT_EQ(readAll(report), workbook);
+}
+
+TEST_F(EndToEnd, BackDiscardsTheReportAndCreateStartsAfresh)
+{
+    main().PushButton7->click();
+    create();
+    const QString first = preview().mExcelFile;
+    preview().zoomInButton()->click();
+    ASSERT_FLOAT_EQ(preview().zoom(), 1.25f);
+
+    preview().backButton()->click();
+    EXPECT_FALSE(QFileInfo::exists(first));
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_FALSE(preview().isVisible());
+    EXPECT_EQ(main().logTable().RecordCount(), 3);
+    EXPECT_EQ(main().txtEmployeeName->text(), QStringLiteral("Michael Jr."));
+
+    // Edit a trip, then report again: the new workbook carries the edit, at zoom 1.0.
+    main().logTable().setValueAt(0, 1, QStringLiteral("Depot"));
+    create();
+    EXPECT_TRUE(env.dialogs.messages().isEmpty()) << env.dialogs.texts().join(u'\n').toStdString();
+    EXPECT_TRUE(preview().isVisible());
+    EXPECT_FLOAT_EQ(preview().zoom(), 1.0f);
+    const auto book = ss::xls::loadWorkbook(preview().mExcelFile);
+    ASSERT_NE(book->sheet(0).cell({8, 1}), nullptr);
+    EXPECT_EQ(book->sheet(0).cell({8, 1})->value, ss::Value::text(QStringLiteral("Depot")));
+}
+
+TEST_F(EndToEnd, ClosingThePreviewKeepsTheRowsAndLeavesNoFile)
+{
+    main().PushButton7->click();
+    main().logTable().setValueAt(2, 3, QStringLiteral("edited before the report"));
+    create();
+    ASSERT_TRUE(preview().isVisible());
+
+    preview().close();
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(tempFiles().isEmpty()) << tempFiles().join(u' ').toStdString();
+
+    const SettingsStore store;
+    EXPECT_EQ(store.GetSetting(QStringLiteral("RowCount")), QStringLiteral("3"));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("RowSource1 1")), dateToText(QDate(2016, 5, 14)));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("RowSource4 3")), QStringLiteral("edited before the report"));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Michael Jr."));
+}
+
+} // namespace
+} // namespace bw::test
