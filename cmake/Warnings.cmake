@@ -7,6 +7,24 @@ function(bw_warnings target)
   endif()
 endfunction()
 
+# With Ninja, AUTOMOC reruns only when a file it saw last time changes, so a source that
+# the glob newly finds in an existing build folder (a new Q_OBJECT class, or the first
+# files of a room that was empty) would never be moc'ed and the link would fail. When
+# the glob's result differs from the last configure, the moc step's stamp is removed,
+# which makes it run again.
+function(bw_rerun_moc_on_new_files target sources)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  string(REPLACE ";" "\n" content "${sources}\n")
+  set(previous "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} previous)
+  endif()
+  if(NOT previous STREQUAL content)
+    file(WRITE ${list_file} "${content}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+  endif()
+endfunction()
+
 # A library made of every source below the current folder (one library per room).
 function(bw_room_library target)
   cmake_parse_arguments(ARG "" "" "LINK;DIRS" ${ARGN})
@@ -22,6 +40,7 @@ function(bw_room_library target)
     set(sources ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
   endif()
   add_library(${target} STATIC ${sources})
+  bw_rerun_moc_on_new_files(${target} "${sources}")
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${target} PUBLIC ${ARG_LINK})
   bw_warnings(${target})
@@ -40,6 +59,7 @@ function(bw_test_program target)
     return()
   endif()
   add_executable(${target} ${sources})
+  bw_rerun_moc_on_new_files(${target} "${sources}")
   target_link_libraries(${target} PRIVATE bw_test_support ${ARG_LINK} GTest::gtest GTest::gmock)
   bw_warnings(${target})
   gtest_discover_tests(${target}

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Our whole create path for a 30-trip report (bench/createpath_bench: build, save, reopen,
+# picture) against LibreOffice headless turning that same workbook into a PDF, in one
+# run; prints both medians and their ratio. LibreOffice's time includes starting the
+# program for each file, as a script converting one report would pay it; one untimed
+# run first sets up its private profile.
+# Usage: bench/createpath_peer.sh [build-folder]   (PEER_RUNS, default 5)
+set -euo pipefail
+build="${1:-build/test}"
+bench="$build/bench/createpath_bench"
+runs="${PEER_RUNS:-5}"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+
+if [ ! -x "$bench" ]; then
+  echo "createpath_peer: $bench is not built" >&2
+  exit 1
+fi
+if ! command -v soffice >/dev/null; then
+  echo "createpath_peer: soffice is not installed" >&2
+  exit 1
+fi
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+"$bench" --write-workbook="$work/trips30.xls"
+ours_ms="$("$bench" --benchmark_filter='createPath/30$' --benchmark_repetitions="$runs" \
+  --benchmark_report_aggregates_only=true --benchmark_format=json 2>/dev/null |
+  /usr/bin/python3 -c '
+import json, sys
+runs = json.load(sys.stdin)["benchmarks"]
+median = [b for b in runs if b.get("aggregate_name") == "median"][0]
+scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[median["time_unit"]]
+print("%.3f" % (median["real_time"] * scale))')"
+
+convert() {
+  soffice "-env:UserInstallation=file://$work/profile" --headless --norestore \
+    --convert-to pdf --outdir "$work/pdf" "$work/trips30.xls" >/dev/null 2>&1
+}
+convert
+[ -s "$work/pdf/trips30.pdf" ] || { echo "createpath_peer: LibreOffice wrote no PDF" >&2; exit 1; }
+times=()
+for _ in $(seq "$runs"); do
+  rm -f "$work/pdf/trips30.pdf"
+  start=$(date +%s%N)
+  convert
+  end=$(date +%s%N)
+  [ -s "$work/pdf/trips30.pdf" ] || { echo "createpath_peer: LibreOffice wrote no PDF" >&2; exit 1; }
+  times+=("$(( (end - start) / 1000 ))")
+done
+peer_ms="$(printf '%s\n' "${times[@]}" | sort -n |
+  awk '{ t[NR] = $1 } END { m = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.3f", m / 1000 }')"
+
+echo "create path, 30 trips (build, save, reopen, picture), median of $runs: ${ours_ms} ms"
+echo "LibreOffice headless, same workbook to PDF, median of $runs:        ${peer_ms} ms"
+awk -v ours="$ours_ms" -v peer="$peer_ms" 'BEGIN { printf "ratio LibreOffice / ours: %.1f\n", peer / ours }'

@@ -1,0 +1,34 @@
+#include "logtable/sampledata.h"
+
+#include "platform/datetext.h"
+
+namespace bw {
+
+SampleEntries sampleEntries()
+{
+    return {QStringLiteral("John"),         QStringLiteral("DR005"), QStringLiteral("Michael Jr."),
+            QDate(2016, 5, 14),             QStringLiteral("1.25"),  QDate(2016, 5, 16),
+            QStringLiteral("Ford Transit")};
+}
+
+std::vector<std::vector<QVariant>> sampleTrips(const QLocale& locale)
+{
+    const QString may14 = dateToText(QDate(2016, 5, 14), locale);
+    const QString may15 = dateToText(QDate(2016, 5, 15), locale);
+    const auto trip = [](const QString& date, const char* from, const char* to, const char* notes,
+                         const char* start, const char* end, double mileage, double reimbursement) {
+        return std::vector<QVariant>{date,
+                                     QString::fromLatin1(from),
+                                     QString::fromLatin1(to),
+                                     QString::fromLatin1(notes),
+                                     QString::fromLatin1(start),
+                                     QString::fromLatin1(end),
+                                     mileage,
+                                     reimbursement};
+    };
+    return {trip(may14, "Store", "Mini mall", "Daily delivery", "58114", "58116", 2, 2.5),
+            trip(may14, "Mini mall", "Mart", "", "58116", "58121", 5, 6.25),
+            trip(may15, "Mart", "Store", "Return back", "58121", "58125", 4, 5)};
+}
+
+} // namespace bw

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+namespace bw {
+
+// The example content that "Load Sample/Example Data" puts into the main window: the
+// employee entries, the period and three trips.
+struct SampleEntries {
+    QString authorizedBy;
+    QString employeeID;
+    QString employeeName;
+    QDate periodFrom;
+    QString ratePerMile;
+    QDate periodTo;
+    QString vehicleDescription;
+};
+
+SampleEntries sampleEntries();
+
+// The three sample trips, each the eight field values in field order. The trip dates are
+// texts in `locale`'s short date form, as the grid keeps dates; the numbers agree with
+// the odometer readings and the sample rate.
+std::vector<std::vector<QVariant>> sampleTrips(const QLocale& locale = QLocale());
+
+} // namespace bw

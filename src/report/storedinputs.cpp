@@ -1,0 +1,87 @@
+#include "report/storedinputs.h"
+
+#include "logtable/logtable.h"
+#include "logtable/logtablestore.h"
+#include "logtable/sampledata.h"
+#include "platform/clock.h"
+#include "platform/datetext.h"
+#include "platform/platform.h"
+#include "shell/core/settingsstore.h"
+#include "shell/core/steptrap.h"
+
+#include <stdexcept>
+
+namespace bw {
+
+namespace {
+
+std::shared_ptr<LogTable> openTable()
+{
+    auto table = std::make_shared<LogTable>();
+    for (const LogTable::Field& field : LogTable::fields()) table->appendField(field);
+    table->open();
+    return table;
+}
+
+// The classic conversion's message for a text that is no date.
+QDate storedDate(const QString& text)
+{
+    const QDate date = textToDate(text);
+    if (!date.isValid()) throw std::runtime_error("Type mismatch");
+    return date;
+}
+
+} // namespace
+
+StoredReportInputs::StoredReportInputs() : table_(openTable()) {}
+
+LogTable& StoredReportInputs::logTable() const
+{
+    return requireTable(table_);
+}
+
+void StoredReportInputs::restore(const SettingsStore& store, StepTrap& trap)
+{
+    const QDate today = platform().clock->today();
+    const QString todayText = dateToText(today);
+    const auto text = [&](int label, QString& entry, const char* key) {
+        trap.run(label, [&] { entry = store.GetSetting(QString::fromLatin1(key)); });
+    };
+    const auto date = [&](int label, QDate& entry, const char* key) {
+        entry = today;
+        trap.run(label, [&] { entry = storedDate(store.GetSetting(QString::fromLatin1(key), todayText)); });
+    };
+    text(128, authorizedBy_, "AuthorizedBy");
+    text(130, employeeID_, "EmployeeID");
+    text(132, employeeName_, "EmployeeName");
+    date(134, periodFrom_, "PeriodFrom");
+    text(136, ratePerMile_, "RatePerMile");
+    date(138, periodTo_, "PeriodTo");
+    text(140, vehicleDescription_, "VehicleDescription");
+
+    CreateLogTable(table_, trap, 142);
+    RestoreLogRows(table_, store, trap);
+    // The grid's binding puts the cursor on the first row; the report keeps it there.
+    if (table_ && table_->isOpen() && table_->RecordCount() > 0) table_->MoveFirst();
+}
+
+void StoredReportInputs::fillSample()
+{
+    const SampleEntries sample = sampleEntries();
+    authorizedBy_ = sample.authorizedBy;
+    employeeID_ = sample.employeeID;
+    employeeName_ = sample.employeeName;
+    periodFrom_ = sample.periodFrom;
+    ratePerMile_ = sample.ratePerMile;
+    periodTo_ = sample.periodTo;
+    vehicleDescription_ = sample.vehicleDescription;
+
+    table_ = openTable();
+    for (const std::vector<QVariant>& trip : sampleTrips()) {
+        table_->AddNew();
+        for (std::size_t k = 0; k < trip.size(); ++k) table_->setValue(static_cast<int>(k), trip[k]);
+    }
+    table_->MoveFirst();
+}
+
+} // namespace bw

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "report/reportinputs.h"
+
+#include <QDate>
+#include <QString>
+
+#include <memory>
+
+namespace bw {
+
+class SettingsStore;
+class StepTrap;
+
+// The report's inputs held as values rather than read from the main window's widgets,
+// for making reports without a window. They are filled the way the main window fills
+// its entries: restored from the settings store, or with the sample data.
+class StoredReportInputs final : public ReportInputs {
+public:
+    // Empty entries and an open trip table with no rows.
+    StoredReportInputs();
+
+    QString employeeName() const override { return employeeName_; }
+    QString employeeID() const override { return employeeID_; }
+    QString vehicleDescription() const override { return vehicleDescription_; }
+    QString authorizedBy() const override { return authorizedBy_; }
+    QString ratePerMile() const override { return ratePerMile_; }
+    QDate periodFrom() const override { return periodFrom_; }
+    QDate periodTo() const override { return periodTo_; }
+    LogTable& logTable() const override;
+
+    // The entries, the period and the trip rows as the main window's start-up restores
+    // them, with its step labels, under the caller's trap: text keys as stored (empty when
+    // missing), dates through the program's date text with today as the default (a stored
+    // text that is no date is reported and leaves today), then a new table refilled from
+    // RowCount and the row keys. The store is only read.
+    void restore(const SettingsStore& store, StepTrap& trap);
+
+    // The sample entries and period, and a table of just the three sample trips (what the
+    // sample command leaves in a table of blank rows).
+    void fillSample();
+
+private:
+    QString employeeName_;
+    QString employeeID_;
+    QString vehicleDescription_;
+    QString authorizedBy_;
+    QString ratePerMile_;
+    QDate periodFrom_;
+    QDate periodTo_;
+    std::shared_ptr<LogTable> table_;
+};
+
+} // namespace bw

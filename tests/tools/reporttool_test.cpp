@@ -1,0 +1,408 @@
+#include "brindlewick-report/headlesswindows.h"
+#include "brindlewick-report/reporttool.h"
+
+#include "logtable/logtable.h"
+#include "platform/datetext.h"
+#include "platform/tempfolder.h"
+#include "report/mileagelog.h"
+#include "report/reportinputs.h"
+#include "shell/core/settingsstore.h"
+#include "spreadsheet/automation/objectmodel.h"
+#include "spreadsheet/formula/formula.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/xls/xls.h"
+#include "support/fakeplatform.h"
+#include "support/ssprint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace bw {
+namespace {
+
+namespace ax = ss::automation;
+
+ss::CellAddress at(const char* a1)
+{
+    return ss::parseA1Range(QString::fromLatin1(a1))->first;
+}
+
+ss::Value valueAt(const ss::Worksheet& sheet, const char* a1)
+{
+    const ss::Cell* cell = sheet.cell(at(a1));
+    return cell ? cell->value : ss::Value();
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The sample report's inputs written out by hand, so that the tool's sample data is
+// checked against the values the main window's sample command enters.
+class HandWrittenSample final : public ReportInputs {
+public:
+    HandWrittenSample()
+    {
+        for (const LogTable::Field& field : LogTable::fields()) table_.appendField(field);
+        table_.open();
+        const QString may14 = dateToText(QDate(2016, 5, 14));
+        const QString may15 = dateToText(QDate(2016, 5, 15));
+        add({may14, "Store", "Mini mall", "Daily delivery", "58114", "58116", 2.0, 2.5});
+        add({may14, "Mini mall", "Mart", "", "58116", "58121", 5.0, 6.25});
+        add({may15, "Mart", "Store", "Return back", "58121", "58125", 4.0, 5.0});
+        table_.MoveFirst();
+    }
+    QString employeeName() const override { return QStringLiteral("Michael Jr."); }
+    QString employeeID() const override { return QStringLiteral("DR005"); }
+    QString vehicleDescription() const override { return QStringLiteral("Ford Transit"); }
+    QString authorizedBy() const override { return QStringLiteral("John"); }
+    QString ratePerMile() const override { return QStringLiteral("1.25"); }
+    QDate periodFrom() const override { return QDate(2016, 5, 14); }
+    QDate periodTo() const override { return QDate(2016, 5, 16); }
+    LogTable& logTable() const override { return table_; }
+
+private:
+    void add(const std::vector<QVariant>& values)
+    {
+        table_.AddNew();
+        for (std::size_t k = 0; k < values.size(); ++k) table_.setValue(static_cast<int>(k), values[k]);
+    }
+    mutable LogTable table_;
+};
+
+// New instances as the engine makes them, beside a running instance of the spreadsheet
+// application.
+class RunningInstanceFactory final : public ax::ApplicationFactory {
+public:
+    ax::Application createNew() override { return ax::Application(ax::ApplicationSettings()); }
+    ax::Application getRunning() override
+    {
+        ax::ApplicationSettings running;
+        running.name = QStringLiteral("Microsoft Excel");
+        return ax::Application(running);
+    }
+};
+
+class ReportToolTest : public ::testing::Test {
+protected:
+    // Runs the tool's whole command line in this process.
+    int tool(const QStringList& arguments)
+    {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        return reporttool::main(arguments, outStream, errStream);
+    }
+
+    QString file(const QString& name) const { return QDir(folder.path()).filePath(name); }
+    QStringList temporaryFiles() const
+    {
+        return QDir(privateTempFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+    std::unique_ptr<ss::Workbook> load(const QString& path) const { return ss::xls::loadWorkbook(path); }
+
+    // What the create command hands to the preview window for these inputs, as the
+    // program makes it; the caller deletes the workbook.
+    CapturedPreview programReport(const ReportInputs& inputs)
+    {
+        HeadlessMainWindow window;
+        CapturedPreview preview;
+        MileageLog::CreateReportCommand(inputs, window, preview);
+        return preview;
+    }
+
+    void seedStore(const std::vector<std::pair<const char*, QString>>& values)
+    {
+        SettingsStore store;
+        SettingsStore::Batch batch(store);
+        for (const auto& [key, value] : values) store.SaveSetting(QString::fromLatin1(key), value);
+        batch.commit();
+    }
+
+    test::TestPlatform platform;
+    QTemporaryDir folder;
+    QString out;
+    QString err;
+};
+
+TEST_F(ReportToolTest, SampleGivesTheFinishedSheet)
+{
+    const QString output = file(QStringLiteral("sample.xls"));
+    ASSERT_EQ(tool({QStringLiteral("--sample"), output}), 0) << err.toStdString();
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+
+    const auto book = load(output);
+    ASSERT_EQ(book->sheetCount(), 1);
+    const ss::Worksheet& sheet = book->sheet(0);
+    EXPECT_EQ(sheet.name(), QStringLiteral("Mileage Log and Reimbursement"));
+    EXPECT_EQ(valueAt(sheet, "A1"), ss::Value::text(QStringLiteral("Mileage Log and Reimbursement Form")));
+    EXPECT_EQ(valueAt(sheet, "B3"), ss::Value::text(QStringLiteral("Michael Jr.")));
+    EXPECT_EQ(valueAt(sheet, "A9"), ss::Value::number(42504)) << "the trip date, 14 May 2016, as a date";
+    EXPECT_EQ(valueAt(sheet, "E5"), ss::Value::number(11));
+    EXPECT_EQ(valueAt(sheet, "E6"), ss::Value::number(13.75));
+    for (const auto& [total, sum] : {std::pair{"G39", "SUM(G9:G38)"}, std::pair{"H39", "SUM(H9:H38)"}}) {
+        const ss::Cell* cell = sheet.cell(at(total));
+        ASSERT_TRUE(cell && cell->hasFormula()) << total;
+        EXPECT_EQ(ss::formula::toA1(*cell->formula, at(total)), QString::fromLatin1(sum));
+    }
+    EXPECT_EQ(sheet.activeCell(), at("B3"));
+
+    EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(QFile::exists(platform.settingsFile())) << "the sample leaves the store alone";
+}
+
+TEST_F(ReportToolTest, WritesExactlyWhatTheProgramSaves)
+{
+    const HandWrittenSample inputs;
+    const CapturedPreview program = programReport(inputs);
+    const QByteArray saved = bytesOf(program.excelFile());
+    QFile::remove(program.excelFile());
+    ASSERT_FALSE(saved.isEmpty());
+
+    const QString first = file(QStringLiteral("first.xls"));
+    const QString second = file(QStringLiteral("second.xls"));
+    ASSERT_EQ(tool({QStringLiteral("--sample"), first}), 0) << err.toStdString();
+    ASSERT_EQ(tool({QStringLiteral("--sample"), second}), 0) << err.toStdString();
+    EXPECT_TRUE(bytesOf(first) == saved) << "the tool's file differs from the program's";
+    EXPECT_TRUE(bytesOf(second) == bytesOf(first)) << "two runs on the same inputs differ";
+}
+
+TEST_F(ReportToolTest, ReportsTheStoredEntriesAndTrips)
+{
+    seedStore({{"EmployeeName", QStringLiteral("Ada Quill")},
+               {"employeeid", QStringLiteral("00042")},
+               {"VehicleDescription", QStringLiteral("Blue van")},
+               {"AuthorizedBy", QStringLiteral("Rhea")},
+               {"RatePerMile", QStringLiteral("0.5")},
+               {"PeriodFrom", dateToText(QDate(2024, 2, 1))},
+               {"PeriodTo", dateToText(QDate(2024, 2, 29))},
+               {"RowCount", QStringLiteral("2.5")},
+               {"RowSource1 1", QStringLiteral("Feb 3")},
+               {"RowSource2 1", QStringLiteral("Depot")},
+               {"RowSource7 1", QStringLiteral("12.5")},
+               {"RowSource8 1", QStringLiteral("6.25")},
+               {"RowSource2 2", QStringLiteral("Harbour")},
+               {"RowSource7 2", QStringLiteral("7 miles")},
+               {"RowSource8 2", QStringLiteral("3.5")},
+               {"RowSource7 3", QStringLiteral("1000")}});
+    const QByteArray storeBefore = bytesOf(platform.settingsFile());
+
+    const QString output = file(QStringLiteral("stored.xls"));
+    ASSERT_EQ(tool({output}), 0) << err.toStdString();
+    const auto book = load(output);
+    const ss::Worksheet& sheet = book->sheet(0);
+    const auto value = [&](const char* a1) { return valueAt(sheet, a1); };
+    EXPECT_EQ(value("B3"), ss::Value::text(QStringLiteral("Ada Quill")));
+    EXPECT_EQ(value("B4"), ss::Value::text(QStringLiteral("00042"))) << "the ID stays text";
+    EXPECT_EQ(value("B5"), ss::Value::text(QStringLiteral("Blue van")));
+    EXPECT_EQ(value("B6"), ss::Value::text(QStringLiteral("Rhea")));
+    EXPECT_EQ(value("E4"), ss::Value::text(QStringLiteral("From %1 to %2")
+                                                .arg(dateToText(QDate(2024, 2, 1)), dateToText(QDate(2024, 2, 29)))));
+    EXPECT_EQ(value("A9"), ss::Value::text(QStringLiteral("Feb 3")));
+    EXPECT_EQ(value("B10"), ss::Value::text(QStringLiteral("Harbour")));
+    // RowCount 2.5 rounds to two rows; the third row's keys are not read.
+    EXPECT_EQ(value("E5"), ss::Value::number(19.5));
+    EXPECT_EQ(value("E6"), ss::Value::number(9.75));
+    EXPECT_TRUE(bytesOf(platform.settingsFile()) == storeBefore) << "the store is only read";
+}
+
+TEST_F(ReportToolTest, EmptyStoreGivesTheBlankFormOfToday)
+{
+    const QString output = file(QStringLiteral("blank.xls"));
+    ASSERT_EQ(tool({output}), 0) << err.toStdString();
+    const auto book = load(output);
+    const ss::Worksheet& sheet = book->sheet(0);
+    const QString today = dateToText(platform.clock.today());
+    EXPECT_EQ(valueAt(sheet, "E4"), ss::Value::text(QStringLiteral("From %1 to %1").arg(today)));
+    EXPECT_EQ(valueAt(sheet, "B3"), ss::Value());
+    EXPECT_EQ(valueAt(sheet, "E5"), ss::Value::number(0));
+}
+
+TEST_F(ReportToolTest, SettingsFileOptionReadsThatFile)
+{
+    const QString other = file(QStringLiteral("other.ini"));
+    {
+        QFile ini(other);
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[General]\nEmployeeName=From the option\nRowCount=1\nRowSource7%201=3\n");
+    }
+    const QString output = file(QStringLiteral("option.xls"));
+    ASSERT_EQ(tool({QStringLiteral("--settings"), other, output}), 0) << err.toStdString();
+    const auto book = load(output);
+    EXPECT_EQ(valueAt(book->sheet(0), "B3"), ss::Value::text(QStringLiteral("From the option")));
+    EXPECT_EQ(valueAt(book->sheet(0), "E5"), ss::Value::number(3));
+}
+
+struct PictureCase {
+    const char* name;
+    const char* format;
+};
+
+void PrintTo(const PictureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ReportToolPictureTest : public ReportToolTest, public ::testing::WithParamInterface<PictureCase> {};
+
+TEST_P(ReportToolPictureTest, WritesThePictureTheProgramShows)
+{
+    const HandWrittenSample inputs;
+    const CapturedPreview program = programReport(inputs);
+    QFile::remove(program.excelFile());
+    ASSERT_FALSE(program.picture().isNull());
+
+    const QString picture = file(QString::fromLatin1(GetParam().name));
+    ASSERT_EQ(tool({QStringLiteral("--picture"), picture, QStringLiteral("--sample"), file(QStringLiteral("p.xls"))}), 0)
+        << err.toStdString();
+    QImage written;
+    ASSERT_TRUE(written.load(picture, GetParam().format)) << "not a " << GetParam().format;
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), program.picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(temporaryFiles().isEmpty()) << "neither the workbook nor the bitmap stays behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, ReportToolPictureTest,
+                         ::testing::Values(PictureCase{"sheet.png", "PNG"}, PictureCase{"sheet.BMP", "BMP"}),
+                         [](const ::testing::TestParamInfo<PictureCase>& tc) {
+                             return std::string(tc.param.format);
+                         });
+
+TEST_F(ReportToolTest, AnotherInstanceRunningIsAnsweredYes)
+{
+    RunningInstanceFactory factory;
+    const ax::ApplicationFactoryOverride use(factory);
+    const QString output = file(QStringLiteral("running.xls"));
+    EXPECT_EQ(tool({QStringLiteral("--sample"), output}), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("Would you like to proceed anyway?"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("answered Yes")));
+    EXPECT_FALSE(err.contains(QLatin1Char('\r'))) << "line breaks are the console's";
+    EXPECT_TRUE(QFile::exists(output));
+}
+
+TEST_F(ReportToolTest, UnwritableOutputFailsAndLeavesNothing)
+{
+    const QString existingFolder = file(QStringLiteral("a-folder"));
+    ASSERT_TRUE(QDir().mkpath(existingFolder));
+    for (const QString& output : {file(QStringLiteral("missing/folder/out.xls")), existingFolder}) {
+        EXPECT_EQ(tool({QStringLiteral("--sample"), output}), reporttool::kExitFailed) << output.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("Cannot write"))) << err.toStdString();
+        EXPECT_TRUE(temporaryFiles().isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("missing"))));
+    EXPECT_TRUE(QDir(existingFolder).isEmpty());
+}
+
+struct FailingStoreCase {
+    const char* name;
+    const char* key;
+    const char* value;
+    const char* reported;
+};
+
+void PrintTo(const FailingStoreCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ReportToolFailingStoreTest : public ReportToolTest, public ::testing::WithParamInterface<FailingStoreCase> {};
+
+TEST_P(ReportToolFailingStoreTest, ReportsAndKeepsTheOldOutput)
+{
+    seedStore({{GetParam().key, QString::fromLatin1(GetParam().value)}});
+    const QString output = file(QStringLiteral("kept.xls"));
+    {
+        QFile old(output);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an earlier report");
+    }
+    EXPECT_EQ(tool({output}), reporttool::kExitFailed);
+    EXPECT_TRUE(err.contains(QStringLiteral("Application Error"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QString::fromLatin1(GetParam().reported))) << err.toStdString();
+    EXPECT_EQ(bytesOf(output), QByteArray("an earlier report"));
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ReportToolFailingStoreTest,
+    ::testing::Values(FailingStoreCase{"StartIsNoDate", "PeriodFrom", "someday", "at line 134"},
+                      FailingStoreCase{"EndIsNoDate", "PeriodTo", "31/31/31", "at line 138"},
+                      FailingStoreCase{"RowCountTooLarge", "RowCount", "1e12", "at line 164"},
+                      FailingStoreCase{"MileageOverflows", "RowSource7 1", "1e999", "at line 180"}),
+    [](const ::testing::TestParamInfo<FailingStoreCase>& tc) { return std::string(tc.param.name); });
+
+TEST_F(ReportToolTest, MissingSettingsFileFails)
+{
+    const QString output = file(QStringLiteral("none.xls"));
+    EXPECT_EQ(tool({QStringLiteral("--settings"), file(QStringLiteral("absent.ini")), output}), reporttool::kExitFailed);
+    EXPECT_TRUE(err.contains(QStringLiteral("absent.ini"))) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+struct ArgumentsCase {
+    const char* name;
+    QStringList arguments;
+    int status;
+    const char* message;
+};
+
+void PrintTo(const ArgumentsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ReportToolArgumentsTest : public ReportToolTest, public ::testing::WithParamInterface<ArgumentsCase> {};
+
+TEST_P(ReportToolArgumentsTest, ExitStatusAndMessage)
+{
+    EXPECT_EQ(tool(GetParam().arguments), GetParam().status) << err.toStdString();
+    const QString& stream = GetParam().status == reporttool::kExitUsage ? err : out;
+    EXPECT_TRUE(stream.contains(QString::fromLatin1(GetParam().message))) << stream.toStdString();
+    if (GetParam().status == reporttool::kExitUsage) {
+        EXPECT_TRUE(err.contains(QStringLiteral("Usage: ")));
+    }
+    EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing is written";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportToolArgumentsTest,
+    ::testing::Values(
+        ArgumentsCase{"Help", {"--help"}, 0, "Exit status"},
+        ArgumentsCase{"ShortHelpBeforeOtherMistakes", {"a.xls", "-h", "b.xls"}, 0, "Usage: "},
+        ArgumentsCase{"NoOutput", {"--sample"}, 2, "the output file is missing"},
+        ArgumentsCase{"TwoOutputs", {"a.xls", "b.xls"}, 2, "only one output file"},
+        ArgumentsCase{"UnknownOption", {"--sampel", "a.xls"}, 2, "unknown option --sampel"},
+        ArgumentsCase{"PictureWithoutFile", {"a.xls", "--picture"}, 2, "--picture needs a file name"},
+        ArgumentsCase{"PictureEmpty", {"--picture=", "a.xls"}, 2, "--picture needs a file name"},
+        ArgumentsCase{"PictureOfUnknownFormat", {"--picture", "x.jpg", "a.xls"}, 2, ".bmp or .png"},
+        ArgumentsCase{"PictureTwice", {"--picture=a.png", "--picture=b.png", "a.xls"}, 2, "given twice"},
+        ArgumentsCase{"SampleWithSettings", {"--sample", "--settings=s.ini", "a.xls"}, 2, "exclude each other"}),
+    [](const ::testing::TestParamInfo<ArgumentsCase>& tc) { return std::string(tc.param.name); });
+
+TEST(ReportToolArguments, DashesAndEqualsForms)
+{
+    QString error;
+    const auto options = reporttool::parseArguments(
+        {QStringLiteral("--picture=p.png"), QStringLiteral("--settings"), QStringLiteral("s.ini"),
+         QStringLiteral("--"), QStringLiteral("--out.xls")},
+        error);
+    ASSERT_TRUE(options) << error.toStdString();
+    EXPECT_EQ(options->picture, QStringLiteral("p.png"));
+    EXPECT_EQ(options->settingsFile, QStringLiteral("s.ini"));
+    EXPECT_EQ(options->output, QStringLiteral("--out.xls"));
+    EXPECT_FALSE(options->sample);
+}
+
+} // namespace
+} // namespace bw

@@ -1,0 +1,37 @@
+#include "brindlewick-report/consoledialogs.h"
+
+#include <QTextStream>
+
+namespace bw {
+
+namespace {
+
+// Message texts break lines the classic way (CR LF, or a lone CR).
+QString consoleLines(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+Dialogs::Answer ConsoleDialogs::message(const Message& message)
+{
+    if (message.icon == Icon::Warning) ++failures_;
+    out_ << message.title << ": " << consoleLines(message.text) << '\n';
+    if (message.buttons == Buttons::YesNo) {
+        out_ << "(answered Yes)\n";
+        out_.flush();
+        return Yes;
+    }
+    out_.flush();
+    return Ok;
+}
+
+QString ConsoleDialogs::saveFileName(const SaveFile& /*request*/)
+{
+    return QString();
+}
+
+} // namespace bw

@@ -1,0 +1,17 @@
+#include "brindlewick-report/reporttool.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    // The picture needs fonts, hence a GUI application, but never a display; the
+    // offscreen platform also keeps the picture the same wherever the tool runs.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return bw::reporttool::main(QCoreApplication::arguments().mid(1), out, err);
+}

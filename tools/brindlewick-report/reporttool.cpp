@@ -1,0 +1,249 @@
+#include "brindlewick-report/reporttool.h"
+
+#include "brindlewick-report/consoledialogs.h"
+#include "brindlewick-report/headlesswindows.h"
+#include "platform/platform.h"
+#include "preview/filecopy.h"
+#include "report/mileagelog.h"
+#include "report/storedinputs.h"
+#include "shell/core/errorlocation.h"
+#include "shell/core/mainmodule.h"
+#include "shell/core/settingsstore.h"
+#include "shell/core/steptrap.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <stdexcept>
+
+namespace bw::reporttool {
+
+namespace {
+
+constexpr char kProgram[] = "brindlewick-report";
+
+QString pictureFormat(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("bmp") || suffix == QLatin1String("png") ? suffix : QString();
+}
+
+// The picture is written beside its target and renamed over it once complete, as the
+// workbook is.
+void savePicture(const QImage& picture, const QString& path)
+{
+    if (picture.isNull()) throw std::runtime_error("The report has no picture to write.");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, pictureFormat(path).toLatin1().constData())
+        || !file.commit()) {
+        throw std::runtime_error(
+            QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()).toStdString());
+    }
+}
+
+// The temporary workbook belongs to whoever took it from the preview; here, to the run.
+class TemporaryWorkbook {
+public:
+    explicit TemporaryWorkbook(QString path) : path_(std::move(path)) {}
+    ~TemporaryWorkbook()
+    {
+        if (!path_.isEmpty()) DeleteFileQuietly(path_);
+    }
+    TemporaryWorkbook(const TemporaryWorkbook&) = delete;
+    TemporaryWorkbook& operator=(const TemporaryWorkbook&) = delete;
+
+private:
+    QString path_;
+};
+
+// The report module keeps its closed workbook between commands; a run leaves nothing held.
+struct ReleaseReportState {
+    ~ReleaseReportState()
+    {
+        MileageLog::mExcelApp = ss::automation::Application();
+        MileageLog::mWorkbook = ss::automation::Workbook();
+    }
+};
+
+int failed(QTextStream& err, const QString& why)
+{
+    err << kProgram << ": " << why << '\n';
+    err.flush();
+    return kExitFailed;
+}
+
+bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream& err)
+{
+    if (options.sample) {
+        inputs.fillSample();
+        return true;
+    }
+    if (!options.settingsFile.isEmpty()) {
+        const QFileInfo file(options.settingsFile);
+        if (!file.isFile() || !file.isReadable()) {
+            failed(err, QStringLiteral("cannot read the settings file \"%1\"").arg(options.settingsFile));
+            return false;
+        }
+    }
+    const SettingsStore store;
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_Load));
+    inputs.restore(store, trap);
+    return true;
+}
+
+} // namespace
+
+QString usageLine()
+{
+    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--picture FILE.bmp|FILE.png] OUTPUT.xls")
+        .arg(QLatin1String(kProgram));
+}
+
+QString helpText()
+{
+    return usageLine() + QStringLiteral(R"(
+
+Makes the mileage report that "Start Creating Template" makes, without a window, and
+writes its workbook to OUTPUT.xls: byte for byte the file that saving the report from
+the preview window writes.
+
+The employee entries, the period and the trips are read from the program's settings
+store as the program reads them when it starts (the INI file Varnholt/Brindlewick.ini
+in $XDG_CONFIG_HOME or ~/.config; the program's registry key on Windows). The store
+is never written.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries and trips from FILE.ini in the store's format
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file's suffix
+  -h, --help           show this text
+
+Message boxes are written to standard error; a question is answered Yes. When the
+report cannot be made in full, nothing is written.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
+)");
+}
+
+std::optional<Options> parseArguments(const QStringList& arguments, QString& error)
+{
+    Options options;
+    QStringList positional;
+    bool optionsEnded = false;
+    const auto takeValue = [&](qsizetype& i, const QString& name, QString& into) {
+        QString value;
+        const QString& argument = arguments[i];
+        if (argument.startsWith(name + QLatin1Char('='))) {
+            value = argument.mid(name.size() + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            error = QStringLiteral("%1 needs a file name").arg(name);
+            return false;
+        }
+        if (value.isEmpty()) {
+            error = QStringLiteral("%1 needs a file name").arg(name);
+            return false;
+        }
+        if (!into.isEmpty()) {
+            error = QStringLiteral("%1 is given twice").arg(name);
+            return false;
+        }
+        into = value;
+        return true;
+    };
+    const auto is = [](const QString& argument, const char* name) {
+        const QLatin1String option(name);
+        return argument == option || argument.startsWith(option + QLatin1Char('='));
+    };
+
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            positional << argument;
+        } else if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            options.help = true;
+        } else if (argument == QLatin1String("--sample")) {
+            options.sample = true;
+        } else if (is(argument, "--picture")) {
+            if (!takeValue(i, QStringLiteral("--picture"), options.picture)) return std::nullopt;
+        } else if (is(argument, "--settings")) {
+            if (!takeValue(i, QStringLiteral("--settings"), options.settingsFile)) return std::nullopt;
+        } else {
+            error = QStringLiteral("unknown option %1").arg(argument);
+            return std::nullopt;
+        }
+    }
+    if (options.help) return options;
+    if (positional.size() != 1) {
+        error = positional.isEmpty() ? QStringLiteral("the output file is missing")
+                                     : QStringLiteral("only one output file can be given");
+        return std::nullopt;
+    }
+    options.output = positional.front();
+    if (options.sample && !options.settingsFile.isEmpty()) {
+        error = QStringLiteral("--sample and --settings exclude each other");
+        return std::nullopt;
+    }
+    if (!options.picture.isEmpty() && pictureFormat(options.picture).isEmpty()) {
+        error = QStringLiteral("the picture file must end in .bmp or .png");
+        return std::nullopt;
+    }
+    return options;
+}
+
+int run(const Options& options, QTextStream& err)
+{
+    ConsoleDialogs dialogs(err);
+    Platform seams = platform();
+    seams.dialogs = &dialogs;
+    if (!options.settingsFile.isEmpty()) seams.settingsFile = options.settingsFile;
+    const PlatformOverride useSeams(seams);
+    const ReleaseReportState release;
+
+    StoredReportInputs inputs;
+    if (!readInputs(options, inputs, err)) return kExitFailed;
+    if (dialogs.failures() > 0) {
+        return failed(err, QStringLiteral("the stored entries could not be read; no report was made"));
+    }
+
+    HeadlessMainWindow window;
+    CapturedPreview preview;
+    MileageLog::CreateReportCommand(inputs, window, preview);
+    const TemporaryWorkbook temporary(preview.excelFile());
+    if (dialogs.failures() > 0 || !preview.shown() || preview.excelFile().isEmpty()) {
+        return failed(err, QStringLiteral("the report could not be made; nothing was written"));
+    }
+    try {
+        copyFileReplacing(preview.excelFile(), options.output);
+        if (!options.picture.isEmpty()) savePicture(preview.picture(), options.picture);
+    } catch (const std::exception& failure) {
+        return failed(err, QString::fromUtf8(failure.what()));
+    }
+    return kExitDone;
+}
+
+int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QString error;
+    const std::optional<Options> options = parseArguments(arguments, error);
+    if (!options) {
+        err << kProgram << ": " << error << '\n' << usageLine() << '\n'
+            << QStringLiteral("Try '%1 --help' for more.").arg(QLatin1String(kProgram)) << '\n';
+        err.flush();
+        return kExitUsage;
+    }
+    if (options->help) {
+        out << helpText();
+        out.flush();
+        return kExitDone;
+    }
+    return run(*options, err);
+}
+
+} // namespace bw::reporttool

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+// brindlewick-report: the program's report, made without windows, for scripts and
+// benchmarks.
+namespace bw::reporttool {
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+struct Options {
+    bool help = false;
+    bool sample = false;
+    // INI file read in place of the settings store; empty for the program's own store.
+    QString settingsFile;
+    // .bmp or .png; empty for no picture.
+    QString picture;
+    QString output;
+};
+
+QString usageLine();
+QString helpText();
+
+// Reads the arguments that follow the program name. A mistake gives no options and its
+// description in `error`.
+std::optional<Options> parseArguments(const QStringList& arguments, QString& error);
+
+// Makes the report from the stored entries (or the sample data) exactly as the create
+// command does, and writes the workbook to options.output and the picture where asked.
+// Message boxes and failures go to `err`. Returns the exit status; nothing is written
+// unless the whole report was made.
+int run(const Options& options, QTextStream& err);
+
+// Arguments in, exit status out: help and usage mistakes, then run.
+int main(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+} // namespace bw::reporttool
