@@ -41,5 +41,10 @@ build-asan:
 bench: deps-test build-test
 	./bench/run-all.sh build/test
 
+# The workbook-reader fuzzer (clang, libFuzzer, ASan/UBSan) for FUZZ_SECONDS seconds.
+FUZZ_SECONDS ?= 600
+fuzz: deps-test
+	./scripts/fuzz.sh $(FUZZ_SECONDS)
+
 clean:
 	rm -rf build

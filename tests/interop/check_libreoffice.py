@@ -4,7 +4,7 @@ with python3-openpyxl for formulas in A1 form, page setup, margins, selection an
 active sheet; converted to csv for the values it shows. Our reader in turn opens .xls
 files that LibreOffice and python3-xlwt wrote. soffice runs three times in all, each
 call converting several files, with a profile of its own so parallel runs do not clash.
-Usage: check_libreoffice.py <xls_interop_writer>"""
+Usage: check_libreoffice.py <xls_interop_writer> [<report_interop_writer>]"""
 import csv
 import datetime
 import json
@@ -116,6 +116,28 @@ def expected_big_miles(folder):
     return [cells[f"G{r}"] for r in range(9, 1009)]
 
 
+def check_report(folder):
+    """The report sheet as the report builder makes it from four sample trips."""
+    ws = openpyxl.load_workbook(os.path.join(folder, "x", "report.xlsx")).active
+    formulas = {a: ws[a].value for a in ("E5", "E6", "G39", "H39")}
+    check(formulas == {"E5": "=G39", "E6": "=H39", "G39": "=SUM(G9:G38)", "H39": "=SUM(H9:H38)"},
+          f"report formulas {formulas}")
+    setup = ws.page_setup
+    check(setup.orientation == "landscape" and str(setup.paperSize) == "9", "report landscape on A4")
+    check(ws.sheet_properties.pageSetUpPr.fitToPage and setup.fitToWidth in (1, None) and setup.fitToHeight in (1, None),
+          "report fits one page")
+    m = ws.page_margins
+    check(near(m.left, 0.7, 1e-6) and near(m.right, 0.7, 1e-6) and near(m.top, 0.5, 1e-6) and near(m.bottom, 0.5, 1e-6),
+          f"report margins {m.left} {m.right} {m.top} {m.bottom}")
+    check(ws.sheet_view.selection[0].activeCell == "B3", f"report active cell {ws.sheet_view.selection[0].activeCell}")
+    check(ws.print_area is None, f"no print area {ws.print_area}")
+    with open(os.path.join(folder, "c", "report.csv"), encoding="utf-8") as f:
+        rows = list(csv.reader(f))
+    check(rows[38][5:8] == ["Totals", "17", "21.25"], f"report totals shown {rows[38][5:8]}")
+    check(rows[4][4] == "17" and rows[5][4] == "$21.25", f"report E5, E6 shown {rows[4][4]} {rows[5][4]}")
+    check(rows[3][1] == "00123" and rows[2][4] == "$1.25", "report employee block")
+
+
 def make_foreign_sources(folder):
     wb = openpyxl.Workbook()
     ws = wb.active
@@ -172,7 +194,11 @@ def main():
         subprocess.run([helper, "write", folder], check=True)
         make_foreign_sources(folder)
         books = [os.path.join(folder, n + ".xls") for n in ("everything", "trips30", "trips1000", "tiny")]
-        soffice(profile, "xlsx", os.path.join(folder, "x"), books[:2])
+        report = len(sys.argv) > 2
+        if report:
+            subprocess.run([sys.argv[2], os.path.join(folder, "report.xls")], check=True)
+            books.append(os.path.join(folder, "report.xls"))
+        soffice(profile, "xlsx", os.path.join(folder, "x"), books[:2] + books[4:])
         soffice(profile, "csv:Text - txt - csv (StarCalc):44,34,76", os.path.join(folder, "c"), books[1:])
         soffice(profile, "xls:MS Excel 97", os.path.join(folder, "lo"),
                 [os.path.join(folder, "src", "elsewhere.xlsx"), os.path.join(folder, "src", "plain.csv")])
@@ -181,6 +207,8 @@ def main():
         check_xlsx(folder)
         check_csv(folder, expected)
         check_foreign(helper, folder)
+        if report:
+            check_report(folder)
     for f in failures:
         print("FAIL:", f)
     print(f"LibreOffice interop: {len(failures)} failures")

@@ -2,7 +2,7 @@
 """Reads the workbooks our writer made with python3-xlrd (formatting_info=True) and
 checks values, cell types, cached formula results, fonts, fills, borders, number
 formats, widths, heights and merges against what the workbooks were made from.
-Usage: check_xlrd.py <xls_interop_writer>"""
+Usage: check_xlrd.py <xls_interop_writer> [<report_interop_writer>]"""
 import json
 import os
 import subprocess
@@ -130,6 +130,39 @@ def check_trips(book, trips):
     check(book.xf_list[s.colinfo_map[100].xf_index].protection.cell_locked == 0, "unlocked sheet")
 
 
+def check_report(path):
+    """The report sheet as the report builder makes it from four sample trips."""
+    book = xlrd.open_workbook(path, formatting_info=True)
+    check(book.sheet_names() == ["Mileage Log and Reimbursement"], f"report sheets {book.sheet_names()}")
+    s = book.sheet_by_index(0)
+    xf = lambda r, c: xf_of(book, s, r, c)
+    font = lambda r, c: book.font_list[xf(r, c).font_index]
+    fmt = lambda r, c: book.format_map[xf(r, c).format_key].format_str
+    check(s.cell(0, 0).value == "Mileage Log and Reimbursement Form" and font(0, 0).bold and font(0, 0).height == 360,
+          "report title")
+    check(s.cell(3, 1).value == "00123" and s.cell(3, 1).ctype == xlrd.XL_CELL_TEXT and fmt(3, 1) == "@",
+          "employee ID stays text")
+    check(s.cell(2, 4).value == 1.25 and fmt(2, 4) == "$#,##0.00", "rate per mile as currency")
+    check(s.cell(3, 4).value == "From 5/14/2016 to 5/16/2016", f"period {s.cell(3, 4).value!r}")
+    miles, money = 2 + 5 + 4 + 6, 2.5 + 6.25 + 5 + 7.5
+    check(s.cell(38, 6).value == miles and s.cell(38, 7).value == money, "cached totals in G39 and H39")
+    check(s.cell(4, 4).value == miles and s.cell(5, 4).value == money and fmt(5, 4) == "$#,##0.00",
+          "cached totals in E5 and E6")
+    check(s.cell(8, 0).ctype == xlrd.XL_CELL_DATE and s.cell(8, 0).value == 42504, "trip date entered as a date")
+    check(s.cell(11, 3).value == "Ünïcode ✓ 日本", "Unicode trip text")
+    check(s.cell(38, 5).value == "Totals" and font(38, 5).colour_index == 9 and font(38, 5).bold, "Totals label")
+    check(xf(7, 0).background.pattern_colour_index == 23 and font(7, 0).colour_index == 9, "header row")
+    check(xf(7, 0).alignment.hor_align == 2 and xf(7, 0).alignment.text_wrapped == 1, "header alignment")
+    check(xf(20, 6).background.pattern_colour_index == 22 and xf(20, 6).border.left_line_style == 1,
+          "empty trip rows keep the grey grid")
+    check(fmt(8, 7) == "$#,##0.00", "reimbursement as currency")
+    check([s.colinfo_map[c].width for c in range(8)] == [5339, 5413, 5851, 6619, 2779, 2779, 2816, 4242],
+          "report column widths")
+    check([s.rowinfo_map[r].height for r in range(8)] == [750, 525, 255, 255, 255, 255, 210, 510], "report row heights")
+    check(xf(0, 0).protection.cell_locked == 0 and book.xf_list[s.colinfo_map[100].xf_index].protection.cell_locked == 0,
+          "every cell of the report is unlocked")
+
+
 def main():
     helper = sys.argv[1]
     with tempfile.TemporaryDirectory() as folder:
@@ -144,6 +177,10 @@ def main():
                 check_everything(book)
             elif name.startswith("trips"):
                 check_trips(book, int(name[5:]))
+        if len(sys.argv) > 2:
+            report = os.path.join(folder, "report.xls")
+            subprocess.run([sys.argv[2], report], check=True)
+            check_report(report)
     for f in failures:
         print("FAIL:", f)
     print(f"xlrd interop: {len(failures)} failures")

@@ -9,21 +9,10 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "support/testfiles.h"
+
 namespace bw::test {
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class Form2Files : public PreviewTest {
 protected:

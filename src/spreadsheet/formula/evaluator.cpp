@@ -151,9 +151,9 @@ Value Evaluator::value(const Node& node)
     case Node::Kind::Unary: return unary(node);
     case Node::Kind::Binary: return binary(node);
     case Node::Kind::Function: {
-        const FunctionSpec* spec = findFunction(node.text);
-        if (!spec) return Value::error(ErrorValue::Name);
-        return spec->impl(*this, node.children);
+        const FunctionSpec* function = findFunction(node.text);
+        if (!function) return Value::error(ErrorValue::Name);
+        return function->impl(*this, node.children);
     }
     }
     return Value::error(ErrorValue::Value);

@@ -346,8 +346,8 @@ private:
 
     Built functionCall(const QString& name)
     {
-        const FunctionSpec* spec = findFunction(name);
-        if (!spec) fail(QStringLiteral("The formula uses an unknown function: %1.").arg(name));
+        const FunctionSpec* function = findFunction(name);
+        if (!function) fail(QStringLiteral("The formula uses an unknown function: %1.").arg(name));
         enterNesting();
         ++pos_; // (
         std::vector<Built> args;
@@ -382,11 +382,11 @@ private:
         }
         --nesting_;
         const int count = static_cast<int>(args.size());
-        if (count < spec->minArgs || count > spec->maxArgs) {
-            if (spec->minArgs == spec->maxArgs) {
-                fail(QStringLiteral("The function %1 takes %2 argument(s).").arg(name).arg(spec->minArgs));
+        if (count < function->minArgs || count > function->maxArgs) {
+            if (function->minArgs == function->maxArgs) {
+                fail(QStringLiteral("The function %1 takes %2 argument(s).").arg(name).arg(function->minArgs));
             }
-            fail(QStringLiteral("The function %1 takes %2 to %3 arguments.").arg(name).arg(spec->minArgs).arg(spec->maxArgs));
+            fail(QStringLiteral("The function %1 takes %2 to %3 arguments.").arg(name).arg(function->minArgs).arg(function->maxArgs));
         }
         Node n;
         n.kind = Node::Kind::Function;

@@ -63,14 +63,14 @@ QStringList fontFamilies(const QString& name)
     return {name, QStringLiteral("Liberation Sans")};
 }
 
-QFont sheetFont(const FontSpec& spec)
+QFont sheetFont(const FontSpec& fontSpec)
 {
     QFont font;
-    font.setFamilies(fontFamilies(spec.name));
+    font.setFamilies(fontFamilies(fontSpec.name));
     // Points at 96 dpi, to whole pixels: Arial 10 is 13 pixels, bold 18 is 24.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * 96.0 / 72.0))));
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontSpec.size * 96.0 / 72.0))));
+    font.setWeight(fontSpec.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(fontSpec.italic);
     // Screen cell text is not kerned; unhinted greyscale outlines rasterise the same with
     // every FreeType hinting engine.
     font.setKerning(false);
@@ -79,12 +79,12 @@ QFont sheetFont(const FontSpec& spec)
     return font;
 }
 
-const FontEntry& FontCache::get(const FontSpec& spec)
+const FontEntry& FontCache::get(const FontSpec& fontSpec)
 {
     for (const auto& [key, entry] : entries_) {
-        if (key == spec) return *entry;
+        if (key == fontSpec) return *entry;
     }
-    entries_.emplace_back(spec, std::make_unique<FontEntry>(spec));
+    entries_.emplace_back(fontSpec, std::make_unique<FontEntry>(fontSpec));
     return *entries_.back().second;
 }
 

@@ -41,10 +41,10 @@ QStringList fontFamilies(const QString& name);
 
 // A sheet font at 96 dpi, with hinting and antialiasing fixed so that every machine
 // with the same fonts paints the same pixels.
-QFont sheetFont(const FontSpec& spec);
+QFont sheetFont(const FontSpec& fontSpec);
 
 struct FontEntry {
-    explicit FontEntry(const FontSpec& spec) : font(sheetFont(spec)), metrics(font) {}
+    explicit FontEntry(const FontSpec& fontSpec) : font(sheetFont(fontSpec)), metrics(font) {}
     QFont font;
     QFontMetrics metrics;
 };
@@ -52,7 +52,7 @@ struct FontEntry {
 // The fonts of one picture; a sheet uses a handful.
 class FontCache {
 public:
-    const FontEntry& get(const FontSpec& spec);
+    const FontEntry& get(const FontSpec& fontSpec);
 
 private:
     std::vector<std::pair<FontSpec, std::unique_ptr<FontEntry>>> entries_;

@@ -8,13 +8,15 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace bw::ss::xls {
 
-// Little-endian building blocks of every record.
+// Little-endian building blocks of every record. A plain byte string underneath: the
+// cell table of a large sheet is tens of thousands of small appends.
 class ByteWriter {
 public:
-    void u8(unsigned v) { bytes_.append(static_cast<char>(v & 0xFF)); }
+    void u8(unsigned v) { bytes_.push_back(static_cast<char>(v & 0xFF)); }
     void u16(unsigned v)
     {
         const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
@@ -32,10 +34,10 @@ public:
         u32(static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
         u32(static_cast<std::uint32_t>(v >> 32));
     }
-    void zeros(int n) { bytes_.append(n, '\0'); }
-    void raw(const QByteArray& b) { bytes_.append(b); }
-    // The characters of a string after its count and flags byte: one byte each when every
-    // character fits Latin-1, else UTF-16LE. Returns the flags byte to write before them.
+    void zeros(int n) { bytes_.append(static_cast<std::size_t>(n), '\0'); }
+    void raw(const char* data, qsizetype n) { bytes_.append(data, static_cast<std::size_t>(n)); }
+    void raw(const QByteArray& b) { raw(b.constData(), b.size()); }
+
     static bool needsUtf16(QStringView s)
     {
         for (const QChar c : s) {
@@ -43,11 +45,16 @@ public:
         }
         return false;
     }
+    // The characters of a string after its count and flags byte: one byte each (the low
+    // byte of UTF-16, so Latin-1 only), or UTF-16LE.
     void chars(QStringView s, bool utf16)
     {
+        const std::size_t at = bytes_.size();
+        bytes_.resize(at + static_cast<std::size_t>(s.size()) * (utf16 ? 2 : 1));
+        char* p = bytes_.data() + at;
         for (const QChar c : s) {
-            if (utf16) u16(c.unicode());
-            else u8(c.unicode());
+            *p++ = static_cast<char>(c.unicode() & 0xFF);
+            if (utf16) *p++ = static_cast<char>(c.unicode() >> 8);
         }
     }
     // XLUnicodeString: u16 count, flags, characters.
@@ -69,8 +76,8 @@ public:
 
     void patchU16(qsizetype at, unsigned v)
     {
-        bytes_[at] = static_cast<char>(v & 0xFF);
-        bytes_[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+        bytes_[static_cast<std::size_t>(at)] = static_cast<char>(v & 0xFF);
+        bytes_[static_cast<std::size_t>(at) + 1] = static_cast<char>((v >> 8) & 0xFF);
     }
     void patchU32(qsizetype at, std::uint32_t v)
     {
@@ -78,13 +85,19 @@ public:
         patchU16(at + 2, v >> 16);
     }
 
-    qsizetype size() const { return bytes_.size(); }
-    const QByteArray& bytes() const { return bytes_; }
-    QByteArray take() { return std::move(bytes_); }
-    void reserve(qsizetype n) { bytes_.reserve(n); }
+    qsizetype size() const { return static_cast<qsizetype>(bytes_.size()); }
+    QByteArray bytes() const { return QByteArray(bytes_.data(), size()); }
+    QByteArray take()
+    {
+        QByteArray out = bytes();
+        bytes_.clear();
+        bytes_.shrink_to_fit();
+        return out;
+    }
+    void reserve(qsizetype n) { bytes_.reserve(static_cast<std::size_t>(n)); }
 
 private:
-    QByteArray bytes_;
+    std::string bytes_;
 };
 
 // Reads from a byte range that it never leaves: running past the end throws

@@ -15,7 +15,7 @@ void RecordStream::write(unsigned id, const QByteArray& data)
     do {
         const qsizetype n = std::min<qsizetype>(kMaxRecordData, data.size() - at);
         header(currentId, n);
-        out_.raw(data.mid(at, n));
+        out_.raw(data.constData() + at, n);
         at += n;
         currentId = rec::Continue;
     } while (at < data.size());

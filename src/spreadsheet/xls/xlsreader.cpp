@@ -70,48 +70,65 @@ Value numberValue(double v)
     return std::isfinite(v) ? Value::number(v) : Value::error(ErrorValue::Num);
 }
 
-// Reads the strings of an SST record whose data may be cut by CONTINUE records: a cut
-// inside a string's characters is followed by a fresh flags byte.
-std::vector<QString> readSharedStrings(const Record& r)
-{
-    ByteReader in(r.data);
-    in.skip(4);
-    const std::uint32_t unique = in.u32();
-    std::vector<QString> strings;
-    std::size_t nextCut = 0;
-    auto skipPassedCuts = [&] {
-        while (nextCut < r.cuts.size() && r.cuts[nextCut] <= in.pos()) ++nextCut;
-    };
-    while (strings.size() < unique && !in.atEnd()) {
+// Strings of a record whose data may be cut by CONTINUE records (the shared string
+// table, a formula's text result): a cut inside a string's characters is followed by a
+// fresh flags byte, since the characters after it may be stored one- or two-byte.
+class ContinuedStrings {
+public:
+    explicit ContinuedStrings(const Record& r) : r_(r), in_(r.data) {}
+
+    ByteReader& reader() { return in_; }
+    bool atEnd() const { return in_.atEnd(); }
+
+    QString next()
+    {
         skipPassedCuts();
-        const unsigned count = in.u16();
-        unsigned flags = in.u8();
-        const unsigned runs = (flags & 0x08) ? in.u16() : 0;
-        const std::uint32_t ext = (flags & 0x04) ? in.u32() : 0;
+        const unsigned count = in_.u16();
+        unsigned flags = in_.u8();
+        const unsigned runs = (flags & 0x08) ? in_.u16() : 0;
+        const std::uint32_t ext = (flags & 0x04) ? in_.u32() : 0;
         QString s;
         unsigned left = count;
         skipPassedCuts();
         while (left > 0) {
-            const qsizetype limit = nextCut < r.cuts.size() ? r.cuts[nextCut] : r.data.size();
+            const qsizetype limit = nextCut_ < r_.cuts.size() ? r_.cuts[nextCut_] : r_.data.size();
             const bool wide = flags & 0x01;
-            const qsizetype fit = (limit - in.pos()) / (wide ? 2 : 1);
-            const auto n = static_cast<unsigned>(std::min<qsizetype>(left, fit));
+            const auto n = static_cast<unsigned>(std::min<qsizetype>(left, (limit - in_.pos()) / (wide ? 2 : 1)));
             if (n == 0) {
-                if (nextCut >= r.cuts.size() || in.pos() != r.cuts[nextCut]) {
-                    throw damaged(QStringLiteral("a shared text is cut short"));
+                if (nextCut_ >= r_.cuts.size() || in_.pos() != r_.cuts[nextCut_]) {
+                    throw damaged(QStringLiteral("a text is cut short"));
                 }
-                ++nextCut;
-                flags = in.u8();
+                ++nextCut_;
+                flags = in_.u8();
                 continue;
             }
-            s += in.chars(n, wide);
+            s += in_.chars(n, wide);
             left -= n;
         }
-        in.skip(qsizetype(runs) * 4);
-        in.skip(static_cast<qsizetype>(ext));
-        strings.push_back(std::move(s));
+        in_.skip(qsizetype(runs) * 4);
+        in_.skip(static_cast<qsizetype>(ext));
+        return s;
     }
-    return strings;
+
+private:
+    void skipPassedCuts()
+    {
+        while (nextCut_ < r_.cuts.size() && r_.cuts[nextCut_] <= in_.pos()) ++nextCut_;
+    }
+
+    const Record& r_;
+    ByteReader in_;
+    std::size_t nextCut_ = 0;
+};
+
+std::vector<QString> readSharedStrings(const Record& r)
+{
+    ContinuedStrings strings(r);
+    strings.reader().skip(4);
+    const std::uint32_t unique = strings.reader().u32();
+    std::vector<QString> out;
+    while (out.size() < unique && !strings.atEnd()) out.push_back(strings.next());
+    return out;
 }
 
 class WorkbookReader {
@@ -429,7 +446,7 @@ private:
         case rec::String:
             if (stringTarget) {
                 auto& cell = d.cells[stringTarget->row][stringTarget->col];
-                cell.first = Value::text(in.xlus());
+                cell.first = Value::text(ContinuedStrings(r).next());
                 stringTarget.reset();
             }
             break;

@@ -54,6 +54,8 @@ public:
     }
 
     unsigned xfOf(FormatId id) const { return xfOf_.value(id, kDefaultCellXf); }
+    // Counted on the same walk over the cells, for the shared string table.
+    qsizetype textCells() const { return textCells_; }
 
     void write(RecordStream& out) const
     {
@@ -84,7 +86,10 @@ private:
         }
         for (const auto& [r, row] : sheet.rows()) {
             if (row.format) use(*row.format);
-            for (const auto& [c, cell] : row.cells) use(cell.format);
+            for (const auto& [c, cell] : row.cells) {
+                use(cell.format);
+                textCells_ += cell.value.isText() ? 1 : 0;
+            }
         }
     }
 
@@ -190,6 +195,7 @@ private:
     }
 
     const Workbook& book_;
+    qsizetype textCells_ = 0;
     std::vector<FontSpec> fonts_;
     std::vector<std::pair<unsigned, QString>> customFormats_;
     std::vector<FormatId> xfFormats_;
@@ -200,6 +206,9 @@ private:
 
 class SharedStrings {
 public:
+    // Sized up front: growing the table would hash every string again.
+    explicit SharedStrings(qsizetype expected) { index_.reserve(expected); }
+
     std::uint32_t add(const QString& s)
     {
         ++uses_;
@@ -274,13 +283,12 @@ public:
 private:
     static void appendChars(QByteArray& out, QStringView chars, bool wide)
     {
-        if (!wide) {
-            out.append(chars.toLatin1());
-            return;
-        }
+        const qsizetype at = out.size();
+        out.resize(at + chars.size() * (wide ? 2 : 1));
+        char* p = out.data() + at;
         for (const QChar c : chars) {
-            const char b[2] = {static_cast<char>(c.unicode() & 0xFF), static_cast<char>(c.unicode() >> 8)};
-            out.append(b, 2);
+            *p++ = static_cast<char>(c.unicode() & 0xFF);
+            if (wide) *p++ = static_cast<char>(c.unicode() >> 8);
         }
     }
 
@@ -313,6 +321,32 @@ QByteArray cachedResult(const Value& v)
     case Value::Type::Empty: special(3, 0); break;
     }
     return w.bytes();
+}
+
+// An XLUnicodeString cut into record-sized pieces; each piece after the first starts with
+// a flags byte of its own, and a UTF-16 character is never cut.
+std::vector<QByteArray> continuedString(const QString& s)
+{
+    const bool wide = ByteWriter::needsUtf16(s);
+    const qsizetype unit = wide ? 2 : 1;
+    ByteWriter first;
+    first.u16(static_cast<unsigned>(s.size()));
+    first.u8(wide ? 1 : 0);
+    std::vector<QByteArray> pieces{first.take()};
+    qsizetype done = 0;
+    while (done < s.size()) {
+        qsizetype room = kMaxRecordData - pieces.back().size();
+        if (room < unit) {
+            pieces.emplace_back(1, static_cast<char>(wide ? 1 : 0));
+            room = kMaxRecordData - 1;
+        }
+        const qsizetype n = std::min<qsizetype>(s.size() - done, room / unit);
+        ByteWriter chars;
+        chars.chars(QStringView(s).mid(done, n), wide);
+        pieces.back().append(chars.bytes());
+        done += n;
+    }
+    return pieces;
 }
 
 void checkText(const QString& s)
@@ -646,9 +680,7 @@ private:
         out.write(rec::Formula, w);
         if (cell.value.isText() && !cell.value.asText().isEmpty()) {
             checkText(cell.value.asText());
-            ByteWriter s;
-            s.xlus(cell.value.asText());
-            out.write(rec::String, s);
+            out.writePieces(rec::String, continuedString(cell.value.asText()));
         }
     }
 
@@ -810,7 +842,7 @@ QByteArray writeWorkbook(const Workbook& book)
         throw FileFormatError(QStringLiteral("A workbook must contain at least one worksheet."));
     }
     const StyleTable styles(book);
-    SharedStrings strings;
+    SharedStrings strings(styles.textCells());
 
     // Sheets first: their cells fill the shared string table that the globals hold.
     std::vector<QByteArray> sheets;

@@ -10,6 +10,7 @@
 #include "spreadsheet/xls/xls.h"
 
 #include "support/fakeplatform.h"
+#include "support/testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,19 +26,6 @@
 
 namespace bw::test {
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The whole program as a user drives it: both windows, the real engine, the real files;
 // only the dialogs, the clock and chance are scripted.

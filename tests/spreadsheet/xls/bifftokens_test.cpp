@@ -168,10 +168,10 @@ TEST(BiffTokensWithParser, TypedFormulasComeBackAsTyped)
 TEST(BiffTokensWithParser, EveryFunctionTheEvaluatorKnowsHasATokenForm)
 {
     for (const QString& name : formula::knownFunctionNames()) {
-        const formula::FunctionSpec* spec = formula::findFunction(name);
-        ASSERT_NE(spec, nullptr);
-        for (const int argc : {spec->minArgs, std::min(spec->maxArgs, 3)}) {
-            if (argc < spec->minArgs) continue;
+        const formula::FunctionSpec* known = formula::findFunction(name);
+        ASSERT_NE(known, nullptr);
+        for (const int argc : {known->minArgs, std::min(known->maxArgs, 3)}) {
+            if (argc < known->minArgs) continue;
             std::vector<Node> args(static_cast<std::size_t>(argc), number(1));
             const formula::Formula f{function(name, args)};
             QByteArray tokens;

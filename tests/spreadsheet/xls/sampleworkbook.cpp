@@ -107,6 +107,11 @@ void fillEverythingSheet(Workbook& book, Worksheet& s)
     putFormula(s, 3, 8, function(QStringLiteral("AVERAGE"), {area({0, 0, true, true}, {0, 1, true, true})}),
                Value::number(17.5));
     putFormula(s, 3, 9, function(QStringLiteral("NOW"), {}), Value::number(46023.5), date);
+    // A text result longer than one record, in both character widths.
+    putFormula(s, 3, 10, function(QStringLiteral("REPT"), {text(QStringLiteral("ab")), number(5000)}),
+               Value::text(QStringLiteral("ab").repeated(5000)));
+    putFormula(s, 3, 11, function(QStringLiteral("REPT"), {text(QStringLiteral("Ж")), number(6000)}),
+               Value::text(QString(6000, QChar(u'Ж'))));
 
     // Formatted cells without content, alone and in a run.
     put(s, 4, 0, Value(), boxed);
