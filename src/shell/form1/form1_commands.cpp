@@ -2,6 +2,7 @@
 #include "shell/form1/form1.h"
 
 #include "logtable/logtable.h"
+#include "logtable/sampledata.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "logtable/numbertext.h"
@@ -53,37 +54,6 @@ bool holdsValue(const QVariant& value)
         return value.toDouble() != 0.0;
     }
     return !value.toString().isEmpty();
-}
-
-struct SampleTrip {
-    QDate date;
-    const char* from;
-    const char* to;
-    const char* notes;
-    const char* odometerStart;
-    const char* odometerEnd;
-    double mileage;
-    double reimbursement;
-};
-
-const SampleTrip kSampleTrips[] = {
-    {QDate(2016, 5, 14), "Store", "Mini mall", "Daily delivery", "58114", "58116", 2, 2.5},
-    {QDate(2016, 5, 14), "Mini mall", "Mart", "", "58116", "58121", 5, 6.25},
-    {QDate(2016, 5, 15), "Mart", "Store", "Return back", "58121", "58125", 4, 5},
-};
-
-QVariant sampleField(const SampleTrip& trip, int field)
-{
-    switch (field) {
-    case 0: return dateToText(trip.date);
-    case 1: return QString::fromLatin1(trip.from);
-    case 2: return QString::fromLatin1(trip.to);
-    case 3: return QString::fromLatin1(trip.notes);
-    case 4: return QString::fromLatin1(trip.odometerStart);
-    case 5: return QString::fromLatin1(trip.odometerEnd);
-    case 6: return trip.mileage;
-    default: return trip.reimbursement;
-    }
 }
 
 } // namespace
@@ -171,13 +141,14 @@ void Form1::PushButton6_Click()
 void Form1::PushButton7_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton7_Click));
-    trap.run(100, [&] { txtAuthorizedBy->setText(QStringLiteral("John")); });
-    trap.run(102, [&] { txtEmployeeID->setText(QStringLiteral("DR005")); });
-    trap.run(104, [&] { txtEmployeeName->setText(QStringLiteral("Michael Jr.")); });
-    trap.run(106, [&] { dtpFrom->setDate(QDate(2016, 5, 14)); });
-    trap.run(108, [&] { txtRatePerMile->setText(QStringLiteral("1.25")); });
-    trap.run(110, [&] { dtpTo->setDate(QDate(2016, 5, 16)); });
-    trap.run(112, [&] { txtVehicleDescription->setText(QStringLiteral("Ford Transit")); });
+    const SampleEntries sample = sampleEntries();
+    trap.run(100, [&] { txtAuthorizedBy->setText(sample.authorizedBy); });
+    trap.run(102, [&] { txtEmployeeID->setText(sample.employeeID); });
+    trap.run(104, [&] { txtEmployeeName->setText(sample.employeeName); });
+    trap.run(106, [&] { dtpFrom->setDate(sample.periodFrom); });
+    trap.run(108, [&] { txtRatePerMile->setText(sample.ratePerMile); });
+    trap.run(110, [&] { dtpTo->setDate(sample.periodTo); });
+    trap.run(112, [&] { txtVehicleDescription->setText(sample.vehicleDescription); });
 
     // The grid is told about the swept and appended rows once, when it is bound again.
     const LogTableModel::Rebuild rebuild(*model_);
@@ -204,10 +175,11 @@ void Form1::PushButton7_Click()
         trap.run(136, [&] { requireTable(logTable_).MoveFirst(); });
     }
     int label = 138;
-    for (const SampleTrip& trip : kSampleTrips) {
+    for (const std::vector<QVariant>& trip : sampleTrips()) {
         trap.run(label, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            trap.run(label + 2 + 2 * k, [&] { requireTable(logTable_).setValue(k, sampleField(trip, k)); });
+            trap.run(label + 2 + 2 * k,
+                     [&] { requireTable(logTable_).setValue(k, trip[static_cast<std::size_t>(k)]); });
         }
         label += 18;
     }
