@@ -10,6 +10,8 @@
 #include "report/mileagelog.h"
 #include "report/reportinputs.h"
 
+#include "benchinputs.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -23,37 +25,7 @@ namespace {
 
 using namespace bw;
 
-class BenchInputs final : public ReportInputs {
-public:
-    explicit BenchInputs(int trips)
-    {
-        for (const LogTable::Field& field : LogTable::fields()) table_.appendField(field);
-        table_.open();
-        for (int k = 1; k <= trips; ++k) {
-            table_.AddNew();
-            table_.setValue(0, QStringLiteral("5/%1/2016").arg(k % 28 + 1));
-            table_.setValue(1, QStringLiteral("Store %1").arg(k));
-            table_.setValue(2, QStringLiteral("Mini mall"));
-            table_.setValue(3, k % 3 == 0 ? QString() : QStringLiteral("Daily delivery"));
-            table_.setValue(4, QString::number(58000 + 2 * k));
-            table_.setValue(5, QString::number(58002 + 2 * k));
-            table_.setValue(6, 2.0);
-            table_.setValue(7, 2.5);
-        }
-        if (trips > 0) table_.MoveFirst();
-    }
-    QString employeeName() const override { return QStringLiteral("Michael Jr."); }
-    QString employeeID() const override { return QStringLiteral("DR005"); }
-    QString vehicleDescription() const override { return QStringLiteral("Ford Transit"); }
-    QString authorizedBy() const override { return QStringLiteral("John"); }
-    QString ratePerMile() const override { return QStringLiteral("1.25"); }
-    QDate periodFrom() const override { return QDate(2016, 5, 14); }
-    QDate periodTo() const override { return QDate(2016, 5, 16); }
-    LogTable& logTable() const override { return table_; }
-
-private:
-    mutable LogTable table_;
-};
+using bench::BenchInputs;
 
 // One create path; false (with the messages on standard error) when anything failed.
 bool generate(const ReportInputs& inputs, CapturedPreview& preview)
