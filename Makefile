@@ -1,7 +1,6 @@
 # The two entry points of the project: `make run` and `make test`.
 # Everything else here is a building block of those two.
 
-BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
 GEN := -G Ninja
 
