@@ -5,6 +5,9 @@
 // kept exactly, including the lower-case "picture1" of two preview handlers.
 namespace bw::ErrorLocation {
 
+// What every location begins with: "in ", the project identifier and its build date.
+inline constexpr char kPrefix[] = "in Quillmere2021/08/31.";
+
 inline constexpr char Form1_Form_Load[] = "in Quillmere2021/08/31.Form1.Form_Load ";
 inline constexpr char Form1_Form_QueryUnload[] = "in Quillmere2021/08/31.Form1.Form_QueryUnload ";
 inline constexpr char Form1_PushButton1_Click[] = "in Quillmere2021/08/31.Form1.PushButton1_Click ";

@@ -44,7 +44,7 @@ QDate storedDate(const QString& text)
 // line 0: the handler has no labelled statements.
 QString handlerLocation(const char* handler)
 {
-    return QStringLiteral("in Quillmere2021/08/31.Form1.%1 ").arg(QLatin1String(handler));
+    return QLatin1String(ErrorLocation::kPrefix) + QStringLiteral("Form1.%1 ").arg(QLatin1String(handler));
 }
 
 } // namespace
