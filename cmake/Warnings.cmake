@@ -63,6 +63,7 @@ function(bw_test_program target)
   target_link_libraries(${target} PRIVATE bw_test_support ${ARG_LINK} GTest::gtest GTest::gmock)
   bw_warnings(${target})
   gtest_discover_tests(${target}
+    NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
