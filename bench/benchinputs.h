@@ -13,8 +13,7 @@ class BenchInputs final : public ReportInputs {
 public:
     explicit BenchInputs(int trips)
     {
-        for (const LogTable::Field& field : LogTable::fields()) table_.appendField(field);
-        table_.open();
+        table_.openWithTripFields();
         for (int k = 1; k <= trips; ++k) {
             table_.AddNew();
             table_.setValue(0, QStringLiteral("5/%1/2016").arg(k % 28 + 1));

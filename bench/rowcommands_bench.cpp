@@ -35,8 +35,7 @@ public:
 std::shared_ptr<bw::LogTable> tableOf(int rows)
 {
     auto table = std::make_shared<bw::LogTable>();
-    for (const auto& field : bw::LogTable::fields()) table->appendField(field);
-    table->open();
+    table->openWithTripFields();
     for (int i = 0; i < rows; ++i) {
         table->AddNew();
         table->setValue(0, QStringLiteral("row %1").arg(i));

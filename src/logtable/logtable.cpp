@@ -43,6 +43,12 @@ void LogTable::open()
     cursor_ = -1;
 }
 
+void LogTable::openWithTripFields()
+{
+    for (const Field& field : fields()) appendField(field);
+    open();
+}
+
 void LogTable::requireOpen() const
 {
     if (!open_) {

@@ -38,6 +38,8 @@ public:
     // --- building (CreateLogTable appends the fields, then opens) ---------------------
     void appendField(const Field& field);
     void open();
+    // Appends the eight trip fields and opens the table: a new, empty trip table.
+    void openWithTripFields();
     bool isOpen() const { return open_; }
     int fieldCount() const { return static_cast<int>(fields_.size()); }
 

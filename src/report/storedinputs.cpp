@@ -18,8 +18,7 @@ namespace {
 std::shared_ptr<LogTable> openTable()
 {
     auto table = std::make_shared<LogTable>();
-    for (const LogTable::Field& field : LogTable::fields()) table->appendField(field);
-    table->open();
+    table->openWithTripFields();
     return table;
 }
 

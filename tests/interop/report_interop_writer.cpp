@@ -22,8 +22,7 @@ class SampleInputs final : public bw::ReportInputs {
 public:
     SampleInputs()
     {
-        for (const bw::LogTable::Field& field : bw::LogTable::fields()) table_.appendField(field);
-        table_.open();
+        table_.openWithTripFields();
         trip({"5/14/2016", "Store", "Mini mall", "Daily delivery", "58114", "58116"}, 2.0, 2.5);
         trip({"5/14/2016", "Mini mall", "Mart", "", "58116", "58121"}, 5.0, 6.25);
         trip({"5/15/2016", "Mart", "Store", "Return back", "58121", "58125"}, 4.0, 5.0);

@@ -2,6 +2,8 @@
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 
+#include "triptables.h"
+
 #include <QAbstractItemModelTester>
 #include <QLocale>
 #include <QTableView>
@@ -11,18 +13,7 @@
 namespace bw {
 namespace {
 
-std::shared_ptr<LogTable> tableOf(int rows)
-{
-    auto table = std::make_shared<LogTable>();
-    for (const auto& field : LogTable::fields()) table->appendField(field);
-    table->open();
-    for (int i = 1; i <= rows; ++i) {
-        table->AddNew();
-        table->setValue(0, QStringLiteral("row %1").arg(i));
-        table->setValue(6, i * 1.5);
-    }
-    return table;
-}
+using test::tableOf;
 
 class GridModel : public ::testing::Test {
 protected:

@@ -7,6 +7,8 @@
 
 #include "support/fakeplatform.h"
 
+#include "triptables.h"
+
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -120,18 +122,7 @@ TEST(RestoreLogRows, FieldsComeBackAsTextAndNumbers)
     EXPECT_EQ(r.table->valueAt(2, 2), QVariant(QStringLiteral("Mart")));
 }
 
-std::shared_ptr<LogTable> tableOf(int rows)
-{
-    auto table = std::make_shared<LogTable>();
-    for (const auto& field : LogTable::fields()) table->appendField(field);
-    table->open();
-    for (int i = 1; i <= rows; ++i) {
-        table->AddNew();
-        table->setValue(0, QStringLiteral("row %1").arg(i));
-        table->setValue(6, i * 1.5);
-    }
-    return table;
-}
+using test::tableOf;
 
 TEST(SaveLogRows, WritesRowCountAndEveryFieldByPosition)
 {

@@ -27,13 +27,7 @@ void PrintTo(const CellFormat& format, std::ostream* out);
 
 namespace bw::test {
 
-// An open trip table with the eight fields.
-inline void openLogTable(LogTable& table)
-{
-    for (const LogTable::Field& field : LogTable::fields()) table.appendField(field);
-    table.open();
-}
-
+// Appends a trip with the given field values, in field order.
 inline void appendTrip(LogTable& table, const std::vector<QVariant>& values)
 {
     table.AddNew();
@@ -43,7 +37,7 @@ inline void appendTrip(LogTable& table, const std::vector<QVariant>& values)
 // The main window's entries as the report reads them.
 class FakeInputs final : public ReportInputs {
 public:
-    FakeInputs() { openLogTable(table); }
+    FakeInputs() { table.openWithTripFields(); }
 
     QString employeeName() const override { return name; }
     QString employeeID() const override { return id; }
