@@ -6,7 +6,7 @@
 #include "brindlewick-report/headlesswindows.h"
 #include "logtable/logtable.h"
 #include "platform/platform.h"
-#include "preview/filecopy.h"
+#include "platform/filecopy.h"
 #include "report/mileagelog.h"
 #include "report/reportinputs.h"
 

@@ -7,8 +7,8 @@
 #include "logtable/logtablestore.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "shell/core/settingsstore.h"
-#include "shell/form1/form1.h"
+#include "core/settingsstore.h"
+#include "shell/form1.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/form1/programwindows.h"
+#include "shell/programwindows.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/numbertext.h"
-#include "shell/core/settingsstore.h"
-#include "shell/core/steptrap.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 
 namespace bw {
 

@@ -2,14 +2,14 @@
 
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "preview/cursorfile.h"
-#include "preview/filecopy.h"
+#include "platform/cursorfile.h"
+#include "platform/filecopy.h"
 #include "preview/picturebox.h"
 #include "preview/previewgeometry.h"
 #include "preview/previewhost.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/mainmodule.h"
-#include "shell/core/steptrap.h"
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
+#include "core/steptrap.h"
 
 #include <QApplication>
 #include <QCloseEvent>

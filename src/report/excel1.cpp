@@ -3,9 +3,9 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "report/options.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/mainmodule.h"
-#include "shell/core/steptrap.h"
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
+#include "core/steptrap.h"
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 

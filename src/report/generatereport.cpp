@@ -7,9 +7,9 @@
 #include "report/excel1.h"
 #include "report/reportinputs.h"
 #include "report/reportwindows.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/mainmodule.h"
-#include "shell/core/steptrap.h"
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
+#include "core/steptrap.h"
 #include "spreadsheet/automation/constants.h"
 
 #include <QDir>

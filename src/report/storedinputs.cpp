@@ -6,8 +6,8 @@
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "shell/core/settingsstore.h"
-#include "shell/core/steptrap.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 
 #include <stdexcept>
 

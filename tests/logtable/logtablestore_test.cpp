@@ -1,9 +1,9 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/settingsstore.h"
-#include "shell/core/steptrap.h"
+#include "core/errorlocation.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 
 #include "support/fakeplatform.h"
 

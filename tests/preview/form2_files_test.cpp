@@ -1,8 +1,8 @@
 #include "preview/previewtesting.h"
 
-#include "preview/filecopy.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/mainmodule.h"
+#include "platform/filecopy.h"
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
 
 #include <QDir>
 #include <QFile>

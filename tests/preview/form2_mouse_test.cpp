@@ -1,8 +1,8 @@
 #include "preview/previewtesting.h"
 
-#include "preview/cursorfile.h"
+#include "platform/cursorfile.h"
 #include "preview/picturebox.h"
-#include "shell/core/mainmodule.h"
+#include "core/mainmodule.h"
 
 #include <QBuffer>
 #include <QDir>

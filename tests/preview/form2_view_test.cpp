@@ -1,7 +1,7 @@
 #include "preview/previewtesting.h"
 
 #include "preview/picturebox.h"
-#include "shell/core/errorlocation.h"
+#include "core/errorlocation.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -3,8 +3,8 @@
 #include "support/fakeplatform.h"
 #include "report/excel1.h"
 #include "report/options.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/mainmodule.h"
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 #include "spreadsheet/model/errors.h"
 

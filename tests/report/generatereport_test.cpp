@@ -3,7 +3,7 @@
 #include "support/fakeplatform.h"
 #include "platform/tempfolder.h"
 #include "report/mileagelog.h"
-#include "shell/core/errorlocation.h"
+#include "core/errorlocation.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"

@@ -2,9 +2,9 @@
 
 #include "platform/datetext.h"
 #include "preview/form2.h"
-#include "shell/core/settingsstore.h"
-#include "shell/form1/form1.h"
-#include "shell/form1/programwindows.h"
+#include "core/settingsstore.h"
+#include "shell/form1.h"
+#include "shell/programwindows.h"
 #include "support/fakeplatform.h"
 
 #include <QCoreApplication>

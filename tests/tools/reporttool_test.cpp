@@ -5,7 +5,7 @@
 #include "platform/tempfolder.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
-#include "shell/core/settingsstore.h"
+#include "core/settingsstore.h"
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"

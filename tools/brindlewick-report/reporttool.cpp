@@ -3,13 +3,13 @@
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "platform/platform.h"
-#include "preview/filecopy.h"
+#include "platform/filecopy.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/mainmodule.h"
-#include "shell/core/settingsstore.h"
-#include "shell/core/steptrap.h"
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "shell/core/mainmodule.h"
+#include "core/mainmodule.h"
 
 #include "platform/clock.h"
 #include "platform/platform.h"

@@ -1,6 +1,6 @@
-#include "shell/core/steptrap.h"
+#include "core/steptrap.h"
 
-#include "shell/core/errorreport.h"
+#include "core/errorreport.h"
 
 #include <new>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "shell/core/settingsstore.h"
+#include "core/settingsstore.h"
 
 #include "support/fakeplatform.h"
 

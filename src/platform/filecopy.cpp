@@ -1,4 +1,4 @@
-#include "preview/filecopy.h"
+#include "platform/filecopy.h"
 
 #include <QFile>
 #include <QSaveFile>

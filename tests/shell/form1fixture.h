@@ -2,8 +2,8 @@
 
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
-#include "shell/core/settingsstore.h"
-#include "shell/form1/form1.h"
+#include "core/settingsstore.h"
+#include "shell/form1.h"
 
 #include "support/fakeplatform.h"
 

@@ -1,7 +1,7 @@
 #include "form1fixture.h"
 
 #include "platform/datetext.h"
-#include "shell/core/isinstalled.h"
+#include "shell/isinstalled.h"
 
 #include <QDateEdit>
 #include <QDir>

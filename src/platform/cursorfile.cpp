@@ -1,4 +1,4 @@
-#include "preview/cursorfile.h"
+#include "platform/cursorfile.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "shell/core/errorlocation.h"
-#include "shell/core/errorreport.h"
-#include "shell/core/steptrap.h"
+#include "core/errorlocation.h"
+#include "core/errorreport.h"
+#include "core/steptrap.h"
 
 #include "support/fakeplatform.h"
 

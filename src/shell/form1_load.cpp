@@ -1,5 +1,5 @@
 // Start-up, shutdown and the entry fields of the main window.
-#include "shell/form1/form1.h"
+#include "shell/form1.h"
 
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
@@ -7,13 +7,13 @@
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "preview/cursorfile.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/errorreport.h"
-#include "shell/core/isinstalled.h"
-#include "shell/core/mainmodule.h"
-#include "shell/core/settingsstore.h"
-#include "shell/core/steptrap.h"
+#include "platform/cursorfile.h"
+#include "core/errorlocation.h"
+#include "core/errorreport.h"
+#include "shell/isinstalled.h"
+#include "core/mainmodule.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "shell/form1/form1.h"
+#include "shell/form1.h"
 
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
@@ -6,8 +6,8 @@
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "shell/core/settingsstore.h"
-#include "shell/form1/twips.h"
+#include "core/settingsstore.h"
+#include "shell/twips.h"
 
 #include <QDateEdit>
 #include <QEvent>

@@ -1,5 +1,5 @@
-#include "shell/core/isinstalled.h"
-#include "shell/core/mainmodule.h"
+#include "shell/isinstalled.h"
+#include "core/mainmodule.h"
 
 #include "support/fakeplatform.h"
 

@@ -1,8 +1,8 @@
-#include "shell/core/isinstalled.h"
+#include "shell/isinstalled.h"
 
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "shell/core/mainmodule.h"
+#include "core/mainmodule.h"
 #include "spreadsheet/automation/objectmodel.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "form1fixture.h"
 
-#include "shell/core/mainmodule.h"
+#include "core/mainmodule.h"
 
 #include <QPushButton>
 

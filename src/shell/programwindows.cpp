@@ -1,8 +1,8 @@
-#include "shell/form1/programwindows.h"
+#include "shell/programwindows.h"
 
 #include "preview/form2.h"
 #include "report/mileagelog.h"
-#include "shell/form1/form1.h"
+#include "shell/form1.h"
 
 #include <QCoreApplication>
 

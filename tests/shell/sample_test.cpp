@@ -1,7 +1,7 @@
 #include "form1fixture.h"
 
 #include "platform/datetext.h"
-#include "shell/core/mainmodule.h"
+#include "core/mainmodule.h"
 
 #include <QDateEdit>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // The row commands, the sample data and help of the main window.
-#include "shell/form1/form1.h"
+#include "shell/form1.h"
 
 #include "logtable/logtable.h"
 #include "logtable/sampledata.h"
@@ -9,10 +9,10 @@
 #include "platform/datetext.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "shell/core/errorlocation.h"
-#include "shell/core/mainmodule.h"
-#include "shell/core/settingsstore.h"
-#include "shell/core/steptrap.h"
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 
 #include <QDateEdit>
 #include <QLineEdit>

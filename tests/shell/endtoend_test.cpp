@@ -3,9 +3,9 @@
 #include "platform/tempfolder.h"
 #include "preview/form2.h"
 #include "preview/picturebox.h"
-#include "shell/core/settingsstore.h"
-#include "shell/form1/form1.h"
-#include "shell/form1/programwindows.h"
+#include "core/settingsstore.h"
+#include "shell/form1.h"
+#include "shell/programwindows.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 

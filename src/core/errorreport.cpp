@@ -1,4 +1,4 @@
-#include "shell/core/errorreport.h"
+#include "core/errorreport.h"
 
 #include "platform/dialogs.h"
 #include "platform/platform.h"
