@@ -1,3 +1,4 @@
+#include "platform/appidentity.h"
 #include "shell/programwindows.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    bw::setUpApplicationIdentity();
     bw::ProgramWindows windows;
     if (!windows.start()) {
         return 0;

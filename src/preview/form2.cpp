@@ -1,5 +1,6 @@
 #include "preview/form2.h"
 
+#include "platform/appidentity.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/cursorfile.h"
@@ -215,7 +216,7 @@ void Form2::Form_Load()
     trap.run(102, [&] { ApplyFaceColors(this); });
     trap.run(104, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
-        setWindowIcon(QApplication::windowIcon());
+        setWindowIcon(applicationIcon());
     });
     const QString hand = programFile(QString::fromLatin1(kHandCursorFile));
     if (trap.test(108, [&] { return FileExists(hand); })) {

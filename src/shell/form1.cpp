@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
@@ -32,25 +31,6 @@ constexpr char kGridCaption[] =
 constexpr int kGridCaptionHeight = 18;
 
 } // namespace
-
-// A small odometer-like mark, so the window and task bar show the program's own icon.
-QIcon Form1::applicationIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0x1f, 0x4e, 0x79));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(5, 11, 22, 10));
-    painter.setPen(QPen(QColor(0x1f, 0x4e, 0x79), 1.5));
-    for (int x = 10; x < 27; x += 5) {
-        painter.drawLine(QPointF(x, 11), QPointF(x, 21));
-    }
-    return QIcon(pixmap);
-}
 
 namespace {
 

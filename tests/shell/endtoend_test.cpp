@@ -1,4 +1,5 @@
 #include "logtable/logtable.h"
+#include "platform/appidentity.h"
 #include "platform/datetext.h"
 #include "platform/tempfolder.h"
 #include "preview/form2.h"
@@ -59,6 +60,17 @@ protected:
     std::unique_ptr<ProgramWindows> windows;
     int ended = 0;
 };
+
+TEST_F(EndToEnd, BothWindowsShowTheProgramsIcon)
+{
+    main().PushButton7->click();
+    create();
+    const QImage expected = applicationIcon().pixmap(64).toImage();
+    ASSERT_FALSE(expected.isNull()) << "the icon resource is missing";
+    for (QWidget* window : {static_cast<QWidget*>(&main()), static_cast<QWidget*>(&preview())}) {
+        EXPECT_EQ(window->windowIcon().pixmap(64).toImage(), expected) << window->objectName().toStdString();
+    }
+}
 
 TEST_F(EndToEnd, CreatesThePreviewFromTheSampleData)
 {
