@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "core/settingsstore.h"
 #include "shell/twips.h"
+#include "shell/gridview.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -163,7 +164,7 @@ void Form1::createControls()
     captionPalette.setColor(QPalette::Window, captionPalette.color(QPalette::Button));
     DataGrid1Caption->setPalette(captionPalette);
 
-    DataGrid1 = new QTableView(Frame2);
+    DataGrid1 = new GridView(Frame2);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setGeometry(grid.left(), grid.top() + kGridCaptionHeight, grid.width(),
                            grid.height() - kGridCaptionHeight);

@@ -1,0 +1,17 @@
+// The trip grid's view: a table view that never replaces an editor the user types in.
+#pragma once
+
+#include <QTableView>
+
+namespace bw {
+
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    using QTableView::QTableView;
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+};
+
+} // namespace bw
