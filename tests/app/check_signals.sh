@@ -14,10 +14,12 @@ ini="$XDG_CONFIG_HOME/Varnholt/Brindlewick.ini"
 passed=0
 failed=0
 
-# Ready once the program catches SIGTERM (bit 15 of the caught-signal mask).
+# Ready once the process is the program (not the shell or nohup before it) and catches
+# SIGTERM (bit 15 of the caught-signal mask).
 wait_until_ready() {
   local mask
   for _ in $(seq 200); do
+    [ "$(readlink "/proc/$1/exe")" = "$(readlink -f "$program")" ] || { sleep 0.1; continue; }
     mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null)
     [ -n "$mask" ] && (( (16#$mask >> 14) & 1 )) && return 0
     sleep 0.1
