@@ -61,7 +61,7 @@ TEST_F(Form2Files, SavesExactCopiesUnderTheChosenNames)
     ASSERT_EQ(platform.dialogs.saveRequests().size(), 2);
     const Dialogs::SaveFile& request = platform.dialogs.saveRequests().first();
     EXPECT_EQ(request.title, QStringLiteral("Save File"));
-    EXPECT_EQ(request.filter, QStringLiteral("Excel Files (*.xls)|*.xls|"));
+    EXPECT_EQ(request.filters, QStringList{QStringLiteral("Excel Files (*.xls)")});
     EXPECT_TRUE(request.fileName.isEmpty());
 
     EXPECT_EQ(readAll(first), workbookBytes);
