@@ -435,8 +435,10 @@ void Form2::PushButton6_Click()
     });
     Dialogs::SaveChoice choice;
     trap.run(112, [&] { choice = dialogs.saveFile(request); });
+    // The name as it will be written: one without a suffix of ours gets the chosen
+    // filter's, so that the file opens as what it is.
     QString chosen;
-    trap.run(114, [&] { chosen = choice.path; });
+    trap.run(114, [&] { chosen = reportPathFor(choice.path, choice.filter); });
 
     int answer = 0;
     if (!trap.test(116, [&] { return chosen.isEmpty(); })) {
