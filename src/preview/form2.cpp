@@ -427,6 +427,13 @@ void Form2::PushButton6_Click()
         box.icon = Dialogs::Icon::None;
         dialogs.message(box);
     };
+    // A report whose workbook could not be written has only its picture; there is
+    // nothing to copy, and no file name is asked for.
+    if (trap.test(100, [&] { return mExcelFile.isEmpty(); })) {
+        trap.run(102, [&] { say(QStringLiteral("There is no workbook to save.")); });
+        return;
+    }
+
     Dialogs::SaveFile request;
     trap.run(106, [&] { request.fileName = QString(); });
     trap.run(108, [&] { request.title = QStringLiteral("Save File"); });

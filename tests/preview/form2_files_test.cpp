@@ -172,6 +172,18 @@ TEST_F(Form2Files, CopyThatCannotBeWrittenLeavesNothingBehind)
     EXPECT_EQ(QDir(target()).entryList(QDir::Files), QStringList());
 }
 
+TEST_F(Form2Files, WithoutAWorkbookSaveSaysSoAndAsksForNoName)
+{
+    form.mExcelFile.clear();
+    platform.dialogs.chooseNextFile(target(QStringLiteral("claim.xls")));
+    save();
+    EXPECT_TRUE(platform.dialogs.saveRequests().isEmpty());
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages().at(0).text, QStringLiteral("There is no workbook to save."));
+    EXPECT_EQ(messages().at(0).title, applicationTitle());
+    EXPECT_TRUE(QDir(target()).isEmpty());
+}
+
 TEST_F(Form2Files, BackDiscardsTheWorkbookAndShowsTheMainWindow)
 {
     QTest::mouseClick(form.backButton(), Qt::LeftButton);
