@@ -170,7 +170,8 @@ TEST_F(GenerateReportTest, NoInstanceReportsEachStepOnceAndStillShowsThePreview)
     EXPECT_EQ(reported(ErrorLocation::MileageLog_GenerateReport0), expected);
     EXPECT_EQ(reported(ErrorLocation::Excel1_saveCellsActivesheet), (std::vector<int>{100, 102, 104}));
     EXPECT_EQ(preview.calls, (QStringList{"file", "show"}));
-    EXPECT_FALSE(preview.excelFile.isEmpty());
+    EXPECT_TRUE(preview.excelFile.isEmpty()) << "no workbook was saved, so none is handed over";
+    EXPECT_TRUE(filesInFolder().isEmpty()) << "not even the empty file that claimed the name";
     EXPECT_EQ(window.calls, (QStringList{"pointer 11", "pointer 0", "hide"}));
 }
 
