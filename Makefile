@@ -17,7 +17,7 @@ test-asan: deps-test build-asan
 	cd build/asan && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE heavy
 
 deps-run:
 	./scripts/install-deps.sh run
