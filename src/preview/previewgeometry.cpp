@@ -123,8 +123,11 @@ Settle settleAfterDrag(int position, int step, int maximum, int percent)
     if (!byPercent || step <= 0) {
         return {byPercent, false};
     }
+    // Beyond the bar's end (the viewport's border lets a drag go a little further)
+    // the picture goes back to the end, as a whole percent takes it there anyway.
     const double jump = std::fabs(static_cast<double>(scrollOffset(step, *byPercent)) - position);
-    if (jump <= kSettleTolerance) {
+    const bool beyondTheEnd = position < scrollOffset(step, maximum);
+    if (jump <= kSettleTolerance || beyondTheEnd) {
         return {byPercent, false};
     }
     const int nearest = roundHalfEven(std::fabs(static_cast<double>(position)) / step);

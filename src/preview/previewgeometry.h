@@ -78,8 +78,9 @@ std::optional<int> barValueForPercent(int percent, int maximum);
 
 // Where the release of a drag leaves one bar whose image box edge is at `position`:
 // the whole-percent value while that lands within kSettleTolerance of the position
-// (exact false: the bar's change handler moves the picture there); otherwise the value
-// nearest the position, and the picture stays exactly where it is (exact true).
+// (exact false: the bar's change handler moves the picture there), and always beyond
+// the bar's end; otherwise the value nearest the position, and the picture stays
+// exactly where it is (exact true).
 // No value for a negative percentage.
 struct Settle {
     std::optional<int> value;

@@ -4,7 +4,6 @@
 #include "platform/datetext.h"
 #include "report/reportinputs.h"
 #include "spreadsheet/automation/constants.h"
-#include "spreadsheet/entry/entry.h"
 #include "spreadsheet/model/cellformat.h"
 #include "spreadsheet/model/pagesetup.h"
 
@@ -47,8 +46,9 @@ QString numberText(double value, QLocale locale)
 // become numbers and dates.
 QString userText(const QString& typed)
 {
-    const auto parsed = ss::entry::parse(typed, QStringLiteral("General"), mExcelApp.locale());
-    return parsed.kind == ss::entry::Parsed::Kind::Formula ? QLatin1Char('\'') + typed : typed;
+    // Only a leading "=" makes an entry a formula; reading the whole text as an entry
+    // would find that out at many times the cost.
+    return typed.startsWith(u'=') ? QLatin1Char('\'') + typed : typed;
 }
 
 // A field of the current trip: a null field gives an empty cell.

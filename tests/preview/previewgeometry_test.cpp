@@ -220,6 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SettleCase{"long_past_the_tolerance", -600070, 10, 600000, 10, 60007, true},
                       SettleCase{"long_mid_percent", -1234567, 10, 600000, 21, 123457, true},
                       SettleCase{"long_past_the_end_by_the_border", -6000060, 10, 600000, 100, 600000, false},
+                      SettleCase{"page_past_the_end_by_more", -4033, 10, 397, 102, 397, false},
                       SettleCase{"narrow_negative_percent", 3270, 0, 0, -98, std::nullopt, false}),
     [](const ::testing::TestParamInfo<SettleCase>& tc) { return std::string(tc.param.name); });
 

@@ -259,7 +259,8 @@ private:
         if (wrap) {
             lines = wrapLines(content->text, font.font, box.textWidth());
         } else if (content->kind == ContentKind::Number) {
-            lines.push_back(fitNumber(*content, font.metrics, box.textWidth()));
+            const bool fits = font.width(content->text) <= box.textWidth();
+            lines.push_back(fits ? content->text : fitNumber(*content, font.metrics, box.textWidth()));
         } else if (h == HAlign::Fill) {
             lines.push_back(repeatToFill(content->text, font.metrics, box.textWidth()));
             h = HAlign::Left;
@@ -267,7 +268,7 @@ private:
             QString text = content->text;
             text.remove(QLatin1Char('\n'));
             if (content->kind == ContentKind::Text && mayOverflow) {
-                span = overflowSpan(a, box, font.metrics.horizontalAdvance(text), h);
+                span = overflowSpan(a, box, font.width(text), h);
             }
             lines.push_back(text);
         }
@@ -283,7 +284,7 @@ private:
         // Glyphs may reach a little beyond their advance (italics, antialiased edges).
         const int overhang = 2 + font.metrics.height() / 4;
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const int width = font.metrics.horizontalAdvance(lines[i]);
+            const int width = font.width(lines[i]);
             const int x = lineLeft(lineBox, width, h);
             left = std::min(left, x);
             right = std::max(right, x + width);

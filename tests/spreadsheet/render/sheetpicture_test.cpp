@@ -1,5 +1,6 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/render/celltext.h"
 #include "spreadsheet/render/render.h"
 #include "spreadsheet/render/sheetpicture.h"
 #include "samplesheet.h"
@@ -150,6 +151,22 @@ TEST_F(RecordedPicture, WritesBmpAndPngInStripsThatOtherReadersLoad)
     EXPECT_EQ(pictureFileFormat(QStringLiteral("a/B.PNG")), PictureFileFormat::Png);
     EXPECT_EQ(pictureFileFormat(QStringLiteral("temp.sheetpic")), PictureFileFormat::Recorded);
     EXPECT_EQ(pictureFileFormat(QStringLiteral("x.jpg")), PictureFileFormat::None);
+}
+
+TEST(FontEntryWidth, IsTheShapedWidthOfEveryText)
+{
+    const std::vector<FontSpec> fonts = {FontSpec{}, FontSpec{QStringLiteral("Arial"), 18.0, true, false},
+                                         FontSpec{QStringLiteral("Times New Roman"), 11.0, false, true}};
+    const QStringList texts = {QString(), QStringLiteral("Store 1234"), QStringLiteral("$12,345.67"),
+                               QStringLiteral("5/14/2016"), QStringLiteral("Daily delivery"),
+                               QStringLiteral("office fit-out"), QStringLiteral("Wälder ünd Straße"),
+                               QStringLiteral("AVATAR Ty To Wa"), QStringLiteral("    "), QStringLiteral("iiiiiiiiiiiiiiiiiii")};
+    for (const FontSpec& spec : fonts) {
+        const FontEntry entry(spec);
+        for (const QString& text : texts) {
+            EXPECT_EQ(entry.width(text), entry.metrics.horizontalAdvance(text)) << spec.size << " " << text.toStdString();
+        }
+    }
 }
 
 } // namespace
