@@ -30,7 +30,9 @@ std::optional<CellContent> cellContent(const Value& value, const QString& number
     return std::nullopt;
 }
 
-FontEntry::FontEntry(const FontSpec& fontSpec) : font(sheetFont(fontSpec)), metrics(font), exact_(font)
+FontEntry::FontEntry(const FontSpec& fontSpec)
+    : font(sheetFont(fontSpec)), metrics(font), ascent(metrics.ascent()), height(metrics.height()),
+      lineSpacing(metrics.lineSpacing()), exact_(font)
 {
     advances_.fill(-1.0);
 }

@@ -48,6 +48,10 @@ struct FontEntry {
     explicit FontEntry(const FontSpec& fontSpec);
     QFont font;
     QFontMetrics metrics;
+    // The metrics' own, asked once: each call looks the font up again.
+    int ascent = 0;
+    int height = 0;
+    int lineSpacing = 0;
 
     // metrics.horizontalAdvance(text), without shaping the text where that cannot change
     // the result: printable ASCII has no kerning (it is off) and, but for "f", no

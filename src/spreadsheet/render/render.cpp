@@ -273,8 +273,8 @@ private:
             lines.push_back(text);
         }
 
-        const int lineSpacing = font.metrics.lineSpacing();
-        const int blockHeight = font.metrics.height() + lineSpacing * (static_cast<int>(lines.size()) - 1);
+        const int lineSpacing = font.lineSpacing;
+        const int blockHeight = font.height + lineSpacing * (static_cast<int>(lines.size()) - 1);
         const int top = blockTop(span, blockHeight, v);
         // Centred overflow stays centred on its own cell; centring across a selection
         // centres on the whole span.
@@ -282,15 +282,15 @@ private:
         int left = span.x1;
         int right = span.x0;
         // Glyphs may reach a little beyond their advance (italics, antialiased edges).
-        const int overhang = 2 + font.metrics.height() / 4;
+        const int overhang = 2 + font.height / 4;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const int width = font.width(lines[i]);
             const int x = lineLeft(lineBox, width, h);
             left = std::min(left, x);
             right = std::max(right, x + width);
-            const int baseline = top + font.metrics.ascent() + lineSpacing * static_cast<int>(i);
-            const QRect bounds(x - overhang, baseline - font.metrics.ascent() - overhang, width + 2 * overhang,
-                               font.metrics.height() + 2 * overhang);
+            const int baseline = top + font.ascent + lineSpacing * static_cast<int>(i);
+            const QRect bounds(x - overhang, baseline - font.ascent - overhang, width + 2 * overhang,
+                               font.height + 2 * overhang);
             job.lines.push_back(TextLine{lines[i], QPoint(x, baseline), bounds});
         }
 
