@@ -76,7 +76,7 @@ for n in $sizes; do
     write_settings "$n" "$work/trips$n.ini"
     source=(--settings "$work/trips$n.ini")
   fi
-  "$tool" "${source[@]}" "$work/trips$n.xls"
+  "$tool" "${source[@]}" "$work/trips$n.xls" 2>/dev/null
   read -r ours_us ours_kib < <(measure "$runs" "$tool" "${source[@]}" "$work/run.xls")
   [ -d "$work/profile" ] || convert "trips$n" >/dev/null 2>&1
   read -r peer_us peer_kib < <(measure "$peer_runs" bash -c "$(declare -f convert); work='$work'; convert trips$n")
