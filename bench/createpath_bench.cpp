@@ -1,12 +1,13 @@
 // The whole create path as the create command runs it: build the sheet, save the
-// workbook, reopen it in a second instance and take the sheet's picture, with windows
-// that only keep what they are handed. `--write-workbook=PATH` writes the 30-trip report
-// and ends, so that a peer can be timed on the very same file.
+// workbook, reopen it in a second instance, record the sheet's picture and hand it over
+// through its file, with windows that only keep what they are handed. peak_MiB is the
+// process's peak resident memory after the size's runs (sizes run smallest first).
+// bench/createpath_peer.sh times the same path as whole processes of the report tool,
+// beside LibreOffice converting the same workbooks.
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "logtable/logtable.h"
 #include "platform/platform.h"
-#include "platform/filecopy.h"
 #include "report/mileagelog.h"
 #include "report/reportinputs.h"
 
@@ -18,8 +19,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include <cstdio>
-#include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -52,27 +52,11 @@ void createPath(benchmark::State& state)
         state.ResumeTiming();
     }
     MileageLog::mWorkbook = ss::automation::Workbook();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
-BENCHMARK(createPath)->Arg(30)->Arg(1000)->Unit(benchmark::kMillisecond);
-
-int writeWorkbook(const QString& path)
-{
-    const BenchInputs inputs(30);
-    CapturedPreview preview;
-    const bool made = generate(inputs, preview);
-    bool copied = false;
-    if (made) {
-        try {
-            copyFileReplacing(preview.excelFile(), path);
-            copied = true;
-        } catch (const std::exception& failure) {
-            std::fprintf(stderr, "%s\n", failure.what());
-        }
-    }
-    QFile::remove(preview.excelFile());
-    MileageLog::mWorkbook = ss::automation::Workbook();
-    return copied ? 0 : 1;
-}
+BENCHMARK(createPath)->Arg(30)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -80,10 +64,6 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    constexpr char kWrite[] = "--write-workbook=";
-    if (argc == 2 && std::strncmp(argv[1], kWrite, std::strlen(kWrite)) == 0) {
-        return writeWorkbook(QString::fromLocal8Bit(argv[1] + std::strlen(kWrite)));
-    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

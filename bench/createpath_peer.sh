@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Our whole create path for a 30-trip report (bench/createpath_bench: build, save, reopen,
-# picture) against LibreOffice headless turning that same workbook into a PDF, in one
-# run; prints both medians and their ratio. LibreOffice's time includes starting the
-# program for each file, as a script converting one report would pay it; one untimed
-# run first sets up its private profile.
-# Usage: bench/createpath_peer.sh [build-folder]   (PEER_RUNS, default 5)
+# The whole create path as a script pays for it: brindlewick-report, one process per
+# report (start, build, save, reopen, picture, hand-over), for the 30-trip sample and
+# for stored logs of 1,000 and 10,000 trips; and, in the same run, LibreOffice headless
+# turning each of those very workbooks into a PDF. Prints the median wall time and the
+# median peak memory (resident set) of each, and their ratio. LibreOffice starts once
+# untimed first to set up its private profile.
+# Usage: bench/createpath_peer.sh [build-folder]
+#   RUNS (default 5) runs of ours per size; PEER_RUNS (default 3) of LibreOffice;
+#   SIZES (default "30 1000 10000").
 set -euo pipefail
 build="${1:-build/test}"
-bench="$build/bench/createpath_bench"
-runs="${PEER_RUNS:-5}"
+tool="$build/tools/brindlewick-report/brindlewick-report"
+runs="${RUNS:-5}"
+peer_runs="${PEER_RUNS:-3}"
+sizes="${SIZES:-30 1000 10000}"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
-if [ ! -x "$bench" ]; then
-  echo "createpath_peer: $bench is not built" >&2
+if [ ! -x "$tool" ]; then
+  echo "createpath_peer: $tool is not built" >&2
   exit 1
 fi
 if ! command -v soffice >/dev/null; then
@@ -22,34 +27,60 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-"$bench" --write-workbook="$work/trips30.xls"
-ours_ms="$("$bench" --benchmark_filter='createPath/30$' --benchmark_repetitions="$runs" \
-  --benchmark_report_aggregates_only=true --benchmark_format=json 2>/dev/null |
-  /usr/bin/python3 -c '
-import json, sys
-runs = json.load(sys.stdin)["benchmarks"]
-median = [b for b in runs if b.get("aggregate_name") == "median"][0]
-scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[median["time_unit"]]
-print("%.3f" % (median["real_time"] * scale))')"
+# A stored log of $1 trips, as the program's settings file keeps it.
+write_settings() {
+  awk -v n="$1" 'BEGIN {
+    print "[General]"; print "RowCount=" n
+    for (k = 1; k <= n; k++) {
+      printf "RowSource1%%20%d=5/%d/2016\n", k, k % 28 + 1
+      printf "RowSource2%%20%d=Store %d\n", k, k
+      printf "RowSource3%%20%d=Mini mall\n", k
+      printf "RowSource4%%20%d=%s\n", k, (k % 3 == 0) ? "" : "Daily delivery"
+      printf "RowSource5%%20%d=%d\n", k, 58000 + 2 * k
+      printf "RowSource6%%20%d=%d\n", k, 58002 + 2 * k
+      printf "RowSource7%%20%d=2\n", k
+      printf "RowSource8%%20%d=2.5\n", k
+    }
+  }' > "$2"
+}
+
+# Runs "$@" $runs times; prints "median-ms median-peak-KiB".
+measure() {
+  local n="$1"
+  shift
+  local times=() peaks=()
+  for _ in $(seq "$n"); do
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>"$work/err" || { cat "$work/err" >&2; exit 1; }
+    end=$(date +%s%N)
+    times+=("$(( (end - start) / 1000 ))")
+    peaks+=("$(cat "$work/rss")")
+  done
+  median() { sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }'; }
+  echo "$(printf '%s\n' "${times[@]}" | median) $(printf '%s\n' "${peaks[@]}" | median)"
+}
 
 convert() {
+  rm -f "$work/pdf/$1.pdf"
   soffice "-env:UserInstallation=file://$work/profile" --headless --norestore \
-    --convert-to pdf --outdir "$work/pdf" "$work/trips30.xls" >/dev/null 2>&1
+    --convert-to pdf --outdir "$work/pdf" "$work/$1.xls"
+  [ -s "$work/pdf/$1.pdf" ]
 }
-convert
-[ -s "$work/pdf/trips30.pdf" ] || { echo "createpath_peer: LibreOffice wrote no PDF" >&2; exit 1; }
-times=()
-for _ in $(seq "$runs"); do
-  rm -f "$work/pdf/trips30.pdf"
-  start=$(date +%s%N)
-  convert
-  end=$(date +%s%N)
-  [ -s "$work/pdf/trips30.pdf" ] || { echo "createpath_peer: LibreOffice wrote no PDF" >&2; exit 1; }
-  times+=("$(( (end - start) / 1000 ))")
-done
-peer_ms="$(printf '%s\n' "${times[@]}" | sort -n |
-  awk '{ t[NR] = $1 } END { m = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.3f", m / 1000 }')"
 
-echo "create path, 30 trips (build, save, reopen, picture), median of $runs: ${ours_ms} ms"
-echo "LibreOffice headless, same workbook to PDF, median of $runs:        ${peer_ms} ms"
-awk -v ours="$ours_ms" -v peer="$peer_ms" 'BEGIN { printf "ratio LibreOffice / ours: %.1f\n", peer / ours }'
+printf '%-7s %14s %11s %18s %11s %8s\n' trips "ours ms" "ours MiB" "LibreOffice ms" "LO MiB" ratio
+for n in $sizes; do
+  if [ "$n" = 30 ]; then
+    source=(--sample)
+  else
+    write_settings "$n" "$work/trips$n.ini"
+    source=(--settings "$work/trips$n.ini")
+  fi
+  "$tool" "${source[@]}" "$work/trips$n.xls" 2>/dev/null
+  read -r ours_us ours_kib < <(measure "$runs" "$tool" "${source[@]}" "$work/run.xls")
+  [ -d "$work/profile" ] || convert "trips$n" >/dev/null 2>&1
+  read -r peer_us peer_kib < <(measure "$peer_runs" bash -c "$(declare -f convert); work='$work'; convert trips$n")
+  awk -v n="$n" -v o="$ours_us" -v om="$ours_kib" -v p="$peer_us" -v pm="$peer_kib" 'BEGIN {
+    printf "%-7s %14.1f %11.1f %18.1f %11.1f %8.1f\n", n, o / 1000, om / 1024, p / 1000, pm / 1024, p / o }'
+done
+echo "(medians: ours of $runs runs, LibreOffice of $peer_runs; wall time and peak resident memory of the whole process)"

@@ -46,9 +46,10 @@ function(bw_room_library target)
   bw_warnings(${target})
 endfunction()
 
-# A GoogleTest program made of every test source in a folder, registered with CTest.
+# A GoogleTest program made of every test source in a folder, registered with CTest;
+# LABELS marks its tests (the sanitizer run leaves out those labelled "heavy").
 function(bw_test_program target)
-  cmake_parse_arguments(ARG "" "" "LINK;DIRS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LINK;DIRS;LABELS" ${ARGN})
   set(sources)
   foreach(dir IN LISTS ARG_DIRS)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS
@@ -62,8 +63,12 @@ function(bw_test_program target)
   bw_rerun_moc_on_new_files(${target} "${sources}")
   target_link_libraries(${target} PRIVATE bw_test_support ${ARG_LINK} GTest::gtest GTest::gmock)
   bw_warnings(${target})
+  set(labels "")
+  if(ARG_LABELS)
+    set(labels LABELS "${ARG_LABELS}")
+  endif()
   gtest_discover_tests(${target}
     NO_PRETTY_VALUES
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${labels}
     DISCOVERY_TIMEOUT 60)
 endfunction()

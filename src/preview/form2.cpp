@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -192,7 +193,7 @@ void Form2::ensureLoaded()
     }
 }
 
-void Form2::setPicture(const QImage& picture)
+void Form2::setPicture(const ss::render::SheetPicture& picture)
 {
     ensureLoaded();
     Picture1->setPicture(picture);
@@ -462,14 +463,31 @@ void Form2::Picture1_MouseUp()
     });
     trap.run(104, [&] {
         if (horizontal) {
-            SetHScrollbarByPercent(HScroll1, *horizontal);
+            settleAfterDrag(HScroll1, mHScrollStep, *horizontal, true);
         }
     });
     trap.run(106, [&] {
         if (vertical) {
-            SetVScrollbarByPercent(VScroll1, *vertical);
+            settleAfterDrag(VScroll1, mVScrollStep, *vertical, false);
         }
     });
+}
+
+void Form2::settleAfterDrag(QScrollBar* bar, int step, int percent, bool horizontal)
+{
+    const int position = horizontal ? Picture1->leftTwips() : Picture1->topTwips();
+    const Settle settle = preview::settleAfterDrag(position, step, bar->maximum(), percent);
+    if (!settle.exact) {
+        if (horizontal) {
+            SetHScrollbarByPercent(bar, percent);
+        } else {
+            SetVScrollbarByPercent(bar, percent);
+        }
+        return;
+    }
+    // The bar follows the picture; the picture does not jump to the bar.
+    const QSignalBlocker quiet(bar);
+    bar->setValue(*settle.value);
 }
 
 // --- save, back and close -------------------------------------------------------------

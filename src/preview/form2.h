@@ -1,7 +1,8 @@
 #pragma once
 
+#include "spreadsheet/render/sheetpicture.h"
+
 #include <QCursor>
-#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -38,7 +39,7 @@ public:
     QString mExcelFile;
 
     // Puts the report picture into the image box, loading the window first if needed.
-    void setPicture(const QImage& picture);
+    void setPicture(const ss::render::SheetPicture& picture);
     // What the picture shows, in words; the picture area's name for assistive technology.
     void setPictureDescription(const QString& description);
     // Shows the window modeless, brought to the front and activated; loads it if needed.
@@ -97,6 +98,7 @@ private:
     void HScroll1_Change();
     void VScroll1_Change();
     void setScrollbarByPercent(QScrollBar* bar, int percent);
+    void settleAfterDrag(QScrollBar* bar, int step, int percent, bool horizontal);
 
     void PushButton1_Click();
     void PushButton2_Click();

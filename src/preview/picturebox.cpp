@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace bw {
@@ -26,7 +27,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::setPicture(const QImage& picture)
+void PictureBox::setPicture(const ss::render::SheetPicture& picture)
 {
     picture_ = picture;
     clearPainting();
@@ -39,7 +40,7 @@ void PictureBox::setPicture(const QImage& picture)
 
 void PictureBox::clearPicture()
 {
-    picture_ = QImage();
+    picture_ = ss::render::SheetPicture();
     clearPainting();
     update();
 }
@@ -59,7 +60,7 @@ void PictureBox::setBackColor(const QColor& color)
     update();
 }
 
-void PictureBox::paintPicture(const QImage& source, const QRect& to, const QRect& from)
+void PictureBox::paintPicture(const ss::render::SheetPicture& source, const QRect& to, const QRect& from)
 {
     if (source.isNull()) {
         throw std::runtime_error("Invalid picture");
@@ -67,22 +68,13 @@ void PictureBox::paintPicture(const QImage& source, const QRect& to, const QRect
     clearPainting();
     painted_ = source;
     paintedTo_ = twipsRectToPixels(to);
-    paintedFrom_ = twipsRectToPixels(from).intersected(source.rect());
-    const QSize target = paintedTo_.size();
-    const QSize original = paintedFrom_.size();
-    const bool reduction = !target.isEmpty() && target != original
-        && target.width() <= original.width() && target.height() <= original.height();
-    if (reduction) {
-        const QImage part = paintedFrom_ == source.rect() ? source : source.copy(paintedFrom_);
-        reduced_ = part.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    paintedFrom_ = twipsRectToPixels(from).intersected(QRect(QPoint(0, 0), source.size()));
     update();
 }
 
 void PictureBox::clearPainting()
 {
-    painted_ = QImage();
-    reduced_ = QImage();
+    painted_ = ss::render::SheetPicture();
     paintedTo_ = QRect();
     paintedFrom_ = QRect();
 }
@@ -120,20 +112,32 @@ void PictureBox::applyGeometry()
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), backColor_);
-    if (!reduced_.isNull()) {
-        painter.drawImage(paintedTo_.topLeft(), reduced_);
-    } else if (!painted_.isNull() && !paintedTo_.isEmpty()) {
-        if (paintedTo_.size() == paintedFrom_.size()) {
-            painter.drawImage(paintedTo_.topLeft(), painted_, paintedFrom_);
-        } else {
-            // The painter is clipped to the exposed region, so only the visible part of
-            // the enlarged picture is ever computed.
+    const QRect exposed = event->rect();
+    painter.fillRect(exposed, backColor_);
+    if (!painted_.isNull() && !paintedTo_.isEmpty() && !paintedFrom_.isEmpty()) {
+        const QRect target = exposed.intersected(paintedTo_);
+        if (target.isEmpty()) return;
+        const double sx = static_cast<double>(paintedTo_.width()) / paintedFrom_.width();
+        const double sy = static_cast<double>(paintedTo_.height()) / paintedFrom_.height();
+        // The source pixels under the exposed part, a pixel wider on every side so that
+        // rounding never leaves an edge undrawn.
+        const QRect source(
+            QPoint(paintedFrom_.x() + static_cast<int>(std::floor((target.left() - paintedTo_.left()) / sx)) - 1,
+                   paintedFrom_.y() + static_cast<int>(std::floor((target.top() - paintedTo_.top()) / sy)) - 1),
+            QPoint(paintedFrom_.x() + static_cast<int>(std::ceil((target.right() + 1 - paintedTo_.left()) / sx)) + 1,
+                   paintedFrom_.y() + static_cast<int>(std::ceil((target.bottom() + 1 - paintedTo_.top()) / sy)) + 1));
+        painter.setClipRect(target);
+        if (sx != 1.0 || sy != 1.0) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(QRectF(paintedTo_), painted_, QRectF(paintedFrom_));
+            // Lines thinner than a pixel fade to grey instead of vanishing or doubling.
+            painter.setRenderHint(QPainter::Antialiasing, sx < 1.0 || sy < 1.0);
         }
+        painter.translate(paintedTo_.topLeft());
+        painter.scale(sx, sy);
+        painter.translate(-paintedFrom_.topLeft());
+        painted_.paint(painter, source.intersected(paintedFrom_));
     } else if (!picture_.isNull()) {
-        painter.drawImage(0, 0, picture_);
+        picture_.paint(painter, exposed);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "spreadsheet/render/sheetpicture.h"
+
 #include <QRect>
 #include <QWidget>
 
@@ -8,9 +9,10 @@ namespace bw {
 
 // A borderless picture box whose position and size are kept in twips (the widget itself
 // sits at the nearest pixels). It shows either its picture at natural size or what was
-// last painted into it: a source picture scaled into a destination rectangle. Only the
-// part that is visible is ever drawn, so a zoomed picture costs no memory of its own
-// size; a reduced copy is cached when zooming out, as it is never larger than the source.
+// last painted into it: a source picture scaled into a destination rectangle. Nothing is
+// kept at the painted size: each paint event draws the exposed part afresh from the
+// source, so a zoomed picture costs what is on screen, and a recorded picture draws its
+// text and lines at the zoomed size.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -18,8 +20,8 @@ public:
 
     // The picture property: replaces what the box shows; an auto-sizing box takes the
     // picture's size.
-    void setPicture(const QImage& picture);
-    const QImage& picture() const { return picture_; }
+    void setPicture(const ss::render::SheetPicture& picture);
+    const ss::render::SheetPicture& picture() const { return picture_; }
     // Removes the picture and everything painted, leaving the background.
     void clearPicture();
 
@@ -30,7 +32,7 @@ public:
     // Paints `source` (rectangle `from`, in twips of the source picture at 15 twips per
     // pixel) scaled into `to` (twips of this box), replacing what was painted before.
     // Throws std::runtime_error when there is no picture to paint.
-    void paintPicture(const QImage& source, const QRect& to, const QRect& from);
+    void paintPicture(const ss::render::SheetPicture& source, const QRect& to, const QRect& from);
 
     int leftTwips() const { return left_; }
     int topTwips() const { return top_; }
@@ -53,16 +55,14 @@ private:
     void applyGeometry();
     void clearPainting();
 
-    QImage picture_;
+    ss::render::SheetPicture picture_;
     bool autoSize_ = false;
     QColor backColor_ = Qt::white;
 
     // What was painted: the source, where it goes and which part of it, in pixels.
-    QImage painted_;
+    ss::render::SheetPicture painted_;
     QRect paintedTo_;
     QRect paintedFrom_;
-    // The painted part reduced to its destination size, when that is a reduction.
-    QImage reduced_;
 
     int left_ = 0;
     int top_ = 0;

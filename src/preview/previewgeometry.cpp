@@ -1,5 +1,6 @@
 #include "preview/previewgeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -114,6 +115,23 @@ std::optional<int> barValueForPercent(int percent, int maximum)
     }
     const int value = roundHalfEven(static_cast<double>(percent) / 100.0 * maximum);
     return value > maximum ? maximum : value;
+}
+
+Settle settleAfterDrag(int position, int step, int maximum, int percent)
+{
+    const std::optional<int> byPercent = barValueForPercent(percent, maximum);
+    if (!byPercent || step <= 0) {
+        return {byPercent, false};
+    }
+    // Beyond the bar's end (the viewport's border lets a drag go a little further)
+    // the picture goes back to the end, as a whole percent takes it there anyway.
+    const double jump = std::fabs(static_cast<double>(scrollOffset(step, *byPercent)) - position);
+    const bool beyondTheEnd = position < scrollOffset(step, maximum);
+    if (jump <= kSettleTolerance || beyondTheEnd) {
+        return {byPercent, false};
+    }
+    const int nearest = roundHalfEven(std::fabs(static_cast<double>(position)) / step);
+    return {std::clamp(nearest, 0, maximum), true};
 }
 
 } // namespace bw::preview

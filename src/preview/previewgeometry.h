@@ -13,12 +13,17 @@ inline constexpr float kZoomMin = 0.25f;
 inline constexpr float kZoomMax = 2.75f;
 inline constexpr float kZoomIncrement = 0.25f;
 
-// The largest zoomed picture that is still painted, exclusive. The old drawing surfaces
-// stopped near 16000 x 12000 twips; nothing here is allocated in proportion to the zoomed
-// size any more (only the visible part is painted), so the limits only keep sizes sane.
-// A report of 100 trips (about 980 x 1900 pixels) passes at every level up to 2.75.
-inline constexpr int kZoomedWidthLimit = 96000;   // 6400 pixels
-inline constexpr int kZoomedHeightLimit = 192000; // 12800 pixels
+// The largest zoomed picture that is still painted, exclusive. Nothing is allocated in
+// proportion to the zoomed size (each paint draws what is visible), so the only bound is
+// the largest widget there can be, 16,777,215 pixels either way: far beyond a report of
+// the most trips the program takes, at every level up to 2.75.
+inline constexpr int kZoomedWidthLimit = 16777215 * kTwipsPerPixel;
+inline constexpr int kZoomedHeightLimit = 16777215 * kTwipsPerPixel;
+
+// How far the release of a drag may move the picture to settle on a whole percent of
+// the travel. On a long picture a percent spans many pixels; there the picture stays
+// where the drag left it instead.
+inline constexpr int kSettleTolerance = 4 * kTwipsPerPixel;
 
 // Scroll bars move one twip per unit up to this overhang, ten twips per unit beyond.
 inline constexpr int kFineScrollOverhang = 100;
@@ -70,5 +75,17 @@ std::optional<int> releasePercent(int position, int imageOuter, int viewportOute
 // The bar value for a percentage: round(percent / 100 x maximum), at most the maximum.
 // Nothing for a negative percentage, which leaves the bar alone.
 std::optional<int> barValueForPercent(int percent, int maximum);
+
+// Where the release of a drag leaves one bar whose image box edge is at `position`:
+// the whole-percent value while that lands within kSettleTolerance of the position
+// (exact false: the bar's change handler moves the picture there), and always beyond
+// the bar's end; otherwise the value nearest the position, and the picture stays
+// exactly where it is (exact true).
+// No value for a negative percentage.
+struct Settle {
+    std::optional<int> value;
+    bool exact = false;
+};
+Settle settleAfterDrag(int position, int step, int maximum, int percent);
 
 } // namespace bw::preview

@@ -7,7 +7,6 @@
 #include "platform/platform.h"
 #include "report/reportinputs.h"
 #include "spreadsheet/automation/constants.h"
-#include "spreadsheet/entry/entry.h"
 #include "spreadsheet/model/cellformat.h"
 #include "spreadsheet/model/pagesetup.h"
 
@@ -92,8 +91,9 @@ template <typename Where>
 QString userText(const QString& typed, const Where& where, CellTexts& texts)
 {
     const QString fitted = texts.fit(typed, where);
-    const auto parsed = ss::entry::parse(fitted, QStringLiteral("General"), mExcelApp.locale());
-    return parsed.kind == ss::entry::Parsed::Kind::Formula ? QLatin1Char('\'') + fitted : fitted;
+    // Only a leading "=" makes an entry a formula; reading the whole text as an entry
+    // would find that out at many times the cost.
+    return fitted.startsWith(u'=') ? QLatin1Char('\'') + fitted : fitted;
 }
 
 // Field `field` of trip `trip` (the current one): a null field gives an empty cell.

@@ -9,6 +9,8 @@
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 
+#include <QSaveFile>
+
 #include <cmath>
 #include <stdexcept>
 
@@ -22,12 +24,18 @@ namespace {
 constexpr char kRunningInstanceName[] = "Microsoft Excel";
 constexpr int kFirstVersionOfFormat56 = 12;
 
-void savePicture(const QImage& picture, const QString& path)
+void savePicture(const ss::render::SheetPicture& picture, const QString& path)
 {
     if (picture.isNull()) {
         throw std::runtime_error("There is no picture on the clipboard to save.");
     }
-    if (!picture.save(path)) {
+    const ss::render::PictureFileFormat format = ss::render::pictureFileFormat(path);
+    QSaveFile file(path);
+    if (format == ss::render::PictureFileFormat::None || !file.open(QIODevice::WriteOnly)) {
+        throw std::runtime_error(QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
+    }
+    ss::render::writePictureFile(picture, file, format);
+    if (!file.commit()) {
         throw std::runtime_error(QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
     }
 }

@@ -19,8 +19,8 @@ bool WarnExcelOpen();
 // A new instance with the workbook at `path` opened (its last workbook). The caller quits it.
 ss::automation::Application OpenWorkbookInExcel(const QString& path);
 
-// Writes a picture of the used range of the workbook's active sheet to `picturePath`
-// (.bmp or .png, by its suffix). Reports its own failures and returns; a used range that
+// Writes a picture of the used range of the workbook's active sheet to `picturePath`:
+// its recorded drawing, or pixels as .bmp or .png, by the path's suffix. Reports its own failures and returns; a used range that
 // ends in row 1 or column A gives no picture.
 void saveCellsActivesheet(const ss::automation::Workbook& workbook, const QString& picturePath);
 

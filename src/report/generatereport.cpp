@@ -12,11 +12,12 @@
 #include "core/mainmodule.h"
 #include "core/steptrap.h"
 #include "spreadsheet/automation/constants.h"
+#include "spreadsheet/automation/pictureclipboard.h"
+#include "spreadsheet/model/errors.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 
 #include <algorithm>
 #include <cstdint>
@@ -79,9 +80,20 @@ bool createExclusively(const QString& path)
                                  .toStdString());
 }
 
-QString loadedPictureError(const QString& path)
+ss::render::SheetPicture loadPicture(const QString& path)
 {
-    return QStringLiteral("The picture file %1 could not be loaded.").arg(QDir::toNativeSeparators(path));
+    QFile file(path);
+    QString why;
+    if (!path.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        try {
+            return ss::render::SheetPicture::load(file);
+        } catch (const ss::FileFormatError& damaged) {
+            why = QLatin1Char(' ') + damaged.description();
+        }
+    }
+    throw std::runtime_error(QStringLiteral("The picture file %1 could not be loaded.%2")
+                                 .arg(QDir::toNativeSeparators(path), why)
+                                 .toStdString());
 }
 
 } // namespace
@@ -199,12 +211,10 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
     trap.run(180, [&] { pictureApp.Quit(); });
     trap.run(182, [&] { window.setMousePointer(kPointerDefault); });
     trap.run(184, [&] {
-        QImage picture;
-        if (picturePath.isEmpty() || !picture.load(picturePath)) {
-            throw std::runtime_error(loadedPictureError(picturePath).toStdString());
-        }
-        preview.setPicture(picture);
+        preview.setPicture(loadPicture(picturePath));
         preview.setPictureDescription(description);
+        // The preview holds the picture now; the engine's copy would only double it.
+        ax::pictureClipboard().clear();
     });
     trap.run(186, [&] { preview.setExcelFile(reportPath); });
     trap.run(188, [&] { preview.showModeless(); });

@@ -21,8 +21,9 @@ inline constexpr char kTextFormat[] = "@";
 // The form has room for this many trips; a longer log makes it longer.
 inline constexpr int kFormTripRows = 30;
 inline constexpr int kFirstTripRow = 9;
-// The picture of the sheet, in the private temporary folder.
-inline constexpr char kPictureFileName[] = "temp.bmp";
+// The picture of the sheet, in the private temporary folder: its recorded drawing, which
+// the preview paints at any zoom for what is on screen only.
+inline constexpr char kPictureFileName[] = "temp.sheetpic";
 
 // The instance that builds the report, and its workbook (which stays set, closed, after
 // the report is saved).

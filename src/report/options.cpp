@@ -21,21 +21,22 @@ QString NormalizeDecimal(const QString& number, bool toPoint, const QLocale& loc
     return text.replace(QStringLiteral(","), separator);
 }
 
-QImage GetClipboardPicture([[maybe_unused]] int format, const std::function<QImage()>& read)
+ss::render::SheetPicture GetClipboardPicture([[maybe_unused]] int format,
+                                             const std::function<ss::render::SheetPicture()>& read)
 {
-    QImage picture;
+    ss::render::SheetPicture picture;
     for (int attempt = 0; attempt < kClipboardReadAttempts; ++attempt) {
         try {
             picture = read();
         } catch (...) {
-            picture = QImage();
+            picture = ss::render::SheetPicture();
         }
         if (!picture.isNull()) break;
     }
     return picture;
 }
 
-QImage GetClipboardPicture(int format)
+ss::render::SheetPicture GetClipboardPicture(int format)
 {
     return GetClipboardPicture(format, [] { return ss::automation::pictureClipboard().picture(); });
 }

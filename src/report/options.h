@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "spreadsheet/render/sheetpicture.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -21,9 +22,9 @@ QString NormalizeDecimal(const QString& number, bool toPoint, const QLocale& loc
 // Reads the engine's picture clipboard until a read gives a picture, at most 1000 times,
 // without a pause; a null image when every read failed. `format` 0 lets the clipboard
 // choose and is the only one it knows.
-QImage GetClipboardPicture(int format);
-// The same loop over another reader (a read that throws or gives a null image failed).
-QImage GetClipboardPicture(int format, const std::function<QImage()>& read);
+ss::render::SheetPicture GetClipboardPicture(int format);
+// The same loop over another reader (a read that throws or gives a null picture failed).
+ss::render::SheetPicture GetClipboardPicture(int format, const std::function<ss::render::SheetPicture()>& read);
 
 inline constexpr int kClipboardReadAttempts = 1000;
 

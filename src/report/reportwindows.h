@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "spreadsheet/render/sheetpicture.h"
+
 #include <QString>
 
 namespace bw {
@@ -26,7 +27,7 @@ class ReportPreview {
 public:
     virtual ~ReportPreview() = default;
     // The first use of the window in a command: it is loaded first if it is not yet.
-    virtual void setPicture(const QImage& picture) = 0;
+    virtual void setPicture(const ss::render::SheetPicture& picture) = 0;
     // What the picture shows, in words, for assistive technology.
     virtual void setPictureDescription(const QString& description) { (void)description; }
     // The temporary workbook, which the preview window owns from now on (mExcelFile).

@@ -92,7 +92,7 @@ void ProgramWindows::lockWindowUpdate(bool locked)
     form1_->setUpdatesEnabled(!locked);
 }
 
-void ProgramWindows::setPicture(const QImage& picture)
+void ProgramWindows::setPicture(const ss::render::SheetPicture& picture)
 {
     form2_->setPicture(picture);
 }

@@ -45,7 +45,7 @@ public:
     void lockWindowUpdate(bool locked) override;
 
     // ReportPreview
-    void setPicture(const QImage& picture) override;
+    void setPicture(const ss::render::SheetPicture& picture) override;
     void setPictureDescription(const QString& description) override;
     void setExcelFile(const QString& path) override;
     void showModeless() override;

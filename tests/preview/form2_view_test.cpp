@@ -222,27 +222,26 @@ TEST_F(Form2View, SecondReportAfterBackIsSetUpAfresh)
     EXPECT_EQ(shownAt(form, 120, 120), blockColour(1, 1, 30));
 }
 
-TEST_F(Form2View, PictureAtTheSizeLimitIsShownAsLoaded)
+TEST_F(Form2View, PictureBeyondTheOldSizeLimitZoomsLikeAnyOther)
 {
-    // 6401 pixels are 96013 twips unzoomed: every level from 1.0 up is refused.
+    // 6401 pixels are 96013 twips unzoomed, which the old drawing surfaces refused at
+    // every level from 1.0 up; only what is on screen is painted now.
     const QImage wide = blockPicture(6401, 40);
     showReport(wide);
-    EXPECT_EQ(form.zoom(), 1.0f);
-    expectImageBox(form, 0, 0, 96015, 600); // the box as the picture sized it
+    expectImageBox(form, 0, 0, 96013, 598);
     EXPECT_EQ(shownAt(form, 20, 20), blockColour(0, 0));
 
     clickZoom(true);
-    EXPECT_EQ(form.zoom(), 1.0f);
-    EXPECT_EQ(form.imageBox()->widthTwips(), 96015);
+    EXPECT_EQ(form.zoom(), 1.25f);
+    EXPECT_EQ(form.imageBox()->widthTwips(), 120016); // floor(120016.25)
+    clickZoom(true, 6);
+    EXPECT_EQ(form.zoom(), 2.75f);
+    EXPECT_EQ(form.imageBox()->widthTwips(), 264035); // floor(264035.75)
+    EXPECT_EQ(form.hScrollBar()->maximum(), 25470);   // (264035 - 9330) / 10, half to even
 
-    clickZoom(false);
-    EXPECT_EQ(form.zoom(), 0.75f);
-    EXPECT_EQ(form.imageBox()->widthTwips(), 72009);
-
-    // Refused again: the factor falls back to 1.0 while the display keeps 0.75.
-    clickZoom(true);
-    EXPECT_EQ(form.zoom(), 1.0f);
-    EXPECT_EQ(form.imageBox()->widthTwips(), 72009);
+    // At the far right the picture's last whole block is on show.
+    form.hScrollBar()->setValue(form.hScrollBar()->maximum());
+    EXPECT_EQ(shownAt(form, 600, 20), blockColour(159, 0));
     EXPECT_TRUE(platform.dialogs.messages().isEmpty());
 }
 

@@ -189,5 +189,40 @@ TEST(BarValueForPercent, RoundsAndStaysWithinTheBar)
     EXPECT_EQ(barValueForPercent(6100, 1), 1);
 }
 
+struct SettleCase {
+    const char* name;
+    int position;
+    int step;
+    int maximum;
+    int percent;
+    std::optional<int> value;
+    bool exact;
+};
+
+class SettleAfterDrag : public ::testing::TestWithParam<SettleCase> {};
+
+TEST_P(SettleAfterDrag, WholePercentUnlessThatJumps)
+{
+    const SettleCase& c = GetParam();
+    const Settle settle = settleAfterDrag(c.position, c.step, c.maximum, c.percent);
+    EXPECT_EQ(settle.value, c.value);
+    EXPECT_EQ(settle.exact, c.exact);
+}
+
+// A one-page report (travel 5368, bar 537) always settles on a whole percent; a long
+// one (travel 6,000,000, bar 600,000: a percent is 4,000 pixels) keeps its position.
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettleAfterDrag,
+    ::testing::Values(SettleCase{"page_6_percent", -300, 10, 537, 6, 32, false},
+                      SettleCase{"page_beyond_the_end", -5428, 10, 537, 101, 537, false},
+                      SettleCase{"long_on_a_percent", -600000, 10, 600000, 10, 60000, false},
+                      SettleCase{"long_within_the_tolerance", -600060, 10, 600000, 10, 60000, false},
+                      SettleCase{"long_past_the_tolerance", -600070, 10, 600000, 10, 60007, true},
+                      SettleCase{"long_mid_percent", -1234567, 10, 600000, 21, 123457, true},
+                      SettleCase{"long_past_the_end_by_the_border", -6000060, 10, 600000, 100, 600000, false},
+                      SettleCase{"page_past_the_end_by_more", -4033, 10, 397, 102, 397, false},
+                      SettleCase{"narrow_negative_percent", 3270, 0, 0, -98, std::nullopt, false}),
+    [](const ::testing::TestParamInfo<SettleCase>& tc) { return std::string(tc.param.name); });
+
 } // namespace
 } // namespace bw::preview

@@ -162,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(GetClipboardPicture, RetriesFailedReadsUpToTheBound)
 {
     int reads = 0;
-    const QImage found = Options::GetClipboardPicture(0, [&]() -> QImage {
+    const auto found = Options::GetClipboardPicture(0, [&]() -> QImage {
         if (++reads < 5) throw std::runtime_error("busy");
         QImage image(2, 2, QImage::Format_RGB32);
         image.fill(Qt::red);
@@ -172,7 +172,7 @@ TEST(GetClipboardPicture, RetriesFailedReadsUpToTheBound)
     EXPECT_FALSE(found.isNull());
 
     reads = 0;
-    const QImage none = Options::GetClipboardPicture(0, [&]() -> QImage {
+    const auto none = Options::GetClipboardPicture(0, [&]() -> QImage {
         ++reads;
         if (reads % 2 == 0) throw std::runtime_error("busy");
         return QImage();

@@ -181,7 +181,10 @@ TEST_F(GenerateReportTest, NoPictureInstanceShowsNoOldPicture)
     const QString stale = QDir(folder()).filePath(QString::fromLatin1(MileageLog::kPictureFileName));
     QImage old(8, 8, QImage::Format_RGB32);
     old.fill(Qt::red);
-    ASSERT_TRUE(old.save(stale));
+    QFile staleFile(stale);
+    ASSERT_TRUE(staleFile.open(QIODevice::WriteOnly));
+    ss::render::SheetPicture(old).save(staleFile);
+    staleFile.close();
 
     MileageLog::GenerateReport0(inputs, window, preview);
 

@@ -74,7 +74,7 @@ public:
 
 class FakePreview final : public ReportPreview {
 public:
-    void setPicture(const QImage& p) override
+    void setPicture(const ss::render::SheetPicture& p) override
     {
         picture = p;
         calls << QStringLiteral("picture");
@@ -85,7 +85,7 @@ public:
         calls << QStringLiteral("file");
     }
     void showModeless() override { calls << QStringLiteral("show"); }
-    QImage picture;
+    ss::render::SheetPicture picture;
     QString excelFile;
     QStringList calls;
 };

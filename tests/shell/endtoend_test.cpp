@@ -120,7 +120,7 @@ TEST_F(EndToEnd, CreatesThePreviewFromTheSampleData)
     EXPECT_TRUE(preview().isVisible());
     EXPECT_FALSE(main().isVisible());
     // The unzoomed picture is the whole form: eight columns, 39 rows.
-    const QImage picture = preview().buffer()->picture();
+    const auto picture = preview().buffer()->picture();
     EXPECT_GT(picture.width(), 900);
     EXPECT_GT(picture.height(), 600);
     // The set-up measures the buffer less two twips, as the picture box always did.

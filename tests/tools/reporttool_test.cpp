@@ -249,7 +249,7 @@ TEST_P(ReportToolPictureTest, WritesTheSheetsPicture)
         << err.toStdString();
     QImage written;
     ASSERT_TRUE(written.load(picture, GetParam().format)) << "not a " << GetParam().format;
-    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), program.picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), program.picture().toImage().convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(temporaryFiles().isEmpty()) << "neither the workbook nor the bitmap stays behind";
 }
 

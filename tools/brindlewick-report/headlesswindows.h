@@ -2,7 +2,6 @@
 
 #include "report/reportwindows.h"
 
-#include <QImage>
 #include <QString>
 
 namespace bw {
@@ -20,16 +19,16 @@ public:
 // the temporary workbook, which the holder must delete.
 class CapturedPreview final : public ReportPreview {
 public:
-    void setPicture(const QImage& picture) override { picture_ = picture; }
+    void setPicture(const ss::render::SheetPicture& picture) override { picture_ = picture; }
     void setExcelFile(const QString& path) override { excelFile_ = path; }
     void showModeless() override { shown_ = true; }
 
-    const QImage& picture() const { return picture_; }
+    const ss::render::SheetPicture& picture() const { return picture_; }
     const QString& excelFile() const { return excelFile_; }
     bool shown() const { return shown_; }
 
 private:
-    QImage picture_;
+    ss::render::SheetPicture picture_;
     QString excelFile_;
     bool shown_ = false;
 };

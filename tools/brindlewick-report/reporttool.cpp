@@ -25,23 +25,23 @@ namespace {
 
 constexpr char kProgram[] = "brindlewick-report";
 
-QString pictureFormat(const QString& path)
+bool isRasterPicture(const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("bmp") || suffix == QLatin1String("png") ? suffix : QString();
+    const ss::render::PictureFileFormat format = ss::render::pictureFileFormat(path);
+    return format == ss::render::PictureFileFormat::Bmp || format == ss::render::PictureFileFormat::Png;
 }
 
 // The picture is written beside its target and renamed over it once complete, as the
-// workbook is.
-void savePicture(const QImage& picture, const QString& path)
+// workbook is; its pixels go out a band of rows at a time, however long the log.
+void savePicture(const ss::render::SheetPicture& picture, const QString& path)
 {
     if (picture.isNull()) throw std::runtime_error("The report has no picture to write.");
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, pictureFormat(path).toLatin1().constData())
-        || !file.commit()) {
-        throw std::runtime_error(
-            QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()).toStdString());
+    if (file.open(QIODevice::WriteOnly)) {
+        ss::render::writePictureFile(picture, file, ss::render::pictureFileFormat(path));
+        if (file.commit()) return;
     }
+    throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()).toStdString());
 }
 
 // The temporary workbook belongs to whoever took it from the preview; here, to the run.
@@ -195,7 +195,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         error = QStringLiteral("--sample and --settings exclude each other");
         return std::nullopt;
     }
-    if (!options.picture.isEmpty() && pictureFormat(options.picture).isEmpty()) {
+    if (!options.picture.isEmpty() && !isRasterPicture(options.picture)) {
         error = QStringLiteral("the picture file must end in .bmp or .png");
         return std::nullopt;
     }

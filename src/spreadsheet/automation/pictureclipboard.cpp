@@ -4,7 +4,7 @@
 
 namespace bw::ss::automation {
 
-QImage PictureClipboard::picture() const
+render::SheetPicture PictureClipboard::picture() const
 {
     if (picture_.isNull()) {
         throw AutomationError(QStringLiteral("The clipboard holds no picture."));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include "spreadsheet/render/sheetpicture.h"
 
 namespace bw::ss::automation {
 
@@ -9,14 +9,14 @@ namespace bw::ss::automation {
 // never involved.
 class PictureClipboard {
 public:
-    void setPicture(const QImage& picture) { picture_ = picture; }
+    void setPicture(const render::SheetPicture& picture) { picture_ = picture; }
     bool hasPicture() const { return !picture_.isNull(); }
     // Throws AutomationError when it holds no picture.
-    QImage picture() const;
-    void clear() { picture_ = QImage(); }
+    render::SheetPicture picture() const;
+    void clear() { picture_ = render::SheetPicture(); }
 
 private:
-    QImage picture_;
+    render::SheetPicture picture_;
 };
 
 // The one clipboard of the process, shared by every instance.

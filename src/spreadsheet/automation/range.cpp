@@ -310,7 +310,7 @@ void Range::CopyPicture() const
 {
     ss::Worksheet& s = sheet();
     formula::recalculate(*book_->book);
-    const QImage picture = render::renderRange(s, areas_.front());
+    const render::SheetPicture picture = render::recordRange(s, areas_.front());
     if (picture.isNull()) {
         throw AutomationError(QStringLiteral("The picture of the range %1 could not be made.")
                                   .arg(a1Name(areas_.front())));

@@ -215,6 +215,9 @@ Parsed parse(const QString& text, const QString& cellFormat, const QLocale& loca
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0) return constant(Value::boolean(true));
     if (trimmed.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0) return constant(Value::boolean(false));
+    // Every number and every date or time has a digit; most texts have none, and the
+    // patterns below cost far more than this look.
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) return constant(Value::text(text));
     if (const auto n = parseNumber(text, locale)) {
         return constant(Value::number(n->value), general ? numberFormatFor(*n, locale) : std::nullopt);
     }

@@ -411,6 +411,11 @@ QString formatGeneral(double number, int maxChars)
 {
     if (!std::isfinite(number)) return errorText(ErrorValue::Num);
     if (number == 0.0) return QStringLiteral("0");
+    // A whole number whose digits fit is its digits (the common case of a sheet).
+    if (std::fabs(number) < 1e15 && number == std::trunc(number)) {
+        QString whole = QString::number(static_cast<qint64>(number));
+        if (whole.size() <= maxChars) return whole;
+    }
     const bool negative = number < 0;
     const QString sign = negative ? QStringLiteral("-") : QString();
     const int room = std::max(1, maxChars - static_cast<int>(sign.size()));

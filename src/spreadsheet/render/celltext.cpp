@@ -30,6 +30,26 @@ std::optional<CellContent> cellContent(const Value& value, const QString& number
     return std::nullopt;
 }
 
+FontEntry::FontEntry(const FontSpec& fontSpec)
+    : font(sheetFont(fontSpec)), metrics(font), ascent(metrics.ascent()), height(metrics.height()),
+      lineSpacing(metrics.lineSpacing()), exact_(font)
+{
+    advances_.fill(-1.0);
+}
+
+int FontEntry::width(const QString& text) const
+{
+    double total = 0.0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u > 0x7E || u == u'f') return metrics.horizontalAdvance(text);
+        double& advance = advances_[u];
+        if (advance < 0.0) advance = exact_.horizontalAdvance(c);
+        total += advance;
+    }
+    return qRound(total);
+}
+
 QString fitNumber(const CellContent& number, const QFontMetrics& metrics, int width)
 {
     if (metrics.horizontalAdvance(number.text) <= width) return number.text;

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -44,9 +45,22 @@ QStringList fontFamilies(const QString& name);
 QFont sheetFont(const FontSpec& fontSpec);
 
 struct FontEntry {
-    explicit FontEntry(const FontSpec& fontSpec) : font(sheetFont(fontSpec)), metrics(font) {}
+    explicit FontEntry(const FontSpec& fontSpec);
     QFont font;
     QFontMetrics metrics;
+    // The metrics' own, asked once: each call looks the font up again.
+    int ascent = 0;
+    int height = 0;
+    int lineSpacing = 0;
+
+    // metrics.horizontalAdvance(text), without shaping the text where that cannot change
+    // the result: printable ASCII has no kerning (it is off) and, but for "f", no
+    // ligatures, so its width is the sum of its characters' advances.
+    int width(const QString& text) const;
+
+private:
+    QFontMetricsF exact_;
+    mutable std::array<double, 128> advances_; // of each ASCII character; < 0 until needed
 };
 
 // The fonts of one picture; a sheet uses a handful.

@@ -6,12 +6,13 @@
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/render/celltext.h"
 #include "spreadsheet/render/geometry.h"
+#include "spreadsheet/render/sheetpicture.h"
 
 #include <QGuiApplication>
-#include <QPainter>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -56,9 +57,11 @@ struct Box {
 struct TextLine {
     QString text;
     QPoint baseline;
+    QRect bounds; // every pixel the line's glyphs may touch
 };
 
 struct TextJob {
+    FontSpec fontSpec;
     const FontEntry* font = nullptr;
     QColor color;
     QRect clip;
@@ -141,21 +144,19 @@ public:
         collectMerges();
     }
 
-    QImage run()
+    // The drawing on a white background, in the order it is painted.
+    SheetPicture record()
     {
         for (int row = painted_.first.row; row <= painted_.last.row; ++row) layoutRow(row);
         for (const CellRange& m : merges_) layoutMerge(m);
 
-        QImage image(geometry_.width(), geometry_.height(), QImage::Format_RGB32);
-        image.fill(kWhite);
-        QPainter painter(&image);
-        if (sheet_.showGridlines()) paintGridlines(painter);
-        for (const QRect& r : hiddenGridlines_) painter.fillRect(r, kWhite);
-        paintFills(painter);
-        paintBorders(painter);
-        paintTexts(painter);
-        painter.end();
-        return image;
+        PictureRecorder picture(QSize(geometry_.width(), geometry_.height()));
+        if (sheet_.showGridlines()) paintGridlines(picture);
+        for (const QRect& r : hiddenGridlines_) picture.fillRect(r, kWhite);
+        paintFills(picture);
+        paintBorders(picture);
+        paintTexts(picture);
+        return picture.finish();
     }
 
 private:
@@ -243,6 +244,7 @@ private:
 
         const FontEntry& font = fonts_.get(format.font);
         TextJob job;
+        job.fontSpec = format.font;
         job.font = &font;
         job.color = paletteColor(content->colorIndex.value_or(format.font.colorIndex), kBlack);
 
@@ -257,7 +259,8 @@ private:
         if (wrap) {
             lines = wrapLines(content->text, font.font, box.textWidth());
         } else if (content->kind == ContentKind::Number) {
-            lines.push_back(fitNumber(*content, font.metrics, box.textWidth()));
+            const bool fits = font.width(content->text) <= box.textWidth();
+            lines.push_back(fits ? content->text : fitNumber(*content, font.metrics, box.textWidth()));
         } else if (h == HAlign::Fill) {
             lines.push_back(repeatToFill(content->text, font.metrics, box.textWidth()));
             h = HAlign::Left;
@@ -265,26 +268,30 @@ private:
             QString text = content->text;
             text.remove(QLatin1Char('\n'));
             if (content->kind == ContentKind::Text && mayOverflow) {
-                span = overflowSpan(a, box, font.metrics.horizontalAdvance(text), h);
+                span = overflowSpan(a, box, font.width(text), h);
             }
             lines.push_back(text);
         }
 
-        const int lineSpacing = font.metrics.lineSpacing();
-        const int blockHeight = font.metrics.height() + lineSpacing * (static_cast<int>(lines.size()) - 1);
+        const int lineSpacing = font.lineSpacing;
+        const int blockHeight = font.height + lineSpacing * (static_cast<int>(lines.size()) - 1);
         const int top = blockTop(span, blockHeight, v);
         // Centred overflow stays centred on its own cell; centring across a selection
         // centres on the whole span.
         const Box& lineBox = (h == HAlign::Center || h == HAlign::Distributed) ? box : span;
         int left = span.x1;
         int right = span.x0;
+        // Glyphs may reach a little beyond their advance (italics, antialiased edges).
+        const int overhang = 2 + font.height / 4;
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const int width = font.metrics.horizontalAdvance(lines[i]);
+            const int width = font.width(lines[i]);
             const int x = lineLeft(lineBox, width, h);
             left = std::min(left, x);
             right = std::max(right, x + width);
-            const int baseline = top + font.metrics.ascent() + lineSpacing * static_cast<int>(i);
-            job.lines.push_back(TextLine{lines[i], QPoint(x, baseline)});
+            const int baseline = top + font.ascent + lineSpacing * static_cast<int>(i);
+            const QRect bounds(x - overhang, baseline - font.ascent - overhang, width + 2 * overhang,
+                               font.height + 2 * overhang);
+            job.lines.push_back(TextLine{lines[i], QPoint(x, baseline), bounds});
         }
 
         // Text never paints over the gridlines around its span, not even the overhang of
@@ -327,21 +334,21 @@ private:
 
     // Painting -------------------------------------------------------------------------------
 
-    void paintGridlines(QPainter& painter) const
+    void paintGridlines(PictureRecorder& picture) const
     {
         const int width = geometry_.width();
         const int height = geometry_.height();
         for (int col = painted_.first.col + 1; col <= painted_.last.col + 1; ++col) {
-            painter.fillRect(QRect(geometry_.x(col) - 1, 0, 1, height), kGridline);
+            picture.fillRect(QRect(geometry_.x(col) - 1, 0, 1, height), kGridline);
         }
         for (int row = painted_.first.row + 1; row <= painted_.last.row + 1; ++row) {
-            painter.fillRect(QRect(0, geometry_.y(row) - 1, width, 1), kGridline);
+            picture.fillRect(QRect(0, geometry_.y(row) - 1, width, 1), kGridline);
         }
     }
 
     // A fill also covers the gridlines on the cell's left and top, so a filled cell shows
     // no gridline on any side. An unfilled merged region is cleared of its inner gridlines.
-    void paintFills(QPainter& painter) const
+    void paintFills(PictureRecorder& picture) const
     {
         for (int row = painted_.first.row; row <= painted_.last.row; ++row) {
             for (int col = painted_.first.col; col <= painted_.last.col; ++col) {
@@ -349,7 +356,7 @@ private:
                 const int fill = formatAt({row, col}).fillColorIndex;
                 if (!paletteRgb(fill)) continue;
                 const Box box = boxOf(CellRange::single({row, col}));
-                painter.fillRect(QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
+                picture.fillRect(QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
                                  paletteColor(fill, kWhite));
             }
         }
@@ -357,10 +364,10 @@ private:
             const Box box = boxOf(m);
             const int fill = formatAt(m.first).fillColorIndex;
             if (paletteRgb(fill)) {
-                painter.fillRect(QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
+                picture.fillRect(QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
                                  paletteColor(fill, kWhite));
             } else {
-                painter.fillRect(box.inner(), kWhite);
+                picture.fillRect(box.inner(), kWhite);
             }
         }
     }
@@ -368,7 +375,7 @@ private:
     // The line between two cells shows when either cell has a border on that side (the
     // left or upper cell's wins when both do); none inside a merged region. Lines of the
     // range's own left and top edges fall on its first pixel column and row.
-    void paintBorders(QPainter& painter) const
+    void paintBorders(PictureRecorder& picture) const
     {
         const int right = geometry_.width() - 1;
         const int bottom = geometry_.height() - 1;
@@ -379,7 +386,7 @@ private:
                 const std::optional<Border> line = lineBetween({row, col - 1}, Edge::Right, {row, col}, Edge::Left);
                 if (!line) continue;
                 const int x = std::clamp(geometry_.x(col) - 1, 0, right);
-                painter.fillRect(QRect(x, y0 - 1, 1, y1 - y0 + 1), paletteColor(line->colorIndex, kBlack));
+                picture.fillRect(QRect(x, y0 - 1, 1, y1 - y0 + 1), paletteColor(line->colorIndex, kBlack));
             }
         }
         for (int row = painted_.first.row; row <= painted_.last.row + 1; ++row) {
@@ -389,7 +396,7 @@ private:
                 if (!line) continue;
                 const int x0 = geometry_.x(col);
                 const int x1 = geometry_.x(col + 1);
-                painter.fillRect(QRect(x0 - 1, y, x1 - x0 + 1, 1), paletteColor(line->colorIndex, kBlack));
+                picture.fillRect(QRect(x0 - 1, y, x1 - x0 + 1, 1), paletteColor(line->colorIndex, kBlack));
             }
         }
     }
@@ -410,17 +417,14 @@ private:
         return std::nullopt;
     }
 
-    void paintTexts(QPainter& painter) const
+    void paintTexts(PictureRecorder& picture) const
     {
-        painter.setRenderHint(QPainter::TextAntialiasing, true);
         for (const TextJob& job : jobs_) {
-            painter.setFont(job.font->font);
-            painter.setPen(job.color);
-            painter.setClipRect(job.clip);
-            painter.setClipping(job.clipped);
-            for (const TextLine& line : job.lines) painter.drawText(line.baseline, line.text);
+            for (const TextLine& line : job.lines) {
+                picture.drawText(job.fontSpec, job.color, line.baseline, line.text, line.bounds,
+                                 job.clipped ? &job.clip : nullptr);
+            }
         }
-        painter.setClipping(false);
     }
 
     const Worksheet& sheet_;
@@ -441,7 +445,17 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderL
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         throw SpreadsheetError(QStringLiteral("A picture of the sheet needs the graphical application to be running."));
     }
-    return Renderer(sheet, paintedRange(sheet, range, limits)).run();
+    return Renderer(sheet, paintedRange(sheet, range, limits)).record().toImage();
+}
+
+SheetPicture recordRange(const Worksheet& sheet, const CellRange& range)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        throw SpreadsheetError(QStringLiteral("A picture of the sheet needs the graphical application to be running."));
+    }
+    // A recorded picture costs memory by what it holds, not by its pixels: no limit.
+    return Renderer(sheet, paintedRange(sheet, range, RenderLimits{std::numeric_limits<std::int64_t>::max() / 4}))
+        .record();
 }
 
 } // namespace bw::ss::render

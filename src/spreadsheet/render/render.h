@@ -12,6 +12,8 @@ class Worksheet;
 
 namespace bw::ss::render {
 
+class SheetPicture;
+
 // Pixel sizes at 96 dpi: a column of w characters of Arial 10 (digit width 7 pixels,
 // 5 pixels of padding) and a row of h points.
 int columnWidthPixels(double characters);
@@ -37,5 +39,10 @@ CellRange paintedRange(const Worksheet& sheet, const CellRange& range, const Ren
 // sheet gives the same pixels. Needs a QGuiApplication (fonts); throws
 // SpreadsheetError without one and for the cases paintedRange refuses.
 QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits = {});
+
+// The same picture as renderRange, of the whole range, kept as its drawing: toImage()
+// gives renderRange's pixels, and a scaling painter draws it sharp at any size. Needs a
+// QGuiApplication; throws SpreadsheetError as renderRange does.
+SheetPicture recordRange(const Worksheet& sheet, const CellRange& range);
 
 } // namespace bw::ss::render

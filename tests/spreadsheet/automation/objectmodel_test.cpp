@@ -279,7 +279,7 @@ TEST(CopyPicture, PutsThePictureOnTheEnginesClipboard)
     app.Range("C4").setFormulaR1C1(QStringLiteral("x"));
     app.ActiveSheet().UsedRange().CopyPicture();
     ASSERT_TRUE(pictureClipboard().hasPicture());
-    const QImage picture = pictureClipboard().picture();
+    const auto picture = pictureClipboard().picture();
     EXPECT_GT(picture.width(), 0);
     EXPECT_GT(picture.height(), 0);
     pictureClipboard().clear();
