@@ -2,6 +2,11 @@
 
 namespace bw::ss::xls {
 
+FileFormatError RecordStream::recordTooLong()
+{
+    return FileFormatError(QStringLiteral("The workbook cannot be written: a record is longer than the file format allows."));
+}
+
 void RecordStream::header(unsigned id, qsizetype length)
 {
     out_.u16(id);

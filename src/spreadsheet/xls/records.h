@@ -109,7 +109,8 @@ public:
 
     // A record written in place, for the many small records of the cell table: fields go
     // straight into the stream between begin() and end(), which sets the length. The data
-    // must stay within one record.
+    // must stay within one record: end() throws FileFormatError when it does not, rather
+    // than leave a record that readers would take apart wrongly.
     ByteWriter& begin(unsigned id)
     {
         out_.u16(id);
@@ -117,7 +118,12 @@ public:
         open_ = out_.size();
         return out_;
     }
-    void end() { out_.patchU16(open_ - 2, static_cast<unsigned>(out_.size() - open_)); }
+    void end()
+    {
+        const qsizetype length = out_.size() - open_;
+        if (length > kMaxRecordData) throw recordTooLong();
+        out_.patchU16(open_ - 2, static_cast<unsigned>(length));
+    }
 
     qsizetype pos() const { return out_.size(); }
     void patchU32(qsizetype at, std::uint32_t v) { out_.patchU32(at, v); }
@@ -125,6 +131,7 @@ public:
     void reserve(qsizetype n) { out_.reserve(n); }
 
 private:
+    static FileFormatError recordTooLong();
     void header(unsigned id, qsizetype length);
     ByteWriter out_;
     qsizetype open_ = 0;
