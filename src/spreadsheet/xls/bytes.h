@@ -117,7 +117,6 @@ public:
         const auto* p = reinterpret_cast<const unsigned char*>(take(2));
         return static_cast<unsigned>(p[0] | (p[1] << 8));
     }
-    std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::uint32_t u32()
     {
         const std::uint32_t lo = u16();
