@@ -26,16 +26,6 @@ void RecordStream::write(unsigned id, const QByteArray& data)
     } while (at < data.size());
 }
 
-void RecordStream::writePieces(unsigned id, const std::vector<QByteArray>& pieces)
-{
-    unsigned currentId = id;
-    for (const QByteArray& piece : pieces) {
-        header(currentId, piece.size());
-        out_.raw(piece);
-        currentId = rec::Continue;
-    }
-}
-
 RecordReader::RecordReader(const QByteArray& stream, qsizetype offset)
     : stream_(stream), pos_(offset)
 {

@@ -103,9 +103,6 @@ class RecordStream {
 public:
     void write(unsigned id, const QByteArray& data);
     void write(unsigned id, const ByteWriter& data) { write(id, data.bytes()); }
-    // A record whose data is already cut into pieces (the shared string table decides
-    // its own cuts): the first piece under `id`, the others as CONTINUE records.
-    void writePieces(unsigned id, const std::vector<QByteArray>& pieces);
 
     // A record written in place, for the many small records of the cell table: fields go
     // straight into the stream between begin() and end(), which sets the length. The data
@@ -125,7 +122,20 @@ public:
         out_.patchU16(open_ - 2, static_cast<unsigned>(length));
     }
 
+    // For records that decide their own cuts (strings must not be cut anywhere): the room
+    // left in the record begun last, where the stream is inside it (counting its header),
+    // and a CONTINUE record that goes on with it.
+    qsizetype room() const { return kMaxRecordData - (out_.size() - open_); }
+    qsizetype posInRecord() const { return out_.size() - open_ + 4; }
+    ByteWriter& record() { return out_; }
+    ByteWriter& goOn()
+    {
+        end();
+        return begin(rec::Continue);
+    }
+
     qsizetype pos() const { return out_.size(); }
+    QByteArrayView view() const { return out_.view(); }
     void patchU32(qsizetype at, std::uint32_t v) { out_.patchU32(at, v); }
     QByteArray take() { return out_.take(); }
     void reserve(qsizetype n) { out_.reserve(n); }

@@ -138,40 +138,37 @@ void cellHeader(ByteWriter& w, CellAt at)
     w.u16(at.xf);
 }
 
-// Where a string of the record data cut into pieces begins.
-struct PiecePos {
-    std::size_t piece;
-    qsizetype offset;
-};
-
-// Appends an XLUnicodeString to record data cut into pieces of one record each: the
-// string's header never stays apart from its first character, a piece that goes on with
-// the string starts with a fresh flags byte, and a UTF-16 character is never cut.
-PiecePos appendString(std::vector<QByteArray>& pieces, QStringView s)
+// Writes an XLUnicodeString into the record begun last, going on in CONTINUE records: the
+// string's header never stays apart from its first character, a CONTINUE that goes on with
+// the string starts with a fresh flags byte, and a UTF-16 character is never cut. Returns
+// where the header went.
+SstIndex::Bucket writeContinuedString(RecordStream& out, QStringView s)
 {
     const bool wide = ByteWriter::needsUtf16(s);
     const qsizetype unit = wide ? 2 : 1;
-    const char flags = static_cast<char>(wide ? 1 : 0);
-    auto room = [&] { return kMaxRecordData - pieces.back().size(); };
-    if (room() < 3 + (s.isEmpty() ? 0 : unit)) pieces.emplace_back();
-    const PiecePos start{pieces.size() - 1, pieces.back().size()};
-    const char head[3] = {static_cast<char>(s.size() & 0xFF), static_cast<char>((s.size() >> 8) & 0xFF), flags};
-    pieces.back().append(head, 3);
+    const unsigned flags = wide ? 1 : 0;
+    if (out.room() < 3 + (s.isEmpty() ? 0 : unit)) out.goOn();
+    const SstIndex::Bucket start{static_cast<std::uint32_t>(out.pos()), static_cast<unsigned>(out.posInRecord())};
+    ByteWriter& w = out.record();
+    w.u16(static_cast<unsigned>(s.size()));
+    w.u8(flags);
     qsizetype done = 0;
     while (done < s.size()) {
-        if (room() < unit) pieces.emplace_back(1, flags);
-        const qsizetype n = std::min<qsizetype>(s.size() - done, room() / unit);
-        QByteArray& piece = pieces.back();
-        const qsizetype at = piece.size();
-        piece.resize(at + n * unit);
-        char* p = piece.data() + at;
-        for (const QChar c : s.mid(done, n)) {
-            *p++ = static_cast<char>(c.unicode() & 0xFF);
-            if (wide) *p++ = static_cast<char>(c.unicode() >> 8);
-        }
+        if (out.room() < unit) out.goOn().u8(flags);
+        const qsizetype n = std::min<qsizetype>(s.size() - done, out.room() / unit);
+        w.chars(s.mid(done, n), wide);
         done += n;
     }
     return start;
+}
+
+// A cell record whose value is one u32: RK and LABELSST.
+void writeCellU32(RecordStream& out, unsigned id, CellAt at, std::uint32_t value)
+{
+    ByteWriter& w = out.begin(id);
+    cellHeader(w, at);
+    w.u32(value);
+    out.end();
 }
 
 } // namespace
@@ -382,28 +379,17 @@ SstIndex writeSst(RecordStream& out, std::uint32_t uses, const std::vector<QStri
     const auto count = static_cast<std::uint32_t>(strings.size());
     SstIndex index;
     index.dsst = std::max<unsigned>(count / kStringsPerBucketDivisor + 1, kMinStringsPerBucket);
-    std::vector<PiecePos> starts;
-    std::vector<QByteArray> pieces(1);
-    ByteWriter head;
-    head.u32(uses);
-    head.u32(count);
-    pieces.back() = head.bytes();
+    index.buckets.reserve(strings.size() / index.dsst + 1);
+    ByteWriter& w = out.begin(rec::Sst);
+    w.u32(uses);
+    w.u32(count);
+    constexpr std::size_t kPrefetchAhead = 8; // the characters of each string lie elsewhere in memory
     for (std::size_t i = 0; i < strings.size(); ++i) {
-        const PiecePos at = appendString(pieces, strings[i]);
-        if (i % index.dsst == 0) starts.push_back(at);
+        if (i + kPrefetchAhead < strings.size()) __builtin_prefetch(strings[i + kPrefetchAhead].constData());
+        const SstIndex::Bucket at = writeContinuedString(out, strings[i]);
+        if (i % index.dsst == 0) index.buckets.push_back(at);
     }
-
-    std::vector<qsizetype> pieceStart;
-    qsizetype pos = out.pos();
-    for (const QByteArray& p : pieces) {
-        pieceStart.push_back(pos);
-        pos += 4 + p.size();
-    }
-    out.writePieces(rec::Sst, pieces);
-    for (const PiecePos& s : starts) {
-        index.buckets.push_back({static_cast<std::uint32_t>(pieceStart[s.piece] + 4 + s.offset),
-                                 static_cast<unsigned>(4 + s.offset)});
-    }
+    out.end();
     return index;
 }
 
@@ -522,13 +508,7 @@ void writeMulBlank(RecordStream& out, int row, int firstCol, std::span<const uns
     out.end();
 }
 
-void writeRk(RecordStream& out, CellAt at, std::uint32_t rk)
-{
-    ByteWriter& w = out.begin(rec::Rk);
-    cellHeader(w, at);
-    w.u32(rk);
-    out.end();
-}
+void writeRk(RecordStream& out, CellAt at, std::uint32_t rk) { writeCellU32(out, rec::Rk, at, rk); }
 
 void writeMulRk(RecordStream& out, int row, int firstCol, std::span<const RkCell> cells)
 {
@@ -567,10 +547,7 @@ void writeBoolErr(RecordStream& out, CellAt at, const Value& value)
 
 void writeLabelSst(RecordStream& out, CellAt at, std::uint32_t stringIndex)
 {
-    ByteWriter& w = out.begin(rec::LabelSst);
-    cellHeader(w, at);
-    w.u32(stringIndex);
-    out.end();
+    writeCellU32(out, rec::LabelSst, at, stringIndex);
 }
 
 void writeFormula(RecordStream& out, CellAt at, const Value& cached, const QByteArray& tokens)
@@ -605,9 +582,9 @@ void writeFormula(RecordStream& out, CellAt at, const Value& cached, const QByte
 
 void writeString(RecordStream& out, const QString& text)
 {
-    std::vector<QByteArray> pieces(1);
-    appendString(pieces, text);
-    out.writePieces(rec::String, pieces);
+    out.begin(rec::String);
+    writeContinuedString(out, text);
+    out.end();
 }
 
 void writeWindow2(RecordStream& out, bool gridlines, bool selected)

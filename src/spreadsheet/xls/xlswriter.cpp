@@ -35,7 +35,7 @@ const QString kUserName = QStringLiteral("Brindlewick");
 // one cell XF whose parent is the Normal style.
 class StyleTable {
 public:
-    explicit StyleTable(const Workbook& book) : book_(book)
+    explicit StyleTable(const Workbook& book) : book_(book), xfOf_(book.formats().size(), 0)
     {
         use(kDefaultFormat);
         for (int i = 0; i < book.sheetCount(); ++i) collect(book.sheet(i));
@@ -44,7 +44,7 @@ public:
         }
     }
 
-    unsigned xfOf(FormatId id) const { return xfOf_.value(id, kDefaultCellXf); }
+    unsigned xfOf(FormatId id) const { return id < xfOf_.size() && xfOf_[id] ? xfOf_[id] : kDefaultCellXf; }
     // Counted on the same walk over the cells, for the shared string table.
     qsizetype textCells() const { return textCells_; }
 
@@ -84,11 +84,11 @@ private:
 
     void use(FormatId id)
     {
-        if (xfOf_.contains(id)) return;
+        if (id < xfOf_.size() && xfOf_[id]) return;
         if (id >= book_.formats().size()) {
             throw FileFormatError(QStringLiteral("A cell refers to a format the workbook does not hold."));
         }
-        xfOf_.insert(id, static_cast<unsigned>(kStyleXfCount + xfFormats_.size()));
+        xfOf_[id] = static_cast<unsigned>(kStyleXfCount + xfFormats_.size());
         xfFormats_.push_back(id);
         const CellFormat& f = book_.formats().get(id);
         if (f.font != FontSpec{} && std::find(fonts_.begin(), fonts_.end(), f.font) == fonts_.end()) {
@@ -120,7 +120,7 @@ private:
     std::vector<FontSpec> fonts_;
     std::vector<std::pair<unsigned, QString>> customFormats_;
     std::vector<FormatId> xfFormats_;
-    QHash<FormatId, unsigned> xfOf_;
+    std::vector<unsigned> xfOf_; // by format id; 0 for a format no cell uses (XF 0 is a style XF)
 };
 
 // ---- shared strings --------------------------------------------------------------------
@@ -128,25 +128,64 @@ private:
 class SharedStrings {
 public:
     // Sized up front: growing the table would hash every string again.
-    explicit SharedStrings(qsizetype expected) { index_.reserve(expected); }
+    explicit SharedStrings(qsizetype expected)
+    {
+        std::size_t capacity = 64;
+        while (capacity < static_cast<std::size_t>(expected) * 2) capacity *= 2;
+        slots_.resize(capacity);
+        strings_.reserve(static_cast<std::size_t>(expected));
+    }
 
-    std::uint32_t add(const QString& s)
+    // The hash of a string about to be added, whose table slot is fetched meanwhile: the
+    // strings of a row are prepared before any is added, so their memory waits overlap.
+    std::uint32_t prepare(const QString& s) const
+    {
+        const auto hash = static_cast<std::uint32_t>(qHash(s));
+        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+        return hash;
+    }
+
+    std::uint32_t add(const QString& s) { return add(s, static_cast<std::uint32_t>(qHash(s))); }
+    std::uint32_t add(const QString& s, std::uint32_t hash)
     {
         ++uses_;
-        const auto found = index_.constFind(s);
-        if (found != index_.constEnd()) return found.value();
-        const auto i = static_cast<std::uint32_t>(strings_.size());
-        index_.insert(s, i);
-        strings_.push_back(s);
-        return i;
+        if ((strings_.size() + 1) * 2 > slots_.size()) grow();
+        for (std::size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& slot = slots_[i];
+            if (slot.index == kFree) {
+                slot = {hash, static_cast<std::uint32_t>(strings_.size())};
+                strings_.push_back(s);
+                return slot.index;
+            }
+            if (slot.hash == hash && strings_[slot.index] == s) return slot.index;
+        }
     }
 
     std::uint32_t uses() const { return uses_; }
     const std::vector<QString>& strings() const { return strings_; }
 
 private:
+    // An open-addressing table of indexes into strings_, kept at most half full.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t index = kFree;
+    };
+    static constexpr std::uint32_t kFree = 0xFFFFFFFF;
+
+    void grow()
+    {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& slot : old) {
+            if (slot.index == kFree) continue;
+            std::size_t i = slot.hash & (slots_.size() - 1);
+            while (slots_[i].index != kFree) i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = slot;
+        }
+    }
+
     std::vector<QString> strings_;
-    QHash<QString, std::uint32_t> index_;
+    std::vector<Slot> slots_;
     std::uint32_t uses_ = 0;
 };
 
@@ -170,12 +209,13 @@ public:
     SheetWriter(const Worksheet& sheet, bool active, const StyleTable& styles, SharedStrings& strings)
         : sheet_(sheet), active_(active), styles_(styles), strings_(strings)
     {
+        for (const auto& [r, row] : sheet_.rows()) rows_.emplace_back(r, &row);
     }
 
-    QByteArray write()
+    void write(RecordStream& out)
     {
         const PageSetup& page = sheet_.pageSetup();
-        RecordStream out;
+        out.reserve(estimatedSize());
         writeBof(out, Substream::Worksheet);
         writeU16(out, rec::CalcMode, kCalcAutomatic);
         writeU16(out, rec::CalcCount, kCalcIterations);
@@ -206,10 +246,18 @@ public:
         writeSelection(out, sheet_.activeCell(), sheet_.selection());
         writeMergeCells(out, sheet_.mergedRegions());
         writeEof(out);
-        return out.take();
     }
 
 private:
+    // Enough for the cell table in one allocation: a ROW record per row, and at most
+    // a NUMBER record per cell.
+    qsizetype estimatedSize() const
+    {
+        qsizetype size = 4096;
+        for (const auto& [r, row] : rows_) size += 20 + 18 * static_cast<qsizetype>(row->cells.size());
+        return size;
+    }
+
     // Column widths and formats. A sheet-wide default format reaches every column through
     // the column records, which is also how the reader finds it again.
     std::vector<ColumnSpan> columnSpans() const
@@ -241,12 +289,12 @@ private:
         int lastRow = -1;
         int firstCol = kMaxColumns;
         int lastCol = -1;
-        for (const auto& [r, row] : sheet_.rows()) {
+        for (const auto& [r, row] : rows_) {
             if (firstRow < 0) firstRow = r;
             lastRow = r;
-            if (!row.cells.empty()) {
-                firstCol = std::min(firstCol, row.cells.begin()->first);
-                lastCol = std::max(lastCol, row.cells.rbegin()->first);
+            if (!row->cells.empty()) {
+                firstCol = std::min(firstCol, row->cells.begin()->first);
+                lastCol = std::max(lastCol, row->cells.rbegin()->first);
             }
         }
         return {std::max(firstRow, 0), lastRow + 1, lastCol < 0 ? 0 : firstCol, lastCol + 1};
@@ -256,8 +304,7 @@ private:
     // spreadsheet application lays them out.
     void writeCellTable(RecordStream& out)
     {
-        std::vector<std::pair<int, const RowInfo*>> rows;
-        for (const auto& [r, row] : sheet_.rows()) rows.emplace_back(r, &row);
+        const auto& rows = rows_;
         for (std::size_t block = 0; block < rows.size(); block += kRowsPerBlock) {
             const std::size_t end = std::min(rows.size(), block + kRowsPerBlock);
             for (std::size_t i = block; i < end; ++i) {
@@ -274,6 +321,11 @@ private:
     void writeRowCells(RecordStream& out, int r, const RowInfo& row)
     {
         const auto& cells = row.cells;
+        textHashes_.clear();
+        for (const auto& [c, cell] : cells) {
+            if (!cell.hasFormula() && cell.value.isText()) textHashes_.push_back(strings_.prepare(cell.value.asText()));
+        }
+        const std::uint32_t* nextHash = textHashes_.data();
         for (auto it = cells.begin(); it != cells.end();) {
             const int c = it->first;
             const Cell& cell = it->second;
@@ -301,12 +353,14 @@ private:
                     continue;
                 }
             }
-            writeCell(out, {r, c, styles_.xfOf(cell.format)}, cell);
+            const bool text = !cell.hasFormula() && cell.value.isText();
+            writeCell(out, {r, c, styles_.xfOf(cell.format)}, cell, text ? nextHash++ : nullptr);
             ++it;
         }
     }
 
-    void writeCell(RecordStream& out, CellAt at, const Cell& cell)
+    // `textHash`, when given, is the prepared hash of the cell's text.
+    void writeCell(RecordStream& out, CellAt at, const Cell& cell, const std::uint32_t* textHash = nullptr)
     {
         if (cell.hasFormula()) {
             writeFormulaCell(out, at, cell);
@@ -323,7 +377,7 @@ private:
         }
         case Value::Type::Text:
             checkText(cell.value.asText());
-            writeLabelSst(out, at, strings_.add(cell.value.asText()));
+            writeLabelSst(out, at, textHash ? strings_.add(cell.value.asText(), *textHash) : strings_.add(cell.value.asText()));
             break;
         case Value::Type::Boolean:
         case Value::Type::Error: writeBoolErr(out, at, cell.value); break;
@@ -355,8 +409,10 @@ private:
     bool active_;
     const StyleTable& styles_;
     SharedStrings& strings_;
+    std::vector<std::pair<int, const RowInfo*>> rows_;
     std::vector<unsigned> xfs_;
     std::vector<RkCell> rks_;
+    std::vector<std::uint32_t> textHashes_;
 };
 
 // ---- globals ---------------------------------------------------------------------------
@@ -394,12 +450,15 @@ QByteArray writeWorkbook(const Workbook& book)
     SharedStrings strings(styles.textCells());
 
     // Sheets first: their cells fill the shared string table that the globals hold.
-    std::vector<QByteArray> sheets;
+    std::vector<RecordStream> sheets(static_cast<std::size_t>(book.sheetCount()));
     for (int i = 0; i < book.sheetCount(); ++i) {
-        sheets.push_back(SheetWriter(book.sheet(i), i == book.activeSheetIndex(), styles, strings).write());
+        SheetWriter(book.sheet(i), i == book.activeSheetIndex(), styles, strings).write(sheets[static_cast<std::size_t>(i)]);
     }
 
     RecordStream g;
+    qsizetype textBytes = 0;
+    for (const QString& s : strings.strings()) textBytes += 3 + s.size();
+    g.reserve(65536 + textBytes + textBytes / kMaxRecordData * 5);
     writeBof(g, Substream::Globals);
     writeU16(g, rec::InterfaceHdr, kCodePageUtf16);
     writeU16(g, rec::Mms, 0);
@@ -434,13 +493,13 @@ QByteArray writeWorkbook(const Workbook& book)
     writeEof(g);
 
     qsizetype offset = g.pos();
+    std::vector<QByteArrayView> parts{g.view()};
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         g.patchU32(offsetFields[i], static_cast<std::uint32_t>(offset));
-        offset += sheets[i].size();
+        offset += sheets[i].pos();
+        parts.push_back(sheets[i].view());
     }
-    QByteArray stream = g.take();
-    for (const QByteArray& s : sheets) stream += s;
-    return writeCompoundFile(stream);
+    return writeCompoundFile(parts);
 }
 
 void saveWorkbook(const Workbook& book, const QString& path)
