@@ -14,6 +14,16 @@
 
 namespace bw::ss::xls {
 
+// Asks for the memory at `p` ahead of its use, where the compiler can.
+inline void prefetch(const void* p)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
 // Little-endian building blocks of every record. A plain byte buffer underneath, written
 // through a pointer: the cell table of a large sheet is hundreds of thousands of small
 // appends, each of which only checks the room left.

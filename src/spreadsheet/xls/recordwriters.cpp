@@ -385,7 +385,7 @@ SstIndex writeSst(RecordStream& out, std::uint32_t uses, const std::vector<QStri
     w.u32(count);
     constexpr std::size_t kPrefetchAhead = 8; // the characters of each string lie elsewhere in memory
     for (std::size_t i = 0; i < strings.size(); ++i) {
-        if (i + kPrefetchAhead < strings.size()) __builtin_prefetch(strings[i + kPrefetchAhead].constData());
+        if (i + kPrefetchAhead < strings.size()) prefetch(strings[i + kPrefetchAhead].constData());
         const SstIndex::Bucket at = writeContinuedString(out, strings[i]);
         if (i % index.dsst == 0) index.buckets.push_back(at);
     }

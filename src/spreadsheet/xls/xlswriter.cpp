@@ -141,7 +141,7 @@ public:
     std::uint32_t prepare(const QString& s) const
     {
         const auto hash = static_cast<std::uint32_t>(qHash(s));
-        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+        prefetch(&slots_[hash & (slots_.size() - 1)]);
         return hash;
     }
 
