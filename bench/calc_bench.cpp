@@ -1,6 +1,5 @@
 // Recalculation and typed entry at the report's size and at 10,000 rows: the cost per
 // row should stay flat as the sheet grows.
-#include "spreadsheet/entry/entry.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/numfmt/numfmt.h"
@@ -20,14 +19,14 @@ void fillTrips(Worksheet& sheet, int rows)
 {
     const QLocale us(QStringLiteral("en_US"));
     for (int r = 0; r < rows; ++r) {
-        entry::enterR1C1(sheet, {r, 0}, QStringLiteral("5/14/2016"), us);
-        entry::enterR1C1(sheet, {r, 6}, QString::number(10 + r % 50), us);
-        entry::enterR1C1(sheet, {r, 7}, QStringLiteral("=RC[-1]*0.545"), us);
-        entry::enterR1C1(sheet, {r, 8}, r == 0 ? QStringLiteral("=RC[-1]") : QStringLiteral("=R[-1]C+RC[-1]"), us);
+        formula::enterR1C1(sheet, {r, 0}, QStringLiteral("5/14/2016"), us);
+        formula::enterR1C1(sheet, {r, 6}, QString::number(10 + r % 50), us);
+        formula::enterR1C1(sheet, {r, 7}, QStringLiteral("=RC[-1]*0.545"), us);
+        formula::enterR1C1(sheet, {r, 8}, r == 0 ? QStringLiteral("=RC[-1]") : QStringLiteral("=R[-1]C+RC[-1]"), us);
     }
     const QString total = QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(rows);
-    entry::enterR1C1(sheet, {rows, 6}, total, us);
-    entry::enterR1C1(sheet, {rows, 7}, total, us);
+    formula::enterR1C1(sheet, {rows, 6}, total, us);
+    formula::enterR1C1(sheet, {rows, 7}, total, us);
 }
 
 void recalculateTrips(benchmark::State& state)

@@ -2,7 +2,7 @@
 // and two numbers, and a totals row of SUM formulas. Run with
 // --benchmark_repetitions=5 --benchmark_report_aggregates_only=true for medians;
 // bench/xls_peer.py sets the same sheet against python3-xlwt.
-#include "spreadsheet/formula/ast.h"
+#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 

@@ -52,7 +52,6 @@ public:
     void setPosition(int row);
 
     void AddNew();     // appends a row of nulls; it becomes the current row
-    void Update() {}   // rows are committed as they are written
     void Delete();     // removes the current row; the cursor then stands on no row
     void MoveFirst();
     void MoveNext();

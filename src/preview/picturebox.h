@@ -26,7 +26,6 @@ public:
     void clearPicture();
 
     void setAutoSize(bool on);
-    bool autoSize() const { return autoSize_; }
     void setBackColor(const QColor& color);
 
     // Paints `source` (rectangle `from`, in twips of the source picture at 15 twips per

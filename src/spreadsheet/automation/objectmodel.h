@@ -219,7 +219,6 @@ private:
 // Page settings of a sheet; margins in points.
 class PageSetup : public SheetHandle {
 public:
-    QString PrintArea() const;
     // An empty text removes the print area; anything else must be a range address.
     void setPrintArea(const QString& area) const;
     double LeftMargin() const;
@@ -238,7 +237,6 @@ public:
     void setPrintComments(int mode) const;
     int Orientation() const;
     void setOrientation(int orientation) const;
-    int PaperSize() const;
     void setPaperSize(int size) const;
     // A percentage, or nothing when the sheet is fitted to pages (Zoom = False).
     std::optional<int> Zoom() const;

@@ -4,7 +4,6 @@
 #include "spreadsheet/automation/formatting.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 #include "spreadsheet/automation/state.h"
-#include "spreadsheet/entry/entry.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/worksheet.h"
@@ -284,7 +283,7 @@ void Range::setFormulaR1C1(const QString& text) const
     }
     for (const CellRange& area : areas_) {
         for (int r = area.first.row; r <= area.last.row; ++r) {
-            for (int c = area.first.col; c <= area.last.col; ++c) entry::enterR1C1(s, {r, c}, text, locale);
+            for (int c = area.first.col; c <= area.last.col; ++c) formula::enterR1C1(s, {r, c}, text, locale);
         }
     }
 }

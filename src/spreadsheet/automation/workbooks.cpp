@@ -209,8 +209,6 @@ double checkedMargin(double points, const char* what)
 
 } // namespace
 
-QString PageSetup::PrintArea() const { return sheet().pageSetup().printArea; }
-
 void PageSetup::setPrintArea(const QString& area) const
 {
     ss::PageSetup& setup = sheet().pageSetup();
@@ -259,8 +257,6 @@ void PageSetup::setOrientation(int orientation) const
     }
     setup.orientation = orientation;
 }
-
-int PageSetup::PaperSize() const { return sheet().pageSetup().paperSize; }
 
 void PageSetup::setPaperSize(int size) const
 {

@@ -2,9 +2,8 @@
 
 #include "spreadsheet/entry/localedate.h"
 #include "spreadsheet/entry/localenumber.h"
-#include "spreadsheet/formula/formula.h"
-#include "spreadsheet/model/workbook.h"
-#include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/model/cellref.h"
+#include "spreadsheet/numfmt/calendar.h"
 #include "spreadsheet/numfmt/numfmt.h"
 
 #include <QDate>
@@ -225,26 +224,6 @@ Parsed parse(const QString& text, const QString& cellFormat, const QLocale& loca
         return constant(Value::number(d->serial), general ? std::optional<QString>(d->format) : std::nullopt);
     }
     return constant(Value::text(text));
-}
-
-void enterR1C1(Worksheet& sheet, CellAddress cell, const QString& text, const QLocale& locale)
-{
-    FormatTable& formats = sheet.workbook().formats();
-    const FormatId formatId = sheet.formatAt(cell);
-    const Parsed parsed = parse(text, formats.get(formatId).numberFormat, locale);
-    if (parsed.kind == Parsed::Kind::Formula) {
-        // Parsing throws before anything is stored, so a refused formula leaves the cell as it was.
-        auto f = std::make_shared<const formula::Formula>(formula::parseR1C1(parsed.formulaText, cell));
-        const Value result = formula::evaluate(*f, sheet, cell);
-        sheet.setFormula(cell, std::move(f), result);
-        return;
-    }
-    sheet.setValue(cell, parsed.value);
-    if (parsed.numberFormat) {
-        CellFormat changed = formats.get(formatId);
-        changed.numberFormat = *parsed.numberFormat;
-        sheet.setCellFormat(cell, formats.intern(changed));
-    }
 }
 
 } // namespace bw::ss::entry

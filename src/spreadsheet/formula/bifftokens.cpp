@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace bw::ss::formula {
 
@@ -162,6 +163,16 @@ unsigned classOffset(Cls c)
 namespace ptg {
 constexpr unsigned Exp = 0x01;
 constexpr unsigned Add = 0x03;
+constexpr unsigned Sub = 0x04;
+constexpr unsigned Mul = 0x05;
+constexpr unsigned Div = 0x06;
+constexpr unsigned Power = 0x07;
+constexpr unsigned Concat = 0x08;
+constexpr unsigned Lt = 0x09;
+constexpr unsigned Le = 0x0A;
+constexpr unsigned Eq = 0x0B;
+constexpr unsigned Ge = 0x0C;
+constexpr unsigned Gt = 0x0D;
 constexpr unsigned Ne = 0x0E;
 constexpr unsigned Uplus = 0x12;
 constexpr unsigned Uminus = 0x13;
@@ -188,6 +199,21 @@ constexpr unsigned RefN = 0x0C;
 constexpr unsigned AreaN = 0x0D;
 constexpr unsigned AttrSum = 0x10;
 } // namespace ptg
+
+// A binary operator is written and read as ptg::Add + op, so Op lists them in token order.
+constexpr bool binaryOpsInTokenOrder()
+{
+    constexpr std::pair<Op, unsigned> tokens[] = {
+        {Op::Add, ptg::Add}, {Op::Sub, ptg::Sub}, {Op::Mul, ptg::Mul}, {Op::Div, ptg::Div},
+        {Op::Pow, ptg::Power}, {Op::Concat, ptg::Concat}, {Op::Lt, ptg::Lt}, {Op::Le, ptg::Le},
+        {Op::Eq, ptg::Eq}, {Op::Ge, ptg::Ge}, {Op::Gt, ptg::Gt}, {Op::Ne, ptg::Ne},
+    };
+    for (const auto& [op, id] : tokens) {
+        if (ptg::Add + static_cast<unsigned>(op) != id) return false;
+    }
+    return true;
+}
+static_assert(binaryOpsInTokenOrder(), "formula::Op must list the binary operators in the order of their tokens");
 
 // ---- writing ---------------------------------------------------------------------------
 

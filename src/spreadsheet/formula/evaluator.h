@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spreadsheet/formula/ast.h"
+#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/cellref.h"
 #include "spreadsheet/model/value.h"
 

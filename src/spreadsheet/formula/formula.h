@@ -1,9 +1,10 @@
 #pragma once
 
-#include "spreadsheet/formula/ast.h"
+#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/cellref.h"
 #include "spreadsheet/model/value.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -43,6 +44,11 @@ Value evaluate(const Formula& f, const Worksheet& sheet, CellAddress host);
 void recalculate(Worksheet& sheet);
 // recalculate() for every sheet that needs it.
 void recalculate(Workbook& book);
+
+// Enters `text` into the cell as if typed: the constant or the formula (R1C1 notation)
+// with its computed result, and the number format the entry gives a General cell.
+// Throws FormulaError for a formula that does not parse; the cell keeps its old content.
+void enterR1C1(Worksheet& sheet, CellAddress cell, const QString& text, const QLocale& locale);
 
 // The names of the functions the evaluator knows (upper case).
 bool isKnownFunction(QStringView upperName);

@@ -3,39 +3,55 @@
 #include "spreadsheet/model/errors.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <string>
+#include <memory>
 
 namespace bw::ss::xls {
 
-// Little-endian building blocks of every record. A plain byte string underneath: the
-// cell table of a large sheet is tens of thousands of small appends.
+// Asks for the memory at `p` ahead of its use, where the compiler can.
+inline void prefetch(const void* p)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
+// Little-endian building blocks of every record. A plain byte buffer underneath, written
+// through a pointer: the cell table of a large sheet is hundreds of thousands of small
+// appends, each of which only checks the room left.
 class ByteWriter {
 public:
-    void u8(unsigned v) { bytes_.push_back(static_cast<char>(v & 0xFF)); }
+    void u8(unsigned v) { *grow(1) = static_cast<char>(v & 0xFF); }
     void u16(unsigned v)
     {
-        const char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
-        bytes_.append(b, 2);
+        char* p = grow(2);
+        p[0] = static_cast<char>(v & 0xFF);
+        p[1] = static_cast<char>((v >> 8) & 0xFF);
     }
     void u32(std::uint32_t v)
     {
-        const char b[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
-                           static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
-        bytes_.append(b, 4);
+        char* p = grow(4);
+        for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
     }
     void f64(double v) { u64(std::bit_cast<std::uint64_t>(v)); }
     void u64(std::uint64_t v)
     {
-        u32(static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
-        u32(static_cast<std::uint32_t>(v >> 32));
+        char* p = grow(8);
+        for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
     }
-    void zeros(int n) { bytes_.append(static_cast<std::size_t>(n), '\0'); }
-    void raw(const char* data, qsizetype n) { bytes_.append(data, static_cast<std::size_t>(n)); }
+    void zeros(int n) { std::memset(grow(static_cast<std::size_t>(n)), 0, static_cast<std::size_t>(n)); }
+    void raw(const char* data, qsizetype n)
+    {
+        if (n > 0) std::memcpy(grow(static_cast<std::size_t>(n)), data, static_cast<std::size_t>(n));
+    }
     void raw(const QByteArray& b) { raw(b.constData(), b.size()); }
 
     static bool needsUtf16(QStringView s)
@@ -49,9 +65,7 @@ public:
     // byte of UTF-16, so Latin-1 only), or UTF-16LE.
     void chars(QStringView s, bool utf16)
     {
-        const std::size_t at = bytes_.size();
-        bytes_.resize(at + static_cast<std::size_t>(s.size()) * (utf16 ? 2 : 1));
-        char* p = bytes_.data() + at;
+        char* p = grow(static_cast<std::size_t>(s.size()) * (utf16 ? 2 : 1));
         for (const QChar c : s) {
             *p++ = static_cast<char>(c.unicode() & 0xFF);
             if (utf16) *p++ = static_cast<char>(c.unicode() >> 8);
@@ -85,19 +99,42 @@ public:
         patchU16(at + 2, v >> 16);
     }
 
-    qsizetype size() const { return static_cast<qsizetype>(bytes_.size()); }
-    QByteArray bytes() const { return QByteArray(bytes_.data(), size()); }
+    qsizetype size() const { return static_cast<qsizetype>(size_); }
+    QByteArrayView view() const { return QByteArrayView(bytes_.get(), size()); }
+    QByteArray bytes() const { return QByteArray(bytes_.get(), size()); }
     QByteArray take()
     {
         QByteArray out = bytes();
-        bytes_.clear();
-        bytes_.shrink_to_fit();
+        bytes_.reset();
+        capacity_ = 0;
+        size_ = 0;
         return out;
     }
-    void reserve(qsizetype n) { bytes_.reserve(static_cast<std::size_t>(n)); }
+    void reserve(qsizetype n)
+    {
+        if (static_cast<std::size_t>(n) > capacity_) expandTo(static_cast<std::size_t>(n));
+    }
 
 private:
-    std::string bytes_;
+    char* grow(std::size_t n)
+    {
+        if (capacity_ - size_ < n) [[unlikely]] expandTo(std::max({capacity_ * 2, size_ + n, std::size_t{256}}));
+        char* p = bytes_.get() + size_;
+        size_ += n;
+        return p;
+    }
+    // Left uninitialised: a buffer reserved for a large sheet is only touched where written.
+    Q_NEVER_INLINE void expandTo(std::size_t capacity)
+    {
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (size_ > 0) std::memcpy(larger.get(), bytes_.get(), size_);
+        bytes_ = std::move(larger);
+        capacity_ = capacity;
+    }
+
+    std::unique_ptr<char[]> bytes_;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
 };
 
 // Reads from a byte range that it never leaves: running past the end throws
@@ -117,7 +154,6 @@ public:
         const auto* p = reinterpret_cast<const unsigned char*>(take(2));
         return static_cast<unsigned>(p[0] | (p[1] << 8));
     }
-    std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::uint32_t u32()
     {
         const std::uint32_t lo = u16();

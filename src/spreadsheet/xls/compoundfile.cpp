@@ -34,6 +34,12 @@ FileFormatError writeFailure()
 
 QByteArray writeCompoundFile(const QByteArray& workbookStream)
 {
+    const QByteArrayView whole(workbookStream);
+    return writeCompoundFile(std::span<const QByteArrayView>(&whole, 1));
+}
+
+QByteArray writeCompoundFile(std::span<const QByteArrayView> workbookStreamParts)
+{
     static std::once_flag once;
     std::call_once(once, [] { gsf_init(); });
 
@@ -43,11 +49,11 @@ QByteArray writeCompoundFile(const QByteArray& workbookStream)
     {
         GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), "Workbook", FALSE));
         if (!child) throw writeFailure();
-        const auto* data = reinterpret_cast<const guint8*>(workbookStream.constData());
-        if (!gsf_output_write(child.get(), static_cast<size_t>(workbookStream.size()), data)
-            || !gsf_output_close(child.get())) {
-            throw writeFailure();
+        for (const QByteArrayView part : workbookStreamParts) {
+            const auto* data = reinterpret_cast<const guint8*>(part.constData());
+            if (!gsf_output_write(child.get(), static_cast<size_t>(part.size()), data)) throw writeFailure();
         }
+        if (!gsf_output_close(child.get())) throw writeFailure();
     }
     if (!gsf_output_close(GSF_OUTPUT(ole.get()))) throw writeFailure();
     const gsf_off_t size = gsf_output_size(sink.get());

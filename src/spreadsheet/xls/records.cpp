@@ -2,6 +2,11 @@
 
 namespace bw::ss::xls {
 
+FileFormatError RecordStream::recordTooLong()
+{
+    return FileFormatError(QStringLiteral("The workbook cannot be written: a record is longer than the file format allows."));
+}
+
 void RecordStream::header(unsigned id, qsizetype length)
 {
     out_.u16(id);
@@ -19,16 +24,6 @@ void RecordStream::write(unsigned id, const QByteArray& data)
         at += n;
         currentId = rec::Continue;
     } while (at < data.size());
-}
-
-void RecordStream::writePieces(unsigned id, const std::vector<QByteArray>& pieces)
-{
-    unsigned currentId = id;
-    for (const QByteArray& piece : pieces) {
-        header(currentId, piece.size());
-        out_.raw(piece);
-        currentId = rec::Continue;
-    }
 }
 
 RecordReader::RecordReader(const QByteArray& stream, qsizetype offset)

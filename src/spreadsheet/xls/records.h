@@ -34,6 +34,7 @@ inline constexpr unsigned TopMargin = 0x0028;
 inline constexpr unsigned BottomMargin = 0x0029;
 inline constexpr unsigned PrintRowCol = 0x002A;
 inline constexpr unsigned PrintGrid = 0x002B;
+inline constexpr unsigned FilePass = 0x002F;
 inline constexpr unsigned Font = 0x0031;
 inline constexpr unsigned Continue = 0x003C;
 inline constexpr unsigned Window1 = 0x003D;
@@ -59,6 +60,7 @@ inline constexpr unsigned Setup = 0x00A1;
 inline constexpr unsigned MulRk = 0x00BD;
 inline constexpr unsigned MulBlank = 0x00BE;
 inline constexpr unsigned Mms = 0x00C1;
+inline constexpr unsigned RString = 0x00D6;
 inline constexpr unsigned BookBool = 0x00DA;
 inline constexpr unsigned Xf = 0x00E0;
 inline constexpr unsigned InterfaceHdr = 0x00E1;
@@ -82,6 +84,7 @@ inline constexpr unsigned BoolErr = 0x0205;
 inline constexpr unsigned String = 0x0207;
 inline constexpr unsigned Row = 0x0208;
 inline constexpr unsigned Index = 0x020B;
+inline constexpr unsigned Array = 0x0221;
 inline constexpr unsigned DefaultRowHeight = 0x0225;
 inline constexpr unsigned Window2 = 0x023E;
 inline constexpr unsigned Rk = 0x027E;
@@ -100,13 +103,11 @@ class RecordStream {
 public:
     void write(unsigned id, const QByteArray& data);
     void write(unsigned id, const ByteWriter& data) { write(id, data.bytes()); }
-    // A record whose data is already cut into pieces (the shared string table decides
-    // its own cuts): the first piece under `id`, the others as CONTINUE records.
-    void writePieces(unsigned id, const std::vector<QByteArray>& pieces);
 
     // A record written in place, for the many small records of the cell table: fields go
     // straight into the stream between begin() and end(), which sets the length. The data
-    // must stay within one record.
+    // must stay within one record: end() throws FileFormatError when it does not, rather
+    // than leave a record that readers would take apart wrongly.
     ByteWriter& begin(unsigned id)
     {
         out_.u16(id);
@@ -114,14 +115,33 @@ public:
         open_ = out_.size();
         return out_;
     }
-    void end() { out_.patchU16(open_ - 2, static_cast<unsigned>(out_.size() - open_)); }
+    void end()
+    {
+        const qsizetype length = out_.size() - open_;
+        if (length > kMaxRecordData) throw recordTooLong();
+        out_.patchU16(open_ - 2, static_cast<unsigned>(length));
+    }
+
+    // For records that decide their own cuts (strings must not be cut anywhere): the room
+    // left in the record begun last, where the stream is inside it (counting its header),
+    // and a CONTINUE record that goes on with it.
+    qsizetype room() const { return kMaxRecordData - (out_.size() - open_); }
+    qsizetype posInRecord() const { return out_.size() - open_ + 4; }
+    ByteWriter& record() { return out_; }
+    ByteWriter& goOn()
+    {
+        end();
+        return begin(rec::Continue);
+    }
 
     qsizetype pos() const { return out_.size(); }
+    QByteArrayView view() const { return out_.view(); }
     void patchU32(qsizetype at, std::uint32_t v) { out_.patchU32(at, v); }
     QByteArray take() { return out_.take(); }
     void reserve(qsizetype n) { out_.reserve(n); }
 
 private:
+    static FileFormatError recordTooLong();
     void header(unsigned id, qsizetype length);
     ByteWriter out_;
     qsizetype open_ = 0;

@@ -156,7 +156,7 @@ private:
             ByteReader in(r.data);
             switch (r.id) {
             case rec::Eof: return;
-            case 0x002F:
+            case rec::FilePass:
                 throw FileFormatError(QStringLiteral("The workbook is protected with a password and cannot be opened."));
             case rec::Font: readFont(in); break;
             case rec::Format: {
@@ -383,7 +383,7 @@ private:
             }
             if (depth > 1) continue;
             ByteReader in(r.data);
-            if (r.id != rec::String && r.id != rec::ShrFmla && r.id != 0x0221) stringTarget.reset();
+            if (r.id != rec::String && r.id != rec::ShrFmla && r.id != rec::Array) stringTarget.reset();
             readSheetRecord(r, in, d, stringTarget);
         }
         throw damaged(QStringLiteral("a sheet ends early"));
@@ -430,7 +430,7 @@ private:
             break;
         }
         case rec::Label:
-        case 0x00D6: { // LABEL, RSTRING
+        case rec::RString: { // the text of both; RSTRING's formatting runs are not kept
             const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
             putCell(d, row, col, Value::text(in.xlus()), xf);
             break;

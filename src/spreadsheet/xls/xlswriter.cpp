@@ -4,6 +4,7 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/compoundfile.h"
+#include "spreadsheet/xls/recordwriters.h"
 #include "spreadsheet/xls/records.h"
 #include "spreadsheet/xls/rk.h"
 #include "spreadsheet/xls/xlsstyle.h"
@@ -22,21 +23,11 @@ constexpr int kStyleXfCount = 15;      // XF 0 is the Normal style, 1-14 the oth
 constexpr unsigned kDefaultCellXf = 15; // the cell XF of the default format
 constexpr int kMaxXfCount = 4000;
 constexpr int kMaxTextLength = 32767;
-constexpr double kMaxRowHeightPoints = 409.5;
-
-QByteArray u16Data(unsigned v)
-{
-    ByteWriter w;
-    w.u16(v);
-    return w.bytes();
-}
-
-QByteArray f64Data(double v)
-{
-    ByteWriter w;
-    w.f64(v);
-    return w.bytes();
-}
+constexpr int kFontsBeforeOwn = 4;     // fonts 0-3 must exist; the file format has no font 4
+constexpr unsigned kFirstOwnFont = 5;
+constexpr unsigned kFirstUserFormat = 164;
+constexpr int kRowsPerBlock = 32;
+const QString kUserName = QStringLiteral("Brindlewick");
 
 // ---- styles ----------------------------------------------------------------------------
 
@@ -44,7 +35,7 @@ QByteArray f64Data(double v)
 // one cell XF whose parent is the Normal style.
 class StyleTable {
 public:
-    explicit StyleTable(const Workbook& book) : book_(book)
+    explicit StyleTable(const Workbook& book) : book_(book), xfOf_(book.formats().size(), 0)
     {
         use(kDefaultFormat);
         for (int i = 0; i < book.sheetCount(); ++i) collect(book.sheet(i));
@@ -53,28 +44,26 @@ public:
         }
     }
 
-    unsigned xfOf(FormatId id) const { return xfOf_.value(id, kDefaultCellXf); }
+    unsigned xfOf(FormatId id) const { return id < xfOf_.size() && xfOf_[id] ? xfOf_[id] : kDefaultCellXf; }
     // Counted on the same walk over the cells, for the shared string table.
     qsizetype textCells() const { return textCells_; }
 
-    void write(RecordStream& out) const
+    void writeFonts(RecordStream& out) const
     {
-        const FontSpec defaultFont;
-        for (int i = 0; i < 4; ++i) out.write(rec::Font, fontRecord(defaultFont));
-        for (const FontSpec& f : fonts_) out.write(rec::Font, fontRecord(f));
-        for (const auto& [index, code] : customFormats_) {
-            ByteWriter w;
-            w.u16(index);
-            w.xlus(code);
-            out.write(rec::Format, w);
+        for (int i = 0; i < kFontsBeforeOwn; ++i) writeFont(out, FontSpec{});
+        for (const FontSpec& f : fonts_) writeFont(out, f);
+    }
+    void writeFormats(RecordStream& out) const
+    {
+        for (const auto& [index, code] : customFormats_) writeFormat(out, index, code);
+    }
+    void writeXfs(RecordStream& out) const
+    {
+        for (int i = 0; i < kStyleXfCount; ++i) writeStyleXf(out, i == 0);
+        for (const FormatId id : xfFormats_) {
+            const CellFormat& f = book_.formats().get(id);
+            writeCellXf(out, f, fontIndexOf(f.font), formatIndexOf(f.numberFormat));
         }
-        for (int i = 0; i < kStyleXfCount; ++i) out.write(rec::Xf, styleXf(i));
-        for (const FormatId id : xfFormats_) out.write(rec::Xf, cellXf(book_.formats().get(id)));
-        ByteWriter normal;
-        normal.u16(0x8000); // built-in style, XF 0
-        normal.u8(0);       // Normal
-        normal.u8(0xFF);
-        out.write(rec::Style, normal);
     }
 
 private:
@@ -95,42 +84,28 @@ private:
 
     void use(FormatId id)
     {
-        if (xfOf_.contains(id)) return;
+        if (id < xfOf_.size() && xfOf_[id]) return;
         if (id >= book_.formats().size()) {
             throw FileFormatError(QStringLiteral("A cell refers to a format the workbook does not hold."));
         }
-        xfOf_.insert(id, static_cast<unsigned>(kStyleXfCount + xfFormats_.size()));
+        xfOf_[id] = static_cast<unsigned>(kStyleXfCount + xfFormats_.size());
         xfFormats_.push_back(id);
         const CellFormat& f = book_.formats().get(id);
-        fontIndex(f.font);
-        formatIndex(f.numberFormat);
+        if (f.font != FontSpec{} && std::find(fonts_.begin(), fonts_.end(), f.font) == fonts_.end()) {
+            fonts_.push_back(f.font);
+        }
+        if (!style::builtInFormatIndex(f.numberFormat) && formatIndexOf(f.numberFormat) == 0) {
+            customFormats_.emplace_back(static_cast<unsigned>(kFirstUserFormat + customFormats_.size()),
+                                        f.numberFormat.left(255));
+        }
     }
 
-    unsigned fontIndex(const FontSpec& f)
-    {
-        if (f == FontSpec{}) return 0;
-        const auto found = std::find(fonts_.begin(), fonts_.end(), f);
-        // Index 4 does not exist in the file format: the fifth font record is number 5.
-        if (found != fonts_.end()) return static_cast<unsigned>(found - fonts_.begin()) + 5;
-        fonts_.push_back(f);
-        return static_cast<unsigned>(fonts_.size()) + 4;
-    }
     unsigned fontIndexOf(const FontSpec& f) const
     {
         if (f == FontSpec{}) return 0;
-        return static_cast<unsigned>(std::find(fonts_.begin(), fonts_.end(), f) - fonts_.begin()) + 5;
+        return static_cast<unsigned>(std::find(fonts_.begin(), fonts_.end(), f) - fonts_.begin()) + kFirstOwnFont;
     }
 
-    unsigned formatIndex(const QString& code)
-    {
-        if (const auto builtIn = style::builtInFormatIndex(code)) return *builtIn;
-        for (const auto& [index, existing] : customFormats_) {
-            if (existing == code) return index;
-        }
-        const auto index = static_cast<unsigned>(164 + customFormats_.size());
-        customFormats_.emplace_back(index, code.left(255));
-        return index;
-    }
     unsigned formatIndexOf(const QString& code) const
     {
         if (const auto builtIn = style::builtInFormatIndex(code)) return *builtIn;
@@ -140,66 +115,12 @@ private:
         return 0;
     }
 
-    static QByteArray fontRecord(const FontSpec& f)
-    {
-        ByteWriter w;
-        w.u16(static_cast<unsigned>(std::clamp(std::lround(f.size * 20.0), 20L, 8191L)));
-        // Bit 0 repeats the weight; some readers take boldness from it alone.
-        w.u16((f.italic ? 0x0002 : 0) | (f.bold ? 0x0001 : 0));
-        w.u16(style::fontColor(f.colorIndex));
-        w.u16(f.bold ? 700 : 400);
-        w.u16(0); // no super- or subscript
-        w.u8(0);  // no underline
-        w.u8(2);  // Swiss family
-        w.u8(0);  // ANSI character set
-        w.u8(0);
-        w.sxlus(f.name.left(255));
-        return w.bytes();
-    }
-
-    static QByteArray styleXf(int index)
-    {
-        ByteWriter w;
-        w.u16(0);
-        w.u16(0);
-        w.u16(0xFFF5); // locked, style XF, no parent
-        w.u8(0x20);    // bottom aligned
-        w.u8(0);
-        w.u8(0);
-        w.u8(index == 0 ? 0x00 : 0xF4);
-        w.u32(0);
-        w.u32(0);
-        w.u16(style::kSystemText | (style::kSystemBackground << 7));
-        return w.bytes();
-    }
-
-    QByteArray cellXf(const CellFormat& f) const
-    {
-        ByteWriter w;
-        w.u16(fontIndexOf(f.font));
-        w.u16(formatIndexOf(f.numberFormat));
-        w.u16((f.locked ? 0x0001 : 0) | (f.formulaHidden ? 0x0002 : 0)); // parent: XF 0
-        w.u8(static_cast<unsigned>(f.hAlign) | (f.wrap ? 0x08 : 0) | (static_cast<unsigned>(f.vAlign) << 4));
-        w.u8(0);
-        w.u8(0);
-        w.u8(0xFC); // every attribute is this XF's own
-        auto line = [&](Edge e) { return style::borderLine(f.border(e).lineStyle); };
-        auto color = [&](Edge e) { return f.border(e).isDrawn() ? style::borderColor(f.border(e).colorIndex) : 0u; };
-        w.u32(line(Edge::Left) | (line(Edge::Right) << 4) | (line(Edge::Top) << 8) | (line(Edge::Bottom) << 12)
-              | (color(Edge::Left) << 16) | (color(Edge::Right) << 23));
-        const bool filled = f.fillColorIndex >= 1 && f.fillColorIndex <= 56;
-        w.u32(color(Edge::Top) | (color(Edge::Bottom) << 7) | (filled ? (1u << 26) : 0u));
-        const unsigned pattern = filled ? static_cast<unsigned>(f.fillColorIndex + 7) : style::kSystemText;
-        w.u16(pattern | (style::kSystemBackground << 7));
-        return w.bytes();
-    }
-
     const Workbook& book_;
     qsizetype textCells_ = 0;
     std::vector<FontSpec> fonts_;
     std::vector<std::pair<unsigned, QString>> customFormats_;
     std::vector<FormatId> xfFormats_;
-    QHash<FormatId, unsigned> xfOf_;
+    std::vector<unsigned> xfOf_; // by format id; 0 for a format no cell uses (XF 0 is a style XF)
 };
 
 // ---- shared strings --------------------------------------------------------------------
@@ -207,147 +128,68 @@ private:
 class SharedStrings {
 public:
     // Sized up front: growing the table would hash every string again.
-    explicit SharedStrings(qsizetype expected) { index_.reserve(expected); }
+    explicit SharedStrings(qsizetype expected)
+    {
+        std::size_t capacity = 64;
+        while (capacity < static_cast<std::size_t>(expected) * 2) capacity *= 2;
+        slots_.resize(capacity);
+        strings_.reserve(static_cast<std::size_t>(expected));
+    }
 
-    std::uint32_t add(const QString& s)
+    // The hash of a string about to be added, whose table slot is fetched meanwhile: the
+    // strings of a row are prepared before any is added, so their memory waits overlap.
+    std::uint32_t prepare(const QString& s) const
+    {
+        const auto hash = static_cast<std::uint32_t>(qHash(s));
+        prefetch(&slots_[hash & (slots_.size() - 1)]);
+        return hash;
+    }
+
+    std::uint32_t add(const QString& s) { return add(s, static_cast<std::uint32_t>(qHash(s))); }
+    std::uint32_t add(const QString& s, std::uint32_t hash)
     {
         ++uses_;
-        const auto found = index_.constFind(s);
-        if (found != index_.constEnd()) return found.value();
-        const auto i = static_cast<std::uint32_t>(strings_.size());
-        index_.insert(s, i);
-        strings_.push_back(s);
-        return i;
-    }
-
-    // SST with its CONTINUE records, then ExtSST. A string's header never stays apart from
-    // its first character, a CONTINUE that goes on with a string starts with a fresh
-    // flags byte, and a UTF-16 character is never cut.
-    void write(RecordStream& out) const
-    {
-        struct Bucket {
-            std::size_t piece;
-            qsizetype offset;
-        };
-        const auto count = static_cast<std::uint32_t>(strings_.size());
-        const unsigned dsst = std::max<unsigned>(count / 128 + 1, 8);
-        std::vector<Bucket> buckets;
-        std::vector<QByteArray> pieces(1);
-        ByteWriter head;
-        head.u32(uses_);
-        head.u32(count);
-        pieces.back() = head.bytes();
-        auto room = [&] { return kMaxRecordData - pieces.back().size(); };
-        auto put8 = [&](unsigned v) { pieces.back().append(static_cast<char>(v & 0xFF)); };
-
-        for (std::size_t i = 0; i < strings_.size(); ++i) {
-            const QString& s = strings_[i];
-            const bool wide = ByteWriter::needsUtf16(s);
-            const int unit = wide ? 2 : 1;
-            if (room() < 3 + (s.isEmpty() ? 0 : unit)) pieces.emplace_back();
-            if (i % dsst == 0) buckets.push_back({pieces.size() - 1, pieces.back().size()});
-            put8(static_cast<unsigned>(s.size()));
-            put8(static_cast<unsigned>(s.size()) >> 8);
-            put8(wide ? 1 : 0);
-            qsizetype done = 0;
-            while (done < s.size()) {
-                if (room() < unit) {
-                    pieces.emplace_back();
-                    put8(wide ? 1 : 0);
-                }
-                const qsizetype n = std::min<qsizetype>(s.size() - done, room() / unit);
-                appendChars(pieces.back(), QStringView(s).mid(done, n), wide);
-                done += n;
+        if ((strings_.size() + 1) * 2 > slots_.size()) grow();
+        for (std::size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& slot = slots_[i];
+            if (slot.index == kFree) {
+                slot = {hash, static_cast<std::uint32_t>(strings_.size())};
+                strings_.push_back(s);
+                return slot.index;
             }
+            if (slot.hash == hash && strings_[slot.index] == s) return slot.index;
         }
-
-        const qsizetype sstStart = out.pos();
-        out.writePieces(rec::Sst, pieces);
-
-        std::vector<qsizetype> pieceStart;
-        qsizetype at = sstStart;
-        for (const QByteArray& p : pieces) {
-            pieceStart.push_back(at);
-            at += 4 + p.size();
-        }
-        ByteWriter ext;
-        ext.u16(dsst);
-        for (const Bucket& b : buckets) {
-            ext.u32(static_cast<std::uint32_t>(pieceStart[b.piece] + 4 + b.offset));
-            ext.u16(static_cast<unsigned>(4 + b.offset));
-            ext.u16(0);
-        }
-        out.write(rec::ExtSst, ext);
     }
+
+    std::uint32_t uses() const { return uses_; }
+    const std::vector<QString>& strings() const { return strings_; }
 
 private:
-    static void appendChars(QByteArray& out, QStringView chars, bool wide)
+    // An open-addressing table of indexes into strings_, kept at most half full.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t index = kFree;
+    };
+    static constexpr std::uint32_t kFree = 0xFFFFFFFF;
+
+    void grow()
     {
-        const qsizetype at = out.size();
-        out.resize(at + chars.size() * (wide ? 2 : 1));
-        char* p = out.data() + at;
-        for (const QChar c : chars) {
-            *p++ = static_cast<char>(c.unicode() & 0xFF);
-            if (wide) *p++ = static_cast<char>(c.unicode() >> 8);
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& slot : old) {
+            if (slot.index == kFree) continue;
+            std::size_t i = slot.hash & (slots_.size() - 1);
+            while (slots_[i].index != kFree) i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = slot;
         }
     }
 
     std::vector<QString> strings_;
-    QHash<QString, std::uint32_t> index_;
+    std::vector<Slot> slots_;
     std::uint32_t uses_ = 0;
 };
 
 // ---- sheets ----------------------------------------------------------------------------
-
-QByteArray cachedResult(const Value& v)
-{
-    ByteWriter w;
-    auto special = [&](unsigned type, unsigned payload) {
-        w.u8(type);
-        w.u8(0);
-        w.u8(payload);
-        w.u8(0);
-        w.u16(0);
-        w.u16(0xFFFF);
-    };
-    switch (v.type()) {
-    case Value::Type::Number:
-        if (std::isfinite(v.asNumber())) w.f64(v.asNumber());
-        else special(2, static_cast<unsigned>(ErrorValue::Num));
-        break;
-    case Value::Type::Text: special(v.asText().isEmpty() ? 3 : 0, 0); break;
-    case Value::Type::Boolean: special(1, v.asBoolean() ? 1 : 0); break;
-    case Value::Type::Error: special(2, static_cast<unsigned>(v.asError())); break;
-    case Value::Type::Empty: special(3, 0); break;
-    }
-    return w.bytes();
-}
-
-// An XLUnicodeString cut into record-sized pieces; each piece after the first starts with
-// a flags byte of its own, and a UTF-16 character is never cut.
-std::vector<QByteArray> continuedString(const QString& s)
-{
-    const bool wide = ByteWriter::needsUtf16(s);
-    const qsizetype unit = wide ? 2 : 1;
-    ByteWriter first;
-    first.u16(static_cast<unsigned>(s.size()));
-    first.u8(wide ? 1 : 0);
-    std::vector<QByteArray> pieces{first.take()};
-    qsizetype done = 0;
-    while (done < s.size()) {
-        qsizetype room = kMaxRecordData - pieces.back().size();
-        if (room < unit) {
-            pieces.emplace_back(1, static_cast<char>(wide ? 1 : 0));
-            room = kMaxRecordData - 1;
-        }
-        const qsizetype n = std::min<qsizetype>(s.size() - done, room / unit);
-        ByteWriter chars;
-        chars.chars(QStringView(s).mid(done, n), wide);
-        pieces.back().append(chars.bytes());
-        done += n;
-    }
-    return pieces;
-}
 
 void checkText(const QString& s)
 {
@@ -356,105 +198,71 @@ void checkText(const QString& s)
     }
 }
 
+std::optional<std::uint32_t> rkOf(const Cell& cell)
+{
+    if (!cell.value.isNumber() || cell.hasFormula()) return std::nullopt;
+    return encodeRk(cell.value.asNumber());
+}
+
 class SheetWriter {
 public:
     SheetWriter(const Worksheet& sheet, bool active, const StyleTable& styles, SharedStrings& strings)
         : sheet_(sheet), active_(active), styles_(styles), strings_(strings)
     {
+        for (const auto& [r, row] : sheet_.rows()) rows_.emplace_back(r, &row);
     }
 
-    QByteArray write()
+    void write(RecordStream& out)
     {
-        RecordStream out;
-        writeBof(out, 0x0010);
-        writeCalcSettings(out);
-        writePageSetup(out);
-        writeColumns(out);
-        writeDimensions(out);
-        writeCells(out);
-        writeWindow(out);
-        writeMerges(out);
-        out.write(rec::Eof, QByteArray());
-        return out.take();
-    }
-
-    static void writeBof(RecordStream& out, unsigned type)
-    {
-        ByteWriter w;
-        w.u16(0x0600);
-        w.u16(type);
-        w.u16(0x0DBB); // build
-        w.u16(0x07CC); // year
-        w.u32(0);
-        w.u32(0x06);
-        out.write(rec::Bof, w);
+        const PageSetup& page = sheet_.pageSetup();
+        out.reserve(estimatedSize());
+        writeBof(out, Substream::Worksheet);
+        writeU16(out, rec::CalcMode, kCalcAutomatic);
+        writeU16(out, rec::CalcCount, kCalcIterations);
+        writeU16(out, rec::CalcRefMode, kRefModeA1);
+        writeFlag(out, rec::CalcIter, false);
+        writeF64(out, rec::CalcDelta, kCalcDelta);
+        writeFlag(out, rec::CalcSaveRecalc, true);
+        writeFlag(out, rec::PrintRowCol, false);
+        writeFlag(out, rec::PrintGrid, false);
+        writeFlag(out, rec::GridSet, true);
+        writeGuts(out);
+        writeDefaultRowHeight(out);
+        writeWsBool(out, !page.zoom.has_value());
+        writeEmpty(out, rec::Header);
+        writeEmpty(out, rec::Footer);
+        writeFlag(out, rec::HCenter, false);
+        writeFlag(out, rec::VCenter, false);
+        writeMargin(out, rec::LeftMargin, page.leftMargin);
+        writeMargin(out, rec::RightMargin, page.rightMargin);
+        writeMargin(out, rec::TopMargin, page.topMargin);
+        writeMargin(out, rec::BottomMargin, page.bottomMargin);
+        writeSetup(out, page);
+        writeU16(out, rec::DefColWidth, kDefColWidthChars);
+        for (const ColumnSpan& span : columnSpans()) writeColInfo(out, span);
+        writeDimensions(out, extent());
+        writeCellTable(out);
+        writeWindow2(out, sheet_.showGridlines(), active_);
+        writeSelection(out, sheet_.activeCell(), sheet_.selection());
+        writeMergeCells(out, sheet_.mergedRegions());
+        writeEof(out);
     }
 
 private:
-    void writeCalcSettings(RecordStream& out) const
+    // Enough for the cell table in one allocation: a ROW record per row, and at most
+    // a NUMBER record per cell.
+    qsizetype estimatedSize() const
     {
-        out.write(rec::CalcMode, u16Data(1));
-        out.write(rec::CalcCount, u16Data(100));
-        out.write(rec::CalcRefMode, u16Data(1));
-        out.write(rec::CalcIter, u16Data(0));
-        out.write(rec::CalcDelta, f64Data(0.001));
-        out.write(rec::CalcSaveRecalc, u16Data(1));
-        out.write(rec::PrintRowCol, u16Data(0));
-        out.write(rec::PrintGrid, u16Data(0));
-        out.write(rec::GridSet, u16Data(1));
-        ByteWriter guts;
-        guts.zeros(8);
-        out.write(rec::Guts, guts);
-        ByteWriter rowHeight;
-        rowHeight.u16(0);
-        rowHeight.u16(255);
-        out.write(rec::DefaultRowHeight, rowHeight);
-        const bool fit = !sheet_.pageSetup().zoom.has_value();
-        out.write(rec::WsBool, u16Data(0x04C1 | (fit ? 0x0100 : 0)));
-    }
-
-    void writePageSetup(RecordStream& out) const
-    {
-        const PageSetup& p = sheet_.pageSetup();
-        out.write(rec::Header, QByteArray());
-        out.write(rec::Footer, QByteArray());
-        out.write(rec::HCenter, u16Data(0));
-        out.write(rec::VCenter, u16Data(0));
-        out.write(rec::LeftMargin, f64Data(p.leftMargin / 72.0));
-        out.write(rec::RightMargin, f64Data(p.rightMargin / 72.0));
-        out.write(rec::TopMargin, f64Data(p.topMargin / 72.0));
-        out.write(rec::BottomMargin, f64Data(p.bottomMargin / 72.0));
-        ByteWriter w;
-        w.u16(static_cast<unsigned>(std::clamp(p.paperSize, 0, 0xFFFF)));
-        w.u16(static_cast<unsigned>(std::clamp(p.zoom.value_or(100), 10, 400)));
-        w.u16(1); // first page number
-        w.u16(static_cast<unsigned>(std::clamp(p.fitToPagesWide, 0, 0x7FFF)));
-        w.u16(static_cast<unsigned>(std::clamp(p.fitToPagesTall, 0, 0x7FFF)));
-        unsigned flags = p.orientation == PageSetup::kLandscape ? 0 : 0x0002;
-        if (p.printComments == PageSetup::kPrintInPlace) flags |= 0x0020;
-        if (p.printComments == PageSetup::kPrintSheetEnd) flags |= 0x0020 | 0x0200;
-        w.u16(flags);
-        w.u16(600);
-        w.u16(600);
-        w.f64(p.headerMargin / 72.0);
-        w.f64(p.footerMargin / 72.0);
-        w.u16(1);
-        out.write(rec::Setup, w);
+        qsizetype size = 4096;
+        for (const auto& [r, row] : rows_) size += 20 + 18 * static_cast<qsizetype>(row->cells.size());
+        return size;
     }
 
     // Column widths and formats. A sheet-wide default format reaches every column through
     // the column records, which is also how the reader finds it again.
-    void writeColumns(RecordStream& out) const
+    std::vector<ColumnSpan> columnSpans() const
     {
-        out.write(rec::DefColWidth, u16Data(8));
-        struct Span {
-            int first;
-            int last;
-            unsigned width;
-            unsigned xf;
-            unsigned flags;
-        };
-        std::vector<Span> spans;
+        std::vector<ColumnSpan> spans;
         const bool sheetDefault = sheet_.defaultFormat() != kDefaultFormat;
         for (int c = 0; c < kMaxColumns; ++c) {
             const auto found = sheet_.columns().find(c);
@@ -462,203 +270,123 @@ private:
             const bool hasWidth = info && info->width;
             const bool hasFormat = info && info->format;
             if (!hasWidth && !hasFormat && !sheetDefault) continue;
-            const double width = hasWidth ? *info->width : kDefaultColumnWidth;
-            const unsigned units = style::columnWidthUnits(width);
-            unsigned flags = hasWidth ? 0x0002 : 0; // user-set width
-            if (units == 0) flags |= 0x0001;         // hidden
-            const Span s{c, c, units, styles_.xfOf(hasFormat ? *info->format : sheet_.defaultFormat()), flags};
-            if (!spans.empty() && spans.back().last == c - 1 && spans.back().width == s.width
-                && spans.back().xf == s.xf && spans.back().flags == s.flags) {
-                spans.back().last = c;
+            const ColumnSpan s{c, c, style::columnWidthUnits(hasWidth ? *info->width : kDefaultColumnWidth),
+                               styles_.xfOf(hasFormat ? *info->format : sheet_.defaultFormat()), hasWidth};
+            ColumnSpan* last = spans.empty() ? nullptr : &spans.back();
+            if (last && last->last == c - 1 && last->width == s.width && last->xf == s.xf
+                && last->userWidth == s.userWidth) {
+                last->last = c;
             } else {
                 spans.push_back(s);
             }
         }
-        for (const Span& s : spans) {
-            ByteWriter w;
-            w.u16(static_cast<unsigned>(s.first));
-            w.u16(static_cast<unsigned>(s.last));
-            w.u16(s.width);
-            w.u16(s.xf);
-            w.u16(s.flags);
-            w.u16(0);
-            out.write(rec::ColInfo, w);
-        }
+        return spans;
     }
 
-    void writeDimensions(RecordStream& out) const
+    SheetExtent extent() const
     {
         int firstRow = -1;
         int lastRow = -1;
         int firstCol = kMaxColumns;
         int lastCol = -1;
-        for (const auto& [r, row] : sheet_.rows()) {
+        for (const auto& [r, row] : rows_) {
             if (firstRow < 0) firstRow = r;
             lastRow = r;
-            if (!row.cells.empty()) {
-                firstCol = std::min(firstCol, row.cells.begin()->first);
-                lastCol = std::max(lastCol, row.cells.rbegin()->first);
+            if (!row->cells.empty()) {
+                firstCol = std::min(firstCol, row->cells.begin()->first);
+                lastCol = std::max(lastCol, row->cells.rbegin()->first);
             }
         }
-        ByteWriter w;
-        w.u32(static_cast<std::uint32_t>(std::max(firstRow, 0)));
-        w.u32(static_cast<std::uint32_t>(lastRow + 1));
-        w.u16(static_cast<unsigned>(lastCol < 0 ? 0 : firstCol));
-        w.u16(static_cast<unsigned>(lastCol + 1));
-        w.u16(0);
-        out.write(rec::Dimensions, w);
-    }
-
-    void writeRowRecord(RecordStream& out, int r, const RowInfo& row) const
-    {
-        std::uint32_t flags = 0x0100;
-        unsigned twips = 255;
-        if (row.height) {
-            const double points = std::clamp(*row.height, 0.0, kMaxRowHeightPoints);
-            twips = static_cast<unsigned>(std::lround(points * 20.0));
-            flags |= 0x0040;
-            if (twips == 0) flags |= 0x0020;
-        }
-        if (row.format) flags |= 0x0080 | (std::uint32_t(styles_.xfOf(*row.format)) << 16);
-        ByteWriter& w = out.begin(rec::Row);
-        w.u16(static_cast<unsigned>(r));
-        w.u16(row.cells.empty() ? 0 : static_cast<unsigned>(row.cells.begin()->first));
-        w.u16(row.cells.empty() ? 0 : static_cast<unsigned>(row.cells.rbegin()->first + 1));
-        w.u16(twips);
-        w.u16(0);
-        w.u16(0);
-        w.u32(flags);
-        out.end();
+        return {std::max(firstRow, 0), lastRow + 1, lastCol < 0 ? 0 : firstCol, lastCol + 1};
     }
 
     // Rows go in blocks of 32: the block's row records, then its cells, as the
     // spreadsheet application lays them out.
-    void writeCells(RecordStream& out)
+    void writeCellTable(RecordStream& out)
     {
-        std::vector<std::pair<int, const RowInfo*>> rows;
-        for (const auto& [r, row] : sheet_.rows()) rows.emplace_back(r, &row);
-        for (std::size_t block = 0; block < rows.size(); block += 32) {
-            const std::size_t end = std::min(rows.size(), block + 32);
-            for (std::size_t i = block; i < end; ++i) writeRowRecord(out, rows[i].first, *rows[i].second);
+        const auto& rows = rows_;
+        for (std::size_t block = 0; block < rows.size(); block += kRowsPerBlock) {
+            const std::size_t end = std::min(rows.size(), block + kRowsPerBlock);
+            for (std::size_t i = block; i < end; ++i) {
+                const RowInfo& row = *rows[i].second;
+                writeRow(out, rows[i].first, row,
+                         row.format ? std::optional<unsigned>(styles_.xfOf(*row.format)) : std::nullopt);
+            }
             for (std::size_t i = block; i < end; ++i) writeRowCells(out, rows[i].first, *rows[i].second);
         }
     }
 
+    // Runs of two or more blank cells, or of numbers in RK form, in adjacent columns go
+    // into one MULBLANK or MULRK record.
     void writeRowCells(RecordStream& out, int r, const RowInfo& row)
     {
         const auto& cells = row.cells;
+        textHashes_.clear();
+        for (const auto& [c, cell] : cells) {
+            if (!cell.hasFormula() && cell.value.isText()) textHashes_.push_back(strings_.prepare(cell.value.asText()));
+        }
+        const std::uint32_t* nextHash = textHashes_.data();
         for (auto it = cells.begin(); it != cells.end();) {
             const int c = it->first;
             const Cell& cell = it->second;
-            if (!cell.hasFormula() && (cell.value.isEmpty() || rkOf(cell))) {
-                // A run of blank cells, or of numbers in RK form, in adjacent columns.
-                const bool blank = cell.value.isEmpty();
+            const bool blank = !cell.hasFormula() && cell.value.isEmpty();
+            if (blank || rkOf(cell)) {
                 auto runEnd = std::next(it);
                 int expect = c + 1;
-                while (runEnd != cells.end() && runEnd->first == expect && !runEnd->second.hasFormula()
-                       && (blank ? runEnd->second.value.isEmpty() : (rkOf(runEnd->second).has_value()))) {
+                while (runEnd != cells.end() && runEnd->first == expect
+                       && (blank ? !runEnd->second.hasFormula() && runEnd->second.value.isEmpty()
+                                 : rkOf(runEnd->second).has_value())) {
                     ++runEnd;
                     ++expect;
                 }
-                const auto count = std::distance(it, runEnd);
-                if (count >= 2) {
-                    writeRun(out, r, it, runEnd, blank);
+                if (std::distance(it, runEnd) >= 2) {
+                    if (blank) {
+                        xfs_.clear();
+                        for (auto i = it; i != runEnd; ++i) xfs_.push_back(styles_.xfOf(i->second.format));
+                        writeMulBlank(out, r, c, xfs_);
+                    } else {
+                        rks_.clear();
+                        for (auto i = it; i != runEnd; ++i) rks_.push_back({styles_.xfOf(i->second.format), *rkOf(i->second)});
+                        writeMulRk(out, r, c, rks_);
+                    }
                     it = runEnd;
                     continue;
                 }
             }
-            writeCell(out, r, c, cell);
+            const bool text = !cell.hasFormula() && cell.value.isText();
+            writeCell(out, {r, c, styles_.xfOf(cell.format)}, cell, text ? nextHash++ : nullptr);
             ++it;
         }
     }
 
-    static std::optional<std::uint32_t> rkOf(const Cell& cell)
+    // `textHash`, when given, is the prepared hash of the cell's text.
+    void writeCell(RecordStream& out, CellAt at, const Cell& cell, const std::uint32_t* textHash = nullptr)
     {
-        if (!cell.value.isNumber()) return std::nullopt;
-        return encodeRk(cell.value.asNumber());
-    }
-
-    template <typename It>
-    void writeRun(RecordStream& out, int r, It first, It last, bool blank) const
-    {
-        ByteWriter& w = out.begin(blank ? rec::MulBlank : rec::MulRk);
-        w.u16(static_cast<unsigned>(r));
-        w.u16(static_cast<unsigned>(first->first));
-        int lastCol = first->first;
-        for (It it = first; it != last; ++it) {
-            w.u16(styles_.xfOf(it->second.format));
-            if (!blank) w.u32(*rkOf(it->second));
-            lastCol = it->first;
-        }
-        w.u16(static_cast<unsigned>(lastCol));
-        out.end();
-    }
-
-    static void cellHeader(ByteWriter& w, int row, int col, unsigned xf)
-    {
-        w.u16(static_cast<unsigned>(row));
-        w.u16(static_cast<unsigned>(col));
-        w.u16(xf);
-    }
-
-    void writeCell(RecordStream& out, int r, int c, const Cell& cell)
-    {
-        const unsigned xf = styles_.xfOf(cell.format);
         if (cell.hasFormula()) {
-            writeFormula(out, r, c, cell, xf);
+            writeFormulaCell(out, at, cell);
             return;
         }
         switch (cell.value.type()) {
-        case Value::Type::Empty:
-            cellHeader(out.begin(rec::Blank), r, c, xf);
-            break;
+        case Value::Type::Empty: writeBlank(out, at); break;
         case Value::Type::Number: {
             const double v = cell.value.asNumber();
-            if (const auto rk = encodeRk(v)) {
-                ByteWriter& w = out.begin(rec::Rk);
-                cellHeader(w, r, c, xf);
-                w.u32(*rk);
-            } else if (std::isfinite(v)) {
-                ByteWriter& w = out.begin(rec::Number);
-                cellHeader(w, r, c, xf);
-                w.f64(v);
-            } else {
-                ByteWriter& w = out.begin(rec::BoolErr);
-                cellHeader(w, r, c, xf);
-                w.u8(static_cast<unsigned>(ErrorValue::Num));
-                w.u8(1);
-            }
+            if (const auto rk = encodeRk(v)) writeRk(out, at, *rk);
+            else if (std::isfinite(v)) writeNumber(out, at, v);
+            else writeBoolErr(out, at, Value::error(ErrorValue::Num));
             break;
         }
-        case Value::Type::Text: {
+        case Value::Type::Text:
             checkText(cell.value.asText());
-            const std::uint32_t index = strings_.add(cell.value.asText());
-            ByteWriter& w = out.begin(rec::LabelSst);
-            cellHeader(w, r, c, xf);
-            w.u32(index);
+            writeLabelSst(out, at, textHash ? strings_.add(cell.value.asText(), *textHash) : strings_.add(cell.value.asText()));
             break;
+        case Value::Type::Boolean:
+        case Value::Type::Error: writeBoolErr(out, at, cell.value); break;
         }
-        case Value::Type::Boolean: {
-            ByteWriter& w = out.begin(rec::BoolErr);
-            cellHeader(w, r, c, xf);
-            w.u8(cell.value.asBoolean() ? 1 : 0);
-            w.u8(0);
-            break;
-        }
-        case Value::Type::Error: {
-            ByteWriter& w = out.begin(rec::BoolErr);
-            cellHeader(w, r, c, xf);
-            w.u8(static_cast<unsigned>(cell.value.asError()));
-            w.u8(1);
-            break;
-        }
-        }
-        out.end();
     }
 
     // A formula the file format cannot hold is saved as its last result, which is what
     // the cell shows.
-    void writeFormula(RecordStream& out, int r, int c, const Cell& cell, unsigned xf)
+    void writeFormulaCell(RecordStream& out, CellAt at, const Cell& cell)
     {
         QByteArray tokens;
         try {
@@ -667,78 +395,13 @@ private:
             Cell constant;
             constant.value = cell.value;
             constant.format = cell.format;
-            writeCell(out, r, c, constant);
+            writeCell(out, at, constant);
             return;
         }
-        ByteWriter w;
-        cellHeader(w, r, c, xf);
-        w.raw(cachedResult(cell.value));
-        w.u16(0);
-        w.u32(0);
-        w.u16(static_cast<unsigned>(tokens.size()));
-        w.raw(tokens);
-        out.write(rec::Formula, w);
+        writeFormula(out, at, cell.value, tokens);
         if (cell.value.isText() && !cell.value.asText().isEmpty()) {
             checkText(cell.value.asText());
-            out.writePieces(rec::String, continuedString(cell.value.asText()));
-        }
-    }
-
-    void writeWindow(RecordStream& out) const
-    {
-        ByteWriter w;
-        unsigned flags = 0x0004 | 0x0010 | 0x0020 | 0x0080;
-        if (sheet_.showGridlines()) flags |= 0x0002;
-        if (active_) flags |= 0x0200 | 0x0400;
-        w.u16(flags);
-        w.u16(0);
-        w.u16(0);
-        w.u32(64);
-        w.u16(0);
-        w.u16(0);
-        w.u32(0);
-        out.write(rec::Window2, w);
-
-        const auto& ranges = sheet_.selection();
-        const std::size_t count = std::min<std::size_t>(ranges.size(), (kMaxRecordData - 9) / 6);
-        const CellAddress active = sheet_.activeCell();
-        std::size_t activeRef = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (ranges[i].contains(active)) {
-                activeRef = i;
-                break;
-            }
-        }
-        ByteWriter s;
-        s.u8(3);
-        s.u16(static_cast<unsigned>(active.row));
-        s.u16(static_cast<unsigned>(active.col));
-        s.u16(static_cast<unsigned>(activeRef));
-        s.u16(static_cast<unsigned>(count));
-        for (std::size_t i = 0; i < count; ++i) {
-            s.u16(static_cast<unsigned>(ranges[i].first.row));
-            s.u16(static_cast<unsigned>(ranges[i].last.row));
-            s.u8(static_cast<unsigned>(ranges[i].first.col));
-            s.u8(static_cast<unsigned>(ranges[i].last.col));
-        }
-        out.write(rec::Selection, s);
-    }
-
-    void writeMerges(RecordStream& out) const
-    {
-        const auto& merges = sheet_.mergedRegions();
-        constexpr std::size_t perRecord = 1026;
-        for (std::size_t at = 0; at < merges.size(); at += perRecord) {
-            const std::size_t end = std::min(merges.size(), at + perRecord);
-            ByteWriter w;
-            w.u16(static_cast<unsigned>(end - at));
-            for (std::size_t i = at; i < end; ++i) {
-                w.u16(static_cast<unsigned>(merges[i].first.row));
-                w.u16(static_cast<unsigned>(merges[i].last.row));
-                w.u16(static_cast<unsigned>(merges[i].first.col));
-                w.u16(static_cast<unsigned>(merges[i].last.col));
-            }
-            out.write(rec::MergeCells, w);
+            writeString(out, cell.value.asText());
         }
     }
 
@@ -746,91 +409,33 @@ private:
     bool active_;
     const StyleTable& styles_;
     SharedStrings& strings_;
+    std::vector<std::pair<int, const RowInfo*>> rows_;
+    std::vector<unsigned> xfs_;
+    std::vector<RkCell> rks_;
+    std::vector<std::uint32_t> textHashes_;
 };
 
 // ---- globals ---------------------------------------------------------------------------
 
-void writeGlobalsHead(RecordStream& out, const Workbook& book)
-{
-    SheetWriter::writeBof(out, 0x0005);
-    out.write(rec::InterfaceHdr, u16Data(0x04B0));
-    out.write(rec::Mms, u16Data(0));
-    out.write(rec::InterfaceEnd, QByteArray());
-    ByteWriter user;
-    user.xlus(QStringLiteral("Brindlewick"));
-    user.raw(QByteArray(112 - user.size(), ' '));
-    out.write(rec::WriteAccess, user);
-    out.write(rec::CodePage, u16Data(1200));
-    out.write(rec::Dsf, u16Data(0));
-    ByteWriter tabs;
-    for (int i = 0; i < book.sheetCount(); ++i) tabs.u16(static_cast<unsigned>(i + 1));
-    out.write(rec::RRTabId, tabs);
-    out.write(rec::BuiltInFnGroupCount, u16Data(0x000E));
-    out.write(rec::WinProtect, u16Data(0));
-    out.write(rec::Protect, u16Data(0));
-    out.write(rec::Password, u16Data(0));
-    out.write(rec::Prot4Rev, u16Data(0));
-    out.write(rec::Prot4RevPass, u16Data(0));
-    ByteWriter window;
-    window.u16(0x0168);
-    window.u16(0x001E);
-    window.u16(0x4000);
-    window.u16(0x2000);
-    window.u16(0x0038);
-    window.u16(static_cast<unsigned>(book.activeSheetIndex()));
-    window.u16(0);
-    window.u16(1);
-    window.u16(600);
-    out.write(rec::Window1, window);
-    out.write(rec::Backup, u16Data(0));
-    out.write(rec::HideObj, u16Data(0));
-    out.write(rec::Date1904, u16Data(0));
-    out.write(rec::CalcPrecision, u16Data(1));
-    out.write(rec::RefreshAll, u16Data(0));
-    out.write(rec::BookBool, u16Data(0));
-}
-
-// The print areas, as the built-in names the file format keeps them in.
+// The print areas, as the built-in names the file format keeps them in: a SUPBOOK of this
+// workbook, an EXTERNSHEET entry per area and a NAME per area.
 void writePrintAreas(RecordStream& out, const Workbook& book)
 {
-    std::vector<std::pair<int, CellRange>> areas;
+    std::vector<int> sheets;
+    std::vector<CellRange> ranges;
     for (int i = 0; i < book.sheetCount(); ++i) {
         const QString& text = book.sheet(i).pageSetup().printArea;
         if (text.isEmpty()) continue;
-        if (const auto range = parseA1Range(text)) areas.emplace_back(i, *range);
+        if (const auto range = parseA1Range(text)) {
+            sheets.push_back(i);
+            ranges.push_back(*range);
+        }
     }
-    if (areas.empty()) return;
-    ByteWriter supbook;
-    supbook.u16(static_cast<unsigned>(book.sheetCount()));
-    supbook.u16(0x0401); // this workbook
-    out.write(rec::SupBook, supbook);
-    ByteWriter extern_;
-    extern_.u16(static_cast<unsigned>(areas.size()));
-    for (const auto& [sheet, range] : areas) {
-        extern_.u16(0);
-        extern_.u16(static_cast<unsigned>(sheet));
-        extern_.u16(static_cast<unsigned>(sheet));
-    }
-    out.write(rec::ExternSheet, extern_);
-    for (std::size_t i = 0; i < areas.size(); ++i) {
-        const auto& [sheet, range] = areas[i];
-        ByteWriter name;
-        name.u16(0x0020); // built-in name
-        name.u8(0);
-        name.u8(1);
-        name.u16(11);
-        name.u16(0);
-        name.u16(static_cast<unsigned>(sheet + 1));
-        name.u32(0);
-        name.u8(0);
-        name.u8(0x06); // Print_Area
-        name.u8(0x3B);
-        name.u16(static_cast<unsigned>(i));
-        name.u16(static_cast<unsigned>(range.first.row));
-        name.u16(static_cast<unsigned>(range.last.row));
-        name.u16(static_cast<unsigned>(range.first.col));
-        name.u16(static_cast<unsigned>(range.last.col));
-        out.write(rec::Name, name);
+    if (sheets.empty()) return;
+    writeSupBook(out, book.sheetCount());
+    writeExternSheet(out, sheets);
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        writePrintAreaName(out, sheets[i], static_cast<unsigned>(i), ranges[i]);
     }
 }
 
@@ -845,41 +450,56 @@ QByteArray writeWorkbook(const Workbook& book)
     SharedStrings strings(styles.textCells());
 
     // Sheets first: their cells fill the shared string table that the globals hold.
-    std::vector<QByteArray> sheets;
+    std::vector<RecordStream> sheets(static_cast<std::size_t>(book.sheetCount()));
     for (int i = 0; i < book.sheetCount(); ++i) {
-        sheets.push_back(SheetWriter(book.sheet(i), i == book.activeSheetIndex(), styles, strings).write());
+        SheetWriter(book.sheet(i), i == book.activeSheetIndex(), styles, strings).write(sheets[static_cast<std::size_t>(i)]);
     }
 
-    RecordStream globals;
-    writeGlobalsHead(globals, book);
-    styles.write(globals);
-    globals.write(rec::UsesElfs, u16Data(0));
+    RecordStream g;
+    qsizetype textBytes = 0;
+    for (const QString& s : strings.strings()) textBytes += 3 + s.size();
+    g.reserve(65536 + textBytes + textBytes / kMaxRecordData * 5);
+    writeBof(g, Substream::Globals);
+    writeU16(g, rec::InterfaceHdr, kCodePageUtf16);
+    writeU16(g, rec::Mms, 0);
+    writeEmpty(g, rec::InterfaceEnd);
+    writeWriteAccess(g, kUserName);
+    writeU16(g, rec::CodePage, kCodePageUtf16);
+    writeFlag(g, rec::Dsf, false);
+    writeRRTabId(g, book.sheetCount());
+    writeU16(g, rec::BuiltInFnGroupCount, kBuiltInFnGroups);
+    writeFlag(g, rec::WinProtect, false);
+    writeFlag(g, rec::Protect, false);
+    writeU16(g, rec::Password, 0);
+    writeFlag(g, rec::Prot4Rev, false);
+    writeU16(g, rec::Prot4RevPass, 0);
+    writeWindow1(g, book.activeSheetIndex());
+    writeFlag(g, rec::Backup, false);
+    writeU16(g, rec::HideObj, 0); // show objects
+    writeFlag(g, rec::Date1904, false);
+    writeFlag(g, rec::CalcPrecision, true);
+    writeFlag(g, rec::RefreshAll, false);
+    writeFlag(g, rec::BookBool, false);
+    styles.writeFonts(g);
+    styles.writeFormats(g);
+    styles.writeXfs(g);
+    writeNormalStyle(g);
+    writeFlag(g, rec::UsesElfs, false);
     std::vector<qsizetype> offsetFields;
-    for (int i = 0; i < book.sheetCount(); ++i) {
-        ByteWriter w;
-        w.u32(0);
-        w.u8(0); // visible
-        w.u8(0); // worksheet
-        w.sxlus(book.sheet(i).name().left(31));
-        offsetFields.push_back(globals.pos() + 4);
-        globals.write(rec::BoundSheet, w);
-    }
-    ByteWriter country;
-    country.u16(1);
-    country.u16(1);
-    globals.write(rec::Country, country);
-    writePrintAreas(globals, book);
-    strings.write(globals);
-    globals.write(rec::Eof, QByteArray());
+    for (int i = 0; i < book.sheetCount(); ++i) offsetFields.push_back(writeBoundSheet(g, book.sheet(i).name()));
+    writeCountry(g);
+    writePrintAreas(g, book);
+    writeExtSst(g, writeSst(g, strings.uses(), strings.strings()));
+    writeEof(g);
 
-    qsizetype offset = globals.pos();
+    qsizetype offset = g.pos();
+    std::vector<QByteArrayView> parts{g.view()};
     for (std::size_t i = 0; i < sheets.size(); ++i) {
-        globals.patchU32(offsetFields[i], static_cast<std::uint32_t>(offset));
-        offset += sheets[i].size();
+        g.patchU32(offsetFields[i], static_cast<std::uint32_t>(offset));
+        offset += sheets[i].pos();
+        parts.push_back(sheets[i].view());
     }
-    QByteArray stream = globals.take();
-    for (const QByteArray& s : sheets) stream += s;
-    return writeCompoundFile(stream);
+    return writeCompoundFile(parts);
 }
 
 void saveWorkbook(const Workbook& book, const QString& path)

@@ -15,6 +15,8 @@
 namespace bw::ss::entry {
 namespace {
 
+using formula::enterR1C1;
+
 QString q(const char* s) { return QString::fromUtf8(s); }
 Value num(double v) { return Value::number(v); }
 Value txt(const char* v) { return Value::text(q(v)); }

@@ -65,6 +65,15 @@ TEST(XlsRecords, RecordCutShortByTheEndIsAnError)
     EXPECT_THROW(reader.next(r), FileFormatError);
 }
 
+TEST(XlsRecords, RecordWrittenInPlaceMustFitOneRecord)
+{
+    RecordStream out;
+    out.begin(0x1234).zeros(kMaxRecordData);
+    EXPECT_NO_THROW(out.end());
+    out.begin(0x1234).zeros(kMaxRecordData + 1);
+    EXPECT_THROW(out.end(), FileFormatError);
+}
+
 TEST(XlsRk, NumbersUseTheRkFormOnlyWhenItIsExact)
 {
     const std::vector<std::pair<double, bool>> cases = {

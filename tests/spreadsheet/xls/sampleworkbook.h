@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spreadsheet/formula/ast.h"
+#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/workbook.h"
 
 #include <memory>
