@@ -2,8 +2,6 @@
 
 #include "spreadsheet/entry/localedate.h"
 #include "spreadsheet/entry/localenumber.h"
-#include "spreadsheet/model/cellref.h"
-#include "spreadsheet/numfmt/calendar.h"
 #include "spreadsheet/numfmt/numfmt.h"
 
 #include <QDate>
