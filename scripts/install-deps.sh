@@ -9,7 +9,7 @@ mode="${1:-test}"
 
 run_pkgs=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libgsf-1-dev
+  qt6-base-dev libgl-dev libgsf-1-dev libxlsxwriter-dev
   fonts-liberation
 )
 test_pkgs=(
