@@ -74,6 +74,13 @@ QByteArray number(double v)
     return QByteArray::number(v, 'g', QLocale::FloatingPointShortest);
 }
 
+// The library writes numbers with 16 significant digits, which do not bring every double
+// back; those few are written by us, with as many digits as they need.
+bool libraryKeeps(double v)
+{
+    return QByteArray::number(v, 'g', 16).toDouble() == v;
+}
+
 QByteArray sqref(const CellRange& r)
 {
     // Whole rows and columns of the model's grid are whole rows and columns here too.
@@ -123,7 +130,8 @@ std::uint8_t vertical(VAlign a)
 // What the library cannot say about one sheet, put right in the sheet's XML afterwards.
 struct SheetFixes {
     // Cells the library wrote as formatted blanks ("<c r=.. s=../>"), with what replaces
-    // the closing "/>": error constants, and formulas with a boolean or error result.
+    // the closing "/>": error constants, empty texts, numbers of 17 digits, and formulas
+    // with a boolean or error result or such a number.
     std::vector<std::pair<CellAddress, QByteArray>> cells;
     // The library refuses header and footer margins of 0, so the whole element is ours.
     QByteArray pageMargins;
@@ -383,17 +391,14 @@ private:
             fixes.cells.emplace_back(a, tail);
         };
         const Value& v = cell.value;
-        const QByteArray nonFinite = " t=\"e\"><v>#NUM!</v></c>";
         if (cell.hasFormula()) {
             const QString text = formula::toA1(*cell.formula, a);
             const QByteArray f = "<f>" + xmlText(text) + "</f>";
             switch (v.type()) {
             case Value::Type::Number:
-                if (std::isfinite(v.asNumber())) {
-                    check(worksheet_write_formula_num(ws, row, col, text.toUtf8().constData(), fmt, v.asNumber()));
-                } else {
-                    mend(" t=\"e\">" + f + "<v>#NUM!</v></c>");
-                }
+                if (!std::isfinite(v.asNumber())) mend(" t=\"e\">" + f + "<v>#NUM!</v></c>");
+                else if (!libraryKeeps(v.asNumber())) mend(">" + f + "<v>" + number(v.asNumber()) + "</v></c>");
+                else check(worksheet_write_formula_num(ws, row, col, text.toUtf8().constData(), fmt, v.asNumber()));
                 break;
             case Value::Type::Text:
                 checkText(v.asText());
@@ -414,8 +419,9 @@ private:
         switch (v.type()) {
         case Value::Type::Empty: check(worksheet_write_blank(ws, row, col, fmt)); break;
         case Value::Type::Number:
-            if (std::isfinite(v.asNumber())) check(worksheet_write_number(ws, row, col, v.asNumber(), fmt));
-            else mend(nonFinite);
+            if (!std::isfinite(v.asNumber())) mend(" t=\"e\"><v>#NUM!</v></c>");
+            else if (!libraryKeeps(v.asNumber())) mend("><v>" + number(v.asNumber()) + "</v></c>");
+            else check(worksheet_write_number(ws, row, col, v.asNumber(), fmt));
             break;
         case Value::Type::Text:
             checkText(v.asText());

@@ -60,6 +60,8 @@ const FixCase kFixCases[] = {
     {"NonFiniteNumberIsNumError",
      [](Worksheet& s) { s.setValue({0, 0}, Value::number(std::numeric_limits<double>::infinity())); },
      "t=\"e\"><v>#NUM!</v></c>"},
+    {"NumberOfSeventeenDigits", [](Worksheet& s) { putFormula(s, {0, 0}, "0.1+0.2", Value::number(0.1 + 0.2)); },
+     "<c r=\"A1\" s=\"1\"><f>0.1+0.2</f><v>0.30000000000000004</v></c>"},
     {"EmptyText", [](Worksheet& s) { s.setValue({0, 1}, Value::text(QString())); },
      "<c r=\"B1\" s=\"1\" t=\"inlineStr\"><is><t></t></is></c>"},
     {"BooleanResult", [](Worksheet& s) { putFormula(s, {3, 0}, "B1>1", Value::boolean(true)); },
