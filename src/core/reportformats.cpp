@@ -1,6 +1,7 @@
 #include "core/reportformats.h"
 
 #include "platform/filecopy.h"
+#include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/xlsx.h"
 
