@@ -9,7 +9,7 @@ mode="${1:-test}"
 
 run_pkgs=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libgsf-1-dev zlib1g-dev
+  qt6-base-dev libgl-dev libgsf-1-dev zlib1g-dev libxlsxwriter-dev
   fonts-liberation
   libqt6svg6
 )

@@ -1,6 +1,9 @@
 #include "core/reportformats.h"
 
 #include "platform/filecopy.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/xls.h"
+#include "spreadsheet/xlsx/xlsx.h"
 
 #include <QFileInfo>
 
@@ -12,6 +15,7 @@ const QList<ReportFormatInfo>& reportFormats()
 {
     static const QList<ReportFormatInfo> formats{
         {ReportFormat::Xls, QStringLiteral("Excel Files (*.xls)"), QStringLiteral("xls")},
+        {ReportFormat::Xlsx, QStringLiteral("Excel Workbook (*.xlsx)"), QStringLiteral("xlsx")},
     };
     return formats;
 }
@@ -46,6 +50,9 @@ void writeReportFile(const QString& workbookXls, const QString& target, ReportFo
         copyFileReplacing(workbookXls, target);
         return;
     case ReportFormat::Xlsx:
+        // The same workbook as the engine reads it back, formulas with their results.
+        ss::xlsx::saveWorkbook(*ss::xls::loadWorkbook(workbookXls), target);
+        return;
     case ReportFormat::Pdf:
         break;
     }

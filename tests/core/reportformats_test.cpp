@@ -1,5 +1,8 @@
 #include "core/reportformats.h"
 
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/xls.h"
+#include "spreadsheet/xlsx/package.h"
 #include "support/testfiles.h"
 
 #include <QDir>
@@ -13,6 +16,7 @@ namespace bw {
 namespace {
 
 const QString kXls = QStringLiteral("Excel Files (*.xls)");
+const QString kXlsx = QStringLiteral("Excel Workbook (*.xlsx)");
 
 TEST(ReportFormats, TheDialogOffersTheWorkbookFirst)
 {
@@ -48,6 +52,15 @@ TEST(ReportFormats, ANameWithoutOurSuffixGetsTheChosenFiltersOne)
                 << c.typed << " with " << filter.toStdString();
         }
     }
+    const PathCase workbookCases[] = {
+        {"/home/ann/claim", "/home/ann/claim.xlsx"},
+        {"/home/ann/claim.xls", "/home/ann/claim.xls"},
+        {"/home/ann/CLAIM.XLSX", "/home/ann/CLAIM.XLSX"},
+    };
+    for (const PathCase& c : workbookCases) {
+        EXPECT_EQ(reportPathFor(QString::fromUtf8(c.typed), kXlsx), QString::fromUtf8(c.written)) << c.typed;
+    }
+    EXPECT_EQ(reportFormats().at(1).filter, kXlsx) << "the .xlsx is offered right after the .xls";
     EXPECT_EQ(reportFormatOfPath(QStringLiteral("/home/ann/claim")), std::nullopt);
     EXPECT_EQ(reportFormatOfPath(QStringLiteral("/home/ann.xls/claim")), std::nullopt);
 }
@@ -65,6 +78,29 @@ TEST(ReportFormats, TheWorkbookIsWrittenAsItIs)
     EXPECT_THROW(writeReportFile(QDir(folder.path()).filePath(QStringLiteral("gone.xls")), target, ReportFormat::Xls),
                  std::runtime_error);
     EXPECT_EQ(test::readAll(target), test::readAll(workbook));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(ReportFormats, TheXlsxIsTheWorkbookAsTheEngineReadsIt)
+{
+    QTemporaryDir folder;
+    const QString workbook = QDir(folder.path()).filePath(QStringLiteral("kervan11111111.xls"));
+    const QString target = QDir(folder.path()).filePath(QStringLiteral("saved.XLSX"));
+    ss::Workbook book;
+    book.addSheet(QStringLiteral("Report")).setValue({0, 0}, ss::Value::text(QStringLiteral("Mileage ü")));
+    ss::xls::saveWorkbook(book, workbook);
+    test::writeFile(target, "an older report");
+    writeReportFile(workbook, target, *reportFormatOfPath(target));
+    QByteArray strings;
+    for (const ss::xlsx::PackagePart& part : ss::xlsx::readPackage(test::readAll(target))) {
+        if (part.name == QLatin1String("xl/sharedStrings.xml")) strings = part.data;
+    }
+    EXPECT_TRUE(strings.contains("Mileage ü")) << strings.toStdString();
+
+    const QByteArray saved = test::readAll(target);
+    test::writeFile(workbook, "not a workbook");
+    EXPECT_THROW(writeReportFile(workbook, target, ReportFormat::Xlsx), std::runtime_error);
+    EXPECT_EQ(test::readAll(target), saved);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 

@@ -1,11 +1,15 @@
-// Writes the workbooks the interop checks hand to programs we did not write, and reads
-// back the ones those programs wrote, printing their cells for the checks to compare.
+// Writes the workbooks the interop checks hand to programs we did not write (each as
+// .xls and .xlsx), and reads back the ones those programs wrote, printing their cells for
+// the checks to compare. `xlsx` reopens an .xls with the engine and writes it as .xlsx,
+// as the program does when the report is saved as a workbook of that kind.
 //   xls_interop_writer write <folder>
 //   xls_interop_writer dump <file.xls>
+//   xls_interop_writer xlsx <file.xls> <file.xlsx>
 #include "sampleworkbook.h"
 
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/xls/xls.h"
+#include "spreadsheet/xlsx/xlsx.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,6 +77,7 @@ int write(const QString& folder)
     for (const Item& item : items) {
         const QString base = QDir(folder).filePath(QString::fromLatin1(item.name));
         xls::saveWorkbook(*item.book, base + QStringLiteral(".xls"));
+        xlsx::saveWorkbook(*item.book, base + QStringLiteral(".xlsx"));
         QFile json(base + QStringLiteral(".json"));
         if (!json.open(QIODevice::WriteOnly)) return 1;
         json.write(QJsonDocument(bookJson(*item.book)).toJson());
@@ -96,10 +101,14 @@ int main(int argc, char** argv)
     try {
         if (args.size() == 3 && args[1] == QLatin1String("write")) return write(args[2]);
         if (args.size() == 3 && args[1] == QLatin1String("dump")) return dump(args[2]);
+        if (args.size() == 4 && args[1] == QLatin1String("xlsx")) {
+            xlsx::saveWorkbook(*xls::loadWorkbook(args[2]), args[3]);
+            return 0;
+        }
     } catch (const SpreadsheetError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    std::fputs("usage: xls_interop_writer write <folder> | dump <file.xls>\n", stderr);
+    std::fputs("usage: xls_interop_writer write <folder> | dump <file.xls> | xlsx <file.xls> <file.xlsx>\n", stderr);
     return 2;
 }

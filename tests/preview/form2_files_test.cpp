@@ -3,11 +3,16 @@
 #include "platform/filecopy.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/xls.h"
+#include "spreadsheet/xlsx/package.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+
+#include <algorithm>
 
 #include "support/testfiles.h"
 
@@ -61,7 +66,8 @@ TEST_F(Form2Files, SavesExactCopiesUnderTheChosenNames)
     ASSERT_EQ(platform.dialogs.saveRequests().size(), 2);
     const Dialogs::SaveFile& request = platform.dialogs.saveRequests().first();
     EXPECT_EQ(request.title, QStringLiteral("Save File"));
-    EXPECT_EQ(request.filters, QStringList{QStringLiteral("Excel Files (*.xls)")});
+    EXPECT_EQ(request.filters,
+              QStringList({QStringLiteral("Excel Files (*.xls)"), QStringLiteral("Excel Workbook (*.xlsx)")}));
     EXPECT_TRUE(request.fileName.isEmpty());
 
     EXPECT_EQ(readAll(first), workbookBytes);
@@ -152,6 +158,36 @@ TEST_F(Form2Files, FailedCopyKeepsTheOldFileAndIsReportedInsteadOfDone)
         QLatin1String(ErrorLocation::Form2_PushButton6_Click) + QStringLiteral("at line 130")))
         << messages().at(1).text.toStdString();
     EXPECT_EQ(QDir(target()).entryList(QDir::Files), QStringList{QStringLiteral("old.xls")});
+}
+
+TEST_F(Form2Files, SavesTheWorkbookAsXlsxByFilterOrTypedSuffix)
+{
+    // The fake workbook's bytes are no workbook the engine can read.
+    platform.dialogs.chooseNextFile(target(QStringLiteral("broken")), QStringLiteral("Excel Workbook (*.xlsx)"));
+    save();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().at(0).text.contains(QStringLiteral("at line 130")));
+    EXPECT_TRUE(QDir(target()).isEmpty());
+
+    ss::Workbook book;
+    book.addSheet(QStringLiteral("Report")).setValue({0, 0}, ss::Value::text(QStringLiteral("Mileage")));
+    ss::xls::saveWorkbook(book, workbook);
+    platform.dialogs.chooseNextFile(target(QStringLiteral("claim")), QStringLiteral("Excel Workbook (*.xlsx)"));
+    save();
+    platform.dialogs.chooseNextFile(target(QStringLiteral("Upper.XLSX")), QStringLiteral("Excel Files (*.xls)"));
+    save();
+    ASSERT_EQ(messages().size(), 3);
+    expectDone(messages().at(1));
+    expectDone(messages().at(2));
+    QStringList written = QDir(target()).entryList(QDir::Files);
+    written.sort();
+    EXPECT_EQ(written, QStringList({QStringLiteral("Upper.XLSX"), QStringLiteral("claim.xlsx")}));
+    for (const QString& name : {QStringLiteral("claim.xlsx"), QStringLiteral("Upper.XLSX")}) {
+        const auto parts = ss::xlsx::readPackage(readAll(target(name)));
+        EXPECT_TRUE(std::any_of(parts.begin(), parts.end(), [](const ss::xlsx::PackagePart& p) {
+            return p.name == QLatin1String("xl/sharedStrings.xml") && p.data.contains("Mileage");
+        })) << name.toStdString();
+    }
 }
 
 TEST_F(Form2Files, CopyThatCannotBeWrittenLeavesNothingBehind)

@@ -12,6 +12,7 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/xls/xls.h"
+#include "spreadsheet/xlsx/package.h"
 #include "support/fakeplatform.h"
 #include "support/ssprint.h"
 
@@ -130,6 +131,20 @@ TEST_F(ReportToolTest, SampleGivesTheFinishedSheet)
 
     EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
     EXPECT_FALSE(QFile::exists(platform.settingsFile())) << "the sample leaves the store alone";
+}
+
+TEST_F(ReportToolTest, AnOutputEndingInXlsxGetsTheWorkbookOfThatKind)
+{
+    for (const char* name : {"sample.xlsx", "SAMPLE2.XlsX"}) {
+        const QString output = file(QString::fromLatin1(name));
+        ASSERT_EQ(tool({QStringLiteral("--sample"), output}), 0) << err.toStdString();
+        QByteArray sheet;
+        for (const ss::xlsx::PackagePart& part : ss::xlsx::readPackage(bytesOf(output))) {
+            if (part.name == QLatin1String("xl/worksheets/sheet1.xml")) sheet = part.data;
+        }
+        EXPECT_TRUE(sheet.contains("<f>SUM(H9:H38)</f><v>13.75</v>")) << name << " holds no cached total";
+    }
+    EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(ReportToolTest, TwoRunsGiveIdenticalBytes)

@@ -98,7 +98,7 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--picture FILE.bmp|FILE.png] OUTPUT.xls")
+    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx")
         .arg(QLatin1String(kProgram));
 }
 
@@ -108,7 +108,8 @@ QString helpText()
 
 Makes the mileage report that "Start Creating Template" makes, without a window, and
 writes its workbook to OUTPUT.xls: byte for byte the file that saving the report from
-the preview window writes.
+the preview window writes. An OUTPUT ending in .xlsx (in any letter case) gets the same
+workbook as an Excel Workbook (.xlsx).
 
 The employee entries, the period and the trips are read from the program's settings
 store as the program reads them when it starts (the INI file Varnholt/Brindlewick.ini
