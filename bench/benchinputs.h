@@ -1,3 +1,4 @@
+// Report inputs of a generated log of any length, shared by the report benchmarks.
 #pragma once
 
 // Report inputs of a generated log of any length, shared by the report benchmarks.

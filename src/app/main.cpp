@@ -1,3 +1,4 @@
+// The desktop program's entry point: start-up, the two windows and ending the session.
 #include "platform/appidentity.h"
 #include "platform/terminationsignals.h"
 #include "shell/programwindows.h"

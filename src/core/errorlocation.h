@@ -1,3 +1,4 @@
+// The locations the error report names for each trapped procedure.
 #pragma once
 
 // Where a trapped procedure failed, as the error report names it: "in ", the project

@@ -1,3 +1,4 @@
+// The error report: its text and the warning box that shows it.
 #include "core/errorreport.h"
 
 #include "platform/dialogs.h"

@@ -1,3 +1,4 @@
+// The error report shown when a step fails: its text and the box that shows it.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The shared procedures of the windows: files, look, the application title, the home page.
 #include "core/mainmodule.h"
 
 #include "platform/clock.h"

@@ -1,3 +1,4 @@
+// The shared procedures of the windows ("Main" module) and the program's fixed names.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The kinds of file a report can be saved as, and the kind a path names.
 #include "core/reportformats.h"
 
 #include "platform/filecopy.h"

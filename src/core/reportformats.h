@@ -1,3 +1,4 @@
+// The kinds of file a report can be saved as, with their dialog filters and suffixes.
 #pragma once
 
 #include <QList>

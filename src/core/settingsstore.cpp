@@ -1,3 +1,4 @@
+// The per-user settings store: where it lives and how values are read and saved.
 #include "core/settingsstore.h"
 
 #include "platform/platform.h"

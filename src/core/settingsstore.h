@@ -1,3 +1,4 @@
+// The per-user store of string values the program keeps between runs.
 #pragma once
 
 #include <QHash>

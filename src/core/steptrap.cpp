@@ -1,3 +1,4 @@
+// Trapped procedures: describing a failure and reporting it with its step's label.
 #include "core/steptrap.h"
 
 #include "core/errorreport.h"

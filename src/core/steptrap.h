@@ -1,3 +1,4 @@
+// Runs the labelled steps of a trapped procedure, reporting each step that fails.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The in-memory trip table: its eight fields, rows, cursor and bookmarks.
 #include "logtable/logtable.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The in-memory table of trips behind the grid, with its cursor and bookmarks.
 #pragma once
 
 #include <QString>

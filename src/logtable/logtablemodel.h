@@ -1,3 +1,4 @@
+// The trip grid's model over the LogTable, keeping grid row and table cursor in step.
 #pragma once
 
 #include <QAbstractTableModel>

@@ -1,3 +1,4 @@
+// Building, restoring, binding and saving the trip table through the settings store.
 #include "logtable/logtablestore.h"
 
 #include "logtable/logtable.h"

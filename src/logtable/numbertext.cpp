@@ -1,3 +1,4 @@
+// Number texts of the trip rows: reading the leading number, rounding, stored form.
 #include "logtable/numbertext.h"
 
 #include "logtable/logtable.h"

@@ -1,3 +1,4 @@
+// Number texts of the trip rows: the leading number, half-even rounding, the stored form.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The sample entries and trips that "Load Sample/Example Data" puts in the main window.
 #include "logtable/sampledata.h"
 
 #include "platform/datetext.h"

@@ -1,3 +1,4 @@
+// The sample entries and trips that "Load Sample/Example Data" puts in the main window.
 #pragma once
 
 #include <QDate>

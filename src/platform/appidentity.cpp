@@ -1,3 +1,4 @@
+// The program's identity on a desktop: version, desktop file name and icon.
 #include "platform/appidentity.h"
 
 #include "bw_version.h"

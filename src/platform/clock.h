@@ -1,3 +1,4 @@
+// The clock seam: the current date and time, replaceable in tests.
 #pragma once
 
 #include <QDate>

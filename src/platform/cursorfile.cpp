@@ -1,3 +1,4 @@
+// Reading a Windows cursor file (.cur) into a pointer with its hot spot.
 #include "platform/cursorfile.h"
 
 #include <QFile>

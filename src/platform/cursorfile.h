@@ -1,3 +1,4 @@
+// Loads a Windows cursor file (.cur) as a mouse pointer.
 #pragma once
 
 #include <QCursor>

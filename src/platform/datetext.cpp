@@ -1,3 +1,4 @@
+// Dates as text in the user's locale, with four-digit years, both ways.
 #include "platform/datetext.h"
 
 #include "platform/clock.h"

@@ -1,3 +1,4 @@
+// Dates as text in the user's locale, with four-digit years, both ways.
 #pragma once
 
 #include <QDate>

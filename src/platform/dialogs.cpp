@@ -1,3 +1,4 @@
+// The Qt implementation of the Dialogs seam: message boxes, file and print dialogs.
 #include "platform/dialogs.h"
 
 #include <QApplication>

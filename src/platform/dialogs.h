@@ -1,3 +1,4 @@
+// The Dialogs seam every message box and file or print dialog goes through.
 #pragma once
 
 #include <QString>

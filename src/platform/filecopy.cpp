@@ -1,3 +1,4 @@
+// Copying a file whole over another, or leaving the target as it was.
 #include "platform/filecopy.h"
 
 #include <QFile>

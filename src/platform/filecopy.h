@@ -1,3 +1,4 @@
+// Copying a file whole over another, or leaving the target as it was.
 #pragma once
 
 #include <QString>

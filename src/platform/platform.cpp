@@ -1,3 +1,4 @@
+// The default platform seams and the override tests install.
 #include "platform/platform.h"
 
 #include "platform/clock.h"

@@ -1,3 +1,4 @@
+// The program's seams to the outside world (dialogs, clock, chance, browser, folders).
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The random-number seam: uniform numbers in [0, 1), seeded explicitly.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The program's private temporary folder, created safely on first use.
 #include "platform/tempfolder.h"
 
 #include "platform/platform.h"

@@ -1,3 +1,4 @@
+// The program's private temporary folder (mode 0700), created safely on first use.
 #pragma once
 
 #include <QString>

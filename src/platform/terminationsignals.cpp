@@ -1,3 +1,4 @@
+// SIGTERM, SIGHUP and SIGINT turned into a Qt signal through a self-pipe.
 #include "platform/terminationsignals.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// Opens addresses with the desktop's browser.
 #include "platform/urllauncher.h"
 
 #include <QDesktopServices>

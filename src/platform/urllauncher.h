@@ -1,3 +1,4 @@
+// The seam that opens an address in the system's browser.
 #pragma once
 
 #include <QUrl>

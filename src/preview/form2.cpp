@@ -1,3 +1,4 @@
+// The preview window: zoom, scrolling, drag-to-pan, saving the report and going back.
 #include "preview/form2.h"
 
 #include "platform/appidentity.h"

@@ -1,3 +1,4 @@
+// The preview window: the report picture with zoom and scrolling, saving and going back.
 #pragma once
 
 #include "spreadsheet/render/sheetpicture.h"

@@ -1,3 +1,4 @@
+// The preview's picture box: twips geometry and painting the exposed part of a picture.
 #include "preview/picturebox.h"
 
 #include "preview/previewgeometry.h"

@@ -1,3 +1,4 @@
+// A picture box placed in twips that paints its picture, scaled, a part at a time.
 #pragma once
 
 #include "spreadsheet/render/sheetpicture.h"

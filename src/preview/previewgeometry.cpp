@@ -1,3 +1,4 @@
+// The preview window's arithmetic: zoom sizes, scroll bars, offsets and drag bounds.
 #include "preview/previewgeometry.h"
 
 #include <algorithm>

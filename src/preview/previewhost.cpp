@@ -1,3 +1,4 @@
+// The default way a preview host ends the program.
 #include "preview/previewhost.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// What the preview window needs from the main window.
 #pragma once
 
 namespace bw {

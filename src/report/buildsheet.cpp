@@ -1,3 +1,4 @@
+// Builds the mileage log worksheet and the formatting procedures acting on the selection.
 #include "report/mileagelog.h"
 
 #include "core/mainmodule.h"

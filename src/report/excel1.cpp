@@ -1,3 +1,4 @@
+// The spreadsheet-application procedures of the create command: instances, pictures.
 #include "report/excel1.h"
 
 #include "platform/dialogs.h"

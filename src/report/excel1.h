@@ -1,3 +1,4 @@
+// The "Excel1" module: spreadsheet-application procedures the create command uses.
 #pragma once
 
 #include "spreadsheet/automation/objectmodel.h"

@@ -1,3 +1,4 @@
+// The report driver: the create command, the temporary workbook and its picture.
 #include "report/mileagelog.h"
 
 #include "platform/clock.h"

@@ -1,3 +1,4 @@
+// The "MileageLog" module: the report driver, its worksheet and formatting procedures.
 #pragma once
 
 #include "spreadsheet/automation/objectmodel.h"

@@ -1,3 +1,4 @@
+// Number texts between the spreadsheet's and the locale's notation; the picture clipboard.
 #include "report/options.h"
 
 #include "spreadsheet/automation/pictureclipboard.h"

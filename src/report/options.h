@@ -1,3 +1,4 @@
+// The "Options" module: decimal separators of number texts and reading the picture clipboard.
 #pragma once
 
 #include "spreadsheet/render/sheetpicture.h"

@@ -1,3 +1,4 @@
+// What the report reads from the main window: employee fields, period and trips.
 #pragma once
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// The main and preview windows as the create command drives them.
 #pragma once
 
 #include "spreadsheet/render/sheetpicture.h"

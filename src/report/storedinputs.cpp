@@ -1,3 +1,4 @@
+// Report inputs held as values: restored from the settings store or the sample data.
 #include "report/storedinputs.h"
 
 #include "logtable/logtable.h"

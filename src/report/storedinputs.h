@@ -1,3 +1,4 @@
+// Report inputs held as values, for making reports without a window.
 #pragma once
 
 #include "report/reportinputs.h"

@@ -1,3 +1,4 @@
+// The main window: employee fields, the period, the trip grid and the commands.
 #pragma once
 
 #include "preview/previewhost.h"

@@ -1,3 +1,4 @@
+// The trip grid's view: a typed key opens the editor at once and keeps what was typed.
 #include "shell/gridview.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// The start-up check that a spreadsheet-application instance can be created.
 #pragma once
 
 #include <QString>

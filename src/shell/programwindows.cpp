@@ -1,3 +1,4 @@
+// The program's two windows and the wiring between them.
 #include "shell/programwindows.h"
 
 #include "preview/form2.h"

@@ -1,3 +1,4 @@
+// The program's two windows and the wiring between them.
 #pragma once
 
 #include "preview/previewhost.h"

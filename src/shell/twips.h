@@ -1,3 +1,4 @@
+// Designed window geometry in twips, converted to pixels at 96 dots per inch.
 #pragma once
 
 #include <QRect>

@@ -1,3 +1,4 @@
+// Tests of the error report's text and box.
 #include "core/errorlocation.h"
 #include "core/errorreport.h"
 #include "core/steptrap.h"

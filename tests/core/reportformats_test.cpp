@@ -1,3 +1,4 @@
+// Tests of the report file formats and the format a path names.
 #include "core/reportformats.h"
 
 #include "spreadsheet/model/workbook.h"

@@ -1,3 +1,4 @@
+// Tests of the settings store: where it lives and what survives a round trip.
 #include "core/settingsstore.h"
 
 #include "support/fakeplatform.h"

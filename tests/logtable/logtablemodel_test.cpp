@@ -1,3 +1,4 @@
+// Tests of the trip grid's model and its cursor kept in step with the view.
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"

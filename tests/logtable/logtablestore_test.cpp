@@ -1,3 +1,4 @@
+// Tests of creating, restoring, binding and saving the trip table.
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"

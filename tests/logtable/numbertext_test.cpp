@@ -1,3 +1,4 @@
+// Tests of reading, rounding and storing the number texts of trip rows.
 #include "logtable/logtable.h"
 #include "logtable/numbertext.h"
 

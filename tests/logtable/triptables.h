@@ -1,3 +1,4 @@
+// Trip tables for the grid tests.
 #pragma once
 
 #include "logtable/logtable.h"

@@ -1,3 +1,4 @@
+// Tests of date texts in every locale and the private temporary folder.
 #include "platform/datetext.h"
 #include "platform/tempfolder.h"
 

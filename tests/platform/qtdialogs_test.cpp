@@ -1,3 +1,4 @@
+// Tests of the Qt dialogs, driven as a person would.
 #include "platform/dialogs.h"
 
 #include "support/testfiles.h"

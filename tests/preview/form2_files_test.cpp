@@ -1,3 +1,4 @@
+// Tests of saving the report workbook from the preview window.
 #include "preview/previewtesting.h"
 
 #include "platform/filecopy.h"

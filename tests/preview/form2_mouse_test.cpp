@@ -1,3 +1,4 @@
+// Tests of dragging the picture in the preview window with the mouse.
 #include "preview/previewtesting.h"
 
 #include "platform/cursorfile.h"

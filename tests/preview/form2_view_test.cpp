@@ -1,3 +1,4 @@
+// Tests of the preview window's zoom and scroll bars.
 #include "preview/previewtesting.h"
 
 #include "preview/picturebox.h"

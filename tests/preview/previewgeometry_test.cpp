@@ -1,3 +1,4 @@
+// Tests of the preview window's arithmetic.
 #include "preview/previewgeometry.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Shared helpers of the preview tests: a recording host and block pictures.
 #pragma once
 
 #include "support/fakeplatform.h"

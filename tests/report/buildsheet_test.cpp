@@ -1,3 +1,4 @@
+// Tests of the mileage log worksheet the report builds.
 #include "reportfixtures.h"
 
 #include "platform/datetext.h"

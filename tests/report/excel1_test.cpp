@@ -1,3 +1,4 @@
+// Tests of the spreadsheet-application procedures and the number-text options.
 #include "reportfixtures.h"
 
 #include "support/fakeplatform.h"

@@ -1,3 +1,4 @@
+// Tests of the create command against the platform fakes and a scripted factory.
 #include "reportfixtures.h"
 
 #include "support/fakeplatform.h"

@@ -1,3 +1,4 @@
+// Shared fixtures of the report tests: format printing and sample inputs.
 #include "reportfixtures.h"
 
 #include "platform/datetext.h"

@@ -1,3 +1,4 @@
+// Fakes and fixtures of the report tests: inputs, windows and a scripted factory.
 #pragma once
 
 #include "logtable/logtable.h"

@@ -1,3 +1,4 @@
+// Tests of the report inputs restored from the settings store.
 #include "logtable/logtable.h"
 #include "platform/datetext.h"
 #include "report/storedinputs.h"

@@ -1,3 +1,4 @@
+// Tests of the whole program driven as a user does, with the real engine and files.
 #include "logtable/logtable.h"
 #include "platform/appidentity.h"
 #include "platform/datetext.h"

@@ -1,3 +1,4 @@
+// Tests of the main window's entry fields and what they store.
 #include "form1fixture.h"
 
 #include "platform/datetext.h"

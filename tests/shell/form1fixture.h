@@ -1,3 +1,4 @@
+// The main window test fixture: a test platform, a prepared store, the loaded window.
 #pragma once
 
 #include "logtable/logtable.h"

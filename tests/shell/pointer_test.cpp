@@ -1,3 +1,4 @@
+// Tests of the main window's mouse pointers.
 #include "form1fixture.h"
 
 #include <QDir>

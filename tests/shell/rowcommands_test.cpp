@@ -1,3 +1,4 @@
+// Tests of the main window's row commands on a grid of dated rows.
 #include "form1fixture.h"
 
 #include "core/mainmodule.h"

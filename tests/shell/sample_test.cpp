@@ -1,3 +1,4 @@
+// Tests of loading the sample data into the main window.
 #include "form1fixture.h"
 
 #include "platform/datetext.h"

@@ -1,3 +1,4 @@
+// Tests of the main window's start-up from the settings store.
 #include "form1fixture.h"
 
 #include "platform/datetext.h"

@@ -1,3 +1,4 @@
+// Tests of the start-up check for a spreadsheet-application instance.
 #include "shell/isinstalled.h"
 #include "core/mainmodule.h"
 

@@ -1,3 +1,4 @@
+// The scripted dialogs of the tests: recording boxes and answering from a script.
 #include "fakedialogs.h"
 
 #include <QPrinter>

@@ -1,3 +1,4 @@
+// Scripted dialogs for tests: every box and dialog recorded and answered from a script.
 #pragma once
 
 #include "platform/dialogs.h"

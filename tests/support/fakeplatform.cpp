@@ -1,3 +1,4 @@
+// The test platform: fake clock, chance and browser, and a private folder per test.
 #include "fakeplatform.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// Readable Qt strings in test failures.
 #pragma once
 
 #include <QString>

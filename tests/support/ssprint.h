@@ -1,3 +1,4 @@
+// Readable cell values in test failures.
 #pragma once
 
 #include "spreadsheet/model/value.h"

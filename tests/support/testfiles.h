@@ -1,3 +1,4 @@
+// Reading and writing whole files in tests.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The test programs' entry point: a headless application and GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// Tests that the report tool writes the same workbook as the desktop program.
 #include "brindlewick-report/reporttool.h"
 
 #include "platform/datetext.h"

@@ -1,3 +1,4 @@
+// Tests of the report tool: its arguments, outputs and failures.
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/reporttool.h"
 

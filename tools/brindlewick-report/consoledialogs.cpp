@@ -1,3 +1,4 @@
+// Message boxes written to a text stream for the report tool.
 #include "brindlewick-report/consoledialogs.h"
 
 #include <QTextStream>

@@ -1,3 +1,4 @@
+// Message boxes for a program without windows, written to a text stream.
 #pragma once
 
 #include "platform/dialogs.h"

@@ -1,3 +1,4 @@
+// The main and preview windows of a report made without windows.
 #pragma once
 
 #include "report/reportwindows.h"

@@ -1,3 +1,4 @@
+// The report tool's entry point: an offscreen application running the tool.
 #include "brindlewick-report/reporttool.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// brindlewick-report: the program's report made without windows.
 #include "brindlewick-report/reporttool.h"
 
 #include "brindlewick-report/consoledialogs.h"

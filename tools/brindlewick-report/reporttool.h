@@ -1,3 +1,4 @@
+// brindlewick-report: the program's report, made without windows, for scripts and benchmarks.
 #pragma once
 
 #include <QString>

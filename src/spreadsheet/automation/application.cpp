@@ -1,3 +1,4 @@
+// The object model's Application and the shared checks every handle makes.
 #include "spreadsheet/automation/objectmodel.h"
 
 #include "spreadsheet/automation/state.h"

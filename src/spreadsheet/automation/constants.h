@@ -1,3 +1,4 @@
+// Numeric constants of the spreadsheet application's object model.
 #pragma once
 
 // Numeric constants of the spreadsheet application's object model, as callers pass them.

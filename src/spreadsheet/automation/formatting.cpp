@@ -1,3 +1,4 @@
+// Changing the format of every cell of a range, rows, columns or the whole sheet.
 #include "spreadsheet/automation/formatting.h"
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// Changing the format of every cell of a range, the way formatting a selection does.
 #pragma once
 
 #include "spreadsheet/model/cellformat.h"

@@ -1,3 +1,4 @@
+// The spreadsheet application's object model over the embedded engine, as handles.
 #pragma once
 
 #include "spreadsheet/model/cellref.h"

@@ -1,3 +1,4 @@
+// The engine's in-process clipboard for pictures of ranges.
 #include "spreadsheet/automation/pictureclipboard.h"
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// The engine's in-process clipboard for pictures of ranges.
 #pragma once
 
 #include "spreadsheet/render/sheetpicture.h"

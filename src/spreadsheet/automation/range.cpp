@@ -1,3 +1,4 @@
+// The object model's Range, Font, Interior and Border.
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/render/celltext.h"
 

@@ -1,3 +1,4 @@
+// The state the object model's handles of one instance share.
 #pragma once
 
 #include "spreadsheet/automation/objectmodel.h"

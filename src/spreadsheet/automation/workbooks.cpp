@@ -1,3 +1,4 @@
+// The object model's Workbooks, Workbook, Sheets, Worksheet and PageSetup.
 #include "spreadsheet/automation/objectmodel.h"
 
 #include "spreadsheet/automation/state.h"

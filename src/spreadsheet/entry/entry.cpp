@@ -1,3 +1,4 @@
+// Understanding a typed cell text: numbers, dates, times, texts and formulas.
 #include "spreadsheet/entry/entry.h"
 
 #include "spreadsheet/entry/localedate.h"

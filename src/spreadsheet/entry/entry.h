@@ -1,3 +1,4 @@
+// Understanding a typed cell text as a constant or a formula, with the format it implies.
 #pragma once
 
 #include "spreadsheet/model/value.h"

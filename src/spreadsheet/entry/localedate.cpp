@@ -1,3 +1,4 @@
+// Reading typed dates by the locale's short date pattern and month names.
 #include "spreadsheet/entry/localedate.h"
 
 #include "spreadsheet/entry/localenumber.h"

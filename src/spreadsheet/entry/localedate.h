@@ -1,3 +1,4 @@
+// Reading typed dates: two-digit years, month names and the locale's short date.
 #pragma once
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// Taking a locale's digits, signs and exponent in a typed text back to plain notation.
 #include "spreadsheet/entry/localenumber.h"
 
 #include <QHash>

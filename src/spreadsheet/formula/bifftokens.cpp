@@ -1,3 +1,4 @@
+// Cell formulas to and from the parsed-expression tokens of the Excel 97-2003 format.
 #include "spreadsheet/formula/bifftokens.h"
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// Entering a typed text into a cell, as a constant or an R1C1 formula.
 #include "spreadsheet/entry/entry.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"

@@ -1,3 +1,4 @@
+// Evaluating formula trees: operators, conversions, comparisons and references.
 #include "spreadsheet/formula/evaluator.h"
 
 #include "spreadsheet/entry/entry.h"

@@ -1,3 +1,4 @@
+// The formula evaluator and the value conversions its operators and functions use.
 #pragma once
 
 #include "spreadsheet/model/formulatree.h"

@@ -1,3 +1,4 @@
+// Cell formulas: parsing, printing, evaluating, recalculating and entering them.
 #pragma once
 
 #include "spreadsheet/model/formulatree.h"

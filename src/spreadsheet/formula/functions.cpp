@@ -1,3 +1,4 @@
+// The worksheet functions the engine evaluates.
 #include "spreadsheet/formula/functions.h"
 
 #include "spreadsheet/formula/evaluator.h"

@@ -1,3 +1,4 @@
+// The table of worksheet functions: names, argument counts and implementations.
 #pragma once
 
 #include "spreadsheet/model/formulatree.h"

@@ -1,3 +1,4 @@
+// The formula parser, in A1 and R1C1 notation, with its size and depth limits.
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/formula/functions.h"
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// Printing formula trees back as text in A1 or R1C1 notation.
 #include "spreadsheet/formula/formula.h"
 
 #include <algorithm>

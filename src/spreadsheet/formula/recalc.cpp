@@ -1,3 +1,4 @@
+// Recalculating a sheet's or a workbook's formula cells in dependency order.
 #include "spreadsheet/formula/evaluator.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"

@@ -1,3 +1,4 @@
+// One stored cell: its value, its formula if any, and its format.
 #pragma once
 
 #include "spreadsheet/model/formulatree.h"

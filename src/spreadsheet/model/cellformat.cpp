@@ -1,3 +1,4 @@
+// Hashing cell formats and the workbook's table of interned formats.
 #include "spreadsheet/model/cellformat.h"
 
 namespace bw::ss {

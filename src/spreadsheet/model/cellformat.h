@@ -1,3 +1,4 @@
+// Cell formats (font, fill, borders, alignment, number format) and their interning table.
 #pragma once
 
 #include <QHash>

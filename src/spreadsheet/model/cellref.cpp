@@ -1,3 +1,4 @@
+// Cell addresses and ranges: column names and A1 text, both ways.
 #include "spreadsheet/model/cellref.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// Cell addresses and ranges of the worksheet grid, and their A1 names.
 #pragma once
 
 #include <QString>

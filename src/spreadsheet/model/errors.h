@@ -1,3 +1,4 @@
+// The engine's error types, each with a plain description for the user.
 #pragma once
 
 #include <QString>

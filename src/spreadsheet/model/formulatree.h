@@ -1,3 +1,4 @@
+// The parsed formula tree: references, operators and nodes.
 #pragma once
 
 #include "spreadsheet/model/value.h"

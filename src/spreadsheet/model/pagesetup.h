@@ -1,3 +1,4 @@
+// Page settings of a worksheet, in the object model's units.
 #pragma once
 
 #include <QString>

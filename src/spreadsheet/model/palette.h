@@ -1,3 +1,4 @@
+// The default 56-colour workbook palette.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// Cell values and the texts of the error values.
 #include "spreadsheet/model/value.h"
 
 namespace bw::ss {

@@ -1,3 +1,4 @@
+// Cell values: empty, number, text, boolean or an error value.
 #pragma once
 
 #include <QString>

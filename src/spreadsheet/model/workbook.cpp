@@ -1,3 +1,4 @@
+// The workbook: its sheets, their names and the active sheet.
 #include "spreadsheet/model/workbook.h"
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// The workbook: its sheets and formats, and the rules for sheet names.
 #pragma once
 
 #include "spreadsheet/model/cellformat.h"

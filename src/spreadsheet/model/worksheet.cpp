@@ -1,3 +1,4 @@
+// The worksheet: stored cells, row and column settings, merged regions.
 #include "spreadsheet/model/worksheet.h"
 
 #include <algorithm>

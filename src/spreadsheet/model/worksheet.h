@@ -1,3 +1,4 @@
+// The worksheet: stored cells, row heights, column widths and formats, merged regions.
 #pragma once
 
 #include "spreadsheet/model/cell.h"

@@ -1,3 +1,4 @@
+// The calendar days of the 1900 date system's serials, fictitious days included.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Dates and times to and from serials of the 1900 date system.
 #include "spreadsheet/numfmt/calendar.h"
 #include "spreadsheet/numfmt/numfmt.h"
 

@@ -1,3 +1,4 @@
+// Decimal digits and rounding of doubles, taken from their 15 significant digits.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Parsing number-format codes into sections of tokens.
 #include "spreadsheet/numfmt/formatcode.h"
 
 #include <QStringView>

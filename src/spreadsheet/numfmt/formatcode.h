@@ -1,3 +1,4 @@
+// Number-format codes parsed into sections, conditions and tokens.
 #pragma once
 
 #include <QString>

@@ -1,3 +1,4 @@
+// Showing a value through a number-format code, and the General format.
 #include "spreadsheet/numfmt/numfmt.h"
 
 #include "spreadsheet/numfmt/calendar.h"

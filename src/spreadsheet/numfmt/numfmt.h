@@ -1,3 +1,4 @@
+// Number formats: date serials and how a value shows through a format code.
 #pragma once
 
 #include "spreadsheet/model/value.h"

@@ -1,3 +1,4 @@
+// What a cell shows and the fonts it is drawn in.
 #include "spreadsheet/render/celltext.h"
 
 #include "spreadsheet/numfmt/numfmt.h"

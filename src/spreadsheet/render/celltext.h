@@ -1,3 +1,4 @@
+// What a cell shows (text, kind, colour) and the fonts and fitting it is drawn with.
 #pragma once
 
 #include "spreadsheet/model/cellformat.h"

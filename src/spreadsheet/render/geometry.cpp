@@ -1,3 +1,4 @@
+// Pixel sizes of columns and rows, and where they lie in a picture.
 #include "spreadsheet/render/geometry.h"
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// Where the columns and rows of a sheet lie in a picture.
 #pragma once
 
 #include "spreadsheet/model/cellref.h"

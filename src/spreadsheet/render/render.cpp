@@ -1,3 +1,4 @@
+// Painting a range of cells: fills, gridlines, borders and text.
 #include "spreadsheet/render/render.h"
 
 #include "spreadsheet/model/errors.h"

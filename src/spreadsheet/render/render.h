@@ -1,3 +1,4 @@
+// Pictures of a range of cells, as pixels or as a recorded drawing, and their limits.
 #pragma once
 
 #include "spreadsheet/model/cellref.h"

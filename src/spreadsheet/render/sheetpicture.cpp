@@ -1,3 +1,4 @@
+// Recorded pictures of cell ranges: painting, banding and saving them.
 #include "spreadsheet/render/sheetpicture.h"
 
 #include "spreadsheet/model/errors.h"

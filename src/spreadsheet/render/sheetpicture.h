@@ -1,3 +1,4 @@
+// A picture of a cell range kept as the drawing it is made of.
 #pragma once
 
 #include "spreadsheet/model/cellformat.h"

@@ -1,3 +1,4 @@
+// Little-endian byte writers and readers for the workbook file's records.
 #pragma once
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// Writing and reading the compound file that holds the workbook stream.
 #include "spreadsheet/xls/compoundfile.h"
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// The compound file (CFB version 3) around the workbook stream, both ways.
 #pragma once
 
 #include <QByteArray>

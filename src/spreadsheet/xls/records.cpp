@@ -1,3 +1,4 @@
+// Writing BIFF8 records with their CONTINUE records, and reading them back.
 #include "spreadsheet/xls/records.h"
 
 namespace bw::ss::xls {

@@ -1,3 +1,4 @@
+// BIFF8 record ids, and the streams that write and read records.
 #pragma once
 
 #include "spreadsheet/xls/bytes.h"

@@ -1,3 +1,4 @@
+// One writer per BIFF8 record of the workbook writer.
 #include "spreadsheet/xls/recordwriters.h"
 
 #include "spreadsheet/model/cellformat.h"

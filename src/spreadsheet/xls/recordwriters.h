@@ -1,3 +1,4 @@
+// One writer per BIFF8 record of the workbook writer.
 #pragma once
 
 #include "spreadsheet/model/cellref.h"

@@ -1,3 +1,4 @@
+// The 32-bit RK form of numbers, both ways.
 #pragma once
 
 #include <cstdint>

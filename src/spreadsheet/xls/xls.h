@@ -1,3 +1,4 @@
+// Writing, saving and reading Excel 97-2003 (.xls) workbooks.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The workbook reader: BIFF8 records into the model, refusing damaged files.
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsreader.h"
 

@@ -1,3 +1,4 @@
+// Reading the BIFF8 records of a workbook stream into the model.
 #pragma once
 
 #include <QByteArray>

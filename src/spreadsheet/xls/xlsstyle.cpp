@@ -1,3 +1,4 @@
+// How the model's formatting maps onto the file format's numbers, both ways.
 #include "spreadsheet/xls/xlsstyle.h"
 
 #include <array>

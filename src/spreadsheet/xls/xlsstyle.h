@@ -1,3 +1,4 @@
+// How the model's formatting maps onto the file format's numbers, both ways.
 #pragma once
 
 #include "spreadsheet/model/cellformat.h"

@@ -1,3 +1,4 @@
+// The workbook writer: everything the model holds as an Excel 97-2003 file.
 #include "spreadsheet/xls/xls.h"
 
 #include "spreadsheet/formula/bifftokens.h"

@@ -1,3 +1,4 @@
+// Reading and writing the zip packages that hold .xlsx workbooks.
 #include "spreadsheet/xlsx/package.h"
 
 #include "spreadsheet/model/errors.h"

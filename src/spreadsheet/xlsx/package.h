@@ -1,3 +1,4 @@
+// Reading and writing the zip packages that hold .xlsx workbooks.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// Writing and saving Office Open XML (.xlsx) workbooks.
 #pragma once
 
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// The .xlsx writer: everything the model holds, through libxlsxwriter.
 #include "spreadsheet/xlsx/xlsx.h"
 
 #include "spreadsheet/formula/formula.h"

@@ -1,3 +1,4 @@
+// Tests of the object model: application, workbooks, sheets and refusals.
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/automation/pictureclipboard.h"

@@ -1,3 +1,4 @@
+// Tests of selections: formatting, borders, sizes, clearing and merging ranges.
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// Tests of understanding typed cell texts and entering them.
 #include "spreadsheet/entry/entry.h"
 #include "spreadsheet/entry/localenumber.h"
 #include "spreadsheet/formula/formula.h"

@@ -1,3 +1,4 @@
+// Tests of evaluating formulas and worksheet functions.
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 #include "support/ssprint.h"

@@ -1,3 +1,4 @@
+// Tests of parsing and printing formulas in both notations.
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/errors.h"
 #include "support/ssprint.h"

@@ -1,3 +1,4 @@
+// Tests of cell addresses, ranges and their A1 names.
 #include "spreadsheet/model/cellref.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of showing values through number-format codes.
 #include "spreadsheet/numfmt/numfmt.h"
 
 #include "support/qtprint.h"

@@ -1,3 +1,4 @@
+// Tests of the rendered sample sheet against its golden picture.
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/render.h"
 #include "samplesheet.h"

@@ -1,3 +1,4 @@
+// Tests of column and row sizes in pixels.
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/geometry.h"

@@ -1,3 +1,4 @@
+// Tests of painting cells: text, numbers, fills, borders and fonts.
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/celltext.h"

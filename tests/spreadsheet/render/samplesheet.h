@@ -1,3 +1,4 @@
+// The sample sheet and formatting helpers of the render tests.
 #pragma once
 
 #include "spreadsheet/model/workbook.h"

@@ -1,3 +1,4 @@
+// Tests of recorded sheet pictures: pixels, scaled painting and picture files.
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/celltext.h"

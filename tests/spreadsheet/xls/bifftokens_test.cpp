@@ -1,3 +1,4 @@
+// Tests of formulas to and from their BIFF8 tokens.
 #include "sampleworkbook.h"
 
 #include "spreadsheet/formula/bifftokens.h"

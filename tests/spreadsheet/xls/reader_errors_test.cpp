@@ -1,3 +1,4 @@
+// Tests of the workbook reader's refusal of damaged or foreign files.
 #include "sampleworkbook.h"
 #include "workbookcompare.h"
 

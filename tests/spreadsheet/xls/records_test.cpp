@@ -1,3 +1,4 @@
+// Tests of BIFF8 records, the compound file, RK numbers and styles.
 #include "sampleworkbook.h"
 
 #include "spreadsheet/xls/compoundfile.h"

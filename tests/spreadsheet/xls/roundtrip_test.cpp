@@ -1,3 +1,4 @@
+// Tests that workbooks come back from their .xls file as they were written.
 #include "sampleworkbook.h"
 #include "workbookcompare.h"
 

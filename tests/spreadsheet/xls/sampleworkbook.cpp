@@ -1,3 +1,4 @@
+// Sample workbooks for the workbook-file tests, built by hand.
 #include "sampleworkbook.h"
 
 namespace bw::test::xls {

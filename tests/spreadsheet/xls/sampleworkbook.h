@@ -1,3 +1,4 @@
+// Formula trees and workbooks for the workbook-file tests, built by hand.
 #pragma once
 
 #include "spreadsheet/model/formulatree.h"

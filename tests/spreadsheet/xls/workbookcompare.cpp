@@ -1,3 +1,4 @@
+// Comparing two workbooks cell by cell and format by format in tests.
 #include "workbookcompare.h"
 
 namespace bw::test::xls {

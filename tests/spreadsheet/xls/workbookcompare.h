@@ -1,3 +1,4 @@
+// Comparing two workbooks cell by cell and format by format in tests.
 #pragma once
 
 #include "spreadsheet/model/workbook.h"
