@@ -1,5 +1,6 @@
 #include "logtable/logtablemodel.h"
 
+#include "logtable/cellnote.h"
 #include "logtable/logtable.h"
 #include "logtable/tripfills.h"
 
@@ -7,7 +8,6 @@
 #include <QBrush>
 #include <QItemSelectionModel>
 #include <QLocale>
-#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
@@ -61,11 +61,9 @@ void LogTableModel::attachView(QAbstractItemView* view)
     view->setModel(this);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { followView(current); });
-    // The note stands at the cell, where the user looks, until the pointer leaves it.
-    connect(this, &LogTableModel::inputRefused, view, [view](const QModelIndex& index, const QString& note) {
-        const QRect cell = view->visualRect(index);
-        QToolTip::showText(view->viewport()->mapToGlobal(cell.bottomLeft()), note, view->viewport(), cell);
-    });
+    // The note stands at the cell, where the user looks.
+    auto* note = new CellNote(view);
+    connect(this, &LogTableModel::inputRefused, note, &CellNote::showAt);
 }
 
 void LogTableModel::setTripContext(TripContext context)

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
@@ -80,6 +81,13 @@ public:
     void PushButton7_Click();
     void PushButton22_Click();
 
+    // Imports the trips of the CSV file at `path` into the trailing blank rows and new
+    // rows; bad lines are listed and the user imports the good trips or nothing. True when
+    // trips were imported.
+    bool importTripsFrom(const QString& path);
+    // Writes the trips to `path`, asking first when the file exists. True when written.
+    bool exportTripsTo(const QString& path);
+
     // Controls, named as designed.
     QPushButton* PushButton22 = nullptr;
     QPushButton* PushButton6 = nullptr;
@@ -101,6 +109,8 @@ public:
     QPushButton* PushButton3 = nullptr;
     // The field captions: five employee fields, "From:", "To:".
     std::array<QLabel*, 7> Label4{};
+    QAction* mnuImportTrips = nullptr;
+    QAction* mnuExportTrips = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +125,9 @@ private:
     void dtpFrom_Change();
     void dtpTo_Change();
     void commitGridEdit();
+    void createTripActions();
+    bool confirmTripWarnings();
+    bool dropTrips(QEvent* event);
     void resetPointer();
     void showHandPointer();
 
