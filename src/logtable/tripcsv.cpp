@@ -5,10 +5,12 @@
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
+#include <QHash>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace bw {
@@ -127,9 +129,10 @@ QString decoded(const QByteArray& bytes)
     if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(view);
-    // Files saved as "CSV" by older spreadsheet programs on Windows are not UTF-8.
-    if (utf8.hasError()) text = QString::fromLatin1(view);
-    return text;
+    if (!utf8.hasError()) return text;
+    // Spreadsheet programs save "CSV" in the Windows code page unless told otherwise.
+    QStringDecoder windows("windows-1252", QStringConverter::Flag::Stateless);
+    return windows.isValid() ? windows.decode(view) : QString::fromLatin1(view);
 }
 
 QString captionKey(const QString& caption)
@@ -262,10 +265,9 @@ private:
         switch (field) {
         case TripField::Date: {
             if (text.isEmpty()) return QString();
-            QDate date = QDate::fromString(text, Qt::ISODate);
-            if (!date.isValid()) date = textToDate(text, locale_);
-            if (!date.isValid()) problem(name, QStringLiteral("\"%1\" is not a date").arg(text));
-            return dateToText(date, locale_);
+            const QString date = gridDate(text);
+            if (date.isEmpty()) problem(name, QStringLiteral("\"%1\" is not a date").arg(text));
+            return date;
         }
         case TripField::OdometerStart:
         case TripField::OdometerEnd: {
@@ -273,7 +275,12 @@ private:
             if (reading.isEmpty()) return QString();
             const std::optional<double> number = readTripNumber(reading, locale_);
             if (!number) problem(name, QStringLiteral("\"%1\" is not a number").arg(reading));
-            return number ? plainNumber(*number, locale_) : QString();
+            if (!number) return QString();
+            // Readings are whole numbers mostly; the locale's formatter is slow for them.
+            if (asciiDigits_ && std::abs(*number) < 1e15 && std::floor(*number) == *number) {
+                return QString::number(static_cast<qint64>(*number));
+            }
+            return plainNumber(*number, locale_);
         }
         case TripField::Mileage:
         case TripField::Reimbursement: {
@@ -292,7 +299,22 @@ private:
         }
     }
 
+    // A date in the grid's form, or empty text for no date. A log repeats its dates, and
+    // the locale's date parser is the slowest step of an import.
+    QString gridDate(const QString& text)
+    {
+        const auto known = dates_.constFind(text);
+        if (known != dates_.constEnd()) return *known;
+        QDate date = QDate::fromString(text, Qt::ISODate);
+        if (!date.isValid()) date = textToDate(text, locale_);
+        const QString shown = date.isValid() ? dateToText(date, locale_) : QString();
+        dates_.insert(text, shown);
+        return shown;
+    }
+
     const QLocale& locale_;
+    const bool asciiDigits_ = locale_.zeroDigit() == QLatin1String("0");
+    QHash<QString, QString> dates_;
     std::vector<CsvProblem>& problems_;
     int line_ = 0;
     bool ok_ = true;
