@@ -1,4 +1,5 @@
 #include "platform/appidentity.h"
+#include "platform/terminationsignals.h"
 #include "shell/programwindows.h"
 
 #include <QApplication>
@@ -11,5 +12,9 @@ int main(int argc, char** argv)
     if (!windows.start()) {
         return 0;
     }
+    // Logging out and being terminated keep what was typed, as closing the window does.
+    bw::TerminationSignals terminations;
+    QObject::connect(&terminations, &bw::TerminationSignals::received, [&windows] { windows.endSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.endSession(); });
     return QApplication::exec();
 }
