@@ -14,6 +14,7 @@
 #include "spreadsheet/xls/xls.h"
 #include "support/fakeplatform.h"
 #include "support/ssprint.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -211,11 +212,7 @@ TEST_F(ReportToolTest, SettingsFileOptionReadsThatFile)
 TEST_F(ReportToolTest, TripsFileReplacesTheTripsFilledWithTheRate)
 {
     const QString trips = file(QStringLiteral("trips.csv"));
-    {
-        QFile csv(trips);
-        ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-        csv.write("Date,Odometer Start,Odometer End\n2016-05-14,100,110\n2016-05-14,abc,1\n2016-05-15,,130\n");
-    }
+    test::writeFile(trips, "Date,Odometer Start,Odometer End\n2016-05-14,100,110\n2016-05-14,abc,1\n2016-05-15,,130\n");
     const QString output = file(QStringLiteral("trips.xls"));
     ASSERT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--trips"), trips, output}), 0) << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("line 3, Odometer Start: \"abc\" is not a number"))) << err.toStdString();
