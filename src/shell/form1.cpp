@@ -20,7 +20,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
+
+#include <array>
 
 namespace bw {
 
@@ -185,6 +188,19 @@ void Form1::createControls()
     PushButton1 = makeButton(Frame2, "PushButton1", "Delete Selected Row", twipsRect(240, 4480, 3600, 405));
     PushButton3 = makeButton(Frame2, "PushButton3", "Delete All", twipsRect(3960, 4480, 3600, 405));
 
+    // Assistive technology names each field after its label, without the colon, and the
+    // grid after its caption line; the buttons are named by their captions.
+    const std::array<QWidget*, 7> labelled = {txtEmployeeName, txtEmployeeID, txtVehicleDescription,
+                                              txtAuthorizedBy, txtRatePerMile, dtpFrom, dtpTo};
+    for (std::size_t i = 0; i < labelled.size(); ++i) {
+        QWidget* control = labelled[i];
+        Label4[i]->setBuddy(control);
+        QString name = Label4[i]->text();
+        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        control->setAccessibleName(name);
+    }
+    DataGrid1->setAccessibleName(DataGrid1Caption->text());
+
     const QList<QWidget*> tabOrder = {txtEmployeeName, PushButton22, txtEmployeeID,
                                       txtVehicleDescription, txtAuthorizedBy, txtRatePerMile,
                                       DataGrid1, PushButton2, PushButton1, PushButton3,
@@ -196,6 +212,22 @@ void Form1::createControls()
 
 void Form1::connectHandlers()
 {
+    // Keys for the commands; the grid's own (Alt+Insert, Alt+Delete) work while no cell
+    // is being edited.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, PushButton6, &QPushButton::click);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* create = new QShortcut(keys, this);
+        connect(create, &QShortcut::activated, this, [this] {
+            // A click on the button would have finished the edit by taking the focus.
+            commitGridEdit();
+            PushButton22->click();
+        });
+    }
+    auto* grid = static_cast<GridView*>(DataGrid1);
+    connect(grid, &GridView::insertRowRequested, PushButton2, &QPushButton::click);
+    connect(grid, &GridView::deleteRowRequested, PushButton1, &QPushButton::click);
+
     for (QPushButton* button : {PushButton1, PushButton2, PushButton3, PushButton6, PushButton7,
                                 PushButton22}) {
         button->installEventFilter(this);

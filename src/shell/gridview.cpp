@@ -1,5 +1,7 @@
 #include "shell/gridview.h"
 
+#include <QKeyEvent>
+
 namespace bw {
 
 // A click on a cell of the row that is already selected arms the view's delayed editor
@@ -21,6 +23,21 @@ bool GridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
         QTableView::edit(index, CurrentChanged, nullptr);
     }
     return QTableView::edit(index, trigger, event);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event)
+{
+    if (state() != EditingState && event->modifiers() == Qt::AltModifier) {
+        if (event->key() == Qt::Key_Insert) {
+            emit insertRowRequested();
+            return;
+        }
+        if (event->key() == Qt::Key_Delete) {
+            emit deleteRowRequested();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace bw

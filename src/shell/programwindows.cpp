@@ -97,6 +97,11 @@ void ProgramWindows::setPicture(const QImage& picture)
     form2_->setPicture(picture);
 }
 
+void ProgramWindows::setPictureDescription(const QString& description)
+{
+    form2_->setPictureDescription(description);
+}
+
 void ProgramWindows::setExcelFile(const QString& path)
 {
     form2_->mExcelFile = path;

@@ -46,6 +46,7 @@ public:
 
     // ReportPreview
     void setPicture(const QImage& picture) override;
+    void setPictureDescription(const QString& description) override;
     void setExcelFile(const QString& path) override;
     void showModeless() override;
 
