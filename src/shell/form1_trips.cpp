@@ -4,7 +4,6 @@
 #include "core/mainmodule.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
-#include "logtable/logtablestore.h"
 #include "logtable/tripchecks.h"
 #include "logtable/tripcsv.h"
 #include "platform/dialogs.h"
@@ -99,6 +98,9 @@ bool Form1::dropTrips(QEvent* event)
 
 bool Form1::importTripsFrom(const QString& path)
 {
+    if (!logTable_ || !logTable_->isOpen()) {
+        return false;
+    }
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -110,7 +112,7 @@ bool Form1::importTripsFrom(const QString& path)
         warnUser(QStringLiteral("No trips were imported from \"%1\". %2").arg(name, read.failure));
         return false;
     }
-    LogTable& table = requireTable(logTable_);
+    LogTable& table = *logTable_;
     const int total = static_cast<int>(read.trips.size());
     const int fit = std::min(total, tripPlacement(table).capacity);
     if (fit == 0) {
@@ -149,6 +151,9 @@ bool Form1::importTripsFrom(const QString& path)
 
 bool Form1::exportTripsTo(const QString& path)
 {
+    if (!logTable_ || !logTable_->isOpen()) {
+        return false;
+    }
     if (QFileInfo::exists(path)
         && !askUser(QStringLiteral("\"%1\" already exists.\r\nDo you want to replace it?").arg(path),
                     Dialogs::No)) {
@@ -156,7 +161,7 @@ bool Form1::exportTripsTo(const QString& path)
     }
     commitGridEdit();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(requireTable(logTable_))) < 0
+    if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(*logTable_)) < 0
         || !file.commit()) {
         warnUser(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
         return false;
