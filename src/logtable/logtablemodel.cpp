@@ -3,6 +3,7 @@
 #include "logtable/cellnote.h"
 #include "logtable/logtable.h"
 #include "logtable/tripfills.h"
+#include "spreadsheet/entry/localenumber.h"
 
 #include <QAbstractItemView>
 #include <QBrush>
@@ -10,6 +11,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace bw {
@@ -285,13 +287,14 @@ bool LogTableModel::setData(const QModelIndex& index, const QVariant& value, int
         if (text.isEmpty()) {
             stored = QVariant();
         } else {
-            bool ok = false;
-            const double number = numberLocale().toDouble(text, &ok);
-            if (!ok) {
+            // What the grid shows reads back, in the locale's own digits, signs and
+            // exponent; only finite numbers are numbers.
+            const std::optional<double> number = ss::entry::readNumber(text, numberLocale());
+            if (!number) {
                 refuse(index);
                 return false;
             }
-            stored = number;
+            stored = *number;
         }
     } else if (!isNumberField(*table_, index.column())
                && value.toString().size() > LogTable::kTextSize) {

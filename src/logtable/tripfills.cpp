@@ -1,6 +1,7 @@
 #include "logtable/tripfills.h"
 
 #include "logtable/logtable.h"
+#include "spreadsheet/entry/localenumber.h"
 #include "spreadsheet/numfmt/decimal.h"
 
 #include <algorithm>
@@ -78,13 +79,11 @@ std::optional<double> readTripNumber(const QString& text, const QLocale& locale)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return std::nullopt;
     if (const std::optional<double> quick = quickNumber(trimmed, locale)) return quick;
+    if (const std::optional<double> local = ss::entry::readNumber(trimmed, locale)) return local;
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    double value = locale.toDouble(trimmed, &ok);
-    if (!ok) {
-        QLocale plain = QLocale::c();
-        plain.setNumberOptions(QLocale::RejectGroupSeparator);
-        value = plain.toDouble(trimmed, &ok);
-    }
+    const double value = plain.toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value)) return std::nullopt;
     return value;
 }

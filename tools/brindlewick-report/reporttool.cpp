@@ -4,11 +4,11 @@
 #include "brindlewick-report/headlesswindows.h"
 #include "platform/appidentity.h"
 #include "platform/platform.h"
-#include "platform/filecopy.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "core/reportformats.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
 #include "logtable/tripcsv.h"
@@ -268,7 +268,9 @@ int run(const Options& options, QTextStream& err)
         return failed(err, QStringLiteral("the report could not be made; nothing was written"));
     }
     try {
-        copyFileReplacing(preview.excelFile(), options.output);
+        // A name without a suffix of ours is a script's choice; it gets the workbook.
+        const ReportFormat format = reportFormatOfPath(options.output).value_or(ReportFormat::Xls);
+        writeReportFile(preview.excelFile(), options.output, format);
         if (!options.picture.isEmpty()) savePicture(preview.picture(), options.picture);
     } catch (const std::exception& failure) {
         return failed(err, QString::fromUtf8(failure.what()));
