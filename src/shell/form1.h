@@ -81,6 +81,10 @@ public:
     void PushButton7_Click();
     void PushButton22_Click();
 
+    // Trips from and to CSV files: the grid's context menu (and Ctrl+I for the import)
+    // asks for the file through the dialog seam.
+    void importTripsCommand();
+    void exportTripsCommand();
     // Imports the trips of the CSV file at `path` into the trailing blank rows and new
     // rows; bad lines are listed and the user imports the good trips or nothing. True when
     // trips were imported.

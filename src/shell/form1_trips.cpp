@@ -23,6 +23,8 @@ namespace bw {
 
 namespace {
 
+constexpr char kCsvFilter[] = "CSV Files (*.csv)";
+
 Dialogs::Answer showBox(const QString& text, Dialogs::Buttons buttons, Dialogs::Answer defaultButton,
                         Dialogs::Icon icon)
 {
@@ -75,6 +77,8 @@ void Form1::createTripActions()
     mnuImportTrips->setShortcutContext(Qt::WindowShortcut);
     mnuExportTrips = new QAction(QStringLiteral("Export Trips to CSV..."), DataGrid1);
     mnuExportTrips->setObjectName(QStringLiteral("mnuExportTrips"));
+    connect(mnuImportTrips, &QAction::triggered, this, [this] { importTripsCommand(); });
+    connect(mnuExportTrips, &QAction::triggered, this, [this] { exportTripsCommand(); });
     DataGrid1->addAction(mnuImportTrips);
     DataGrid1->addAction(mnuExportTrips);
     DataGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -94,6 +98,34 @@ bool Form1::dropTrips(QEvent* event)
         importTripsFrom(path);
     }
     return true;
+}
+
+void Form1::importTripsCommand()
+{
+    commitGridEdit();
+    Dialogs::OpenFile request;
+    request.title = QStringLiteral("Import Trips from CSV");
+    request.filters = {QString::fromLatin1(kCsvFilter), QStringLiteral("All Files (*)")};
+    const QString path = platform().dialogs->openFileName(request);
+    if (!path.isEmpty()) {
+        importTripsFrom(path);
+    }
+}
+
+void Form1::exportTripsCommand()
+{
+    commitGridEdit();
+    Dialogs::SaveFile request;
+    request.title = QStringLiteral("Export Trips to CSV");
+    request.filters = {QString::fromLatin1(kCsvFilter)};
+    request.fileName = QStringLiteral("trips.csv");
+    const Dialogs::SaveChoice choice = platform().dialogs->saveFile(request);
+    if (choice.path.isEmpty()) {
+        return;
+    }
+    // A name typed without a suffix gets the one of the file type it is written as.
+    const bool hasSuffix = !QFileInfo(choice.path).suffix().isEmpty();
+    exportTripsTo(hasSuffix ? choice.path : choice.path + QStringLiteral(".csv"));
 }
 
 bool Form1::importTripsFrom(const QString& path)

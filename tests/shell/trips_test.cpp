@@ -5,6 +5,7 @@
 #include "platform/datetext.h"
 #include "support/testfiles.h"
 
+#include <QAction>
 #include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
@@ -192,6 +193,33 @@ TEST_F(Trips, ExportAsksBeforeReplacingAndImportsBackTheSameRows)
     EXPECT_FALSE(form->exportTripsTo(path("missing/dir/out.csv")));
     EXPECT_TRUE(env.dialogs.texts().back().startsWith(QStringLiteral("Cannot write")));
     EXPECT_FALSE(QFile::exists(path("missing/dir/out.csv")));
+}
+
+TEST_F(Trips, CtrlIAndTheContextMenuAskForTheFileThroughTheDialogs)
+{
+    store({{"RowCount", QStringLiteral("1")}, {"RowSource4 1", QStringLiteral("a note")}});
+    Form1& f = shown();
+    QStringList menu;
+    for (const QAction* action : f.DataGrid1->actions()) menu << action->text();
+    EXPECT_EQ(menu, QStringList({"Import Trips from CSV...", "Export Trips to CSV..."}));
+    EXPECT_EQ(f.DataGrid1->contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    env.dialogs.chooseNextFile(path("typed"));
+    f.mnuExportTrips->trigger();
+    ASSERT_EQ(env.dialogs.saveRequests().size(), 1);
+    EXPECT_EQ(env.dialogs.saveRequests().front().filters, QStringList({"CSV Files (*.csv)"}));
+    EXPECT_TRUE(readAll(path("typed.csv")).contains(",a note,"));
+
+    env.dialogs.chooseNextOpenFile(path("typed.csv"));
+    QTest::keyClick(f.DataGrid1, Qt::Key_I, Qt::ControlModifier);
+    ASSERT_EQ(env.dialogs.openRequests().size(), 1);
+    EXPECT_EQ(env.dialogs.openRequests().front().title, QStringLiteral("Import Trips from CSV"));
+    ASSERT_EQ(rows(), 2);
+    EXPECT_EQ(cell(1, 3), QStringLiteral("a note"));
+
+    f.DataGrid1->setCurrentIndex(f.gridModel().index(0, 0));
+    QTest::keyClick(f.DataGrid1, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(rows(), 2) << "a cancelled dialog imports nothing";
 }
 
 } // namespace
