@@ -1,15 +1,19 @@
 // The trip grid's model over the LogTable, keeping grid row and table cursor in step.
 #include "logtable/logtablemodel.h"
 
+#include "logtable/cellnote.h"
 #include "logtable/logtable.h"
+#include "logtable/tripfills.h"
 #include "spreadsheet/entry/localenumber.h"
 
 #include <QAbstractItemView>
+#include <QBrush>
 #include <QItemSelectionModel>
 #include <QLocale>
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace bw {
 
@@ -30,6 +34,9 @@ bool isNumberField(const LogTable& table, int column)
         && LogTable::fields()[static_cast<std::size_t>(column)].type == LogTable::FieldType::Double;
 }
 
+// A light amber that marks a cell without hiding its text or the selection.
+const QColor kWarningTint(255, 226, 160);
+
 } // namespace
 
 LogTableModel::LogTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -38,6 +45,7 @@ LogTableModel::~LogTableModel() = default;
 
 void LogTableModel::bind(std::shared_ptr<LogTable> table)
 {
+    leaveEditedRow();
     if (rebuildDepth_ > 0) {
         table_ = std::move(table);
         return;
@@ -56,12 +64,73 @@ void LogTableModel::attachView(QAbstractItemView* view)
     view->setModel(this);
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { followView(current); });
+    // The note stands at the cell, where the user looks.
+    auto* note = new CellNote(view);
+    connect(this, &LogTableModel::inputRefused, note, &CellNote::showAt);
+}
+
+void LogTableModel::setTripContext(TripContext context)
+{
+    context_ = std::move(context);
+    recheck();
+}
+
+void LogTableModel::recheck()
+{
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::BackgroundRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
+    }
+}
+
+void LogTableModel::leaveEditedRow()
+{
+    const int row = std::exchange(editedRow_, -1);
+    if (!table_ || row < 0 || row >= rowCount()) {
+        return;
+    }
+    const QString rate = context_.ratePerMile ? context_.ratePerMile() : QString();
+    if (!fillTrip(*table_, row, rate).empty()) {
+        rowsChanged(row, row);
+    }
+}
+
+void LogTableModel::rowsChanged(int first, int last)
+{
+    // A row's odometer readings are compared with the row below it too.
+    last = std::min(last + 1, rowCount() - 1);
+    if (first <= last) {
+        emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+    }
+}
+
+void LogTableModel::fillAfterEdit(int row, int column, bool wasBlank)
+{
+    if (wasBlank && !isBlankTrip(*table_, row)) {
+        carryOdometer(*table_, row);
+    }
+    // A fill the user has just cleared stays cleared while they are on the row.
+    const bool cleared = (column == TripField::Mileage || column == TripField::Reimbursement)
+        && !holdsTripValue(table_->valueAt(row, column));
+    fillTrip(*table_, row, context_.ratePerMile ? context_.ratePerMile() : QString(),
+             cleared ? column : -1);
+    editedRow_ = row;
+}
+
+void LogTableModel::refuse(const QModelIndex& index)
+{
+    const QString name = LogTable::fields()[static_cast<std::size_t>(index.column())].name;
+    emit inputRefused(index, QStringLiteral("%1 takes a number, for example %2")
+                                 .arg(name, numberLocale().toString(12.5)));
 }
 
 void LogTableModel::followView(const QModelIndex& current)
 {
     if (changing_ || !table_ || !current.isValid() || !table_->isOpen()) {
         return;
+    }
+    if (editedRow_ >= 0 && current.row() != editedRow_) {
+        leaveEditedRow();
     }
     if (current.row() < table_->RecordCount()) {
         table_->setPosition(current.row());
@@ -97,6 +166,7 @@ bool LogTableModel::deleteCurrentRow()
     if (row < 0) {
         return false;
     }
+    leaveEditedRow();
     changing_ = true;
     beginRemoveRows(QModelIndex(), row, row);
     table_->Delete();
@@ -124,6 +194,7 @@ void LogTableModel::insertRow(int row, const std::vector<QVariant>& values)
         table_->insertRow(row, values);
         return;
     }
+    leaveEditedRow();
     changing_ = true;
     beginInsertRows(QModelIndex(), row, row);
     try {
@@ -141,6 +212,7 @@ void LogTableModel::insertRow(int row, const std::vector<QVariant>& values)
 LogTableModel::Rebuild::Rebuild(LogTableModel& model) : model_(model)
 {
     if (model_.rebuildDepth_++ == 0) {
+        model_.leaveEditedRow();
         model_.changing_ = true;
         model_.beginResetModel();
     }
@@ -187,6 +259,9 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const
     if (role == Qt::TextAlignmentRole && table_ && isNumberField(*table_, index.column())) {
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
+    if (role == Qt::BackgroundRole || role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+        return warningData(index, role);
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return QVariant();
     }
@@ -217,6 +292,7 @@ bool LogTableModel::setData(const QModelIndex& index, const QVariant& value, int
             // exponent; only finite numbers are numbers.
             const std::optional<double> number = ss::entry::readNumber(text, numberLocale());
             if (!number) {
+                refuse(index);
                 return false;
             }
             stored = *number;
@@ -225,13 +301,34 @@ bool LogTableModel::setData(const QModelIndex& index, const QVariant& value, int
                && value.toString().size() > LogTable::kTextSize) {
         return false;
     }
+    const bool wasBlank = isBlankTrip(*table_, index.row());
     try {
         table_->setValueAt(index.row(), index.column(), stored);
     } catch (const LogTableError&) {
         return false;
     }
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    fillAfterEdit(index.row(), index.column(), wasBlank);
+    rowsChanged(index.row(), index.row());
     return true;
+}
+
+QVariant LogTableModel::warningData(const QModelIndex& index, int role) const
+{
+    if (!table_ || index.row() >= rowCount() || index.column() >= columnCount()) {
+        return QVariant();
+    }
+    const TripPeriod period = context_.period ? context_.period() : TripPeriod{};
+    QStringList texts;
+    for (const TripWarning& warning : tripWarnings(*table_, index.row(), period)) {
+        if (warning.field == index.column()) texts << warning.text;
+    }
+    if (texts.isEmpty()) {
+        return QVariant();
+    }
+    if (role == Qt::BackgroundRole) {
+        return QBrush(kWarningTint);
+    }
+    return texts.join(QLatin1Char('\n'));
 }
 
 Qt::ItemFlags LogTableModel::flags(const QModelIndex& index) const

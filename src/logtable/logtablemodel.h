@@ -1,9 +1,12 @@
 // The trip grid's model over the LogTable, keeping grid row and table cursor in step.
 #pragma once
 
+#include "logtable/tripchecks.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -12,6 +15,13 @@ class QAbstractItemView;
 namespace bw {
 
 class LogTable;
+
+// What the grid's fills and checks read beyond the table: the rate per mile as typed and
+// the period the log covers.
+struct TripContext {
+    std::function<QString()> ratePerMile;
+    std::function<TripPeriod()> period;
+};
 
 // The trip grid's view of the LogTable: one column per field under the field's name, one
 // row per table row, cells edited in place. It also keeps the view's current row and the
@@ -40,6 +50,15 @@ public:
     // current row.
     void insertRow(int row, const std::vector<QVariant>& values);
 
+    // Fills and checks: typing into a row fills its Mileage and Reimbursement where they
+    // are empty or 0, and cells with a probable slip are tinted and explained in their
+    // tool tip and accessible description.
+    void setTripContext(TripContext context);
+    // Repaints every warning, for a period that changed.
+    void recheck();
+    // The fills of leaving the row the user edited last; closing the window does this.
+    void leaveEditedRow();
+
     // Opens a span in which the bound table is changed directly (many rows deleted and
     // appended); the grid is refreshed and follows the cursor when the span ends. A bind
     // inside the span takes effect at its end.
@@ -62,12 +81,22 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+signals:
+    // A typed value was refused; `note` says what the cell takes.
+    void inputRefused(const QModelIndex& index, const QString& note);
+
 private:
     void followView(const QModelIndex& current);
     QVariant cell(int row, int column) const;
+    QVariant warningData(const QModelIndex& index, int role) const;
+    void refuse(const QModelIndex& index);
+    void fillAfterEdit(int row, int column, bool wasBlank);
+    void rowsChanged(int first, int last);
 
     std::shared_ptr<LogTable> table_;
     QPointer<QAbstractItemView> view_;
+    TripContext context_;
+    int editedRow_ = -1;
     int rebuildDepth_ = 0;
     bool changing_ = false;
 };

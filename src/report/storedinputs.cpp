@@ -4,6 +4,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "logtable/sampledata.h"
+#include "logtable/tripcsv.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
@@ -82,6 +83,13 @@ void StoredReportInputs::fillSample()
         for (std::size_t k = 0; k < trip.size(); ++k) table_->setValue(static_cast<int>(k), trip[k]);
     }
     table_->MoveFirst();
+}
+
+void StoredReportInputs::useTrips(const std::vector<std::vector<QVariant>>& trips)
+{
+    table_ = openTable();
+    placeTrips(*table_, trips, ratePerMile_);
+    if (table_->RecordCount() > 0) table_->MoveFirst();
 }
 
 } // namespace bw

@@ -5,8 +5,10 @@
 
 #include <QDate>
 #include <QString>
+#include <QVariant>
 
 #include <memory>
+#include <vector>
 
 namespace bw {
 
@@ -40,6 +42,10 @@ public:
     // The sample entries and period, and a table of just the three sample trips (what the
     // sample command leaves in a table of blank rows).
     void fillSample();
+
+    // A table of just `trips` (eight field values each) in place of the restored or
+    // sample rows, filled as rows typed into the grid are, with the current rate.
+    void useTrips(const std::vector<std::vector<QVariant>>& trips);
 
 private:
     QString employeeName_;

@@ -181,6 +181,9 @@ void Form1::createControls()
     DataGrid1->setMouseTracking(true);
     DataGrid1->viewport()->setMouseTracking(true);
     model_->attachView(DataGrid1);
+    model_->setTripContext({[this] { return txtRatePerMile->text(); },
+                            [this] { return TripPeriod{dtpFrom->date(), dtpTo->date()}; }});
+    createTripActions();
 
     PushButton2 = makeButton(Frame2, "PushButton2", "Insert Below Selected Row", twipsRect(240, 3970, 7300, 405));
     PushButton1 = makeButton(Frame2, "PushButton1", "Delete Selected Row", twipsRect(240, 4480, 3600, 405));
@@ -261,6 +264,10 @@ void Form1::connectHandlers()
     onChange(txtVehicleDescription, "VehicleDescription", "txtVehicleDescription_Change");
     connect(dtpFrom, &QDateEdit::dateChanged, this, [this] { dtpFrom_Change(); });
     connect(dtpTo, &QDateEdit::dateChanged, this, [this] { dtpTo_Change(); });
+    // The period decides which trip dates are marked.
+    for (QDateEdit* picker : {dtpFrom, dtpTo}) {
+        connect(picker, &QDateEdit::dateChanged, model_, &LogTableModel::recheck);
+    }
 }
 
 void Form1::centreOnScreen()
@@ -327,6 +334,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
             showHandPointer();
         } else if (qobject_cast<QLineEdit*>(watched) == nullptr) {
             resetPointer();
+        }
+    } else if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
+               && watched == DataGrid1->viewport()) {
+        if (dropTrips(event)) {
+            return true;
         }
     } else if (type == QEvent::FocusIn) {
         if (auto* box = qobject_cast<QLineEdit*>(watched)) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
@@ -81,6 +82,17 @@ public:
     void PushButton7_Click();
     void PushButton22_Click();
 
+    // Trips from and to CSV files: the grid's context menu (and Ctrl+I for the import)
+    // asks for the file through the dialog seam.
+    void importTripsCommand();
+    void exportTripsCommand();
+    // Imports the trips of the CSV file at `path` into the trailing blank rows and new
+    // rows; bad lines are listed and the user imports the good trips or nothing. True when
+    // trips were imported.
+    bool importTripsFrom(const QString& path);
+    // Writes the trips to `path`, asking first when the file exists. True when written.
+    bool exportTripsTo(const QString& path);
+
     // Controls, named as designed.
     QPushButton* PushButton22 = nullptr;
     QPushButton* PushButton6 = nullptr;
@@ -102,6 +114,8 @@ public:
     QPushButton* PushButton3 = nullptr;
     // The field captions: five employee fields, "From:", "To:".
     std::array<QLabel*, 7> Label4{};
+    QAction* mnuImportTrips = nullptr;
+    QAction* mnuExportTrips = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +130,9 @@ private:
     void dtpFrom_Change();
     void dtpTo_Change();
     void commitGridEdit();
+    void createTripActions();
+    bool confirmTripWarnings();
+    bool dropTrips(QEvent* event);
     void resetPointer();
     void showHandPointer();
 

@@ -6,6 +6,7 @@
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "logtable/numbertext.h"
+#include "logtable/tripfills.h"
 #include "platform/datetext.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -42,18 +43,6 @@ void tell(const QString& text)
     box.buttons = Dialogs::Buttons::Ok;
     box.icon = Dialogs::Icon::None;
     platform().dialogs->message(box);
-}
-
-// A field holds a value when it is neither null, nor the number 0, nor empty text.
-bool holdsValue(const QVariant& value)
-{
-    if (value.isNull() || !value.isValid()) {
-        return false;
-    }
-    if (value.typeId() == QMetaType::Double) {
-        return value.toDouble() != 0.0;
-    }
-    return !value.toString().isEmpty();
 }
 
 } // namespace
@@ -160,7 +149,7 @@ void Form1::PushButton7_Click()
         const int fields = trap.value(120, [&] { return requireTable(logTable_).fieldCount(); })
                                .value_or(0);
         for (int k = 0; k < fields; ++k) {
-            if (trap.test(122, [&] { return holdsValue(requireTable(logTable_).value(k)); })) {
+            if (trap.test(122, [&] { return holdsTripValue(requireTable(logTable_).value(k)); })) {
                 blank = false;
             }
         }
@@ -191,6 +180,9 @@ void Form1::PushButton7_Click()
 
 void Form1::PushButton22_Click()
 {
+    if (!confirmTripWarnings()) {
+        return;
+    }
     if (createTemplate_) {
         createTemplate_();
     }

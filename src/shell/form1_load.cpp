@@ -115,6 +115,8 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::Form_QueryUnload()
 {
     commitGridEdit();
+    // Closing leaves the row being edited, so its fills are stored with it.
+    model_->leaveEditedRow();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
     SettingsStore::Batch batch(*store_);
     SaveLogRows(logTable_, *store_, trap);

@@ -16,6 +16,7 @@
 #include "spreadsheet/xlsx/package.h"
 #include "support/fakeplatform.h"
 #include "support/ssprint.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -242,6 +243,26 @@ TEST_F(ReportToolTest, SettingsFileOptionReadsThatFile)
     EXPECT_EQ(valueAt(book->sheet(0), "E5"), ss::Value::number(3));
 }
 
+TEST_F(ReportToolTest, TripsFileReplacesTheTripsFilledWithTheRate)
+{
+    const QString trips = file(QStringLiteral("trips.csv"));
+    test::writeFile(trips, "Date,Odometer Start,Odometer End\n2016-05-14,100,110\n2016-05-14,abc,1\n2016-05-15,,130\n");
+    const QString output = file(QStringLiteral("trips.xls"));
+    ASSERT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--trips"), trips, output}), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("line 3, Odometer Start: \"abc\" is not a number"))) << err.toStdString();
+    const auto book = load(output);
+    const ss::Worksheet& sheet = book->sheet(0);
+    EXPECT_EQ(valueAt(sheet, "G9"), ss::Value::number(10));
+    EXPECT_EQ(valueAt(sheet, "H9"), ss::Value::number(12.5));
+    EXPECT_EQ(valueAt(sheet, "G10"), ss::Value::number(20));
+    EXPECT_EQ(valueAt(sheet, "H10"), ss::Value::number(25));
+
+    const QString none = file(QStringLiteral("none.xls"));
+    EXPECT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--trips=") + file(QStringLiteral("absent.csv")), none}),
+              reporttool::kExitFailed);
+    EXPECT_FALSE(QFile::exists(none));
+}
+
 struct PictureCase {
     const char* name;
     const char* format;
@@ -384,7 +405,8 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"PictureOfUnknownFormat", {"--picture", "x.jpg", "a.xls"}, 2, ".bmp or .png"},
         ArgumentsCase{"PictureTwice", {"--picture=a.png", "--picture=b.png", "a.xls"}, 2, "given twice"},
         ArgumentsCase{"PictureOverTheWorkbook", {"--picture", "same.png", "./same.png"}, 2, "the same file"},
-        ArgumentsCase{"SampleWithSettings", {"--sample", "--settings=s.ini", "a.xls"}, 2, "exclude each other"}),
+        ArgumentsCase{"SampleWithSettings", {"--sample", "--settings=s.ini", "a.xls"}, 2, "exclude each other"},
+        ArgumentsCase{"TripsWithoutFile", {"a.xls", "--trips"}, 2, "--trips needs a file name"}),
     [](const ::testing::TestParamInfo<ArgumentsCase>& tc) { return std::string(tc.param.name); });
 
 TEST_F(ReportToolTest, VersionIsTheBuildsOwn)

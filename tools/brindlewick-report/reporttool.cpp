@@ -12,7 +12,9 @@
 #include "core/reportformats.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logtable/tripcsv.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
@@ -95,11 +97,40 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
     return true;
 }
 
+// The trips of the CSV file in place of the stored ones. Bad lines are listed and the good
+// trips used, as answering Yes to the program's question does.
+bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& err)
+{
+    QFile file(options.tripsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        failed(err, QStringLiteral("cannot read the trips file \"%1\": %2").arg(options.tripsFile, file.errorString()));
+        return false;
+    }
+    const TripImport read = readTripsCsv(file.readAll());
+    if (!read.failure.isEmpty() || read.trips.empty()) {
+        failed(err, QStringLiteral("no trips in \"%1\": %2")
+                        .arg(options.tripsFile, read.failure.isEmpty() ? problemLines(read.problems) : read.failure));
+        return false;
+    }
+    if (!read.problems.empty()) {
+        err << kProgram << ": lines of \"" << options.tripsFile << "\" left out:\n"
+            << problemLines(read.problems, static_cast<int>(read.problems.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            << '\n';
+        err.flush();
+    }
+    if (read.trips.size() > static_cast<std::size_t>(kTripLimit)) {
+        failed(err, QStringLiteral("\"%1\" holds more than %2 trips").arg(options.tripsFile).arg(kTripLimit));
+        return false;
+    }
+    inputs.useTrips(read.trips);
+    return true;
+}
+
 } // namespace
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx")
+    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx")
         .arg(QLatin1String(kProgram));
 }
 
@@ -121,6 +152,10 @@ Options:
   --sample             use the sample data instead of the stored entries and trips;
                        the settings store is not read
   --settings FILE.ini  read the entries and trips from FILE.ini in the store's format
+  --trips FILE.csv     use the trips of FILE.csv (as "Import Trips from CSV..." reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
   --picture FILE       also write the picture of the sheet, as BMP or PNG by the
                        file's suffix
   -h, --help           show this text
@@ -179,6 +214,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             options.sample = true;
         } else if (is(argument, "--picture")) {
             if (!takeValue(i, QStringLiteral("--picture"), options.picture)) return std::nullopt;
+        } else if (is(argument, "--trips")) {
+            if (!takeValue(i, QStringLiteral("--trips"), options.tripsFile)) return std::nullopt;
         } else if (is(argument, "--settings")) {
             if (!takeValue(i, QStringLiteral("--settings"), options.settingsFile)) return std::nullopt;
         } else {
@@ -220,6 +257,7 @@ int run(const Options& options, QTextStream& err)
 
     StoredReportInputs inputs;
     if (!readInputs(options, inputs, err)) return kExitFailed;
+    if (!options.tripsFile.isEmpty() && !readTrips(options, inputs, err)) return kExitFailed;
     if (dialogs.failures() > 0) {
         return failed(err, QStringLiteral("the stored entries could not be read; no report was made"));
     }

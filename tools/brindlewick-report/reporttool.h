@@ -22,6 +22,8 @@ struct Options {
     bool sample = false;
     // INI file read in place of the settings store; empty for the program's own store.
     QString settingsFile;
+    // CSV file whose trips replace the stored or sample ones; empty for none.
+    QString tripsFile;
     // .bmp or .png; empty for no picture.
     QString picture;
     QString output;

@@ -1,0 +1,110 @@
+#include "logtable/tripchecks.h"
+
+#include "logtable/logtable.h"
+#include "logtable/tripfills.h"
+#include "platform/datetext.h"
+
+#include <cmath>
+#include <optional>
+
+namespace bw {
+
+namespace {
+
+// A Mileage may differ from the odometer readings by rounding, not by a slip.
+constexpr double kMileageTolerance = 0.5;
+// The question names this many rows; the rest are counted.
+constexpr int kNamedRows = 3;
+
+struct Reading {
+    bool present = false;
+    std::optional<double> number;
+};
+
+Reading odometer(const LogTable& table, int row, int field, const QLocale& locale)
+{
+    const QString text = table.valueAt(row, field).toString();
+    if (text.trimmed().isEmpty()) return {};
+    return {true, readTripNumber(text, locale)};
+}
+
+QString shown(double value, const QLocale& locale)
+{
+    return locale.toString(value, 'g', 15);
+}
+
+} // namespace
+
+std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
+                                      const QLocale& locale)
+{
+    std::vector<TripWarning> warnings;
+    if (isBlankTrip(table, row)) return warnings;
+    const auto warn = [&](int field, QString text) { warnings.push_back({field, std::move(text)}); };
+
+    const QString dateText = table.valueAt(row, TripField::Date).toString();
+    const QDate date = textToDate(dateText, locale);
+    if (!date.isValid()) {
+        warn(TripField::Date, dateText.trimmed().isEmpty() ? QStringLiteral("The trip has no Date.")
+                                                           : QStringLiteral("Date is not a date."));
+    } else if ((period.from.isValid() && date < period.from) || (period.to.isValid() && date > period.to)) {
+        warn(TripField::Date, QStringLiteral("Date lies outside the period %1 to %2.")
+                                  .arg(dateToText(period.from, locale), dateToText(period.to, locale)));
+    }
+
+    const Reading start = odometer(table, row, TripField::OdometerStart, locale);
+    const Reading end = odometer(table, row, TripField::OdometerEnd, locale);
+    if (start.present && !start.number) warn(TripField::OdometerStart, QStringLiteral("Odometer Start is not a number."));
+    if (end.present && !end.number) warn(TripField::OdometerEnd, QStringLiteral("Odometer End is not a number."));
+    if (start.number && end.number) {
+        if (*end.number < *start.number) {
+            warn(TripField::OdometerEnd, QStringLiteral("Odometer End is below Odometer Start."));
+        } else {
+            const double driven = *end.number - *start.number;
+            const double mileage = table.valueAt(row, TripField::Mileage).toDouble();
+            if (std::abs(mileage - driven) > kMileageTolerance) {
+                warn(TripField::Mileage, QStringLiteral("Mileage %1 differs from Odometer End - Odometer Start (%2).")
+                                             .arg(shown(mileage, locale), shown(driven, locale)));
+            }
+        }
+    }
+    if (start.number && row > 0 && !isBlankTrip(table, row - 1)) {
+        const Reading previousEnd = odometer(table, row - 1, TripField::OdometerEnd, locale);
+        // Rows out of date order are not compared: the previous trip came later.
+        const QDate previousDate = textToDate(table.valueAt(row - 1, TripField::Date).toString(), locale);
+        const bool inOrder = !date.isValid() || !previousDate.isValid() || previousDate <= date;
+        if (previousEnd.number && inOrder && *start.number < *previousEnd.number) {
+            warn(TripField::OdometerStart,
+                 QStringLiteral("Odometer Start is below the previous row's Odometer End (%1).")
+                     .arg(shown(*previousEnd.number, locale)));
+        }
+    }
+    return warnings;
+}
+
+std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period, const QLocale& locale)
+{
+    std::vector<WarnedTrip> warned;
+    for (int row = 0; row < table.RecordCount(); ++row) {
+        std::vector<TripWarning> warnings = tripWarnings(table, row, period, locale);
+        if (!warnings.empty()) warned.push_back({row, std::move(warnings)});
+    }
+    return warned;
+}
+
+QString warningQuestion(const std::vector<WarnedTrip>& warned)
+{
+    const auto count = static_cast<qsizetype>(warned.size());
+    QString text = count == 1 ? QStringLiteral("1 row carries a warning:")
+                              : QStringLiteral("%1 rows carry a warning:").arg(count);
+    for (qsizetype i = 0; i < count && i < kNamedRows; ++i) {
+        const WarnedTrip& trip = warned[static_cast<std::size_t>(i)];
+        QStringList texts;
+        for (const TripWarning& warning : trip.warnings) texts << warning.text;
+        text += QStringLiteral("\r\nRow %1: %2").arg(trip.row + 1).arg(texts.join(QLatin1Char(' ')));
+    }
+    if (count > kNamedRows) text += QStringLiteral("\r\n...");
+    return text + QStringLiteral("\r\n\r\nCreate the report anyway?");
+}
+
+} // namespace bw

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <vector>
+
+namespace bw {
+
+class LogTable;
+
+// The period the log covers; an invalid date leaves that end open.
+struct TripPeriod {
+    QDate from;
+    QDate to;
+};
+
+// Something in a trip that is probably a typing slip, and the field to mark.
+struct TripWarning {
+    int field;
+    QString text;
+};
+
+// What is wrong with the row at `row`. Blank rows carry no warning; the previous row is
+// the grid's neighbour above. The checks warn only: nothing here refuses a value.
+std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
+                                      const QLocale& locale = QLocale());
+
+struct WarnedTrip {
+    int row; // from 0
+    std::vector<TripWarning> warnings;
+};
+std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
+                                    const QLocale& locale = QLocale());
+
+// The create command's question: how many rows carry a warning, the first few of them
+// with what is wrong, and whether to create the report anyway.
+QString warningQuestion(const std::vector<WarnedTrip>& warned);
+
+} // namespace bw

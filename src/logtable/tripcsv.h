@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+namespace bw {
+
+class LogTable;
+
+// The most trips the log holds.
+// To be replaced by the settings store's own named trip limit once that lands.
+inline constexpr int kTripLimit = 65527;
+
+// A line of a CSV file that cannot become a trip: where, which field, and why.
+struct CsvProblem {
+    int line; // from 1, the line the record starts on
+    QString field;
+    QString why;
+};
+
+struct TripImport {
+    std::vector<std::vector<QVariant>> trips; // eight field values each, in field order
+    std::vector<CsvProblem> problems;
+    // Set when the file as a whole cannot be read (no known column in its first line);
+    // nothing else is then filled.
+    QString failure;
+};
+
+// Reads trips from a CSV file's bytes: UTF-8 with or without a byte order mark (bytes
+// that are not UTF-8 are taken as Windows-1252), comma, semicolon or tab as separator,
+// RFC 4180 quoting. The first record names the columns by the grid's captions (letter case and blanks do
+// not matter, unknown columns are ignored). Dates are ISO or the locale's short form and
+// are kept in the grid's form; numbers are read in the locale's notation first. Empty
+// records are skipped.
+TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale = QLocale());
+
+// The table's trips as a CSV file: UTF-8 with a byte order mark, a header of the eight
+// captions, comma separated, CRLF line ends; blank rows are left out. Dates are written as
+// stored, numbers with a period. Text that a spreadsheet program would take for a formula
+// is written behind a quote, which readTripsCsv takes off again.
+QByteArray writeTripsCsv(const LogTable& table, const QLocale& locale = QLocale());
+
+// Where imported trips go: the table's trailing blank rows first, then new rows at the end
+// up to `limit` rows in all. Returns the first row to fill and how many trips fit.
+struct TripPlacement {
+    int firstRow;
+    int capacity;
+};
+TripPlacement tripPlacement(const LogTable& table, int limit = kTripLimit);
+
+// Writes `trips` from placement.firstRow on (as many as fit) and gives each row the fills a
+// typed row gets: the previous Odometer End into an empty Odometer Start, then Mileage and
+// Reimbursement. Returns the number of trips placed.
+int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
+               const QString& rateText, int limit = kTripLimit, const QLocale& locale = QLocale());
+
+// "line 4, Mileage: ..." lines for a message, at most `shown` of them.
+QString problemLines(const std::vector<CsvProblem>& problems, int shown = 10);
+
+} // namespace bw

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <vector>
+
+namespace bw {
+
+class LogTable;
+
+// The trip fields the fills and checks look at, by position.
+namespace TripField {
+inline constexpr int Date = 0;
+inline constexpr int OdometerStart = 4;
+inline constexpr int OdometerEnd = 5;
+inline constexpr int Mileage = 6;
+inline constexpr int Reimbursement = 7;
+} // namespace TripField
+
+// A number typed by a person: the locale's notation first, then the plain period form
+// ("12.5", no grouping), which cannot be misread in any locale. Nothing for empty text,
+// text that is no number, and infinities.
+std::optional<double> readTripNumber(const QString& text, const QLocale& locale = QLocale());
+
+// A field holds a value when it is neither null, nor the number 0, nor empty text.
+bool holdsTripValue(const QVariant& value);
+// A row none of whose fields holds a value.
+bool isBlankTrip(const LogTable& table, int row);
+
+// End - Start of two odometer readings, to as many decimals as the readings have, so
+// 58116.3 - 58114.1 is 2.2 and not 2.2000000000043656. Nothing unless both are numbers
+// and End is not below Start.
+std::optional<double> mileageFromOdometer(const QVariant& start, const QVariant& end,
+                                          const QLocale& locale = QLocale());
+// Mileage x rate in cents, halves away from zero on the decimal value (2.5 x 1.25 is 3.13).
+double reimbursementFor(double mileage, double rate);
+
+// Fills the row's Mileage from its odometer readings and its Reimbursement from the
+// Mileage and `rateText`, each only when it is empty or 0; a value of the user's is never
+// replaced. `keepField` names a field the user has just cleared, which stays empty until
+// the row is left. Returns the fields it filled.
+std::vector<int> fillTrip(LogTable& table, int row, const QString& rateText, int keepField = -1,
+                          const QLocale& locale = QLocale());
+
+// A row that gets its first value carries the previous row's Odometer End into its empty
+// Odometer Start, as a driver copies the reading by hand. True when it did.
+bool carryOdometer(LogTable& table, int row);
+
+} // namespace bw

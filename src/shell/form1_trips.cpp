@@ -1,0 +1,215 @@
+// Trips in and out of CSV files, and the create command's look at the trips' warnings.
+#include "shell/form1.h"
+
+#include "core/mainmodule.h"
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/tripchecks.h"
+#include "logtable/tripcsv.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QTableView>
+
+namespace bw {
+
+namespace {
+
+constexpr char kCsvFilter[] = "CSV Files (*.csv)";
+
+Dialogs::Answer showBox(const QString& text, Dialogs::Buttons buttons, Dialogs::Answer defaultButton,
+                        Dialogs::Icon icon)
+{
+    Dialogs::Message box;
+    box.text = text;
+    box.title = applicationTitle();
+    box.buttons = buttons;
+    box.defaultButton = defaultButton;
+    box.icon = icon;
+    return platform().dialogs->message(box);
+}
+
+void warnUser(const QString& text)
+{
+    showBox(text, Dialogs::Buttons::Ok, Dialogs::Ok, Dialogs::Icon::Warning);
+}
+
+bool askUser(const QString& text, Dialogs::Answer defaultButton)
+{
+    return showBox(text, Dialogs::Buttons::YesNo, defaultButton, Dialogs::Icon::Warning) == Dialogs::Yes;
+}
+
+QString localCsvFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return QString();
+    }
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? path : QString();
+}
+
+int lineCount(const std::vector<CsvProblem>& problems)
+{
+    int lines = 0;
+    int last = -1;
+    for (const CsvProblem& problem : problems) {
+        if (problem.line != last) ++lines;
+        last = problem.line;
+    }
+    return lines;
+}
+
+} // namespace
+
+void Form1::createTripActions()
+{
+    mnuImportTrips = new QAction(QStringLiteral("Import Trips from CSV..."), DataGrid1);
+    mnuImportTrips->setObjectName(QStringLiteral("mnuImportTrips"));
+    mnuImportTrips->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuImportTrips->setShortcutContext(Qt::WindowShortcut);
+    mnuExportTrips = new QAction(QStringLiteral("Export Trips to CSV..."), DataGrid1);
+    mnuExportTrips->setObjectName(QStringLiteral("mnuExportTrips"));
+    connect(mnuImportTrips, &QAction::triggered, this, [this] { importTripsCommand(); });
+    connect(mnuExportTrips, &QAction::triggered, this, [this] { exportTripsCommand(); });
+    DataGrid1->addAction(mnuImportTrips);
+    DataGrid1->addAction(mnuExportTrips);
+    DataGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    DataGrid1->setAcceptDrops(true);
+    DataGrid1->viewport()->setAcceptDrops(true);
+}
+
+bool Form1::dropTrips(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = localCsvFile(drop->mimeData());
+    if (path.isEmpty()) {
+        return false;
+    }
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        importTripsFrom(path);
+    }
+    return true;
+}
+
+void Form1::importTripsCommand()
+{
+    commitGridEdit();
+    Dialogs::OpenFile request;
+    request.title = QStringLiteral("Import Trips from CSV");
+    request.filters = {QString::fromLatin1(kCsvFilter), QStringLiteral("All Files (*)")};
+    const QString path = platform().dialogs->openFileName(request);
+    if (!path.isEmpty()) {
+        importTripsFrom(path);
+    }
+}
+
+void Form1::exportTripsCommand()
+{
+    commitGridEdit();
+    Dialogs::SaveFile request;
+    request.title = QStringLiteral("Export Trips to CSV");
+    request.filters = {QString::fromLatin1(kCsvFilter)};
+    request.fileName = QStringLiteral("trips.csv");
+    const Dialogs::SaveChoice choice = platform().dialogs->saveFile(request);
+    if (choice.path.isEmpty()) {
+        return;
+    }
+    // A name typed without a suffix gets the one of the file type it is written as.
+    const bool hasSuffix = !QFileInfo(choice.path).suffix().isEmpty();
+    exportTripsTo(hasSuffix ? choice.path : choice.path + QStringLiteral(".csv"));
+}
+
+bool Form1::importTripsFrom(const QString& path)
+{
+    if (!logTable_ || !logTable_->isOpen()) {
+        return false;
+    }
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warnUser(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+        return false;
+    }
+    TripImport read = readTripsCsv(file.readAll());
+    if (!read.failure.isEmpty()) {
+        warnUser(QStringLiteral("No trips were imported from \"%1\". %2").arg(name, read.failure));
+        return false;
+    }
+    LogTable& table = *logTable_;
+    const int total = static_cast<int>(read.trips.size());
+    const int fit = std::min(total, tripPlacement(table).capacity);
+    if (fit == 0) {
+        QString why = read.problems.empty() ? QStringLiteral("\"%1\" holds no trips.").arg(name)
+                                            : QStringLiteral("No line of \"%1\" can be imported:\r\n%2")
+                                                  .arg(name, problemLines(read.problems));
+        if (total > 0) why = QStringLiteral("The log holds at most %1 trips; no more fit.").arg(kTripLimit);
+        warnUser(why);
+        return false;
+    }
+    if (!read.problems.empty() || fit < total) {
+        QString question;
+        if (!read.problems.empty()) {
+            const int bad = lineCount(read.problems);
+            question = QStringLiteral("%1 of \"%2\" cannot be imported:\r\n%3\r\n\r\n")
+                           .arg(bad == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(bad), name,
+                                problemLines(read.problems));
+        }
+        if (fit < total) {
+            question += QStringLiteral("Only %1 of the %2 trips fit: the log holds at most %3 trips.\r\n\r\n")
+                            .arg(fit)
+                            .arg(total)
+                            .arg(kTripLimit);
+        }
+        question += QStringLiteral("Import the %1 good trips? No imports nothing.").arg(fit);
+        if (!askUser(question, Dialogs::Yes)) {
+            return false;
+        }
+    }
+    const LogTableModel::Rebuild rebuild(*model_);
+    const int first = tripPlacement(table).firstRow;
+    placeTrips(table, read.trips, txtRatePerMile->text());
+    table.setPosition(first);
+    return true;
+}
+
+bool Form1::exportTripsTo(const QString& path)
+{
+    if (!logTable_ || !logTable_->isOpen()) {
+        return false;
+    }
+    if (QFileInfo::exists(path)
+        && !askUser(QStringLiteral("\"%1\" already exists.\r\nDo you want to replace it?").arg(path),
+                    Dialogs::No)) {
+        return false;
+    }
+    commitGridEdit();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(*logTable_)) < 0
+        || !file.commit()) {
+        warnUser(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool Form1::confirmTripWarnings()
+{
+    if (!logTable_ || !logTable_->isOpen()) {
+        return true;
+    }
+    commitGridEdit();
+    const std::vector<WarnedTrip> warned =
+        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()});
+    return warned.empty() || askUser(warningQuestion(warned), Dialogs::Yes);
+}
+
+} // namespace bw
