@@ -1,6 +1,7 @@
 // The error report: its text and the warning box that shows it.
 #include "core/errorreport.h"
 
+#include "core/messageboxes.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 
@@ -16,12 +17,8 @@ QString errorReportText(const QString& description, const QString& location, int
 
 void ErrorReport(const QString& description, const QString& location, int label)
 {
-    Dialogs::Message box;
-    box.text = errorReportText(description, location, label);
-    box.title = QStringLiteral("Application Error");
-    box.buttons = Dialogs::Buttons::Ok;
-    box.icon = Dialogs::Icon::Warning;
-    platform().dialogs->message(box);
+    tell(errorReportText(description, location, label), QStringLiteral("Application Error"),
+         Dialogs::Icon::Warning);
 }
 
 } // namespace bw

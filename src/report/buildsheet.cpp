@@ -1,6 +1,7 @@
 // Builds the mileage log worksheet and the formatting procedures acting on the selection.
 #include "report/mileagelog.h"
 
+#include "core/messageboxes.h"
 #include "core/mainmodule.h"
 #include "logtable/logtable.h"
 #include "platform/datetext.h"
@@ -71,14 +72,9 @@ public:
         if (cut_.isEmpty()) return;
         QStringList named = cut_.mid(0, kCutTextsNamed);
         if (cut_.size() > kCutTextsNamed) named << QStringLiteral("and %1 more").arg(cut_.size() - kCutTextsNamed);
-        Dialogs::Message box;
-        box.text = QStringLiteral("Texts longer than a cell holds were cut to their first 32,767 characters "
-                                  "in the report; the log keeps them whole:\r\n")
-            + named.join(QStringLiteral("\r\n"));
-        box.title = applicationTitle();
-        box.buttons = Dialogs::Buttons::Ok;
-        box.icon = Dialogs::Icon::None;
-        platform().dialogs->message(box);
+        tell(QStringLiteral("Texts longer than a cell holds were cut to their first 32,767 characters "
+                            "in the report; the log keeps them whole:\r\n")
+             + named.join(QStringLiteral("\r\n")));
     }
 
 private:

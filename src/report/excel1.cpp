@@ -1,6 +1,7 @@
 // The spreadsheet-application procedures of the create command: instances, pictures.
 #include "report/excel1.h"
 
+#include "core/messageboxes.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "report/options.h"
@@ -63,13 +64,7 @@ bool IsExcelRunning()
 bool WarnExcelOpen()
 {
     if (!IsExcelRunning()) return false;
-    Dialogs::Message question;
-    question.text = excelOpenQuestion();
-    question.title = applicationTitle();
-    question.buttons = Dialogs::Buttons::YesNo;
-    question.icon = Dialogs::Icon::None;
-    question.defaultButton = Dialogs::Yes;
-    return platform().dialogs->message(question) != Dialogs::Yes;
+    return ask(excelOpenQuestion(), Dialogs::Yes) != Dialogs::Yes;
 }
 
 Application OpenWorkbookInExcel(const QString& path)

@@ -8,6 +8,7 @@
 #include "platform/datetext.h"
 #include "platform/platform.h"
 #include "core/settingsstore.h"
+#include "core/windowparts.h"
 #include "shell/twips.h"
 #include "shell/gridview.h"
 
@@ -35,20 +36,6 @@ constexpr char kGridCaption[] =
 // The grid's caption line takes the top of the grid's designed area.
 constexpr int kGridCaptionHeight = 18;
 
-} // namespace
-
-namespace {
-
-QFont designedFont()
-{
-    // The design's small dialog font; Arial falls back to the metric-compatible
-    // Liberation Sans where it is not installed.
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPointSize(8);
-    return font;
-}
-
 // Frames as designed: a thin border whose caption sits on the top line, white inside.
 // A widget matched by a style sheet rule takes its font from the sheet, not from its
 // parent, so the sheet names the designed font too.
@@ -64,15 +51,6 @@ void paintWhite(QWidget* widget)
     palette.setColor(QPalette::Base, Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, QRect geometry)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setMouseTracking(true);
-    return button;
 }
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, QRect geometry)
@@ -119,23 +97,24 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent), store_(std::make_unique<SettingsStore>()), model_(new LogTableModel(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setFont(designedFont());
+    // The design's small dialog font.
+    setFont(designedFont(8));
     setFixedSize(twipsToPixels(8040), twipsToPixels(9870));
     setMouseTracking(true);
     paintWhite(this);
     setStyleSheet(QString::fromLatin1(kFrameStyle));
     createControls();
     connectHandlers();
-    centreOnScreen();
+    centreOnScreen(this);
 }
 
 Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    PushButton22 = makeButton(this, "PushButton22", "Start Creating Template", twipsRect(120, 120, 7800, 400));
-    PushButton6 = makeButton(this, "PushButton6", "Help", twipsRect(120, 630, 3840, 405));
-    PushButton7 = makeButton(this, "PushButton7", "Load Sample/Example Data", twipsRect(4080, 630, 3840, 405));
+    PushButton22 = makeButton(this, "PushButton22", QStringLiteral("Start Creating Template"), twipsRect(120, 120, 7800, 400));
+    PushButton6 = makeButton(this, "PushButton6", QStringLiteral("Help"), twipsRect(120, 630, 3840, 405));
+    PushButton7 = makeButton(this, "PushButton7", QStringLiteral("Load Sample/Example Data"), twipsRect(4080, 630, 3840, 405));
 
     Frame1 = makeFrame(this, "Frame1", "Employee Data", twipsRect(120, 1095, 7800, 3540));
     Label4[0] = makeLabel(Frame1, 0, "Employee Name:", twipsRect(240, 345, 1530, 225));
@@ -185,9 +164,9 @@ void Form1::createControls()
                             [this] { return TripPeriod{dtpFrom->date(), dtpTo->date()}; }});
     createTripActions();
 
-    PushButton2 = makeButton(Frame2, "PushButton2", "Insert Below Selected Row", twipsRect(240, 3970, 7300, 405));
-    PushButton1 = makeButton(Frame2, "PushButton1", "Delete Selected Row", twipsRect(240, 4480, 3600, 405));
-    PushButton3 = makeButton(Frame2, "PushButton3", "Delete All", twipsRect(3960, 4480, 3600, 405));
+    PushButton2 = makeButton(Frame2, "PushButton2", QStringLiteral("Insert Below Selected Row"), twipsRect(240, 3970, 7300, 405));
+    PushButton1 = makeButton(Frame2, "PushButton1", QStringLiteral("Delete Selected Row"), twipsRect(240, 4480, 3600, 405));
+    PushButton3 = makeButton(Frame2, "PushButton3", QStringLiteral("Delete All"), twipsRect(3960, 4480, 3600, 405));
 
     // Assistive technology names each field after its label, without the colon, and the
     // grid after its caption line; the buttons are named by their captions.
@@ -268,16 +247,6 @@ void Form1::connectHandlers()
     for (QDateEdit* picker : {dtpFrom, dtpTo}) {
         connect(picker, &QDateEdit::dateChanged, model_, &LogTableModel::recheck);
     }
-}
-
-void Form1::centreOnScreen()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    move(available.center() - rect().center());
 }
 
 void Form1::setCreateTemplateHandler(std::function<void()> handler)

@@ -125,7 +125,6 @@ protected:
 private:
     void createControls();
     void connectHandlers();
-    void centreOnScreen();
     void saveEntry(const QString& key, const QString& value, const char* handler);
     void dtpFrom_Change();
     void dtpTo_Change();

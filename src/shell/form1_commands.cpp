@@ -10,6 +10,7 @@
 #include "platform/datetext.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "core/messageboxes.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
 #include "core/settingsstore.h"
@@ -24,27 +25,6 @@ namespace {
 
 constexpr char kSupportPage[] = "https://www.brindlewick.example/support";
 
-Dialogs::Answer ask(const QString& question)
-{
-    Dialogs::Message box;
-    box.text = question;
-    box.title = QStringLiteral("Question");
-    box.buttons = Dialogs::Buttons::YesNo;
-    box.defaultButton = Dialogs::No;
-    box.icon = Dialogs::Icon::None;
-    return platform().dialogs->message(box);
-}
-
-void tell(const QString& text)
-{
-    Dialogs::Message box;
-    box.text = text;
-    box.title = applicationTitle();
-    box.buttons = Dialogs::Buttons::Ok;
-    box.icon = Dialogs::Icon::None;
-    platform().dialogs->message(box);
-}
-
 } // namespace
 
 void Form1::PushButton1_Click()
@@ -57,7 +37,8 @@ void Form1::PushButton1_Click()
     const auto answer = trap.value(100, [&] {
         const QVariant date = logTable_->value(0);
         return ask(QStringLiteral("Do you really want delete this row ?\r\n(%1)")
-                       .arg(date.isNull() ? QString() : date.toString()));
+                       .arg(date.isNull() ? QString() : date.toString()),
+                   Dialogs::No, QStringLiteral("Question"));
     });
     if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
         return;
@@ -92,7 +73,9 @@ void Form1::PushButton2_Click()
 void Form1::PushButton3_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton3_Click));
-    const auto answer = trap.value(100, [] { return ask(QStringLiteral("Do you really want clear ?")); });
+    const auto answer = trap.value(100, [] {
+        return ask(QStringLiteral("Do you really want clear ?"), Dialogs::No, QStringLiteral("Question"));
+    });
     if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
         return;
     }

@@ -1,6 +1,7 @@
 // Trips in and out of CSV files, and the create command's look at the trips' warnings.
 #include "shell/form1.h"
 
+#include "core/messageboxes.h"
 #include "core/mainmodule.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
@@ -25,26 +26,14 @@ namespace {
 
 constexpr char kCsvFilter[] = "CSV Files (*.csv)";
 
-Dialogs::Answer showBox(const QString& text, Dialogs::Buttons buttons, Dialogs::Answer defaultButton,
-                        Dialogs::Icon icon)
-{
-    Dialogs::Message box;
-    box.text = text;
-    box.title = applicationTitle();
-    box.buttons = buttons;
-    box.defaultButton = defaultButton;
-    box.icon = icon;
-    return platform().dialogs->message(box);
-}
-
 void warnUser(const QString& text)
 {
-    showBox(text, Dialogs::Buttons::Ok, Dialogs::Ok, Dialogs::Icon::Warning);
+    tell(text, applicationTitle(), Dialogs::Icon::Warning);
 }
 
 bool askUser(const QString& text, Dialogs::Answer defaultButton)
 {
-    return showBox(text, Dialogs::Buttons::YesNo, defaultButton, Dialogs::Icon::Warning) == Dialogs::Yes;
+    return ask(text, defaultButton, applicationTitle(), Dialogs::Icon::Warning) == Dialogs::Yes;
 }
 
 QString localCsvFile(const QMimeData* data)

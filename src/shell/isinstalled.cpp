@@ -1,6 +1,7 @@
 // The start-up check that a spreadsheet-application instance can be created.
 #include "shell/isinstalled.h"
 
+#include "core/messageboxes.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "core/mainmodule.h"
@@ -60,12 +61,7 @@ bool CheckExcelInstalled()
     if (created) {
         return true;
     }
-    Dialogs::Message box;
-    box.text = excelMissingText();
-    box.title = applicationTitle();
-    box.buttons = Dialogs::Buttons::Ok;
-    box.icon = Dialogs::Icon::None;
-    platform().dialogs->message(box);
+    tell(excelMissingText());
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include "shell/form1.h"
 #include "shell/programwindows.h"
 #include "support/fakeplatform.h"
+#include "support/testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,12 +22,6 @@
 
 namespace bw {
 namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The desktop program and the tool, on the same store: the tool's workbook must be the
 // very file the program would save from its preview.
@@ -47,7 +42,7 @@ protected:
         shown.removeIf([](const QString& text) { return text.endsWith(QStringLiteral("Create the report anyway?")); });
         EXPECT_TRUE(shown.isEmpty()) << shown.join(u'\n').toStdString();
         const QString report = windows.form2().mExcelFile;
-        const QByteArray bytes = bytesOf(report);
+        const QByteArray bytes = test::readAll(report);
         // The scripted chance draws one name only; the tool's run needs it free again.
         QFile::remove(report);
         return bytes;
@@ -61,7 +56,7 @@ protected:
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         EXPECT_EQ(reporttool::main(arguments + QStringList{output}, outStream, errStream), 0) << err.toStdString();
-        return bytesOf(output);
+        return test::readAll(output);
     }
 
     test::TestPlatform platform;

@@ -5,6 +5,7 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/numfmt/numfmt.h"
+#include "support/cellvalues.h"
 #include "support/ssprint.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +17,12 @@
 namespace bw::ss::entry {
 namespace {
 
+using test::q;
+using test::num;
+using test::txt;
+
 using formula::enterR1C1;
 
-QString q(const char* s) { return QString::fromUtf8(s); }
-Value num(double v) { return Value::number(v); }
-Value txt(const char* v) { return Value::text(q(v)); }
 
 constexpr double kMay14of2016 = 42504;
 constexpr const char* kNoFormat = nullptr;

@@ -1,6 +1,7 @@
 // Tests of evaluating formulas and worksheet functions.
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
+#include "support/cellvalues.h"
 #include "support/ssprint.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,10 @@
 namespace bw::ss::formula {
 namespace {
 
-QString q(const char* s) { return QString::fromUtf8(s); }
-Value num(double v) { return Value::number(v); }
-Value txt(const char* v) { return Value::text(q(v)); }
+using test::q;
+using test::num;
+using test::txt;
+
 Value boolean(bool v) { return Value::boolean(v); }
 Value err(ErrorValue e) { return Value::error(e); }
 

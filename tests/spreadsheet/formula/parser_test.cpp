@@ -1,6 +1,7 @@
 // Tests of parsing and printing formulas in both notations.
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/errors.h"
+#include "support/cellvalues.h"
 #include "support/ssprint.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,8 @@
 namespace bw::ss::formula {
 namespace {
 
-QString q(const char* s) { return QString::fromUtf8(s); }
+using test::q;
+
 
 // A formula in R1C1 notation at a host cell, and how it prints in both notations.
 struct RoundTrip {

@@ -1,6 +1,7 @@
 // Tests of showing values through number-format codes.
 #include "spreadsheet/numfmt/numfmt.h"
 
+#include "support/cellvalues.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,9 @@
 
 namespace bw::ss::numfmt {
 namespace {
+
+using test::num;
+using test::txt;
 
 constexpr int kNoColor = 0;
 
@@ -22,8 +26,6 @@ struct FormatCase {
 
 void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 
-Value num(double v) { return Value::number(v); }
-Value txt(const char* v) { return Value::text(QString::fromUtf8(v)); }
 
 class Format : public ::testing::TestWithParam<FormatCase> {};
 
