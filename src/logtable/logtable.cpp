@@ -1,6 +1,14 @@
 #include "logtable/logtable.h"
 
+#include <QLocale>
+
 namespace bw {
+
+QString tripLimitMessage(const QString& consequence)
+{
+    return QStringLiteral("A mileage log holds at most %1 trips. %2")
+        .arg(QLocale(QLocale::English).toString(kMaxTrips), consequence);
+}
 
 const std::vector<LogTable::Field>& LogTable::fields()
 {

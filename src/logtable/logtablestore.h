@@ -42,6 +42,10 @@ void BindLogTable(const std::shared_ptr<LogTable>& table, LogTableModel& model, 
 // caller decides when the store reaches the disk (one SettingsStore::Batch at close).
 void SaveLogRows(const std::shared_ptr<LogTable>& table, SettingsStore& store, StepTrap& trap);
 
+// Tells the user, as a notice (not an error), that the log is at its trip limit and what
+// that meant: tripLimitMessage(consequence) in a box with the application title.
+void tellTripLimit(const QString& consequence);
+
 // The blank trip row: empty text in the six text fields, 0 in Mileage and Reimbursement.
 QVariant blankValue(int field);
 std::vector<QVariant> blankRowValues();
