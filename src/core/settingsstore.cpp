@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <cstdio>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -129,13 +131,97 @@ QString settingsPath()
     throw SettingsError("Cannot write the settings to " + QDir::toNativeSeparators(path).toStdString());
 }
 
-void writeWhole(const QString& path, const QByteArray& bytes)
+// Replaces the file at `path` as a whole: the bytes go to a temporary file that is then
+// renamed over it, so a reader sees the old file or the new one, never a part. A durable
+// write also waits for the disk (the trip rows at close); an entry field's write does
+// not, so that typing stays quick, and is still atomic.
+void writeWhole(const QString& path, const QByteArray& bytes, bool durable)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) cannotWrite(path);
+#ifndef _WIN32
+    if (!durable) {
+        const QString scratch = path + QStringLiteral(".new");
+        QFile file(scratch);
+        const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                          && file.write(bytes) == bytes.size() && file.flush();
+        file.close();
+        if (!written || std::rename(QFile::encodeName(scratch).constData(), QFile::encodeName(path).constData()) != 0) {
+            QFile::remove(scratch);
+            cannotWrite(path);
+        }
+        return;
+    }
+#endif
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         cannotWrite(path);
     }
+}
+
+bool isHexDigit(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// A key as QSettings' INI reader reads it back: letters, digits, '_', '-' and '.' as they
+// are, '/' as a backslash (a group separator), anything else %XX or %UXXXX.
+QByteArray iniKey(const QString& key)
+{
+    QByteArray out;
+    for (const QChar qc : key) {
+        const char16_t c = qc.unicode();
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'
+            || c == u'-' || c == u'.') {
+            out += static_cast<char>(c);
+        } else if (c == u'/') {
+            out += '\\';
+        } else if (c <= 0xFF) {
+            out += '%' + QByteArray::number(c, 16).toUpper().rightJustified(2, '0');
+        } else {
+            out += "%U" + QByteArray::number(c, 16).toUpper().rightJustified(4, '0');
+        }
+    }
+    return out;
+}
+
+// A string value as QSettings' INI reader reads it back unchanged: a leading '@' doubled
+// (it would announce a typed value), C escapes for quotes, backslashes and control
+// characters, and quotes around values with ';', ',' or '=' or blanks at either end
+// (which the reader would split or trim).
+QByteArray iniValue(const QString& value)
+{
+    QString out;
+    out.reserve(value.size() + 2);
+    if (value.startsWith(QLatin1Char('@'))) out += QLatin1Char('@');
+    bool quote = false;
+    bool hexBefore = false;  // a hex escape swallows the hex digits that follow it
+    for (const QChar qc : value) {
+        const char16_t c = qc.unicode();
+        if (c == u';' || c == u',' || c == u'=') quote = true;
+        if (hexBefore && isHexDigit(c)) {
+            out += QStringLiteral("\\x%1").arg(static_cast<int>(c), 0, 16);
+            continue;
+        }
+        hexBefore = false;
+        switch (c) {
+        case u'\n': out += QLatin1String("\\n"); break;
+        case u'\r': out += QLatin1String("\\r"); break;
+        case u'\t': out += QLatin1String("\\t"); break;
+        case u'"': out += QLatin1String("\\\""); break;
+        case u'\\': out += QLatin1String("\\\\"); break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                out += QStringLiteral("\\x%1").arg(static_cast<int>(c), 0, 16);
+                hexBefore = true;
+            } else {
+                out += qc;
+            }
+        }
+    }
+    if (quote || out.startsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char(' '))) {
+        out = QLatin1Char('"') + out + QLatin1Char('"');
+    }
+    return out.toUtf8();
 }
 
 #ifdef _WIN32
@@ -408,7 +494,7 @@ void SettingsStore::writeTrips()
         }
         text += QLatin1Char('\n');
     }
-    writeWhole(path, text.toUtf8());
+    writeWhole(path, text.toUtf8(), true);
     tripsStamp_ = stampOf(path);
     pendingTrips_.clear();
     pendingRowCount_ = false;
@@ -417,36 +503,28 @@ void SettingsStore::writeTrips()
 void SettingsStore::writeEntries()
 {
     if (stampOf(file_) != entriesStamp_) loadEntries(true);
-    // QSettings writes the INI format; a fresh object on a file of its own reports this
-    // write's outcome alone (its status is sticky, and a malformed line in the old file
-    // would read as a failed write). The bytes then replace the INI file atomically.
-    const QString scratch = file_ + QStringLiteral(".new");
-    if (!QDir().mkpath(QFileInfo(file_).absolutePath())) cannotWrite(file_);
-    QFile::remove(scratch);
-    QByteArray bytes;
-    {
-        QSettings ini(scratch, QSettings::IniFormat);
-        for (const Entry& entry : std::as_const(entries_)) ini.setValue(entry.key, entry.value);
-        if (tripsInIni_) {
-            // The trips file could not take the row keys yet: they stay here meanwhile.
-            if (!rowCount_.isNull()) ini.setValue(QStringLiteral("RowCount"), rowCount_);
-            for (const auto& [row, fields] : trips_) {
-                for (int k = 0; k < kTripFields; ++k) {
-                    const QString& value = fields[static_cast<std::size_t>(k)];
-                    if (!value.isNull()) ini.setValue(rowKeyText(k + 1, row), value);
-                }
+    // The INI format as QSettings reads it (the reader stays QSettings); written here so
+    // that the outcome is this write's alone (QSettings' status is sticky, and a
+    // malformed line in the old file would read as a failed write).
+    QList<std::pair<QString, QString>> keys;
+    keys.reserve(entries_.size());
+    for (const Entry& entry : std::as_const(entries_)) keys.append({entry.key, entry.value});
+    if (tripsInIni_) {
+        // The trips file could not take the row keys yet: they stay here meanwhile.
+        if (!rowCount_.isNull()) keys.append({QStringLiteral("RowCount"), rowCount_});
+        for (const auto& [row, fields] : trips_) {
+            for (int k = 0; k < kTripFields; ++k) {
+                const QString& value = fields[static_cast<std::size_t>(k)];
+                if (!value.isNull()) keys.append({rowKeyText(k + 1, row), value});
             }
         }
-        ini.sync();
-        // With no key at all there is no file to read: the INI file becomes empty.
-        QFile written(scratch);
-        const bool ok = ini.status() == QSettings::NoError
-                     && (!written.exists() || written.open(QIODevice::ReadOnly));
-        bytes = ok && written.isOpen() ? written.readAll() : QByteArray();
-        QFile::remove(scratch);
-        if (!ok) cannotWrite(file_);
     }
-    writeWhole(file_, bytes);
+    std::sort(keys.begin(), keys.end());
+    QByteArray bytes = keys.isEmpty() ? QByteArray() : QByteArray("[General]\n");
+    for (const auto& [key, value] : std::as_const(keys)) {
+        bytes += iniKey(key) + '=' + iniValue(value) + '\n';
+    }
+    writeWhole(file_, bytes, false);
     entriesStamp_ = stampOf(file_);
     pendingEntries_.clear();
 }

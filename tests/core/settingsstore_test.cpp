@@ -66,7 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"EmptyText", QStringLiteral("RatePerMile"), QString(QLatin1String(""))},
         ValueCase{"BlanksKept", QStringLiteral("EmployeeID"), QStringLiteral("  DR 005  ")},
         ValueCase{"IniSyntax", QStringLiteral("RowSource4 3"), QStringLiteral("a=b; [c] \\d #e")},
-        ValueCase{"LineBreaks", QStringLiteral("RowSource4 2"), QStringLiteral("one\r\ntwo")}),
+        ValueCase{"LineBreaks", QStringLiteral("RowSource4 2"), QStringLiteral("one\r\ntwo")},
+        // The same in the INI file, which this store writes itself.
+        ValueCase{"IniSyntaxInAnEntry", QStringLiteral("EmployeeName"), QStringLiteral(" a=b; [c] \\d #e \"q\" ")},
+        ValueCase{"ControlsInAnEntry", QStringLiteral("AuthorizedBy"), QStringLiteral("one\r\ntwo\tthree\u00014f\u007f")},
+        ValueCase{"OutsideTheBmp", QStringLiteral("VehicleDescription"), QStringLiteral("@@ \U0001F697 van")}),
     [](const ::testing::TestParamInfo<ValueCase>& tc) { return std::string(tc.param.name); });
 
 TEST(SettingsStore, EmptyTextIsAStoredValueNotAMissingKey)
