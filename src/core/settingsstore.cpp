@@ -135,7 +135,7 @@ QString settingsPath()
 // renamed over it, so a reader sees the old file or the new one, never a part. A durable
 // write also waits for the disk (the trip rows at close); an entry field's write does
 // not, so that typing stays quick, and is still atomic.
-void writeWhole(const QString& path, const QByteArray& bytes, bool durable)
+void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] bool durable)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) cannotWrite(path);
 #ifndef _WIN32

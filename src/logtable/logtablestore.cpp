@@ -54,22 +54,25 @@ void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstL
     trap.run(firstLabel + 20, [&] { requireTable(table).open(); });
 }
 
+int storedRowCount(const SettingsStore& store, StepTrap& trap, int label, const QString& consequence)
+{
+    const int rows = trap.value(label, [&] {
+                             return rowCountFromText(store.GetSetting(QStringLiteral("RowCount"),
+                                                                      QStringLiteral("30")));
+                         }).value_or(0);
+    if (rows <= kMaxTrips) {
+        return rows;
+    }
+    trap.run(label, [&] { tellTripLimit(consequence.arg(rows).arg(kMaxTrips)); });
+    return kMaxTrips;
+}
+
 void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore& store,
                     StepTrap& trap)
 {
-    int rows = trap.value(164, [&] {
-                       return rowCountFromText(store.GetSetting(QStringLiteral("RowCount"),
-                                                                QStringLiteral("30")));
-                   }).value_or(0);
-    if (rows > kMaxTrips) {
-        // The rows beyond the limit keep their keys; they are only not loaded.
-        trap.run(164, [&] {
-            tellTripLimit(QStringLiteral("The stored log has %1 trips; the first %2 were loaded.")
-                              .arg(rows)
-                              .arg(kMaxTrips));
-        });
-        rows = kMaxTrips;
-    }
+    // The rows beyond the limit keep their keys; they are only not loaded.
+    const int rows = storedRowCount(store, trap, 164,
+                                    QStringLiteral("The stored log has %1 trips; the first %2 were loaded."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(166, [&] { requireTable(table).AddNew(); });
         for (int k = 1; k <= kTextFields; ++k) {

@@ -112,18 +112,8 @@ void Form1::PushButton3_Click()
         return;
     }
     CreateLogTable(logTable_, trap, 102);
-    int rows = trap.value(124, [&] {
-                       return rowCountFromText(store_->GetSetting(QStringLiteral("RowCount"),
-                                                                  QStringLiteral("30")));
-                   }).value_or(0);
-    if (rows > kMaxTrips) {
-        trap.run(124, [&] {
-            tellTripLimit(QStringLiteral("The stored row count is %1; %2 blank rows were made.")
-                              .arg(rows)
-                              .arg(kMaxTrips));
-        });
-        rows = kMaxTrips;
-    }
+    const int rows = storedRowCount(*store_, trap, 124,
+                                    QStringLiteral("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(126, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
