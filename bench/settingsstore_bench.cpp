@@ -24,7 +24,9 @@ public:
     {
         return message.buttons == Buttons::YesNo ? Yes : Ok;
     }
-    QString saveFileName(const SaveFile&) override { return QString(); }
+    SaveChoice saveFile(const SaveFile&) override { return {}; }
+    QString openFileName(const OpenFile&) override { return QString(); }
+    bool printDialog(QPrinter&) override { return false; }
 };
 
 // A private store holding `trips` full trip rows and the employee entries.

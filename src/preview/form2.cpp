@@ -1,25 +1,32 @@
 #include "preview/form2.h"
 
+#include "platform/appidentity.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/cursorfile.h"
-#include "platform/filecopy.h"
 #include "preview/picturebox.h"
 #include "preview/previewgeometry.h"
 #include "preview/previewhost.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "core/reportformats.h"
 #include "core/steptrap.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 namespace bw {
 
@@ -86,6 +93,7 @@ Form2::Form2(PreviewHost* host)
       mHost(host)
 {
     createControls();
+    createShortcuts();
 }
 
 Form2::~Form2() = default;
@@ -101,6 +109,9 @@ void Form2::createControls()
     Picture2->setGeometry(kPicture2.pixels());
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture2->setLineWidth(twipsToPixels(kPicture2Border));
+    // The keyboard scrolls the picture from here; the name says what the picture shows.
+    Picture2->setFocusPolicy(Qt::StrongFocus);
+    Picture2->installEventFilter(this);
 
     mViewportArea = new QWidget(Picture2);
     mViewportArea->setGeometry(Picture2->contentsRect());
@@ -187,6 +198,13 @@ void Form2::setPicture(const QImage& picture)
     Picture1->setPicture(picture);
 }
 
+void Form2::setPictureDescription(const QString& description)
+{
+    ensureLoaded();
+    Picture2->setAccessibleName(description);
+    Picture2->setAccessibleDescription(description);
+}
+
 void Form2::showPreview()
 {
     ensureLoaded();
@@ -194,6 +212,47 @@ void Form2::showPreview()
     raise();
     activateWindow();
     Form_Activate();
+    Picture2->setFocus(Qt::OtherFocusReason);
+}
+
+// The commands of the window's buttons, and zoom, from the keyboard. Ctrl+S and Escape
+// run the buttons' own commands.
+void Form2::createShortcuts()
+{
+    const auto onKeys = [this](std::initializer_list<QKeySequence> keys, QPushButton* button) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        }
+    };
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, PushButton1);
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, PushButton2);
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_S)}, PushButton6);
+    onKeys({QKeySequence(Qt::Key_Escape)}, PushButton8);
+}
+
+bool Form2::scrollByKey(int key)
+{
+    // About one sheet row (the default 12.75 points) at the current zoom, in bar units.
+    constexpr double kRowTwips = 255.0;
+    const auto units = [](double twips, int step) {
+        return step > 0 ? std::max(1, static_cast<int>(std::lround(twips / step))) : 0;
+    };
+    const int row = units(kRowTwips * mZoom, mVScrollStep);
+    const int column = units(kRowTwips * mZoom, mHScrollStep);
+    const int page = units(kViewportInnerHeight, mVScrollStep);
+    switch (key) {
+    case Qt::Key_Up: VScroll1->setValue(VScroll1->value() - row); return true;
+    case Qt::Key_Down: VScroll1->setValue(VScroll1->value() + row); return true;
+    case Qt::Key_Left: HScroll1->setValue(HScroll1->value() - column); return true;
+    case Qt::Key_Right: HScroll1->setValue(HScroll1->value() + column); return true;
+    case Qt::Key_PageUp: VScroll1->setValue(VScroll1->value() - page); return true;
+    case Qt::Key_PageDown: VScroll1->setValue(VScroll1->value() + page); return true;
+    case Qt::Key_Home: VScroll1->setValue(VScroll1->minimum()); return true;
+    case Qt::Key_End: VScroll1->setValue(VScroll1->maximum()); return true;
+    default: return false;
+    }
 }
 
 void Form2::centreOnScreen()
@@ -215,7 +274,7 @@ void Form2::Form_Load()
     trap.run(102, [&] { ApplyFaceColors(this); });
     trap.run(104, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
-        setWindowIcon(QApplication::windowIcon());
+        setWindowIcon(applicationIcon());
     });
     const QString hand = programFile(QString::fromLatin1(kHandCursorFile));
     if (trap.test(108, [&] { return FileExists(hand); })) {
@@ -419,12 +478,33 @@ void Form2::PushButton6_Click()
 {
     StepTrap trap(location(ErrorLocation::Form2_PushButton6_Click));
     Dialogs& dialogs = *platform().dialogs;
+    const auto say = [&](const QString& text) {
+        Dialogs::Message box;
+        box.text = text;
+        box.title = applicationTitle();
+        box.buttons = Dialogs::Buttons::Ok;
+        box.icon = Dialogs::Icon::None;
+        dialogs.message(box);
+    };
+    // A report whose workbook could not be written has only its picture; there is
+    // nothing to copy, and no file name is asked for.
+    if (trap.test(100, [&] { return mExcelFile.isEmpty(); })) {
+        trap.run(102, [&] { say(QStringLiteral("There is no workbook to save.")); });
+        return;
+    }
+
     Dialogs::SaveFile request;
     trap.run(106, [&] { request.fileName = QString(); });
     trap.run(108, [&] { request.title = QStringLiteral("Save File"); });
-    trap.run(110, [&] { request.filter = QStringLiteral("Excel Files (*.xls)|*.xls|"); });
+    trap.run(110, [&] {
+        for (const ReportFormatInfo& format : reportFormats()) request.filters << format.filter;
+    });
+    Dialogs::SaveChoice choice;
+    trap.run(112, [&] { choice = dialogs.saveFile(request); });
+    // The name as it will be written: one without a suffix of ours gets the chosen
+    // filter's, so that the file opens as what it is.
     QString chosen;
-    trap.run(112, [&] { chosen = dialogs.saveFileName(request); });
+    trap.run(114, [&] { chosen = reportPathFor(choice.path, choice.filter); });
 
     int answer = 0;
     if (!trap.test(116, [&] { return chosen.isEmpty(); })) {
@@ -439,27 +519,22 @@ void Form2::PushButton6_Click()
                 question.defaultButton = Dialogs::Yes;
                 answer = dialogs.message(question);
             });
-            // The old file is not deleted first: the copy below replaces it whole, so a
-            // copy that fails leaves it as it was.
+            // The old file is not deleted first: the new one replaces it whole, so a
+            // write that fails leaves it as it was.
         } else {
             answer = Dialogs::Yes;
         }
     }
 
     if (trap.test(128, [&] { return answer == Dialogs::Yes; })) {
-        if (!trap.run(130, [&] { copyFileReplacing(mExcelFile, chosen); })) {
-            // The failure was reported; "Done." would claim the opposite.
-            return;
-        }
+        const bool written = trap.run(130, [&] {
+            const std::optional<ReportFormat> format = reportFormatOfPath(chosen);
+            writeReportFile(mExcelFile, chosen, format.value_or(ReportFormat::Xls));
+        });
+        // The failure was reported; "Done." would claim the opposite.
+        if (!written) return;
     }
-    trap.run(132, [&] {
-        Dialogs::Message done;
-        done.text = QStringLiteral("Done.");
-        done.title = applicationTitle();
-        done.buttons = Dialogs::Buttons::Ok;
-        done.icon = Dialogs::Icon::None;
-        dialogs.message(done);
-    });
+    trap.run(132, [&] { say(QStringLiteral("Done.")); });
 }
 
 void Form2::PushButton8_Click()
@@ -576,6 +651,13 @@ void Form2::mouseMoveEvent(QMouseEvent* event)
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Picture2 && event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        if (press->modifiers() == Qt::NoModifier || press->modifiers() == Qt::KeypadModifier) {
+            return scrollByKey(press->key());
+        }
+        return false;
+    }
     if (watched == Picture1) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -1,6 +1,7 @@
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/reporttool.h"
 
+#include "platform/appidentity.h"
 #include "platform/datetext.h"
 #include "platform/tempfolder.h"
 #include "report/mileagelog.h"
@@ -180,6 +181,24 @@ TEST_F(ReportToolTest, ReportsTheStoredEntriesAndTrips)
     EXPECT_TRUE(bytesOf(platform.settingsFile()) == storeBefore) << "the store is only read";
 }
 
+// A cut text is a notice, not a failure; a stored infinity is no number.
+TEST_F(ReportToolTest, LongTextsAndNonNumbersStillGiveTheReport)
+{
+    seedStore({{"EmployeeName", QString(40000, QLatin1Char('n'))},
+               {"RowCount", QStringLiteral("1")},
+               {"RowSource7 1", QStringLiteral("inf")},
+               {"RowSource8 1", QStringLiteral("-NaN")}});
+    const QString output = file(QStringLiteral("long.xls"));
+    ASSERT_EQ(tool({output}), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("the log keeps them whole:\nEmployee Name\n"))) << err.toStdString();
+
+    const auto book = load(output);
+    const ss::Worksheet& sheet = book->sheet(0);
+    EXPECT_EQ(valueAt(sheet, "B3"), ss::Value::text(QString(32767, QLatin1Char('n'))));
+    EXPECT_EQ(valueAt(sheet, "G9"), ss::Value::number(0));
+    EXPECT_EQ(valueAt(sheet, "H9"), ss::Value::number(0));
+}
+
 TEST_F(ReportToolTest, EmptyStoreGivesTheBlankFormOfToday)
 {
     const QString output = file(QStringLiteral("blank.xls"));
@@ -351,6 +370,14 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"PictureOverTheWorkbook", {"--picture", "same.png", "./same.png"}, 2, "the same file"},
         ArgumentsCase{"SampleWithSettings", {"--sample", "--settings=s.ini", "a.xls"}, 2, "exclude each other"}),
     [](const ::testing::TestParamInfo<ArgumentsCase>& tc) { return std::string(tc.param.name); });
+
+TEST_F(ReportToolTest, VersionIsTheBuildsOwn)
+{
+    EXPECT_EQ(tool({QStringLiteral("--version"), QStringLiteral("a.xls")}), reporttool::kExitDone);
+    EXPECT_EQ(out, QStringLiteral("brindlewick-report %1\n").arg(applicationVersion()));
+    EXPECT_FALSE(applicationVersion().isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing is written";
+}
 
 TEST(ReportToolArguments, DashesAndEqualsForms)
 {

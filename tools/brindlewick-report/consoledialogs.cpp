@@ -29,9 +29,19 @@ Dialogs::Answer ConsoleDialogs::message(const Message& message)
     return Ok;
 }
 
-QString ConsoleDialogs::saveFileName(const SaveFile& /*request*/)
+Dialogs::SaveChoice ConsoleDialogs::saveFile(const SaveFile& /*request*/)
+{
+    return {};
+}
+
+QString ConsoleDialogs::openFileName(const OpenFile& /*request*/)
 {
     return QString();
+}
+
+bool ConsoleDialogs::printDialog(QPrinter& /*printer*/)
+{
+    return false;
 }
 
 } // namespace bw

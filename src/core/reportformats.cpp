@@ -1,0 +1,56 @@
+#include "core/reportformats.h"
+
+#include "platform/filecopy.h"
+
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace bw {
+
+const QList<ReportFormatInfo>& reportFormats()
+{
+    static const QList<ReportFormatInfo> formats{
+        {ReportFormat::Xls, QStringLiteral("Excel Files (*.xls)"), QStringLiteral("xls")},
+    };
+    return formats;
+}
+
+std::optional<ReportFormat> reportFormatOfPath(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const ReportFormatInfo& info : reportFormats()) {
+        if (suffix.compare(info.suffix, Qt::CaseInsensitive) == 0) return info.format;
+    }
+    return std::nullopt;
+}
+
+QString reportPathFor(const QString& typedPath, const QString& chosenFilter)
+{
+    if (typedPath.isEmpty() || reportFormatOfPath(typedPath)) return typedPath;
+    const QList<ReportFormatInfo>& formats = reportFormats();
+    const ReportFormatInfo* chosen = &formats.front();
+    for (const ReportFormatInfo& info : formats) {
+        if (info.filter == chosenFilter) chosen = &info;
+    }
+    // "claim." means "claim" to every desktop; it does not become "claim..xls".
+    const QString stem = typedPath.endsWith(QLatin1Char('.')) ? typedPath.chopped(1) : typedPath;
+    return stem + QLatin1Char('.') + chosen->suffix;
+}
+
+void writeReportFile(const QString& workbookXls, const QString& target, ReportFormat format)
+{
+    switch (format) {
+    case ReportFormat::Xls:
+        // The workbook the report was built into is already the file to hand over.
+        copyFileReplacing(workbookXls, target);
+        return;
+    case ReportFormat::Xlsx:
+    case ReportFormat::Pdf:
+        break;
+    }
+    throw std::runtime_error(
+        QStringLiteral("Reports cannot be written as \"%1\" files yet.").arg(QFileInfo(target).suffix()).toStdString());
+}
+
+} // namespace bw
