@@ -138,8 +138,8 @@ void BM_DeleteSelectedRow(benchmark::State& state)
 }
 BENCHMARK(BM_DeleteSelectedRow)->Arg(kRows);
 
-// Start-up with a stored row count of the given size and no row keys: the restore that
-// a damaged count could ask for is capped at 100,000 rows.
+// Start-up with a stored row count of the given size and no row keys: a count above the
+// trip limit restores the limit's rows.
 void BM_StartUpRestoringRows(benchmark::State& state)
 {
     for (auto _ : state) {

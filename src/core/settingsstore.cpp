@@ -3,63 +3,69 @@
 
 #include "platform/platform.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <utility>
 
 namespace bw {
 
 namespace {
 
-std::unique_ptr<QSettings> openSettings()
-{
-    const QString file = platform().settingsFile;
-    if (!file.isEmpty()) {
-        return std::make_unique<QSettings>(file, QSettings::IniFormat);
-    }
-#ifdef _WIN32
-    return std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Varnholt\\Brindlewick"),
-        QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Varnholt"), QStringLiteral("Brindlewick"));
-#endif
-}
+constexpr char kTripsHeader[] = "Brindlewick trips 1";
+constexpr char kRowCountKey[] = "rowcount";  // case-folded
+constexpr char kRowKeyStem[] = "rowsource";  // case-folded
 
 QString folded(const QString& key)
 {
     return key.toCaseFolded();
 }
 
-} // namespace
-
-SettingsStore::SettingsStore() : settings_(openSettings())
+bool isRowCountKey(const QString& foldedKey)
 {
-    settings_->setAtomicSyncRequired(true);
-    const QStringList keys = settings_->allKeys();
-    for (const QString& key : keys) {
-        keysByFolded_.insert(folded(key), key);
+    return foldedKey == QLatin1String(kRowCountKey);
+}
+
+// "rowsource<k> <n>" with k from 1 to 8 and n a row number as the program writes it
+// (decimal, no sign, no leading zero). Any other key, "RowSource1 01" included, is an
+// ordinary key of the INI file.
+bool parseRowKey(const QString& foldedKey, int& field, int& row)
+{
+    const QLatin1String stem(kRowKeyStem);
+    const qsizetype digits = foldedKey.size() - stem.size() - 2;
+    if (digits < 1 || digits > 10 || !foldedKey.startsWith(stem)) return false;
+    const QChar k = foldedKey.at(stem.size());
+    if (k < QLatin1Char('1') || k > QLatin1Char('8') || foldedKey.at(stem.size() + 1) != QLatin1Char(' ')) {
+        return false;
     }
-}
-
-SettingsStore::~SettingsStore() = default;
-
-QString SettingsStore::storedKey(const QString& key) const
-{
-    return keysByFolded_.value(folded(key), key);
-}
-
-bool SettingsStore::contains(const QString& key) const
-{
-    return keysByFolded_.contains(folded(key));
-}
-
-QString SettingsStore::GetSetting(const QString& key, const QString& defaultValue) const
-{
-    const auto found = keysByFolded_.constFind(folded(key));
-    if (found == keysByFolded_.constEnd()) {
-        return defaultValue;
+    const QStringView number = QStringView(foldedKey).sliced(stem.size() + 2);
+    if (number.front() == QLatin1Char('0')) return false;
+    qint64 n = 0;
+    for (const QChar c : number) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+        n = n * 10 + (c.unicode() - '0');
     }
-    const QVariant value = settings_->value(found.value());
+    if (n > std::numeric_limits<int>::max()) return false;
+    field = k.unicode() - '0';
+    row = static_cast<int>(n);
+    return true;
+}
+
+QString rowKeyText(int field, int row)
+{
+    return QStringLiteral("RowSource%1 %2").arg(field).arg(row);
+}
+
+QString iniValueText(const QVariant& value)
+{
     if (value.typeId() == QMetaType::QStringList) {
         // An INI value with unquoted commas written by another program reads as a list.
         return value.toStringList().join(QStringLiteral(", "));
@@ -67,37 +73,503 @@ QString SettingsStore::GetSetting(const QString& key, const QString& defaultValu
     return value.toString();
 }
 
-void SettingsStore::SaveSetting(const QString& key, const QString& value)
+// Fields of the trips file: tabs separate them and line feeds end rows, so both are
+// escaped inside values, as are carriage returns (editors that "fix" line ends would
+// otherwise change stored text) and the backslash itself. "\-" marks a key not stored.
+void appendEscaped(QString& out, const QString& value)
 {
-    // Writing back what is already stored (the start-up restore raises every text box's
-    // change handling) must not rewrite the file.
-    if (contains(key) && GetSetting(key) == value) {
+    if (value.isNull()) {
+        out += QLatin1String("\\-");
         return;
     }
-    const QString stored = storedKey(key);
-    keysByFolded_.insert(folded(key), stored);
-    settings_->setValue(stored, value);
-    dirty_ = true;
-    if (batchDepth_ == 0) {
-        flush();
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        default: out += c;
+        }
     }
+}
+
+QString unescaped(QStringView field)
+{
+    if (!field.contains(QLatin1Char('\\'))) {
+        return field.isEmpty() ? QString(QLatin1String("")) : field.toString();
+    }
+    if (field == QLatin1String("\\-")) return QString();
+    QString out(QLatin1String(""));
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        QChar c = field[i];
+        if (c == QLatin1Char('\\') && i + 1 < field.size()) {
+            const QChar e = field[++i];
+            c = e == QLatin1Char('t') ? QChar(u'\t')
+              : e == QLatin1Char('n') ? QChar(u'\n')
+              : e == QLatin1Char('r') ? QChar(u'\r')
+                                      : e;
+        }
+        out += c;
+    }
+    return out;
+}
+
+QString settingsPath()
+{
+    const QString file = platform().settingsFile;
+    if (!file.isEmpty()) return file;
+#ifdef _WIN32
+    return QString();  // the registry
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+         + QStringLiteral("/Varnholt/Brindlewick.ini");
+#endif
+}
+
+[[noreturn]] void cannotWrite(const QString& path)
+{
+    throw SettingsError("Cannot write the settings to " + QDir::toNativeSeparators(path).toStdString());
+}
+
+// Replaces the file at `path` as a whole: the bytes go to a temporary file that is then
+// renamed over it, so a reader sees the old file or the new one, never a part. A durable
+// write also waits for the disk (the trip rows at close); an entry field's write does
+// not, so that typing stays quick, and is still atomic.
+void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] bool durable)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) cannotWrite(path);
+#ifndef _WIN32
+    if (!durable) {
+        const QString scratch = path + QStringLiteral(".new");
+        QFile file(scratch);
+        const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                          && file.write(bytes) == bytes.size() && file.flush();
+        file.close();
+        if (!written || std::rename(QFile::encodeName(scratch).constData(), QFile::encodeName(path).constData()) != 0) {
+            QFile::remove(scratch);
+            cannotWrite(path);
+        }
+        return;
+    }
+#endif
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        cannotWrite(path);
+    }
+}
+
+bool isHexDigit(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// A key as QSettings' INI reader reads it back: letters, digits, '_', '-' and '.' as they
+// are, '/' as a backslash (a group separator), anything else %XX or %UXXXX.
+QByteArray iniKey(const QString& key)
+{
+    QByteArray out;
+    for (const QChar qc : key) {
+        const char16_t c = qc.unicode();
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'
+            || c == u'-' || c == u'.') {
+            out += static_cast<char>(c);
+        } else if (c == u'/') {
+            out += '\\';
+        } else if (c <= 0xFF) {
+            out += '%' + QByteArray::number(c, 16).toUpper().rightJustified(2, '0');
+        } else {
+            out += "%U" + QByteArray::number(c, 16).toUpper().rightJustified(4, '0');
+        }
+    }
+    return out;
+}
+
+// A string value as QSettings' INI reader reads it back unchanged: a leading '@' doubled
+// (it would announce a typed value), C escapes for quotes, backslashes and control
+// characters, and quotes around values with ';', ',' or '=' or blanks at either end
+// (which the reader would split or trim).
+QByteArray iniValue(const QString& value)
+{
+    QString out;
+    out.reserve(value.size() + 2);
+    if (value.startsWith(QLatin1Char('@'))) out += QLatin1Char('@');
+    bool quote = false;
+    bool hexBefore = false;  // a hex escape swallows the hex digits that follow it
+    for (const QChar qc : value) {
+        const char16_t c = qc.unicode();
+        if (c == u';' || c == u',' || c == u'=') quote = true;
+        if (hexBefore && isHexDigit(c)) {
+            out += QStringLiteral("\\x%1").arg(static_cast<int>(c), 0, 16);
+            continue;
+        }
+        hexBefore = false;
+        switch (c) {
+        case u'\n': out += QLatin1String("\\n"); break;
+        case u'\r': out += QLatin1String("\\r"); break;
+        case u'\t': out += QLatin1String("\\t"); break;
+        case u'"': out += QLatin1String("\\\""); break;
+        case u'\\': out += QLatin1String("\\\\"); break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                out += QStringLiteral("\\x%1").arg(static_cast<int>(c), 0, 16);
+                hexBefore = true;
+            } else {
+                out += qc;
+            }
+        }
+    }
+    if (quote || out.startsWith(QLatin1Char(' ')) || out.endsWith(QLatin1Char(' '))) {
+        out = QLatin1Char('"') + out + QLatin1Char('"');
+    }
+    return out.toUtf8();
+}
+
+#ifdef _WIN32
+constexpr char kRegistryPath[] = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Varnholt\\Brindlewick";
+#endif
+
+} // namespace
+
+QString SettingsStore::tripsFileFor(const QString& iniFile)
+{
+    const QFileInfo info(iniFile);
+    const QString base = info.suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0
+                             ? info.completeBaseName()
+                             : info.fileName();
+    return info.dir().filePath(base + QStringLiteral(".trips"));
+}
+
+SettingsStore::SettingsStore() : file_(settingsPath())
+{
+    load();
+}
+
+SettingsStore::~SettingsStore() = default;
+
+SettingsStore::FileStamp SettingsStore::stampOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) return FileStamp();
+    return FileStamp{info.size(), info.lastModified()};
+}
+
+void SettingsStore::load()
+{
+    loadEntries(false);
+    if (file_.isEmpty()) return;  // the registry holds the row keys itself
+    const bool iniNewer = tripsInIni_ && (!QFileInfo::exists(tripsFileFor(file_))
+                                          || stampOf(file_).modified > stampOf(tripsFileFor(file_)).modified);
+    if (!iniNewer) {
+        // The trips file was written after the INI file's row keys: it wins for them.
+        loadTrips(false);
+        return;
+    }
+    // Row keys in an INI file newer than the trips file (an earlier version ran since):
+    // they win over the trips file's keys of the same names.
+    std::map<int, TripRow> fromIni = std::move(trips_);
+    const QString iniRowCount = rowCount_;
+    loadTrips(false);
+    for (auto& [row, fields] : fromIni) {
+        for (int k = 0; k < kTripFields; ++k) {
+            if (!fields[static_cast<std::size_t>(k)].isNull()) setTrip(k + 1, row, fields[static_cast<std::size_t>(k)]);
+        }
+    }
+    if (!iniRowCount.isNull()) rowCount_ = iniRowCount;
+}
+
+void SettingsStore::refresh() const
+{
+    if (file_.isEmpty()) return;  // the registry is read at start-up only
+    auto* self = const_cast<SettingsStore*>(this);
+    if (stampOf(file_) != entriesStamp_) self->loadEntries(true);
+    if (stampOf(tripsFileFor(file_)) != tripsStamp_) self->loadTrips(true);
+}
+
+// Reads the INI file (or the registry). With keepPending the values written by this
+// store and not yet on disk stay as they are.
+void SettingsStore::loadEntries(bool keepPending)
+{
+#ifdef _WIN32
+    const bool registry = file_.isEmpty();
+#else
+    const bool registry = false;
+#endif
+    QHash<QString, Entry> pending;
+    tripsInIni_ = false;
+    if (keepPending) {
+        for (const QString& key : std::as_const(pendingEntries_)) pending.insert(key, entries_.value(key));
+    }
+    entries_.clear();
+    std::unique_ptr<QSettings> settings;
+    if (registry) {
+#ifdef _WIN32
+        settings = std::make_unique<QSettings>(QString::fromLatin1(kRegistryPath), QSettings::NativeFormat);
+#endif
+    } else {
+        entriesStamp_ = stampOf(file_);
+        if (entriesStamp_.size >= 0) settings = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+    }
+    const QStringList keys = settings ? settings->allKeys() : QStringList();
+    for (const QString& key : keys) {
+        const QString f = folded(key);
+        int field = 0;
+        int row = 0;
+        if (isRowCountKey(f)) {
+            tripsInIni_ = !registry;
+            if (!(keepPending && pendingRowCount_)) rowCount_ = iniValueText(settings->value(key));
+        } else if (parseRowKey(f, field, row)) {
+            tripsInIni_ = !registry;
+            if (!(keepPending && pendingTrips_.contains(qint64(row) * kTripFields + field - 1))) {
+                setTrip(field, row, iniValueText(settings->value(key)));
+            }
+        } else {
+            entries_.insert(f, Entry{key, iniValueText(settings->value(key))});
+        }
+    }
+    for (auto it = pending.cbegin(); it != pending.cend(); ++it) {
+        const auto stored = entries_.constFind(it.key());
+        entries_.insert(it.key(), Entry{stored == entries_.cend() ? it->key : stored->key, it->value});
+    }
+}
+
+void SettingsStore::loadTrips(bool keepPending)
+{
+    const QString path = tripsFileFor(file_);
+    std::map<int, TripRow> pending;
+    QString pendingCount;
+    if (keepPending) {
+        for (const qint64 id : std::as_const(pendingTrips_)) {
+            const int row = static_cast<int>(id / kTripFields);
+            const auto k = static_cast<std::size_t>(id % kTripFields);
+            pending[row][k] = trips_[row][k];
+        }
+        pendingCount = rowCount_;
+    }
+    trips_.clear();
+    if (!(keepPending && pendingRowCount_)) rowCount_ = QString();
+    tripsStamp_ = stampOf(path);
+    QFile file(path);
+    if (tripsStamp_.size >= 0 && file.open(QIODevice::ReadOnly)) {
+        const QString text = QString::fromUtf8(file.readAll());
+        // Lines that do not parse (a damaged or hand-edited file) are skipped: the rest
+        // of the log is still worth having.
+        for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+            const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+            if (tab <= 0) continue;
+            const QStringView head = line.first(tab);
+            if (head == QLatin1String("RowCount")) {
+                if (!(keepPending && pendingRowCount_)) rowCount_ = unescaped(line.sliced(tab + 1));
+                continue;
+            }
+            bool ok = false;
+            const int row = head.toInt(&ok);
+            if (!ok || row < 1) continue;
+            TripRow& fields = trips_[row];
+            qsizetype start = tab + 1;
+            for (std::size_t k = 0; k < kTripFields && start <= line.size(); ++k) {
+                qsizetype end = line.indexOf(QLatin1Char('\t'), start);
+                if (end < 0) end = line.size();
+                fields[k] = unescaped(line.sliced(start, end - start));
+                start = end + 1;
+            }
+        }
+    }
+    for (auto& [row, fields] : pending) {
+        for (std::size_t k = 0; k < kTripFields; ++k) {
+            if (pendingTrips_.contains(qint64(row) * kTripFields + static_cast<qint64>(k))) {
+                trips_[row][k] = fields[k];
+            }
+        }
+    }
+    if (keepPending && pendingRowCount_) rowCount_ = pendingCount;
 }
 
 QString SettingsStore::fileName() const
 {
-    return settings_->fileName();
+#ifdef _WIN32
+    if (file_.isEmpty()) return QString::fromLatin1(kRegistryPath);
+#endif
+    return file_;
+}
+
+bool SettingsStore::contains(const QString& key) const
+{
+    refresh();
+    const QString f = folded(key);
+    int field = 0;
+    int row = 0;
+    if (isRowCountKey(f)) return !rowCount_.isNull();
+    if (parseRowKey(f, field, row)) return tripValue(field, row) != nullptr;
+    return entries_.contains(f);
+}
+
+const QString* SettingsStore::tripValue(int field, int row) const
+{
+    const auto found = trips_.find(row);
+    if (found == trips_.end() || field < 1 || field > kTripFields) return nullptr;
+    const QString& value = found->second[static_cast<std::size_t>(field - 1)];
+    return value.isNull() ? nullptr : &value;
+}
+
+void SettingsStore::setTrip(int field, int row, const QString& value)
+{
+    // Stored values are never null: a null marks a key that is not stored.
+    trips_[row][static_cast<std::size_t>(field - 1)] = value.isNull() ? QString(QLatin1String("")) : value;
+}
+
+QString SettingsStore::GetSetting(const QString& key, const QString& defaultValue) const
+{
+    refresh();
+    const QString f = folded(key);
+    int field = 0;
+    int row = 0;
+    if (isRowCountKey(f)) return rowCount_.isNull() ? defaultValue : rowCount_;
+    if (parseRowKey(f, field, row)) return GetTripField(field, row, defaultValue);
+    const auto found = entries_.constFind(f);
+    return found == entries_.constEnd() ? defaultValue : found->value;
+}
+
+QString SettingsStore::GetTripField(int field, int row, const QString& defaultValue) const
+{
+    const QString* value = tripValue(field, row);
+    return value ? *value : defaultValue;
+}
+
+void SettingsStore::SaveSetting(const QString& key, const QString& value)
+{
+    const QString f = folded(key);
+    int field = 0;
+    int row = 0;
+    if (parseRowKey(f, field, row)) {
+        SaveTripField(field, row, value);
+        return;
+    }
+    const QString text = value.isNull() ? QString(QLatin1String("")) : value;
+    if (isRowCountKey(f)) {
+        // Writing back what is already stored must not rewrite the file.
+        if (rowCount_ == text && !rowCount_.isNull()) return;
+        rowCount_ = text;
+        pendingRowCount_ = true;
+    } else {
+        const auto found = entries_.constFind(f);
+        if (found != entries_.constEnd() && found->value == text) return;
+        entries_.insert(f, Entry{found == entries_.constEnd() ? key : found->key, text});
+        pendingEntries_.insert(f);
+    }
+    if (batchDepth_ == 0) flush();
+}
+
+void SettingsStore::SaveTripField(int field, int row, const QString& value)
+{
+    if (field < 1 || field > kTripFields || row < 1) {
+        SaveSetting(rowKeyText(field, row), value);  // not a row key: an ordinary one
+        return;
+    }
+    const QString* stored = tripValue(field, row);
+    if (stored && *stored == value) return;
+    setTrip(field, row, value);
+    pendingTrips_.insert(qint64(row) * kTripFields + field - 1);
+    if (batchDepth_ == 0) flush();
+}
+
+void SettingsStore::writeTrips()
+{
+    const QString path = tripsFileFor(file_);
+    // Another instance wrote the file since it was read: its keys stay, ours win.
+    if (stampOf(path) != tripsStamp_) loadTrips(true);
+    QString text;
+    text.reserve(static_cast<qsizetype>(trips_.size()) * 64 + 64);
+    text += QLatin1String(kTripsHeader);
+    text += QLatin1Char('\n');
+    if (!rowCount_.isNull()) {
+        text += QLatin1String("RowCount\t");
+        appendEscaped(text, rowCount_);
+        text += QLatin1Char('\n');
+    }
+    for (const auto& [row, fields] : trips_) {
+        text += QString::number(row);
+        for (const QString& value : fields) {
+            text += QLatin1Char('\t');
+            appendEscaped(text, value);
+        }
+        text += QLatin1Char('\n');
+    }
+    writeWhole(path, text.toUtf8(), true);
+    tripsStamp_ = stampOf(path);
+    pendingTrips_.clear();
+    pendingRowCount_ = false;
+}
+
+void SettingsStore::writeEntries()
+{
+    if (stampOf(file_) != entriesStamp_) loadEntries(true);
+    // The INI format as QSettings reads it (the reader stays QSettings); written here so
+    // that the outcome is this write's alone (QSettings' status is sticky, and a
+    // malformed line in the old file would read as a failed write).
+    QList<std::pair<QString, QString>> keys;
+    keys.reserve(entries_.size());
+    for (const Entry& entry : std::as_const(entries_)) keys.append({entry.key, entry.value});
+    if (tripsInIni_) {
+        // The trips file could not take the row keys yet: they stay here meanwhile.
+        if (!rowCount_.isNull()) keys.append({QStringLiteral("RowCount"), rowCount_});
+        for (const auto& [row, fields] : trips_) {
+            for (int k = 0; k < kTripFields; ++k) {
+                const QString& value = fields[static_cast<std::size_t>(k)];
+                if (!value.isNull()) keys.append({rowKeyText(k + 1, row), value});
+            }
+        }
+    }
+    std::sort(keys.begin(), keys.end());
+    QByteArray bytes = keys.isEmpty() ? QByteArray() : QByteArray("[General]\n");
+    for (const auto& [key, value] : std::as_const(keys)) {
+        bytes += iniKey(key) + '=' + iniValue(value) + '\n';
+    }
+    writeWhole(file_, bytes, false);
+    entriesStamp_ = stampOf(file_);
+    pendingEntries_.clear();
 }
 
 void SettingsStore::flush()
 {
-    if (!dirty_) {
+#ifdef _WIN32
+    if (file_.isEmpty()) {
+        // The registry takes keys one by one; a fresh object reports these writes alone.
+        QSettings registry(QString::fromLatin1(kRegistryPath), QSettings::NativeFormat);
+        for (const QString& key : std::as_const(pendingEntries_)) {
+            registry.setValue(entries_.value(key).key, entries_.value(key).value);
+        }
+        if (pendingRowCount_) registry.setValue(QStringLiteral("RowCount"), rowCount_);
+        for (const qint64 id : std::as_const(pendingTrips_)) {
+            const int row = static_cast<int>(id / kTripFields);
+            const int field = static_cast<int>(id % kTripFields) + 1;
+            registry.setValue(rowKeyText(field, row), GetTripField(field, row, QString()));
+        }
+        registry.sync();
+        if (registry.status() != QSettings::NoError) cannotWrite(fileName());
+        pendingEntries_.clear();
+        pendingTrips_.clear();
+        pendingRowCount_ = false;
         return;
     }
-    dirty_ = false;
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) {
-        throw SettingsError("Cannot write the settings to " + settings_->fileName().toStdString());
+#endif
+    const bool tripsDirty = tripsInIni_ || pendingRowCount_ || !pendingTrips_.isEmpty();
+    bool entriesDirty = !pendingEntries_.isEmpty();
+    if (tripsDirty) {
+        try {
+            writeTrips();
+        } catch (const SettingsError&) {
+            // The entry keys are independent of the rows: they still get their write.
+            if (entriesDirty) writeEntries();
+            throw;
+        }
+        if (tripsInIni_) {
+            // The row keys are safe in the trips file; the INI file sheds them.
+            tripsInIni_ = false;
+            entriesDirty = true;
+        }
     }
+    if (entriesDirty) writeEntries();
 }
 
 SettingsStore::Batch::Batch(SettingsStore& store) : store_(&store)

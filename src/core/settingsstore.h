@@ -1,13 +1,14 @@
 // The per-user store of string values the program keeps between runs.
 #pragma once
 
+#include <QDateTime>
 #include <QHash>
+#include <QSet>
 #include <QString>
 
-#include <memory>
+#include <array>
+#include <map>
 #include <stdexcept>
-
-class QSettings;
 
 namespace bw {
 
@@ -21,12 +22,21 @@ public:
 //
 // Where it lives: on Windows the registry key
 //   HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Varnholt\Brindlewick
-// (where earlier Windows versions of the program kept the same keys); elsewhere the INI
-// file Varnholt/Brindlewick.ini in the user's configuration folder ($XDG_CONFIG_HOME,
-// else ~/.config), keys at the top level.
+// (where earlier Windows versions of the program kept the same keys). Elsewhere two
+// files in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config):
+//   Varnholt/Brindlewick.ini    every key but the trip rows' (an INI file, keys at the
+//                               top level), rewritten at every change of an entry field;
+//   Varnholt/Brindlewick.trips  RowCount and the row keys "RowSource<k> <n>", written in
+//                               one piece when the trip rows are saved.
+// So typing into a field rewrites a file of a few hundred bytes whatever the length of
+// the log. Row keys found in the INI file (where earlier versions kept them) are read as
+// well and move to the trips file at the first write.
 //
 // Every write reaches the disk before SaveSetting returns, through a temporary file
 // renamed over the old one, unless a Batch is open: then the batch's end writes once.
+// Before writing a file, and when a key is read by name, the store rereads the file if
+// another instance has changed it since, so the other instance's keys stay and the last
+// writer of a key wins. The row fields are read in bulk, without that check.
 class SettingsStore {
 public:
     SettingsStore();
@@ -35,11 +45,18 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     QString GetSetting(const QString& key, const QString& defaultValue = QString()) const;
-    // Throws SettingsError when the value cannot be written to disk.
+    // Throws SettingsError when this write, or an earlier one still pending, cannot be
+    // written to disk. A failed value stays pending and goes with the next write.
     void SaveSetting(const QString& key, const QString& value);
+
+    // The row key of field k (1 to 8) of trip row n (from 1), without building its text.
+    QString GetTripField(int field, int row, const QString& defaultValue) const;
+    void SaveTripField(int field, int row, const QString& value);
 
     bool contains(const QString& key) const;
     QString fileName() const;
+    // The file of the trip rows that belongs to an INI file: "X.ini" -> "X.trips".
+    static QString tripsFileFor(const QString& iniFile);
 
     // Defers writing to disk until the outermost batch ends (one write for many keys).
     class Batch {
@@ -56,13 +73,44 @@ public:
     };
 
 private:
-    QString storedKey(const QString& key) const;
-    void flush();
+    static constexpr int kTripFields = 8;
+    using TripRow = std::array<QString, kTripFields>;  // a null QString: key not stored
+    struct Entry {
+        QString key;  // as first stored
+        QString value;
+    };
+    struct FileStamp {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileStamp&) const = default;
+    };
 
-    std::unique_ptr<QSettings> settings_;
-    QHash<QString, QString> keysByFolded_;
+    void load();
+    // Rereads a file another instance has written since this store last read or wrote it.
+    void refresh() const;
+    void loadEntries(bool keepPending);
+    void loadTrips(bool keepPending);
+    void writeEntries();
+    void writeTrips();
+    void flush();
+    void put(const QString& key, const QString& value);
+    const QString* tripValue(int field, int row) const;
+    void setTrip(int field, int row, const QString& value);
+    static FileStamp stampOf(const QString& path);
+
+    QString file_;
+    QHash<QString, Entry> entries_;  // by case-folded key
+    std::map<int, TripRow> trips_;
+    QString rowCount_;               // null while RowCount is not stored
+    // Written since the last successful write of their file.
+    QSet<QString> pendingEntries_;
+    QSet<qint64> pendingTrips_;      // row * kTripFields + field index
+    bool pendingRowCount_ = false;
+    // Row keys still in the INI file; they leave it once the trips file holds them.
+    bool tripsInIni_ = false;
+    FileStamp entriesStamp_;
+    FileStamp tripsStamp_;
     int batchDepth_ = 0;
-    bool dirty_ = false;
 };
 
 } // namespace bw

@@ -1,9 +1,17 @@
 // The in-memory trip table: its eight fields, rows, cursor and bookmarks.
 #include "logtable/logtable.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 namespace bw {
+
+QString tripLimitMessage(const QString& consequence)
+{
+    return QStringLiteral("A mileage log holds at most %1 trips. %2")
+        .arg(QLocale(QLocale::English).toString(kMaxTrips), consequence);
+}
 
 const std::vector<LogTable::Field>& LogTable::fields()
 {

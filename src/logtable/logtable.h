@@ -10,6 +10,14 @@
 
 namespace bw {
 
+// The most trips a log holds, everywhere: grid, sample data, imports, restore and report.
+// The report puts trip n on sheet row 8 + n and the totals one row below; an .xls sheet
+// ends at row 65,536.
+inline constexpr int kMaxTrips = 65527;
+
+// "A mileage log holds at most 65,527 trips. " followed by what that meant this time.
+QString tripLimitMessage(const QString& consequence);
+
 class LogTableError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -4,7 +4,10 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/numbertext.h"
+#include "core/mainmodule.h"
 #include "core/settingsstore.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "core/steptrap.h"
 
 namespace bw {
@@ -52,24 +55,36 @@ void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstL
     trap.run(firstLabel + 20, [&] { requireTable(table).open(); });
 }
 
-void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore& store,
-                    StepTrap& trap)
+int storedRowCount(const SettingsStore& store, StepTrap& trap, int label, const QString& consequence)
 {
-    const int rows = trap.value(164, [&] {
+    const int rows = trap.value(label, [&] {
                              return rowCountFromText(store.GetSetting(QStringLiteral("RowCount"),
                                                                       QStringLiteral("30")));
                          }).value_or(0);
+    if (rows <= kMaxTrips) {
+        return rows;
+    }
+    trap.run(label, [&] { tellTripLimit(consequence.arg(rows).arg(kMaxTrips)); });
+    return kMaxTrips;
+}
+
+void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore& store,
+                    StepTrap& trap)
+{
+    // The rows beyond the limit keep their keys; they are only not loaded.
+    const int rows = storedRowCount(store, trap, 164,
+                                    QStringLiteral("The stored log has %1 trips; the first %2 were loaded."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(166, [&] { requireTable(table).AddNew(); });
         for (int k = 1; k <= kTextFields; ++k) {
             trap.run(166 + 2 * k, [&] {
-                requireTable(table).setValue(k - 1, store.GetSetting(rowKey(k, i), QString()));
+                requireTable(table).setValue(k - 1, store.GetTripField(k, i, QString()));
             });
         }
         for (int k = kTextFields + 1; k <= LogTable::kFieldCount; ++k) {
             trap.run(166 + 2 * k, [&] {
                 const double number =
-                    storedNumberFromText(store.GetSetting(rowKey(k, i), QStringLiteral("0")));
+                    storedNumberFromText(store.GetTripField(k, i, QStringLiteral("0")));
                 requireTable(table).setValue(k - 1, number);
             });
         }
@@ -102,7 +117,7 @@ void SaveLogRows(const std::shared_ptr<LogTable>& table, SettingsStore& store, S
         ++i;
         for (int k = 1; k <= LogTable::kFieldCount; ++k) {
             trap.run(108 + 2 * k, [&] {
-                store.SaveSetting(rowKey(k, i), fieldText(requireTable(table).value(k - 1)));
+                store.SaveTripField(k, i, fieldText(requireTable(table).value(k - 1)));
             });
         }
         // A cursor that cannot move would bring the same row back forever.
@@ -110,6 +125,16 @@ void SaveLogRows(const std::shared_ptr<LogTable>& table, SettingsStore& store, S
             break;
         }
     }
+}
+
+void tellTripLimit(const QString& consequence)
+{
+    Dialogs::Message box;
+    box.text = tripLimitMessage(consequence);
+    box.title = applicationTitle();
+    box.buttons = Dialogs::Buttons::Ok;
+    box.icon = Dialogs::Icon::None;
+    platform().dialogs->message(box);
 }
 
 QVariant blankValue(int field)

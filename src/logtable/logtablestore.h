@@ -31,6 +31,10 @@ LogTable& requireTable(const std::shared_ptr<LogTable>& table);
 // firstLabel + 20 (open).
 void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstLabel);
 
+// The rows a stored RowCount asks for (default 30), read under `label`: at most kMaxTrips,
+// and a larger count is told once, with `consequence` given the count and the limit.
+int storedRowCount(const SettingsStore& store, StepTrap& trap, int label, const QString& consequence);
+
 // Appends RowCount rows (default 30) and fills them from the row keys. Labels 164-182.
 void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore& store,
                     StepTrap& trap);
@@ -42,6 +46,10 @@ void BindLogTable(const std::shared_ptr<LogTable>& table, LogTableModel& model, 
 // Writes RowCount and every field of every row, in table order. Labels 100-126. The
 // caller decides when the store reaches the disk (one SettingsStore::Batch at close).
 void SaveLogRows(const std::shared_ptr<LogTable>& table, SettingsStore& store, StepTrap& trap);
+
+// Tells the user, as a notice (not an error), that the log is at its trip limit and what
+// that meant: tripLimitMessage(consequence) in a box with the application title.
+void tellTripLimit(const QString& consequence);
 
 // The blank trip row: empty text in the six text fields, 0 in Mileage and Reimbursement.
 QVariant blankValue(int field);

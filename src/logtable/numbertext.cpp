@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace bw {
@@ -143,11 +144,10 @@ QString storedNumberText(double value)
 int rowCountFromText(const QString& text)
 {
     const double rounded = roundHalfEven(leadingNumber(text));
-    if (std::isnan(rounded) || rounded > static_cast<double>(kMaxStoredRows)) {
-        throw LogTableError(QStringLiteral("The stored row count %1 is larger than %2 rows; "
+    if (std::isnan(rounded) || rounded > static_cast<double>(std::numeric_limits<int>::max())) {
+        throw LogTableError(QStringLiteral("The stored row count %1 is no usable number of rows; "
                                            "no rows were restored.")
                                 .arg(text.trimmed())
-                                .arg(kMaxStoredRows)
                                 .toStdString());
     }
     return rounded <= 0.0 ? 0 : static_cast<int>(rounded);

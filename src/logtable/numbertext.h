@@ -5,10 +5,6 @@
 
 namespace bw {
 
-// The most rows a stored RowCount may ask for. A larger count is a damaged or
-// hand-edited store; restoring it would stall start-up for minutes or exhaust memory.
-inline constexpr int kMaxStoredRows = 100000;
-
 // The leading number of a text, read the classic way: blanks, tabs and line breaks are
 // skipped wherever they stand, then an optional sign, digits with a period as decimal
 // separator and an optional exponent (E or D). Text without a leading number gives 0.
@@ -24,8 +20,9 @@ double roundHalfEven(double value);
 QString storedNumberText(double value);
 
 // The number of rows a stored RowCount text asks for: its leading number, rounded half
-// to even; 0 for zero or negative counts. Throws LogTableError when the count is larger
-// than kMaxStoredRows or too large to be a number.
+// to even; 0 for zero or negative counts. Throws LogTableError when the count is no
+// number or too large for an int (a damaged store). Counts above kMaxTrips are returned
+// as they are: the caller restores what the log can hold.
 int rowCountFromText(const QString& text);
 
 // A row field read back from the store: its leading number, unrounded. Throws

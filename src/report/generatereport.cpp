@@ -1,7 +1,9 @@
 // The report driver: the create command, the temporary workbook and its picture.
 #include "report/mileagelog.h"
 
+#include "logtable/logtable.h"
 #include "platform/clock.h"
+#include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/randomsource.h"
 #include "platform/tempfolder.h"
@@ -226,6 +228,24 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
 void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window, ReportPreview& preview)
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton22_Click));
+    // More trips than the sheet holds below the form: refused before anything starts.
+    int trips = 0;
+    try {
+        trips = inputs.logTable().RecordCount();
+    } catch (const std::exception&) {
+        // No table at all: the create steps report that themselves.
+    }
+    if (trips > kMaxTrips) {
+        trap.run(100, [&] {
+            Dialogs::Message box;
+            box.text = tripLimitMessage(
+                QStringLiteral("This log has %1 trips; delete some before creating the report.").arg(trips));
+            box.title = applicationTitle();
+            box.icon = Dialogs::Icon::Warning;
+            platform().dialogs->message(box);
+        });
+        return;
+    }
     trap.run(100, [&] { window.lockWindowUpdate(true); });
     // A question that cannot be asked stops the command, as an answer of No does.
     const bool stop = trap.test(102, [] { return Excel1::WarnExcelOpen(); });

@@ -52,6 +52,10 @@ void Form1::PushButton1_Click()
 void Form1::PushButton2_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton2_Click));
+    if (logTable_ && logTable_->RecordCount() >= kMaxTrips) {
+        trap.run(100, [] { tellTripLimit(QStringLiteral("No row was inserted.")); });
+        return;
+    }
     // The blank row goes straight below the selected one; with no selected row it is
     // appended at the end.
     const int selected = trap.value(100, [&] { return requireTable(logTable_).position(); })
@@ -80,10 +84,8 @@ void Form1::PushButton3_Click()
         return;
     }
     CreateLogTable(logTable_, trap, 102);
-    const int rows = trap.value(124, [&] {
-                             return rowCountFromText(store_->GetSetting(QStringLiteral("RowCount"),
-                                                                        QStringLiteral("30")));
-                         }).value_or(0);
+    const int rows = storedRowCount(*store_, trap, 124,
+                                    QStringLiteral("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(126, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
@@ -147,13 +149,25 @@ void Form1::PushButton7_Click()
         trap.run(136, [&] { requireTable(logTable_).MoveFirst(); });
     }
     int label = 138;
+    int left = 0;
     for (const std::vector<QVariant>& trip : sampleTrips()) {
+        if (logTable_ && logTable_->RecordCount() >= kMaxTrips) {
+            ++left;
+            continue;
+        }
         trap.run(label, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
             trap.run(label + 2 + 2 * k,
                      [&] { requireTable(logTable_).setValue(k, trip[static_cast<std::size_t>(k)]); });
         }
         label += 18;
+    }
+    if (left > 0) {
+        trap.run(190, [&] {
+            tellTripLimit(QStringLiteral("%1 of the %2 sample trips were not added.")
+                              .arg(left)
+                              .arg(sampleTrips().size()));
+        });
     }
     trap.run(192, [&] {
         requireTable(logTable_);

@@ -11,6 +11,9 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen TMPDIR="$work/tmp" XDG_CONFIG_HOME="$work/config"
 ini="$XDG_CONFIG_HOME/Varnholt/Brindlewick.ini"
+# The rows the program stores go to the trips file beside the INI file (tab-separated:
+# the row number, then the eight fields).
+trips="$XDG_CONFIG_HOME/Varnholt/Brindlewick.trips"
 passed=0
 failed=0
 
@@ -35,17 +38,18 @@ for signal in TERM HUP INT; do
   "$program" >"$work/out" 2>&1 &
   pid=$!
   wait_until_ready "$pid"
-  grep -q '^RowSource8' "$ini" && echo "FAIL: the rows were written before the signal"
+  [ -e "$trips" ] && echo "FAIL: the rows were written before the signal"
   kill -"$signal" "$pid"
   wait "$pid"
   status=$?
-  if [ "$status" -eq 0 ] && grep -q '^RowSource2%201=Depot$' "$ini" && grep -q '^RowSource8%202=0$' "$ini" \
+  if [ "$status" -eq 0 ] && awk -F'\t' '$1 == 1 && $3 == "Depot" { a = 1 } $1 == 2 && $9 == "0" { b = 1 }
+                                 END { exit !(a && b) }' "$trips" \
     && [ -z "$(find "$TMPDIR" -type f)" ]; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))
     echo "FAIL: SIG$signal: exit status $status"
-    cat "$ini" "$work/out"
+    cat "$ini" "$trips" "$work/out"
   fi
 done
 

@@ -67,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"EmptyText", QStringLiteral("RatePerMile"), QString(QLatin1String(""))},
         ValueCase{"BlanksKept", QStringLiteral("EmployeeID"), QStringLiteral("  DR 005  ")},
         ValueCase{"IniSyntax", QStringLiteral("RowSource4 3"), QStringLiteral("a=b; [c] \\d #e")},
-        ValueCase{"LineBreaks", QStringLiteral("RowSource4 2"), QStringLiteral("one\r\ntwo")}),
+        ValueCase{"LineBreaks", QStringLiteral("RowSource4 2"), QStringLiteral("one\r\ntwo")},
+        // The same in the INI file, which this store writes itself.
+        ValueCase{"IniSyntaxInAnEntry", QStringLiteral("EmployeeName"), QStringLiteral(" a=b; [c] \\d #e \"q\" ")},
+        ValueCase{"ControlsInAnEntry", QStringLiteral("AuthorizedBy"), QStringLiteral("one\r\ntwo\tthree\u00014f\u007f")},
+        ValueCase{"OutsideTheBmp", QStringLiteral("VehicleDescription"), QStringLiteral("@@ \U0001F697 van")}),
     [](const ::testing::TestParamInfo<ValueCase>& tc) { return std::string(tc.param.name); });
 
 TEST(SettingsStore, EmptyTextIsAStoredValueNotAMissingKey)
@@ -94,9 +98,10 @@ TEST(SettingsStore, KeysAreCaseInsensitiveAndOneKeyIsKeptPerName)
     SettingsStore reopened;
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("rowCount")), QStringLiteral("31"));
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("RowSource1 1")), QStringLiteral("b"));
-    const QString text = fileText(env.settingsFile());
+    // RowCount and the rows moved to the trips file, once each.
+    const QString text = fileText(env.settingsFile()) + fileText(SettingsStore::tripsFileFor(env.settingsFile()));
     EXPECT_EQ(text.count(QStringLiteral("31")), 1);
-    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("(?i)rowsource1"))), 1);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("(?im)^(rowsource1 )?1[\t=]"))), 1);
 }
 
 TEST(SettingsStore, EveryWriteIsOnDiskWhenSaveSettingReturns)
@@ -172,6 +177,105 @@ TEST(SettingsStore, AFailedWriteThrowsSettingsError)
     SettingsStore::Batch batch(store);
     store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("1"));
     EXPECT_THROW(batch.commit(), SettingsError);
+}
+
+// An INI file as earlier versions wrote it: every key at the top level, rows included.
+TEST(SettingsStore, AnIniOfTheEarlierLayoutIsReadWholeAndItsRowsMoveOut)
+{
+    TestPlatform env;
+    const QList<std::pair<QString, QString>> keys = {
+        {QStringLiteral("EmployeeName"), QStringLiteral("Ann, \"A\"")},
+        {QStringLiteral("RowCount"), QStringLiteral("2")},
+        {QStringLiteral("RowSource1 1"), QStringLiteral("one\r\ntwo\tthree \\ four")},
+        {QStringLiteral("RowSource8 2"), QStringLiteral("6.25")},
+        {QStringLiteral("RowSource4 2"), QString(QLatin1String(""))},
+        {QStringLiteral("RowSource2 40"), QStringLiteral("beyond the count")},
+        {QStringLiteral("RowSource1 01"), QStringLiteral("not a row key")},
+        {QStringLiteral("RowSource9 1"), QStringLiteral("nor this")}};
+    {
+        QSettings earlier(env.settingsFile(), QSettings::IniFormat);
+        for (const auto& [key, value] : keys) earlier.setValue(key, value);
+    }
+    const auto expectAll = [&](const SettingsStore& store) {
+        for (const auto& [key, value] : keys) {
+            EXPECT_TRUE(store.contains(key)) << key.toStdString();
+            EXPECT_EQ(store.GetSetting(key, QStringLiteral("missing")), value) << key.toStdString();
+        }
+        EXPECT_FALSE(store.contains(QStringLiteral("RowSource2 2")));
+    };
+    {
+        SettingsStore store;
+        expectAll(store);
+        store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("7"));
+    }
+    EXPECT_FALSE(fileText(env.settingsFile()).contains(QStringLiteral("RowSource8")));
+    EXPECT_TRUE(fileText(env.settingsFile()).contains(QStringLiteral("not a row key")));
+    SettingsStore reopened;
+    expectAll(reopened);
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeID")), QStringLiteral("7"));
+}
+
+TEST(SettingsStore, AFieldWriteLeavesTheTripsFileAlone)
+{
+    TestPlatform env;
+    SettingsStore store;
+    {
+        SettingsStore::Batch batch(store);
+        store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("2"));
+        store.SaveTripField(1, 2, QStringLiteral("x"));
+    }
+    const QString trips = SettingsStore::tripsFileFor(env.settingsFile());
+    const QString text = fileText(trips);
+    ASSERT_TRUE(QFile::remove(trips));
+    store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("B"));
+    EXPECT_FALSE(QFileInfo::exists(trips));
+    EXPECT_FALSE(fileText(env.settingsFile()).contains(QStringLiteral("RowCount")));
+    EXPECT_EQ(text, QStringLiteral("Brindlewick trips 1\nRowCount\t2\n2\tx\t\\-\t\\-\t\\-\t\\-\t\\-\t\\-\t\\-\n"));
+}
+
+TEST(SettingsStore, TwoInstancesKeepEachOthersKeysAndTheLastWriterWins)
+{
+    TestPlatform env;
+    SettingsStore first;
+    SettingsStore second;
+    first.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("first"));
+    first.SaveTripField(1, 50, QStringLiteral("first's row"));
+    second.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("second"));
+    second.SaveTripField(1, 2, QStringLiteral("second's row"));
+    second.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("second"));
+    first.SaveTripField(1, 2, QStringLiteral("first again"));
+
+    const SettingsStore reopened;
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("second"));
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeID")), QStringLiteral("second"));
+    EXPECT_EQ(reopened.GetTripField(1, 50, QString()), QStringLiteral("first's row"));
+    EXPECT_EQ(reopened.GetTripField(1, 2, QString()), QStringLiteral("first again"));
+}
+
+// A write fails exactly when it does not reach the disk: not after an earlier failure,
+// not because of a malformed line in the file.
+TEST(SettingsStore, FailuresDoNotStick)
+{
+    TestPlatform env;
+    writeFile(env.settingsFile(), "[General]\nEmployeeName=Ann\nthis line has no equals sign\n[broken\n");
+    const QString folder = QFileInfo(env.settingsFile()).absolutePath();
+    SettingsStore store;
+    EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Ann"));
+    EXPECT_NO_THROW(store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("1")));
+
+    // The folder becomes a plain file: refused for every user, root included.
+    ASSERT_TRUE(QDir().rename(folder, folder + QStringLiteral(".away")));
+    writeFile(folder, "in the way");
+    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("2")), SettingsError);
+    EXPECT_THROW(store.SaveTripField(1, 1, QStringLiteral("row")), SettingsError);
+
+    ASSERT_TRUE(QFile::remove(folder));
+    ASSERT_TRUE(QDir().rename(folder + QStringLiteral(".away"), folder));
+    EXPECT_NO_THROW(store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("Bo")));
+    const SettingsStore reopened;  // what failed before went with the good write
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeID")), QStringLiteral("2"));
+    EXPECT_EQ(reopened.GetTripField(1, 1, QString()), QStringLiteral("row"));
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Bo"));
 }
 
 TEST(SettingsStore, WithoutAnOverrideTheFileIsInTheUsersConfigurationFolder)

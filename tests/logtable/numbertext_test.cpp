@@ -97,18 +97,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RowCountCase{"Default", "30", 30}, RowCountCase{"Zero", "0", 0},
                       RowCountCase{"Negative", "-3", 0}, RowCountCase{"HalfDown", "12.5", 12},
                       RowCountCase{"HalfUp", "13.5", 14}, RowCountCase{"Letters", "abc", 0},
-                      RowCountCase{"Limit", "100000", 100000}),
+                      RowCountCase{"OverTheTripLimit", "100000", 100000},
+                      RowCountCase{"Int32", "2147483647", 2147483647}),
     [](const ::testing::TestParamInfo<RowCountCase>& tc) { return std::string(tc.param.name); });
 
 TEST(RowCountTextRefused, CountsBeyondTheLimitThrow)
 {
-    for (const char* text : {"100001", "1e30", "2147483648", "1e400"}) {
+    for (const char* text : {"1e30", "2147483648", "1e400"}) {
         EXPECT_THROW(rowCountFromText(QString::fromLatin1(text)), LogTableError) << text;
     }
     try {
         rowCountFromText(QStringLiteral("1e30"));
     } catch (const LogTableError& e) {
-        EXPECT_STREQ(e.what(), "The stored row count 1e30 is larger than 100000 rows; no rows were restored.");
+        EXPECT_STREQ(e.what(), "The stored row count 1e30 is no usable number of rows; no rows were restored.");
     }
 }
 

@@ -1,6 +1,9 @@
 // Tests of the create command against the platform fakes and a scripted factory.
 #include "reportfixtures.h"
 
+#include "logtable/logtable.h"
+#include "platform/dialogs.h"
+
 #include "support/fakeplatform.h"
 #include "platform/tempfolder.h"
 #include "report/mileagelog.h"
@@ -91,6 +94,19 @@ TEST_F(GenerateReportTest, BuildsSavesAndHandsOverTheReport)
     for (const ax::Application& made : factory.made) EXPECT_THROW(made.Version(), ss::AutomationError);
     EXPECT_TRUE(MileageLog::mExcelApp.isNothing());
     EXPECT_EQ(inputs.table.position(), 0);
+}
+
+TEST_F(GenerateReportTest, MoreTripsThanTheLimitAreRefusedBeforeAnythingStarts)
+{
+    while (inputs.table.RecordCount() <= kMaxTrips) inputs.table.AddNew();
+    MileageLog::CreateReportCommand(inputs, window, preview);
+    ASSERT_EQ(platform.dialogs.messages().size(), 1);
+    EXPECT_EQ(platform.dialogs.messages()[0].text,
+              tripLimitMessage(QStringLiteral("This log has 65528 trips; delete some before creating the report.")));
+    EXPECT_EQ(platform.dialogs.messages()[0].icon, Dialogs::Icon::Warning);
+    EXPECT_TRUE(window.calls.isEmpty());
+    EXPECT_TRUE(preview.calls.isEmpty());
+    EXPECT_TRUE(filesInFolder().isEmpty());
 }
 
 TEST_F(GenerateReportTest, SavedWorkbookHasOneSheetWhateverTheDefault)

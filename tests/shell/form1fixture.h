@@ -74,10 +74,15 @@ protected:
     {
         form->DataGrid1->setCurrentIndex(form->gridModel().index(row, 0));
     }
+    // Both files of the store: the entries' INI file and the trips file.
     QByteArray settingsBytes() const
     {
-        QFile file(env.settingsFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        QByteArray bytes;
+        for (const QString& path : {env.settingsFile(), SettingsStore::tripsFileFor(env.settingsFile())}) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly)) bytes += file.readAll();
+        }
+        return bytes;
     }
     QString setting(const char* key) const
     {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace bw {
 namespace {
@@ -270,6 +271,74 @@ TEST_F(Startup, TheReportReadsTheEntriesAndStartCreatingTemplateRunsItsHook)
     f.setCreateTemplateHandler([&] { ++created; });
     f.PushButton22->click();
     EXPECT_EQ(created, 1);
+}
+
+// The store's folder turns into a plain file while the program runs (refused for every
+// user, root included) and comes back: each failed write is reported once, a write that
+// works again is not, and the close still closes.
+TEST_F(Startup, StoreFailuresAreReportedWhenTheyHappenAndTheWindowStillCloses)
+{
+    storeDatedRows(3);
+    Form1& f = open();
+    const QString folder = QFileInfo(env.settingsFile()).absolutePath();
+    const QString away = folder + QStringLiteral(".away");
+    const auto block = [&] {
+        ASSERT_TRUE(QDir().rename(folder, away));
+        QFile file(folder);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    const auto unblock = [&] {
+        ASSERT_TRUE(QFile::remove(folder));
+        ASSERT_TRUE(QDir().rename(away, folder));
+    };
+    block();
+    QTest::keyClicks(f.txtEmployeeName, QStringLiteral("A"));
+    unblock();
+    QTest::keyClicks(f.txtEmployeeName, QStringLiteral("n"));
+    block();
+    table().setPosition(0);
+    table().setValue(0, QStringLiteral("edited"));
+    EXPECT_TRUE(f.close());
+    unblock();
+
+    const QStringList texts = env.dialogs.texts();
+    ASSERT_EQ(texts.size(), 2) << texts.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("Form1.txtEmployeeName_Change at line 0\r\r")));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Cannot write the settings to ")));
+    EXPECT_TRUE(texts[1].contains(QStringLiteral("Form1.Form_QueryUnload at line 106\r\r")));
+    // The name typed while the store worked went to disk whole; the stored rows are intact.
+    EXPECT_EQ(setting("EmployeeName"), QStringLiteral("An"));
+    EXPECT_EQ(setting("RowSource1 1"), QStringLiteral("d1"));
+    EXPECT_EQ(setting("RowCount"), QStringLiteral("3"));
+}
+
+// Every way of adding trips stops at the limit, with one plain notice naming it.
+TEST_F(Startup, TheTripLimitHoldsForEveryWayOfAddingTrips)
+{
+    store({{"RowCount", QStringLiteral("70000")}, {"RowSource1 65528", QStringLiteral("beyond")}});
+    Form1& f = open();
+    ASSERT_EQ(rows(), kMaxTrips);
+    EXPECT_EQ(env.dialogs.texts(),
+              QStringList{tripLimitMessage(QStringLiteral("The stored log has 70000 trips; the first 65527 were loaded."))});
+    for (int r = 0; r < kMaxTrips; ++r) table().setValueAt(r, 0, QStringLiteral("kept"));
+
+    struct Case {
+        QPushButton* button;
+        QString consequence;
+    };
+    for (const Case& c : {Case{f.PushButton2, QStringLiteral("No row was inserted.")},
+                          Case{f.PushButton7, QStringLiteral("3 of the 3 sample trips were not added.")},
+                          Case{f.PushButton3, QStringLiteral("The stored row count is 70000; 65527 blank rows were made.")}}) {
+        env.dialogs.clear();
+        env.dialogs.answerNext(Dialogs::Yes);
+        c.button->click();
+        EXPECT_EQ(rows(), kMaxTrips);
+        ASSERT_FALSE(env.dialogs.texts().isEmpty());
+        EXPECT_EQ(env.dialogs.texts().back(), tripLimitMessage(c.consequence));
+    }
+    f.close();
+    EXPECT_EQ(setting("RowCount"), QStringLiteral("65527"));
+    EXPECT_EQ(setting("RowSource1 65528"), QStringLiteral("beyond"));
 }
 
 } // namespace
