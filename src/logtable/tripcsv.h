@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logtable/logtable.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
@@ -8,12 +10,6 @@
 #include <vector>
 
 namespace bw {
-
-class LogTable;
-
-// The most trips the log holds.
-// To be replaced by the settings store's own named trip limit once that lands.
-inline constexpr int kTripLimit = 65527;
 
 // A line of a CSV file that cannot become a trip: where, which field, and why.
 struct CsvProblem {
@@ -50,13 +46,13 @@ struct TripPlacement {
     int firstRow;
     int capacity;
 };
-TripPlacement tripPlacement(const LogTable& table, int limit = kTripLimit);
+TripPlacement tripPlacement(const LogTable& table, int limit = kMaxTrips);
 
 // Writes `trips` from placement.firstRow on (as many as fit) and gives each row the fills a
 // typed row gets: the previous Odometer End into an empty Odometer Start, then Mileage and
 // Reimbursement. Returns the number of trips placed.
 int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
-               const QString& rateText, int limit = kTripLimit, const QLocale& locale = QLocale());
+               const QString& rateText, int limit = kMaxTrips, const QLocale& locale = QLocale());
 
 // "line 4, Mileage: ..." lines for a message, at most `shown` of them.
 QString problemLines(const std::vector<CsvProblem>& problems, int shown = 10);

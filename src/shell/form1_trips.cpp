@@ -140,7 +140,7 @@ bool Form1::importTripsFrom(const QString& path)
         QString why = read.problems.empty() ? QStringLiteral("\"%1\" holds no trips.").arg(name)
                                             : QStringLiteral("No line of \"%1\" can be imported:\r\n%2")
                                                   .arg(name, problemLines(read.problems));
-        if (total > 0) why = QStringLiteral("The log holds at most %1 trips; no more fit.").arg(kTripLimit);
+        if (total > 0) why = tripLimitMessage(QStringLiteral("No more trips fit."));
         warnUser(why);
         return false;
     }
@@ -153,10 +153,8 @@ bool Form1::importTripsFrom(const QString& path)
                                 problemLines(read.problems));
         }
         if (fit < total) {
-            question += QStringLiteral("Only %1 of the %2 trips fit: the log holds at most %3 trips.\r\n\r\n")
-                            .arg(fit)
-                            .arg(total)
-                            .arg(kTripLimit);
+            question += tripLimitMessage(QStringLiteral("Only %1 of the %2 trips fit.").arg(fit).arg(total))
+                + QStringLiteral("\r\n\r\n");
         }
         question += QStringLiteral("Import the %1 good trips? No imports nothing.").arg(fit);
         if (!askUser(question, Dialogs::Yes)) {

@@ -270,7 +270,7 @@ TEST(CsvImport, TenThousandRowsFillTrailingBlanksThenAppendWithinTheLimit)
 
     auto table = tableWith({trip("5/14/2016", "90", "100"), trip("", "", ""), trip("", "", "")});
     EXPECT_EQ(tripPlacement(*table).firstRow, 1);
-    EXPECT_EQ(placeTrips(*table, read.trips, QStringLiteral("0.5"), kTripLimit, kUs), 10000);
+    EXPECT_EQ(placeTrips(*table, read.trips, QStringLiteral("0.5"), kMaxTrips, kUs), 10000);
     ASSERT_EQ(table->RecordCount(), 10001);
     // Each row's Start is the previous row's End, and the fills follow.
     EXPECT_EQ(table->valueAt(1, 4).toString(), QStringLiteral("100"));

@@ -118,8 +118,8 @@ bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& 
             << '\n';
         err.flush();
     }
-    if (read.trips.size() > static_cast<std::size_t>(kTripLimit)) {
-        failed(err, QStringLiteral("\"%1\" holds more than %2 trips").arg(options.tripsFile).arg(kTripLimit));
+    if (read.trips.size() > static_cast<std::size_t>(kMaxTrips)) {
+        failed(err, QStringLiteral("\"%1\" holds more than %2 trips").arg(options.tripsFile).arg(kMaxTrips));
         return false;
     }
     inputs.useTrips(read.trips);
