@@ -72,7 +72,7 @@ public:
         if (cut_.isEmpty()) return;
         QStringList named = cut_.mid(0, kCutTextsNamed);
         if (cut_.size() > kCutTextsNamed) named << QStringLiteral("and %1 more").arg(cut_.size() - kCutTextsNamed);
-        tell(QStringLiteral("Texts longer than a cell holds were cut to their first 32,767 characters "
+        bw::tell(QStringLiteral("Texts longer than a cell holds were cut to their first 32,767 characters "
                             "in the report; the log keeps them whole:\r\n")
              + named.join(QStringLiteral("\r\n")));
     }
