@@ -12,6 +12,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -143,19 +144,26 @@ public:
 
     QImage run()
     {
-        for (int row = painted_.first.row; row <= painted_.last.row; ++row) layoutRow(row);
-        for (const CellRange& m : merges_) layoutMerge(m);
-
         QImage image(geometry_.width(), geometry_.height(), QImage::Format_RGB32);
         image.fill(kWhite);
         QPainter painter(&image);
-        if (sheet_.showGridlines()) paintGridlines(painter);
-        for (const QRect& r : hiddenGridlines_) painter.fillRect(r, kWhite);
+        paint(painter, true);
+        painter.end();
+        return image;
+    }
+
+    void paint(QPainter& painter, bool gridlines)
+    {
+        for (int row = painted_.first.row; row <= painted_.last.row; ++row) layoutRow(row);
+        for (const CellRange& m : merges_) layoutMerge(m);
+
+        if (gridlines && sheet_.showGridlines()) {
+            paintGridlines(painter);
+            for (const QRect& r : hiddenGridlines_) painter.fillRect(r, kWhite);
+        }
         paintFills(painter);
         paintBorders(painter);
         paintTexts(painter);
-        painter.end();
-        return image;
     }
 
 private:
@@ -414,13 +422,16 @@ private:
     {
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         for (const TextJob& job : jobs_) {
+            // Within whatever clip the caller set (a printed page keeps to its cells).
+            if (job.clipped) {
+                painter.save();
+                painter.setClipRect(job.clip, Qt::IntersectClip);
+            }
             painter.setFont(job.font->font);
             painter.setPen(job.color);
-            painter.setClipRect(job.clip);
-            painter.setClipping(job.clipped);
             for (const TextLine& line : job.lines) painter.drawText(line.baseline, line.text);
+            if (job.clipped) painter.restore();
         }
-        painter.setClipping(false);
     }
 
     const Worksheet& sheet_;
@@ -442,6 +453,17 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderL
         throw SpreadsheetError(QStringLiteral("A picture of the sheet needs the graphical application to be running."));
     }
     return Renderer(sheet, paintedRange(sheet, range, limits)).run();
+}
+
+void paintRange(QPainter& painter, const Worksheet& sheet, const CellRange& range, bool gridlines)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        throw SpreadsheetError(QStringLiteral("Painting the sheet needs the graphical application to be running."));
+    }
+    // Unlimited: nothing is allocated, so the whole range is painted; the call still
+    // refuses ranges outside the grid.
+    const RenderLimits unlimited{std::numeric_limits<std::int64_t>::max()};
+    Renderer(sheet, paintedRange(sheet, range, unlimited)).paint(painter, gridlines);
 }
 
 } // namespace bw::ss::render

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 #include <cstdint>
 
 namespace bw::ss {
@@ -37,5 +39,12 @@ CellRange paintedRange(const Worksheet& sheet, const CellRange& range, const Ren
 // sheet gives the same pixels. Needs a QGuiApplication (fonts); throws
 // SpreadsheetError without one and for the cases paintedRange refuses.
 QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits = {});
+
+// What renderRange paints, onto any painter: the whole range in the same pixels, its
+// top-left corner at the painter's origin, within the painter's clip. Gridlines only
+// when asked and the sheet shows them (printed pages leave them out). The caller's
+// transform scales it for other devices, such as printed pages. Needs a
+// QGuiApplication; throws SpreadsheetError without one.
+void paintRange(QPainter& painter, const Worksheet& sheet, const CellRange& range, bool gridlines);
 
 } // namespace bw::ss::render
