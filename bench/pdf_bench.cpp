@@ -44,13 +44,22 @@ QString workbookName(int trips)
     return QStringLiteral("trips%1.xls").arg(trips);
 }
 
+// The workbook of the benchmark's number of trips, in a folder of its own.
+struct BenchWorkbook {
+    explicit BenchWorkbook(const benchmark::State& state)
+        : path(folder.filePath(workbookName(static_cast<int>(state.range(0)))))
+    {
+        writeReportWorkbook(static_cast<int>(state.range(0)), path);
+    }
+    QTemporaryDir folder;
+    QString path;
+};
+
 void pdfOfWorkbook(benchmark::State& state)
 {
-    const int trips = static_cast<int>(state.range(0));
-    QTemporaryDir folder;
-    const QString xls = folder.filePath(workbookName(trips));
-    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-    writeReportWorkbook(trips, xls);
+    const BenchWorkbook workbook(state);
+    const QString& xls = workbook.path;
+    const QString pdf = workbook.folder.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
         const auto book = ss::xls::loadWorkbook(xls);
         ss::render::savePdf(book->activeSheet(), pdf);
@@ -61,21 +70,14 @@ BENCHMARK(pdfOfWorkbook)->Arg(30)->Arg(1000)->Unit(benchmark::kMillisecond);
 // The two halves of the above: reopening the workbook, and printing the open sheet.
 void reopenWorkbook(benchmark::State& state)
 {
-    const int trips = static_cast<int>(state.range(0));
-    QTemporaryDir folder;
-    const QString xls = folder.filePath(workbookName(trips));
-    writeReportWorkbook(trips, xls);
-    for (auto _ : state) benchmark::DoNotOptimize(ss::xls::loadWorkbook(xls));
+    const BenchWorkbook workbook(state);
+    for (auto _ : state) benchmark::DoNotOptimize(ss::xls::loadWorkbook(workbook.path));
 }
 BENCHMARK(reopenWorkbook)->Arg(30)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void pdfOfSheet(benchmark::State& state)
 {
-    const int trips = static_cast<int>(state.range(0));
-    QTemporaryDir folder;
-    const QString xls = folder.filePath(workbookName(trips));
-    writeReportWorkbook(trips, xls);
-    const auto book = ss::xls::loadWorkbook(xls);
+    const auto book = ss::xls::loadWorkbook(BenchWorkbook(state).path);
     QByteArray pdf;
     for (auto _ : state) {
         pdf.clear();

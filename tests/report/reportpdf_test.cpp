@@ -88,6 +88,13 @@ std::pair<double, bool> compare(const QImage& a, const QImage& b, const QRect& a
 
 class ReportPdf : public ::testing::TestWithParam<PdfCase> {
 protected:
+    void SetUp() override
+    {
+        if (kSanitized && GetParam().trips >= 1000) GTEST_SKIP() << "too slow under the sanitizers";
+        book = reportWorkbook(GetParam().trips);
+        ss::render::savePdf(book->activeSheet(), pdf);
+    }
+
     // The report workbook as the create command saves it, reopened with the engine.
     std::unique_ptr<ss::Workbook> reportWorkbook(int trips)
     {
@@ -114,16 +121,14 @@ protected:
     }
 
     QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    std::unique_ptr<ss::Workbook> book;
 };
 
 TEST_P(ReportPdf, PopplerReadsThePagesTextAndFonts)
 {
     const PdfCase& c = GetParam();
-    if (kSanitized && c.trips >= 1000) GTEST_SKIP() << "too slow under the sanitizers";
-    const auto book = reportWorkbook(c.trips);
     const ss::Worksheet& sheet = book->activeSheet();
-    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-    ss::render::savePdf(sheet, pdf);
 
     const ss::render::PrintLayout layout = ss::render::layoutPages(sheet);
     EXPECT_EQ(layout.percent, c.percent);
@@ -175,11 +180,7 @@ TEST_P(ReportPdf, PopplerReadsThePagesTextAndFonts)
 TEST_P(ReportPdf, FirstPageLooksLikeTheSheet)
 {
     const PdfCase& c = GetParam();
-    if (kSanitized && c.trips >= 1000) GTEST_SKIP() << "too slow under the sanitizers";
-    const auto book = reportWorkbook(c.trips);
     const ss::Worksheet& sheet = book->activeSheet();
-    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
-    ss::render::savePdf(sheet, pdf);
     tool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-f"), QStringLiteral("1"),
                                       QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
                                       QStringLiteral("-png"), pdf, folder.filePath(QStringLiteral("page"))});
