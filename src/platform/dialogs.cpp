@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
 
 namespace bw {
@@ -57,6 +59,12 @@ QString QtDialogs::saveFileName(const SaveFile& request)
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
                                         request.fileName,
                                         qtFilterFromPipeFilter(request.filter));
+}
+
+bool QtDialogs::printDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace bw

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QPrinter;
+
 namespace bw {
 
 // Every modal interaction of the program goes through this seam, so that whole
@@ -33,6 +35,9 @@ public:
     virtual Answer message(const Message& message) = 0;
     // The chosen path, or an empty string when the user cancelled.
     virtual QString saveFileName(const SaveFile& request) = 0;
+    // The platform's print dialog on `printer`; true when the user chose to print, with
+    // the printer set up as chosen.
+    virtual bool printDialog(QPrinter& printer) = 0;
 };
 
 // Converts a "Description (*.xls)|*.xls|" filter into Qt's "Description (*.xls)" form.
@@ -42,6 +47,7 @@ class QtDialogs final : public Dialogs {
 public:
     Answer message(const Message& message) override;
     QString saveFileName(const SaveFile& request) override;
+    bool printDialog(QPrinter& printer) override;
 };
 
 } // namespace bw

@@ -1,5 +1,6 @@
 #include "fakedialogs.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 namespace bw::test {
@@ -26,6 +27,17 @@ QString FakeDialogs::saveFileName(const SaveFile& request)
     return path;
 }
 
+bool FakeDialogs::printDialog(QPrinter& printer)
+{
+    ++printRequests_;
+    if (prints_.empty()) return false;
+    const auto [print, pdfPath] = prints_.front();
+    prints_.pop_front();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    return print;
+}
+
 QStringList FakeDialogs::texts() const
 {
     QStringList result;
@@ -39,6 +51,8 @@ void FakeDialogs::clear()
 {
     answers_.clear();
     files_.clear();
+    prints_.clear();
+    printRequests_ = 0;
     messages_.clear();
     saveRequests_.clear();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <utility>
 
 namespace bw::test {
 
@@ -15,9 +16,13 @@ class FakeDialogs final : public Dialogs {
 public:
     Answer message(const Message& message) override;
     QString saveFileName(const SaveFile& request) override;
+    // Answers from answerNextPrint; a confirmed print goes to that PDF file.
+    bool printDialog(QPrinter& printer) override;
 
     void answerNext(Answer answer) { answers_.push_back(answer); }
     void chooseNextFile(const QString& path) { files_.push_back(path); }
+    void answerNextPrint(bool print, const QString& pdfPath) { prints_.push_back({print, pdfPath}); }
+    int printRequests() const { return printRequests_; }
 
     const QList<Message>& messages() const { return messages_; }
     const QList<SaveFile>& saveRequests() const { return saveRequests_; }
@@ -27,6 +32,8 @@ public:
 private:
     std::deque<Answer> answers_;
     std::deque<QString> files_;
+    std::deque<std::pair<bool, QString>> prints_;
+    int printRequests_ = 0;
     QList<Message> messages_;
     QList<SaveFile> saveRequests_;
 };

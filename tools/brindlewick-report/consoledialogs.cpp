@@ -34,4 +34,9 @@ QString ConsoleDialogs::saveFileName(const SaveFile& /*request*/)
     return QString();
 }
 
+bool ConsoleDialogs::printDialog(QPrinter& /*printer*/)
+{
+    return false;
+}
+
 } // namespace bw
