@@ -29,7 +29,9 @@ public:
     {
         return message.buttons == Buttons::YesNo ? Yes : Ok;
     }
-    QString saveFileName(const SaveFile&) override { return QString(); }
+    SaveChoice saveFile(const SaveFile&) override { return {}; }
+    QString openFileName(const OpenFile&) override { return QString(); }
+    bool printDialog(QPrinter&) override { return false; }
 };
 
 std::shared_ptr<bw::LogTable> tableOf(int rows)

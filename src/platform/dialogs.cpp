@@ -5,31 +5,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStringList>
 
 namespace bw {
-
-QString qtFilterFromPipeFilter(const QString& pipeFilter)
-{
-    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString description = parts.at(i).trimmed();
-        const QString patterns = parts.at(i + 1).trimmed();
-        if (description.isEmpty() && patterns.isEmpty()) {
-            continue;
-        }
-        // The description usually names the patterns already ("Excel Files (*.xls)").
-        if (description.contains(QLatin1Char('('))) {
-            filters << description;
-        } else {
-            QString qtPatterns = patterns;
-            qtPatterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-            filters << QStringLiteral("%1 (%2)").arg(description, qtPatterns);
-        }
-    }
-    return filters.join(QStringLiteral(";;"));
-}
 
 Dialogs::Answer QtDialogs::message(const Message& message)
 {
@@ -54,11 +31,30 @@ Dialogs::Answer QtDialogs::message(const Message& message)
     }
 }
 
-QString QtDialogs::saveFileName(const SaveFile& request)
+Dialogs::SaveChoice QtDialogs::saveFile(const SaveFile& request)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title,
-                                        request.fileName,
-                                        qtFilterFromPipeFilter(request.filter));
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.fileName);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks its own question, about the name it will really write (it may
+    // add a suffix); Qt's would be a second one, about another name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.filters.isEmpty()) {
+        dialog.setNameFilters(request.filters);
+        dialog.selectNameFilter(request.filters.front());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+}
+
+QString QtDialogs::openFileName(const OpenFile& request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!request.filters.isEmpty()) dialog.setNameFilters(request.filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
 }
 
 bool QtDialogs::printDialog(QPrinter& printer)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 
@@ -25,28 +26,40 @@ public:
 
     struct SaveFile {
         QString title;
-        // Filter in the "Description (*.ext)|*.ext|" form; the implementation maps it.
-        QString filter;
+        // In Qt's form, "Excel Files (*.xls)"; the first is the one offered first.
+        QStringList filters;
         QString fileName;
+    };
+
+    // The path is empty when the user cancelled; the filter is the one chosen last.
+    struct SaveChoice {
+        QString path;
+        QString filter;
+    };
+
+    struct OpenFile {
+        QString title;
+        QStringList filters;
+        QString directory;
     };
 
     virtual ~Dialogs() = default;
 
     virtual Answer message(const Message& message) = 0;
-    // The chosen path, or an empty string when the user cancelled.
-    virtual QString saveFileName(const SaveFile& request) = 0;
-    // The platform's print dialog on `printer`; true when the user chose to print, with
-    // the printer set up as chosen.
+    // Never asks whether to replace an existing file: the program asks that itself,
+    // about the name it will really write.
+    virtual SaveChoice saveFile(const SaveFile& request) = 0;
+    // The chosen existing file, or an empty string when the user cancelled.
+    virtual QString openFileName(const OpenFile& request) = 0;
+    // True when the user chose to print; the printer is then set up as they chose.
     virtual bool printDialog(QPrinter& printer) = 0;
 };
-
-// Converts a "Description (*.xls)|*.xls|" filter into Qt's "Description (*.xls)" form.
-QString qtFilterFromPipeFilter(const QString& pipeFilter);
 
 class QtDialogs final : public Dialogs {
 public:
     Answer message(const Message& message) override;
-    QString saveFileName(const SaveFile& request) override;
+    SaveChoice saveFile(const SaveFile& request) override;
+    QString openFileName(const OpenFile& request) override;
     bool printDialog(QPrinter& printer) override;
 };
 

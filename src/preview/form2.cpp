@@ -4,12 +4,12 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/cursorfile.h"
-#include "platform/filecopy.h"
 #include "preview/picturebox.h"
 #include "preview/previewgeometry.h"
 #include "preview/previewhost.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "core/reportformats.h"
 #include "core/steptrap.h"
 
 #include <QApplication>
@@ -481,12 +481,33 @@ void Form2::PushButton6_Click()
 {
     StepTrap trap(location(ErrorLocation::Form2_PushButton6_Click));
     Dialogs& dialogs = *platform().dialogs;
+    const auto say = [&](const QString& text) {
+        Dialogs::Message box;
+        box.text = text;
+        box.title = applicationTitle();
+        box.buttons = Dialogs::Buttons::Ok;
+        box.icon = Dialogs::Icon::None;
+        dialogs.message(box);
+    };
+    // A report whose workbook could not be written has only its picture; there is
+    // nothing to copy, and no file name is asked for.
+    if (trap.test(100, [&] { return mExcelFile.isEmpty(); })) {
+        trap.run(102, [&] { say(QStringLiteral("There is no workbook to save.")); });
+        return;
+    }
+
     Dialogs::SaveFile request;
     trap.run(106, [&] { request.fileName = QString(); });
     trap.run(108, [&] { request.title = QStringLiteral("Save File"); });
-    trap.run(110, [&] { request.filter = QStringLiteral("Excel Files (*.xls)|*.xls|"); });
+    trap.run(110, [&] {
+        for (const ReportFormatInfo& format : reportFormats()) request.filters << format.filter;
+    });
+    Dialogs::SaveChoice choice;
+    trap.run(112, [&] { choice = dialogs.saveFile(request); });
+    // The name as it will be written: one without a suffix of ours gets the chosen
+    // filter's, so that the file opens as what it is.
     QString chosen;
-    trap.run(112, [&] { chosen = dialogs.saveFileName(request); });
+    trap.run(114, [&] { chosen = reportPathFor(choice.path, choice.filter); });
 
     int answer = 0;
     if (!trap.test(116, [&] { return chosen.isEmpty(); })) {
@@ -501,27 +522,22 @@ void Form2::PushButton6_Click()
                 question.defaultButton = Dialogs::Yes;
                 answer = dialogs.message(question);
             });
-            // The old file is not deleted first: the copy below replaces it whole, so a
-            // copy that fails leaves it as it was.
+            // The old file is not deleted first: the new one replaces it whole, so a
+            // write that fails leaves it as it was.
         } else {
             answer = Dialogs::Yes;
         }
     }
 
     if (trap.test(128, [&] { return answer == Dialogs::Yes; })) {
-        if (!trap.run(130, [&] { copyFileReplacing(mExcelFile, chosen); })) {
-            // The failure was reported; "Done." would claim the opposite.
-            return;
-        }
+        const bool written = trap.run(130, [&] {
+            const std::optional<ReportFormat> format = reportFormatOfPath(chosen);
+            writeReportFile(mExcelFile, chosen, format.value_or(ReportFormat::Xls));
+        });
+        // The failure was reported; "Done." would claim the opposite.
+        if (!written) return;
     }
-    trap.run(132, [&] {
-        Dialogs::Message done;
-        done.text = QStringLiteral("Done.");
-        done.title = applicationTitle();
-        done.buttons = Dialogs::Buttons::Ok;
-        done.icon = Dialogs::Icon::None;
-        dialogs.message(done);
-    });
+    trap.run(132, [&] { say(QStringLiteral("Done.")); });
 }
 
 void Form2::PushButton8_Click()

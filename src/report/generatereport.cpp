@@ -167,7 +167,13 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
         if (!taken) reportPath = candidate;
     }
 
-    trap.run(158, [&] { mWorkbook.SaveAs(reportPath, Excel1::GetSaveFileFormat(mExcelApp)); });
+    const bool saved = trap.run(158, [&] { mWorkbook.SaveAs(reportPath, Excel1::GetSaveFileFormat(mExcelApp)); });
+    if (!saved && !reportPath.isEmpty()) {
+        // What is left at the path is the empty file the name was claimed with, or
+        // nothing: no workbook to preview or hand over.
+        QFile::remove(reportPath);
+        reportPath.clear();
+    }
     trap.run(160, [] { mExcelApp.setDisplayAlerts(false); });
     trap.run(162, [] { mWorkbook.Close(); });
     trap.run(164, [] { mExcelApp.Quit(); });

@@ -1,5 +1,4 @@
 #include "platform/datetext.h"
-#include "platform/dialogs.h"
 #include "platform/tempfolder.h"
 
 #include "support/fakeplatform.h"
@@ -65,15 +64,6 @@ TEST(DateTextTwoDigitYears, AreReadInTheCenturyNearestToday)
     EXPECT_EQ(textToDate(QStringLiteral("5/14/60"), us), QDate(1960, 5, 14));
     env.clock.set(QDateTime(QDate(2090, 1, 1), QTime(12, 0)));
     EXPECT_EQ(textToDate(QStringLiteral("5/14/60"), us), QDate(2060, 5, 14));
-}
-
-TEST(PipeFilter, BecomesQtsFilterList)
-{
-    EXPECT_EQ(qtFilterFromPipeFilter(QStringLiteral("Excel Files (*.xls)|*.xls|")),
-              QStringLiteral("Excel Files (*.xls)"));
-    EXPECT_EQ(qtFilterFromPipeFilter(QStringLiteral("Workbooks|*.xls;*.xlt|All Files (*.*)|*.*")),
-              QStringLiteral("Workbooks (*.xls *.xlt);;All Files (*.*)"));
-    EXPECT_EQ(qtFilterFromPipeFilter(QString()), QString());
 }
 
 #ifndef _WIN32

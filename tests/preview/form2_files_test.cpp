@@ -61,11 +61,11 @@ TEST_F(Form2Files, SavesExactCopiesUnderTheChosenNames)
     ASSERT_EQ(platform.dialogs.saveRequests().size(), 2);
     const Dialogs::SaveFile& request = platform.dialogs.saveRequests().first();
     EXPECT_EQ(request.title, QStringLiteral("Save File"));
-    EXPECT_EQ(request.filter, QStringLiteral("Excel Files (*.xls)|*.xls|"));
+    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("PDF Files (*.pdf)")}));
     EXPECT_TRUE(request.fileName.isEmpty());
 
     EXPECT_EQ(readAll(first), workbookBytes);
-    EXPECT_EQ(readAll(second), workbookBytes); // the name is used exactly as chosen
+    EXPECT_EQ(readAll(second + QStringLiteral(".xls")), workbookBytes); // a name without a suffix gets one
     EXPECT_EQ(readAll(workbook), workbookBytes);
     ASSERT_EQ(messages().size(), 2);
     expectDone(messages().at(0));
@@ -100,6 +100,32 @@ TEST_F(Form2Files, OverwritingAsksFirst)
     EXPECT_EQ(readAll(existing), workbookBytes);
     ASSERT_EQ(messages().size(), 2);
     expectDone(messages().at(1));
+}
+
+TEST_F(Form2Files, ATypedNameGetsTheChosenFormatsSuffixUnlessItHasOne)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"claim", "claim.xls"}, {"Smith.J", "Smith.J.xls"}, {"notes.", "notes.xls"}, {"Upper.XLS", "Upper.XLS"}};
+    for (const auto& [typed, written] : cases) {
+        platform.dialogs.clear();
+        platform.dialogs.chooseNextFile(target(QString::fromLatin1(typed)), QStringLiteral("Excel Files (*.xls)"));
+        save();
+        EXPECT_EQ(readAll(target(QString::fromLatin1(written))), workbookBytes) << typed;
+        EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("Done.")}) << typed;
+    }
+    EXPECT_EQ(QDir(target()).entryList(QDir::Files).size(), 4);
+
+    // The question names the file that would be replaced, and No keeps it.
+    writeFile(target(QStringLiteral("claim.xls")), "the user's old claim");
+    platform.dialogs.clear();
+    platform.dialogs.chooseNextFile(target(QStringLiteral("claim")));
+    platform.dialogs.answerNext(Dialogs::No);
+    save();
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages().at(0).text, QStringLiteral("Are you sure you wish to overwrite ") + target(QStringLiteral("claim.xls"))
+                                         + QStringLiteral(" ?"));
+    EXPECT_EQ(readAll(target(QStringLiteral("claim.xls"))), QByteArray("the user's old claim"));
+    EXPECT_FALSE(QFileInfo::exists(target(QStringLiteral("claim"))));
 }
 
 TEST_F(Form2Files, CancelWritesNothingAndSaysDone)
@@ -144,6 +170,18 @@ TEST_F(Form2Files, CopyThatCannotBeWrittenLeavesNothingBehind)
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).text.contains(QStringLiteral("at line 130")));
     EXPECT_EQ(QDir(target()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(Form2Files, WithoutAWorkbookSaveSaysSoAndAsksForNoName)
+{
+    form.mExcelFile.clear();
+    platform.dialogs.chooseNextFile(target(QStringLiteral("claim.xls")));
+    save();
+    EXPECT_TRUE(platform.dialogs.saveRequests().isEmpty());
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages().at(0).text, QStringLiteral("There is no workbook to save."));
+    EXPECT_EQ(messages().at(0).title, applicationTitle());
+    EXPECT_TRUE(QDir(target()).isEmpty());
 }
 
 TEST_F(Form2Files, BackDiscardsTheWorkbookAndShowsTheMainWindow)

@@ -25,7 +25,8 @@ struct PrintCase {
     bool printed;
 };
 
-class Form2Print : public PreviewTest, public ::testing::WithParamInterface<PrintCase> {
+// The preview of a real report workbook, which printing and saving as PDF reopen.
+class Form2Report : public PreviewTest {
 protected:
     void SetUp() override
     {
@@ -72,6 +73,8 @@ protected:
     QString printed;
 };
 
+class Form2Print : public Form2Report, public ::testing::WithParamInterface<PrintCase> {};
+
 TEST_P(Form2Print, PrintsTheReportsPagesThroughThePrintDialog)
 {
     const PrintCase& c = GetParam();
@@ -104,6 +107,16 @@ INSTANTIATE_TEST_SUITE_P(
                       PrintCase{"dialog_cancelled", Ask::CtrlP, false, false, false},
                       PrintCase{"right_drag_only_pans", Ask::RightDrag, false, true, false}),
     [](const ::testing::TestParamInfo<PrintCase>& tc) { return std::string(tc.param.name); });
+
+TEST_F(Form2Report, SavingUnderANameEndingInPdfWritesThePrintedPages)
+{
+    const QString saved = QDir(platform.tempRoot()).filePath(QStringLiteral("March.pdf"));
+    platform.dialogs.chooseNextFile(saved);
+    QTest::mouseClick(form.saveButton(), Qt::LeftButton);
+    EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("Done.")});
+    EXPECT_TRUE(poppler("pdftotext", {saved, QStringLiteral("-")}).contains(QStringLiteral("Printed from the preview")));
+    EXPECT_TRUE(QFile::exists(workbook)) << "the report's workbook stays for further saves";
+}
 
 TEST_F(PreviewTest, PrintingAMissingWorkbookIsReportedAndPrintsNothing)
 {

@@ -5,37 +5,48 @@
 
 namespace bw::test {
 
+namespace {
+
+template <typename T>
+T takeFront(std::deque<T>& queue, T none)
+{
+    if (queue.empty()) return none;
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
+} // namespace
+
 Dialogs::Answer FakeDialogs::message(const Message& message)
 {
     messages_.append(message);
-    if (!answers_.empty()) {
-        const Answer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
-    }
-    return message.buttons == Buttons::YesNo ? message.defaultButton : Ok;
+    return takeFront(answers_, message.buttons == Buttons::YesNo ? message.defaultButton : Ok);
 }
 
-QString FakeDialogs::saveFileName(const SaveFile& request)
+Dialogs::SaveChoice FakeDialogs::saveFile(const SaveFile& request)
 {
     saveRequests_.append(request);
-    if (files_.empty()) {
-        return QString();
-    }
-    QString path = files_.front();
-    files_.pop_front();
-    return path;
+    SaveChoice choice = takeFront(files_, SaveChoice());
+    if (!choice.path.isEmpty() && choice.filter.isEmpty()) choice.filter = request.filters.value(0);
+    return choice;
+}
+
+QString FakeDialogs::openFileName(const OpenFile& request)
+{
+    openRequests_.append(request);
+    return takeFront(openFiles_, QString());
 }
 
 bool FakeDialogs::printDialog(QPrinter& printer)
 {
     ++printRequests_;
-    if (prints_.empty()) return false;
-    const auto [print, pdfPath] = prints_.front();
-    prints_.pop_front();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
-    return print;
+    const PrintAnswer answer = takeFront(prints_, PrintAnswer{false, QString()});
+    if (answer.print && !answer.pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(answer.pdfFile);
+    }
+    return answer.print;
 }
 
 QStringList FakeDialogs::texts() const
@@ -51,10 +62,12 @@ void FakeDialogs::clear()
 {
     answers_.clear();
     files_.clear();
+    openFiles_.clear();
     prints_.clear();
-    printRequests_ = 0;
     messages_.clear();
     saveRequests_.clear();
+    openRequests_.clear();
+    printRequests_ = 0;
 }
 
 } // namespace bw::test

@@ -6,36 +6,53 @@
 #include <QString>
 
 #include <deque>
-#include <utility>
 
 namespace bw::test {
 
 // Records every box and dialog the code shows and answers from a script. A box with no
-// scripted answer gets its default button; a save dialog with none is cancelled.
+// scripted answer gets its default button; a file dialog with none is cancelled, and so
+// is a print dialog.
 class FakeDialogs final : public Dialogs {
 public:
     Answer message(const Message& message) override;
-    QString saveFileName(const SaveFile& request) override;
-    // Answers from answerNextPrint; a confirmed print goes to that PDF file.
+    SaveChoice saveFile(const SaveFile& request) override;
+    QString openFileName(const OpenFile& request) override;
     bool printDialog(QPrinter& printer) override;
 
     void answerNext(Answer answer) { answers_.push_back(answer); }
-    void chooseNextFile(const QString& path) { files_.push_back(path); }
-    void answerNextPrint(bool print, const QString& pdfPath) { prints_.push_back({print, pdfPath}); }
-    int printRequests() const { return printRequests_; }
+    // The filter chosen with the path; empty means the dialog's first.
+    void chooseNextFile(const QString& path, const QString& filter = QString())
+    {
+        files_.push_back({path, filter});
+    }
+    void chooseNextOpenFile(const QString& path) { openFiles_.push_back(path); }
+    // Printing sends the pages to `pdfFile` as PDF, as "print to file" does.
+    void answerNextPrint(bool print, const QString& pdfFile = QString())
+    {
+        prints_.push_back({print, pdfFile});
+    }
 
     const QList<Message>& messages() const { return messages_; }
     const QList<SaveFile>& saveRequests() const { return saveRequests_; }
+    const QList<OpenFile>& openRequests() const { return openRequests_; }
+    int printRequests() const { return printRequests_; }
     QStringList texts() const;
     void clear();
 
 private:
+    struct PrintAnswer {
+        bool print;
+        QString pdfFile;
+    };
+
     std::deque<Answer> answers_;
-    std::deque<QString> files_;
-    std::deque<std::pair<bool, QString>> prints_;
-    int printRequests_ = 0;
+    std::deque<SaveChoice> files_;
+    std::deque<QString> openFiles_;
+    std::deque<PrintAnswer> prints_;
     QList<Message> messages_;
     QList<SaveFile> saveRequests_;
+    QList<OpenFile> openRequests_;
+    int printRequests_ = 0;
 };
 
 } // namespace bw::test

@@ -132,6 +132,15 @@ TEST_F(ReportToolTest, SampleGivesTheFinishedSheet)
     EXPECT_FALSE(QFile::exists(platform.settingsFile())) << "the sample leaves the store alone";
 }
 
+TEST_F(ReportToolTest, OutputEndingInPdfGetsThePrintedPages)
+{
+    const QString output = file(QStringLiteral("sample.PDF"));
+    ASSERT_EQ(tool({QStringLiteral("--sample"), output}), 0) << err.toStdString();
+    EXPECT_TRUE(bytesOf(output).startsWith("%PDF-"));
+    EXPECT_TRUE(bytesOf(output).contains("/Count 1")) << "the sample fits one page";
+    EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
+}
+
 TEST_F(ReportToolTest, TwoRunsGiveIdenticalBytes)
 {
     const QString first = file(QStringLiteral("first.xls"));
@@ -179,6 +188,24 @@ TEST_F(ReportToolTest, ReportsTheStoredEntriesAndTrips)
     EXPECT_EQ(value("E5"), ss::Value::number(19.5));
     EXPECT_EQ(value("E6"), ss::Value::number(9.75));
     EXPECT_TRUE(bytesOf(platform.settingsFile()) == storeBefore) << "the store is only read";
+}
+
+// A cut text is a notice, not a failure; a stored infinity is no number.
+TEST_F(ReportToolTest, LongTextsAndNonNumbersStillGiveTheReport)
+{
+    seedStore({{"EmployeeName", QString(40000, QLatin1Char('n'))},
+               {"RowCount", QStringLiteral("1")},
+               {"RowSource7 1", QStringLiteral("inf")},
+               {"RowSource8 1", QStringLiteral("-NaN")}});
+    const QString output = file(QStringLiteral("long.xls"));
+    ASSERT_EQ(tool({output}), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("the log keeps them whole:\nEmployee Name\n"))) << err.toStdString();
+
+    const auto book = load(output);
+    const ss::Worksheet& sheet = book->sheet(0);
+    EXPECT_EQ(valueAt(sheet, "B3"), ss::Value::text(QString(32767, QLatin1Char('n'))));
+    EXPECT_EQ(valueAt(sheet, "G9"), ss::Value::number(0));
+    EXPECT_EQ(valueAt(sheet, "H9"), ss::Value::number(0));
 }
 
 TEST_F(ReportToolTest, EmptyStoreGivesTheBlankFormOfToday)

@@ -29,7 +29,12 @@ Dialogs::Answer ConsoleDialogs::message(const Message& message)
     return Ok;
 }
 
-QString ConsoleDialogs::saveFileName(const SaveFile& /*request*/)
+Dialogs::SaveChoice ConsoleDialogs::saveFile(const SaveFile& /*request*/)
+{
+    return {};
+}
+
+QString ConsoleDialogs::openFileName(const OpenFile& /*request*/)
 {
     return QString();
 }

@@ -4,11 +4,11 @@
 #include "brindlewick-report/headlesswindows.h"
 #include "platform/appidentity.h"
 #include "platform/platform.h"
-#include "platform/filecopy.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "core/reportformats.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
 
@@ -98,7 +98,7 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--picture FILE.bmp|FILE.png] OUTPUT.xls")
+    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.pdf")
         .arg(QLatin1String(kProgram));
 }
 
@@ -107,8 +107,9 @@ QString helpText()
     return usageLine() + QStringLiteral(R"(
 
 Makes the mileage report that "Start Creating Template" makes, without a window, and
-writes its workbook to OUTPUT.xls: byte for byte the file that saving the report from
-the preview window writes.
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .pdf gets the report's printed pages as a PDF; any
+other name gets the Excel 97-2003 workbook.
 
 The employee entries, the period and the trips are read from the program's settings
 store as the program reads them when it starts (the INI file Varnholt/Brindlewick.ini
@@ -230,7 +231,9 @@ int run(const Options& options, QTextStream& err)
         return failed(err, QStringLiteral("the report could not be made; nothing was written"));
     }
     try {
-        copyFileReplacing(preview.excelFile(), options.output);
+        // A name without a suffix of ours is a script's choice; it gets the workbook.
+        const ReportFormat format = reportFormatOfPath(options.output).value_or(ReportFormat::Xls);
+        writeReportFile(preview.excelFile(), options.output, format);
         if (!options.picture.isEmpty()) savePicture(preview.picture(), options.picture);
     } catch (const std::exception& failure) {
         return failed(err, QString::fromUtf8(failure.what()));

@@ -1,0 +1,81 @@
+#include "core/reportformats.h"
+
+#include "platform/filecopy.h"
+#include "spreadsheet/model/errors.h"
+#include "spreadsheet/model/workbook.h"
+#include "spreadsheet/render/pages.h"
+#include "spreadsheet/xls/xls.h"
+
+#include <QFileInfo>
+
+#include <memory>
+#include <stdexcept>
+
+namespace bw {
+
+namespace {
+
+// The printed pages of the workbook's sheet, as printing from the preview gives them. The
+// PDF is written beside the target and renamed over it when complete.
+void writePdf(const QString& workbookXls, const QString& target)
+{
+    try {
+        const std::unique_ptr<ss::Workbook> book = ss::xls::loadWorkbook(workbookXls);
+        ss::render::savePdf(book->activeSheet(), target);
+    } catch (const ss::SpreadsheetError& failure) {
+        throw std::runtime_error(
+            QStringLiteral("Cannot write \"%1\": %2").arg(target, failure.description()).toStdString());
+    }
+}
+
+} // namespace
+
+const QList<ReportFormatInfo>& reportFormats()
+{
+    static const QList<ReportFormatInfo> formats{
+        {ReportFormat::Xls, QStringLiteral("Excel Files (*.xls)"), QStringLiteral("xls")},
+        {ReportFormat::Pdf, QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf")},
+    };
+    return formats;
+}
+
+std::optional<ReportFormat> reportFormatOfPath(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const ReportFormatInfo& info : reportFormats()) {
+        if (suffix.compare(info.suffix, Qt::CaseInsensitive) == 0) return info.format;
+    }
+    return std::nullopt;
+}
+
+QString reportPathFor(const QString& typedPath, const QString& chosenFilter)
+{
+    if (typedPath.isEmpty() || reportFormatOfPath(typedPath)) return typedPath;
+    const QList<ReportFormatInfo>& formats = reportFormats();
+    const ReportFormatInfo* chosen = &formats.front();
+    for (const ReportFormatInfo& info : formats) {
+        if (info.filter == chosenFilter) chosen = &info;
+    }
+    // "claim." means "claim" to every desktop; it does not become "claim..xls".
+    const QString stem = typedPath.endsWith(QLatin1Char('.')) ? typedPath.chopped(1) : typedPath;
+    return stem + QLatin1Char('.') + chosen->suffix;
+}
+
+void writeReportFile(const QString& workbookXls, const QString& target, ReportFormat format)
+{
+    switch (format) {
+    case ReportFormat::Xls:
+        // The workbook the report was built into is already the file to hand over.
+        copyFileReplacing(workbookXls, target);
+        return;
+    case ReportFormat::Pdf:
+        writePdf(workbookXls, target);
+        return;
+    case ReportFormat::Xlsx:
+        break;
+    }
+    throw std::runtime_error(
+        QStringLiteral("Reports cannot be written as \"%1\" files yet.").arg(QFileInfo(target).suffix()).toStdString());
+}
+
+} // namespace bw
