@@ -17,7 +17,7 @@ test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   python3 python3-xlrd python3-xlwt python3-openpyxl
-  libreoffice-calc-nogui
+  libreoffice-calc-nogui poppler-utils
   xvfb xauth
   desktop-file-utils appstream man-db dpkg-dev file
 )

@@ -30,5 +30,6 @@ inline constexpr char Form2_Picture1_MouseUp[] = "in Quillmere2021/08/31.Form2.P
 inline constexpr char Form2_PushButton6_Click[] = "in Quillmere2021/08/31.Form2.PushButton6_Click ";
 inline constexpr char Form2_PushButton8_Click[] = "in Quillmere2021/08/31.Form2.PushButton8_Click ";
 inline constexpr char Form2_Form_QueryUnload[] = "in Quillmere2021/08/31.Form2.Form_QueryUnload ";
+inline constexpr char Form2_mnuPrint_Click[] = "in Quillmere2021/08/31.Form2.mnuPrint_Click ";
 
 } // namespace bw::ErrorLocation

@@ -2,21 +2,42 @@
 #include "core/reportformats.h"
 
 #include "platform/filecopy.h"
+#include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/render/pages.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/xlsx.h"
 
 #include <QFileInfo>
 
+#include <memory>
 #include <stdexcept>
 
 namespace bw {
+
+namespace {
+
+// The printed pages of the workbook's sheet, as printing from the preview gives them. The
+// PDF is written beside the target and renamed over it when complete.
+void writePdf(const QString& workbookXls, const QString& target)
+{
+    try {
+        const std::unique_ptr<ss::Workbook> book = ss::xls::loadWorkbook(workbookXls);
+        ss::render::savePdf(book->activeSheet(), target);
+    } catch (const ss::SpreadsheetError& failure) {
+        throw std::runtime_error(
+            QStringLiteral("Cannot write \"%1\": %2").arg(target, failure.description()).toStdString());
+    }
+}
+
+} // namespace
 
 const QList<ReportFormatInfo>& reportFormats()
 {
     static const QList<ReportFormatInfo> formats{
         {ReportFormat::Xls, QStringLiteral("Excel Files (*.xls)"), QStringLiteral("xls")},
         {ReportFormat::Xlsx, QStringLiteral("Excel Workbook (*.xlsx)"), QStringLiteral("xlsx")},
+        {ReportFormat::Pdf, QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf")},
     };
     return formats;
 }
@@ -55,10 +76,10 @@ void writeReportFile(const QString& workbookXls, const QString& target, ReportFo
         ss::xlsx::saveWorkbook(*ss::xls::loadWorkbook(workbookXls), target);
         return;
     case ReportFormat::Pdf:
-        break;
+        writePdf(workbookXls, target);
+        return;
     }
-    throw std::runtime_error(
-        QStringLiteral("Reports cannot be written as \"%1\" files yet.").arg(QFileInfo(target).suffix()).toStdString());
+    throw std::logic_error("unknown report format");
 }
 
 } // namespace bw

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -29,6 +30,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 namespace bw {
 
@@ -173,6 +175,7 @@ void Form2::createControls()
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
     connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+    createPrintControls();
 
     // The window's own pointer handler must only hear moves over its bare background.
     for (QWidget* child : {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(VScroll1),
@@ -681,6 +684,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
+            mPressGlobal = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            mStillPress = true;
             const QPointF at = static_cast<QMouseEvent*>(event)->position();
             picture1_MouseDown(static_cast<float>(pixelsToTwips(at.x())),
                                static_cast<float>(pixelsToTwips(at.y())));
@@ -688,13 +693,25 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         }
         case QEvent::MouseMove: {
             const auto* move = static_cast<QMouseEvent*>(event);
+            if (move->buttons() != Qt::NoButton
+                && (move->globalPosition().toPoint() - mPressGlobal).manhattanLength() >= QApplication::startDragDistance()) {
+                mStillPress = false;
+            }
             picture1_MouseMove(move->buttons(), static_cast<float>(pixelsToTwips(move->position().x())),
                                static_cast<float>(pixelsToTwips(move->position().y())));
             return true;
         }
-        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonRelease: {
             Picture1_MouseUp();
+            const auto* release = static_cast<QMouseEvent*>(event);
+            if (release->button() == Qt::RightButton && std::exchange(mStillPress, false)) {
+                showPreviewMenu(release->globalPosition().toPoint());
+            }
             return true;
+        }
+        case QEvent::ContextMenu:
+            // A right click on the picture may still become a drag; its release decides.
+            return static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse;
         default:
             return false;
         }

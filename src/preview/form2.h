@@ -9,8 +9,10 @@
 
 #include <optional>
 
+class QAction;
 class QFrame;
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 
@@ -75,12 +77,16 @@ public:
     QPushButton* zoomOutButton() const { return PushButton2; }
     QPushButton* backButton() const { return PushButton8; }
     QPushButton* saveButton() const { return PushButton6; }
+    QMenu* previewMenu() const { return mnuPreview; }
+    QAction* printItem() const { return mnuPrint; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -112,6 +118,12 @@ private:
     void picture1_MouseMove(Qt::MouseButtons buttons, float x, float y);
     void Picture1_MouseUp();
 
+    // Printing (form2_print.cpp): Ctrl+P, or "Print..." in the menu that a still right
+    // click on the picture, the Menu key or Shift+F10 opens.
+    void createPrintControls();
+    void showPreviewMenu(const QPoint& globalPos);
+    void mnuPrint_Click();
+
     void PushButton_MouseMove();
     void Form_MouseMove();
     void Frame1_MouseMove();
@@ -129,6 +141,8 @@ private:
     QPushButton* PushButton2 = nullptr;
     QPushButton* PushButton8 = nullptr;
     QPushButton* PushButton6 = nullptr;
+    QMenu* mnuPreview = nullptr;
+    QAction* mnuPrint = nullptr;
 
     float mZoom = 1.0f;
     int mOrigWidth = 0;
@@ -139,6 +153,10 @@ private:
     int mVScrollStep = 0;
     float mDownX = 0.0f;
     float mDownY = 0.0f;
+    // A press on the picture that has not moved yet; released still with the right
+    // button, it opens the menu instead of having dragged.
+    QPoint mPressGlobal;
+    bool mStillPress = false;
     bool mFirstActivate = true;
 
     bool mLoaded = false;

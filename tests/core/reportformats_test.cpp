@@ -62,6 +62,10 @@ TEST(ReportFormats, ANameWithoutOurSuffixGetsTheChosenFiltersOne)
         EXPECT_EQ(reportPathFor(QString::fromUtf8(c.typed), kXlsx), QString::fromUtf8(c.written)) << c.typed;
     }
     EXPECT_EQ(reportFormats().at(1).filter, kXlsx) << "the .xlsx is offered right after the .xls";
+    const QString pdf = QStringLiteral("PDF Files (*.pdf)");
+    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim"), pdf), QStringLiteral("/home/ann/claim.pdf"));
+    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim.xls"), pdf), QStringLiteral("/home/ann/claim.xls"));
+    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim.PDF"), kXls), QStringLiteral("/home/ann/claim.PDF"));
     EXPECT_EQ(reportFormatOfPath(QStringLiteral("/home/ann/claim")), std::nullopt);
     EXPECT_EQ(reportFormatOfPath(QStringLiteral("/home/ann.xls/claim")), std::nullopt);
 }
@@ -103,6 +107,25 @@ TEST(ReportFormats, TheXlsxIsTheWorkbookAsTheEngineReadsIt)
     EXPECT_THROW(writeReportFile(workbook, target, ReportFormat::Xlsx), std::runtime_error);
     EXPECT_EQ(test::readAll(target), saved);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST(ReportFormats, ThePdfIsPrintedFromTheWorkbookOrNotWrittenAtAll)
+{
+    QTemporaryDir folder;
+    const QString workbook = QDir(folder.path()).filePath(QStringLiteral("kervan22222222.xls"));
+    ss::Workbook book;
+    book.addSheet(QStringLiteral("Sheet1")).setValue({0, 0}, ss::Value::text(QStringLiteral("Totals")));
+    ss::xls::saveWorkbook(book, workbook);
+    const QString target = QDir(folder.path()).filePath(QStringLiteral("saved.pdf"));
+    writeReportFile(workbook, target, ReportFormat::Pdf);
+    EXPECT_TRUE(test::readAll(target).startsWith("%PDF-"));
+
+    test::writeFile(target, "an older report");
+    const QString broken = QDir(folder.path()).filePath(QStringLiteral("kervan33333333.xls"));
+    test::writeFile(broken, "no workbook");
+    EXPECT_THROW(writeReportFile(broken, target, ReportFormat::Pdf), std::runtime_error);
+    EXPECT_EQ(test::readAll(target), QByteArray("an older report"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "no temporary file is left";
 }
 
 } // namespace

@@ -67,8 +67,8 @@ TEST_F(Form2Files, SavesExactCopiesUnderTheChosenNames)
     ASSERT_EQ(platform.dialogs.saveRequests().size(), 2);
     const Dialogs::SaveFile& request = platform.dialogs.saveRequests().first();
     EXPECT_EQ(request.title, QStringLiteral("Save File"));
-    EXPECT_EQ(request.filters,
-              QStringList({QStringLiteral("Excel Files (*.xls)"), QStringLiteral("Excel Workbook (*.xlsx)")}));
+    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("Excel Workbook (*.xlsx)"),
+                                            QStringLiteral("PDF Files (*.pdf)")}));
     EXPECT_TRUE(request.fileName.isEmpty());
 
     EXPECT_EQ(readAll(first), workbookBytes);

@@ -164,7 +164,8 @@ TEST_F(EndToEnd, SavesCopiesAsTheUserAnswers)
     EXPECT_EQ(readAll(fresh), workbook);
     ASSERT_EQ(env.dialogs.saveRequests().size(), 1);
     EXPECT_EQ(env.dialogs.saveRequests().front().title, QStringLiteral("Save File"));
-    EXPECT_EQ(env.dialogs.saveRequests().front().filters, QStringList{QStringLiteral("Excel Files (*.xls)")});
+    EXPECT_EQ(env.dialogs.saveRequests().front().filters,
+              (QStringList{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("PDF Files (*.pdf)")}));
 
     // An existing file and No: untouched.
     const QString existing = userFile(QStringLiteral("old.xls"));

@@ -149,6 +149,15 @@ TEST_F(ReportToolTest, AnOutputEndingInXlsxGetsTheWorkbookOfThatKind)
     EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
 }
 
+TEST_F(ReportToolTest, OutputEndingInPdfGetsThePrintedPages)
+{
+    const QString output = file(QStringLiteral("sample.PDF"));
+    ASSERT_EQ(tool({QStringLiteral("--sample"), output}), 0) << err.toStdString();
+    EXPECT_TRUE(bytesOf(output).startsWith("%PDF-"));
+    EXPECT_TRUE(bytesOf(output).contains("/Count 1")) << "the sample fits one page";
+    EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
+}
+
 TEST_F(ReportToolTest, TwoRunsGiveIdenticalBytes)
 {
     const QString first = file(QStringLiteral("first.xls"));

@@ -130,7 +130,7 @@ bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& 
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx")
+    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf")
         .arg(QLatin1String(kProgram));
 }
 
@@ -139,9 +139,10 @@ QString helpText()
     return usageLine() + QStringLiteral(R"(
 
 Makes the mileage report that "Start Creating Template" makes, without a window, and
-writes its workbook to OUTPUT.xls: byte for byte the file that saving the report from
-the preview window writes. An OUTPUT ending in .xlsx (in any letter case) gets the same
-workbook as an Excel Workbook (.xlsx).
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report's printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
 
 The employee entries, the period and the trips are read from the program's settings
 store as the program reads them when it starts (the INI file Varnholt/Brindlewick.ini

@@ -96,7 +96,7 @@ QFont sheetFont(const FontSpec& fontSpec)
     // every FreeType hinting engine.
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::PreferNoShaping));
     return font;
 }
 

@@ -145,15 +145,18 @@ public:
         collectMerges();
     }
 
-    // The drawing on a white background, in the order it is painted.
-    SheetPicture record()
+    // The drawing on a white background, in the order it is painted; gridlines only
+    // when asked and the sheet shows them (printed pages leave them out).
+    SheetPicture record(bool gridlines = true)
     {
         for (int row = painted_.first.row; row <= painted_.last.row; ++row) layoutRow(row);
         for (const CellRange& m : merges_) layoutMerge(m);
 
         PictureRecorder picture(QSize(geometry_.width(), geometry_.height()));
-        if (sheet_.showGridlines()) paintGridlines(picture);
-        for (const QRect& r : hiddenGridlines_) picture.fillRect(r, kWhite);
+        if (gridlines && sheet_.showGridlines()) {
+            paintGridlines(picture);
+            for (const QRect& r : hiddenGridlines_) picture.fillRect(r, kWhite);
+        }
         paintFills(picture);
         paintBorders(picture);
         paintTexts(picture);
@@ -457,6 +460,18 @@ SheetPicture recordRange(const Worksheet& sheet, const CellRange& range)
     // A recorded picture costs memory by what it holds, not by its pixels: no limit.
     return Renderer(sheet, paintedRange(sheet, range, RenderLimits{std::numeric_limits<std::int64_t>::max() / 4}))
         .record();
+}
+
+void paintRange(QPainter& painter, const Worksheet& sheet, const CellRange& range, bool gridlines)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        throw SpreadsheetError(QStringLiteral("Painting the sheet needs the graphical application to be running."));
+    }
+    // The drawing holds what it paints, not pixels, so the whole range is painted; the
+    // call still refuses ranges outside the grid.
+    const RenderLimits unlimited{std::numeric_limits<std::int64_t>::max() / 4};
+    const SheetPicture picture = Renderer(sheet, paintedRange(sheet, range, unlimited)).record(gridlines);
+    picture.paint(painter, QRect(QPoint(0, 0), picture.size()));
 }
 
 } // namespace bw::ss::render

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 #include <cstdint>
 
 namespace bw::ss {
@@ -45,5 +47,12 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderL
 // gives renderRange's pixels, and a scaling painter draws it sharp at any size. Needs a
 // QGuiApplication; throws SpreadsheetError as renderRange does.
 SheetPicture recordRange(const Worksheet& sheet, const CellRange& range);
+
+// What renderRange paints, onto any painter: the whole range in the same pixels, its
+// top-left corner at the painter's origin, within the painter's clip. Gridlines only
+// when asked and the sheet shows them (printed pages leave them out). The caller's
+// transform scales it for other devices, such as printed pages. Needs a
+// QGuiApplication; throws SpreadsheetError without one.
+void paintRange(QPainter& painter, const Worksheet& sheet, const CellRange& range, bool gridlines);
 
 } // namespace bw::ss::render
