@@ -50,7 +50,7 @@ check "man page without warnings" man_clean "$prefix/share/man/man1/brindlewick-
 options_named() {
   local out
   out=$(LC_ALL=C MANWIDTH=80 man -l "$1" 2>/dev/null)
-  for o in sample settings picture help version; do
+  for o in sample settings trips picture help version; do
     grep -q -- "--$o" <<<"$out" || { echo "missing --$o"; return 1; }
   done
 }
