@@ -17,7 +17,7 @@ void ErrorReport(const QString& description, const QString& location, int label)
 {
     Dialogs::Message box;
     box.text = errorReportText(description, location, label);
-    box.title = QStringLiteral("Application Error");
+    box.title = QString::fromLatin1(kErrorReportTitle);
     box.buttons = Dialogs::Buttons::Ok;
     box.icon = Dialogs::Icon::Warning;
     platform().dialogs->message(box);

@@ -2,6 +2,7 @@
 
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
+#include "brindlewick-report/stagedfile.h"
 #include "platform/platform.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
@@ -30,16 +31,14 @@ QString pictureFormat(const QString& path)
     return suffix == QLatin1String("bmp") || suffix == QLatin1String("png") ? suffix : QString();
 }
 
-// The picture is written beside its target and renamed over it once complete, as the
-// workbook is.
-void savePicture(const QImage& picture, const QString& path)
+void savePicture(const QImage& picture, const StagedFile& staged, const QString& format)
 {
     if (picture.isNull()) throw std::runtime_error("The report has no picture to write.");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, pictureFormat(path).toLatin1().constData())
+    QSaveFile file(staged.path());
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, format.toLatin1().constData())
         || !file.commit()) {
         throw std::runtime_error(
-            QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()).toStdString());
+            QStringLiteral("Cannot write \"%1\": %2").arg(staged.target(), file.errorString()).toStdString());
     }
 }
 
@@ -93,6 +92,23 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
     return true;
 }
 
+// Both files are written under temporary names first; only when both are complete do
+// they take their places, so a run that fails changes neither.
+void writeOutputs(const CapturedPreview& preview, const Options& options)
+{
+    StagedFile workbook(options.output);
+    // A name without a suffix of ours is a script's choice; it gets the workbook.
+    const ReportFormat format = reportFormatOfPath(options.output).value_or(ReportFormat::Xls);
+    writeReportFile(preview.excelFile(), workbook.path(), format);
+    if (options.picture.isEmpty()) {
+        workbook.commit();
+        return;
+    }
+    StagedFile picture(options.picture);
+    savePicture(preview.picture(), picture, pictureFormat(options.picture));
+    commitBoth(picture, workbook);
+}
+
 } // namespace
 
 QString usageLine()
@@ -122,8 +138,10 @@ Options:
                        file's suffix
   -h, --help           show this text
 
-Message boxes are written to standard error; a question is answered Yes. When the
-report cannot be made in full, nothing is written.
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
 )");
@@ -226,10 +244,7 @@ int run(const Options& options, QTextStream& err)
         return failed(err, QStringLiteral("the report could not be made; nothing was written"));
     }
     try {
-        // A name without a suffix of ours is a script's choice; it gets the workbook.
-        const ReportFormat format = reportFormatOfPath(options.output).value_or(ReportFormat::Xls);
-        writeReportFile(preview.excelFile(), options.output, format);
-        if (!options.picture.isEmpty()) savePicture(preview.picture(), options.picture);
+        writeOutputs(preview, options);
     } catch (const std::exception& failure) {
         return failed(err, QString::fromUtf8(failure.what()));
     }
