@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc)
 GEN := -G Ninja
 
-.PHONY: run test test-asan deps-run deps-test build-release build-test build-asan bench fuzz clean
+.PHONY: run test test-asan deps-run deps-test build-release build-test build-asan bench fuzz package clean
 
 run: deps-run build-release
 	./build/release/src/app/brindlewick
@@ -12,12 +12,16 @@ run: deps-run build-release
 test: deps-test build-test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The same tests built with AddressSanitizer and UBSan.
+# The same tests built with AddressSanitizer and UBSan (the install checks need no second run).
 test-asan: deps-test build-asan
 	cd build/asan && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	  ctest --output-on-failure -j $(JOBS) -LE install
+
+# The Debian package of a Release build, in build/release.
+package: deps-test build-release
+	cd build/release && cpack -G DEB
 
 deps-run:
 	./scripts/install-deps.sh run

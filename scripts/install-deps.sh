@@ -11,6 +11,7 @@ run_pkgs=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libgsf-1-dev
   fonts-liberation
+  libqt6svg6
 )
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -18,6 +19,7 @@ test_pkgs=(
   python3 python3-xlrd python3-xlwt python3-openpyxl
   libreoffice-calc-nogui
   xvfb xauth
+  desktop-file-utils appstream man-db dpkg-dev file
 )
 
 pkgs=("${run_pkgs[@]}")

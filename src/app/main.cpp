@@ -1,3 +1,5 @@
+#include "platform/appidentity.h"
+#include "platform/terminationsignals.h"
 #include "shell/programwindows.h"
 
 #include <QApplication>
@@ -5,9 +7,14 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    bw::setUpApplicationIdentity();
     bw::ProgramWindows windows;
     if (!windows.start()) {
         return 0;
     }
+    // Logging out and being terminated keep what was typed, as closing the window does.
+    bw::TerminationSignals terminations;
+    QObject::connect(&terminations, &bw::TerminationSignals::received, [&windows] { windows.endSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.endSession(); });
     return QApplication::exec();
 }

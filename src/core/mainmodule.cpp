@@ -126,7 +126,14 @@ void OpenHomePageAtRandom()
 
 QString programFile(const QString& relative)
 {
-    return QDir(platform().programFolder).filePath(relative);
+    const QDir folder(platform().programFolder);
+    const QString beside = folder.filePath(relative);
+    if (QFileInfo::exists(beside)) {
+        return beside;
+    }
+    const QString installed =
+        QDir::cleanPath(folder.filePath(QStringLiteral("../share/brindlewick/") + relative));
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 } // namespace bw

@@ -40,7 +40,9 @@ QString applicationTitle();
 // About one start in a hundred opens the maker's home page.
 void OpenHomePageAtRandom();
 
-// Full path of a file below the program's folder.
+// Full path of one of the program's optional files: beside the executable, or else where
+// an installed program keeps its data (share/brindlewick beside the bin folder). A file
+// found in neither place is named beside the executable.
 QString programFile(const QString& relative);
 
 } // namespace bw

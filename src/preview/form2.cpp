@@ -1,5 +1,6 @@
 #include "preview/form2.h"
 
+#include "platform/appidentity.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/cursorfile.h"
@@ -15,11 +16,17 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 namespace bw {
 
@@ -86,6 +93,7 @@ Form2::Form2(PreviewHost* host)
       mHost(host)
 {
     createControls();
+    createShortcuts();
 }
 
 Form2::~Form2() = default;
@@ -101,6 +109,9 @@ void Form2::createControls()
     Picture2->setGeometry(kPicture2.pixels());
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture2->setLineWidth(twipsToPixels(kPicture2Border));
+    // The keyboard scrolls the picture from here; the name says what the picture shows.
+    Picture2->setFocusPolicy(Qt::StrongFocus);
+    Picture2->installEventFilter(this);
 
     mViewportArea = new QWidget(Picture2);
     mViewportArea->setGeometry(Picture2->contentsRect());
@@ -187,6 +198,13 @@ void Form2::setPicture(const QImage& picture)
     Picture1->setPicture(picture);
 }
 
+void Form2::setPictureDescription(const QString& description)
+{
+    ensureLoaded();
+    Picture2->setAccessibleName(description);
+    Picture2->setAccessibleDescription(description);
+}
+
 void Form2::showPreview()
 {
     ensureLoaded();
@@ -194,6 +212,47 @@ void Form2::showPreview()
     raise();
     activateWindow();
     Form_Activate();
+    Picture2->setFocus(Qt::OtherFocusReason);
+}
+
+// The commands of the window's buttons, and zoom, from the keyboard. Ctrl+S and Escape
+// run the buttons' own commands.
+void Form2::createShortcuts()
+{
+    const auto onKeys = [this](std::initializer_list<QKeySequence> keys, QPushButton* button) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        }
+    };
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, PushButton1);
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, PushButton2);
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_S)}, PushButton6);
+    onKeys({QKeySequence(Qt::Key_Escape)}, PushButton8);
+}
+
+bool Form2::scrollByKey(int key)
+{
+    // About one sheet row (the default 12.75 points) at the current zoom, in bar units.
+    constexpr double kRowTwips = 255.0;
+    const auto units = [](double twips, int step) {
+        return step > 0 ? std::max(1, static_cast<int>(std::lround(twips / step))) : 0;
+    };
+    const int row = units(kRowTwips * mZoom, mVScrollStep);
+    const int column = units(kRowTwips * mZoom, mHScrollStep);
+    const int page = units(kViewportInnerHeight, mVScrollStep);
+    switch (key) {
+    case Qt::Key_Up: VScroll1->setValue(VScroll1->value() - row); return true;
+    case Qt::Key_Down: VScroll1->setValue(VScroll1->value() + row); return true;
+    case Qt::Key_Left: HScroll1->setValue(HScroll1->value() - column); return true;
+    case Qt::Key_Right: HScroll1->setValue(HScroll1->value() + column); return true;
+    case Qt::Key_PageUp: VScroll1->setValue(VScroll1->value() - page); return true;
+    case Qt::Key_PageDown: VScroll1->setValue(VScroll1->value() + page); return true;
+    case Qt::Key_Home: VScroll1->setValue(VScroll1->minimum()); return true;
+    case Qt::Key_End: VScroll1->setValue(VScroll1->maximum()); return true;
+    default: return false;
+    }
 }
 
 void Form2::centreOnScreen()
@@ -215,7 +274,7 @@ void Form2::Form_Load()
     trap.run(102, [&] { ApplyFaceColors(this); });
     trap.run(104, [&] {
         setWindowTitle(QString::fromLatin1(kProductName));
-        setWindowIcon(QApplication::windowIcon());
+        setWindowIcon(applicationIcon());
     });
     const QString hand = programFile(QString::fromLatin1(kHandCursorFile));
     if (trap.test(108, [&] { return FileExists(hand); })) {
@@ -592,6 +651,13 @@ void Form2::mouseMoveEvent(QMouseEvent* event)
 
 bool Form2::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Picture2 && event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        if (press->modifiers() == Qt::NoModifier || press->modifiers() == Qt::KeypadModifier) {
+            return scrollByKey(press->key());
+        }
+        return false;
+    }
     if (watched == Picture1) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -39,7 +39,10 @@ public:
 
     // Puts the report picture into the image box, loading the window first if needed.
     void setPicture(const QImage& picture);
+    // What the picture shows, in words; the picture area's name for assistive technology.
+    void setPictureDescription(const QString& description);
     // Shows the window modeless, brought to the front and activated; loads it if needed.
+    // The picture area takes the keyboard focus.
     void showPreview();
     bool isLoaded() const { return mLoaded; }
 
@@ -80,6 +83,9 @@ protected:
 
 private:
     void createControls();
+    void createShortcuts();
+    // Arrow keys, Page Up/Down and Home/End over the picture area; false for other keys.
+    bool scrollByKey(int key);
     void ensureLoaded();
     void centreOnScreen();
 

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "platform/randomsource.h"
 #include "platform/tempfolder.h"
+#include "logtable/logtable.h"
 #include "report/excel1.h"
 #include "report/reportinputs.h"
 #include "report/reportwindows.h"
@@ -33,6 +34,37 @@ constexpr int kMaxNameDraws = 100;
 
 // Creates an empty file at `path`, never following or replacing anything already there
 // (a file, a folder or a link). False when something is there.
+// Rows with anything in them; new rows hold empty texts and zeros.
+int tripCount(const LogTable& table)
+{
+    int trips = 0;
+    for (int row = 0; row < table.RecordCount(); ++row) {
+        for (int field = 0; field < table.fieldCount(); ++field) {
+            const QVariant value = table.valueAt(row, field);
+            if (!value.toString().isEmpty() && value.toString() != QLatin1String("0")) {
+                ++trips;
+                break;
+            }
+        }
+    }
+    return trips;
+}
+
+// What the picture shows, for screen readers: the title, the employee, the number of
+// trips and the totals as the sheet shows them. Never a reason to stop the command.
+QString describeReport(const ReportInputs& inputs)
+{
+    try {
+        const auto shown = [](const char* cell) { return mExcelApp.Range(QString::fromLatin1(cell)).Text(); };
+        const int trips = tripCount(inputs.logTable());
+        return QStringLiteral("%1 for %2: %3 %4, total mileage %5, total reimbursement %6")
+            .arg(shown("A1"), shown("B3"), QString::number(trips),
+                 trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"), shown("E5"), shown("E6"));
+    } catch (const std::exception&) {
+        return QString();
+    }
+}
+
 bool createExclusively(const QString& path)
 {
     QFile file(path);
@@ -112,6 +144,8 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
     trap.run(138, [] { mExcelApp.setEnableEvents(true); });
     trap.run(140, [] { mExcelApp.setEnableCancelKey(ax::kCancelKeyInterrupt); });
 
+    const QString description = describeReport(inputs);
+
     // The workbook's file is created here, exclusively, in the private temporary
     // folder; SaveAs then replaces this empty file by renaming its own over it.
     QString reportPath;
@@ -170,6 +204,7 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
             throw std::runtime_error(loadedPictureError(picturePath).toStdString());
         }
         preview.setPicture(picture);
+        preview.setPictureDescription(description);
     });
     trap.run(186, [&] { preview.setExcelFile(reportPath); });
     trap.run(188, [&] { preview.showModeless(); });

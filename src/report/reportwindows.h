@@ -27,6 +27,8 @@ public:
     virtual ~ReportPreview() = default;
     // The first use of the window in a command: it is loaded first if it is not yet.
     virtual void setPicture(const QImage& picture) = 0;
+    // What the picture shows, in words, for assistive technology.
+    virtual void setPictureDescription(const QString& description) { (void)description; }
     // The temporary workbook, which the preview window owns from now on (mExcelFile).
     virtual void setExcelFile(const QString& path) = 0;
     // Shows the window without making it modal.

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "core/settingsstore.h"
 #include "shell/twips.h"
+#include "shell/gridview.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -17,10 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
+
+#include <array>
 
 namespace bw {
 
@@ -32,25 +35,6 @@ constexpr char kGridCaption[] =
 constexpr int kGridCaptionHeight = 18;
 
 } // namespace
-
-// A small odometer-like mark, so the window and task bar show the program's own icon.
-QIcon Form1::applicationIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0x1f, 0x4e, 0x79));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(5, 11, 22, 10));
-    painter.setPen(QPen(QColor(0x1f, 0x4e, 0x79), 1.5));
-    for (int x = 10; x < 27; x += 5) {
-        painter.drawLine(QPointF(x, 11), QPointF(x, 21));
-    }
-    return QIcon(pixmap);
-}
 
 namespace {
 
@@ -183,7 +167,7 @@ void Form1::createControls()
     captionPalette.setColor(QPalette::Window, captionPalette.color(QPalette::Button));
     DataGrid1Caption->setPalette(captionPalette);
 
-    DataGrid1 = new QTableView(Frame2);
+    DataGrid1 = new GridView(Frame2);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setGeometry(grid.left(), grid.top() + kGridCaptionHeight, grid.width(),
                            grid.height() - kGridCaptionHeight);
@@ -201,6 +185,19 @@ void Form1::createControls()
     PushButton1 = makeButton(Frame2, "PushButton1", "Delete Selected Row", twipsRect(240, 4480, 3600, 405));
     PushButton3 = makeButton(Frame2, "PushButton3", "Delete All", twipsRect(3960, 4480, 3600, 405));
 
+    // Assistive technology names each field after its label, without the colon, and the
+    // grid after its caption line; the buttons are named by their captions.
+    const std::array<QWidget*, 7> labelled = {txtEmployeeName, txtEmployeeID, txtVehicleDescription,
+                                              txtAuthorizedBy, txtRatePerMile, dtpFrom, dtpTo};
+    for (std::size_t i = 0; i < labelled.size(); ++i) {
+        QWidget* control = labelled[i];
+        Label4[i]->setBuddy(control);
+        QString name = Label4[i]->text();
+        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        control->setAccessibleName(name);
+    }
+    DataGrid1->setAccessibleName(DataGrid1Caption->text());
+
     const QList<QWidget*> tabOrder = {txtEmployeeName, PushButton22, txtEmployeeID,
                                       txtVehicleDescription, txtAuthorizedBy, txtRatePerMile,
                                       DataGrid1, PushButton2, PushButton1, PushButton3,
@@ -212,6 +209,22 @@ void Form1::createControls()
 
 void Form1::connectHandlers()
 {
+    // Keys for the commands; the grid's own (Alt+Insert, Alt+Delete) work while no cell
+    // is being edited.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, PushButton6, &QPushButton::click);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* create = new QShortcut(keys, this);
+        connect(create, &QShortcut::activated, this, [this] {
+            // A click on the button would have finished the edit by taking the focus.
+            commitGridEdit();
+            PushButton22->click();
+        });
+    }
+    auto* grid = static_cast<GridView*>(DataGrid1);
+    connect(grid, &GridView::insertRowRequested, PushButton2, &QPushButton::click);
+    connect(grid, &GridView::deleteRowRequested, PushButton1, &QPushButton::click);
+
     for (QPushButton* button : {PushButton1, PushButton2, PushButton3, PushButton6, PushButton7,
                                 PushButton22}) {
         button->installEventFilter(this);

@@ -114,7 +114,6 @@ private:
     void saveEntry(const QString& key, const QString& value, const char* handler);
     void dtpFrom_Change();
     void dtpTo_Change();
-    static QIcon applicationIcon();
     void commitGridEdit();
     void resetPointer();
     void showHandPointer();

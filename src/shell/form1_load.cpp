@@ -4,6 +4,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "platform/appidentity.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"

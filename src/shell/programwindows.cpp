@@ -4,15 +4,40 @@
 #include "report/mileagelog.h"
 #include "shell/form1.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+namespace {
+
+// Closes the modal boxes and dialogs that are open, innermost first.
+void closeModalWidgets()
+{
+    for (int open = 0; open < 32; ++open) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+    }
+}
+
+} // namespace
 
 namespace bw {
 
 ProgramWindows::ProgramWindows()
     : form1_(std::make_unique<Form1>()), form2_(std::make_unique<Form2>(this))
 {
-    form1_->setCreateTemplateHandler(
-        [this] { MileageLog::CreateReportCommand(*form1_, *this, *this); });
+    form1_->setCreateTemplateHandler([this] {
+        creating_ = true;
+        MileageLog::CreateReportCommand(*form1_, *this, *this);
+        creating_ = false;
+    });
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -24,6 +49,32 @@ bool ProgramWindows::start()
     }
     form1_->show();
     return true;
+}
+
+void ProgramWindows::endSession()
+{
+    if (ending_) {
+        return;
+    }
+    ending_ = true;
+    closeModalWidgets();
+    QTimer::singleShot(0, form1_.get(), [this] { finishEndingSession(); });
+}
+
+void ProgramWindows::finishEndingSession()
+{
+    // A box a command shows after the first was closed is closed too; the steps run once
+    // the command has come back to the event loop.
+    closeModalWidgets();
+    if (creating_ || QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(10, form1_.get(), [this] { finishEndingSession(); });
+        return;
+    }
+    if (form2_->isVisible()) {
+        form2_->close();
+    } else {
+        form1_->close();
+    }
 }
 
 void ProgramWindows::setMousePointer(int pointer)
@@ -44,6 +95,11 @@ void ProgramWindows::lockWindowUpdate(bool locked)
 void ProgramWindows::setPicture(const QImage& picture)
 {
     form2_->setPicture(picture);
+}
+
+void ProgramWindows::setPictureDescription(const QString& description)
+{
+    form2_->setPictureDescription(description);
 }
 
 void ProgramWindows::setExcelFile(const QString& path)

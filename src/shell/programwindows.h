@@ -29,6 +29,12 @@ public:
     Form1& form1() { return *form1_; }
     Form2& form2() { return *form2_; }
 
+    // Ends the program as closing its open window does, for a desktop session that ends
+    // or a termination signal: open message boxes and dialogs are closed first (as
+    // Escape closes them), a create command under way is let finish, then the open
+    // window's close steps run, once.
+    void endSession();
+
     // How the program ends when the preview window closes; QCoreApplication::exit unless
     // replaced (tests observe it).
     void setEndProgram(std::function<void()> end) { endProgram_ = std::move(end); }
@@ -40,6 +46,7 @@ public:
 
     // ReportPreview
     void setPicture(const QImage& picture) override;
+    void setPictureDescription(const QString& description) override;
     void setExcelFile(const QString& path) override;
     void showModeless() override;
 
@@ -51,7 +58,11 @@ public:
 private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
+    void finishEndingSession();
+
     std::function<void()> endProgram_;
+    bool creating_ = false;
+    bool ending_ = false;
 };
 
 } // namespace bw

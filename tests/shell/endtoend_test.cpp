@@ -1,6 +1,8 @@
 #include "logtable/logtable.h"
+#include "platform/appidentity.h"
 #include "platform/datetext.h"
 #include "platform/tempfolder.h"
+#include "platform/terminationsignals.h"
 #include "preview/form2.h"
 #include "preview/picturebox.h"
 #include "core/settingsstore.h"
@@ -17,11 +19,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 #include <QPushButton>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <memory>
 
 namespace bw::test {
@@ -59,6 +65,49 @@ protected:
     std::unique_ptr<ProgramWindows> windows;
     int ended = 0;
 };
+
+TEST_F(EndToEnd, BothWindowsShowTheProgramsIcon)
+{
+    main().PushButton7->click();
+    create();
+    const QImage expected = applicationIcon().pixmap(64).toImage();
+    ASSERT_FALSE(expected.isNull()) << "the icon resource is missing";
+    for (QWidget* window : {static_cast<QWidget*>(&main()), static_cast<QWidget*>(&preview())}) {
+        EXPECT_EQ(window->windowIcon().pixmap(64).toImage(), expected) << window->objectName().toStdString();
+    }
+}
+
+// A termination signal (as at logout) with the preview open and a box open over it: the
+// box is closed, then the preview's close steps run once: the trips are stored and the
+// temporary workbook is gone.
+TEST_F(EndToEnd, ATerminationSignalClosesBoxesThenRunsTheCloseStepsOnce)
+{
+    TerminationSignals terminations;
+    QObject::connect(&terminations, &TerminationSignals::received, [this] { windows->endSession(); });
+    main().PushButton7->click();
+    create();
+    const QString report = preview().mExcelFile;
+    ASSERT_TRUE(QFileInfo::exists(report));
+
+    bool boxReturned = false;
+    QTimer::singleShot(0, [&] {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("open"),
+                        QMessageBox::Yes | QMessageBox::No, &preview());
+        QTimer::singleShot(50, [] { std::raise(SIGTERM); });
+        box.exec();
+        boxReturned = true;
+        std::raise(SIGHUP);  // a second signal while ending changes nothing
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended > 0; }, 5000));
+    QTest::qWait(50);
+
+    EXPECT_TRUE(boxReturned);
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(QFileInfo::exists(report));
+    EXPECT_EQ(SettingsStore().GetSetting(QStringLiteral("RowCount")), QStringLiteral("3"));
+    EXPECT_EQ(SettingsStore().GetSetting(QStringLiteral("RowSource2 1")), QStringLiteral("Store"))
+        << "the sample's first trip is stored";
+}
 
 TEST_F(EndToEnd, CreatesThePreviewFromTheSampleData)
 {

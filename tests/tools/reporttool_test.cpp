@@ -2,6 +2,7 @@
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/reporttool.h"
 
+#include "platform/appidentity.h"
 #include "platform/datetext.h"
 #include "platform/tempfolder.h"
 #include "report/mileagelog.h"
@@ -433,6 +434,14 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"PictureOverTheWorkbook", {"--picture", "same.png", "./same.png"}, 2, "the same file"},
         ArgumentsCase{"SampleWithSettings", {"--sample", "--settings=s.ini", "a.xls"}, 2, "exclude each other"}),
     [](const ::testing::TestParamInfo<ArgumentsCase>& tc) { return std::string(tc.param.name); });
+
+TEST_F(ReportToolTest, VersionIsTheBuildsOwn)
+{
+    EXPECT_EQ(tool({QStringLiteral("--version"), QStringLiteral("a.xls")}), reporttool::kExitDone);
+    EXPECT_EQ(out, QStringLiteral("brindlewick-report %1\n").arg(applicationVersion()));
+    EXPECT_FALSE(applicationVersion().isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).isEmpty()) << "nothing is written";
+}
 
 TEST(ReportToolArguments, DashesAndEqualsForms)
 {

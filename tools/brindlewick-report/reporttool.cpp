@@ -3,6 +3,7 @@
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/stagedfile.h"
+#include "platform/appidentity.h"
 #include "platform/platform.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
@@ -137,6 +138,7 @@ Options:
   --picture FILE       also write the picture of the sheet, as BMP or PNG by the
                        file's suffix
   -h, --help           show this text
+      --version        show the program's version
 
 Message boxes are written to standard error; a question is answered Yes. A notice
 (a text cut to fit its cell, for example) is no failure. When the report cannot be
@@ -187,6 +189,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             optionsEnded = true;
         } else if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
             options.help = true;
+        } else if (argument == QLatin1String("--version")) {
+            options.version = true;
         } else if (argument == QLatin1String("--sample")) {
             options.sample = true;
         } else if (is(argument, "--picture")) {
@@ -198,7 +202,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             return std::nullopt;
         }
     }
-    if (options.help) return options;
+    if (options.help || options.version) return options;
     if (positional.size() != 1) {
         error = positional.isEmpty() ? QStringLiteral("the output file is missing")
                                      : QStringLiteral("only one output file can be given");
@@ -261,8 +265,9 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err.flush();
         return kExitUsage;
     }
-    if (options->help) {
-        out << helpText();
+    if (options->help || options->version) {
+        out << (options->help ? helpText()
+                              : QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), applicationVersion()));
         out.flush();
         return kExitDone;
     }

@@ -17,6 +17,7 @@ inline constexpr int kExitUsage = 2;
 
 struct Options {
     bool help = false;
+    bool version = false;
     bool sample = false;
     // INI file read in place of the settings store; empty for the program's own store.
     QString settingsFile;

@@ -305,6 +305,8 @@ public:
     void setFormulaR1C1(const QString& text) const;
     // The first cell's value, with formulas calculated.
     ss::Value Value() const;
+    // The first cell's value as the sheet shows it, through its number format.
+    QString Text() const;
 
     // Puts a picture of the first area, as the sheet shows it on screen, on the engine's
     // picture clipboard.

@@ -1,4 +1,5 @@
 #include "spreadsheet/automation/objectmodel.h"
+#include "spreadsheet/render/celltext.h"
 
 #include "spreadsheet/automation/formatting.h"
 #include "spreadsheet/automation/pictureclipboard.h"
@@ -294,6 +295,15 @@ ss::Value Range::Value() const
     if (s.needsRecalc()) formula::recalculate(s);
     const Cell* cell = s.cell(areas_.front().first);
     return cell ? cell->value : ss::Value();
+}
+
+QString Range::Text() const
+{
+    const ss::Value value = Value();
+    const ss::Worksheet& s = sheet();
+    const CellFormat& format = s.workbook().formats().get(s.formatAt(areas_.front().first));
+    const std::optional<render::CellContent> content = render::cellContent(value, format.numberFormat);
+    return content ? content->text : QString();
 }
 
 void Range::CopyPicture() const
