@@ -1,5 +1,7 @@
 #include "logtable/logtable.h"
 
+#include <cmath>
+
 namespace bw {
 
 const std::vector<LogTable::Field>& LogTable::fields()
@@ -190,17 +192,10 @@ QVariant LogTable::coerce(int field, const QVariant& v) const
         }
         return text;
     }
-    if (v.typeId() == QMetaType::QString) {
-        bool ok = false;
-        const double d = v.toString().trimmed().toDouble(&ok);
-        if (!ok) {
-            throw LogTableError("Multiple-step operation generated errors. Check each status value.");
-        }
-        return d;
-    }
     bool ok = false;
-    const double d = v.toDouble(&ok);
-    if (!ok) {
+    const double d = v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
+    // An infinity or NaN would be stored as text no reader takes for a number.
+    if (!ok || !std::isfinite(d)) {
         throw LogTableError("Multiple-step operation generated errors. Check each status value.");
     }
     return d;

@@ -1,12 +1,14 @@
 #include "logtable/logtablemodel.h"
 
 #include "logtable/logtable.h"
+#include "spreadsheet/entry/localenumber.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QLocale>
 
 #include <algorithm>
+#include <optional>
 
 namespace bw {
 
@@ -210,12 +212,13 @@ bool LogTableModel::setData(const QModelIndex& index, const QVariant& value, int
         if (text.isEmpty()) {
             stored = QVariant();
         } else {
-            bool ok = false;
-            const double number = numberLocale().toDouble(text, &ok);
-            if (!ok) {
+            // What the grid shows reads back, in the locale's own digits, signs and
+            // exponent; only finite numbers are numbers.
+            const std::optional<double> number = ss::entry::readNumber(text, numberLocale());
+            if (!number) {
                 return false;
             }
-            stored = number;
+            stored = *number;
         }
     } else if (!isNumberField(*table_, index.column())
                && value.toString().size() > LogTable::kTextSize) {

@@ -73,6 +73,29 @@ std::string numberPrefix(std::string s)
     return s;
 }
 
+// The power of ten of the first significant digit of a number prefix, its exponent
+// included: "1" and 400 zeros then "e-10" is 390, "0.001e-400" is -403. Only called for
+// numbers a double cannot hold, so the mantissa has a significant digit.
+long long decimalMagnitude(const std::string& number)
+{
+    std::size_t i = number.front() == '-' ? 1 : 0;
+    while (i < number.size() && number[i] == '0') ++i;
+    long long magnitude = -1;
+    for (; i < number.size() && isDigit(number[i]); ++i) ++magnitude;
+    if (magnitude < 0 && i < number.size() && number[i] == '.') {
+        for (++i; i < number.size() && number[i] == '0'; ++i) --magnitude;
+    }
+    const std::size_t e = number.find('e');
+    if (e == std::string::npos) return magnitude;
+    std::size_t j = e + 1;
+    const bool negative = j < number.size() && number[j] == '-';
+    if (j < number.size() && (number[j] == '-' || number[j] == '+')) ++j;
+    // Beyond a billion the exact exponent no longer matters, and it must not overflow.
+    long long exponent = 0;
+    for (; j < number.size() && exponent < 1000000000; ++j) exponent = exponent * 10 + (number[j] - '0');
+    return magnitude + (negative ? -exponent : exponent);
+}
+
 } // namespace
 
 double leadingNumber(const QString& text)
@@ -85,12 +108,10 @@ double leadingNumber(const QString& text)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone: decide between overflow and underflow by
-        // the exponent's magnitude, which the mantissa digits cannot outweigh here.
+        // from_chars leaves the value alone: the mantissa's digits and the exponent
+        // together decide between overflow and underflow.
         const bool negative = number.front() == '-';
-        const std::size_t e = number.find('e');
-        const bool tiny = e != std::string::npos && number.find('-', e) != std::string::npos;
-        if (tiny) {
+        if (decimalMagnitude(number) < 0) {
             return negative ? -0.0 : 0.0;
         }
         return negative ? -HUGE_VAL : HUGE_VAL;

@@ -1,13 +1,17 @@
 #include "report/mileagelog.h"
 
+#include "core/mainmodule.h"
 #include "logtable/logtable.h"
 #include "platform/datetext.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
 #include "report/reportinputs.h"
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/entry/entry.h"
 #include "spreadsheet/model/cellformat.h"
 #include "spreadsheet/model/pagesetup.h"
 
+#include <QStringList>
 #include <QVariant>
 
 #include <algorithm>
@@ -42,21 +46,70 @@ QString numberText(double value, QLocale locale)
     return locale.toString(value, 'g', 15);
 }
 
+// A cell holds at most this many UTF-16 units; one longer text would make the whole
+// workbook unwritable.
+constexpr qsizetype kCellTextLimit = 32767;
+// The cut texts the notice names one by one; more are counted.
+constexpr qsizetype kCutTextsNamed = 10;
+
+// Texts longer than a cell holds, cut to fit and remembered for one notice per report.
+class CellTexts {
+public:
+    // `text` as a cell can hold it; `where()` names it in the notice if it had to be cut.
+    template <typename Where>
+    QString fit(const QString& text, const Where& where)
+    {
+        if (text.size() <= kCellTextLimit) return text;
+        cut_ << where();
+        // Half a surrogate pair would be no character at all.
+        return text.left(text[kCellTextLimit - 1].isHighSurrogate() ? kCellTextLimit - 1 : kCellTextLimit);
+    }
+
+    // The notice, once, naming what was cut; nothing when nothing was.
+    void tell() const
+    {
+        if (cut_.isEmpty()) return;
+        QStringList named = cut_.mid(0, kCutTextsNamed);
+        if (cut_.size() > kCutTextsNamed) named << QStringLiteral("and %1 more").arg(cut_.size() - kCutTextsNamed);
+        Dialogs::Message box;
+        box.text = QStringLiteral("Texts longer than a cell holds were cut to their first 32,767 characters "
+                                  "in the report; the log keeps them whole:\r\n")
+            + named.join(QStringLiteral("\r\n"));
+        box.title = applicationTitle();
+        box.buttons = Dialogs::Buttons::Ok;
+        box.icon = Dialogs::Icon::None;
+        platform().dialogs->message(box);
+    }
+
+private:
+    QStringList cut_;
+};
+
 // What the user typed is the cell's content, never a formula: a text the spreadsheet
 // would take for one is entered behind the quote prefix. Numbers and dates still
 // become numbers and dates.
-QString userText(const QString& typed)
+template <typename Where>
+QString userText(const QString& typed, const Where& where, CellTexts& texts)
 {
-    const auto parsed = ss::entry::parse(typed, QStringLiteral("General"), mExcelApp.locale());
-    return parsed.kind == ss::entry::Parsed::Kind::Formula ? QLatin1Char('\'') + typed : typed;
+    const QString fitted = texts.fit(typed, where);
+    const auto parsed = ss::entry::parse(fitted, QStringLiteral("General"), mExcelApp.locale());
+    return parsed.kind == ss::entry::Parsed::Kind::Formula ? QLatin1Char('\'') + fitted : fitted;
 }
 
-// A field of the current trip: a null field gives an empty cell.
-QString fieldText(const QVariant& value)
+// Field `field` of trip `trip` (the current one): a null field gives an empty cell.
+QString fieldText(const QVariant& value, int trip, int field, CellTexts& texts)
 {
     if (value.isNull() || !value.isValid()) return QString();
     if (value.typeId() == QMetaType::Double) return numberText(value.toDouble(), mExcelApp.locale());
-    return userText(value.toString());
+    return userText(value.toString(), [&] {
+        return QStringLiteral("Trip %1, %2").arg(trip).arg(LogTable::fields()[static_cast<std::size_t>(field)].name);
+    }, texts);
+}
+
+// The name of an entry in the notice of cut texts.
+auto entryName(const char* name)
+{
+    return [name] { return QString::fromLatin1(name); };
 }
 
 // Where the log table stood, including no row at all (an empty table, or before the
@@ -191,6 +244,7 @@ void BuildSheet(const ReportInputs& inputs)
 {
     LogTable& table = inputs.logTable();
     const QLocale locale = mExcelApp.locale();
+    CellTexts texts;
     // The form is drawn for 30 trips; a longer log pushes the totals down instead of
     // letting trips share the totals row or fall outside the sums.
     const int tripRows = std::max(kFormTripRows, table.RecordCount());
@@ -227,14 +281,14 @@ void BuildSheet(const ReportInputs& inputs)
     SetCell(text("A5:A5"), text("Vehicle Description"), true);
     SetCell(text("A6:A6"), text("Authorized By"), true);
 
-    SetCell(text("B3:B3"), userText(inputs.employeeName()), true);
+    SetCell(text("B3:B3"), userText(inputs.employeeName(), entryName("Employee Name"), texts), true);
     // The ID cell is text before the ID is entered, so "00123" keeps its zeros and
     // nothing in it is taken for a number or a formula.
     SetNumberFormat(text("B4:B4"), text(kTextFormat));
-    SetCell(text("B4:B4"), inputs.employeeID(), true);
-    SetCell(text("B5:B5"), userText(inputs.vehicleDescription()), true);
-    SetCell(text("B6:B6"), userText(inputs.authorizedBy()), true);
-    SetCell(text("E3:E3"), userText(inputs.ratePerMile()), true);
+    SetCell(text("B4:B4"), texts.fit(inputs.employeeID(), entryName("Employee ID")), true);
+    SetCell(text("B5:B5"), userText(inputs.vehicleDescription(), entryName("Vehicle Description"), texts), true);
+    SetCell(text("B6:B6"), userText(inputs.authorizedBy(), entryName("Authorized By"), texts), true);
+    SetCell(text("E3:E3"), userText(inputs.ratePerMile(), entryName("Rate Per Mile"), texts), true);
 
     SetCell(text("E4:E4"),
             QStringLiteral("From ") + dateToText(inputs.periodFrom(), locale) + QStringLiteral(" to ")
@@ -275,13 +329,16 @@ void BuildSheet(const ReportInputs& inputs)
     while (!table.Eof()) {
         ++row;
         for (int field = 0; field < LogTable::kFieldCount; ++field) {
-            SetCell(cell(kTripColumns[static_cast<std::size_t>(field)], row), fieldText(table.value(field)), true);
+            SetCell(cell(kTripColumns[static_cast<std::size_t>(field)], row),
+                    fieldText(table.value(field), row - kFirstTripRow + 1, field, texts), true);
         }
         SetNumberFormat(cell("H", row), text(kCurrencyFormat));
         table.MoveNext();
     }
 
     restorePosition(table, remembered);
+    // Every text of the report is written by now; a later failure must not hide the cut.
+    texts.tell();
 
     SetFillColor(span("A", totalsRow, "F", totalsRow), kGrey50);
     SetBorders(span("A", totalsRow, "F", totalsRow), false, true, true, true, true, true, kAutomatic);

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ProgramFileCase{"BesideWins", true, true, "bin/x/o.cjs"},
                       ProgramFileCase{"InstalledOnly", false, true, "share/brindlewick/x/o.cjs"},
                       ProgramFileCase{"NowhereNamesBeside", false, false, "bin/x/o.cjs"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tc) { return std::string(tc.param.name); });
 
 } // namespace
 } // namespace bw

@@ -57,8 +57,13 @@ TEST_F(GridModel, EditingWritesTheFieldAndRefusesWhatItCannotHold)
     const QModelIndex mileage = model.index(4, 6);
     EXPECT_TRUE(model.setData(mileage, QStringLiteral(" 12.5 ")));
     EXPECT_EQ(table->valueAt(4, 6), QVariant(12.5));
-    for (const char* refused : {"abc", "12abc", "1.2.3"}) {
+    // Only finite numbers are numbers.
+    for (const char* refused : {"abc", "12abc", "1.2.3", "inf", "-INF", "Infinity", "nan", "NaN", "1e999"}) {
         EXPECT_FALSE(model.setData(mileage, QString::fromLatin1(refused))) << refused;
+        EXPECT_EQ(table->valueAt(4, 6), QVariant(12.5)) << refused;
+    }
+    for (const double refused : {qInf(), -qInf(), qQNaN()}) {
+        EXPECT_FALSE(model.setData(mileage, refused)) << refused;
         EXPECT_EQ(table->valueAt(4, 6), QVariant(12.5)) << refused;
     }
     EXPECT_TRUE(model.setData(mileage, QString()));
@@ -77,6 +82,24 @@ TEST_F(GridModel, NumbersAreTypedAndShownInTheUsersLocale)
     EXPECT_TRUE(comma);
     EXPECT_EQ(table->valueAt(0, 7), QVariant(1234.5));
     EXPECT_EQ(shown, QStringLiteral("1234,5"));
+}
+
+TEST_F(GridModel, WhatTheGridShowsTypesBackUnderEveryLocale)
+{
+    const QLocale saved;
+    const QModelIndex mileage = model.index(1, 6);
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        QLocale::setDefault(locale);
+        for (const double v : {-1234.5, 1e16, 5e-05}) {
+            table->setValueAt(1, 6, v);
+            const QString shown = model.data(mileage).toString();
+            table->setValueAt(1, 6, 0.0);
+            EXPECT_TRUE(model.setData(mileage, shown)) << locale.name().toStdString() << " " << shown.toStdString();
+            EXPECT_EQ(table->valueAt(1, 6), QVariant(v)) << locale.name().toStdString() << " " << shown.toStdString();
+        }
+    }
+    QLocale::setDefault(saved);
 }
 
 TEST_F(GridModel, TheGridsCurrentRowAndTheTableCursorFollowEachOther)

@@ -38,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LeadingCase{"ExponentD", "2D2", 200},
                       LeadingCase{"ExponentWithoutDigits", "7e", 7},
                       LeadingCase{"SignOnly", "-", 0}, LeadingCase{"PeriodOnly", ".", 0},
-                      LeadingCase{"NonAscii", "٣", 0}, LeadingCase{"Underflow", "1e-400", 0}),
+                      LeadingCase{"NonAscii", "٣", 0}, LeadingCase{"Underflow", "1e-400", 0},
+                      LeadingCase{"Infinity", "inf", 0}, LeadingCase{"NegativeInfinity", "-Infinity", 0},
+                      LeadingCase{"NaN", "NaN", 0}),
     [](const ::testing::TestParamInfo<LeadingCase>& tc) { return std::string(tc.param.name); });
 
 TEST(LeadingNumberOverflow, TooLargeForADoubleIsAnInfinityOfItsSign)
@@ -48,6 +50,20 @@ TEST(LeadingNumberOverflow, TooLargeForADoubleIsAnInfinityOfItsSign)
     EXPECT_EQ(leadingNumber(QString(400, QLatin1Char('9'))), HUGE_VAL);
     EXPECT_THROW(storedNumberFromText(QStringLiteral("1e400")), LogTableError);
     EXPECT_DOUBLE_EQ(storedNumberFromText(QStringLiteral("12 miles")), 12);
+}
+
+TEST(LeadingNumberOverflow, TheMantissasDigitsCountWithTheExponent)
+{
+    const QString huge = QLatin1Char('1') + QString(400, QLatin1Char('0'));
+    const QString tiny = QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QLatin1Char('1');
+    EXPECT_EQ(leadingNumber(huge + QStringLiteral("e-10")), HUGE_VAL) << "ten to the 390th";
+    EXPECT_EQ(leadingNumber(QLatin1Char('-') + huge + QStringLiteral("D-10")), -HUGE_VAL);
+    EXPECT_DOUBLE_EQ(leadingNumber(huge + QStringLiteral("e-395")), 1e5);
+    EXPECT_EQ(leadingNumber(tiny + QStringLiteral("e+10")), 0.0) << "ten to the -391st";
+    EXPECT_DOUBLE_EQ(leadingNumber(tiny + QStringLiteral("e+399")), 0.01);
+    EXPECT_EQ(leadingNumber(QStringLiteral("1e-99999999999999999999")), 0.0);
+    EXPECT_EQ(leadingNumber(QStringLiteral("1e99999999999999999999")), HUGE_VAL);
+    EXPECT_THROW(storedNumberFromText(huge + QStringLiteral("e-10")), LogTableError);
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)

@@ -1,5 +1,6 @@
 #include "reportfixtures.h"
 
+#include "platform/datetext.h"
 #include "report/mileagelog.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 
 namespace bw {
@@ -374,6 +376,53 @@ TEST_F(CommaLocale, NumbersTravelInTheLocalesNotation)
     EXPECT_EQ(value("A11"), Value::number(42505));
     EXPECT_EQ(value("E4"), text("From 14.05.2016 to 16.05.2016"));
     EXPECT_EQ(value("H39"), Value::number(13.75));
+}
+
+// Under every locale Qt knows, the numbers the report writes in the locale's notation
+// are numbers again in the sheet, trip dates in the locale's short forms are dates, and
+// every total counts them.
+TEST(EveryLocale, NumbersDatesAndTotalsSurviveTheSheet)
+{
+    const std::pair<double, double> trips[] = {{1234.5, 1543.125}, {-42.75, -53.4375}, {0.125, 0.15625},
+                                               {0, 0},           {1e16, 1.25e16},      {5e-05, 6.25e-05}};
+    const double may14 = 42504;
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        ax::ApplicationSettings settings;
+        settings.locale = locale;
+        ax::Application app(settings);
+        app.Workbooks().Add();
+        MileageLog::mExcelApp = app;
+        test::FakeInputs inputs;
+        // The date as the program writes it, then in the locale's own short form.
+        const QString dates[] = {dateToText(QDate(2016, 5, 14), locale), locale.toString(QDate(2016, 5, 14), QLocale::ShortFormat)};
+        double mileage = 0;
+        double reimbursement = 0;
+        for (std::size_t k = 0; k < std::size(trips); ++k) {
+            test::appendTrip(inputs.table, {dates[k % 2], QString(), QString(), QString(), QString(), QString(),
+                                            trips[k].first, trips[k].second});
+            mileage += trips[k].first;
+            reimbursement += trips[k].second;
+        }
+        MileageLog::BuildSheet(inputs);
+
+        const std::string where = locale.name().toStdString();
+        const auto value = [&](const char* column, std::size_t row) {
+            return app.Range(QString::fromLatin1(column) + QString::number(row)).Value();
+        };
+        for (std::size_t k = 0; k < std::size(trips); ++k) {
+            EXPECT_EQ(value("A", 9 + k), ss::Value::number(may14)) << where << " trip " << k + 1;
+            EXPECT_EQ(value("G", 9 + k), ss::Value::number(trips[k].first)) << where << " trip " << k + 1;
+            EXPECT_EQ(value("H", 9 + k), ss::Value::number(trips[k].second)) << where << " trip " << k + 1;
+        }
+        for (const auto& [cell, total] : {std::pair{"G39", mileage}, std::pair{"E5", mileage},
+                                          std::pair{"H39", reimbursement}, std::pair{"E6", reimbursement}}) {
+            const ss::Value sum = app.Range(QString::fromLatin1(cell)).Value();
+            ASSERT_TRUE(sum.isNumber()) << where << " " << cell;
+            EXPECT_DOUBLE_EQ(sum.asNumber(), total) << where << " " << cell;
+        }
+    }
+    MileageLog::mExcelApp = ax::Application();
 }
 
 } // namespace

@@ -220,6 +220,30 @@ TEST_F(GenerateReportTest, FailingBuildIsReportedOnceAndTheReportStillSaved)
     EXPECT_EQ(sheet.pageSetup().orientation, ss::PageSetup::kPortrait) << "nor the page setup";
 }
 
+TEST_F(GenerateReportTest, TextsLongerThanACellAreCutOnceNoticedAndTheReportSaved)
+{
+    // The car is a surrogate pair across the limit; the vehicle fits exactly.
+    inputs.name = QString(32766, QLatin1Char('n')) + QString::fromUtf8("\xF0\x9F\x9A\x97") + QString(9, QLatin1Char('x'));
+    inputs.vehicle = QString(32767, QLatin1Char('v'));
+    inputs.authorized = QString(40000, QLatin1Char('a'));
+    const QString name = inputs.name;
+    MileageLog::CreateReportCommand(inputs, window, preview);
+
+    ASSERT_EQ(platform.dialogs.messages().size(), 1) << platform.dialogs.texts().join(QLatin1Char('\n')).toStdString();
+    const Dialogs::Message notice = platform.dialogs.messages().front();
+    EXPECT_EQ(notice.icon, Dialogs::Icon::None);
+    EXPECT_EQ(notice.text, QStringLiteral("Texts longer than a cell holds were cut to their first 32,767 characters in "
+                                          "the report; the log keeps them whole:\r\nEmployee Name\r\nAuthorized By"));
+    EXPECT_EQ(preview.calls, (QStringList{"picture", "file", "show"}));
+    const auto book = ss::xls::loadWorkbook(preview.excelFile);
+    const ss::Worksheet& sheet = book->sheet(0);
+    const auto text = [&](int row, int column) { return sheet.cell({row, column})->value; };
+    EXPECT_EQ(text(2, 1), ss::Value::text(QString(32766, QLatin1Char('n'))));
+    EXPECT_EQ(text(4, 1), ss::Value::text(inputs.vehicle));
+    EXPECT_EQ(text(5, 1), ss::Value::text(QString(32767, QLatin1Char('a'))));
+    EXPECT_EQ(inputs.name, name) << "the entries keep the whole text";
+}
+
 struct DigitCase {
     double draw;
     char digit;

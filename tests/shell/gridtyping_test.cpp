@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypingCase{"Current600", 600, true}, TypingCase{"Other0", 0, false},
                       TypingCase{"Other100", 100, false}, TypingCase{"Other250", 250, false},
                       TypingCase{"Other400", 400, false}, TypingCase{"Other600", 600, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tc) { return std::string(tc.param.name); });
 
 } // namespace
 } // namespace bw::test

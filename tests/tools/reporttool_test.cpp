@@ -185,6 +185,24 @@ TEST_F(ReportToolTest, ReportsTheStoredEntriesAndTrips)
     EXPECT_TRUE(bytesOf(platform.settingsFile()) == storeBefore) << "the store is only read";
 }
 
+// A cut text is a notice, not a failure; a stored infinity is no number.
+TEST_F(ReportToolTest, LongTextsAndNonNumbersStillGiveTheReport)
+{
+    seedStore({{"EmployeeName", QString(40000, QLatin1Char('n'))},
+               {"RowCount", QStringLiteral("1")},
+               {"RowSource7 1", QStringLiteral("inf")},
+               {"RowSource8 1", QStringLiteral("-NaN")}});
+    const QString output = file(QStringLiteral("long.xls"));
+    ASSERT_EQ(tool({output}), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("the log keeps them whole:\nEmployee Name\n"))) << err.toStdString();
+
+    const auto book = load(output);
+    const ss::Worksheet& sheet = book->sheet(0);
+    EXPECT_EQ(valueAt(sheet, "B3"), ss::Value::text(QString(32767, QLatin1Char('n'))));
+    EXPECT_EQ(valueAt(sheet, "G9"), ss::Value::number(0));
+    EXPECT_EQ(valueAt(sheet, "H9"), ss::Value::number(0));
+}
+
 TEST_F(ReportToolTest, EmptyStoreGivesTheBlankFormOfToday)
 {
     const QString output = file(QStringLiteral("blank.xls"));

@@ -1,15 +1,15 @@
 #include "spreadsheet/entry/entry.h"
 
+#include "spreadsheet/entry/localedate.h"
+#include "spreadsheet/entry/localenumber.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/numfmt/numfmt.h"
 
 #include <QDate>
-#include <QHash>
 #include <QRegularExpression>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -23,90 +23,27 @@ bool isGeneral(const QString& code)
     return trimmed.isEmpty() || trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0;
 }
 
-bool isSpaceLike(QChar c)
-{
-    return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
-}
-
 // --- numbers ---------------------------------------------------------------------------
 
 struct NumberEntry {
     double value = 0;
     bool currency = false;
     bool percent = false;
-    bool grouped = false;
-    bool exponent = false;
-    bool decimals = false;
+    NumberShape shape;
 };
-
-// The digits of a number in the locale's notation, as a C-notation text: "1.234,5" under
-// de_DE is "1234.5". Groups must be whole thousands after the first; nothing when the
-// text is not such a number.
-std::optional<QString> numberBody(QStringView body, const QLocale& locale, NumberEntry& entry)
-{
-    const QString decimal = locale.decimalPoint();
-    const QString group = locale.groupSeparator();
-    const bool spaceGroups = !group.isEmpty() && isSpaceLike(group[0]);
-    auto isGroup = [&](qsizetype i) {
-        return spaceGroups ? isSpaceLike(body[i]) : body.mid(i).startsWith(group);
-    };
-
-    QString out;
-    qsizetype i = 0;
-    int groupDigits = -1; // digits since the last separator; -1 before the first one
-    int leadDigits = 0;
-    while (i < body.size()) {
-        if (body[i].isDigit() && body[i].unicode() < 128) {
-            out.append(body[i]);
-            if (groupDigits >= 0) ++groupDigits; else ++leadDigits;
-            ++i;
-        } else if (!group.isEmpty() && isGroup(i) && !(body.mid(i).startsWith(decimal))) {
-            if (leadDigits == 0 || leadDigits > 3 || (groupDigits >= 0 && groupDigits != 3)) return std::nullopt;
-            groupDigits = 0;
-            entry.grouped = true;
-            i += spaceGroups ? 1 : group.size();
-        } else {
-            break;
-        }
-    }
-    if (groupDigits >= 0 && groupDigits != 3) return std::nullopt;
-    if (i < body.size() && body.mid(i).startsWith(decimal)) {
-        i += decimal.size();
-        out.append(u'.');
-        while (i < body.size() && body[i].isDigit() && body[i].unicode() < 128) {
-            out.append(body[i++]);
-            entry.decimals = true;
-        }
-    }
-    const bool anyDigit = std::any_of(out.begin(), out.end(), [](QChar c) { return c.isDigit(); });
-    if (!anyDigit) return std::nullopt;
-    if (i < body.size() && (body[i] == u'e' || body[i] == u'E')) {
-        qsizetype j = i + 1;
-        QString exponent = QStringLiteral("e");
-        if (j < body.size() && (body[j] == u'+' || body[j] == u'-')) exponent.append(body[j++]);
-        const qsizetype digitsStart = j;
-        while (j < body.size() && body[j].isDigit() && body[j].unicode() < 128) exponent.append(body[j++]);
-        if (j == digitsStart || entry.grouped) return std::nullopt;
-        out += exponent;
-        entry.exponent = true;
-        i = j;
-    }
-    if (i != body.size()) return std::nullopt;
-    return out;
-}
 
 // A number as typed: sign or parentheses, the locale's currency sign before or after,
 // a trailing percent sign, blanks around any of them.
 std::optional<NumberEntry> parseNumber(const QString& text, const QLocale& locale)
 {
-    QString t = text.trimmed();
+    QString t = asciiNumber(text, locale).trimmed();
     NumberEntry entry;
     bool negative = false;
     if (t.size() >= 2 && t.startsWith(u'(') && t.endsWith(u')')) {
         negative = true;
         t = t.mid(1, t.size() - 2).trimmed();
     }
-    const QString currency = locale.currencySymbol();
+    const QString currency = asciiNumber(locale.currencySymbol(), locale);
     bool signSeen = negative;
     for (bool changed = true; changed;) {
         changed = false;
@@ -132,7 +69,7 @@ std::optional<NumberEntry> parseNumber(const QString& text, const QLocale& local
         t = t.trimmed();
     }
     if (entry.currency && entry.percent) return std::nullopt;
-    const auto body = numberBody(t, locale, entry);
+    const auto body = numberBody(t, locale, entry.shape);
     if (!body) return std::nullopt;
     bool ok = false;
     double value = body->toDouble(&ok);
@@ -159,10 +96,10 @@ QString currencyFormat(const QLocale& locale, bool decimals)
 
 std::optional<QString> numberFormatFor(const NumberEntry& n, const QLocale& locale)
 {
-    if (n.currency) return currencyFormat(locale, n.decimals);
-    if (n.percent) return n.decimals ? QStringLiteral("0.00%") : QStringLiteral("0%");
-    if (n.exponent) return QStringLiteral("0.00E+00");
-    if (n.grouped) return n.decimals ? QStringLiteral("#,##0.00") : QStringLiteral("#,##0");
+    if (n.currency) return currencyFormat(locale, n.shape.decimals);
+    if (n.percent) return n.shape.decimals ? QStringLiteral("0.00%") : QStringLiteral("0%");
+    if (n.shape.exponent) return QStringLiteral("0.00E+00");
+    if (n.shape.grouped) return n.shape.decimals ? QStringLiteral("#,##0.00") : QStringLiteral("#,##0");
     return std::nullopt;
 }
 
@@ -173,15 +110,6 @@ struct DateEntry {
     QString format;
 };
 
-// Two-digit years read as the application reads them: 00-29 in this century, 30-99
-// in the last one.
-int fullYear(const QString& digits)
-{
-    const int year = digits.toInt();
-    if (digits.size() > 2) return year;
-    return year < 30 ? 2000 + year : 1900 + year;
-}
-
 std::optional<DateEntry> dateEntry(int year, int month, int day, const QString& format)
 {
     const QDate date(year, month, day);
@@ -189,69 +117,13 @@ std::optional<DateEntry> dateEntry(int year, int month, int day, const QString& 
     return DateEntry{numfmt::dateToSerial(date), format};
 }
 
-// How the locale's short date reads: the field order ("Mdy"), a pattern that matches
-// it with any year width, and the format code that shows it with a full year.
-struct ShortDateForm {
-    QString order;
-    QRegularExpression pattern;
-    QString format;
-};
-
-std::optional<ShortDateForm> shortDateForm(const QString& pattern)
-{
-    ShortDateForm form;
-    QString separator;
-    for (qsizetype i = 0; i < pattern.size();) {
-        const QChar c = pattern[i];
-        qsizetype end = i;
-        while (end < pattern.size() && pattern[end] == c) ++end;
-        const auto run = end - i;
-        if (c == u'd' || c == u'M' || c == u'y') {
-            if (form.order.contains(c)) return std::nullopt;
-            form.order.append(c);
-            form.format += c == u'y' ? QStringLiteral("yyyy") : QString(run, c.toLower());
-        } else {
-            if (separator.isEmpty()) separator = pattern.mid(i, run);
-            form.format += pattern.mid(i, run);
-        }
-        i = end;
-    }
-    if (form.order.size() != 3 || separator.isEmpty()) return std::nullopt;
-    const QString sep = QRegularExpression::escape(separator.trimmed().isEmpty() ? separator : separator.trimmed());
-    QString regex = QStringLiteral("^");
-    for (qsizetype k = 0; k < form.order.size(); ++k) {
-        if (k > 0) regex += QStringLiteral("\\s*") + sep + QStringLiteral("\\s*");
-        regex += form.order[k] == u'y' ? QStringLiteral("(\\d{4}|\\d{2})") : QStringLiteral("(\\d{1,2})");
-    }
-    regex += QStringLiteral("$");
-    form.pattern = QRegularExpression(regex);
-    return form;
-}
-
 // The locale's short date in any year width ("5/14/16", "5/14/2016" under en_US;
 // "14.05.2016" under de_DE).
 std::optional<DateEntry> parseShortDate(const QString& t, const QLocale& locale)
 {
-    // Entries come by the thousand under one locale: match each short form with one
-    // compiled pattern.
-    thread_local QHash<QString, std::optional<ShortDateForm>> forms;
-    const QString key = locale.dateFormat(QLocale::ShortFormat);
-    auto found = forms.find(key);
-    if (found == forms.end()) found = forms.insert(key, shortDateForm(key));
-    if (!*found) return std::nullopt;
-    const ShortDateForm& form = **found;
-    const auto m = form.pattern.match(t);
-    if (!m.hasMatch()) return std::nullopt;
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    for (qsizetype k = 0; k < form.order.size(); ++k) {
-        const QString part = m.captured(static_cast<int>(k + 1));
-        if (form.order[k] == u'y') year = fullYear(part);
-        if (form.order[k] == u'M') month = part.toInt();
-        if (form.order[k] == u'd') day = part.toInt();
-    }
-    return dateEntry(year, month, day, form.format);
+    const auto d = readShortDate(t, locale);
+    if (!d) return std::nullopt;
+    return dateEntry(d->date.year(), d->date.month(), d->date.day(), d->format);
 }
 
 std::optional<DateEntry> parseIsoDate(const QString& t)
@@ -260,24 +132,6 @@ std::optional<DateEntry> parseIsoDate(const QString& t)
     const auto m = re.match(t);
     if (!m.hasMatch()) return std::nullopt;
     return dateEntry(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), QStringLiteral("yyyy-mm-dd"));
-}
-
-// A month name of the locale, long or short, or an English one.
-int monthNumber(const QString& name, const QLocale& locale)
-{
-    static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QString wanted = name;
-    if (wanted.endsWith(u'.')) wanted.chop(1);
-    for (const QLocale* l : {&locale, &english}) {
-        for (int m = 1; m <= 12; ++m) {
-            for (const auto form : {QLocale::LongFormat, QLocale::ShortFormat}) {
-                QString candidate = l->monthName(m, form);
-                if (candidate.endsWith(u'.')) candidate.chop(1);
-                if (candidate.compare(wanted, Qt::CaseInsensitive) == 0) return m;
-            }
-        }
-    }
-    return 0;
 }
 
 // "14 May 2016", "14. Mai 2016", "14-May-2016", "May 14, 2016".
@@ -327,7 +181,7 @@ std::optional<DateEntry> parseTime(const QString& t)
 
 std::optional<DateEntry> parseDateOrTime(const QString& text, const QLocale& locale)
 {
-    const QString t = text.trimmed();
+    const QString t = asciiDigits(text).trimmed();
     if (auto d = parseIsoDate(t)) return d;
     if (auto d = parseShortDate(t, locale)) return d;
     if (auto d = parseNamedMonthDate(t, locale)) return d;

@@ -1,4 +1,5 @@
 #include "spreadsheet/entry/entry.h"
+#include "spreadsheet/entry/localenumber.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
@@ -6,6 +7,10 @@
 #include "support/ssprint.h"
 
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <limits>
 
 namespace bw::ss::entry {
 namespace {
@@ -122,6 +127,52 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"short_date", "fr_FR", "14/05/2016", num(kMay14of2016), "dd/mm/yyyy"},
         EntryCase{"month_name", "fr_FR", "14 mai 2016", num(kMay14of2016), "d-mmm-yyyy"}),
     caseName);
+
+// Whatever a locale writes for a number or a short date reads back as that number or
+// date under the same locale: its digits, signs, separators and exponent included.
+TEST(EveryLocale, ReadsBackTheNumbersAndDatesItWrites)
+{
+    const double numbers[] = {1234.5, -42.75, 0.125, 0, 1e16, 5e-05, -1234567.25};
+    // Two-digit years 00-29 are this century's: 16 is 2016 and 95 is 1995.
+    const QDate dates[] = {QDate(2016, 5, 14), QDate(1995, 12, 31)};
+    static const QRegularExpression years(QStringLiteral("y+"));
+    const auto all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(all.size(), 300);
+    for (QLocale locale : all) {
+        for (const auto options : {QLocale::OmitGroupSeparator, QLocale::DefaultNumberOptions}) {
+            locale.setNumberOptions(options);
+            for (const double v : numbers) {
+                const QString written = locale.toString(v, 'g', 15);
+                EXPECT_EQ(parse(written, q("General"), locale).value, num(v)) << locale.name().toStdString() << " " << written.toStdString();
+                EXPECT_EQ(readNumber(written, locale), v) << locale.name().toStdString() << " " << written.toStdString();
+            }
+        }
+        // Only finite numbers are numbers, in whatever form the locale writes the others.
+        for (const double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::quiet_NaN()}) {
+            EXPECT_FALSE(readNumber(locale.toString(v), locale)) << locale.name().toStdString();
+            EXPECT_FALSE(parse(locale.toString(v), q("General"), locale).value.isNumber()) << locale.name().toStdString();
+        }
+        QString fourDigits = locale.dateFormat(QLocale::ShortFormat);
+        fourDigits.replace(years, QStringLiteral("yyyy"));
+        for (const QDate& d : dates) {
+            for (const QString& written : {locale.toString(d, QLocale::ShortFormat), locale.toString(d, fourDigits)}) {
+                EXPECT_EQ(parse(written, q("General"), locale).value, num(numfmt::dateToSerial(d)))
+                    << locale.name().toStdString() << " " << written.toStdString();
+            }
+        }
+    }
+}
+
+TEST(ReadNumber, TakesOnlyAWholeFiniteNumber)
+{
+    const QLocale us(q("en_US"));
+    for (const char* refused : {"inf", "-inf", "INF", "Infinity", "nan", "NaN", "1e999", "", "-", "1e", "12abc", "1,23"}) {
+        EXPECT_FALSE(readNumber(q(refused), us)) << refused;
+    }
+    EXPECT_EQ(readNumber(q(" -1,234.5 "), us), -1234.5);
+    EXPECT_EQ(readNumber(q("\xE2\x88\x92" "2.5E+3"), us), -2500) << "U+2212 is a minus under every locale";
+}
 
 TEST(ParseFormula, EqualsSignStartsAFormulaInAGeneralCell)
 {
