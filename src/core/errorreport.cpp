@@ -17,7 +17,7 @@ QString errorReportText(const QString& description, const QString& location, int
 
 void ErrorReport(const QString& description, const QString& location, int label)
 {
-    tell(errorReportText(description, location, label), QStringLiteral("Application Error"),
+    tell(errorReportText(description, location, label), QString::fromLatin1(kErrorReportTitle),
          Dialogs::Icon::Warning);
 }
 

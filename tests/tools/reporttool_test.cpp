@@ -1,4 +1,5 @@
 // Tests of the report tool: its arguments, outputs and failures.
+#include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/reporttool.h"
 
@@ -26,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -33,6 +35,7 @@ namespace bw {
 namespace {
 
 namespace ax = ss::automation;
+using test::writeFile;
 
 ss::CellAddress at(const char* a1)
 {
@@ -161,7 +164,7 @@ TEST_F(ReportToolTest, OutputEndingInPdfGetsThePrintedPages)
 TEST_F(ReportToolTest, TwoRunsGiveIdenticalBytes)
 {
     const QString first = file(QStringLiteral("first.xls"));
-    const QString second = file(QStringLiteral("second.xls"));
+    const QString second = file(QStringLiteral("SECOND.XLS"));
     ASSERT_EQ(tool({QStringLiteral("--sample"), first}), 0) << err.toStdString();
     ASSERT_EQ(tool({QStringLiteral("--sample"), second}), 0) << err.toStdString();
     EXPECT_FALSE(bytesOf(first).isEmpty());
@@ -328,6 +331,84 @@ TEST_F(ReportToolTest, UnwritableOutputFailsAndLeavesNothing)
     }
     EXPECT_FALSE(QFile::exists(file(QStringLiteral("missing"))));
     EXPECT_TRUE(QDir(existingFolder).isEmpty());
+}
+
+// Every file in the folder, hidden ones too, with its bytes; a folder shows as "/".
+std::map<QString, QByteArray> snapshot(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        files[entry.fileName()] = entry.isDir() ? QByteArray("/") : bytesOf(entry.absoluteFilePath());
+    }
+    return files;
+}
+
+struct WriteFailureCase {
+    const char* name;
+    const char* output;
+    const char* picture;
+};
+
+void PrintTo(const WriteFailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ReportToolWriteFailureTest : public ReportToolTest, public ::testing::WithParamInterface<WriteFailureCase> {};
+
+// "plain" is a file, so nothing can be created below it, whoever runs the test; "taken"
+// is a folder, which no file can be renamed over. "old.xls" and "old.png" hold earlier
+// output.
+TEST_P(ReportToolWriteFailureTest, LeavesEveryFileAsItWas)
+{
+    writeFile(file(QStringLiteral("plain")), "a plain file");
+    writeFile(file(QStringLiteral("old.xls")), "an earlier report");
+    writeFile(file(QStringLiteral("old.png")), "an earlier picture");
+    ASSERT_TRUE(QDir().mkpath(file(QStringLiteral("taken"))));
+    const auto before = snapshot(folder.path());
+
+    EXPECT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--picture"), file(QString::fromLatin1(GetParam().picture)),
+                    file(QString::fromLatin1(GetParam().output))}),
+              reporttool::kExitFailed);
+    EXPECT_TRUE(err.contains(QStringLiteral("Cannot write"))) << err.toStdString();
+    EXPECT_TRUE(snapshot(folder.path()) == before);
+    EXPECT_TRUE(QDir(file(QStringLiteral("taken"))).isEmpty());
+    EXPECT_TRUE(temporaryFiles().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportToolWriteFailureTest,
+    ::testing::Values(WriteFailureCase{"PictureUnderAFile", "old.xls", "plain/sheet.png"},
+                      WriteFailureCase{"OutputUnderAFile", "plain/out.xls", "old.png"},
+                      WriteFailureCase{"OutputIsAFolderOldPictureBack", "taken", "old.png"},
+                      WriteFailureCase{"OutputIsAFolderNewPictureGone", "taken", "new.png"}),
+    [](const ::testing::TestParamInfo<WriteFailureCase>& tc) { return std::string(tc.param.name); });
+
+struct ConsoleBoxCase {
+    const char* name;
+    const char* title;
+    Dialogs::Icon icon;
+    Dialogs::Buttons buttons;
+    int failures;
+};
+
+TEST(ConsoleDialogs, OnlyTheErrorReportIsAFailure)
+{
+    const ConsoleBoxCase cases[] = {
+        {"ErrorReport", "Application Error", Dialogs::Icon::Warning, Dialogs::Buttons::Ok, 1},
+        {"NoticeWithWarningSign", "Brindlewick", Dialogs::Icon::Warning, Dialogs::Buttons::Ok, 0},
+        {"PlainNotice", "Brindlewick", Dialogs::Icon::None, Dialogs::Buttons::Ok, 0},
+        {"Question", "Brindlewick", Dialogs::Icon::None, Dialogs::Buttons::YesNo, 0},
+    };
+    for (const ConsoleBoxCase& c : cases) {
+        QString text;
+        QTextStream stream(&text);
+        ConsoleDialogs dialogs(stream);
+        dialogs.message({QStringLiteral("Line one\r\nline two"), QString::fromLatin1(c.title), c.buttons, c.icon,
+                         Dialogs::Yes});
+        EXPECT_EQ(dialogs.failures(), c.failures) << c.name;
+        EXPECT_TRUE(text.startsWith(QString::fromLatin1(c.title) + QStringLiteral(": Line one\nline two\n"))) << c.name;
+    }
 }
 
 struct FailingStoreCase {

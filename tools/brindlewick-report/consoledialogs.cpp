@@ -1,6 +1,8 @@
 // Message boxes written to a text stream for the report tool.
 #include "brindlewick-report/consoledialogs.h"
 
+#include "core/errorreport.h"
+
 #include <QTextStream>
 
 namespace bw {
@@ -19,7 +21,8 @@ QString consoleLines(QString text)
 
 Dialogs::Answer ConsoleDialogs::message(const Message& message)
 {
-    if (message.icon == Icon::Warning) ++failures_;
+    // Only the error report is a failure; a notice, even with a warning sign, is not.
+    if (message.title == QLatin1String(kErrorReportTitle)) ++failures_;
     out_ << message.title << ": " << consoleLines(message.text) << '\n';
     if (message.buttons == Buttons::YesNo) {
         out_ << "(answered Yes)\n";

@@ -8,8 +8,8 @@ class QTextStream;
 namespace bw {
 
 // Message boxes for a program without windows: every box is written to a text stream
-// (standard error), questions are answered Yes, and a warning box (the error report)
-// counts as a failure of the run. No file is ever chosen and nothing is printed.
+// (standard error), questions are answered Yes, and the error report counts as a failure
+// of the run. No file is ever chosen and nothing is printed.
 class ConsoleDialogs final : public Dialogs {
 public:
     explicit ConsoleDialogs(QTextStream& out) : out_(out) {}

@@ -3,6 +3,7 @@
 
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
+#include "brindlewick-report/stagedfile.h"
 #include "platform/appidentity.h"
 #include "platform/platform.h"
 #include "report/mileagelog.h"
@@ -34,17 +35,18 @@ bool isRasterPicture(const QString& path)
     return format == ss::render::PictureFileFormat::Bmp || format == ss::render::PictureFileFormat::Png;
 }
 
-// The picture is written beside its target and renamed over it once complete, as the
-// workbook is; its pixels go out a band of rows at a time, however long the log.
-void savePicture(const ss::render::SheetPicture& picture, const QString& path)
+// The picture is written under its staged name; its pixels go out a band of rows at a
+// time, however long the log.
+void savePicture(const ss::render::SheetPicture& picture, const StagedFile& staged)
 {
     if (picture.isNull()) throw std::runtime_error("The report has no picture to write.");
-    QSaveFile file(path);
+    QSaveFile file(staged.path());
     if (file.open(QIODevice::WriteOnly)) {
-        ss::render::writePictureFile(picture, file, ss::render::pictureFileFormat(path));
+        ss::render::writePictureFile(picture, file, ss::render::pictureFileFormat(staged.target()));
         if (file.commit()) return;
     }
-    throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("Cannot write \"%1\": %2").arg(staged.target(), file.errorString()).toStdString());
 }
 
 // The temporary workbook belongs to whoever took it from the preview; here, to the run.
@@ -126,6 +128,23 @@ bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& 
     return true;
 }
 
+// Both files are written under temporary names first; only when both are complete do
+// they take their places, so a run that fails changes neither.
+void writeOutputs(const CapturedPreview& preview, const Options& options)
+{
+    StagedFile workbook(options.output);
+    // A name without a suffix of ours is a script's choice; it gets the workbook.
+    const ReportFormat format = reportFormatOfPath(options.output).value_or(ReportFormat::Xls);
+    writeReportFile(preview.excelFile(), workbook.path(), format);
+    if (options.picture.isEmpty()) {
+        workbook.commit();
+        return;
+    }
+    StagedFile picture(options.picture);
+    savePicture(preview.picture(), picture);
+    commitBoth(picture, workbook);
+}
+
 } // namespace
 
 QString usageLine()
@@ -162,8 +181,10 @@ Options:
   -h, --help           show this text
       --version        show the program's version
 
-Message boxes are written to standard error; a question is answered Yes. When the
-report cannot be made in full, nothing is written.
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
 )");
@@ -271,10 +292,7 @@ int run(const Options& options, QTextStream& err)
         return failed(err, QStringLiteral("the report could not be made; nothing was written"));
     }
     try {
-        // A name without a suffix of ours is a script's choice; it gets the workbook.
-        const ReportFormat format = reportFormatOfPath(options.output).value_or(ReportFormat::Xls);
-        writeReportFile(preview.excelFile(), options.output, format);
-        if (!options.picture.isEmpty()) savePicture(preview.picture(), options.picture);
+        writeOutputs(preview, options);
     } catch (const std::exception& failure) {
         return failed(err, QString::fromUtf8(failure.what()));
     }

@@ -39,7 +39,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
 // Makes the report from the stored entries (or the sample data) exactly as the create
 // command does, and writes the workbook to options.output and the picture where asked.
 // Message boxes and failures go to `err`. Returns the exit status; nothing is written
-// unless the whole report was made.
+// unless the whole report was made and both files could be written, and an existing
+// output or picture is then left as it was.
 int run(const Options& options, QTextStream& err);
 
 // Arguments in, exit status out: help and usage mistakes, then run.
