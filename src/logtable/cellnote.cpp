@@ -1,3 +1,4 @@
+// The tool-tip-like note below a grid cell that says why an entry was refused.
 #include "logtable/cellnote.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// A note below a grid cell saying why what was typed there was refused.
 #pragma once
 
 #include <QLabel>

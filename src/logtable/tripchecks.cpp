@@ -1,3 +1,4 @@
+// The warnings a trip row can carry: odometer, mileage, dates and numbers that do not add up.
 #include "logtable/tripchecks.h"
 
 #include "logtable/logtable.h"

@@ -1,3 +1,4 @@
+// Checks that warn about a trip row, and the create command's question about them.
 #pragma once
 
 #include <QDate>

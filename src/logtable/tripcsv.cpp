@@ -1,3 +1,4 @@
+// Trips read from and written to CSV files.
 #include "logtable/tripcsv.h"
 
 #include "logtable/logtable.h"

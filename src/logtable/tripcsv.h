@@ -1,3 +1,4 @@
+// Trips read from CSV files (any separator, quoting, encoding) and written to them.
 #pragma once
 
 #include "logtable/logtable.h"

@@ -1,3 +1,4 @@
+// Mileage, reimbursement and odometer start filled in for the user, never over the user.
 #include "logtable/tripfills.h"
 
 #include "logtable/logtable.h"

@@ -1,3 +1,4 @@
+// The fields the grid fills in from the others: mileage, reimbursement, odometer start.
 #pragma once
 
 #include <QLocale>

@@ -1,3 +1,4 @@
+// Printing the report from the preview: Ctrl+P and the picture area's context menu.
 #include "preview/form2.h"
 
 #include "core/errorlocation.h"

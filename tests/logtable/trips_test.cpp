@@ -1,3 +1,4 @@
+// Tests of the trip fills, checks and CSV import and export.
 #include "logtable/logtable.h"
 #include "logtable/tripchecks.h"
 #include "logtable/tripcsv.h"

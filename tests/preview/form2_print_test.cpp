@@ -1,3 +1,4 @@
+// Tests of printing from the preview, each way of asking to print.
 #include "preview/previewtesting.h"
 
 #include "core/errorlocation.h"

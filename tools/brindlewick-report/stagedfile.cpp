@@ -1,3 +1,4 @@
+// Files written under temporary names that take their targets' places when committed.
 #include "brindlewick-report/stagedfile.h"
 
 #include "platform/filecopy.h"

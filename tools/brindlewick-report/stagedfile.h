@@ -1,3 +1,4 @@
+// A file written under a temporary name beside its target, committed when complete.
 #pragma once
 
 #include <QString>

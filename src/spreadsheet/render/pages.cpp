@@ -1,3 +1,4 @@
+// Lays a sheet's used range out on printed pages and writes it as PDF.
 #include "spreadsheet/render/pages.h"
 
 #include "spreadsheet/model/errors.h"

@@ -1,3 +1,4 @@
+// Printed pages of a sheet as its page setup asks: paper, margins, fit or zoom; and PDF.
 #pragma once
 
 #include "spreadsheet/model/cellref.h"

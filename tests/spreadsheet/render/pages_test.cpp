@@ -1,3 +1,4 @@
+// Tests of laying a sheet out on printed pages.
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/pages.h"
