@@ -19,6 +19,11 @@ QByteArray writeWorkbook(const Workbook& book);
 // never leaves a half-written workbook. Throws FileFormatError.
 void saveWorkbook(const Workbook& book, const QString& path);
 
+// Writes a whole workbook file's bytes to `path` through a temporary file renamed over it
+// when complete, so an existing file is replaced whole or left as it was. Throws
+// FileFormatError naming the path and the cause.
+void saveWorkbookBytes(const QByteArray& bytes, const QString& path);
+
 // Reads a BIFF8 workbook. Throws FileFormatError with a plain description for anything
 // that is not one, truncated or malformed; never crashes, hangs or grows without bound.
 std::unique_ptr<Workbook> readWorkbook(const QByteArray& bytes);

@@ -505,12 +505,13 @@ QByteArray writeWorkbook(const Workbook& book)
 
 void saveWorkbook(const Workbook& book, const QString& path)
 {
-    const QByteArray bytes = writeWorkbook(book);
+    saveWorkbookBytes(writeWorkbook(book), path);
+}
+
+void saveWorkbookBytes(const QByteArray& bytes, const QString& path)
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw FileFormatError(QStringLiteral("The workbook cannot be saved to %1: %2").arg(path, file.errorString()));
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         throw FileFormatError(QStringLiteral("The workbook cannot be saved to %1: %2").arg(path, file.errorString()));
     }
 }

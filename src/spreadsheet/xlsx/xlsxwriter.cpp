@@ -5,13 +5,13 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/palette.h"
 #include "spreadsheet/model/workbook.h"
+#include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsstyle.h"
 #include "spreadsheet/xlsx/package.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -525,14 +525,7 @@ QByteArray writeWorkbook(const Workbook& book)
 
 void saveWorkbook(const Workbook& book, const QString& path)
 {
-    const QByteArray bytes = writeWorkbook(book);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw FileFormatError(QStringLiteral("The workbook cannot be saved to %1: %2").arg(path, file.errorString()));
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        throw FileFormatError(QStringLiteral("The workbook cannot be saved to %1: %2").arg(path, file.errorString()));
-    }
+    xls::saveWorkbookBytes(writeWorkbook(book), path);
 }
 
 } // namespace bw::ss::xlsx
