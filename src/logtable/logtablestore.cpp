@@ -4,6 +4,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/numbertext.h"
+#include "core/messageboxes.h"
 #include "core/mainmodule.h"
 #include "core/settingsstore.h"
 #include "platform/dialogs.h"
@@ -129,12 +130,7 @@ void SaveLogRows(const std::shared_ptr<LogTable>& table, SettingsStore& store, S
 
 void tellTripLimit(const QString& consequence)
 {
-    Dialogs::Message box;
-    box.text = tripLimitMessage(consequence);
-    box.title = applicationTitle();
-    box.buttons = Dialogs::Buttons::Ok;
-    box.icon = Dialogs::Icon::None;
-    platform().dialogs->message(box);
+    tell(tripLimitMessage(consequence));
 }
 
 QVariant blankValue(int field)

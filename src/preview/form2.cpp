@@ -10,6 +10,7 @@
 #include "preview/previewhost.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "core/messageboxes.h"
 #include "core/reportformats.h"
 #include "core/steptrap.h"
 
@@ -500,18 +501,10 @@ void Form2::PushButton6_Click()
 {
     StepTrap trap(location(ErrorLocation::Form2_PushButton6_Click));
     Dialogs& dialogs = *platform().dialogs;
-    const auto say = [&](const QString& text) {
-        Dialogs::Message box;
-        box.text = text;
-        box.title = applicationTitle();
-        box.buttons = Dialogs::Buttons::Ok;
-        box.icon = Dialogs::Icon::None;
-        dialogs.message(box);
-    };
     // A report whose workbook could not be written has only its picture; there is
     // nothing to copy, and no file name is asked for.
     if (trap.test(100, [&] { return mExcelFile.isEmpty(); })) {
-        trap.run(102, [&] { say(QStringLiteral("There is no workbook to save.")); });
+        trap.run(102, [&] { tell(QStringLiteral("There is no workbook to save.")); });
         return;
     }
 
@@ -532,14 +525,8 @@ void Form2::PushButton6_Click()
     if (!trap.test(116, [&] { return chosen.isEmpty(); })) {
         if (trap.test(118, [&] { return FileExists(chosen); })) {
             trap.run(120, [&] {
-                Dialogs::Message question;
-                question.text = QStringLiteral("Are you sure you wish to overwrite ") + chosen
-                    + QStringLiteral(" ?");
-                question.title = applicationTitle();
-                question.buttons = Dialogs::Buttons::YesNo;
-                question.icon = Dialogs::Icon::None;
-                question.defaultButton = Dialogs::Yes;
-                answer = dialogs.message(question);
+                answer = ask(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
+                             Dialogs::Yes);
             });
             // The old file is not deleted first: the new one replaces it whole, so a
             // write that fails leaves it as it was.
@@ -556,7 +543,7 @@ void Form2::PushButton6_Click()
         // The failure was reported; "Done." would claim the opposite.
         if (!written) return;
     }
-    trap.run(132, [&] { say(QStringLiteral("Done.")); });
+    trap.run(132, [&] { tell(QStringLiteral("Done.")); });
 }
 
 void Form2::PushButton8_Click()

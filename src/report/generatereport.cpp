@@ -13,6 +13,7 @@
 #include "report/reportwindows.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "core/messageboxes.h"
 #include "core/steptrap.h"
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/pictureclipboard.h"
@@ -237,12 +238,9 @@ void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window, R
     }
     if (trips > kMaxTrips) {
         trap.run(100, [&] {
-            Dialogs::Message box;
-            box.text = tripLimitMessage(
-                QStringLiteral("This log has %1 trips; delete some before creating the report.").arg(trips));
-            box.title = applicationTitle();
-            box.icon = Dialogs::Icon::Warning;
-            platform().dialogs->message(box);
+            tell(tripLimitMessage(
+                     QStringLiteral("This log has %1 trips; delete some before creating the report.").arg(trips)),
+                 applicationTitle(), Dialogs::Icon::Warning);
         });
         return;
     }
