@@ -11,6 +11,7 @@
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
+#include "core/windowparts.h"
 #include "core/reportformats.h"
 #include "core/steptrap.h"
 
@@ -70,21 +71,6 @@ constexpr int kViewportOuterHeight = kPicture2.height;
 constexpr int kViewportInnerWidth = kPicture2.width - 2 * kPicture2Border;
 constexpr int kViewportInnerHeight = kPicture2.height - 2 * kPicture2Border;
 
-const QStringList& fontFamilies()
-{
-    static const QStringList families{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-    return families;
-}
-
-QFont boldArial(double points)
-{
-    QFont font;
-    font.setFamilies(fontFamilies());
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
 QString location(const char* literal)
 {
     return QString::fromLatin1(literal);
@@ -105,7 +91,7 @@ Form2::~Form2() = default;
 
 void Form2::createControls()
 {
-    setFont(boldArial(9.0));
+    setFont(designedFont(9.0, true));
     setFixedSize(kClientArea.pixels().size());
     setMouseTracking(true);
 
@@ -156,21 +142,17 @@ void Form2::createControls()
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
 
-    const QFont captionFont = boldArial(11.25);
-    auto makeButton = [&](QWidget* parent, const char* name, const QString& caption,
-                          const TwipsRect& at) {
-        auto* button = new QPushButton(caption, parent);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setFont(captionFont);
-        button->setGeometry(at.pixels());
-        button->setMouseTracking(true);
-        button->installEventFilter(this);
-        return button;
+    const QFont captionFont = designedFont(11.25, true);
+    auto button = [&](QWidget* parent, const char* name, const QString& caption, const TwipsRect& at) {
+        QPushButton* made = makeButton(parent, name, caption, at.pixels());
+        made->setFont(captionFont);
+        made->installEventFilter(this);
+        return made;
     };
-    PushButton1 = makeButton(Frame1, "PushButton1", QStringLiteral("Zoom In"), kPushButton1);
-    PushButton2 = makeButton(Frame1, "PushButton2", QStringLiteral("Zoom Out"), kPushButton2);
-    PushButton8 = makeButton(this, "PushButton8", QStringLiteral("< Back"), kPushButton8);
-    PushButton6 = makeButton(this, "PushButton6", QStringLiteral("Save Results To Excel File"),
+    PushButton1 = button(Frame1, "PushButton1", QStringLiteral("Zoom In"), kPushButton1);
+    PushButton2 = button(Frame1, "PushButton2", QStringLiteral("Zoom Out"), kPushButton2);
+    PushButton8 = button(this, "PushButton8", QStringLiteral("< Back"), kPushButton8);
+    PushButton6 = button(this, "PushButton6", QStringLiteral("Save Results To Excel File"),
                              kPushButton6);
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
@@ -259,16 +241,6 @@ bool Form2::scrollByKey(int key)
     case Qt::Key_End: VScroll1->setValue(VScroll1->maximum()); return true;
     default: return false;
     }
-}
-
-void Form2::centreOnScreen()
-{
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
 // --- loading and set-up ---------------------------------------------------------------
@@ -625,7 +597,7 @@ void Form2::showEvent(QShowEvent* event)
     ensureLoaded();
     if (!mCentred) {
         mCentred = true;
-        centreOnScreen();
+        centreOnScreen(this);
     }
     QWidget::showEvent(event);
     // Without a window manager a shown window may never be activated; the set-up still

@@ -95,7 +95,6 @@ private:
     // Arrow keys, Page Up/Down and Home/End over the picture area; false for other keys.
     bool scrollByKey(int key);
     void ensureLoaded();
-    void centreOnScreen();
 
     void Form_Load();
     void Form_Activate();
