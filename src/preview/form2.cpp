@@ -301,7 +301,7 @@ void Form2::RedrawImage()
             Picture1->paintPicture(Zoom_Ori->picture(), QRect(0, 0, mZoomWidth, mZoomHeight),
                                    QRect(0, 0, mOrigWidth, mOrigHeight));
         });
-        trap.run(114, [&] { setMousePointer(vbDefault); });
+        trap.run(114, [&] { setMousePointer(kPointerDefault); });
         trap.run(116, [&] { HScroll1->setValue(0); });
         trap.run(118, [&] { VScroll1->setValue(0); });
         trap.run(120, [&] { HScroll1->setEnabled(kViewportInnerWidth < mZoomWidth); });
@@ -560,9 +560,9 @@ void Form2::Form_Unload()
 void Form2::setMousePointer(int pointer)
 {
     mMousePointer = pointer;
-    if (pointer == vbHourglass) {
+    if (pointer == kPointerHourglass) {
         setCursor(Qt::WaitCursor);
-    } else if (pointer == vbCustom && mHandCursor) {
+    } else if (pointer == kPointerCustom && mHandCursor) {
         setCursor(*mHandCursor);
     } else {
         unsetCursor();
@@ -571,22 +571,22 @@ void Form2::setMousePointer(int pointer)
 
 void Form2::PushButton_MouseMove()
 {
-    if (mMousePointer != vbHourglass) {
-        setMousePointer(vbCustom);
+    if (mMousePointer != kPointerHourglass) {
+        setMousePointer(kPointerCustom);
     }
 }
 
 void Form2::Form_MouseMove()
 {
-    if (mMousePointer != vbHourglass) {
-        setMousePointer(vbDefault);
+    if (mMousePointer != kPointerHourglass) {
+        setMousePointer(kPointerDefault);
     }
 }
 
 void Form2::Frame1_MouseMove()
 {
-    if (mMousePointer != vbHourglass) {
-        setMousePointer(vbDefault);
+    if (mMousePointer != kPointerHourglass) {
+        setMousePointer(kPointerDefault);
     }
 }
 

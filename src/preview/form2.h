@@ -1,6 +1,8 @@
 // The preview window: the report picture with zoom and scrolling, saving and going back.
 #pragma once
 
+#include "core/mousepointer.h"
+
 #include "spreadsheet/render/sheetpicture.h"
 
 #include <QCursor>
@@ -32,8 +34,6 @@ class PreviewHost;
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-    // Pointer states of the window.
-    enum MousePointer { vbDefault = 0, vbHourglass = 11, vbCustom = 99 };
 
     explicit Form2(PreviewHost* host = nullptr);
     ~Form2() override;
@@ -161,7 +161,7 @@ private:
     bool mLoaded = false;
     bool mCentred = false;
     bool mActivating = false;
-    int mMousePointer = vbDefault;
+    int mMousePointer = kPointerDefault;
     std::optional<QCursor> mHandCursor;
 };
 

@@ -1,15 +1,14 @@
 // The main and preview windows as the create command drives them.
 #pragma once
 
+#include "core/mousepointer.h"
+
 #include "spreadsheet/render/sheetpicture.h"
 
 #include <QString>
 
 namespace bw {
 
-// Mouse pointers of a window, as the create command sets them.
-inline constexpr int kPointerDefault = 0;
-inline constexpr int kPointerHourglass = 11;
 
 // The main window as the create command drives it (the main window implements it).
 class ReportMainWindow {

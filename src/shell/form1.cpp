@@ -258,10 +258,10 @@ void Form1::setMousePointer(int pointer)
 {
     mousePointer_ = pointer;
     switch (pointer) {
-    case Hourglass:
+    case kPointerHourglass:
         setCursor(Qt::WaitCursor);
         break;
-    case Custom:
+    case kPointerCustom:
         // Without a loaded hand the custom pointer looks like the arrow.
         if (mouseIcon_) {
             setCursor(*mouseIcon_);
@@ -277,15 +277,15 @@ void Form1::setMousePointer(int pointer)
 
 void Form1::resetPointer()
 {
-    if (mousePointer_ != Hourglass && mousePointer_ != Default) {
-        setMousePointer(Default);
+    if (mousePointer_ != kPointerHourglass && mousePointer_ != kPointerDefault) {
+        setMousePointer(kPointerDefault);
     }
 }
 
 void Form1::showHandPointer()
 {
-    if (mousePointer_ != Hourglass && mousePointer_ != Custom) {
-        setMousePointer(Custom);
+    if (mousePointer_ != kPointerHourglass && mousePointer_ != kPointerCustom) {
+        setMousePointer(kPointerCustom);
     }
 }
 

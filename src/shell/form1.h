@@ -1,6 +1,8 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #pragma once
 
+#include "core/mousepointer.h"
+
 #include "preview/previewhost.h"
 #include "report/reportinputs.h"
 
@@ -34,8 +36,6 @@ class Form1 final : public QWidget, public ReportInputs, public PreviewHost {
     Q_OBJECT
 
 public:
-    // Pointer states of the window as a whole.
-    enum MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
 
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
@@ -140,7 +140,7 @@ private:
     LogTableModel* model_ = nullptr;
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
-    int mousePointer_ = Default;
+    int mousePointer_ = kPointerDefault;
     // A settings write that keeps failing is reported once, not at every keystroke.
     bool entryWriteFailing_ = false;
 };

@@ -179,33 +179,33 @@ TEST_F(Form2Mouse, PointerShowsTheHandOverButtonsOnly)
     ASSERT_TRUE(form.hasHandCursor());
 
     moveOver(form.saveButton());
-    EXPECT_EQ(form.mousePointer(), Form2::vbCustom);
+    EXPECT_EQ(form.mousePointer(), kPointerCustom);
     EXPECT_EQ(form.cursor().shape(), Qt::BitmapCursor);
     // The viewport, the picture and the bars leave the pointer as it is.
     moveOver(form.imageBox(), QPoint(40, 40));
     moveOver(form.hScrollBar(), QPoint(100, 8));
     moveOver(form.vScrollBar(), QPoint(8, 100));
-    EXPECT_EQ(form.mousePointer(), Form2::vbCustom);
+    EXPECT_EQ(form.mousePointer(), kPointerCustom);
 
     moveOver(form.zoomFrame(), QPoint(4, 52));
-    EXPECT_EQ(form.mousePointer(), Form2::vbDefault);
+    EXPECT_EQ(form.mousePointer(), kPointerDefault);
     moveOver(form.zoomInButton());
-    EXPECT_EQ(form.mousePointer(), Form2::vbCustom);
+    EXPECT_EQ(form.mousePointer(), kPointerCustom);
     moveOver(&form, QPoint(3, 3));
-    EXPECT_EQ(form.mousePointer(), Form2::vbDefault);
+    EXPECT_EQ(form.mousePointer(), kPointerDefault);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
 
     // The hourglass stays whatever the pointer passes over.
-    form.setMousePointer(Form2::vbHourglass);
+    form.setMousePointer(kPointerHourglass);
     moveOver(form.backButton());
     moveOver(&form, QPoint(3, 3));
     moveOver(form.zoomFrame(), QPoint(4, 52));
-    EXPECT_EQ(form.mousePointer(), Form2::vbHourglass);
+    EXPECT_EQ(form.mousePointer(), kPointerHourglass);
     EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
 
     // Painting a zoom level puts the arrow back.
     clickZoom(true);
-    EXPECT_EQ(form.mousePointer(), Form2::vbDefault);
+    EXPECT_EQ(form.mousePointer(), kPointerDefault);
 }
 
 TEST_F(Form2Mouse, WithoutTheCursorFileTheHandIsAnArrow)
@@ -213,7 +213,7 @@ TEST_F(Form2Mouse, WithoutTheCursorFileTheHandIsAnArrow)
     showReport(report);
     EXPECT_FALSE(form.hasHandCursor());
     moveOver(form.saveButton());
-    EXPECT_EQ(form.mousePointer(), Form2::vbCustom);
+    EXPECT_EQ(form.mousePointer(), kPointerCustom);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(platform.dialogs.messages().isEmpty());
 }

@@ -87,7 +87,7 @@ TEST_F(Form2View, FirstActivationSetsUpAtZoomOne)
     expectBars(form, 537, 397);
     EXPECT_EQ(form.hScrollStep(), 10);
     EXPECT_EQ(form.vScrollStep(), 10);
-    EXPECT_EQ(form.mousePointer(), Form2::vbDefault);
+    EXPECT_EQ(form.mousePointer(), kPointerDefault);
 
     EXPECT_EQ(shownAt(form, 20, 20), blockColour(0, 0));
     EXPECT_EQ(shownAt(form, 500, 300), blockColour(12, 7));

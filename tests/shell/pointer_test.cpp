@@ -47,17 +47,17 @@ TEST_F(Pointer, ButtonsShowTheHandAndEverythingElseTheArrow)
     for (QPushButton* button : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton6,
                                 f.PushButton7, f.PushButton22}) {
         moveOver(f.Frame2);
-        ASSERT_EQ(f.mousePointer(), Form1::Default);
+        ASSERT_EQ(f.mousePointer(), kPointerDefault);
         EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
         moveOver(button);
-        EXPECT_EQ(f.mousePointer(), Form1::Custom) << button->objectName().toStdString();
+        EXPECT_EQ(f.mousePointer(), kPointerCustom) << button->objectName().toStdString();
         EXPECT_EQ(f.cursor().shape(), Qt::BitmapCursor);
     }
     for (QWidget* surface : std::initializer_list<QWidget*>{f.Frame1, f.Frame3, f.Label4[3],
                                                             f.DataGrid1->viewport()}) {
         moveOver(f.PushButton6);
         moveOver(surface);
-        EXPECT_EQ(f.mousePointer(), Form1::Default) << surface->objectName().toStdString();
+        EXPECT_EQ(f.mousePointer(), kPointerDefault) << surface->objectName().toStdString();
     }
 }
 
@@ -65,14 +65,14 @@ TEST_F(Pointer, TheHourglassStaysWhileItShows)
 {
     writeHandCursor();
     Form1& f = open();
-    f.setMousePointer(Form1::Hourglass);
+    f.setMousePointer(kPointerHourglass);
     moveOver(f.PushButton22);
     moveOver(f.Frame1);
-    EXPECT_EQ(f.mousePointer(), Form1::Hourglass);
+    EXPECT_EQ(f.mousePointer(), kPointerHourglass);
     EXPECT_EQ(f.cursor().shape(), Qt::WaitCursor);
-    f.setMousePointer(Form1::Default);
+    f.setMousePointer(kPointerDefault);
     moveOver(f.PushButton22);
-    EXPECT_EQ(f.mousePointer(), Form1::Custom);
+    EXPECT_EQ(f.mousePointer(), kPointerCustom);
 }
 
 TEST_F(Pointer, WithoutACursorFileTheButtonsShowNoHand)
