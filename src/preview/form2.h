@@ -34,7 +34,6 @@ class PreviewHost;
 class Form2 : public QWidget {
     Q_OBJECT
 public:
-
     explicit Form2(PreviewHost* host = nullptr);
     ~Form2() override;
 

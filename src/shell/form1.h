@@ -36,7 +36,6 @@ class Form1 final : public QWidget, public ReportInputs, public PreviewHost {
     Q_OBJECT
 
 public:
-
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
