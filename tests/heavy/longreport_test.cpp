@@ -6,6 +6,7 @@
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
+#include "platform/datetext.h"
 #include "preview/form2.h"
 #include "preview/picturebox.h"
 #include "shell/form1.h"
@@ -45,7 +46,8 @@ void storeTrips(int count)
     table->openWithTripFields();
     for (int k = 1; k <= count; ++k) {
         table->AddNew();
-        table->setValue(0, QStringLiteral("5/%1/2016").arg(k % 28 + 1));
+        // In date order, within the stored period: trips that raise no warning.
+        table->setValue(0, dateToText(QDate(2016, 5, 1).addDays((k - 1) / 400)));
         table->setValue(1, QStringLiteral("Store %1").arg(k));
         table->setValue(2, QStringLiteral("Mini mall"));
         table->setValue(3, k % 3 == 0 ? QString() : QStringLiteral("Daily delivery"));
@@ -55,6 +57,8 @@ void storeTrips(int count)
         table->setValue(7, 2.5);
     }
     SettingsStore store;
+    store.SaveSetting(QStringLiteral("PeriodFrom"), dateToText(QDate(2016, 5, 1)));
+    store.SaveSetting(QStringLiteral("PeriodTo"), dateToText(QDate(2016, 5, 31)));
     StepTrap trap(QStringLiteral("storeTrips"));
     {
         SettingsStore::Batch batch(store);

@@ -165,7 +165,8 @@ TEST_F(EndToEnd, SavesCopiesAsTheUserAnswers)
     ASSERT_EQ(env.dialogs.saveRequests().size(), 1);
     EXPECT_EQ(env.dialogs.saveRequests().front().title, QStringLiteral("Save File"));
     EXPECT_EQ(env.dialogs.saveRequests().front().filters,
-              (QStringList{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("PDF Files (*.pdf)")}));
+              (QStringList{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("Excel Workbook (*.xlsx)"),
+                           QStringLiteral("PDF Files (*.pdf)")}));
 
     // An existing file and No: untouched.
     const QString existing = userFile(QStringLiteral("old.xls"));

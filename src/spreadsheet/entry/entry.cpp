@@ -15,6 +15,21 @@ namespace bw::ss::entry {
 
 namespace {
 
+// Any script's digits, including those outside the basic plane (two UTF-16 units).
+bool hasDigit(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            if (QChar::isDigit(QChar::surrogateToUcs4(c, text[i + 1]))) return true;
+            ++i;
+        } else if (c.isDigit()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool isGeneral(const QString& code)
 {
     const QString trimmed = code.trimmed();
@@ -215,7 +230,7 @@ Parsed parse(const QString& text, const QString& cellFormat, const QLocale& loca
     if (trimmed.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0) return constant(Value::boolean(false));
     // Every number and every date or time has a digit; most texts have none, and the
     // patterns below cost far more than this look.
-    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) return constant(Value::text(text));
+    if (!hasDigit(text)) return constant(Value::text(text));
     if (const auto n = parseNumber(text, locale)) {
         return constant(Value::number(n->value), general ? numberFormatFor(*n, locale) : std::nullopt);
     }
