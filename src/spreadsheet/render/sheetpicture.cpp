@@ -142,10 +142,10 @@ struct SheetPicture::Data {
     QString texts; // every text, one after another
     std::vector<std::vector<std::uint32_t>> bands;
 
-    void addFont(const FontSpec& spec)
+    void addFont(const FontSpec& fontSpec)
     {
-        fontSpecs.push_back(spec);
-        fonts.push_back(sheetFont(spec));
+        fontSpecs.push_back(fontSpec);
+        fonts.push_back(sheetFont(fontSpec));
     }
 
     void buildIndex()
@@ -327,13 +327,13 @@ SheetPicture SheetPicture::load(QIODevice& device)
     const quint32 fonts = in.get<quint32>();
     in.need(std::size_t{fonts} * 14);
     for (quint32 i = 0; i < fonts; ++i) {
-        FontSpec spec;
-        spec.name = in.string();
-        spec.size = in.get<double>();
-        spec.bold = in.get<std::uint8_t>() != 0;
-        spec.italic = in.get<std::uint8_t>() != 0;
-        if (!(spec.size > 0.0 && spec.size <= 409.0)) throw notAPicture("a font has no sensible size");
-        d->addFont(spec);
+        FontSpec fontSpec;
+        fontSpec.name = in.string();
+        fontSpec.size = in.get<double>();
+        fontSpec.bold = in.get<std::uint8_t>() != 0;
+        fontSpec.italic = in.get<std::uint8_t>() != 0;
+        if (!(fontSpec.size > 0.0 && fontSpec.size <= 409.0)) throw notAPicture("a font has no sensible size");
+        d->addFont(fontSpec);
     }
     d->texts = in.string();
     const quint32 count = in.get<quint32>();

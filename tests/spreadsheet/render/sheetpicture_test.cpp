@@ -162,10 +162,10 @@ TEST(FontEntryWidth, IsTheShapedWidthOfEveryText)
                                QStringLiteral("5/14/2016"), QStringLiteral("Daily delivery"),
                                QStringLiteral("office fit-out"), QStringLiteral("Wälder ünd Straße"),
                                QStringLiteral("AVATAR Ty To Wa"), QStringLiteral("    "), QStringLiteral("iiiiiiiiiiiiiiiiiii")};
-    for (const FontSpec& spec : fonts) {
-        const FontEntry entry(spec);
+    for (const FontSpec& fontSpec : fonts) {
+        const FontEntry entry(fontSpec);
         for (const QString& text : texts) {
-            EXPECT_EQ(entry.width(text), entry.metrics.horizontalAdvance(text)) << spec.size << " " << text.toStdString();
+            EXPECT_EQ(entry.width(text), entry.metrics.horizontalAdvance(text)) << fontSpec.size << " " << text.toStdString();
         }
     }
 }
