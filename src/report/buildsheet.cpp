@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace bw::MileageLog {
 
@@ -255,20 +256,14 @@ void BuildSheet(const ReportInputs& inputs)
     SetBorders(text("B3:B6"), true, true, true, true, true, false, kAutomatic);
     SetBorders(text("D3:E6"), true, true, true, true, true, false, kAutomatic);
 
-    SetColumnWidth(text("A:A"), 20.14);
-    SetColumnWidth(text("B:B"), 20.43);
-    SetColumnWidth(text("C:C"), 22.14);
-    SetColumnWidth(text("D:D"), 25.14);
-    SetColumnWidth(text("E:E"), 10.14);
-    SetColumnWidth(text("F:F"), 10.14);
-    SetColumnWidth(text("G:G"), 10.29);
-    SetColumnWidth(text("H:H"), 15.86);
-
-    SetRowHeight(text("1:1"), 37.5);
-    SetRowHeight(text("2:2"), 26.25);
-    SetRowHeight(text("3:6"), 12.75);
-    SetRowHeight(text("7:7"), 10.5);
-    SetRowHeight(text("8:8"), 25.5);
+    // Column widths in characters of the standard font, row heights in points.
+    constexpr std::pair<const char*, double> kColumnWidths[] = {
+        {"A:A", 20.14}, {"B:B", 20.43}, {"C:C", 22.14}, {"D:D", 25.14},
+        {"E:E", 10.14}, {"F:F", 10.14}, {"G:G", 10.29}, {"H:H", 15.86}};
+    for (const auto& [columns, width] : kColumnWidths) SetColumnWidth(text(columns), width);
+    constexpr std::pair<const char*, double> kRowHeights[] = {
+        {"1:1", 37.5}, {"2:2", 26.25}, {"3:6", 12.75}, {"7:7", 10.5}, {"8:8", 25.5}};
+    for (const auto& [rows, height] : kRowHeights) SetRowHeight(text(rows), height);
 
     SetCell(text("A1:A1"), text(kTitle), true);
     SetFont(text("bold"), 18, kAutomatic);
