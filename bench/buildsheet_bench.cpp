@@ -4,6 +4,7 @@
 #include "report/reportinputs.h"
 
 #include "benchinputs.h"
+#include "benchmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,9 +36,5 @@ BENCHMARK(buildSheet)->Arg(30)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

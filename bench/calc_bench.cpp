@@ -3,6 +3,7 @@
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/numfmt/numfmt.h"
+#include "benchmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -69,9 +70,5 @@ BENCHMARK(formatCurrency);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -12,6 +12,7 @@
 #include "report/reportinputs.h"
 
 #include "benchinputs.h"
+#include "benchmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,10 +63,5 @@ BENCHMARK(createPath)->Arg(30)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bw::bench::runBenchmarks<QGuiApplication>(argc, argv);
 }

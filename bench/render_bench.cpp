@@ -1,6 +1,7 @@
 // Pictures of sheets: the report-sized sheet the preview shows, and a long one.
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/render.h"
+#include "benchmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,10 +62,5 @@ BENCHMARK(renderSheet)->Arg(40)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bw::bench::runBenchmarks<QGuiApplication>(argc, argv);
 }

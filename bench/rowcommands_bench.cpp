@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "core/settingsstore.h"
 #include "shell/form1.h"
+#include "benchmain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -153,13 +154,5 @@ BENCHMARK(BM_StartUpRestoringRows)->Arg(30)->Arg(kRows)->Arg(100000)->Unit(bench
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bw::bench::runBenchmarks<QApplication>(argc, argv);
 }

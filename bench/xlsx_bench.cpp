@@ -8,6 +8,7 @@
 #include "spreadsheet/xlsx/xlsx.h"
 
 #include "benchinputs.h"
+#include "benchmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,9 +42,5 @@ BENCHMARK(writeReport<ss::xls::writeWorkbook>)->Name("writeXls")->Arg(1000)->Arg
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
 }
