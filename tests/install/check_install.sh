@@ -5,24 +5,8 @@
 # Usage: check_install.sh <build folder>
 set -uo pipefail
 build="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/checks.sh"
 prefix="$work/prefix"
-id=example.brindlewick.Brindlewick
-passed=0
-failed=0
-
-check() { # description, then a command that must succeed
-  local what="$1"
-  shift
-  if "$@" >"$work/log" 2>&1; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $what"
-    cat "$work/log"
-  fi
-}
 
 check "cmake --install" cmake --install "$build" --prefix "$prefix"
 
@@ -64,5 +48,4 @@ check "installed report tool makes the sample report" \
   env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/brindlewick-report" --sample "$work/sample.xls"
 check "its workbook is there" test -s "$work/sample.xls"
 
-echo "install: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary install

@@ -3,23 +3,7 @@
 # Usage: check_package.sh <build folder>
 set -uo pipefail
 build="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-id=example.brindlewick.Brindlewick
-passed=0
-failed=0
-
-check() { # description, then a command that must succeed
-  local what="$1"
-  shift
-  if "$@" >"$work/log" 2>&1; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL: $what"
-    cat "$work/log"
-  fi
-}
+source "$(dirname "$0")/checks.sh"
 
 check "cpack makes the package" cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out"
 deb=$(ls "$work"/out/brindlewick_*.deb 2>/dev/null | head -n 1)
@@ -42,5 +26,4 @@ expected="./usr/bin/brindlewick
 ./usr/share/metainfo/$id.metainfo.xml"
 check "contents" diff <(echo "$expected") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 
-echo "package: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary package
