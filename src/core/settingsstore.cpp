@@ -136,9 +136,27 @@ QString settingsPath()
 // renamed over it, so a reader sees the old file or the new one, never a part. A durable
 // write also waits for the disk (the trip rows at close); an entry field's write does
 // not, so that typing stays quick, and is still atomic.
+// Readers tell a changed file by its size and time (QSettings' cache does, and so do
+// other stores), and the file clock ticks in milliseconds at best, often coarser: a
+// write within one tick could look like one a reader has already seen. So each write
+// leaves a time later than the one before it.
+QDateTime modifiedAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() ? info.lastModified() : QDateTime();
+}
+
+void markChanged(const QString& path, const QDateTime& before)
+{
+    if (!before.isValid() || modifiedAt(path) > before) return;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+}
+
 void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] bool durable)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) cannotWrite(path);
+    const QDateTime before = modifiedAt(path);
 #ifndef _WIN32
     if (!durable) {
         const QString scratch = path + QStringLiteral(".new");
@@ -150,6 +168,7 @@ void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] b
             QFile::remove(scratch);
             cannotWrite(path);
         }
+        markChanged(path, before);
         return;
     }
 #endif
@@ -157,6 +176,7 @@ void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] b
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         cannotWrite(path);
     }
+    markChanged(path, before);
 }
 
 bool isHexDigit(char16_t c)

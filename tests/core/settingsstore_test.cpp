@@ -252,6 +252,25 @@ TEST(SettingsStore, TwoInstancesKeepEachOthersKeysAndTheLastWriterWins)
     EXPECT_EQ(reopened.GetTripField(1, 2, QString()), QStringLiteral("first again"));
 }
 
+// Writes of the same length follow each other within one tick of the file clock when a
+// date picker moves; another store, and a fresh one, must still see the last of them.
+TEST(SettingsStore, QuickWritesOfTheSameLengthAreSeenByOtherStores)
+{
+    TestPlatform env;
+    SettingsStore writer;
+    const SettingsStore watcher;
+    for (int day = 1; day <= 200; ++day) {
+        // Sometimes two writes between two reads: the second may fall in the tick the
+        // readers saw last.
+        for (int again = 0; again <= day % 2; ++again) {
+            writer.SaveSetting(QStringLiteral("PeriodFrom"), QStringLiteral("%1 Mar 2026").arg((day + again) % 9 + 1));
+        }
+        const QString value = QStringLiteral("%1 Mar 2026").arg((day + day % 2) % 9 + 1);
+        ASSERT_EQ(SettingsStore().GetSetting(QStringLiteral("PeriodFrom")), value) << "write " << day;
+        ASSERT_EQ(watcher.GetSetting(QStringLiteral("PeriodFrom")), value) << "write " << day;
+    }
+}
+
 // A write fails exactly when it does not reach the disk: not after an earlier failure,
 // not because of a malformed line in the file.
 TEST(SettingsStore, FailuresDoNotStick)
