@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -30,10 +31,16 @@ bool hasDigit(const QString& text)
     return false;
 }
 
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 bool isGeneral(const QString& code)
 {
     const QString trimmed = code.trimmed();
-    return trimmed.isEmpty() || trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0;
+    return trimmed.isEmpty()
+        || (trimmed.size() == 7 && trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0);
 }
 
 // --- numbers ---------------------------------------------------------------------------
@@ -56,7 +63,7 @@ std::optional<NumberEntry> parseNumber(const QString& text, const QLocale& local
         negative = true;
         t = t.mid(1, t.size() - 2).trimmed();
     }
-    const QString currency = asciiNumber(locale.currencySymbol(), locale);
+    const QString currency = localeNotation(locale).currency;
     bool signSeen = negative;
     for (bool changed = true; changed;) {
         changed = false;
@@ -84,9 +91,9 @@ std::optional<NumberEntry> parseNumber(const QString& text, const QLocale& local
     if (entry.currency && entry.percent) return std::nullopt;
     const auto body = numberBody(t, locale, entry.shape);
     if (!body) return std::nullopt;
-    bool ok = false;
-    double value = body->toDouble(&ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
+    const auto read = plainNumber(*body);
+    if (!read) return std::nullopt;
+    double value = *read;
     if (entry.percent) value /= 100.0;
     entry.value = negative ? -value : value;
     return entry;
@@ -195,9 +202,20 @@ std::optional<DateEntry> parseTime(const QString& t)
 std::optional<DateEntry> parseDateOrTime(const QString& text, const QLocale& locale)
 {
     const QString t = asciiDigits(text).trimmed();
-    if (auto d = parseIsoDate(t)) return d;
+    if (t.isEmpty()) return std::nullopt;
+    // Each pattern below asks for something a glance can rule out; texts with a digit
+    // ("Store 12") would otherwise pay for every one of them.
+    const bool digitFirst = isAsciiDigit(t.front());
+    if (digitFirst && t.size() >= 8 && t.size() <= 10 && t[4] == u'-') {
+        if (auto d = parseIsoDate(t)) return d;
+    }
     if (auto d = parseShortDate(t, locale)) return d;
-    if (auto d = parseNamedMonthDate(t, locale)) return d;
+    // A named month stands between two runs of blanks or dashes.
+    const auto gaps = std::count_if(t.begin(), t.end(), [](QChar c) { return c.isSpace() || c == u'-'; });
+    if (gaps >= 2 && isAsciiDigit(t.back()) && (digitFirst || t.front().isLetter() || t.front().isHighSurrogate())) {
+        if (auto d = parseNamedMonthDate(t, locale)) return d;
+    }
+    if (!digitFirst || !t.contains(u':')) return std::nullopt;
     return parseTime(t);
 }
 
@@ -226,8 +244,12 @@ Parsed parse(const QString& text, const QString& cellFormat, const QLocale& loca
 
     const bool general = isGeneral(cellFormat);
     const QString trimmed = text.trimmed();
-    if (trimmed.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0) return constant(Value::boolean(true));
-    if (trimmed.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0) return constant(Value::boolean(false));
+    if (trimmed.size() == 4 && trimmed.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0) {
+        return constant(Value::boolean(true));
+    }
+    if (trimmed.size() == 5 && trimmed.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0) {
+        return constant(Value::boolean(false));
+    }
     // Every number and every date or time has a digit; most texts have none, and the
     // patterns below cost far more than this look.
     if (!hasDigit(text)) return constant(Value::text(text));

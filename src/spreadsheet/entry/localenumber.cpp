@@ -5,7 +5,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace bw::ss::entry {
 
@@ -79,6 +81,8 @@ bool isSpaceLike(QChar c)
 
 QString asciiDigits(QStringView text)
 {
+    // Most texts are plain ASCII, which has nothing to change.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) return text.toString();
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -99,25 +103,41 @@ QString asciiDigits(QStringView text)
     return out;
 }
 
+const LocaleNotation& localeNotation(const QLocale& locale)
+{
+    // Entries come by the thousand under one locale; its symbols are looked up once.
+    thread_local std::optional<std::pair<QLocale, LocaleNotation>> last;
+    if (last && last->first == locale) return last->second;
+    LocaleNotation n;
+    n.minus = asciiDigits(locale.negativeSign());
+    n.plus = asciiDigits(locale.positiveSign());
+    n.exponent = asciiDigits(locale.exponential());
+    n.decimal = locale.decimalPoint();
+    n.group = locale.groupSeparator();
+    last.emplace(locale, std::move(n));
+    // The currency symbol in asciiNumber form needs the signs above.
+    last->second.currency = asciiNumber(locale.currencySymbol(), locale);
+    return last->second;
+}
+
 QString asciiNumber(QStringView text, const QLocale& locale)
 {
+    const LocaleNotation& n = localeNotation(locale);
     QString out = asciiDigits(text);
     out.replace(QChar(0x2212), u'-');
-    const QString minus = asciiDigits(locale.negativeSign());
-    const QString plus = asciiDigits(locale.positiveSign());
-    if (!minus.isEmpty() && minus != QLatin1String("-")) out.replace(minus, QStringLiteral("-"));
-    if (!plus.isEmpty() && plus != QLatin1String("+")) out.replace(plus, QStringLiteral("+"));
-    const QString exponent = asciiDigits(locale.exponential());
-    if (!exponent.isEmpty() && exponent.compare(QLatin1String("e"), Qt::CaseInsensitive) != 0) {
-        out.replace(exponent, QStringLiteral("e"));
+    if (!n.minus.isEmpty() && n.minus != QLatin1String("-")) out.replace(n.minus, QStringLiteral("-"));
+    if (!n.plus.isEmpty() && n.plus != QLatin1String("+")) out.replace(n.plus, QStringLiteral("+"));
+    if (!n.exponent.isEmpty() && n.exponent.compare(QLatin1String("e"), Qt::CaseInsensitive) != 0) {
+        out.replace(n.exponent, QStringLiteral("e"));
     }
     return out;
 }
 
 std::optional<QString> numberBody(QStringView body, const QLocale& locale, NumberShape& shape)
 {
-    const QString decimal = locale.decimalPoint();
-    const QString group = locale.groupSeparator();
+    const LocaleNotation& notation = localeNotation(locale);
+    const QString& decimal = notation.decimal;
+    const QString& group = notation.group;
     const bool spaceGroups = !group.isEmpty() && isSpaceLike(group[0]);
     auto isGroup = [&](qsizetype i) {
         return spaceGroups ? isSpaceLike(body[i]) : body.mid(i).startsWith(group);
@@ -171,6 +191,23 @@ std::optional<QString> numberBody(QStringView body, const QLocale& locale, Numbe
     return out;
 }
 
+std::optional<double> plainNumber(QStringView body)
+{
+    // Both readers round correctly, so they agree wherever the quick one answers; the
+    // rare text it declines (too long, out of range) goes to Qt's.
+    char ascii[64];
+    if (body.size() < qsizetype(sizeof ascii)) {
+        for (qsizetype i = 0; i < body.size(); ++i) ascii[i] = static_cast<char>(body[i].unicode() < 0x80 ? body[i].unicode() : 0);
+        double value = 0;
+        const auto [end, error] = std::from_chars(ascii, ascii + body.size(), value);
+        if (error == std::errc() && end == ascii + body.size() && std::isfinite(value)) return value;
+    }
+    bool ok = false;
+    const double value = body.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 std::optional<double> readNumber(QStringView text, const QLocale& locale)
 {
     const QString plain = asciiNumber(text, locale).trimmed();
@@ -180,10 +217,9 @@ std::optional<double> readNumber(QStringView text, const QLocale& locale)
     NumberShape shape;
     const auto body = numberBody(t, locale, shape);
     if (!body) return std::nullopt;
-    bool ok = false;
-    const double value = body->toDouble(&ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return negative ? -value : value;
+    const auto value = plainNumber(*body);
+    if (!value) return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 } // namespace bw::ss::entry

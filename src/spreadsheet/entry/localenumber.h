@@ -23,6 +23,19 @@ QString asciiDigits(QStringView text);
 // separators stay the locale's own.
 QString asciiNumber(QStringView text, const QLocale& locale);
 
+// What a locale writes numbers with: its signs and exponent in asciiDigits form, its
+// separators as they are, its currency symbol in asciiNumber form. Looked up once for a
+// run of entries under one locale; valid until the next call with another locale.
+struct LocaleNotation {
+    QString minus;
+    QString plus;
+    QString exponent;
+    QString decimal;
+    QString group;
+    QString currency;
+};
+const LocaleNotation& localeNotation(const QLocale& locale);
+
 // A blank, a no-break space or a narrow no-break space: the blanks locales group with.
 bool isSpaceLike(QChar c);
 
@@ -38,6 +51,10 @@ struct NumberShape {
 // thousands after the first group, the decimal separator and the fraction, then an
 // exponent, never together with groups. Nothing when `body` is not such a number.
 std::optional<QString> numberBody(QStringView body, const QLocale& locale, NumberShape& shape);
+
+// The finite value of a C-notation number as numberBody gives it; nothing when it is
+// out of range.
+std::optional<double> plainNumber(QStringView body);
 
 // A finite number in the locale's notation, as QLocale::toString writes it, with or
 // without group separators: an optional sign, the number, blanks around it.

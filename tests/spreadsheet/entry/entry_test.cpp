@@ -12,6 +12,8 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace bw::ss::entry {
@@ -99,6 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"true", "en_US", "TRUE", Value::boolean(true)},
         EntryCase{"false_any_case", "en_US", "false", Value::boolean(false)},
         EntryCase{"text", "en_US", "Client visit", txt("Client visit")},
+        EntryCase{"text_with_digits", "en_US", "Store 12", txt("Store 12")},
+        EntryCase{"words_between_numbers", "en_US", "12 May Street 2016", txt("12 May Street 2016")},
         EntryCase{"text_keeps_blanks", "en_US", " abc ", txt(" abc ")},
         EntryCase{"apostrophe_forces_text", "en_US", "'00123", txt("00123")},
         EntryCase{"empty_clears", "en_US", "", Value()},
@@ -177,6 +181,26 @@ TEST(ReadNumber, TakesOnlyAWholeFiniteNumber)
     }
     EXPECT_EQ(readNumber(q(" -1,234.5 "), us), -1234.5);
     EXPECT_EQ(readNumber(q("\xE2\x88\x92" "2.5E+3"), us), -2500) << "U+2212 is a minus under every locale";
+}
+
+// The quick reader of plain numbers answers as Qt's would, to the bit, or hands over.
+TEST(PlainNumber, AgreesWithQtsReader)
+{
+    const QString longMantissa = QString(70, u'9') + q(".5");
+    const QString tinyFraction = q("0.") + QString(330, u'0') + q("1");
+    for (const QString& text : {q("0"), q("5."), q(".5"), q("0.1"), q("58002"), q("2.675"), q("1e308"),
+                                q("1.7976931348623157e308"), q("1e309"), q("4.9e-324"), q("1e-320"), q("1e-400"),
+                                q("123456789012345678901234567890"), q("9007199254740993"), longMantissa, tinyFraction}) {
+        bool ok = false;
+        const double qt = text.toDouble(&ok);
+        const std::optional<double> ours = plainNumber(text);
+        if (ok && std::isfinite(qt)) {
+            ASSERT_TRUE(ours.has_value()) << text.toStdString();
+            EXPECT_EQ(std::memcmp(&*ours, &qt, sizeof qt), 0) << text.toStdString();
+        } else {
+            EXPECT_FALSE(ours.has_value()) << text.toStdString();
+        }
+    }
 }
 
 TEST(ParseFormula, EqualsSignStartsAFormulaInAGeneralCell)
