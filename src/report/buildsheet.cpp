@@ -17,6 +17,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -44,6 +47,12 @@ QString text(const char* latin1)
 // separators, up to 15 significant digits. The entry reads it back in the same locale.
 QString numberText(double value, QLocale locale)
 {
+    // Whole numbers below 10^15 are their digits alone (odometer readings, mostly),
+    // where the locale's digits are ASCII ones.
+    if (value >= 0 && value < 1e15 && !std::signbit(value) && value == std::floor(value)
+        && locale.zeroDigit() == QLatin1String("0")) {
+        return QString::number(static_cast<qint64>(value));
+    }
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'g', 15);
 }
@@ -140,7 +149,11 @@ void restorePosition(LogTable& table, const TablePosition& where)
 
 QString cell(const char* column, int row)
 {
-    return text(column) + QString::number(row);
+    // Built for every cell of every trip: plain characters, no locale.
+    char name[24];
+    char* end = std::copy(column, column + std::strlen(column), name);
+    end = std::to_chars(end, name + sizeof name, row).ptr;
+    return QString::fromLatin1(name, end - name);
 }
 
 QString span(const char* from, int fromRow, const char* to, int toRow)

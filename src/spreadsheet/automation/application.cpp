@@ -75,8 +75,7 @@ namespace {
 std::vector<CellRange> parseAreas(const QString& address)
 {
     std::vector<CellRange> areas;
-    const QStringList parts = address.split(QLatin1Char(','));
-    for (const QString& part : parts) {
+    for (const QStringView part : QStringView(address).tokenize(u',')) {
         const auto range = parseA1Range(part);
         if (!range) {
             throw AutomationError(QStringLiteral("\"%1\" is not a cell or range address.").arg(address));

@@ -5,6 +5,7 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 
+#include <cstdint>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -109,12 +110,18 @@ void changeRows(ss::Worksheet& sheet, int first, int last, FormatMapper& map)
 void changeCells(ss::Worksheet& sheet, const CellRange& range, FormatMapper& map)
 {
     for (int r = range.first.row; r <= range.last.row; ++r) {
+        const auto row = sheet.rows().find(r);
         for (int c = range.first.col; c <= range.last.col; ++c) {
+            if (row != sheet.rows().end()) {
+                if (const auto stored = row->second.cells.find(c); stored != row->second.cells.end()) {
+                    stored->second.format = map(stored->second.format);
+                    continue;
+                }
+            }
             const CellAddress a{r, c};
-            const Cell* existing = sheet.cell(a);
-            const FormatId old = existing ? existing->format : sheet.formatAt(a);
+            const FormatId old = sheet.formatAt(a);
             const FormatId wanted = map(old);
-            if (existing || wanted != old) sheet.setCellFormat(a, wanted);
+            if (wanted != old) sheet.setCellFormat(a, wanted);
         }
     }
 }
@@ -159,13 +166,21 @@ void copyAcross(ss::Worksheet& sheet, const CellRange& strip, Edge edge, bool al
     const Offset step = outward(edge);
     const Edge otherEdge = opposite(edge);
 
+    // A long strip holds few distinct pairs of formats; each is worked out once.
+    std::unordered_map<std::uint64_t, std::optional<FormatId>> memo;
     auto matched = [&](FormatId own, FormatId other) -> std::optional<FormatId> {
+        const std::uint64_t pair = (std::uint64_t{own} << 32) | other;
+        if (const auto found = memo.find(pair); found != memo.end()) return found->second;
         const ss::Border wanted = formats.get(own).border(edge);
         CellFormat format = formats.get(other);
         ss::Border& line = format.border(otherEdge);
-        if ((!always && !line.isDrawn()) || line == wanted) return std::nullopt;
-        line = wanted;
-        return formats.intern(format);
+        std::optional<FormatId> result;
+        if ((always || line.isDrawn()) && !(line == wanted)) {
+            line = wanted;
+            result = formats.intern(format);
+        }
+        memo.emplace(pair, result);
+        return result;
     };
     auto matchCell = [&](CellAddress a) {
         const CellAddress b{a.row + step.rows, a.col + step.cols};
