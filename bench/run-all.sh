@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every benchmark program of a build folder and every peer-comparison script,
-# printing medians. Usage: bench/run-all.sh [build-folder]
+# Runs every benchmark program of a build folder, every peer-comparison script and the
+# start-up timing, printing medians. Usage: bench/run-all.sh [build-folder]
 set -euo pipefail
 build="${1:-build/test}"
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -13,7 +13,7 @@ for exe in "$build"/bench/*_bench; do
   "$exe" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_filter="${BENCH_FILTER:-.}" 2>&1 | grep -E "_median|^Benchmark|^-" || true
 done
-for peer in "$here"/*_peer.sh "$here"/*_peer.py; do
+for peer in "$here"/*_peer.sh "$here"/*_peer.py "$here"/startup.sh; do
   echo "== $(basename "$peer")"
   case "$peer" in
     *.py) /usr/bin/python3 "$peer" "$build" ;;
