@@ -5,10 +5,10 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
-#include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "core/settingsstore.h"
 #include "shell/form1.h"
+#include "benchdialogs.h"
 #include "benchmain.h"
 
 #include <QApplication>
@@ -23,17 +23,6 @@
 namespace {
 
 constexpr int kRows = 10000;
-
-class YesDialogs final : public bw::Dialogs {
-public:
-    Answer message(const Message& message) override
-    {
-        return message.buttons == Buttons::YesNo ? Yes : Ok;
-    }
-    SaveChoice saveFile(const SaveFile&) override { return {}; }
-    QString openFileName(const OpenFile&) override { return QString(); }
-    bool printDialog(QPrinter&) override { return false; }
-};
 
 std::shared_ptr<bw::LogTable> tableOf(int rows)
 {
@@ -103,7 +92,7 @@ struct Window {
     void select(int row) { form->DataGrid1->setCurrentIndex(form->gridModel().index(row, 0)); }
 
     QTemporaryDir dir;
-    YesDialogs dialogs;
+    bw::bench::YesDialogs dialogs;
     std::unique_ptr<bw::PlatformOverride> override_;
     std::unique_ptr<bw::Form1> form;
 };

@@ -2,10 +2,10 @@
 // in an employee field, and the close that writes every trip row, at 10,000 trips and at
 // the most trips a log holds. Every trip has all eight fields stored.
 #include "logtable/logtable.h"
-#include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "core/settingsstore.h"
 #include "shell/form1.h"
+#include "benchdialogs.h"
 #include "benchmain.h"
 
 #include <QApplication>
@@ -18,17 +18,6 @@
 #include <memory>
 
 namespace {
-
-class OkDialogs final : public bw::Dialogs {
-public:
-    Answer message(const Message& message) override
-    {
-        return message.buttons == Buttons::YesNo ? Yes : Ok;
-    }
-    SaveChoice saveFile(const SaveFile&) override { return {}; }
-    QString openFileName(const OpenFile&) override { return QString(); }
-    bool printDialog(QPrinter&) override { return false; }
-};
 
 // A private store holding `trips` full trip rows and the employee entries.
 struct Store {
@@ -63,7 +52,7 @@ struct Store {
     }
 
     QTemporaryDir dir;
-    OkDialogs dialogs;
+    bw::bench::YesDialogs dialogs;
     std::unique_ptr<bw::PlatformOverride> override_;
 };
 
