@@ -132,10 +132,6 @@ QString settingsPath()
     throw SettingsError("Cannot write the settings to " + QDir::toNativeSeparators(path).toStdString());
 }
 
-// Replaces the file at `path` as a whole: the bytes go to a temporary file that is then
-// renamed over it, so a reader sees the old file or the new one, never a part. A durable
-// write also waits for the disk (the trip rows at close); an entry field's write does
-// not, so that typing stays quick, and is still atomic.
 // Readers tell a changed file by its size and time (QSettings' cache does, and so do
 // other stores), and the file clock ticks in milliseconds at best, often coarser: a
 // write within one tick could look like one a reader has already seen. So each write
@@ -153,6 +149,10 @@ void markChanged(const QString& path, const QDateTime& before)
     if (file.open(QIODevice::ReadOnly)) file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
+// Replaces the file at `path` as a whole: the bytes go to a temporary file that is then
+// renamed over it, so a reader sees the old file or the new one, never a part. A durable
+// write also waits for the disk (the trip rows at close); an entry field's write does
+// not, so that typing stays quick, and is still atomic.
 void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] bool durable)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) cannotWrite(path);

@@ -49,7 +49,7 @@ QString numberText(double value, QLocale locale)
 {
     // Whole numbers below 10^15 are their digits alone (odometer readings, mostly),
     // where the locale's digits are ASCII ones.
-    if (value >= 0 && value < 1e15 && !std::signbit(value) && value == std::floor(value)
+    if (!std::signbit(value) && value < 1e15 && value == std::floor(value)
         && locale.zeroDigit() == QLatin1String("0")) {
         return QString::number(static_cast<qint64>(value));
     }
