@@ -5,16 +5,13 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
-#include "platform/platform.h"
 #include "core/settingsstore.h"
 #include "shell/form1.h"
-#include "benchdialogs.h"
+#include "benchplatform.h"
 #include "benchmain.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -74,14 +71,8 @@ BENCHMARK(BM_ModelDeleteMiddle)->Arg(kRows);
 
 // The main window restored with `rows` rows from a private settings file.
 struct Window {
-    explicit Window(int rows)
+    explicit Window(int rows) : where(QStringLiteral("Brindlewick.ini"))
     {
-        bw::Platform p;
-        p.dialogs = &dialogs;
-        p.settingsFile = QDir(dir.path()).filePath(QStringLiteral("Brindlewick.ini"));
-        p.programFolder = dir.path();
-        p.tempRoot = dir.path();
-        override_ = std::make_unique<bw::PlatformOverride>(p);
         {
             bw::SettingsStore store;
             store.SaveSetting(QStringLiteral("RowCount"), QString::number(rows));
@@ -91,9 +82,7 @@ struct Window {
     }
     void select(int row) { form->DataGrid1->setCurrentIndex(form->gridModel().index(row, 0)); }
 
-    QTemporaryDir dir;
-    bw::bench::YesDialogs dialogs;
-    std::unique_ptr<bw::PlatformOverride> override_;
+    bw::bench::PrivatePlatform where;
     std::unique_ptr<bw::Form1> form;
 };
 

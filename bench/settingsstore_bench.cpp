@@ -2,16 +2,13 @@
 // in an employee field, and the close that writes every trip row, at 10,000 trips and at
 // the most trips a log holds. Every trip has all eight fields stored.
 #include "logtable/logtable.h"
-#include "platform/platform.h"
 #include "core/settingsstore.h"
 #include "shell/form1.h"
-#include "benchdialogs.h"
+#include "benchplatform.h"
 #include "benchmain.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -21,14 +18,8 @@ namespace {
 
 // A private store holding `trips` full trip rows and the employee entries.
 struct Store {
-    explicit Store(int trips)
+    explicit Store(int trips) : where(QStringLiteral("Varnholt/Brindlewick.ini"))
     {
-        bw::Platform p = bw::platform();
-        p.dialogs = &dialogs;
-        p.settingsFile = QDir(dir.path()).filePath(QStringLiteral("Varnholt/Brindlewick.ini"));
-        p.programFolder = dir.path();
-        p.tempRoot = dir.path();
-        override_ = std::make_unique<bw::PlatformOverride>(p);
         bw::SettingsStore store;
         bw::SettingsStore::Batch batch(store);
         store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("Michael Jr."));
@@ -51,9 +42,7 @@ struct Store {
         return form;
     }
 
-    QTemporaryDir dir;
-    bw::bench::YesDialogs dialogs;
-    std::unique_ptr<bw::PlatformOverride> override_;
+    bw::bench::PrivatePlatform where;
 };
 
 const auto kSizes = [](benchmark::internal::Benchmark* b) {

@@ -31,11 +31,6 @@ bool hasDigit(const QString& text)
     return false;
 }
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 bool isGeneral(const QString& code)
 {
     const QString trimmed = code.trimmed();

@@ -21,11 +21,6 @@ bool isDirectionMark(char32_t c)
         || (c >= 0x2066 && c <= 0x2069);
 }
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 // How a locale groups digits: the last group before the decimal separator, the groups
 // before it, and the most digits the first group may have.
 struct Grouping {
