@@ -1,14 +1,13 @@
 // Building the report sheet through the object model, for logs of different lengths.
+#include "benchinputs.h"
+#include "benchmain.h"
 #include "logtable/logtable.h"
 #include "report/mileagelog.h"
 #include "report/reportinputs.h"
 
-#include "benchinputs.h"
-#include "benchmain.h"
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -34,7 +33,4 @@ BENCHMARK(buildSheet)->Arg(30)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisec
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QCoreApplication>(argc, argv); }

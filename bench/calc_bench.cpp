@@ -1,14 +1,14 @@
 // Recalculation and typed entry at the report's size and at 10,000 rows: the cost per
 // row should stay flat as the sheet grows.
+#include "benchmain.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/numfmt/numfmt.h"
-#include "benchmain.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QLocale>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -23,7 +23,9 @@ void fillTrips(Worksheet& sheet, int rows)
         formula::enterR1C1(sheet, {r, 0}, QStringLiteral("5/14/2016"), us);
         formula::enterR1C1(sheet, {r, 6}, QString::number(10 + r % 50), us);
         formula::enterR1C1(sheet, {r, 7}, QStringLiteral("=RC[-1]*0.545"), us);
-        formula::enterR1C1(sheet, {r, 8}, r == 0 ? QStringLiteral("=RC[-1]") : QStringLiteral("=R[-1]C+RC[-1]"), us);
+        formula::enterR1C1(sheet, {r, 8},
+                           r == 0 ? QStringLiteral("=RC[-1]") : QStringLiteral("=R[-1]C+RC[-1]"),
+                           us);
     }
     const QString total = QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(rows);
     formula::enterR1C1(sheet, {rows, 6}, total, us);
@@ -68,7 +70,4 @@ BENCHMARK(formatCurrency);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QCoreApplication>(argc, argv); }

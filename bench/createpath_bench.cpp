@@ -4,6 +4,8 @@
 // process's peak resident memory after the size's runs (sizes run smallest first).
 // bench/createpath_peer.sh times the same path as whole processes of the report tool,
 // beside LibreOffice converting the same workbooks.
+#include "benchinputs.h"
+#include "benchmain.h"
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "logtable/logtable.h"
@@ -11,15 +13,11 @@
 #include "report/mileagelog.h"
 #include "report/reportinputs.h"
 
-#include "benchinputs.h"
-#include "benchmain.h"
-
-#include <benchmark/benchmark.h>
-
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 namespace {
@@ -61,7 +59,4 @@ BENCHMARK(createPath)->Arg(30)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisec
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QGuiApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QGuiApplication>(argc, argv); }

@@ -2,20 +2,19 @@
 // PDF file, as saving a PDF from the preview does. `--write-workbooks=FOLDER` writes the
 // 30- and 1,000-trip workbooks (trips30.xls, trips1000.xls) and ends, so that a peer can
 // be timed on the very same files.
+#include "benchinputs.h"
 #include "report/mileagelog.h"
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/pages.h"
 #include "spreadsheet/xls/xls.h"
 
-#include "benchinputs.h"
-
-#include <benchmark/benchmark.h>
-
 #include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstring>
@@ -39,10 +38,7 @@ void writeReportWorkbook(int trips, const QString& path)
     MileageLog::mExcelApp = ax::Application();
 }
 
-QString workbookName(int trips)
-{
-    return QStringLiteral("trips%1.xls").arg(trips);
-}
+QString workbookName(int trips) { return QStringLiteral("trips%1.xls").arg(trips); }
 
 // The workbook of the benchmark's number of trips, in a folder of its own.
 struct BenchWorkbook {
@@ -93,7 +89,8 @@ BENCHMARK(pdfOfSheet)->Arg(30)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisec
 int writeWorkbooks(const QString& folder)
 {
     try {
-        for (const int trips : {30, 1000}) writeReportWorkbook(trips, QDir(folder).filePath(workbookName(trips)));
+        for (const int trips : {30, 1000})
+            writeReportWorkbook(trips, QDir(folder).filePath(workbookName(trips)));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;

@@ -1,11 +1,11 @@
 // Pictures of sheets: the report-sized sheet the preview shows, and a long one.
+#include "benchmain.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/render.h"
-#include "benchmain.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
 
 #include <functional>
 
@@ -13,7 +13,8 @@ namespace {
 
 using namespace bw::ss;
 
-void formatRange(Worksheet& sheet, const CellRange& range, const std::function<void(CellFormat&)>& change)
+void formatRange(Worksheet& sheet, const CellRange& range,
+                 const std::function<void(CellFormat&)>& change)
 {
     FormatTable& formats = sheet.workbook().formats();
     for (int row = range.first.row; row <= range.last.row; ++row) {
@@ -34,7 +35,8 @@ void fillSheet(Worksheet& sheet, int rows)
         sheet.setValue({row, 0}, Value::text(QStringLiteral("01/%1/2024").arg(row % 28 + 1)));
         sheet.setValue({row, 1}, Value::text(QStringLiteral("Head office")));
         sheet.setValue({row, 2}, Value::text(QStringLiteral("Customer site %1").arg(row)));
-        sheet.setValue({row, 3}, Value::text(QStringLiteral("Quarterly visit with a longer note that runs on")));
+        sheet.setValue({row, 3}, Value::text(QStringLiteral(
+                                     "Quarterly visit with a longer note that runs on")));
         sheet.setValue({row, 6}, Value::number(12.5 + row));
         sheet.setValue({row, 7}, Value::number((12.5 + row) * 0.545));
     }
@@ -42,7 +44,8 @@ void fillSheet(Worksheet& sheet, int rows)
         f.fillColorIndex = 15;
         for (Border& b : f.borders) b = Border{kLineContinuous, kColorAutomatic};
     });
-    formatRange(sheet, CellRange{{0, 7}, {rows - 1, 7}}, [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
+    formatRange(sheet, CellRange{{0, 7}, {rows - 1, 7}},
+                [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
 }
 
 void renderSheet(benchmark::State& state)
@@ -60,7 +63,4 @@ BENCHMARK(renderSheet)->Arg(40)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QGuiApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QGuiApplication>(argc, argv); }

@@ -2,13 +2,13 @@
 // deleting the selected row, on the grid model alone and through the main window's
 // handlers (grid attached, questions answered by a scripted dialog seam); and the
 // start-up restore of many rows.
+#include "benchmain.h"
+#include "benchplatform.h"
+#include "core/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
-#include "core/settingsstore.h"
 #include "shell/form1.h"
-#include "benchplatform.h"
-#include "benchmain.h"
 
 #include <QApplication>
 #include <QTableView>
@@ -126,11 +126,13 @@ void BM_StartUpRestoringRows(benchmark::State& state)
         benchmark::DoNotOptimize(window.form->logTable().RecordCount());
     }
 }
-BENCHMARK(BM_StartUpRestoringRows)->Arg(30)->Arg(kRows)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_StartUpRestoringRows)
+    ->Arg(30)
+    ->Arg(kRows)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QApplication>(argc, argv); }

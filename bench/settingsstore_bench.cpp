@@ -1,11 +1,11 @@
 // The settings store with a long log: the main window's start-up restore, one keystroke
 // in an employee field, and the close that writes every trip row, at 10,000 trips and at
 // the most trips a log holds. Every trip has all eight fields stored.
-#include "logtable/logtable.h"
-#include "core/settingsstore.h"
-#include "shell/form1.h"
-#include "benchplatform.h"
 #include "benchmain.h"
+#include "benchplatform.h"
+#include "core/settingsstore.h"
+#include "logtable/logtable.h"
+#include "shell/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -96,7 +96,4 @@ BENCHMARK(BM_Close)->Apply(kSizes);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QApplication>(argc, argv); }

@@ -35,7 +35,8 @@ std::shared_ptr<bw::LogTable> tripLog(int trips)
         table->setValue(0, bw::dateToText(QDate(2016, 1, 1).addDays(i / 4)));
         table->setValue(1, QStringLiteral("Store %1").arg(i % 17));
         table->setValue(2, QStringLiteral("Customer, \"site\" %1").arg(i % 23));
-        table->setValue(3, i % 5 == 0 ? QStringLiteral("=delivery") : QStringLiteral("Daily delivery"));
+        table->setValue(3, i % 5 == 0 ? QStringLiteral("=delivery")
+                                      : QStringLiteral("Daily delivery"));
         table->setValue(4, QString::number(58000 + 10 * i));
         table->setValue(5, QString::number(58007 + 10 * i));
         table->setValue(6, 7.0);

@@ -38,8 +38,9 @@ std::unique_ptr<Workbook> tripBook(int trips)
     money.numberFormat = QStringLiteral("$#,##0.00");
     const FormatId header = book->formats().intern(headerFormat);
     const FormatId currency = book->formats().intern(money);
-    const char* titles[] = {"Date", "Starting Location", "Destination", "Description/Notes",
-                            "Odometer Start", "Odometer End", "Mileage", "Reimbursement"};
+    const char* titles[] = {
+        "Date",           "Starting Location", "Destination", "Description/Notes",
+        "Odometer Start", "Odometer End",      "Mileage",     "Reimbursement"};
     for (int c = 0; c < 8; ++c) {
         s.setValue({0, c}, Value::text(QString::fromLatin1(titles[c])));
         s.setCellFormat({0, c}, header);
@@ -61,9 +62,11 @@ std::unique_ptr<Workbook> tripBook(int trips)
         amount += (25 + t % 10) * 0.655;
     }
     const int total = trips + 1;
-    s.setFormula({total, 6}, std::make_shared<const formula::Formula>(formula::Formula{columnSum(6, 1, trips)}),
+    s.setFormula({total, 6},
+                 std::make_shared<const formula::Formula>(formula::Formula{columnSum(6, 1, trips)}),
                  Value::number(miles));
-    s.setFormula({total, 7}, std::make_shared<const formula::Formula>(formula::Formula{columnSum(7, 1, trips)}),
+    s.setFormula({total, 7},
+                 std::make_shared<const formula::Formula>(formula::Formula{columnSum(7, 1, trips)}),
                  Value::number(amount));
     s.setCellFormat({total, 7}, currency);
     return book;

@@ -2,17 +2,16 @@
 // the same sheet beside it for scale. The sheet is built once through the report builder
 // and recalculated; only the writing is timed. Run with --benchmark_repetitions=5
 // --benchmark_report_aggregates_only=true for medians.
+#include "benchinputs.h"
+#include "benchmain.h"
 #include "report/mileagelog.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/xlsx.h"
 
-#include "benchinputs.h"
-#include "benchmain.h"
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
 
 namespace {
 
@@ -35,12 +34,17 @@ void writeReport(benchmark::State& state)
     }
     MileageLog::mExcelApp = ss::automation::Application();
 }
-BENCHMARK(writeReport<ss::xlsx::writeWorkbook>)->Name("writeXlsx")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(writeReport<ss::xls::writeWorkbook>)->Name("writeXls")->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(writeReport<ss::xlsx::writeWorkbook>)
+    ->Name("writeXlsx")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(writeReport<ss::xls::writeWorkbook>)
+    ->Name("writeXls")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QCoreApplication>(argc, argv); }

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray rest = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 1),
                                                     static_cast<qsizetype>(size - 1));
     try {
-        const auto book = (data[0] & 1) ? bw::ss::xls::readBiffStream(rest) : bw::ss::xls::readWorkbook(rest);
+        const auto book =
+            (data[0] & 1) ? bw::ss::xls::readBiffStream(rest) : bw::ss::xls::readWorkbook(rest);
         // What was read must be fit to write again.
         bw::ss::xls::writeWorkbook(*book);
     } catch (const bw::ss::FileFormatError&) {

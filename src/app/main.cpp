@@ -15,7 +15,9 @@ int main(int argc, char** argv)
     }
     // Logging out and being terminated keep what was typed, as closing the window does.
     bw::TerminationSignals terminations;
-    QObject::connect(&terminations, &bw::TerminationSignals::received, [&windows] { windows.endSession(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [&windows] { windows.endSession(); });
+    QObject::connect(&terminations, &bw::TerminationSignals::received,
+                     [&windows] { windows.endSession(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                     [&windows] { windows.endSession(); });
     return QApplication::exec();
 }

@@ -10,9 +10,9 @@ namespace bw {
 QString errorReportText(const QString& description, const QString& location, int label)
 {
     return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ")
-        + QString::number(label) + QStringLiteral("\r\r")
-        + QStringLiteral("Please email screenshot of this message to ")
-        + QLatin1String(kSupportEmail);
+           + QString::number(label) + QStringLiteral("\r\r")
+           + QStringLiteral("Please email screenshot of this message to ")
+           + QLatin1String(kSupportEmail);
 }
 
 void ErrorReport(const QString& description, const QString& location, int label)

@@ -105,15 +105,9 @@ QString shortenTitle(const QString& name, int limit)
     return title;
 }
 
-void SetApplicationTitle()
-{
-    titleStorage() = shortenTitle(QString::fromLatin1(kProductName));
-}
+void SetApplicationTitle() { titleStorage() = shortenTitle(QString::fromLatin1(kProductName)); }
 
-QString applicationTitle()
-{
-    return titleStorage();
-}
+QString applicationTitle() { return titleStorage(); }
 
 void OpenHomePageAtRandom()
 {

@@ -15,7 +15,8 @@ void tell(const QString& text, const QString& title, Dialogs::Icon icon)
     platform().dialogs->message(box);
 }
 
-Dialogs::Answer ask(const QString& text, Dialogs::Answer defaultButton, const QString& title, Dialogs::Icon icon)
+Dialogs::Answer ask(const QString& text, Dialogs::Answer defaultButton, const QString& title,
+                    Dialogs::Icon icon)
 {
     Dialogs::Message box;
     box.text = text;

@@ -14,6 +14,7 @@ void tell(const QString& text, const QString& title = applicationTitle(),
 
 // A Yes/No question; `defaultButton` is what Enter answers.
 Dialogs::Answer ask(const QString& text, Dialogs::Answer defaultButton,
-                    const QString& title = applicationTitle(), Dialogs::Icon icon = Dialogs::Icon::None);
+                    const QString& title = applicationTitle(),
+                    Dialogs::Icon icon = Dialogs::Icon::None);
 
 } // namespace bw

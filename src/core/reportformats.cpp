@@ -25,8 +25,9 @@ void writePdf(const QString& workbookXls, const QString& target)
         const std::unique_ptr<ss::Workbook> book = ss::xls::loadWorkbook(workbookXls);
         ss::render::savePdf(book->activeSheet(), target);
     } catch (const ss::SpreadsheetError& failure) {
-        throw std::runtime_error(
-            QStringLiteral("Cannot write \"%1\": %2").arg(target, failure.description()).toStdString());
+        throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2")
+                                     .arg(target, failure.description())
+                                     .toStdString());
     }
 }
 

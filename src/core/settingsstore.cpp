@@ -21,18 +21,12 @@ namespace bw {
 namespace {
 
 constexpr char kTripsHeader[] = "Brindlewick trips 1";
-constexpr char kRowCountKey[] = "rowcount";  // case-folded
-constexpr char kRowKeyStem[] = "rowsource";  // case-folded
+constexpr char kRowCountKey[] = "rowcount"; // case-folded
+constexpr char kRowKeyStem[] = "rowsource"; // case-folded
 
-QString folded(const QString& key)
-{
-    return key.toCaseFolded();
-}
+QString folded(const QString& key) { return key.toCaseFolded(); }
 
-bool isRowCountKey(const QString& foldedKey)
-{
-    return foldedKey == QLatin1String(kRowCountKey);
-}
+bool isRowCountKey(const QString& foldedKey) { return foldedKey == QLatin1String(kRowCountKey); }
 
 // "rowsource<k> <n>" with k from 1 to 8 and n a row number as the program writes it
 // (decimal, no sign, no leading zero). Any other key, "RowSource1 01" included, is an
@@ -43,7 +37,8 @@ bool parseRowKey(const QString& foldedKey, int& field, int& row)
     const qsizetype digits = foldedKey.size() - stem.size() - 2;
     if (digits < 1 || digits > 10 || !foldedKey.startsWith(stem)) return false;
     const QChar k = foldedKey.at(stem.size());
-    if (k < QLatin1Char('1') || k > QLatin1Char('8') || foldedKey.at(stem.size() + 1) != QLatin1Char(' ')) {
+    if (k < QLatin1Char('1') || k > QLatin1Char('8')
+        || foldedKey.at(stem.size() + 1) != QLatin1Char(' ')) {
         return false;
     }
     const QStringView number = QStringView(foldedKey).sliced(stem.size() + 2);
@@ -84,11 +79,20 @@ void appendEscaped(QString& out, const QString& value)
     }
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        default: out += c;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            out += c;
         }
     }
 }
@@ -105,10 +109,10 @@ QString unescaped(QStringView field)
         QChar c = field[i];
         if (c == QLatin1Char('\\') && i + 1 < field.size()) {
             const QChar e = field[++i];
-            c = e == QLatin1Char('t') ? QChar(u'\t')
-              : e == QLatin1Char('n') ? QChar(u'\n')
-              : e == QLatin1Char('r') ? QChar(u'\r')
-                                      : e;
+            c = e == QLatin1Char('t')   ? QChar(u'\t')
+                : e == QLatin1Char('n') ? QChar(u'\n')
+                : e == QLatin1Char('r') ? QChar(u'\r')
+                                        : e;
         }
         out += c;
     }
@@ -120,16 +124,17 @@ QString settingsPath()
     const QString file = platform().settingsFile;
     if (!file.isEmpty()) return file;
 #ifdef _WIN32
-    return QString();  // the registry
+    return QString(); // the registry
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-         + QStringLiteral("/Varnholt/Brindlewick.ini");
+           + QStringLiteral("/Varnholt/Brindlewick.ini");
 #endif
 }
 
 [[noreturn]] void cannotWrite(const QString& path)
 {
-    throw SettingsError("Cannot write the settings to " + QDir::toNativeSeparators(path).toStdString());
+    throw SettingsError("Cannot write the settings to "
+                        + QDir::toNativeSeparators(path).toStdString());
 }
 
 // Readers tell a changed file by its size and time (QSettings' cache does, and so do
@@ -146,7 +151,8 @@ void markChanged(const QString& path, const QDateTime& before)
 {
     if (!before.isValid() || modifiedAt(path) > before) return;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+    if (file.open(QIODevice::ReadOnly))
+        file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
 // Replaces the file at `path` as a whole: the bytes go to a temporary file that is then
@@ -162,9 +168,12 @@ void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] b
         const QString scratch = path + QStringLiteral(".new");
         QFile file(scratch);
         const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                          && file.write(bytes) == bytes.size() && file.flush();
+                             && file.write(bytes) == bytes.size() && file.flush();
         file.close();
-        if (!written || std::rename(QFile::encodeName(scratch).constData(), QFile::encodeName(path).constData()) != 0) {
+        if (!written
+            || std::rename(QFile::encodeName(scratch).constData(),
+                           QFile::encodeName(path).constData())
+                   != 0) {
             QFile::remove(scratch);
             cannotWrite(path);
         }
@@ -191,8 +200,8 @@ QByteArray iniKey(const QString& key)
     QByteArray out;
     for (const QChar qc : key) {
         const char16_t c = qc.unicode();
-        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_'
-            || c == u'-' || c == u'.') {
+        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')
+            || c == u'_' || c == u'-' || c == u'.') {
             out += static_cast<char>(c);
         } else if (c == u'/') {
             out += '\\';
@@ -215,7 +224,7 @@ QByteArray iniValue(const QString& value)
     out.reserve(value.size() + 2);
     if (value.startsWith(QLatin1Char('@'))) out += QLatin1Char('@');
     bool quote = false;
-    bool hexBefore = false;  // a hex escape swallows the hex digits that follow it
+    bool hexBefore = false; // a hex escape swallows the hex digits that follow it
     for (const QChar qc : value) {
         const char16_t c = qc.unicode();
         if (c == u';' || c == u',' || c == u'=') quote = true;
@@ -225,11 +234,21 @@ QByteArray iniValue(const QString& value)
         }
         hexBefore = false;
         switch (c) {
-        case u'\n': out += QLatin1String("\\n"); break;
-        case u'\r': out += QLatin1String("\\r"); break;
-        case u'\t': out += QLatin1String("\\t"); break;
-        case u'"': out += QLatin1String("\\\""); break;
-        case u'\\': out += QLatin1String("\\\\"); break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
+        case u'"':
+            out += QLatin1String("\\\"");
+            break;
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 out += QStringLiteral("\\x%1").arg(static_cast<int>(c), 0, 16);
@@ -246,7 +265,8 @@ QByteArray iniValue(const QString& value)
 }
 
 #ifdef _WIN32
-constexpr char kRegistryPath[] = "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Varnholt\\Brindlewick";
+constexpr char kRegistryPath[] =
+    "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Varnholt\\Brindlewick";
 #endif
 
 } // namespace
@@ -260,10 +280,7 @@ QString SettingsStore::tripsFileFor(const QString& iniFile)
     return info.dir().filePath(base + QStringLiteral(".trips"));
 }
 
-SettingsStore::SettingsStore() : file_(settingsPath())
-{
-    load();
-}
+SettingsStore::SettingsStore() : file_(settingsPath()) { load(); }
 
 SettingsStore::~SettingsStore() = default;
 
@@ -277,9 +294,10 @@ SettingsStore::FileStamp SettingsStore::stampOf(const QString& path)
 void SettingsStore::load()
 {
     loadEntries(false);
-    if (file_.isEmpty()) return;  // the registry holds the row keys itself
-    const bool iniNewer = tripsInIni_ && (!QFileInfo::exists(tripsFileFor(file_))
-                                          || stampOf(file_).modified > stampOf(tripsFileFor(file_)).modified);
+    if (file_.isEmpty()) return; // the registry holds the row keys itself
+    const bool iniNewer = tripsInIni_
+                          && (!QFileInfo::exists(tripsFileFor(file_))
+                              || stampOf(file_).modified > stampOf(tripsFileFor(file_)).modified);
     if (!iniNewer) {
         // The trips file was written after the INI file's row keys: it wins for them.
         loadTrips(false);
@@ -292,7 +310,8 @@ void SettingsStore::load()
     loadTrips(false);
     for (auto& [row, fields] : fromIni) {
         for (int k = 0; k < kTripFields; ++k) {
-            if (!fields[static_cast<std::size_t>(k)].isNull()) setTrip(k + 1, row, fields[static_cast<std::size_t>(k)]);
+            if (!fields[static_cast<std::size_t>(k)].isNull())
+                setTrip(k + 1, row, fields[static_cast<std::size_t>(k)]);
         }
     }
     if (!iniRowCount.isNull()) rowCount_ = iniRowCount;
@@ -300,7 +319,7 @@ void SettingsStore::load()
 
 void SettingsStore::refresh() const
 {
-    if (file_.isEmpty()) return;  // the registry is read at start-up only
+    if (file_.isEmpty()) return; // the registry is read at start-up only
     auto* self = const_cast<SettingsStore*>(this);
     if (stampOf(file_) != entriesStamp_) self->loadEntries(true);
     if (stampOf(tripsFileFor(file_)) != tripsStamp_) self->loadTrips(true);
@@ -318,17 +337,20 @@ void SettingsStore::loadEntries(bool keepPending)
     QHash<QString, Entry> pending;
     tripsInIni_ = false;
     if (keepPending) {
-        for (const QString& key : std::as_const(pendingEntries_)) pending.insert(key, entries_.value(key));
+        for (const QString& key : std::as_const(pendingEntries_))
+            pending.insert(key, entries_.value(key));
     }
     entries_.clear();
     std::unique_ptr<QSettings> settings;
     if (registry) {
 #ifdef _WIN32
-        settings = std::make_unique<QSettings>(QString::fromLatin1(kRegistryPath), QSettings::NativeFormat);
+        settings = std::make_unique<QSettings>(QString::fromLatin1(kRegistryPath),
+                                               QSettings::NativeFormat);
 #endif
     } else {
         entriesStamp_ = stampOf(file_);
-        if (entriesStamp_.size >= 0) settings = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+        if (entriesStamp_.size >= 0)
+            settings = std::make_unique<QSettings>(file_, QSettings::IniFormat);
     }
     const QStringList keys = settings ? settings->allKeys() : QStringList();
     for (const QString& key : keys) {
@@ -349,7 +371,8 @@ void SettingsStore::loadEntries(bool keepPending)
     }
     for (auto it = pending.cbegin(); it != pending.cend(); ++it) {
         const auto stored = entries_.constFind(it.key());
-        entries_.insert(it.key(), Entry{stored == entries_.cend() ? it->key : stored->key, it->value});
+        entries_.insert(it.key(),
+                        Entry{stored == entries_.cend() ? it->key : stored->key, it->value});
     }
 }
 
@@ -435,7 +458,8 @@ const QString* SettingsStore::tripValue(int field, int row) const
 void SettingsStore::setTrip(int field, int row, const QString& value)
 {
     // Stored values are never null: a null marks a key that is not stored.
-    trips_[row][static_cast<std::size_t>(field - 1)] = value.isNull() ? QString(QLatin1String("")) : value;
+    trips_[row][static_cast<std::size_t>(field - 1)] =
+        value.isNull() ? QString(QLatin1String("")) : value;
 }
 
 QString SettingsStore::GetSetting(const QString& key, const QString& defaultValue) const
@@ -483,7 +507,7 @@ void SettingsStore::SaveSetting(const QString& key, const QString& value)
 void SettingsStore::SaveTripField(int field, int row, const QString& value)
 {
     if (field < 1 || field > kTripFields || row < 1) {
-        SaveSetting(rowKeyText(field, row), value);  // not a row key: an ordinary one
+        SaveSetting(rowKeyText(field, row), value); // not a row key: an ordinary one
         return;
     }
     const QString* stored = tripValue(field, row);
@@ -592,10 +616,7 @@ void SettingsStore::flush()
     if (entriesDirty) writeEntries();
 }
 
-SettingsStore::Batch::Batch(SettingsStore& store) : store_(&store)
-{
-    ++store_->batchDepth_;
-}
+SettingsStore::Batch::Batch(SettingsStore& store) : store_(&store) { ++store_->batchDepth_; }
 
 void SettingsStore::Batch::commit()
 {

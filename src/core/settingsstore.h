@@ -74,9 +74,9 @@ public:
 
 private:
     static constexpr int kTripFields = 8;
-    using TripRow = std::array<QString, kTripFields>;  // a null QString: key not stored
+    using TripRow = std::array<QString, kTripFields>; // a null QString: key not stored
     struct Entry {
-        QString key;  // as first stored
+        QString key; // as first stored
         QString value;
     };
     struct FileStamp {
@@ -99,12 +99,12 @@ private:
     static FileStamp stampOf(const QString& path);
 
     QString file_;
-    QHash<QString, Entry> entries_;  // by case-folded key
+    QHash<QString, Entry> entries_; // by case-folded key
     std::map<int, TripRow> trips_;
-    QString rowCount_;               // null while RowCount is not stored
+    QString rowCount_; // null while RowCount is not stored
     // Written since the last successful write of their file.
     QSet<QString> pendingEntries_;
-    QSet<qint64> pendingTrips_;      // row * kTripFields + field index
+    QSet<qint64> pendingTrips_; // row * kTripFields + field index
     bool pendingRowCount_ = false;
     // Row keys still in the INI file; they leave it once the trips file holds them.
     bool tripsInIni_ = false;

@@ -15,7 +15,8 @@ namespace bw {
 QFont designedFont(double points, bool bold = false);
 
 // A push button as designed: named, placed, and telling its window where the pointer is.
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry);
 
 // Moves a window to the middle of the screen's available area.
 void centreOnScreen(QWidget* window);

@@ -81,7 +81,8 @@ bool LogTable::Eof() const
 
 int LogTable::position() const
 {
-    if (!open_ || deletedCurrent_ || cursor_ < 0 || cursor_ >= static_cast<long long>(rows_.size())) {
+    if (!open_ || deletedCurrent_ || cursor_ < 0
+        || cursor_ >= static_cast<long long>(rows_.size())) {
         return -1;
     }
     return static_cast<int>(cursor_);
@@ -167,10 +168,7 @@ void LogTable::Move(int offset)
     deletedCurrent_ = false;
 }
 
-LogTable::Bookmark LogTable::bookmark() const
-{
-    return current().id;
-}
+LogTable::Bookmark LogTable::bookmark() const { return current().id; }
 
 void LogTable::setBookmark(Bookmark b)
 {
@@ -188,7 +186,8 @@ void LogTable::setBookmark(Bookmark b)
 QVariant LogTable::coerce(int field, const QVariant& v) const
 {
     if (field < 0 || field >= fieldCount()) {
-        throw LogTableError("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+        throw LogTableError("Item cannot be found in the collection corresponding to the requested "
+                            "name or ordinal.");
     }
     if (v.isNull() || !v.isValid()) {
         return QVariant();
@@ -197,12 +196,14 @@ QVariant LogTable::coerce(int field, const QVariant& v) const
     if (f.type == FieldType::Text) {
         QString text = v.toString();
         if (text.size() > f.definedSize) {
-            throw LogTableError("Multiple-step operation generated errors. Check each status value.");
+            throw LogTableError(
+                "Multiple-step operation generated errors. Check each status value.");
         }
         return text;
     }
     bool ok = false;
-    const double d = v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
+    const double d =
+        v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
     // An infinity or NaN would be stored as text no reader takes for a number.
     if (!ok || !std::isfinite(d)) {
         throw LogTableError("Multiple-step operation generated errors. Check each status value.");
@@ -214,7 +215,8 @@ QVariant LogTable::value(int field) const
 {
     const Row& row = current();
     if (field < 0 || field >= fieldCount()) {
-        throw LogTableError("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+        throw LogTableError("Item cannot be found in the collection corresponding to the requested "
+                            "name or ordinal.");
     }
     return row.values[static_cast<std::size_t>(field)];
 }
@@ -225,10 +227,7 @@ void LogTable::setValue(int field, const QVariant& v)
     current().values[static_cast<std::size_t>(field)] = std::move(stored);
 }
 
-QVariant LogTable::value(const QString& fieldName) const
-{
-    return value(fieldIndex(fieldName));
-}
+QVariant LogTable::value(const QString& fieldName) const { return value(fieldIndex(fieldName)); }
 
 void LogTable::setValue(const QString& fieldName, const QVariant& v)
 {
@@ -251,7 +250,8 @@ void LogTable::setValueAt(int row, int field, const QVariant& v)
         throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
     }
     QVariant stored = coerce(field, v);
-    rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)] = std::move(stored);
+    rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)] =
+        std::move(stored);
 }
 
 void LogTable::insertRow(int row, const std::vector<QVariant>& values)

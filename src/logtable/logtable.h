@@ -60,8 +60,8 @@ public:
     int position() const;
     void setPosition(int row);
 
-    void AddNew();     // appends a row of nulls; it becomes the current row
-    void Delete();     // removes the current row; the cursor then stands on no row
+    void AddNew(); // appends a row of nulls; it becomes the current row
+    void Delete(); // removes the current row; the cursor then stands on no row
     void MoveFirst();
     void MoveNext();
     void Move(int offset);

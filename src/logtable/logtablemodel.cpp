@@ -31,7 +31,8 @@ QLocale numberLocale()
 bool isNumberField(const LogTable& table, int column)
 {
     return column >= 0 && column < table.fieldCount()
-        && LogTable::fields()[static_cast<std::size_t>(column)].type == LogTable::FieldType::Double;
+           && LogTable::fields()[static_cast<std::size_t>(column)].type
+                  == LogTable::FieldType::Double;
 }
 
 // A light amber that marks a cell without hiding its text or the selection.
@@ -111,7 +112,7 @@ void LogTableModel::fillAfterEdit(int row, int column, bool wasBlank)
     }
     // A fill the user has just cleared stays cleared while they are on the row.
     const bool cleared = (column == TripField::Mileage || column == TripField::Reimbursement)
-        && !holdsTripValue(table_->valueAt(row, column));
+                         && !holdsTripValue(table_->valueAt(row, column));
     fillTrip(*table_, row, context_.ratePerMile ? context_.ratePerMile() : QString(),
              cleared ? column : -1);
     editedRow_ = row;
@@ -150,8 +151,8 @@ void LogTableModel::showCursor()
     } else {
         const int column = std::max(selection->currentIndex().column(), 0);
         const QModelIndex target = index(row, column);
-        selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect
-                                               | QItemSelectionModel::Rows);
+        selection->setCurrentIndex(target,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         view_->scrollTo(target);
     }
     changing_ = false;
@@ -259,7 +260,8 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const
     if (role == Qt::TextAlignmentRole && table_ && isNumberField(*table_, index.column())) {
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (role == Qt::BackgroundRole || role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+    if (role == Qt::BackgroundRole || role == Qt::ToolTipRole
+        || role == Qt::AccessibleDescriptionRole) {
         return warningData(index, role);
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {

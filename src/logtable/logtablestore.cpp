@@ -1,15 +1,15 @@
 // Building, restoring, binding and saving the trip table through the settings store.
 #include "logtable/logtablestore.h"
 
+#include "core/mainmodule.h"
+#include "core/messageboxes.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/numbertext.h"
-#include "core/messageboxes.h"
-#include "core/mainmodule.h"
-#include "core/settingsstore.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "core/steptrap.h"
 
 namespace bw {
 
@@ -30,10 +30,7 @@ QString fieldText(const QVariant& value)
 
 } // namespace
 
-QString rowKey(int field, int row)
-{
-    return QStringLiteral("RowSource%1 %2").arg(field).arg(row);
-}
+QString rowKey(int field, int row) { return QStringLiteral("RowSource%1 %2").arg(field).arg(row); }
 
 LogTable& requireTable(const std::shared_ptr<LogTable>& table)
 {
@@ -56,12 +53,15 @@ void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstL
     trap.run(firstLabel + 20, [&] { requireTable(table).open(); });
 }
 
-int storedRowCount(const SettingsStore& store, StepTrap& trap, int label, const QString& consequence)
+int storedRowCount(const SettingsStore& store, StepTrap& trap, int label,
+                   const QString& consequence)
 {
-    const int rows = trap.value(label, [&] {
-                             return rowCountFromText(store.GetSetting(QStringLiteral("RowCount"),
-                                                                      QStringLiteral("30")));
-                         }).value_or(0);
+    const int rows = trap.value(label,
+                                [&] {
+                                    return rowCountFromText(store.GetSetting(
+                                        QStringLiteral("RowCount"), QStringLiteral("30")));
+                                })
+                         .value_or(0);
     if (rows <= kMaxTrips) {
         return rows;
     }
@@ -73,8 +73,8 @@ void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore&
                     StepTrap& trap)
 {
     // The rows beyond the limit keep their keys; they are only not loaded.
-    const int rows = storedRowCount(store, trap, 164,
-                                    QStringLiteral("The stored log has %1 trips; the first %2 were loaded."));
+    const int rows = storedRowCount(
+        store, trap, 164, QStringLiteral("The stored log has %1 trips; the first %2 were loaded."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(166, [&] { requireTable(table).AddNew(); });
         for (int k = 1; k <= kTextFields; ++k) {
@@ -128,15 +128,9 @@ void SaveLogRows(const std::shared_ptr<LogTable>& table, SettingsStore& store, S
     }
 }
 
-void tellTripLimit(const QString& consequence)
-{
-    tell(tripLimitMessage(consequence));
-}
+void tellTripLimit(const QString& consequence) { tell(tripLimitMessage(consequence)); }
 
-QVariant blankValue(int field)
-{
-    return field < kTextFields ? QVariant(QString()) : QVariant(0.0);
-}
+QVariant blankValue(int field) { return field < kTextFields ? QVariant(QString()) : QVariant(0.0); }
 
 std::vector<QVariant> blankRowValues()
 {

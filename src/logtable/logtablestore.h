@@ -33,7 +33,8 @@ void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstL
 
 // The rows a stored RowCount asks for (default 30), read under `label`: at most kMaxTrips,
 // and a larger count is told once, with `consequence` given the count and the limit.
-int storedRowCount(const SettingsStore& store, StepTrap& trap, int label, const QString& consequence);
+int storedRowCount(const SettingsStore& store, StepTrap& trap, int label,
+                   const QString& consequence);
 
 // Appends RowCount rows (default 30) and fills them from the row keys. Labels 164-182.
 void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore& store,

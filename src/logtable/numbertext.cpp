@@ -15,13 +15,10 @@ namespace {
 bool isSkippedBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')
-        || c == QLatin1Char('\r');
+           || c == QLatin1Char('\r');
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The characters that may form the leading number, blanks removed, as ASCII.
 std::string compacted(const QString& text)
@@ -53,8 +50,7 @@ std::string numberPrefix(std::string s)
         while (i < s.size() && isDigit(s[i])) ++i;
     }
     const std::size_t mantissaLength = i - mantissaStart;
-    const bool hasDigit = mantissaLength > 1
-        || (mantissaLength == 1 && s[mantissaStart] != '.');
+    const bool hasDigit = mantissaLength > 1 || (mantissaLength == 1 && s[mantissaStart] != '.');
     if (!hasDigit) {
         return std::string();
     }
@@ -94,7 +90,8 @@ long long decimalMagnitude(const std::string& number)
     if (j < number.size() && (number[j] == '-' || number[j] == '+')) ++j;
     // Beyond a billion the exact exponent no longer matters, and it must not overflow.
     long long exponent = 0;
-    for (; j < number.size() && exponent < 1000000000; ++j) exponent = exponent * 10 + (number[j] - '0');
+    for (; j < number.size() && exponent < 1000000000; ++j)
+        exponent = exponent * 10 + (number[j] - '0');
     return magnitude + (negative ? -exponent : exponent);
 }
 

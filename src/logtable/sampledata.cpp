@@ -7,8 +7,9 @@ namespace bw {
 
 SampleEntries sampleEntries()
 {
-    return {QStringLiteral("John"),         QStringLiteral("DR005"), QStringLiteral("Michael Jr."),
-            QDate(2016, 5, 14),             QStringLiteral("1.25"),  QDate(2016, 5, 16),
+    return {QStringLiteral("John"),        QStringLiteral("DR005"),
+            QStringLiteral("Michael Jr."), QDate(2016, 5, 14),
+            QStringLiteral("1.25"),        QDate(2016, 5, 16),
             QStringLiteral("Ford Transit")};
 }
 

@@ -29,10 +29,7 @@ Reading odometer(const LogTable& table, int row, int field, const QLocale& local
     return {true, readTripNumber(text, locale)};
 }
 
-QString shown(double value, const QLocale& locale)
-{
-    return locale.toString(value, 'g', 15);
-}
+QString shown(double value, const QLocale& locale) { return locale.toString(value, 'g', 15); }
 
 } // namespace
 
@@ -41,22 +38,28 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
 {
     std::vector<TripWarning> warnings;
     if (isBlankTrip(table, row)) return warnings;
-    const auto warn = [&](int field, QString text) { warnings.push_back({field, std::move(text)}); };
+    const auto warn = [&](int field, QString text) {
+        warnings.push_back({field, std::move(text)});
+    };
 
     const QString dateText = table.valueAt(row, TripField::Date).toString();
     const QDate date = textToDate(dateText, locale);
     if (!date.isValid()) {
         warn(TripField::Date, dateText.trimmed().isEmpty() ? QStringLiteral("The trip has no Date.")
                                                            : QStringLiteral("Date is not a date."));
-    } else if ((period.from.isValid() && date < period.from) || (period.to.isValid() && date > period.to)) {
-        warn(TripField::Date, QStringLiteral("Date lies outside the period %1 to %2.")
-                                  .arg(dateToText(period.from, locale), dateToText(period.to, locale)));
+    } else if ((period.from.isValid() && date < period.from)
+               || (period.to.isValid() && date > period.to)) {
+        warn(TripField::Date,
+             QStringLiteral("Date lies outside the period %1 to %2.")
+                 .arg(dateToText(period.from, locale), dateToText(period.to, locale)));
     }
 
     const Reading start = odometer(table, row, TripField::OdometerStart, locale);
     const Reading end = odometer(table, row, TripField::OdometerEnd, locale);
-    if (start.present && !start.number) warn(TripField::OdometerStart, QStringLiteral("Odometer Start is not a number."));
-    if (end.present && !end.number) warn(TripField::OdometerEnd, QStringLiteral("Odometer End is not a number."));
+    if (start.present && !start.number)
+        warn(TripField::OdometerStart, QStringLiteral("Odometer Start is not a number."));
+    if (end.present && !end.number)
+        warn(TripField::OdometerEnd, QStringLiteral("Odometer End is not a number."));
     if (start.number && end.number) {
         if (*end.number < *start.number) {
             warn(TripField::OdometerEnd, QStringLiteral("Odometer End is below Odometer Start."));
@@ -64,15 +67,17 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
             const double driven = *end.number - *start.number;
             const double mileage = table.valueAt(row, TripField::Mileage).toDouble();
             if (std::abs(mileage - driven) > kMileageTolerance) {
-                warn(TripField::Mileage, QStringLiteral("Mileage %1 differs from Odometer End - Odometer Start (%2).")
-                                             .arg(shown(mileage, locale), shown(driven, locale)));
+                warn(TripField::Mileage,
+                     QStringLiteral("Mileage %1 differs from Odometer End - Odometer Start (%2).")
+                         .arg(shown(mileage, locale), shown(driven, locale)));
             }
         }
     }
     if (start.number && row > 0 && !isBlankTrip(table, row - 1)) {
         const Reading previousEnd = odometer(table, row - 1, TripField::OdometerEnd, locale);
         // Rows out of date order are not compared: the previous trip came later.
-        const QDate previousDate = textToDate(table.valueAt(row - 1, TripField::Date).toString(), locale);
+        const QDate previousDate =
+            textToDate(table.valueAt(row - 1, TripField::Date).toString(), locale);
         const bool inOrder = !date.isValid() || !previousDate.isValid() || previousDate <= date;
         if (previousEnd.number && inOrder && *start.number < *previousEnd.number) {
             warn(TripField::OdometerStart,
@@ -83,7 +88,8 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
     return warnings;
 }
 
-std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period, const QLocale& locale)
+std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
+                                    const QLocale& locale)
 {
     std::vector<WarnedTrip> warned;
     for (int row = 0; row < table.RecordCount(); ++row) {
@@ -102,7 +108,8 @@ QString warningQuestion(const std::vector<WarnedTrip>& warned)
         const WarnedTrip& trip = warned[static_cast<std::size_t>(i)];
         QStringList texts;
         for (const TripWarning& warning : trip.warnings) texts << warning.text;
-        text += QStringLiteral("\r\nRow %1: %2").arg(trip.row + 1).arg(texts.join(QLatin1Char(' ')));
+        text +=
+            QStringLiteral("\r\nRow %1: %2").arg(trip.row + 1).arg(texts.join(QLatin1Char(' ')));
     }
     if (count > kNamedRows) text += QStringLiteral("\r\n...");
     return text + QStringLiteral("\r\n\r\nCreate the report anyway?");

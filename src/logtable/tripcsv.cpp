@@ -96,12 +96,15 @@ private:
                 field += u'"';
                 start = ++at_;
             } else {
-                if (c == u'\n' || (c == u'\r' && (at_ + 1 >= text_.size() || text_[at_ + 1] != u'\n'))) ++line_;
+                if (c == u'\n'
+                    || (c == u'\r' && (at_ + 1 >= text_.size() || text_[at_ + 1] != u'\n')))
+                    ++line_;
                 ++at_;
             }
         }
         record.fields << field;
-        if (atEnd() || peek() == separator_ || peek() == u'\r' || peek() == u'\n') return endOfField();
+        if (atEnd() || peek() == separator_ || peek() == u'\r' || peek() == u'\n')
+            return endOfField();
         record.error = QStringLiteral("text follows a closing quote");
         while (!atEnd() && peek() != u'\r' && peek() != u'\n') ++at_;
         takeLineBreak();
@@ -155,7 +158,8 @@ QList<int> columnFields(const QStringList& header)
         int field = -1;
         const QString key = captionKey(caption);
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            if (captionKey(LogTable::fields()[static_cast<std::size_t>(k)].name) == key && !taken.contains(k)) {
+            if (captionKey(LogTable::fields()[static_cast<std::size_t>(k)].name) == key
+                && !taken.contains(k)) {
                 field = k;
                 taken << k;
                 break;
@@ -168,7 +172,8 @@ QList<int> columnFields(const QStringList& header)
 
 int knownColumns(const QList<int>& fields)
 {
-    return static_cast<int>(std::count_if(fields.begin(), fields.end(), [](int f) { return f >= 0; }));
+    return static_cast<int>(
+        std::count_if(fields.begin(), fields.end(), [](int f) { return f >= 0; }));
 }
 
 // The separator under which the first record names the most of the grid's columns.
@@ -202,15 +207,9 @@ bool startsLikeFormula(QStringView text)
     return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
 }
 
-bool needsGuard(QStringView text)
-{
-    return startsLikeFormula(text) || text.startsWith(u'\'');
-}
+bool needsGuard(QStringView text) { return startsLikeFormula(text) || text.startsWith(u'\''); }
 
-QString guarded(const QString& text)
-{
-    return needsGuard(text) ? QLatin1Char('\'') + text : text;
-}
+QString guarded(const QString& text) { return needsGuard(text) ? QLatin1Char('\'') + text : text; }
 
 QString unguarded(const QString& text)
 {
@@ -228,8 +227,7 @@ class TripReader {
 public:
     TripReader(const QLocale& locale, std::vector<CsvProblem>& problems)
         : locale_(locale), problems_(problems)
-    {
-    }
+    {}
 
     // The trip of one record, or nothing when a field cannot be read (each reported).
     std::optional<std::vector<QVariant>> trip(const Record& record, const QList<int>& fields)
@@ -240,13 +238,16 @@ public:
         for (qsizetype i = fields.size(); i < record.fields.size(); ++i) {
             if (!record.fields[i].isEmpty()) {
                 problem(QString(), QStringLiteral("%1 fields where the first line names %2")
-                                       .arg(record.fields.size()).arg(fields.size()));
+                                       .arg(record.fields.size())
+                                       .arg(fields.size()));
                 break;
             }
         }
-        std::vector<QVariant> values = {QString(), QString(), QString(), QString(), QString(), QString(), 0.0, 0.0};
+        std::vector<QVariant> values = {QString(), QString(), QString(), QString(),
+                                        QString(), QString(), 0.0,       0.0};
         for (qsizetype i = 0; i < fields.size() && i < record.fields.size(); ++i) {
-            if (fields[i] >= 0) values[static_cast<std::size_t>(fields[i])] = value(fields[i], record.fields[i]);
+            if (fields[i] >= 0)
+                values[static_cast<std::size_t>(fields[i])] = value(fields[i], record.fields[i]);
         }
         if (!ok_) return std::nullopt;
         return values;
@@ -323,7 +324,8 @@ private:
 
 void appendField(QString& out, const QString& text)
 {
-    if (text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n')) {
+    if (text.contains(u',') || text.contains(u'"') || text.contains(u'\r')
+        || text.contains(u'\n')) {
         out += u'"';
         out += QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\""));
         out += u'"';
@@ -340,7 +342,8 @@ QString exportedText(int field, const QVariant& value, const QLocale& locale)
     }
     const QString text = value.toString();
     if (field == TripField::OdometerStart || field == TripField::OdometerEnd) {
-        if (const std::optional<double> number = readTripNumber(text, locale)) return storedNumberText(*number);
+        if (const std::optional<double> number = readTripNumber(text, locale))
+            return storedNumberText(*number);
     }
     return guarded(text);
 }
@@ -410,7 +413,8 @@ int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
         const int row = placement.firstRow + i;
         if (row >= table.RecordCount()) table.AddNew();
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            table.setValueAt(row, k, trips[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]);
+            table.setValueAt(row, k,
+                             trips[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]);
         }
         carryOdometer(table, row);
         fillTrip(table, row, rateText, -1, locale);
@@ -428,7 +432,9 @@ QString problemLines(const std::vector<CsvProblem>& problems, int shown)
         }
         lines << (problem.field.isEmpty()
                       ? QStringLiteral("line %1: %2").arg(problem.line).arg(problem.why)
-                      : QStringLiteral("line %1, %2: %3").arg(problem.line).arg(problem.field, problem.why));
+                      : QStringLiteral("line %1, %2: %3")
+                            .arg(problem.line)
+                            .arg(problem.field, problem.why));
     }
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -29,8 +29,8 @@ struct TripImport {
 
 // Reads trips from a CSV file's bytes: UTF-8 with or without a byte order mark (bytes
 // that are not UTF-8 are taken as Windows-1252), comma, semicolon or tab as separator,
-// RFC 4180 quoting. The first record names the columns by the grid's captions (letter case and blanks do
-// not matter, unknown columns are ignored). Dates are ISO or the locale's short form and
+// RFC 4180 quoting. The first record names the columns by the grid's captions (letter case and
+// blanks do not matter, unknown columns are ignored). Dates are ISO or the locale's short form and
 // are kept in the grid's form; numbers are read in the locale's notation first. Empty
 // records are skipped.
 TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale = QLocale());

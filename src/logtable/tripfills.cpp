@@ -14,10 +14,7 @@ namespace bw {
 
 namespace {
 
-bool isEmptyOrZero(const QVariant& value)
-{
-    return !holdsTripValue(value);
-}
+bool isEmptyOrZero(const QVariant& value) { return !holdsTripValue(value); }
 
 std::optional<double> numberOf(const QVariant& value, const QLocale& locale)
 {
@@ -66,7 +63,8 @@ std::optional<double> quickNumber(const QString& text, const QLocale& locale)
 {
     const std::string ascii = plainDigits(text);
     if (ascii.empty()) return std::nullopt;
-    if (ascii.find('.') != std::string::npos && locale.decimalPoint() != QLatin1String(".")) return std::nullopt;
+    if (ascii.find('.') != std::string::npos && locale.decimalPoint() != QLatin1String("."))
+        return std::nullopt;
     double value = 0.0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error != std::errc() || end != ascii.data() + ascii.size()) return std::nullopt;
@@ -137,8 +135,9 @@ std::vector<int> fillTrip(LogTable& table, int row, const QString& rateText, int
         table.setValueAt(row, field, *value);
         filled.push_back(field);
     };
-    fill(TripField::Mileage, mileageFromOdometer(table.valueAt(row, TripField::OdometerStart),
-                                                 table.valueAt(row, TripField::OdometerEnd), locale));
+    fill(TripField::Mileage,
+         mileageFromOdometer(table.valueAt(row, TripField::OdometerStart),
+                             table.valueAt(row, TripField::OdometerEnd), locale));
     const QVariant mileage = table.valueAt(row, TripField::Mileage);
     const std::optional<double> rate = readTripNumber(rateText, locale);
     if (holdsTripValue(mileage) && rate) {

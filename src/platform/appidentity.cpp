@@ -6,17 +6,11 @@
 #include <QGuiApplication>
 
 // The resources live in a static library, so they are registered by hand.
-static void initIconResources()
-{
-    Q_INIT_RESOURCE(icons);
-}
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace bw {
 
-QString applicationVersion()
-{
-    return QStringLiteral(BW_VERSION);
-}
+QString applicationVersion() { return QStringLiteral(BW_VERSION); }
 
 QIcon applicationIcon()
 {

@@ -14,7 +14,7 @@ namespace {
 int littleEndian16(const QByteArray& bytes, qsizetype at)
 {
     return static_cast<unsigned char>(bytes.at(at))
-        | (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
+           | (static_cast<unsigned char>(bytes.at(at + 1)) << 8);
 }
 
 } // namespace

@@ -12,8 +12,7 @@ namespace {
 
 [[noreturn]] void fail(const QString& what, const QString& path, const QString& reason)
 {
-    throw std::runtime_error(
-        QStringLiteral("%1 \"%2\": %3").arg(what, path, reason).toStdString());
+    throw std::runtime_error(QStringLiteral("%1 \"%2\": %3").arg(what, path, reason).toStdString());
 }
 
 } // namespace

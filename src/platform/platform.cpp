@@ -49,9 +49,6 @@ PlatformOverride::PlatformOverride(const Platform& replacement) : saved_(platfor
     current = merged;
 }
 
-PlatformOverride::~PlatformOverride()
-{
-    platform() = saved_;
-}
+PlatformOverride::~PlatformOverride() { platform() = saved_; }
 
 } // namespace bw

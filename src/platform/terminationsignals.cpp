@@ -7,10 +7,11 @@
 #include <stdexcept>
 
 #ifndef _WIN32
-#include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace bw {

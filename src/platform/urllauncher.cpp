@@ -5,9 +5,6 @@
 
 namespace bw {
 
-bool DesktopUrlLauncher::open(const QUrl& url)
-{
-    return QDesktopServices::openUrl(url);
-}
+bool DesktopUrlLauncher::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 } // namespace bw

@@ -1,19 +1,19 @@
 // The preview window: zoom, scrolling, drag-to-pan, saving the report and going back.
 #include "preview/form2.h"
 
-#include "platform/appidentity.h"
-#include "platform/dialogs.h"
-#include "platform/platform.h"
-#include "platform/cursorfile.h"
-#include "preview/picturebox.h"
-#include "preview/previewgeometry.h"
-#include "preview/previewhost.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
-#include "core/windowparts.h"
 #include "core/reportformats.h"
 #include "core/steptrap.h"
+#include "core/windowparts.h"
+#include "platform/appidentity.h"
+#include "platform/cursorfile.h"
+#include "platform/dialogs.h"
+#include "platform/platform.h"
+#include "preview/picturebox.h"
+#include "preview/previewgeometry.h"
+#include "preview/previewhost.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,7 +61,7 @@ constexpr TwipsRect kZoomOri{10320, 480, 0, 0};
 constexpr TwipsRect kVScroll1{9450, 120, 255, 7425};
 constexpr TwipsRect kHScroll1{120, 7545, 9330, 255};
 constexpr TwipsRect kFrame1{120, 7860, 9600, 855};
-constexpr TwipsRect kPushButton1{240, 300, 4440, 405}; // inside Frame1
+constexpr TwipsRect kPushButton1{240, 300, 4440, 405};  // inside Frame1
 constexpr TwipsRect kPushButton2{4800, 300, 4560, 405}; // inside Frame1
 constexpr TwipsRect kPushButton8{120, 8850, 4680, 405};
 constexpr TwipsRect kPushButton6{4920, 8850, 4800, 405};
@@ -71,10 +71,7 @@ constexpr int kViewportOuterHeight = kPicture2.height;
 constexpr int kViewportInnerWidth = kPicture2.width - 2 * kPicture2Border;
 constexpr int kViewportInnerHeight = kPicture2.height - 2 * kPicture2Border;
 
-QString location(const char* literal)
-{
-    return QString::fromLatin1(literal);
-}
+QString location(const char* literal) { return QString::fromLatin1(literal); }
 
 } // namespace
 
@@ -143,7 +140,8 @@ void Form2::createControls()
     Frame1->installEventFilter(this);
 
     const QFont captionFont = designedFont(11.25, true);
-    auto button = [&](QWidget* parent, const char* name, const QString& caption, const TwipsRect& at) {
+    auto button = [&](QWidget* parent, const char* name, const QString& caption,
+                      const TwipsRect& at) {
         QPushButton* made = makeButton(parent, name, caption, at.pixels());
         made->setFont(captionFont);
         made->installEventFilter(this);
@@ -152,8 +150,8 @@ void Form2::createControls()
     PushButton1 = button(Frame1, "PushButton1", QStringLiteral("Zoom In"), kPushButton1);
     PushButton2 = button(Frame1, "PushButton2", QStringLiteral("Zoom Out"), kPushButton2);
     PushButton8 = button(this, "PushButton8", QStringLiteral("< Back"), kPushButton8);
-    PushButton6 = button(this, "PushButton6", QStringLiteral("Save Results To Excel File"),
-                             kPushButton6);
+    PushButton6 =
+        button(this, "PushButton6", QStringLiteral("Save Results To Excel File"), kPushButton6);
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
@@ -161,11 +159,11 @@ void Form2::createControls()
     createPrintControls();
 
     // The window's own pointer handler must only hear moves over its bare background.
-    for (QWidget* child : {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(VScroll1),
-                           static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Frame1),
-                           static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
-                           static_cast<QWidget*>(PushButton8),
-                           static_cast<QWidget*>(PushButton6)}) {
+    for (QWidget* child :
+         {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(VScroll1),
+          static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Frame1),
+          static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
+          static_cast<QWidget*>(PushButton8), static_cast<QWidget*>(PushButton6)}) {
         child->setAttribute(Qt::WA_NoMousePropagation);
     }
 }
@@ -214,7 +212,8 @@ void Form2::createShortcuts()
             connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
         }
     };
-    onKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, PushButton1);
+    onKeys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+           PushButton1);
     onKeys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, PushButton2);
     onKeys({QKeySequence(Qt::CTRL | Qt::Key_S)}, PushButton6);
     onKeys({QKeySequence(Qt::Key_Escape)}, PushButton8);
@@ -231,15 +230,32 @@ bool Form2::scrollByKey(int key)
     const int column = units(kRowTwips * mZoom, mHScrollStep);
     const int page = units(kViewportInnerHeight, mVScrollStep);
     switch (key) {
-    case Qt::Key_Up: VScroll1->setValue(VScroll1->value() - row); return true;
-    case Qt::Key_Down: VScroll1->setValue(VScroll1->value() + row); return true;
-    case Qt::Key_Left: HScroll1->setValue(HScroll1->value() - column); return true;
-    case Qt::Key_Right: HScroll1->setValue(HScroll1->value() + column); return true;
-    case Qt::Key_PageUp: VScroll1->setValue(VScroll1->value() - page); return true;
-    case Qt::Key_PageDown: VScroll1->setValue(VScroll1->value() + page); return true;
-    case Qt::Key_Home: VScroll1->setValue(VScroll1->minimum()); return true;
-    case Qt::Key_End: VScroll1->setValue(VScroll1->maximum()); return true;
-    default: return false;
+    case Qt::Key_Up:
+        VScroll1->setValue(VScroll1->value() - row);
+        return true;
+    case Qt::Key_Down:
+        VScroll1->setValue(VScroll1->value() + row);
+        return true;
+    case Qt::Key_Left:
+        HScroll1->setValue(HScroll1->value() - column);
+        return true;
+    case Qt::Key_Right:
+        HScroll1->setValue(HScroll1->value() + column);
+        return true;
+    case Qt::Key_PageUp:
+        VScroll1->setValue(VScroll1->value() - page);
+        return true;
+    case Qt::Key_PageDown:
+        VScroll1->setValue(VScroll1->value() + page);
+        return true;
+    case Qt::Key_Home:
+        VScroll1->setValue(VScroll1->minimum());
+        return true;
+    case Qt::Key_End:
+        VScroll1->setValue(VScroll1->maximum());
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -341,10 +357,7 @@ void Form2::SetupScrollbars()
     }
 }
 
-void Form2::ZoomStep(int direction)
-{
-    SetZoom(zoomStep(mZoom, direction));
-}
+void Form2::ZoomStep(int direction) { SetZoom(zoomStep(mZoom, direction)); }
 
 void Form2::SetZoom(float newFactor)
 {
@@ -431,12 +444,12 @@ void Form2::Picture1_MouseUp()
     std::optional<int> horizontal = 0;
     std::optional<int> vertical = 0;
     trap.run(100, [&] {
-        horizontal = releasePercent(Picture1->leftTwips(), Picture1->widthTwips(),
-                                    kViewportOuterWidth);
+        horizontal =
+            releasePercent(Picture1->leftTwips(), Picture1->widthTwips(), kViewportOuterWidth);
     });
     trap.run(102, [&] {
-        vertical = releasePercent(Picture1->topTwips(), Picture1->heightTwips(),
-                                  kViewportOuterHeight);
+        vertical =
+            releasePercent(Picture1->topTwips(), Picture1->heightTwips(), kViewportOuterHeight);
     });
     trap.run(104, [&] {
         if (horizontal) {
@@ -497,7 +510,8 @@ void Form2::PushButton6_Click()
     if (!trap.test(116, [&] { return chosen.isEmpty(); })) {
         if (trap.test(118, [&] { return FileExists(chosen); })) {
             trap.run(120, [&] {
-                answer = ask(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
+                answer = ask(QStringLiteral("Are you sure you wish to overwrite ") + chosen
+                                 + QStringLiteral(" ?"),
                              Dialogs::Yes);
             });
             // The old file is not deleted first: the new one replaces it whole, so a
@@ -653,10 +667,12 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseMove: {
             const auto* move = static_cast<QMouseEvent*>(event);
             if (move->buttons() != Qt::NoButton
-                && (move->globalPosition().toPoint() - mPressGlobal).manhattanLength() >= QApplication::startDragDistance()) {
+                && (move->globalPosition().toPoint() - mPressGlobal).manhattanLength()
+                       >= QApplication::startDragDistance()) {
                 mStillPress = false;
             }
-            picture1_MouseMove(move->buttons(), static_cast<float>(pixelsToTwips(move->position().x())),
+            picture1_MouseMove(move->buttons(),
+                               static_cast<float>(pixelsToTwips(move->position().x())),
                                static_cast<float>(pixelsToTwips(move->position().y())));
             return true;
         }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/mousepointer.h"
-
 #include "spreadsheet/render/sheetpicture.h"
 
 #include <QCursor>

@@ -1,10 +1,9 @@
 // Printing the report from the preview: Ctrl+P and the picture area's context menu.
-#include "preview/form2.h"
-
 #include "core/errorlocation.h"
 #include "core/steptrap.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "preview/form2.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/pages.h"
 #include "spreadsheet/xls/xls.h"
@@ -35,14 +34,12 @@ void Form2::createPrintControls()
     connect(mnuPrint, &QAction::triggered, this, [this] { mnuPrint_Click(); });
 }
 
-void Form2::showPreviewMenu(const QPoint& globalPos)
-{
-    mnuPreview->popup(globalPos);
-}
+void Form2::showPreviewMenu(const QPoint& globalPos) { mnuPreview->popup(globalPos); }
 
 void Form2::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+    if (event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         showPreviewMenu(Picture2->mapToGlobal(Picture2->rect().center()));
         event->accept();
         return;
@@ -52,8 +49,9 @@ void Form2::keyPressEvent(QKeyEvent* event)
 
 void Form2::contextMenuEvent(QContextMenuEvent* event)
 {
-    showPreviewMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                                : Picture2->mapToGlobal(Picture2->rect().center()));
+    showPreviewMenu(event->reason() == QContextMenuEvent::Mouse
+                        ? event->globalPos()
+                        : Picture2->mapToGlobal(Picture2->rect().center()));
     event->accept();
 }
 

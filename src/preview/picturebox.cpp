@@ -23,10 +23,7 @@ QRect twipsRectToPixels(const QRect& twips)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void PictureBox::setPicture(const ss::render::SheetPicture& picture)
 {
@@ -61,7 +58,8 @@ void PictureBox::setBackColor(const QColor& color)
     update();
 }
 
-void PictureBox::paintPicture(const ss::render::SheetPicture& source, const QRect& to, const QRect& from)
+void PictureBox::paintPicture(const ss::render::SheetPicture& source, const QRect& to,
+                              const QRect& from)
 {
     if (source.isNull()) {
         throw std::runtime_error("Invalid picture");
@@ -123,10 +121,16 @@ void PictureBox::paintEvent(QPaintEvent* event)
         // The source pixels under the exposed part, a pixel wider on every side so that
         // rounding never leaves an edge undrawn.
         const QRect source(
-            QPoint(paintedFrom_.x() + static_cast<int>(std::floor((target.left() - paintedTo_.left()) / sx)) - 1,
-                   paintedFrom_.y() + static_cast<int>(std::floor((target.top() - paintedTo_.top()) / sy)) - 1),
-            QPoint(paintedFrom_.x() + static_cast<int>(std::ceil((target.right() + 1 - paintedTo_.left()) / sx)) + 1,
-                   paintedFrom_.y() + static_cast<int>(std::ceil((target.bottom() + 1 - paintedTo_.top()) / sy)) + 1));
+            QPoint(paintedFrom_.x()
+                       + static_cast<int>(std::floor((target.left() - paintedTo_.left()) / sx)) - 1,
+                   paintedFrom_.y()
+                       + static_cast<int>(std::floor((target.top() - paintedTo_.top()) / sy)) - 1),
+            QPoint(paintedFrom_.x()
+                       + static_cast<int>(std::ceil((target.right() + 1 - paintedTo_.left()) / sx))
+                       + 1,
+                   paintedFrom_.y()
+                       + static_cast<int>(std::ceil((target.bottom() + 1 - paintedTo_.top()) / sy))
+                       + 1));
         painter.setClipRect(target);
         if (sx != 1.0 || sy != 1.0) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);

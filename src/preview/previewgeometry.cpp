@@ -25,15 +25,9 @@ int roundHalfEven(double x)
     return static_cast<int>(r);
 }
 
-int twipsToPixels(int twips)
-{
-    return roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel);
-}
+int twipsToPixels(int twips) { return roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel); }
 
-double pixelsToTwips(double pixels)
-{
-    return pixels * kTwipsPerPixel;
-}
+double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
 
 int originalLength(int bufferInner)
 {
@@ -62,10 +56,7 @@ float zoomStep(float zoom, int direction)
     return direction == 0 ? zoom + kZoomIncrement : zoom - kZoomIncrement;
 }
 
-bool zoomAccepted(float factor)
-{
-    return factor >= kZoomMin && factor <= kZoomMax;
-}
+bool zoomAccepted(float factor) { return factor >= kZoomMin && factor <= kZoomMax; }
 
 ScrollFit fitScrollbar(int imageOuter, int viewportOuter)
 {
@@ -80,10 +71,7 @@ ScrollFit fitScrollbar(int imageOuter, int viewportOuter)
             kCoarseScrollStep};
 }
 
-int scrollOffset(int step, int value)
-{
-    return -(step * value);
-}
+int scrollOffset(int step, int value) { return -(step * value); }
 
 float dragBound(int viewportInner, int imageOuter)
 {

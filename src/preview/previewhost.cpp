@@ -5,9 +5,6 @@
 
 namespace bw {
 
-void PreviewHost::endProgram()
-{
-    QCoreApplication::exit(0);
-}
+void PreviewHost::endProgram() { QCoreApplication::exit(0); }
 
 } // namespace bw

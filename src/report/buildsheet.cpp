@@ -1,12 +1,11 @@
 // Builds the mileage log worksheet and the formatting procedures acting on the selection.
-#include "report/mileagelog.h"
-
-#include "core/messageboxes.h"
 #include "core/mainmodule.h"
+#include "core/messageboxes.h"
 #include "logtable/logtable.h"
 #include "platform/datetext.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "report/mileagelog.h"
 #include "report/reportinputs.h"
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/model/cellformat.h"
@@ -38,10 +37,7 @@ constexpr int kGrey25 = 15;
 constexpr int kGrey50 = 16;
 const std::array<const char*, 8> kTripColumns = {"A", "B", "C", "D", "E", "F", "G", "H"};
 
-QString text(const char* latin1)
-{
-    return QString::fromLatin1(latin1);
-}
+QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
 // A number as the default conversion writes it: the locale's notation, no thousands
 // separators, up to 15 significant digits. The entry reads it back in the same locale.
@@ -73,7 +69,8 @@ public:
         if (text.size() <= kCellTextLimit) return text;
         cut_ << where();
         // Half a surrogate pair would be no character at all.
-        return text.left(text[kCellTextLimit - 1].isHighSurrogate() ? kCellTextLimit - 1 : kCellTextLimit);
+        return text.left(text[kCellTextLimit - 1].isHighSurrogate() ? kCellTextLimit - 1
+                                                                    : kCellTextLimit);
     }
 
     // The notice, once, naming what was cut; nothing when nothing was.
@@ -81,10 +78,12 @@ public:
     {
         if (cut_.isEmpty()) return;
         QStringList named = cut_.mid(0, kCutTextsNamed);
-        if (cut_.size() > kCutTextsNamed) named << QStringLiteral("and %1 more").arg(cut_.size() - kCutTextsNamed);
-        bw::tell(QStringLiteral("Texts longer than a cell holds were cut to their first 32,767 characters "
-                            "in the report; the log keeps them whole:\r\n")
-             + named.join(QStringLiteral("\r\n")));
+        if (cut_.size() > kCutTextsNamed)
+            named << QStringLiteral("and %1 more").arg(cut_.size() - kCutTextsNamed);
+        bw::tell(QStringLiteral(
+                     "Texts longer than a cell holds were cut to their first 32,767 characters "
+                     "in the report; the log keeps them whole:\r\n")
+                 + named.join(QStringLiteral("\r\n")));
     }
 
 private:
@@ -107,10 +106,16 @@ QString userText(const QString& typed, const Where& where, CellTexts& texts)
 QString fieldText(const QVariant& value, int trip, int field, CellTexts& texts)
 {
     if (value.isNull() || !value.isValid()) return QString();
-    if (value.typeId() == QMetaType::Double) return numberText(value.toDouble(), mExcelApp.locale());
-    return userText(value.toString(), [&] {
-        return QStringLiteral("Trip %1, %2").arg(trip).arg(LogTable::fields()[static_cast<std::size_t>(field)].name);
-    }, texts);
+    if (value.typeId() == QMetaType::Double)
+        return numberText(value.toDouble(), mExcelApp.locale());
+    return userText(
+        value.toString(),
+        [&] {
+            return QStringLiteral("Trip %1, %2")
+                .arg(trip)
+                .arg(LogTable::fields()[static_cast<std::size_t>(field)].name);
+        },
+        texts);
 }
 
 // The name of an entry in the notice of cut texts.
@@ -195,8 +200,8 @@ void SetBorder(int index, int colorIndex)
     border.setColorIndex(colorIndex);
 }
 
-void SetBorders(const QString& range, bool insideHorizontal, bool left, bool right, bool top, bool bottom,
-                bool insideVertical, int colorIndex)
+void SetBorders(const QString& range, bool insideHorizontal, bool left, bool right, bool top,
+                bool bottom, bool insideVertical, int colorIndex)
 {
     if (!range.isEmpty()) mExcelApp.Range(range).Select();
     if (left) SetBorder(ax::kEdgeLeft, colorIndex);
@@ -286,18 +291,21 @@ void BuildSheet(const ReportInputs& inputs)
     SetCell(text("A5:A5"), text("Vehicle Description"), true);
     SetCell(text("A6:A6"), text("Authorized By"), true);
 
-    SetCell(text("B3:B3"), userText(inputs.employeeName(), entryName("Employee Name"), texts), true);
+    SetCell(text("B3:B3"), userText(inputs.employeeName(), entryName("Employee Name"), texts),
+            true);
     // The ID cell is text before the ID is entered, so "00123" keeps its zeros and
     // nothing in it is taken for a number or a formula.
     SetNumberFormat(text("B4:B4"), text(kTextFormat));
     SetCell(text("B4:B4"), texts.fit(inputs.employeeID(), entryName("Employee ID")), true);
-    SetCell(text("B5:B5"), userText(inputs.vehicleDescription(), entryName("Vehicle Description"), texts), true);
-    SetCell(text("B6:B6"), userText(inputs.authorizedBy(), entryName("Authorized By"), texts), true);
+    SetCell(text("B5:B5"),
+            userText(inputs.vehicleDescription(), entryName("Vehicle Description"), texts), true);
+    SetCell(text("B6:B6"), userText(inputs.authorizedBy(), entryName("Authorized By"), texts),
+            true);
     SetCell(text("E3:E3"), userText(inputs.ratePerMile(), entryName("Rate Per Mile"), texts), true);
 
     SetCell(text("E4:E4"),
-            QStringLiteral("From ") + dateToText(inputs.periodFrom(), locale) + QStringLiteral(" to ")
-                + dateToText(inputs.periodTo(), locale),
+            QStringLiteral("From ") + dateToText(inputs.periodFrom(), locale)
+                + QStringLiteral(" to ") + dateToText(inputs.periodTo(), locale),
             true);
 
     SetCell(text("E5:E5"), QStringLiteral("=R[%1]C[2]").arg(totalsRow - 5), true);
@@ -315,10 +323,12 @@ void BuildSheet(const ReportInputs& inputs)
     SetFillColor(text("A8:H8"), kGrey50);
     SetBorders(text("A8:H8"), false, true, true, true, true, true, kAutomatic);
 
-    const std::array<const char*, 8> headers = {"Date",           "Starting Location", "Destination", "Description/Notes",
-                                                "Odometer Start", "Odometer End",      "Mileage",     "Reimbursement"};
+    const std::array<const char*, 8> headers = {
+        "Date",           "Starting Location", "Destination", "Description/Notes",
+        "Odometer Start", "Odometer End",      "Mileage",     "Reimbursement"};
     for (std::size_t i = 0; i < headers.size(); ++i) {
-        SetCell(cell(kTripColumns[i], 8) + QLatin1Char(':') + cell(kTripColumns[i], 8), text(headers[i]), true);
+        SetCell(cell(kTripColumns[i], 8) + QLatin1Char(':') + cell(kTripColumns[i], 8),
+                text(headers[i]), true);
         SetFont(text("bold"), 10, kWhite);
         SetAlignment(true, true, true);
     }
@@ -346,13 +356,15 @@ void BuildSheet(const ReportInputs& inputs)
     texts.tell();
 
     SetFillColor(span("A", totalsRow, "F", totalsRow), kGrey50);
-    SetBorders(span("A", totalsRow, "F", totalsRow), false, true, true, true, true, true, kAutomatic);
+    SetBorders(span("A", totalsRow, "F", totalsRow), false, true, true, true, true, true,
+               kAutomatic);
 
     SetCell(span("F", totalsRow, "F", totalsRow), text("Totals"), true);
     SetFont(text("bold"), 10, kWhite);
 
     SetFillColor(span("G", kFirstTripRow, "H", totalsRow), kGrey25);
-    SetBorders(span("G", kFirstTripRow, "H", totalsRow), true, true, true, true, true, true, kAutomatic);
+    SetBorders(span("G", kFirstTripRow, "H", totalsRow), true, true, true, true, true, true,
+               kAutomatic);
 
     const QString sum = QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(tripRows);
     SetCell(span("G", totalsRow, "G", totalsRow), sum, true);

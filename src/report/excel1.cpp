@@ -1,13 +1,13 @@
 // The spreadsheet-application procedures of the create command: instances, pictures.
 #include "report/excel1.h"
 
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
 #include "core/messageboxes.h"
+#include "core/steptrap.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "report/options.h"
-#include "core/errorlocation.h"
-#include "core/mainmodule.h"
-#include "core/steptrap.h"
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 
@@ -34,11 +34,13 @@ void savePicture(const ss::render::SheetPicture& picture, const QString& path)
     const ss::render::PictureFileFormat format = ss::render::pictureFileFormat(path);
     QSaveFile file(path);
     if (format == ss::render::PictureFileFormat::None || !file.open(QIODevice::WriteOnly)) {
-        throw std::runtime_error(QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
     }
     ss::render::writePictureFile(picture, file, format);
     if (!file.commit()) {
-        throw std::runtime_error(QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
     }
 }
 
@@ -110,10 +112,13 @@ int GetSaveFileFormat(const Application& app, const QLocale& locale)
         asked.Quit();
     }
     bool ok = false;
-    const double number = locale.toDouble(Options::NormalizeDecimal(versionText, false, locale), &ok);
+    const double number =
+        locale.toDouble(Options::NormalizeDecimal(versionText, false, locale), &ok);
     if (!ok || !std::isfinite(number) || std::abs(number) > 32767) {
         throw std::runtime_error(
-            QStringLiteral("The version \"%1\" of the spreadsheet application is no number.").arg(versionText).toStdString());
+            QStringLiteral("The version \"%1\" of the spreadsheet application is no number.")
+                .arg(versionText)
+                .toStdString());
     }
     const auto version = static_cast<int>(std::nearbyint(number));
     return version >= kFirstVersionOfFormat56 ? ss::automation::kFileFormatExcel8

@@ -21,8 +21,8 @@ bool WarnExcelOpen();
 ss::automation::Application OpenWorkbookInExcel(const QString& path);
 
 // Writes a picture of the used range of the workbook's active sheet to `picturePath`:
-// its recorded drawing, or pixels as .bmp or .png, by the path's suffix. Reports its own failures and returns; a used range that
-// ends in row 1 or column A gives no picture.
+// its recorded drawing, or pixels as .bmp or .png, by the path's suffix. Reports its own failures
+// and returns; a used range that ends in row 1 or column A gives no picture.
 void saveCellsActivesheet(const ss::automation::Workbook& workbook, const QString& picturePath);
 
 // The SaveAs file format for the instance's version: 56 from version 12 on, -4143

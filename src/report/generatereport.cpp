@@ -1,20 +1,18 @@
 // The report driver: the create command, the temporary workbook and its picture.
-#include "report/mileagelog.h"
-
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
+#include "core/messageboxes.h"
+#include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 #include "platform/randomsource.h"
 #include "platform/tempfolder.h"
-#include "logtable/logtable.h"
 #include "report/excel1.h"
+#include "report/mileagelog.h"
 #include "report/reportinputs.h"
 #include "report/reportwindows.h"
-#include "core/errorlocation.h"
-#include "core/mainmodule.h"
-#include "core/messageboxes.h"
-#include "core/steptrap.h"
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 #include "spreadsheet/model/errors.h"
@@ -60,11 +58,14 @@ int tripCount(const LogTable& table)
 QString describeReport(const ReportInputs& inputs)
 {
     try {
-        const auto shown = [](const char* cell) { return mExcelApp.Range(QString::fromLatin1(cell)).Text(); };
+        const auto shown = [](const char* cell) {
+            return mExcelApp.Range(QString::fromLatin1(cell)).Text();
+        };
         const int trips = tripCount(inputs.logTable());
         return QStringLiteral("%1 for %2: %3 %4, total mileage %5, total reimbursement %6")
             .arg(shown("A1"), shown("B3"), QString::number(trips),
-                 trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"), shown("E5"), shown("E6"));
+                 trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"), shown("E5"),
+                 shown("E6"));
     } catch (const std::exception&) {
         return QString();
     }
@@ -114,15 +115,9 @@ QString drawReportName(bool seed)
     return name;
 }
 
-void CreateExcelApp()
-{
-    mExcelApp = ax::createApplication();
-}
+void CreateExcelApp() { mExcelApp = ax::createApplication(); }
 
-void ReleaseExcelApp()
-{
-    mExcelApp = ax::Application();
-}
+void ReleaseExcelApp() { mExcelApp = ax::Application(); }
 
 void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, ReportPreview& preview)
 {
@@ -170,7 +165,9 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
         QString candidate;
         bool taken = false;
         if (!trap.run(142, [&] { name = drawReportName(draw == 1); })) break;
-        if (!trap.run(154, [&] { candidate = QDir(privateTempFolder()).filePath(name + QStringLiteral(".xls")); })) {
+        if (!trap.run(154, [&] {
+                candidate = QDir(privateTempFolder()).filePath(name + QStringLiteral(".xls"));
+            })) {
             break;
         }
         const bool checked = trap.run(156, [&] {
@@ -183,7 +180,8 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
         if (!taken) reportPath = candidate;
     }
 
-    const bool saved = trap.run(158, [&] { mWorkbook.SaveAs(reportPath, Excel1::GetSaveFileFormat(mExcelApp)); });
+    const bool saved =
+        trap.run(158, [&] { mWorkbook.SaveAs(reportPath, Excel1::GetSaveFileFormat(mExcelApp)); });
     if (!saved && !reportPath.isEmpty()) {
         // What is left at the path is the empty file the name was claimed with, or
         // nothing: no workbook to preview or hand over.
@@ -226,7 +224,8 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
     trap.run(192, [&] { DeleteFileQuietly(picturePath); });
 }
 
-void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window, ReportPreview& preview)
+void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window,
+                         ReportPreview& preview)
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton22_Click));
     // More trips than the sheet holds below the form: refused before anything starts.
@@ -238,9 +237,11 @@ void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window, R
     }
     if (trips > kMaxTrips) {
         trap.run(100, [&] {
-            tell(tripLimitMessage(
-                     QStringLiteral("This log has %1 trips; delete some before creating the report.").arg(trips)),
-                 applicationTitle(), Dialogs::Icon::Warning);
+            tell(
+                tripLimitMessage(
+                    QStringLiteral("This log has %1 trips; delete some before creating the report.")
+                        .arg(trips)),
+                applicationTitle(), Dialogs::Icon::Warning);
         });
         return;
     }

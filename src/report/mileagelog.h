@@ -9,7 +9,7 @@ namespace bw {
 class ReportInputs;
 class ReportMainWindow;
 class ReportPreview;
-}
+} // namespace bw
 
 // The "MileageLog" module: the report driver, the worksheet it builds and the small
 // formatting procedures that act on the current selection of mExcelApp.
@@ -41,8 +41,8 @@ void SetFont(const QString& style, double size, int colorIndex);
 void SetAlignment(bool horizontal, bool vertical, bool wrap);
 // Selects the range unless it is empty, then draws in this order where the flags say:
 // left, top, bottom, right, inside horizontal, inside vertical.
-void SetBorders(const QString& range, bool insideHorizontal, bool left, bool right, bool top, bool bottom,
-                bool insideVertical, int colorIndex);
+void SetBorders(const QString& range, bool insideHorizontal, bool left, bool right, bool top,
+                bool bottom, bool insideVertical, int colorIndex);
 // A continuous line of the given colour on one border item of the selection.
 void SetBorder(int index, int colorIndex);
 void SetFillColor(const QString& range, int colorIndex);
@@ -69,7 +69,8 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
 // The create command of the main window: asks first when another instance of the
 // spreadsheet application runs, shows the hourglass and keeps the window from
 // repainting while GenerateReport0 runs.
-void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window, ReportPreview& preview);
+void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window,
+                         ReportPreview& preview);
 
 // "kervan" and eight digits 1 to 9 from the platform's random source, seeded from the
 // clock once per command; ".xls" is not included.

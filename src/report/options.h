@@ -25,7 +25,8 @@ QString NormalizeDecimal(const QString& number, bool toPoint, const QLocale& loc
 // choose and is the only one it knows.
 ss::render::SheetPicture GetClipboardPicture(int format);
 // The same loop over another reader (a read that throws or gives a null picture failed).
-ss::render::SheetPicture GetClipboardPicture(int format, const std::function<ss::render::SheetPicture()>& read);
+ss::render::SheetPicture GetClipboardPicture(int format,
+                                             const std::function<ss::render::SheetPicture()>& read);
 
 inline constexpr int kClipboardReadAttempts = 1000;
 

@@ -2,13 +2,11 @@
 #pragma once
 
 #include "core/mousepointer.h"
-
 #include "spreadsheet/render/sheetpicture.h"
 
 #include <QString>
 
 namespace bw {
-
 
 // The main window as the create command drives it (the main window implements it).
 class ReportMainWindow {

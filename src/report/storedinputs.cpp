@@ -1,6 +1,8 @@
 // Report inputs held as values: restored from the settings store or the sample data.
 #include "report/storedinputs.h"
 
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "logtable/sampledata.h"
@@ -8,8 +10,6 @@
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "core/settingsstore.h"
-#include "core/steptrap.h"
 
 #include <stdexcept>
 
@@ -36,10 +36,7 @@ QDate storedDate(const QString& text)
 
 StoredReportInputs::StoredReportInputs() : table_(openTable()) {}
 
-LogTable& StoredReportInputs::logTable() const
-{
-    return requireTable(table_);
-}
+LogTable& StoredReportInputs::logTable() const { return requireTable(table_); }
 
 void StoredReportInputs::restore(const SettingsStore& store, StepTrap& trap)
 {
@@ -50,7 +47,9 @@ void StoredReportInputs::restore(const SettingsStore& store, StepTrap& trap)
     };
     const auto date = [&](int label, QDate& entry, const char* key) {
         entry = today;
-        trap.run(label, [&] { entry = storedDate(store.GetSetting(QString::fromLatin1(key), todayText)); });
+        trap.run(label, [&] {
+            entry = storedDate(store.GetSetting(QString::fromLatin1(key), todayText));
+        });
     };
     text(128, authorizedBy_, "AuthorizedBy");
     text(130, employeeID_, "EmployeeID");
@@ -80,7 +79,8 @@ void StoredReportInputs::fillSample()
     table_ = openTable();
     for (const std::vector<QVariant>& trip : sampleTrips()) {
         table_->AddNew();
-        for (std::size_t k = 0; k < trip.size(); ++k) table_->setValue(static_cast<int>(k), trip[k]);
+        for (std::size_t k = 0; k < trip.size(); ++k)
+            table_->setValue(static_cast<int>(k), trip[k]);
     }
     table_->MoveFirst();
 }

@@ -1,16 +1,16 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #include "shell/form1.h"
 
+#include "core/settingsstore.h"
+#include "core/windowparts.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "core/settingsstore.h"
-#include "core/windowparts.h"
-#include "shell/twips.h"
 #include "shell/gridview.h"
+#include "shell/twips.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -112,9 +112,12 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    PushButton22 = makeButton(this, "PushButton22", QStringLiteral("Start Creating Template"), twipsRect(120, 120, 7800, 400));
-    PushButton6 = makeButton(this, "PushButton6", QStringLiteral("Help"), twipsRect(120, 630, 3840, 405));
-    PushButton7 = makeButton(this, "PushButton7", QStringLiteral("Load Sample/Example Data"), twipsRect(4080, 630, 3840, 405));
+    PushButton22 = makeButton(this, "PushButton22", QStringLiteral("Start Creating Template"),
+                              twipsRect(120, 120, 7800, 400));
+    PushButton6 =
+        makeButton(this, "PushButton6", QStringLiteral("Help"), twipsRect(120, 630, 3840, 405));
+    PushButton7 = makeButton(this, "PushButton7", QStringLiteral("Load Sample/Example Data"),
+                             twipsRect(4080, 630, 3840, 405));
 
     Frame1 = makeFrame(this, "Frame1", "Employee Data", twipsRect(120, 1095, 7800, 3540));
     Label4[0] = makeLabel(Frame1, 0, "Employee Name:", twipsRect(240, 345, 1530, 225));
@@ -122,7 +125,8 @@ void Form1::createControls()
     Label4[1] = makeLabel(Frame1, 1, "Employee ID:", twipsRect(240, 780, 1200, 225));
     txtEmployeeID = makeTextBox(Frame1, "txtEmployeeID", twipsRect(2070, 750, 5505, 345));
     Label4[2] = makeLabel(Frame1, 2, "Vehicle Description:", twipsRect(240, 1245, 1815, 225));
-    txtVehicleDescription = makeTextBox(Frame1, "txtVehicleDescription", twipsRect(2070, 1200, 5505, 345));
+    txtVehicleDescription =
+        makeTextBox(Frame1, "txtVehicleDescription", twipsRect(2070, 1200, 5505, 345));
     Label4[3] = makeLabel(Frame1, 3, "Authorized By:", twipsRect(240, 1695, 1335, 225));
     txtAuthorizedBy = makeTextBox(Frame1, "txtAuthorizedBy", twipsRect(2070, 1650, 5505, 345));
     Label4[4] = makeLabel(Frame1, 4, "Rate per Mile:", twipsRect(240, 2145, 1275, 225));
@@ -161,17 +165,23 @@ void Form1::createControls()
     DataGrid1->viewport()->setMouseTracking(true);
     model_->attachView(DataGrid1);
     model_->setTripContext({[this] { return txtRatePerMile->text(); },
-                            [this] { return TripPeriod{dtpFrom->date(), dtpTo->date()}; }});
+                            [this] {
+                                return TripPeriod{dtpFrom->date(), dtpTo->date()};
+                            }});
     createTripActions();
 
-    PushButton2 = makeButton(Frame2, "PushButton2", QStringLiteral("Insert Below Selected Row"), twipsRect(240, 3970, 7300, 405));
-    PushButton1 = makeButton(Frame2, "PushButton1", QStringLiteral("Delete Selected Row"), twipsRect(240, 4480, 3600, 405));
-    PushButton3 = makeButton(Frame2, "PushButton3", QStringLiteral("Delete All"), twipsRect(3960, 4480, 3600, 405));
+    PushButton2 = makeButton(Frame2, "PushButton2", QStringLiteral("Insert Below Selected Row"),
+                             twipsRect(240, 3970, 7300, 405));
+    PushButton1 = makeButton(Frame2, "PushButton1", QStringLiteral("Delete Selected Row"),
+                             twipsRect(240, 4480, 3600, 405));
+    PushButton3 = makeButton(Frame2, "PushButton3", QStringLiteral("Delete All"),
+                             twipsRect(3960, 4480, 3600, 405));
 
     // Assistive technology names each field after its label, without the colon, and the
     // grid after its caption line; the buttons are named by their captions.
-    const std::array<QWidget*, 7> labelled = {txtEmployeeName, txtEmployeeID, txtVehicleDescription,
-                                              txtAuthorizedBy, txtRatePerMile, dtpFrom, dtpTo};
+    const std::array<QWidget*, 7> labelled = {
+        txtEmployeeName, txtEmployeeID, txtVehicleDescription, txtAuthorizedBy, txtRatePerMile,
+        dtpFrom,         dtpTo};
     for (std::size_t i = 0; i < labelled.size(); ++i) {
         QWidget* control = labelled[i];
         Label4[i]->setBuddy(control);
@@ -181,10 +191,11 @@ void Form1::createControls()
     }
     DataGrid1->setAccessibleName(DataGrid1Caption->text());
 
-    const QList<QWidget*> tabOrder = {txtEmployeeName, PushButton22, txtEmployeeID,
-                                      txtVehicleDescription, txtAuthorizedBy, txtRatePerMile,
-                                      DataGrid1, PushButton2, PushButton1, PushButton3,
-                                      dtpFrom, dtpTo, PushButton6, PushButton7};
+    const QList<QWidget*> tabOrder = {
+        txtEmployeeName, PushButton22,   txtEmployeeID, txtVehicleDescription,
+        txtAuthorizedBy, txtRatePerMile, DataGrid1,     PushButton2,
+        PushButton1,     PushButton3,    dtpFrom,       dtpTo,
+        PushButton6,     PushButton7};
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) {
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
     }
@@ -196,7 +207,8 @@ void Form1::connectHandlers()
     // is being edited.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, PushButton6, &QPushButton::click);
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
         auto* create = new QShortcut(keys, this);
         connect(create, &QShortcut::activated, this, [this] {
             // A click on the button would have finished the edit by taking the focus.
@@ -208,19 +220,19 @@ void Form1::connectHandlers()
     connect(grid, &GridView::insertRowRequested, PushButton2, &QPushButton::click);
     connect(grid, &GridView::deleteRowRequested, PushButton1, &QPushButton::click);
 
-    for (QPushButton* button : {PushButton1, PushButton2, PushButton3, PushButton6, PushButton7,
-                                PushButton22}) {
+    for (QPushButton* button :
+         {PushButton1, PushButton2, PushButton3, PushButton6, PushButton7, PushButton22}) {
         button->installEventFilter(this);
     }
-    for (QWidget* surface : std::initializer_list<QWidget*>{Frame1, Frame2, Frame3, DataGrid1,
-                                                            DataGrid1->viewport(), DataGrid1Caption}) {
+    for (QWidget* surface : std::initializer_list<QWidget*>{
+             Frame1, Frame2, Frame3, DataGrid1, DataGrid1->viewport(), DataGrid1Caption}) {
         surface->installEventFilter(this);
     }
     for (QLabel* label : Label4) {
         label->installEventFilter(this);
     }
-    for (QLineEdit* box : {txtEmployeeName, txtEmployeeID, txtVehicleDescription, txtAuthorizedBy,
-                           txtRatePerMile}) {
+    for (QLineEdit* box :
+         {txtEmployeeName, txtEmployeeID, txtVehicleDescription, txtAuthorizedBy, txtRatePerMile}) {
         box->installEventFilter(this);
     }
 
@@ -325,9 +337,6 @@ QString Form1::ratePerMile() const { return txtRatePerMile->text(); }
 QDate Form1::periodFrom() const { return dtpFrom->date(); }
 QDate Form1::periodTo() const { return dtpTo->date(); }
 
-LogTable& Form1::logTable() const
-{
-    return requireTable(logTable_);
-}
+LogTable& Form1::logTable() const { return requireTable(logTable_); }
 
 } // namespace bw

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "core/mousepointer.h"
-
 #include "preview/previewhost.h"
 #include "report/reportinputs.h"
 

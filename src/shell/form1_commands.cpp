@@ -1,20 +1,19 @@
 // The row commands, the sample data and help of the main window.
-#include "shell/form1.h"
-
+#include "core/errorlocation.h"
+#include "core/mainmodule.h"
+#include "core/messageboxes.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 #include "logtable/logtable.h"
-#include "logtable/sampledata.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "logtable/numbertext.h"
+#include "logtable/sampledata.h"
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "core/messageboxes.h"
-#include "core/errorlocation.h"
-#include "core/mainmodule.h"
-#include "core/settingsstore.h"
-#include "core/steptrap.h"
+#include "shell/form1.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -58,12 +57,14 @@ void Form1::PushButton2_Click()
     }
     // The blank row goes straight below the selected one; with no selected row it is
     // appended at the end.
-    const int selected = trap.value(100, [&] { return requireTable(logTable_).position(); })
-                             .value_or(-1);
-    const int below = trap.value(122, [&] {
-                              return selected >= 0 ? selected + 1
-                                                   : requireTable(logTable_).RecordCount();
-                          }).value_or(0);
+    const int selected =
+        trap.value(100, [&] { return requireTable(logTable_).position(); }).value_or(-1);
+    const int below =
+        trap.value(122,
+                   [&] {
+                       return selected >= 0 ? selected + 1 : requireTable(logTable_).RecordCount();
+                   })
+            .value_or(0);
     trap.run(142, [&] {
         requireTable(logTable_);
         model_->insertRow(below, blankRowValues());
@@ -78,14 +79,15 @@ void Form1::PushButton3_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton3_Click));
     const auto answer = trap.value(100, [] {
-        return ask(QStringLiteral("Do you really want clear ?"), Dialogs::No, QStringLiteral("Question"));
+        return ask(QStringLiteral("Do you really want clear ?"), Dialogs::No,
+                   QStringLiteral("Question"));
     });
     if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
         return;
     }
     CreateLogTable(logTable_, trap, 102);
-    const int rows = storedRowCount(*store_, trap, 124,
-                                    QStringLiteral("The stored row count is %1; %2 blank rows were made."));
+    const int rows = storedRowCount(
+        *store_, trap, 124, QStringLiteral("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(126, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
@@ -128,11 +130,12 @@ void Form1::PushButton7_Click()
     const LogTableModel::Rebuild rebuild(*model_);
     trap.run(114, [&] { requireTable(logTable_).MoveFirst(); });
     // The rows that exist now are visited once each; deleting one moves the next up.
-    const int rows = trap.value(116, [&] { return requireTable(logTable_).RecordCount(); }).value_or(0);
+    const int rows =
+        trap.value(116, [&] { return requireTable(logTable_).RecordCount(); }).value_or(0);
     for (int pass = 0; pass < rows; ++pass) {
         bool blank = true;
-        const int fields = trap.value(120, [&] { return requireTable(logTable_).fieldCount(); })
-                               .value_or(0);
+        const int fields =
+            trap.value(120, [&] { return requireTable(logTable_).fieldCount(); }).value_or(0);
         for (int k = 0; k < fields; ++k) {
             if (trap.test(122, [&] { return holdsTripValue(requireTable(logTable_).value(k)); })) {
                 blank = false;
@@ -145,7 +148,9 @@ void Form1::PushButton7_Click()
             trap.run(132, [&] { requireTable(logTable_).MoveNext(); });
         }
     }
-    if (trap.test(134, [&] { return !requireTable(logTable_).Bof() && !requireTable(logTable_).Eof(); })) {
+    if (trap.test(134, [&] {
+            return !requireTable(logTable_).Bof() && !requireTable(logTable_).Eof();
+        })) {
         trap.run(136, [&] { requireTable(logTable_).MoveFirst(); });
     }
     int label = 138;
@@ -157,8 +162,9 @@ void Form1::PushButton7_Click()
         }
         trap.run(label, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            trap.run(label + 2 + 2 * k,
-                     [&] { requireTable(logTable_).setValue(k, trip[static_cast<std::size_t>(k)]); });
+            trap.run(label + 2 + 2 * k, [&] {
+                requireTable(logTable_).setValue(k, trip[static_cast<std::size_t>(k)]);
+            });
         }
         label += 18;
     }

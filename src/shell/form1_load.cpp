@@ -1,20 +1,19 @@
 // Start-up, shutdown and the entry fields of the main window.
-#include "shell/form1.h"
-
+#include "core/errorlocation.h"
+#include "core/errorreport.h"
+#include "core/mainmodule.h"
+#include "core/settingsstore.h"
+#include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "platform/appidentity.h"
 #include "platform/clock.h"
+#include "platform/cursorfile.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "platform/cursorfile.h"
-#include "core/errorlocation.h"
-#include "core/errorreport.h"
+#include "shell/form1.h"
 #include "shell/isinstalled.h"
-#include "core/mainmodule.h"
-#include "core/settingsstore.h"
-#include "core/steptrap.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -45,15 +44,13 @@ QDate storedDate(const QString& text)
 // line 0: the handler has no labelled statements.
 QString handlerLocation(const char* handler)
 {
-    return QLatin1String(ErrorLocation::kPrefix) + QStringLiteral("Form1.%1 ").arg(QLatin1String(handler));
+    return QLatin1String(ErrorLocation::kPrefix)
+           + QStringLiteral("Form1.%1 ").arg(QLatin1String(handler));
 }
 
 } // namespace
 
-bool Form1::load()
-{
-    return Form_Load();
-}
+bool Form1::load() { return Form_Load(); }
 
 bool Form1::Form_Load()
 {
@@ -79,13 +76,11 @@ bool Form1::Form_Load()
     restore(132, txtEmployeeName, "EmployeeName");
     // Both dates are read before either picker is set: setting one raises the period
     // rule, which would overwrite the other's stored value before it was read.
-    const std::optional<QDate> from = trap.value(134, [&] {
-        return storedDate(store_->GetSetting(QStringLiteral("PeriodFrom"), today));
-    });
+    const std::optional<QDate> from = trap.value(
+        134, [&] { return storedDate(store_->GetSetting(QStringLiteral("PeriodFrom"), today)); });
     restore(136, txtRatePerMile, "RatePerMile");
-    const std::optional<QDate> to = trap.value(138, [&] {
-        return storedDate(store_->GetSetting(QStringLiteral("PeriodTo"), today));
-    });
+    const std::optional<QDate> to = trap.value(
+        138, [&] { return storedDate(store_->GetSetting(QStringLiteral("PeriodTo"), today)); });
     trap.run(138, [&] {
         const QSignalBlocker blockFrom(dtpFrom);
         const QSignalBlocker blockTo(dtpTo);
@@ -143,15 +138,9 @@ void Form1::showMainWindow()
     activateWindow();
 }
 
-void Form1::saveTripRows()
-{
-    Form_QueryUnload();
-}
+void Form1::saveTripRows() { Form_QueryUnload(); }
 
-void Form1::Form_Unload()
-{
-    QCoreApplication::quit();
-}
+void Form1::Form_Unload() { QCoreApplication::quit(); }
 
 void Form1::saveEntry(const QString& key, const QString& value, const char* handler)
 {

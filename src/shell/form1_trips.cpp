@@ -1,14 +1,13 @@
 // Trips in and out of CSV files, and the create command's look at the trips' warnings.
-#include "shell/form1.h"
-
-#include "core/messageboxes.h"
 #include "core/mainmodule.h"
+#include "core/messageboxes.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/tripchecks.h"
 #include "logtable/tripcsv.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "shell/form1.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -26,10 +25,7 @@ namespace {
 
 constexpr char kCsvFilter[] = "CSV Files (*.csv)";
 
-void warnUser(const QString& text)
-{
-    tell(text, applicationTitle(), Dialogs::Icon::Warning);
-}
+void warnUser(const QString& text) { tell(text, applicationTitle(), Dialogs::Icon::Warning); }
 
 bool askUser(const QString& text, Dialogs::Answer defaultButton)
 {
@@ -137,9 +133,10 @@ bool Form1::importTripsFrom(const QString& path)
     const int total = static_cast<int>(read.trips.size());
     const int fit = std::min(total, tripPlacement(table).capacity);
     if (fit == 0) {
-        QString why = read.problems.empty() ? QStringLiteral("\"%1\" holds no trips.").arg(name)
-                                            : QStringLiteral("No line of \"%1\" can be imported:\r\n%2")
-                                                  .arg(name, problemLines(read.problems));
+        QString why = read.problems.empty()
+                          ? QStringLiteral("\"%1\" holds no trips.").arg(name)
+                          : QStringLiteral("No line of \"%1\" can be imported:\r\n%2")
+                                .arg(name, problemLines(read.problems));
         if (total > 0) why = tripLimitMessage(QStringLiteral("No more trips fit."));
         warnUser(why);
         return false;
@@ -148,12 +145,14 @@ bool Form1::importTripsFrom(const QString& path)
         QString question;
         if (!read.problems.empty()) {
             const int bad = lineCount(read.problems);
-            question = QStringLiteral("%1 of \"%2\" cannot be imported:\r\n%3\r\n\r\n")
-                           .arg(bad == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(bad), name,
-                                problemLines(read.problems));
+            question =
+                QStringLiteral("%1 of \"%2\" cannot be imported:\r\n%3\r\n\r\n")
+                    .arg(bad == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(bad),
+                         name, problemLines(read.problems));
         }
         if (fit < total) {
-            question += tripLimitMessage(QStringLiteral("Only %1 of the %2 trips fit.").arg(fit).arg(total))
+            question +=
+                tripLimitMessage(QStringLiteral("Only %1 of the %2 trips fit.").arg(fit).arg(total))
                 + QStringLiteral("\r\n\r\n");
         }
         question += QStringLiteral("Import the %1 good trips? No imports nothing.").arg(fit);
@@ -174,8 +173,9 @@ bool Form1::exportTripsTo(const QString& path)
         return false;
     }
     if (QFileInfo::exists(path)
-        && !askUser(QStringLiteral("\"%1\" already exists.\r\nDo you want to replace it?").arg(path),
-                    Dialogs::No)) {
+        && !askUser(
+            QStringLiteral("\"%1\" already exists.\r\nDo you want to replace it?").arg(path),
+            Dialogs::No)) {
         return false;
     }
     commitGridEdit();

@@ -1,10 +1,10 @@
 // The start-up check that a spreadsheet-application instance can be created.
 #include "shell/isinstalled.h"
 
+#include "core/mainmodule.h"
 #include "core/messageboxes.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
-#include "core/mainmodule.h"
 #include "spreadsheet/automation/objectmodel.h"
 
 #include <QStringList>
@@ -17,21 +17,17 @@ SpreadsheetFactory& factoryStorage()
 {
     // The embedded engine's own factory: the same one the report driver asks, so a
     // factory that cannot create instances is noticed at start-up already.
-    static SpreadsheetFactory factory = [] { return !ss::automation::createApplication().isNothing(); };
+    static SpreadsheetFactory factory = [] {
+        return !ss::automation::createApplication().isNothing();
+    };
     return factory;
 }
 
 } // namespace
 
-void setSpreadsheetFactory(SpreadsheetFactory factory)
-{
-    factoryStorage() = std::move(factory);
-}
+void setSpreadsheetFactory(SpreadsheetFactory factory) { factoryStorage() = std::move(factory); }
 
-const SpreadsheetFactory& spreadsheetFactory()
-{
-    return factoryStorage();
-}
+const SpreadsheetFactory& spreadsheetFactory() { return factoryStorage(); }
 
 QString excelMissingText()
 {

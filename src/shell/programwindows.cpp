@@ -78,20 +78,11 @@ void ProgramWindows::finishEndingSession()
     }
 }
 
-void ProgramWindows::setMousePointer(int pointer)
-{
-    form1_->setMousePointer(pointer);
-}
+void ProgramWindows::setMousePointer(int pointer) { form1_->setMousePointer(pointer); }
 
-void ProgramWindows::hideWindow()
-{
-    form1_->hide();
-}
+void ProgramWindows::hideWindow() { form1_->hide(); }
 
-void ProgramWindows::lockWindowUpdate(bool locked)
-{
-    form1_->setUpdatesEnabled(!locked);
-}
+void ProgramWindows::lockWindowUpdate(bool locked) { form1_->setUpdatesEnabled(!locked); }
 
 void ProgramWindows::setPicture(const ss::render::SheetPicture& picture)
 {
@@ -103,25 +94,13 @@ void ProgramWindows::setPictureDescription(const QString& description)
     form2_->setPictureDescription(description);
 }
 
-void ProgramWindows::setExcelFile(const QString& path)
-{
-    form2_->mExcelFile = path;
-}
+void ProgramWindows::setExcelFile(const QString& path) { form2_->mExcelFile = path; }
 
-void ProgramWindows::showModeless()
-{
-    form2_->showPreview();
-}
+void ProgramWindows::showModeless() { form2_->showPreview(); }
 
-void ProgramWindows::showMainWindow()
-{
-    form1_->showMainWindow();
-}
+void ProgramWindows::showMainWindow() { form1_->showMainWindow(); }
 
-void ProgramWindows::saveTripRows()
-{
-    form1_->saveTripRows();
-}
+void ProgramWindows::saveTripRows() { form1_->saveTripRows(); }
 
 void ProgramWindows::endProgram()
 {

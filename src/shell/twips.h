@@ -8,10 +8,7 @@ namespace bw {
 // Window geometry is designed in twips; widgets take pixels at 96 dots per inch.
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int twipsToPixels(int twips)
-{
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+constexpr int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 // A designed rectangle (left, top, width, height in twips) in pixels.
 constexpr QRect twipsRect(int left, int top, int width, int height)

@@ -2,7 +2,6 @@
 #include "core/errorlocation.h"
 #include "core/errorreport.h"
 #include "core/steptrap.h"
-
 #include "support/fakeplatform.h"
 
 #include <gtest/gtest.h>
@@ -28,13 +27,15 @@ TEST(ErrorReport, TextIsDescriptionLocationLabelAndEmailRequestByteForByte)
 TEST(ErrorReport, BoxIsAWarningWithOneOkButtonAndItsOwnTitle)
 {
     TestPlatform env;
-    ErrorReport(QStringLiteral("Overflow"), QString::fromLatin1(ErrorLocation::Form2_picture1_MouseMove), 100);
+    ErrorReport(QStringLiteral("Overflow"),
+                QString::fromLatin1(ErrorLocation::Form2_picture1_MouseMove), 100);
     ASSERT_EQ(env.dialogs.messages().size(), 1);
     const auto& box = env.dialogs.messages().front();
     EXPECT_EQ(box.title, QStringLiteral("Application Error"));
     EXPECT_EQ(box.buttons, Dialogs::Buttons::Ok);
     EXPECT_EQ(box.icon, Dialogs::Icon::Warning);
-    EXPECT_TRUE(box.text.startsWith(QStringLiteral("Overflow\r\nin Quillmere2021/08/31.Form2.picture1_MouseMove at line 100\r\r")));
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral(
+        "Overflow\r\nin Quillmere2021/08/31.Form2.picture1_MouseMove at line 100\r\r")));
     // Exactly one empty line (CR CR) before the request, and nothing after the address.
     EXPECT_EQ(box.text.count(QStringLiteral("\r\r")), 1);
     EXPECT_TRUE(box.text.endsWith(QStringLiteral("support@brindlewick.example")));
@@ -54,8 +55,10 @@ TEST(StepTrap, FailingStepsAreReportedOnceEachInOrderAndTheProcedureFinishes)
     EXPECT_EQ(trap.failures(), 2);
     const QStringList texts = env.dialogs.texts();
     ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("first\r\nin Quillmere2021/08/31.Form1.PushButton7_Click at line 100\r\r")));
-    EXPECT_TRUE(texts[1].startsWith(QStringLiteral("second\r\nin Quillmere2021/08/31.Form1.PushButton7_Click at line 104\r\r")));
+    EXPECT_TRUE(texts[0].startsWith(
+        QStringLiteral("first\r\nin Quillmere2021/08/31.Form1.PushButton7_Click at line 100\r\r")));
+    EXPECT_TRUE(texts[1].startsWith(QStringLiteral(
+        "second\r\nin Quillmere2021/08/31.Form1.PushButton7_Click at line 104\r\r")));
 }
 
 TEST(StepTrap, AFailingConditionRunsTheGuardedStatements)

@@ -1,6 +1,5 @@
 // Tests of the report file formats and the format a path names.
 #include "core/reportformats.h"
-
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/package.h"
@@ -25,7 +24,8 @@ TEST(ReportFormats, TheDialogOffersTheWorkbookFirst)
     EXPECT_EQ(reportFormats().front().format, ReportFormat::Xls);
     EXPECT_EQ(reportFormats().front().filter, kXls);
     for (const ReportFormatInfo& info : reportFormats()) {
-        EXPECT_TRUE(info.filter.endsWith(QStringLiteral("(*.%1)").arg(info.suffix))) << info.filter.toStdString();
+        EXPECT_TRUE(info.filter.endsWith(QStringLiteral("(*.%1)").arg(info.suffix)))
+            << info.filter.toStdString();
         EXPECT_EQ(reportFormatOfPath(QStringLiteral("/a/b.") + info.suffix.toUpper()), info.format);
     }
 }
@@ -49,7 +49,8 @@ TEST(ReportFormats, ANameWithoutOurSuffixGetsTheChosenFiltersOne)
     };
     for (const PathCase& c : cases) {
         for (const QString& filter : {kXls, QString(), QStringLiteral("All Files (*)")}) {
-            EXPECT_EQ(reportPathFor(QString::fromUtf8(c.typed), filter), QString::fromUtf8(c.written))
+            EXPECT_EQ(reportPathFor(QString::fromUtf8(c.typed), filter),
+                      QString::fromUtf8(c.written))
                 << c.typed << " with " << filter.toStdString();
         }
     }
@@ -59,13 +60,17 @@ TEST(ReportFormats, ANameWithoutOurSuffixGetsTheChosenFiltersOne)
         {"/home/ann/CLAIM.XLSX", "/home/ann/CLAIM.XLSX"},
     };
     for (const PathCase& c : workbookCases) {
-        EXPECT_EQ(reportPathFor(QString::fromUtf8(c.typed), kXlsx), QString::fromUtf8(c.written)) << c.typed;
+        EXPECT_EQ(reportPathFor(QString::fromUtf8(c.typed), kXlsx), QString::fromUtf8(c.written))
+            << c.typed;
     }
     EXPECT_EQ(reportFormats().at(1).filter, kXlsx) << "the .xlsx is offered right after the .xls";
     const QString pdf = QStringLiteral("PDF Files (*.pdf)");
-    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim"), pdf), QStringLiteral("/home/ann/claim.pdf"));
-    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim.xls"), pdf), QStringLiteral("/home/ann/claim.xls"));
-    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim.PDF"), kXls), QStringLiteral("/home/ann/claim.PDF"));
+    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim"), pdf),
+              QStringLiteral("/home/ann/claim.pdf"));
+    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim.xls"), pdf),
+              QStringLiteral("/home/ann/claim.xls"));
+    EXPECT_EQ(reportPathFor(QStringLiteral("/home/ann/claim.PDF"), kXls),
+              QStringLiteral("/home/ann/claim.PDF"));
     EXPECT_EQ(reportFormatOfPath(QStringLiteral("/home/ann/claim")), std::nullopt);
     EXPECT_EQ(reportFormatOfPath(QStringLiteral("/home/ann.xls/claim")), std::nullopt);
 }
@@ -80,7 +85,8 @@ TEST(ReportFormats, TheWorkbookIsWrittenAsItIs)
     writeReportFile(workbook, target, ReportFormat::Xls);
     EXPECT_EQ(test::readAll(target), test::readAll(workbook));
 
-    EXPECT_THROW(writeReportFile(QDir(folder.path()).filePath(QStringLiteral("gone.xls")), target, ReportFormat::Xls),
+    EXPECT_THROW(writeReportFile(QDir(folder.path()).filePath(QStringLiteral("gone.xls")), target,
+                                 ReportFormat::Xls),
                  std::runtime_error);
     EXPECT_EQ(test::readAll(target), test::readAll(workbook));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
@@ -92,7 +98,8 @@ TEST(ReportFormats, TheXlsxIsTheWorkbookAsTheEngineReadsIt)
     const QString workbook = QDir(folder.path()).filePath(QStringLiteral("kervan11111111.xls"));
     const QString target = QDir(folder.path()).filePath(QStringLiteral("saved.XLSX"));
     ss::Workbook book;
-    book.addSheet(QStringLiteral("Report")).setValue({0, 0}, ss::Value::text(QStringLiteral("Mileage ü")));
+    book.addSheet(QStringLiteral("Report"))
+        .setValue({0, 0}, ss::Value::text(QStringLiteral("Mileage ü")));
     ss::xls::saveWorkbook(book, workbook);
     test::writeFile(target, "an older report");
     writeReportFile(workbook, target, *reportFormatOfPath(target));
@@ -114,7 +121,8 @@ TEST(ReportFormats, ThePdfIsPrintedFromTheWorkbookOrNotWrittenAtAll)
     QTemporaryDir folder;
     const QString workbook = QDir(folder.path()).filePath(QStringLiteral("kervan22222222.xls"));
     ss::Workbook book;
-    book.addSheet(QStringLiteral("Sheet1")).setValue({0, 0}, ss::Value::text(QStringLiteral("Totals")));
+    book.addSheet(QStringLiteral("Sheet1"))
+        .setValue({0, 0}, ss::Value::text(QStringLiteral("Totals")));
     ss::xls::saveWorkbook(book, workbook);
     const QString target = QDir(folder.path()).filePath(QStringLiteral("saved.pdf"));
     writeReportFile(workbook, target, ReportFormat::Pdf);
@@ -125,7 +133,8 @@ TEST(ReportFormats, ThePdfIsPrintedFromTheWorkbookOrNotWrittenAtAll)
     test::writeFile(broken, "no workbook");
     EXPECT_THROW(writeReportFile(broken, target, ReportFormat::Pdf), std::runtime_error);
     EXPECT_EQ(test::readAll(target), QByteArray("an older report"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "no temporary file is left";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3)
+        << "no temporary file is left";
 }
 
 } // namespace

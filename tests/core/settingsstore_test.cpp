@@ -1,6 +1,5 @@
 // Tests of the settings store: where it lives and what survives a round trip.
 #include "core/settingsstore.h"
-
 #include "support/fakeplatform.h"
 
 #include <QDir>
@@ -60,18 +59,23 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ValueCase{"RowKeyWithBlank", QStringLiteral("RowSource1 1"), QStringLiteral("5/14/2016")},
         ValueCase{"HighRowKey", QStringLiteral("RowSource8 100000"), QStringLiteral("6.25")},
-        ValueCase{"Commas", QStringLiteral("VehicleDescription"), QStringLiteral("Van, white, 2 doors")},
+        ValueCase{"Commas", QStringLiteral("VehicleDescription"),
+                  QStringLiteral("Van, white, 2 doors")},
         ValueCase{"Quotes", QStringLiteral("EmployeeName"), QStringLiteral("Michael \"Mike\" Jr.")},
         ValueCase{"LeadingAt", QStringLiteral("AuthorizedBy"), QStringLiteral("@Variant(nope)")},
-        ValueCase{"Unicode", QStringLiteral("AuthorizedBy"), QStringLiteral("Zoë Šťastná – 東京 €")},
+        ValueCase{"Unicode", QStringLiteral("AuthorizedBy"),
+                  QStringLiteral("Zoë Šťastná – 東京 €")},
         ValueCase{"EmptyText", QStringLiteral("RatePerMile"), QString(QLatin1String(""))},
         ValueCase{"BlanksKept", QStringLiteral("EmployeeID"), QStringLiteral("  DR 005  ")},
         ValueCase{"IniSyntax", QStringLiteral("RowSource4 3"), QStringLiteral("a=b; [c] \\d #e")},
         ValueCase{"LineBreaks", QStringLiteral("RowSource4 2"), QStringLiteral("one\r\ntwo")},
         // The same in the INI file, which this store writes itself.
-        ValueCase{"IniSyntaxInAnEntry", QStringLiteral("EmployeeName"), QStringLiteral(" a=b; [c] \\d #e \"q\" ")},
-        ValueCase{"ControlsInAnEntry", QStringLiteral("AuthorizedBy"), QStringLiteral("one\r\ntwo\tthree\u00014f\u007f")},
-        ValueCase{"OutsideTheBmp", QStringLiteral("VehicleDescription"), QStringLiteral("@@ \U0001F697 van")}),
+        ValueCase{"IniSyntaxInAnEntry", QStringLiteral("EmployeeName"),
+                  QStringLiteral(" a=b; [c] \\d #e \"q\" ")},
+        ValueCase{"ControlsInAnEntry", QStringLiteral("AuthorizedBy"),
+                  QStringLiteral("one\r\ntwo\tthree\u00014f\u007f")},
+        ValueCase{"OutsideTheBmp", QStringLiteral("VehicleDescription"),
+                  QStringLiteral("@@ \U0001F697 van")}),
     [](const ::testing::TestParamInfo<ValueCase>& tc) { return std::string(tc.param.name); });
 
 TEST(SettingsStore, EmptyTextIsAStoredValueNotAMissingKey)
@@ -79,7 +83,8 @@ TEST(SettingsStore, EmptyTextIsAStoredValueNotAMissingKey)
     TestPlatform env;
     SettingsStore store;
     EXPECT_FALSE(store.contains(QStringLiteral("EmployeeName")));
-    EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName"), QStringLiteral("x")), QStringLiteral("x"));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName"), QStringLiteral("x")),
+              QStringLiteral("x"));
     store.SaveSetting(QStringLiteral("EmployeeName"), QString());
     EXPECT_TRUE(store.contains(QStringLiteral("EmployeeName")));
     EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName"), QStringLiteral("x")), QString());
@@ -90,7 +95,8 @@ TEST(SettingsStore, KeysAreCaseInsensitiveAndOneKeyIsKeptPerName)
     TestPlatform env;
     writeFile(env.settingsFile(), "[General]\nrowcount=12\n");
     SettingsStore store;
-    EXPECT_EQ(store.GetSetting(QStringLiteral("RowCount"), QStringLiteral("30")), QStringLiteral("12"));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("RowCount"), QStringLiteral("30")),
+              QStringLiteral("12"));
     store.SaveSetting(QStringLiteral("ROWCOUNT"), QStringLiteral("31"));
     store.SaveSetting(QStringLiteral("rowSource1 1"), QStringLiteral("a"));
     store.SaveSetting(QStringLiteral("ROWSOURCE1 1"), QStringLiteral("b"));
@@ -99,7 +105,8 @@ TEST(SettingsStore, KeysAreCaseInsensitiveAndOneKeyIsKeptPerName)
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("rowCount")), QStringLiteral("31"));
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("RowSource1 1")), QStringLiteral("b"));
     // RowCount and the rows moved to the trips file, once each.
-    const QString text = fileText(env.settingsFile()) + fileText(SettingsStore::tripsFileFor(env.settingsFile()));
+    const QString text =
+        fileText(env.settingsFile()) + fileText(SettingsStore::tripsFileFor(env.settingsFile()));
     EXPECT_EQ(text.count(QStringLiteral("31")), 1);
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("(?im)^(rowsource1 )?1[\t=]"))), 1);
 }
@@ -172,7 +179,8 @@ TEST(SettingsStore, AFailedWriteThrowsSettingsError)
     PlatformOverride unwritable(p);
 
     SettingsStore store;
-    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A")), SettingsError);
+    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A")),
+                 SettingsError);
 
     SettingsStore::Batch batch(store);
     store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("1"));
@@ -230,7 +238,9 @@ TEST(SettingsStore, AFieldWriteLeavesTheTripsFileAlone)
     store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("B"));
     EXPECT_FALSE(QFileInfo::exists(trips));
     EXPECT_FALSE(fileText(env.settingsFile()).contains(QStringLiteral("RowCount")));
-    EXPECT_EQ(text, QStringLiteral("Brindlewick trips 1\nRowCount\t2\n2\tx\t\\-\t\\-\t\\-\t\\-\t\\-\t\\-\t\\-\n"));
+    EXPECT_EQ(text,
+              QStringLiteral(
+                  "Brindlewick trips 1\nRowCount\t2\n2\tx\t\\-\t\\-\t\\-\t\\-\t\\-\t\\-\t\\-\n"));
 }
 
 TEST(SettingsStore, TwoInstancesKeepEachOthersKeysAndTheLastWriterWins)
@@ -263,10 +273,12 @@ TEST(SettingsStore, QuickWritesOfTheSameLengthAreSeenByOtherStores)
         // Sometimes two writes between two reads: the second may fall in the tick the
         // readers saw last.
         for (int again = 0; again <= day % 2; ++again) {
-            writer.SaveSetting(QStringLiteral("PeriodFrom"), QStringLiteral("%1 Mar 2026").arg((day + again) % 9 + 1));
+            writer.SaveSetting(QStringLiteral("PeriodFrom"),
+                               QStringLiteral("%1 Mar 2026").arg((day + again) % 9 + 1));
         }
         const QString value = QStringLiteral("%1 Mar 2026").arg((day + day % 2) % 9 + 1);
-        ASSERT_EQ(SettingsStore().GetSetting(QStringLiteral("PeriodFrom")), value) << "write " << day;
+        ASSERT_EQ(SettingsStore().GetSetting(QStringLiteral("PeriodFrom")), value)
+            << "write " << day;
         ASSERT_EQ(watcher.GetSetting(QStringLiteral("PeriodFrom")), value) << "write " << day;
     }
 }
@@ -276,7 +288,8 @@ TEST(SettingsStore, QuickWritesOfTheSameLengthAreSeenByOtherStores)
 TEST(SettingsStore, FailuresDoNotStick)
 {
     TestPlatform env;
-    writeFile(env.settingsFile(), "[General]\nEmployeeName=Ann\nthis line has no equals sign\n[broken\n");
+    writeFile(env.settingsFile(),
+              "[General]\nEmployeeName=Ann\nthis line has no equals sign\n[broken\n");
     const QString folder = QFileInfo(env.settingsFile()).absolutePath();
     SettingsStore store;
     EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Ann"));
@@ -285,13 +298,14 @@ TEST(SettingsStore, FailuresDoNotStick)
     // The folder becomes a plain file: refused for every user, root included.
     ASSERT_TRUE(QDir().rename(folder, folder + QStringLiteral(".away")));
     writeFile(folder, "in the way");
-    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("2")), SettingsError);
+    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("2")),
+                 SettingsError);
     EXPECT_THROW(store.SaveTripField(1, 1, QStringLiteral("row")), SettingsError);
 
     ASSERT_TRUE(QFile::remove(folder));
     ASSERT_TRUE(QDir().rename(folder + QStringLiteral(".away"), folder));
     EXPECT_NO_THROW(store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("Bo")));
-    const SettingsStore reopened;  // what failed before went with the good write
+    const SettingsStore reopened; // what failed before went with the good write
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeID")), QStringLiteral("2"));
     EXPECT_EQ(reopened.GetTripField(1, 1, QString()), QStringLiteral("row"));
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Bo"));
@@ -303,10 +317,12 @@ TEST(SettingsStore, WithoutAnOverrideTheFileIsInTheUsersConfigurationFolder)
     Platform p = platform();
     p.settingsFile.clear();
     PlatformOverride native(p);
-    const SettingsStore store;  // opened only; this test writes nothing
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
-    EXPECT_EQ(QFileInfo(store.fileName()).absoluteFilePath(),
-              QFileInfo(configHome + QStringLiteral("/Varnholt/Brindlewick.ini")).absoluteFilePath());
+    const SettingsStore store; // opened only; this test writes nothing
+    const QString configHome =
+        qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
+    EXPECT_EQ(
+        QFileInfo(store.fileName()).absoluteFilePath(),
+        QFileInfo(configHome + QStringLiteral("/Varnholt/Brindlewick.ini")).absoluteFilePath());
 }
 
 } // namespace

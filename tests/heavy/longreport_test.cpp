@@ -1,7 +1,6 @@
 // A log of 10,000 trips made into a report by the report tool and by the program's two
 // windows, and looked at in the preview at three zoom levels, top and bottom.
 #include "brindlewick-report/reporttool.h"
-
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
@@ -79,9 +78,11 @@ BmpEnds readBmpEnds(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return ends;
     const QByteArray header = file.read(54);
-    if (header.size() != 54 || qFromLittleEndian<quint16>(header.constData() + 28) != 24) return ends;
+    if (header.size() != 54 || qFromLittleEndian<quint16>(header.constData() + 28) != 24)
+        return ends;
     const qint64 offset = qFromLittleEndian<quint32>(header.constData() + 10);
-    ends.size = QSize(qFromLittleEndian<qint32>(header.constData() + 18), qFromLittleEndian<qint32>(header.constData() + 22));
+    ends.size = QSize(qFromLittleEndian<qint32>(header.constData() + 18),
+                      qFromLittleEndian<qint32>(header.constData() + 22));
     const qint64 rowBytes = (qint64{ends.size.width()} * 3 + 3) / 4 * 4;
     const auto rows = [&](int first) {
         QImage image(ends.size.width(), kEndRows, QImage::Format_RGB32);
@@ -126,11 +127,14 @@ protected:
                 const bool nearTop = py < kEndRows;
                 const QImage& ref = nearTop ? tool.top : tool.bottom;
                 const int ry = nearTop ? py : py - (tool.size.height() - kEndRows);
-                if (px - radius < 0 || px + radius >= ref.width() || ry - radius < 0 || ry + radius >= ref.height()) continue;
+                if (px - radius < 0 || px + radius >= ref.width() || ry - radius < 0
+                    || ry + radius >= ref.height())
+                    continue;
                 const QRgb expected = ref.pixel(px, ry);
                 bool uniform = true;
                 for (int dy = -radius; dy <= radius && uniform; ++dy) {
-                    for (int dx = -radius; dx <= radius && uniform; ++dx) uniform = ref.pixel(px + dx, ry + dy) == expected;
+                    for (int dx = -radius; dx <= radius && uniform; ++dx)
+                        uniform = ref.pixel(px + dx, ry + dy) == expected;
                 }
                 if (!uniform) continue;
                 ++checked;
@@ -163,7 +167,8 @@ TEST_F(LongReport, ToolAndWindowsMakeAndShowTenThousandTrips)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    ASSERT_EQ(reporttool::main({QStringLiteral("--picture"), bitmap, workbook}, outStream, errStream), 0)
+    ASSERT_EQ(
+        reporttool::main({QStringLiteral("--picture"), bitmap, workbook}, outStream, errStream), 0)
         << err.toStdString();
     const auto book = ss::xls::loadWorkbook(workbook);
     EXPECT_GE(book->sheet(0).rows().rbegin()->first, kTrips + 8);
@@ -182,7 +187,8 @@ TEST_F(LongReport, ToolAndWindowsMakeAndShowTenThousandTrips)
     Form2& form = windows->form2();
     ASSERT_TRUE(form.isVisible());
     EXPECT_TRUE(env.dialogs.messages().isEmpty()) << env.dialogs.texts().join(u'\n').toStdString();
-    ASSERT_EQ(form.buffer()->picture().size(), tool.size) << "the tool and the windows picture the same sheet";
+    ASSERT_EQ(form.buffer()->picture().size(), tool.size)
+        << "the tool and the windows picture the same sheet";
 
     struct Level {
         const char* name;
@@ -190,8 +196,9 @@ TEST_F(LongReport, ToolAndWindowsMakeAndShowTenThousandTrips)
         int clicks;
         float zoom;
     };
-    for (const Level& level : {Level{"zoom 1", nullptr, 0, 1.0f}, Level{"zoom 0.25", form.zoomOutButton(), 3, 0.25f},
-                               Level{"zoom 2.75", form.zoomInButton(), 10, 2.75f}}) {
+    for (const Level& level :
+         {Level{"zoom 1", nullptr, 0, 1.0f}, Level{"zoom 0.25", form.zoomOutButton(), 3, 0.25f},
+          Level{"zoom 2.75", form.zoomInButton(), 10, 2.75f}}) {
         if (level.button) clickZoom(level.button, level.clicks);
         ASSERT_EQ(form.zoom(), level.zoom);
         expectViewShowsThePicture(level.name);

@@ -31,8 +31,10 @@ int main(int argc, char** argv)
         trips.append(fields);
     }
     QJsonArray problems;
-    for (const bw::CsvProblem& p : read.problems) problems.append(QJsonArray{p.line, p.field, p.why});
-    const QJsonObject result{{QStringLiteral("trips"), trips}, {QStringLiteral("problems"), problems},
+    for (const bw::CsvProblem& p : read.problems)
+        problems.append(QJsonArray{p.line, p.field, p.why});
+    const QJsonObject result{{QStringLiteral("trips"), trips},
+                             {QStringLiteral("problems"), problems},
                              {QStringLiteral("failure"), read.failure}};
     std::fputs(QJsonDocument(result).toJson(QJsonDocument::Compact).constData(), stdout);
 

@@ -6,7 +6,6 @@
 //   xls_interop_writer dump <file.xls>
 //   xls_interop_writer xlsx <file.xls> <file.xlsx>
 #include "sampleworkbook.h"
-
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/xlsx.h"
@@ -26,11 +25,16 @@ namespace {
 QJsonValue valueJson(const Value& v)
 {
     switch (v.type()) {
-    case Value::Type::Empty: return QJsonValue();
-    case Value::Type::Number: return v.asNumber();
-    case Value::Type::Text: return v.asText();
-    case Value::Type::Boolean: return v.asBoolean();
-    case Value::Type::Error: return QJsonObject{{QStringLiteral("error"), errorText(v.asError())}};
+    case Value::Type::Empty:
+        return QJsonValue();
+    case Value::Type::Number:
+        return v.asNumber();
+    case Value::Type::Text:
+        return v.asText();
+    case Value::Type::Boolean:
+        return v.asBoolean();
+    case Value::Type::Error:
+        return QJsonObject{{QStringLiteral("error"), errorText(v.asError())}};
     }
     return {};
 }
@@ -54,7 +58,8 @@ QJsonObject bookJson(const Workbook& book)
                                   {QStringLiteral("cells"), cells},
                                   {QStringLiteral("formulas"), formulas}});
     }
-    return QJsonObject{{QStringLiteral("sheets"), sheets}, {QStringLiteral("active"), book.activeSheetIndex()}};
+    return QJsonObject{{QStringLiteral("sheets"), sheets},
+                       {QStringLiteral("active"), book.activeSheetIndex()}};
 }
 
 int write(const QString& folder)
@@ -109,6 +114,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    std::fputs("usage: xls_interop_writer write <folder> | dump <file.xls> | xlsx <file.xls> <file.xlsx>\n", stderr);
+    std::fputs("usage: xls_interop_writer write <folder> | dump <file.xls> | xlsx <file.xls> "
+               "<file.xlsx>\n",
+               stderr);
     return 2;
 }

@@ -2,7 +2,6 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
-
 #include "triptables.h"
 
 #include <QAbstractItemModelTester>
@@ -59,7 +58,8 @@ TEST_F(GridModel, EditingWritesTheFieldAndRefusesWhatItCannotHold)
     EXPECT_TRUE(model.setData(mileage, QStringLiteral(" 12.5 ")));
     EXPECT_EQ(table->valueAt(4, 6), QVariant(12.5));
     // Only finite numbers are numbers.
-    for (const char* refused : {"abc", "12abc", "1.2.3", "inf", "-INF", "Infinity", "nan", "NaN", "1e999"}) {
+    for (const char* refused :
+         {"abc", "12abc", "1.2.3", "inf", "-INF", "Infinity", "nan", "NaN", "1e999"}) {
         EXPECT_FALSE(model.setData(mileage, QString::fromLatin1(refused))) << refused;
         EXPECT_EQ(table->valueAt(4, 6), QVariant(12.5)) << refused;
     }
@@ -89,15 +89,17 @@ TEST_F(GridModel, WhatTheGridShowsTypesBackUnderEveryLocale)
 {
     const QLocale saved;
     const QModelIndex mileage = model.index(1, 6);
-    for (const QLocale& locale :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
         QLocale::setDefault(locale);
         for (const double v : {-1234.5, 1e16, 5e-05}) {
             table->setValueAt(1, 6, v);
             const QString shown = model.data(mileage).toString();
             table->setValueAt(1, 6, 0.0);
-            EXPECT_TRUE(model.setData(mileage, shown)) << locale.name().toStdString() << " " << shown.toStdString();
-            EXPECT_EQ(table->valueAt(1, 6), QVariant(v)) << locale.name().toStdString() << " " << shown.toStdString();
+            EXPECT_TRUE(model.setData(mileage, shown))
+                << locale.name().toStdString() << " " << shown.toStdString();
+            EXPECT_EQ(table->valueAt(1, 6), QVariant(v))
+                << locale.name().toStdString() << " " << shown.toStdString();
         }
     }
     QLocale::setDefault(saved);
@@ -131,7 +133,7 @@ TEST_F(GridModel, DeletingMovesToTheRowThatTookItsPlaceOrTheNewLastRow)
     EXPECT_EQ(viewRow(), 7);
 
     table->setPosition(4);
-    table->Delete();  // the cursor now stands on a deleted row
+    table->Delete(); // the cursor now stands on a deleted row
     EXPECT_FALSE(model.deleteCurrentRow());
 }
 

@@ -1,13 +1,11 @@
 // Tests of creating, restoring, binding and saving the trip table.
-#include "logtable/logtable.h"
-#include "logtable/logtablemodel.h"
-#include "logtable/logtablestore.h"
 #include "core/errorlocation.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
-
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/logtablestore.h"
 #include "support/fakeplatform.h"
-
 #include "triptables.h"
 
 #include <QLocale>
@@ -59,7 +57,7 @@ struct CountCase {
     const char* name;
     const char* stored;
     int rows;
-    const char* shown;  // part of the one message shown, or "" for none
+    const char* shown; // part of the one message shown, or "" for none
 };
 
 void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
@@ -75,7 +73,8 @@ TEST_P(StoredRowCount, DecidesTheRowsRestored)
     EXPECT_EQ(r.table->RecordCount(), GetParam().rows);
     if (*GetParam().shown != 0) {
         ASSERT_EQ(r.reports.size(), 1);
-        EXPECT_TRUE(r.reports[0].contains(QString::fromLatin1(GetParam().shown))) << r.reports[0].toStdString();
+        EXPECT_TRUE(r.reports[0].contains(QString::fromLatin1(GetParam().shown)))
+            << r.reports[0].toStdString();
     } else {
         EXPECT_TRUE(r.reports.isEmpty());
     }
@@ -89,9 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{"NoNumber", "abc", 0, ""},
                       CountCase{"FarTooLarge", "1e30", 0, "Form1.Form_Load at line 164\r\r"},
                       CountCase{"AtTheLimit", "65527", kMaxTrips, ""},
-                      CountCase{"OverTheLimit", "100001", kMaxTrips,
-                                "A mileage log holds at most 65,527 trips. The stored log has 100001 "
-                                "trips; the first 65527 were loaded."},
+                      CountCase{
+                          "OverTheLimit", "100001", kMaxTrips,
+                          "A mileage log holds at most 65,527 trips. The stored log has 100001 "
+                          "trips; the first 65527 were loaded."},
                       CountCase{"BeyondInt32", "4294967296", 0, "Form1.Form_Load at line 164\r\r"}),
     [](const ::testing::TestParamInfo<CountCase>& tc) { return std::string(tc.param.name); });
 
@@ -133,8 +133,8 @@ TEST(SaveLogRows, WritesRowCountAndEveryFieldByPosition)
     TestPlatform env;
     auto table = tableOf(31);
     table->setPosition(2);
-    table->setValue(1, QVariant());  // null text
-    table->setValue(7, QVariant());  // null number
+    table->setValue(1, QVariant()); // null text
+    table->setValue(7, QVariant()); // null number
     table->setValue(3, QStringLiteral("note"));
     {
         SettingsStore store;
@@ -157,7 +157,7 @@ TEST(SaveLogRows, WritesRowCountAndEveryFieldByPosition)
     for (int row = 0; row < 31; ++row) {
         EXPECT_EQ(back.table->valueAt(row, 0), table->valueAt(row, 0));
     }
-    EXPECT_EQ(back.table->valueAt(2, 7), QVariant(0.0));  // empty when saved, 0 when restored
+    EXPECT_EQ(back.table->valueAt(2, 7), QVariant(0.0)); // empty when saved, 0 when restored
 }
 
 TEST(SaveLogRows, NumbersKeepTheirFractionWhateverTheLocale)
@@ -191,7 +191,8 @@ TEST(SaveLogRows, ATableThatWasNeverCreatedIsReportedOncePerStepAndTheLoopIsLeft
     EXPECT_TRUE(reports[0].contains(QStringLiteral("at line 100\r")));
     EXPECT_TRUE(reports[1].contains(QStringLiteral("at line 102\r")));
     EXPECT_TRUE(reports[2].contains(QStringLiteral("at line 106\r")));
-    EXPECT_TRUE(reports[2].startsWith(QStringLiteral("Object variable or With block variable not set\r\n")));
+    EXPECT_TRUE(reports[2].startsWith(
+        QStringLiteral("Object variable or With block variable not set\r\n")));
 }
 
 TEST(SaveLogRows, AnEmptyTableWritesACountOfZeroAndNothingElse)

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
+#include <ostream>
 
 namespace bw {
 namespace {
@@ -28,20 +27,18 @@ TEST_P(LeadingNumber, ReadsTheLeadingNumericPart)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, LeadingNumber,
-    ::testing::Values(LeadingCase{"Plain", "30", 30}, LeadingCase{"Fraction", "42.7", 42.7},
-                      LeadingCase{"Empty", "", 0}, LeadingCase{"Letters", "abc", 0},
-                      LeadingCase{"NumberThenLetters", "12abc", 12},
-                      LeadingCase{"BlanksAnywhere", " 1 2\t3 ", 123},
-                      LeadingCase{"Negative", "-3", -3}, LeadingCase{"PlusSign", "+5", 5},
-                      LeadingCase{"LeadingPeriod", ".5", 0.5},
-                      LeadingCase{"SecondPeriodStops", "1.2.3", 1.2},
-                      LeadingCase{"CommaStops", "42,7", 42}, LeadingCase{"Exponent", "1e3", 1000},
-                      LeadingCase{"ExponentD", "2D2", 200},
-                      LeadingCase{"ExponentWithoutDigits", "7e", 7},
-                      LeadingCase{"SignOnly", "-", 0}, LeadingCase{"PeriodOnly", ".", 0},
-                      LeadingCase{"NonAscii", "٣", 0}, LeadingCase{"Underflow", "1e-400", 0},
-                      LeadingCase{"Infinity", "inf", 0}, LeadingCase{"NegativeInfinity", "-Infinity", 0},
-                      LeadingCase{"NaN", "NaN", 0}),
+    ::testing::Values(
+        LeadingCase{"Plain", "30", 30}, LeadingCase{"Fraction", "42.7", 42.7},
+        LeadingCase{"Empty", "", 0}, LeadingCase{"Letters", "abc", 0},
+        LeadingCase{"NumberThenLetters", "12abc", 12},
+        LeadingCase{"BlanksAnywhere", " 1 2\t3 ", 123}, LeadingCase{"Negative", "-3", -3},
+        LeadingCase{"PlusSign", "+5", 5}, LeadingCase{"LeadingPeriod", ".5", 0.5},
+        LeadingCase{"SecondPeriodStops", "1.2.3", 1.2}, LeadingCase{"CommaStops", "42,7", 42},
+        LeadingCase{"Exponent", "1e3", 1000}, LeadingCase{"ExponentD", "2D2", 200},
+        LeadingCase{"ExponentWithoutDigits", "7e", 7}, LeadingCase{"SignOnly", "-", 0},
+        LeadingCase{"PeriodOnly", ".", 0}, LeadingCase{"NonAscii", "٣", 0},
+        LeadingCase{"Underflow", "1e-400", 0}, LeadingCase{"Infinity", "inf", 0},
+        LeadingCase{"NegativeInfinity", "-Infinity", 0}, LeadingCase{"NaN", "NaN", 0}),
     [](const ::testing::TestParamInfo<LeadingCase>& tc) { return std::string(tc.param.name); });
 
 TEST(LeadingNumberOverflow, TooLargeForADoubleIsAnInfinityOfItsSign)
@@ -69,8 +66,8 @@ TEST(LeadingNumberOverflow, TheMantissasDigitsCountWithTheExponent)
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
 {
-    const std::pair<double, double> cases[] = {{12.5, 12}, {13.5, 14}, {30.5, 30}, {31.5, 32},
-                                               {0.5, 0},   {-0.5, 0},  {-1.5, -2}, {2.4999, 2},
+    const std::pair<double, double> cases[] = {{12.5, 12},  {13.5, 14}, {30.5, 30}, {31.5, 32},
+                                               {0.5, 0},    {-0.5, 0},  {-1.5, -2}, {2.4999, 2},
                                                {2.5001, 3}, {7, 7}};
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(roundHalfEven(value), expected) << value;
@@ -109,7 +106,9 @@ TEST(RowCountTextRefused, CountsBeyondTheLimitThrow)
     try {
         rowCountFromText(QStringLiteral("1e30"));
     } catch (const LogTableError& e) {
-        EXPECT_STREQ(e.what(), "The stored row count 1e30 is no usable number of rows; no rows were restored.");
+        EXPECT_STREQ(
+            e.what(),
+            "The stored row count 1e30 is no usable number of rows; no rows were restored.");
     }
 }
 
@@ -121,7 +120,8 @@ TEST(StoredNumberText, UsesAPeriodAndFifteenSignificantDigits)
     EXPECT_EQ(storedNumberText(1234567.5), QStringLiteral("1234567.5"));
     EXPECT_EQ(storedNumberText(0.1 + 0.2), QStringLiteral("0.3"));
     for (double v : {42.7, -3.25, 1e20, 123456789012345.0, 1.0 / 3.0}) {
-        EXPECT_EQ(leadingNumber(storedNumberText(v)), std::stod(storedNumberText(v).toStdString())) << v;
+        EXPECT_EQ(leadingNumber(storedNumberText(v)), std::stod(storedNumberText(v).toStdString()))
+            << v;
         EXPECT_NEAR(leadingNumber(storedNumberText(v)), v, std::abs(v) * 1e-14) << v;
     }
 }

@@ -21,7 +21,8 @@ std::shared_ptr<LogTable> tableWith(const std::vector<std::vector<QVariant>>& ro
     table->openWithTripFields();
     for (const auto& row : rows) {
         table->AddNew();
-        for (int k = 0; k < LogTable::kFieldCount; ++k) table->setValue(k, row[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < LogTable::kFieldCount; ++k)
+            table->setValue(k, row[static_cast<std::size_t>(k)]);
     }
     return table;
 }
@@ -29,8 +30,14 @@ std::shared_ptr<LogTable> tableWith(const std::vector<std::vector<QVariant>>& ro
 std::vector<QVariant> trip(const char* date, const char* start, const char* end, double mileage = 0,
                            double reimbursement = 0, const char* notes = "")
 {
-    return {QString::fromUtf8(date), QString(), QString(), QString::fromUtf8(notes), QString::fromLatin1(start),
-            QString::fromLatin1(end), mileage, reimbursement};
+    return {QString::fromUtf8(date),
+            QString(),
+            QString(),
+            QString::fromUtf8(notes),
+            QString::fromLatin1(start),
+            QString::fromLatin1(end),
+            mileage,
+            reimbursement};
 }
 
 struct FillCase {
@@ -50,8 +57,9 @@ class Fills : public ::testing::TestWithParam<FillCase> {};
 TEST_P(Fills, FillOnlyWhatIsEmptyOrZero)
 {
     const FillCase& c = GetParam();
-    auto table = tableWith({{QString(), QString(), QString(), QString(), QString::fromLatin1(c.start),
-                             QString::fromLatin1(c.end), c.mileage, c.reimbursement}});
+    auto table =
+        tableWith({{QString(), QString(), QString(), QString(), QString::fromLatin1(c.start),
+                    QString::fromLatin1(c.end), c.mileage, c.reimbursement}});
     fillTrip(*table, 0, QString::fromLatin1(c.rate), c.keep, kUs);
     EXPECT_EQ(table->valueAt(0, 6).toDouble(), c.filledMileage);
     EXPECT_EQ(table->valueAt(0, 7).toDouble(), c.filledReimbursement);
@@ -92,7 +100,8 @@ TEST(Fills, ARateChangeLeavesFilledValuesAndTheLocaleReadsTheRate)
 
 TEST(Fills, AnEmptyStartTakesThePreviousEndOnce)
 {
-    auto table = tableWith({trip("", "100", "112"), trip("", "", "130"), trip("", "140", "150"), trip("", "", "")});
+    auto table = tableWith(
+        {trip("", "100", "112"), trip("", "", "130"), trip("", "140", "150"), trip("", "", "")});
     EXPECT_TRUE(carryOdometer(*table, 1));
     EXPECT_EQ(table->valueAt(1, 4).toString(), QStringLiteral("112"));
     EXPECT_FALSE(carryOdometer(*table, 2)) << "a Start of the user's own stays";
@@ -129,32 +138,48 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CheckCase{"CleanTrip", {trip("5/14/2016", "100", "110", 10)}, {}, ""},
         CheckCase{"BlankRowIsNeverChecked", {trip("", "", "")}, {}, ""},
-        CheckCase{"EndBelowStart", {trip("5/14/2016", "110", "100")}, {5}, "Odometer End is below Odometer Start."},
-        CheckCase{"MileageOffByMoreThanHalf", {trip("5/14/2016", "100", "110", 10.6)}, {6},
+        CheckCase{"EndBelowStart",
+                  {trip("5/14/2016", "110", "100")},
+                  {5},
+                  "Odometer End is below Odometer Start."},
+        CheckCase{"MileageOffByMoreThanHalf",
+                  {trip("5/14/2016", "100", "110", 10.6)},
+                  {6},
                   "Mileage 10.6 differs from Odometer End - Odometer Start (10)."},
         CheckCase{"MileageWithinHalf", {trip("5/14/2016", "100", "110", 10.5)}, {}, ""},
-        CheckCase{"StartBelowPreviousEnd", {trip("5/14/2016", "100", "120", 20), trip("5/15/2016", "115", "130", 15)},
-                  {4}, "Odometer Start is below the previous row's Odometer End (120)."},
+        CheckCase{"StartBelowPreviousEnd",
+                  {trip("5/14/2016", "100", "120", 20), trip("5/15/2016", "115", "130", 15)},
+                  {4},
+                  "Odometer Start is below the previous row's Odometer End (120)."},
         CheckCase{"PreviousRowLaterIsNotCompared",
-                  {trip("5/16/2016", "100", "120", 20), trip("5/15/2016", "115", "130", 15)}, {}, ""},
-        CheckCase{"BlankPreviousRow", {trip("", "", ""), trip("5/15/2016", "115", "130", 15)}, {}, ""},
+                  {trip("5/16/2016", "100", "120", 20), trip("5/15/2016", "115", "130", 15)},
+                  {},
+                  ""},
+        CheckCase{
+            "BlankPreviousRow", {trip("", "", ""), trip("5/15/2016", "115", "130", 15)}, {}, ""},
         CheckCase{"NotADate", {trip("next Monday", "", "", 0, 0, "x")}, {0}, "Date is not a date."},
         CheckCase{"NoDate", {trip("", "", "", 0, 0, "x")}, {0}, "The trip has no Date."},
-        CheckCase{"OutsideThePeriod", {trip("5/17/2016", "", "", 3)}, {0},
+        CheckCase{"OutsideThePeriod",
+                  {trip("5/17/2016", "", "", 3)},
+                  {0},
                   "Date lies outside the period 5/14/2016 to 5/16/2016."},
-        CheckCase{"ReadingsHoldText", {trip("5/14/2016", "1OO", "2x")}, (std::vector<int>{4, 5}),
+        CheckCase{"ReadingsHoldText",
+                  {trip("5/14/2016", "1OO", "2x")},
+                  (std::vector<int>{4, 5}),
                   "Odometer Start is not a number."}),
     [](const ::testing::TestParamInfo<CheckCase>& tc) { return std::string(tc.param.name); });
 
 TEST(Checks, TheQuestionCountsRowsAndNamesTheFirstThree)
 {
-    auto table = tableWith({trip("x", "", "", 1), trip("5/14/2016", "", "", 1), trip("", "", ""),
-                            trip("5/14/2016", "9", "1"), trip("x", "", "", 1), trip("x", "", "", 1)});
+    auto table =
+        tableWith({trip("x", "", "", 1), trip("5/14/2016", "", "", 1), trip("", "", ""),
+                   trip("5/14/2016", "9", "1"), trip("x", "", "", 1), trip("x", "", "", 1)});
     const auto warned = warnedTrips(*table, {QDate(2016, 5, 14), QDate(2016, 5, 16)}, kUs);
     ASSERT_EQ(warned.size(), 4u);
     EXPECT_EQ(warningQuestion(warned),
               QStringLiteral("4 rows carry a warning:\r\nRow 1: Date is not a date.\r\n"
-                             "Row 4: Odometer End is below Odometer Start.\r\nRow 5: Date is not a date.\r\n...\r\n\r\n"
+                             "Row 4: Odometer End is below Odometer Start.\r\nRow 5: Date is not a "
+                             "date.\r\n...\r\n\r\n"
                              "Create the report anyway?"));
 }
 
@@ -182,42 +207,64 @@ TEST_P(CsvImport, ReadsTripsAndListsBadLines)
     EXPECT_EQ(lines, c.problemLines) << problemLines(read.problems).toStdString();
 }
 
-const std::vector<QVariant> kMall = {QStringLiteral("5/14/2016"), QStringLiteral("Store"), QStringLiteral("Mini mall"),
-                                     QStringLiteral("Daily delivery"), QStringLiteral("58114"), QStringLiteral("58116"),
-                                     2.0, 2.5};
+const std::vector<QVariant> kMall = {QStringLiteral("5/14/2016"),
+                                     QStringLiteral("Store"),
+                                     QStringLiteral("Mini mall"),
+                                     QStringLiteral("Daily delivery"),
+                                     QStringLiteral("58114"),
+                                     QStringLiteral("58116"),
+                                     2.0,
+                                     2.5};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, CsvImport,
     ::testing::Values(
         CsvCase{"AllColumns",
-                "Date,Starting Location,Destination,Description/Notes,Odometer Start,Odometer End,Mileage,Reimbursement\n"
+                "Date,Starting Location,Destination,Description/Notes,Odometer Start,Odometer "
+                "End,Mileage,Reimbursement\n"
                 "2016-05-14,Store,Mini mall,Daily delivery,58114,58116,2,2.5\n",
-                1, kMall, {}},
-        CsvCase{"BomSemicolonsAnyOrderAnyCase",
-                "\xEF\xBB\xBF" "reimbursement; MILEAGE ;odometerend;Odometer Start;destination;starting location;"
-                "Description / Notes;date;Vehicle\r\n2.5;2;58116;58114;Mini mall;Store;Daily delivery;5/14/2016;van\r\n",
-                1, kMall, {}},
-        CsvCase{"TabsAndQuotedSeparators",
-                "Date\tDescription/Notes\n2016-05-14\t\"a\tb, \"\"c\"\"\r\nd\"\n", 1,
-                {QStringLiteral("5/14/2016"), QString(), QString(), QStringLiteral("a\tb, \"c\"\r\nd"), QString(),
-                 QString(), 0.0, 0.0},
+                1,
+                kMall,
                 {}},
-        CsvCase{"LineNumbersCountQuotedBreaks",
-                "Date,Description/Notes,Mileage\n2016-05-14,\"two\nlines\",1\n2016-05-14,x,12 miles\n"
-                "not a date,x,1\n\n2016-05-14,,\n",
-                2, {}, {4, 5}},
+        CsvCase{"BomSemicolonsAnyOrderAnyCase",
+                "\xEF\xBB\xBF"
+                "reimbursement; MILEAGE ;odometerend;Odometer Start;destination;starting location;"
+                "Description / Notes;date;Vehicle\r\n2.5;2;58116;58114;Mini mall;Store;Daily "
+                "delivery;5/14/2016;van\r\n",
+                1,
+                kMall,
+                {}},
+        CsvCase{"TabsAndQuotedSeparators",
+                "Date\tDescription/Notes\n2016-05-14\t\"a\tb, \"\"c\"\"\r\nd\"\n",
+                1,
+                {QStringLiteral("5/14/2016"), QString(), QString(),
+                 QStringLiteral("a\tb, \"c\"\r\nd"), QString(), QString(), 0.0, 0.0},
+                {}},
+        CsvCase{
+            "LineNumbersCountQuotedBreaks",
+            "Date,Description/Notes,Mileage\n2016-05-14,\"two\nlines\",1\n2016-05-14,x,12 miles\n"
+            "not a date,x,1\n\n2016-05-14,,\n",
+            2,
+            {},
+            {4, 5}},
         CsvCase{"MalformedQuotes",
-                "Date,Description/Notes\n2016-05-14,\"closed\"junk\n2016-05-14,fine\n2016-05-14,\"never closed\n", 1,
-                {}, {2, 4}},
+                "Date,Description/"
+                "Notes\n2016-05-14,\"closed\"junk\n2016-05-14,fine\n2016-05-14,\"never closed\n",
+                1,
+                {},
+                {2, 4}},
         CsvCase{"TooManyFields", "Date,Mileage\n2016-05-14,1,extra\n2016-05-14,1,\n", 1, {}, {2}},
         CsvCase{"GroupedAndPeriodNumbers",
-                "Date;Odometer Start;Odometer End;Mileage\n2016-05-14;\"1,234\";1240.5;6.5\n", 1,
-                {QStringLiteral("5/14/2016"), QString(), QString(), QString(), QStringLiteral("1234"),
-                 QStringLiteral("1240.5"), 6.5, 0.0},
+                "Date;Odometer Start;Odometer End;Mileage\n2016-05-14;\"1,234\";1240.5;6.5\n",
+                1,
+                {QStringLiteral("5/14/2016"), QString(), QString(), QString(),
+                 QStringLiteral("1234"), QStringLiteral("1240.5"), 6.5, 0.0},
                 {}},
-        CsvCase{"WindowsCodePage", "Date,Destination\n2016-05-14,M\xfcnchen \x80\n", 1,
-                {QStringLiteral("5/14/2016"), QString(), QString::fromUtf8("M\u00fcnchen \u20ac"), QString(), QString(),
-                 QString(), 0.0, 0.0},
+        CsvCase{"WindowsCodePage",
+                "Date,Destination\n2016-05-14,M\xfcnchen \x80\n",
+                1,
+                {QStringLiteral("5/14/2016"), QString(), QString::fromUtf8("M\u00fcnchen \u20ac"),
+                 QString(), QString(), QString(), 0.0, 0.0},
                 {}},
         CsvCase{"OnlyUnknownValues", "Date,Vehicle\n,van\n", 0, {}, {}}),
     [](const ::testing::TestParamInfo<CsvCase>& tc) { return std::string(tc.param.name); });
@@ -226,7 +273,8 @@ TEST(CsvImport, AFileWithoutKnownColumnsIsRefusedWhole)
 {
     const TripImport read = readTripsCsv("when,where\n2016-05-14,home\n", kUs);
     EXPECT_TRUE(read.trips.empty());
-    EXPECT_TRUE(read.failure.startsWith(QStringLiteral("The first line names none of the columns Date, ")));
+    EXPECT_TRUE(
+        read.failure.startsWith(QStringLiteral("The first line names none of the columns Date, ")));
 }
 
 TEST(CsvExport, ExportThenImportGivesTheSameRowsAndNoFormulas)
@@ -234,19 +282,22 @@ TEST(CsvExport, ExportThenImportGivesTheSameRowsAndNoFormulas)
     const std::vector<std::vector<QVariant>> rows = {
         {QStringLiteral("5/14/2016"), QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("+1"),
          QStringLiteral("-minus"), QStringLiteral("58114"), QStringLiteral("58116"), 2.0, 2.5},
-        {QStringLiteral("5/15/2016"), QStringLiteral("@SUM(A1)"), QStringLiteral("\tTab"), QStringLiteral("'own quote"),
-         QStringLiteral("58116.5"), QString(), 0.125, 0.0},
+        {QStringLiteral("5/15/2016"), QStringLiteral("@SUM(A1)"), QStringLiteral("\tTab"),
+         QStringLiteral("'own quote"), QStringLiteral("58116.5"), QString(), 0.125, 0.0},
         {QStringLiteral("5/16/2016"), QStringLiteral("\rCR"), QStringLiteral("a, \"b\"\r\nc"),
          QString::fromUtf8("K\u00f6ln \u2192 \U0001F697"), QString(), QString(), 0.0, 1e-7},
-        {QStringLiteral("5/17/2016"), QStringLiteral("''twice"), QString(), QString(), QString(), QString(), 12345.678, 0.0}};
+        {QStringLiteral("5/17/2016"), QStringLiteral("''twice"), QString(), QString(), QString(),
+         QString(), 12345.678, 0.0}};
     auto table = tableWith(rows);
     table->AddNew(); // a blank row is not written
     for (int k = 0; k < 8; ++k) table->setValue(k, k < 6 ? QVariant(QString()) : QVariant(0.0));
 
     const QByteArray csv = writeTripsCsv(*table, kUs);
-    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Date,Starting Location,Destination,Description/Notes,Odometer Start,"
-                               "Odometer End,Mileage,Reimbursement\r\n5/14/2016,\"'=HYPERLINK(\"\"x\"\")\",'+1,'-minus,"
-                               "58114,58116,2,2.5\r\n"))
+    EXPECT_TRUE(csv.startsWith(
+        "\xEF\xBB\xBF"
+        "Date,Starting Location,Destination,Description/Notes,Odometer Start,"
+        "Odometer End,Mileage,Reimbursement\r\n5/14/2016,\"'=HYPERLINK(\"\"x\"\")\",'+1,'-minus,"
+        "58114,58116,2,2.5\r\n"))
         << csv.toStdString();
     EXPECT_TRUE(csv.contains(",''own quote,58116.5,,0.125,0\r\n"));
     const TripImport back = readTripsCsv(csv, kUs);
@@ -256,7 +307,8 @@ TEST(CsvExport, ExportThenImportGivesTheSameRowsAndNoFormulas)
     // Numbers go out with a period and come back in the locale's notation.
     auto german = tableWith({trip("14.05.2016", "58114,5", "58120", 5.5, 1.25)});
     const QByteArray germanCsv = writeTripsCsv(*german, kGerman);
-    EXPECT_TRUE(germanCsv.endsWith("14.05.2016,,,,58114.5,58120,5.5,1.25\r\n")) << germanCsv.toStdString();
+    EXPECT_TRUE(germanCsv.endsWith("14.05.2016,,,,58114.5,58120,5.5,1.25\r\n"))
+        << germanCsv.toStdString();
     const TripImport germanBack = readTripsCsv(germanCsv, kGerman);
     ASSERT_EQ(germanBack.trips.size(), 1u);
     EXPECT_EQ(germanBack.trips.front(), trip("14.05.2016", "58114,5", "58120", 5.5, 1.25));
@@ -265,7 +317,8 @@ TEST(CsvExport, ExportThenImportGivesTheSameRowsAndNoFormulas)
 TEST(CsvImport, TenThousandRowsFillTrailingBlanksThenAppendWithinTheLimit)
 {
     QByteArray csv = "Date,Odometer Start,Odometer End\n";
-    for (int i = 0; i < 10000; ++i) csv += "2016-05-14,," + QByteArray::number(100 + 2 * (i + 1)) + "\n";
+    for (int i = 0; i < 10000; ++i)
+        csv += "2016-05-14,," + QByteArray::number(100 + 2 * (i + 1)) + "\n";
     const TripImport read = readTripsCsv(csv, kUs);
     ASSERT_EQ(read.trips.size(), 10000u);
 

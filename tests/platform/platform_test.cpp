@@ -1,7 +1,6 @@
 // Tests of date texts in every locale and the private temporary folder.
 #include "platform/datetext.h"
 #include "platform/tempfolder.h"
-
 #include "support/fakeplatform.h"
 
 #include <QDir>
@@ -11,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <stdexcept>
 
 #ifndef _WIN32
@@ -26,7 +24,7 @@ using test::TestPlatform;
 struct LocaleCase {
     const char* name;
     QLocale locale;
-    const char* may14;  // 14 May 2016 as the program writes it
+    const char* may14; // 14 May 2016 as the program writes it
 };
 
 void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
@@ -51,10 +49,12 @@ TEST_P(DateText, WritesAFourDigitYearAndReadsItBack)
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, DateText,
-    ::testing::Values(LocaleCase{"UnitedStates", QLocale(QLocale::English, QLocale::UnitedStates), "5/14/2016"},
-                      LocaleCase{"Germany", QLocale(QLocale::German, QLocale::Germany), "14.05.2016"},
-                      LocaleCase{"UnitedKingdom", QLocale(QLocale::English, QLocale::UnitedKingdom), "14/05/2016"},
-                      LocaleCase{"Japan", QLocale(QLocale::Japanese, QLocale::Japan), "2016/05/14"}),
+    ::testing::Values(
+        LocaleCase{"UnitedStates", QLocale(QLocale::English, QLocale::UnitedStates), "5/14/2016"},
+        LocaleCase{"Germany", QLocale(QLocale::German, QLocale::Germany), "14.05.2016"},
+        LocaleCase{"UnitedKingdom", QLocale(QLocale::English, QLocale::UnitedKingdom),
+                   "14/05/2016"},
+        LocaleCase{"Japan", QLocale(QLocale::Japanese, QLocale::Japan), "2016/05/14"}),
     [](const ::testing::TestParamInfo<LocaleCase>& tc) { return std::string(tc.param.name); });
 
 TEST(DateTextTwoDigitYears, AreReadInTheCenturyNearestToday)

@@ -1,6 +1,5 @@
 // Tests of the Qt dialogs, driven as a person would.
 #include "platform/dialogs.h"
-
 #include "support/testfiles.h"
 
 #include <QAbstractButton>
@@ -90,7 +89,8 @@ TEST_P(QtDialogsMessage, ShowsTheBoxAsAskedAndMapsTheAnswer)
     WhenShown<QMessageBox> user([&](QMessageBox* box) {
         EXPECT_EQ(box->text(), QStringLiteral("Are you sure?"));
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Brindlewick"));
-        EXPECT_EQ(box->icon(), c.icon == Dialogs::Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+        EXPECT_EQ(box->icon(),
+                  c.icon == Dialogs::Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
         EXPECT_EQ(box->standardButtons(),
                   question ? QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No)
                            : QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -100,16 +100,27 @@ TEST_P(QtDialogsMessage, ShowsTheBoxAsAskedAndMapsTheAnswer)
             EXPECT_EQ(static_cast<const QAbstractButton*>(box->defaultButton()), wanted);
         }
         switch (c.press) {
-        case Press::Enter: QTest::keyClick(box, Qt::Key_Return); break;
-        case Press::Escape: QTest::keyClick(box, Qt::Key_Escape); break;
-        case Press::Yes: QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton); break;
-        case Press::No: QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton); break;
-        case Press::Ok: QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton); break;
+        case Press::Enter:
+            QTest::keyClick(box, Qt::Key_Return);
+            break;
+        case Press::Escape:
+            QTest::keyClick(box, Qt::Key_Escape);
+            break;
+        case Press::Yes:
+            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+            break;
+        case Press::No:
+            QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+            break;
+        case Press::Ok:
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            break;
         }
     });
     QtDialogs dialogs;
-    const Dialogs::Answer answer = dialogs.message(
-        {QStringLiteral("Are you sure?"), QStringLiteral("Brindlewick"), c.buttons, c.icon, c.defaultButton});
+    const Dialogs::Answer answer =
+        dialogs.message({QStringLiteral("Are you sure?"), QStringLiteral("Brindlewick"), c.buttons,
+                         c.icon, c.defaultButton});
     EXPECT_TRUE(user.seen());
     EXPECT_EQ(answer, c.answer);
 }
@@ -118,13 +129,16 @@ using B = Dialogs::Buttons;
 using I = Dialogs::Icon;
 INSTANTIATE_TEST_SUITE_P(
     Cases, QtDialogsMessage,
-    ::testing::Values(MessageCase{"OverwriteEnterIsYes", B::YesNo, Dialogs::Yes, I::None, Press::Enter, Dialogs::Yes},
-                      MessageCase{"OverwriteClickNo", B::YesNo, Dialogs::Yes, I::None, Press::No, Dialogs::No},
-                      MessageCase{"DeleteEnterIsNo", B::YesNo, Dialogs::No, I::None, Press::Enter, Dialogs::No},
-                      MessageCase{"DeleteClickYes", B::YesNo, Dialogs::No, I::None, Press::Yes, Dialogs::Yes},
-                      MessageCase{"QuestionEscapeIsNo", B::YesNo, Dialogs::Yes, I::None, Press::Escape, Dialogs::No},
-                      MessageCase{"ErrorReportOk", B::Ok, Dialogs::Ok, I::Warning, Press::Ok, Dialogs::Ok},
-                      MessageCase{"NoticeEnter", B::Ok, Dialogs::Ok, I::None, Press::Enter, Dialogs::Ok}),
+    ::testing::Values(
+        MessageCase{"OverwriteEnterIsYes", B::YesNo, Dialogs::Yes, I::None, Press::Enter,
+                    Dialogs::Yes},
+        MessageCase{"OverwriteClickNo", B::YesNo, Dialogs::Yes, I::None, Press::No, Dialogs::No},
+        MessageCase{"DeleteEnterIsNo", B::YesNo, Dialogs::No, I::None, Press::Enter, Dialogs::No},
+        MessageCase{"DeleteClickYes", B::YesNo, Dialogs::No, I::None, Press::Yes, Dialogs::Yes},
+        MessageCase{"QuestionEscapeIsNo", B::YesNo, Dialogs::Yes, I::None, Press::Escape,
+                    Dialogs::No},
+        MessageCase{"ErrorReportOk", B::Ok, Dialogs::Ok, I::Warning, Press::Ok, Dialogs::Ok},
+        MessageCase{"NoticeEnter", B::Ok, Dialogs::Ok, I::None, Press::Enter, Dialogs::Ok}),
     [](const ::testing::TestParamInfo<MessageCase>& tc) { return std::string(tc.param.name); });
 
 class QtFileDialogs : public ::testing::Test {
@@ -132,7 +146,8 @@ protected:
     QString file(const QString& name) const { return QDir(folder.path()).filePath(name); }
 
     QTemporaryDir folder;
-    const QStringList filters{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("Excel Workbook (*.xlsx)"),
+    const QStringList filters{QStringLiteral("Excel Files (*.xls)"),
+                              QStringLiteral("Excel Workbook (*.xlsx)"),
                               QStringLiteral("PDF Files (*.pdf)")};
     QtDialogs dialogs;
 };
@@ -155,7 +170,8 @@ TEST_F(QtFileDialogs, SaveTakesTheTypedNameAndFilterWithoutAskingAboutAnExisting
         QTest::keyClicks(name, QStringLiteral("old report.xlsx"));
         QTest::keyClick(name, Qt::Key_Return);
     });
-    const Dialogs::SaveChoice choice = dialogs.saveFile({QStringLiteral("Save File"), filters, folder.path() + u'/'});
+    const Dialogs::SaveChoice choice =
+        dialogs.saveFile({QStringLiteral("Save File"), filters, folder.path() + u'/'});
     EXPECT_TRUE(user.seen());
     EXPECT_EQ(user.unexpectedBoxes(), 0) << "the program asks about replacing, not the dialog";
     EXPECT_EQ(choice.path, existing);
@@ -165,7 +181,8 @@ TEST_F(QtFileDialogs, SaveTakesTheTypedNameAndFilterWithoutAskingAboutAnExisting
 
 TEST_F(QtFileDialogs, CancelledDialogsGiveNothing)
 {
-    WhenShown<QFileDialog> saveUser([](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    WhenShown<QFileDialog> saveUser(
+        [](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_TRUE(dialogs.saveFile({QStringLiteral("Save File"), filters, QString()}).path.isEmpty());
     EXPECT_TRUE(saveUser.seen());
 
@@ -173,7 +190,8 @@ TEST_F(QtFileDialogs, CancelledDialogsGiveNothing)
     EXPECT_TRUE(dialogs.openFileName({QStringLiteral("Open"), filters, folder.path()}).isEmpty());
     EXPECT_TRUE(openUser.seen());
 
-    WhenShown<QPrintDialog> printUser([](QPrintDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    WhenShown<QPrintDialog> printUser(
+        [](QPrintDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     QPrinter printer;
     EXPECT_FALSE(dialogs.printDialog(printer));
     EXPECT_TRUE(printUser.seen());

@@ -1,12 +1,12 @@
 // Tests of saving the report workbook from the preview window.
-#include "preview/previewtesting.h"
-
-#include "platform/filecopy.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "platform/filecopy.h"
+#include "preview/previewtesting.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/package.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +14,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-
-#include "support/testfiles.h"
 
 namespace bw::test {
 namespace {
@@ -67,12 +65,14 @@ TEST_F(Form2Files, SavesExactCopiesUnderTheChosenNames)
     ASSERT_EQ(platform.dialogs.saveRequests().size(), 2);
     const Dialogs::SaveFile& request = platform.dialogs.saveRequests().first();
     EXPECT_EQ(request.title, QStringLiteral("Save File"));
-    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("Excel Workbook (*.xlsx)"),
+    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("Excel Files (*.xls)"),
+                                            QStringLiteral("Excel Workbook (*.xlsx)"),
                                             QStringLiteral("PDF Files (*.pdf)")}));
     EXPECT_TRUE(request.fileName.isEmpty());
 
     EXPECT_EQ(readAll(first), workbookBytes);
-    EXPECT_EQ(readAll(second + QStringLiteral(".xls")), workbookBytes); // a name without a suffix gets one
+    EXPECT_EQ(readAll(second + QStringLiteral(".xls")),
+              workbookBytes); // a name without a suffix gets one
     EXPECT_EQ(readAll(workbook), workbookBytes);
     ASSERT_EQ(messages().size(), 2);
     expectDone(messages().at(0));
@@ -92,8 +92,8 @@ TEST_F(Form2Files, OverwritingAsksFirst)
     EXPECT_EQ(readAll(existing), QByteArray("the user's old report"));
     ASSERT_EQ(messages().size(), 2);
     const Dialogs::Message& question = messages().at(0);
-    EXPECT_EQ(question.text,
-              QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"));
+    EXPECT_EQ(question.text, QStringLiteral("Are you sure you wish to overwrite ") + existing
+                                 + QStringLiteral(" ?"));
     EXPECT_EQ(question.title, applicationTitle());
     EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNo);
     EXPECT_EQ(question.defaultButton, Dialogs::Yes);
@@ -111,11 +111,14 @@ TEST_F(Form2Files, OverwritingAsksFirst)
 
 TEST_F(Form2Files, ATypedNameGetsTheChosenFormatsSuffixUnlessItHasOne)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"claim", "claim.xls"}, {"Smith.J", "Smith.J.xls"}, {"notes.", "notes.xls"}, {"Upper.XLS", "Upper.XLS"}};
+    const std::pair<const char*, const char*> cases[] = {{"claim", "claim.xls"},
+                                                         {"Smith.J", "Smith.J.xls"},
+                                                         {"notes.", "notes.xls"},
+                                                         {"Upper.XLS", "Upper.XLS"}};
     for (const auto& [typed, written] : cases) {
         platform.dialogs.clear();
-        platform.dialogs.chooseNextFile(target(QString::fromLatin1(typed)), QStringLiteral("Excel Files (*.xls)"));
+        platform.dialogs.chooseNextFile(target(QString::fromLatin1(typed)),
+                                        QStringLiteral("Excel Files (*.xls)"));
         save();
         EXPECT_EQ(readAll(target(QString::fromLatin1(written))), workbookBytes) << typed;
         EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("Done.")}) << typed;
@@ -129,7 +132,8 @@ TEST_F(Form2Files, ATypedNameGetsTheChosenFormatsSuffixUnlessItHasOne)
     platform.dialogs.answerNext(Dialogs::No);
     save();
     ASSERT_EQ(messages().size(), 2);
-    EXPECT_EQ(messages().at(0).text, QStringLiteral("Are you sure you wish to overwrite ") + target(QStringLiteral("claim.xls"))
+    EXPECT_EQ(messages().at(0).text, QStringLiteral("Are you sure you wish to overwrite ")
+                                         + target(QStringLiteral("claim.xls"))
                                          + QStringLiteral(" ?"));
     EXPECT_EQ(readAll(target(QStringLiteral("claim.xls"))), QByteArray("the user's old claim"));
     EXPECT_FALSE(QFileInfo::exists(target(QStringLiteral("claim"))));
@@ -155,8 +159,8 @@ TEST_F(Form2Files, FailedCopyKeepsTheOldFileAndIsReportedInsteadOfDone)
     EXPECT_EQ(readAll(existing), QByteArray("the user's old report"));
     ASSERT_EQ(messages().size(), 2);
     EXPECT_EQ(messages().at(1).title, QStringLiteral("Application Error"));
-    EXPECT_TRUE(messages().at(1).text.contains(
-        QLatin1String(ErrorLocation::Form2_PushButton6_Click) + QStringLiteral("at line 130")))
+    EXPECT_TRUE(messages().at(1).text.contains(QLatin1String(ErrorLocation::Form2_PushButton6_Click)
+                                               + QStringLiteral("at line 130")))
         << messages().at(1).text.toStdString();
     EXPECT_EQ(QDir(target()).entryList(QDir::Files), QStringList{QStringLiteral("old.xls")});
 }
@@ -164,18 +168,22 @@ TEST_F(Form2Files, FailedCopyKeepsTheOldFileAndIsReportedInsteadOfDone)
 TEST_F(Form2Files, SavesTheWorkbookAsXlsxByFilterOrTypedSuffix)
 {
     // The fake workbook's bytes are no workbook the engine can read.
-    platform.dialogs.chooseNextFile(target(QStringLiteral("broken")), QStringLiteral("Excel Workbook (*.xlsx)"));
+    platform.dialogs.chooseNextFile(target(QStringLiteral("broken")),
+                                    QStringLiteral("Excel Workbook (*.xlsx)"));
     save();
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).text.contains(QStringLiteral("at line 130")));
     EXPECT_TRUE(QDir(target()).isEmpty());
 
     ss::Workbook book;
-    book.addSheet(QStringLiteral("Report")).setValue({0, 0}, ss::Value::text(QStringLiteral("Mileage")));
+    book.addSheet(QStringLiteral("Report"))
+        .setValue({0, 0}, ss::Value::text(QStringLiteral("Mileage")));
     ss::xls::saveWorkbook(book, workbook);
-    platform.dialogs.chooseNextFile(target(QStringLiteral("claim")), QStringLiteral("Excel Workbook (*.xlsx)"));
+    platform.dialogs.chooseNextFile(target(QStringLiteral("claim")),
+                                    QStringLiteral("Excel Workbook (*.xlsx)"));
     save();
-    platform.dialogs.chooseNextFile(target(QStringLiteral("Upper.XLSX")), QStringLiteral("Excel Files (*.xls)"));
+    platform.dialogs.chooseNextFile(target(QStringLiteral("Upper.XLSX")),
+                                    QStringLiteral("Excel Files (*.xls)"));
     save();
     ASSERT_EQ(messages().size(), 3);
     expectDone(messages().at(1));
@@ -235,7 +243,8 @@ TEST_F(Form2Files, ClosingDeletesTheWorkbookKeepsTheTripsAndEndsTheProgram)
 {
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(QFileInfo::exists(workbook));
-    EXPECT_EQ(host.calls, (QStringList{QStringLiteral("saveTripRows"), QStringLiteral("endProgram")}));
+    EXPECT_EQ(host.calls,
+              (QStringList{QStringLiteral("saveTripRows"), QStringLiteral("endProgram")}));
     EXPECT_TRUE(messages().isEmpty());
 }
 

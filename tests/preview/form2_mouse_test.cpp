@@ -1,9 +1,8 @@
 // Tests of dragging the picture in the preview window with the mouse.
-#include "preview/previewtesting.h"
-
+#include "core/mainmodule.h"
 #include "platform/cursorfile.h"
 #include "preview/picturebox.h"
-#include "core/mainmodule.h"
+#include "preview/previewtesting.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,8 +1,7 @@
 // Tests of printing from the preview, each way of asking to print.
-#include "preview/previewtesting.h"
-
 #include "core/errorlocation.h"
 #include "preview/picturebox.h"
+#include "preview/previewtesting.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 
@@ -21,8 +20,8 @@ enum class Ask { CtrlP, StillRightClick, MenuKey, ShiftF10, RightDrag };
 struct PrintCase {
     const char* name;
     Ask ask;
-    bool menuOpens;  // the menu appears and "Print..." is clicked in it
-    bool confirm;    // the answer in the print dialog
+    bool menuOpens; // the menu appears and "Print..." is clicked in it
+    bool confirm;   // the answer in the print dialog
     bool printed;
 };
 
@@ -47,9 +46,15 @@ protected:
     {
         PictureBox* box = form.imageBox();
         switch (how) {
-        case Ask::CtrlP: QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier); break;
-        case Ask::MenuKey: QTest::keyClick(&form, Qt::Key_Menu); break;
-        case Ask::ShiftF10: QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier); break;
+        case Ask::CtrlP:
+            QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+            break;
+        case Ask::MenuKey:
+            QTest::keyClick(&form, Qt::Key_Menu);
+            break;
+        case Ask::ShiftF10:
+            QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier);
+            break;
         case Ask::StillRightClick:
             QTest::mousePress(box, Qt::RightButton, {}, QPoint(100, 100));
             QTest::mouseRelease(box, Qt::RightButton, {}, QPoint(100, 100));
@@ -84,15 +89,19 @@ TEST_P(Form2Print, PrintsTheReportsPagesThroughThePrintDialog)
     QMenu* menu = form.previewMenu();
     ASSERT_EQ(menu->isVisible(), c.menuOpens);
     if (c.menuOpens) {
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(form.printItem()).center());
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(form.printItem()).center());
         EXPECT_FALSE(menu->isVisible());
     }
     EXPECT_EQ(platform.dialogs.printRequests(), c.ask == Ask::RightDrag ? 0 : 1);
-    EXPECT_TRUE(platform.dialogs.messages().isEmpty()) << platform.dialogs.texts().join(u'\n').toStdString();
+    EXPECT_TRUE(platform.dialogs.messages().isEmpty())
+        << platform.dialogs.texts().join(u'\n').toStdString();
     ASSERT_EQ(QFile::exists(printed), c.printed);
     if (c.printed) {
-        EXPECT_TRUE(poppler("pdftotext", {printed, QStringLiteral("-")}).contains(QStringLiteral("Printed from the preview")));
-        EXPECT_TRUE(poppler("pdfinfo", {printed}).contains(QStringLiteral("842 x 595 pts (A4)"))) << "the sheet's paper";
+        EXPECT_TRUE(poppler("pdftotext", {printed, QStringLiteral("-")})
+                        .contains(QStringLiteral("Printed from the preview")));
+        EXPECT_TRUE(poppler("pdfinfo", {printed}).contains(QStringLiteral("842 x 595 pts (A4)")))
+            << "the sheet's paper";
     }
     if (c.ask == Ask::RightDrag) {
         EXPECT_LT(form.imageBox()->leftTwips(), 0) << "the right drag pans";
@@ -115,18 +124,21 @@ TEST_F(Form2Report, SavingUnderANameEndingInPdfWritesThePrintedPages)
     platform.dialogs.chooseNextFile(saved);
     QTest::mouseClick(form.saveButton(), Qt::LeftButton);
     EXPECT_EQ(platform.dialogs.texts(), QStringList{QStringLiteral("Done.")});
-    EXPECT_TRUE(poppler("pdftotext", {saved, QStringLiteral("-")}).contains(QStringLiteral("Printed from the preview")));
+    EXPECT_TRUE(poppler("pdftotext", {saved, QStringLiteral("-")})
+                    .contains(QStringLiteral("Printed from the preview")));
     EXPECT_TRUE(QFile::exists(workbook)) << "the report's workbook stays for further saves";
 }
 
 TEST_F(PreviewTest, PrintingAMissingWorkbookIsReportedAndPrintsNothing)
 {
-    showReport(blockPicture(200, 100), QDir(platform.tempRoot()).filePath(QStringLiteral("gone.xls")));
+    showReport(blockPicture(200, 100),
+               QDir(platform.tempRoot()).filePath(QStringLiteral("gone.xls")));
     const QString printed = QDir(platform.tempRoot()).filePath(QStringLiteral("printed.pdf"));
     platform.dialogs.answerNextPrint(true, printed);
     QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(platform.dialogs.messages().size(), 1);
-    EXPECT_TRUE(platform.dialogs.messages().front().text.contains(QLatin1String(ErrorLocation::Form2_mnuPrint_Click)));
+    EXPECT_TRUE(platform.dialogs.messages().front().text.contains(
+        QLatin1String(ErrorLocation::Form2_mnuPrint_Click)));
     EXPECT_EQ(platform.dialogs.printRequests(), 0) << "no dialog without a report to print";
     EXPECT_FALSE(QFile::exists(printed));
 }

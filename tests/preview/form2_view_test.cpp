@@ -1,8 +1,7 @@
 // Tests of the preview window's zoom and scroll bars.
-#include "preview/previewtesting.h"
-
-#include "preview/picturebox.h"
 #include "core/errorlocation.h"
+#include "preview/picturebox.h"
+#include "preview/previewtesting.h"
 
 #include <QGroupBox>
 #include <QPushButton>

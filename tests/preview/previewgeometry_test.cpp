@@ -140,15 +140,15 @@ TEST_P(PanPosition, StaysBetweenBoundAndOrigin)
 // Viewport inner 9270 x 7365; a report at zoom 1.0 is 14698 x 11398, so R = -5428.
 INSTANTIATE_TEST_SUITE_P(
     Table, PanPosition,
-    ::testing::Values(
-        PanCase{"left_by_300", 0, 1500, 1200, 9270, 14698, -300},
-        PanCase{"up_by_200", -1000, 900, 700, 7365, 11398, -1200},
-        PanCase{"right_from_origin_stays_at_0", 0, 1500, 1800, 9270, 14698, 0},
-        PanCase{"stops_at_R", -5300, 1500, 1200, 9270, 14698, -5428},
-        PanCase{"exactly_R", -5128, 1500, 1200, 9270, 14698, -5428},
-        PanCase{"narrow_picture_goes_to_R", 0, 300, 150, 9270, 6000, 3270},
-        PanCase{"narrow_picture_at_0_goes_to_R", 0, 300, 300, 9270, 6000, 3270},
-        PanCase{"narrow_picture_right_of_0_back_to_0", 3270, 300, 450, 9270, 6000, 0}),
+    ::testing::Values(PanCase{"left_by_300", 0, 1500, 1200, 9270, 14698, -300},
+                      PanCase{"up_by_200", -1000, 900, 700, 7365, 11398, -1200},
+                      PanCase{"right_from_origin_stays_at_0", 0, 1500, 1800, 9270, 14698, 0},
+                      PanCase{"stops_at_R", -5300, 1500, 1200, 9270, 14698, -5428},
+                      PanCase{"exactly_R", -5128, 1500, 1200, 9270, 14698, -5428},
+                      PanCase{"narrow_picture_goes_to_R", 0, 300, 150, 9270, 6000, 3270},
+                      PanCase{"narrow_picture_at_0_goes_to_R", 0, 300, 300, 9270, 6000, 3270},
+                      PanCase{"narrow_picture_right_of_0_back_to_0", 3270, 300, 450, 9270, 6000,
+                              0}),
     [](const ::testing::TestParamInfo<PanCase>& tc) { return std::string(tc.param.name); });
 
 struct PercentCase {
@@ -171,8 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ReleasePercent,
     ::testing::Values(PercentCase{"origin", 0, 14698, 9330, 0},
                       PercentCase{"a_quarter", -1342, 14698, 9330, 25},
-                      PercentCase{"half_down_to_even", -1, 9338, 9330, 12}, // 12.5
-                      PercentCase{"half_up_to_even", -3, 9338, 9330, 38},   // 37.5
+                      PercentCase{"half_down_to_even", -1, 9338, 9330, 12},    // 12.5
+                      PercentCase{"half_up_to_even", -3, 9338, 9330, 38},      // 37.5
                       PercentCase{"beyond_100_at_R", -5428, 14698, 9330, 101}, // 101.1
                       PercentCase{"narrow_at_R", 3270, 6000, 9330, -98},
                       PercentCase{"equal_widths", -20, 9330, 9330, std::nullopt}),
@@ -182,9 +182,9 @@ TEST(BarValueForPercent, RoundsAndStaysWithinTheBar)
 {
     EXPECT_EQ(barValueForPercent(-1, 537), std::nullopt);
     EXPECT_EQ(barValueForPercent(0, 537), 0);
-    EXPECT_EQ(barValueForPercent(25, 537), 134);  // 134.25
-    EXPECT_EQ(barValueForPercent(50, 13), 6);     // 6.5
-    EXPECT_EQ(barValueForPercent(50, 11), 6);     // 5.5
+    EXPECT_EQ(barValueForPercent(25, 537), 134); // 134.25
+    EXPECT_EQ(barValueForPercent(50, 13), 6);    // 6.5
+    EXPECT_EQ(barValueForPercent(50, 11), 6);    // 5.5
     EXPECT_EQ(barValueForPercent(100, 537), 537);
     EXPECT_EQ(barValueForPercent(101, 537), 537);
     EXPECT_EQ(barValueForPercent(6100, 1), 1);
@@ -214,15 +214,16 @@ TEST_P(SettleAfterDrag, WholePercentUnlessThatJumps)
 // one (travel 6,000,000, bar 600,000: a percent is 4,000 pixels) keeps its position.
 INSTANTIATE_TEST_SUITE_P(
     Table, SettleAfterDrag,
-    ::testing::Values(SettleCase{"page_6_percent", -300, 10, 537, 6, 32, false},
-                      SettleCase{"page_beyond_the_end", -5428, 10, 537, 101, 537, false},
-                      SettleCase{"long_on_a_percent", -600000, 10, 600000, 10, 60000, false},
-                      SettleCase{"long_within_the_tolerance", -600060, 10, 600000, 10, 60000, false},
-                      SettleCase{"long_past_the_tolerance", -600070, 10, 600000, 10, 60007, true},
-                      SettleCase{"long_mid_percent", -1234567, 10, 600000, 21, 123457, true},
-                      SettleCase{"long_past_the_end_by_the_border", -6000060, 10, 600000, 100, 600000, false},
-                      SettleCase{"page_past_the_end_by_more", -4033, 10, 397, 102, 397, false},
-                      SettleCase{"narrow_negative_percent", 3270, 0, 0, -98, std::nullopt, false}),
+    ::testing::Values(
+        SettleCase{"page_6_percent", -300, 10, 537, 6, 32, false},
+        SettleCase{"page_beyond_the_end", -5428, 10, 537, 101, 537, false},
+        SettleCase{"long_on_a_percent", -600000, 10, 600000, 10, 60000, false},
+        SettleCase{"long_within_the_tolerance", -600060, 10, 600000, 10, 60000, false},
+        SettleCase{"long_past_the_tolerance", -600070, 10, 600000, 10, 60007, true},
+        SettleCase{"long_mid_percent", -1234567, 10, 600000, 21, 123457, true},
+        SettleCase{"long_past_the_end_by_the_border", -6000060, 10, 600000, 100, 600000, false},
+        SettleCase{"page_past_the_end_by_more", -4033, 10, 397, 102, 397, false},
+        SettleCase{"narrow_negative_percent", 3270, 0, 0, -98, std::nullopt, false}),
     [](const ::testing::TestParamInfo<SettleCase>& tc) { return std::string(tc.param.name); });
 
 } // namespace

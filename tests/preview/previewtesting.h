@@ -1,12 +1,9 @@
 // Shared helpers of the preview tests: a recording host and block pictures.
 #pragma once
 
-#include "support/fakeplatform.h"
-
 #include "preview/form2.h"
 #include "preview/previewhost.h"
-
-#include <gtest/gtest.h>
+#include "support/fakeplatform.h"
 
 #include <QColor>
 #include <QFrame>
@@ -15,6 +12,8 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 namespace bw::test {
 

@@ -1,8 +1,7 @@
 // Tests of the mileage log worksheet the report builds.
-#include "reportfixtures.h"
-
 #include "platform/datetext.h"
 #include "report/mileagelog.h"
+#include "reportfixtures.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
@@ -22,10 +21,7 @@ using ss::CellFormat;
 using ss::Edge;
 using ss::Value;
 
-CellAddress at(const QString& a1)
-{
-    return ss::parseA1Range(a1)->first;
-}
+CellAddress at(const QString& a1) { return ss::parseA1Range(a1)->first; }
 
 // Runs BuildSheet on a fresh instance and workbook, the way the driver does.
 class BuildSheetTest : public ::testing::Test {
@@ -43,7 +39,10 @@ protected:
     void build() { MileageLog::BuildSheet(inputs); }
 
     ss::Worksheet& sheet() { return app.ActiveSheet().sheet(); }
-    const CellFormat& fmt(const QString& a1) { return sheet().workbook().formats().get(sheet().formatAt(at(a1))); }
+    const CellFormat& fmt(const QString& a1)
+    {
+        return sheet().workbook().formats().get(sheet().formatAt(at(a1)));
+    }
     Value value(const QString& a1) { return app.Range(a1).Value(); }
     QString formula(const QString& a1) { return app.Range(a1).FormulaR1C1(); }
     Value text(const char* s) { return Value::text(QString::fromUtf8(s)); }
@@ -63,7 +62,8 @@ struct Box {
 // The boxes of the form with `totals` as the totals row.
 std::vector<std::pair<ss::CellRange, Box>> boxes(int totals)
 {
-    const std::vector<Box> plain = {{"B3:B6", true, false}, {"D3:E6", true, false}, {"A8:H8", false, true}};
+    const std::vector<Box> plain = {
+        {"B3:B6", true, false}, {"D3:E6", true, false}, {"A8:H8", false, true}};
     std::vector<std::pair<ss::CellRange, Box>> all;
     for (const Box& b : plain) all.emplace_back(*ss::parseA1Range(QString::fromLatin1(b.range)), b);
     all.emplace_back(ss::CellRange{{totals - 1, 0}, {totals - 1, 5}}, Box{"totals", false, true});
@@ -118,9 +118,12 @@ CellFormat expectedFormat(const CellAddress& a, int totals, int writtenTrips)
         f.font.colorIndex = 2;
     }
     if (a.row >= 8 && a.row <= totals - 1 && (a.col == 6 || a.col == 7)) f.fillColorIndex = 15;
-    if (name == QLatin1String("A4") || name == QLatin1String("B4")) f.numberFormat = QStringLiteral("@");
-    if (name == QLatin1String("E3") || name == QLatin1String("E6")) f.numberFormat = QStringLiteral("$#,##0.00");
-    if (a.col == 7 && a.row >= 8 && a.row < 8 + writtenTrips) f.numberFormat = QStringLiteral("$#,##0.00");
+    if (name == QLatin1String("A4") || name == QLatin1String("B4"))
+        f.numberFormat = QStringLiteral("@");
+    if (name == QLatin1String("E3") || name == QLatin1String("E6"))
+        f.numberFormat = QStringLiteral("$#,##0.00");
+    if (a.col == 7 && a.row >= 8 && a.row < 8 + writtenTrips)
+        f.numberFormat = QStringLiteral("$#,##0.00");
     for (const Edge e : {Edge::Left, Edge::Top, Edge::Bottom, Edge::Right}) {
         if (drawn(a, e, totals)) f.border(e) = ss::Border{ss::kLineContinuous, ss::kColorAutomatic};
     }
@@ -136,32 +139,63 @@ TEST_F(BuildSheetTest, SampleDataGivesTheFinishedForm)
     // Contents.
     const std::map<QString, Value> values = {
         {"A1", text("Mileage Log and Reimbursement Form")},
-        {"A3", text("Employee Name")}, {"A4", text("Employee ID")},
-        {"A5", text("Vehicle Description")}, {"A6", text("Authorized By")},
-        {"B3", text("Michael Jr.")}, {"B4", text("DR005")}, {"B5", text("Ford Transit")}, {"B6", text("John")},
-        {"C3", text("Rate Per Mile")}, {"C4", text("For Period")},
-        {"C5", text("Total Mileage")}, {"C6", text("Total Reimbursement")},
-        {"E3", Value::number(1.25)}, {"E4", text("From 5/14/2016 to 5/16/2016")},
-        {"E5", Value::number(11)}, {"E6", Value::number(13.75)},
-        {"A8", text("Date")}, {"B8", text("Starting Location")}, {"C8", text("Destination")},
-        {"D8", text("Description/Notes")}, {"E8", text("Odometer Start")}, {"F8", text("Odometer End")},
-        {"G8", text("Mileage")}, {"H8", text("Reimbursement")},
-        {"A9", Value::number(42504)}, {"B9", text("Store")}, {"C9", text("Mini mall")},
-        {"D9", text("Daily delivery")}, {"E9", Value::number(58114)}, {"F9", Value::number(58116)},
-        {"G9", Value::number(2)}, {"H9", Value::number(2.5)},
-        {"A10", Value::number(42504)}, {"B10", text("Mini mall")}, {"C10", text("Mart")},
-        {"E10", Value::number(58116)}, {"F10", Value::number(58121)},
-        {"G10", Value::number(5)}, {"H10", Value::number(6.25)},
-        {"A11", Value::number(42505)}, {"B11", text("Mart")}, {"C11", text("Store")},
-        {"D11", text("Return back")}, {"E11", Value::number(58121)}, {"F11", Value::number(58125)},
-        {"G11", Value::number(4)}, {"H11", Value::number(5)},
-        {"F39", text("Totals")}, {"G39", Value::number(11)}, {"H39", Value::number(13.75)},
+        {"A3", text("Employee Name")},
+        {"A4", text("Employee ID")},
+        {"A5", text("Vehicle Description")},
+        {"A6", text("Authorized By")},
+        {"B3", text("Michael Jr.")},
+        {"B4", text("DR005")},
+        {"B5", text("Ford Transit")},
+        {"B6", text("John")},
+        {"C3", text("Rate Per Mile")},
+        {"C4", text("For Period")},
+        {"C5", text("Total Mileage")},
+        {"C6", text("Total Reimbursement")},
+        {"E3", Value::number(1.25)},
+        {"E4", text("From 5/14/2016 to 5/16/2016")},
+        {"E5", Value::number(11)},
+        {"E6", Value::number(13.75)},
+        {"A8", text("Date")},
+        {"B8", text("Starting Location")},
+        {"C8", text("Destination")},
+        {"D8", text("Description/Notes")},
+        {"E8", text("Odometer Start")},
+        {"F8", text("Odometer End")},
+        {"G8", text("Mileage")},
+        {"H8", text("Reimbursement")},
+        {"A9", Value::number(42504)},
+        {"B9", text("Store")},
+        {"C9", text("Mini mall")},
+        {"D9", text("Daily delivery")},
+        {"E9", Value::number(58114)},
+        {"F9", Value::number(58116)},
+        {"G9", Value::number(2)},
+        {"H9", Value::number(2.5)},
+        {"A10", Value::number(42504)},
+        {"B10", text("Mini mall")},
+        {"C10", text("Mart")},
+        {"E10", Value::number(58116)},
+        {"F10", Value::number(58121)},
+        {"G10", Value::number(5)},
+        {"H10", Value::number(6.25)},
+        {"A11", Value::number(42505)},
+        {"B11", text("Mart")},
+        {"C11", text("Store")},
+        {"D11", text("Return back")},
+        {"E11", Value::number(58121)},
+        {"F11", Value::number(58125)},
+        {"G11", Value::number(4)},
+        {"H11", Value::number(5)},
+        {"F39", text("Totals")},
+        {"G39", Value::number(11)},
+        {"H39", Value::number(13.75)},
     };
     for (int r = 0; r < 41; ++r) {
         for (int c = 0; c < 9; ++c) {
             const QString name = ss::a1Name(CellAddress{r, c});
             const auto expected = values.find(name);
-            EXPECT_EQ(value(name), expected == values.end() ? Value() : expected->second) << name.toStdString();
+            EXPECT_EQ(value(name), expected == values.end() ? Value() : expected->second)
+                << name.toStdString();
 
             CellFormat wanted = expectedFormat({r, c}, 39, 3);
             CellFormat actual = fmt(name);
@@ -180,10 +214,13 @@ TEST_F(BuildSheetTest, SampleDataGivesTheFinishedForm)
 
     // Layout.
     const std::vector<double> widths = {20.14, 20.43, 22.14, 25.14, 10.14, 10.14, 10.29, 15.86};
-    for (int c = 0; c < 8; ++c) EXPECT_DOUBLE_EQ(sheet().columnWidth(c), widths[static_cast<std::size_t>(c)]) << c;
+    for (int c = 0; c < 8; ++c)
+        EXPECT_DOUBLE_EQ(sheet().columnWidth(c), widths[static_cast<std::size_t>(c)]) << c;
     EXPECT_DOUBLE_EQ(sheet().columnWidth(8), ss::kDefaultColumnWidth);
-    const std::vector<double> heights = {37.5, 26.25, 12.75, 12.75, 12.75, 12.75, 10.5, 25.5, ss::kDefaultRowHeight};
-    for (int r = 0; r < 9; ++r) EXPECT_DOUBLE_EQ(sheet().rowHeight(r), heights[static_cast<std::size_t>(r)]) << r;
+    const std::vector<double> heights = {
+        37.5, 26.25, 12.75, 12.75, 12.75, 12.75, 10.5, 25.5, ss::kDefaultRowHeight};
+    for (int r = 0; r < 9; ++r)
+        EXPECT_DOUBLE_EQ(sheet().rowHeight(r), heights[static_cast<std::size_t>(r)]) << r;
 
     // Page setup.
     const ss::PageSetup& setup = sheet().pageSetup();
@@ -226,7 +263,9 @@ TEST_P(LogLength, TotalsFollowTheLastTripAndSumEveryTrip)
     const int tripRows = std::max(30, trips);
     const int totals = 9 + tripRows; // 1-based
     const double mileage = trips * (trips + 1) / 2.0;
-    const auto row = [](const char* column, int r) { return QString::fromLatin1(column) + QString::number(r); };
+    const auto row = [](const char* column, int r) {
+        return QString::fromLatin1(column) + QString::number(r);
+    };
 
     EXPECT_EQ(value(row("F", totals)), text("Totals"));
     EXPECT_EQ(formula(row("G", totals)), QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(tripRows));
@@ -258,9 +297,12 @@ TEST_P(LogLength, TotalsFollowTheLastTripAndSumEveryTrip)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LogLength,
-                         ::testing::Values(LengthCase{"none", 0}, LengthCase{"one", 1}, LengthCase{"thirty", 30},
-                                           LengthCase{"thirty_one", 31}, LengthCase{"thousand", 1000}),
-                         [](const ::testing::TestParamInfo<LengthCase>& tc) { return std::string(tc.param.name); });
+                         ::testing::Values(LengthCase{"none", 0}, LengthCase{"one", 1},
+                                           LengthCase{"thirty", 30}, LengthCase{"thirty_one", 31},
+                                           LengthCase{"thousand", 1000}),
+                         [](const ::testing::TestParamInfo<LengthCase>& tc) {
+                             return std::string(tc.param.name);
+                         });
 
 TEST_F(BuildSheetTest, EmptyTableStaysWithoutACurrentRow)
 {
@@ -283,7 +325,8 @@ TEST_F(BuildSheetTest, CursorBeforeTheFirstRowIsPutBack)
 
 TEST_F(BuildSheetTest, EmptyTripStillWritesZeroes)
 {
-    test::appendTrip(inputs.table, {QString(""), QString(""), QString(""), QString(""), QString(""), QString(""), 0.0, 0.0});
+    test::appendTrip(inputs.table, {QString(""), QString(""), QString(""), QString(""), QString(""),
+                                    QString(""), 0.0, 0.0});
     build();
     EXPECT_EQ(value("G9"), Value::number(0));
     EXPECT_EQ(value("H9"), Value::number(0));
@@ -321,9 +364,9 @@ TEST_F(BuildSheetTest, TextsBeginningWithEqualsAreNeverFormulas)
     inputs.table.setValue(1, QStringLiteral("=R[1]C"));
     build();
 
-    const std::map<const char*, const char*> literal = {{"B3", "=SUM(G9:G11)"}, {"B4", "=1"},  {"B5", "="},
-                                                        {"B6", "=NOSUCHFUNCTION("}, {"E3", "=2*3"}, {"D10", "=A1"},
-                                                        {"B10", "=R[1]C"}};
+    const std::map<const char*, const char*> literal = {
+        {"B3", "=SUM(G9:G11)"}, {"B4", "=1"},   {"B5", "="},      {"B6", "=NOSUCHFUNCTION("},
+        {"E3", "=2*3"},         {"D10", "=A1"}, {"B10", "=R[1]C"}};
     for (const auto& [cell, typed] : literal) {
         const QString name = QString::fromLatin1(cell);
         EXPECT_EQ(value(name), text(typed)) << cell;
@@ -339,7 +382,8 @@ TEST_F(BuildSheetTest, NullFieldsGiveEmptyCellsAndTheBuildGoesOn)
 {
     test::fillSample(inputs, app.locale());
     inputs.table.setPosition(0);
-    for (int field = 0; field < LogTable::kFieldCount; ++field) inputs.table.setValue(field, QVariant());
+    for (int field = 0; field < LogTable::kFieldCount; ++field)
+        inputs.table.setValue(field, QVariant());
     inputs.table.setPosition(2);
     inputs.table.setValue(6, QVariant());
     inputs.table.setValue(1, QVariant());
@@ -384,11 +428,12 @@ TEST_F(CommaLocale, NumbersTravelInTheLocalesNotation)
 // every total counts them.
 TEST(EveryLocale, NumbersDatesAndTotalsSurviveTheSheet)
 {
-    const std::pair<double, double> trips[] = {{1234.5, 1543.125}, {-42.75, -53.4375}, {0.125, 0.15625},
-                                               {0, 0},           {1e16, 1.25e16},      {5e-05, 6.25e-05}};
+    const std::pair<double, double> trips[] = {{1234.5, 1543.125}, {-42.75, -53.4375},
+                                               {0.125, 0.15625},   {0, 0},
+                                               {1e16, 1.25e16},    {5e-05, 6.25e-05}};
     const double may14 = 42504;
-    for (const QLocale& locale :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
         ax::ApplicationSettings settings;
         settings.locale = locale;
         ax::Application app(settings);
@@ -396,12 +441,13 @@ TEST(EveryLocale, NumbersDatesAndTotalsSurviveTheSheet)
         MileageLog::mExcelApp = app;
         test::FakeInputs inputs;
         // The date as the program writes it, then in the locale's own short form.
-        const QString dates[] = {dateToText(QDate(2016, 5, 14), locale), locale.toString(QDate(2016, 5, 14), QLocale::ShortFormat)};
+        const QString dates[] = {dateToText(QDate(2016, 5, 14), locale),
+                                 locale.toString(QDate(2016, 5, 14), QLocale::ShortFormat)};
         double mileage = 0;
         double reimbursement = 0;
         for (std::size_t k = 0; k < std::size(trips); ++k) {
-            test::appendTrip(inputs.table, {dates[k % 2], QString(), QString(), QString(), QString(), QString(),
-                                            trips[k].first, trips[k].second});
+            test::appendTrip(inputs.table, {dates[k % 2], QString(), QString(), QString(),
+                                            QString(), QString(), trips[k].first, trips[k].second});
             mileage += trips[k].first;
             reimbursement += trips[k].second;
         }
@@ -413,11 +459,14 @@ TEST(EveryLocale, NumbersDatesAndTotalsSurviveTheSheet)
         };
         for (std::size_t k = 0; k < std::size(trips); ++k) {
             EXPECT_EQ(value("A", 9 + k), ss::Value::number(may14)) << where << " trip " << k + 1;
-            EXPECT_EQ(value("G", 9 + k), ss::Value::number(trips[k].first)) << where << " trip " << k + 1;
-            EXPECT_EQ(value("H", 9 + k), ss::Value::number(trips[k].second)) << where << " trip " << k + 1;
+            EXPECT_EQ(value("G", 9 + k), ss::Value::number(trips[k].first))
+                << where << " trip " << k + 1;
+            EXPECT_EQ(value("H", 9 + k), ss::Value::number(trips[k].second))
+                << where << " trip " << k + 1;
         }
-        for (const auto& [cell, total] : {std::pair{"G39", mileage}, std::pair{"E5", mileage},
-                                          std::pair{"H39", reimbursement}, std::pair{"E6", reimbursement}}) {
+        for (const auto& [cell, total] :
+             {std::pair{"G39", mileage}, std::pair{"E5", mileage}, std::pair{"H39", reimbursement},
+              std::pair{"E6", reimbursement}}) {
             const ss::Value sum = app.Range(QString::fromLatin1(cell)).Value();
             ASSERT_TRUE(sum.isNumber()) << where << " " << cell;
             EXPECT_DOUBLE_EQ(sum.asNumber(), total) << where << " " << cell;

@@ -1,13 +1,12 @@
 // Tests of the spreadsheet-application procedures and the number-text options.
-#include "reportfixtures.h"
-
-#include "support/fakeplatform.h"
-#include "report/excel1.h"
-#include "report/options.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
+#include "report/excel1.h"
+#include "report/options.h"
+#include "reportfixtures.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 #include "spreadsheet/model/errors.h"
+#include "support/fakeplatform.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,9 +50,10 @@ TEST_P(WarnExcelOpenTest, AsksOnlyWhenTheApplicationRuns)
     }
     ASSERT_EQ(platform.dialogs.messages().size(), 1);
     const Dialogs::Message& box = platform.dialogs.messages().front();
-    EXPECT_EQ(box.text, QStringLiteral("Excel may be open. It is recommended that you close Excel first.\r"
-                                       "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
-                                       "Would you like to proceed anyway?"));
+    EXPECT_EQ(box.text,
+              QStringLiteral("Excel may be open. It is recommended that you close Excel first.\r"
+                             "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
+                             "Would you like to proceed anyway?"));
     EXPECT_EQ(box.title, applicationTitle());
     EXPECT_EQ(box.buttons, Dialogs::Buttons::YesNo);
     EXPECT_EQ(box.icon, Dialogs::Icon::None);
@@ -61,17 +61,16 @@ TEST_P(WarnExcelOpenTest, AsksOnlyWhenTheApplicationRuns)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, WarnExcelOpenTest,
-    ::testing::Values(RunningCase{"none_running", std::nullopt, std::nullopt, false},
-                      RunningCase{"running_yes", QStringLiteral("Microsoft Excel"), Dialogs::Yes, false},
-                      RunningCase{"running_no", QStringLiteral("Microsoft Excel"), Dialogs::No, true},
-                      RunningCase{"other_name", QStringLiteral("Some Other Program"), std::nullopt, false},
-                      RunningCase{"name_differs_in_case", QStringLiteral("microsoft excel"), std::nullopt, false}),
+    ::testing::Values(
+        RunningCase{"none_running", std::nullopt, std::nullopt, false},
+        RunningCase{"running_yes", QStringLiteral("Microsoft Excel"), Dialogs::Yes, false},
+        RunningCase{"running_no", QStringLiteral("Microsoft Excel"), Dialogs::No, true},
+        RunningCase{"other_name", QStringLiteral("Some Other Program"), std::nullopt, false},
+        RunningCase{"name_differs_in_case", QStringLiteral("microsoft excel"), std::nullopt,
+                    false}),
     [](const ::testing::TestParamInfo<RunningCase>& tc) { return std::string(tc.param.name); });
 
-TEST(IsExcelRunning, TheEngineNeverFindsOne)
-{
-    EXPECT_FALSE(Excel1::IsExcelRunning());
-}
+TEST(IsExcelRunning, TheEngineNeverFindsOne) { EXPECT_FALSE(Excel1::IsExcelRunning()); }
 
 // --- file format by version -------------------------------------------------------------
 
@@ -96,14 +95,15 @@ TEST_P(SaveFileFormat, FollowsTheMajorVersionInEveryLocale)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveFileFormat,
-    ::testing::Values(VersionCase{"v16_point", "16.0", QLocale::English, QLocale::UnitedStates, 56},
-                      VersionCase{"v16_comma_locale", "16.0", QLocale::German, QLocale::Germany, 56},
-                      VersionCase{"v16_written_with_comma", "16,0", QLocale::English, QLocale::UnitedStates, 56},
-                      VersionCase{"v11_point", "11.0", QLocale::English, QLocale::UnitedStates, -4143},
-                      VersionCase{"v11_comma_locale", "11.0", QLocale::German, QLocale::Germany, -4143},
-                      VersionCase{"v12", "12.0", QLocale::French, QLocale::France, 56},
-                      VersionCase{"v11_5_rounds_to_12", "11.5", QLocale::English, QLocale::UnitedStates, 56},
-                      VersionCase{"v11_4", "11.4", QLocale::German, QLocale::Germany, -4143}),
+    ::testing::Values(
+        VersionCase{"v16_point", "16.0", QLocale::English, QLocale::UnitedStates, 56},
+        VersionCase{"v16_comma_locale", "16.0", QLocale::German, QLocale::Germany, 56},
+        VersionCase{"v16_written_with_comma", "16,0", QLocale::English, QLocale::UnitedStates, 56},
+        VersionCase{"v11_point", "11.0", QLocale::English, QLocale::UnitedStates, -4143},
+        VersionCase{"v11_comma_locale", "11.0", QLocale::German, QLocale::Germany, -4143},
+        VersionCase{"v12", "12.0", QLocale::French, QLocale::France, 56},
+        VersionCase{"v11_5_rounds_to_12", "11.5", QLocale::English, QLocale::UnitedStates, 56},
+        VersionCase{"v11_4", "11.4", QLocale::German, QLocale::Germany, -4143}),
     [](const ::testing::TestParamInfo<VersionCase>& tc) { return std::string(tc.param.name); });
 
 TEST(SaveFileFormatWithoutInstance, AsksANewInstanceAndQuitsIt)
@@ -124,9 +124,12 @@ TEST(SaveFileFormatWithoutInstance, AsksANewInstanceAndQuitsIt)
 
 TEST(Options, DecimalSeparatorOfTheLocale)
 {
-    EXPECT_EQ(Options::DecimalSeparator(QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("."));
-    EXPECT_EQ(Options::DecimalSeparator(QLocale(QLocale::German, QLocale::Germany)), QStringLiteral(","));
-    EXPECT_EQ(Options::DecimalSeparator(QLocale(QLocale::French, QLocale::France)), QStringLiteral(","));
+    EXPECT_EQ(Options::DecimalSeparator(QLocale(QLocale::English, QLocale::UnitedStates)),
+              QStringLiteral("."));
+    EXPECT_EQ(Options::DecimalSeparator(QLocale(QLocale::German, QLocale::Germany)),
+              QStringLiteral(","));
+    EXPECT_EQ(Options::DecimalSeparator(QLocale(QLocale::French, QLocale::France)),
+              QStringLiteral(","));
 }
 
 struct NormalizeCase {
@@ -144,7 +147,8 @@ TEST_P(NormalizeDecimal, ReplacesSeparators)
     const NormalizeCase& c = GetParam();
     const QLocale locale = c.commaLocale ? QLocale(QLocale::German, QLocale::Germany)
                                          : QLocale(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(Options::NormalizeDecimal(QString::fromLatin1(c.text), c.toPoint, locale), QString::fromLatin1(c.expected));
+    EXPECT_EQ(Options::NormalizeDecimal(QString::fromLatin1(c.text), c.toPoint, locale),
+              QString::fromLatin1(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -193,7 +197,10 @@ protected:
     }
     ~PictureTest() override { ax::pictureClipboard().clear(); }
 
-    QString path(const char* name) const { return QDir(platform.tempRoot()).filePath(QString::fromLatin1(name)); }
+    QString path(const char* name) const
+    {
+        return QDir(platform.tempRoot()).filePath(QString::fromLatin1(name));
+    }
 
     test::TestPlatform platform;
     ax::Application app{ax::ApplicationSettings{}};

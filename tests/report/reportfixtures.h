@@ -67,9 +67,15 @@ void fillNumberedTrips(LogTable& table, int count);
 
 class FakeMainWindow final : public ReportMainWindow {
 public:
-    void setMousePointer(int pointer) override { calls << QStringLiteral("pointer %1").arg(pointer); }
+    void setMousePointer(int pointer) override
+    {
+        calls << QStringLiteral("pointer %1").arg(pointer);
+    }
     void hideWindow() override { calls << QStringLiteral("hide"); }
-    void lockWindowUpdate(bool locked) override { calls << (locked ? QStringLiteral("lock") : QStringLiteral("unlock")); }
+    void lockWindowUpdate(bool locked) override
+    {
+        calls << (locked ? QStringLiteral("lock") : QStringLiteral("unlock"));
+    }
     QStringList calls;
 };
 

@@ -1,14 +1,11 @@
 // The report on paper: the PDF of the report workbook read back by poppler-utils.
-#include "reportfixtures.h"
-
 #include "report/mileagelog.h"
+#include "reportfixtures.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/geometry.h"
 #include "spreadsheet/render/pages.h"
 #include "spreadsheet/render/render.h"
 #include "spreadsheet/xls/xls.h"
-
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QImage>
@@ -16,6 +13,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace bw {
 namespace {
@@ -47,8 +46,10 @@ QString tool(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " failed: " << process.readAllStandardError().toStdString();
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0) {
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -133,9 +134,12 @@ TEST_P(ReportPdf, PopplerReadsThePagesTextAndFonts)
     const ss::render::PrintLayout layout = ss::render::layoutPages(sheet);
     EXPECT_EQ(layout.percent, c.percent);
     const QString info = tool(QStringLiteral("pdfinfo"), {pdf});
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(c.pages)))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+%1\\n").arg(MileageLog::kSheetName))));
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+84[12][.\\d]* x 595[.\\d]* pts \\(A4\\)"))))
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(c.pages))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(
+        QRegularExpression(QStringLiteral("Title:\\s+%1\\n").arg(MileageLog::kSheetName))));
+    EXPECT_TRUE(info.contains(QRegularExpression(
+        QStringLiteral("Page size:\\s+84[12][.\\d]* x 595[.\\d]* pts \\(A4\\)"))))
         << "A4 landscape: " << info.toStdString();
 
     const QString fonts = tool(QStringLiteral("pdffonts"), {pdf});
@@ -143,32 +147,41 @@ TEST_P(ReportPdf, PopplerReadsThePagesTextAndFonts)
     EXPECT_FALSE(fontRows.isEmpty()) << fonts.toStdString();
     for (const QString& row : fontRows) {
         // name, type(s), encoding, then the "emb" column
-        EXPECT_TRUE(row.contains(QRegularExpression(QStringLiteral("\\s(Identity-H|Custom|Builtin|WinAnsi)\\s+yes\\s"))))
+        EXPECT_TRUE(row.contains(
+            QRegularExpression(QStringLiteral("\\s(Identity-H|Custom|Builtin|WinAnsi)\\s+yes\\s"))))
             << "not embedded: " << row.toStdString();
     }
 
     // Everything the form shows, in reading order: title, employee and period block, header,
     // every trip's texts row by row, then the totals.
-    QStringList expected = {QStringLiteral("Mileage Log and Reimbursement Form"),
-                            QStringLiteral("Employee Name\\s+Michael Jr\\.\\s+Rate Per Mile\\s+\\$1\\.25"),
-                            QStringLiteral("Employee ID\\s+DR005\\s+For Period\\s+From 5/14/2016 to 5/16/2016"),
-                            QStringLiteral("Vehicle Description\\s+Ford Transit\\s+Total Mileage\\s+%1").arg(c.totals[0]),
-                            QStringLiteral("Authorized By\\s+John\\s+Total Reimbursement\\s+%1").arg(c.totals[1])};
+    QStringList expected = {
+        QStringLiteral("Mileage Log and Reimbursement Form"),
+        QStringLiteral("Employee Name\\s+Michael Jr\\.\\s+Rate Per Mile\\s+\\$1\\.25"),
+        QStringLiteral("Employee ID\\s+DR005\\s+For Period\\s+From 5/14/2016 to 5/16/2016"),
+        QStringLiteral("Vehicle Description\\s+Ford Transit\\s+Total Mileage\\s+%1")
+            .arg(c.totals[0]),
+        QStringLiteral("Authorized By\\s+John\\s+Total Reimbursement\\s+%1").arg(c.totals[1])};
     if (c.trips == 0) {
-        expected << QStringLiteral("5/14/2016\\s+Store\\s+Mini mall\\s+Daily delivery\\s+58114\\s+58116")
+        expected << QStringLiteral(
+            "5/14/2016\\s+Store\\s+Mini mall\\s+Daily delivery\\s+58114\\s+58116")
                  << QStringLiteral("5/14/2016\\s+Mini mall\\s+Mart\\s+58116\\s+58121")
                  << QStringLiteral("5/15/2016\\s+Mart\\s+Store\\s+Return back\\s+58121\\s+58125");
     }
     for (int k = 1; k <= c.trips; ++k) {
-        expected << QStringLiteral("\\bFrom %1\\s+To %1\\s+%2\\s+%3\\b").arg(k).arg(1000 + k).arg(1000 + 2 * k);
+        expected << QStringLiteral("\\bFrom %1\\s+To %1\\s+%2\\s+%3\\b")
+                        .arg(k)
+                        .arg(1000 + k)
+                        .arg(1000 + 2 * k);
     }
     expected << QStringLiteral("Totals\\s+%1\\s+%2").arg(c.totals[2], c.totals[3]);
-    const QString text = tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text =
+        tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     qsizetype from = 0;
     for (const QString& pattern : expected) {
         const QRegularExpressionMatch found = QRegularExpression(pattern).match(text, from);
         if (!found.hasMatch()) {
-            ADD_FAILURE() << "missing or out of order: " << pattern.toStdString() << "\n" << text.left(3000).toStdString();
+            ADD_FAILURE() << "missing or out of order: " << pattern.toStdString() << "\n"
+                          << text.left(3000).toStdString();
             break;
         }
         from = found.capturedEnd();
@@ -181,10 +194,12 @@ TEST_P(ReportPdf, FirstPageLooksLikeTheSheet)
 {
     const PdfCase& c = GetParam();
     const ss::Worksheet& sheet = book->activeSheet();
-    tool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-f"), QStringLiteral("1"),
-                                      QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
-                                      QStringLiteral("-png"), pdf, folder.filePath(QStringLiteral("page"))});
-    const QImage page = QImage(folder.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
+    tool(QStringLiteral("pdftoppm"),
+         {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-f"), QStringLiteral("1"),
+          QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
+          QStringLiteral("-png"), pdf, folder.filePath(QStringLiteral("page"))});
+    const QImage page =
+        QImage(folder.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(page.isNull());
 
     const ss::render::PrintLayout layout = ss::render::layoutPages(sheet);
@@ -197,8 +212,9 @@ TEST_P(ReportPdf, FirstPageLooksLikeTheSheet)
         ss::render::paintRange(painter, sheet, first, false);
     }
     const double scale = layout.percent / 100.0;
-    const QImage scaled = picture.scaled(qRound(picture.width() * scale), qRound(picture.height() * scale),
-                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled =
+        picture.scaled(qRound(picture.width() * scale), qRound(picture.height() * scale),
+                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QPointF margin = layout.paper.paintRect(QPageLayout::Point).topLeft() * (96.0 / 72.0);
     QImage expected(page.size(), QImage::Format_RGB32);
     expected.fill(Qt::white);
@@ -208,26 +224,31 @@ TEST_P(ReportPdf, FirstPageLooksLikeTheSheet)
         painter.drawImage(margin, scaled);
     }
 
-    const QRect printed = QRectF(margin, QSizeF(scaled.size())).toAlignedRect().adjusted(-2, -2, 2, 2);
+    const QRect printed =
+        QRectF(margin, QSizeF(scaled.size())).toAlignedRect().adjusted(-2, -2, 2, 2);
     const auto [share, blankOutside] = compare(page, expected, printed);
     EXPECT_TRUE(blankOutside) << "the page is printed on outside the sheet's cells";
     if (share > c.differingShare || !blankOutside) {
-        const QDir artefacts(qEnvironmentVariable("BW_TEST_ARTIFACTS", QDir::temp().filePath(QStringLiteral("brindlewick-artefacts"))));
+        const QDir artefacts(qEnvironmentVariable(
+            "BW_TEST_ARTIFACTS", QDir::temp().filePath(QStringLiteral("brindlewick-artefacts"))));
         artefacts.mkpath(QStringLiteral("."));
-        const QString stem = artefacts.filePath(QStringLiteral("reportpdf-%1").arg(QString::fromLatin1(c.name)));
+        const QString stem =
+            artefacts.filePath(QStringLiteral("reportpdf-%1").arg(QString::fromLatin1(c.name)));
         page.save(stem + QStringLiteral("-pdf.png"));
         expected.save(stem + QStringLiteral("-sheet.png"));
-        ADD_FAILURE() << share * 100 << "% of the printed area differs; images kept as " << stem.toStdString() << "-*.png";
+        ADD_FAILURE() << share * 100 << "% of the printed area differs; images kept as "
+                      << stem.toStdString() << "-*.png";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Reports, ReportPdf,
-    ::testing::Values(PdfCase{"sample", 0, 1, 95, {"11", "\\$13\\.75", "11", "13\\.75"}, 0.015},
-                      PdfCase{"trips31", 31, 1, 93, {"496", "\\$620\\.00", "496", "620"}, 0.02},
-                      PdfCase{"trips100", 100, 1, 36, {"5050", "\\$6,312\\.50", "5050", "6312\\.5"}, 0.06},
-                      // E6 is too narrow for $625,625.00 and shows "#" as on screen
-                      PdfCase{"trips1000", 1000, 3, 10, {"500500", "#+", "500500", "625625"}, 0.25}),
+    ::testing::Values(
+        PdfCase{"sample", 0, 1, 95, {"11", "\\$13\\.75", "11", "13\\.75"}, 0.015},
+        PdfCase{"trips31", 31, 1, 93, {"496", "\\$620\\.00", "496", "620"}, 0.02},
+        PdfCase{"trips100", 100, 1, 36, {"5050", "\\$6,312\\.50", "5050", "6312\\.5"}, 0.06},
+        // E6 is too narrow for $625,625.00 and shows "#" as on screen
+        PdfCase{"trips1000", 1000, 3, 10, {"500500", "#+", "500500", "625625"}, 0.25}),
     [](const ::testing::TestParamInfo<PdfCase>& tc) { return std::string(tc.param.name); });
 
 } // namespace

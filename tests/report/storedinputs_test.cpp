@@ -1,10 +1,10 @@
 // Tests of the report inputs restored from the settings store.
-#include "logtable/logtable.h"
-#include "platform/datetext.h"
-#include "report/storedinputs.h"
 #include "core/errorlocation.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logtable/logtable.h"
+#include "platform/datetext.h"
+#include "report/storedinputs.h"
 #include "support/fakeplatform.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,10 @@ namespace {
 
 class StoredInputsTest : public ::testing::Test {
 protected:
-    void store(const char* key, const QString& value) { settings.SaveSetting(QString::fromLatin1(key), value); }
+    void store(const char* key, const QString& value)
+    {
+        settings.SaveSetting(QString::fromLatin1(key), value);
+    }
     void restore()
     {
         StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_Load));
@@ -54,7 +57,8 @@ TEST_F(StoredInputsTest, ReadsEveryKeyAsTheStartUpDoes)
     store("RowSource8 1", QStringLiteral("4.75"));
 
     restore();
-    EXPECT_TRUE(platform.dialogs.messages().isEmpty()) << platform.dialogs.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(platform.dialogs.messages().isEmpty())
+        << platform.dialogs.texts().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(inputs.authorizedBy(), QStringLiteral("  Rhea "));
     EXPECT_EQ(inputs.employeeID(), QStringLiteral("007"));
     EXPECT_EQ(inputs.employeeName(), QStringLiteral("Ada"));
@@ -75,11 +79,13 @@ TEST_F(StoredInputsTest, DateThatIsNoDateIsReportedAndLeavesToday)
     restore();
     ASSERT_EQ(platform.dialogs.messages().size(), 1);
     const QString report = platform.dialogs.texts().front();
-    EXPECT_TRUE(report.contains(QStringLiteral("Type mismatch")) && report.contains(QStringLiteral("at line 134")))
+    EXPECT_TRUE(report.contains(QStringLiteral("Type mismatch"))
+                && report.contains(QStringLiteral("at line 134")))
         << report.toStdString();
     EXPECT_EQ(inputs.periodFrom(), platform.clock.today());
     EXPECT_EQ(inputs.periodTo(), QDate(2030, 1, 2));
-    EXPECT_EQ(inputs.employeeName(), QStringLiteral("Ada")) << "the steps after the failure still run";
+    EXPECT_EQ(inputs.employeeName(), QStringLiteral("Ada"))
+        << "the steps after the failure still run";
 }
 
 TEST_F(StoredInputsTest, SampleIsTheExampleContent)
@@ -99,7 +105,8 @@ TEST_F(StoredInputsTest, SampleIsTheExampleContent)
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(table.valueAt(row, 0), QVariant(dateToText(dates[row]))) << row;
         // The example numbers follow from the odometer readings and the sample rate.
-        const double miles = table.valueAt(row, 5).toString().toDouble() - table.valueAt(row, 4).toString().toDouble();
+        const double miles = table.valueAt(row, 5).toString().toDouble()
+                             - table.valueAt(row, 4).toString().toDouble();
         EXPECT_EQ(table.valueAt(row, 6), QVariant(miles)) << row;
         EXPECT_EQ(table.valueAt(row, 7), QVariant(miles * 1.25)) << row;
     }

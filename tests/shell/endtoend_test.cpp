@@ -1,4 +1,5 @@
 // Tests of the whole program driven as a user does, with the real engine and files.
+#include "core/settingsstore.h"
 #include "logtable/logtable.h"
 #include "platform/appidentity.h"
 #include "platform/datetext.h"
@@ -6,12 +7,10 @@
 #include "platform/terminationsignals.h"
 #include "preview/form2.h"
 #include "preview/picturebox.h"
-#include "core/settingsstore.h"
 #include "shell/form1.h"
 #include "shell/programwindows.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
-
 #include "support/fakeplatform.h"
 #include "support/testfiles.h"
 
@@ -21,10 +20,10 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTest>
-#include <QTimer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -74,7 +73,8 @@ TEST_F(EndToEnd, BothWindowsShowTheProgramsIcon)
     const QImage expected = applicationIcon().pixmap(64).toImage();
     ASSERT_FALSE(expected.isNull()) << "the icon resource is missing";
     for (QWidget* window : {static_cast<QWidget*>(&main()), static_cast<QWidget*>(&preview())}) {
-        EXPECT_EQ(window->windowIcon().pixmap(64).toImage(), expected) << window->objectName().toStdString();
+        EXPECT_EQ(window->windowIcon().pixmap(64).toImage(), expected)
+            << window->objectName().toStdString();
     }
 }
 
@@ -84,7 +84,8 @@ TEST_F(EndToEnd, BothWindowsShowTheProgramsIcon)
 TEST_F(EndToEnd, ATerminationSignalClosesBoxesThenRunsTheCloseStepsOnce)
 {
     TerminationSignals terminations;
-    QObject::connect(&terminations, &TerminationSignals::received, [this] { windows->endSession(); });
+    QObject::connect(&terminations, &TerminationSignals::received,
+                     [this] { windows->endSession(); });
     main().PushButton7->click();
     create();
     const QString report = preview().mExcelFile;
@@ -97,7 +98,7 @@ TEST_F(EndToEnd, ATerminationSignalClosesBoxesThenRunsTheCloseStepsOnce)
         QTimer::singleShot(50, [] { std::raise(SIGTERM); });
         box.exec();
         boxReturned = true;
-        std::raise(SIGHUP);  // a second signal while ending changes nothing
+        std::raise(SIGHUP); // a second signal while ending changes nothing
     });
     EXPECT_TRUE(QTest::qWaitFor([&] { return ended > 0; }, 5000));
     QTest::qWait(50);
@@ -165,7 +166,8 @@ TEST_F(EndToEnd, SavesCopiesAsTheUserAnswers)
     ASSERT_EQ(env.dialogs.saveRequests().size(), 1);
     EXPECT_EQ(env.dialogs.saveRequests().front().title, QStringLiteral("Save File"));
     EXPECT_EQ(env.dialogs.saveRequests().front().filters,
-              (QStringList{QStringLiteral("Excel Files (*.xls)"), QStringLiteral("Excel Workbook (*.xlsx)"),
+              (QStringList{QStringLiteral("Excel Files (*.xls)"),
+                           QStringLiteral("Excel Workbook (*.xlsx)"),
                            QStringLiteral("PDF Files (*.pdf)")}));
 
     // An existing file and No: untouched.
@@ -176,7 +178,8 @@ TEST_F(EndToEnd, SavesCopiesAsTheUserAnswers)
     env.dialogs.answerNext(Dialogs::No);
     preview().saveButton()->click();
     EXPECT_EQ(env.dialogs.texts(),
-              (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"),
+              (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + existing
+                               + QStringLiteral(" ?"),
                            QStringLiteral("Done.")}));
     EXPECT_EQ(readAll(existing), QByteArray("old report"));
 
@@ -239,7 +242,8 @@ TEST_F(EndToEnd, ClosingThePreviewKeepsTheRowsAndLeavesNoFile)
     const SettingsStore store;
     EXPECT_EQ(store.GetSetting(QStringLiteral("RowCount")), QStringLiteral("3"));
     EXPECT_EQ(store.GetSetting(QStringLiteral("RowSource1 1")), dateToText(QDate(2016, 5, 14)));
-    EXPECT_EQ(store.GetSetting(QStringLiteral("RowSource4 3")), QStringLiteral("edited before the report"));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("RowSource4 3")),
+              QStringLiteral("edited before the report"));
     EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Michael Jr."));
 }
 

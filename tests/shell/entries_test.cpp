@@ -1,6 +1,5 @@
 // Tests of the main window's entry fields and what they store.
 #include "form1fixture.h"
-
 #include "platform/datetext.h"
 
 #include <QDateEdit>
@@ -37,14 +36,17 @@ TEST_F(EntryFields, EachBoxWritesItsOwnKey)
 {
     Form1& f = open();
     const std::pair<QLineEdit*, const char*> boxes[] = {
-        {f.txtAuthorizedBy, "AuthorizedBy"}, {f.txtEmployeeID, "EmployeeID"},
-        {f.txtEmployeeName, "EmployeeName"}, {f.txtRatePerMile, "RatePerMile"},
+        {f.txtAuthorizedBy, "AuthorizedBy"},
+        {f.txtEmployeeID, "EmployeeID"},
+        {f.txtEmployeeName, "EmployeeName"},
+        {f.txtRatePerMile, "RatePerMile"},
         {f.txtVehicleDescription, "VehicleDescription"}};
     for (const auto& [box, key] : boxes) {
         box->setText(QStringLiteral("  %1, \"as typed\"  ").arg(QString::fromLatin1(key)));
     }
     for (const auto& [box, key] : boxes) {
-        EXPECT_EQ(setting(key), QStringLiteral("  %1, \"as typed\"  ").arg(QString::fromLatin1(key)));
+        EXPECT_EQ(setting(key),
+                  QStringLiteral("  %1, \"as typed\"  ").arg(QString::fromLatin1(key)));
     }
 }
 

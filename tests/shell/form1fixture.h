@@ -1,11 +1,10 @@
 // The main window test fixture: a test platform, a prepared store, the loaded window.
 #pragma once
 
+#include "core/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
-#include "core/settingsstore.h"
 #include "shell/form1.h"
-
 #include "support/fakeplatform.h"
 
 #include <QAbstractItemModelTester>
@@ -40,7 +39,8 @@ protected:
         SettingsStore::Batch batch(settings);
         settings.SaveSetting(QStringLiteral("RowCount"), QString::number(n));
         for (int i = 1; i <= n; ++i) {
-            settings.SaveSetting(QStringLiteral("RowSource1 %1").arg(i), QStringLiteral("d%1").arg(i));
+            settings.SaveSetting(QStringLiteral("RowSource1 %1").arg(i),
+                                 QStringLiteral("d%1").arg(i));
         }
     }
     Form1& open()
@@ -78,7 +78,8 @@ protected:
     QByteArray settingsBytes() const
     {
         QByteArray bytes;
-        for (const QString& path : {env.settingsFile(), SettingsStore::tripsFileFor(env.settingsFile())}) {
+        for (const QString& path :
+             {env.settingsFile(), SettingsStore::tripsFileFor(env.settingsFile())}) {
             QFile file(path);
             if (file.open(QIODevice::ReadOnly)) bytes += file.readAll();
         }

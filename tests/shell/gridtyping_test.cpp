@@ -8,8 +8,8 @@ namespace {
 
 struct TypingCase {
     const char* name;
-    int pauseMs;      // between the click and the first key
-    bool currentRow;  // the click lands on the row that is already selected
+    int pauseMs;     // between the click and the first key
+    bool currentRow; // the click lands on the row that is already selected
 };
 
 void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
@@ -24,7 +24,7 @@ TEST_P(GridTyping, NoTypedCharacterIsLost)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     selectRow(1);
     const int row = GetParam().currentRow ? 1 : 2;
-    const int column = 2;  // Destination
+    const int column = 2; // Destination
     QWidget* cells = f.DataGrid1->viewport();
     const QPoint at = f.DataGrid1->visualRect(f.gridModel().index(row, column)).center();
 
@@ -37,7 +37,7 @@ TEST_P(GridTyping, NoTypedCharacterIsLost)
     // Long enough for any editor the click armed to have opened.
     QTest::qWait(QApplication::doubleClickInterval() + 100);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::qWait(20);  // the grid finishes an edit on the next turn of the event loop
+    QTest::qWait(20); // the grid finishes an edit on the next turn of the event loop
 
     EXPECT_EQ(table().valueAt(row, column).toString(), QStringLiteral("Alpha"));
 }

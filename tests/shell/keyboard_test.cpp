@@ -4,7 +4,6 @@
 #include "preview/form2.h"
 #include "shell/form1.h"
 #include "shell/programwindows.h"
-
 #include "support/fakeplatform.h"
 #include "support/qtprint.h"
 #include "support/testfiles.h"
@@ -77,13 +76,21 @@ TEST_F(Keyboard, EveryControlHasTheNameOfItsLabelOrCaption)
 {
     Form1& main = windows->form1();
     const std::map<QString, QString> expected = {
-        {"txtEmployeeName", "Employee Name"}, {"txtEmployeeID", "Employee ID"},
-        {"txtVehicleDescription", "Vehicle Description"}, {"txtAuthorizedBy", "Authorized By"},
-        {"txtRatePerMile", "Rate per Mile"}, {"dtpFrom", "From"}, {"dtpTo", "To"},
-        {"DataGrid1", "To enter Description select row and type Description. Then press Enter to finish changes."},
-        {"PushButton22", "Start Creating Template"}, {"PushButton6", "Help"},
-        {"PushButton7", "Load Sample/Example Data"}, {"PushButton2", "Insert Below Selected Row"},
-        {"PushButton1", "Delete Selected Row"}, {"PushButton3", "Delete All"}};
+        {"txtEmployeeName", "Employee Name"},
+        {"txtEmployeeID", "Employee ID"},
+        {"txtVehicleDescription", "Vehicle Description"},
+        {"txtAuthorizedBy", "Authorized By"},
+        {"txtRatePerMile", "Rate per Mile"},
+        {"dtpFrom", "From"},
+        {"dtpTo", "To"},
+        {"DataGrid1", "To enter Description select row and type Description. Then press Enter to "
+                      "finish changes."},
+        {"PushButton22", "Start Creating Template"},
+        {"PushButton6", "Help"},
+        {"PushButton7", "Load Sample/Example Data"},
+        {"PushButton2", "Insert Below Selected Row"},
+        {"PushButton1", "Delete Selected Row"},
+        {"PushButton3", "Delete All"}};
     EXPECT_EQ(focusableNames(&main), expected);
 
     // Each cell of the grid announces its column.
@@ -114,10 +121,10 @@ TEST_F(Keyboard, TheWholeFlowByKeysAlone)
 {
     Form1& main = windows->form1();
     ASSERT_EQ(QApplication::focusWidget(), main.txtEmployeeName);
-    press(Qt::SHIFT | Qt::Key_Backtab);  // backwards round to "Load Sample/Example Data"
+    press(Qt::SHIFT | Qt::Key_Backtab); // backwards round to "Load Sample/Example Data"
     ASSERT_EQ(QApplication::focusWidget(), main.PushButton7);
     press(Qt::Key_Space);
-    press(Qt::Key_Tab);  // round to the first field, its text selected
+    press(Qt::Key_Tab); // round to the first field, its text selected
     type(QStringLiteral("Ann Example"));
     ASSERT_EQ(main.txtEmployeeName->text(), QStringLiteral("Ann Example"));
 
@@ -128,7 +135,7 @@ TEST_F(Keyboard, TheWholeFlowByKeysAlone)
     EXPECT_EQ(main.gridModel().rowCount(), rows + 1);
     press(Qt::Key_F2);
     type(QStringLiteral("typed"));
-    press(Qt::Key_Escape);  // the edit is cancelled, the new row stays blank
+    press(Qt::Key_Escape); // the edit is cancelled, the new row stays blank
     press(Qt::ALT | Qt::Key_Delete);
     EXPECT_EQ(env.dialogs.messages().size(), 1) << "the delete question is asked";
 
@@ -168,7 +175,8 @@ TEST_F(Keyboard, TheWholeFlowByKeysAlone)
     EXPECT_FALSE(preview.isVisible());
     EXPECT_TRUE(main.isVisible());
     main.close();
-    EXPECT_EQ(SettingsStore().GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Ann Example"));
+    EXPECT_EQ(SettingsStore().GetSetting(QStringLiteral("EmployeeName")),
+              QStringLiteral("Ann Example"));
 }
 
 } // namespace

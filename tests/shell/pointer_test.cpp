@@ -23,12 +23,32 @@ protected:
     void writeHandCursor() const
     {
         QByteArray bytes;
-        const auto put16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); bytes.append(b, 2); };
-        const auto put32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); bytes.append(b, 4); };
-        put16(0); put16(2); put16(1);
-        bytes.append(char(16)); bytes.append(char(16)); bytes.append(char(0)); bytes.append(char(0));
-        put16(5); put16(1); put32(40 + 16 * 16 * 4 + 16 * 4); put32(22);
-        put32(40); put32(16); put32(32); put16(1); put16(32);
+        const auto put16 = [&](quint16 v) {
+            char b[2];
+            qToLittleEndian(v, b);
+            bytes.append(b, 2);
+        };
+        const auto put32 = [&](quint32 v) {
+            char b[4];
+            qToLittleEndian(v, b);
+            bytes.append(b, 4);
+        };
+        put16(0);
+        put16(2);
+        put16(1);
+        bytes.append(char(16));
+        bytes.append(char(16));
+        bytes.append(char(0));
+        bytes.append(char(0));
+        put16(5);
+        put16(1);
+        put32(40 + 16 * 16 * 4 + 16 * 4);
+        put32(22);
+        put32(40);
+        put32(16);
+        put32(32);
+        put16(1);
+        put16(32);
         for (int i = 0; i < 6; ++i) put32(0);
         for (int i = 0; i < 16 * 16; ++i) put32(0xff000000u);
         bytes.append(QByteArray(16 * 4, '\0'));

@@ -1,7 +1,6 @@
 // Tests of the main window's row commands on a grid of dated rows.
-#include "form1fixture.h"
-
 #include "core/mainmodule.h"
+#include "form1fixture.h"
 
 #include <QPushButton>
 
@@ -21,7 +20,8 @@ protected:
     {
         QStringList result;
         for (int i = 1; i <= n; ++i) {
-            if (std::find(removedOrBlank.begin(), removedOrBlank.end(), i) == removedOrBlank.end()) {
+            if (std::find(removedOrBlank.begin(), removedOrBlank.end(), i)
+                == removedOrBlank.end()) {
                 result << QStringLiteral("d%1").arg(i);
             }
         }
@@ -165,7 +165,7 @@ TEST_F(RowCommands, WithoutACurrentRowDeleteDoesNothingAndInsertAppends)
 
 struct DeleteAllCase {
     const char* name;
-    const char* rowCount;  // nullptr: the key is missing
+    const char* rowCount; // nullptr: the key is missing
     int rows;
 };
 
@@ -179,10 +179,12 @@ TEST_P(DeleteAll, GivesTheStoredNumberOfBlankRowsWhateverTheTableHeld)
         SettingsStore settings;
         SettingsStore::Batch batch(settings);
         for (int i = 1; i <= 40; ++i) {
-            settings.SaveSetting(QStringLiteral("RowSource1 %1").arg(i), QStringLiteral("d%1").arg(i));
+            settings.SaveSetting(QStringLiteral("RowSource1 %1").arg(i),
+                                 QStringLiteral("d%1").arg(i));
         }
         if (GetParam().rowCount != nullptr) {
-            settings.SaveSetting(QStringLiteral("RowCount"), QString::fromLatin1(GetParam().rowCount));
+            settings.SaveSetting(QStringLiteral("RowCount"),
+                                 QString::fromLatin1(GetParam().rowCount));
         }
     }
     open();
@@ -222,7 +224,8 @@ TEST_F(RowCommands, DeleteAllWithAnUnusableRowCountReportsAndLeavesAnEmptyTable)
     env.dialogs.answerNext(Dialogs::Yes);
     form->PushButton3->click();
     ASSERT_EQ(env.dialogs.texts().size(), 2);
-    EXPECT_TRUE(env.dialogs.texts()[1].contains(QStringLiteral("Form1.PushButton3_Click at line 124\r\r")));
+    EXPECT_TRUE(
+        env.dialogs.texts()[1].contains(QStringLiteral("Form1.PushButton3_Click at line 124\r\r")));
     EXPECT_EQ(rows(), 0);
 }
 

@@ -1,8 +1,7 @@
 // Tests of loading the sample data into the main window.
-#include "form1fixture.h"
-
-#include "platform/datetext.h"
 #include "core/mainmodule.h"
+#include "form1fixture.h"
+#include "platform/datetext.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -44,7 +43,8 @@ TEST_F(SampleData, ThirtyBlankRowsBecomeExactlyTheThreeSampleTrips)
 
 TEST_F(SampleData, TheEmployeeFieldsAndThePeriodAreOverwrittenAndStored)
 {
-    store({{"EmployeeName", QStringLiteral("Ann")}, {"PeriodTo", dateToText(QDate(2010, 1, 1))},
+    store({{"EmployeeName", QStringLiteral("Ann")},
+           {"PeriodTo", dateToText(QDate(2010, 1, 1))},
            {"PeriodFrom", dateToText(QDate(2010, 1, 1))}});
     Form1& f = open();
     f.PushButton7->click();

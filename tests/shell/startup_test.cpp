@@ -1,6 +1,5 @@
 // Tests of the main window's start-up from the settings store.
 #include "form1fixture.h"
-
 #include "platform/datetext.h"
 #include "shell/isinstalled.h"
 
@@ -108,7 +107,8 @@ TEST_F(Startup, AFailingStepIsReportedOnceAndTheWindowStillOpens)
 
 TEST_F(Startup, AStoredDateThatIsNoDateIsReportedAndThePickerKeepsToday)
 {
-    store({{"PeriodFrom", QStringLiteral("sometime")}, {"PeriodTo", dateToText(QDate(2026, 4, 1))}});
+    store(
+        {{"PeriodFrom", QStringLiteral("sometime")}, {"PeriodTo", dateToText(QDate(2026, 4, 1))}});
     Form1& f = open();
     ASSERT_EQ(env.dialogs.texts().size(), 1);
     EXPECT_TRUE(env.dialogs.texts()[0].startsWith(
@@ -131,7 +131,10 @@ TEST_F(Startup, AnUnusableRowCountIsReportedAndRestoresNoRows)
 
 class FailingFactory {
 public:
-    FailingFactory() : saved_(spreadsheetFactory()) { setSpreadsheetFactory([] { return false; }); }
+    FailingFactory() : saved_(spreadsheetFactory())
+    {
+        setSpreadsheetFactory([] { return false; });
+    }
     ~FailingFactory() { setSpreadsheetFactory(saved_); }
 
 private:
@@ -234,9 +237,11 @@ TEST_F(Startup, ControlsStandWhereTheyWereDesignedAndTabInOrder)
     EXPECT_EQ(f.Frame2->geometry(), QRect(8, 314, 520, 338));
     EXPECT_EQ(f.PushButton3->geometry(), QRect(264, 299, 240, 27));
     // The grid and its caption line share the grid's designed area.
-    EXPECT_EQ(f.DataGrid1Caption->geometry().united(f.DataGrid1->geometry()), QRect(16, 20, 487, 236));
-    EXPECT_EQ(f.DataGrid1Caption->text(), QStringLiteral("To enter Description select row and type "
-                                                         "Description. Then press Enter to finish changes."));
+    EXPECT_EQ(f.DataGrid1Caption->geometry().united(f.DataGrid1->geometry()),
+              QRect(16, 20, 487, 236));
+    EXPECT_EQ(f.DataGrid1Caption->text(),
+              QStringLiteral("To enter Description select row and type "
+                             "Description. Then press Enter to finish changes."));
 
     QStringList captions;
     for (QLabel* label : f.Label4) captions << label->text();
@@ -247,10 +252,11 @@ TEST_F(Startup, ControlsStandWhereTheyWereDesignedAndTabInOrder)
     EXPECT_EQ(f.Frame3->title(), QStringLiteral("For Period"));
     EXPECT_TRUE(f.dtpFrom->calendarPopup());
 
-    const QList<QWidget*> expected = {f.txtEmployeeName, f.PushButton22, f.txtEmployeeID,
-                                      f.txtVehicleDescription, f.txtAuthorizedBy, f.txtRatePerMile,
-                                      f.DataGrid1, f.PushButton2, f.PushButton1, f.PushButton3,
-                                      f.dtpFrom, f.dtpTo, f.PushButton6, f.PushButton7};
+    const QList<QWidget*> expected = {
+        f.txtEmployeeName, f.PushButton22,   f.txtEmployeeID, f.txtVehicleDescription,
+        f.txtAuthorizedBy, f.txtRatePerMile, f.DataGrid1,     f.PushButton2,
+        f.PushButton1,     f.PushButton3,    f.dtpFrom,       f.dtpTo,
+        f.PushButton6,     f.PushButton7};
     QList<QWidget*> order = {f.txtEmployeeName};
     for (QWidget* w = f.txtEmployeeName->nextInFocusChain(); order.size() < expected.size();
          w = w->nextInFocusChain()) {
@@ -319,16 +325,19 @@ TEST_F(Startup, TheTripLimitHoldsForEveryWayOfAddingTrips)
     Form1& f = open();
     ASSERT_EQ(rows(), kMaxTrips);
     EXPECT_EQ(env.dialogs.texts(),
-              QStringList{tripLimitMessage(QStringLiteral("The stored log has 70000 trips; the first 65527 were loaded."))});
+              QStringList{tripLimitMessage(
+                  QStringLiteral("The stored log has 70000 trips; the first 65527 were loaded."))});
     for (int r = 0; r < kMaxTrips; ++r) table().setValueAt(r, 0, QStringLiteral("kept"));
 
     struct Case {
         QPushButton* button;
         QString consequence;
     };
-    for (const Case& c : {Case{f.PushButton2, QStringLiteral("No row was inserted.")},
-                          Case{f.PushButton7, QStringLiteral("3 of the 3 sample trips were not added.")},
-                          Case{f.PushButton3, QStringLiteral("The stored row count is 70000; 65527 blank rows were made.")}}) {
+    for (const Case& c :
+         {Case{f.PushButton2, QStringLiteral("No row was inserted.")},
+          Case{f.PushButton7, QStringLiteral("3 of the 3 sample trips were not added.")},
+          Case{f.PushButton3,
+               QStringLiteral("The stored row count is 70000; 65527 blank rows were made.")}}) {
         env.dialogs.clear();
         env.dialogs.answerNext(Dialogs::Yes);
         c.button->click();

@@ -1,9 +1,7 @@
 // Tests of the start-up check for a spreadsheet-application instance.
-#include "shell/isinstalled.h"
 #include "core/mainmodule.h"
-
+#include "shell/isinstalled.h"
 #include "support/fakeplatform.h"
-
 
 #include <gtest/gtest.h>
 
@@ -31,7 +29,10 @@ TEST(CheckExcelInstalled, AnInstanceThatCanBeCreatedIsDroppedSilently)
 {
     TestPlatform env;
     int created = 0;
-    FactoryOverride factory([&] { ++created; return true; });
+    FactoryOverride factory([&] {
+        ++created;
+        return true;
+    });
     EXPECT_TRUE(CheckExcelInstalled());
     EXPECT_EQ(created, 1);
     EXPECT_TRUE(env.dialogs.messages().isEmpty());
@@ -50,16 +51,17 @@ TEST(CheckExcelInstalled, NoInstanceShowsTheFivePartMessageOnce)
         EXPECT_FALSE(CheckExcelInstalled());
         ASSERT_EQ(env.dialogs.messages().size(), 1);
         const auto& box = env.dialogs.messages().front();
-        EXPECT_EQ(box.text.toUtf8(),
-                  QByteArray("Error 842001. A normal instance of Excel could not be created.\r\n\r\n"
-                             "1. Please make sure Excel is installed on this computer.\r\n\r\n"
-                             "2. Please open Excel normally and make sure a blank spreadsheet opens "
-                             "immediately without any interrupting window (such as an Excel file "
-                             "recovery window).\r\n\r\n"
-                             "3. Please make sure that when you double-click on a XLS or XLSX file "
-                             "that Excel opens normally without any interrupting messages.\r\n\r\n"
-                             "4. All versions of Excel are supported by this software except for the "
-                             "rare Excel Starter and Student editions."));
+        EXPECT_EQ(
+            box.text.toUtf8(),
+            QByteArray("Error 842001. A normal instance of Excel could not be created.\r\n\r\n"
+                       "1. Please make sure Excel is installed on this computer.\r\n\r\n"
+                       "2. Please open Excel normally and make sure a blank spreadsheet opens "
+                       "immediately without any interrupting window (such as an Excel file "
+                       "recovery window).\r\n\r\n"
+                       "3. Please make sure that when you double-click on a XLS or XLSX file "
+                       "that Excel opens normally without any interrupting messages.\r\n\r\n"
+                       "4. All versions of Excel are supported by this software except for the "
+                       "rare Excel Starter and Student editions."));
         EXPECT_EQ(box.title, QStringLiteral("Brindlewick"));
         EXPECT_EQ(box.buttons, Dialogs::Buttons::Ok);
         EXPECT_EQ(box.icon, Dialogs::Icon::None);

@@ -1,18 +1,17 @@
 // Trips as the user enters them: fills, warnings, refused input, CSV in and out.
-#include "shell/form1fixture.h"
-
 #include "logtable/tripcsv.h"
 #include "platform/datetext.h"
+#include "shell/form1fixture.h"
 #include "support/testfiles.h"
 
 #include <QAction>
 #include <QDateEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <QLabel>
 #include <QUrl>
 
 namespace bw::test {
@@ -38,8 +37,14 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::qWait(10);
     }
-    QString cell(int row, int column) const { return form->gridModel().index(row, column).data().toString(); }
-    QString path(const char* name) const { return QDir(env.tempRoot()).filePath(QString::fromLatin1(name)); }
+    QString cell(int row, int column) const
+    {
+        return form->gridModel().index(row, column).data().toString();
+    }
+    QString path(const char* name) const
+    {
+        return QDir(env.tempRoot()).filePath(QString::fromLatin1(name));
+    }
     void drop(const QString& file)
     {
         QMimeData data;
@@ -82,7 +87,8 @@ TEST_F(Trips, TypedRowsFillMileageAndReimbursementButNeverOverTheUser)
 
 TEST_F(Trips, FillsAreStoredAtCloseAndRestoredRowsStayAsStored)
 {
-    store({{"RowCount", QStringLiteral("2")}, {"RowSource5 2", QStringLiteral("10")},
+    store({{"RowCount", QStringLiteral("2")},
+           {"RowSource5 2", QStringLiteral("10")},
            {"RowSource6 2", QStringLiteral("30")}});
     shown();
     selectRow(1);
@@ -115,13 +121,18 @@ TEST_F(Trips, RefusedInputIsExplainedAtTheCell)
 TEST_F(Trips, WarningsMarkTheCellAndTheCreateCommandAsksOnce)
 {
     const QString inPeriod = dateToText(QDate(2026, 3, 14));
-    store({{"RowCount", QStringLiteral("3")}, {"RowSource1 1", inPeriod}, {"RowSource5 1", QStringLiteral("120")},
-           {"RowSource6 1", QStringLiteral("110")}, {"RowSource1 2", inPeriod}, {"RowSource7 2", QStringLiteral("4")}});
+    store({{"RowCount", QStringLiteral("3")},
+           {"RowSource1 1", inPeriod},
+           {"RowSource5 1", QStringLiteral("120")},
+           {"RowSource6 1", QStringLiteral("110")},
+           {"RowSource1 2", inPeriod},
+           {"RowSource7 2", QStringLiteral("4")}});
     Form1& f = shown();
     int created = 0;
     f.setCreateTemplateHandler([&] { ++created; });
     const QModelIndex end = f.gridModel().index(0, 5);
-    EXPECT_EQ(end.data(Qt::ToolTipRole).toString(), QStringLiteral("Odometer End is below Odometer Start."));
+    EXPECT_EQ(end.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Odometer End is below Odometer Start."));
     EXPECT_EQ(end.data(Qt::AccessibleDescriptionRole), end.data(Qt::ToolTipRole));
     EXPECT_TRUE(end.data(Qt::BackgroundRole).isValid());
     EXPECT_FALSE(f.gridModel().index(1, 0).data(Qt::BackgroundRole).isValid());
@@ -129,7 +140,8 @@ TEST_F(Trips, WarningsMarkTheCellAndTheCreateCommandAsksOnce)
     // Moving the period marks dates outside it.
     f.dtpFrom->setDate(QDate(2026, 3, 15));
     EXPECT_EQ(f.gridModel().index(1, 0).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("Date lies outside the period %1 to %1.").arg(dateToText(QDate(2026, 3, 15))));
+              QStringLiteral("Date lies outside the period %1 to %1.")
+                  .arg(dateToText(QDate(2026, 3, 15))));
 
     env.dialogs.answerNext(Dialogs::No);
     f.PushButton22->click();
@@ -138,32 +150,40 @@ TEST_F(Trips, WarningsMarkTheCellAndTheCreateCommandAsksOnce)
     const Dialogs::Message& asked = env.dialogs.messages().front();
     EXPECT_EQ(asked.buttons, Dialogs::Buttons::YesNo);
     EXPECT_EQ(asked.defaultButton, Dialogs::Yes);
-    EXPECT_TRUE(asked.text.startsWith(QStringLiteral("2 rows carry a warning:\r\nRow 1: Date lies outside")));
+    EXPECT_TRUE(asked.text.startsWith(
+        QStringLiteral("2 rows carry a warning:\r\nRow 1: Date lies outside")));
     f.PushButton22->click();
     EXPECT_EQ(created, 1);
 }
 
 TEST_F(Trips, ADroppedFileFillsTheBlankRowsAfterTheUserChoosesAboutBadLines)
 {
-    store({{"RowCount", QStringLiteral("3")}, {"RowSource1 1", QStringLiteral("kept")},
-           {"RowSource6 1", QStringLiteral("100")}, {"RatePerMile", QStringLiteral("0.5")}});
+    store({{"RowCount", QStringLiteral("3")},
+           {"RowSource1 1", QStringLiteral("kept")},
+           {"RowSource6 1", QStringLiteral("100")},
+           {"RatePerMile", QStringLiteral("0.5")}});
     shown();
     const QString file = path("trips.csv");
-    writeFile(file, "Odometer End,Mileage,Date\n110,,2026-03-14\n120,12 miles,2026-03-14\n124,,2026-03-14\n"
-                    "130,,2026-03-14\n");
+    writeFile(
+        file,
+        "Odometer End,Mileage,Date\n110,,2026-03-14\n120,12 miles,2026-03-14\n124,,2026-03-14\n"
+        "130,,2026-03-14\n");
     env.dialogs.answerNext(Dialogs::No);
     drop(file);
     ASSERT_EQ(env.dialogs.texts().size(), 1);
-    EXPECT_EQ(env.dialogs.texts().front(),
-              QStringLiteral("1 line of \"trips.csv\" cannot be imported:\r\nline 3, Mileage: \"12 miles\" is not a "
-                             "number\r\n\r\nImport the 3 good trips? No imports nothing."));
+    EXPECT_EQ(
+        env.dialogs.texts().front(),
+        QStringLiteral(
+            "1 line of \"trips.csv\" cannot be imported:\r\nline 3, Mileage: \"12 miles\" is not a "
+            "number\r\n\r\nImport the 3 good trips? No imports nothing."));
     EXPECT_EQ(rows(), 3);
     EXPECT_EQ(cell(1, 5), QString());
 
     drop(file);
     ASSERT_EQ(rows(), 4);
-    EXPECT_EQ(dates(), QStringList({"kept", dateToText(QDate(2026, 3, 14)), dateToText(QDate(2026, 3, 14)),
-                                    dateToText(QDate(2026, 3, 14))}));
+    EXPECT_EQ(dates(),
+              QStringList({"kept", dateToText(QDate(2026, 3, 14)), dateToText(QDate(2026, 3, 14)),
+                           dateToText(QDate(2026, 3, 14))}));
     EXPECT_EQ(QStringList({cell(1, 4), cell(1, 6), cell(1, 7), cell(3, 4), cell(3, 6)}),
               QStringList({"100", "10", "5", "124", "6"}));
     EXPECT_EQ(gridRow(), 1);
@@ -171,7 +191,8 @@ TEST_F(Trips, ADroppedFileFillsTheBlankRowsAfterTheUserChoosesAboutBadLines)
 
 TEST_F(Trips, ExportAsksBeforeReplacingAndImportsBackTheSameRows)
 {
-    store({{"RowCount", QStringLiteral("2")}, {"RowSource2 1", QStringLiteral("=1+1")},
+    store({{"RowCount", QStringLiteral("2")},
+           {"RowSource2 1", QStringLiteral("=1+1")},
            {"RowSource7 1", QStringLiteral("2.5")}});
     shown();
     const QString file = path("out.csv");
@@ -179,7 +200,8 @@ TEST_F(Trips, ExportAsksBeforeReplacingAndImportsBackTheSameRows)
     env.dialogs.answerNext(Dialogs::No);
     EXPECT_FALSE(form->exportTripsTo(file));
     EXPECT_EQ(readAll(file), QByteArray("old"));
-    EXPECT_TRUE(env.dialogs.texts().front().endsWith(QStringLiteral("already exists.\r\nDo you want to replace it?")));
+    EXPECT_TRUE(env.dialogs.texts().front().endsWith(
+        QStringLiteral("already exists.\r\nDo you want to replace it?")));
     EXPECT_EQ(env.dialogs.messages().front().defaultButton, Dialogs::No);
 
     env.dialogs.answerNext(Dialogs::Yes);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "fakedialogs.h"
-
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/randomsource.h"

@@ -7,7 +7,4 @@
 
 // gtest finds these by argument-dependent lookup, so failed comparisons of Qt strings
 // print the text instead of raw bytes.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

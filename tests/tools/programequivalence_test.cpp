@@ -1,9 +1,8 @@
 // Tests that the report tool writes the same workbook as the desktop program.
 #include "brindlewick-report/reporttool.h"
-
+#include "core/settingsstore.h"
 #include "platform/datetext.h"
 #include "preview/form2.h"
-#include "core/settingsstore.h"
 #include "shell/form1.h"
 #include "shell/programwindows.h"
 #include "support/fakeplatform.h"
@@ -39,7 +38,9 @@ protected:
         QCoreApplication::processEvents();
         // The only box may be the question about trips with warnings, which goes on by default.
         QStringList shown = platform.dialogs.texts();
-        shown.removeIf([](const QString& text) { return text.endsWith(QStringLiteral("Create the report anyway?")); });
+        shown.removeIf([](const QString& text) {
+            return text.endsWith(QStringLiteral("Create the report anyway?"));
+        });
         EXPECT_TRUE(shown.isEmpty()) << shown.join(u'\n').toStdString();
         const QString report = windows.form2().mExcelFile;
         const QByteArray bytes = test::readAll(report);
@@ -55,7 +56,8 @@ protected:
         QString err;
         QTextStream outStream(&out);
         QTextStream errStream(&err);
-        EXPECT_EQ(reporttool::main(arguments + QStringList{output}, outStream, errStream), 0) << err.toStdString();
+        EXPECT_EQ(reporttool::main(arguments + QStringList{output}, outStream, errStream), 0)
+            << err.toStdString();
         return test::readAll(output);
     }
 
@@ -75,7 +77,9 @@ TEST_F(ProgramAndToolTest, StoredReportIsTheProgramsFile)
     {
         SettingsStore store;
         SettingsStore::Batch batch(store);
-        const auto set = [&](const char* key, const QString& value) { store.SaveSetting(QString::fromLatin1(key), value); };
+        const auto set = [&](const char* key, const QString& value) {
+            store.SaveSetting(QString::fromLatin1(key), value);
+        };
         set("EmployeeName", QStringLiteral(" Ada  Quill "));
         set("EmployeeID", QStringLiteral("00042"));
         set("RatePerMile", QStringLiteral("0.655"));

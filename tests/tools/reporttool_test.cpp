@@ -2,13 +2,12 @@
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/reporttool.h"
-
+#include "core/settingsstore.h"
 #include "platform/appidentity.h"
 #include "platform/datetext.h"
 #include "platform/tempfolder.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
-#include "core/settingsstore.h"
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/workbook.h"
@@ -37,10 +36,7 @@ namespace {
 namespace ax = ss::automation;
 using test::writeFile;
 
-ss::CellAddress at(const char* a1)
-{
-    return ss::parseA1Range(QString::fromLatin1(a1))->first;
-}
+ss::CellAddress at(const char* a1) { return ss::parseA1Range(QString::fromLatin1(a1))->first; }
 
 ss::Value valueAt(const ss::Worksheet& sheet, const char* a1)
 {
@@ -84,7 +80,10 @@ protected:
     {
         return QDir(privateTempFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
-    std::unique_ptr<ss::Workbook> load(const QString& path) const { return ss::xls::loadWorkbook(path); }
+    std::unique_ptr<ss::Workbook> load(const QString& path) const
+    {
+        return ss::xls::loadWorkbook(path);
+    }
 
     // What the create command hands to the preview window for the sample; the caller
     // deletes the workbook.
@@ -122,19 +121,23 @@ TEST_F(ReportToolTest, SampleGivesTheFinishedSheet)
     ASSERT_EQ(book->sheetCount(), 1);
     const ss::Worksheet& sheet = book->sheet(0);
     EXPECT_EQ(sheet.name(), QStringLiteral("Mileage Log and Reimbursement"));
-    EXPECT_EQ(valueAt(sheet, "A1"), ss::Value::text(QStringLiteral("Mileage Log and Reimbursement Form")));
+    EXPECT_EQ(valueAt(sheet, "A1"),
+              ss::Value::text(QStringLiteral("Mileage Log and Reimbursement Form")));
     EXPECT_EQ(valueAt(sheet, "B3"), ss::Value::text(QStringLiteral("Michael Jr.")));
-    EXPECT_EQ(valueAt(sheet, "A9"), ss::Value::number(42504)) << "the trip date, 14 May 2016, as a date";
+    EXPECT_EQ(valueAt(sheet, "A9"), ss::Value::number(42504))
+        << "the trip date, 14 May 2016, as a date";
     EXPECT_EQ(valueAt(sheet, "E5"), ss::Value::number(11));
     EXPECT_EQ(valueAt(sheet, "E6"), ss::Value::number(13.75));
-    for (const auto& [total, sum] : {std::pair{"G39", "SUM(G9:G38)"}, std::pair{"H39", "SUM(H9:H38)"}}) {
+    for (const auto& [total, sum] :
+         {std::pair{"G39", "SUM(G9:G38)"}, std::pair{"H39", "SUM(H9:H38)"}}) {
         const ss::Cell* cell = sheet.cell(at(total));
         ASSERT_TRUE(cell && cell->hasFormula()) << total;
         EXPECT_EQ(ss::formula::toA1(*cell->formula, at(total)), QString::fromLatin1(sum));
     }
     EXPECT_EQ(sheet.activeCell(), at("B3"));
 
-    EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(temporaryFiles().isEmpty())
+        << temporaryFiles().join(QLatin1Char(' ')).toStdString();
     EXPECT_FALSE(QFile::exists(platform.settingsFile())) << "the sample leaves the store alone";
 }
 
@@ -147,9 +150,11 @@ TEST_F(ReportToolTest, AnOutputEndingInXlsxGetsTheWorkbookOfThatKind)
         for (const ss::xlsx::PackagePart& part : ss::xlsx::readPackage(bytesOf(output))) {
             if (part.name == QLatin1String("xl/worksheets/sheet1.xml")) sheet = part.data;
         }
-        EXPECT_TRUE(sheet.contains("<f>SUM(H9:H38)</f><v>13.75</v>")) << name << " holds no cached total";
+        EXPECT_TRUE(sheet.contains("<f>SUM(H9:H38)</f><v>13.75</v>"))
+            << name << " holds no cached total";
     }
-    EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(temporaryFiles().isEmpty())
+        << temporaryFiles().join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(ReportToolTest, OutputEndingInPdfGetsThePrintedPages)
@@ -158,7 +163,8 @@ TEST_F(ReportToolTest, OutputEndingInPdfGetsThePrintedPages)
     ASSERT_EQ(tool({QStringLiteral("--sample"), output}), 0) << err.toStdString();
     EXPECT_TRUE(bytesOf(output).startsWith("%PDF-"));
     EXPECT_TRUE(bytesOf(output).contains("/Count 1")) << "the sample fits one page";
-    EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(temporaryFiles().isEmpty())
+        << temporaryFiles().join(QLatin1Char(' ')).toStdString();
 }
 
 TEST_F(ReportToolTest, TwoRunsGiveIdenticalBytes)
@@ -201,7 +207,8 @@ TEST_F(ReportToolTest, ReportsTheStoredEntriesAndTrips)
     EXPECT_EQ(value("B5"), ss::Value::text(QStringLiteral("Blue van")));
     EXPECT_EQ(value("B6"), ss::Value::text(QStringLiteral("Rhea")));
     EXPECT_EQ(value("E4"), ss::Value::text(QStringLiteral("From %1 to %2")
-                                                .arg(dateToText(QDate(2024, 2, 1)), dateToText(QDate(2024, 2, 29)))));
+                                               .arg(dateToText(QDate(2024, 2, 1)),
+                                                    dateToText(QDate(2024, 2, 29)))));
     EXPECT_EQ(value("A9"), ss::Value::text(QStringLiteral("Feb 3")));
     EXPECT_EQ(value("B10"), ss::Value::text(QStringLiteral("Harbour")));
     // RowCount 2.5 rounds to two rows; the third row's keys are not read.
@@ -219,7 +226,8 @@ TEST_F(ReportToolTest, LongTextsAndNonNumbersStillGiveTheReport)
                {"RowSource8 1", QStringLiteral("-NaN")}});
     const QString output = file(QStringLiteral("long.xls"));
     ASSERT_EQ(tool({output}), 0) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("the log keeps them whole:\nEmployee Name\n"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("the log keeps them whole:\nEmployee Name\n")))
+        << err.toStdString();
 
     const auto book = load(output);
     const ss::Worksheet& sheet = book->sheet(0);
@@ -258,10 +266,13 @@ TEST_F(ReportToolTest, SettingsFileOptionReadsThatFile)
 TEST_F(ReportToolTest, TripsFileReplacesTheTripsFilledWithTheRate)
 {
     const QString trips = file(QStringLiteral("trips.csv"));
-    test::writeFile(trips, "Date,Odometer Start,Odometer End\n2016-05-14,100,110\n2016-05-14,abc,1\n2016-05-15,,130\n");
+    test::writeFile(trips, "Date,Odometer Start,Odometer "
+                           "End\n2016-05-14,100,110\n2016-05-14,abc,1\n2016-05-15,,130\n");
     const QString output = file(QStringLiteral("trips.xls"));
-    ASSERT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--trips"), trips, output}), 0) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("line 3, Odometer Start: \"abc\" is not a number"))) << err.toStdString();
+    ASSERT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--trips"), trips, output}), 0)
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("line 3, Odometer Start: \"abc\" is not a number")))
+        << err.toStdString();
     const auto book = load(output);
     const ss::Worksheet& sheet = book->sheet(0);
     EXPECT_EQ(valueAt(sheet, "G9"), ss::Value::number(10));
@@ -270,7 +281,8 @@ TEST_F(ReportToolTest, TripsFileReplacesTheTripsFilledWithTheRate)
     EXPECT_EQ(valueAt(sheet, "H10"), ss::Value::number(25));
 
     const QString none = file(QStringLiteral("none.xls"));
-    EXPECT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--trips=") + file(QStringLiteral("absent.csv")), none}),
+    EXPECT_EQ(tool({QStringLiteral("--sample"),
+                    QStringLiteral("--trips=") + file(QStringLiteral("absent.csv")), none}),
               reporttool::kExitFailed);
     EXPECT_FALSE(QFile::exists(none));
 }
@@ -280,12 +292,10 @@ struct PictureCase {
     const char* format;
 };
 
-void PrintTo(const PictureCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.name; }
 
-class ReportToolPictureTest : public ReportToolTest, public ::testing::WithParamInterface<PictureCase> {};
+class ReportToolPictureTest : public ReportToolTest,
+                              public ::testing::WithParamInterface<PictureCase> {};
 
 TEST_P(ReportToolPictureTest, WritesTheSheetsPicture)
 {
@@ -294,16 +304,20 @@ TEST_P(ReportToolPictureTest, WritesTheSheetsPicture)
     ASSERT_FALSE(program.picture().isNull());
 
     const QString picture = file(QString::fromLatin1(GetParam().name));
-    ASSERT_EQ(tool({QStringLiteral("--picture"), picture, QStringLiteral("--sample"), file(QStringLiteral("p.xls"))}), 0)
+    ASSERT_EQ(tool({QStringLiteral("--picture"), picture, QStringLiteral("--sample"),
+                    file(QStringLiteral("p.xls"))}),
+              0)
         << err.toStdString();
     QImage written;
     ASSERT_TRUE(written.load(picture, GetParam().format)) << "not a " << GetParam().format;
-    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), program.picture().toImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32),
+              program.picture().toImage().convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(temporaryFiles().isEmpty()) << "neither the workbook nor the bitmap stays behind";
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, ReportToolPictureTest,
-                         ::testing::Values(PictureCase{"sheet.png", "PNG"}, PictureCase{"sheet.BMP", "BMP"}),
+                         ::testing::Values(PictureCase{"sheet.png", "PNG"},
+                                           PictureCase{"sheet.BMP", "BMP"}),
                          [](const ::testing::TestParamInfo<PictureCase>& tc) {
                              return std::string(tc.param.format);
                          });
@@ -314,7 +328,8 @@ TEST_F(ReportToolTest, AnotherInstanceRunningIsAnsweredYes)
     const ax::ApplicationFactoryOverride use(factory);
     const QString output = file(QStringLiteral("running.xls"));
     EXPECT_EQ(tool({QStringLiteral("--sample"), output}), 0) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("Would you like to proceed anyway?"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("Would you like to proceed anyway?")))
+        << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("answered Yes")));
     EXPECT_FALSE(err.contains(QLatin1Char('\r'))) << "line breaks are the console's";
     EXPECT_TRUE(QFile::exists(output));
@@ -325,7 +340,8 @@ TEST_F(ReportToolTest, UnwritableOutputFailsAndLeavesNothing)
     const QString existingFolder = file(QStringLiteral("a-folder"));
     ASSERT_TRUE(QDir().mkpath(existingFolder));
     for (const QString& output : {file(QStringLiteral("missing/folder/out.xls")), existingFolder}) {
-        EXPECT_EQ(tool({QStringLiteral("--sample"), output}), reporttool::kExitFailed) << output.toStdString();
+        EXPECT_EQ(tool({QStringLiteral("--sample"), output}), reporttool::kExitFailed)
+            << output.toStdString();
         EXPECT_TRUE(err.contains(QStringLiteral("Cannot write"))) << err.toStdString();
         EXPECT_TRUE(temporaryFiles().isEmpty());
     }
@@ -337,8 +353,10 @@ TEST_F(ReportToolTest, UnwritableOutputFailsAndLeavesNothing)
 std::map<QString, QByteArray> snapshot(const QString& folder)
 {
     std::map<QString, QByteArray> files;
-    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        files[entry.fileName()] = entry.isDir() ? QByteArray("/") : bytesOf(entry.absoluteFilePath());
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        files[entry.fileName()] =
+            entry.isDir() ? QByteArray("/") : bytesOf(entry.absoluteFilePath());
     }
     return files;
 }
@@ -349,12 +367,10 @@ struct WriteFailureCase {
     const char* picture;
 };
 
-void PrintTo(const WriteFailureCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const WriteFailureCase& c, std::ostream* os) { *os << c.name; }
 
-class ReportToolWriteFailureTest : public ReportToolTest, public ::testing::WithParamInterface<WriteFailureCase> {};
+class ReportToolWriteFailureTest : public ReportToolTest,
+                                   public ::testing::WithParamInterface<WriteFailureCase> {};
 
 // "plain" is a file, so nothing can be created below it, whoever runs the test; "taken"
 // is a folder, which no file can be renamed over. "old.xls" and "old.png" hold earlier
@@ -367,7 +383,8 @@ TEST_P(ReportToolWriteFailureTest, LeavesEveryFileAsItWas)
     ASSERT_TRUE(QDir().mkpath(file(QStringLiteral("taken"))));
     const auto before = snapshot(folder.path());
 
-    EXPECT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--picture"), file(QString::fromLatin1(GetParam().picture)),
+    EXPECT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--picture"),
+                    file(QString::fromLatin1(GetParam().picture)),
                     file(QString::fromLatin1(GetParam().output))}),
               reporttool::kExitFailed);
     EXPECT_TRUE(err.contains(QStringLiteral("Cannot write"))) << err.toStdString();
@@ -382,7 +399,9 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteFailureCase{"OutputUnderAFile", "plain/out.xls", "old.png"},
                       WriteFailureCase{"OutputIsAFolderOldPictureBack", "taken", "old.png"},
                       WriteFailureCase{"OutputIsAFolderNewPictureGone", "taken", "new.png"}),
-    [](const ::testing::TestParamInfo<WriteFailureCase>& tc) { return std::string(tc.param.name); });
+    [](const ::testing::TestParamInfo<WriteFailureCase>& tc) {
+        return std::string(tc.param.name);
+    });
 
 struct ConsoleBoxCase {
     const char* name;
@@ -404,10 +423,12 @@ TEST(ConsoleDialogs, OnlyTheErrorReportIsAFailure)
         QString text;
         QTextStream stream(&text);
         ConsoleDialogs dialogs(stream);
-        dialogs.message({QStringLiteral("Line one\r\nline two"), QString::fromLatin1(c.title), c.buttons, c.icon,
-                         Dialogs::Yes});
+        dialogs.message({QStringLiteral("Line one\r\nline two"), QString::fromLatin1(c.title),
+                         c.buttons, c.icon, Dialogs::Yes});
         EXPECT_EQ(dialogs.failures(), c.failures) << c.name;
-        EXPECT_TRUE(text.startsWith(QString::fromLatin1(c.title) + QStringLiteral(": Line one\nline two\n"))) << c.name;
+        EXPECT_TRUE(text.startsWith(QString::fromLatin1(c.title)
+                                    + QStringLiteral(": Line one\nline two\n")))
+            << c.name;
     }
 }
 
@@ -418,12 +439,10 @@ struct FailingStoreCase {
     const char* reported;
 };
 
-void PrintTo(const FailingStoreCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const FailingStoreCase& c, std::ostream* os) { *os << c.name; }
 
-class ReportToolFailingStoreTest : public ReportToolTest, public ::testing::WithParamInterface<FailingStoreCase> {};
+class ReportToolFailingStoreTest : public ReportToolTest,
+                                   public ::testing::WithParamInterface<FailingStoreCase> {};
 
 TEST_P(ReportToolFailingStoreTest, ReportsAndKeepsTheOldOutput)
 {
@@ -447,12 +466,15 @@ INSTANTIATE_TEST_SUITE_P(
                       FailingStoreCase{"EndIsNoDate", "PeriodTo", "31/31/31", "at line 138"},
                       FailingStoreCase{"RowCountTooLarge", "RowCount", "1e12", "at line 164"},
                       FailingStoreCase{"MileageOverflows", "RowSource7 1", "1e999", "at line 180"}),
-    [](const ::testing::TestParamInfo<FailingStoreCase>& tc) { return std::string(tc.param.name); });
+    [](const ::testing::TestParamInfo<FailingStoreCase>& tc) {
+        return std::string(tc.param.name);
+    });
 
 TEST_F(ReportToolTest, MissingSettingsFileFails)
 {
     const QString output = file(QStringLiteral("none.xls"));
-    EXPECT_EQ(tool({QStringLiteral("--settings"), file(QStringLiteral("absent.ini")), output}), reporttool::kExitFailed);
+    EXPECT_EQ(tool({QStringLiteral("--settings"), file(QStringLiteral("absent.ini")), output}),
+              reporttool::kExitFailed);
     EXPECT_TRUE(err.contains(QStringLiteral("absent.ini"))) << err.toStdString();
     EXPECT_FALSE(QFile::exists(output));
 }
@@ -464,12 +486,10 @@ struct ArgumentsCase {
     const char* message;
 };
 
-void PrintTo(const ArgumentsCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
+void PrintTo(const ArgumentsCase& c, std::ostream* os) { *os << c.name; }
 
-class ReportToolArgumentsTest : public ReportToolTest, public ::testing::WithParamInterface<ArgumentsCase> {};
+class ReportToolArgumentsTest : public ReportToolTest,
+                                public ::testing::WithParamInterface<ArgumentsCase> {};
 
 TEST_P(ReportToolArgumentsTest, ExitStatusAndMessage)
 {
@@ -490,12 +510,18 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"NoOutput", {"--sample"}, 2, "the output file is missing"},
         ArgumentsCase{"TwoOutputs", {"a.xls", "b.xls"}, 2, "only one output file"},
         ArgumentsCase{"UnknownOption", {"--sampel", "a.xls"}, 2, "unknown option --sampel"},
-        ArgumentsCase{"PictureWithoutFile", {"a.xls", "--picture"}, 2, "--picture needs a file name"},
+        ArgumentsCase{
+            "PictureWithoutFile", {"a.xls", "--picture"}, 2, "--picture needs a file name"},
         ArgumentsCase{"PictureEmpty", {"--picture=", "a.xls"}, 2, "--picture needs a file name"},
         ArgumentsCase{"PictureOfUnknownFormat", {"--picture", "x.jpg", "a.xls"}, 2, ".bmp or .png"},
-        ArgumentsCase{"PictureTwice", {"--picture=a.png", "--picture=b.png", "a.xls"}, 2, "given twice"},
-        ArgumentsCase{"PictureOverTheWorkbook", {"--picture", "same.png", "./same.png"}, 2, "the same file"},
-        ArgumentsCase{"SampleWithSettings", {"--sample", "--settings=s.ini", "a.xls"}, 2, "exclude each other"},
+        ArgumentsCase{
+            "PictureTwice", {"--picture=a.png", "--picture=b.png", "a.xls"}, 2, "given twice"},
+        ArgumentsCase{
+            "PictureOverTheWorkbook", {"--picture", "same.png", "./same.png"}, 2, "the same file"},
+        ArgumentsCase{"SampleWithSettings",
+                      {"--sample", "--settings=s.ini", "a.xls"},
+                      2,
+                      "exclude each other"},
         ArgumentsCase{"TripsWithoutFile", {"a.xls", "--trips"}, 2, "--trips needs a file name"}),
     [](const ::testing::TestParamInfo<ArgumentsCase>& tc) { return std::string(tc.param.name); });
 

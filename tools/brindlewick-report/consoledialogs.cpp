@@ -33,19 +33,10 @@ Dialogs::Answer ConsoleDialogs::message(const Message& message)
     return Ok;
 }
 
-Dialogs::SaveChoice ConsoleDialogs::saveFile(const SaveFile& /*request*/)
-{
-    return {};
-}
+Dialogs::SaveChoice ConsoleDialogs::saveFile(const SaveFile& /*request*/) { return {}; }
 
-QString ConsoleDialogs::openFileName(const OpenFile& /*request*/)
-{
-    return QString();
-}
+QString ConsoleDialogs::openFileName(const OpenFile& /*request*/) { return QString(); }
 
-bool ConsoleDialogs::printDialog(QPrinter& /*printer*/)
-{
-    return false;
-}
+bool ConsoleDialogs::printDialog(QPrinter& /*printer*/) { return false; }
 
 } // namespace bw

@@ -4,16 +4,16 @@
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/stagedfile.h"
-#include "platform/appidentity.h"
-#include "platform/platform.h"
-#include "report/mileagelog.h"
-#include "report/storedinputs.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
 #include "core/reportformats.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
 #include "logtable/tripcsv.h"
+#include "platform/appidentity.h"
+#include "platform/platform.h"
+#include "report/mileagelog.h"
+#include "report/storedinputs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +32,8 @@ constexpr char kProgram[] = "brindlewick-report";
 bool isRasterPicture(const QString& path)
 {
     const ss::render::PictureFileFormat format = ss::render::pictureFileFormat(path);
-    return format == ss::render::PictureFileFormat::Bmp || format == ss::render::PictureFileFormat::Png;
+    return format == ss::render::PictureFileFormat::Bmp
+           || format == ss::render::PictureFileFormat::Png;
 }
 
 // The picture is written under its staged name; its pixels go out a band of rows at a
@@ -45,8 +46,9 @@ void savePicture(const ss::render::SheetPicture& picture, const StagedFile& stag
         ss::render::writePictureFile(picture, file, ss::render::pictureFileFormat(staged.target()));
         if (file.commit()) return;
     }
-    throw std::runtime_error(
-        QStringLiteral("Cannot write \"%1\": %2").arg(staged.target(), file.errorString()).toStdString());
+    throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2")
+                                 .arg(staged.target(), file.errorString())
+                                 .toStdString());
 }
 
 // The temporary workbook belongs to whoever took it from the preview; here, to the run.
@@ -89,7 +91,9 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
     if (!options.settingsFile.isEmpty()) {
         const QFileInfo file(options.settingsFile);
         if (!file.isFile() || !file.isReadable()) {
-            failed(err, QStringLiteral("cannot read the settings file \"%1\"").arg(options.settingsFile));
+            failed(
+                err,
+                QStringLiteral("cannot read the settings file \"%1\"").arg(options.settingsFile));
             return false;
         }
     }
@@ -105,23 +109,28 @@ bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& 
 {
     QFile file(options.tripsFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        failed(err, QStringLiteral("cannot read the trips file \"%1\": %2").arg(options.tripsFile, file.errorString()));
+        failed(err, QStringLiteral("cannot read the trips file \"%1\": %2")
+                        .arg(options.tripsFile, file.errorString()));
         return false;
     }
     const TripImport read = readTripsCsv(file.readAll());
     if (!read.failure.isEmpty() || read.trips.empty()) {
         failed(err, QStringLiteral("no trips in \"%1\": %2")
-                        .arg(options.tripsFile, read.failure.isEmpty() ? problemLines(read.problems) : read.failure));
+                        .arg(options.tripsFile,
+                             read.failure.isEmpty() ? problemLines(read.problems) : read.failure));
         return false;
     }
     if (!read.problems.empty()) {
         err << kProgram << ": lines of \"" << options.tripsFile << "\" left out:\n"
-            << problemLines(read.problems, static_cast<int>(read.problems.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            << problemLines(read.problems, static_cast<int>(read.problems.size()))
+                   .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             << '\n';
         err.flush();
     }
     if (read.trips.size() > static_cast<std::size_t>(kMaxTrips)) {
-        failed(err, QStringLiteral("\"%1\" holds more than %2 trips").arg(options.tripsFile).arg(kMaxTrips));
+        failed(err, QStringLiteral("\"%1\" holds more than %2 trips")
+                        .arg(options.tripsFile)
+                        .arg(kMaxTrips));
         return false;
     }
     inputs.useTrips(read.trips);
@@ -149,7 +158,8 @@ void writeOutputs(const CapturedPreview& preview, const Options& options)
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf")
+    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
+                          "[--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf")
         .arg(QLatin1String(kProgram));
 }
 
@@ -224,7 +234,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
 
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-'))
+            || argument == QLatin1String("-")) {
             positional << argument;
         } else if (argument == QLatin1String("--")) {
             optionsEnded = true;
@@ -239,7 +250,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         } else if (is(argument, "--trips")) {
             if (!takeValue(i, QStringLiteral("--trips"), options.tripsFile)) return std::nullopt;
         } else if (is(argument, "--settings")) {
-            if (!takeValue(i, QStringLiteral("--settings"), options.settingsFile)) return std::nullopt;
+            if (!takeValue(i, QStringLiteral("--settings"), options.settingsFile))
+                return std::nullopt;
         } else {
             error = QStringLiteral("unknown option %1").arg(argument);
             return std::nullopt;
@@ -261,7 +273,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         return std::nullopt;
     }
     if (!options.picture.isEmpty()
-        && QFileInfo(options.picture).absoluteFilePath() == QFileInfo(options.output).absoluteFilePath()) {
+        && QFileInfo(options.picture).absoluteFilePath()
+               == QFileInfo(options.output).absoluteFilePath()) {
         error = QStringLiteral("the picture and the workbook cannot be the same file");
         return std::nullopt;
     }
@@ -281,7 +294,8 @@ int run(const Options& options, QTextStream& err)
     if (!readInputs(options, inputs, err)) return kExitFailed;
     if (!options.tripsFile.isEmpty() && !readTrips(options, inputs, err)) return kExitFailed;
     if (dialogs.failures() > 0) {
-        return failed(err, QStringLiteral("the stored entries could not be read; no report was made"));
+        return failed(err,
+                      QStringLiteral("the stored entries could not be read; no report was made"));
     }
 
     HeadlessMainWindow window;
@@ -304,14 +318,16 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString error;
     const std::optional<Options> options = parseArguments(arguments, error);
     if (!options) {
-        err << kProgram << ": " << error << '\n' << usageLine() << '\n'
+        err << kProgram << ": " << error << '\n'
+            << usageLine() << '\n'
             << QStringLiteral("Try '%1 --help' for more.").arg(QLatin1String(kProgram)) << '\n';
         err.flush();
         return kExitUsage;
     }
     if (options->help || options->version) {
-        out << (options->help ? helpText()
-                              : QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), applicationVersion()));
+        out << (options->help
+                    ? helpText()
+                    : QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), applicationVersion()));
         out.flush();
         return kExitDone;
     }

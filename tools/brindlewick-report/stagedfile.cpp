@@ -20,7 +20,8 @@ namespace {
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& reason)
 {
-    throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2").arg(path, reason).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("Cannot write \"%1\": %2").arg(path, reason).toStdString());
 }
 
 std::filesystem::path fsPath(const QString& path)

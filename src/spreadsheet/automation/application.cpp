@@ -1,6 +1,5 @@
 // The object model's Application and the shared checks every handle makes.
 #include "spreadsheet/automation/objectmodel.h"
-
 #include "spreadsheet/automation/state.h"
 #include "spreadsheet/model/errors.h"
 
@@ -18,8 +17,8 @@ AppState& liveApp(const std::shared_ptr<AppState>& app)
         throw AutomationError(QStringLiteral("No spreadsheet application instance is set."));
     }
     if (app->quit) {
-        throw AutomationError(
-            QStringLiteral("The spreadsheet application has been quit; its objects can no longer be used."));
+        throw AutomationError(QStringLiteral(
+            "The spreadsheet application has been quit; its objects can no longer be used."));
     }
     return *app;
 }
@@ -31,7 +30,8 @@ ss::Workbook& liveBook(const std::shared_ptr<AppState>& app, const std::shared_p
         throw AutomationError(QStringLiteral("No workbook is set."));
     }
     if (!book->book) {
-        throw AutomationError(QStringLiteral("The workbook has been closed; its objects can no longer be used."));
+        throw AutomationError(
+            QStringLiteral("The workbook has been closed; its objects can no longer be used."));
     }
     return *book->book;
 }
@@ -44,7 +44,8 @@ std::shared_ptr<BookState> activeBook(AppState& app)
     return app.activeBook;
 }
 
-std::shared_ptr<BookState> adoptBook(AppState& app, std::unique_ptr<ss::Workbook> book, const QString& name)
+std::shared_ptr<BookState> adoptBook(AppState& app, std::unique_ptr<ss::Workbook> book,
+                                     const QString& name)
 {
     auto state = std::make_shared<BookState>();
     for (int i = 0; i < book->sheetCount(); ++i) state->sheetIds.push_back(app.nextSheetId++);
@@ -58,10 +59,11 @@ std::shared_ptr<BookState> adoptBook(AppState& app, std::unique_ptr<ss::Workbook
 int checkedIndex(int index, int count)
 {
     if (index < 1 || index > count) {
-        throw AutomationError(QStringLiteral("Subscript out of range: there is no item %1; the collection "
-                                             "has %2.")
-                                  .arg(index)
-                                  .arg(count));
+        throw AutomationError(
+            QStringLiteral("Subscript out of range: there is no item %1; the collection "
+                           "has %2.")
+                .arg(index)
+                .arg(count));
     }
     return index - 1;
 }
@@ -78,7 +80,8 @@ std::vector<CellRange> parseAreas(const QString& address)
     for (const QStringView part : QStringView(address).tokenize(u',')) {
         const auto range = parseA1Range(part);
         if (!range) {
-            throw AutomationError(QStringLiteral("\"%1\" is not a cell or range address.").arg(address));
+            throw AutomationError(
+                QStringLiteral("\"%1\" is not a cell or range address.").arg(address));
         }
         areas.push_back(*range);
     }
@@ -89,7 +92,8 @@ std::vector<CellRange> parseAreas(const QString& address)
 
 // --- Application ----------------------------------------------------------------------
 
-Application::Application(ApplicationSettings settings) : state_(std::make_shared<detail::AppState>())
+Application::Application(ApplicationSettings settings)
+    : state_(std::make_shared<detail::AppState>())
 {
     state_->sheetsInNewWorkbook = settings.sheetsInNewWorkbook;
     state_->settings = std::move(settings);
@@ -112,8 +116,10 @@ int Application::EnableCancelKey() const { return liveApp(state_).enableCancelKe
 void Application::setEnableCancelKey(int mode) const
 {
     detail::AppState& app = liveApp(state_);
-    if (mode != kCancelKeyDisabled && mode != kCancelKeyInterrupt && mode != kCancelKeyErrorHandler) {
-        throw AutomationError(QStringLiteral("EnableCancelKey cannot be %1; it is 0, 1 or 2.").arg(mode));
+    if (mode != kCancelKeyDisabled && mode != kCancelKeyInterrupt
+        && mode != kCancelKeyErrorHandler) {
+        throw AutomationError(
+            QStringLiteral("EnableCancelKey cannot be %1; it is 0, 1 or 2.").arg(mode));
     }
     app.enableCancelKey = mode;
 }
@@ -125,7 +131,8 @@ void Application::setCursor(int cursor) const
     detail::AppState& app = liveApp(state_);
     if (cursor != kCursorDefault && cursor != kCursorNorthwestArrow && cursor != kCursorWait
         && cursor != kCursorIBeam) {
-        throw AutomationError(QStringLiteral("Cursor cannot be %1; it is -4143, 1, 2 or 3.").arg(cursor));
+        throw AutomationError(
+            QStringLiteral("Cursor cannot be %1; it is -4143, 1, 2 or 3.").arg(cursor));
     }
     app.cursor = cursor;
 }
@@ -136,7 +143,8 @@ void Application::setSheetsInNewWorkbook(int count) const
 {
     detail::AppState& app = liveApp(state_);
     if (count < 1 || count > 255) {
-        throw AutomationError(QStringLiteral("A new workbook has 1 to 255 sheets, not %1.").arg(count));
+        throw AutomationError(
+            QStringLiteral("A new workbook has 1 to 255 sheets, not %1.").arg(count));
     }
     app.sheetsInNewWorkbook = count;
 }
@@ -157,10 +165,7 @@ automation::Sheets Application::Sheets() const
     return automation::Sheets(state_, detail::activeBook(liveApp(state_)));
 }
 
-automation::Worksheet Application::ActiveSheet() const
-{
-    return ActiveWorkbook().ActiveSheet();
-}
+automation::Worksheet Application::ActiveSheet() const { return ActiveWorkbook().ActiveSheet(); }
 
 automation::Range Application::Range(const QString& address) const
 {
@@ -168,10 +173,7 @@ automation::Range Application::Range(const QString& address) const
     return automation::Range(sheet, parseAreas(address));
 }
 
-automation::Range Application::Cells() const
-{
-    return ActiveSheet().Cells();
-}
+automation::Range Application::Cells() const { return ActiveSheet().Cells(); }
 
 automation::Range Application::Rows(const QString& rows) const
 {
@@ -185,10 +187,12 @@ automation::Range Application::Rows(const QString& rows) const
 
 automation::Range Application::Columns(const QString& columns) const
 {
-    const QString text = columns.contains(QLatin1Char(':')) ? columns : columns + QLatin1Char(':') + columns;
+    const QString text =
+        columns.contains(QLatin1Char(':')) ? columns : columns + QLatin1Char(':') + columns;
     const auto range = parseA1Range(text);
     if (!range || !range->isWholeColumns() || range->isWholeSheet()) {
-        throw AutomationError(QStringLiteral("\"%1\" is not a column or a range of columns.").arg(columns));
+        throw AutomationError(
+            QStringLiteral("\"%1\" is not a column or a range of columns.").arg(columns));
     }
     return automation::Range(ActiveSheet(), {*range});
 }
@@ -222,10 +226,7 @@ void Application::Quit() const
 
 // --- Factory --------------------------------------------------------------------------
 
-Application EngineApplicationFactory::createNew()
-{
-    return Application(ApplicationSettings{});
-}
+Application EngineApplicationFactory::createNew() { return Application(ApplicationSettings{}); }
 
 Application EngineApplicationFactory::getRunning()
 {
@@ -243,10 +244,7 @@ ApplicationFactory*& installedFactory()
 
 } // namespace
 
-ApplicationFactory& applicationFactory()
-{
-    return *installedFactory();
-}
+ApplicationFactory& applicationFactory() { return *installedFactory(); }
 
 ApplicationFactoryOverride::ApplicationFactoryOverride(ApplicationFactory& replacement)
     : saved_(installedFactory())
@@ -254,10 +252,7 @@ ApplicationFactoryOverride::ApplicationFactoryOverride(ApplicationFactory& repla
     installedFactory() = &replacement;
 }
 
-ApplicationFactoryOverride::~ApplicationFactoryOverride()
-{
-    installedFactory() = saved_;
-}
+ApplicationFactoryOverride::~ApplicationFactoryOverride() { installedFactory() = saved_; }
 
 Application createApplication()
 {
@@ -272,7 +267,8 @@ Application getRunningApplication()
 {
     Application app = applicationFactory().getRunning();
     if (app.isNothing()) {
-        throw AutomationError(QStringLiteral("No other spreadsheet application instance is running."));
+        throw AutomationError(
+            QStringLiteral("No other spreadsheet application instance is running."));
     }
     return app;
 }

@@ -60,7 +60,8 @@ void changeColumns(ss::Worksheet& sheet, int first, int last, FormatMapper& map)
     // A row format outranks a column format, so where a formatted row crosses the
     // columns the changed format has to live in a cell of its own.
     for (auto& [r, row] : sheet.rows()) {
-        for (auto it = row.cells.lower_bound(first); it != row.cells.end() && it->first <= last; ++it) {
+        for (auto it = row.cells.lower_bound(first); it != row.cells.end() && it->first <= last;
+             ++it) {
             it->second.format = map(it->second.format);
         }
         if (!row.format) continue;
@@ -101,7 +102,8 @@ void changeRows(ss::Worksheet& sheet, int first, int last, FormatMapper& map)
             if (row && row->cells.contains(c)) continue;
             const FormatId shownAfter = rowFormat.value_or(columnFormat);
             const FormatId cellWanted = map(columnFormat);
-            if (cellWanted != shownAfter) sheet.rows()[r].cells.try_emplace(c, blankCell(cellWanted));
+            if (cellWanted != shownAfter)
+                sheet.rows()[r].cells.try_emplace(c, blankCell(cellWanted));
         }
         if (rowFormat) sheet.rows()[r].format = rowFormat;
     }
@@ -113,7 +115,8 @@ void changeCells(ss::Worksheet& sheet, const CellRange& range, FormatMapper& map
         const auto row = sheet.rows().find(r);
         for (int c = range.first.col; c <= range.last.col; ++c) {
             if (row != sheet.rows().end()) {
-                if (const auto stored = row->second.cells.find(c); stored != row->second.cells.end()) {
+                if (const auto stored = row->second.cells.find(c);
+                    stored != row->second.cells.end()) {
                     stored->second.format = map(stored->second.format);
                     continue;
                 }
@@ -129,10 +132,14 @@ void changeCells(ss::Worksheet& sheet, const CellRange& range, FormatMapper& map
 Edge opposite(Edge e)
 {
     switch (e) {
-    case Edge::Left: return Edge::Right;
-    case Edge::Right: return Edge::Left;
-    case Edge::Top: return Edge::Bottom;
-    case Edge::Bottom: return Edge::Top;
+    case Edge::Left:
+        return Edge::Right;
+    case Edge::Right:
+        return Edge::Left;
+    case Edge::Top:
+        return Edge::Bottom;
+    case Edge::Bottom:
+        return Edge::Top;
     }
     return e;
 }
@@ -145,10 +152,14 @@ struct Offset {
 Offset outward(Edge e)
 {
     switch (e) {
-    case Edge::Left: return {0, -1};
-    case Edge::Right: return {0, 1};
-    case Edge::Top: return {-1, 0};
-    case Edge::Bottom: return {1, 0};
+    case Edge::Left:
+        return {0, -1};
+    case Edge::Right:
+        return {0, 1};
+    case Edge::Top:
+        return {-1, 0};
+    case Edge::Bottom:
+        return {1, 0};
     }
     return {0, 0};
 }
@@ -185,7 +196,8 @@ void copyAcross(ss::Worksheet& sheet, const CellRange& strip, Edge edge, bool al
     auto matchCell = [&](CellAddress a) {
         const CellAddress b{a.row + step.rows, a.col + step.cols};
         if (!onGrid(b)) return;
-        if (const auto id = matched(sheet.formatAt(a), sheet.formatAt(b))) sheet.setCellFormat(b, *id);
+        if (const auto id = matched(sheet.formatAt(a), sheet.formatAt(b)))
+            sheet.setCellFormat(b, *id);
     };
 
     if (strip.isWholeColumns() && step.rows == 0) {
@@ -199,7 +211,8 @@ void copyAcross(ss::Worksheet& sheet, const CellRange& strip, Edge edge, bool al
             if (const auto id = matched(own, theirs)) sheet.setColumnFormat(other, *id);
             std::vector<int> recorded;
             for (const auto& [r, row] : sheet.rows()) {
-                if (row.format || row.cells.contains(c) || row.cells.contains(other)) recorded.push_back(r);
+                if (row.format || row.cells.contains(c) || row.cells.contains(other))
+                    recorded.push_back(r);
             }
             for (const int r : recorded) matchCell({r, c});
         }
@@ -219,16 +232,25 @@ void outerEdge(ss::Worksheet& sheet, const CellRange& range, Edge edge, const Bo
 {
     CellRange strip = range;
     switch (edge) {
-    case Edge::Left: strip.last.col = range.first.col; break;
-    case Edge::Right: strip.first.col = range.last.col; break;
-    case Edge::Top: strip.last.row = range.first.row; break;
-    case Edge::Bottom: strip.first.row = range.last.row; break;
+    case Edge::Left:
+        strip.last.col = range.first.col;
+        break;
+    case Edge::Right:
+        strip.first.col = range.last.col;
+        break;
+    case Edge::Top:
+        strip.last.row = range.first.row;
+        break;
+    case Edge::Bottom:
+        strip.first.row = range.last.row;
+        break;
     }
     changeFormat(sheet, strip, onEdge(edge, change));
     copyAcross(sheet, strip, edge, false);
 }
 
-void insideLines(ss::Worksheet& sheet, const CellRange& range, bool vertical, const BorderChange& change)
+void insideLines(ss::Worksheet& sheet, const CellRange& range, bool vertical,
+                 const BorderChange& change)
 {
     const Edge lower = vertical ? Edge::Right : Edge::Bottom;
     const Edge upper = vertical ? Edge::Left : Edge::Top;
@@ -246,8 +268,10 @@ void insideLines(ss::Worksheet& sheet, const CellRange& range, bool vertical, co
         return;
     }
     CellRange strip = range;
-    if (vertical) strip.last.col = range.last.col - 1;
-    else strip.last.row = range.last.row - 1;
+    if (vertical)
+        strip.last.col = range.last.col - 1;
+    else
+        strip.last.row = range.last.row - 1;
     changeFormat(sheet, strip, onEdge(lower, change));
     copyAcross(sheet, strip, lower, true);
 }
@@ -268,15 +292,28 @@ void changeFormat(ss::Worksheet& sheet, const CellRange& range, const FormatChan
     }
 }
 
-void changeBorder(ss::Worksheet& sheet, const CellRange& range, int index, const BorderChange& change)
+void changeBorder(ss::Worksheet& sheet, const CellRange& range, int index,
+                  const BorderChange& change)
 {
     switch (index) {
-    case 7: outerEdge(sheet, range, Edge::Left, change); break;
-    case 8: outerEdge(sheet, range, Edge::Top, change); break;
-    case 9: outerEdge(sheet, range, Edge::Bottom, change); break;
-    case 10: outerEdge(sheet, range, Edge::Right, change); break;
-    case 11: insideLines(sheet, range, true, change); break;
-    case 12: insideLines(sheet, range, false, change); break;
+    case 7:
+        outerEdge(sheet, range, Edge::Left, change);
+        break;
+    case 8:
+        outerEdge(sheet, range, Edge::Top, change);
+        break;
+    case 9:
+        outerEdge(sheet, range, Edge::Bottom, change);
+        break;
+    case 10:
+        outerEdge(sheet, range, Edge::Right, change);
+        break;
+    case 11:
+        insideLines(sheet, range, true, change);
+        break;
+    case 12:
+        insideLines(sheet, range, false, change);
+        break;
     default:
         throw AutomationError(QStringLiteral("There is no border number %1: the borders of a range "
                                              "are numbered 7 to 12.")
@@ -293,7 +330,8 @@ void clearRange(ss::Worksheet& sheet, const CellRange& range)
         return;
     }
     auto& rows = sheet.rows();
-    for (auto it = rows.lower_bound(range.first.row); it != rows.end() && it->first <= range.last.row; ++it) {
+    for (auto it = rows.lower_bound(range.first.row);
+         it != rows.end() && it->first <= range.last.row; ++it) {
         auto& cells = it->second.cells;
         cells.erase(cells.lower_bound(range.first.col), cells.upper_bound(range.last.col));
     }
@@ -307,13 +345,15 @@ void clearRange(ss::Worksheet& sheet, const CellRange& range)
         }
         for (auto& [r, row] : rows) {
             if (!row.format || *row.format == kDefaultFormat) continue;
-            for (int c = range.first.col; c <= range.last.col; ++c) row.cells.try_emplace(c, blankCell(kDefaultFormat));
+            for (int c = range.first.col; c <= range.last.col; ++c)
+                row.cells.try_emplace(c, blankCell(kDefaultFormat));
         }
         return;
     }
     if (range.isWholeRows()) {
         bool formattedColumn = false;
-        for (const auto& [c, column] : sheet.columns()) formattedColumn = formattedColumn || column.format;
+        for (const auto& [c, column] : sheet.columns())
+            formattedColumn = formattedColumn || column.format;
         for (int r = range.first.row; r <= range.last.row; ++r) {
             auto row = rows.find(r);
             if (formattedColumn || sheet.defaultFormat() != kDefaultFormat) {
@@ -325,7 +365,8 @@ void clearRange(ss::Worksheet& sheet, const CellRange& range)
         return;
     }
     bool inherited = sheet.defaultFormat() != kDefaultFormat;
-    for (auto it = rows.lower_bound(range.first.row); !inherited && it != rows.end() && it->first <= range.last.row; ++it) {
+    for (auto it = rows.lower_bound(range.first.row);
+         !inherited && it != rows.end() && it->first <= range.last.row; ++it) {
         inherited = it->second.format.has_value();
     }
     for (int c = range.first.col; !inherited && c <= range.last.col; ++c) {
@@ -334,7 +375,8 @@ void clearRange(ss::Worksheet& sheet, const CellRange& range)
     if (!inherited) return;
     for (int r = range.first.row; r <= range.last.row; ++r) {
         for (int c = range.first.col; c <= range.last.col; ++c) {
-            if (sheet.formatAt({r, c}) != kDefaultFormat) sheet.setCellFormat({r, c}, kDefaultFormat);
+            if (sheet.formatAt({r, c}) != kDefaultFormat)
+                sheet.setCellFormat({r, c}, kDefaultFormat);
         }
     }
 }
@@ -344,9 +386,11 @@ void mergeRange(ss::Worksheet& sheet, const CellRange& range)
     if (range.isSingleCell()) return;
     std::vector<CellAddress> discarded;
     auto& rows = sheet.rows();
-    for (auto it = rows.lower_bound(range.first.row); it != rows.end() && it->first <= range.last.row; ++it) {
+    for (auto it = rows.lower_bound(range.first.row);
+         it != rows.end() && it->first <= range.last.row; ++it) {
         auto& cells = it->second.cells;
-        for (auto c = cells.lower_bound(range.first.col); c != cells.end() && c->first <= range.last.col; ++c) {
+        for (auto c = cells.lower_bound(range.first.col);
+             c != cells.end() && c->first <= range.last.col; ++c) {
             const CellAddress a{it->first, c->first};
             if (a != range.first && !c->second.isBlank()) discarded.push_back(a);
         }

@@ -27,7 +27,8 @@ void changeFormat(ss::Worksheet& sheet, const CellRange& range, const FormatChan
 // only the range's outer cells. Where a cell outside the range already draws the same
 // line from its side, it is given the same line, so a line between two cells looks the
 // same from either side. Throws AutomationError for any other index.
-void changeBorder(ss::Worksheet& sheet, const CellRange& range, int index, const BorderChange& change);
+void changeBorder(ss::Worksheet& sheet, const CellRange& range, int index,
+                  const BorderChange& change);
 
 // Removes the contents and formats of the range's cells (and un-merges regions that
 // touch it). Row heights and column widths stay.

@@ -17,7 +17,7 @@ namespace bw::ss {
 class Workbook;
 class Worksheet;
 struct CellFormat;
-}
+} // namespace bw::ss
 
 // The spreadsheet application's object model over the embedded engine. Every object is
 // a handle: copies refer to the same thing, and a default-constructed handle refers to
@@ -32,7 +32,7 @@ namespace bw::ss::automation {
 namespace detail {
 struct AppState;
 struct BookState;
-}
+} // namespace detail
 
 class Application;
 class Workbooks;
@@ -150,8 +150,7 @@ private:
     friend class Workbooks;
     Workbook(std::shared_ptr<detail::AppState> app, std::shared_ptr<detail::BookState> book)
         : app_(std::move(app)), book_(std::move(book))
-    {
-    }
+    {}
     std::shared_ptr<detail::AppState> app_;
     std::shared_ptr<detail::BookState> book_;
 };
@@ -167,8 +166,7 @@ private:
     friend class Workbook;
     Sheets(std::shared_ptr<detail::AppState> app, std::shared_ptr<detail::BookState> book)
         : app_(std::move(app)), book_(std::move(book))
-    {
-    }
+    {}
     std::shared_ptr<detail::AppState> app_;
     std::shared_ptr<detail::BookState> book_;
 };
@@ -186,8 +184,7 @@ protected:
     SheetHandle(std::shared_ptr<detail::AppState> app, std::shared_ptr<detail::BookState> book,
                 std::uint64_t sheetId)
         : app_(std::move(app)), book_(std::move(book)), sheetId_(sheetId)
-    {
-    }
+    {}
     std::shared_ptr<detail::AppState> app_;
     std::shared_ptr<detail::BookState> book_;
     std::uint64_t sheetId_ = 0;
@@ -322,8 +319,7 @@ private:
     friend class Border;
     Range(const SheetHandle& sheet, std::vector<CellRange> areas, Kind kind = Kind::Cells)
         : SheetHandle(sheet), areas_(std::move(areas)), kind_(kind)
-    {
-    }
+    {}
     // Applies the change to every cell of every area.
     void changeFormats(const std::function<void(CellFormat&)>& change) const;
 

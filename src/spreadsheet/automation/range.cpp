@@ -1,13 +1,12 @@
 // The object model's Range, Font, Interior and Border.
-#include "spreadsheet/automation/objectmodel.h"
-#include "spreadsheet/render/celltext.h"
-
 #include "spreadsheet/automation/formatting.h"
+#include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 #include "spreadsheet/automation/state.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/worksheet.h"
+#include "spreadsheet/render/celltext.h"
 #include "spreadsheet/render/render.h"
 
 #include <QStringList>
@@ -18,29 +17,25 @@ namespace bw::ss::automation {
 
 namespace {
 
-bool isColorIndex(int index)
-{
-    return (index >= 1 && index <= 56) || index == kColorAutomatic;
-}
+bool isColorIndex(int index) { return (index >= 1 && index <= 56) || index == kColorAutomatic; }
 
-bool spansAllRows(const CellRange& r)
-{
-    return r.isWholeColumns();
-}
+bool spansAllRows(const CellRange& r) { return r.isWholeColumns(); }
 
-bool isWholeRowsOrColumns(const CellRange& r)
-{
-    return r.isWholeRows() || r.isWholeColumns();
-}
+bool isWholeRowsOrColumns(const CellRange& r) { return r.isWholeRows() || r.isWholeColumns(); }
 
 QString constantText(const ss::Value& v)
 {
     switch (v.type()) {
-    case ss::Value::Type::Empty: return QString();
-    case ss::Value::Type::Number: return QString::number(v.asNumber(), 'g', 15);
-    case ss::Value::Type::Text: return v.asText();
-    case ss::Value::Type::Boolean: return v.asBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    case ss::Value::Type::Error: return errorText(v.asError());
+    case ss::Value::Type::Empty:
+        return QString();
+    case ss::Value::Type::Number:
+        return QString::number(v.asNumber(), 'g', 15);
+    case ss::Value::Type::Text:
+        return v.asText();
+    case ss::Value::Type::Boolean:
+        return v.asBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case ss::Value::Type::Error:
+        return errorText(v.asError());
     }
     return QString();
 }
@@ -59,8 +54,9 @@ void Range::Select() const
 {
     ss::Worksheet& s = sheet();
     if (book_->book->activeSheetIndex() != sheetIndex() || app().activeBook != book_) {
-        throw AutomationError(QStringLiteral("A range can only be selected on the active sheet of the "
-                                             "active workbook."));
+        throw AutomationError(
+            QStringLiteral("A range can only be selected on the active sheet of the "
+                           "active workbook."));
     }
     s.select(areas_, areas_.front().first);
 }
@@ -114,9 +110,12 @@ int Range::Count() const
     sheet();
     const CellRange& first = areas_.front();
     switch (kind_) {
-    case Kind::Rows: return first.rowCount();
-    case Kind::Columns: return first.columnCount();
-    case Kind::Cells: break;
+    case Kind::Rows:
+        return first.rowCount();
+    case Kind::Columns:
+        return first.columnCount();
+    case Kind::Cells:
+        break;
     }
     int cells = 0;
     for (const CellRange& area : areas_) cells += area.rowCount() * area.columnCount();
@@ -169,9 +168,10 @@ automation::Border Range::Borders(int index) const
 {
     sheet();
     if (index < kEdgeLeft || index > kInsideHorizontal) {
-        throw AutomationError(QStringLiteral("There is no border number %1: the borders of a range are "
-                                             "numbered 7 to 12.")
-                                  .arg(index));
+        throw AutomationError(
+            QStringLiteral("There is no border number %1: the borders of a range are "
+                           "numbered 7 to 12.")
+                .arg(index));
     }
     return automation::Border(*this, index);
 }
@@ -180,14 +180,30 @@ void Range::setHorizontalAlignment(int alignment) const
 {
     HAlign align;
     switch (alignment) {
-    case kAlignGeneral: align = HAlign::General; break;
-    case kAlignLeft: align = HAlign::Left; break;
-    case kAlignCenter: align = HAlign::Center; break;
-    case kAlignRight: align = HAlign::Right; break;
-    case kAlignFill: align = HAlign::Fill; break;
-    case kAlignJustify: align = HAlign::Justify; break;
-    case kAlignCenterAcrossSelection: align = HAlign::CenterAcross; break;
-    case kAlignDistributed: align = HAlign::Distributed; break;
+    case kAlignGeneral:
+        align = HAlign::General;
+        break;
+    case kAlignLeft:
+        align = HAlign::Left;
+        break;
+    case kAlignCenter:
+        align = HAlign::Center;
+        break;
+    case kAlignRight:
+        align = HAlign::Right;
+        break;
+    case kAlignFill:
+        align = HAlign::Fill;
+        break;
+    case kAlignJustify:
+        align = HAlign::Justify;
+        break;
+    case kAlignCenterAcrossSelection:
+        align = HAlign::CenterAcross;
+        break;
+    case kAlignDistributed:
+        align = HAlign::Distributed;
+        break;
     default:
         throw AutomationError(QStringLiteral("%1 is not a horizontal alignment.").arg(alignment));
     }
@@ -198,11 +214,21 @@ void Range::setVerticalAlignment(int alignment) const
 {
     VAlign align;
     switch (alignment) {
-    case kAlignTop: align = VAlign::Top; break;
-    case kAlignCenter: align = VAlign::Center; break;
-    case kAlignBottom: align = VAlign::Bottom; break;
-    case kAlignJustify: align = VAlign::Justify; break;
-    case kAlignDistributed: align = VAlign::Distributed; break;
+    case kAlignTop:
+        align = VAlign::Top;
+        break;
+    case kAlignCenter:
+        align = VAlign::Center;
+        break;
+    case kAlignBottom:
+        align = VAlign::Bottom;
+        break;
+    case kAlignJustify:
+        align = VAlign::Justify;
+        break;
+    case kAlignDistributed:
+        align = VAlign::Distributed;
+        break;
     default:
         throw AutomationError(QStringLiteral("%1 is not a vertical alignment.").arg(alignment));
     }
@@ -237,13 +263,15 @@ void Range::setRowHeight(double points) const
 {
     ss::Worksheet& s = sheet();
     if (!std::isfinite(points) || points < 0 || points > 409) {
-        throw AutomationError(QStringLiteral("A row height is 0 to 409 points, not %1.").arg(points));
+        throw AutomationError(
+            QStringLiteral("A row height is 0 to 409 points, not %1.").arg(points));
     }
     for (const CellRange& area : areas_) {
         // Every row of the sheet would need a default height of the sheet, which the
         // workbook file keeps apart from the rows; the engine does not offer that.
         if (spansAllRows(area)) {
-            throw AutomationError(QStringLiteral("The height of every row of the sheet cannot be set at once."));
+            throw AutomationError(
+                QStringLiteral("The height of every row of the sheet cannot be set at once."));
         }
     }
     for (const CellRange& area : areas_) {
@@ -255,7 +283,8 @@ void Range::setColumnWidth(double characters) const
 {
     ss::Worksheet& s = sheet();
     if (!std::isfinite(characters) || characters < 0 || characters > 255) {
-        throw AutomationError(QStringLiteral("A column width is 0 to 255 characters, not %1.").arg(characters));
+        throw AutomationError(
+            QStringLiteral("A column width is 0 to 255 characters, not %1.").arg(characters));
     }
     for (const CellRange& area : areas_) {
         for (int c = area.first.col; c <= area.last.col; ++c) s.setColumnWidth(c, characters);
@@ -278,13 +307,15 @@ void Range::setFormulaR1C1(const QString& text) const
     const QLocale locale = app().settings.locale;
     for (const CellRange& area : areas_) {
         if (isWholeRowsOrColumns(area)) {
-            throw AutomationError(QStringLiteral("A formula can be entered into cells, not into whole rows "
-                                                 "or columns."));
+            throw AutomationError(
+                QStringLiteral("A formula can be entered into cells, not into whole rows "
+                               "or columns."));
         }
     }
     for (const CellRange& area : areas_) {
         for (int r = area.first.row; r <= area.last.row; ++r) {
-            for (int c = area.first.col; c <= area.last.col; ++c) formula::enterR1C1(s, {r, c}, text, locale);
+            for (int c = area.first.col; c <= area.last.col; ++c)
+                formula::enterR1C1(s, {r, c}, text, locale);
         }
     }
 }
@@ -302,7 +333,8 @@ QString Range::Text() const
     const ss::Value value = Value();
     const ss::Worksheet& s = sheet();
     const CellFormat& format = s.workbook().formats().get(s.formatAt(areas_.front().first));
-    const std::optional<render::CellContent> content = render::cellContent(value, format.numberFormat);
+    const std::optional<render::CellContent> content =
+        render::cellContent(value, format.numberFormat);
     return content ? content->text : QString();
 }
 
@@ -331,7 +363,8 @@ void Font::setName(const QString& name) const
 void Font::setSize(double points) const
 {
     if (!std::isfinite(points) || points < 1 || points > 409) {
-        throw AutomationError(QStringLiteral("A font size is 1 to 409 points, not %1.").arg(points));
+        throw AutomationError(
+            QStringLiteral("A font size is 1 to 409 points, not %1.").arg(points));
     }
     range_.changeFormats([points](CellFormat& f) { f.font.size = points; });
 }
@@ -348,9 +381,10 @@ void Font::setFontStyle(const QString& style) const
     } else if (words == QLatin1String("bold italic") || words == QLatin1String("italic bold")) {
         bold = italic = true;
     } else if (words != QLatin1String("regular") && words != QLatin1String("normal")) {
-        throw AutomationError(QStringLiteral("\"%1\" is not a font style; use Regular, Bold, Italic or "
-                                             "Bold Italic.")
-                                  .arg(style));
+        throw AutomationError(
+            QStringLiteral("\"%1\" is not a font style; use Regular, Bold, Italic or "
+                           "Bold Italic.")
+                .arg(style));
     }
     range_.changeFormats([bold, italic](CellFormat& f) {
         f.font.bold = bold;

@@ -1,8 +1,8 @@
 // The state the object model's handles of one instance share.
 #pragma once
 
-#include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/automation/constants.h"
+#include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/model/workbook.h"
 
 #include <cstdint>
@@ -39,11 +39,13 @@ struct AppState {
 // The instance behind a handle; throws for nothing or a quit instance.
 AppState& liveApp(const std::shared_ptr<AppState>& app);
 // The open workbook behind a handle; throws when the instance quit or the book closed.
-ss::Workbook& liveBook(const std::shared_ptr<AppState>& app, const std::shared_ptr<BookState>& book);
+ss::Workbook& liveBook(const std::shared_ptr<AppState>& app,
+                       const std::shared_ptr<BookState>& book);
 // The workbook that is active; throws when none is open.
 std::shared_ptr<BookState> activeBook(AppState& app);
 // Registers a model workbook as open and active.
-std::shared_ptr<BookState> adoptBook(AppState& app, std::unique_ptr<ss::Workbook> book, const QString& name);
+std::shared_ptr<BookState> adoptBook(AppState& app, std::unique_ptr<ss::Workbook> book,
+                                     const QString& name);
 
 // The 0-based position of a 1-based collection index; throws when out of range.
 int checkedIndex(int index, int count);

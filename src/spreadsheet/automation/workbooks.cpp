@@ -1,6 +1,5 @@
 // The object model's Workbooks, Workbook, Sheets, Worksheet and PageSetup.
 #include "spreadsheet/automation/objectmodel.h"
-
 #include "spreadsheet/automation/state.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/errors.h"
@@ -21,10 +20,7 @@ using detail::checkedIndex;
 
 // --- Workbooks ------------------------------------------------------------------------
 
-int Workbooks::Count() const
-{
-    return static_cast<int>(liveApp(app_).books.size());
-}
+int Workbooks::Count() const { return static_cast<int>(liveApp(app_).books.size()); }
 
 automation::Workbook Workbooks::Item(int index) const
 {
@@ -62,15 +58,9 @@ QString Workbook::Name() const
     return book_->name;
 }
 
-QString Workbook::FullName() const
-{
-    return liveBook(app_, book_).fullName();
-}
+QString Workbook::FullName() const { return liveBook(app_, book_).fullName(); }
 
-ss::Workbook& Workbook::model() const
-{
-    return liveBook(app_, book_);
-}
+ss::Workbook& Workbook::model() const { return liveBook(app_, book_); }
 
 automation::Sheets Workbook::Sheets() const
 {
@@ -89,9 +79,10 @@ void Workbook::SaveAs(const QString& path, int FileFormat) const
 {
     ss::Workbook& book = liveBook(app_, book_);
     if (FileFormat != kFileFormatExcel8 && FileFormat != kFileFormatNormal) {
-        throw AutomationError(QStringLiteral("File format %1 cannot be written; only the Excel 97-2003 "
-                                             "workbook (56 or -4143) can.")
-                                  .arg(FileFormat));
+        throw AutomationError(
+            QStringLiteral("File format %1 cannot be written; only the Excel 97-2003 "
+                           "workbook (56 or -4143) can.")
+                .arg(FileFormat));
     }
     if (path.isEmpty()) {
         throw AutomationError(QStringLiteral("A workbook cannot be saved without a file name."));
@@ -116,10 +107,7 @@ void Workbook::Close() const
 
 // --- Sheets ---------------------------------------------------------------------------
 
-int Sheets::Count() const
-{
-    return liveBook(app_, book_).sheetCount();
-}
+int Sheets::Count() const { return liveBook(app_, book_).sheetCount(); }
 
 automation::Worksheet Sheets::Item(int index) const
 {
@@ -129,10 +117,7 @@ automation::Worksheet Sheets::Item(int index) const
 
 // --- SheetHandle ----------------------------------------------------------------------
 
-detail::AppState& SheetHandle::app() const
-{
-    return liveApp(app_);
-}
+detail::AppState& SheetHandle::app() const { return liveApp(app_); }
 
 int SheetHandle::sheetIndex() const
 {
@@ -153,10 +138,7 @@ ss::Worksheet& SheetHandle::sheet() const
 
 // --- Worksheet ------------------------------------------------------------------------
 
-QString Worksheet::Name() const
-{
-    return sheet().name();
-}
+QString Worksheet::Name() const { return sheet().name(); }
 
 void Worksheet::setName(const QString& name) const
 {
@@ -203,7 +185,8 @@ double checkedMargin(double points, const char* what)
 {
     // The application refuses margins of 100 inches or more, and negative ones.
     if (!std::isfinite(points) || points < 0 || points >= 7200) {
-        throw AutomationError(QStringLiteral("%1 cannot be %2 points.").arg(QLatin1String(what)).arg(points));
+        throw AutomationError(
+            QStringLiteral("%1 cannot be %2 points.").arg(QLatin1String(what)).arg(points));
     }
     return points;
 }
@@ -216,7 +199,8 @@ void PageSetup::setPrintArea(const QString& area) const
     if (!area.isEmpty()) {
         for (const QString& part : area.split(QLatin1Char(','))) {
             if (!parseA1Range(part)) {
-                throw AutomationError(QStringLiteral("\"%1\" is not a range address for the print area.").arg(area));
+                throw AutomationError(
+                    QStringLiteral("\"%1\" is not a range address for the print area.").arg(area));
             }
         }
     }
@@ -224,17 +208,35 @@ void PageSetup::setPrintArea(const QString& area) const
 }
 
 double PageSetup::LeftMargin() const { return sheet().pageSetup().leftMargin; }
-void PageSetup::setLeftMargin(double points) const { sheet().pageSetup().leftMargin = checkedMargin(points, "LeftMargin"); }
+void PageSetup::setLeftMargin(double points) const
+{
+    sheet().pageSetup().leftMargin = checkedMargin(points, "LeftMargin");
+}
 double PageSetup::RightMargin() const { return sheet().pageSetup().rightMargin; }
-void PageSetup::setRightMargin(double points) const { sheet().pageSetup().rightMargin = checkedMargin(points, "RightMargin"); }
+void PageSetup::setRightMargin(double points) const
+{
+    sheet().pageSetup().rightMargin = checkedMargin(points, "RightMargin");
+}
 double PageSetup::TopMargin() const { return sheet().pageSetup().topMargin; }
-void PageSetup::setTopMargin(double points) const { sheet().pageSetup().topMargin = checkedMargin(points, "TopMargin"); }
+void PageSetup::setTopMargin(double points) const
+{
+    sheet().pageSetup().topMargin = checkedMargin(points, "TopMargin");
+}
 double PageSetup::BottomMargin() const { return sheet().pageSetup().bottomMargin; }
-void PageSetup::setBottomMargin(double points) const { sheet().pageSetup().bottomMargin = checkedMargin(points, "BottomMargin"); }
+void PageSetup::setBottomMargin(double points) const
+{
+    sheet().pageSetup().bottomMargin = checkedMargin(points, "BottomMargin");
+}
 double PageSetup::HeaderMargin() const { return sheet().pageSetup().headerMargin; }
-void PageSetup::setHeaderMargin(double points) const { sheet().pageSetup().headerMargin = checkedMargin(points, "HeaderMargin"); }
+void PageSetup::setHeaderMargin(double points) const
+{
+    sheet().pageSetup().headerMargin = checkedMargin(points, "HeaderMargin");
+}
 double PageSetup::FooterMargin() const { return sheet().pageSetup().footerMargin; }
-void PageSetup::setFooterMargin(double points) const { sheet().pageSetup().footerMargin = checkedMargin(points, "FooterMargin"); }
+void PageSetup::setFooterMargin(double points) const
+{
+    sheet().pageSetup().footerMargin = checkedMargin(points, "FooterMargin");
+}
 
 int PageSetup::PrintComments() const { return sheet().pageSetup().printComments; }
 
@@ -243,7 +245,8 @@ void PageSetup::setPrintComments(int mode) const
     ss::PageSetup& setup = sheet().pageSetup();
     if (mode != ss::PageSetup::kPrintNoComments && mode != ss::PageSetup::kPrintInPlace
         && mode != ss::PageSetup::kPrintSheetEnd) {
-        throw AutomationError(QStringLiteral("PrintComments cannot be %1; it is -4142, 1 or 16.").arg(mode));
+        throw AutomationError(
+            QStringLiteral("PrintComments cannot be %1; it is -4142, 1 or 16.").arg(mode));
     }
     setup.printComments = mode;
 }
@@ -254,7 +257,8 @@ void PageSetup::setOrientation(int orientation) const
 {
     ss::PageSetup& setup = sheet().pageSetup();
     if (orientation != ss::PageSetup::kPortrait && orientation != ss::PageSetup::kLandscape) {
-        throw AutomationError(QStringLiteral("Orientation cannot be %1; it is 1 or 2.").arg(orientation));
+        throw AutomationError(
+            QStringLiteral("Orientation cannot be %1; it is 1 or 2.").arg(orientation));
     }
     setup.orientation = orientation;
 }
@@ -275,7 +279,8 @@ void PageSetup::setZoom(bool on) const
 {
     ss::PageSetup& setup = sheet().pageSetup();
     if (on) {
-        throw AutomationError(QStringLiteral("Zoom is False or a percentage from 10 to 400, not True."));
+        throw AutomationError(
+            QStringLiteral("Zoom is False or a percentage from 10 to 400, not True."));
     }
     setup.zoom.reset();
 }
@@ -284,7 +289,8 @@ void PageSetup::setZoom(int percent) const
 {
     ss::PageSetup& setup = sheet().pageSetup();
     if (percent < 10 || percent > 400) {
-        throw AutomationError(QStringLiteral("Zoom is False or a percentage from 10 to 400, not %1.").arg(percent));
+        throw AutomationError(
+            QStringLiteral("Zoom is False or a percentage from 10 to 400, not %1.").arg(percent));
     }
     setup.zoom = percent;
 }

@@ -35,7 +35,8 @@ bool isGeneral(const QString& code)
 {
     const QString trimmed = code.trimmed();
     return trimmed.isEmpty()
-        || (trimmed.size() == 7 && trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0);
+           || (trimmed.size() == 7
+               && trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0);
 }
 
 // --- numbers ---------------------------------------------------------------------------
@@ -114,7 +115,8 @@ std::optional<QString> numberFormatFor(const NumberEntry& n, const QLocale& loca
     if (n.currency) return currencyFormat(locale, n.shape.decimals);
     if (n.percent) return n.shape.decimals ? QStringLiteral("0.00%") : QStringLiteral("0%");
     if (n.shape.exponent) return QStringLiteral("0.00E+00");
-    if (n.shape.grouped) return n.shape.decimals ? QStringLiteral("#,##0.00") : QStringLiteral("#,##0");
+    if (n.shape.grouped)
+        return n.shape.decimals ? QStringLiteral("#,##0.00") : QStringLiteral("#,##0");
     return std::nullopt;
 }
 
@@ -128,7 +130,8 @@ struct DateEntry {
 std::optional<DateEntry> dateEntry(int year, int month, int day, const QString& format)
 {
     const QDate date(year, month, day);
-    if (!date.isValid() || date < QDate(1900, 1, 1) || date > QDate(9999, 12, 31)) return std::nullopt;
+    if (!date.isValid() || date < QDate(1900, 1, 1) || date > QDate(9999, 12, 31))
+        return std::nullopt;
     return DateEntry{numfmt::dateToSerial(date), format};
 }
 
@@ -146,7 +149,8 @@ std::optional<DateEntry> parseIsoDate(const QString& t)
     static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
     const auto m = re.match(t);
     if (!m.hasMatch()) return std::nullopt;
-    return dateEntry(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), QStringLiteral("yyyy-mm-dd"));
+    return dateEntry(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                     QStringLiteral("yyyy-mm-dd"));
 }
 
 // "14 May 2016", "14. Mai 2016", "14-May-2016", "May 14, 2016".
@@ -206,8 +210,10 @@ std::optional<DateEntry> parseDateOrTime(const QString& text, const QLocale& loc
     }
     if (auto d = parseShortDate(t, locale)) return d;
     // A named month stands between two runs of blanks or dashes.
-    const auto gaps = std::count_if(t.begin(), t.end(), [](QChar c) { return c.isSpace() || c == u'-'; });
-    if (gaps >= 2 && isAsciiDigit(t.back()) && (digitFirst || t.front().isLetter() || t.front().isHighSurrogate())) {
+    const auto gaps =
+        std::count_if(t.begin(), t.end(), [](QChar c) { return c.isSpace() || c == u'-'; });
+    if (gaps >= 2 && isAsciiDigit(t.back())
+        && (digitFirst || t.front().isLetter() || t.front().isHighSurrogate())) {
         if (auto d = parseNamedMonthDate(t, locale)) return d;
     }
     if (!digitFirst || !t.contains(u':')) return std::nullopt;
@@ -249,10 +255,12 @@ Parsed parse(const QString& text, const QString& cellFormat, const QLocale& loca
     // patterns below cost far more than this look.
     if (!hasDigit(text)) return constant(Value::text(text));
     if (const auto n = parseNumber(text, locale)) {
-        return constant(Value::number(n->value), general ? numberFormatFor(*n, locale) : std::nullopt);
+        return constant(Value::number(n->value),
+                        general ? numberFormatFor(*n, locale) : std::nullopt);
     }
     if (const auto d = parseDateOrTime(text, locale)) {
-        return constant(Value::number(d->serial), general ? std::optional<QString>(d->format) : std::nullopt);
+        return constant(Value::number(d->serial),
+                        general ? std::optional<QString>(d->format) : std::nullopt);
     }
     return constant(Value::text(text));
 }

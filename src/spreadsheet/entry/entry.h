@@ -14,8 +14,8 @@ namespace bw::ss::entry {
 struct Parsed {
     enum class Kind { Constant, Formula };
     Kind kind = Kind::Constant;
-    Value value;                          // the constant (Kind::Constant)
-    QString formulaText;                  // without "=" (Kind::Formula)
+    Value value;         // the constant (Kind::Constant)
+    QString formulaText; // without "=" (Kind::Formula)
     // A number format the entry gives a General cell: "$#,##0.00" for "$1,234.50",
     // "0%" for "12%", a date format for "5/14/2016"...; nothing when it gives none.
     std::optional<QString> numberFormat;

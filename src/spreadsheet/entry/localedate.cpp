@@ -100,11 +100,13 @@ std::optional<ShortDateForm> shortDateForm(const QString& localePattern)
             const QString literal = asciiDigits(part.literal);
             const bool outer = k == 0 || k + 1 == parts.size();
             // Words before or after the date ("г." under bg_BG) may be left out.
-            regex += outer ? QStringLiteral("(?:%1)?").arg(literalPattern(literal)) : literalPattern(literal);
+            regex += outer ? QStringLiteral("(?:%1)?").arg(literalPattern(literal))
+                           : literalPattern(literal);
             form.format += literalFormat(literal);
             continue;
         }
-        if (form.order.contains(part.field) || (part.field == u'd' && part.run > 2)) return std::nullopt;
+        if (form.order.contains(part.field) || (part.field == u'd' && part.run > 2))
+            return std::nullopt;
         form.order.append(part.field);
         if (part.field == u'y') {
             regex += QStringLiteral("(\\d{4}|\\d{2})");
@@ -166,7 +168,8 @@ std::optional<ShortDate> readShortDate(const QString& text, const QLocale& local
     for (qsizetype k = 0; k < form.order.size(); ++k) {
         const QString part = m.captured(static_cast<int>(k + 1));
         if (form.order[k] == u'y') year = fullYear(part);
-        if (form.order[k] == u'M') month = form.monthName ? monthNumber(part, locale) : part.toInt();
+        if (form.order[k] == u'M')
+            month = form.monthName ? monthNumber(part, locale) : part.toInt();
         if (form.order[k] == u'd') day = part.toInt();
     }
     const QDate date(year, month, day);

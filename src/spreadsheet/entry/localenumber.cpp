@@ -18,7 +18,7 @@ namespace {
 bool isDirectionMark(char32_t c)
 {
     return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E)
-        || (c >= 0x2066 && c <= 0x2069);
+           || (c >= 0x2066 && c <= 0x2069);
 }
 
 // How a locale groups digits: the last group before the decimal separator, the groups
@@ -58,7 +58,8 @@ Grouping groupingOf(const QLocale& locale)
         g.least = static_cast<int>(groups.last().size());
         g.higher = static_cast<int>(groups[groups.size() - 2].size());
         int firstGrouped = g.least + 1;
-        while (firstGrouped < g.least + 4 && !grouped.toString(powerOfTen(firstGrouped - 1)).contains(separator)) {
+        while (firstGrouped < g.least + 4
+               && !grouped.toString(powerOfTen(firstGrouped - 1)).contains(separator)) {
             ++firstGrouped;
         }
         g.leadMax = g.higher + firstGrouped - g.least - 1;
@@ -69,15 +70,13 @@ Grouping groupingOf(const QLocale& locale)
 
 } // namespace
 
-bool isSpaceLike(QChar c)
-{
-    return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F);
-}
+bool isSpaceLike(QChar c) { return c == u' ' || c == QChar(0x00A0) || c == QChar(0x202F); }
 
 QString asciiDigits(QStringView text)
 {
     // Most texts are plain ASCII, which has nothing to change.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) return text.toString();
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toString();
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -120,7 +119,8 @@ QString asciiNumber(QStringView text, const QLocale& locale)
     const LocaleNotation& n = localeNotation(locale);
     QString out = asciiDigits(text);
     out.replace(QChar(0x2212), u'-');
-    if (!n.minus.isEmpty() && n.minus != QLatin1String("-")) out.replace(n.minus, QStringLiteral("-"));
+    if (!n.minus.isEmpty() && n.minus != QLatin1String("-"))
+        out.replace(n.minus, QStringLiteral("-"));
     if (!n.plus.isEmpty() && n.plus != QLatin1String("+")) out.replace(n.plus, QStringLiteral("+"));
     if (!n.exponent.isEmpty() && n.exponent.compare(QLatin1String("e"), Qt::CaseInsensitive) != 0) {
         out.replace(n.exponent, QStringLiteral("e"));
@@ -146,11 +146,15 @@ std::optional<QString> numberBody(QStringView body, const QLocale& locale, Numbe
     while (i < body.size()) {
         if (isAsciiDigit(body[i])) {
             out.append(body[i]);
-            if (groupDigits >= 0) ++groupDigits; else ++leadDigits;
+            if (groupDigits >= 0)
+                ++groupDigits;
+            else
+                ++leadDigits;
             ++i;
         } else if (!group.isEmpty() && isGroup(i) && !(body.mid(i).startsWith(decimal))) {
             if (!grouping) grouping = groupingOf(locale);
-            if (leadDigits == 0 || leadDigits > grouping->leadMax || (groupDigits >= 0 && groupDigits != grouping->higher)) {
+            if (leadDigits == 0 || leadDigits > grouping->leadMax
+                || (groupDigits >= 0 && groupDigits != grouping->higher)) {
                 return std::nullopt;
             }
             groupDigits = 0;
@@ -192,10 +196,12 @@ std::optional<double> plainNumber(QStringView body)
     // rare text it declines (too long, out of range) goes to Qt's.
     char ascii[64];
     if (body.size() < qsizetype(sizeof ascii)) {
-        for (qsizetype i = 0; i < body.size(); ++i) ascii[i] = static_cast<char>(body[i].unicode() < 0x80 ? body[i].unicode() : 0);
+        for (qsizetype i = 0; i < body.size(); ++i)
+            ascii[i] = static_cast<char>(body[i].unicode() < 0x80 ? body[i].unicode() : 0);
         double value = 0;
         const auto [end, error] = std::from_chars(ascii, ascii + body.size(), value);
-        if (error == std::errc() && end == ascii + body.size() && std::isfinite(value)) return value;
+        if (error == std::errc() && end == ascii + body.size() && std::isfinite(value))
+            return value;
     }
     bool ok = false;
     const double value = body.toDouble(&ok);

@@ -36,10 +36,7 @@ struct LocaleNotation {
 };
 const LocaleNotation& localeNotation(const QLocale& locale);
 
-inline bool isAsciiDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+inline bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // A blank, a no-break space or a narrow no-break space: the blanks locales group with.
 bool isSpaceLike(QChar c);

@@ -156,10 +156,7 @@ Cls argumentClass(const FunctionInfo& f, std::size_t i)
     return c == 'R' ? Cls::Ref : c == 'A' ? Cls::Array : Cls::Value;
 }
 
-unsigned classOffset(Cls c)
-{
-    return c == Cls::Ref ? 0x20 : c == Cls::Value ? 0x40 : 0x60;
-}
+unsigned classOffset(Cls c) { return c == Cls::Ref ? 0x20 : c == Cls::Value ? 0x40 : 0x60; }
 
 namespace ptg {
 constexpr unsigned Exp = 0x01;
@@ -205,16 +202,17 @@ constexpr unsigned AttrSum = 0x10;
 constexpr bool binaryOpsInTokenOrder()
 {
     constexpr std::pair<Op, unsigned> tokens[] = {
-        {Op::Add, ptg::Add}, {Op::Sub, ptg::Sub}, {Op::Mul, ptg::Mul}, {Op::Div, ptg::Div},
-        {Op::Pow, ptg::Power}, {Op::Concat, ptg::Concat}, {Op::Lt, ptg::Lt}, {Op::Le, ptg::Le},
-        {Op::Eq, ptg::Eq}, {Op::Ge, ptg::Ge}, {Op::Gt, ptg::Gt}, {Op::Ne, ptg::Ne},
+        {Op::Add, ptg::Add},   {Op::Sub, ptg::Sub},       {Op::Mul, ptg::Mul}, {Op::Div, ptg::Div},
+        {Op::Pow, ptg::Power}, {Op::Concat, ptg::Concat}, {Op::Lt, ptg::Lt},   {Op::Le, ptg::Le},
+        {Op::Eq, ptg::Eq},     {Op::Ge, ptg::Ge},         {Op::Gt, ptg::Gt},   {Op::Ne, ptg::Ne},
     };
     for (const auto& [op, id] : tokens) {
         if (ptg::Add + static_cast<unsigned>(op) != id) return false;
     }
     return true;
 }
-static_assert(binaryOpsInTokenOrder(), "formula::Op must list the binary operators in the order of their tokens");
+static_assert(binaryOpsInTokenOrder(),
+              "formula::Op must list the binary operators in the order of their tokens");
 
 // ---- writing ---------------------------------------------------------------------------
 
@@ -224,7 +222,8 @@ public:
     {
         compile(root, Cls::Value);
         if (out_.size() > kMaxBiffTokenBytes) {
-            throw FormulaError(QStringLiteral("The formula is too long to be saved in an Excel 97-2003 workbook."));
+            throw FormulaError(QStringLiteral(
+                "The formula is too long to be saved in an Excel 97-2003 workbook."));
         }
         return out_;
     }
@@ -240,12 +239,14 @@ private:
     static void checkRef(const Ref& r)
     {
         if (r.row < 0 || r.row >= kMaxRows || r.col < 0 || r.col >= kMaxColumns) {
-            throw FormulaError(QStringLiteral("The formula refers to a cell outside the worksheet."));
+            throw FormulaError(
+                QStringLiteral("The formula refers to a cell outside the worksheet."));
         }
     }
     static unsigned colField(const Ref& r)
     {
-        return static_cast<unsigned>(r.col) | (r.rowRelative ? 0x8000u : 0u) | (r.colRelative ? 0x4000u : 0u);
+        return static_cast<unsigned>(r.col) | (r.rowRelative ? 0x8000u : 0u)
+               | (r.colRelative ? 0x4000u : 0u);
     }
 
     void compile(const Node& n, Cls context)
@@ -253,7 +254,8 @@ private:
         switch (n.kind) {
         case Node::Kind::Number:
             if (!std::isfinite(n.number)) {
-                throw FormulaError(QStringLiteral("The formula holds a number that cannot be saved."));
+                throw FormulaError(
+                    QStringLiteral("The formula holds a number that cannot be saved."));
             }
             if (n.number >= 0 && n.number <= 65535 && n.number == std::floor(n.number)
                 && !std::signbit(n.number)) {
@@ -267,7 +269,8 @@ private:
             return;
         case Node::Kind::Text:
             if (n.text.size() > 255) {
-                throw FormulaError(QStringLiteral("A text in the formula is longer than 255 characters."));
+                throw FormulaError(
+                    QStringLiteral("A text in the formula is longer than 255 characters."));
             }
             u8(ptg::Str);
             u8(static_cast<unsigned>(n.text.size()));
@@ -325,22 +328,26 @@ private:
     {
         const FunctionInfo* f = functionByName(n.text.toUpper());
         if (!f) {
-            throw FormulaError(QStringLiteral("The function %1 cannot be saved in an Excel 97-2003 workbook.").arg(n.text));
+            throw FormulaError(
+                QStringLiteral("The function %1 cannot be saved in an Excel 97-2003 workbook.")
+                    .arg(n.text));
         }
         const auto argc = static_cast<int>(n.children.size());
         if (argc < f->minArgs || argc > f->maxArgs) {
-            throw FormulaError(QStringLiteral("The function %1 has a wrong number of arguments.").arg(n.text));
+            throw FormulaError(
+                QStringLiteral("The function %1 has a wrong number of arguments.").arg(n.text));
         }
-        for (std::size_t i = 0; i < n.children.size(); ++i) compile(n.children[i], argumentClass(*f, i));
+        for (std::size_t i = 0; i < n.children.size(); ++i)
+            compile(n.children[i], argumentClass(*f, i));
         if (f->index == 4 && argc == 1) {
             u8(ptg::Attr);
             u8(ptg::AttrSum);
             u16(0);
             return;
         }
-        const Cls cls = context == Cls::Array ? Cls::Array
-            : (context == Cls::Ref && f->result == Cls::Ref) ? Cls::Ref
-                                                             : Cls::Value;
+        const Cls cls = context == Cls::Array                            ? Cls::Array
+                        : (context == Cls::Ref && f->result == Cls::Ref) ? Cls::Ref
+                                                                         : Cls::Value;
         if (f->minArgs == f->maxArgs) {
             u8(ptg::Func + classOffset(cls));
             u16(static_cast<unsigned>(f->index));
@@ -357,8 +364,10 @@ private:
         for (const QChar c : s) wide = wide || c.unicode() > 0xFF;
         u8(wide ? 1 : 0);
         for (const QChar c : s) {
-            if (wide) u16(c.unicode());
-            else u8(c.unicode());
+            if (wide)
+                u16(c.unicode());
+            else
+                u8(c.unicode());
         }
     }
 
@@ -443,9 +452,12 @@ private:
         const unsigned id = u8();
         if (id >= ptg::Add && id <= ptg::Ne) return binary(static_cast<Op>(id - ptg::Add));
         switch (id) {
-        case ptg::Uplus: return unary(Op::Plus);
-        case ptg::Uminus: return unary(Op::Minus);
-        case ptg::Percent: return unary(Op::Percent);
+        case ptg::Uplus:
+            return unary(Op::Plus);
+        case ptg::Uminus:
+            return unary(Op::Minus);
+        case ptg::Percent:
+            return unary(Op::Percent);
         case ptg::Paren: {
             std::vector<Item> c;
             if (!pop(1, c)) return false;
@@ -458,8 +470,10 @@ private:
             n.kind = Node::Kind::MissingArg;
             return push(std::move(n));
         }
-        case ptg::Str: return text();
-        case ptg::Attr: return attr();
+        case ptg::Str:
+            return text();
+        case ptg::Attr:
+            return attr();
         case ptg::Err: {
             if (!have(1)) return false;
             Node n;
@@ -491,7 +505,8 @@ private:
             if (!std::isfinite(n.number)) return false;
             return push(std::move(n));
         }
-        default: break;
+        default:
+            break;
         }
         if (id < 0x20 || id >= 0x80) return false;
         switch (id & 0x1F) {
@@ -505,7 +520,8 @@ private:
             if (!have(3)) return false;
             const unsigned argc = u8() & 0x7F;
             const FunctionInfo* f = functionByIndex(u16() & 0x7FFF);
-            if (!f || static_cast<int>(argc) < f->minArgs || static_cast<int>(argc) > f->maxArgs) return false;
+            if (!f || static_cast<int>(argc) < f->minArgs || static_cast<int>(argc) > f->maxArgs)
+                return false;
             return function(*f, argc);
         }
         case ptg::Ref:
@@ -553,13 +569,15 @@ private:
             n.error = ErrorValue::Ref;
             return push(std::move(n));
         }
-        default: return false;
+        default:
+            return false;
         }
     }
 
     static bool validError(unsigned e)
     {
-        return e == 0x00 || e == 0x07 || e == 0x0F || e == 0x17 || e == 0x1D || e == 0x24 || e == 0x2A;
+        return e == 0x00 || e == 0x07 || e == 0x0F || e == 0x17 || e == 0x1D || e == 0x24
+               || e == 0x2A;
     }
 
     bool binary(Op op)
@@ -598,7 +616,8 @@ private:
         Node n;
         n.kind = Node::Kind::Text;
         n.text.reserve(count);
-        for (unsigned i = 0; i < count; ++i) n.text.append(QChar(static_cast<char16_t>(wide ? u16() : u8())));
+        for (unsigned i = 0; i < count; ++i)
+            n.text.append(QChar(static_cast<char16_t>(wide ? u16() : u8())));
         return push(std::move(n));
     }
     bool attr()
@@ -627,10 +646,7 @@ private:
 
 } // namespace
 
-QByteArray compileBiff(const Formula& f)
-{
-    return Compiler().run(f.root);
-}
+QByteArray compileBiff(const Formula& f) { return Compiler().run(f.root); }
 
 std::optional<Formula> decompileBiff(QByteArrayView tokens, CellAddress host)
 {

@@ -1,8 +1,8 @@
 // Cell formulas to and from the parsed-expression tokens of the Excel 97-2003 format.
 #pragma once
 
-#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/cellref.h"
+#include "spreadsheet/model/formulatree.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

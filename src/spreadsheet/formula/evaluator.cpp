@@ -28,19 +28,26 @@ Value numberResult(double v)
 int typeRank(const Value& v)
 {
     switch (v.type()) {
-    case Value::Type::Number: return 0;
-    case Value::Type::Text: return 1;
-    case Value::Type::Boolean: return 2;
-    default: return 0;
+    case Value::Type::Number:
+        return 0;
+    case Value::Type::Text:
+        return 1;
+    case Value::Type::Boolean:
+        return 2;
+    default:
+        return 0;
     }
 }
 
 Value emptyLike(const Value& other)
 {
     switch (other.type()) {
-    case Value::Type::Text: return Value::text(QString());
-    case Value::Type::Boolean: return Value::boolean(false);
-    default: return Value::number(0);
+    case Value::Type::Text:
+        return Value::text(QString());
+    case Value::Type::Boolean:
+        return Value::boolean(false);
+    default:
+        return Value::number(0);
     }
 }
 
@@ -49,16 +56,22 @@ Value emptyLike(const Value& other)
 NumberOrError toNumber(const Value& v)
 {
     switch (v.type()) {
-    case Value::Type::Empty: return 0.0;
-    case Value::Type::Number: return v.asNumber();
-    case Value::Type::Boolean: return v.asBoolean() ? 1.0 : 0.0;
-    case Value::Type::Error: return v.asError();
+    case Value::Type::Empty:
+        return 0.0;
+    case Value::Type::Number:
+        return v.asNumber();
+    case Value::Type::Boolean:
+        return v.asBoolean() ? 1.0 : 0.0;
+    case Value::Type::Error:
+        return v.asError();
     case Value::Type::Text: {
         // A text operand reads as a typed entry would (in the file's notation): "12",
         // "1,234.5", "$5", "50%" and dates all become numbers.
         static const QLocale fileLocale(QLocale::English, QLocale::UnitedStates);
-        const entry::Parsed parsed = entry::parse(v.asText(), QStringLiteral("General"), fileLocale);
-        if (parsed.kind == entry::Parsed::Kind::Constant && parsed.value.isNumber()) return parsed.value.asNumber();
+        const entry::Parsed parsed =
+            entry::parse(v.asText(), QStringLiteral("General"), fileLocale);
+        if (parsed.kind == entry::Parsed::Kind::Constant && parsed.value.isNumber())
+            return parsed.value.asNumber();
         return ErrorValue::Value;
     }
     }
@@ -68,10 +81,14 @@ NumberOrError toNumber(const Value& v)
 QString toText(const Value& v)
 {
     switch (v.type()) {
-    case Value::Type::Empty: return {};
-    case Value::Type::Text: return v.asText();
-    case Value::Type::Boolean: return v.asBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    case Value::Type::Error: return errorText(v.asError());
+    case Value::Type::Empty:
+        return {};
+    case Value::Type::Text:
+        return v.asText();
+    case Value::Type::Boolean:
+        return v.asBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case Value::Type::Error:
+        return errorText(v.asError());
     case Value::Type::Number: {
         // The 15 significant digits a cell keeps.
         char buf[40];
@@ -85,10 +102,14 @@ QString toText(const Value& v)
 BoolOrError toBoolean(const Value& v)
 {
     switch (v.type()) {
-    case Value::Type::Empty: return false;
-    case Value::Type::Number: return v.asNumber() != 0.0;
-    case Value::Type::Boolean: return v.asBoolean();
-    case Value::Type::Error: return v.asError();
+    case Value::Type::Empty:
+        return false;
+    case Value::Type::Number:
+        return v.asNumber() != 0.0;
+    case Value::Type::Boolean:
+        return v.asBoolean();
+    case Value::Type::Error:
+        return v.asError();
     case Value::Type::Text:
         if (v.asText().compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0) return true;
         if (v.asText().compare(QLatin1String("FALSE"), Qt::CaseInsensitive) == 0) return false;
@@ -113,9 +134,12 @@ Operand Evaluator::operand(const Node& node)
 {
     switch (node.kind) {
     case Node::Kind::CellRef:
-    case Node::Kind::AreaRef: return {{}, rangeOf(node)};
-    case Node::Kind::Paren: return operand(node.children.at(0));
-    default: return {value(node), std::nullopt};
+    case Node::Kind::AreaRef:
+        return {{}, rangeOf(node)};
+    case Node::Kind::Paren:
+        return operand(node.children.at(0));
+    default:
+        return {value(node), std::nullopt};
     }
 }
 
@@ -129,13 +153,20 @@ Value Evaluator::value(const Node& node)
     if (depth_ > kMaxEvaluationDepth) return Value::error(ErrorValue::Num);
 
     switch (node.kind) {
-    case Node::Kind::Number: return numberResult(node.number);
-    case Node::Kind::Text: return Value::text(node.text);
-    case Node::Kind::Boolean: return Value::boolean(node.boolean);
-    case Node::Kind::Error: return Value::error(node.error);
-    case Node::Kind::MissingArg: return {};
-    case Node::Kind::Paren: return value(node.children.at(0));
-    case Node::Kind::CellRef: return cellValue({node.ref.row, node.ref.col});
+    case Node::Kind::Number:
+        return numberResult(node.number);
+    case Node::Kind::Text:
+        return Value::text(node.text);
+    case Node::Kind::Boolean:
+        return Value::boolean(node.boolean);
+    case Node::Kind::Error:
+        return Value::error(node.error);
+    case Node::Kind::MissingArg:
+        return {};
+    case Node::Kind::Paren:
+        return value(node.children.at(0));
+    case Node::Kind::CellRef:
+        return cellValue({node.ref.row, node.ref.col});
     case Node::Kind::AreaRef: {
         // A range where one value is wanted: the cell in the formula's own row (of a
         // one-column range) or column (of a one-row range).
@@ -149,8 +180,10 @@ Value Evaluator::value(const Node& node)
         }
         return Value::error(ErrorValue::Value);
     }
-    case Node::Kind::Unary: return unary(node);
-    case Node::Kind::Binary: return binary(node);
+    case Node::Kind::Unary:
+        return unary(node);
+    case Node::Kind::Binary:
+        return binary(node);
     case Node::Kind::Function: {
         const FunctionSpec* function = findFunction(node.text);
         if (!function) return Value::error(ErrorValue::Name);
@@ -180,9 +213,15 @@ Value Evaluator::binary(const Node& node)
         if (a.isError()) return a;
         if (b.isError()) return b;
         return Value::text(toText(a) + toText(b));
-    case Op::Lt: case Op::Le: case Op::Eq: case Op::Ge: case Op::Gt: case Op::Ne:
+    case Op::Lt:
+    case Op::Le:
+    case Op::Eq:
+    case Op::Ge:
+    case Op::Gt:
+    case Op::Ne:
         return compare(node.op, a, b);
-    default: break;
+    default:
+        break;
     }
     const NumberOrError na = toNumber(a);
     if (const auto* e = std::get_if<ErrorValue>(&na)) return Value::error(*e);
@@ -191,9 +230,12 @@ Value Evaluator::binary(const Node& node)
     const double x = std::get<double>(na);
     const double y = std::get<double>(nb);
     switch (node.op) {
-    case Op::Add: return numberResult(x + y);
-    case Op::Sub: return numberResult(x - y);
-    case Op::Mul: return numberResult(x * y);
+    case Op::Add:
+        return numberResult(x + y);
+    case Op::Sub:
+        return numberResult(x - y);
+    case Op::Mul:
+        return numberResult(x * y);
     case Op::Div:
         if (y == 0.0) return Value::error(ErrorValue::Div0);
         return numberResult(x / y);
@@ -201,7 +243,8 @@ Value Evaluator::binary(const Node& node)
         if (x == 0.0 && y == 0.0) return Value::error(ErrorValue::Num);
         if (x == 0.0 && y < 0.0) return Value::error(ErrorValue::Div0);
         return numberResult(std::pow(x, y));
-    default: return Value::error(ErrorValue::Value);
+    default:
+        return Value::error(ErrorValue::Value);
     }
 }
 
@@ -215,28 +258,43 @@ Value Evaluator::compare(Op op, const Value& a, const Value& b) const
     if (order == 0) {
         switch (left.type()) {
         case Value::Type::Number:
-            order = left.asNumber() < right.asNumber() ? -1 : left.asNumber() > right.asNumber() ? 1 : 0;
+            order = left.asNumber() < right.asNumber()   ? -1
+                    : left.asNumber() > right.asNumber() ? 1
+                                                         : 0;
             break;
-        case Value::Type::Text: order = left.asText().compare(right.asText(), Qt::CaseInsensitive); break;
-        case Value::Type::Boolean: order = int(left.asBoolean()) - int(right.asBoolean()); break;
-        default: break;
+        case Value::Type::Text:
+            order = left.asText().compare(right.asText(), Qt::CaseInsensitive);
+            break;
+        case Value::Type::Boolean:
+            order = int(left.asBoolean()) - int(right.asBoolean());
+            break;
+        default:
+            break;
         }
     }
     switch (op) {
-    case Op::Lt: return Value::boolean(order < 0);
-    case Op::Le: return Value::boolean(order <= 0);
-    case Op::Eq: return Value::boolean(order == 0);
-    case Op::Ge: return Value::boolean(order >= 0);
-    case Op::Gt: return Value::boolean(order > 0);
-    case Op::Ne: return Value::boolean(order != 0);
-    default: return Value::error(ErrorValue::Value);
+    case Op::Lt:
+        return Value::boolean(order < 0);
+    case Op::Le:
+        return Value::boolean(order <= 0);
+    case Op::Eq:
+        return Value::boolean(order == 0);
+    case Op::Ge:
+        return Value::boolean(order >= 0);
+    case Op::Gt:
+        return Value::boolean(order > 0);
+    case Op::Ne:
+        return Value::boolean(order != 0);
+    default:
+        return Value::error(ErrorValue::Value);
     }
 }
 
 Value evaluate(const Formula& f, const Worksheet& sheet, CellAddress host)
 {
     bool circular = false;
-    forEachReference(f.root, [&](const Node& ref) { circular = circular || rangeOf(ref).contains(host); });
+    forEachReference(f.root,
+                     [&](const Node& ref) { circular = circular || rangeOf(ref).contains(host); });
     if (circular) return Value::error(kCircularError);
     Value result = Evaluator(sheet, host).value(f.root);
     // A formula that shows an empty cell shows 0.

@@ -1,13 +1,13 @@
 // The formula evaluator and the value conversions its operators and functions use.
 #pragma once
 
-#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/cellref.h"
+#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/value.h"
 
 #include <optional>
-#include <vector>
 #include <variant>
+#include <vector>
 
 namespace bw::ss {
 class Worksheet;
@@ -86,9 +86,11 @@ template <class F>
 bool Evaluator::forEachValue(const CellRange& range, F&& f) const
 {
     const auto& rows = sheet_.rows();
-    for (auto row = rows.lower_bound(range.first.row); row != rows.end() && row->first <= range.last.row; ++row) {
+    for (auto row = rows.lower_bound(range.first.row);
+         row != rows.end() && row->first <= range.last.row; ++row) {
         const auto& cells = row->second.cells;
-        for (auto c = cells.lower_bound(range.first.col); c != cells.end() && c->first <= range.last.col; ++c) {
+        for (auto c = cells.lower_bound(range.first.col);
+             c != cells.end() && c->first <= range.last.col; ++c) {
             if (c->second.value.isEmpty()) continue;
             if (!f(c->second.value)) return false;
         }

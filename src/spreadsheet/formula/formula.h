@@ -1,8 +1,8 @@
 // Cell formulas: parsing, printing, evaluating, recalculating and entering them.
 #pragma once
 
-#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/cellref.h"
+#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/value.h"
 
 #include <QLocale>
@@ -14,7 +14,7 @@
 namespace bw::ss {
 class Worksheet;
 class Workbook;
-}
+} // namespace bw::ss
 
 namespace bw::ss::formula {
 

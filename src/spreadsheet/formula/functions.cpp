@@ -87,10 +87,7 @@ TextArg textArg(Evaluator& eval, const Node& arg)
 }
 
 // Spreadsheets cut a digits or count argument toward zero (ROUND(x, 1.9) is ROUND(x, 1)).
-int wholeArg(double v)
-{
-    return static_cast<int>(std::clamp(std::trunc(v), -1e6, 1e6));
-}
+int wholeArg(double v) { return static_cast<int>(std::clamp(std::trunc(v), -1e6, 1e6)); }
 
 // --- mathematics -----------------------------------------------------------------------
 
@@ -146,9 +143,18 @@ Value roundWith(Evaluator& eval, Args args, numfmt::RoundMode mode)
     return numberResult(numfmt::roundDecimal(x.value, wholeArg(digits.value), mode));
 }
 
-Value fnRound(Evaluator& eval, Args args) { return roundWith(eval, args, numfmt::RoundMode::HalfAwayFromZero); }
-Value fnRoundUp(Evaluator& eval, Args args) { return roundWith(eval, args, numfmt::RoundMode::AwayFromZero); }
-Value fnRoundDown(Evaluator& eval, Args args) { return roundWith(eval, args, numfmt::RoundMode::TowardZero); }
+Value fnRound(Evaluator& eval, Args args)
+{
+    return roundWith(eval, args, numfmt::RoundMode::HalfAwayFromZero);
+}
+Value fnRoundUp(Evaluator& eval, Args args)
+{
+    return roundWith(eval, args, numfmt::RoundMode::AwayFromZero);
+}
+Value fnRoundDown(Evaluator& eval, Args args)
+{
+    return roundWith(eval, args, numfmt::RoundMode::TowardZero);
+}
 
 Value fnAbs(Evaluator& eval, Args args)
 {
@@ -293,10 +299,19 @@ Value fnFalse(Evaluator&, Args) { return Value::boolean(false); }
 
 // --- information -----------------------------------------------------------------------
 
-Value fnIsBlank(Evaluator& eval, Args args) { return Value::boolean(eval.value(args[0]).isEmpty()); }
-Value fnIsNumber(Evaluator& eval, Args args) { return Value::boolean(eval.value(args[0]).isNumber()); }
+Value fnIsBlank(Evaluator& eval, Args args)
+{
+    return Value::boolean(eval.value(args[0]).isEmpty());
+}
+Value fnIsNumber(Evaluator& eval, Args args)
+{
+    return Value::boolean(eval.value(args[0]).isNumber());
+}
 Value fnIsText(Evaluator& eval, Args args) { return Value::boolean(eval.value(args[0]).isText()); }
-Value fnIsError(Evaluator& eval, Args args) { return Value::boolean(eval.value(args[0]).isError()); }
+Value fnIsError(Evaluator& eval, Args args)
+{
+    return Value::boolean(eval.value(args[0]).isError());
+}
 Value fnNa(Evaluator&, Args) { return Value::error(ErrorValue::NA); }
 
 // --- text ------------------------------------------------------------------------------
@@ -358,7 +373,8 @@ Value leftOrRight(Evaluator& eval, Args args, bool left)
         count = n.value;
     }
     if (count < 0) return Value::error(ErrorValue::Value);
-    const auto n = static_cast<qsizetype>(std::min<double>(std::trunc(count), static_cast<double>(text.value.size())));
+    const auto n = static_cast<qsizetype>(
+        std::min<double>(std::trunc(count), static_cast<double>(text.value.size())));
     return Value::text(left ? text.value.left(n) : text.value.right(n));
 }
 
@@ -380,9 +396,11 @@ Value fnDate(Evaluator& eval, Args args)
     if (year >= 0 && year < 1900) year += 1900;
     if (year < 0 || year >= 10000) return Value::error(ErrorValue::Num);
     // Months and days beyond their range roll over into the next year or month.
-    const QDate date = QDate(year, 1, 1).addMonths(wholeArg(m.value) - 1).addDays(wholeArg(d.value) - 1);
+    const QDate date =
+        QDate(year, 1, 1).addMonths(wholeArg(m.value) - 1).addDays(wholeArg(d.value) - 1);
     const double serial = numfmt::dateToSerial(date);
-    if (!date.isValid() || serial < 0 || serial > numfmt::kLastSerialDay) return Value::error(ErrorValue::Num);
+    if (!date.isValid() || serial < 0 || serial > numfmt::kLastSerialDay)
+        return Value::error(ErrorValue::Num);
     return Value::number(serial);
 }
 

@@ -20,15 +20,9 @@ constexpr int kMaxArguments = 255;
 
 enum class Notation { A1, R1C1 };
 
-[[noreturn]] void fail(const QString& description)
-{
-    throw FormulaError(description);
-}
+[[noreturn]] void fail(const QString& description) { throw FormulaError(description); }
 
-bool isNameChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'.';
-}
+bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'.'; }
 
 // One corner of a reference as written: a row part, a column part or both.
 struct Corner {
@@ -44,10 +38,7 @@ struct Built {
     int depth = 1;
 };
 
-Built leaf(Node n)
-{
-    return {std::move(n), 1};
-}
+Built leaf(Node n) { return {std::move(n), 1}; }
 
 Built withChildren(Node n, std::vector<Built> children)
 {
@@ -64,13 +55,13 @@ class Parser {
 public:
     Parser(QStringView text, CellAddress host, Notation notation)
         : s_(text), host_(host), notation_(notation)
-    {
-    }
+    {}
 
     Formula parse()
     {
         if (s_.size() > kMaxFormulaLength) {
-            fail(QStringLiteral("The formula is longer than %1 characters.").arg(kMaxFormulaLength));
+            fail(
+                QStringLiteral("The formula is longer than %1 characters.").arg(kMaxFormulaLength));
         }
         skipSpaces();
         if (atEnd()) fail(QStringLiteral("The formula is empty."));
@@ -89,7 +80,9 @@ private:
     }
     void skipSpaces()
     {
-        while (!atEnd() && (s_[pos_] == u' ' || s_[pos_] == u'\n' || s_[pos_] == u'\r' || s_[pos_] == u'\t')) ++pos_;
+        while (!atEnd()
+               && (s_[pos_] == u' ' || s_[pos_] == u'\n' || s_[pos_] == u'\r' || s_[pos_] == u'\t'))
+            ++pos_;
     }
 
     [[noreturn]] void unexpected() const
@@ -255,7 +248,8 @@ private:
         ++pos_;
         QString value;
         for (;;) {
-            if (atEnd()) fail(QStringLiteral("A text in the formula has no closing quotation mark."));
+            if (atEnd())
+                fail(QStringLiteral("A text in the formula has no closing quotation mark."));
             const QChar c = s_[pos_++];
             if (c == u'"') {
                 if (peek() != u'"') break;
@@ -264,7 +258,8 @@ private:
             value.append(c);
         }
         if (value.size() > kMaxTextLength) {
-            fail(QStringLiteral("A text in a formula can hold at most %1 characters.").arg(kMaxTextLength));
+            fail(QStringLiteral("A text in a formula can hold at most %1 characters.")
+                     .arg(kMaxTextLength));
         }
         Node n;
         n.kind = Node::Kind::Text;
@@ -274,8 +269,9 @@ private:
 
     Built errorLiteral()
     {
-        for (const ErrorValue e : {ErrorValue::Null, ErrorValue::Div0, ErrorValue::Value, ErrorValue::Ref,
-                                   ErrorValue::Name, ErrorValue::Num, ErrorValue::NA}) {
+        for (const ErrorValue e :
+             {ErrorValue::Null, ErrorValue::Div0, ErrorValue::Value, ErrorValue::Ref,
+              ErrorValue::Name, ErrorValue::Num, ErrorValue::NA}) {
             const QString name = errorText(e);
             if (s_.mid(pos_).startsWith(name, Qt::CaseInsensitive)) {
                 pos_ += name.size();
@@ -342,7 +338,8 @@ private:
             n.boolean = name == QLatin1String("TRUE");
             return leaf(std::move(n));
         }
-        fail(QStringLiteral("The formula uses an unknown name: %1.").arg(s_.mid(start, end - start)));
+        fail(QStringLiteral("The formula uses an unknown name: %1.")
+                 .arg(s_.mid(start, end - start)));
     }
 
     Built functionCall(const QString& name)
@@ -385,9 +382,14 @@ private:
         const int count = static_cast<int>(args.size());
         if (count < function->minArgs || count > function->maxArgs) {
             if (function->minArgs == function->maxArgs) {
-                fail(QStringLiteral("The function %1 takes %2 argument(s).").arg(name).arg(function->minArgs));
+                fail(QStringLiteral("The function %1 takes %2 argument(s).")
+                         .arg(name)
+                         .arg(function->minArgs));
             }
-            fail(QStringLiteral("The function %1 takes %2 to %3 arguments.").arg(name).arg(function->minArgs).arg(function->maxArgs));
+            fail(QStringLiteral("The function %1 takes %2 to %3 arguments.")
+                     .arg(name)
+                     .arg(function->minArgs)
+                     .arg(function->maxArgs));
         }
         Node n;
         n.kind = Node::Kind::Function;
@@ -399,11 +401,13 @@ private:
     [[noreturn]] void outsideSheet(qsizetype start) const
     {
         qsizetype end = pos_;
-        while (end < s_.size() && (isNameChar(s_[end]) || s_[end] == u'[' || s_[end] == u']' || s_[end] == u'-'
-                                   || s_[end] == u':' || s_[end] == u'$')) {
+        while (end < s_.size()
+               && (isNameChar(s_[end]) || s_[end] == u'[' || s_[end] == u']' || s_[end] == u'-'
+                   || s_[end] == u':' || s_[end] == u'$')) {
             ++end;
         }
-        fail(QStringLiteral("The reference %1 points outside the sheet.").arg(s_.mid(start, end - start)));
+        fail(QStringLiteral("The reference %1 points outside the sheet.")
+                 .arg(s_.mid(start, end - start)));
     }
 
     // Digits at pos_, or nothing; at most 9 so the value cannot overflow.
@@ -547,7 +551,8 @@ private:
             auto second = nextCorner();
             if (!second || second->row.has_value() != first.row.has_value()
                 || second->col.has_value() != first.col.has_value()) {
-                fail(QStringLiteral("The range %1 is not valid.").arg(s_.mid(start, pos_ - start + 1)));
+                fail(QStringLiteral("The range %1 is not valid.")
+                         .arg(s_.mid(start, pos_ - start + 1)));
             }
             last = *second;
             isArea = true;
@@ -603,9 +608,6 @@ Formula parseA1(QStringView text, CellAddress host)
     return Parser(text, host, Notation::A1).parse();
 }
 
-bool isKnownFunction(QStringView upperName)
-{
-    return findFunction(upperName) != nullptr;
-}
+bool isKnownFunction(QStringView upperName) { return findFunction(upperName) != nullptr; }
 
 } // namespace bw::ss::formula

@@ -18,30 +18,52 @@ int precedence(const Node& n)
     if (n.kind == Node::Kind::Unary) return n.op == Op::Percent ? 6 : 7;
     if (n.kind != Node::Kind::Binary) return 8;
     switch (n.op) {
-    case Op::Pow: return 5;
-    case Op::Mul: case Op::Div: return 4;
-    case Op::Add: case Op::Sub: return 3;
-    case Op::Concat: return 2;
-    default: return 1;
+    case Op::Pow:
+        return 5;
+    case Op::Mul:
+    case Op::Div:
+        return 4;
+    case Op::Add:
+    case Op::Sub:
+        return 3;
+    case Op::Concat:
+        return 2;
+    default:
+        return 1;
     }
 }
 
 QString opText(Op op)
 {
     switch (op) {
-    case Op::Add: case Op::Plus: return QStringLiteral("+");
-    case Op::Sub: case Op::Minus: return QStringLiteral("-");
-    case Op::Mul: return QStringLiteral("*");
-    case Op::Div: return QStringLiteral("/");
-    case Op::Pow: return QStringLiteral("^");
-    case Op::Concat: return QStringLiteral("&");
-    case Op::Lt: return QStringLiteral("<");
-    case Op::Le: return QStringLiteral("<=");
-    case Op::Eq: return QStringLiteral("=");
-    case Op::Ge: return QStringLiteral(">=");
-    case Op::Gt: return QStringLiteral(">");
-    case Op::Ne: return QStringLiteral("<>");
-    case Op::Percent: return QStringLiteral("%");
+    case Op::Add:
+    case Op::Plus:
+        return QStringLiteral("+");
+    case Op::Sub:
+    case Op::Minus:
+        return QStringLiteral("-");
+    case Op::Mul:
+        return QStringLiteral("*");
+    case Op::Div:
+        return QStringLiteral("/");
+    case Op::Pow:
+        return QStringLiteral("^");
+    case Op::Concat:
+        return QStringLiteral("&");
+    case Op::Lt:
+        return QStringLiteral("<");
+    case Op::Le:
+        return QStringLiteral("<=");
+    case Op::Eq:
+        return QStringLiteral("=");
+    case Op::Ge:
+        return QStringLiteral(">=");
+    case Op::Gt:
+        return QStringLiteral(">");
+    case Op::Ne:
+        return QStringLiteral("<>");
+    case Op::Percent:
+        return QStringLiteral("%");
     }
     return {};
 }
@@ -71,18 +93,25 @@ public:
     QString print(const Node& n) const
     {
         switch (n.kind) {
-        case Node::Kind::Number: return numberText(n.number);
+        case Node::Kind::Number:
+            return numberText(n.number);
         case Node::Kind::Text: {
             QString quoted = n.text;
             quoted.replace(u'"', QStringLiteral("\"\""));
             return u'"' + quoted + u'"';
         }
-        case Node::Kind::Boolean: return n.boolean ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-        case Node::Kind::Error: return errorText(n.error);
-        case Node::Kind::CellRef: return cell(n.ref);
-        case Node::Kind::AreaRef: return area(n.ref, n.refLast);
-        case Node::Kind::Paren: return u'(' + print(n.children.at(0)) + u')';
-        case Node::Kind::MissingArg: return {};
+        case Node::Kind::Boolean:
+            return n.boolean ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        case Node::Kind::Error:
+            return errorText(n.error);
+        case Node::Kind::CellRef:
+            return cell(n.ref);
+        case Node::Kind::AreaRef:
+            return area(n.ref, n.refLast);
+        case Node::Kind::Paren:
+            return u'(' + print(n.children.at(0)) + u')';
+        case Node::Kind::MissingArg:
+            return {};
         case Node::Kind::Function: {
             QString out = n.text + u'(';
             for (std::size_t i = 0; i < n.children.size(); ++i) {
@@ -101,7 +130,7 @@ public:
             const Node& left = n.children.at(0);
             const Node& right = n.children.at(1);
             return wrapped(left, precedence(left) < precedence(n)) + opText(n.op)
-                + wrapped(right, precedence(right) <= precedence(n));
+                   + wrapped(right, precedence(right) <= precedence(n));
         }
         }
         return {};
@@ -115,16 +144,20 @@ private:
 
     QString rowPart(const Ref& r) const
     {
-        if (notation_ == Notation::A1) return (r.rowRelative ? QString() : QStringLiteral("$")) + QString::number(r.row + 1);
+        if (notation_ == Notation::A1)
+            return (r.rowRelative ? QString() : QStringLiteral("$")) + QString::number(r.row + 1);
         if (!r.rowRelative) return u'R' + QString::number(r.row + 1);
-        return r.row == host_.row ? QStringLiteral("R") : QStringLiteral("R[%1]").arg(r.row - host_.row);
+        return r.row == host_.row ? QStringLiteral("R")
+                                  : QStringLiteral("R[%1]").arg(r.row - host_.row);
     }
 
     QString colPart(const Ref& r) const
     {
-        if (notation_ == Notation::A1) return (r.colRelative ? QString() : QStringLiteral("$")) + columnName(r.col);
+        if (notation_ == Notation::A1)
+            return (r.colRelative ? QString() : QStringLiteral("$")) + columnName(r.col);
         if (!r.colRelative) return u'C' + QString::number(r.col + 1);
-        return r.col == host_.col ? QStringLiteral("C") : QStringLiteral("C[%1]").arg(r.col - host_.col);
+        return r.col == host_.col ? QStringLiteral("C")
+                                  : QStringLiteral("C[%1]").arg(r.col - host_.col);
     }
 
     QString cell(const Ref& r) const
@@ -134,8 +167,10 @@ private:
 
     QString area(const Ref& a, const Ref& b) const
     {
-        const bool allRows = a.row == 0 && b.row == kMaxRows - 1 && !a.rowRelative && !b.rowRelative;
-        const bool allCols = a.col == 0 && b.col == kMaxColumns - 1 && !a.colRelative && !b.colRelative;
+        const bool allRows =
+            a.row == 0 && b.row == kMaxRows - 1 && !a.rowRelative && !b.rowRelative;
+        const bool allCols =
+            a.col == 0 && b.col == kMaxColumns - 1 && !a.colRelative && !b.colRelative;
         // R1C1 writes one whole row or column without a colon; A1 always needs one.
         const bool r1c1 = notation_ == Notation::R1C1;
         if (allRows && !allCols) {

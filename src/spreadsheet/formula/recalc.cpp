@@ -52,7 +52,10 @@ private:
         std::size_t next = 0;
     };
 
-    static std::int64_t key(CellAddress a) { return static_cast<std::int64_t>(a.row) * kMaxColumns + a.col; }
+    static std::int64_t key(CellAddress a)
+    {
+        return static_cast<std::int64_t>(a.row) * kMaxColumns + a.col;
+    }
 
     // The formula cells that the formula of cell i reads.
     std::vector<int> precedentsOf(int i) const
@@ -61,9 +64,11 @@ private:
         forEachReference(cells_[i].cell->formula->root, [&](const Node& ref) {
             const CellRange r = rangeOf(ref);
             const auto& rows = sheet_.rows();
-            for (auto row = rows.lower_bound(r.first.row); row != rows.end() && row->first <= r.last.row; ++row) {
+            for (auto row = rows.lower_bound(r.first.row);
+                 row != rows.end() && row->first <= r.last.row; ++row) {
                 const auto& cells = row->second.cells;
-                for (auto c = cells.lower_bound(r.first.col); c != cells.end() && c->first <= r.last.col; ++c) {
+                for (auto c = cells.lower_bound(r.first.col);
+                     c != cells.end() && c->first <= r.last.col; ++c) {
                     if (!c->second.hasFormula()) continue;
                     out.push_back(index_.at(key({row->first, c->first})));
                 }
@@ -92,7 +97,8 @@ private:
                 } else if (state_[p] == State::Active) {
                     // Back to a cell still waiting for its inputs: every cell on the
                     // path from there to here reads itself.
-                    for (std::size_t k = static_cast<std::size_t>(stackIndex_[p]); k < stack.size(); ++k) {
+                    for (std::size_t k = static_cast<std::size_t>(stackIndex_[p]); k < stack.size();
+                         ++k) {
                         circular_[stack[k].cell] = true;
                     }
                 }

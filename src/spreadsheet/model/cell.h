@@ -1,8 +1,8 @@
 // One stored cell: its value, its formula if any, and its format.
 #pragma once
 
-#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/cellformat.h"
+#include "spreadsheet/model/formulatree.h"
 #include "spreadsheet/model/value.h"
 
 #include <memory>
@@ -22,8 +22,8 @@ struct Cell {
 
     friend bool operator==(const Cell& a, const Cell& b)
     {
-        const bool sameFormula = (a.formula == b.formula)
-            || (a.formula && b.formula && *a.formula == *b.formula);
+        const bool sameFormula =
+            (a.formula == b.formula) || (a.formula && b.formula && *a.formula == *b.formula);
         return sameFormula && a.value == b.value && a.format == b.format;
     }
 };

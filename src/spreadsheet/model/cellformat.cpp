@@ -25,10 +25,7 @@ std::size_t qHash(const CellFormat& f, std::size_t seed)
     return seed;
 }
 
-FormatTable::FormatTable()
-{
-    intern(CellFormat{});
-}
+FormatTable::FormatTable() { intern(CellFormat{}); }
 
 FormatId FormatTable::intern(const CellFormat& format)
 {

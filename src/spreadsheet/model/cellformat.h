@@ -40,7 +40,16 @@ struct Border {
 // Edges of one cell, in the order of the object model's edge indexes 7 to 10.
 enum class Edge : std::uint8_t { Left = 0, Top = 1, Bottom = 2, Right = 3 };
 
-enum class HAlign : std::uint8_t { General, Left, Center, Right, Fill, Justify, CenterAcross, Distributed };
+enum class HAlign : std::uint8_t {
+    General,
+    Left,
+    Center,
+    Right,
+    Fill,
+    Justify,
+    CenterAcross,
+    Distributed
+};
 enum class VAlign : std::uint8_t { Top, Center, Bottom, Justify, Distributed };
 
 struct CellFormat {

@@ -17,10 +17,7 @@ QString columnName(int col)
     return name;
 }
 
-QString a1Name(CellAddress a)
-{
-    return columnName(a.col) + QString::number(a.row + 1);
-}
+QString a1Name(CellAddress a) { return columnName(a.col) + QString::number(a.row + 1); }
 
 QString a1Name(const CellRange& r)
 {

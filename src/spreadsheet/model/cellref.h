@@ -27,8 +27,14 @@ struct CellRange {
 
     static CellRange single(CellAddress a) { return {a, a}; }
     static CellRange wholeSheet() { return {{0, 0}, {kMaxRows - 1, kMaxColumns - 1}}; }
-    static CellRange rows(int firstRow, int lastRow) { return {{firstRow, 0}, {lastRow, kMaxColumns - 1}}; }
-    static CellRange columns(int firstCol, int lastCol) { return {{0, firstCol}, {kMaxRows - 1, lastCol}}; }
+    static CellRange rows(int firstRow, int lastRow)
+    {
+        return {{firstRow, 0}, {lastRow, kMaxColumns - 1}};
+    }
+    static CellRange columns(int firstCol, int lastCol)
+    {
+        return {{0, firstCol}, {kMaxRows - 1, lastCol}};
+    }
 
     int rowCount() const { return last.row - first.row + 1; }
     int columnCount() const { return last.col - first.col + 1; }

@@ -13,8 +13,7 @@ class SpreadsheetError : public std::runtime_error {
 public:
     explicit SpreadsheetError(const QString& description)
         : std::runtime_error(description.toStdString())
-    {
-    }
+    {}
     QString description() const { return QString::fromUtf8(what()); }
 };
 

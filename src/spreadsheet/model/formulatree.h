@@ -22,29 +22,47 @@ struct Ref {
 };
 
 enum class Op : std::uint8_t {
-    Add, Sub, Mul, Div, Pow, Concat, Lt, Le, Eq, Ge, Gt, Ne, // binary
-    Plus, Minus, Percent,                                    // unary (Percent is postfix)
+    Add,
+    Sub,
+    Mul,
+    Div,
+    Pow,
+    Concat,
+    Lt,
+    Le,
+    Eq,
+    Ge,
+    Gt,
+    Ne, // binary
+    Plus,
+    Minus,
+    Percent, // unary (Percent is postfix)
 };
 
 // One node of a parsed formula. Parentheses are kept as nodes so that a formula shows
 // and saves as it was written.
 struct Node {
     enum class Kind : std::uint8_t {
-        Number, Text, Boolean, Error, // literals
-        CellRef, AreaRef,             // ref / {ref, area}
-        Unary, Binary,                // op, children
-        Function,                     // name (upper case), children = arguments
-        Paren,                        // children[0]
-        MissingArg,                   // an empty argument: SUM(1,,2)
+        Number,
+        Text,
+        Boolean,
+        Error, // literals
+        CellRef,
+        AreaRef, // ref / {ref, area}
+        Unary,
+        Binary,     // op, children
+        Function,   // name (upper case), children = arguments
+        Paren,      // children[0]
+        MissingArg, // an empty argument: SUM(1,,2)
     };
 
     Kind kind = Kind::Number;
     double number = 0.0;
-    QString text;       // Text literal, or the Function name
+    QString text; // Text literal, or the Function name
     bool boolean = false;
     ErrorValue error = ErrorValue::Value;
-    Ref ref;            // CellRef, and the first corner of AreaRef
-    Ref refLast;        // the second corner of AreaRef
+    Ref ref;     // CellRef, and the first corner of AreaRef
+    Ref refLast; // the second corner of AreaRef
     Op op = Op::Add;
     std::vector<Node> children;
 

@@ -22,7 +22,8 @@ inline constexpr std::array<std::uint32_t, 56> kDefaultPalette{
 // The colour of a palette index 1-56; nothing for automatic, none or anything else.
 constexpr std::optional<std::uint32_t> paletteRgb(int colorIndex)
 {
-    if (colorIndex < 1 || colorIndex > static_cast<int>(kDefaultPalette.size())) return std::nullopt;
+    if (colorIndex < 1 || colorIndex > static_cast<int>(kDefaultPalette.size()))
+        return std::nullopt;
     return kDefaultPalette[static_cast<std::size_t>(colorIndex - 1)];
 }
 

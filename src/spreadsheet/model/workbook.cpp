@@ -16,7 +16,8 @@ QString sheetNameProblem(const QString& name, const std::vector<QString>& otherN
     for (const QChar c : name) {
         if (c == u':' || c == u'\\' || c == u'/' || c == u'?' || c == u'*' || c == u'['
             || c == u']') {
-            return QStringLiteral("A sheet name cannot contain any of these characters: : \\ / ? * [ ]");
+            return QStringLiteral(
+                "A sheet name cannot contain any of these characters: : \\ / ? * [ ]");
         }
     }
     if (name.startsWith(u'\'') || name.endsWith(u'\'')) {
@@ -67,11 +68,14 @@ void Workbook::removeSheet(int index)
         throw AutomationError(QStringLiteral("Subscript out of range"));
     }
     if (sheetCount() == 1) {
-        throw AutomationError(QStringLiteral("A workbook must contain at least one visible worksheet."));
+        throw AutomationError(
+            QStringLiteral("A workbook must contain at least one visible worksheet."));
     }
     sheets_.erase(sheets_.begin() + index);
-    if (active_ >= sheetCount()) active_ = sheetCount() - 1;
-    else if (active_ > index) --active_;
+    if (active_ >= sheetCount())
+        active_ = sheetCount() - 1;
+    else if (active_ > index)
+        --active_;
 }
 
 void Workbook::renameSheet(int index, const QString& name)

@@ -70,10 +70,7 @@ FormatId Worksheet::formatAt(CellAddress a) const
     return defaultFormat_;
 }
 
-void Worksheet::setCellFormat(CellAddress a, FormatId id)
-{
-    touch(a).format = id;
-}
+void Worksheet::setCellFormat(CellAddress a, FormatId id) { touch(a).format = id; }
 
 double Worksheet::rowHeight(int row) const
 {
@@ -82,10 +79,7 @@ double Worksheet::rowHeight(int row) const
     return kDefaultRowHeight;
 }
 
-void Worksheet::setRowHeight(int row, double points)
-{
-    rows_[row].height = points;
-}
+void Worksheet::setRowHeight(int row, double points) { rows_[row].height = points; }
 
 double Worksheet::columnWidth(int col) const
 {
@@ -94,10 +88,7 @@ double Worksheet::columnWidth(int col) const
     return kDefaultColumnWidth;
 }
 
-void Worksheet::setColumnWidth(int col, double characters)
-{
-    columns_[col].width = characters;
-}
+void Worksheet::setColumnWidth(int col, double characters) { columns_[col].width = characters; }
 
 std::optional<FormatId> Worksheet::rowFormat(int row) const
 {
@@ -105,10 +96,7 @@ std::optional<FormatId> Worksheet::rowFormat(int row) const
     return found == rows_.end() ? std::nullopt : found->second.format;
 }
 
-void Worksheet::setRowFormat(int row, FormatId id)
-{
-    rows_[row].format = id;
-}
+void Worksheet::setRowFormat(int row, FormatId id) { rows_[row].format = id; }
 
 std::optional<FormatId> Worksheet::columnFormat(int col) const
 {
@@ -116,17 +104,14 @@ std::optional<FormatId> Worksheet::columnFormat(int col) const
     return found == columns_.end() ? std::nullopt : found->second.format;
 }
 
-void Worksheet::setColumnFormat(int col, FormatId id)
-{
-    columns_[col].format = id;
-}
+void Worksheet::setColumnFormat(int col, FormatId id) { columns_[col].format = id; }
 
 namespace {
 
 bool overlaps(const CellRange& a, const CellRange& b)
 {
     return a.first.row <= b.last.row && b.first.row <= a.last.row && a.first.col <= b.last.col
-        && b.first.col <= a.last.col;
+           && b.first.col <= a.last.col;
 }
 
 } // namespace

@@ -21,14 +21,14 @@ inline constexpr double kDefaultRowHeight = 12.75;
 inline constexpr double kDefaultColumnWidth = 8.43;
 
 struct RowInfo {
-    std::map<int, Cell> cells;          // by column
-    std::optional<double> height;       // custom height in points
-    std::optional<FormatId> format;     // format of the whole row
+    std::map<int, Cell> cells;      // by column
+    std::optional<double> height;   // custom height in points
+    std::optional<FormatId> format; // format of the whole row
 };
 
 struct ColumnInfo {
-    std::optional<double> width;        // characters
-    std::optional<FormatId> format;     // format of the whole column
+    std::optional<double> width;    // characters
+    std::optional<FormatId> format; // format of the whole column
 };
 
 // A sparse grid of cells with the sheet's layout, selection and page setup.

@@ -51,7 +51,8 @@ double dateTimeToSerial(const QDateTime& dateTime)
 
 std::optional<QDateTime> serialToDateTime(double serial)
 {
-    if (!std::isfinite(serial) || serial < 0.0 || serial >= kLastSerialDay + 1.0) return std::nullopt;
+    if (!std::isfinite(serial) || serial < 0.0 || serial >= kLastSerialDay + 1.0)
+        return std::nullopt;
     auto days = static_cast<long long>(std::floor(serial));
     auto ms = std::llround((serial - static_cast<double>(days)) * kMsPerDay);
     if (ms >= static_cast<long long>(kMsPerDay)) {

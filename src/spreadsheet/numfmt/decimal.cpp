@@ -50,11 +50,14 @@ void roundRun(DigitRun& run, int keep, RoundMode mode = RoundMode::HalfAwayFromZ
     const qsizetype kept = std::max(keep, 0);
     bool up = false;
     switch (mode) {
-    case RoundMode::HalfAwayFromZero: up = keep >= 0 && run.digits[keep] >= u'5'; break;
+    case RoundMode::HalfAwayFromZero:
+        up = keep >= 0 && run.digits[keep] >= u'5';
+        break;
     case RoundMode::AwayFromZero:
         for (qsizetype i = kept; i < run.digits.size() && !up; ++i) up = run.digits[i] != u'0';
         break;
-    case RoundMode::TowardZero: break;
+    case RoundMode::TowardZero:
+        break;
     }
     run.digits.truncate(kept);
     if (keep < 0 && up) {

@@ -8,12 +8,18 @@ namespace bw::ss::numfmt {
 bool FormatCondition::matches(double v) const
 {
     switch (op) {
-    case Op::Lt: return v < operand;
-    case Op::Le: return v <= operand;
-    case Op::Gt: return v > operand;
-    case Op::Ge: return v >= operand;
-    case Op::Eq: return v == operand;
-    case Op::Ne: return v != operand;
+    case Op::Lt:
+        return v < operand;
+    case Op::Le:
+        return v <= operand;
+    case Op::Gt:
+        return v > operand;
+    case Op::Ge:
+        return v >= operand;
+    case Op::Eq:
+        return v == operand;
+    case Op::Ne:
+        return v != operand;
     }
     return false;
 }
@@ -79,8 +85,8 @@ std::optional<int> colorByName(const QString& name)
         const char* name;
         int index;
     } colors[] = {
-        {"black", 1}, {"white", 2}, {"red", 3}, {"green", 4},
-        {"blue", 5}, {"yellow", 6}, {"magenta", 7}, {"cyan", 8},
+        {"black", 1}, {"white", 2},  {"red", 3},     {"green", 4},
+        {"blue", 5},  {"yellow", 6}, {"magenta", 7}, {"cyan", 8},
     };
     const QString lower = name.toLower();
     for (const auto& c : colors) {
@@ -102,7 +108,7 @@ std::optional<FormatCondition> conditionFrom(const QString& text)
     } ops[] = {
         {"<=", FormatCondition::Op::Le}, {">=", FormatCondition::Op::Ge},
         {"<>", FormatCondition::Op::Ne}, {"<", FormatCondition::Op::Lt},
-        {">", FormatCondition::Op::Gt}, {"=", FormatCondition::Op::Eq},
+        {">", FormatCondition::Op::Gt},  {"=", FormatCondition::Op::Eq},
     };
     for (const auto& o : ops) {
         const QLatin1String op(o.op);
@@ -152,9 +158,16 @@ bool startsWithNoCase(QStringView text, qsizetype at, QLatin1String word)
 bool isDateCode(Kind k)
 {
     switch (k) {
-    case Kind::Year: case Kind::Month: case Kind::Day: case Kind::Hour: case Kind::Minute:
-    case Kind::Second: case Kind::ElapsedHours: case Kind::ElapsedMinutes:
-    case Kind::ElapsedSeconds: case Kind::AmPm:
+    case Kind::Year:
+    case Kind::Month:
+    case Kind::Day:
+    case Kind::Hour:
+    case Kind::Minute:
+    case Kind::Second:
+    case Kind::ElapsedHours:
+    case Kind::ElapsedMinutes:
+    case Kind::ElapsedSeconds:
+    case Kind::AmPm:
         return true;
     default:
         return false;
@@ -214,18 +227,20 @@ FormatSection tokenize(const QString& text)
             addToken(tokens, Kind::Percent);
         } else if (c == u'@') {
             addToken(tokens, Kind::TextAt);
-        } else if (lower == u'e' && i + 1 < text.size() && (text[i + 1] == u'+' || text[i + 1] == u'-')) {
+        } else if (lower == u'e' && i + 1 < text.size()
+                   && (text[i + 1] == u'+' || text[i + 1] == u'-')) {
             addToken(tokens, Kind::Exponent, 0, text[i + 1]);
             ++i;
-        } else if (lower == u'y' || lower == u'm' || lower == u'd' || lower == u'h' || lower == u's') {
+        } else if (lower == u'y' || lower == u'm' || lower == u'd' || lower == u'h'
+                   || lower == u's') {
             qsizetype end = i;
             while (end < text.size() && text[end].toLower() == lower) ++end;
             const int run = static_cast<int>(end - i);
-            const Kind kind = lower == u'y' ? Kind::Year
-                : lower == u'm'             ? Kind::Month
-                : lower == u'd'             ? Kind::Day
-                : lower == u'h'             ? Kind::Hour
-                                            : Kind::Second;
+            const Kind kind = lower == u'y'   ? Kind::Year
+                              : lower == u'm' ? Kind::Month
+                              : lower == u'd' ? Kind::Day
+                              : lower == u'h' ? Kind::Hour
+                                              : Kind::Second;
             addToken(tokens, kind, run);
             i = end - 1;
         } else {
@@ -269,7 +284,8 @@ void resolveDateSection(FormatSection& section)
     auto& tokens = section.tokens;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const FormatToken& t = tokens[i];
-        const bool afterSeconds = !out.empty()
+        const bool afterSeconds =
+            !out.empty()
             && (out.back().kind == Kind::Second || out.back().kind == Kind::ElapsedSeconds);
         if (t.kind == Kind::Point && afterSeconds && i + 1 < tokens.size()
             && tokens[i + 1].kind == Kind::Digit && tokens[i + 1].symbol == u'0') {
@@ -286,12 +302,24 @@ void resolveDateSection(FormatSection& section)
             continue;
         }
         switch (t.kind) {
-        case Kind::Digit: addLiteral(out, QString(t.symbol)); break;
-        case Kind::Point: addLiteral(out, QStringLiteral(".")); break;
-        case Kind::Comma: addLiteral(out, QStringLiteral(",")); break;
-        case Kind::Percent: addLiteral(out, QStringLiteral("%")); break;
-        case Kind::Literal: addLiteral(out, t.text); break;
-        default: out.push_back(t); break;
+        case Kind::Digit:
+            addLiteral(out, QString(t.symbol));
+            break;
+        case Kind::Point:
+            addLiteral(out, QStringLiteral("."));
+            break;
+        case Kind::Comma:
+            addLiteral(out, QStringLiteral(","));
+            break;
+        case Kind::Percent:
+            addLiteral(out, QStringLiteral("%"));
+            break;
+        case Kind::Literal:
+            addLiteral(out, t.text);
+            break;
+        default:
+            out.push_back(t);
+            break;
         }
     }
     tokens = std::move(out);

@@ -12,17 +12,24 @@ namespace bw::ss::numfmt {
 // One code of a number-format section, after quotes, escapes and brackets are resolved.
 struct FormatToken {
     enum class Kind : std::uint8_t {
-        Literal,        // text shown as it stands
-        Digit,          // 0 # ?  (symbol)
-        Point,          // .
-        Comma,          // , (grouping, scaling or literal: decided by the number layout)
-        Percent,        // %
-        Exponent,       // E+ E- (symbol is the sign character)
-        General,        // the word General inside a section
-        TextAt,         // @
-        Year, Month, Day, Hour, Minute, Second, // runs of y m d h m s (count)
+        Literal,  // text shown as it stands
+        Digit,    // 0 # ?  (symbol)
+        Point,    // .
+        Comma,    // , (grouping, scaling or literal: decided by the number layout)
+        Percent,  // %
+        Exponent, // E+ E- (symbol is the sign character)
+        General,  // the word General inside a section
+        TextAt,   // @
+        Year,
+        Month,
+        Day,
+        Hour,
+        Minute,
+        Second,         // runs of y m d h m s (count)
         SecondFraction, // .0 .00 .000 after seconds (count digits)
-        ElapsedHours, ElapsedMinutes, ElapsedSeconds, // [h] [mm] [ss] (count)
+        ElapsedHours,
+        ElapsedMinutes,
+        ElapsedSeconds, // [h] [mm] [ss] (count)
         AmPm,           // AM/PM, am/pm, A/P (text as written)
     };
     Kind kind = Kind::Literal;

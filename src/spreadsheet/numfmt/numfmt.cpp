@@ -78,10 +78,10 @@ NumberLayout layoutOf(const std::vector<FormatToken>& tokens)
         std::size_t next = i;
         while (next < tokens.size() && tokens[next].kind == Kind::Comma) ++next;
         const bool inInteger = !layout.integerDigits.empty() && i > layout.integerDigits.front()
-            && i < layout.integerDigits.back();
+                               && i < layout.integerDigits.back();
         const bool afterDigit = i > 0
-            && (isDigitToken(tokens[i - 1]) || tokens[i - 1].kind == Kind::Point
-                || tokens[i - 1].kind == Kind::Comma);
+                                && (isDigitToken(tokens[i - 1]) || tokens[i - 1].kind == Kind::Point
+                                    || tokens[i - 1].kind == Kind::Comma);
         const bool nextIsDigit = next < tokens.size() && isDigitToken(tokens[next]);
         if (inInteger && nextIsDigit) {
             layout.commaRoles[i] = CommaRole::Group;
@@ -98,8 +98,8 @@ NumberLayout layoutOf(const std::vector<FormatToken>& tokens)
 // placeholder takes whatever is left over, and an unused placeholder shows "0", a
 // space for "?" and nothing for "#".
 std::vector<QString> fillInteger(const std::vector<FormatToken>& tokens,
-                                 const std::vector<std::size_t>& placeholders, const QString& digits,
-                                 bool grouping)
+                                 const std::vector<std::size_t>& placeholders,
+                                 const QString& digits, bool grouping)
 {
     std::vector<QString> out(placeholders.size());
     if (placeholders.empty()) return out;
@@ -129,7 +129,9 @@ std::vector<QString> fillInteger(const std::vector<FormatToken>& tokens,
             out[k] = QString(digits[digits.size() - 1 - fromRight]);
         } else {
             const QChar symbol = tokens[placeholders[k]].symbol;
-            out[k] = symbol == u'0' ? QStringLiteral("0") : symbol == u'?' ? QStringLiteral(" ") : QString();
+            out[k] = symbol == u'0'   ? QStringLiteral("0")
+                     : symbol == u'?' ? QStringLiteral(" ")
+                                      : QString();
         }
     }
     if (digits.size() > n) out.front().prepend(digits.left(digits.size() - n));
@@ -139,7 +141,8 @@ std::vector<QString> fillInteger(const std::vector<FormatToken>& tokens,
 // Fraction placeholders: "0" always shows its digit, "#" and "?" drop trailing zeros
 // ("?" leaves a space in their place).
 std::vector<QString> fillFraction(const std::vector<FormatToken>& tokens,
-                                  const std::vector<std::size_t>& placeholders, const QString& digits)
+                                  const std::vector<std::size_t>& placeholders,
+                                  const QString& digits)
 {
     qsizetype lastSignificant = -1;
     for (qsizetype i = 0; i < digits.size(); ++i) {
@@ -162,7 +165,8 @@ QString formatNumberSection(const FormatSection& section, double value)
 {
     const auto& tokens = section.tokens;
     const NumberLayout layout = layoutOf(tokens);
-    double scaled = value * std::pow(100.0, layout.percents) / std::pow(1000.0, layout.scaleThousands);
+    double scaled =
+        value * std::pow(100.0, layout.percents) / std::pow(1000.0, layout.scaleThousands);
     const int decimals = static_cast<int>(layout.fractionDigits.size());
 
     int exponent = 0;
@@ -170,7 +174,9 @@ QString formatNumberSection(const FormatSection& section, double value)
         // With several integer placeholders the exponent moves in steps of their count
         // (##0.0E+0 is engineering notation).
         const int step = std::max<int>(1, static_cast<int>(layout.integerDigits.size()));
-        auto exponentFor = [step](int e) { return static_cast<int>(std::floor(static_cast<double>(e) / step)) * step; };
+        auto exponentFor = [step](int e) {
+            return static_cast<int>(std::floor(static_cast<double>(e) / step)) * step;
+        };
         exponent = exponentFor(decimalExponent(scaled));
         DecimalDigits trial = roundedDigits(scaled / std::pow(10.0, exponent), decimals);
         if (trial.integer.size() > step) exponent += step;
@@ -178,14 +184,17 @@ QString formatNumberSection(const FormatSection& section, double value)
     }
 
     const DecimalDigits digits = roundedDigits(scaled, decimals);
-    const std::vector<QString> integerTexts = fillInteger(tokens, layout.integerDigits, digits.integer, layout.grouping);
-    const std::vector<QString> fractionTexts = fillFraction(tokens, layout.fractionDigits, digits.fraction);
+    const std::vector<QString> integerTexts =
+        fillInteger(tokens, layout.integerDigits, digits.integer, layout.grouping);
+    const std::vector<QString> fractionTexts =
+        fillFraction(tokens, layout.fractionDigits, digits.fraction);
 
     QString exponentText;
     if (layout.exponent) {
         exponentText = QString::number(std::abs(exponent));
         const qsizetype width = static_cast<qsizetype>(layout.exponentDigits.size());
-        if (exponentText.size() < width) exponentText.prepend(QString(width - exponentText.size(), u'0'));
+        if (exponentText.size() < width)
+            exponentText.prepend(QString(width - exponentText.size(), u'0'));
     }
 
     QString out;
@@ -217,7 +226,9 @@ QString formatNumberSection(const FormatSection& section, double value)
         case Kind::Comma:
             if (layout.commaRoles[i] == CommaRole::Literal) out += u',';
             break;
-        case Kind::Percent: out += u'%'; break;
+        case Kind::Percent:
+            out += u'%';
+            break;
         case Kind::Exponent:
             out += u'E';
             if (exponent < 0) {
@@ -226,9 +237,14 @@ QString formatNumberSection(const FormatSection& section, double value)
                 out += u'+';
             }
             break;
-        case Kind::General: out += formatGeneral(value); break;
-        case Kind::TextAt: break;
-        default: out += t.text; break;
+        case Kind::General:
+            out += formatGeneral(value);
+            break;
+        case Kind::TextAt:
+            break;
+        default:
+            out += t.text;
+            break;
         }
     }
     return out;
@@ -236,14 +252,13 @@ QString formatNumberSection(const FormatSection& section, double value)
 
 // --- Dates and times ---------------------------------------------------------------
 
-const char* const kMonthNames[] = {"January", "February", "March", "April", "May", "June", "July",
-                                   "August", "September", "October", "November", "December"};
-const char* const kDayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+const char* const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
 
-QString twoDigits(long long n)
-{
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
+QString twoDigits(long long n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
 QString padded(long long n, int width)
 {
@@ -280,19 +295,28 @@ QString formatDateSection(const FormatSection& section, double serial)
             break;
         case Kind::Month: {
             const QString name = QLatin1String(kMonthNames[day->month - 1]);
-            if (t.count == 1) out += QString::number(day->month);
-            else if (t.count == 2) out += twoDigits(day->month);
-            else if (t.count == 3) out += name.left(3);
-            else if (t.count == 4) out += name;
-            else out += name.left(1);
+            if (t.count == 1)
+                out += QString::number(day->month);
+            else if (t.count == 2)
+                out += twoDigits(day->month);
+            else if (t.count == 3)
+                out += name.left(3);
+            else if (t.count == 4)
+                out += name;
+            else
+                out += name.left(1);
             break;
         }
         case Kind::Day: {
             const QString name = QLatin1String(kDayNames[day->weekday]);
-            if (t.count == 1) out += QString::number(day->day);
-            else if (t.count == 2) out += twoDigits(day->day);
-            else if (t.count == 3) out += name.left(3);
-            else out += name;
+            if (t.count == 1)
+                out += QString::number(day->day);
+            else if (t.count == 2)
+                out += twoDigits(day->day);
+            else if (t.count == 3)
+                out += name.left(3);
+            else
+                out += name;
             break;
         }
         case Kind::Hour: {
@@ -304,15 +328,25 @@ QString formatDateSection(const FormatSection& section, double serial)
             out += t.count >= 2 ? twoDigits(h) : QString::number(h);
             break;
         }
-        case Kind::Minute: out += t.count >= 2 ? twoDigits(minute) : QString::number(minute); break;
-        case Kind::Second: out += t.count >= 2 ? twoDigits(second) : QString::number(second); break;
+        case Kind::Minute:
+            out += t.count >= 2 ? twoDigits(minute) : QString::number(minute);
+            break;
+        case Kind::Second:
+            out += t.count >= 2 ? twoDigits(second) : QString::number(second);
+            break;
         case Kind::SecondFraction:
             out += u'.';
             out += padded(fraction, fractionDigits).left(t.count);
             break;
-        case Kind::ElapsedHours: out += padded(totalSeconds / 3600, t.count); break;
-        case Kind::ElapsedMinutes: out += padded(totalSeconds / 60, t.count); break;
-        case Kind::ElapsedSeconds: out += padded(totalSeconds, t.count); break;
+        case Kind::ElapsedHours:
+            out += padded(totalSeconds / 3600, t.count);
+            break;
+        case Kind::ElapsedMinutes:
+            out += padded(totalSeconds / 60, t.count);
+            break;
+        case Kind::ElapsedSeconds:
+            out += padded(totalSeconds, t.count);
+            break;
         case Kind::AmPm: {
             const bool pm = hour >= 12;
             if (t.text.size() == 3) {
@@ -326,9 +360,14 @@ QString formatDateSection(const FormatSection& section, double serial)
             }
             break;
         }
-        case Kind::General: out += formatGeneral(serial); break;
-        case Kind::Literal: out += t.text; break;
-        default: break;
+        case Kind::General:
+            out += formatGeneral(serial);
+            break;
+        case Kind::Literal:
+            out += t.text;
+            break;
+        default:
+            break;
         }
     }
     return out;
@@ -364,7 +403,8 @@ Choice chooseNumberSection(const FormatCode& code, double value)
         // Conditions pick the section; the minus sign stays on negative numbers.
         const bool negative = value < 0;
         if (s[0].condition && s[0].condition->matches(value)) return {&s[0], negative};
-        if (count > 1 && (!s[1].condition || s[1].condition->matches(value))) return {&s[1], negative};
+        if (count > 1 && (!s[1].condition || s[1].condition->matches(value)))
+            return {&s[1], negative};
         if (count > 2) return {&s[2], negative};
         return {&s[0], negative};
     }
@@ -427,7 +467,8 @@ QString formatGeneral(double number, int maxChars)
     // many decimals as the room leaves and trailing zeros dropped.
     if (exponent >= -4 && std::max(1, exponent + 1) <= room) {
         const int integerDigits = std::max(1, exponent + 1);
-        const int decimals = std::max(0, std::min(room - integerDigits - 1, kSignificantDigits - 1 - exponent));
+        const int decimals =
+            std::max(0, std::min(room - integerDigits - 1, kSignificantDigits - 1 - exponent));
         DecimalDigits d = roundedDigits(magnitude, decimals);
         while (d.fraction.endsWith(u'0')) d.fraction.chop(1);
         // Rounding can carry into one digit more than the room has (99999999999.7).
@@ -439,7 +480,9 @@ QString formatGeneral(double number, int maxChars)
 
     // Scientific: one integer digit, as many decimals as fit beside the exponent.
     auto exponentText = [](int e) {
-        return QStringLiteral("E%1%2").arg(QChar(e < 0 ? u'-' : u'+')).arg(std::abs(e), 2, 10, QLatin1Char('0'));
+        return QStringLiteral("E%1%2")
+            .arg(QChar(e < 0 ? u'-' : u'+'))
+            .arg(std::abs(e), 2, 10, QLatin1Char('0'));
     };
     const int exponentWidth = static_cast<int>(exponentText(exponent).size());
     const int decimals = std::clamp(room - 2 - exponentWidth, 0, kSignificantDigits - 1);
@@ -460,12 +503,16 @@ bool isDateFormat(const QString& code)
 Shown format(const Value& value, const QString& code)
 {
     switch (value.type()) {
-    case Value::Type::Empty: return {};
+    case Value::Type::Empty:
+        return {};
     case Value::Type::Boolean:
         return {value.asBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE"), std::nullopt};
-    case Value::Type::Error: return {errorText(value.asError()), std::nullopt};
-    case Value::Type::Text: return formatText(value.asText(), *parsedCode(code));
-    case Value::Type::Number: return formatNumber(value.asNumber(), *parsedCode(code));
+    case Value::Type::Error:
+        return {errorText(value.asError()), std::nullopt};
+    case Value::Type::Text:
+        return formatText(value.asText(), *parsedCode(code));
+    case Value::Type::Number:
+        return formatNumber(value.asNumber(), *parsedCode(code));
     }
     return {};
 }

@@ -17,11 +17,14 @@ std::optional<CellContent> cellContent(const Value& value, const QString& number
         return CellContent{value.asBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE"),
                            ContentKind::Other, 0.0, false, std::nullopt};
     case Value::Type::Error:
-        return CellContent{errorText(value.asError()), ContentKind::Other, 0.0, false, std::nullopt};
+        return CellContent{errorText(value.asError()), ContentKind::Other, 0.0, false,
+                           std::nullopt};
     case Value::Type::Number: {
         numfmt::Shown shown = numfmt::format(value, numberFormat);
-        const bool general = numberFormat.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0;
-        return CellContent{std::move(shown.text), ContentKind::Number, value.asNumber(), general, shown.colorIndex};
+        const bool general =
+            numberFormat.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0;
+        return CellContent{std::move(shown.text), ContentKind::Number, value.asNumber(), general,
+                           shown.colorIndex};
     }
     case Value::Type::Text: {
         numfmt::Shown shown = numfmt::format(value, numberFormat);
@@ -96,7 +99,8 @@ QFont sheetFont(const FontSpec& fontSpec)
     // every FreeType hinting engine.
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::PreferNoShaping));
+    font.setStyleStrategy(static_cast<QFont::StyleStrategy>(
+        QFont::PreferAntialias | QFont::NoSubpixelAntialias | QFont::PreferNoShaping));
     return font;
 }
 

@@ -22,9 +22,9 @@ enum class ContentKind { Number, Text, Other };
 struct CellContent {
     QString text;
     ContentKind kind = ContentKind::Text;
-    double number = 0.0;            // for numbers
-    bool generalFormat = false;     // shown by "General": may drop decimals to fit
-    std::optional<int> colorIndex;  // from a colour section of the number format
+    double number = 0.0;           // for numbers
+    bool generalFormat = false;    // shown by "General": may drop decimals to fit
+    std::optional<int> colorIndex; // from a colour section of the number format
 };
 
 // What a cell with `value` shows under its number format; nothing for an empty value.

@@ -22,7 +22,8 @@ int columnWidthPixels(double characters)
     constexpr double kDigit = 7.0;
     constexpr double kPadding = 5.0;
     const double clamped = std::min(characters, 255.0);
-    const double exact = clamped < 1.0 ? clamped * (kDigit + kPadding) : clamped * kDigit + kPadding;
+    const double exact =
+        clamped < 1.0 ? clamped * (kDigit + kPadding) : clamped * kDigit + kPadding;
     return static_cast<int>(std::floor(exact + 0.5));
 }
 
@@ -83,7 +84,7 @@ namespace {
 bool insideGrid(const CellRange& r)
 {
     return r.first.row >= 0 && r.first.col >= 0 && r.last.row < kMaxRows && r.last.col < kMaxColumns
-        && r.first.row <= r.last.row && r.first.col <= r.last.col;
+           && r.first.row <= r.last.row && r.first.col <= r.last.col;
 }
 
 } // namespace

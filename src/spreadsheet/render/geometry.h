@@ -35,7 +35,7 @@ private:
     CellRange painted_;
     std::array<int, kMaxColumns + 1> columnEdges_{}; // from column A
     int originX_ = 0;
-    std::vector<int> rowEdges_;                       // painted rows and the one after
+    std::vector<int> rowEdges_; // painted rows and the one after
 };
 
 // Pixels of the rows first .. last - 1 (negative when last < first).

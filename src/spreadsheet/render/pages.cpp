@@ -23,19 +23,31 @@ namespace {
 QPageSize::PageSizeId pageSizeOf(int paperCode)
 {
     switch (paperCode) {
-    case 3: return QPageSize::Tabloid;
-    case 4: return QPageSize::Ledger;
-    case 5: return QPageSize::Legal;
-    case 6: return QPageSize::Statement;
-    case 7: return QPageSize::Executive;
-    case 8: return QPageSize::A3;
+    case 3:
+        return QPageSize::Tabloid;
+    case 4:
+        return QPageSize::Ledger;
+    case 5:
+        return QPageSize::Legal;
+    case 6:
+        return QPageSize::Statement;
+    case 7:
+        return QPageSize::Executive;
+    case 8:
+        return QPageSize::A3;
     case PageSetup::kPaperA4:
-    case 10: return QPageSize::A4; // "A4 small" is A4 paper
-    case 11: return QPageSize::A5;
-    case 12: return QPageSize::JisB4;
-    case 13: return QPageSize::JisB5;
-    case 14: return QPageSize::Folio;
-    default: return QPageSize::Letter;
+    case 10:
+        return QPageSize::A4; // "A4 small" is A4 paper
+    case 11:
+        return QPageSize::A5;
+    case 12:
+        return QPageSize::JisB4;
+    case 13:
+        return QPageSize::JisB5;
+    case 14:
+        return QPageSize::Folio;
+    default:
+        return QPageSize::Letter;
     }
 }
 
@@ -106,7 +118,8 @@ struct Breaks {
 Breaks breaksAt(const Extents& e, const QSizeF& room, int percent)
 {
     const double factor = 100.0 / percent;
-    return Breaks{pageStarts(e.columns, room.width() * factor), pageStarts(e.rows, room.height() * factor)};
+    return Breaks{pageStarts(e.columns, room.width() * factor),
+                  pageStarts(e.rows, room.height() * factor)};
 }
 
 int fittingPercent(const Extents& e, const QSizeF& room, int wide, int tall)
@@ -116,11 +129,12 @@ int fittingPercent(const Extents& e, const QSizeF& room, int wide, int tall)
     double bound = 1.0;
     if (wide > 0) bound = std::min(bound, wide * room.width() / sum(e.columns));
     if (tall > 0) bound = std::min(bound, tall * room.height() / sum(e.rows));
-    int percent = std::clamp(static_cast<int>(std::floor(bound * 100.0 + 1e-9)), kMinPrintPercent, 100);
+    int percent =
+        std::clamp(static_cast<int>(std::floor(bound * 100.0 + 1e-9)), kMinPrintPercent, 100);
     const auto fits = [&](int p) {
         const Breaks b = breaksAt(e, room, p);
         return (wide <= 0 || static_cast<int>(b.columns.size()) <= wide)
-            && (tall <= 0 || static_cast<int>(b.rows.size()) <= tall);
+               && (tall <= 0 || static_cast<int>(b.rows.size()) <= tall);
     };
     while (percent > kMinPrintPercent && !fits(percent)) --percent;
     return percent;
@@ -130,17 +144,22 @@ int fittingPercent(const Extents& e, const QSizeF& room, int wide, int tall)
 
 QPageLayout paperOf(const PageSetup& setup)
 {
-    const QMarginsF margins(setup.leftMargin, setup.topMargin, setup.rightMargin, setup.bottomMargin);
-    const auto orientation = setup.orientation == PageSetup::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-    QPageLayout paper(QPageSize(pageSizeOf(setup.paperSize)), orientation, QMarginsF(), QPageLayout::Point);
+    const QMarginsF margins(setup.leftMargin, setup.topMargin, setup.rightMargin,
+                            setup.bottomMargin);
+    const auto orientation =
+        setup.orientation == PageSetup::kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    QPageLayout paper(QPageSize(pageSizeOf(setup.paperSize)), orientation, QMarginsF(),
+                      QPageLayout::Point);
     // Margins wider than the paper leave no room; keep at least a point to print in.
     const QSizeF size = paper.fullRect(QPageLayout::Point).size();
     const double horizontal = std::max(0.0, margins.left()) + std::max(0.0, margins.right());
     const double vertical = std::max(0.0, margins.top()) + std::max(0.0, margins.bottom());
-    const double shrinkX = horizontal > size.width() - 1.0 ? (size.width() - 1.0) / horizontal : 1.0;
+    const double shrinkX =
+        horizontal > size.width() - 1.0 ? (size.width() - 1.0) / horizontal : 1.0;
     const double shrinkY = vertical > size.height() - 1.0 ? (size.height() - 1.0) / vertical : 1.0;
-    paper.setMargins(QMarginsF(std::max(0.0, margins.left()) * shrinkX, std::max(0.0, margins.top()) * shrinkY,
-                               std::max(0.0, margins.right()) * shrinkX, std::max(0.0, margins.bottom()) * shrinkY));
+    paper.setMargins(QMarginsF(
+        std::max(0.0, margins.left()) * shrinkX, std::max(0.0, margins.top()) * shrinkY,
+        std::max(0.0, margins.right()) * shrinkX, std::max(0.0, margins.bottom()) * shrinkY));
     return paper;
 }
 
@@ -155,8 +174,9 @@ PrintLayout layoutPages(const Worksheet& sheet)
     PrintLayout layout;
     layout.paper = paperOf(setup);
     const QSizeF room = layout.paper.paintRect(QPageLayout::Point).size() * kPixelsPerPoint;
-    layout.percent = setup.zoom ? std::clamp(*setup.zoom, kMinPrintPercent, kMaxPrintPercent)
-                                : fittingPercent(e, room, setup.fitToPagesWide, setup.fitToPagesTall);
+    layout.percent = setup.zoom
+                         ? std::clamp(*setup.zoom, kMinPrintPercent, kMaxPrintPercent)
+                         : fittingPercent(e, room, setup.fitToPagesWide, setup.fitToPagesTall);
 
     const Breaks b = breaksAt(e, room, layout.percent);
     const auto lastOf = [](const std::vector<int>& starts, std::size_t i, int count) {
@@ -164,10 +184,10 @@ PrintLayout layoutPages(const Worksheet& sheet)
     };
     for (std::size_t r = 0; r < b.rows.size(); ++r) {
         for (std::size_t c = 0; c < b.columns.size(); ++c) {
-            layout.pages.push_back(CellRange{
-                {range->first.row + b.rows[r], range->first.col + b.columns[c]},
-                {range->first.row + lastOf(b.rows, r, range->rowCount()),
-                 range->first.col + lastOf(b.columns, c, range->columnCount())}});
+            layout.pages.push_back(
+                CellRange{{range->first.row + b.rows[r], range->first.col + b.columns[c]},
+                          {range->first.row + lastOf(b.rows, r, range->rowCount()),
+                           range->first.col + lastOf(b.columns, c, range->columnCount())}});
         }
     }
     return layout;
@@ -176,13 +196,15 @@ PrintLayout layoutPages(const Worksheet& sheet)
 void printPages(const Worksheet& sheet, QPagedPaintDevice& device)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QStringLiteral("Printing the sheet needs the graphical application to be running."));
+        throw SpreadsheetError(
+            QStringLiteral("Printing the sheet needs the graphical application to be running."));
     }
     const PrintLayout layout = layoutPages(sheet);
     device.setPageLayout(layout.paper);
 
     QPainter painter;
-    if (!painter.begin(&device)) throw SpreadsheetError(QStringLiteral("The pages could not be printed."));
+    if (!painter.begin(&device))
+        throw SpreadsheetError(QStringLiteral("The pages could not be printed."));
     const double scale = layout.percent / 100.0;
     bool first = true;
     for (const CellRange& page : layout.pages) {
@@ -214,11 +236,13 @@ void savePdf(const Worksheet& sheet, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        throw SpreadsheetError(QStringLiteral("The PDF cannot be saved to %1: %2").arg(path, file.errorString()));
+        throw SpreadsheetError(
+            QStringLiteral("The PDF cannot be saved to %1: %2").arg(path, file.errorString()));
     }
     writePdf(sheet, file);
     if (!file.commit()) {
-        throw SpreadsheetError(QStringLiteral("The PDF cannot be saved to %1: %2").arg(path, file.errorString()));
+        throw SpreadsheetError(
+            QStringLiteral("The PDF cannot be saved to %1: %2").arg(path, file.errorString()));
     }
 }
 

@@ -74,9 +74,12 @@ HAlign effectiveHAlign(HAlign stored, ContentKind kind)
 {
     if (stored != HAlign::General) return stored;
     switch (kind) {
-    case ContentKind::Number: return HAlign::Right;
-    case ContentKind::Text: return HAlign::Left;
-    case ContentKind::Other: return HAlign::Center;
+    case ContentKind::Number:
+        return HAlign::Right;
+    case ContentKind::Text:
+        return HAlign::Left;
+    case ContentKind::Other:
+        return HAlign::Center;
     }
     return HAlign::Left;
 }
@@ -84,9 +87,12 @@ HAlign effectiveHAlign(HAlign stored, ContentKind kind)
 VAlign effectiveVAlign(VAlign stored)
 {
     switch (stored) {
-    case VAlign::Justify: return VAlign::Top;
-    case VAlign::Distributed: return VAlign::Center;
-    default: return stored;
+    case VAlign::Justify:
+        return VAlign::Top;
+    case VAlign::Distributed:
+        return VAlign::Center;
+    default:
+        return stored;
     }
 }
 
@@ -96,20 +102,26 @@ int blockTop(const Box& box, int blockHeight, VAlign v)
 {
     const int inside = box.y1 - 1 - box.y0;
     switch (v) {
-    case VAlign::Top: return box.y0 + 1;
-    case VAlign::Center: return box.y0 + floorDiv(inside - blockHeight, 2);
-    default: return box.y1 - 1 - blockHeight;
+    case VAlign::Top:
+        return box.y0 + 1;
+    case VAlign::Center:
+        return box.y0 + floorDiv(inside - blockHeight, 2);
+    default:
+        return box.y1 - 1 - blockHeight;
     }
 }
 
 int lineLeft(const Box& box, int width, HAlign h)
 {
     switch (h) {
-    case HAlign::Right: return box.x1 - 1 - kTextMargin - width;
+    case HAlign::Right:
+        return box.x1 - 1 - kTextMargin - width;
     case HAlign::Center:
     case HAlign::CenterAcross:
-    case HAlign::Distributed: return box.x0 + kTextMargin + floorDiv(box.textWidth() - width, 2);
-    default: return box.x0 + kTextMargin;
+    case HAlign::Distributed:
+        return box.x0 + kTextMargin + floorDiv(box.textWidth() - width, 2);
+    default:
+        return box.x0 + kTextMargin;
     }
 }
 
@@ -127,7 +139,8 @@ std::vector<QString> wrapLines(const QString& text, const QFont& font, int width
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(std::max(width, 1));
         QString piece = prepared.mid(line.textStart(), line.textLength());
-        while (!piece.isEmpty() && (piece.back().isSpace() || piece.back() == QChar::LineSeparator)) {
+        while (!piece.isEmpty()
+               && (piece.back().isSpace() || piece.back() == QChar::LineSeparator)) {
             piece.chop(1);
         }
         lines.push_back(piece);
@@ -171,7 +184,8 @@ private:
         rowMerges_.resize(static_cast<std::size_t>(painted_.rowCount()));
         for (const CellRange& m : sheet_.mergedRegions()) {
             const bool meets = m.first.row <= painted_.last.row && m.last.row >= painted_.first.row
-                && m.first.col <= painted_.last.col && m.last.col >= painted_.first.col;
+                               && m.first.col <= painted_.last.col
+                               && m.last.col >= painted_.first.col;
             if (!meets) continue;
             const int index = static_cast<int>(merges_.size());
             merges_.push_back(m);
@@ -186,8 +200,10 @@ private:
     const CellRange* mergeAt(CellAddress a) const
     {
         if (a.row >= painted_.first.row && a.row <= painted_.last.row) {
-            for (const int index : rowMerges_[static_cast<std::size_t>(a.row - painted_.first.row)]) {
-                if (merges_[static_cast<std::size_t>(index)].contains(a)) return &merges_[static_cast<std::size_t>(index)];
+            for (const int index :
+                 rowMerges_[static_cast<std::size_t>(a.row - painted_.first.row)]) {
+                if (merges_[static_cast<std::size_t>(index)].contains(a))
+                    return &merges_[static_cast<std::size_t>(index)];
             }
             return nullptr;
         }
@@ -255,7 +271,7 @@ private:
         HAlign h = effectiveHAlign(format.hAlign, content->kind);
         const VAlign v = effectiveVAlign(format.vAlign);
         const bool wrap = content->kind == ContentKind::Text
-            && (format.wrap || h == HAlign::Justify || h == HAlign::Distributed);
+                          && (format.wrap || h == HAlign::Justify || h == HAlign::Distributed);
         if (h == HAlign::Justify) h = HAlign::Left;
 
         Box span = box;
@@ -264,7 +280,8 @@ private:
             lines = wrapLines(content->text, font.font, box.textWidth());
         } else if (content->kind == ContentKind::Number) {
             const bool fits = font.width(content->text) <= box.textWidth();
-            lines.push_back(fits ? content->text : fitNumber(*content, font.metrics, box.textWidth()));
+            lines.push_back(fits ? content->text
+                                 : fitNumber(*content, font.metrics, box.textWidth()));
         } else if (h == HAlign::Fill) {
             lines.push_back(repeatToFill(content->text, font.metrics, box.textWidth()));
             h = HAlign::Left;
@@ -293,16 +310,17 @@ private:
             left = std::min(left, x);
             right = std::max(right, x + width);
             const int baseline = top + font.ascent + lineSpacing * static_cast<int>(i);
-            const QRect bounds(x - overhang, baseline - font.ascent - overhang, width + 2 * overhang,
-                               font.height + 2 * overhang);
+            const QRect bounds(x - overhang, baseline - font.ascent - overhang,
+                               width + 2 * overhang, font.height + 2 * overhang);
             job.lines.push_back(TextLine{lines[i], QPoint(x, baseline), bounds});
         }
 
         // Text never paints over the gridlines around its span, not even the overhang of
         // an italic glyph into the text margin.
         job.clip = span.inner();
-        job.clipped = left - kTextMargin < job.clip.left() || right + kTextMargin > job.clip.right() + 1
-            || top < job.clip.top() || top + blockHeight > job.clip.bottom() + 1;
+        job.clipped = left - kTextMargin < job.clip.left()
+                      || right + kTextMargin > job.clip.right() + 1 || top < job.clip.top()
+                      || top + blockHeight > job.clip.bottom() + 1;
         if (!job.clip.intersects(QRect(0, 0, geometry_.width(), geometry_.height()))) return;
         jobs_.push_back(std::move(job));
     }
@@ -324,10 +342,13 @@ private:
         } else {
             const int missing = textWidth - box.textWidth();
             if (missing > 0) {
-                const int leftNeed = h == HAlign::Right ? missing : (h == HAlign::Center ? (missing + 1) / 2 : 0);
-                const int rightNeed = h == HAlign::Left ? missing : (h == HAlign::Center ? (missing + 1) / 2 : 0);
+                const int leftNeed =
+                    h == HAlign::Right ? missing : (h == HAlign::Center ? (missing + 1) / 2 : 0);
+                const int rightNeed =
+                    h == HAlign::Left ? missing : (h == HAlign::Center ? (missing + 1) / 2 : 0);
                 while (x(a.col) - x(first) < leftNeed && isEmptyCell({a.row, first - 1})) --first;
-                while (x(last + 1) - x(a.col + 1) < rightNeed && isEmptyCell({a.row, last + 1})) ++last;
+                while (x(last + 1) - x(a.col + 1) < rightNeed && isEmptyCell({a.row, last + 1}))
+                    ++last;
             }
         }
         for (int col = first + 1; col <= last; ++col) {
@@ -360,16 +381,18 @@ private:
                 const int fill = formatAt({row, col}).fillColorIndex;
                 if (!paletteRgb(fill)) continue;
                 const Box box = boxOf(CellRange::single({row, col}));
-                picture.fillRect(QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
-                                 paletteColor(fill, kWhite));
+                picture.fillRect(
+                    QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
+                    paletteColor(fill, kWhite));
             }
         }
         for (const CellRange& m : merges_) {
             const Box box = boxOf(m);
             const int fill = formatAt(m.first).fillColorIndex;
             if (paletteRgb(fill)) {
-                picture.fillRect(QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
-                                 paletteColor(fill, kWhite));
+                picture.fillRect(
+                    QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
+                    paletteColor(fill, kWhite));
             } else {
                 picture.fillRect(box.inner(), kWhite);
             }
@@ -387,25 +410,30 @@ private:
             const int y0 = geometry_.y(row);
             const int y1 = geometry_.y(row + 1);
             for (int col = painted_.first.col; col <= painted_.last.col + 1; ++col) {
-                const std::optional<Border> line = lineBetween({row, col - 1}, Edge::Right, {row, col}, Edge::Left);
+                const std::optional<Border> line =
+                    lineBetween({row, col - 1}, Edge::Right, {row, col}, Edge::Left);
                 if (!line) continue;
                 const int x = std::clamp(geometry_.x(col) - 1, 0, right);
-                picture.fillRect(QRect(x, y0 - 1, 1, y1 - y0 + 1), paletteColor(line->colorIndex, kBlack));
+                picture.fillRect(QRect(x, y0 - 1, 1, y1 - y0 + 1),
+                                 paletteColor(line->colorIndex, kBlack));
             }
         }
         for (int row = painted_.first.row; row <= painted_.last.row + 1; ++row) {
             const int y = std::clamp(geometry_.y(row) - 1, 0, bottom);
             for (int col = painted_.first.col; col <= painted_.last.col; ++col) {
-                const std::optional<Border> line = lineBetween({row - 1, col}, Edge::Bottom, {row, col}, Edge::Top);
+                const std::optional<Border> line =
+                    lineBetween({row - 1, col}, Edge::Bottom, {row, col}, Edge::Top);
                 if (!line) continue;
                 const int x0 = geometry_.x(col);
                 const int x1 = geometry_.x(col + 1);
-                picture.fillRect(QRect(x0 - 1, y, x1 - x0 + 1, 1), paletteColor(line->colorIndex, kBlack));
+                picture.fillRect(QRect(x0 - 1, y, x1 - x0 + 1, 1),
+                                 paletteColor(line->colorIndex, kBlack));
             }
         }
     }
 
-    std::optional<Border> lineBetween(CellAddress before, Edge beforeEdge, CellAddress after, Edge afterEdge) const
+    std::optional<Border> lineBetween(CellAddress before, Edge beforeEdge, CellAddress after,
+                                      Edge afterEdge) const
     {
         const bool beforeInGrid = before.row >= 0 && before.col >= 0;
         const bool afterInGrid = after.row < kMaxRows && after.col < kMaxColumns;
@@ -447,7 +475,8 @@ private:
 QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QStringLiteral("A picture of the sheet needs the graphical application to be running."));
+        throw SpreadsheetError(QStringLiteral(
+            "A picture of the sheet needs the graphical application to be running."));
     }
     return Renderer(sheet, paintedRange(sheet, range, limits)).record().toImage();
 }
@@ -455,22 +484,26 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderL
 SheetPicture recordRange(const Worksheet& sheet, const CellRange& range)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QStringLiteral("A picture of the sheet needs the graphical application to be running."));
+        throw SpreadsheetError(QStringLiteral(
+            "A picture of the sheet needs the graphical application to be running."));
     }
     // A recorded picture costs memory by what it holds, not by its pixels: no limit.
-    return Renderer(sheet, paintedRange(sheet, range, RenderLimits{std::numeric_limits<std::int64_t>::max() / 4}))
+    return Renderer(sheet, paintedRange(sheet, range,
+                                        RenderLimits{std::numeric_limits<std::int64_t>::max() / 4}))
         .record();
 }
 
 void paintRange(QPainter& painter, const Worksheet& sheet, const CellRange& range, bool gridlines)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QStringLiteral("Painting the sheet needs the graphical application to be running."));
+        throw SpreadsheetError(
+            QStringLiteral("Painting the sheet needs the graphical application to be running."));
     }
     // The drawing holds what it paints, not pixels, so the whole range is painted; the
     // call still refuses ranges outside the grid.
     const RenderLimits unlimited{std::numeric_limits<std::int64_t>::max() / 4};
-    const SheetPicture picture = Renderer(sheet, paintedRange(sheet, range, unlimited)).record(gridlines);
+    const SheetPicture picture =
+        Renderer(sheet, paintedRange(sheet, range, unlimited)).record(gridlines);
     picture.paint(painter, QRect(QPoint(0, 0), picture.size()));
 }
 

@@ -33,7 +33,8 @@ struct RenderLimits {
 // rows from the top, as many as fit the limits (like the spreadsheet application, a
 // picture that would be too large is truncated rather than refused). Throws
 // SpreadsheetError when the range lies outside the grid or shows no pixel at all.
-CellRange paintedRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits = {});
+CellRange paintedRange(const Worksheet& sheet, const CellRange& range,
+                       const RenderLimits& limits = {});
 
 // The range as the sheet shows it on screen at 96 dpi: gridlines, fills, borders, fonts,
 // alignment, wrapping, overflow into empty neighbours, "####" for numbers that do not

@@ -50,7 +50,8 @@ struct Op {
 class Writer {
 public:
     explicit Writer(qsizetype size) { bytes_.resize(size); }
-    template <typename T> void put(T value)
+    template <typename T>
+    void put(T value)
     {
         qToLittleEndian(value, bytes_.data() + at_);
         at_ += static_cast<qsizetype>(sizeof(T));
@@ -83,14 +84,16 @@ private:
 
 FileFormatError notAPicture(const char* why)
 {
-    return FileFormatError(QStringLiteral("The picture file is damaged: %1.").arg(QLatin1String(why)));
+    return FileFormatError(
+        QStringLiteral("The picture file is damaged: %1.").arg(QLatin1String(why)));
 }
 
 // Reads what Writer wrote; every read is checked against the end of the data.
 class Reader {
 public:
     explicit Reader(const QByteArray& bytes) : bytes_(bytes) {}
-    template <typename T> T get()
+    template <typename T>
+    T get()
     {
         need(sizeof(T));
         const T value = qFromLittleEndian<T>(bytes_.constData() + at_);
@@ -123,7 +126,8 @@ public:
     }
     void need(std::size_t n) const
     {
-        if (n > static_cast<std::size_t>(bytes_.size() - at_)) throw notAPicture("it ends too early");
+        if (n > static_cast<std::size_t>(bytes_.size() - at_))
+            throw notAPicture("it ends too early");
     }
 
 private:
@@ -171,15 +175,9 @@ SheetPicture::SheetPicture(const QImage& image)
     d_ = std::move(d);
 }
 
-QSize SheetPicture::size() const
-{
-    return d_ ? d_->size : QSize();
-}
+QSize SheetPicture::size() const { return d_ ? d_->size : QSize(); }
 
-bool SheetPicture::isRecorded() const
-{
-    return d_ && d_->image.isNull();
-}
+bool SheetPicture::isRecorded() const { return d_ && d_->image.isNull(); }
 
 void SheetPicture::paint(QPainter& painter, const QRect& area) const
 {
@@ -262,7 +260,8 @@ void SheetPicture::save(QIODevice& device) const
         size += 4;
         for (const FontSpec& f : d.fontSpecs) size += 4 + f.name.size() * 2 + 8 + 2;
         size += 4 + d.texts.size() * 2 + 4;
-        for (const Op& op : d.ops) size += op.kind == OpKind::Fill ? 1 + 4 + 16 : 1 + 2 + 4 + 16 + 16 + 8 + 8;
+        for (const Op& op : d.ops)
+            size += op.kind == OpKind::Fill ? 1 + 4 + 16 : 1 + 2 + 4 + 16 + 16 + 8 + 8;
     }
 
     Writer out(size);
@@ -297,7 +296,8 @@ void SheetPicture::save(QIODevice& device) const
         }
     }
     if (device.write(out.bytes().constData(), out.used()) != out.used()) {
-        throw SpreadsheetError(QStringLiteral("The picture could not be written: %1").arg(device.errorString()));
+        throw SpreadsheetError(
+            QStringLiteral("The picture could not be written: %1").arg(device.errorString()));
     }
 }
 
@@ -311,7 +311,8 @@ SheetPicture SheetPicture::load(QIODevice& device)
     auto d = std::make_shared<Data>();
     const qint32 width = in.get<qint32>();
     const qint32 height = in.get<qint32>();
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) throw notAPicture("its size is impossible");
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+        throw notAPicture("its size is impossible");
     d->size = QSize(width, height);
     const auto holds = in.get<std::uint8_t>();
     if (holds == kHoldsImage) {
@@ -332,7 +333,8 @@ SheetPicture SheetPicture::load(QIODevice& device)
         fontSpec.size = in.get<double>();
         fontSpec.bold = in.get<std::uint8_t>() != 0;
         fontSpec.italic = in.get<std::uint8_t>() != 0;
-        if (!(fontSpec.size > 0.0 && fontSpec.size <= 409.0)) throw notAPicture("a font has no sensible size");
+        if (!(fontSpec.size > 0.0 && fontSpec.size <= 409.0))
+            throw notAPicture("a font has no sensible size");
         d->addFont(fontSpec);
     }
     d->texts = in.string();
@@ -342,7 +344,8 @@ SheetPicture SheetPicture::load(QIODevice& device)
     for (quint32 i = 0; i < count; ++i) {
         Op op;
         const auto kind = in.get<std::uint8_t>();
-        if (kind > static_cast<std::uint8_t>(OpKind::ClippedText)) throw notAPicture("it holds an unknown drawing");
+        if (kind > static_cast<std::uint8_t>(OpKind::ClippedText))
+            throw notAPicture("it holds an unknown drawing");
         op.kind = static_cast<OpKind>(kind);
         op.color = in.get<quint32>();
         op.bounds = in.rect();
@@ -355,7 +358,8 @@ SheetPicture SheetPicture::load(QIODevice& device)
             op.textStart = in.get<quint32>();
             op.textLength = in.get<quint32>();
             if (op.font >= fonts) throw notAPicture("a text uses a font it does not have");
-            if (std::size_t{op.textStart} + op.textLength > static_cast<std::size_t>(d->texts.size())) {
+            if (std::size_t{op.textStart} + op.textLength
+                > static_cast<std::size_t>(d->texts.size())) {
                 throw notAPicture("a text lies outside it");
             }
         }
@@ -386,8 +390,8 @@ void PictureRecorder::fillRect(const QRect& rect, const QColor& color)
     d_->ops.push_back(op);
 }
 
-void PictureRecorder::drawText(const FontSpec& font, const QColor& color, QPoint baseline, const QString& text,
-                               const QRect& bounds, const QRect* clip)
+void PictureRecorder::drawText(const FontSpec& font, const QColor& color, QPoint baseline,
+                               const QString& text, const QRect& bounds, const QRect* clip)
 {
     if (text.isEmpty()) return;
     // The colour is the op's own; fonts that differ only in colour are one font here.
@@ -434,7 +438,8 @@ namespace {
 void writeAll(QIODevice& device, const char* data, qint64 size)
 {
     if (device.write(data, size) != size) {
-        throw SpreadsheetError(QStringLiteral("The picture could not be written: %1").arg(device.errorString()));
+        throw SpreadsheetError(
+            QStringLiteral("The picture could not be written: %1").arg(device.errorString()));
     }
 }
 
@@ -557,7 +562,8 @@ void writePng(const SheetPicture& picture, QIODevice& device)
             char* filtered = raw.data() + rowBytes * y;
             filtered[0] = 2; // "Up"
             for (qsizetype i = 1; i < rowBytes; ++i) {
-                filtered[i] = static_cast<char>(static_cast<unsigned char>(c[i]) - static_cast<unsigned char>(previous[i]));
+                filtered[i] = static_cast<char>(static_cast<unsigned char>(c[i])
+                                                - static_cast<unsigned char>(previous[i]));
             }
             std::swap(previous, current);
         }
@@ -569,8 +575,10 @@ void writePng(const SheetPicture& picture, QIODevice& device)
             zs.next_out = reinterpret_cast<Bytef*>(compressed.data());
             zs.avail_out = static_cast<uInt>(compressed.size());
             status = deflate(&zs, last ? Z_FINISH : Z_NO_FLUSH);
-            if (status == Z_STREAM_ERROR) throw SpreadsheetError(QStringLiteral("The picture could not be compressed."));
-            const auto produced = static_cast<qsizetype>(compressed.size() - static_cast<qsizetype>(zs.avail_out));
+            if (status == Z_STREAM_ERROR)
+                throw SpreadsheetError(QStringLiteral("The picture could not be compressed."));
+            const auto produced =
+                static_cast<qsizetype>(compressed.size() - static_cast<qsizetype>(zs.avail_out));
             if (produced > 0) {
                 QByteArray chunk;
                 appendChunk(chunk, "IDAT", compressed.left(produced));
@@ -589,10 +597,17 @@ void writePictureFile(const SheetPicture& picture, QIODevice& device, PictureFil
 {
     if (picture.isNull()) throw SpreadsheetError(QStringLiteral("There is no picture to write."));
     switch (format) {
-    case PictureFileFormat::Bmp: writeBmp(picture, device); return;
-    case PictureFileFormat::Png: writePng(picture, device); return;
-    case PictureFileFormat::Recorded: picture.save(device); return;
-    case PictureFileFormat::None: break;
+    case PictureFileFormat::Bmp:
+        writeBmp(picture, device);
+        return;
+    case PictureFileFormat::Png:
+        writePng(picture, device);
+        return;
+    case PictureFileFormat::Recorded:
+        picture.save(device);
+        return;
+    case PictureFileFormat::None:
+        break;
     }
     throw SpreadsheetError(QStringLiteral("A picture is written as BMP or PNG only."));
 }

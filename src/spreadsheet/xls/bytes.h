@@ -48,10 +48,14 @@ public:
         char* p = grow(8);
         for (int i = 0; i < 8; ++i) p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
     }
-    void zeros(int n) { std::memset(grow(static_cast<std::size_t>(n)), 0, static_cast<std::size_t>(n)); }
+    void zeros(int n)
+    {
+        std::memset(grow(static_cast<std::size_t>(n)), 0, static_cast<std::size_t>(n));
+    }
     void raw(const char* data, qsizetype n)
     {
-        if (n > 0) std::memcpy(grow(static_cast<std::size_t>(n)), data, static_cast<std::size_t>(n));
+        if (n > 0)
+            std::memcpy(grow(static_cast<std::size_t>(n)), data, static_cast<std::size_t>(n));
     }
     void raw(const QByteArray& b) { raw(b.constData(), b.size()); }
 
@@ -119,7 +123,8 @@ public:
 private:
     char* grow(std::size_t n)
     {
-        if (capacity_ - size_ < n) [[unlikely]] expandTo(std::max({capacity_ * 2, size_ + n, std::size_t{256}}));
+        if (capacity_ - size_ < n) [[unlikely]]
+            expandTo(std::max({capacity_ * 2, size_ + n, std::size_t{256}}));
         char* p = bytes_.get() + size_;
         size_ += n;
         return p;
@@ -172,7 +177,8 @@ public:
     const char* take(qsizetype n)
     {
         if (n < 0 || n > remaining()) {
-            throw FileFormatError(QStringLiteral("The file is damaged: a record ends before its data."));
+            throw FileFormatError(
+                QStringLiteral("The file is damaged: a record ends before its data."));
         }
         const char* p = data_ + pos_;
         pos_ += n;

@@ -28,7 +28,8 @@ using GPtr = std::unique_ptr<T, GObjectDeleter<T>>;
 
 FileFormatError writeFailure()
 {
-    return FileFormatError(QStringLiteral("The workbook could not be packed into its file container."));
+    return FileFormatError(
+        QStringLiteral("The workbook could not be packed into its file container."));
 }
 
 } // namespace
@@ -52,7 +53,8 @@ QByteArray writeCompoundFile(std::span<const QByteArrayView> workbookStreamParts
         if (!child) throw writeFailure();
         for (const QByteArrayView part : workbookStreamParts) {
             const auto* data = reinterpret_cast<const guint8*>(part.constData());
-            if (!gsf_output_write(child.get(), static_cast<size_t>(part.size()), data)) throw writeFailure();
+            if (!gsf_output_write(child.get(), static_cast<size_t>(part.size()), data))
+                throw writeFailure();
         }
         if (!gsf_output_close(child.get())) throw writeFailure();
     }
@@ -71,8 +73,9 @@ constexpr int kEntrySize = 128;
 
 FileFormatError damaged(const char* what)
 {
-    return FileFormatError(QStringLiteral("The file is not a readable workbook: its container is damaged (%1).")
-                               .arg(QLatin1String(what)));
+    return FileFormatError(
+        QStringLiteral("The file is not a readable workbook: its container is damaged (%1).")
+            .arg(QLatin1String(what)));
 }
 
 // The compound file read as the sectors it declares. Every chain walk is bounded by the
@@ -94,7 +97,8 @@ public:
         if (h.u16() != 0xFFFE) throw damaged("byte order");
         const unsigned sectorShift = h.u16();
         const unsigned miniShift = h.u16();
-        if (!((major == 3 && sectorShift == 9) || (major == 4 && sectorShift == 12)) || miniShift != 6) {
+        if (!((major == 3 && sectorShift == 9) || (major == 4 && sectorShift == 12))
+            || miniShift != 6) {
             throw damaged("sector sizes");
         }
         sectorSize_ = qsizetype(1) << sectorShift;
@@ -109,15 +113,18 @@ public:
         h.skip(4); // mini FAT sector count: the chain tells
         std::uint32_t difatSector = h.u32();
         h.skip(4);
-        if (fatSectors > static_cast<std::uint64_t>(sectorCount_)) throw damaged("allocation table size");
+        if (fatSectors > static_cast<std::uint64_t>(sectorCount_))
+            throw damaged("allocation table size");
 
         std::vector<std::uint32_t> fatList;
         for (int i = 0; i < 109 && fatList.size() < fatSectors; ++i) fatList.push_back(h.u32());
         const qsizetype perDifat = sectorSize_ / 4 - 1;
         for (qsizetype guard = 0; fatList.size() < fatSectors; ++guard) {
-            if (guard >= sectorCount_ || difatSector >= sectorCount_) throw damaged("allocation table list");
+            if (guard >= sectorCount_ || difatSector >= sectorCount_)
+                throw damaged("allocation table list");
             ByteReader d = sector(difatSector);
-            for (qsizetype i = 0; i < perDifat && fatList.size() < fatSectors; ++i) fatList.push_back(d.u32());
+            for (qsizetype i = 0; i < perDifat && fatList.size() < fatSectors; ++i)
+                fatList.push_back(d.u32());
             ByteReader last(sectorData(difatSector) + sectorSize_ - 4, 4);
             difatSector = last.u32();
         }
@@ -135,7 +142,9 @@ public:
         const QByteArray dir = chain(fat_, firstDirSector_, -1, bigSector);
         const qsizetype entries = dir.size() / kEntrySize;
         if (entries < 1) throw damaged("directory");
-        auto entry = [&](qsizetype i) { return ByteReader(dir.constData() + i * kEntrySize, kEntrySize); };
+        auto entry = [&](qsizetype i) {
+            return ByteReader(dir.constData() + i * kEntrySize, kEntrySize);
+        };
         if (entryType(entry(0)) != 5) throw damaged("root entry");
 
         // Walk the root's children (a tree of siblings) looking for the workbook stream.
@@ -155,7 +164,8 @@ public:
                 if (name.compare(QLatin1String("Workbook"), Qt::CaseInsensitive) == 0) {
                     found = i;
                     foundWorkbook = true;
-                } else if (!foundWorkbook && name.compare(QLatin1String("Book"), Qt::CaseInsensitive) == 0) {
+                } else if (!foundWorkbook
+                           && name.compare(QLatin1String("Book"), Qt::CaseInsensitive) == 0) {
                     found = i;
                 }
             }
@@ -165,7 +175,8 @@ public:
             todo.push_back(links.u32());
         }
         if (found < 0) {
-            throw FileFormatError(QStringLiteral("The file is not an Excel 97-2003 workbook: it holds no workbook data."));
+            throw FileFormatError(QStringLiteral(
+                "The file is not an Excel 97-2003 workbook: it holds no workbook data."));
         }
         ByteReader e = entry(found);
         e.skip(0x74);
@@ -208,7 +219,10 @@ private:
         const qsizetype chars = bytes >= 2 ? (bytes / 2) - 1 : 0;
         return e.chars(chars, true);
     }
-    const char* sectorData(std::uint32_t s) const { return file_.constData() + (qsizetype(s) + 1) * sectorSize_; }
+    const char* sectorData(std::uint32_t s) const
+    {
+        return file_.constData() + (qsizetype(s) + 1) * sectorSize_;
+    }
     QByteArray sectorBytes(std::uint32_t s) const
     {
         if (s >= sectorCount_) throw damaged("sector number");
@@ -219,14 +233,16 @@ private:
     }
     ByteReader sector(std::uint32_t s)
     {
-        if (s >= sectorCount_ || (qsizetype(s) + 2) * sectorSize_ > file_.size()) throw damaged("sector number");
+        if (s >= sectorCount_ || (qsizetype(s) + 2) * sectorSize_ > file_.size())
+            throw damaged("sector number");
         return ByteReader(sectorData(s), sectorSize_);
     }
 
     // Follows a chain through an allocation table; `size` < 0 reads the whole chain. A
     // sector met twice is a loop: refused, so the result never outgrows the file.
     template <typename Fetch>
-    static QByteArray chain(const std::vector<std::uint32_t>& table, std::uint32_t start, qint64 size, Fetch fetch)
+    static QByteArray chain(const std::vector<std::uint32_t>& table, std::uint32_t start,
+                            qint64 size, Fetch fetch)
     {
         QByteArray out;
         std::vector<bool> seen(table.size(), false);
@@ -255,9 +271,6 @@ private:
 
 } // namespace
 
-QByteArray readWorkbookStream(const QByteArray& file)
-{
-    return CompoundFile(file).workbook();
-}
+QByteArray readWorkbookStream(const QByteArray& file) { return CompoundFile(file).workbook(); }
 
 } // namespace bw::ss::xls

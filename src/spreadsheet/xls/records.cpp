@@ -5,7 +5,8 @@ namespace bw::ss::xls {
 
 FileFormatError RecordStream::recordTooLong()
 {
-    return FileFormatError(QStringLiteral("The workbook cannot be written: a record is longer than the file format allows."));
+    return FileFormatError(QStringLiteral(
+        "The workbook cannot be written: a record is longer than the file format allows."));
 }
 
 void RecordStream::header(unsigned id, qsizetype length)
@@ -29,8 +30,7 @@ void RecordStream::write(unsigned id, const QByteArray& data)
 
 RecordReader::RecordReader(const QByteArray& stream, qsizetype offset)
     : stream_(stream), pos_(offset)
-{
-}
+{}
 
 bool RecordReader::next(Record& out)
 {
@@ -42,7 +42,8 @@ bool RecordReader::next(Record& out)
     out.offset = pos_;
     out.cuts.clear();
     if (pos_ + 4 + length > stream_.size()) {
-        throw FileFormatError(QStringLiteral("The file is damaged: the workbook data ends in the middle of a record."));
+        throw FileFormatError(QStringLiteral(
+            "The file is damaged: the workbook data ends in the middle of a record."));
     }
     out.data = stream_.mid(pos_ + 4, length);
     pos_ += 4 + length;
@@ -51,7 +52,8 @@ bool RecordReader::next(Record& out)
         if (peek.u16() != rec::Continue) break;
         const qsizetype more = peek.u16();
         if (pos_ + 4 + more > stream_.size()) {
-            throw FileFormatError(QStringLiteral("The file is damaged: the workbook data ends in the middle of a record."));
+            throw FileFormatError(QStringLiteral(
+                "The file is damaged: the workbook data ends in the middle of a record."));
         }
         out.cuts.push_back(out.data.size());
         out.data.append(stream_.constData() + pos_ + 4, more);

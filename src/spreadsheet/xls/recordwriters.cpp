@@ -35,7 +35,8 @@ constexpr unsigned kWindowTabs = 0x0020;
 constexpr unsigned kTabRatio = 600; // of 1000: the sheet tabs take 60% of the scroll bar
 
 // FONT
-constexpr unsigned kFontBold = 0x0001; // repeats the weight; some readers take boldness from it alone
+constexpr unsigned kFontBold =
+    0x0001; // repeats the weight; some readers take boldness from it alone
 constexpr unsigned kFontItalic = 0x0002;
 constexpr unsigned kWeightNormal = 400;
 constexpr unsigned kWeightBold = 700;
@@ -47,7 +48,8 @@ constexpr double kTwipsPerPoint = 20.0;
 constexpr unsigned kXfLocked = 0x0001;
 constexpr unsigned kXfFormulaHidden = 0x0002;
 constexpr unsigned kXfStyle = 0x0004;
-constexpr unsigned kXfNoParent = 0xFFF0; // parent field 0xFFF; a cell XF's parent 0 is the Normal style
+constexpr unsigned kXfNoParent =
+    0xFFF0; // parent field 0xFFF; a cell XF's parent 0 is the Normal style
 constexpr unsigned kXfWrap = 0x08;
 constexpr unsigned kXfVAlignShift = 4;
 constexpr unsigned kXfVAlignBottom = 2;
@@ -149,7 +151,8 @@ SstIndex::Bucket writeContinuedString(RecordStream& out, QStringView s)
     const qsizetype unit = wide ? 2 : 1;
     const unsigned flags = wide ? 1 : 0;
     if (out.room() < 3 + (s.isEmpty() ? 0 : unit)) out.goOn();
-    const SstIndex::Bucket start{static_cast<std::uint32_t>(out.pos()), static_cast<unsigned>(out.posInRecord())};
+    const SstIndex::Bucket start{static_cast<std::uint32_t>(out.pos()),
+                                 static_cast<unsigned>(out.posInRecord())};
     ByteWriter& w = out.record();
     w.u16(static_cast<unsigned>(s.size()));
     w.u8(flags);
@@ -196,7 +199,10 @@ void writeEmpty(RecordStream& out, unsigned id)
     out.end();
 }
 
-void writeMargin(RecordStream& out, unsigned id, double points) { writeF64(out, id, points / kPointsPerInch); }
+void writeMargin(RecordStream& out, unsigned id, double points)
+{
+    writeF64(out, id, points / kPointsPerInch);
+}
 
 void writeBof(RecordStream& out, Substream type)
 {
@@ -290,17 +296,21 @@ void writeCellXf(RecordStream& out, const CellFormat& f, unsigned font, unsigned
     w.u16(font);
     w.u16(numberFormat);
     w.u16((f.locked ? kXfLocked : 0) | (f.formulaHidden ? kXfFormulaHidden : 0));
-    w.u8(static_cast<unsigned>(f.hAlign) | (f.wrap ? kXfWrap : 0) | (static_cast<unsigned>(f.vAlign) << kXfVAlignShift));
+    w.u8(static_cast<unsigned>(f.hAlign) | (f.wrap ? kXfWrap : 0)
+         | (static_cast<unsigned>(f.vAlign) << kXfVAlignShift));
     w.u8(0);
     w.u8(0);
     w.u8(kXfUsesAll);
     auto line = [&](Edge e) { return style::borderLine(f.border(e).lineStyle); };
-    auto color = [&](Edge e) { return f.border(e).isDrawn() ? style::borderColor(f.border(e).colorIndex) : 0u; };
-    w.u32(line(Edge::Left) | (line(Edge::Right) << 4) | (line(Edge::Top) << 8) | (line(Edge::Bottom) << 12)
-          | (color(Edge::Left) << 16) | (color(Edge::Right) << 23));
+    auto color = [&](Edge e) {
+        return f.border(e).isDrawn() ? style::borderColor(f.border(e).colorIndex) : 0u;
+    };
+    w.u32(line(Edge::Left) | (line(Edge::Right) << 4) | (line(Edge::Top) << 8)
+          | (line(Edge::Bottom) << 12) | (color(Edge::Left) << 16) | (color(Edge::Right) << 23));
     const bool filled = f.fillColorIndex >= 1 && f.fillColorIndex <= 56;
     w.u32(color(Edge::Top) | (color(Edge::Bottom) << 7) | (filled ? kXfSolidFill : 0u));
-    const unsigned pattern = filled ? static_cast<unsigned>(f.fillColorIndex + 7) : style::kSystemText;
+    const unsigned pattern =
+        filled ? static_cast<unsigned>(f.fillColorIndex + 7) : style::kSystemText;
     w.u16(pattern | (style::kSystemBackground << 7));
     out.end();
 }
@@ -384,7 +394,8 @@ SstIndex writeSst(RecordStream& out, std::uint32_t uses, const std::vector<QStri
     ByteWriter& w = out.begin(rec::Sst);
     w.u32(uses);
     w.u32(count);
-    constexpr std::size_t kPrefetchAhead = 8; // the characters of each string lie elsewhere in memory
+    constexpr std::size_t kPrefetchAhead =
+        8; // the characters of each string lie elsewhere in memory
     for (std::size_t i = 0; i < strings.size(); ++i) {
         if (i + kPrefetchAhead < strings.size()) prefetch(strings[i + kPrefetchAhead].constData());
         const SstIndex::Bucket at = writeContinuedString(out, strings[i]);
@@ -566,13 +577,23 @@ void writeFormula(RecordStream& out, CellAt at, const Value& cached, const QByte
     };
     switch (cached.type()) {
     case Value::Type::Number:
-        if (std::isfinite(cached.asNumber())) w.f64(cached.asNumber());
-        else special(kResultError, static_cast<unsigned>(ErrorValue::Num));
+        if (std::isfinite(cached.asNumber()))
+            w.f64(cached.asNumber());
+        else
+            special(kResultError, static_cast<unsigned>(ErrorValue::Num));
         break;
-    case Value::Type::Text: special(cached.asText().isEmpty() ? kResultEmptyText : kResultText, 0); break;
-    case Value::Type::Boolean: special(kResultBoolean, cached.asBoolean() ? 1 : 0); break;
-    case Value::Type::Error: special(kResultError, static_cast<unsigned>(cached.asError())); break;
-    case Value::Type::Empty: special(kResultEmptyText, 0); break;
+    case Value::Type::Text:
+        special(cached.asText().isEmpty() ? kResultEmptyText : kResultText, 0);
+        break;
+    case Value::Type::Boolean:
+        special(kResultBoolean, cached.asBoolean() ? 1 : 0);
+        break;
+    case Value::Type::Error:
+        special(kResultError, static_cast<unsigned>(cached.asError()));
+        break;
+    case Value::Type::Empty:
+        special(kResultEmptyText, 0);
+        break;
     }
     w.u16(0); // not always recalculated, not shared
     w.u32(0);

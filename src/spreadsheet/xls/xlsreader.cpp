@@ -1,5 +1,4 @@
 // The workbook reader: BIFF8 records into the model, refusing damaged files.
-#include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsreader.h"
 
 #include "spreadsheet/formula/bifftokens.h"
@@ -8,6 +7,7 @@
 #include "spreadsheet/xls/compoundfile.h"
 #include "spreadsheet/xls/records.h"
 #include "spreadsheet/xls/rk.h"
+#include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsstyle.h"
 
 #include <QFile>
@@ -56,13 +56,20 @@ struct SheetEntry {
 ErrorValue errorOf(unsigned code)
 {
     switch (code) {
-    case 0x00: return ErrorValue::Null;
-    case 0x07: return ErrorValue::Div0;
-    case 0x17: return ErrorValue::Ref;
-    case 0x1D: return ErrorValue::Name;
-    case 0x24: return ErrorValue::Num;
-    case 0x2A: return ErrorValue::NA;
-    default: return ErrorValue::Value;
+    case 0x00:
+        return ErrorValue::Null;
+    case 0x07:
+        return ErrorValue::Div0;
+    case 0x17:
+        return ErrorValue::Ref;
+    case 0x1D:
+        return ErrorValue::Name;
+    case 0x24:
+        return ErrorValue::Num;
+    case 0x2A:
+        return ErrorValue::NA;
+    default:
+        return ErrorValue::Value;
     }
 }
 
@@ -94,7 +101,8 @@ public:
         while (left > 0) {
             const qsizetype limit = nextCut_ < r_.cuts.size() ? r_.cuts[nextCut_] : r_.data.size();
             const bool wide = flags & 0x01;
-            const auto n = static_cast<unsigned>(std::min<qsizetype>(left, (limit - in_.pos()) / (wide ? 2 : 1)));
+            const auto n = static_cast<unsigned>(
+                std::min<qsizetype>(left, (limit - in_.pos()) / (wide ? 2 : 1)));
             if (n == 0) {
                 if (nextCut_ >= r_.cuts.size() || in_.pos() != r_.cuts[nextCut_]) {
                     throw damaged(QStringLiteral("a text is cut short"));
@@ -156,16 +164,22 @@ private:
         while (records.next(r)) {
             ByteReader in(r.data);
             switch (r.id) {
-            case rec::Eof: return;
+            case rec::Eof:
+                return;
             case rec::FilePass:
-                throw FileFormatError(QStringLiteral("The workbook is protected with a password and cannot be opened."));
-            case rec::Font: readFont(in); break;
+                throw FileFormatError(QStringLiteral(
+                    "The workbook is protected with a password and cannot be opened."));
+            case rec::Font:
+                readFont(in);
+                break;
             case rec::Format: {
                 const unsigned index = in.u16();
                 formats_[index] = in.xlus();
                 break;
             }
-            case rec::Xf: readXf(in); break;
+            case rec::Xf:
+                readXf(in);
+                break;
             case rec::BoundSheet: {
                 SheetEntry e;
                 e.offset = in.u32();
@@ -179,9 +193,14 @@ private:
                 in.skip(10);
                 activeTab_ = static_cast<int>(in.u16());
                 break;
-            case rec::Sst: strings_ = readSharedStrings(r); break;
-            case rec::Name: readName(in); break;
-            default: break;
+            case rec::Sst:
+                strings_ = readSharedStrings(r);
+                break;
+            case rec::Name:
+                readName(in);
+                break;
+            default:
+                break;
             }
         }
         throw damaged(QStringLiteral("the workbook data ends early"));
@@ -193,7 +212,8 @@ private:
         const unsigned version = in.u16();
         const unsigned dt = in.u16();
         if (version != 0x0600) {
-            throw FileFormatError(QStringLiteral("The workbook was saved in a format older than Excel 97-2003, which cannot be read."));
+            throw FileFormatError(QStringLiteral("The workbook was saved in a format older than "
+                                                 "Excel 97-2003, which cannot be read."));
         }
         if (dt != type) throw notAWorkbook();
     }
@@ -262,17 +282,18 @@ private:
         const unsigned fontIndex = x.font >= 4 ? x.font - 1 : x.font;
         if (fontIndex < fonts_.size()) f.font = fonts_[fontIndex];
         const auto custom = formats_.find(x.format);
-        f.numberFormat = custom != formats_.end() ? custom->second : style::builtInFormatCode(x.format);
+        f.numberFormat =
+            custom != formats_.end() ? custom->second : style::builtInFormatCode(x.format);
         f.locked = x.protection & 0x0001;
         f.formulaHidden = x.protection & 0x0002;
         f.hAlign = static_cast<HAlign>(x.align & 0x07);
         f.wrap = x.align & 0x08;
         const unsigned v = (x.align >> 4) & 0x07;
         f.vAlign = v <= 4 ? static_cast<VAlign>(v) : VAlign::Bottom;
-        const std::array<unsigned, 4> lines{x.borders & 0x0F, (x.borders >> 8) & 0x0F, (x.borders >> 12) & 0x0F,
-                                            (x.borders >> 4) & 0x0F};
-        const std::array<unsigned, 4> colors{(x.borders >> 16) & 0x7F, x.borders2 & 0x7F, (x.borders2 >> 7) & 0x7F,
-                                             (x.borders >> 23) & 0x7F};
+        const std::array<unsigned, 4> lines{x.borders & 0x0F, (x.borders >> 8) & 0x0F,
+                                            (x.borders >> 12) & 0x0F, (x.borders >> 4) & 0x0F};
+        const std::array<unsigned, 4> colors{(x.borders >> 16) & 0x7F, x.borders2 & 0x7F,
+                                             (x.borders2 >> 7) & 0x7F, (x.borders >> 23) & 0x7F};
         for (std::size_t e = 0; e < 4; ++e) {
             if (lines[e] == 0) continue;
             f.borders[e] = {style::lineStyleOf(lines[e]), style::colorIndexOf(colors[e])};
@@ -294,15 +315,18 @@ private:
         for (std::size_t i = 0; i < sheets_.size(); ++i) {
             if (sheets_[i].type == 0) order.push_back(i);
         }
-        if (order.empty()) throw FileFormatError(QStringLiteral("The workbook holds no worksheet."));
+        if (order.empty())
+            throw FileFormatError(QStringLiteral("The workbook holds no worksheet."));
         // Substreams may not overlap: each is read once, so opening stays linear in size.
         std::vector<std::size_t> byOffset = order;
-        std::sort(byOffset.begin(), byOffset.end(),
-                  [&](std::size_t a, std::size_t b) { return sheets_[a].offset < sheets_[b].offset; });
+        std::sort(byOffset.begin(), byOffset.end(), [&](std::size_t a, std::size_t b) {
+            return sheets_[a].offset < sheets_[b].offset;
+        });
         qsizetype readUpTo = 0;
         std::map<std::size_t, std::unique_ptr<SheetData>> parsed;
         for (const std::size_t i : byOffset) {
-            if (qsizetype(sheets_[i].offset) < readUpTo) throw damaged(QStringLiteral("two sheets share their data"));
+            if (qsizetype(sheets_[i].offset) < readUpTo)
+                throw damaged(QStringLiteral("two sheets share their data"));
             auto data = std::make_unique<SheetData>();
             readUpTo = parseSheet(sheets_[i].offset, *data);
             parsed[i] = std::move(data);
@@ -364,10 +388,12 @@ private:
 
     qsizetype parseSheet(std::uint32_t offset, SheetData& d)
     {
-        if (qsizetype(offset) >= stream_.size()) throw damaged(QStringLiteral("a sheet lies outside the file"));
+        if (qsizetype(offset) >= stream_.size())
+            throw damaged(QStringLiteral("a sheet lies outside the file"));
         RecordReader records(stream_, offset);
         Record r;
-        if (!records.next(r) || r.id != rec::Bof || ByteReader(r.data.left(4)).u32() >> 16 != 0x0010) {
+        if (!records.next(r) || r.id != rec::Bof
+            || ByteReader(r.data.left(4)).u32() >> 16 != 0x0010) {
             throw damaged(QStringLiteral("a sheet does not start where the workbook says"));
         }
         checkBof(r, 0x0010);
@@ -384,13 +410,15 @@ private:
             }
             if (depth > 1) continue;
             ByteReader in(r.data);
-            if (r.id != rec::String && r.id != rec::ShrFmla && r.id != rec::Array) stringTarget.reset();
+            if (r.id != rec::String && r.id != rec::ShrFmla && r.id != rec::Array)
+                stringTarget.reset();
             readSheetRecord(r, in, d, stringTarget);
         }
         throw damaged(QStringLiteral("a sheet ends early"));
     }
 
-    void readSheetRecord(const Record& r, ByteReader& in, SheetData& d, std::optional<CellAddress>& stringTarget)
+    void readSheetRecord(const Record& r, ByteReader& in, SheetData& d,
+                         std::optional<CellAddress>& stringTarget)
     {
         switch (r.id) {
         case rec::Number: {
@@ -426,7 +454,8 @@ private:
         case rec::LabelSst: {
             const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
             const std::uint32_t index = in.u32();
-            if (index >= strings_.size()) throw damaged(QStringLiteral("a cell refers to a missing shared text"));
+            if (index >= strings_.size())
+                throw damaged(QStringLiteral("a cell refers to a missing shared text"));
             putCell(d, row, col, Value::text(strings_[index]), xf);
             break;
         }
@@ -443,7 +472,9 @@ private:
             putCell(d, row, col, isError ? Value::error(errorOf(v)) : Value::boolean(v != 0), xf);
             break;
         }
-        case rec::Formula: readFormula(in, d, stringTarget); break;
+        case rec::Formula:
+            readFormula(in, d, stringTarget);
+            break;
         case rec::String:
             if (stringTarget) {
                 auto& cell = d.cells[stringTarget->row][stringTarget->col];
@@ -470,8 +501,10 @@ private:
             in.skip(4);
             const std::uint32_t flags = in.u32();
             auto& info = d.rows[row];
-            if (flags & 0x0020) info.first = 0.0;
-            else if (flags & 0x0040) info.first = height / 20.0;
+            if (flags & 0x0020)
+                info.first = 0.0;
+            else if (flags & 0x0040)
+                info.first = height / 20.0;
             if (flags & 0x0080) info.second = (flags >> 16) & 0x0FFF;
             break;
         }
@@ -485,7 +518,9 @@ private:
             for (unsigned col = first; col <= last; ++col) d.columns[col] = c;
             break;
         }
-        case rec::StandardWidth: d.standardWidth = in.u16(); break;
+        case rec::StandardWidth:
+            d.standardWidth = in.u16();
+            break;
         case rec::MergeCells: {
             const unsigned count = in.u16();
             for (unsigned i = 0; i < count && in.remaining() >= 8; ++i) {
@@ -494,25 +529,43 @@ private:
                 m.last.row = static_cast<int>(in.u16());
                 m.first.col = static_cast<int>(in.u16());
                 m.last.col = static_cast<int>(in.u16());
-                if (m.first.row <= m.last.row && m.first.col <= m.last.col && m.last.col < kMaxColumns) {
+                if (m.first.row <= m.last.row && m.first.col <= m.last.col
+                    && m.last.col < kMaxColumns) {
                     d.merges.push_back(m);
                 }
             }
             break;
         }
-        case rec::Window2: d.gridlines = in.u16() & 0x0002; break;
+        case rec::Window2:
+            d.gridlines = in.u16() & 0x0002;
+            break;
         case rec::Pane:
             in.skip(8);
             d.activePane = in.u8();
             break;
-        case rec::Selection: readSelection(in, d); break;
-        case rec::WsBool: d.fitToPage = in.u16() & 0x0100; break;
-        case rec::LeftMargin: d.page.leftMargin = in.f64() * 72.0; break;
-        case rec::RightMargin: d.page.rightMargin = in.f64() * 72.0; break;
-        case rec::TopMargin: d.page.topMargin = in.f64() * 72.0; break;
-        case rec::BottomMargin: d.page.bottomMargin = in.f64() * 72.0; break;
-        case rec::Setup: readSetup(in, d); break;
-        default: break;
+        case rec::Selection:
+            readSelection(in, d);
+            break;
+        case rec::WsBool:
+            d.fitToPage = in.u16() & 0x0100;
+            break;
+        case rec::LeftMargin:
+            d.page.leftMargin = in.f64() * 72.0;
+            break;
+        case rec::RightMargin:
+            d.page.rightMargin = in.f64() * 72.0;
+            break;
+        case rec::TopMargin:
+            d.page.topMargin = in.f64() * 72.0;
+            break;
+        case rec::BottomMargin:
+            d.page.bottomMargin = in.f64() * 72.0;
+            break;
+        case rec::Setup:
+            readSetup(in, d);
+            break;
+        default:
+            break;
         }
     }
 
@@ -528,7 +581,8 @@ private:
         if (col >= kMaxColumns) return;
         Value cached;
         ByteReader res(result, 8);
-        if (static_cast<unsigned char>(result[6]) == 0xFF && static_cast<unsigned char>(result[7]) == 0xFF) {
+        if (static_cast<unsigned char>(result[6]) == 0xFF
+            && static_cast<unsigned char>(result[7]) == 0xFF) {
             const unsigned type = res.u8();
             res.u8();
             const unsigned payload = res.u8();
@@ -537,9 +591,15 @@ private:
                 cached = Value::text(QString());
                 stringTarget = CellAddress{static_cast<int>(row), static_cast<int>(col)};
                 break;
-            case 1: cached = Value::boolean(payload != 0); break;
-            case 2: cached = Value::error(errorOf(payload)); break;
-            case 3: cached = Value::text(QString()); break;
+            case 1:
+                cached = Value::boolean(payload != 0);
+                break;
+            case 2:
+                cached = Value::error(errorOf(payload));
+                break;
+            case 3:
+                cached = Value::text(QString());
+                break;
             default:
                 cached = Value::text(QString());
                 d.staleResults = true;
@@ -558,7 +618,8 @@ private:
             return;
         }
         if (auto f = formula::decompileBiff(tokens, host)) {
-            d.formulas[{host.row, host.col}] = std::make_shared<const formula::Formula>(std::move(*f));
+            d.formulas[{host.row, host.col}] =
+                std::make_shared<const formula::Formula>(std::move(*f));
         }
     }
 
@@ -597,13 +658,15 @@ private:
         d.page.fitToPagesWide = static_cast<int>(fitWide);
         d.page.fitToPagesTall = static_cast<int>(fitTall);
         if (flags & 0x0020) {
-            d.page.printComments = (flags & 0x0200) ? PageSetup::kPrintSheetEnd : PageSetup::kPrintInPlace;
+            d.page.printComments =
+                (flags & 0x0200) ? PageSetup::kPrintSheetEnd : PageSetup::kPrintInPlace;
         }
         if (!(flags & 0x0004)) { // paper, scale and orientation are valid
             d.page.paperSize = static_cast<int>(paper);
             d.scale = static_cast<int>(scale);
             if (!(flags & 0x0040)) {
-                d.page.orientation = (flags & 0x0002) ? PageSetup::kPortrait : PageSetup::kLandscape;
+                d.page.orientation =
+                    (flags & 0x0002) ? PageSetup::kPortrait : PageSetup::kLandscape;
             }
         }
     }
@@ -656,14 +719,17 @@ private:
         bool everyColumn = true;
         std::map<unsigned, int> counts;
         for (const auto& c : d.columns) {
-            if (!c) everyColumn = false;
-            else ++counts[c->xf];
+            if (!c)
+                everyColumn = false;
+            else
+                ++counts[c->xf];
         }
         unsigned sheetXf = kDefaultCellXf;
         if (everyColumn) {
-            sheetXf = std::max_element(counts.begin(), counts.end(),
-                                       [](const auto& a, const auto& b) { return a.second < b.second; })
-                          ->first;
+            sheetXf =
+                std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                    return a.second < b.second;
+                })->first;
             if (sheetXf != kDefaultCellXf) sheet.setDefaultFormat(formatOfXf(sheetXf));
         }
         for (int col = 0; col < kMaxColumns; ++col) {
@@ -672,7 +738,8 @@ private:
             const bool hidden = c->flags & 0x0001;
             const bool userSet = c->flags & 0x0002;
             const double width = hidden ? 0.0 : style::columnWidthCharacters(c->width);
-            if (hidden || userSet || (width != kDefaultColumnWidth && std::abs(width - standard) >= 0.005)) {
+            if (hidden || userSet
+                || (width != kDefaultColumnWidth && std::abs(width - standard) >= 0.005)) {
                 sheet.setColumnWidth(col, width);
             }
             if (c->xf != sheetXf) sheet.setColumnFormat(col, formatOfXf(c->xf));
@@ -685,7 +752,8 @@ private:
             for (const SharedFormula& s : d.shared) {
                 if (!s.range.contains(p.cell) || s.range.first != p.master) continue;
                 if (auto f = formula::decompileBiff(s.tokens, p.cell)) {
-                    d.formulas[{p.cell.row, p.cell.col}] = std::make_shared<const formula::Formula>(std::move(*f));
+                    d.formulas[{p.cell.row, p.cell.col}] =
+                        std::make_shared<const formula::Formula>(std::move(*f));
                 }
                 break;
             }
@@ -720,7 +788,8 @@ std::unique_ptr<Workbook> loadWorkbook(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileFormatError(QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
+        throw FileFormatError(
+            QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
     }
     auto book = readWorkbook(file.readAll());
     book->setFullName(path);

@@ -12,10 +12,7 @@ namespace {
 constexpr double kDigitPixels = 7.0;
 constexpr double kPaddingPixels = 5.0;
 
-bool isPaletteIndex(int colorIndex)
-{
-    return colorIndex >= 1 && colorIndex <= 56;
-}
+bool isPaletteIndex(int colorIndex) { return colorIndex >= 1 && colorIndex <= 56; }
 
 } // namespace
 
@@ -42,32 +39,48 @@ int colorIndexOf(unsigned icv)
 unsigned borderLine(int lineStyle)
 {
     switch (lineStyle) {
-    case kLineNone: return 0;
-    case -4115: return 3;
-    case -4118: return 4;
-    case -4119: return 6;
-    case 4: return 9;
-    case 5: return 11;
-    case 13: return 13;
-    default: return 1;
+    case kLineNone:
+        return 0;
+    case -4115:
+        return 3;
+    case -4118:
+        return 4;
+    case -4119:
+        return 6;
+    case 4:
+        return 9;
+    case 5:
+        return 11;
+    case 13:
+        return 13;
+    default:
+        return 1;
     }
 }
 
 int lineStyleOf(unsigned dgBorder)
 {
     switch (dgBorder) {
-    case 0: return kLineNone;
+    case 0:
+        return kLineNone;
     case 3:
-    case 8: return -4115;
+    case 8:
+        return -4115;
     case 4:
-    case 7: return -4118;
-    case 6: return -4119;
+    case 7:
+        return -4118;
+    case 6:
+        return -4119;
     case 9:
-    case 10: return 4;
+    case 10:
+        return 4;
     case 11:
-    case 12: return 5;
-    case 13: return 13;
-    default: return kLineContinuous;
+    case 12:
+        return 5;
+    case 13:
+        return 13;
+    default:
+        return kLineContinuous;
     }
 }
 
@@ -90,7 +103,8 @@ const std::array<std::pair<unsigned, const char*>, 36> kBuiltIns{{
     {10, "0.00%"},
     {11, "0.00E+00"},
     {12, "# ?/?"},
-    {13, "# ?" "?/??"},
+    {13, "# ?"
+         "?/??"},
     {14, "m/d/yyyy"},
     {15, "d-mmm-yy"},
     {16, "d-mmm"},
@@ -138,8 +152,9 @@ QString builtInFormatCode(unsigned index)
 unsigned columnWidthUnits(double characters)
 {
     if (!(characters > 0)) return 0;
-    const double pixels = characters < 1.0 ? std::round(characters * (kDigitPixels + kPaddingPixels))
-                                           : std::round(characters * kDigitPixels) + kPaddingPixels;
+    const double pixels = characters < 1.0
+                              ? std::round(characters * (kDigitPixels + kPaddingPixels))
+                              : std::round(characters * kDigitPixels) + kPaddingPixels;
     return static_cast<unsigned>(std::min(65535.0, std::round(pixels * 256.0 / kDigitPixels)));
 }
 
@@ -147,8 +162,8 @@ double columnWidthCharacters(unsigned units)
 {
     const double pixels = std::round(units * kDigitPixels / 256.0);
     const double characters = pixels < kDigitPixels + kPaddingPixels
-        ? pixels / (kDigitPixels + kPaddingPixels)
-        : (pixels - kPaddingPixels) / kDigitPixels;
+                                  ? pixels / (kDigitPixels + kPaddingPixels)
+                                  : (pixels - kPaddingPixels) / kDigitPixels;
     return std::round(characters * 100.0) / 100.0;
 }
 

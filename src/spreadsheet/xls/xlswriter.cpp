@@ -1,13 +1,12 @@
 // The workbook writer: everything the model holds as an Excel 97-2003 file.
-#include "spreadsheet/xls/xls.h"
-
 #include "spreadsheet/formula/bifftokens.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/compoundfile.h"
-#include "spreadsheet/xls/recordwriters.h"
 #include "spreadsheet/xls/records.h"
+#include "spreadsheet/xls/recordwriters.h"
 #include "spreadsheet/xls/rk.h"
+#include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsstyle.h"
 
 #include <QHash>
@@ -20,11 +19,11 @@ namespace bw::ss::xls {
 
 namespace {
 
-constexpr int kStyleXfCount = 15;      // XF 0 is the Normal style, 1-14 the other styles
+constexpr int kStyleXfCount = 15;       // XF 0 is the Normal style, 1-14 the other styles
 constexpr unsigned kDefaultCellXf = 15; // the cell XF of the default format
 constexpr int kMaxXfCount = 4000;
 constexpr int kMaxTextLength = 32767;
-constexpr int kFontsBeforeOwn = 4;     // fonts 0-3 must exist; the file format has no font 4
+constexpr int kFontsBeforeOwn = 4; // fonts 0-3 must exist; the file format has no font 4
 constexpr unsigned kFirstOwnFont = 5;
 constexpr unsigned kFirstUserFormat = 164;
 constexpr int kRowsPerBlock = 32;
@@ -41,11 +40,15 @@ public:
         use(kDefaultFormat);
         for (int i = 0; i < book.sheetCount(); ++i) collect(book.sheet(i));
         if (xfFormats_.size() + kStyleXfCount > kMaxXfCount) {
-            throw FileFormatError(QStringLiteral("The workbook uses more cell formats than an Excel 97-2003 workbook can hold."));
+            throw FileFormatError(QStringLiteral(
+                "The workbook uses more cell formats than an Excel 97-2003 workbook can hold."));
         }
     }
 
-    unsigned xfOf(FormatId id) const { return id < xfOf_.size() && xfOf_[id] ? xfOf_[id] : kDefaultCellXf; }
+    unsigned xfOf(FormatId id) const
+    {
+        return id < xfOf_.size() && xfOf_[id] ? xfOf_[id] : kDefaultCellXf;
+    }
     // Counted on the same walk over the cells, for the shared string table.
     qsizetype textCells() const { return textCells_; }
 
@@ -87,24 +90,28 @@ private:
     {
         if (id < xfOf_.size() && xfOf_[id]) return;
         if (id >= book_.formats().size()) {
-            throw FileFormatError(QStringLiteral("A cell refers to a format the workbook does not hold."));
+            throw FileFormatError(
+                QStringLiteral("A cell refers to a format the workbook does not hold."));
         }
         xfOf_[id] = static_cast<unsigned>(kStyleXfCount + xfFormats_.size());
         xfFormats_.push_back(id);
         const CellFormat& f = book_.formats().get(id);
-        if (f.font != FontSpec{} && std::find(fonts_.begin(), fonts_.end(), f.font) == fonts_.end()) {
+        if (f.font != FontSpec{}
+            && std::find(fonts_.begin(), fonts_.end(), f.font) == fonts_.end()) {
             fonts_.push_back(f.font);
         }
         if (!style::builtInFormatIndex(f.numberFormat) && formatIndexOf(f.numberFormat) == 0) {
-            customFormats_.emplace_back(static_cast<unsigned>(kFirstUserFormat + customFormats_.size()),
-                                        f.numberFormat.left(255));
+            customFormats_.emplace_back(
+                static_cast<unsigned>(kFirstUserFormat + customFormats_.size()),
+                f.numberFormat.left(255));
         }
     }
 
     unsigned fontIndexOf(const FontSpec& f) const
     {
         if (f == FontSpec{}) return 0;
-        return static_cast<unsigned>(std::find(fonts_.begin(), fonts_.end(), f) - fonts_.begin()) + kFirstOwnFont;
+        return static_cast<unsigned>(std::find(fonts_.begin(), fonts_.end(), f) - fonts_.begin())
+               + kFirstOwnFont;
     }
 
     unsigned formatIndexOf(const QString& code) const
@@ -195,7 +202,8 @@ private:
 void checkText(const QString& s)
 {
     if (s.size() > kMaxTextLength) {
-        throw FileFormatError(QStringLiteral("A cell holds more than 32,767 characters, more than an Excel 97-2003 workbook can hold."));
+        throw FileFormatError(QStringLiteral("A cell holds more than 32,767 characters, more than "
+                                             "an Excel 97-2003 workbook can hold."));
     }
 }
 
@@ -207,7 +215,8 @@ std::optional<std::uint32_t> rkOf(const Cell& cell)
 
 class SheetWriter {
 public:
-    SheetWriter(const Worksheet& sheet, bool active, const StyleTable& styles, SharedStrings& strings)
+    SheetWriter(const Worksheet& sheet, bool active, const StyleTable& styles,
+                SharedStrings& strings)
         : sheet_(sheet), active_(active), styles_(styles), strings_(strings)
     {
         for (const auto& [r, row] : sheet_.rows()) rows_.emplace_back(r, &row);
@@ -255,7 +264,8 @@ private:
     qsizetype estimatedSize() const
     {
         qsizetype size = 4096;
-        for (const auto& [r, row] : rows_) size += 20 + 18 * static_cast<qsizetype>(row->cells.size());
+        for (const auto& [r, row] : rows_)
+            size += 20 + 18 * static_cast<qsizetype>(row->cells.size());
         return size;
     }
 
@@ -271,8 +281,9 @@ private:
             const bool hasWidth = info && info->width;
             const bool hasFormat = info && info->format;
             if (!hasWidth && !hasFormat && !sheetDefault) continue;
-            const ColumnSpan s{c, c, style::columnWidthUnits(hasWidth ? *info->width : kDefaultColumnWidth),
-                               styles_.xfOf(hasFormat ? *info->format : sheet_.defaultFormat()), hasWidth};
+            const ColumnSpan s{
+                c, c, style::columnWidthUnits(hasWidth ? *info->width : kDefaultColumnWidth),
+                styles_.xfOf(hasFormat ? *info->format : sheet_.defaultFormat()), hasWidth};
             ColumnSpan* last = spans.empty() ? nullptr : &spans.back();
             if (last && last->last == c - 1 && last->width == s.width && last->xf == s.xf
                 && last->userWidth == s.userWidth) {
@@ -311,9 +322,11 @@ private:
             for (std::size_t i = block; i < end; ++i) {
                 const RowInfo& row = *rows[i].second;
                 writeRow(out, rows[i].first, row,
-                         row.format ? std::optional<unsigned>(styles_.xfOf(*row.format)) : std::nullopt);
+                         row.format ? std::optional<unsigned>(styles_.xfOf(*row.format))
+                                    : std::nullopt);
             }
-            for (std::size_t i = block; i < end; ++i) writeRowCells(out, rows[i].first, *rows[i].second);
+            for (std::size_t i = block; i < end; ++i)
+                writeRowCells(out, rows[i].first, *rows[i].second);
         }
     }
 
@@ -324,7 +337,8 @@ private:
         const auto& cells = row.cells;
         textHashes_.clear();
         for (const auto& [c, cell] : cells) {
-            if (!cell.hasFormula() && cell.value.isText()) textHashes_.push_back(strings_.prepare(cell.value.asText()));
+            if (!cell.hasFormula() && cell.value.isText())
+                textHashes_.push_back(strings_.prepare(cell.value.asText()));
         }
         const std::uint32_t* nextHash = textHashes_.data();
         for (auto it = cells.begin(); it != cells.end();) {
@@ -343,11 +357,13 @@ private:
                 if (std::distance(it, runEnd) >= 2) {
                     if (blank) {
                         xfs_.clear();
-                        for (auto i = it; i != runEnd; ++i) xfs_.push_back(styles_.xfOf(i->second.format));
+                        for (auto i = it; i != runEnd; ++i)
+                            xfs_.push_back(styles_.xfOf(i->second.format));
                         writeMulBlank(out, r, c, xfs_);
                     } else {
                         rks_.clear();
-                        for (auto i = it; i != runEnd; ++i) rks_.push_back({styles_.xfOf(i->second.format), *rkOf(i->second)});
+                        for (auto i = it; i != runEnd; ++i)
+                            rks_.push_back({styles_.xfOf(i->second.format), *rkOf(i->second)});
                         writeMulRk(out, r, c, rks_);
                     }
                     it = runEnd;
@@ -361,27 +377,37 @@ private:
     }
 
     // `textHash`, when given, is the prepared hash of the cell's text.
-    void writeCell(RecordStream& out, CellAt at, const Cell& cell, const std::uint32_t* textHash = nullptr)
+    void writeCell(RecordStream& out, CellAt at, const Cell& cell,
+                   const std::uint32_t* textHash = nullptr)
     {
         if (cell.hasFormula()) {
             writeFormulaCell(out, at, cell);
             return;
         }
         switch (cell.value.type()) {
-        case Value::Type::Empty: writeBlank(out, at); break;
+        case Value::Type::Empty:
+            writeBlank(out, at);
+            break;
         case Value::Type::Number: {
             const double v = cell.value.asNumber();
-            if (const auto rk = encodeRk(v)) writeRk(out, at, *rk);
-            else if (std::isfinite(v)) writeNumber(out, at, v);
-            else writeBoolErr(out, at, Value::error(ErrorValue::Num));
+            if (const auto rk = encodeRk(v))
+                writeRk(out, at, *rk);
+            else if (std::isfinite(v))
+                writeNumber(out, at, v);
+            else
+                writeBoolErr(out, at, Value::error(ErrorValue::Num));
             break;
         }
         case Value::Type::Text:
             checkText(cell.value.asText());
-            writeLabelSst(out, at, textHash ? strings_.add(cell.value.asText(), *textHash) : strings_.add(cell.value.asText()));
+            writeLabelSst(out, at,
+                          textHash ? strings_.add(cell.value.asText(), *textHash)
+                                   : strings_.add(cell.value.asText()));
             break;
         case Value::Type::Boolean:
-        case Value::Type::Error: writeBoolErr(out, at, cell.value); break;
+        case Value::Type::Error:
+            writeBoolErr(out, at, cell.value);
+            break;
         }
     }
 
@@ -453,7 +479,8 @@ QByteArray writeWorkbook(const Workbook& book)
     // Sheets first: their cells fill the shared string table that the globals hold.
     std::vector<RecordStream> sheets(static_cast<std::size_t>(book.sheetCount()));
     for (int i = 0; i < book.sheetCount(); ++i) {
-        SheetWriter(book.sheet(i), i == book.activeSheetIndex(), styles, strings).write(sheets[static_cast<std::size_t>(i)]);
+        SheetWriter(book.sheet(i), i == book.activeSheetIndex(), styles, strings)
+            .write(sheets[static_cast<std::size_t>(i)]);
     }
 
     RecordStream g;
@@ -487,7 +514,8 @@ QByteArray writeWorkbook(const Workbook& book)
     writeNormalStyle(g);
     writeFlag(g, rec::UsesElfs, false);
     std::vector<qsizetype> offsetFields;
-    for (int i = 0; i < book.sheetCount(); ++i) offsetFields.push_back(writeBoundSheet(g, book.sheet(i).name()));
+    for (int i = 0; i < book.sheetCount(); ++i)
+        offsetFields.push_back(writeBoundSheet(g, book.sheet(i).name()));
     writeCountry(g);
     writePrintAreas(g, book);
     writeExtSst(g, writeSst(g, strings.uses(), strings.strings()));
@@ -512,7 +540,8 @@ void saveWorkbookBytes(const QByteArray& bytes, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        throw FileFormatError(QStringLiteral("The workbook cannot be saved to %1: %2").arg(path, file.errorString()));
+        throw FileFormatError(
+            QStringLiteral("The workbook cannot be saved to %1: %2").arg(path, file.errorString()));
     }
 }
 

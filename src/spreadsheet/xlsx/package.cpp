@@ -3,6 +3,8 @@
 
 #include "spreadsheet/model/errors.h"
 
+#include <QHash>
+
 #include <gsf/gsf-infile-zip.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
@@ -10,8 +12,6 @@
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
-
-#include <QHash>
 
 #include <memory>
 #include <mutex>
@@ -60,7 +60,8 @@ void collect(GsfInfile* dir, const QString& prefix, std::vector<PackagePart>& pa
         if (size < 0 || size > (gsf_off_t{1} << 30)) throw readFailure();
         QByteArray data(static_cast<qsizetype>(size), Qt::Uninitialized);
         if (size > 0
-            && !gsf_input_read(child.get(), static_cast<size_t>(size), reinterpret_cast<guint8*>(data.data()))) {
+            && !gsf_input_read(child.get(), static_cast<size_t>(size),
+                               reinterpret_cast<guint8*>(data.data()))) {
             throw readFailure();
         }
         parts.push_back({name, std::move(data)});
@@ -72,7 +73,8 @@ void collect(GsfInfile* dir, const QString& prefix, std::vector<PackagePart>& pa
 std::vector<PackagePart> readPackage(const QByteArray& zip)
 {
     initGsf();
-    GPtr<GsfInput> source(gsf_input_memory_new(reinterpret_cast<const guint8*>(zip.constData()), zip.size(), FALSE));
+    GPtr<GsfInput> source(
+        gsf_input_memory_new(reinterpret_cast<const guint8*>(zip.constData()), zip.size(), FALSE));
     GError* error = nullptr;
     GPtr<GsfInfile> root(gsf_infile_zip_new(source.get(), &error));
     if (error) g_error_free(error);
@@ -117,8 +119,8 @@ QByteArray writePackage(const std::vector<PackagePart>& parts)
         const qsizetype slash = part.name.lastIndexOf(QLatin1Char('/'));
         GsfOutfile* parent = folder(slash < 0 ? QString() : part.name.left(slash));
         const QByteArray leaf = part.name.mid(slash + 1).toUtf8();
-        GPtr<GsfOutput> child(gsf_outfile_new_child_full(parent, leaf.constData(), FALSE, "compression-level",
-                                                         GSF_ZIP_DEFLATED, nullptr));
+        GPtr<GsfOutput> child(gsf_outfile_new_child_full(
+            parent, leaf.constData(), FALSE, "compression-level", GSF_ZIP_DEFLATED, nullptr));
         if (!child) throw writeFailure();
         const auto* data = reinterpret_cast<const guint8*>(part.data.constData());
         if (!gsf_output_write(child.get(), static_cast<size_t>(part.data.size()), data)

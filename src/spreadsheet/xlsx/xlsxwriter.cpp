@@ -1,6 +1,4 @@
 // The .xlsx writer: everything the model holds, through libxlsxwriter.
-#include "spreadsheet/xlsx/xlsx.h"
-
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/palette.h"
@@ -8,6 +6,7 @@
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsstyle.h"
 #include "spreadsheet/xlsx/package.h"
+#include "spreadsheet/xlsx/xlsx.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,7 +42,8 @@ void check(lxw_error error)
 void checkText(const QString& s)
 {
     if (s.size() > kMaxTextLength) {
-        throw FileFormatError(QStringLiteral("A cell holds more than 32,767 characters, more than an Excel workbook can hold."));
+        throw FileFormatError(QStringLiteral(
+            "A cell holds more than 32,767 characters, more than an Excel workbook can hold."));
     }
 }
 
@@ -55,13 +55,24 @@ QByteArray xmlText(const QString& s)
     out.reserve(s.size() + 16);
     for (const char c : s.toUtf8()) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-                out += "_x00" + QByteArray::number(static_cast<int>(c), 16).rightJustified(2, '0').toUpper() + '_';
+                out +=
+                    "_x00"
+                    + QByteArray::number(static_cast<int>(c), 16).rightJustified(2, '0').toUpper()
+                    + '_';
             } else {
                 out += c;
             }
@@ -70,17 +81,11 @@ QByteArray xmlText(const QString& s)
     return out;
 }
 
-QByteArray number(double v)
-{
-    return QByteArray::number(v, 'g', QLocale::FloatingPointShortest);
-}
+QByteArray number(double v) { return QByteArray::number(v, 'g', QLocale::FloatingPointShortest); }
 
 // The library writes numbers with 16 significant digits, which do not bring every double
 // back; those few are written by us, with as many digits as they need.
-bool libraryKeeps(double v)
-{
-    return QByteArray::number(v, 'g', 16).toDouble() == v;
-}
+bool libraryKeeps(double v) { return QByteArray::number(v, 'g', 16).toDouble() == v; }
 
 QByteArray sqref(const CellRange& r)
 {
@@ -90,7 +95,8 @@ QByteArray sqref(const CellRange& r)
     if (r.isWholeColumns()) wide.last.row = kLastRow;
     return (columnName(wide.first.col) + QString::number(wide.first.row + 1)
             + (wide.isSingleCell() ? QString()
-                                   : QLatin1Char(':') + columnName(wide.last.col) + QString::number(wide.last.row + 1)))
+                                   : QLatin1Char(':') + columnName(wide.last.col)
+                                         + QString::number(wide.last.row + 1)))
         .toLatin1();
 }
 
@@ -98,20 +104,29 @@ lxw_color_t rgbOf(int colorIndex)
 {
     const auto rgb = paletteRgb(colorIndex);
     if (!rgb) return LXW_COLOR_UNSET;
-    return *rgb == 0 ? lxw_color_t{LXW_COLOR_BLACK} : lxw_color_t{*rgb}; // the library reads 0 as "no colour"
+    return *rgb == 0 ? lxw_color_t{LXW_COLOR_BLACK}
+                     : lxw_color_t{*rgb}; // the library reads 0 as "no colour"
 }
 
 std::uint8_t horizontal(HAlign a)
 {
     switch (a) {
-    case HAlign::General: return LXW_ALIGN_NONE;
-    case HAlign::Left: return LXW_ALIGN_LEFT;
-    case HAlign::Center: return LXW_ALIGN_CENTER;
-    case HAlign::Right: return LXW_ALIGN_RIGHT;
-    case HAlign::Fill: return LXW_ALIGN_FILL;
-    case HAlign::Justify: return LXW_ALIGN_JUSTIFY;
-    case HAlign::CenterAcross: return LXW_ALIGN_CENTER_ACROSS;
-    case HAlign::Distributed: return LXW_ALIGN_DISTRIBUTED;
+    case HAlign::General:
+        return LXW_ALIGN_NONE;
+    case HAlign::Left:
+        return LXW_ALIGN_LEFT;
+    case HAlign::Center:
+        return LXW_ALIGN_CENTER;
+    case HAlign::Right:
+        return LXW_ALIGN_RIGHT;
+    case HAlign::Fill:
+        return LXW_ALIGN_FILL;
+    case HAlign::Justify:
+        return LXW_ALIGN_JUSTIFY;
+    case HAlign::CenterAcross:
+        return LXW_ALIGN_CENTER_ACROSS;
+    case HAlign::Distributed:
+        return LXW_ALIGN_DISTRIBUTED;
     }
     return LXW_ALIGN_NONE;
 }
@@ -119,11 +134,16 @@ std::uint8_t horizontal(HAlign a)
 std::uint8_t vertical(VAlign a)
 {
     switch (a) {
-    case VAlign::Top: return LXW_ALIGN_VERTICAL_TOP;
-    case VAlign::Center: return LXW_ALIGN_VERTICAL_CENTER;
-    case VAlign::Bottom: return LXW_ALIGN_VERTICAL_BOTTOM;
-    case VAlign::Justify: return LXW_ALIGN_VERTICAL_JUSTIFY;
-    case VAlign::Distributed: return LXW_ALIGN_VERTICAL_DISTRIBUTED;
+    case VAlign::Top:
+        return LXW_ALIGN_VERTICAL_TOP;
+    case VAlign::Center:
+        return LXW_ALIGN_VERTICAL_CENTER;
+    case VAlign::Bottom:
+        return LXW_ALIGN_VERTICAL_BOTTOM;
+    case VAlign::Justify:
+        return LXW_ALIGN_VERTICAL_JUSTIFY;
+    case VAlign::Distributed:
+        return LXW_ALIGN_VERTICAL_DISTRIBUTED;
     }
     return LXW_ALIGN_VERTICAL_BOTTOM;
 }
@@ -145,8 +165,9 @@ qsizetype findOrFail(const QByteArray& xml, const QByteArray& what, qsizetype fr
 {
     const qsizetype at = xml.indexOf(what, from);
     if (at < 0) {
-        throw FileFormatError(QStringLiteral("The workbook could not be written: %1 is missing from the sheet.")
-                                  .arg(QString::fromLatin1(what)));
+        throw FileFormatError(
+            QStringLiteral("The workbook could not be written: %1 is missing from the sheet.")
+                .arg(QString::fromLatin1(what)));
     }
     return at;
 }
@@ -165,8 +186,10 @@ QByteArray fixSheet(QByteArray xml, const SheetFixes& fixes)
         } else {
             const qsizetype view = findOrFail(xml, "<sheetView ");
             const qsizetype end = findOrFail(xml, ">", view);
-            if (xml[end - 1] == '/') xml.replace(end - 1, 2, ">" + fixes.selection + "</sheetView>");
-            else xml.insert(findOrFail(xml, "</sheetView>", end), fixes.selection);
+            if (xml[end - 1] == '/')
+                xml.replace(end - 1, 2, ">" + fixes.selection + "</sheetView>");
+            else
+                xml.insert(findOrFail(xml, "</sheetView>", end), fixes.selection);
         }
     }
 
@@ -178,7 +201,9 @@ QByteArray fixSheet(QByteArray xml, const SheetFixes& fixes)
         const qsizetype at = findOrFail(xml, "<c r=\"" + a1Name(address).toLatin1() + '"', done);
         const qsizetype close = findOrFail(xml, "/>", at);
         if (xml.indexOf('>', at) < close) {
-            throw FileFormatError(QStringLiteral("The workbook could not be written: cell %1 is not blank.").arg(a1Name(address)));
+            throw FileFormatError(
+                QStringLiteral("The workbook could not be written: cell %1 is not blank.")
+                    .arg(a1Name(address)));
         }
         out.append(xml.constData() + done, close - done);
         out += tail;
@@ -192,8 +217,10 @@ QByteArray fixSheet(QByteArray xml, const SheetFixes& fixes)
     if (!fixes.cellComments.isEmpty()) {
         const QByteArray attribute = "cellComments=\"" + fixes.cellComments + '"';
         const qsizetype setup = rest.indexOf("<pageSetup ");
-        if (setup >= 0) rest.insert(setup + 11, attribute + ' ');
-        else rest.insert(margins + fixes.pageMargins.size(), "<pageSetup " + attribute + "/>");
+        if (setup >= 0)
+            rest.insert(setup + 11, attribute + ' ');
+        else
+            rest.insert(margins + fixes.pageMargins.size(), "<pageSetup " + attribute + "/>");
     }
     out += rest;
     return out;
@@ -208,8 +235,8 @@ QByteArray fixStyles(QByteArray xml)
     const qsizetype end = findOrFail(xml, "</font>", first) + 7;
     const FontSpec font;
     xml.replace(first, end - first,
-                "<font><sz val=\"" + number(font.size) + "\"/><color theme=\"1\"/><name val=\"" + xmlText(font.name)
-                    + "\"/><family val=\"2\"/></font>");
+                "<font><sz val=\"" + number(font.size) + "\"/><color theme=\"1\"/><name val=\""
+                    + xmlText(font.name) + "\"/><family val=\"2\"/></font>");
     return xml;
 }
 
@@ -251,7 +278,8 @@ private:
     {
         if (lxw_format* found = formats_.value(id)) return found;
         if (id >= book_.formats().size()) {
-            throw FileFormatError(QStringLiteral("A cell refers to a format the workbook does not hold."));
+            throw FileFormatError(
+                QStringLiteral("A cell refers to a format the workbook does not hold."));
         }
         const CellFormat& f = book_.formats().get(id);
         lxw_format* x = workbook_add_format(lxw_);
@@ -291,7 +319,9 @@ private:
     lxw_worksheet* writeSheet(const Worksheet& s)
     {
         lxw_worksheet* ws = workbook_add_worksheet(lxw_, s.name().toUtf8().constData());
-        if (!ws) throw FileFormatError(QStringLiteral("The sheet name %1 cannot be written.").arg(s.name()));
+        if (!ws)
+            throw FileFormatError(
+                QStringLiteral("The sheet name %1 cannot be written.").arg(s.name()));
         SheetFixes fixes;
         writeColumns(ws, s);
         writeRows(ws, s);
@@ -324,7 +354,9 @@ private:
             const bool hasFormat = info && info->format;
             if (!hasWidth && !hasFormat && !sheetDefault) continue;
             const Span span{c, c, hasWidth ? *info->width : kDefaultColumnWidth,
-                            hasFormat ? info->format : (sheetDefault ? std::optional(s.defaultFormat()) : std::nullopt)};
+                            hasFormat
+                                ? info->format
+                                : (sheetDefault ? std::optional(s.defaultFormat()) : std::nullopt)};
             if (!spans.empty() && spans.back().last == c - 1 && spans.back().width == span.width
                 && spans.back().format == span.format) {
                 spans.back().last = c;
@@ -335,9 +367,10 @@ private:
         for (const Span& span : spans) {
             lxw_row_col_options options{};
             options.hidden = xls::style::columnWidthUnits(span.width) == 0 ? LXW_TRUE : LXW_FALSE;
-            check(worksheet_set_column_opt(ws, static_cast<lxw_col_t>(span.first), static_cast<lxw_col_t>(span.last),
-                                           options.hidden ? 0 : span.width, span.format ? format(*span.format) : nullptr,
-                                           &options));
+            check(worksheet_set_column_opt(ws, static_cast<lxw_col_t>(span.first),
+                                           static_cast<lxw_col_t>(span.last),
+                                           options.hidden ? 0 : span.width,
+                                           span.format ? format(*span.format) : nullptr, &options));
         }
     }
 
@@ -353,8 +386,10 @@ private:
             if (row.height) {
                 height = std::clamp(*row.height, 0.0, kMaxRowHeightPoints);
                 if (height == 0) options.hidden = LXW_TRUE;
-                if (height == 0) height = LXW_DEF_ROW_HEIGHT;
-                else if (height == LXW_DEF_ROW_HEIGHT) height = std::nextafter(height, kMaxRowHeightPoints);
+                if (height == 0)
+                    height = LXW_DEF_ROW_HEIGHT;
+                else if (height == LXW_DEF_ROW_HEIGHT)
+                    height = std::nextafter(height, kMaxRowHeightPoints);
             }
             check(worksheet_set_row_opt(ws, static_cast<lxw_row_t>(r), height,
                                         row.format ? format(*row.format) : nullptr, &options));
@@ -367,14 +402,16 @@ private:
     {
         for (const CellRange& m : s.mergedRegions()) {
             const FormatId first = s.formatAt(m.first);
-            check(worksheet_merge_range(ws, static_cast<lxw_row_t>(m.first.row), static_cast<lxw_col_t>(m.first.col),
-                                        static_cast<lxw_row_t>(m.last.row), static_cast<lxw_col_t>(m.last.col), "",
-                                        format(first)));
+            check(worksheet_merge_range(ws, static_cast<lxw_row_t>(m.first.row),
+                                        static_cast<lxw_col_t>(m.first.col),
+                                        static_cast<lxw_row_t>(m.last.row),
+                                        static_cast<lxw_col_t>(m.last.col), "", format(first)));
             for (int r = m.first.row; r <= m.last.row; ++r) {
                 for (int c = m.first.col; c <= m.last.col; ++c) {
                     const FormatId own = s.formatAt({r, c});
                     if (own != first && !s.cell({r, c})) {
-                        check(worksheet_write_blank(ws, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), format(own)));
+                        check(worksheet_write_blank(ws, static_cast<lxw_row_t>(r),
+                                                    static_cast<lxw_col_t>(c), format(own)));
                     }
                 }
             }
@@ -397,16 +434,22 @@ private:
             const QByteArray f = "<f>" + xmlText(text) + "</f>";
             switch (v.type()) {
             case Value::Type::Number:
-                if (!std::isfinite(v.asNumber())) mend(" t=\"e\">" + f + "<v>#NUM!</v></c>");
-                else if (!libraryKeeps(v.asNumber())) mend(">" + f + "<v>" + number(v.asNumber()) + "</v></c>");
-                else check(worksheet_write_formula_num(ws, row, col, text.toUtf8().constData(), fmt, v.asNumber()));
+                if (!std::isfinite(v.asNumber()))
+                    mend(" t=\"e\">" + f + "<v>#NUM!</v></c>");
+                else if (!libraryKeeps(v.asNumber()))
+                    mend(">" + f + "<v>" + number(v.asNumber()) + "</v></c>");
+                else
+                    check(worksheet_write_formula_num(ws, row, col, text.toUtf8().constData(), fmt,
+                                                      v.asNumber()));
                 break;
             case Value::Type::Text:
                 checkText(v.asText());
-                check(worksheet_write_formula_str(ws, row, col, text.toUtf8().constData(), fmt, v.asText().toUtf8().constData()));
+                check(worksheet_write_formula_str(ws, row, col, text.toUtf8().constData(), fmt,
+                                                  v.asText().toUtf8().constData()));
                 break;
             case Value::Type::Empty:
-                check(worksheet_write_formula_str(ws, row, col, text.toUtf8().constData(), fmt, ""));
+                check(
+                    worksheet_write_formula_str(ws, row, col, text.toUtf8().constData(), fmt, ""));
                 break;
             case Value::Type::Boolean:
                 mend(" t=\"b\">" + f + "<v>" + (v.asBoolean() ? "1" : "0") + "</v></c>");
@@ -418,32 +461,47 @@ private:
             return;
         }
         switch (v.type()) {
-        case Value::Type::Empty: check(worksheet_write_blank(ws, row, col, fmt)); break;
+        case Value::Type::Empty:
+            check(worksheet_write_blank(ws, row, col, fmt));
+            break;
         case Value::Type::Number:
-            if (!std::isfinite(v.asNumber())) mend(" t=\"e\"><v>#NUM!</v></c>");
-            else if (!libraryKeeps(v.asNumber())) mend("><v>" + number(v.asNumber()) + "</v></c>");
-            else check(worksheet_write_number(ws, row, col, v.asNumber(), fmt));
+            if (!std::isfinite(v.asNumber()))
+                mend(" t=\"e\"><v>#NUM!</v></c>");
+            else if (!libraryKeeps(v.asNumber()))
+                mend("><v>" + number(v.asNumber()) + "</v></c>");
+            else
+                check(worksheet_write_number(ws, row, col, v.asNumber(), fmt));
             break;
         case Value::Type::Text:
             checkText(v.asText());
             // The library writes an empty text as a blank cell.
-            if (v.asText().isEmpty()) mend(" t=\"inlineStr\"><is><t></t></is></c>");
-            else check(worksheet_write_string(ws, row, col, v.asText().toUtf8().constData(), fmt));
+            if (v.asText().isEmpty())
+                mend(" t=\"inlineStr\"><is><t></t></is></c>");
+            else
+                check(worksheet_write_string(ws, row, col, v.asText().toUtf8().constData(), fmt));
             break;
-        case Value::Type::Boolean: check(worksheet_write_boolean(ws, row, col, v.asBoolean() ? 1 : 0, fmt)); break;
-        case Value::Type::Error: mend(" t=\"e\"><v>" + xmlText(errorText(v.asError())) + "</v></c>"); break;
+        case Value::Type::Boolean:
+            check(worksheet_write_boolean(ws, row, col, v.asBoolean() ? 1 : 0, fmt));
+            break;
+        case Value::Type::Error:
+            mend(" t=\"e\"><v>" + xmlText(errorText(v.asError())) + "</v></c>");
+            break;
         }
     }
 
     void writeView(lxw_worksheet* ws, const Worksheet& s, SheetFixes& fixes)
     {
-        worksheet_gridlines(ws, s.showGridlines() ? LXW_SHOW_SCREEN_GRIDLINES : LXW_HIDE_ALL_GRIDLINES);
+        worksheet_gridlines(ws,
+                            s.showGridlines() ? LXW_SHOW_SCREEN_GRIDLINES : LXW_HIDE_ALL_GRIDLINES);
         const CellAddress active = s.activeCell();
-        worksheet_set_selection(ws, static_cast<lxw_row_t>(active.row), static_cast<lxw_col_t>(active.col),
-                                static_cast<lxw_row_t>(active.row), static_cast<lxw_col_t>(active.col));
+        worksheet_set_selection(
+            ws, static_cast<lxw_row_t>(active.row), static_cast<lxw_col_t>(active.col),
+            static_cast<lxw_row_t>(active.row), static_cast<lxw_col_t>(active.col));
         std::vector<CellRange> ranges = s.selection();
-        if (ranges.empty() || (ranges.size() == 1 && ranges[0] == CellRange::single(active))) return;
-        auto holder = std::find_if(ranges.begin(), ranges.end(), [&](const CellRange& r) { return r.contains(active); });
+        if (ranges.empty() || (ranges.size() == 1 && ranges[0] == CellRange::single(active)))
+            return;
+        auto holder = std::find_if(ranges.begin(), ranges.end(),
+                                   [&](const CellRange& r) { return r.contains(active); });
         if (holder == ranges.end()) {
             ranges.push_back(CellRange::single(active));
             holder = ranges.end() - 1;
@@ -451,31 +509,40 @@ private:
         QByteArray refs;
         for (const CellRange& r : ranges) refs += (refs.isEmpty() ? "" : " ") + sqref(r);
         const auto id = holder - ranges.begin();
-        fixes.selection = "<selection activeCell=\"" + sqref(CellRange::single(active)) + '"'
-            + (id > 0 ? " activeCellId=\"" + QByteArray::number(id) + '"' : QByteArray()) + " sqref=\"" + refs + "\"/>";
+        fixes.selection =
+            "<selection activeCell=\"" + sqref(CellRange::single(active)) + '"'
+            + (id > 0 ? " activeCellId=\"" + QByteArray::number(id) + '"' : QByteArray())
+            + " sqref=\"" + refs + "\"/>";
     }
 
     void writePageSetup(lxw_worksheet* ws, const PageSetup& p, SheetFixes& fixes)
     {
         worksheet_set_paper(ws, static_cast<std::uint8_t>(std::clamp(p.paperSize, 0, 255)));
-        if (p.orientation == PageSetup::kLandscape) worksheet_set_landscape(ws);
-        else worksheet_set_portrait(ws);
+        if (p.orientation == PageSetup::kLandscape)
+            worksheet_set_landscape(ws);
+        else
+            worksheet_set_portrait(ws);
         if (p.zoom) {
             worksheet_set_print_scale(ws, static_cast<std::uint16_t>(std::clamp(*p.zoom, 10, 400)));
         } else {
-            worksheet_fit_to_pages(ws, static_cast<std::uint16_t>(std::clamp(p.fitToPagesWide, 0, 32767)),
-                                   static_cast<std::uint16_t>(std::clamp(p.fitToPagesTall, 0, 32767)));
+            worksheet_fit_to_pages(
+                ws, static_cast<std::uint16_t>(std::clamp(p.fitToPagesWide, 0, 32767)),
+                static_cast<std::uint16_t>(std::clamp(p.fitToPagesTall, 0, 32767)));
         }
         if (!p.printArea.isEmpty()) {
             if (const auto area = parseA1Range(p.printArea)) {
-                check(worksheet_print_area(ws, static_cast<lxw_row_t>(area->first.row), static_cast<lxw_col_t>(area->first.col),
-                                           static_cast<lxw_row_t>(area->last.row), static_cast<lxw_col_t>(area->last.col)));
+                check(worksheet_print_area(ws, static_cast<lxw_row_t>(area->first.row),
+                                           static_cast<lxw_col_t>(area->first.col),
+                                           static_cast<lxw_row_t>(area->last.row),
+                                           static_cast<lxw_col_t>(area->last.col)));
             }
         }
         auto inches = [](double points) { return number(std::max(0.0, points) / 72.0); };
-        fixes.pageMargins = "<pageMargins left=\"" + inches(p.leftMargin) + "\" right=\"" + inches(p.rightMargin)
-            + "\" top=\"" + inches(p.topMargin) + "\" bottom=\"" + inches(p.bottomMargin) + "\" header=\""
-            + inches(p.headerMargin) + "\" footer=\"" + inches(p.footerMargin) + "\"/>";
+        fixes.pageMargins = "<pageMargins left=\"" + inches(p.leftMargin) + "\" right=\""
+                            + inches(p.rightMargin) + "\" top=\"" + inches(p.topMargin)
+                            + "\" bottom=\"" + inches(p.bottomMargin) + "\" header=\""
+                            + inches(p.headerMargin) + "\" footer=\"" + inches(p.footerMargin)
+                            + "\"/>";
         if (p.printComments == PageSetup::kPrintInPlace) fixes.cellComments = "asDisplayed";
         if (p.printComments == PageSetup::kPrintSheetEnd) fixes.cellComments = "atEnd";
     }
@@ -495,9 +562,11 @@ QByteArray writeWorkbook(const Workbook& book)
     }
     // The library writes to a file of its own; it lives in a folder that goes away with
     // everything in it, whatever happens.
-    const QTemporaryDir folder(QDir(QDir::tempPath()).filePath(QStringLiteral("brindlewick-xlsx-XXXXXX")));
+    const QTemporaryDir folder(
+        QDir(QDir::tempPath()).filePath(QStringLiteral("brindlewick-xlsx-XXXXXX")));
     if (!folder.isValid()) {
-        throw FileFormatError(QStringLiteral("The workbook could not be written: %1").arg(folder.errorString()));
+        throw FileFormatError(
+            QStringLiteral("The workbook could not be written: %1").arg(folder.errorString()));
     }
     const QString path = folder.filePath(QStringLiteral("book.xlsx"));
     BookWriter writer(book, path, folder.path());
@@ -505,7 +574,8 @@ QByteArray writeWorkbook(const Workbook& book)
 
     QFile written(path);
     if (!written.open(QIODevice::ReadOnly)) {
-        throw FileFormatError(QStringLiteral("The workbook could not be written: %1").arg(written.errorString()));
+        throw FileFormatError(
+            QStringLiteral("The workbook could not be written: %1").arg(written.errorString()));
     }
     std::vector<PackagePart> parts = readPackage(written.readAll());
     for (PackagePart& part : parts) {
@@ -514,7 +584,8 @@ QByteArray writeWorkbook(const Workbook& book)
             continue;
         }
         static const QString sheetPrefix = QStringLiteral("xl/worksheets/sheet");
-        if (!part.name.startsWith(sheetPrefix) || !part.name.endsWith(QLatin1String(".xml"))) continue;
+        if (!part.name.startsWith(sheetPrefix) || !part.name.endsWith(QLatin1String(".xml")))
+            continue;
         bool ok = false;
         const int index = part.name.mid(sheetPrefix.size()).chopped(4).toInt(&ok) - 1;
         if (!ok || index < 0 || index >= static_cast<int>(writer.fixes().size())) continue;

@@ -5,10 +5,9 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
+#include "support/ssprint.h"
 
 #include <QTemporaryDir>
-
-#include "support/ssprint.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +32,8 @@ TEST(Application, NewInstanceStartsHiddenWithDefaults)
 
     const Application other = createApplication();
     EXPECT_FALSE(app.sameInstance(other)) << "every instance is independent";
-    EXPECT_THROW(getRunningApplication(), AutomationError) << "the engine never finds another instance";
+    EXPECT_THROW(getRunningApplication(), AutomationError)
+        << "the engine never finds another instance";
 }
 
 TEST(Application, SettingsAreCheckedAndKept)
@@ -120,7 +120,8 @@ TEST_P(SheetName, FollowsTheNameRules)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SheetName,
-    ::testing::Values(NameCase{"report_title", QStringLiteral("Mileage Log and Reimbursement"), true},
+    ::testing::Values(NameCase{"report_title", QStringLiteral("Mileage Log and Reimbursement"),
+                               true},
                       NameCase{"thirty_one", QString(31, u'x'), true},
                       NameCase{"thirty_two", QString(32, u'x'), false},
                       NameCase{"empty", QString(), false},
@@ -158,25 +159,34 @@ TEST(Application, AddressesAreChecked)
 }
 
 // Every member that needs the instance, for the refusal tests below.
-const std::vector<std::pair<const char*, std::function<void(const Application&, const Workbook&, const Range&)>>>&
+const std::vector<
+    std::pair<const char*, std::function<void(const Application&, const Workbook&, const Range&)>>>&
 instanceCalls()
 {
-    static const std::vector<std::pair<const char*, std::function<void(const Application&, const Workbook&, const Range&)>>>
+    static const std::vector<std::pair<
+        const char*, std::function<void(const Application&, const Workbook&, const Range&)>>>
         calls = {
-            {"Visible", [](const Application& a, const Workbook&, const Range&) { a.setVisible(false); }},
-            {"Workbooks.Add", [](const Application& a, const Workbook&, const Range&) { a.Workbooks().Add(); }},
+            {"Visible",
+             [](const Application& a, const Workbook&, const Range&) { a.setVisible(false); }},
+            {"Workbooks.Add",
+             [](const Application& a, const Workbook&, const Range&) { a.Workbooks().Add(); }},
             {"Sheets", [](const Application& a, const Workbook&, const Range&) { a.Sheets(); }},
-            {"Range", [](const Application& a, const Workbook&, const Range&) { a.Range(QStringLiteral("B3")); }},
+            {"Range", [](const Application& a, const Workbook&,
+                         const Range&) { a.Range(QStringLiteral("B3")); }},
             {"Version", [](const Application& a, const Workbook&, const Range&) { a.Version(); }},
             {"Quit", [](const Application& a, const Workbook&, const Range&) { a.Quit(); }},
-            {"Workbook.SaveAs",
-             [](const Application&, const Workbook& w, const Range&) { w.SaveAs(QStringLiteral("x.xls"), 56); }},
-            {"Workbook.ActiveSheet", [](const Application&, const Workbook& w, const Range&) { w.ActiveSheet(); }},
-            {"Workbook.Close", [](const Application&, const Workbook& w, const Range&) { w.Close(); }},
-            {"Range.Select", [](const Application&, const Workbook&, const Range& r) { r.Select(); }},
-            {"Range.Font", [](const Application&, const Workbook&, const Range& r) { r.Font().setSize(10); }},
-            {"Range.FormulaR1C1",
-             [](const Application&, const Workbook&, const Range& r) { r.setFormulaR1C1(QStringLiteral("1")); }},
+            {"Workbook.SaveAs", [](const Application&, const Workbook& w,
+                                   const Range&) { w.SaveAs(QStringLiteral("x.xls"), 56); }},
+            {"Workbook.ActiveSheet",
+             [](const Application&, const Workbook& w, const Range&) { w.ActiveSheet(); }},
+            {"Workbook.Close",
+             [](const Application&, const Workbook& w, const Range&) { w.Close(); }},
+            {"Range.Select",
+             [](const Application&, const Workbook&, const Range& r) { r.Select(); }},
+            {"Range.Font",
+             [](const Application&, const Workbook&, const Range& r) { r.Font().setSize(10); }},
+            {"Range.FormulaR1C1", [](const Application&, const Workbook&,
+                                     const Range& r) { r.setFormulaR1C1(QStringLiteral("1")); }},
         };
     return calls;
 }

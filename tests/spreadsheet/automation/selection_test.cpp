@@ -4,7 +4,6 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
-
 #include "support/ssprint.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +11,7 @@
 namespace bw::ss::automation {
 namespace {
 
-CellAddress at(const char* a1)
-{
-    return parseA1Range(QString::fromLatin1(a1))->first;
-}
+CellAddress at(const char* a1) { return parseA1Range(QString::fromLatin1(a1))->first; }
 
 // A fresh instance with one new workbook, the way the report builder starts.
 class SelectionTest : public ::testing::Test {
@@ -23,7 +19,10 @@ protected:
     SelectionTest() { app.Workbooks().Add(); }
 
     ss::Worksheet& sheet() { return app.ActiveSheet().sheet(); }
-    const CellFormat& fmt(const char* a1) { return sheet().workbook().formats().get(sheet().formatAt(at(a1))); }
+    const CellFormat& fmt(const char* a1)
+    {
+        return sheet().workbook().formats().get(sheet().formatAt(at(a1)));
+    }
     ss::Border edge(const char* a1, Edge e) { return fmt(a1).border(e); }
     bool stored(const char* a1) { return sheet().cell(at(a1)) != nullptr; }
 
@@ -52,7 +51,8 @@ TEST_F(SelectionTest, InsideHorizontalDrawsOnlyBetweenTheRows)
     app.Selection().Borders(kInsideHorizontal).setLineStyle(kLineContinuous);
 
     // Between each pair of rows, seen from both cells.
-    for (const char* upper : {"B3", "B4", "B5"}) EXPECT_EQ(edge(upper, Edge::Bottom), kThin) << upper;
+    for (const char* upper : {"B3", "B4", "B5"})
+        EXPECT_EQ(edge(upper, Edge::Bottom), kThin) << upper;
     for (const char* lower : {"B4", "B5", "B6"}) EXPECT_EQ(edge(lower, Edge::Top), kThin) << lower;
     // Not the outer edges, not the sides.
     EXPECT_EQ(edge("B3", Edge::Top), kNone);
@@ -237,17 +237,19 @@ TEST_P(RefusedSetting, ThrowsAndChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RefusedSetting,
-    ::testing::Values(
-        Refusal{"font_style", [](const Range& r) { r.Font().setFontStyle(QStringLiteral("heavy")); }},
-        Refusal{"font_colour", [](const Range& r) { r.Font().setColorIndex(57); }},
-        Refusal{"font_size", [](const Range& r) { r.Font().setSize(0); }},
-        Refusal{"fill_colour", [](const Range& r) { r.Interior().setColorIndex(0); }},
-        Refusal{"border_index", [](const Range& r) { r.Borders(6).setLineStyle(1); }},
-        Refusal{"line_style", [](const Range& r) { r.Borders(7).setLineStyle(99); }},
-        Refusal{"horizontal", [](const Range& r) { r.setHorizontalAlignment(2); }},
-        Refusal{"vertical", [](const Range& r) { r.setVerticalAlignment(-4131); }},
-        Refusal{"row_height", [](const Range& r) { r.setRowHeight(410); }},
-        Refusal{"column_width", [](const Range& r) { r.setColumnWidth(-1); }}),
+    ::testing::Values(Refusal{"font_style",
+                              [](const Range& r) {
+                                  r.Font().setFontStyle(QStringLiteral("heavy"));
+                              }},
+                      Refusal{"font_colour", [](const Range& r) { r.Font().setColorIndex(57); }},
+                      Refusal{"font_size", [](const Range& r) { r.Font().setSize(0); }},
+                      Refusal{"fill_colour", [](const Range& r) { r.Interior().setColorIndex(0); }},
+                      Refusal{"border_index", [](const Range& r) { r.Borders(6).setLineStyle(1); }},
+                      Refusal{"line_style", [](const Range& r) { r.Borders(7).setLineStyle(99); }},
+                      Refusal{"horizontal", [](const Range& r) { r.setHorizontalAlignment(2); }},
+                      Refusal{"vertical", [](const Range& r) { r.setVerticalAlignment(-4131); }},
+                      Refusal{"row_height", [](const Range& r) { r.setRowHeight(410); }},
+                      Refusal{"column_width", [](const Range& r) { r.setColumnWidth(-1); }}),
     [](const ::testing::TestParamInfo<Refusal>& tc) { return std::string(tc.param.name); });
 
 TEST_F(SelectionTest, ClearRemovesContentsFormatsAndMerges)

@@ -8,9 +8,9 @@
 #include "support/cellvalues.h"
 #include "support/ssprint.h"
 
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -19,12 +19,11 @@
 namespace bw::ss::entry {
 namespace {
 
-using test::q;
 using test::num;
+using test::q;
 using test::txt;
 
 using formula::enterR1C1;
-
 
 constexpr double kMay14of2016 = 42504;
 constexpr const char* kNoFormat = nullptr;
@@ -78,12 +77,17 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"currency_minus_first", "en_US", "-$5.25", num(-5.25), "$#,##0.00"},
         EntryCase{"currency_minus_after_symbol", "en_US", "$-5.25", num(-5.25), "$#,##0.00"},
         EntryCase{"currency_parentheses", "en_US", "($5.00)", num(-5), "$#,##0.00"},
-        EntryCase{"foreign_currency_is_text", "en_US", "\xE2\x82\xAC" "5", txt("\xE2\x82\xAC" "5")},
+        EntryCase{"foreign_currency_is_text", "en_US",
+                  "\xE2\x82\xAC"
+                  "5",
+                  txt("\xE2\x82\xAC"
+                      "5")},
         EntryCase{"percent", "en_US", "12%", num(0.12), "0%"},
         EntryCase{"percent_decimals", "en_US", "12.5%", num(0.125), "0.00%"},
         EntryCase{"currency_and_percent_is_text", "en_US", "$5%", txt("$5%")},
         EntryCase{"format_kept_in_formatted_cell", "en_US", "$5.50", num(5.5), kNoFormat, "0.00"},
-        EntryCase{"short_date_four_digit_year", "en_US", "5/14/2016", num(kMay14of2016), "m/d/yyyy"},
+        EntryCase{"short_date_four_digit_year", "en_US", "5/14/2016", num(kMay14of2016),
+                  "m/d/yyyy"},
         EntryCase{"short_date_two_digit_year", "en_US", "5/14/16", num(kMay14of2016), "m/d/yyyy"},
         EntryCase{"two_digit_year_last_century", "en_US", "1/1/30", num(10959), "m/d/yyyy"},
         EntryCase{"impossible_date_is_text", "en_US", "2/30/2016", txt("2/30/2016")},
@@ -94,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"short_month_name", "en_US", "14-may-16", num(kMay14of2016), "d-mmm-yyyy"},
         EntryCase{"unknown_month_name", "en_US", "14 Mayo 2016", txt("14 Mayo 2016")},
         EntryCase{"time", "en_US", "18:30", num(18.5 / 24), "h:mm"},
-        EntryCase{"time_with_seconds", "en_US", "6:30:15", num((6 * 3600 + 30 * 60 + 15) / 86400.0), "h:mm:ss"},
+        EntryCase{"time_with_seconds", "en_US", "6:30:15", num((6 * 3600 + 30 * 60 + 15) / 86400.0),
+                  "h:mm:ss"},
         EntryCase{"time_pm", "en_US", "6:00 PM", num(0.75), "h:mm AM/PM"},
         EntryCase{"midnight_am", "en_US", "12:00 am", num(0), "h:mm AM/PM"},
         EntryCase{"impossible_time_is_text", "en_US", "25:00", txt("25:00")},
@@ -102,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"false_any_case", "en_US", "false", Value::boolean(false)},
         EntryCase{"text", "en_US", "Client visit", txt("Client visit")},
         EntryCase{"text_with_digits", "en_US", "Store 12", txt("Store 12")},
-        EntryCase{"words_between_numbers", "en_US", "12 May Street 2016", txt("12 May Street 2016")},
+        EntryCase{"words_between_numbers", "en_US", "12 May Street 2016",
+                  txt("12 May Street 2016")},
         EntryCase{"text_keeps_blanks", "en_US", " abc ", txt(" abc ")},
         EntryCase{"apostrophe_forces_text", "en_US", "'00123", txt("00123")},
         EntryCase{"empty_clears", "en_US", "", Value()},
@@ -117,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"decimal_comma", "de_DE", "1,5", num(1.5)},
         EntryCase{"grouped", "de_DE", "1.234,5", num(1234.5), "#,##0.00"},
         EntryCase{"english_notation_is_text", "de_DE", "1,234.5", txt("1,234.5")},
-        EntryCase{"currency_after", "de_DE", "1.234,50 \xE2\x82\xAC", num(1234.5), "#,##0.00 \"\xE2\x82\xAC\""},
+        EntryCase{"currency_after", "de_DE", "1.234,50 \xE2\x82\xAC", num(1234.5),
+                  "#,##0.00 \"\xE2\x82\xAC\""},
         EntryCase{"percent_with_space", "de_DE", "12,5 %", num(0.125), "0.00%"},
         EntryCase{"short_date", "de_DE", "14.05.2016", num(kMay14of2016), "dd.mm.yyyy"},
         EntryCase{"short_date_two_digit_year", "de_DE", "14.5.16", num(kMay14of2016), "dd.mm.yyyy"},
@@ -131,8 +138,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EntryCase{"decimal_comma", "fr_FR", "1,5", num(1.5)},
         EntryCase{"grouped_with_space", "fr_FR", "1 234,5", num(1234.5), "#,##0.00"},
-        EntryCase{"grouped_with_narrow_space", "fr_FR", "1\xE2\x80\xAF" "234,5", num(1234.5), "#,##0.00"},
-        EntryCase{"currency_after", "fr_FR", "1 234,50 \xE2\x82\xAC", num(1234.5), "#,##0.00 \"\xE2\x82\xAC\""},
+        EntryCase{"grouped_with_narrow_space", "fr_FR",
+                  "1\xE2\x80\xAF"
+                  "234,5",
+                  num(1234.5), "#,##0.00"},
+        EntryCase{"currency_after", "fr_FR", "1 234,50 \xE2\x82\xAC", num(1234.5),
+                  "#,##0.00 \"\xE2\x82\xAC\""},
         EntryCase{"short_date", "fr_FR", "14/05/2016", num(kMay14of2016), "dd/mm/yyyy"},
         EntryCase{"month_name", "fr_FR", "14 mai 2016", num(kMay14of2016), "d-mmm-yyyy"}),
     caseName);
@@ -145,27 +156,33 @@ TEST(EveryLocale, ReadsBackTheNumbersAndDatesItWrites)
     // Two-digit years 00-29 are this century's: 16 is 2016 and 95 is 1995.
     const QDate dates[] = {QDate(2016, 5, 14), QDate(1995, 12, 31)};
     static const QRegularExpression years(QStringLiteral("y+"));
-    const auto all = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    const auto all =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     ASSERT_GT(all.size(), 300);
     for (QLocale locale : all) {
         for (const auto options : {QLocale::OmitGroupSeparator, QLocale::DefaultNumberOptions}) {
             locale.setNumberOptions(options);
             for (const double v : numbers) {
                 const QString written = locale.toString(v, 'g', 15);
-                EXPECT_EQ(parse(written, q("General"), locale).value, num(v)) << locale.name().toStdString() << " " << written.toStdString();
-                EXPECT_EQ(readNumber(written, locale), v) << locale.name().toStdString() << " " << written.toStdString();
+                EXPECT_EQ(parse(written, q("General"), locale).value, num(v))
+                    << locale.name().toStdString() << " " << written.toStdString();
+                EXPECT_EQ(readNumber(written, locale), v)
+                    << locale.name().toStdString() << " " << written.toStdString();
             }
         }
         // Only finite numbers are numbers, in whatever form the locale writes the others.
-        for (const double v : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                               std::numeric_limits<double>::quiet_NaN()}) {
+        for (const double v :
+             {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+              std::numeric_limits<double>::quiet_NaN()}) {
             EXPECT_FALSE(readNumber(locale.toString(v), locale)) << locale.name().toStdString();
-            EXPECT_FALSE(parse(locale.toString(v), q("General"), locale).value.isNumber()) << locale.name().toStdString();
+            EXPECT_FALSE(parse(locale.toString(v), q("General"), locale).value.isNumber())
+                << locale.name().toStdString();
         }
         QString fourDigits = locale.dateFormat(QLocale::ShortFormat);
         fourDigits.replace(years, QStringLiteral("yyyy"));
         for (const QDate& d : dates) {
-            for (const QString& written : {locale.toString(d, QLocale::ShortFormat), locale.toString(d, fourDigits)}) {
+            for (const QString& written :
+                 {locale.toString(d, QLocale::ShortFormat), locale.toString(d, fourDigits)}) {
                 EXPECT_EQ(parse(written, q("General"), locale).value, num(numfmt::dateToSerial(d)))
                     << locale.name().toStdString() << " " << written.toStdString();
             }
@@ -176,11 +193,16 @@ TEST(EveryLocale, ReadsBackTheNumbersAndDatesItWrites)
 TEST(ReadNumber, TakesOnlyAWholeFiniteNumber)
 {
     const QLocale us(q("en_US"));
-    for (const char* refused : {"inf", "-inf", "INF", "Infinity", "nan", "NaN", "1e999", "", "-", "1e", "12abc", "1,23"}) {
+    for (const char* refused : {"inf", "-inf", "INF", "Infinity", "nan", "NaN", "1e999", "", "-",
+                                "1e", "12abc", "1,23"}) {
         EXPECT_FALSE(readNumber(q(refused), us)) << refused;
     }
     EXPECT_EQ(readNumber(q(" -1,234.5 "), us), -1234.5);
-    EXPECT_EQ(readNumber(q("\xE2\x88\x92" "2.5E+3"), us), -2500) << "U+2212 is a minus under every locale";
+    EXPECT_EQ(readNumber(q("\xE2\x88\x92"
+                           "2.5E+3"),
+                         us),
+              -2500)
+        << "U+2212 is a minus under every locale";
 }
 
 // The quick reader of plain numbers answers as Qt's would, to the bit, or hands over.
@@ -188,9 +210,10 @@ TEST(PlainNumber, AgreesWithQtsReader)
 {
     const QString longMantissa = QString(70, u'9') + q(".5");
     const QString tinyFraction = q("0.") + QString(330, u'0') + q("1");
-    for (const QString& text : {q("0"), q("5."), q(".5"), q("0.1"), q("58002"), q("2.675"), q("1e308"),
-                                q("1.7976931348623157e308"), q("1e309"), q("4.9e-324"), q("1e-320"), q("1e-400"),
-                                q("123456789012345678901234567890"), q("9007199254740993"), longMantissa, tinyFraction}) {
+    for (const QString& text :
+         {q("0"), q("5."), q(".5"), q("0.1"), q("58002"), q("2.675"), q("1e308"),
+          q("1.7976931348623157e308"), q("1e309"), q("4.9e-324"), q("1e-320"), q("1e-400"),
+          q("123456789012345678901234567890"), q("9007199254740993"), longMantissa, tinyFraction}) {
         bool ok = false;
         const double qt = text.toDouble(&ok);
         const std::optional<double> ours = plainNumber(text);

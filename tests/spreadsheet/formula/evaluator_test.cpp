@@ -11,8 +11,8 @@
 namespace bw::ss::formula {
 namespace {
 
-using test::q;
 using test::num;
+using test::q;
 using test::txt;
 
 Value boolean(bool v) { return Value::boolean(v); }
@@ -60,60 +60,58 @@ std::string caseName(const ::testing::TestParamInfo<EvalCase>& tc) { return tc.p
 
 INSTANTIATE_TEST_SUITE_P(
     Operators, Evaluate,
-    ::testing::Values(
-        EvalCase{"minus_binds_tighter_than_power", "-2^2", num(4)},
-        EvalCase{"power_left_to_right", "2^3^2", num(64)},
-        EvalCase{"product_before_sum", "1+2*3", num(7)},
-        EvalCase{"parentheses", "(1+2)*3", num(9)},
-        EvalCase{"percent_postfix", "2*3%", num(0.06)},
-        EvalCase{"percent_after_sign", "-50%", num(-0.5)},
-        EvalCase{"concat_after_sum", "1+2&3", txt("33")},
-        EvalCase{"comparison_last", "1+2=3", boolean(true)},
-        EvalCase{"text_compare_ignores_case", "\"abc\"=\"ABC\"", boolean(true)},
-        EvalCase{"text_order", "\"a\"<\"B\"", boolean(true)},
-        EvalCase{"numbers_before_texts", "1<\"a\"", boolean(true)},
-        EvalCase{"booleans_after_texts", "TRUE>\"z\"", boolean(true)},
-        EvalCase{"number_text_not_equal", "1=\"1\"", boolean(false)},
-        EvalCase{"text_operand_converts", "A7+1", num(6)},
-        EvalCase{"currency_text_converts", "\"$1,234.50\"+0", num(1234.5)},
-        EvalCase{"percent_text_converts", "\"50%\"*2", num(1)},
-        EvalCase{"date_text_converts", "\"5/14/2016\"+0", num(42504)},
-        EvalCase{"boolean_is_one", "TRUE+1", num(2)},
-        EvalCase{"plus_keeps_text", "+\"a\"", txt("a")},
-        EvalCase{"number_to_text_15_digits", "1/3&\"\"", txt("0.333333333333333")}),
+    ::testing::Values(EvalCase{"minus_binds_tighter_than_power", "-2^2", num(4)},
+                      EvalCase{"power_left_to_right", "2^3^2", num(64)},
+                      EvalCase{"product_before_sum", "1+2*3", num(7)},
+                      EvalCase{"parentheses", "(1+2)*3", num(9)},
+                      EvalCase{"percent_postfix", "2*3%", num(0.06)},
+                      EvalCase{"percent_after_sign", "-50%", num(-0.5)},
+                      EvalCase{"concat_after_sum", "1+2&3", txt("33")},
+                      EvalCase{"comparison_last", "1+2=3", boolean(true)},
+                      EvalCase{"text_compare_ignores_case", "\"abc\"=\"ABC\"", boolean(true)},
+                      EvalCase{"text_order", "\"a\"<\"B\"", boolean(true)},
+                      EvalCase{"numbers_before_texts", "1<\"a\"", boolean(true)},
+                      EvalCase{"booleans_after_texts", "TRUE>\"z\"", boolean(true)},
+                      EvalCase{"number_text_not_equal", "1=\"1\"", boolean(false)},
+                      EvalCase{"text_operand_converts", "A7+1", num(6)},
+                      EvalCase{"currency_text_converts", "\"$1,234.50\"+0", num(1234.5)},
+                      EvalCase{"percent_text_converts", "\"50%\"*2", num(1)},
+                      EvalCase{"date_text_converts", "\"5/14/2016\"+0", num(42504)},
+                      EvalCase{"boolean_is_one", "TRUE+1", num(2)},
+                      EvalCase{"plus_keeps_text", "+\"a\"", txt("a")},
+                      EvalCase{"number_to_text_15_digits", "1/3&\"\"", txt("0.333333333333333")}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, Evaluate,
-    ::testing::Values(
-        EvalCase{"divide_by_zero", "1/0", err(ErrorValue::Div0)},
-        EvalCase{"divide_by_empty", "1/A5", err(ErrorValue::Div0)},
-        EvalCase{"error_cell_propagates", "A6+1", err(ErrorValue::Div0)},
-        EvalCase{"left_error_first", "#N/A+1/0", err(ErrorValue::NA)},
-        EvalCase{"error_through_concat", "\"a\"&A6", err(ErrorValue::Div0)},
-        EvalCase{"error_through_comparison", "A6=1", err(ErrorValue::Div0)},
-        EvalCase{"text_in_arithmetic", "\"x\"+1", err(ErrorValue::Value)},
-        EvalCase{"text_cell_in_arithmetic", "A3*2", err(ErrorValue::Value)},
-        EvalCase{"zero_to_zero", "0^0", err(ErrorValue::Num)},
-        EvalCase{"overflow", "10^400", err(ErrorValue::Num)},
-        EvalCase{"negative_root", "SQRT(-1)", err(ErrorValue::Num)},
-        EvalCase{"fractional_power_of_negative", "(-8)^0.5", err(ErrorValue::Num)},
-        EvalCase{"range_where_one_value_is_wanted", "A1:A3+1", err(ErrorValue::Value)},
-        EvalCase{"implicit_intersection", "A1:A3+1", num(21), CellAddress{1, 5}},
-        EvalCase{"na_function", "NA()", err(ErrorValue::NA)}),
+    ::testing::Values(EvalCase{"divide_by_zero", "1/0", err(ErrorValue::Div0)},
+                      EvalCase{"divide_by_empty", "1/A5", err(ErrorValue::Div0)},
+                      EvalCase{"error_cell_propagates", "A6+1", err(ErrorValue::Div0)},
+                      EvalCase{"left_error_first", "#N/A+1/0", err(ErrorValue::NA)},
+                      EvalCase{"error_through_concat", "\"a\"&A6", err(ErrorValue::Div0)},
+                      EvalCase{"error_through_comparison", "A6=1", err(ErrorValue::Div0)},
+                      EvalCase{"text_in_arithmetic", "\"x\"+1", err(ErrorValue::Value)},
+                      EvalCase{"text_cell_in_arithmetic", "A3*2", err(ErrorValue::Value)},
+                      EvalCase{"zero_to_zero", "0^0", err(ErrorValue::Num)},
+                      EvalCase{"overflow", "10^400", err(ErrorValue::Num)},
+                      EvalCase{"negative_root", "SQRT(-1)", err(ErrorValue::Num)},
+                      EvalCase{"fractional_power_of_negative", "(-8)^0.5", err(ErrorValue::Num)},
+                      EvalCase{"range_where_one_value_is_wanted", "A1:A3+1",
+                               err(ErrorValue::Value)},
+                      EvalCase{"implicit_intersection", "A1:A3+1", num(21), CellAddress{1, 5}},
+                      EvalCase{"na_function", "NA()", err(ErrorValue::NA)}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     EmptyCells, Evaluate,
-    ::testing::Values(
-        EvalCase{"empty_is_zero_in_sum", "A5+1", num(1)},
-        EvalCase{"empty_is_empty_text", "A5&\"x\"", txt("x")},
-        EvalCase{"empty_equals_zero", "A5=0", boolean(true)},
-        EvalCase{"empty_equals_empty_text", "A5=\"\"", boolean(true)},
-        EvalCase{"empty_equals_false", "A5=FALSE", boolean(true)},
-        EvalCase{"formula_showing_empty_is_zero", "A5", num(0)},
-        EvalCase{"isblank", "ISBLANK(A5)", boolean(true)},
-        EvalCase{"isblank_zero", "ISBLANK(0)", boolean(false)}),
+    ::testing::Values(EvalCase{"empty_is_zero_in_sum", "A5+1", num(1)},
+                      EvalCase{"empty_is_empty_text", "A5&\"x\"", txt("x")},
+                      EvalCase{"empty_equals_zero", "A5=0", boolean(true)},
+                      EvalCase{"empty_equals_empty_text", "A5=\"\"", boolean(true)},
+                      EvalCase{"empty_equals_false", "A5=FALSE", boolean(true)},
+                      EvalCase{"formula_showing_empty_is_zero", "A5", num(0)},
+                      EvalCase{"isblank", "ISBLANK(A5)", boolean(true)},
+                      EvalCase{"isblank_zero", "ISBLANK(0)", boolean(false)}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -128,8 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"sum_missing_argument", "SUM(1,,2)", num(3)},
         EvalCase{"average", "AVERAGE(A1:A5)", num(15)},
         EvalCase{"average_of_nothing", "AVERAGE(A5)", err(ErrorValue::Div0)},
-        EvalCase{"min", "MIN(A1:A5)", num(10)},
-        EvalCase{"max_mixed", "MAX(A1:A5,25)", num(25)},
+        EvalCase{"min", "MIN(A1:A5)", num(10)}, EvalCase{"max_mixed", "MAX(A1:A5,25)", num(25)},
         EvalCase{"max_of_no_numbers", "MAX(A3)", num(0)},
         EvalCase{"count_range_numbers_only", "COUNT(A1:A7)", num(2)},
         EvalCase{"count_direct", "COUNT(1,\"2\",\"x\",TRUE)", num(3)},
@@ -139,8 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"round_to_hundreds", "ROUND(1250,-2)", num(1300)},
         EvalCase{"round_digits_truncated", "ROUND(1.25,1.9)", num(1.3)},
         EvalCase{"roundup", "ROUNDUP(1.21,1)", num(1.3)},
-        EvalCase{"rounddown", "ROUNDDOWN(-1.29,1)", num(-1.2)},
-        EvalCase{"abs", "ABS(-3)", num(3)},
+        EvalCase{"rounddown", "ROUNDDOWN(-1.29,1)", num(-1.2)}, EvalCase{"abs", "ABS(-3)", num(3)},
         EvalCase{"mod_takes_divisor_sign", "MOD(-3,2)", num(1)},
         EvalCase{"if_then", "IF(A1>5,\"big\",\"small\")", txt("big")},
         EvalCase{"if_without_else", "IF(FALSE,1)", boolean(false)},
@@ -153,12 +149,12 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"and_text_only_range", "AND(A3)", err(ErrorValue::Value)},
         EvalCase{"or_all_false", "OR(FALSE,0)", boolean(false)},
         EvalCase{"or_text_argument", "OR(\"x\")", err(ErrorValue::Value)},
-        EvalCase{"not", "NOT(0)", boolean(true)},
-        EvalCase{"date", "DATE(2016,5,14)", num(42504)},
+        EvalCase{"not", "NOT(0)", boolean(true)}, EvalCase{"date", "DATE(2016,5,14)", num(42504)},
         EvalCase{"date_month_rolls_over", "DATE(2016,13,1)", num(42736)},
         EvalCase{"year_month_day", "YEAR(42504)*10000+MONTH(42504)*100+DAY(42504)", num(20160514)},
         EvalCase{"trim_folds_spaces", "TRIM(\"  a   b \")", txt("a b")},
-        EvalCase{"text_functions", "CONCATENATE(LEFT(\"abc\",2),RIGHT(\"xyz\"),LEN(\"four\"),TRUE)", txt("abz4TRUE")}),
+        EvalCase{"text_functions", "CONCATENATE(LEFT(\"abc\",2),RIGHT(\"xyz\"),LEN(\"four\"),TRUE)",
+                 txt("abz4TRUE")}),
     caseName);
 
 // --- recalculation ------------------------------------------------------------------------
@@ -201,14 +197,14 @@ TEST_F(Recalc, TotalsAndReferencesFollowTheirInputs)
 
 TEST_F(Recalc, CircularReferencesGiveTheCircularErrorAndTheirReadersToo)
 {
-    formulaR1C1({0, 0}, "R[1]C");      // A1 = A2
-    formulaR1C1({1, 0}, "R[-1]C");     // A2 = A1
-    formulaR1C1({2, 0}, "R[-1]C+1");   // A3 reads the loop
-    formulaR1C1({0, 1}, "RC+1");       // B1 reads itself
-    formulaR1C1({1, 1}, "SUM(R1C2:R3C2)"); // B2's range holds B2
+    formulaR1C1({0, 0}, "R[1]C");             // A1 = A2
+    formulaR1C1({1, 0}, "R[-1]C");            // A2 = A1
+    formulaR1C1({2, 0}, "R[-1]C+1");          // A3 reads the loop
+    formulaR1C1({0, 1}, "RC+1");              // B1 reads itself
+    formulaR1C1({1, 1}, "SUM(R1C2:R3C2)");    // B2's range holds B2
     formulaR1C1({3, 0}, "IF(TRUE,1,R[-1]C)"); // D: reads the loop only in a branch not taken
     sheet().setValue({2, 1}, num(1));
-    formulaR1C1({4, 0}, "R3C2*2");     // A5 reads a plain number
+    formulaR1C1({4, 0}, "R3C2*2"); // A5 reads a plain number
 
     recalculate(sheet());
     EXPECT_EQ(at({0, 0}), err(kCircularError));
@@ -232,7 +228,8 @@ TEST_F(Recalc, LongChainsNeedNoCallDepth)
     for (int row = 0; row + 1 < kLength; ++row) formulaR1C1({row, 1}, "R[1]C+1");
     sheet().setValue({kLength - 1, 1}, num(0));
     // Column C: one loop through 20,000 cells.
-    for (int row = 0; row < kLength; ++row) formulaR1C1({row, 2}, row + 1 < kLength ? "R[1]C" : "R1C");
+    for (int row = 0; row < kLength; ++row)
+        formulaR1C1({row, 2}, row + 1 < kLength ? "R[1]C" : "R1C");
 
     recalculate(sheet());
     EXPECT_EQ(at({kLength - 1, 0}), num(kLength));

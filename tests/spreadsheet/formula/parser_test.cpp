@@ -11,7 +11,6 @@ namespace {
 
 using test::q;
 
-
 // A formula in R1C1 notation at a host cell, and how it prints in both notations.
 struct RoundTrip {
     const char* name;
@@ -50,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"mixed_relative_row", "R[1]C5", kA1, "$E2"},
         RoundTrip{"mixed_relative_column", "R2C[1]", kA1, "B$2"},
         RoundTrip{"absolute_range", "SUM(R1C1:R2C2)", kE5, "SUM($A$1:$B$2)"},
-        RoundTrip{"reversed_range_normalised", "SUM(R[-1]C:R[-30]C)", kG39, "SUM(G9:G38)", "SUM(R[-30]C:R[-1]C)"},
+        RoundTrip{"reversed_range_normalised", "SUM(R[-1]C:R[-30]C)", kG39, "SUM(G9:G38)",
+                  "SUM(R[-30]C:R[-1]C)"},
         RoundTrip{"whole_column", "SUM(C2)", kA1, "SUM($B:$B)"},
         RoundTrip{"whole_columns_relative", "SUM(C:C[1])", kA1, "SUM(A:B)"},
         RoundTrip{"whole_rows", "SUM(R3:R5)", kA1, "SUM($3:$5)"},
@@ -137,32 +137,33 @@ TEST_P(RefusedFormula, ThrowsPlainDescription)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RefusedFormula,
-    ::testing::Values(
-        Refused{"empty", "", true, kA1, "empty"},
-        Refused{"blank", "   ", true, kA1, "empty"},
-        Refused{"dangling_operator", "1+", true, kA1, "ends too early"},
-        Refused{"unclosed_parenthesis", "(1+2", true, kA1, "parenthesis is not closed"},
-        Refused{"extra_parenthesis", "1+2)", true, kA1, "unexpected \")\""},
-        Refused{"unclosed_call", "SUM(1", true, kA1, "parenthesis is not closed"},
-        Refused{"unknown_function", "FOO(1)", true, kA1, "unknown function: FOO"},
-        Refused{"too_few_arguments", "ROUND(1)", true, kA1, "ROUND takes 2"},
-        Refused{"too_many_arguments", "IF(1,2,3,4)", true, kA1, "IF takes 2 to 3"},
-        Refused{"above_first_row", "R[-30]C", true, CellAddress{9, 0}, "R[-30]C points outside the sheet"},
-        Refused{"row_zero", "R0C1", true, kA1, "outside the sheet"},
-        Refused{"column_257", "RC257", true, kA1, "outside the sheet"},
-        Refused{"a1_row_zero", "A0", false, kA1, "outside the sheet"},
-        Refused{"a1_beyond_last_row", "A65537", false, kA1, "outside the sheet"},
-        Refused{"a1_beyond_last_column", "IW1", false, kA1, "outside the sheet"},
-        Refused{"unclosed_text", "\"abc", true, kA1, "closing quotation mark"},
-        Refused{"other_sheet", "Sheet2!R1C1", true, kA1, "other sheets"},
-        Refused{"two_operands", "1 2", true, kA1, "unexpected \"2\""},
-        Refused{"unknown_name", "total+1", true, kA1, "unknown name: total"},
-        Refused{"a1_in_r1c1", "A1+1", true, kA1, "unknown name: A1"},
-        Refused{"broken_relative_part", "R[5+1", true, kA1, "unknown name"},
-        Refused{"unknown_error_literal", "#FOO!", true, kA1, "unexpected \"#\""},
-        Refused{"mixed_range", "A1:B", false, kA1, "range"},
-        Refused{"number_too_large", "1E999", true, kA1, "too large"},
-        Refused{"number_glued_to_name", "12abc", true, kA1, "unexpected \"a\""}),
+    ::testing::Values(Refused{"empty", "", true, kA1, "empty"},
+                      Refused{"blank", "   ", true, kA1, "empty"},
+                      Refused{"dangling_operator", "1+", true, kA1, "ends too early"},
+                      Refused{"unclosed_parenthesis", "(1+2", true, kA1,
+                              "parenthesis is not closed"},
+                      Refused{"extra_parenthesis", "1+2)", true, kA1, "unexpected \")\""},
+                      Refused{"unclosed_call", "SUM(1", true, kA1, "parenthesis is not closed"},
+                      Refused{"unknown_function", "FOO(1)", true, kA1, "unknown function: FOO"},
+                      Refused{"too_few_arguments", "ROUND(1)", true, kA1, "ROUND takes 2"},
+                      Refused{"too_many_arguments", "IF(1,2,3,4)", true, kA1, "IF takes 2 to 3"},
+                      Refused{"above_first_row", "R[-30]C", true, CellAddress{9, 0},
+                              "R[-30]C points outside the sheet"},
+                      Refused{"row_zero", "R0C1", true, kA1, "outside the sheet"},
+                      Refused{"column_257", "RC257", true, kA1, "outside the sheet"},
+                      Refused{"a1_row_zero", "A0", false, kA1, "outside the sheet"},
+                      Refused{"a1_beyond_last_row", "A65537", false, kA1, "outside the sheet"},
+                      Refused{"a1_beyond_last_column", "IW1", false, kA1, "outside the sheet"},
+                      Refused{"unclosed_text", "\"abc", true, kA1, "closing quotation mark"},
+                      Refused{"other_sheet", "Sheet2!R1C1", true, kA1, "other sheets"},
+                      Refused{"two_operands", "1 2", true, kA1, "unexpected \"2\""},
+                      Refused{"unknown_name", "total+1", true, kA1, "unknown name: total"},
+                      Refused{"a1_in_r1c1", "A1+1", true, kA1, "unknown name: A1"},
+                      Refused{"broken_relative_part", "R[5+1", true, kA1, "unknown name"},
+                      Refused{"unknown_error_literal", "#FOO!", true, kA1, "unexpected \"#\""},
+                      Refused{"mixed_range", "A1:B", false, kA1, "range"},
+                      Refused{"number_too_large", "1E999", true, kA1, "too large"},
+                      Refused{"number_glued_to_name", "12abc", true, kA1, "unexpected \"a\""}),
     [](const ::testing::TestParamInfo<Refused>& tc) { return std::string(tc.param.name); });
 
 TEST(Parse, RefusesWhatTheFileCannotHold)
@@ -183,7 +184,8 @@ TEST(KnownFunctions, EveryListedNameParsesAsACall)
 {
     const std::vector<QString> names = knownFunctionNames();
     EXPECT_GE(names.size(), 12u);
-    for (const char* required : {"SUM", "AVERAGE", "MIN", "MAX", "COUNT", "COUNTA", "ROUND", "ABS", "IF", "AND", "OR", "NOT"}) {
+    for (const char* required : {"SUM", "AVERAGE", "MIN", "MAX", "COUNT", "COUNTA", "ROUND", "ABS",
+                                 "IF", "AND", "OR", "NOT"}) {
         EXPECT_TRUE(isKnownFunction(q(required))) << required;
     }
     EXPECT_FALSE(isKnownFunction(u"VLOOKUP"));

@@ -1,6 +1,5 @@
 // Tests of showing values through number-format codes.
 #include "spreadsheet/numfmt/numfmt.h"
-
 #include "support/cellvalues.h"
 #include "support/qtprint.h"
 
@@ -26,7 +25,6 @@ struct FormatCase {
 
 void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 
-
 class Format : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(Format, ShowsValue)
@@ -46,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"integer", "General", num(1234567), "1234567"},
         FormatCase{"eleven_digits_fit", "General", num(12345678901.0), "12345678901"},
         FormatCase{"twelve_digits_scientific", "General", num(123456789012.0), "1.23457E+11"},
-        FormatCase{"negative_eleven_digits_scientific", "General", num(-12345678901.0), "-1.2346E+10"},
+        FormatCase{"negative_eleven_digits_scientific", "General", num(-12345678901.0),
+                   "-1.2346E+10"},
         FormatCase{"decimals_cut_to_width", "General", num(1234567.891234), "1234567.891"},
         FormatCase{"binary_noise_hidden", "General", num(0.1 + 0.2), "0.3"},
         FormatCase{"third", "General", num(1.0 / 3), "0.333333333"},
@@ -81,9 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"currency_minus_before_symbol", "$#,##0.00", num(-1234.5), "-$1,234.50"},
         FormatCase{"currency_zero", "$#,##0.00", num(0), "$0.00"},
         FormatCase{"currency_parentheses", "$#,##0.00_);($#,##0.00)", num(-1234.5), "($1,234.50)"},
-        FormatCase{"currency_padding_for_parenthesis", "$#,##0.00_);($#,##0.00)", num(1234.5), "$1,234.50 "},
+        FormatCase{"currency_padding_for_parenthesis", "$#,##0.00_);($#,##0.00)", num(1234.5),
+                   "$1,234.50 "},
         FormatCase{"currency_red_negative", "$#,##0.00;[Red]($#,##0.00)", num(-5), "($5.00)", 3},
-        FormatCase{"locale_currency_bracket", "[$\xE2\x82\xAC-407] #,##0.00", num(3), "\xE2\x82\xAC 3.00"},
+        FormatCase{"locale_currency_bracket", "[$\xE2\x82\xAC-407] #,##0.00", num(3),
+                   "\xE2\x82\xAC 3.00"},
         FormatCase{"percent", "0%", num(0.125), "13%"},
         FormatCase{"percent_decimals", "0.00%", num(0.12345), "12.35%"},
         FormatCase{"scientific", "0.00E+00", num(12345), "1.23E+04"},
@@ -136,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"us_short", "m/d/yyyy", num(kMay14of2016), "5/14/2016"},
         FormatCase{"german_short", "dd.mm.yyyy", num(kMay14of2016), "14.05.2016"},
         FormatCase{"month_abbreviation", "d-mmm-yy", num(kMay14of2016), "14-May-16"},
-        FormatCase{"long_names", "dddd, mmmm dd, yyyy", num(kMay14of2016), "Saturday, May 14, 2016"},
+        FormatCase{"long_names", "dddd, mmmm dd, yyyy", num(kMay14of2016),
+                   "Saturday, May 14, 2016"},
         FormatCase{"day_abbreviation", "ddd", num(kMay14of2016), "Sat"},
         FormatCase{"month_initial", "mmmmm", num(kMay14of2016), "M"},
         FormatCase{"serial_one", "yyyy-mm-dd", num(1), "1900-01-01"},
@@ -181,18 +183,21 @@ TEST(DateSerial, ReadsBackOnlyRealDays)
     EXPECT_FALSE(serialToDateTime(-1).has_value());
     EXPECT_FALSE(serialToDateTime(2958466).has_value());
     EXPECT_FALSE(serialToDateTime(std::numeric_limits<double>::quiet_NaN()).has_value());
-    for (const QDate d : {QDate(1900, 1, 1), QDate(1999, 12, 31), QDate(2000, 2, 29), QDate(2016, 5, 14)}) {
-        EXPECT_EQ(serialToDateTime(dateToSerial(d))->date(), d) << d.toString(Qt::ISODate).toStdString();
+    for (const QDate d :
+         {QDate(1900, 1, 1), QDate(1999, 12, 31), QDate(2000, 2, 29), QDate(2016, 5, 14)}) {
+        EXPECT_EQ(serialToDateTime(dateToSerial(d))->date(), d)
+            << d.toString(Qt::ISODate).toStdString();
     }
 }
 
 TEST(IsDateFormat, RecognisesDateAndTimeCodes)
 {
-    for (const char* code : {"m/d/yyyy", "dd.mm.yyyy", "h:mm", "[h]:mm", "mmm", "yyyy-mm-dd hh:mm:ss",
-                             "[Red]d-mmm"}) {
+    for (const char* code :
+         {"m/d/yyyy", "dd.mm.yyyy", "h:mm", "[h]:mm", "mmm", "yyyy-mm-dd hh:mm:ss", "[Red]d-mmm"}) {
         EXPECT_TRUE(isDateFormat(QString::fromLatin1(code))) << code;
     }
-    for (const char* code : {"General", "0.00", "$#,##0.00", "@", "\"d\"0", "0\\h", "#,##0;[Red]-#,##0"}) {
+    for (const char* code :
+         {"General", "0.00", "$#,##0.00", "@", "\"d\"0", "0\\h", "#,##0;[Red]-#,##0"}) {
         EXPECT_FALSE(isDateFormat(QString::fromLatin1(code))) << code;
     }
 }

@@ -1,13 +1,13 @@
 // Tests of the rendered sample sheet against its golden picture.
+#include "samplesheet.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/render.h"
-#include "samplesheet.h"
-
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -28,7 +28,8 @@ double differingShare(const QImage& a, const QImage& b)
         const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            const int d = std::max({std::abs(qRed(ra[x]) - qRed(rb[x])), std::abs(qGreen(ra[x]) - qGreen(rb[x])),
+            const int d = std::max({std::abs(qRed(ra[x]) - qRed(rb[x])),
+                                    std::abs(qGreen(ra[x]) - qGreen(rb[x])),
                                     std::abs(qBlue(ra[x]) - qBlue(rb[x]))});
             if (d > kChannelTolerance) ++differing;
         }
@@ -39,7 +40,8 @@ double differingShare(const QImage& a, const QImage& b)
 // Compares with tests/data/render/<name>.png; BW_UPDATE_GOLDEN=1 writes the file instead.
 void expectMatchesGolden(const QImage& actual, const QString& name)
 {
-    const QString path = QStringLiteral(BW_TEST_DATA_DIR "/render/") + name + QStringLiteral(".png");
+    const QString path =
+        QStringLiteral(BW_TEST_DATA_DIR "/render/") + name + QStringLiteral(".png");
     if (qEnvironmentVariableIntValue("BW_UPDATE_GOLDEN") == 1) {
         QDir().mkpath(QFileInfo(path).absolutePath());
         ASSERT_TRUE(actual.save(path, "PNG")) << path.toStdString();
@@ -54,7 +56,8 @@ void expectMatchesGolden(const QImage& actual, const QString& name)
     if (share > kDifferingShare) {
         const QString failed = QDir::temp().filePath(name + QStringLiteral("-actual.png"));
         actual.save(failed, "PNG");
-        ADD_FAILURE() << share * 100 << "% of the pixels differ; picture saved as " << failed.toStdString();
+        ADD_FAILURE() << share * 100 << "% of the pixels differ; picture saved as "
+                      << failed.toStdString();
     }
 }
 
@@ -63,7 +66,8 @@ TEST(GoldenPicture, FormattedSheet)
     Workbook book;
     Worksheet& sheet = book.addSheet(QStringLiteral("Sheet1"));
     test::buildSampleSheet(sheet);
-    expectMatchesGolden(renderRange(sheet, *parseA1Range(u"A1:F8")), QStringLiteral("formatted_sheet"));
+    expectMatchesGolden(renderRange(sheet, *parseA1Range(u"A1:F8")),
+                        QStringLiteral("formatted_sheet"));
 }
 
 } // namespace

@@ -3,10 +3,10 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/pages.h"
 
-#include <gtest/gtest.h>
-
 #include <QBuffer>
 #include <QRectF>
+
+#include <gtest/gtest.h>
 
 #include <optional>
 
@@ -17,8 +17,8 @@ namespace {
 // standard columns (64 pixels) and 56 standard rows (17 pixels) a page.
 struct PageCase {
     const char* name;
-    const char* used;           // the cells that hold values span this range
-    std::optional<int> zoom;    // nothing: fit to pages
+    const char* used;        // the cells that hold values span this range
+    std::optional<int> zoom; // nothing: fit to pages
     int wide;
     int tall;
     const char* printArea;
@@ -56,17 +56,23 @@ INSTANTIATE_TEST_SUITE_P(
     Layouts, PrintPages,
     ::testing::Values(
         PageCase{"zoom_100_fills_one_page", "A1:K56", 100, 1, 1, "", 100, 1, "A1:K56", "A1:K56"},
-        PageCase{"zoom_100_spills_left_to_right_then_down", "A1:L57", 100, 1, 1, "", 100, 4, "A1:K56", "L57"},
-        PageCase{"zoom_50_holds_twice_as_much", "A1:V112", 50, 1, 1, "", 50, 1, "A1:V112", "A1:V112"},
+        PageCase{"zoom_100_spills_left_to_right_then_down", "A1:L57", 100, 1, 1, "", 100, 4,
+                 "A1:K56", "L57"},
+        PageCase{"zoom_50_holds_twice_as_much", "A1:V112", 50, 1, 1, "", 50, 1, "A1:V112",
+                 "A1:V112"},
         PageCase{"zoom_kept_at_least_10", "A1:B2", 3, 1, 1, "", 10, 1, "A1:B2", "A1:B2"},
         PageCase{"zoom_kept_at_most_400", "A1:B2", 900, 1, 1, "", 400, 1, "A1:B2", "A1:B2"},
-        PageCase{"fit_shrinks_to_whole_percent", "A1:V112", std::nullopt, 1, 1, "", 50, 1, "A1:V112", "A1:V112"},
+        PageCase{"fit_shrinks_to_whole_percent", "A1:V112", std::nullopt, 1, 1, "", 50, 1,
+                 "A1:V112", "A1:V112"},
         PageCase{"fit_never_enlarges", "B2:C3", std::nullopt, 1, 1, "", 100, 1, "B2:C3", "B2:C3"},
-        PageCase{"fit_two_wide_leaves_height_free", "A1:V300", std::nullopt, 2, 0, "", 100, 12, "A1:K56", "L281:V300"},
-        PageCase{"fit_stops_at_10_then_takes_more_pages", "A1:A5000", std::nullopt, 1, 1, "", 10, 9, "A1:A564",
-                 "A4513:A5000"},
-        PageCase{"print_area_instead_of_used_range", "A1:Z900", 100, 1, 1, "$B$2:$C$3", 100, 1, "B2:C3", "B2:C3"},
-        PageCase{"unreadable_print_area_prints_used_range", "A1:B2", 100, 1, 1, "Sheet1!", 100, 1, "A1:B2", "A1:B2"}),
+        PageCase{"fit_two_wide_leaves_height_free", "A1:V300", std::nullopt, 2, 0, "", 100, 12,
+                 "A1:K56", "L281:V300"},
+        PageCase{"fit_stops_at_10_then_takes_more_pages", "A1:A5000", std::nullopt, 1, 1, "", 10, 9,
+                 "A1:A564", "A4513:A5000"},
+        PageCase{"print_area_instead_of_used_range", "A1:Z900", 100, 1, 1, "$B$2:$C$3", 100, 1,
+                 "B2:C3", "B2:C3"},
+        PageCase{"unreadable_print_area_prints_used_range", "A1:B2", 100, 1, 1, "Sheet1!", 100, 1,
+                 "A1:B2", "A1:B2"}),
     [](const ::testing::TestParamInfo<PageCase>& tc) { return std::string(tc.param.name); });
 
 TEST(PrintPaper, SizeOrientationAndMarginsInPoints)

@@ -1,14 +1,14 @@
 // Tests of painting cells: text, numbers, fills, borders and fonts.
+#include "samplesheet.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/celltext.h"
 #include "spreadsheet/render/geometry.h"
 #include "spreadsheet/render/render.h"
-#include "samplesheet.h"
-
-#include <gtest/gtest.h>
 
 #include <QImage>
+
+#include <gtest/gtest.h>
 
 #include <optional>
 
@@ -120,7 +120,8 @@ TEST_F(Render, FillCoversTheCellAndTheGridlinesAroundIt)
 TEST_F(Render, UnknownFillIndexesPaintNothing)
 {
     formatCells(sheet, CellRange::single({0, 0}), [](CellFormat& f) { f.fillColorIndex = 57; });
-    formatCells(sheet, CellRange::single({0, 1}), [](CellFormat& f) { f.fillColorIndex = kColorAutomatic; });
+    formatCells(sheet, CellRange::single({0, 1}),
+                [](CellFormat& f) { f.fillColorIndex = kColorAutomatic; });
     const QImage image = render("A1:B1");
     EXPECT_EQ(image.pixel(cell(0, 0).center()), kWhitePixel);
     EXPECT_EQ(image.pixel(cell(0, 1).center()), kWhitePixel);
@@ -184,10 +185,12 @@ TEST_F(Render, MergedRegionIsOneCellWithItsTopLeftFormat)
     EXPECT_EQ(image.pixel(c2.right(), c2.center().y()), yellow) << "no line inside";
     EXPECT_EQ(image.pixel(c2.center().x(), c2.bottom()), yellow) << "no line inside";
     EXPECT_EQ(image.pixel(c2.center().x(), c2.top() - 1), kBlackPixel) << "outer edge";
-    EXPECT_EQ(image.pixel(cell(2, 3).right(), cell(2, 3).center().y()), kBlackPixel) << "outer edge";
+    EXPECT_EQ(image.pixel(cell(2, 3).right(), cell(2, 3).center().y()), kBlackPixel)
+        << "outer edge";
 
     const QRect b5 = cell(4, 1);
-    EXPECT_EQ(image.pixel(b5.right(), b5.center().y()), kWhitePixel) << "unfilled merge has no inner gridlines";
+    EXPECT_EQ(image.pixel(b5.right(), b5.center().y()), kWhitePixel)
+        << "unfilled merge has no inner gridlines";
     EXPECT_EQ(image.pixel(cell(4, 2).right(), b5.center().y()), kGridPixel);
 }
 
@@ -228,7 +231,8 @@ TEST_F(Render, TextRunsOverEmptyNeighboursAndHidesTheirGridlines)
 
 TEST_F(Render, TextIsCutAtANonEmptyNeighbour)
 {
-    sheet.setValue({0, 0}, Value::text(QStringLiteral("A text much longer than its column is wide")));
+    sheet.setValue({0, 0},
+                   Value::text(QStringLiteral("A text much longer than its column is wide")));
     sheet.setValue({0, 1}, Value::text(QString()));
     const QImage image = render("A1:C1");
     EXPECT_FALSE(inkIn(image, inner(0, 1), kWhitePixel).any()) << "an empty text still blocks";
@@ -238,7 +242,8 @@ TEST_F(Render, TextIsCutAtANonEmptyNeighbour)
 TEST_F(Render, NumbersBooleansAndErrorsNeverRunOver)
 {
     sheet.setValue({0, 0}, Value::number(123456789.125));
-    formatCells(sheet, CellRange::single({0, 0}), [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
+    formatCells(sheet, CellRange::single({0, 0}),
+                [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
     sheet.setColumnWidth(1, 2.0);
     sheet.setValue({0, 1}, Value::error(ErrorValue::Div0));
     sheet.setValue({0, 3}, Value::boolean(false));
@@ -349,7 +354,8 @@ TEST_F(Render, TenThousandRowsRenderInFull)
 
 TEST_F(Render, TooLargeRangeIsTruncatedToWholeRows)
 {
-    const QImage image = renderRange(sheet, CellRange{{0, 0}, {99, 1}}, RenderLimits{128 * 17 * 10});
+    const QImage image =
+        renderRange(sheet, CellRange{{0, 0}, {99, 1}}, RenderLimits{128 * 17 * 10});
     EXPECT_EQ(image.size(), QSize(128, 170));
 }
 
@@ -361,7 +367,8 @@ TEST_F(Render, RefusesARangeOutsideTheSheet)
 TEST(FitNumber, ShowsTheTextOrAsManyHashesAsFit)
 {
     const QFontMetrics metrics(sheetFont(FontSpec{}));
-    const CellContent wide{QStringLiteral("$123,456,789.13"), ContentKind::Number, 123456789.125, false, {}};
+    const CellContent wide{
+        QStringLiteral("$123,456,789.13"), ContentKind::Number, 123456789.125, false, {}};
     const int textWidth = metrics.horizontalAdvance(wide.text);
     EXPECT_EQ(fitNumber(wide, metrics, textWidth), wide.text);
 
@@ -377,17 +384,23 @@ TEST(FitNumber, ShowsTheTextOrAsManyHashesAsFit)
 TEST(FitNumber, GeneralDropsDigitsBeforeGivingUp)
 {
     const QFontMetrics metrics(sheetFont(FontSpec{}));
-    const CellContent third{QStringLiteral("0.333333333"), ContentKind::Number, 1.0 / 3.0, true, {}};
-    const QString shown = fitNumber(third, metrics, metrics.horizontalAdvance(QStringLiteral("0.3333")));
+    const CellContent third{
+        QStringLiteral("0.333333333"), ContentKind::Number, 1.0 / 3.0, true, {}};
+    const QString shown =
+        fitNumber(third, metrics, metrics.horizontalAdvance(QStringLiteral("0.3333")));
     EXPECT_TRUE(shown.startsWith(QStringLiteral("0.33"))) << shown.toStdString();
-    EXPECT_LE(metrics.horizontalAdvance(shown), metrics.horizontalAdvance(QStringLiteral("0.3333")));
+    EXPECT_LE(metrics.horizontalAdvance(shown),
+              metrics.horizontalAdvance(QStringLiteral("0.3333")));
 }
 
 TEST(CellContentTest, ShowsBooleansErrorsAndFormattedNumbers)
 {
-    EXPECT_EQ(cellContent(Value::boolean(true), QStringLiteral("General"))->text, QStringLiteral("TRUE"));
-    EXPECT_EQ(cellContent(Value::error(ErrorValue::NA), QStringLiteral("General"))->text, QStringLiteral("#N/A"));
-    EXPECT_EQ(cellContent(Value::error(ErrorValue::NA), QStringLiteral("General"))->kind, ContentKind::Other);
+    EXPECT_EQ(cellContent(Value::boolean(true), QStringLiteral("General"))->text,
+              QStringLiteral("TRUE"));
+    EXPECT_EQ(cellContent(Value::error(ErrorValue::NA), QStringLiteral("General"))->text,
+              QStringLiteral("#N/A"));
+    EXPECT_EQ(cellContent(Value::error(ErrorValue::NA), QStringLiteral("General"))->kind,
+              ContentKind::Other);
     const auto money = cellContent(Value::number(1234.5), QStringLiteral("$#,##0.00"));
     EXPECT_EQ(money->text, QStringLiteral("$1,234.50"));
     EXPECT_EQ(money->kind, ContentKind::Number);
@@ -399,7 +412,8 @@ TEST(CellContentTest, ShowsBooleansErrorsAndFormattedNumbers)
 TEST(FontFamilies, FallBackToMetricCompatibleFonts)
 {
     EXPECT_EQ(fontFamilies(QStringLiteral("Arial")), (QStringList{"Arial", "Liberation Sans"}));
-    EXPECT_EQ(fontFamilies(QStringLiteral("Courier New")), (QStringList{"Courier New", "Liberation Mono"}));
+    EXPECT_EQ(fontFamilies(QStringLiteral("Courier New")),
+              (QStringList{"Courier New", "Liberation Mono"}));
     EXPECT_EQ(fontFamilies(QStringLiteral("Tahoma")), (QStringList{"Tahoma", "Liberation Sans"}));
     EXPECT_EQ(sheetFont(FontSpec{}).pixelSize(), 13);
     FontSpec title;

@@ -9,7 +9,8 @@ namespace bw::ss::test {
 
 // Changes the format of every cell of `range`, as selecting it and setting a property
 // does.
-inline void formatCells(Worksheet& sheet, const CellRange& range, const std::function<void(CellFormat&)>& change)
+inline void formatCells(Worksheet& sheet, const CellRange& range,
+                        const std::function<void(CellFormat&)>& change)
 {
     FormatTable& formats = sheet.workbook().formats();
     for (int row = range.first.row; row <= range.last.row; ++row) {
@@ -22,8 +23,8 @@ inline void formatCells(Worksheet& sheet, const CellRange& range, const std::fun
 }
 
 // Outer edges of the range, plus the lines between its rows and/or columns.
-inline void drawBorders(Worksheet& sheet, const CellRange& range, bool insideHorizontal, bool insideVertical,
-                        int colorIndex = kColorAutomatic)
+inline void drawBorders(Worksheet& sheet, const CellRange& range, bool insideHorizontal,
+                        bool insideVertical, int colorIndex = kColorAutomatic)
 {
     const Border line{kLineContinuous, colorIndex};
     for (int row = range.first.row; row <= range.last.row; ++row) {
@@ -60,8 +61,10 @@ inline void buildSampleSheet(Worksheet& sheet)
     });
 
     const CellRange header{{1, 0}, {1, 5}};
-    const char* titles[] = {"Date", "Starting Location", "Amount", "Notes", "Odometer End", "Mileage"};
-    for (int col = 0; col < 6; ++col) sheet.setValue({1, col}, Value::text(QString::fromLatin1(titles[col])));
+    const char* titles[] = {"Date",  "Starting Location", "Amount",
+                            "Notes", "Odometer End",      "Mileage"};
+    for (int col = 0; col < 6; ++col)
+        sheet.setValue({1, col}, Value::text(QString::fromLatin1(titles[col])));
     formatCells(sheet, header, [](CellFormat& f) {
         f.fillColorIndex = 16;
         f.font.bold = true;
@@ -75,7 +78,8 @@ inline void buildSampleSheet(Worksheet& sheet)
     sheet.setValue({2, 0}, Value::text(QStringLiteral("01/05/2024")));
     sheet.setValue({2, 1}, Value::number(1234.5));
     sheet.setValue({2, 2}, Value::number(123456789.125));
-    sheet.setValue({2, 3}, Value::text(QStringLiteral("Runs on into the empty cells to its right")));
+    sheet.setValue({2, 3},
+                   Value::text(QStringLiteral("Runs on into the empty cells to its right")));
     sheet.setValue({3, 0}, Value::text(QStringLiteral("01/06/2024")));
     sheet.setValue({3, 1}, Value::number(-42.0));
     sheet.setValue({3, 2}, Value::number(7.25));
@@ -86,7 +90,8 @@ inline void buildSampleSheet(Worksheet& sheet)
     sheet.setValue({4, 2}, Value::text(QStringLiteral("top")));
     formatCells(sheet, CellRange::single({4, 2}), [](CellFormat& f) { f.vAlign = VAlign::Top; });
     sheet.setRowHeight(4, 25.5);
-    formatCells(sheet, CellRange{{2, 1}, {4, 2}}, [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
+    formatCells(sheet, CellRange{{2, 1}, {4, 2}},
+                [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
 
     sheet.setValue({6, 0}, Value::text(QStringLiteral("Totals")));
     sheet.merge(CellRange{{6, 0}, {6, 1}});

@@ -1,17 +1,17 @@
 // Tests of recorded sheet pictures: pixels, scaled painting and picture files.
+#include "samplesheet.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/celltext.h"
 #include "spreadsheet/render/render.h"
 #include "spreadsheet/render/sheetpicture.h"
-#include "samplesheet.h"
-
-#include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QtEndian>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -26,11 +26,13 @@ protected:
     {
         test::buildSampleSheet(sheet);
         for (int row = 8; row < 128; ++row) {
-            sheet.setValue({row, 0}, Value::text(QStringLiteral("trip %1 to a place far away").arg(row)));
+            sheet.setValue({row, 0},
+                           Value::text(QStringLiteral("trip %1 to a place far away").arg(row)));
             sheet.setValue({row, 4}, Value::number(row * 1.25));
         }
         test::drawBorders(sheet, CellRange{{8, 3}, {127, 5}}, true, true);
-        test::formatCells(sheet, CellRange{{60, 3}, {61, 5}}, [](CellFormat& f) { f.fillColorIndex = 15; });
+        test::formatCells(sheet, CellRange{{60, 3}, {61, 5}},
+                          [](CellFormat& f) { f.fillColorIndex = 15; });
         range = CellRange{{0, 0}, {127, 5}};
         picture = recordRange(sheet, range);
     }
@@ -58,7 +60,8 @@ TEST_F(RecordedPicture, GivesTheRenderedPixelsWholeInPartsAndAfterSaving)
     EXPECT_EQ(picture.toImage(), rendered);
 
     // Parts across the index's bands draw exactly what the whole does there.
-    for (const QRect part : {QRect(0, 250, 400, 20), QRect(33, 500, 300, 530), QRect(0, 1000, 500, 40)}) {
+    for (const QRect part :
+         {QRect(0, 250, 400, 20), QRect(33, 500, 300, 530), QRect(0, 1000, 500, 40)}) {
         EXPECT_EQ(picture.toImage(part), rendered.copy(part)) << part.y();
     }
 
@@ -100,7 +103,8 @@ TEST(SheetPictureFile, DamagedFilesAreRefused)
     // One text: the header ends at 17, the font at 45, the text "ab" at 53, the op count
     // at 57; the op's font index is at 78 and its text length at 108.
     PictureRecorder recorder(QSize(10, 10));
-    recorder.drawText(FontSpec{}, Qt::black, QPoint(1, 8), QStringLiteral("ab"), QRect(0, 0, 10, 10), nullptr);
+    recorder.drawText(FontSpec{}, Qt::black, QPoint(1, 8), QStringLiteral("ab"),
+                      QRect(0, 0, 10, 10), nullptr);
     QByteArray good;
     QBuffer out(&good);
     out.open(QIODevice::WriteOnly);
@@ -113,10 +117,12 @@ TEST(SheetPictureFile, DamagedFilesAreRefused)
         {"cut_short", [](QByteArray& b) { b.chop(1); }},
         {"no_size", [](QByteArray& b) { qToLittleEndian<qint32>(0, b.data() + 8); }},
         {"unknown_content", [](QByteArray& b) { b[16] = 7; }},
-        {"more_ops_than_bytes", [](QByteArray& b) { qToLittleEndian<quint32>(1000, b.data() + 53); }},
+        {"more_ops_than_bytes",
+         [](QByteArray& b) { qToLittleEndian<quint32>(1000, b.data() + 53); }},
         {"unknown_drawing", [](QByteArray& b) { b[57] = 9; }},
         {"font_it_does_not_have", [](QByteArray& b) { b[78] = 1; }},
-        {"text_beyond_its_texts", [](QByteArray& b) { qToLittleEndian<quint32>(3, b.data() + 108); }},
+        {"text_beyond_its_texts",
+         [](QByteArray& b) { qToLittleEndian<quint32>(3, b.data() + 108); }},
     };
     for (const DamageCase& c : cases) {
         QByteArray bytes = good;
@@ -156,16 +162,24 @@ TEST_F(RecordedPicture, WritesBmpAndPngInStripsThatOtherReadersLoad)
 
 TEST(FontEntryWidth, IsTheShapedWidthOfEveryText)
 {
-    const std::vector<FontSpec> fonts = {FontSpec{}, FontSpec{QStringLiteral("Arial"), 18.0, true, false},
-                                         FontSpec{QStringLiteral("Times New Roman"), 11.0, false, true}};
-    const QStringList texts = {QString(), QStringLiteral("Store 1234"), QStringLiteral("$12,345.67"),
-                               QStringLiteral("5/14/2016"), QStringLiteral("Daily delivery"),
-                               QStringLiteral("office fit-out"), QStringLiteral("Wälder ünd Straße"),
-                               QStringLiteral("AVATAR Ty To Wa"), QStringLiteral("    "), QStringLiteral("iiiiiiiiiiiiiiiiiii")};
+    const std::vector<FontSpec> fonts = {
+        FontSpec{}, FontSpec{QStringLiteral("Arial"), 18.0, true, false},
+        FontSpec{QStringLiteral("Times New Roman"), 11.0, false, true}};
+    const QStringList texts = {QString(),
+                               QStringLiteral("Store 1234"),
+                               QStringLiteral("$12,345.67"),
+                               QStringLiteral("5/14/2016"),
+                               QStringLiteral("Daily delivery"),
+                               QStringLiteral("office fit-out"),
+                               QStringLiteral("Wälder ünd Straße"),
+                               QStringLiteral("AVATAR Ty To Wa"),
+                               QStringLiteral("    "),
+                               QStringLiteral("iiiiiiiiiiiiiiiiiii")};
     for (const FontSpec& fontSpec : fonts) {
         const FontEntry entry(fontSpec);
         for (const QString& text : texts) {
-            EXPECT_EQ(entry.width(text), entry.metrics.horizontalAdvance(text)) << fontSpec.size << " " << text.toStdString();
+            EXPECT_EQ(entry.width(text), entry.metrics.horizontalAdvance(text))
+                << fontSpec.size << " " << text.toStdString();
         }
     }
 }

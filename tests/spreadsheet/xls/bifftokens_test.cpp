@@ -1,6 +1,5 @@
 // Tests of formulas to and from their BIFF8 tokens.
 #include "sampleworkbook.h"
-
 #include "spreadsheet/formula/bifftokens.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/formula/functions.h"
@@ -21,10 +20,7 @@ struct TokenCase {
     const char* hex;
 };
 
-QByteArray bytes(const char* hex)
-{
-    return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
-}
+QByteArray bytes(const char* hex) { return QByteArray::fromHex(QByteArray(hex).replace(' ', "")); }
 
 std::vector<TokenCase> tokenCases()
 {
@@ -40,10 +36,12 @@ std::vector<TokenCase> tokenCases()
         {"FixedArgumentFunction", function(QStringLiteral("ROUND"), {cell(0, 0), number(0)}),
          "44 0000 00C0 1E 0000 41 1B00"},
         {"IfTakesReferencesForItsResults",
-         function(QStringLiteral("IF"), {binary(Op::Gt, cell(0, 0), number(1)), text(QStringLiteral("a")), cell(0, 1)}),
+         function(QStringLiteral("IF"),
+                  {binary(Op::Gt, cell(0, 0), number(1)), text(QStringLiteral("a")), cell(0, 1)}),
          "44 0000 00C0 1E 0100 0D 17 01 00 61 24 0000 01C0 42 03 0100"},
         {"WideText", text(QStringLiteral("€")), "17 01 01 AC20"},
-        {"UnaryParenPercent", unary(Op::Minus, paren(unary(Op::Percent, number(50)))), "1E 3200 14 15 13"},
+        {"UnaryParenPercent", unary(Op::Minus, paren(unary(Op::Percent, number(50)))),
+         "1E 3200 14 15 13"},
         {"ComparisonAndConcat",
          binary(Op::Concat, binary(Op::Ne, number(1), number(2)), text(QStringLiteral("x"))),
          "1E 0100 1E 0200 0E 17 01 00 78 08"},
@@ -67,13 +65,16 @@ TEST_P(BiffTokens, CompilesToTheFileFormatsBytesAndBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formulas, BiffTokens, testing::ValuesIn(tokenCases()),
-                         [](const testing::TestParamInfo<TokenCase>& tc) { return std::string(tc.param.name); });
+                         [](const testing::TestParamInfo<TokenCase>& tc) {
+                             return std::string(tc.param.name);
+                         });
 
 TEST(BiffTokensErrors, FormulasTheFileCannotHoldAreRefused)
 {
     const std::vector<std::pair<const char*, Node>> cases = {
         {"unknown function", function(QStringLiteral("NOSUCHFUNCTION"), {number(1)})},
-        {"too many arguments", function(QStringLiteral("ROUND"), {number(1), number(2), number(3)})},
+        {"too many arguments",
+         function(QStringLiteral("ROUND"), {number(1), number(2), number(3)})},
         {"too few arguments", function(QStringLiteral("IF"), {number(1)})},
         {"long text", text(QString(256, QChar(u'a')))},
         {"row outside the grid", cell(65536, 0)},
@@ -128,10 +129,12 @@ TEST(BiffTokensReading, DeepNestingIsRefusedNotRecursedInto)
 TEST(BiffTokensReading, SkipsMarksThatDoNotChangeTheExpression)
 {
     // Volatile mark, IF jump, spaces, a CHOOSE jump table and a memory-area prefix.
-    const auto f = decompileBiff(bytes("19 01 0000 29 0500 44 0000 00C0 19 40 0001 1E 0100 03"), {0, 0});
+    const auto f =
+        decompileBiff(bytes("19 01 0000 29 0500 44 0000 00C0 19 40 0001 1E 0100 03"), {0, 0});
     ASSERT_TRUE(f.has_value());
     EXPECT_EQ(f->root, binary(Op::Add, cell(0, 0), number(1)));
-    const auto choose = decompileBiff(bytes("1E 0100 19 04 0100 0400 0800 1E 0200 42 02 6400"), {0, 0});
+    const auto choose =
+        decompileBiff(bytes("1E 0100 19 04 0100 0400 0800 1E 0200 42 02 6400"), {0, 0});
     ASSERT_TRUE(choose.has_value());
     EXPECT_EQ(choose->root, function(QStringLiteral("CHOOSE"), {number(1), number(2)}));
 }

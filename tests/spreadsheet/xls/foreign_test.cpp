@@ -1,7 +1,6 @@
 // Files other programs wrote: what they hold was set by the scripts that made them
 // (python3-xlwt; LibreOffice converting an xlsx and a csv), not by our writer.
 #include "sampleworkbook.h"
-
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 
@@ -14,7 +13,8 @@ namespace {
 
 std::unique_ptr<Workbook> foreign(const char* name)
 {
-    return xls::loadWorkbook(QStringLiteral(BW_TEST_DATA_DIR "/xls-foreign/") + QLatin1String(name));
+    return xls::loadWorkbook(QStringLiteral(BW_TEST_DATA_DIR "/xls-foreign/")
+                             + QLatin1String(name));
 }
 
 const CellFormat& formatOf(const Workbook& book, const Worksheet& s, CellAddress a)
@@ -95,7 +95,8 @@ TEST(XlsForeign, LibreOfficeWorkbookFormulasWithCachedResults)
     for (int r = 3; r <= 12; ++r) {
         const Cell* c = s.cell({r, 2});
         ASSERT_TRUE(c && c->hasFormula()) << "row " << r + 1;
-        EXPECT_EQ(*c->formula, *makeFormula(binary(Op::Mul, cell(r, 0), cell(r, 1)))) << "row " << r + 1;
+        EXPECT_EQ(*c->formula, *makeFormula(binary(Op::Mul, cell(r, 0), cell(r, 1))))
+            << "row " << r + 1;
         EXPECT_NEAR(c->value.asNumber(), (r + 1) * 3 * 0.655, 1e-9);
     }
     const Cell* total = s.cell({13, 2});

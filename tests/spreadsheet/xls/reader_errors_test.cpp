@@ -1,12 +1,11 @@
 // Tests of the workbook reader's refusal of damaged or foreign files.
 #include "sampleworkbook.h"
-#include "workbookcompare.h"
-
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/xls/compoundfile.h"
 #include "spreadsheet/xls/records.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsreader.h"
+#include "workbookcompare.h"
 
 #include <QFile>
 
@@ -23,7 +22,8 @@ QByteArray smallWorkbook()
     Worksheet& s = book.addSheet(QStringLiteral("S"));
     s.setValue({0, 0}, Value::text(QStringLiteral("text")));
     s.setValue({1, 1}, Value::number(0.1));
-    s.setFormula({2, 2}, bw::test::xls::makeFormula(bw::test::xls::columnSum(1, 0, 1)), Value::number(0.1));
+    s.setFormula({2, 2}, bw::test::xls::makeFormula(bw::test::xls::columnSum(1, 0, 1)),
+                 Value::number(0.1));
     s.merge({{3, 0}, {3, 2}});
     return writeWorkbook(book);
 }
@@ -92,7 +92,8 @@ TEST(XlsReaderErrors, WhatIsNoWorkbookSaysSo)
             readWorkbook(bytes);
             ADD_FAILURE() << name << " was read";
         } catch (const FileFormatError& e) {
-            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("workbook"))) << name << ": " << e.what();
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("workbook")))
+                << name << ": " << e.what();
         }
     }
 }
@@ -100,7 +101,8 @@ TEST(XlsReaderErrors, WhatIsNoWorkbookSaysSo)
 TEST(XlsReaderErrors, EveryTruncationIsReadOrRefused)
 {
     const QByteArray file = smallWorkbook();
-    for (qsizetype n = 0; n < file.size(); n += 61) expectReadOrFileFormatError(file.left(n), false);
+    for (qsizetype n = 0; n < file.size(); n += 61)
+        expectReadOrFileFormatError(file.left(n), false);
     const QByteArray stream = readWorkbookStream(file);
     for (qsizetype n = 0; n < stream.size(); ++n) expectReadOrFileFormatError(stream.left(n), true);
 }
@@ -144,18 +146,23 @@ TEST(XlsReaderErrors, MalformedWorkbookStreamsAreExplained)
         {"no worksheet", head + globalsEnd, "no worksheet"},
         {"sheet beyond the end", head + boundSheet(99999) + globalsEnd, "outside"},
         {"sheet inside the globals", head + boundSheet(0) + globalsEnd, "does not start"},
-        {"globals without end", head + boundSheet(static_cast<std::uint32_t>(globalsSize)), "ends early"},
+        {"globals without end", head + boundSheet(static_cast<std::uint32_t>(globalsSize)),
+         "ends early"},
         {"missing shared text",
-         head + boundSheet(static_cast<std::uint32_t>(globalsSize)) + globalsEnd + bofRecord(0x0600, 0x0010)
-             + record(rec::LabelSst, badIndex.bytes()) + record(rec::Eof),
+         head + boundSheet(static_cast<std::uint32_t>(globalsSize)) + globalsEnd
+             + bofRecord(0x0600, 0x0010) + record(rec::LabelSst, badIndex.bytes())
+             + record(rec::Eof),
          "shared text"},
         {"password", head + record(0x002F, QByteArray(6, '\0')), "password"},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(errorOf(c.stream).contains(QLatin1String(c.message))) << c.name << ": " << errorOf(c.stream).toStdString();
+        EXPECT_TRUE(errorOf(c.stream).contains(QLatin1String(c.message)))
+            << c.name << ": " << errorOf(c.stream).toStdString();
     }
     // The good case next to them: the same bytes with a sound sheet are read.
-    EXPECT_EQ(errorOf(head + boundSheet(static_cast<std::uint32_t>(globalsSize)) + globalsEnd + sheet), QStringLiteral("(read)"));
+    EXPECT_EQ(
+        errorOf(head + boundSheet(static_cast<std::uint32_t>(globalsSize)) + globalsEnd + sheet),
+        QStringLiteral("(read)"));
 }
 
 // Our own earlier files must keep reading as the workbooks they were made from, and the

@@ -1,6 +1,5 @@
 // Tests of BIFF8 records, the compound file, RK numbers and styles.
 #include "sampleworkbook.h"
-
 #include "spreadsheet/xls/compoundfile.h"
 #include "spreadsheet/xls/records.h"
 #include "spreadsheet/xls/rk.h"
@@ -78,15 +77,25 @@ TEST(XlsRecords, RecordWrittenInPlaceMustFitOneRecord)
 TEST(XlsRk, NumbersUseTheRkFormOnlyWhenItIsExact)
 {
     const std::vector<std::pair<double, bool>> cases = {
-        {42, true}, {-7, true}, {12.34, true}, {0.1, true}, {0.5, true}, {-0.0, true},
-        {536870911, true}, {536870912, true}, {1e300, false}, {0.123456789, false},
-        {std::numeric_limits<double>::quiet_NaN(), false}, {std::numeric_limits<double>::infinity(), false},
+        {42, true},
+        {-7, true},
+        {12.34, true},
+        {0.1, true},
+        {0.5, true},
+        {-0.0, true},
+        {536870911, true},
+        {536870912, true},
+        {1e300, false},
+        {0.123456789, false},
+        {std::numeric_limits<double>::quiet_NaN(), false},
+        {std::numeric_limits<double>::infinity(), false},
     };
     for (const auto& [v, expected] : cases) {
         const auto rk = encodeRk(v);
         EXPECT_EQ(rk.has_value(), expected) << v;
         if (rk) {
-            EXPECT_EQ(std::bit_cast<std::uint64_t>(decodeRk(*rk)), std::bit_cast<std::uint64_t>(v)) << v;
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(decodeRk(*rk)), std::bit_cast<std::uint64_t>(v))
+                << v;
         }
     }
     EXPECT_EQ(*encodeRk(42), (42u << 2) | 2u);

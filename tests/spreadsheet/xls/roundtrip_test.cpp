@@ -1,9 +1,8 @@
 // Tests that workbooks come back from their .xls file as they were written.
 #include "sampleworkbook.h"
-#include "workbookcompare.h"
-
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/xls/xls.h"
+#include "workbookcompare.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,7 +26,8 @@ TEST(XlsRoundTrip, ReportLayoutComesBackWithItsSheetWideUnlockedFormat)
     const auto back = xls::readWorkbook(xls::writeWorkbook(*book));
     expectSameWorkbook(*book, *back);
     const Worksheet& s = back->sheet(0);
-    EXPECT_FALSE(back->formats().get(s.formatAt({500, 200})).locked) << "a far cell is locked again";
+    EXPECT_FALSE(back->formats().get(s.formatAt({500, 200})).locked)
+        << "a far cell is locked again";
     EXPECT_FALSE(s.needsRecalc());
 }
 
@@ -72,7 +72,8 @@ TEST(XlsSave, FailedSaveLeavesTheOldFileAndReportsIt)
     EXPECT_THROW(xls::saveWorkbook(*book, path), FileFormatError);
 
     Workbook tooLong;
-    tooLong.addSheet(QStringLiteral("S")).setValue({0, 0}, Value::text(QString(40000, QChar(u'a'))));
+    tooLong.addSheet(QStringLiteral("S"))
+        .setValue({0, 0}, Value::text(QString(40000, QChar(u'a'))));
     const QString target = dir.filePath(QStringLiteral("keep.xls"));
     xls::saveWorkbook(*book, target);
     const QByteArray before = [&] {

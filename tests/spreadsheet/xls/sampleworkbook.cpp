@@ -20,7 +20,8 @@ void put(Worksheet& s, int row, int col, Value v, FormatId format = kDefaultForm
     s.setCellFormat({row, col}, format);
 }
 
-void putFormula(Worksheet& s, int row, int col, Node root, Value cached, FormatId format = kDefaultFormat)
+void putFormula(Worksheet& s, int row, int col, Node root, Value cached,
+                FormatId format = kDefaultFormat)
 {
     s.setFormula({row, col}, makeFormula(std::move(root)), std::move(cached));
     s.setCellFormat({row, col}, format);
@@ -35,10 +36,14 @@ void fillEverythingSheet(Workbook& book, Worksheet& s)
         f.font.italic = true;
         f.font.colorIndex = 3;
     });
-    const FormatId currency = intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
-    const FormatId date = intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("m/d/yyyy"); });
-    const FormatId percent = intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("0.00%"); });
-    const FormatId textFormat = intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("@"); });
+    const FormatId currency =
+        intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("$#,##0.00"); });
+    const FormatId date =
+        intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("m/d/yyyy"); });
+    const FormatId percent =
+        intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("0.00%"); });
+    const FormatId textFormat =
+        intern(book, [](CellFormat& f) { f.numberFormat = QStringLiteral("@"); });
     const FormatId grey = intern(book, [](CellFormat& f) { f.fillColorIndex = 15; });
     const FormatId boxed = intern(book, [](CellFormat& f) {
         f.border(Edge::Left) = {kLineContinuous, kColorAutomatic};
@@ -85,12 +90,14 @@ void fillEverythingSheet(Workbook& book, Worksheet& s)
     // Booleans and every error value.
     put(s, 2, 0, Value::boolean(true));
     put(s, 2, 1, Value::boolean(false));
-    const ErrorValue errors[] = {ErrorValue::Null, ErrorValue::Div0, ErrorValue::Value, ErrorValue::Ref,
-                                 ErrorValue::Name, ErrorValue::Num, ErrorValue::NA};
+    const ErrorValue errors[] = {ErrorValue::Null, ErrorValue::Div0, ErrorValue::Value,
+                                 ErrorValue::Ref,  ErrorValue::Name, ErrorValue::Num,
+                                 ErrorValue::NA};
     for (int i = 0; i < 7; ++i) put(s, 2, 2 + i, Value::error(errors[i]));
 
     // Formulas with each kind of cached result.
-    putFormula(s, 3, 0, binary(Op::Add, cell(0, 0), binary(Op::Mul, cell(0, 1), number(2))), Value::number(28));
+    putFormula(s, 3, 0, binary(Op::Add, cell(0, 0), binary(Op::Mul, cell(0, 1), number(2))),
+               Value::number(28));
     putFormula(s, 3, 1, binary(Op::Concat, cell(1, 0, false, false), text(QStringLiteral(" – ü"))),
                Value::text(QStringLiteral("Plain text – ü")), bold);
     putFormula(s, 3, 2, binary(Op::Gt, cell(0, 0), number(40)), Value::boolean(true));
@@ -98,20 +105,25 @@ void fillEverythingSheet(Workbook& book, Worksheet& s)
     putFormula(s, 3, 4, text(QString()), Value::text(QString()));
     putFormula(s, 3, 5, columnSum(0, 0, 0), Value::number(42), currency);
     putFormula(s, 3, 6,
-               function(QStringLiteral("SUM"), {cell(0, 0), area({0, 1, false, false}, {0, 3, false, true}), number(1.5)}),
+               function(QStringLiteral("SUM"),
+                        {cell(0, 0), area({0, 1, false, false}, {0, 3, false, true}), number(1.5)}),
                Value::number(48.94));
-    putFormula(s, 3, 7,
-               function(QStringLiteral("IF"), {binary(Op::Le, cell(0, 0), number(100)),
-                                               function(QStringLiteral("ROUND"), {cell(0, 3), number(0)}),
-                                               unary(Op::Minus, paren(unary(Op::Percent, number(50))))}),
-               Value::number(0));
-    putFormula(s, 3, 8, function(QStringLiteral("AVERAGE"), {area({0, 0, true, true}, {0, 1, true, true})}),
+    putFormula(
+        s, 3, 7,
+        function(QStringLiteral("IF"), {binary(Op::Le, cell(0, 0), number(100)),
+                                        function(QStringLiteral("ROUND"), {cell(0, 3), number(0)}),
+                                        unary(Op::Minus, paren(unary(Op::Percent, number(50))))}),
+        Value::number(0));
+    putFormula(s, 3, 8,
+               function(QStringLiteral("AVERAGE"), {area({0, 0, true, true}, {0, 1, true, true})}),
                Value::number(17.5));
     putFormula(s, 3, 9, function(QStringLiteral("NOW"), {}), Value::number(46023.5), date);
     // A text result longer than one record, in both character widths.
-    putFormula(s, 3, 10, function(QStringLiteral("REPT"), {text(QStringLiteral("ab")), number(5000)}),
+    putFormula(s, 3, 10,
+               function(QStringLiteral("REPT"), {text(QStringLiteral("ab")), number(5000)}),
                Value::text(QStringLiteral("ab").repeated(5000)));
-    putFormula(s, 3, 11, function(QStringLiteral("REPT"), {text(QStringLiteral("Ж")), number(6000)}),
+    putFormula(s, 3, 11,
+               function(QStringLiteral("REPT"), {text(QStringLiteral("Ж")), number(6000)}),
                Value::text(QString(6000, QChar(u'Ж'))));
 
     // Formatted cells without content, alone and in a run.
@@ -244,8 +256,9 @@ std::unique_ptr<Workbook> tripWorkbook(int trips)
     }
     put(s, 2, 4, Value::number(1.25), currency);
     put(s, 3, 4, Value::text(QStringLiteral("From 1/1/2026 to 1/31/2026")), unlocked);
-    const char* headers[] = {"Date", "Starting Location", "Destination", "Description/Notes",
-                             "Odometer Start", "Odometer End", "Mileage", "Reimbursement"};
+    const char* headers[] = {
+        "Date",           "Starting Location", "Destination", "Description/Notes",
+        "Odometer Start", "Odometer End",      "Mileage",     "Reimbursement"};
     for (int c = 0; c < 8; ++c) put(s, 7, c, Value::text(QString::fromLatin1(headers[c])), header);
 
     double miles = 0;

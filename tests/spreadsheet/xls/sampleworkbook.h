@@ -82,7 +82,8 @@ inline std::shared_ptr<const Formula> makeFormula(Node root)
 // SUM over rows first..last (zero-based) of one column, written relative as R1C1 does.
 inline Node columnSum(int col, int first, int last)
 {
-    return function(QStringLiteral("SUM"), {area({first, col, true, true}, {last, col, true, true})});
+    return function(QStringLiteral("SUM"),
+                    {area({first, col, true, true}, {last, col, true, true})});
 }
 
 // A book with every kind of content and formatting the model holds, on three sheets.

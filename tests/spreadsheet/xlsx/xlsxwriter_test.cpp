@@ -36,7 +36,9 @@ QByteArray sheetXml(const Workbook& book)
 
 void putFormula(Worksheet& s, CellAddress a, const char* a1, Value cached)
 {
-    s.setFormula(a, std::make_shared<const formula::Formula>(formula::parseA1(QString::fromUtf8(a1), a)), std::move(cached));
+    s.setFormula(
+        a, std::make_shared<const formula::Formula>(formula::parseA1(QString::fromUtf8(a1), a)),
+        std::move(cached));
 }
 
 struct FixCase {
@@ -55,43 +57,73 @@ TEST_P(XlsxSheetXml, SaysWhatTheLibraryCannot)
 }
 
 const FixCase kFixCases[] = {
-    {"ErrorConstant", [](Worksheet& s) { s.setValue({1, 2}, Value::error(ErrorValue::NA)); },
+    {"ErrorConstant",
+     [](Worksheet& s) {
+         s.setValue({1, 2}, Value::error(ErrorValue::NA));
+     },
      "<c r=\"C2\" s=\"1\" t=\"e\"><v>#N/A</v></c>"},
     {"NonFiniteNumberIsNumError",
-     [](Worksheet& s) { s.setValue({0, 0}, Value::number(std::numeric_limits<double>::infinity())); },
+     [](Worksheet& s) {
+         s.setValue({0, 0}, Value::number(std::numeric_limits<double>::infinity()));
+     },
      "t=\"e\"><v>#NUM!</v></c>"},
-    {"NumberOfSeventeenDigits", [](Worksheet& s) { putFormula(s, {0, 0}, "0.1+0.2", Value::number(0.1 + 0.2)); },
+    {"NumberOfSeventeenDigits",
+     [](Worksheet& s) {
+         putFormula(s, {0, 0}, "0.1+0.2", Value::number(0.1 + 0.2));
+     },
      "<c r=\"A1\" s=\"1\"><f>0.1+0.2</f><v>0.30000000000000004</v></c>"},
-    {"EmptyText", [](Worksheet& s) { s.setValue({0, 1}, Value::text(QString())); },
+    {"EmptyText",
+     [](Worksheet& s) {
+         s.setValue({0, 1}, Value::text(QString()));
+     },
      "<c r=\"B1\" s=\"1\" t=\"inlineStr\"><is><t></t></is></c>"},
-    {"BooleanResult", [](Worksheet& s) { putFormula(s, {3, 0}, "B1>1", Value::boolean(true)); },
+    {"BooleanResult",
+     [](Worksheet& s) {
+         putFormula(s, {3, 0}, "B1>1", Value::boolean(true));
+     },
      "<c r=\"A4\" s=\"1\" t=\"b\"><f>B1&gt;1</f><v>1</v></c>"},
     {"ErrorResultWithEscapedText",
-     [](Worksheet& s) { putFormula(s, {0, 0}, "\"<&>\"&1/0", Value::error(ErrorValue::Div0)); },
+     [](Worksheet& s) {
+         putFormula(s, {0, 0}, "\"<&>\"&1/0", Value::error(ErrorValue::Div0));
+     },
      "<f>&quot;&lt;&amp;&gt;&quot;&amp;1/0</f><v>#DIV/0!</v>"},
     {"ZeroHeaderAndFooterMargins",
      [](Worksheet& s) { s.pageSetup().headerMargin = s.pageSetup().footerMargin = 0; },
-     "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0\" footer=\"0\"/>"},
-    {"CommentsAtTheEnd", [](Worksheet& s) { s.pageSetup().printComments = PageSetup::kPrintSheetEnd; },
+     "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0\" "
+     "footer=\"0\"/>"},
+    {"CommentsAtTheEnd",
+     [](Worksheet& s) { s.pageSetup().printComments = PageSetup::kPrintSheetEnd; },
      "<pageSetup cellComments=\"atEnd\" "},
     {"SelectionOfSeveralRanges",
-     [](Worksheet& s) { s.select({{{4, 2}, {6, 4}}, CellRange::single({9, 9})}, {9, 9}); },
+     [](Worksheet& s) {
+         s.select({{{4, 2}, {6, 4}}, CellRange::single({9, 9})}, {9, 9});
+     },
      "<selection activeCell=\"J10\" activeCellId=\"1\" sqref=\"C5:E7 J10\"/>"},
-    {"WholeSheetSelectedFromA1", [](Worksheet& s) { s.select({CellRange::wholeSheet()}, {0, 0}); },
-     "<sheetView tabSelected=\"1\" workbookViewId=\"0\"><selection activeCell=\"A1\" sqref=\"A1:XFD1048576\"/></sheetView>"},
-    {"ActiveCellOutsideTheRanges", [](Worksheet& s) { s.select({CellRange::columns(0, 1)}, {2, 5}); },
+    {"WholeSheetSelectedFromA1",
+     [](Worksheet& s) {
+         s.select({CellRange::wholeSheet()}, {0, 0});
+     },
+     "<sheetView tabSelected=\"1\" workbookViewId=\"0\"><selection activeCell=\"A1\" "
+     "sqref=\"A1:XFD1048576\"/></sheetView>"},
+    {"ActiveCellOutsideTheRanges",
+     [](Worksheet& s) {
+         s.select({CellRange::columns(0, 1)}, {2, 5});
+     },
      "<selection activeCell=\"F3\" activeCellId=\"1\" sqref=\"A1:B1048576 F3\"/>"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, XlsxSheetXml, ::testing::ValuesIn(kFixCases),
-                         [](const ::testing::TestParamInfo<FixCase>& tc) { return std::string(tc.param.name); });
+                         [](const ::testing::TestParamInfo<FixCase>& tc) {
+                             return std::string(tc.param.name);
+                         });
 
 TEST(XlsxStyles, UnformattedCellsUseTheModelsDefaultFont)
 {
     Workbook book;
     book.addSheet(QStringLiteral("S"));
     const QByteArray styles = part(xlsx::writeWorkbook(book), QStringLiteral("xl/styles.xml"));
-    EXPECT_TRUE(styles.contains("<fonts count=\"1\"><font><sz val=\"10\"/><color theme=\"1\"/><name val=\"Arial\"/>"))
+    EXPECT_TRUE(styles.contains(
+        "<fonts count=\"1\"><font><sz val=\"10\"/><color theme=\"1\"/><name val=\"Arial\"/>"))
         << styles.toStdString();
     EXPECT_FALSE(styles.contains("Calibri"));
 }
@@ -109,7 +141,8 @@ TEST(XlsxSave, ReplacesTheFileWholeOrLeavesEverythingAsItWas)
         old.write(QByteArray(100000, 'z'));
     }
     Workbook book;
-    book.addSheet(QStringLiteral("Sheet1")).setValue({0, 0}, Value::text(QString(32768, QChar(u'x'))));
+    book.addSheet(QStringLiteral("Sheet1"))
+        .setValue({0, 0}, Value::text(QString(32768, QChar(u'x'))));
     EXPECT_THROW(xlsx::saveWorkbook(book, path), FileFormatError);
     EXPECT_EQ(QFileInfo(path).size(), 100000) << "a failed save touched the old file";
 
@@ -119,19 +152,22 @@ TEST(XlsxSave, ReplacesTheFileWholeOrLeavesEverythingAsItWas)
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     EXPECT_TRUE(part(bytes, QStringLiteral("xl/sharedStrings.xml")).contains("Größe 日本"));
-    EXPECT_THROW(xlsx::saveWorkbook(book, dir.filePath(QStringLiteral("missing/book.xlsx"))), FileFormatError);
+    EXPECT_THROW(xlsx::saveWorkbook(book, dir.filePath(QStringLiteral("missing/book.xlsx"))),
+                 FileFormatError);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList({QStringLiteral("book.xlsx"), QStringLiteral("tmp")}));
-    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("tmp"))).isEmpty()) << "temporary files were left behind";
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("tmp"))).isEmpty())
+        << "temporary files were left behind";
     qunsetenv("TMPDIR");
 }
 
 TEST(XlsxPackage, PartsComeBackInOrderAndAnythingElseIsRefused)
 {
-    const std::vector<xlsx::PackagePart> parts{{QStringLiteral("[Content_Types].xml"), "<Types/>"},
-                                                {QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray(70000, 'a')},
-                                                {QStringLiteral("xl/workbook.xml"), "<workbook/>"},
-                                                {QStringLiteral("docProps/app.xml"), QByteArray()}};
+    const std::vector<xlsx::PackagePart> parts{
+        {QStringLiteral("[Content_Types].xml"), "<Types/>"},
+        {QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray(70000, 'a')},
+        {QStringLiteral("xl/workbook.xml"), "<workbook/>"},
+        {QStringLiteral("docProps/app.xml"), QByteArray()}};
     const auto back = xlsx::readPackage(xlsx::writePackage(parts));
     ASSERT_EQ(back.size(), parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i) {
