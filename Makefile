@@ -4,12 +4,12 @@
 JOBS ?= $(shell nproc)
 GEN := -G Ninja
 
-.PHONY: run test test-asan deps-run deps-test build-release build-test build-asan bench fuzz package clean
+.PHONY: run test test-asan format-check deps-run deps-test build-release build-test build-asan bench fuzz package clean
 
 run: deps-run build-release
 	./build/release/src/app/brindlewick
 
-test: deps-test build-test
+test: deps-test format-check build-test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The same tests built with AddressSanitizer and UBSan (the install checks need no second run).
@@ -22,6 +22,10 @@ test-asan: deps-test build-asan
 # The Debian package of a Release build, in build/release.
 package: deps-test build-release
 	cd build/release && cpack -G DEB
+
+# Every C++ file as clang-format lays it out (scripts/check-format.sh --fix formats them).
+format-check: deps-test
+	./scripts/check-format.sh
 
 deps-run:
 	./scripts/install-deps.sh run

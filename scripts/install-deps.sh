@@ -15,7 +15,7 @@ run_pkgs=(
 )
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   python3 python3-xlrd python3-xlwt python3-openpyxl
   libreoffice-calc-nogui poppler-utils
   xvfb xauth
