@@ -93,6 +93,7 @@ void LogTableModel::leaveEditedRow()
     const QString rate = context_.ratePerMile ? context_.ratePerMile() : QString();
     if (!fillTrip(*table_, row, rate).empty()) {
         rowsChanged(row, row);
+        emit changeFinished();
     }
 }
 
@@ -178,6 +179,7 @@ bool LogTableModel::deleteCurrentRow()
         table_->setPosition(std::min(row, count - 1));
     }
     showCursor();
+    emit changeFinished();
     return true;
 }
 
@@ -208,6 +210,7 @@ void LogTableModel::insertRow(int row, const std::vector<QVariant>& values)
     endInsertRows();
     changing_ = false;
     showCursor();
+    emit changeFinished();
 }
 
 LogTableModel::Rebuild::Rebuild(LogTableModel& model) : model_(model)
@@ -225,6 +228,7 @@ LogTableModel::Rebuild::~Rebuild()
         model_.endResetModel();
         model_.changing_ = false;
         model_.showCursor();
+        emit model_.changeFinished();
     }
 }
 
@@ -311,6 +315,7 @@ bool LogTableModel::setData(const QModelIndex& index, const QVariant& value, int
     }
     fillAfterEdit(index.row(), index.column(), wasBlank);
     rowsChanged(index.row(), index.row());
+    emit changeFinished();
     return true;
 }
 

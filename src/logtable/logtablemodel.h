@@ -84,6 +84,10 @@ public:
 signals:
     // A typed value was refused; `note` says what the cell takes.
     void inputRefused(const QModelIndex& index, const QString& note);
+    // One finished change reached the bound table: a cell edit with the fills it caused,
+    // the fills of leaving a row, an insert, a delete, or the end of a Rebuild span.
+    // Whoever keeps the log writes it now; nothing waits for the window to close.
+    void changeFinished();
 
 private:
     void followView(const QModelIndex& current);
