@@ -3,6 +3,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace bw {
@@ -254,19 +255,32 @@ void LogTable::setValueAt(int row, int field, const QVariant& v)
         std::move(stored);
 }
 
-void LogTable::insertRow(int row, const std::vector<QVariant>& values)
+void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark id)
 {
     requireOpen();
     if (row < 0 || row > RecordCount()) {
         throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
     }
-    Row fresh{nextId_++, std::vector<QVariant>(fields_.size())};
+    if (id == 0) {
+        id = nextId_++;
+    } else {
+        nextId_ = std::max(nextId_, id + 1);
+    }
+    Row fresh{id, std::vector<QVariant>(fields_.size())};
     for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
         fresh.values[i] = coerce(static_cast<int>(i), values[i]);
     }
     rows_.insert(rows_.begin() + row, std::move(fresh));
     cursor_ = row;
     deletedCurrent_ = false;
+}
+
+LogTable::Bookmark LogTable::idAt(int row) const
+{
+    if (row < 0 || row >= RecordCount()) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+    }
+    return rows_[static_cast<std::size_t>(row)].id;
 }
 
 } // namespace bw

@@ -78,8 +78,11 @@ public:
     QVariant valueAt(int row, int field) const;
     void setValueAt(int row, int field, const QVariant& v);
     // Inserts a row of the given values at `row` (0 .. RecordCount) without moving rows'
-    // bookmarks; the new row becomes current.
-    void insertRow(int row, const std::vector<QVariant>& values);
+    // bookmarks; the new row becomes current. A row's bookmark is also its lasting id:
+    // `id` 0 gives it a new one; another id brings back a row that had it (a stored row, an
+    // undone delete) and later new rows take ids above it.
+    void insertRow(int row, const std::vector<QVariant>& values, Bookmark id = 0);
+    Bookmark idAt(int row) const;
 
 private:
     struct Row {

@@ -1,5 +1,6 @@
-// Tests of date texts in every locale and the private temporary folder.
+// Tests of date texts in every locale, the private temporary folder and error sentences.
 #include "platform/datetext.h"
+#include "platform/oserror.h"
 #include "platform/tempfolder.h"
 #include "support/fakeplatform.h"
 
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <ostream>
 #include <stdexcept>
 
@@ -97,3 +99,19 @@ TEST(PrivateTempFolder, ALinkInItsPlaceIsRefused)
 
 } // namespace
 } // namespace bw
+
+TEST(OsErrorSentence, NamesTheCauseAPersonCanActOn)
+{
+    const QString file = QStringLiteral("/data/log/Brindlewick.sqlite");
+    const struct {
+        int error;
+        QString expected;
+    } cases[] = {
+        {ENOSPC, QStringLiteral("The disk is full (writing /data/log/Brindlewick.sqlite).")},
+        {EROFS, QStringLiteral("The disk of /data/log/Brindlewick.sqlite is read-only.")},
+        {EACCES, QStringLiteral("There is no permission to write /data/log/Brindlewick.sqlite.")},
+        {ENOENT, QStringLiteral("The folder /data/log does not exist.")},
+    };
+    for (const auto& c : cases) EXPECT_EQ(bw::osErrorSentence(c.error, file), c.expected);
+    EXPECT_TRUE(bw::osErrorSentence(EIO, file).startsWith(file + QStringLiteral(": ")));
+}
