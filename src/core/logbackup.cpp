@@ -69,9 +69,9 @@ void syncFolder(const QString& folder)
 // Opens a finished file read-only; it never changes, so no locks or side files are needed.
 int openReadOnly(const QString& path, sqlite3** db)
 {
-    const QByteArray uri = "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(),
-                                                             "/")
-                           + "?mode=ro&immutable=1";
+    const QByteArray uri =
+        "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")
+        + "?mode=ro&immutable=1";
     return sqlite3_open_v2(uri.constData(), db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
 }
 
@@ -167,8 +167,8 @@ QStringList backupsToPrune(const BackupLocation& where, const QStringList& fileN
     }
     std::sort(ours.begin(), ours.end(), std::greater<>());
     ours.removeDuplicates();
-    std::set<QString> keep(ours.begin(), ours.begin() + std::min<qsizetype>(kKeepNewest,
-                                                                          ours.size()));
+    std::set<QString> keep(ours.begin(),
+                           ours.begin() + std::min<qsizetype>(kKeepNewest, ours.size()));
     const QDate thisMonth(today.year(), today.month(), 1);
     for (int back = 0; back < kKeepMonths; ++back) {
         const QDate month = thisMonth.addMonths(-back);
@@ -303,7 +303,8 @@ BackupResult backUpWithoutPruning(sqlite3* source, const QDateTime& when)
 BackupResult backUpNow(sqlite3* source, const QDateTime& when)
 {
     BackupResult result = backUpWithoutPruning(source, when);
-    if (result.ok) prune(BackupLocation::of(fromUtf8(sqlite3_db_filename(source, "main"))), when.date());
+    if (result.ok)
+        prune(BackupLocation::of(fromUtf8(sqlite3_db_filename(source, "main"))), when.date());
     return result;
 }
 

@@ -28,7 +28,8 @@ BackupLocation location() { return BackupLocation::of(QStringLiteral("/v/Varnhol
 
 TEST(BackupNames, FollowTheDatabaseAndReadBack)
 {
-    const BackupLocation where = BackupLocation::of(QStringLiteral("/h/c/Varnholt/Brindlewick.sqlite"));
+    const BackupLocation where =
+        BackupLocation::of(QStringLiteral("/h/c/Varnholt/Brindlewick.sqlite"));
     EXPECT_EQ(where.folder, QStringLiteral("/h/c/Varnholt/backups"));
     EXPECT_EQ(where.fileName(at("2026-12-09T13:05:07")), "Brindlewick-20261209-130507.sqlite");
     EXPECT_EQ(where.timeOf(QStringLiteral("Brindlewick-20261209-130507.sqlite")),
@@ -46,7 +47,8 @@ QStringList daily(QDate first, const QDate& last, const char* time = "090000")
 {
     QStringList names;
     for (; first <= last; first = first.addDays(1)) {
-        names << QStringLiteral("X-%1-%2.sqlite").arg(first.toString(u"yyyyMMdd"), QLatin1String(time));
+        names << QStringLiteral("X-%1-%2.sqlite")
+                     .arg(first.toString(u"yyyyMMdd"), QLatin1String(time));
     }
     return names;
 }
@@ -61,7 +63,10 @@ TEST(BackupRetention, KeepsFourteenNewestAndEachMonthsFirst)
     };
     const QDate today(2026, 12, 9);
     QStringList months; // the first of each month Jan..Nov 2026, newest first
-    for (int m = 11; m >= 1; --m) months << QStringLiteral("X-2026%1%2-090000.sqlite").arg(m, 2, 10, QLatin1Char('0')).arg(QStringLiteral("01"));
+    for (int m = 11; m >= 1; --m)
+        months << QStringLiteral("X-2026%1%2-090000.sqlite")
+                      .arg(m, 2, 10, QLatin1Char('0'))
+                      .arg(QStringLiteral("01"));
     const QStringList newest = daily(QDate(2026, 11, 26), today);
     QStringList manyKept = newest;
     std::reverse(manyKept.begin(), manyKept.end());
@@ -76,10 +81,20 @@ TEST(BackupRetention, KeepsFourteenNewestAndEachMonthsFirst)
     const Case cases[] = {
         {"fourteen months of dailies", daily(QDate(2025, 10, 1), today), today, manyKept},
         {"fewer than fourteen", daily(QDate(2026, 12, 1), today), today,
-         [] { QStringList l = daily(QDate(2026, 12, 1), QDate(2026, 12, 9)); std::reverse(l.begin(), l.end()); return l; }()},
+         [] {
+             QStringList l = daily(QDate(2026, 12, 1), QDate(2026, 12, 9));
+             std::reverse(l.begin(), l.end());
+             return l;
+         }()},
         {"many on one day keep the month's earliest", sameDay, today, sameDayKept},
-        {"a month older than twelve is not kept", daily(QDate(2025, 12, 1), QDate(2025, 12, 1)) + daily(QDate(2026, 11, 20), today), today,
-         [] { QStringList l = daily(QDate(2026, 11, 26), QDate(2026, 12, 9)); std::reverse(l.begin(), l.end()); l << "X-20261120-090000.sqlite"; return l; }()},
+        {"a month older than twelve is not kept",
+         daily(QDate(2025, 12, 1), QDate(2025, 12, 1)) + daily(QDate(2026, 11, 20), today), today,
+         [] {
+             QStringList l = daily(QDate(2026, 11, 26), QDate(2026, 12, 9));
+             std::reverse(l.begin(), l.end());
+             l << "X-20261120-090000.sqlite";
+             return l;
+         }()},
         {"foreign names are never deleted", foreign, today, {}},
     };
     for (const Case& c : cases) {
@@ -114,7 +129,8 @@ protected:
     {
         QDir().mkpath(backupFolder());
         mounted = QProcess::execute(QStringLiteral("mount"),
-                                    {"-t", "tmpfs", "-o", options, "tmpfs", backupFolder()}) == 0;
+                                    {"-t", "tmpfs", "-o", options, "tmpfs", backupFolder()})
+                  == 0;
         return mounted;
     }
     void TearDown() override
@@ -141,8 +157,9 @@ TEST_F(LogBackupTest, CopyHoldsCommitsStillInTheWalAndIsOnePlainFile)
     EXPECT_EQ(folderEntries(), QStringList{"Brindlewick-20261209-130507.sqlite"});
     // A second backup within the same second is kept beside the first.
     EXPECT_TRUE(backUpNow(db.handle(), at("2026-12-09T13:05:07")).ok);
-    EXPECT_EQ(BackupLocation::of(dbPath()).files(),
-              (QStringList{"Brindlewick-20261209-130508.sqlite", "Brindlewick-20261209-130507.sqlite"}));
+    EXPECT_EQ(
+        BackupLocation::of(dbPath()).files(),
+        (QStringList{"Brindlewick-20261209-130508.sqlite", "Brindlewick-20261209-130507.sqlite"}));
     EXPECT_TRUE(BackupLocation::of(dbPath()).hasBackupOn(QDate(2026, 12, 9)));
     EXPECT_FALSE(BackupLocation::of(dbPath()).hasBackupOn(QDate(2026, 12, 10)));
 }
@@ -186,7 +203,8 @@ TEST_F(LogBackupTest, SteppedCopyIsNeverVisibleHalfDoneAndWaitsOutTransactions)
     ASSERT_TRUE(stepped.running());
     EXPECT_TRUE(BackupLocation::of(dbPath()).files().isEmpty());
     // Only the partial file and its journal are there while the copy runs.
-    for (const QString& name : folderEntries()) EXPECT_TRUE(name.contains(".part")) << name.toStdString();
+    for (const QString& name : folderEntries())
+        EXPECT_TRUE(name.contains(".part")) << name.toStdString();
     EXPECT_FALSE(folderEntries().isEmpty());
     EXPECT_FALSE(stale.exists());
 
@@ -279,7 +297,8 @@ TEST_F(LogBackupTest, RestoreRoundTripBacksUpFirstAndRefusesDamage)
     junk.close();
     const QStringList before = db.allTrips();
     const qsizetype backups = folderEntries().size();
-    const BackupResult refused = restoreBackup(db.handle(), junk.fileName(), at("2026-12-09T14:00:00"));
+    const BackupResult refused =
+        restoreBackup(db.handle(), junk.fileName(), at("2026-12-09T14:00:00"));
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.error.contains("damaged")) << refused.error.toStdString();
     EXPECT_EQ(db.allTrips(), before);
@@ -296,7 +315,8 @@ TEST_F(LogBackupTest, RestoreFromABackupThatPruningWouldRemove)
     }
     const QString secondOldest = backupFolder() + "/Brindlewick-20261201-080100.sqlite";
     ASSERT_TRUE(QFile::exists(secondOldest));
-    const BackupResult restored = restoreBackup(db.handle(), secondOldest, at("2026-12-09T13:00:00"));
+    const BackupResult restored =
+        restoreBackup(db.handle(), secondOldest, at("2026-12-09T13:00:00"));
     ASSERT_TRUE(restored.ok) << restored.error.toStdString();
     EXPECT_EQ(db.allTrips().size(), 2);
     EXPECT_FALSE(QFile::exists(secondOldest));
@@ -328,8 +348,8 @@ TEST_F(LogBackupTest, FailuresNameTheirCauseAndLeaveNothingBehind)
         // A restore that cannot back the log up first leaves the log as it is.
         const QStringList before = db.allTrips();
         TripLogDb(dir.filePath(QStringLiteral("other.sqlite"))).addTrips(1);
-        const BackupResult restore = restoreBackup(db.handle(), dir.filePath("other.sqlite"),
-                                                   at("2026-12-09T13:05:07"));
+        const BackupResult restore =
+            restoreBackup(db.handle(), dir.filePath("other.sqlite"), at("2026-12-09T13:05:07"));
         EXPECT_FALSE(restore.ok) << c.name;
         EXPECT_TRUE(restore.error.contains(cause)) << restore.error.toStdString();
         EXPECT_EQ(db.allTrips(), before) << c.name;

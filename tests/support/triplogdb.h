@@ -17,8 +17,8 @@ public:
     // commits stay in the WAL file.
     explicit TripLogDb(const QString& path)
     {
-        sqlite3_open_v2(path.toUtf8().constData(), &db_,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr);
         exec("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
              "CREATE TABLE IF NOT EXISTS trips(id INTEGER PRIMARY KEY, position REAL NOT NULL,"
              " date TEXT, starting_location TEXT, destination TEXT, description TEXT,"
