@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <system_error>
 
@@ -203,7 +205,10 @@ struct BackupJob {
 
     // Opens the destination and begins the copy; an error sentence when it cannot.
     QString begin(sqlite3* from, QDateTime at);
-    // Ends a copy whose last step returned `rc`: renamed into place when whole.
+    // Ends a copy whose last step returned `rc`: closeCopy ends SQLite's part, publish
+    // syncs the file and renames it into place; complete does both.
+    QString closeCopy(int rc);
+    BackupResult publish();
     BackupResult complete(int rc);
     void abandon();
 };
@@ -236,6 +241,9 @@ QString BackupJob::begin(sqlite3* from, QDateTime at)
     ::close(fd);
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     int rc = sqlite3_open_v2(QFile::encodeName(partial).constData(), &dest, flags, nullptr);
+    // Synced once, whole, by publish().
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(dest, "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) {
         backup = sqlite3_backup_init(dest, "main", from, "main");
         if (!backup) rc = sqlite3_errcode(dest);
@@ -246,7 +254,7 @@ QString BackupJob::begin(sqlite3* from, QDateTime at)
     return cause;
 }
 
-BackupResult BackupJob::complete(int rc)
+QString BackupJob::closeCopy(int rc)
 {
     const int finishRc = sqlite3_backup_finish(backup);
     backup = nullptr;
@@ -258,22 +266,44 @@ BackupResult BackupJob::complete(int rc)
     if (rc != SQLITE_OK) {
         const QString cause = sqliteCause(dest, rc, partial);
         abandon();
-        return failure(cause);
+        return cause;
     }
     rc = sqlite3_close(dest);
     dest = nullptr;
     if (rc != SQLITE_OK) {
         abandon();
-        return failure(sqliteCause(nullptr, rc, partial));
+        return sqliteCause(nullptr, rc, partial);
     }
-    if (::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData())
-        != 0) {
-        const int error = errno;
+    return {};
+}
+
+BackupResult BackupJob::publish()
+{
+    // The copy was written without syncs; one fsync of the whole file before the rename
+    // makes the named backup whole on disk, and costs the window one wait, not several.
+    const QByteArray from = QFile::encodeName(partial);
+    const int fd = ::open(from.constData(), O_RDWR);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (::fsync(fd) != 0) error = errno;
+        if (::close(fd) != 0 && error == 0) error = errno;
+    }
+    if (error == 0 && ::rename(from.constData(), QFile::encodeName(target).constData()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
         abandon();
-        return failure(osErrorSentence(error, target));
+        return failure(osErrorSentence(error, partial));
     }
+    partial.clear();
     syncFolder(where.folder);
     return {true, target, QString()};
+}
+
+BackupResult BackupJob::complete(int rc)
+{
+    const QString cause = closeCopy(rc);
+    return cause.isEmpty() ? publish() : failure(cause);
 }
 
 void BackupJob::abandon()
@@ -445,7 +475,7 @@ SteppedBackup::SteppedBackup(QObject* parent) : QObject(parent), timer_(new QTim
     connect(timer_, &QTimer::timeout, this, &SteppedBackup::step);
 }
 
-SteppedBackup::~SteppedBackup() = default;
+SteppedBackup::~SteppedBackup() { cancel(); }
 
 void SteppedBackup::start(sqlite3* source, const QDateTime& when, int pagesPerStep)
 {
@@ -465,6 +495,13 @@ void SteppedBackup::start(sqlite3* source, const QDateTime& when, int pagesPerSt
 void SteppedBackup::cancel()
 {
     timer_->stop();
+    if (finisher_) {
+        // Past the copy: the backup is let finish whole, without a report.
+        finisher_->disconnect(this);
+        finisher_->wait();
+        delete finisher_;
+        finisher_ = nullptr;
+    }
     job_.reset();
 }
 
@@ -472,23 +509,34 @@ bool SteppedBackup::running() const { return job_ != nullptr; }
 
 void SteppedBackup::step()
 {
-    if (!job_) return;
+    if (!job_ || finisher_) return;
     // Pages read inside the connection's own open transaction would be its uncommitted
     // half; the copy waits for the transaction to end.
     if (!sqlite3_get_autocommit(job_->source)) return;
     const int rc = sqlite3_backup_step(job_->backup, pagesPerStep_);
     if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return;
-    BackupResult result = job_->complete(rc);
-    const BackupLocation where = job_->where;
-    const QDate day = job_->when.date();
-    job_.reset();
     timer_->stop();
-    if (result.ok) {
-        prune(where, day);
-    } else {
-        result.error = tr("The log could not be backed up. %1").arg(result.error);
+    const QString cause = job_->closeCopy(rc);
+    if (!cause.isEmpty()) {
+        job_.reset();
+        emit finished(failure(tr("The log could not be backed up. %1").arg(cause)));
+        return;
     }
-    emit finished(result);
+    // The sync to disk and the pruning wait on the disk: done away from the window.
+    auto result = std::make_shared<BackupResult>();
+    finisher_ = QThread::create([job = job_.get(), result] {
+        *result = job->publish();
+        if (result->ok) prune(job->where, job->when.date());
+    });
+    connect(finisher_, &QThread::finished, this, [this, result] {
+        finisher_->deleteLater();
+        finisher_ = nullptr;
+        job_.reset();
+        BackupResult report = *result;
+        if (!report.ok) report.error = tr("The log could not be backed up. %1").arg(report.error);
+        emit finished(report);
+    });
+    finisher_->start();
 }
 
 } // namespace bw

@@ -12,6 +12,7 @@
 #include <memory>
 
 struct sqlite3;
+class QThread;
 class QTimer;
 
 namespace bw {
@@ -92,6 +93,7 @@ private:
     void step();
 
     QTimer* timer_;
+    QThread* finisher_ = nullptr;
     std::unique_ptr<BackupJob> job_;
     int pagesPerStep_ = 256;
 };

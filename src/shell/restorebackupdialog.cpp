@@ -87,9 +87,9 @@ void RestoreBackupDialog::fillRow(int row, const BackupInfo& info)
 {
     const QLocale locale;
     table_->setItem(row, WhenColumn, cell(whenText(info.when)));
-    table_->setItem(row, TripsColumn,
-                    cell(info.readable ? locale.toString(info.trips) : tr("unreadable"),
-                         Qt::AlignRight));
+    table_->setItem(
+        row, TripsColumn,
+        cell(info.readable ? locale.toString(info.trips) : tr("unreadable"), Qt::AlignRight));
     table_->setItem(row, LatestColumn,
                     cell(info.latestTrip.isValid() ? dateToText(info.latestTrip) : QString()));
 }

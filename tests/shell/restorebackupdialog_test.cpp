@@ -43,11 +43,11 @@ protected:
 
     RestoreBackupDialog& open(QString failure = QString())
     {
-        dialog = std::make_unique<RestoreBackupDialog>(
-            where, 1234, [this, failure](const QString& file) {
-                restoredFiles.push_back(file);
-                return failure;
-            });
+        dialog = std::make_unique<RestoreBackupDialog>(where, 1234,
+                                                       [this, failure](const QString& file) {
+                                                           restoredFiles.push_back(file);
+                                                           return failure;
+                                                       });
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         return *dialog;
@@ -85,7 +85,8 @@ TEST_F(RestoreDialog, ListsBackupsNewestFirstWithAccessibleNames)
         }
     }
     EXPECT_EQ(QApplication::focusWidget(), d.table());
-    for (QWidget* widget : {static_cast<QWidget*>(d.table()), static_cast<QWidget*>(d.restoreButton())}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(d.table()), static_cast<QWidget*>(d.restoreButton())}) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
         ASSERT_NE(face, nullptr);
         EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << widget->objectName().toStdString();
@@ -109,12 +110,54 @@ TEST_F(RestoreDialog, KeysChooseAskAndRestoreOrNot)
     };
     const QString backup08 = where.folder + QStringLiteral("/Brindlewick-20261208-130500.sqlite");
     const Case cases[] = {
-        {"Down, Enter, No", {Qt::Key_Down, Qt::Key_Return}, {Dialogs::No}, {}, {question}, false, true, QDialog::Rejected},
-        {"Enter alone asks with No as default", {Qt::Key_Down, Qt::Key_Enter}, {}, {}, {question}, false, true, QDialog::Rejected},
-        {"Down, Enter, Yes", {Qt::Key_Down, Qt::Key_Return}, {Dialogs::Yes}, {}, {question}, true, false, QDialog::Accepted},
-        {"Yes but the restore fails", {Qt::Key_Down, Qt::Key_Return}, {Dialogs::Yes}, "The disk is full.", {question, "The disk is full."}, true, true, QDialog::Rejected},
-        {"an unreadable backup is not offered", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, {}, {}, {"The backup of 12/7/2026 9:00 AM cannot be read; choose another."}, false, true, QDialog::Rejected},
-        {"Escape closes", {Qt::Key_Down, Qt::Key_Escape}, {}, {}, {}, false, false, QDialog::Rejected},
+        {"Down, Enter, No",
+         {Qt::Key_Down, Qt::Key_Return},
+         {Dialogs::No},
+         {},
+         {question},
+         false,
+         true,
+         QDialog::Rejected},
+        {"Enter alone asks with No as default",
+         {Qt::Key_Down, Qt::Key_Enter},
+         {},
+         {},
+         {question},
+         false,
+         true,
+         QDialog::Rejected},
+        {"Down, Enter, Yes",
+         {Qt::Key_Down, Qt::Key_Return},
+         {Dialogs::Yes},
+         {},
+         {question},
+         true,
+         false,
+         QDialog::Accepted},
+        {"Yes but the restore fails",
+         {Qt::Key_Down, Qt::Key_Return},
+         {Dialogs::Yes},
+         "The disk is full.",
+         {question, "The disk is full."},
+         true,
+         true,
+         QDialog::Rejected},
+        {"an unreadable backup is not offered",
+         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return},
+         {},
+         {},
+         {"The backup of 12/7/2026 9:00 AM cannot be read; choose another."},
+         false,
+         true,
+         QDialog::Rejected},
+        {"Escape closes",
+         {Qt::Key_Down, Qt::Key_Escape},
+         {},
+         {},
+         {},
+         false,
+         false,
+         QDialog::Rejected},
     };
     for (const Case& c : cases) {
         env.dialogs.clear();
