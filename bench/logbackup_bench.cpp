@@ -27,7 +27,8 @@ public:
     explicit Log(int trips)
     {
         QDir().mkpath(dir_.filePath(QStringLiteral("Varnholt")));
-        const QByteArray path = dir_.filePath(QStringLiteral("Varnholt/Brindlewick.sqlite")).toUtf8();
+        const QByteArray path =
+            dir_.filePath(QStringLiteral("Varnholt/Brindlewick.sqlite")).toUtf8();
         sqlite3_open(path.constData(), &db_);
         exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
              "CREATE TABLE trips(id INTEGER PRIMARY KEY, position REAL NOT NULL, date TEXT,"
@@ -131,7 +132,4 @@ BENCHMARK(BM_ListBackups)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QCoreApplication>(argc, argv); }

@@ -11,11 +11,17 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <iostream>
 #include <memory>
+#include <random>
 
 namespace bw {
 namespace {
@@ -324,6 +330,51 @@ TEST_F(LogBackupTest, RestoreFromABackupThatPruningWouldRemove)
     EXPECT_EQ(db.allTrips().size(), 2);
     EXPECT_FALSE(QFile::exists(secondOldest));
     EXPECT_EQ(BackupLocation::of(dbPath()).files().size(), 15);
+}
+
+// A restore killed at a random moment leaves the old log or the new one, whole, and
+// every backup that carries our name is whole too.
+TEST_F(LogBackupTest, RestoreKilledAnywhereLeavesOneWholeLog)
+{
+    const QString chosen = dir.filePath(QStringLiteral("chosen.sqlite"));
+    TripLogDb(chosen).addTrips(6000, QStringLiteral("2026-12-01"), "New");
+    open().addTrips(2000, QStringLiteral("2026-11-01"), "Old");
+    log.reset(); // the children open their own connections
+    const unsigned seed = std::random_device()();
+    std::mt19937 chance(seed);
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    const QStringList wholeLogs[] = {{"2000|Old|Old"}, {"6000|New|New"}};
+    int restored = 0;
+    for (int run = 0; run < 12; ++run) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            TripLogDb live(dbPath());
+            restoreBackup(live.handle(), chosen, at("2026-12-09T13:00:00").addSecs(60 * run));
+            _exit(0);
+        }
+        QThread::usleep(std::uniform_int_distribution<unsigned long>(0, 60000)(chance));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        TripLogDb live(dbPath());
+        const QStringList found =
+            live.rows("SELECT count(*), min(starting_location), max(starting_location) FROM trips");
+        EXPECT_TRUE(found == wholeLogs[0] || found == wholeLogs[1])
+            << run << ": " << found.join(' ').toStdString();
+        EXPECT_EQ(live.rows("PRAGMA integrity_check"), QStringList{"ok"}) << run;
+        if (found == wholeLogs[1]) {
+            ++restored;
+            live.exec("DELETE FROM trips");
+            live.addTrips(2000, QStringLiteral("2026-11-01"), "Old");
+        }
+    }
+    std::cout << "seed " << seed << ": restores finished before the kill: " << restored
+              << " of 12\n";
+    for (const QString& name : BackupLocation::of(dbPath()).files()) {
+        EXPECT_EQ(TripLogDb::tripsIn(backupFolder() + "/" + name, "PRAGMA integrity_check"),
+                  QStringList{"ok"})
+            << name.toStdString();
+    }
 }
 
 TEST_F(LogBackupTest, FailuresNameTheirCauseAndLeaveNothingBehind)
