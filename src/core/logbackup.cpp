@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -346,35 +347,33 @@ BackupInfo readBackupInfo(const QString& path, const QDateTime& when)
     info.path = path;
     info.when = when;
     sqlite3* db = nullptr;
-    if (openReadOnly(path, &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        return info;
-    }
-    sqlite3_stmt* count = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM trips", -1, &count, nullptr) == SQLITE_OK
-        && sqlite3_step(count) == SQLITE_ROW) {
-        info.trips = sqlite3_column_int64(count, 0);
-        info.readable = true;
-    }
-    sqlite3_finalize(count);
-    // Dates repeat from trip to trip; each distinct text is read once.
     sqlite3_stmt* dates = nullptr;
-    if (info.readable
-        && sqlite3_prepare_v2(db, "SELECT DISTINCT date FROM trips WHERE date IS NOT NULL", -1,
-                              &dates, nullptr)
-               == SQLITE_OK) {
-        int rc = SQLITE_ROW;
-        while ((rc = sqlite3_step(dates)) == SQLITE_ROW) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(dates, 0));
-            const QDate date = textToDate(fromUtf8(text).trimmed());
-            if (date.isValid() && (!info.latestTrip.isValid() || date > info.latestTrip)) {
-                info.latestTrip = date;
-            }
+    int rc = openReadOnly(path, &db);
+    // Mapped rather than read: the whole file is scanned once.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "PRAGMA mmap_size=1073741824", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(db, "SELECT date FROM trips", -1, &dates, nullptr);
+    // One pass counts the trips and finds the latest date; dates repeat from trip to
+    // trip, so each distinct text is read as a date once.
+    QSet<QByteArray> seen;
+    while (rc == SQLITE_OK && (rc = sqlite3_step(dates)) == SQLITE_ROW) {
+        rc = SQLITE_OK;
+        ++info.trips;
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(dates, 0));
+        if (!text) continue;
+        const QByteArray bytes(text, sqlite3_column_bytes(dates, 0));
+        if (seen.contains(bytes)) continue;
+        seen.insert(bytes);
+        const QDate date = textToDate(QString::fromUtf8(bytes).trimmed());
+        if (date.isValid() && (!info.latestTrip.isValid() || date > info.latestTrip)) {
+            info.latestTrip = date;
         }
-        // A file damaged past its first pages reads as far as it can, then fails.
-        if (rc != SQLITE_DONE) info.readable = false;
-    } else {
-        info.readable = false;
+    }
+    // A file damaged past its first pages reads as far as it can, then fails.
+    info.readable = rc == SQLITE_DONE;
+    if (!info.readable) {
+        info.trips = 0;
+        info.latestTrip = QDate();
     }
     sqlite3_finalize(dates);
     sqlite3_close(db);
