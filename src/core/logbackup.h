@@ -69,7 +69,10 @@ BackupInfo readBackupInfo(const QString& path, const QDateTime& when);
 // Replaces the log on `live` with the backup `backupFile`, after backing the current log
 // up. The copy is one write transaction on `live`: a crash in the middle leaves the old
 // log or the new one, whole. The backup is checked first; a damaged one is refused and
-// the log left untouched. `result.path` is the backup of the log as it was.
+// the log left untouched. `result.path` is the backup of the log as it was. No statement
+// may be left stepping on `live` (SQLite refuses to copy into a connection that is
+// reading). Afterwards the caller reloads what it shows and brings an older schema up to
+// date: the copy carries the backup's own `user_version`.
 BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDateTime& when);
 
 // A backup made a few hundred pages at a time from the event loop, so the window stays

@@ -37,6 +37,8 @@ public:
     QTableWidget* table() const { return table_; }
     QPushButton* restoreButton() const { return restoreButton_; }
 
+    // The command that opens this window, as menus show it.
+    static QString commandText() { return tr("Restore Log from Backup…"); }
     // How a backup's moment is shown: the short date with a four-digit year, and the time.
     static QString whenText(const QDateTime& when);
 

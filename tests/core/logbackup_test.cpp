@@ -300,6 +300,16 @@ TEST_F(LogBackupTest, RestoreRoundTripBacksUpFirstAndRefusesDamage)
     db.addTrips(1, QStringLiteral("2026-12-09"));
     EXPECT_EQ(db.allTrips().size(), 26);
 
+    // A statement still reading on the live connection: refused, the log unchanged.
+    sqlite3_stmt* reading = nullptr;
+    sqlite3_prepare_v2(db.handle(), "SELECT * FROM trips", -1, &reading, nullptr);
+    ASSERT_EQ(sqlite3_step(reading), SQLITE_ROW);
+    const BackupResult busy = restoreBackup(db.handle(), first.path, at("2026-12-09T13:30:00"));
+    sqlite3_finalize(reading);
+    EXPECT_FALSE(busy.ok);
+    EXPECT_TRUE(busy.error.contains("unchanged")) << busy.error.toStdString();
+    EXPECT_EQ(db.allTrips().size(), 26);
+
     QFile junk(backupFolder() + "/Brindlewick-20261202-090000.sqlite");
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(8192, 'x'));
