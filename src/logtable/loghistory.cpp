@@ -94,6 +94,8 @@ public:
             return false;
         }
         after_ = fill->after_;
+        // A fill that put back what the user cleared leaves nothing to undo.
+        setObsolete(before_.size() == 1 && before_.sameRow(0, after_, 0));
         return true;
     }
 

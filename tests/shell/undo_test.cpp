@@ -222,6 +222,38 @@ TEST_F(Undo, ASeriesOfChangesIsUndoneAndRedoneInOrder)
     }
 }
 
+TEST_F(Undo, FillsOfLeavingARowBelongToItsEdit)
+{
+    const TripRows start = log();
+    typeInto(1, 5, QStringLiteral("110"));
+    const TripRows typed = log();
+    // Reimbursement cleared stays empty while the row is edited; leaving the row fills it
+    // again, at the rate of that moment.
+    clickCell(1, 7);
+    press(Qt::Key_F2);
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Return);
+    ASSERT_EQ(cell(1, 7), QString());
+    clickCell(2, 0);
+    EXPECT_TRUE(same(log(), typed)) << "the fill put back what was cleared";
+    EXPECT_EQ(form->mnuUndo->text(), QStringLiteral("Undo Edit of Odometer End"));
+    form->DataGrid1->setFocus();
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_TRUE(same(log(), start));
+
+    press(Qt::CTRL | Qt::Key_Y);
+    clickCell(1, 7);
+    press(Qt::Key_F2);
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Return);
+    form->txtRatePerMile->setText(QStringLiteral("2"));
+    clickCell(2, 0);
+    ASSERT_EQ(cell(1, 7), QStringLiteral("20"));
+    EXPECT_EQ(form->mnuUndo->text(), QStringLiteral("Undo Edit of Reimbursement"));
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_TRUE(same(log(), typed)) << "one undo takes back the clearing and its fill";
+}
+
 TEST_F(Undo, WhileACellIsEditedTheKeysAreTheEditors)
 {
     clickCell(0, 0);
