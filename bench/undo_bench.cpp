@@ -7,6 +7,7 @@
 #include "logtable/logtablestore.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
@@ -80,6 +81,48 @@ void BM_DeleteAllUndoRedo(benchmark::State& state)
     state.counters["rows"] = grid.model.rowCount();
 }
 BENCHMARK(BM_DeleteAllUndoRedo)->Arg(bw::kMaxTrips)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Resident memory in MiB, from the kernel's account of this process.
+double residentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
+    }
+    return 0;
+}
+
+// What the history holds for one Delete All of a full log once the old table is gone (the
+// rows it brings back, texts included), beside what the table with its grid took.
+void BM_DeleteAllHistoryMemory(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        const double start = residentMiB();
+        auto grid = std::make_unique<Grid>(static_cast<int>(state.range(0)));
+        state.counters["table_MiB"] = residentMiB() - start;
+        state.ResumeTiming();
+        {
+            const bw::LogHistory::Name name(grid->history, QStringLiteral("Delete All"));
+            const bw::LogTableModel::Rebuild rebuild(grid->model);
+            auto blank = std::make_shared<bw::LogTable>();
+            blank->openWithTripFields();
+            grid->model.bind(blank);
+        }
+        grid->table.reset();
+        // With the old table gone, what the process still holds beyond its start.
+        state.counters["held_MiB"] = residentMiB() - start;
+        state.PauseTiming();
+        grid.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DeleteAllHistoryMemory)
+    ->Arg(bw::kMaxTrips)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace
 

@@ -36,11 +36,18 @@ CommonEnds commonEnds(int before, int after, const std::function<bool(int, int)>
     return ends;
 }
 
-TripRows slice(const TripRows& rows, int first, int count)
+// Rows `first` to `first + count` of `rows`, kept in place: a Delete All of a full log
+// keeps its rows once, not twice.
+TripRows slice(TripRows rows, int first, int count)
 {
-    TripRows part;
-    for (int i = first; i < first + count; ++i) part.append(rows, i);
-    return part;
+    const auto width = static_cast<std::ptrdiff_t>(LogTable::kFieldCount);
+    rows.ids.erase(rows.ids.begin() + first + count, rows.ids.end());
+    rows.ids.erase(rows.ids.begin(), rows.ids.begin() + first);
+    rows.values.erase(rows.values.begin() + (first + count) * width, rows.values.end());
+    rows.values.erase(rows.values.begin(), rows.values.begin() + first * width);
+    rows.ids.shrink_to_fit();
+    rows.values.shrink_to_fit();
+    return rows;
 }
 
 } // namespace
@@ -204,7 +211,7 @@ void LogHistory::tableChanged(const LogTable& table)
     if (!spanBefore_) {
         return;
     }
-    const TripRows before = std::exchange(spanBefore_, std::nullopt).value();
+    TripRows before = std::exchange(spanBefore_, std::nullopt).value();
     const CommonEnds ends = commonEnds(before.size(), table.RecordCount(),
                                        [&](int b, int a) { return before.sameRow(b, table, a); });
     const int removed = before.size() - ends.prefix - ends.suffix;
@@ -216,7 +223,7 @@ void LogHistory::tableChanged(const LogTable& table)
     change.text = name_.isEmpty() ? tr("Change of Trips") : name_;
     change.anchor = ends.prefix > 0 ? before.ids[static_cast<std::size_t>(ends.prefix - 1)] : 0;
     change.position = ends.prefix;
-    change.before = slice(before, ends.prefix, removed);
+    change.before = slice(std::move(before), ends.prefix, removed);
     change.after = tripRows(table, ends.prefix, added);
     change.side = side_;
     push(std::move(change));
