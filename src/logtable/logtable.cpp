@@ -283,4 +283,11 @@ LogTable::Bookmark LogTable::idAt(int row) const
     return rows_[static_cast<std::size_t>(row)].id;
 }
 
+int LogTable::rowOf(Bookmark id) const
+{
+    const auto found =
+        std::find_if(rows_.begin(), rows_.end(), [id](const Row& row) { return row.id == id; });
+    return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+}
+
 } // namespace bw

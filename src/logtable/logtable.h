@@ -83,6 +83,8 @@ public:
     // undone delete) and later new rows take ids above it.
     void insertRow(int row, const std::vector<QVariant>& values, Bookmark id = 0);
     Bookmark idAt(int row) const;
+    // The row that has `id` now, or -1 when no row has it.
+    int rowOf(Bookmark id) const;
 
 private:
     struct Row {

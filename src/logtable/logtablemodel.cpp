@@ -91,7 +91,9 @@ void LogTableModel::leaveEditedRow()
         return;
     }
     const QString rate = context_.ratePerMile ? context_.ratePerMile() : QString();
+    const TripRows before = tripRows(*table_, row, 1);
     if (!fillTrip(*table_, row, rate).empty()) {
+        if (recorder_) recorder_->rowEdited(*table_, row, -1, before);
         rowsChanged(row, row);
         emit changeFinished();
     }
@@ -169,6 +171,7 @@ bool LogTableModel::deleteCurrentRow()
         return false;
     }
     leaveEditedRow();
+    if (recorder_) recorder_->rowDeleting(*table_, row);
     changing_ = true;
     beginRemoveRows(QModelIndex(), row, row);
     table_->Delete();
@@ -209,14 +212,92 @@ void LogTableModel::insertRow(int row, const std::vector<QVariant>& values)
     }
     endInsertRows();
     changing_ = false;
+    if (recorder_) recorder_->rowInserted(*table_, row);
     showCursor();
     emit changeFinished();
+}
+
+void LogTableModel::replaceRows(int first, int count, const TripRows& rows)
+{
+    // A fill still due on the row the user edited belongs to the change being undone.
+    editedRow_ = -1;
+    if (table_ && table_->isOpen() && rebuildDepth_ == 0) {
+        first = std::clamp(first, 0, table_->RecordCount());
+        count = std::clamp(count, 0, table_->RecordCount() - first);
+        if (count == 1 && rows.size() == 1 && table_->idAt(first) == rows.ids.front()) {
+            replaceInPlace(first, rows);
+        } else {
+            removeRows(first, count);
+            insertRows(first, rows);
+        }
+        if (table_->RecordCount() > 0) {
+            table_->setPosition(std::min(first, table_->RecordCount() - 1));
+        }
+        showCursor();
+    }
+    emit changeFinished();
+}
+
+void LogTableModel::replaceInPlace(int row, const TripRows& rows)
+{
+    const std::vector<QVariant> values = rows.row(0);
+    for (int k = 0; k < table_->fieldCount() && k < static_cast<int>(values.size()); ++k) {
+        table_->setValueAt(row, k, values[static_cast<std::size_t>(k)]);
+    }
+    rowsChanged(row, row);
+}
+
+void LogTableModel::removeRows(int first, int count)
+{
+    if (count <= 0) {
+        return;
+    }
+    changing_ = true;
+    beginRemoveRows(QModelIndex(), first, first + count - 1);
+    // From the last one, so that no row behind them moves more than once.
+    for (int r = first + count - 1; r >= first; --r) {
+        table_->setPosition(r);
+        table_->Delete();
+    }
+    endRemoveRows();
+    changing_ = false;
+}
+
+void LogTableModel::insertRows(int first, const TripRows& rows)
+{
+    if (rows.empty()) {
+        return;
+    }
+    changing_ = true;
+    beginInsertRows(QModelIndex(), first, first + rows.size() - 1);
+    int done = 0;
+    try {
+        for (; done < rows.size(); ++done) {
+            table_->insertRow(first + done, rows.row(done),
+                              rows.ids[static_cast<std::size_t>(done)]);
+        }
+    } catch (const LogTableError&) {
+        // Values that came out of the table go back in; should one not, the grid must
+        // still be told only of the rows that arrived.
+        endInsertRows();
+        changing_ = false;
+        if (done < rows.size()) {
+            beginResetModel();
+            endResetModel();
+        }
+        return;
+    }
+    endInsertRows();
+    changing_ = false;
 }
 
 LogTableModel::Rebuild::Rebuild(LogTableModel& model) : model_(model)
 {
     if (model_.rebuildDepth_++ == 0) {
         model_.leaveEditedRow();
+        if (model_.recorder_ && model_.table_ && model_.table_->isOpen()) {
+            model_.recorder_->tableChanging(*model_.table_);
+        }
         model_.changing_ = true;
         model_.beginResetModel();
     }
@@ -227,6 +308,13 @@ LogTableModel::Rebuild::~Rebuild()
     if (--model_.rebuildDepth_ == 0) {
         model_.endResetModel();
         model_.changing_ = false;
+        if (model_.recorder_ && model_.table_ && model_.table_->isOpen()) {
+            try {
+                model_.recorder_->tableChanged(*model_.table_);
+            } catch (const std::exception&) {
+                // Without memory for its history the change stands; it only cannot be undone.
+            }
+        }
         model_.showCursor();
         emit model_.changeFinished();
     }
@@ -308,12 +396,14 @@ bool LogTableModel::setData(const QModelIndex& index, const QVariant& value, int
         return false;
     }
     const bool wasBlank = isBlankTrip(*table_, index.row());
+    const TripRows before = tripRows(*table_, index.row(), 1);
     try {
         table_->setValueAt(index.row(), index.column(), stored);
     } catch (const LogTableError&) {
         return false;
     }
     fillAfterEdit(index.row(), index.column(), wasBlank);
+    if (recorder_) recorder_->rowEdited(*table_, index.row(), index.column(), before);
     rowsChanged(index.row(), index.row());
     emit changeFinished();
     return true;

@@ -1,7 +1,9 @@
 // The trip grid's model over the LogTable, keeping grid row and table cursor in step.
 #pragma once
 
+#include "logtable/logtable.h"
 #include "logtable/tripchecks.h"
+#include "logtable/triprows.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>
@@ -14,13 +16,28 @@ class QAbstractItemView;
 
 namespace bw {
 
-class LogTable;
-
 // What the grid's fills and checks read beyond the table: the rate per mile as typed and
 // the period the log covers.
 struct TripContext {
     std::function<QString()> ratePerMile;
     std::function<TripPeriod()> period;
+};
+
+// Hears every change the grid's model makes to the bound table for the user, with what
+// an undo needs; changes the model replays (undo, redo) are not heard.
+class LogTableRecorder {
+public:
+    virtual ~LogTableRecorder() = default;
+    // Row `row` changed in place: a cell edit of `column` with the fills it caused, or
+    // (column -1) the fills of leaving the row. `before` is the row as it was.
+    virtual void rowEdited(const LogTable& table, int row, int column, const TripRows& before) = 0;
+    virtual void rowInserted(const LogTable& table, int row) = 0;
+    // Row `row` is about to be deleted.
+    virtual void rowDeleting(const LogTable& table, int row) = 0;
+    // The outermost Rebuild span begins with `table` bound, and ends with `table` bound
+    // (another one when the span bound a new table).
+    virtual void tableChanging(const LogTable& table) = 0;
+    virtual void tableChanged(const LogTable& table) = 0;
 };
 
 // The trip grid's view of the LogTable: one column per field under the field's name, one
@@ -49,6 +66,14 @@ public:
     // Inserts a row of `values` before position `row` (0 .. row count); it becomes the
     // current row.
     void insertRow(int row, const std::vector<QVariant>& values);
+
+    // Puts `rows`, each with its own id, in place of `count` rows from `first`, without
+    // fills and without telling the recorder: an undo or a redo. The cursor goes to the
+    // first row put in place (or the row after the removed ones); one changeFinished
+    // follows, even when nothing could be changed.
+    void replaceRows(int first, int count, const TripRows& rows);
+    // Null for none; the recorder must outlive the model or be unset first.
+    void setRecorder(LogTableRecorder* recorder) { recorder_ = recorder; }
 
     // Fills and checks: typing into a row fills its Mileage and Reimbursement where they
     // are empty or 0, and cells with a probable slip are tinted and explained in their
@@ -96,10 +121,14 @@ private:
     void refuse(const QModelIndex& index);
     void fillAfterEdit(int row, int column, bool wasBlank);
     void rowsChanged(int first, int last);
+    void replaceInPlace(int row, const TripRows& rows);
+    void removeRows(int first, int count);
+    void insertRows(int first, const TripRows& rows);
 
     std::shared_ptr<LogTable> table_;
     QPointer<QAbstractItemView> view_;
     TripContext context_;
+    LogTableRecorder* recorder_ = nullptr;
     int editedRow_ = -1;
     int rebuildDepth_ = 0;
     bool changing_ = false;

@@ -3,6 +3,7 @@
 
 #include "core/settingsstore.h"
 #include "core/windowparts.h"
+#include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -94,7 +95,8 @@ QDateEdit* makeDatePicker(QWidget* parent, const char* name, QRect geometry)
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent), store_(std::make_unique<SettingsStore>()), model_(new LogTableModel(this))
+    : QWidget(parent), store_(std::make_unique<SettingsStore>()), model_(new LogTableModel(this)),
+      history_(std::make_unique<LogHistory>(*model_))
 {
     setObjectName(QStringLiteral("Form1"));
     // The design's small dialog font.
@@ -176,6 +178,8 @@ void Form1::createControls()
                              twipsRect(240, 4480, 3600, 405));
     PushButton3 = makeButton(Frame2, "PushButton3", QStringLiteral("Delete All"),
                              twipsRect(3960, 4480, 3600, 405));
+    createHistoryActions();
+    createGridMenu();
 
     // Assistive technology names each field after its label, without the colon, and the
     // grid after its caption line; the buttons are named by their captions.
@@ -203,8 +207,8 @@ void Form1::createControls()
 
 void Form1::connectHandlers()
 {
-    // Keys for the commands; the grid's own (Alt+Insert, Alt+Delete) work while no cell
-    // is being edited.
+    // Keys for the commands; the grid's own (undo, redo, Alt+Insert, Alt+Delete) are its
+    // actions, made with its context menu.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, PushButton6, &QPushButton::click);
     for (const QKeySequence& keys :
@@ -216,9 +220,6 @@ void Form1::connectHandlers()
             PushButton22->click();
         });
     }
-    auto* grid = static_cast<GridView*>(DataGrid1);
-    connect(grid, &GridView::insertRowRequested, PushButton2, &QPushButton::click);
-    connect(grid, &GridView::deleteRowRequested, PushButton1, &QPushButton::click);
 
     for (QPushButton* button :
          {PushButton1, PushButton2, PushButton3, PushButton6, PushButton7, PushButton22}) {

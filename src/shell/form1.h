@@ -19,11 +19,13 @@ class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTableView;
 
 namespace bw {
 
+class LogHistory;
 class LogTable;
 class LogTableModel;
 class SettingsStore;
@@ -51,6 +53,8 @@ public:
     const std::optional<QCursor>& mouseIcon() const { return mouseIcon_; }
 
     LogTableModel& gridModel() const { return *model_; }
+    // The changes to the log since the window opened, for undo and redo.
+    LogHistory& history() const { return *history_; }
     // The current trip table (null only when its creation failed).
     const std::shared_ptr<LogTable>& logTableObject() const { return logTable_; }
 
@@ -114,6 +118,14 @@ public:
     std::array<QLabel*, 7> Label4{};
     QAction* mnuImportTrips = nullptr;
     QAction* mnuExportTrips = nullptr;
+    // The grid's context menu: undo and redo; the trip commands; the log commands. A right
+    // click on the grid, the Menu key and Shift+F10 open it.
+    QMenu* mnuGrid = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
+    QAction* mnuInsertRow = nullptr;
+    QAction* mnuDeleteRow = nullptr;
+    QAction* mnuDeleteAll = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -128,6 +140,12 @@ private:
     void dtpTo_Change();
     void commitGridEdit();
     void createTripActions();
+    void createHistoryActions();
+    void createGridMenu();
+    void updateHistoryActions();
+    void showGridMenu(const QPoint& viewportPos);
+    // Puts the entry fields and the period back as they are now.
+    std::function<void()> entriesRestorer() const;
     bool confirmTripWarnings();
     bool dropTrips(QEvent* event);
     void resetPointer();
@@ -136,6 +154,7 @@ private:
     std::unique_ptr<SettingsStore> store_;
     std::shared_ptr<LogTable> logTable_;
     LogTableModel* model_ = nullptr;
+    std::unique_ptr<LogHistory> history_;
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
     int mousePointer_ = kPointerDefault;

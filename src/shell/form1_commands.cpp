@@ -4,6 +4,7 @@
 #include "core/messageboxes.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -85,6 +86,9 @@ void Form1::PushButton3_Click()
     if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
         return;
     }
+    // The new table replaces the old one at the end of the span: one change, undone whole.
+    const LogHistory::Name step(*history_, tr("Delete All"));
+    const LogTableModel::Rebuild rebuild(*model_);
     CreateLogTable(logTable_, trap, 102);
     const int rows = storedRowCount(
         *store_, trap, 124, QStringLiteral("The stored row count is %1; %2 blank rows were made."));
@@ -118,6 +122,7 @@ void Form1::PushButton7_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton7_Click));
     const SampleEntries sample = sampleEntries();
+    const std::function<void()> entriesBefore = entriesRestorer();
     trap.run(100, [&] { txtAuthorizedBy->setText(sample.authorizedBy); });
     trap.run(102, [&] { txtEmployeeID->setText(sample.employeeID); });
     trap.run(104, [&] { txtEmployeeName->setText(sample.employeeName); });
@@ -126,6 +131,8 @@ void Form1::PushButton7_Click()
     trap.run(110, [&] { dtpTo->setDate(sample.periodTo); });
     trap.run(112, [&] { txtVehicleDescription->setText(sample.vehicleDescription); });
 
+    // One step of the history takes back the rows and the entries.
+    const LogHistory::Name step(*history_, tr("Load Sample"), {entriesBefore, entriesRestorer()});
     // The grid is told about the swept and appended rows once, when it is bound again.
     const LogTableModel::Rebuild rebuild(*model_);
     trap.run(114, [&] { requireTable(logTable_).MoveFirst(); });

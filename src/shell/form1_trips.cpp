@@ -1,6 +1,7 @@
 // Trips in and out of CSV files, and the create command's look at the trips' warnings.
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
+#include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/tripchecks.h"
@@ -56,17 +57,17 @@ int lineCount(const std::vector<CsvProblem>& problems)
 
 void Form1::createTripActions()
 {
-    mnuImportTrips = new QAction(QStringLiteral("Import Trips from CSV..."), DataGrid1);
+    mnuImportTrips = new QAction(tr("Import Trips from CSV..."), DataGrid1);
     mnuImportTrips->setObjectName(QStringLiteral("mnuImportTrips"));
     mnuImportTrips->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuImportTrips->setShortcutContext(Qt::WindowShortcut);
-    mnuExportTrips = new QAction(QStringLiteral("Export Trips to CSV..."), DataGrid1);
+    mnuImportTrips->setShortcutVisibleInContextMenu(true);
+    mnuExportTrips = new QAction(tr("Export Trips to CSV..."), DataGrid1);
     mnuExportTrips->setObjectName(QStringLiteral("mnuExportTrips"));
     connect(mnuImportTrips, &QAction::triggered, this, [this] { importTripsCommand(); });
     connect(mnuExportTrips, &QAction::triggered, this, [this] { exportTripsCommand(); });
     DataGrid1->addAction(mnuImportTrips);
     DataGrid1->addAction(mnuExportTrips);
-    DataGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
     DataGrid1->setAcceptDrops(true);
     DataGrid1->viewport()->setAcceptDrops(true);
 }
@@ -160,6 +161,7 @@ bool Form1::importTripsFrom(const QString& path)
             return false;
         }
     }
+    const LogHistory::Name step(*history_, tr("Import of Trips"));
     const LogTableModel::Rebuild rebuild(*model_);
     const int first = tripPlacement(table).firstRow;
     placeTrips(table, read.trips, txtRatePerMile->text());

@@ -1,6 +1,7 @@
 // The trip grid's view: a typed key opens the editor at once and keeps what was typed.
 #include "shell/gridview.h"
 
+#include <QAction>
 #include <QKeyEvent>
 
 namespace bw {
@@ -26,17 +27,38 @@ bool GridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     return QTableView::edit(index, trigger, event);
 }
 
+// The grid's own keys (its actions that act on the grid: undo, redo, insert and delete a
+// row) belong to the cell editor while a cell is being edited: Ctrl+Z undoes typing there,
+// and no row command runs behind an open editor.
+bool GridView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && state() == EditingState) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions()) {
+            if (action->shortcutContext() == Qt::WidgetWithChildrenShortcut
+                && action->shortcuts().contains(pressed)) {
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QTableView::event(event);
+}
+
+// The Menu key and Shift+F10 open the context menu at the current cell, as a right click
+// opens it at the mouse.
 void GridView::keyPressEvent(QKeyEvent* event)
 {
-    if (state() != EditingState && event->modifiers() == Qt::AltModifier) {
-        if (event->key() == Qt::Key_Insert) {
-            emit insertRowRequested();
-            return;
-        }
-        if (event->key() == Qt::Key_Delete) {
-            emit deleteRowRequested();
-            return;
-        }
+    const bool menuKey =
+        event->key() == Qt::Key_Menu
+        || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey && state() != EditingState) {
+        const QRect cell = visualRect(currentIndex());
+        const QPoint at = viewport()->rect().contains(cell.center()) ? cell.center()
+                                                                     : viewport()->rect().center();
+        emit customContextMenuRequested(at);
+        event->accept();
+        return;
     }
     QTableView::keyPressEvent(event);
 }

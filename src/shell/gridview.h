@@ -10,14 +10,9 @@ class GridView : public QTableView {
 public:
     using QTableView::QTableView;
 
-signals:
-    // Alt+Insert and Alt+Delete while no cell is being edited: keys with no standard
-    // meaning on a desktop (Ctrl+Insert copies; a screen reader holds Insert).
-    void insertRowRequested();
-    void deleteRowRequested();
-
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 

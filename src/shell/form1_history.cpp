@@ -1,0 +1,105 @@
+// Undo and redo of the changes to the log, and the grid's context menu.
+#include "logtable/loghistory.h"
+#include "shell/form1.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+
+namespace bw {
+
+namespace {
+
+// An action of the grid whose keys work while the focus is in the grid.
+QAction* gridAction(QWidget* grid, const char* name, const QString& text,
+                    const QList<QKeySequence>& keys = {})
+{
+    auto* action = new QAction(text, grid);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    grid->addAction(action);
+    return action;
+}
+
+} // namespace
+
+void Form1::createHistoryActions()
+{
+    mnuUndo = gridAction(DataGrid1, "mnuUndo", tr("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    mnuRedo = gridAction(
+        DataGrid1, "mnuRedo", tr("Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QUndoStack& stack = history_->stack();
+    connect(mnuUndo, &QAction::triggered, this, [this, &stack] {
+        // A change typed into a cell that is still open is a change too: it is finished
+        // first, and so is the one undone.
+        commitGridEdit();
+        stack.undo();
+    });
+    connect(mnuRedo, &QAction::triggered, this, [this, &stack] {
+        commitGridEdit();
+        stack.redo();
+    });
+    connect(&stack, &QUndoStack::indexChanged, this, [this] { updateHistoryActions(); });
+    updateHistoryActions();
+
+    mnuInsertRow = gridAction(DataGrid1, "mnuInsertRow", tr("Insert Below Selected Row"),
+                              {QKeySequence(Qt::ALT | Qt::Key_Insert)});
+    mnuDeleteRow = gridAction(DataGrid1, "mnuDeleteRow", tr("Delete Selected Row"),
+                              {QKeySequence(Qt::ALT | Qt::Key_Delete)});
+    mnuDeleteAll = gridAction(DataGrid1, "mnuDeleteAll", tr("Delete All"));
+    connect(mnuInsertRow, &QAction::triggered, PushButton2, &QPushButton::click);
+    connect(mnuDeleteRow, &QAction::triggered, PushButton1, &QPushButton::click);
+    connect(mnuDeleteAll, &QAction::triggered, PushButton3, &QPushButton::click);
+}
+
+void Form1::updateHistoryActions()
+{
+    const QUndoStack& stack = history_->stack();
+    mnuUndo->setEnabled(stack.canUndo());
+    mnuUndo->setText(stack.canUndo() ? tr("Undo %1").arg(stack.undoText()) : tr("Undo"));
+    mnuRedo->setEnabled(stack.canRedo());
+    mnuRedo->setText(stack.canRedo() ? tr("Redo %1").arg(stack.redoText()) : tr("Redo"));
+}
+
+void Form1::createGridMenu()
+{
+    mnuGrid = new QMenu(this);
+    mnuGrid->setObjectName(QStringLiteral("mnuGrid"));
+    mnuGrid->addActions({mnuUndo, mnuRedo});
+    mnuGrid->addSeparator();
+    mnuGrid->addActions({mnuInsertRow, mnuDeleteRow, mnuDeleteAll});
+    mnuGrid->addSeparator();
+    mnuGrid->addActions({mnuImportTrips, mnuExportTrips});
+    DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(DataGrid1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showGridMenu(pos); });
+}
+
+void Form1::showGridMenu(const QPoint& viewportPos)
+{
+    mnuGrid->popup(DataGrid1->viewport()->mapToGlobal(viewportPos));
+}
+
+std::function<void()> Form1::entriesRestorer() const
+{
+    const std::array<QLineEdit*, 5> boxes = {txtAuthorizedBy, txtEmployeeID, txtEmployeeName,
+                                             txtRatePerMile, txtVehicleDescription};
+    std::array<QString, 5> texts;
+    for (std::size_t i = 0; i < boxes.size(); ++i) texts[i] = boxes[i]->text();
+    const QDate from = dtpFrom->date();
+    const QDate to = dtpTo->date();
+    // Each goes back through its change handling, so the settings follow.
+    return [boxes, texts, from, to, this] {
+        for (std::size_t i = 0; i < boxes.size(); ++i) boxes[i]->setText(texts[i]);
+        dtpFrom->setDate(from);
+        dtpTo->setDate(to);
+    };
+}
+
+} // namespace bw
