@@ -9,16 +9,19 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <utility>
 
 namespace bw {
 
 namespace {
+
+constexpr int kMaxLinkDepth = 128;
 
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
 
@@ -33,9 +36,20 @@ FileWriteError::FileWriteError(int error, const QString& path)
 
 QString FileWriteError::cause() const { return osErrorSentence(error_, path_); }
 
-ReplacingFile::ReplacingFile(QString target) : target_(std::move(target))
+ReplacingFile::ReplacingFile(QString target) : target_(std::move(target)), written_(target_)
 {
-    const QFileInfo info(target_);
+    // A link stays a link: the file it points to is the one replaced.
+    QFileInfo link(target_);
+    for (int depth = 0; depth < kMaxLinkDepth && link.isSymLink(); ++depth) {
+        link.setFile(link.symLinkTarget());
+        written_ = link.filePath();
+    }
+    // A file its owner made read-only is not replaced behind its back.
+    if (::access(native(written_).constData(), F_OK) == 0
+        && ::access(native(written_).constData(), W_OK) != 0) {
+        throw FileWriteError(errno, target_);
+    }
+    const QFileInfo info(written_);
     constexpr int kTries = 20;
     for (int i = 0; i < kTries && fd_ < 0; ++i) {
         temporary_ = info.dir().filePath(
@@ -43,13 +57,12 @@ ReplacingFile::ReplacingFile(QString target) : target_(std::move(target))
                 .arg(info.fileName())
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
         // 0666 less the umask, as any new file; a replaced file keeps its own mode below.
-        fd_ = ::open(native(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                     0666);
+        fd_ = ::open(native(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0 && errno != EEXIST) fail(errno);
     }
     if (fd_ < 0) fail(EEXIST);
     struct stat existing {};
-    if (::stat(native(target_).constData(), &existing) == 0 && S_ISREG(existing.st_mode))
+    if (::stat(native(written_).constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ::fchmod(fd_, existing.st_mode & 07777);
     if (!QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(EIO);
 }
@@ -109,7 +122,7 @@ void ReplacingFile::commit(bool durable)
         throw FileWriteError(error, target_);
     }
     QIODevice::close();
-    if (std::rename(native(temporary_).constData(), native(target_).constData()) != 0) {
+    if (std::rename(native(temporary_).constData(), native(written_).constData()) != 0) {
         const int error = errno;
         ::unlink(native(temporary_).constData());
         throw FileWriteError(error, target_);

@@ -54,6 +54,7 @@ private:
     void discard();
 
     QString target_;
+    QString written_; // the target, or the file it links to
     QString temporary_;
     int fd_ = -1;
     int error_ = 0; // of the first failed write
