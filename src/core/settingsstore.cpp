@@ -168,7 +168,8 @@ void writeWhole(const QString& path, const QByteArray& bytes, bool durable)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        const int error = errno;
+        // A file where the folder should be leaves "exists": the folder still does not.
+        const int error = errno == EEXIST ? ENOTDIR : errno;
         cannotWrite(path, error);
     }
     const QDateTime before = modifiedAt(path);

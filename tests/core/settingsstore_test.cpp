@@ -199,8 +199,15 @@ TEST(SettingsStore, AFailedWriteThrowsSettingsError)
     PlatformOverride unwritable(p);
 
     SettingsStore store;
-    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A")),
-                 SettingsError);
+    try {
+        store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A"));
+        ADD_FAILURE() << "written";
+    } catch (const SettingsError& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).endsWith(
+            QStringLiteral(": The folder %1 does not exist.")
+                .arg(QFileInfo(p.settingsFile).absolutePath())))
+            << e.what();
+    }
 
     SettingsStore::Batch batch(store);
     store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("1"));
