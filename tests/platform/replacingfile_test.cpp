@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 namespace bw {
@@ -58,8 +57,8 @@ TEST(ReplacingFile, AFolderInTheWayIsAFailureWithItsCause)
         ADD_FAILURE() << "written";
     } catch (const FileWriteError& e) {
         EXPECT_EQ(e.error(), EISDIR);
-        EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(QStringLiteral("Cannot write \"%1\": ")
-                                                               .arg(taken)));
+        EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(
+            QStringLiteral("Cannot write \"%1\": ").arg(taken)));
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }

@@ -6,12 +6,13 @@
 #include <QFile>
 #include <QString>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <string>
 #include <sys/mount.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
 
 namespace bw::test {
 
@@ -34,8 +35,7 @@ public:
         mounted_ = true;
         if (kind == Kind::Full) {
             fill();
-        } else if (::mount("tmpfs", where.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
-                           nullptr)
+        } else if (::mount("tmpfs", where.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr)
                    != 0) {
             problem_ = "cannot make the tmpfs read-only: " + std::string(std::strerror(errno));
         } else if (writable()) {
@@ -56,9 +56,9 @@ private:
     // Writes one file until the disk takes no more, and checks that it says so.
     void fill()
     {
-        const int fd = ::open(QFile::encodeName(QDir(folder_).filePath(QStringLiteral("filler")))
-                                  .constData(),
-                              O_WRONLY | O_CREAT, 0644);
+        const int fd =
+            ::open(QFile::encodeName(QDir(folder_).filePath(QStringLiteral("filler"))).constData(),
+                   O_WRONLY | O_CREAT, 0644);
         const QByteArray block(4096, 'x');
         int error = 0;
         while (fd >= 0 && error == 0) {

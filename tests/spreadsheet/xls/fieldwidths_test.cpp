@@ -50,7 +50,9 @@ TEST(FieldWidths, AValueThatDoesNotFitItsFieldIsRefusedByName)
         {"format code of 65536", [](RecordStream& o) { writeFormat(o, 164, QString(65536, u'0')); },
          "field stFormat of the Format record"},
         {"formula of 65536 bytes",
-         [](RecordStream& o) { writeFormula(o, {0, 0, 15}, Value(), QByteArray(65536, '\0')); },
+         [](RecordStream& o) {
+             writeFormula(o, {0, 0, 15}, Value(), QByteArray(65536, '\0'));
+         },
          "field cce of the Formula record"},
     };
     for (const WidthCase& c : cases) {
