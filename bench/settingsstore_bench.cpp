@@ -34,6 +34,7 @@ struct Store {
             store.SaveTripField(7, i, QStringLiteral("20"));
             store.SaveTripField(8, i, QStringLiteral("25"));
         }
+        batch.commit();
     }
     std::unique_ptr<bw::Form1> openWindow() const
     {

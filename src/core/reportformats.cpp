@@ -2,6 +2,7 @@
 #include "core/reportformats.h"
 
 #include "platform/filecopy.h"
+#include "platform/replacingfile.h"
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/pages.h"
@@ -23,7 +24,10 @@ void writePdf(const QString& workbookXls, const QString& target)
 {
     try {
         const std::unique_ptr<ss::Workbook> book = ss::xls::loadWorkbook(workbookXls);
-        ss::render::savePdf(book->activeSheet(), target);
+        // A write that fails is kept by the file, whose commit names its cause.
+        ReplacingFile file(target);
+        ss::render::writePdf(book->activeSheet(), file);
+        file.commit();
     } catch (const ss::SpreadsheetError& failure) {
         throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2")
                                      .arg(target, failure.description())
@@ -74,7 +78,7 @@ void writeReportFile(const QString& workbookXls, const QString& target, ReportFo
         return;
     case ReportFormat::Xlsx:
         // The same workbook as the engine reads it back, formulas with their results.
-        ss::xlsx::saveWorkbook(*ss::xls::loadWorkbook(workbookXls), target);
+        writeFileReplacing(target, ss::xlsx::writeWorkbook(*ss::xls::loadWorkbook(workbookXls)));
         return;
     case ReportFormat::Pdf:
         writePdf(workbookXls, target);

@@ -1,17 +1,19 @@
 // The per-user settings store: where it lives and how values are read and saved.
 #include "core/settingsstore.h"
 
+#include "platform/oserror.h"
 #include "platform/platform.h"
+#include "platform/replacingfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <cstdio>
+#include <cerrno>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -131,10 +133,13 @@ QString settingsPath()
 #endif
 }
 
-[[noreturn]] void cannotWrite(const QString& path)
+// `error` is the system's reason (errno), 0 where it has none to give.
+[[noreturn]] void cannotWrite(const QString& path, int error)
 {
-    throw SettingsError("Cannot write the settings to "
-                        + QDir::toNativeSeparators(path).toStdString());
+    QString text = QCoreApplication::translate("SettingsStore", "Cannot write the settings to %1")
+                       .arg(QDir::toNativeSeparators(path));
+    if (error != 0) text += QStringLiteral(": ") + osErrorSentence(error, path);
+    throw SettingsError(text.toStdString());
 }
 
 // Readers tell a changed file by its size and time (QSettings' cache does, and so do
@@ -159,31 +164,19 @@ void markChanged(const QString& path, const QDateTime& before)
 // renamed over it, so a reader sees the old file or the new one, never a part. A durable
 // write also waits for the disk (the trip rows at close); an entry field's write does
 // not, so that typing stays quick, and is still atomic.
-void writeWhole(const QString& path, const QByteArray& bytes, [[maybe_unused]] bool durable)
+void writeWhole(const QString& path, const QByteArray& bytes, bool durable)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) cannotWrite(path);
-    const QDateTime before = modifiedAt(path);
-#ifndef _WIN32
-    if (!durable) {
-        const QString scratch = path + QStringLiteral(".new");
-        QFile file(scratch);
-        const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                             && file.write(bytes) == bytes.size() && file.flush();
-        file.close();
-        if (!written
-            || std::rename(QFile::encodeName(scratch).constData(),
-                           QFile::encodeName(path).constData())
-                   != 0) {
-            QFile::remove(scratch);
-            cannotWrite(path);
-        }
-        markChanged(path, before);
-        return;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        // A file where the folder should be leaves "exists": the folder still does not.
+        const int error = errno == EEXIST ? ENOTDIR : errno;
+        cannotWrite(path, error);
     }
-#endif
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        cannotWrite(path);
+    const QDateTime before = modifiedAt(path);
+    try {
+        writeFileReplacing(path, bytes, durable);
+    } catch (const FileWriteError& failure) {
+        cannotWrite(path, failure.error());
     }
     markChanged(path, before);
 }
@@ -320,14 +313,13 @@ void SettingsStore::load()
 void SettingsStore::refresh() const
 {
     if (file_.isEmpty()) return; // the registry is read at start-up only
-    auto* self = const_cast<SettingsStore*>(this);
-    if (stampOf(file_) != entriesStamp_) self->loadEntries(true);
-    if (stampOf(tripsFileFor(file_)) != tripsStamp_) self->loadTrips(true);
+    if (stampOf(file_) != entriesStamp_) loadEntries(true);
+    if (stampOf(tripsFileFor(file_)) != tripsStamp_) loadTrips(true);
 }
 
 // Reads the INI file (or the registry). With keepPending the values written by this
 // store and not yet on disk stay as they are.
-void SettingsStore::loadEntries(bool keepPending)
+void SettingsStore::loadEntries(bool keepPending) const
 {
 #ifdef _WIN32
     const bool registry = file_.isEmpty();
@@ -376,7 +368,7 @@ void SettingsStore::loadEntries(bool keepPending)
     }
 }
 
-void SettingsStore::loadTrips(bool keepPending)
+void SettingsStore::loadTrips(bool keepPending) const
 {
     const QString path = tripsFileFor(file_);
     std::map<int, TripRow> pending;
@@ -455,7 +447,7 @@ const QString* SettingsStore::tripValue(int field, int row) const
     return value.isNull() ? nullptr : &value;
 }
 
-void SettingsStore::setTrip(int field, int row, const QString& value)
+void SettingsStore::setTrip(int field, int row, const QString& value) const
 {
     // Stored values are never null: a null marks a key that is not stored.
     trips_[row][static_cast<std::size_t>(field - 1)] =
@@ -590,7 +582,7 @@ void SettingsStore::flush()
             registry.setValue(rowKeyText(field, row), GetTripField(field, row, QString()));
         }
         registry.sync();
-        if (registry.status() != QSettings::NoError) cannotWrite(fileName());
+        if (registry.status() != QSettings::NoError) cannotWrite(fileName(), 0);
         pendingEntries_.clear();
         pendingTrips_.clear();
         pendingRowCount_ = false;
@@ -630,20 +622,11 @@ void SettingsStore::Batch::commit()
     }
 }
 
-SettingsStore::Batch::~Batch() noexcept(false)
+// Writing is commit()'s alone, so that its failure reaches a caller that can report it;
+// a batch left without one (an early return, an exception) keeps its values pending.
+SettingsStore::Batch::~Batch()
 {
-    // A batch left by an exception must not throw again while unwinding.
-    if (std::uncaught_exceptions() > 0) {
-        if (store_ != nullptr && --store_->batchDepth_ == 0) {
-            try {
-                store_->flush();
-            } catch (...) {
-            }
-        }
-        store_ = nullptr;
-        return;
-    }
-    commit();
+    if (store_ != nullptr) --store_->batchDepth_;
 }
 
 } // namespace bw

@@ -33,7 +33,7 @@ public:
 // well and move to the trips file at the first write.
 //
 // Every write reaches the disk before SaveSetting returns, through a temporary file
-// renamed over the old one, unless a Batch is open: then the batch's end writes once.
+// renamed over the old one, unless a Batch is open: then the batch's commit writes once.
 // Before writing a file, and when a key is read by name, the store rereads the file if
 // another instance has changed it since, so the other instance's keys stay and the last
 // writer of a key wins. The row fields are read in bulk, without that check.
@@ -58,14 +58,17 @@ public:
     // The file of the trip rows that belongs to an INI file: "X.ini" -> "X.trips".
     static QString tripsFileFor(const QString& iniFile);
 
-    // Defers writing to disk until the outermost batch ends (one write for many keys).
+    // Defers writing to disk until the outermost batch commits (one write for many keys).
+    // A batch that ends without commit() writes nothing: its values stay pending and go
+    // with the store's next write.
     class Batch {
     public:
         explicit Batch(SettingsStore& store);
-        ~Batch() noexcept(false);
+        ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
-        // Ends the batch now; throws SettingsError when the write fails.
+        // Ends the batch now; the outermost one writes, and throws SettingsError when the
+        // write fails.
         void commit();
 
     private:
@@ -88,28 +91,29 @@ private:
     void load();
     // Rereads a file another instance has written since this store last read or wrote it.
     void refresh() const;
-    void loadEntries(bool keepPending);
-    void loadTrips(bool keepPending);
+    void loadEntries(bool keepPending) const;
+    void loadTrips(bool keepPending) const;
     void writeEntries();
     void writeTrips();
     void flush();
-    void put(const QString& key, const QString& value);
     const QString* tripValue(int field, int row) const;
-    void setTrip(int field, int row, const QString& value);
+    void setTrip(int field, int row, const QString& value) const;
     static FileStamp stampOf(const QString& path);
 
     QString file_;
-    QHash<QString, Entry> entries_; // by case-folded key
-    std::map<int, TripRow> trips_;
-    QString rowCount_; // null while RowCount is not stored
+    // The files' keys as last read, with this store's pending values: a cache that a
+    // read rereads when another instance has written the files since.
+    mutable QHash<QString, Entry> entries_; // by case-folded key
+    mutable std::map<int, TripRow> trips_;
+    mutable QString rowCount_; // null while RowCount is not stored
     // Written since the last successful write of their file.
     QSet<QString> pendingEntries_;
     QSet<qint64> pendingTrips_; // row * kTripFields + field index
     bool pendingRowCount_ = false;
     // Row keys still in the INI file; they leave it once the trips file holds them.
-    bool tripsInIni_ = false;
-    FileStamp entriesStamp_;
-    FileStamp tripsStamp_;
+    mutable bool tripsInIni_ = false;
+    mutable FileStamp entriesStamp_;
+    mutable FileStamp tripsStamp_;
     int batchDepth_ = 0;
 };
 

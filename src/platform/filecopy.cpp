@@ -1,47 +1,30 @@
 // Copying a file whole over another, or leaving the target as it was.
 #include "platform/filecopy.h"
 
+#include "platform/replacingfile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <stdexcept>
 
 namespace bw {
 
-namespace {
-
-[[noreturn]] void fail(const QString& what, const QString& path, const QString& reason)
-{
-    throw std::runtime_error(QStringLiteral("%1 \"%2\": %3").arg(what, path, reason).toStdString());
-}
-
-} // namespace
-
 void copyFileReplacing(const QString& from, const QString& to)
 {
     QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("Cannot read"), from, source.errorString());
-    }
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly)) {
-        fail(QStringLiteral("Cannot write"), to, target.errorString());
-    }
+    const auto cannotRead = [&] {
+        return std::runtime_error(
+            QStringLiteral("Cannot read \"%1\": %2").arg(from, source.errorString()).toStdString());
+    };
+    if (!source.open(QIODevice::ReadOnly)) throw cannotRead();
+    ReplacingFile target(to);
     constexpr qint64 kChunk = 1 << 16;
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(kChunk);
-        if (chunk.isEmpty() && source.error() != QFileDevice::NoError) {
-            target.cancelWriting();
-            fail(QStringLiteral("Cannot read"), from, source.errorString());
-        }
-        if (target.write(chunk) != chunk.size()) {
-            target.cancelWriting();
-            fail(QStringLiteral("Cannot write"), to, target.errorString());
-        }
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError) throw cannotRead();
+        target.writeAll(chunk);
     }
-    if (!target.commit()) {
-        fail(QStringLiteral("Cannot write"), to, target.errorString());
-    }
+    target.commit();
 }
 
 } // namespace bw

@@ -6,6 +6,7 @@
 #include "core/messageboxes.h"
 #include "core/reportformats.h"
 #include "core/steptrap.h"
+#include "core/twips.h"
 #include "core/windowparts.h"
 #include "platform/appidentity.h"
 #include "platform/cursorfile.h"
@@ -40,20 +41,7 @@ namespace {
 
 using namespace preview;
 
-// The window as designed, in twips (left, top, width, height inside the parent).
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-
-    QRect pixels() const
-    {
-        return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                twipsToPixels(height)};
-    }
-};
-
+// The window as designed, in twips inside the parent.
 constexpr TwipsRect kClientArea{0, 0, 9840, 9390};
 constexpr TwipsRect kPicture2{120, 120, 9330, 7425};
 constexpr int kPicture2Border = 30; // a sunken edge of two pixels on every side
@@ -91,7 +79,25 @@ void Form2::createControls()
     setFont(designedFont(9.0, true));
     setFixedSize(kClientArea.pixels().size());
     setMouseTracking(true);
+    createPictureArea();
+    createScrollbars();
+    createButtons();
+    createPrintControls();
 
+    // The window's own pointer handler must only hear moves over its bare background.
+    for (QWidget* child :
+         {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(VScroll1),
+          static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Frame1),
+          static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
+          static_cast<QWidget*>(PushButton8), static_cast<QWidget*>(PushButton6)}) {
+        child->setAttribute(Qt::WA_NoMousePropagation);
+    }
+}
+
+// The sunken viewport, its white drawing area, the image box inside it and the hidden
+// buffer that keeps the unzoomed picture.
+void Form2::createPictureArea()
+{
     Picture2 = new QFrame(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(kPicture2.pixels());
@@ -118,7 +124,10 @@ void Form2::createControls()
     Zoom_Ori->setObjectName(QStringLiteral("Zoom_Ori"));
     Zoom_Ori->setGeometryTwips(kZoomOri.left, kZoomOri.top, kZoomOri.width, kZoomOri.height);
     Zoom_Ori->hide();
+}
 
+void Form2::createScrollbars()
+{
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll1->setGeometry(kVScroll1.pixels());
@@ -132,7 +141,11 @@ void Form2::createControls()
     }
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+}
 
+// The zoom frame with its two buttons, "< Back" and the save button.
+void Form2::createButtons()
+{
     Frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(kFrame1.pixels());
@@ -156,16 +169,6 @@ void Form2::createControls()
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
     connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
-    createPrintControls();
-
-    // The window's own pointer handler must only hear moves over its bare background.
-    for (QWidget* child :
-         {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(VScroll1),
-          static_cast<QWidget*>(HScroll1), static_cast<QWidget*>(Frame1),
-          static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
-          static_cast<QWidget*>(PushButton8), static_cast<QWidget*>(PushButton6)}) {
-        child->setAttribute(Qt::WA_NoMousePropagation);
-    }
 }
 
 // --- hand-over from report generation -------------------------------------------------
@@ -335,25 +338,21 @@ void Form2::RedrawImage()
 void Form2::SetupScrollbars()
 {
     Picture1->moveTwips(0, 0);
+    setUpScrollbar(HScroll1, mHScrollStep, Picture1->widthTwips(), kViewportOuterWidth);
+    setUpScrollbar(VScroll1, mVScrollStep, Picture1->heightTwips(), kViewportOuterHeight);
+}
 
-    const ScrollFit h = fitScrollbar(Picture1->widthTwips(), kViewportOuterWidth);
-    HScroll1->setEnabled(h.enabled);
-    if (h.enabled) {
-        HScroll1->setMaximum(h.maximum);
+// The step is stored before the bar moves: the bar's change handler reads it.
+void Form2::setUpScrollbar(QScrollBar* bar, int& step, int imageOuter, int viewportOuter)
+{
+    const ScrollFit fit = preview::fitScrollbar(imageOuter, viewportOuter);
+    bar->setEnabled(fit.enabled);
+    if (fit.enabled) {
+        bar->setMaximum(fit.maximum);
     }
-    mHScrollStep = h.step;
-    if (h.enabled) {
-        HScroll1->setValue(0);
-    }
-
-    const ScrollFit v = fitScrollbar(Picture1->heightTwips(), kViewportOuterHeight);
-    VScroll1->setEnabled(v.enabled);
-    if (v.enabled) {
-        VScroll1->setMaximum(v.maximum);
-    }
-    mVScrollStep = v.step;
-    if (v.enabled) {
-        VScroll1->setValue(0);
+    step = fit.step;
+    if (fit.enabled) {
+        bar->setValue(0);
     }
 }
 

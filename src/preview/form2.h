@@ -22,8 +22,7 @@ namespace bw {
 class PictureBox;
 class PreviewHost;
 
-// The preview window: the report picture with zoom, scroll bars and drag-to-pan, saving
-// the report workbook and going back to the main window. One window serves the whole
+// Besides the scroll bars, the picture pans by dragging. One window serves the whole
 // run; it stays loaded while hidden.
 //
 // Report generation hands a report over in this order:
@@ -89,6 +88,9 @@ protected:
 
 private:
     void createControls();
+    void createPictureArea();
+    void createScrollbars();
+    void createButtons();
     void createShortcuts();
     // Arrow keys, Page Up/Down and Home/End over the picture area; false for other keys.
     bool scrollByKey(int key);
@@ -97,6 +99,8 @@ private:
     void Form_Load();
     void Form_Activate();
     void SetupScrollbars();
+    // Fits one bar to the image box's outer length; `step` takes the bar's twips per unit.
+    void setUpScrollbar(QScrollBar* bar, int& step, int imageOuter, int viewportOuter);
     void ZoomStep(int direction);
     void SetZoom(float newFactor);
     void HScroll1_Change();

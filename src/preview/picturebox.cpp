@@ -1,7 +1,7 @@
 // The preview's picture box: twips geometry and painting the exposed part of a picture.
 #include "preview/picturebox.h"
 
-#include "preview/previewgeometry.h"
+#include "core/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,9 +16,7 @@ namespace {
 
 QRect twipsRectToPixels(const QRect& twips)
 {
-    using preview::twipsToPixels;
-    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
-            twipsToPixels(twips.height())};
+    return TwipsRect{twips.x(), twips.y(), twips.width(), twips.height()}.pixels();
 }
 
 } // namespace
@@ -30,8 +28,7 @@ void PictureBox::setPicture(const ss::render::SheetPicture& picture)
     picture_ = picture;
     clearPainting();
     if (autoSize_ && !picture_.isNull()) {
-        resizeTwips(picture_.width() * preview::kTwipsPerPixel,
-                    picture_.height() * preview::kTwipsPerPixel);
+        resizeTwips(picture_.width() * kTwipsPerPixel, picture_.height() * kTwipsPerPixel);
     }
     update();
 }
@@ -47,8 +44,7 @@ void PictureBox::setAutoSize(bool on)
 {
     autoSize_ = on;
     if (autoSize_ && !picture_.isNull()) {
-        resizeTwips(picture_.width() * preview::kTwipsPerPixel,
-                    picture_.height() * preview::kTwipsPerPixel);
+        resizeTwips(picture_.width() * kTwipsPerPixel, picture_.height() * kTwipsPerPixel);
     }
 }
 
@@ -103,7 +99,6 @@ void PictureBox::setGeometryTwips(int left, int top, int width, int height)
 
 void PictureBox::applyGeometry()
 {
-    using preview::twipsToPixels;
     setGeometry(twipsToPixels(left_), twipsToPixels(top_), std::max(0, twipsToPixels(width_)),
                 std::max(0, twipsToPixels(height_)));
 }

@@ -25,8 +25,6 @@ int roundHalfEven(double x)
     return static_cast<int>(r);
 }
 
-int twipsToPixels(int twips) { return roundHalfEven(static_cast<double>(twips) / kTwipsPerPixel); }
-
 double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
 
 int originalLength(int bufferInner)

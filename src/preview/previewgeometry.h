@@ -1,14 +1,13 @@
 // The preview window's arithmetic: zoom sizes, scroll bars, offsets and drag bounds.
 #pragma once
 
+#include "core/twips.h"
+
 #include <optional>
 
-// The arithmetic of the preview window: zoom sizes, the size limit, scroll-bar fitting,
-// scroll offsets, drag bounds and the percentages that bring the bars in line after a
-// drag. Every length is in twips; only the widgets convert, at 15 twips per pixel.
+// Plain functions of numbers, so that each rule is tested on its own. Every length is in
+// twips; only the widgets convert to pixels (core/twips.h).
 namespace bw::preview {
-
-inline constexpr int kTwipsPerPixel = 15;
 
 inline constexpr float kZoomMin = 0.25f;
 inline constexpr float kZoomMax = 2.75f;
@@ -33,7 +32,6 @@ inline constexpr int kCoarseScrollStep = 10;
 // Nearest integer, halves to the even neighbour; saturates at the int range.
 int roundHalfEven(double x);
 
-int twipsToPixels(int twips);
 double pixelsToTwips(double pixels);
 
 // Size of the unzoomed picture from the buffer's inner size: round(inner - 2).

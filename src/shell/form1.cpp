@@ -2,6 +2,7 @@
 #include "shell/form1.h"
 
 #include "core/settingsstore.h"
+#include "core/twips.h"
 #include "core/windowparts.h"
 #include "logtable/loghistory.h"
 #include "logtable/logtable.h"
@@ -11,7 +12,6 @@
 #include "platform/datetext.h"
 #include "platform/platform.h"
 #include "shell/gridview.h"
-#include "shell/twips.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -54,38 +54,38 @@ void paintWhite(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, QRect geometry)
+QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, TwipsRect geometry)
 {
     auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
     frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
+    frame->setGeometry(geometry.pixels());
     frame->setMouseTracking(true);
     paintWhite(frame);
     return frame;
 }
 
-QLabel* makeLabel(QWidget* parent, int index, const char* caption, QRect geometry)
+QLabel* makeLabel(QWidget* parent, int index, const char* caption, TwipsRect geometry)
 {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QStringLiteral("Label4_%1").arg(index));
-    label->setGeometry(geometry);
+    label->setGeometry(geometry.pixels());
     label->setMouseTracking(true);
     return label;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect geometry)
+QLineEdit* makeTextBox(QWidget* parent, const char* name, TwipsRect geometry)
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
+    box->setGeometry(geometry.pixels());
     return box;
 }
 
-QDateEdit* makeDatePicker(QWidget* parent, const char* name, QRect geometry)
+QDateEdit* makeDatePicker(QWidget* parent, const char* name, TwipsRect geometry)
 {
     auto* picker = new QDateEdit(parent);
     picker->setObjectName(QString::fromLatin1(name));
-    picker->setGeometry(geometry);
+    picker->setGeometry(geometry.pixels());
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(shortDatePattern());
     picker->setDate(platform().clock->today());
@@ -114,34 +114,62 @@ Form1::~Form1() = default;
 
 void Form1::createControls()
 {
-    PushButton22 = makeButton(this, "PushButton22", QStringLiteral("Start Creating Template"),
-                              twipsRect(120, 120, 7800, 400));
-    PushButton6 =
-        makeButton(this, "PushButton6", QStringLiteral("Help"), twipsRect(120, 630, 3840, 405));
-    PushButton7 = makeButton(this, "PushButton7", QStringLiteral("Load Sample/Example Data"),
-                             twipsRect(4080, 630, 3840, 405));
+    const auto button = [](QWidget* parent, const char* name, const char* caption, TwipsRect at) {
+        return makeButton(parent, name, QString::fromLatin1(caption), at.pixels());
+    };
+    PushButton22 = button(this, "PushButton22", "Start Creating Template", {120, 120, 7800, 400});
+    PushButton6 = button(this, "PushButton6", "Help", {120, 630, 3840, 405});
+    PushButton7 = button(this, "PushButton7", "Load Sample/Example Data", {4080, 630, 3840, 405});
 
-    Frame1 = makeFrame(this, "Frame1", "Employee Data", twipsRect(120, 1095, 7800, 3540));
-    Label4[0] = makeLabel(Frame1, 0, "Employee Name:", twipsRect(240, 345, 1530, 225));
-    txtEmployeeName = makeTextBox(Frame1, "txtEmployeeName", twipsRect(2070, 300, 5505, 345));
-    Label4[1] = makeLabel(Frame1, 1, "Employee ID:", twipsRect(240, 780, 1200, 225));
-    txtEmployeeID = makeTextBox(Frame1, "txtEmployeeID", twipsRect(2070, 750, 5505, 345));
-    Label4[2] = makeLabel(Frame1, 2, "Vehicle Description:", twipsRect(240, 1245, 1815, 225));
+    createEntryControls();
+    createGrid();
+    PushButton2 =
+        button(Frame2, "PushButton2", "Insert Below Selected Row", {240, 3970, 7300, 405});
+    PushButton1 = button(Frame2, "PushButton1", "Delete Selected Row", {240, 4480, 3600, 405});
+    PushButton3 = button(Frame2, "PushButton3", "Delete All", {3960, 4480, 3600, 405});
+    createHistoryActions();
+    createGridMenu();
+
+    nameControls();
+
+    const QList<QWidget*> tabOrder = {
+        txtEmployeeName, PushButton22,   txtEmployeeID, txtVehicleDescription,
+        txtAuthorizedBy, txtRatePerMile, DataGrid1,     PushButton2,
+        PushButton1,     PushButton3,    dtpFrom,       dtpTo,
+        PushButton6,     PushButton7};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+    }
+}
+
+// The employee fields and the period, each after its label.
+void Form1::createEntryControls()
+{
+    Frame1 = makeFrame(this, "Frame1", "Employee Data", TwipsRect{120, 1095, 7800, 3540});
+    Label4[0] = makeLabel(Frame1, 0, "Employee Name:", TwipsRect{240, 345, 1530, 225});
+    txtEmployeeName = makeTextBox(Frame1, "txtEmployeeName", TwipsRect{2070, 300, 5505, 345});
+    Label4[1] = makeLabel(Frame1, 1, "Employee ID:", TwipsRect{240, 780, 1200, 225});
+    txtEmployeeID = makeTextBox(Frame1, "txtEmployeeID", TwipsRect{2070, 750, 5505, 345});
+    Label4[2] = makeLabel(Frame1, 2, "Vehicle Description:", TwipsRect{240, 1245, 1815, 225});
     txtVehicleDescription =
-        makeTextBox(Frame1, "txtVehicleDescription", twipsRect(2070, 1200, 5505, 345));
-    Label4[3] = makeLabel(Frame1, 3, "Authorized By:", twipsRect(240, 1695, 1335, 225));
-    txtAuthorizedBy = makeTextBox(Frame1, "txtAuthorizedBy", twipsRect(2070, 1650, 5505, 345));
-    Label4[4] = makeLabel(Frame1, 4, "Rate per Mile:", twipsRect(240, 2145, 1275, 225));
-    txtRatePerMile = makeTextBox(Frame1, "txtRatePerMile", twipsRect(2070, 2100, 5490, 345));
+        makeTextBox(Frame1, "txtVehicleDescription", TwipsRect{2070, 1200, 5505, 345});
+    Label4[3] = makeLabel(Frame1, 3, "Authorized By:", TwipsRect{240, 1695, 1335, 225});
+    txtAuthorizedBy = makeTextBox(Frame1, "txtAuthorizedBy", TwipsRect{2070, 1650, 5505, 345});
+    Label4[4] = makeLabel(Frame1, 4, "Rate per Mile:", TwipsRect{240, 2145, 1275, 225});
+    txtRatePerMile = makeTextBox(Frame1, "txtRatePerMile", TwipsRect{2070, 2100, 5490, 345});
 
-    Frame3 = makeFrame(Frame1, "Frame3", "For Period", twipsRect(2040, 2490, 5505, 855));
-    Label4[5] = makeLabel(Frame3, 5, "From:", twipsRect(360, 315, 585, 225));
-    dtpFrom = makeDatePicker(Frame3, "dtpFrom", twipsRect(960, 270, 1770, 330));
-    Label4[6] = makeLabel(Frame3, 6, "To:", twipsRect(3000, 300, 495, 225));
-    dtpTo = makeDatePicker(Frame3, "dtpTo", twipsRect(3405, 270, 1770, 330));
+    Frame3 = makeFrame(Frame1, "Frame3", "For Period", TwipsRect{2040, 2490, 5505, 855});
+    Label4[5] = makeLabel(Frame3, 5, "From:", TwipsRect{360, 315, 585, 225});
+    dtpFrom = makeDatePicker(Frame3, "dtpFrom", TwipsRect{960, 270, 1770, 330});
+    Label4[6] = makeLabel(Frame3, 6, "To:", TwipsRect{3000, 300, 495, 225});
+    dtpTo = makeDatePicker(Frame3, "dtpTo", TwipsRect{3405, 270, 1770, 330});
+}
 
-    Frame2 = makeFrame(this, "Frame2", "Mileage Log Data", twipsRect(120, 4710, 7800, 5070));
-    const QRect grid = twipsRect(240, 300, 7300, 3540);
+// The trip grid under its caption line, in the frame that holds the row commands.
+void Form1::createGrid()
+{
+    Frame2 = makeFrame(this, "Frame2", "Mileage Log Data", TwipsRect{120, 4710, 7800, 5070});
+    const QRect grid = TwipsRect{240, 300, 7300, 3540}.pixels();
     DataGrid1Caption = new QLabel(QString::fromLatin1(kGridCaption), Frame2);
     DataGrid1Caption->setObjectName(QStringLiteral("DataGrid1Caption"));
     DataGrid1Caption->setGeometry(grid.left(), grid.top(), grid.width(), kGridCaptionHeight);
@@ -171,16 +199,10 @@ void Form1::createControls()
                                 return TripPeriod{dtpFrom->date(), dtpTo->date()};
                             }});
     createTripActions();
+}
 
-    PushButton2 = makeButton(Frame2, "PushButton2", QStringLiteral("Insert Below Selected Row"),
-                             twipsRect(240, 3970, 7300, 405));
-    PushButton1 = makeButton(Frame2, "PushButton1", QStringLiteral("Delete Selected Row"),
-                             twipsRect(240, 4480, 3600, 405));
-    PushButton3 = makeButton(Frame2, "PushButton3", QStringLiteral("Delete All"),
-                             twipsRect(3960, 4480, 3600, 405));
-    createHistoryActions();
-    createGridMenu();
-
+void Form1::nameControls()
+{
     // Assistive technology names each field after its label, without the colon, and the
     // grid after its caption line; the buttons are named by their captions.
     const std::array<QWidget*, 7> labelled = {
@@ -194,15 +216,6 @@ void Form1::createControls()
         control->setAccessibleName(name);
     }
     DataGrid1->setAccessibleName(DataGrid1Caption->text());
-
-    const QList<QWidget*> tabOrder = {
-        txtEmployeeName, PushButton22,   txtEmployeeID, txtVehicleDescription,
-        txtAuthorizedBy, txtRatePerMile, DataGrid1,     PushButton2,
-        PushButton1,     PushButton3,    dtpFrom,       dtpTo,
-        PushButton6,     PushButton7};
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
-    }
 }
 
 void Form1::connectHandlers()

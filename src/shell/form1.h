@@ -30,9 +30,8 @@ class LogTable;
 class LogTableModel;
 class SettingsStore;
 
-// The main window: employee fields, the period, the trip grid and the commands. It is
-// the program's start-up object: load() runs the start-up steps, closing it saves the
-// trip rows and ends the program.
+// The program's start-up object: load() runs the start-up steps, closing the window
+// saves the trip rows and ends the program.
 class Form1 final : public QWidget, public ReportInputs, public PreviewHost {
     Q_OBJECT
 
@@ -134,6 +133,10 @@ protected:
 
 private:
     void createControls();
+    void createEntryControls();
+    void createGrid();
+    // Names the fields after their labels for assistive technology.
+    void nameControls();
     void connectHandlers();
     void saveEntry(const QString& key, const QString& value, const char* handler);
     void dtpFrom_Change();

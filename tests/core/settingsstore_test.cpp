@@ -1,6 +1,7 @@
 // Tests of the settings store: where it lives and what survives a round trip.
 #include "core/settingsstore.h"
 #include "support/fakeplatform.h"
+#include "support/smalldisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,7 +141,7 @@ TEST(SettingsStore, WritingBackTheStoredValueLeavesTheFileAlone)
     EXPECT_TRUE(QFileInfo::exists(env.settingsFile()));
 }
 
-TEST(SettingsStore, ABatchWritesOnceWhenItsOutermostScopeEnds)
+TEST(SettingsStore, ABatchWritesOnceWhenItsOutermostCommits)
 {
     TestPlatform env;
     SettingsStore store;
@@ -150,15 +151,34 @@ TEST(SettingsStore, ABatchWritesOnceWhenItsOutermostScopeEnds)
         {
             SettingsStore::Batch inner(store);
             store.SaveSetting(QStringLiteral("RowSource1 1"), QStringLiteral("x"));
+            inner.commit();
         }
         store.SaveSetting(QStringLiteral("RowSource1 2"), QStringLiteral("y"));
         EXPECT_FALSE(QFileInfo::exists(env.settingsFile()));
         // Reads inside the batch see the pending values.
         EXPECT_EQ(store.GetSetting(QStringLiteral("rowsource1 1")), QStringLiteral("x"));
+        outer.commit();
     }
     SettingsStore reopened;
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("RowCount")), QStringLiteral("2"));
     EXPECT_EQ(reopened.GetSetting(QStringLiteral("RowSource1 2")), QStringLiteral("y"));
+}
+
+// Ending is not committing: nothing is written, and nothing is lost either.
+TEST(SettingsStore, ABatchLeftWithoutCommitKeepsItsValuesForTheNextWrite)
+{
+    TestPlatform env;
+    SettingsStore store;
+    {
+        SettingsStore::Batch batch(store);
+        store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(env.settingsFile()));
+    EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("A"));
+    store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("7"));
+    SettingsStore reopened;
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("A"));
+    EXPECT_EQ(reopened.GetSetting(QStringLiteral("EmployeeID")), QStringLiteral("7"));
 }
 
 // A folder that cannot be created (a plain file stands in its way) fails for every
@@ -179,12 +199,55 @@ TEST(SettingsStore, AFailedWriteThrowsSettingsError)
     PlatformOverride unwritable(p);
 
     SettingsStore store;
-    EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A")),
-                 SettingsError);
+    try {
+        store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A"));
+        ADD_FAILURE() << "written";
+    } catch (const SettingsError& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).endsWith(
+            QStringLiteral(": The folder %1 does not exist.")
+                .arg(QFileInfo(p.settingsFile).absolutePath())))
+            << e.what();
+    }
 
     SettingsStore::Batch batch(store);
     store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("1"));
     EXPECT_THROW(batch.commit(), SettingsError);
+}
+
+// The error says what stands in the way, and the value stays for the next write.
+TEST(SettingsStore, AFailedWriteNamesItsCause)
+{
+    const struct {
+        test::SmallDisk::Kind disk;
+        const char* cause;
+    } cases[] = {
+        {test::SmallDisk::Kind::Full, "The disk is full (writing "},
+        {test::SmallDisk::Kind::ReadOnly, " is read-only."},
+    };
+    for (const auto& c : cases) {
+        TestPlatform env;
+        const QString folder = QDir(env.tempRoot()).filePath(QStringLiteral("disk"));
+        const test::SmallDisk disk(folder, c.disk);
+        if (!disk.problem().empty()) GTEST_SKIP() << disk.problem();
+        Platform p = platform();
+        p.settingsFile = QDir(folder).filePath(QStringLiteral("Brindlewick.ini"));
+        PlatformOverride onDisk(p);
+
+        SettingsStore store;
+        try {
+            store.SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("A"));
+            ADD_FAILURE() << "written";
+        } catch (const SettingsError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(
+                QStringLiteral("Cannot write the settings to ") + p.settingsFile + ": "))
+                << e.what();
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QLatin1String(c.cause))) << e.what();
+        }
+        EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("A"));
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                  c.disk == test::SmallDisk::Kind::Full ? QStringList{QStringLiteral("filler")}
+                                                        : QStringList());
+    }
 }
 
 // An INI file as earlier versions wrote it: every key at the top level, rows included.
@@ -231,6 +294,7 @@ TEST(SettingsStore, AFieldWriteLeavesTheTripsFileAlone)
         SettingsStore::Batch batch(store);
         store.SaveSetting(QStringLiteral("RowCount"), QStringLiteral("2"));
         store.SaveTripField(1, 2, QStringLiteral("x"));
+        batch.commit();
     }
     const QString trips = SettingsStore::tripsFileFor(env.settingsFile());
     const QString text = fileText(trips);

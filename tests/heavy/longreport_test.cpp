@@ -62,6 +62,7 @@ void storeTrips(int count)
     {
         SettingsStore::Batch batch(store);
         SaveLogRows(table, store, trap);
+        batch.commit();
     }
 }
 

@@ -6,6 +6,7 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/package.h"
+#include "support/smalldisk.h"
 #include "support/testfiles.h"
 
 #include <QDir>
@@ -215,6 +216,43 @@ TEST_F(Form2Files, CopyThatCannotBeWrittenLeavesNothingBehind)
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages().at(0).text.contains(QStringLiteral("at line 130")));
     EXPECT_EQ(QDir(target()).entryList(QDir::Files), QStringList());
+}
+
+// The report names what stands in the way, not the file class's generic text.
+TEST_F(Form2Files, AFailedSaveNamesItsCause)
+{
+    const struct {
+        SmallDisk::Kind disk;
+        const char* folder;
+        const char* cause;
+    } cases[] = {
+        {SmallDisk::Kind::Full, "full", "The disk is full (writing "},
+        {SmallDisk::Kind::ReadOnly, "read-only", " is read-only."},
+    };
+    for (const auto& c : cases) {
+        const SmallDisk disk(target(QString::fromLatin1(c.folder)), c.disk);
+        if (!disk.problem().empty()) GTEST_SKIP() << disk.problem();
+        const QString report = target(QString::fromLatin1(c.folder) + QStringLiteral("/claim.xls"));
+        platform.dialogs.clear();
+        platform.dialogs.chooseNextFile(report);
+        save();
+        ASSERT_EQ(messages().size(), 1) << c.folder;
+        EXPECT_TRUE(messages().at(0).text.contains(QLatin1String(c.cause)))
+            << messages().at(0).text.toStdString();
+        EXPECT_FALSE(messages().at(0).text.contains(QStringLiteral("canceled")));
+        EXPECT_FALSE(QFileInfo::exists(report));
+    }
+}
+
+TEST_F(Form2Files, ASaveIntoAMissingFolderSaysItDoesNotExist)
+{
+    platform.dialogs.chooseNextFile(target(QStringLiteral("missing/claim.xls")));
+    save();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages().at(0).text.contains(
+        QStringLiteral("The folder %1 does not exist.")
+            .arg(QDir::toNativeSeparators(target(QStringLiteral("missing"))))))
+        << messages().at(0).text.toStdString();
 }
 
 TEST_F(Form2Files, WithoutAWorkbookSaveSaysSoAndAsksForNoName)

@@ -42,6 +42,7 @@ protected:
             settings.SaveSetting(QStringLiteral("RowSource1 %1").arg(i),
                                  QStringLiteral("d%1").arg(i));
         }
+        batch.commit();
     }
     Form1& open()
     {

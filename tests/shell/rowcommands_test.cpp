@@ -186,6 +186,7 @@ TEST_P(DeleteAll, GivesTheStoredNumberOfBlankRowsWhateverTheTableHeld)
             settings.SaveSetting(QStringLiteral("RowCount"),
                                  QString::fromLatin1(GetParam().rowCount));
         }
+        batch.commit();
     }
     open();
     form->PushButton2->click();

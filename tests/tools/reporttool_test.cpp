@@ -15,6 +15,7 @@
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/package.h"
 #include "support/fakeplatform.h"
+#include "support/smalldisk.h"
 #include "support/ssprint.h"
 #include "support/testfiles.h"
 
@@ -347,6 +348,38 @@ TEST_F(ReportToolTest, UnwritableOutputFailsAndLeavesNothing)
     }
     EXPECT_FALSE(QFile::exists(file(QStringLiteral("missing"))));
     EXPECT_TRUE(QDir(existingFolder).isEmpty());
+}
+
+// Standard error names what stands in the way, for each kind of output.
+TEST_F(ReportToolTest, AFailedWriteNamesItsCause)
+{
+    const struct {
+        test::SmallDisk::Kind disk;
+        const char* output;
+        const char* cause;
+    } cases[] = {
+        {test::SmallDisk::Kind::Full, "out.xls", "The disk is full (writing "},
+        {test::SmallDisk::Kind::Full, "out.xlsx", "The disk is full (writing "},
+        {test::SmallDisk::Kind::Full, "out.pdf", "The disk is full (writing "},
+        {test::SmallDisk::Kind::ReadOnly, "out.xls", " is read-only."},
+    };
+    for (const auto& c : cases) {
+        const QString disk = file(QStringLiteral("disk"));
+        const test::SmallDisk mounted(disk, c.disk);
+        if (!mounted.problem().empty()) GTEST_SKIP() << mounted.problem();
+        const QString output = QDir(disk).filePath(QString::fromLatin1(c.output));
+        EXPECT_EQ(tool({QStringLiteral("--sample"), output}), reporttool::kExitFailed);
+        EXPECT_TRUE(err.contains(QStringLiteral("Cannot write \"%1\": ").arg(output)))
+            << err.toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String(c.cause))) << err.toStdString();
+        EXPECT_FALSE(QFile::exists(output));
+        EXPECT_TRUE(temporaryFiles().isEmpty());
+    }
+    EXPECT_EQ(tool({QStringLiteral("--sample"), file(QStringLiteral("missing/out.xls"))}),
+              reporttool::kExitFailed);
+    EXPECT_TRUE(err.contains(
+        QStringLiteral("The folder %1 does not exist.").arg(file(QStringLiteral("missing")))))
+        << err.toStdString();
 }
 
 // Every file in the folder, hidden ones too, with its bytes; a folder shows as "/".

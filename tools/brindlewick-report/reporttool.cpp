@@ -12,12 +12,14 @@
 #include "logtable/tripcsv.h"
 #include "platform/appidentity.h"
 #include "platform/platform.h"
+#include "platform/replacingfile.h"
 #include "report/mileagelog.h"
 #include "report/storedinputs.h"
+#include "spreadsheet/model/errors.h"
+#include "spreadsheet/render/sheetpicture.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <stdexcept>
@@ -41,14 +43,20 @@ bool isRasterPicture(const QString& path)
 void savePicture(const ss::render::SheetPicture& picture, const StagedFile& staged)
 {
     if (picture.isNull()) throw std::runtime_error("The report has no picture to write.");
-    QSaveFile file(staged.path());
-    if (file.open(QIODevice::WriteOnly)) {
-        ss::render::writePictureFile(picture, file, ss::render::pictureFileFormat(staged.target()));
-        if (file.commit()) return;
+    try {
+        ReplacingFile file(staged.path());
+        try {
+            ss::render::writePictureFile(picture, file,
+                                         ss::render::pictureFileFormat(staged.target()));
+        } catch (const ss::SpreadsheetError&) {
+            if (file.systemError() == 0) throw;
+            throw FileWriteError(file.systemError(), staged.path());
+        }
+        file.commit();
+    } catch (const FileWriteError& failure) {
+        // Named after the file the user asked for, not its staged name.
+        throw FileWriteError(failure.error(), staged.target());
     }
-    throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2")
-                                 .arg(staged.target(), file.errorString())
-                                 .toStdString());
 }
 
 // The temporary workbook belongs to whoever took it from the preview; here, to the run.
@@ -144,7 +152,12 @@ void writeOutputs(const CapturedPreview& preview, const Options& options)
     StagedFile workbook(options.output);
     // A name without a suffix of ours is a script's choice; it gets the workbook.
     const ReportFormat format = reportFormatOfPath(options.output).value_or(ReportFormat::Xls);
-    writeReportFile(preview.excelFile(), workbook.path(), format);
+    try {
+        writeReportFile(preview.excelFile(), workbook.path(), format);
+    } catch (const FileWriteError& failure) {
+        // Named after the file the user asked for, not its staged name.
+        throw FileWriteError(failure.error(), options.output);
+    }
     if (options.picture.isEmpty()) {
         workbook.commit();
         return;

@@ -2,12 +2,17 @@
 #include "brindlewick-report/stagedfile.h"
 
 #include "platform/filecopy.h"
+#include "platform/replacingfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -18,11 +23,8 @@ namespace bw {
 
 namespace {
 
-[[noreturn]] void cannotWrite(const QString& path, const QString& reason)
-{
-    throw std::runtime_error(
-        QStringLiteral("Cannot write \"%1\": %2").arg(path, reason).toStdString());
-}
+// `error` is the system's reason (errno): a full disk, a read-only or missing folder.
+[[noreturn]] void cannotWrite(const QString& path, int error) { throw FileWriteError(error, path); }
 
 std::filesystem::path fsPath(const QString& path)
 {
@@ -36,21 +38,23 @@ StagedFile::StagedFile(QString target) : target_(std::move(target))
     const QFileInfo info(target_);
     // Hidden and beside the target, so that the rename stays on one file system.
     constexpr int kTries = 20;
-    QString reason;
-    for (int i = 0; i < kTries; ++i) {
+    int error = EEXIST;
+    for (int i = 0; i < kTries && error == EEXIST; ++i) {
         const QString candidate = info.dir().filePath(
             QStringLiteral(".%1.%2.part")
                 .arg(info.fileName())
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        QFile file(candidate);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const int fd = ::open(QFile::encodeName(candidate).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
             path_ = candidate;
-            break;
+            error = 0;
+        } else {
+            error = errno;
         }
-        reason = file.errorString();
-        if (!QFileInfo::exists(candidate) && !QFileInfo(candidate).isSymLink()) break;
     }
-    if (path_.isEmpty()) cannotWrite(target_, reason);
+    if (path_.isEmpty()) cannotWrite(target_, error);
     // The file that takes the target's place keeps the target's permissions.
     if (info.isFile()) QFile::setPermissions(path_, info.permissions());
 }
@@ -64,7 +68,7 @@ void StagedFile::commit()
 {
     std::error_code error;
     std::filesystem::rename(fsPath(path_), fsPath(target_), error);
-    if (error) cannotWrite(target_, QString::fromStdString(error.message()));
+    if (error) cannotWrite(target_, error.value());
     committed_ = true;
 }
 

@@ -160,6 +160,21 @@ std::vector<QString> fillFraction(const std::vector<FormatToken>& tokens,
     return out;
 }
 
+// The exponent a scientific format shows for `scaled`, which is divided by its power of
+// ten; 0 and the number unchanged without an exponent. With several integer placeholders
+// the exponent moves in steps of their count (##0.0E+0 is engineering notation).
+int takeExponent(const NumberLayout& layout, double& scaled, int decimals)
+{
+    if (!layout.exponent || scaled == 0.0) return 0;
+    const int step = std::max<int>(1, static_cast<int>(layout.integerDigits.size()));
+    int exponent =
+        static_cast<int>(std::floor(static_cast<double>(decimalExponent(scaled)) / step)) * step;
+    const DecimalDigits trial = roundedDigits(scaled / std::pow(10.0, exponent), decimals);
+    if (trial.integer.size() > step) exponent += step;
+    scaled = scaled / std::pow(10.0, exponent);
+    return exponent;
+}
+
 // Writes the section for a non-negative number; the caller adds any minus sign.
 QString formatNumberSection(const FormatSection& section, double value)
 {
@@ -168,20 +183,7 @@ QString formatNumberSection(const FormatSection& section, double value)
     double scaled =
         value * std::pow(100.0, layout.percents) / std::pow(1000.0, layout.scaleThousands);
     const int decimals = static_cast<int>(layout.fractionDigits.size());
-
-    int exponent = 0;
-    if (layout.exponent && scaled != 0.0) {
-        // With several integer placeholders the exponent moves in steps of their count
-        // (##0.0E+0 is engineering notation).
-        const int step = std::max<int>(1, static_cast<int>(layout.integerDigits.size()));
-        auto exponentFor = [step](int e) {
-            return static_cast<int>(std::floor(static_cast<double>(e) / step)) * step;
-        };
-        exponent = exponentFor(decimalExponent(scaled));
-        DecimalDigits trial = roundedDigits(scaled / std::pow(10.0, exponent), decimals);
-        if (trial.integer.size() > step) exponent += step;
-        scaled = scaled / std::pow(10.0, exponent);
-    }
+    const int exponent = takeExponent(layout, scaled, decimals);
 
     const DecimalDigits digits = roundedDigits(scaled, decimals);
     const std::vector<QString> integerTexts =
@@ -265,110 +267,130 @@ QString padded(long long n, int width)
     return QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
 }
 
-QString formatDateSection(const FormatSection& section, double serial)
-{
+// A serial date-time taken apart, the time rounded to the finest unit the format shows
+// (so 23:59:59.7 shown to the second is the next day's 0:00:00).
+struct DateParts {
+    CalendarDay day;
+    long long hour = 0;
+    long long minute = 0;
+    long long second = 0;
+    long long fraction = 0; // of the second, in units of the finest fraction shown
     int fractionDigits = 0;
+    long long totalSeconds = 0; // since the start of serial day 0, for elapsed time
+};
+
+std::optional<DateParts> dateParts(const FormatSection& section, double serial)
+{
+    DateParts p;
     for (const FormatToken& t : section.tokens) {
-        if (t.kind == Kind::SecondFraction) fractionDigits = std::max(fractionDigits, t.count);
+        if (t.kind == Kind::SecondFraction) p.fractionDigits = std::max(p.fractionDigits, t.count);
     }
-    // The time rounds to the finest unit shown, so 23:59:59.7 is the next day's 0:00:00.
-    const long long unitsPerSecond = static_cast<long long>(std::pow(10, fractionDigits));
+    const long long unitsPerSecond = static_cast<long long>(std::pow(10, p.fractionDigits));
     const long long unitsPerDay = 86400LL * unitsPerSecond;
-    if (!std::isfinite(serial) || serial < 0 || serial >= kLastSerialDay + 1.0) return kNoDate;
+    if (!std::isfinite(serial) || serial < 0 || serial >= kLastSerialDay + 1.0) return {};
     const long long totalUnits = std::llround(serial * static_cast<double>(unitsPerDay));
-    const long long days = totalUnits / unitsPerDay;
-    const auto day = calendarDay(days);
-    if (!day) return kNoDate;
+    const auto day = calendarDay(totalUnits / unitsPerDay);
+    if (!day) return {};
+    p.day = *day;
     const long long unitsOfDay = totalUnits % unitsPerDay;
     const long long secondsOfDay = unitsOfDay / unitsPerSecond;
-    const long long fraction = unitsOfDay % unitsPerSecond;
-    const long long totalSeconds = totalUnits / unitsPerSecond;
-    const long long hour = secondsOfDay / 3600;
-    const long long minute = secondsOfDay / 60 % 60;
-    const long long second = secondsOfDay % 60;
+    p.fraction = unitsOfDay % unitsPerSecond;
+    p.totalSeconds = totalUnits / unitsPerSecond;
+    p.hour = secondsOfDay / 3600;
+    p.minute = secondsOfDay / 60 % 60;
+    p.second = secondsOfDay % 60;
+    return p;
+}
 
+// m, mm, mmm, mmmm, and mmmmm for the initial.
+QString monthText(int month, int count)
+{
+    const QString name = QLatin1String(kMonthNames[month - 1]);
+    switch (count) {
+    case 1:
+        return QString::number(month);
+    case 2:
+        return twoDigits(month);
+    case 3:
+        return name.left(3);
+    case 4:
+        return name;
+    default:
+        return name.left(1);
+    }
+}
+
+// d, dd, ddd, and dddd or longer for the weekday's name.
+QString dayText(const CalendarDay& day, int count)
+{
+    const QString name = QLatin1String(kDayNames[day.weekday]);
+    switch (count) {
+    case 1:
+        return QString::number(day.day);
+    case 2:
+        return twoDigits(day.day);
+    case 3:
+        return name.left(3);
+    default:
+        return name;
+    }
+}
+
+QString amPmText(const FormatToken& t, long long hour)
+{
+    const bool pm = hour >= 12;
+    if (t.text.size() == 3) {
+        // A/P: the letter in the case it was written.
+        return pm ? t.text.mid(2, 1) : t.text.left(1);
+    }
+    const bool upper = t.text[0].isUpper();
+    return pm ? (upper ? QStringLiteral("PM") : QStringLiteral("pm"))
+              : (upper ? QStringLiteral("AM") : QStringLiteral("am"));
+}
+
+QString timeText(long long n, int count) { return count >= 2 ? twoDigits(n) : QString::number(n); }
+
+QString dateTokenText(const FormatToken& t, const DateParts& p, bool twelveHour, double serial)
+{
+    switch (t.kind) {
+    case Kind::Year:
+        return t.count <= 2 ? twoDigits(p.day.year % 100) : QString::number(p.day.year);
+    case Kind::Month:
+        return monthText(p.day.month, t.count);
+    case Kind::Day:
+        return dayText(p.day, t.count);
+    case Kind::Hour:
+        return timeText(twelveHour ? (p.hour + 11) % 12 + 1 : p.hour, t.count);
+    case Kind::Minute:
+        return timeText(p.minute, t.count);
+    case Kind::Second:
+        return timeText(p.second, t.count);
+    case Kind::SecondFraction:
+        return QLatin1Char('.') + padded(p.fraction, p.fractionDigits).left(t.count);
+    case Kind::ElapsedHours:
+        return padded(p.totalSeconds / 3600, t.count);
+    case Kind::ElapsedMinutes:
+        return padded(p.totalSeconds / 60, t.count);
+    case Kind::ElapsedSeconds:
+        return padded(p.totalSeconds, t.count);
+    case Kind::AmPm:
+        return amPmText(t, p.hour);
+    case Kind::General:
+        return formatGeneral(serial);
+    case Kind::Literal:
+        return t.text;
+    default:
+        return QString();
+    }
+}
+
+QString formatDateSection(const FormatSection& section, double serial)
+{
+    const std::optional<DateParts> parts = dateParts(section, serial);
+    if (!parts) return kNoDate;
     QString out;
     for (const FormatToken& t : section.tokens) {
-        switch (t.kind) {
-        case Kind::Year:
-            out += t.count <= 2 ? twoDigits(day->year % 100) : QString::number(day->year);
-            break;
-        case Kind::Month: {
-            const QString name = QLatin1String(kMonthNames[day->month - 1]);
-            if (t.count == 1)
-                out += QString::number(day->month);
-            else if (t.count == 2)
-                out += twoDigits(day->month);
-            else if (t.count == 3)
-                out += name.left(3);
-            else if (t.count == 4)
-                out += name;
-            else
-                out += name.left(1);
-            break;
-        }
-        case Kind::Day: {
-            const QString name = QLatin1String(kDayNames[day->weekday]);
-            if (t.count == 1)
-                out += QString::number(day->day);
-            else if (t.count == 2)
-                out += twoDigits(day->day);
-            else if (t.count == 3)
-                out += name.left(3);
-            else
-                out += name;
-            break;
-        }
-        case Kind::Hour: {
-            long long h = hour;
-            if (section.twelveHour) {
-                h %= 12;
-                if (h == 0) h = 12;
-            }
-            out += t.count >= 2 ? twoDigits(h) : QString::number(h);
-            break;
-        }
-        case Kind::Minute:
-            out += t.count >= 2 ? twoDigits(minute) : QString::number(minute);
-            break;
-        case Kind::Second:
-            out += t.count >= 2 ? twoDigits(second) : QString::number(second);
-            break;
-        case Kind::SecondFraction:
-            out += u'.';
-            out += padded(fraction, fractionDigits).left(t.count);
-            break;
-        case Kind::ElapsedHours:
-            out += padded(totalSeconds / 3600, t.count);
-            break;
-        case Kind::ElapsedMinutes:
-            out += padded(totalSeconds / 60, t.count);
-            break;
-        case Kind::ElapsedSeconds:
-            out += padded(totalSeconds, t.count);
-            break;
-        case Kind::AmPm: {
-            const bool pm = hour >= 12;
-            if (t.text.size() == 3) {
-                // A/P: the letter in the case it was written.
-                const QChar letter = pm ? t.text[2] : t.text[0];
-                out += letter;
-            } else {
-                const bool upper = t.text[0].isUpper();
-                out += pm ? (upper ? QStringLiteral("PM") : QStringLiteral("pm"))
-                          : (upper ? QStringLiteral("AM") : QStringLiteral("am"));
-            }
-            break;
-        }
-        case Kind::General:
-            out += formatGeneral(serial);
-            break;
-        case Kind::Literal:
-            out += t.text;
-            break;
-        default:
-            break;
-        }
+        out += dateTokenText(t, *parts, section.twelveHour, serial);
     }
     return out;
 }

@@ -9,9 +9,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <concepts>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 namespace bw::ss::xls {
 
@@ -25,17 +28,47 @@ inline void prefetch(const void* p)
 #endif
 }
 
+// A field of a record, named as the file format's documentation names both; the error
+// for a value that does not fit the field says which one it was.
+struct Field {
+    const char* record;
+    const char* name;
+};
+
+// Throws FileFormatError: `value` does not fit `field`, which holds `bits` bits.
+[[noreturn]] void throwDoesNotFit(Field field, std::int64_t value, int bits);
+[[noreturn]] void throwDoesNotFit(Field field, std::uint64_t value, int bits);
+
+// A field value fixed when compiling, checked then: a constant too wide for its field
+// does not compile. Values known only when writing go through the named overloads.
+template <int Bits>
+struct Fixed {
+    consteval Fixed(unsigned v) : value(v)
+    {
+        if ((v >> Bits) != 0) throw "a constant does not fit its field";
+    }
+    unsigned value;
+};
+
 // Little-endian building blocks of every record. A plain byte buffer underneath, written
 // through a pointer: the cell table of a large sheet is hundreds of thousands of small
 // appends, each of which only checks the room left.
+//
+// u8 and u16 never narrow a value: one known only when writing names its field and is
+// checked, and one that does not fit throws FileFormatError instead of being cut.
 class ByteWriter {
 public:
-    void u8(unsigned v) { *grow(1) = static_cast<char>(v & 0xFF); }
-    void u16(unsigned v)
+    void u8(Fixed<8> v) { put8(v.value); }
+    void u16(Fixed<16> v) { put16(v.value); }
+    template <std::integral T>
+    void u8(T v, Field field)
     {
-        char* p = grow(2);
-        p[0] = static_cast<char>(v & 0xFF);
-        p[1] = static_cast<char>((v >> 8) & 0xFF);
+        put8(checked<std::uint8_t>(v, field));
+    }
+    template <std::integral T>
+    void u16(T v, Field field)
+    {
+        put16(checked<std::uint16_t>(v, field));
     }
     void u32(std::uint32_t v)
     {
@@ -76,20 +109,20 @@ public:
             if (utf16) *p++ = static_cast<char>(c.unicode() >> 8);
         }
     }
-    // XLUnicodeString: u16 count, flags, characters.
-    void xlus(QStringView s)
+    // XLUnicodeString: u16 count, flags, characters. `count` names the count's field.
+    void xlus(QStringView s, Field count)
     {
         const bool wide = needsUtf16(s);
-        u16(static_cast<unsigned>(s.size()));
-        u8(wide ? 1 : 0);
+        u16(s.size(), count);
+        put8(wide ? 1 : 0);
         chars(s, wide);
     }
     // ShortXLUnicodeString: u8 count, flags, characters.
-    void sxlus(QStringView s)
+    void sxlus(QStringView s, Field count)
     {
         const bool wide = needsUtf16(s);
-        u8(static_cast<unsigned>(s.size()));
-        u8(wide ? 1 : 0);
+        u8(s.size(), count);
+        put8(wide ? 1 : 0);
         chars(s, wide);
     }
 
@@ -121,6 +154,26 @@ public:
     }
 
 private:
+    template <typename Narrow, std::integral T>
+    static unsigned checked(T v, Field field)
+    {
+        constexpr int kBits = static_cast<int>(8 * sizeof(Narrow));
+        if (!std::in_range<Narrow>(v)) [[unlikely]] {
+            if constexpr (std::is_signed_v<T>) {
+                throwDoesNotFit(field, static_cast<std::int64_t>(v), kBits);
+            } else {
+                throwDoesNotFit(field, static_cast<std::uint64_t>(v), kBits);
+            }
+        }
+        return static_cast<unsigned>(v);
+    }
+    void put8(unsigned v) { *grow(1) = static_cast<char>(v); }
+    void put16(unsigned v)
+    {
+        char* p = grow(2);
+        p[0] = static_cast<char>(v & 0xFF);
+        p[1] = static_cast<char>(v >> 8);
+    }
     char* grow(std::size_t n)
     {
         if (capacity_ - size_ < n) [[unlikely]]

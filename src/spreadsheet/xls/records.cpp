@@ -1,7 +1,33 @@
 // Writing BIFF8 records with their CONTINUE records, and reading them back.
 #include "spreadsheet/xls/records.h"
 
+#include <QCoreApplication>
+
 namespace bw::ss::xls {
+
+namespace {
+
+[[noreturn]] void doesNotFit(Field field, const QString& value, int bits)
+{
+    throw FileFormatError(
+        QCoreApplication::translate("ByteWriter",
+                                    "The workbook cannot be written: the value %1 does not fit "
+                                    "the field %2 of the %3 record, which holds %4 bits.")
+            .arg(value, QLatin1String(field.name), QLatin1String(field.record))
+            .arg(bits));
+}
+
+} // namespace
+
+void throwDoesNotFit(Field field, std::int64_t value, int bits)
+{
+    doesNotFit(field, QString::number(value), bits);
+}
+
+void throwDoesNotFit(Field field, std::uint64_t value, int bits)
+{
+    doesNotFit(field, QString::number(value), bits);
+}
 
 FileFormatError RecordStream::recordTooLong()
 {
@@ -11,8 +37,8 @@ FileFormatError RecordStream::recordTooLong()
 
 void RecordStream::header(unsigned id, qsizetype length)
 {
-    out_.u16(id);
-    out_.u16(static_cast<unsigned>(length));
+    out_.u16(id, {"record header", "type"});
+    out_.u16(length, {"record header", "size"});
 }
 
 void RecordStream::write(unsigned id, const QByteArray& data)

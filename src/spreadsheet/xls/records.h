@@ -111,7 +111,7 @@ public:
     // than leave a record that readers would take apart wrongly.
     ByteWriter& begin(unsigned id)
     {
-        out_.u16(id);
+        out_.u16(id, {"record header", "type"});
         out_.u16(0);
         open_ = out_.size();
         return out_;

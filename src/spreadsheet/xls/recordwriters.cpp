@@ -132,20 +132,19 @@ constexpr unsigned kPaneTopLeft = 3;
 // MergeCells: ranges one record holds.
 constexpr std::size_t kMergesPerRecord = 1026;
 
-unsigned u16Of(int v) { return static_cast<unsigned>(v); }
-
-void cellHeader(ByteWriter& w, CellAt at)
+// The first three fields of a cell record, whose name is `record`.
+void cellHeader(ByteWriter& w, CellAt at, const char* record)
 {
-    w.u16(u16Of(at.row));
-    w.u16(u16Of(at.col));
-    w.u16(at.xf);
+    w.u16(at.row, {record, "rw"});
+    w.u16(at.col, {record, "col"});
+    w.u16(at.xf, {record, "ixfe"});
 }
 
 // Writes an XLUnicodeString into the record begun last, going on in CONTINUE records: the
 // string's header never stays apart from its first character, a CONTINUE that goes on with
 // the string starts with a fresh flags byte, and a UTF-16 character is never cut. Returns
 // where the header went.
-SstIndex::Bucket writeContinuedString(RecordStream& out, QStringView s)
+SstIndex::Bucket writeContinuedString(RecordStream& out, QStringView s, const char* record)
 {
     const bool wide = ByteWriter::needsUtf16(s);
     const qsizetype unit = wide ? 2 : 1;
@@ -154,11 +153,11 @@ SstIndex::Bucket writeContinuedString(RecordStream& out, QStringView s)
     const SstIndex::Bucket start{static_cast<std::uint32_t>(out.pos()),
                                  static_cast<unsigned>(out.posInRecord())};
     ByteWriter& w = out.record();
-    w.u16(static_cast<unsigned>(s.size()));
-    w.u8(flags);
+    w.u16(s.size(), {record, "cch"});
+    w.u8(flags, {record, "fHighByte"});
     qsizetype done = 0;
     while (done < s.size()) {
-        if (out.room() < unit) out.goOn().u8(flags);
+        if (out.room() < unit) out.goOn().u8(flags, {"Continue", "fHighByte"});
         const qsizetype n = std::min<qsizetype>(s.size() - done, out.room() / unit);
         w.chars(s.mid(done, n), wide);
         done += n;
@@ -167,10 +166,11 @@ SstIndex::Bucket writeContinuedString(RecordStream& out, QStringView s)
 }
 
 // A cell record whose value is one u32: RK and LABELSST.
-void writeCellU32(RecordStream& out, unsigned id, CellAt at, std::uint32_t value)
+void writeCellU32(RecordStream& out, unsigned id, const char* record, CellAt at,
+                  std::uint32_t value)
 {
     ByteWriter& w = out.begin(id);
-    cellHeader(w, at);
+    cellHeader(w, at, record);
     w.u32(value);
     out.end();
 }
@@ -179,13 +179,20 @@ void writeCellU32(RecordStream& out, unsigned id, CellAt at, std::uint32_t value
 
 // ---- records of one field, or none -----------------------------------------------------
 
-void writeU16(RecordStream& out, unsigned id, unsigned value)
+void writeU16(RecordStream& out, unsigned id, Fixed<16> value)
 {
     out.begin(id).u16(value);
     out.end();
 }
 
-void writeFlag(RecordStream& out, unsigned id, bool value) { writeU16(out, id, value ? 1 : 0); }
+void writeFlag(RecordStream& out, unsigned id, bool value)
+{
+    if (value) {
+        writeU16(out, id, 1);
+    } else {
+        writeU16(out, id, 0);
+    }
+}
 
 void writeF64(RecordStream& out, unsigned id, double value)
 {
@@ -208,7 +215,7 @@ void writeBof(RecordStream& out, Substream type)
 {
     ByteWriter& w = out.begin(rec::Bof);
     w.u16(kBiff8);
-    w.u16(static_cast<unsigned>(type));
+    w.u16(static_cast<unsigned>(type), {"BOF", "dt"});
     w.u16(kBuildId);
     w.u16(kBuildYear);
     w.u32(0); // file history
@@ -223,7 +230,7 @@ void writeEof(RecordStream& out) { writeEmpty(out, rec::Eof); }
 void writeWriteAccess(RecordStream& out, const QString& user)
 {
     ByteWriter w;
-    w.xlus(user);
+    w.xlus(user, {"WriteAccess", "userName"});
     w.raw(QByteArray(kWriteAccessSize - w.size(), ' '));
     out.write(rec::WriteAccess, w);
 }
@@ -231,7 +238,7 @@ void writeWriteAccess(RecordStream& out, const QString& user)
 void writeRRTabId(RecordStream& out, int sheetCount)
 {
     ByteWriter w;
-    for (int i = 0; i < sheetCount; ++i) w.u16(u16Of(i + 1));
+    for (int i = 0; i < sheetCount; ++i) w.u16(i + 1, {"RRTabId", "rgTabId"});
     out.write(rec::RRTabId, w);
 }
 
@@ -243,7 +250,7 @@ void writeWindow1(RecordStream& out, int activeSheet)
     w.u16(kWindowWidth);
     w.u16(kWindowHeight);
     w.u16(kWindowHScroll | kWindowVScroll | kWindowTabs);
-    w.u16(u16Of(activeSheet));
+    w.u16(activeSheet, {"Window1", "itabCur"});
     w.u16(0); // first tab shown
     w.u16(1); // selected tabs
     w.u16(kTabRatio);
@@ -253,24 +260,24 @@ void writeWindow1(RecordStream& out, int activeSheet)
 void writeFont(RecordStream& out, const FontSpec& f)
 {
     ByteWriter w;
-    w.u16(static_cast<unsigned>(std::clamp(std::lround(f.size * kTwipsPerPoint), 20L, 8191L)));
-    w.u16((f.italic ? kFontItalic : 0) | (f.bold ? kFontBold : 0));
-    w.u16(style::fontColor(f.colorIndex));
-    w.u16(f.bold ? kWeightBold : kWeightNormal);
+    w.u16(std::clamp(std::lround(f.size * kTwipsPerPoint), 20L, 8191L), {"Font", "dyHeight"});
+    w.u16((f.italic ? kFontItalic : 0) | (f.bold ? kFontBold : 0), {"Font", "flags"});
+    w.u16(style::fontColor(f.colorIndex), {"Font", "icv"});
+    w.u16(f.bold ? kWeightBold : kWeightNormal, {"Font", "bls"});
     w.u16(0); // no super- or subscript
     w.u8(0);  // no underline
     w.u8(kFamilySwiss);
     w.u8(kCharsetAnsi);
     w.u8(0);
-    w.sxlus(f.name.left(255));
+    w.sxlus(f.name.left(255), {"Font", "fontName"});
     out.write(rec::Font, w);
 }
 
 void writeFormat(RecordStream& out, unsigned index, const QString& code)
 {
     ByteWriter w;
-    w.u16(index);
-    w.xlus(code);
+    w.u16(index, {"Format", "ifmt"});
+    w.xlus(code, {"Format", "stFormat"});
     out.write(rec::Format, w);
 }
 
@@ -283,7 +290,7 @@ void writeStyleXf(RecordStream& out, bool normal)
     w.u8(kXfVAlignBottom << kXfVAlignShift);
     w.u8(0); // rotation
     w.u8(0); // indent
-    w.u8(normal ? 0 : kXfUsesAll & ~kXfUsesFont);
+    w.u8(normal ? 0 : kXfUsesAll & ~kXfUsesFont, {"XF", "flags"});
     w.u32(0); // no borders
     w.u32(0);
     w.u16(style::kSystemText | (style::kSystemBackground << 7));
@@ -293,11 +300,12 @@ void writeStyleXf(RecordStream& out, bool normal)
 void writeCellXf(RecordStream& out, const CellFormat& f, unsigned font, unsigned numberFormat)
 {
     ByteWriter& w = out.begin(rec::Xf);
-    w.u16(font);
-    w.u16(numberFormat);
-    w.u16((f.locked ? kXfLocked : 0) | (f.formulaHidden ? kXfFormulaHidden : 0));
+    w.u16(font, {"XF", "ifnt"});
+    w.u16(numberFormat, {"XF", "ifmt"});
+    w.u16((f.locked ? kXfLocked : 0) | (f.formulaHidden ? kXfFormulaHidden : 0), {"XF", "fLocked"});
     w.u8(static_cast<unsigned>(f.hAlign) | (f.wrap ? kXfWrap : 0)
-         | (static_cast<unsigned>(f.vAlign) << kXfVAlignShift));
+             | (static_cast<unsigned>(f.vAlign) << kXfVAlignShift),
+         {"XF", "alc"});
     w.u8(0);
     w.u8(0);
     w.u8(kXfUsesAll);
@@ -311,7 +319,7 @@ void writeCellXf(RecordStream& out, const CellFormat& f, unsigned font, unsigned
     w.u32(color(Edge::Top) | (color(Edge::Bottom) << 7) | (filled ? kXfSolidFill : 0u));
     const unsigned pattern =
         filled ? static_cast<unsigned>(f.fillColorIndex + 7) : style::kSystemText;
-    w.u16(pattern | (style::kSystemBackground << 7));
+    w.u16(pattern | (style::kSystemBackground << 7), {"XF", "icvFore"});
     out.end();
 }
 
@@ -331,7 +339,7 @@ qsizetype writeBoundSheet(RecordStream& out, const QString& name)
     w.u32(0);
     w.u8(kSheetIsVisible);
     w.u8(0); // worksheet
-    w.sxlus(name.left(31));
+    w.sxlus(name.left(31), {"BoundSheet8", "stName"});
     out.write(rec::BoundSheet, w);
     return offsetField;
 }
@@ -347,7 +355,7 @@ void writeCountry(RecordStream& out)
 void writeSupBook(RecordStream& out, int sheetCount)
 {
     ByteWriter& w = out.begin(rec::SupBook);
-    w.u16(u16Of(sheetCount));
+    w.u16(sheetCount, {"SupBook", "ctab"});
     w.u16(kSupBookSelf);
     out.end();
 }
@@ -355,11 +363,11 @@ void writeSupBook(RecordStream& out, int sheetCount)
 void writeExternSheet(RecordStream& out, const std::vector<int>& sheets)
 {
     ByteWriter w;
-    w.u16(static_cast<unsigned>(sheets.size()));
+    w.u16(sheets.size(), {"ExternSheet", "cXTI"});
     for (const int sheet : sheets) {
         w.u16(0); // the SUPBOOK of this workbook
-        w.u16(u16Of(sheet));
-        w.u16(u16Of(sheet));
+        w.u16(sheet, {"ExternSheet", "itabFirst"});
+        w.u16(sheet, {"ExternSheet", "itabLast"});
     }
     out.write(rec::ExternSheet, w);
 }
@@ -372,16 +380,16 @@ void writePrintAreaName(RecordStream& out, int sheet, unsigned externIndex, cons
     w.u8(kBuiltInNameLength);
     w.u16(kArea3dSize);
     w.u16(0);
-    w.u16(u16Of(sheet + 1)); // a name local to the sheet, counted from 1
+    w.u16(sheet + 1, {"Lbl", "itab"}); // a name local to the sheet, counted from 1
     w.u32(0);
     w.u8(0); // the name's characters are one byte each
     w.u8(kBuiltInPrintArea);
     w.u8(kPtgArea3d);
-    w.u16(externIndex);
-    w.u16(u16Of(range.first.row));
-    w.u16(u16Of(range.last.row));
-    w.u16(u16Of(range.first.col));
-    w.u16(u16Of(range.last.col));
+    w.u16(externIndex, {"Lbl", "ixti"});
+    w.u16(range.first.row, {"Lbl", "rwFirst"});
+    w.u16(range.last.row, {"Lbl", "rwLast"});
+    w.u16(range.first.col, {"Lbl", "colFirst"});
+    w.u16(range.last.col, {"Lbl", "colLast"});
     out.write(rec::Name, w);
 }
 
@@ -398,7 +406,7 @@ SstIndex writeSst(RecordStream& out, std::uint32_t uses, const std::vector<QStri
         8; // the characters of each string lie elsewhere in memory
     for (std::size_t i = 0; i < strings.size(); ++i) {
         if (i + kPrefetchAhead < strings.size()) prefetch(strings[i + kPrefetchAhead].constData());
-        const SstIndex::Bucket at = writeContinuedString(out, strings[i]);
+        const SstIndex::Bucket at = writeContinuedString(out, strings[i], "SST");
         if (i % index.dsst == 0) index.buckets.push_back(at);
     }
     out.end();
@@ -408,10 +416,10 @@ SstIndex writeSst(RecordStream& out, std::uint32_t uses, const std::vector<QStri
 void writeExtSst(RecordStream& out, const SstIndex& index)
 {
     ByteWriter w;
-    w.u16(index.dsst);
+    w.u16(index.dsst, {"ExtSST", "dsst"});
     for (const SstIndex::Bucket& b : index.buckets) {
         w.u32(b.streamOffset);
-        w.u16(b.recordOffset);
+        w.u16(b.recordOffset, {"ExtSST", "cbOffset"});
         w.u16(0);
     }
     out.write(rec::ExtSst, w);
@@ -435,7 +443,9 @@ void writeDefaultRowHeight(RecordStream& out)
 
 void writeWsBool(RecordStream& out, bool fitToPages)
 {
-    writeU16(out, rec::WsBool, kWsBoolDefault | (fitToPages ? kWsBoolFitToPage : 0));
+    out.begin(rec::WsBool)
+        .u16(kWsBoolDefault | (fitToPages ? kWsBoolFitToPage : 0), {"WsBool", "flags"});
+    out.end();
 }
 
 void writeSetup(RecordStream& out, const PageSetup& p)
@@ -444,12 +454,12 @@ void writeSetup(RecordStream& out, const PageSetup& p)
     if (p.printComments == PageSetup::kPrintInPlace) flags |= kSetupNotes;
     if (p.printComments == PageSetup::kPrintSheetEnd) flags |= kSetupNotes | kSetupEndNotes;
     ByteWriter& w = out.begin(rec::Setup);
-    w.u16(static_cast<unsigned>(std::clamp(p.paperSize, 0, 0xFFFF)));
-    w.u16(static_cast<unsigned>(std::clamp(p.zoom.value_or(100), 10, 400)));
+    w.u16(std::clamp(p.paperSize, 0, 0xFFFF), {"Setup", "iPaperSize"});
+    w.u16(std::clamp(p.zoom.value_or(100), 10, 400), {"Setup", "iScale"});
     w.u16(kFirstPageNumber);
-    w.u16(static_cast<unsigned>(std::clamp(p.fitToPagesWide, 0, 0x7FFF)));
-    w.u16(static_cast<unsigned>(std::clamp(p.fitToPagesTall, 0, 0x7FFF)));
-    w.u16(flags);
+    w.u16(std::clamp(p.fitToPagesWide, 0, 0x7FFF), {"Setup", "iFitWidth"});
+    w.u16(std::clamp(p.fitToPagesTall, 0, 0x7FFF), {"Setup", "iFitHeight"});
+    w.u16(flags, {"Setup", "flags"});
     w.u16(kPrintDpi);
     w.u16(kPrintDpi);
     w.f64(p.headerMargin / kPointsPerInch);
@@ -461,11 +471,12 @@ void writeSetup(RecordStream& out, const PageSetup& p)
 void writeColInfo(RecordStream& out, const ColumnSpan& s)
 {
     ByteWriter& w = out.begin(rec::ColInfo);
-    w.u16(u16Of(s.first));
-    w.u16(u16Of(s.last));
-    w.u16(s.width);
-    w.u16(s.xf);
-    w.u16((s.userWidth ? kColUserWidth : 0) | (s.width == 0 ? kColHidden : 0));
+    w.u16(s.first, {"ColInfo", "colFirst"});
+    w.u16(s.last, {"ColInfo", "colLast"});
+    w.u16(s.width, {"ColInfo", "coldx"});
+    w.u16(s.xf, {"ColInfo", "ixfe"});
+    w.u16((s.userWidth ? kColUserWidth : 0) | (s.width == 0 ? kColHidden : 0),
+          {"ColInfo", "flags"});
     w.u16(0);
     out.end();
 }
@@ -475,8 +486,8 @@ void writeDimensions(RecordStream& out, const SheetExtent& e)
     ByteWriter& w = out.begin(rec::Dimensions);
     w.u32(static_cast<std::uint32_t>(e.firstRow));
     w.u32(static_cast<std::uint32_t>(e.rowEnd));
-    w.u16(u16Of(e.firstCol));
-    w.u16(u16Of(e.colEnd));
+    w.u16(e.firstCol, {"Dimensions", "colMic"});
+    w.u16(e.colEnd, {"Dimensions", "colMac"});
     w.u16(0);
     out.end();
 }
@@ -494,10 +505,10 @@ void writeRow(RecordStream& out, int row, const RowInfo& info, std::optional<uns
     if (rowXf) flags |= kRowFormatted | (std::uint32_t(*rowXf) << kRowXfShift);
     const bool empty = info.cells.empty();
     ByteWriter& w = out.begin(rec::Row);
-    w.u16(u16Of(row));
-    w.u16(empty ? 0 : u16Of(info.cells.begin()->first));
-    w.u16(empty ? 0 : u16Of(info.cells.rbegin()->first + 1));
-    w.u16(twips);
+    w.u16(row, {"Row", "rw"});
+    w.u16(empty ? 0 : info.cells.begin()->first, {"Row", "colMic"});
+    w.u16(empty ? 0 : info.cells.rbegin()->first + 1, {"Row", "colMac"});
+    w.u16(twips, {"Row", "miyRw"});
     w.u16(0);
     w.u16(0);
     w.u32(flags);
@@ -506,39 +517,42 @@ void writeRow(RecordStream& out, int row, const RowInfo& info, std::optional<uns
 
 void writeBlank(RecordStream& out, CellAt at)
 {
-    cellHeader(out.begin(rec::Blank), at);
+    cellHeader(out.begin(rec::Blank), at, "Blank");
     out.end();
 }
 
 void writeMulBlank(RecordStream& out, int row, int firstCol, std::span<const unsigned> xfs)
 {
     ByteWriter& w = out.begin(rec::MulBlank);
-    w.u16(u16Of(row));
-    w.u16(u16Of(firstCol));
-    for (const unsigned xf : xfs) w.u16(xf);
-    w.u16(static_cast<unsigned>(firstCol + static_cast<int>(xfs.size()) - 1));
+    w.u16(row, {"MulBlank", "rw"});
+    w.u16(firstCol, {"MulBlank", "colFirst"});
+    for (const unsigned xf : xfs) w.u16(xf, {"MulBlank", "rgixfe"});
+    w.u16(firstCol + std::ssize(xfs) - 1, {"MulBlank", "colLast"});
     out.end();
 }
 
-void writeRk(RecordStream& out, CellAt at, std::uint32_t rk) { writeCellU32(out, rec::Rk, at, rk); }
+void writeRk(RecordStream& out, CellAt at, std::uint32_t rk)
+{
+    writeCellU32(out, rec::Rk, "RK", at, rk);
+}
 
 void writeMulRk(RecordStream& out, int row, int firstCol, std::span<const RkCell> cells)
 {
     ByteWriter& w = out.begin(rec::MulRk);
-    w.u16(u16Of(row));
-    w.u16(u16Of(firstCol));
+    w.u16(row, {"MulRk", "rw"});
+    w.u16(firstCol, {"MulRk", "colFirst"});
     for (const RkCell& c : cells) {
-        w.u16(c.xf);
+        w.u16(c.xf, {"MulRk", "ixfe"});
         w.u32(c.rk);
     }
-    w.u16(static_cast<unsigned>(firstCol + static_cast<int>(cells.size()) - 1));
+    w.u16(firstCol + std::ssize(cells) - 1, {"MulRk", "colLast"});
     out.end();
 }
 
 void writeNumber(RecordStream& out, CellAt at, double value)
 {
     ByteWriter& w = out.begin(rec::Number);
-    cellHeader(w, at);
+    cellHeader(w, at, "Number");
     w.f64(value);
     out.end();
 }
@@ -546,12 +560,12 @@ void writeNumber(RecordStream& out, CellAt at, double value)
 void writeBoolErr(RecordStream& out, CellAt at, const Value& value)
 {
     ByteWriter& w = out.begin(rec::BoolErr);
-    cellHeader(w, at);
+    cellHeader(w, at, "BoolErr");
     if (value.isError()) {
-        w.u8(static_cast<unsigned>(value.asError()));
+        w.u8(static_cast<unsigned>(value.asError()), {"BoolErr", "bBoolErr"});
         w.u8(1);
     } else {
-        w.u8(value.asBoolean() ? 1 : 0);
+        w.u8(value.asBoolean() ? 1 : 0, {"BoolErr", "bBoolErr"});
         w.u8(0);
     }
     out.end();
@@ -559,18 +573,18 @@ void writeBoolErr(RecordStream& out, CellAt at, const Value& value)
 
 void writeLabelSst(RecordStream& out, CellAt at, std::uint32_t stringIndex)
 {
-    writeCellU32(out, rec::LabelSst, at, stringIndex);
+    writeCellU32(out, rec::LabelSst, "LabelSst", at, stringIndex);
 }
 
 void writeFormula(RecordStream& out, CellAt at, const Value& cached, const QByteArray& tokens)
 {
     // Built apart: a long formula may need a CONTINUE record.
     ByteWriter w;
-    cellHeader(w, at);
+    cellHeader(w, at, "Formula");
     auto special = [&](unsigned type, unsigned payload) {
-        w.u8(type);
+        w.u8(type, {"Formula", "val"});
         w.u8(0);
-        w.u8(payload);
+        w.u8(payload, {"Formula", "val"});
         w.u8(0);
         w.u16(0);
         w.u16(kResultMarker);
@@ -597,7 +611,7 @@ void writeFormula(RecordStream& out, CellAt at, const Value& cached, const QByte
     }
     w.u16(0); // not always recalculated, not shared
     w.u32(0);
-    w.u16(static_cast<unsigned>(tokens.size()));
+    w.u16(tokens.size(), {"Formula", "cce"});
     w.raw(tokens);
     out.write(rec::Formula, w);
 }
@@ -605,7 +619,7 @@ void writeFormula(RecordStream& out, CellAt at, const Value& cached, const QByte
 void writeString(RecordStream& out, const QString& text)
 {
     out.begin(rec::String);
-    writeContinuedString(out, text);
+    writeContinuedString(out, text, "String");
     out.end();
 }
 
@@ -615,7 +629,7 @@ void writeWindow2(RecordStream& out, bool gridlines, bool selected)
     if (gridlines) flags |= kWindowGridlines;
     if (selected) flags |= kWindowSelected | kWindowActive;
     ByteWriter& w = out.begin(rec::Window2);
-    w.u16(flags);
+    w.u16(flags, {"Window2", "flags"});
     w.u16(0); // top row shown
     w.u16(0); // left column shown
     w.u16(kHeadingColor);
@@ -638,15 +652,15 @@ void writeSelection(RecordStream& out, CellAddress active, const std::vector<Cel
     }
     ByteWriter& w = out.begin(rec::Selection);
     w.u8(kPaneTopLeft);
-    w.u16(u16Of(active.row));
-    w.u16(u16Of(active.col));
-    w.u16(static_cast<unsigned>(activeRef));
-    w.u16(static_cast<unsigned>(count));
+    w.u16(active.row, {"Selection", "rwAct"});
+    w.u16(active.col, {"Selection", "colAct"});
+    w.u16(activeRef, {"Selection", "irefAct"});
+    w.u16(count, {"Selection", "cref"});
     for (std::size_t i = 0; i < count; ++i) {
-        w.u16(u16Of(ranges[i].first.row));
-        w.u16(u16Of(ranges[i].last.row));
-        w.u8(u16Of(ranges[i].first.col));
-        w.u8(u16Of(ranges[i].last.col));
+        w.u16(ranges[i].first.row, {"Selection", "rwFirst"});
+        w.u16(ranges[i].last.row, {"Selection", "rwLast"});
+        w.u8(ranges[i].first.col, {"Selection", "colFirst"});
+        w.u8(ranges[i].last.col, {"Selection", "colLast"});
     }
     out.end();
 }
@@ -656,12 +670,12 @@ void writeMergeCells(RecordStream& out, const std::vector<CellRange>& ranges)
     for (std::size_t at = 0; at < ranges.size(); at += kMergesPerRecord) {
         const std::size_t end = std::min(ranges.size(), at + kMergesPerRecord);
         ByteWriter& w = out.begin(rec::MergeCells);
-        w.u16(static_cast<unsigned>(end - at));
+        w.u16(end - at, {"MergeCells", "cmcs"});
         for (std::size_t i = at; i < end; ++i) {
-            w.u16(u16Of(ranges[i].first.row));
-            w.u16(u16Of(ranges[i].last.row));
-            w.u16(u16Of(ranges[i].first.col));
-            w.u16(u16Of(ranges[i].last.col));
+            w.u16(ranges[i].first.row, {"MergeCells", "rwFirst"});
+            w.u16(ranges[i].last.row, {"MergeCells", "rwLast"});
+            w.u16(ranges[i].first.col, {"MergeCells", "colFirst"});
+            w.u16(ranges[i].last.col, {"MergeCells", "colLast"});
         }
         out.end();
     }

@@ -78,7 +78,7 @@ struct SstIndex {
 
 // ---- records of one field, or none -----------------------------------------------------
 
-void writeU16(RecordStream& out, unsigned id, unsigned value);
+void writeU16(RecordStream& out, unsigned id, Fixed<16> value);
 void writeFlag(RecordStream& out, unsigned id, bool value);
 void writeF64(RecordStream& out, unsigned id, double value);
 void writeEmpty(RecordStream& out, unsigned id);

@@ -42,8 +42,8 @@ void expectReadOrFileFormatError(const QByteArray& bytes, bool stream)
 QByteArray bofRecord(unsigned version, unsigned type)
 {
     ByteWriter w;
-    w.u16(version);
-    w.u16(type);
+    w.u16(version, {"BOF", "vers"});
+    w.u16(type, {"BOF", "dt"});
     w.zeros(12);
     RecordStream out;
     out.write(rec::Bof, w);
@@ -63,7 +63,7 @@ QByteArray boundSheet(std::uint32_t offset)
     w.u32(offset);
     w.u8(0);
     w.u8(0);
-    w.sxlus(QStringLiteral("S"));
+    w.sxlus(QStringLiteral("S"), {"BoundSheet8", "stName"});
     return record(rec::BoundSheet, w.bytes());
 }
 
