@@ -125,7 +125,8 @@ XmlElement PartSplicer::startTag()
     const QByteArray opening = '<' + name.toUtf8();
     const qsizetype after = e.begin + opening.size();
     if (e.begin < 0 || !QByteArrayView(xml_).sliced(e.begin).startsWith(opening)
-        || after >= e.startTagEnd || (xml_[after] != ' ' && xml_[after] != '/' && xml_[after] != '>')
+        || after >= e.startTagEnd
+        || (xml_[after] != ' ' && xml_[after] != '/' && xml_[after] != '>')
         || xml_[e.startTagEnd - 1] != '>') {
         unexpected(QStringLiteral("<%1>").arg(name),
                    QStringLiteral("cannot be told from the bytes around it"));
@@ -147,7 +148,8 @@ std::optional<XmlElement> PartSplicer::find(QLatin1StringView name, QLatin1Strin
         }
     }
     if (reader_->hasError()) {
-        unexpected(QStringLiteral("<%1>").arg(name), QStringLiteral("cannot be found: ") + reader_->errorString());
+        unexpected(QStringLiteral("<%1>").arg(name),
+                   QStringLiteral("cannot be found: ") + reader_->errorString());
     }
     return std::nullopt;
 }
@@ -194,7 +196,10 @@ void PartSplicer::unexpected(const QString& element, const QString& problem) con
 QByteArray PartSplicer::finish()
 {
     while (!reader_->atEnd()) readNext();
-    if (reader_->hasError()) unexpected(part_, QStringLiteral("is not well-formed"));
+    if (reader_->hasError()) {
+        unexpected(QStringLiteral("the XML"),
+                   QStringLiteral("is not well-formed (%1)").arg(reader_->errorString()));
+    }
     out_.append(xml_.constData() + copied_, xml_.size() - copied_);
     return std::move(out_);
 }
@@ -203,8 +208,7 @@ QByteArray PartSplicer::finish()
 
 void mendSelection(PartSplicer& sheet, std::vector<CellRange> ranges, CellAddress active)
 {
-    if (ranges.empty() || (ranges.size() == 1 && ranges[0] == CellRange::single(active)))
-        return;
+    if (ranges.empty() || (ranges.size() == 1 && ranges[0] == CellRange::single(active))) return;
     auto holder = std::find_if(ranges.begin(), ranges.end(),
                                [&](const CellRange& r) { return r.contains(active); });
     if (holder == ranges.end()) {
@@ -216,8 +220,8 @@ void mendSelection(PartSplicer& sheet, std::vector<CellRange> ranges, CellAddres
     const auto id = holder - ranges.begin();
     const QByteArray selection =
         "<selection activeCell=\"" + sqref(CellRange::single(active)) + '"'
-        + (id > 0 ? " activeCellId=\"" + QByteArray::number(id) + '"' : QByteArray())
-        + " sqref=\"" + refs + "\"/>";
+        + (id > 0 ? " activeCellId=\"" + QByteArray::number(id) + '"' : QByteArray()) + " sqref=\""
+        + refs + "\"/>";
 
     const XmlElement view = sheet.require(QLatin1StringView("sheetView"));
     if (view.selfClosing) {
@@ -243,8 +247,7 @@ void mendSheetFormatPr(PartSplicer& sheet, double defaultRowHeight)
                   "<sheetFormatPr defaultRowHeight=\"" + xmlNumber(defaultRowHeight) + "\"/>");
 }
 
-void mendCellTails(PartSplicer& sheet,
-                   const std::vector<std::pair<CellAddress, QByteArray>>& tails)
+void mendCellTails(PartSplicer& sheet, const std::vector<std::pair<CellAddress, QByteArray>>& tails)
 {
     for (const auto& [address, tail] : tails) {
         const QString name = a1Name(address);
@@ -302,8 +305,9 @@ void mendDefaultFont(PartSplicer& styles, const FontSpec& font)
     const auto first = styles.find(QLatin1StringView("font"), QLatin1StringView("fonts"));
     if (!first) styles.unexpected(QStringLiteral("<font>"), QStringLiteral("is missing"));
     styles.replace(first->begin, styles.endOf(*first),
-                   "<font><sz val=\"" + xmlNumber(font.size) + "\"/><color theme=\"1\"/><name val=\""
-                       + xmlText(font.name) + "\"/><family val=\"2\"/></font>");
+                   "<font><sz val=\"" + xmlNumber(font.size)
+                       + "\"/><color theme=\"1\"/><name val=\"" + xmlText(font.name)
+                       + "\"/><family val=\"2\"/></font>");
 }
 
 } // namespace bw::ss::xlsx
