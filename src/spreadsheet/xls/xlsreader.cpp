@@ -483,6 +483,18 @@ private:
         return {row, col, xf};
     }
 
+    // A range as records store it: first and last row, then first and last column, the
+    // columns in two bytes or in one.
+    static CellRange rangeOf(ByteReader& in, bool twoByteColumns)
+    {
+        CellRange r;
+        r.first.row = static_cast<int>(in.u16());
+        r.last.row = static_cast<int>(in.u16());
+        r.first.col = static_cast<int>(twoByteColumns ? in.u16() : in.u8());
+        r.last.col = static_cast<int>(twoByteColumns ? in.u16() : in.u8());
+        return r;
+    }
+
     void readNumber(const Record&, ByteReader& in, SheetData& d)
     {
         const CellAt at = cellAt(in);
@@ -607,10 +619,7 @@ private:
     void readShrFmla(const Record&, ByteReader& in, SheetData& d)
     {
         SharedFormula s;
-        s.range.first.row = static_cast<int>(in.u16());
-        s.range.last.row = static_cast<int>(in.u16());
-        s.range.first.col = static_cast<int>(in.u8());
-        s.range.last.col = static_cast<int>(in.u8());
+        s.range = rangeOf(in, false);
         in.skip(2);
         const unsigned cce = in.u16();
         s.tokens = QByteArray(in.take(cce), cce);
@@ -652,11 +661,7 @@ private:
     {
         const unsigned count = in.u16();
         for (unsigned i = 0; i < count && in.remaining() >= 8; ++i) {
-            CellRange m;
-            m.first.row = static_cast<int>(in.u16());
-            m.last.row = static_cast<int>(in.u16());
-            m.first.col = static_cast<int>(in.u16());
-            m.last.col = static_cast<int>(in.u16());
+            const CellRange m = rangeOf(in, true);
             if (m.first.row <= m.last.row && m.first.col <= m.last.col
                 && m.last.col < kMaxColumns) {
                 d.merges.push_back(m);
@@ -683,11 +688,7 @@ private:
         const unsigned count = in.u16();
         std::vector<CellRange> ranges;
         for (unsigned i = 0; i < count && in.remaining() >= 6; ++i) {
-            CellRange range;
-            range.first.row = static_cast<int>(in.u16());
-            range.last.row = static_cast<int>(in.u16());
-            range.first.col = static_cast<int>(in.u8());
-            range.last.col = static_cast<int>(in.u8());
+            CellRange range = rangeOf(in, false);
             if (range.first.row > range.last.row) std::swap(range.first.row, range.last.row);
             if (range.first.col > range.last.col) std::swap(range.first.col, range.last.col);
             ranges.push_back(range);
