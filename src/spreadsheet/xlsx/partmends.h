@@ -76,7 +76,7 @@ private:
     XmlElement startTag();
     QXmlStreamReader::TokenType readNext();
 
-    const QByteArray& xml_;
+    const QByteArray xml_; // shared, not copied
     QString part_;
     // What the reader reads: the part, or after skipPast the part's opening up to the end
     // of the root's start tag followed by the rest after the skipped element; its offsets
