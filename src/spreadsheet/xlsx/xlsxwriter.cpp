@@ -108,6 +108,7 @@ struct SheetFixes {
     PageSetup page;
 };
 
+// The mends go in the order their elements come in the part, which is read once.
 QByteArray fixSheet(const QByteArray& xml, const QString& part, const SheetFixes& fixes)
 {
     PartSplicer sheet(xml, part);
