@@ -88,7 +88,9 @@ const MendCase kMends[] = {
      "<selection activeCell=\"J10\" activeCellId=\"1\" sqref=\"C5:E7 J10\"/>"},
     {"SelectionOpensAnEmptySheetView", kSheet, nullptr,
      "<sheetView tabSelected=\"1\" workbookViewId=\"0\"/>",
-     [](PartSplicer& s) { mendSelection(s, {CellRange::columns(0, 1)}, {2, 5}); },
+     [](PartSplicer& s) {
+         mendSelection(s, {CellRange::columns(0, 1)}, {2, 5});
+     },
      "<sheetView tabSelected=\"1\" workbookViewId=\"0\"><selection activeCell=\"F3\" "
      "activeCellId=\"1\" sqref=\"A1:B1048576 F3\"/></sheetView>"},
     {"CellTails", kSheet, blankCells, "<c r=\"C2\" s=\"1\"/><c r=\"D2\" s=\"1\"/>",
@@ -166,13 +168,20 @@ const RefusalCase kRefusals[] = {
     {"SelectionWithContent", kSheet,
      [](lxw_workbook*, lxw_worksheet* ws) { worksheet_set_selection(ws, 2, 5, 2, 5); },
      "sqref=\"F3\"/>", "sqref=\"F3\"></selection>",
-     [](PartSplicer& s) { mendSelection(s, {CellRange::columns(0, 1)}, {2, 5}); },
+     [](PartSplicer& s) {
+         mendSelection(s, {CellRange::columns(0, 1)}, {2, 5});
+     },
      "<selection> in xl/worksheets/sheet1.xml has content"},
-    {"CellNotBlank", kSheet, blankCells, "<c r=\"D2\" s=\"1\"/>", "<c r=\"D2\" s=\"1\"><v>1</v></c>",
-     [](PartSplicer& s) { mendCellTails(s, {{{1, 3}, "/>"}}); },
+    {"CellNotBlank", kSheet, blankCells, "<c r=\"D2\" s=\"1\"/>",
+     "<c r=\"D2\" s=\"1\"><v>1</v></c>",
+     [](PartSplicer& s) {
+         mendCellTails(s, {{{1, 3}, "/>"}});
+     },
      "<c r=\"D2\"> in xl/worksheets/sheet1.xml is not blank"},
     {"CellMissing", kSheet, blankCells, "<c r=\"D2\" s=\"1\"/>", "",
-     [](PartSplicer& s) { mendCellTails(s, {{{1, 2}, "/>"}, {{1, 3}, "/>"}}); },
+     [](PartSplicer& s) {
+         mendCellTails(s, {{{1, 2}, "/>"}, {{1, 3}, "/>"}});
+     },
      "<c r=\"D2\"> in xl/worksheets/sheet1.xml is missing"},
     {"PageMarginsMissing", kSheet, nullptr, "<pageMargins ", "<pageMarginz ",
      [](PartSplicer& s) { mendPageMargins(s, PageSetup()); }, "<pageMargins> in"},
