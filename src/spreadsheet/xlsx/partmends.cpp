@@ -46,6 +46,10 @@ QByteArray xmlNumber(double v)
     return QByteArray::number(v, 'g', QLocale::FloatingPointShortest);
 }
 
+namespace {
+
+// A range as a sqref attribute names it; whole rows and columns of the model's grid are
+// whole rows and columns of the larger grid.
 QByteArray sqref(const CellRange& r)
 {
     CellRange wide = r;
@@ -57,6 +61,8 @@ QByteArray sqref(const CellRange& r)
                                          + QString::number(wide.last.row + 1)))
         .toLatin1();
 }
+
+} // namespace
 
 // ---- finding elements and splicing bytes ---------------------------------------------
 

@@ -24,9 +24,6 @@ inline constexpr int kLastRow = 1048575;
 QByteArray xmlText(const QString& s);
 // A number with as many digits as it needs to come back as the same double.
 QByteArray xmlNumber(double v);
-// A range as a sqref attribute names it; whole rows and columns of the model's grid are
-// whole rows and columns of the larger grid.
-QByteArray sqref(const CellRange& r);
 
 // An element of a part, as byte offsets: from its '<' to the end of its start tag, which
 // is the end of the whole element when it has no content ("<x a=\"1\"/>").
