@@ -447,9 +447,37 @@ private:
         return r;
     }
 
+    // One token: an operator, a constant, a control token (attributes), or a token of a
+    // class (functions and references, whose id carries the reference/value/array class).
     bool step()
     {
         const unsigned id = u8();
+        if (id >= 0x80) return false;
+        if (id >= 0x20) return classifiedToken(id & 0x1F);
+        if ((id >= ptg::Add && id <= ptg::Ne) || (id >= ptg::Uplus && id <= ptg::Paren))
+            return operatorToken(id);
+        if (id == ptg::Attr) return attr();
+        return constantToken(id);
+    }
+
+    static Node leaf(Node::Kind kind)
+    {
+        Node n;
+        n.kind = kind;
+        return n;
+    }
+
+    bool skip(qsizetype n)
+    {
+        if (!have(n)) return false;
+        pos_ += n;
+        return true;
+    }
+
+    // ---- operators ----
+
+    bool operatorToken(unsigned id)
+    {
         if (id >= ptg::Add && id <= ptg::Ne) return binary(static_cast<Op>(id - ptg::Add));
         switch (id) {
         case ptg::Uplus:
@@ -458,154 +486,91 @@ private:
             return unary(Op::Minus);
         case ptg::Percent:
             return unary(Op::Percent);
-        case ptg::Paren: {
-            std::vector<Item> c;
-            if (!pop(1, c)) return false;
-            Node n;
-            n.kind = Node::Kind::Paren;
-            return push(std::move(n), std::move(c));
-        }
-        case ptg::MissArg: {
-            Node n;
-            n.kind = Node::Kind::MissingArg;
-            return push(std::move(n));
-        }
-        case ptg::Str:
-            return text();
-        case ptg::Attr:
-            return attr();
-        case ptg::Err: {
-            if (!have(1)) return false;
-            Node n;
-            n.kind = Node::Kind::Error;
-            const unsigned e = u8();
-            if (!validError(e)) return false;
-            n.error = static_cast<ErrorValue>(e);
-            return push(std::move(n));
-        }
-        case ptg::Bool: {
-            if (!have(1)) return false;
-            Node n;
-            n.kind = Node::Kind::Boolean;
-            n.boolean = u8() != 0;
-            return push(std::move(n));
-        }
-        case ptg::Int: {
-            if (!have(2)) return false;
-            Node n;
-            n.number = u16();
-            return push(std::move(n));
-        }
-        case ptg::Num: {
-            if (!have(8)) return false;
-            std::uint64_t bits = 0;
-            for (int i = 0; i < 8; ++i) bits |= std::uint64_t(u8()) << (8 * i);
-            Node n;
-            n.number = std::bit_cast<double>(bits);
-            if (!std::isfinite(n.number)) return false;
-            return push(std::move(n));
-        }
-        default:
-            break;
-        }
-        if (id < 0x20 || id >= 0x80) return false;
-        switch (id & 0x1F) {
-        case ptg::Func: {
-            if (!have(2)) return false;
-            const FunctionInfo* f = functionByIndex(u16());
-            if (!f || f->minArgs != f->maxArgs) return false;
-            return function(*f, static_cast<std::size_t>(f->minArgs));
-        }
-        case ptg::FuncVar: {
-            if (!have(3)) return false;
-            const unsigned argc = u8() & 0x7F;
-            const FunctionInfo* f = functionByIndex(u16() & 0x7FFF);
-            if (!f || static_cast<int>(argc) < f->minArgs || static_cast<int>(argc) > f->maxArgs)
-                return false;
-            return function(*f, argc);
-        }
-        case ptg::Ref:
-        case ptg::RefN: {
-            if (!have(4)) return false;
-            const unsigned row = u16();
-            const unsigned col = u16();
-            Node n;
-            n.kind = Node::Kind::CellRef;
-            n.ref = (id & 0x1F) == ptg::Ref ? absoluteRef(row, col) : offsetRef(row, col);
-            return push(std::move(n));
-        }
-        case ptg::Area:
-        case ptg::AreaN: {
-            if (!have(8)) return false;
-            const unsigned r1 = u16();
-            const unsigned r2 = u16();
-            const unsigned c1 = u16();
-            const unsigned c2 = u16();
-            Node n;
-            n.kind = Node::Kind::AreaRef;
-            const bool offsets = (id & 0x1F) == ptg::AreaN;
-            n.ref = offsets ? offsetRef(r1, c1) : absoluteRef(r1, c1);
-            n.refLast = offsets ? offsetRef(r2, c2) : absoluteRef(r2, c2);
-            return push(std::move(n));
-        }
-        case ptg::MemArea:
-        case ptg::MemErr:
-        case ptg::MemNoMem:
-            // The subexpression follows inline; the cached area data is not needed.
-            if (!have(6)) return false;
-            pos_ += 6;
-            return true;
-        case ptg::MemFunc:
-            if (!have(2)) return false;
-            pos_ += 2;
-            return true;
-        case ptg::RefErr:
-        case ptg::AreaErr: {
-            const qsizetype size = (id & 0x1F) == ptg::RefErr ? 4 : 8;
-            if (!have(size)) return false;
-            pos_ += size;
-            Node n;
-            n.kind = Node::Kind::Error;
-            n.error = ErrorValue::Ref;
-            return push(std::move(n));
-        }
+        case ptg::Paren:
+            return withChildren(leaf(Node::Kind::Paren), 1);
         default:
             return false;
         }
     }
 
+    bool binary(Op op)
+    {
+        Node n = leaf(Node::Kind::Binary);
+        n.op = op;
+        return withChildren(std::move(n), 2);
+    }
+    bool unary(Op op)
+    {
+        Node n = leaf(Node::Kind::Unary);
+        n.op = op;
+        return withChildren(std::move(n), 1);
+    }
+    bool withChildren(Node n, std::size_t count)
+    {
+        std::vector<Item> c;
+        if (!pop(count, c)) return false;
+        return push(std::move(n), std::move(c));
+    }
+
+    // ---- constants ----
+
+    bool constantToken(unsigned id)
+    {
+        switch (id) {
+        case ptg::MissArg:
+            return push(leaf(Node::Kind::MissingArg));
+        case ptg::Str:
+            return text();
+        case ptg::Err:
+            return errorConstant();
+        case ptg::Bool:
+            return booleanConstant();
+        case ptg::Int:
+            return integer();
+        case ptg::Num:
+            return floatingNumber();
+        default: // arrays, names, tables, ranges and unions: nothing the model holds
+            return false;
+        }
+    }
+
+    bool errorConstant()
+    {
+        if (!have(1)) return false;
+        Node n = leaf(Node::Kind::Error);
+        const unsigned e = u8();
+        if (!validError(e)) return false;
+        n.error = static_cast<ErrorValue>(e);
+        return push(std::move(n));
+    }
     static bool validError(unsigned e)
     {
         return e == 0x00 || e == 0x07 || e == 0x0F || e == 0x17 || e == 0x1D || e == 0x24
                || e == 0x2A;
     }
-
-    bool binary(Op op)
+    bool booleanConstant()
     {
-        std::vector<Item> c;
-        if (!pop(2, c)) return false;
-        Node n;
-        n.kind = Node::Kind::Binary;
-        n.op = op;
-        return push(std::move(n), std::move(c));
+        if (!have(1)) return false;
+        Node n = leaf(Node::Kind::Boolean);
+        n.boolean = u8() != 0;
+        return push(std::move(n));
     }
-    bool unary(Op op)
+    bool integer()
     {
-        std::vector<Item> c;
-        if (!pop(1, c)) return false;
+        if (!have(2)) return false;
         Node n;
-        n.kind = Node::Kind::Unary;
-        n.op = op;
-        return push(std::move(n), std::move(c));
+        n.number = u16();
+        return push(std::move(n));
     }
-    bool function(const FunctionInfo& f, std::size_t argc)
+    bool floatingNumber()
     {
-        std::vector<Item> c;
-        if (!pop(argc, c)) return false;
+        if (!have(8)) return false;
+        std::uint64_t bits = 0;
+        for (int i = 0; i < 8; ++i) bits |= std::uint64_t(u8()) << (8 * i);
         Node n;
-        n.kind = Node::Kind::Function;
-        n.text = QString::fromLatin1(f.name.data(), static_cast<qsizetype>(f.name.size()));
-        return push(std::move(n), std::move(c));
+        n.number = std::bit_cast<double>(bits);
+        if (!std::isfinite(n.number)) return false;
+        return push(std::move(n));
     }
     bool text()
     {
@@ -613,13 +578,15 @@ private:
         const unsigned count = u8();
         const bool wide = u8() & 0x01;
         if (!have(qsizetype(count) * (wide ? 2 : 1))) return false;
-        Node n;
-        n.kind = Node::Kind::Text;
+        Node n = leaf(Node::Kind::Text);
         n.text.reserve(count);
         for (unsigned i = 0; i < count; ++i)
             n.text.append(QChar(static_cast<char16_t>(wide ? u16() : u8())));
         return push(std::move(n));
     }
+
+    // ---- control ----
+
     bool attr()
     {
         if (!have(3)) return false;
@@ -629,13 +596,94 @@ private:
             const FunctionInfo* sum = functionByIndex(4);
             return function(*sum, 1);
         }
-        if (kind & 0x04) { // the jump table of CHOOSE: data + 1 offsets follow
-            const qsizetype skip = (qsizetype(data) + 1) * 2;
-            if (!have(skip)) return false;
-            pos_ += skip;
-        }
+        // The jump table of CHOOSE: data + 1 offsets follow.
+        if ((kind & 0x04) && !skip((qsizetype(data) + 1) * 2)) return false;
         // Volatile marks, IF/CHOOSE jumps and spaces do not change the expression.
         return true;
+    }
+
+    // ---- tokens of a class: functions and references ----
+
+    bool classifiedToken(unsigned kind)
+    {
+        switch (kind) {
+        case ptg::Func:
+            return fixedFunction();
+        case ptg::FuncVar:
+            return variableFunction();
+        case ptg::Ref:
+        case ptg::RefN:
+            return cellReference(kind == ptg::RefN);
+        case ptg::Area:
+        case ptg::AreaN:
+            return areaReference(kind == ptg::AreaN);
+        case ptg::RefErr:
+            return deletedReference(4);
+        case ptg::AreaErr:
+            return deletedReference(8);
+        case ptg::MemArea:
+        case ptg::MemErr:
+        case ptg::MemNoMem:
+            // The subexpression follows inline; the cached area data is not needed.
+            return skip(6);
+        case ptg::MemFunc:
+            return skip(2);
+        default:
+            return false;
+        }
+    }
+
+    bool fixedFunction()
+    {
+        if (!have(2)) return false;
+        const FunctionInfo* f = functionByIndex(u16());
+        if (!f || f->minArgs != f->maxArgs) return false;
+        return function(*f, static_cast<std::size_t>(f->minArgs));
+    }
+    bool variableFunction()
+    {
+        if (!have(3)) return false;
+        const unsigned argc = u8() & 0x7F;
+        const FunctionInfo* f = functionByIndex(u16() & 0x7FFF);
+        if (!f || static_cast<int>(argc) < f->minArgs || static_cast<int>(argc) > f->maxArgs)
+            return false;
+        return function(*f, argc);
+    }
+    bool function(const FunctionInfo& f, std::size_t argc)
+    {
+        Node n = leaf(Node::Kind::Function);
+        n.text = QString::fromLatin1(f.name.data(), static_cast<qsizetype>(f.name.size()));
+        return withChildren(std::move(n), argc);
+    }
+
+    bool cellReference(bool offsets)
+    {
+        if (!have(4)) return false;
+        const unsigned row = u16();
+        const unsigned col = u16();
+        Node n = leaf(Node::Kind::CellRef);
+        n.ref = offsets ? offsetRef(row, col) : absoluteRef(row, col);
+        return push(std::move(n));
+    }
+    bool areaReference(bool offsets)
+    {
+        if (!have(8)) return false;
+        const unsigned r1 = u16();
+        const unsigned r2 = u16();
+        const unsigned c1 = u16();
+        const unsigned c2 = u16();
+        Node n = leaf(Node::Kind::AreaRef);
+        n.ref = offsets ? offsetRef(r1, c1) : absoluteRef(r1, c1);
+        n.refLast = offsets ? offsetRef(r2, c2) : absoluteRef(r2, c2);
+        return push(std::move(n));
+    }
+    // A reference to cells that were deleted reads as the #REF! it evaluates to.
+    bool deletedReference(qsizetype size)
+    {
+        if (!skip(size)) return false;
+        Node n = leaf(Node::Kind::Error);
+        n.error = ErrorValue::Ref;
+        return push(std::move(n));
     }
 
     QByteArrayView t_;

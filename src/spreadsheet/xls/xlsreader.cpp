@@ -172,26 +172,17 @@ private:
             case rec::Font:
                 readFont(in);
                 break;
-            case rec::Format: {
-                const unsigned index = in.u16();
-                formats_[index] = in.xlus();
+            case rec::Format:
+                readFormat(in);
                 break;
-            }
             case rec::Xf:
                 readXf(in);
                 break;
-            case rec::BoundSheet: {
-                SheetEntry e;
-                e.offset = in.u32();
-                in.u8();
-                e.type = in.u8();
-                e.name = in.sxlus();
-                sheets_.push_back(e);
+            case rec::BoundSheet:
+                readBoundSheet(in);
                 break;
-            }
             case rec::Window1:
-                in.skip(10);
-                activeTab_ = static_cast<int>(in.u16());
+                readWindow1(in);
                 break;
             case rec::Sst:
                 strings_ = readSharedStrings(r);
@@ -228,6 +219,28 @@ private:
         in.skip(6);
         f.name = in.sxlus();
         fonts_.push_back(f);
+    }
+
+    void readFormat(ByteReader& in)
+    {
+        const unsigned index = in.u16();
+        formats_[index] = in.xlus();
+    }
+
+    void readBoundSheet(ByteReader& in)
+    {
+        SheetEntry e;
+        e.offset = in.u32();
+        in.u8();
+        e.type = in.u8();
+        e.name = in.sxlus();
+        sheets_.push_back(e);
+    }
+
+    void readWindow1(ByteReader& in)
+    {
+        in.skip(10);
+        activeTab_ = static_cast<int>(in.u16());
     }
 
     void readXf(ByteReader& in)
@@ -369,15 +382,14 @@ private:
         std::optional<unsigned> standardWidth;
         std::vector<CellRange> merges;
         bool gridlines = true;
-        std::vector<CellRange> selection;
-        std::optional<CellAddress> active;
         unsigned activePane = 3;
         std::map<unsigned, std::pair<std::vector<CellRange>, CellAddress>> selections;
         PageSetup page;
         bool staleResults = false;
         bool fitToPage = false;
         std::optional<int> scale;
-        bool setupValid = false;
+        // The formula cell whose text result the next STRING record holds.
+        std::optional<CellAddress> stringTarget;
     };
 
     void putCell(SheetData& d, unsigned row, unsigned col, Value v, unsigned xf)
@@ -398,7 +410,6 @@ private:
         }
         checkBof(r, 0x0010);
         int depth = 1;
-        std::optional<CellAddress> stringTarget;
         while (records.next(r)) {
             if (r.id == rec::Bof) {
                 ++depth; // an embedded chart: skipped whole
@@ -409,207 +420,153 @@ private:
                 continue;
             }
             if (depth > 1) continue;
-            ByteReader in(r.data);
+            // A formula's text result is in the STRING record right after it (a shared or
+            // array formula's own record may come between).
             if (r.id != rec::String && r.id != rec::ShrFmla && r.id != rec::Array)
-                stringTarget.reset();
-            readSheetRecord(r, in, d, stringTarget);
+                d.stringTarget.reset();
+            if (const SheetRecordReader reader = sheetRecordReader(r.id)) {
+                ByteReader in(r.data);
+                (this->*reader)(r, in, d);
+            }
         }
         throw damaged(QStringLiteral("a sheet ends early"));
     }
 
-    void readSheetRecord(const Record& r, ByteReader& in, SheetData& d,
-                         std::optional<CellAddress>& stringTarget)
+    // ---- one reader per sheet record -----------------------------------------------------
+
+    using SheetRecordReader = void (WorkbookReader::*)(const Record&, ByteReader&, SheetData&);
+
+    static SheetRecordReader sheetRecordReader(unsigned id)
     {
-        switch (r.id) {
-        case rec::Number: {
-            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
-            putCell(d, row, col, numberValue(in.f64()), xf);
-            break;
+        static constexpr std::pair<unsigned, SheetRecordReader> kReaders[] = {
+            {rec::Number, &WorkbookReader::readNumber},
+            {rec::Rk, &WorkbookReader::readRk},
+            {rec::MulRk, &WorkbookReader::readMulRk},
+            {rec::Blank, &WorkbookReader::readBlank},
+            {rec::MulBlank, &WorkbookReader::readMulBlank},
+            {rec::LabelSst, &WorkbookReader::readLabelSst},
+            {rec::Label, &WorkbookReader::readLabel},
+            {rec::RString, &WorkbookReader::readLabel},
+            {rec::BoolErr, &WorkbookReader::readBoolErr},
+            {rec::Formula, &WorkbookReader::readFormula},
+            {rec::String, &WorkbookReader::readString},
+            {rec::ShrFmla, &WorkbookReader::readShrFmla},
+            {rec::Row, &WorkbookReader::readRow},
+            {rec::ColInfo, &WorkbookReader::readColInfo},
+            {rec::StandardWidth, &WorkbookReader::readStandardWidth},
+            {rec::MergeCells, &WorkbookReader::readMergeCells},
+            {rec::Window2, &WorkbookReader::readWindow2},
+            {rec::Pane, &WorkbookReader::readPane},
+            {rec::Selection, &WorkbookReader::readSelection},
+            {rec::WsBool, &WorkbookReader::readWsBool},
+            {rec::LeftMargin, &WorkbookReader::readMargin},
+            {rec::RightMargin, &WorkbookReader::readMargin},
+            {rec::TopMargin, &WorkbookReader::readMargin},
+            {rec::BottomMargin, &WorkbookReader::readMargin},
+            {rec::Setup, &WorkbookReader::readSetup},
+        };
+        for (const auto& [recordId, reader] : kReaders) {
+            if (recordId == id) return reader;
         }
-        case rec::Rk: {
-            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
-            putCell(d, row, col, numberValue(decodeRk(in.u32())), xf);
-            break;
-        }
-        case rec::MulRk: {
-            const unsigned row = in.u16();
-            unsigned col = in.u16();
-            while (in.remaining() >= 8) {
-                const unsigned xf = in.u16();
-                putCell(d, row, col++, numberValue(decodeRk(in.u32())), xf);
-            }
-            break;
-        }
-        case rec::Blank: {
-            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
-            putCell(d, row, col, Value(), xf);
-            break;
-        }
-        case rec::MulBlank: {
-            const unsigned row = in.u16();
-            unsigned col = in.u16();
-            while (in.remaining() >= 4) putCell(d, row, col++, Value(), in.u16());
-            break;
-        }
-        case rec::LabelSst: {
-            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
-            const std::uint32_t index = in.u32();
-            if (index >= strings_.size())
-                throw damaged(QStringLiteral("a cell refers to a missing shared text"));
-            putCell(d, row, col, Value::text(strings_[index]), xf);
-            break;
-        }
-        case rec::Label:
-        case rec::RString: { // the text of both; RSTRING's formatting runs are not kept
-            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
-            putCell(d, row, col, Value::text(in.xlus()), xf);
-            break;
-        }
-        case rec::BoolErr: {
-            const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
-            const unsigned v = in.u8();
-            const bool isError = in.u8();
-            putCell(d, row, col, isError ? Value::error(errorOf(v)) : Value::boolean(v != 0), xf);
-            break;
-        }
-        case rec::Formula:
-            readFormula(in, d, stringTarget);
-            break;
-        case rec::String:
-            if (stringTarget) {
-                auto& cell = d.cells[stringTarget->row][stringTarget->col];
-                cell.first = Value::text(ContinuedStrings(r).next());
-                stringTarget.reset();
-            }
-            break;
-        case rec::ShrFmla: {
-            SharedFormula s;
-            s.range.first.row = static_cast<int>(in.u16());
-            s.range.last.row = static_cast<int>(in.u16());
-            s.range.first.col = static_cast<int>(in.u8());
-            s.range.last.col = static_cast<int>(in.u8());
-            in.skip(2);
-            const unsigned cce = in.u16();
-            s.tokens = QByteArray(in.take(cce), cce);
-            d.shared.push_back(std::move(s));
-            break;
-        }
-        case rec::Row: {
-            const int row = static_cast<int>(in.u16());
-            in.skip(4);
-            const unsigned height = in.u16() & 0x7FFF;
-            in.skip(4);
-            const std::uint32_t flags = in.u32();
-            auto& info = d.rows[row];
-            if (flags & 0x0020)
-                info.first = 0.0;
-            else if (flags & 0x0040)
-                info.first = height / 20.0;
-            if (flags & 0x0080) info.second = (flags >> 16) & 0x0FFF;
-            break;
-        }
-        case rec::ColInfo: {
-            const unsigned first = in.u16();
-            const unsigned last = std::min(in.u16(), unsigned(kMaxColumns - 1));
-            ColumnRecord c;
-            c.width = in.u16();
-            c.xf = in.u16();
-            c.flags = in.u16();
-            for (unsigned col = first; col <= last; ++col) d.columns[col] = c;
-            break;
-        }
-        case rec::StandardWidth:
-            d.standardWidth = in.u16();
-            break;
-        case rec::MergeCells: {
-            const unsigned count = in.u16();
-            for (unsigned i = 0; i < count && in.remaining() >= 8; ++i) {
-                CellRange m;
-                m.first.row = static_cast<int>(in.u16());
-                m.last.row = static_cast<int>(in.u16());
-                m.first.col = static_cast<int>(in.u16());
-                m.last.col = static_cast<int>(in.u16());
-                if (m.first.row <= m.last.row && m.first.col <= m.last.col
-                    && m.last.col < kMaxColumns) {
-                    d.merges.push_back(m);
-                }
-            }
-            break;
-        }
-        case rec::Window2:
-            d.gridlines = in.u16() & 0x0002;
-            break;
-        case rec::Pane:
-            in.skip(8);
-            d.activePane = in.u8();
-            break;
-        case rec::Selection:
-            readSelection(in, d);
-            break;
-        case rec::WsBool:
-            d.fitToPage = in.u16() & 0x0100;
-            break;
-        case rec::LeftMargin:
-            d.page.leftMargin = in.f64() * 72.0;
-            break;
-        case rec::RightMargin:
-            d.page.rightMargin = in.f64() * 72.0;
-            break;
-        case rec::TopMargin:
-            d.page.topMargin = in.f64() * 72.0;
-            break;
-        case rec::BottomMargin:
-            d.page.bottomMargin = in.f64() * 72.0;
-            break;
-        case rec::Setup:
-            readSetup(in, d);
-            break;
-        default:
-            break;
+        return nullptr;
+    }
+
+    // The row, column and format that every cell record starts with.
+    struct CellAt {
+        unsigned row;
+        unsigned col;
+        unsigned xf;
+    };
+    static CellAt cellAt(ByteReader& in)
+    {
+        const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+        return {row, col, xf};
+    }
+
+    // A range as records store it: first and last row, then first and last column, the
+    // columns in two bytes or in one.
+    static CellRange rangeOf(ByteReader& in, bool twoByteColumns)
+    {
+        CellRange r;
+        r.first.row = static_cast<int>(in.u16());
+        r.last.row = static_cast<int>(in.u16());
+        r.first.col = static_cast<int>(twoByteColumns ? in.u16() : in.u8());
+        r.last.col = static_cast<int>(twoByteColumns ? in.u16() : in.u8());
+        return r;
+    }
+
+    void readNumber(const Record&, ByteReader& in, SheetData& d)
+    {
+        const CellAt at = cellAt(in);
+        putCell(d, at.row, at.col, numberValue(in.f64()), at.xf);
+    }
+
+    void readRk(const Record&, ByteReader& in, SheetData& d)
+    {
+        const CellAt at = cellAt(in);
+        putCell(d, at.row, at.col, numberValue(decodeRk(in.u32())), at.xf);
+    }
+
+    void readMulRk(const Record&, ByteReader& in, SheetData& d)
+    {
+        const unsigned row = in.u16();
+        unsigned col = in.u16();
+        while (in.remaining() >= 8) {
+            const unsigned xf = in.u16();
+            putCell(d, row, col++, numberValue(decodeRk(in.u32())), xf);
         }
     }
 
-    void readFormula(ByteReader& in, SheetData& d, std::optional<CellAddress>& stringTarget)
+    void readBlank(const Record&, ByteReader& in, SheetData& d)
     {
-        const unsigned row = in.u16(), col = in.u16(), xf = in.u16();
+        const CellAt at = cellAt(in);
+        putCell(d, at.row, at.col, Value(), at.xf);
+    }
+
+    void readMulBlank(const Record&, ByteReader& in, SheetData& d)
+    {
+        const unsigned row = in.u16();
+        unsigned col = in.u16();
+        while (in.remaining() >= 4) putCell(d, row, col++, Value(), in.u16());
+    }
+
+    void readLabelSst(const Record&, ByteReader& in, SheetData& d)
+    {
+        const CellAt at = cellAt(in);
+        const std::uint32_t index = in.u32();
+        if (index >= strings_.size())
+            throw damaged(QStringLiteral("a cell refers to a missing shared text"));
+        putCell(d, at.row, at.col, Value::text(strings_[index]), at.xf);
+    }
+
+    // LABEL and RSTRING: the text of both; RSTRING's formatting runs are not kept.
+    void readLabel(const Record&, ByteReader& in, SheetData& d)
+    {
+        const CellAt at = cellAt(in);
+        putCell(d, at.row, at.col, Value::text(in.xlus()), at.xf);
+    }
+
+    void readBoolErr(const Record&, ByteReader& in, SheetData& d)
+    {
+        const CellAt at = cellAt(in);
+        const unsigned v = in.u8();
+        const bool isError = in.u8();
+        putCell(d, at.row, at.col, isError ? Value::error(errorOf(v)) : Value::boolean(v != 0),
+                at.xf);
+    }
+
+    void readFormula(const Record&, ByteReader& in, SheetData& d)
+    {
+        const CellAt at = cellAt(in);
         const char* result = in.take(8);
         const unsigned flags = in.u16();
         in.skip(4);
         if (flags & 0x0001) d.staleResults = true; // asks to be calculated whenever opened
         const unsigned cce = in.u16();
         const QByteArrayView tokens(in.take(cce), cce);
-        if (col >= kMaxColumns) return;
-        Value cached;
-        ByteReader res(result, 8);
-        if (static_cast<unsigned char>(result[6]) == 0xFF
-            && static_cast<unsigned char>(result[7]) == 0xFF) {
-            const unsigned type = res.u8();
-            res.u8();
-            const unsigned payload = res.u8();
-            switch (type) {
-            case 0:
-                cached = Value::text(QString());
-                stringTarget = CellAddress{static_cast<int>(row), static_cast<int>(col)};
-                break;
-            case 1:
-                cached = Value::boolean(payload != 0);
-                break;
-            case 2:
-                cached = Value::error(errorOf(payload));
-                break;
-            case 3:
-                cached = Value::text(QString());
-                break;
-            default:
-                cached = Value::text(QString());
-                d.staleResults = true;
-                break;
-            }
-        } else {
-            cached = numberValue(res.f64());
-        }
-        const CellAddress host{static_cast<int>(row), static_cast<int>(col)};
-        putCell(d, row, col, std::move(cached), xf);
+        if (at.col >= kMaxColumns) return;
+        const CellAddress host{static_cast<int>(at.row), static_cast<int>(at.col)};
+        putCell(d, at.row, at.col, cachedResult(result, host, d), at.xf);
         if (cce >= 5 && static_cast<unsigned char>(tokens[0]) == 0x01) {
             ByteReader exp(tokens.data() + 1, 4);
             const int masterRow = static_cast<int>(exp.u16());
@@ -623,7 +580,107 @@ private:
         }
     }
 
-    static void readSelection(ByteReader& in, SheetData& d)
+    // The 8 bytes of a formula's last result: a number, or a typed value marked by 0xFFFF
+    // in the last two bytes. A text result follows in a STRING record of its own.
+    static Value cachedResult(const char* result, CellAddress host, SheetData& d)
+    {
+        ByteReader res(result, 8);
+        if (static_cast<unsigned char>(result[6]) != 0xFF
+            || static_cast<unsigned char>(result[7]) != 0xFF) {
+            return numberValue(res.f64());
+        }
+        const unsigned type = res.u8();
+        res.u8();
+        const unsigned payload = res.u8();
+        switch (type) {
+        case 0:
+            d.stringTarget = host;
+            return Value::text(QString());
+        case 1:
+            return Value::boolean(payload != 0);
+        case 2:
+            return Value::error(errorOf(payload));
+        case 3:
+            return Value::text(QString());
+        default:
+            d.staleResults = true;
+            return Value::text(QString());
+        }
+    }
+
+    void readString(const Record& r, ByteReader&, SheetData& d)
+    {
+        if (!d.stringTarget) return;
+        auto& cell = d.cells[d.stringTarget->row][d.stringTarget->col];
+        cell.first = Value::text(ContinuedStrings(r).next());
+        d.stringTarget.reset();
+    }
+
+    void readShrFmla(const Record&, ByteReader& in, SheetData& d)
+    {
+        SharedFormula s;
+        s.range = rangeOf(in, false);
+        in.skip(2);
+        const unsigned cce = in.u16();
+        s.tokens = QByteArray(in.take(cce), cce);
+        d.shared.push_back(std::move(s));
+    }
+
+    void readRow(const Record&, ByteReader& in, SheetData& d)
+    {
+        const int row = static_cast<int>(in.u16());
+        in.skip(4);
+        const unsigned height = in.u16() & 0x7FFF;
+        in.skip(4);
+        const std::uint32_t flags = in.u32();
+        auto& info = d.rows[row];
+        if (flags & 0x0020)
+            info.first = 0.0;
+        else if (flags & 0x0040)
+            info.first = height / 20.0;
+        if (flags & 0x0080) info.second = (flags >> 16) & 0x0FFF;
+    }
+
+    void readColInfo(const Record&, ByteReader& in, SheetData& d)
+    {
+        const unsigned first = in.u16();
+        const unsigned last = std::min(in.u16(), unsigned(kMaxColumns - 1));
+        ColumnRecord c;
+        c.width = in.u16();
+        c.xf = in.u16();
+        c.flags = in.u16();
+        for (unsigned col = first; col <= last; ++col) d.columns[col] = c;
+    }
+
+    void readStandardWidth(const Record&, ByteReader& in, SheetData& d)
+    {
+        d.standardWidth = in.u16();
+    }
+
+    void readMergeCells(const Record&, ByteReader& in, SheetData& d)
+    {
+        const unsigned count = in.u16();
+        for (unsigned i = 0; i < count && in.remaining() >= 8; ++i) {
+            const CellRange m = rangeOf(in, true);
+            if (m.first.row <= m.last.row && m.first.col <= m.last.col
+                && m.last.col < kMaxColumns) {
+                d.merges.push_back(m);
+            }
+        }
+    }
+
+    void readWindow2(const Record&, ByteReader& in, SheetData& d)
+    {
+        d.gridlines = in.u16() & 0x0002;
+    }
+
+    void readPane(const Record&, ByteReader& in, SheetData& d)
+    {
+        in.skip(8);
+        d.activePane = in.u8();
+    }
+
+    void readSelection(const Record&, ByteReader& in, SheetData& d)
     {
         const unsigned pane = in.u8();
         CellAddress active{static_cast<int>(in.u16()), static_cast<int>(in.u16())};
@@ -631,11 +688,7 @@ private:
         const unsigned count = in.u16();
         std::vector<CellRange> ranges;
         for (unsigned i = 0; i < count && in.remaining() >= 6; ++i) {
-            CellRange range;
-            range.first.row = static_cast<int>(in.u16());
-            range.last.row = static_cast<int>(in.u16());
-            range.first.col = static_cast<int>(in.u8());
-            range.last.col = static_cast<int>(in.u8());
+            CellRange range = rangeOf(in, false);
             if (range.first.row > range.last.row) std::swap(range.first.row, range.last.row);
             if (range.first.col > range.last.col) std::swap(range.first.col, range.last.col);
             ranges.push_back(range);
@@ -644,7 +697,22 @@ private:
         d.selections[pane] = {std::move(ranges), active};
     }
 
-    static void readSetup(ByteReader& in, SheetData& d)
+    void readWsBool(const Record&, ByteReader& in, SheetData& d)
+    {
+        d.fitToPage = in.u16() & 0x0100;
+    }
+
+    // LEFTMARGIN, RIGHTMARGIN, TOPMARGIN and BOTTOMMARGIN: inches, kept in points.
+    void readMargin(const Record& r, ByteReader& in, SheetData& d)
+    {
+        double PageSetup::*const margin = r.id == rec::LeftMargin    ? &PageSetup::leftMargin
+                                          : r.id == rec::RightMargin ? &PageSetup::rightMargin
+                                          : r.id == rec::TopMargin   ? &PageSetup::topMargin
+                                                                     : &PageSetup::bottomMargin;
+        d.page.*margin = in.f64() * 72.0;
+    }
+
+    void readSetup(const Record&, ByteReader& in, SheetData& d)
     {
         const unsigned paper = in.u16();
         const unsigned scale = in.u16();

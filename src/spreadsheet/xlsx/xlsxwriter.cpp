@@ -6,6 +6,7 @@
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsstyle.h"
 #include "spreadsheet/xlsx/package.h"
+#include "spreadsheet/xlsx/partmends.h"
 #include "spreadsheet/xlsx/xlsx.h"
 
 #include <QDir>
@@ -24,9 +25,6 @@ namespace {
 
 constexpr int kMaxTextLength = 32767;
 constexpr double kMaxRowHeightPoints = 409.5;
-// The grid of an .xlsx worksheet is wider and taller than the model's.
-constexpr int kLastColumn = 16383;
-constexpr int kLastRow = 1048575;
 
 FileFormatError libraryFailure(lxw_error error)
 {
@@ -47,58 +45,9 @@ void checkText(const QString& s)
     }
 }
 
-// Text for an XML attribute or element, escaped as the library escapes its own: markup
-// characters as entities, control characters as _xHHHH_.
-QByteArray xmlText(const QString& s)
-{
-    QByteArray out;
-    out.reserve(s.size() + 16);
-    for (const char c : s.toUtf8()) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-                out +=
-                    "_x00"
-                    + QByteArray::number(static_cast<int>(c), 16).rightJustified(2, '0').toUpper()
-                    + '_';
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out;
-}
-
-QByteArray number(double v) { return QByteArray::number(v, 'g', QLocale::FloatingPointShortest); }
-
 // The library writes numbers with 16 significant digits, which do not bring every double
 // back; those few are written by us, with as many digits as they need.
 bool libraryKeeps(double v) { return QByteArray::number(v, 'g', 16).toDouble() == v; }
-
-QByteArray sqref(const CellRange& r)
-{
-    // Whole rows and columns of the model's grid are whole rows and columns here too.
-    CellRange wide = r;
-    if (r.isWholeRows()) wide.last.col = kLastColumn;
-    if (r.isWholeColumns()) wide.last.row = kLastRow;
-    return (columnName(wide.first.col) + QString::number(wide.first.row + 1)
-            + (wide.isSingleCell() ? QString()
-                                   : QLatin1Char(':') + columnName(wide.last.col)
-                                         + QString::number(wide.last.row + 1)))
-        .toLatin1();
-}
 
 lxw_color_t rgbOf(int colorIndex)
 {
@@ -150,94 +99,32 @@ std::uint8_t vertical(VAlign a)
 
 // What the library cannot say about one sheet, put right in the sheet's XML afterwards.
 struct SheetFixes {
-    // Cells the library wrote as formatted blanks ("<c r=.. s=../>"), with what replaces
-    // the closing "/>": error constants, empty texts, numbers of 17 digits, and formulas
-    // with a boolean or error result or such a number.
+    // Cells the library wrote as formatted blanks, with what replaces their closing "/>":
+    // error constants, empty texts, numbers of 17 digits, and formulas with a boolean or
+    // error result or such a number.
     std::vector<std::pair<CellAddress, QByteArray>> cells;
-    // The library refuses header and footer margins of 0, so the whole element is ours.
-    QByteArray pageMargins;
-    QByteArray cellComments;
-    // The selection when it is more than the active cell alone.
-    QByteArray selection;
+    std::vector<CellRange> selection;
+    CellAddress activeCell;
+    PageSetup page;
 };
 
-qsizetype findOrFail(const QByteArray& xml, const QByteArray& what, qsizetype from = 0)
+// The mends go in the order their elements come in the part, which is read once.
+QByteArray fixSheet(const QByteArray& xml, const QString& part, const SheetFixes& fixes)
 {
-    const qsizetype at = xml.indexOf(what, from);
-    if (at < 0) {
-        throw FileFormatError(
-            QStringLiteral("The workbook could not be written: %1 is missing from the sheet.")
-                .arg(QString::fromLatin1(what)));
-    }
-    return at;
+    PartSplicer sheet(xml, part);
+    mendSelection(sheet, fixes.selection, fixes.activeCell);
+    mendSheetFormatPr(sheet, kDefaultRowHeight);
+    mendCellTails(sheet, fixes.cells);
+    mendPageMargins(sheet, fixes.page);
+    mendCellComments(sheet, fixes.page.printComments);
+    return sheet.finish();
 }
 
-QByteArray fixSheet(QByteArray xml, const SheetFixes& fixes)
+QByteArray fixStyles(const QByteArray& xml, const QString& part)
 {
-    // The view and the default row height come before the cells. Set through the library,
-    // that height would be written into every row as a height of its own.
-    const qsizetype format = findOrFail(xml, "<sheetFormatPr ");
-    xml.replace(format, findOrFail(xml, "/>", format) + 2 - format,
-                "<sheetFormatPr defaultRowHeight=\"" + number(kDefaultRowHeight) + "\"/>");
-    if (!fixes.selection.isEmpty()) {
-        const qsizetype at = xml.indexOf("<selection ");
-        if (at >= 0) {
-            xml.replace(at, findOrFail(xml, "/>", at) + 2 - at, fixes.selection);
-        } else {
-            const qsizetype view = findOrFail(xml, "<sheetView ");
-            const qsizetype end = findOrFail(xml, ">", view);
-            if (xml[end - 1] == '/')
-                xml.replace(end - 1, 2, ">" + fixes.selection + "</sheetView>");
-            else
-                xml.insert(findOrFail(xml, "</sheetView>", end), fixes.selection);
-        }
-    }
-
-    QByteArray out;
-    out.reserve(xml.size() + 64 * static_cast<qsizetype>(fixes.cells.size()) + 256);
-    qsizetype done = 0;
-    // Cells come in row order in the file and in the list, so one pass finds them all.
-    for (const auto& [address, tail] : fixes.cells) {
-        const qsizetype at = findOrFail(xml, "<c r=\"" + a1Name(address).toLatin1() + '"', done);
-        const qsizetype close = findOrFail(xml, "/>", at);
-        if (xml.indexOf('>', at) < close) {
-            throw FileFormatError(
-                QStringLiteral("The workbook could not be written: cell %1 is not blank.")
-                    .arg(a1Name(address)));
-        }
-        out.append(xml.constData() + done, close - done);
-        out += tail;
-        done = close + 2;
-    }
-
-    // The page settings come after them.
-    QByteArray rest = xml.mid(done);
-    const qsizetype margins = findOrFail(rest, "<pageMargins ");
-    rest.replace(margins, findOrFail(rest, "/>", margins) + 2 - margins, fixes.pageMargins);
-    if (!fixes.cellComments.isEmpty()) {
-        const QByteArray attribute = "cellComments=\"" + fixes.cellComments + '"';
-        const qsizetype setup = rest.indexOf("<pageSetup ");
-        if (setup >= 0)
-            rest.insert(setup + 11, attribute + ' ');
-        else
-            rest.insert(margins + fixes.pageMargins.size(), "<pageSetup " + attribute + "/>");
-    }
-    out += rest;
-    return out;
-}
-
-// The library's first font, which unformatted cells and column widths go by, is its own
-// default; the model's default font takes its place.
-QByteArray fixStyles(QByteArray xml)
-{
-    const qsizetype fonts = findOrFail(xml, "<fonts ");
-    const qsizetype first = findOrFail(xml, "<font>", fonts);
-    const qsizetype end = findOrFail(xml, "</font>", first) + 7;
-    const FontSpec font;
-    xml.replace(first, end - first,
-                "<font><sz val=\"" + number(font.size) + "\"/><color theme=\"1\"/><name val=\""
-                    + xmlText(font.name) + "\"/><family val=\"2\"/></font>");
-    return xml;
+    PartSplicer styles(xml, part);
+    mendDefaultFont(styles, FontSpec());
+    return styles.finish();
 }
 
 class BookWriter {
@@ -437,7 +324,7 @@ private:
                 if (!std::isfinite(v.asNumber()))
                     mend(" t=\"e\">" + f + "<v>#NUM!</v></c>");
                 else if (!libraryKeeps(v.asNumber()))
-                    mend(">" + f + "<v>" + number(v.asNumber()) + "</v></c>");
+                    mend(">" + f + "<v>" + xmlNumber(v.asNumber()) + "</v></c>");
                 else
                     check(worksheet_write_formula_num(ws, row, col, text.toUtf8().constData(), fmt,
                                                       v.asNumber()));
@@ -468,7 +355,7 @@ private:
             if (!std::isfinite(v.asNumber()))
                 mend(" t=\"e\"><v>#NUM!</v></c>");
             else if (!libraryKeeps(v.asNumber()))
-                mend("><v>" + number(v.asNumber()) + "</v></c>");
+                mend("><v>" + xmlNumber(v.asNumber()) + "</v></c>");
             else
                 check(worksheet_write_number(ws, row, col, v.asNumber(), fmt));
             break;
@@ -497,22 +384,8 @@ private:
         worksheet_set_selection(
             ws, static_cast<lxw_row_t>(active.row), static_cast<lxw_col_t>(active.col),
             static_cast<lxw_row_t>(active.row), static_cast<lxw_col_t>(active.col));
-        std::vector<CellRange> ranges = s.selection();
-        if (ranges.empty() || (ranges.size() == 1 && ranges[0] == CellRange::single(active)))
-            return;
-        auto holder = std::find_if(ranges.begin(), ranges.end(),
-                                   [&](const CellRange& r) { return r.contains(active); });
-        if (holder == ranges.end()) {
-            ranges.push_back(CellRange::single(active));
-            holder = ranges.end() - 1;
-        }
-        QByteArray refs;
-        for (const CellRange& r : ranges) refs += (refs.isEmpty() ? "" : " ") + sqref(r);
-        const auto id = holder - ranges.begin();
-        fixes.selection =
-            "<selection activeCell=\"" + sqref(CellRange::single(active)) + '"'
-            + (id > 0 ? " activeCellId=\"" + QByteArray::number(id) + '"' : QByteArray())
-            + " sqref=\"" + refs + "\"/>";
+        fixes.selection = s.selection();
+        fixes.activeCell = active;
     }
 
     void writePageSetup(lxw_worksheet* ws, const PageSetup& p, SheetFixes& fixes)
@@ -537,14 +410,7 @@ private:
                                            static_cast<lxw_col_t>(area->last.col)));
             }
         }
-        auto inches = [](double points) { return number(std::max(0.0, points) / 72.0); };
-        fixes.pageMargins = "<pageMargins left=\"" + inches(p.leftMargin) + "\" right=\""
-                            + inches(p.rightMargin) + "\" top=\"" + inches(p.topMargin)
-                            + "\" bottom=\"" + inches(p.bottomMargin) + "\" header=\""
-                            + inches(p.headerMargin) + "\" footer=\"" + inches(p.footerMargin)
-                            + "\"/>";
-        if (p.printComments == PageSetup::kPrintInPlace) fixes.cellComments = "asDisplayed";
-        if (p.printComments == PageSetup::kPrintSheetEnd) fixes.cellComments = "atEnd";
+        fixes.page = p;
     }
 
     const Workbook& book_;
@@ -580,7 +446,7 @@ QByteArray writeWorkbook(const Workbook& book)
     std::vector<PackagePart> parts = readPackage(written.readAll());
     for (PackagePart& part : parts) {
         if (part.name == QLatin1String("xl/styles.xml")) {
-            part.data = fixStyles(std::move(part.data));
+            part.data = fixStyles(part.data, part.name);
             continue;
         }
         static const QString sheetPrefix = QStringLiteral("xl/worksheets/sheet");
@@ -589,7 +455,7 @@ QByteArray writeWorkbook(const Workbook& book)
         bool ok = false;
         const int index = part.name.mid(sheetPrefix.size()).chopped(4).toInt(&ok) - 1;
         if (!ok || index < 0 || index >= static_cast<int>(writer.fixes().size())) continue;
-        part.data = fixSheet(std::move(part.data), writer.fixes()[static_cast<std::size_t>(index)]);
+        part.data = fixSheet(part.data, part.name, writer.fixes()[static_cast<std::size_t>(index)]);
     }
     return writePackage(parts);
 }
