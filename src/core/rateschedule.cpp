@@ -72,8 +72,8 @@ bool RateSchedule::remove(const QDate& from)
 std::optional<RateChange> RateSchedule::changeOn(const QDate& date) const
 {
     if (!date.isValid()) return std::nullopt;
-    const auto after = std::upper_bound(changes_.begin(), changes_.end(), RateChange{date, 0.0},
-                                        earlier);
+    const auto after =
+        std::upper_bound(changes_.begin(), changes_.end(), RateChange{date, 0.0}, earlier);
     if (after == changes_.begin()) return std::nullopt;
     return *std::prev(after);
 }
