@@ -169,8 +169,10 @@ void Form1::createControls()
     model_->setTripContext({[this] { return txtRatePerMile->text(); },
                             [this] {
                                 return TripPeriod{dtpFrom->date(), dtpTo->date()};
-                            }});
+                            },
+                            [this] { return rates_; }});
     createTripActions();
+    createRateActions();
 
     PushButton2 = makeButton(Frame2, "PushButton2", QStringLiteral("Insert Below Selected Row"),
                              twipsRect(240, 3970, 7300, 405));

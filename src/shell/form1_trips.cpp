@@ -197,7 +197,8 @@ bool Form1::confirmTripWarnings()
     }
     commitGridEdit();
     const std::vector<WarnedTrip> warned =
-        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()});
+        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()},
+                    TripRates{txtRatePerMile->text(), rates_});
     return warned.empty() || askUser(warningQuestion(warned), Dialogs::Yes);
 }
 
