@@ -1,6 +1,7 @@
 // Tests of the fills, checks and recalculation with the rate in force on a trip's date.
 #include "logtable/logtable.h"
 #include "logtable/tripchecks.h"
+#include "logtable/tripcsv.h"
 #include "logtable/tripfills.h"
 
 #include <QLocale>
@@ -33,9 +34,9 @@ struct RateCase {
     const char* date;
     const char* typed;
     double mileage;
-    QVariant reimbursement;   // as the user left it
-    double filled;            // what the fill gives an empty Reimbursement (0: none)
-    const char* warning;      // on the Reimbursement as left; "" for none
+    QVariant reimbursement; // as the user left it
+    double filled;          // what the fill gives an empty Reimbursement (0: none)
+    const char* warning;    // on the Reimbursement as left; "" for none
 };
 
 class TripRateCases : public ::testing::TestWithParam<RateCase> {};
@@ -82,8 +83,8 @@ TEST(TripRates, RecalculatesEveryTripWhoseReimbursementDiffers)
         table->setValue(TripField::Mileage, mileage);
         table->setValue(TripField::Reimbursement, money);
     };
-    add("1/1/2026", 10.0, 7.0);     // the new rate: 7.25
-    add("", 2.0, QVariant());       // no date, empty: 1.40
+    add("1/1/2026", 10.0, 7.0);       // the new rate: 7.25
+    add("", 2.0, QVariant());         // no date, empty: 1.40
     add("1/2/2026", QVariant(), 3.0); // no mileage: left alone
     const std::vector<Recalculation> changes =
         reimbursementRecalculations(*table, TripRates{QStringLiteral("0.7"), kNewYear}, kUs);
@@ -108,6 +109,60 @@ TEST(TripRates, ADecimalCommaLocaleReadsAndShowsItsOwnForms)
     table->setValueAt(0, TripField::Date, QStringLiteral("31.12.2025"));
     EXPECT_TRUE(tripWarnings(*table, 0, TripPeriod{}, rates, kGerman).empty());
 }
+
+} // namespace
+} // namespace bw
+
+namespace bw {
+namespace {
+
+struct RatesCsvCase {
+    const char* name;
+    const char* bytes;
+    const QLocale* locale;
+    std::vector<RateChange> changes;
+    QStringList problems; // "line: field: why"
+    bool failure;
+};
+
+class RatesCsv : public ::testing::TestWithParam<RatesCsvCase> {};
+
+TEST_P(RatesCsv, ReadsChangesByHeaderAndNamesEveryBadLine)
+{
+    const RatesCsvCase& c = GetParam();
+    const RateImport read = readRatesCsv(QByteArray(c.bytes), *c.locale);
+    EXPECT_EQ(read.changes, c.changes);
+    QStringList problems;
+    for (const CsvProblem& p : read.problems)
+        problems << QStringLiteral("%1: %2: %3").arg(p.line).arg(p.field, p.why);
+    EXPECT_EQ(problems, c.problems);
+    EXPECT_EQ(!read.failure.isEmpty(), c.failure);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RatesCsv,
+    ::testing::Values(
+        RatesCsvCase{"iso_and_short_dates",
+                     "From,Rate\n2026-01-01,0.725\n7/1/2022,0.625\n",
+                     &kUs,
+                     {{QDate(2026, 1, 1), 0.725}, {QDate(2022, 7, 1), 0.625}},
+                     {},
+                     false},
+        RatesCsvCase{"columns_in_any_order_with_others",
+                     "\xEF\xBB\xBFnote;RATE; from \nx;0,725;01.01.2026\n",
+                     &kGerman,
+                     {{QDate(2026, 1, 1), 0.725}},
+                     {},
+                     false},
+        RatesCsvCase{"bad_lines",
+                     "From,Rate\n2026-01-01,0.725\nsoon,0.7\n2026-01-01,0.8\n2026-02-01,\n\n",
+                     &kUs,
+                     {{QDate(2026, 1, 1), 0.725}},
+                     {"3: From: \"soon\" is not a date", "4: From: a second change on 1/1/2026",
+                      "5: Rate: no number"},
+                     false},
+        RatesCsvCase{"no_rate_column", "From,Amount\n2026-01-01,1\n", &kUs, {}, {}, true}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
 } // namespace bw
