@@ -5,6 +5,8 @@
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <optional>
 
@@ -52,7 +54,7 @@ std::optional<QString> reimbursementWarning(const LogTable& table, int row, cons
         storedNumber(table.valueAt(row, TripField::Reimbursement), locale);
     if (!rate || !mileage || !paid || std::abs(*paid - *mileage * *rate) <= kReimbursementTolerance)
         return std::nullopt;
-    return QStringLiteral("Reimbursement %1 is not %2 \u00d7 %3 = %4")
+    return QCoreApplication::translate("TripChecks", "Reimbursement %1 is not %2 × %3 = %4")
         .arg(locale.toString(*paid, 'f', 2), shown(*mileage, locale), rateText(*rate, locale),
              QStringLiteral("$") + locale.toString(reimbursementFor(*mileage, *rate), 'f', 2));
 }

@@ -14,6 +14,7 @@
 #include "spreadsheet/model/pagesetup.h"
 #include "spreadsheet/render/render.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVariant>
 
@@ -275,13 +276,15 @@ std::vector<QDate> tripDates(const LogTable& table, const QLocale& locale)
 // "$0.70 to 12/31/2025", "$0.725 from 1/1/2026 to 6/30/2026", "$0.75 from 7/1/2026".
 QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale)
 {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("MileageLog", text);
+    };
     const QString rate = span.rate ? rateText(*span.rate, locale) : typed;
-    if (!span.first.isValid())
-        return span.last.isValid() ? rate + QStringLiteral(" to ") + dateToText(span.last, locale)
-                                   : rate;
-    const QString from = rate + QStringLiteral(" from ") + dateToText(span.first, locale);
-    return span.last.isValid() ? from + QStringLiteral(" to ") + dateToText(span.last, locale)
-                               : from;
+    const QString first = dateToText(span.first, locale);
+    const QString last = dateToText(span.last, locale);
+    if (!span.first.isValid()) return span.last.isValid() ? tr("%1 to %2").arg(rate, last) : rate;
+    return span.last.isValid() ? tr("%1 from %2 to %3").arg(rate, first, last)
+                               : tr("%1 from %2").arg(rate, first);
 }
 
 // The rates the report's trips were paid at: with several, the cell names each with its

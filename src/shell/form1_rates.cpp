@@ -57,7 +57,8 @@ void Form1::setRateStore(std::unique_ptr<RateStore> store)
 void Form1::ratesCommand()
 {
     commitGridEdit();
-    RatesDialog dialog(rates_, dtpFrom->date(), this);
+    RatesDialog dialog(rates_, dtpFrom->date(),
+                       readTripNumber(txtRatePerMile->text()).value_or(0.0), this);
     if (dialog.exec() != QDialog::Accepted || dialog.schedule() == rates_) return;
     try {
         rateStore_->saveRates(dialog.schedule());

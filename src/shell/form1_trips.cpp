@@ -164,7 +164,7 @@ bool Form1::importTripsFrom(const QString& path)
     const LogHistory::Name step(*history_, tr("Import of Trips"));
     const LogTableModel::Rebuild rebuild(*model_);
     const int first = tripPlacement(table).firstRow;
-    placeTrips(table, read.trips, txtRatePerMile->text());
+    placeTrips(table, read.trips, TripRates{txtRatePerMile->text(), rates_});
     table.setPosition(first);
     return true;
 }

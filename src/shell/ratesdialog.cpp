@@ -32,10 +32,10 @@ QString rateEntryText(double rate, QLocale locale)
 
 } // namespace
 
-RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, QWidget* parent,
+RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, double typedRate, QWidget* parent,
                          const QLocale& locale)
-    : QDialog(parent), schedule_(std::move(schedule)), suggested_(suggested), locale_(locale),
-      table_(new QTableWidget(this)), add_(new QPushButton(tr("&Add"), this)),
+    : QDialog(parent), schedule_(std::move(schedule)), suggested_(suggested), typedRate_(typedRate),
+      locale_(locale), table_(new QTableWidget(this)), add_(new QPushButton(tr("&Add"), this)),
       remove_(new QPushButton(tr("&Remove"), this)), note_(nullptr)
 {
     setObjectName(QStringLiteral("RatesDialog"));
@@ -124,7 +124,7 @@ void RatesDialog::addChange()
     while (schedule_.changeOn(day) && schedule_.changeOn(day)->from == day) day = day.addDays(1);
     const std::optional<RateChange> latest =
         schedule_.isEmpty() ? std::nullopt : std::optional(schedule_.changes().back());
-    schedule_.add({day, latest ? latest->rate : 0.0});
+    schedule_.add({day, latest ? latest->rate : typedRate_});
     fill(day, FromColumn);
     table_->setFocus();
 }
@@ -166,8 +166,8 @@ bool RatesDialog::refused(QTableWidgetItem* item, const RateChange& was)
     const QModelIndex index = table_->indexFromItem(item);
     if (item->column() == RateColumn) {
         if (readTripNumber(item->text(), locale_)) return false;
-        note_->showAt(index,
-                      tr("%1 takes a number, for example %2").arg(tr("Rate"), locale_.toString(12.5)));
+        note_->showAt(
+            index, tr("%1 takes a number, for example %2").arg(tr("Rate"), locale_.toString(12.5)));
         return true;
     }
     const QDate date = textToDate(item->text(), locale_);

@@ -22,7 +22,9 @@ class CellNote;
 class RatesDialog final : public QDialog {
     Q_OBJECT
 public:
-    RatesDialog(RateSchedule schedule, QDate suggested, QWidget* parent = nullptr,
+    // A first change starts on `suggested` at `typedRate` (the Rate per Mile), so that no
+    // trip is paid nothing by a change left as added.
+    RatesDialog(RateSchedule schedule, QDate suggested, double typedRate, QWidget* parent = nullptr,
                 const QLocale& locale = QLocale());
 
     const RateSchedule& schedule() const { return schedule_; }
@@ -49,6 +51,7 @@ private:
 
     RateSchedule schedule_;
     QDate suggested_;
+    double typedRate_;
     QLocale locale_;
     QTableWidget* table_;
     QPushButton* add_;

@@ -97,49 +97,49 @@ protected:
 
 TEST_F(Rates, TheWindowIsUsedByKeysAndKeepsItsListSortedAndOneChangeADay)
 {
-    inRatesWindow([&] { form->mnuRatesByDate->trigger(); },
-                  [&](RatesDialog& d) {
-                      QTableWidget* t = d.table();
-                      key(t, Qt::Key_Insert); // a change on the period's first day
-                      ASSERT_EQ(t->rowCount(), 1);
-                      // F2 on From, a new date, Enter.
-                      key(t, Qt::Key_F2);
-                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-                      type(t, day(2026, 1, 1));
-                      key(QApplication::focusWidget(), Qt::Key_Return);
-                      key(t, Qt::Key_Right);
-                      key(t, Qt::Key_F2);
-                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-                      type(t, QStringLiteral("0.725"));
-                      key(QApplication::focusWidget(), Qt::Key_Return);
-                      EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
+    inRatesWindow(
+        [&] { form->mnuRatesByDate->trigger(); },
+        [&](RatesDialog& d) {
+            QTableWidget* t = d.table();
+            key(t, Qt::Key_Insert); // a change on the period's first day
+            ASSERT_EQ(t->rowCount(), 1);
+            // F2 on From, a new date, Enter.
+            key(t, Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            type(t, day(2026, 1, 1));
+            key(QApplication::focusWidget(), Qt::Key_Return);
+            key(t, Qt::Key_Right);
+            key(t, Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            type(t, QStringLiteral("0.725"));
+            key(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
 
-                      // A rate that is no number is refused; the change stays as it was.
-                      key(t, Qt::Key_F2);
-                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-                      type(t, QStringLiteral("lots"));
-                      key(QApplication::focusWidget(), Qt::Key_Return);
-                      EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
+            // A rate that is no number is refused; the change stays as it was.
+            key(t, Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            type(t, QStringLiteral("lots"));
+            key(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
 
-                      // A second change, then moved onto the first one's day: refused.
-                      d.addButton()->click();
-                      ASSERT_EQ(t->rowCount(), 2);
-                      const int added = t->currentRow();
-                      t->item(added, 0)->setText(day(2026, 1, 1));
-                      EXPECT_EQ(env.dialogs.texts().size(), 1);
-                      EXPECT_TRUE(env.dialogs.texts().value(0).startsWith(
-                          QStringLiteral("A rate change from %1 is already listed")
-                              .arg(day(2026, 1, 1))));
-                      EXPECT_EQ(t->rowCount(), 2);
-                      // An earlier date sorts it first.
-                      t->item(t->currentRow(), 0)->setText(day(2025, 7, 1));
-                      EXPECT_EQ(t->item(0, 0)->text(), day(2025, 7, 1));
-                      t->setFocus();
-                      t->setCurrentCell(0, 0);
-                      key(t, Qt::Key_Delete);
-                      EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
-                      key(t, Qt::Key_Return); // Enter keeps the list
-                  });
+            // A second change, then moved onto the first one's day: refused.
+            d.addButton()->click();
+            ASSERT_EQ(t->rowCount(), 2);
+            const int added = t->currentRow();
+            t->item(added, 0)->setText(day(2026, 1, 1));
+            EXPECT_EQ(env.dialogs.texts().size(), 1);
+            EXPECT_TRUE(env.dialogs.texts().value(0).startsWith(
+                QStringLiteral("A rate change from %1 is already listed").arg(day(2026, 1, 1))));
+            EXPECT_EQ(t->rowCount(), 2);
+            // An earlier date sorts it first.
+            t->item(t->currentRow(), 0)->setText(day(2025, 7, 1));
+            EXPECT_EQ(t->item(0, 0)->text(), day(2025, 7, 1));
+            t->setFocus();
+            t->setCurrentCell(0, 0);
+            key(t, Qt::Key_Delete);
+            EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
+            key(t, Qt::Key_Return); // Enter keeps the list
+        });
     EXPECT_EQ(kept, RateSchedule({{QDate(2026, 1, 1), 0.725}}));
     EXPECT_EQ(form->rateSchedule(), kept);
     // The trip of the change's day is paid 7.25 now; the one before it is still right.
@@ -169,7 +169,8 @@ TEST_F(Rates, TheRateBoxKeepsQtsTextMenuAndOffersTheRates)
     ASSERT_NE(menu, nullptr);
     QStringList entries;
     for (const QAction* action : menu->actions()) entries << action->text();
-    EXPECT_TRUE(entries.first().contains(QStringLiteral("Undo"))) << entries.join(u'|').toStdString();
+    EXPECT_TRUE(entries.first().contains(QStringLiteral("Undo")))
+        << entries.join(u'|').toStdString();
     EXPECT_TRUE(entries.join(u'|').contains(QStringLiteral("Paste")));
     EXPECT_EQ(entries.last(), QStringLiteral("Rates by Date…"));
     menu->close();
