@@ -90,9 +90,8 @@ void LogTableModel::leaveEditedRow()
     if (!table_ || row < 0 || row >= rowCount()) {
         return;
     }
-    const QString rate = context_.ratePerMile ? context_.ratePerMile() : QString();
     const TripRows before = tripRows(*table_, row, 1);
-    if (!fillTrip(*table_, row, rate).empty()) {
+    if (!fillTrip(*table_, row, context_.rates()).empty()) {
         if (recorder_) recorder_->rowEdited(*table_, row, -1, before);
         rowsChanged(row, row);
         emit changeFinished();
@@ -116,8 +115,7 @@ void LogTableModel::fillAfterEdit(int row, int column, bool wasBlank)
     // A fill the user has just cleared stays cleared while they are on the row.
     const bool cleared = (column == TripField::Mileage || column == TripField::Reimbursement)
                          && !holdsTripValue(table_->valueAt(row, column));
-    fillTrip(*table_, row, context_.ratePerMile ? context_.ratePerMile() : QString(),
-             cleared ? column : -1);
+    fillTrip(*table_, row, context_.rates(), cleared ? column : -1);
     editedRow_ = row;
 }
 
@@ -416,7 +414,8 @@ QVariant LogTableModel::warningData(const QModelIndex& index, int role) const
     }
     const TripPeriod period = context_.period ? context_.period() : TripPeriod{};
     QStringList texts;
-    for (const TripWarning& warning : tripWarnings(*table_, index.row(), period)) {
+    for (const TripWarning& warning :
+         tripWarnings(*table_, index.row(), period, context_.rates())) {
         if (warning.field == index.column()) texts << warning.text;
     }
     if (texts.isEmpty()) {

@@ -16,11 +16,18 @@ class QAbstractItemView;
 
 namespace bw {
 
-// What the grid's fills and checks read beyond the table: the rate per mile as typed and
-// the period the log covers.
+// What the grid's fills and checks read beyond the table: the rate per mile as typed,
+// the period the log covers and the rates that change by date.
 struct TripContext {
     std::function<QString()> ratePerMile;
     std::function<TripPeriod()> period;
+    std::function<RateSchedule()> rateSchedule;
+
+    TripRates rates() const
+    {
+        return {ratePerMile ? ratePerMile() : QString(),
+                rateSchedule ? rateSchedule() : RateSchedule()};
+    }
 };
 
 // Hears every change the grid's model makes to the bound table for the user, with what

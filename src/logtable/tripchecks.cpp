@@ -5,6 +5,8 @@
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <optional>
 
@@ -31,10 +33,42 @@ Reading odometer(const LogTable& table, int row, int field, const QLocale& local
 
 QString shown(double value, const QLocale& locale) { return locale.toString(value, 'g', 15); }
 
+// Half a cent, and a little for the binary error of a product near it.
+constexpr double kReimbursementTolerance = 0.005 + 1e-9;
+
+std::optional<double> storedNumber(const QVariant& value, const QLocale& locale)
+{
+    if (!holdsTripValue(value)) return std::nullopt;
+    if (value.typeId() == QMetaType::Double) return value.toDouble();
+    return readTripNumber(value.toString(), locale);
+}
+
+// "Reimbursement 6.00 is not 5 x $1.25 = $6.25". No warning while the rate is no number.
+std::optional<QString> reimbursementWarning(const LogTable& table, int row, const TripRates& rates,
+                                            const QLocale& locale)
+{
+    const std::optional<double> rate = rates.rateFor(table, row, locale);
+    const std::optional<double> mileage =
+        storedNumber(table.valueAt(row, TripField::Mileage), locale);
+    const std::optional<double> paid =
+        storedNumber(table.valueAt(row, TripField::Reimbursement), locale);
+    if (!rate || !mileage || !paid || std::abs(*paid - *mileage * *rate) <= kReimbursementTolerance)
+        return std::nullopt;
+    return QCoreApplication::translate("TripChecks", "Reimbursement %1 is not %2 × %3 = %4")
+        .arg(locale.toString(*paid, 'f', 2), shown(*mileage, locale), rateText(*rate, locale),
+             QStringLiteral("$") + locale.toString(reimbursementFor(*mileage, *rate), 'f', 2));
+}
+
 } // namespace
 
 std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
                                       const QLocale& locale)
+{
+    return tripWarnings(table, row, period, TripRates{}, locale);
+}
+
+std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
+                                      const TripRates& rates, const QLocale& locale)
 {
     std::vector<TripWarning> warnings;
     if (isBlankTrip(table, row)) return warnings;
@@ -85,15 +119,23 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
                      .arg(shown(*previousEnd.number, locale)));
         }
     }
+    if (std::optional<QString> text = reimbursementWarning(table, row, rates, locale))
+        warn(TripField::Reimbursement, std::move(*text));
     return warnings;
 }
 
 std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
                                     const QLocale& locale)
 {
+    return warnedTrips(table, period, TripRates{}, locale);
+}
+
+std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
+                                    const TripRates& rates, const QLocale& locale)
+{
     std::vector<WarnedTrip> warned;
     for (int row = 0; row < table.RecordCount(); ++row) {
-        std::vector<TripWarning> warnings = tripWarnings(table, row, period, locale);
+        std::vector<TripWarning> warnings = tripWarnings(table, row, period, rates, locale);
         if (!warnings.empty()) warned.push_back({row, std::move(warnings)});
     }
     return warned;

@@ -1,6 +1,8 @@
 // Checks that warn about a trip row, and the create command's question about them.
 #pragma once
 
+#include "logtable/tripfills.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -27,6 +29,9 @@ struct TripWarning {
 // the grid's neighbour above. The checks warn only: nothing here refuses a value.
 std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
                                       const QLocale& locale = QLocale());
+// The same, and a Reimbursement that is not Mileage x the trip's rate (to half a cent).
+std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
+                                      const TripRates& rates, const QLocale& locale = QLocale());
 
 struct WarnedTrip {
     int row; // from 0
@@ -34,6 +39,8 @@ struct WarnedTrip {
 };
 std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
                                     const QLocale& locale = QLocale());
+std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
+                                    const TripRates& rates, const QLocale& locale = QLocale());
 
 // The create command's question: how many rows carry a warning, the first few of them
 // with what is wrong, and whether to create the report anyway.

@@ -407,6 +407,12 @@ TripPlacement tripPlacement(const LogTable& table, int limit)
 int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
                const QString& rateText, int limit, const QLocale& locale)
 {
+    return placeTrips(table, trips, TripRates{rateText, {}}, limit, locale);
+}
+
+int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
+               const TripRates& rates, int limit, const QLocale& locale)
+{
     const TripPlacement placement = tripPlacement(table, limit);
     const int placed = std::min(placement.capacity, static_cast<int>(trips.size()));
     for (int i = 0; i < placed; ++i) {
@@ -417,9 +423,75 @@ int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
                              trips[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]);
         }
         carryOdometer(table, row);
-        fillTrip(table, row, rateText, -1, locale);
+        fillTrip(table, row, rates, -1, locale);
     }
     return placed;
+}
+
+namespace {
+
+// The change of one line of a rates file, or nothing with its problems noted.
+std::optional<RateChange> rateOfRecord(const Record& record, qsizetype fromColumn,
+                                       qsizetype rateColumn, const QLocale& locale,
+                                       std::vector<CsvProblem>& problems)
+{
+    const auto fieldText = [&](qsizetype column) {
+        return column < record.fields.size() ? record.fields[column].trimmed() : QString();
+    };
+    const std::size_t before = problems.size();
+    if (!record.error.isEmpty()) problems.push_back({record.line, QString(), record.error});
+    const QString fromText = fieldText(fromColumn);
+    QDate from = QDate::fromString(fromText, Qt::ISODate);
+    if (!from.isValid()) from = textToDate(fromText, locale);
+    if (!from.isValid()) {
+        problems.push_back({record.line, QStringLiteral("From"),
+                            fromText.isEmpty()
+                                ? QStringLiteral("no date")
+                                : QStringLiteral("\"%1\" is not a date").arg(fromText)});
+    }
+    const QString rateText = fieldText(rateColumn);
+    const std::optional<double> rate = readTripNumber(rateText, locale);
+    if (!rate) {
+        problems.push_back({record.line, QStringLiteral("Rate"),
+                            rateText.isEmpty()
+                                ? QStringLiteral("no number")
+                                : QStringLiteral("\"%1\" is not a number").arg(rateText)});
+    }
+    if (problems.size() != before) return std::nullopt;
+    return RateChange{from, *rate};
+}
+
+} // namespace
+
+RateImport readRatesCsv(const QByteArray& bytes, const QLocale& locale)
+{
+    RateImport result;
+    const QString text = decoded(bytes);
+    RecordReader reader(text, detectSeparator(text));
+    QList<QString> header;
+    for (const QString& caption : reader.next().fields) header << captionKey(caption);
+    const qsizetype fromColumn = header.indexOf(captionKey(QStringLiteral("From")));
+    const qsizetype rateColumn = header.indexOf(captionKey(QStringLiteral("Rate")));
+    if (fromColumn < 0 || rateColumn < 0) {
+        result.failure = QStringLiteral("The first line does not name the columns From and Rate.");
+        return result;
+    }
+    RateSchedule seen;
+    while (!reader.atEnd()) {
+        const Record record = reader.next();
+        if (record.error.isEmpty() && isAllEmpty(record.fields)) continue;
+        const std::optional<RateChange> change =
+            rateOfRecord(record, fromColumn, rateColumn, locale, result.problems);
+        if (!change) continue;
+        if (!seen.add(*change)) {
+            result.problems.push_back(
+                {record.line, QStringLiteral("From"),
+                 QStringLiteral("a second change on %1").arg(dateToText(change->from, locale))});
+            continue;
+        }
+        result.changes.push_back(*change);
+    }
+    return result;
 }
 
 QString problemLines(const std::vector<CsvProblem>& problems, int shown)

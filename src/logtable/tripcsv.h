@@ -1,7 +1,9 @@
 // Trips read from CSV files (any separator, quoting, encoding) and written to them.
 #pragma once
 
+#include "core/rateschedule.h"
 #include "logtable/logtable.h"
+#include "logtable/tripfills.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -54,6 +56,21 @@ TripPlacement tripPlacement(const LogTable& table, int limit = kMaxTrips);
 // Reimbursement. Returns the number of trips placed.
 int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
                const QString& rateText, int limit = kMaxTrips, const QLocale& locale = QLocale());
+// The same, each trip paid at the rate in force on its date.
+int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
+               const TripRates& rates, int limit = kMaxTrips, const QLocale& locale = QLocale());
+
+struct RateImport {
+    std::vector<RateChange> changes; // in the file's order
+    std::vector<CsvProblem> problems;
+    QString failure; // the first line names no "From" or no "Rate" column
+};
+
+// Rate changes from a CSV file read as readTripsCsv reads trips (encodings, separators,
+// quoting, captions found by the first line): a "From" date, ISO or the locale's short
+// form, and a "Rate" number. A line without a date or a number, or with a second change
+// on a day already given, is a problem of its line.
+RateImport readRatesCsv(const QByteArray& bytes, const QLocale& locale = QLocale());
 
 // "line 4, Mileage: ..." lines for a message, at most `shown` of them.
 QString problemLines(const std::vector<CsvProblem>& problems, int shown = 10);

@@ -2,6 +2,7 @@
 #include "logtable/tripfills.h"
 
 #include "logtable/logtable.h"
+#include "platform/datetext.h"
 #include "spreadsheet/entry/localenumber.h"
 #include "spreadsheet/numfmt/decimal.h"
 
@@ -125,7 +126,39 @@ double reimbursementFor(double mileage, double rate)
     return ss::numfmt::roundDecimal(mileage * rate, 2);
 }
 
+std::optional<double> TripRates::rateFor(const LogTable& table, int row,
+                                         const QLocale& locale) const
+{
+    const std::optional<double> typedRate = readTripNumber(typed, locale);
+    if (schedule.isEmpty()) return typedRate;
+    const QDate date = textToDate(table.valueAt(row, TripField::Date).toString(), locale);
+    return schedule.rateOn(date, typedRate);
+}
+
 std::vector<int> fillTrip(LogTable& table, int row, const QString& rateText, int keepField,
+                          const QLocale& locale)
+{
+    return fillTrip(table, row, TripRates{rateText, {}}, keepField, locale);
+}
+
+std::vector<Recalculation>
+reimbursementRecalculations(const LogTable& table, const TripRates& rates, const QLocale& locale)
+{
+    std::vector<Recalculation> changes;
+    for (int row = 0; row < table.RecordCount(); ++row) {
+        const std::optional<double> mileage =
+            numberOf(table.valueAt(row, TripField::Mileage), locale);
+        const std::optional<double> rate = rates.rateFor(table, row, locale);
+        if (!mileage || *mileage == 0.0 || !rate) continue;
+        const double due = reimbursementFor(*mileage, *rate);
+        const QVariant now = table.valueAt(row, TripField::Reimbursement);
+        if (now.typeId() == QMetaType::Double && now.toDouble() == due) continue;
+        changes.push_back({row, due});
+    }
+    return changes;
+}
+
+std::vector<int> fillTrip(LogTable& table, int row, const TripRates& rates, int keepField,
                           const QLocale& locale)
 {
     std::vector<int> filled;
@@ -139,7 +172,7 @@ std::vector<int> fillTrip(LogTable& table, int row, const QString& rateText, int
          mileageFromOdometer(table.valueAt(row, TripField::OdometerStart),
                              table.valueAt(row, TripField::OdometerEnd), locale));
     const QVariant mileage = table.valueAt(row, TripField::Mileage);
-    const std::optional<double> rate = readTripNumber(rateText, locale);
+    const std::optional<double> rate = rates.rateFor(table, row, locale);
     if (holdsTripValue(mileage) && rate) {
         fill(TripField::Reimbursement, reimbursementFor(mileage.toDouble(), *rate));
     }

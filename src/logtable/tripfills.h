@@ -1,6 +1,8 @@
 // The fields the grid fills in from the others: mileage, reimbursement, odometer start.
 #pragma once
 
+#include "core/rateschedule.h"
+
 #include <QLocale>
 #include <QString>
 #include <QVariant>
@@ -39,12 +41,38 @@ std::optional<double> mileageFromOdometer(const QVariant& start, const QVariant&
 // Mileage x rate in cents, halves away from zero on the decimal value (2.5 x 1.25 is 3.13).
 double reimbursementFor(double mileage, double rate);
 
+// The rates a trip can be paid at: the rate per mile as typed, which need not be a number,
+// and the changes by date, which win from their day on.
+struct TripRates {
+    QString typed;
+    RateSchedule schedule;
+
+    // The rate for the trip on `row`: the change in force on its Date, else the typed
+    // rate; nothing while that is no number.
+    std::optional<double> rateFor(const LogTable& table, int row,
+                                  const QLocale& locale = QLocale()) const;
+};
+
 // Fills the row's Mileage from its odometer readings and its Reimbursement from the
 // Mileage and `rateText`, each only when it is empty or 0; a value of the user's is never
 // replaced. `keepField` names a field the user has just cleared, which stays empty until
 // the row is left. Returns the fields it filled.
 std::vector<int> fillTrip(LogTable& table, int row, const QString& rateText, int keepField = -1,
                           const QLocale& locale = QLocale());
+// The same with the rate in force on the trip's date.
+std::vector<int> fillTrip(LogTable& table, int row, const TripRates& rates, int keepField = -1,
+                          const QLocale& locale = QLocale());
+
+// A Reimbursement that Mileage x rate would change, and the value it would become.
+struct Recalculation {
+    int row;
+    double reimbursement;
+};
+// Every trip whose Reimbursement differs from its Mileage x its rate in cents; trips
+// without a Mileage or whose rate is no number are left as they are.
+std::vector<Recalculation> reimbursementRecalculations(const LogTable& table,
+                                                       const TripRates& rates,
+                                                       const QLocale& locale = QLocale());
 
 // A row that gets its first value carries the previous row's Odometer End into its empty
 // Odometer Start, as a driver copies the reading by hand. True when it did.

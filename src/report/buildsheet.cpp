@@ -1,7 +1,9 @@
 // Builds the mileage log worksheet and the formatting procedures acting on the selection.
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
+#include "core/rateschedule.h"
 #include "logtable/logtable.h"
+#include "logtable/tripfills.h"
 #include "platform/datetext.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -10,7 +12,9 @@
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/model/cellformat.h"
 #include "spreadsheet/model/pagesetup.h"
+#include "spreadsheet/render/render.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVariant>
 
@@ -256,6 +260,71 @@ void SetPageSetup()
 
 // --- the sheet ---------------------------------------------------------------------------
 
+namespace {
+
+// The dates of the report's trips; blank rows are no trips.
+std::vector<QDate> tripDates(const LogTable& table, const QLocale& locale)
+{
+    std::vector<QDate> dates;
+    for (int row = 0; row < table.RecordCount(); ++row) {
+        if (isBlankTrip(table, row)) continue;
+        dates.push_back(textToDate(table.valueAt(row, TripField::Date).toString(), locale));
+    }
+    return dates;
+}
+
+// "$0.70 to 12/31/2025", "$0.725 from 1/1/2026 to 6/30/2026", "$0.75 from 7/1/2026".
+QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("MileageLog", text);
+    };
+    const QString rate = span.rate ? rateText(*span.rate, locale) : typed;
+    const QString first = dateToText(span.first, locale);
+    const QString last = dateToText(span.last, locale);
+    if (!span.first.isValid()) return span.last.isValid() ? tr("%1 to %2").arg(rate, last) : rate;
+    return span.last.isValid() ? tr("%1 from %2 to %3").arg(rate, first, last)
+                               : tr("%1 from %2").arg(rate, first);
+}
+
+// The rates the report's trips were paid at: with several, the cell names each with its
+// days and wraps, its row growing to show them all.
+std::vector<RateSpan> reportRates(const ReportInputs& inputs, const QLocale& locale)
+{
+    const RateSchedule schedule = inputs.rateSchedule();
+    if (schedule.isEmpty()) return {};
+    return ratesInForce(schedule, tripDates(inputs.logTable(), locale),
+                        readTripNumber(inputs.ratePerMile(), locale));
+}
+
+QString rateEntry(const ReportInputs& inputs, const std::vector<RateSpan>& rates,
+                  const QLocale& locale, CellTexts& texts)
+{
+    if (rates.size() > 1) {
+        QStringList parts;
+        for (const RateSpan& span : rates) parts << spanText(span, inputs.ratePerMile(), locale);
+        return userText(parts.join(QStringLiteral("; ")), entryName("Rate Per Mile"), texts);
+    }
+    // One change in force for every trip: its rate, a number like a typed one.
+    if (rates.size() == 1 && rates.front().first.isValid())
+        return numberText(*rates.front().rate, locale);
+    return userText(inputs.ratePerMile(), entryName("Rate Per Mile"), texts);
+}
+
+// A rate shows every decimal it is applied with, so 7 x $0.585 reads as the $4.10 beside it.
+void formatRateCell(bool several)
+{
+    const ss::Value rate = mExcelApp.Range(text("E3")).Value();
+    SetNumberFormat(text("E3:E3"),
+                    rate.isNumber() ? rateFormatCode(rate.asNumber()) : text(kCurrencyFormat));
+    if (!several) return;
+    SetAlignment(false, false, true);
+    SetRowHeight(text("3:3"), ss::render::wrappedRowHeight(mExcelApp.ActiveSheet().sheet(),
+                                                           ss::CellAddress{2, 4}));
+}
+
+} // namespace
+
 void BuildSheet(const ReportInputs& inputs)
 {
     LogTable& table = inputs.logTable();
@@ -301,7 +370,8 @@ void BuildSheet(const ReportInputs& inputs)
             userText(inputs.vehicleDescription(), entryName("Vehicle Description"), texts), true);
     SetCell(text("B6:B6"), userText(inputs.authorizedBy(), entryName("Authorized By"), texts),
             true);
-    SetCell(text("E3:E3"), userText(inputs.ratePerMile(), entryName("Rate Per Mile"), texts), true);
+    const std::vector<RateSpan> rates = reportRates(inputs, locale);
+    SetCell(text("E3:E3"), rateEntry(inputs, rates, locale, texts), true);
 
     SetCell(text("E4:E4"),
             QStringLiteral("From ") + dateToText(inputs.periodFrom(), locale)
@@ -316,7 +386,7 @@ void BuildSheet(const ReportInputs& inputs)
     SetCell(text("C5:C5"), text("Total Mileage"), true);
     SetCell(text("C6:C6"), text("Total Reimbursement"), true);
 
-    SetNumberFormat(text("E3:E3"), text(kCurrencyFormat));
+    formatRateCell(rates.size() > 1);
     SetNumberFormat(text("E6:E6"), text(kCurrencyFormat));
     SetNumberFormat(text("A4:A4"), text(kTextFormat));
 

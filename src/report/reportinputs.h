@@ -1,6 +1,8 @@
 // What the report reads from the main window: employee fields, period and trips.
 #pragma once
 
+#include "core/rateschedule.h"
+
 #include <QDate>
 #include <QString>
 
@@ -18,6 +20,8 @@ public:
     virtual QString vehicleDescription() const = 0;
     virtual QString authorizedBy() const = 0;
     virtual QString ratePerMile() const = 0;
+    // The rates that change by date; a trip before all of them takes ratePerMile().
+    virtual RateSchedule rateSchedule() const { return {}; }
     virtual QDate periodFrom() const = 0;
     virtual QDate periodTo() const = 0;
     // The trips; the report moves its cursor and puts it back where it was.

@@ -88,7 +88,7 @@ void StoredReportInputs::fillSample()
 void StoredReportInputs::useTrips(const std::vector<std::vector<QVariant>>& trips)
 {
     table_ = openTable();
-    placeTrips(*table_, trips, ratePerMile_);
+    placeTrips(*table_, trips, TripRates{ratePerMile_, rates_});
     if (table_->RecordCount() > 0) table_->MoveFirst();
 }
 

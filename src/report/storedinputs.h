@@ -31,6 +31,7 @@ public:
     QDate periodFrom() const override { return periodFrom_; }
     QDate periodTo() const override { return periodTo_; }
     LogTable& logTable() const override;
+    RateSchedule rateSchedule() const override { return rates_; }
 
     // The entries, the period and the trip rows as the main window's start-up restores
     // them, with its step labels, under the caller's trap: text keys as stored (empty when
@@ -46,6 +47,9 @@ public:
     // A table of just `trips` (eight field values each) in place of the restored or
     // sample rows, filled as rows typed into the grid are, with the current rate.
     void useTrips(const std::vector<std::vector<QVariant>>& trips);
+    // The rate changes in place of the stored ones, for the report and for the fills of a
+    // later useTrips.
+    void useRates(RateSchedule rates) { rates_ = std::move(rates); }
 
 private:
     QString employeeName_;
@@ -55,6 +59,7 @@ private:
     QString ratePerMile_;
     QDate periodFrom_;
     QDate periodTo_;
+    RateSchedule rates_;
     std::shared_ptr<LogTable> table_;
 };
 

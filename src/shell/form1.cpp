@@ -197,8 +197,10 @@ void Form1::createGrid()
     model_->setTripContext({[this] { return txtRatePerMile->text(); },
                             [this] {
                                 return TripPeriod{dtpFrom->date(), dtpTo->date()};
-                            }});
+                            },
+                            [this] { return rates_; }});
     createTripActions();
+    createRateActions();
 }
 
 void Form1::nameControls()

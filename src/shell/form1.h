@@ -66,6 +66,7 @@ public:
     QDate periodFrom() const override;
     QDate periodTo() const override;
     LogTable& logTable() const override;
+    RateSchedule rateSchedule() const override { return rates_; }
 
     // PreviewHost: the preview's "< Back" shows this window again; closing the preview
     // writes the trip rows as this window's own close does.
@@ -93,6 +94,14 @@ public:
     bool importTripsFrom(const QString& path);
     // Writes the trips to `path`, asking first when the file exists. True when written.
     bool exportTripsTo(const QString& path);
+    // "Rates by Date…" (the grid's menu and the Rate per Mile box's menu): edits the rate
+    // changes, kept when the window is accepted.
+    void ratesCommand();
+    // Sets every trip's Reimbursement to its Mileage x its rate, after a question saying
+    // how many values change; one step to undo.
+    void recalculateReimbursementsCommand();
+    // Where the rate changes are kept; replaced by the log's own store when it has one.
+    void setRateStore(std::unique_ptr<RateStore> store);
 
     // Controls, named as designed.
     QPushButton* PushButton22 = nullptr;
@@ -117,6 +126,8 @@ public:
     std::array<QLabel*, 7> Label4{};
     QAction* mnuImportTrips = nullptr;
     QAction* mnuExportTrips = nullptr;
+    QAction* mnuRatesByDate = nullptr;
+    QAction* mnuRecalculate = nullptr;
     // The grid's context menu: undo and redo; the trip commands; the log commands. A right
     // click on the grid, the Menu key and Shift+F10 open it.
     QMenu* mnuGrid = nullptr;
@@ -143,6 +154,7 @@ private:
     void dtpTo_Change();
     void commitGridEdit();
     void createTripActions();
+    void createRateActions();
     void createHistoryActions();
     void createGridMenu();
     void updateHistoryActions();
@@ -158,6 +170,8 @@ private:
     std::shared_ptr<LogTable> logTable_;
     LogTableModel* model_ = nullptr;
     std::unique_ptr<LogHistory> history_;
+    std::unique_ptr<RateStore> rateStore_;
+    RateSchedule rates_;
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
     int mousePointer_ = kPointerDefault;

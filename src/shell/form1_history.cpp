@@ -75,7 +75,7 @@ void Form1::createGridMenu()
     mnuGrid->addSeparator();
     mnuGrid->addActions({mnuInsertRow, mnuDeleteRow, mnuDeleteAll});
     mnuGrid->addSeparator();
-    mnuGrid->addActions({mnuImportTrips, mnuExportTrips});
+    mnuGrid->addActions({mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate});
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DataGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showGridMenu(pos); });

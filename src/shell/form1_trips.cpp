@@ -164,7 +164,7 @@ bool Form1::importTripsFrom(const QString& path)
     const LogHistory::Name step(*history_, tr("Import of Trips"));
     const LogTableModel::Rebuild rebuild(*model_);
     const int first = tripPlacement(table).firstRow;
-    placeTrips(table, read.trips, txtRatePerMile->text());
+    placeTrips(table, read.trips, TripRates{txtRatePerMile->text(), rates_});
     table.setPosition(first);
     return true;
 }
@@ -197,7 +197,8 @@ bool Form1::confirmTripWarnings()
     }
     commitGridEdit();
     const std::vector<WarnedTrip> warned =
-        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()});
+        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()},
+                    TripRates{txtRatePerMile->text(), rates_});
     return warned.empty() || askUser(warningQuestion(warned), Dialogs::Yes);
 }
 

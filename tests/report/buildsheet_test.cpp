@@ -477,3 +477,113 @@ TEST(EveryLocale, NumbersDatesAndTotalsSurviveTheSheet)
 
 } // namespace
 } // namespace bw
+
+namespace bw {
+namespace {
+
+// --- the rate cell ----------------------------------------------------------------------
+
+struct RateCellCase {
+    const char* name;
+    const char* typed;
+    std::vector<RateChange> changes;
+    std::vector<const char*> dates;
+    ss::Value value;
+    const char* format;
+    const char* shown; // as the cell shows it
+};
+
+const std::vector<RateChange> kNewYear = {{QDate(2026, 1, 1), 0.725}};
+
+class RateCell : public BuildSheetTest, public ::testing::WithParamInterface<RateCellCase> {};
+
+TEST_P(RateCell, ShowsTheRateAsApplied)
+{
+    const RateCellCase& c = GetParam();
+    inputs.rate = QString::fromUtf8(c.typed);
+    inputs.rates = RateSchedule(c.changes);
+    for (const char* date : c.dates)
+        test::appendTrip(inputs.table, {QString::fromUtf8(date), QStringLiteral("Depot")});
+    build();
+    EXPECT_EQ(value("E3"), c.value);
+    EXPECT_EQ(fmt("E3").numberFormat, QString::fromLatin1(c.format));
+    EXPECT_EQ(ss::numfmt::format(value("E3"), fmt("E3").numberFormat).text,
+              QString::fromUtf8(c.shown));
+    const bool several = value("E3").isText() && QString::fromUtf8(c.shown).contains(u';');
+    EXPECT_EQ(fmt("E3").wrap, several);
+    if (several) {
+        EXPECT_GT(sheet().rowHeight(2), 25.0) << "the row grows to show every line";
+    } else {
+        EXPECT_EQ(sheet().rowHeight(2), 12.75);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RateCell,
+    ::testing::Values(
+        RateCellCase{"tenth_of_a_cent",
+                     "0.585",
+                     {},
+                     {"5/1/2016"},
+                     Value::number(0.585),
+                     "$#,##0.000",
+                     "$0.585"},
+        RateCellCase{"cents", "1.25", {}, {}, Value::number(1.25), "$#,##0.00", "$1.25"},
+        RateCellCase{"tenths", "0.7", {}, {}, Value::number(0.7), "$#,##0.00", "$0.70"},
+        RateCellCase{"all_before_the_change",
+                     "0.7",
+                     kNewYear,
+                     {"12/30/2025", "12/31/2025"},
+                     Value::number(0.7),
+                     "$#,##0.00",
+                     "$0.70"},
+        RateCellCase{"all_in_the_change",
+                     "0.7",
+                     kNewYear,
+                     {"1/1/2026", "1/9/2026"},
+                     Value::number(0.725),
+                     "$#,##0.000",
+                     "$0.725"},
+        RateCellCase{"across_the_change",
+                     "0.7",
+                     kNewYear,
+                     {"12/31/2025", "1/1/2026"},
+                     Value::text(QStringLiteral("$0.70 to 12/31/2025; $0.725 from 1/1/2026")),
+                     "$#,##0.00",
+                     "$0.70 to 12/31/2025; $0.725 from 1/1/2026"},
+        RateCellCase{"undated_trip_takes_the_typed_rate",
+                     "0.7",
+                     kNewYear,
+                     {"", "1/2/2026"},
+                     Value::text(QStringLiteral("$0.70 to 12/31/2025; $0.725 from 1/1/2026")),
+                     "$#,##0.00",
+                     "$0.70 to 12/31/2025; $0.725 from 1/1/2026"},
+        RateCellCase{"three_rates",
+                     "0.7",
+                     {{QDate(2026, 1, 1), 0.725}, {QDate(2026, 7, 1), 0.75}},
+                     {"12/31/2025", "2/1/2026", "7/1/2026"},
+                     Value::text(QStringLiteral(
+                         "$0.70 to 12/31/2025; $0.725 from 1/1/2026 to 6/30/2026; $0.75 from "
+                         "7/1/2026")),
+                     "$#,##0.00",
+                     "$0.70 to 12/31/2025; $0.725 from 1/1/2026 to 6/30/2026; $0.75 from "
+                     "7/1/2026"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(CommaLocale, SeveralRatesInTheLocalesForms)
+{
+    inputs.rate = QStringLiteral("0,7");
+    inputs.rates = RateSchedule(kNewYear);
+    test::appendTrip(inputs.table, {QStringLiteral("31.12.2025")});
+    test::appendTrip(inputs.table, {QStringLiteral("02.01.2026")});
+    build();
+    EXPECT_EQ(value("E3"), text("$0,70 to 31.12.2025; $0,725 from 01.01.2026"));
+    inputs.table.Delete();
+    build();
+    EXPECT_EQ(value("E3"), Value::number(0.7));
+    EXPECT_EQ(ss::numfmt::format(value("E3"), fmt("E3").numberFormat).text,
+              QStringLiteral("$0.70"));
+}
+
+} // namespace
+} // namespace bw

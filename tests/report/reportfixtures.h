@@ -48,6 +48,7 @@ public:
     QDate periodFrom() const override { return from; }
     QDate periodTo() const override { return to; }
     LogTable& logTable() const override { return table; }
+    RateSchedule rateSchedule() const override { return rates; }
 
     QString name;
     QString id;
@@ -56,6 +57,7 @@ public:
     QString rate;
     QDate from;
     QDate to;
+    RateSchedule rates;
     mutable LogTable table;
 };
 

@@ -288,6 +288,43 @@ TEST_F(ReportToolTest, TripsFileReplacesTheTripsFilledWithTheRate)
     EXPECT_FALSE(QFile::exists(none));
 }
 
+TEST_F(ReportToolTest, RatesFilePaysTheTripsAndNamesEachRate)
+{
+    const QString trips = file(QStringLiteral("trips.csv"));
+    test::writeFile(trips, "Date,Mileage\n2025-12-31,10\n2026-01-01,10\n");
+    const QString rates = file(QStringLiteral("rates.csv"));
+    test::writeFile(rates, "Rate,From\n0.725,2026-01-01\n");
+    const QString output = file(QStringLiteral("rates.xls"));
+    // The sample's typed rate, 1.25, pays the trip before the change.
+    ASSERT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--rates"), rates,
+                    QStringLiteral("--trips"), trips, output}),
+              0)
+        << err.toStdString();
+    const auto book = load(output);
+    const ss::Worksheet& sheet = book->sheet(0);
+    EXPECT_EQ(valueAt(sheet, "H9"), ss::Value::number(12.5));
+    EXPECT_EQ(valueAt(sheet, "H10"), ss::Value::number(7.25));
+    EXPECT_EQ(valueAt(sheet, "E3"), ss::Value::text(QStringLiteral("$1.25 to %1; $0.725 from %2")
+                                                        .arg(dateToText(QDate(2025, 12, 31)),
+                                                             dateToText(QDate(2026, 1, 1)))));
+
+    // Bad lines are listed with their reasons and nothing is written.
+    test::writeFile(rates, "From,Rate\n2026-01-01,0.725\nsoon,0.7\n2026-01-01,0.8\n2026-02-01,\n");
+    const QString none = file(QStringLiteral("none.xls"));
+    err.clear();
+    EXPECT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--rates"), rates, none}),
+              reporttool::kExitFailed);
+    EXPECT_FALSE(QFile::exists(none));
+    for (const char* line : {"line 3, From: \"soon\" is not a date",
+                             "line 4, From: a second change on", "line 5, Rate: no number"}) {
+        EXPECT_TRUE(err.contains(QString::fromUtf8(line))) << line << "\n" << err.toStdString();
+    }
+    test::writeFile(rates, "Date,Amount\n2026-01-01,0.725\n");
+    EXPECT_EQ(tool({QStringLiteral("--sample"), QStringLiteral("--rates"), rates, none}),
+              reporttool::kExitFailed);
+    EXPECT_TRUE(err.contains(QStringLiteral("does not name the columns From and Rate")));
+}
+
 struct PictureCase {
     const char* name;
     const char* format;

@@ -145,6 +145,32 @@ bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& 
     return true;
 }
 
+// The rate changes of the CSV file. Unlike trips, a rate that cannot be read would pay
+// trips wrongly without a sign, so any bad line stops the run.
+bool readRates(const Options& options, StoredReportInputs& inputs, QTextStream& err)
+{
+    QFile file(options.ratesFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        failed(err, QStringLiteral("cannot read the rates file \"%1\": %2")
+                        .arg(options.ratesFile, file.errorString()));
+        return false;
+    }
+    const RateImport read = readRatesCsv(file.readAll());
+    if (!read.failure.isEmpty()) {
+        failed(err, QStringLiteral("no rates in \"%1\": %2").arg(options.ratesFile, read.failure));
+        return false;
+    }
+    if (!read.problems.empty()) {
+        failed(err, QStringLiteral("lines of \"%1\" that cannot be read; nothing was written:\n%2")
+                        .arg(options.ratesFile,
+                             problemLines(read.problems, static_cast<int>(read.problems.size()))
+                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+        return false;
+    }
+    inputs.useRates(RateSchedule(read.changes));
+    return true;
+}
+
 // Both files are written under temporary names first; only when both are complete do
 // they take their places, so a run that fails changes neither.
 void writeOutputs(const CapturedPreview& preview, const Options& options)
@@ -171,8 +197,9 @@ void writeOutputs(const CapturedPreview& preview, const Options& options)
 
 QString usageLine()
 {
-    return QStringLiteral("Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
-                          "[--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf")
+    return QStringLiteral(
+               "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
+               "[--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf")
         .arg(QLatin1String(kProgram));
 }
 
@@ -199,6 +226,12 @@ Options:
                        it) instead of the stored or sample ones; Mileage and
                        Reimbursement are filled in where empty, with the stored or
                        sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns "From",
+                       a date, ISO or your short form, and "Rate", a number read as
+                       the trips' numbers are) for the report and for the fills of
+                       --trips; without it the program's stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
   --picture FILE       also write the picture of the sheet, as BMP or PNG by the
                        file's suffix
   -h, --help           show this text
@@ -260,6 +293,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             options.sample = true;
         } else if (is(argument, "--picture")) {
             if (!takeValue(i, QStringLiteral("--picture"), options.picture)) return std::nullopt;
+        } else if (is(argument, "--rates")) {
+            if (!takeValue(i, QStringLiteral("--rates"), options.ratesFile)) return std::nullopt;
         } else if (is(argument, "--trips")) {
             if (!takeValue(i, QStringLiteral("--trips"), options.tripsFile)) return std::nullopt;
         } else if (is(argument, "--settings")) {
@@ -305,6 +340,7 @@ int run(const Options& options, QTextStream& err)
 
     StoredReportInputs inputs;
     if (!readInputs(options, inputs, err)) return kExitFailed;
+    if (!options.ratesFile.isEmpty() && !readRates(options, inputs, err)) return kExitFailed;
     if (!options.tripsFile.isEmpty() && !readTrips(options, inputs, err)) return kExitFailed;
     if (dialogs.failures() > 0) {
         return failed(err,

@@ -24,6 +24,8 @@ struct Options {
     QString settingsFile;
     // CSV file whose trips replace the stored or sample ones; empty for none.
     QString tripsFile;
+    // CSV file of rate changes (From, Rate) for the report and the fills of tripsFile.
+    QString ratesFile;
     // .bmp or .png; empty for no picture.
     QString picture;
     QString output;

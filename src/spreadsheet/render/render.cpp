@@ -13,6 +13,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -148,6 +149,31 @@ std::vector<QString> wrapLines(const QString& text, const QFont& font, int width
     layout.endLayout();
     return lines;
 }
+
+} // namespace
+
+double wrappedRowHeight(const Worksheet& sheet, CellAddress cell)
+{
+    constexpr double kStandardHeight = 12.75;
+    constexpr double kPointsPerPixel = 0.75;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        throw SpreadsheetError(
+            QStringLiteral("Measuring text needs the graphical application to be running."));
+    }
+    const Cell* c = sheet.cell(cell);
+    if (c == nullptr || c->isBlank()) return kStandardHeight;
+    const CellFormat& format = sheet.workbook().formats().get(c->format);
+    const std::optional<CellContent> content = cellContent(c->value, format.numberFormat);
+    if (!content || content->text.isEmpty()) return kStandardHeight;
+    const FontEntry font(format.font);
+    const int width = columnWidthPixels(sheet.columnWidth(cell.col)) - kCellPadding;
+    const auto lines = static_cast<int>(wrapLines(content->text, font.font, width).size());
+    // Text needs the font's height, a line spacing per further line and the gridline.
+    const int pixels = font.height + font.lineSpacing * (lines - 1) + 2;
+    return std::max(kStandardHeight, std::ceil(pixels * kPointsPerPixel * 4.0) / 4.0);
+}
+
+namespace {
 
 class Renderer {
 public:

@@ -29,6 +29,11 @@ struct RenderLimits {
     std::int64_t maxPixels = std::int64_t{64} * 1024 * 1024;
 };
 
+// The row height in points that shows every line of the wrapped text in `cell` (a single
+// cell, its column's width), as renderRange lays it out; at least the sheet's standard
+// 12.75. Needs a QGuiApplication (fonts).
+double wrappedRowHeight(const Worksheet& sheet, CellAddress cell);
+
 // The part of `range` that renderRange paints: whole columns from the left and whole
 // rows from the top, as many as fit the limits (like the spreadsheet application, a
 // picture that would be too large is truncated rather than refused). Throws

@@ -1,0 +1,88 @@
+// Rates per mile that change by date, and how a rate is shown.
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace bw {
+
+// Decimals a rate shows: every one it has (of its 15 significant digits), at least two,
+// so 0.585 is never shown as 0.59 next to a sum computed with 0.585.
+int rateDecimals(double rate);
+// The report's currency format widened to the rate's decimals: "$#,##0.00", "$#,##0.000".
+QString rateFormatCode(double rate);
+// The rate in the currency form, with the locale's separators: "$0.585", "$1.25".
+QString rateText(double rate, const QLocale& locale = QLocale());
+
+// From this date on, this rate per mile.
+struct RateChange {
+    QDate from;
+    double rate = 0.0;
+    friend bool operator==(const RateChange&, const RateChange&) = default;
+};
+
+// The list of rate changes, kept sorted by date with at most one change a day. A trip
+// takes the latest change on or before its date; a trip before every change, or with no
+// date, takes the rate per mile typed in the main window.
+class RateSchedule {
+public:
+    RateSchedule() = default;
+    // Sorted; of several changes on one day the last given is kept, invalid dates dropped.
+    explicit RateSchedule(std::vector<RateChange> changes);
+
+    const std::vector<RateChange>& changes() const { return changes_; }
+    bool isEmpty() const { return changes_.empty(); }
+
+    // False (and nothing changed) for an invalid date or a day that already has a change.
+    bool add(const RateChange& change);
+    bool remove(const QDate& from);
+
+    // The change in force on `date`; nothing before every change or for no date.
+    std::optional<RateChange> changeOn(const QDate& date) const;
+    // The rate in force on `date`, else `fallback` (the typed rate, when it is a number).
+    std::optional<double> rateOn(const QDate& date, std::optional<double> fallback) const;
+
+    friend bool operator==(const RateSchedule&, const RateSchedule&) = default;
+
+private:
+    std::vector<RateChange> changes_;
+};
+
+// One rate and the days it covers within a report, for naming several rates at once.
+struct RateSpan {
+    std::optional<double> rate; // nothing while the typed rate is no number
+    QDate first;                // first day it applies (invalid: from before any change)
+    QDate last;                 // last day it applies (invalid: open end)
+};
+
+// The rates the trips on `dates` were paid at, in date order, each with the days it was
+// in force; an undated trip counts under the fallback rate.
+std::vector<RateSpan> ratesInForce(const RateSchedule& schedule, const std::vector<QDate>& dates,
+                                   std::optional<double> fallback);
+
+// Where the list of rate changes is kept. The log's database keeps it beside the trips;
+// a whole list is loaded and saved at once, as the rates window edits it.
+class RateStore {
+public:
+    virtual ~RateStore() = default;
+    virtual RateSchedule loadRates() = 0;
+    // Throws when the list could not be kept; the stored list is then unchanged.
+    virtual void saveRates(const RateSchedule& schedule) = 0;
+};
+
+// Keeps the list in memory only (tests, and the program until the log's database has a
+// place for it).
+class MemoryRateStore final : public RateStore {
+public:
+    RateSchedule loadRates() override { return schedule_; }
+    void saveRates(const RateSchedule& schedule) override { schedule_ = schedule; }
+
+private:
+    RateSchedule schedule_;
+};
+
+} // namespace bw

@@ -1,0 +1,206 @@
+// The rates window: rate changes by date, refused where the grid would refuse them.
+#include "shell/ratesdialog.h"
+
+#include "core/messageboxes.h"
+#include "logtable/cellnote.h"
+#include "logtable/tripfills.h"
+#include "platform/datetext.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace bw {
+
+namespace {
+
+enum Column { FromColumn, RateColumn, ColumnCount };
+
+// A rate as typed in the locale: all its digits, no currency sign, no grouping.
+QString rateEntryText(double rate, QLocale locale)
+{
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(rate, 'f', rateDecimals(rate));
+}
+
+} // namespace
+
+RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, double typedRate, QWidget* parent,
+                         const QLocale& locale)
+    : QDialog(parent), schedule_(std::move(schedule)), suggested_(suggested), typedRate_(typedRate),
+      locale_(locale), table_(new QTableWidget(this)), add_(new QPushButton(tr("&Add"), this)),
+      remove_(new QPushButton(tr("&Remove"), this)), note_(nullptr)
+{
+    setObjectName(QStringLiteral("RatesDialog"));
+    setWindowTitle(tr("Rates by Date"));
+    auto* intro = new QLabel(
+        tr("From each date on, trips are paid at its rate; earlier trips and trips without a "
+           "date at the Rate per Mile:"),
+        this);
+    intro->setWordWrap(true);
+    intro->setBuddy(table_);
+
+    table_->setObjectName(QStringLiteral("Rates"));
+    table_->setAccessibleName(tr("Rates by Date"));
+    table_->setAccessibleDescription(
+        tr("Each rate change with the date it applies from. Insert adds one, Delete removes "
+           "the current one."));
+    table_->setColumnCount(ColumnCount);
+    table_->setHorizontalHeaderLabels({tr("From"), tr("Rate")});
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setTabKeyNavigation(false);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->installEventFilter(this);
+    note_ = new CellNote(table_);
+    connect(table_, &QTableWidget::itemChanged, this, &RatesDialog::edited);
+
+    add_->setObjectName(QStringLiteral("Add"));
+    remove_->setObjectName(QStringLiteral("Remove"));
+    add_->setAutoDefault(false);
+    remove_->setAutoDefault(false);
+    connect(add_, &QPushButton::clicked, this, &RatesDialog::addChange);
+    connect(remove_, &QPushButton::clicked, this, &RatesDialog::removeCurrent);
+    auto* rowButtons = new QHBoxLayout;
+    rowButtons->addWidget(add_);
+    rowButtons->addWidget(remove_);
+    rowButtons->addStretch();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(table_);
+    layout->addLayout(rowButtons);
+    layout->addWidget(buttons);
+    resize(360, 300);
+    fill(QDate(), FromColumn);
+    table_->setFocus();
+}
+
+void RatesDialog::fill(const QDate& current, int column)
+{
+    filling_ = true;
+    const std::vector<RateChange>& changes = schedule_.changes();
+    table_->setRowCount(static_cast<int>(changes.size()));
+    int currentRow = changes.empty() ? -1 : 0;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const RateChange& change = changes[static_cast<std::size_t>(row)];
+        setText(row, FromColumn, dateToText(change.from, locale_));
+        setText(row, RateColumn, rateEntryText(change.rate, locale_));
+        if (change.from == current) currentRow = row;
+    }
+    filling_ = false;
+    remove_->setEnabled(currentRow >= 0);
+    if (currentRow >= 0) table_->setCurrentCell(currentRow, column);
+}
+
+// Items are kept and their texts set, never replaced: an edit's own item may be the one
+// being shown again.
+void RatesDialog::setText(int row, int column, const QString& text)
+{
+    if (QTableWidgetItem* item = table_->item(row, column)) {
+        item->setText(text);
+        return;
+    }
+    auto* item = new QTableWidgetItem(text);
+    if (column == RateColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table_->setItem(row, column, item);
+}
+
+void RatesDialog::addChange()
+{
+    QDate day = suggested_.isValid() ? suggested_ : QDate(2000, 1, 1);
+    while (schedule_.changeOn(day) && schedule_.changeOn(day)->from == day) day = day.addDays(1);
+    const std::optional<RateChange> latest =
+        schedule_.isEmpty() ? std::nullopt : std::optional(schedule_.changes().back());
+    schedule_.add({day, latest ? latest->rate : typedRate_});
+    fill(day, FromColumn);
+    table_->setFocus();
+}
+
+void RatesDialog::removeCurrent()
+{
+    const int row = table_->currentRow();
+    if (row < 0 || row >= static_cast<int>(schedule_.changes().size())) return;
+    schedule_.remove(schedule_.changes()[static_cast<std::size_t>(row)].from);
+    const std::vector<RateChange>& left = schedule_.changes();
+    const int next = std::min(row, static_cast<int>(left.size()) - 1);
+    fill(next >= 0 ? left[static_cast<std::size_t>(next)].from : QDate(), FromColumn);
+}
+
+void RatesDialog::edited(QTableWidgetItem* item)
+{
+    if (filling_) return;
+    const auto row = static_cast<std::size_t>(item->row());
+    if (row >= schedule_.changes().size()) return;
+    const RateChange was = schedule_.changes()[row];
+    if (refused(item, was)) {
+        fill(was.from, item->column());
+        return;
+    }
+    RateChange now = was;
+    if (item->column() == FromColumn) {
+        now.from = textToDate(item->text(), locale_);
+    } else {
+        now.rate = *readTripNumber(item->text(), locale_);
+    }
+    schedule_.remove(was.from);
+    schedule_.add(now);
+    fill(now.from, item->column());
+}
+
+// Tells why the edit cannot be taken; the table then shows the change as it was.
+bool RatesDialog::refused(QTableWidgetItem* item, const RateChange& was)
+{
+    const QModelIndex index = table_->indexFromItem(item);
+    if (item->column() == RateColumn) {
+        if (readTripNumber(item->text(), locale_)) return false;
+        note_->showAt(
+            index, tr("%1 takes a number, for example %2").arg(tr("Rate"), locale_.toString(12.5)));
+        return true;
+    }
+    const QDate date = textToDate(item->text(), locale_);
+    if (!date.isValid()) {
+        note_->showAt(index, tr("%1 takes a date, for example %2")
+                                 .arg(tr("From"), dateToText(QDate(2026, 1, 1), locale_)));
+        return true;
+    }
+    if (date != was.from && schedule_.changeOn(date) && schedule_.changeOn(date)->from == date) {
+        tell(tr("A rate change from %1 is already listed; each day takes one rate.")
+                 .arg(dateToText(date, locale_)),
+             applicationTitle(), Dialogs::Icon::Warning);
+        return true;
+    }
+    return false;
+}
+
+// Insert and Delete act on the list when the table has the keys; while a cell is edited
+// its editor has them, so there they stay the editor's keys.
+bool RatesDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Insert) {
+            addChange();
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            removeCurrent();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace bw

@@ -1,0 +1,109 @@
+#!/usr/bin/python3
+"""The Rate Per Mile cell of reports made by brindlewick-report, read back by xlrd (.xls),
+openpyxl (.xlsx) and pdftotext (.pdf): the rate shows every decimal it is applied with,
+and trips under several rates name each rate with its days.
+
+Usage: check_rate_cell.py <brindlewick-report>"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+import openpyxl
+import xlrd
+
+failures = []
+
+# name, typed rate, rate changes (CSV text or None), trip dates, E3 value, E3 format, PDF text
+CASES = [
+    ("tenth of a cent", "0.585", None, ["5/1/2016"], 0.585, "$#,##0.000", "$0.585"),
+    ("cents", "1.25", None, ["5/1/2016"], 1.25, "$#,##0.00", "$1.25"),
+    ("tenths", "0.7", None, ["5/1/2016"], 0.7, "$#,##0.00", "$0.70"),
+    ("one change for every trip", "0.7", "From,Rate\n2026-01-01,0.725\n", ["1/2/2026", "1/9/2026"],
+     0.725, "$#,##0.000", "$0.725"),
+    ("before every change", "0.7", "From;Rate\n1/1/2026;0.725\n", ["12/30/2025", "12/31/2025"],
+     0.7, "$#,##0.00", "$0.70"),
+    ("across a change", "0.7", "Rate,From\n0.725,2026-01-01\n", ["12/31/2025", "1/1/2026"],
+     "$0.70 to 12/31/2025; $0.725 from 1/1/2026", "$#,##0.00",
+     "$0.70 to 12/31/2025; $0.725 from 1/1/2026"),
+]
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def write_inputs(folder, typed, changes, dates):
+    ini = os.path.join(folder, "store.ini")
+    with open(ini, "w", encoding="utf-8") as f:
+        f.write("[General]\nRatePerMile=%s\nRowCount=%d\n" % (typed, len(dates)))
+        for k, date in enumerate(dates, 1):
+            f.write("RowSource1%%20%d=%s\nRowSource7%%20%d=7\n" % (k, date, k))
+    args = ["--settings", ini]
+    if changes is not None:
+        rates = os.path.join(folder, "rates.csv")
+        with open(rates, "w", encoding="utf-8") as f:
+            f.write(changes)
+        args += ["--rates", rates]
+    return args
+
+
+def check_case(tool, folder, case):
+    name, typed, changes, dates, value, fmt, shown = case
+    args = write_inputs(folder, typed, changes, dates)
+    outputs = {suffix: os.path.join(folder, "report." + suffix) for suffix in ("xls", "xlsx", "pdf")}
+    for path in outputs.values():
+        run = subprocess.run([tool] + args + [path], capture_output=True, text=True)
+        check(run.returncode == 0, f"{name}: {path} exit {run.returncode}: {run.stderr}")
+        if run.returncode != 0:
+            return
+
+    book = xlrd.open_workbook(outputs["xls"], formatting_info=True)
+    sheet = book.sheet_by_index(0)
+    xf = book.xf_list[sheet.cell_xf_index(2, 4)]
+    check(sheet.cell_value(2, 4) == value, f"{name}: xls E3 {sheet.cell_value(2, 4)!r}")
+    check(book.format_map[xf.format_key].format_str == fmt,
+          f"{name}: xls E3 format {book.format_map[xf.format_key].format_str!r}")
+    several = isinstance(value, str)
+    check(bool(xf.alignment.text_wrapped) == several, f"{name}: xls E3 wraps {xf.alignment.text_wrapped}")
+    height = sheet.rowinfo_map[2].height
+    check((height > 500) if several else (height == 255), f"{name}: xls row 3 height {height}")
+
+    ws = openpyxl.load_workbook(outputs["xlsx"]).active
+    check(ws["E3"].value == value, f"{name}: xlsx E3 {ws['E3'].value!r}")
+    check(ws["E3"].number_format == fmt, f"{name}: xlsx E3 format {ws['E3'].number_format!r}")
+    check(bool(ws["E3"].alignment.wrap_text) == several, f"{name}: xlsx E3 wraps")
+
+    text = subprocess.run(["pdftotext", "-layout", outputs["pdf"], "-"], check=True,
+                          capture_output=True, text=True).stdout
+    # A wrapped cell's lines stand apart in the page's text; its words come in order.
+    words = " ".join(re.findall(r"\S+", text))
+    pattern = r"\s+".join(re.escape(w) for w in shown.split())
+    if several:
+        found = all(re.search(re.escape(w), words) for w in shown.split())
+    else:
+        found = re.search(r"Rate Per Mile\s+" + pattern + r"(\s|$)", words) is not None
+    check(found, f"{name}: the PDF shows {shown!r}: {text[:400]!r}")
+
+
+def main():
+    tool = sys.argv[1]
+    for case in CASES:
+        with tempfile.TemporaryDirectory() as folder:
+            env_folder = os.path.join(folder, "tmp")
+            os.mkdir(env_folder)
+            os.environ["TMPDIR"] = env_folder
+            os.environ["XDG_CONFIG_HOME"] = os.path.join(folder, "config")
+            # The dates and the rate text are written in the user's forms; these are US ones.
+            os.environ["LC_ALL"] = "en_US.UTF-8"
+            check_case(tool, folder, case)
+    for f in failures:
+        print("FAIL:", f)
+    print(f"rate cell interop: {len(failures)} failures of {len(CASES)} cases")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
