@@ -53,6 +53,15 @@ public:
     QString GetTripField(int field, int row, const QString& defaultValue) const;
     void SaveTripField(int field, int row, const QString& value);
 
+    // For the one-time move of the trip rows into the log's database: the lines of the
+    // trips file that could not be read, whether the INI file holds row keys (version
+    // 1.0's layout), and dropping those keys from the INI file once they are moved.
+    int unreadTripLines() const { return unreadTripLines_; }
+    bool rowKeysInIni() const { return tripsInIni_; }
+    // The INI file had lines its reader could not take (they are not among the keys).
+    bool iniUnreadable() const { return iniUnreadable_; }
+    void dropRowKeys();
+
     bool contains(const QString& key) const;
     QString fileName() const;
     // The file of the trip rows that belongs to an INI file: "X.ini" -> "X.trips".
@@ -111,6 +120,9 @@ private:
     FileStamp entriesStamp_;
     FileStamp tripsStamp_;
     int batchDepth_ = 0;
+    int unreadTripLines_ = 0;
+    bool rowKeysDropped_ = false;
+    bool iniUnreadable_ = false;
 };
 
 } // namespace bw

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace bw {
@@ -38,6 +40,8 @@ public:
     static constexpr int kFieldCount = 8;
     static constexpr int kTextSize = 1024;
     using Bookmark = std::uint64_t;
+
+    LogTable();
 
     // The eight fields in order: Date, Starting Location, Destination, Description/Notes,
     // Odometer Start, Odometer End (text), Mileage, Reimbursement (double).
@@ -84,11 +88,33 @@ public:
     void insertRow(int row, const std::vector<QVariant>& values, Bookmark id = 0);
     Bookmark idAt(int row) const;
 
+    // --- the change journal, for whoever keeps the log on disk ------------------------
+    // Every row has an order key: keys increase down the table, so a row written alone
+    // keeps its place among rows that were not rewritten.
+    double orderAt(int row) const;
+    // Appends a row as it was kept: its id, order key and values; the journal stays as
+    // it was (the row is already kept).
+    void appendKept(Bookmark id, double order, const std::vector<QVariant>& values);
+    struct Journal {
+        std::vector<int> rows;         // positions of rows added or changed
+        std::vector<Bookmark> removed; // ids of rows deleted
+        bool empty() const { return rows.empty() && removed.empty(); }
+    };
+    // What changed since the last clearJournal(); rows in table order.
+    Journal journal() const;
+    void clearJournal();
+    // A number no other table object of this process has: a table that replaced another
+    // is written whole.
+    std::uint64_t serial() const { return serial_; }
+
 private:
     struct Row {
         Bookmark id;
         std::vector<QVariant> values;
+        double order = 0;
     };
+    void touch(std::size_t row);
+    double orderFor(std::size_t row);
     const Row& current() const;
     Row& current();
     QVariant coerce(int field, const QVariant& v) const;
@@ -101,6 +127,9 @@ private:
     Bookmark nextId_ = 1;
     bool open_ = false;
     bool deletedCurrent_ = false;
+    std::unordered_map<Bookmark, std::size_t> touched_; // id -> row when last touched
+    std::unordered_set<Bookmark> removed_;
+    std::uint64_t serial_;
 };
 
 } // namespace bw

@@ -6,6 +6,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
@@ -203,6 +204,7 @@ void Form1::createControls()
 
 void Form1::connectHandlers()
 {
+    connect(model_, &LogTableModel::changeFinished, this, &Form1::commitTrips);
     // Keys for the commands; the grid's own (Alt+Insert, Alt+Delete) work while no cell
     // is being edited.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);

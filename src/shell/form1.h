@@ -27,6 +27,8 @@ namespace bw {
 class LogTable;
 class LogTableModel;
 class SettingsStore;
+class StepTrap;
+class TripLog;
 
 // The main window: employee fields, the period, the trip grid and the commands. It is
 // the program's start-up object: load() runs the start-up steps, closing it saves the
@@ -53,6 +55,8 @@ public:
     LogTableModel& gridModel() const { return *model_; }
     // The current trip table (null only when its creation failed).
     const std::shared_ptr<LogTable>& logTableObject() const { return logTable_; }
+    // Where the trips are kept (null before load()).
+    TripLog* tripLog() const { return log_.get(); }
 
     // ReportInputs
     QString employeeName() const override;
@@ -131,9 +135,12 @@ private:
     bool confirmTripWarnings();
     bool dropTrips(QEvent* event);
     void resetPointer();
+    void openTripLog(StepTrap& trap);
+    void commitTrips();
     void showHandPointer();
 
     std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<TripLog> log_;
     std::shared_ptr<LogTable> logTable_;
     LogTableModel* model_ = nullptr;
     std::function<void()> createTemplate_;
@@ -141,6 +148,8 @@ private:
     int mousePointer_ = kPointerDefault;
     // A settings write that keeps failing is reported once, not at every keystroke.
     bool entryWriteFailing_ = false;
+    // Likewise a trip log that cannot be written: told once until a write succeeds.
+    bool tripWriteFailing_ = false;
 };
 
 } // namespace bw
