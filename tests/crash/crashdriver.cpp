@@ -36,7 +36,7 @@ void typeInto(bw::Form1& form, int row, int column, const QString& text)
     QTest::qWait(30);
     for (const QChar c : text) {
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        QTest::qWait(8);
+        QTest::qWait(15);
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::qWait(20); // the grid finishes an edit on the next turn of the event loop
