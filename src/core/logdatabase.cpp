@@ -9,14 +9,16 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <array>
-
 #include <sqlite3.h>
+
+#include <array>
 
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace bw {
@@ -124,9 +126,9 @@ void LogDatabase::prepare()
               " starting_location = ?4, destination = ?5, description = ?6,"
               " odometer_start = ?7, odometer_end = ?8, mileage = ?9, reimbursement = ?10");
     remove_ = std::make_unique<sql::Statement>(*db_, "DELETE FROM trips WHERE id = ?1");
-    putMeta_ = std::make_unique<sql::Statement>(
-        *db_, "INSERT INTO meta (key, value) VALUES (?1, ?2)"
-              " ON CONFLICT (key) DO UPDATE SET value = ?2");
+    putMeta_ =
+        std::make_unique<sql::Statement>(*db_, "INSERT INTO meta (key, value) VALUES (?1, ?2)"
+                                               " ON CONFLICT (key) DO UPDATE SET value = ?2");
 }
 
 bool LogDatabase::importPending() { return meta(QString::fromLatin1(kImportPending)).has_value(); }
@@ -209,6 +211,7 @@ InstanceLock::InstanceLock(const QString& databasePath)
 #ifndef _WIN32
     const QByteArray name = QFile::encodeName(databasePath + QStringLiteral(".lock"));
     fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) error_ = errno;
     if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd_);
         fd_ = -1;
@@ -233,8 +236,7 @@ QString keepAsideFile(const QString& path)
 
 QString keepAsideName(const QString& path)
 {
-    const QDateTime now =
-        platform().clock ? platform().clock->now() : QDateTime::currentDateTime();
+    const QDateTime now = platform().clock ? platform().clock->now() : QDateTime::currentDateTime();
     const QString stamp = now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString target = path + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(target); ++n) {

@@ -94,11 +94,14 @@ public:
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
-    // False when another process holds the lock (or the lock file cannot be made).
+    // False when another process holds the lock, or the lock file cannot be made.
     bool held() const { return fd_ >= 0; }
+    // Why the lock file could not be made (errno), or 0.
+    int error() const { return error_; }
 
 private:
     int fd_ = -1;
+    int error_ = 0;
 };
 
 // A file kept aside: each of `path`, `path-wal`, `path-shm` that exists is renamed to

@@ -19,8 +19,7 @@ QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 SqlError::SqlError(const QString& sentence, int code, int systemErrno)
     : std::runtime_error(sentence.toStdString()), code_(code), errno_(systemErrno)
-{
-}
+{}
 
 QString errorSentence(int code, int systemErrno, const QString& path)
 {
@@ -63,11 +62,9 @@ QString errorSentence(int code, int systemErrno, const QString& path)
 
 Database::Database(const QString& path, Open mode) : path_(path), readOnly_(mode == Open::ReadOnly)
 {
-    const int flags = readOnly_ ? SQLITE_OPEN_READONLY
-                                : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags | SQLITE_OPEN_NOMUTEX,
-                        nullptr);
+    const int flags = readOnly_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
+                                   flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const int sys = db_ ? sqlite3_system_errno(db_) : 0;
         const int code = db_ ? sqlite3_extended_errcode(db_) : rc;
@@ -102,8 +99,8 @@ QVariant Database::scalar(const char* sql)
 
 Statement::Statement(Database& db, const char* sql) : db_(db)
 {
-    const int rc = sqlite3_prepare_v3(db.handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_,
-                                      nullptr);
+    const int rc =
+        sqlite3_prepare_v3(db.handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
     if (rc != SQLITE_OK) db.fail(rc);
 }
 
@@ -121,8 +118,8 @@ void Statement::bind(int index, const QVariant& value)
         rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
     } else {
         const QString text = value.toString();
-        rc = sqlite3_bind_text16(stmt_, index, text.utf16(),
-                                 static_cast<int>(text.size() * 2), SQLITE_TRANSIENT);
+        rc = sqlite3_bind_text16(stmt_, index, text.utf16(), static_cast<int>(text.size() * 2),
+                                 SQLITE_TRANSIENT);
     }
     if (rc != SQLITE_OK) db_.fail(rc);
 }

@@ -6,6 +6,7 @@
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
+#include "platform/oserror.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,6 +107,12 @@ void TripLog::openProgram(SettingsStore& settings, const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     lock_ = std::make_unique<InstanceLock>(path);
+    if (!lock_->held() && lock_->error() != 0) {
+        readOnly_ = true;
+        notices_ << tr("The trip log cannot be kept: %1 Changes to trips are not kept.")
+                        .arg(osErrorSentence(lock_->error(), path));
+        return;
+    }
     if (!lock_->held()) {
         openReadOnly(path, tr("The trip log is open in another Brindlewick window. This window "
                               "shows it read-only; changes to trips are not kept here."));
@@ -226,7 +233,8 @@ void TripLog::importEarlierStores(SettingsStore& settings, const QString& path)
     RestoreLogRows(table, settings, trap);
     TripChanges changes;
     changes.replaceAll = true;
-    for (int row = 0; row < table->RecordCount(); ++row) changes.upserts.push_back(storedRow(*table, row));
+    for (int row = 0; row < table->RecordCount(); ++row)
+        changes.upserts.push_back(storedRow(*table, row));
     const QString rowCount = settings.GetSetting(QStringLiteral("RowCount"), QString());
     changes.meta.push_back({QString::fromLatin1(LogDatabase::kRowCountAtClose), rowCount});
     changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
@@ -313,11 +321,13 @@ void TripLog::commit(LogTable& table)
     TripChanges changes;
     if (table.serial() != writtenTable_) {
         changes.replaceAll = true;
-        for (int row = 0; row < table.RecordCount(); ++row) changes.upserts.push_back(storedRow(table, row));
+        for (int row = 0; row < table.RecordCount(); ++row)
+            changes.upserts.push_back(storedRow(table, row));
     } else {
         const LogTable::Journal journal = table.journal();
         for (const int row : journal.rows) changes.upserts.push_back(storedRow(table, row));
-        for (const LogTable::Bookmark id : journal.removed) changes.removed.push_back(static_cast<qint64>(id));
+        for (const LogTable::Bookmark id : journal.removed)
+            changes.removed.push_back(static_cast<qint64>(id));
     }
     if (changes.empty()) return;
     db_->apply(changes);
@@ -331,8 +341,8 @@ void TripLog::close(LogTable& table)
     if (readOnly_ || !db_) return;
     commit(table);
     TripChanges changes;
-    changes.meta.push_back({QString::fromLatin1(LogDatabase::kRowCountAtClose),
-                            QString::number(table.RecordCount())});
+    changes.meta.push_back(
+        {QString::fromLatin1(LogDatabase::kRowCountAtClose), QString::number(table.RecordCount())});
     db_->apply(changes);
     checkpoint_.stop();
     db_->checkpoint();

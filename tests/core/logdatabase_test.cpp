@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -31,11 +30,13 @@ StoredTrip trip(qint64 id, double order, std::vector<QVariant> values)
 std::vector<StoredTrip> sampleTrips()
 {
     return {
-        trip(7, 1, {QStringLiteral("5/14/2016"), QStringLiteral("Store"), QStringLiteral("Mall"),
-                    QStringLiteral("tab\there, line\nbreak, cr\r, back\\slash"),
-                    QStringLiteral("58114"), QStringLiteral("58116"), 2.0, 2.5}),
-        trip(3, 2, {QVariant(), QStringLiteral("\"quoted\"; a=b, c"), QStringLiteral("Zürich ✓"),
-                    QStringLiteral(""), QStringLiteral("007"), QVariant(), 0.1, QVariant()}),
+        trip(7, 1,
+             {QStringLiteral("5/14/2016"), QStringLiteral("Store"), QStringLiteral("Mall"),
+              QStringLiteral("tab\there, line\nbreak, cr\r, back\\slash"), QStringLiteral("58114"),
+              QStringLiteral("58116"), 2.0, 2.5}),
+        trip(3, 2,
+             {QVariant(), QStringLiteral("\"quoted\"; a=b, c"), QStringLiteral("Zürich ✓"),
+              QStringLiteral(""), QStringLiteral("007"), QVariant(), 0.1, QVariant()}),
         trip(12, 2.5, {QStringLiteral("x"), {}, {}, {}, {}, {}, -3.25, 1e300}),
     };
 }
@@ -185,14 +186,15 @@ TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
         ADD_FAILURE() << "junk opened";
     } catch (const sql::SqlError& failure) {
         EXPECT_EQ(failure.primaryCode(), 26 /* SQLITE_NOTADB */);
-        EXPECT_NE(QString::fromUtf8(failure.what()).indexOf(QStringLiteral("is not a log database")),
-                  -1);
+        EXPECT_NE(
+            QString::fromUtf8(failure.what()).indexOf(QStringLiteral("is not a log database")), -1);
     }
     QFile::remove(path());
     {
         LogDatabase db(path(), LogDatabase::Access::ReadWrite);
         std::vector<StoredTrip> many;
-        for (int i = 1; i <= 2000; ++i) many.push_back(trip(i, i, {QString(200, QLatin1Char('t'))}));
+        for (int i = 1; i <= 2000; ++i)
+            many.push_back(trip(i, i, {QString(200, QLatin1Char('t'))}));
         fill(db, many);
         EXPECT_EQ(db.check(true), QStringLiteral("ok"));
         db.database().exec("PRAGMA wal_checkpoint(TRUNCATE)");

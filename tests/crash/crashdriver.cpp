@@ -75,7 +75,9 @@ int main(int argc, char** argv)
     say(QStringLiteral("ready readonly=%1").arg(readOnly ? 1 : 0));
     for (const QString& text : dialogs.texts()) say(QStringLiteral("notice: ") + text.simplified());
     for (int row = 0; row < form.gridModel().rowCount(); ++row) {
-        say(QStringLiteral("row %1 %2").arg(row).arg(form.gridModel().index(row, 1).data().toString()));
+        say(QStringLiteral("row %1 %2")
+                .arg(row)
+                .arg(form.gridModel().index(row, 1).data().toString()));
     }
     const int run = args[2].toInt();
     const int edits = args[3].toInt();

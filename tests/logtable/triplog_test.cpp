@@ -85,19 +85,52 @@ TEST(TripJournal, NamesExactlyTheRowsToWriteAndKeepsTheOrderRising)
     };
     const std::vector<Case> cases = {
         {"one cell", [](LogTable& t) { t.setValueAt(2, 3, QStringLiteral("x")); }, {2}, {}},
-        {"cursor write", [](LogTable& t) { t.setPosition(4); t.setValue(6, 2.5); }, {4}, {}},
+        {"cursor write",
+         [](LogTable& t) {
+             t.setPosition(4);
+             t.setValue(6, 2.5);
+         },
+         {4},
+         {}},
         {"insert between", [](LogTable& t) { t.insertRow(1, {}); }, {1}, {}},
         {"insert first", [](LogTable& t) { t.insertRow(0, {}); }, {0}, {}},
         {"append", [](LogTable& t) { t.AddNew(); }, {5}, {}},
-        {"delete", [](LogTable& t) { t.setPosition(0); t.Delete(); }, {}, {1}},
-        {"edit then delete", [](LogTable& t) { t.setValueAt(1, 0, QStringLiteral("d")); t.setPosition(1); t.Delete(); }, {}, {2}},
-        {"undo a delete", [](LogTable& t) { t.setPosition(2); t.Delete(); t.insertRow(2, {}, 3); }, {2}, {}},
-        {"edit after rows moved", [](LogTable& t) { t.setValueAt(3, 0, QStringLiteral("m")); t.insertRow(0, {}); }, {0, 4}, {}},
+        {"delete",
+         [](LogTable& t) {
+             t.setPosition(0);
+             t.Delete();
+         },
+         {},
+         {1}},
+        {"edit then delete",
+         [](LogTable& t) {
+             t.setValueAt(1, 0, QStringLiteral("d"));
+             t.setPosition(1);
+             t.Delete();
+         },
+         {},
+         {2}},
+        {"undo a delete",
+         [](LogTable& t) {
+             t.setPosition(2);
+             t.Delete();
+             t.insertRow(2, {}, 3);
+         },
+         {2},
+         {}},
+        {"edit after rows moved",
+         [](LogTable& t) {
+             t.setValueAt(3, 0, QStringLiteral("m"));
+             t.insertRow(0, {});
+         },
+         {0, 4},
+         {}},
     };
     for (const Case& c : cases) {
         LogTable table;
         table.openWithTripFields();
-        for (int id = 1; id <= 5; ++id) table.appendKept(static_cast<LogTable::Bookmark>(id), id, {});
+        for (int id = 1; id <= 5; ++id)
+            table.appendKept(static_cast<LogTable::Bookmark>(id), id, {});
         EXPECT_TRUE(table.journal().empty()) << c.name;
         c.change(table);
         const LogTable::Journal journal = table.journal();
@@ -121,8 +154,11 @@ TEST(TripJournal, InsertsIntoOneGapRenumberWhenNoKeyFits)
     for (int i = 0; i < 80; ++i) {
         table.clearJournal();
         table.insertRow(1, {});
-        renumbered = renumbered || table.journal().rows.size() == static_cast<std::size_t>(table.RecordCount());
-        for (int r = 1; r < table.RecordCount(); ++r) ASSERT_LT(table.orderAt(r - 1), table.orderAt(r));
+        renumbered =
+            renumbered
+            || table.journal().rows.size() == static_cast<std::size_t>(table.RecordCount());
+        for (int r = 1; r < table.RecordCount(); ++r)
+            ASSERT_LT(table.orderAt(r - 1), table.orderAt(r));
     }
     EXPECT_TRUE(renumbered) << "80 halvings of one gap run out of doubles";
 }
@@ -219,9 +255,14 @@ TEST_F(TripLogTest, UpgradeImportsTheRowKeysOfAnIniFileOnce)
     std::shared_ptr<LogTable> table = start();
     EXPECT_TRUE(log->notices().isEmpty());
     ASSERT_EQ(table->RecordCount(), 2);
-    const std::vector<QVariant> first = {
-        QStringLiteral("5/14/2016"), QStringLiteral("Store, back"), QString(),
-        QStringLiteral("say \"hi\"\ttab\nline"), QString(), QString(), 12.5, 0.0};
+    const std::vector<QVariant> first = {QStringLiteral("5/14/2016"),
+                                         QStringLiteral("Store, back"),
+                                         QString(),
+                                         QStringLiteral("say \"hi\"\ttab\nline"),
+                                         QString(),
+                                         QString(),
+                                         12.5,
+                                         0.0};
     EXPECT_EQ(rowsOf(*table)[0], first);
     EXPECT_EQ(table->valueAt(1, 2), QVariant(QStringLiteral("Mart")));
     EXPECT_EQ(bytesOf(ini() + QStringLiteral(".imported")), file);

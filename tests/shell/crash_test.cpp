@@ -39,7 +39,8 @@ struct Driver {
                 if (lines.back().startsWith(prefix)) return true;
             }
             if (deadline.hasExpired() || process.state() == QProcess::NotRunning) return false;
-            process.waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+            process.waitForReadyRead(
+                static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
         }
     }
     QStringList withPrefix(const QString& prefix) const
@@ -85,7 +86,8 @@ TEST(CrashTest, EveryPrintedEditSurvivesAKillAndTheLogStaysWhole)
         SCOPED_TRACE(testing::Message() << "run " << run << ", seed " << seed);
         Driver driver;
         driver.start(folder.path(), run, run == 20 ? 0 : kEditsPerRun, true);
-        ASSERT_TRUE(driver.readUntil(QStringLiteral("ready"), 20000)) << driver.lines.join(u'\n').toStdString();
+        ASSERT_TRUE(driver.readUntil(QStringLiteral("ready"), 20000))
+            << driver.lines.join(u'\n').toStdString();
         EXPECT_EQ(driver.lines.back(), QStringLiteral("ready readonly=0"));
         driver.readUntil(QStringLiteral("row %1").arg(kRows - 1), 5000);
         // The start shows every edit printed before the last kill.
@@ -100,7 +102,8 @@ TEST(CrashTest, EveryPrintedEditSurvivesAKillAndTheLogStaysWhole)
                           << driver.process.readAllStandardError().toStdString();
         ::kill(static_cast<pid_t>(pid), SIGKILL);
         driver.process.waitForFinished(5000);
-        while (driver.process.canReadLine()) driver.lines << QString::fromUtf8(driver.process.readLine()).trimmed();
+        while (driver.process.canReadLine())
+            driver.lines << QString::fromUtf8(driver.process.readLine()).trimmed();
         const QStringList edits = driver.withPrefix(QStringLiteral("edit "));
         for (const QString& edit : edits) {
             const QStringList parts = edit.split(QLatin1Char(' '));
@@ -124,13 +127,15 @@ TEST(CrashTest, ASecondInstanceGetsTheLogReadOnlyAndTheFirstKeepsItsEdits)
     QTemporaryDir folder;
     Driver first;
     first.start(folder.path(), 1, 3, true);
-    ASSERT_TRUE(first.readUntil(QStringLiteral("done"), 30000)) << first.lines.join(u'\n').toStdString();
+    ASSERT_TRUE(first.readUntil(QStringLiteral("done"), 30000))
+        << first.lines.join(u'\n').toStdString();
     EXPECT_TRUE(first.lines.contains(QStringLiteral("ready readonly=0")));
     EXPECT_EQ(first.withPrefix(QStringLiteral("edit ")).size(), 3);
 
     Driver second;
     second.start(folder.path(), 2, 3);
-    ASSERT_TRUE(second.readUntil(QStringLiteral("done"), 30000)) << second.lines.join(u'\n').toStdString();
+    ASSERT_TRUE(second.readUntil(QStringLiteral("done"), 30000))
+        << second.lines.join(u'\n').toStdString();
     EXPECT_TRUE(second.lines.contains(QStringLiteral("ready readonly=1")));
     EXPECT_EQ(second.rows().at(2), QStringLiteral("r1e2")) << "it sees the first one's edits";
     const QStringList notices = second.withPrefix(QStringLiteral("notice: "));
