@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -377,6 +378,27 @@ TEST_F(TripLogTest, TheReaderReadsTheDatabaseOrElseTheEarlierStore)
     log->commit(*table);
     stop();
     EXPECT_EQ(bytesOf(database()), before);
+}
+
+// A power cut loses what is only in the write-ahead log: the database file alone (what
+// the disk is sure to hold after a checkpoint) has the edit within two seconds.
+TEST_F(TripLogTest, ACommitReachesTheDatabaseFileWithinTwoSeconds)
+{
+    std::shared_ptr<LogTable> table = start();
+    const QString copy = QFileInfo(database()).absolutePath() + QStringLiteral("/alone.sqlite");
+    const auto fileAloneHas = [&](const QString& text) {
+        QFile::remove(copy);
+        QFile::copy(database(), copy);
+        LogDatabase alone(copy, LogDatabase::Access::ReadOnly);
+        return alone.tripsInOrder().at(0).trip.date == QVariant(text);
+    };
+    log->database()->checkpoint(); // the new log's schema and rows
+    ASSERT_TRUE(fileAloneHas(QString()));
+    table->setValueAt(0, 0, QStringLiteral("late"));
+    log->commit(*table);
+    EXPECT_FALSE(fileAloneHas(QStringLiteral("late"))) << "committed to the log file first";
+    QTest::qWait(2000);
+    EXPECT_TRUE(fileAloneHas(QStringLiteral("late")));
 }
 
 } // namespace
