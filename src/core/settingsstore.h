@@ -26,8 +26,12 @@ public:
 // files in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config):
 //   Varnholt/Brindlewick.ini    every key but the trip rows' (an INI file, keys at the
 //                               top level), rewritten at every change of an entry field;
-//   Varnholt/Brindlewick.trips  RowCount and the row keys "RowSource<k> <n>", written in
-//                               one piece when the trip rows are saved.
+//   Varnholt/Brindlewick.trips  RowCount and the row keys "RowSource<k> <n>" (version
+//                               1.1's layout), written in one piece.
+// The program itself keeps its trips in the log's database (core/logdatabase.h) and reads
+// the row keys only once, to move them there; the row half of this store stays so that
+// this upgrade, the report tool without a database, and the tests that write the earlier
+// layouts have one reader and writer of them.
 // So typing into a field rewrites a file of a few hundred bytes whatever the length of
 // the log. Row keys found in the INI file (where earlier versions kept them) are read as
 // well and move to the trips file at the first write.

@@ -94,13 +94,9 @@ void TripLog::openReader(const QString& path)
 {
     readOnly_ = true;
     if (!QFileInfo::exists(path)) return; // the earlier stores are read as before
-    try {
-        db_ = std::make_unique<LogDatabase>(path, LogDatabase::Access::ReadOnly);
-        if (db_->foundVersion() == 0) db_.reset(); // created, never filled
-    } catch (const sql::SqlError& failure) {
-        notices_ << QString::fromUtf8(failure.what());
-        throw;
-    }
+    // A database that cannot be read fails the reader: its trips must not silently vanish.
+    db_ = std::make_unique<LogDatabase>(path, LogDatabase::Access::ReadOnly);
+    if (db_->foundVersion() == 0) db_.reset(); // created, never filled
 }
 
 void TripLog::openProgram(SettingsStore& settings, const QString& path)
@@ -134,7 +130,7 @@ void TripLog::openProgram(SettingsStore& settings, const QString& path)
                         .arg(shown(path));
         return;
     }
-    if (db_->importPending()) importEarlierStores(settings, path);
+    if (db_->importPending()) importEarlierStores(settings);
 }
 
 // Opens the database found at `path`, setting it aside when it cannot be read whole.
@@ -224,9 +220,8 @@ QString TripLog::rowCountAtClose() const
 // The one-time upgrade: the rows the earlier stores hold, read exactly as the start-up
 // of the version that wrote them did, go into the new database in one transaction; then
 // the trips file is renamed and a 1.0 INI file's row keys are copied aside and dropped.
-void TripLog::importEarlierStores(SettingsStore& settings, const QString& path)
+void TripLog::importEarlierStores(SettingsStore& settings)
 {
-    Q_UNUSED(path);
     auto table = std::make_shared<LogTable>();
     table->openWithTripFields();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_Load));

@@ -16,10 +16,11 @@ class LogTable;
 class SettingsStore;
 class StepTrap;
 
-// The trips of the log as the program keeps them. Opening never fails: what went wrong
-// (a database set aside as damaged, another window holding the log, a newer schema, a
-// folder that cannot be written) ends as notices for the first window, and the log is
-// then read-only or, when nothing could be opened, empty and read-only.
+// The trips of the log as the program keeps them. The program's opening never fails: what
+// went wrong (a database set aside as damaged, another window holding the log, a newer
+// schema, a folder that cannot be written) ends as notices for the first window, and the
+// log is then read-only or, when nothing could be opened, empty and read-only. The
+// reader's opening throws sql::SqlError for a database it cannot read.
 class TripLog final : public QObject {
     Q_OBJECT
 
@@ -61,7 +62,7 @@ private:
     void openReader(const QString& path);
     bool openExisting(const QString& path);
     void recoverDamaged(const QString& path, const QString& why);
-    void importEarlierStores(SettingsStore& settings, const QString& path);
+    void importEarlierStores(SettingsStore& settings);
     void retireEarlierStores(SettingsStore& settings, int imported);
     void openReadOnly(const QString& path, const QString& why);
     void scheduleCheckpoint();

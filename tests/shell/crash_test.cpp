@@ -82,6 +82,7 @@ TEST(CrashTest, EveryPrintedEditSurvivesAKillAndTheLogStaysWhole)
     std::uniform_int_distribution<int> delayMs(0, 2000);
     QTemporaryDir folder;
     std::map<int, QString> expected; // row -> the last edit printed for it
+    std::string printedBeforeKills;
     for (int run = 0; run <= 20; ++run) {
         SCOPED_TRACE(testing::Message() << "run " << run << ", seed " << seed);
         Driver driver;
@@ -94,7 +95,11 @@ TEST(CrashTest, EveryPrintedEditSurvivesAKillAndTheLogStaysWhole)
         const std::map<int, QString> shown = driver.rows();
         ASSERT_EQ(shown.size(), static_cast<std::size_t>(kRows));
         for (const auto& [row, text] : expected) EXPECT_EQ(shown.at(row), text) << "row " << row;
-        if (run == 20) break; // the 21st start only checks the 20th kill
+        if (run == 20) {
+            // Where the kills fell: edits finished in each run before its kill.
+            std::cout << "edits before each kill: " << printedBeforeKills << std::endl;
+            break; // the 21st start only checks the 20th kill
+        }
         driver.readUntil(QStringLiteral("never"), delayMs(chance));
         const qint64 pid = driver.process.processId();
         ASSERT_GT(pid, 0) << "the program ended before the kill:\n"
@@ -111,6 +116,7 @@ TEST(CrashTest, EveryPrintedEditSurvivesAKillAndTheLogStaysWhole)
         }
         // The edit being typed at the kill may have been kept without being printed.
         const int next = static_cast<int>(edits.size());
+        printedBeforeKills += std::to_string(next) + ' ';
         LogDatabase db(databaseIn(folder.path()), LogDatabase::Access::ReadOnly);
         EXPECT_EQ(db.check(false), QStringLiteral("ok"));
         const std::vector<StoredTrip> trips = db.tripsInOrder();
