@@ -136,6 +136,12 @@ bool LogDatabase::importPending() { return meta(QString::fromLatin1(kImportPendi
 std::vector<StoredTrip> LogDatabase::tripsInOrder()
 {
     std::vector<StoredTrip> trips;
+    readTrips([&](StoredTrip&& stored) { trips.push_back(std::move(stored)); });
+    return trips;
+}
+
+void LogDatabase::readTrips(const std::function<void(StoredTrip&&)>& take)
+{
     sql::Statement rows(*db_, kSelectTrips);
     while (rows.step()) {
         StoredTrip stored;
@@ -144,9 +150,8 @@ std::vector<StoredTrip> LogDatabase::tripsInOrder()
         for (int k = 0; k < Trip::kFieldCount; ++k) {
             stored.trip.field(k) = fieldValue(rows, k + 2, k >= 6);
         }
-        trips.push_back(std::move(stored));
+        take(std::move(stored));
     }
-    return trips;
 }
 
 void LogDatabase::apply(const TripChanges& changes)

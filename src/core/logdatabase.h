@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -59,6 +60,8 @@ public:
     const QString& path() const { return db_->path(); }
 
     std::vector<StoredTrip> tripsInOrder();
+    // The same, one trip at a time, without holding them all twice.
+    void readTrips(const std::function<void(StoredTrip&&)>& take);
     // Applies `changes` in one transaction; throws sql::SqlError and changes nothing.
     void apply(const TripChanges& changes);
     std::optional<QString> meta(const QString& key);

@@ -15,7 +15,7 @@ std::atomic<std::uint64_t> nextSerial{1};
 
 } // namespace
 
-LogTable::LogTable() : serial_(nextSerial++) {}
+LogTable::Serial::Serial() : value(nextSerial++) {}
 
 QString tripLimitMessage(const QString& consequence)
 {
@@ -309,15 +309,23 @@ double LogTable::orderAt(int row) const
     return rows_[static_cast<std::size_t>(row)].order;
 }
 
-void LogTable::appendKept(Bookmark id, double order, const std::vector<QVariant>& values)
+void LogTable::appendKept(Bookmark id, double order, std::vector<QVariant> values)
 {
     requireOpen();
-    Row row{id, std::vector<QVariant>(fields_.size()), order};
-    for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
-        row.values[i] = coerce(static_cast<int>(i), values[i]);
+    values.resize(fields_.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        // Values of the right kind are taken as they are: a long log loads quickly.
+        const QVariant& v = values[i];
+        const bool text = fields_[i].type == FieldType::Text;
+        const bool fits =
+            v.isNull()
+            || (text ? v.typeId() == QMetaType::QString
+                           && v.toString().size() <= fields_[i].definedSize
+                     : v.typeId() == QMetaType::Double && std::isfinite(v.toDouble()));
+        if (!fits) values[i] = coerce(static_cast<int>(i), v);
     }
     nextId_ = std::max(nextId_, id + 1);
-    rows_.push_back(std::move(row));
+    rows_.push_back(Row{id, std::move(values), order});
 }
 
 void LogTable::touch(std::size_t row) { touched_[rows_[row].id] = row; }

@@ -41,8 +41,6 @@ public:
     static constexpr int kTextSize = 1024;
     using Bookmark = std::uint64_t;
 
-    LogTable();
-
     // The eight fields in order: Date, Starting Location, Destination, Description/Notes,
     // Odometer Start, Odometer End (text), Mileage, Reimbursement (double).
     static const std::vector<Field>& fields();
@@ -94,7 +92,7 @@ public:
     double orderAt(int row) const;
     // Appends a row as it was kept: its id, order key and values; the journal stays as
     // it was (the row is already kept).
-    void appendKept(Bookmark id, double order, const std::vector<QVariant>& values);
+    void appendKept(Bookmark id, double order, std::vector<QVariant> values);
     struct Journal {
         std::vector<int> rows;         // positions of rows added or changed
         std::vector<Bookmark> removed; // ids of rows deleted
@@ -105,7 +103,7 @@ public:
     void clearJournal();
     // A number no other table object of this process has: a table that replaced another
     // is written whole.
-    std::uint64_t serial() const { return serial_; }
+    std::uint64_t serial() const { return serial_.value; }
 
 private:
     struct Row {
@@ -129,7 +127,20 @@ private:
     bool deletedCurrent_ = false;
     std::unordered_map<Bookmark, std::size_t> touched_; // id -> row when last touched
     std::unordered_set<Bookmark> removed_;
-    std::uint64_t serial_;
+    // A copy is another table (a snapshot brought back must be written whole), so it
+    // takes a number of its own.
+    struct Serial {
+        Serial();
+        Serial(const Serial&) : Serial() {}
+        Serial& operator=(const Serial&)
+        {
+            *this = Serial();
+            return *this;
+        }
+        Serial& operator=(Serial&&) = default;
+        std::uint64_t value;
+    };
+    Serial serial_;
 };
 
 } // namespace bw

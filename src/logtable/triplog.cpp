@@ -289,21 +289,22 @@ void TripLog::restoreInto(LogTable& table, StepTrap& trap)
         table.clearJournal();
         return;
     }
-    std::vector<StoredTrip> trips;
-    trap.run(164, [&] { trips = db_->tripsInOrder(); });
-    if (static_cast<int>(trips.size()) > kMaxTrips) {
-        // The trips beyond the limit stay kept; they are only not loaded.
+    int count = 0;
+    trap.run(164, [&] {
+        db_->readTrips([&](StoredTrip&& stored) {
+            // The trips beyond the limit stay kept; they are only not loaded.
+            if (++count > kMaxTrips) return;
+            trap.run(166, [&] {
+                table.appendKept(static_cast<LogTable::Bookmark>(stored.id), stored.order,
+                                 stored.trip.values());
+            });
+        });
+    });
+    if (count > kMaxTrips) {
         trap.run(164, [&] {
             tellTripLimit(tr("The stored log has %1 trips; the first %2 were loaded.")
-                              .arg(trips.size())
+                              .arg(count)
                               .arg(kMaxTrips));
-        });
-        trips.resize(static_cast<std::size_t>(kMaxTrips));
-    }
-    for (const StoredTrip& stored : trips) {
-        trap.run(166, [&] {
-            table.appendKept(static_cast<LogTable::Bookmark>(stored.id), stored.order,
-                             stored.trip.values());
         });
     }
     table.clearJournal();

@@ -145,6 +145,18 @@ TEST(TripJournal, NamesExactlyTheRowsToWriteAndKeepsTheOrderRising)
     }
 }
 
+TEST(TripJournal, EveryTableAndEveryCopyHasItsOwnSerial)
+{
+    LogTable table;
+    LogTable copy = table;
+    LogTable assigned;
+    const std::uint64_t before = assigned.serial();
+    assigned = table;
+    EXPECT_NE(copy.serial(), table.serial());
+    EXPECT_NE(assigned.serial(), table.serial());
+    EXPECT_NE(assigned.serial(), before);
+}
+
 TEST(TripJournal, InsertsIntoOneGapRenumberWhenNoKeyFits)
 {
     LogTable table;
