@@ -19,7 +19,8 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/storedlog.sh"
 
-# The store lives where the program looks for it; the probe never writes it.
+# The store lives where the program looks for it; the first start moves its rows into
+# the log's database, which every later start reads.
 export XDG_CONFIG_HOME="$work/config"
 store="$XDG_CONFIG_HOME/Varnholt/Brindlewick"
 mkdir -p "$(dirname "$store")"

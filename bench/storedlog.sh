@@ -2,8 +2,10 @@
 # and timing whole processes.
 
 # The program's store holding $1 trips: $2.ini with the employee entries and $2.trips
-# with the trip rows, the layout this version writes.
+# with the trip rows, the layout of version 1.1. The program moves the rows into the log's
+# database ($2.sqlite) at its first start; every later start reads the database.
 write_stored_log() {
+  rm -f "$2.sqlite" "$2.sqlite-wal" "$2.sqlite-shm" "$2.trips.imported" "$2.ini.imported"
   printf '[General]\nEmployeeName=Pat Doe\nEmployeeID=4711\nRatePerMile=0.575\n' > "$2.ini"
   awk -v n="$1" 'BEGIN {
     print "Brindlewick trips 1"; print "RowCount\t" n
@@ -18,7 +20,7 @@ write_stored_log() {
 # The same log in the single INI file of version 1.0 ($2.ini, no trips file): what the
 # first start after upgrading reads.
 write_old_ini() {
-  rm -f "$2.trips"
+  rm -f "$2.trips" "$2.sqlite" "$2.sqlite-wal" "$2.sqlite-shm" "$2.trips.imported" "$2.ini.imported"
   awk -v n="$1" 'BEGIN {
     print "[General]"; print "EmployeeName=Pat Doe"; print "RowCount=" n
     for (k = 1; k <= n; k++) {

@@ -9,13 +9,14 @@ mode="${1:-test}"
 
 run_pkgs=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libgsf-1-dev zlib1g-dev libxlsxwriter-dev
+  qt6-base-dev libgl-dev libgsf-1-dev zlib1g-dev libxlsxwriter-dev libsqlite3-dev
   fonts-liberation
   libqt6svg6
 )
 test_pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14
+  sqlite3
   python3 python3-xlrd python3-xlwt python3-openpyxl
   libreoffice-calc-nogui poppler-utils
   xvfb xauth

@@ -343,12 +343,16 @@ void SettingsStore::loadEntries(bool keepPending) const
         entriesStamp_ = stampOf(file_);
         if (entriesStamp_.size >= 0)
             settings = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+        iniUnreadable_ = settings && settings->status() == QSettings::FormatError;
     }
     const QStringList keys = settings ? settings->allKeys() : QStringList();
     for (const QString& key : keys) {
         const QString f = folded(key);
         int field = 0;
         int row = 0;
+        if (rowKeysDropped_ && (isRowCountKey(f) || parseRowKey(f, field, row))) {
+            continue; // moved into the log's database
+        }
         if (isRowCountKey(f)) {
             tripsInIni_ = !registry;
             if (!(keepPending && pendingRowCount_)) rowCount_ = iniValueText(settings->value(key));
@@ -389,9 +393,15 @@ void SettingsStore::loadTrips(bool keepPending) const
         const QString text = QString::fromUtf8(file.readAll());
         // Lines that do not parse (a damaged or hand-edited file) are skipped: the rest
         // of the log is still worth having.
+        if (!keepPending) unreadTripLines_ = 0;
+        bool first = true;
         for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+            const bool header = std::exchange(first, false) && line == QLatin1String(kTripsHeader);
             const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-            if (tab <= 0) continue;
+            if (tab <= 0) {
+                if (!header && !line.isEmpty() && !keepPending) ++unreadTripLines_;
+                continue;
+            }
             const QStringView head = line.first(tab);
             if (head == QLatin1String("RowCount")) {
                 if (!(keepPending && pendingRowCount_)) rowCount_ = unescaped(line.sliced(tab + 1));
@@ -399,7 +409,12 @@ void SettingsStore::loadTrips(bool keepPending) const
             }
             bool ok = false;
             const int row = head.toInt(&ok);
-            if (!ok || row < 1) continue;
+            if (!ok || row < 1) {
+                if (!keepPending) ++unreadTripLines_;
+                continue;
+            }
+            // A row with too few or too many fields is damage too; its fields still count.
+            if (line.count(QLatin1Char('\t')) != kTripFields && !keepPending) ++unreadTripLines_;
             TripRow& fields = trips_[row];
             qsizetype start = tab + 1;
             for (std::size_t k = 0; k < kTripFields && start <= line.size(); ++k) {
@@ -507,6 +522,18 @@ void SettingsStore::SaveTripField(int field, int row, const QString& value)
     setTrip(field, row, value);
     pendingTrips_.insert(qint64(row) * kTripFields + field - 1);
     if (batchDepth_ == 0) flush();
+}
+
+void SettingsStore::dropRowKeys()
+{
+    rowKeysDropped_ = true;
+    if (!tripsInIni_) return;
+    tripsInIni_ = false;
+    trips_.clear();
+    rowCount_ = QString();
+    pendingTrips_.clear();
+    pendingRowCount_ = false;
+    writeEntries();
 }
 
 void SettingsStore::writeTrips()

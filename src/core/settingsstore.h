@@ -26,8 +26,12 @@ public:
 // files in the user's configuration folder ($XDG_CONFIG_HOME, else ~/.config):
 //   Varnholt/Brindlewick.ini    every key but the trip rows' (an INI file, keys at the
 //                               top level), rewritten at every change of an entry field;
-//   Varnholt/Brindlewick.trips  RowCount and the row keys "RowSource<k> <n>", written in
-//                               one piece when the trip rows are saved.
+//   Varnholt/Brindlewick.trips  RowCount and the row keys "RowSource<k> <n>" (version
+//                               1.1's layout), written in one piece.
+// The program itself keeps its trips in the log's database (core/logdatabase.h) and reads
+// the row keys only once, to move them there; the row half of this store stays so that
+// this upgrade, the report tool without a database, and the tests that write the earlier
+// layouts have one reader and writer of them.
 // So typing into a field rewrites a file of a few hundred bytes whatever the length of
 // the log. Row keys found in the INI file (where earlier versions kept them) are read as
 // well and move to the trips file at the first write.
@@ -52,6 +56,15 @@ public:
     // The row key of field k (1 to 8) of trip row n (from 1), without building its text.
     QString GetTripField(int field, int row, const QString& defaultValue) const;
     void SaveTripField(int field, int row, const QString& value);
+
+    // For the one-time move of the trip rows into the log's database: the lines of the
+    // trips file that could not be read, whether the INI file holds row keys (version
+    // 1.0's layout), and dropping those keys from the INI file once they are moved.
+    int unreadTripLines() const { return unreadTripLines_; }
+    bool rowKeysInIni() const { return tripsInIni_; }
+    // The INI file had lines its reader could not take (they are not among the keys).
+    bool iniUnreadable() const { return iniUnreadable_; }
+    void dropRowKeys();
 
     bool contains(const QString& key) const;
     QString fileName() const;
@@ -115,6 +128,9 @@ private:
     mutable FileStamp entriesStamp_;
     mutable FileStamp tripsStamp_;
     int batchDepth_ = 0;
+    int unreadTripLines_ = 0;
+    bool rowKeysDropped_ = false;
+    bool iniUnreadable_ = false;
 };
 
 } // namespace bw

@@ -4,9 +4,18 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace bw {
+
+namespace {
+
+std::atomic<std::uint64_t> nextSerial{1};
+
+} // namespace
+
+LogTable::Serial::Serial() : value(nextSerial++) {}
 
 QString tripLimitMessage(const QString& consequence)
 {
@@ -102,10 +111,12 @@ void LogTable::setPosition(int row)
 void LogTable::AddNew()
 {
     requireOpen();
-    Row row{nextId_++, std::vector<QVariant>(fields_.size())};
+    const double order = rows_.empty() ? 1.0 : rows_.back().order + 1.0;
+    Row row{nextId_++, std::vector<QVariant>(fields_.size()), order};
     rows_.push_back(std::move(row));
     cursor_ = static_cast<long long>(rows_.size()) - 1;
     deletedCurrent_ = false;
+    touch(rows_.size() - 1);
 }
 
 const LogTable::Row& LogTable::current() const
@@ -128,8 +139,10 @@ LogTable::Row& LogTable::current()
 
 void LogTable::Delete()
 {
-    current();
+    const Bookmark id = current().id;
     rows_.erase(rows_.begin() + cursor_);
+    touched_.erase(id);
+    removed_.insert(id);
     // The cursor stays on the deleted row until it moves; the next move reaches the row
     // that followed it.
     deletedCurrent_ = true;
@@ -226,6 +239,7 @@ void LogTable::setValue(int field, const QVariant& v)
 {
     QVariant stored = coerce(field, v);
     current().values[static_cast<std::size_t>(field)] = std::move(stored);
+    touch(static_cast<std::size_t>(cursor_));
 }
 
 QVariant LogTable::value(const QString& fieldName) const { return value(fieldIndex(fieldName)); }
@@ -253,6 +267,7 @@ void LogTable::setValueAt(int row, int field, const QVariant& v)
     QVariant stored = coerce(field, v);
     rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)] =
         std::move(stored);
+    touch(static_cast<std::size_t>(row));
 }
 
 void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark id)
@@ -266,13 +281,16 @@ void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark 
     } else {
         nextId_ = std::max(nextId_, id + 1);
     }
-    Row fresh{id, std::vector<QVariant>(fields_.size())};
+    Row fresh{id, std::vector<QVariant>(fields_.size()), 0.0};
     for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
         fresh.values[i] = coerce(static_cast<int>(i), values[i]);
     }
     rows_.insert(rows_.begin() + row, std::move(fresh));
     cursor_ = row;
     deletedCurrent_ = false;
+    removed_.erase(id);
+    rows_[static_cast<std::size_t>(row)].order = orderFor(static_cast<std::size_t>(row));
+    touch(static_cast<std::size_t>(row));
 }
 
 LogTable::Bookmark LogTable::idAt(int row) const
@@ -288,6 +306,84 @@ int LogTable::rowOf(Bookmark id) const
     const auto found =
         std::find_if(rows_.begin(), rows_.end(), [id](const Row& row) { return row.id == id; });
     return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+}
+
+double LogTable::orderAt(int row) const
+{
+    if (row < 0 || row >= RecordCount()) {
+        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+    }
+    return rows_[static_cast<std::size_t>(row)].order;
+}
+
+void LogTable::appendKept(Bookmark id, double order, std::vector<QVariant> values)
+{
+    requireOpen();
+    values.resize(fields_.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        // Values of the right kind are taken as they are: a long log loads quickly.
+        const QVariant& v = values[i];
+        const bool text = fields_[i].type == FieldType::Text;
+        const bool fits =
+            v.isNull()
+            || (text ? v.typeId() == QMetaType::QString
+                           && v.toString().size() <= fields_[i].definedSize
+                     : v.typeId() == QMetaType::Double && std::isfinite(v.toDouble()));
+        if (!fits) values[i] = coerce(static_cast<int>(i), v);
+    }
+    nextId_ = std::max(nextId_, id + 1);
+    rows_.push_back(Row{id, std::move(values), order});
+}
+
+void LogTable::touch(std::size_t row) { touched_[rows_[row].id] = row; }
+
+// The order key of the row at `row` between its neighbours' keys. When no number fits
+// between them any more, every row is renumbered (and so written again): rare, since
+// each insert between two rows halves their gap and doubles have 52 bits of it.
+double LogTable::orderFor(std::size_t row)
+{
+    const bool hasBefore = row > 0;
+    const bool hasAfter = row + 1 < rows_.size();
+    if (!hasBefore && !hasAfter) return 1.0;
+    if (!hasAfter) return rows_[row - 1].order + 1.0;
+    if (!hasBefore) return rows_[row + 1].order - 1.0;
+    const double before = rows_[row - 1].order;
+    const double after = rows_[row + 1].order;
+    const double middle = before + (after - before) / 2;
+    if (before < middle && middle < after) return middle;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        rows_[i].order = static_cast<double>(i + 1);
+        touch(i);
+    }
+    return rows_[row].order;
+}
+
+LogTable::Journal LogTable::journal() const
+{
+    Journal out;
+    out.removed.assign(removed_.begin(), removed_.end());
+    bool stale = false;
+    for (const auto& [id, row] : touched_) {
+        if (row < rows_.size() && rows_[row].id == id) {
+            out.rows.push_back(static_cast<int>(row));
+        } else {
+            stale = true; // rows moved since: look the ids up in one pass
+        }
+    }
+    if (stale) {
+        out.rows.clear();
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            if (touched_.count(rows_[i].id) != 0) out.rows.push_back(static_cast<int>(i));
+        }
+    }
+    std::sort(out.rows.begin(), out.rows.end());
+    return out;
+}
+
+void LogTable::clearJournal()
+{
+    touched_.clear();
+    removed_.clear();
 }
 
 } // namespace bw

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace bw {
@@ -86,11 +88,33 @@ public:
     // The row that has `id` now, or -1 when no row has it.
     int rowOf(Bookmark id) const;
 
+    // --- the change journal, for whoever keeps the log on disk ------------------------
+    // Every row has an order key: keys increase down the table, so a row written alone
+    // keeps its place among rows that were not rewritten.
+    double orderAt(int row) const;
+    // Appends a row as it was kept: its id, order key and values; the journal stays as
+    // it was (the row is already kept).
+    void appendKept(Bookmark id, double order, std::vector<QVariant> values);
+    struct Journal {
+        std::vector<int> rows;         // positions of rows added or changed
+        std::vector<Bookmark> removed; // ids of rows deleted
+        bool empty() const { return rows.empty() && removed.empty(); }
+    };
+    // What changed since the last clearJournal(); rows in table order.
+    Journal journal() const;
+    void clearJournal();
+    // A number no other table object of this process has: a table that replaced another
+    // is written whole.
+    std::uint64_t serial() const { return serial_.value; }
+
 private:
     struct Row {
         Bookmark id;
         std::vector<QVariant> values;
+        double order = 0;
     };
+    void touch(std::size_t row);
+    double orderFor(std::size_t row);
     const Row& current() const;
     Row& current();
     QVariant coerce(int field, const QVariant& v) const;
@@ -103,6 +127,22 @@ private:
     Bookmark nextId_ = 1;
     bool open_ = false;
     bool deletedCurrent_ = false;
+    std::unordered_map<Bookmark, std::size_t> touched_; // id -> row when last touched
+    std::unordered_set<Bookmark> removed_;
+    // A copy is another table (a snapshot brought back must be written whole), so it
+    // takes a number of its own.
+    struct Serial {
+        Serial();
+        Serial(const Serial&) : Serial() {}
+        Serial& operator=(const Serial&)
+        {
+            *this = Serial();
+            return *this;
+        }
+        Serial& operator=(Serial&&) = default;
+        std::uint64_t value;
+    };
+    Serial serial_;
 };
 
 } // namespace bw

@@ -56,12 +56,15 @@ void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstL
 int storedRowCount(const SettingsStore& store, StepTrap& trap, int label,
                    const QString& consequence)
 {
-    const int rows = trap.value(label,
-                                [&] {
-                                    return rowCountFromText(store.GetSetting(
-                                        QStringLiteral("RowCount"), QStringLiteral("30")));
-                                })
-                         .value_or(0);
+    return storedRowCount(store.GetSetting(QStringLiteral("RowCount"), QStringLiteral("30")), trap,
+                          label, consequence);
+}
+
+int storedRowCount(const QString& rowCountText, StepTrap& trap, int label,
+                   const QString& consequence)
+{
+    const QString text = rowCountText.isNull() ? QStringLiteral("30") : rowCountText;
+    const int rows = trap.value(label, [&] { return rowCountFromText(text); }).value_or(0);
     if (rows <= kMaxTrips) {
         return rows;
     }

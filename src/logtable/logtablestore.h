@@ -35,6 +35,9 @@ void CreateLogTable(std::shared_ptr<LogTable>& table, StepTrap& trap, int firstL
 // and a larger count is told once, with `consequence` given the count and the limit.
 int storedRowCount(const SettingsStore& store, StepTrap& trap, int label,
                    const QString& consequence);
+// The same for a stored RowCount text (null: not stored, which gives 30).
+int storedRowCount(const QString& rowCountText, StepTrap& trap, int label,
+                   const QString& consequence);
 
 // Appends RowCount rows (default 30) and fills them from the row keys. Labels 164-182.
 void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore& store,

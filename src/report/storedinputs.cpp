@@ -7,6 +7,7 @@
 #include "logtable/logtablestore.h"
 #include "logtable/sampledata.h"
 #include "logtable/tripcsv.h"
+#include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
@@ -38,7 +39,7 @@ StoredReportInputs::StoredReportInputs() : table_(openTable()) {}
 
 LogTable& StoredReportInputs::logTable() const { return requireTable(table_); }
 
-void StoredReportInputs::restore(const SettingsStore& store, StepTrap& trap)
+void StoredReportInputs::restore(SettingsStore& store, StepTrap& trap)
 {
     const QDate today = platform().clock->today();
     const QString todayText = dateToText(today);
@@ -60,7 +61,8 @@ void StoredReportInputs::restore(const SettingsStore& store, StepTrap& trap)
     text(140, vehicleDescription_, "VehicleDescription");
 
     CreateLogTable(table_, trap, 142);
-    RestoreLogRows(table_, store, trap);
+    TripLog log(store, TripLog::Access::Reader);
+    if (table_ && table_->isOpen()) log.restoreInto(*table_, trap);
     // The grid's binding puts the cursor on the first row; the report keeps it there.
     if (table_ && table_->isOpen() && table_->RecordCount() > 0) table_->MoveFirst();
 }

@@ -37,8 +37,10 @@ public:
     // them, with its step labels, under the caller's trap: text keys as stored (empty when
     // missing), dates through the program's date text with today as the default (a stored
     // text that is no date is reported and leaves today), then a new table refilled from
-    // RowCount and the row keys. The store is only read.
-    void restore(const SettingsStore& store, StepTrap& trap);
+    // the kept trips: the log's database, read-only, or where there is none yet the
+    // settings store's RowCount and row keys. Nothing is written. Throws sql::SqlError
+    // when the database is there and cannot be read.
+    void restore(SettingsStore& store, StepTrap& trap);
 
     // The sample entries and period, and a table of just the three sample trips (what the
     // sample command leaves in a table of blank rows).

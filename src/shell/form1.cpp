@@ -8,6 +8,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
@@ -222,6 +223,7 @@ void Form1::nameControls()
 
 void Form1::connectHandlers()
 {
+    connect(model_, &LogTableModel::changeFinished, this, &Form1::commitTrips);
     // Keys for the commands; the grid's own (undo, redo, Alt+Insert, Alt+Delete) are its
     // actions, made with its context menu.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);

@@ -29,6 +29,8 @@ class LogHistory;
 class LogTable;
 class LogTableModel;
 class SettingsStore;
+class StepTrap;
+class TripLog;
 
 // The program's start-up object: load() runs the start-up steps, closing the window
 // saves the trip rows and ends the program.
@@ -56,6 +58,8 @@ public:
     LogHistory& history() const { return *history_; }
     // The current trip table (null only when its creation failed).
     const std::shared_ptr<LogTable>& logTableObject() const { return logTable_; }
+    // Where the trips are kept (null before load()).
+    TripLog* tripLog() const { return log_.get(); }
 
     // ReportInputs
     QString employeeName() const override;
@@ -164,9 +168,12 @@ private:
     bool confirmTripWarnings();
     bool dropTrips(QEvent* event);
     void resetPointer();
+    void openTripLog(StepTrap& trap);
+    void commitTrips();
     void showHandPointer();
 
     std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<TripLog> log_;
     std::shared_ptr<LogTable> logTable_;
     LogTableModel* model_ = nullptr;
     std::unique_ptr<LogHistory> history_;
@@ -177,6 +184,8 @@ private:
     int mousePointer_ = kPointerDefault;
     // A settings write that keeps failing is reported once, not at every keystroke.
     bool entryWriteFailing_ = false;
+    // Likewise a trip log that cannot be written: told once until a write succeeds.
+    bool tripWriteFailing_ = false;
 };
 
 } // namespace bw

@@ -11,6 +11,7 @@
 #include "logtable/numbertext.h"
 #include "logtable/sampledata.h"
 #include "logtable/tripfills.h"
+#include "logtable/triplog.h"
 #include "platform/datetext.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -86,12 +87,14 @@ void Form1::PushButton3_Click()
     if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
         return;
     }
-    // The new table replaces the old one at the end of the span: one change, undone whole.
+    // The new table replaces the old one at the end of the span: one change, undone whole
+    // and written whole when it is bound.
     const LogHistory::Name step(*history_, tr("Delete All"));
     const LogTableModel::Rebuild rebuild(*model_);
     CreateLogTable(logTable_, trap, 102);
-    const int rows = storedRowCount(
-        *store_, trap, 124, QStringLiteral("The stored row count is %1; %2 blank rows were made."));
+    const int rows =
+        storedRowCount(log_ ? log_->rowCountAtClose() : QString(), trap, 124,
+                       QStringLiteral("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(126, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {

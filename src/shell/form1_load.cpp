@@ -2,11 +2,13 @@
 #include "core/errorlocation.h"
 #include "core/errorreport.h"
 #include "core/mainmodule.h"
+#include "core/messageboxes.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "logtable/triplog.h"
 #include "platform/appidentity.h"
 #include "platform/clock.h"
 #include "platform/cursorfile.h"
@@ -19,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
 
@@ -90,8 +93,9 @@ bool Form1::Form_Load()
     restore(140, txtVehicleDescription, "VehicleDescription");
 
     CreateLogTable(logTable_, trap, 142);
-    RestoreLogRows(logTable_, *store_, trap);
+    openTripLog(trap);
     BindLogTable(logTable_, *model_, trap);
+    for (const QString& notice : log_->notices()) tell(notice);
 
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
     if (mayRun) {
@@ -113,11 +117,44 @@ void Form1::Form_QueryUnload()
     // Closing leaves the row being edited, so its fills are stored with it.
     model_->leaveEditedRow();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
-    SettingsStore::Batch batch(*store_);
-    SaveLogRows(logTable_, *store_, trap);
-    // The rows reach the disk in one write once the loop has ended, so a failed write
-    // carries the label of the loop's last test.
-    trap.run(106, [&] { batch.commit(); });
+    // Every finished change is kept already; the close keeps the last ones and the row
+    // count that "Delete All" starts over with.
+    trap.run(100, [&] {
+        if (log_ && logTable_) log_->close(*logTable_);
+    });
+}
+
+void Form1::openTripLog(StepTrap& trap)
+{
+    log_ = std::make_unique<TripLog>(*store_, TripLog::Access::Program);
+    if (logTable_ && logTable_->isOpen()) log_->restoreInto(*logTable_, trap);
+    if (log_->readOnly()) {
+        // Nothing typed here could be kept: the grid and the trip commands stay still.
+        DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        for (QWidget* command :
+             {static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
+              static_cast<QWidget*>(PushButton3), static_cast<QWidget*>(PushButton7)}) {
+            command->setEnabled(false);
+        }
+        if (mnuImportTrips) mnuImportTrips->setEnabled(false);
+    }
+}
+
+// One finished change, one transaction. A write that fails leaves its changes pending
+// for the next one and says why, once until a write succeeds again.
+void Form1::commitTrips()
+{
+    if (!log_ || !logTable_) return;
+    try {
+        log_->commit(*logTable_);
+        tripWriteFailing_ = false;
+    } catch (const std::exception& failure) {
+        if (!tripWriteFailing_) {
+            tripWriteFailing_ = true;
+            tell(tr("The last change to the trips could not be saved. %1")
+                     .arg(QString::fromUtf8(failure.what())));
+        }
+    }
 }
 
 // A cell still being typed into when the window closes would otherwise be lost: closing

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real program ended by SIGTERM, SIGHUP or SIGINT, as a desktop session or a shell
-# ends it: it stores the trips it holds, as closing its window does, and exits cleanly.
-# The store starts with two fields of two rows; the close steps store every field of
-# every row. Usage: check_signals.sh <brindlewick>
+# ends it: it runs the close steps, as closing its window does, and exits cleanly.
+# The store starts with two fields of two rows in version 1.0's INI layout; the start
+# moves them into the log's database, and a clean close leaves no write-ahead log beside
+# it. Usage: check_signals.sh <brindlewick>
 set -uo pipefail
 # Job control, so the program started in the background does not ignore SIGINT.
 set -m
@@ -11,9 +12,12 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen TMPDIR="$work/tmp" XDG_CONFIG_HOME="$work/config"
 ini="$XDG_CONFIG_HOME/Varnholt/Brindlewick.ini"
-# The rows the program stores go to the trips file beside the INI file (tab-separated:
-# the row number, then the eight fields).
-trips="$XDG_CONFIG_HOME/Varnholt/Brindlewick.trips"
+# The log's database beside the INI file, read with the sqlite3 shell.
+db="$XDG_CONFIG_HOME/Varnholt/Brindlewick.sqlite"
+kept() {
+  sqlite3 "$db" "SELECT group_concat(starting_location || '/' || mileage, ',')
+                 FROM (SELECT * FROM trips ORDER BY sort_key)" 2>&1
+}
 passed=0
 failed=0
 
@@ -38,18 +42,17 @@ for signal in TERM HUP INT; do
   "$program" >"$work/out" 2>&1 &
   pid=$!
   wait_until_ready "$pid"
-  [ -e "$trips" ] && echo "FAIL: the rows were written before the signal"
   kill -"$signal" "$pid"
   wait "$pid"
   status=$?
-  if [ "$status" -eq 0 ] && awk -F'\t' '$1 == 1 && $3 == "Depot" { a = 1 } $1 == 2 && $9 == "0" { b = 1 }
-                                 END { exit !(a && b) }' "$trips" \
+  if [ "$status" -eq 0 ] && [ "$(kept)" = "Depot/0.0,Harbour/0.0" ] && [ ! -e "$db-wal" ] \
     && [ -z "$(find "$TMPDIR" -type f)" ]; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))
     echo "FAIL: SIG$signal: exit status $status"
-    cat "$ini" "$trips" "$work/out"
+    kept
+    cat "$ini" "$work/out"
   fi
 done
 

@@ -1,4 +1,5 @@
 // Tests of the whole program driven as a user does, with the real engine and files.
+#include "core/logdatabase.h"
 #include "core/settingsstore.h"
 #include "logtable/logtable.h"
 #include "platform/appidentity.h"
@@ -106,8 +107,9 @@ TEST_F(EndToEnd, ATerminationSignalClosesBoxesThenRunsTheCloseStepsOnce)
     EXPECT_TRUE(boxReturned);
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(QFileInfo::exists(report));
-    EXPECT_EQ(SettingsStore().GetSetting(QStringLiteral("RowCount")), QStringLiteral("3"));
-    EXPECT_EQ(SettingsStore().GetSetting(QStringLiteral("RowSource2 1")), QStringLiteral("Store"))
+    LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
+    EXPECT_EQ(db.meta(QString::fromLatin1(LogDatabase::kRowCountAtClose)), QStringLiteral("3"));
+    EXPECT_EQ(db.tripsInOrder().at(0).trip.startingLocation, QVariant(QStringLiteral("Store")))
         << "the sample's first trip is stored";
 }
 
@@ -240,10 +242,12 @@ TEST_F(EndToEnd, ClosingThePreviewKeepsTheRowsAndLeavesNoFile)
     EXPECT_TRUE(tempFiles().isEmpty()) << tempFiles().join(u' ').toStdString();
 
     const SettingsStore store;
-    EXPECT_EQ(store.GetSetting(QStringLiteral("RowCount")), QStringLiteral("3"));
-    EXPECT_EQ(store.GetSetting(QStringLiteral("RowSource1 1")), dateToText(QDate(2016, 5, 14)));
-    EXPECT_EQ(store.GetSetting(QStringLiteral("RowSource4 3")),
-              QStringLiteral("edited before the report"));
+    LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
+    EXPECT_EQ(db.meta(QString::fromLatin1(LogDatabase::kRowCountAtClose)), QStringLiteral("3"));
+    const std::vector<StoredTrip> trips = db.tripsInOrder();
+    ASSERT_EQ(trips.size(), 3u);
+    EXPECT_EQ(trips[0].trip.date, QVariant(dateToText(QDate(2016, 5, 14))));
+    EXPECT_EQ(trips[2].trip.description, QVariant(QStringLiteral("edited before the report")));
     EXPECT_EQ(store.GetSetting(QStringLiteral("EmployeeName")), QStringLiteral("Michael Jr."));
 }
 

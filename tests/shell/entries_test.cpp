@@ -98,7 +98,13 @@ TEST_F(EntryFields, AStoreThatCannotBeWrittenIsReportedOnceAndTheBoxKeepsWorking
     PlatformOverride unwritable(p);
 
     Form1& f = open();
-    ASSERT_TRUE(env.dialogs.messages().isEmpty());
+    // The log cannot be kept there either, and the first window says why.
+    ASSERT_EQ(env.dialogs.messages().size(), 1);
+    EXPECT_TRUE(env.dialogs.texts()[0].startsWith(QStringLiteral("The trip log cannot be kept: "
+                                                                 "The folder ")))
+        << env.dialogs.texts()[0].toStdString();
+    EXPECT_TRUE(f.tripLog()->readOnly());
+    env.dialogs.clear();
     QTest::keyClicks(f.txtEmployeeName, QStringLiteral("Ann"));
     EXPECT_EQ(f.txtEmployeeName->text(), QStringLiteral("Ann"));
     ASSERT_EQ(env.dialogs.messages().size(), 1);

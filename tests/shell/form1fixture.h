@@ -1,9 +1,11 @@
 // The main window test fixture: a test platform, a prepared store, the loaded window.
 #pragma once
 
+#include "core/logdatabase.h"
 #include "core/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
+#include "logtable/triplog.h"
 #include "shell/form1.h"
 #include "support/fakeplatform.h"
 
@@ -27,6 +29,9 @@ class Form1Test : public ::testing::Test {
 protected:
     void store(std::initializer_list<std::pair<const char*, QString>> values)
     {
+        for (const auto& [key, value] : values) {
+            if (QLatin1String(key).startsWith(QLatin1String("Row"))) forgetLog();
+        }
         SettingsStore settings;
         for (const auto& [key, value] : values) {
             settings.SaveSetting(QString::fromLatin1(key), value);
@@ -35,6 +40,7 @@ protected:
     // RowCount = n and a Date of "d1" ... "dn" in each row.
     void storeDatedRows(int n)
     {
+        forgetLog();
         SettingsStore settings;
         SettingsStore::Batch batch(settings);
         settings.SaveSetting(QStringLiteral("RowCount"), QString::number(n));
@@ -47,6 +53,7 @@ protected:
     Form1& open()
     {
         tester.reset();
+        form.reset(); // one window holds the log at a time
         form = std::make_unique<Form1>();
         tester = std::make_unique<QAbstractItemModelTester>(
             &form->gridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -85,6 +92,31 @@ protected:
             if (file.open(QIODevice::ReadOnly)) bytes += file.readAll();
         }
         return bytes;
+    }
+    // Rows stored in the layout of an earlier version (row keys, a trips file) reach the
+    // next start through the one-time upgrade: the log's database goes first.
+    static void forgetLog()
+    {
+        const QString path = LogDatabase::defaultPath();
+        for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(path + QLatin1String(suffix));
+    }
+    // The trips in the log's database, as the next start reads them.
+    static std::vector<StoredTrip> keptTrips()
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
+        return db.tripsInOrder();
+    }
+    static QString keptRowCountAtClose()
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
+        return db.meta(QString::fromLatin1(LogDatabase::kRowCountAtClose))
+            .value_or(QStringLiteral("<missing>"));
+    }
+    static void keepRowCountAtClose(const QString& text)
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
+        db.apply(TripChanges{
+            {}, {}, false, {{QString::fromLatin1(LogDatabase::kRowCountAtClose), text}}});
     }
     QString setting(const char* key) const
     {

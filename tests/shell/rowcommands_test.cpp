@@ -84,8 +84,8 @@ TEST_F(RowCommands, ADeletedRowStaysDeletedAfterTheNextStart)
     env.dialogs.answerNext(Dialogs::Yes);
     form->PushButton1->click();
     reopen();
-    EXPECT_EQ(setting("RowCount"), QStringLiteral("29"));
-    EXPECT_EQ(setting("RowSource1 3"), QStringLiteral("d4"));
+    EXPECT_EQ(keptRowCountAtClose(), QStringLiteral("29"));
+    EXPECT_EQ(keptTrips().at(2).trip.date, QVariant(QStringLiteral("d4")));
     EXPECT_EQ(dates(), expectedDates({3}));
 }
 
@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RowCommands, DeleteAllWithAnUnusableRowCountReportsAndLeavesAnEmptyTable)
 {
-    store({{"RowCount", QStringLiteral("1e30")}});
+    keepRowCountAtClose(QStringLiteral("1e30"));
     env.dialogs.answerNext(Dialogs::Yes);
     form->PushButton3->click();
     ASSERT_EQ(env.dialogs.texts().size(), 2);

@@ -99,8 +99,8 @@ TEST_F(Trips, FillsAreStoredAtCloseAndRestoredRowsStayAsStored)
     type(0, 5, QStringLiteral("5"));
     form->gridModel().setData(form->gridModel().index(0, 6), QString());
     reopen();
-    EXPECT_EQ(setting("RowSource7 1"), QStringLiteral("4"));
-    EXPECT_EQ(setting("RowSource7 2"), QStringLiteral("0"));
+    EXPECT_EQ(keptTrips().at(0).trip.mileage, QVariant(4.0));
+    EXPECT_EQ(keptTrips().at(1).trip.mileage, QVariant(0.0));
 }
 
 TEST_F(Trips, RefusedInputIsExplainedAtTheCell)

@@ -2,6 +2,7 @@
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/reporttool.h"
+#include "core/logdatabase.h"
 #include "core/settingsstore.h"
 #include "platform/appidentity.h"
 #include "platform/datetext.h"
@@ -216,6 +217,41 @@ TEST_F(ReportToolTest, ReportsTheStoredEntriesAndTrips)
     EXPECT_EQ(value("E5"), ss::Value::number(19.5));
     EXPECT_EQ(value("E6"), ss::Value::number(9.75));
     EXPECT_TRUE(bytesOf(platform.settingsFile()) == storeBefore) << "the store is only read";
+}
+
+// The log's database wins over the old stores, is opened read-only (a newer schema too)
+// and a damaged one fails the run with its cause, never a report without its trips.
+TEST_F(ReportToolTest, ReadsTheLogDatabaseOnlyAndFailsOnAnUnreadableOne)
+{
+    seedStore({{"RowCount", QStringLiteral("1")}, {"RowSource2 1", QStringLiteral("Old store")}});
+    const QString path = LogDatabase::defaultPath();
+    {
+        LogDatabase db(path, LogDatabase::Access::ReadWrite);
+        db.apply(TripChanges{
+            {StoredTrip{
+                5, 1, Trip::fromValues({QStringLiteral("Feb 3"), QStringLiteral("From the log")})}},
+            {},
+            true,
+            {{QString::fromLatin1(LogDatabase::kImportPending), {}}}});
+        db.database().exec("PRAGMA user_version = 7");
+    }
+    const QByteArray before = bytesOf(path);
+    const QString output = file(QStringLiteral("log.xls"));
+    ASSERT_EQ(tool({output}), 0) << err.toStdString();
+    EXPECT_EQ(valueAt(load(output)->sheet(0), "B9"),
+              ss::Value::text(QStringLiteral("From the log")));
+    EXPECT_TRUE(bytesOf(path) == before) << "never migrated or written";
+    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lock")));
+
+    QFile damage(path);
+    ASSERT_TRUE(damage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damage.write(QByteArray(8192, 'd'));
+    damage.close();
+    EXPECT_EQ(tool({file(QStringLiteral("damaged.xls"))}), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("the trip log could not be read: The file ")))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("is not a log database"))) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(file(QStringLiteral("damaged.xls"))));
 }
 
 // A cut text is a notice, not a failure; a stored infinity is no number.

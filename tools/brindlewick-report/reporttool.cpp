@@ -105,9 +105,15 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
             return false;
         }
     }
-    const SettingsStore store;
+    SettingsStore store;
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_Load));
-    inputs.restore(store, trap);
+    try {
+        inputs.restore(store, trap);
+    } catch (const std::exception& failure) {
+        failed(err, QStringLiteral("the trip log could not be read: %1")
+                        .arg(QString::fromUtf8(failure.what())));
+        return false;
+    }
     return true;
 }
 
@@ -213,15 +219,18 @@ window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workboo
 ending in .pdf the report's printed pages as a PDF (suffixes in any letter case); any
 other name gets the Excel 97-2003 workbook.
 
-The employee entries, the period and the trips are read from the program's settings
-store as the program reads them when it starts (the INI file Varnholt/Brindlewick.ini
-in $XDG_CONFIG_HOME or ~/.config; the program's registry key on Windows). The store
-is never written.
+The employee entries and the period are read from the program's settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program's registry key on Windows), the trips from
+the log's database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. Nothing is
+ever written.
 
 Options:
   --sample             use the sample data instead of the stored entries and trips;
                        the settings store is not read
-  --settings FILE.ini  read the entries and trips from FILE.ini in the store's format
+  --settings FILE.ini  read the entries from FILE.ini in the store's format and the
+                       trips from FILE.sqlite beside it
   --trips FILE.csv     use the trips of FILE.csv (as "Import Trips from CSV..." reads
                        it) instead of the stored or sample ones; Mileage and
                        Reimbursement are filled in where empty, with the stored or

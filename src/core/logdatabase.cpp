@@ -1,0 +1,266 @@
+// The log's database: schema, numbered migrations, typed reads and one-transaction writes.
+#include "core/logdatabase.h"
+
+#include "platform/clock.h"
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+
+#include <array>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace bw {
+
+namespace {
+
+// Each step takes the schema from version i to i + 1, inside one transaction.
+void migrateTo1(sql::Database& db)
+{
+    db.exec("CREATE TABLE trips ("
+            " id INTEGER PRIMARY KEY,"
+            " sort_key REAL NOT NULL,"
+            " date TEXT, starting_location TEXT, destination TEXT, description TEXT,"
+            " odometer_start TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL);"
+            "CREATE INDEX trips_in_order ON trips (sort_key, id);"
+            "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT) WITHOUT ROWID;"
+            // A new database has yet to take in what the earlier stores kept.
+            "INSERT INTO meta (key, value) VALUES ('import_pending', '1');");
+}
+
+using Migration = void (*)(sql::Database&);
+constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migrateTo1};
+
+constexpr char kSelectTrips[] =
+    "SELECT id, sort_key, date, starting_location, destination, description,"
+    " odometer_start, odometer_end, mileage, reimbursement FROM trips ORDER BY sort_key, id";
+
+QString settingsPath()
+{
+    const QString file = platform().settingsFile;
+    if (!file.isEmpty()) return file;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Varnholt/Brindlewick.ini");
+}
+
+// A value read back as the table keeps it: text fields as text, the two numbers as
+// doubles (a foreign tool may have written an integer or a numeric text).
+QVariant fieldValue(const sql::Statement& row, int column, bool number)
+{
+    if (row.isNull(column)) return QVariant();
+    if (number) return row.doubleAt(column);
+    return row.textAt(column);
+}
+
+} // namespace
+
+QString LogDatabase::pathFor(const QString& settingsFile)
+{
+    const QFileInfo info(settingsFile);
+    const QString base = info.suffix().compare(QLatin1String("ini"), Qt::CaseInsensitive) == 0
+                             ? info.completeBaseName()
+                             : info.fileName();
+    return info.dir().filePath(base + QStringLiteral(".sqlite"));
+}
+
+QString LogDatabase::defaultPath() { return pathFor(settingsPath()); }
+
+LogDatabase::LogDatabase(const QString& path, Access access)
+{
+    if (access == Access::ReadWrite) QDir().mkpath(QFileInfo(path).absolutePath());
+    db_ = std::make_unique<sql::Database>(path, access == Access::ReadWrite
+                                                    ? sql::Database::Open::ReadWrite
+                                                    : sql::Database::Open::ReadOnly);
+    db_->exec("PRAGMA busy_timeout = 5000");
+    foundVersion_ = static_cast<int>(db_->scalar("PRAGMA user_version").toLongLong());
+    if (access == Access::ReadWrite && newerSchema()) {
+        // A later version's layout: read what this version knows, change nothing.
+        db_ = std::make_unique<sql::Database>(path, sql::Database::Open::ReadOnly);
+        db_->exec("PRAGMA busy_timeout = 5000");
+        access = Access::ReadOnly;
+    }
+    setPragmas(access);
+    if (access == Access::ReadWrite) migrate();
+    prepare();
+}
+
+void LogDatabase::setPragmas(Access access)
+{
+    db_->exec("PRAGMA foreign_keys = ON");
+    if (access == Access::ReadOnly) return;
+    db_->exec("PRAGMA journal_mode = WAL");
+    // FULL: every commit reaches the disk before it returns (measured in bench/).
+    db_->exec("PRAGMA synchronous = FULL");
+}
+
+void LogDatabase::migrate()
+{
+    for (int version = foundVersion_; version < kSchemaVersion; ++version) {
+        sql::Transaction transaction(*db_);
+        kMigrations[static_cast<std::size_t>(version)](*db_);
+        const QByteArray set = "PRAGMA user_version = " + QByteArray::number(version + 1);
+        db_->exec(set.constData());
+        transaction.commit();
+    }
+}
+
+void LogDatabase::prepare()
+{
+    if (readOnly() || foundVersion_ > kSchemaVersion) return;
+    upsert_ = std::make_unique<sql::Statement>(
+        *db_, "INSERT INTO trips (id, sort_key, date, starting_location, destination,"
+              " description, odometer_start, odometer_end, mileage, reimbursement)"
+              " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"
+              " ON CONFLICT (id) DO UPDATE SET sort_key = ?2, date = ?3,"
+              " starting_location = ?4, destination = ?5, description = ?6,"
+              " odometer_start = ?7, odometer_end = ?8, mileage = ?9, reimbursement = ?10");
+    remove_ = std::make_unique<sql::Statement>(*db_, "DELETE FROM trips WHERE id = ?1");
+    putMeta_ =
+        std::make_unique<sql::Statement>(*db_, "INSERT INTO meta (key, value) VALUES (?1, ?2)"
+                                               " ON CONFLICT (key) DO UPDATE SET value = ?2");
+}
+
+bool LogDatabase::importPending() { return meta(QString::fromLatin1(kImportPending)).has_value(); }
+
+std::vector<StoredTrip> LogDatabase::tripsInOrder()
+{
+    std::vector<StoredTrip> trips;
+    readTrips([&](StoredTrip&& stored) { trips.push_back(std::move(stored)); });
+    return trips;
+}
+
+void LogDatabase::readTrips(const std::function<void(StoredTrip&&)>& take)
+{
+    sql::Statement rows(*db_, kSelectTrips);
+    while (rows.step()) {
+        StoredTrip stored;
+        stored.id = rows.intAt(0);
+        stored.order = rows.doubleAt(1);
+        for (int k = 0; k < Trip::kFieldCount; ++k) {
+            stored.trip.field(k) = fieldValue(rows, k + 2, k >= 6);
+        }
+        take(std::move(stored));
+    }
+}
+
+void LogDatabase::apply(const TripChanges& changes)
+{
+    if (!upsert_) db_->fail(SQLITE_READONLY);
+    sql::Transaction transaction(*db_);
+    if (changes.replaceAll) db_->exec("DELETE FROM trips");
+    for (const qint64 id : changes.removed) {
+        remove_->bindInt(1, id);
+        remove_->run();
+    }
+    for (const StoredTrip& stored : changes.upserts) {
+        upsert_->bindInt(1, stored.id);
+        upsert_->bind(2, stored.order);
+        for (int k = 0; k < Trip::kFieldCount; ++k) upsert_->bind(k + 3, stored.trip.field(k));
+        upsert_->run();
+    }
+    for (const auto& [key, value] : changes.meta) {
+        putMeta_->bind(1, key);
+        if (value.isNull()) {
+            // A null value removes the key.
+            sql::Statement drop(*db_, "DELETE FROM meta WHERE key = ?1");
+            drop.bind(1, key);
+            drop.run();
+        } else {
+            putMeta_->bind(2, value);
+            putMeta_->run();
+        }
+        putMeta_->reset();
+    }
+    transaction.commit();
+}
+
+std::optional<QString> LogDatabase::meta(const QString& key)
+{
+    sql::Statement read(*db_, "SELECT value FROM meta WHERE key = ?1");
+    read.bind(1, key);
+    if (!read.step()) return std::nullopt;
+    return read.isNull(0) ? QString() : read.textAt(0);
+}
+
+int LogDatabase::tripCount()
+{
+    return static_cast<int>(db_->scalar("SELECT count(*) FROM trips").toLongLong());
+}
+
+QString LogDatabase::check(bool quick)
+{
+    sql::Statement rows(*db_, quick ? "PRAGMA quick_check" : "PRAGMA integrity_check");
+    QStringList found;
+    while (rows.step()) found << rows.textAt(0);
+    return found.join(QLatin1Char('\n'));
+}
+
+void LogDatabase::checkpoint()
+{
+    if (!readOnly()) db_->exec("PRAGMA wal_checkpoint(PASSIVE)");
+}
+
+InstanceLock::InstanceLock(const QString& databasePath)
+{
+#ifndef _WIN32
+    const QByteArray name = QFile::encodeName(databasePath + QStringLiteral(".lock"));
+    fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0) error_ = errno;
+    if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+#else
+    fd_ = 0;
+#endif
+}
+
+InstanceLock::~InstanceLock()
+{
+#ifndef _WIN32
+    if (fd_ >= 0) ::close(fd_);
+#endif
+}
+
+QString keepAsideFile(const QString& path)
+{
+    const QString target = keepAsideName(path);
+    return QFile::rename(path, target) ? target : QString();
+}
+
+QString keepAsideName(const QString& path)
+{
+    const QDateTime now = platform().clock ? platform().clock->now() : QDateTime::currentDateTime();
+    const QString stamp = now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString target = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(target); ++n) {
+        target = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    }
+    return target;
+}
+
+QString keepAside(const QString& path)
+{
+    const QString moved = keepAsideFile(path);
+    if (moved.isEmpty()) return moved;
+    // The write-ahead log and its index belong to the file: they move with it, under
+    // the names SQLite looks for beside the moved file.
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const QString part = path + QLatin1String(suffix);
+        if (QFileInfo::exists(part)) QFile::rename(part, moved + QLatin1String(suffix));
+    }
+    return moved;
+}
+
+} // namespace bw

@@ -1,0 +1,118 @@
+// The log's database: one SQLite file beside the settings holding the trips (and, later,
+// every other kept table of the log), its schema and migrations, and typed access.
+#pragma once
+
+#include "core/sqlite.h"
+#include "core/trip.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace bw {
+
+// A trip as the database keeps it: its lasting id, the key that places it in the log's
+// order (any increasing numbers; ties go by id) and its fields.
+struct StoredTrip {
+    qint64 id = 0;
+    double order = 0;
+    Trip trip;
+    friend bool operator==(const StoredTrip&, const StoredTrip&) = default;
+};
+
+// One finished change: trips written whole (new or changed), ids removed, and with
+// replaceAll every trip not among the upserts goes first (a new table, an import).
+struct TripChanges {
+    std::vector<StoredTrip> upserts;
+    std::vector<qint64> removed;
+    bool replaceAll = false;
+    std::vector<std::pair<QString, QString>> meta; // key/value pairs written with it
+    bool empty() const { return upserts.empty() && removed.empty() && !replaceAll && meta.empty(); }
+};
+
+class LogDatabase {
+public:
+    // Version 1: trips and meta.
+    static constexpr int kSchemaVersion = 1;
+    enum class Access { ReadWrite, ReadOnly };
+
+    // The database beside an INI file: "X.ini" -> "X.sqlite".
+    static QString pathFor(const QString& settingsFile);
+    // Beside the settings store's INI file, or Varnholt/Brindlewick.sqlite in the user's
+    // configuration folder where the settings live elsewhere (the registry).
+    static QString defaultPath();
+
+    // ReadWrite creates the file when missing, sets WAL and the pragmas and migrates to
+    // kSchemaVersion; a database of a newer schema is opened read-only instead and never
+    // changed. ReadOnly never writes, and never migrates. Throws sql::SqlError.
+    LogDatabase(const QString& path, Access access);
+
+    bool readOnly() const { return db_->readOnly(); }
+    // The schema version the file was found with, before any migration of this opening.
+    int foundVersion() const { return foundVersion_; }
+    bool newerSchema() const { return foundVersion_ > kSchemaVersion; }
+    // True until the earlier stores' trips have been imported into this database.
+    bool importPending();
+    const QString& path() const { return db_->path(); }
+
+    std::vector<StoredTrip> tripsInOrder();
+    // The same, one trip at a time, without holding them all twice.
+    void readTrips(const std::function<void(StoredTrip&&)>& take);
+    // Applies `changes` in one transaction; throws sql::SqlError and changes nothing.
+    void apply(const TripChanges& changes);
+    std::optional<QString> meta(const QString& key);
+    int tripCount();
+
+    // "ok", or what PRAGMA quick_check (quick) or integrity_check found.
+    QString check(bool quick);
+    // Copies the write-ahead log into the database file and syncs it, so that a power cut
+    // after this loses nothing committed before it.
+    void checkpoint();
+    sql::Database& database() { return *db_; }
+
+    static constexpr char kRowCountAtClose[] = "row_count_at_close";
+    static constexpr char kImportPending[] = "import_pending";
+
+private:
+    void setPragmas(Access access);
+    void migrate();
+    void prepare();
+
+    std::unique_ptr<sql::Database> db_;
+    int foundVersion_ = 0;
+    std::unique_ptr<sql::Statement> upsert_;
+    std::unique_ptr<sql::Statement> remove_;
+    std::unique_ptr<sql::Statement> putMeta_;
+};
+
+// One writer at a time: an exclusive lock on "<database>.lock", held while the object
+// lives and released by the system when the process ends, however it ends.
+class InstanceLock {
+public:
+    explicit InstanceLock(const QString& databasePath);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+    // False when another process holds the lock, or the lock file cannot be made.
+    bool held() const { return fd_ >= 0; }
+    // Why the lock file could not be made (errno), or 0.
+    int error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+// A file kept aside: each of `path`, `path-wal`, `path-shm` that exists is renamed to
+// `path.damaged-YYYYMMDD-HHMMSS` (+ "-wal"/"-shm"), bytes unchanged. Returns the new
+// name of `path` (empty when it could not be moved).
+QString keepAside(const QString& path);
+QString keepAsideFile(const QString& path);
+// The name keepAsideFile would give `path` now (a copy may be kept under it instead).
+QString keepAsideName(const QString& path);
+
+} // namespace bw

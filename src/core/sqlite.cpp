@@ -1,0 +1,198 @@
+// The RAII layer over SQLite's C API, and the sentences for its failures.
+#include "core/sqlite.h"
+
+#include "platform/oserror.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <sqlite3.h>
+
+namespace bw::sql {
+
+namespace {
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+SqlError::SqlError(const QString& sentence, int code, int systemErrno)
+    : std::runtime_error(sentence.toStdString()), code_(code), errno_(systemErrno)
+{}
+
+QString errorSentence(int code, int systemErrno, const QString& path)
+{
+    const int primary = code & 0xFF;
+    // An I/O failure carries the system's reason, which says more than SQLite's code.
+    if (systemErrno != 0
+        && (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN
+            || primary == SQLITE_READONLY)) {
+        return osErrorSentence(systemErrno, path);
+    }
+    const char* ctx = "LogDatabase";
+    switch (primary) {
+    case SQLITE_FULL:
+        return QCoreApplication::translate(ctx, "The disk is full (writing %1).").arg(shown(path));
+    case SQLITE_READONLY:
+        return QCoreApplication::translate(ctx, "The log %1 cannot be written: it is read-only.")
+            .arg(shown(path));
+    case SQLITE_CANTOPEN:
+        return QCoreApplication::translate(ctx, "The log %1 cannot be opened.").arg(shown(path));
+    case SQLITE_NOTADB:
+        return QCoreApplication::translate(ctx, "The file %1 is not a log database.")
+            .arg(shown(path));
+    case SQLITE_CORRUPT:
+        return QCoreApplication::translate(ctx, "The log %1 is damaged.").arg(shown(path));
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QCoreApplication::translate(ctx, "The log %1 is busy in another program.")
+            .arg(shown(path));
+    case SQLITE_NOMEM:
+        return QCoreApplication::translate(ctx, "There is not enough memory to work on the log %1.")
+            .arg(shown(path));
+    case SQLITE_IOERR:
+        return QCoreApplication::translate(ctx, "The disk failed while using the log %1.")
+            .arg(shown(path));
+    default:
+        return QCoreApplication::translate(ctx, "The log %1 could not be used: %2.")
+            .arg(shown(path), QString::fromUtf8(sqlite3_errstr(code)));
+    }
+}
+
+Database::Database(const QString& path, Open mode) : path_(path), readOnly_(mode == Open::ReadOnly)
+{
+    const int flags = readOnly_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
+                                   flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const int sys = db_ ? sqlite3_system_errno(db_) : 0;
+        const int code = db_ ? sqlite3_extended_errcode(db_) : rc;
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        throw SqlError(errorSentence(code, sys, path), code, sys);
+    }
+    sqlite3_extended_result_codes(db_, 1);
+}
+
+Database::~Database() { sqlite3_close_v2(db_); }
+
+void Database::fail(int rc) const
+{
+    const int code = db_ ? sqlite3_extended_errcode(db_) : rc;
+    const int sys = db_ ? sqlite3_system_errno(db_) : 0;
+    throw SqlError(errorSentence(code == SQLITE_OK ? rc : code, sys, path_),
+                   code == SQLITE_OK ? rc : code, sys);
+}
+
+void Database::exec(const char* sql)
+{
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) fail(rc);
+}
+
+QVariant Database::scalar(const char* sql)
+{
+    Statement statement(*this, sql);
+    return statement.step() ? statement.valueAt(0) : QVariant();
+}
+
+Statement::Statement(Database& db, const char* sql) : db_(db)
+{
+    const int rc =
+        sqlite3_prepare_v3(db.handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
+    if (rc != SQLITE_OK) db.fail(rc);
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+void Statement::bind(int index, const QVariant& value)
+{
+    int rc = SQLITE_OK;
+    if (value.isNull() || !value.isValid()) {
+        rc = sqlite3_bind_null(stmt_, index);
+    } else if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float) {
+        rc = sqlite3_bind_double(stmt_, index, value.toDouble());
+    } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+               || value.typeId() == QMetaType::ULongLong || value.typeId() == QMetaType::UInt) {
+        rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+    } else {
+        const QString text = value.toString();
+        rc = sqlite3_bind_text16(stmt_, index, text.utf16(), static_cast<int>(text.size() * 2),
+                                 SQLITE_TRANSIENT);
+    }
+    if (rc != SQLITE_OK) db_.fail(rc);
+}
+
+void Statement::bindInt(int index, qint64 value)
+{
+    const int rc = sqlite3_bind_int64(stmt_, index, value);
+    if (rc != SQLITE_OK) db_.fail(rc);
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    sqlite3_reset(stmt_);
+    db_.fail(rc);
+}
+
+void Statement::run()
+{
+    while (step()) {
+    }
+    reset();
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+bool Statement::isNull(int column) const
+{
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+qint64 Statement::intAt(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+double Statement::doubleAt(int column) const { return sqlite3_column_double(stmt_, column); }
+
+QString Statement::textAt(int column) const
+{
+    const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(stmt_, column));
+    const int bytes = sqlite3_column_bytes16(stmt_, column);
+    return text ? QString::fromUtf16(text, bytes / 2) : QString(QLatin1String(""));
+}
+
+QVariant Statement::valueAt(int column) const
+{
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(intAt(column));
+    case SQLITE_FLOAT:
+        return QVariant(doubleAt(column));
+    default:
+        return QVariant(textAt(column));
+    }
+}
+
+Transaction::Transaction(Database& db) : db_(db) { db_.exec("BEGIN IMMEDIATE"); }
+
+Transaction::~Transaction()
+{
+    if (open_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    db_.exec("COMMIT");
+    open_ = false;
+}
+
+} // namespace bw::sql

@@ -1,0 +1,307 @@
+// Tests of the log's database: schema and migration, typed reads and writes, read-only
+// openings, files set aside, and failures named by their cause. Real files throughout.
+#include "core/logdatabase.h"
+#include "support/fakeplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace bw {
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+StoredTrip trip(qint64 id, double order, std::vector<QVariant> values)
+{
+    return StoredTrip{id, order, Trip::fromValues(values)};
+}
+
+// Texts the old stores had to escape, a null field, numbers that are not whole.
+std::vector<StoredTrip> sampleTrips()
+{
+    return {
+        trip(7, 1,
+             {QStringLiteral("5/14/2016"), QStringLiteral("Store"), QStringLiteral("Mall"),
+              QStringLiteral("tab\there, line\nbreak, cr\r, back\\slash"), QStringLiteral("58114"),
+              QStringLiteral("58116"), 2.0, 2.5}),
+        trip(3, 2,
+             {QVariant(), QStringLiteral("\"quoted\"; a=b, c"), QStringLiteral("Zürich ✓"),
+              QStringLiteral(""), QStringLiteral("007"), QVariant(), 0.1, QVariant()}),
+        trip(12, 2.5, {QStringLiteral("x"), {}, {}, {}, {}, {}, -3.25, 1e300}),
+    };
+}
+
+class LogDatabaseTest : public ::testing::Test {
+protected:
+    QString path() const { return dir.filePath(QStringLiteral("Brindlewick.sqlite")); }
+    void fill(LogDatabase& db, const std::vector<StoredTrip>& trips)
+    {
+        TripChanges changes;
+        changes.upserts = trips;
+        db.apply(changes);
+    }
+
+    test::TestPlatform platform;
+    QTemporaryDir folder;
+    QDir dir{folder.path()};
+};
+
+TEST_F(LogDatabaseTest, PathLiesBesideTheSettingsFile)
+{
+    EXPECT_EQ(LogDatabase::pathFor(QStringLiteral("/a/b/X.ini")), QStringLiteral("/a/b/X.sqlite"));
+    EXPECT_EQ(LogDatabase::pathFor(QStringLiteral("/a/b/X.INI")), QStringLiteral("/a/b/X.sqlite"));
+    EXPECT_EQ(LogDatabase::pathFor(QStringLiteral("/a/b/X.conf")),
+              QStringLiteral("/a/b/X.conf.sqlite"));
+    EXPECT_EQ(LogDatabase::defaultPath(), LogDatabase::pathFor(platform.settingsFile()));
+}
+
+TEST_F(LogDatabaseTest, NewDatabaseIsMigratedToTheSchemaAndAwaitsTheImport)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    EXPECT_EQ(db.foundVersion(), 0);
+    EXPECT_FALSE(db.readOnly());
+    EXPECT_TRUE(db.importPending());
+    EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), LogDatabase::kSchemaVersion);
+    EXPECT_EQ(db.database().scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    EXPECT_EQ(db.database().scalar("PRAGMA foreign_keys").toInt(), 1);
+    EXPECT_EQ(db.tripCount(), 0);
+    LogDatabase again(path(), LogDatabase::Access::ReadWrite);
+    EXPECT_EQ(again.foundVersion(), LogDatabase::kSchemaVersion) << "migrated once only";
+}
+
+TEST_F(LogDatabaseTest, TripsComeBackInOrderWithIdsAndEveryValue)
+{
+    {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        fill(db, sampleTrips());
+    }
+    LogDatabase db(path(), LogDatabase::Access::ReadOnly);
+    const std::vector<StoredTrip> back = db.tripsInOrder();
+    ASSERT_EQ(back, sampleTrips());
+    EXPECT_TRUE(back[1].trip.date.isNull());
+    EXPECT_EQ(back[1].trip.description.typeId(), QMetaType::QString);
+    EXPECT_EQ(back[0].trip.mileage.typeId(), QMetaType::Double);
+}
+
+TEST_F(LogDatabaseTest, ChangesTouchOnlyTheirRowsAndRollBackWhole)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    fill(db, sampleTrips());
+    struct Case {
+        const char* name;
+        TripChanges changes;
+        std::vector<qint64> idsAfter;
+    };
+    const std::vector<Case> cases = {
+        {"edit one", {{trip(3, 2, {QStringLiteral("new")})}, {}, false, {}}, {7, 3, 12}},
+        {"move by key", {{trip(7, 9, {})}, {}, false, {}}, {3, 12, 7}},
+        {"remove", {{}, {3}, false, {}}, {12, 7}},
+        {"insert between", {{trip(40, 5, {})}, {}, false, {}}, {12, 40, 7}},
+        {"replace all", {{trip(1, 1, {}), trip(2, 2, {})}, {}, true, {}}, {1, 2}},
+    };
+    for (const Case& c : cases) {
+        db.apply(c.changes);
+        std::vector<qint64> ids;
+        for (const StoredTrip& t : db.tripsInOrder()) ids.push_back(t.id);
+        EXPECT_EQ(ids, c.idsAfter) << c.name;
+    }
+    EXPECT_EQ(db.tripsInOrder().front().trip.date, QVariant()) << "replace wrote nulls";
+
+    // A change that fails half way leaves nothing of itself behind.
+    TripChanges bad;
+    bad.upserts = {trip(50, 3, {}), trip(51, 4, {})};
+    db.database().exec("CREATE TRIGGER refuse BEFORE INSERT ON trips WHEN NEW.id = 51"
+                       " BEGIN SELECT RAISE(ABORT, 'no'); END");
+    EXPECT_THROW(db.apply(bad), sql::SqlError);
+    EXPECT_EQ(db.tripCount(), 2);
+}
+
+TEST_F(LogDatabaseTest, MetaValuesAreSetReplacedAndRemoved)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    const QString key = QString::fromLatin1(LogDatabase::kRowCountAtClose);
+    EXPECT_FALSE(db.meta(key).has_value());
+    for (const char* value : {"30", "12.5", ""}) {
+        db.apply(TripChanges{{}, {}, false, {{key, QString::fromUtf8(value)}}});
+        EXPECT_EQ(db.meta(key), QString::fromUtf8(value));
+    }
+    db.apply(TripChanges{{}, {}, false, {{key, QString()}}});
+    EXPECT_FALSE(db.meta(key).has_value());
+}
+
+TEST_F(LogDatabaseTest, NewerSchemaOpensReadOnlyAndIsNeverChanged)
+{
+    {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        fill(db, sampleTrips());
+        db.database().exec("PRAGMA user_version = 99");
+        db.database().exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    }
+    const QByteArray before = bytesOf(path());
+    {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        EXPECT_TRUE(db.readOnly());
+        EXPECT_TRUE(db.newerSchema());
+        EXPECT_EQ(db.tripsInOrder().size(), sampleTrips().size());
+        EXPECT_THROW(db.apply(TripChanges{{trip(1, 1, {})}, {}, false, {}}), sql::SqlError);
+    }
+    EXPECT_EQ(bytesOf(path()), before);
+}
+
+TEST_F(LogDatabaseTest, ReaderNeverCreatesOrMigrates)
+{
+    try {
+        LogDatabase db(path(), LogDatabase::Access::ReadOnly);
+        ADD_FAILURE() << "a missing file opened";
+    } catch (const sql::SqlError& failure) {
+        EXPECT_EQ(failure.primaryCode(), 14 /* SQLITE_CANTOPEN */);
+    }
+    EXPECT_FALSE(QFile::exists(path()));
+    QFile empty(path());
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    LogDatabase db(path(), LogDatabase::Access::ReadOnly);
+    EXPECT_EQ(db.foundVersion(), 0);
+    EXPECT_EQ(bytesOf(path()).size(), 0) << "not migrated";
+}
+
+TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
+{
+    QFile junk(path());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    try {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        ADD_FAILURE() << "junk opened";
+    } catch (const sql::SqlError& failure) {
+        EXPECT_EQ(failure.primaryCode(), 26 /* SQLITE_NOTADB */);
+        EXPECT_NE(
+            QString::fromUtf8(failure.what()).indexOf(QStringLiteral("is not a log database")), -1);
+    }
+    QFile::remove(path());
+    {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        std::vector<StoredTrip> many;
+        for (int i = 1; i <= 2000; ++i)
+            many.push_back(trip(i, i, {QString(200, QLatin1Char('t'))}));
+        fill(db, many);
+        EXPECT_EQ(db.check(true), QStringLiteral("ok"));
+        db.database().exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    }
+    // Scribble over a page in the middle of the trips.
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(20 * 4096 + 100);
+    file.write(QByteArray(3000, '\xA5'));
+    file.close();
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    EXPECT_NE(db.check(true), QStringLiteral("ok"));
+}
+
+TEST_F(LogDatabaseTest, KeepAsideMovesTheFileAndItsLogUnchanged)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    fill(db, sampleTrips());
+    const QByteArray main = bytesOf(path());
+    const QByteArray wal = bytesOf(path() + QStringLiteral("-wal"));
+    ASSERT_FALSE(wal.isEmpty());
+    const QString moved = keepAside(path());
+    EXPECT_EQ(moved, path() + QStringLiteral(".damaged-20260314-103000"));
+    EXPECT_FALSE(QFile::exists(path()));
+    EXPECT_FALSE(QFile::exists(path() + QStringLiteral("-wal")));
+    EXPECT_EQ(bytesOf(moved), main);
+    EXPECT_EQ(bytesOf(moved + QStringLiteral("-wal")), wal);
+    QFile again(path());
+    ASSERT_TRUE(again.open(QIODevice::WriteOnly));
+    again.close();
+    EXPECT_EQ(keepAsideFile(path()), moved + QStringLiteral("-2")) << "never over another";
+}
+
+TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
+{
+    {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        fill(db, sampleTrips());
+    }
+    QProcess shell;
+    shell.start(QStringLiteral("sqlite3"),
+                {path(), QStringLiteral("SELECT id, starting_location, mileage FROM trips"
+                                        " ORDER BY sort_key; PRAGMA integrity_check;")});
+    if (!shell.waitForFinished(10000) || shell.exitStatus() != QProcess::NormalExit) {
+        GTEST_SKIP() << "the sqlite3 shell is not installed";
+    }
+    EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()),
+              QStringLiteral("7|Store|2.0\n3|\"quoted\"; a=b, c|0.1\n12||-3.25\nok\n"));
+}
+
+TEST_F(LogDatabaseTest, OneWriterHoldsTheLock)
+{
+    InstanceLock first(path());
+    EXPECT_TRUE(first.held());
+    {
+        InstanceLock second(path());
+        EXPECT_FALSE(second.held());
+    }
+    EXPECT_TRUE(first.held());
+}
+
+// Writes that fail say why: the cause from the system's errno, not a generic text.
+TEST_F(LogDatabaseTest, AFullDiskIsNamed)
+{
+    const QString mount = dir.filePath(QStringLiteral("small"));
+    ASSERT_TRUE(dir.mkpath(mount));
+    if (::mount("tmpfs", QFile::encodeName(mount).constData(), "tmpfs", 0, "size=256k") != 0) {
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here (not root, or no permission)";
+    }
+    struct Unmount {
+        QString at;
+        ~Unmount() { ::umount2(QFile::encodeName(at).constData(), MNT_DETACH); }
+    } unmount{mount};
+    const QString file = QDir(mount).filePath(QStringLiteral("Brindlewick.sqlite"));
+    LogDatabase db(file, LogDatabase::Access::ReadWrite);
+    std::vector<StoredTrip> many;
+    for (int i = 1; i <= 3000; ++i) many.push_back(trip(i, i, {QString(300, QLatin1Char('f'))}));
+    try {
+        fill(db, many);
+        ADD_FAILURE() << "a 1 MB change fitted in 256 KB";
+    } catch (const sql::SqlError& failure) {
+        EXPECT_EQ(failure.primaryCode(), 13 /* SQLITE_FULL */) << failure.what();
+        EXPECT_NE(QString::fromUtf8(failure.what()).indexOf(QStringLiteral("The disk is full")), -1)
+            << failure.what();
+    }
+    EXPECT_EQ(db.tripCount(), 0) << "nothing of the failed change is kept";
+}
+
+TEST_F(LogDatabaseTest, AReadOnlyFolderIsNamed)
+{
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(dir.mkpath(locked));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    const QString file = QDir(locked).filePath(QStringLiteral("Brindlewick.sqlite"));
+    QFile probe(file);
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        GTEST_SKIP() << "this user writes into read-only folders (root)";
+    }
+    try {
+        LogDatabase db(file, LogDatabase::Access::ReadWrite);
+        ADD_FAILURE() << "opened in a read-only folder";
+    } catch (const sql::SqlError& failure) {
+        EXPECT_NE(QString::fromUtf8(failure.what()).indexOf(QStringLiteral("no permission")), -1)
+            << failure.what();
+    }
+}
+
+} // namespace
+} // namespace bw
