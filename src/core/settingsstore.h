@@ -128,9 +128,9 @@ private:
     mutable FileStamp entriesStamp_;
     mutable FileStamp tripsStamp_;
     int batchDepth_ = 0;
-    int unreadTripLines_ = 0;
+    mutable int unreadTripLines_ = 0;
     bool rowKeysDropped_ = false;
-    bool iniUnreadable_ = false;
+    mutable bool iniUnreadable_ = false;
 };
 
 } // namespace bw
