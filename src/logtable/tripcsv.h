@@ -1,6 +1,7 @@
 // Trips read from CSV files (any separator, quoting, encoding) and written to them.
 #pragma once
 
+#include "core/trip.h"
 #include "logtable/logtable.h"
 
 #include <QByteArray>
@@ -20,7 +21,7 @@ struct CsvProblem {
 };
 
 struct TripImport {
-    std::vector<std::vector<QVariant>> trips; // eight field values each, in field order
+    std::vector<Trip> trips;
     std::vector<CsvProblem> problems;
     // Set when the file as a whole cannot be read (no known column in its first line);
     // nothing else is then filled.
@@ -52,8 +53,8 @@ TripPlacement tripPlacement(const LogTable& table, int limit = kMaxTrips);
 // Writes `trips` from placement.firstRow on (as many as fit) and gives each row the fills a
 // typed row gets: the previous Odometer End into an empty Odometer Start, then Mileage and
 // Reimbursement. Returns the number of trips placed.
-int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
-               const QString& rateText, int limit = kMaxTrips, const QLocale& locale = QLocale());
+int placeTrips(LogTable& table, const std::vector<Trip>& trips, const QString& rateText,
+               int limit = kMaxTrips, const QLocale& locale = QLocale());
 
 // "line 4, Mileage: ..." lines for a message, at most `shown` of them.
 QString problemLines(const std::vector<CsvProblem>& problems, int shown = 10);

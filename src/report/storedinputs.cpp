@@ -7,6 +7,7 @@
 #include "logtable/logtablestore.h"
 #include "logtable/sampledata.h"
 #include "logtable/tripcsv.h"
+#include "logtable/triprows.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
@@ -77,15 +78,14 @@ void StoredReportInputs::fillSample()
     vehicleDescription_ = sample.vehicleDescription;
 
     table_ = openTable();
-    for (const std::vector<QVariant>& trip : sampleTrips()) {
+    for (const Trip& trip : sampleTrips()) {
         table_->AddNew();
-        for (std::size_t k = 0; k < trip.size(); ++k)
-            table_->setValue(static_cast<int>(k), trip[k]);
+        setTripAt(*table_, table_->position(), trip);
     }
     table_->MoveFirst();
 }
 
-void StoredReportInputs::useTrips(const std::vector<std::vector<QVariant>>& trips)
+void StoredReportInputs::useTrips(const std::vector<Trip>& trips)
 {
     table_ = openTable();
     placeTrips(*table_, trips, ratePerMile_);
