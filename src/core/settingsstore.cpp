@@ -1,6 +1,7 @@
 // The per-user settings store: where it lives and how values are read and saved.
 #include "core/settingsstore.h"
 
+#include "core/oldstorereaders.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -95,28 +96,6 @@ void appendEscaped(QString& out, const QString& value)
             out += c;
         }
     }
-}
-
-QString unescaped(QStringView field)
-{
-    if (!field.contains(QLatin1Char('\\'))) {
-        return field.isEmpty() ? QString(QLatin1String("")) : field.toString();
-    }
-    if (field == QLatin1String("\\-")) return QString();
-    QString out(QLatin1String(""));
-    out.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        QChar c = field[i];
-        if (c == QLatin1Char('\\') && i + 1 < field.size()) {
-            const QChar e = field[++i];
-            c = e == QLatin1Char('t')   ? QChar(u'\t')
-                : e == QLatin1Char('n') ? QChar(u'\n')
-                : e == QLatin1Char('r') ? QChar(u'\r')
-                                        : e;
-        }
-        out += c;
-    }
-    return out;
 }
 
 QString settingsPath()
@@ -394,29 +373,11 @@ void SettingsStore::loadTrips(bool keepPending)
     tripsStamp_ = stampOf(path);
     QFile file(path);
     if (tripsStamp_.size >= 0 && file.open(QIODevice::ReadOnly)) {
-        const QString text = QString::fromUtf8(file.readAll());
         // Lines that do not parse (a damaged or hand-edited file) are skipped: the rest
         // of the log is still worth having.
-        for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-            const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-            if (tab <= 0) continue;
-            const QStringView head = line.first(tab);
-            if (head == QLatin1String("RowCount")) {
-                if (!(keepPending && pendingRowCount_)) rowCount_ = unescaped(line.sliced(tab + 1));
-                continue;
-            }
-            bool ok = false;
-            const int row = head.toInt(&ok);
-            if (!ok || row < 1) continue;
-            TripRow& fields = trips_[row];
-            qsizetype start = tab + 1;
-            for (std::size_t k = 0; k < kTripFields && start <= line.size(); ++k) {
-                qsizetype end = line.indexOf(QLatin1Char('\t'), start);
-                if (end < 0) end = line.size();
-                fields[k] = unescaped(line.sliced(start, end - start));
-                start = end + 1;
-            }
-        }
+        OldStoreRows read = readTripsFile(file.readAll());
+        trips_ = std::move(read.rows);
+        if (!(keepPending && pendingRowCount_)) rowCount_ = read.rowCount;
     }
     for (auto& [row, fields] : pending) {
         for (std::size_t k = 0; k < kTripFields; ++k) {
