@@ -66,6 +66,7 @@ public:
         // A replacement character is rare enough that only then are the lines checked.
         const std::set<int> notUtf8 =
             text.contains(QChar::ReplacementCharacter) ? linesNotUtf8(bytes) : std::set<int>();
+        anyReturn_ = text.contains(u'\r');
         for (const QStringView line : QStringView(text).split(u'\n')) {
             ++number_;
             line_ = line;
@@ -85,7 +86,8 @@ private:
             problem(tr("The first line is not \"%1\".").arg(kTripsHeader));
         }
         // The writer escapes carriage returns: a bare one is an editor's change of line ends.
-        if (line_.contains(u'\r')) problem(tr("The line holds a bare carriage return."));
+        if (anyReturn_ && line_.contains(u'\r'))
+            problem(tr("The line holds a bare carriage return."));
         const qsizetype tab = line_.indexOf(u'\t');
         if (tab <= 0) {
             problem(tr("The line is neither RowCount nor a row."));
@@ -127,7 +129,8 @@ private:
         if (!escaped.contains(u'\\'))
             return escaped.isEmpty() ? QString(QLatin1StringView("")) : escaped.toString();
         if (escaped == QLatin1StringView("\\-")) return QString();
-        QString text(QLatin1StringView(""));
+        QString text;
+        text.reserve(escaped.size());
         qsizetype from = 0;
         for (qsizetype at = escaped.indexOf(u'\\'); at >= 0; at = escaped.indexOf(u'\\', from)) {
             text += escaped.sliced(from, at - from);
@@ -139,10 +142,18 @@ private:
             }
             const QChar code = escaped[at + 1];
             switch (code.unicode()) {
-            case u't': text += u'\t'; break;
-            case u'n': text += u'\n'; break;
-            case u'r': text += u'\r'; break;
-            case u'\\': text += u'\\'; break;
+            case u't':
+                text += u'\t';
+                break;
+            case u'n':
+                text += u'\n';
+                break;
+            case u'r':
+                text += u'\r';
+                break;
+            case u'\\':
+                text += u'\\';
+                break;
             default:
                 problem(tr("A field holds the unknown escape \"\\%1\".").arg(code));
                 text += code;
@@ -157,6 +168,7 @@ private:
     ProblemList problems_;
     QStringView line_;
     int number_ = 0;
+    bool anyReturn_ = false;
 };
 
 // ---- INI files as Qt's INI reader reads them ----------------------------------------
@@ -359,8 +371,8 @@ private:
     {
         if (at_ >= bytes_.size()) return;
         const char c = bytes_[at_++];
-        static constexpr char kCodes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'},  {'n', '\n'},
-                                             {'r', '\r'}, {'t', '\t'}, {'v', '\v'},  {'"', '"'},
+        static constexpr char kCodes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                             {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                              {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
         for (const auto& code : kCodes) {
             if (c == code[0]) {
@@ -558,17 +570,21 @@ private:
         qsizetype keyEnd = line.equals;
         while (keyEnd > line.start && (data_[keyEnd - 1] == ' ' || data_[keyEnd - 1] == '\t'))
             --keyEnd;
-        const QString folded =
-            iniKey(data_.sliced(line.start, keyEnd - line.start)).toCaseFolded();
+        const QString folded = iniKey(data_.sliced(line.start, keyEnd - line.start)).toCaseFolded();
         int field = 0;
         int row = 0;
+        QString* slot = nullptr;
         if (folded == QLatin1StringView("rowcount")) {
-            out_.rowCount = value(line);
+            slot = &out_.rowCount;
         } else if (rowKey(folded, field, row)) {
-            const QString text = value(line);
-            // A stored key is never null.
-            out_.rows[row][static_cast<std::size_t>(field - 1)] =
-                text.isNull() ? QString(QLatin1StringView("")) : text;
+            slot = &out_.rows[row][static_cast<std::size_t>(field - 1)];
+        }
+        if (slot) {
+            if (!slot->isNull())
+                problem(line.start, tr("The key is given again; this value is read."));
+            // A stored row key is never null.
+            *slot = value(line);
+            if (slot->isNull() && slot != &out_.rowCount) *slot = QString(QLatin1StringView(""));
         } else if (folded.startsWith(QLatin1StringView("rowsource"))) {
             problem(line.start, tr("The key looks like a row's but is none; it stays an "
                                    "ordinary key."));

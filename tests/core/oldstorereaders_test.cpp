@@ -139,18 +139,18 @@ INSTANTIATE_TEST_SUITE_P(
                       {{1, fields({"a"})}},
                       "2",
                       {3, 4, 5, 6, 7}},
-        TripsFileCase{"FieldsMissingOrExtraAreListedButKept",
-                      kHead + "1\ta\tb\n2\t1\t2\t3\t4\t5\t6\t7\t8\t9\n",
-                      {{1, fields({"a", "b"})}, {2, fields({"1", "2", "3", "4", "5", "6", "7", "8"})}},
-                      QString(),
-                      {2, 3}},
-        TripsFileCase{"OddEscapesAndBareCarriageReturn",
-                      kHead + "1\t\\q\t\\\n2\ta\\-b\t\\-\t\\\\-\n3\tx\r\n",
-                      {{1, fields({"q", "\\"})},
-                       {2, fields({"a-b", nullptr, "\\-"})},
-                       {3, fields({"x\r"})}},
-                      QString(),
-                      {2, 3, 4}},
+        TripsFileCase{
+            "FieldsMissingOrExtraAreListedButKept",
+            kHead + "1\ta\tb\n2\t1\t2\t3\t4\t5\t6\t7\t8\t9\n",
+            {{1, fields({"a", "b"})}, {2, fields({"1", "2", "3", "4", "5", "6", "7", "8"})}},
+            QString(),
+            {2, 3}},
+        TripsFileCase{
+            "OddEscapesAndBareCarriageReturn",
+            kHead + "1\t\\q\t\\\n2\ta\\-b\t\\-\t\\\\-\n3\tx\r\n",
+            {{1, fields({"q", "\\"})}, {2, fields({"a-b", nullptr, "\\-"})}, {3, fields({"x\r"})}},
+            QString(),
+            {2, 3, 4}},
         TripsFileCase{"ARowGivenTwiceIsMerged",
                       kHead + "5\ta\tb\n5\tc\n",
                       {{5, fields({"c", "b"})}},
@@ -214,9 +214,10 @@ TEST_P(IniTrips, ReadsWhatQtsOwnReaderReads)
 INSTANTIATE_TEST_SUITE_P(
     Texts, IniTrips,
     ::testing::Values(
-        IniCase{"Plain", "[General]\nRowCount=2\nRowSource1%201=5/14/2016\nRowSource8%202=2.5\n", 0},
-        IniCase{"NoSectionCrlfAndBom",
-                "\xEF\xBB\xBFrowcount = 4 \r\nROWSOURCE2%204=  Mart  \r\n", 0},
+        IniCase{"Plain", "[General]\nRowCount=2\nRowSource1%201=5/14/2016\nRowSource8%202=2.5\n",
+                0},
+        IniCase{"NoSectionCrlfAndBom", "\xEF\xBB\xBFrowcount = 4 \r\nROWSOURCE2%204=  Mart  \r\n",
+                0},
         IniCase{"QuotesEscapesAndComments",
                 "[General]\nRowSource4%201=\"a, b; c\" ; said\nRowSource4%202=x\\ty\\\\z\\\"\n"
                 "; a comment=line\nRowSource4%203=\\x41\\x1F600\\101\\0end\\q\n",
@@ -232,16 +233,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "RowSource5%204=@Invalid()\nRowSource5%205=@Size(1 2)\nRowSource5%206=@Size(1)\n"
                 "RowSource5%207=@Rect(1 2 3 4)\nRowSource5%208=@Other(x)\n",
                 0},
-        IniCase{"VariantDate",
-                QByteArray("RowSource1%201=@Variant(\\0\\0\\0\\xe\\0%\\x7f\\xd4)\n"), 0},
+        IniCase{"VariantDate", QByteArray("RowSource1%201=@Variant(\\0\\0\\0\\xe\\0%\\x7f\\xd4)\n"),
+                0},
         IniCase{"SectionsAndDuplicates",
                 "[Other]\nRowSource1%201=no\n[general]\nRowSource1%201=first\n[%General]\n"
                 "RowSource1%202=no\n[GENERAL]\nrowsource1%201=last\n",
-                0},
-        IniCase{"KeysThatAreNoRowKeys",
-                "RowSource1%2001=a\nRowSource9%201=b\nRowSource1%20-1=c\nRowSource1%2099999999999=d\n"
-                "RowSource%31%201=e\nRow\\Source1%201=f\nRowSource1 1=g\n",
-                4},
+                1},
+        IniCase{
+            "KeysThatAreNoRowKeys",
+            "RowSource1%2001=a\nRowSource9%201=b\nRowSource1%20-1=c\nRowSource1%2099999999999=d\n"
+            "RowSource%31%201=e\nRow\\Source1%201=f\nRowSource1 1=g\n",
+            5},
         IniCase{"BrokenLines",
                 "no equals sign\n[unclosed\nRowSource1%201=kept\n[General]\nRowCount=1\n", 2}),
     [](const ::testing::TestParamInfo<IniCase>& tc) { return std::string(tc.param.name); });
