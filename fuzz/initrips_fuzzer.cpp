@@ -24,8 +24,7 @@ bool rowKey(const QString& folded, int& field, int& row)
     if (!folded.startsWith(QLatin1StringView("rowsource")) || folded.size() < 12) return false;
     const QChar k = folded[9];
     const QString number = folded.mid(11);
-    if (k < u'1' || k > u'8' || folded[10] != u' ' || number.size() > 10
-        || number.startsWith(u'0'))
+    if (k < u'1' || k > u'8' || folded[10] != u' ' || number.size() > 10 || number.startsWith(u'0'))
         return false;
     for (const QChar c : number) {
         if (c < u'0' || c > u'9') return false;
@@ -105,8 +104,8 @@ QString differences(const bw::OldStoreRows& ours, const bw::OldStoreRows& qt)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const bw::OldStoreRows read = bw::readIniTripKeys(bytes);
     if (bytes.contains("@Variant(") || bytes.contains("@DateTime(")) return 0;
     const std::optional<bw::OldStoreRows> byQt = readByQt(bytes);

@@ -43,8 +43,8 @@ bool sameTrip(const bw::Trip& a, const bw::Trip& b)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QLocale us(QLocale::English, QLocale::UnitedStates);
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const bw::TripImport read = bw::readTripsCsv(bytes, us);
     if (read.trips.empty()) return 0;
 

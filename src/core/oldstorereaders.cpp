@@ -594,7 +594,8 @@ private:
     QString value(const IniLine& line)
     {
         const qsizetype from = line.equals + 1;
-        QString text;
+        // "RowCount=" stores empty text; only a key that is not there reads as null.
+        QString text(QLatin1StringView(""));
         QStringList list;
         IniValueReader reader(data_.sliced(from, line.start + line.length - from));
         if (reader.read(text, list)) {

@@ -3,6 +3,7 @@
 #include "core/settingsstore.h"
 #include "support/fakeplatform.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
@@ -93,6 +94,36 @@ TEST(OldStoreReaders, TheRowKeysOfAFirstVersionIniReadBackWithEveryEscape)
     OldTripRow third;
     third[6] = QStringLiteral("2.5");
     expectRows(read, {{2, row}, {3, third}}, QStringLiteral("3"));
+    EXPECT_TRUE(read.problems.empty()) << read.problems.front().why.toStdString();
+}
+
+// While its trips file cannot be written (here a folder older than the INI file is in its
+// place), the store keeps the row keys in its INI file, written by its own INI writer.
+TEST(OldStoreReaders, RowKeysTheStoreKeptInItsIniReadBack)
+{
+    TestPlatform env;
+    const OldTripRow row = awkwardRow();
+    ASSERT_TRUE(QDir().mkpath(SettingsStore::tripsFileFor(env.settingsFile())));
+    {
+        QSettings earlier(env.settingsFile(), QSettings::IniFormat);
+        earlier.setValue(QStringLiteral("RowCount"), QStringLiteral(" 1 "));
+        for (int k = 0; k < 8; ++k) {
+            if (!row[static_cast<std::size_t>(k)].isNull())
+                earlier.setValue(QStringLiteral("RowSource%1 1").arg(k + 1),
+                                 row[static_cast<std::size_t>(k)]);
+        }
+    }
+    const QString written = fileBytes(env.settingsFile());
+    {
+        SettingsStore store;
+        EXPECT_THROW(store.SaveSetting(QStringLiteral("EmployeeID"), QStringLiteral("7")),
+                     SettingsError);
+    }
+    const QByteArray kept = fileBytes(env.settingsFile());
+    ASSERT_TRUE(kept.contains("EmployeeID=7"));
+    ASSERT_NE(kept, written.toUtf8());
+    const OldStoreRows read = readIniTripKeys(kept);
+    expectRows(read, {{1, row}}, QStringLiteral(" 1 "));
     EXPECT_TRUE(read.problems.empty()) << read.problems.front().why.toStdString();
 }
 
@@ -216,6 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         IniCase{"Plain", "[General]\nRowCount=2\nRowSource1%201=5/14/2016\nRowSource8%202=2.5\n",
                 0},
+        IniCase{"EmptyValues", "RowCount= ; nothing\nRowSource1%201=\nRowSource2%201=\"\"\n", 0},
         IniCase{"NoSectionCrlfAndBom", "\xEF\xBB\xBFrowcount = 4 \r\nROWSOURCE2%204=  Mart  \r\n",
                 0},
         IniCase{"QuotesEscapesAndComments",
