@@ -568,8 +568,8 @@ private:
     void key(const IniLine& line)
     {
         qsizetype keyEnd = line.equals;
-        while (keyEnd > line.start && (data_[keyEnd - 1] == ' ' || data_[keyEnd - 1] == '\t'))
-            --keyEnd;
+        // Any white space before the '=' goes, vertical tabs and form feeds included.
+        while (keyEnd > line.start && isIniSpace(data_[keyEnd - 1])) --keyEnd;
         const QString folded = iniKey(data_.sliced(line.start, keyEnd - line.start)).toCaseFolded();
         int field = 0;
         int row = 0;
