@@ -82,6 +82,8 @@ private:
     void readLine()
     {
         if (number_ == 1) {
+            // An editor may have put a byte order mark in front.
+            if (line_.startsWith(QChar::ByteOrderMark)) line_ = line_.sliced(1);
             if (line_ == kTripsHeader) return;
             problem(tr("The first line is not \"%1\".").arg(kTripsHeader));
         }

@@ -164,6 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TripsFileCase{"Empty", "", {}, QString(), {}},
         TripsFileCase{"HeaderOnly", kHead, {}, QString(), {}},
+        TripsFileCase{"ByteOrderMark", "\xEF\xBB\xBF" + kHead + "RowCount\t1\n", {}, "1", {}},
         TripsFileCase{"NotTheHeader", "Brindlewick trips 2\nRowCount\t1\n", {}, "1", {1}},
         TripsFileCase{"BadLinesLeftOut",
                       kHead + "RowCount\t2\n0\tzero\nx\ty\n\tlead\nnothing\n1\ta\n",
