@@ -175,7 +175,11 @@ private:
 
 // ---- INI files as Qt's INI reader reads them ----------------------------------------
 
-bool isIniSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// The blanks that separate lines: vertical tabs and form feeds are not among them.
+bool isIniSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// The white space trimmed off a key or section name, wider than the above.
+bool isWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 bool endsIniRun(char c)
 {
@@ -569,10 +573,12 @@ private:
 
     void key(const IniLine& line)
     {
+        // White space around the key goes, vertical tabs and form feeds included.
+        qsizetype keyStart = line.start;
         qsizetype keyEnd = line.equals;
-        // Any white space before the '=' goes, vertical tabs and form feeds included.
-        while (keyEnd > line.start && isIniSpace(data_[keyEnd - 1])) --keyEnd;
-        const QString folded = iniKey(data_.sliced(line.start, keyEnd - line.start)).toCaseFolded();
+        while (keyEnd > keyStart && isWhite(data_[keyEnd - 1])) --keyEnd;
+        while (keyStart < keyEnd && isWhite(data_[keyStart])) ++keyStart;
+        const QString folded = iniKey(data_.sliced(keyStart, keyEnd - keyStart)).toCaseFolded();
         int field = 0;
         int row = 0;
         QString* slot = nullptr;

@@ -248,7 +248,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         IniCase{"Plain", "[General]\nRowCount=2\nRowSource1%201=5/14/2016\nRowSource8%202=2.5\n",
                 0},
-        IniCase{"KeyEndsInWhiteSpace", "RowSource1%201 \v\f\t=a\n", 0},
+        IniCase{"KeyInWhiteSpace", "RowSource1%201 \v\f\t=a\n\v\fRowSource1%202=b\n", 0},
+        IniCase{"FormFeedBeforeABracket", "\f[Other]=x\nRowCount=1\n", 0},
         IniCase{"EmptyValues", "RowCount= ; nothing\nRowSource1%201=\nRowSource2%201=\"\"\n", 0},
         IniCase{"NoSectionCrlfAndBom", "\xEF\xBB\xBFrowcount = 4 \r\nROWSOURCE2%204=  Mart  \r\n",
                 0},
