@@ -11,19 +11,24 @@
 
 namespace {
 
-const char* const kFields[] = {"5/%1/2016",       "Head office", "Client %1",
-                               "Daily\\tdelivery", "%2",          "%3",
-                               "20",              "25"};
+const char* const kFields[] = {"5/%1/2016", "Head office", "Client %1", "Daily\\tdelivery",
+                               "%2",        "%3",          "20",        "25"};
+
+// Field k of trip i: %1 is a day, %2 and %3 the odometer readings.
+QString fieldText(int k, int i)
+{
+    return QString::fromLatin1(kFields[k])
+        .replace(QLatin1StringView("%1"), QString::number(i % 28 + 1))
+        .replace(QLatin1StringView("%2"), QString::number(10000 + i * 20))
+        .replace(QLatin1StringView("%3"), QString::number(10020 + i * 20));
+}
 
 QByteArray tripsFile(int trips)
 {
     QString text = QStringLiteral("Brindlewick trips 1\nRowCount\t%1\n").arg(trips);
     for (int i = 1; i <= trips; ++i) {
         text += QString::number(i);
-        for (const char* field : kFields) {
-            text += u'\t' + QString::fromLatin1(field).arg(i % 28 + 1).arg(10000 + i * 20).arg(
-                                10020 + i * 20);
-        }
+        for (int k = 0; k < 8; ++k) text += u'\t' + fieldText(k, i);
         text += u'\n';
     }
     return text.toUtf8();
@@ -31,17 +36,12 @@ QByteArray tripsFile(int trips)
 
 QByteArray firstVersionIni(int trips)
 {
-    QByteArray text = "[General]\nEmployeeName=Michael Jr.\nRowCount=" + QByteArray::number(trips)
-                      + '\n';
+    QByteArray text =
+        "[General]\nEmployeeName=Michael Jr.\nRowCount=" + QByteArray::number(trips) + '\n';
     for (int i = 1; i <= trips; ++i) {
         for (int k = 0; k < 8; ++k) {
             text += "RowSource" + QByteArray::number(k + 1) + "%20" + QByteArray::number(i) + '='
-                    + QString::fromLatin1(kFields[k])
-                          .arg(i % 28 + 1)
-                          .arg(10000 + i * 20)
-                          .arg(10020 + i * 20)
-                          .toUtf8()
-                    + '\n';
+                    + fieldText(k, i).toUtf8() + '\n';
         }
     }
     return text;
