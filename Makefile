@@ -48,7 +48,7 @@ build-asan:
 bench: deps-test build-test
 	./bench/run-all.sh build/test
 
-# The workbook-reader fuzzer (clang, libFuzzer, ASan/UBSan) for FUZZ_SECONDS seconds.
+# The readers' fuzzers (clang, libFuzzer, ASan/UBSan), FUZZ_SECONDS seconds split among them.
 FUZZ_SECONDS ?= 600
 fuzz: deps-test
 	./scripts/fuzz.sh $(FUZZ_SECONDS)

@@ -1,6 +1,7 @@
 // The per-user settings store: where it lives and how values are read and saved.
 #include "core/settingsstore.h"
 
+#include "core/oldstorereaders.h"
 #include "platform/oserror.h"
 #include "platform/platform.h"
 #include "platform/replacingfile.h"
@@ -97,28 +98,6 @@ void appendEscaped(QString& out, const QString& value)
             out += c;
         }
     }
-}
-
-QString unescaped(QStringView field)
-{
-    if (!field.contains(QLatin1Char('\\'))) {
-        return field.isEmpty() ? QString(QLatin1String("")) : field.toString();
-    }
-    if (field == QLatin1String("\\-")) return QString();
-    QString out(QLatin1String(""));
-    out.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        QChar c = field[i];
-        if (c == QLatin1Char('\\') && i + 1 < field.size()) {
-            const QChar e = field[++i];
-            c = e == QLatin1Char('t')   ? QChar(u'\t')
-                : e == QLatin1Char('n') ? QChar(u'\n')
-                : e == QLatin1Char('r') ? QChar(u'\r')
-                                        : e;
-        }
-        out += c;
-    }
-    return out;
 }
 
 QString settingsPath()
@@ -390,40 +369,12 @@ void SettingsStore::loadTrips(bool keepPending) const
     tripsStamp_ = stampOf(path);
     QFile file(path);
     if (tripsStamp_.size >= 0 && file.open(QIODevice::ReadOnly)) {
-        const QString text = QString::fromUtf8(file.readAll());
         // Lines that do not parse (a damaged or hand-edited file) are skipped: the rest
         // of the log is still worth having.
-        if (!keepPending) unreadTripLines_ = 0;
-        bool first = true;
-        for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-            const bool header = std::exchange(first, false) && line == QLatin1String(kTripsHeader);
-            const qsizetype tab = line.indexOf(QLatin1Char('\t'));
-            if (tab <= 0) {
-                if (!header && !line.isEmpty() && !keepPending) ++unreadTripLines_;
-                continue;
-            }
-            const QStringView head = line.first(tab);
-            if (head == QLatin1String("RowCount")) {
-                if (!(keepPending && pendingRowCount_)) rowCount_ = unescaped(line.sliced(tab + 1));
-                continue;
-            }
-            bool ok = false;
-            const int row = head.toInt(&ok);
-            if (!ok || row < 1) {
-                if (!keepPending) ++unreadTripLines_;
-                continue;
-            }
-            // A row with too few or too many fields is damage too; its fields still count.
-            if (line.count(QLatin1Char('\t')) != kTripFields && !keepPending) ++unreadTripLines_;
-            TripRow& fields = trips_[row];
-            qsizetype start = tab + 1;
-            for (std::size_t k = 0; k < kTripFields && start <= line.size(); ++k) {
-                qsizetype end = line.indexOf(QLatin1Char('\t'), start);
-                if (end < 0) end = line.size();
-                fields[k] = unescaped(line.sliced(start, end - start));
-                start = end + 1;
-            }
-        }
+        OldStoreRows read = readTripsFile(file.readAll());
+        trips_ = std::move(read.rows);
+        if (!(keepPending && pendingRowCount_)) rowCount_ = read.rowCount;
+        if (!keepPending) unreadTripLines_ = static_cast<int>(read.problems.size());
     }
     for (auto& [row, fields] : pending) {
         for (std::size_t k = 0; k < kTripFields; ++k) {

@@ -13,20 +13,20 @@ SampleEntries sampleEntries()
             QStringLiteral("Ford Transit")};
 }
 
-std::vector<std::vector<QVariant>> sampleTrips(const QLocale& locale)
+std::vector<Trip> sampleTrips(const QLocale& locale)
 {
     const QString may14 = dateToText(QDate(2016, 5, 14), locale);
     const QString may15 = dateToText(QDate(2016, 5, 15), locale);
     const auto trip = [](const QString& date, const char* from, const char* to, const char* notes,
                          const char* start, const char* end, double mileage, double reimbursement) {
-        return std::vector<QVariant>{date,
-                                     QString::fromLatin1(from),
-                                     QString::fromLatin1(to),
-                                     QString::fromLatin1(notes),
-                                     QString::fromLatin1(start),
-                                     QString::fromLatin1(end),
-                                     mileage,
-                                     reimbursement};
+        return Trip{.date = date,
+                    .startingLocation = QString::fromLatin1(from),
+                    .destination = QString::fromLatin1(to),
+                    .description = QString::fromLatin1(notes),
+                    .odometerStart = QString::fromLatin1(start),
+                    .odometerEnd = QString::fromLatin1(end),
+                    .mileage = mileage,
+                    .reimbursement = reimbursement};
     };
     return {trip(may14, "Store", "Mini mall", "Daily delivery", "58114", "58116", 2, 2.5),
             trip(may14, "Mini mall", "Mart", "", "58116", "58121", 5, 6.25),

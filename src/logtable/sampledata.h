@@ -1,10 +1,11 @@
 // The sample entries and trips that "Load Sample/Example Data" puts in the main window.
 #pragma once
 
+#include "core/trip.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
-#include <QVariant>
 
 #include <vector>
 
@@ -24,9 +25,9 @@ struct SampleEntries {
 
 SampleEntries sampleEntries();
 
-// The three sample trips, each the eight field values in field order. The trip dates are
+// The three sample trips. The trip dates are
 // texts in `locale`'s short date form, as the grid keeps dates; the numbers agree with
 // the odometer readings and the sample rate.
-std::vector<std::vector<QVariant>> sampleTrips(const QLocale& locale = QLocale());
+std::vector<Trip> sampleTrips(const QLocale& locale = QLocale());
 
 } // namespace bw

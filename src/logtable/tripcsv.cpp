@@ -3,6 +3,7 @@
 
 #include "logtable/logtable.h"
 #include "logtable/numbertext.h"
+#include "logtable/tabletrip.h"
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
@@ -230,7 +231,7 @@ public:
     {}
 
     // The trip of one record, or nothing when a field cannot be read (each reported).
-    std::optional<std::vector<QVariant>> trip(const Record& record, const QList<int>& fields)
+    std::optional<Trip> trip(const Record& record, const QList<int>& fields)
     {
         line_ = record.line;
         ok_ = true;
@@ -243,14 +244,20 @@ public:
                 break;
             }
         }
-        std::vector<QVariant> values = {QString(), QString(), QString(), QString(),
-                                        QString(), QString(), 0.0,       0.0};
+        // A column the file does not have stays blank as the grid keeps blanks.
+        Trip trip{.date = QString(),
+                  .startingLocation = QString(),
+                  .destination = QString(),
+                  .description = QString(),
+                  .odometerStart = QString(),
+                  .odometerEnd = QString(),
+                  .mileage = 0.0,
+                  .reimbursement = 0.0};
         for (qsizetype i = 0; i < fields.size() && i < record.fields.size(); ++i) {
-            if (fields[i] >= 0)
-                values[static_cast<std::size_t>(fields[i])] = value(fields[i], record.fields[i]);
+            if (fields[i] >= 0) trip.field(fields[i]) = value(fields[i], record.fields[i]);
         }
         if (!ok_) return std::nullopt;
-        return values;
+        return trip;
     }
 
 private:
@@ -369,7 +376,7 @@ TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale)
         if (record.error.isEmpty() && isAllEmpty(record.fields)) continue;
         auto trip = trips.trip(record, fields);
         // A line with values only in columns the grid does not have carries no trip.
-        if (trip && std::any_of(trip->begin(), trip->end(), holdsTripValue)) {
+        if (trip && !isBlankTrip(*trip)) {
             result.trips.push_back(std::move(*trip));
         }
     }
@@ -387,9 +394,10 @@ QByteArray writeTripsCsv(const LogTable& table, const QLocale& locale)
     out += QStringLiteral("\r\n");
     for (int row = 0; row < table.RecordCount(); ++row) {
         if (isBlankTrip(table, row)) continue;
-        for (int k = 0; k < LogTable::kFieldCount; ++k) {
+        const Trip trip = tripAt(table, row);
+        for (int k = 0; k < Trip::kFieldCount; ++k) {
             if (k > 0) out += u',';
-            appendField(out, exportedText(k, table.valueAt(row, k), locale));
+            appendField(out, exportedText(k, trip.field(k), locale));
         }
         out += QStringLiteral("\r\n");
     }
@@ -404,24 +412,21 @@ TripPlacement tripPlacement(const LogTable& table, int limit)
     return {first, (count - first) + std::max(0, limit - count)};
 }
 
-int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
-               const QString& rateText, int limit, const QLocale& locale)
+int placeTrips(LogTable& table, const std::vector<Trip>& trips, const QString& rateText, int limit,
+               const QLocale& locale)
 {
     return placeTrips(table, trips, TripRates{rateText, {}}, limit, locale);
 }
 
-int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
-               const TripRates& rates, int limit, const QLocale& locale)
+int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates, int limit,
+               const QLocale& locale)
 {
     const TripPlacement placement = tripPlacement(table, limit);
     const int placed = std::min(placement.capacity, static_cast<int>(trips.size()));
     for (int i = 0; i < placed; ++i) {
         const int row = placement.firstRow + i;
         if (row >= table.RecordCount()) table.AddNew();
-        for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            table.setValueAt(row, k,
-                             trips[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]);
-        }
+        setTripAt(table, row, trips[static_cast<std::size_t>(i)]);
         carryOdometer(table, row);
         fillTrip(table, row, rates, -1, locale);
     }

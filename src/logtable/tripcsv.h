@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/rateschedule.h"
+#include "core/trip.h"
 #include "logtable/logtable.h"
 #include "logtable/tripfills.h"
 
@@ -22,7 +23,7 @@ struct CsvProblem {
 };
 
 struct TripImport {
-    std::vector<std::vector<QVariant>> trips; // eight field values each, in field order
+    std::vector<Trip> trips;
     std::vector<CsvProblem> problems;
     // Set when the file as a whole cannot be read (no known column in its first line);
     // nothing else is then filled.
@@ -54,11 +55,11 @@ TripPlacement tripPlacement(const LogTable& table, int limit = kMaxTrips);
 // Writes `trips` from placement.firstRow on (as many as fit) and gives each row the fills a
 // typed row gets: the previous Odometer End into an empty Odometer Start, then Mileage and
 // Reimbursement. Returns the number of trips placed.
-int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
-               const QString& rateText, int limit = kMaxTrips, const QLocale& locale = QLocale());
+int placeTrips(LogTable& table, const std::vector<Trip>& trips, const QString& rateText,
+               int limit = kMaxTrips, const QLocale& locale = QLocale());
 // The same, each trip paid at the rate in force on its date.
-int placeTrips(LogTable& table, const std::vector<std::vector<QVariant>>& trips,
-               const TripRates& rates, int limit = kMaxTrips, const QLocale& locale = QLocale());
+int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates,
+               int limit = kMaxTrips, const QLocale& locale = QLocale());
 
 struct RateImport {
     std::vector<RateChange> changes; // in the file's order

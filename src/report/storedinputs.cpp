@@ -6,6 +6,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "logtable/sampledata.h"
+#include "logtable/tabletrip.h"
 #include "logtable/tripcsv.h"
 #include "logtable/triplog.h"
 #include "platform/clock.h"
@@ -79,15 +80,14 @@ void StoredReportInputs::fillSample()
     vehicleDescription_ = sample.vehicleDescription;
 
     table_ = openTable();
-    for (const std::vector<QVariant>& trip : sampleTrips()) {
+    for (const Trip& trip : sampleTrips()) {
         table_->AddNew();
-        for (std::size_t k = 0; k < trip.size(); ++k)
-            table_->setValue(static_cast<int>(k), trip[k]);
+        setTripAt(*table_, table_->position(), trip);
     }
     table_->MoveFirst();
 }
 
-void StoredReportInputs::useTrips(const std::vector<std::vector<QVariant>>& trips)
+void StoredReportInputs::useTrips(const std::vector<Trip>& trips)
 {
     table_ = openTable();
     placeTrips(*table_, trips, TripRates{ratePerMile_, rates_});

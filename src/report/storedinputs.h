@@ -1,11 +1,11 @@
 // Report inputs held as values, for making reports without a window.
 #pragma once
 
+#include "core/trip.h"
 #include "report/reportinputs.h"
 
 #include <QDate>
 #include <QString>
-#include <QVariant>
 
 #include <memory>
 #include <vector>
@@ -46,9 +46,9 @@ public:
     // sample command leaves in a table of blank rows).
     void fillSample();
 
-    // A table of just `trips` (eight field values each) in place of the restored or
+    // A table of just `trips` in place of the restored or
     // sample rows, filled as rows typed into the grid are, with the current rate.
-    void useTrips(const std::vector<std::vector<QVariant>>& trips);
+    void useTrips(const std::vector<Trip>& trips);
     // The rate changes in place of the stored ones, for the report and for the fills of a
     // later useTrips.
     void useRates(RateSchedule rates) { rates_ = std::move(rates); }

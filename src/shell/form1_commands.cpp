@@ -165,16 +165,15 @@ void Form1::PushButton7_Click()
     }
     int label = 138;
     int left = 0;
-    for (const std::vector<QVariant>& trip : sampleTrips()) {
+    for (const Trip& trip : sampleTrips()) {
         if (logTable_ && logTable_->RecordCount() >= kMaxTrips) {
             ++left;
             continue;
         }
         trap.run(label, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            trap.run(label + 2 + 2 * k, [&] {
-                requireTable(logTable_).setValue(k, trip[static_cast<std::size_t>(k)]);
-            });
+            trap.run(label + 2 + 2 * k,
+                     [&] { requireTable(logTable_).setValue(k, trip.field(k)); });
         }
         label += 18;
     }

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     QJsonArray trips;
     for (const auto& trip : read.trips) {
         QJsonArray fields;
-        for (const QVariant& value : trip) fields.append(QJsonValue::fromVariant(value));
+        for (const QVariant& value : trip.values()) fields.append(QJsonValue::fromVariant(value));
         trips.append(fields);
     }
     QJsonArray problems;

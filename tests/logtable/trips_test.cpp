@@ -1,5 +1,6 @@
 // Tests of the trip fills, checks and CSV import and export.
 #include "logtable/logtable.h"
+#include "logtable/tabletrip.h"
 #include "logtable/tripchecks.h"
 #include "logtable/tripcsv.h"
 #include "logtable/tripfills.h"
@@ -8,36 +9,37 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace bw {
 namespace {
 
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
-// A table of rows given as eight field values each; "" and 0 are blank.
-std::shared_ptr<LogTable> tableWith(const std::vector<std::vector<QVariant>>& rows)
+// A table of the given rows; "" and 0 are blank.
+std::shared_ptr<LogTable> tableWith(const std::vector<Trip>& rows)
 {
     auto table = std::make_shared<LogTable>();
     table->openWithTripFields();
-    for (const auto& row : rows) {
+    for (const Trip& row : rows) {
         table->AddNew();
-        for (int k = 0; k < LogTable::kFieldCount; ++k)
-            table->setValue(k, row[static_cast<std::size_t>(k)]);
+        setTripAt(*table, table->position(), row);
     }
     return table;
 }
 
-std::vector<QVariant> trip(const char* date, const char* start, const char* end, double mileage = 0,
-                           double reimbursement = 0, const char* notes = "")
+Trip trip(const char* date, const char* start, const char* end, double mileage = 0,
+          double reimbursement = 0, const char* notes = "")
 {
-    return {QString::fromUtf8(date),
-            QString(),
-            QString(),
-            QString::fromUtf8(notes),
-            QString::fromLatin1(start),
-            QString::fromLatin1(end),
-            mileage,
-            reimbursement};
+    return Trip{QString::fromUtf8(date),
+                QString(),
+                QString(),
+                QString::fromUtf8(notes),
+                QString::fromLatin1(start),
+                QString::fromLatin1(end),
+                mileage,
+                reimbursement};
 }
 
 struct FillCase {
@@ -112,8 +114,8 @@ TEST(Fills, AnEmptyStartTakesThePreviousEndOnce)
 
 struct CheckCase {
     const char* name;
-    std::vector<std::vector<QVariant>> rows; // the last one is checked
-    std::vector<int> fields;                 // the fields warned about
+    std::vector<Trip> rows;  // the last one is checked
+    std::vector<int> fields; // the fields warned about
     const char* firstText;
 };
 
@@ -187,7 +189,7 @@ struct CsvCase {
     const char* name;
     QByteArray bytes;
     int trips;
-    std::vector<QVariant> first; // the first trip, or empty when not compared
+    std::optional<Trip> first; // the first trip, or nothing when not compared
     std::vector<int> problemLines;
 };
 
@@ -199,7 +201,7 @@ TEST_P(CsvImport, ReadsTripsAndListsBadLines)
     const TripImport read = readTripsCsv(c.bytes, kUs);
     EXPECT_TRUE(read.failure.isEmpty()) << read.failure.toStdString();
     EXPECT_EQ(static_cast<int>(read.trips.size()), c.trips);
-    if (!c.first.empty() && !read.trips.empty()) {
+    if (c.first && !read.trips.empty()) {
         EXPECT_EQ(read.trips.front(), c.first);
     }
     std::vector<int> lines;
@@ -207,14 +209,14 @@ TEST_P(CsvImport, ReadsTripsAndListsBadLines)
     EXPECT_EQ(lines, c.problemLines) << problemLines(read.problems).toStdString();
 }
 
-const std::vector<QVariant> kMall = {QStringLiteral("5/14/2016"),
-                                     QStringLiteral("Store"),
-                                     QStringLiteral("Mini mall"),
-                                     QStringLiteral("Daily delivery"),
-                                     QStringLiteral("58114"),
-                                     QStringLiteral("58116"),
-                                     2.0,
-                                     2.5};
+const Trip kMall = {QStringLiteral("5/14/2016"),
+                    QStringLiteral("Store"),
+                    QStringLiteral("Mini mall"),
+                    QStringLiteral("Daily delivery"),
+                    QStringLiteral("58114"),
+                    QStringLiteral("58116"),
+                    2.0,
+                    2.5};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, CsvImport,
@@ -237,8 +239,8 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"TabsAndQuotedSeparators",
                 "Date\tDescription/Notes\n2016-05-14\t\"a\tb, \"\"c\"\"\r\nd\"\n",
                 1,
-                {QStringLiteral("5/14/2016"), QString(), QString(),
-                 QStringLiteral("a\tb, \"c\"\r\nd"), QString(), QString(), 0.0, 0.0},
+                Trip{QStringLiteral("5/14/2016"), QString(), QString(),
+                     QStringLiteral("a\tb, \"c\"\r\nd"), QString(), QString(), 0.0, 0.0},
                 {}},
         CsvCase{
             "LineNumbersCountQuotedBreaks",
@@ -257,17 +259,50 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"GroupedAndPeriodNumbers",
                 "Date;Odometer Start;Odometer End;Mileage\n2016-05-14;\"1,234\";1240.5;6.5\n",
                 1,
-                {QStringLiteral("5/14/2016"), QString(), QString(), QString(),
-                 QStringLiteral("1234"), QStringLiteral("1240.5"), 6.5, 0.0},
+                Trip{QStringLiteral("5/14/2016"), QString(), QString(), QString(),
+                     QStringLiteral("1234"), QStringLiteral("1240.5"), 6.5, 0.0},
                 {}},
         CsvCase{"WindowsCodePage",
                 "Date,Destination\n2016-05-14,M\xfcnchen \x80\n",
                 1,
-                {QStringLiteral("5/14/2016"), QString(), QString::fromUtf8("M\u00fcnchen \u20ac"),
-                 QString(), QString(), QString(), 0.0, 0.0},
+                Trip{QStringLiteral("5/14/2016"), QString(),
+                     QString::fromUtf8("M\u00fcnchen \u20ac"), QString(), QString(), QString(), 0.0,
+                     0.0},
                 {}},
         CsvCase{"OnlyUnknownValues", "Date,Vehicle\n,van\n", 0, {}, {}}),
     [](const ::testing::TestParamInfo<CsvCase>& tc) { return std::string(tc.param.name); });
+
+TEST(TripValue, NamedFieldsAreTheGridColumnsInOrder)
+{
+    struct Column {
+        QVariant Trip::*member;
+        const char* caption;
+    };
+    const Column columns[] = {{&Trip::date, "Date"},
+                              {&Trip::startingLocation, "Starting Location"},
+                              {&Trip::destination, "Destination"},
+                              {&Trip::description, "Description/Notes"},
+                              {&Trip::odometerStart, "Odometer Start"},
+                              {&Trip::odometerEnd, "Odometer End"},
+                              {&Trip::mileage, "Mileage"},
+                              {&Trip::reimbursement, "Reimbursement"}};
+    ASSERT_EQ(std::size(columns), static_cast<std::size_t>(LogTable::kFieldCount));
+    Trip written;
+    for (int k = 0; k < LogTable::kFieldCount; ++k) {
+        const Column& c = columns[k];
+        EXPECT_EQ(LogTable::fields()[static_cast<std::size_t>(k)].name, QLatin1String(c.caption));
+        EXPECT_EQ(&written.field(k), &(written.*c.member)) << c.caption;
+        if (k != 2) written.*c.member = k < 6 ? QVariant(QString::number(k)) : QVariant(k * 1.5);
+    }
+    // Through a table row and through the positional form, a null field stays null.
+    auto table = tableWith({written});
+    EXPECT_EQ(tripAt(*table, 0), written);
+    EXPECT_TRUE(tripAt(*table, 0).destination.isNull());
+    EXPECT_EQ(Trip::fromValues(written.values()), written);
+    const Trip shortTrip = Trip::fromValues({QStringLiteral("5/14/2016")});
+    EXPECT_EQ(shortTrip.date, QStringLiteral("5/14/2016"));
+    EXPECT_TRUE(shortTrip.reimbursement.isNull());
+}
 
 TEST(CsvImport, AFileWithoutKnownColumnsIsRefusedWhole)
 {
@@ -279,7 +314,7 @@ TEST(CsvImport, AFileWithoutKnownColumnsIsRefusedWhole)
 
 TEST(CsvExport, ExportThenImportGivesTheSameRowsAndNoFormulas)
 {
-    const std::vector<std::vector<QVariant>> rows = {
+    const std::vector<Trip> rows = {
         {QStringLiteral("5/14/2016"), QStringLiteral("=HYPERLINK(\"x\")"), QStringLiteral("+1"),
          QStringLiteral("-minus"), QStringLiteral("58114"), QStringLiteral("58116"), 2.0, 2.5},
         {QStringLiteral("5/15/2016"), QStringLiteral("@SUM(A1)"), QStringLiteral("\tTab"),

@@ -1,0 +1,31 @@
+// A table row read as a Trip and written from one.
+#include "logtable/tabletrip.h"
+
+#include "logtable/logtable.h"
+#include "logtable/tripfills.h"
+
+namespace bw {
+
+static_assert(Trip::kFieldCount == LogTable::kFieldCount);
+
+Trip tripAt(const LogTable& table, int row)
+{
+    Trip trip;
+    for (int k = 0; k < Trip::kFieldCount; ++k) trip.field(k) = table.valueAt(row, k);
+    return trip;
+}
+
+void setTripAt(LogTable& table, int row, const Trip& trip)
+{
+    for (int k = 0; k < Trip::kFieldCount; ++k) table.setValueAt(row, k, trip.field(k));
+}
+
+bool isBlankTrip(const Trip& trip)
+{
+    for (int k = 0; k < Trip::kFieldCount; ++k) {
+        if (holdsTripValue(trip.field(k))) return false;
+    }
+    return true;
+}
+
+} // namespace bw
