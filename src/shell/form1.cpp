@@ -7,9 +7,11 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "logtable/tripbook.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
+#include "shell/entryeditor.h"
 #include "shell/gridview.h"
 #include "shell/twips.h"
 
@@ -166,10 +168,16 @@ void Form1::createControls()
     DataGrid1->setMouseTracking(true);
     DataGrid1->viewport()->setMouseTracking(true);
     model_->attachView(DataGrid1);
-    model_->setTripContext({[this] { return txtRatePerMile->text(); },
-                            [this] {
-                                return TripPeriod{dtpFrom->date(), dtpTo->date()};
-                            }});
+    tripBook_ = new TripBook(this);
+    tripBook_->follow(*model_);
+    model_->setTripContext(
+        {[this] { return txtRatePerMile->text(); },
+         [this] {
+             return TripPeriod{dtpFrom->date(), dtpTo->date()};
+         },
+         [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); }});
+    DataGrid1->setItemDelegate(new EntryDelegate(
+        *tripBook_, [] { return dateToText(platform().clock->today()); }, DataGrid1));
     createTripActions();
 
     PushButton2 = makeButton(Frame2, "PushButton2", QStringLiteral("Insert Below Selected Row"),
@@ -179,6 +187,7 @@ void Form1::createControls()
     PushButton3 = makeButton(Frame2, "PushButton3", QStringLiteral("Delete All"),
                              twipsRect(3960, 4480, 3600, 405));
     createHistoryActions();
+    createEntryActions();
     createGridMenu();
 
     // Assistive technology names each field after its label, without the colon, and the

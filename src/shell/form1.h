@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QDateEdit;
@@ -28,6 +29,7 @@ namespace bw {
 class LogHistory;
 class LogTable;
 class LogTableModel;
+class TripBook;
 class SettingsStore;
 
 // The main window: employee fields, the period, the trip grid and the commands. It is
@@ -126,6 +128,10 @@ public:
     QAction* mnuInsertRow = nullptr;
     QAction* mnuDeleteRow = nullptr;
     QAction* mnuDeleteAll = nullptr;
+    // Trips typed in a few keys: a copy, the way back, a route the log knows well.
+    QAction* mnuDuplicateTrip = nullptr;
+    QAction* mnuReturnTrip = nullptr;
+    QMenu* mnuFrequentTrip = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -142,6 +148,14 @@ private:
     void createTripActions();
     void createHistoryActions();
     void createGridMenu();
+    void createEntryActions();
+    void fillFrequentTripMenu();
+    void duplicateTrip();
+    void addReturnTrip();
+    void addFrequentTrip(int choice);
+    // Room for one more trip; otherwise the user hears why none was added.
+    bool roomForTrip();
+    void addTripBelow(int row, std::vector<QVariant> values, const QString& name);
     void updateHistoryActions();
     void showGridMenu(const QPoint& viewportPos);
     // Puts the entry fields and the period back as they are now.
@@ -155,6 +169,7 @@ private:
     std::shared_ptr<LogTable> logTable_;
     LogTableModel* model_ = nullptr;
     std::unique_ptr<LogHistory> history_;
+    TripBook* tripBook_ = nullptr;
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
     int mousePointer_ = kPointerDefault;

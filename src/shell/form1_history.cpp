@@ -74,6 +74,8 @@ void Form1::createGridMenu()
     mnuGrid->addActions({mnuUndo, mnuRedo});
     mnuGrid->addSeparator();
     mnuGrid->addActions({mnuInsertRow, mnuDeleteRow, mnuDeleteAll});
+    mnuGrid->addActions({mnuDuplicateTrip, mnuReturnTrip});
+    mnuGrid->addMenu(mnuFrequentTrip);
     mnuGrid->addSeparator();
     mnuGrid->addActions({mnuImportTrips, mnuExportTrips});
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
