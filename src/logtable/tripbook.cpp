@@ -16,10 +16,7 @@ constexpr int kTo = 2;
 constexpr int kDescription = 3;
 
 // Two places cannot hold this character as typed into a cell, so it keeps them apart.
-QString routeKey(const QString& from, const QString& to)
-{
-    return from + QChar(0x1f) + to;
-}
+QString routeKey(const QString& from, const QString& to) { return from + QChar(0x1f) + to; }
 
 QString textOf(const QVariant& value)
 {
@@ -43,7 +40,8 @@ QStringList matching(const QHash<QString, int>& counts, const QString& prefix, i
     if (prefix.isEmpty() || limit <= 0) return {};
     std::vector<std::pair<int, const QString*>> found;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.key().startsWith(prefix, Qt::CaseInsensitive)) found.emplace_back(it.value(), &it.key());
+        if (it.key().startsWith(prefix, Qt::CaseInsensitive))
+            found.emplace_back(it.value(), &it.key());
     }
     const auto byUse = [](const auto& a, const auto& b) {
         if (a.first != b.first) return a.first > b.first;

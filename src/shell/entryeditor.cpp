@@ -78,7 +78,8 @@ void CompletingEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (today_ && event->key() == Qt::Key_Semicolon && event->modifiers().testFlag(Qt::ControlModifier)) {
+    if (today_ && event->key() == Qt::Key_Semicolon
+        && event->modifiers().testFlag(Qt::ControlModifier)) {
         setText(today_());
         event->accept();
         return;
@@ -90,8 +91,7 @@ void CompletingEdit::keyPressEvent(QKeyEvent* event)
 
 EntryDelegate::EntryDelegate(const TripBook& book, CompletingEdit::Today today, QObject* parent)
     : QStyledItemDelegate(parent), book_(book), today_(std::move(today))
-{
-}
+{}
 
 QWidget* EntryDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                      const QModelIndex& index) const
@@ -102,8 +102,8 @@ QWidget* EntryDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         return new CompletingEdit({}, today_, parent);
     case TripField::From:
     case TripField::To:
-        return new CompletingEdit(
-            [book](const QString& prefix) { return book->places(prefix); }, {}, parent);
+        return new CompletingEdit([book](const QString& prefix) { return book->places(prefix); },
+                                  {}, parent);
     case TripField::Description:
         return new CompletingEdit(
             [book](const QString& prefix) { return book->descriptions(prefix); }, {}, parent);
@@ -128,8 +128,8 @@ bool EntryDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool finishes = key == Qt::Key_Return || key == Qt::Key_Enter
-                              || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+        const bool finishes = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab
+                              || key == Qt::Key_Backtab;
         if (auto* edit = qobject_cast<CompletingEdit*>(object); edit && finishes) {
             edit->acceptCompletion();
         }

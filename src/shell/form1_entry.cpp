@@ -122,7 +122,8 @@ void Form1::addReturnTrip()
     }
     setNumber(values, TripField::Mileage, mileage);
     const std::optional<double> rate = readTripNumber(txtRatePerMile->text());
-    if (mileage && rate) setNumber(values, TripField::Reimbursement, reimbursementFor(*mileage, *rate));
+    if (mileage && rate)
+        setNumber(values, TripField::Reimbursement, reimbursementFor(*mileage, *rate));
     addTripBelow(row, std::move(values), tr("Add Return Trip"));
 }
 
@@ -145,8 +146,9 @@ void Form1::addFrequentTrip(int choice)
     if (row > 0) values[TripField::Date] = logTable_->valueAt(row - 1, TripField::Date);
     values[TripField::From] = route.from;
     values[TripField::To] = route.to;
-    values[TripField::Description] =
-        route.description.isEmpty() ? blankValue(TripField::Description) : QVariant(route.description);
+    values[TripField::Description] = route.description.isEmpty()
+                                         ? blankValue(TripField::Description)
+                                         : QVariant(route.description);
     setNumber(values, TripField::Mileage, route.distance);
     const std::optional<double> rate = readTripNumber(txtRatePerMile->text());
     if (route.distance && rate) {

@@ -61,18 +61,33 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RouteCase{"Unknown", {{"2024-01-02", "Home", "Office", 12}}, "Home", "Mart", std::nullopt},
         RouteCase{"Latest date wins, not the last row",
-                  {{"2024-03-05", "A", "B", 7}, {"2024-01-02", "A", "B", 5}}, "A", "B", 7.0},
+                  {{"2024-03-05", "A", "B", 7}, {"2024-01-02", "A", "B", 5}},
+                  "A",
+                  "B",
+                  7.0},
         RouteCase{"A trip without Mileage does not count",
-                  {{"2024-01-02", "A", "B", 5}, {"2024-05-01", "A", "B", 0}}, "A", "B", 5.0},
+                  {{"2024-01-02", "A", "B", 5}, {"2024-05-01", "A", "B", 0}},
+                  "A",
+                  "B",
+                  5.0},
         RouteCase{"The way back answers", {{"2024-01-02", "A", "B", 5}}, "B", "A", 5.0},
         RouteCase{"Until it has its own",
-                  {{"2024-01-02", "A", "B", 5}, {"2023-01-02", "B", "A", 6}}, "B", "A", 6.0},
+                  {{"2024-01-02", "A", "B", 5}, {"2023-01-02", "B", "A", 6}},
+                  "B",
+                  "A",
+                  6.0},
         RouteCase{"Spaces around a place are not part of it",
-                  {{"2024-01-02", " A ", "B", 5}}, "A", " B", 5.0},
+                  {{"2024-01-02", " A ", "B", 5}},
+                  "A",
+                  " B",
+                  5.0},
         RouteCase{"Same date: the later entered trip",
-                  {{"2024-01-02", "A", "B", 5}, {"2024-01-02", "A", "B", 4}}, "A", "B", 4.0},
-        RouteCase{"A missing place makes no route", {{"2024-01-02", "A", "", 5}}, "A", "",
-                  std::nullopt}),
+                  {{"2024-01-02", "A", "B", 5}, {"2024-01-02", "A", "B", 4}},
+                  "A",
+                  "B",
+                  4.0},
+        RouteCase{
+            "A missing place makes no route", {{"2024-01-02", "A", "", 5}}, "A", "", std::nullopt}),
     [](const auto& tc) {
         std::string name;
         for (const char c : std::string(tc.param.name)) {
@@ -88,8 +103,7 @@ TEST(TripBook, CompletesPlacesAndDescriptionsMostUsedFirstIgnoringCase)
                            {"", "Mart", "Mini mall", 5, "groceries run"},
                            {"", "Mart", "Museum", 3, "Visit"},
                            {"", "Home", "Mart", 2, ""}}));
-    EXPECT_EQ(book.places(QStringLiteral("m")),
-              QStringList({"Mart", "Mini mall", "Museum"}));
+    EXPECT_EQ(book.places(QStringLiteral("m")), QStringList({"Mart", "Mini mall", "Museum"}));
     EXPECT_EQ(book.places(QStringLiteral("MI")), QStringList({"Mini mall"}));
     EXPECT_EQ(book.places(QStringLiteral("Mx")), QStringList());
     EXPECT_EQ(book.places(QString()), QStringList());
