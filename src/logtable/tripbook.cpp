@@ -11,53 +11,75 @@ namespace bw {
 
 namespace {
 
-constexpr int kFrom = 1;
-constexpr int kTo = 2;
-constexpr int kDescription = 3;
-
-// Two places cannot hold this character as typed into a cell, so it keeps them apart.
-QString routeKey(const QString& from, const QString& to) { return from + QChar(0x1f) + to; }
+quint64 routeKey(int from, int to)
+{
+    return (static_cast<quint64>(static_cast<quint32>(from)) << 32) | static_cast<quint32>(to);
+}
 
 QString textOf(const QVariant& value)
 {
     return value.isNull() ? QString() : value.toString().trimmed();
 }
 
-void count(QHash<QString, int>& counts, const QString& key, int sign)
+// Later is more: by date, then by the order the trips were entered in.
+bool later(int day, LogTable::Bookmark id, int thanDay, LogTable::Bookmark thanId)
 {
-    if (key.isEmpty()) return;
-    auto it = counts.find(key);
-    if (it == counts.end()) {
-        if (sign > 0) counts.insert(key, 1);
-        return;
-    }
-    *it += sign;
-    if (*it <= 0) counts.erase(it);
-}
-
-QStringList matching(const QHash<QString, int>& counts, const QString& prefix, int limit)
-{
-    if (prefix.isEmpty() || limit <= 0) return {};
-    std::vector<std::pair<int, const QString*>> found;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.key().startsWith(prefix, Qt::CaseInsensitive))
-            found.emplace_back(it.value(), &it.key());
-    }
-    const auto byUse = [](const auto& a, const auto& b) {
-        if (a.first != b.first) return a.first > b.first;
-        const int order = a.second->compare(*b.second, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : *a.second < *b.second;
-    };
-    const auto end = found.begin() + std::min<std::ptrdiff_t>(limit, std::ssize(found));
-    std::partial_sort(found.begin(), end, found.end(), byUse);
-    QStringList result;
-    for (auto it = found.begin(); it != end; ++it) result << *it->second;
-    return result;
+    return day != thanDay ? day > thanDay : id > thanId;
 }
 
 } // namespace
 
+int TripBook::Names::intern(const QString& name)
+{
+    if (name.isEmpty()) return -1;
+    const auto it = index.constFind(name);
+    if (it != index.constEnd()) return *it;
+    const int id = static_cast<int>(names.size());
+    index.insert(name, id);
+    names.push_back(name);
+    uses.push_back(0);
+    return id;
+}
+
+void TripBook::Names::use(int id, int sign)
+{
+    if (id >= 0) uses[static_cast<std::size_t>(id)] += sign;
+}
+
+int TripBook::Names::find(const QString& name) const { return index.value(name, -1); }
+
+QStringList TripBook::Names::matching(const QString& prefix, int limit) const
+{
+    if (prefix.isEmpty() || limit <= 0) return {};
+    std::vector<int> found;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (uses[i] > 0 && names[i].startsWith(prefix, Qt::CaseInsensitive)) {
+            found.push_back(static_cast<int>(i));
+        }
+    }
+    const auto byUse = [this](int a, int b) {
+        const auto ua = uses[static_cast<std::size_t>(a)];
+        const auto ub = uses[static_cast<std::size_t>(b)];
+        if (ua != ub) return ua > ub;
+        const QString& na = names[static_cast<std::size_t>(a)];
+        const QString& nb = names[static_cast<std::size_t>(b)];
+        const int order = na.compare(nb, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : na < nb;
+    };
+    const auto end = found.begin() + std::min<std::ptrdiff_t>(limit, std::ssize(found));
+    std::partial_sort(found.begin(), end, found.end(), byUse);
+    QStringList result;
+    for (auto it = found.begin(); it != end; ++it) result << names[static_cast<std::size_t>(*it)];
+    return result;
+}
+
 TripBook::TripBook(QObject* parent) : QObject(parent) {}
+
+int TripBook::placeCount() const
+{
+    return static_cast<int>(
+        std::count_if(places_.uses.begin(), places_.uses.end(), [](int uses) { return uses > 0; }));
+}
 
 void TripBook::follow(LogTableModel& model)
 {
@@ -69,10 +91,7 @@ void TripBook::follow(LogTableModel& model)
         if (const LogTable* t = table()) {
             rebuild(*t);
         } else {
-            rows_.clear();
-            places_.clear();
-            descriptions_.clear();
-            routes_.clear();
+            clear();
         }
     };
     connect(&model, &QAbstractItemModel::modelReset, this, reset);
@@ -95,11 +114,13 @@ void TripBook::follow(LogTableModel& model)
 
 TripBook::Entry TripBook::entryAt(const LogTable& table, int row)
 {
-    Entry entry{textOf(table.valueAt(row, kFrom)), textOf(table.valueAt(row, kTo)),
-                textOf(table.valueAt(row, kDescription)), 0, 0.0};
+    Entry entry;
+    entry.from = places_.intern(textOf(table.valueAt(row, TripField::From)));
+    entry.to = places_.intern(textOf(table.valueAt(row, TripField::To)));
+    entry.description = descriptions_.intern(textOf(table.valueAt(row, TripField::Description)));
     const QVariant mileage = table.valueAt(row, TripField::Mileage);
     if (holdsTripValue(mileage)) entry.mileage = mileage.toDouble();
-    if (entry.mileage != 0.0 && !entry.from.isEmpty() && !entry.to.isEmpty()) {
+    if (entry.mileage != 0.0 && entry.from >= 0 && entry.to >= 0) {
         // Only a measured route needs the date that ranks it.
         const QString date = table.valueAt(row, TripField::Date).toString();
         auto it = days_.constFind(date);
@@ -114,38 +135,44 @@ TripBook::Entry TripBook::entryAt(const LogTable& table, int row)
 
 void TripBook::add(LogTable::Bookmark id, const Entry& entry, int sign)
 {
-    count(places_, entry.from, sign);
-    count(places_, entry.to, sign);
-    count(descriptions_, entry.description, sign);
-    if (entry.from.isEmpty() || entry.to.isEmpty()) return;
-    const QString key = routeKey(entry.from, entry.to);
+    places_.use(entry.from, sign);
+    places_.use(entry.to, sign);
+    descriptions_.use(entry.description, sign);
+    if (entry.from < 0 || entry.to < 0) return;
+    const quint64 key = routeKey(entry.from, entry.to);
     RouteData& route = routes_[key];
     route.trips += sign;
-    count(route.descriptions, entry.description, sign);
-    if (entry.mileage != 0.0) {
-        if (sign > 0) {
-            route.measured[{entry.day, id}] = entry.mileage;
-        } else {
-            route.measured.erase({entry.day, id});
-        }
+    if (entry.mileage == 0.0) {
+    } else if (sign > 0 && !route.stale
+               && (route.id == 0 || later(entry.day, id, route.day, route.id))) {
+        route.day = entry.day;
+        route.id = id;
+        route.mileage = entry.mileage;
+    } else if (sign < 0 && route.id == id) {
+        route.stale = true;
     }
     if (route.trips <= 0) routes_.remove(key);
 }
 
-void TripBook::rebuild(const LogTable& table)
+void TripBook::clear()
 {
     rows_.clear();
-    places_.clear();
-    descriptions_.clear();
+    places_ = {};
+    descriptions_ = {};
     routes_.clear();
+}
+
+void TripBook::rebuild(const LogTable& table)
+{
+    clear();
     if (days_.size() > 100000) days_.clear();
     const int n = table.RecordCount();
-    rows_.reserve(n);
+    rows_.reserve(static_cast<std::size_t>(n));
     for (int r = 0; r < n; ++r) {
         const LogTable::Bookmark id = table.idAt(r);
         const Entry entry = entryAt(table, r);
         add(id, entry, 1);
-        rows_.insert(id, entry);
+        rows_[id] = entry;
     }
 }
 
@@ -154,10 +181,10 @@ void TripBook::rowsChanged(const LogTable& table, int first, int last)
     last = std::min(last, table.RecordCount() - 1);
     for (int r = std::max(first, 0); r <= last; ++r) {
         const LogTable::Bookmark id = table.idAt(r);
-        if (const auto old = rows_.constFind(id); old != rows_.constEnd()) add(id, *old, -1);
+        if (const auto old = rows_.find(id); old != rows_.end()) add(id, old->second, -1);
         const Entry entry = entryAt(table, r);
         add(id, entry, 1);
-        rows_.insert(id, entry);
+        rows_[id] = entry;
     }
 }
 
@@ -166,66 +193,91 @@ void TripBook::rowsRemoving(const LogTable& table, int first, int last)
     last = std::min(last, table.RecordCount() - 1);
     for (int r = std::max(first, 0); r <= last; ++r) {
         const LogTable::Bookmark id = table.idAt(r);
-        if (const auto old = rows_.constFind(id); old != rows_.constEnd()) {
-            add(id, *old, -1);
-            rows_.remove(id);
+        if (const auto old = rows_.find(id); old != rows_.end()) {
+            add(id, old->second, -1);
+            rows_.erase(old);
         }
     }
 }
 
 QStringList TripBook::places(const QString& prefix, int limit) const
 {
-    return matching(places_, prefix, limit);
+    return places_.matching(prefix, limit);
 }
 
 QStringList TripBook::descriptions(const QString& prefix, int limit) const
 {
-    return matching(descriptions_, prefix, limit);
+    return descriptions_.matching(prefix, limit);
 }
 
-std::optional<double> TripBook::latest(const QString& from, const QString& to) const
+std::optional<double> TripBook::latest(int from, int to) const
 {
-    const auto it = routes_.constFind(routeKey(from, to));
-    if (it == routes_.constEnd() || it->measured.empty()) return std::nullopt;
-    return it->measured.rbegin()->second;
+    const auto it = routes_.find(routeKey(from, to));
+    if (it == routes_.end()) return std::nullopt;
+    if (it->stale) {
+        it->stale = false;
+        it->id = 0;
+        for (const auto& [id, entry] : rows_) {
+            if (entry.from == from && entry.to == to && entry.mileage != 0.0
+                && (it->id == 0 || later(entry.day, id, it->day, it->id))) {
+                it->day = entry.day;
+                it->id = id;
+                it->mileage = entry.mileage;
+            }
+        }
+    }
+    return it->id != 0 ? std::optional<double>(it->mileage) : std::nullopt;
 }
 
 std::optional<double> TripBook::distance(const QString& from, const QString& to) const
 {
-    const QString a = from.trimmed();
-    const QString b = to.trimmed();
-    if (a.isEmpty() || b.isEmpty()) return std::nullopt;
+    const int a = places_.find(from.trimmed());
+    const int b = places_.find(to.trimmed());
+    if (a < 0 || b < 0) return std::nullopt;
     if (const std::optional<double> own = latest(a, b)) return own;
     return latest(b, a);
 }
 
 std::vector<TripBook::Route> TripBook::frequentRoutes(int count) const
 {
-    std::vector<Route> all;
+    std::vector<std::pair<int, quint64>> all;
     all.reserve(static_cast<std::size_t>(routes_.size()));
-    for (auto it = routes_.cbegin(); it != routes_.cend(); ++it) {
-        const qsizetype split = it.key().indexOf(QChar(0x1f));
-        all.push_back({it.key().left(split), it.key().mid(split + 1), it->trips, {}, {}});
-    }
-    const auto byUse = [](const Route& a, const Route& b) {
-        if (a.trips != b.trips) return a.trips > b.trips;
-        return std::pair(a.from, a.to) < std::pair(b.from, b.to);
+    for (auto it = routes_.cbegin(); it != routes_.cend(); ++it)
+        all.emplace_back(it->trips, it.key());
+    const auto name = [this](quint64 key, int shift) {
+        return places_.names[static_cast<std::size_t>((key >> shift) & 0xffffffffu)];
+    };
+    const auto byUse = [&name](const auto& a, const auto& b) {
+        if (a.first != b.first) return a.first > b.first;
+        return std::pair(name(a.second, 32), name(a.second, 0))
+               < std::pair(name(b.second, 32), name(b.second, 0));
     };
     const auto end = all.begin() + std::clamp<std::ptrdiff_t>(count, 0, std::ssize(all));
     std::partial_sort(all.begin(), end, all.end(), byUse);
-    all.erase(end, all.end());
-    for (Route& route : all) {
+    // The descriptions of the few chosen routes, counted in one pass over the trips.
+    QHash<quint64, QHash<int, int>> used;
+    for (auto it = all.begin(); it != end; ++it) used.insert(it->second, {});
+    for (const auto& [id, entry] : rows_) {
+        if (entry.from < 0 || entry.to < 0 || entry.description < 0) continue;
+        const auto route = used.find(routeKey(entry.from, entry.to));
+        if (route != used.end()) ++(*route)[entry.description];
+    }
+    std::vector<Route> result;
+    for (auto it = all.begin(); it != end; ++it) {
+        Route route{name(it->second, 32), name(it->second, 0), it->first, {}, {}};
         route.distance = distance(route.from, route.to);
-        const QHash<QString, int>& used = routes_[routeKey(route.from, route.to)].descriptions;
         int most = 0;
-        for (auto it = used.cbegin(); it != used.cend(); ++it) {
-            if (it.value() > most || (it.value() == most && it.key() < route.description)) {
-                most = it.value();
-                route.description = it.key();
+        const QHash<int, int>& counts = used[it->second];
+        for (auto d = counts.cbegin(); d != counts.cend(); ++d) {
+            const QString& text = descriptions_.names[static_cast<std::size_t>(d.key())];
+            if (d.value() > most || (d.value() == most && text < route.description)) {
+                most = d.value();
+                route.description = text;
             }
         }
+        result.push_back(std::move(route));
     }
-    return all;
+    return result;
 }
 
 } // namespace bw

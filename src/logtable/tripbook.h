@@ -8,8 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <map>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -40,7 +40,7 @@ public:
     // `limit`. Nothing for an empty prefix.
     QStringList places(const QString& prefix, int limit = 50) const;
     QStringList descriptions(const QString& prefix, int limit = 50) const;
-    int placeCount() const { return static_cast<int>(places_.size()); }
+    int placeCount() const;
 
     // The distance of the latest-dated trip from `from` to `to` that has a Mileage; without
     // one, that of the way back.
@@ -57,27 +57,41 @@ public:
     std::vector<Route> frequentRoutes(int count) const;
 
 private:
+    // Places and descriptions are kept once each and named by their number in a row's entry.
+    struct Names {
+        QHash<QString, int> index;
+        std::vector<QString> names;
+        std::vector<int> uses;
+        int intern(const QString& name);
+        void use(int id, int sign);
+        int find(const QString& name) const;
+        QStringList matching(const QString& prefix, int limit) const;
+    };
     struct Entry {
-        QString from;
-        QString to;
-        QString description;
+        int from = -1;
+        int to = -1;
+        int description = -1;
         int day = 0;          // Julian day, 0 when the Date is no date
         double mileage = 0.0; // 0 when the trip has none
     };
+    // A route's trips, and its latest-dated trip with a Mileage. When that trip goes, the
+    // route is read again from the rows the next time its distance is asked for.
     struct RouteData {
         int trips = 0;
-        // (day, id) -> mileage of the trips that have one; the last is the latest.
-        std::map<std::pair<int, LogTable::Bookmark>, double> measured;
-        QHash<QString, int> descriptions;
+        int day = 0;
+        LogTable::Bookmark id = 0;
+        double mileage = 0.0;
+        bool stale = false;
     };
     Entry entryAt(const LogTable& table, int row);
     void add(LogTable::Bookmark id, const Entry& entry, int sign);
-    std::optional<double> latest(const QString& from, const QString& to) const;
+    std::optional<double> latest(int from, int to) const;
+    void clear();
 
-    QHash<LogTable::Bookmark, Entry> rows_;
-    QHash<QString, int> places_;
-    QHash<QString, int> descriptions_;
-    QHash<QString, RouteData> routes_;
+    std::unordered_map<LogTable::Bookmark, Entry> rows_;
+    Names places_;
+    Names descriptions_;
+    mutable QHash<quint64, RouteData> routes_;
     // Dates repeat across trips: each text is read once.
     QHash<QString, int> days_;
 };

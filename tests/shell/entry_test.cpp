@@ -102,10 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{"BackspaceDeclines", 2, "Mi", {Qt::Key_Backspace, Qt::Key_Return}, "Mi"},
         CompletionCase{"DeleteDeclines", 1, "Mi", {Qt::Key_Delete, Qt::Key_Return}, "Mi"},
         CompletionCase{"APrefixThatMatchesNothing", 2, "Mx", kEnter, "Mx"},
-        CompletionCase{"CtrlDownStepsToTheNextMatch", 2, "Mi", {kCtrlDown, Qt::Key_Return},
-                       "Minneapolis"},
-        CompletionCase{"CtrlUpStepsBack", 2, "Mi", {kCtrlDown, kCtrlUp, Qt::Key_Return},
-                       "Mini mall"},
+        CompletionCase{
+            "CtrlDownStepsToTheNextMatch", 2, "Mi", {kCtrlDown, Qt::Key_Return}, "Minneapolis"},
+        CompletionCase{
+            "CtrlUpStepsBack", 2, "Mi", {kCtrlDown, kCtrlUp, Qt::Key_Return}, "Mini mall"},
         CompletionCase{"UpMovesAwayKeepingWhatWasTyped", 2, "Mi", {Qt::Key_Up}, "Mi"},
         CompletionCase{"EscapeKeepsTheCellAsItWas", 2, "Mi", {Qt::Key_Escape}, ""},
         CompletionCase{"DescriptionsHaveTheirOwnList", 3, "gr", kEnter, "Groceries"},
