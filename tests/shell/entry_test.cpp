@@ -159,6 +159,40 @@ TEST_F(Entry, AKnownRouteFillsMileageWithANoteAndTheFillIsUndoneWithItsEdit)
     EXPECT_EQ(cell(4, 6), QStringLiteral("7"));
 }
 
+TEST_F(Entry, RoutesComeBackWithTheStoredTripsAndWarningsComeBeforeTheRouteNote)
+{
+    shownWithTrips();
+    click(3, 0);
+    typeText(QStringLiteral("x"));
+    press({QKeyCombination(Qt::ControlModifier, Qt::Key_Semicolon), Qt::Key_Tab});
+    typeText(QStringLiteral("Home"));
+    press({Qt::Key_Tab});
+    typeText(QStringLiteral("Depot"));
+    press({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+    typeText(QStringLiteral("9"));
+    press(kEnter);
+
+    Form1& f = reopen();
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    click(4, 1);
+    typeText(QStringLiteral("Depot"));
+    press({Qt::Key_Tab});
+    typeText(QStringLiteral("Home"));
+    press(kEnter);
+    EXPECT_EQ(cell(4, 6), QStringLiteral("9"));
+    const QModelIndex mileage = f.gridModel().index(4, TripField::Mileage);
+    EXPECT_EQ(mileage.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("From the route Depot → Home (9)"));
+
+    // An odometer that disagrees with the Mileage is the cell's first news.
+    f.gridModel().setData(f.gridModel().index(4, TripField::OdometerStart), QStringLiteral("100"));
+    f.gridModel().setData(f.gridModel().index(4, TripField::OdometerEnd), QStringLiteral("150"));
+    EXPECT_TRUE(mileage.data(Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(
+        mileage.data(Qt::ToolTipRole).toString().startsWith(QStringLiteral("From the route")));
+}
+
 TEST_F(Entry, CtrlSemicolonInADateCellEntersToday)
 {
     shownWithTrips();
