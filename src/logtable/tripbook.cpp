@@ -5,6 +5,8 @@
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
+#include <QTimer>
+
 #include <algorithm>
 
 namespace bw {
@@ -75,41 +77,54 @@ QStringList TripBook::Names::matching(const QString& prefix, int limit) const
 
 TripBook::TripBook(QObject* parent) : QObject(parent) {}
 
-int TripBook::placeCount() const
+int TripBook::placeCount()
 {
+    settle();
     return static_cast<int>(
         std::count_if(places_.uses.begin(), places_.uses.end(), [](int uses) { return uses > 0; }));
 }
 
 void TripBook::follow(LogTableModel& model)
 {
+    model_ = &model;
     const auto table = [&model]() -> const LogTable* {
         const auto& bound = model.boundTable();
         return bound && bound->isOpen() ? bound.get() : nullptr;
     };
-    const auto reset = [this, table] {
-        if (const LogTable* t = table()) {
-            rebuild(*t);
-        } else {
-            clear();
-        }
-    };
-    connect(&model, &QAbstractItemModel::modelReset, this, reset);
+    // Row by row upkeep only while the book is current; a read still due sees every row.
+    connect(&model, &QAbstractItemModel::modelReset, this, [this] {
+        if (!due_) QTimer::singleShot(0, this, [this] { settle(); });
+        due_ = true;
+    });
     connect(&model, &QAbstractItemModel::dataChanged, this,
             [this, table](const QModelIndex& a, const QModelIndex& b, const QList<int>& roles) {
                 const bool values = roles.isEmpty() || roles.contains(Qt::DisplayRole)
                                     || roles.contains(Qt::EditRole);
-                if (const LogTable* t = table(); t && values) rowsChanged(*t, a.row(), b.row());
+                const LogTable* t = table();
+                if (t && values && !due_) rowsChanged(*t, a.row(), b.row());
             });
     connect(&model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
             [this, table](const QModelIndex&, int first, int last) {
-                if (const LogTable* t = table()) rowsRemoving(*t, first, last);
+                if (const LogTable* t = table(); t && !due_) rowsRemoving(*t, first, last);
             });
     connect(&model, &QAbstractItemModel::rowsInserted, this,
             [this, table](const QModelIndex&, int first, int last) {
-                if (const LogTable* t = table()) rowsChanged(*t, first, last);
+                if (const LogTable* t = table(); t && !due_) rowsChanged(*t, first, last);
             });
-    reset();
+    due_ = true;
+    settle();
+}
+
+void TripBook::settle()
+{
+    if (!due_ || model_ == nullptr) return;
+    due_ = false;
+    const auto& bound = model_->boundTable();
+    if (bound && bound->isOpen()) {
+        rebuild(*bound);
+    } else {
+        clear();
+    }
 }
 
 TripBook::Entry TripBook::entryAt(const LogTable& table, int row)
@@ -200,17 +215,19 @@ void TripBook::rowsRemoving(const LogTable& table, int first, int last)
     }
 }
 
-QStringList TripBook::places(const QString& prefix, int limit) const
+QStringList TripBook::places(const QString& prefix, int limit)
 {
+    settle();
     return places_.matching(prefix, limit);
 }
 
-QStringList TripBook::descriptions(const QString& prefix, int limit) const
+QStringList TripBook::descriptions(const QString& prefix, int limit)
 {
+    settle();
     return descriptions_.matching(prefix, limit);
 }
 
-std::optional<double> TripBook::latest(int from, int to) const
+std::optional<double> TripBook::latest(int from, int to)
 {
     const auto it = routes_.find(routeKey(from, to));
     if (it == routes_.end()) return std::nullopt;
@@ -229,8 +246,9 @@ std::optional<double> TripBook::latest(int from, int to) const
     return it->id != 0 ? std::optional<double>(it->mileage) : std::nullopt;
 }
 
-std::optional<double> TripBook::distance(const QString& from, const QString& to) const
+std::optional<double> TripBook::distance(const QString& from, const QString& to)
 {
+    settle();
     const int a = places_.find(from.trimmed());
     const int b = places_.find(to.trimmed());
     if (a < 0 || b < 0) return std::nullopt;
@@ -238,8 +256,9 @@ std::optional<double> TripBook::distance(const QString& from, const QString& to)
     return latest(b, a);
 }
 
-std::vector<TripBook::Route> TripBook::frequentRoutes(int count) const
+std::vector<TripBook::Route> TripBook::frequentRoutes(int count)
 {
+    settle();
     std::vector<std::pair<int, quint64>> all;
     all.reserve(static_cast<std::size_t>(routes_.size()));
     for (auto it = routes_.cbegin(); it != routes_.cend(); ++it)

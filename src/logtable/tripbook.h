@@ -27,7 +27,9 @@ class TripBook final : public QObject {
 public:
     explicit TripBook(QObject* parent = nullptr);
 
-    // Follows `model` from now on, reading its bound table at once and after each reset.
+    // Follows `model` from now on. Its bound table is read when the event loop is next idle
+    // (a whole log is read at once after a reset, such as the start-up's; the window shows
+    // first), or at the first question asked before that.
     void follow(LogTableModel& model);
 
     // Reads every row of `table` afresh.
@@ -36,15 +38,16 @@ public:
     void rowsChanged(const LogTable& table, int first, int last);
     void rowsRemoving(const LogTable& table, int first, int last);
 
+    // The questions below first finish a read still due.
     // Known values that begin with `prefix` (letter case ignored), most used first, at most
     // `limit`. Nothing for an empty prefix.
-    QStringList places(const QString& prefix, int limit = 50) const;
-    QStringList descriptions(const QString& prefix, int limit = 50) const;
-    int placeCount() const;
+    QStringList places(const QString& prefix, int limit = 50);
+    QStringList descriptions(const QString& prefix, int limit = 50);
+    int placeCount();
 
     // The distance of the latest-dated trip from `from` to `to` that has a Mileage; without
     // one, that of the way back.
-    std::optional<double> distance(const QString& from, const QString& to) const;
+    std::optional<double> distance(const QString& from, const QString& to);
 
     struct Route {
         QString from;
@@ -54,7 +57,7 @@ public:
         QString description; // the most used one
     };
     // The `count` routes with the most trips, most first.
-    std::vector<Route> frequentRoutes(int count) const;
+    std::vector<Route> frequentRoutes(int count);
 
 private:
     // Places and descriptions are kept once each and named by their number in a row's entry.
@@ -85,15 +88,19 @@ private:
     };
     Entry entryAt(const LogTable& table, int row);
     void add(LogTable::Bookmark id, const Entry& entry, int sign);
-    std::optional<double> latest(int from, int to) const;
+    std::optional<double> latest(int from, int to);
+    // Reads the followed model's table if a reset left that due.
+    void settle();
     void clear();
 
     std::unordered_map<LogTable::Bookmark, Entry> rows_;
     Names places_;
     Names descriptions_;
-    mutable QHash<quint64, RouteData> routes_;
+    QHash<quint64, RouteData> routes_;
     // Dates repeat across trips: each text is read once.
     QHash<QString, int> days_;
+    LogTableModel* model_ = nullptr;
+    bool due_ = false;
 };
 
 } // namespace bw

@@ -89,14 +89,14 @@ void CompletingEdit::keyPressEvent(QKeyEvent* event)
     deleting_ = false;
 }
 
-EntryDelegate::EntryDelegate(const TripBook& book, CompletingEdit::Today today, QObject* parent)
+EntryDelegate::EntryDelegate(TripBook& book, CompletingEdit::Today today, QObject* parent)
     : QStyledItemDelegate(parent), book_(book), today_(std::move(today))
 {}
 
 QWidget* EntryDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                      const QModelIndex& index) const
 {
-    const TripBook* book = &book_;
+    TripBook* book = &book_;
     switch (index.column()) {
     case TripField::Date:
         return new CompletingEdit({}, today_, parent);

@@ -50,7 +50,7 @@ class EntryDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    EntryDelegate(const TripBook& book, CompletingEdit::Today today, QObject* parent);
+    EntryDelegate(TripBook& book, CompletingEdit::Today today, QObject* parent);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -61,7 +61,7 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    const TripBook& book_;
+    TripBook& book_;
     CompletingEdit::Today today_;
 };
 

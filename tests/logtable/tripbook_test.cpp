@@ -3,6 +3,8 @@
 #include "logtable/tripbook.h"
 #include "platform/datetext.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -141,6 +143,29 @@ TEST(TripBook, FollowsTheModelAsTripsAreEditedInsertedAndDeleted)
     model.deleteCurrentRow();
     EXPECT_EQ(book.placeCount(), 0);
     EXPECT_TRUE(book.frequentRoutes(10).empty());
+}
+
+TEST(TripBook, ReadsABoundLogOnceWhenFirstAskedOrWhenIdle)
+{
+    LogTableModel model;
+    TripBook book;
+    book.follow(model);
+    // Changes before the read are part of it, counted once.
+    model.bind(tripsOf({{"2024-01-02", "Home", "Office", 12, ""}}));
+    model.insertRow(1, {QString(), QStringLiteral("Home"), QStringLiteral("Office"), QString(),
+                        QString(), QString(), QVariant(), QVariant()});
+    auto routes = book.frequentRoutes(1);
+    ASSERT_EQ(routes.size(), 1u);
+    EXPECT_EQ(routes[0].trips, 2);
+
+    model.bind(tripsOf({{"2024-01-02", "Mart", "Home", 3, ""}}));
+    QCoreApplication::processEvents();
+    model.insertRow(0, {QString(), QStringLiteral("Mart"), QStringLiteral("Home"), QString(),
+                        QString(), QString(), QVariant(), QVariant()});
+    routes = book.frequentRoutes(1);
+    ASSERT_EQ(routes.size(), 1u);
+    EXPECT_EQ(routes[0].trips, 2);
+    EXPECT_EQ(routes[0].distance, 3.0);
 }
 
 TEST(TripBook, FrequentRoutesAreTheMostUsedWithTheirMostUsedDescription)
