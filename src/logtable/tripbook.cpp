@@ -13,6 +13,8 @@ namespace bw {
 
 namespace {
 
+constexpr int kReadDelayMs = 200;
+
 quint64 routeKey(int from, int to)
 {
     return (static_cast<quint64>(static_cast<quint32>(from)) << 32) | static_cast<quint32>(to);
@@ -91,9 +93,11 @@ void TripBook::follow(LogTableModel& model)
         const auto& bound = model.boundTable();
         return bound && bound->isOpen() ? bound.get() : nullptr;
     };
-    // Row by row upkeep only while the book is current; a read still due sees every row.
+    // Row by row upkeep only while the book is current; a read still due sees every row. The
+    // read waits a moment, so that a window opening on the log paints first; nobody types
+    // into a cell that soon, and a question asked earlier reads at once.
     connect(&model, &QAbstractItemModel::modelReset, this, [this] {
-        if (!due_) QTimer::singleShot(0, this, [this] { settle(); });
+        if (!due_) QTimer::singleShot(kReadDelayMs, this, [this] { settle(); });
         due_ = true;
     });
     connect(&model, &QAbstractItemModel::dataChanged, this,

@@ -27,9 +27,9 @@ class TripBook final : public QObject {
 public:
     explicit TripBook(QObject* parent = nullptr);
 
-    // Follows `model` from now on. Its bound table is read when the event loop is next idle
-    // (a whole log is read at once after a reset, such as the start-up's; the window shows
-    // first), or at the first question asked before that.
+    // Follows `model` from now on. After a reset (the start-up's, Delete All, an import) the
+    // whole bound table is read a moment later, once the window has painted, or at the first
+    // question asked before that; other changes are followed row by row.
     void follow(LogTableModel& model);
 
     // Reads every row of `table` afresh.

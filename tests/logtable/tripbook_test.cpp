@@ -3,7 +3,7 @@
 #include "logtable/tripbook.h"
 #include "platform/datetext.h"
 
-#include <QCoreApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -159,7 +159,7 @@ TEST(TripBook, ReadsABoundLogOnceWhenFirstAskedOrWhenIdle)
     EXPECT_EQ(routes[0].trips, 2);
 
     model.bind(tripsOf({{"2024-01-02", "Mart", "Home", 3, ""}}));
-    QCoreApplication::processEvents();
+    QTest::qWait(300);
     model.insertRow(0, {QString(), QStringLiteral("Mart"), QStringLiteral("Home"), QString(),
                         QString(), QString(), QVariant(), QVariant()});
     routes = book.frequentRoutes(1);
