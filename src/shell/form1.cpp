@@ -11,7 +11,6 @@
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
-#include "shell/entryeditor.h"
 #include "shell/gridview.h"
 #include "shell/twips.h"
 
@@ -168,16 +167,12 @@ void Form1::createControls()
     DataGrid1->setMouseTracking(true);
     DataGrid1->viewport()->setMouseTracking(true);
     model_->attachView(DataGrid1);
-    tripBook_ = new TripBook(this);
-    tripBook_->follow(*model_);
     model_->setTripContext(
         {[this] { return txtRatePerMile->text(); },
          [this] {
              return TripPeriod{dtpFrom->date(), dtpTo->date()};
          },
          [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); }});
-    DataGrid1->setItemDelegate(new EntryDelegate(
-        *tripBook_, [] { return dateToText(platform().clock->today()); }, DataGrid1));
     createTripActions();
 
     PushButton2 = makeButton(Frame2, "PushButton2", QStringLiteral("Insert Below Selected Row"),
@@ -187,7 +182,6 @@ void Form1::createControls()
     PushButton3 = makeButton(Frame2, "PushButton3", QStringLiteral("Delete All"),
                              twipsRect(3960, 4480, 3600, 405));
     createHistoryActions();
-    createEntryActions();
     createGridMenu();
 
     // Assistive technology names each field after its label, without the colon, and the

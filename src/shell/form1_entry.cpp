@@ -5,6 +5,10 @@
 #include "logtable/logtablestore.h"
 #include "logtable/tripbook.h"
 #include "logtable/tripfills.h"
+#include "platform/clock.h"
+#include "platform/datetext.h"
+#include "platform/platform.h"
+#include "shell/entryeditor.h"
 #include "shell/form1.h"
 
 #include <QAction>
@@ -40,6 +44,11 @@ void setNumber(std::vector<QVariant>& values, int field, std::optional<double> n
 
 void Form1::createEntryActions()
 {
+    // The places and routes the grid's editors and fills draw on.
+    tripBook_ = new TripBook(this);
+    tripBook_->follow(*model_);
+    DataGrid1->setItemDelegate(new EntryDelegate(
+        *tripBook_, [] { return dateToText(platform().clock->today()); }, DataGrid1));
     mnuDuplicateTrip = entryAction(DataGrid1, "mnuDuplicateTrip", tr("Duplicate Trip"),
                                    QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuReturnTrip = entryAction(DataGrid1, "mnuReturnTrip", tr("Add Return Trip"),

@@ -69,6 +69,7 @@ void Form1::updateHistoryActions()
 
 void Form1::createGridMenu()
 {
+    createEntryActions();
     mnuGrid = new QMenu(this);
     mnuGrid->setObjectName(QStringLiteral("mnuGrid"));
     mnuGrid->addActions({mnuUndo, mnuRedo});
