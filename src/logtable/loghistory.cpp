@@ -166,7 +166,10 @@ void LogHistory::rowEdited(const LogTable& table, int row, int column, const Tri
         return;
     }
     Change change;
-    if (column >= 0 && column < LogTable::kFieldCount) {
+    if (!name_.isEmpty()) {
+        // A command's change of a row stands alone: it does not merge with an edit.
+        change.text = name_;
+    } else if (column >= 0 && column < LogTable::kFieldCount) {
         change.text =
             tr("Edit of %1").arg(LogTable::fields()[static_cast<std::size_t>(column)].name);
         change.kind = Kind::Edit;
@@ -184,7 +187,7 @@ void LogHistory::rowEdited(const LogTable& table, int row, int column, const Tri
 void LogHistory::rowInserted(const LogTable& table, int row)
 {
     Change change;
-    change.text = tr("Insert Row");
+    change.text = name_.isEmpty() ? tr("Insert Row") : name_;
     change.anchor = row > 0 ? table.idAt(row - 1) : 0;
     change.position = row;
     change.after = tripRows(table, row, 1);

@@ -36,7 +36,8 @@ public:
 
     // Names the change that the next Rebuild span makes ("Delete All"), and adds what it
     // changed beside the rows. A change of many rows gets its name this way, for as long as
-    // the Name lives: declare it before the span, so that it outlives it. A span that
+    // the Name lives: declare it before the span, so that it outlives it. A row inserted or
+    // rewritten by a command while a Name lives takes the name too. A span that
     // changes no row and has no name leaves no step.
     //
     //     const LogHistory::Name name(history, tr("Restore"));

@@ -91,7 +91,8 @@ void LogTableModel::leaveEditedRow()
         return;
     }
     const TripRows before = tripRows(*table_, row, 1);
-    if (!fillTrip(*table_, row, context_.rates()).empty()) {
+    const bool routed = fillFromRoute(row, -1);
+    if (!fillTrip(*table_, row, context_.rates()).empty() || routed) {
         if (recorder_) recorder_->rowEdited(*table_, row, -1, before);
         rowsChanged(row, row);
         emit changeFinished();
@@ -115,8 +116,41 @@ void LogTableModel::fillAfterEdit(int row, int column, bool wasBlank)
     // A fill the user has just cleared stays cleared while they are on the row.
     const bool cleared = (column == TripField::Mileage || column == TripField::Reimbursement)
                          && !holdsTripValue(table_->valueAt(row, column));
+    fillFromRoute(row, cleared ? column : -1);
     fillTrip(*table_, row, context_.rates(), cleared ? column : -1);
     editedRow_ = row;
+}
+
+bool LogTableModel::fillFromRoute(int row, int keepField)
+{
+    if (!context_.routeDistance || keepField == TripField::Mileage
+        || holdsTripValue(table_->valueAt(row, TripField::Mileage))
+        || mileageFromOdometer(table_->valueAt(row, TripField::OdometerStart),
+                               table_->valueAt(row, TripField::OdometerEnd))) {
+        return false;
+    }
+    const std::optional<double> distance =
+        context_.routeDistance(table_->valueAt(row, TripField::From).toString(),
+                               table_->valueAt(row, TripField::To).toString());
+    if (!distance || *distance == 0.0) {
+        return false;
+    }
+    table_->setValueAt(row, TripField::Mileage, *distance);
+    routeFills_.insert(table_->idAt(row), *distance);
+    return true;
+}
+
+QString LogTableModel::routeNote(int row) const
+{
+    const auto it = routeFills_.constFind(table_->idAt(row));
+    const QVariant mileage = table_->valueAt(row, TripField::Mileage);
+    if (it == routeFills_.constEnd() || mileage.isNull() || mileage.toDouble() != *it) {
+        return QString();
+    }
+    return tr("From the route %1 \u2192 %2 (%3)")
+        .arg(table_->valueAt(row, TripField::From).toString().trimmed(),
+             table_->valueAt(row, TripField::To).toString().trimmed(),
+             numberLocale().toString(*it, 'g', 15));
 }
 
 void LogTableModel::refuse(const QModelIndex& index)
@@ -212,6 +246,22 @@ void LogTableModel::insertRow(int row, const std::vector<QVariant>& values)
     changing_ = false;
     if (recorder_) recorder_->rowInserted(*table_, row);
     showCursor();
+    emit changeFinished();
+}
+
+void LogTableModel::rewriteRow(int row, const std::vector<QVariant>& values)
+{
+    if (!table_ || row < 0 || row >= rowCount() || rebuildDepth_ > 0) {
+        return;
+    }
+    leaveEditedRow();
+    const TripRows before = tripRows(*table_, row, 1);
+    const int count = std::min(table_->fieldCount(), static_cast<int>(values.size()));
+    for (int k = 0; k < count; ++k) {
+        table_->setValueAt(row, k, values[static_cast<std::size_t>(k)]);
+    }
+    if (recorder_) recorder_->rowEdited(*table_, row, -1, before);
+    rowsChanged(row, row);
     emit changeFinished();
 }
 
@@ -419,7 +469,11 @@ QVariant LogTableModel::warningData(const QModelIndex& index, int role) const
         if (warning.field == index.column()) texts << warning.text;
     }
     if (texts.isEmpty()) {
-        return QVariant();
+        // Warnings come first; the route a Mileage came from is the next thing worth saying.
+        const QString note = index.column() == TripField::Mileage && role != Qt::BackgroundRole
+                                 ? routeNote(index.row())
+                                 : QString();
+        return note.isEmpty() ? QVariant() : QVariant(note);
     }
     if (role == Qt::BackgroundRole) {
         return QBrush(kWarningTint);

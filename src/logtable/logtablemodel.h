@@ -6,10 +6,12 @@
 #include "logtable/triprows.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QPointer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAbstractItemView;
@@ -28,6 +30,9 @@ struct TripContext {
         return {ratePerMile ? ratePerMile() : QString(),
                 rateSchedule ? rateSchedule() : RateSchedule()};
     }
+    // The distance the log knows for a route, if any; a row with both places and no
+    // Mileage of its own takes it.
+    std::function<std::optional<double>(const QString& from, const QString& to)> routeDistance;
 };
 
 // Hears every change the grid's model makes to the bound table for the user, with what
@@ -73,6 +78,8 @@ public:
     // Inserts a row of `values` before position `row` (0 .. row count); it becomes the
     // current row.
     void insertRow(int row, const std::vector<QVariant>& values);
+    // Puts `values` in place of those of row `row`, as one change the user made.
+    void rewriteRow(int row, const std::vector<QVariant>& values);
 
     // Puts `rows`, each with its own id, in place of `count` rows from `first`, without
     // fills and without telling the recorder: an undo or a redo. The cursor goes to the
@@ -127,6 +134,8 @@ private:
     QVariant warningData(const QModelIndex& index, int role) const;
     void refuse(const QModelIndex& index);
     void fillAfterEdit(int row, int column, bool wasBlank);
+    bool fillFromRoute(int row, int keepField);
+    QString routeNote(int row) const;
     void rowsChanged(int first, int last);
     void replaceInPlace(int row, const TripRows& rows);
     void removeRows(int first, int count);
@@ -136,6 +145,9 @@ private:
     QPointer<QAbstractItemView> view_;
     TripContext context_;
     LogTableRecorder* recorder_ = nullptr;
+    // The route distance each row's Mileage was filled with; the note holds while the
+    // Mileage still is that distance (an undo or a typed value ends it).
+    QHash<LogTable::Bookmark, double> routeFills_;
     int editedRow_ = -1;
     int rebuildDepth_ = 0;
     bool changing_ = false;

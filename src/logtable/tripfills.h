@@ -17,6 +17,9 @@ class LogTable;
 // The trip fields the fills and checks look at, by position.
 namespace TripField {
 inline constexpr int Date = 0;
+inline constexpr int From = 1;
+inline constexpr int To = 2;
+inline constexpr int Description = 3;
 inline constexpr int OdometerStart = 4;
 inline constexpr int OdometerEnd = 5;
 inline constexpr int Mileage = 6;

@@ -8,6 +8,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "logtable/tripbook.h"
 #include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
@@ -195,11 +196,13 @@ void Form1::createGrid()
     DataGrid1->setMouseTracking(true);
     DataGrid1->viewport()->setMouseTracking(true);
     model_->attachView(DataGrid1);
-    model_->setTripContext({[this] { return txtRatePerMile->text(); },
-                            [this] {
-                                return TripPeriod{dtpFrom->date(), dtpTo->date()};
-                            },
-                            [this] { return rates_; }});
+    model_->setTripContext(
+        {[this] { return txtRatePerMile->text(); },
+         [this] {
+             return TripPeriod{dtpFrom->date(), dtpTo->date()};
+         },
+         [this] { return rates_; },
+         [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); }});
     createTripActions();
     createRateActions();
 }

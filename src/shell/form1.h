@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QDateEdit;
@@ -28,6 +29,7 @@ namespace bw {
 class LogHistory;
 class LogTable;
 class LogTableModel;
+class TripBook;
 class SettingsStore;
 class StepTrap;
 class TripLog;
@@ -140,6 +142,10 @@ public:
     QAction* mnuInsertRow = nullptr;
     QAction* mnuDeleteRow = nullptr;
     QAction* mnuDeleteAll = nullptr;
+    // Trips typed in a few keys: a copy, the way back, a route the log knows well.
+    QAction* mnuDuplicateTrip = nullptr;
+    QAction* mnuReturnTrip = nullptr;
+    QMenu* mnuFrequentTrip = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -161,6 +167,14 @@ private:
     void createRateActions();
     void createHistoryActions();
     void createGridMenu();
+    void createEntryActions();
+    void fillFrequentTripMenu();
+    void duplicateTrip();
+    void addReturnTrip();
+    void addFrequentTrip(int choice);
+    // Room for one more trip; otherwise the user hears why none was added.
+    bool roomForTrip();
+    void addTripBelow(int row, std::vector<QVariant> values, const QString& name);
     void updateHistoryActions();
     void showGridMenu(const QPoint& viewportPos);
     // Puts the entry fields and the period back as they are now.
@@ -179,6 +193,7 @@ private:
     std::unique_ptr<LogHistory> history_;
     std::unique_ptr<RateStore> rateStore_;
     RateSchedule rates_;
+    TripBook* tripBook_ = nullptr;
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
     int mousePointer_ = kPointerDefault;

@@ -69,11 +69,14 @@ void Form1::updateHistoryActions()
 
 void Form1::createGridMenu()
 {
+    createEntryActions();
     mnuGrid = new QMenu(this);
     mnuGrid->setObjectName(QStringLiteral("mnuGrid"));
     mnuGrid->addActions({mnuUndo, mnuRedo});
     mnuGrid->addSeparator();
     mnuGrid->addActions({mnuInsertRow, mnuDeleteRow, mnuDeleteAll});
+    mnuGrid->addActions({mnuDuplicateTrip, mnuReturnTrip});
+    mnuGrid->addMenu(mnuFrequentTrip);
     mnuGrid->addSeparator();
     mnuGrid->addActions({mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate});
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -322,7 +322,8 @@ TEST_P(UndoMenu, OpensInOneOrderNamingTheChangesAndUndoes)
         menuEntries(),
         QStringList({"Undo Delete All  Ctrl+Z", "Redo  Ctrl+Shift+Z, Ctrl+Y", "-",
                      "Insert Below Selected Row  Alt+Ins", "Delete Selected Row  Alt+Del",
-                     "Delete All", "-", "Import Trips from CSV...  Ctrl+I",
+                     "Delete All", "Duplicate Trip  Ctrl+D", "Add Return Trip  Ctrl+R",
+                     "Add Frequent Trip", "-", "Import Trips from CSV...  Ctrl+I",
                      "Export Trips to CSV...", "Rates by Date…", "Recalculate Reimbursements"}));
 
     const TripRows deleted = log();
