@@ -112,7 +112,14 @@ Form1::Form1(QWidget* parent)
     centreOnScreen(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The base class hides the window after this body and the members are gone: an editor
+    // still open in the grid would then hand its text to the model, whose change signal
+    // must no longer reach this window's log. The text goes in now, while the log is here.
+    commitGridEdit();
+    disconnect(model_, nullptr, this, nullptr);
+}
 
 void Form1::createControls()
 {
