@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "shell/entryeditor.h"
 #include "shell/form1.h"
+#include "shell/gridaction.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -21,18 +22,6 @@ namespace bw {
 namespace {
 
 constexpr int kFrequentRoutes = 10;
-
-QAction* entryAction(QWidget* grid, const char* name, const QString& text, const QKeySequence& key)
-{
-    auto* action = new QAction(text, grid);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    // Like the row commands: the grid's keys, and none of them behind an open editor.
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    action->setShortcutVisibleInContextMenu(true);
-    grid->addAction(action);
-    return action;
-}
 
 void setNumber(std::vector<QVariant>& values, int field, std::optional<double> number)
 {
@@ -49,10 +38,10 @@ void Form1::createEntryActions()
     tripBook_->follow(*model_);
     DataGrid1->setItemDelegate(new EntryDelegate(
         *tripBook_, [] { return dateToText(platform().clock->today()); }, DataGrid1));
-    mnuDuplicateTrip = entryAction(DataGrid1, "mnuDuplicateTrip", tr("Duplicate Trip"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuReturnTrip = entryAction(DataGrid1, "mnuReturnTrip", tr("Add Return Trip"),
-                                QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuDuplicateTrip = gridAction(DataGrid1, "mnuDuplicateTrip", tr("Duplicate Trip"),
+                                  {QKeySequence(Qt::CTRL | Qt::Key_D)});
+    mnuReturnTrip = gridAction(DataGrid1, "mnuReturnTrip", tr("Add Return Trip"),
+                               {QKeySequence(Qt::CTRL | Qt::Key_R)});
     mnuFrequentTrip = new QMenu(tr("Add Frequent Trip"), this);
     mnuFrequentTrip->setObjectName(QStringLiteral("mnuFrequentTrip"));
     connect(mnuDuplicateTrip, &QAction::triggered, this, [this] { duplicateTrip(); });

@@ -1,6 +1,7 @@
 // Undo and redo of the changes to the log, and the grid's context menu.
 #include "logtable/loghistory.h"
 #include "shell/form1.h"
+#include "shell/gridaction.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -10,23 +11,6 @@
 #include <QTableView>
 
 namespace bw {
-
-namespace {
-
-// An action of the grid whose keys work while the focus is in the grid.
-QAction* gridAction(QWidget* grid, const char* name, const QString& text,
-                    const QList<QKeySequence>& keys = {})
-{
-    auto* action = new QAction(text, grid);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    action->setShortcutVisibleInContextMenu(true);
-    grid->addAction(action);
-    return action;
-}
-
-} // namespace
 
 void Form1::createHistoryActions()
 {
