@@ -279,7 +279,11 @@ QString spanText(const RateSpan& span, const QString& typed, const QLocale& loca
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("MileageLog", text);
     };
-    const QString rate = span.rate ? rateText(*span.rate, locale) : typed;
+    // Trips before every change with an empty Rate per Mile were paid at no rate: say so
+    // rather than leave the span's text starting with a bare " to".
+    const QString rate = span.rate                   ? rateText(*span.rate, locale)
+                         : typed.trimmed().isEmpty() ? tr("no rate")
+                                                     : typed;
     const QString first = dateToText(span.first, locale);
     const QString last = dateToText(span.last, locale);
     if (!span.first.isValid()) return span.last.isValid() ? tr("%1 to %2").arg(rate, last) : rate;
