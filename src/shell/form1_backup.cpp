@@ -89,10 +89,9 @@ void Form1::restoreBackupCommand()
     if (!liveHandle(log_.get())) return;
     commitGridEdit();
     model_->leaveEditedRow();
-    RestoreBackupDialog dialog(BackupLocation::of(log_->database()->path()),
-                               log_->database()->tripCount(),
-                               [this](const QString& file) { return restoreLogFrom(file); },
-                               this);
+    RestoreBackupDialog dialog(
+        BackupLocation::of(log_->database()->path()), log_->database()->tripCount(),
+        [this](const QString& file) { return restoreLogFrom(file); }, this);
     dialog.exec();
 }
 

@@ -13,6 +13,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace bw::test {
 namespace {
 
@@ -64,16 +68,38 @@ TEST_F(Backup, DailyBackupIsMadeAtTheFirstStartOfEachDayOnly)
     EXPECT_TRUE(env.dialogs.messages().isEmpty()) << env.dialogs.texts().join(u'|').toStdString();
 }
 
-TEST_F(Backup, DeleteAllIsPrecededByABackupOfTheRowsBeforeIt)
+// Each change of the whole table is preceded by a copy of the log as it was.
+TEST_F(Backup, ChangesOfTheWholeTableArePrecededByABackupOfTheRowsBeforeThem)
 {
-    storeDatedRows(3);
-    Form1& f = openAndSettle(1);
-    later(3600);
-    env.dialogs.answerNext(Dialogs::Yes);
-    f.PushButton3_Click();
-    ASSERT_EQ(where().files().size(), 2);
-    EXPECT_EQ(backupDates(where().files().first()), stored);
-    EXPECT_NE(dates(), stored);
+    const std::vector<std::pair<const char*, std::function<void(Form1&)>>> commands = {
+        {"Delete All",
+         [this](Form1& f) {
+             env.dialogs.answerNext(Dialogs::Yes);
+             f.PushButton3_Click();
+         }},
+        {"Load Sample", [](Form1& f) { f.PushButton7_Click(); }},
+        {"Import",
+         [this](Form1& f) {
+             const QString csv = QDir(env.tempRoot()).filePath(QStringLiteral("in.csv"));
+             QFile file(csv);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("Date,Description\n2026-03-01,visit\n");
+             file.close();
+             EXPECT_TRUE(f.importTripsFrom(csv));
+         }},
+    };
+    for (const auto& [name, run] : commands) {
+        SCOPED_TRACE(name);
+        storeDatedRows(3);
+        QDir(where().folder).removeRecursively();
+        Form1& f = openAndSettle(1);
+        later(3600);
+        run(f);
+        ASSERT_EQ(where().files().size(), 2);
+        EXPECT_EQ(backupDates(where().files().first()), stored);
+        EXPECT_NE(tripDates(keptTrips()), stored);
+        form.reset();
+    }
 }
 
 // A safety copy that cannot be made (a file stands where the backup folder goes): the
