@@ -1,6 +1,7 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #include "shell/form1.h"
 
+#include "core/logbackup.h"
 #include "core/settingsstore.h"
 #include "core/twips.h"
 #include "core/windowparts.h"

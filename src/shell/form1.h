@@ -31,6 +31,7 @@ class LogTable;
 class LogTableModel;
 class TripBook;
 class SettingsStore;
+class SteppedBackup;
 class StepTrap;
 class TripLog;
 
@@ -108,6 +109,11 @@ public:
     void recalculateReimbursementsCommand();
     // Where the rate changes are kept; replaced by the log's own store when it has one.
     void setRateStore(std::unique_ptr<RateStore> store);
+    // "Restore Log from Backup…" (the grid's menu): the backups of the log, one of which
+    // replaces it, as one step to undo.
+    void restoreBackupCommand();
+    // Replaces the log with the backup `file` and shows its rows; "" or the reason.
+    QString restoreLogFrom(const QString& file);
 
     // Controls, named as designed.
     QPushButton* PushButton22 = nullptr;
@@ -134,6 +140,7 @@ public:
     QAction* mnuExportTrips = nullptr;
     QAction* mnuRatesByDate = nullptr;
     QAction* mnuRecalculate = nullptr;
+    QAction* mnuRestoreBackup = nullptr;
     // The grid's context menu: undo and redo; the trip commands; the log commands. A right
     // click on the grid, the Menu key and Shift+F10 open it.
     QMenu* mnuGrid = nullptr;
@@ -185,9 +192,18 @@ private:
     void openTripLog(StepTrap& trap);
     void commitTrips();
     void showHandPointer();
+    void createBackupActions();
+    // The first start of a day backs the log up in the background.
+    void scheduleDailyBackup();
+    void endDailyBackup();
+    // A copy of the log before a change of the whole table; false when that copy failed
+    // and the user chose not to go on without it.
+    bool backUpBeforeChange();
 
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<TripLog> log_;
+    // Declared after the log: it reads the log's connection and must go first.
+    std::unique_ptr<SteppedBackup> dailyBackup_;
     std::shared_ptr<LogTable> logTable_;
     LogTableModel* model_ = nullptr;
     std::unique_ptr<LogHistory> history_;

@@ -84,7 +84,7 @@ void Form1::PushButton3_Click()
         return ask(QStringLiteral("Do you really want clear ?"), Dialogs::No,
                    QStringLiteral("Question"));
     });
-    if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
+    if (answer.value_or(Dialogs::No) != Dialogs::Yes || !backUpBeforeChange()) {
         return;
     }
     // The new table replaces the old one at the end of the span: one change, undone whole
@@ -123,6 +123,9 @@ void Form1::PushButton6_Click()
 
 void Form1::PushButton7_Click()
 {
+    if (!backUpBeforeChange()) {
+        return;
+    }
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton7_Click));
     const SampleEntries sample = sampleEntries();
     const std::function<void()> entriesBefore = entriesRestorer();

@@ -62,7 +62,9 @@ void Form1::createGridMenu()
     mnuGrid->addActions({mnuDuplicateTrip, mnuReturnTrip});
     mnuGrid->addMenu(mnuFrequentTrip);
     mnuGrid->addSeparator();
-    mnuGrid->addActions({mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate});
+    createBackupActions();
+    mnuGrid->addActions(
+        {mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate, mnuRestoreBackup});
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DataGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showGridMenu(pos); });

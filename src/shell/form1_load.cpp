@@ -100,6 +100,7 @@ bool Form1::Form_Load()
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
     if (mayRun) {
         txtEmployeeName->setFocus();
+        scheduleDailyBackup();
     }
     return mayRun;
 }
@@ -116,6 +117,7 @@ void Form1::Form_QueryUnload()
     commitGridEdit();
     // Closing leaves the row being edited, so its fills are stored with it.
     model_->leaveEditedRow();
+    endDailyBackup();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
     // Every finished change is kept already; the close keeps the last ones and the row
     // count that "Delete All" starts over with.
@@ -137,6 +139,7 @@ void Form1::openTripLog(StepTrap& trap)
             command->setEnabled(false);
         }
         if (mnuImportTrips) mnuImportTrips->setEnabled(false);
+        if (mnuRestoreBackup) mnuRestoreBackup->setEnabled(false);
     }
 }
 

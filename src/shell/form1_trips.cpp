@@ -161,6 +161,9 @@ bool Form1::importTripsFrom(const QString& path)
             return false;
         }
     }
+    if (!backUpBeforeChange()) {
+        return false;
+    }
     const LogHistory::Name step(*history_, tr("Import of Trips"));
     const LogTableModel::Rebuild rebuild(*model_);
     const int first = tripPlacement(table).firstRow;

@@ -225,9 +225,9 @@ TEST_F(Trips, CtrlIAndTheContextMenuAskForTheFileThroughTheDialogs)
     // The grid's menu ends with the log's commands.
     QStringList menu;
     for (const QAction* action : f.mnuGrid->actions()) menu << action->text();
-    EXPECT_EQ(menu.mid(menu.size() - 4),
+    EXPECT_EQ(menu.mid(menu.size() - 5),
               QStringList({"Import Trips from CSV...", "Export Trips to CSV...", "Rates by Date…",
-                           "Recalculate Reimbursements"}));
+                           "Recalculate Reimbursements", "Restore Log from Backup…"}));
     EXPECT_EQ(f.DataGrid1->contextMenuPolicy(), Qt::CustomContextMenu);
 
     env.dialogs.chooseNextFile(path("typed"));
