@@ -362,7 +362,9 @@ TEST_F(TripLogTest, ASecondWriterAndANewerSchemaGetTheLogReadOnly)
 
     {
         LogDatabase db(database(), LogDatabase::Access::ReadWrite);
-        db.database().exec("PRAGMA user_version = 2");
+        const QByteArray newer =
+            "PRAGMA user_version = " + QByteArray::number(LogDatabase::kSchemaVersion + 1);
+        db.database().exec(newer.constData());
     }
     table = start();
     EXPECT_TRUE(log->readOnly());
