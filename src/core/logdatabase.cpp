@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <stdexcept>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -39,8 +41,16 @@ void migrateTo1(sql::Database& db)
             "INSERT INTO meta (key, value) VALUES ('import_pending', '1');");
 }
 
+// Rates as plain decimal text, so a rate is kept exactly as it was typed (0.585, never
+// 0.58499999...); dates as ISO text, which sorts as the dates do.
+void migrateTo2(sql::Database& db)
+{
+    db.exec("CREATE TABLE rate_changes (from_date TEXT PRIMARY KEY, rate TEXT NOT NULL);");
+}
+
 using Migration = void (*)(sql::Database&);
-constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migrateTo1};
+constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migrateTo1, migrateTo2};
+constexpr int kRateChangesVersion = 2;
 
 constexpr char kSelectTrips[] =
     "SELECT id, sort_key, date, starting_location, destination, description,"
@@ -191,6 +201,54 @@ std::optional<QString> LogDatabase::meta(const QString& key)
     read.bind(1, key);
     if (!read.step()) return std::nullopt;
     return read.isNull(0) ? QString() : read.textAt(0);
+}
+
+std::vector<RateChange> LogDatabase::rateChanges()
+{
+    // A file opened read-only is never migrated: before version 2 it has no list.
+    if (foundVersion_ < kRateChangesVersion && readOnly()) return {};
+    sql::Statement rows(*db_, "SELECT from_date, rate FROM rate_changes ORDER BY from_date");
+    std::vector<RateChange> changes;
+    while (rows.step()) {
+        const QDate from = QDate::fromString(rows.textAt(0), Qt::ISODate);
+        bool number = false;
+        const double rate = rows.textAt(1).trimmed().toDouble(&number);
+        if (from.isValid() && number) changes.push_back({from, rate});
+    }
+    return changes;
+}
+
+void LogDatabase::replaceRateChanges(const std::vector<RateChange>& changes)
+{
+    if (!upsert_) db_->fail(SQLITE_READONLY);
+    sql::Transaction transaction(*db_);
+    db_->exec("DELETE FROM rate_changes");
+    sql::Statement insert(*db_, "INSERT INTO rate_changes (from_date, rate) VALUES (?1, ?2)");
+    for (const RateChange& change : changes) {
+        insert.bind(1, change.from.toString(Qt::ISODate));
+        insert.bind(2, QString::number(change.rate, 'f', rateDecimals(change.rate)));
+        insert.run();
+    }
+    transaction.commit();
+}
+
+RateSchedule DatabaseRateStore::loadRates()
+{
+    LogDatabase* db = database_ ? database_() : nullptr;
+    return db ? RateSchedule(db->rateChanges()) : RateSchedule();
+}
+
+void DatabaseRateStore::saveRates(const RateSchedule& schedule)
+{
+    LogDatabase* db = database_ ? database_() : nullptr;
+    if (!db || db->readOnly()) {
+        throw std::runtime_error(
+            QCoreApplication::translate("bw::DatabaseRateStore",
+                                        "The trip log is open read-only, so changes to it are "
+                                        "not kept.")
+                .toStdString());
+    }
+    db->replaceRateChanges(schedule.changes());
 }
 
 int LogDatabase::tripCount()

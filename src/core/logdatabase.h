@@ -2,6 +2,7 @@
 // every other kept table of the log), its schema and migrations, and typed access.
 #pragma once
 
+#include "core/rateschedule.h"
 #include "core/sqlite.h"
 #include "core/trip.h"
 
@@ -36,8 +37,8 @@ struct TripChanges {
 
 class LogDatabase {
 public:
-    // Version 1: trips and meta.
-    static constexpr int kSchemaVersion = 1;
+    // Version 1: trips and meta. Version 2: rate_changes.
+    static constexpr int kSchemaVersion = 2;
     enum class Access { ReadWrite, ReadOnly };
 
     // The database beside an INI file: "X.ini" -> "X.sqlite".
@@ -65,6 +66,12 @@ public:
     // Applies `changes` in one transaction; throws sql::SqlError and changes nothing.
     void apply(const TripChanges& changes);
     std::optional<QString> meta(const QString& key);
+    // The rate changes in date order; none from a file older than the table (read-only).
+    // A row a foreign tool left without a date or number is skipped.
+    std::vector<RateChange> rateChanges();
+    // The whole list in place of the kept one, in one transaction; throws sql::SqlError
+    // and keeps the earlier list.
+    void replaceRateChanges(const std::vector<RateChange>& changes);
     int tripCount();
 
     // "ok", or what PRAGMA quick_check (quick) or integrity_check found.
@@ -87,6 +94,21 @@ private:
     std::unique_ptr<sql::Statement> upsert_;
     std::unique_ptr<sql::Statement> remove_;
     std::unique_ptr<sql::Statement> putMeta_;
+};
+
+// The rate changes kept in the log's database. `database` gives the log's database at
+// the time of the call (none while the log could not be opened); a log opened read-only
+// lends its list but refuses to keep a new one.
+class DatabaseRateStore final : public RateStore {
+public:
+    explicit DatabaseRateStore(std::function<LogDatabase*()> database)
+        : database_(std::move(database))
+    {}
+    RateSchedule loadRates() override;
+    void saveRates(const RateSchedule& schedule) override;
+
+private:
+    std::function<LogDatabase*()> database_;
 };
 
 // One writer at a time: an exclusive lock on "<database>.lock", held while the object

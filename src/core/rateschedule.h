@@ -74,8 +74,7 @@ public:
     virtual void saveRates(const RateSchedule& schedule) = 0;
 };
 
-// Keeps the list in memory only (tests, and the program until the log's database has a
-// place for it).
+// Keeps the list in memory only (tests, and a window before its log is open).
 class MemoryRateStore final : public RateStore {
 public:
     RateSchedule loadRates() override { return schedule_; }

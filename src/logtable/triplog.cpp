@@ -67,6 +67,17 @@ std::vector<StoredTrip> salvage(const QString& path)
     return rows;
 }
 
+// The rate changes of a damaged database that can still be read, else none.
+std::vector<RateChange> salvageRates(const QString& path)
+{
+    try {
+        LogDatabase damaged(path, LogDatabase::Access::ReadOnly);
+        return damaged.rateChanges();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 TripLog::TripLog(SettingsStore& settings, Access access, const QString& databasePath)
@@ -161,6 +172,7 @@ bool TripLog::openExisting(const QString& path)
 void TripLog::recoverDamaged(const QString& path, const QString& why)
 {
     std::vector<StoredTrip> rows = salvage(path);
+    const std::vector<RateChange> rates = salvageRates(path);
     const QString aside = keepAside(path);
     if (aside.isEmpty()) {
         // Never written over: the log stays closed until the file can be moved.
@@ -177,6 +189,7 @@ void TripLog::recoverDamaged(const QString& path, const QString& why)
         changes.replaceAll = true;
         changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
         db_->apply(changes);
+        db_->replaceRateChanges(rates);
         notices_ << tr("The trip log %1 could not be read whole (%2). It was set aside unchanged "
                        "as %3. Trips recovered into a new log: %4.")
                         .arg(shown(path), why.left(200), shown(aside))

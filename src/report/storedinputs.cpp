@@ -64,6 +64,8 @@ void StoredReportInputs::restore(SettingsStore& store, StepTrap& trap)
     CreateLogTable(table_, trap, 142);
     TripLog log(store, TripLog::Access::Reader);
     if (table_ && table_->isOpen()) log.restoreInto(*table_, trap);
+    // The log's own rate changes, until the caller gives others (useRates).
+    if (log.database()) rates_ = RateSchedule(log.database()->rateChanges());
     // The grid's binding puts the cursor on the first row; the report keeps it there.
     if (table_ && table_->isOpen() && table_->RecordCount() > 0) table_->MoveFirst();
 }

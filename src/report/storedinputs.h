@@ -38,7 +38,8 @@ public:
     // missing), dates through the program's date text with today as the default (a stored
     // text that is no date is reported and leaves today), then a new table refilled from
     // the kept trips: the log's database, read-only, or where there is none yet the
-    // settings store's RowCount and row keys. Nothing is written. Throws sql::SqlError
+    // settings store's RowCount and row keys, with the database's rate changes. Nothing
+    // is written. Throws sql::SqlError
     // when the database is there and cannot be read.
     void restore(SettingsStore& store, StepTrap& trap);
 

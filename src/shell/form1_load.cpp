@@ -130,6 +130,8 @@ void Form1::openTripLog(StepTrap& trap)
 {
     log_ = std::make_unique<TripLog>(*store_, TripLog::Access::Program);
     if (logTable_ && logTable_->isOpen()) log_->restoreInto(*logTable_, trap);
+    // The rates by date are kept beside the trips; a read-only log lends its list only.
+    setRateStore(std::make_unique<DatabaseRateStore>([this] { return log_->database(); }));
     if (log_->readOnly()) {
         // Nothing typed here could be kept: the grid and the trip commands stay still.
         DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

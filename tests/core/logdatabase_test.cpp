@@ -158,6 +158,113 @@ TEST_F(LogDatabaseTest, NewerSchemaOpensReadOnlyAndIsNeverChanged)
     EXPECT_EQ(bytesOf(path()), before);
 }
 
+// Writes a log exactly as the first schema left it: trips, meta, version 1.
+void writeVersion1(const QString& path, bool withTrip)
+{
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("PRAGMA journal_mode = WAL;"
+             "CREATE TABLE trips (id INTEGER PRIMARY KEY, sort_key REAL NOT NULL,"
+             " date TEXT, starting_location TEXT, destination TEXT, description TEXT,"
+             " odometer_start TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL);"
+             "CREATE INDEX trips_in_order ON trips (sort_key, id);"
+             "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT) WITHOUT ROWID;"
+             "INSERT INTO meta (key, value) VALUES ('row_count_at_close', '30');"
+             "PRAGMA user_version = 1;");
+    if (withTrip)
+        raw.exec("INSERT INTO trips (id, sort_key, date, mileage) VALUES (4, 1, 'x', 2.5)");
+}
+
+TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToTheRateChanges)
+{
+    struct Case {
+        const char* name;
+        int layout; // -1 no file, else the version written
+        bool withTrip;
+    };
+    for (const Case& c : std::vector<Case>{{"no database", -1, false},
+                                           {"version 1, empty", 1, false},
+                                           {"version 1 with a trip", 1, true}}) {
+        QFile::remove(path());
+        QFile::remove(path() + QStringLiteral("-wal"));
+        QFile::remove(path() + QStringLiteral("-shm"));
+        if (c.layout == 1) writeVersion1(path(), c.withTrip);
+        if (c.layout == 1) {
+            const QByteArray before = bytesOf(path());
+            LogDatabase reader(path(), LogDatabase::Access::ReadOnly);
+            EXPECT_TRUE(reader.rateChanges().empty()) << c.name << ": no table yet, no list";
+            EXPECT_EQ(bytesOf(path()), before) << c.name << ": the reader never migrates";
+        }
+        {
+            LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+            EXPECT_EQ(db.foundVersion(), std::max(c.layout, 0)) << c.name;
+            EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), 2) << c.name;
+            EXPECT_TRUE(db.rateChanges().empty()) << c.name;
+            EXPECT_EQ(db.tripCount(), c.withTrip ? 1 : 0) << c.name;
+            EXPECT_EQ(db.importPending(), c.layout < 0) << c.name << ": an upgrade imports nothing";
+            if (c.layout == 1) {
+                EXPECT_EQ(db.meta(QStringLiteral("row_count_at_close")), "30") << "meta kept";
+            }
+            db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
+        }
+        LogDatabase again(path(), LogDatabase::Access::ReadOnly);
+        EXPECT_EQ(again.rateChanges(), std::vector<RateChange>({{QDate(2026, 1, 1), 0.725}}))
+            << c.name;
+    }
+}
+
+TEST_F(LogDatabaseTest, RateChangesAreKeptAsDecimalTextAndReplacedWhole)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    const std::vector<RateChange> list = {
+        {QDate(2022, 7, 1), 0.625}, {QDate(2025, 12, 31), 0.7}, {QDate(2026, 1, 1), 0.585}};
+    db.replaceRateChanges({list[2], list[0], list[1]});
+    EXPECT_EQ(db.rateChanges(), list) << "in date order whatever order they were given in";
+    sql::Statement raw(db.database(), "SELECT from_date || '=' || rate FROM rate_changes"
+                                      " ORDER BY from_date");
+    QStringList texts;
+    while (raw.step()) texts << raw.textAt(0);
+    EXPECT_EQ(texts, QStringList({"2022-07-01=0.625", "2025-12-31=0.70", "2026-01-01=0.585"}));
+
+    // Rows a foreign tool wrote without a date or number are passed over.
+    db.database().exec("INSERT INTO rate_changes VALUES ('soon', '0.5'), ('2027-01-01', 'lots')");
+    EXPECT_EQ(db.rateChanges(), list);
+
+    // A replacement that fails half way keeps the earlier list whole.
+    db.database().exec("CREATE TRIGGER refuse BEFORE INSERT ON rate_changes"
+                       " WHEN NEW.from_date = '2030-01-01' BEGIN SELECT RAISE(ABORT, 'no'); END");
+    EXPECT_THROW(db.replaceRateChanges({{QDate(2029, 1, 1), 1}, {QDate(2030, 1, 1), 2}}),
+                 sql::SqlError);
+    db.database().exec("DELETE FROM rate_changes WHERE rate = 'lots' OR from_date = 'soon'");
+    EXPECT_EQ(db.rateChanges(), list);
+    db.replaceRateChanges({});
+    EXPECT_TRUE(db.rateChanges().empty());
+}
+
+TEST_F(LogDatabaseTest, TheRateStoreLendsAReadOnlyListButRefusesToKeepOne)
+{
+    {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        DatabaseRateStore store([&] { return &db; });
+        store.saveRates(RateSchedule({{QDate(2026, 1, 1), 0.725}}));
+        EXPECT_EQ(store.loadRates(), RateSchedule({{QDate(2026, 1, 1), 0.725}}));
+        db.database().exec("PRAGMA user_version = 3");
+    }
+    LogDatabase newer(path(), LogDatabase::Access::ReadWrite);
+    ASSERT_TRUE(newer.readOnly());
+    for (LogDatabase* db : {&newer, static_cast<LogDatabase*>(nullptr)}) {
+        DatabaseRateStore store([&] { return db; });
+        EXPECT_EQ(store.loadRates().changes().size(), db ? 1U : 0U);
+        try {
+            store.saveRates(RateSchedule());
+            ADD_FAILURE() << "a read-only log kept a list";
+        } catch (const std::runtime_error& refused) {
+            EXPECT_STREQ(refused.what(),
+                         "The trip log is open read-only, so changes to it are not kept.");
+        }
+    }
+    EXPECT_EQ(newer.rateChanges().size(), 1U);
+}
+
 TEST_F(LogDatabaseTest, ReaderNeverCreatesOrMigrates)
 {
     try {

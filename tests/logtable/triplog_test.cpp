@@ -315,6 +315,8 @@ TEST_F(TripLogTest, ADamagedDatabaseIsSetAsideWhole)
             table->setValue(1, QString(300, QLatin1Char('p')));
         }
         log->commit(*table);
+        const std::vector<RateChange> rates = {{QDate(2026, 1, 1), 0.725}};
+        log->database()->replaceRateChanges(rates);
         log->close(*table);
         stop();
         QFile scribble(database());
@@ -335,6 +337,8 @@ TEST_F(TripLogTest, ADamagedDatabaseIsSetAsideWhole)
             EXPECT_GT(table->RecordCount(), 0) << "the readable trips are recovered";
             EXPECT_LT(table->RecordCount(), 2030);
         }
+        EXPECT_EQ(log->database()->rateChanges(), notADatabase ? std::vector<RateChange>() : rates)
+            << "the rate changes are recovered with the trips";
         table->AddNew();
         log->commit(*table);
         EXPECT_EQ(bytesOf(aside), damaged) << "never written again";
@@ -362,7 +366,9 @@ TEST_F(TripLogTest, ASecondWriterAndANewerSchemaGetTheLogReadOnly)
 
     {
         LogDatabase db(database(), LogDatabase::Access::ReadWrite);
-        db.database().exec("PRAGMA user_version = 2");
+        const QByteArray newer =
+            "PRAGMA user_version = " + QByteArray::number(LogDatabase::kSchemaVersion + 1);
+        db.database().exec(newer.constData());
     }
     table = start();
     EXPECT_TRUE(log->readOnly());

@@ -1,5 +1,6 @@
 // Rates by date in the main window: the rates window by keys, the Rate per Mile box's
 // menu, the warning at the cell and recalculating as one undoable step.
+#include "core/logdatabase.h"
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 #include "shell/form1fixture.h"
@@ -205,6 +206,61 @@ TEST_F(Rates, RecalculatingAsksHowManyChangeAndIsOneStepToUndo)
     form->mnuRecalculate->trigger();
     EXPECT_EQ(env.dialogs.texts(),
               QStringList({"Every Reimbursement is already its Mileage × its rate."}));
+}
+
+// Without a store given, the window keeps its list in the log: typed, closed, reopened.
+// A window that holds the log read-only shows the list and says why a new one is not kept.
+TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
+{
+    const auto reshow = [&] {
+        if (form) reopen();
+        if (!form) open();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        env.dialogs.clear();
+    };
+    reshow();
+    EXPECT_TRUE(form->rateSchedule().isEmpty()) << "the fixture's list was never the log's";
+    inRatesWindow([&] { form->mnuRatesByDate->trigger(); },
+                  [&](RatesDialog& d) {
+                      QTableWidget* t = d.table();
+                      key(t, Qt::Key_Insert);
+                      key(t, Qt::Key_F2);
+                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                      type(t, day(2026, 1, 1));
+                      key(QApplication::focusWidget(), Qt::Key_Return);
+                      key(t, Qt::Key_Right);
+                      key(t, Qt::Key_F2);
+                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                      type(t, QStringLiteral("0.725"));
+                      key(QApplication::focusWidget(), Qt::Key_Return);
+                      key(t, Qt::Key_Return);
+                  });
+    const RateSchedule typed({{QDate(2026, 1, 1), 0.725}});
+    ASSERT_EQ(form->rateSchedule(), typed);
+    reshow();
+    EXPECT_EQ(form->rateSchedule(), typed);
+    EXPECT_EQ(tip(1, TripField::Reimbursement),
+              QStringLiteral("Reimbursement 7.00 is not 10 × $0.725 = $7.25"));
+
+    form->close();
+    tester.reset();
+    form.reset();
+    const InstanceLock another(LogDatabase::defaultPath());
+    ASSERT_TRUE(another.held());
+    reshow();
+    EXPECT_EQ(form->rateSchedule(), typed) << "read-only, the log's list still pays the trips";
+    env.dialogs.clear();
+    inRatesWindow([&] { form->ratesCommand(); },
+                  [&](RatesDialog& d) {
+                      d.addButton()->click();
+                      key(d.table(), Qt::Key_Return);
+                  });
+    EXPECT_EQ(env.dialogs.texts(),
+              QStringList({"The rates by date were not kept: The trip log is open read-only, "
+                           "so changes to it are not kept."}));
+    EXPECT_EQ(form->rateSchedule(), typed);
 }
 
 } // namespace

@@ -361,6 +361,38 @@ TEST_F(ReportToolTest, RatesFilePaysTheTripsAndNamesEachRate)
     EXPECT_TRUE(err.contains(QStringLiteral("does not name the columns From and Rate")));
 }
 
+// Without --rates the log's own changes pay the trips and are named in the rate cell.
+TEST_F(ReportToolTest, WithoutARatesFileTheLogsStoredChangesApply)
+{
+    seedStore({{"RatePerMile", QStringLiteral("0.7")}});
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
+        db.apply(TripChanges{
+            {StoredTrip{1, 1,
+                        Trip::fromValues(
+                            {dateToText(QDate(2025, 12, 31)), {}, {}, {}, {}, {}, 10.0, 7.0})},
+             StoredTrip{2, 2,
+                        Trip::fromValues(
+                            {dateToText(QDate(2026, 1, 1)), {}, {}, {}, {}, {}, 10.0, 7.25})}},
+            {},
+            true,
+            {{QString::fromLatin1(LogDatabase::kImportPending), {}}}});
+        db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
+    }
+    const QString output = file(QStringLiteral("stored-rates.xls"));
+    ASSERT_EQ(tool({output}), 0) << err.toStdString();
+    EXPECT_EQ(
+        valueAt(load(output)->sheet(0), "E3"),
+        ss::Value::text(QStringLiteral("$0.70 to %1; $0.725 from %2")
+                            .arg(dateToText(QDate(2025, 12, 31)), dateToText(QDate(2026, 1, 1)))));
+    // A rates file given still wins over the log's list.
+    const QString rates = file(QStringLiteral("rates.csv"));
+    test::writeFile(rates, "From,Rate\n2025-01-01,0.5\n");
+    const QString given = file(QStringLiteral("given-rates.xls"));
+    ASSERT_EQ(tool({QStringLiteral("--rates"), rates, given}), 0) << err.toStdString();
+    EXPECT_EQ(valueAt(load(given)->sheet(0), "E3"), ss::Value::number(0.5));
+}
+
 struct PictureCase {
     const char* name;
     const char* format;
