@@ -80,6 +80,10 @@ public:
     // after this loses nothing committed before it.
     void checkpoint();
     sql::Database& database() { return *db_; }
+    // After the file's content was replaced through this connection (a restore from a
+    // backup of an earlier schema): brings it to this program's schema. Throws
+    // sql::SqlError for content of a newer schema.
+    void adoptRestoredContent();
 
     static constexpr char kRowCountAtClose[] = "row_count_at_close";
     static constexpr char kImportPending[] = "import_pending";

@@ -2,6 +2,7 @@
 // of the whole table, and the restore of an earlier log.
 #include "core/errorlocation.h"
 #include "core/logbackup.h"
+#include "core/logdatabase.h"
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
 #include "core/sqlite.h"
@@ -99,8 +100,21 @@ QString Form1::restoreLogFrom(const QString& file)
 {
     sqlite3* live = liveHandle(log_.get());
     if (!live) return tr("The trip log is read-only.");
+    try {
+        // A backup a later version wrote would be a log this version cannot keep.
+        if (LogDatabase(file, LogDatabase::Access::ReadOnly).newerSchema())
+            return tr("The backup was written by a newer version of the program.");
+    } catch (const std::exception& failure) {
+        return QString::fromUtf8(failure.what());
+    }
     const BackupResult result = restoreBackup(live, file, platform().clock->now());
     if (!result.ok) return result.error;
+    try {
+        // A backup of an earlier schema is brought to this one, as an old log is at start.
+        log_->database()->adoptRestoredContent();
+    } catch (const std::exception& failure) {
+        return QString::fromUtf8(failure.what());
+    }
     // The database holds the backup's trips now; the grid takes them as one change of the
     // whole table, so that undo writes the rows of before back.
     StepTrap trap(QLatin1String(ErrorLocation::kPrefix)

@@ -1,5 +1,6 @@
 // Tests of the log's database: schema and migration, typed reads and writes, read-only
 // openings, files set aside, and failures named by their cause. Real files throughout.
+#include "core/logbackup.h"
 #include "core/logdatabase.h"
 #include "support/fakeplatform.h"
 
@@ -210,6 +211,24 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToTheRateChanges)
         EXPECT_EQ(again.rateChanges(), std::vector<RateChange>({{QDate(2026, 1, 1), 0.725}}))
             << c.name;
     }
+}
+
+TEST_F(LogDatabaseTest, ALogRestoredFromAnEarlierSchemaIsBroughtToThisOne)
+{
+    const QString backup = dir.filePath(QStringLiteral("Brindlewick-20260101-120000.sqlite"));
+    writeVersion1(backup, true);
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
+    const BackupResult restored =
+        restoreBackup(db.database().handle(), backup, QDateTime(QDate(2026, 2, 1), QTime(9, 0)));
+    ASSERT_TRUE(restored.ok) << restored.error.toStdString();
+    db.adoptRestoredContent();
+    EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), LogDatabase::kSchemaVersion);
+    EXPECT_EQ(db.tripCount(), 1);
+    EXPECT_TRUE(db.rateChanges().empty()) << "the backup's log had no rate changes";
+
+    db.database().exec("PRAGMA user_version = 99");
+    EXPECT_THROW(db.adoptRestoredContent(), sql::SqlError) << "a newer schema is not taken";
 }
 
 TEST_F(LogDatabaseTest, RateChangesAreKeptAsDecimalTextAndReplacedWhole)
