@@ -35,12 +35,7 @@ protected:
                {"RowSource2 3", QStringLiteral("Minneapolis")},
                {"RowSource3 3", QStringLiteral("Mart")},
                {"RowSource7 3", QStringLiteral("40")}});
-        Form1& f = open();
-        f.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
-        f.activateWindow();
-        env.dialogs.clear();
-        return f;
+        return openShown();
     }
     void click(int row, int column)
     {

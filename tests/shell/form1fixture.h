@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,16 @@ protected:
             &form->gridModel(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         loaded = form->load();
         return *form;
+    }
+    // The window as a person meets it: shown, exposed and active, with no box asked yet.
+    Form1& openShown()
+    {
+        Form1& f = open();
+        f.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
+        f.activateWindow();
+        env.dialogs.clear();
+        return f;
     }
     // Closes the window as the user would and opens a new one on the same store.
     Form1& reopen()

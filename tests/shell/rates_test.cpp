@@ -85,6 +85,21 @@ protected:
             QTest::qWait(15);
         }
     }
+    // F2 in the current cell, everything in it replaced by `text`, Enter.
+    static void replaceCell(QTableWidget* t, const QString& text)
+    {
+        key(t, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        type(t, text);
+        key(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    // The current row's From and Rate typed in turn.
+    static void typeChange(QTableWidget* t, const QString& from, const QString& rate)
+    {
+        replaceCell(t, from);
+        key(t, Qt::Key_Right);
+        replaceCell(t, rate);
+    }
     static QStringList rows(const QTableWidget* table)
     {
         QStringList out;
@@ -104,23 +119,12 @@ TEST_F(Rates, TheWindowIsUsedByKeysAndKeepsItsListSortedAndOneChangeADay)
             QTableWidget* t = d.table();
             key(t, Qt::Key_Insert); // a change on the period's first day
             ASSERT_EQ(t->rowCount(), 1);
-            // F2 on From, a new date, Enter.
-            key(t, Qt::Key_F2);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            type(t, day(2026, 1, 1));
-            key(QApplication::focusWidget(), Qt::Key_Return);
-            key(t, Qt::Key_Right);
-            key(t, Qt::Key_F2);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            type(t, QStringLiteral("0.725"));
-            key(QApplication::focusWidget(), Qt::Key_Return);
+            // F2 on From, a new date, Enter; then the rate beside it.
+            typeChange(t, day(2026, 1, 1), QStringLiteral("0.725"));
             EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
 
             // A rate that is no number is refused; the change stays as it was.
-            key(t, Qt::Key_F2);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            type(t, QStringLiteral("lots"));
-            key(QApplication::focusWidget(), Qt::Key_Return);
+            replaceCell(t, QStringLiteral("lots"));
             EXPECT_EQ(rows(t), QStringList({day(2026, 1, 1) + "=0.725"}));
 
             // A second change, then moved onto the first one's day: refused.
@@ -226,15 +230,7 @@ TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
                   [&](RatesDialog& d) {
                       QTableWidget* t = d.table();
                       key(t, Qt::Key_Insert);
-                      key(t, Qt::Key_F2);
-                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-                      type(t, day(2026, 1, 1));
-                      key(QApplication::focusWidget(), Qt::Key_Return);
-                      key(t, Qt::Key_Right);
-                      key(t, Qt::Key_F2);
-                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-                      type(t, QStringLiteral("0.725"));
-                      key(QApplication::focusWidget(), Qt::Key_Return);
+                      typeChange(t, day(2026, 1, 1), QStringLiteral("0.725"));
                       key(t, Qt::Key_Return);
                   });
     const RateSchedule typed({{QDate(2026, 1, 1), 0.725}});

@@ -20,15 +20,7 @@ namespace {
 
 class Trips : public Form1Test {
 protected:
-    Form1& shown()
-    {
-        Form1& f = open();
-        f.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
-        f.activateWindow();
-        env.dialogs.clear();
-        return f;
-    }
+    Form1& shown() { return openShown(); }
     // Selects the cell and types as a person does, finishing with Enter.
     void type(int row, int column, const QString& text)
     {
