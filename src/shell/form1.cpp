@@ -120,6 +120,9 @@ Form1::~Form1()
     // must no longer reach this window's log. The text goes in now, while the log is here.
     commitGridEdit();
     disconnect(model_, nullptr, this, nullptr);
+    // The editor may hand its text over once more as it loses the focus; the model then
+    // fills without this window's rate, period and routes.
+    model_->setTripContext({});
 }
 
 void Form1::createControls()
