@@ -2,6 +2,7 @@
 // under a temporary name and renamed only when whole.
 #include "core/logbackup.h"
 
+#include "core/sqlite.h"
 #include "platform/datetext.h"
 #include "platform/oserror.h"
 
@@ -41,14 +42,12 @@ QString tr(const char* text) { return QCoreApplication::translate("LogBackup", t
 
 QString fromUtf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
-// The cause of a failed SQLite call on `db`: the operating system's reason when there is
-// one (a full disk, a read-only folder), SQLite's own words otherwise.
+// The cause of a failed SQLite call on `db`, in the log database's own sentences.
 QString sqliteCause(sqlite3* db, int rc, const QString& path)
 {
-    const int osError = db ? sqlite3_system_errno(db) : 0;
-    if (osError != 0) return osErrorSentence(osError, path);
-    if (rc == SQLITE_FULL) return osErrorSentence(ENOSPC, path);
-    return db ? fromUtf8(sqlite3_errmsg(db)) : fromUtf8(sqlite3_errstr(rc));
+    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_OK;
+    return sql::errorSentence(code == SQLITE_OK ? rc : code, db ? sqlite3_system_errno(db) : 0,
+                              path);
 }
 
 BackupResult failure(const QString& text) { return {false, QString(), text}; }
