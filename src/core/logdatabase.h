@@ -31,6 +31,8 @@ struct TripChanges {
     std::vector<StoredTrip> upserts;
     std::vector<qint64> removed;
     bool replaceAll = false;
+    // The removals move claimed trips out to the history (a new period), not delete them.
+    bool movingToHistory = false;
     std::vector<std::pair<QString, QString>> meta; // key/value pairs written with it
     bool empty() const { return upserts.empty() && removed.empty() && !replaceAll && meta.empty(); }
 };
