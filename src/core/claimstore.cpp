@@ -596,21 +596,23 @@ std::vector<TrailEntry> ClaimStore::trailFor(qint64 tripId)
 
 namespace {
 
+QString linkText(const char* text) { return QCoreApplication::translate("ClaimStore", text); }
+
 QString linkName(LinkKind kind, qint64 ref, sql::Database& db)
 {
     switch (kind) {
     case LinkKind::Claim:
-        return QStringLiteral("claim %1").arg(ref);
+        return linkText("claim %1").arg(ref);
     case LinkKind::File: {
         sql::Statement owner(db, "SELECT claim FROM claim_files WHERE id = ?1");
         owner.bindInt(1, ref);
-        return owner.step() ? QStringLiteral("file %1 of claim %2").arg(ref).arg(owner.intAt(0))
-                            : QStringLiteral("file %1").arg(ref);
+        return owner.step() ? linkText("file %1 of claim %2").arg(ref).arg(owner.intAt(0))
+                            : linkText("file %1").arg(ref);
     }
     case LinkKind::Paid:
-        return QStringLiteral("paid mark of claim %1").arg(ref);
+        return linkText("paid mark of claim %1").arg(ref);
     case LinkKind::Trail:
-        return QStringLiteral("trail entry %1").arg(ref);
+        return linkText("trail entry %1").arg(ref);
     }
     return {};
 }
@@ -639,7 +641,7 @@ ChainCheck ClaimStore::checkChain()
         int kind = 0;
         while (kind < 4 && claims::kindName(static_cast<LinkKind>(kind)) != kindText) ++kind;
         if (kind == 4) {
-            fail(QStringLiteral("link %1").arg(check.entries));
+            fail(linkText("link %1").arg(check.entries));
             previous = stored;
             continue;
         }
@@ -659,8 +661,8 @@ ChainCheck ClaimStore::checkChain()
     for (int kind = 0; kind < 4; ++kind) {
         const auto& left = hashes[static_cast<std::size_t>(kind)];
         if (!left.empty()) {
-            fail(linkName(static_cast<LinkKind>(kind), left.begin()->first, db)
-                 + QStringLiteral(" (not in the chain)"));
+            fail(linkText("%1 (not in the chain)")
+                     .arg(linkName(static_cast<LinkKind>(kind), left.begin()->first, db)));
         }
     }
     return check;
