@@ -301,14 +301,34 @@ TEST_F(ClaimStoreTest, ARestoreKeepsEveryClaimAndTrailsWhatItChanges)
     EXPECT_EQ(after.entries, before.entries + 2);
     EXPECT_EQ(db->tripCount(), 3);
 
+    EXPECT_FALSE(QFile::exists(path() + QStringLiteral(".restoring"))) << "nothing left beside";
+
+    // A backup of the first schema: brought to this one, the claims put back over it.
+    const QString first = dir.filePath(QStringLiteral("first.sqlite"));
+    {
+        sql::Database raw(first, sql::Database::Open::ReadWrite);
+        raw.exec("CREATE TABLE trips (id INTEGER PRIMARY KEY, sort_key REAL NOT NULL,"
+                 " date TEXT, starting_location TEXT, destination TEXT, description TEXT,"
+                 " odometer_start TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL);"
+                 "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT) WITHOUT ROWID;"
+                 "INSERT INTO trips (id, sort_key, date) VALUES (1, 1, '2/3/2026');"
+                 "PRAGMA user_version = 1;");
+    }
+    ASSERT_TRUE(db->restoreFrom(first, kSaved.addDays(3)).ok);
+    EXPECT_EQ(db->tripCount(), 1);
+    EXPECT_EQ(store.claims().size(), 2u);
+    EXPECT_EQ(store.trailFor(3).back().change, Change::Deleted);
+    const ChainCheck older = store.checkChain();
+    EXPECT_TRUE(older.holds) << older.firstFailure.toStdString();
+
     // A backup that is no log changes nothing, claims included.
     const QString junk = dir.filePath(QStringLiteral("junk.sqlite"));
     QFile bad(junk);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a database");
     bad.close();
-    EXPECT_FALSE(db->restoreFrom(junk, kSaved.addDays(3)).ok);
-    EXPECT_EQ(store.checkChain().head, after.head);
+    EXPECT_FALSE(db->restoreFrom(junk, kSaved.addDays(4)).ok);
+    EXPECT_EQ(store.checkChain().head, older.head);
 }
 
 } // namespace
