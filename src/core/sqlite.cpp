@@ -152,6 +152,8 @@ void Statement::reset()
     sqlite3_clear_bindings(stmt_);
 }
 
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
 bool Statement::isNull(int column) const
 {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
@@ -166,6 +168,12 @@ QString Statement::textAt(int column) const
     const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(stmt_, column));
     const int bytes = sqlite3_column_bytes16(stmt_, column);
     return text ? QString::fromUtf16(text, bytes / 2) : QString(QLatin1String(""));
+}
+
+QByteArrayView Statement::utf8At(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(stmt_, column) : 0);
 }
 
 QVariant Statement::valueAt(int column) const
