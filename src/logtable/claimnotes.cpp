@@ -44,10 +44,7 @@ const std::array<QStringList, LogTable::kFieldCount>& fieldKeys()
     return keys;
 }
 
-QString shownText(const QString& text)
-{
-    return text.isEmpty() ? tr("(empty)") : text;
-}
+QString shownText(const QString& text) { return text.isEmpty() ? tr("(empty)") : text; }
 
 } // namespace
 
@@ -99,19 +96,17 @@ QString claimNote(const ClaimMark& mark, const std::vector<TrailEntry>& trail)
 
 QString doubleClaimQuestion(int claimed, int firstRow, const ClaimMark& mark)
 {
-    const QString where =
-        mark.fileName.isEmpty() ? tr("a printed report") : mark.fileName;
+    const QString where = mark.fileName.isEmpty() ? tr("a printed report") : mark.fileName;
     const QString date = dateToText(mark.savedAt.toLocalTime().date());
-    return claimed == 1
-               ? tr("1 of these trips was claimed before, row %1 in %2 of %3. "
-                    "Create the report anyway?")
-                     .arg(firstRow)
-                     .arg(where, date)
-               : tr("%1 of these trips were claimed before, first row %2 in %3 of %4. "
-                    "Create the report anyway?")
-                     .arg(claimed)
-                     .arg(firstRow)
-                     .arg(where, date);
+    return claimed == 1 ? tr("1 of these trips was claimed before, row %1 in %2 of %3. "
+                             "Create the report anyway?")
+                              .arg(firstRow)
+                              .arg(where, date)
+                        : tr("%1 of these trips were claimed before, first row %2 in %3 of %4. "
+                             "Create the report anyway?")
+                              .arg(claimed)
+                              .arg(firstRow)
+                              .arg(where, date);
 }
 
 } // namespace bw

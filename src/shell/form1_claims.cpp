@@ -63,7 +63,8 @@ void Form1::refreshClaimMarks()
         }
     }
     ClaimMarks marks;
-    for (const auto& [id, mark] : claimMarks_) marks.trips.insert(static_cast<LogTable::Bookmark>(id));
+    for (const auto& [id, mark] : claimMarks_)
+        marks.trips.insert(static_cast<LogTable::Bookmark>(id));
     marks.note = [this](LogTable::Bookmark id) { return claimNoteFor(static_cast<qint64>(id)); };
     model_->setClaimMarks(std::move(marks));
     if (mnuStartNewPeriod) {
