@@ -5,7 +5,10 @@
 
 namespace bw {
 
-ClaimRecord claimRecordOf(const ReportInputs&) { throw std::runtime_error("claims: not built yet"); }
+ClaimRecord claimRecordOf(const ReportInputs&)
+{
+    throw std::runtime_error("claims: not built yet");
+}
 void writeClaimReport(const Claim&, const QString&)
 {
     throw std::runtime_error("claims: not built yet");
