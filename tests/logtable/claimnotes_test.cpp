@@ -46,29 +46,48 @@ TEST_F(ClaimNotes, TrailLinesNameTheFieldTheTextsAndTheMoment)
         {C::Edited, "mileage", "12", "14", "Changed Mileage from 12 to 14 on " + when},
         {C::Edited, "odometer_start", "100", "101",
          "Changed Odometer Start from 100 to 101 on " + when},
-        {C::Edited, "From", "", "Office", "Changed Starting Location from (empty) to Office on " + when},
+        {C::Edited, "From", "", "Office",
+         "Changed Starting Location from (empty) to Office on " + when},
         {C::Edited, "colour", "red", "", "Changed colour from red to (empty) on " + when},
         {C::Deleted, "", "", "", "Deleted on " + when},
         {C::MovedToHistory, "", "", "", "Moved to the history on " + when},
         {C::Returned, "", "", "", "Put back on " + when},
     };
     for (const Case& c : cases) {
-        TrailEntry entry{1, localAt(10, 9, 0), 7, 1, c.change, QString::fromUtf8(c.field),
-                         QString::fromUtf8(c.oldText), QString::fromUtf8(c.newText)};
+        TrailEntry entry{1,
+                         localAt(10, 9, 0),
+                         7,
+                         1,
+                         c.change,
+                         QString::fromUtf8(c.field),
+                         QString::fromUtf8(c.oldText),
+                         QString::fromUtf8(c.newText)};
         EXPECT_EQ(trailLine(entry), c.expected) << c.field;
     }
 }
 
 TEST_F(ClaimNotes, TheNoteSaysWhereAndWhenThenTheChangesSinceThatClaim)
 {
-    const TrailEntry older{1, localAt(9, 8, 0), 7, 1, TrailEntry::Change::Edited,
-                           QStringLiteral("date"), QStringLiteral("a"), QStringLiteral("b")};
-    const TrailEntry since{2, localAt(11, 16, 45), 7, 2, TrailEntry::Change::Edited,
-                           QStringLiteral("description"), QStringLiteral("x"), QStringLiteral("y")};
+    const TrailEntry older{1,
+                           localAt(9, 8, 0),
+                           7,
+                           1,
+                           TrailEntry::Change::Edited,
+                           QStringLiteral("date"),
+                           QStringLiteral("a"),
+                           QStringLiteral("b")};
+    const TrailEntry since{2,
+                           localAt(11, 16, 45),
+                           7,
+                           2,
+                           TrailEntry::Change::Edited,
+                           QStringLiteral("description"),
+                           QStringLiteral("x"),
+                           QStringLiteral("y")};
     const ClaimMark saved{2, QStringLiteral("claim.xls"), localAt(9, 13, 5)};
-    EXPECT_EQ(claimNote(saved, {older, since}),
-              "Claimed in claim.xls, saved " + at(9, 13, 5)
-                  + "\nChanged Description/Notes from x to y on " + at(11, 16, 45));
+    EXPECT_EQ(claimNote(saved, {older, since}), "Claimed in claim.xls, saved " + at(9, 13, 5)
+                                                    + "\nChanged Description/Notes from x to y on "
+                                                    + at(11, 16, 45));
     const ClaimMark printed{2, QString(), localAt(9, 13, 5)};
     EXPECT_EQ(claimNote(printed, {}), "Claimed in a printed report, saved " + at(9, 13, 5));
 }
@@ -94,8 +113,9 @@ TEST_F(ClaimNotes, ClaimedTripsAreMarkedInTheGridBelowTheWarnings)
     table->setValueAt(1, TripField::OdometerEnd, QStringLiteral("110"));
     LogTableModel model;
     model.bind(table);
-    model.setClaimMarks({{table->idAt(1), table->idAt(2)},
-                         [](LogTable::Bookmark id) { return QStringLiteral("claimed %1").arg(id); }});
+    model.setClaimMarks({{table->idAt(1), table->idAt(2)}, [](LogTable::Bookmark id) {
+                             return QStringLiteral("claimed %1").arg(id);
+                         }});
     const QVariant plainTint = model.index(0, 3).data(Qt::BackgroundRole);
     const QVariant claimTint = model.index(2, 3).data(Qt::BackgroundRole);
     const QVariant warningTint = model.index(1, TripField::OdometerEnd).data(Qt::BackgroundRole);
