@@ -23,7 +23,7 @@ std::optional<Trip> tripFrom(sql::Statement& row, int first, bool textNumbers)
     Trip trip;
     for (int k = 0; k < Trip::kFieldCount; ++k) {
         const QVariant value = row.valueAt(first + k);
-        trip.field(k) = textNumbers ? fieldValue(value, k)
+        trip.field(k) = textNumbers      ? fieldValue(value, k)
                         : value.isNull() ? QVariant()
                         : k >= 6         ? QVariant(value.toDouble())
                                          : QVariant(value.toString());
@@ -101,9 +101,8 @@ std::vector<TrailEntry> TripTrail::entriesFor(const TripChanges& changes)
         }
         s_->claimedInLog.reset();
     }
-    const TrailEntry::Change removal = changes.movingToHistory
-                                           ? TrailEntry::Change::MovedToHistory
-                                           : TrailEntry::Change::Deleted;
+    const TrailEntry::Change removal =
+        changes.movingToHistory ? TrailEntry::Change::MovedToHistory : TrailEntry::Change::Deleted;
     std::vector<TrailEntry> entries;
     std::unordered_set<qint64> done;
     for (const qint64 id : removed) {
@@ -115,8 +114,7 @@ std::vector<TrailEntry> TripTrail::entriesFor(const TripChanges& changes)
         const qint64 claim = latestClaim(change.id);
         if (claim == 0) continue;
         const std::optional<Trip> before = storedTrip(change.id);
-        const std::optional<Trip> snapshot =
-            before ? std::nullopt : snapshotOf(claim, change.id);
+        const std::optional<Trip> snapshot = before ? std::nullopt : snapshotOf(claim, change.id);
         diffTrip(change.id, claim, before, change.trip, snapshot, removal, at, entries);
     }
     return entries;
@@ -127,8 +125,8 @@ std::vector<TrailEntry> TripTrail::entriesFor(const TripChanges& changes)
 namespace {
 
 // Parents before children: the order to insert in, and the reverse to delete in.
-constexpr const char* kKeptTables[] = {"claims", "claim_trips", "claim_files",
-                                       "claim_paid", "trail", "chain"};
+constexpr const char* kKeptTables[] = {"claims",     "claim_trips", "claim_files",
+                                       "claim_paid", "trail",       "chain"};
 
 } // namespace
 
@@ -163,7 +161,8 @@ void KeptClaims::putBack(sql::Database& db) const
         sql += ")";
         sql::Statement insert(db, sql.constData());
         for (const std::vector<QVariant>& row : table.rows) {
-            for (int c = 0; c < table.columns; ++c) insert.bind(c + 1, row[static_cast<std::size_t>(c)]);
+            for (int c = 0; c < table.columns; ++c)
+                insert.bind(c + 1, row[static_cast<std::size_t>(c)]);
             insert.run();
         }
     }

@@ -44,8 +44,7 @@ private:
 
 using Row = std::vector<QVariant>;
 // The rows of `sql` (parameter 1 bound to `key` when given), every column as stored.
-std::vector<Row> readRows(sql::Database& db, const QByteArray& sql,
-                          std::optional<qint64> key = {});
+std::vector<Row> readRows(sql::Database& db, const QByteArray& sql, std::optional<qint64> key = {});
 
 // What each kind of link covers, read from its tables as stored: the chain is checked
 // from the same rows it was made from.

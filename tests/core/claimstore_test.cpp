@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <functional>
 #include <tuple>
-
-#include <gtest/gtest.h>
 
 namespace bw {
 namespace {
@@ -95,7 +95,8 @@ TEST_F(ClaimStoreTest, ClaimsReadBackWholeWithTheirFilesAndPaidMark)
     EXPECT_EQ(one->number, 1);
     const ClaimRecord& back = *one;
     for (const auto& [name, got, want] : std::vector<std::tuple<const char*, QString, QString>>{
-             {"saved", back.savedAt.toString(Qt::ISODateWithMs), first.savedAt.toString(Qt::ISODateWithMs)},
+             {"saved", back.savedAt.toString(Qt::ISODateWithMs),
+              first.savedAt.toString(Qt::ISODateWithMs)},
              {"name", back.employeeName, first.employeeName},
              {"id", back.employeeID, first.employeeID},
              {"authorized", back.authorizedBy, QString()},
@@ -166,12 +167,18 @@ TEST_F(ClaimStoreTest, ChangesOfClaimedTripsAreTrailedByTheLogItself)
          [edited](ClaimStoreTest& t) { t.upsert(edited); },
          {{1, Change::Edited, "to", "Client", "Airport"},
           {1, Change::Edited, "mileage", "12.5", "13.25"}}},
-        {"deleted", [](ClaimStoreTest& t) { t.apply(TripChanges{{}, {2}, false, {}}); },
+        {"deleted",
+         [](ClaimStoreTest& t) {
+             t.apply(TripChanges{{}, {2}, false, {}});
+         },
          {{2, Change::Deleted, "", "", ""}}},
-        {"returned as it was", [](ClaimStoreTest& t) { t.upsert(t.logTrips[1]); },
+        {"returned as it was",
+         [](ClaimStoreTest& t) { t.upsert(t.logTrips[1]); },
          {{2, Change::Returned, "", "", ""}}},
         {"moved to history",
-         [](ClaimStoreTest& t) { t.apply(TripChanges{{}, {3, 4}, false, {}, true}); },
+         [](ClaimStoreTest& t) {
+             t.apply(TripChanges{{}, {3, 4}, false, {}, true});
+         },
          {{3, Change::MovedToHistory, "", "", ""}}},
         {"returned changed",
          [returnedChanged](ClaimStoreTest& t) { t.upsert(returnedChanged); },
