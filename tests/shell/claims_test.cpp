@@ -83,7 +83,8 @@ protected:
     {
         std::vector<qint64> ids;
         const LogTable& table = main().logTable();
-        for (int r = 0; r < table.RecordCount(); ++r) ids.push_back(static_cast<qint64>(table.idAt(r)));
+        for (int r = 0; r < table.RecordCount(); ++r)
+            ids.push_back(static_cast<qint64>(table.idAt(r)));
         return ids;
     }
     static std::vector<Change> changesOf(const std::vector<TrailEntry>& trail)
@@ -133,11 +134,12 @@ TEST_P(HandingOut, TheFirstSaveOrPrintRecordsTheClaimAndLaterOnesAddTheirFiles)
             EXPECT_TRUE(file.path.isEmpty() && file.sha256.isEmpty());
             continue;
         }
-        EXPECT_EQ(file.path, QDir(env.tempRoot()).absoluteFilePath(QFileInfo(file.path).fileName()));
-        EXPECT_EQ(file.sha256,
-                  QString::fromLatin1(
-                      QCryptographicHash::hash(readAll(file.path), QCryptographicHash::Sha256)
-                          .toHex()));
+        EXPECT_EQ(file.path,
+                  QDir(env.tempRoot()).absoluteFilePath(QFileInfo(file.path).fileName()));
+        EXPECT_EQ(
+            file.sha256,
+            QString::fromLatin1(
+                QCryptographicHash::hash(readAll(file.path), QCryptographicHash::Sha256).toHex()));
     }
     EXPECT_EQ(formats, GetParam().formats);
     std::vector<qint64> held;
@@ -235,9 +237,13 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
     all.push_back(kept);
     const Step steps[] = {
         {main().mnuUndo, all, oldFrom, {Change::MovedToHistory, Change::Returned}},
-        {main().mnuRedo, {kept}, from,
+        {main().mnuRedo,
+         {kept},
+         from,
          {Change::MovedToHistory, Change::Returned, Change::MovedToHistory}},
-        {main().mnuUndo, all, oldFrom,
+        {main().mnuUndo,
+         all,
+         oldFrom,
          {Change::MovedToHistory, Change::Returned, Change::MovedToHistory, Change::Returned}},
     };
     for (const Step& step : steps) {
@@ -296,7 +302,8 @@ TEST_F(Claims, AClaimThatCannotBeRecordedNamesItsCauseAndKeepsTheFile)
     live.exec("PRAGMA query_only = OFF");
     const QStringList texts = env.dialogs.texts();
     ASSERT_EQ(texts.size(), 2);
-    const QString lead = QStringLiteral("The report was saved, but its claim could not be recorded. ");
+    const QString lead =
+        QStringLiteral("The report was saved, but its claim could not be recorded. ");
     EXPECT_TRUE(texts.front().startsWith(lead)) << texts.front().toStdString();
     EXPECT_GT(texts.front().size(), lead.size()) << "the cause is named";
     EXPECT_EQ(texts.back(), QStringLiteral("Done."));
