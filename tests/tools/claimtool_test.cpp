@@ -23,11 +23,11 @@ const QString kSameCells = QStringLiteral(BW_TEST_DATA_DIR "/../tools/same_cells
 
 StoredTrip trip(qint64 id, const char* date, const char* to, double miles)
 {
-    return StoredTrip{id, static_cast<double>(id),
-                      Trip::fromValues({QString::fromLatin1(date), QStringLiteral("Depot"),
-                                        QString::fromLatin1(to), QStringLiteral("Visit"),
-                                        QStringLiteral("1000"), QStringLiteral("1012.5"), miles,
-                                        miles * 0.585})};
+    return StoredTrip{
+        id, static_cast<double>(id),
+        Trip::fromValues({QString::fromLatin1(date), QStringLiteral("Depot"),
+                          QString::fromLatin1(to), QStringLiteral("Visit"), QStringLiteral("1000"),
+                          QStringLiteral("1012.5"), miles, miles * 0.585})};
 }
 
 class ClaimToolTest : public ::testing::Test {
@@ -43,10 +43,11 @@ protected:
             store.SaveSetting(QString::fromLatin1(key), QString::fromLatin1(value));
         }
         batch.commit();
-        change(TripChanges{{trip(1, "3/2/2026", "Harbour", 12.5), trip(2, "3/3/2026", "Mill", 7.25)},
-                           {},
-                           true,
-                           {{QString::fromLatin1(LogDatabase::kImportPending), {}}}});
+        change(
+            TripChanges{{trip(1, "3/2/2026", "Harbour", 12.5), trip(2, "3/3/2026", "Mill", 7.25)},
+                        {},
+                        true,
+                        {{QString::fromLatin1(LogDatabase::kImportPending), {}}}});
     }
 
     void change(const TripChanges& changes)
@@ -159,14 +160,16 @@ TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
              {{claim, QStringLiteral("99"), output}, 2, "there is no claim 99"},
              {{claim, QStringLiteral("1")}, 2, "the output file is missing"},
              {{claim, QStringLiteral("1"), file("never.txt")}, 2, "must end in"},
+             {{claim, QStringLiteral("1"), file("missing/never.xls")}, 1, "missing"},
              {{QStringLiteral("--claims"), output}, 2, "take no output file"},
              {{QStringLiteral("--check-history"), QStringLiteral("--claims")}, 2, "only one of"},
-             {{QStringLiteral("--record-claim"), QStringLiteral("--sample"), output}, 2,
+             {{QStringLiteral("--record-claim"), QStringLiteral("--sample"), output},
+              2,
               "stored trips only"},
          }) {
         EXPECT_EQ(tool(c.arguments), c.status) << c.arguments.join(u' ').toStdString();
         EXPECT_TRUE(err.contains(QString::fromLatin1(c.says))) << err.toStdString();
-        EXPECT_FALSE(QFile::exists(output)) << c.arguments.join(u' ').toStdString();
+        EXPECT_FALSE(QFile::exists(c.arguments.last())) << c.arguments.join(u' ').toStdString();
     }
 
     {
@@ -192,10 +195,13 @@ TEST_F(ClaimToolTest, AClaimIsMadeAgainCellForCellAfterTheLogAndLocaleChanged)
         db.replaceRateChanges({{QDate(2026, 1, 1), 0.7}});
     }
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    for (const char* name : {"b.xls", "b.xlsx"}) {
+    for (const char* name : {"b.xls", "b.xlsx", "b.pdf"}) {
         ASSERT_EQ(tool({QStringLiteral("--claim"), QStringLiteral("1"), file(name)}), 0)
             << err.toStdString();
     }
+    QFile pdf(file("b.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_EQ(QLocale().name(), QStringLiteral("de_DE")) << "the locale is given back";
     ASSERT_EQ(tool({file("now.xls")}), 0) << err.toStdString();
     QLocale::setDefault(before);
