@@ -78,6 +78,7 @@ public:
 
     void undo() override
     {
+        if (side_.before) side_.before(false);
         apply(after_, before_);
         if (side_.undo) side_.undo();
     }
@@ -86,6 +87,7 @@ public:
         if (std::exchange(fresh_, false)) {
             return;
         }
+        if (side_.before) side_.before(true);
         apply(before_, after_);
         if (side_.redo) side_.redo();
     }

@@ -32,6 +32,9 @@ public:
     struct SideChange {
         std::function<void()> undo;
         std::function<void()> redo;
+        // Before the rows are put back either way (true when redoing): what the write of
+        // the rows must know, such as that the trips removed move to the history.
+        std::function<void(bool redoing)> before;
     };
 
     // Names the change that the next Rebuild span makes ("Delete All"), and adds what it

@@ -37,6 +37,8 @@ bool isNumberField(const LogTable& table, int column)
 
 // A light amber that marks a cell without hiding its text or the selection.
 const QColor kWarningTint(255, 226, 160);
+// A pale grey-blue for claimed trips: quieter than the warnings' amber, and unlike it.
+const QColor kClaimTint(228, 234, 242);
 
 } // namespace
 
@@ -82,6 +84,17 @@ void LogTableModel::recheck()
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
                          {Qt::BackgroundRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
     }
+}
+
+void LogTableModel::setClaimMarks(ClaimMarks marks)
+{
+    claims_ = std::move(marks);
+    recheck();
+}
+
+bool LogTableModel::isClaimed(int row) const
+{
+    return table_ && row >= 0 && row < rowCount() && claims_.trips.count(table_->idAt(row)) > 0;
 }
 
 void LogTableModel::leaveEditedRow()
@@ -402,7 +415,8 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const
     }
     if (role == Qt::BackgroundRole || role == Qt::ToolTipRole
         || role == Qt::AccessibleDescriptionRole) {
-        return warningData(index, role);
+        const QVariant warning = warningData(index, role);
+        return warning.isValid() ? warning : claimData(index, role);
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return QVariant();
@@ -479,6 +493,18 @@ QVariant LogTableModel::warningData(const QModelIndex& index, int role) const
         return QBrush(kWarningTint);
     }
     return texts.join(QLatin1Char('\n'));
+}
+
+QVariant LogTableModel::claimData(const QModelIndex& index, int role) const
+{
+    if (!isClaimed(index.row())) {
+        return QVariant();
+    }
+    if (role == Qt::BackgroundRole) {
+        return QBrush(kClaimTint);
+    }
+    const QString note = claims_.note ? claims_.note(table_->idAt(index.row())) : QString();
+    return note.isEmpty() ? QVariant() : QVariant(note);
 }
 
 Qt::ItemFlags LogTableModel::flags(const QModelIndex& index) const

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 class QAbstractItemView;
@@ -33,6 +34,14 @@ struct TripContext {
     // The distance the log knows for a route, if any; a row with both places and no
     // Mileage of its own takes it.
     std::function<std::optional<double>(const QString& from, const QString& to)> routeDistance;
+};
+
+// The trips that were handed in with a report: their ids, and what a claimed trip's tool
+// tip says (asked for only when a tool tip or description is wanted, so it may read the
+// log's database).
+struct ClaimMarks {
+    std::unordered_set<LogTable::Bookmark> trips;
+    std::function<QString(LogTable::Bookmark)> note;
 };
 
 // Hears every change the grid's model makes to the bound table for the user, with what
@@ -95,6 +104,10 @@ public:
     void setTripContext(TripContext context);
     // Repaints every warning, for a period that changed.
     void recheck();
+    // Claimed trips get a quiet tint of their own and say when they were claimed; a
+    // warning's tint and text, and then a route's note, come before it.
+    void setClaimMarks(ClaimMarks marks);
+    bool isClaimed(int row) const;
     // The fills of leaving the row the user edited last; closing the window does this.
     void leaveEditedRow();
 
@@ -132,6 +145,7 @@ private:
     void followView(const QModelIndex& current);
     QVariant cell(int row, int column) const;
     QVariant warningData(const QModelIndex& index, int role) const;
+    QVariant claimData(const QModelIndex& index, int role) const;
     void refuse(const QModelIndex& index);
     void fillAfterEdit(int row, int column, bool wasBlank);
     bool fillFromRoute(int row, int keepField);
@@ -144,6 +158,7 @@ private:
     std::shared_ptr<LogTable> table_;
     QPointer<QAbstractItemView> view_;
     TripContext context_;
+    ClaimMarks claims_;
     LogTableRecorder* recorder_ = nullptr;
     // The route distance each row's Mileage was filled with; the note holds while the
     // Mileage still is that distance (an undo or a typed value ends it).

@@ -324,10 +324,11 @@ void TripLog::restoreInto(LogTable& table, StepTrap& trap)
     writtenTable_ = table.serial();
 }
 
-void TripLog::commit(LogTable& table)
+void TripLog::commit(LogTable& table, bool movingToHistory)
 {
     if (readOnly_ || !db_) return;
     TripChanges changes;
+    changes.movingToHistory = movingToHistory;
     if (table.serial() != writtenTable_) {
         changes.replaceAll = true;
         for (int row = 0; row < table.RecordCount(); ++row)

@@ -52,8 +52,9 @@ public:
 
     // Writes what changed in `table` since its last write, in one transaction (the whole
     // table when it is not the table written last). Throws sql::SqlError; the changes
-    // then stay pending for the next write.
-    void commit(LogTable& table);
+    // then stay pending for the next write. With `movingToHistory` the trips removed go
+    // to the history of claims (a new period) rather than being deleted.
+    void commit(LogTable& table, bool movingToHistory = false);
     // The close: the last changes, the row count of this close, and a checkpoint.
     void close(LogTable& table);
 

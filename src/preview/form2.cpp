@@ -61,6 +61,14 @@ constexpr int kViewportInnerHeight = kPicture2.height - 2 * kPicture2Border;
 
 QString location(const char* literal) { return QString::fromLatin1(literal); }
 
+QString suffixOf(ReportFormat format)
+{
+    for (const ReportFormatInfo& info : reportFormats()) {
+        if (info.format == format) return info.suffix;
+    }
+    return QString();
+}
+
 } // namespace
 
 Form2::Form2(PreviewHost* host)
@@ -521,12 +529,11 @@ void Form2::PushButton6_Click()
     }
 
     if (trap.test(128, [&] { return answer == Dialogs::Yes; })) {
-        const bool written = trap.run(130, [&] {
-            const std::optional<ReportFormat> format = reportFormatOfPath(chosen);
-            writeReportFile(mExcelFile, chosen, format.value_or(ReportFormat::Xls));
-        });
+        const ReportFormat format = reportFormatOfPath(chosen).value_or(ReportFormat::Xls);
+        const bool written = trap.run(130, [&] { writeReportFile(mExcelFile, chosen, format); });
         // The failure was reported; "Done." would claim the opposite.
         if (!written) return;
+        emit reportSaved(chosen, suffixOf(format));
     }
     trap.run(132, [&] { tell(QStringLiteral("Done.")); });
 }

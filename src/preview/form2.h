@@ -77,6 +77,13 @@ public:
     QMenu* previewMenu() const { return mnuPreview; }
     QAction* printItem() const { return mnuPrint; }
 
+signals:
+    // The save command wrote the report to `path` as `format` ("xls", "xlsx" or "pdf").
+    // A cancelled or failed save announces nothing.
+    void reportSaved(const QString& path, const QString& format);
+    // The report's pages went to the printer the user chose.
+    void reportPrinted();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -71,7 +71,7 @@ void Form2::mnuPrint_Click()
     bool chosen = false;
     trap.run(104, [&] { chosen = platform().dialogs->printDialog(printer); });
     if (!chosen) return;
-    trap.run(106, [&] { ss::render::printPages(sheet, printer); });
+    if (trap.run(106, [&] { ss::render::printPages(sheet, printer); })) emit reportPrinted();
 }
 
 } // namespace bw

@@ -123,6 +123,7 @@ Form1::~Form1()
     // The editor may hand its text over once more as it loses the focus; the model then
     // fills without this window's rate, period and routes.
     model_->setTripContext({});
+    model_->setClaimMarks({});
 }
 
 void Form1::createControls()

@@ -1,6 +1,7 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #pragma once
 
+#include "core/claimstore.h"
 #include "core/mousepointer.h"
 #include "preview/previewhost.h"
 #include "report/reportinputs.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QAction;
@@ -115,6 +117,22 @@ public:
     // Replaces the log with the backup `file` and shows its rows; "" or the reason.
     QString restoreLogFrom(const QString& file);
 
+    // Claims (form1_claims.cpp). The report just made, as the preview shows it: what its
+    // claim holds once it is first saved or printed.
+    void reportMade();
+    // The preview wrote the report made last to `path` as `format` ("xls", "xlsx", "pdf"),
+    // or printed it ("print", no path): the first file records the report's claim, later
+    // ones are added to it. Told when no claim could be recorded; the file stays.
+    void reportHandedOut(const QString& path, const QString& format);
+    // "Start New Period…": after a question saying how many, moves every claimed trip out
+    // of the grid into the history and starts the period after the last claim's, as one
+    // step to undo.
+    void startNewPeriodCommand();
+    // The log's claims; null while the log has no database.
+    ClaimStore* claimStore() const { return claims_.get(); }
+    // Reads again which trips are claimed and repaints their marks.
+    void refreshClaimMarks();
+
     // Controls, named as designed.
     QPushButton* PushButton22 = nullptr;
     QPushButton* PushButton6 = nullptr;
@@ -141,6 +159,7 @@ public:
     QAction* mnuRatesByDate = nullptr;
     QAction* mnuRecalculate = nullptr;
     QAction* mnuRestoreBackup = nullptr;
+    QAction* mnuStartNewPeriod = nullptr;
     // The grid's context menu: undo and redo; the trip commands; the log commands. A right
     // click on the grid, the Menu key and Shift+F10 open it.
     QMenu* mnuGrid = nullptr;
@@ -199,9 +218,26 @@ private:
     // A copy of the log before a change of the whole table; false when that copy failed
     // and the user chose not to go on without it.
     bool backUpBeforeChange();
+    void createClaimActions();
+    void openClaimStore();
+    // Asks before a report that holds trips claimed before; true to go on.
+    bool confirmClaimedTrips();
+    QString claimNoteFor(qint64 tripId) const;
+    void setPeriod(QDate from, QDate to);
 
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<TripLog> log_;
+    // Reads and writes the log's database: declared after it, so that it goes first.
+    std::unique_ptr<ClaimStore> claims_;
+    std::unordered_map<qint64, ClaimMark> claimMarks_;
+    // The report on show in the preview: its claim record (or why there is none) and,
+    // once recorded, its claim's number.
+    std::optional<ClaimRecord> reportClaim_;
+    QString reportClaimFailure_;
+    qint64 reportClaimNumber_ = 0;
+    bool reportClaimTold_ = false;
+    // The commits of a new period (and of its redo) move the removed trips to the history.
+    bool movingToHistory_ = false;
     // Declared after the log: it reads the log's connection and must go first.
     std::unique_ptr<SteppedBackup> dailyBackup_;
     std::shared_ptr<LogTable> logTable_;

@@ -138,7 +138,8 @@ void Form1::PushButton7_Click()
     trap.run(112, [&] { txtVehicleDescription->setText(sample.vehicleDescription); });
 
     // One step of the history takes back the rows and the entries.
-    const LogHistory::Name step(*history_, tr("Load Sample"), {entriesBefore, entriesRestorer()});
+    const LogHistory::Name step(*history_, tr("Load Sample"),
+                                {entriesBefore, entriesRestorer(), {}});
     // The grid is told about the swept and appended rows once, when it is bound again.
     const LogTableModel::Rebuild rebuild(*model_);
     trap.run(114, [&] { requireTable(logTable_).MoveFirst(); });
@@ -195,7 +196,7 @@ void Form1::PushButton7_Click()
 
 void Form1::PushButton22_Click()
 {
-    if (!confirmTripWarnings()) {
+    if (!confirmTripWarnings() || !confirmClaimedTrips()) {
         return;
     }
     if (createTemplate_) {

@@ -65,6 +65,8 @@ void Form1::createGridMenu()
     createBackupActions();
     mnuGrid->addActions(
         {mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate, mnuRestoreBackup});
+    createClaimActions();
+    mnuGrid->addAction(mnuStartNewPeriod);
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DataGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showGridMenu(pos); });

@@ -95,6 +95,7 @@ bool Form1::Form_Load()
     CreateLogTable(logTable_, trap, 142);
     openTripLog(trap);
     BindLogTable(logTable_, *model_, trap);
+    refreshClaimMarks();
     for (const QString& notice : log_->notices()) tell(notice);
 
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
@@ -132,6 +133,7 @@ void Form1::openTripLog(StepTrap& trap)
     if (logTable_ && logTable_->isOpen()) log_->restoreInto(*logTable_, trap);
     // The rates by date are kept beside the trips; a read-only log lends its list only.
     setRateStore(std::make_unique<DatabaseRateStore>([this] { return log_->database(); }));
+    openClaimStore();
     if (log_->readOnly()) {
         // Nothing typed here could be kept: the grid and the trip commands stay still.
         DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -151,7 +153,7 @@ void Form1::commitTrips()
 {
     if (!log_ || !logTable_) return;
     try {
-        log_->commit(*logTable_);
+        log_->commit(*logTable_, movingToHistory_);
         tripWriteFailing_ = false;
     } catch (const std::exception& failure) {
         if (!tripWriteFailing_) {

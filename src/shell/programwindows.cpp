@@ -39,6 +39,13 @@ ProgramWindows::ProgramWindows()
         MileageLog::CreateReportCommand(*form1_, *this, *this);
         creating_ = false;
     });
+    // What the preview hands out is recorded as a claim by the main window.
+    QObject::connect(form2_.get(), &Form2::reportSaved, form1_.get(),
+                     [this](const QString& path, const QString& format) {
+                         form1_->reportHandedOut(path, format);
+                     });
+    QObject::connect(form2_.get(), &Form2::reportPrinted, form1_.get(),
+                     [this] { form1_->reportHandedOut(QString(), QStringLiteral("print")); });
 }
 
 ProgramWindows::~ProgramWindows() = default;
@@ -96,7 +103,12 @@ void ProgramWindows::setPictureDescription(const QString& description)
 
 void ProgramWindows::setExcelFile(const QString& path) { form2_->mExcelFile = path; }
 
-void ProgramWindows::showModeless() { form2_->showPreview(); }
+void ProgramWindows::showModeless()
+{
+    // The report the preview is about to show is the one a save or print claims.
+    form1_->reportMade();
+    form2_->showPreview();
+}
 
 void ProgramWindows::showMainWindow() { form1_->showMainWindow(); }
 

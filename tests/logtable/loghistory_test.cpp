@@ -127,5 +127,32 @@ TEST(History, AStepFindsItsRowsByIdAfterOthersMoved)
     EXPECT_EQ(table->RecordCount(), 3);
 }
 
+// What a step changes beside the rows is told before the rows are written (so that their
+// write knows what kind of change it is) and done after them, both ways.
+TEST(History, ASideChangeIsToldBeforeTheRowsAndDoneAfterThem)
+{
+    const TripRows before = tripRowsOf({{1, "a"}, {2, "b"}});
+    const TripRows after = tripRowsOf({{1, "a"}});
+    auto table = std::make_shared<LogTable>();
+    table->openWithTripFields();
+    table->insertRow(0, after.row(0), 1);
+    LogTableModel model;
+    model.bind(table);
+    LogHistory history(model);
+    QStringList events;
+    QObject::connect(&model, &LogTableModel::changeFinished,
+                     [&] { events << QStringLiteral("rows %1").arg(table->RecordCount()); });
+    history.pushTableChange(
+        QStringLiteral("Start New Period"), before, after,
+        {[&] { events << QStringLiteral("undo"); }, [&] { events << QStringLiteral("redo"); },
+         [&](bool redoing) {
+             events << (redoing ? QStringLiteral("before redo") : QStringLiteral("before undo"));
+         }});
+    history.stack().undo();
+    history.stack().redo();
+    EXPECT_EQ(events,
+              (QStringList{"before undo", "rows 2", "undo", "before redo", "rows 1", "redo"}));
+}
+
 } // namespace
 } // namespace bw

@@ -324,7 +324,7 @@ TEST_P(UndoMenu, OpensInOneOrderNamingTheChangesAndUndoes)
                            "Delete All", "Duplicate Trip  Ctrl+D", "Add Return Trip  Ctrl+R",
                            "Add Frequent Trip", "-", "Import Trips from CSV...  Ctrl+I",
                            "Export Trips to CSV...", "Rates by Date…", "Recalculate Reimbursements",
-                           "Restore Log from Backup…"}));
+                           "Restore Log from Backup…", "Start New Period…"}));
 
     const TripRows deleted = log();
     finished = 0;

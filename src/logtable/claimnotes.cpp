@@ -1,0 +1,112 @@
+// What the grid and its commands say about claimed trips, in words.
+#include "logtable/claimnotes.h"
+
+#include "logtable/logtable.h"
+#include "platform/datetext.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <array>
+
+namespace bw {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("ClaimNotes", text); }
+
+// Keys are compared without case and punctuation, so "odometer_start" and
+// "OdometerStart" name the same field; each field answers to a few usual spellings.
+QString plainKey(const QString& key)
+{
+    QString plain;
+    for (const QChar c : key) {
+        if (c.isLetterOrNumber()) plain += c.toLower();
+    }
+    return plain;
+}
+
+const std::array<QStringList, LogTable::kFieldCount>& fieldKeys()
+{
+    static const std::array<QStringList, LogTable::kFieldCount> keys = {
+        QStringList{QStringLiteral("date")},
+        QStringList{QStringLiteral("from"), QStringLiteral("startinglocation"),
+                    QStringLiteral("start")},
+        QStringList{QStringLiteral("to"), QStringLiteral("destination")},
+        QStringList{QStringLiteral("description"), QStringLiteral("descriptionnotes"),
+                    QStringLiteral("notes")},
+        QStringList{QStringLiteral("odometerstart"), QStringLiteral("odostart")},
+        QStringList{QStringLiteral("odometerend"), QStringLiteral("odoend")},
+        QStringList{QStringLiteral("mileage"), QStringLiteral("miles")},
+        QStringList{QStringLiteral("reimbursement"), QStringLiteral("amount")},
+    };
+    return keys;
+}
+
+QString shownText(const QString& text) { return text.isEmpty() ? tr("(empty)") : text; }
+
+} // namespace
+
+QString shortDateTimeText(const QDateTime& at)
+{
+    const QDateTime local = at.toLocalTime();
+    return dateToText(local.date()) + QLatin1Char(' ')
+           + QLocale().toString(local.time(), QLocale::ShortFormat);
+}
+
+QString tripFieldName(const QString& key)
+{
+    const QString plain = plainKey(key);
+    for (std::size_t k = 0; k < fieldKeys().size(); ++k) {
+        if (fieldKeys()[k].contains(plain)) return LogTable::fields()[k].name;
+    }
+    return key;
+}
+
+QString trailLine(const TrailEntry& entry)
+{
+    const QString when = shortDateTimeText(entry.at);
+    switch (entry.change) {
+    case TrailEntry::Change::Edited:
+        return tr("Changed %1 from %2 to %3 on %4")
+            .arg(tripFieldName(entry.field), shownText(entry.oldText), shownText(entry.newText),
+                 when);
+    case TrailEntry::Change::Deleted:
+        return tr("Deleted on %1").arg(when);
+    case TrailEntry::Change::MovedToHistory:
+        return tr("Moved to the history on %1").arg(when);
+    case TrailEntry::Change::Returned:
+        return tr("Put back on %1").arg(when);
+    }
+    return QString();
+}
+
+QString claimNote(const ClaimMark& mark, const std::vector<TrailEntry>& trail)
+{
+    const QString saved = shortDateTimeText(mark.savedAt);
+    QStringList lines{mark.fileName.isEmpty()
+                          ? tr("Claimed in a printed report, saved %1").arg(saved)
+                          : tr("Claimed in %1, saved %2").arg(mark.fileName, saved)};
+    for (const TrailEntry& entry : trail) {
+        if (entry.claimNumber == mark.claimNumber) lines << trailLine(entry);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString doubleClaimQuestion(int claimed, int firstRow, const ClaimMark& mark)
+{
+    const QString where = mark.fileName.isEmpty() ? tr("a printed report") : mark.fileName;
+    const QString date = dateToText(mark.savedAt.toLocalTime().date());
+    return claimed == 1 ? tr("1 of these trips was claimed before, row %1 in %2 of %3. "
+                             "Create the report anyway?")
+                              .arg(firstRow)
+                              .arg(where, date)
+                        : tr("%1 of these trips were claimed before, first row %2 in %3 of %4. "
+                             "Create the report anyway?")
+                              .arg(claimed)
+                              .arg(firstRow)
+                              .arg(where, date);
+}
+
+} // namespace bw
