@@ -95,6 +95,9 @@ public:
     void setTripContext(TripContext context);
     // Repaints every warning, for a period that changed.
     void recheck();
+    // The unit the Mileage column and route notes name and the currency warnings show.
+    void setUnits(const LogUnits& units);
+    const LogUnits& units() const { return units_; }
     // The fills of leaving the row the user edited last; closing the window does this.
     void leaveEditedRow();
 
@@ -144,6 +147,7 @@ private:
     std::shared_ptr<LogTable> table_;
     QPointer<QAbstractItemView> view_;
     TripContext context_;
+    LogUnits units_;
     LogTableRecorder* recorder_ = nullptr;
     // The route distance each row's Mileage was filled with; the note holds while the
     // Mileage still is that distance (an undo or a typed value ends it).

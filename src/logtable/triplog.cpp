@@ -15,6 +15,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace bw {
 
 namespace {
@@ -230,6 +233,21 @@ QString TripLog::rowCountAtClose() const
     }
 }
 
+namespace {
+
+// Whether the settings hold anything the user entered in an earlier run.
+bool keptEntries(const SettingsStore& settings)
+{
+    constexpr const char* kKeys[] = {"AuthorizedBy",       "EmployeeID", "EmployeeName",
+                                     "PeriodFrom",         "PeriodTo",   "RatePerMile",
+                                     "VehicleDescription", "RowCount"};
+    return std::any_of(std::begin(kKeys), std::end(kKeys), [&](const char* key) {
+        return settings.contains(QString::fromLatin1(key));
+    });
+}
+
+} // namespace
+
 // The one-time upgrade: the rows the earlier stores hold, read exactly as the start-up
 // of the version that wrote them did, go into the new database in one transaction; then
 // the trips file is renamed and a 1.0 INI file's row keys are copied aside and dropped.
@@ -246,6 +264,12 @@ void TripLog::importEarlierStores(SettingsStore& settings)
     const QString rowCount = settings.GetSetting(QStringLiteral("RowCount"), QString());
     changes.meta.push_back({QString::fromLatin1(LogDatabase::kRowCountAtClose), rowCount});
     changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
+    // A log begun here shows the locale's unit and currency; one the user kept before they
+    // could be chosen goes on in miles and dollars (no unit kept) until the user says.
+    if (changes.upserts.empty() && !keptEntries(settings)) {
+        for (auto& pair : LogDatabase::unitsMeta(localeUnits(QLocale())))
+            changes.meta.push_back(std::move(pair));
+    }
     try {
         db_->apply(changes);
     } catch (const sql::SqlError& failure) {
