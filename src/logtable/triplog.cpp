@@ -6,6 +6,7 @@
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
+#include "logtable/tripfills.h"
 #include "platform/oserror.h"
 
 #include <QCoreApplication>
@@ -266,7 +267,10 @@ void TripLog::importEarlierStores(SettingsStore& settings)
     changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
     // A log begun here shows the locale's unit and currency; one the user kept before they
     // could be chosen goes on in miles and dollars (no unit kept) until the user says.
-    if (changes.upserts.empty() && !keptEntries(settings)) {
+    bool keptTrips = false;
+    for (int row = 0; row < table->RecordCount() && !keptTrips; ++row)
+        keptTrips = !isBlankTrip(*table, row);
+    if (!keptTrips && !keptEntries(settings)) {
         for (auto& pair : LogDatabase::unitsMeta(localeUnits(QLocale())))
             changes.meta.push_back(std::move(pair));
     }
