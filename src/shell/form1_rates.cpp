@@ -56,8 +56,6 @@ void Form1::showRateMenu(const QPoint& pos)
     menu->setObjectName(QStringLiteral("mnuRatePerMile"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    menu->addAction(mnuRatesByDate);
-    menu->addSeparator();
     mnuKilometres->setChecked(units_.distance == DistanceUnit::Kilometres);
     mnuMiles->setChecked(units_.distance == DistanceUnit::Miles);
     menu->addAction(mnuKilometres);
@@ -70,6 +68,8 @@ void Form1::showRateMenu(const QPoint& pos)
         connect(action, &QAction::triggered, this,
                 [this, currency] { setCurrencyCommand(currency); });
     }
+    menu->addSeparator();
+    menu->addAction(mnuRatesByDate);
     menu->popup(txtRatePerMile->mapToGlobal(pos));
 }
 

@@ -64,8 +64,8 @@ std::shared_ptr<LogTable> tableOf(const std::vector<Trip>& trips)
 const std::vector<Trip> kTrips = {
     {QStringLiteral("14.05.2016"), QStringLiteral("Büro"), QStringLiteral("Kunde, Köln"),
      QStringLiteral("Termin"), QStringLiteral("58114"), QStringLiteral("58130,5"), 16.5, 4.95},
-    {QStringLiteral("15.05.2016"), QStringLiteral("Kunde, Köln"), QStringLiteral("Büro"),
-     QString(), QString(), QString(), 16.5, 4.95},
+    {QStringLiteral("15.05.2016"), QStringLiteral("Kunde, Köln"), QStringLiteral("Büro"), QString(),
+     QString(), QString(), 16.5, 4.95},
 };
 
 TEST(Captions, AGermanCsvRoundTripsAndEnglishOrKilometreCaptionsStillImport)
@@ -112,8 +112,7 @@ TEST(Captions, TheGridNamesTheUnitInItsLanguage)
     EXPECT_EQ(mileage(), QStringLiteral("Mileage"));
     model.setUnits({DistanceUnit::Kilometres, {}});
     EXPECT_EQ(mileage(), QStringLiteral("Kilometres"));
-    EXPECT_EQ(model.headerData(TripField::Date, Qt::Horizontal).toString(),
-              QStringLiteral("Date"));
+    EXPECT_EQ(model.headerData(TripField::Date, Qt::Horizontal).toString(), QStringLiteral("Date"));
     const InGerman german;
     EXPECT_EQ(mileage(), QStringLiteral("Kilometer"));
     model.setUnits({});
@@ -122,8 +121,7 @@ TEST(Captions, TheGridNamesTheUnitInItsLanguage)
 
 TEST(Captions, AReimbursementWarningShowsTheLogsCurrency)
 {
-    const auto table =
-        tableOf({{QStringLiteral("14.05.2016"), {}, {}, {}, {}, {}, 5.0, 6.0}});
+    const auto table = tableOf({{QStringLiteral("14.05.2016"), {}, {}, {}, {}, {}, 5.0, 6.0}});
     const struct {
         Currency currency;
         const char* text;
@@ -133,9 +131,8 @@ TEST(Captions, AReimbursementWarningShowsTheLogsCurrency)
          "Reimbursement 6,00 is not 5 × 1,25\u00a0€ = 6,25\u00a0€"},
     };
     for (const auto& c : cases) {
-        const auto warnings = tripWarnings(*table, 0, TripPeriod{},
-                                           TripRates{QStringLiteral("1,25"), {}, c.currency},
-                                           kGerman);
+        const auto warnings = tripWarnings(
+            *table, 0, TripPeriod{}, TripRates{QStringLiteral("1,25"), {}, c.currency}, kGerman);
         ASSERT_EQ(warnings.size(), 1u) << c.text;
         EXPECT_EQ(warnings.front().text, QString::fromUtf8(c.text));
     }
