@@ -41,7 +41,7 @@ protected:
         for (const QAction* action : menu->actions()) {
             if (!action->isSeparator())
                 entries << (action->isChecked() ? QStringLiteral("[x] ") : QString())
-                                   + action->text();
+                               + action->text();
         }
         menu->close();
         return entries;
