@@ -82,6 +82,18 @@ std::vector<RateChange> salvageRates(const QString& path)
     }
 }
 
+// The unit and currency of a damaged database, so the recovered log keeps its words; a
+// file that cannot tell keeps miles and dollars, as a log that never chose.
+LogUnits salvageUnits(const QString& path)
+{
+    try {
+        LogDatabase damaged(path, LogDatabase::Access::ReadOnly);
+        return damaged.units();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 } // namespace
 
 TripLog::TripLog(SettingsStore& settings, Access access, const QString& databasePath)
@@ -177,6 +189,7 @@ void TripLog::recoverDamaged(const QString& path, const QString& why)
 {
     std::vector<StoredTrip> rows = salvage(path);
     const std::vector<RateChange> rates = salvageRates(path);
+    const LogUnits units = salvageUnits(path);
     const QString aside = keepAside(path);
     if (aside.isEmpty()) {
         // Never written over: the log stays closed until the file can be moved.
@@ -191,6 +204,7 @@ void TripLog::recoverDamaged(const QString& path, const QString& why)
         TripChanges changes;
         changes.upserts = std::move(rows);
         changes.replaceAll = true;
+        changes.meta = LogDatabase::unitsMeta(units);
         changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
         db_->apply(changes);
         db_->replaceRateChanges(rates);

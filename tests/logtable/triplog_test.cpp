@@ -317,6 +317,8 @@ TEST_F(TripLogTest, ADamagedDatabaseIsSetAsideWhole)
         log->commit(*table);
         const std::vector<RateChange> rates = {{QDate(2026, 1, 1), 0.725}};
         log->database()->replaceRateChanges(rates);
+        const LogUnits units{DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}};
+        log->database()->setUnits(units);
         log->close(*table);
         stop();
         QFile scribble(database());
@@ -339,6 +341,7 @@ TEST_F(TripLogTest, ADamagedDatabaseIsSetAsideWhole)
         }
         EXPECT_EQ(log->database()->rateChanges(), notADatabase ? std::vector<RateChange>() : rates)
             << "the rate changes are recovered with the trips";
+        EXPECT_EQ(log->database()->units(), notADatabase ? LogUnits() : units);
         table->AddNew();
         log->commit(*table);
         EXPECT_EQ(bytesOf(aside), damaged) << "never written again";
