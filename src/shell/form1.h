@@ -225,6 +225,7 @@ private:
     std::unique_ptr<RateStore> rateStore_;
     RateSchedule rates_;
     LogUnits units_;
+    int rateLabelWidth_ = 0; // the Rate per Mile label's designed width
     TripBook* tripBook_ = nullptr;
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;

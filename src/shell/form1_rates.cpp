@@ -156,7 +156,14 @@ void Form1::showUnits(const LogUnits& units)
 {
     units_ = units;
     const bool km = units.distance == DistanceUnit::Kilometres;
-    Label4[4]->setText(km ? tr("Rate per Kilometre:") : tr("Rate per Mile:"));
+    QLabel* label = Label4[4];
+    if (rateLabelWidth_ == 0) rateLabelWidth_ = label->width();
+    label->setText(km ? tr("Rate per Kilometre:") : tr("Rate per Mile:"));
+    // The kilometre's label is wider than the one designed for the mile: it takes the free
+    // room before the box, never more, and nothing else moves.
+    const int room = txtRatePerMile->x() - label->x() - 2;
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    label->resize(std::max(rateLabelWidth_, std::min(room, needed)), label->height());
     txtRatePerMile->setAccessibleName(km ? tr("Rate per Kilometre") : tr("Rate per Mile"));
     model_->setUnits(units);
 }

@@ -119,6 +119,23 @@ TEST(Captions, TheGridNamesTheUnitInItsLanguage)
     EXPECT_EQ(mileage(), QStringLiteral("Fahrstrecke"));
 }
 
+TEST(Captions, ARouteNoteSaysKilometresWhereTheLogDoes)
+{
+    for (const bool km : {false, true}) {
+        LogTableModel model;
+        model.bind(tableOf({{QStringLiteral("14.05.2016"), {}, {}, {}, {}, {}, {}, {}}}));
+        TripContext context;
+        context.routeDistance = [](const QString&, const QString&) { return 12.5; };
+        model.setTripContext(context);
+        if (km) model.setUnits({DistanceUnit::Kilometres, {}});
+        ASSERT_TRUE(model.setData(model.index(0, TripField::From), QStringLiteral("Depot")));
+        ASSERT_TRUE(model.setData(model.index(0, TripField::To), QStringLiteral("Home")));
+        EXPECT_EQ(model.index(0, TripField::Mileage).data(Qt::ToolTipRole).toString(),
+                  km ? QStringLiteral("From the route Depot \u2192 Home (12.5 km)")
+                     : QStringLiteral("From the route Depot \u2192 Home (12.5)"));
+    }
+}
+
 TEST(Captions, AReimbursementWarningShowsTheLogsCurrency)
 {
     const auto table = tableOf({{QStringLiteral("14.05.2016"), {}, {}, {}, {}, {}, 5.0, 6.0}});

@@ -113,6 +113,9 @@ TEST_F(Units, EachSwitchIsKeptAtOnceAndUndoneAsOneStep)
         EXPECT_EQ(form->units(), step.kept) << step.name;
         EXPECT_EQ(shown(), QString::fromUtf8(step.shown)) << step.name;
     }
+    // The longer label still fits the label's designed rectangle.
+    const QLabel* label = form->Label4[4];
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
     // Numbers never change with the words.
     EXPECT_EQ(table().valueAt(0, 6).toDouble(), 10.0);
     EXPECT_TRUE(rateMenu().contains(QStringLiteral("[x] Currency: €")));
