@@ -3,12 +3,14 @@
 #include "core/logdatabase.h"
 #include "logtable/loghistory.h"
 #include "shell/form1fixture.h"
+#include "shell/ratesdialog.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTest>
 #include <QUndoStack>
 
@@ -152,6 +154,26 @@ TEST_F(Units, ALogThatCannotBeWrittenRefusesTheSwitchAndSaysWhy)
         QStringLiteral("The distance unit and currency were not kept:")));
     EXPECT_EQ(form->history().stack().count(), count);
     EXPECT_EQ(shown(), QStringLiteral("Rate per Mile:|Rate per Mile|Mileage"));
+}
+
+TEST(UnitsInTheRatesWindow, TheRateColumnNamesTheSignAndUnitWhereTheyAreNotDollarsPerMile)
+{
+    const struct {
+        LogUnits units;
+        const char* header;
+        const char* introEnd;
+    } cases[] = {
+        {{}, "Rate", "at the Rate per Mile:"},
+        {{DistanceUnit::Kilometres, kEuro}, "Rate (€ per km)", "at the Rate per Kilometre:"},
+        {{DistanceUnit::Miles, {QStringLiteral("£")}}, "Rate (£ per mi)", "at the Rate per Mile:"},
+    };
+    for (const auto& c : cases) {
+        RatesDialog dialog(RateSchedule(), QDate(2026, 1, 1), 0.7, nullptr, QLocale::c(), c.units);
+        EXPECT_EQ(dialog.table()->horizontalHeaderItem(1)->text(), QString::fromUtf8(c.header));
+        const QLabel* intro = dialog.findChild<QLabel*>();
+        ASSERT_NE(intro, nullptr);
+        EXPECT_TRUE(intro->text().endsWith(QString::fromUtf8(c.introEnd))) << c.header;
+    }
 }
 
 } // namespace
