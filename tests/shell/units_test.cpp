@@ -29,8 +29,9 @@ protected:
                {"RatePerMile", QStringLiteral("0.7")}});
         openShown();
     }
-    // The Rate per Mile box's menu as a right click opens it: each entry's text and check.
-    QStringList rateMenu() const
+    // Opens the Rate per Mile box's menu as a right click does; `pick` names the entry to
+    // trigger. Gives each entry's text, checked ones marked.
+    QStringList rateMenu(const QString& pick = QString()) const
     {
         QLineEdit* box = form->txtRatePerMile;
         const QPoint at = box->rect().center();
@@ -40,33 +41,16 @@ protected:
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return {};
         QStringList entries;
-        for (const QAction* action : menu->actions()) {
+        QAction* picked = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == pick) picked = action;
             if (!action->isSeparator())
                 entries << (action->isChecked() ? QStringLiteral("[x] ") : QString())
                                + action->text();
         }
         menu->close();
+        if (picked) picked->trigger();
         return entries;
-    }
-    // The menu entry with this text, triggered as a click on it does.
-    void choose(const QString& text)
-    {
-        QLineEdit* box = form->txtRatePerMile;
-        const QPoint at = box->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
-        QApplication::sendEvent(box, &event);
-        QTest::qWait(20);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            if (action->text() == text) {
-                menu->close();
-                action->trigger();
-                return;
-            }
-        }
-        ADD_FAILURE() << "no entry " << text.toStdString();
-        menu->close();
     }
     static LogUnits keptUnits()
     {
@@ -103,8 +87,8 @@ TEST_F(Units, EachSwitchIsKeptAtOnceAndUndoneAsOneStep)
     const LogUnits km{DistanceUnit::Kilometres, {}};
     const LogUnits kmEuro{DistanceUnit::Kilometres, kEuro};
     const Step forward[] = {
-        {"Distances in Kilometres", [&] { choose(QStringLiteral("Distances in Kilometres")); }, km,
-         "Rate per Kilometre:|Rate per Kilometre|Kilometres"},
+        {"Distances in Kilometres", [&] { rateMenu(QStringLiteral("Distances in Kilometres")); },
+         km, "Rate per Kilometre:|Rate per Kilometre|Kilometres"},
         {"Currency: €", [&] { form->setCurrencyCommand(kEuro); }, kmEuro,
          "Rate per Kilometre:|Rate per Kilometre|Kilometres"},
     };
@@ -123,7 +107,7 @@ TEST_F(Units, EachSwitchIsKeptAtOnceAndUndoneAsOneStep)
     EXPECT_TRUE(rateMenu().contains(QStringLiteral("[x] Currency: €")));
     // Choosing what is already kept is no step.
     const int count = steps.count();
-    choose(QStringLiteral("Distances in Kilometres"));
+    rateMenu(QStringLiteral("Distances in Kilometres"));
     EXPECT_EQ(steps.count(), count);
 
     steps.undo();
