@@ -320,6 +320,35 @@ std::optional<QString> LogDatabase::meta(const QString& key)
     return read.isNull(0) ? QString() : read.textAt(0);
 }
 
+LogUnits LogDatabase::units()
+{
+    LogUnits units;
+    const auto text = [&](const char* key) { return meta(QString::fromLatin1(key)); };
+    if (const std::optional<QString> unit = text(kDistanceUnit))
+        units.distance = unitFromCode(*unit).value_or(DistanceUnit::Miles);
+    const std::optional<QString> symbol = text(kCurrencySymbol);
+    if (symbol && !symbol->trimmed().isEmpty()) {
+        units.currency.symbol = *symbol;
+        units.currency =
+            withPlacement(units.currency, text(kCurrencyPlacement).value_or(QString()));
+    }
+    return units;
+}
+
+std::vector<std::pair<QString, QString>> LogDatabase::unitsMeta(const LogUnits& units)
+{
+    return {{QString::fromLatin1(kDistanceUnit), unitCode(units.distance)},
+            {QString::fromLatin1(kCurrencySymbol), units.currency.symbol},
+            {QString::fromLatin1(kCurrencyPlacement), placementCode(units.currency)}};
+}
+
+void LogDatabase::setUnits(const LogUnits& units)
+{
+    TripChanges changes;
+    changes.meta = unitsMeta(units);
+    apply(changes);
+}
+
 std::vector<RateChange> LogDatabase::rateChanges()
 {
     // A file opened read-only is never migrated: before version 2 it has no list.
@@ -366,6 +395,25 @@ void DatabaseRateStore::saveRates(const RateSchedule& schedule)
                 .toStdString());
     }
     db->replaceRateChanges(schedule.changes());
+}
+
+LogUnits DatabaseRateStore::loadUnits()
+{
+    LogDatabase* db = database_ ? database_() : nullptr;
+    return db ? db->units() : LogUnits();
+}
+
+void DatabaseRateStore::saveUnits(const LogUnits& units)
+{
+    LogDatabase* db = database_ ? database_() : nullptr;
+    if (!db || db->readOnly()) {
+        throw std::runtime_error(
+            QCoreApplication::translate("bw::DatabaseRateStore",
+                                        "The trip log is open read-only, so changes to it are "
+                                        "not kept.")
+                .toStdString());
+    }
+    db->setUnits(units);
 }
 
 int LogDatabase::tripCount()

@@ -85,6 +85,13 @@ public:
     // and keeps the earlier list.
     void replaceRateChanges(const std::vector<RateChange>& changes);
     int tripCount();
+    // The log's unit and currency from the meta table: miles and "$" for a log that never
+    // kept them (one started before they could be chosen).
+    LogUnits units();
+    // Kept in one transaction; throws sql::SqlError and keeps the earlier ones.
+    void setUnits(const LogUnits& units);
+    // The meta pairs that keep `units`, for writing with other changes.
+    static std::vector<std::pair<QString, QString>> unitsMeta(const LogUnits& units);
 
     // "ok", or what PRAGMA quick_check (quick) or integrity_check found.
     QString check(bool quick);
@@ -106,6 +113,9 @@ public:
 
     static constexpr char kRowCountAtClose[] = "row_count_at_close";
     static constexpr char kImportPending[] = "import_pending";
+    static constexpr char kDistanceUnit[] = "distance_unit";
+    static constexpr char kCurrencySymbol[] = "currency_symbol";
+    static constexpr char kCurrencyPlacement[] = "currency_placement";
 
 private:
     void setPragmas(Access access);
@@ -130,6 +140,8 @@ public:
     {}
     RateSchedule loadRates() override;
     void saveRates(const RateSchedule& schedule) override;
+    LogUnits loadUnits() override;
+    void saveUnits(const LogUnits& units) override;
 
 private:
     std::function<LogDatabase*()> database_;

@@ -30,15 +30,14 @@ int rateDecimals(double rate)
     return std::max(kCentDecimals, static_cast<int>(fixed.size() - point - 1));
 }
 
-QString rateFormatCode(double rate)
+QString rateFormatCode(double rate, const Currency& currency)
 {
-    return QStringLiteral("$#,##0.") + QString(rateDecimals(rate), QLatin1Char('0'));
+    return currencyFormatCode(currency, rateDecimals(rate));
 }
 
-QString rateText(double rate, const QLocale& locale)
+QString rateText(double rate, const QLocale& locale, const Currency& currency)
 {
-    const QString digits = locale.toString(std::abs(rate), 'f', rateDecimals(rate));
-    return (rate < 0 ? QStringLiteral("-$") : QStringLiteral("$")) + digits;
+    return currencyText(rate, rateDecimals(rate), currency, locale);
 }
 
 RateSchedule::RateSchedule(std::vector<RateChange> changes)

@@ -1,6 +1,8 @@
 // Rates per mile that change by date, and how a rate is shown.
 #pragma once
 
+#include "core/logunits.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -14,9 +16,9 @@ namespace bw {
 // so 0.585 is never shown as 0.59 next to a sum computed with 0.585.
 int rateDecimals(double rate);
 // The report's currency format widened to the rate's decimals: "$#,##0.00", "$#,##0.000".
-QString rateFormatCode(double rate);
+QString rateFormatCode(double rate, const Currency& currency = {});
 // The rate in the currency form, with the locale's separators: "$0.585", "$1.25".
-QString rateText(double rate, const QLocale& locale = QLocale());
+QString rateText(double rate, const QLocale& locale = QLocale(), const Currency& currency = {});
 
 // From this date on, this rate per mile.
 struct RateChange {
@@ -72,6 +74,14 @@ public:
     virtual RateSchedule loadRates() = 0;
     // Throws when the list could not be kept; the stored list is then unchanged.
     virtual void saveRates(const RateSchedule& schedule) = 0;
+    // The log's unit and currency, kept beside its rates (by a store of its own, in
+    // memory only); miles and "$" until they are changed.
+    virtual LogUnits loadUnits() { return units_; }
+    // Throws when they could not be kept; the kept ones are then unchanged.
+    virtual void saveUnits(const LogUnits& units) { units_ = units; }
+
+private:
+    LogUnits units_;
 };
 
 // Keeps the list in memory only (tests, and a window before its log is open).

@@ -1,11 +1,15 @@
 // The in-memory trip table: its eight fields, rows, cursor and bookmarks.
 #include "logtable/logtable.h"
 
+#include "logtable/tripfills.h"
+
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <iterator>
 
 namespace bw {
 
@@ -36,6 +40,42 @@ const std::vector<LogTable::Field>& LogTable::fields()
         {QStringLiteral("Reimbursement"), FieldType::Double, 12},
     };
     return all;
+}
+
+namespace {
+
+// The captions lupdate finds; the fields' names stay the English ones the log keeps.
+constexpr const char* kCaptions[] = {
+    QT_TRANSLATE_NOOP("LogTable", "Date"),
+    QT_TRANSLATE_NOOP("LogTable", "Starting Location"),
+    QT_TRANSLATE_NOOP("LogTable", "Destination"),
+    QT_TRANSLATE_NOOP("LogTable", "Description/Notes"),
+    QT_TRANSLATE_NOOP("LogTable", "Odometer Start"),
+    QT_TRANSLATE_NOOP("LogTable", "Odometer End"),
+    QT_TRANSLATE_NOOP("LogTable", "Mileage"),
+    QT_TRANSLATE_NOOP("LogTable", "Reimbursement"),
+};
+constexpr const char* kKilometresCaption = QT_TRANSLATE_NOOP("LogTable", "Kilometres");
+
+const char* captionSource(int field, DistanceUnit unit)
+{
+    if (field < 0 || field >= static_cast<int>(std::size(kCaptions))) return nullptr;
+    if (field == TripField::Mileage && unit == DistanceUnit::Kilometres) return kKilometresCaption;
+    return kCaptions[field];
+}
+
+} // namespace
+
+QString fieldCaption(int field, DistanceUnit unit)
+{
+    const char* source = captionSource(field, unit);
+    return source ? QCoreApplication::translate("LogTable", source) : QString();
+}
+
+QString englishFieldCaption(int field, DistanceUnit unit)
+{
+    const char* source = captionSource(field, unit);
+    return source ? QString::fromLatin1(source) : QString();
 }
 
 int LogTable::fieldIndex(const QString& name)

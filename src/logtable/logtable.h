@@ -1,6 +1,8 @@
 // The in-memory table of trips behind the grid, with its cursor and bookmarks.
 #pragma once
 
+#include "core/logunits.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -144,5 +146,11 @@ private:
     };
     Serial serial_;
 };
+
+// The caption of field `field` in the program's language, as the grid and a CSV file show
+// it; in kilometres the Mileage column says so ("Kilometres"). Empty for no field.
+QString fieldCaption(int field, DistanceUnit unit = DistanceUnit::Miles);
+// The English caption, whatever the language ("Kilometres" for Mileage in kilometres).
+QString englishFieldCaption(int field, DistanceUnit unit = DistanceUnit::Miles);
 
 } // namespace bw

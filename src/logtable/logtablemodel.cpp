@@ -97,6 +97,13 @@ bool LogTableModel::isClaimed(int row) const
     return table_ && row >= 0 && row < rowCount() && claims_.trips.count(table_->idAt(row)) > 0;
 }
 
+void LogTableModel::setUnits(const LogUnits& units)
+{
+    units_ = units;
+    if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    recheck();
+}
+
 void LogTableModel::leaveEditedRow()
 {
     const int row = std::exchange(editedRow_, -1);
@@ -160,10 +167,13 @@ QString LogTableModel::routeNote(int row) const
     if (it == routeFills_.constEnd() || mileage.isNull() || mileage.toDouble() != *it) {
         return QString();
     }
-    return tr("From the route %1 \u2192 %2 (%3)")
-        .arg(table_->valueAt(row, TripField::From).toString().trimmed(),
-             table_->valueAt(row, TripField::To).toString().trimmed(),
-             numberLocale().toString(*it, 'g', 15));
+    // Miles are what a distance always meant here; kilometres say so.
+    const QString note = units_.distance == DistanceUnit::Kilometres
+                             ? tr("From the route %1 \u2192 %2 (%3 km)")
+                             : tr("From the route %1 \u2192 %2 (%3)");
+    return note.arg(table_->valueAt(row, TripField::From).toString().trimmed(),
+                    table_->valueAt(row, TripField::To).toString().trimmed(),
+                    numberLocale().toString(*it, 'g', 15));
 }
 
 void LogTableModel::refuse(const QModelIndex& index)
@@ -478,8 +488,9 @@ QVariant LogTableModel::warningData(const QModelIndex& index, int role) const
     }
     const TripPeriod period = context_.period ? context_.period() : TripPeriod{};
     QStringList texts;
-    for (const TripWarning& warning :
-         tripWarnings(*table_, index.row(), period, context_.rates())) {
+    TripRates rates = context_.rates();
+    rates.currency = units_.currency;
+    for (const TripWarning& warning : tripWarnings(*table_, index.row(), period, rates)) {
         if (warning.field == index.column()) texts << warning.text;
     }
     if (texts.isEmpty()) {
@@ -525,7 +536,7 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
         if (section >= columnCount() || section >= static_cast<int>(fields.size())) {
             return QVariant();
         }
-        return fields[static_cast<std::size_t>(section)].name;
+        return fieldCaption(section, units_.distance);
     }
     return section < rowCount() ? QVariant(section + 1) : QVariant();
 }

@@ -108,6 +108,9 @@ public:
     // warning's tint and text, and then a route's note, come before it.
     void setClaimMarks(ClaimMarks marks);
     bool isClaimed(int row) const;
+    // The unit the Mileage column and route notes name and the currency warnings show.
+    void setUnits(const LogUnits& units);
+    const LogUnits& units() const { return units_; }
     // The fills of leaving the row the user edited last; closing the window does this.
     void leaveEditedRow();
 
@@ -159,6 +162,7 @@ private:
     QPointer<QAbstractItemView> view_;
     TripContext context_;
     ClaimMarks claims_;
+    LogUnits units_;
     LogTableRecorder* recorder_ = nullptr;
     // The route distance each row's Mileage was filled with; the note holds while the
     // Mileage still is that distance (an undo or a typed value ends it).

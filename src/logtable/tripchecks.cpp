@@ -55,8 +55,9 @@ std::optional<QString> reimbursementWarning(const LogTable& table, int row, cons
     if (!rate || !mileage || !paid || std::abs(*paid - *mileage * *rate) <= kReimbursementTolerance)
         return std::nullopt;
     return QCoreApplication::translate("TripChecks", "Reimbursement %1 is not %2 × %3 = %4")
-        .arg(locale.toString(*paid, 'f', 2), shown(*mileage, locale), rateText(*rate, locale),
-             QStringLiteral("$") + locale.toString(reimbursementFor(*mileage, *rate), 'f', 2));
+        .arg(locale.toString(*paid, 'f', 2), shown(*mileage, locale),
+             rateText(*rate, locale, rates.currency),
+             currencyText(reimbursementFor(*mileage, *rate), 2, rates.currency, locale));
 }
 
 } // namespace

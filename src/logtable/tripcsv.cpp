@@ -149,6 +149,19 @@ QString captionKey(const QString& caption)
     return key;
 }
 
+// Whether a column's caption names field `k`: in English or in the program's language, and
+// for Mileage also as the kilometres' caption, so a file keeps its meaning across
+// languages and units.
+bool namesField(const QString& key, int k)
+{
+    for (const DistanceUnit unit : {DistanceUnit::Miles, DistanceUnit::Kilometres}) {
+        if (captionKey(englishFieldCaption(k, unit)) == key
+            || captionKey(fieldCaption(k, unit)) == key)
+            return true;
+    }
+    return false;
+}
+
 // The field each column fills, -1 for columns the grid does not have. The first of two
 // columns with the same caption wins.
 QList<int> columnFields(const QStringList& header)
@@ -159,8 +172,7 @@ QList<int> columnFields(const QStringList& header)
         int field = -1;
         const QString key = captionKey(caption);
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            if (captionKey(LogTable::fields()[static_cast<std::size_t>(k)].name) == key
-                && !taken.contains(k)) {
+            if (namesField(key, k) && !taken.contains(k)) {
                 field = k;
                 taken << k;
                 break;
@@ -269,7 +281,7 @@ private:
 
     QVariant value(int field, const QString& raw)
     {
-        const QString name = LogTable::fields()[static_cast<std::size_t>(field)].name;
+        const QString name = fieldCaption(field);
         const QString text = raw.trimmed();
         switch (field) {
         case TripField::Date: {
@@ -365,7 +377,7 @@ TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale)
     const QList<int> fields = columnFields(reader.next().fields);
     if (knownColumns(fields) == 0) {
         QStringList captions;
-        for (const LogTable::Field& field : LogTable::fields()) captions << field.name;
+        for (int k = 0; k < LogTable::kFieldCount; ++k) captions << fieldCaption(k);
         result.failure = QStringLiteral("The first line names none of the columns %1.")
                              .arg(captions.join(QStringLiteral(", ")));
         return result;
@@ -386,10 +398,10 @@ TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale)
 QByteArray writeTripsCsv(const LogTable& table, const QLocale& locale)
 {
     QString out;
-    const auto& fields = LogTable::fields();
+    // The captions in the program's language; a file written in another reads back too.
     for (int k = 0; k < LogTable::kFieldCount; ++k) {
         if (k > 0) out += u',';
-        appendField(out, fields[static_cast<std::size_t>(k)].name);
+        appendField(out, fieldCaption(k));
     }
     out += QStringLiteral("\r\n");
     for (int row = 0; row < table.RecordCount(); ++row) {

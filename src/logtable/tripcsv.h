@@ -32,16 +32,16 @@ struct TripImport {
 
 // Reads trips from a CSV file's bytes: UTF-8 with or without a byte order mark (bytes
 // that are not UTF-8 are taken as Windows-1252), comma, semicolon or tab as separator,
-// RFC 4180 quoting. The first record names the columns by the grid's captions (letter case and
-// blanks do not matter, unknown columns are ignored). Dates are ISO or the locale's short form and
-// are kept in the grid's form; numbers are read in the locale's notation first. Empty
-// records are skipped.
+// RFC 4180 quoting. The first record names the columns by the grid's captions, in English or
+// in the program's language (letter case and blanks do not matter, unknown columns are ignored).
+// Dates are ISO or the locale's short form and are kept in the grid's form; numbers are read in the
+// locale's notation first. Empty records are skipped.
 TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale = QLocale());
 
 // The table's trips as a CSV file: UTF-8 with a byte order mark, a header of the eight
-// captions, comma separated, CRLF line ends; blank rows are left out. Dates are written as
-// stored, numbers with a period. Text that a spreadsheet program would take for a formula
-// is written behind a quote, which readTripsCsv takes off again.
+// captions in the program's language, comma separated, CRLF line ends; blank rows are left out.
+// Dates are written as stored, numbers with a period. Text that a spreadsheet program would take
+// for a formula is written behind a quote, which readTripsCsv takes off again.
 QByteArray writeTripsCsv(const LogTable& table, const QLocale& locale = QLocale());
 
 // Where imported trips go: the table's trailing blank rows first, then new rows at the end

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace bw {
@@ -47,8 +48,13 @@ double reimbursementFor(double mileage, double rate);
 // The rates a trip can be paid at: the rate per mile as typed, which need not be a number,
 // and the changes by date, which win from their day on.
 struct TripRates {
+    TripRates(QString typedRate = {}, RateSchedule changes = {}, Currency sign = {})
+        : typed(std::move(typedRate)), schedule(std::move(changes)), currency(std::move(sign))
+    {}
+
     QString typed;
     RateSchedule schedule;
+    Currency currency; // how the checks name an amount
 
     // The rate for the trip on `row`: the change in force on its Date, else the typed
     // rate; nothing while that is no number.

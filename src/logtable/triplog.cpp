@@ -6,6 +6,7 @@
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
+#include "logtable/tripfills.h"
 #include "platform/oserror.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,9 @@
 #include <QFileInfo>
 
 #include <sqlite3.h>
+
+#include <algorithm>
+#include <iterator>
 
 namespace bw {
 
@@ -73,6 +77,18 @@ std::vector<RateChange> salvageRates(const QString& path)
     try {
         LogDatabase damaged(path, LogDatabase::Access::ReadOnly);
         return damaged.rateChanges();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+// The unit and currency of a damaged database, so the recovered log keeps its words; a
+// file that cannot tell keeps miles and dollars, as a log that never chose.
+LogUnits salvageUnits(const QString& path)
+{
+    try {
+        LogDatabase damaged(path, LogDatabase::Access::ReadOnly);
+        return damaged.units();
     } catch (const std::exception&) {
         return {};
     }
@@ -173,6 +189,7 @@ void TripLog::recoverDamaged(const QString& path, const QString& why)
 {
     std::vector<StoredTrip> rows = salvage(path);
     const std::vector<RateChange> rates = salvageRates(path);
+    const LogUnits units = salvageUnits(path);
     const QString aside = keepAside(path);
     if (aside.isEmpty()) {
         // Never written over: the log stays closed until the file can be moved.
@@ -187,6 +204,7 @@ void TripLog::recoverDamaged(const QString& path, const QString& why)
         TripChanges changes;
         changes.upserts = std::move(rows);
         changes.replaceAll = true;
+        changes.meta = LogDatabase::unitsMeta(units);
         changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
         db_->apply(changes);
         db_->replaceRateChanges(rates);
@@ -230,6 +248,21 @@ QString TripLog::rowCountAtClose() const
     }
 }
 
+namespace {
+
+// Whether the settings hold anything the user entered in an earlier run.
+bool keptEntries(const SettingsStore& settings)
+{
+    constexpr const char* kKeys[] = {"AuthorizedBy",       "EmployeeID", "EmployeeName",
+                                     "PeriodFrom",         "PeriodTo",   "RatePerMile",
+                                     "VehicleDescription", "RowCount"};
+    return std::any_of(std::begin(kKeys), std::end(kKeys), [&](const char* key) {
+        return settings.contains(QString::fromLatin1(key));
+    });
+}
+
+} // namespace
+
 // The one-time upgrade: the rows the earlier stores hold, read exactly as the start-up
 // of the version that wrote them did, go into the new database in one transaction; then
 // the trips file is renamed and a 1.0 INI file's row keys are copied aside and dropped.
@@ -246,6 +279,15 @@ void TripLog::importEarlierStores(SettingsStore& settings)
     const QString rowCount = settings.GetSetting(QStringLiteral("RowCount"), QString());
     changes.meta.push_back({QString::fromLatin1(LogDatabase::kRowCountAtClose), rowCount});
     changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
+    // A log begun here shows the locale's unit and currency; one the user kept before they
+    // could be chosen goes on in miles and dollars (no unit kept) until the user says.
+    bool keptTrips = false;
+    for (int row = 0; row < table->RecordCount() && !keptTrips; ++row)
+        keptTrips = !isBlankTrip(*table, row);
+    if (!keptTrips && !keptEntries(settings)) {
+        for (auto& pair : LogDatabase::unitsMeta(localeUnits(QLocale())))
+            changes.meta.push_back(std::move(pair));
+    }
     try {
         db_->apply(changes);
     } catch (const sql::SqlError& failure) {

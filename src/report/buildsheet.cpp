@@ -274,14 +274,15 @@ std::vector<QDate> tripDates(const LogTable& table, const QLocale& locale)
 }
 
 // "$0.70 to 12/31/2025", "$0.725 from 1/1/2026 to 6/30/2026", "$0.75 from 7/1/2026".
-QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale)
+QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale,
+                 const Currency& currency)
 {
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("MileageLog", text);
     };
     // Trips before every change with an empty Rate per Mile were paid at no rate: say so
     // rather than leave the span's text starting with a bare " to".
-    const QString rate = span.rate                   ? rateText(*span.rate, locale)
+    const QString rate = span.rate                   ? rateText(*span.rate, locale, currency)
                          : typed.trimmed().isEmpty() ? tr("no rate")
                                                      : typed;
     const QString first = dateToText(span.first, locale);
@@ -306,7 +307,8 @@ QString rateEntry(const ReportInputs& inputs, const std::vector<RateSpan>& rates
 {
     if (rates.size() > 1) {
         QStringList parts;
-        for (const RateSpan& span : rates) parts << spanText(span, inputs.ratePerMile(), locale);
+        for (const RateSpan& span : rates)
+            parts << spanText(span, inputs.ratePerMile(), locale, inputs.units().currency);
         return userText(parts.join(QStringLiteral("; ")), entryName("Rate Per Mile"), texts);
     }
     // One change in force for every trip: its rate, a number like a typed one.
@@ -316,15 +318,32 @@ QString rateEntry(const ReportInputs& inputs, const std::vector<RateSpan>& rates
 }
 
 // A rate shows every decimal it is applied with, so 7 x $0.585 reads as the $4.10 beside it.
-void formatRateCell(bool several)
+void formatRateCell(bool several, const Currency& currency)
 {
     const ss::Value rate = mExcelApp.Range(text("E3")).Value();
-    SetNumberFormat(text("E3:E3"),
-                    rate.isNumber() ? rateFormatCode(rate.asNumber()) : text(kCurrencyFormat));
+    SetNumberFormat(text("E3:E3"), rate.isNumber() ? rateFormatCode(rate.asNumber(), currency)
+                                                   : currencyFormatCode(currency));
     if (!several) return;
     SetAlignment(false, false, true);
     SetRowHeight(text("3:3"), ss::render::wrappedRowHeight(mExcelApp.ActiveSheet().sheet(),
                                                            ss::CellAddress{2, 4}));
+}
+
+// The texts that name the distance unit: the rate's label, the total's and the column's.
+struct UnitTexts {
+    QString rate;
+    QString total;
+    QString column;
+};
+
+UnitTexts unitTexts(DistanceUnit unit)
+{
+    const auto tr = [](const char* source) {
+        return QCoreApplication::translate("MileageLog", source);
+    };
+    if (unit == DistanceUnit::Kilometres)
+        return {tr("Rate Per Kilometre"), tr("Total Kilometres"), tr("Kilometres")};
+    return {tr("Rate Per Mile"), tr("Total Mileage"), tr("Mileage")};
 }
 
 } // namespace
@@ -334,6 +353,9 @@ void BuildSheet(const ReportInputs& inputs)
     LogTable& table = inputs.logTable();
     const QLocale locale = mExcelApp.locale();
     CellTexts texts;
+    const LogUnits units = inputs.units();
+    const UnitTexts unitWords = unitTexts(units.distance);
+    const QString currencyFormat = currencyFormatCode(units.currency);
     // The form is drawn for 30 trips; a longer log pushes the totals down instead of
     // letting trips share the totals row or fall outside the sums.
     const int tripRows = std::max(kFormTripRows, table.RecordCount());
@@ -385,13 +407,13 @@ void BuildSheet(const ReportInputs& inputs)
     SetCell(text("E5:E5"), QStringLiteral("=R[%1]C[2]").arg(totalsRow - 5), true);
     SetCell(text("E6:E6"), QStringLiteral("=R[%1]C[3]").arg(totalsRow - 6), true);
 
-    SetCell(text("C3:C3"), text("Rate Per Mile"), true);
+    SetCell(text("C3:C3"), unitWords.rate, true);
     SetCell(text("C4:C4"), text("For Period"), true);
-    SetCell(text("C5:C5"), text("Total Mileage"), true);
+    SetCell(text("C5:C5"), unitWords.total, true);
     SetCell(text("C6:C6"), text("Total Reimbursement"), true);
 
-    formatRateCell(rates.size() > 1);
-    SetNumberFormat(text("E6:E6"), text(kCurrencyFormat));
+    formatRateCell(rates.size() > 1, units.currency);
+    SetNumberFormat(text("E6:E6"), currencyFormat);
     SetNumberFormat(text("A4:A4"), text(kTextFormat));
 
     SetFillColor(text("A8:H8"), kGrey50);
@@ -402,7 +424,7 @@ void BuildSheet(const ReportInputs& inputs)
         "Odometer Start", "Odometer End",      "Mileage",     "Reimbursement"};
     for (std::size_t i = 0; i < headers.size(); ++i) {
         SetCell(cell(kTripColumns[i], 8) + QLatin1Char(':') + cell(kTripColumns[i], 8),
-                text(headers[i]), true);
+                i == 6 ? unitWords.column : text(headers[i]), true);
         SetFont(text("bold"), 10, kWhite);
         SetAlignment(true, true, true);
     }
@@ -421,7 +443,7 @@ void BuildSheet(const ReportInputs& inputs)
             SetCell(cell(kTripColumns[static_cast<std::size_t>(field)], row),
                     fieldText(table.value(field), row - kFirstTripRow + 1, field, texts), true);
         }
-        SetNumberFormat(cell("H", row), text(kCurrencyFormat));
+        SetNumberFormat(cell("H", row), currencyFormat);
         table.MoveNext();
     }
 

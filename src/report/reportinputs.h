@@ -22,6 +22,8 @@ public:
     virtual QString ratePerMile() const = 0;
     // The rates that change by date; a trip before all of them takes ratePerMile().
     virtual RateSchedule rateSchedule() const { return {}; }
+    // The log's distance unit and currency, which the form's words and amounts show.
+    virtual LogUnits units() const { return {}; }
     virtual QDate periodFrom() const = 0;
     virtual QDate periodTo() const = 0;
     // The trips; the report moves its cursor and puts it back where it was.

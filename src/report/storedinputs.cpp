@@ -66,6 +66,7 @@ void StoredReportInputs::restore(SettingsStore& store, StepTrap& trap)
     if (table_ && table_->isOpen()) log.restoreInto(*table_, trap);
     // The log's own rate changes, until the caller gives others (useRates).
     if (log.database()) rates_ = RateSchedule(log.database()->rateChanges());
+    if (log.database()) units_ = log.database()->units();
     // The grid's binding puts the cursor on the first row; the report keeps it there.
     if (table_ && table_->isOpen() && table_->RecordCount() > 0) table_->MoveFirst();
 }
@@ -92,7 +93,7 @@ void StoredReportInputs::fillSample()
 void StoredReportInputs::useTrips(const std::vector<Trip>& trips)
 {
     table_ = openTable();
-    placeTrips(*table_, trips, TripRates{ratePerMile_, rates_});
+    placeTrips(*table_, trips, TripRates{ratePerMile_, rates_, units_.currency});
     if (table_->RecordCount() > 0) table_->MoveFirst();
 }
 

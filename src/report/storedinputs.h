@@ -32,6 +32,7 @@ public:
     QDate periodTo() const override { return periodTo_; }
     LogTable& logTable() const override;
     RateSchedule rateSchedule() const override { return rates_; }
+    LogUnits units() const override { return units_; }
 
     // The entries, the period and the trip rows as the main window's start-up restores
     // them, with its step labels, under the caller's trap: text keys as stored (empty when
@@ -53,6 +54,8 @@ public:
     // The rate changes in place of the stored ones, for the report and for the fills of a
     // later useTrips.
     void useRates(RateSchedule rates) { rates_ = std::move(rates); }
+    // The unit and currency in place of the log's own.
+    void useUnits(const LogUnits& units) { units_ = units; }
 
 private:
     QString employeeName_;
@@ -63,6 +66,7 @@ private:
     QDate periodFrom_;
     QDate periodTo_;
     RateSchedule rates_;
+    LogUnits units_;
     std::shared_ptr<LogTable> table_;
 };
 

@@ -76,6 +76,7 @@ public:
     QDate periodTo() const override;
     LogTable& logTable() const override;
     RateSchedule rateSchedule() const override { return rates_; }
+    LogUnits units() const override { return units_; }
 
     // PreviewHost: the preview's "< Back" shows this window again; closing the preview
     // writes the trip rows as this window's own close does.
@@ -111,6 +112,12 @@ public:
     void recalculateReimbursementsCommand();
     // Where the rate changes are kept; replaced by the log's own store when it has one.
     void setRateStore(std::unique_ptr<RateStore> store);
+    // The Rate per Mile box's menu: the log's distance unit or currency, kept at once and
+    // one step to undo; words change, numbers stay. False when they could not be kept.
+    bool setDistanceUnitCommand(DistanceUnit unit);
+    bool setCurrencyCommand(const Currency& currency);
+    // The currencies the menu offers: the log's own, "$" and the locale's.
+    std::vector<Currency> currencyChoices() const;
     // "Restore Log from Backup…" (the grid's menu): the backups of the log, one of which
     // replaces it, as one step to undo.
     void restoreBackupCommand();
@@ -158,6 +165,9 @@ public:
     QAction* mnuExportTrips = nullptr;
     QAction* mnuRatesByDate = nullptr;
     QAction* mnuRecalculate = nullptr;
+    // The Rate per Mile box's menu: the distance unit, checked where it applies.
+    QAction* mnuKilometres = nullptr;
+    QAction* mnuMiles = nullptr;
     QAction* mnuRestoreBackup = nullptr;
     QAction* mnuStartNewPeriod = nullptr;
     // The grid's context menu: undo and redo; the trip commands; the log commands. A right
@@ -191,6 +201,11 @@ private:
     void commitGridEdit();
     void createTripActions();
     void createRateActions();
+    void showRateMenu(const QPoint& pos);
+    // Keeps `units` in the log, then shows them; false (told why) when not kept.
+    bool keepUnits(const LogUnits& units);
+    void showUnits(const LogUnits& units);
+    bool changeUnits(const LogUnits& units, const QString& step);
     void createHistoryActions();
     void createGridMenu();
     void createEntryActions();
@@ -245,6 +260,8 @@ private:
     std::unique_ptr<LogHistory> history_;
     std::unique_ptr<RateStore> rateStore_;
     RateSchedule rates_;
+    LogUnits units_;
+    int rateLabelWidth_ = 0; // the Rate per Mile label's designed width
     TripBook* tripBook_ = nullptr;
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;

@@ -33,16 +33,19 @@ QString rateEntryText(double rate, QLocale locale)
 } // namespace
 
 RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, double typedRate, QWidget* parent,
-                         const QLocale& locale)
+                         const QLocale& locale, const LogUnits& units)
     : QDialog(parent), schedule_(std::move(schedule)), suggested_(suggested), typedRate_(typedRate),
       locale_(locale), table_(new QTableWidget(this)), add_(new QPushButton(tr("&Add"), this)),
       remove_(new QPushButton(tr("&Remove"), this)), note_(nullptr)
 {
     setObjectName(QStringLiteral("RatesDialog"));
     setWindowTitle(tr("Rates by Date"));
+    const bool km = units.distance == DistanceUnit::Kilometres;
     auto* intro = new QLabel(
-        tr("From each date on, trips are paid at its rate; earlier trips and trips without a "
-           "date at the Rate per Mile:"),
+        km ? tr("From each date on, trips are paid at its rate; earlier trips and trips without "
+                "a date at the Rate per Kilometre:")
+           : tr("From each date on, trips are paid at its rate; earlier trips and trips without a "
+                "date at the Rate per Mile:"),
         this);
     intro->setWordWrap(true);
     intro->setBuddy(table_);
@@ -53,7 +56,12 @@ RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, double typedRat
         tr("Each rate change with the date it applies from. Insert adds one, Delete removes "
            "the current one."));
     table_->setColumnCount(ColumnCount);
-    table_->setHorizontalHeaderLabels({tr("From"), tr("Rate")});
+    // Dollars per mile go without saying, as they always have.
+    const QString rate =
+        units == LogUnits{}
+            ? tr("Rate")
+            : tr("Rate (%1 per %2)").arg(units.currency.symbol, unitAbbreviation(units.distance));
+    table_->setHorizontalHeaderLabels({tr("From"), rate});
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();

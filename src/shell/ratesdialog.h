@@ -24,8 +24,9 @@ class RatesDialog final : public QDialog {
 public:
     // A first change starts on `suggested` at `typedRate` (the Rate per Mile), so that no
     // trip is paid nothing by a change left as added.
+    // `units` name the rate's currency and distance where they are not dollars per mile.
     RatesDialog(RateSchedule schedule, QDate suggested, double typedRate, QWidget* parent = nullptr,
-                const QLocale& locale = QLocale());
+                const QLocale& locale = QLocale(), const LogUnits& units = {});
 
     const RateSchedule& schedule() const { return schedule_; }
     QTableWidget* table() const { return table_; }

@@ -307,6 +307,33 @@ TEST_F(LogDatabaseTest, TheRateStoreLendsAReadOnlyListButRefusesToKeepOne)
     EXPECT_EQ(newer.rateChanges().size(), 1U);
 }
 
+TEST_F(LogDatabaseTest, UnitsAreKeptInTheMetaTableAndALogWithoutThemIsInMilesAndDollars)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    DatabaseRateStore store([&] { return &db; });
+    EXPECT_EQ(store.loadUnits(), LogUnits());
+    const LogUnits kept[] = {
+        {DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}},
+        {DistanceUnit::Miles, {QStringLiteral("£"), true, false}},
+        {DistanceUnit::Kilometres, {}},
+    };
+    for (const LogUnits& units : kept) {
+        store.saveUnits(units);
+        EXPECT_EQ(LogDatabase(path(), LogDatabase::Access::ReadOnly).units(), units);
+    }
+    // What a foreign tool may leave: an unknown unit, an empty sign.
+    TripChanges foreign;
+    foreign.meta = {{QString::fromLatin1(LogDatabase::kDistanceUnit), QStringLiteral("leagues")},
+                    {QString::fromLatin1(LogDatabase::kCurrencySymbol), QStringLiteral(" ")}};
+    db.apply(foreign);
+    EXPECT_EQ(db.units(), LogUnits());
+    db.database().exec("PRAGMA user_version = 3");
+    LogDatabase newer(path(), LogDatabase::Access::ReadWrite);
+    DatabaseRateStore refusing([&] { return &newer; });
+    EXPECT_THROW(refusing.saveUnits(kept[0]), std::runtime_error);
+    EXPECT_EQ(newer.units(), LogUnits());
+}
+
 TEST_F(LogDatabaseTest, ReaderNeverCreatesOrMigrates)
 {
     try {

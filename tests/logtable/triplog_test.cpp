@@ -317,6 +317,8 @@ TEST_F(TripLogTest, ADamagedDatabaseIsSetAsideWhole)
         log->commit(*table);
         const std::vector<RateChange> rates = {{QDate(2026, 1, 1), 0.725}};
         log->database()->replaceRateChanges(rates);
+        const LogUnits units{DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}};
+        log->database()->setUnits(units);
         log->close(*table);
         stop();
         QFile scribble(database());
@@ -339,6 +341,7 @@ TEST_F(TripLogTest, ADamagedDatabaseIsSetAsideWhole)
         }
         EXPECT_EQ(log->database()->rateChanges(), notADatabase ? std::vector<RateChange>() : rates)
             << "the rate changes are recovered with the trips";
+        EXPECT_EQ(log->database()->units(), notADatabase ? LogUnits() : units);
         table->AddNew();
         log->commit(*table);
         EXPECT_EQ(bytesOf(aside), damaged) << "never written again";
@@ -417,6 +420,55 @@ TEST_F(TripLogTest, ACommitReachesTheDatabaseFileWithinTwoSeconds)
     EXPECT_FALSE(fileAloneHas(QStringLiteral("late"))) << "committed to the log file first";
     QTest::qWait(2000);
     EXPECT_TRUE(fileAloneHas(QStringLiteral("late")));
+}
+
+// A log begun here takes its locale's unit and currency; one the user kept in an earlier
+// version (settings or trips) goes on in miles and dollars.
+TEST_F(TripLogTest, ANewLogTakesTheLocalesUnitsAndAKeptOneStaysInMilesAndDollars)
+{
+    struct Case {
+        const char* name;
+        QLocale locale;
+        const char* ini;   // nothing for a first start
+        const char* trips; // the earlier trips file, if any
+        LogUnits units;
+    };
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const LogUnits euro{DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}};
+    const Case cases[] = {
+        {"first start, de_DE", german, nullptr, nullptr, euro},
+        {"first start, en_GB",
+         QLocale(QLocale::English, QLocale::UnitedKingdom),
+         nullptr,
+         nullptr,
+         {DistanceUnit::Miles, {QStringLiteral("£")}}},
+        {"first start, C", QLocale::c(), nullptr, nullptr, {}},
+        {"kept settings, de_DE", german, "[General]\nRatePerMile=0.3\n", nullptr, {}},
+        {"kept trips, de_DE",
+         german,
+         nullptr,
+         "Brindlewick trips 1\nRowCount\t1\n1\tlater\t\t\t\t\t\t0\t0\n",
+         {}},
+    };
+    const QLocale was;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QLocale::setDefault(c.locale);
+        if (c.ini) writeBytes(ini(), c.ini);
+        if (c.trips) writeBytes(trips(), c.trips);
+        start();
+        ASSERT_NE(log->database(), nullptr);
+        EXPECT_EQ(log->database()->units(), c.units);
+        stop();
+        // Kept from then on, whatever the locale of a later start.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        start();
+        EXPECT_EQ(log->database()->units(), c.units);
+        stop();
+        for (const QString& file : QDir(QFileInfo(database()).path()).entryList(QDir::Files))
+            QFile::remove(QFileInfo(database()).dir().filePath(file));
+    }
+    QLocale::setDefault(was);
 }
 
 } // namespace

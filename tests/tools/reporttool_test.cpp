@@ -393,6 +393,72 @@ TEST_F(ReportToolTest, WithoutARatesFileTheLogsStoredChangesApply)
     EXPECT_EQ(valueAt(load(given)->sheet(0), "E3"), ss::Value::number(0.5));
 }
 
+// The log's kept unit and currency name the form's distances and amounts; --unit and
+// --currency choose others. The numbers stay the log's.
+TEST_F(ReportToolTest, TheReportFollowsTheLogsUnitsOrTheOnesGiven)
+{
+    seedStore({{"RatePerMile", QStringLiteral("0.3")}});
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
+        db.apply(TripChanges{
+            {StoredTrip{
+                1, 1,
+                Trip::fromValues({QStringLiteral("5/1/2016"), {}, {}, {}, {}, {}, 16.0, 4.8})}},
+            {},
+            true,
+            {{QString::fromLatin1(LogDatabase::kImportPending), {}}}});
+        db.setUnits({DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}});
+    }
+    struct Case {
+        QStringList arguments;
+        const char* rateLabel;
+        const char* totalLabel;
+        const char* column;
+        const char* amountFormat;
+        const char* rateFormat;
+    };
+    const Case cases[] = {
+        {{},
+         "Rate Per Kilometre",
+         "Total Kilometres",
+         "Kilometres",
+         "#,##0.00\" €\"",
+         "#,##0.00\" €\""},
+        {{QStringLiteral("--unit=mi")},
+         "Rate Per Mile",
+         "Total Mileage",
+         "Mileage",
+         "#,##0.00\" €\"",
+         "#,##0.00\" €\""},
+        {{QStringLiteral("--unit"), QStringLiteral("KM"), QStringLiteral("--currency"),
+          QStringLiteral("CHF")},
+         "Rate Per Kilometre",
+         "Total Kilometres",
+         "Kilometres",
+         "#,##0.00\" CHF\"",
+         "#,##0.00\" CHF\""},
+    };
+    for (const Case& c : cases) {
+        const QString output = file(QStringLiteral("units.xls"));
+        ASSERT_EQ(tool(c.arguments + QStringList{output}), 0) << err.toStdString();
+        const auto book = load(output);
+        const ss::Worksheet& sheet = book->sheet(0);
+        const QString name = c.arguments.join(u' ');
+        const auto format = [&](const char* a1) {
+            return book->formats().get(sheet.cell(at(a1))->format).numberFormat;
+        };
+        EXPECT_EQ(valueAt(sheet, "C3"), ss::Value::text(QString::fromUtf8(c.rateLabel)))
+            << name.toStdString();
+        EXPECT_EQ(valueAt(sheet, "C5"), ss::Value::text(QString::fromUtf8(c.totalLabel)));
+        EXPECT_EQ(valueAt(sheet, "G8"), ss::Value::text(QString::fromUtf8(c.column)));
+        EXPECT_EQ(valueAt(sheet, "G9"), ss::Value::number(16.0)) << "numbers stay";
+        EXPECT_EQ(format("E6"), QString::fromUtf8(c.amountFormat)) << name.toStdString();
+        EXPECT_EQ(format("H9"), QString::fromUtf8(c.amountFormat));
+        EXPECT_EQ(format("E3"), QString::fromUtf8(c.rateFormat));
+        QFile::remove(output);
+    }
+}
+
 struct PictureCase {
     const char* name;
     const char* format;
@@ -660,7 +726,10 @@ INSTANTIATE_TEST_SUITE_P(
                       {"--sample", "--settings=s.ini", "a.xls"},
                       2,
                       "exclude each other"},
-        ArgumentsCase{"TripsWithoutFile", {"a.xls", "--trips"}, 2, "--trips needs a file name"}),
+        ArgumentsCase{"TripsWithoutFile", {"a.xls", "--trips"}, 2, "--trips needs a file name"},
+        ArgumentsCase{"UnitUnknown", {"--unit", "miles", "a.xls"}, 2, "--unit takes km or mi"},
+        ArgumentsCase{"UnitWithoutValue", {"a.xls", "--unit"}, 2, "--unit needs km or mi"},
+        ArgumentsCase{"CurrencyEmpty", {"--currency=", "a.xls"}, 2, "--currency needs a currency"}),
     [](const ::testing::TestParamInfo<ArgumentsCase>& tc) { return std::string(tc.param.name); });
 
 TEST_F(ReportToolTest, VersionIsTheBuildsOwn)

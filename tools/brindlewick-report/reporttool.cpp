@@ -257,14 +257,23 @@ bool checkClaimOptions(const Options& options, const QStringList& positional, QS
     return true;
 }
 
+// --unit and --currency over the log's own.
+void useUnitOptions(const Options& options, StoredReportInputs& inputs)
+{
+    LogUnits units = inputs.units();
+    if (const std::optional<DistanceUnit> unit = unitFromCode(options.unit)) units.distance = *unit;
+    if (!options.currency.isEmpty()) units.currency.symbol = options.currency;
+    inputs.useUnits(units);
+}
+
 } // namespace
 
 QString usageLine()
 {
     return QStringLiteral(
                "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
-               "[--rates FILE.csv] [--picture FILE.bmp|FILE.png] [--record-claim] "
-               "OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
+               "[--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] "
+               "[--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
                "       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT")
         .arg(QLatin1String(kProgram));
 }
@@ -283,8 +292,9 @@ The employee entries and the period are read from the program's settings store a
 the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
 $XDG_CONFIG_HOME or ~/.config; the program's registry key on Windows), the trips from
 the log's database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. Nothing is
-written to the log unless --record-claim is given.
+there is no database yet, from the store as earlier versions kept them. The report
+names distances in the log's unit and amounts in its currency (miles and "$" without
+a database). Nothing is written to the log unless --record-claim is given.
 
 Options:
   --sample             use the sample data instead of the stored entries and trips;
@@ -301,6 +311,10 @@ Options:
                        --trips; without it the program's stored changes apply. A line
                        that cannot be read is listed with its reason and nothing is
                        written (status 1)
+  --unit km|mi         name distances in kilometres or miles instead of the log's
+                       unit (words only: the numbers are the log's)
+  --currency SIGN      show amounts with SIGN instead of the log's currency sign, where
+                       the log places its sign
   --picture FILE       also write the picture of the sheet, as BMP or PNG by the
                        file's suffix
   --record-claim       record a claim of the report written to OUTPUT in the log's
@@ -332,7 +346,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
     Options options;
     QStringList positional;
     bool optionsEnded = false;
-    const auto takeValue = [&](qsizetype& i, const QString& name, QString& into) {
+    const auto takeValue = [&](qsizetype& i, const QString& name, QString& into,
+                               const QString& what = QStringLiteral("a file name")) {
         QString value;
         const QString& argument = arguments[i];
         if (argument.startsWith(name + QLatin1Char('='))) {
@@ -340,11 +355,11 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            error = QStringLiteral("%1 needs a file name").arg(name);
+            error = QStringLiteral("%1 needs %2").arg(name, what);
             return false;
         }
         if (value.isEmpty()) {
-            error = QStringLiteral("%1 needs a file name").arg(name);
+            error = QStringLiteral("%1 needs %2").arg(name, what);
             return false;
         }
         if (!into.isEmpty()) {
@@ -410,6 +425,13 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             if (!takeValue(i, QStringLiteral("--rates"), options.ratesFile)) return std::nullopt;
         } else if (is(argument, "--trips")) {
             if (!takeValue(i, QStringLiteral("--trips"), options.tripsFile)) return std::nullopt;
+        } else if (is(argument, "--unit")) {
+            if (!takeValue(i, QStringLiteral("--unit"), options.unit, QStringLiteral("km or mi")))
+                return std::nullopt;
+        } else if (is(argument, "--currency")) {
+            if (!takeValue(i, QStringLiteral("--currency"), options.currency,
+                           QStringLiteral("a currency sign")))
+                return std::nullopt;
         } else if (is(argument, "--settings")) {
             if (!takeValue(i, QStringLiteral("--settings"), options.settingsFile))
                 return std::nullopt;
@@ -427,6 +449,10 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         return std::nullopt;
     }
     options.output = positional.front();
+    if (!options.unit.isEmpty() && !unitFromCode(options.unit)) {
+        error = QStringLiteral("--unit takes km or mi, not %1").arg(options.unit);
+        return std::nullopt;
+    }
     if (options.sample && !options.settingsFile.isEmpty()) {
         error = QStringLiteral("--sample and --settings exclude each other");
         return std::nullopt;
@@ -460,6 +486,7 @@ int run(const Options& options, QTextStream& err)
     }
     StoredReportInputs inputs;
     if (!readInputs(options, inputs, err)) return kExitFailed;
+    useUnitOptions(options, inputs);
     if (!options.ratesFile.isEmpty() && !readRates(options, inputs, err)) return kExitFailed;
     if (!options.tripsFile.isEmpty() && !readTrips(options, inputs, err)) return kExitFailed;
     if (dialogs.failures() > 0) {

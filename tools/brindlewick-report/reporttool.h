@@ -28,6 +28,10 @@ struct Options {
     QString tripsFile;
     // CSV file of rate changes (From, Rate) for the report and the fills of tripsFile.
     QString ratesFile;
+    // "km" or "mi" in place of the log's distance unit; empty for the log's own.
+    QString unit;
+    // A currency sign in place of the log's, where the log puts its sign; empty for none.
+    QString currency;
     // .bmp or .png; empty for no picture.
     QString picture;
     QString output;
