@@ -23,11 +23,10 @@ constexpr int kTripsPerClaim = 30;
 
 bw::Trip tripNumber(int n)
 {
-    return bw::Trip::fromValues({QStringLiteral("5/%1/2016").arg(n % 28 + 1),
-                                 QStringLiteral("Head office"), QStringLiteral("Client %1").arg(n),
-                                 QStringLiteral("Delivery of the monthly samples"),
-                                 QString::number(10000 + n * 20), QString::number(10020 + n * 20),
-                                 20.0, 11.7});
+    return bw::Trip::fromValues(
+        {QStringLiteral("5/%1/2016").arg(n % 28 + 1), QStringLiteral("Head office"),
+         QStringLiteral("Client %1").arg(n), QStringLiteral("Delivery of the monthly samples"),
+         QString::number(10000 + n * 20), QString::number(10020 + n * 20), 20.0, 11.7});
 }
 
 struct History {

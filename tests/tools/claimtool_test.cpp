@@ -178,8 +178,22 @@ TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
         EXPECT_EQ(tool({QStringLiteral("--record-claim"), output}), 1);
         EXPECT_TRUE(err.contains(QStringLiteral("is open in the program"))) << err.toStdString();
     }
-    LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
-    EXPECT_EQ(ClaimStore(db).claims().size(), 1u) << "no claim recorded while the log is busy";
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
+        EXPECT_EQ(ClaimStore(db).claims().size(), 1u) << "no claim recorded while the log is busy";
+    }
+
+    // A log that cannot be read is another failure, not a broken chain.
+    QFile::remove(LogDatabase::defaultPath() + QStringLiteral("-wal"));
+    QFile::remove(LogDatabase::defaultPath() + QStringLiteral("-shm"));
+    QFile damage(LogDatabase::defaultPath());
+    ASSERT_TRUE(damage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damage.write(QByteArray(8192, 'd'));
+    damage.close();
+    for (const char* command : {"--check-history", "--claims"}) {
+        EXPECT_EQ(tool({QString::fromLatin1(command)}), 1) << command;
+        EXPECT_TRUE(err.contains(QStringLiteral("is not a log database"))) << err.toStdString();
+    }
 }
 
 TEST_F(ClaimToolTest, AClaimIsMadeAgainCellForCellAfterTheLogAndLocaleChanged)
