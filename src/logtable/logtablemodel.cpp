@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QBrush>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLocale>
 
@@ -155,9 +156,11 @@ QString LogTableModel::routeNote(int row) const
 
 void LogTableModel::refuse(const QModelIndex& index)
 {
-    const QString name = LogTable::fields()[static_cast<std::size_t>(index.column())].name;
-    emit inputRefused(index, QStringLiteral("%1 takes a number, for example %2")
-                                 .arg(name, numberLocale().toString(12.5)));
+    const QString name = QCoreApplication::translate(
+        "LogTable",
+        LogTable::fields()[static_cast<std::size_t>(index.column())].name.toUtf8().constData());
+    emit inputRefused(
+        index, tr("%1 takes a number, for example %2").arg(name, numberLocale().toString(12.5)));
 }
 
 void LogTableModel::followView(const QModelIndex& current)
@@ -499,7 +502,8 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
         if (section >= columnCount() || section >= static_cast<int>(fields.size())) {
             return QVariant();
         }
-        return fields[static_cast<std::size_t>(section)].name;
+        return QCoreApplication::translate(
+            "LogTable", fields[static_cast<std::size_t>(section)].name.toUtf8().constData());
     }
     return section < rowCount() ? QVariant(section + 1) : QVariant();
 }

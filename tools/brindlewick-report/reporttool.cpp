@@ -18,6 +18,7 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/render/sheetpicture.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -42,7 +43,10 @@ bool isRasterPicture(const QString& path)
 // time, however long the log.
 void savePicture(const ss::render::SheetPicture& picture, const StagedFile& staged)
 {
-    if (picture.isNull()) throw std::runtime_error("The report has no picture to write.");
+    if (picture.isNull())
+        throw std::runtime_error(
+            QCoreApplication::translate("ReportTool", "The report has no picture to write.")
+                .toStdString());
     try {
         ReplacingFile file(staged.path());
         try {
@@ -99,9 +103,9 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
     if (!options.settingsFile.isEmpty()) {
         const QFileInfo file(options.settingsFile);
         if (!file.isFile() || !file.isReadable()) {
-            failed(
-                err,
-                QStringLiteral("cannot read the settings file \"%1\"").arg(options.settingsFile));
+            failed(err,
+                   QCoreApplication::translate("ReportTool", "cannot read the settings file \"%1\"")
+                       .arg(options.settingsFile));
             return false;
         }
     }
@@ -110,7 +114,7 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
     try {
         inputs.restore(store, trap);
     } catch (const std::exception& failure) {
-        failed(err, QStringLiteral("the trip log could not be read: %1")
+        failed(err, QCoreApplication::translate("ReportTool", "the trip log could not be read: %1")
                         .arg(QString::fromUtf8(failure.what())));
         return false;
     }
@@ -123,26 +127,30 @@ bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& 
 {
     QFile file(options.tripsFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        failed(err, QStringLiteral("cannot read the trips file \"%1\": %2")
-                        .arg(options.tripsFile, file.errorString()));
+        failed(err,
+               QCoreApplication::translate("ReportTool", "cannot read the trips file \"%1\": %2")
+                   .arg(options.tripsFile, file.errorString()));
         return false;
     }
     const TripImport read = readTripsCsv(file.readAll());
     if (!read.failure.isEmpty() || read.trips.empty()) {
-        failed(err, QStringLiteral("no trips in \"%1\": %2")
+        failed(err, QCoreApplication::translate("ReportTool", "no trips in \"%1\": %2")
                         .arg(options.tripsFile,
                              read.failure.isEmpty() ? problemLines(read.problems) : read.failure));
         return false;
     }
     if (!read.problems.empty()) {
-        err << kProgram << ": lines of \"" << options.tripsFile << "\" left out:\n"
+        err << kProgram << ": "
+            << QCoreApplication::translate("ReportTool", "lines of \"%1\" left out:")
+                   .arg(options.tripsFile)
+            << '\n'
             << problemLines(read.problems, static_cast<int>(read.problems.size()))
                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             << '\n';
         err.flush();
     }
     if (read.trips.size() > static_cast<std::size_t>(kMaxTrips)) {
-        failed(err, QStringLiteral("\"%1\" holds more than %2 trips")
+        failed(err, QCoreApplication::translate("ReportTool", "\"%1\" holds more than %2 trips")
                         .arg(options.tripsFile)
                         .arg(kMaxTrips));
         return false;
@@ -157,20 +165,24 @@ bool readRates(const Options& options, StoredReportInputs& inputs, QTextStream& 
 {
     QFile file(options.ratesFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        failed(err, QStringLiteral("cannot read the rates file \"%1\": %2")
-                        .arg(options.ratesFile, file.errorString()));
+        failed(err,
+               QCoreApplication::translate("ReportTool", "cannot read the rates file \"%1\": %2")
+                   .arg(options.ratesFile, file.errorString()));
         return false;
     }
     const RateImport read = readRatesCsv(file.readAll());
     if (!read.failure.isEmpty()) {
-        failed(err, QStringLiteral("no rates in \"%1\": %2").arg(options.ratesFile, read.failure));
+        failed(err, QCoreApplication::translate("ReportTool", "no rates in \"%1\": %2")
+                        .arg(options.ratesFile, read.failure));
         return false;
     }
     if (!read.problems.empty()) {
-        failed(err, QStringLiteral("lines of \"%1\" that cannot be read; nothing was written:\n%2")
-                        .arg(options.ratesFile,
-                             problemLines(read.problems, static_cast<int>(read.problems.size()))
-                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+        failed(err,
+               QCoreApplication::translate(
+                   "ReportTool", "lines of \"%1\" that cannot be read; nothing was written:\n%2")
+                   .arg(options.ratesFile,
+                        problemLines(read.problems, static_cast<int>(read.problems.size()))
+                            .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
         return false;
     }
     inputs.useRates(RateSchedule(read.changes));
@@ -203,7 +215,8 @@ void writeOutputs(const CapturedPreview& preview, const Options& options)
 
 QString usageLine()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ReportTool",
                "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
                "[--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf")
         .arg(QLatin1String(kProgram));
@@ -211,7 +224,7 @@ QString usageLine()
 
 QString helpText()
 {
-    return usageLine() + QStringLiteral(R"(
+    return usageLine() + QCoreApplication::translate("ReportTool", R"(
 
 Makes the mileage report that "Start Creating Template" makes, without a window, and
 writes it to OUTPUT: byte for byte the file that saving the report from the preview
@@ -268,15 +281,15 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            error = QStringLiteral("%1 needs a file name").arg(name);
+            error = QCoreApplication::translate("ReportTool", "%1 needs a file name").arg(name);
             return false;
         }
         if (value.isEmpty()) {
-            error = QStringLiteral("%1 needs a file name").arg(name);
+            error = QCoreApplication::translate("ReportTool", "%1 needs a file name").arg(name);
             return false;
         }
         if (!into.isEmpty()) {
-            error = QStringLiteral("%1 is given twice").arg(name);
+            error = QCoreApplication::translate("ReportTool", "%1 is given twice").arg(name);
             return false;
         }
         into = value;
@@ -310,29 +323,34 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             if (!takeValue(i, QStringLiteral("--settings"), options.settingsFile))
                 return std::nullopt;
         } else {
-            error = QStringLiteral("unknown option %1").arg(argument);
+            error = QCoreApplication::translate("ReportTool", "unknown option %1").arg(argument);
             return std::nullopt;
         }
     }
     if (options.help || options.version) return options;
     if (positional.size() != 1) {
-        error = positional.isEmpty() ? QStringLiteral("the output file is missing")
-                                     : QStringLiteral("only one output file can be given");
+        error =
+            positional.isEmpty()
+                ? QCoreApplication::translate("ReportTool", "the output file is missing")
+                : QCoreApplication::translate("ReportTool", "only one output file can be given");
         return std::nullopt;
     }
     options.output = positional.front();
     if (options.sample && !options.settingsFile.isEmpty()) {
-        error = QStringLiteral("--sample and --settings exclude each other");
+        error =
+            QCoreApplication::translate("ReportTool", "--sample and --settings exclude each other");
         return std::nullopt;
     }
     if (!options.picture.isEmpty() && !isRasterPicture(options.picture)) {
-        error = QStringLiteral("the picture file must end in .bmp or .png");
+        error =
+            QCoreApplication::translate("ReportTool", "the picture file must end in .bmp or .png");
         return std::nullopt;
     }
     if (!options.picture.isEmpty()
         && QFileInfo(options.picture).absoluteFilePath()
                == QFileInfo(options.output).absoluteFilePath()) {
-        error = QStringLiteral("the picture and the workbook cannot be the same file");
+        error = QCoreApplication::translate("ReportTool",
+                                            "the picture and the workbook cannot be the same file");
         return std::nullopt;
     }
     return options;
@@ -352,8 +370,9 @@ int run(const Options& options, QTextStream& err)
     if (!options.ratesFile.isEmpty() && !readRates(options, inputs, err)) return kExitFailed;
     if (!options.tripsFile.isEmpty() && !readTrips(options, inputs, err)) return kExitFailed;
     if (dialogs.failures() > 0) {
-        return failed(err,
-                      QStringLiteral("the stored entries could not be read; no report was made"));
+        return failed(
+            err, QCoreApplication::translate(
+                     "ReportTool", "the stored entries could not be read; no report was made"));
     }
 
     HeadlessMainWindow window;
@@ -361,7 +380,8 @@ int run(const Options& options, QTextStream& err)
     MileageLog::CreateReportCommand(inputs, window, preview);
     const TemporaryWorkbook temporary(preview.excelFile());
     if (dialogs.failures() > 0 || !preview.shown() || preview.excelFile().isEmpty()) {
-        return failed(err, QStringLiteral("the report could not be made; nothing was written"));
+        return failed(err, QCoreApplication::translate(
+                               "ReportTool", "the report could not be made; nothing was written"));
     }
     try {
         writeOutputs(preview, options);
@@ -378,7 +398,9 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!options) {
         err << kProgram << ": " << error << '\n'
             << usageLine() << '\n'
-            << QStringLiteral("Try '%1 --help' for more.").arg(QLatin1String(kProgram)) << '\n';
+            << QCoreApplication::translate("ReportTool", "Try '%1 --help' for more.")
+                   .arg(QLatin1String(kProgram))
+            << '\n';
         err.flush();
         return kExitUsage;
     }
