@@ -32,10 +32,11 @@ for context in ET.parse(path).getroot().iter("context"):
         translation = message.find("translation")
         kind = translation.get("type") if translation is not None else "missing"
         numerus = message.get("numerus") == "yes"
-        empty = translation is None or (
-            not numerus and not (translation.text or "").strip()
-        ) or (numerus and not all((f.text or "").strip()
-                                  for f in translation.iter("numerusform")))
+        def blank(element):
+            # Line breaks are stored as <byte> children, so a text may start with one.
+            return len(element) == 0 and not (element.text or "").strip()
+        empty = translation is None or (not numerus and blank(translation)) or (
+            numerus and any(blank(f) for f in translation.iter("numerusform")))
         if kind in ("unfinished", "vanished", "obsolete", "missing") or empty:
             what = kind if kind else "empty"
             bad.append(f"  {what}: [{name}] {message.findtext('source')!r}")

@@ -5,562 +5,566 @@
     <name>ByteWriter</name>
     <message>
         <source>The workbook cannot be written: the value %1 does not fit the field %2 of the %3 record, which holds %4 bits.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el libro: el valor %1 no cabe en el campo %2 del registro %3, que admite %4 bits.</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>at line </source>
-        <translation type="unfinished"></translation>
+        <translation>en la línea </translation>
     </message>
     <message>
         <source>Please email screenshot of this message to </source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe una captura de pantalla de este mensaje a </translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
 </context>
 <context>
     <name>Excel1</name>
     <message>
         <source>There is no picture on the clipboard to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen en el portapapeles para guardar.</translation>
     </message>
     <message>
         <source>The picture could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la imagen en %1.</translation>
     </message>
     <message>
         <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to proceed anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que Excel esté abierto. Se recomienda cerrar Excel primero.<byte value="xd"/>Si es necesario: Ctrl+Alt+Supr &gt; Administrador de tareas &gt; EXCEL.EXE.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar de todos modos?</translation>
     </message>
     <message>
         <source>The version &quot;%1&quot; of the spreadsheet application is no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión «%1» de la hoja de cálculo no es un número.</translation>
     </message>
 </context>
 <context>
     <name>FileWrite</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>IsInstalled</name>
     <message>
         <source>Error 842001. A normal instance of Excel could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error 842001. No se pudo iniciar Excel con normalidad.</translation>
     </message>
     <message>
         <source>1. Please make sure Excel is installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Compruebe que Excel está instalado en este equipo.</translation>
     </message>
     <message>
         <source>2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Abra Excel con normalidad y compruebe que se abre enseguida una hoja en blanco sin ventanas intermedias (como la de recuperación de archivos).</translation>
     </message>
     <message>
         <source>3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Compruebe que al hacer doble clic en un archivo XLS o XLSX Excel se abre con normalidad, sin mensajes intermedios.</translation>
     </message>
     <message>
         <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Se admiten todas las versiones de Excel salvo las poco comunes ediciones Excel Starter y Student.</translation>
     </message>
 </context>
 <context>
     <name>LogBackup</name>
     <message>
         <source>The log is not kept in a file, so it cannot be backed up.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro no se guarda en un archivo, así que no se puede hacer copia de seguridad.</translation>
     </message>
     <message>
         <source>The log cannot be backed up in the middle of a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede hacer copia del registro en mitad de un cambio.</translation>
     </message>
     <message>
         <source>The log could not be backed up. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer copia de seguridad del registro. %1</translation>
     </message>
     <message>
         <source>The backup %1 holds no log.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia %1 no contiene ningún registro.</translation>
     </message>
     <message>
         <source>The backup %1 is damaged or is not a log.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia %1 está dañada o no es un registro.</translation>
     </message>
     <message>
         <source>The log cannot be restored in the middle of a change.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede restaurar el registro en mitad de un cambio.</translation>
     </message>
     <message>
         <source>The log is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro no ha cambiado.</translation>
     </message>
     <message>
         <source>The log was not restored, so that it is never replaced without a copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro no se restauró, para que nunca se sustituya sin copia.</translation>
     </message>
     <message>
         <source>The backup could not be restored. %1 The log is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la copia. %1 El registro no ha cambiado.</translation>
     </message>
 </context>
 <context>
     <name>LogDatabase</name>
     <message>
         <source>The restored log was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro restaurado lo escribió una versión más reciente del programa.</translation>
     </message>
     <message>
         <source>The disk is full (writing %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno (al escribir %1).</translation>
     </message>
     <message>
         <source>The log %1 cannot be written: it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el registro %1: es de solo lectura.</translation>
     </message>
     <message>
         <source>The log %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el registro %1.</translation>
     </message>
     <message>
         <source>The file %1 is not a log database.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es una base de datos de registro.</translation>
     </message>
     <message>
         <source>The log %1 is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro %1 está dañado.</translation>
     </message>
     <message>
         <source>The log %1 is busy in another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro %1 está en uso por otro programa.</translation>
     </message>
     <message>
         <source>There is not enough memory to work on the log %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para trabajar con el registro %1.</translation>
     </message>
     <message>
         <source>The disk failed while using the log %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco falló al usar el registro %1.</translation>
     </message>
     <message>
         <source>The log %1 could not be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo usar el registro %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>LogHistory</name>
     <message>
         <source>Edit of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición de %1</translation>
     </message>
     <message>
         <source>Filled Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores completados</translation>
     </message>
     <message>
         <source>Insert Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar fila</translation>
     </message>
     <message>
         <source>Delete Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar fila</translation>
     </message>
     <message>
         <source>Change of Trips</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de viajes</translation>
     </message>
 </context>
 <context>
     <name>LogTable</name>
     <message>
         <source>A mileage log holds at most %1 trips. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registro admite como máximo %1 viajes. %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Starting Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Description/Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo/Notas</translation>
     </message>
     <message>
         <source>Odometer Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro inicial</translation>
     </message>
     <message>
         <source>Odometer End</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro final</translation>
     </message>
     <message>
         <source>Mileage</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Reimbursement</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>La operación no se permite con el objeto abierto.</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La operación no se permite con el objeto cerrado.</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF o EOF es True, o se ha eliminado el registro actual.</translation>
     </message>
     <message>
         <source>Row handle referred to a deleted row or a row marked for deletion.</source>
-        <translation type="unfinished"></translation>
+        <translation>El identificador de fila remite a una fila eliminada o marcada para eliminar.</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF o EOF es True, o se ha eliminado el registro actual. La operación solicitada requiere un registro actual.</translation>
     </message>
     <message>
         <source>The bookmark is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>El marcador no es válido.</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún elemento de la colección con el nombre o el ordinal solicitado.</translation>
     </message>
     <message>
         <source>Multiple-step operation generated errors. Check each status value.</source>
-        <translation type="unfinished"></translation>
+        <translation>La operación de varios pasos generó errores. Compruebe cada valor de estado.</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable de objeto o de bloque With no establecida</translation>
     </message>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro guardado tiene %1 viajes; se cargaron los %2 primeros.</translation>
     </message>
     <message>
         <source>The stored row count %1 is no usable number of rows; no rows were restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de filas guardado %1 no es utilizable; no se restauró ninguna fila.</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
 </context>
 <context>
     <name>MileageLog</name>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>y %1 más</translation>
     </message>
     <message>
         <source>Texts longer than a cell holds were cut to their first 32,767 characters in the report; the log keeps them whole:<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Los textos más largos de lo que cabe en una celda se cortaron a sus primeros 32.767 caracteres en el informe; el registro los conserva enteros:<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Trip %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Viaje %1, %2</translation>
     </message>
     <message>
         <source>no rate</source>
-        <translation type="unfinished"></translation>
+        <translation>sin tarifa</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hasta el %2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 del %2 al %3</translation>
     </message>
     <message>
         <source>%1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 desde el %2</translation>
     </message>
     <message>
         <source>Employee Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del empleado</translation>
     </message>
     <message>
         <source>Employee ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de empleado</translation>
     </message>
     <message>
         <source>Vehicle Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehículo</translation>
     </message>
     <message>
         <source>Authorized By</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorizado por</translation>
     </message>
     <message>
         <source>From %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Del %1 al %2</translation>
     </message>
     <message>
         <source>Rate Per Mile</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifa por milla</translation>
     </message>
     <message>
         <source>For Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Período</translation>
     </message>
     <message>
         <source>Total Mileage</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia total</translation>
     </message>
     <message>
         <source>Total Reimbursement</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe total</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Starting Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Description/Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo/Notas</translation>
     </message>
     <message>
         <source>Odometer Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro inicial</translation>
     </message>
     <message>
         <source>Odometer End</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro final</translation>
     </message>
     <message>
         <source>Mileage</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Reimbursement</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales</translation>
     </message>
     <message>
         <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2: %3 %4, distancia total %5, importe total %6</translation>
     </message>
     <message>
         <source>trip</source>
-        <translation type="unfinished"></translation>
+        <translation>viaje</translation>
     </message>
     <message>
         <source>trips</source>
-        <translation type="unfinished"></translation>
+        <translation>viajes</translation>
     </message>
     <message>
         <source>The temporary workbook %1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el libro temporal %1: %2</translation>
     </message>
     <message>
         <source>The picture file %1 could not be loaded.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el archivo de imagen %1.%2</translation>
     </message>
     <message>
         <source>No unused name for the temporary workbook was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún nombre libre para el libro temporal.</translation>
     </message>
     <message>
         <source>This log has %1 trips; delete some before creating the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro tiene %1 viajes; elimine algunos antes de crear el informe.</translation>
     </message>
     <message>
         <source>Mileage Log and Reimbursement</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilometraje y gastos de viaje</translation>
     </message>
     <message>
         <source>Mileage Log and Reimbursement Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de gastos de kilometraje</translation>
     </message>
 </context>
 <context>
     <name>OldStoreReaders</name>
     <message>
         <source>Bytes of the line are not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay bytes de la línea que no son texto UTF-8.</translation>
     </message>
     <message>
         <source>The first line is not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea no es «%1».</translation>
     </message>
     <message>
         <source>The line holds a bare carriage return.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea contiene un retorno de carro aislado.</translation>
     </message>
     <message>
         <source>The line is neither RowCount nor a row.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea no es RowCount ni una fila.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a row number.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de fila.</translation>
     </message>
     <message>
         <source>Row %1 is given twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 aparece dos veces.</translation>
     </message>
     <message>
         <source>The row does not have eight fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila no tiene ocho campos.</translation>
     </message>
     <message>
         <source>A field ends in a lone backslash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo termina en una barra invertida aislada.</translation>
     </message>
     <message>
         <source>A field holds the unknown escape &quot;\%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campo contiene la secuencia de escape desconocida «\%1».</translation>
     </message>
     <message>
         <source>The line is no key with a value.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea no es una clave con valor.</translation>
     </message>
     <message>
         <source>The section name is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de sección no está cerrado.</translation>
     </message>
     <message>
         <source>The key is given again; this value is read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave aparece de nuevo; se lee este valor.</translation>
     </message>
     <message>
         <source>The key looks like a row&apos;s but is none; it stays an ordinary key.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave parece la de una fila pero no lo es; sigue siendo una clave normal.</translation>
     </message>
     <message>
         <source>The typed value cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el valor con tipo.</translation>
     </message>
 </context>
 <context>
     <name>OsError</name>
     <message>
         <source>The disk is full (writing %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno (al escribir %1).</translation>
     </message>
     <message>
         <source>The disk of %1 is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco de %1 es de solo lectura.</translation>
     </message>
     <message>
         <source>There is no permission to write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay permiso para escribir %1.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ReportFormats</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2</translation>
     </message>
     <message>
         <source>Excel Files (*.xls)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de Excel (*.xls)</translation>
     </message>
     <message>
         <source>Excel Workbook (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>ReportTool</name>
     <message>
         <source>(answered Yes)</source>
-        <translation type="unfinished"></translation>
+        <translation>(respondido Sí)</translation>
     </message>
     <message>
         <source>The report has no picture to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe no tiene imagen que escribir.</translation>
     </message>
     <message>
         <source>cannot read the settings file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de configuración «%1»</translation>
     </message>
     <message>
         <source>the trip log could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer el registro de viajes: %1</translation>
     </message>
     <message>
         <source>cannot read the trips file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de viajes «%1»: %2</translation>
     </message>
     <message>
         <source>no trips in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay viajes en «%1»: %2</translation>
     </message>
     <message>
         <source>lines of &quot;%1&quot; left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>líneas de «%1» omitidas:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds more than %2 trips</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» contiene más de %2 viajes</translation>
     </message>
     <message>
         <source>cannot read the rates file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de tarifas «%1»: %2</translation>
     </message>
     <message>
         <source>no rates in &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay tarifas en «%1»: %2</translation>
     </message>
     <message>
         <source>lines of &quot;%1&quot; that cannot be read; nothing was written:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>líneas de «%1» ilegibles; no se escribió nada:
+%2</translation>
     </message>
     <message>
         <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--picture ARCHIVO.bmp|ARCHIVO.png] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf</translation>
     </message>
     <message>
         <source>
@@ -605,701 +609,754 @@ picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Crea sin ventana la hoja de gastos de kilometraje que crea «Start Creating Template» y
+la escribe en SALIDA: byte a byte el archivo que escribe el guardado desde la ventana
+de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro de
+Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en
+mayúsculas o minúsculas); cualquier otro nombre, el libro de Excel 97-2003.
+
+Los datos del empleado y el período se leen del almacén de configuración del programa
+como el programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
+$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa), los
+viajes de la base de datos del registro junto a él (Varnholt/Brindlewick.sqlite),
+abierta en solo lectura; sin base de datos, del almacén como lo guardaban versiones
+anteriores. Nunca se escribe nada.
+
+Opciones:
+  --sample             usar los datos de ejemplo en lugar de los datos y viajes
+                       guardados; no se lee el almacén de configuración
+  --settings ARCHIVO.ini  leer los datos de ARCHIVO.ini en el formato del almacén
+                       y los viajes de ARCHIVO.sqlite junto a él
+  --trips ARCHIVO.csv  usar los viajes de ARCHIVO.csv (leído como «Importar viajes
+                       de CSV...») en lugar de los guardados o de ejemplo; las
+                       distancias e importes vacíos se completan con la tarifa
+                       guardada o de ejemplo; las líneas ilegibles se listan y omiten
+  --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
+                       (columnas «From», una fecha ISO o en su formato corto, y
+                       «Rate», un número leído como los de los viajes) en el informe
+                       y en los completados de --trips; sin ella rigen los cambios
+                       guardados del programa. Una línea ilegible se lista con su
+                       motivo y no se escribe nada (estado 1)
+  --picture ARCHIVO    escribir también la imagen de la hoja, en BMP o PNG según la
+                       extensión del archivo
+  -h, --help           mostrar este texto
+      --version        mostrar la versión del programa
+
+Los cuadros de mensaje se escriben en la salida de error; a una pregunta se responde
+Sí. Un aviso (un texto cortado para caber en su celda, por ejemplo) no es un fallo. Si
+el informe no se puede crear entero o un archivo no se puede escribir, no se escribe
+nada: una SALIDA o imagen existente queda como estaba.
+
+Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
+incorrectos.
+</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece dos veces</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>the output file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el archivo de salida</translation>
     </message>
     <message>
         <source>only one output file can be given</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se puede indicar un archivo de salida</translation>
     </message>
     <message>
         <source>--sample and --settings exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--sample y --settings se excluyen mutuamente</translation>
     </message>
     <message>
         <source>the picture file must end in .bmp or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de imagen debe terminar en .bmp o .png</translation>
     </message>
     <message>
         <source>the picture and the workbook cannot be the same file</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen y el libro no pueden ser el mismo archivo</translation>
     </message>
     <message>
         <source>the stored entries could not be read; no report was made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudieron leer los datos guardados; no se creó ningún informe</translation>
     </message>
     <message>
         <source>the report could not be made; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear el informe; no se escribió nada</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Cannot write the settings to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la configuración en %1</translation>
     </message>
 </context>
 <context>
     <name>StepTrap</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>StoredInputs</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos</translation>
     </message>
 </context>
 <context>
     <name>TempFolder</name>
     <message>
         <source>Cannot create the temporary folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta temporal %1</translation>
     </message>
     <message>
         <source>The temporary folder %1 is not a private folder of this user</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta temporal %1 no es una carpeta privada de este usuario</translation>
     </message>
     <message>
         <source>Cannot protect the temporary folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede proteger la carpeta temporal %1</translation>
     </message>
 </context>
 <context>
     <name>TripChecks</name>
     <message>
         <source>Reimbursement %1 is not %2 × %3 = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe %1 no es %2 × %3 = %4</translation>
     </message>
     <message>
         <source>The trip has no Date.</source>
-        <translation type="unfinished"></translation>
+        <translation>El viaje no tiene fecha.</translation>
     </message>
     <message>
         <source>Date is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha no es una fecha.</translation>
     </message>
     <message>
         <source>Date lies outside the period %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha está fuera del período del %1 al %2.</translation>
     </message>
     <message>
         <source>Odometer Start is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro inicial no es un número.</translation>
     </message>
     <message>
         <source>Odometer End is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro final no es un número.</translation>
     </message>
     <message>
         <source>Odometer End is below Odometer Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro final es menor que Odómetro inicial.</translation>
     </message>
     <message>
         <source>Mileage %1 differs from Odometer End - Odometer Start (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia %1 difiere de Odómetro final − Odómetro inicial (%2).</translation>
     </message>
     <message>
         <source>Odometer Start is below the previous row&apos;s Odometer End (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odómetro inicial es menor que el Odómetro final de la fila anterior (%1).</translation>
     </message>
     <message>
         <source>1 row carries a warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fila tiene un aviso:</translation>
     </message>
     <message>
         <source>%1 rows carry a warning:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas tienen un aviso:</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 Row %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Fila %1: %2</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
 Create the report anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+¿Crear el informe de todos modos?</translation>
     </message>
 </context>
 <context>
     <name>TripsCsv</name>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas no está cerrado</translation>
     </message>
     <message>
         <source>text follows a closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>hay texto tras una comilla de cierre</translation>
     </message>
     <message>
         <source>%1 fields where the first line names %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campos donde la primera línea nombra %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una fecha</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número</translation>
     </message>
     <message>
         <source>longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 caracteres</translation>
     </message>
     <message>
         <source>The first line names none of the columns %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea no nombra ninguna de las columnas %1.</translation>
     </message>
     <message>
         <source>no date</source>
-        <translation type="unfinished"></translation>
+        <translation>sin fecha</translation>
     </message>
     <message>
         <source>no number</source>
-        <translation type="unfinished"></translation>
+        <translation>sin número</translation>
     </message>
     <message>
         <source>The first line does not name the columns From and Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea no nombra las columnas From y Rate.</translation>
     </message>
     <message>
         <source>a second change on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un segundo cambio el %1</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>line %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, %2: %3</translation>
     </message>
 </context>
 <context>
     <name>bw::DatabaseRateStore</name>
     <message>
         <source>The trip log is open read-only, so changes to it are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de viajes está abierto en solo lectura; sus cambios no se guardan.</translation>
     </message>
 </context>
 <context>
     <name>bw::Form1</name>
     <message>
         <source>The daily backup of the trip log could not be made. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer la copia diaria del registro de viajes. %1</translation>
     </message>
     <message>
         <source>The trip log could not be backed up before this change. %1<byte value="xd"/>
 <byte value="xd"/>
 Go on without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer copia del registro antes de este cambio. %1<byte value="xd"/>
+<byte value="xd"/>
+¿Continuar sin copia?</translation>
     </message>
     <message>
         <source>The trip log is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de viajes es de solo lectura.</translation>
     </message>
     <message>
         <source>The backup was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia la escribió una versión más reciente del programa.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Delete All</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar todo</translation>
     </message>
     <message>
         <source>Load Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar ejemplo</translation>
     </message>
     <message>
         <source>Duplicate Trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar viaje</translation>
     </message>
     <message>
         <source>Add Return Trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir viaje de vuelta</translation>
     </message>
     <message>
         <source>Add Frequent Trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir viaje frecuente</translation>
     </message>
     <message>
         <source>%1 → %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2 (%3)</translation>
     </message>
     <message>
         <source>No routes yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay rutas</translation>
     </message>
     <message>
         <source>No trip was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió ningún viaje.</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Insert Below Selected Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar bajo la fila elegida</translation>
     </message>
     <message>
         <source>Delete Selected Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la fila elegida</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer %1</translation>
     </message>
     <message>
         <source>The last change to the trips could not be saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el último cambio de los viajes. %1</translation>
     </message>
     <message>
         <source>Recalculate Reimbursements</source>
-        <translation type="unfinished"></translation>
+        <translation>Recalcular importes</translation>
     </message>
     <message>
         <source>The rates by date could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las tarifas por fecha: %1</translation>
     </message>
     <message>
         <source>The rates by date were not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardaron las tarifas por fecha: %1</translation>
     </message>
     <message>
         <source>Every Reimbursement is already its Mileage × its rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada importe ya es su distancia × su tarifa.</translation>
     </message>
     <message>
         <source>1 Reimbursement changes to its Mileage × its rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 importe pasa a su distancia × su tarifa.</translation>
     </message>
     <message>
         <source>%1 Reimbursements change to their Mileage × their rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importes pasan a su distancia × su tarifa.</translation>
     </message>
     <message>
         <source>Recalculate them?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Recalcularlos?</translation>
     </message>
     <message>
         <source>Import Trips from CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar viajes de CSV...</translation>
     </message>
     <message>
         <source>Export Trips to CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar viajes a CSV...</translation>
     </message>
     <message>
         <source>Import of Trips</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación de viajes</translation>
     </message>
     <message>
         <source>To enter Description select row and type Description. Then press Enter to finish changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la fila, escriba el motivo y pulse Intro para terminar.</translation>
     </message>
     <message>
         <source>Start Creating Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear hoja de gastos</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos de ejemplo</translation>
     </message>
     <message>
         <source>Employee Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del empleado</translation>
     </message>
     <message>
         <source>Employee Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empleado:</translation>
     </message>
     <message>
         <source>Employee ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º empleado:</translation>
     </message>
     <message>
         <source>Vehicle Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vehículo:</translation>
     </message>
     <message>
         <source>Authorized By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorizado por:</translation>
     </message>
     <message>
         <source>Rate per Mile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifa/milla:</translation>
     </message>
     <message>
         <source>For Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Período</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Del:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Al:</translation>
     </message>
     <message>
         <source>Mileage Log Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de viajes</translation>
     </message>
     <message>
         <source>Do you really want delete this row ?<byte value="xd"/>
 (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar esta fila?<byte value="xd"/>
+(%1)</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta</translation>
     </message>
     <message>
         <source>Row deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila eliminada.</translation>
     </message>
     <message>
         <source>No row was inserted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se insertó ninguna fila.</translation>
     </message>
     <message>
         <source>Do you really want clear ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar todo?</translation>
     </message>
     <message>
         <source>The stored row count is %1; %2 blank rows were made.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de filas guardado es %1; se crearon %2 filas vacías.</translation>
     </message>
     <message>
         <source>Questions? Please contact Team Varnholt at </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Preguntas? Contacte con el equipo Varnholt en </translation>
     </message>
     <message>
         <source>%1 of the %2 sample trips were not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los %2 viajes de ejemplo no se añadieron.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Import Trips from CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar viajes de CSV</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Export Trips to CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar viajes a CSV</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer «%1»: %2</translation>
     </message>
     <message>
         <source>No trips were imported from &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó ningún viaje de «%1». %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no trips.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no contiene viajes.</translation>
     </message>
     <message>
         <source>No line of &quot;%1&quot; can be imported:<byte value="xd"/>
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna línea de «%1» se puede importar:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
         <source>No more trips fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>No caben más viajes.</translation>
     </message>
     <message>
         <source>%1 of &quot;%2&quot; cannot be imported:<byte value="xd"/>
 %3<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de «%2» no se pueden importar:<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas</translation>
     </message>
     <message>
         <source>Only %1 of the %2 trips fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo caben %1 de los %2 viajes.</translation>
     </message>
     <message>
         <source>Import the %1 good trips? No imports nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Importar los %1 viajes correctos? No, no importa nada.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya existe.<byte value="xd"/>
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>bw::Form2</name>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>&lt; Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; Atrás</translation>
     </message>
     <message>
         <source>Save Results To Excel File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como archivo Excel</translation>
     </message>
     <message>
         <source>There is no workbook to save.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún libro que guardar.</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
     <message>
         <source>Are you sure you wish to overwrite %1 ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea sobrescribir %1?</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho.</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
 </context>
 <context>
     <name>bw::LogTableModel</name>
     <message>
         <source>From the route %1 → %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Según la ruta %1 → %2 (%3)</translation>
     </message>
     <message>
         <source>%1 takes a number, for example %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número, por ejemplo %2</translation>
     </message>
 </context>
 <context>
     <name>bw::RatesDialog</name>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Rates by Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifas por fecha</translation>
     </message>
     <message>
         <source>From each date on, trips are paid at its rate; earlier trips and trips without a date at the Rate per Mile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde cada fecha, los viajes se pagan a su tarifa; los anteriores y los que no tienen fecha, a la Tarifa/milla:</translation>
     </message>
     <message>
         <source>Each rate change with the date it applies from. Insert adds one, Delete removes the current one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada cambio de tarifa con la fecha desde la que se aplica. Insert añade uno, Supr quita el actual.</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifa</translation>
     </message>
     <message>
         <source>%1 takes a number, for example %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número, por ejemplo %2</translation>
     </message>
     <message>
         <source>%1 takes a date, for example %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite una fecha, por ejemplo %2</translation>
     </message>
     <message>
         <source>A rate change from %1 is already listed; each day takes one rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya figura un cambio de tarifa desde el %1; cada día tiene una sola tarifa.</translation>
     </message>
     <message>
         <source>Rates by Date…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifas por fecha…</translation>
     </message>
 </context>
 <context>
     <name>bw::RestoreBackupDialog</name>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>Restore Log from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar registro desde copia</translation>
     </message>
     <message>
         <source>Choose the backup that replaces the log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la copia que sustituye al registro:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Each backup with when it was taken, its number of trips and its latest trip&apos;s date. Enter restores the chosen one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada copia con su fecha, su número de viajes y la fecha de su último viaje. Intro restaura la elegida.</translation>
     </message>
     <message>
         <source>Backup taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia del</translation>
     </message>
     <message>
         <source>Trips</source>
-        <translation type="unfinished"></translation>
+        <translation>Viajes</translation>
     </message>
     <message>
         <source>Latest trip</source>
-        <translation type="unfinished"></translation>
+        <translation>Último viaje</translation>
     </message>
     <message>
         <source>There are no backups of the log yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay copias de seguridad del registro.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>The backup of %1 cannot be read; choose another.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia del %1 no se puede leer; elija otra.</translation>
     </message>
     <message>
         <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir los %1 viajes del registro por los %2 viajes de la copia del %3? Antes se hace copia del registro actual.</translation>
     </message>
     <message>
         <source>Restore Log from Backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar registro desde copia…</translation>
     </message>
 </context>
 <context>
     <name>bw::TripLog</name>
     <message>
         <source>The trip log cannot be kept: %1 Changes to trips are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el registro de viajes: %1 Los cambios de viajes no se guardan.</translation>
     </message>
     <message>
         <source>The trip log is open in another Brindlewick window. This window shows it read-only; changes to trips are not kept here.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de viajes está abierto en otra ventana de Brindlewick. Esta ventana lo muestra en solo lectura; aquí los cambios de viajes no se guardan.</translation>
     </message>
     <message>
         <source>The trip log %1 was written by a newer version of Brindlewick. This version shows it read-only and does not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de viajes %1 lo escribió una versión más reciente de Brindlewick. Esta versión lo muestra en solo lectura y no lo modifica.</translation>
     </message>
     <message>
         <source>The trip log cannot be opened: %1 Changes to trips are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el registro de viajes: %1 Los cambios de viajes no se guardan.</translation>
     </message>
     <message>
         <source>The trip log %1 is damaged and could not be set aside; it was left unchanged and changes to trips are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de viajes %1 está dañado y no se pudo apartar; queda sin cambios y los cambios de viajes no se guardan.</translation>
     </message>
     <message>
         <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4.</translation>
     </message>
     <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de viajes %1 se apartó como %2, y no se puede crear uno nuevo: %3</translation>
     </message>
     <message>
         <source>The trips could not be moved into the trip log: %1 Changes to trips are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron pasar los viajes al registro: %1 Los cambios de viajes no se guardan.</translation>
     </message>
     <message>
         <source>Lines of the trips file %1 that could not be read: %2. The file was set aside unchanged as %3. Trips recovered: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas ilegibles del archivo de viajes %1: %2. El archivo se apartó sin cambios como %3. Viajes recuperados: %4.</translation>
     </message>
     <message>
         <source>The settings file %1 had lines that could not be read. A copy was kept unchanged as %2. Trips recovered: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración %1 tenía líneas ilegibles. Se guardó una copia sin cambios como %2. Viajes recuperados: %3.</translation>
     </message>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro guardado tiene %1 viajes; se cargaron los %2 primeros.</translation>
     </message>
 </context>
 </TS>
