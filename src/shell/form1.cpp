@@ -238,6 +238,8 @@ void Form1::nameControls()
         Label4[i]->setBuddy(control);
         QString name = Label4[i]->text();
         if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        // French sets a space before the colon.
+        name = name.trimmed();
         control->setAccessibleName(name);
     }
     DataGrid1->setAccessibleName(DataGrid1Caption->text());
