@@ -709,6 +709,497 @@ falschen Argumenten.
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>No spreadsheet application instance is set.</source>
+        <translation>Keine Instanz der Tabellenkalkulation ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application has been quit; its objects can no longer be used.</source>
+        <translation>Die Tabellenkalkulation wurde beendet; ihre Objekte sind nicht mehr verwendbar.</translation>
+    </message>
+    <message>
+        <source>No workbook is set.</source>
+        <translation>Keine Arbeitsmappe ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed; its objects can no longer be used.</source>
+        <translation>Die Arbeitsmappe wurde geschlossen; ihre Objekte sind nicht mehr verwendbar.</translation>
+    </message>
+    <message>
+        <source>No workbook is open.</source>
+        <translation>Keine Arbeitsmappe ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there is no item %1; the collection has %2.</source>
+        <translation>Index außerhalb des gültigen Bereichs: Es gibt kein Element %1; die Auflistung hat %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cell or range address.</source>
+        <translation>„%1“ ist keine Zell- oder Bereichsadresse.</translation>
+    </message>
+    <message>
+        <source>EnableCancelKey cannot be %1; it is 0, 1 or 2.</source>
+        <translation>EnableCancelKey kann nicht %1 sein; erlaubt sind 0, 1 oder 2.</translation>
+    </message>
+    <message>
+        <source>Cursor cannot be %1; it is -4143, 1, 2 or 3.</source>
+        <translation>Cursor kann nicht %1 sein; erlaubt sind -4143, 1, 2 oder 3.</translation>
+    </message>
+    <message>
+        <source>A new workbook has 1 to 255 sheets, not %1.</source>
+        <translation>Eine neue Arbeitsmappe hat 1 bis 255 Blätter, nicht %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row or a range of rows.</source>
+        <translation>„%1“ ist keine Zeile und kein Zeilenbereich.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column or a range of columns.</source>
+        <translation>„%1“ ist keine Spalte und kein Spaltenbereich.</translation>
+    </message>
+    <message>
+        <source>No other spreadsheet application instance is running.</source>
+        <translation>Es läuft keine andere Instanz der Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>Die Tabellenkalkulation konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>There is no border number %1: the borders of a range are numbered 7 to 12.</source>
+        <translation>Es gibt keinen Rahmen Nummer %1: Die Rahmen eines Bereichs sind von 7 bis 12 nummeriert.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Die Zwischenablage enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>A range can only be selected on the active sheet of the active workbook.</source>
+        <translation>Ein Bereich kann nur auf dem aktiven Blatt der aktiven Arbeitsmappe ausgewählt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horizontal alignment.</source>
+        <translation>%1 ist keine horizontale Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vertical alignment.</source>
+        <translation>%1 ist keine vertikale Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>A number format has at most 255 characters.</source>
+        <translation>Ein Zahlenformat hat höchstens 255 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A row height is 0 to 409 points, not %1.</source>
+        <translation>Eine Zeilenhöhe beträgt 0 bis 409 Punkt, nicht %1.</translation>
+    </message>
+    <message>
+        <source>The height of every row of the sheet cannot be set at once.</source>
+        <translation>Die Höhe aller Zeilen des Blatts kann nicht auf einmal gesetzt werden.</translation>
+    </message>
+    <message>
+        <source>A column width is 0 to 255 characters, not %1.</source>
+        <translation>Eine Spaltenbreite beträgt 0 bis 255 Zeichen, nicht %1.</translation>
+    </message>
+    <message>
+        <source>A formula can be entered into cells, not into whole rows or columns.</source>
+        <translation>Eine Formel kann in Zellen eingegeben werden, nicht in ganze Zeilen oder Spalten.</translation>
+    </message>
+    <message>
+        <source>The picture of the range %1 could not be made.</source>
+        <translation>Das Bild des Bereichs %1 konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font name.</source>
+        <translation>„%1“ ist kein Schriftname.</translation>
+    </message>
+    <message>
+        <source>A font size is 1 to 409 points, not %1.</source>
+        <translation>Ein Schriftgrad beträgt 1 bis 409 Punkt, nicht %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font style; use Regular, Bold, Italic or Bold Italic.</source>
+        <translation>„%1“ ist kein Schriftschnitt; verwenden Sie Regular, Bold, Italic oder Bold Italic.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font colour index.</source>
+        <translation>%1 ist kein Schriftfarbindex.</translation>
+    </message>
+    <message>
+        <source>%1 is not a fill colour index.</source>
+        <translation>%1 ist kein Füllfarbindex.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border line style.</source>
+        <translation>%1 ist keine Rahmenlinienart.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border colour index.</source>
+        <translation>%1 ist kein Rahmenfarbindex.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 has no sheets.</source>
+        <translation>Die Arbeitsmappe %1 hat keine Blätter.</translation>
+    </message>
+    <message>
+        <source>File format %1 cannot be written; only the Excel 97-2003 workbook (56 or -4143) can.</source>
+        <translation>Das Dateiformat %1 kann nicht geschrieben werden; nur die Excel-97-2003-Arbeitsmappe (56 oder -4143).</translation>
+    </message>
+    <message>
+        <source>A workbook cannot be saved without a file name.</source>
+        <translation>Eine Arbeitsmappe kann nicht ohne Dateinamen gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The worksheet has been deleted.</source>
+        <translation>Das Arbeitsblatt wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be %2 points.</source>
+        <translation>%1 kann nicht %2 Punkt betragen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range address for the print area.</source>
+        <translation>„%1“ ist keine Bereichsadresse für den Druckbereich.</translation>
+    </message>
+    <message>
+        <source>PrintComments cannot be %1; it is -4142, 1 or 16.</source>
+        <translation>PrintComments kann nicht %1 sein; erlaubt sind -4142, 1 oder 16.</translation>
+    </message>
+    <message>
+        <source>Orientation cannot be %1; it is 1 or 2.</source>
+        <translation>Orientation kann nicht %1 sein; erlaubt sind 1 oder 2.</translation>
+    </message>
+    <message>
+        <source>There is no paper size %1.</source>
+        <translation>Es gibt kein Papierformat %1.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not True.</source>
+        <translation>Zoom ist False oder ein Prozentwert von 10 bis 400, nicht True.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not %1.</source>
+        <translation>Zoom ist False oder ein Prozentwert von 10 bis 400, nicht %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesWide cannot be %1.</source>
+        <translation>FitToPagesWide kann nicht %1 sein.</translation>
+    </message>
+    <message>
+        <source>FitToPagesTall cannot be %1.</source>
+        <translation>FitToPagesTall kann nicht %1 sein.</translation>
+    </message>
+    <message>
+        <source>The formula is too long to be saved in an Excel 97-2003 workbook.</source>
+        <translation>Die Formel ist zu lang, um in einer Excel-97-2003-Arbeitsmappe gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>The formula refers to a cell outside the worksheet.</source>
+        <translation>Die Formel verweist auf eine Zelle außerhalb des Arbeitsblatts.</translation>
+    </message>
+    <message>
+        <source>The formula holds a number that cannot be saved.</source>
+        <translation>Die Formel enthält eine Zahl, die nicht gespeichert werden kann.</translation>
+    </message>
+    <message>
+        <source>A text in the formula is longer than 255 characters.</source>
+        <translation>Ein Text in der Formel ist länger als 255 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The function %1 cannot be saved in an Excel 97-2003 workbook.</source>
+        <translation>Die Funktion %1 kann nicht in einer Excel-97-2003-Arbeitsmappe gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The function %1 has a wrong number of arguments.</source>
+        <translation>Die Funktion %1 hat eine falsche Zahl von Argumenten.</translation>
+    </message>
+    <message>
+        <source>The formula is malformed.</source>
+        <translation>Die Formel ist fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>The formula is too complex.</source>
+        <translation>Die Formel ist zu komplex.</translation>
+    </message>
+    <message>
+        <source>The formula is longer than %1 characters.</source>
+        <translation>Die Formel ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The formula is empty.</source>
+        <translation>Die Formel ist leer.</translation>
+    </message>
+    <message>
+        <source>The formula ends too early.</source>
+        <translation>Die Formel endet zu früh.</translation>
+    </message>
+    <message>
+        <source>The formula has an unexpected &quot;%1&quot;.</source>
+        <translation>Die Formel enthält ein unerwartetes „%1“.</translation>
+    </message>
+    <message>
+        <source>The formula is nested too deeply.</source>
+        <translation>Die Formel ist zu tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>A parenthesis is not closed.</source>
+        <translation>Eine Klammer ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>A text in the formula has no closing quotation mark.</source>
+        <translation>Einem Text in der Formel fehlt das schließende Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>A text in a formula can hold at most %1 characters.</source>
+        <translation>Ein Text in einer Formel fasst höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>Die Zahl %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>References to other sheets are not supported.</source>
+        <translation>Bezüge auf andere Blätter werden nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown name: %1.</source>
+        <translation>Die Formel verwendet einen unbekannten Namen: %1.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown function: %1.</source>
+        <translation>Die Formel verwendet eine unbekannte Funktion: %1.</translation>
+    </message>
+    <message>
+        <source>The function %1 has too many arguments.</source>
+        <translation>Die Funktion %1 hat zu viele Argumente.</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 argument(s).</source>
+        <translation>Die Funktion %1 erwartet %2 Argument(e).</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 to %3 arguments.</source>
+        <translation>Die Funktion %1 erwartet %2 bis %3 Argumente.</translation>
+    </message>
+    <message>
+        <source>The reference %1 points outside the sheet.</source>
+        <translation>Der Bezug %1 zeigt aus dem Blatt hinaus.</translation>
+    </message>
+    <message>
+        <source>The range %1 is not valid.</source>
+        <translation>Der Bereich %1 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be empty.</source>
+        <translation>Ein Blattname darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be longer than 31 characters.</source>
+        <translation>Ein Blattname darf nicht länger als 31 Zeichen sein.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot contain any of these characters: : \ / ? * [ ]</source>
+        <translation>Ein Blattname darf keines dieser Zeichen enthalten: : \ / ? * [ ]</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot begin or end with an apostrophe.</source>
+        <translation>Ein Blattname darf nicht mit einem Apostroph beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>Cannot rename a sheet to the same name as another sheet.</source>
+        <translation>Ein Blatt kann nicht wie ein anderes Blatt benannt werden.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one visible worksheet.</source>
+        <translation>Eine Arbeitsmappe muss mindestens ein sichtbares Arbeitsblatt enthalten.</translation>
+    </message>
+    <message>
+        <source>The range to picture lies outside the sheet.</source>
+        <translation>Der abzubildende Bereich liegt außerhalb des Blatts.</translation>
+    </message>
+    <message>
+        <source>The range to picture has no visible cells.</source>
+        <translation>Der abzubildende Bereich hat keine sichtbaren Zellen.</translation>
+    </message>
+    <message>
+        <source>The sheet has nothing to print.</source>
+        <translation>Das Blatt enthält nichts zu drucken.</translation>
+    </message>
+    <message>
+        <source>Printing the sheet needs the graphical application to be running.</source>
+        <translation>Zum Drucken des Blatts muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>Die Seiten konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be saved to %1: %2</source>
+        <translation>Die PDF-Datei kann nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Measuring text needs the graphical application to be running.</source>
+        <translation>Zum Messen von Text muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>A picture of the sheet needs the graphical application to be running.</source>
+        <translation>Für ein Bild des Blatts muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>Painting the sheet needs the graphical application to be running.</source>
+        <translation>Zum Zeichnen des Blatts muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>The picture file is damaged: %1.</source>
+        <translation>Die Bilddatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written: %1</source>
+        <translation>Das Bild konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a BMP file.</source>
+        <translation>Das Bild ist zu groß für eine BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>The picture could not be compressed.</source>
+        <translation>Das Bild konnte nicht komprimiert werden.</translation>
+    </message>
+    <message>
+        <source>There is no picture to write.</source>
+        <translation>Es gibt kein Bild zum Schreiben.</translation>
+    </message>
+    <message>
+        <source>A picture is written as BMP or PNG only.</source>
+        <translation>Ein Bild wird nur als BMP oder PNG geschrieben.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its file container.</source>
+        <translation>Die Arbeitsmappe konnte nicht in ihren Dateicontainer gepackt werden.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable workbook: its container is damaged (%1).</source>
+        <translation>Die Datei ist keine lesbare Arbeitsmappe: Ihr Container ist beschädigt (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook.</source>
+        <translation>Die Datei ist keine Excel-97-2003-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook: it holds no workbook data.</source>
+        <translation>Die Datei ist keine Excel-97-2003-Arbeitsmappe: Sie enthält keine Arbeitsmappendaten.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be written: a record is longer than the file format allows.</source>
+        <translation>Die Arbeitsmappe kann nicht geschrieben werden: Ein Datensatz ist länger, als das Dateiformat erlaubt.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the workbook data ends in the middle of a record.</source>
+        <translation>Die Datei ist beschädigt: Die Arbeitsmappendaten enden mitten in einem Datensatz.</translation>
+    </message>
+    <message>
+        <source>The workbook file is damaged: %1.</source>
+        <translation>Die Arbeitsmappendatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>a text is cut short</source>
+        <translation>ein Text ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password and cannot be opened.</source>
+        <translation>Die Arbeitsmappe ist mit einem Kennwort geschützt und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>the workbook data ends early</source>
+        <translation>die Arbeitsmappendaten enden zu früh</translation>
+    </message>
+    <message>
+        <source>The workbook was saved in a format older than Excel 97-2003, which cannot be read.</source>
+        <translation>Die Arbeitsmappe wurde in einem Format vor Excel 97-2003 gespeichert, das nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The workbook holds no worksheet.</source>
+        <translation>Die Arbeitsmappe enthält kein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <source>two sheets share their data</source>
+        <translation>zwei Blätter teilen sich ihre Daten</translation>
+    </message>
+    <message>
+        <source>a sheet lies outside the file</source>
+        <translation>ein Blatt liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>a sheet does not start where the workbook says</source>
+        <translation>ein Blatt beginnt nicht dort, wo die Arbeitsmappe angibt</translation>
+    </message>
+    <message>
+        <source>a sheet ends early</source>
+        <translation>ein Blatt endet zu früh</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing shared text</source>
+        <translation>eine Zelle verweist auf einen fehlenden gemeinsamen Text</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be opened: %2</source>
+        <translation>Die Arbeitsmappe %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The workbook uses more cell formats than an Excel 97-2003 workbook can hold.</source>
+        <translation>Die Arbeitsmappe verwendet mehr Zellformate, als eine Excel-97-2003-Arbeitsmappe fasst.</translation>
+    </message>
+    <message>
+        <source>A cell refers to a format the workbook does not hold.</source>
+        <translation>Eine Zelle verweist auf ein Format, das die Arbeitsmappe nicht enthält.</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel 97-2003 workbook can hold.</source>
+        <translation>Eine Zelle enthält mehr als 32.767 Zeichen, mehr als eine Excel-97-2003-Arbeitsmappe fasst.</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one worksheet.</source>
+        <translation>Eine Arbeitsmappe muss mindestens ein Arbeitsblatt enthalten.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be saved to %1: %2</source>
+        <translation>Die Arbeitsmappe kann nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The workbook package could not be read back.</source>
+        <translation>Das Arbeitsmappenpaket konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its zip file.</source>
+        <translation>Die Arbeitsmappe konnte nicht in ihre ZIP-Datei gepackt werden.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1 in %2 %3.</source>
+        <translation>Die Arbeitsmappe konnte nicht geschrieben werden: %1 in %2 %3.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1</source>
+        <translation>Die Arbeitsmappe konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel workbook can hold.</source>
+        <translation>Eine Zelle enthält mehr als 32.767 Zeichen, mehr als eine Excel-Arbeitsmappe fasst.</translation>
+    </message>
+    <message>
+        <source>The sheet name %1 cannot be written.</source>
+        <translation>Der Blattname %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>StepTrap</name>
     <message>
         <source>Out of memory</source>

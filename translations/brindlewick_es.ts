@@ -706,6 +706,497 @@ incorrectos.
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>No spreadsheet application instance is set.</source>
+        <translation>No hay ninguna instancia de la hoja de cálculo establecida.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application has been quit; its objects can no longer be used.</source>
+        <translation>Se ha cerrado la hoja de cálculo; sus objetos ya no se pueden usar.</translation>
+    </message>
+    <message>
+        <source>No workbook is set.</source>
+        <translation>No hay ningún libro establecido.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed; its objects can no longer be used.</source>
+        <translation>El libro se ha cerrado; sus objetos ya no se pueden usar.</translation>
+    </message>
+    <message>
+        <source>No workbook is open.</source>
+        <translation>No hay ningún libro abierto.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there is no item %1; the collection has %2.</source>
+        <translation>Subíndice fuera del intervalo: no hay elemento %1; la colección tiene %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cell or range address.</source>
+        <translation>«%1» no es una dirección de celda o rango.</translation>
+    </message>
+    <message>
+        <source>EnableCancelKey cannot be %1; it is 0, 1 or 2.</source>
+        <translation>EnableCancelKey no puede ser %1; es 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <source>Cursor cannot be %1; it is -4143, 1, 2 or 3.</source>
+        <translation>Cursor no puede ser %1; es -4143, 1, 2 o 3.</translation>
+    </message>
+    <message>
+        <source>A new workbook has 1 to 255 sheets, not %1.</source>
+        <translation>Un libro nuevo tiene de 1 a 255 hojas, no %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row or a range of rows.</source>
+        <translation>«%1» no es una fila ni un rango de filas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column or a range of columns.</source>
+        <translation>«%1» no es una columna ni un rango de columnas.</translation>
+    </message>
+    <message>
+        <source>No other spreadsheet application instance is running.</source>
+        <translation>No se está ejecutando ninguna otra instancia de la hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>No se pudo iniciar la hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>There is no border number %1: the borders of a range are numbered 7 to 12.</source>
+        <translation>No hay borde número %1: los bordes de un rango se numeran del 7 al 12.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>El portapapeles no contiene ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>A range can only be selected on the active sheet of the active workbook.</source>
+        <translation>Un rango solo se puede seleccionar en la hoja activa del libro activo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horizontal alignment.</source>
+        <translation>%1 no es una alineación horizontal.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vertical alignment.</source>
+        <translation>%1 no es una alineación vertical.</translation>
+    </message>
+    <message>
+        <source>A number format has at most 255 characters.</source>
+        <translation>Un formato de número tiene como máximo 255 caracteres.</translation>
+    </message>
+    <message>
+        <source>A row height is 0 to 409 points, not %1.</source>
+        <translation>Un alto de fila va de 0 a 409 puntos, no %1.</translation>
+    </message>
+    <message>
+        <source>The height of every row of the sheet cannot be set at once.</source>
+        <translation>No se puede establecer a la vez el alto de todas las filas de la hoja.</translation>
+    </message>
+    <message>
+        <source>A column width is 0 to 255 characters, not %1.</source>
+        <translation>Un ancho de columna va de 0 a 255 caracteres, no %1.</translation>
+    </message>
+    <message>
+        <source>A formula can be entered into cells, not into whole rows or columns.</source>
+        <translation>Una fórmula se introduce en celdas, no en filas o columnas enteras.</translation>
+    </message>
+    <message>
+        <source>The picture of the range %1 could not be made.</source>
+        <translation>No se pudo crear la imagen del rango %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font name.</source>
+        <translation>«%1» no es un nombre de fuente.</translation>
+    </message>
+    <message>
+        <source>A font size is 1 to 409 points, not %1.</source>
+        <translation>Un tamaño de fuente va de 1 a 409 puntos, no %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font style; use Regular, Bold, Italic or Bold Italic.</source>
+        <translation>«%1» no es un estilo de fuente; use Regular, Bold, Italic o Bold Italic.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font colour index.</source>
+        <translation>%1 no es un índice de color de fuente.</translation>
+    </message>
+    <message>
+        <source>%1 is not a fill colour index.</source>
+        <translation>%1 no es un índice de color de relleno.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border line style.</source>
+        <translation>%1 no es un estilo de línea de borde.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border colour index.</source>
+        <translation>%1 no es un índice de color de borde.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 has no sheets.</source>
+        <translation>El libro %1 no tiene hojas.</translation>
+    </message>
+    <message>
+        <source>File format %1 cannot be written; only the Excel 97-2003 workbook (56 or -4143) can.</source>
+        <translation>No se puede escribir el formato de archivo %1; solo el libro de Excel 97-2003 (56 o -4143).</translation>
+    </message>
+    <message>
+        <source>A workbook cannot be saved without a file name.</source>
+        <translation>No se puede guardar un libro sin nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>The worksheet has been deleted.</source>
+        <translation>La hoja de cálculo se ha eliminado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be %2 points.</source>
+        <translation>%1 no puede ser %2 puntos.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range address for the print area.</source>
+        <translation>«%1» no es una dirección de rango para el área de impresión.</translation>
+    </message>
+    <message>
+        <source>PrintComments cannot be %1; it is -4142, 1 or 16.</source>
+        <translation>PrintComments no puede ser %1; es -4142, 1 o 16.</translation>
+    </message>
+    <message>
+        <source>Orientation cannot be %1; it is 1 or 2.</source>
+        <translation>Orientation no puede ser %1; es 1 o 2.</translation>
+    </message>
+    <message>
+        <source>There is no paper size %1.</source>
+        <translation>No existe el tamaño de papel %1.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not True.</source>
+        <translation>Zoom es False o un porcentaje de 10 a 400, no True.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not %1.</source>
+        <translation>Zoom es False o un porcentaje de 10 a 400, no %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesWide cannot be %1.</source>
+        <translation>FitToPagesWide no puede ser %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesTall cannot be %1.</source>
+        <translation>FitToPagesTall no puede ser %1.</translation>
+    </message>
+    <message>
+        <source>The formula is too long to be saved in an Excel 97-2003 workbook.</source>
+        <translation>La fórmula es demasiado larga para guardarse en un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The formula refers to a cell outside the worksheet.</source>
+        <translation>La fórmula hace referencia a una celda fuera de la hoja.</translation>
+    </message>
+    <message>
+        <source>The formula holds a number that cannot be saved.</source>
+        <translation>La fórmula contiene un número que no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>A text in the formula is longer than 255 characters.</source>
+        <translation>Un texto de la fórmula supera los 255 caracteres.</translation>
+    </message>
+    <message>
+        <source>The function %1 cannot be saved in an Excel 97-2003 workbook.</source>
+        <translation>La función %1 no se puede guardar en un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The function %1 has a wrong number of arguments.</source>
+        <translation>La función %1 tiene un número de argumentos incorrecto.</translation>
+    </message>
+    <message>
+        <source>The formula is malformed.</source>
+        <translation>La fórmula está mal formada.</translation>
+    </message>
+    <message>
+        <source>The formula is too complex.</source>
+        <translation>La fórmula es demasiado compleja.</translation>
+    </message>
+    <message>
+        <source>The formula is longer than %1 characters.</source>
+        <translation>La fórmula supera los %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The formula is empty.</source>
+        <translation>La fórmula está vacía.</translation>
+    </message>
+    <message>
+        <source>The formula ends too early.</source>
+        <translation>La fórmula termina demasiado pronto.</translation>
+    </message>
+    <message>
+        <source>The formula has an unexpected &quot;%1&quot;.</source>
+        <translation>La fórmula tiene un «%1» inesperado.</translation>
+    </message>
+    <message>
+        <source>The formula is nested too deeply.</source>
+        <translation>La fórmula está anidada demasiado.</translation>
+    </message>
+    <message>
+        <source>A parenthesis is not closed.</source>
+        <translation>Un paréntesis no está cerrado.</translation>
+    </message>
+    <message>
+        <source>A text in the formula has no closing quotation mark.</source>
+        <translation>Un texto de la fórmula no tiene comillas de cierre.</translation>
+    </message>
+    <message>
+        <source>A text in a formula can hold at most %1 characters.</source>
+        <translation>Un texto en una fórmula admite como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>El número %1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>References to other sheets are not supported.</source>
+        <translation>No se admiten referencias a otras hojas.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown name: %1.</source>
+        <translation>La fórmula usa un nombre desconocido: %1.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown function: %1.</source>
+        <translation>La fórmula usa una función desconocida: %1.</translation>
+    </message>
+    <message>
+        <source>The function %1 has too many arguments.</source>
+        <translation>La función %1 tiene demasiados argumentos.</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 argument(s).</source>
+        <translation>La función %1 admite %2 argumento(s).</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 to %3 arguments.</source>
+        <translation>La función %1 admite de %2 a %3 argumentos.</translation>
+    </message>
+    <message>
+        <source>The reference %1 points outside the sheet.</source>
+        <translation>La referencia %1 apunta fuera de la hoja.</translation>
+    </message>
+    <message>
+        <source>The range %1 is not valid.</source>
+        <translation>El rango %1 no es válido.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be empty.</source>
+        <translation>Un nombre de hoja no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be longer than 31 characters.</source>
+        <translation>Un nombre de hoja no puede tener más de 31 caracteres.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot contain any of these characters: : \ / ? * [ ]</source>
+        <translation>Un nombre de hoja no puede contener ninguno de estos caracteres: : \ / ? * [ ]</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot begin or end with an apostrophe.</source>
+        <translation>Un nombre de hoja no puede empezar ni terminar con un apóstrofo.</translation>
+    </message>
+    <message>
+        <source>Cannot rename a sheet to the same name as another sheet.</source>
+        <translation>No se puede dar a una hoja el nombre de otra hoja.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndice fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one visible worksheet.</source>
+        <translation>Un libro debe contener al menos una hoja de cálculo visible.</translation>
+    </message>
+    <message>
+        <source>The range to picture lies outside the sheet.</source>
+        <translation>El rango que se quiere representar está fuera de la hoja.</translation>
+    </message>
+    <message>
+        <source>The range to picture has no visible cells.</source>
+        <translation>El rango que se quiere representar no tiene celdas visibles.</translation>
+    </message>
+    <message>
+        <source>The sheet has nothing to print.</source>
+        <translation>La hoja no tiene nada que imprimir.</translation>
+    </message>
+    <message>
+        <source>Printing the sheet needs the graphical application to be running.</source>
+        <translation>Para imprimir la hoja debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>No se pudieron imprimir las páginas.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be saved to %1: %2</source>
+        <translation>No se puede guardar el PDF en %1: %2</translation>
+    </message>
+    <message>
+        <source>Measuring text needs the graphical application to be running.</source>
+        <translation>Para medir texto debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>A picture of the sheet needs the graphical application to be running.</source>
+        <translation>Para una imagen de la hoja debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>Painting the sheet needs the graphical application to be running.</source>
+        <translation>Para dibujar la hoja debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>The picture file is damaged: %1.</source>
+        <translation>El archivo de imagen está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>No hay ninguna imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written: %1</source>
+        <translation>No se pudo escribir la imagen: %1</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a BMP file.</source>
+        <translation>La imagen es demasiado grande para un archivo BMP.</translation>
+    </message>
+    <message>
+        <source>The picture could not be compressed.</source>
+        <translation>No se pudo comprimir la imagen.</translation>
+    </message>
+    <message>
+        <source>There is no picture to write.</source>
+        <translation>No hay ninguna imagen que escribir.</translation>
+    </message>
+    <message>
+        <source>A picture is written as BMP or PNG only.</source>
+        <translation>Una imagen solo se escribe como BMP o PNG.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its file container.</source>
+        <translation>No se pudo empaquetar el libro en su contenedor de archivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable workbook: its container is damaged (%1).</source>
+        <translation>El archivo no es un libro legible: su contenedor está dañado (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook.</source>
+        <translation>El archivo no es un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook: it holds no workbook data.</source>
+        <translation>El archivo no es un libro de Excel 97-2003: no contiene datos de libro.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be written: a record is longer than the file format allows.</source>
+        <translation>No se puede escribir el libro: un registro es más largo de lo que permite el formato.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the workbook data ends in the middle of a record.</source>
+        <translation>El archivo está dañado: los datos del libro terminan en mitad de un registro.</translation>
+    </message>
+    <message>
+        <source>The workbook file is damaged: %1.</source>
+        <translation>El archivo del libro está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>a text is cut short</source>
+        <translation>un texto está cortado</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password and cannot be opened.</source>
+        <translation>El libro está protegido con contraseña y no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>the workbook data ends early</source>
+        <translation>los datos del libro terminan demasiado pronto</translation>
+    </message>
+    <message>
+        <source>The workbook was saved in a format older than Excel 97-2003, which cannot be read.</source>
+        <translation>El libro se guardó en un formato anterior a Excel 97-2003, que no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The workbook holds no worksheet.</source>
+        <translation>El libro no contiene ninguna hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>two sheets share their data</source>
+        <translation>dos hojas comparten sus datos</translation>
+    </message>
+    <message>
+        <source>a sheet lies outside the file</source>
+        <translation>una hoja está fuera del archivo</translation>
+    </message>
+    <message>
+        <source>a sheet does not start where the workbook says</source>
+        <translation>una hoja no empieza donde indica el libro</translation>
+    </message>
+    <message>
+        <source>a sheet ends early</source>
+        <translation>una hoja termina demasiado pronto</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing shared text</source>
+        <translation>una celda hace referencia a un texto compartido que falta</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be opened: %2</source>
+        <translation>No se puede abrir el libro %1: %2</translation>
+    </message>
+    <message>
+        <source>The workbook uses more cell formats than an Excel 97-2003 workbook can hold.</source>
+        <translation>El libro usa más formatos de celda de los que admite un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>A cell refers to a format the workbook does not hold.</source>
+        <translation>Una celda hace referencia a un formato que el libro no contiene.</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel 97-2003 workbook can hold.</source>
+        <translation>Una celda contiene más de 32.767 caracteres, más de lo que admite un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one worksheet.</source>
+        <translation>Un libro debe contener al menos una hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be saved to %1: %2</source>
+        <translation>No se puede guardar el libro en %1: %2</translation>
+    </message>
+    <message>
+        <source>The workbook package could not be read back.</source>
+        <translation>No se pudo volver a leer el paquete del libro.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its zip file.</source>
+        <translation>No se pudo comprimir el libro en su archivo zip.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1 in %2 %3.</source>
+        <translation>No se pudo escribir el libro: %1 en %2 %3.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1</source>
+        <translation>No se pudo escribir el libro: %1</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel workbook can hold.</source>
+        <translation>Una celda contiene más de 32.767 caracteres, más de lo que admite un libro de Excel.</translation>
+    </message>
+    <message>
+        <source>The sheet name %1 cannot be written.</source>
+        <translation>No se puede escribir el nombre de hoja %1.</translation>
+    </message>
+</context>
+<context>
     <name>StepTrap</name>
     <message>
         <source>Out of memory</source>

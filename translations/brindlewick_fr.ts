@@ -707,6 +707,497 @@ incorrects.
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>No spreadsheet application instance is set.</source>
+        <translation>Aucune instance du tableur n&apos;est définie.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application has been quit; its objects can no longer be used.</source>
+        <translation>Le tableur a été quitté ; ses objets ne sont plus utilisables.</translation>
+    </message>
+    <message>
+        <source>No workbook is set.</source>
+        <translation>Aucun classeur n&apos;est défini.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed; its objects can no longer be used.</source>
+        <translation>Le classeur a été fermé ; ses objets ne sont plus utilisables.</translation>
+    </message>
+    <message>
+        <source>No workbook is open.</source>
+        <translation>Aucun classeur n&apos;est ouvert.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there is no item %1; the collection has %2.</source>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection : il n&apos;y a pas d&apos;élément %1 ; la collection en a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cell or range address.</source>
+        <translation>« %1 » n&apos;est pas une adresse de cellule ou de plage.</translation>
+    </message>
+    <message>
+        <source>EnableCancelKey cannot be %1; it is 0, 1 or 2.</source>
+        <translation>EnableCancelKey ne peut pas valoir %1 ; il vaut 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>Cursor cannot be %1; it is -4143, 1, 2 or 3.</source>
+        <translation>Cursor ne peut pas valoir %1 ; il vaut -4143, 1, 2 ou 3.</translation>
+    </message>
+    <message>
+        <source>A new workbook has 1 to 255 sheets, not %1.</source>
+        <translation>Un nouveau classeur a de 1 à 255 feuilles, pas %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row or a range of rows.</source>
+        <translation>« %1 » n&apos;est ni une ligne ni une plage de lignes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column or a range of columns.</source>
+        <translation>« %1 » n&apos;est ni une colonne ni une plage de colonnes.</translation>
+    </message>
+    <message>
+        <source>No other spreadsheet application instance is running.</source>
+        <translation>Aucune autre instance du tableur n&apos;est en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>Le tableur n&apos;a pas pu être démarré.</translation>
+    </message>
+    <message>
+        <source>There is no border number %1: the borders of a range are numbered 7 to 12.</source>
+        <translation>Il n&apos;y a pas de bordure numéro %1 : les bordures d&apos;une plage sont numérotées de 7 à 12.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Le presse-papiers ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>A range can only be selected on the active sheet of the active workbook.</source>
+        <translation>Une plage ne peut être sélectionnée que sur la feuille active du classeur actif.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horizontal alignment.</source>
+        <translation>%1 n&apos;est pas un alignement horizontal.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vertical alignment.</source>
+        <translation>%1 n&apos;est pas un alignement vertical.</translation>
+    </message>
+    <message>
+        <source>A number format has at most 255 characters.</source>
+        <translation>Un format de nombre a au plus 255 caractères.</translation>
+    </message>
+    <message>
+        <source>A row height is 0 to 409 points, not %1.</source>
+        <translation>Une hauteur de ligne va de 0 à 409 points, pas %1.</translation>
+    </message>
+    <message>
+        <source>The height of every row of the sheet cannot be set at once.</source>
+        <translation>La hauteur de toutes les lignes de la feuille ne peut pas être définie d&apos;un coup.</translation>
+    </message>
+    <message>
+        <source>A column width is 0 to 255 characters, not %1.</source>
+        <translation>Une largeur de colonne va de 0 à 255 caractères, pas %1.</translation>
+    </message>
+    <message>
+        <source>A formula can be entered into cells, not into whole rows or columns.</source>
+        <translation>Une formule se saisit dans des cellules, pas dans des lignes ou colonnes entières.</translation>
+    </message>
+    <message>
+        <source>The picture of the range %1 could not be made.</source>
+        <translation>L&apos;image de la plage %1 n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font name.</source>
+        <translation>« %1 » n&apos;est pas un nom de police.</translation>
+    </message>
+    <message>
+        <source>A font size is 1 to 409 points, not %1.</source>
+        <translation>Une taille de police va de 1 à 409 points, pas %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font style; use Regular, Bold, Italic or Bold Italic.</source>
+        <translation>« %1 » n&apos;est pas un style de police ; utilisez Regular, Bold, Italic ou Bold Italic.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font colour index.</source>
+        <translation>%1 n&apos;est pas un indice de couleur de police.</translation>
+    </message>
+    <message>
+        <source>%1 is not a fill colour index.</source>
+        <translation>%1 n&apos;est pas un indice de couleur de remplissage.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border line style.</source>
+        <translation>%1 n&apos;est pas un style de trait de bordure.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border colour index.</source>
+        <translation>%1 n&apos;est pas un indice de couleur de bordure.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 has no sheets.</source>
+        <translation>Le classeur %1 n&apos;a aucune feuille.</translation>
+    </message>
+    <message>
+        <source>File format %1 cannot be written; only the Excel 97-2003 workbook (56 or -4143) can.</source>
+        <translation>Le format de fichier %1 ne peut pas être écrit ; seul le classeur Excel 97-2003 (56 ou -4143) peut l&apos;être.</translation>
+    </message>
+    <message>
+        <source>A workbook cannot be saved without a file name.</source>
+        <translation>Un classeur ne peut pas être enregistré sans nom de fichier.</translation>
+    </message>
+    <message>
+        <source>The worksheet has been deleted.</source>
+        <translation>La feuille de calcul a été supprimée.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be %2 points.</source>
+        <translation>%1 ne peut pas valoir %2 points.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range address for the print area.</source>
+        <translation>« %1 » n&apos;est pas une adresse de plage pour la zone d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>PrintComments cannot be %1; it is -4142, 1 or 16.</source>
+        <translation>PrintComments ne peut pas valoir %1 ; il vaut -4142, 1 ou 16.</translation>
+    </message>
+    <message>
+        <source>Orientation cannot be %1; it is 1 or 2.</source>
+        <translation>Orientation ne peut pas valoir %1 ; il vaut 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>There is no paper size %1.</source>
+        <translation>Il n&apos;y a pas de format de papier %1.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not True.</source>
+        <translation>Zoom vaut False ou un pourcentage de 10 à 400, pas True.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not %1.</source>
+        <translation>Zoom vaut False ou un pourcentage de 10 à 400, pas %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesWide cannot be %1.</source>
+        <translation>FitToPagesWide ne peut pas valoir %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesTall cannot be %1.</source>
+        <translation>FitToPagesTall ne peut pas valoir %1.</translation>
+    </message>
+    <message>
+        <source>The formula is too long to be saved in an Excel 97-2003 workbook.</source>
+        <translation>La formule est trop longue pour être enregistrée dans un classeur Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The formula refers to a cell outside the worksheet.</source>
+        <translation>La formule fait référence à une cellule hors de la feuille.</translation>
+    </message>
+    <message>
+        <source>The formula holds a number that cannot be saved.</source>
+        <translation>La formule contient un nombre qui ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>A text in the formula is longer than 255 characters.</source>
+        <translation>Un texte de la formule dépasse 255 caractères.</translation>
+    </message>
+    <message>
+        <source>The function %1 cannot be saved in an Excel 97-2003 workbook.</source>
+        <translation>La fonction %1 ne peut pas être enregistrée dans un classeur Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The function %1 has a wrong number of arguments.</source>
+        <translation>La fonction %1 a un mauvais nombre d&apos;arguments.</translation>
+    </message>
+    <message>
+        <source>The formula is malformed.</source>
+        <translation>La formule est mal formée.</translation>
+    </message>
+    <message>
+        <source>The formula is too complex.</source>
+        <translation>La formule est trop complexe.</translation>
+    </message>
+    <message>
+        <source>The formula is longer than %1 characters.</source>
+        <translation>La formule dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The formula is empty.</source>
+        <translation>La formule est vide.</translation>
+    </message>
+    <message>
+        <source>The formula ends too early.</source>
+        <translation>La formule se termine trop tôt.</translation>
+    </message>
+    <message>
+        <source>The formula has an unexpected &quot;%1&quot;.</source>
+        <translation>La formule contient un « %1 » inattendu.</translation>
+    </message>
+    <message>
+        <source>The formula is nested too deeply.</source>
+        <translation>La formule est trop profondément imbriquée.</translation>
+    </message>
+    <message>
+        <source>A parenthesis is not closed.</source>
+        <translation>Une parenthèse n&apos;est pas fermée.</translation>
+    </message>
+    <message>
+        <source>A text in the formula has no closing quotation mark.</source>
+        <translation>Un texte de la formule n&apos;a pas de guillemet fermant.</translation>
+    </message>
+    <message>
+        <source>A text in a formula can hold at most %1 characters.</source>
+        <translation>Un texte dans une formule contient au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>Le nombre %1 est trop grand.</translation>
+    </message>
+    <message>
+        <source>References to other sheets are not supported.</source>
+        <translation>Les références à d&apos;autres feuilles ne sont pas prises en charge.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown name: %1.</source>
+        <translation>La formule utilise un nom inconnu : %1.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown function: %1.</source>
+        <translation>La formule utilise une fonction inconnue : %1.</translation>
+    </message>
+    <message>
+        <source>The function %1 has too many arguments.</source>
+        <translation>La fonction %1 a trop d&apos;arguments.</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 argument(s).</source>
+        <translation>La fonction %1 prend %2 argument(s).</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 to %3 arguments.</source>
+        <translation>La fonction %1 prend de %2 à %3 arguments.</translation>
+    </message>
+    <message>
+        <source>The reference %1 points outside the sheet.</source>
+        <translation>La référence %1 pointe hors de la feuille.</translation>
+    </message>
+    <message>
+        <source>The range %1 is not valid.</source>
+        <translation>La plage %1 n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be empty.</source>
+        <translation>Un nom de feuille ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be longer than 31 characters.</source>
+        <translation>Un nom de feuille ne peut pas dépasser 31 caractères.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot contain any of these characters: : \ / ? * [ ]</source>
+        <translation>Un nom de feuille ne peut contenir aucun de ces caractères : : \ / ? * [ ]</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot begin or end with an apostrophe.</source>
+        <translation>Un nom de feuille ne peut pas commencer ni finir par une apostrophe.</translation>
+    </message>
+    <message>
+        <source>Cannot rename a sheet to the same name as another sheet.</source>
+        <translation>Impossible de donner à une feuille le nom d&apos;une autre feuille.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one visible worksheet.</source>
+        <translation>Un classeur doit contenir au moins une feuille de calcul visible.</translation>
+    </message>
+    <message>
+        <source>The range to picture lies outside the sheet.</source>
+        <translation>La plage à représenter est hors de la feuille.</translation>
+    </message>
+    <message>
+        <source>The range to picture has no visible cells.</source>
+        <translation>La plage à représenter n&apos;a aucune cellule visible.</translation>
+    </message>
+    <message>
+        <source>The sheet has nothing to print.</source>
+        <translation>La feuille n&apos;a rien à imprimer.</translation>
+    </message>
+    <message>
+        <source>Printing the sheet needs the graphical application to be running.</source>
+        <translation>L&apos;impression de la feuille nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>Les pages n&apos;ont pas pu être imprimées.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be saved to %1: %2</source>
+        <translation>Le PDF ne peut pas être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Measuring text needs the graphical application to be running.</source>
+        <translation>La mesure du texte nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>A picture of the sheet needs the graphical application to be running.</source>
+        <translation>Une image de la feuille nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>Painting the sheet needs the graphical application to be running.</source>
+        <translation>Le dessin de la feuille nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>The picture file is damaged: %1.</source>
+        <translation>Le fichier image est endommagé : %1.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Il n&apos;y a aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written: %1</source>
+        <translation>L&apos;image n&apos;a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a BMP file.</source>
+        <translation>L&apos;image est trop grande pour un fichier BMP.</translation>
+    </message>
+    <message>
+        <source>The picture could not be compressed.</source>
+        <translation>L&apos;image n&apos;a pas pu être compressée.</translation>
+    </message>
+    <message>
+        <source>There is no picture to write.</source>
+        <translation>Il n&apos;y a aucune image à écrire.</translation>
+    </message>
+    <message>
+        <source>A picture is written as BMP or PNG only.</source>
+        <translation>Une image s&apos;écrit en BMP ou en PNG uniquement.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its file container.</source>
+        <translation>Le classeur n&apos;a pas pu être placé dans son conteneur de fichier.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable workbook: its container is damaged (%1).</source>
+        <translation>Le fichier n&apos;est pas un classeur lisible : son conteneur est endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook.</source>
+        <translation>Le fichier n&apos;est pas un classeur Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook: it holds no workbook data.</source>
+        <translation>Le fichier n&apos;est pas un classeur Excel 97-2003 : il ne contient aucune donnée de classeur.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be written: a record is longer than the file format allows.</source>
+        <translation>Le classeur ne peut pas être écrit : un enregistrement dépasse ce que permet le format de fichier.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the workbook data ends in the middle of a record.</source>
+        <translation>Le fichier est endommagé : les données du classeur s&apos;arrêtent au milieu d&apos;un enregistrement.</translation>
+    </message>
+    <message>
+        <source>The workbook file is damaged: %1.</source>
+        <translation>Le fichier du classeur est endommagé : %1.</translation>
+    </message>
+    <message>
+        <source>a text is cut short</source>
+        <translation>un texte est tronqué</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password and cannot be opened.</source>
+        <translation>Le classeur est protégé par un mot de passe et ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>the workbook data ends early</source>
+        <translation>les données du classeur s&apos;arrêtent trop tôt</translation>
+    </message>
+    <message>
+        <source>The workbook was saved in a format older than Excel 97-2003, which cannot be read.</source>
+        <translation>Le classeur a été enregistré dans un format antérieur à Excel 97-2003, qui ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The workbook holds no worksheet.</source>
+        <translation>Le classeur ne contient aucune feuille de calcul.</translation>
+    </message>
+    <message>
+        <source>two sheets share their data</source>
+        <translation>deux feuilles partagent leurs données</translation>
+    </message>
+    <message>
+        <source>a sheet lies outside the file</source>
+        <translation>une feuille se trouve hors du fichier</translation>
+    </message>
+    <message>
+        <source>a sheet does not start where the workbook says</source>
+        <translation>une feuille ne commence pas là où le classeur l&apos;indique</translation>
+    </message>
+    <message>
+        <source>a sheet ends early</source>
+        <translation>une feuille s&apos;arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing shared text</source>
+        <translation>une cellule fait référence à un texte partagé manquant</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be opened: %2</source>
+        <translation>Le classeur %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The workbook uses more cell formats than an Excel 97-2003 workbook can hold.</source>
+        <translation>Le classeur utilise plus de formats de cellule qu&apos;un classeur Excel 97-2003 ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>A cell refers to a format the workbook does not hold.</source>
+        <translation>Une cellule fait référence à un format absent du classeur.</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel 97-2003 workbook can hold.</source>
+        <translation>Une cellule contient plus de 32 767 caractères, plus qu&apos;un classeur Excel 97-2003 ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one worksheet.</source>
+        <translation>Un classeur doit contenir au moins une feuille de calcul.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be saved to %1: %2</source>
+        <translation>Le classeur ne peut pas être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The workbook package could not be read back.</source>
+        <translation>Le paquet du classeur n&apos;a pas pu être relu.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its zip file.</source>
+        <translation>Le classeur n&apos;a pas pu être compressé dans son fichier zip.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1 in %2 %3.</source>
+        <translation>Le classeur n&apos;a pas pu être écrit : %1 dans %2 %3.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1</source>
+        <translation>Le classeur n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel workbook can hold.</source>
+        <translation>Une cellule contient plus de 32 767 caractères, plus qu&apos;un classeur Excel ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>The sheet name %1 cannot be written.</source>
+        <translation>Le nom de feuille %1 ne peut pas être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>StepTrap</name>
     <message>
         <source>Out of memory</source>

@@ -34,7 +34,8 @@ TEST(Translations, GermanFrenchAndSpanishAreBuiltIn)
 {
     QStringList languages = shippedLanguages();
     languages.sort();
-    EXPECT_EQ(languages, QStringList({QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")}));
+    EXPECT_EQ(languages,
+              QStringList({QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")}));
 }
 
 TEST(Translations, InstalledWhileItLivesWithQtsOwnAndEnglishNeedsNone)

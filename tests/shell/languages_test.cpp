@@ -14,8 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -42,9 +42,7 @@ std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host)
          }},
         {"preview", [&host] { return std::make_unique<Form2>(&host); }},
         {"rates dialog",
-         [] {
-             return std::make_unique<RatesDialog>(RateSchedule(), QDate(2026, 1, 1), 0.7);
-         }},
+         [] { return std::make_unique<RatesDialog>(RateSchedule(), QDate(2026, 1, 1), 0.7); }},
         {"restore dialog",
          [] {
              return std::make_unique<RestoreBackupDialog>(
@@ -84,7 +82,8 @@ QStringList clipped(QWidget& window)
         if (!button->isVisibleTo(&window) || button->text().isEmpty()) continue;
         // The style's own margins around the caption, as its size hint has them.
         const QFontMetrics metrics(button->font());
-        const int margins = button->sizeHint().width() - metrics.horizontalAdvance(shown(button->text()));
+        const int margins =
+            button->sizeHint().width() - metrics.horizontalAdvance(shown(button->text()));
         report(button, button->text(),
                metrics.horizontalAdvance(shown(button->text())) + std::max(0, margins) - 8,
                button->width());
@@ -112,7 +111,8 @@ TEST_P(Languages, EveryCaptionOfEveryWindowFitsItsDesignedRectangle)
         const std::unique_ptr<QWidget> window = make();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get())) << name;
-        EXPECT_EQ(clipped(*window).join(QStringLiteral("; ")).toStdString(), "") << name << " in " << GetParam();
+        EXPECT_EQ(clipped(*window).join(QStringLiteral("; ")).toStdString(), "")
+            << name << " in " << GetParam();
         window->close();
     }
 }
@@ -139,8 +139,9 @@ TEST(LanguagesOfTheMainWindow, GermanCaptionsWithGermanAndTheDesignedOnesWithout
         EXPECT_EQ(form.PushButton22->text(), QString::fromUtf8(c.create)) << c.language;
         EXPECT_EQ(form.Frame1->title(), QString::fromUtf8(c.frame)) << c.language;
         EXPECT_EQ(form.Label4[4]->text(), QString::fromUtf8(c.rateLabel)) << c.language;
-        EXPECT_EQ(form.txtRatePerMile->accessibleName(),
-                  QString::fromUtf8(c.rateLabel).remove(QRegularExpression(QStringLiteral("\\s*:$"))))
+        EXPECT_EQ(
+            form.txtRatePerMile->accessibleName(),
+            QString::fromUtf8(c.rateLabel).remove(QRegularExpression(QStringLiteral("\\s*:$"))))
             << c.language;
     }
 }
