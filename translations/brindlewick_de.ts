@@ -209,11 +209,11 @@ Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Odometer Start</source>
-        <translation>Kilometerstand Beginn</translation>
+        <translation>Km-Stand Beginn</translation>
     </message>
     <message>
         <source>Odometer End</source>
-        <translation>Kilometerstand Ende</translation>
+        <translation>Km-Stand Ende</translation>
     </message>
     <message>
         <source>Mileage</source>
@@ -358,11 +358,11 @@ Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Odometer Start</source>
-        <translation>Kilometerstand Beginn</translation>
+        <translation>Km-Stand Beginn</translation>
     </message>
     <message>
         <source>Odometer End</source>
-        <translation>Kilometerstand Ende</translation>
+        <translation>Km-Stand Ende</translation>
     </message>
     <message>
         <source>Mileage</source>
@@ -1198,6 +1198,10 @@ falschen Argumenten.
         <source>The sheet name %1 cannot be written.</source>
         <translation>Der Blattname %1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a record ends before its data.</source>
+        <translation>Die Datei ist beschädigt: Ein Datensatz endet vor seinen Daten.</translation>
+    </message>
 </context>
 <context>
     <name>StepTrap</name>
@@ -1252,23 +1256,23 @@ falschen Argumenten.
     </message>
     <message>
         <source>Odometer Start is not a number.</source>
-        <translation>Kilometerstand Beginn ist keine Zahl.</translation>
+        <translation>Km-Stand Beginn ist keine Zahl.</translation>
     </message>
     <message>
         <source>Odometer End is not a number.</source>
-        <translation>Kilometerstand Ende ist keine Zahl.</translation>
+        <translation>Km-Stand Ende ist keine Zahl.</translation>
     </message>
     <message>
         <source>Odometer End is below Odometer Start.</source>
-        <translation>Kilometerstand Ende liegt unter Kilometerstand Beginn.</translation>
+        <translation>Km-Stand Ende liegt unter Km-Stand Beginn.</translation>
     </message>
     <message>
         <source>Mileage %1 differs from Odometer End - Odometer Start (%2).</source>
-        <translation>Strecke %1 weicht von Kilometerstand Ende − Beginn (%2) ab.</translation>
+        <translation>Strecke %1 weicht von Km-Stand Ende − Beginn (%2) ab.</translation>
     </message>
     <message>
         <source>Odometer Start is below the previous row&apos;s Odometer End (%1).</source>
-        <translation>Kilometerstand Beginn liegt unter dem Kilometerstand Ende der Zeile davor (%1).</translation>
+        <translation>Km-Stand Beginn liegt unter dem Km-Stand Ende der Zeile davor (%1).</translation>
     </message>
     <message>
         <source>1 row carries a warning:</source>

@@ -1195,6 +1195,10 @@ incorrectos.
         <source>The sheet name %1 cannot be written.</source>
         <translation>No se puede escribir el nombre de hoja %1.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a record ends before its data.</source>
+        <translation>El archivo está dañado: un registro termina antes que sus datos.</translation>
+    </message>
 </context>
 <context>
     <name>StepTrap</name>

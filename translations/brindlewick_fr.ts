@@ -1196,6 +1196,10 @@ incorrects.
         <source>The sheet name %1 cannot be written.</source>
         <translation>Le nom de feuille %1 ne peut pas être écrit.</translation>
     </message>
+    <message>
+        <source>The file is damaged: a record ends before its data.</source>
+        <translation>Le fichier est endommagé : un enregistrement s&apos;arrête avant ses données.</translation>
+    </message>
 </context>
 <context>
     <name>StepTrap</name>
