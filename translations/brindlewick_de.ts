@@ -611,7 +611,7 @@ Exit status: 0 when the report was written, 1 when it failed, 2 for bad argument
 </source>
         <translation>
 
-Erstellt die Kilometergeld-Abrechnung, die „Start Creating Template“ erstellt, ohne
+Erstellt die Kilometergeld-Abrechnung, die „Abrechnung erstellen“ erstellt, ohne
 Fenster und schreibt sie nach AUSGABE: Byte für Byte die Datei, die das Speichern aus
 dem Vorschaufenster schreibt. AUSGABE mit der Endung .xlsx erhält dieselbe Arbeitsmappe
 als Excel-Arbeitsmappe, eine mit .pdf die gedruckten Seiten als PDF (Endungen in

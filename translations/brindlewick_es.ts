@@ -611,7 +611,7 @@ Exit status: 0 when the report was written, 1 when it failed, 2 for bad argument
 </source>
         <translation>
 
-Crea sin ventana la hoja de gastos de kilometraje que crea «Start Creating Template» y
+Crea sin ventana la hoja de gastos de kilometraje que crea «Crear hoja de gastos» y
 la escribe en SALIDA: byte a byte el archivo que escribe el guardado desde la ventana
 de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro de
 Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en

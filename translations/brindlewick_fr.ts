@@ -611,7 +611,7 @@ Exit status: 0 when the report was written, 1 when it failed, 2 for bad argument
 </source>
         <translation>
 
-Crée, sans fenêtre, la note de frais kilométriques que crée « Start Creating Template »
+Crée, sans fenêtre, la note de frais kilométriques que crée « Créer la note de frais »
 et l&apos;écrit dans SORTIE : octet pour octet le fichier qu&apos;écrit l&apos;enregistrement depuis
 la fenêtre d&apos;aperçu. Une SORTIE en .xlsx reçoit le même classeur au format Classeur
 Excel, une en .pdf les pages imprimées du rapport en PDF (extensions en majuscules ou
