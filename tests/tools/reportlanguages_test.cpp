@@ -45,14 +45,18 @@ QStringList overflowing(const ss::Worksheet& sheet)
     for (const Caption& caption : captions()) {
         const ss::Cell* cell = sheet.cell(caption.at);
         if (!cell || !cell->value.isText()) {
-            found << QStringLiteral("R%1C%2 has no text").arg(caption.at.row + 1).arg(caption.at.col + 1);
+            found << QStringLiteral("R%1C%2 has no text")
+                         .arg(caption.at.row + 1)
+                         .arg(caption.at.col + 1);
             continue;
         }
         const QString text = cell->value.asText();
-        const QFontMetrics metrics(ss::render::sheetFont(sheet.workbook().formats().get(cell->format).font));
+        const QFontMetrics metrics(
+            ss::render::sheetFont(sheet.workbook().formats().get(cell->format).font));
         const int room = ss::render::columnWidthPixels(sheet.columnWidth(caption.at.col)) - kInset;
-        const QStringList pieces = caption.wraps ? text.split(QRegularExpression(QStringLiteral("\\s+")))
-                                                 : QStringList{text};
+        const QStringList pieces = caption.wraps
+                                       ? text.split(QRegularExpression(QStringLiteral("\\s+")))
+                                       : QStringList{text};
         for (const QString& piece : pieces) {
             if (metrics.horizontalAdvance(piece) > room) {
                 found << QStringLiteral("\"%1\" wider than its column").arg(piece);
