@@ -4,12 +4,12 @@
 JOBS ?= $(shell nproc)
 GEN := -G Ninja
 
-.PHONY: run test test-asan format-check deps-run deps-test build-release build-test build-asan bench fuzz package clean
+.PHONY: run test test-asan format-check translations-check deps-run deps-test build-release build-test build-asan bench fuzz package clean
 
 run: deps-run build-release
 	./build/release/src/app/brindlewick
 
-test: deps-test format-check build-test
+test: deps-test format-check translations-check build-test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The same tests built with AddressSanitizer and UBSan (the install checks need no second run).
@@ -28,6 +28,11 @@ package: deps-test build-release
 format-check: deps-test
 	./scripts/check-format.sh
 	./scripts/function-lengths.sh >/dev/null
+
+# Every text of the sources translated in every shipped language (lupdate into a scratch
+# copy; scripts/update-translations.sh refreshes translations/*.ts).
+translations-check: deps-test
+	./scripts/check-translations.sh
 
 deps-run:
 	./scripts/install-deps.sh run

@@ -1,6 +1,7 @@
 // The desktop program's entry point: start-up, the two windows and ending the session.
 #include "platform/appidentity.h"
 #include "platform/terminationsignals.h"
+#include "platform/translations.h"
 #include "shell/programwindows.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     bw::setUpApplicationIdentity();
+    // The user's language, before the first window makes its captions.
+    const auto translation = bw::installSystemTranslation();
     bw::ProgramWindows windows;
     if (!windows.start()) {
         return 0;

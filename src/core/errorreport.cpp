@@ -5,20 +5,24 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
+
 namespace bw {
 
 QString errorReportText(const QString& description, const QString& location, int label)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ")
-           + QString::number(label) + QStringLiteral("\r\r")
-           + QStringLiteral("Please email screenshot of this message to ")
+    return description + QStringLiteral("\r\n") + location
+           + QCoreApplication::translate("ErrorReport", "at line ") + QString::number(label)
+           + QStringLiteral("\r\r")
+           + QCoreApplication::translate("ErrorReport",
+                                         "Please email screenshot of this message to ")
            + QLatin1String(kSupportEmail);
 }
 
 void ErrorReport(const QString& description, const QString& location, int label)
 {
-    tell(errorReportText(description, location, label), QString::fromLatin1(kErrorReportTitle),
-         Dialogs::Icon::Warning);
+    tell(errorReportText(description, location, label),
+         QCoreApplication::translate("ErrorReport", kErrorReportTitle), Dialogs::Icon::Warning);
 }
 
 } // namespace bw

@@ -8,7 +8,7 @@ namespace bw {
 // The address the error report asks users to send a screenshot to.
 inline constexpr char kSupportEmail[] = "support@brindlewick.example";
 // The title of the error report, and of no other box: a box with it reports a failure.
-inline constexpr char kErrorReportTitle[] = "Application Error";
+inline constexpr char kErrorReportTitle[] = QT_TRANSLATE_NOOP("ErrorReport", "Application Error");
 
 // The text of the error report: description, CR LF, location (ends in a blank),
 // "at line ", the step label, CR CR, the e-mail request.

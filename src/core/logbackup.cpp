@@ -38,8 +38,6 @@ constexpr int kStalePartialSeconds = 3600;
 constexpr char kStampFormat[] = "yyyyMMdd-HHmmss";
 constexpr char kPartialSuffix[] = ".part";
 
-QString tr(const char* text) { return QCoreApplication::translate("LogBackup", text); }
-
 QString fromUtf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
 // The cause of a failed SQLite call on `db`, in the log database's own sentences.
@@ -217,9 +215,12 @@ QString BackupJob::begin(sqlite3* from, QDateTime at)
 {
     source = from;
     const char* file = from ? sqlite3_db_filename(from, "main") : nullptr;
-    if (!file || !*file) return tr("The log is not kept in a file, so it cannot be backed up.");
+    if (!file || !*file)
+        return QCoreApplication::translate(
+            "LogBackup", "The log is not kept in a file, so it cannot be backed up.");
     if (!sqlite3_get_autocommit(from)) {
-        return tr("The log cannot be backed up in the middle of a change.");
+        return QCoreApplication::translate(
+            "LogBackup", "The log cannot be backed up in the middle of a change.");
     }
     where = BackupLocation::of(fromUtf8(file));
     when = at;
@@ -322,9 +323,15 @@ BackupResult backUpWithoutPruning(sqlite3* source, const QDateTime& when)
 {
     BackupJob job;
     const QString error = job.begin(source, when);
-    if (!error.isEmpty()) return failure(tr("The log could not be backed up. %1").arg(error));
+    if (!error.isEmpty())
+        return failure(
+            QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
+                .arg(error));
     BackupResult result = job.complete(stepWaiting(job.backup, -1));
-    if (!result.ok) result.error = tr("The log could not be backed up. %1").arg(result.error);
+    if (!result.ok)
+        result.error =
+            QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
+                .arg(result.error);
     return result;
 }
 
@@ -402,9 +409,11 @@ QString backupDamage(const QString& path)
                == QLatin1String("ok")) {
         const bool hasTrips =
             sqlite3_exec(db, "SELECT 1 FROM trips LIMIT 1", nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (!hasTrips) result = tr("The backup %1 holds no log.");
+        if (!hasTrips)
+            result = QCoreApplication::translate("LogBackup", "The backup %1 holds no log.");
     } else {
-        result = tr("The backup %1 is damaged or is not a log.");
+        result =
+            QCoreApplication::translate("LogBackup", "The backup %1 is damaged or is not a log.");
     }
     sqlite3_finalize(check);
     sqlite3_close(db);
@@ -445,21 +454,29 @@ QString copyInto(sqlite3* live, const QString& backupFile)
 BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDateTime& when)
 {
     if (!live || !sqlite3_get_autocommit(live)) {
-        return failure(tr("The log cannot be restored in the middle of a change."));
+        return failure(QCoreApplication::translate(
+            "LogBackup", "The log cannot be restored in the middle of a change."));
     }
     const QString damage = backupDamage(backupFile);
-    if (!damage.isEmpty()) return failure(damage + QLatin1Char(' ') + tr("The log is unchanged."));
+    if (!damage.isEmpty())
+        return failure(damage + QLatin1Char(' ')
+                       + QCoreApplication::translate("LogBackup", "The log is unchanged."));
     // The chosen backup may be one the pruning would remove: prune only after the copy.
     BackupResult safety = backUpWithoutPruning(live, when);
     if (!safety.ok) {
         return failure(safety.error + QLatin1Char(' ')
-                       + tr("The log was not restored, so that it is never replaced without "
-                            "a copy."));
+                       + QCoreApplication::translate(
+                           "LogBackup",
+                           "The log was not restored, so that it is never replaced without "
+                           "a copy."));
     }
     const QString cause = copyInto(live, backupFile);
     prune(BackupLocation::of(fromUtf8(sqlite3_db_filename(live, "main"))), when.date());
     if (!cause.isEmpty()) {
-        return failure(tr("The backup could not be restored. %1 The log is unchanged.").arg(cause));
+        return failure(
+            QCoreApplication::translate(
+                "LogBackup", "The backup could not be restored. %1 The log is unchanged.")
+                .arg(cause));
     }
     return safety;
 }
@@ -482,7 +499,9 @@ void SteppedBackup::start(sqlite3* source, const QDateTime& when, int pagesPerSt
     const QString error = job_->begin(source, when);
     if (!error.isEmpty()) {
         job_.reset();
-        const BackupResult result = failure(tr("The log could not be backed up. %1").arg(error));
+        const BackupResult result =
+            failure(QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
+                        .arg(error));
         QTimer::singleShot(0, this, [this, result] { emit finished(result); });
         return;
     }
@@ -516,7 +535,9 @@ void SteppedBackup::step()
     const QString cause = job_->closeCopy(rc);
     if (!cause.isEmpty()) {
         job_.reset();
-        emit finished(failure(tr("The log could not be backed up. %1").arg(cause)));
+        emit finished(
+            failure(QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
+                        .arg(cause)));
         return;
     }
     // The sync to disk and the pruning wait on the disk: done away from the window.
@@ -530,7 +551,10 @@ void SteppedBackup::step()
         finisher_ = nullptr;
         job_.reset();
         BackupResult report = *result;
-        if (!report.ok) report.error = tr("The log could not be backed up. %1").arg(report.error);
+        if (!report.ok)
+            report.error =
+                QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
+                    .arg(report.error);
         emit finished(report);
     });
     finisher_->start();

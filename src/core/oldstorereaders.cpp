@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kFieldCount = 8;
 
-QString tr(const char* text) { return QCoreApplication::translate("OldStoreReaders", text); }
-
 // Collects the problems of a reader, one per line: the first reason found is the one told.
 class ProblemList {
 public:
@@ -71,7 +69,9 @@ public:
             ++number_;
             line_ = line;
             if (line.isEmpty()) continue;
-            if (notUtf8.count(number_) > 0) problem(tr("Bytes of the line are not UTF-8 text."));
+            if (notUtf8.count(number_) > 0)
+                problem(QCoreApplication::translate("OldStoreReaders",
+                                                    "Bytes of the line are not UTF-8 text."));
             readLine();
         }
     }
@@ -85,14 +85,17 @@ private:
             // An editor may have put a byte order mark in front.
             if (line_.startsWith(QChar::ByteOrderMark)) line_ = line_.sliced(1);
             if (line_ == kTripsHeader) return;
-            problem(tr("The first line is not \"%1\".").arg(kTripsHeader));
+            problem(QCoreApplication::translate("OldStoreReaders", "The first line is not \"%1\".")
+                        .arg(kTripsHeader));
         }
         // The writer escapes carriage returns: a bare one is an editor's change of line ends.
         if (anyReturn_ && line_.contains(u'\r'))
-            problem(tr("The line holds a bare carriage return."));
+            problem(QCoreApplication::translate("OldStoreReaders",
+                                                "The line holds a bare carriage return."));
         const qsizetype tab = line_.indexOf(u'\t');
         if (tab <= 0) {
-            problem(tr("The line is neither RowCount nor a row."));
+            problem(QCoreApplication::translate("OldStoreReaders",
+                                                "The line is neither RowCount nor a row."));
             return;
         }
         const QStringView head = line_.first(tab);
@@ -103,7 +106,8 @@ private:
         bool ok = false;
         const int row = head.toInt(&ok);
         if (!ok || row < 1) {
-            problem(tr("\"%1\" is not a row number.").arg(head));
+            problem(QCoreApplication::translate("OldStoreReaders", "\"%1\" is not a row number.")
+                        .arg(head));
             return;
         }
         readRow(row, tab + 1);
@@ -112,7 +116,9 @@ private:
     void readRow(int row, qsizetype start)
     {
         const auto [found, added] = out_.rows.try_emplace(row);
-        if (!added) problem(tr("Row %1 is given twice.").arg(row));
+        if (!added)
+            problem(
+                QCoreApplication::translate("OldStoreReaders", "Row %1 is given twice.").arg(row));
         int count = 0;
         while (count < kFieldCount && start <= line_.size()) {
             qsizetype end = line_.indexOf(u'\t', start);
@@ -122,7 +128,8 @@ private:
             start = end + 1;
         }
         if (count < kFieldCount || start <= line_.size())
-            problem(tr("The row does not have eight fields."));
+            problem(QCoreApplication::translate("OldStoreReaders",
+                                                "The row does not have eight fields."));
     }
 
     // A field's text: never null unless it is the "not stored" mark.
@@ -137,7 +144,8 @@ private:
         for (qsizetype at = escaped.indexOf(u'\\'); at >= 0; at = escaped.indexOf(u'\\', from)) {
             text += escaped.sliced(from, at - from);
             if (at + 1 == escaped.size()) {
-                problem(tr("A field ends in a lone backslash."));
+                problem(QCoreApplication::translate("OldStoreReaders",
+                                                    "A field ends in a lone backslash."));
                 text += u'\\';
                 from = escaped.size();
                 break;
@@ -157,7 +165,9 @@ private:
                 text += u'\\';
                 break;
             default:
-                problem(tr("A field holds the unknown escape \"\\%1\".").arg(code));
+                problem(QCoreApplication::translate("OldStoreReaders",
+                                                    "A field holds the unknown escape \"\\%1\".")
+                            .arg(code));
                 text += code;
             }
             from = at + 2;
@@ -547,7 +557,8 @@ public:
             if (line_.startsWith('[')) {
                 topLevel = section(line.start);
             } else if (line.equals < 0) {
-                problem(line.start, tr("The line is no key with a value."));
+                problem(line.start, QCoreApplication::translate(
+                                        "OldStoreReaders", "The line is no key with a value."));
             } else if (topLevel) {
                 key(line);
             }
@@ -565,7 +576,8 @@ private:
     {
         qsizetype end = line_.indexOf(']');
         if (end < 0) {
-            problem(at, tr("The section name is not closed."));
+            problem(at, QCoreApplication::translate("OldStoreReaders",
+                                                    "The section name is not closed."));
             end = line_.size();
         }
         return line_.sliced(1, end - 1).trimmed().compare("general", Qt::CaseInsensitive) == 0;
@@ -589,13 +601,17 @@ private:
         }
         if (slot) {
             if (!slot->isNull())
-                problem(line.start, tr("The key is given again; this value is read."));
+                problem(line.start,
+                        QCoreApplication::translate("OldStoreReaders",
+                                                    "The key is given again; this value is read."));
             // A stored row key is never null.
             *slot = value(line);
             if (slot->isNull() && slot != &out_.rowCount) *slot = QString(QLatin1StringView(""));
         } else if (folded.startsWith(QLatin1StringView("rowsource"))) {
-            problem(line.start, tr("The key looks like a row's but is none; it stays an "
-                                   "ordinary key."));
+            problem(line.start,
+                    QCoreApplication::translate(
+                        "OldStoreReaders", "The key looks like a row's but is none; it stays an "
+                                           "ordinary key."));
         }
     }
 
@@ -617,7 +633,9 @@ private:
             return list.join(QLatin1StringView(", "));
         }
         const TypedValue typed = typedValue(text);
-        if (!typed.ok) problem(line.start, tr("The typed value cannot be read."));
+        if (!typed.ok)
+            problem(line.start, QCoreApplication::translate("OldStoreReaders",
+                                                            "The typed value cannot be read."));
         return textOf(typed.value);
     }
 

@@ -9,6 +9,7 @@
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xlsx/xlsx.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <memory>
@@ -29,20 +30,26 @@ void writePdf(const QString& workbookXls, const QString& target)
         ss::render::writePdf(book->activeSheet(), file);
         file.commit();
     } catch (const ss::SpreadsheetError& failure) {
-        throw std::runtime_error(QStringLiteral("Cannot write \"%1\": %2")
-                                     .arg(target, failure.description())
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("ReportFormats", "Cannot write \"%1\": %2")
+                .arg(target, failure.description())
+                .toStdString());
     }
 }
 
 } // namespace
 
-const QList<ReportFormatInfo>& reportFormats()
+QList<ReportFormatInfo> reportFormats()
 {
-    static const QList<ReportFormatInfo> formats{
-        {ReportFormat::Xls, QStringLiteral("Excel Files (*.xls)"), QStringLiteral("xls")},
-        {ReportFormat::Xlsx, QStringLiteral("Excel Workbook (*.xlsx)"), QStringLiteral("xlsx")},
-        {ReportFormat::Pdf, QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf")},
+    // Made at every call: the filters are in the language of the moment.
+    const QList<ReportFormatInfo> formats{
+        {ReportFormat::Xls, QCoreApplication::translate("ReportFormats", "Excel Files (*.xls)"),
+         QStringLiteral("xls")},
+        {ReportFormat::Xlsx,
+         QCoreApplication::translate("ReportFormats", "Excel Workbook (*.xlsx)"),
+         QStringLiteral("xlsx")},
+        {ReportFormat::Pdf, QCoreApplication::translate("ReportFormats", "PDF Files (*.pdf)"),
+         QStringLiteral("pdf")},
     };
     return formats;
 }

@@ -22,7 +22,7 @@ struct ReportFormatInfo {
 
 // The formats the program writes, in the order the save dialog offers them; the first
 // is the default.
-const QList<ReportFormatInfo>& reportFormats();
+QList<ReportFormatInfo> reportFormats();
 
 // The format the path's final suffix names (in any letter case), if the program writes it.
 std::optional<ReportFormat> reportFormatOfPath(const QString& path);

@@ -30,32 +30,36 @@ QString errorSentence(int code, int systemErrno, const QString& path)
             || primary == SQLITE_READONLY)) {
         return osErrorSentence(systemErrno, path);
     }
-    const char* ctx = "LogDatabase";
     switch (primary) {
     case SQLITE_FULL:
-        return QCoreApplication::translate(ctx, "The disk is full (writing %1).").arg(shown(path));
+        return QCoreApplication::translate("LogDatabase", "The disk is full (writing %1).")
+            .arg(shown(path));
     case SQLITE_READONLY:
-        return QCoreApplication::translate(ctx, "The log %1 cannot be written: it is read-only.")
+        return QCoreApplication::translate("LogDatabase",
+                                           "The log %1 cannot be written: it is read-only.")
             .arg(shown(path));
     case SQLITE_CANTOPEN:
-        return QCoreApplication::translate(ctx, "The log %1 cannot be opened.").arg(shown(path));
+        return QCoreApplication::translate("LogDatabase", "The log %1 cannot be opened.")
+            .arg(shown(path));
     case SQLITE_NOTADB:
-        return QCoreApplication::translate(ctx, "The file %1 is not a log database.")
+        return QCoreApplication::translate("LogDatabase", "The file %1 is not a log database.")
             .arg(shown(path));
     case SQLITE_CORRUPT:
-        return QCoreApplication::translate(ctx, "The log %1 is damaged.").arg(shown(path));
+        return QCoreApplication::translate("LogDatabase", "The log %1 is damaged.")
+            .arg(shown(path));
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QCoreApplication::translate(ctx, "The log %1 is busy in another program.")
+        return QCoreApplication::translate("LogDatabase", "The log %1 is busy in another program.")
             .arg(shown(path));
     case SQLITE_NOMEM:
-        return QCoreApplication::translate(ctx, "There is not enough memory to work on the log %1.")
+        return QCoreApplication::translate("LogDatabase",
+                                           "There is not enough memory to work on the log %1.")
             .arg(shown(path));
     case SQLITE_IOERR:
-        return QCoreApplication::translate(ctx, "The disk failed while using the log %1.")
+        return QCoreApplication::translate("LogDatabase", "The disk failed while using the log %1.")
             .arg(shown(path));
     default:
-        return QCoreApplication::translate(ctx, "The log %1 could not be used: %2.")
+        return QCoreApplication::translate("LogDatabase", "The log %1 could not be used: %2.")
             .arg(shown(path), QString::fromUtf8(sqlite3_errstr(code)));
     }
 }

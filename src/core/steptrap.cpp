@@ -3,6 +3,8 @@
 
 #include "core/errorreport.h"
 
+#include <QCoreApplication>
+
 #include <new>
 #include <stdexcept>
 
@@ -13,12 +15,12 @@ QString describeFailure(std::exception_ptr failure)
     try {
         std::rethrow_exception(failure);
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("StepTrap", "Out of memory");
     } catch (const std::exception& e) {
         const QString text = QString::fromUtf8(e.what());
-        return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+        return text.isEmpty() ? QCoreApplication::translate("StepTrap", "Unknown error") : text;
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("StepTrap", "Unknown error");
     }
 }
 

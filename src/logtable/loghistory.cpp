@@ -10,8 +10,6 @@ namespace bw {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("LogHistory", text); }
-
 enum class Kind { Edit, Fill, Rows };
 
 // Edits and the fills of leaving their row share an id, so that the stack can join them.
@@ -172,11 +170,11 @@ void LogHistory::rowEdited(const LogTable& table, int row, int column, const Tri
         // A command's change of a row stands alone: it does not merge with an edit.
         change.text = name_;
     } else if (column >= 0 && column < LogTable::kFieldCount) {
-        change.text =
-            tr("Edit of %1").arg(LogTable::fields()[static_cast<std::size_t>(column)].name);
+        change.text = QCoreApplication::translate("LogHistory", "Edit of %1")
+                          .arg(LogTable::fields()[static_cast<std::size_t>(column)].name);
         change.kind = Kind::Edit;
     } else {
-        change.text = tr("Filled Values");
+        change.text = QCoreApplication::translate("LogHistory", "Filled Values");
         change.kind = Kind::Fill;
     }
     change.anchor = row > 0 ? table.idAt(row - 1) : 0;
@@ -189,7 +187,7 @@ void LogHistory::rowEdited(const LogTable& table, int row, int column, const Tri
 void LogHistory::rowInserted(const LogTable& table, int row)
 {
     Change change;
-    change.text = name_.isEmpty() ? tr("Insert Row") : name_;
+    change.text = name_.isEmpty() ? QCoreApplication::translate("LogHistory", "Insert Row") : name_;
     change.anchor = row > 0 ? table.idAt(row - 1) : 0;
     change.position = row;
     change.after = tripRows(table, row, 1);
@@ -199,7 +197,7 @@ void LogHistory::rowInserted(const LogTable& table, int row)
 void LogHistory::rowDeleting(const LogTable& table, int row)
 {
     Change change;
-    change.text = tr("Delete Row");
+    change.text = QCoreApplication::translate("LogHistory", "Delete Row");
     change.anchor = row > 0 ? table.idAt(row - 1) : 0;
     change.position = row;
     change.before = tripRows(table, row, 1);
@@ -225,7 +223,8 @@ void LogHistory::tableChanged(const LogTable& table)
         return;
     }
     Change change;
-    change.text = name_.isEmpty() ? tr("Change of Trips") : name_;
+    change.text =
+        name_.isEmpty() ? QCoreApplication::translate("LogHistory", "Change of Trips") : name_;
     change.anchor = ends.prefix > 0 ? before.ids[static_cast<std::size_t>(ends.prefix - 1)] : 0;
     change.position = ends.prefix;
     change.before = slice(std::move(before), ends.prefix, removed);

@@ -23,21 +23,24 @@ LogTable::Serial::Serial() : value(nextSerial++) {}
 
 QString tripLimitMessage(const QString& consequence)
 {
-    return QStringLiteral("A mileage log holds at most %1 trips. %2")
+    return QCoreApplication::translate("LogTable", "A mileage log holds at most %1 trips. %2")
         .arg(QLocale(QLocale::English).toString(kMaxTrips), consequence);
 }
 
 const std::vector<LogTable::Field>& LogTable::fields()
 {
     static const std::vector<Field> all = {
-        {QStringLiteral("Date"), FieldType::Text, kTextSize},
-        {QStringLiteral("Starting Location"), FieldType::Text, kTextSize},
-        {QStringLiteral("Destination"), FieldType::Text, kTextSize},
-        {QStringLiteral("Description/Notes"), FieldType::Text, kTextSize},
-        {QStringLiteral("Odometer Start"), FieldType::Text, kTextSize},
-        {QStringLiteral("Odometer End"), FieldType::Text, kTextSize},
-        {QStringLiteral("Mileage"), FieldType::Double, 12},
-        {QStringLiteral("Reimbursement"), FieldType::Double, 12},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Date")), FieldType::Text, kTextSize},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Starting Location")), FieldType::Text,
+         kTextSize},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Destination")), FieldType::Text, kTextSize},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Description/Notes")), FieldType::Text,
+         kTextSize},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Odometer Start")), FieldType::Text,
+         kTextSize},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Odometer End")), FieldType::Text, kTextSize},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Mileage")), FieldType::Double, 12},
+        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Reimbursement")), FieldType::Double, 12},
     };
     return all;
 }
@@ -90,7 +93,9 @@ int LogTable::fieldIndex(const QString& name)
 void LogTable::appendField(const Field& field)
 {
     if (open_) {
-        throw LogTableError("Operation is not allowed when the object is open.");
+        throw LogTableError(QCoreApplication::translate(
+                                "LogTable", "Operation is not allowed when the object is open.")
+                                .toStdString());
     }
     fields_.push_back(field);
 }
@@ -98,7 +103,9 @@ void LogTable::appendField(const Field& field)
 void LogTable::open()
 {
     if (open_) {
-        throw LogTableError("Operation is not allowed when the object is open.");
+        throw LogTableError(QCoreApplication::translate(
+                                "LogTable", "Operation is not allowed when the object is open.")
+                                .toStdString());
     }
     open_ = true;
     cursor_ = -1;
@@ -113,7 +120,9 @@ void LogTable::openWithTripFields()
 void LogTable::requireOpen() const
 {
     if (!open_) {
-        throw LogTableError("Operation is not allowed when the object is closed.");
+        throw LogTableError(QCoreApplication::translate(
+                                "LogTable", "Operation is not allowed when the object is closed.")
+                                .toStdString());
     }
 }
 
@@ -142,7 +151,10 @@ void LogTable::setPosition(int row)
 {
     requireOpen();
     if (row < 0 || row >= RecordCount()) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
+                .toStdString());
     }
     cursor_ = row;
     deletedCurrent_ = false;
@@ -163,11 +175,17 @@ const LogTable::Row& LogTable::current() const
 {
     requireOpen();
     if (deletedCurrent_) {
-        throw LogTableError("Row handle referred to a deleted row or a row marked for deletion.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Row handle referred to a deleted row or a row marked for deletion.")
+                .toStdString());
     }
     if (cursor_ < 0 || cursor_ >= static_cast<long long>(rows_.size())) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted. "
-                            "Requested operation requires a current record.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted. "
+                            "Requested operation requires a current record.")
+                .toStdString());
     }
     return rows_[static_cast<std::size_t>(cursor_)];
 }
@@ -203,8 +221,11 @@ void LogTable::MoveNext()
         return;
     }
     if (Eof()) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted. "
-                            "Requested operation requires a current record.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted. "
+                            "Requested operation requires a current record.")
+                .toStdString());
     }
     ++cursor_;
 }
@@ -215,8 +236,11 @@ void LogTable::Move(int offset)
     const long long base = deletedCurrent_ ? cursor_ - 1 : cursor_;
     const long long target = base + offset;
     if (target < -1 || target > static_cast<long long>(rows_.size())) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted. "
-                            "Requested operation requires a current record.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted. "
+                            "Requested operation requires a current record.")
+                .toStdString());
     }
     cursor_ = target;
     deletedCurrent_ = false;
@@ -234,14 +258,18 @@ void LogTable::setBookmark(Bookmark b)
             return;
         }
     }
-    throw LogTableError("The bookmark is invalid.");
+    throw LogTableError(
+        QCoreApplication::translate("LogTable", "The bookmark is invalid.").toStdString());
 }
 
 QVariant LogTable::coerce(int field, const QVariant& v) const
 {
     if (field < 0 || field >= fieldCount()) {
-        throw LogTableError("Item cannot be found in the collection corresponding to the requested "
-                            "name or ordinal.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Item cannot be found in the collection corresponding to the requested "
+                            "name or ordinal.")
+                .toStdString());
     }
     if (v.isNull() || !v.isValid()) {
         return QVariant();
@@ -251,7 +279,10 @@ QVariant LogTable::coerce(int field, const QVariant& v) const
         QString text = v.toString();
         if (text.size() > f.definedSize) {
             throw LogTableError(
-                "Multiple-step operation generated errors. Check each status value.");
+                QCoreApplication::translate(
+                    "LogTable",
+                    "Multiple-step operation generated errors. Check each status value.")
+                    .toStdString());
         }
         return text;
     }
@@ -260,7 +291,10 @@ QVariant LogTable::coerce(int field, const QVariant& v) const
         v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
     // An infinity or NaN would be stored as text no reader takes for a number.
     if (!ok || !std::isfinite(d)) {
-        throw LogTableError("Multiple-step operation generated errors. Check each status value.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Multiple-step operation generated errors. Check each status value.")
+                .toStdString());
     }
     return d;
 }
@@ -269,8 +303,11 @@ QVariant LogTable::value(int field) const
 {
     const Row& row = current();
     if (field < 0 || field >= fieldCount()) {
-        throw LogTableError("Item cannot be found in the collection corresponding to the requested "
-                            "name or ordinal.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Item cannot be found in the collection corresponding to the requested "
+                            "name or ordinal.")
+                .toStdString());
     }
     return row.values[static_cast<std::size_t>(field)];
 }
@@ -293,7 +330,10 @@ QVariant LogTable::valueAt(int row, int field) const
 {
     requireOpen();
     if (row < 0 || row >= RecordCount() || field < 0 || field >= fieldCount()) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
+                .toStdString());
     }
     return rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)];
 }
@@ -302,7 +342,10 @@ void LogTable::setValueAt(int row, int field, const QVariant& v)
 {
     requireOpen();
     if (row < 0 || row >= RecordCount()) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
+                .toStdString());
     }
     QVariant stored = coerce(field, v);
     rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)] =
@@ -314,7 +357,10 @@ void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark 
 {
     requireOpen();
     if (row < 0 || row > RecordCount()) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
+                .toStdString());
     }
     if (id == 0) {
         id = nextId_++;
@@ -336,7 +382,10 @@ void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark 
 LogTable::Bookmark LogTable::idAt(int row) const
 {
     if (row < 0 || row >= RecordCount()) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
+                .toStdString());
     }
     return rows_[static_cast<std::size_t>(row)].id;
 }
@@ -351,7 +400,10 @@ int LogTable::rowOf(Bookmark id) const
 double LogTable::orderAt(int row) const
 {
     if (row < 0 || row >= RecordCount()) {
-        throw LogTableError("Either BOF or EOF is True, or the current record has been deleted.");
+        throw LogTableError(
+            QCoreApplication::translate(
+                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
+                .toStdString());
     }
     return rows_[static_cast<std::size_t>(row)].order;
 }

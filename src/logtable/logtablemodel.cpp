@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QBrush>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLocale>
 
@@ -178,9 +179,11 @@ QString LogTableModel::routeNote(int row) const
 
 void LogTableModel::refuse(const QModelIndex& index)
 {
-    const QString name = LogTable::fields()[static_cast<std::size_t>(index.column())].name;
-    emit inputRefused(index, QStringLiteral("%1 takes a number, for example %2")
-                                 .arg(name, numberLocale().toString(12.5)));
+    const QString name = QCoreApplication::translate(
+        "LogTable",
+        LogTable::fields()[static_cast<std::size_t>(index.column())].name.toUtf8().constData());
+    emit inputRefused(
+        index, tr("%1 takes a number, for example %2").arg(name, numberLocale().toString(12.5)));
 }
 
 void LogTableModel::followView(const QModelIndex& current)

@@ -11,6 +11,8 @@
 #include "platform/dialogs.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
+
 namespace bw {
 
 namespace {
@@ -35,7 +37,9 @@ QString rowKey(int field, int row) { return QStringLiteral("RowSource%1 %2").arg
 LogTable& requireTable(const std::shared_ptr<LogTable>& table)
 {
     if (!table) {
-        throw LogTableError("Object variable or With block variable not set");
+        throw LogTableError(QCoreApplication::translate(
+                                "LogTable", "Object variable or With block variable not set")
+                                .toStdString());
     }
     return *table;
 }
@@ -76,8 +80,10 @@ void RestoreLogRows(const std::shared_ptr<LogTable>& table, const SettingsStore&
                     StepTrap& trap)
 {
     // The rows beyond the limit keep their keys; they are only not loaded.
-    const int rows = storedRowCount(
-        store, trap, 164, QStringLiteral("The stored log has %1 trips; the first %2 were loaded."));
+    const int rows =
+        storedRowCount(store, trap, 164,
+                       QCoreApplication::translate(
+                           "LogTable", "The stored log has %1 trips; the first %2 were loaded."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(166, [&] { requireTable(table).AddNew(); });
         for (int k = 1; k <= kTextFields; ++k) {

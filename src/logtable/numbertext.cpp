@@ -3,6 +3,8 @@
 
 #include "logtable/logtable.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -142,8 +144,9 @@ int rowCountFromText(const QString& text)
 {
     const double rounded = roundHalfEven(leadingNumber(text));
     if (std::isnan(rounded) || rounded > static_cast<double>(std::numeric_limits<int>::max())) {
-        throw LogTableError(QStringLiteral("The stored row count %1 is no usable number of rows; "
-                                           "no rows were restored.")
+        throw LogTableError(QCoreApplication::translate(
+                                "LogTable", "The stored row count %1 is no usable number of rows; "
+                                            "no rows were restored.")
                                 .arg(text.trimmed())
                                 .toStdString());
     }
@@ -154,7 +157,7 @@ double storedNumberFromText(const QString& text)
 {
     const double value = leadingNumber(text);
     if (!std::isfinite(value)) {
-        throw LogTableError("Overflow");
+        throw LogTableError(QCoreApplication::translate("LogTable", "Overflow").toStdString());
     }
     return value;
 }

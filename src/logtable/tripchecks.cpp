@@ -80,31 +80,39 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
     const QString dateText = table.valueAt(row, TripField::Date).toString();
     const QDate date = textToDate(dateText, locale);
     if (!date.isValid()) {
-        warn(TripField::Date, dateText.trimmed().isEmpty() ? QStringLiteral("The trip has no Date.")
-                                                           : QStringLiteral("Date is not a date."));
+        warn(TripField::Date,
+             dateText.trimmed().isEmpty()
+                 ? QCoreApplication::translate("TripChecks", "The trip has no Date.")
+                 : QCoreApplication::translate("TripChecks", "Date is not a date."));
     } else if ((period.from.isValid() && date < period.from)
                || (period.to.isValid() && date > period.to)) {
         warn(TripField::Date,
-             QStringLiteral("Date lies outside the period %1 to %2.")
+             QCoreApplication::translate("TripChecks", "Date lies outside the period %1 to %2.")
                  .arg(dateToText(period.from, locale), dateToText(period.to, locale)));
     }
 
     const Reading start = odometer(table, row, TripField::OdometerStart, locale);
     const Reading end = odometer(table, row, TripField::OdometerEnd, locale);
     if (start.present && !start.number)
-        warn(TripField::OdometerStart, QStringLiteral("Odometer Start is not a number."));
+        warn(TripField::OdometerStart,
+             QCoreApplication::translate("TripChecks", "Odometer Start is not a number."));
     if (end.present && !end.number)
-        warn(TripField::OdometerEnd, QStringLiteral("Odometer End is not a number."));
+        warn(TripField::OdometerEnd,
+             QCoreApplication::translate("TripChecks", "Odometer End is not a number."));
     if (start.number && end.number) {
         if (*end.number < *start.number) {
-            warn(TripField::OdometerEnd, QStringLiteral("Odometer End is below Odometer Start."));
+            warn(
+                TripField::OdometerEnd,
+                QCoreApplication::translate("TripChecks", "Odometer End is below Odometer Start."));
         } else {
             const double driven = *end.number - *start.number;
             const double mileage = table.valueAt(row, TripField::Mileage).toDouble();
             if (std::abs(mileage - driven) > kMileageTolerance) {
-                warn(TripField::Mileage,
-                     QStringLiteral("Mileage %1 differs from Odometer End - Odometer Start (%2).")
-                         .arg(shown(mileage, locale), shown(driven, locale)));
+                warn(
+                    TripField::Mileage,
+                    QCoreApplication::translate(
+                        "TripChecks", "Mileage %1 differs from Odometer End - Odometer Start (%2).")
+                        .arg(shown(mileage, locale), shown(driven, locale)));
             }
         }
     }
@@ -116,7 +124,8 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
         const bool inOrder = !date.isValid() || !previousDate.isValid() || previousDate <= date;
         if (previousEnd.number && inOrder && *start.number < *previousEnd.number) {
             warn(TripField::OdometerStart,
-                 QStringLiteral("Odometer Start is below the previous row's Odometer End (%1).")
+                 QCoreApplication::translate(
+                     "TripChecks", "Odometer Start is below the previous row's Odometer End (%1).")
                      .arg(shown(*previousEnd.number, locale)));
         }
     }
@@ -145,17 +154,20 @@ std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& per
 QString warningQuestion(const std::vector<WarnedTrip>& warned)
 {
     const auto count = static_cast<qsizetype>(warned.size());
-    QString text = count == 1 ? QStringLiteral("1 row carries a warning:")
-                              : QStringLiteral("%1 rows carry a warning:").arg(count);
+    QString text =
+        count == 1
+            ? QCoreApplication::translate("TripChecks", "1 row carries a warning:")
+            : QCoreApplication::translate("TripChecks", "%1 rows carry a warning:").arg(count);
     for (qsizetype i = 0; i < count && i < kNamedRows; ++i) {
         const WarnedTrip& trip = warned[static_cast<std::size_t>(i)];
         QStringList texts;
         for (const TripWarning& warning : trip.warnings) texts << warning.text;
-        text +=
-            QStringLiteral("\r\nRow %1: %2").arg(trip.row + 1).arg(texts.join(QLatin1Char(' ')));
+        text += QCoreApplication::translate("TripChecks", "\r\nRow %1: %2")
+                    .arg(trip.row + 1)
+                    .arg(texts.join(QLatin1Char(' ')));
     }
     if (count > kNamedRows) text += QStringLiteral("\r\n...");
-    return text + QStringLiteral("\r\n\r\nCreate the report anyway?");
+    return text + QCoreApplication::translate("TripChecks", "\r\n\r\nCreate the report anyway?");
 }
 
 } // namespace bw

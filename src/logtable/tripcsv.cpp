@@ -7,6 +7,7 @@
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringDecoder>
 
@@ -85,7 +86,8 @@ private:
         qsizetype start = at_;
         for (;;) {
             if (at_ >= text_.size()) {
-                record.error = QStringLiteral("a quoted field is not closed");
+                record.error =
+                    QCoreApplication::translate("TripsCsv", "a quoted field is not closed");
                 record.fields << field + text_.mid(start).toString();
                 return false;
             }
@@ -106,7 +108,7 @@ private:
         record.fields << field;
         if (atEnd() || peek() == separator_ || peek() == u'\r' || peek() == u'\n')
             return endOfField();
-        record.error = QStringLiteral("text follows a closing quote");
+        record.error = QCoreApplication::translate("TripsCsv", "text follows a closing quote");
         while (!atEnd() && peek() != u'\r' && peek() != u'\n') ++at_;
         takeLineBreak();
         return false;
@@ -250,7 +252,8 @@ public:
         if (!record.error.isEmpty()) problem(QString(), record.error);
         for (qsizetype i = fields.size(); i < record.fields.size(); ++i) {
             if (!record.fields[i].isEmpty()) {
-                problem(QString(), QStringLiteral("%1 fields where the first line names %2")
+                problem(QString(), QCoreApplication::translate(
+                                       "TripsCsv", "%1 fields where the first line names %2")
                                        .arg(record.fields.size())
                                        .arg(fields.size()));
                 break;
@@ -287,7 +290,9 @@ private:
         case TripField::Date: {
             if (text.isEmpty()) return QString();
             const QString date = gridDate(text);
-            if (date.isEmpty()) problem(name, QStringLiteral("\"%1\" is not a date").arg(text));
+            if (date.isEmpty())
+                problem(name,
+                        QCoreApplication::translate("TripsCsv", "\"%1\" is not a date").arg(text));
             return date;
         }
         case TripField::OdometerStart:
@@ -295,7 +300,10 @@ private:
             const QString reading = unguarded(text);
             if (reading.isEmpty()) return QString();
             const std::optional<double> number = readTripNumber(reading, locale_);
-            if (!number) problem(name, QStringLiteral("\"%1\" is not a number").arg(reading));
+            if (!number)
+                problem(
+                    name,
+                    QCoreApplication::translate("TripsCsv", "\"%1\" is not a number").arg(reading));
             if (!number) return QString();
             // Readings are whole numbers mostly; the locale's formatter is slow for them.
             if (asciiDigits_ && std::abs(*number) < 1e15 && std::floor(*number) == *number) {
@@ -307,13 +315,17 @@ private:
         case TripField::Reimbursement: {
             if (text.isEmpty()) return 0.0;
             const std::optional<double> number = readTripNumber(text, locale_);
-            if (!number) problem(name, QStringLiteral("\"%1\" is not a number").arg(text));
+            if (!number)
+                problem(
+                    name,
+                    QCoreApplication::translate("TripsCsv", "\"%1\" is not a number").arg(text));
             return number.value_or(0.0);
         }
         default: {
             const QString kept = unguarded(raw);
             if (kept.size() > LogTable::kTextSize) {
-                problem(name, QStringLiteral("longer than %1 characters").arg(LogTable::kTextSize));
+                problem(name, QCoreApplication::translate("TripsCsv", "longer than %1 characters")
+                                  .arg(LogTable::kTextSize));
             }
             return kept;
         }
@@ -378,7 +390,7 @@ TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale)
     if (knownColumns(fields) == 0) {
         QStringList captions;
         for (int k = 0; k < LogTable::kFieldCount; ++k) captions << fieldCaption(k);
-        result.failure = QStringLiteral("The first line names none of the columns %1.")
+        result.failure = QCoreApplication::translate("TripsCsv", "The first line names none of the columns %1.")
                              .arg(captions.join(QStringLiteral(", ")));
         return result;
     }
@@ -461,18 +473,20 @@ std::optional<RateChange> rateOfRecord(const Record& record, qsizetype fromColum
     QDate from = QDate::fromString(fromText, Qt::ISODate);
     if (!from.isValid()) from = textToDate(fromText, locale);
     if (!from.isValid()) {
-        problems.push_back({record.line, QStringLiteral("From"),
-                            fromText.isEmpty()
-                                ? QStringLiteral("no date")
-                                : QStringLiteral("\"%1\" is not a date").arg(fromText)});
+        problems.push_back(
+            {record.line, QStringLiteral("From"),
+             fromText.isEmpty()
+                 ? QCoreApplication::translate("TripsCsv", "no date")
+                 : QCoreApplication::translate("TripsCsv", "\"%1\" is not a date").arg(fromText)});
     }
     const QString rateText = fieldText(rateColumn);
     const std::optional<double> rate = readTripNumber(rateText, locale);
     if (!rate) {
         problems.push_back({record.line, QStringLiteral("Rate"),
                             rateText.isEmpty()
-                                ? QStringLiteral("no number")
-                                : QStringLiteral("\"%1\" is not a number").arg(rateText)});
+                                ? QCoreApplication::translate("TripsCsv", "no number")
+                                : QCoreApplication::translate("TripsCsv", "\"%1\" is not a number")
+                                      .arg(rateText)});
     }
     if (problems.size() != before) return std::nullopt;
     return RateChange{from, *rate};
@@ -490,7 +504,8 @@ RateImport readRatesCsv(const QByteArray& bytes, const QLocale& locale)
     const qsizetype fromColumn = header.indexOf(captionKey(QStringLiteral("From")));
     const qsizetype rateColumn = header.indexOf(captionKey(QStringLiteral("Rate")));
     if (fromColumn < 0 || rateColumn < 0) {
-        result.failure = QStringLiteral("The first line does not name the columns From and Rate.");
+        result.failure = QCoreApplication::translate(
+            "TripsCsv", "The first line does not name the columns From and Rate.");
         return result;
     }
     RateSchedule seen;
@@ -503,7 +518,8 @@ RateImport readRatesCsv(const QByteArray& bytes, const QLocale& locale)
         if (!seen.add(*change)) {
             result.problems.push_back(
                 {record.line, QStringLiteral("From"),
-                 QStringLiteral("a second change on %1").arg(dateToText(change->from, locale))});
+                 QCoreApplication::translate("TripsCsv", "a second change on %1")
+                     .arg(dateToText(change->from, locale))});
             continue;
         }
         result.changes.push_back(*change);
@@ -520,8 +536,10 @@ QString problemLines(const std::vector<CsvProblem>& problems, int shown)
             break;
         }
         lines << (problem.field.isEmpty()
-                      ? QStringLiteral("line %1: %2").arg(problem.line).arg(problem.why)
-                      : QStringLiteral("line %1, %2: %3")
+                      ? QCoreApplication::translate("TripsCsv", "line %1: %2")
+                            .arg(problem.line)
+                            .arg(problem.why)
+                      : QCoreApplication::translate("TripsCsv", "line %1, %2: %3")
                             .arg(problem.line)
                             .arg(problem.field, problem.why));
     }

@@ -3,6 +3,7 @@
 
 #include "platform/replacingfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <stdexcept>
@@ -13,8 +14,9 @@ void copyFileReplacing(const QString& from, const QString& to)
 {
     QFile source(from);
     const auto cannotRead = [&] {
-        return std::runtime_error(
-            QStringLiteral("Cannot read \"%1\": %2").arg(from, source.errorString()).toStdString());
+        return std::runtime_error(QCoreApplication::translate("FileWrite", "Cannot read \"%1\": %2")
+                                      .arg(from, source.errorString())
+                                      .toStdString());
     };
     if (!source.open(QIODevice::ReadOnly)) throw cannotRead();
     ReplacingFile target(to);

@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -47,19 +48,31 @@ QString privateTempFolder()
 #ifndef _WIN32
     const QByteArray native = QFile::encodeName(path);
     if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-        throw std::runtime_error("Cannot create the temporary folder " + path.toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("TempFolder", "Cannot create the temporary folder %1")
+                .arg(path)
+                .toStdString());
     }
     struct stat st {};
     if (lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid()) {
-        throw std::runtime_error("The temporary folder " + path.toStdString()
-                                 + " is not a private folder of this user");
+        throw std::runtime_error(
+            QCoreApplication::translate(
+                "TempFolder", "The temporary folder %1 is not a private folder of this user")
+                .arg(path)
+                .toStdString());
     }
     if ((st.st_mode & 0077) != 0 && chmod(native.constData(), 0700) != 0) {
-        throw std::runtime_error("Cannot protect the temporary folder " + path.toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("TempFolder", "Cannot protect the temporary folder %1")
+                .arg(path)
+                .toStdString());
     }
 #else
     if (!QDir().mkpath(path)) {
-        throw std::runtime_error("Cannot create the temporary folder " + path.toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("TempFolder", "Cannot create the temporary folder %1")
+                .arg(path)
+                .toStdString());
     }
 #endif
     return path;

@@ -154,7 +154,7 @@ void Form2::createScrollbars()
 // The zoom frame with its two buttons, "< Back" and the save button.
 void Form2::createButtons()
 {
-    Frame1 = new QGroupBox(QStringLiteral("Zoom:"), this);
+    Frame1 = new QGroupBox(tr("Zoom:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(kFrame1.pixels());
     Frame1->setMouseTracking(true);
@@ -168,11 +168,10 @@ void Form2::createButtons()
         made->installEventFilter(this);
         return made;
     };
-    PushButton1 = button(Frame1, "PushButton1", QStringLiteral("Zoom In"), kPushButton1);
-    PushButton2 = button(Frame1, "PushButton2", QStringLiteral("Zoom Out"), kPushButton2);
-    PushButton8 = button(this, "PushButton8", QStringLiteral("< Back"), kPushButton8);
-    PushButton6 =
-        button(this, "PushButton6", QStringLiteral("Save Results To Excel File"), kPushButton6);
+    PushButton1 = button(Frame1, "PushButton1", tr("Zoom In"), kPushButton1);
+    PushButton2 = button(Frame1, "PushButton2", tr("Zoom Out"), kPushButton2);
+    PushButton8 = button(this, "PushButton8", tr("< Back"), kPushButton8);
+    PushButton6 = button(this, "PushButton6", tr("Save Results To Excel File"), kPushButton6);
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(PushButton8, &QPushButton::clicked, this, [this] { PushButton8_Click(); });
@@ -496,13 +495,13 @@ void Form2::PushButton6_Click()
     // A report whose workbook could not be written has only its picture; there is
     // nothing to copy, and no file name is asked for.
     if (trap.test(100, [&] { return mExcelFile.isEmpty(); })) {
-        trap.run(102, [&] { tell(QStringLiteral("There is no workbook to save.")); });
+        trap.run(102, [&] { tell(tr("There is no workbook to save.")); });
         return;
     }
 
     Dialogs::SaveFile request;
     trap.run(106, [&] { request.fileName = QString(); });
-    trap.run(108, [&] { request.title = QStringLiteral("Save File"); });
+    trap.run(108, [&] { request.title = tr("Save File"); });
     trap.run(110, [&] {
         for (const ReportFormatInfo& format : reportFormats()) request.filters << format.filter;
     });
@@ -517,9 +516,8 @@ void Form2::PushButton6_Click()
     if (!trap.test(116, [&] { return chosen.isEmpty(); })) {
         if (trap.test(118, [&] { return FileExists(chosen); })) {
             trap.run(120, [&] {
-                answer = ask(QStringLiteral("Are you sure you wish to overwrite ") + chosen
-                                 + QStringLiteral(" ?"),
-                             Dialogs::Yes);
+                answer =
+                    ask(tr("Are you sure you wish to overwrite %1 ?").arg(chosen), Dialogs::Yes);
             });
             // The old file is not deleted first: the new one replaces it whole, so a
             // write that fails leaves it as it was.
@@ -535,7 +533,7 @@ void Form2::PushButton6_Click()
         if (!written) return;
         emit reportSaved(chosen, suffixOf(format));
     }
-    trap.run(132, [&] { tell(QStringLiteral("Done.")); });
+    trap.run(132, [&] { tell(tr("Done.")); });
 }
 
 void Form2::PushButton8_Click()

@@ -25,7 +25,7 @@ void Form2::createPrintControls()
 {
     mnuPreview = new QMenu(this);
     mnuPreview->setObjectName(QStringLiteral("mnuPreview"));
-    mnuPrint = mnuPreview->addAction(QStringLiteral("Print..."));
+    mnuPrint = mnuPreview->addAction(tr("Print..."));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     mnuPrint->setShortcut(QKeySequence::Print);
     mnuPrint->setShortcutVisibleInContextMenu(true);

@@ -83,8 +83,10 @@ public:
         if (cut_.isEmpty()) return;
         QStringList named = cut_.mid(0, kCutTextsNamed);
         if (cut_.size() > kCutTextsNamed)
-            named << QStringLiteral("and %1 more").arg(cut_.size() - kCutTextsNamed);
-        bw::tell(QStringLiteral(
+            named << QCoreApplication::translate("MileageLog", "and %1 more")
+                         .arg(cut_.size() - kCutTextsNamed);
+        bw::tell(QCoreApplication::translate(
+                     "MileageLog",
                      "Texts longer than a cell holds were cut to their first 32,767 characters "
                      "in the report; the log keeps them whole:\r\n")
                  + named.join(QStringLiteral("\r\n")));
@@ -115,9 +117,11 @@ QString fieldText(const QVariant& value, int trip, int field, CellTexts& texts)
     return userText(
         value.toString(),
         [&] {
-            return QStringLiteral("Trip %1, %2")
+            return QCoreApplication::translate("MileageLog", "Trip %1, %2")
                 .arg(trip)
-                .arg(LogTable::fields()[static_cast<std::size_t>(field)].name);
+                .arg(QCoreApplication::translate(
+                    "MileageLog",
+                    LogTable::fields()[static_cast<std::size_t>(field)].name.toUtf8().constData()));
         },
         texts);
 }
@@ -125,7 +129,7 @@ QString fieldText(const QVariant& value, int trip, int field, CellTexts& texts)
 // The name of an entry in the notice of cut texts.
 auto entryName(const char* name)
 {
-    return [name] { return QString::fromLatin1(name); };
+    return [name] { return QCoreApplication::translate("MileageLog", name); };
 }
 
 // Where the log table stood, including no row at all (an empty table, or before the
@@ -277,19 +281,21 @@ std::vector<QDate> tripDates(const LogTable& table, const QLocale& locale)
 QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale,
                  const Currency& currency)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("MileageLog", text);
-    };
     // Trips before every change with an empty Rate per Mile were paid at no rate: say so
     // rather than leave the span's text starting with a bare " to".
     const QString rate = span.rate                   ? rateText(*span.rate, locale, currency)
-                         : typed.trimmed().isEmpty() ? tr("no rate")
+                         : typed.trimmed().isEmpty() ? QCoreApplication::translate("MileageLog", "no rate")
                                                      : typed;
     const QString first = dateToText(span.first, locale);
     const QString last = dateToText(span.last, locale);
-    if (!span.first.isValid()) return span.last.isValid() ? tr("%1 to %2").arg(rate, last) : rate;
-    return span.last.isValid() ? tr("%1 from %2 to %3").arg(rate, first, last)
-                               : tr("%1 from %2").arg(rate, first);
+    if (!span.first.isValid())
+        return span.last.isValid()
+                   ? QCoreApplication::translate("MileageLog", "%1 to %2").arg(rate, last)
+                   : rate;
+    return span.last.isValid()
+               ? QCoreApplication::translate("MileageLog", "%1 from %2 to %3")
+                     .arg(rate, first, last)
+               : QCoreApplication::translate("MileageLog", "%1 from %2").arg(rate, first);
 }
 
 // The rates the report's trips were paid at: with several, the cell names each with its
@@ -338,12 +344,13 @@ struct UnitTexts {
 
 UnitTexts unitTexts(DistanceUnit unit)
 {
-    const auto tr = [](const char* source) {
-        return QCoreApplication::translate("MileageLog", source);
-    };
     if (unit == DistanceUnit::Kilometres)
-        return {tr("Rate Per Kilometre"), tr("Total Kilometres"), tr("Kilometres")};
-    return {tr("Rate Per Mile"), tr("Total Mileage"), tr("Mileage")};
+        return {QCoreApplication::translate("MileageLog", "Rate Per Kilometre"),
+                QCoreApplication::translate("MileageLog", "Total Kilometres"),
+                QCoreApplication::translate("MileageLog", "Kilometres")};
+    return {QCoreApplication::translate("MileageLog", "Rate Per Mile"),
+            QCoreApplication::translate("MileageLog", "Total Mileage"),
+            QCoreApplication::translate("MileageLog", "Mileage")};
 }
 
 } // namespace
@@ -378,13 +385,13 @@ void BuildSheet(const ReportInputs& inputs)
         {"1:1", 37.5}, {"2:2", 26.25}, {"3:6", 12.75}, {"7:7", 10.5}, {"8:8", 25.5}};
     for (const auto& [rows, height] : kRowHeights) SetRowHeight(text(rows), height);
 
-    SetCell(text("A1:A1"), text(kTitle), true);
+    SetCell(text("A1:A1"), QCoreApplication::translate("MileageLog", kTitle), true);
     SetFont(text("bold"), 18, kAutomatic);
 
-    SetCell(text("A3:A3"), text("Employee Name"), true);
-    SetCell(text("A4:A4"), text("Employee ID"), true);
-    SetCell(text("A5:A5"), text("Vehicle Description"), true);
-    SetCell(text("A6:A6"), text("Authorized By"), true);
+    SetCell(text("A3:A3"), QCoreApplication::translate("MileageLog", "Employee Name"), true);
+    SetCell(text("A4:A4"), QCoreApplication::translate("MileageLog", "Employee ID"), true);
+    SetCell(text("A5:A5"), QCoreApplication::translate("MileageLog", "Vehicle Description"), true);
+    SetCell(text("A6:A6"), QCoreApplication::translate("MileageLog", "Authorized By"), true);
 
     SetCell(text("B3:B3"), userText(inputs.employeeName(), entryName("Employee Name"), texts),
             true);
@@ -399,18 +406,19 @@ void BuildSheet(const ReportInputs& inputs)
     const std::vector<RateSpan> rates = reportRates(inputs, locale);
     SetCell(text("E3:E3"), rateEntry(inputs, rates, locale, texts), true);
 
-    SetCell(text("E4:E4"),
-            QStringLiteral("From ") + dateToText(inputs.periodFrom(), locale)
-                + QStringLiteral(" to ") + dateToText(inputs.periodTo(), locale),
-            true);
+    SetCell(
+        text("E4:E4"),
+        QCoreApplication::translate("MileageLog", "From %1 to %2")
+            .arg(dateToText(inputs.periodFrom(), locale), dateToText(inputs.periodTo(), locale)),
+        true);
 
     SetCell(text("E5:E5"), QStringLiteral("=R[%1]C[2]").arg(totalsRow - 5), true);
     SetCell(text("E6:E6"), QStringLiteral("=R[%1]C[3]").arg(totalsRow - 6), true);
 
     SetCell(text("C3:C3"), unitWords.rate, true);
-    SetCell(text("C4:C4"), text("For Period"), true);
+    SetCell(text("C4:C4"), QCoreApplication::translate("MileageLog", "For Period"), true);
     SetCell(text("C5:C5"), unitWords.total, true);
-    SetCell(text("C6:C6"), text("Total Reimbursement"), true);
+    SetCell(text("C6:C6"), QCoreApplication::translate("MileageLog", "Total Reimbursement"), true);
 
     formatRateCell(rates.size() > 1, units.currency);
     SetNumberFormat(text("E6:E6"), currencyFormat);
@@ -420,11 +428,17 @@ void BuildSheet(const ReportInputs& inputs)
     SetBorders(text("A8:H8"), false, true, true, true, true, true, kAutomatic);
 
     const std::array<const char*, 8> headers = {
-        "Date",           "Starting Location", "Destination", "Description/Notes",
-        "Odometer Start", "Odometer End",      "Mileage",     "Reimbursement"};
+        QT_TRANSLATE_NOOP("MileageLog", "Date"),
+        QT_TRANSLATE_NOOP("MileageLog", "Starting Location"),
+        QT_TRANSLATE_NOOP("MileageLog", "Destination"),
+        QT_TRANSLATE_NOOP("MileageLog", "Description/Notes"),
+        QT_TRANSLATE_NOOP("MileageLog", "Odometer Start"),
+        QT_TRANSLATE_NOOP("MileageLog", "Odometer End"),
+        QT_TRANSLATE_NOOP("MileageLog", "Mileage"),
+        QT_TRANSLATE_NOOP("MileageLog", "Reimbursement")};
     for (std::size_t i = 0; i < headers.size(); ++i) {
         SetCell(cell(kTripColumns[i], 8) + QLatin1Char(':') + cell(kTripColumns[i], 8),
-                i == 6 ? unitWords.column : text(headers[i]), true);
+                i == 6 ? unitWords.column : QCoreApplication::translate("MileageLog", headers[i]), true);
         SetFont(text("bold"), 10, kWhite);
         SetAlignment(true, true, true);
     }
@@ -455,7 +469,8 @@ void BuildSheet(const ReportInputs& inputs)
     SetBorders(span("A", totalsRow, "F", totalsRow), false, true, true, true, true, true,
                kAutomatic);
 
-    SetCell(span("F", totalsRow, "F", totalsRow), text("Totals"), true);
+    SetCell(span("F", totalsRow, "F", totalsRow),
+            QCoreApplication::translate("MileageLog", "Totals"), true);
     SetFont(text("bold"), 10, kWhite);
 
     SetFillColor(span("G", kFirstTripRow, "H", totalsRow), kGrey25);

@@ -11,6 +11,7 @@
 #include "spreadsheet/automation/constants.h"
 #include "spreadsheet/automation/pictureclipboard.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cmath>
@@ -29,26 +30,33 @@ constexpr int kFirstVersionOfFormat56 = 12;
 void savePicture(const ss::render::SheetPicture& picture, const QString& path)
 {
     if (picture.isNull()) {
-        throw std::runtime_error("There is no picture on the clipboard to save.");
+        throw std::runtime_error(
+            QCoreApplication::translate("Excel1", "There is no picture on the clipboard to save.")
+                .toStdString());
     }
     const ss::render::PictureFileFormat format = ss::render::pictureFileFormat(path);
     QSaveFile file(path);
     if (format == ss::render::PictureFileFormat::None || !file.open(QIODevice::WriteOnly)) {
         throw std::runtime_error(
-            QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
+            QCoreApplication::translate("Excel1", "The picture could not be written to %1.")
+                .arg(path)
+                .toStdString());
     }
     ss::render::writePictureFile(picture, file, format);
     if (!file.commit()) {
         throw std::runtime_error(
-            QStringLiteral("The picture could not be written to %1.").arg(path).toStdString());
+            QCoreApplication::translate("Excel1", "The picture could not be written to %1.")
+                .arg(path)
+                .toStdString());
     }
 }
 
 QString excelOpenQuestion()
 {
-    return QStringLiteral("Excel may be open. It is recommended that you close Excel first.\r"
-                          "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
-                          "Would you like to proceed anyway?");
+    return QCoreApplication::translate(
+        "Excel1", "Excel may be open. It is recommended that you close Excel first.\r"
+                  "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
+                  "Would you like to proceed anyway?");
 }
 
 } // namespace
@@ -116,7 +124,8 @@ int GetSaveFileFormat(const Application& app, const QLocale& locale)
         locale.toDouble(Options::NormalizeDecimal(versionText, false, locale), &ok);
     if (!ok || !std::isfinite(number) || std::abs(number) > 32767) {
         throw std::runtime_error(
-            QStringLiteral("The version \"%1\" of the spreadsheet application is no number.")
+            QCoreApplication::translate(
+                "Excel1", "The version \"%1\" of the spreadsheet application is no number.")
                 .arg(versionText)
                 .toStdString());
     }

@@ -17,6 +17,7 @@
 #include "spreadsheet/automation/pictureclipboard.h"
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,10 +63,12 @@ QString describeReport(const ReportInputs& inputs)
             return mExcelApp.Range(QString::fromLatin1(cell)).Text();
         };
         const int trips = tripCount(inputs.logTable());
-        return QStringLiteral("%1 for %2: %3 %4, total mileage %5, total reimbursement %6")
+        return QCoreApplication::translate(
+                   "MileageLog", "%1 for %2: %3 %4, total mileage %5, total reimbursement %6")
             .arg(shown("A1"), shown("B3"), QString::number(trips),
-                 trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"), shown("E5"),
-                 shown("E6"));
+                 trips == 1 ? QCoreApplication::translate("MileageLog", "trip")
+                            : QCoreApplication::translate("MileageLog", "trips"),
+                 shown("E5"), shown("E6"));
     } catch (const std::exception&) {
         return QString();
     }
@@ -80,9 +83,10 @@ bool createExclusively(const QString& path)
     }
     const QFileInfo there(path);
     if (there.exists() || there.isSymLink()) return false;
-    throw std::runtime_error(QStringLiteral("The temporary workbook %1 cannot be created: %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())
-                                 .toStdString());
+    throw std::runtime_error(
+        QCoreApplication::translate("MileageLog", "The temporary workbook %1 cannot be created: %2")
+            .arg(QDir::toNativeSeparators(path), file.errorString())
+            .toStdString());
 }
 
 ss::render::SheetPicture loadPicture(const QString& path)
@@ -96,9 +100,10 @@ ss::render::SheetPicture loadPicture(const QString& path)
             why = QLatin1Char(' ') + damaged.description();
         }
     }
-    throw std::runtime_error(QStringLiteral("The picture file %1 could not be loaded.%2")
-                                 .arg(QDir::toNativeSeparators(path), why)
-                                 .toStdString());
+    throw std::runtime_error(
+        QCoreApplication::translate("MileageLog", "The picture file %1 could not be loaded.%2")
+            .arg(QDir::toNativeSeparators(path), why)
+            .toStdString());
 }
 
 } // namespace
@@ -144,7 +149,7 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
     }
     trap.run(124, [] {
         const ax::Sheets sheets = mExcelApp.Sheets();
-        sheets.Item(sheets.Count()).setName(QString::fromLatin1(kSheetName));
+        sheets.Item(sheets.Count()).setName(QCoreApplication::translate("MileageLog", kSheetName));
     });
     trap.run(126, [&] { BuildSheet(inputs); });
     trap.run(128, [] { mExcelApp.Sheets().Item(1).Select(); });
@@ -173,7 +178,10 @@ void GenerateReport0(const ReportInputs& inputs, ReportMainWindow& window, Repor
         const bool checked = trap.run(156, [&] {
             taken = !createExclusively(candidate);
             if (taken && draw == kMaxNameDraws) {
-                throw std::runtime_error("No unused name for the temporary workbook was found.");
+                throw std::runtime_error(
+                    QCoreApplication::translate(
+                        "MileageLog", "No unused name for the temporary workbook was found.")
+                        .toStdString());
             }
         });
         if (!checked) break;
@@ -237,11 +245,12 @@ void CreateReportCommand(const ReportInputs& inputs, ReportMainWindow& window,
     }
     if (trips > kMaxTrips) {
         trap.run(100, [&] {
-            tell(
-                tripLimitMessage(
-                    QStringLiteral("This log has %1 trips; delete some before creating the report.")
-                        .arg(trips)),
-                applicationTitle(), Dialogs::Icon::Warning);
+            tell(tripLimitMessage(
+                     QCoreApplication::translate(
+                         "MileageLog",
+                         "This log has %1 trips; delete some before creating the report.")
+                         .arg(trips)),
+                 applicationTitle(), Dialogs::Icon::Warning);
         });
         return;
     }

@@ -15,8 +15,11 @@ class ReportPreview;
 // formatting procedures that act on the current selection of mExcelApp.
 namespace bw::MileageLog {
 
-inline constexpr char kSheetName[] = "Mileage Log and Reimbursement";
-inline constexpr char kTitle[] = "Mileage Log and Reimbursement Form";
+// The sheet's name and the form's title, translated where they are written.
+inline constexpr char kSheetName[] =
+    QT_TRANSLATE_NOOP("MileageLog", "Mileage Log and Reimbursement");
+inline constexpr char kTitle[] =
+    QT_TRANSLATE_NOOP("MileageLog", "Mileage Log and Reimbursement Form");
 inline constexpr char kCurrencyFormat[] = "$#,##0.00";
 inline constexpr char kTextFormat[] = "@";
 // The form has room for this many trips; a longer log makes it longer.

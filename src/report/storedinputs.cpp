@@ -13,6 +13,8 @@
 #include "platform/datetext.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace bw {
@@ -30,7 +32,9 @@ std::shared_ptr<LogTable> openTable()
 QDate storedDate(const QString& text)
 {
     const QDate date = textToDate(text);
-    if (!date.isValid()) throw std::runtime_error("Type mismatch");
+    if (!date.isValid())
+        throw std::runtime_error(
+            QCoreApplication::translate("StoredInputs", "Type mismatch").toStdString());
     return date;
 }
 

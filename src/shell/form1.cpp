@@ -35,8 +35,9 @@ namespace bw {
 
 namespace {
 
-constexpr char kGridCaption[] =
-    "To enter Description select row and type Description. Then press Enter to finish changes.";
+constexpr char kGridCaption[] = QT_TRANSLATE_NOOP(
+    "bw::Form1",
+    "To enter Description select row and type Description. Then press Enter to finish changes.");
 // The grid's caption line takes the top of the grid's designed area.
 constexpr int kGridCaptionHeight = 18;
 
@@ -59,7 +60,7 @@ void paintWhite(QWidget* widget)
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, TwipsRect geometry)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+    auto* frame = new QGroupBox(Form1::tr(caption), parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry.pixels());
     frame->setMouseTracking(true);
@@ -69,7 +70,7 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, Twi
 
 QLabel* makeLabel(QWidget* parent, int index, const char* caption, TwipsRect geometry)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    auto* label = new QLabel(Form1::tr(caption), parent);
     label->setObjectName(QStringLiteral("Label4_%1").arg(index));
     label->setGeometry(geometry.pixels());
     label->setMouseTracking(true);
@@ -129,18 +130,21 @@ Form1::~Form1()
 void Form1::createControls()
 {
     const auto button = [](QWidget* parent, const char* name, const char* caption, TwipsRect at) {
-        return makeButton(parent, name, QString::fromLatin1(caption), at.pixels());
+        return makeButton(parent, name, tr(caption), at.pixels());
     };
-    PushButton22 = button(this, "PushButton22", "Start Creating Template", {120, 120, 7800, 400});
-    PushButton6 = button(this, "PushButton6", "Help", {120, 630, 3840, 405});
-    PushButton7 = button(this, "PushButton7", "Load Sample/Example Data", {4080, 630, 3840, 405});
+    PushButton22 =
+        button(this, "PushButton22", QT_TR_NOOP("Start Creating Template"), {120, 120, 7800, 400});
+    PushButton6 = button(this, "PushButton6", QT_TR_NOOP("Help"), {120, 630, 3840, 405});
+    PushButton7 =
+        button(this, "PushButton7", QT_TR_NOOP("Load Sample/Example Data"), {4080, 630, 3840, 405});
 
     createEntryControls();
     createGrid();
-    PushButton2 =
-        button(Frame2, "PushButton2", "Insert Below Selected Row", {240, 3970, 7300, 405});
-    PushButton1 = button(Frame2, "PushButton1", "Delete Selected Row", {240, 4480, 3600, 405});
-    PushButton3 = button(Frame2, "PushButton3", "Delete All", {3960, 4480, 3600, 405});
+    PushButton2 = button(Frame2, "PushButton2", QT_TR_NOOP("Insert Below Selected Row"),
+                         {240, 3970, 7300, 405});
+    PushButton1 =
+        button(Frame2, "PushButton1", QT_TR_NOOP("Delete Selected Row"), {240, 4480, 3600, 405});
+    PushButton3 = button(Frame2, "PushButton3", QT_TR_NOOP("Delete All"), {3960, 4480, 3600, 405});
     createHistoryActions();
     createGridMenu();
 
@@ -159,32 +163,36 @@ void Form1::createControls()
 // The employee fields and the period, each after its label.
 void Form1::createEntryControls()
 {
-    Frame1 = makeFrame(this, "Frame1", "Employee Data", TwipsRect{120, 1095, 7800, 3540});
-    Label4[0] = makeLabel(Frame1, 0, "Employee Name:", TwipsRect{240, 345, 1530, 225});
+    Frame1 =
+        makeFrame(this, "Frame1", QT_TR_NOOP("Employee Data"), TwipsRect{120, 1095, 7800, 3540});
+    Label4[0] = makeLabel(Frame1, 0, QT_TR_NOOP("Employee Name:"), TwipsRect{240, 345, 1530, 225});
     txtEmployeeName = makeTextBox(Frame1, "txtEmployeeName", TwipsRect{2070, 300, 5505, 345});
-    Label4[1] = makeLabel(Frame1, 1, "Employee ID:", TwipsRect{240, 780, 1200, 225});
+    Label4[1] = makeLabel(Frame1, 1, QT_TR_NOOP("Employee ID:"), TwipsRect{240, 780, 1200, 225});
     txtEmployeeID = makeTextBox(Frame1, "txtEmployeeID", TwipsRect{2070, 750, 5505, 345});
-    Label4[2] = makeLabel(Frame1, 2, "Vehicle Description:", TwipsRect{240, 1245, 1815, 225});
+    Label4[2] =
+        makeLabel(Frame1, 2, QT_TR_NOOP("Vehicle Description:"), TwipsRect{240, 1245, 1815, 225});
     txtVehicleDescription =
         makeTextBox(Frame1, "txtVehicleDescription", TwipsRect{2070, 1200, 5505, 345});
-    Label4[3] = makeLabel(Frame1, 3, "Authorized By:", TwipsRect{240, 1695, 1335, 225});
+    Label4[3] = makeLabel(Frame1, 3, QT_TR_NOOP("Authorized By:"), TwipsRect{240, 1695, 1335, 225});
     txtAuthorizedBy = makeTextBox(Frame1, "txtAuthorizedBy", TwipsRect{2070, 1650, 5505, 345});
-    Label4[4] = makeLabel(Frame1, 4, "Rate per Mile:", TwipsRect{240, 2145, 1275, 225});
+    Label4[4] = makeLabel(Frame1, 4, QT_TR_NOOP("Rate per Mile:"), TwipsRect{240, 2145, 1275, 225});
     txtRatePerMile = makeTextBox(Frame1, "txtRatePerMile", TwipsRect{2070, 2100, 5490, 345});
 
-    Frame3 = makeFrame(Frame1, "Frame3", "For Period", TwipsRect{2040, 2490, 5505, 855});
-    Label4[5] = makeLabel(Frame3, 5, "From:", TwipsRect{360, 315, 585, 225});
+    Frame3 =
+        makeFrame(Frame1, "Frame3", QT_TR_NOOP("For Period"), TwipsRect{2040, 2490, 5505, 855});
+    Label4[5] = makeLabel(Frame3, 5, QT_TR_NOOP("From:"), TwipsRect{360, 315, 585, 225});
     dtpFrom = makeDatePicker(Frame3, "dtpFrom", TwipsRect{960, 270, 1770, 330});
-    Label4[6] = makeLabel(Frame3, 6, "To:", TwipsRect{3000, 300, 495, 225});
+    Label4[6] = makeLabel(Frame3, 6, QT_TR_NOOP("To:"), TwipsRect{3000, 300, 495, 225});
     dtpTo = makeDatePicker(Frame3, "dtpTo", TwipsRect{3405, 270, 1770, 330});
 }
 
 // The trip grid under its caption line, in the frame that holds the row commands.
 void Form1::createGrid()
 {
-    Frame2 = makeFrame(this, "Frame2", "Mileage Log Data", TwipsRect{120, 4710, 7800, 5070});
+    Frame2 =
+        makeFrame(this, "Frame2", QT_TR_NOOP("Mileage Log Data"), TwipsRect{120, 4710, 7800, 5070});
     const QRect grid = TwipsRect{240, 300, 7300, 3540}.pixels();
-    DataGrid1Caption = new QLabel(QString::fromLatin1(kGridCaption), Frame2);
+    DataGrid1Caption = new QLabel(tr(kGridCaption), Frame2);
     DataGrid1Caption->setObjectName(QStringLiteral("DataGrid1Caption"));
     DataGrid1Caption->setGeometry(grid.left(), grid.top(), grid.width(), kGridCaptionHeight);
     DataGrid1Caption->setAlignment(Qt::AlignCenter);
@@ -231,6 +239,8 @@ void Form1::nameControls()
         Label4[i]->setBuddy(control);
         QString name = Label4[i]->text();
         if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        // French sets a space before the colon.
+        name = name.trimmed();
         control->setAccessibleName(name);
     }
     DataGrid1->setAccessibleName(DataGrid1Caption->text());

@@ -37,9 +37,9 @@ void Form1::PushButton1_Click()
     }
     const auto answer = trap.value(100, [&] {
         const QVariant date = logTable_->value(0);
-        return ask(QStringLiteral("Do you really want delete this row ?\r\n(%1)")
+        return ask(tr("Do you really want delete this row ?\r\n(%1)")
                        .arg(date.isNull() ? QString() : date.toString()),
-                   Dialogs::No, QStringLiteral("Question"));
+                   Dialogs::No, tr("Question"));
     });
     if (answer.value_or(Dialogs::No) != Dialogs::Yes) {
         return;
@@ -47,14 +47,14 @@ void Form1::PushButton1_Click()
     trap.run(102, [&] { setUpdatesEnabled(false); });
     trap.run(104, [&] { model_->deleteCurrentRow(); });
     trap.run(106, [&] { setUpdatesEnabled(true); });
-    trap.run(108, [] { tell(QStringLiteral("Row deleted.")); });
+    trap.run(108, [] { tell(tr("Row deleted.")); });
 }
 
 void Form1::PushButton2_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton2_Click));
     if (logTable_ && logTable_->RecordCount() >= kMaxTrips) {
-        trap.run(100, [] { tellTripLimit(QStringLiteral("No row was inserted.")); });
+        trap.run(100, [] { tellTripLimit(tr("No row was inserted.")); });
         return;
     }
     // The blank row goes straight below the selected one; with no selected row it is
@@ -80,10 +80,8 @@ void Form1::PushButton2_Click()
 void Form1::PushButton3_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton3_Click));
-    const auto answer = trap.value(100, [] {
-        return ask(QStringLiteral("Do you really want clear ?"), Dialogs::No,
-                   QStringLiteral("Question"));
-    });
+    const auto answer = trap.value(
+        100, [] { return ask(tr("Do you really want clear ?"), Dialogs::No, tr("Question")); });
     if (answer.value_or(Dialogs::No) != Dialogs::Yes || !backUpBeforeChange()) {
         return;
     }
@@ -92,9 +90,8 @@ void Form1::PushButton3_Click()
     const LogHistory::Name step(*history_, tr("Delete All"));
     const LogTableModel::Rebuild rebuild(*model_);
     CreateLogTable(logTable_, trap, 102);
-    const int rows =
-        storedRowCount(log_ ? log_->rowCountAtClose() : QString(), trap, 124,
-                       QStringLiteral("The stored row count is %1; %2 blank rows were made."));
+    const int rows = storedRowCount(log_ ? log_->rowCountAtClose() : QString(), trap, 124,
+                                    tr("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(126, [&] { requireTable(logTable_).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
@@ -116,8 +113,7 @@ void Form1::PushButton6_Click()
 {
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton6_Click));
     trap.run(100, [] {
-        tell(QStringLiteral("Questions? Please contact Team Varnholt at ")
-             + QLatin1String(kSupportPage));
+        tell(tr("Questions? Please contact Team Varnholt at ") + QLatin1String(kSupportPage));
     });
 }
 
@@ -183,7 +179,7 @@ void Form1::PushButton7_Click()
     }
     if (left > 0) {
         trap.run(190, [&] {
-            tellTripLimit(QStringLiteral("%1 of the %2 sample trips were not added.")
+            tellTripLimit(tr("%1 of the %2 sample trips were not added.")
                               .arg(left)
                               .arg(sampleTrips().size()));
         });

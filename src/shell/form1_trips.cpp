@@ -24,7 +24,7 @@ namespace bw {
 
 namespace {
 
-constexpr char kCsvFilter[] = "CSV Files (*.csv)";
+constexpr char kCsvFilter[] = QT_TRANSLATE_NOOP("bw::Form1", "CSV Files (*.csv)");
 
 void warnUser(const QString& text) { tell(text, applicationTitle(), Dialogs::Icon::Warning); }
 
@@ -90,8 +90,8 @@ void Form1::importTripsCommand()
 {
     commitGridEdit();
     Dialogs::OpenFile request;
-    request.title = QStringLiteral("Import Trips from CSV");
-    request.filters = {QString::fromLatin1(kCsvFilter), QStringLiteral("All Files (*)")};
+    request.title = tr("Import Trips from CSV");
+    request.filters = {tr(kCsvFilter), tr("All Files (*)")};
     const QString path = platform().dialogs->openFileName(request);
     if (!path.isEmpty()) {
         importTripsFrom(path);
@@ -102,8 +102,8 @@ void Form1::exportTripsCommand()
 {
     commitGridEdit();
     Dialogs::SaveFile request;
-    request.title = QStringLiteral("Export Trips to CSV");
-    request.filters = {QString::fromLatin1(kCsvFilter)};
+    request.title = tr("Export Trips to CSV");
+    request.filters = {tr(kCsvFilter)};
     request.fileName = QStringLiteral("trips.csv");
     const Dialogs::SaveChoice choice = platform().dialogs->saveFile(request);
     if (choice.path.isEmpty()) {
@@ -122,23 +122,22 @@ bool Form1::importTripsFrom(const QString& path)
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        warnUser(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+        warnUser(tr("Cannot read \"%1\": %2").arg(path, file.errorString()));
         return false;
     }
     TripImport read = readTripsCsv(file.readAll());
     if (!read.failure.isEmpty()) {
-        warnUser(QStringLiteral("No trips were imported from \"%1\". %2").arg(name, read.failure));
+        warnUser(tr("No trips were imported from \"%1\". %2").arg(name, read.failure));
         return false;
     }
     LogTable& table = *logTable_;
     const int total = static_cast<int>(read.trips.size());
     const int fit = std::min(total, tripPlacement(table).capacity);
     if (fit == 0) {
-        QString why = read.problems.empty()
-                          ? QStringLiteral("\"%1\" holds no trips.").arg(name)
-                          : QStringLiteral("No line of \"%1\" can be imported:\r\n%2")
-                                .arg(name, problemLines(read.problems));
-        if (total > 0) why = tripLimitMessage(QStringLiteral("No more trips fit."));
+        QString why = read.problems.empty() ? tr("\"%1\" holds no trips.").arg(name)
+                                            : tr("No line of \"%1\" can be imported:\r\n%2")
+                                                  .arg(name, problemLines(read.problems));
+        if (total > 0) why = tripLimitMessage(tr("No more trips fit."));
         warnUser(why);
         return false;
     }
@@ -146,17 +145,15 @@ bool Form1::importTripsFrom(const QString& path)
         QString question;
         if (!read.problems.empty()) {
             const int bad = lineCount(read.problems);
-            question =
-                QStringLiteral("%1 of \"%2\" cannot be imported:\r\n%3\r\n\r\n")
-                    .arg(bad == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(bad),
-                         name, problemLines(read.problems));
+            question = tr("%1 of \"%2\" cannot be imported:\r\n%3\r\n\r\n")
+                           .arg(bad == 1 ? tr("1 line") : tr("%1 lines").arg(bad), name,
+                                problemLines(read.problems));
         }
         if (fit < total) {
-            question +=
-                tripLimitMessage(QStringLiteral("Only %1 of the %2 trips fit.").arg(fit).arg(total))
-                + QStringLiteral("\r\n\r\n");
+            question += tripLimitMessage(tr("Only %1 of the %2 trips fit.").arg(fit).arg(total))
+                        + QStringLiteral("\r\n\r\n");
         }
-        question += QStringLiteral("Import the %1 good trips? No imports nothing.").arg(fit);
+        question += tr("Import the %1 good trips? No imports nothing.").arg(fit);
         if (!askUser(question, Dialogs::Yes)) {
             return false;
         }
@@ -178,16 +175,15 @@ bool Form1::exportTripsTo(const QString& path)
         return false;
     }
     if (QFileInfo::exists(path)
-        && !askUser(
-            QStringLiteral("\"%1\" already exists.\r\nDo you want to replace it?").arg(path),
-            Dialogs::No)) {
+        && !askUser(tr("\"%1\" already exists.\r\nDo you want to replace it?").arg(path),
+                    Dialogs::No)) {
         return false;
     }
     commitGridEdit();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(*logTable_)) < 0
         || !file.commit()) {
-        warnUser(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        warnUser(tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
         return false;
     }
     return true;

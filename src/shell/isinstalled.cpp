@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "spreadsheet/automation/objectmodel.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace bw {
@@ -32,15 +33,20 @@ const SpreadsheetFactory& spreadsheetFactory() { return factoryStorage(); }
 QString excelMissingText()
 {
     const QStringList parts = {
-        QStringLiteral("Error 842001. A normal instance of Excel could not be created."),
-        QStringLiteral("1. Please make sure Excel is installed on this computer."),
-        QStringLiteral("2. Please open Excel normally and make sure a blank spreadsheet opens "
-                       "immediately without any interrupting window (such as an Excel file "
-                       "recovery window)."),
-        QStringLiteral("3. Please make sure that when you double-click on a XLS or XLSX file "
-                       "that Excel opens normally without any interrupting messages."),
-        QStringLiteral("4. All versions of Excel are supported by this software except for the "
-                       "rare Excel Starter and Student editions."),
+        QCoreApplication::translate(
+            "IsInstalled", "Error 842001. A normal instance of Excel could not be created."),
+        QCoreApplication::translate("IsInstalled",
+                                    "1. Please make sure Excel is installed on this computer."),
+        QCoreApplication::translate(
+            "IsInstalled", "2. Please open Excel normally and make sure a blank spreadsheet opens "
+                           "immediately without any interrupting window (such as an Excel file "
+                           "recovery window)."),
+        QCoreApplication::translate(
+            "IsInstalled", "3. Please make sure that when you double-click on a XLS or XLSX file "
+                           "that Excel opens normally without any interrupting messages."),
+        QCoreApplication::translate(
+            "IsInstalled", "4. All versions of Excel are supported by this software except for the "
+                           "rare Excel Starter and Student editions."),
     };
     return parts.join(QStringLiteral("\r\n\r\n"));
 }

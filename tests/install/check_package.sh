@@ -14,7 +14,7 @@ check "version" test "$(field Version)" = "$(grep -oP 'CPACK_PACKAGE_VERSION "\K
 check "maintainer" bash -c "dpkg-deb -f '$deb' Maintainer | grep -q '<support@brindlewick.example>'"
 check "section" test "$(field Section)" = misc
 check "description" bash -c "dpkg-deb -f '$deb' Description | grep -q 'reimbursement form'"
-for dep in 'libqt6widgets6' 'libgsf-1-114' 'libxlsxwriter4' 'libsqlite3-0' 'fonts-liberation' 'libqt6svg6' 'libc6'; do
+for dep in 'libqt6widgets6' 'libgsf-1-114' 'libxlsxwriter4' 'libsqlite3-0' 'fonts-liberation' 'libqt6svg6' 'qt6-translations-l10n' 'libc6'; do
   check "depends on $dep" bash -c "dpkg-deb -f '$deb' Depends | grep -q '$dep'"
 done
 expected="./usr/bin/brindlewick

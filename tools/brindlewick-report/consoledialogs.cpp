@@ -3,6 +3,7 @@
 
 #include "core/errorreport.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace bw {
@@ -22,10 +23,10 @@ QString consoleLines(QString text)
 Dialogs::Answer ConsoleDialogs::message(const Message& message)
 {
     // Only the error report is a failure; a notice, even with a warning sign, is not.
-    if (message.title == QLatin1String(kErrorReportTitle)) ++failures_;
+    if (message.title == QCoreApplication::translate("ErrorReport", kErrorReportTitle)) ++failures_;
     out_ << message.title << ": " << consoleLines(message.text) << '\n';
     if (message.buttons == Buttons::YesNo) {
-        out_ << "(answered Yes)\n";
+        out_ << QCoreApplication::translate("ReportTool", "(answered Yes)") << '\n';
         out_.flush();
         return Yes;
     }

@@ -45,7 +45,10 @@ bool isRasterPicture(const QString& path)
 // time, however long the log.
 void savePicture(const ss::render::SheetPicture& picture, const StagedFile& staged)
 {
-    if (picture.isNull()) throw std::runtime_error("The report has no picture to write.");
+    if (picture.isNull())
+        throw std::runtime_error(
+            QCoreApplication::translate("ReportTool", "The report has no picture to write.")
+                .toStdString());
     try {
         ReplacingFile file(staged.path());
         try {
@@ -102,9 +105,9 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
     if (!options.settingsFile.isEmpty()) {
         const QFileInfo file(options.settingsFile);
         if (!file.isFile() || !file.isReadable()) {
-            failed(
-                err,
-                QStringLiteral("cannot read the settings file \"%1\"").arg(options.settingsFile));
+            failed(err,
+                   QCoreApplication::translate("ReportTool", "cannot read the settings file \"%1\"")
+                       .arg(options.settingsFile));
             return false;
         }
     }
@@ -113,7 +116,7 @@ bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream&
     try {
         inputs.restore(store, trap);
     } catch (const std::exception& failure) {
-        failed(err, QStringLiteral("the trip log could not be read: %1")
+        failed(err, QCoreApplication::translate("ReportTool", "the trip log could not be read: %1")
                         .arg(QString::fromUtf8(failure.what())));
         return false;
     }
@@ -126,26 +129,30 @@ bool readTrips(const Options& options, StoredReportInputs& inputs, QTextStream& 
 {
     QFile file(options.tripsFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        failed(err, QStringLiteral("cannot read the trips file \"%1\": %2")
-                        .arg(options.tripsFile, file.errorString()));
+        failed(err,
+               QCoreApplication::translate("ReportTool", "cannot read the trips file \"%1\": %2")
+                   .arg(options.tripsFile, file.errorString()));
         return false;
     }
     const TripImport read = readTripsCsv(file.readAll());
     if (!read.failure.isEmpty() || read.trips.empty()) {
-        failed(err, QStringLiteral("no trips in \"%1\": %2")
+        failed(err, QCoreApplication::translate("ReportTool", "no trips in \"%1\": %2")
                         .arg(options.tripsFile,
                              read.failure.isEmpty() ? problemLines(read.problems) : read.failure));
         return false;
     }
     if (!read.problems.empty()) {
-        err << kProgram << ": lines of \"" << options.tripsFile << "\" left out:\n"
+        err << kProgram << ": "
+            << QCoreApplication::translate("ReportTool", "lines of \"%1\" left out:")
+                   .arg(options.tripsFile)
+            << '\n'
             << problemLines(read.problems, static_cast<int>(read.problems.size()))
                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
             << '\n';
         err.flush();
     }
     if (read.trips.size() > static_cast<std::size_t>(kMaxTrips)) {
-        failed(err, QStringLiteral("\"%1\" holds more than %2 trips")
+        failed(err, QCoreApplication::translate("ReportTool", "\"%1\" holds more than %2 trips")
                         .arg(options.tripsFile)
                         .arg(kMaxTrips));
         return false;
@@ -160,20 +167,24 @@ bool readRates(const Options& options, StoredReportInputs& inputs, QTextStream& 
 {
     QFile file(options.ratesFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        failed(err, QStringLiteral("cannot read the rates file \"%1\": %2")
-                        .arg(options.ratesFile, file.errorString()));
+        failed(err,
+               QCoreApplication::translate("ReportTool", "cannot read the rates file \"%1\": %2")
+                   .arg(options.ratesFile, file.errorString()));
         return false;
     }
     const RateImport read = readRatesCsv(file.readAll());
     if (!read.failure.isEmpty()) {
-        failed(err, QStringLiteral("no rates in \"%1\": %2").arg(options.ratesFile, read.failure));
+        failed(err, QCoreApplication::translate("ReportTool", "no rates in \"%1\": %2")
+                        .arg(options.ratesFile, read.failure));
         return false;
     }
     if (!read.problems.empty()) {
-        failed(err, QStringLiteral("lines of \"%1\" that cannot be read; nothing was written:\n%2")
-                        .arg(options.ratesFile,
-                             problemLines(read.problems, static_cast<int>(read.problems.size()))
-                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+        failed(err,
+               QCoreApplication::translate(
+                   "ReportTool", "lines of \"%1\" that cannot be read; nothing was written:\n%2")
+                   .arg(options.ratesFile,
+                        problemLines(read.problems, static_cast<int>(read.problems.size()))
+                            .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
         return false;
     }
     inputs.useRates(RateSchedule(read.changes));
@@ -183,16 +194,13 @@ bool readRates(const Options& options, StoredReportInputs& inputs, QTextStream& 
 int recordClaim(ClaimRecording& recording, const ReportInputs& inputs, const QString& output,
                 QTextStream& err)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("brindlewick-report", text);
-    };
     try {
         const qint64 number = recording.record(inputs, output);
-        err << kProgram << ": " << tr("recorded claim %1").arg(number) << '\n';
+        err << kProgram << ": " << QCoreApplication::translate("ReportTool", "recorded claim %1").arg(number) << '\n';
         err.flush();
         return kExitDone;
     } catch (const std::exception& failure) {
-        return failed(err, tr("the report was written to %1, but no claim was recorded: %2")
+        return failed(err, QCoreApplication::translate("ReportTool", "the report was written to %1, but no claim was recorded: %2")
                                .arg(output, QString::fromUtf8(failure.what())));
     }
 }
@@ -223,35 +231,32 @@ void writeOutputs(const CapturedPreview& preview, const Options& options)
 // nothing to them; a claim is recorded only of the log's own trips, whose ids it keeps.
 bool checkClaimOptions(const Options& options, const QStringList& positional, QString& error)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("brindlewick-report", text);
-    };
     const int commands = int(options.listClaims) + int(options.checkHistory)
                          + int(options.claimNumber > 0) + int(options.recordClaim);
     if (commands > 1) {
-        error = tr("only one of --record-claim, --claims, --check-history and --claim can be "
+        error = QCoreApplication::translate("ReportTool", "only one of --record-claim, --claims, --check-history and --claim can be "
                    "given");
         return false;
     }
     const bool reportOptions = options.sample || !options.tripsFile.isEmpty()
                                || !options.ratesFile.isEmpty() || !options.picture.isEmpty();
     if ((options.listClaims || options.checkHistory) && (reportOptions || !positional.isEmpty())) {
-        error = tr("--claims and --check-history take no output file and no report options");
+        error = QCoreApplication::translate("ReportTool", "--claims and --check-history take no output file and no report options");
         return false;
     }
     if (options.claimNumber > 0) {
         if (reportOptions) {
-            error = tr("--claim makes the claim's report from what it holds: it takes no "
+            error = QCoreApplication::translate("ReportTool", "--claim makes the claim's report from what it holds: it takes no "
                        "report options");
             return false;
         }
         if (positional.size() == 1 && !reportFormatOfPath(positional.front())) {
-            error = tr("the output of --claim must end in .xls, .xlsx or .pdf");
+            error = QCoreApplication::translate("ReportTool", "the output of --claim must end in .xls, .xlsx or .pdf");
             return false;
         }
     }
     if (options.recordClaim && (options.sample || !options.tripsFile.isEmpty())) {
-        error = tr("--record-claim records the stored trips only: not with --sample or --trips");
+        error = QCoreApplication::translate("ReportTool", "--record-claim records the stored trips only: not with --sample or --trips");
         return false;
     }
     return true;
@@ -270,7 +275,8 @@ void useUnitOptions(const Options& options, StoredReportInputs& inputs)
 
 QString usageLine()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ReportTool",
                "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
                "[--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] "
                "[--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
@@ -280,7 +286,7 @@ QString usageLine()
 
 QString helpText()
 {
-    return usageLine() + QStringLiteral(R"(
+    return usageLine() + QCoreApplication::translate("ReportTool", R"(
 
 Makes the mileage report that "Start Creating Template" makes, without a window, and
 writes it to OUTPUT: byte for byte the file that saving the report from the preview
@@ -355,15 +361,15 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            error = QStringLiteral("%1 needs %2").arg(name, what);
+            error = QCoreApplication::translate("ReportTool", "%1 needs %2").arg(name, what);
             return false;
         }
         if (value.isEmpty()) {
-            error = QStringLiteral("%1 needs %2").arg(name, what);
+            error = QCoreApplication::translate("ReportTool", "%1 needs %2").arg(name, what);
             return false;
         }
         if (!into.isEmpty()) {
-            error = QStringLiteral("%1 is given twice").arg(name);
+            error = QCoreApplication::translate("ReportTool", "%1 is given twice").arg(name);
             return false;
         }
         into = value;
@@ -436,7 +442,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             if (!takeValue(i, QStringLiteral("--settings"), options.settingsFile))
                 return std::nullopt;
         } else {
-            error = QStringLiteral("unknown option %1").arg(argument);
+            error = QCoreApplication::translate("ReportTool", "unknown option %1").arg(argument);
             return std::nullopt;
         }
     }
@@ -444,27 +450,32 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
     if (!checkClaimOptions(options, positional, error)) return std::nullopt;
     if (options.listClaims || options.checkHistory) return options;
     if (positional.size() != 1) {
-        error = positional.isEmpty() ? QStringLiteral("the output file is missing")
-                                     : QStringLiteral("only one output file can be given");
+        error =
+            positional.isEmpty()
+                ? QCoreApplication::translate("ReportTool", "the output file is missing")
+                : QCoreApplication::translate("ReportTool", "only one output file can be given");
         return std::nullopt;
     }
     options.output = positional.front();
     if (!options.unit.isEmpty() && !unitFromCode(options.unit)) {
-        error = QStringLiteral("--unit takes km or mi, not %1").arg(options.unit);
+        error = QCoreApplication::translate("ReportTool", "--unit takes km or mi, not %1").arg(options.unit);
         return std::nullopt;
     }
     if (options.sample && !options.settingsFile.isEmpty()) {
-        error = QStringLiteral("--sample and --settings exclude each other");
+        error =
+            QCoreApplication::translate("ReportTool", "--sample and --settings exclude each other");
         return std::nullopt;
     }
     if (!options.picture.isEmpty() && !isRasterPicture(options.picture)) {
-        error = QStringLiteral("the picture file must end in .bmp or .png");
+        error =
+            QCoreApplication::translate("ReportTool", "the picture file must end in .bmp or .png");
         return std::nullopt;
     }
     if (!options.picture.isEmpty()
         && QFileInfo(options.picture).absoluteFilePath()
                == QFileInfo(options.output).absoluteFilePath()) {
-        error = QStringLiteral("the picture and the workbook cannot be the same file");
+        error = QCoreApplication::translate("ReportTool",
+                                            "the picture and the workbook cannot be the same file");
         return std::nullopt;
     }
     return options;
@@ -490,8 +501,9 @@ int run(const Options& options, QTextStream& err)
     if (!options.ratesFile.isEmpty() && !readRates(options, inputs, err)) return kExitFailed;
     if (!options.tripsFile.isEmpty() && !readTrips(options, inputs, err)) return kExitFailed;
     if (dialogs.failures() > 0) {
-        return failed(err,
-                      QStringLiteral("the stored entries could not be read; no report was made"));
+        return failed(
+            err, QCoreApplication::translate(
+                     "ReportTool", "the stored entries could not be read; no report was made"));
     }
 
     HeadlessMainWindow window;
@@ -499,7 +511,8 @@ int run(const Options& options, QTextStream& err)
     MileageLog::CreateReportCommand(inputs, window, preview);
     const TemporaryWorkbook temporary(preview.excelFile());
     if (dialogs.failures() > 0 || !preview.shown() || preview.excelFile().isEmpty()) {
-        return failed(err, QStringLiteral("the report could not be made; nothing was written"));
+        return failed(err, QCoreApplication::translate(
+                               "ReportTool", "the report could not be made; nothing was written"));
     }
     try {
         writeOutputs(preview, options);
@@ -517,7 +530,9 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!options) {
         err << kProgram << ": " << error << '\n'
             << usageLine() << '\n'
-            << QStringLiteral("Try '%1 --help' for more.").arg(QLatin1String(kProgram)) << '\n';
+            << QCoreApplication::translate("ReportTool", "Try '%1 --help' for more.")
+                   .arg(QLatin1String(kProgram))
+            << '\n';
         err.flush();
         return kExitUsage;
     }

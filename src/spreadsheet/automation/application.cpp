@@ -3,6 +3,7 @@
 #include "spreadsheet/automation/state.h"
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -14,10 +15,12 @@ namespace detail {
 AppState& liveApp(const std::shared_ptr<AppState>& app)
 {
     if (!app) {
-        throw AutomationError(QStringLiteral("No spreadsheet application instance is set."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "No spreadsheet application instance is set."));
     }
     if (app->quit) {
-        throw AutomationError(QStringLiteral(
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet",
             "The spreadsheet application has been quit; its objects can no longer be used."));
     }
     return *app;
@@ -27,11 +30,11 @@ ss::Workbook& liveBook(const std::shared_ptr<AppState>& app, const std::shared_p
 {
     liveApp(app);
     if (!book) {
-        throw AutomationError(QStringLiteral("No workbook is set."));
+        throw AutomationError(QCoreApplication::translate("Spreadsheet", "No workbook is set."));
     }
     if (!book->book) {
-        throw AutomationError(
-            QStringLiteral("The workbook has been closed; its objects can no longer be used."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "The workbook has been closed; its objects can no longer be used."));
     }
     return *book->book;
 }
@@ -39,7 +42,7 @@ ss::Workbook& liveBook(const std::shared_ptr<AppState>& app, const std::shared_p
 std::shared_ptr<BookState> activeBook(AppState& app)
 {
     if (!app.activeBook) {
-        throw AutomationError(QStringLiteral("No workbook is open."));
+        throw AutomationError(QCoreApplication::translate("Spreadsheet", "No workbook is open."));
     }
     return app.activeBook;
 }
@@ -59,11 +62,12 @@ std::shared_ptr<BookState> adoptBook(AppState& app, std::unique_ptr<ss::Workbook
 int checkedIndex(int index, int count)
 {
     if (index < 1 || index > count) {
-        throw AutomationError(
-            QStringLiteral("Subscript out of range: there is no item %1; the collection "
-                           "has %2.")
-                .arg(index)
-                .arg(count));
+        throw AutomationError(QCoreApplication::translate(
+                                  "Spreadsheet",
+                                  "Subscript out of range: there is no item %1; the collection "
+                                  "has %2.")
+                                  .arg(index)
+                                  .arg(count));
     }
     return index - 1;
 }
@@ -81,7 +85,8 @@ std::vector<CellRange> parseAreas(const QString& address)
         const auto range = parseA1Range(part);
         if (!range) {
             throw AutomationError(
-                QStringLiteral("\"%1\" is not a cell or range address.").arg(address));
+                QCoreApplication::translate("Spreadsheet", "\"%1\" is not a cell or range address.")
+                    .arg(address));
         }
         areas.push_back(*range);
     }
@@ -118,8 +123,9 @@ void Application::setEnableCancelKey(int mode) const
     detail::AppState& app = liveApp(state_);
     if (mode != kCancelKeyDisabled && mode != kCancelKeyInterrupt
         && mode != kCancelKeyErrorHandler) {
-        throw AutomationError(
-            QStringLiteral("EnableCancelKey cannot be %1; it is 0, 1 or 2.").arg(mode));
+        throw AutomationError(QCoreApplication::translate(
+                                  "Spreadsheet", "EnableCancelKey cannot be %1; it is 0, 1 or 2.")
+                                  .arg(mode));
     }
     app.enableCancelKey = mode;
 }
@@ -131,8 +137,9 @@ void Application::setCursor(int cursor) const
     detail::AppState& app = liveApp(state_);
     if (cursor != kCursorDefault && cursor != kCursorNorthwestArrow && cursor != kCursorWait
         && cursor != kCursorIBeam) {
-        throw AutomationError(
-            QStringLiteral("Cursor cannot be %1; it is -4143, 1, 2 or 3.").arg(cursor));
+        throw AutomationError(QCoreApplication::translate(
+                                  "Spreadsheet", "Cursor cannot be %1; it is -4143, 1, 2 or 3.")
+                                  .arg(cursor));
     }
     app.cursor = cursor;
 }
@@ -143,8 +150,9 @@ void Application::setSheetsInNewWorkbook(int count) const
 {
     detail::AppState& app = liveApp(state_);
     if (count < 1 || count > 255) {
-        throw AutomationError(
-            QStringLiteral("A new workbook has 1 to 255 sheets, not %1.").arg(count));
+        throw AutomationError(QCoreApplication::translate(
+                                  "Spreadsheet", "A new workbook has 1 to 255 sheets, not %1.")
+                                  .arg(count));
     }
     app.sheetsInNewWorkbook = count;
 }
@@ -180,7 +188,9 @@ automation::Range Application::Rows(const QString& rows) const
     const QString text = rows.contains(QLatin1Char(':')) ? rows : rows + QLatin1Char(':') + rows;
     const auto range = parseA1Range(text);
     if (!range || !range->isWholeRows()) {
-        throw AutomationError(QStringLiteral("\"%1\" is not a row or a range of rows.").arg(rows));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "\"%1\" is not a row or a range of rows.")
+                .arg(rows));
     }
     return automation::Range(ActiveSheet(), {*range});
 }
@@ -191,8 +201,9 @@ automation::Range Application::Columns(const QString& columns) const
         columns.contains(QLatin1Char(':')) ? columns : columns + QLatin1Char(':') + columns;
     const auto range = parseA1Range(text);
     if (!range || !range->isWholeColumns() || range->isWholeSheet()) {
-        throw AutomationError(
-            QStringLiteral("\"%1\" is not a column or a range of columns.").arg(columns));
+        throw AutomationError(QCoreApplication::translate(
+                                  "Spreadsheet", "\"%1\" is not a column or a range of columns.")
+                                  .arg(columns));
     }
     return automation::Range(ActiveSheet(), {*range});
 }
@@ -230,7 +241,8 @@ Application EngineApplicationFactory::createNew() { return Application(Applicati
 
 Application EngineApplicationFactory::getRunning()
 {
-    throw AutomationError(QStringLiteral("No other spreadsheet application instance is running."));
+    throw AutomationError(QCoreApplication::translate(
+        "Spreadsheet", "No other spreadsheet application instance is running."));
 }
 
 namespace {
@@ -258,7 +270,8 @@ Application createApplication()
 {
     Application app = applicationFactory().createNew();
     if (app.isNothing()) {
-        throw AutomationError(QStringLiteral("The spreadsheet application could not be started."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "The spreadsheet application could not be started."));
     }
     return app;
 }
@@ -267,8 +280,8 @@ Application getRunningApplication()
 {
     Application app = applicationFactory().getRunning();
     if (app.isNothing()) {
-        throw AutomationError(
-            QStringLiteral("No other spreadsheet application instance is running."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "No other spreadsheet application instance is running."));
     }
     return app;
 }

@@ -5,6 +5,8 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
@@ -315,9 +317,11 @@ void changeBorder(ss::Worksheet& sheet, const CellRange& range, int index,
         insideLines(sheet, range, false, change);
         break;
     default:
-        throw AutomationError(QStringLiteral("There is no border number %1: the borders of a range "
-                                             "are numbered 7 to 12.")
-                                  .arg(index));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet",
+                                        "There is no border number %1: the borders of a range "
+                                        "are numbered 7 to 12.")
+                .arg(index));
     }
 }
 

@@ -3,12 +3,15 @@
 
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
+
 namespace bw::ss::automation {
 
 render::SheetPicture PictureClipboard::picture() const
 {
     if (picture_.isNull()) {
-        throw AutomationError(QStringLiteral("The clipboard holds no picture."));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "The clipboard holds no picture."));
     }
     return picture_;
 }

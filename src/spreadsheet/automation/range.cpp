@@ -9,6 +9,7 @@
 #include "spreadsheet/render/celltext.h"
 #include "spreadsheet/render/render.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -54,8 +55,8 @@ void Range::Select() const
 {
     ss::Worksheet& s = sheet();
     if (book_->book->activeSheetIndex() != sheetIndex() || app().activeBook != book_) {
-        throw AutomationError(
-            QStringLiteral("A range can only be selected on the active sheet of the "
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "A range can only be selected on the active sheet of the "
                            "active workbook."));
     }
     s.select(areas_, areas_.front().first);
@@ -169,8 +170,9 @@ automation::Border Range::Borders(int index) const
     sheet();
     if (index < kEdgeLeft || index > kInsideHorizontal) {
         throw AutomationError(
-            QStringLiteral("There is no border number %1: the borders of a range are "
-                           "numbered 7 to 12.")
+            QCoreApplication::translate("Spreadsheet",
+                                        "There is no border number %1: the borders of a range are "
+                                        "numbered 7 to 12.")
                 .arg(index));
     }
     return automation::Border(*this, index);
@@ -205,7 +207,9 @@ void Range::setHorizontalAlignment(int alignment) const
         align = HAlign::Distributed;
         break;
     default:
-        throw AutomationError(QStringLiteral("%1 is not a horizontal alignment.").arg(alignment));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "%1 is not a horizontal alignment.")
+                .arg(alignment));
     }
     changeFormats([align](CellFormat& f) { f.hAlign = align; });
 }
@@ -230,7 +234,9 @@ void Range::setVerticalAlignment(int alignment) const
         align = VAlign::Distributed;
         break;
     default:
-        throw AutomationError(QStringLiteral("%1 is not a vertical alignment.").arg(alignment));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "%1 is not a vertical alignment.")
+                .arg(alignment));
     }
     changeFormats([align](CellFormat& f) { f.vAlign = align; });
 }
@@ -244,7 +250,8 @@ void Range::setNumberFormat(const QString& code) const
 {
     const QString stored = code.isEmpty() ? QStringLiteral("General") : code;
     if (stored.size() > 255) {
-        throw AutomationError(QStringLiteral("A number format has at most 255 characters."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "A number format has at most 255 characters."));
     }
     changeFormats([&stored](CellFormat& f) { f.numberFormat = stored; });
 }
@@ -264,14 +271,15 @@ void Range::setRowHeight(double points) const
     ss::Worksheet& s = sheet();
     if (!std::isfinite(points) || points < 0 || points > 409) {
         throw AutomationError(
-            QStringLiteral("A row height is 0 to 409 points, not %1.").arg(points));
+            QCoreApplication::translate("Spreadsheet", "A row height is 0 to 409 points, not %1.")
+                .arg(points));
     }
     for (const CellRange& area : areas_) {
         // Every row of the sheet would need a default height of the sheet, which the
         // workbook file keeps apart from the rows; the engine does not offer that.
         if (spansAllRows(area)) {
-            throw AutomationError(
-                QStringLiteral("The height of every row of the sheet cannot be set at once."));
+            throw AutomationError(QCoreApplication::translate(
+                "Spreadsheet", "The height of every row of the sheet cannot be set at once."));
         }
     }
     for (const CellRange& area : areas_) {
@@ -283,8 +291,9 @@ void Range::setColumnWidth(double characters) const
 {
     ss::Worksheet& s = sheet();
     if (!std::isfinite(characters) || characters < 0 || characters > 255) {
-        throw AutomationError(
-            QStringLiteral("A column width is 0 to 255 characters, not %1.").arg(characters));
+        throw AutomationError(QCoreApplication::translate(
+                                  "Spreadsheet", "A column width is 0 to 255 characters, not %1.")
+                                  .arg(characters));
     }
     for (const CellRange& area : areas_) {
         for (int c = area.first.col; c <= area.last.col; ++c) s.setColumnWidth(c, characters);
@@ -307,8 +316,8 @@ void Range::setFormulaR1C1(const QString& text) const
     const QLocale locale = app().settings.locale;
     for (const CellRange& area : areas_) {
         if (isWholeRowsOrColumns(area)) {
-            throw AutomationError(
-                QStringLiteral("A formula can be entered into cells, not into whole rows "
+            throw AutomationError(QCoreApplication::translate(
+                "Spreadsheet", "A formula can be entered into cells, not into whole rows "
                                "or columns."));
         }
     }
@@ -344,7 +353,8 @@ void Range::CopyPicture() const
     formula::recalculate(*book_->book);
     const render::SheetPicture picture = render::recordRange(s, areas_.front());
     if (picture.isNull()) {
-        throw AutomationError(QStringLiteral("The picture of the range %1 could not be made.")
+        throw AutomationError(QCoreApplication::translate(
+                                  "Spreadsheet", "The picture of the range %1 could not be made.")
                                   .arg(a1Name(areas_.front())));
     }
     pictureClipboard().setPicture(picture);
@@ -355,7 +365,8 @@ void Range::CopyPicture() const
 void Font::setName(const QString& name) const
 {
     if (name.trimmed().isEmpty() || name.size() > 31) {
-        throw AutomationError(QStringLiteral("\"%1\" is not a font name.").arg(name));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "\"%1\" is not a font name.").arg(name));
     }
     range_.changeFormats([&name](CellFormat& f) { f.font.name = name; });
 }
@@ -364,7 +375,8 @@ void Font::setSize(double points) const
 {
     if (!std::isfinite(points) || points < 1 || points > 409) {
         throw AutomationError(
-            QStringLiteral("A font size is 1 to 409 points, not %1.").arg(points));
+            QCoreApplication::translate("Spreadsheet", "A font size is 1 to 409 points, not %1.")
+                .arg(points));
     }
     range_.changeFormats([points](CellFormat& f) { f.font.size = points; });
 }
@@ -382,8 +394,9 @@ void Font::setFontStyle(const QString& style) const
         bold = italic = true;
     } else if (words != QLatin1String("regular") && words != QLatin1String("normal")) {
         throw AutomationError(
-            QStringLiteral("\"%1\" is not a font style; use Regular, Bold, Italic or "
-                           "Bold Italic.")
+            QCoreApplication::translate("Spreadsheet",
+                                        "\"%1\" is not a font style; use Regular, Bold, Italic or "
+                                        "Bold Italic.")
                 .arg(style));
     }
     range_.changeFormats([bold, italic](CellFormat& f) {
@@ -395,7 +408,9 @@ void Font::setFontStyle(const QString& style) const
 void Font::setColorIndex(int index) const
 {
     if (!isColorIndex(index)) {
-        throw AutomationError(QStringLiteral("%1 is not a font colour index.").arg(index));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "%1 is not a font colour index.")
+                .arg(index));
     }
     range_.changeFormats([index](CellFormat& f) { f.font.colorIndex = index; });
 }
@@ -403,7 +418,9 @@ void Font::setColorIndex(int index) const
 void Interior::setColorIndex(int index) const
 {
     if (!isColorIndex(index) && index != kColorNone) {
-        throw AutomationError(QStringLiteral("%1 is not a fill colour index.").arg(index));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "%1 is not a fill colour index.")
+                .arg(index));
     }
     const int fill = index == kColorAutomatic ? kColorNone : index;
     range_.changeFormats([fill](CellFormat& f) { f.fillColorIndex = fill; });
@@ -422,7 +439,9 @@ void Border::setLineStyle(int style) const
     case 13:    // slanted dash dot
         break;
     default:
-        throw AutomationError(QStringLiteral("%1 is not a border line style.").arg(style));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "%1 is not a border line style.")
+                .arg(style));
     }
     ss::Worksheet& s = range_.sheet();
     const BorderChange change = [style](ss::Border& b) { b.lineStyle = style; };
@@ -432,7 +451,9 @@ void Border::setLineStyle(int style) const
 void Border::setColorIndex(int index) const
 {
     if (!isColorIndex(index)) {
-        throw AutomationError(QStringLiteral("%1 is not a border colour index.").arg(index));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "%1 is not a border colour index.")
+                .arg(index));
     }
     ss::Worksheet& s = range_.sheet();
     const BorderChange change = [index](ss::Border& b) {

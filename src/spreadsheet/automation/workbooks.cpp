@@ -6,6 +6,7 @@
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/xls/xls.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -43,7 +44,8 @@ automation::Workbook Workbooks::Open(const QString& path) const
     detail::AppState& app = liveApp(app_);
     std::unique_ptr<ss::Workbook> book = xls::loadWorkbook(path);
     if (!book || book->sheetCount() == 0) {
-        throw FileFormatError(QStringLiteral("The workbook %1 has no sheets.").arg(path));
+        throw FileFormatError(
+            QCoreApplication::translate("Spreadsheet", "The workbook %1 has no sheets.").arg(path));
     }
     const QFileInfo info(path);
     book->setFullName(info.absoluteFilePath());
@@ -80,12 +82,14 @@ void Workbook::SaveAs(const QString& path, int FileFormat) const
     ss::Workbook& book = liveBook(app_, book_);
     if (FileFormat != kFileFormatExcel8 && FileFormat != kFileFormatNormal) {
         throw AutomationError(
-            QStringLiteral("File format %1 cannot be written; only the Excel 97-2003 "
-                           "workbook (56 or -4143) can.")
+            QCoreApplication::translate("Spreadsheet",
+                                        "File format %1 cannot be written; only the Excel 97-2003 "
+                                        "workbook (56 or -4143) can.")
                 .arg(FileFormat));
     }
     if (path.isEmpty()) {
-        throw AutomationError(QStringLiteral("A workbook cannot be saved without a file name."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "A workbook cannot be saved without a file name."));
     }
     formula::recalculate(book);
     xls::saveWorkbook(book, path);
@@ -125,7 +129,8 @@ int SheetHandle::sheetIndex() const
     const auto& ids = book_->sheetIds;
     const auto found = std::find(ids.begin(), ids.end(), sheetId_);
     if (sheetId_ == 0 || found == ids.end()) {
-        throw AutomationError(QStringLiteral("The worksheet has been deleted."));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "The worksheet has been deleted."));
     }
     return static_cast<int>(found - ids.begin());
 }
@@ -185,8 +190,9 @@ double checkedMargin(double points, const char* what)
 {
     // The application refuses margins of 100 inches or more, and negative ones.
     if (!std::isfinite(points) || points < 0 || points >= 7200) {
-        throw AutomationError(
-            QStringLiteral("%1 cannot be %2 points.").arg(QLatin1String(what)).arg(points));
+        throw AutomationError(QCoreApplication::translate("Spreadsheet", "%1 cannot be %2 points.")
+                                  .arg(QLatin1String(what))
+                                  .arg(points));
     }
     return points;
 }
@@ -200,7 +206,9 @@ void PageSetup::setPrintArea(const QString& area) const
         for (const QString& part : area.split(QLatin1Char(','))) {
             if (!parseA1Range(part)) {
                 throw AutomationError(
-                    QStringLiteral("\"%1\" is not a range address for the print area.").arg(area));
+                    QCoreApplication::translate("Spreadsheet",
+                                                "\"%1\" is not a range address for the print area.")
+                        .arg(area));
             }
         }
     }
@@ -246,7 +254,9 @@ void PageSetup::setPrintComments(int mode) const
     if (mode != ss::PageSetup::kPrintNoComments && mode != ss::PageSetup::kPrintInPlace
         && mode != ss::PageSetup::kPrintSheetEnd) {
         throw AutomationError(
-            QStringLiteral("PrintComments cannot be %1; it is -4142, 1 or 16.").arg(mode));
+            QCoreApplication::translate("Spreadsheet",
+                                        "PrintComments cannot be %1; it is -4142, 1 or 16.")
+                .arg(mode));
     }
     setup.printComments = mode;
 }
@@ -258,7 +268,8 @@ void PageSetup::setOrientation(int orientation) const
     ss::PageSetup& setup = sheet().pageSetup();
     if (orientation != ss::PageSetup::kPortrait && orientation != ss::PageSetup::kLandscape) {
         throw AutomationError(
-            QStringLiteral("Orientation cannot be %1; it is 1 or 2.").arg(orientation));
+            QCoreApplication::translate("Spreadsheet", "Orientation cannot be %1; it is 1 or 2.")
+                .arg(orientation));
     }
     setup.orientation = orientation;
 }
@@ -268,7 +279,8 @@ void PageSetup::setPaperSize(int size) const
     ss::PageSetup& setup = sheet().pageSetup();
     // The paper sizes the file format numbers: 1 to 118 and the custom size 256.
     if ((size < 1 || size > 118) && size != 256) {
-        throw AutomationError(QStringLiteral("There is no paper size %1.").arg(size));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "There is no paper size %1.").arg(size));
     }
     setup.paperSize = size;
 }
@@ -279,8 +291,8 @@ void PageSetup::setZoom(bool on) const
 {
     ss::PageSetup& setup = sheet().pageSetup();
     if (on) {
-        throw AutomationError(
-            QStringLiteral("Zoom is False or a percentage from 10 to 400, not True."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "Zoom is False or a percentage from 10 to 400, not True."));
     }
     setup.zoom.reset();
 }
@@ -290,7 +302,9 @@ void PageSetup::setZoom(int percent) const
     ss::PageSetup& setup = sheet().pageSetup();
     if (percent < 10 || percent > 400) {
         throw AutomationError(
-            QStringLiteral("Zoom is False or a percentage from 10 to 400, not %1.").arg(percent));
+            QCoreApplication::translate("Spreadsheet",
+                                        "Zoom is False or a percentage from 10 to 400, not %1.")
+                .arg(percent));
     }
     setup.zoom = percent;
 }
@@ -301,7 +315,8 @@ void PageSetup::setFitToPagesWide(int pages) const
 {
     ss::PageSetup& setup = sheet().pageSetup();
     if (pages < 0 || pages > 32767) {
-        throw AutomationError(QStringLiteral("FitToPagesWide cannot be %1.").arg(pages));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "FitToPagesWide cannot be %1.").arg(pages));
     }
     setup.fitToPagesWide = pages;
 }
@@ -312,7 +327,8 @@ void PageSetup::setFitToPagesTall(int pages) const
 {
     ss::PageSetup& setup = sheet().pageSetup();
     if (pages < 0 || pages > 32767) {
-        throw AutomationError(QStringLiteral("FitToPagesTall cannot be %1.").arg(pages));
+        throw AutomationError(
+            QCoreApplication::translate("Spreadsheet", "FitToPagesTall cannot be %1.").arg(pages));
     }
     setup.fitToPagesTall = pages;
 }

@@ -3,6 +3,7 @@
 
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -222,7 +223,8 @@ public:
     {
         compile(root, Cls::Value);
         if (out_.size() > kMaxBiffTokenBytes) {
-            throw FormulaError(QStringLiteral(
+            throw FormulaError(QCoreApplication::translate(
+                "Spreadsheet",
                 "The formula is too long to be saved in an Excel 97-2003 workbook."));
         }
         return out_;
@@ -239,8 +241,8 @@ private:
     static void checkRef(const Ref& r)
     {
         if (r.row < 0 || r.row >= kMaxRows || r.col < 0 || r.col >= kMaxColumns) {
-            throw FormulaError(
-                QStringLiteral("The formula refers to a cell outside the worksheet."));
+            throw FormulaError(QCoreApplication::translate(
+                "Spreadsheet", "The formula refers to a cell outside the worksheet."));
         }
     }
     static unsigned colField(const Ref& r)
@@ -254,8 +256,8 @@ private:
         switch (n.kind) {
         case Node::Kind::Number:
             if (!std::isfinite(n.number)) {
-                throw FormulaError(
-                    QStringLiteral("The formula holds a number that cannot be saved."));
+                throw FormulaError(QCoreApplication::translate(
+                    "Spreadsheet", "The formula holds a number that cannot be saved."));
             }
             if (n.number >= 0 && n.number <= 65535 && n.number == std::floor(n.number)
                 && !std::signbit(n.number)) {
@@ -269,8 +271,8 @@ private:
             return;
         case Node::Kind::Text:
             if (n.text.size() > 255) {
-                throw FormulaError(
-                    QStringLiteral("A text in the formula is longer than 255 characters."));
+                throw FormulaError(QCoreApplication::translate(
+                    "Spreadsheet", "A text in the formula is longer than 255 characters."));
             }
             u8(ptg::Str);
             u8(static_cast<unsigned>(n.text.size()));
@@ -329,13 +331,16 @@ private:
         const FunctionInfo* f = functionByName(n.text.toUpper());
         if (!f) {
             throw FormulaError(
-                QStringLiteral("The function %1 cannot be saved in an Excel 97-2003 workbook.")
+                QCoreApplication::translate(
+                    "Spreadsheet", "The function %1 cannot be saved in an Excel 97-2003 workbook.")
                     .arg(n.text));
         }
         const auto argc = static_cast<int>(n.children.size());
         if (argc < f->minArgs || argc > f->maxArgs) {
             throw FormulaError(
-                QStringLiteral("The function %1 has a wrong number of arguments.").arg(n.text));
+                QCoreApplication::translate("Spreadsheet",
+                                            "The function %1 has a wrong number of arguments.")
+                    .arg(n.text));
         }
         for (std::size_t i = 0; i < n.children.size(); ++i)
             compile(n.children[i], argumentClass(*f, i));
@@ -374,7 +379,8 @@ private:
     static void requireChildren(const Node& n, std::size_t count)
     {
         if (n.children.size() != count) {
-            throw FormulaError(QStringLiteral("The formula is malformed."));
+            throw FormulaError(
+                QCoreApplication::translate("Spreadsheet", "The formula is malformed."));
         }
     }
 

@@ -3,6 +3,8 @@
 #include "spreadsheet/formula/functions.h"
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -47,7 +49,8 @@ Built withChildren(Node n, std::vector<Built> children)
         depth = std::max(depth, c.depth);
         n.children.push_back(std::move(c.node));
     }
-    if (depth + 1 > kMaxTreeDepth) fail(QStringLiteral("The formula is too complex."));
+    if (depth + 1 > kMaxTreeDepth)
+        fail(QCoreApplication::translate("Spreadsheet", "The formula is too complex."));
     return {std::move(n), depth + 1};
 }
 
@@ -60,11 +63,12 @@ public:
     Formula parse()
     {
         if (s_.size() > kMaxFormulaLength) {
-            fail(
-                QStringLiteral("The formula is longer than %1 characters.").arg(kMaxFormulaLength));
+            fail(QCoreApplication::translate("Spreadsheet",
+                                             "The formula is longer than %1 characters.")
+                     .arg(kMaxFormulaLength));
         }
         skipSpaces();
-        if (atEnd()) fail(QStringLiteral("The formula is empty."));
+        if (atEnd()) fail(QCoreApplication::translate("Spreadsheet", "The formula is empty."));
         Built root = comparison();
         skipSpaces();
         if (!atEnd()) unexpected();
@@ -87,8 +91,10 @@ private:
 
     [[noreturn]] void unexpected() const
     {
-        if (atEnd()) fail(QStringLiteral("The formula ends too early."));
-        fail(QStringLiteral("The formula has an unexpected \"%1\".").arg(s_[pos_]));
+        if (atEnd())
+            fail(QCoreApplication::translate("Spreadsheet", "The formula ends too early."));
+        fail(QCoreApplication::translate("Spreadsheet", "The formula has an unexpected \"%1\".")
+                 .arg(s_[pos_]));
     }
 
     // --- operators, loosest first ---------------------------------------------------
@@ -221,7 +227,8 @@ private:
 
     void enterNesting()
     {
-        if (++nesting_ > kMaxNesting) fail(QStringLiteral("The formula is nested too deeply."));
+        if (++nesting_ > kMaxNesting)
+            fail(QCoreApplication::translate("Spreadsheet", "The formula is nested too deeply."));
     }
 
     Built parenthesised()
@@ -231,7 +238,8 @@ private:
         Built inner = comparison();
         skipSpaces();
         if (peek() != u')') {
-            if (atEnd()) fail(QStringLiteral("A parenthesis is not closed."));
+            if (atEnd())
+                fail(QCoreApplication::translate("Spreadsheet", "A parenthesis is not closed."));
             unexpected();
         }
         ++pos_;
@@ -249,7 +257,8 @@ private:
         QString value;
         for (;;) {
             if (atEnd())
-                fail(QStringLiteral("A text in the formula has no closing quotation mark."));
+                fail(QCoreApplication::translate(
+                    "Spreadsheet", "A text in the formula has no closing quotation mark."));
             const QChar c = s_[pos_++];
             if (c == u'"') {
                 if (peek() != u'"') break;
@@ -258,7 +267,8 @@ private:
             value.append(c);
         }
         if (value.size() > kMaxTextLength) {
-            fail(QStringLiteral("A text in a formula can hold at most %1 characters.")
+            fail(QCoreApplication::translate("Spreadsheet",
+                                             "A text in a formula can hold at most %1 characters.")
                      .arg(kMaxTextLength));
         }
         Node n;
@@ -302,7 +312,8 @@ private:
         bool ok = false;
         const double value = s_.mid(start, pos_ - start).toDouble(&ok);
         if (!ok || !std::isfinite(value)) {
-            fail(QStringLiteral("The number %1 is too large.").arg(s_.mid(start, pos_ - start)));
+            fail(QCoreApplication::translate("Spreadsheet", "The number %1 is too large.")
+                     .arg(s_.mid(start, pos_ - start)));
         }
         Node n;
         n.kind = Node::Kind::Number;
@@ -324,7 +335,8 @@ private:
             return functionCall(name);
         }
         if (end < s_.size() && s_[end] == u'!') {
-            fail(QStringLiteral("References to other sheets are not supported."));
+            fail(QCoreApplication::translate("Spreadsheet",
+                                             "References to other sheets are not supported."));
         }
         if (notation_ == Notation::R1C1) {
             if (auto ref = r1c1Reference()) return leaf(std::move(*ref));
@@ -338,14 +350,17 @@ private:
             n.boolean = name == QLatin1String("TRUE");
             return leaf(std::move(n));
         }
-        fail(QStringLiteral("The formula uses an unknown name: %1.")
+        fail(QCoreApplication::translate("Spreadsheet", "The formula uses an unknown name: %1.")
                  .arg(s_.mid(start, end - start)));
     }
 
     Built functionCall(const QString& name)
     {
         const FunctionSpec* function = findFunction(name);
-        if (!function) fail(QStringLiteral("The formula uses an unknown function: %1.").arg(name));
+        if (!function)
+            fail(QCoreApplication::translate("Spreadsheet",
+                                             "The formula uses an unknown function: %1.")
+                     .arg(name));
         enterNesting();
         ++pos_; // (
         std::vector<Built> args;
@@ -364,7 +379,9 @@ private:
                     skipSpaces();
                 }
                 if (static_cast<int>(args.size()) > kMaxArguments) {
-                    fail(QStringLiteral("The function %1 has too many arguments.").arg(name));
+                    fail(QCoreApplication::translate("Spreadsheet",
+                                                     "The function %1 has too many arguments.")
+                             .arg(name));
                 }
                 if (peek() == u',') {
                     ++pos_;
@@ -374,7 +391,9 @@ private:
                     ++pos_;
                     break;
                 }
-                if (atEnd()) fail(QStringLiteral("A parenthesis is not closed."));
+                if (atEnd())
+                    fail(
+                        QCoreApplication::translate("Spreadsheet", "A parenthesis is not closed."));
                 unexpected();
             }
         }
@@ -382,11 +401,13 @@ private:
         const int count = static_cast<int>(args.size());
         if (count < function->minArgs || count > function->maxArgs) {
             if (function->minArgs == function->maxArgs) {
-                fail(QStringLiteral("The function %1 takes %2 argument(s).")
+                fail(QCoreApplication::translate("Spreadsheet",
+                                                 "The function %1 takes %2 argument(s).")
                          .arg(name)
                          .arg(function->minArgs));
             }
-            fail(QStringLiteral("The function %1 takes %2 to %3 arguments.")
+            fail(QCoreApplication::translate("Spreadsheet",
+                                             "The function %1 takes %2 to %3 arguments.")
                      .arg(name)
                      .arg(function->minArgs)
                      .arg(function->maxArgs));
@@ -406,8 +427,9 @@ private:
                    || s_[end] == u':' || s_[end] == u'$')) {
             ++end;
         }
-        fail(QStringLiteral("The reference %1 points outside the sheet.")
-                 .arg(s_.mid(start, end - start)));
+        fail(
+            QCoreApplication::translate("Spreadsheet", "The reference %1 points outside the sheet.")
+                .arg(s_.mid(start, end - start)));
     }
 
     // Digits at pos_, or nothing; at most 9 so the value cannot overflow.
@@ -551,7 +573,7 @@ private:
             auto second = nextCorner();
             if (!second || second->row.has_value() != first.row.has_value()
                 || second->col.has_value() != first.col.has_value()) {
-                fail(QStringLiteral("The range %1 is not valid.")
+                fail(QCoreApplication::translate("Spreadsheet", "The range %1 is not valid.")
                          .arg(s_.mid(start, pos_ - start + 1)));
             }
             last = *second;

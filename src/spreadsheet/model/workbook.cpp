@@ -3,29 +3,35 @@
 
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
+
 namespace bw::ss {
 
 QString sheetNameProblem(const QString& name, const std::vector<QString>& otherNames)
 {
     if (name.isEmpty()) {
-        return QStringLiteral("A sheet name cannot be empty.");
+        return QCoreApplication::translate("Spreadsheet", "A sheet name cannot be empty.");
     }
     if (name.size() > 31) {
-        return QStringLiteral("A sheet name cannot be longer than 31 characters.");
+        return QCoreApplication::translate("Spreadsheet",
+                                           "A sheet name cannot be longer than 31 characters.");
     }
     for (const QChar c : name) {
         if (c == u':' || c == u'\\' || c == u'/' || c == u'?' || c == u'*' || c == u'['
             || c == u']') {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Spreadsheet",
                 "A sheet name cannot contain any of these characters: : \\ / ? * [ ]");
         }
     }
     if (name.startsWith(u'\'') || name.endsWith(u'\'')) {
-        return QStringLiteral("A sheet name cannot begin or end with an apostrophe.");
+        return QCoreApplication::translate("Spreadsheet",
+                                           "A sheet name cannot begin or end with an apostrophe.");
     }
     for (const QString& other : otherNames) {
         if (other.compare(name, Qt::CaseInsensitive) == 0) {
-            return QStringLiteral("Cannot rename a sheet to the same name as another sheet.");
+            return QCoreApplication::translate(
+                "Spreadsheet", "Cannot rename a sheet to the same name as another sheet.");
         }
     }
     return QString();
@@ -65,11 +71,11 @@ Worksheet& Workbook::addSheet(const QString& name)
 void Workbook::removeSheet(int index)
 {
     if (index < 0 || index >= sheetCount()) {
-        throw AutomationError(QStringLiteral("Subscript out of range"));
+        throw AutomationError(QCoreApplication::translate("Spreadsheet", "Subscript out of range"));
     }
     if (sheetCount() == 1) {
-        throw AutomationError(
-            QStringLiteral("A workbook must contain at least one visible worksheet."));
+        throw AutomationError(QCoreApplication::translate(
+            "Spreadsheet", "A workbook must contain at least one visible worksheet."));
     }
     sheets_.erase(sheets_.begin() + index);
     if (active_ >= sheetCount())
@@ -81,7 +87,7 @@ void Workbook::removeSheet(int index)
 void Workbook::renameSheet(int index, const QString& name)
 {
     if (index < 0 || index >= sheetCount()) {
-        throw AutomationError(QStringLiteral("Subscript out of range"));
+        throw AutomationError(QCoreApplication::translate("Spreadsheet", "Subscript out of range"));
     }
     const QString problem = sheetNameProblem(name, namesExcept(sheets_, index));
     if (!problem.isEmpty()) throw AutomationError(problem);
@@ -99,7 +105,7 @@ QString Workbook::nextSheetName() const
 void Workbook::setActiveSheetIndex(int index)
 {
     if (index < 0 || index >= sheetCount()) {
-        throw AutomationError(QStringLiteral("Subscript out of range"));
+        throw AutomationError(QCoreApplication::translate("Spreadsheet", "Subscript out of range"));
     }
     active_ = index;
 }

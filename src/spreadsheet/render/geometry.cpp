@@ -5,6 +5,8 @@
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/render/render.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -92,7 +94,8 @@ bool insideGrid(const CellRange& r)
 CellRange paintedRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits)
 {
     if (!insideGrid(range)) {
-        throw SpreadsheetError(QStringLiteral("The range to picture lies outside the sheet."));
+        throw SpreadsheetError(QCoreApplication::translate(
+            "Spreadsheet", "The range to picture lies outside the sheet."));
     }
     const std::int64_t budget = std::max<std::int64_t>(limits.maxPixels, 1);
 
@@ -114,7 +117,8 @@ CellRange paintedRange(const Worksheet& sheet, const CellRange& range, const Ren
         painted.last.row = row;
     }
     if (width == 0 || height == 0) {
-        throw SpreadsheetError(QStringLiteral("The range to picture has no visible cells."));
+        throw SpreadsheetError(QCoreApplication::translate(
+            "Spreadsheet", "The range to picture has no visible cells."));
     }
     return painted;
 }

@@ -6,6 +6,7 @@
 #include "spreadsheet/render/geometry.h"
 #include "spreadsheet/render/render.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -168,7 +169,8 @@ PrintLayout layoutPages(const Worksheet& sheet)
     const std::optional<CellRange> range = printArea(sheet);
     const Extents e = range ? extentsOf(sheet, *range) : Extents{};
     if (!range || sum(e.columns) <= 0.0 || sum(e.rows) <= 0.0) {
-        throw SpreadsheetError(QStringLiteral("The sheet has nothing to print."));
+        throw SpreadsheetError(
+            QCoreApplication::translate("Spreadsheet", "The sheet has nothing to print."));
     }
     const PageSetup& setup = sheet.pageSetup();
     PrintLayout layout;
@@ -196,21 +198,23 @@ PrintLayout layoutPages(const Worksheet& sheet)
 void printPages(const Worksheet& sheet, QPagedPaintDevice& device)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(
-            QStringLiteral("Printing the sheet needs the graphical application to be running."));
+        throw SpreadsheetError(QCoreApplication::translate(
+            "Spreadsheet", "Printing the sheet needs the graphical application to be running."));
     }
     const PrintLayout layout = layoutPages(sheet);
     device.setPageLayout(layout.paper);
 
     QPainter painter;
     if (!painter.begin(&device))
-        throw SpreadsheetError(QStringLiteral("The pages could not be printed."));
+        throw SpreadsheetError(
+            QCoreApplication::translate("Spreadsheet", "The pages could not be printed."));
     const double scale = layout.percent / 100.0;
     bool first = true;
     for (const CellRange& page : layout.pages) {
         if (!first && !device.newPage()) {
             painter.end();
-            throw SpreadsheetError(QStringLiteral("The pages could not be printed."));
+            throw SpreadsheetError(
+                QCoreApplication::translate("Spreadsheet", "The pages could not be printed."));
         }
         first = false;
         const PictureGeometry geometry(sheet, page);
@@ -237,12 +241,14 @@ void savePdf(const Worksheet& sheet, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         throw SpreadsheetError(
-            QStringLiteral("The PDF cannot be saved to %1: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The PDF cannot be saved to %1: %2")
+                .arg(path, file.errorString()));
     }
     writePdf(sheet, file);
     if (!file.commit()) {
         throw SpreadsheetError(
-            QStringLiteral("The PDF cannot be saved to %1: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The PDF cannot be saved to %1: %2")
+                .arg(path, file.errorString()));
     }
 }
 

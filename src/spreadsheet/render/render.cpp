@@ -9,6 +9,7 @@
 #include "spreadsheet/render/geometry.h"
 #include "spreadsheet/render/sheetpicture.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextLayout>
 
@@ -157,8 +158,8 @@ double wrappedRowHeight(const Worksheet& sheet, CellAddress cell)
     constexpr double kStandardHeight = 12.75;
     constexpr double kPointsPerPixel = 0.75;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(
-            QStringLiteral("Measuring text needs the graphical application to be running."));
+        throw SpreadsheetError(QCoreApplication::translate(
+            "Spreadsheet", "Measuring text needs the graphical application to be running."));
     }
     const Cell* c = sheet.cell(cell);
     if (c == nullptr || c->isBlank()) return kStandardHeight;
@@ -501,7 +502,8 @@ private:
 QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QStringLiteral(
+        throw SpreadsheetError(QCoreApplication::translate(
+            "Spreadsheet",
             "A picture of the sheet needs the graphical application to be running."));
     }
     return Renderer(sheet, paintedRange(sheet, range, limits)).record().toImage();
@@ -510,7 +512,8 @@ QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderL
 SheetPicture recordRange(const Worksheet& sheet, const CellRange& range)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QStringLiteral(
+        throw SpreadsheetError(QCoreApplication::translate(
+            "Spreadsheet",
             "A picture of the sheet needs the graphical application to be running."));
     }
     // A recorded picture costs memory by what it holds, not by its pixels: no limit.
@@ -522,8 +525,8 @@ SheetPicture recordRange(const Worksheet& sheet, const CellRange& range)
 void paintRange(QPainter& painter, const Worksheet& sheet, const CellRange& range, bool gridlines)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(
-            QStringLiteral("Painting the sheet needs the graphical application to be running."));
+        throw SpreadsheetError(QCoreApplication::translate(
+            "Spreadsheet", "Painting the sheet needs the graphical application to be running."));
     }
     // The drawing holds what it paints, not pixels, so the whole range is painted; the
     // call still refuses ranges outside the grid.

@@ -5,6 +5,7 @@
 #include "spreadsheet/render/celltext.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QPainter>
@@ -85,7 +86,8 @@ private:
 FileFormatError notAPicture(const char* why)
 {
     return FileFormatError(
-        QStringLiteral("The picture file is damaged: %1.").arg(QLatin1String(why)));
+        QCoreApplication::translate("Spreadsheet", "The picture file is damaged: %1.")
+            .arg(QLatin1String(why)));
 }
 
 // Reads what Writer wrote; every read is checked against the end of the data.
@@ -247,7 +249,9 @@ QImage SheetPicture::toImage(const QRect& part) const
 
 void SheetPicture::save(QIODevice& device) const
 {
-    if (!d_) throw SpreadsheetError(QStringLiteral("There is no picture to save."));
+    if (!d_)
+        throw SpreadsheetError(
+            QCoreApplication::translate("Spreadsheet", "There is no picture to save."));
     const Data& d = *d_;
     QByteArray png;
     qsizetype size = static_cast<qsizetype>(kMagic.size()) + 4 + 4 + 1;
@@ -297,7 +301,8 @@ void SheetPicture::save(QIODevice& device) const
     }
     if (device.write(out.bytes().constData(), out.used()) != out.used()) {
         throw SpreadsheetError(
-            QStringLiteral("The picture could not be written: %1").arg(device.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The picture could not be written: %1")
+                .arg(device.errorString()));
     }
 }
 
@@ -439,7 +444,8 @@ void writeAll(QIODevice& device, const char* data, qint64 size)
 {
     if (device.write(data, size) != size) {
         throw SpreadsheetError(
-            QStringLiteral("The picture could not be written: %1").arg(device.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The picture could not be written: %1")
+                .arg(device.errorString()));
     }
 }
 
@@ -465,7 +471,8 @@ void writeBmp(const SheetPicture& picture, QIODevice& device)
     const qint64 rowBytes = (qint64{width} * 3 + 3) / 4 * 4;
     const qint64 imageBytes = rowBytes * height;
     if (54 + imageBytes > std::numeric_limits<quint32>::max()) {
-        throw SpreadsheetError(QStringLiteral("The picture is too large for a BMP file."));
+        throw SpreadsheetError(
+            QCoreApplication::translate("Spreadsheet", "The picture is too large for a BMP file."));
     }
     QByteArray header(54, '\0');
     char* h = header.data();
@@ -534,7 +541,8 @@ void writePng(const SheetPicture& picture, QIODevice& device)
 
     z_stream zs{};
     if (deflateInit(&zs, Z_BEST_SPEED) != Z_OK) {
-        throw SpreadsheetError(QStringLiteral("The picture could not be compressed."));
+        throw SpreadsheetError(
+            QCoreApplication::translate("Spreadsheet", "The picture could not be compressed."));
     }
     struct EndDeflate {
         z_stream* s;
@@ -576,7 +584,8 @@ void writePng(const SheetPicture& picture, QIODevice& device)
             zs.avail_out = static_cast<uInt>(compressed.size());
             status = deflate(&zs, last ? Z_FINISH : Z_NO_FLUSH);
             if (status == Z_STREAM_ERROR)
-                throw SpreadsheetError(QStringLiteral("The picture could not be compressed."));
+                throw SpreadsheetError(QCoreApplication::translate(
+                    "Spreadsheet", "The picture could not be compressed."));
             const auto produced =
                 static_cast<qsizetype>(compressed.size() - static_cast<qsizetype>(zs.avail_out));
             if (produced > 0) {
@@ -595,7 +604,9 @@ void writePng(const SheetPicture& picture, QIODevice& device)
 
 void writePictureFile(const SheetPicture& picture, QIODevice& device, PictureFileFormat format)
 {
-    if (picture.isNull()) throw SpreadsheetError(QStringLiteral("There is no picture to write."));
+    if (picture.isNull())
+        throw SpreadsheetError(
+            QCoreApplication::translate("Spreadsheet", "There is no picture to write."));
     switch (format) {
     case PictureFileFormat::Bmp:
         writeBmp(picture, device);
@@ -609,7 +620,8 @@ void writePictureFile(const SheetPicture& picture, QIODevice& device, PictureFil
     case PictureFileFormat::None:
         break;
     }
-    throw SpreadsheetError(QStringLiteral("A picture is written as BMP or PNG only."));
+    throw SpreadsheetError(
+        QCoreApplication::translate("Spreadsheet", "A picture is written as BMP or PNG only."));
 }
 
 } // namespace bw::ss::render

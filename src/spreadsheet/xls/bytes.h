@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -230,8 +231,8 @@ public:
     const char* take(qsizetype n)
     {
         if (n < 0 || n > remaining()) {
-            throw FileFormatError(
-                QStringLiteral("The file is damaged: a record ends before its data."));
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet", "The file is damaged: a record ends before its data."));
         }
         const char* p = data_ + pos_;
         pos_ += n;

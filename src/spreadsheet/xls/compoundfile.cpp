@@ -4,6 +4,8 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/xls/bytes.h"
 
+#include <QCoreApplication>
+
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
@@ -28,8 +30,8 @@ using GPtr = std::unique_ptr<T, GObjectDeleter<T>>;
 
 FileFormatError writeFailure()
 {
-    return FileFormatError(
-        QStringLiteral("The workbook could not be packed into its file container."));
+    return FileFormatError(QCoreApplication::translate(
+        "Spreadsheet", "The workbook could not be packed into its file container."));
 }
 
 } // namespace
@@ -74,7 +76,8 @@ constexpr int kEntrySize = 128;
 FileFormatError damaged(const char* what)
 {
     return FileFormatError(
-        QStringLiteral("The file is not a readable workbook: its container is damaged (%1).")
+        QCoreApplication::translate(
+            "Spreadsheet", "The file is not a readable workbook: its container is damaged (%1).")
             .arg(QLatin1String(what)));
 }
 
@@ -85,12 +88,14 @@ public:
     explicit CompoundFile(const QByteArray& file) : file_(file)
     {
         if (file.size() < 512) {
-            throw FileFormatError(QStringLiteral("The file is not an Excel 97-2003 workbook."));
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet", "The file is not an Excel 97-2003 workbook."));
         }
         ByteReader h(file.constData(), 512);
         static const unsigned char signature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
         if (std::memcmp(h.take(8), signature, 8) != 0) {
-            throw FileFormatError(QStringLiteral("The file is not an Excel 97-2003 workbook."));
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet", "The file is not an Excel 97-2003 workbook."));
         }
         h.skip(16 + 2);
         const unsigned major = h.u16();
@@ -175,7 +180,8 @@ public:
             todo.push_back(links.u32());
         }
         if (found < 0) {
-            throw FileFormatError(QStringLiteral(
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet",
                 "The file is not an Excel 97-2003 workbook: it holds no workbook data."));
         }
         ByteReader e = entry(found);

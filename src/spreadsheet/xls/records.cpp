@@ -31,7 +31,8 @@ void throwDoesNotFit(Field field, std::uint64_t value, int bits)
 
 FileFormatError RecordStream::recordTooLong()
 {
-    return FileFormatError(QStringLiteral(
+    return FileFormatError(QCoreApplication::translate(
+        "Spreadsheet",
         "The workbook cannot be written: a record is longer than the file format allows."));
 }
 
@@ -68,7 +69,8 @@ bool RecordReader::next(Record& out)
     out.offset = pos_;
     out.cuts.clear();
     if (pos_ + 4 + length > stream_.size()) {
-        throw FileFormatError(QStringLiteral(
+        throw FileFormatError(QCoreApplication::translate(
+            "Spreadsheet",
             "The file is damaged: the workbook data ends in the middle of a record."));
     }
     out.data = stream_.mid(pos_ + 4, length);
@@ -78,7 +80,8 @@ bool RecordReader::next(Record& out)
         if (peek.u16() != rec::Continue) break;
         const qsizetype more = peek.u16();
         if (pos_ + 4 + more > stream_.size()) {
-            throw FileFormatError(QStringLiteral(
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet",
                 "The file is damaged: the workbook data ends in the middle of a record."));
         }
         out.cuts.push_back(out.data.size());

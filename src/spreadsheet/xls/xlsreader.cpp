@@ -10,6 +10,7 @@
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsstyle.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
@@ -29,12 +30,14 @@ constexpr std::size_t kMaxMergedRegions = 10000;
 
 FileFormatError notAWorkbook()
 {
-    return FileFormatError(QStringLiteral("The file is not an Excel 97-2003 workbook."));
+    return FileFormatError(
+        QCoreApplication::translate("Spreadsheet", "The file is not an Excel 97-2003 workbook."));
 }
 
 FileFormatError damaged(const QString& what)
 {
-    return FileFormatError(QStringLiteral("The workbook file is damaged: %1.").arg(what));
+    return FileFormatError(
+        QCoreApplication::translate("Spreadsheet", "The workbook file is damaged: %1.").arg(what));
 }
 
 struct RawXf {
@@ -105,7 +108,8 @@ public:
                 std::min<qsizetype>(left, (limit - in_.pos()) / (wide ? 2 : 1)));
             if (n == 0) {
                 if (nextCut_ >= r_.cuts.size() || in_.pos() != r_.cuts[nextCut_]) {
-                    throw damaged(QStringLiteral("a text is cut short"));
+                    throw damaged(
+                        QCoreApplication::translate("Spreadsheet", "a text is cut short"));
                 }
                 ++nextCut_;
                 flags = in_.u8();
@@ -167,7 +171,8 @@ private:
             case rec::Eof:
                 return;
             case rec::FilePass:
-                throw FileFormatError(QStringLiteral(
+                throw FileFormatError(QCoreApplication::translate(
+                    "Spreadsheet",
                     "The workbook is protected with a password and cannot be opened."));
             case rec::Font:
                 readFont(in);
@@ -194,7 +199,7 @@ private:
                 break;
             }
         }
-        throw damaged(QStringLiteral("the workbook data ends early"));
+        throw damaged(QCoreApplication::translate("Spreadsheet", "the workbook data ends early"));
     }
 
     static void checkBof(const Record& r, unsigned type)
@@ -203,8 +208,9 @@ private:
         const unsigned version = in.u16();
         const unsigned dt = in.u16();
         if (version != 0x0600) {
-            throw FileFormatError(QStringLiteral("The workbook was saved in a format older than "
-                                                 "Excel 97-2003, which cannot be read."));
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet", "The workbook was saved in a format older than "
+                               "Excel 97-2003, which cannot be read."));
         }
         if (dt != type) throw notAWorkbook();
     }
@@ -329,7 +335,8 @@ private:
             if (sheets_[i].type == 0) order.push_back(i);
         }
         if (order.empty())
-            throw FileFormatError(QStringLiteral("The workbook holds no worksheet."));
+            throw FileFormatError(
+                QCoreApplication::translate("Spreadsheet", "The workbook holds no worksheet."));
         // Substreams may not overlap: each is read once, so opening stays linear in size.
         std::vector<std::size_t> byOffset = order;
         std::sort(byOffset.begin(), byOffset.end(), [&](std::size_t a, std::size_t b) {
@@ -339,7 +346,8 @@ private:
         std::map<std::size_t, std::unique_ptr<SheetData>> parsed;
         for (const std::size_t i : byOffset) {
             if (qsizetype(sheets_[i].offset) < readUpTo)
-                throw damaged(QStringLiteral("two sheets share their data"));
+                throw damaged(
+                    QCoreApplication::translate("Spreadsheet", "two sheets share their data"));
             auto data = std::make_unique<SheetData>();
             readUpTo = parseSheet(sheets_[i].offset, *data);
             parsed[i] = std::move(data);
@@ -401,12 +409,14 @@ private:
     qsizetype parseSheet(std::uint32_t offset, SheetData& d)
     {
         if (qsizetype(offset) >= stream_.size())
-            throw damaged(QStringLiteral("a sheet lies outside the file"));
+            throw damaged(
+                QCoreApplication::translate("Spreadsheet", "a sheet lies outside the file"));
         RecordReader records(stream_, offset);
         Record r;
         if (!records.next(r) || r.id != rec::Bof
             || ByteReader(r.data.left(4)).u32() >> 16 != 0x0010) {
-            throw damaged(QStringLiteral("a sheet does not start where the workbook says"));
+            throw damaged(QCoreApplication::translate(
+                "Spreadsheet", "a sheet does not start where the workbook says"));
         }
         checkBof(r, 0x0010);
         int depth = 1;
@@ -429,7 +439,7 @@ private:
                 (this->*reader)(r, in, d);
             }
         }
-        throw damaged(QStringLiteral("a sheet ends early"));
+        throw damaged(QCoreApplication::translate("Spreadsheet", "a sheet ends early"));
     }
 
     // ---- one reader per sheet record -----------------------------------------------------
@@ -535,7 +545,8 @@ private:
         const CellAt at = cellAt(in);
         const std::uint32_t index = in.u32();
         if (index >= strings_.size())
-            throw damaged(QStringLiteral("a cell refers to a missing shared text"));
+            throw damaged(QCoreApplication::translate("Spreadsheet",
+                                                      "a cell refers to a missing shared text"));
         putCell(d, at.row, at.col, Value::text(strings_[index]), at.xf);
     }
 
@@ -857,7 +868,8 @@ std::unique_ptr<Workbook> loadWorkbook(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw FileFormatError(
-            QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The workbook %1 cannot be opened: %2")
+                .arg(path, file.errorString()));
     }
     auto book = readWorkbook(file.readAll());
     book->setFullName(path);

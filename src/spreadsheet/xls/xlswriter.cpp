@@ -9,6 +9,7 @@
 #include "spreadsheet/xls/xls.h"
 #include "spreadsheet/xls/xlsstyle.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSaveFile>
 
@@ -40,7 +41,8 @@ public:
         use(kDefaultFormat);
         for (int i = 0; i < book.sheetCount(); ++i) collect(book.sheet(i));
         if (xfFormats_.size() + kStyleXfCount > kMaxXfCount) {
-            throw FileFormatError(QStringLiteral(
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet",
                 "The workbook uses more cell formats than an Excel 97-2003 workbook can hold."));
         }
     }
@@ -90,8 +92,8 @@ private:
     {
         if (id < xfOf_.size() && xfOf_[id]) return;
         if (id >= book_.formats().size()) {
-            throw FileFormatError(
-                QStringLiteral("A cell refers to a format the workbook does not hold."));
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet", "A cell refers to a format the workbook does not hold."));
         }
         xfOf_[id] = static_cast<unsigned>(kStyleXfCount + xfFormats_.size());
         xfFormats_.push_back(id);
@@ -202,8 +204,9 @@ private:
 void checkText(const QString& s)
 {
     if (s.size() > kMaxTextLength) {
-        throw FileFormatError(QStringLiteral("A cell holds more than 32,767 characters, more than "
-                                             "an Excel 97-2003 workbook can hold."));
+        throw FileFormatError(QCoreApplication::translate(
+            "Spreadsheet", "A cell holds more than 32,767 characters, more than "
+                           "an Excel 97-2003 workbook can hold."));
     }
 }
 
@@ -471,7 +474,8 @@ void writePrintAreas(RecordStream& out, const Workbook& book)
 QByteArray writeWorkbook(const Workbook& book)
 {
     if (book.sheetCount() < 1) {
-        throw FileFormatError(QStringLiteral("A workbook must contain at least one worksheet."));
+        throw FileFormatError(QCoreApplication::translate(
+            "Spreadsheet", "A workbook must contain at least one worksheet."));
     }
     const StyleTable styles(book);
     SharedStrings strings(styles.textCells());
@@ -541,7 +545,8 @@ void saveWorkbookBytes(const QByteArray& bytes, const QString& path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         throw FileFormatError(
-            QStringLiteral("The workbook cannot be saved to %1: %2").arg(path, file.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The workbook cannot be saved to %1: %2")
+                .arg(path, file.errorString()));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <gsf/gsf-infile-zip.h>
@@ -37,12 +38,14 @@ void initGsf()
 
 FileFormatError readFailure()
 {
-    return FileFormatError(QStringLiteral("The workbook package could not be read back."));
+    return FileFormatError(
+        QCoreApplication::translate("Spreadsheet", "The workbook package could not be read back."));
 }
 
 FileFormatError writeFailure()
 {
-    return FileFormatError(QStringLiteral("The workbook could not be packed into its zip file."));
+    return FileFormatError(QCoreApplication::translate(
+        "Spreadsheet", "The workbook could not be packed into its zip file."));
 }
 
 void collect(GsfInfile* dir, const QString& prefix, std::vector<PackagePart>& parts)

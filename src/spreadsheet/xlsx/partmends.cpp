@@ -3,6 +3,7 @@
 
 #include "spreadsheet/model/errors.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -195,7 +196,8 @@ void PartSplicer::replace(qsizetype begin, qsizetype end, const QByteArray& with
 
 void PartSplicer::unexpected(const QString& element, const QString& problem) const
 {
-    throw FileFormatError(QStringLiteral("The workbook could not be written: %1 in %2 %3.")
+    throw FileFormatError(QCoreApplication::translate(
+                              "Spreadsheet", "The workbook could not be written: %1 in %2 %3.")
                               .arg(element, part_, problem));
 }
 

@@ -9,6 +9,7 @@
 #include "spreadsheet/xlsx/partmends.h"
 #include "spreadsheet/xlsx/xlsx.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -28,8 +29,9 @@ constexpr double kMaxRowHeightPoints = 409.5;
 
 FileFormatError libraryFailure(lxw_error error)
 {
-    return FileFormatError(QStringLiteral("The workbook could not be written: %1")
-                               .arg(QString::fromUtf8(lxw_strerror(error))));
+    return FileFormatError(
+        QCoreApplication::translate("Spreadsheet", "The workbook could not be written: %1")
+            .arg(QString::fromUtf8(lxw_strerror(error))));
 }
 
 void check(lxw_error error)
@@ -40,7 +42,8 @@ void check(lxw_error error)
 void checkText(const QString& s)
 {
     if (s.size() > kMaxTextLength) {
-        throw FileFormatError(QStringLiteral(
+        throw FileFormatError(QCoreApplication::translate(
+            "Spreadsheet",
             "A cell holds more than 32,767 characters, more than an Excel workbook can hold."));
     }
 }
@@ -165,8 +168,8 @@ private:
     {
         if (lxw_format* found = formats_.value(id)) return found;
         if (id >= book_.formats().size()) {
-            throw FileFormatError(
-                QStringLiteral("A cell refers to a format the workbook does not hold."));
+            throw FileFormatError(QCoreApplication::translate(
+                "Spreadsheet", "A cell refers to a format the workbook does not hold."));
         }
         const CellFormat& f = book_.formats().get(id);
         lxw_format* x = workbook_add_format(lxw_);
@@ -208,7 +211,8 @@ private:
         lxw_worksheet* ws = workbook_add_worksheet(lxw_, s.name().toUtf8().constData());
         if (!ws)
             throw FileFormatError(
-                QStringLiteral("The sheet name %1 cannot be written.").arg(s.name()));
+                QCoreApplication::translate("Spreadsheet", "The sheet name %1 cannot be written.")
+                    .arg(s.name()));
         SheetFixes fixes;
         writeColumns(ws, s);
         writeRows(ws, s);
@@ -424,7 +428,8 @@ private:
 QByteArray writeWorkbook(const Workbook& book)
 {
     if (book.sheetCount() < 1) {
-        throw FileFormatError(QStringLiteral("A workbook must contain at least one worksheet."));
+        throw FileFormatError(QCoreApplication::translate(
+            "Spreadsheet", "A workbook must contain at least one worksheet."));
     }
     // The library writes to a file of its own; it lives in a folder that goes away with
     // everything in it, whatever happens.
@@ -432,7 +437,8 @@ QByteArray writeWorkbook(const Workbook& book)
         QDir(QDir::tempPath()).filePath(QStringLiteral("brindlewick-xlsx-XXXXXX")));
     if (!folder.isValid()) {
         throw FileFormatError(
-            QStringLiteral("The workbook could not be written: %1").arg(folder.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The workbook could not be written: %1")
+                .arg(folder.errorString()));
     }
     const QString path = folder.filePath(QStringLiteral("book.xlsx"));
     BookWriter writer(book, path, folder.path());
@@ -441,7 +447,8 @@ QByteArray writeWorkbook(const Workbook& book)
     QFile written(path);
     if (!written.open(QIODevice::ReadOnly)) {
         throw FileFormatError(
-            QStringLiteral("The workbook could not be written: %1").arg(written.errorString()));
+            QCoreApplication::translate("Spreadsheet", "The workbook could not be written: %1")
+                .arg(written.errorString()));
     }
     std::vector<PackagePart> parts = readPackage(written.readAll());
     for (PackagePart& part : parts) {

@@ -1,0 +1,60 @@
+// Which translation the user's languages pick, and installing one for a while.
+#include "platform/translations.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace bw::test {
+namespace {
+
+TEST(Translations, TheFirstOfTheUsersLanguagesThatIsSpokenWins)
+{
+    const QStringList shipped = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    const struct {
+        QStringList uiLanguages;
+        const char* chosen;
+    } cases[] = {
+        {{QStringLiteral("de-DE"), QStringLiteral("en-US")}, "de"},
+        {{QStringLiteral("de_AT.UTF-8")}, "de"},
+        {{QStringLiteral("fr-CA"), QStringLiteral("fr")}, "fr"},
+        {{QStringLiteral("pt-BR"), QStringLiteral("es-ES")}, "es"},
+        {{QStringLiteral("en-GB"), QStringLiteral("de-DE")}, ""},
+        {{QStringLiteral("C")}, ""},
+        {{QStringLiteral("ja-JP")}, ""},
+        {{}, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(chooseLanguage(c.uiLanguages, shipped), QString::fromLatin1(c.chosen))
+            << c.uiLanguages.join(QLatin1Char(',')).toStdString();
+    }
+}
+
+TEST(Translations, GermanFrenchAndSpanishAreBuiltIn)
+{
+    QStringList languages = shippedLanguages();
+    languages.sort();
+    EXPECT_EQ(languages,
+              QStringList({QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")}));
+}
+
+TEST(Translations, InstalledWhileItLivesWithQtsOwnAndEnglishNeedsNone)
+{
+    const auto totals = [] { return QCoreApplication::translate("MileageLog", "Totals"); };
+    const auto qtCancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    {
+        const ProgramTranslation german(QStringLiteral("de"));
+        EXPECT_EQ(german.language(), QStringLiteral("de"));
+        EXPECT_EQ(totals(), QStringLiteral("Summen"));
+        EXPECT_EQ(qtCancel(), QStringLiteral("Abbrechen"));
+    }
+    EXPECT_EQ(totals(), QStringLiteral("Totals"));
+    const ProgramTranslation english{QString()};
+    EXPECT_TRUE(english.language().isEmpty());
+    EXPECT_EQ(totals(), QStringLiteral("Totals"));
+    const ProgramTranslation unknown(QStringLiteral("xx"));
+    EXPECT_TRUE(unknown.language().isEmpty());
+}
+
+} // namespace
+} // namespace bw::test

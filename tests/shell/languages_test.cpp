@@ -1,0 +1,150 @@
+// Every window in every shipped language: the captions are translated and fit the
+// rectangles the design gives them, in the designed font.
+#include "core/logbackup.h"
+#include "platform/translations.h"
+#include "preview/previewtesting.h"
+#include "shell/form1.h"
+#include "shell/ratesdialog.h"
+#include "shell/restorebackupdialog.h"
+#include "support/fakeplatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace bw::test {
+namespace {
+
+// The windows of the program, each made afresh in the language installed at the time.
+// A new window is one more row.
+using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
+std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host)
+{
+    return {
+        {"main window",
+         [] {
+             auto form = std::make_unique<Form1>();
+             form->load();
+             return std::unique_ptr<QWidget>(std::move(form));
+         }},
+        {"preview", [&host] { return std::make_unique<Form2>(&host); }},
+        {"rates dialog",
+         [] { return std::make_unique<RatesDialog>(RateSchedule(), QDate(2026, 1, 1), 0.7); }},
+        {"restore dialog",
+         [] {
+             return std::make_unique<RestoreBackupDialog>(
+                 BackupLocation{QStringLiteral("/nonexistent"), QStringLiteral("log")}, 3,
+                 [](const QString&) { return QString(); });
+         }},
+    };
+}
+
+QString shown(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+// Each caption that does not fit its widget, named with the widget and the overflow.
+QStringList clipped(QWidget& window)
+{
+    QStringList found;
+    const auto report = [&](const QWidget* w, const QString& text, int need, int have) {
+        if (need > have) {
+            found << QStringLiteral("%1 \"%2\": %3 > %4 px")
+                         .arg(w->objectName(), text)
+                         .arg(need)
+                         .arg(have);
+        }
+    };
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window) || label->text().isEmpty()) continue;
+        const QFontMetrics metrics(label->font());
+        const QRect room = label->contentsRect();
+        if (label->wordWrap()) {
+            const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap, label->text());
+            report(label, label->text(), needed.height(), room.height());
+        } else {
+            report(label, label->text(), metrics.horizontalAdvance(shown(label->text())),
+                   room.width());
+        }
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window) || button->text().isEmpty()) continue;
+        // The style's own margins around the caption, as its size hint has them.
+        const QFontMetrics metrics(button->font());
+        const int margins =
+            button->sizeHint().width() - metrics.horizontalAdvance(shown(button->text()));
+        report(button, button->text(),
+               metrics.horizontalAdvance(shown(button->text())) + std::max(0, margins) - 8,
+               button->width());
+    }
+    for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
+        if (!box->isVisibleTo(&window) || box->title().isEmpty()) continue;
+        // The title starts 7 pixels in, with 2 pixels of padding on each side.
+        report(box, box->title(), QFontMetrics(box->font()).horizontalAdvance(box->title()) + 11,
+               box->width());
+    }
+    return found;
+}
+
+class Languages : public ::testing::TestWithParam<const char*> {
+protected:
+    TestPlatform platform;
+    RecordingHost host;
+};
+
+TEST_P(Languages, EveryCaptionOfEveryWindowFitsItsDesignedRectangle)
+{
+    const ProgramTranslation translation{QString::fromLatin1(GetParam())};
+    ASSERT_EQ(translation.language(), QString::fromLatin1(GetParam()));
+    for (const auto& [name, make] : windows(host)) {
+        const std::unique_ptr<QWidget> window = make();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get())) << name;
+        EXPECT_EQ(clipped(*window).join(QStringLiteral("; ")).toStdString(), "")
+            << name << " in " << GetParam();
+        window->close();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, Languages, ::testing::Values("", "de", "fr", "es"));
+
+TEST(LanguagesOfTheMainWindow, GermanCaptionsWithGermanAndTheDesignedOnesWithout)
+{
+    TestPlatform platform;
+    const struct {
+        const char* language;
+        const char* create;
+        const char* frame;
+        const char* rateLabel;
+    } cases[] = {
+        {"", "Start Creating Template", "Employee Data", "Rate per Mile:"},
+        {"de", "Abrechnung erstellen", "Mitarbeiterdaten", "Satz je Meile:"},
+        {"fr", "Créer la note de frais", "Salarié", "Taux/mile :"},
+        {"es", "Crear hoja de gastos", "Datos del empleado", "Tarifa/milla:"},
+    };
+    for (const auto& c : cases) {
+        const ProgramTranslation translation{QString::fromLatin1(c.language)};
+        Form1 form;
+        EXPECT_EQ(form.PushButton22->text(), QString::fromUtf8(c.create)) << c.language;
+        EXPECT_EQ(form.Frame1->title(), QString::fromUtf8(c.frame)) << c.language;
+        EXPECT_EQ(form.Label4[4]->text(), QString::fromUtf8(c.rateLabel)) << c.language;
+        EXPECT_EQ(
+            form.txtRatePerMile->accessibleName(),
+            QString::fromUtf8(c.rateLabel).remove(QRegularExpression(QStringLiteral("\\s*:$"))))
+            << c.language;
+    }
+}
+
+} // namespace
+} // namespace bw::test

@@ -1,0 +1,1860 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name>ByteWriter</name>
+    <message>
+        <source>The workbook cannot be written: the value %1 does not fit the field %2 of the %3 record, which holds %4 bits.</source>
+        <translation>Die Arbeitsmappe kann nicht geschrieben werden: Der Wert %1 passt nicht in das Feld %2 des Datensatzes %3, das %4 Bit fasst.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line </source>
+        <translation>in Zeile </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Bitte senden Sie einen Screenshot dieser Meldung per E-Mail an </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+</context>
+<context>
+    <name>Excel1</name>
+    <message>
+        <source>There is no picture on the clipboard to save.</source>
+        <translation>In der Zwischenablage ist kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>Das Bild konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Excel ist möglicherweise geöffnet. Bitte schließen Sie Excel zuerst.<byte value="xd"/>Nötigenfalls über Strg+Alt+Entf &gt; Task-Manager &gt; EXCEL.EXE.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>The version &quot;%1&quot; of the spreadsheet application is no number.</source>
+        <translation>Die Version „%1“ der Tabellenkalkulation ist keine Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Excel could not be created.</source>
+        <translation>Fehler 842001. Excel konnte nicht normal gestartet werden.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Excel is installed on this computer.</source>
+        <translation>1. Bitte prüfen Sie, ob Excel auf diesem Computer installiert ist.</translation>
+    </message>
+    <message>
+        <source>2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).</source>
+        <translation>2. Bitte öffnen Sie Excel normal und prüfen Sie, ob sofort eine leere Tabelle ohne störendes Fenster (etwa zur Dateiwiederherstellung) erscheint.</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.</source>
+        <translation>3. Bitte prüfen Sie, ob sich Excel beim Doppelklick auf eine XLS- oder XLSX-Datei ohne störende Meldungen öffnet.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
+        <translation>4. Diese Software unterstützt alle Excel-Versionen außer den seltenen Ausgaben Excel Starter und Student.</translation>
+    </message>
+</context>
+<context>
+    <name>LogBackup</name>
+    <message>
+        <source>The log is not kept in a file, so it cannot be backed up.</source>
+        <translation>Das Fahrtenbuch liegt in keiner Datei und kann daher nicht gesichert werden.</translation>
+    </message>
+    <message>
+        <source>The log cannot be backed up in the middle of a change.</source>
+        <translation>Das Fahrtenbuch kann nicht mitten in einer Änderung gesichert werden.</translation>
+    </message>
+    <message>
+        <source>The log could not be backed up. %1</source>
+        <translation>Das Fahrtenbuch konnte nicht gesichert werden. %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no log.</source>
+        <translation>Die Sicherung %1 enthält kein Fahrtenbuch.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or is not a log.</source>
+        <translation>Die Sicherung %1 ist beschädigt oder kein Fahrtenbuch.</translation>
+    </message>
+    <message>
+        <source>The log cannot be restored in the middle of a change.</source>
+        <translation>Das Fahrtenbuch kann nicht mitten in einer Änderung wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Das Fahrtenbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The log was not restored, so that it is never replaced without a copy.</source>
+        <translation>Das Fahrtenbuch wurde nicht wiederhergestellt, damit es nie ohne Kopie ersetzt wird.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1 The log is unchanged.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden. %1 Das Fahrtenbuch ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDatabase</name>
+    <message>
+        <source>The restored log was written by a newer version of the program.</source>
+        <translation>Das wiederhergestellte Fahrtenbuch stammt von einer neueren Version des Programms.</translation>
+    </message>
+    <message>
+        <source>The disk is full (writing %1).</source>
+        <translation>Der Datenträger ist voll (beim Schreiben von %1).</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be written: it is read-only.</source>
+        <translation>Das Fahrtenbuch %1 kann nicht geschrieben werden: Es ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be opened.</source>
+        <translation>Das Fahrtenbuch %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a log database.</source>
+        <translation>Die Datei %1 ist keine Fahrtenbuch-Datenbank.</translation>
+    </message>
+    <message>
+        <source>The log %1 is damaged.</source>
+        <translation>Das Fahrtenbuch %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The log %1 is busy in another program.</source>
+        <translation>Das Fahrtenbuch %1 wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to work on the log %1.</source>
+        <translation>Der Arbeitsspeicher reicht für das Fahrtenbuch %1 nicht aus.</translation>
+    </message>
+    <message>
+        <source>The disk failed while using the log %1.</source>
+        <translation>Der Datenträger ist bei der Arbeit mit dem Fahrtenbuch %1 ausgefallen.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be used: %2.</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht verwendet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LogHistory</name>
+    <message>
+        <source>Edit of %1</source>
+        <translation>Bearbeitung von %1</translation>
+    </message>
+    <message>
+        <source>Filled Values</source>
+        <translation>Ausgefüllte Werte</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Change of Trips</source>
+        <translation>Änderung der Fahrten</translation>
+    </message>
+</context>
+<context>
+    <name>LogTable</name>
+    <message>
+        <source>A mileage log holds at most %1 trips. %2</source>
+        <translation>Ein Fahrtenbuch fasst höchstens %1 Fahrten. %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Starting Location</source>
+        <translation>Startort</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Zielort</translation>
+    </message>
+    <message>
+        <source>Description/Notes</source>
+        <translation>Zweck/Notizen</translation>
+    </message>
+    <message>
+        <source>Odometer Start</source>
+        <translation>Km-Stand Beginn</translation>
+    </message>
+    <message>
+        <source>Odometer End</source>
+        <translation>Km-Stand Ende</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Erstattung</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>Der Vorgang ist bei geöffnetem Objekt nicht zulässig.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Der Vorgang ist bei geschlossenem Objekt nicht zulässig.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted.</source>
+        <translation>BOF oder EOF ist True, oder der aktuelle Datensatz wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Row handle referred to a deleted row or a row marked for deletion.</source>
+        <translation>Das Zeilenhandle verweist auf eine gelöschte oder zum Löschen markierte Zeile.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF oder EOF ist True, oder der aktuelle Datensatz wurde gelöscht. Der Vorgang erfordert einen aktuellen Datensatz.</translation>
+    </message>
+    <message>
+        <source>The bookmark is invalid.</source>
+        <translation>Das Lesezeichen ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>Zum angeforderten Namen oder Index gibt es kein Element in der Auflistung.</translation>
+    </message>
+    <message>
+        <source>Multiple-step operation generated errors. Check each status value.</source>
+        <translation>Ein mehrstufiger Vorgang hat Fehler erzeugt. Prüfen Sie die einzelnen Statuswerte.</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>The stored log has %1 trips; the first %2 were loaded.</source>
+        <translation>Das gespeicherte Fahrtenbuch hat %1 Fahrten; die ersten %2 wurden geladen.</translation>
+    </message>
+    <message>
+        <source>The stored row count %1 is no usable number of rows; no rows were restored.</source>
+        <translation>Die gespeicherte Zeilenzahl %1 ist keine brauchbare Zeilenzahl; es wurden keine Zeilen wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>MileageLog</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Texts longer than a cell holds were cut to their first 32,767 characters in the report; the log keeps them whole:<byte value="xd"/>
+</source>
+        <translation>Texte, die länger sind, als eine Zelle fasst, wurden im Bericht auf ihre ersten 32.767 Zeichen gekürzt; das Fahrtenbuch behält sie vollständig:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Trip %1, %2</source>
+        <translation>Fahrt %1, %2</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>kein Satz</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 vom %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 ab %2</translation>
+    </message>
+    <message>
+        <source>Employee Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Employee ID</source>
+        <translation>Personalnummer</translation>
+    </message>
+    <message>
+        <source>Vehicle Description</source>
+        <translation>Fahrzeug</translation>
+    </message>
+    <message>
+        <source>Authorized By</source>
+        <translation>Genehmigt von</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Rate Per Mile</source>
+        <translation>Satz je Meile</translation>
+    </message>
+    <message>
+        <source>For Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Total Mileage</source>
+        <translation>Gesamtstrecke</translation>
+    </message>
+    <message>
+        <source>Total Reimbursement</source>
+        <translation>Erstattung gesamt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Starting Location</source>
+        <translation>Startort</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Zielort</translation>
+    </message>
+    <message>
+        <source>Description/Notes</source>
+        <translation>Zweck/Notizen</translation>
+    </message>
+    <message>
+        <source>Odometer Start</source>
+        <translation>Km-Stand Beginn</translation>
+    </message>
+    <message>
+        <source>Odometer End</source>
+        <translation>Km-Stand Ende</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Erstattung</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
+        <translation>%1 für %2: %3 %4, Gesamtstrecke %5, Erstattung gesamt %6</translation>
+    </message>
+    <message>
+        <source>trip</source>
+        <translation>Fahrt</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>Fahrten</translation>
+    </message>
+    <message>
+        <source>The temporary workbook %1 cannot be created: %2</source>
+        <translation>Die temporäre Arbeitsmappe %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The picture file %1 could not be loaded.%2</source>
+        <translation>Die Bilddatei %1 konnte nicht geladen werden.%2</translation>
+    </message>
+    <message>
+        <source>No unused name for the temporary workbook was found.</source>
+        <translation>Für die temporäre Arbeitsmappe wurde kein freier Name gefunden.</translation>
+    </message>
+    <message>
+        <source>This log has %1 trips; delete some before creating the report.</source>
+        <translation>Dieses Fahrtenbuch hat %1 Fahrten; löschen Sie einige, bevor Sie den Bericht erstellen.</translation>
+    </message>
+    <message>
+        <source>Mileage Log and Reimbursement</source>
+        <translation>Fahrtenbuch und Kilometergeld</translation>
+    </message>
+    <message>
+        <source>Mileage Log and Reimbursement Form</source>
+        <translation>Fahrtenbuch und Reisekostenabrechnung</translation>
+    </message>
+</context>
+<context>
+    <name>OldStoreReaders</name>
+    <message>
+        <source>Bytes of the line are not UTF-8 text.</source>
+        <translation>Bytes der Zeile sind kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>Die erste Zeile ist nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The line holds a bare carriage return.</source>
+        <translation>Die Zeile enthält einen einzelnen Wagenrücklauf.</translation>
+    </message>
+    <message>
+        <source>The line is neither RowCount nor a row.</source>
+        <translation>Die Zeile ist weder RowCount noch eine Zeile.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row number.</source>
+        <translation>„%1“ ist keine Zeilennummer.</translation>
+    </message>
+    <message>
+        <source>Row %1 is given twice.</source>
+        <translation>Zeile %1 ist doppelt angegeben.</translation>
+    </message>
+    <message>
+        <source>The row does not have eight fields.</source>
+        <translation>Die Zeile hat nicht acht Felder.</translation>
+    </message>
+    <message>
+        <source>A field ends in a lone backslash.</source>
+        <translation>Ein Feld endet mit einem einzelnen Backslash.</translation>
+    </message>
+    <message>
+        <source>A field holds the unknown escape &quot;\%1&quot;.</source>
+        <translation>Ein Feld enthält die unbekannte Escape-Folge „\%1“.</translation>
+    </message>
+    <message>
+        <source>The line is no key with a value.</source>
+        <translation>Die Zeile ist kein Schlüssel mit Wert.</translation>
+    </message>
+    <message>
+        <source>The section name is not closed.</source>
+        <translation>Der Abschnittsname ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>The key is given again; this value is read.</source>
+        <translation>Der Schlüssel kommt erneut vor; dieser Wert wird gelesen.</translation>
+    </message>
+    <message>
+        <source>The key looks like a row&apos;s but is none; it stays an ordinary key.</source>
+        <translation>Der Schlüssel sieht wie der einer Zeile aus, ist aber keiner; er bleibt ein gewöhnlicher Schlüssel.</translation>
+    </message>
+    <message>
+        <source>The typed value cannot be read.</source>
+        <translation>Der typisierte Wert kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>OsError</name>
+    <message>
+        <source>The disk is full (writing %1).</source>
+        <translation>Der Datenträger ist voll (beim Schreiben von %1).</translation>
+    </message>
+    <message>
+        <source>The disk of %1 is read-only.</source>
+        <translation>Der Datenträger von %1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>There is no permission to write %1.</source>
+        <translation>Keine Berechtigung, %1 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormats</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Excel Files (*.xls)</source>
+        <translation>Excel-Dateien (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTool</name>
+    <message>
+        <source>(answered Yes)</source>
+        <translation>(mit Ja beantwortet)</translation>
+    </message>
+    <message>
+        <source>The report has no picture to write.</source>
+        <translation>Der Bericht hat kein Bild zum Schreiben.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file &quot;%1&quot;</source>
+        <translation>die Einstellungsdatei „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the trip log could not be read: %1</source>
+        <translation>das Fahrtenbuch konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the trips file &quot;%1&quot;: %2</source>
+        <translation>die Fahrtendatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no trips in &quot;%1&quot;: %2</source>
+        <translation>keine Fahrten in „%1“: %2</translation>
+    </message>
+    <message>
+        <source>lines of &quot;%1&quot; left out:</source>
+        <translation>ausgelassene Zeilen von „%1“:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 trips</source>
+        <translation>„%1“ enthält mehr als %2 Fahrten</translation>
+    </message>
+    <message>
+        <source>cannot read the rates file &quot;%1&quot;: %2</source>
+        <translation>die Satzdatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no rates in &quot;%1&quot;: %2</source>
+        <translation>keine Sätze in „%1“: %2</translation>
+    </message>
+    <message>
+        <source>lines of &quot;%1&quot; that cannot be read; nothing was written:
+%2</source>
+        <translation>nicht lesbare Zeilen von „%1“; es wurde nichts geschrieben:
+%2</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf</source>
+        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--picture DATEI.bmp|DATEI.png] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. Nothing is
+ever written.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
+</source>
+        <translation>
+
+Erstellt die Kilometergeld-Abrechnung, die „Abrechnung erstellen“ erstellt, ohne
+Fenster und schreibt sie nach AUSGABE: Byte für Byte die Datei, die das Speichern aus
+dem Vorschaufenster schreibt. AUSGABE mit der Endung .xlsx erhält dieselbe Arbeitsmappe
+als Excel-Arbeitsmappe, eine mit .pdf die gedruckten Seiten als PDF (Endungen in
+beliebiger Schreibweise); jeder andere Name die Excel-97-2003-Arbeitsmappe.
+
+Die Angaben zum Mitarbeiter und der Zeitraum werden aus dem Einstellungsspeicher des
+Programms gelesen, wie das Programm sie beim Start liest (die INI-Datei
+Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME oder ~/.config; unter Windows der
+Registrierungsschlüssel des Programms), die Fahrten aus der Datenbank des Fahrtenbuchs
+daneben (Varnholt/Brindlewick.sqlite), schreibgeschützt geöffnet; wo es noch keine
+Datenbank gibt, aus dem Speicher, wie frühere Versionen sie hielten. Es wird nie etwas
+geschrieben.
+
+Optionen:
+  --sample             die Beispieldaten statt der gespeicherten Angaben und Fahrten
+                       verwenden; der Einstellungsspeicher wird nicht gelesen
+  --settings DATEI.ini die Angaben aus DATEI.ini im Format des Speichers lesen und
+                       die Fahrten aus DATEI.sqlite daneben
+  --trips DATEI.csv    die Fahrten aus DATEI.csv verwenden (wie „Fahrten aus CSV
+                       importieren...“ sie liest) statt der gespeicherten oder der
+                       Beispielfahrten; leere Strecken und Erstattungen werden mit dem
+                       gespeicherten oder dem Beispielsatz gefüllt; nicht lesbare
+                       Zeilen werden aufgeführt und ausgelassen
+  --rates DATEI.csv    die Fahrten zu den Satzänderungen aus DATEI.csv erstatten
+                       (Spalten „From“, ein Datum, ISO oder Ihre Kurzform, und
+                       „Rate“, eine Zahl wie die Zahlen der Fahrten) für den Bericht
+                       und die Füllungen von --trips; ohne die Option gelten die
+                       gespeicherten Änderungen des Programms. Eine nicht lesbare
+                       Zeile wird mit ihrem Grund aufgeführt, und nichts wird
+                       geschrieben (Status 1)
+  --picture DATEI      auch das Bild des Blatts schreiben, als BMP oder PNG je nach
+                       Endung der Datei
+  -h, --help           diesen Text zeigen
+      --version        die Version des Programms zeigen
+
+Meldungsfenster werden auf die Standardfehlerausgabe geschrieben; eine Frage wird mit
+Ja beantwortet. Ein Hinweis (etwa ein für seine Zelle gekürzter Text) ist kein Fehler.
+Kann der Bericht nicht vollständig erstellt oder eine Datei nicht geschrieben werden,
+wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie war.
+
+Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
+falschen Argumenten.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>the output file is missing</source>
+        <translation>die Ausgabedatei fehlt</translation>
+    </message>
+    <message>
+        <source>only one output file can be given</source>
+        <translation>nur eine Ausgabedatei ist möglich</translation>
+    </message>
+    <message>
+        <source>--sample and --settings exclude each other</source>
+        <translation>--sample und --settings schließen einander aus</translation>
+    </message>
+    <message>
+        <source>the picture file must end in .bmp or .png</source>
+        <translation>die Bilddatei muss auf .bmp oder .png enden</translation>
+    </message>
+    <message>
+        <source>the picture and the workbook cannot be the same file</source>
+        <translation>Bild und Arbeitsmappe können nicht dieselbe Datei sein</translation>
+    </message>
+    <message>
+        <source>the stored entries could not be read; no report was made</source>
+        <translation>die gespeicherten Angaben konnten nicht gelesen werden; es wurde kein Bericht erstellt</translation>
+    </message>
+    <message>
+        <source>the report could not be made; nothing was written</source>
+        <translation>der Bericht konnte nicht erstellt werden; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Mehr mit &apos;%1 --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot write the settings to %1</source>
+        <translation>Die Einstellungen können nicht nach %1 geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>No spreadsheet application instance is set.</source>
+        <translation>Keine Instanz der Tabellenkalkulation ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application has been quit; its objects can no longer be used.</source>
+        <translation>Die Tabellenkalkulation wurde beendet; ihre Objekte sind nicht mehr verwendbar.</translation>
+    </message>
+    <message>
+        <source>No workbook is set.</source>
+        <translation>Keine Arbeitsmappe ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed; its objects can no longer be used.</source>
+        <translation>Die Arbeitsmappe wurde geschlossen; ihre Objekte sind nicht mehr verwendbar.</translation>
+    </message>
+    <message>
+        <source>No workbook is open.</source>
+        <translation>Keine Arbeitsmappe ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there is no item %1; the collection has %2.</source>
+        <translation>Index außerhalb des gültigen Bereichs: Es gibt kein Element %1; die Auflistung hat %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cell or range address.</source>
+        <translation>„%1“ ist keine Zell- oder Bereichsadresse.</translation>
+    </message>
+    <message>
+        <source>EnableCancelKey cannot be %1; it is 0, 1 or 2.</source>
+        <translation>EnableCancelKey kann nicht %1 sein; erlaubt sind 0, 1 oder 2.</translation>
+    </message>
+    <message>
+        <source>Cursor cannot be %1; it is -4143, 1, 2 or 3.</source>
+        <translation>Cursor kann nicht %1 sein; erlaubt sind -4143, 1, 2 oder 3.</translation>
+    </message>
+    <message>
+        <source>A new workbook has 1 to 255 sheets, not %1.</source>
+        <translation>Eine neue Arbeitsmappe hat 1 bis 255 Blätter, nicht %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row or a range of rows.</source>
+        <translation>„%1“ ist keine Zeile und kein Zeilenbereich.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column or a range of columns.</source>
+        <translation>„%1“ ist keine Spalte und kein Spaltenbereich.</translation>
+    </message>
+    <message>
+        <source>No other spreadsheet application instance is running.</source>
+        <translation>Es läuft keine andere Instanz der Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>Die Tabellenkalkulation konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>There is no border number %1: the borders of a range are numbered 7 to 12.</source>
+        <translation>Es gibt keinen Rahmen Nummer %1: Die Rahmen eines Bereichs sind von 7 bis 12 nummeriert.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Die Zwischenablage enthält kein Bild.</translation>
+    </message>
+    <message>
+        <source>A range can only be selected on the active sheet of the active workbook.</source>
+        <translation>Ein Bereich kann nur auf dem aktiven Blatt der aktiven Arbeitsmappe ausgewählt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horizontal alignment.</source>
+        <translation>%1 ist keine horizontale Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vertical alignment.</source>
+        <translation>%1 ist keine vertikale Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>A number format has at most 255 characters.</source>
+        <translation>Ein Zahlenformat hat höchstens 255 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A row height is 0 to 409 points, not %1.</source>
+        <translation>Eine Zeilenhöhe beträgt 0 bis 409 Punkt, nicht %1.</translation>
+    </message>
+    <message>
+        <source>The height of every row of the sheet cannot be set at once.</source>
+        <translation>Die Höhe aller Zeilen des Blatts kann nicht auf einmal gesetzt werden.</translation>
+    </message>
+    <message>
+        <source>A column width is 0 to 255 characters, not %1.</source>
+        <translation>Eine Spaltenbreite beträgt 0 bis 255 Zeichen, nicht %1.</translation>
+    </message>
+    <message>
+        <source>A formula can be entered into cells, not into whole rows or columns.</source>
+        <translation>Eine Formel kann in Zellen eingegeben werden, nicht in ganze Zeilen oder Spalten.</translation>
+    </message>
+    <message>
+        <source>The picture of the range %1 could not be made.</source>
+        <translation>Das Bild des Bereichs %1 konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font name.</source>
+        <translation>„%1“ ist kein Schriftname.</translation>
+    </message>
+    <message>
+        <source>A font size is 1 to 409 points, not %1.</source>
+        <translation>Ein Schriftgrad beträgt 1 bis 409 Punkt, nicht %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font style; use Regular, Bold, Italic or Bold Italic.</source>
+        <translation>„%1“ ist kein Schriftschnitt; verwenden Sie Regular, Bold, Italic oder Bold Italic.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font colour index.</source>
+        <translation>%1 ist kein Schriftfarbindex.</translation>
+    </message>
+    <message>
+        <source>%1 is not a fill colour index.</source>
+        <translation>%1 ist kein Füllfarbindex.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border line style.</source>
+        <translation>%1 ist keine Rahmenlinienart.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border colour index.</source>
+        <translation>%1 ist kein Rahmenfarbindex.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 has no sheets.</source>
+        <translation>Die Arbeitsmappe %1 hat keine Blätter.</translation>
+    </message>
+    <message>
+        <source>File format %1 cannot be written; only the Excel 97-2003 workbook (56 or -4143) can.</source>
+        <translation>Das Dateiformat %1 kann nicht geschrieben werden; nur die Excel-97-2003-Arbeitsmappe (56 oder -4143).</translation>
+    </message>
+    <message>
+        <source>A workbook cannot be saved without a file name.</source>
+        <translation>Eine Arbeitsmappe kann nicht ohne Dateinamen gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The worksheet has been deleted.</source>
+        <translation>Das Arbeitsblatt wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be %2 points.</source>
+        <translation>%1 kann nicht %2 Punkt betragen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range address for the print area.</source>
+        <translation>„%1“ ist keine Bereichsadresse für den Druckbereich.</translation>
+    </message>
+    <message>
+        <source>PrintComments cannot be %1; it is -4142, 1 or 16.</source>
+        <translation>PrintComments kann nicht %1 sein; erlaubt sind -4142, 1 oder 16.</translation>
+    </message>
+    <message>
+        <source>Orientation cannot be %1; it is 1 or 2.</source>
+        <translation>Orientation kann nicht %1 sein; erlaubt sind 1 oder 2.</translation>
+    </message>
+    <message>
+        <source>There is no paper size %1.</source>
+        <translation>Es gibt kein Papierformat %1.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not True.</source>
+        <translation>Zoom ist False oder ein Prozentwert von 10 bis 400, nicht True.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not %1.</source>
+        <translation>Zoom ist False oder ein Prozentwert von 10 bis 400, nicht %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesWide cannot be %1.</source>
+        <translation>FitToPagesWide kann nicht %1 sein.</translation>
+    </message>
+    <message>
+        <source>FitToPagesTall cannot be %1.</source>
+        <translation>FitToPagesTall kann nicht %1 sein.</translation>
+    </message>
+    <message>
+        <source>The formula is too long to be saved in an Excel 97-2003 workbook.</source>
+        <translation>Die Formel ist zu lang, um in einer Excel-97-2003-Arbeitsmappe gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>The formula refers to a cell outside the worksheet.</source>
+        <translation>Die Formel verweist auf eine Zelle außerhalb des Arbeitsblatts.</translation>
+    </message>
+    <message>
+        <source>The formula holds a number that cannot be saved.</source>
+        <translation>Die Formel enthält eine Zahl, die nicht gespeichert werden kann.</translation>
+    </message>
+    <message>
+        <source>A text in the formula is longer than 255 characters.</source>
+        <translation>Ein Text in der Formel ist länger als 255 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The function %1 cannot be saved in an Excel 97-2003 workbook.</source>
+        <translation>Die Funktion %1 kann nicht in einer Excel-97-2003-Arbeitsmappe gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The function %1 has a wrong number of arguments.</source>
+        <translation>Die Funktion %1 hat eine falsche Zahl von Argumenten.</translation>
+    </message>
+    <message>
+        <source>The formula is malformed.</source>
+        <translation>Die Formel ist fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>The formula is too complex.</source>
+        <translation>Die Formel ist zu komplex.</translation>
+    </message>
+    <message>
+        <source>The formula is longer than %1 characters.</source>
+        <translation>Die Formel ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The formula is empty.</source>
+        <translation>Die Formel ist leer.</translation>
+    </message>
+    <message>
+        <source>The formula ends too early.</source>
+        <translation>Die Formel endet zu früh.</translation>
+    </message>
+    <message>
+        <source>The formula has an unexpected &quot;%1&quot;.</source>
+        <translation>Die Formel enthält ein unerwartetes „%1“.</translation>
+    </message>
+    <message>
+        <source>The formula is nested too deeply.</source>
+        <translation>Die Formel ist zu tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>A parenthesis is not closed.</source>
+        <translation>Eine Klammer ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>A text in the formula has no closing quotation mark.</source>
+        <translation>Einem Text in der Formel fehlt das schließende Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>A text in a formula can hold at most %1 characters.</source>
+        <translation>Ein Text in einer Formel fasst höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>Die Zahl %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>References to other sheets are not supported.</source>
+        <translation>Bezüge auf andere Blätter werden nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown name: %1.</source>
+        <translation>Die Formel verwendet einen unbekannten Namen: %1.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown function: %1.</source>
+        <translation>Die Formel verwendet eine unbekannte Funktion: %1.</translation>
+    </message>
+    <message>
+        <source>The function %1 has too many arguments.</source>
+        <translation>Die Funktion %1 hat zu viele Argumente.</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 argument(s).</source>
+        <translation>Die Funktion %1 erwartet %2 Argument(e).</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 to %3 arguments.</source>
+        <translation>Die Funktion %1 erwartet %2 bis %3 Argumente.</translation>
+    </message>
+    <message>
+        <source>The reference %1 points outside the sheet.</source>
+        <translation>Der Bezug %1 zeigt aus dem Blatt hinaus.</translation>
+    </message>
+    <message>
+        <source>The range %1 is not valid.</source>
+        <translation>Der Bereich %1 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be empty.</source>
+        <translation>Ein Blattname darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be longer than 31 characters.</source>
+        <translation>Ein Blattname darf nicht länger als 31 Zeichen sein.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot contain any of these characters: : \ / ? * [ ]</source>
+        <translation>Ein Blattname darf keines dieser Zeichen enthalten: : \ / ? * [ ]</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot begin or end with an apostrophe.</source>
+        <translation>Ein Blattname darf nicht mit einem Apostroph beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>Cannot rename a sheet to the same name as another sheet.</source>
+        <translation>Ein Blatt kann nicht wie ein anderes Blatt benannt werden.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one visible worksheet.</source>
+        <translation>Eine Arbeitsmappe muss mindestens ein sichtbares Arbeitsblatt enthalten.</translation>
+    </message>
+    <message>
+        <source>The range to picture lies outside the sheet.</source>
+        <translation>Der abzubildende Bereich liegt außerhalb des Blatts.</translation>
+    </message>
+    <message>
+        <source>The range to picture has no visible cells.</source>
+        <translation>Der abzubildende Bereich hat keine sichtbaren Zellen.</translation>
+    </message>
+    <message>
+        <source>The sheet has nothing to print.</source>
+        <translation>Das Blatt enthält nichts zu drucken.</translation>
+    </message>
+    <message>
+        <source>Printing the sheet needs the graphical application to be running.</source>
+        <translation>Zum Drucken des Blatts muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>Die Seiten konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be saved to %1: %2</source>
+        <translation>Die PDF-Datei kann nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Measuring text needs the graphical application to be running.</source>
+        <translation>Zum Messen von Text muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>A picture of the sheet needs the graphical application to be running.</source>
+        <translation>Für ein Bild des Blatts muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>Painting the sheet needs the graphical application to be running.</source>
+        <translation>Zum Zeichnen des Blatts muss die grafische Anwendung laufen.</translation>
+    </message>
+    <message>
+        <source>The picture file is damaged: %1.</source>
+        <translation>Die Bilddatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Es gibt kein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written: %1</source>
+        <translation>Das Bild konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a BMP file.</source>
+        <translation>Das Bild ist zu groß für eine BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>The picture could not be compressed.</source>
+        <translation>Das Bild konnte nicht komprimiert werden.</translation>
+    </message>
+    <message>
+        <source>There is no picture to write.</source>
+        <translation>Es gibt kein Bild zum Schreiben.</translation>
+    </message>
+    <message>
+        <source>A picture is written as BMP or PNG only.</source>
+        <translation>Ein Bild wird nur als BMP oder PNG geschrieben.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its file container.</source>
+        <translation>Die Arbeitsmappe konnte nicht in ihren Dateicontainer gepackt werden.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable workbook: its container is damaged (%1).</source>
+        <translation>Die Datei ist keine lesbare Arbeitsmappe: Ihr Container ist beschädigt (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook.</source>
+        <translation>Die Datei ist keine Excel-97-2003-Arbeitsmappe.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook: it holds no workbook data.</source>
+        <translation>Die Datei ist keine Excel-97-2003-Arbeitsmappe: Sie enthält keine Arbeitsmappendaten.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be written: a record is longer than the file format allows.</source>
+        <translation>Die Arbeitsmappe kann nicht geschrieben werden: Ein Datensatz ist länger, als das Dateiformat erlaubt.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the workbook data ends in the middle of a record.</source>
+        <translation>Die Datei ist beschädigt: Die Arbeitsmappendaten enden mitten in einem Datensatz.</translation>
+    </message>
+    <message>
+        <source>The workbook file is damaged: %1.</source>
+        <translation>Die Arbeitsmappendatei ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>a text is cut short</source>
+        <translation>ein Text ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password and cannot be opened.</source>
+        <translation>Die Arbeitsmappe ist mit einem Kennwort geschützt und kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>the workbook data ends early</source>
+        <translation>die Arbeitsmappendaten enden zu früh</translation>
+    </message>
+    <message>
+        <source>The workbook was saved in a format older than Excel 97-2003, which cannot be read.</source>
+        <translation>Die Arbeitsmappe wurde in einem Format vor Excel 97-2003 gespeichert, das nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The workbook holds no worksheet.</source>
+        <translation>Die Arbeitsmappe enthält kein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <source>two sheets share their data</source>
+        <translation>zwei Blätter teilen sich ihre Daten</translation>
+    </message>
+    <message>
+        <source>a sheet lies outside the file</source>
+        <translation>ein Blatt liegt außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>a sheet does not start where the workbook says</source>
+        <translation>ein Blatt beginnt nicht dort, wo die Arbeitsmappe angibt</translation>
+    </message>
+    <message>
+        <source>a sheet ends early</source>
+        <translation>ein Blatt endet zu früh</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing shared text</source>
+        <translation>eine Zelle verweist auf einen fehlenden gemeinsamen Text</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be opened: %2</source>
+        <translation>Die Arbeitsmappe %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The workbook uses more cell formats than an Excel 97-2003 workbook can hold.</source>
+        <translation>Die Arbeitsmappe verwendet mehr Zellformate, als eine Excel-97-2003-Arbeitsmappe fasst.</translation>
+    </message>
+    <message>
+        <source>A cell refers to a format the workbook does not hold.</source>
+        <translation>Eine Zelle verweist auf ein Format, das die Arbeitsmappe nicht enthält.</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel 97-2003 workbook can hold.</source>
+        <translation>Eine Zelle enthält mehr als 32.767 Zeichen, mehr als eine Excel-97-2003-Arbeitsmappe fasst.</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one worksheet.</source>
+        <translation>Eine Arbeitsmappe muss mindestens ein Arbeitsblatt enthalten.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be saved to %1: %2</source>
+        <translation>Die Arbeitsmappe kann nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The workbook package could not be read back.</source>
+        <translation>Das Arbeitsmappenpaket konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its zip file.</source>
+        <translation>Die Arbeitsmappe konnte nicht in ihre ZIP-Datei gepackt werden.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1 in %2 %3.</source>
+        <translation>Die Arbeitsmappe konnte nicht geschrieben werden: %1 in %2 %3.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1</source>
+        <translation>Die Arbeitsmappe konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel workbook can hold.</source>
+        <translation>Eine Zelle enthält mehr als 32.767 Zeichen, mehr als eine Excel-Arbeitsmappe fasst.</translation>
+    </message>
+    <message>
+        <source>The sheet name %1 cannot be written.</source>
+        <translation>Der Blattname %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: a record ends before its data.</source>
+        <translation>Die Datei ist beschädigt: Ein Datensatz endet vor seinen Daten.</translation>
+    </message>
+</context>
+<context>
+    <name>StepTrap</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>StoredInputs</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>Cannot create the temporary folder %1</source>
+        <translation>Der temporäre Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is not a private folder of this user</source>
+        <translation>Der temporäre Ordner %1 gehört nicht allein diesem Benutzer</translation>
+    </message>
+    <message>
+        <source>Cannot protect the temporary folder %1</source>
+        <translation>Der temporäre Ordner %1 kann nicht geschützt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TripChecks</name>
+    <message>
+        <source>Reimbursement %1 is not %2 × %3 = %4</source>
+        <translation>Erstattung %1 ist nicht %2 × %3 = %4</translation>
+    </message>
+    <message>
+        <source>The trip has no Date.</source>
+        <translation>Die Fahrt hat kein Datum.</translation>
+    </message>
+    <message>
+        <source>Date is not a date.</source>
+        <translation>Datum ist kein Datum.</translation>
+    </message>
+    <message>
+        <source>Date lies outside the period %1 to %2.</source>
+        <translation>Datum liegt außerhalb des Zeitraums %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Odometer Start is not a number.</source>
+        <translation>Km-Stand Beginn ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Odometer End is not a number.</source>
+        <translation>Km-Stand Ende ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Odometer End is below Odometer Start.</source>
+        <translation>Km-Stand Ende liegt unter Km-Stand Beginn.</translation>
+    </message>
+    <message>
+        <source>Mileage %1 differs from Odometer End - Odometer Start (%2).</source>
+        <translation>Strecke %1 weicht von Km-Stand Ende − Beginn (%2) ab.</translation>
+    </message>
+    <message>
+        <source>Odometer Start is below the previous row&apos;s Odometer End (%1).</source>
+        <translation>Km-Stand Beginn liegt unter dem Km-Stand Ende der Zeile davor (%1).</translation>
+    </message>
+    <message>
+        <source>1 row carries a warning:</source>
+        <translation>1 Zeile hat eine Warnung:</translation>
+    </message>
+    <message>
+        <source>%1 rows carry a warning:</source>
+        <translation>%1 Zeilen haben eine Warnung:</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Row %1: %2</source>
+        <translation><byte value="xd"/>
+Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Create the report anyway?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Bericht trotzdem erstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>TripsCsv</name>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>auf ein schließendes Anführungszeichen folgt Text</translation>
+    </message>
+    <message>
+        <source>%1 fields where the first line names %2</source>
+        <translation>%1 Felder, wo die erste Zeile %2 nennt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date</source>
+        <translation>„%1“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>The first line names none of the columns %1.</source>
+        <translation>Die erste Zeile nennt keine der Spalten %1.</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>kein Datum</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns From and Rate.</source>
+        <translation>Die erste Zeile nennt die Spalten From und Rate nicht.</translation>
+    </message>
+    <message>
+        <source>a second change on %1</source>
+        <translation>eine zweite Änderung am %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DatabaseRateStore</name>
+    <message>
+        <source>The trip log is open read-only, so changes to it are not kept.</source>
+        <translation>Das Fahrtenbuch ist schreibgeschützt geöffnet; Änderungen werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>bw::Form1</name>
+    <message>
+        <source>The daily backup of the trip log could not be made. %1</source>
+        <translation>Die tägliche Sicherung des Fahrtenbuchs konnte nicht erstellt werden. %1</translation>
+    </message>
+    <message>
+        <source>The trip log could not be backed up before this change. %1<byte value="xd"/>
+<byte value="xd"/>
+Go on without a backup?</source>
+        <translation>Das Fahrtenbuch konnte vor dieser Änderung nicht gesichert werden. %1<byte value="xd"/>
+<byte value="xd"/>
+Ohne Sicherung fortfahren?</translation>
+    </message>
+    <message>
+        <source>The trip log is read-only.</source>
+        <translation>Das Fahrtenbuch ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>Die Sicherung stammt von einer neueren Version des Programms.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Load Sample</source>
+        <translation>Beispiel laden</translation>
+    </message>
+    <message>
+        <source>Duplicate Trip</source>
+        <translation>Fahrt duplizieren</translation>
+    </message>
+    <message>
+        <source>Add Return Trip</source>
+        <translation>Rückfahrt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Frequent Trip</source>
+        <translation>Häufige Fahrt hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No routes yet</source>
+        <translation>Noch keine Strecken</translation>
+    </message>
+    <message>
+        <source>No trip was added.</source>
+        <translation>Es wurde keine Fahrt hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Insert Below Selected Row</source>
+        <translation>Unter markierter Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Selected Row</source>
+        <translation>Markierte Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>The last change to the trips could not be saved. %1</source>
+        <translation>Die letzte Änderung der Fahrten konnte nicht gespeichert werden. %1</translation>
+    </message>
+    <message>
+        <source>Recalculate Reimbursements</source>
+        <translation>Erstattungen neu berechnen</translation>
+    </message>
+    <message>
+        <source>The rates by date could not be read: %1</source>
+        <translation>Die Sätze nach Datum konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The rates by date were not kept: %1</source>
+        <translation>Die Sätze nach Datum wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Every Reimbursement is already its Mileage × its rate.</source>
+        <translation>Jede Erstattung ist bereits ihre Strecke × ihr Satz.</translation>
+    </message>
+    <message>
+        <source>1 Reimbursement changes to its Mileage × its rate.</source>
+        <translation>1 Erstattung ändert sich auf ihre Strecke × ihren Satz.</translation>
+    </message>
+    <message>
+        <source>%1 Reimbursements change to their Mileage × their rate.</source>
+        <translation>%1 Erstattungen ändern sich auf ihre Strecke × ihren Satz.</translation>
+    </message>
+    <message>
+        <source>Recalculate them?</source>
+        <translation>Neu berechnen?</translation>
+    </message>
+    <message>
+        <source>Import Trips from CSV...</source>
+        <translation>Fahrten aus CSV importieren...</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV...</source>
+        <translation>Fahrten als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Import of Trips</source>
+        <translation>Import der Fahrten</translation>
+    </message>
+    <message>
+        <source>To enter Description select row and type Description. Then press Enter to finish changes.</source>
+        <translation>Zeile wählen und Zweck eingeben; mit Enter abschließen.</translation>
+    </message>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Abrechnung erstellen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>Employee Data</source>
+        <translation>Mitarbeiterdaten</translation>
+    </message>
+    <message>
+        <source>Employee Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Employee ID:</source>
+        <translation>Personalnr.:</translation>
+    </message>
+    <message>
+        <source>Vehicle Description:</source>
+        <translation>Fahrzeug:</translation>
+    </message>
+    <message>
+        <source>Authorized By:</source>
+        <translation>Genehmigt von:</translation>
+    </message>
+    <message>
+        <source>Rate per Mile:</source>
+        <translation>Satz je Meile:</translation>
+    </message>
+    <message>
+        <source>For Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Vom:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Mileage Log Data</source>
+        <translation>Fahrtenbuch</translation>
+    </message>
+    <message>
+        <source>Do you really want delete this row ?<byte value="xd"/>
+(%1)</source>
+        <translation>Diese Zeile wirklich löschen?<byte value="xd"/>
+(%1)</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Row deleted.</source>
+        <translation>Zeile gelöscht.</translation>
+    </message>
+    <message>
+        <source>No row was inserted.</source>
+        <translation>Es wurde keine Zeile eingefügt.</translation>
+    </message>
+    <message>
+        <source>Do you really want clear ?</source>
+        <translation>Wirklich alles löschen?</translation>
+    </message>
+    <message>
+        <source>The stored row count is %1; %2 blank rows were made.</source>
+        <translation>Die gespeicherte Zeilenzahl ist %1; %2 leere Zeilen wurden angelegt.</translation>
+    </message>
+    <message>
+        <source>Questions? Please contact Team Varnholt at </source>
+        <translation>Fragen? Bitte wenden Sie sich an das Team Varnholt: </translation>
+    </message>
+    <message>
+        <source>%1 of the %2 sample trips were not added.</source>
+        <translation>%1 der %2 Beispielfahrten wurden nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import Trips from CSV</source>
+        <translation>Fahrten aus CSV importieren</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV</source>
+        <translation>Fahrten als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No trips were imported from &quot;%1&quot;. %2</source>
+        <translation>Aus „%1“ wurden keine Fahrten importiert. %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no trips.</source>
+        <translation>„%1“ enthält keine Fahrten.</translation>
+    </message>
+    <message>
+        <source>No line of &quot;%1&quot; can be imported:<byte value="xd"/>
+%2</source>
+        <translation>Keine Zeile von „%1“ kann importiert werden:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>Es passen keine weiteren Fahrten hinein.</translation>
+    </message>
+    <message>
+        <source>%1 of &quot;%2&quot; cannot be imported:<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>%1 von „%2“ können nicht importiert werden:<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 trips fit.</source>
+        <translation>Nur %1 der %2 Fahrten passen hinein.</translation>
+    </message>
+    <message>
+        <source>Import the %1 good trips? No imports nothing.</source>
+        <translation>Die %1 fehlerfreien Fahrten importieren? Nein importiert nichts.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>„%1“ existiert bereits.<byte value="xd"/>
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>bw::Form2</name>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Als Excel-Datei speichern</translation>
+    </message>
+    <message>
+        <source>There is no workbook to save.</source>
+        <translation>Es gibt keine Arbeitsmappe zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>bw::LogTableModel</name>
+    <message>
+        <source>From the route %1 → %2 (%3)</source>
+        <translation>Von der Strecke %1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, for example %2</source>
+        <translation>%1 erwartet eine Zahl, zum Beispiel %2</translation>
+    </message>
+</context>
+<context>
+    <name>bw::RatesDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Rates by Date</source>
+        <translation>Sätze nach Datum</translation>
+    </message>
+    <message>
+        <source>From each date on, trips are paid at its rate; earlier trips and trips without a date at the Rate per Mile:</source>
+        <translation>Ab jedem Datum werden Fahrten zu dessen Satz erstattet; frühere Fahrten und Fahrten ohne Datum zum Satz je Meile:</translation>
+    </message>
+    <message>
+        <source>Each rate change with the date it applies from. Insert adds one, Delete removes the current one.</source>
+        <translation>Jede Satzänderung mit dem Datum, ab dem sie gilt. Einfg fügt eine hinzu, Entf entfernt die aktuelle.</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, for example %2</source>
+        <translation>%1 erwartet eine Zahl, zum Beispiel %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a date, for example %2</source>
+        <translation>%1 erwartet ein Datum, zum Beispiel %2</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 is already listed; each day takes one rate.</source>
+        <translation>Eine Satzänderung ab %1 ist bereits aufgeführt; jeder Tag hat einen Satz.</translation>
+    </message>
+    <message>
+        <source>Rates by Date…</source>
+        <translation>Sätze nach Datum…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::RestoreBackupDialog</name>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore Log from Backup</source>
+        <translation>Fahrtenbuch aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Choose the backup that replaces the log:</source>
+        <translation>Wählen Sie die Sicherung, die das Fahrtenbuch ersetzt:</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Each backup with when it was taken, its number of trips and its latest trip&apos;s date. Enter restores the chosen one.</source>
+        <translation>Jede Sicherung mit Zeitpunkt, Zahl der Fahrten und Datum der letzten Fahrt. Enter stellt die gewählte wieder her.</translation>
+    </message>
+    <message>
+        <source>Backup taken</source>
+        <translation>Gesichert am</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Fahrten</translation>
+    </message>
+    <message>
+        <source>Latest trip</source>
+        <translation>Letzte Fahrt</translation>
+    </message>
+    <message>
+        <source>There are no backups of the log yet.</source>
+        <translation>Es gibt noch keine Sicherungen des Fahrtenbuchs.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be read; choose another.</source>
+        <translation>Die Sicherung vom %1 ist nicht lesbar; wählen Sie eine andere.</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
+        <translation>Die %1 Fahrten des Fahrtenbuchs durch die %2 Fahrten der Sicherung vom %3 ersetzen? Das aktuelle Fahrtenbuch wird zuerst gesichert.</translation>
+    </message>
+    <message>
+        <source>Restore Log from Backup…</source>
+        <translation>Fahrtenbuch aus Sicherung wiederherstellen…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::TripLog</name>
+    <message>
+        <source>The trip log cannot be kept: %1 Changes to trips are not kept.</source>
+        <translation>Das Fahrtenbuch kann nicht gespeichert werden: %1 Änderungen an Fahrten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The trip log is open in another Brindlewick window. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Das Fahrtenbuch ist in einem anderen Brindlewick-Fenster geöffnet. Dieses Fenster zeigt es schreibgeschützt; Änderungen an Fahrten werden hier nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 was written by a newer version of Brindlewick. This version shows it read-only and does not change it.</source>
+        <translation>Das Fahrtenbuch %1 stammt von einer neueren Version von Brindlewick. Diese Version zeigt es schreibgeschützt und ändert es nicht.</translation>
+    </message>
+    <message>
+        <source>The trip log cannot be opened: %1 Changes to trips are not kept.</source>
+        <translation>Das Fahrtenbuch kann nicht geöffnet werden: %1 Änderungen an Fahrten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 is damaged and could not be set aside; it was left unchanged and changes to trips are not kept.</source>
+        <translation>Das Fahrtenbuch %1 ist beschädigt und konnte nicht beiseitegelegt werden; es bleibt unverändert, und Änderungen an Fahrten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
+        <translation>Das Fahrtenbuch %1 wurde als %2 beiseitegelegt, und ein neues kann nicht angelegt werden: %3</translation>
+    </message>
+    <message>
+        <source>The trips could not be moved into the trip log: %1 Changes to trips are not kept.</source>
+        <translation>Die Fahrten konnten nicht ins Fahrtenbuch übernommen werden: %1 Änderungen an Fahrten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Lines of the trips file %1 that could not be read: %2. The file was set aside unchanged as %3. Trips recovered: %4.</source>
+        <translation>Nicht lesbare Zeilen der Fahrtendatei %1: %2. Die Datei wurde unverändert als %3 beiseitegelegt. Gerettete Fahrten: %4.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 had lines that could not be read. A copy was kept unchanged as %2. Trips recovered: %3.</source>
+        <translation>Die Einstellungsdatei %1 hatte nicht lesbare Zeilen. Eine unveränderte Kopie liegt unter %2. Gerettete Fahrten: %3.</translation>
+    </message>
+    <message>
+        <source>The stored log has %1 trips; the first %2 were loaded.</source>
+        <translation>Das gespeicherte Fahrtenbuch hat %1 Fahrten; die ersten %2 wurden geladen.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1857 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+<context>
+    <name>ByteWriter</name>
+    <message>
+        <source>The workbook cannot be written: the value %1 does not fit the field %2 of the %3 record, which holds %4 bits.</source>
+        <translation>No se puede escribir el libro: el valor %1 no cabe en el campo %2 del registro %3, que admite %4 bits.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line </source>
+        <translation>en la línea </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Envíe una captura de pantalla de este mensaje a </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Error de la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>Excel1</name>
+    <message>
+        <source>There is no picture on the clipboard to save.</source>
+        <translation>No hay ninguna imagen en el portapapeles para guardar.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>No se pudo escribir la imagen en %1.</translation>
+    </message>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Puede que Excel esté abierto. Se recomienda cerrar Excel primero.<byte value="xd"/>Si es necesario: Ctrl+Alt+Supr &gt; Administrador de tareas &gt; EXCEL.EXE.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar de todos modos?</translation>
+    </message>
+    <message>
+        <source>The version &quot;%1&quot; of the spreadsheet application is no number.</source>
+        <translation>La versión «%1» de la hoja de cálculo no es un número.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Excel could not be created.</source>
+        <translation>Error 842001. No se pudo iniciar Excel con normalidad.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Excel is installed on this computer.</source>
+        <translation>1. Compruebe que Excel está instalado en este equipo.</translation>
+    </message>
+    <message>
+        <source>2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).</source>
+        <translation>2. Abra Excel con normalidad y compruebe que se abre enseguida una hoja en blanco sin ventanas intermedias (como la de recuperación de archivos).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.</source>
+        <translation>3. Compruebe que al hacer doble clic en un archivo XLS o XLSX Excel se abre con normalidad, sin mensajes intermedios.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
+        <translation>4. Se admiten todas las versiones de Excel salvo las poco comunes ediciones Excel Starter y Student.</translation>
+    </message>
+</context>
+<context>
+    <name>LogBackup</name>
+    <message>
+        <source>The log is not kept in a file, so it cannot be backed up.</source>
+        <translation>El registro no se guarda en un archivo, así que no se puede hacer copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The log cannot be backed up in the middle of a change.</source>
+        <translation>No se puede hacer copia del registro en mitad de un cambio.</translation>
+    </message>
+    <message>
+        <source>The log could not be backed up. %1</source>
+        <translation>No se pudo hacer copia de seguridad del registro. %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no log.</source>
+        <translation>La copia %1 no contiene ningún registro.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or is not a log.</source>
+        <translation>La copia %1 está dañada o no es un registro.</translation>
+    </message>
+    <message>
+        <source>The log cannot be restored in the middle of a change.</source>
+        <translation>No se puede restaurar el registro en mitad de un cambio.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>El registro no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The log was not restored, so that it is never replaced without a copy.</source>
+        <translation>El registro no se restauró, para que nunca se sustituya sin copia.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1 The log is unchanged.</source>
+        <translation>No se pudo restaurar la copia. %1 El registro no ha cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDatabase</name>
+    <message>
+        <source>The restored log was written by a newer version of the program.</source>
+        <translation>El registro restaurado lo escribió una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <source>The disk is full (writing %1).</source>
+        <translation>El disco está lleno (al escribir %1).</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be written: it is read-only.</source>
+        <translation>No se puede escribir el registro %1: es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be opened.</source>
+        <translation>No se puede abrir el registro %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a log database.</source>
+        <translation>El archivo %1 no es una base de datos de registro.</translation>
+    </message>
+    <message>
+        <source>The log %1 is damaged.</source>
+        <translation>El registro %1 está dañado.</translation>
+    </message>
+    <message>
+        <source>The log %1 is busy in another program.</source>
+        <translation>El registro %1 está en uso por otro programa.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to work on the log %1.</source>
+        <translation>No hay memoria suficiente para trabajar con el registro %1.</translation>
+    </message>
+    <message>
+        <source>The disk failed while using the log %1.</source>
+        <translation>El disco falló al usar el registro %1.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be used: %2.</source>
+        <translation>No se pudo usar el registro %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LogHistory</name>
+    <message>
+        <source>Edit of %1</source>
+        <translation>Edición de %1</translation>
+    </message>
+    <message>
+        <source>Filled Values</source>
+        <translation>Valores completados</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>Insertar fila</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Eliminar fila</translation>
+    </message>
+    <message>
+        <source>Change of Trips</source>
+        <translation>Cambio de viajes</translation>
+    </message>
+</context>
+<context>
+    <name>LogTable</name>
+    <message>
+        <source>A mileage log holds at most %1 trips. %2</source>
+        <translation>Un registro admite como máximo %1 viajes. %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Starting Location</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Description/Notes</source>
+        <translation>Motivo/Notas</translation>
+    </message>
+    <message>
+        <source>Odometer Start</source>
+        <translation>Odómetro inicial</translation>
+    </message>
+    <message>
+        <source>Odometer End</source>
+        <translation>Odómetro final</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>La operación no se permite con el objeto abierto.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>La operación no se permite con el objeto cerrado.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted.</source>
+        <translation>BOF o EOF es True, o se ha eliminado el registro actual.</translation>
+    </message>
+    <message>
+        <source>Row handle referred to a deleted row or a row marked for deletion.</source>
+        <translation>El identificador de fila remite a una fila eliminada o marcada para eliminar.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF o EOF es True, o se ha eliminado el registro actual. La operación solicitada requiere un registro actual.</translation>
+    </message>
+    <message>
+        <source>The bookmark is invalid.</source>
+        <translation>El marcador no es válido.</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>No se encontró ningún elemento de la colección con el nombre o el ordinal solicitado.</translation>
+    </message>
+    <message>
+        <source>Multiple-step operation generated errors. Check each status value.</source>
+        <translation>La operación de varios pasos generó errores. Compruebe cada valor de estado.</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Variable de objeto o de bloque With no establecida</translation>
+    </message>
+    <message>
+        <source>The stored log has %1 trips; the first %2 were loaded.</source>
+        <translation>El registro guardado tiene %1 viajes; se cargaron los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>The stored row count %1 is no usable number of rows; no rows were restored.</source>
+        <translation>El número de filas guardado %1 no es utilizable; no se restauró ninguna fila.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+</context>
+<context>
+    <name>MileageLog</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Texts longer than a cell holds were cut to their first 32,767 characters in the report; the log keeps them whole:<byte value="xd"/>
+</source>
+        <translation>Los textos más largos de lo que cabe en una celda se cortaron a sus primeros 32.767 caracteres en el informe; el registro los conserva enteros:<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Trip %1, %2</source>
+        <translation>Viaje %1, %2</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>sin tarifa</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 hasta el %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 del %2 al %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 desde el %2</translation>
+    </message>
+    <message>
+        <source>Employee Name</source>
+        <translation>Nombre del empleado</translation>
+    </message>
+    <message>
+        <source>Employee ID</source>
+        <translation>N.º de empleado</translation>
+    </message>
+    <message>
+        <source>Vehicle Description</source>
+        <translation>Vehículo</translation>
+    </message>
+    <message>
+        <source>Authorized By</source>
+        <translation>Autorizado por</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Rate Per Mile</source>
+        <translation>Tarifa por milla</translation>
+    </message>
+    <message>
+        <source>For Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Total Mileage</source>
+        <translation>Distancia total</translation>
+    </message>
+    <message>
+        <source>Total Reimbursement</source>
+        <translation>Importe total</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Starting Location</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Description/Notes</source>
+        <translation>Motivo/Notas</translation>
+    </message>
+    <message>
+        <source>Odometer Start</source>
+        <translation>Odómetro inicial</translation>
+    </message>
+    <message>
+        <source>Odometer End</source>
+        <translation>Odómetro final</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
+        <translation>%1 de %2: %3 %4, distancia total %5, importe total %6</translation>
+    </message>
+    <message>
+        <source>trip</source>
+        <translation>viaje</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>viajes</translation>
+    </message>
+    <message>
+        <source>The temporary workbook %1 cannot be created: %2</source>
+        <translation>No se puede crear el libro temporal %1: %2</translation>
+    </message>
+    <message>
+        <source>The picture file %1 could not be loaded.%2</source>
+        <translation>No se pudo cargar el archivo de imagen %1.%2</translation>
+    </message>
+    <message>
+        <source>No unused name for the temporary workbook was found.</source>
+        <translation>No se encontró ningún nombre libre para el libro temporal.</translation>
+    </message>
+    <message>
+        <source>This log has %1 trips; delete some before creating the report.</source>
+        <translation>Este registro tiene %1 viajes; elimine algunos antes de crear el informe.</translation>
+    </message>
+    <message>
+        <source>Mileage Log and Reimbursement</source>
+        <translation>Kilometraje y gastos de viaje</translation>
+    </message>
+    <message>
+        <source>Mileage Log and Reimbursement Form</source>
+        <translation>Hoja de gastos de kilometraje</translation>
+    </message>
+</context>
+<context>
+    <name>OldStoreReaders</name>
+    <message>
+        <source>Bytes of the line are not UTF-8 text.</source>
+        <translation>Hay bytes de la línea que no son texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>La primera línea no es «%1».</translation>
+    </message>
+    <message>
+        <source>The line holds a bare carriage return.</source>
+        <translation>La línea contiene un retorno de carro aislado.</translation>
+    </message>
+    <message>
+        <source>The line is neither RowCount nor a row.</source>
+        <translation>La línea no es RowCount ni una fila.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row number.</source>
+        <translation>«%1» no es un número de fila.</translation>
+    </message>
+    <message>
+        <source>Row %1 is given twice.</source>
+        <translation>La fila %1 aparece dos veces.</translation>
+    </message>
+    <message>
+        <source>The row does not have eight fields.</source>
+        <translation>La fila no tiene ocho campos.</translation>
+    </message>
+    <message>
+        <source>A field ends in a lone backslash.</source>
+        <translation>Un campo termina en una barra invertida aislada.</translation>
+    </message>
+    <message>
+        <source>A field holds the unknown escape &quot;\%1&quot;.</source>
+        <translation>Un campo contiene la secuencia de escape desconocida «\%1».</translation>
+    </message>
+    <message>
+        <source>The line is no key with a value.</source>
+        <translation>La línea no es una clave con valor.</translation>
+    </message>
+    <message>
+        <source>The section name is not closed.</source>
+        <translation>El nombre de sección no está cerrado.</translation>
+    </message>
+    <message>
+        <source>The key is given again; this value is read.</source>
+        <translation>La clave aparece de nuevo; se lee este valor.</translation>
+    </message>
+    <message>
+        <source>The key looks like a row&apos;s but is none; it stays an ordinary key.</source>
+        <translation>La clave parece la de una fila pero no lo es; sigue siendo una clave normal.</translation>
+    </message>
+    <message>
+        <source>The typed value cannot be read.</source>
+        <translation>No se puede leer el valor con tipo.</translation>
+    </message>
+</context>
+<context>
+    <name>OsError</name>
+    <message>
+        <source>The disk is full (writing %1).</source>
+        <translation>El disco está lleno (al escribir %1).</translation>
+    </message>
+    <message>
+        <source>The disk of %1 is read-only.</source>
+        <translation>El disco de %1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>There is no permission to write %1.</source>
+        <translation>No hay permiso para escribir %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormats</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Excel Files (*.xls)</source>
+        <translation>Archivos de Excel (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Libro de Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTool</name>
+    <message>
+        <source>(answered Yes)</source>
+        <translation>(respondido Sí)</translation>
+    </message>
+    <message>
+        <source>The report has no picture to write.</source>
+        <translation>El informe no tiene imagen que escribir.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file &quot;%1&quot;</source>
+        <translation>no se puede leer el archivo de configuración «%1»</translation>
+    </message>
+    <message>
+        <source>the trip log could not be read: %1</source>
+        <translation>no se pudo leer el registro de viajes: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the trips file &quot;%1&quot;: %2</source>
+        <translation>no se puede leer el archivo de viajes «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no trips in &quot;%1&quot;: %2</source>
+        <translation>no hay viajes en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>lines of &quot;%1&quot; left out:</source>
+        <translation>líneas de «%1» omitidas:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 trips</source>
+        <translation>«%1» contiene más de %2 viajes</translation>
+    </message>
+    <message>
+        <source>cannot read the rates file &quot;%1&quot;: %2</source>
+        <translation>no se puede leer el archivo de tarifas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no rates in &quot;%1&quot;: %2</source>
+        <translation>no hay tarifas en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>lines of &quot;%1&quot; that cannot be read; nothing was written:
+%2</source>
+        <translation>líneas de «%1» ilegibles; no se escribió nada:
+%2</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf</source>
+        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--picture ARCHIVO.bmp|ARCHIVO.png] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. Nothing is
+ever written.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
+</source>
+        <translation>
+
+Crea sin ventana la hoja de gastos de kilometraje que crea «Crear hoja de gastos» y
+la escribe en SALIDA: byte a byte el archivo que escribe el guardado desde la ventana
+de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro de
+Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en
+mayúsculas o minúsculas); cualquier otro nombre, el libro de Excel 97-2003.
+
+Los datos del empleado y el período se leen del almacén de configuración del programa
+como el programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
+$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa), los
+viajes de la base de datos del registro junto a él (Varnholt/Brindlewick.sqlite),
+abierta en solo lectura; sin base de datos, del almacén como lo guardaban versiones
+anteriores. Nunca se escribe nada.
+
+Opciones:
+  --sample             usar los datos de ejemplo en lugar de los datos y viajes
+                       guardados; no se lee el almacén de configuración
+  --settings ARCHIVO.ini  leer los datos de ARCHIVO.ini en el formato del almacén
+                       y los viajes de ARCHIVO.sqlite junto a él
+  --trips ARCHIVO.csv  usar los viajes de ARCHIVO.csv (leído como «Importar viajes
+                       de CSV...») en lugar de los guardados o de ejemplo; las
+                       distancias e importes vacíos se completan con la tarifa
+                       guardada o de ejemplo; las líneas ilegibles se listan y omiten
+  --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
+                       (columnas «From», una fecha ISO o en su formato corto, y
+                       «Rate», un número leído como los de los viajes) en el informe
+                       y en los completados de --trips; sin ella rigen los cambios
+                       guardados del programa. Una línea ilegible se lista con su
+                       motivo y no se escribe nada (estado 1)
+  --picture ARCHIVO    escribir también la imagen de la hoja, en BMP o PNG según la
+                       extensión del archivo
+  -h, --help           mostrar este texto
+      --version        mostrar la versión del programa
+
+Los cuadros de mensaje se escriben en la salida de error; a una pregunta se responde
+Sí. Un aviso (un texto cortado para caber en su celda, por ejemplo) no es un fallo. Si
+el informe no se puede crear entero o un archivo no se puede escribir, no se escribe
+nada: una SALIDA o imagen existente queda como estaba.
+
+Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
+incorrectos.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>the output file is missing</source>
+        <translation>falta el archivo de salida</translation>
+    </message>
+    <message>
+        <source>only one output file can be given</source>
+        <translation>solo se puede indicar un archivo de salida</translation>
+    </message>
+    <message>
+        <source>--sample and --settings exclude each other</source>
+        <translation>--sample y --settings se excluyen mutuamente</translation>
+    </message>
+    <message>
+        <source>the picture file must end in .bmp or .png</source>
+        <translation>el archivo de imagen debe terminar en .bmp o .png</translation>
+    </message>
+    <message>
+        <source>the picture and the workbook cannot be the same file</source>
+        <translation>la imagen y el libro no pueden ser el mismo archivo</translation>
+    </message>
+    <message>
+        <source>the stored entries could not be read; no report was made</source>
+        <translation>no se pudieron leer los datos guardados; no se creó ningún informe</translation>
+    </message>
+    <message>
+        <source>the report could not be made; nothing was written</source>
+        <translation>no se pudo crear el informe; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot write the settings to %1</source>
+        <translation>No se puede escribir la configuración en %1</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>No spreadsheet application instance is set.</source>
+        <translation>No hay ninguna instancia de la hoja de cálculo establecida.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application has been quit; its objects can no longer be used.</source>
+        <translation>Se ha cerrado la hoja de cálculo; sus objetos ya no se pueden usar.</translation>
+    </message>
+    <message>
+        <source>No workbook is set.</source>
+        <translation>No hay ningún libro establecido.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed; its objects can no longer be used.</source>
+        <translation>El libro se ha cerrado; sus objetos ya no se pueden usar.</translation>
+    </message>
+    <message>
+        <source>No workbook is open.</source>
+        <translation>No hay ningún libro abierto.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there is no item %1; the collection has %2.</source>
+        <translation>Subíndice fuera del intervalo: no hay elemento %1; la colección tiene %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cell or range address.</source>
+        <translation>«%1» no es una dirección de celda o rango.</translation>
+    </message>
+    <message>
+        <source>EnableCancelKey cannot be %1; it is 0, 1 or 2.</source>
+        <translation>EnableCancelKey no puede ser %1; es 0, 1 o 2.</translation>
+    </message>
+    <message>
+        <source>Cursor cannot be %1; it is -4143, 1, 2 or 3.</source>
+        <translation>Cursor no puede ser %1; es -4143, 1, 2 o 3.</translation>
+    </message>
+    <message>
+        <source>A new workbook has 1 to 255 sheets, not %1.</source>
+        <translation>Un libro nuevo tiene de 1 a 255 hojas, no %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row or a range of rows.</source>
+        <translation>«%1» no es una fila ni un rango de filas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column or a range of columns.</source>
+        <translation>«%1» no es una columna ni un rango de columnas.</translation>
+    </message>
+    <message>
+        <source>No other spreadsheet application instance is running.</source>
+        <translation>No se está ejecutando ninguna otra instancia de la hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>No se pudo iniciar la hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>There is no border number %1: the borders of a range are numbered 7 to 12.</source>
+        <translation>No hay borde número %1: los bordes de un rango se numeran del 7 al 12.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>El portapapeles no contiene ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>A range can only be selected on the active sheet of the active workbook.</source>
+        <translation>Un rango solo se puede seleccionar en la hoja activa del libro activo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horizontal alignment.</source>
+        <translation>%1 no es una alineación horizontal.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vertical alignment.</source>
+        <translation>%1 no es una alineación vertical.</translation>
+    </message>
+    <message>
+        <source>A number format has at most 255 characters.</source>
+        <translation>Un formato de número tiene como máximo 255 caracteres.</translation>
+    </message>
+    <message>
+        <source>A row height is 0 to 409 points, not %1.</source>
+        <translation>Un alto de fila va de 0 a 409 puntos, no %1.</translation>
+    </message>
+    <message>
+        <source>The height of every row of the sheet cannot be set at once.</source>
+        <translation>No se puede establecer a la vez el alto de todas las filas de la hoja.</translation>
+    </message>
+    <message>
+        <source>A column width is 0 to 255 characters, not %1.</source>
+        <translation>Un ancho de columna va de 0 a 255 caracteres, no %1.</translation>
+    </message>
+    <message>
+        <source>A formula can be entered into cells, not into whole rows or columns.</source>
+        <translation>Una fórmula se introduce en celdas, no en filas o columnas enteras.</translation>
+    </message>
+    <message>
+        <source>The picture of the range %1 could not be made.</source>
+        <translation>No se pudo crear la imagen del rango %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font name.</source>
+        <translation>«%1» no es un nombre de fuente.</translation>
+    </message>
+    <message>
+        <source>A font size is 1 to 409 points, not %1.</source>
+        <translation>Un tamaño de fuente va de 1 a 409 puntos, no %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font style; use Regular, Bold, Italic or Bold Italic.</source>
+        <translation>«%1» no es un estilo de fuente; use Regular, Bold, Italic o Bold Italic.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font colour index.</source>
+        <translation>%1 no es un índice de color de fuente.</translation>
+    </message>
+    <message>
+        <source>%1 is not a fill colour index.</source>
+        <translation>%1 no es un índice de color de relleno.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border line style.</source>
+        <translation>%1 no es un estilo de línea de borde.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border colour index.</source>
+        <translation>%1 no es un índice de color de borde.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 has no sheets.</source>
+        <translation>El libro %1 no tiene hojas.</translation>
+    </message>
+    <message>
+        <source>File format %1 cannot be written; only the Excel 97-2003 workbook (56 or -4143) can.</source>
+        <translation>No se puede escribir el formato de archivo %1; solo el libro de Excel 97-2003 (56 o -4143).</translation>
+    </message>
+    <message>
+        <source>A workbook cannot be saved without a file name.</source>
+        <translation>No se puede guardar un libro sin nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>The worksheet has been deleted.</source>
+        <translation>La hoja de cálculo se ha eliminado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be %2 points.</source>
+        <translation>%1 no puede ser %2 puntos.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range address for the print area.</source>
+        <translation>«%1» no es una dirección de rango para el área de impresión.</translation>
+    </message>
+    <message>
+        <source>PrintComments cannot be %1; it is -4142, 1 or 16.</source>
+        <translation>PrintComments no puede ser %1; es -4142, 1 o 16.</translation>
+    </message>
+    <message>
+        <source>Orientation cannot be %1; it is 1 or 2.</source>
+        <translation>Orientation no puede ser %1; es 1 o 2.</translation>
+    </message>
+    <message>
+        <source>There is no paper size %1.</source>
+        <translation>No existe el tamaño de papel %1.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not True.</source>
+        <translation>Zoom es False o un porcentaje de 10 a 400, no True.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not %1.</source>
+        <translation>Zoom es False o un porcentaje de 10 a 400, no %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesWide cannot be %1.</source>
+        <translation>FitToPagesWide no puede ser %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesTall cannot be %1.</source>
+        <translation>FitToPagesTall no puede ser %1.</translation>
+    </message>
+    <message>
+        <source>The formula is too long to be saved in an Excel 97-2003 workbook.</source>
+        <translation>La fórmula es demasiado larga para guardarse en un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The formula refers to a cell outside the worksheet.</source>
+        <translation>La fórmula hace referencia a una celda fuera de la hoja.</translation>
+    </message>
+    <message>
+        <source>The formula holds a number that cannot be saved.</source>
+        <translation>La fórmula contiene un número que no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>A text in the formula is longer than 255 characters.</source>
+        <translation>Un texto de la fórmula supera los 255 caracteres.</translation>
+    </message>
+    <message>
+        <source>The function %1 cannot be saved in an Excel 97-2003 workbook.</source>
+        <translation>La función %1 no se puede guardar en un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The function %1 has a wrong number of arguments.</source>
+        <translation>La función %1 tiene un número de argumentos incorrecto.</translation>
+    </message>
+    <message>
+        <source>The formula is malformed.</source>
+        <translation>La fórmula está mal formada.</translation>
+    </message>
+    <message>
+        <source>The formula is too complex.</source>
+        <translation>La fórmula es demasiado compleja.</translation>
+    </message>
+    <message>
+        <source>The formula is longer than %1 characters.</source>
+        <translation>La fórmula supera los %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The formula is empty.</source>
+        <translation>La fórmula está vacía.</translation>
+    </message>
+    <message>
+        <source>The formula ends too early.</source>
+        <translation>La fórmula termina demasiado pronto.</translation>
+    </message>
+    <message>
+        <source>The formula has an unexpected &quot;%1&quot;.</source>
+        <translation>La fórmula tiene un «%1» inesperado.</translation>
+    </message>
+    <message>
+        <source>The formula is nested too deeply.</source>
+        <translation>La fórmula está anidada demasiado.</translation>
+    </message>
+    <message>
+        <source>A parenthesis is not closed.</source>
+        <translation>Un paréntesis no está cerrado.</translation>
+    </message>
+    <message>
+        <source>A text in the formula has no closing quotation mark.</source>
+        <translation>Un texto de la fórmula no tiene comillas de cierre.</translation>
+    </message>
+    <message>
+        <source>A text in a formula can hold at most %1 characters.</source>
+        <translation>Un texto en una fórmula admite como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>El número %1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>References to other sheets are not supported.</source>
+        <translation>No se admiten referencias a otras hojas.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown name: %1.</source>
+        <translation>La fórmula usa un nombre desconocido: %1.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown function: %1.</source>
+        <translation>La fórmula usa una función desconocida: %1.</translation>
+    </message>
+    <message>
+        <source>The function %1 has too many arguments.</source>
+        <translation>La función %1 tiene demasiados argumentos.</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 argument(s).</source>
+        <translation>La función %1 admite %2 argumento(s).</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 to %3 arguments.</source>
+        <translation>La función %1 admite de %2 a %3 argumentos.</translation>
+    </message>
+    <message>
+        <source>The reference %1 points outside the sheet.</source>
+        <translation>La referencia %1 apunta fuera de la hoja.</translation>
+    </message>
+    <message>
+        <source>The range %1 is not valid.</source>
+        <translation>El rango %1 no es válido.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be empty.</source>
+        <translation>Un nombre de hoja no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be longer than 31 characters.</source>
+        <translation>Un nombre de hoja no puede tener más de 31 caracteres.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot contain any of these characters: : \ / ? * [ ]</source>
+        <translation>Un nombre de hoja no puede contener ninguno de estos caracteres: : \ / ? * [ ]</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot begin or end with an apostrophe.</source>
+        <translation>Un nombre de hoja no puede empezar ni terminar con un apóstrofo.</translation>
+    </message>
+    <message>
+        <source>Cannot rename a sheet to the same name as another sheet.</source>
+        <translation>No se puede dar a una hoja el nombre de otra hoja.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndice fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one visible worksheet.</source>
+        <translation>Un libro debe contener al menos una hoja de cálculo visible.</translation>
+    </message>
+    <message>
+        <source>The range to picture lies outside the sheet.</source>
+        <translation>El rango que se quiere representar está fuera de la hoja.</translation>
+    </message>
+    <message>
+        <source>The range to picture has no visible cells.</source>
+        <translation>El rango que se quiere representar no tiene celdas visibles.</translation>
+    </message>
+    <message>
+        <source>The sheet has nothing to print.</source>
+        <translation>La hoja no tiene nada que imprimir.</translation>
+    </message>
+    <message>
+        <source>Printing the sheet needs the graphical application to be running.</source>
+        <translation>Para imprimir la hoja debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>No se pudieron imprimir las páginas.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be saved to %1: %2</source>
+        <translation>No se puede guardar el PDF en %1: %2</translation>
+    </message>
+    <message>
+        <source>Measuring text needs the graphical application to be running.</source>
+        <translation>Para medir texto debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>A picture of the sheet needs the graphical application to be running.</source>
+        <translation>Para una imagen de la hoja debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>Painting the sheet needs the graphical application to be running.</source>
+        <translation>Para dibujar la hoja debe estar en marcha la aplicación gráfica.</translation>
+    </message>
+    <message>
+        <source>The picture file is damaged: %1.</source>
+        <translation>El archivo de imagen está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>No hay ninguna imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written: %1</source>
+        <translation>No se pudo escribir la imagen: %1</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a BMP file.</source>
+        <translation>La imagen es demasiado grande para un archivo BMP.</translation>
+    </message>
+    <message>
+        <source>The picture could not be compressed.</source>
+        <translation>No se pudo comprimir la imagen.</translation>
+    </message>
+    <message>
+        <source>There is no picture to write.</source>
+        <translation>No hay ninguna imagen que escribir.</translation>
+    </message>
+    <message>
+        <source>A picture is written as BMP or PNG only.</source>
+        <translation>Una imagen solo se escribe como BMP o PNG.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its file container.</source>
+        <translation>No se pudo empaquetar el libro en su contenedor de archivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable workbook: its container is damaged (%1).</source>
+        <translation>El archivo no es un libro legible: su contenedor está dañado (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook.</source>
+        <translation>El archivo no es un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook: it holds no workbook data.</source>
+        <translation>El archivo no es un libro de Excel 97-2003: no contiene datos de libro.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be written: a record is longer than the file format allows.</source>
+        <translation>No se puede escribir el libro: un registro es más largo de lo que permite el formato.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the workbook data ends in the middle of a record.</source>
+        <translation>El archivo está dañado: los datos del libro terminan en mitad de un registro.</translation>
+    </message>
+    <message>
+        <source>The workbook file is damaged: %1.</source>
+        <translation>El archivo del libro está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>a text is cut short</source>
+        <translation>un texto está cortado</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password and cannot be opened.</source>
+        <translation>El libro está protegido con contraseña y no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>the workbook data ends early</source>
+        <translation>los datos del libro terminan demasiado pronto</translation>
+    </message>
+    <message>
+        <source>The workbook was saved in a format older than Excel 97-2003, which cannot be read.</source>
+        <translation>El libro se guardó en un formato anterior a Excel 97-2003, que no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The workbook holds no worksheet.</source>
+        <translation>El libro no contiene ninguna hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>two sheets share their data</source>
+        <translation>dos hojas comparten sus datos</translation>
+    </message>
+    <message>
+        <source>a sheet lies outside the file</source>
+        <translation>una hoja está fuera del archivo</translation>
+    </message>
+    <message>
+        <source>a sheet does not start where the workbook says</source>
+        <translation>una hoja no empieza donde indica el libro</translation>
+    </message>
+    <message>
+        <source>a sheet ends early</source>
+        <translation>una hoja termina demasiado pronto</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing shared text</source>
+        <translation>una celda hace referencia a un texto compartido que falta</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be opened: %2</source>
+        <translation>No se puede abrir el libro %1: %2</translation>
+    </message>
+    <message>
+        <source>The workbook uses more cell formats than an Excel 97-2003 workbook can hold.</source>
+        <translation>El libro usa más formatos de celda de los que admite un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>A cell refers to a format the workbook does not hold.</source>
+        <translation>Una celda hace referencia a un formato que el libro no contiene.</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel 97-2003 workbook can hold.</source>
+        <translation>Una celda contiene más de 32.767 caracteres, más de lo que admite un libro de Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one worksheet.</source>
+        <translation>Un libro debe contener al menos una hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be saved to %1: %2</source>
+        <translation>No se puede guardar el libro en %1: %2</translation>
+    </message>
+    <message>
+        <source>The workbook package could not be read back.</source>
+        <translation>No se pudo volver a leer el paquete del libro.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its zip file.</source>
+        <translation>No se pudo comprimir el libro en su archivo zip.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1 in %2 %3.</source>
+        <translation>No se pudo escribir el libro: %1 en %2 %3.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1</source>
+        <translation>No se pudo escribir el libro: %1</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel workbook can hold.</source>
+        <translation>Una celda contiene más de 32.767 caracteres, más de lo que admite un libro de Excel.</translation>
+    </message>
+    <message>
+        <source>The sheet name %1 cannot be written.</source>
+        <translation>No se puede escribir el nombre de hoja %1.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: a record ends before its data.</source>
+        <translation>El archivo está dañado: un registro termina antes que sus datos.</translation>
+    </message>
+</context>
+<context>
+    <name>StepTrap</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>StoredInputs</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>Cannot create the temporary folder %1</source>
+        <translation>No se puede crear la carpeta temporal %1</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is not a private folder of this user</source>
+        <translation>La carpeta temporal %1 no es una carpeta privada de este usuario</translation>
+    </message>
+    <message>
+        <source>Cannot protect the temporary folder %1</source>
+        <translation>No se puede proteger la carpeta temporal %1</translation>
+    </message>
+</context>
+<context>
+    <name>TripChecks</name>
+    <message>
+        <source>Reimbursement %1 is not %2 × %3 = %4</source>
+        <translation>El importe %1 no es %2 × %3 = %4</translation>
+    </message>
+    <message>
+        <source>The trip has no Date.</source>
+        <translation>El viaje no tiene fecha.</translation>
+    </message>
+    <message>
+        <source>Date is not a date.</source>
+        <translation>La fecha no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Date lies outside the period %1 to %2.</source>
+        <translation>La fecha está fuera del período del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Odometer Start is not a number.</source>
+        <translation>Odómetro inicial no es un número.</translation>
+    </message>
+    <message>
+        <source>Odometer End is not a number.</source>
+        <translation>Odómetro final no es un número.</translation>
+    </message>
+    <message>
+        <source>Odometer End is below Odometer Start.</source>
+        <translation>Odómetro final es menor que Odómetro inicial.</translation>
+    </message>
+    <message>
+        <source>Mileage %1 differs from Odometer End - Odometer Start (%2).</source>
+        <translation>La distancia %1 difiere de Odómetro final − Odómetro inicial (%2).</translation>
+    </message>
+    <message>
+        <source>Odometer Start is below the previous row&apos;s Odometer End (%1).</source>
+        <translation>Odómetro inicial es menor que el Odómetro final de la fila anterior (%1).</translation>
+    </message>
+    <message>
+        <source>1 row carries a warning:</source>
+        <translation>1 fila tiene un aviso:</translation>
+    </message>
+    <message>
+        <source>%1 rows carry a warning:</source>
+        <translation>%1 filas tienen un aviso:</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Row %1: %2</source>
+        <translation><byte value="xd"/>
+Fila %1: %2</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Create the report anyway?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+¿Crear el informe de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>TripsCsv</name>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un campo entre comillas no está cerrado</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>hay texto tras una comilla de cierre</translation>
+    </message>
+    <message>
+        <source>%1 fields where the first line names %2</source>
+        <translation>%1 campos donde la primera línea nombra %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date</source>
+        <translation>«%1» no es una fecha</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>«%1» no es un número</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>The first line names none of the columns %1.</source>
+        <translation>La primera línea no nombra ninguna de las columnas %1.</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>sin fecha</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>sin número</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns From and Rate.</source>
+        <translation>La primera línea no nombra las columnas From y Rate.</translation>
+    </message>
+    <message>
+        <source>a second change on %1</source>
+        <translation>un segundo cambio el %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <translation>línea %1, %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DatabaseRateStore</name>
+    <message>
+        <source>The trip log is open read-only, so changes to it are not kept.</source>
+        <translation>El registro de viajes está abierto en solo lectura; sus cambios no se guardan.</translation>
+    </message>
+</context>
+<context>
+    <name>bw::Form1</name>
+    <message>
+        <source>The daily backup of the trip log could not be made. %1</source>
+        <translation>No se pudo hacer la copia diaria del registro de viajes. %1</translation>
+    </message>
+    <message>
+        <source>The trip log could not be backed up before this change. %1<byte value="xd"/>
+<byte value="xd"/>
+Go on without a backup?</source>
+        <translation>No se pudo hacer copia del registro antes de este cambio. %1<byte value="xd"/>
+<byte value="xd"/>
+¿Continuar sin copia?</translation>
+    </message>
+    <message>
+        <source>The trip log is read-only.</source>
+        <translation>El registro de viajes es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La copia la escribió una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Eliminar todo</translation>
+    </message>
+    <message>
+        <source>Load Sample</source>
+        <translation>Cargar ejemplo</translation>
+    </message>
+    <message>
+        <source>Duplicate Trip</source>
+        <translation>Duplicar viaje</translation>
+    </message>
+    <message>
+        <source>Add Return Trip</source>
+        <translation>Añadir viaje de vuelta</translation>
+    </message>
+    <message>
+        <source>Add Frequent Trip</source>
+        <translation>Añadir viaje frecuente</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No routes yet</source>
+        <translation>Aún no hay rutas</translation>
+    </message>
+    <message>
+        <source>No trip was added.</source>
+        <translation>No se añadió ningún viaje.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Insert Below Selected Row</source>
+        <translation>Insertar bajo la fila elegida</translation>
+    </message>
+    <message>
+        <source>Delete Selected Row</source>
+        <translation>Eliminar la fila elegida</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>The last change to the trips could not be saved. %1</source>
+        <translation>No se pudo guardar el último cambio de los viajes. %1</translation>
+    </message>
+    <message>
+        <source>Recalculate Reimbursements</source>
+        <translation>Recalcular importes</translation>
+    </message>
+    <message>
+        <source>The rates by date could not be read: %1</source>
+        <translation>No se pudieron leer las tarifas por fecha: %1</translation>
+    </message>
+    <message>
+        <source>The rates by date were not kept: %1</source>
+        <translation>No se guardaron las tarifas por fecha: %1</translation>
+    </message>
+    <message>
+        <source>Every Reimbursement is already its Mileage × its rate.</source>
+        <translation>Cada importe ya es su distancia × su tarifa.</translation>
+    </message>
+    <message>
+        <source>1 Reimbursement changes to its Mileage × its rate.</source>
+        <translation>1 importe pasa a su distancia × su tarifa.</translation>
+    </message>
+    <message>
+        <source>%1 Reimbursements change to their Mileage × their rate.</source>
+        <translation>%1 importes pasan a su distancia × su tarifa.</translation>
+    </message>
+    <message>
+        <source>Recalculate them?</source>
+        <translation>¿Recalcularlos?</translation>
+    </message>
+    <message>
+        <source>Import Trips from CSV...</source>
+        <translation>Importar viajes de CSV...</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV...</source>
+        <translation>Exportar viajes a CSV...</translation>
+    </message>
+    <message>
+        <source>Import of Trips</source>
+        <translation>Importación de viajes</translation>
+    </message>
+    <message>
+        <source>To enter Description select row and type Description. Then press Enter to finish changes.</source>
+        <translation>Elija la fila, escriba el motivo y pulse Intro para terminar.</translation>
+    </message>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Crear hoja de gastos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Cargar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Employee Data</source>
+        <translation>Datos del empleado</translation>
+    </message>
+    <message>
+        <source>Employee Name:</source>
+        <translation>Empleado:</translation>
+    </message>
+    <message>
+        <source>Employee ID:</source>
+        <translation>N.º empleado:</translation>
+    </message>
+    <message>
+        <source>Vehicle Description:</source>
+        <translation>Vehículo:</translation>
+    </message>
+    <message>
+        <source>Authorized By:</source>
+        <translation>Autorizado por:</translation>
+    </message>
+    <message>
+        <source>Rate per Mile:</source>
+        <translation>Tarifa/milla:</translation>
+    </message>
+    <message>
+        <source>For Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Del:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Al:</translation>
+    </message>
+    <message>
+        <source>Mileage Log Data</source>
+        <translation>Registro de viajes</translation>
+    </message>
+    <message>
+        <source>Do you really want delete this row ?<byte value="xd"/>
+(%1)</source>
+        <translation>¿Seguro que desea eliminar esta fila?<byte value="xd"/>
+(%1)</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Row deleted.</source>
+        <translation>Fila eliminada.</translation>
+    </message>
+    <message>
+        <source>No row was inserted.</source>
+        <translation>No se insertó ninguna fila.</translation>
+    </message>
+    <message>
+        <source>Do you really want clear ?</source>
+        <translation>¿Seguro que desea borrar todo?</translation>
+    </message>
+    <message>
+        <source>The stored row count is %1; %2 blank rows were made.</source>
+        <translation>El número de filas guardado es %1; se crearon %2 filas vacías.</translation>
+    </message>
+    <message>
+        <source>Questions? Please contact Team Varnholt at </source>
+        <translation>¿Preguntas? Contacte con el equipo Varnholt en </translation>
+    </message>
+    <message>
+        <source>%1 of the %2 sample trips were not added.</source>
+        <translation>%1 de los %2 viajes de ejemplo no se añadieron.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import Trips from CSV</source>
+        <translation>Importar viajes de CSV</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV</source>
+        <translation>Exportar viajes a CSV</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No trips were imported from &quot;%1&quot;. %2</source>
+        <translation>No se importó ningún viaje de «%1». %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no trips.</source>
+        <translation>«%1» no contiene viajes.</translation>
+    </message>
+    <message>
+        <source>No line of &quot;%1&quot; can be imported:<byte value="xd"/>
+%2</source>
+        <translation>Ninguna línea de «%1» se puede importar:<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>No caben más viajes.</translation>
+    </message>
+    <message>
+        <source>%1 of &quot;%2&quot; cannot be imported:<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>%1 de «%2» no se pueden importar:<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 línea</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 líneas</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 trips fit.</source>
+        <translation>Solo caben %1 de los %2 viajes.</translation>
+    </message>
+    <message>
+        <source>Import the %1 good trips? No imports nothing.</source>
+        <translation>¿Importar los %1 viajes correctos? No, no importa nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>«%1» ya existe.<byte value="xd"/>
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>bw::Form2</name>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Atrás</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Guardar como archivo Excel</translation>
+    </message>
+    <message>
+        <source>There is no workbook to save.</source>
+        <translation>No hay ningún libro que guardar.</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>¿Seguro que desea sobrescribir %1?</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hecho.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+</context>
+<context>
+    <name>bw::LogTableModel</name>
+    <message>
+        <source>From the route %1 → %2 (%3)</source>
+        <translation>Según la ruta %1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, for example %2</source>
+        <translation>%1 admite un número, por ejemplo %2</translation>
+    </message>
+</context>
+<context>
+    <name>bw::RatesDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Rates by Date</source>
+        <translation>Tarifas por fecha</translation>
+    </message>
+    <message>
+        <source>From each date on, trips are paid at its rate; earlier trips and trips without a date at the Rate per Mile:</source>
+        <translation>Desde cada fecha, los viajes se pagan a su tarifa; los anteriores y los que no tienen fecha, a la Tarifa/milla:</translation>
+    </message>
+    <message>
+        <source>Each rate change with the date it applies from. Insert adds one, Delete removes the current one.</source>
+        <translation>Cada cambio de tarifa con la fecha desde la que se aplica. Insert añade uno, Supr quita el actual.</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Tarifa</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, for example %2</source>
+        <translation>%1 admite un número, por ejemplo %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a date, for example %2</source>
+        <translation>%1 admite una fecha, por ejemplo %2</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 is already listed; each day takes one rate.</source>
+        <translation>Ya figura un cambio de tarifa desde el %1; cada día tiene una sola tarifa.</translation>
+    </message>
+    <message>
+        <source>Rates by Date…</source>
+        <translation>Tarifas por fecha…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::RestoreBackupDialog</name>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Restore Log from Backup</source>
+        <translation>Restaurar registro desde copia</translation>
+    </message>
+    <message>
+        <source>Choose the backup that replaces the log:</source>
+        <translation>Elija la copia que sustituye al registro:</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Each backup with when it was taken, its number of trips and its latest trip&apos;s date. Enter restores the chosen one.</source>
+        <translation>Cada copia con su fecha, su número de viajes y la fecha de su último viaje. Intro restaura la elegida.</translation>
+    </message>
+    <message>
+        <source>Backup taken</source>
+        <translation>Copia del</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Viajes</translation>
+    </message>
+    <message>
+        <source>Latest trip</source>
+        <translation>Último viaje</translation>
+    </message>
+    <message>
+        <source>There are no backups of the log yet.</source>
+        <translation>Aún no hay copias de seguridad del registro.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be read; choose another.</source>
+        <translation>La copia del %1 no se puede leer; elija otra.</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
+        <translation>¿Sustituir los %1 viajes del registro por los %2 viajes de la copia del %3? Antes se hace copia del registro actual.</translation>
+    </message>
+    <message>
+        <source>Restore Log from Backup…</source>
+        <translation>Restaurar registro desde copia…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::TripLog</name>
+    <message>
+        <source>The trip log cannot be kept: %1 Changes to trips are not kept.</source>
+        <translation>No se puede guardar el registro de viajes: %1 Los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>The trip log is open in another Brindlewick window. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>El registro de viajes está abierto en otra ventana de Brindlewick. Esta ventana lo muestra en solo lectura; aquí los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 was written by a newer version of Brindlewick. This version shows it read-only and does not change it.</source>
+        <translation>El registro de viajes %1 lo escribió una versión más reciente de Brindlewick. Esta versión lo muestra en solo lectura y no lo modifica.</translation>
+    </message>
+    <message>
+        <source>The trip log cannot be opened: %1 Changes to trips are not kept.</source>
+        <translation>No se puede abrir el registro de viajes: %1 Los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 is damaged and could not be set aside; it was left unchanged and changes to trips are not kept.</source>
+        <translation>El registro de viajes %1 está dañado y no se pudo apartar; queda sin cambios y los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
+        <translation>El registro de viajes %1 se apartó como %2, y no se puede crear uno nuevo: %3</translation>
+    </message>
+    <message>
+        <source>The trips could not be moved into the trip log: %1 Changes to trips are not kept.</source>
+        <translation>No se pudieron pasar los viajes al registro: %1 Los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>Lines of the trips file %1 that could not be read: %2. The file was set aside unchanged as %3. Trips recovered: %4.</source>
+        <translation>Líneas ilegibles del archivo de viajes %1: %2. El archivo se apartó sin cambios como %3. Viajes recuperados: %4.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 had lines that could not be read. A copy was kept unchanged as %2. Trips recovered: %3.</source>
+        <translation>El archivo de configuración %1 tenía líneas ilegibles. Se guardó una copia sin cambios como %2. Viajes recuperados: %3.</translation>
+    </message>
+    <message>
+        <source>The stored log has %1 trips; the first %2 were loaded.</source>
+        <translation>El registro guardado tiene %1 viajes; se cargaron los %2 primeros.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1858 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name>ByteWriter</name>
+    <message>
+        <source>The workbook cannot be written: the value %1 does not fit the field %2 of the %3 record, which holds %4 bits.</source>
+        <translation>Le classeur ne peut pas être écrit : la valeur %1 ne tient pas dans le champ %2 de l&apos;enregistrement %3, qui compte %4 bits.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line </source>
+        <translation>à la ligne </translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to </source>
+        <translation>Merci d&apos;envoyer une capture d&apos;écran de ce message à </translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l&apos;application</translation>
+    </message>
+</context>
+<context>
+    <name>Excel1</name>
+    <message>
+        <source>There is no picture on the clipboard to save.</source>
+        <translation>Le presse-papiers ne contient aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>L&apos;image n&apos;a pas pu être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.<byte value="xd"/>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.<byte value="xd"/>
+<byte value="xd"/>
+Would you like to proceed anyway?</source>
+        <translation>Excel est peut-être ouvert. Il est conseillé de fermer Excel d&apos;abord.<byte value="xd"/>Si nécessaire : Ctrl+Alt+Suppr &gt; Gestionnaire des tâches &gt; EXCEL.EXE.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous continuer quand même ?</translation>
+    </message>
+    <message>
+        <source>The version &quot;%1&quot; of the spreadsheet application is no number.</source>
+        <translation>La version « %1 » du tableur n&apos;est pas un nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>IsInstalled</name>
+    <message>
+        <source>Error 842001. A normal instance of Excel could not be created.</source>
+        <translation>Erreur 842001. Impossible de lancer Excel normalement.</translation>
+    </message>
+    <message>
+        <source>1. Please make sure Excel is installed on this computer.</source>
+        <translation>1. Vérifiez qu&apos;Excel est installé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>2. Please open Excel normally and make sure a blank spreadsheet opens immediately without any interrupting window (such as an Excel file recovery window).</source>
+        <translation>2. Ouvrez Excel normalement et vérifiez qu&apos;une feuille vierge s&apos;ouvre aussitôt, sans fenêtre intermédiaire (comme celle de récupération de fichiers).</translation>
+    </message>
+    <message>
+        <source>3. Please make sure that when you double-click on a XLS or XLSX file that Excel opens normally without any interrupting messages.</source>
+        <translation>3. Vérifiez qu&apos;un double-clic sur un fichier XLS ou XLSX ouvre Excel normalement, sans message intermédiaire.</translation>
+    </message>
+    <message>
+        <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
+        <translation>4. Toutes les versions d&apos;Excel sont prises en charge, sauf les rares éditions Excel Starter et Student.</translation>
+    </message>
+</context>
+<context>
+    <name>LogBackup</name>
+    <message>
+        <source>The log is not kept in a file, so it cannot be backed up.</source>
+        <translation>Le journal n&apos;est pas conservé dans un fichier ; il ne peut donc pas être sauvegardé.</translation>
+    </message>
+    <message>
+        <source>The log cannot be backed up in the middle of a change.</source>
+        <translation>Le journal ne peut pas être sauvegardé au milieu d&apos;une modification.</translation>
+    </message>
+    <message>
+        <source>The log could not be backed up. %1</source>
+        <translation>Le journal n&apos;a pas pu être sauvegardé. %1</translation>
+    </message>
+    <message>
+        <source>The backup %1 holds no log.</source>
+        <translation>La sauvegarde %1 ne contient aucun journal.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or is not a log.</source>
+        <translation>La sauvegarde %1 est endommagée ou n&apos;est pas un journal.</translation>
+    </message>
+    <message>
+        <source>The log cannot be restored in the middle of a change.</source>
+        <translation>Le journal ne peut pas être restauré au milieu d&apos;une modification.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Le journal est inchangé.</translation>
+    </message>
+    <message>
+        <source>The log was not restored, so that it is never replaced without a copy.</source>
+        <translation>Le journal n&apos;a pas été restauré, afin qu&apos;il ne soit jamais remplacé sans copie.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1 The log is unchanged.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée. %1 Le journal est inchangé.</translation>
+    </message>
+</context>
+<context>
+    <name>LogDatabase</name>
+    <message>
+        <source>The restored log was written by a newer version of the program.</source>
+        <translation>Le journal restauré a été écrit par une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>The disk is full (writing %1).</source>
+        <translation>Le disque est plein (écriture de %1).</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be written: it is read-only.</source>
+        <translation>Le journal %1 ne peut pas être écrit : il est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be opened.</source>
+        <translation>Le journal %1 ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a log database.</source>
+        <translation>Le fichier %1 n&apos;est pas une base de journal.</translation>
+    </message>
+    <message>
+        <source>The log %1 is damaged.</source>
+        <translation>Le journal %1 est endommagé.</translation>
+    </message>
+    <message>
+        <source>The log %1 is busy in another program.</source>
+        <translation>Le journal %1 est occupé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to work on the log %1.</source>
+        <translation>La mémoire ne suffit pas pour traiter le journal %1.</translation>
+    </message>
+    <message>
+        <source>The disk failed while using the log %1.</source>
+        <translation>Le disque a échoué pendant l&apos;utilisation du journal %1.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be used: %2.</source>
+        <translation>Le journal %1 n&apos;a pas pu être utilisé : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LogHistory</name>
+    <message>
+        <source>Edit of %1</source>
+        <translation>Modification de %1</translation>
+    </message>
+    <message>
+        <source>Filled Values</source>
+        <translation>Valeurs complétées</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Change of Trips</source>
+        <translation>Modification des trajets</translation>
+    </message>
+</context>
+<context>
+    <name>LogTable</name>
+    <message>
+        <source>A mileage log holds at most %1 trips. %2</source>
+        <translation>Un journal compte au plus %1 trajets. %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Starting Location</source>
+        <translation>Lieu de départ</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Description/Notes</source>
+        <translation>Motif/Remarques</translation>
+    </message>
+    <message>
+        <source>Odometer Start</source>
+        <translation>Compteur départ</translation>
+    </message>
+    <message>
+        <source>Odometer End</source>
+        <translation>Compteur arrivée</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Indemnité</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is open.</source>
+        <translation>Opération non autorisée lorsque l&apos;objet est ouvert.</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Opération non autorisée lorsque l&apos;objet est fermé.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted.</source>
+        <translation>BOF ou EOF est True, ou l&apos;enregistrement actuel a été supprimé.</translation>
+    </message>
+    <message>
+        <source>Row handle referred to a deleted row or a row marked for deletion.</source>
+        <translation>Le handle de ligne désigne une ligne supprimée ou marquée pour suppression.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
+        <translation>BOF ou EOF est True, ou l&apos;enregistrement actuel a été supprimé. L&apos;opération demandée nécessite un enregistrement actuel.</translation>
+    </message>
+    <message>
+        <source>The bookmark is invalid.</source>
+        <translation>Le signet n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>Élément introuvable dans la collection correspondant au nom ou au numéro demandé.</translation>
+    </message>
+    <message>
+        <source>Multiple-step operation generated errors. Check each status value.</source>
+        <translation>L&apos;opération en plusieurs étapes a généré des erreurs. Vérifiez chaque valeur d&apos;état.</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Variable objet ou variable de bloc With non définie</translation>
+    </message>
+    <message>
+        <source>The stored log has %1 trips; the first %2 were loaded.</source>
+        <translation>Le journal enregistré compte %1 trajets ; les %2 premiers ont été chargés.</translation>
+    </message>
+    <message>
+        <source>The stored row count %1 is no usable number of rows; no rows were restored.</source>
+        <translation>Le nombre de lignes enregistré %1 n&apos;est pas utilisable ; aucune ligne n&apos;a été restaurée.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
+    <name>MileageLog</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 autres</translation>
+    </message>
+    <message>
+        <source>Texts longer than a cell holds were cut to their first 32,767 characters in the report; the log keeps them whole:<byte value="xd"/>
+</source>
+        <translation>Les textes plus longs qu&apos;une cellule ne peut contenir ont été coupés à leurs 32 767 premiers caractères dans le rapport ; le journal les garde entiers :<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Trip %1, %2</source>
+        <translation>Trajet %1, %2</translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation>aucun taux</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 jusqu&apos;au %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 du %2 au %3</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 à partir du %2</translation>
+    </message>
+    <message>
+        <source>Employee Name</source>
+        <translation>Nom du salarié</translation>
+    </message>
+    <message>
+        <source>Employee ID</source>
+        <translation>Matricule</translation>
+    </message>
+    <message>
+        <source>Vehicle Description</source>
+        <translation>Véhicule</translation>
+    </message>
+    <message>
+        <source>Authorized By</source>
+        <translation>Approuvé par</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Rate Per Mile</source>
+        <translation>Taux par mile</translation>
+    </message>
+    <message>
+        <source>For Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Total Mileage</source>
+        <translation>Distance totale</translation>
+    </message>
+    <message>
+        <source>Total Reimbursement</source>
+        <translation>Indemnité totale</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Starting Location</source>
+        <translation>Lieu de départ</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Description/Notes</source>
+        <translation>Motif/Remarques</translation>
+    </message>
+    <message>
+        <source>Odometer Start</source>
+        <translation>Compteur départ</translation>
+    </message>
+    <message>
+        <source>Odometer End</source>
+        <translation>Compteur arrivée</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Indemnité</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
+        <translation>%1 pour %2 : %3 %4, distance totale %5, indemnité totale %6</translation>
+    </message>
+    <message>
+        <source>trip</source>
+        <translation>trajet</translation>
+    </message>
+    <message>
+        <source>trips</source>
+        <translation>trajets</translation>
+    </message>
+    <message>
+        <source>The temporary workbook %1 cannot be created: %2</source>
+        <translation>Le classeur temporaire %1 ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>The picture file %1 could not be loaded.%2</source>
+        <translation>Le fichier image %1 n&apos;a pas pu être chargé.%2</translation>
+    </message>
+    <message>
+        <source>No unused name for the temporary workbook was found.</source>
+        <translation>Aucun nom libre n&apos;a été trouvé pour le classeur temporaire.</translation>
+    </message>
+    <message>
+        <source>This log has %1 trips; delete some before creating the report.</source>
+        <translation>Ce journal compte %1 trajets ; supprimez-en avant de créer le rapport.</translation>
+    </message>
+    <message>
+        <source>Mileage Log and Reimbursement</source>
+        <translation>Indemnités kilométriques</translation>
+    </message>
+    <message>
+        <source>Mileage Log and Reimbursement Form</source>
+        <translation>Note de frais kilométriques</translation>
+    </message>
+</context>
+<context>
+    <name>OldStoreReaders</name>
+    <message>
+        <source>Bytes of the line are not UTF-8 text.</source>
+        <translation>Des octets de la ligne ne sont pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>The first line is not &quot;%1&quot;.</source>
+        <translation>La première ligne n&apos;est pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>The line holds a bare carriage return.</source>
+        <translation>La ligne contient un retour chariot isolé.</translation>
+    </message>
+    <message>
+        <source>The line is neither RowCount nor a row.</source>
+        <translation>La ligne n&apos;est ni RowCount ni une ligne.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row number.</source>
+        <translation>« %1 » n&apos;est pas un numéro de ligne.</translation>
+    </message>
+    <message>
+        <source>Row %1 is given twice.</source>
+        <translation>La ligne %1 est donnée deux fois.</translation>
+    </message>
+    <message>
+        <source>The row does not have eight fields.</source>
+        <translation>La ligne n&apos;a pas huit champs.</translation>
+    </message>
+    <message>
+        <source>A field ends in a lone backslash.</source>
+        <translation>Un champ se termine par une barre oblique inverse isolée.</translation>
+    </message>
+    <message>
+        <source>A field holds the unknown escape &quot;\%1&quot;.</source>
+        <translation>Un champ contient l&apos;échappement inconnu « \%1 ».</translation>
+    </message>
+    <message>
+        <source>The line is no key with a value.</source>
+        <translation>La ligne n&apos;est pas une clé avec une valeur.</translation>
+    </message>
+    <message>
+        <source>The section name is not closed.</source>
+        <translation>Le nom de section n&apos;est pas fermé.</translation>
+    </message>
+    <message>
+        <source>The key is given again; this value is read.</source>
+        <translation>La clé est donnée à nouveau ; cette valeur est lue.</translation>
+    </message>
+    <message>
+        <source>The key looks like a row&apos;s but is none; it stays an ordinary key.</source>
+        <translation>La clé ressemble à celle d&apos;une ligne sans en être une ; elle reste une clé ordinaire.</translation>
+    </message>
+    <message>
+        <source>The typed value cannot be read.</source>
+        <translation>La valeur typée ne peut pas être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>OsError</name>
+    <message>
+        <source>The disk is full (writing %1).</source>
+        <translation>Le disque est plein (écriture de %1).</translation>
+    </message>
+    <message>
+        <source>The disk of %1 is read-only.</source>
+        <translation>Le disque de %1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>There is no permission to write %1.</source>
+        <translation>Pas d&apos;autorisation d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFormats</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Excel Files (*.xls)</source>
+        <translation>Fichiers Excel (*.xls)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTool</name>
+    <message>
+        <source>(answered Yes)</source>
+        <translation>(réponse : Oui)</translation>
+    </message>
+    <message>
+        <source>The report has no picture to write.</source>
+        <translation>Le rapport n&apos;a pas d&apos;image à écrire.</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file &quot;%1&quot;</source>
+        <translation>impossible de lire le fichier de paramètres « %1 »</translation>
+    </message>
+    <message>
+        <source>the trip log could not be read: %1</source>
+        <translation>le journal des trajets n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>cannot read the trips file &quot;%1&quot;: %2</source>
+        <translation>impossible de lire le fichier de trajets « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>no trips in &quot;%1&quot;: %2</source>
+        <translation>aucun trajet dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>lines of &quot;%1&quot; left out:</source>
+        <translation>lignes de « %1 » écartées :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 trips</source>
+        <translation>« %1 » contient plus de %2 trajets</translation>
+    </message>
+    <message>
+        <source>cannot read the rates file &quot;%1&quot;: %2</source>
+        <translation>impossible de lire le fichier de taux « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>no rates in &quot;%1&quot;: %2</source>
+        <translation>aucun taux dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>lines of &quot;%1&quot; that cannot be read; nothing was written:
+%2</source>
+        <translation>lignes de « %1 » illisibles ; rien n&apos;a été écrit :
+%2</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf</source>
+        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--picture FICHIER.bmp|FICHIER.png] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. Nothing is
+ever written.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
+</source>
+        <translation>
+
+Crée, sans fenêtre, la note de frais kilométriques que crée « Créer la note de frais »
+et l&apos;écrit dans SORTIE : octet pour octet le fichier qu&apos;écrit l&apos;enregistrement depuis
+la fenêtre d&apos;aperçu. Une SORTIE en .xlsx reçoit le même classeur au format Classeur
+Excel, une en .pdf les pages imprimées du rapport en PDF (extensions en majuscules ou
+minuscules) ; tout autre nom reçoit le classeur Excel 97-2003.
+
+Les saisies du salarié et la période sont lues dans le magasin de paramètres du
+programme, comme le programme les lit au démarrage (le fichier INI
+Varnholt/Brindlewick.ini dans $XDG_CONFIG_HOME ou ~/.config ; la clé de registre du
+programme sous Windows), les trajets dans la base du journal à côté
+(Varnholt/Brindlewick.sqlite), ouverte en lecture seule ; sans base, dans le magasin
+comme les versions antérieures les gardaient. Rien n&apos;est jamais écrit.
+
+Options :
+  --sample             utiliser les données d&apos;exemple au lieu des saisies et trajets
+                       enregistrés ; le magasin de paramètres n&apos;est pas lu
+  --settings FICHIER.ini  lire les saisies dans FICHIER.ini au format du magasin et
+                       les trajets dans FICHIER.sqlite à côté
+  --trips FICHIER.csv  utiliser les trajets de FICHIER.csv (lu comme « Importer des
+                       trajets CSV... ») au lieu des trajets enregistrés ou
+                       d&apos;exemple ; distances et indemnités vides sont complétées avec
+                       le taux enregistré ou d&apos;exemple ; les lignes illisibles sont
+                       listées et écartées
+  --rates FICHIER.csv  payer les trajets aux changements de taux de FICHIER.csv
+                       (colonnes « From », une date ISO ou au format court, et
+                       « Rate », un nombre lu comme ceux des trajets) pour le rapport
+                       et les compléments de --trips ; sans elle, les changements
+                       enregistrés du programme s&apos;appliquent. Une ligne illisible est
+                       listée avec sa raison et rien n&apos;est écrit (code 1)
+  --picture FICHIER    écrire aussi l&apos;image de la feuille, en BMP ou PNG selon
+                       l&apos;extension du fichier
+  -h, --help           afficher ce texte
+      --version        afficher la version du programme
+
+Les boîtes de message sont écrites sur la sortie d&apos;erreur ; une question reçoit la
+réponse Oui. Un avis (un texte coupé pour tenir dans sa cellule, par exemple) n&apos;est
+pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne peut pas
+être écrit, rien n&apos;est écrit : une SORTIE ou une image existante reste telle quelle.
+
+Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
+incorrects.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>the output file is missing</source>
+        <translation>le fichier de sortie manque</translation>
+    </message>
+    <message>
+        <source>only one output file can be given</source>
+        <translation>un seul fichier de sortie est possible</translation>
+    </message>
+    <message>
+        <source>--sample and --settings exclude each other</source>
+        <translation>--sample et --settings s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>the picture file must end in .bmp or .png</source>
+        <translation>le fichier image doit se terminer par .bmp ou .png</translation>
+    </message>
+    <message>
+        <source>the picture and the workbook cannot be the same file</source>
+        <translation>l&apos;image et le classeur ne peuvent pas être le même fichier</translation>
+    </message>
+    <message>
+        <source>the stored entries could not be read; no report was made</source>
+        <translation>les saisies enregistrées n&apos;ont pas pu être lues ; aucun rapport n&apos;a été créé</translation>
+    </message>
+    <message>
+        <source>the report could not be made; nothing was written</source>
+        <translation>le rapport n&apos;a pas pu être créé ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Essayez « %1 --help » pour en savoir plus.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Cannot write the settings to %1</source>
+        <translation>Impossible d&apos;écrire les paramètres dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>No spreadsheet application instance is set.</source>
+        <translation>Aucune instance du tableur n&apos;est définie.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application has been quit; its objects can no longer be used.</source>
+        <translation>Le tableur a été quitté ; ses objets ne sont plus utilisables.</translation>
+    </message>
+    <message>
+        <source>No workbook is set.</source>
+        <translation>Aucun classeur n&apos;est défini.</translation>
+    </message>
+    <message>
+        <source>The workbook has been closed; its objects can no longer be used.</source>
+        <translation>Le classeur a été fermé ; ses objets ne sont plus utilisables.</translation>
+    </message>
+    <message>
+        <source>No workbook is open.</source>
+        <translation>Aucun classeur n&apos;est ouvert.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range: there is no item %1; the collection has %2.</source>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection : il n&apos;y a pas d&apos;élément %1 ; la collection en a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a cell or range address.</source>
+        <translation>« %1 » n&apos;est pas une adresse de cellule ou de plage.</translation>
+    </message>
+    <message>
+        <source>EnableCancelKey cannot be %1; it is 0, 1 or 2.</source>
+        <translation>EnableCancelKey ne peut pas valoir %1 ; il vaut 0, 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>Cursor cannot be %1; it is -4143, 1, 2 or 3.</source>
+        <translation>Cursor ne peut pas valoir %1 ; il vaut -4143, 1, 2 ou 3.</translation>
+    </message>
+    <message>
+        <source>A new workbook has 1 to 255 sheets, not %1.</source>
+        <translation>Un nouveau classeur a de 1 à 255 feuilles, pas %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a row or a range of rows.</source>
+        <translation>« %1 » n&apos;est ni une ligne ni une plage de lignes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column or a range of columns.</source>
+        <translation>« %1 » n&apos;est ni une colonne ni une plage de colonnes.</translation>
+    </message>
+    <message>
+        <source>No other spreadsheet application instance is running.</source>
+        <translation>Aucune autre instance du tableur n&apos;est en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>Le tableur n&apos;a pas pu être démarré.</translation>
+    </message>
+    <message>
+        <source>There is no border number %1: the borders of a range are numbered 7 to 12.</source>
+        <translation>Il n&apos;y a pas de bordure numéro %1 : les bordures d&apos;une plage sont numérotées de 7 à 12.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <translation>Le presse-papiers ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>A range can only be selected on the active sheet of the active workbook.</source>
+        <translation>Une plage ne peut être sélectionnée que sur la feuille active du classeur actif.</translation>
+    </message>
+    <message>
+        <source>%1 is not a horizontal alignment.</source>
+        <translation>%1 n&apos;est pas un alignement horizontal.</translation>
+    </message>
+    <message>
+        <source>%1 is not a vertical alignment.</source>
+        <translation>%1 n&apos;est pas un alignement vertical.</translation>
+    </message>
+    <message>
+        <source>A number format has at most 255 characters.</source>
+        <translation>Un format de nombre a au plus 255 caractères.</translation>
+    </message>
+    <message>
+        <source>A row height is 0 to 409 points, not %1.</source>
+        <translation>Une hauteur de ligne va de 0 à 409 points, pas %1.</translation>
+    </message>
+    <message>
+        <source>The height of every row of the sheet cannot be set at once.</source>
+        <translation>La hauteur de toutes les lignes de la feuille ne peut pas être définie d&apos;un coup.</translation>
+    </message>
+    <message>
+        <source>A column width is 0 to 255 characters, not %1.</source>
+        <translation>Une largeur de colonne va de 0 à 255 caractères, pas %1.</translation>
+    </message>
+    <message>
+        <source>A formula can be entered into cells, not into whole rows or columns.</source>
+        <translation>Une formule se saisit dans des cellules, pas dans des lignes ou colonnes entières.</translation>
+    </message>
+    <message>
+        <source>The picture of the range %1 could not be made.</source>
+        <translation>L&apos;image de la plage %1 n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font name.</source>
+        <translation>« %1 » n&apos;est pas un nom de police.</translation>
+    </message>
+    <message>
+        <source>A font size is 1 to 409 points, not %1.</source>
+        <translation>Une taille de police va de 1 à 409 points, pas %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a font style; use Regular, Bold, Italic or Bold Italic.</source>
+        <translation>« %1 » n&apos;est pas un style de police ; utilisez Regular, Bold, Italic ou Bold Italic.</translation>
+    </message>
+    <message>
+        <source>%1 is not a font colour index.</source>
+        <translation>%1 n&apos;est pas un indice de couleur de police.</translation>
+    </message>
+    <message>
+        <source>%1 is not a fill colour index.</source>
+        <translation>%1 n&apos;est pas un indice de couleur de remplissage.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border line style.</source>
+        <translation>%1 n&apos;est pas un style de trait de bordure.</translation>
+    </message>
+    <message>
+        <source>%1 is not a border colour index.</source>
+        <translation>%1 n&apos;est pas un indice de couleur de bordure.</translation>
+    </message>
+    <message>
+        <source>The workbook %1 has no sheets.</source>
+        <translation>Le classeur %1 n&apos;a aucune feuille.</translation>
+    </message>
+    <message>
+        <source>File format %1 cannot be written; only the Excel 97-2003 workbook (56 or -4143) can.</source>
+        <translation>Le format de fichier %1 ne peut pas être écrit ; seul le classeur Excel 97-2003 (56 ou -4143) peut l&apos;être.</translation>
+    </message>
+    <message>
+        <source>A workbook cannot be saved without a file name.</source>
+        <translation>Un classeur ne peut pas être enregistré sans nom de fichier.</translation>
+    </message>
+    <message>
+        <source>The worksheet has been deleted.</source>
+        <translation>La feuille de calcul a été supprimée.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be %2 points.</source>
+        <translation>%1 ne peut pas valoir %2 points.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a range address for the print area.</source>
+        <translation>« %1 » n&apos;est pas une adresse de plage pour la zone d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>PrintComments cannot be %1; it is -4142, 1 or 16.</source>
+        <translation>PrintComments ne peut pas valoir %1 ; il vaut -4142, 1 ou 16.</translation>
+    </message>
+    <message>
+        <source>Orientation cannot be %1; it is 1 or 2.</source>
+        <translation>Orientation ne peut pas valoir %1 ; il vaut 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>There is no paper size %1.</source>
+        <translation>Il n&apos;y a pas de format de papier %1.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not True.</source>
+        <translation>Zoom vaut False ou un pourcentage de 10 à 400, pas True.</translation>
+    </message>
+    <message>
+        <source>Zoom is False or a percentage from 10 to 400, not %1.</source>
+        <translation>Zoom vaut False ou un pourcentage de 10 à 400, pas %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesWide cannot be %1.</source>
+        <translation>FitToPagesWide ne peut pas valoir %1.</translation>
+    </message>
+    <message>
+        <source>FitToPagesTall cannot be %1.</source>
+        <translation>FitToPagesTall ne peut pas valoir %1.</translation>
+    </message>
+    <message>
+        <source>The formula is too long to be saved in an Excel 97-2003 workbook.</source>
+        <translation>La formule est trop longue pour être enregistrée dans un classeur Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The formula refers to a cell outside the worksheet.</source>
+        <translation>La formule fait référence à une cellule hors de la feuille.</translation>
+    </message>
+    <message>
+        <source>The formula holds a number that cannot be saved.</source>
+        <translation>La formule contient un nombre qui ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>A text in the formula is longer than 255 characters.</source>
+        <translation>Un texte de la formule dépasse 255 caractères.</translation>
+    </message>
+    <message>
+        <source>The function %1 cannot be saved in an Excel 97-2003 workbook.</source>
+        <translation>La fonction %1 ne peut pas être enregistrée dans un classeur Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The function %1 has a wrong number of arguments.</source>
+        <translation>La fonction %1 a un mauvais nombre d&apos;arguments.</translation>
+    </message>
+    <message>
+        <source>The formula is malformed.</source>
+        <translation>La formule est mal formée.</translation>
+    </message>
+    <message>
+        <source>The formula is too complex.</source>
+        <translation>La formule est trop complexe.</translation>
+    </message>
+    <message>
+        <source>The formula is longer than %1 characters.</source>
+        <translation>La formule dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The formula is empty.</source>
+        <translation>La formule est vide.</translation>
+    </message>
+    <message>
+        <source>The formula ends too early.</source>
+        <translation>La formule se termine trop tôt.</translation>
+    </message>
+    <message>
+        <source>The formula has an unexpected &quot;%1&quot;.</source>
+        <translation>La formule contient un « %1 » inattendu.</translation>
+    </message>
+    <message>
+        <source>The formula is nested too deeply.</source>
+        <translation>La formule est trop profondément imbriquée.</translation>
+    </message>
+    <message>
+        <source>A parenthesis is not closed.</source>
+        <translation>Une parenthèse n&apos;est pas fermée.</translation>
+    </message>
+    <message>
+        <source>A text in the formula has no closing quotation mark.</source>
+        <translation>Un texte de la formule n&apos;a pas de guillemet fermant.</translation>
+    </message>
+    <message>
+        <source>A text in a formula can hold at most %1 characters.</source>
+        <translation>Un texte dans une formule contient au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The number %1 is too large.</source>
+        <translation>Le nombre %1 est trop grand.</translation>
+    </message>
+    <message>
+        <source>References to other sheets are not supported.</source>
+        <translation>Les références à d&apos;autres feuilles ne sont pas prises en charge.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown name: %1.</source>
+        <translation>La formule utilise un nom inconnu : %1.</translation>
+    </message>
+    <message>
+        <source>The formula uses an unknown function: %1.</source>
+        <translation>La formule utilise une fonction inconnue : %1.</translation>
+    </message>
+    <message>
+        <source>The function %1 has too many arguments.</source>
+        <translation>La fonction %1 a trop d&apos;arguments.</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 argument(s).</source>
+        <translation>La fonction %1 prend %2 argument(s).</translation>
+    </message>
+    <message>
+        <source>The function %1 takes %2 to %3 arguments.</source>
+        <translation>La fonction %1 prend de %2 à %3 arguments.</translation>
+    </message>
+    <message>
+        <source>The reference %1 points outside the sheet.</source>
+        <translation>La référence %1 pointe hors de la feuille.</translation>
+    </message>
+    <message>
+        <source>The range %1 is not valid.</source>
+        <translation>La plage %1 n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be empty.</source>
+        <translation>Un nom de feuille ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot be longer than 31 characters.</source>
+        <translation>Un nom de feuille ne peut pas dépasser 31 caractères.</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot contain any of these characters: : \ / ? * [ ]</source>
+        <translation>Un nom de feuille ne peut contenir aucun de ces caractères : : \ / ? * [ ]</translation>
+    </message>
+    <message>
+        <source>A sheet name cannot begin or end with an apostrophe.</source>
+        <translation>Un nom de feuille ne peut pas commencer ni finir par une apostrophe.</translation>
+    </message>
+    <message>
+        <source>Cannot rename a sheet to the same name as another sheet.</source>
+        <translation>Impossible de donner à une feuille le nom d&apos;une autre feuille.</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one visible worksheet.</source>
+        <translation>Un classeur doit contenir au moins une feuille de calcul visible.</translation>
+    </message>
+    <message>
+        <source>The range to picture lies outside the sheet.</source>
+        <translation>La plage à représenter est hors de la feuille.</translation>
+    </message>
+    <message>
+        <source>The range to picture has no visible cells.</source>
+        <translation>La plage à représenter n&apos;a aucune cellule visible.</translation>
+    </message>
+    <message>
+        <source>The sheet has nothing to print.</source>
+        <translation>La feuille n&apos;a rien à imprimer.</translation>
+    </message>
+    <message>
+        <source>Printing the sheet needs the graphical application to be running.</source>
+        <translation>L&apos;impression de la feuille nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed.</source>
+        <translation>Les pages n&apos;ont pas pu être imprimées.</translation>
+    </message>
+    <message>
+        <source>The PDF cannot be saved to %1: %2</source>
+        <translation>Le PDF ne peut pas être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Measuring text needs the graphical application to be running.</source>
+        <translation>La mesure du texte nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>A picture of the sheet needs the graphical application to be running.</source>
+        <translation>Une image de la feuille nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>Painting the sheet needs the graphical application to be running.</source>
+        <translation>Le dessin de la feuille nécessite que l&apos;application graphique fonctionne.</translation>
+    </message>
+    <message>
+        <source>The picture file is damaged: %1.</source>
+        <translation>Le fichier image est endommagé : %1.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Il n&apos;y a aucune image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The picture could not be written: %1</source>
+        <translation>L&apos;image n&apos;a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>The picture is too large for a BMP file.</source>
+        <translation>L&apos;image est trop grande pour un fichier BMP.</translation>
+    </message>
+    <message>
+        <source>The picture could not be compressed.</source>
+        <translation>L&apos;image n&apos;a pas pu être compressée.</translation>
+    </message>
+    <message>
+        <source>There is no picture to write.</source>
+        <translation>Il n&apos;y a aucune image à écrire.</translation>
+    </message>
+    <message>
+        <source>A picture is written as BMP or PNG only.</source>
+        <translation>Une image s&apos;écrit en BMP ou en PNG uniquement.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its file container.</source>
+        <translation>Le classeur n&apos;a pas pu être placé dans son conteneur de fichier.</translation>
+    </message>
+    <message>
+        <source>The file is not a readable workbook: its container is damaged (%1).</source>
+        <translation>Le fichier n&apos;est pas un classeur lisible : son conteneur est endommagé (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook.</source>
+        <translation>Le fichier n&apos;est pas un classeur Excel 97-2003.</translation>
+    </message>
+    <message>
+        <source>The file is not an Excel 97-2003 workbook: it holds no workbook data.</source>
+        <translation>Le fichier n&apos;est pas un classeur Excel 97-2003 : il ne contient aucune donnée de classeur.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be written: a record is longer than the file format allows.</source>
+        <translation>Le classeur ne peut pas être écrit : un enregistrement dépasse ce que permet le format de fichier.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: the workbook data ends in the middle of a record.</source>
+        <translation>Le fichier est endommagé : les données du classeur s&apos;arrêtent au milieu d&apos;un enregistrement.</translation>
+    </message>
+    <message>
+        <source>The workbook file is damaged: %1.</source>
+        <translation>Le fichier du classeur est endommagé : %1.</translation>
+    </message>
+    <message>
+        <source>a text is cut short</source>
+        <translation>un texte est tronqué</translation>
+    </message>
+    <message>
+        <source>The workbook is protected with a password and cannot be opened.</source>
+        <translation>Le classeur est protégé par un mot de passe et ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>the workbook data ends early</source>
+        <translation>les données du classeur s&apos;arrêtent trop tôt</translation>
+    </message>
+    <message>
+        <source>The workbook was saved in a format older than Excel 97-2003, which cannot be read.</source>
+        <translation>Le classeur a été enregistré dans un format antérieur à Excel 97-2003, qui ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The workbook holds no worksheet.</source>
+        <translation>Le classeur ne contient aucune feuille de calcul.</translation>
+    </message>
+    <message>
+        <source>two sheets share their data</source>
+        <translation>deux feuilles partagent leurs données</translation>
+    </message>
+    <message>
+        <source>a sheet lies outside the file</source>
+        <translation>une feuille se trouve hors du fichier</translation>
+    </message>
+    <message>
+        <source>a sheet does not start where the workbook says</source>
+        <translation>une feuille ne commence pas là où le classeur l&apos;indique</translation>
+    </message>
+    <message>
+        <source>a sheet ends early</source>
+        <translation>une feuille s&apos;arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>a cell refers to a missing shared text</source>
+        <translation>une cellule fait référence à un texte partagé manquant</translation>
+    </message>
+    <message>
+        <source>The workbook %1 cannot be opened: %2</source>
+        <translation>Le classeur %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The workbook uses more cell formats than an Excel 97-2003 workbook can hold.</source>
+        <translation>Le classeur utilise plus de formats de cellule qu&apos;un classeur Excel 97-2003 ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>A cell refers to a format the workbook does not hold.</source>
+        <translation>Une cellule fait référence à un format absent du classeur.</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel 97-2003 workbook can hold.</source>
+        <translation>Une cellule contient plus de 32 767 caractères, plus qu&apos;un classeur Excel 97-2003 ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>A workbook must contain at least one worksheet.</source>
+        <translation>Un classeur doit contenir au moins une feuille de calcul.</translation>
+    </message>
+    <message>
+        <source>The workbook cannot be saved to %1: %2</source>
+        <translation>Le classeur ne peut pas être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The workbook package could not be read back.</source>
+        <translation>Le paquet du classeur n&apos;a pas pu être relu.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be packed into its zip file.</source>
+        <translation>Le classeur n&apos;a pas pu être compressé dans son fichier zip.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1 in %2 %3.</source>
+        <translation>Le classeur n&apos;a pas pu être écrit : %1 dans %2 %3.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be written: %1</source>
+        <translation>Le classeur n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>A cell holds more than 32,767 characters, more than an Excel workbook can hold.</source>
+        <translation>Une cellule contient plus de 32 767 caractères, plus qu&apos;un classeur Excel ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>The sheet name %1 cannot be written.</source>
+        <translation>Le nom de feuille %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The file is damaged: a record ends before its data.</source>
+        <translation>Le fichier est endommagé : un enregistrement s&apos;arrête avant ses données.</translation>
+    </message>
+</context>
+<context>
+    <name>StepTrap</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>StoredInputs</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type incompatible</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>Cannot create the temporary folder %1</source>
+        <translation>Impossible de créer le dossier temporaire %1</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 is not a private folder of this user</source>
+        <translation>Le dossier temporaire %1 n&apos;est pas un dossier privé de cet utilisateur</translation>
+    </message>
+    <message>
+        <source>Cannot protect the temporary folder %1</source>
+        <translation>Impossible de protéger le dossier temporaire %1</translation>
+    </message>
+</context>
+<context>
+    <name>TripChecks</name>
+    <message>
+        <source>Reimbursement %1 is not %2 × %3 = %4</source>
+        <translation>L&apos;indemnité %1 n&apos;est pas %2 × %3 = %4</translation>
+    </message>
+    <message>
+        <source>The trip has no Date.</source>
+        <translation>Le trajet n&apos;a pas de date.</translation>
+    </message>
+    <message>
+        <source>Date is not a date.</source>
+        <translation>La date n&apos;est pas une date.</translation>
+    </message>
+    <message>
+        <source>Date lies outside the period %1 to %2.</source>
+        <translation>La date est hors de la période du %1 au %2.</translation>
+    </message>
+    <message>
+        <source>Odometer Start is not a number.</source>
+        <translation>Compteur départ n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Odometer End is not a number.</source>
+        <translation>Compteur arrivée n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Odometer End is below Odometer Start.</source>
+        <translation>Compteur arrivée est inférieur à Compteur départ.</translation>
+    </message>
+    <message>
+        <source>Mileage %1 differs from Odometer End - Odometer Start (%2).</source>
+        <translation>La distance %1 diffère de Compteur arrivée − Compteur départ (%2).</translation>
+    </message>
+    <message>
+        <source>Odometer Start is below the previous row&apos;s Odometer End (%1).</source>
+        <translation>Compteur départ est inférieur au Compteur arrivée de la ligne précédente (%1).</translation>
+    </message>
+    <message>
+        <source>1 row carries a warning:</source>
+        <translation>1 ligne porte un avertissement :</translation>
+    </message>
+    <message>
+        <source>%1 rows carry a warning:</source>
+        <translation>%1 lignes portent un avertissement :</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Row %1: %2</source>
+        <translation><byte value="xd"/>
+Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Create the report anyway?</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Créer le rapport quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>TripsCsv</name>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un champ entre guillemets n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>text follows a closing quote</source>
+        <translation>du texte suit un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>%1 fields where the first line names %2</source>
+        <translation>%1 champs alors que la première ligne en nomme %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date</source>
+        <translation>« %1 » n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>« %1 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>The first line names none of the columns %1.</source>
+        <translation>La première ligne ne nomme aucune des colonnes %1.</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>pas de date</translation>
+    </message>
+    <message>
+        <source>no number</source>
+        <translation>pas de nombre</translation>
+    </message>
+    <message>
+        <source>The first line does not name the columns From and Rate.</source>
+        <translation>La première ligne ne nomme pas les colonnes From et Rate.</translation>
+    </message>
+    <message>
+        <source>a second change on %1</source>
+        <translation>un second changement le %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <translation>ligne %1, %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DatabaseRateStore</name>
+    <message>
+        <source>The trip log is open read-only, so changes to it are not kept.</source>
+        <translation>Le journal des trajets est ouvert en lecture seule ; ses modifications ne sont pas conservées.</translation>
+    </message>
+</context>
+<context>
+    <name>bw::Form1</name>
+    <message>
+        <source>The daily backup of the trip log could not be made. %1</source>
+        <translation>La sauvegarde quotidienne du journal n&apos;a pas pu être faite. %1</translation>
+    </message>
+    <message>
+        <source>The trip log could not be backed up before this change. %1<byte value="xd"/>
+<byte value="xd"/>
+Go on without a backup?</source>
+        <translation>Le journal n&apos;a pas pu être sauvegardé avant cette modification. %1<byte value="xd"/>
+<byte value="xd"/>
+Continuer sans sauvegarde ?</translation>
+    </message>
+    <message>
+        <source>The trip log is read-only.</source>
+        <translation>Le journal des trajets est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La sauvegarde a été écrite par une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Tout supprimer</translation>
+    </message>
+    <message>
+        <source>Load Sample</source>
+        <translation>Charger l&apos;exemple</translation>
+    </message>
+    <message>
+        <source>Duplicate Trip</source>
+        <translation>Dupliquer le trajet</translation>
+    </message>
+    <message>
+        <source>Add Return Trip</source>
+        <translation>Ajouter le retour</translation>
+    </message>
+    <message>
+        <source>Add Frequent Trip</source>
+        <translation>Ajouter un trajet fréquent</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No routes yet</source>
+        <translation>Aucun itinéraire</translation>
+    </message>
+    <message>
+        <source>No trip was added.</source>
+        <translation>Aucun trajet n&apos;a été ajouté.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Insert Below Selected Row</source>
+        <translation>Insérer sous la ligne choisie</translation>
+    </message>
+    <message>
+        <source>Delete Selected Row</source>
+        <translation>Supprimer la ligne choisie</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>The last change to the trips could not be saved. %1</source>
+        <translation>La dernière modification des trajets n&apos;a pas pu être enregistrée. %1</translation>
+    </message>
+    <message>
+        <source>Recalculate Reimbursements</source>
+        <translation>Recalculer les indemnités</translation>
+    </message>
+    <message>
+        <source>The rates by date could not be read: %1</source>
+        <translation>Les taux par date n&apos;ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>The rates by date were not kept: %1</source>
+        <translation>Les taux par date n&apos;ont pas été conservés : %1</translation>
+    </message>
+    <message>
+        <source>Every Reimbursement is already its Mileage × its rate.</source>
+        <translation>Chaque indemnité vaut déjà sa distance × son taux.</translation>
+    </message>
+    <message>
+        <source>1 Reimbursement changes to its Mileage × its rate.</source>
+        <translation>1 indemnité passe à sa distance × son taux.</translation>
+    </message>
+    <message>
+        <source>%1 Reimbursements change to their Mileage × their rate.</source>
+        <translation>%1 indemnités passent à leur distance × leur taux.</translation>
+    </message>
+    <message>
+        <source>Recalculate them?</source>
+        <translation>Les recalculer ?</translation>
+    </message>
+    <message>
+        <source>Import Trips from CSV...</source>
+        <translation>Importer des trajets CSV...</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV...</source>
+        <translation>Exporter les trajets en CSV...</translation>
+    </message>
+    <message>
+        <source>Import of Trips</source>
+        <translation>Import des trajets</translation>
+    </message>
+    <message>
+        <source>To enter Description select row and type Description. Then press Enter to finish changes.</source>
+        <translation>Choisir la ligne, saisir le motif, puis Entrée pour valider.</translation>
+    </message>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Créer la note de frais</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Charger un exemple</translation>
+    </message>
+    <message>
+        <source>Employee Data</source>
+        <translation>Salarié</translation>
+    </message>
+    <message>
+        <source>Employee Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Employee ID:</source>
+        <translation>Matricule :</translation>
+    </message>
+    <message>
+        <source>Vehicle Description:</source>
+        <translation>Véhicule :</translation>
+    </message>
+    <message>
+        <source>Authorized By:</source>
+        <translation>Approuvé par :</translation>
+    </message>
+    <message>
+        <source>Rate per Mile:</source>
+        <translation>Taux/mile :</translation>
+    </message>
+    <message>
+        <source>For Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Du :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Au :</translation>
+    </message>
+    <message>
+        <source>Mileage Log Data</source>
+        <translation>Journal des trajets</translation>
+    </message>
+    <message>
+        <source>Do you really want delete this row ?<byte value="xd"/>
+(%1)</source>
+        <translation>Voulez-vous vraiment supprimer cette ligne ?<byte value="xd"/>
+(%1)</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Row deleted.</source>
+        <translation>Ligne supprimée.</translation>
+    </message>
+    <message>
+        <source>No row was inserted.</source>
+        <translation>Aucune ligne n&apos;a été insérée.</translation>
+    </message>
+    <message>
+        <source>Do you really want clear ?</source>
+        <translation>Voulez-vous vraiment tout effacer ?</translation>
+    </message>
+    <message>
+        <source>The stored row count is %1; %2 blank rows were made.</source>
+        <translation>Le nombre de lignes enregistré est %1 ; %2 lignes vides ont été créées.</translation>
+    </message>
+    <message>
+        <source>Questions? Please contact Team Varnholt at </source>
+        <translation>Des questions ? Contactez l&apos;équipe Varnholt à </translation>
+    </message>
+    <message>
+        <source>%1 of the %2 sample trips were not added.</source>
+        <translation>%1 des %2 trajets d&apos;exemple n&apos;ont pas été ajoutés.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import Trips from CSV</source>
+        <translation>Importer des trajets CSV</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV</source>
+        <translation>Exporter les trajets en CSV</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>No trips were imported from &quot;%1&quot;. %2</source>
+        <translation>Aucun trajet n&apos;a été importé de « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no trips.</source>
+        <translation>« %1 » ne contient aucun trajet.</translation>
+    </message>
+    <message>
+        <source>No line of &quot;%1&quot; can be imported:<byte value="xd"/>
+%2</source>
+        <translation>Aucune ligne de « %1 » ne peut être importée :<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>Plus aucun trajet ne tient.</translation>
+    </message>
+    <message>
+        <source>%1 of &quot;%2&quot; cannot be imported:<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>%1 de « %2 » ne peuvent pas être importées :<byte value="xd"/>
+%3<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 ligne</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 trips fit.</source>
+        <translation>Seuls %1 des %2 trajets tiennent.</translation>
+    </message>
+    <message>
+        <source>Import the %1 good trips? No imports nothing.</source>
+        <translation>Importer les %1 trajets valides ? Non n&apos;importe rien.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>« %1 » existe déjà.<byte value="xd"/>
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>bw::Form2</name>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom +</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom −</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Retour</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Enregistrer en fichier Excel</translation>
+    </message>
+    <message>
+        <source>There is no workbook to save.</source>
+        <translation>Il n&apos;y a aucun classeur à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Voulez-vous vraiment écraser %1 ?</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>bw::LogTableModel</name>
+    <message>
+        <source>From the route %1 → %2 (%3)</source>
+        <translation>D&apos;après l&apos;itinéraire %1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, for example %2</source>
+        <translation>%1 attend un nombre, par exemple %2</translation>
+    </message>
+</context>
+<context>
+    <name>bw::RatesDialog</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Rates by Date</source>
+        <translation>Taux par date</translation>
+    </message>
+    <message>
+        <source>From each date on, trips are paid at its rate; earlier trips and trips without a date at the Rate per Mile:</source>
+        <translation>À partir de chaque date, les trajets sont payés à son taux ; les trajets antérieurs ou sans date au Taux/mile :</translation>
+    </message>
+    <message>
+        <source>Each rate change with the date it applies from. Insert adds one, Delete removes the current one.</source>
+        <translation>Chaque changement de taux avec la date à partir de laquelle il s&apos;applique. Inser en ajoute un, Suppr retire l&apos;actuel.</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Taux</translation>
+    </message>
+    <message>
+        <source>%1 takes a number, for example %2</source>
+        <translation>%1 attend un nombre, par exemple %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a date, for example %2</source>
+        <translation>%1 attend une date, par exemple %2</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 is already listed; each day takes one rate.</source>
+        <translation>Un changement de taux au %1 figure déjà ; chaque jour a un seul taux.</translation>
+    </message>
+    <message>
+        <source>Rates by Date…</source>
+        <translation>Taux par date…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::RestoreBackupDialog</name>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>Restore Log from Backup</source>
+        <translation>Restaurer le journal depuis une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Choose the backup that replaces the log:</source>
+        <translation>Choisissez la sauvegarde qui remplace le journal :</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Each backup with when it was taken, its number of trips and its latest trip&apos;s date. Enter restores the chosen one.</source>
+        <translation>Chaque sauvegarde avec sa date, son nombre de trajets et la date de son dernier trajet. Entrée restaure celle choisie.</translation>
+    </message>
+    <message>
+        <source>Backup taken</source>
+        <translation>Sauvegarde du</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>Latest trip</source>
+        <translation>Dernier trajet</translation>
+    </message>
+    <message>
+        <source>There are no backups of the log yet.</source>
+        <translation>Il n&apos;y a encore aucune sauvegarde du journal.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>The backup of %1 cannot be read; choose another.</source>
+        <translation>La sauvegarde du %1 est illisible ; choisissez-en une autre.</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
+        <translation>Remplacer les %1 trajets du journal par les %2 trajets de la sauvegarde du %3 ? Le journal actuel est d&apos;abord sauvegardé.</translation>
+    </message>
+    <message>
+        <source>Restore Log from Backup…</source>
+        <translation>Restaurer le journal depuis une sauvegarde…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::TripLog</name>
+    <message>
+        <source>The trip log cannot be kept: %1 Changes to trips are not kept.</source>
+        <translation>Le journal des trajets ne peut pas être conservé : %1 Les modifications des trajets ne sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>The trip log is open in another Brindlewick window. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Le journal des trajets est ouvert dans une autre fenêtre de Brindlewick. Cette fenêtre l&apos;affiche en lecture seule ; les modifications des trajets n&apos;y sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 was written by a newer version of Brindlewick. This version shows it read-only and does not change it.</source>
+        <translation>Le journal des trajets %1 a été écrit par une version plus récente de Brindlewick. Cette version l&apos;affiche en lecture seule et ne le modifie pas.</translation>
+    </message>
+    <message>
+        <source>The trip log cannot be opened: %1 Changes to trips are not kept.</source>
+        <translation>Le journal des trajets ne peut pas être ouvert : %1 Les modifications des trajets ne sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 is damaged and could not be set aside; it was left unchanged and changes to trips are not kept.</source>
+        <translation>Le journal des trajets %1 est endommagé et n&apos;a pas pu être mis de côté ; il reste inchangé et les modifications des trajets ne sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
+        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
+        <translation>Le journal des trajets %1 a été mis de côté sous %2, et un nouveau ne peut pas être créé : %3</translation>
+    </message>
+    <message>
+        <source>The trips could not be moved into the trip log: %1 Changes to trips are not kept.</source>
+        <translation>Les trajets n&apos;ont pas pu être placés dans le journal : %1 Les modifications des trajets ne sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>Lines of the trips file %1 that could not be read: %2. The file was set aside unchanged as %3. Trips recovered: %4.</source>
+        <translation>Lignes illisibles du fichier de trajets %1 : %2. Le fichier a été mis de côté inchangé sous %3. Trajets récupérés : %4.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 had lines that could not be read. A copy was kept unchanged as %2. Trips recovered: %3.</source>
+        <translation>Le fichier de paramètres %1 avait des lignes illisibles. Une copie inchangée a été gardée sous %2. Trajets récupérés : %3.</translation>
+    </message>
+    <message>
+        <source>The stored log has %1 trips; the first %2 were loaded.</source>
+        <translation>Le journal enregistré compte %1 trajets ; les %2 premiers ont été chargés.</translation>
+    </message>
+</context>
+</TS>
