@@ -114,6 +114,8 @@ public:
     void restoreBackupCommand();
     // Replaces the log with the backup `file` and shows its rows; "" or the reason.
     QString restoreLogFrom(const QString& file);
+    // "Claim History…" (the grid's menu, Ctrl+H): the claims the log remembers.
+    void claimHistoryCommand();
 
     // Controls, named as designed.
     QPushButton* PushButton22 = nullptr;
@@ -141,6 +143,7 @@ public:
     QAction* mnuRatesByDate = nullptr;
     QAction* mnuRecalculate = nullptr;
     QAction* mnuRestoreBackup = nullptr;
+    QAction* mnuClaimHistory = nullptr;
     // The grid's context menu: undo and redo; the trip commands; the log commands. A right
     // click on the grid, the Menu key and Shift+F10 open it.
     QMenu* mnuGrid = nullptr;

@@ -1,5 +1,8 @@
 // Undo and redo of the changes to the log, and the grid's context menu.
 #include "logtable/loghistory.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/triplog.h"
+#include "shell/claimhistorydialog.h"
 #include "shell/form1.h"
 #include "shell/gridaction.h"
 
@@ -65,6 +68,10 @@ void Form1::createGridMenu()
     createBackupActions();
     mnuGrid->addActions(
         {mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate, mnuRestoreBackup});
+    mnuClaimHistory = gridAction(DataGrid1, "mnuClaimHistory", ClaimHistoryDialog::commandText(),
+                                 {QKeySequence(Qt::CTRL | Qt::Key_H)});
+    connect(mnuClaimHistory, &QAction::triggered, this, [this] { claimHistoryCommand(); });
+    mnuGrid->addAction(mnuClaimHistory);
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DataGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showGridMenu(pos); });
@@ -73,6 +80,14 @@ void Form1::createGridMenu()
 void Form1::showGridMenu(const QPoint& viewportPos)
 {
     mnuGrid->popup(DataGrid1->viewport()->mapToGlobal(viewportPos));
+}
+
+void Form1::claimHistoryCommand()
+{
+    commitGridEdit();
+    model_->leaveEditedRow();
+    ClaimHistoryDialog dialog(log_ ? log_->database() : nullptr, !log_ || log_->readOnly(), this);
+    dialog.exec();
 }
 
 std::function<void()> Form1::entriesRestorer() const
