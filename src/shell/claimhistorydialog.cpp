@@ -130,8 +130,7 @@ ClaimFileState ClaimHistoryModel::fileState(int row, int file) const
 {
     if (!claimAt(row)) return ClaimFileState::Missing;
     const auto& states = rows_[static_cast<std::size_t>(row)].states;
-    if (file < 0 || static_cast<std::size_t>(file) >= states.size())
-        return ClaimFileState::Missing;
+    if (file < 0 || static_cast<std::size_t>(file) >= states.size()) return ClaimFileState::Missing;
     return states[static_cast<std::size_t>(file)];
 }
 
@@ -141,12 +140,17 @@ QString ClaimHistoryModel::fileText(const Row& row, std::size_t file) const
     if (isPrinted(saved)) return tr("printed");
     const QString name = QFileInfo(saved.path).fileName();
     switch (row.states[file]) {
-    case ClaimFileState::Checking: return tr("%1 (checking…)").arg(name);
-    case ClaimFileState::Missing: return tr("%1 (missing)").arg(name);
-    case ClaimFileState::Changed: return tr("%1 (changed)").arg(name);
-    case ClaimFileState::Unreadable: return tr("%1 (unreadable)").arg(name);
+    case ClaimFileState::Checking:
+        return tr("%1 (checking…)").arg(name);
+    case ClaimFileState::Missing:
+        return tr("%1 (missing)").arg(name);
+    case ClaimFileState::Changed:
+        return tr("%1 (changed)").arg(name);
+    case ClaimFileState::Unreadable:
+        return tr("%1 (unreadable)").arg(name);
     case ClaimFileState::Present:
-    case ClaimFileState::Printed: break;
+    case ClaimFileState::Printed:
+        break;
     }
     return name;
 }
@@ -164,14 +168,20 @@ QString ClaimHistoryModel::cellText(const Row& row, int column) const
 {
     const Claim& claim = row.claim;
     switch (column) {
-    case NumberColumn: return QLocale().toString(claim.number);
-    case SavedColumn: return localTimeText(claim.savedAt);
+    case NumberColumn:
+        return QLocale().toString(claim.number);
+    case SavedColumn:
+        return localTimeText(claim.savedAt);
     case PeriodColumn:
         return tr("%1 to %2").arg(dateToText(claim.periodFrom), dateToText(claim.periodTo));
-    case TripsColumn: return QLocale().toString(static_cast<qint64>(claim.trips.size()));
-    case TotalColumn: return claim.totalAmount;
-    case PaidColumn: return claim.paidAt ? tr("Paid") : QString();
-    default: break;
+    case TripsColumn:
+        return QLocale().toString(static_cast<qint64>(claim.trips.size()));
+    case TotalColumn:
+        return claim.totalAmount;
+    case PaidColumn:
+        return claim.paidAt ? tr("Paid") : QString();
+    default:
+        break;
     }
     return {};
 }
@@ -224,10 +234,10 @@ QVariant ClaimHistoryModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole: {
         const bool number = index.column() == NumberColumn || index.column() == TripsColumn
                             || index.column() == TotalColumn;
-        return QVariant::fromValue(Qt::AlignVCenter
-                                   | (number ? Qt::AlignRight : Qt::AlignLeft));
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
-    default: break;
+    default:
+        break;
     }
     return {};
 }
@@ -236,14 +246,22 @@ QVariant ClaimHistoryModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-    case NumberColumn: return tr("Claim");
-    case SavedColumn: return tr("Saved");
-    case PeriodColumn: return tr("Period");
-    case TripsColumn: return tr("Trips");
-    case TotalColumn: return tr("Total");
-    case FilesColumn: return tr("Files");
-    case PaidColumn: return tr("Paid");
-    default: break;
+    case NumberColumn:
+        return tr("Claim");
+    case SavedColumn:
+        return tr("Saved");
+    case PeriodColumn:
+        return tr("Period");
+    case TripsColumn:
+        return tr("Trips");
+    case TotalColumn:
+        return tr("Total");
+    case FilesColumn:
+        return tr("Files");
+    case PaidColumn:
+        return tr("Paid");
+    default:
+        break;
     }
     return {};
 }
@@ -410,7 +428,8 @@ void ClaimHistoryDialog::startChecks()
             if (stop->load()) return;
             const ClaimFileState state = stateOf(job);
             QMetaObject::invokeMethod(
-                model_, [model = model_, job, state] { model->setFileState(job.number, job.file, state); },
+                model_,
+                [model = model_, job, state] { model->setFileState(job.number, job.file, state); },
                 Qt::QueuedConnection);
         }
     });
@@ -434,25 +453,27 @@ bool ClaimHistoryDialog::checking() const
                 return true;
         }
     }
-    return chainState_->property("checked").isNull();
+    return !chainChecked_;
 }
 
 void ClaimHistoryDialog::showChain(const ChainCheck& check, const QString& failure)
 {
-    chainState_->setProperty("checked", true);
+    chainChecked_ = true;
     head_->setText(check.head);
     head_->setCursorPosition(0);
     if (!failure.isEmpty()) {
         chainState_->setText(tr("The history could not be checked. %1").arg(failure));
+    } else if (check.claims == 0 && check.entries == 0) {
+        chainState_->setText(tr("There is no history to check yet."));
     } else if (!check.holds) {
         chainState_->setText(
             tr("The history does not hold: %1 fails. The log was changed outside the program.")
                 .arg(check.firstFailure));
     } else {
         const QLocale locale;
-        chainState_->setText(tr("The history holds: %1 claims and %2 links checked.")
-                                 .arg(locale.toString(check.claims),
-                                      locale.toString(check.entries)));
+        chainState_->setText(
+            tr("The history holds: %1 claims and %2 links checked.")
+                .arg(locale.toString(check.claims), locale.toString(check.entries)));
     }
     head_->setAccessibleDescription(chainState_->text());
 }
@@ -482,8 +503,9 @@ void ClaimHistoryDialog::currentChanged()
                                            : tr("No claim is chosen."));
     saveAgain_->setEnabled(claim != nullptr);
     export_->setEnabled(claim != nullptr && !claim->trips.empty());
-    const bool hasFile = claim && std::any_of(claim->files.begin(), claim->files.end(),
-                                              [](const ClaimFile& f) { return !isPrinted(f); });
+    const bool hasFile = claim
+                         && std::any_of(claim->files.begin(), claim->files.end(),
+                                        [](const ClaimFile& f) { return !isPrinted(f); });
     folder_->setEnabled(hasFile);
     folder_->setToolTip(claim && !hasFile ? tr("The claim was printed, not saved to a file.")
                                           : QString());
@@ -513,8 +535,8 @@ void ClaimHistoryDialog::saveAgainCommand()
     const QString target = reportPathFor(choice.path, choice.filter);
     if (target.isEmpty()) return;
     if (QFileInfo::exists(target)
-        && ask(tr("\"%1\" already exists.\r\nDo you want to replace it?").arg(target),
-               Dialogs::No, windowTitle())
+        && ask(tr("\"%1\" already exists.\r\nDo you want to replace it?").arg(target), Dialogs::No,
+               windowTitle())
                != Dialogs::Yes)
         return;
     const Claim copy = *claim;
@@ -543,8 +565,8 @@ void ClaimHistoryDialog::exportTripsCommand()
                                ? choice.path + QStringLiteral(".csv")
                                : choice.path;
     if (QFileInfo::exists(target)
-        && ask(tr("\"%1\" already exists.\r\nDo you want to replace it?").arg(target),
-               Dialogs::No, windowTitle())
+        && ask(tr("\"%1\" already exists.\r\nDo you want to replace it?").arg(target), Dialogs::No,
+               windowTitle())
                != Dialogs::Yes)
         return;
     // The snapshot holds the numbers as the report showed them, in the claim's locale.
@@ -565,8 +587,9 @@ void ClaimHistoryDialog::exportTripsCommand()
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(table, locale)) < 0
         || !file.commit()) {
-        tell(tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(target), file.errorString()),
-             windowTitle(), Dialogs::Icon::Warning);
+        tell(
+            tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(target), file.errorString()),
+            windowTitle(), Dialogs::Icon::Warning);
     }
 }
 
@@ -593,7 +616,8 @@ void ClaimHistoryDialog::markPaidCommand()
     const qint64 number = claim->number;
     try {
         store_->markPaid(number, platform().clock->now().toUTC());
-        if (const std::optional<Claim> marked = store_->claim(number)) model_->replaceClaim(*marked);
+        if (const std::optional<Claim> marked = store_->claim(number))
+            model_->replaceClaim(*marked);
         // The payment is a link of the chain: the head moves on.
         showChain(store_->checkChain(), {});
     } catch (const std::exception& failure) {

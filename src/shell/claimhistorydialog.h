@@ -129,6 +129,7 @@ private:
     QPushButton* paid_ = nullptr;
     QPushButton* close_ = nullptr;
     QThread* checker_ = nullptr;
+    bool chainChecked_ = false;
     std::shared_ptr<std::atomic<bool>> stop_;
 };
 

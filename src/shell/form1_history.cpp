@@ -71,7 +71,7 @@ void Form1::createGridMenu()
     mnuClaimHistory = gridAction(DataGrid1, "mnuClaimHistory", ClaimHistoryDialog::commandText(),
                                  {QKeySequence(Qt::CTRL | Qt::Key_H)});
     connect(mnuClaimHistory, &QAction::triggered, this, [this] { claimHistoryCommand(); });
-    mnuGrid->addAction(mnuClaimHistory);
+    mnuGrid->insertAction(mnuImportTrips, mnuClaimHistory);
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DataGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showGridMenu(pos); });
