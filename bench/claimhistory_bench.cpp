@@ -9,11 +9,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTableView>
-#include <QTimeZone>
-#include <QElapsedTimer>
 #include <QThread>
+#include <QTimeZone>
 
 #include <benchmark/benchmark.h>
 
@@ -34,14 +34,13 @@ bw::ClaimRecord recordOf(int n)
     r.periodTo = r.savedAt.date().addDays(-1);
     r.locale = QStringLiteral("en_US");
     for (int i = 0; i < kTrips; ++i) {
-        r.trips.push_back({n * kTrips + i + 1,
-                           bw::Trip::fromValues({r.periodFrom.toString(Qt::ISODate),
-                                                 QStringLiteral("Depot"),
-                                                 QStringLiteral("Client %1").arg(i),
-                                                 QStringLiteral("Samples delivered"),
-                                                 QString::number(1000 + 20 * i),
-                                                 QString::number(1020 + 20 * i),
-                                                 QStringLiteral("20"), QStringLiteral("10.00")})});
+        r.trips.push_back(
+            {n * kTrips + i + 1,
+             bw::Trip::fromValues({r.periodFrom.toString(Qt::ISODate), QStringLiteral("Depot"),
+                                   QStringLiteral("Client %1").arg(i),
+                                   QStringLiteral("Samples delivered"),
+                                   QString::number(1000 + 20 * i), QString::number(1020 + 20 * i),
+                                   QStringLiteral("20"), QStringLiteral("10.00")})});
     }
     r.totalMiles = QString::number(20 * kTrips);
     r.totalAmount = QStringLiteral("$%1.00").arg(10 * kTrips);
@@ -59,7 +58,8 @@ struct History {
         for (int n = 0; n < kClaims; ++n) {
             const QString path = folder.filePath(QStringLiteral("claim%1.xls").arg(n));
             QFile file(path);
-            if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(40 * 1024, char('a' + n % 26)));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(QByteArray(40 * 1024, char('a' + n % 26)));
             file.close();
             const bw::ClaimRecord r = recordOf(n);
             store.recordClaim(r, {path, QStringLiteral("xls"), bw::fileSha256(path), r.savedAt});

@@ -39,12 +39,11 @@ ClaimRecord recordOf(int trips, const QString& day, const QDateTime& savedAt)
     r.locale = QStringLiteral("en_US");
     for (int i = 0; i < trips; ++i) {
         const QString odometer = QString::number(1000 + 20 * i);
-        r.trips.push_back({i + 1,
-                           Trip::fromValues({day, QStringLiteral("Depot"),
-                                             QStringLiteral("Client %1").arg(i + 1),
-                                             QStringLiteral("Samples"), odometer,
-                                             QString::number(1020 + 20 * i),
-                                             QStringLiteral("20"), QStringLiteral("10.00")})});
+        r.trips.push_back(
+            {i + 1,
+             Trip::fromValues({day, QStringLiteral("Depot"), QStringLiteral("Client %1").arg(i + 1),
+                               QStringLiteral("Samples"), odometer, QString::number(1020 + 20 * i),
+                               QStringLiteral("20"), QStringLiteral("10.00")})});
     }
     r.totalMiles = QString::number(20 * trips);
     r.totalAmount = QStringLiteral("$%1.00").arg(10 * trips);
@@ -83,14 +82,14 @@ protected:
                 recordOf(n + 1, QLatin1String(days[n - 1]), utc("2026-12-01T09:00:00Z").addDays(n));
             const QString file = path(QStringLiteral("claim%1.xls").arg(n));
             if (n < 4) makeReport(r, file);
-            ClaimStore(*db).recordClaim(r, n < 4 ? ClaimFile{file, QStringLiteral("xls"),
-                                                             fileSha256(file), r.savedAt}
-                                                   : ClaimFile{{}, QStringLiteral("print"), {},
-                                                               r.savedAt});
+            ClaimStore(*db).recordClaim(
+                r, n < 4 ? ClaimFile{file, QStringLiteral("xls"), fileSha256(file), r.savedAt}
+                         : ClaimFile{{}, QStringLiteral("print"), {}, r.savedAt});
         }
         ClaimStore(*db).addFile(3, {{}, QStringLiteral("print"), {}, utc("2026-12-05T10:00:00Z")});
         ClaimStore(*db).markPaid(1, utc("2026-12-06T10:00:00Z"));
-        ASSERT_TRUE(QFile::copy(path(QStringLiteral("claim2.xls")), path(QStringLiteral("kept2.xls"))));
+        ASSERT_TRUE(
+            QFile::copy(path(QStringLiteral("claim2.xls")), path(QStringLiteral("kept2.xls"))));
         ASSERT_TRUE(QFile::remove(path(QStringLiteral("claim2.xls"))));
         QFile changed(path(QStringLiteral("claim3.xls")));
         ASSERT_TRUE(changed.open(QIODevice::Append));
