@@ -1,25 +1,631 @@
-// Claims remembered: the claim tables, their trail and the hash chain over both.
+// Claims remembered: the claim tables, the trail of changes to claimed trips and the hash
+// chain over both.
 #include "core/claimstore.h"
 
+#include "core/claimtrail.h"
 #include "core/logdatabase.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
 
-#include <stdexcept>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <sqlite3.h>
+
+#include <array>
+#include <map>
+#include <set>
+#include <utility>
 
 namespace bw {
 
+namespace claims {
+
 namespace {
-[[noreturn]] void notBuilt() { throw std::runtime_error("claims: not built yet"); }
+
+constexpr const char* kFieldKeys[Trip::kFieldCount] = {
+    "date",          "from",        "to",      "description",
+    "odometerStart", "odometerEnd", "mileage", "reimbursement"};
+
+constexpr const char* kChanges[] = {"edited", "deleted", "movedToHistory", "returned"};
+
+QString changeName(TrailEntry::Change change)
+{
+    return QString::fromLatin1(kChanges[static_cast<int>(change)]);
+}
+
+TrailEntry::Change changeOf(const QString& name)
+{
+    for (int k = 0; k < 4; ++k) {
+        if (name == QLatin1String(kChanges[k])) return static_cast<TrailEntry::Change>(k);
+    }
+    return TrailEntry::Change::Edited;
+}
+
+QByteArray sha256Hex(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace
+
+QString timeText(const QDateTime& at)
+{
+    return at.isValid() ? at.toUTC().toString(Qt::ISODateWithMs) : QString();
+}
+
+QDateTime timeOf(const QString& text)
+{
+    QDateTime at = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (at.isValid()) at = at.toUTC();
+    return at;
+}
+
+QVariant fieldText(const QVariant& value)
+{
+    if (value.isNull() || !value.isValid()) return QVariant();
+    if (value.typeId() == QMetaType::Double)
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+    return value.toString();
+}
+
+QVariant fieldValue(const QVariant& text, int field)
+{
+    if (text.isNull() || !text.isValid()) return QVariant();
+    if (field >= 6) {
+        bool number = false;
+        const double value = text.toString().toDouble(&number);
+        if (number) return value;
+    }
+    return text.toString();
+}
+
+Canonical& Canonical::add(const QVariant& value)
+{
+    if (value.isNull() || !value.isValid()) {
+        bytes_ += "N;";
+        return *this;
+    }
+    const QByteArray utf8 = value.toString().toUtf8();
+    bytes_ += QByteArray::number(utf8.size()) + ':' + utf8 + ';';
+    return *this;
+}
+
+QByteArray Canonical::hash() const { return sha256Hex(bytes_); }
+
+std::vector<Row> readRows(sql::Database& db, const QByteArray& sql, std::optional<qint64> key)
+{
+    sql::Statement rows(db, sql.constData());
+    if (key) rows.bindInt(1, *key);
+    std::vector<Row> out;
+    const int columns = rows.columnCount();
+    while (rows.step()) {
+        Row row;
+        row.reserve(static_cast<std::size_t>(columns));
+        for (int c = 0; c < columns; ++c) row.push_back(rows.valueAt(c));
+        out.push_back(std::move(row));
+    }
+    return out;
+}
+
+QString kindName(LinkKind kind)
+{
+    static constexpr const char* kKinds[] = {"claim", "file", "paid", "trail"};
+    return QString::fromLatin1(kKinds[static_cast<int>(kind)]);
+}
+
+QByteArray contentHash(LinkKind kind, const std::vector<Row>& rows)
+{
+    Canonical content(kindName(kind));
+    // A claim's trips follow its own row; their count keeps a trip from passing for a field.
+    if (kind == LinkKind::Claim) content.add(static_cast<qint64>(rows.size()));
+    for (const Row& row : rows) {
+        for (const QVariant& value : row) content.add(value);
+    }
+    return content.hash();
+}
+
+QByteArray storedContentHash(sql::Database& db, LinkKind kind, qint64 ref)
+{
+    const auto select = [](const char* columns, const char* rest) {
+        return QByteArray("SELECT ") + columns + rest;
+    };
+    std::vector<Row> rows;
+    switch (kind) {
+    case LinkKind::Claim: {
+        rows = readRows(db, select(kClaimColumns, " FROM claims WHERE number = ?1"), ref);
+        std::vector<Row> trips = readRows(
+            db, select(kClaimTripColumns, " FROM claim_trips WHERE claim = ?1 ORDER BY position"),
+            ref);
+        for (Row& trip : trips) rows.push_back(std::move(trip));
+        break;
+    }
+    case LinkKind::File:
+        rows = readRows(db, select(kFileColumns, " FROM claim_files WHERE id = ?1"), ref);
+        break;
+    case LinkKind::Paid:
+        rows = readRows(db, select(kPaidColumns, " FROM claim_paid WHERE claim = ?1"), ref);
+        break;
+    case LinkKind::Trail:
+        rows = readRows(db, select(kTrailColumns, " FROM trail WHERE number = ?1"), ref);
+        break;
+    }
+    return contentHash(kind, rows);
+}
+
+QByteArray linkHash(const QString& kind, qint64 ref, const QString& content,
+                    const QString& previous)
+{
+    return Canonical(QStringLiteral("link")).add(kind).add(ref).add(content).add(previous).hash();
+}
+
+void appendLink(sql::Database& db, LinkKind kind, qint64 ref)
+{
+    const QVariant head = db.scalar("SELECT hash FROM chain ORDER BY link DESC LIMIT 1");
+    const QString previous = head.isNull() ? QString() : head.toString();
+    const QString kindText = kindName(kind);
+    const QString content = QString::fromLatin1(storedContentHash(db, kind, ref));
+    sql::Statement insert(db, "INSERT INTO chain (kind, ref, content, previous, hash)"
+                              " VALUES (?1, ?2, ?3, ?4, ?5)");
+    insert.bind(1, kindText);
+    insert.bindInt(2, ref);
+    insert.bind(3, content);
+    insert.bind(4, previous);
+    insert.bind(5, QString::fromLatin1(linkHash(kindText, ref, content, previous)));
+    insert.run();
+}
+
+void appendTrail(sql::Database& db, const std::vector<TrailEntry>& entries)
+{
+    if (entries.empty()) return;
+    sql::Statement insert(db, "INSERT INTO trail (at, trip_id, claim, change, field, old_text,"
+                              " new_text) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    for (const TrailEntry& entry : entries) {
+        insert.bind(1, timeText(entry.at));
+        insert.bindInt(2, entry.tripId);
+        insert.bindInt(3, entry.claimNumber);
+        insert.bind(4, changeName(entry.change));
+        insert.bind(5, entry.field.isEmpty() ? QVariant() : QVariant(entry.field));
+        insert.bind(6, entry.oldText);
+        insert.bind(7, entry.newText);
+        insert.run();
+        appendLink(db, LinkKind::Trail, sqlite3_last_insert_rowid(db.handle()));
+    }
+}
+
+namespace {
+
+QString textOf(const QVariant& value)
+{
+    const QVariant text = fieldText(value);
+    return text.isNull() ? QString() : text.toString();
+}
+
+// Fields that read the same count as unchanged: a null and an empty text look alike.
+void fieldEdits(const TrailEntry& base, const Trip& before, const Trip& after,
+                std::vector<TrailEntry>& out)
+{
+    for (int k = 0; k < Trip::kFieldCount; ++k) {
+        const QString old = textOf(before.field(k));
+        const QString now = textOf(after.field(k));
+        if (old == now) continue;
+        TrailEntry entry = base;
+        entry.change = TrailEntry::Change::Edited;
+        entry.field = QString::fromLatin1(kFieldKeys[k]);
+        entry.oldText = old;
+        entry.newText = now;
+        out.push_back(entry);
+    }
+}
+
+} // namespace
+
+void diffTrip(qint64 tripId, qint64 claim, const std::optional<Trip>& before,
+              const std::optional<Trip>& after, const std::optional<Trip>& snapshot,
+              TrailEntry::Change removal, const QDateTime& at, std::vector<TrailEntry>& out)
+{
+    TrailEntry base{0, at, tripId, claim, TrailEntry::Change::Edited, {}, {}, {}};
+    if (before && after) {
+        fieldEdits(base, *before, *after, out);
+    } else if (before) {
+        base.change = removal;
+        out.push_back(base);
+    } else if (after) {
+        base.change = TrailEntry::Change::Returned;
+        out.push_back(base);
+        if (snapshot) fieldEdits(base, *snapshot, *after, out);
+    }
+}
+
+} // namespace claims
+
+QString tripFieldKey(int field)
+{
+    return field >= 0 && field < Trip::kFieldCount ? QString::fromLatin1(claims::kFieldKeys[field])
+                                                   : QString();
+}
+
+namespace {
+
+using claims::LinkKind;
+using claims::Row;
+
+QString ratesText(const std::vector<RateChange>& rates)
+{
+    QStringList parts;
+    for (const RateChange& change : rates) {
+        parts << change.from.toString(Qt::ISODate) + QLatin1Char('=')
+                     + QString::number(change.rate, 'g', QLocale::FloatingPointShortest);
+    }
+    return parts.join(QLatin1Char(';'));
+}
+
+std::vector<RateChange> ratesOf(const QString& text)
+{
+    std::vector<RateChange> rates;
+    for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        const QDate from = QDate::fromString(part.left(equals), Qt::ISODate);
+        bool number = false;
+        const double rate = part.mid(equals + 1).toDouble(&number);
+        if (equals > 0 && from.isValid() && number) rates.push_back({from, rate});
+    }
+    return rates;
+}
+
+QString text(const QVariant& value) { return value.isNull() ? QString() : value.toString(); }
+QDate dateOf(const QVariant& value) { return QDate::fromString(text(value), Qt::ISODate); }
+
+bool blank(const Trip& trip)
+{
+    for (int k = 0; k < Trip::kFieldCount; ++k) {
+        if (!text(claims::fieldText(trip.field(k))).trimmed().isEmpty()) return false;
+    }
+    return true;
+}
+
+Claim claimOf(const Row& row)
+{
+    Claim claim;
+    claim.number = row[0].toLongLong();
+    claim.savedAt = claims::timeOf(text(row[1]));
+    claim.employeeName = text(row[2]);
+    claim.employeeID = text(row[3]);
+    claim.vehicleDescription = text(row[4]);
+    claim.authorizedBy = text(row[5]);
+    claim.ratePerMile = text(row[6]);
+    claim.periodFrom = dateOf(row[7]);
+    claim.periodTo = dateOf(row[8]);
+    claim.locale = text(row[9]);
+    claim.rates = ratesOf(text(row[10]));
+    claim.totalMiles = text(row[11]);
+    claim.totalAmount = text(row[12]);
+    return claim;
+}
+
+ClaimedTrip claimedTripOf(const Row& row)
+{
+    ClaimedTrip claimed;
+    claimed.tripId = row[2].isNull() ? 0 : row[2].toLongLong();
+    for (int k = 0; k < Trip::kFieldCount; ++k)
+        claimed.trip.field(k) = claims::fieldValue(row[static_cast<std::size_t>(3 + k)], k);
+    return claimed;
+}
+
+ClaimFile fileOf(const Row& row)
+{
+    return {text(row[2]), text(row[3]), text(row[4]), claims::timeOf(text(row[5]))};
+}
+
+QByteArray select(const char* columns, const char* rest)
+{
+    return QByteArray("SELECT ") + columns + rest;
+}
+
+[[noreturn]] void noSuchClaim(qint64 number)
+{
+    throw sql::SqlError(
+        QCoreApplication::translate("ClaimStore", "There is no claim %1.").arg(number), 0, 0);
+}
+
+void insertFile(sql::Database& db, qint64 claim, const ClaimFile& file)
+{
+    sql::Statement insert(db, "INSERT INTO claim_files (claim, path, format, sha256, at)"
+                              " VALUES (?1, ?2, ?3, ?4, ?5)");
+    const bool printed = file.format == QLatin1String("print");
+    QString hash = file.sha256;
+    if (hash.isEmpty() && !printed) hash = fileSha256(file.path);
+    insert.bindInt(1, claim);
+    insert.bind(2, printed ? QVariant() : QVariant(file.path));
+    insert.bind(3, file.format);
+    insert.bind(4, printed ? QVariant() : QVariant(hash.toLower()));
+    insert.bind(5, claims::timeText(file.at));
+    insert.run();
+    claims::appendLink(db, LinkKind::File, sqlite3_last_insert_rowid(db.handle()));
+}
+
 } // namespace
 
 ClaimStore::ClaimStore(LogDatabase& database) : db_(database) {}
-qint64 ClaimStore::recordClaim(const ClaimRecord&, const ClaimFile&) { notBuilt(); }
-void ClaimStore::addFile(qint64, const ClaimFile&) { notBuilt(); }
-void ClaimStore::markPaid(qint64, const QDateTime&) { notBuilt(); }
-std::vector<Claim> ClaimStore::claims() { notBuilt(); }
-std::optional<Claim> ClaimStore::claim(qint64) { notBuilt(); }
-std::unordered_map<qint64, ClaimMark> ClaimStore::claimedTrips() { notBuilt(); }
-std::vector<TrailEntry> ClaimStore::trailFor(qint64) { notBuilt(); }
-ChainCheck ClaimStore::checkChain() { notBuilt(); }
-QString fileSha256(const QString&) { notBuilt(); }
+
+bool ClaimStore::hasTables()
+{
+    return db_.database()
+               .scalar("SELECT count(*) FROM sqlite_master WHERE type = 'table'"
+                       " AND name = 'claims'")
+               .toLongLong()
+           > 0;
+}
+
+qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& firstFile)
+{
+    sql::Database& db = db_.database();
+    if (db.readOnly()) db.fail(SQLITE_READONLY);
+    sql::Transaction transaction(db);
+    sql::Statement insert(
+        db, "INSERT INTO claims (saved_at, employee_name, employee_id, vehicle_description,"
+            " authorized_by, rate_per_mile, period_from, period_to, locale, rates, total_miles,"
+            " total_amount) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)");
+    const QVariant values[] = {claims::timeText(record.savedAt),
+                               record.employeeName,
+                               record.employeeID,
+                               record.vehicleDescription,
+                               record.authorizedBy,
+                               record.ratePerMile,
+                               record.periodFrom.toString(Qt::ISODate),
+                               record.periodTo.toString(Qt::ISODate),
+                               record.locale,
+                               ratesText(record.rates),
+                               record.totalMiles,
+                               record.totalAmount};
+    int index = 0;
+    for (const QVariant& value : values) insert.bind(++index, value);
+    insert.run();
+    const qint64 number = sqlite3_last_insert_rowid(db.handle());
+    sql::Statement trip(db, "INSERT INTO claim_trips (claim, position, trip_id, date,"
+                            " starting_location, destination, description, odometer_start,"
+                            " odometer_end, mileage, reimbursement)"
+                            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+    qint64 position = 0;
+    for (const ClaimedTrip& claimed : record.trips) {
+        trip.bindInt(1, number);
+        trip.bindInt(2, ++position);
+        // A blank row of the report is no trip: it holds its place, not a trip of the log.
+        trip.bind(3, claimed.tripId == 0 || blank(claimed.trip) ? QVariant()
+                                                                : QVariant(claimed.tripId));
+        for (int k = 0; k < Trip::kFieldCount; ++k)
+            trip.bind(4 + k, claims::fieldText(claimed.trip.field(k)));
+        trip.run();
+    }
+    claims::appendLink(db, LinkKind::Claim, number);
+    if (!firstFile.format.isEmpty()) insertFile(db, number, firstFile);
+    transaction.commit();
+    return number;
+}
+
+void ClaimStore::addFile(qint64 claimNumber, const ClaimFile& file)
+{
+    sql::Database& db = db_.database();
+    if (db.readOnly()) db.fail(SQLITE_READONLY);
+    sql::Transaction transaction(db);
+    if (!claimExists(claimNumber)) noSuchClaim(claimNumber);
+    insertFile(db, claimNumber, file);
+    transaction.commit();
+}
+
+void ClaimStore::markPaid(qint64 claimNumber, const QDateTime& at)
+{
+    sql::Database& db = db_.database();
+    if (db.readOnly()) db.fail(SQLITE_READONLY);
+    sql::Transaction transaction(db);
+    if (!claimExists(claimNumber)) noSuchClaim(claimNumber);
+    sql::Statement paid(db, "SELECT 1 FROM claim_paid WHERE claim = ?1");
+    paid.bindInt(1, claimNumber);
+    // A claim is paid once: the first mark stands, as the chain has it.
+    if (paid.step()) return;
+    sql::Statement insert(db, "INSERT INTO claim_paid (claim, at) VALUES (?1, ?2)");
+    insert.bindInt(1, claimNumber);
+    insert.bind(2, claims::timeText(at));
+    insert.run();
+    claims::appendLink(db, LinkKind::Paid, claimNumber);
+    transaction.commit();
+}
+
+bool ClaimStore::claimExists(qint64 number)
+{
+    sql::Statement exists(db_.database(), "SELECT 1 FROM claims WHERE number = ?1");
+    exists.bindInt(1, number);
+    return exists.step();
+}
+
+std::vector<Claim> ClaimStore::readClaims(std::optional<qint64> number)
+{
+    if (!hasTables()) return {};
+    sql::Database& db = db_.database();
+    const char* where = number ? " WHERE number = ?1" : "";
+    const char* whereClaim = number ? " WHERE claim = ?1" : "";
+    std::vector<Claim> claims;
+    std::unordered_map<qint64, std::size_t> at;
+    for (const Row& row : claims::readRows(
+             db, select(claims::kClaimColumns, " FROM claims") + where + " ORDER BY number",
+             number)) {
+        at.emplace(row[0].toLongLong(), claims.size());
+        claims.push_back(claimOf(row));
+    }
+    const auto owner = [&](const Row& row) -> Claim* {
+        const auto found = at.find(row[0].toLongLong());
+        return found == at.end() ? nullptr : &claims[found->second];
+    };
+    for (const Row& row : claims::readRows(db,
+                                           select(claims::kClaimTripColumns, " FROM claim_trips")
+                                               + whereClaim + " ORDER BY claim, position",
+                                           number)) {
+        if (Claim* claim = owner(row)) claim->trips.push_back(claimedTripOf(row));
+    }
+    for (const Row& row :
+         claims::readRows(db,
+                          QByteArray("SELECT claim, id, path, format, sha256, at FROM claim_files")
+                              + whereClaim + " ORDER BY id",
+                          number)) {
+        if (Claim* claim = owner(row)) claim->files.push_back(fileOf(row));
+    }
+    for (const Row& row : claims::readRows(
+             db, select(claims::kPaidColumns, " FROM claim_paid") + whereClaim, number)) {
+        if (Claim* claim = owner(row)) claim->paidAt = claims::timeOf(text(row[1]));
+    }
+    return claims;
+}
+
+std::vector<Claim> ClaimStore::claims() { return readClaims(std::nullopt); }
+
+std::optional<Claim> ClaimStore::claim(qint64 number)
+{
+    std::vector<Claim> found = readClaims(number);
+    if (found.empty()) return std::nullopt;
+    return std::move(found.front());
+}
+
+std::unordered_map<qint64, ClaimMark> ClaimStore::claimedTrips()
+{
+    std::unordered_map<qint64, ClaimMark> marks;
+    if (!hasTables()) return marks;
+    sql::Database& db = db_.database();
+    std::unordered_map<qint64, ClaimMark> byClaim;
+    for (const Row& row : claims::readRows(db, "SELECT number, saved_at FROM claims"))
+        byClaim[row[0].toLongLong()] = {row[0].toLongLong(), {}, claims::timeOf(text(row[1]))};
+    // The first file of each claim names it.
+    for (const Row& row : claims::readRows(db, "SELECT claim, path, format, min(id)"
+                                               " FROM claim_files GROUP BY claim")) {
+        const auto found = byClaim.find(row[0].toLongLong());
+        if (found != byClaim.end() && text(row[2]) != QLatin1String("print"))
+            found->second.fileName = QFileInfo(text(row[1])).fileName();
+    }
+    for (const Row& row : claims::readRows(db, "SELECT trip_id, max(claim) FROM claim_trips"
+                                               " WHERE trip_id IS NOT NULL GROUP BY trip_id")) {
+        const auto found = byClaim.find(row[1].toLongLong());
+        if (found != byClaim.end()) marks.emplace(row[0].toLongLong(), found->second);
+    }
+    return marks;
+}
+
+std::vector<TrailEntry> ClaimStore::trailFor(qint64 tripId)
+{
+    std::vector<TrailEntry> entries;
+    if (!hasTables()) return entries;
+    for (const Row& row : claims::readRows(
+             db_.database(),
+             select(claims::kTrailColumns, " FROM trail WHERE trip_id = ?1 ORDER BY number"),
+             tripId)) {
+        entries.push_back({row[0].toLongLong(), claims::timeOf(text(row[1])), row[2].toLongLong(),
+                           row[3].toLongLong(), claims::changeOf(text(row[4])), text(row[5]),
+                           text(row[6]), text(row[7])});
+    }
+    return entries;
+}
+
+namespace {
+
+QString linkName(LinkKind kind, qint64 ref, const std::vector<Row>& rows)
+{
+    switch (kind) {
+    case LinkKind::Claim:
+        return QStringLiteral("claim %1").arg(ref);
+    case LinkKind::File:
+        return rows.empty() ? QStringLiteral("file %1").arg(ref)
+                            : QStringLiteral("file %1 of claim %2").arg(ref).arg(text(rows[0][1]));
+    case LinkKind::Paid:
+        return QStringLiteral("paid mark of claim %1").arg(ref);
+    case LinkKind::Trail:
+        return QStringLiteral("trail entry %1").arg(ref);
+    }
+    return {};
+}
+
+using RowsByRef = std::map<qint64, std::vector<Row>>;
+
+// Every row the chain covers, by kind and by the key its links name.
+std::array<RowsByRef, 4> chainedRows(sql::Database& db)
+{
+    std::array<RowsByRef, 4> rows;
+    const auto take = [&](LinkKind kind, const QByteArray& sql, int key) {
+        for (Row& row : claims::readRows(db, sql)) {
+            const qint64 ref = row[static_cast<std::size_t>(key)].toLongLong();
+            rows[static_cast<std::size_t>(kind)][ref].push_back(std::move(row));
+        }
+    };
+    take(LinkKind::Claim, select(claims::kClaimColumns, " FROM claims ORDER BY number"), 0);
+    take(LinkKind::Claim,
+         select(claims::kClaimTripColumns, " FROM claim_trips ORDER BY claim, position"), 0);
+    take(LinkKind::File, select(claims::kFileColumns, " FROM claim_files"), 0);
+    take(LinkKind::Paid, select(claims::kPaidColumns, " FROM claim_paid"), 0);
+    take(LinkKind::Trail, select(claims::kTrailColumns, " FROM trail"), 0);
+    return rows;
+}
+
+} // namespace
+
+ChainCheck ClaimStore::checkChain()
+{
+    ChainCheck check;
+    if (!hasTables()) return check;
+    sql::Database& db = db_.database();
+    check.claims = db.scalar("SELECT count(*) FROM claims").toLongLong();
+    std::array<RowsByRef, 4> rows = chainedRows(db);
+    const auto fail = [&](const QString& name) {
+        if (check.holds) check.firstFailure = name;
+        check.holds = false;
+    };
+    QString previous;
+    sql::Statement links(db, "SELECT kind, ref, content, previous, hash FROM chain ORDER BY link");
+    while (links.step()) {
+        ++check.entries;
+        const QString kindText = links.textAt(0);
+        const qint64 ref = links.intAt(1);
+        const QString stored = links.textAt(4);
+        check.head = stored;
+        int kind = 0;
+        while (kind < 4 && claims::kindName(static_cast<LinkKind>(kind)) != kindText) ++kind;
+        if (kind == 4) {
+            fail(QStringLiteral("link %1").arg(check.entries));
+            previous = stored;
+            continue;
+        }
+        RowsByRef& ofKind = rows[static_cast<std::size_t>(kind)];
+        const auto found = ofKind.find(ref);
+        const std::vector<Row> none;
+        const std::vector<Row>& content = found == ofKind.end() ? none : found->second;
+        const QString hash =
+            QString::fromLatin1(claims::contentHash(static_cast<LinkKind>(kind), content));
+        const QString expected =
+            QString::fromLatin1(claims::linkHash(kindText, ref, hash, previous));
+        if (content.empty() || hash != links.textAt(2) || links.textAt(3) != previous
+            || stored != expected) {
+            fail(linkName(static_cast<LinkKind>(kind), ref, content));
+        }
+        if (found != ofKind.end()) ofKind.erase(found);
+        previous = expected;
+    }
+    // A row no link covers was put in beside the program.
+    for (int kind = 0; kind < 4; ++kind) {
+        const RowsByRef& left = rows[static_cast<std::size_t>(kind)];
+        if (!left.empty()) {
+            fail(linkName(static_cast<LinkKind>(kind), left.begin()->first, left.begin()->second)
+                 + QStringLiteral(" (not in the chain)"));
+        }
+    }
+    return check;
+}
+
+QString fileSha256(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file)) return {};
+    return QString::fromLatin1(hash.result().toHex());
+}
 
 } // namespace bw

@@ -25,7 +25,7 @@ struct ClaimFile {
 };
 
 struct ClaimedTrip {
-    qint64 tripId = 0; // the trip's lasting id in the log (StoredTrip::id)
+    qint64 tripId = 0; // the trip's lasting id in the log (StoredTrip::id); 0 for a blank row
     Trip trip;         // its eight fields as text, as the report held them
 };
 
@@ -77,15 +77,23 @@ public:
     qint64 recordClaim(const ClaimRecord& record, const ClaimFile& firstFile);
     void addFile(qint64 claimNumber, const ClaimFile& file);
     void markPaid(qint64 claimNumber, const QDateTime& at);
-    std::vector<Claim> claims();                          // number order, whole
+    std::vector<Claim> claims(); // number order, whole
     std::optional<Claim> claim(qint64 number);
     std::unordered_map<qint64, ClaimMark> claimedTrips(); // trip id -> latest claim
     std::vector<TrailEntry> trailFor(qint64 tripId);      // oldest first
     ChainCheck checkChain();
 
 private:
+    bool hasTables();
+    bool claimExists(qint64 number);
+    std::vector<Claim> readClaims(std::optional<qint64> number);
+
     LogDatabase& db_;
 };
+
+// The key of Trip field `field` (grid column order) in trail entries: "date", "from",
+// "to", "description", "odometerStart", "odometerEnd", "mileage", "reimbursement".
+QString tripFieldKey(int field);
 
 // Lower-case hex SHA-256 of a file's bytes; empty when it cannot be read.
 QString fileSha256(const QString& path);

@@ -1,6 +1,8 @@
 // The log's database: schema, numbered migrations, typed reads and one-transaction writes.
 #include "core/logdatabase.h"
 
+#include "core/claimtrail.h"
+#include "core/logbackup.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 
@@ -48,8 +50,41 @@ void migrateTo2(sql::Database& db)
     db.exec("CREATE TABLE rate_changes (from_date TEXT PRIMARY KEY, rate TEXT NOT NULL);");
 }
 
+// Claims and their trail are only ever appended to; the chain table links every row of
+// them in the order written (see core/claimtrail.h). Rates and totals are kept as the
+// texts the report showed, so a claim reads back as it was whatever the locale is later.
+void migrateTo3(sql::Database& db)
+{
+    db.exec("CREATE TABLE claims ("
+            " number INTEGER PRIMARY KEY, saved_at TEXT NOT NULL,"
+            " employee_name TEXT, employee_id TEXT, vehicle_description TEXT,"
+            " authorized_by TEXT, rate_per_mile TEXT, period_from TEXT, period_to TEXT,"
+            " locale TEXT, rates TEXT, total_miles TEXT, total_amount TEXT);"
+            "CREATE TABLE claim_trips ("
+            " claim INTEGER NOT NULL REFERENCES claims (number), position INTEGER NOT NULL,"
+            " trip_id INTEGER, date TEXT, starting_location TEXT, destination TEXT,"
+            " description TEXT, odometer_start TEXT, odometer_end TEXT, mileage TEXT,"
+            " reimbursement TEXT, PRIMARY KEY (claim, position)) WITHOUT ROWID;"
+            "CREATE INDEX claim_trips_by_trip ON claim_trips (trip_id, claim);"
+            "CREATE TABLE claim_files ("
+            " id INTEGER PRIMARY KEY, claim INTEGER NOT NULL REFERENCES claims (number),"
+            " path TEXT, format TEXT NOT NULL, sha256 TEXT, at TEXT NOT NULL);"
+            "CREATE INDEX claim_files_by_claim ON claim_files (claim, id);"
+            "CREATE TABLE claim_paid ("
+            " claim INTEGER PRIMARY KEY REFERENCES claims (number), at TEXT NOT NULL);"
+            "CREATE TABLE trail ("
+            " number INTEGER PRIMARY KEY, at TEXT NOT NULL, trip_id INTEGER NOT NULL,"
+            " claim INTEGER NOT NULL, change TEXT NOT NULL, field TEXT,"
+            " old_text TEXT, new_text TEXT);"
+            "CREATE INDEX trail_by_trip ON trail (trip_id, number);"
+            "CREATE TABLE chain ("
+            " link INTEGER PRIMARY KEY, kind TEXT NOT NULL, ref INTEGER NOT NULL,"
+            " content TEXT NOT NULL, previous TEXT NOT NULL, hash TEXT NOT NULL);");
+}
+
 using Migration = void (*)(sql::Database&);
-constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migrateTo1, migrateTo2};
+constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migrateTo1, migrateTo2,
+                                                                            migrateTo3};
 constexpr int kRateChangesVersion = 2;
 
 constexpr char kSelectTrips[] =
@@ -105,6 +140,8 @@ LogDatabase::LogDatabase(const QString& path, Access access)
     prepare();
 }
 
+LogDatabase::~LogDatabase() = default;
+
 void LogDatabase::setPragmas(Access access)
 {
     db_->exec("PRAGMA foreign_keys = ON");
@@ -126,6 +163,29 @@ void LogDatabase::adoptRestoredContent()
                             0, 0);
     }
     migrate();
+}
+
+BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime& when)
+{
+    if (!upsert_) db_->fail(SQLITE_READONLY);
+    // Claims and their trail are never rolled back: the restore takes the backup's trips,
+    // and the live claim tables go back over whatever the backup held.
+    const claims::KeptClaims kept(*db_);
+    BackupResult result = restoreBackup(db_->handle(), backupFile, when);
+    if (!result.ok) return result;
+    try {
+        adoptRestoredContent();
+        kept.putBack(*db_);
+    } catch (const std::exception& failure) {
+        result.ok = false;
+        result.error =
+            QCoreApplication::translate("LogDatabase",
+                                        "The backup was restored, but the claims and their trail "
+                                        "could not be put back: %1 The log as it was before the "
+                                        "restore is in the backup %2.")
+                .arg(QString::fromUtf8(failure.what()), QDir::toNativeSeparators(result.path));
+    }
+    return result;
 }
 
 void LogDatabase::migrate()
@@ -150,6 +210,7 @@ void LogDatabase::prepare()
               " starting_location = ?4, destination = ?5, description = ?6,"
               " odometer_start = ?7, odometer_end = ?8, mileage = ?9, reimbursement = ?10");
     remove_ = std::make_unique<sql::Statement>(*db_, "DELETE FROM trips WHERE id = ?1");
+    trail_ = std::make_unique<claims::TripTrail>(*db_);
     putMeta_ =
         std::make_unique<sql::Statement>(*db_, "INSERT INTO meta (key, value) VALUES (?1, ?2)"
                                                " ON CONFLICT (key) DO UPDATE SET value = ?2");
@@ -182,6 +243,8 @@ void LogDatabase::apply(const TripChanges& changes)
 {
     if (!upsert_) db_->fail(SQLITE_READONLY);
     sql::Transaction transaction(*db_);
+    // Worked out from the rows as they are before the change, written in its transaction.
+    const std::vector<TrailEntry> trail = trail_->entriesFor(changes);
     if (changes.replaceAll) db_->exec("DELETE FROM trips");
     for (const qint64 id : changes.removed) {
         remove_->bindInt(1, id);
@@ -206,6 +269,7 @@ void LogDatabase::apply(const TripChanges& changes)
         }
         putMeta_->reset();
     }
+    claims::appendTrail(*db_, trail);
     transaction.commit();
 }
 

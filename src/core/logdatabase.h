@@ -6,6 +6,7 @@
 #include "core/sqlite.h"
 #include "core/trip.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -15,6 +16,11 @@
 #include <vector>
 
 namespace bw {
+
+struct BackupResult;
+namespace claims {
+class TripTrail;
+}
 
 // A trip as the database keeps it: its lasting id, the key that places it in the log's
 // order (any increasing numbers; ties go by id) and its fields.
@@ -31,16 +37,17 @@ struct TripChanges {
     std::vector<StoredTrip> upserts;
     std::vector<qint64> removed;
     bool replaceAll = false;
+    std::vector<std::pair<QString, QString>> meta; // key/value pairs written with it
     // The removals move claimed trips out to the history (a new period), not delete them.
     bool movingToHistory = false;
-    std::vector<std::pair<QString, QString>> meta; // key/value pairs written with it
     bool empty() const { return upserts.empty() && removed.empty() && !replaceAll && meta.empty(); }
 };
 
 class LogDatabase {
 public:
-    // Version 1: trips and meta. Version 2: rate_changes.
-    static constexpr int kSchemaVersion = 2;
+    // Version 1: trips and meta. Version 2: rate_changes. Version 3: claims, their trips,
+    // files and paid marks, the trail of changes to claimed trips and the chain over them.
+    static constexpr int kSchemaVersion = 3;
     enum class Access { ReadWrite, ReadOnly };
 
     // The database beside an INI file: "X.ini" -> "X.sqlite".
@@ -53,6 +60,9 @@ public:
     // kSchemaVersion; a database of a newer schema is opened read-only instead and never
     // changed. ReadOnly never writes, and never migrates. Throws sql::SqlError.
     LogDatabase(const QString& path, Access access);
+    ~LogDatabase();
+    LogDatabase(const LogDatabase&) = delete;
+    LogDatabase& operator=(const LogDatabase&) = delete;
 
     bool readOnly() const { return db_->readOnly(); }
     // The schema version the file was found with, before any migration of this opening.
@@ -86,6 +96,12 @@ public:
     // backup of an earlier schema): brings it to this program's schema. Throws
     // sql::SqlError for content of a newer schema.
     void adoptRestoredContent();
+    // Replaces the log with the backup `backupFile` (restoreBackup: the log as it was is
+    // backed up first) and brings it to this schema, keeping the claims, the trail and
+    // the chain as they are now; changes of claimed trips that the restore makes are
+    // trailed. A failure after the copy is reported in the result. Throws sql::SqlError
+    // when the log is read-only or the live claim tables cannot be read.
+    BackupResult restoreFrom(const QString& backupFile, const QDateTime& when);
 
     static constexpr char kRowCountAtClose[] = "row_count_at_close";
     static constexpr char kImportPending[] = "import_pending";
@@ -100,6 +116,7 @@ private:
     std::unique_ptr<sql::Statement> upsert_;
     std::unique_ptr<sql::Statement> remove_;
     std::unique_ptr<sql::Statement> putMeta_;
+    std::unique_ptr<claims::TripTrail> trail_;
 };
 
 // The rate changes kept in the log's database. `database` gives the log's database at

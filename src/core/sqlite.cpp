@@ -152,6 +152,8 @@ void Statement::reset()
     sqlite3_clear_bindings(stmt_);
 }
 
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
 bool Statement::isNull(int column) const
 {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;

@@ -74,6 +74,7 @@ public:
     void run();
     void reset();
 
+    int columnCount() const;
     bool isNull(int column) const;
     qint64 intAt(int column) const;
     double doubleAt(int column) const;

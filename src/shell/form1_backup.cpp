@@ -107,11 +107,14 @@ QString Form1::restoreLogFrom(const QString& file)
     } catch (const std::exception& failure) {
         return QString::fromUtf8(failure.what());
     }
-    const BackupResult result = restoreBackup(live, file, platform().clock->now());
-    if (!result.ok) return result.error;
+    QString problem;
     try {
-        // A backup of an earlier schema is brought to this one, as an old log is at start.
-        log_->database()->adoptRestoredContent();
+        // A backup of an earlier schema is brought to this one, as an old log is at start;
+        // the claims and their trail stay as they are.
+        const BackupResult result = log_->database()->restoreFrom(file, platform().clock->now());
+        // A failure after the copy still leaves the backup's trips to show.
+        if (!result.ok && result.path.isEmpty()) return result.error;
+        problem = result.ok ? QString() : result.error;
     } catch (const std::exception& failure) {
         return QString::fromUtf8(failure.what());
     }
@@ -130,7 +133,7 @@ QString Form1::restoreLogFrom(const QString& file)
         requireTable(logTable_);
         model_->bind(logTable_);
     });
-    return {};
+    return problem;
 }
 
 } // namespace bw

@@ -1,5 +1,6 @@
 // Tests of the log's database: schema and migration, typed reads and writes, read-only
 // openings, files set aside, and failures named by their cause. Real files throughout.
+#include "core/claimstore.h"
 #include "core/logbackup.h"
 #include "core/logdatabase.h"
 #include "support/fakeplatform.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -175,7 +177,16 @@ void writeVersion1(const QString& path, bool withTrip)
         raw.exec("INSERT INTO trips (id, sort_key, date, mileage) VALUES (4, 1, 'x', 2.5)");
 }
 
-TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToTheRateChanges)
+// Writes a log exactly as the second schema left it: version 1 and the rate changes.
+void writeVersion2(const QString& path, bool withTrip)
+{
+    writeVersion1(path, withTrip);
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("CREATE TABLE rate_changes (from_date TEXT PRIMARY KEY, rate TEXT NOT NULL);"
+             "PRAGMA user_version = 2;");
+}
+
+TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
 {
     struct Case {
         const char* name;
@@ -184,27 +195,39 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToTheRateChanges)
     };
     for (const Case& c : std::vector<Case>{{"no database", -1, false},
                                            {"version 1, empty", 1, false},
-                                           {"version 1 with a trip", 1, true}}) {
+                                           {"version 1 with a trip", 1, true},
+                                           {"version 2 with a trip", 2, true}}) {
         QFile::remove(path());
         QFile::remove(path() + QStringLiteral("-wal"));
         QFile::remove(path() + QStringLiteral("-shm"));
         if (c.layout == 1) writeVersion1(path(), c.withTrip);
-        if (c.layout == 1) {
+        if (c.layout == 2) writeVersion2(path(), c.withTrip);
+        if (c.layout > 0) {
             const QByteArray before = bytesOf(path());
             LogDatabase reader(path(), LogDatabase::Access::ReadOnly);
             EXPECT_TRUE(reader.rateChanges().empty()) << c.name << ": no table yet, no list";
+            EXPECT_TRUE(ClaimStore(reader).claims().empty()) << c.name;
+            EXPECT_TRUE(ClaimStore(reader).checkChain().holds) << c.name;
             EXPECT_EQ(bytesOf(path()), before) << c.name << ": the reader never migrates";
         }
         {
             LogDatabase db(path(), LogDatabase::Access::ReadWrite);
             EXPECT_EQ(db.foundVersion(), std::max(c.layout, 0)) << c.name;
-            EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), 2) << c.name;
+            EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), 3) << c.name;
             EXPECT_TRUE(db.rateChanges().empty()) << c.name;
             EXPECT_EQ(db.tripCount(), c.withTrip ? 1 : 0) << c.name;
             EXPECT_EQ(db.importPending(), c.layout < 0) << c.name << ": an upgrade imports nothing";
             if (c.layout == 1) {
                 EXPECT_EQ(db.meta(QStringLiteral("row_count_at_close")), "30") << "meta kept";
             }
+            ClaimStore claims(db);
+            ClaimRecord record;
+            record.savedAt = QDateTime(QDate(2026, 1, 2), QTime(3, 4), Qt::UTC);
+            record.trips = {{4, Trip::fromValues({QStringLiteral("x")})}};
+            EXPECT_EQ(claims.recordClaim(record, {QString(), QStringLiteral("print"), {}, {}}), 1)
+                << c.name;
+            db.apply(TripChanges{{}, {4}, false, {}});
+            EXPECT_EQ(claims.trailFor(4).size(), c.withTrip ? 1u : 0u) << c.name;
             db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
         }
         LogDatabase again(path(), LogDatabase::Access::ReadOnly);
@@ -266,7 +289,7 @@ TEST_F(LogDatabaseTest, TheRateStoreLendsAReadOnlyListButRefusesToKeepOne)
         DatabaseRateStore store([&] { return &db; });
         store.saveRates(RateSchedule({{QDate(2026, 1, 1), 0.725}}));
         EXPECT_EQ(store.loadRates(), RateSchedule({{QDate(2026, 1, 1), 0.725}}));
-        db.database().exec("PRAGMA user_version = 3");
+        db.database().exec("PRAGMA user_version = 4");
     }
     LogDatabase newer(path(), LogDatabase::Access::ReadWrite);
     ASSERT_TRUE(newer.readOnly());

@@ -1,6 +1,7 @@
 // brindlewick-report: the program's report made without windows.
 #include "brindlewick-report/reporttool.h"
 
+#include "brindlewick-report/claimcommands.h"
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/stagedfile.h"
@@ -18,10 +19,12 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/render/sheetpicture.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
@@ -177,6 +180,23 @@ bool readRates(const Options& options, StoredReportInputs& inputs, QTextStream& 
     return true;
 }
 
+int recordClaim(ClaimRecording& recording, const ReportInputs& inputs, const QString& output,
+                QTextStream& err)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("brindlewick-report", text);
+    };
+    try {
+        const qint64 number = recording.record(inputs, output);
+        err << kProgram << ": " << tr("recorded claim %1").arg(number) << '\n';
+        err.flush();
+        return kExitDone;
+    } catch (const std::exception& failure) {
+        return failed(err, tr("the report was written to %1, but no claim was recorded: %2")
+                               .arg(output, QString::fromUtf8(failure.what())));
+    }
+}
+
 // Both files are written under temporary names first; only when both are complete do
 // they take their places, so a run that fails changes neither.
 void writeOutputs(const CapturedPreview& preview, const Options& options)
@@ -199,13 +219,53 @@ void writeOutputs(const CapturedPreview& preview, const Options& options)
     commitBoth(picture, workbook);
 }
 
+// The claim commands make no report of the log as it is now, so the report's options mean
+// nothing to them; a claim is recorded only of the log's own trips, whose ids it keeps.
+bool checkClaimOptions(const Options& options, const QStringList& positional, QString& error)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("brindlewick-report", text);
+    };
+    const int commands = int(options.listClaims) + int(options.checkHistory)
+                         + int(options.claimNumber > 0) + int(options.recordClaim);
+    if (commands > 1) {
+        error = tr("only one of --record-claim, --claims, --check-history and --claim can be "
+                   "given");
+        return false;
+    }
+    const bool reportOptions = options.sample || !options.tripsFile.isEmpty()
+                               || !options.ratesFile.isEmpty() || !options.picture.isEmpty();
+    if ((options.listClaims || options.checkHistory) && (reportOptions || !positional.isEmpty())) {
+        error = tr("--claims and --check-history take no output file and no report options");
+        return false;
+    }
+    if (options.claimNumber > 0) {
+        if (reportOptions) {
+            error = tr("--claim makes the claim's report from what it holds: it takes no "
+                       "report options");
+            return false;
+        }
+        if (positional.size() == 1 && !reportFormatOfPath(positional.front())) {
+            error = tr("the output of --claim must end in .xls, .xlsx or .pdf");
+            return false;
+        }
+    }
+    if (options.recordClaim && (options.sample || !options.tripsFile.isEmpty())) {
+        error = tr("--record-claim records the stored trips only: not with --sample or --trips");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString usageLine()
 {
     return QStringLiteral(
                "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
-               "[--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf")
+               "[--rates FILE.csv] [--picture FILE.bmp|FILE.png] [--record-claim] "
+               "OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
+               "       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT")
         .arg(QLatin1String(kProgram));
 }
 
@@ -224,7 +284,7 @@ the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
 $XDG_CONFIG_HOME or ~/.config; the program's registry key on Windows), the trips from
 the log's database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
 there is no database yet, from the store as earlier versions kept them. Nothing is
-ever written.
+written to the log unless --record-claim is given.
 
 Options:
   --sample             use the sample data instead of the stored entries and trips;
@@ -243,6 +303,17 @@ Options:
                        written (status 1)
   --picture FILE       also write the picture of the sheet, as BMP or PNG by the
                        file's suffix
+  --record-claim       record a claim of the report written to OUTPUT in the log's
+                       database, as saving it from the preview window does: what it
+                       held, its trips and the file's SHA-256. The log must not be
+                       open in the program (status 1, no claim; OUTPUT is kept)
+  --claims             list the claims, one a line: number, saved when (UTC),
+                       period, trips, total, files (and when it was paid)
+  --claim N OUTPUT     make claim N's report again from what the claim held, in the
+                       locale it was made in, whatever the log holds now
+  --check-history      print the number of claims, the length of the chain over the
+                       claims and the trail of changes to claimed trips, and its head
+                       (status 3 when the chain does not hold, naming where it fails)
   -h, --help           show this text
       --version        show the program's version
 
@@ -251,7 +322,8 @@ Message boxes are written to standard error; a question is answered Yes. A notic
 made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
 picture file is left as it was.
 
-Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
+(a claim that does not exist included), 3 when --check-history finds the chain broken.
 )");
 }
 
@@ -287,6 +359,20 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         return argument == option || argument.startsWith(option + QLatin1Char('='));
     };
 
+    const auto takeNumber = [&](qsizetype& i, QString& into) {
+        const QString& argument = arguments[i];
+        if (argument.startsWith(QStringLiteral("--claim="))) {
+            into = argument.mid(8);
+        } else if (i + 1 < arguments.size()) {
+            into = arguments[++i];
+        } else {
+            error =
+                QCoreApplication::translate("brindlewick-report", "--claim needs a claim number");
+            return false;
+        }
+        return true;
+    };
+
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (optionsEnded || !argument.startsWith(QLatin1Char('-'))
@@ -300,6 +386,24 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             options.version = true;
         } else if (argument == QLatin1String("--sample")) {
             options.sample = true;
+        } else if (argument == QLatin1String("--record-claim")) {
+            options.recordClaim = true;
+        } else if (argument == QLatin1String("--claims")) {
+            options.listClaims = true;
+        } else if (argument == QLatin1String("--check-history")) {
+            options.checkHistory = true;
+        } else if (is(argument, "--claim")) {
+            QString number;
+            if (!takeNumber(i, number)) return std::nullopt;
+            bool ok = false;
+            options.claimNumber = number.toLongLong(&ok);
+            if (!ok || options.claimNumber < 1) {
+                error = QCoreApplication::translate("brindlewick-report",
+                                                    "--claim needs a claim number from 1 on, "
+                                                    "not \"%1\"")
+                            .arg(number);
+                return std::nullopt;
+            }
         } else if (is(argument, "--picture")) {
             if (!takeValue(i, QStringLiteral("--picture"), options.picture)) return std::nullopt;
         } else if (is(argument, "--rates")) {
@@ -315,6 +419,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         }
     }
     if (options.help || options.version) return options;
+    if (!checkClaimOptions(options, positional, error)) return std::nullopt;
+    if (options.listClaims || options.checkHistory) return options;
     if (positional.size() != 1) {
         error = positional.isEmpty() ? QStringLiteral("the output file is missing")
                                      : QStringLiteral("only one output file can be given");
@@ -347,6 +453,11 @@ int run(const Options& options, QTextStream& err)
     const PlatformOverride useSeams(seams);
     const ReleaseReportState release;
 
+    std::unique_ptr<ClaimRecording> recording;
+    if (options.recordClaim) {
+        recording = std::make_unique<ClaimRecording>();
+        if (!recording->refusal().isEmpty()) return failed(err, recording->refusal());
+    }
     StoredReportInputs inputs;
     if (!readInputs(options, inputs, err)) return kExitFailed;
     if (!options.ratesFile.isEmpty() && !readRates(options, inputs, err)) return kExitFailed;
@@ -368,6 +479,7 @@ int run(const Options& options, QTextStream& err)
     } catch (const std::exception& failure) {
         return failed(err, QString::fromUtf8(failure.what()));
     }
+    if (recording) return recordClaim(*recording, inputs, options.output, err);
     return kExitDone;
 }
 
@@ -388,6 +500,14 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
                     : QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram), applicationVersion()));
         out.flush();
         return kExitDone;
+    }
+    if (options->listClaims || options->checkHistory || options->claimNumber > 0) {
+        Platform seams = platform();
+        if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
+        const PlatformOverride useSeams(seams);
+        if (options->listClaims) return listClaims(out, err);
+        if (options->checkHistory) return checkHistory(out, err);
+        return remakeClaim(options->claimNumber, options->output, err);
     }
     return run(*options, err);
 }

@@ -15,6 +15,8 @@ namespace bw::reporttool {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+// --check-history: the chain of claims and trail entries does not hold.
+inline constexpr int kExitChainBroken = 3;
 
 struct Options {
     bool help = false;
@@ -29,6 +31,14 @@ struct Options {
     // .bmp or .png; empty for no picture.
     QString picture;
     QString output;
+    // Records a claim of the report written to `output` in the log's database.
+    bool recordClaim = false;
+    // Lists the claims; no report is made.
+    bool listClaims = false;
+    // Checks the chain over the claims and their trail; no report is made.
+    bool checkHistory = false;
+    // Makes claim N's report again into `output`; 0 when not asked.
+    qint64 claimNumber = 0;
 };
 
 QString usageLine();

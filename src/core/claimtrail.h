@@ -1,0 +1,119 @@
+// The pieces of the claim history that the log's database itself runs: the trail written
+// with every change of trips, the hash chain's links, and the claim tables kept through a
+// restore. Rooms above use ClaimStore (core/claimstore.h).
+#pragma once
+
+#include "core/claimstore.h"
+#include "core/sqlite.h"
+
+#include <QByteArray>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace bw {
+
+struct TripChanges;
+
+namespace claims {
+
+// Times as the tables keep them: ISO 8601 in UTC with milliseconds.
+QString timeText(const QDateTime& at);
+QDateTime timeOf(const QString& text);
+
+// A trip field's text as the trail and the chain keep it: null stays null, a number is
+// its shortest exact decimal form ("12.5"), a text is itself.
+QVariant fieldText(const QVariant& value);
+// A value read back from a text column: fields 6 and 7 (Mileage, Reimbursement) as
+// numbers where the text is one.
+QVariant fieldValue(const QVariant& text, int field);
+
+// Length-prefixed UTF-8 fields, so no two different lists of fields give the same bytes.
+class Canonical {
+public:
+    explicit Canonical(const QString& kind) { add(kind); }
+    Canonical& add(const QVariant& value);
+    Canonical& add(qint64 value) { return add(QVariant(value)); }
+    QByteArray hash() const; // lower-case hex SHA-256
+private:
+    QByteArray bytes_;
+};
+
+using Row = std::vector<QVariant>;
+// The rows of `sql` (parameter 1 bound to `key` when given), every column as stored.
+std::vector<Row> readRows(sql::Database& db, const QByteArray& sql, std::optional<qint64> key = {});
+
+// What each kind of link covers, read from its tables as stored: the chain is checked
+// from the same rows it was made from.
+enum class LinkKind { Claim, File, Paid, Trail };
+inline constexpr char kClaimColumns[] =
+    "number, saved_at, employee_name, employee_id, vehicle_description, authorized_by,"
+    " rate_per_mile, period_from, period_to, locale, rates, total_miles, total_amount";
+inline constexpr char kClaimTripColumns[] =
+    "claim, position, trip_id, date, starting_location, destination, description,"
+    " odometer_start, odometer_end, mileage, reimbursement";
+inline constexpr char kFileColumns[] = "id, claim, path, format, sha256, at";
+inline constexpr char kPaidColumns[] = "claim, at";
+inline constexpr char kTrailColumns[] =
+    "number, at, trip_id, claim, change, field, old_text, new_text";
+// The content hash of a link's rows (a claim: its row, then its trips in position order).
+QByteArray contentHash(LinkKind kind, const std::vector<Row>& rows);
+// The content hash of the row `ref` of `kind` as stored now.
+QByteArray storedContentHash(sql::Database& db, LinkKind kind, qint64 ref);
+QString kindName(LinkKind kind);
+// Appends a link for the row `ref` of `kind`, hashing its stored content; in the caller's
+// transaction.
+void appendLink(sql::Database& db, LinkKind kind, qint64 ref);
+// The hash of a link from its parts.
+QByteArray linkHash(const QString& kind, qint64 ref, const QString& content,
+                    const QString& previous);
+// Writes the entries (numbers given by the table) and their links, in the caller's
+// transaction.
+void appendTrail(sql::Database& db, const std::vector<TrailEntry>& entries);
+
+// The trail of one claimed trip between two states (nothing: not in the log).
+void diffTrip(qint64 tripId, qint64 claim, const std::optional<Trip>& before,
+              const std::optional<Trip>& after, const std::optional<Trip>& snapshot,
+              TrailEntry::Change removal, const QDateTime& at, std::vector<TrailEntry>& out);
+
+// The trail entries a change of trips makes, worked out from the stored rows before it
+// is written. Prepared once per connection; cheap when no claim exists.
+class TripTrail {
+public:
+    explicit TripTrail(sql::Database& db);
+    ~TripTrail();
+    std::vector<TrailEntry> entriesFor(const TripChanges& changes);
+    // The trip as the log holds it now; nothing when it is not there.
+    std::optional<Trip> storedTrip(qint64 id);
+    // The trip as claim `claim` held it.
+    std::optional<Trip> snapshotOf(qint64 claim, qint64 id);
+
+private:
+    struct Statements;
+    sql::Database& db_;
+    std::unique_ptr<Statements> s_;
+};
+
+// The claim tables and the claimed trips as they are now, to be put back over a restored
+// log's; the differences of the claimed trips are then trailed.
+class KeptClaims {
+public:
+    explicit KeptClaims(sql::Database& db);
+    // In one transaction; throws sql::SqlError.
+    void putBack(sql::Database& db) const;
+
+private:
+    struct Table {
+        const char* name;
+        int columns = 0;
+        std::vector<std::vector<QVariant>> rows;
+    };
+    std::vector<Table> tables_;
+    std::unordered_map<qint64, Trip> trips_;
+};
+
+} // namespace claims
+} // namespace bw

@@ -1,0 +1,156 @@
+// The report tool's commands on the log's claims: record, list, remake and check.
+#include "brindlewick-report/claimcommands.h"
+
+#include "brindlewick-report/consoledialogs.h"
+#include "core/claimstore.h"
+#include "core/reportformats.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
+#include "report/claimreport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <stdexcept>
+
+namespace bw::reporttool {
+
+namespace {
+
+constexpr char kProgram[] = "brindlewick-report";
+
+QString tr(const char* text) { return QCoreApplication::translate("brindlewick-report", text); }
+
+int say(QTextStream& err, const QString& why, int status)
+{
+    err << kProgram << ": " << why << '\n';
+    err.flush();
+    return status;
+}
+
+// The log's database read-only, or nothing when there is none yet (no claims then).
+std::unique_ptr<LogDatabase> openLog()
+{
+    const QString path = LogDatabase::defaultPath();
+    if (!QFileInfo::exists(path)) return nullptr;
+    return std::make_unique<LogDatabase>(path, LogDatabase::Access::ReadOnly);
+}
+
+QString fileText(const ClaimFile& file)
+{
+    return file.format == QLatin1String("print") ? tr("printed")
+                                                 : QDir::toNativeSeparators(file.path);
+}
+
+QString claimLine(const Claim& claim)
+{
+    qsizetype trips = 0;
+    for (const ClaimedTrip& trip : claim.trips) trips += trip.tripId != 0 ? 1 : 0;
+    QStringList files;
+    for (const ClaimFile& file : claim.files) files << fileText(file);
+    QString line = tr("%1\t%2\t%3 to %4\t%5 trips\t%6\t%7")
+                       .arg(claim.number)
+                       .arg(claim.savedAt.toString(Qt::ISODate),
+                            claim.periodFrom.toString(Qt::ISODate),
+                            claim.periodTo.toString(Qt::ISODate))
+                       .arg(trips)
+                       .arg(claim.totalAmount, files.join(QStringLiteral(", ")));
+    if (claim.paidAt) line += QLatin1Char('\t') + tr("paid %1").arg(claim.paidAt->toString(Qt::ISODate));
+    return line;
+}
+
+} // namespace
+
+ClaimRecording::ClaimRecording() : path_(LogDatabase::defaultPath())
+{
+    if (!QFileInfo::exists(path_)) {
+        refusal_ = tr("the trip log %1 has no database yet; open the program once, then "
+                      "record the claim")
+                       .arg(QDir::toNativeSeparators(path_));
+        return;
+    }
+    lock_ = std::make_unique<InstanceLock>(path_);
+    if (!lock_->held()) {
+        refusal_ = tr("the trip log %1 is open in the program, so no claim can be recorded; "
+                      "close it and run again")
+                       .arg(QDir::toNativeSeparators(path_));
+    }
+}
+
+ClaimRecording::~ClaimRecording() = default;
+
+qint64 ClaimRecording::record(const ReportInputs& inputs, const QString& output)
+{
+    LogDatabase db(path_, LogDatabase::Access::ReadWrite);
+    if (db.readOnly()) {
+        throw std::runtime_error(tr("the trip log %1 was written by a newer version of the "
+                                    "program; no claim was recorded")
+                                     .arg(QDir::toNativeSeparators(path_))
+                                     .toStdString());
+    }
+    const QString path = QFileInfo(output).absoluteFilePath();
+    const ReportFormat format = reportFormatOfPath(output).value_or(ReportFormat::Xls);
+    QString suffix = QStringLiteral("xls");
+    for (const ReportFormatInfo& info : reportFormats()) {
+        if (info.format == format) suffix = info.suffix;
+    }
+    const ClaimFile file{path, suffix, fileSha256(path), platform().clock->now().toUTC()};
+    return ClaimStore(db).recordClaim(claimRecordOf(inputs), file);
+}
+
+int listClaims(QTextStream& out, QTextStream& err)
+{
+    try {
+        const std::unique_ptr<LogDatabase> db = openLog();
+        if (!db) return kExitDone;
+        for (const Claim& claim : ClaimStore(*db).claims()) out << claimLine(claim) << '\n';
+        out.flush();
+        return kExitDone;
+    } catch (const std::exception& failure) {
+        return say(err, QString::fromUtf8(failure.what()), kExitFailed);
+    }
+}
+
+int checkHistory(QTextStream& out, QTextStream& err)
+{
+    ChainCheck check;
+    try {
+        if (const std::unique_ptr<LogDatabase> db = openLog()) check = ClaimStore(*db).checkChain();
+    } catch (const std::exception& failure) {
+        return say(err, QString::fromUtf8(failure.what()), kExitFailed);
+    }
+    out << tr("Claims: %1").arg(check.claims) << '\n'
+        << tr("Chain length: %1").arg(check.entries) << '\n'
+        << tr("Chain head: %1").arg(check.head.isEmpty() ? tr("(empty)") : check.head) << '\n';
+    out.flush();
+    if (check.holds) return kExitDone;
+    return say(err,
+               tr("the chain does not hold from %1 on: the log was changed outside the program")
+                   .arg(check.firstFailure),
+               kExitChainBroken);
+}
+
+int remakeClaim(qint64 number, const QString& output, QTextStream& err)
+{
+    std::optional<Claim> claim;
+    try {
+        if (const std::unique_ptr<LogDatabase> db = openLog()) claim = ClaimStore(*db).claim(number);
+    } catch (const std::exception& failure) {
+        return say(err, QString::fromUtf8(failure.what()), kExitFailed);
+    }
+    if (!claim) return say(err, tr("there is no claim %1; nothing was written").arg(number), kExitUsage);
+    ConsoleDialogs dialogs(err);
+    Platform seams = platform();
+    seams.dialogs = &dialogs;
+    const PlatformOverride useSeams(seams);
+    try {
+        writeClaimReport(*claim, output);
+    } catch (const std::exception& failure) {
+        return say(err, QString::fromUtf8(failure.what()), kExitFailed);
+    }
+    return kExitDone;
+}
+
+} // namespace bw::reporttool
