@@ -103,6 +103,14 @@ void BM_OpenClaimHistory(benchmark::State& state)
 }
 BENCHMARK(BM_OpenClaimHistory)->Unit(benchmark::kMillisecond);
 
+// The part of the opening that reads the claims from the store.
+void BM_ReadClaims(benchmark::State& state)
+{
+    History& h = history();
+    for (auto _ : state) benchmark::DoNotOptimize(bw::ClaimStore(*h.db).claims());
+}
+BENCHMARK(BM_ReadClaims)->Unit(benchmark::kMillisecond);
+
 // From the window's opening until every file is hashed and the chain verified, while the
 // event loop keeps running.
 void BM_ClaimHistoryCheckDone(benchmark::State& state)

@@ -29,6 +29,7 @@
 #include <QSaveFile>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -278,11 +279,20 @@ ClaimHistoryDialog::ClaimHistoryDialog(LogDatabase* database, bool readOnly, QWi
     createControls();
     layOut();
     load();
-    startChecks();
     table_->setFocus();
 }
 
 ClaimHistoryDialog::~ClaimHistoryDialog() { stopChecks(); }
+
+void ClaimHistoryDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // After the first paint: the hashing would otherwise share the processor with it.
+    if (!checker_)
+        QTimer::singleShot(0, this, [this] {
+            if (!checker_) startChecks();
+        });
+}
 
 void ClaimHistoryDialog::createControls()
 {

@@ -75,7 +75,7 @@ private:
 };
 
 // Lists the claims of `database` (none when it is null). The files are checked and the
-// chain verified on a thread of their own after the window opens, so a long history or
+// chain verified on a thread of their own once the window is shown, so a long history or
 // large files never hold it up; rows show "checking…" until their files are done. A log
 // open read-only lists and saves again, but cannot mark a claim paid.
 class ClaimHistoryDialog final : public QDialog {
@@ -103,6 +103,9 @@ public:
     QPushButton* exportButton() const { return export_; }
     QPushButton* folderButton() const { return folder_; }
     QPushButton* paidButton() const { return paid_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
