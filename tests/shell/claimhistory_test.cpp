@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <optional>
+
 namespace bw::test {
 namespace {
 
@@ -236,27 +238,50 @@ TEST_F(ClaimHistory, MarksPaidOnceAndKeepsItButNotInAReadOnlyLog)
     EXPECT_TRUE(readOnly.paidButton()->toolTip().contains(QStringLiteral("read-only")));
 }
 
-TEST_F(ClaimHistory, CtrlHInTheGridOpensItAndEscapeClosesIt)
+TEST_F(ClaimHistory, AChangedHistoryIsToldWithItsFirstFailingLink)
+{
+    db->database().exec("UPDATE claims SET total_amount = '$1.00' WHERE number = 2");
+    const ChainCheck chain = ClaimStore(*db).checkChain();
+    ASSERT_FALSE(chain.holds);
+    ClaimHistoryDialog& d = openDialog();
+    EXPECT_TRUE(d.chainState()->text().startsWith(QStringLiteral("The history does not hold")));
+    EXPECT_TRUE(d.chainState()->text().contains(chain.firstFailure))
+        << chain.firstFailure.toStdString();
+    EXPECT_EQ(d.chainHead()->text(), chain.head);
+    EXPECT_EQ(d.chainHead()->accessibleDescription(), d.chainState()->text());
+}
+
+TEST_F(ClaimHistory, CtrlHInTheGridOpensItAndEscapeClosesItAlsoInAReadOnlyLog)
 {
     db.reset();
-    Form1& f = openShown();
-    ASSERT_TRUE(f.mnuGrid->actions().contains(f.mnuClaimHistory));
-    EXPECT_EQ(f.mnuClaimHistory->text(), QStringLiteral("Claim History…"));
-    f.DataGrid1->setFocus();
-    int rows = -1;
-    bool closed = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<ClaimHistoryDialog*>(QApplication::activeModalWidget());
-        if (!d) return;
-        rows = d->model()->rowCount();
-        QTest::qWait(50);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        closed = !d->isVisible();
-    });
-    QTest::keyClick(f.DataGrid1, Qt::Key_H, Qt::ControlModifier);
-    EXPECT_EQ(rows, 4);
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly);
+        form.reset();
+        std::optional<InstanceLock> other;
+        if (readOnly) other.emplace(LogDatabase::defaultPath());
+        Form1& f = openShown();
+        ASSERT_EQ(f.tripLog()->readOnly(), readOnly);
+        ASSERT_TRUE(f.mnuGrid->actions().contains(f.mnuClaimHistory));
+        EXPECT_EQ(f.mnuClaimHistory->text(), QStringLiteral("Claim History…"));
+        f.DataGrid1->setFocus();
+        int rows = -1;
+        bool paidEnabled = readOnly;
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<ClaimHistoryDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            rows = d->model()->rowCount();
+            paidEnabled = d->paidButton()->isEnabled();
+            QTest::qWait(50);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            closed = !d->isVisible();
+        });
+        QTest::keyClick(f.DataGrid1, Qt::Key_H, Qt::ControlModifier);
+        EXPECT_EQ(rows, 4);
+        EXPECT_EQ(paidEnabled, !readOnly);
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
 }
 
 } // namespace
