@@ -398,7 +398,8 @@ void ClaimHistoryDialog::load()
         try {
             claims = store_->claims();
         } catch (const std::exception& failure) {
-            emptyNote_->setText(tr("The claims cannot be read. %1").arg(failure.what()));
+            emptyNote_->setText(
+                tr("The claims cannot be read. %1").arg(QString::fromUtf8(failure.what())));
         }
     }
     model_->setClaims(std::move(claims));
