@@ -112,10 +112,10 @@ public:
     // "Restore Log from Backup…" (the grid's menu): the backups of the log, one of which
     // replaces it, as one step to undo.
     void restoreBackupCommand();
-    // Replaces the log with the backup `file` and shows its rows; "" or the reason.
-    QString restoreLogFrom(const QString& file);
     // "Claim History…" (the grid's menu, Ctrl+H): the claims the log remembers.
     void claimHistoryCommand();
+    // Replaces the log with the backup `file` and shows its rows; "" or the reason.
+    QString restoreLogFrom(const QString& file);
 
     // Controls, named as designed.
     QPushButton* PushButton22 = nullptr;
@@ -142,8 +142,8 @@ public:
     QAction* mnuExportTrips = nullptr;
     QAction* mnuRatesByDate = nullptr;
     QAction* mnuRecalculate = nullptr;
-    QAction* mnuRestoreBackup = nullptr;
     QAction* mnuClaimHistory = nullptr;
+    QAction* mnuRestoreBackup = nullptr;
     // The grid's context menu: undo and redo; the trip commands; the log commands. A right
     // click on the grid, the Menu key and Shift+F10 open it.
     QMenu* mnuGrid = nullptr;

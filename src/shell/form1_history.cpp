@@ -68,13 +68,14 @@ void Form1::createGridMenu()
     createBackupActions();
     mnuGrid->addActions(
         {mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate, mnuRestoreBackup});
+    DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(DataGrid1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showGridMenu(pos); });
+    // The claims' window opens the log's commands.
     mnuClaimHistory = gridAction(DataGrid1, "mnuClaimHistory", ClaimHistoryDialog::commandText(),
                                  {QKeySequence(Qt::CTRL | Qt::Key_H)});
     connect(mnuClaimHistory, &QAction::triggered, this, [this] { claimHistoryCommand(); });
     mnuGrid->insertAction(mnuImportTrips, mnuClaimHistory);
-    DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(DataGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { showGridMenu(pos); });
 }
 
 void Form1::showGridMenu(const QPoint& viewportPos)
