@@ -117,43 +117,98 @@ QString kindName(LinkKind kind)
     return QString::fromLatin1(kKinds[static_cast<int>(kind)]);
 }
 
-QByteArray contentHash(LinkKind kind, const std::vector<Row>& rows)
+Canonical& Canonical::addColumns(const sql::Statement& row)
 {
-    Canonical content(kindName(kind));
-    // A claim's trips follow its own row; their count keeps a trip from passing for a field.
-    if (kind == LinkKind::Claim) content.add(static_cast<qint64>(rows.size()));
-    for (const Row& row : rows) {
-        for (const QVariant& value : row) content.add(value);
+    for (int c = 0; c < row.columnCount(); ++c) {
+        if (row.isNull(c)) {
+            bytes_ += "N;";
+            continue;
+        }
+        const QByteArrayView utf8 = row.utf8At(c);
+        bytes_ += QByteArray::number(utf8.size());
+        bytes_ += ':';
+        bytes_ += utf8;
+        bytes_ += ';';
     }
+    return *this;
+}
+
+namespace {
+
+QByteArray selectFrom(const char* columns, const char* rest)
+{
+    return QByteArray("SELECT ") + columns + rest;
+}
+
+// The queries of each kind's rows: all of them in key order, or the one of key ?1.
+struct KindQuery {
+    const char* columns;
+    const char* table;
+    const char* key;
+};
+constexpr KindQuery kKindQueries[] = {{kClaimColumns, "claims", "number"},
+                                      {kFileColumns, "claim_files", "id"},
+                                      {kPaidColumns, "claim_paid", "claim"},
+                                      {kTrailColumns, "trail", "number"}};
+
+QByteArray kindQuery(LinkKind kind, bool one)
+{
+    const KindQuery& q = kKindQueries[static_cast<int>(kind)];
+    return selectFrom(q.columns, " FROM ") + q.table
+           + (one ? QByteArray(" WHERE ") + q.key + " = ?1" : QByteArray(" ORDER BY ") + q.key);
+}
+
+} // namespace
+
+std::optional<QByteArray> storedContentHash(sql::Database& db, LinkKind kind, qint64 ref)
+{
+    sql::Statement row(db, kindQuery(kind, true).constData());
+    row.bindInt(1, ref);
+    if (!row.step()) return std::nullopt;
+    Canonical content(kindName(kind));
+    if (kind != LinkKind::Claim) return content.addColumns(row).hash();
+    sql::Statement count(db, "SELECT count(*) FROM claim_trips WHERE claim = ?1");
+    count.bindInt(1, ref);
+    count.step();
+    content.add(count.intAt(0)).addColumns(row);
+    sql::Statement trips(
+        db, selectFrom(kClaimTripColumns, " FROM claim_trips WHERE claim = ?1 ORDER BY position")
+                .constData());
+    trips.bindInt(1, ref);
+    while (trips.step()) content.addColumns(trips);
     return content.hash();
 }
 
-QByteArray storedContentHash(sql::Database& db, LinkKind kind, qint64 ref)
+std::array<std::map<qint64, QByteArray>, 4> allContentHashes(sql::Database& db)
 {
-    const auto select = [](const char* columns, const char* rest) {
-        return QByteArray("SELECT ") + columns + rest;
-    };
-    std::vector<Row> rows;
-    switch (kind) {
-    case LinkKind::Claim: {
-        rows = readRows(db, select(kClaimColumns, " FROM claims WHERE number = ?1"), ref);
-        std::vector<Row> trips = readRows(
-            db, select(kClaimTripColumns, " FROM claim_trips WHERE claim = ?1 ORDER BY position"),
-            ref);
-        for (Row& trip : trips) rows.push_back(std::move(trip));
-        break;
+    std::array<std::map<qint64, QByteArray>, 4> hashes;
+    for (const LinkKind kind : {LinkKind::File, LinkKind::Paid, LinkKind::Trail}) {
+        sql::Statement rows(db, kindQuery(kind, false).constData());
+        auto& ofKind = hashes[static_cast<std::size_t>(kind)];
+        while (rows.step())
+            ofKind.emplace(rows.intAt(0), Canonical(kindName(kind)).addColumns(rows).hash());
     }
-    case LinkKind::File:
-        rows = readRows(db, select(kFileColumns, " FROM claim_files WHERE id = ?1"), ref);
-        break;
-    case LinkKind::Paid:
-        rows = readRows(db, select(kPaidColumns, " FROM claim_paid WHERE claim = ?1"), ref);
-        break;
-    case LinkKind::Trail:
-        rows = readRows(db, select(kTrailColumns, " FROM trail WHERE number = ?1"), ref);
-        break;
+    std::map<qint64, Canonical> claims;
+    sql::Statement counts(db, "SELECT c.number, (SELECT count(*) FROM claim_trips t"
+                              " WHERE t.claim = c.number) FROM claims c");
+    std::map<qint64, qint64> tripCounts;
+    while (counts.step()) tripCounts.emplace(counts.intAt(0), counts.intAt(1));
+    sql::Statement rows(db, kindQuery(LinkKind::Claim, false).constData());
+    while (rows.step()) {
+        Canonical content(kindName(LinkKind::Claim));
+        content.add(tripCounts[rows.intAt(0)]).addColumns(rows);
+        claims.emplace(rows.intAt(0), std::move(content));
     }
-    return contentHash(kind, rows);
+    sql::Statement trips(
+        db,
+        selectFrom(kClaimTripColumns, " FROM claim_trips ORDER BY claim, position").constData());
+    while (trips.step()) {
+        const auto found = claims.find(trips.intAt(0));
+        if (found != claims.end()) found->second.addColumns(trips);
+    }
+    auto& ofClaims = hashes[static_cast<std::size_t>(LinkKind::Claim)];
+    for (const auto& [number, content] : claims) ofClaims.emplace(number, content.hash());
+    return hashes;
 }
 
 QByteArray linkHash(const QString& kind, qint64 ref, const QString& content,
@@ -167,7 +222,7 @@ void appendLink(sql::Database& db, LinkKind kind, qint64 ref)
     const QVariant head = db.scalar("SELECT hash FROM chain ORDER BY link DESC LIMIT 1");
     const QString previous = head.isNull() ? QString() : head.toString();
     const QString kindText = kindName(kind);
-    const QString content = QString::fromLatin1(storedContentHash(db, kind, ref));
+    const QString content = QString::fromLatin1(storedContentHash(db, kind, ref).value_or(""));
     sql::Statement insert(db, "INSERT INTO chain (kind, ref, content, previous, hash)"
                               " VALUES (?1, ?2, ?3, ?4, ?5)");
     insert.bind(1, kindText);
@@ -306,12 +361,17 @@ Claim claimOf(const Row& row)
     return claim;
 }
 
-ClaimedTrip claimedTripOf(const Row& row)
+ClaimedTrip claimedTripAt(const sql::Statement& row)
 {
     ClaimedTrip claimed;
-    claimed.tripId = row[2].isNull() ? 0 : row[2].toLongLong();
-    for (int k = 0; k < Trip::kFieldCount; ++k)
-        claimed.trip.field(k) = claims::fieldValue(row[static_cast<std::size_t>(3 + k)], k);
+    claimed.tripId = row.isNull(2) ? 0 : row.intAt(2);
+    for (int k = 0; k < Trip::kFieldCount; ++k) {
+        if (row.isNull(3 + k)) continue;
+        const QByteArrayView utf8 = row.utf8At(3 + k);
+        bool number = false;
+        const double value = k >= 6 ? utf8.toDouble(&number) : 0.0;
+        claimed.trip.field(k) = number ? QVariant(value) : QVariant(QString::fromUtf8(utf8));
+    }
     return claimed;
 }
 
@@ -459,11 +519,19 @@ std::vector<Claim> ClaimStore::readClaims(std::optional<qint64> number)
         const auto found = at.find(row[0].toLongLong());
         return found == at.end() ? nullptr : &claims[found->second];
     };
-    for (const Row& row : claims::readRows(db,
-                                           select(claims::kClaimTripColumns, " FROM claim_trips")
-                                               + whereClaim + " ORDER BY claim, position",
-                                           number)) {
-        if (Claim* claim = owner(row)) claim->trips.push_back(claimedTripOf(row));
+    // The bulk of a long history: read straight from the statement, field by field.
+    sql::Statement trips(db, (select(claims::kClaimTripColumns, " FROM claim_trips") + whereClaim
+                              + " ORDER BY claim, position")
+                                 .constData());
+    if (number) trips.bindInt(1, *number);
+    Claim* holder = nullptr;
+    while (trips.step()) {
+        if (!holder || holder->number != trips.intAt(0)) {
+            const auto found = at.find(trips.intAt(0));
+            holder = found == at.end() ? nullptr : &claims[found->second];
+            if (!holder) continue;
+        }
+        holder->trips.push_back(claimedTripAt(trips));
     }
     for (const Row& row :
          claims::readRows(db,
@@ -528,41 +596,25 @@ std::vector<TrailEntry> ClaimStore::trailFor(qint64 tripId)
 
 namespace {
 
-QString linkName(LinkKind kind, qint64 ref, const std::vector<Row>& rows)
+QString linkText(const char* text) { return QCoreApplication::translate("ClaimStore", text); }
+
+QString linkName(LinkKind kind, qint64 ref, sql::Database& db)
 {
     switch (kind) {
     case LinkKind::Claim:
-        return QStringLiteral("claim %1").arg(ref);
-    case LinkKind::File:
-        return rows.empty() ? QStringLiteral("file %1").arg(ref)
-                            : QStringLiteral("file %1 of claim %2").arg(ref).arg(text(rows[0][1]));
+        return linkText("claim %1").arg(ref);
+    case LinkKind::File: {
+        sql::Statement owner(db, "SELECT claim FROM claim_files WHERE id = ?1");
+        owner.bindInt(1, ref);
+        return owner.step() ? linkText("file %1 of claim %2").arg(ref).arg(owner.intAt(0))
+                            : linkText("file %1").arg(ref);
+    }
     case LinkKind::Paid:
-        return QStringLiteral("paid mark of claim %1").arg(ref);
+        return linkText("paid mark of claim %1").arg(ref);
     case LinkKind::Trail:
-        return QStringLiteral("trail entry %1").arg(ref);
+        return linkText("trail entry %1").arg(ref);
     }
     return {};
-}
-
-using RowsByRef = std::map<qint64, std::vector<Row>>;
-
-// Every row the chain covers, by kind and by the key its links name.
-std::array<RowsByRef, 4> chainedRows(sql::Database& db)
-{
-    std::array<RowsByRef, 4> rows;
-    const auto take = [&](LinkKind kind, const QByteArray& sql, int key) {
-        for (Row& row : claims::readRows(db, sql)) {
-            const qint64 ref = row[static_cast<std::size_t>(key)].toLongLong();
-            rows[static_cast<std::size_t>(kind)][ref].push_back(std::move(row));
-        }
-    };
-    take(LinkKind::Claim, select(claims::kClaimColumns, " FROM claims ORDER BY number"), 0);
-    take(LinkKind::Claim,
-         select(claims::kClaimTripColumns, " FROM claim_trips ORDER BY claim, position"), 0);
-    take(LinkKind::File, select(claims::kFileColumns, " FROM claim_files"), 0);
-    take(LinkKind::Paid, select(claims::kPaidColumns, " FROM claim_paid"), 0);
-    take(LinkKind::Trail, select(claims::kTrailColumns, " FROM trail"), 0);
-    return rows;
 }
 
 } // namespace
@@ -573,7 +625,7 @@ ChainCheck ClaimStore::checkChain()
     if (!hasTables()) return check;
     sql::Database& db = db_.database();
     check.claims = db.scalar("SELECT count(*) FROM claims").toLongLong();
-    std::array<RowsByRef, 4> rows = chainedRows(db);
+    std::array<std::map<qint64, QByteArray>, 4> hashes = claims::allContentHashes(db);
     const auto fail = [&](const QString& name) {
         if (check.holds) check.firstFailure = name;
         check.holds = false;
@@ -589,31 +641,28 @@ ChainCheck ClaimStore::checkChain()
         int kind = 0;
         while (kind < 4 && claims::kindName(static_cast<LinkKind>(kind)) != kindText) ++kind;
         if (kind == 4) {
-            fail(QStringLiteral("link %1").arg(check.entries));
+            fail(linkText("link %1").arg(check.entries));
             previous = stored;
             continue;
         }
-        RowsByRef& ofKind = rows[static_cast<std::size_t>(kind)];
+        auto& ofKind = hashes[static_cast<std::size_t>(kind)];
         const auto found = ofKind.find(ref);
-        const std::vector<Row> none;
-        const std::vector<Row>& content = found == ofKind.end() ? none : found->second;
-        const QString hash =
-            QString::fromLatin1(claims::contentHash(static_cast<LinkKind>(kind), content));
+        const QString hash = found == ofKind.end() ? QString() : QString::fromLatin1(found->second);
         const QString expected =
             QString::fromLatin1(claims::linkHash(kindText, ref, hash, previous));
-        if (content.empty() || hash != links.textAt(2) || links.textAt(3) != previous
+        if (found == ofKind.end() || hash != links.textAt(2) || links.textAt(3) != previous
             || stored != expected) {
-            fail(linkName(static_cast<LinkKind>(kind), ref, content));
+            fail(linkName(static_cast<LinkKind>(kind), ref, db));
         }
         if (found != ofKind.end()) ofKind.erase(found);
         previous = expected;
     }
     // A row no link covers was put in beside the program.
     for (int kind = 0; kind < 4; ++kind) {
-        const RowsByRef& left = rows[static_cast<std::size_t>(kind)];
+        const auto& left = hashes[static_cast<std::size_t>(kind)];
         if (!left.empty()) {
-            fail(linkName(static_cast<LinkKind>(kind), left.begin()->first, left.begin()->second)
-                 + QStringLiteral(" (not in the chain)"));
+            fail(linkText("%1 (not in the chain)")
+                     .arg(linkName(static_cast<LinkKind>(kind), left.begin()->first, db)));
         }
     }
     return check;

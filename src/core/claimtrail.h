@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QVariant>
 
+#include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -37,6 +39,8 @@ public:
     explicit Canonical(const QString& kind) { add(kind); }
     Canonical& add(const QVariant& value);
     Canonical& add(qint64 value) { return add(QVariant(value)); }
+    // Every column of the row `row` stands on, as SQLite gives its text.
+    Canonical& addColumns(const sql::Statement& row);
     QByteArray hash() const; // lower-case hex SHA-256
 private:
     QByteArray bytes_;
@@ -59,10 +63,12 @@ inline constexpr char kFileColumns[] = "id, claim, path, format, sha256, at";
 inline constexpr char kPaidColumns[] = "claim, at";
 inline constexpr char kTrailColumns[] =
     "number, at, trip_id, claim, change, field, old_text, new_text";
-// The content hash of a link's rows (a claim: its row, then its trips in position order).
-QByteArray contentHash(LinkKind kind, const std::vector<Row>& rows);
-// The content hash of the row `ref` of `kind` as stored now.
-QByteArray storedContentHash(sql::Database& db, LinkKind kind, qint64 ref);
+// The content hash of the row `ref` of `kind` as stored now (a claim: its row, its trips'
+// count and its trips in position order); nothing when the row is not there.
+std::optional<QByteArray> storedContentHash(sql::Database& db, LinkKind kind, qint64 ref);
+// The content hashes of every row of every kind, by kind and key, as storedContentHash
+// gives them one at a time.
+std::array<std::map<qint64, QByteArray>, 4> allContentHashes(sql::Database& db);
 QString kindName(LinkKind kind);
 // Appends a link for the row `ref` of `kind`, hashing its stored content; in the caller's
 // transaction.

@@ -390,10 +390,7 @@ QList<BackupInfo> listBackups(const BackupLocation& where)
 
 // ---- restoring ----
 
-namespace {
-
-// Empty when `path` is a whole log; the reason otherwise.
-QString checkBackup(const QString& path)
+QString backupDamage(const QString& path)
 {
     sqlite3* db = nullptr;
     int rc = openReadOnly(path, &db);
@@ -413,6 +410,8 @@ QString checkBackup(const QString& path)
     sqlite3_close(db);
     return result.isEmpty() ? result : result.arg(QDir::toNativeSeparators(path));
 }
+
+namespace {
 
 // Copies the checked backup over the live database in one write transaction.
 QString copyInto(sqlite3* live, const QString& backupFile)
@@ -448,7 +447,7 @@ BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDate
     if (!live || !sqlite3_get_autocommit(live)) {
         return failure(tr("The log cannot be restored in the middle of a change."));
     }
-    const QString damage = checkBackup(backupFile);
+    const QString damage = backupDamage(backupFile);
     if (!damage.isEmpty()) return failure(damage + QLatin1Char(' ') + tr("The log is unchanged."));
     // The chosen backup may be one the pruning would remove: prune only after the copy.
     BackupResult safety = backUpWithoutPruning(live, when);

@@ -66,6 +66,10 @@ struct BackupInfo {
 QList<BackupInfo> listBackups(const BackupLocation& where);
 BackupInfo readBackupInfo(const QString& path, const QDateTime& when);
 
+// Empty when `path` is a whole log (PRAGMA quick_check finds it sound and it has trips);
+// the sentence naming what is wrong otherwise.
+QString backupDamage(const QString& path);
+
 // Replaces the log on `live` with the backup `backupFile`, after backing the current log
 // up. The copy is one write transaction on `live`: a crash in the middle leaves the old
 // log or the new one, whole. The backup is checked first; a damaged one is refused and

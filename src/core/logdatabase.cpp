@@ -165,25 +165,64 @@ void LogDatabase::adoptRestoredContent()
     migrate();
 }
 
+namespace {
+
+// A file and the write-ahead log and index SQLite may leave beside it, gone with the object.
+struct StagedLog {
+    explicit StagedLog(QString name) : path(std::move(name)) { remove(); }
+    ~StagedLog() { remove(); }
+    StagedLog(const StagedLog&) = delete;
+    StagedLog& operator=(const StagedLog&) = delete;
+    void remove() const
+    {
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            QFile::remove(path + QLatin1String(suffix));
+    }
+    QString path;
+};
+
+QString restoreText(const char* text) { return QCoreApplication::translate("LogDatabase", text); }
+
+} // namespace
+
 BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime& when)
 {
     if (!upsert_) db_->fail(SQLITE_READONLY);
-    // Claims and their trail are never rolled back: the restore takes the backup's trips,
-    // and the live claim tables go back over whatever the backup held.
+    const auto refused = [](const QString& why) {
+        return BackupResult{false, QString(),
+                            why + QLatin1Char(' ') + restoreText("The log is unchanged.")};
+    };
+    const QString damage = backupDamage(backupFile);
+    if (!damage.isEmpty()) return refused(damage);
+    // Claims and their trail are never rolled back. The backup's content is brought to this
+    // schema with the live claims put back over its own apart from the live log, so the
+    // copy into the live log stays one transaction, claims and all.
     const claims::KeptClaims kept(*db_);
-    BackupResult result = restoreBackup(db_->handle(), backupFile, when);
+    const StagedLog staged(path() + QStringLiteral(".restoring"));
+    try {
+        if (!QFile::copy(backupFile, staged.path)) {
+            throw std::runtime_error(
+                restoreText("The backup could not be copied beside the log.").toStdString());
+        }
+        QFile(staged.path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        LogDatabase merged(staged.path, Access::ReadWrite);
+        if (merged.newerSchema()) {
+            throw std::runtime_error(
+                restoreText("The backup was written by a newer version of the program.")
+                    .toStdString());
+        }
+        kept.putBack(*merged.db_);
+    } catch (const std::exception& failure) {
+        return refused(restoreText("The backup could not be restored. %1")
+                           .arg(QString::fromUtf8(failure.what())));
+    }
+    BackupResult result = restoreBackup(db_->handle(), staged.path, when);
     if (!result.ok) return result;
     try {
         adoptRestoredContent();
-        kept.putBack(*db_);
     } catch (const std::exception& failure) {
         result.ok = false;
-        result.error =
-            QCoreApplication::translate("LogDatabase",
-                                        "The backup was restored, but the claims and their trail "
-                                        "could not be put back: %1 The log as it was before the "
-                                        "restore is in the backup %2.")
-                .arg(QString::fromUtf8(failure.what()), QDir::toNativeSeparators(result.path));
+        result.error = QString::fromUtf8(failure.what());
     }
     return result;
 }

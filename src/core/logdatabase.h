@@ -97,10 +97,11 @@ public:
     // sql::SqlError for content of a newer schema.
     void adoptRestoredContent();
     // Replaces the log with the backup `backupFile` (restoreBackup: the log as it was is
-    // backed up first) and brings it to this schema, keeping the claims, the trail and
-    // the chain as they are now; changes of claimed trips that the restore makes are
-    // trailed. A failure after the copy is reported in the result. Throws sql::SqlError
-    // when the log is read-only or the live claim tables cannot be read.
+    // backed up first) brought to this schema, keeping the claims, the trail and the chain
+    // as they are now; changes of claimed trips that the restore makes are trailed. The
+    // backup's content and the kept claims are put together in a file beside the log
+    // first, so the live log takes all of it in one transaction or none. Throws
+    // sql::SqlError when the log is read-only or its claim tables cannot be read.
     BackupResult restoreFrom(const QString& backupFile, const QDateTime& when);
 
     static constexpr char kRowCountAtClose[] = "row_count_at_close";

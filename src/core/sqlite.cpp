@@ -170,6 +170,12 @@ QString Statement::textAt(int column) const
     return text ? QString::fromUtf16(text, bytes / 2) : QString(QLatin1String(""));
 }
 
+QByteArrayView Statement::utf8At(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return QByteArrayView(text, text ? sqlite3_column_bytes(stmt_, column) : 0);
+}
+
 QVariant Statement::valueAt(int column) const
 {
     switch (sqlite3_column_type(stmt_, column)) {

@@ -2,6 +2,7 @@
 // transaction guard. Failures throw SqlError with a sentence naming the cause.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -79,6 +80,9 @@ public:
     qint64 intAt(int column) const;
     double doubleAt(int column) const;
     QString textAt(int column) const;
+    // The column as UTF-8 text (a number in SQLite's own text form), without a copy:
+    // valid until the next step or reset.
+    QByteArrayView utf8At(int column) const;
     // NULL as a null QVariant, REAL as double, INTEGER as qint64, TEXT as QString.
     QVariant valueAt(int column) const;
 

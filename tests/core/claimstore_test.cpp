@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <functional>
 #include <tuple>
-
-#include <gtest/gtest.h>
 
 namespace bw {
 namespace {
@@ -95,7 +95,8 @@ TEST_F(ClaimStoreTest, ClaimsReadBackWholeWithTheirFilesAndPaidMark)
     EXPECT_EQ(one->number, 1);
     const ClaimRecord& back = *one;
     for (const auto& [name, got, want] : std::vector<std::tuple<const char*, QString, QString>>{
-             {"saved", back.savedAt.toString(Qt::ISODateWithMs), first.savedAt.toString(Qt::ISODateWithMs)},
+             {"saved", back.savedAt.toString(Qt::ISODateWithMs),
+              first.savedAt.toString(Qt::ISODateWithMs)},
              {"name", back.employeeName, first.employeeName},
              {"id", back.employeeID, first.employeeID},
              {"authorized", back.authorizedBy, QString()},
@@ -166,12 +167,18 @@ TEST_F(ClaimStoreTest, ChangesOfClaimedTripsAreTrailedByTheLogItself)
          [edited](ClaimStoreTest& t) { t.upsert(edited); },
          {{1, Change::Edited, "to", "Client", "Airport"},
           {1, Change::Edited, "mileage", "12.5", "13.25"}}},
-        {"deleted", [](ClaimStoreTest& t) { t.apply(TripChanges{{}, {2}, false, {}}); },
+        {"deleted",
+         [](ClaimStoreTest& t) {
+             t.apply(TripChanges{{}, {2}, false, {}});
+         },
          {{2, Change::Deleted, "", "", ""}}},
-        {"returned as it was", [](ClaimStoreTest& t) { t.upsert(t.logTrips[1]); },
+        {"returned as it was",
+         [](ClaimStoreTest& t) { t.upsert(t.logTrips[1]); },
          {{2, Change::Returned, "", "", ""}}},
         {"moved to history",
-         [](ClaimStoreTest& t) { t.apply(TripChanges{{}, {3, 4}, false, {}, true}); },
+         [](ClaimStoreTest& t) {
+             t.apply(TripChanges{{}, {3, 4}, false, {}, true});
+         },
          {{3, Change::MovedToHistory, "", "", ""}}},
         {"returned changed",
          [returnedChanged](ClaimStoreTest& t) { t.upsert(returnedChanged); },
@@ -294,14 +301,34 @@ TEST_F(ClaimStoreTest, ARestoreKeepsEveryClaimAndTrailsWhatItChanges)
     EXPECT_EQ(after.entries, before.entries + 2);
     EXPECT_EQ(db->tripCount(), 3);
 
+    EXPECT_FALSE(QFile::exists(path() + QStringLiteral(".restoring"))) << "nothing left beside";
+
+    // A backup of the first schema: brought to this one, the claims put back over it.
+    const QString first = dir.filePath(QStringLiteral("first.sqlite"));
+    {
+        sql::Database raw(first, sql::Database::Open::ReadWrite);
+        raw.exec("CREATE TABLE trips (id INTEGER PRIMARY KEY, sort_key REAL NOT NULL,"
+                 " date TEXT, starting_location TEXT, destination TEXT, description TEXT,"
+                 " odometer_start TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL);"
+                 "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT) WITHOUT ROWID;"
+                 "INSERT INTO trips (id, sort_key, date) VALUES (1, 1, '2/3/2026');"
+                 "PRAGMA user_version = 1;");
+    }
+    ASSERT_TRUE(db->restoreFrom(first, kSaved.addDays(3)).ok);
+    EXPECT_EQ(db->tripCount(), 1);
+    EXPECT_EQ(store.claims().size(), 2u);
+    EXPECT_EQ(store.trailFor(3).back().change, Change::Deleted);
+    const ChainCheck older = store.checkChain();
+    EXPECT_TRUE(older.holds) << older.firstFailure.toStdString();
+
     // A backup that is no log changes nothing, claims included.
     const QString junk = dir.filePath(QStringLiteral("junk.sqlite"));
     QFile bad(junk);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a database");
     bad.close();
-    EXPECT_FALSE(db->restoreFrom(junk, kSaved.addDays(3)).ok);
-    EXPECT_EQ(store.checkChain().head, after.head);
+    EXPECT_FALSE(db->restoreFrom(junk, kSaved.addDays(4)).ok);
+    EXPECT_EQ(store.checkChain().head, older.head);
 }
 
 } // namespace

@@ -50,14 +50,15 @@ QString claimLine(const Claim& claim)
     for (const ClaimedTrip& trip : claim.trips) trips += trip.tripId != 0 ? 1 : 0;
     QStringList files;
     for (const ClaimFile& file : claim.files) files << fileText(file);
-    QString line = tr("%1\t%2\t%3 to %4\t%5 trips\t%6\t%7")
-                       .arg(claim.number)
-                       .arg(claim.savedAt.toString(Qt::ISODate),
-                            claim.periodFrom.toString(Qt::ISODate),
-                            claim.periodTo.toString(Qt::ISODate))
-                       .arg(trips)
-                       .arg(claim.totalAmount, files.join(QStringLiteral(", ")));
-    if (claim.paidAt) line += QLatin1Char('\t') + tr("paid %1").arg(claim.paidAt->toString(Qt::ISODate));
+    QString line =
+        tr("%1\t%2\t%3 to %4\t%5 trips\t%6\t%7")
+            .arg(claim.number)
+            .arg(claim.savedAt.toString(Qt::ISODate), claim.periodFrom.toString(Qt::ISODate),
+                 claim.periodTo.toString(Qt::ISODate))
+            .arg(trips)
+            .arg(claim.totalAmount, files.join(QStringLiteral(", ")));
+    if (claim.paidAt)
+        line += QLatin1Char('\t') + tr("paid %1").arg(claim.paidAt->toString(Qt::ISODate));
     return line;
 }
 
@@ -136,11 +137,13 @@ int remakeClaim(qint64 number, const QString& output, QTextStream& err)
 {
     std::optional<Claim> claim;
     try {
-        if (const std::unique_ptr<LogDatabase> db = openLog()) claim = ClaimStore(*db).claim(number);
+        if (const std::unique_ptr<LogDatabase> db = openLog())
+            claim = ClaimStore(*db).claim(number);
     } catch (const std::exception& failure) {
         return say(err, QString::fromUtf8(failure.what()), kExitFailed);
     }
-    if (!claim) return say(err, tr("there is no claim %1; nothing was written").arg(number), kExitUsage);
+    if (!claim)
+        return say(err, tr("there is no claim %1; nothing was written").arg(number), kExitUsage);
     ConsoleDialogs dialogs(err);
     Platform seams = platform();
     seams.dialogs = &dialogs;

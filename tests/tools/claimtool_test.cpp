@@ -1,0 +1,215 @@
+// Tests of the report tool's claims: recording one, listing them, making one again the
+// same whatever the log and the locale are now, and the chain check of the real program
+// finding changes made beside it.
+#include "brindlewick-report/reporttool.h"
+#include "core/claimstore.h"
+#include "core/logdatabase.h"
+#include "core/settingsstore.h"
+#include "support/fakeplatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace bw {
+namespace {
+
+const QString kSameCells = QStringLiteral(BW_TEST_DATA_DIR "/../tools/same_cells.py");
+
+StoredTrip trip(qint64 id, const char* date, const char* to, double miles)
+{
+    return StoredTrip{
+        id, static_cast<double>(id),
+        Trip::fromValues({QString::fromLatin1(date), QStringLiteral("Depot"),
+                          QString::fromLatin1(to), QStringLiteral("Visit"), QStringLiteral("1000"),
+                          QStringLiteral("1012.5"), miles, miles * 0.585})};
+}
+
+class ClaimToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SettingsStore store;
+        SettingsStore::Batch batch(store);
+        for (const auto& [key, value] : {std::pair{"EmployeeName", "Ada Quill"},
+                                         {"EmployeeID", "00042"},
+                                         {"RatePerMile", "0.585"},
+                                         {"VehicleDescription", "Blue van"}}) {
+            store.SaveSetting(QString::fromLatin1(key), QString::fromLatin1(value));
+        }
+        batch.commit();
+        change(
+            TripChanges{{trip(1, "3/2/2026", "Harbour", 12.5), trip(2, "3/3/2026", "Mill", 7.25)},
+                        {},
+                        true,
+                        {{QString::fromLatin1(LogDatabase::kImportPending), {}}}});
+    }
+
+    void change(const TripChanges& changes)
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
+        db.apply(changes);
+    }
+
+    int tool(const QStringList& arguments)
+    {
+        out.clear();
+        err.clear();
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        return reporttool::main(arguments, outStream, errStream);
+    }
+
+    // The real program, as a script runs it.
+    int process(QStringList arguments)
+    {
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        run.setProcessEnvironment(env);
+        arguments.prepend(platform.settingsFile());
+        arguments.prepend(QStringLiteral("--settings"));
+        run.start(QStringLiteral(BW_REPORT_TOOL), arguments);
+        run.waitForFinished(60000);
+        out = QString::fromUtf8(run.readAllStandardOutput());
+        err = QString::fromUtf8(run.readAllStandardError());
+        return run.exitStatus() == QProcess::NormalExit ? run.exitCode() : -1;
+    }
+
+    QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    static int sameCells(const QString& a, const QString& b)
+    {
+        return QProcess::execute(QStringLiteral("/usr/bin/python3"), {kSameCells, a, b});
+    }
+
+    test::TestPlatform platform;
+    QTemporaryDir folder;
+    QDir dir{folder.path()};
+    QString out;
+    QString err;
+};
+
+TEST_F(ClaimToolTest, TheChainCheckOfTheProgramFindsChangesMadeBesideIt)
+{
+    ASSERT_EQ(process({QStringLiteral("--record-claim"), file("a.xls")}), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("recorded claim 1"))) << err.toStdString();
+    StoredTrip edited = trip(1, "3/2/2026", "Airport", 12.5);
+    change(TripChanges{{edited}, {}, false, {}});
+    ASSERT_EQ(process({QStringLiteral("--check-history")}), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Claims: 1\nChain length: 3\nChain head: ")))
+        << out.toStdString();
+    const QString head = out.section(QStringLiteral("Chain head: "), 1).trimmed();
+    EXPECT_EQ(head.size(), 64);
+
+    struct Case {
+        const char* what;
+        const char* read;
+        const char* write; // ?1: the new value
+        const char* failure;
+    };
+    for (const Case& c :
+         {Case{"a trail entry", "SELECT new_text FROM trail WHERE number = 1",
+               "UPDATE trail SET new_text = ?1 WHERE number = 1", "trail entry 1"},
+          Case{"a snapshot trip", "SELECT destination FROM claim_trips WHERE position = 1",
+               "UPDATE claim_trips SET destination = ?1 WHERE position = 1", "claim 1"}}) {
+        const auto set = [&](const QVariant& value) {
+            LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
+            sql::Statement write(db.database(), c.write);
+            write.bind(1, value);
+            write.run();
+        };
+        QVariant kept;
+        {
+            LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
+            kept = db.database().scalar(c.read);
+        }
+        set(QStringLiteral("Somewhere else"));
+        EXPECT_EQ(process({QStringLiteral("--check-history")}), 3) << c.what;
+        EXPECT_TRUE(err.contains(QStringLiteral("from %1 on").arg(QLatin1String(c.failure))))
+            << c.what << ": " << err.toStdString();
+        EXPECT_TRUE(out.contains(head)) << c.what << ": the stored head is still printed";
+        set(kept);
+        EXPECT_EQ(process({QStringLiteral("--check-history")}), 0) << c.what << " put back";
+    }
+}
+
+TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
+{
+    ASSERT_EQ(tool({QStringLiteral("--record-claim"), file("first.pdf")}), 0) << err.toStdString();
+    ASSERT_EQ(tool({QStringLiteral("--claims")}), 0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("1\t2026-03-14T10:30:00Z\t2026-03-14 to 2026-03-14\t"
+                                              "2 trips\t$11.55\t")))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(file("first.pdf"))) << out.toStdString();
+
+    const QString output = file("never.xls");
+    struct Case {
+        QStringList arguments;
+        int status;
+        const char* says;
+    };
+    const QString claim = QStringLiteral("--claim");
+    for (const Case& c : std::vector<Case>{
+             {{claim, QStringLiteral("0"), output}, 2, "from 1 on"},
+             {{claim, QStringLiteral("-3"), output}, 2, "from 1 on"},
+             {{claim, QStringLiteral("99"), output}, 2, "there is no claim 99"},
+             {{claim, QStringLiteral("1")}, 2, "the output file is missing"},
+             {{claim, QStringLiteral("1"), file("never.txt")}, 2, "must end in"},
+             {{claim, QStringLiteral("1"), file("missing/never.xls")}, 1, "missing"},
+             {{QStringLiteral("--claims"), output}, 2, "take no output file"},
+             {{QStringLiteral("--check-history"), QStringLiteral("--claims")}, 2, "only one of"},
+             {{QStringLiteral("--record-claim"), QStringLiteral("--sample"), output},
+              2,
+              "stored trips only"},
+         }) {
+        EXPECT_EQ(tool(c.arguments), c.status) << c.arguments.join(u' ').toStdString();
+        EXPECT_TRUE(err.contains(QString::fromLatin1(c.says))) << err.toStdString();
+        EXPECT_FALSE(QFile::exists(c.arguments.last())) << c.arguments.join(u' ').toStdString();
+    }
+
+    {
+        const InstanceLock program(LogDatabase::defaultPath());
+        ASSERT_TRUE(program.held());
+        EXPECT_EQ(tool({QStringLiteral("--record-claim"), output}), 1);
+        EXPECT_TRUE(err.contains(QStringLiteral("is open in the program"))) << err.toStdString();
+    }
+    LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
+    EXPECT_EQ(ClaimStore(db).claims().size(), 1u) << "no claim recorded while the log is busy";
+}
+
+TEST_F(ClaimToolTest, AClaimIsMadeAgainCellForCellAfterTheLogAndLocaleChanged)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    ASSERT_EQ(tool({QStringLiteral("--record-claim"), file("a.xls")}), 0) << err.toStdString();
+    ASSERT_EQ(tool({file("a.xlsx")}), 0) << err.toStdString();
+
+    change(TripChanges{{trip(1, "3/2/2026", "Airport", 99)}, {2}, false, {}});
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
+        db.replaceRateChanges({{QDate(2026, 1, 1), 0.7}});
+    }
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    for (const char* name : {"b.xls", "b.xlsx", "b.pdf"}) {
+        ASSERT_EQ(tool({QStringLiteral("--claim"), QStringLiteral("1"), file(name)}), 0)
+            << err.toStdString();
+    }
+    QFile pdf(file("b.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(QLocale().name(), QStringLiteral("de_DE")) << "the locale is given back";
+    ASSERT_EQ(tool({file("now.xls")}), 0) << err.toStdString();
+    QLocale::setDefault(before);
+
+    EXPECT_EQ(sameCells(file("a.xls"), file("b.xls")), 0);
+    EXPECT_EQ(sameCells(file("a.xlsx"), file("b.xlsx")), 0);
+    EXPECT_EQ(sameCells(file("a.xls"), file("now.xls")), 1) << "the log and locale did change";
+}
+
+} // namespace
+} // namespace bw
