@@ -390,8 +390,9 @@ TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale)
     if (knownColumns(fields) == 0) {
         QStringList captions;
         for (int k = 0; k < LogTable::kFieldCount; ++k) captions << fieldCaption(k);
-        result.failure = QCoreApplication::translate("TripsCsv", "The first line names none of the columns %1.")
-                             .arg(captions.join(QStringLiteral(", ")));
+        result.failure =
+            QCoreApplication::translate("TripsCsv", "The first line names none of the columns %1.")
+                .arg(captions.join(QStringLiteral(", ")));
         return result;
     }
     TripReader trips(locale, result.problems);

@@ -283,9 +283,10 @@ QString spanText(const RateSpan& span, const QString& typed, const QLocale& loca
 {
     // Trips before every change with an empty Rate per Mile were paid at no rate: say so
     // rather than leave the span's text starting with a bare " to".
-    const QString rate = span.rate                   ? rateText(*span.rate, locale, currency)
-                         : typed.trimmed().isEmpty() ? QCoreApplication::translate("MileageLog", "no rate")
-                                                     : typed;
+    const QString rate = span.rate ? rateText(*span.rate, locale, currency)
+                         : typed.trimmed().isEmpty()
+                             ? QCoreApplication::translate("MileageLog", "no rate")
+                             : typed;
     const QString first = dateToText(span.first, locale);
     const QString last = dateToText(span.last, locale);
     if (!span.first.isValid())
@@ -438,7 +439,8 @@ void BuildSheet(const ReportInputs& inputs)
         QT_TRANSLATE_NOOP("MileageLog", "Reimbursement")};
     for (std::size_t i = 0; i < headers.size(); ++i) {
         SetCell(cell(kTripColumns[i], 8) + QLatin1Char(':') + cell(kTripColumns[i], 8),
-                i == 6 ? unitWords.column : QCoreApplication::translate("MileageLog", headers[i]), true);
+                i == 6 ? unitWords.column : QCoreApplication::translate("MileageLog", headers[i]),
+                true);
         SetFont(text("bold"), 10, kWhite);
         SetAlignment(true, true, true);
     }

@@ -121,6 +121,8 @@ public:
     // "Restore Log from Backup…" (the grid's menu): the backups of the log, one of which
     // replaces it, as one step to undo.
     void restoreBackupCommand();
+    // "Claim History…" (the grid's menu, Ctrl+H): the claims the log remembers.
+    void claimHistoryCommand();
     // Replaces the log with the backup `file` and shows its rows; "" or the reason.
     QString restoreLogFrom(const QString& file);
 
@@ -165,6 +167,7 @@ public:
     QAction* mnuExportTrips = nullptr;
     QAction* mnuRatesByDate = nullptr;
     QAction* mnuRecalculate = nullptr;
+    QAction* mnuClaimHistory = nullptr;
     // The Rate per Mile box's menu: the distance unit, checked where it applies.
     QAction* mnuKilometres = nullptr;
     QAction* mnuMiles = nullptr;

@@ -1,5 +1,8 @@
 // Undo and redo of the changes to the log, and the grid's context menu.
 #include "logtable/loghistory.h"
+#include "logtable/logtablemodel.h"
+#include "logtable/triplog.h"
+#include "shell/claimhistorydialog.h"
 #include "shell/form1.h"
 #include "shell/gridaction.h"
 
@@ -66,15 +69,28 @@ void Form1::createGridMenu()
     mnuGrid->addActions(
         {mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate, mnuRestoreBackup});
     createClaimActions();
-    mnuGrid->addAction(mnuStartNewPeriod);
+    mnuGrid->insertAction(mnuImportTrips, mnuStartNewPeriod);
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DataGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showGridMenu(pos); });
+    // The claims' window opens the log's commands.
+    mnuClaimHistory = gridAction(DataGrid1, "mnuClaimHistory", ClaimHistoryDialog::commandText(),
+                                 {QKeySequence(Qt::CTRL | Qt::Key_H)});
+    connect(mnuClaimHistory, &QAction::triggered, this, [this] { claimHistoryCommand(); });
+    mnuGrid->insertAction(mnuStartNewPeriod, mnuClaimHistory);
 }
 
 void Form1::showGridMenu(const QPoint& viewportPos)
 {
     mnuGrid->popup(DataGrid1->viewport()->mapToGlobal(viewportPos));
+}
+
+void Form1::claimHistoryCommand()
+{
+    commitGridEdit();
+    model_->leaveEditedRow();
+    ClaimHistoryDialog dialog(log_ ? log_->database() : nullptr, !log_ || log_->readOnly(), this);
+    dialog.exec();
 }
 
 std::function<void()> Form1::entriesRestorer() const

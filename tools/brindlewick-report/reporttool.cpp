@@ -196,12 +196,15 @@ int recordClaim(ClaimRecording& recording, const ReportInputs& inputs, const QSt
 {
     try {
         const qint64 number = recording.record(inputs, output);
-        err << kProgram << ": " << QCoreApplication::translate("ReportTool", "recorded claim %1").arg(number) << '\n';
+        err << kProgram << ": "
+            << QCoreApplication::translate("ReportTool", "recorded claim %1").arg(number) << '\n';
         err.flush();
         return kExitDone;
     } catch (const std::exception& failure) {
-        return failed(err, QCoreApplication::translate("ReportTool", "the report was written to %1, but no claim was recorded: %2")
-                               .arg(output, QString::fromUtf8(failure.what())));
+        return failed(
+            err, QCoreApplication::translate(
+                     "ReportTool", "the report was written to %1, but no claim was recorded: %2")
+                     .arg(output, QString::fromUtf8(failure.what())));
     }
 }
 
@@ -234,29 +237,36 @@ bool checkClaimOptions(const Options& options, const QStringList& positional, QS
     const int commands = int(options.listClaims) + int(options.checkHistory)
                          + int(options.claimNumber > 0) + int(options.recordClaim);
     if (commands > 1) {
-        error = QCoreApplication::translate("ReportTool", "only one of --record-claim, --claims, --check-history and --claim can be "
-                   "given");
+        error = QCoreApplication::translate(
+            "ReportTool",
+            "only one of --record-claim, --claims, --check-history and --claim can be "
+            "given");
         return false;
     }
     const bool reportOptions = options.sample || !options.tripsFile.isEmpty()
                                || !options.ratesFile.isEmpty() || !options.picture.isEmpty();
     if ((options.listClaims || options.checkHistory) && (reportOptions || !positional.isEmpty())) {
-        error = QCoreApplication::translate("ReportTool", "--claims and --check-history take no output file and no report options");
+        error = QCoreApplication::translate(
+            "ReportTool", "--claims and --check-history take no output file and no report options");
         return false;
     }
     if (options.claimNumber > 0) {
         if (reportOptions) {
-            error = QCoreApplication::translate("ReportTool", "--claim makes the claim's report from what it holds: it takes no "
-                       "report options");
+            error = QCoreApplication::translate(
+                "ReportTool", "--claim makes the claim's report from what it holds: it takes no "
+                              "report options");
             return false;
         }
         if (positional.size() == 1 && !reportFormatOfPath(positional.front())) {
-            error = QCoreApplication::translate("ReportTool", "the output of --claim must end in .xls, .xlsx or .pdf");
+            error = QCoreApplication::translate(
+                "ReportTool", "the output of --claim must end in .xls, .xlsx or .pdf");
             return false;
         }
     }
     if (options.recordClaim && (options.sample || !options.tripsFile.isEmpty())) {
-        error = QCoreApplication::translate("ReportTool", "--record-claim records the stored trips only: not with --sample or --trips");
+        error = QCoreApplication::translate(
+            "ReportTool",
+            "--record-claim records the stored trips only: not with --sample or --trips");
         return false;
     }
     return true;
@@ -458,7 +468,8 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
     }
     options.output = positional.front();
     if (!options.unit.isEmpty() && !unitFromCode(options.unit)) {
-        error = QCoreApplication::translate("ReportTool", "--unit takes km or mi, not %1").arg(options.unit);
+        error = QCoreApplication::translate("ReportTool", "--unit takes km or mi, not %1")
+                    .arg(options.unit);
         return std::nullopt;
     }
     if (options.sample && !options.settingsFile.isEmpty()) {
