@@ -317,8 +317,9 @@ BackupResult BackupJob::publish()
         error = errno;
     }
     if (error != 0) {
+        const QString failed = partial;
         abandon();
-        return failure(osErrorSentence(error, partial));
+        return failure(osErrorSentence(error, failed));
     }
     partial.clear();
     syncFolder(where.folder);
