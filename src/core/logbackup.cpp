@@ -50,9 +50,11 @@ QString sqliteCause(sqlite3* db, int rc, const QString& path)
 
 BackupResult failure(const QString& text) { return {false, QString(), text}; }
 
+// The side files go first: while the file itself is there, its name is taken, so a
+// backup that claims the name next never has its own side files removed.
 void removeDatabaseFiles(const QString& path)
 {
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+    for (const char* suffix : {"-journal", "-wal", "-shm", ""}) {
         QFile::remove(path + QLatin1String(suffix));
     }
 }
@@ -203,6 +205,8 @@ struct BackupJob {
 
     // Opens the destination and begins the copy; an error sentence when it cannot.
     QString begin(sqlite3* from, QDateTime at);
+    // Takes the first free name from `when` on by creating its temporary file.
+    QString claimName();
     // Ends a copy whose last step returned `rc`: closeCopy ends SQLite's part, publish
     // syncs the file and renames it into place; complete does both.
     QString closeCopy(int rc);
@@ -228,18 +232,8 @@ QString BackupJob::begin(sqlite3* from, QDateTime at)
     std::filesystem::create_directories(QFile::encodeName(where.folder).toStdString(), ec);
     if (ec) return osErrorSentence(ec.value(), where.folder + QStringLiteral("/"));
     removeStalePartials(where, at);
-    // Two backups within one second (two commands in a row) both stay.
-    while (QFileInfo::exists(QDir(where.folder).filePath(where.fileName(when)))) {
-        when = when.addSecs(1);
-    }
-    target = QDir(where.folder).filePath(where.fileName(when));
-    partial = target + QLatin1String(kPartialSuffix);
-    removeDatabaseFiles(partial);
-    // Created here first: SQLite retries a failed open read-only, and the errno it keeps
-    // is then that of the retry, not the reason the file could not be made.
-    const int fd = ::open(QFile::encodeName(partial).constData(), O_RDWR | O_CREAT | O_EXCL, 0644);
-    if (fd < 0) return osErrorSentence(errno, partial);
-    ::close(fd);
+    const QString claimError = claimName();
+    if (!claimError.isEmpty()) return claimError;
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     int rc = sqlite3_open_v2(QFile::encodeName(partial).constData(), &dest, flags, nullptr);
     // Synced once, whole, by publish().
@@ -253,6 +247,37 @@ QString BackupJob::begin(sqlite3* from, QDateTime at)
     const QString cause = sqliteCause(dest, rc, partial);
     abandon();
     return cause;
+}
+
+QString BackupJob::claimName()
+{
+    // Two backups within one second (two commands in a row, or the day's stepped backup
+    // still running when a change asks for its own) both stay, each under its own name.
+    // The temporary file is the claim: made exclusively, it is never another backup's,
+    // and its target is checked only after it is held, so that a backup of the same second
+    // published in between is seen and never replaced.
+    for (;; when = when.addSecs(1)) {
+        const QString name = QDir(where.folder).filePath(where.fileName(when));
+        if (QFileInfo::exists(name)) continue;
+        const QString temporary = name + QLatin1String(kPartialSuffix);
+        // Created here first: SQLite retries a failed open read-only, and the errno it
+        // keeps is then that of the retry, not the reason the file could not be made.
+        const int fd =
+            ::open(QFile::encodeName(temporary).constData(), O_RDWR | O_CREAT | O_EXCL, 0644);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return osErrorSentence(errno, temporary);
+        ::close(fd);
+        if (QFileInfo::exists(name)) {
+            QFile::remove(temporary);
+            continue;
+        }
+        target = name;
+        partial = temporary;
+        // Side files left by a killed backup of this name belong to no one now.
+        for (const char* suffix : {"-journal", "-wal", "-shm"})
+            QFile::remove(partial + QLatin1String(suffix));
+        return {};
+    }
 }
 
 QString BackupJob::closeCopy(int rc)
@@ -293,8 +318,9 @@ BackupResult BackupJob::publish()
         error = errno;
     }
     if (error != 0) {
+        const QString failed = partial;
         abandon();
-        return failure(osErrorSentence(error, partial));
+        return failure(osErrorSentence(error, failed));
     }
     partial.clear();
     syncFolder(where.folder);

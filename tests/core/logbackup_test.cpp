@@ -238,6 +238,46 @@ TEST_F(LogBackupTest, SteppedCopyIsNeverVisibleHalfDoneAndWaitsOutTransactions)
     EXPECT_EQ(folderEntries().size(), 1);
 }
 
+// The day's stepped backup and the copy before a change can run at once within one second:
+// neither may take the other's temporary file, and each ends whole under its own name.
+TEST_F(LogBackupTest, BackupsOfOneSecondRunningTogetherBothEndWhole)
+{
+    TripLogDb& db = open();
+    db.addTrips(2000, QStringLiteral("2026-11-30"));
+    const QDateTime when = at("2026-12-09T13:05:07");
+    const QString name = backupFolder() + "/Brindlewick-20261209-1305%1.sqlite";
+    SteppedBackup stepped;
+    QSignalSpy spy(&stepped, &SteppedBackup::finished);
+    stepped.start(db.handle(), when, 1);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    ASSERT_TRUE(stepped.running());
+
+    const BackupResult atOnce = backUpNow(db.handle(), when);
+    ASSERT_TRUE(atOnce.ok) << atOnce.error.toStdString();
+    EXPECT_EQ(atOnce.path.toStdString(), name.arg("08").toStdString());
+    ASSERT_TRUE(spy.wait(20000));
+    const auto first = spy.first().first().value<BackupResult>();
+    ASSERT_TRUE(first.ok) << first.error.toStdString();
+    EXPECT_EQ(first.path.toStdString(), name.arg("07").toStdString());
+    for (const QString& path : {first.path, atOnce.path})
+        EXPECT_EQ(TripLogDb::tripsIn(path), db.allTrips()) << path.toStdString();
+
+    // A temporary file of a backup still being written is left alone, not reused.
+    QFile other(name.arg("09") + ".part");
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("in progress");
+    other.close();
+    const BackupResult beside = backUpNow(db.handle(), at("2026-12-09T13:05:09"));
+    ASSERT_TRUE(beside.ok) << beside.error.toStdString();
+    EXPECT_EQ(beside.path.toStdString(), name.arg("10").toStdString());
+    EXPECT_EQ(folderEntries(), QStringList({"Brindlewick-20261209-130507.sqlite",
+                                            "Brindlewick-20261209-130508.sqlite",
+                                            "Brindlewick-20261209-130509.sqlite.part",
+                                            "Brindlewick-20261209-130510.sqlite"}));
+    ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+    EXPECT_EQ(other.readAll(), QByteArray("in progress"));
+}
+
 TEST_F(LogBackupTest, ListsWhenTripsAndLatestDateAndUnreadableFiles)
 {
     TripLogDb& db = open();

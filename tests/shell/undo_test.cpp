@@ -166,7 +166,8 @@ TEST_P(UndoEachChange, KeysTakeItBackAndBringItAgainInOneCommitEach)
     make(GetParam().change);
     const TripRows after = log();
     const QStringList entriesAfter = entries();
-    ASSERT_FALSE(same(before, after)) << "the change changed no row";
+    ASSERT_FALSE(same(before, after))
+        << "the change changed no row; boxes: " << env.dialogs.texts().join(u'|').toStdString();
     EXPECT_EQ(form->mnuUndo->text(), QString::fromLatin1(GetParam().undoText));
 
     finished = 0;
