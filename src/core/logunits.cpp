@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kSampleAmount = 1234.5;
 
-QString tr(const char* text) { return QCoreApplication::translate("LogUnits", text); }
-
 } // namespace
 
 Currency localeCurrency(const QLocale& locale)
@@ -55,12 +53,14 @@ std::optional<DistanceUnit> unitFromCode(const QString& code)
 
 QString unitAbbreviation(DistanceUnit unit)
 {
-    return unit == DistanceUnit::Kilometres ? tr("km") : tr("mi");
+    return unit == DistanceUnit::Kilometres ? QCoreApplication::translate("LogUnits", "km")
+                                            : QCoreApplication::translate("LogUnits", "mi");
 }
 
 QString unitName(DistanceUnit unit)
 {
-    return unit == DistanceUnit::Kilometres ? tr("Kilometre") : tr("Mile");
+    return unit == DistanceUnit::Kilometres ? QCoreApplication::translate("LogUnits", "Kilometre")
+                                            : QCoreApplication::translate("LogUnits", "Mile");
 }
 
 QString placementCode(const Currency& currency)

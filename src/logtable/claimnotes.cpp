@@ -14,8 +14,6 @@ namespace bw {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ClaimNotes", text); }
-
 // Keys are compared without case and punctuation, so "odometer_start" and
 // "OdometerStart" name the same field; each field answers to a few usual spellings.
 QString plainKey(const QString& key)
@@ -44,7 +42,10 @@ const std::array<QStringList, LogTable::kFieldCount>& fieldKeys()
     return keys;
 }
 
-QString shownText(const QString& text) { return text.isEmpty() ? tr("(empty)") : text; }
+QString shownText(const QString& text)
+{
+    return text.isEmpty() ? QCoreApplication::translate("ClaimNotes", "(empty)") : text;
+}
 
 } // namespace
 
@@ -69,15 +70,15 @@ QString trailLine(const TrailEntry& entry)
     const QString when = shortDateTimeText(entry.at);
     switch (entry.change) {
     case TrailEntry::Change::Edited:
-        return tr("Changed %1 from %2 to %3 on %4")
+        return QCoreApplication::translate("ClaimNotes", "Changed %1 from %2 to %3 on %4")
             .arg(tripFieldName(entry.field), shownText(entry.oldText), shownText(entry.newText),
                  when);
     case TrailEntry::Change::Deleted:
-        return tr("Deleted on %1").arg(when);
+        return QCoreApplication::translate("ClaimNotes", "Deleted on %1").arg(when);
     case TrailEntry::Change::MovedToHistory:
-        return tr("Moved to the history on %1").arg(when);
+        return QCoreApplication::translate("ClaimNotes", "Moved to the history on %1").arg(when);
     case TrailEntry::Change::Returned:
-        return tr("Put back on %1").arg(when);
+        return QCoreApplication::translate("ClaimNotes", "Put back on %1").arg(when);
     }
     return QString();
 }
@@ -85,9 +86,12 @@ QString trailLine(const TrailEntry& entry)
 QString claimNote(const ClaimMark& mark, const std::vector<TrailEntry>& trail)
 {
     const QString saved = shortDateTimeText(mark.savedAt);
-    QStringList lines{mark.fileName.isEmpty()
-                          ? tr("Claimed in a printed report, saved %1").arg(saved)
-                          : tr("Claimed in %1, saved %2").arg(mark.fileName, saved)};
+    QStringList lines{
+        mark.fileName.isEmpty()
+            ? QCoreApplication::translate("ClaimNotes", "Claimed in a printed report, saved %1")
+                  .arg(saved)
+            : QCoreApplication::translate("ClaimNotes", "Claimed in %1, saved %2")
+                  .arg(mark.fileName, saved)};
     for (const TrailEntry& entry : trail) {
         if (entry.claimNumber == mark.claimNumber) lines << trailLine(entry);
     }
@@ -96,17 +100,23 @@ QString claimNote(const ClaimMark& mark, const std::vector<TrailEntry>& trail)
 
 QString doubleClaimQuestion(int claimed, int firstRow, const ClaimMark& mark)
 {
-    const QString where = mark.fileName.isEmpty() ? tr("a printed report") : mark.fileName;
+    const QString where = mark.fileName.isEmpty()
+                              ? QCoreApplication::translate("ClaimNotes", "a printed report")
+                              : mark.fileName;
     const QString date = dateToText(mark.savedAt.toLocalTime().date());
-    return claimed == 1 ? tr("1 of these trips was claimed before, row %1 in %2 of %3. "
-                             "Create the report anyway?")
-                              .arg(firstRow)
-                              .arg(where, date)
-                        : tr("%1 of these trips were claimed before, first row %2 in %3 of %4. "
-                             "Create the report anyway?")
-                              .arg(claimed)
-                              .arg(firstRow)
-                              .arg(where, date);
+    return claimed == 1
+               ? QCoreApplication::translate(
+                     "ClaimNotes", "1 of these trips was claimed before, row %1 in %2 of %3. "
+                                   "Create the report anyway?")
+                     .arg(firstRow)
+                     .arg(where, date)
+               : QCoreApplication::translate(
+                     "ClaimNotes",
+                     "%1 of these trips were claimed before, first row %2 in %3 of %4. "
+                     "Create the report anyway?")
+                     .arg(claimed)
+                     .arg(firstRow)
+                     .arg(where, date);
 }
 
 } // namespace bw

@@ -106,8 +106,6 @@ private:
     QLocale saved_;
 };
 
-QString tr(const char* text) { return QCoreApplication::translate("ClaimReport", text); }
-
 } // namespace
 
 ClaimRecord claimRecordOf(const ReportInputs& inputs)
@@ -142,11 +140,17 @@ void writeClaimReport(const Claim& claim, const QString& output)
     const std::optional<ReportFormat> format = reportFormatOfPath(output);
     if (!format) {
         throw std::runtime_error(
-            tr("The file %1 does not end in .xls, .xlsx or .pdf.").arg(output).toStdString());
+            QCoreApplication::translate("ClaimReport",
+                                        "The file %1 does not end in .xls, .xlsx or .pdf.")
+                .arg(output)
+                .toStdString());
     }
     const DefaultLocale locale(claim.locale);
     Dialogs* shown = platform().dialogs;
-    if (!shown) throw std::runtime_error(tr("The report cannot be made here.").toStdString());
+    if (!shown)
+        throw std::runtime_error(
+            QCoreApplication::translate("ClaimReport", "The report cannot be made here.")
+                .toStdString());
     CountingDialogs counting(*shown);
     Platform seams = platform();
     seams.dialogs = &counting;
@@ -156,7 +160,8 @@ void writeClaimReport(const Claim& claim, const QString& output)
     const HeadlessReport report(inputs);
     if (!report.made() || counting.failures > 0) {
         throw std::runtime_error(
-            tr("The report of claim %1 could not be made; nothing was written.")
+            QCoreApplication::translate(
+                "ClaimReport", "The report of claim %1 could not be made; nothing was written.")
                 .arg(claim.number)
                 .toStdString());
     }

@@ -21,8 +21,6 @@ namespace {
 
 constexpr char kProgram[] = "brindlewick-report";
 
-QString tr(const char* text) { return QCoreApplication::translate("brindlewick-report", text); }
-
 int say(QTextStream& err, const QString& why, int status)
 {
     err << kProgram << ": " << why << '\n';
@@ -40,8 +38,9 @@ std::unique_ptr<LogDatabase> openLog()
 
 QString fileText(const ClaimFile& file)
 {
-    return file.format == QLatin1String("print") ? tr("printed")
-                                                 : QDir::toNativeSeparators(file.path);
+    return file.format == QLatin1String("print")
+               ? QCoreApplication::translate("ReportTool", "printed")
+               : QDir::toNativeSeparators(file.path);
 }
 
 QString claimLine(const Claim& claim)
@@ -51,14 +50,16 @@ QString claimLine(const Claim& claim)
     QStringList files;
     for (const ClaimFile& file : claim.files) files << fileText(file);
     QString line =
-        tr("%1\t%2\t%3 to %4\t%5 trips\t%6\t%7")
+        QCoreApplication::translate("ReportTool", "%1\t%2\t%3 to %4\t%5 trips\t%6\t%7")
             .arg(claim.number)
             .arg(claim.savedAt.toString(Qt::ISODate), claim.periodFrom.toString(Qt::ISODate),
                  claim.periodTo.toString(Qt::ISODate))
             .arg(trips)
             .arg(claim.totalAmount, files.join(QStringLiteral(", ")));
     if (claim.paidAt)
-        line += QLatin1Char('\t') + tr("paid %1").arg(claim.paidAt->toString(Qt::ISODate));
+        line += QLatin1Char('\t')
+                + QCoreApplication::translate("ReportTool", "paid %1")
+                      .arg(claim.paidAt->toString(Qt::ISODate));
     return line;
 }
 
@@ -67,15 +68,19 @@ QString claimLine(const Claim& claim)
 ClaimRecording::ClaimRecording() : path_(LogDatabase::defaultPath())
 {
     if (!QFileInfo::exists(path_)) {
-        refusal_ = tr("the trip log %1 has no database yet; open the program once, then "
-                      "record the claim")
-                       .arg(QDir::toNativeSeparators(path_));
+        refusal_ =
+            QCoreApplication::translate(
+                "ReportTool", "the trip log %1 has no database yet; open the program once, then "
+                              "record the claim")
+                .arg(QDir::toNativeSeparators(path_));
         return;
     }
     lock_ = std::make_unique<InstanceLock>(path_);
     if (!lock_->held()) {
-        refusal_ = tr("the trip log %1 is open in the program, so no claim can be recorded; "
-                      "close it and run again")
+        refusal_ = QCoreApplication::translate(
+                       "ReportTool",
+                       "the trip log %1 is open in the program, so no claim can be recorded; "
+                       "close it and run again")
                        .arg(QDir::toNativeSeparators(path_));
     }
 }
@@ -86,10 +91,12 @@ qint64 ClaimRecording::record(const ReportInputs& inputs, const QString& output)
 {
     LogDatabase db(path_, LogDatabase::Access::ReadWrite);
     if (db.readOnly()) {
-        throw std::runtime_error(tr("the trip log %1 was written by a newer version of the "
-                                    "program; no claim was recorded")
-                                     .arg(QDir::toNativeSeparators(path_))
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("ReportTool",
+                                        "the trip log %1 was written by a newer version of the "
+                                        "program; no claim was recorded")
+                .arg(QDir::toNativeSeparators(path_))
+                .toStdString());
     }
     const QString path = QFileInfo(output).absoluteFilePath();
     const ReportFormat format = reportFormatOfPath(output).value_or(ReportFormat::Xls);
@@ -122,13 +129,18 @@ int checkHistory(QTextStream& out, QTextStream& err)
     } catch (const std::exception& failure) {
         return say(err, QString::fromUtf8(failure.what()), kExitFailed);
     }
-    out << tr("Claims: %1").arg(check.claims) << '\n'
-        << tr("Chain length: %1").arg(check.entries) << '\n'
-        << tr("Chain head: %1").arg(check.head.isEmpty() ? tr("(empty)") : check.head) << '\n';
+    out << QCoreApplication::translate("ReportTool", "Claims: %1").arg(check.claims) << '\n'
+        << QCoreApplication::translate("ReportTool", "Chain length: %1").arg(check.entries) << '\n'
+        << QCoreApplication::translate("ReportTool", "Chain head: %1")
+               .arg(check.head.isEmpty() ? QCoreApplication::translate("ReportTool", "(empty)")
+                                         : check.head)
+        << '\n';
     out.flush();
     if (check.holds) return kExitDone;
     return say(err,
-               tr("the chain does not hold from %1 on: the log was changed outside the program")
+               QCoreApplication::translate(
+                   "ReportTool",
+                   "the chain does not hold from %1 on: the log was changed outside the program")
                    .arg(check.firstFailure),
                kExitChainBroken);
 }
@@ -143,7 +155,11 @@ int remakeClaim(qint64 number, const QString& output, QTextStream& err)
         return say(err, QString::fromUtf8(failure.what()), kExitFailed);
     }
     if (!claim)
-        return say(err, tr("there is no claim %1; nothing was written").arg(number), kExitUsage);
+        return say(
+            err,
+            QCoreApplication::translate("ReportTool", "there is no claim %1; nothing was written")
+                .arg(number),
+            kExitUsage);
     ConsoleDialogs dialogs(err);
     Platform seams = platform();
     seams.dialogs = &dialogs;

@@ -397,8 +397,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         } else if (i + 1 < arguments.size()) {
             into = arguments[++i];
         } else {
-            error =
-                QCoreApplication::translate("brindlewick-report", "--claim needs a claim number");
+            error = QCoreApplication::translate("ReportTool", "--claim needs a claim number");
             return false;
         }
         return true;
@@ -429,7 +428,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             bool ok = false;
             options.claimNumber = number.toLongLong(&ok);
             if (!ok || options.claimNumber < 1) {
-                error = QCoreApplication::translate("brindlewick-report",
+                error = QCoreApplication::translate("ReportTool",
                                                     "--claim needs a claim number from 1 on, "
                                                     "not \"%1\"")
                             .arg(number);
