@@ -41,9 +41,11 @@ QString milesText(double sum, QLocale locale)
 
 QString amountText(double sum, const Currency& currency, const QLocale& locale)
 {
-    // Rounded first, so a sum that shows as 0.00 never shows as "-0.00".
+    // Rounded first, so a sum that shows as 0.00 never shows as "-0.00"; the sheet's
+    // format puts a plain space between sign and number.
     const double cents = std::round(std::abs(sum) * 100) / 100;
-    return currencyText(sum < 0 ? -cents : cents, 2, currency, locale);
+    return currencyText(sum < 0 ? -cents : cents, 2, currency, locale)
+        .replace(QChar(0x00a0), QLatin1Char(' '));
 }
 
 // The report's inputs as the claim held them.
