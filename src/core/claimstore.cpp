@@ -358,6 +358,12 @@ Claim claimOf(const Row& row)
     claim.rates = ratesOf(text(row[10]));
     claim.totalMiles = text(row[11]);
     claim.totalAmount = text(row[12]);
+    // A claim without them was made before logs had their own: in miles and dollars.
+    claim.units.distance = unitFromCode(text(row[13])).value_or(DistanceUnit::Miles);
+    if (!text(row[14]).isEmpty()) {
+        claim.units.currency.symbol = text(row[14]);
+        claim.units.currency = withPlacement(claim.units.currency, text(row[15]));
+    }
     return claim;
 }
 
@@ -428,7 +434,8 @@ qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& first
     sql::Statement insert(
         db, "INSERT INTO claims (saved_at, employee_name, employee_id, vehicle_description,"
             " authorized_by, rate_per_mile, period_from, period_to, locale, rates, total_miles,"
-            " total_amount) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)");
+            " total_amount, distance_unit, currency, currency_placement)"
+            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15)");
     const QVariant values[] = {claims::timeText(record.savedAt),
                                record.employeeName,
                                record.employeeID,
@@ -440,7 +447,10 @@ qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& first
                                record.locale,
                                ratesText(record.rates),
                                record.totalMiles,
-                               record.totalAmount};
+                               record.totalAmount,
+                               unitCode(record.units.distance),
+                               record.units.currency.symbol,
+                               placementCode(record.units.currency)};
     int index = 0;
     for (const QVariant& value : values) insert.bind(++index, value);
     insert.run();

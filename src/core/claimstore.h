@@ -2,6 +2,7 @@
 // it was paid, and a trail of later changes to the trips it held, all in one hash chain.
 #pragma once
 
+#include "core/logunits.h"
 #include "core/rateschedule.h"
 #include "core/trip.h"
 
@@ -38,6 +39,7 @@ struct ClaimRecord {
     std::vector<RateChange> rates;
     std::vector<ClaimedTrip> trips;
     QString totalMiles, totalAmount; // as the report's totals row shows them
+    LogUnits units;                  // the distance unit and currency the report named
 };
 
 struct Claim : ClaimRecord {

@@ -55,7 +55,8 @@ std::vector<Row> readRows(sql::Database& db, const QByteArray& sql, std::optiona
 enum class LinkKind { Claim, File, Paid, Trail };
 inline constexpr char kClaimColumns[] =
     "number, saved_at, employee_name, employee_id, vehicle_description, authorized_by,"
-    " rate_per_mile, period_from, period_to, locale, rates, total_miles, total_amount";
+    " rate_per_mile, period_from, period_to, locale, rates, total_miles, total_amount,"
+    " distance_unit, currency, currency_placement";
 inline constexpr char kClaimTripColumns[] =
     "claim, position, trip_id, date, starting_location, destination, description,"
     " odometer_start, odometer_end, mileage, reimbursement";

@@ -52,14 +52,17 @@ void migrateTo2(sql::Database& db)
 
 // Claims and their trail are only ever appended to; the chain table links every row of
 // them in the order written (see core/claimtrail.h). Rates and totals are kept as the
-// texts the report showed, so a claim reads back as it was whatever the locale is later.
+// texts the report showed, so a claim reads back as it was whatever the locale is later;
+// the unit and currency the report named, as the meta table keeps the log's, so a claim
+// is made again the same after the log's have changed.
 void migrateTo3(sql::Database& db)
 {
     db.exec("CREATE TABLE claims ("
             " number INTEGER PRIMARY KEY, saved_at TEXT NOT NULL,"
             " employee_name TEXT, employee_id TEXT, vehicle_description TEXT,"
             " authorized_by TEXT, rate_per_mile TEXT, period_from TEXT, period_to TEXT,"
-            " locale TEXT, rates TEXT, total_miles TEXT, total_amount TEXT);"
+            " locale TEXT, rates TEXT, total_miles TEXT, total_amount TEXT,"
+            " distance_unit TEXT, currency TEXT, currency_placement TEXT);"
             "CREATE TABLE claim_trips ("
             " claim INTEGER NOT NULL REFERENCES claims (number), position INTEGER NOT NULL,"
             " trip_id INTEGER, date TEXT, starting_location TEXT, destination TEXT,"

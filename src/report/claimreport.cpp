@@ -32,18 +32,20 @@ double columnSum(const LogTable& table, int field)
 }
 
 // The total in the form the totals row shows it: the column's general form for miles,
-// the report's currency form ("$#,##0.00") for the amount.
+// the report's currency form ("$#,##0.00", "#,##0.00\" €\"") for the amount.
 QString milesText(double sum, QLocale locale)
 {
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(sum, 'g', 15);
 }
 
-QString amountText(double sum, const QLocale& locale)
+QString amountText(double sum, const Currency& currency, const QLocale& locale)
 {
+    // Rounded first, so a sum that shows as 0.00 never shows as "-0.00"; the sheet's
+    // format puts a plain space between sign and number.
     const double cents = std::round(std::abs(sum) * 100) / 100;
-    const QString text = QStringLiteral("$") + locale.toString(cents, 'f', 2);
-    return sum < 0 && cents > 0 ? QStringLiteral("-") + text : text;
+    return currencyText(sum < 0 ? -cents : cents, 2, currency, locale)
+        .replace(QChar(0x00a0), QLatin1Char(' '));
 }
 
 // The report's inputs as the claim held them.
@@ -65,6 +67,7 @@ public:
     QDate periodFrom() const override { return claim_.periodFrom; }
     QDate periodTo() const override { return claim_.periodTo; }
     LogTable& logTable() const override { return table_; }
+    LogUnits units() const override { return claim_.units; }
 
 private:
     const Claim& claim_;
@@ -131,7 +134,8 @@ ClaimRecord claimRecordOf(const ReportInputs& inputs)
         record.trips.push_back(std::move(claimed));
     }
     record.totalMiles = milesText(columnSum(table, 6), locale);
-    record.totalAmount = amountText(columnSum(table, 7), locale);
+    record.units = inputs.units();
+    record.totalAmount = amountText(columnSum(table, 7), record.units.currency, locale);
     return record;
 }
 

@@ -84,6 +84,7 @@ TEST_F(ClaimStoreTest, ClaimsReadBackWholeWithTheirFilesAndPaidMark)
     ClaimRecord first = record(logTrips);
     // A blank row of the report holds its place but claims no trip.
     first.trips.push_back({9, Trip{}});
+    first.units = {DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}};
     EXPECT_EQ(store.recordClaim(first, file(xls, "xls")), 1);
     store.addFile(1, file(QString(), "print"));
     EXPECT_EQ(store.recordClaim(record({logTrips[1]}), file(QString(), "print")), 2);
@@ -108,6 +109,7 @@ TEST_F(ClaimStoreTest, ClaimsReadBackWholeWithTheirFilesAndPaidMark)
         EXPECT_EQ(got, want) << name;
     }
     EXPECT_EQ(back.rates, first.rates);
+    EXPECT_TRUE(back.units == first.units) << "kilometres and \"1,00 €\" come back";
     ASSERT_EQ(back.trips.size(), 4u);
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_EQ(back.trips[k].tripId, logTrips[k].id);
@@ -123,6 +125,7 @@ TEST_F(ClaimStoreTest, ClaimsReadBackWholeWithTheirFilesAndPaidMark)
     EXPECT_EQ(one->paidAt, kSaved.addDays(3));
     EXPECT_EQ(store.claims().size(), 2u);
     EXPECT_FALSE(store.claims()[1].paidAt);
+    EXPECT_TRUE(store.claims()[1].units == LogUnits{}) << "miles and \"$1.00\"";
     EXPECT_FALSE(store.claim(3));
 
     const auto marks = store.claimedTrips();
@@ -238,6 +241,12 @@ TEST_F(ClaimStoreTest, AChangeMadeBesideTheProgramBreaksTheChainAtItsLink)
          "claim 1"},
         {"a claim's total edited", "UPDATE claims SET total_amount = '$1.00' WHERE number = 2",
          "claim 2"},
+        {"a claim's unit switched", "UPDATE claims SET distance_unit = 'km' WHERE number = 1",
+         "claim 1"},
+        {"a claim's currency replaced", "UPDATE claims SET currency = '£' WHERE number = 2",
+         "claim 2"},
+        {"a claim's currency moved",
+         "UPDATE claims SET currency_placement = 'after space' WHERE number = 2", "claim 2"},
         {"a file's hash replaced", "UPDATE claim_files SET sha256 = 'ab' WHERE id = 1",
          "file 1 of claim 1"},
         {"a paid mark moved", "UPDATE claim_paid SET at = '2020-01-01T00:00:00.000Z'",

@@ -162,6 +162,20 @@ TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
              {{claim, QStringLiteral("1"), file("never.txt")}, 2, "must end in"},
              {{claim, QStringLiteral("1"), file("missing/never.xls")}, 1, "missing"},
              {{QStringLiteral("--claims"), output}, 2, "take no output file"},
+             {{QStringLiteral("--claims"), QStringLiteral("--unit"), QStringLiteral("km")},
+              2,
+              "no report options"},
+             {{QStringLiteral("--check-history"), QStringLiteral("--currency"),
+               QStringLiteral("€")},
+              2,
+              "no report options"},
+             {{claim, QStringLiteral("1"), QStringLiteral("--currency"), QStringLiteral("€"),
+               output},
+              2,
+              "takes no report options"},
+             {{claim, QStringLiteral("1"), QStringLiteral("--unit"), QStringLiteral("km"), output},
+              2,
+              "takes no report options"},
              {{QStringLiteral("--check-history"), QStringLiteral("--claims")}, 2, "only one of"},
              {{QStringLiteral("--record-claim"), QStringLiteral("--sample"), output},
               2,
@@ -207,6 +221,7 @@ TEST_F(ClaimToolTest, AClaimIsMadeAgainCellForCellAfterTheLogAndLocaleChanged)
     {
         LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
         db.replaceRateChanges({{QDate(2026, 1, 1), 0.7}});
+        db.setUnits({DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}});
     }
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
     for (const char* name : {"b.xls", "b.xlsx", "b.pdf"}) {
@@ -223,6 +238,23 @@ TEST_F(ClaimToolTest, AClaimIsMadeAgainCellForCellAfterTheLogAndLocaleChanged)
     EXPECT_EQ(sameCells(file("a.xls"), file("b.xls")), 0);
     EXPECT_EQ(sameCells(file("a.xlsx"), file("b.xlsx")), 0);
     EXPECT_EQ(sameCells(file("a.xls"), file("now.xls")), 1) << "the log and locale did change";
+
+    // A claim made in kilometres and euros keeps them when the log goes back to miles.
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    ASSERT_EQ(tool({QStringLiteral("--record-claim"), file("c.xls")}), 0) << err.toStdString();
+    LogDatabase(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite)
+        .setUnits({DistanceUnit::Miles, {QStringLiteral("£"), true, false}});
+    ASSERT_EQ(tool({QStringLiteral("--claim"), QStringLiteral("2"), file("d.xls")}), 0)
+        << err.toStdString();
+    QLocale::setDefault(before);
+    EXPECT_EQ(sameCells(file("c.xls"), file("d.xls")), 0);
+
+    // Each claim's total in the currency its own report named.
+    ASSERT_EQ(tool({QStringLiteral("--claims")}), 0);
+    const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << out.toStdString();
+    EXPECT_EQ(lines[0].section(u'\t', 4, 4), QStringLiteral("$11.55"));
+    EXPECT_EQ(lines[1].section(u'\t', 4, 4), QStringLiteral("57.92 €"));
 }
 
 } // namespace

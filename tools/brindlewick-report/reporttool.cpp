@@ -244,7 +244,8 @@ bool checkClaimOptions(const Options& options, const QStringList& positional, QS
         return false;
     }
     const bool reportOptions = options.sample || !options.tripsFile.isEmpty()
-                               || !options.ratesFile.isEmpty() || !options.picture.isEmpty();
+                               || !options.ratesFile.isEmpty() || !options.picture.isEmpty()
+                               || !options.unit.isEmpty() || !options.currency.isEmpty();
     if ((options.listClaims || options.checkHistory) && (reportOptions || !positional.isEmpty())) {
         error = QCoreApplication::translate(
             "ReportTool", "--claims and --check-history take no output file and no report options");
@@ -338,9 +339,11 @@ Options:
                        held, its trips and the file's SHA-256. The log must not be
                        open in the program (status 1, no claim; OUTPUT is kept)
   --claims             list the claims, one a line: number, saved when (UTC),
-                       period, trips, total, files (and when it was paid)
+                       period, trips, total in the claim's currency, files (and when
+                       it was paid)
   --claim N OUTPUT     make claim N's report again from what the claim held, in the
-                       locale it was made in, whatever the log holds now
+                       locale, unit and currency it was made in, whatever the log
+                       holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
                        (status 3 when the chain does not hold, naming where it fails)
