@@ -387,7 +387,7 @@ RateSchedule DatabaseRateStore::loadRates()
     return db ? RateSchedule(db->rateChanges()) : RateSchedule();
 }
 
-void DatabaseRateStore::saveRates(const RateSchedule& schedule)
+LogDatabase& DatabaseRateStore::writable()
 {
     LogDatabase* db = database_ ? database_() : nullptr;
     if (!db || db->readOnly()) {
@@ -397,7 +397,12 @@ void DatabaseRateStore::saveRates(const RateSchedule& schedule)
                                         "not kept.")
                 .toStdString());
     }
-    db->replaceRateChanges(schedule.changes());
+    return *db;
+}
+
+void DatabaseRateStore::saveRates(const RateSchedule& schedule)
+{
+    writable().replaceRateChanges(schedule.changes());
 }
 
 LogUnits DatabaseRateStore::loadUnits()
@@ -406,18 +411,7 @@ LogUnits DatabaseRateStore::loadUnits()
     return db ? db->units() : LogUnits();
 }
 
-void DatabaseRateStore::saveUnits(const LogUnits& units)
-{
-    LogDatabase* db = database_ ? database_() : nullptr;
-    if (!db || db->readOnly()) {
-        throw std::runtime_error(
-            QCoreApplication::translate("bw::DatabaseRateStore",
-                                        "The trip log is open read-only, so changes to it are "
-                                        "not kept.")
-                .toStdString());
-    }
-    db->setUnits(units);
-}
+void DatabaseRateStore::saveUnits(const LogUnits& units) { writable().setUnits(units); }
 
 int LogDatabase::tripCount()
 {

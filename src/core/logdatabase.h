@@ -144,6 +144,9 @@ public:
     void saveUnits(const LogUnits& units) override;
 
 private:
+    // The log's database to write to; throws when there is none or it is read-only.
+    LogDatabase& writable();
+
     std::function<LogDatabase*()> database_;
 };
 
