@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>Claimed in a printed report, saved %1</source>
-        <translation>Abgerechnet in einer gedruckten Abrechnung, gespeichert %1</translation>
+        <translation>Abgerechnet in einer gedruckten Abrechnung, gespeichert am %1</translation>
     </message>
     <message>
         <source>Claimed in %1, saved %2</source>
-        <translation>Abgerechnet in %1, gespeichert %2</translation>
+        <translation>Abgerechnet in %1, gespeichert am %2</translation>
     </message>
     <message>
         <source>a printed report</source>
@@ -712,7 +712,7 @@ Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>paid %1</source>
-        <translation>bezahlt %1</translation>
+        <translation>bezahlt am %1</translation>
     </message>
     <message>
         <source>the trip log %1 has no database yet; open the program once, then record the claim</source>
@@ -1773,8 +1773,8 @@ Möchten Sie die Datei ersetzen?</translation>
     <message numerus="yes">
         <source>Claim %1, saved %2, period %3, %n trip(s), total %4</source>
         <translation>
-            <numerusform>Abrechnung %1, gespeichert %2, Zeitraum %3, %n Fahrt, Summe %4</numerusform>
-            <numerusform>Abrechnung %1, gespeichert %2, Zeitraum %3, %n Fahrten, Summe %4</numerusform>
+            <numerusform>Abrechnung %1, gespeichert am %2, Zeitraum %3, %n Fahrt, Summe %4</numerusform>
+            <numerusform>Abrechnung %1, gespeichert am %2, Zeitraum %3, %n Fahrten, Summe %4</numerusform>
         </translation>
     </message>
     <message>
@@ -1783,7 +1783,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>, paid %1</source>
-        <translation>, bezahlt %1</translation>
+        <translation>, bezahlt am %1</translation>
     </message>
     <message>
         <source>Marked paid %1</source>
