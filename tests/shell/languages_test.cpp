@@ -60,6 +60,12 @@ std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host, Lo
         {"preview", [&host] { return std::make_unique<Form2>(&host); }},
         {"rates dialog",
          [] { return std::make_unique<RatesDialog>(RateSchedule(), QDate(2026, 1, 1), 0.7); }},
+        {"rates dialog in kilometres",
+         [] {
+             return std::make_unique<RatesDialog>(RateSchedule(), QDate(2026, 1, 1), 0.7, nullptr,
+                                                  QLocale(),
+                                                  LogUnits{DistanceUnit::Kilometres, {}});
+         }},
         {"restore dialog",
          [] {
              return std::make_unique<RestoreBackupDialog>(
