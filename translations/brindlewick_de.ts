@@ -9,6 +9,71 @@
     </message>
 </context>
 <context>
+    <name>ClaimNotes</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>Changed %1 from %2 to %3 on %4</source>
+        <translation>%1 am %4 von %2 auf %3 geändert</translation>
+    </message>
+    <message>
+        <source>Deleted on %1</source>
+        <translation>Gelöscht am %1</translation>
+    </message>
+    <message>
+        <source>Moved to the history on %1</source>
+        <translation>Am %1 in den Verlauf verschoben</translation>
+    </message>
+    <message>
+        <source>Put back on %1</source>
+        <translation>Am %1 zurückgeholt</translation>
+    </message>
+    <message>
+        <source>Claimed in a printed report, saved %1</source>
+        <translation>Abgerechnet in einer gedruckten Abrechnung, gespeichert am %1</translation>
+    </message>
+    <message>
+        <source>Claimed in %1, saved %2</source>
+        <translation>Abgerechnet in %1, gespeichert am %2</translation>
+    </message>
+    <message>
+        <source>a printed report</source>
+        <translation>einer gedruckten Abrechnung</translation>
+    </message>
+    <message>
+        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>1 dieser Fahrten wurde bereits abgerechnet, Zeile %1 in %2 vom %3. Die Abrechnung trotzdem erstellen?</translation>
+    </message>
+    <message>
+        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
+        <translation>%1 dieser Fahrten wurden bereits abgerechnet, erste Zeile %2 in %3 vom %4. Die Abrechnung trotzdem erstellen?</translation>
+    </message>
+</context>
+<context>
+    <name>ClaimReport</name>
+    <message>
+        <source>The file %1 does not end in .xls, .xlsx or .pdf.</source>
+        <translation>Die Datei %1 endet nicht auf .xls, .xlsx oder .pdf.</translation>
+    </message>
+    <message>
+        <source>The report cannot be made here.</source>
+        <translation>Die Abrechnung kann hier nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The report of claim %1 could not be made; nothing was written.</source>
+        <translation>Die Abrechnung %1 konnte nicht erstellt werden; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>ClaimStore</name>
+    <message>
+        <source>There is no claim %1.</source>
+        <translation>Es gibt keine Abrechnung %1.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line </source>
@@ -271,6 +336,29 @@ Trotzdem fortfahren?</translation>
         <source>Overflow</source>
         <translation>Überlauf</translation>
     </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilometer</translation>
+    </message>
+</context>
+<context>
+    <name>LogUnits</name>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>mi</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>Kilometre</source>
+        <translation>Kilometer</translation>
+    </message>
+    <message>
+        <source>Mile</source>
+        <translation>Meile</translation>
+    </message>
 </context>
 <context>
     <name>MileageLog</name>
@@ -411,6 +499,18 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>Mileage Log and Reimbursement Form</source>
         <translation>Fahrtenbuch und Reisekostenabrechnung</translation>
+    </message>
+    <message>
+        <source>Rate Per Kilometre</source>
+        <translation>Satz je Kilometer</translation>
+    </message>
+    <message>
+        <source>Total Kilometres</source>
+        <translation>Kilometer gesamt</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilometer</translation>
     </message>
 </context>
 <context>
@@ -563,104 +663,6 @@ Trotzdem fortfahren?</translation>
 %2</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf</source>
-        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--picture DATEI.bmp|DATEI.png] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf</translation>
-    </message>
-    <message>
-        <source>
-
-Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
-writes it to OUTPUT: byte for byte the file that saving the report from the preview
-window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
-ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
-other name gets the Excel 97-2003 workbook.
-
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. Nothing is
-ever written.
-
-Options:
-  --sample             use the sample data instead of the stored entries and trips;
-                       the settings store is not read
-  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
-  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
-                       it) instead of the stored or sample ones; Mileage and
-                       Reimbursement are filled in where empty, with the stored or
-                       sample rate; lines that cannot be read are listed and left out
-  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
-                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
-  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
-                       file&apos;s suffix
-  -h, --help           show this text
-      --version        show the program&apos;s version
-
-Message boxes are written to standard error; a question is answered Yes. A notice
-(a text cut to fit its cell, for example) is no failure. When the report cannot be
-made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
-picture file is left as it was.
-
-Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
-</source>
-        <translation>
-
-Erstellt die Kilometergeld-Abrechnung, die „Abrechnung erstellen“ erstellt, ohne
-Fenster und schreibt sie nach AUSGABE: Byte für Byte die Datei, die das Speichern aus
-dem Vorschaufenster schreibt. AUSGABE mit der Endung .xlsx erhält dieselbe Arbeitsmappe
-als Excel-Arbeitsmappe, eine mit .pdf die gedruckten Seiten als PDF (Endungen in
-beliebiger Schreibweise); jeder andere Name die Excel-97-2003-Arbeitsmappe.
-
-Die Angaben zum Mitarbeiter und der Zeitraum werden aus dem Einstellungsspeicher des
-Programms gelesen, wie das Programm sie beim Start liest (die INI-Datei
-Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME oder ~/.config; unter Windows der
-Registrierungsschlüssel des Programms), die Fahrten aus der Datenbank des Fahrtenbuchs
-daneben (Varnholt/Brindlewick.sqlite), schreibgeschützt geöffnet; wo es noch keine
-Datenbank gibt, aus dem Speicher, wie frühere Versionen sie hielten. Es wird nie etwas
-geschrieben.
-
-Optionen:
-  --sample             die Beispieldaten statt der gespeicherten Angaben und Fahrten
-                       verwenden; der Einstellungsspeicher wird nicht gelesen
-  --settings DATEI.ini die Angaben aus DATEI.ini im Format des Speichers lesen und
-                       die Fahrten aus DATEI.sqlite daneben
-  --trips DATEI.csv    die Fahrten aus DATEI.csv verwenden (wie „Fahrten aus CSV
-                       importieren...“ sie liest) statt der gespeicherten oder der
-                       Beispielfahrten; leere Strecken und Erstattungen werden mit dem
-                       gespeicherten oder dem Beispielsatz gefüllt; nicht lesbare
-                       Zeilen werden aufgeführt und ausgelassen
-  --rates DATEI.csv    die Fahrten zu den Satzänderungen aus DATEI.csv erstatten
-                       (Spalten „From“, ein Datum, ISO oder Ihre Kurzform, und
-                       „Rate“, eine Zahl wie die Zahlen der Fahrten) für den Bericht
-                       und die Füllungen von --trips; ohne die Option gelten die
-                       gespeicherten Änderungen des Programms. Eine nicht lesbare
-                       Zeile wird mit ihrem Grund aufgeführt, und nichts wird
-                       geschrieben (Status 1)
-  --picture DATEI      auch das Bild des Blatts schreiben, als BMP oder PNG je nach
-                       Endung der Datei
-  -h, --help           diesen Text zeigen
-      --version        die Version des Programms zeigen
-
-Meldungsfenster werden auf die Standardfehlerausgabe geschrieben; eine Frage wird mit
-Ja beantwortet. Ein Hinweis (etwa ein für seine Zelle gekürzter Text) ist kein Fehler.
-Kann der Bericht nicht vollständig erstellt oder eine Datei nicht geschrieben werden,
-wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie war.
-
-Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
-falschen Argumenten.
-</translation>
-    </message>
-    <message>
-        <source>%1 needs a file name</source>
-        <translation>%1 braucht einen Dateinamen</translation>
-    </message>
-    <message>
         <source>%1 is given twice</source>
         <translation>%1 ist doppelt angegeben</translation>
     </message>
@@ -699,6 +701,231 @@ falschen Argumenten.
     <message>
         <source>Try &apos;%1 --help&apos; for more.</source>
         <translation>Mehr mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>gedruckt</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
+        <translation>%1	%2	%3 bis %4	%5 Fahrten	%6	%7</translation>
+    </message>
+    <message>
+        <source>paid %1</source>
+        <translation>bezahlt am %1</translation>
+    </message>
+    <message>
+        <source>the trip log %1 has no database yet; open the program once, then record the claim</source>
+        <translation>das Fahrtenbuch %1 hat noch keine Datenbank; öffnen Sie das Programm einmal und erfassen Sie dann die Abrechnung</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is open in the program, so no claim can be recorded; close it and run again</source>
+        <translation>das Fahrtenbuch %1 ist im Programm geöffnet, daher kann keine Abrechnung erfasst werden; schließen Sie es und starten Sie erneut</translation>
+    </message>
+    <message>
+        <source>the trip log %1 was written by a newer version of the program; no claim was recorded</source>
+        <translation>das Fahrtenbuch %1 stammt von einer neueren Version des Programms; es wurde keine Abrechnung erfasst</translation>
+    </message>
+    <message>
+        <source>Claims: %1</source>
+        <translation>Abrechnungen: %1</translation>
+    </message>
+    <message>
+        <source>Chain length: %1</source>
+        <translation>Kettenlänge: %1</translation>
+    </message>
+    <message>
+        <source>Chain head: %1</source>
+        <translation>Kettenkopf: %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>the chain does not hold from %1 on: the log was changed outside the program</source>
+        <translation>die Kette ist ab %1 gebrochen: das Fahrtenbuch wurde außerhalb des Programms geändert</translation>
+    </message>
+    <message>
+        <source>there is no claim %1; nothing was written</source>
+        <translation>es gibt keine Abrechnung %1; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>recorded claim %1</source>
+        <translation>Abrechnung %1 erfasst</translation>
+    </message>
+    <message>
+        <source>the report was written to %1, but no claim was recorded: %2</source>
+        <translation>die Abrechnung wurde nach %1 geschrieben, aber nicht erfasst: %2</translation>
+    </message>
+    <message>
+        <source>only one of --record-claim, --claims, --check-history and --claim can be given</source>
+        <translation>nur eine der Optionen --record-claim, --claims, --check-history und --claim ist möglich</translation>
+    </message>
+    <message>
+        <source>--claims and --check-history take no output file and no report options</source>
+        <translation>--claims und --check-history nehmen keine Ausgabedatei und keine Berichtsoptionen</translation>
+    </message>
+    <message>
+        <source>--claim makes the claim&apos;s report from what it holds: it takes no report options</source>
+        <translation>--claim erstellt die Abrechnung aus dem, was sie enthält: es nimmt keine Berichtsoptionen</translation>
+    </message>
+    <message>
+        <source>the output of --claim must end in .xls, .xlsx or .pdf</source>
+        <translation>die Ausgabe von --claim muss auf .xls, .xlsx oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>--record-claim records the stored trips only: not with --sample or --trips</source>
+        <translation>--record-claim erfasst nur die gespeicherten Fahrten: nicht mit --sample oder --trips</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
+        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
+        %1 [--settings DATEI.ini] --claims | --check-history | --claim N AUSGABE</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. The report
+names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
+a database). Nothing is written to the log unless --record-claim is given.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
+                       unit (words only: the numbers are the log&apos;s)
+  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
+                       the log places its sign
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
+                       database, as saving it from the preview window does: what it
+                       held, its trips and the file&apos;s SHA-256. The log must not be
+                       open in the program (status 1, no claim; OUTPUT is kept)
+  --claims             list the claims, one a line: number, saved when (UTC),
+                       period, trips, total, files (and when it was paid)
+  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
+                       locale it was made in, whatever the log holds now
+  --check-history      print the number of claims, the length of the chain over the
+                       claims and the trail of changes to claimed trips, and its head
+                       (status 3 when the chain does not hold, naming where it fails)
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
+(a claim that does not exist included), 3 when --check-history finds the chain broken.
+</source>
+        <translation>
+
+Erstellt die Kilometergeld-Abrechnung, die „Abrechnung erstellen“ erstellt, ohne
+Fenster und schreibt sie nach AUSGABE: Byte für Byte die Datei, die das Speichern aus
+dem Vorschaufenster schreibt. AUSGABE mit der Endung .xlsx erhält dieselbe Arbeitsmappe
+als Excel-Arbeitsmappe, eine mit .pdf die gedruckten Seiten als PDF (Endungen in
+beliebiger Schreibweise); jeder andere Name die Excel-97-2003-Arbeitsmappe.
+
+Die Angaben zum Mitarbeiter und der Zeitraum werden aus dem Einstellungsspeicher des
+Programms gelesen, wie das Programm sie beim Start liest (die INI-Datei
+Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME oder ~/.config; unter Windows der
+Registrierungsschlüssel des Programms), die Fahrten aus der Datenbank des Fahrtenbuchs
+daneben (Varnholt/Brindlewick.sqlite), schreibgeschützt geöffnet; wo es noch keine
+Datenbank gibt, aus dem Speicher, wie frühere Versionen sie hielten. Die Abrechnung
+nennt Strecken in der Einheit des Fahrtenbuchs und Beträge in seiner Währung (Meilen
+und „$“ ohne Datenbank). Ins Fahrtenbuch wird nur mit --record-claim geschrieben.
+
+Optionen:
+  --sample             die Beispieldaten statt der gespeicherten Angaben und Fahrten
+                       verwenden; der Einstellungsspeicher wird nicht gelesen
+  --settings DATEI.ini die Angaben aus DATEI.ini im Format des Speichers lesen und
+                       die Fahrten aus DATEI.sqlite daneben
+  --trips DATEI.csv    die Fahrten aus DATEI.csv verwenden (wie „Fahrten aus CSV
+                       importieren...“ sie liest) statt der gespeicherten oder der
+                       Beispielfahrten; leere Strecken und Erstattungen werden mit dem
+                       gespeicherten oder dem Beispielsatz gefüllt; nicht lesbare
+                       Zeilen werden aufgeführt und ausgelassen
+  --rates DATEI.csv    die Fahrten zu den Satzänderungen aus DATEI.csv erstatten
+                       (Spalten „From“, ein Datum, ISO oder Ihre Kurzform, und
+                       „Rate“, eine Zahl wie die Zahlen der Fahrten) für den Bericht
+                       und die Füllungen von --trips; ohne die Option gelten die
+                       gespeicherten Änderungen des Programms. Eine nicht lesbare
+                       Zeile wird mit ihrem Grund aufgeführt, und nichts wird
+                       geschrieben (Status 1)
+  --unit km|mi         Strecken in Kilometern oder Meilen statt in der Einheit des
+                       Fahrtenbuchs benennen (nur die Wörter: die Zahlen bleiben)
+  --currency ZEICHEN   Beträge mit ZEICHEN statt dem Währungszeichen des
+                       Fahrtenbuchs zeigen, an der Stelle, an der es sein Zeichen setzt
+  --picture DATEI      auch das Bild des Blatts schreiben, als BMP oder PNG je nach
+                       Endung der Datei
+  --record-claim       die nach AUSGABE geschriebene Abrechnung in der Datenbank des
+                       Fahrtenbuchs erfassen, wie das Speichern aus dem Vorschaufenster:
+                       ihren Inhalt, ihre Fahrten und den SHA-256 der Datei. Das
+                       Fahrtenbuch darf nicht im Programm geöffnet sein (Status 1,
+                       keine Erfassung; AUSGABE bleibt erhalten)
+  --claims             die Abrechnungen auflisten, eine je Zeile: Nummer, gespeichert
+                       am (UTC), Zeitraum, Fahrten, Summe, Dateien (und wann bezahlt)
+  --claim N AUSGABE    die Abrechnung N erneut aus ihrem Inhalt erstellen, im
+                       Gebietsschema, in dem sie erstellt wurde, gleich was das
+                       Fahrtenbuch jetzt enthält
+  --check-history      die Zahl der Abrechnungen, die Länge der Kette über die
+                       Abrechnungen und die Änderungen an abgerechneten Fahrten sowie
+                       ihren Kopf ausgeben (Status 3, wenn die Kette gebrochen ist, mit
+                       der Stelle des Bruchs)
+  -h, --help           diesen Text zeigen
+      --version        die Version des Programms zeigen
+
+Meldungsfenster werden auf die Standardfehlerausgabe geschrieben; eine Frage wird mit
+Ja beantwortet. Ein Hinweis (etwa ein für seine Zelle gekürzter Text) ist kein Fehler.
+Kann der Bericht nicht vollständig erstellt oder eine Datei nicht geschrieben werden,
+wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie war.
+
+Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
+falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
+--check-history die Kette gebrochen findet.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number</source>
+        <translation>--claim braucht eine Abrechnungsnummer</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
+        <translation>--claim braucht eine Abrechnungsnummer ab 1, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--unit takes km or mi, not %1</source>
+        <translation>--unit nimmt km oder mi, nicht %1</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1580,245 @@ Bericht trotzdem erstellen?</translation>
     </message>
 </context>
 <context>
+    <name>bw::ClaimHistoryDialog</name>
+    <message>
+        <source>Claim History</source>
+        <translation>Abrechnungsverlauf</translation>
+    </message>
+    <message>
+        <source>Claims</source>
+        <translation>Abrechnungen</translation>
+    </message>
+    <message>
+        <source>The log holds no claims yet: a report saved or printed from the preview becomes one.</source>
+        <translation>Das Fahrtenbuch enthält noch keine Abrechnungen: Jede aus der Vorschau gespeicherte oder gedruckte Abrechnung wird eine.</translation>
+    </message>
+    <message>
+        <source>Chain head</source>
+        <translation>Kettenkopf</translation>
+    </message>
+    <message>
+        <source>The checksum over every claim and every recorded change; keep it to prove later that the history was not changed.</source>
+        <translation>Die Prüfsumme über alle Abrechnungen und alle erfassten Änderungen; bewahren Sie sie auf, um später zu belegen, dass der Verlauf nicht verändert wurde.</translation>
+    </message>
+    <message>
+        <source>Checking the history…</source>
+        <translation>Verlauf wird geprüft…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Again As…</source>
+        <translation>Erneut &amp;speichern unter…</translation>
+    </message>
+    <message>
+        <source>Makes the chosen claim&apos;s report again, as it was, into a file you choose.</source>
+        <translation>Erstellt die gewählte Abrechnung noch einmal, wie sie war, in einer Datei Ihrer Wahl.</translation>
+    </message>
+    <message>
+        <source>&amp;Export Trips to CSV…</source>
+        <translation>Fahrten als CSV e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Writes the chosen claim&apos;s trips to a CSV file.</source>
+        <translation>Schreibt die Fahrten der gewählten Abrechnung in eine CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Containing Folder</source>
+        <translation>&amp;Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Opens the folder of the chosen claim&apos;s saved file.</source>
+        <translation>Öffnet den Ordner der gespeicherten Datei der gewählten Abrechnung.</translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Paid</source>
+        <translation>Als &amp;bezahlt markieren</translation>
+    </message>
+    <message>
+        <source>Records that the chosen claim was paid.</source>
+        <translation>Vermerkt, dass die gewählte Abrechnung bezahlt wurde.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Claims, newest first:</source>
+        <translation>&amp;Abrechnungen, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>C&amp;hain head:</source>
+        <translation>&amp;Kettenkopf:</translation>
+    </message>
+    <message>
+        <source>The claims cannot be read. %1</source>
+        <translation>Die Abrechnungen können nicht gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>The history could not be checked. %1</source>
+        <translation>Der Verlauf konnte nicht geprüft werden. %1</translation>
+    </message>
+    <message>
+        <source>There is no history to check yet.</source>
+        <translation>Es gibt noch keinen Verlauf zu prüfen.</translation>
+    </message>
+    <message>
+        <source>The history does not hold: %1 fails. The log was changed outside the program.</source>
+        <translation>Der Verlauf ist nicht schlüssig: %1 schlägt fehl. Das Fahrtenbuch wurde außerhalb des Programms geändert.</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 claims and %2 links checked.</source>
+        <translation>Der Verlauf ist schlüssig: %1 Abrechnungen und %2 Glieder geprüft.</translation>
+    </message>
+    <message>
+        <source>No claim is chosen.</source>
+        <translation>Es ist keine Abrechnung gewählt.</translation>
+    </message>
+    <message>
+        <source>The claim was printed, not saved to a file.</source>
+        <translation>Die Abrechnung wurde gedruckt, nicht in einer Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>The trip log is open read-only, so no claim can be marked paid.</source>
+        <translation>Das Fahrtenbuch ist schreibgeschützt geöffnet; es kann keine Abrechnung als bezahlt markiert werden.</translation>
+    </message>
+    <message>
+        <source>Marked paid %1.</source>
+        <translation>Am %1 als bezahlt markiert.</translation>
+    </message>
+    <message>
+        <source>Save Again As</source>
+        <translation>Erneut speichern unter</translation>
+    </message>
+    <message>
+        <source>claim %1.%2</source>
+        <translation>Abrechnung %1.%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>„%1“ existiert bereits.<byte value="xd"/>
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;. %2</source>
+        <translation>Die Abrechnung konnte nicht als „%1“ gespeichert werden. %2</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV</source>
+        <translation>Fahrten als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>claim %1 trips.csv</source>
+        <translation>Abrechnung %1 Fahrten.csv</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The folder of the claim&apos;s file is gone.</source>
+        <translation>Der Ordner der Datei dieser Abrechnung existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be opened.</source>
+        <translation>Der Ordner „%1“ konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked paid. %2</source>
+        <translation>Abrechnung %1 konnte nicht als bezahlt markiert werden. %2</translation>
+    </message>
+    <message>
+        <source>Claim History…</source>
+        <translation>Abrechnungsverlauf…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::ClaimHistoryModel</name>
+    <message>
+        <source>printed</source>
+        <translation>gedruckt</translation>
+    </message>
+    <message>
+        <source>%1 (checking…)</source>
+        <translation>%1 (wird geprüft…)</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>%1 (changed)</source>
+        <translation>%1 (geändert)</translation>
+    </message>
+    <message>
+        <source>%1 (unreadable)</source>
+        <translation>%1 (nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Claim %1, saved %2, period %3, %n trip(s), total %4</source>
+        <translation>
+            <numerusform>Abrechnung %1, gespeichert am %2, Zeitraum %3, %n Fahrt, Summe %4</numerusform>
+            <numerusform>Abrechnung %1, gespeichert am %2, Zeitraum %3, %n Fahrten, Summe %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, files: %1</source>
+        <translation>, Dateien: %1</translation>
+    </message>
+    <message>
+        <source>, paid %1</source>
+        <translation>, bezahlt am %1</translation>
+    </message>
+    <message>
+        <source>Marked paid %1</source>
+        <translation>Am %1 als bezahlt markiert</translation>
+    </message>
+    <message>
+        <source>%1 miles</source>
+        <translation>%1 Meilen</translation>
+    </message>
+    <message>
+        <source>Claim</source>
+        <translation>Abrechnung</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Fahrten</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+</context>
+<context>
     <name>bw::DatabaseRateStore</name>
     <message>
         <source>The trip log is open read-only, so changes to it are not kept.</source>
@@ -1649,6 +2115,78 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Start New Period…</source>
+        <translation>Neuen Zeitraum beginnen…</translation>
+    </message>
+    <message>
+        <source>The report was printed, but no claim of it was recorded. %1</source>
+        <translation>Die Abrechnung wurde gedruckt, aber nicht erfasst. %1</translation>
+    </message>
+    <message>
+        <source>The report was saved, but no claim of it was recorded. %1</source>
+        <translation>Die Abrechnung wurde gespeichert, aber nicht erfasst. %1</translation>
+    </message>
+    <message>
+        <source>The trip log is open read-only.</source>
+        <translation>Das Fahrtenbuch ist schreibgeschützt geöffnet.</translation>
+    </message>
+    <message>
+        <source>The report was printed, but its claim could not be recorded. %1</source>
+        <translation>Die Abrechnung wurde gedruckt, konnte aber nicht erfasst werden. %1</translation>
+    </message>
+    <message>
+        <source>The report was saved, but its claim could not be recorded. %1</source>
+        <translation>Die Abrechnung wurde gespeichert, konnte aber nicht erfasst werden. %1</translation>
+    </message>
+    <message>
+        <source>No trip in the grid was claimed: there is nothing to move to the history.</source>
+        <translation>Keine Fahrt in der Tabelle wurde abgerechnet: Es gibt nichts in den Verlauf zu verschieben.</translation>
+    </message>
+    <message>
+        <source>The claims could not be read. %1</source>
+        <translation>Die Abrechnungen konnten nicht gelesen werden. %1</translation>
+    </message>
+    <message>
+        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>1 abgerechnete Fahrt wird aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %1. Neuen Zeitraum beginnen?</translation>
+    </message>
+    <message>
+        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
+        <translation>%1 abgerechnete Fahrten werden aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %2. Neuen Zeitraum beginnen?</translation>
+    </message>
+    <message>
+        <source>Start New Period</source>
+        <translation>Neuen Zeitraum beginnen</translation>
+    </message>
+    <message>
+        <source>Distances in Kilometres</source>
+        <translation>Strecken in Kilometern</translation>
+    </message>
+    <message>
+        <source>Distances in Miles</source>
+        <translation>Strecken in Meilen</translation>
+    </message>
+    <message>
+        <source>Currency: %1</source>
+        <translation>Währung: %1</translation>
+    </message>
+    <message>
+        <source>The distance unit and currency were not kept: %1</source>
+        <translation>Entfernungseinheit und Währung wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Rate per Kilometre:</source>
+        <translation>Satz je Kilometer:</translation>
+    </message>
+    <message>
+        <source>Rate per Kilometre</source>
+        <translation>Satz je Kilometer</translation>
+    </message>
+    <message>
+        <source>Rate per Mile</source>
+        <translation>Satz je Meile</translation>
+    </message>
 </context>
 <context>
     <name>bw::Form2</name>
@@ -1703,6 +2241,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>%1 takes a number, for example %2</source>
         <translation>%1 erwartet eine Zahl, zum Beispiel %2</translation>
     </message>
+    <message>
+        <source>From the route %1 → %2 (%3 km)</source>
+        <translation>Aus der Strecke %1 → %2 (%3 km)</translation>
+    </message>
 </context>
 <context>
     <name>bw::RatesDialog</name>
@@ -1749,6 +2291,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Rates by Date…</source>
         <translation>Sätze nach Datum…</translation>
+    </message>
+    <message>
+        <source>From each date on, trips are paid at its rate; earlier trips and trips without a date at the Rate per Kilometre:</source>
+        <translation>Ab jedem Datum werden Fahrten zu dessen Satz erstattet; frühere Fahrten und Fahrten ohne Datum zum Satz je Kilometer:</translation>
+    </message>
+    <message>
+        <source>Rate (%1 per %2)</source>
+        <translation>Satz (%1 je %2)</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,71 @@
     </message>
 </context>
 <context>
+    <name>ClaimNotes</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>Changed %1 from %2 to %3 on %4</source>
+        <translation>%1 cambiado de %2 a %3 el %4</translation>
+    </message>
+    <message>
+        <source>Deleted on %1</source>
+        <translation>Eliminado el %1</translation>
+    </message>
+    <message>
+        <source>Moved to the history on %1</source>
+        <translation>Pasado al historial el %1</translation>
+    </message>
+    <message>
+        <source>Put back on %1</source>
+        <translation>Recuperado el %1</translation>
+    </message>
+    <message>
+        <source>Claimed in a printed report, saved %1</source>
+        <translation>Incluido en una hoja de gastos impresa, guardada el %1</translation>
+    </message>
+    <message>
+        <source>Claimed in %1, saved %2</source>
+        <translation>Incluido en %1, guardado el %2</translation>
+    </message>
+    <message>
+        <source>a printed report</source>
+        <translation>una hoja de gastos impresa</translation>
+    </message>
+    <message>
+        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>1 de estos viajes ya se incluyó antes, fila %1 en %2 del %3. ¿Crear la hoja de gastos de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
+        <translation>%1 de estos viajes ya se incluyeron antes, primera fila %2 en %3 del %4. ¿Crear la hoja de gastos de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>ClaimReport</name>
+    <message>
+        <source>The file %1 does not end in .xls, .xlsx or .pdf.</source>
+        <translation>El archivo %1 no termina en .xls, .xlsx o .pdf.</translation>
+    </message>
+    <message>
+        <source>The report cannot be made here.</source>
+        <translation>La hoja de gastos no se puede crear aquí.</translation>
+    </message>
+    <message>
+        <source>The report of claim %1 could not be made; nothing was written.</source>
+        <translation>No se pudo crear la hoja de gastos %1; no se escribió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>ClaimStore</name>
+    <message>
+        <source>There is no claim %1.</source>
+        <translation>No existe la hoja de gastos %1.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line </source>
@@ -271,6 +336,29 @@ Would you like to proceed anyway?</source>
         <source>Overflow</source>
         <translation>Desbordamiento</translation>
     </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilómetros</translation>
+    </message>
+</context>
+<context>
+    <name>LogUnits</name>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>mi</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>Kilometre</source>
+        <translation>Kilómetro</translation>
+    </message>
+    <message>
+        <source>Mile</source>
+        <translation>Milla</translation>
+    </message>
 </context>
 <context>
     <name>MileageLog</name>
@@ -411,6 +499,18 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Mileage Log and Reimbursement Form</source>
         <translation>Hoja de gastos de kilometraje</translation>
+    </message>
+    <message>
+        <source>Rate Per Kilometre</source>
+        <translation>Tarifa por kilómetro</translation>
+    </message>
+    <message>
+        <source>Total Kilometres</source>
+        <translation>Total de kilómetros</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilómetros</translation>
     </message>
 </context>
 <context>
@@ -563,101 +663,6 @@ Would you like to proceed anyway?</source>
 %2</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf</source>
-        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--picture ARCHIVO.bmp|ARCHIVO.png] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf</translation>
-    </message>
-    <message>
-        <source>
-
-Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
-writes it to OUTPUT: byte for byte the file that saving the report from the preview
-window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
-ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
-other name gets the Excel 97-2003 workbook.
-
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. Nothing is
-ever written.
-
-Options:
-  --sample             use the sample data instead of the stored entries and trips;
-                       the settings store is not read
-  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
-  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
-                       it) instead of the stored or sample ones; Mileage and
-                       Reimbursement are filled in where empty, with the stored or
-                       sample rate; lines that cannot be read are listed and left out
-  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
-                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
-  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
-                       file&apos;s suffix
-  -h, --help           show this text
-      --version        show the program&apos;s version
-
-Message boxes are written to standard error; a question is answered Yes. A notice
-(a text cut to fit its cell, for example) is no failure. When the report cannot be
-made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
-picture file is left as it was.
-
-Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
-</source>
-        <translation>
-
-Crea sin ventana la hoja de gastos de kilometraje que crea «Crear hoja de gastos» y
-la escribe en SALIDA: byte a byte el archivo que escribe el guardado desde la ventana
-de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro de
-Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en
-mayúsculas o minúsculas); cualquier otro nombre, el libro de Excel 97-2003.
-
-Los datos del empleado y el período se leen del almacén de configuración del programa
-como el programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
-$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa), los
-viajes de la base de datos del registro junto a él (Varnholt/Brindlewick.sqlite),
-abierta en solo lectura; sin base de datos, del almacén como lo guardaban versiones
-anteriores. Nunca se escribe nada.
-
-Opciones:
-  --sample             usar los datos de ejemplo en lugar de los datos y viajes
-                       guardados; no se lee el almacén de configuración
-  --settings ARCHIVO.ini  leer los datos de ARCHIVO.ini en el formato del almacén
-                       y los viajes de ARCHIVO.sqlite junto a él
-  --trips ARCHIVO.csv  usar los viajes de ARCHIVO.csv (leído como «Importar viajes
-                       de CSV...») en lugar de los guardados o de ejemplo; las
-                       distancias e importes vacíos se completan con la tarifa
-                       guardada o de ejemplo; las líneas ilegibles se listan y omiten
-  --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
-                       (columnas «From», una fecha ISO o en su formato corto, y
-                       «Rate», un número leído como los de los viajes) en el informe
-                       y en los completados de --trips; sin ella rigen los cambios
-                       guardados del programa. Una línea ilegible se lista con su
-                       motivo y no se escribe nada (estado 1)
-  --picture ARCHIVO    escribir también la imagen de la hoja, en BMP o PNG según la
-                       extensión del archivo
-  -h, --help           mostrar este texto
-      --version        mostrar la versión del programa
-
-Los cuadros de mensaje se escriben en la salida de error; a una pregunta se responde
-Sí. Un aviso (un texto cortado para caber en su celda, por ejemplo) no es un fallo. Si
-el informe no se puede crear entero o un archivo no se puede escribir, no se escribe
-nada: una SALIDA o imagen existente queda como estaba.
-
-Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
-incorrectos.
-</translation>
-    </message>
-    <message>
-        <source>%1 needs a file name</source>
-        <translation>%1 necesita un nombre de archivo</translation>
-    </message>
-    <message>
         <source>%1 is given twice</source>
         <translation>%1 aparece dos veces</translation>
     </message>
@@ -696,6 +701,230 @@ incorrectos.
     <message>
         <source>Try &apos;%1 --help&apos; for more.</source>
         <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>impresa</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
+        <translation>%1	%2	%3 al %4	%5 viajes	%6	%7</translation>
+    </message>
+    <message>
+        <source>paid %1</source>
+        <translation>pagada el %1</translation>
+    </message>
+    <message>
+        <source>the trip log %1 has no database yet; open the program once, then record the claim</source>
+        <translation>el registro de viajes %1 aún no tiene base de datos; abra el programa una vez y después registre la hoja de gastos</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is open in the program, so no claim can be recorded; close it and run again</source>
+        <translation>el registro de viajes %1 está abierto en el programa, así que no se puede registrar ninguna hoja de gastos; ciérrelo y vuelva a ejecutar</translation>
+    </message>
+    <message>
+        <source>the trip log %1 was written by a newer version of the program; no claim was recorded</source>
+        <translation>el registro de viajes %1 lo escribió una versión más reciente del programa; no se registró ninguna hoja de gastos</translation>
+    </message>
+    <message>
+        <source>Claims: %1</source>
+        <translation>Hojas de gastos: %1</translation>
+    </message>
+    <message>
+        <source>Chain length: %1</source>
+        <translation>Longitud de la cadena: %1</translation>
+    </message>
+    <message>
+        <source>Chain head: %1</source>
+        <translation>Cabeza de la cadena: %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacío)</translation>
+    </message>
+    <message>
+        <source>the chain does not hold from %1 on: the log was changed outside the program</source>
+        <translation>la cadena está rota desde %1: el registro se modificó fuera del programa</translation>
+    </message>
+    <message>
+        <source>there is no claim %1; nothing was written</source>
+        <translation>no existe la hoja de gastos %1; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>recorded claim %1</source>
+        <translation>hoja de gastos %1 registrada</translation>
+    </message>
+    <message>
+        <source>the report was written to %1, but no claim was recorded: %2</source>
+        <translation>la hoja de gastos se escribió en %1, pero no se registró: %2</translation>
+    </message>
+    <message>
+        <source>only one of --record-claim, --claims, --check-history and --claim can be given</source>
+        <translation>solo se puede indicar una de --record-claim, --claims, --check-history y --claim</translation>
+    </message>
+    <message>
+        <source>--claims and --check-history take no output file and no report options</source>
+        <translation>--claims y --check-history no admiten archivo de salida ni opciones de informe</translation>
+    </message>
+    <message>
+        <source>--claim makes the claim&apos;s report from what it holds: it takes no report options</source>
+        <translation>--claim crea la hoja de gastos a partir de lo que contiene: no admite opciones de informe</translation>
+    </message>
+    <message>
+        <source>the output of --claim must end in .xls, .xlsx or .pdf</source>
+        <translation>la salida de --claim debe terminar en .xls, .xlsx o .pdf</translation>
+    </message>
+    <message>
+        <source>--record-claim records the stored trips only: not with --sample or --trips</source>
+        <translation>--record-claim solo registra los viajes guardados: no con --sample ni --trips</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
+        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
+     %1 [--settings ARCHIVO.ini] --claims | --check-history | --claim N SALIDA</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. The report
+names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
+a database). Nothing is written to the log unless --record-claim is given.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
+                       unit (words only: the numbers are the log&apos;s)
+  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
+                       the log places its sign
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
+                       database, as saving it from the preview window does: what it
+                       held, its trips and the file&apos;s SHA-256. The log must not be
+                       open in the program (status 1, no claim; OUTPUT is kept)
+  --claims             list the claims, one a line: number, saved when (UTC),
+                       period, trips, total, files (and when it was paid)
+  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
+                       locale it was made in, whatever the log holds now
+  --check-history      print the number of claims, the length of the chain over the
+                       claims and the trail of changes to claimed trips, and its head
+                       (status 3 when the chain does not hold, naming where it fails)
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
+(a claim that does not exist included), 3 when --check-history finds the chain broken.
+</source>
+        <translation>
+
+Crea sin ventana la hoja de gastos de kilometraje que crea «Crear hoja de gastos» y
+la escribe en SALIDA: byte a byte el archivo que escribe el guardado desde la ventana
+de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro de
+Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en
+mayúsculas o minúsculas); cualquier otro nombre, el libro de Excel 97-2003.
+
+Los datos del empleado y el período se leen del almacén de configuración del programa
+como el programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
+$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa), los
+viajes de la base de datos del registro junto a él (Varnholt/Brindlewick.sqlite),
+abierta en solo lectura; sin base de datos, del almacén como lo guardaban versiones
+anteriores. El informe expresa las distancias en la unidad del registro y los importes
+en su moneda (millas y «$» sin base de datos). No se escribe nada en el registro salvo
+con --record-claim.
+
+Opciones:
+  --sample             usar los datos de ejemplo en lugar de los datos y viajes
+                       guardados; no se lee el almacén de configuración
+  --settings ARCHIVO.ini  leer los datos de ARCHIVO.ini en el formato del almacén
+                       y los viajes de ARCHIVO.sqlite junto a él
+  --trips ARCHIVO.csv  usar los viajes de ARCHIVO.csv (leído como «Importar viajes
+                       de CSV...») en lugar de los guardados o de ejemplo; las
+                       distancias e importes vacíos se completan con la tarifa
+                       guardada o de ejemplo; las líneas ilegibles se listan y omiten
+  --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
+                       (columnas «From», una fecha ISO o en su formato corto, y
+                       «Rate», un número leído como los de los viajes) en el informe
+                       y en los completados de --trips; sin ella rigen los cambios
+                       guardados del programa. Una línea ilegible se lista con su
+                       motivo y no se escribe nada (estado 1)
+  --unit km|mi         expresar las distancias en kilómetros o millas en lugar de la
+                       unidad del registro (solo las palabras: los números no cambian)
+  --currency SIGNO     mostrar los importes con SIGNO en lugar del símbolo de moneda
+                       del registro, donde el registro coloca su símbolo
+  --picture ARCHIVO    escribir también la imagen de la hoja, en BMP o PNG según la
+                       extensión del archivo
+  --record-claim       registrar en la base de datos del registro la hoja de gastos
+                       escrita en SALIDA, como al guardarla desde la vista previa: su
+                       contenido, sus viajes y el SHA-256 del archivo. El registro no
+                       debe estar abierto en el programa (estado 1, no se registra
+                       nada; SALIDA se conserva)
+  --claims             listar las hojas de gastos, una por línea: número, cuándo se
+                       guardó (UTC), período, viajes, total, archivos (y cuándo se
+                       pagó)
+  --claim N SALIDA     volver a crear la hoja de gastos N a partir de su contenido,
+                       en la configuración regional en que se creó, contenga lo que
+                       contenga ahora el registro
+  --check-history      mostrar el número de hojas de gastos, la longitud de la
+                       cadena sobre las hojas y los cambios de viajes ya incluidos,
+                       y su cabeza (estado 3 si la cadena está rota, indicando dónde
+                       falla)
+  -h, --help           mostrar este texto
+      --version        mostrar la versión del programa
+
+Los cuadros de mensaje se escriben en la salida de error; a una pregunta se responde
+Sí. Un aviso (un texto cortado para caber en su celda, por ejemplo) no es un fallo. Si
+el informe no se puede crear entero o un archivo no se puede escribir, no se escribe
+nada: una SALIDA o imagen existente queda como estaba.
+
+Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
+incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
+encuentra la cadena rota.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 requiere %2</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number</source>
+        <translation>--claim requiere un número de hoja de gastos</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
+        <translation>--claim requiere un número de hoja de gastos desde 1, no «%1»</translation>
+    </message>
+    <message>
+        <source>--unit takes km or mi, not %1</source>
+        <translation>--unit admite km o mi, no %1</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1579,245 @@ Create the report anyway?</source>
     </message>
 </context>
 <context>
+    <name>bw::ClaimHistoryDialog</name>
+    <message>
+        <source>Claim History</source>
+        <translation>Historial de hojas de gastos</translation>
+    </message>
+    <message>
+        <source>Claims</source>
+        <translation>Hojas de gastos</translation>
+    </message>
+    <message>
+        <source>The log holds no claims yet: a report saved or printed from the preview becomes one.</source>
+        <translation>El registro aún no tiene hojas de gastos: cada hoja guardada o impresa desde la vista previa pasa a ser una.</translation>
+    </message>
+    <message>
+        <source>Chain head</source>
+        <translation>Cabeza de la cadena</translation>
+    </message>
+    <message>
+        <source>The checksum over every claim and every recorded change; keep it to prove later that the history was not changed.</source>
+        <translation>La suma de comprobación de todas las hojas de gastos y de todos los cambios registrados; consérvela para demostrar más adelante que el historial no se modificó.</translation>
+    </message>
+    <message>
+        <source>Checking the history…</source>
+        <translation>Comprobando el historial…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Again As…</source>
+        <translation>&amp;Guardar de nuevo como…</translation>
+    </message>
+    <message>
+        <source>Makes the chosen claim&apos;s report again, as it was, into a file you choose.</source>
+        <translation>Vuelve a crear la hoja de gastos elegida, tal como era, en el archivo que usted elija.</translation>
+    </message>
+    <message>
+        <source>&amp;Export Trips to CSV…</source>
+        <translation>&amp;Exportar viajes a CSV…</translation>
+    </message>
+    <message>
+        <source>Writes the chosen claim&apos;s trips to a CSV file.</source>
+        <translation>Escribe los viajes de la hoja de gastos elegida en un archivo CSV.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Containing Folder</source>
+        <translation>&amp;Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Opens the folder of the chosen claim&apos;s saved file.</source>
+        <translation>Abre la carpeta del archivo guardado de la hoja de gastos elegida.</translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Paid</source>
+        <translation>Marcar como &amp;pagada</translation>
+    </message>
+    <message>
+        <source>Records that the chosen claim was paid.</source>
+        <translation>Registra que la hoja de gastos elegida se pagó.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Claims, newest first:</source>
+        <translation>&amp;Hojas de gastos, las más recientes primero:</translation>
+    </message>
+    <message>
+        <source>C&amp;hain head:</source>
+        <translation>&amp;Cabeza de la cadena:</translation>
+    </message>
+    <message>
+        <source>The claims cannot be read. %1</source>
+        <translation>No se pueden leer las hojas de gastos. %1</translation>
+    </message>
+    <message>
+        <source>The history could not be checked. %1</source>
+        <translation>No se pudo comprobar el historial. %1</translation>
+    </message>
+    <message>
+        <source>There is no history to check yet.</source>
+        <translation>Aún no hay historial que comprobar.</translation>
+    </message>
+    <message>
+        <source>The history does not hold: %1 fails. The log was changed outside the program.</source>
+        <translation>El historial no es íntegro: %1 falla. El registro se modificó fuera del programa.</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 claims and %2 links checked.</source>
+        <translation>El historial es íntegro: %1 hojas de gastos y %2 eslabones comprobados.</translation>
+    </message>
+    <message>
+        <source>No claim is chosen.</source>
+        <translation>No hay ninguna hoja de gastos elegida.</translation>
+    </message>
+    <message>
+        <source>The claim was printed, not saved to a file.</source>
+        <translation>La hoja de gastos se imprimió, no se guardó en un archivo.</translation>
+    </message>
+    <message>
+        <source>The trip log is open read-only, so no claim can be marked paid.</source>
+        <translation>El registro de viajes está abierto en solo lectura; no se puede marcar ninguna hoja de gastos como pagada.</translation>
+    </message>
+    <message>
+        <source>Marked paid %1.</source>
+        <translation>Marcada como pagada el %1.</translation>
+    </message>
+    <message>
+        <source>Save Again As</source>
+        <translation>Guardar de nuevo como</translation>
+    </message>
+    <message>
+        <source>claim %1.%2</source>
+        <translation>hoja de gastos %1.%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>«%1» ya existe.<byte value="xd"/>
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;. %2</source>
+        <translation>No se pudo guardar la hoja de gastos como «%1». %2</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hecho.</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV</source>
+        <translation>Exportar viajes a CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>claim %1 trips.csv</source>
+        <translation>hoja de gastos %1 viajes.csv</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The folder of the claim&apos;s file is gone.</source>
+        <translation>La carpeta del archivo de la hoja de gastos ya no existe.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be opened.</source>
+        <translation>No se pudo abrir la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked paid. %2</source>
+        <translation>No se pudo marcar como pagada la hoja de gastos %1. %2</translation>
+    </message>
+    <message>
+        <source>Claim History…</source>
+        <translation>Historial de hojas de gastos…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::ClaimHistoryModel</name>
+    <message>
+        <source>printed</source>
+        <translation>impresa</translation>
+    </message>
+    <message>
+        <source>%1 (checking…)</source>
+        <translation>%1 (comprobando…)</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (no está)</translation>
+    </message>
+    <message>
+        <source>%1 (changed)</source>
+        <translation>%1 (modificado)</translation>
+    </message>
+    <message>
+        <source>%1 (unreadable)</source>
+        <translation>%1 (ilegible)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 al %2</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Claim %1, saved %2, period %3, %n trip(s), total %4</source>
+        <translation>
+            <numerusform>Hoja de gastos %1, guardada el %2, período %3, %n viaje, total %4</numerusform>
+            <numerusform>Hoja de gastos %1, guardada el %2, período %3, %n viajes, total %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, files: %1</source>
+        <translation>, archivos: %1</translation>
+    </message>
+    <message>
+        <source>, paid %1</source>
+        <translation>, pagada el %1</translation>
+    </message>
+    <message>
+        <source>Marked paid %1</source>
+        <translation>Marcada como pagada el %1</translation>
+    </message>
+    <message>
+        <source>%1 miles</source>
+        <translation>%1 millas</translation>
+    </message>
+    <message>
+        <source>Claim</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardada</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Viajes</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+</context>
+<context>
     <name>bw::DatabaseRateStore</name>
     <message>
         <source>The trip log is open read-only, so changes to it are not kept.</source>
@@ -1646,6 +2114,78 @@ Do you want to replace it?</source>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>No se puede escribir «%1»: %2</translation>
     </message>
+    <message>
+        <source>Start New Period…</source>
+        <translation>Iniciar nuevo período…</translation>
+    </message>
+    <message>
+        <source>The report was printed, but no claim of it was recorded. %1</source>
+        <translation>La hoja de gastos se imprimió, pero no se registró. %1</translation>
+    </message>
+    <message>
+        <source>The report was saved, but no claim of it was recorded. %1</source>
+        <translation>La hoja de gastos se guardó, pero no se registró. %1</translation>
+    </message>
+    <message>
+        <source>The trip log is open read-only.</source>
+        <translation>El registro de viajes está abierto en solo lectura.</translation>
+    </message>
+    <message>
+        <source>The report was printed, but its claim could not be recorded. %1</source>
+        <translation>La hoja de gastos se imprimió, pero no se pudo registrar. %1</translation>
+    </message>
+    <message>
+        <source>The report was saved, but its claim could not be recorded. %1</source>
+        <translation>La hoja de gastos se guardó, pero no se pudo registrar. %1</translation>
+    </message>
+    <message>
+        <source>No trip in the grid was claimed: there is nothing to move to the history.</source>
+        <translation>Ningún viaje de la tabla se ha incluido en una hoja de gastos: no hay nada que pasar al historial.</translation>
+    </message>
+    <message>
+        <source>The claims could not be read. %1</source>
+        <translation>No se pudieron leer las hojas de gastos. %1</translation>
+    </message>
+    <message>
+        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>1 viaje ya incluido pasará de la tabla al historial, y el período empezará el %1. ¿Iniciar un nuevo período?</translation>
+    </message>
+    <message>
+        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
+        <translation>%1 viajes ya incluidos pasarán de la tabla al historial, y el período empezará el %2. ¿Iniciar un nuevo período?</translation>
+    </message>
+    <message>
+        <source>Start New Period</source>
+        <translation>Iniciar nuevo período</translation>
+    </message>
+    <message>
+        <source>Distances in Kilometres</source>
+        <translation>Distancias en kilómetros</translation>
+    </message>
+    <message>
+        <source>Distances in Miles</source>
+        <translation>Distancias en millas</translation>
+    </message>
+    <message>
+        <source>Currency: %1</source>
+        <translation>Moneda: %1</translation>
+    </message>
+    <message>
+        <source>The distance unit and currency were not kept: %1</source>
+        <translation>No se guardaron la unidad de distancia ni la moneda: %1</translation>
+    </message>
+    <message>
+        <source>Rate per Kilometre:</source>
+        <translation>Tarifa/km:</translation>
+    </message>
+    <message>
+        <source>Rate per Kilometre</source>
+        <translation>Tarifa/km</translation>
+    </message>
+    <message>
+        <source>Rate per Mile</source>
+        <translation>Tarifa/milla</translation>
+    </message>
 </context>
 <context>
     <name>bw::Form2</name>
@@ -1700,6 +2240,10 @@ Do you want to replace it?</source>
         <source>%1 takes a number, for example %2</source>
         <translation>%1 admite un número, por ejemplo %2</translation>
     </message>
+    <message>
+        <source>From the route %1 → %2 (%3 km)</source>
+        <translation>Según la ruta %1 → %2 (%3 km)</translation>
+    </message>
 </context>
 <context>
     <name>bw::RatesDialog</name>
@@ -1746,6 +2290,14 @@ Do you want to replace it?</source>
     <message>
         <source>Rates by Date…</source>
         <translation>Tarifas por fecha…</translation>
+    </message>
+    <message>
+        <source>From each date on, trips are paid at its rate; earlier trips and trips without a date at the Rate per Kilometre:</source>
+        <translation>Desde cada fecha, los viajes se pagan a su tarifa; los anteriores y los que no tienen fecha, a la Tarifa/km:</translation>
+    </message>
+    <message>
+        <source>Rate (%1 per %2)</source>
+        <translation>Tarifa (%1 por %2)</translation>
     </message>
 </context>
 <context>

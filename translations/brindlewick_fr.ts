@@ -9,6 +9,71 @@
     </message>
 </context>
 <context>
+    <name>ClaimNotes</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>Changed %1 from %2 to %3 on %4</source>
+        <translation>%1 modifié de %2 en %3 le %4</translation>
+    </message>
+    <message>
+        <source>Deleted on %1</source>
+        <translation>Supprimé le %1</translation>
+    </message>
+    <message>
+        <source>Moved to the history on %1</source>
+        <translation>Déplacé dans l&apos;historique le %1</translation>
+    </message>
+    <message>
+        <source>Put back on %1</source>
+        <translation>Rétabli le %1</translation>
+    </message>
+    <message>
+        <source>Claimed in a printed report, saved %1</source>
+        <translation>Déclaré dans une note de frais imprimée, enregistrée le %1</translation>
+    </message>
+    <message>
+        <source>Claimed in %1, saved %2</source>
+        <translation>Déclaré dans %1, enregistré le %2</translation>
+    </message>
+    <message>
+        <source>a printed report</source>
+        <translation>une note de frais imprimée</translation>
+    </message>
+    <message>
+        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>1 de ces trajets a déjà été déclaré, ligne %1 dans %2 du %3. Créer quand même la note de frais ?</translation>
+    </message>
+    <message>
+        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
+        <translation>%1 de ces trajets ont déjà été déclarés, première ligne %2 dans %3 du %4. Créer quand même la note de frais ?</translation>
+    </message>
+</context>
+<context>
+    <name>ClaimReport</name>
+    <message>
+        <source>The file %1 does not end in .xls, .xlsx or .pdf.</source>
+        <translation>Le fichier %1 ne se termine pas par .xls, .xlsx ou .pdf.</translation>
+    </message>
+    <message>
+        <source>The report cannot be made here.</source>
+        <translation>La note de frais ne peut pas être créée ici.</translation>
+    </message>
+    <message>
+        <source>The report of claim %1 could not be made; nothing was written.</source>
+        <translation>La note de frais %1 n&apos;a pas pu être créée ; rien n&apos;a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>ClaimStore</name>
+    <message>
+        <source>There is no claim %1.</source>
+        <translation>Il n&apos;y a pas de note de frais %1.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line </source>
@@ -271,6 +336,29 @@ Voulez-vous continuer quand même ?</translation>
         <source>Overflow</source>
         <translation>Dépassement de capacité</translation>
     </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilomètres</translation>
+    </message>
+</context>
+<context>
+    <name>LogUnits</name>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>mi</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>Kilometre</source>
+        <translation>Kilomètre</translation>
+    </message>
+    <message>
+        <source>Mile</source>
+        <translation>Mile</translation>
+    </message>
 </context>
 <context>
     <name>MileageLog</name>
@@ -411,6 +499,18 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>Mileage Log and Reimbursement Form</source>
         <translation>Note de frais kilométriques</translation>
+    </message>
+    <message>
+        <source>Rate Per Kilometre</source>
+        <translation>Taux par kilomètre</translation>
+    </message>
+    <message>
+        <source>Total Kilometres</source>
+        <translation>Total des kilomètres</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilomètres</translation>
     </message>
 </context>
 <context>
@@ -563,102 +663,6 @@ Voulez-vous continuer quand même ?</translation>
 %2</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--picture FILE.bmp|FILE.png] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf</source>
-        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--picture FICHIER.bmp|FICHIER.png] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf</translation>
-    </message>
-    <message>
-        <source>
-
-Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
-writes it to OUTPUT: byte for byte the file that saving the report from the preview
-window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
-ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
-other name gets the Excel 97-2003 workbook.
-
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. Nothing is
-ever written.
-
-Options:
-  --sample             use the sample data instead of the stored entries and trips;
-                       the settings store is not read
-  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
-  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
-                       it) instead of the stored or sample ones; Mileage and
-                       Reimbursement are filled in where empty, with the stored or
-                       sample rate; lines that cannot be read are listed and left out
-  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
-                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
-  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
-                       file&apos;s suffix
-  -h, --help           show this text
-      --version        show the program&apos;s version
-
-Message boxes are written to standard error; a question is answered Yes. A notice
-(a text cut to fit its cell, for example) is no failure. When the report cannot be
-made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
-picture file is left as it was.
-
-Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments.
-</source>
-        <translation>
-
-Crée, sans fenêtre, la note de frais kilométriques que crée « Créer la note de frais »
-et l&apos;écrit dans SORTIE : octet pour octet le fichier qu&apos;écrit l&apos;enregistrement depuis
-la fenêtre d&apos;aperçu. Une SORTIE en .xlsx reçoit le même classeur au format Classeur
-Excel, une en .pdf les pages imprimées du rapport en PDF (extensions en majuscules ou
-minuscules) ; tout autre nom reçoit le classeur Excel 97-2003.
-
-Les saisies du salarié et la période sont lues dans le magasin de paramètres du
-programme, comme le programme les lit au démarrage (le fichier INI
-Varnholt/Brindlewick.ini dans $XDG_CONFIG_HOME ou ~/.config ; la clé de registre du
-programme sous Windows), les trajets dans la base du journal à côté
-(Varnholt/Brindlewick.sqlite), ouverte en lecture seule ; sans base, dans le magasin
-comme les versions antérieures les gardaient. Rien n&apos;est jamais écrit.
-
-Options :
-  --sample             utiliser les données d&apos;exemple au lieu des saisies et trajets
-                       enregistrés ; le magasin de paramètres n&apos;est pas lu
-  --settings FICHIER.ini  lire les saisies dans FICHIER.ini au format du magasin et
-                       les trajets dans FICHIER.sqlite à côté
-  --trips FICHIER.csv  utiliser les trajets de FICHIER.csv (lu comme « Importer des
-                       trajets CSV... ») au lieu des trajets enregistrés ou
-                       d&apos;exemple ; distances et indemnités vides sont complétées avec
-                       le taux enregistré ou d&apos;exemple ; les lignes illisibles sont
-                       listées et écartées
-  --rates FICHIER.csv  payer les trajets aux changements de taux de FICHIER.csv
-                       (colonnes « From », une date ISO ou au format court, et
-                       « Rate », un nombre lu comme ceux des trajets) pour le rapport
-                       et les compléments de --trips ; sans elle, les changements
-                       enregistrés du programme s&apos;appliquent. Une ligne illisible est
-                       listée avec sa raison et rien n&apos;est écrit (code 1)
-  --picture FICHIER    écrire aussi l&apos;image de la feuille, en BMP ou PNG selon
-                       l&apos;extension du fichier
-  -h, --help           afficher ce texte
-      --version        afficher la version du programme
-
-Les boîtes de message sont écrites sur la sortie d&apos;erreur ; une question reçoit la
-réponse Oui. Un avis (un texte coupé pour tenir dans sa cellule, par exemple) n&apos;est
-pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne peut pas
-être écrit, rien n&apos;est écrit : une SORTIE ou une image existante reste telle quelle.
-
-Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
-incorrects.
-</translation>
-    </message>
-    <message>
-        <source>%1 needs a file name</source>
-        <translation>%1 demande un nom de fichier</translation>
-    </message>
-    <message>
         <source>%1 is given twice</source>
         <translation>%1 est donné deux fois</translation>
     </message>
@@ -697,6 +701,231 @@ incorrects.
     <message>
         <source>Try &apos;%1 --help&apos; for more.</source>
         <translation>Essayez « %1 --help » pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>imprimée</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
+        <translation>%1	%2	%3 au %4	%5 trajets	%6	%7</translation>
+    </message>
+    <message>
+        <source>paid %1</source>
+        <translation>payée le %1</translation>
+    </message>
+    <message>
+        <source>the trip log %1 has no database yet; open the program once, then record the claim</source>
+        <translation>le journal des trajets %1 n&apos;a pas encore de base ; ouvrez le programme une fois, puis enregistrez la note de frais</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is open in the program, so no claim can be recorded; close it and run again</source>
+        <translation>le journal des trajets %1 est ouvert dans le programme, aucune note de frais ne peut être enregistrée ; fermez-le et relancez</translation>
+    </message>
+    <message>
+        <source>the trip log %1 was written by a newer version of the program; no claim was recorded</source>
+        <translation>le journal des trajets %1 a été écrit par une version plus récente du programme ; aucune note de frais n&apos;a été enregistrée</translation>
+    </message>
+    <message>
+        <source>Claims: %1</source>
+        <translation>Notes de frais : %1</translation>
+    </message>
+    <message>
+        <source>Chain length: %1</source>
+        <translation>Longueur de la chaîne : %1</translation>
+    </message>
+    <message>
+        <source>Chain head: %1</source>
+        <translation>Tête de chaîne : %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>the chain does not hold from %1 on: the log was changed outside the program</source>
+        <translation>la chaîne est rompue à partir de %1 : le journal a été modifié hors du programme</translation>
+    </message>
+    <message>
+        <source>there is no claim %1; nothing was written</source>
+        <translation>il n&apos;y a pas de note de frais %1 ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>recorded claim %1</source>
+        <translation>note de frais %1 enregistrée</translation>
+    </message>
+    <message>
+        <source>the report was written to %1, but no claim was recorded: %2</source>
+        <translation>la note de frais a été écrite dans %1, mais n&apos;a pas été enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>only one of --record-claim, --claims, --check-history and --claim can be given</source>
+        <translation>une seule des options --record-claim, --claims, --check-history et --claim est possible</translation>
+    </message>
+    <message>
+        <source>--claims and --check-history take no output file and no report options</source>
+        <translation>--claims et --check-history n&apos;acceptent ni fichier de sortie ni option de rapport</translation>
+    </message>
+    <message>
+        <source>--claim makes the claim&apos;s report from what it holds: it takes no report options</source>
+        <translation>--claim recrée la note de frais à partir de son contenu : il n&apos;accepte aucune option de rapport</translation>
+    </message>
+    <message>
+        <source>the output of --claim must end in .xls, .xlsx or .pdf</source>
+        <translation>la sortie de --claim doit se terminer par .xls, .xlsx ou .pdf</translation>
+    </message>
+    <message>
+        <source>--record-claim records the stored trips only: not with --sample or --trips</source>
+        <translation>--record-claim n&apos;enregistre que les trajets enregistrés : pas avec --sample ni --trips</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
+        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
+        %1 [--settings FICHIER.ini] --claims | --check-history | --claim N SORTIE</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. The report
+names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
+a database). Nothing is written to the log unless --record-claim is given.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
+                       unit (words only: the numbers are the log&apos;s)
+  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
+                       the log places its sign
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
+                       database, as saving it from the preview window does: what it
+                       held, its trips and the file&apos;s SHA-256. The log must not be
+                       open in the program (status 1, no claim; OUTPUT is kept)
+  --claims             list the claims, one a line: number, saved when (UTC),
+                       period, trips, total, files (and when it was paid)
+  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
+                       locale it was made in, whatever the log holds now
+  --check-history      print the number of claims, the length of the chain over the
+                       claims and the trail of changes to claimed trips, and its head
+                       (status 3 when the chain does not hold, naming where it fails)
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
+(a claim that does not exist included), 3 when --check-history finds the chain broken.
+</source>
+        <translation>
+
+Crée, sans fenêtre, la note de frais kilométriques que crée « Créer la note de frais »
+et l&apos;écrit dans SORTIE : octet pour octet le fichier qu&apos;écrit l&apos;enregistrement depuis
+la fenêtre d&apos;aperçu. Une SORTIE en .xlsx reçoit le même classeur au format Classeur
+Excel, une en .pdf les pages imprimées du rapport en PDF (extensions en majuscules ou
+minuscules) ; tout autre nom reçoit le classeur Excel 97-2003.
+
+Les saisies du salarié et la période sont lues dans le magasin de paramètres du
+programme, comme le programme les lit au démarrage (le fichier INI
+Varnholt/Brindlewick.ini dans $XDG_CONFIG_HOME ou ~/.config ; la clé de registre du
+programme sous Windows), les trajets dans la base du journal à côté
+(Varnholt/Brindlewick.sqlite), ouverte en lecture seule ; sans base, dans le magasin
+comme les versions antérieures les gardaient. Le rapport exprime les distances dans
+l&apos;unité du journal et les montants dans sa devise (miles et « $ » sans base). Rien
+n&apos;est écrit dans le journal sans --record-claim.
+
+Options :
+  --sample             utiliser les données d&apos;exemple au lieu des saisies et trajets
+                       enregistrés ; le magasin de paramètres n&apos;est pas lu
+  --settings FICHIER.ini  lire les saisies dans FICHIER.ini au format du magasin et
+                       les trajets dans FICHIER.sqlite à côté
+  --trips FICHIER.csv  utiliser les trajets de FICHIER.csv (lu comme « Importer des
+                       trajets CSV... ») au lieu des trajets enregistrés ou
+                       d&apos;exemple ; distances et indemnités vides sont complétées avec
+                       le taux enregistré ou d&apos;exemple ; les lignes illisibles sont
+                       listées et écartées
+  --rates FICHIER.csv  payer les trajets aux changements de taux de FICHIER.csv
+                       (colonnes « From », une date ISO ou au format court, et
+                       « Rate », un nombre lu comme ceux des trajets) pour le rapport
+                       et les compléments de --trips ; sans elle, les changements
+                       enregistrés du programme s&apos;appliquent. Une ligne illisible est
+                       listée avec sa raison et rien n&apos;est écrit (code 1)
+  --unit km|mi         exprimer les distances en kilomètres ou en miles au lieu de
+                       l&apos;unité du journal (les mots seulement : les nombres restent)
+  --currency SIGNE     afficher les montants avec SIGNE au lieu du symbole de la
+                       devise du journal, là où le journal place son symbole
+  --picture FICHIER    écrire aussi l&apos;image de la feuille, en BMP ou PNG selon
+                       l&apos;extension du fichier
+  --record-claim       enregistrer dans la base du journal la note de frais écrite
+                       dans SORTIE, comme le fait l&apos;enregistrement depuis l&apos;aperçu :
+                       son contenu, ses trajets et le SHA-256 du fichier. Le journal
+                       ne doit pas être ouvert dans le programme (code 1, rien
+                       d&apos;enregistré ; SORTIE est conservée)
+  --claims             lister les notes de frais, une par ligne : numéro, date
+                       d&apos;enregistrement (UTC), période, trajets, total, fichiers (et
+                       date de paiement)
+  --claim N SORTIE     recréer la note de frais N à partir de son contenu, dans la
+                       langue et le format où elle a été créée, quel que soit le
+                       contenu actuel du journal
+  --check-history      afficher le nombre de notes de frais, la longueur de la
+                       chaîne sur les notes et les modifications des trajets
+                       déclarés, et sa tête (code 3 si la chaîne est rompue, avec
+                       l&apos;endroit de la rupture)
+  -h, --help           afficher ce texte
+      --version        afficher la version du programme
+
+Les boîtes de message sont écrites sur la sortie d&apos;erreur ; une question reçoit la
+réponse Oui. Un avis (un texte coupé pour tenir dans sa cellule, par exemple) n&apos;est
+pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne peut pas
+être écrit, rien n&apos;est écrit : une SORTIE ou une image existante reste telle quelle.
+
+Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
+incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
+chaîne rompue.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 attend %2</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number</source>
+        <translation>--claim attend un numéro de note de frais</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
+        <translation>--claim attend un numéro de note de frais à partir de 1, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--unit takes km or mi, not %1</source>
+        <translation>--unit accepte km ou mi, pas %1</translation>
     </message>
 </context>
 <context>
@@ -1351,6 +1580,245 @@ Créer le rapport quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>bw::ClaimHistoryDialog</name>
+    <message>
+        <source>Claim History</source>
+        <translation>Historique des notes de frais</translation>
+    </message>
+    <message>
+        <source>Claims</source>
+        <translation>Notes de frais</translation>
+    </message>
+    <message>
+        <source>The log holds no claims yet: a report saved or printed from the preview becomes one.</source>
+        <translation>Le journal ne contient encore aucune note de frais : chaque note enregistrée ou imprimée depuis l&apos;aperçu en devient une.</translation>
+    </message>
+    <message>
+        <source>Chain head</source>
+        <translation>Tête de chaîne</translation>
+    </message>
+    <message>
+        <source>The checksum over every claim and every recorded change; keep it to prove later that the history was not changed.</source>
+        <translation>La somme de contrôle de toutes les notes de frais et de toutes les modifications enregistrées ; conservez-la pour prouver plus tard que l&apos;historique n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Checking the history…</source>
+        <translation>Vérification de l&apos;historique…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Again As…</source>
+        <translation>&amp;Réenregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Makes the chosen claim&apos;s report again, as it was, into a file you choose.</source>
+        <translation>Recrée la note de frais choisie, telle qu&apos;elle était, dans un fichier de votre choix.</translation>
+    </message>
+    <message>
+        <source>&amp;Export Trips to CSV…</source>
+        <translation>&amp;Exporter les trajets en CSV…</translation>
+    </message>
+    <message>
+        <source>Writes the chosen claim&apos;s trips to a CSV file.</source>
+        <translation>Écrit les trajets de la note de frais choisie dans un fichier CSV.</translation>
+    </message>
+    <message>
+        <source>&amp;Open Containing Folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Opens the folder of the chosen claim&apos;s saved file.</source>
+        <translation>Ouvre le dossier du fichier enregistré de la note de frais choisie.</translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Paid</source>
+        <translation>Marquer comme &amp;payée</translation>
+    </message>
+    <message>
+        <source>Records that the chosen claim was paid.</source>
+        <translation>Indique que la note de frais choisie a été payée.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Claims, newest first:</source>
+        <translation>&amp;Notes de frais, les plus récentes d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>C&amp;hain head:</source>
+        <translation>&amp;Tête de chaîne :</translation>
+    </message>
+    <message>
+        <source>The claims cannot be read. %1</source>
+        <translation>Les notes de frais ne peuvent pas être lues. %1</translation>
+    </message>
+    <message>
+        <source>The history could not be checked. %1</source>
+        <translation>L&apos;historique n&apos;a pas pu être vérifié. %1</translation>
+    </message>
+    <message>
+        <source>There is no history to check yet.</source>
+        <translation>Il n&apos;y a encore aucun historique à vérifier.</translation>
+    </message>
+    <message>
+        <source>The history does not hold: %1 fails. The log was changed outside the program.</source>
+        <translation>L&apos;historique est rompu : %1 échoue. Le journal a été modifié hors du programme.</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 claims and %2 links checked.</source>
+        <translation>L&apos;historique est intact : %1 notes de frais et %2 maillons vérifiés.</translation>
+    </message>
+    <message>
+        <source>No claim is chosen.</source>
+        <translation>Aucune note de frais n&apos;est choisie.</translation>
+    </message>
+    <message>
+        <source>The claim was printed, not saved to a file.</source>
+        <translation>La note de frais a été imprimée, pas enregistrée dans un fichier.</translation>
+    </message>
+    <message>
+        <source>The trip log is open read-only, so no claim can be marked paid.</source>
+        <translation>Le journal des trajets est ouvert en lecture seule ; aucune note de frais ne peut être marquée payée.</translation>
+    </message>
+    <message>
+        <source>Marked paid %1.</source>
+        <translation>Marquée payée le %1.</translation>
+    </message>
+    <message>
+        <source>Save Again As</source>
+        <translation>Réenregistrer sous</translation>
+    </message>
+    <message>
+        <source>claim %1.%2</source>
+        <translation>note de frais %1.%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>« %1 » existe déjà.<byte value="xd"/>
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as &quot;%1&quot;. %2</source>
+        <translation>La note de frais n&apos;a pas pu être enregistrée sous « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>Export Trips to CSV</source>
+        <translation>Exporter les trajets en CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>claim %1 trips.csv</source>
+        <translation>note de frais %1 trajets.csv</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The folder of the claim&apos;s file is gone.</source>
+        <translation>Le dossier du fichier de la note de frais n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be opened.</source>
+        <translation>Le dossier « %1 » n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked paid. %2</source>
+        <translation>La note de frais %1 n&apos;a pas pu être marquée payée. %2</translation>
+    </message>
+    <message>
+        <source>Claim History…</source>
+        <translation>Historique des notes de frais…</translation>
+    </message>
+</context>
+<context>
+    <name>bw::ClaimHistoryModel</name>
+    <message>
+        <source>printed</source>
+        <translation>imprimée</translation>
+    </message>
+    <message>
+        <source>%1 (checking…)</source>
+        <translation>%1 (vérification…)</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (manquant)</translation>
+    </message>
+    <message>
+        <source>%1 (changed)</source>
+        <translation>%1 (modifié)</translation>
+    </message>
+    <message>
+        <source>%1 (unreadable)</source>
+        <translation>%1 (illisible)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 au %2</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Claim %1, saved %2, period %3, %n trip(s), total %4</source>
+        <translation>
+            <numerusform>Note de frais %1, enregistrée le %2, période %3, %n trajet, total %4</numerusform>
+            <numerusform>Note de frais %1, enregistrée le %2, période %3, %n trajets, total %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, files: %1</source>
+        <translation>, fichiers : %1</translation>
+    </message>
+    <message>
+        <source>, paid %1</source>
+        <translation>, payée le %1</translation>
+    </message>
+    <message>
+        <source>Marked paid %1</source>
+        <translation>Marquée payée le %1</translation>
+    </message>
+    <message>
+        <source>%1 miles</source>
+        <translation>%1 miles</translation>
+    </message>
+    <message>
+        <source>Claim</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Enregistrée</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+</context>
+<context>
     <name>bw::DatabaseRateStore</name>
     <message>
         <source>The trip log is open read-only, so changes to it are not kept.</source>
@@ -1647,6 +2115,78 @@ Voulez-vous le remplacer ?</translation>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>Impossible d&apos;écrire « %1 » : %2</translation>
     </message>
+    <message>
+        <source>Start New Period…</source>
+        <translation>Nouvelle période…</translation>
+    </message>
+    <message>
+        <source>The report was printed, but no claim of it was recorded. %1</source>
+        <translation>La note de frais a été imprimée, mais n&apos;a pas été enregistrée. %1</translation>
+    </message>
+    <message>
+        <source>The report was saved, but no claim of it was recorded. %1</source>
+        <translation>La note de frais a été sauvegardée, mais n&apos;a pas été enregistrée dans l&apos;historique. %1</translation>
+    </message>
+    <message>
+        <source>The trip log is open read-only.</source>
+        <translation>Le journal des trajets est ouvert en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The report was printed, but its claim could not be recorded. %1</source>
+        <translation>La note de frais a été imprimée, mais n&apos;a pas pu être enregistrée dans l&apos;historique. %1</translation>
+    </message>
+    <message>
+        <source>The report was saved, but its claim could not be recorded. %1</source>
+        <translation>La note de frais a été sauvegardée, mais n&apos;a pas pu être enregistrée dans l&apos;historique. %1</translation>
+    </message>
+    <message>
+        <source>No trip in the grid was claimed: there is nothing to move to the history.</source>
+        <translation>Aucun trajet de la grille n&apos;a été déclaré : rien à déplacer dans l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>The claims could not be read. %1</source>
+        <translation>Les notes de frais n&apos;ont pas pu être lues. %1</translation>
+    </message>
+    <message>
+        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>1 trajet déclaré quittera la grille pour l&apos;historique, et la période commencera le %1. Commencer une nouvelle période ?</translation>
+    </message>
+    <message>
+        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
+        <translation>%1 trajets déclarés quitteront la grille pour l&apos;historique, et la période commencera le %2. Commencer une nouvelle période ?</translation>
+    </message>
+    <message>
+        <source>Start New Period</source>
+        <translation>Nouvelle période</translation>
+    </message>
+    <message>
+        <source>Distances in Kilometres</source>
+        <translation>Distances en kilomètres</translation>
+    </message>
+    <message>
+        <source>Distances in Miles</source>
+        <translation>Distances en miles</translation>
+    </message>
+    <message>
+        <source>Currency: %1</source>
+        <translation>Devise : %1</translation>
+    </message>
+    <message>
+        <source>The distance unit and currency were not kept: %1</source>
+        <translation>L&apos;unité de distance et la devise n&apos;ont pas été conservées : %1</translation>
+    </message>
+    <message>
+        <source>Rate per Kilometre:</source>
+        <translation>Taux/km :</translation>
+    </message>
+    <message>
+        <source>Rate per Kilometre</source>
+        <translation>Taux/km</translation>
+    </message>
+    <message>
+        <source>Rate per Mile</source>
+        <translation>Taux/mile</translation>
+    </message>
 </context>
 <context>
     <name>bw::Form2</name>
@@ -1701,6 +2241,10 @@ Voulez-vous le remplacer ?</translation>
         <source>%1 takes a number, for example %2</source>
         <translation>%1 attend un nombre, par exemple %2</translation>
     </message>
+    <message>
+        <source>From the route %1 → %2 (%3 km)</source>
+        <translation>D&apos;après l&apos;itinéraire %1 → %2 (%3 km)</translation>
+    </message>
 </context>
 <context>
     <name>bw::RatesDialog</name>
@@ -1747,6 +2291,14 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Rates by Date…</source>
         <translation>Taux par date…</translation>
+    </message>
+    <message>
+        <source>From each date on, trips are paid at its rate; earlier trips and trips without a date at the Rate per Kilometre:</source>
+        <translation>À partir de chaque date, les trajets sont payés à son taux ; les trajets antérieurs ou sans date au Taux/km :</translation>
+    </message>
+    <message>
+        <source>Rate (%1 per %2)</source>
+        <translation>Taux (%1 par %2)</translation>
     </message>
 </context>
 <context>

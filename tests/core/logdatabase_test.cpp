@@ -327,7 +327,7 @@ TEST_F(LogDatabaseTest, UnitsAreKeptInTheMetaTableAndALogWithoutThemIsInMilesAnd
                     {QString::fromLatin1(LogDatabase::kCurrencySymbol), QStringLiteral(" ")}};
     db.apply(foreign);
     EXPECT_EQ(db.units(), LogUnits());
-    db.database().exec("PRAGMA user_version = 99");
+    db.database().exec("PRAGMA user_version = 99"); // a newer schema than any
     LogDatabase newer(path(), LogDatabase::Access::ReadWrite);
     DatabaseRateStore refusing([&] { return &newer; });
     EXPECT_THROW(refusing.saveUnits(kept[0]), std::runtime_error);

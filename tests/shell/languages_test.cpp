@@ -1,8 +1,10 @@
 // Every window in every shipped language: the captions are translated and fit the
 // rectangles the design gives them, in the designed font.
 #include "core/logbackup.h"
+#include "core/logdatabase.h"
 #include "platform/translations.h"
 #include "preview/previewtesting.h"
+#include "shell/claimhistorydialog.h"
 #include "shell/form1.h"
 #include "shell/ratesdialog.h"
 #include "shell/restorebackupdialog.h"
@@ -10,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,18 +34,38 @@ namespace {
 // The windows of the program, each made afresh in the language installed at the time.
 // A new window is one more row.
 using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
-std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host)
+std::unique_ptr<QWidget> mainWindow(DistanceUnit unit)
+{
+    auto form = std::make_unique<Form1>();
+    form->load();
+    // Units kept in memory, so that the log on disk stays in miles for the next window.
+    auto store = std::make_unique<MemoryRateStore>();
+    store->saveUnits(LogUnits{unit, {}});
+    form->setRateStore(std::move(store));
+    return form;
+}
+std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host, LogDatabase& log)
 {
     return {
-        {"main window",
-         [] {
-             auto form = std::make_unique<Form1>();
-             form->load();
-             return std::unique_ptr<QWidget>(std::move(form));
+        {"main window", [] { return mainWindow(DistanceUnit::Miles); }},
+        {"main window in kilometres", [] { return mainWindow(DistanceUnit::Kilometres); }},
+        {"claim history",
+         [&log] {
+             auto dialog = std::make_unique<ClaimHistoryDialog>(&log, false);
+             // Measured with the history's verdict in place, not the passing "Checking…".
+             dialog->show();
+             EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->checking(); }, 10000));
+             return std::unique_ptr<QWidget>(std::move(dialog));
          }},
         {"preview", [&host] { return std::make_unique<Form2>(&host); }},
         {"rates dialog",
          [] { return std::make_unique<RatesDialog>(RateSchedule(), QDate(2026, 1, 1), 0.7); }},
+        {"rates dialog in kilometres",
+         [] {
+             return std::make_unique<RatesDialog>(RateSchedule(), QDate(2026, 1, 1), 0.7, nullptr,
+                                                  QLocale(),
+                                                  LogUnits{DistanceUnit::Kilometres, {}});
+         }},
         {"restore dialog",
          [] {
              return std::make_unique<RestoreBackupDialog>(
@@ -101,13 +124,15 @@ class Languages : public ::testing::TestWithParam<const char*> {
 protected:
     TestPlatform platform;
     RecordingHost host;
+    LogDatabase log{QDir(platform.tempRoot()).filePath(QStringLiteral("claims.sqlite")),
+                    LogDatabase::Access::ReadWrite};
 };
 
 TEST_P(Languages, EveryCaptionOfEveryWindowFitsItsDesignedRectangle)
 {
     const ProgramTranslation translation{QString::fromLatin1(GetParam())};
     ASSERT_EQ(translation.language(), QString::fromLatin1(GetParam()));
-    for (const auto& [name, make] : windows(host)) {
+    for (const auto& [name, make] : windows(host, log)) {
         const std::unique_ptr<QWidget> window = make();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get())) << name;
@@ -127,11 +152,15 @@ TEST(LanguagesOfTheMainWindow, GermanCaptionsWithGermanAndTheDesignedOnesWithout
         const char* create;
         const char* frame;
         const char* rateLabel;
+        const char* kmLabel;
     } cases[] = {
-        {"", "Start Creating Template", "Employee Data", "Rate per Mile:"},
-        {"de", "Abrechnung erstellen", "Mitarbeiterdaten", "Satz je Meile:"},
-        {"fr", "Créer la note de frais", "Salarié", "Taux/mile :"},
-        {"es", "Crear hoja de gastos", "Datos del empleado", "Tarifa/milla:"},
+        {"", "Start Creating Template", "Employee Data", "Rate per Mile:", "Rate per Kilometre:"},
+        {"de", "Abrechnung erstellen", "Mitarbeiterdaten", "Satz je Meile:", "Satz je Kilometer:"},
+        {"fr", "Créer la note de frais", "Salarié", "Taux/mile :", "Taux/km :"},
+        {"es", "Crear hoja de gastos", "Datos del empleado", "Tarifa/milla:", "Tarifa/km:"},
+    };
+    const auto accessible = [](const char* label) {
+        return QString::fromUtf8(label).remove(QRegularExpression(QStringLiteral("\\s*:$")));
     };
     for (const auto& c : cases) {
         const ProgramTranslation translation{QString::fromLatin1(c.language)};
@@ -139,10 +168,12 @@ TEST(LanguagesOfTheMainWindow, GermanCaptionsWithGermanAndTheDesignedOnesWithout
         EXPECT_EQ(form.PushButton22->text(), QString::fromUtf8(c.create)) << c.language;
         EXPECT_EQ(form.Frame1->title(), QString::fromUtf8(c.frame)) << c.language;
         EXPECT_EQ(form.Label4[4]->text(), QString::fromUtf8(c.rateLabel)) << c.language;
-        EXPECT_EQ(
-            form.txtRatePerMile->accessibleName(),
-            QString::fromUtf8(c.rateLabel).remove(QRegularExpression(QStringLiteral("\\s*:$"))))
-            << c.language;
+        EXPECT_EQ(form.txtRatePerMile->accessibleName(), accessible(c.rateLabel)) << c.language;
+        auto km = std::make_unique<MemoryRateStore>();
+        km->saveUnits(LogUnits{DistanceUnit::Kilometres, {}});
+        form.setRateStore(std::move(km));
+        EXPECT_EQ(form.Label4[4]->text(), QString::fromUtf8(c.kmLabel)) << c.language;
+        EXPECT_EQ(form.txtRatePerMile->accessibleName(), accessible(c.kmLabel)) << c.language;
     }
 }
 

@@ -79,14 +79,19 @@ TEST_P(ReportLanguages, CaptionsFitTheFormsCells)
 {
     const ProgramTranslation translation{QString::fromLatin1(GetParam())};
     const QString path = folder.filePath(QStringLiteral("report.xls"));
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    ASSERT_EQ(reporttool::main({QStringLiteral("--sample"), path}, outStream, errStream), 0)
-        << err.toStdString();
-    const std::unique_ptr<ss::Workbook> book = ss::xls::loadWorkbook(path);
-    EXPECT_EQ(overflowing(book->sheet(0)).join(QStringLiteral("; ")).toStdString(), "");
+    // In miles, and in kilometres, whose rate, total and column captions are words of
+    // their own.
+    for (const char* unit : {"mi", "km"}) {
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        const QStringList arguments{QStringLiteral("--sample"), QStringLiteral("--unit"),
+                                    QString::fromLatin1(unit), path};
+        ASSERT_EQ(reporttool::main(arguments, outStream, errStream), 0) << err.toStdString();
+        const std::unique_ptr<ss::Workbook> book = ss::xls::loadWorkbook(path);
+        EXPECT_EQ(overflowing(book->sheet(0)).join(QStringLiteral("; ")).toStdString(), "") << unit;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ReportLanguages, ::testing::Values("", "de", "fr", "es"));
