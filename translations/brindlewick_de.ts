@@ -785,6 +785,22 @@ Trotzdem fortfahren?</translation>
         %1 [--settings DATEI.ini] --claims | --check-history | --claim N AUSGABE</translation>
     </message>
     <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number</source>
+        <translation>--claim braucht eine Abrechnungsnummer</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
+        <translation>--claim braucht eine Abrechnungsnummer ab 1, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--unit takes km or mi, not %1</source>
+        <translation>--unit nimmt km oder mi, nicht %1</translation>
+    </message>
+    <message>
         <source>
 
 Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
@@ -827,9 +843,11 @@ Options:
                        held, its trips and the file&apos;s SHA-256. The log must not be
                        open in the program (status 1, no claim; OUTPUT is kept)
   --claims             list the claims, one a line: number, saved when (UTC),
-                       period, trips, total, files (and when it was paid)
+                       period, trips, total in the claim&apos;s currency, files (and when
+                       it was paid)
   --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
-                       locale it was made in, whatever the log holds now
+                       locale, unit and currency it was made in, whatever the log
+                       holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
                        (status 3 when the chain does not hold, naming where it fails)
@@ -890,10 +908,11 @@ Optionen:
                        Fahrtenbuch darf nicht im Programm geöffnet sein (Status 1,
                        keine Erfassung; AUSGABE bleibt erhalten)
   --claims             die Abrechnungen auflisten, eine je Zeile: Nummer, gespeichert
-                       am (UTC), Zeitraum, Fahrten, Summe, Dateien (und wann bezahlt)
+                       am (UTC), Zeitraum, Fahrten, Summe in der Währung der
+                       Abrechnung, Dateien (und wann bezahlt)
   --claim N AUSGABE    die Abrechnung N erneut aus ihrem Inhalt erstellen, im
-                       Gebietsschema, in dem sie erstellt wurde, gleich was das
-                       Fahrtenbuch jetzt enthält
+                       Gebietsschema, in der Einheit und der Währung, in denen sie
+                       erstellt wurde, gleich was das Fahrtenbuch jetzt enthält
   --check-history      die Zahl der Abrechnungen, die Länge der Kette über die
                        Abrechnungen und die Änderungen an abgerechneten Fahrten sowie
                        ihren Kopf ausgeben (Status 3, wenn die Kette gebrochen ist, mit
@@ -910,22 +929,6 @@ Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
 falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
 --check-history die Kette gebrochen findet.
 </translation>
-    </message>
-    <message>
-        <source>%1 needs %2</source>
-        <translation>%1 braucht %2</translation>
-    </message>
-    <message>
-        <source>--claim needs a claim number</source>
-        <translation>--claim braucht eine Abrechnungsnummer</translation>
-    </message>
-    <message>
-        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
-        <translation>--claim braucht eine Abrechnungsnummer ab 1, nicht „%1“</translation>
-    </message>
-    <message>
-        <source>--unit takes km or mi, not %1</source>
-        <translation>--unit nimmt km oder mi, nicht %1</translation>
     </message>
 </context>
 <context>

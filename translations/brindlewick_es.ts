@@ -785,6 +785,22 @@ Would you like to proceed anyway?</source>
      %1 [--settings ARCHIVO.ini] --claims | --check-history | --claim N SALIDA</translation>
     </message>
     <message>
+        <source>%1 needs %2</source>
+        <translation>%1 requiere %2</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number</source>
+        <translation>--claim requiere un número de hoja de gastos</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
+        <translation>--claim requiere un número de hoja de gastos desde 1, no «%1»</translation>
+    </message>
+    <message>
+        <source>--unit takes km or mi, not %1</source>
+        <translation>--unit admite km o mi, no %1</translation>
+    </message>
+    <message>
         <source>
 
 Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
@@ -827,9 +843,11 @@ Options:
                        held, its trips and the file&apos;s SHA-256. The log must not be
                        open in the program (status 1, no claim; OUTPUT is kept)
   --claims             list the claims, one a line: number, saved when (UTC),
-                       period, trips, total, files (and when it was paid)
+                       period, trips, total in the claim&apos;s currency, files (and when
+                       it was paid)
   --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
-                       locale it was made in, whatever the log holds now
+                       locale, unit and currency it was made in, whatever the log
+                       holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
                        (status 3 when the chain does not hold, naming where it fails)
@@ -888,11 +906,11 @@ Opciones:
                        debe estar abierto en el programa (estado 1, no se registra
                        nada; SALIDA se conserva)
   --claims             listar las hojas de gastos, una por línea: número, cuándo se
-                       guardó (UTC), período, viajes, total, archivos (y cuándo se
-                       pagó)
+                       guardó (UTC), período, viajes, total en la moneda de la hoja,
+                       archivos (y cuándo se pagó)
   --claim N SALIDA     volver a crear la hoja de gastos N a partir de su contenido,
-                       en la configuración regional en que se creó, contenga lo que
-                       contenga ahora el registro
+                       en la configuración regional, la unidad y la moneda en que se
+                       creó, contenga lo que contenga ahora el registro
   --check-history      mostrar el número de hojas de gastos, la longitud de la
                        cadena sobre las hojas y los cambios de viajes ya incluidos,
                        y su cabeza (estado 3 si la cadena está rota, indicando dónde
@@ -909,22 +927,6 @@ Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
 incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
 encuentra la cadena rota.
 </translation>
-    </message>
-    <message>
-        <source>%1 needs %2</source>
-        <translation>%1 requiere %2</translation>
-    </message>
-    <message>
-        <source>--claim needs a claim number</source>
-        <translation>--claim requiere un número de hoja de gastos</translation>
-    </message>
-    <message>
-        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
-        <translation>--claim requiere un número de hoja de gastos desde 1, no «%1»</translation>
-    </message>
-    <message>
-        <source>--unit takes km or mi, not %1</source>
-        <translation>--unit admite km o mi, no %1</translation>
     </message>
 </context>
 <context>

@@ -785,6 +785,22 @@ Voulez-vous continuer quand même ?</translation>
         %1 [--settings FICHIER.ini] --claims | --check-history | --claim N SORTIE</translation>
     </message>
     <message>
+        <source>%1 needs %2</source>
+        <translation>%1 attend %2</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number</source>
+        <translation>--claim attend un numéro de note de frais</translation>
+    </message>
+    <message>
+        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
+        <translation>--claim attend un numéro de note de frais à partir de 1, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--unit takes km or mi, not %1</source>
+        <translation>--unit accepte km ou mi, pas %1</translation>
+    </message>
+    <message>
         <source>
 
 Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
@@ -827,9 +843,11 @@ Options:
                        held, its trips and the file&apos;s SHA-256. The log must not be
                        open in the program (status 1, no claim; OUTPUT is kept)
   --claims             list the claims, one a line: number, saved when (UTC),
-                       period, trips, total, files (and when it was paid)
+                       period, trips, total in the claim&apos;s currency, files (and when
+                       it was paid)
   --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
-                       locale it was made in, whatever the log holds now
+                       locale, unit and currency it was made in, whatever the log
+                       holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
                        (status 3 when the chain does not hold, naming where it fails)
@@ -889,11 +907,11 @@ Options :
                        ne doit pas être ouvert dans le programme (code 1, rien
                        d&apos;enregistré ; SORTIE est conservée)
   --claims             lister les notes de frais, une par ligne : numéro, date
-                       d&apos;enregistrement (UTC), période, trajets, total, fichiers (et
-                       date de paiement)
+                       d&apos;enregistrement (UTC), période, trajets, total dans la devise
+                       de la note, fichiers (et date de paiement)
   --claim N SORTIE     recréer la note de frais N à partir de son contenu, dans la
-                       langue et le format où elle a été créée, quel que soit le
-                       contenu actuel du journal
+                       langue, le format, l&apos;unité et la devise où elle a été créée,
+                       quel que soit le contenu actuel du journal
   --check-history      afficher le nombre de notes de frais, la longueur de la
                        chaîne sur les notes et les modifications des trajets
                        déclarés, et sa tête (code 3 si la chaîne est rompue, avec
@@ -910,22 +928,6 @@ Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour 
 incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
 chaîne rompue.
 </translation>
-    </message>
-    <message>
-        <source>%1 needs %2</source>
-        <translation>%1 attend %2</translation>
-    </message>
-    <message>
-        <source>--claim needs a claim number</source>
-        <translation>--claim attend un numéro de note de frais</translation>
-    </message>
-    <message>
-        <source>--claim needs a claim number from 1 on, not &quot;%1&quot;</source>
-        <translation>--claim attend un numéro de note de frais à partir de 1, pas « %1 »</translation>
-    </message>
-    <message>
-        <source>--unit takes km or mi, not %1</source>
-        <translation>--unit accepte km ou mi, pas %1</translation>
     </message>
 </context>
 <context>
