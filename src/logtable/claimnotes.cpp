@@ -60,7 +60,7 @@ QString tripFieldName(const QString& key)
 {
     const QString plain = plainKey(key);
     for (std::size_t k = 0; k < fieldKeys().size(); ++k) {
-        if (fieldKeys()[k].contains(plain)) return LogTable::fields()[k].name;
+        if (fieldKeys()[k].contains(plain)) return fieldCaption(static_cast<int>(k));
     }
     return key;
 }

@@ -1,5 +1,6 @@
 // Tests of the column captions in the program's language and unit: the grid's header, a
 // CSV file written and read under a German translation, and amounts in the log's currency.
+#include "logtable/claimnotes.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/tabletrip.h"
@@ -115,6 +116,10 @@ TEST(Captions, TheGridNamesTheUnitInItsLanguage)
     EXPECT_EQ(model.headerData(TripField::Date, Qt::Horizontal).toString(), QStringLiteral("Date"));
     const InGerman german;
     EXPECT_EQ(mileage(), QStringLiteral("Kilometer"));
+    // A claimed trip's change names its field as the grid's header does.
+    EXPECT_TRUE(trailLine({1, QDateTime::currentDateTimeUtc(), 7, 1, TrailEntry::Change::Edited,
+                           QStringLiteral("mileage"), QStringLiteral("12"), QStringLiteral("14")})
+                    .startsWith(QStringLiteral("Changed Fahrstrecke from 12 to 14")));
     model.setUnits({});
     EXPECT_EQ(mileage(), QStringLiteral("Fahrstrecke"));
 }
