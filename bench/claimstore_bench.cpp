@@ -2,6 +2,7 @@
 // claim whole (what the history window lists), the claim marks of the grid, the check of
 // the whole chain, and a committed edit of a claimed trip, which appends a trail entry
 // and its link; and what the look for claims adds to every commit of a log without any.
+// Also a log at the 65,527-trip limit claimed whole and moved out by a new period.
 #include "benchmain.h"
 #include "benchplatform.h"
 #include "core/claimstore.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -114,6 +116,45 @@ void BM_TrailCheckWithoutClaims(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(trail.entriesFor(edit).size());
 }
 BENCHMARK(BM_TrailCheckWithoutClaims)->Unit(benchmark::kMicrosecond);
+
+// A log at the limit claimed whole, then moved out by a new period: the claim's record
+// with its 65,527 snapshot trips, and the commit that removes them all, with an entry and
+// a link each.
+void BM_LongClaimAndNewPeriod(benchmark::State& state)
+{
+    constexpr int kLimit = 65527;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir folder;
+        bw::LogDatabase db(QDir(folder.path()).filePath(QStringLiteral("long.sqlite")),
+                           bw::LogDatabase::Access::ReadWrite);
+        bw::TripChanges trips;
+        bw::TripChanges moved;
+        moved.movingToHistory = true;
+        bw::ClaimRecord record;
+        record.savedAt = QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC);
+        record.locale = QStringLiteral("en_US");
+        for (int n = 1; n <= kLimit; ++n) {
+            trips.upserts.push_back({n, static_cast<double>(n), tripNumber(n)});
+            record.trips.push_back({n, tripNumber(n)});
+            moved.removed.push_back(n);
+        }
+        db.apply(trips);
+        bw::ClaimStore store(db);
+        state.ResumeTiming();
+        QElapsedTimer clock;
+        clock.start();
+        store.recordClaim(record,
+                          {QStringLiteral("/home/ada/claims/all.xls"), QStringLiteral("xls"),
+                           QString(64, QLatin1Char('a')), record.savedAt});
+        state.counters["record_ms"] = static_cast<double>(clock.restart());
+        benchmark::DoNotOptimize(store.claimedTrips().size());
+        state.counters["marks_ms"] = static_cast<double>(clock.restart());
+        db.apply(moved);
+        state.counters["new_period_ms"] = static_cast<double>(clock.elapsed());
+    }
+}
+BENCHMARK(BM_LongClaimAndNewPeriod)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -217,8 +217,55 @@ QByteArray linkHash(const QString& kind, qint64 ref, const QString& content,
     return Canonical(QStringLiteral("link")).add(kind).add(ref).add(content).add(previous).hash();
 }
 
+namespace {
+
+// Appends links of one kind with its statements prepared once and the chain's head kept
+// in hand, so a change that trails many trips (a new period of a long log) parses no SQL
+// per entry. Not for claims, whose content spans their snapshot trips.
+class LinkAppender {
+public:
+    LinkAppender(sql::Database& db, LinkKind kind)
+        : kindText_(kindName(kind)), row_(db, kindQuery(kind, true).constData()),
+          insert_(db, "INSERT INTO chain (kind, ref, content, previous, hash)"
+                      " VALUES (?1, ?2, ?3, ?4, ?5)")
+    {
+        const QVariant head = db.scalar("SELECT hash FROM chain ORDER BY link DESC LIMIT 1");
+        previous_ = head.isNull() ? QString() : head.toString();
+    }
+
+    void append(qint64 ref)
+    {
+        row_.reset();
+        row_.bindInt(1, ref);
+        const QString content =
+            row_.step() ? QString::fromLatin1(Canonical(kindText_).addColumns(row_).hash())
+                        : QString();
+        row_.reset();
+        const QString hash = QString::fromLatin1(linkHash(kindText_, ref, content, previous_));
+        insert_.bind(1, kindText_);
+        insert_.bindInt(2, ref);
+        insert_.bind(3, content);
+        insert_.bind(4, previous_);
+        insert_.bind(5, hash);
+        insert_.run();
+        previous_ = hash;
+    }
+
+private:
+    QString kindText_;
+    sql::Statement row_;
+    sql::Statement insert_;
+    QString previous_;
+};
+
+} // namespace
+
 void appendLink(sql::Database& db, LinkKind kind, qint64 ref)
 {
+    if (kind != LinkKind::Claim) {
+        LinkAppender(db, kind).append(ref);
+        return;
+    }
     const QVariant head = db.scalar("SELECT hash FROM chain ORDER BY link DESC LIMIT 1");
     const QString previous = head.isNull() ? QString() : head.toString();
     const QString kindText = kindName(kind);
@@ -238,6 +285,7 @@ void appendTrail(sql::Database& db, const std::vector<TrailEntry>& entries)
     if (entries.empty()) return;
     sql::Statement insert(db, "INSERT INTO trail (at, trip_id, claim, change, field, old_text,"
                               " new_text) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    LinkAppender links(db, LinkKind::Trail);
     for (const TrailEntry& entry : entries) {
         insert.bind(1, timeText(entry.at));
         insert.bindInt(2, entry.tripId);
@@ -247,7 +295,7 @@ void appendTrail(sql::Database& db, const std::vector<TrailEntry>& entries)
         insert.bind(6, entry.oldText);
         insert.bind(7, entry.newText);
         insert.run();
-        appendLink(db, LinkKind::Trail, sqlite3_last_insert_rowid(db.handle()));
+        links.append(sqlite3_last_insert_rowid(db.handle()));
     }
 }
 
