@@ -17,6 +17,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <set>
 #include <utility>
 
@@ -219,13 +220,16 @@ QByteArray linkHash(const QString& kind, qint64 ref, const QString& content,
 
 namespace {
 
-// Appends links of one kind with its statements prepared once and the chain's head kept
-// in hand, so a change that trails many trips (a new period of a long log) parses no SQL
-// per entry. Not for claims, whose content spans their snapshot trips.
+// Appends links of one kind with the insert prepared once and the chain's head kept in
+// hand, so a change that trails many trips (a new period of a long log) parses no SQL per
+// entry. A claim's content spans its snapshot trips and is read whole.
 class LinkAppender {
 public:
     LinkAppender(sql::Database& db, LinkKind kind)
-        : kindText_(kindName(kind)), row_(db, kindQuery(kind, true).constData()),
+        : db_(db), kind_(kind), kindText_(kindName(kind)),
+          row_(kind == LinkKind::Claim
+                   ? nullptr
+                   : std::make_unique<sql::Statement>(db, kindQuery(kind, true).constData())),
           insert_(db, "INSERT INTO chain (kind, ref, content, previous, hash)"
                       " VALUES (?1, ?2, ?3, ?4, ?5)")
     {
@@ -235,12 +239,7 @@ public:
 
     void append(qint64 ref)
     {
-        row_.reset();
-        row_.bindInt(1, ref);
-        const QString content =
-            row_.step() ? QString::fromLatin1(Canonical(kindText_).addColumns(row_).hash())
-                        : QString();
-        row_.reset();
+        const QString content = QString::fromLatin1(contentHash(ref));
         const QString hash = QString::fromLatin1(linkHash(kindText_, ref, content, previous_));
         insert_.bind(1, kindText_);
         insert_.bindInt(2, ref);
@@ -252,8 +251,21 @@ public:
     }
 
 private:
+    QByteArray contentHash(qint64 ref)
+    {
+        if (!row_) return storedContentHash(db_, kind_, ref).value_or("");
+        row_->reset();
+        row_->bindInt(1, ref);
+        const QByteArray hash =
+            row_->step() ? Canonical(kindText_).addColumns(*row_).hash() : QByteArray();
+        row_->reset();
+        return hash;
+    }
+
+    sql::Database& db_;
+    LinkKind kind_;
     QString kindText_;
-    sql::Statement row_;
+    std::unique_ptr<sql::Statement> row_;
     sql::Statement insert_;
     QString previous_;
 };
@@ -262,22 +274,7 @@ private:
 
 void appendLink(sql::Database& db, LinkKind kind, qint64 ref)
 {
-    if (kind != LinkKind::Claim) {
-        LinkAppender(db, kind).append(ref);
-        return;
-    }
-    const QVariant head = db.scalar("SELECT hash FROM chain ORDER BY link DESC LIMIT 1");
-    const QString previous = head.isNull() ? QString() : head.toString();
-    const QString kindText = kindName(kind);
-    const QString content = QString::fromLatin1(storedContentHash(db, kind, ref).value_or(""));
-    sql::Statement insert(db, "INSERT INTO chain (kind, ref, content, previous, hash)"
-                              " VALUES (?1, ?2, ?3, ?4, ?5)");
-    insert.bind(1, kindText);
-    insert.bindInt(2, ref);
-    insert.bind(3, content);
-    insert.bind(4, previous);
-    insert.bind(5, QString::fromLatin1(linkHash(kindText, ref, content, previous)));
-    insert.run();
+    LinkAppender(db, kind).append(ref);
 }
 
 void appendTrail(sql::Database& db, const std::vector<TrailEntry>& entries)
