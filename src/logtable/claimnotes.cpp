@@ -8,14 +8,12 @@
 #include <QLocale>
 #include <QStringList>
 
-#include <array>
-
 namespace bw {
 
 namespace {
 
 // Keys are compared without case and punctuation, so "odometer_start" and
-// "OdometerStart" name the same field; each field answers to a few usual spellings.
+// "OdometerStart" name the store's "odometerStart".
 QString plainKey(const QString& key)
 {
     QString plain;
@@ -23,23 +21,6 @@ QString plainKey(const QString& key)
         if (c.isLetterOrNumber()) plain += c.toLower();
     }
     return plain;
-}
-
-const std::array<QStringList, LogTable::kFieldCount>& fieldKeys()
-{
-    static const std::array<QStringList, LogTable::kFieldCount> keys = {
-        QStringList{QStringLiteral("date")},
-        QStringList{QStringLiteral("from"), QStringLiteral("startinglocation"),
-                    QStringLiteral("start")},
-        QStringList{QStringLiteral("to"), QStringLiteral("destination")},
-        QStringList{QStringLiteral("description"), QStringLiteral("descriptionnotes"),
-                    QStringLiteral("notes")},
-        QStringList{QStringLiteral("odometerstart"), QStringLiteral("odostart")},
-        QStringList{QStringLiteral("odometerend"), QStringLiteral("odoend")},
-        QStringList{QStringLiteral("mileage"), QStringLiteral("miles")},
-        QStringList{QStringLiteral("reimbursement"), QStringLiteral("amount")},
-    };
-    return keys;
 }
 
 QString shownText(const QString& text)
@@ -59,8 +40,8 @@ QString shortDateTimeText(const QDateTime& at)
 QString tripFieldName(const QString& key)
 {
     const QString plain = plainKey(key);
-    for (std::size_t k = 0; k < fieldKeys().size(); ++k) {
-        if (fieldKeys()[k].contains(plain)) return fieldCaption(static_cast<int>(k));
+    for (int k = 0; k < LogTable::kFieldCount; ++k) {
+        if (plainKey(tripFieldKey(k)) == plain) return fieldCaption(k);
     }
     return key;
 }
