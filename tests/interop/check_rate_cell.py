@@ -8,12 +8,11 @@ import os
 import re
 import subprocess
 import sys
-import tempfile
 
 import openpyxl
 import xlrd
 
-failures = []
+from toolcases import check, run_cases
 
 # name, typed rate, rate changes (CSV text or None), trip dates, E3 value, E3 format, PDF text
 CASES = [
@@ -28,11 +27,6 @@ CASES = [
      "$0.70 to 12/31/2025; $0.725 from 1/1/2026", "$#,##0.00",
      "$0.70 to 12/31/2025; $0.725 from 1/1/2026"),
 ]
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
 
 
 def write_inputs(folder, typed, changes, dates):
@@ -88,22 +82,5 @@ def check_case(tool, folder, case):
     check(found, f"{name}: the PDF shows {shown!r}: {text[:400]!r}")
 
 
-def main():
-    tool = sys.argv[1]
-    for case in CASES:
-        with tempfile.TemporaryDirectory() as folder:
-            env_folder = os.path.join(folder, "tmp")
-            os.mkdir(env_folder)
-            os.environ["TMPDIR"] = env_folder
-            os.environ["XDG_CONFIG_HOME"] = os.path.join(folder, "config")
-            # The dates and the rate text are written in the user's forms; these are US ones.
-            os.environ["LC_ALL"] = "en_US.UTF-8"
-            check_case(tool, folder, case)
-    for f in failures:
-        print("FAIL:", f)
-    print(f"rate cell interop: {len(failures)} failures of {len(CASES)} cases")
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases("rate cell interop", CASES, check_case))

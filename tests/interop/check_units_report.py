@@ -9,12 +9,11 @@ import re
 import sqlite3
 import subprocess
 import sys
-import tempfile
 
 import openpyxl
 import xlrd
 
-failures = []
+from toolcases import check, run_cases
 
 KM_EURO = {"distance_unit": "km", "currency_symbol": "€", "currency_placement": "after space"}
 
@@ -33,11 +32,6 @@ CASES = [
 ]
 
 TRIP = ("5/1/2016", "Office", "Client", "", "100", "116", 16.0, 9.36)
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
 
 
 def write_log(folder, units):
@@ -100,21 +94,5 @@ def check_case(tool, folder, case):
         check(re.search(pattern, flat) is not None, f"{name}: the PDF shows {phrase!r}: {flat[:400]!r}")
 
 
-def main():
-    tool = sys.argv[1]
-    for case in CASES:
-        with tempfile.TemporaryDirectory() as folder:
-            env_folder = os.path.join(folder, "tmp")
-            os.mkdir(env_folder)
-            os.environ["TMPDIR"] = env_folder
-            os.environ["XDG_CONFIG_HOME"] = os.path.join(folder, "config")
-            os.environ["LC_ALL"] = "en_US.UTF-8"
-            check_case(tool, folder, case)
-    for f in failures:
-        print("FAIL:", f)
-    print(f"units report interop: {len(failures)} failures of {len(CASES)} cases")
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases("units report interop", CASES, check_case))
