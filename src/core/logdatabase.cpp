@@ -90,9 +90,10 @@ constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migr
                                                                             migrateTo3};
 constexpr int kRateChangesVersion = 2;
 
-constexpr char kSelectTrips[] =
+// Without an order, a damaged file is read by a table scan: its index may lie.
+constexpr char kScanTrips[] =
     "SELECT id, sort_key, date, starting_location, destination, description,"
-    " odometer_start, odometer_end, mileage, reimbursement FROM trips ORDER BY sort_key, id";
+    " odometer_start, odometer_end, mileage, reimbursement FROM trips";
 
 QString settingsPath()
 {
@@ -109,6 +110,18 @@ QVariant fieldValue(const sql::Statement& row, int column, bool number)
     if (row.isNull(column)) return QVariant();
     if (number) return row.doubleAt(column);
     return row.textAt(column);
+}
+
+// A row of kScanTrips, ordered or not.
+StoredTrip storedTripOf(const sql::Statement& row)
+{
+    StoredTrip stored;
+    stored.id = row.intAt(0);
+    stored.order = row.doubleAt(1);
+    for (int k = 0; k < Trip::kFieldCount; ++k) {
+        stored.trip.field(k) = fieldValue(row, k + 2, k >= 6);
+    }
+    return stored;
 }
 
 } // namespace
@@ -269,16 +282,29 @@ std::vector<StoredTrip> LogDatabase::tripsInOrder()
 
 void LogDatabase::readTrips(const std::function<void(StoredTrip&&)>& take)
 {
-    sql::Statement rows(*db_, kSelectTrips);
-    while (rows.step()) {
-        StoredTrip stored;
-        stored.id = rows.intAt(0);
-        stored.order = rows.doubleAt(1);
-        for (int k = 0; k < Trip::kFieldCount; ++k) {
-            stored.trip.field(k) = fieldValue(rows, k + 2, k >= 6);
+    sql::Statement rows(*db_, (QByteArray(kScanTrips) + " ORDER BY sort_key, id").constData());
+    while (rows.step()) take(storedTripOf(rows));
+}
+
+std::vector<StoredTrip> LogDatabase::salvageTrips(const QString& path)
+{
+    std::vector<StoredTrip> rows;
+    try {
+        LogDatabase damaged(path, Access::ReadOnly);
+        return damaged.tripsInOrder();
+    } catch (const std::exception&) {
+        try {
+            sql::Database raw(path, sql::Database::Open::ReadOnly);
+            sql::Statement scan(raw, kScanTrips);
+            while (scan.step()) rows.push_back(storedTripOf(scan));
+        } catch (const std::exception&) {
+            // What was read before the damage is what can be recovered.
         }
-        take(std::move(stored));
     }
+    std::stable_sort(rows.begin(), rows.end(), [](const StoredTrip& a, const StoredTrip& b) {
+        return a.order < b.order || (a.order == b.order && a.id < b.id);
+    });
+    return rows;
 }
 
 void LogDatabase::apply(const TripChanges& changes)

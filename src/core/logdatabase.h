@@ -75,6 +75,10 @@ public:
     std::vector<StoredTrip> tripsInOrder();
     // The same, one trip at a time, without holding them all twice.
     void readTrips(const std::function<void(StoredTrip&&)>& take);
+    // The trips of a damaged database that can still be read, in their order: when the
+    // ordered read fails, a table scan that stops at the first failure, since an index of
+    // a damaged file may lie.
+    static std::vector<StoredTrip> salvageTrips(const QString& path);
     // Applies `changes` in one transaction; throws sql::SqlError and changes nothing.
     void apply(const TripChanges& changes);
     std::optional<QString> meta(const QString& key);

@@ -38,39 +38,6 @@ StoredTrip storedRow(const LogTable& table, int row)
     return stored;
 }
 
-// The rows of a damaged database that can still be read, in their order: a table scan
-// that stops at the first failure, since an index of a damaged file may lie.
-std::vector<StoredTrip> salvage(const QString& path)
-{
-    std::vector<StoredTrip> rows;
-    try {
-        LogDatabase damaged(path, LogDatabase::Access::ReadOnly);
-        rows = damaged.tripsInOrder();
-    } catch (const std::exception&) {
-        try {
-            sql::Database raw(path, sql::Database::Open::ReadOnly);
-            sql::Statement scan(raw, "SELECT id, sort_key, date, starting_location,"
-                                     " destination, description, odometer_start, odometer_end,"
-                                     " mileage, reimbursement FROM trips");
-            while (scan.step()) {
-                StoredTrip stored{scan.intAt(0), scan.doubleAt(1), {}};
-                for (int k = 0; k < Trip::kFieldCount; ++k) {
-                    stored.trip.field(k) = scan.isNull(k + 2) ? QVariant()
-                                           : k >= 6           ? QVariant(scan.doubleAt(k + 2))
-                                                              : QVariant(scan.textAt(k + 2));
-                }
-                rows.push_back(std::move(stored));
-            }
-        } catch (const std::exception&) {
-            // What was read before the damage is what can be recovered.
-        }
-        std::stable_sort(rows.begin(), rows.end(), [](const StoredTrip& a, const StoredTrip& b) {
-            return a.order < b.order || (a.order == b.order && a.id < b.id);
-        });
-    }
-    return rows;
-}
-
 // The rate changes of a damaged database that can still be read, else none.
 std::vector<RateChange> salvageRates(const QString& path)
 {
@@ -187,7 +154,7 @@ bool TripLog::openExisting(const QString& path)
 
 void TripLog::recoverDamaged(const QString& path, const QString& why)
 {
-    std::vector<StoredTrip> rows = salvage(path);
+    std::vector<StoredTrip> rows = LogDatabase::salvageTrips(path);
     const std::vector<RateChange> rates = salvageRates(path);
     const LogUnits units = salvageUnits(path);
     const QString aside = keepAside(path);
