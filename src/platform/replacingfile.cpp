@@ -49,18 +49,9 @@ ReplacingFile::ReplacingFile(QString target) : target_(std::move(target)), writt
         && ::access(native(written_).constData(), W_OK) != 0) {
         throw FileWriteError(errno, target_);
     }
-    const QFileInfo info(written_);
-    constexpr int kTries = 20;
-    for (int i = 0; i < kTries && fd_ < 0; ++i) {
-        temporary_ = info.dir().filePath(
-            QStringLiteral(".%1.%2.new")
-                .arg(info.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        // 0666 less the umask, as any new file; a replaced file keeps its own mode below.
-        fd_ = ::open(native(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) fail(errno);
-    }
-    if (fd_ < 0) fail(EEXIST);
+    fd_ = openBeside(written_, QStringLiteral("new"), temporary_);
+    if (fd_ < 0) fail(errno);
+    // A replaced file keeps its own mode.
     struct stat existing {};
     if (::stat(native(written_).constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ::fchmod(fd_, existing.st_mode & 07777);
@@ -127,6 +118,25 @@ void ReplacingFile::commit(bool durable)
         ::unlink(native(temporary_).constData());
         throw FileWriteError(error, target_);
     }
+}
+
+int openBeside(const QString& file, const QString& tag, QString& path)
+{
+    const QFileInfo info(file);
+    constexpr int kTries = 20;
+    for (int i = 0; i < kTries; ++i) {
+        path = info.dir().filePath(
+            QStringLiteral(".%1.%2.%3")
+                .arg(info.fileName())
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+                .arg(tag));
+        // 0666 less the umask, as any new file.
+        const int fd =
+            ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 void writeFileReplacing(const QString& path, QByteArrayView bytes, bool durable)

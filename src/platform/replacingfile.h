@@ -60,6 +60,11 @@ private:
     int error_ = 0; // of the first failed write
 };
 
+// Creates a new file under a hidden random name beside `file` (".<name>.<random>.<tag>"),
+// so that a rename over `file` stays on one file system. Sets `path` and returns the open
+// descriptor, or -1 with errno set (EEXIST when every name tried was taken).
+int openBeside(const QString& file, const QString& tag, QString& path);
+
 // Replaces `path` with `bytes` through a ReplacingFile.
 void writeFileReplacing(const QString& path, QByteArrayView bytes, bool durable = true);
 

@@ -19,15 +19,6 @@ namespace bw::reporttool {
 
 namespace {
 
-constexpr char kProgram[] = "brindlewick-report";
-
-int say(QTextStream& err, const QString& why, int status)
-{
-    err << kProgram << ": " << why << '\n';
-    err.flush();
-    return status;
-}
-
 // The log's database read-only, or nothing when there is none yet (no claims then).
 std::unique_ptr<LogDatabase> openLog()
 {

@@ -89,12 +89,7 @@ struct ReleaseReportState {
     }
 };
 
-int failed(QTextStream& err, const QString& why)
-{
-    err << kProgram << ": " << why << '\n';
-    err.flush();
-    return kExitFailed;
-}
+int failed(QTextStream& err, const QString& why) { return say(err, why, kExitFailed); }
 
 bool readInputs(const Options& options, StoredReportInputs& inputs, QTextStream& err)
 {
@@ -283,6 +278,13 @@ void useUnitOptions(const Options& options, StoredReportInputs& inputs)
 }
 
 } // namespace
+
+int say(QTextStream& err, const QString& why, int status)
+{
+    err << kProgram << ": " << why << '\n';
+    err.flush();
+    return status;
+}
 
 QString usageLine()
 {

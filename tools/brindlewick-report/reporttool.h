@@ -59,6 +59,9 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
 // output or picture is then left as it was.
 int run(const Options& options, QTextStream& err);
 
+// Writes "brindlewick-report: <why>" to `err` as one line; returns `status`.
+int say(QTextStream& err, const QString& why, int status);
+
 // Arguments in, exit status out: help and usage mistakes, then run.
 int main(const QStringList& arguments, QTextStream& out, QTextStream& err);
 

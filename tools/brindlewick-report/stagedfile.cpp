@@ -7,9 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -36,25 +34,11 @@ std::filesystem::path fsPath(const QString& path)
 StagedFile::StagedFile(QString target) : target_(std::move(target))
 {
     const QFileInfo info(target_);
-    // Hidden and beside the target, so that the rename stays on one file system.
-    constexpr int kTries = 20;
-    int error = EEXIST;
-    for (int i = 0; i < kTries && error == EEXIST; ++i) {
-        const QString candidate = info.dir().filePath(
-            QStringLiteral(".%1.%2.part")
-                .arg(info.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        const int fd = ::open(QFile::encodeName(candidate).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            path_ = candidate;
-            error = 0;
-        } else {
-            error = errno;
-        }
-    }
-    if (path_.isEmpty()) cannotWrite(target_, error);
+    QString path;
+    const int fd = openBeside(target_, QStringLiteral("part"), path);
+    if (fd < 0) cannotWrite(target_, errno);
+    ::close(fd);
+    path_ = path;
     // The file that takes the target's place keeps the target's permissions.
     if (info.isFile()) QFile::setPermissions(path_, info.permissions());
 }
