@@ -4,6 +4,7 @@
 
 #include "core/errorreport.h"
 #include "logtable/logtable.h"
+#include "logtable/tabletrip.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -130,7 +131,7 @@ ClaimRecord claimRecordOf(const ReportInputs& inputs)
     for (int row = 0; row < table.RecordCount(); ++row) {
         ClaimedTrip claimed;
         claimed.tripId = static_cast<qint64>(table.idAt(row));
-        for (int k = 0; k < Trip::kFieldCount; ++k) claimed.trip.field(k) = table.valueAt(row, k);
+        claimed.trip = tripAt(table, row);
         record.trips.push_back(std::move(claimed));
     }
     record.totalMiles = milesText(columnSum(table, 6), locale);

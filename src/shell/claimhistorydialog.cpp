@@ -5,6 +5,7 @@
 #include "core/logdatabase.h"
 #include "core/messageboxes.h"
 #include "core/reportformats.h"
+#include "logtable/claimnotes.h"
 #include "logtable/logtable.h"
 #include "logtable/tabletrip.h"
 #include "logtable/tripcsv.h"
@@ -15,7 +16,6 @@
 #include "platform/platform.h"
 #include "platform/urllauncher.h"
 #include "report/claimreport.h"
-#include "shell/restorebackupdialog.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -61,11 +61,6 @@ ClaimFileState stateOf(const FileJob& job)
 bool isPrinted(const ClaimFile& file)
 {
     return file.format == QLatin1String("print") || file.path.isEmpty();
-}
-
-QString localTimeText(const QDateTime& utc)
-{
-    return RestoreBackupDialog::whenText(utc.toLocalTime());
 }
 
 } // namespace
@@ -172,7 +167,7 @@ QString ClaimHistoryModel::cellText(const Row& row, int column) const
     case NumberColumn:
         return QLocale().toString(claim.number);
     case SavedColumn:
-        return localTimeText(claim.savedAt);
+        return shortDateTimeText(claim.savedAt);
     case PeriodColumn:
         return tr("%1 to %2").arg(dateToText(claim.periodFrom), dateToText(claim.periodTo));
     case TripsColumn:
@@ -197,7 +192,7 @@ QString ClaimHistoryModel::summary(int row) const
                        .arg(cellText(r, NumberColumn), cellText(r, SavedColumn),
                             cellText(r, PeriodColumn), claim->totalAmount);
     if (!claim->files.empty()) text += tr(", files: %1").arg(filesText(row));
-    if (claim->paidAt) text += tr(", paid %1").arg(localTimeText(*claim->paidAt));
+    if (claim->paidAt) text += tr(", paid %1").arg(shortDateTimeText(*claim->paidAt));
     return text + QLatin1Char('.');
 }
 
@@ -229,7 +224,7 @@ QVariant ClaimHistoryModel::data(const QModelIndex& index, int role) const
             return paths.join(QLatin1Char('\n'));
         }
         if (index.column() == PaidColumn && claim->paidAt)
-            return tr("Marked paid %1").arg(localTimeText(*claim->paidAt));
+            return tr("Marked paid %1").arg(shortDateTimeText(*claim->paidAt));
         if (index.column() == TotalColumn) return tr("%1 miles").arg(claim->totalMiles);
         return {};
     case Qt::TextAlignmentRole: {
@@ -524,7 +519,7 @@ void ClaimHistoryDialog::currentChanged()
     if (readOnly_) {
         paid_->setToolTip(tr("The trip log is open read-only, so no claim can be marked paid."));
     } else if (claim && claim->paidAt) {
-        paid_->setToolTip(tr("Marked paid %1.").arg(localTimeText(*claim->paidAt)));
+        paid_->setToolTip(tr("Marked paid %1.").arg(shortDateTimeText(*claim->paidAt)));
     } else {
         paid_->setToolTip(QString());
     }

@@ -3,6 +3,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "logtable/tabletrip.h"
 #include "logtable/tripbook.h"
 #include "logtable/tripfills.h"
 #include "platform/clock.h"
@@ -90,10 +91,7 @@ void Form1::duplicateTrip()
     if (row < 0 || !roomForTrip()) {
         return;
     }
-    std::vector<QVariant> values(LogTable::kFieldCount);
-    for (int k = 0; k < LogTable::kFieldCount; ++k) {
-        values[static_cast<std::size_t>(k)] = logTable_->valueAt(row, k);
-    }
+    std::vector<QVariant> values = tripAt(*logTable_, row).values();
     // The readings belong to the original drive, not to the copy.
     for (const int field : {TripField::OdometerStart, TripField::OdometerEnd}) {
         values[static_cast<std::size_t>(field)] = blankValue(field);
