@@ -1,6 +1,6 @@
 // libFuzzer target of the GPX track reader.
-#include "drives_fuzz.h"
 #include "drives/gpxreader.h"
+#include "drives_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

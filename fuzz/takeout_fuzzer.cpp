@@ -1,6 +1,6 @@
 // libFuzzer target of the reader of Takeout's Semantic Location History.
-#include "drives_fuzz.h"
 #include "drives/timelinereader.h"
+#include "drives_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

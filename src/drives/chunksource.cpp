@@ -14,8 +14,7 @@ QByteArray ChunkSource::next()
     if (cancelled_ || !readError_.isEmpty()) return {};
     QByteArray chunk = device_.read(kChunkBytes);
     if (chunk.isEmpty()) {
-        if (device_.bytesAvailable() > 0 || !device_.atEnd())
-            readError_ = device_.errorString();
+        if (device_.bytesAvailable() > 0 || !device_.atEnd()) readError_ = device_.errorString();
         return {};
     }
     done_ += chunk.size();

@@ -25,8 +25,8 @@ public:
     {
         const QByteArray head = file.peek(4096);
         qsizetype at = head.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-        while (at < head.size() && (head[at] == ' ' || head[at] == '\t' || head[at] == '\r'
-                                    || head[at] == '\n'))
+        while (at < head.size()
+               && (head[at] == ' ' || head[at] == '\t' || head[at] == '\r' || head[at] == '\n'))
             ++at;
         if (at >= head.size()) return head.size() < 4096 ? Kind::Empty : Kind::Other;
         if (head[at] == '<') return Kind::Xml;
@@ -53,12 +53,15 @@ DriveRead readDriveFile(const QString& path, const DriveRules& rules, const Read
 {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return DriveRead{.drives = {}, .error = DriveFiles::cannotOpen(path, file), .cancelled = false};
+        return DriveRead{
+            .drives = {}, .error = DriveFiles::cannotOpen(path, file), .cancelled = false};
     switch (const DriveFiles::Kind kind = DriveFiles::kind(file)) {
-    case DriveFiles::Kind::Xml: return readGpx(file, path, rules, progress);
+    case DriveFiles::Kind::Xml:
+        return readGpx(file, path, rules, progress);
     case DriveFiles::Kind::Json:
         return readLocationExport(file, path, rules, LocationExport::Either, progress);
-    default: return DriveRead{.drives = {}, .error = DriveFiles::error(path, kind), .cancelled = false};
+    default:
+        return DriveRead{.drives = {}, .error = DriveFiles::error(path, kind), .cancelled = false};
     }
 }
 

@@ -7,7 +7,8 @@ namespace bw::drives {
 
 bool longEnough(const Drive& drive, const DriveRules& rules)
 {
-    return drive.metres >= rules.minMetres && drive.endMs - drive.startMs >= rules.minSeconds * 1000LL;
+    return drive.metres >= rules.minMetres
+           && drive.endMs - drive.startMs >= rules.minSeconds * 1000LL;
 }
 
 DriveSplitter::DriveSplitter(const DriveRules& rules, std::vector<Drive>& drives)

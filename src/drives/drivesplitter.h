@@ -33,11 +33,11 @@ private:
 
     DriveRules rules_;
     std::vector<Drive>& drives_;
-    bool open_ = false;     // a drive or a stop is under way
-    bool stopped_ = false;  // at a stop, the drive before it ended
-    Fix start_;             // where the drive under way began
-    Fix last_;              // the last point taken
-    Fix anchor_;            // where a stop would have begun: every later point lies near it
+    bool open_ = false;    // a drive or a stop is under way
+    bool stopped_ = false; // at a stop, the drive before it ended
+    Fix start_;            // where the drive under way began
+    Fix last_;             // the last point taken
+    Fix anchor_;           // where a stop would have begun: every later point lies near it
     // Where the car came to rest: every later point lies within restRadius of it. A stop's
     // first and last metres are driven too; the drive ends here, not at anchor_.
     Fix rest_;

@@ -1,9 +1,9 @@
 // Positions and geodesic distances.
 #include "drives/geodesy.h"
 
-#include <GeographicLib/Geodesic.hpp>
-
 #include <QByteArray>
+
+#include <GeographicLib/Geodesic.hpp>
 
 #include <charconv>
 
@@ -87,7 +87,8 @@ std::optional<double> numberFromText(std::string_view text)
 std::optional<double> numberFromText(QStringView text)
 {
     const QByteArray latin = text.toLatin1();
-    return numberFromText(std::string_view(latin.constData(), static_cast<std::size_t>(latin.size())));
+    return numberFromText(
+        std::string_view(latin.constData(), static_cast<std::size_t>(latin.size())));
 }
 
 } // namespace bw::drives

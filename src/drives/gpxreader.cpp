@@ -52,13 +52,18 @@ private:
         if (xml_.hasError()) return xmlError();
         lastToken_ = source_.done();
         switch (token) {
-        case QXmlStreamReader::StartElement: return startElement();
-        case QXmlStreamReader::EndElement: return endElement();
+        case QXmlStreamReader::StartElement:
+            return startElement();
+        case QXmlStreamReader::EndElement:
+            return endElement();
         case QXmlStreamReader::Characters:
             if (place_ == Place::Time && skip_ == 0) time_ += xml_.text().toLatin1().toStdString();
             return;
-        case QXmlStreamReader::EndDocument: done_ = true; return;
-        default: return;
+        case QXmlStreamReader::EndDocument:
+            done_ = true;
+            return;
+        default:
+            return;
         }
     }
 
@@ -81,10 +86,7 @@ private:
              + QLatin1Char(')'));
     }
 
-    void fail(const QString& what)
-    {
-        error_ = lineProblem(name_, xml_.lineNumber(), what);
-    }
+    void fail(const QString& what) { error_ = lineProblem(name_, xml_.lineNumber(), what); }
 
     void startElement()
     {
@@ -95,17 +97,22 @@ private:
         const QStringView name = xml_.name();
         switch (place_) {
         case Place::Outside:
-            if (name != u"gpx") return fail(tr("this is no GPX file: its root element is <%1>")
-                                                .arg(name.toString()));
+            if (name != u"gpx")
+                return fail(
+                    tr("this is no GPX file: its root element is <%1>").arg(name.toString()));
             place_ = Place::Gpx;
             return;
-        case Place::Gpx: return enterIf(name == u"trk", Place::Track);
-        case Place::Track: return enterIf(name == u"trkseg", Place::Segment);
+        case Place::Gpx:
+            return enterIf(name == u"trk", Place::Track);
+        case Place::Track:
+            return enterIf(name == u"trkseg", Place::Segment);
         case Place::Segment:
             if (name == u"trkpt") return startPoint();
             return enterIf(false, place_);
-        case Place::Point: return enterIf(name == u"time", Place::Time);
-        case Place::Time: return enterIf(false, place_);
+        case Place::Point:
+            return enterIf(name == u"time", Place::Time);
+        case Place::Time:
+            return enterIf(false, place_);
         }
     }
 
@@ -127,10 +134,11 @@ private:
         pointLine_ = xml_.lineNumber();
         hasTime_ = false;
         const QXmlStreamAttributes attributes = xml_.attributes();
-        const std::optional<double> lat = numberFromText(attributes.value(QLatin1String("lat")).trimmed());
-        const std::optional<double> lon = numberFromText(attributes.value(QLatin1String("lon")).trimmed());
-        if (!lat || !lon)
-            return fail(tr("a track point has no latitude and longitude as numbers"));
+        const std::optional<double> lat =
+            numberFromText(attributes.value(QLatin1String("lat")).trimmed());
+        const std::optional<double> lon =
+            numberFromText(attributes.value(QLatin1String("lon")).trimmed());
+        if (!lat || !lon) return fail(tr("a track point has no latitude and longitude as numbers"));
         position_ = LatLng{*lat, *lon};
         if (!inRange(position_)) fail(Problems::outOfRange(position_));
     }
@@ -142,16 +150,23 @@ private:
             return;
         }
         switch (place_) {
-        case Place::Time: return endTime();
-        case Place::Point: return endPoint();
-        case Place::Segment: place_ = Place::Track; return;
+        case Place::Time:
+            return endTime();
+        case Place::Point:
+            return endPoint();
+        case Place::Segment:
+            place_ = Place::Track;
+            return;
         case Place::Track:
             splitter_.finish();
             lastMs_.reset();
             place_ = Place::Gpx;
             return;
-        case Place::Gpx: place_ = Place::Outside; return;
-        case Place::Outside: return;
+        case Place::Gpx:
+            place_ = Place::Outside;
+            return;
+        case Place::Outside:
+            return;
         }
     }
 

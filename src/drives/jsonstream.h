@@ -3,9 +3,9 @@
 
 #include "drives/chunksource.h"
 
-#include <rapidjson/rapidjson.h>
-
 #include <QByteArray>
+
+#include <rapidjson/rapidjson.h>
 
 #include <cstddef>
 
@@ -53,8 +53,10 @@ private:
     void load()
     {
         consumed_ += current_ - begin_;
-        if (events_ == eventsAtLoad_) quiet_ += chunk_.size();
-        else quiet_ = 0;
+        if (events_ == eventsAtLoad_)
+            quiet_ += chunk_.size();
+        else
+            quiet_ = 0;
         eventsAtLoad_ = events_;
         if (quiet_ > kMaxItemBytes) {
             tooLong_ = true;

@@ -83,7 +83,8 @@ std::vector<bool> alreadyInLog(const std::vector<DriveTrip>& trips,
     std::vector<bool> held(trips.size(), false);
     for (std::size_t i = 0; i < trips.size(); ++i) {
         const auto [first, last] = byDay.equal_range(trips[i].date.toJulianDay());
-        for (auto it = first; it != last && !held[i]; ++it) held[i] = sameTrip(trips[i], *it->second);
+        for (auto it = first; it != last && !held[i]; ++it)
+            held[i] = sameTrip(trips[i], *it->second);
     }
     return held;
 }

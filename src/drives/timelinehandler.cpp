@@ -25,10 +25,14 @@ bool isArrayNode(Node node)
 Node elementOf(Node array)
 {
     switch (array) {
-    case Node::Segments: return Node::Segment;
-    case Node::Objects: return Node::Object;
-    case Node::Activities: return Node::ActivityEntry;
-    default: return Node::Skip;
+    case Node::Segments:
+        return Node::Segment;
+    case Node::Objects:
+        return Node::Object;
+    case Node::Activities:
+        return Node::ActivityEntry;
+    default:
+        return Node::Skip;
     }
 }
 
@@ -126,7 +130,8 @@ QString TimelineHandler::unrecognisedWhy() const
         return QCoreApplication::translate("Drives", "this is no Timeline export");
     case LocationExport::Takeout:
         return QCoreApplication::translate("Drives", "this is no Semantic Location History");
-    case LocationExport::Either: break;
+    case LocationExport::Either:
+        break;
     }
     return QCoreApplication::translate(
         "Drives", "this is neither a Timeline export nor a Semantic Location History");
@@ -180,12 +185,14 @@ bool TimelineHandler::open(bool array)
 {
     ++events_;
     if (stack_.size() >= kMaxDepth)
-        return fail(QCoreApplication::translate("Drives",
-                                                "the JSON nests deeper than any export does"));
+        return fail(
+            QCoreApplication::translate("Drives", "the JSON nests deeper than any export does"));
     Node node = Node::Skip;
     if (stack_.empty()) {
-        if (!array) node = Node::RootObject;
-        else if (kind_ != LocationExport::Takeout) node = Node::Segments;
+        if (!array)
+            node = Node::RootObject;
+        else if (kind_ != LocationExport::Takeout)
+            node = Node::Segments;
         recognised_ = recognised_ || node == Node::Segments;
     } else if (stack_.back() != Node::Skip) {
         node = isArrayNode(stack_.back()) ? elementOf(stack_.back()) : child_;
@@ -233,30 +240,48 @@ bool TimelineHandler::scalar(std::string_view text, std::optional<double> number
 bool TimelineHandler::scalarInto(Field field, std::string_view text, std::optional<double> value)
 {
     switch (field) {
-    case Field::StartTime: return time(text, false, item_.start);
-    case Field::EndTime: return time(text, false, item_.end);
-    case Field::StartMs: return time(text, true, item_.start);
-    case Field::EndMs: return time(text, true, item_.end);
-    case Field::StartPosition: return position(text, item_.from);
-    case Field::EndPosition: return position(text, item_.to);
-    case Field::PlacePosition: return position(text, item_.place);
-    case Field::Metres: return number(text, value, item_.metres);
-    case Field::Probability: return number(text, value, item_.entryProbability);
-    case Field::LatE7: return e7(value ? value : numberFromText(text), true);
-    case Field::LngE7: return e7(value ? value : numberFromText(text), false);
+    case Field::StartTime:
+        return time(text, false, item_.start);
+    case Field::EndTime:
+        return time(text, false, item_.end);
+    case Field::StartMs:
+        return time(text, true, item_.start);
+    case Field::EndMs:
+        return time(text, true, item_.end);
+    case Field::StartPosition:
+        return position(text, item_.from);
+    case Field::EndPosition:
+        return position(text, item_.to);
+    case Field::PlacePosition:
+        return position(text, item_.place);
+    case Field::Metres:
+        return number(text, value, item_.metres);
+    case Field::Probability:
+        return number(text, value, item_.entryProbability);
+    case Field::LatE7:
+        return e7(value ? value : numberFromText(text), true);
+    case Field::LngE7:
+        return e7(value ? value : numberFromText(text), false);
     case Field::Type:
         (stack_.back() == Node::ActivityEntry ? item_.entryType : item_.type) = text;
         return true;
-    case Field::SemanticType: item_.semanticType = text; return true;
-    case Field::Name: item_.name = text; return true;
-    case Field::Address: item_.address = text; return true;
+    case Field::SemanticType:
+        item_.semanticType = text;
+        return true;
+    case Field::Name:
+        item_.name = text;
+        return true;
+    case Field::Address:
+        item_.address = text;
+        return true;
     case Field::Level: {
         double level = 0.0;
         if (!number(text, value, level)) return false;
         item_.level = level > 0.0 ? 1 : 0;
         return true;
     }
-    case Field::None: return true;
+    case Field::None:
+        return true;
     }
     return true;
 }
@@ -304,8 +329,10 @@ bool TimelineHandler::e7(std::optional<double> value, bool latitude)
 bool TimelineHandler::endItem()
 {
     bool ok = true;
-    if (item_.kind == Item::Kind::Activity) ok = endActivity();
-    else if (item_.kind == Item::Kind::Visit) endVisit();
+    if (item_.kind == Item::Kind::Activity)
+        ok = endActivity();
+    else if (item_.kind == Item::Kind::Visit)
+        endVisit();
     item_ = Item();
     return ok;
 }
@@ -325,7 +352,8 @@ bool TimelineHandler::endActivity()
     drive.from.position = item_.from;
     drive.from.exportName = startName;
     drive.to.position = item_.to;
-    if (item_.metres >= 0.0) drive.metres = item_.metres;
+    if (item_.metres >= 0.0)
+        drive.metres = item_.metres;
     else if (item_.from.known() && item_.to.known())
         drive.metres = geodesicMetres(item_.from, item_.to);
     drives_.push_back(std::move(drive));

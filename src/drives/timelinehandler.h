@@ -55,16 +55,48 @@ public:
 
     // The parts of an export this handler tells apart.
     enum class Node : std::uint8_t {
-        Skip, Root, RootObject,
-        Segments, Segment, Activity, ActivityStart, ActivityEnd, ActivityCandidate, Visit,
-        VisitCandidate, PlaceLocation,
-        Objects, Object, ActivitySegment, StartLocation, EndLocation, Duration, Activities,
-        ActivityEntry, PlaceVisit, VisitLocation,
+        Skip,
+        Root,
+        RootObject,
+        Segments,
+        Segment,
+        Activity,
+        ActivityStart,
+        ActivityEnd,
+        ActivityCandidate,
+        Visit,
+        VisitCandidate,
+        PlaceLocation,
+        Objects,
+        Object,
+        ActivitySegment,
+        StartLocation,
+        EndLocation,
+        Duration,
+        Activities,
+        ActivityEntry,
+        PlaceVisit,
+        VisitLocation,
     };
     // The scalars it keeps.
     enum class Field : std::uint8_t {
-        None, StartTime, EndTime, StartPosition, EndPosition, Metres, Type, PlacePosition,
-        SemanticType, Level, LatE7, LngE7, Name, Address, StartMs, EndMs, Probability,
+        None,
+        StartTime,
+        EndTime,
+        StartPosition,
+        EndPosition,
+        Metres,
+        Type,
+        PlacePosition,
+        SemanticType,
+        Level,
+        LatE7,
+        LngE7,
+        Name,
+        Address,
+        StartMs,
+        EndMs,
+        Probability,
     };
 
 private:
@@ -78,10 +110,10 @@ private:
         LatLng place;
         double metres = -1.0;
         std::string type;
-        std::string entryType;     // the activities[] entry being read
+        std::string entryType; // the activities[] entry being read
         double entryProbability = -1.0;
         double bestProbability = -1.0;
-        std::string bestType;      // the most probable of activities[]
+        std::string bestType; // the most probable of activities[]
         std::string name;
         std::string address;
         std::string semanticType;
@@ -118,7 +150,7 @@ private:
     Field field_ = Field::None;
     Item item_;
     std::vector<Drive> drives_;
-    QString lastVisitName_;            // the visit right before the item being read
+    QString lastVisitName_;                  // the visit right before the item being read
     std::optional<std::size_t> awaitingEnd_; // the drive right before it
     bool recognised_ = false;
     bool sawRecords_ = false;

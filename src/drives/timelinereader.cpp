@@ -28,9 +28,9 @@
 #include "drives/jsonstream.h"
 #include "drives/timelinehandler.h"
 
-#include <rapidjson/reader.h>
-
 #include <QIODevice>
+
+#include <rapidjson/reader.h>
 
 namespace bw::drives {
 
@@ -43,7 +43,8 @@ qint64 lineOf(QIODevice& device, qint64 offset)
     qint64 line = 1;
     qint64 read = 0;
     while (read < offset) {
-        const QByteArray chunk = device.read(std::min<qint64>(ChunkSource::kChunkBytes, offset - read));
+        const QByteArray chunk =
+            device.read(std::min<qint64>(ChunkSource::kChunkBytes, offset - read));
         if (chunk.isEmpty()) break;
         line += chunk.count('\n');
         read += chunk.size();
@@ -74,21 +75,29 @@ DriveRead readLocationExport(QIODevice& device, const QString& name, const Drive
     JsonStream stream(source, handler.events());
     handler.setStream(&stream);
     rapidjson::Reader reader;
-    const rapidjson::ParseResult parsed = reader.Parse<rapidjson::kParseIterativeFlag>(stream, handler);
+    const rapidjson::ParseResult parsed =
+        reader.Parse<rapidjson::kParseIterativeFlag>(stream, handler);
     const auto failed = [&](qint64 offset, const QString& what) {
-        return DriveRead{.drives = {}, .error = lineProblem(name, lineOf(device, offset), what), .cancelled = false};
+        return DriveRead{.drives = {},
+                         .error = lineProblem(name, lineOf(device, offset), what),
+                         .cancelled = false};
     };
     if (source.cancelled()) return DriveRead{.drives = {}, .error = {}, .cancelled = true};
     if (!source.readError().isEmpty())
-        return DriveRead{.drives = {}, .error = fileProblem(name, Problems::unreadable(source.readError())), .cancelled = false};
+        return DriveRead{.drives = {},
+                         .error = fileProblem(name, Problems::unreadable(source.readError())),
+                         .cancelled = false};
     if (stream.itemTooLong()) return failed(qint64(stream.Tell()), Problems::tooLong());
     if (!handler.error().isEmpty()) return failed(handler.errorOffset(), handler.error());
     if (parsed.IsError()) {
         const bool atEnd = qint64(parsed.Offset()) >= source.done();
-        return failed(qint64(parsed.Offset()), atEnd ? Problems::truncated("JSON") : Problems::notWellFormed("JSON"));
+        return failed(qint64(parsed.Offset()),
+                      atEnd ? Problems::truncated("JSON") : Problems::notWellFormed("JSON"));
     }
     if (!handler.recognised())
-        return DriveRead{.drives = {}, .error = fileProblem(name, handler.unrecognisedWhy()), .cancelled = false};
+        return DriveRead{.drives = {},
+                         .error = fileProblem(name, handler.unrecognisedWhy()),
+                         .cancelled = false};
     std::vector<Drive> drives = handler.takeDrives();
     std::erase_if(drives, [&](const Drive& drive) { return !longEnough(drive, rules); });
     return DriveRead{.drives = std::move(drives), .error = {}, .cancelled = false};

@@ -27,12 +27,13 @@ TEST(DriveSplitter, StopsAndGapsOfFiveMinutesEndADrive)
         qint64 firstEndsAfterSeconds;
         bool stopped; // the next drive starts where the first one ended
     } cases[] = {
-        {"a stop of 4:59", track({drive, {290, 10, 0.0}, {9, 9, 0.0}, drive}), 1, 18000, 1499, false},
+        {"a stop of 4:59", track({drive, {290, 10, 0.0}, {9, 9, 0.0}, drive}), 1, 18000, 1499,
+         false},
         {"a stop of 5:00", track({drive, {300, 10, 0.0}, drive}), 2, 9000, 600, true},
         {"a gap of 4:59", track({drive, {299, 0, 15.0}, drive}), 1, 22485, 1499, false},
         {"a gap of 5:00", track({drive, {300, 0, 15.0}, drive}), 2, 9000, 600, false},
-        {"a stop, the receiver drifting", track({drive, {150, 10, 0.1}, {150, 10, -0.1}, drive}),
-         2, 9000, 600, true},
+        {"a stop, the receiver drifting", track({drive, {150, 10, 0.1}, {150, 10, -0.1}, drive}), 2,
+         9000, 600, true},
         {"slow traffic is no stop", track({drive, {600, 10, 0.5}, drive}), 1, 18300, 1800, false},
         {"a track that ends stopped", track({drive, {600, 10, 0.0}}), 1, 9000, 600, false},
         {"under 500 m", track({{300, 10, 1.6}}), 0, 0, 0, false},

@@ -57,9 +57,9 @@ TEST(Geodesy, PositionsAreReadInBothTimelineSpellings)
 
 TEST(Timestamp, IsoTimesAgreeWithQtsOwnReader)
 {
-    for (const char* text : {"1970-01-01T00:00:00Z", "2024-04-03T08:00:00.125+02:00",
-                             "2024-02-29T23:59:59-0530", "1999-12-31T12:00:00.5Z",
-                             "2016-12-31T23:59:60Z"}) {
+    for (const char* text :
+         {"1970-01-01T00:00:00Z", "2024-04-03T08:00:00.125+02:00", "2024-02-29T23:59:59-0530",
+          "1999-12-31T12:00:00.5Z", "2016-12-31T23:59:60Z"}) {
         QDateTime expected = QDateTime::fromString(QString::fromLatin1(text), Qt::ISODateWithMs);
         if (!expected.isValid()) // Qt takes no leap second: the last second of its minute
             expected = QDateTime::fromString(QStringLiteral("2016-12-31T23:59:59Z"), Qt::ISODate);
@@ -67,9 +67,9 @@ TEST(Timestamp, IsoTimesAgreeWithQtsOwnReader)
     }
     // No zone is UTC, as GPX defines it.
     EXPECT_EQ(utcMsFromIsoText("2024-05-01 10:00:00"), utcMsFromIsoText("2024-05-01T10:00:00Z"));
-    for (const char* bad : {"2023-02-29T00:00:00Z", "2024-01-01T24:00:00Z", "2024-01-01",
-                            "2024-01-01T00:00:00+2", "2024-01-01T00:00:00Zulu", "2024-1-01T00:00:00Z",
-                            "2024-01-01T00:00:00."})
+    for (const char* bad :
+         {"2023-02-29T00:00:00Z", "2024-01-01T24:00:00Z", "2024-01-01", "2024-01-01T00:00:00+2",
+          "2024-01-01T00:00:00Zulu", "2024-1-01T00:00:00Z", "2024-01-01T00:00:00."})
         EXPECT_FALSE(utcMsFromIsoText(bad)) << bad;
     EXPECT_EQ(utcMsFromMsText("1609459200000"), 1609459200000LL);
     EXPECT_FALSE(utcMsFromMsText("16094592e5"));

@@ -31,24 +31,27 @@ TEST(Places, AnEndTakesTheNearestSavedPlaceThenTheExportsName)
         const char* exportName;
         const char* place;
     } cases[] = {
-        {0, "Work", "Home"},      {100, "", "Bakery"}, {60, "", "Home"},
-        {180, "Work", "Work"},    {180, "", ""},       {1700, "", "Depot"},
+        {0, "Work", "Home"},   {100, "", "Bakery"}, {60, "", "Home"},
+        {180, "Work", "Work"}, {180, "", ""},       {1700, "", "Depot"},
     };
     for (const auto& c : cases) {
         DriveEnd end{eastOfHome(c.east), QString::fromUtf8(c.exportName), {}};
         EXPECT_EQ(placeName(end, places), QString::fromUtf8(c.place)) << c.east;
     }
-    EXPECT_EQ(placeName(DriveEnd{LatLng(), QStringLiteral("Work"), {}}, places), QStringLiteral("Work"));
+    EXPECT_EQ(placeName(DriveEnd{LatLng(), QStringLiteral("Work"), {}}, places),
+              QStringLiteral("Work"));
 }
 
 TEST(Places, NamingOneOpenEndNamesEveryEndWithinTheRadius)
 {
-    std::vector<Drive> drives = {drive(kHome, eastOfHome(3000)), drive(eastOfHome(3000), eastOfHome(140)),
+    std::vector<Drive> drives = {drive(kHome, eastOfHome(3000)),
+                                 drive(eastOfHome(3000), eastOfHome(140)),
                                  drive(eastOfHome(160), eastOfHome(3050), "Harbour"),
                                  drive(eastOfHome(3100), eastOfHome(-149))};
     const std::vector<SavedPlace> saved = {{QStringLiteral("Client"), eastOfHome(3060), 30.0}};
     namePlaces(drives, saved);
-    const std::optional<SavedPlace> made = nameEnd(drives, saved, 0, End::From, QStringLiteral("Home"));
+    const std::optional<SavedPlace> made =
+        nameEnd(drives, saved, 0, End::From, QStringLiteral("Home"));
     ASSERT_TRUE(made);
     EXPECT_EQ(made->name, QStringLiteral("Home"));
     EXPECT_EQ(made->radiusMetres, 150.0);
@@ -67,7 +70,8 @@ TEST(Places, ADriveBecomesATripOfItsLocalDayAndTheLogsUnit)
 {
     Drive d = drive(kHome, eastOfHome(5000));
     d.from.place = QStringLiteral("Home");
-    d.startMs = QDateTime::fromString(QStringLiteral("2024-03-31T22:30:00Z"), Qt::ISODate).toMSecsSinceEpoch();
+    d.startMs = QDateTime::fromString(QStringLiteral("2024-03-31T22:30:00Z"), Qt::ISODate)
+                    .toMSecsSinceEpoch();
     d.endMs = d.startMs + 40 * 60000;
     const QTimeZone berlin("Europe/Berlin"), newYork("America/New_York");
     const struct {
@@ -115,8 +119,10 @@ TEST(Places, ADriveIsInTheLogWithTheSameDayPlacesAndDistance)
         EXPECT_EQ(sameTrip(trip, c.logged), c.same) << c.logged.mileage;
         if (!c.same) log.push_back(c.logged);
     }
-    const std::vector<DriveTrip> trips = {trip, trip, DriveTrip{day.addDays(1), {}, {}, QStringLiteral("Home"),
-                                                                QStringLiteral("Mini mall"), 12.0}};
+    const std::vector<DriveTrip> trips = {
+        trip, trip,
+        DriveTrip{
+            day.addDays(1), {}, {}, QStringLiteral("Home"), QStringLiteral("Mini mall"), 12.0}};
     EXPECT_EQ(alreadyInLog(trips, log), (std::vector<bool>{false, false, true}));
     log.push_back(cases[0].logged);
     EXPECT_EQ(alreadyInLog(trips, log), (std::vector<bool>{true, true, true}));

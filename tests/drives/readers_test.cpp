@@ -1,7 +1,6 @@
 // Tests of the readers of tracks and Timeline exports: each format, bad input, cancelling.
 #include "drives/drivefile.h"
 #include "drives/tracks.h"
-
 #include "support/testfiles.h"
 
 #include <QDateTime>
@@ -12,13 +11,16 @@
 namespace bw::drives {
 namespace {
 
-QByteArray iso(qint64 ms) { return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODate).toLatin1(); }
+QByteArray iso(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODate).toLatin1();
+}
 
 // A GPX file of `t` as one track, with a waypoint and a route that are no drives.
 QByteArray gpx(const Track& t, const char* version = "1.1", const QByteArray& point = {})
 {
-    QByteArray out = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"") + version
-                     + "\" creator=\"test\" xmlns=\"http://www.topografix.com/GPX/"
+    QByteArray out = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"")
+                     + version + "\" creator=\"test\" xmlns=\"http://www.topografix.com/GPX/"
                      + QByteArray(version).replace('.', '/') + "\">\n"
                      + "<wpt lat=\"1\" lon=\"2\"><name>Shop</name></wpt>\n"
                      + "<rte><rtept lat=\"3\" lon=\"4\"/></rte>\n<trk><name>Day</name><trkseg>\n";
@@ -105,15 +107,19 @@ protected:
 
 TEST_F(DriveFiles, EachFormatGivesItsDrives)
 {
-    const qint64 androidStart = QDateTime::fromString(QStringLiteral("2024-04-03T06:00:00Z"), Qt::ISODate).toMSecsSinceEpoch();
+    const qint64 androidStart =
+        QDateTime::fromString(QStringLiteral("2024-04-03T06:00:00Z"), Qt::ISODate)
+            .toMSecsSinceEpoch();
     const struct {
         const char* file;
         QByteArray bytes;
-        std::vector<std::tuple<qint64, double, const char*, const char*>> drives; // start, metres, from, to
+        std::vector<std::tuple<qint64, double, const char*, const char*>>
+            drives; // start, metres, from, to
     } cases[] = {
         {"track11.gpx", gpx(kDrives), {{kT0, 9000, "", ""}, {kT0 + 1000000, 3000, "", ""}}},
         {"track10.gpx", gpx(kDrives, "1.0"), {{kT0, 9000, "", ""}, {kT0 + 1000000, 3000, "", ""}}},
-        {"2022_MARCH.json", kTakeout,
+        {"2022_MARCH.json",
+         kTakeout,
          {{1646310144000, 12640, "Office", "Harbour Rd 5, Town"},
           {1646313000000, geodesicMetres({48.1, 11.0}, {48.05, 11.0}), "Harbour Rd 5, Town", ""}}},
         {"Timeline.json", kAndroid, {{androidStart, 14211.5, "Home", "Work"}}},
@@ -127,7 +133,8 @@ TEST_F(DriveFiles, EachFormatGivesItsDrives)
             const auto& [start, metres, from, to] = c.drives[i];
             EXPECT_EQ(read.drives[i].startMs, start) << c.file << " " << i;
             EXPECT_NEAR(read.drives[i].metres, metres, metres * 2e-3) << c.file << " " << i;
-            EXPECT_EQ(read.drives[i].from.exportName, QString::fromUtf8(from)) << c.file << " " << i;
+            EXPECT_EQ(read.drives[i].from.exportName, QString::fromUtf8(from))
+                << c.file << " " << i;
             EXPECT_EQ(read.drives[i].to.exportName, QString::fromUtf8(to)) << c.file << " " << i;
         }
     }
@@ -144,7 +151,8 @@ TEST_F(DriveFiles, BadInputIsNamedWithTheFileAndWhatIsWrong)
     const auto lastLine = [](const QByteArray& bytes) {
         return "line " + QByteArray::number(bytes.count('\n') + 1) + ": the file ends before its ";
     };
-    const QByteArray noTime = QByteArray(gpxText).replace("<time>" + iso(kT0 + 5000) + "</time>", "");
+    const QByteArray noTime =
+        QByteArray(gpxText).replace("<time>" + iso(kT0 + 5000) + "</time>", "");
     const struct {
         const char* file;
         QByteArray bytes;
@@ -152,27 +160,40 @@ TEST_F(DriveFiles, BadInputIsNamedWithTheFileAndWhatIsWrong)
     } cases[] = {
         {"notes.txt", "hello, world", "neither a GPX track nor a Timeline export"},
         {"empty.gpx", " \n", "the file is empty"},
-        {"places.kml", "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document/></kml>", "its root element is <kml>"},
+        {"places.kml", "<kml xmlns=\"http://www.opengis.net/kml/2.2\"><Document/></kml>",
+         "its root element is <kml>"},
         {"cut.gpx", cutGpx, lastLine(cutGpx) + "XML does"},
         {"cut.json", cutJson, lastLine(cutJson) + "JSON does"},
         {"bad.gpx", "<gpx><trk><trkseg></trk></gpx>", "line 1: this is not well-formed XML"},
         {"bad.json", "{\"semanticSegments\": [}", "line 1: this is not well-formed JSON"},
-        {"backwards.gpx", gpx(backwards), "line 47: the time 2024-05-01T08:03:20Z comes before 2024-05-01T08:03:25Z"},
+        {"backwards.gpx", gpx(backwards),
+         "line 47: the time 2024-05-01T08:03:20Z comes before 2024-05-01T08:03:25Z"},
         {"notime.gpx", noTime, "line 7: a track point has no time"},
-        {"waypoints.gpx", "<gpx version=\"1.1\"><wpt lat=\"1\" lon=\"2\"/><trk><trkseg/></trk></gpx>",
+        {"waypoints.gpx",
+         "<gpx version=\"1.1\"><wpt lat=\"1\" lon=\"2\"/><trk><trkseg/></trk></gpx>",
          "no track points"},
-        {"pole.gpx", gpx(kDrives, "1.1", "<trkpt lat=\"91.5\" lon=\"11\"><time>2024-05-01T09:00:00Z</time></trkpt>"),
+        {"pole.gpx",
+         gpx(kDrives, "1.1",
+             "<trkpt lat=\"91.5\" lon=\"11\"><time>2024-05-01T09:00:00Z</time></trkpt>"),
          "the position 91.5, 11 lies outside"},
-        {"e7.json", QByteArray(kTakeout).replace("481000000", "1810000000"), "line 6: the position 181, 11 lies outside"},
-        {"Records.json", R"({"locations": [{"latitudeE7": 1, "longitudeE7": 2, "timestamp": "2022-01-12T17:18:24.190Z"}]})",
+        {"e7.json", QByteArray(kTakeout).replace("481000000", "1810000000"),
+         "line 6: the position 181, 11 lies outside"},
+        {"Records.json",
+         R"({"locations": [{"latitudeE7": 1, "longitudeE7": 2, "timestamp": "2022-01-12T17:18:24.190Z"}]})",
          "raw location records"},
-        {"geo.json", QByteArray(kIos).replace("geo:48.100000,11.000000\", \"distance", "geo:north\", \"distance"),
+        {"geo.json",
+         QByteArray(kIos).replace("geo:48.100000,11.000000\", \"distance",
+                                  "geo:north\", \"distance"),
          "line 6: \"geo:north\" is no position"},
-        {"reversed.json", QByteArray(kAndroid).replace("\"endTime\": \"2024-04-03T08:25", "\"endTime\": \"2024-04-03T07:25"),
+        {"reversed.json",
+         QByteArray(kAndroid).replace("\"endTime\": \"2024-04-03T08:25",
+                                      "\"endTime\": \"2024-04-03T07:25"),
          "a drive ends before it starts"},
         {"deep.json", QByteArray(300, '[') + QByteArray(300, ']'), "nests deeper"},
-        {"other.json", R"({"type": "FeatureCollection", "features": []})", "neither a Timeline export nor"},
-        {"long.json", "{\"semanticSegments\": [{\"startTime\": \"" + QByteArray(65 << 20, 'a'), "longer than 64 MiB"},
+        {"other.json", R"({"type": "FeatureCollection", "features": []})",
+         "neither a Timeline export nor"},
+        {"long.json", "{\"semanticSegments\": [{\"startTime\": \"" + QByteArray(65 << 20, 'a'),
+         "longer than 64 MiB"},
     };
     for (const auto& c : cases) {
         const QString path = write(c.file, c.bytes);
@@ -196,7 +217,8 @@ TEST_F(DriveFiles, ATwoGigabyteFileIsReadAsAStream)
             furthest = done;
             return total == file.size();
         });
-        EXPECT_TRUE(read.error.contains(QStringLiteral("not well-formed"))) << read.error.toStdString();
+        EXPECT_TRUE(read.error.contains(QStringLiteral("not well-formed")))
+            << read.error.toStdString();
         EXPECT_LT(furthest, qint64(1) << 20); // the error is found without reading on
     }
 }
@@ -211,11 +233,13 @@ TEST_F(DriveFiles, SeveralFilesGiveOneListAndCancellingGivesNothing)
     });
     ASSERT_TRUE(all.ok()) << all.error.toStdString();
     ASSERT_EQ(all.drives.size(), 3u);
-    EXPECT_TRUE(std::is_sorted(all.drives.begin(), all.drives.end(),
-                               [](const Drive& a, const Drive& b) { return a.startMs < b.startMs; }));
+    EXPECT_TRUE(
+        std::is_sorted(all.drives.begin(), all.drives.end(),
+                       [](const Drive& a, const Drive& b) { return a.startMs < b.startMs; }));
     EXPECT_EQ(seen.back(), QFileInfo(paths[0]).size() + QFileInfo(paths[1]).size());
     for (const QString& path : paths) {
-        const DriveRead cancelled = readDriveFile(path, DriveRules(), [](qint64, qint64) { return false; });
+        const DriveRead cancelled =
+            readDriveFile(path, DriveRules(), [](qint64, qint64) { return false; });
         EXPECT_TRUE(cancelled.cancelled && cancelled.drives.empty() && cancelled.error.isEmpty());
     }
     const DriveRead failed = readDriveFiles({paths[0], write("x.txt", "x")}, DriveRules());

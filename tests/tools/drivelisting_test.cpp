@@ -49,12 +49,13 @@ TEST_F(DriveListingTest, TheDrivesAreTripsTheImportReads)
 {
     const QString timeline = write("Timeline.json", kTimeline);
     for (const auto& [unit, mileage] : {std::pair("mi", 8.8), std::pair("km", 14.2)}) {
-        ASSERT_EQ(tool({QStringLiteral("--list-drives"), QStringLiteral("--unit"), QString::fromLatin1(unit),
-                        timeline}),
+        ASSERT_EQ(tool({QStringLiteral("--list-drives"), QStringLiteral("--unit"),
+                        QString::fromLatin1(unit), timeline}),
                   reporttool::kExitDone)
             << err.toStdString();
-        EXPECT_TRUE(out.startsWith(QStringLiteral("Date,Starting Location,Destination,Description/"
-                                                  "Notes,Odometer Start,Odometer End,Mileage,Reimbursement\n")));
+        EXPECT_TRUE(out.startsWith(
+            QStringLiteral("Date,Starting Location,Destination,Description/"
+                           "Notes,Odometer Start,Odometer End,Mileage,Reimbursement\n")));
         const TripImport read = readTripsCsv(out.toUtf8(), QLocale(QLocale::German));
         ASSERT_TRUE(read.failure.isEmpty() && read.problems.empty()) << out.toStdString();
         ASSERT_EQ(read.trips.size(), 1u);
@@ -64,8 +65,12 @@ TEST_F(DriveListingTest, TheDrivesAreTripsTheImportReads)
         EXPECT_TRUE(read.trips[0].odometerStart.toString().isEmpty());
     }
     // Names that a spreadsheet would take for formulas, or that hold the separator, come back.
-    const std::vector<drives::DriveTrip> trips = {{QDate(2024, 5, 1), {}, {}, QStringLiteral("=Home, Inc"),
-                                                   QStringLiteral("\"Depot\" 7"), 12.0}};
+    const std::vector<drives::DriveTrip> trips = {{QDate(2024, 5, 1),
+                                                   {},
+                                                   {},
+                                                   QStringLiteral("=Home, Inc"),
+                                                   QStringLiteral("\"Depot\" 7"),
+                                                   12.0}};
     const TripImport back = readTripsCsv(reporttool::drivesCsv(trips));
     ASSERT_EQ(back.trips.size(), 1u);
     EXPECT_EQ(back.trips[0].startingLocation, trips[0].from);
