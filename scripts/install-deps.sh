@@ -10,6 +10,7 @@ mode="${1:-test}"
 run_pkgs=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libgsf-1-dev zlib1g-dev libxlsxwriter-dev libsqlite3-dev
+  libgeographiclib-dev rapidjson-dev
   qt6-tools-dev qt6-l10n-tools
   fonts-liberation
   libqt6svg6 qt6-translations-l10n

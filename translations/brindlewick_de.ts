@@ -74,6 +74,125 @@
     </message>
 </context>
 <context>
+    <name>Drives</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>an item is longer than 64 MiB, which no track or Timeline export holds</source>
+        <translation>ein Eintrag ist länger als 64 MiB, was kein Track und kein Timeline-Export enthält</translation>
+    </message>
+    <message>
+        <source>the position %1, %2 lies outside the earth&apos;s latitudes and longitudes</source>
+        <translation>die Position %1, %2 liegt außerhalb der Breiten- und Längengrade der Erde</translation>
+    </message>
+    <message>
+        <source>a drive ends before it starts</source>
+        <translation>eine Fahrt endet, bevor sie beginnt</translation>
+    </message>
+    <message>
+        <source>the file ends before its %1 does; it may have been cut short</source>
+        <translation>die Datei endet vor ihrem %1; sie wurde vielleicht abgeschnitten</translation>
+    </message>
+    <message>
+        <source>this is not well-formed %1</source>
+        <translation>das ist kein wohlgeformtes %1</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>this is neither a GPX track nor a Timeline export</source>
+        <translation>das ist weder ein GPX-Track noch ein Timeline-Export</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>die Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>it holds no track points (routes and waypoints are not drives)</source>
+        <translation>sie enthält keine Trackpunkte (Routen und Wegpunkte sind keine Fahrten)</translation>
+    </message>
+    <message>
+        <source>this is no GPX file: its root element is &lt;%1&gt;</source>
+        <translation>das ist keine GPX-Datei: ihr Wurzelelement ist &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a track point has no latitude and longitude as numbers</source>
+        <translation>ein Trackpunkt hat keine Breite und Länge als Zahlen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>„%1“ ist keine Zeitangabe</translation>
+    </message>
+    <message>
+        <source>a track point has no time, and a drive needs the time of every point</source>
+        <translation>ein Trackpunkt hat keine Zeit, und eine Fahrt braucht die Zeit jedes Punkts</translation>
+    </message>
+    <message>
+        <source>the time %1 comes before %2, the time of the point before it</source>
+        <translation>die Zeit %1 liegt vor %2, der Zeit des Punkts davor</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Zuhause</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>this holds raw location records, not drives; read the Timeline export of the phone or the Semantic Location History instead</source>
+        <translation>das sind rohe Standortdaten, keine Fahrten; lesen Sie stattdessen den Timeline-Export des Telefons oder den semantischen Standortverlauf</translation>
+    </message>
+    <message>
+        <source>this is no Timeline export</source>
+        <translation>das ist kein Timeline-Export</translation>
+    </message>
+    <message>
+        <source>this is no Semantic Location History</source>
+        <translation>das ist kein semantischer Standortverlauf</translation>
+    </message>
+    <message>
+        <source>this is neither a Timeline export nor a Semantic Location History</source>
+        <translation>das ist weder ein Timeline-Export noch ein semantischer Standortverlauf</translation>
+    </message>
+    <message>
+        <source>the JSON nests deeper than any export does</source>
+        <translation>das JSON ist tiefer verschachtelt als jeder Export</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no position</source>
+        <translation>„%1“ ist keine Position</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>a coordinate is no number</source>
+        <translation>eine Koordinate ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>a drive has no start or end time</source>
+        <translation>eine Fahrt hat keine Start- oder Endzeit</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line </source>
@@ -929,6 +1048,61 @@ Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
 falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
 --check-history die Kette gebrochen findet.
 </translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit could not be read: %1</source>
+        <translation>die Einheit des Fahrtenbuchs konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
+        <translation>--list-drives nimmt keine Optionen außer --settings, --unit und --min-stop</translation>
+    </message>
+    <message>
+        <source>--list-drives needs a file to read</source>
+        <translation>--list-drives braucht eine Datei zum Lesen</translation>
+    </message>
+    <message>
+        <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
+        <translation>--min-stop nimmt ganze Minuten von 1 bis 1440, nicht %1</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings DATEI.ini] [--unit km|mi] [--min-stop MINUTEN] --list-drives DATEI...</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       where the export names the places; Mileage in the log&apos;s unit
+                       with one decimal. Nothing is written. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Fahrten (--list-drives DATEI...):
+  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
+                       Timeline-Export eines Telefons, Monate des semantischen
+                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
+                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
+                       beim Beginn der Fahrt; Startort und Zielort, wo der Export die
+                       Orte benennt; die Strecke in der Einheit des Fahrtenbuchs mit
+                       einer Nachkommastelle. Es wird nichts geschrieben. Kann eine
+                       Datei nicht gelesen werden, wird sie mit dem Grund genannt und
+                       nichts ausgegeben (Status 1)
+  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
+                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
+  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
+                       Fahrtenbuchs angeben
+</translation>
+    </message>
+    <message>
+        <source>--min-stop goes with --list-drives</source>
+        <translation>--min-stop gehört zu --list-drives</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,125 @@
     </message>
 </context>
 <context>
+    <name>Drives</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>no se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>an item is longer than 64 MiB, which no track or Timeline export holds</source>
+        <translation>un elemento supera los 64 MiB, algo que no contiene ningún track ni exportación de Timeline</translation>
+    </message>
+    <message>
+        <source>the position %1, %2 lies outside the earth&apos;s latitudes and longitudes</source>
+        <translation>la posición %1, %2 queda fuera de las latitudes y longitudes de la Tierra</translation>
+    </message>
+    <message>
+        <source>a drive ends before it starts</source>
+        <translation>un trayecto termina antes de empezar</translation>
+    </message>
+    <message>
+        <source>the file ends before its %1 does; it may have been cut short</source>
+        <translation>el archivo termina antes que su %1; quizá se cortó</translation>
+    </message>
+    <message>
+        <source>this is not well-formed %1</source>
+        <translation>esto no es %1 bien formado</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>this is neither a GPX track nor a Timeline export</source>
+        <translation>esto no es ni un track GPX ni una exportación de Timeline</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>esto es una carpeta</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>no se puede abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>it holds no track points (routes and waypoints are not drives)</source>
+        <translation>no contiene puntos de track (las rutas y los waypoints no son trayectos)</translation>
+    </message>
+    <message>
+        <source>this is no GPX file: its root element is &lt;%1&gt;</source>
+        <translation>esto no es un archivo GPX: su elemento raíz es &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a track point has no latitude and longitude as numbers</source>
+        <translation>un punto de track no tiene latitud y longitud como números</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>«%1» no es una hora</translation>
+    </message>
+    <message>
+        <source>a track point has no time, and a drive needs the time of every point</source>
+        <translation>un punto de track no tiene hora, y un trayecto necesita la hora de cada punto</translation>
+    </message>
+    <message>
+        <source>the time %1 comes before %2, the time of the point before it</source>
+        <translation>la hora %1 es anterior a %2, la hora del punto anterior</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>this holds raw location records, not drives; read the Timeline export of the phone or the Semantic Location History instead</source>
+        <translation>esto son registros de ubicación sin procesar, no trayectos; lea en su lugar la exportación de Timeline del teléfono o el historial de ubicaciones semántico</translation>
+    </message>
+    <message>
+        <source>this is no Timeline export</source>
+        <translation>esto no es una exportación de Timeline</translation>
+    </message>
+    <message>
+        <source>this is no Semantic Location History</source>
+        <translation>esto no es un historial de ubicaciones semántico</translation>
+    </message>
+    <message>
+        <source>this is neither a Timeline export nor a Semantic Location History</source>
+        <translation>esto no es ni una exportación de Timeline ni un historial de ubicaciones semántico</translation>
+    </message>
+    <message>
+        <source>the JSON nests deeper than any export does</source>
+        <translation>el JSON se anida más que cualquier exportación</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no position</source>
+        <translation>«%1» no es una posición</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>«%1» no es un número</translation>
+    </message>
+    <message>
+        <source>a coordinate is no number</source>
+        <translation>una coordenada no es un número</translation>
+    </message>
+    <message>
+        <source>a drive has no start or end time</source>
+        <translation>un trayecto no tiene hora de inicio o de fin</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line </source>
@@ -927,6 +1046,61 @@ Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
 incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
 encuentra la cadena rota.
 </translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit could not be read: %1</source>
+        <translation>no se pudo leer la unidad del registro: %1</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
+        <translation>--list-drives no admite más opciones que --settings, --unit y --min-stop</translation>
+    </message>
+    <message>
+        <source>--list-drives needs a file to read</source>
+        <translation>--list-drives necesita un archivo que leer</translation>
+    </message>
+    <message>
+        <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
+        <translation>--min-stop admite minutos enteros de 1 a 1440, no %1</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings ARCHIVO.ini] [--unit km|mi] [--min-stop MINUTOS] --list-drives ARCHIVO...</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       where the export names the places; Mileage in the log&apos;s unit
+                       with one decimal. Nothing is written. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trayectos (--list-drives ARCHIVO...):
+  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
+                       la exportación de Timeline de un teléfono, meses del historial
+                       de ubicaciones semántico) como CSV que «Importar viajes desde
+                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
+                       el trayecto; el lugar de salida y el destino donde la
+                       exportación nombra los lugares; la distancia en la unidad del
+                       registro con un decimal. No se escribe nada. Si un archivo no
+                       se puede leer, se nombra con el motivo y no se muestra nada
+                       (estado 1)
+  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
+                       minutos termina un trayecto (5 si no se indica)
+  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
+                       del registro
+</translation>
+    </message>
+    <message>
+        <source>--min-stop goes with --list-drives</source>
+        <translation>--min-stop va con --list-drives</translation>
     </message>
 </context>
 <context>

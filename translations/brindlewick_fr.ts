@@ -74,6 +74,125 @@
     </message>
 </context>
 <context>
+    <name>Drives</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>an item is longer than 64 MiB, which no track or Timeline export holds</source>
+        <translation>un élément dépasse 64 Mio, ce que ne contient aucune trace ni aucun export Timeline</translation>
+    </message>
+    <message>
+        <source>the position %1, %2 lies outside the earth&apos;s latitudes and longitudes</source>
+        <translation>la position %1, %2 est en dehors des latitudes et longitudes de la Terre</translation>
+    </message>
+    <message>
+        <source>a drive ends before it starts</source>
+        <translation>un trajet se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>the file ends before its %1 does; it may have been cut short</source>
+        <translation>le fichier se termine avant son %1 ; il a peut-être été tronqué</translation>
+    </message>
+    <message>
+        <source>this is not well-formed %1</source>
+        <translation>ce n&apos;est pas du %1 bien formé</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>this is neither a GPX track nor a Timeline export</source>
+        <translation>ce n&apos;est ni une trace GPX ni un export Timeline</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>le fichier ne peut pas être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>it holds no track points (routes and waypoints are not drives)</source>
+        <translation>il ne contient aucun point de trace (les itinéraires et les points de passage ne sont pas des trajets)</translation>
+    </message>
+    <message>
+        <source>this is no GPX file: its root element is &lt;%1&gt;</source>
+        <translation>ce n&apos;est pas un fichier GPX : son élément racine est &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a track point has no latitude and longitude as numbers</source>
+        <translation>un point de trace n&apos;a pas de latitude et de longitude en nombres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>« %1 » n&apos;est pas une heure</translation>
+    </message>
+    <message>
+        <source>a track point has no time, and a drive needs the time of every point</source>
+        <translation>un point de trace n&apos;a pas d&apos;heure, et un trajet a besoin de l&apos;heure de chaque point</translation>
+    </message>
+    <message>
+        <source>the time %1 comes before %2, the time of the point before it</source>
+        <translation>l&apos;heure %1 précède %2, l&apos;heure du point précédent</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>this holds raw location records, not drives; read the Timeline export of the phone or the Semantic Location History instead</source>
+        <translation>ce sont des relevés de position bruts, pas des trajets ; lisez plutôt l&apos;export Timeline du téléphone ou l&apos;historique des positions sémantique</translation>
+    </message>
+    <message>
+        <source>this is no Timeline export</source>
+        <translation>ce n&apos;est pas un export Timeline</translation>
+    </message>
+    <message>
+        <source>this is no Semantic Location History</source>
+        <translation>ce n&apos;est pas un historique des positions sémantique</translation>
+    </message>
+    <message>
+        <source>this is neither a Timeline export nor a Semantic Location History</source>
+        <translation>ce n&apos;est ni un export Timeline ni un historique des positions sémantique</translation>
+    </message>
+    <message>
+        <source>the JSON nests deeper than any export does</source>
+        <translation>le JSON est plus imbriqué qu&apos;aucun export</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no position</source>
+        <translation>« %1 » n&apos;est pas une position</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>« %1 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>a coordinate is no number</source>
+        <translation>une coordonnée n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>a drive has no start or end time</source>
+        <translation>un trajet n&apos;a pas d&apos;heure de début ou de fin</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>at line </source>
@@ -928,6 +1047,61 @@ Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour 
 incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
 chaîne rompue.
 </translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit could not be read: %1</source>
+        <translation>l&apos;unité du carnet n&apos;a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
+        <translation>--list-drives ne prend pas d&apos;autres options que --settings, --unit et --min-stop</translation>
+    </message>
+    <message>
+        <source>--list-drives needs a file to read</source>
+        <translation>--list-drives a besoin d&apos;un fichier à lire</translation>
+    </message>
+    <message>
+        <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
+        <translation>--min-stop prend des minutes entières de 1 à 1440, pas %1</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings FICHIER.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FICHIER...</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       where the export names the places; Mileage in the log&apos;s unit
+                       with one decimal. Nothing is written. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trajets (--list-drives FICHIER...) :
+  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
+                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
+                       positions sémantique) en CSV que « Importer des trajets depuis
+                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
+                       début du trajet ; le lieu de départ et la destination lorsque
+                       l&apos;export nomme les lieux ; la distance dans l&apos;unité du carnet
+                       avec une décimale. Rien n&apos;est écrit. Lorsqu&apos;un fichier ne peut
+                       pas être lu, il est nommé avec la raison et rien n&apos;est affiché
+                       (statut 1)
+  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
+                       nombre de minutes met fin à un trajet (5 par défaut)
+  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
+                       l&apos;unité du carnet
+</translation>
+    </message>
+    <message>
+        <source>--min-stop goes with --list-drives</source>
+        <translation>--min-stop va avec --list-drives</translation>
     </message>
 </context>
 <context>

@@ -43,9 +43,16 @@ struct Options {
     bool checkHistory = false;
     // Makes claim N's report again into `output`; 0 when not asked.
     qint64 claimNumber = 0;
+    // Lists the drives of driveFiles as CSV; no report is made.
+    bool listDrives = false;
+    QStringList driveFiles;
+    // A stop or a gap this many minutes long ends a drive; 0 for the default.
+    int minStopMinutes = 0;
 };
 
 QString usageLine();
+// The first lines of usageLine: the report's and the claims' commands.
+QString reportUsageLine();
 QString helpText();
 
 // Reads the arguments that follow the program name. A mistake gives no options and its
