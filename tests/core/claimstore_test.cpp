@@ -1,7 +1,9 @@
 // Tests of the claim store: claims read back whole, the trail that changes of claimed
 // trips leave through the log's own writes, the chain over both, and restores that keep
 // them. Real database files throughout.
+#include "core/blanktrip.h"
 #include "core/claimstore.h"
+#include "core/claimtrail.h"
 #include "core/logbackup.h"
 #include "core/logdatabase.h"
 #include "support/fakeplatform.h"
@@ -142,6 +144,109 @@ TEST_F(ClaimStoreTest, ClaimsReadBackWholeWithTheirFilesAndPaidMark)
     EXPECT_EQ(check.claims, 2);
     EXPECT_EQ(check.entries, 6) << "2 claims, 3 files, 1 paid mark";
     EXPECT_EQ(check.head.size(), 64);
+}
+
+TEST_F(ClaimStoreTest, ABlankTripIsTheSameToTheProgramAndInTheStoredRows)
+{
+    const struct {
+        const char* name;
+        std::vector<QVariant> fields;
+        bool blank;
+    } cases[] = {
+        {"nothing stored", {}, true},
+        {"the grid's blank row", {"", "", "", "", "", "", 0.0, 0.0}, true},
+        {"only blanks", {" ", "\t", "", "\u00a0 ", {}, "\n", -0.0, {}}, true},
+        {"a date", {"2/3/2026"}, false},
+        {"a reading of 0", {{}, {}, {}, {}, "0"}, false},
+        {"a note after blanks", {{}, {}, {}, "  x"}, false},
+        {"a place in other letters", {{}, "\u00dcberlingen"}, false},
+        {"a mileage", {{}, {}, {}, {}, {}, {}, 0.5}, false},
+        {"an amount below 0", {{}, {}, {}, {}, {}, {}, 0.0, -1.0}, false},
+    };
+    sql::Statement query(db->database(), "SELECT blank_trip(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    for (const auto& c : cases) {
+        const Trip t = Trip::fromValues(c.fields);
+        EXPECT_EQ(isBlankTrip(t), c.blank) << c.name;
+        // As the trips table keeps the fields, and as a claim's snapshot does (numbers as text).
+        for (const bool snapshot : {false, true}) {
+            for (int k = 0; k < Trip::kFieldCount; ++k)
+                query.bind(k + 1, snapshot ? claims::fieldText(t.field(k)) : t.field(k));
+            ASSERT_TRUE(query.step());
+            EXPECT_EQ(query.intAt(0) != 0, c.blank) << c.name << (snapshot ? ", snapshot" : "");
+            query.reset();
+        }
+    }
+}
+
+TEST_F(ClaimStoreTest, BlankRowsKeepTheirPlaceInAClaimButClaimNothing)
+{
+    const StoredTrip blankRow{9, 9, Trip::fromValues({"", "", "", "", "", "", 0.0, 0.0})};
+    apply(TripChanges{{logTrips[0], logTrips[1], blankRow}, {}, false, {}});
+    store.recordClaim(record({logTrips[0], logTrips[1], blankRow}), file(QString(), "print"));
+    // The same report claimed as it was recorded before blank rows were told apart: the
+    // blank row with its id. The chain covers it as it is.
+    sql::Database& raw = db->database();
+    raw.exec("INSERT INTO claims (number, saved_at) VALUES (2, '2026-03-02T00:00:00.000Z');"
+             "INSERT INTO claim_trips SELECT 2, position, coalesce(trip_id, 9), date,"
+             " starting_location, destination, description, odometer_start, odometer_end,"
+             " mileage, reimbursement FROM claim_trips WHERE claim = 1");
+    claims::appendLink(raw, claims::LinkKind::Claim, 2);
+
+    const std::vector<Claim> all = store.claims();
+    ASSERT_EQ(all.size(), 2u);
+    for (const Claim& claim : all) {
+        EXPECT_EQ(claim.trips.size(), 3u) << "the report's rows keep their places";
+        EXPECT_EQ(tripCount(claim), 2) << claim.number;
+    }
+    EXPECT_EQ(all[0].trips[2].tripId, 0) << "a blank row is recorded without an id";
+    EXPECT_EQ(all[1].trips[2].tripId, 9) << "an earlier claim stays as it was";
+    const auto marks = store.claimedTrips();
+    EXPECT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks.count(9), 0u) << "the blank row is claimed by neither";
+    EXPECT_EQ(marks.at(1).claimNumber, 2);
+
+    // Typed into, the blank row is a new trip: no change of a claimed one.
+    StoredTrip typed = blankRow;
+    typed.trip.date = QStringLiteral("3/1/2026");
+    upsert(typed);
+    EXPECT_TRUE(store.trailFor(9).empty());
+    // A claimed trip emptied is a change of it, field by field (Description was empty).
+    upsert(StoredTrip{1, 1, blankRow.trip});
+    const std::vector<TrailEntry> emptied = store.trailFor(1);
+    EXPECT_EQ(emptied.size(), 7u);
+    const ChainCheck check = store.checkChain();
+    EXPECT_TRUE(check.holds) << check.firstFailure.toStdString();
+    EXPECT_EQ(check.entries, 2 + 1 + 7) << "2 claims, 1 file, 7 trail entries";
+}
+
+TEST_F(ClaimStoreTest, APaidMarkIsTakenBackByAnUnpaidOneAndBothStayInTheChain)
+{
+    store.recordClaim(record({}), file(QString(), "print"));
+    const struct {
+        const char* name;
+        bool pay;
+        std::optional<int> paidDay; // after the step
+    } steps[] = {
+        {"taken back while unpaid: no mark", false, {}},
+        {"paid", true, 1},
+        {"paid again: the first mark stands", true, 1},
+        {"taken back", false, {}},
+        {"paid later", true, 4},
+    };
+    int day = 0;
+    for (const auto& step : steps) {
+        const QDateTime at = kSaved.addDays(day++);
+        step.pay ? store.markPaid(1, at) : store.markUnpaid(1, at);
+        const std::optional<QDateTime> paid =
+            step.paidDay ? std::optional(kSaved.addDays(*step.paidDay)) : std::nullopt;
+        EXPECT_EQ(store.claim(1)->paidAt, paid) << step.name;
+    }
+    const ChainCheck check = store.checkChain();
+    EXPECT_TRUE(check.holds) << check.firstFailure.toStdString();
+    EXPECT_EQ(check.entries, 2 + 3) << "the claim, its print and three marks";
+    EXPECT_THROW(store.markUnpaid(7, kSaved), sql::SqlError);
+    db->database().exec("UPDATE claim_unpaid SET at = '2020-01-01T00:00:00.000Z'");
+    EXPECT_EQ(store.checkChain().firstFailure, QStringLiteral("unpaid mark of claim 1"));
 }
 
 TEST_F(ClaimStoreTest, ChangesOfClaimedTripsAreTrailedByTheLogItself)
