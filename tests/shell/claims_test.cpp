@@ -6,6 +6,7 @@
 #include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
+#include "logtable/tripfills.h"
 #include "logtable/triplog.h"
 #include "platform/datetext.h"
 #include "preview/form2.h"
@@ -206,6 +207,65 @@ TEST_F(Claims, ClaimedTripsAreMarkedAndAskedAboutBeforeTheyAreClaimedAgain)
     EXPECT_EQ(notes.data(Qt::ToolTipRole).toString(), "Claimed in again.pdf, saved " + savedText());
 }
 
+TEST_F(Claims, OfTheDesignedBlankRowsOnlyTheTypedTripIsClaimedCountedAndMoved)
+{
+    start();
+    LogTableModel& grid = main().gridModel();
+    ASSERT_EQ(main().logTable().RecordCount(), 30);
+    const std::vector<QVariant> typed = {QStringLiteral("3/14/2026"),
+                                         QStringLiteral("Home"),
+                                         QStringLiteral("Office"),
+                                         {},
+                                         {},
+                                         {},
+                                         12.0};
+    for (int field = 0; field < static_cast<int>(typed.size()); ++field) {
+        if (typed[field].isNull()) continue;
+        ASSERT_TRUE(grid.setData(grid.index(0, field), typed[field]));
+    }
+    create();
+    handOut(QStringLiteral("claim.xls"));
+    back();
+    const Claim claim = claims().front();
+    EXPECT_EQ(claim.trips.size(), 30u) << "the report's blank rows keep their places";
+    EXPECT_EQ(tripCount(claim), 1);
+    EXPECT_TRUE(grid.isClaimed(0));
+    EXPECT_FALSE(grid.index(1, 3).data(Qt::BackgroundRole).isValid()) << "no blank row is tinted";
+
+    // Typed into, a blank row is a new trip: not claimed, not trailed.
+    const qint64 newTrip = gridIds()[1];
+    ASSERT_TRUE(grid.setData(grid.index(1, 1), QStringLiteral("Depot")));
+    EXPECT_FALSE(grid.isClaimed(1));
+    EXPECT_TRUE(main().claimStore()->trailFor(newTrip).empty());
+
+    env.dialogs.clear();
+    env.dialogs.answerNext(Dialogs::Yes); // the new trip's warnings
+    env.dialogs.answerNext(Dialogs::No);
+    create();
+    ASSERT_EQ(env.dialogs.texts().size(), 2);
+    EXPECT_TRUE(env.dialogs.texts().front().startsWith(QStringLiteral("1 row carries a warning:")));
+    EXPECT_EQ(
+        env.dialogs.texts().back(),
+        QStringLiteral("1 of these trips was claimed before, row 1 in claim.xls of 3/14/2026. "
+                       "Create the report anyway?"));
+
+    // A new period takes the one claimed trip and keeps the rows a new log has.
+    env.dialogs.clear();
+    main().mnuStartNewPeriod->trigger();
+    EXPECT_EQ(env.dialogs.texts(),
+              QStringList{QStringLiteral("1 claimed trip will move out of the grid into the "
+                                         "history, and the period will start on %1. Start a "
+                                         "new period?")
+                              .arg(dateToText(claim.periodTo.addDays(1)))});
+    const std::vector<qint64> grid30 = gridIds();
+    ASSERT_EQ(grid30.size(), 30u);
+    EXPECT_EQ(grid30.front(), newTrip);
+    EXPECT_EQ(countTrips(main().logTable()), 1);
+    main().mnuUndo->trigger();
+    EXPECT_EQ(countTrips(main().logTable()), 2);
+    EXPECT_EQ(main().logTable().RecordCount(), 30);
+}
+
 TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
 {
     startWithReport();
@@ -227,7 +287,9 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
                              "the period will start on %2. Start a new period?")
                   .arg(claimed.size())
                   .arg(dateToText(from)));
-    EXPECT_EQ(gridIds(), std::vector<qint64>{kept});
+    const std::vector<qint64> moved = gridIds();
+    ASSERT_EQ(moved.size(), 30u) << "blank rows added up to the rows of a new log";
+    EXPECT_EQ(moved.front(), kept);
     EXPECT_EQ(main().periodFrom(), from);
     EXPECT_EQ(main().periodTo(), std::max(from, QDate(2026, 3, 14)));
 
@@ -243,7 +305,7 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
     const Step steps[] = {
         {main().mnuUndo, all, oldFrom, {Change::MovedToHistory, Change::Returned}},
         {main().mnuRedo,
-         {kept},
+         moved,
          from,
          {Change::MovedToHistory, Change::Returned, Change::MovedToHistory}},
         {main().mnuUndo,

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFocusEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 
@@ -30,6 +31,30 @@ TEST_F(EntryFields, EveryChangeWritesTheWholeText)
 
     Form1& again = reopen();
     EXPECT_EQ(again.txtEmployeeName->text(), QString());
+}
+
+TEST_F(EntryFields, ARateThatIsNoNumberIsKeptButMarkedAsACellWithASlipIs)
+{
+    Form1& f = openShown();
+    const struct {
+        const char* typed;
+        bool marked;
+    } cases[] = {{"abc", true}, {"0.585", false}, {"12 cents", true}, {"", false}};
+    for (const auto& c : cases) {
+        f.txtRatePerMile->selectAll();
+        QTest::keyClick(f.txtRatePerMile, Qt::Key_Backspace);
+        QTest::keyClicks(f.txtRatePerMile, QString::fromLatin1(c.typed));
+        EXPECT_EQ(setting("RatePerMile"), QLatin1String(c.typed)) << "kept as typed";
+        EXPECT_EQ(
+            f.txtRatePerMile->toolTip().contains(QStringLiteral("no Reimbursement is filled")),
+            c.marked)
+            << c.typed;
+        EXPECT_EQ(f.txtRatePerMile->accessibleDescription(), f.txtRatePerMile->toolTip());
+        const QImage shown = f.txtRatePerMile->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(shown.width() - 5, shown.height() / 2) == warningTint(),
+                  c.marked)
+            << c.typed << ": the grid's warning tint";
+    }
 }
 
 TEST_F(EntryFields, EachBoxWritesItsOwnKey)

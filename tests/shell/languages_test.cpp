@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -111,6 +112,16 @@ QStringList clipped(QWidget& window)
                metrics.horizontalAdvance(shown(button->text())) + std::max(0, margins) - 8,
                button->width());
     }
+    // Column captions: each header section as wide as its caption needs, margins included.
+    for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
+        if (!header->isVisibleTo(&window) || header->orientation() != Qt::Horizontal) continue;
+        for (int i = 0; i < header->count(); ++i) {
+            if (header->isSectionHidden(i)) continue;
+            report(header->parentWidget(),
+                   header->model()->headerData(i, Qt::Horizontal).toString(),
+                   header->sectionSizeHint(i), header->sectionSize(i));
+        }
+    }
     for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
         if (!box->isVisibleTo(&window) || box->title().isEmpty()) continue;
         // The title starts 7 pixels in, with 2 pixels of padding on each side.
@@ -122,6 +133,18 @@ QStringList clipped(QWidget& window)
 
 class Languages : public ::testing::TestWithParam<const char*> {
 protected:
+    // A paid claim: the history shows its "Paid" date and the button that takes it back.
+    void SetUp() override
+    {
+        ClaimStore claims(log);
+        ClaimRecord claim;
+        claim.savedAt = QDateTime(QDate(2026, 12, 9), QTime(13, 5), Qt::UTC);
+        claim.periodFrom = QDate(2026, 11, 1);
+        claim.periodTo = QDate(2026, 11, 30);
+        claim.totalAmount = QStringLiteral("$1,234.56");
+        claims.markPaid(claims.recordClaim(claim, {}), claim.savedAt.addDays(1));
+    }
+
     TestPlatform platform;
     RecordingHost host;
     LogDatabase log{QDir(platform.tempRoot()).filePath(QStringLiteral("claims.sqlite")),
