@@ -186,33 +186,6 @@ TEST(TripBook, FrequentRoutesAreTheMostUsedWithTheirMostUsedDescription)
     EXPECT_EQ(QStringList({routes[1].from, routes[1].to}), QStringList({"Home", "Mart"}));
 }
 
-TEST(TripBook, AFrequentRouteIsNamedWithItsDistanceAndUnitAndItsTripsInWords)
-{
-    const QLocale german(QLocale::German, QLocale::Germany);
-    const struct {
-        TripBook::Route route;
-        DistanceUnit unit;
-        QLocale locale;
-        const char* text;
-    } cases[] = {
-        {{"Home", "Office", 1, 12.5, {}},
-         DistanceUnit::Miles,
-         QLocale::c(),
-         "Home \u2192 Office: 12.5 mi, 1 trip"},
-        {{"Home", "Office", 3, 12.5, {}},
-         DistanceUnit::Kilometres,
-         german,
-         "Home \u2192 Office: 12,5 km, 3 trips"},
-        {{"Home", "Mart", 2, std::nullopt, {}},
-         DistanceUnit::Miles,
-         QLocale::c(),
-         "Home \u2192 Mart: 2 trips"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TripBook::routeText(c.route, c.unit, c.locale), QString::fromUtf8(c.text));
-    }
-}
-
 // The longest log with 5,000 places: every place is found, most used first, and routes hold.
 TEST(TripBook, ServesTheLongestLogWithFiveThousandPlaces)
 {

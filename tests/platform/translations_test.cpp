@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace bw::test {
 namespace {
 
@@ -40,19 +42,13 @@ TEST(Translations, GermanFrenchAndSpanishAreBuiltIn)
 
 TEST(Translations, CountsTakeEachLanguagesPluralFormsEnglishIncluded)
 {
-    const struct {
-        const char* language;
-        int count;
-        const char* text;
-    } cases[] = {{"", 1, "1 trip"},     {"", 0, "0 trips"},     {"", 2, "2 trips"},
-                 {"de", 1, "1 Fahrt"},  {"de", 0, "0 Fahrten"}, {"fr", 0, "0 trajet"},
-                 {"fr", 1, "1 trajet"}, {"fr", 2, "2 trajets"}, {"es", 1, "1 viaje"},
-                 {"es", 2, "2 viajes"}};
-    for (const auto& c : cases) {
-        const ProgramTranslation translation{QString::fromLatin1(c.language)};
-        EXPECT_EQ(QCoreApplication::translate("TripBook", "%n trip(s)", nullptr, c.count),
-                  QString::fromLatin1(c.text))
-            << c.language << " " << c.count;
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"", 1, "1 trip"},     {"", 0, "0 trips"},     {"de", 1, "1 Fahrt"}, {"de", 0, "0 Fahrten"},
+        {"fr", 0, "0 trajet"}, {"fr", 2, "2 trajets"}, {"es", 1, "1 viaje"}, {"es", 2, "2 viajes"}};
+    for (const auto& [language, count, text] : cases) {
+        const ProgramTranslation translation{QString::fromLatin1(language)};
+        EXPECT_EQ(QCoreApplication::translate("TripBook", "%n trip(s)", nullptr, count),
+                  QString::fromLatin1(text));
     }
 }
 

