@@ -42,13 +42,12 @@
         <source>a printed report</source>
         <translation>einer gedruckten Abrechnung</translation>
     </message>
-    <message>
-        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
-        <translation>1 dieser Fahrten wurde bereits abgerechnet, Zeile %1 in %2 vom %3. Die Abrechnung trotzdem erstellen?</translation>
-    </message>
-    <message>
-        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
-        <translation>%1 dieser Fahrten wurden bereits abgerechnet, erste Zeile %2 in %3 vom %4. Die Abrechnung trotzdem erstellen?</translation>
+    <message numerus="yes">
+        <source>%n of these trips were claimed before, first row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>
+            <numerusform>%n dieser Fahrten wurde bereits abgerechnet, Zeile %1 in %2 vom %3. Die Abrechnung trotzdem erstellen?</numerusform>
+            <numerusform>%n dieser Fahrten wurden bereits abgerechnet, erste Zeile %1 in %2 vom %3. Die Abrechnung trotzdem erstellen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -71,6 +70,38 @@
     <message>
         <source>There is no claim %1.</source>
         <translation>Es gibt keine Abrechnung %1.</translation>
+    </message>
+    <message>
+        <source>claim %1</source>
+        <translation>Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>Datei %1 der Abrechnung %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>Datei %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>Bezahlt-Vermerk der Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>unpaid mark of claim %1</source>
+        <translation>Unbezahlt-Vermerk der Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>Protokolleintrag %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>Glied %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (nicht in der Kette)</translation>
     </message>
 </context>
 <context>
@@ -584,18 +615,6 @@ Trotzdem fortfahren?</translation>
         <translation>Summen</translation>
     </message>
     <message>
-        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
-        <translation>%1 für %2: %3 %4, Gesamtstrecke %5, Erstattung gesamt %6</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>Fahrt</translation>
-    </message>
-    <message>
-        <source>trips</source>
-        <translation>Fahrten</translation>
-    </message>
-    <message>
         <source>The temporary workbook %1 cannot be created: %2</source>
         <translation>Die temporäre Arbeitsmappe %1 kann nicht angelegt werden: %2</translation>
     </message>
@@ -630,6 +649,17 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>Kilometres</source>
         <translation>Kilometer</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, total mileage %4, total reimbursement %5</source>
+        <translation>%1 für %2: %3, Gesamtstrecke %4, Erstattung gesamt %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt</numerusform>
+            <numerusform>%n Fahrten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -824,10 +854,6 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>printed</source>
         <translation>gedruckt</translation>
-    </message>
-    <message>
-        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
-        <translation>%1	%2	%3 bis %4	%5 Fahrten	%6	%7</translation>
     </message>
     <message>
         <source>paid %1</source>
@@ -1099,6 +1125,17 @@ Fahrten (--list-drives DATEI...):
   --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
                        Fahrtenbuchs angeben
 </translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5	%6	%7</source>
+        <translation>%1	%2	%3 bis %4	%5	%6	%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt</numerusform>
+            <numerusform>%n Fahrten</numerusform>
+        </translation>
     </message>
     <message>
         <source>--min-stop goes with --list-drives</source>
@@ -1641,6 +1678,24 @@ Fahrten (--list-drives DATEI...):
     </message>
 </context>
 <context>
+    <name>TripBook</name>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt</numerusform>
+            <numerusform>%n Fahrten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3</source>
+        <translation>%1 → %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 %4, %5</source>
+        <translation>%1 → %2: %3 %4, %5</translation>
+    </message>
+</context>
+<context>
     <name>TripChecks</name>
     <message>
         <source>Reimbursement %1 is not %2 × %3 = %4</source>
@@ -1679,14 +1734,6 @@ Fahrten (--list-drives DATEI...):
         <translation>Km-Stand Beginn liegt unter dem Km-Stand Ende der Zeile davor (%1).</translation>
     </message>
     <message>
-        <source>1 row carries a warning:</source>
-        <translation>1 Zeile hat eine Warnung:</translation>
-    </message>
-    <message>
-        <source>%1 rows carry a warning:</source>
-        <translation>%1 Zeilen haben eine Warnung:</translation>
-    </message>
-    <message>
         <source><byte value="xd"/>
 Row %1: %2</source>
         <translation><byte value="xd"/>
@@ -1699,6 +1746,17 @@ Create the report anyway?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Bericht trotzdem erstellen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) carry a warning:</source>
+        <translation>
+            <numerusform>%n Zeile hat eine Warnung:</numerusform>
+            <numerusform>%n Zeilen haben eine Warnung:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
+        <translation>Dieser Satz ist keine Zahl: Aus ihm wird keine Erstattung ausgefüllt oder geprüft. Die Abrechnung zeigt ihn wie eingegeben.</translation>
     </message>
 </context>
 <context>
@@ -1843,10 +1901,6 @@ Bericht trotzdem erstellen?</translation>
         <translation>Der Verlauf ist nicht schlüssig: %1 schlägt fehl. Das Fahrtenbuch wurde außerhalb des Programms geändert.</translation>
     </message>
     <message>
-        <source>The history holds: %1 claims and %2 links checked.</source>
-        <translation>Der Verlauf ist schlüssig: %1 Abrechnungen und %2 Glieder geprüft.</translation>
-    </message>
-    <message>
         <source>No claim is chosen.</source>
         <translation>Es ist keine Abrechnung gewählt.</translation>
     </message>
@@ -1915,6 +1969,44 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Claim History…</source>
         <translation>Abrechnungsverlauf…</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 and %2 checked.</source>
+        <translation>Der Verlauf ist schlüssig: %1 und %2 geprüft.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln claim(s)</source>
+        <translation>
+            <numerusform>%Ln Abrechnung</numerusform>
+            <numerusform>%Ln Abrechnungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln link(s)</source>
+        <translation>
+            <numerusform>%Ln Glied</numerusform>
+            <numerusform>%Ln Glieder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Unpaid</source>
+        <translation>Als &amp;unbezahlt markieren</translation>
+    </message>
+    <message>
+        <source>Takes back the chosen claim&apos;s paid mark.</source>
+        <translation>Nimmt den Bezahlt-Vermerk der gewählten Abrechnung zurück.</translation>
+    </message>
+    <message>
+        <source>Mark claim %1 (%2) as paid today?</source>
+        <translation>Abrechnung %1 (%2) heute als bezahlt markieren?</translation>
+    </message>
+    <message>
+        <source>Take back the paid mark of claim %1 (%2), made %3? The mark stays in the history, with the claim marked unpaid after it.</source>
+        <translation>Den Bezahlt-Vermerk der Abrechnung %1 (%2) vom %3 zurücknehmen? Der Vermerk bleibt im Verlauf, danach ist die Abrechnung als unbezahlt markiert.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked unpaid. %2</source>
+        <translation>Abrechnung %1 konnte nicht als unbezahlt markiert werden. %2</translation>
     </message>
 </context>
 <context>
@@ -1994,6 +2086,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Files</source>
         <translation>Dateien</translation>
     </message>
+    <message>
+        <source>Paid %1</source>
+        <translation>Bezahlt %1</translation>
+    </message>
 </context>
 <context>
     <name>bw::DatabaseRateStore</name>
@@ -2049,10 +2145,6 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Häufige Fahrt hinzufügen</translation>
     </message>
     <message>
-        <source>%1 → %2 (%3)</source>
-        <translation>%1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>No routes yet</source>
         <translation>Noch keine Strecken</translation>
     </message>
@@ -2103,14 +2195,6 @@ Ohne Sicherung fortfahren?</translation>
     <message>
         <source>Every Reimbursement is already its Mileage × its rate.</source>
         <translation>Jede Erstattung ist bereits ihre Strecke × ihr Satz.</translation>
-    </message>
-    <message>
-        <source>1 Reimbursement changes to its Mileage × its rate.</source>
-        <translation>1 Erstattung ändert sich auf ihre Strecke × ihren Satz.</translation>
-    </message>
-    <message>
-        <source>%1 Reimbursements change to their Mileage × their rate.</source>
-        <translation>%1 Erstattungen ändern sich auf ihre Strecke × ihren Satz.</translation>
     </message>
     <message>
         <source>Recalculate them?</source>
@@ -2215,10 +2299,6 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Fragen? Bitte wenden Sie sich an das Team Varnholt: </translation>
     </message>
     <message>
-        <source>%1 of the %2 sample trips were not added.</source>
-        <translation>%1 der %2 Beispielfahrten wurden nicht hinzugefügt.</translation>
-    </message>
-    <message>
         <source>CSV Files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
@@ -2267,22 +2347,6 @@ Ohne Sicherung fortfahren?</translation>
 </translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 Zeile</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 Zeilen</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 trips fit.</source>
-        <translation>Nur %1 der %2 Fahrten passen hinein.</translation>
-    </message>
-    <message>
-        <source>Import the %1 good trips? No imports nothing.</source>
-        <translation>Die %1 fehlerfreien Fahrten importieren? Nein importiert nichts.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation>„%1“ existiert bereits.<byte value="xd"/>
@@ -2325,14 +2389,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Abrechnungen konnten nicht gelesen werden. %1</translation>
     </message>
     <message>
-        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
-        <translation>1 abgerechnete Fahrt wird aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %1. Neuen Zeitraum beginnen?</translation>
-    </message>
-    <message>
-        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
-        <translation>%1 abgerechnete Fahrten werden aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %2. Neuen Zeitraum beginnen?</translation>
-    </message>
-    <message>
         <source>Start New Period</source>
         <translation>Neuen Zeitraum beginnen</translation>
     </message>
@@ -2363,6 +2419,48 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Rate per Mile</source>
         <translation>Satz je Meile</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n claimed trip(s) will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>
+            <numerusform>%n abgerechnete Fahrt wird aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %1. Neuen Zeitraum beginnen?</numerusform>
+            <numerusform>%n abgerechnete Fahrten werden aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %1. Neuen Zeitraum beginnen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 sample trips were not added.</source>
+        <translation>
+            <numerusform>%n der %1 Beispielfahrten wurde nicht hinzugefügt.</numerusform>
+            <numerusform>%n der %1 Beispielfahrten wurden nicht hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reimbursement(s) change(s) to their Mileage × their rate.</source>
+        <translation>
+            <numerusform>%n Erstattung ändert sich auf ihre Strecke × ihren Satz.</numerusform>
+            <numerusform>%n Erstattungen ändern sich auf ihre Strecke × ihren Satz.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of the %n trip(s) fit.</source>
+        <translation>
+            <numerusform>Nur %1 von %n Fahrt passt hinein.</numerusform>
+            <numerusform>Nur %1 der %n Fahrten passen hinein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the %n good trip(s)? No imports nothing.</source>
+        <translation>
+            <numerusform>Die %n fehlerfreie Fahrt importieren? Nein importiert nichts.</numerusform>
+            <numerusform>Die %n fehlerfreien Fahrten importieren? Nein importiert nichts.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2529,12 +2627,19 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Sicherung vom %1 ist nicht lesbar; wählen Sie eine andere.</translation>
     </message>
     <message>
-        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
-        <translation>Die %1 Fahrten des Fahrtenbuchs durch die %2 Fahrten der Sicherung vom %3 ersetzen? Das aktuelle Fahrtenbuch wird zuerst gesichert.</translation>
-    </message>
-    <message>
         <source>Restore Log from Backup…</source>
         <translation>Fahrtenbuch aus Sicherung wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 with the %2 of the backup of %3? The current log is backed up first.</source>
+        <translation>Das Fahrtenbuch (%1) durch die Sicherung vom %3 (%2) ersetzen? Das aktuelle Fahrtenbuch wird zuerst gesichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln trip(s)</source>
+        <translation>
+            <numerusform>%Ln Fahrt</numerusform>
+            <numerusform>%Ln Fahrten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -42,13 +42,12 @@
         <source>a printed report</source>
         <translation>una hoja de gastos impresa</translation>
     </message>
-    <message>
-        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
-        <translation>1 de estos viajes ya se incluyó antes, fila %1 en %2 del %3. ¿Crear la hoja de gastos de todos modos?</translation>
-    </message>
-    <message>
-        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
-        <translation>%1 de estos viajes ya se incluyeron antes, primera fila %2 en %3 del %4. ¿Crear la hoja de gastos de todos modos?</translation>
+    <message numerus="yes">
+        <source>%n of these trips were claimed before, first row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>
+            <numerusform>%n de estos viajes ya se incluyó antes, fila %1 en %2 del %3. ¿Crear la hoja de gastos de todos modos?</numerusform>
+            <numerusform>%n de estos viajes ya se incluyeron antes, primera fila %1 en %2 del %3. ¿Crear la hoja de gastos de todos modos?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -71,6 +70,38 @@
     <message>
         <source>There is no claim %1.</source>
         <translation>No existe la hoja de gastos %1.</translation>
+    </message>
+    <message>
+        <source>claim %1</source>
+        <translation>hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>archivo %1 de la hoja de gastos %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>archivo %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>marca de pagada de la hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>unpaid mark of claim %1</source>
+        <translation>marca de no pagada de la hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>entrada de seguimiento %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>eslabón %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (fuera de la cadena)</translation>
     </message>
 </context>
 <context>
@@ -584,18 +615,6 @@ Would you like to proceed anyway?</source>
         <translation>Totales</translation>
     </message>
     <message>
-        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
-        <translation>%1 de %2: %3 %4, distancia total %5, importe total %6</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>viaje</translation>
-    </message>
-    <message>
-        <source>trips</source>
-        <translation>viajes</translation>
-    </message>
-    <message>
         <source>The temporary workbook %1 cannot be created: %2</source>
         <translation>No se puede crear el libro temporal %1: %2</translation>
     </message>
@@ -630,6 +649,17 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Kilometres</source>
         <translation>Kilómetros</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, total mileage %4, total reimbursement %5</source>
+        <translation>%1 de %2: %3, distancia total %4, importe total %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n viaje</numerusform>
+            <numerusform>%n viajes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -824,10 +854,6 @@ Would you like to proceed anyway?</source>
     <message>
         <source>printed</source>
         <translation>impresa</translation>
-    </message>
-    <message>
-        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
-        <translation>%1	%2	%3 al %4	%5 viajes	%6	%7</translation>
     </message>
     <message>
         <source>paid %1</source>
@@ -1097,6 +1123,17 @@ Trayectos (--list-drives ARCHIVO...):
   --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
                        del registro
 </translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5	%6	%7</source>
+        <translation>%1	%2	%3 al %4	%5	%6	%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n viaje</numerusform>
+            <numerusform>%n viajes</numerusform>
+        </translation>
     </message>
     <message>
         <source>--min-stop goes with --list-drives</source>
@@ -1639,6 +1676,24 @@ Trayectos (--list-drives ARCHIVO...):
     </message>
 </context>
 <context>
+    <name>TripBook</name>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n viaje</numerusform>
+            <numerusform>%n viajes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3</source>
+        <translation>%1 → %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 %4, %5</source>
+        <translation>%1 → %2: %3 %4, %5</translation>
+    </message>
+</context>
+<context>
     <name>TripChecks</name>
     <message>
         <source>Reimbursement %1 is not %2 × %3 = %4</source>
@@ -1677,14 +1732,6 @@ Trayectos (--list-drives ARCHIVO...):
         <translation>Odómetro inicial es menor que el Odómetro final de la fila anterior (%1).</translation>
     </message>
     <message>
-        <source>1 row carries a warning:</source>
-        <translation>1 fila tiene un aviso:</translation>
-    </message>
-    <message>
-        <source>%1 rows carry a warning:</source>
-        <translation>%1 filas tienen un aviso:</translation>
-    </message>
-    <message>
         <source><byte value="xd"/>
 Row %1: %2</source>
         <translation><byte value="xd"/>
@@ -1697,6 +1744,17 @@ Create the report anyway?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 ¿Crear el informe de todos modos?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) carry a warning:</source>
+        <translation>
+            <numerusform>%n fila tiene un aviso:</numerusform>
+            <numerusform>%n filas tienen un aviso:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
+        <translation>Esta tarifa no es un número: no se rellena ni se comprueba ningún importe con ella. La hoja de gastos la muestra tal como se escribió.</translation>
     </message>
 </context>
 <context>
@@ -1841,10 +1899,6 @@ Create the report anyway?</source>
         <translation>El historial no es íntegro: %1 falla. El registro se modificó fuera del programa.</translation>
     </message>
     <message>
-        <source>The history holds: %1 claims and %2 links checked.</source>
-        <translation>El historial es íntegro: %1 hojas de gastos y %2 eslabones comprobados.</translation>
-    </message>
-    <message>
         <source>No claim is chosen.</source>
         <translation>No hay ninguna hoja de gastos elegida.</translation>
     </message>
@@ -1913,6 +1967,44 @@ Do you want to replace it?</source>
     <message>
         <source>Claim History…</source>
         <translation>Historial de hojas de gastos…</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 and %2 checked.</source>
+        <translation>El historial es íntegro: %1 y %2 comprobados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln claim(s)</source>
+        <translation>
+            <numerusform>%Ln hoja de gastos</numerusform>
+            <numerusform>%Ln hojas de gastos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln link(s)</source>
+        <translation>
+            <numerusform>%Ln eslabón</numerusform>
+            <numerusform>%Ln eslabones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Unpaid</source>
+        <translation>Marcar como &amp;no pagada</translation>
+    </message>
+    <message>
+        <source>Takes back the chosen claim&apos;s paid mark.</source>
+        <translation>Retira la marca de pagada de la hoja de gastos elegida.</translation>
+    </message>
+    <message>
+        <source>Mark claim %1 (%2) as paid today?</source>
+        <translation>¿Marcar la hoja de gastos %1 (%2) como pagada hoy?</translation>
+    </message>
+    <message>
+        <source>Take back the paid mark of claim %1 (%2), made %3? The mark stays in the history, with the claim marked unpaid after it.</source>
+        <translation>¿Retirar la marca de pagada de la hoja de gastos %1 (%2), hecha el %3? La marca queda en el historial, seguida de la hoja de gastos marcada como no pagada.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked unpaid. %2</source>
+        <translation>No se pudo marcar como no pagada la hoja de gastos %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2084,10 @@ Do you want to replace it?</source>
         <source>Files</source>
         <translation>Archivos</translation>
     </message>
+    <message>
+        <source>Paid %1</source>
+        <translation>Pagada el %1</translation>
+    </message>
 </context>
 <context>
     <name>bw::DatabaseRateStore</name>
@@ -2047,10 +2143,6 @@ Go on without a backup?</source>
         <translation>Añadir viaje frecuente</translation>
     </message>
     <message>
-        <source>%1 → %2 (%3)</source>
-        <translation>%1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>No routes yet</source>
         <translation>Aún no hay rutas</translation>
     </message>
@@ -2101,14 +2193,6 @@ Go on without a backup?</source>
     <message>
         <source>Every Reimbursement is already its Mileage × its rate.</source>
         <translation>Cada importe ya es su distancia × su tarifa.</translation>
-    </message>
-    <message>
-        <source>1 Reimbursement changes to its Mileage × its rate.</source>
-        <translation>1 importe pasa a su distancia × su tarifa.</translation>
-    </message>
-    <message>
-        <source>%1 Reimbursements change to their Mileage × their rate.</source>
-        <translation>%1 importes pasan a su distancia × su tarifa.</translation>
     </message>
     <message>
         <source>Recalculate them?</source>
@@ -2213,10 +2297,6 @@ Go on without a backup?</source>
         <translation>¿Preguntas? Contacte con el equipo Varnholt en </translation>
     </message>
     <message>
-        <source>%1 of the %2 sample trips were not added.</source>
-        <translation>%1 de los %2 viajes de ejemplo no se añadieron.</translation>
-    </message>
-    <message>
         <source>CSV Files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
@@ -2265,22 +2345,6 @@ Go on without a backup?</source>
 </translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 línea</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 líneas</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 trips fit.</source>
-        <translation>Solo caben %1 de los %2 viajes.</translation>
-    </message>
-    <message>
-        <source>Import the %1 good trips? No imports nothing.</source>
-        <translation>¿Importar los %1 viajes correctos? No, no importa nada.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation>«%1» ya existe.<byte value="xd"/>
@@ -2323,14 +2387,6 @@ Do you want to replace it?</source>
         <translation>No se pudieron leer las hojas de gastos. %1</translation>
     </message>
     <message>
-        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
-        <translation>1 viaje ya incluido pasará de la tabla al historial, y el período empezará el %1. ¿Iniciar un nuevo período?</translation>
-    </message>
-    <message>
-        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
-        <translation>%1 viajes ya incluidos pasarán de la tabla al historial, y el período empezará el %2. ¿Iniciar un nuevo período?</translation>
-    </message>
-    <message>
         <source>Start New Period</source>
         <translation>Iniciar nuevo período</translation>
     </message>
@@ -2361,6 +2417,48 @@ Do you want to replace it?</source>
     <message>
         <source>Rate per Mile</source>
         <translation>Tarifa/milla</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n claimed trip(s) will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>
+            <numerusform>%n viaje ya incluido pasará de la tabla al historial, y el período empezará el %1. ¿Iniciar un nuevo período?</numerusform>
+            <numerusform>%n viajes ya incluidos pasarán de la tabla al historial, y el período empezará el %1. ¿Iniciar un nuevo período?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 sample trips were not added.</source>
+        <translation>
+            <numerusform>%n de los %1 viajes de ejemplo no se añadió.</numerusform>
+            <numerusform>%n de los %1 viajes de ejemplo no se añadieron.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reimbursement(s) change(s) to their Mileage × their rate.</source>
+        <translation>
+            <numerusform>%n importe pasa a su distancia × su tarifa.</numerusform>
+            <numerusform>%n importes pasan a su distancia × su tarifa.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of the %n trip(s) fit.</source>
+        <translation>
+            <numerusform>Solo cabe %1 de %n viaje.</numerusform>
+            <numerusform>Solo caben %1 de los %n viajes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the %n good trip(s)? No imports nothing.</source>
+        <translation>
+            <numerusform>¿Importar el %n viaje correcto? No, no importa nada.</numerusform>
+            <numerusform>¿Importar los %n viajes correctos? No, no importa nada.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2527,12 +2625,19 @@ Do you want to replace it?</source>
         <translation>La copia del %1 no se puede leer; elija otra.</translation>
     </message>
     <message>
-        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
-        <translation>¿Sustituir los %1 viajes del registro por los %2 viajes de la copia del %3? Antes se hace copia del registro actual.</translation>
-    </message>
-    <message>
         <source>Restore Log from Backup…</source>
         <translation>Restaurar registro desde copia…</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 with the %2 of the backup of %3? The current log is backed up first.</source>
+        <translation>¿Sustituir el registro (%1) por la copia del %3 (%2)? Antes se hace copia del registro actual.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln trip(s)</source>
+        <translation>
+            <numerusform>%Ln viaje</numerusform>
+            <numerusform>%Ln viajes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

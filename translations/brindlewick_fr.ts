@@ -42,13 +42,12 @@
         <source>a printed report</source>
         <translation>une note de frais imprimée</translation>
     </message>
-    <message>
-        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
-        <translation>1 de ces trajets a déjà été déclaré, ligne %1 dans %2 du %3. Créer quand même la note de frais ?</translation>
-    </message>
-    <message>
-        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
-        <translation>%1 de ces trajets ont déjà été déclarés, première ligne %2 dans %3 du %4. Créer quand même la note de frais ?</translation>
+    <message numerus="yes">
+        <source>%n of these trips were claimed before, first row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>
+            <numerusform>%n de ces trajets a déjà été déclaré, ligne %1 dans %2 du %3. Créer quand même la note de frais ?</numerusform>
+            <numerusform>%n de ces trajets ont déjà été déclarés, première ligne %1 dans %2 du %3. Créer quand même la note de frais ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -71,6 +70,38 @@
     <message>
         <source>There is no claim %1.</source>
         <translation>Il n&apos;y a pas de note de frais %1.</translation>
+    </message>
+    <message>
+        <source>claim %1</source>
+        <translation>note de frais %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>fichier %1 de la note de frais %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>fichier %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>mention « payée » de la note de frais %1</translation>
+    </message>
+    <message>
+        <source>unpaid mark of claim %1</source>
+        <translation>mention « non payée » de la note de frais %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>entrée de suivi %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>maillon %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (hors de la chaîne)</translation>
     </message>
 </context>
 <context>
@@ -584,18 +615,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>Totaux</translation>
     </message>
     <message>
-        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
-        <translation>%1 pour %2 : %3 %4, distance totale %5, indemnité totale %6</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>trajet</translation>
-    </message>
-    <message>
-        <source>trips</source>
-        <translation>trajets</translation>
-    </message>
-    <message>
         <source>The temporary workbook %1 cannot be created: %2</source>
         <translation>Le classeur temporaire %1 ne peut pas être créé : %2</translation>
     </message>
@@ -630,6 +649,17 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>Kilometres</source>
         <translation>Kilomètres</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, total mileage %4, total reimbursement %5</source>
+        <translation>%1 pour %2 : %3, distance totale %4, indemnité totale %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n trajet</numerusform>
+            <numerusform>%n trajets</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -824,10 +854,6 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>printed</source>
         <translation>imprimée</translation>
-    </message>
-    <message>
-        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
-        <translation>%1	%2	%3 au %4	%5 trajets	%6	%7</translation>
     </message>
     <message>
         <source>paid %1</source>
@@ -1098,6 +1124,17 @@ Trajets (--list-drives FICHIER...) :
   --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
                        l&apos;unité du carnet
 </translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5	%6	%7</source>
+        <translation>%1	%2	%3 au %4	%5	%6	%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n trajet</numerusform>
+            <numerusform>%n trajets</numerusform>
+        </translation>
     </message>
     <message>
         <source>--min-stop goes with --list-drives</source>
@@ -1640,6 +1677,24 @@ Trajets (--list-drives FICHIER...) :
     </message>
 </context>
 <context>
+    <name>TripBook</name>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n trajet</numerusform>
+            <numerusform>%n trajets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3</source>
+        <translation>%1 → %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 %4, %5</source>
+        <translation>%1 → %2 : %3 %4, %5</translation>
+    </message>
+</context>
+<context>
     <name>TripChecks</name>
     <message>
         <source>Reimbursement %1 is not %2 × %3 = %4</source>
@@ -1678,14 +1733,6 @@ Trajets (--list-drives FICHIER...) :
         <translation>Compteur départ est inférieur au Compteur arrivée de la ligne précédente (%1).</translation>
     </message>
     <message>
-        <source>1 row carries a warning:</source>
-        <translation>1 ligne porte un avertissement :</translation>
-    </message>
-    <message>
-        <source>%1 rows carry a warning:</source>
-        <translation>%1 lignes portent un avertissement :</translation>
-    </message>
-    <message>
         <source><byte value="xd"/>
 Row %1: %2</source>
         <translation><byte value="xd"/>
@@ -1698,6 +1745,17 @@ Create the report anyway?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Créer le rapport quand même ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) carry a warning:</source>
+        <translation>
+            <numerusform>%n ligne porte un avertissement :</numerusform>
+            <numerusform>%n lignes portent un avertissement :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
+        <translation>Ce taux n&apos;est pas un nombre : aucune indemnité n&apos;est remplie ni vérifiée à partir de lui. La note de frais l&apos;affiche tel que saisi.</translation>
     </message>
 </context>
 <context>
@@ -1842,10 +1900,6 @@ Créer le rapport quand même ?</translation>
         <translation>L&apos;historique est rompu : %1 échoue. Le journal a été modifié hors du programme.</translation>
     </message>
     <message>
-        <source>The history holds: %1 claims and %2 links checked.</source>
-        <translation>L&apos;historique est intact : %1 notes de frais et %2 maillons vérifiés.</translation>
-    </message>
-    <message>
         <source>No claim is chosen.</source>
         <translation>Aucune note de frais n&apos;est choisie.</translation>
     </message>
@@ -1914,6 +1968,44 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Claim History…</source>
         <translation>Historique des notes de frais…</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 and %2 checked.</source>
+        <translation>L&apos;historique est intact : %1 et %2 vérifiés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln claim(s)</source>
+        <translation>
+            <numerusform>%Ln note de frais</numerusform>
+            <numerusform>%Ln notes de frais</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln link(s)</source>
+        <translation>
+            <numerusform>%Ln maillon</numerusform>
+            <numerusform>%Ln maillons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Unpaid</source>
+        <translation>Marquer comme &amp;non payée</translation>
+    </message>
+    <message>
+        <source>Takes back the chosen claim&apos;s paid mark.</source>
+        <translation>Retire la mention « payée » de la note de frais choisie.</translation>
+    </message>
+    <message>
+        <source>Mark claim %1 (%2) as paid today?</source>
+        <translation>Marquer la note de frais %1 (%2) comme payée aujourd&apos;hui ?</translation>
+    </message>
+    <message>
+        <source>Take back the paid mark of claim %1 (%2), made %3? The mark stays in the history, with the claim marked unpaid after it.</source>
+        <translation>Retirer la mention « payée » de la note de frais %1 (%2), faite le %3 ? La mention reste dans l&apos;historique, suivie de la note de frais marquée non payée.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked unpaid. %2</source>
+        <translation>La note de frais %1 n&apos;a pas pu être marquée non payée. %2</translation>
     </message>
 </context>
 <context>
@@ -1993,6 +2085,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Files</source>
         <translation>Fichiers</translation>
     </message>
+    <message>
+        <source>Paid %1</source>
+        <translation>Payée le %1</translation>
+    </message>
 </context>
 <context>
     <name>bw::DatabaseRateStore</name>
@@ -2048,10 +2144,6 @@ Continuer sans sauvegarde ?</translation>
         <translation>Ajouter un trajet fréquent</translation>
     </message>
     <message>
-        <source>%1 → %2 (%3)</source>
-        <translation>%1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>No routes yet</source>
         <translation>Aucun itinéraire</translation>
     </message>
@@ -2102,14 +2194,6 @@ Continuer sans sauvegarde ?</translation>
     <message>
         <source>Every Reimbursement is already its Mileage × its rate.</source>
         <translation>Chaque indemnité vaut déjà sa distance × son taux.</translation>
-    </message>
-    <message>
-        <source>1 Reimbursement changes to its Mileage × its rate.</source>
-        <translation>1 indemnité passe à sa distance × son taux.</translation>
-    </message>
-    <message>
-        <source>%1 Reimbursements change to their Mileage × their rate.</source>
-        <translation>%1 indemnités passent à leur distance × leur taux.</translation>
     </message>
     <message>
         <source>Recalculate them?</source>
@@ -2214,10 +2298,6 @@ Continuer sans sauvegarde ?</translation>
         <translation>Des questions ? Contactez l&apos;équipe Varnholt à </translation>
     </message>
     <message>
-        <source>%1 of the %2 sample trips were not added.</source>
-        <translation>%1 des %2 trajets d&apos;exemple n&apos;ont pas été ajoutés.</translation>
-    </message>
-    <message>
         <source>CSV Files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
@@ -2266,22 +2346,6 @@ Continuer sans sauvegarde ?</translation>
 </translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 ligne</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 lignes</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 trips fit.</source>
-        <translation>Seuls %1 des %2 trajets tiennent.</translation>
-    </message>
-    <message>
-        <source>Import the %1 good trips? No imports nothing.</source>
-        <translation>Importer les %1 trajets valides ? Non n&apos;importe rien.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation>« %1 » existe déjà.<byte value="xd"/>
@@ -2324,14 +2388,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Les notes de frais n&apos;ont pas pu être lues. %1</translation>
     </message>
     <message>
-        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
-        <translation>1 trajet déclaré quittera la grille pour l&apos;historique, et la période commencera le %1. Commencer une nouvelle période ?</translation>
-    </message>
-    <message>
-        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
-        <translation>%1 trajets déclarés quitteront la grille pour l&apos;historique, et la période commencera le %2. Commencer une nouvelle période ?</translation>
-    </message>
-    <message>
         <source>Start New Period</source>
         <translation>Nouvelle période</translation>
     </message>
@@ -2362,6 +2418,48 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Rate per Mile</source>
         <translation>Taux/mile</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n claimed trip(s) will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>
+            <numerusform>%n trajet déclaré quittera la grille pour l&apos;historique, et la période commencera le %1. Commencer une nouvelle période ?</numerusform>
+            <numerusform>%n trajets déclarés quitteront la grille pour l&apos;historique, et la période commencera le %1. Commencer une nouvelle période ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 sample trips were not added.</source>
+        <translation>
+            <numerusform>%n des %1 trajets d&apos;exemple n&apos;a pas été ajouté.</numerusform>
+            <numerusform>%n des %1 trajets d&apos;exemple n&apos;ont pas été ajoutés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reimbursement(s) change(s) to their Mileage × their rate.</source>
+        <translation>
+            <numerusform>%n indemnité passe à sa distance × son taux.</numerusform>
+            <numerusform>%n indemnités passent à leur distance × leur taux.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of the %n trip(s) fit.</source>
+        <translation>
+            <numerusform>Seul %1 trajet sur %n tient.</numerusform>
+            <numerusform>Seuls %1 des %n trajets tiennent.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the %n good trip(s)? No imports nothing.</source>
+        <translation>
+            <numerusform>Importer le %n trajet valide ? Non n&apos;importe rien.</numerusform>
+            <numerusform>Importer les %n trajets valides ? Non n&apos;importe rien.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2528,12 +2626,19 @@ Voulez-vous le remplacer ?</translation>
         <translation>La sauvegarde du %1 est illisible ; choisissez-en une autre.</translation>
     </message>
     <message>
-        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
-        <translation>Remplacer les %1 trajets du journal par les %2 trajets de la sauvegarde du %3 ? Le journal actuel est d&apos;abord sauvegardé.</translation>
-    </message>
-    <message>
         <source>Restore Log from Backup…</source>
         <translation>Restaurer le journal depuis une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 with the %2 of the backup of %3? The current log is backed up first.</source>
+        <translation>Remplacer le journal (%1) par la sauvegarde du %3 (%2) ? Le journal actuel est d&apos;abord sauvegardé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln trip(s)</source>
+        <translation>
+            <numerusform>%Ln trajet</numerusform>
+            <numerusform>%Ln trajets</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@ struct ClaimRecord {
 struct Claim : ClaimRecord {
     qint64 number = 0;               // 1, 2, 3 ... in the order recorded
     std::vector<ClaimFile> files;    // in the order saved
-    std::optional<QDateTime> paidAt; // set by markPaid
+    std::optional<QDateTime> paidAt; // while it stands paid: when it was marked so
 };
 
 // What the grid shows for a claimed trip: its latest claim.
@@ -78,7 +78,10 @@ public:
     // One transaction each; throw sql::SqlError and change nothing on failure.
     qint64 recordClaim(const ClaimRecord& record, const ClaimFile& firstFile);
     void addFile(qint64 claimNumber, const ClaimFile& file);
+    // A paid mark, and an unpaid one that takes it back: each appended with its link, never
+    // deleted. A mark that would not change whether the claim is paid is not made.
     void markPaid(qint64 claimNumber, const QDateTime& at);
+    void markUnpaid(qint64 claimNumber, const QDateTime& at);
     std::vector<Claim> claims(); // number order, whole
     std::optional<Claim> claim(qint64 number);
     std::unordered_map<qint64, ClaimMark> claimedTrips(); // trip id -> latest claim
@@ -88,6 +91,8 @@ public:
 private:
     bool hasTables();
     bool claimExists(qint64 number);
+    bool isPaid(qint64 claimNumber);
+    void setPaid(qint64 claimNumber, bool paid, const QDateTime& at);
     std::vector<Claim> readClaims(std::optional<qint64> number);
 
     LogDatabase& db_;
@@ -96,6 +101,10 @@ private:
 // The key of Trip field `field` (grid column order) in trail entries: "date", "from",
 // "to", "description", "odometerStart", "odometerEnd", "mileage", "reimbursement".
 QString tripFieldKey(int field);
+
+// The trips a claim holds: its report's rows that are not blank (a report writes its
+// blank rows too, and claims recorded before they were told apart gave them an id).
+int tripCount(const ClaimRecord& claim);
 
 // Lower-case hex SHA-256 of a file's bytes; empty when it cannot be read.
 QString fileSha256(const QString& path);

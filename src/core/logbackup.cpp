@@ -2,6 +2,7 @@
 // under a temporary name and renamed only when whole.
 #include "core/logbackup.h"
 
+#include "core/blanktrip.h"
 #include "core/sqlite.h"
 #include "platform/datetext.h"
 #include "platform/oserror.h"
@@ -384,7 +385,14 @@ BackupInfo readBackupInfo(const QString& path, const QDateTime& when)
     // Mapped rather than read: the whole file is scanned once.
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "PRAGMA mmap_size=1073741824", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(db, "SELECT date FROM trips", -1, &dates, nullptr);
+    if (rc == SQLITE_OK && !addBlankTripFunction(db)) rc = sqlite3_errcode(db);
+    // Blank rows are no trips: they are neither counted nor dated.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_prepare_v2(db,
+                                "SELECT date FROM trips WHERE NOT blank_trip(date,"
+                                " starting_location, destination, description, odometer_start,"
+                                " odometer_end, mileage, reimbursement)",
+                                -1, &dates, nullptr);
     // One pass counts the trips and finds the latest date; dates repeat from trip to
     // trip, so each distinct text is read as a date once.
     QSet<QByteArray> seen;

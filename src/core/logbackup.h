@@ -57,7 +57,7 @@ struct BackupInfo {
     QString path;
     QDateTime when;
     bool readable = false;
-    qint64 trips = 0;
+    qint64 trips = 0; // its rows that are not blank
     QDate latestTrip; // invalid when there are no dated trips
 };
 

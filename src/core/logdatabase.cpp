@@ -1,6 +1,7 @@
 // The log's database: schema, numbered migrations, typed reads and one-transaction writes.
 #include "core/logdatabase.h"
 
+#include "core/blanktrip.h"
 #include "core/claimtrail.h"
 #include "core/logbackup.h"
 #include "platform/clock.h"
@@ -85,9 +86,37 @@ void migrateTo3(sql::Database& db)
             " content TEXT NOT NULL, previous TEXT NOT NULL, hash TEXT NOT NULL);");
 }
 
+// A claim can be marked paid again after a mark was taken back, so paid marks get ids of
+// their own; each existing mark takes its claim's number as its id, which its link already
+// names as its ref, so the chain holds as it was. A mark taken back is a row of its own,
+// never a deleted one.
+void migrateTo4(sql::Database& db)
+{
+    db.exec("CREATE TABLE paid_marks ("
+            " id INTEGER PRIMARY KEY, claim INTEGER NOT NULL REFERENCES claims (number),"
+            " at TEXT NOT NULL);"
+            "INSERT INTO paid_marks (id, claim, at) SELECT claim, claim, at FROM claim_paid;"
+            "DROP TABLE claim_paid;"
+            "ALTER TABLE paid_marks RENAME TO claim_paid;"
+            "CREATE INDEX claim_paid_by_claim ON claim_paid (claim, id);"
+            "CREATE TABLE claim_unpaid ("
+            " id INTEGER PRIMARY KEY, claim INTEGER NOT NULL REFERENCES claims (number),"
+            " at TEXT NOT NULL);"
+            "CREATE INDEX claim_unpaid_by_claim ON claim_unpaid (claim, id);");
+}
+
 using Migration = void (*)(sql::Database&);
 constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migrateTo1, migrateTo2,
-                                                                            migrateTo3};
+                                                                            migrateTo3, migrateTo4};
+
+// A log of schema 3 opened read-only is not migrated; this connection reads its paid marks
+// as schema 4 keeps them, through temporary views that shadow the stored table.
+void readAsSchema4(sql::Database& db)
+{
+    db.exec("CREATE TEMP VIEW claim_paid AS SELECT claim AS id, claim, at FROM main.claim_paid;"
+            "CREATE TEMP VIEW claim_unpaid AS"
+            " SELECT NULL AS id, NULL AS claim, NULL AS at WHERE 0;");
+}
 constexpr int kRateChangesVersion = 2;
 
 // Without an order, a damaged file is read by a table scan: its index may lie.
@@ -151,8 +180,11 @@ LogDatabase::LogDatabase(const QString& path, Access access)
         db_->exec("PRAGMA busy_timeout = 5000");
         access = Access::ReadOnly;
     }
+    // The claims' queries tell blank rows from trips as the rest of the program does.
+    if (!addBlankTripFunction(db_->handle())) db_->fail(sqlite3_errcode(db_->handle()));
     setPragmas(access);
     if (access == Access::ReadWrite) migrate();
+    if (access == Access::ReadOnly && foundVersion_ == 3) readAsSchema4(*db_);
     prepare();
 }
 

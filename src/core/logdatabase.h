@@ -47,7 +47,8 @@ class LogDatabase {
 public:
     // Version 1: trips and meta. Version 2: rate_changes. Version 3: claims, their trips,
     // files and paid marks, the trail of changes to claimed trips and the chain over them.
-    static constexpr int kSchemaVersion = 3;
+    // Version 4: paid marks by their own ids, and unpaid marks that take them back.
+    static constexpr int kSchemaVersion = 4;
     enum class Access { ReadWrite, ReadOnly };
 
     // The database beside an INI file: "X.ini" -> "X.sqlite".
@@ -88,6 +89,7 @@ public:
     // The whole list in place of the kept one, in one transaction; throws sql::SqlError
     // and keeps the earlier list.
     void replaceRateChanges(const std::vector<RateChange>& changes);
+    // The rows the log keeps, blank ones included.
     int tripCount();
     // The log's unit and currency from the meta table: miles and "$" for a log that never
     // kept them (one started before they could be chosen).

@@ -205,6 +205,7 @@ private:
     void createTripActions();
     void createRateActions();
     void showRateMenu(const QPoint& pos);
+    void markTypedRate();
     // Keeps `units` in the log, then shows them; false (told why) when not kept.
     bool keepUnits(const LogUnits& units);
     void showUnits(const LogUnits& units);
@@ -213,6 +214,8 @@ private:
     void createGridMenu();
     void createEntryActions();
     void fillFrequentTripMenu();
+    // Duplicate Trip and Add Return Trip follow the current row.
+    void updateTripActions();
     void duplicateTrip();
     void addReturnTrip();
     void addFrequentTrip(int choice);

@@ -180,6 +180,8 @@ void Form1::showMainWindow()
     show();
     raise();
     activateWindow();
+    // Back from the preview the user goes on with the log: its keys act at once.
+    DataGrid1->setFocus();
 }
 
 void Form1::saveTripRows() { Form_QueryUnload(); }

@@ -285,6 +285,9 @@ TEST_F(LogBackupTest, ListsWhenTripsAndLatestDateAndUnreadableFiles)
     db.addTrips(2, dateToText(QDate(2026, 11, 28)));
     db.addTrips(1, QStringLiteral("not a date"));
     db.addTrips(1);
+    // Blank rows, dated or not, are no trips.
+    ASSERT_TRUE(db.exec("INSERT INTO trips (position, date, description, mileage, reimbursement)"
+                        " VALUES (90, '', '', 0, 0), (91, ' ', NULL, NULL, 0)"));
     ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-08T09:00:00")).ok);
     ASSERT_TRUE(db.exec("DELETE FROM trips"));
     ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-09T09:00:00")).ok);

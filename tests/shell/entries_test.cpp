@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFocusEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 
@@ -30,6 +31,22 @@ TEST_F(EntryFields, EveryChangeWritesTheWholeText)
 
     Form1& again = reopen();
     EXPECT_EQ(again.txtEmployeeName->text(), QString());
+}
+
+TEST_F(EntryFields, ARateThatIsNoNumberIsKeptButMarkedAsACellWithASlipIs)
+{
+    Form1& f = openShown();
+    for (const auto& [typed, marked] : {std::pair{"abc", true}, {"0.585", false}, {"", false}}) {
+        f.txtRatePerMile->selectAll();
+        QTest::keyClick(f.txtRatePerMile, Qt::Key_Backspace);
+        QTest::keyClicks(f.txtRatePerMile, QString::fromLatin1(typed));
+        EXPECT_EQ(setting("RatePerMile"), QLatin1String(typed)) << "kept as typed";
+        EXPECT_EQ(f.txtRatePerMile->toolTip().contains(QStringLiteral("no Reimbursement")), marked);
+        EXPECT_EQ(f.txtRatePerMile->accessibleDescription(), f.txtRatePerMile->toolTip());
+        const QImage shown = f.txtRatePerMile->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(shown.width() - 5, shown.height() / 2) == warningTint(), marked)
+            << typed << ": the grid's warning tint";
+    }
 }
 
 TEST_F(EntryFields, EachBoxWritesItsOwnKey)

@@ -36,17 +36,15 @@ QString fileText(const ClaimFile& file)
 
 QString claimLine(const Claim& claim)
 {
-    qsizetype trips = 0;
-    for (const ClaimedTrip& trip : claim.trips) trips += trip.tripId != 0 ? 1 : 0;
     QStringList files;
     for (const ClaimFile& file : claim.files) files << fileText(file);
     QString line =
-        QCoreApplication::translate("ReportTool", "%1\t%2\t%3 to %4\t%5 trips\t%6\t%7")
+        QCoreApplication::translate("ReportTool", "%1\t%2\t%3 to %4\t%5\t%6\t%7")
             .arg(claim.number)
             .arg(claim.savedAt.toString(Qt::ISODate), claim.periodFrom.toString(Qt::ISODate),
-                 claim.periodTo.toString(Qt::ISODate))
-            .arg(trips)
-            .arg(claim.totalAmount, files.join(QStringLiteral(", ")));
+                 claim.periodTo.toString(Qt::ISODate),
+                 QCoreApplication::translate("ReportTool", "%n trip(s)", nullptr, tripCount(claim)),
+                 claim.totalAmount, files.join(QStringLiteral(", ")));
     if (claim.paidAt)
         line += QLatin1Char('\t')
                 + QCoreApplication::translate("ReportTool", "paid %1")
