@@ -65,17 +65,15 @@ protected:
         return reporttool::main(arguments, outStream, errStream);
     }
 
-    // The real program, as a script runs it; with a `locale`, on a desktop of that locale
-    // that speaks English.
+    // The real program, as a script runs it, speaking English (the words read here); with
+    // a `locale`, on a desktop of that locale.
     int process(QStringList arguments, const char* locale = nullptr)
     {
         QProcess run;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        if (locale) {
-            env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
-            env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-        }
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        if (locale) env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         run.setProcessEnvironment(env);
         arguments.prepend(platform.settingsFile());
         arguments.prepend(QStringLiteral("--settings"));
