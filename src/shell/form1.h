@@ -199,6 +199,8 @@ private:
     void nameControls();
     void connectHandlers();
     void saveEntry(const QString& key, const QString& value, const char* handler);
+    // Runs a write of the entries; a failure is told once until a write succeeds again.
+    void writeEntries(const char* handler, const std::function<void()>& write);
     void dtpFrom_Change();
     void dtpTo_Change();
     void commitGridEdit();

@@ -5,6 +5,7 @@
 #include "core/messageboxes.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logtable/entrylocale.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -71,19 +72,24 @@ bool Form1::Form_Load()
     if (trap.test(124, [&] { return FileExists(cursorFile); })) {
         trap.run(126, [&] { mouseIcon_ = loadCursorFile(cursorFile); });
     }
+    // Entries typed under another locale are kept in this one's forms from now on.
+    writeEntries("Form_Load", [&] { EntryLocale::adopt(*store_); });
     const auto restore = [&](int label, QLineEdit* box, const char* key) {
-        trap.run(label, [&] { box->setText(store_->GetSetting(QString::fromLatin1(key))); });
+        trap.run(label,
+                 [&] { box->setText(EntryLocale::read(*store_, QString::fromLatin1(key))); });
     };
     restore(128, txtAuthorizedBy, "AuthorizedBy");
     restore(130, txtEmployeeID, "EmployeeID");
     restore(132, txtEmployeeName, "EmployeeName");
     // Both dates are read before either picker is set: setting one raises the period
     // rule, which would overwrite the other's stored value before it was read.
-    const std::optional<QDate> from = trap.value(
-        134, [&] { return storedDate(store_->GetSetting(QStringLiteral("PeriodFrom"), today)); });
+    const std::optional<QDate> from = trap.value(134, [&] {
+        return storedDate(EntryLocale::read(*store_, QStringLiteral("PeriodFrom"), today));
+    });
     restore(136, txtRatePerMile, "RatePerMile");
-    const std::optional<QDate> to = trap.value(
-        138, [&] { return storedDate(store_->GetSetting(QStringLiteral("PeriodTo"), today)); });
+    const std::optional<QDate> to = trap.value(138, [&] {
+        return storedDate(EntryLocale::read(*store_, QStringLiteral("PeriodTo"), today));
+    });
     trap.run(138, [&] {
         const QSignalBlocker blockFrom(dtpFrom);
         const QSignalBlocker blockTo(dtpTo);
@@ -190,8 +196,13 @@ void Form1::Form_Unload() { QCoreApplication::quit(); }
 
 void Form1::saveEntry(const QString& key, const QString& value, const char* handler)
 {
+    writeEntries(handler, [&] { EntryLocale::save(*store_, key, value); });
+}
+
+void Form1::writeEntries(const char* handler, const std::function<void()>& write)
+{
     try {
-        store_->SaveSetting(key, value);
+        write();
         entryWriteFailing_ = false;
     } catch (const std::exception& failure) {
         // Reported once until a write succeeds again: a store that cannot be written

@@ -40,7 +40,7 @@ protected:
     void TearDown() override
     {
         windows.reset();
-        QLocale::setDefault(QLocale::system());
+        QLocale::setDefault(QLocale::c());
     }
     void start()
     {

@@ -65,12 +65,15 @@ protected:
         return reporttool::main(arguments, outStream, errStream);
     }
 
-    // The real program, as a script runs it.
-    int process(QStringList arguments)
+    // The real program, as a script runs it, speaking English (the words read here); with
+    // a `locale`, on a desktop of that locale.
+    int process(QStringList arguments, const char* locale = nullptr)
     {
         QProcess run;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        if (locale) env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         run.setProcessEnvironment(env);
         arguments.prepend(platform.settingsFile());
         arguments.prepend(QStringLiteral("--settings"));
@@ -208,6 +211,18 @@ TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
         EXPECT_EQ(tool({QString::fromLatin1(command)}), 1) << command;
         EXPECT_TRUE(err.contains(QStringLiteral("is not a log database"))) << err.toStdString();
     }
+}
+
+// A German desktop speaking English: Qt names its locale after LANGUAGE (en_US), but its
+// numbers and dates are German, and so is the claim made again.
+TEST_F(ClaimToolTest, AClaimOfADesktopSpeakingAnotherLanguageIsMadeAgainTheSame)
+{
+    ASSERT_EQ(process({QStringLiteral("--record-claim"), file("a.xls")}, "de_DE.UTF-8"), 0)
+        << err.toStdString();
+    ASSERT_EQ(process({QStringLiteral("--claim"), QStringLiteral("1"), file("b.xls")}, "C.UTF-8"),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(sameCells(file("a.xls"), file("b.xls")), 0);
 }
 
 TEST_F(ClaimToolTest, AClaimIsMadeAgainCellForCellAfterTheLogAndLocaleChanged)
