@@ -1,6 +1,7 @@
 // Start-up, shutdown and the entry fields of the main window.
 #include "core/errorlocation.h"
 #include "core/errorreport.h"
+#include "core/keptentries.h"
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
 #include "core/settingsstore.h"
@@ -40,15 +41,6 @@ QDate storedDate(const QString& text)
         throw std::runtime_error("Type mismatch");
     }
     return date;
-}
-
-// The entry handlers have no trap and no location literal of their own. A failed write
-// is reported under a location built like the literals, naming the handler, and with
-// line 0: the handler has no labelled statements.
-QString handlerLocation(const char* handler)
-{
-    return QLatin1String(ErrorLocation::kPrefix)
-           + QStringLiteral("Form1.%1 ").arg(QLatin1String(handler));
 }
 
 } // namespace
@@ -125,6 +117,8 @@ void Form1::Form_QueryUnload()
     trap.run(100, [&] {
         if (log_ && logTable_) log_->close(*logTable_);
     });
+    // Entries a full disk kept waiting have their last chance here.
+    trap.run(102, [&] { entries_->close(); });
 }
 
 void Form1::openTripLog(StepTrap& trap)
@@ -148,7 +142,8 @@ void Form1::openTripLog(StepTrap& trap)
 }
 
 // One finished change, one transaction. A write that fails leaves its changes pending
-// for the next one and says why, once until a write succeeds again.
+// for the next one and says why, once until a write succeeds again; entries waiting for
+// the disk go with a write that works.
 void Form1::commitTrips()
 {
     if (!log_ || !logTable_) return;
@@ -161,6 +156,11 @@ void Form1::commitTrips()
             tell(tr("The last change to the trips could not be saved. %1")
                      .arg(QString::fromUtf8(failure.what())));
         }
+        return;
+    }
+    if (entries_->pending()) {
+        const QString notice = entries_->retry();
+        if (!notice.isEmpty()) tell(notice);
     }
 }
 
@@ -186,19 +186,14 @@ void Form1::saveTripRows() { Form_QueryUnload(); }
 
 void Form1::Form_Unload() { QCoreApplication::quit(); }
 
-void Form1::saveEntry(const QString& key, const QString& value, const char* handler)
+// The change handlers have no trap: a write that fails is told as a plain notice naming
+// its cause, and the value waits for the next write.
+void Form1::saveEntry(const QString& key, const QString& value)
 {
-    try {
-        store_->SaveSetting(key, value);
-        entryWriteFailing_ = false;
-    } catch (const std::exception& failure) {
-        // Reported once until a write succeeds again: a store that cannot be written
-        // would otherwise answer every keystroke with a box.
-        if (!entryWriteFailing_) {
-            entryWriteFailing_ = true;
-            ErrorReport(QString::fromUtf8(failure.what()), handlerLocation(handler), 0);
-        }
-    }
+    const QString notice = entries_->save(key, value);
+    if (!notice.isEmpty()) tell(notice);
+    // Trip changes that wait for the disk go with the entry's write that worked.
+    if (notice.isEmpty() && tripWriteFailing_ && !entries_->pending()) commitTrips();
 }
 
 void Form1::dtpFrom_Change()
@@ -206,7 +201,7 @@ void Form1::dtpFrom_Change()
     if (dtpFrom->date() > dtpTo->date()) {
         dtpTo->setDate(dtpFrom->date());
     }
-    saveEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()), "dtpFrom_Change");
+    saveEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()));
 }
 
 void Form1::dtpTo_Change()
@@ -214,7 +209,7 @@ void Form1::dtpTo_Change()
     if (dtpTo->date() < dtpFrom->date()) {
         dtpFrom->setDate(dtpTo->date());
     }
-    saveEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()), "dtpTo_Change");
+    saveEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()));
 }
 
 } // namespace bw
