@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -64,11 +66,17 @@ QString errorSentence(int code, int systemErrno, const QString& path)
     }
 }
 
-Database::Database(const QString& path, Open mode) : path_(path), readOnly_(mode == Open::ReadOnly)
+Database::Database(const QString& path, Open mode) : path_(path), readOnly_(mode != Open::ReadWrite)
 {
     const int flags = readOnly_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                                   flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    QByteArray name = QFile::encodeName(path);
+    if (mode == Open::Snapshot) {
+        name = "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")
+               + "?immutable=1";
+    }
+    const int rc = sqlite3_open_v2(
+        name.constData(), &db_,
+        flags | SQLITE_OPEN_NOMUTEX | (mode == Open::Snapshot ? SQLITE_OPEN_URI : 0), nullptr);
     if (rc != SQLITE_OK) {
         const int sys = db_ ? sqlite3_system_errno(db_) : 0;
         const int code = db_ ? sqlite3_extended_errcode(db_) : rc;

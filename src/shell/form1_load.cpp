@@ -89,6 +89,7 @@ bool Form1::Form_Load()
     BindLogTable(logTable_, *model_, trap);
     refreshClaimMarks();
     for (const QString& notice : log_->notices()) tell(notice);
+    log_->noticesShown();
 
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
     if (mayRun) {

@@ -3,7 +3,9 @@
 #include "core/claimstore.h"
 #include "core/logbackup.h"
 #include "core/logdatabase.h"
+#include "core/logrecovery.h"
 #include "support/fakeplatform.h"
+#include "support/filemode.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,8 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
+
+#include <map>
 
 namespace bw {
 namespace {
@@ -213,7 +217,9 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
         {
             LogDatabase db(path(), LogDatabase::Access::ReadWrite);
             EXPECT_EQ(db.foundVersion(), std::max(c.layout, 0)) << c.name;
-            EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), 3) << c.name;
+            EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(),
+                      LogDatabase::kSchemaVersion)
+                << c.name;
             EXPECT_TRUE(db.rateChanges().empty()) << c.name;
             EXPECT_EQ(db.tripCount(), c.withTrip ? 1 : 0) << c.name;
             EXPECT_EQ(db.importPending(), c.layout < 0) << c.name << ": an upgrade imports nothing";
@@ -289,7 +295,9 @@ TEST_F(LogDatabaseTest, TheRateStoreLendsAReadOnlyListButRefusesToKeepOne)
         DatabaseRateStore store([&] { return &db; });
         store.saveRates(RateSchedule({{QDate(2026, 1, 1), 0.725}}));
         EXPECT_EQ(store.loadRates(), RateSchedule({{QDate(2026, 1, 1), 0.725}}));
-        db.database().exec("PRAGMA user_version = 4");
+        const QByteArray newer =
+            "PRAGMA user_version = " + QByteArray::number(LogDatabase::kSchemaVersion + 1);
+        db.database().exec(newer.constData());
     }
     LogDatabase newer(path(), LogDatabase::Access::ReadWrite);
     ASSERT_TRUE(newer.readOnly());
@@ -385,23 +393,50 @@ TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
     EXPECT_NE(db.check(true), QStringLiteral("ok"));
 }
 
-TEST_F(LogDatabaseTest, KeepAsideMovesTheFileAndItsLogUnchanged)
+// The files are kept as the start found them: the write-ahead file not merged into the
+// log, nor emptied, and the index as it was, whether the log is kept as a second name of
+// its file or copied (when it is opened for writing after).
+TEST_F(LogDatabaseTest, FilesSetAsideAreTheBytesFound)
 {
-    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
-    fill(db, sampleTrips());
-    const QByteArray main = bytesOf(path());
-    const QByteArray wal = bytesOf(path() + QStringLiteral("-wal"));
-    ASSERT_FALSE(wal.isEmpty());
-    const QString moved = keepAside(path());
-    EXPECT_EQ(moved, path() + QStringLiteral(".damaged-20260314-103000"));
-    EXPECT_FALSE(QFile::exists(path()));
-    EXPECT_FALSE(QFile::exists(path() + QStringLiteral("-wal")));
-    EXPECT_EQ(bytesOf(moved), main);
-    EXPECT_EQ(bytesOf(moved + QStringLiteral("-wal")), wal);
-    QFile again(path());
-    ASSERT_TRUE(again.open(QIODevice::WriteOnly));
-    again.close();
-    EXPECT_EQ(keepAsideFile(path()), moved + QStringLiteral("-2")) << "never over another";
+    const QString kept = dir.filePath(QStringLiteral("kept.sqlite"));
+    {
+        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+        fill(db, sampleTrips());
+        // The files as a kill would leave them: the commits still in the write-ahead file.
+        for (const char* suffix : {"", "-wal", "-shm"})
+            ASSERT_TRUE(QFile::copy(path() + QLatin1String(suffix), kept + QLatin1String(suffix)));
+    }
+    std::map<QString, QByteArray> before;
+    for (const char* suffix : {"", "-wal", "-shm"})
+        before[QLatin1String(suffix)] = bytesOf(kept + QLatin1String(suffix));
+    ASSERT_FALSE(before[QStringLiteral("-wal")].isEmpty());
+    for (const bool willChange : {false, true}) {
+        SCOPED_TRACE(willChange ? "copied" : "a second name");
+        const QString found = dir.filePath(willChange ? "copied.sqlite" : "linked.sqlite");
+        for (const auto& [suffix, bytes] : before)
+            ASSERT_TRUE(QFile::copy(kept + suffix, found + suffix));
+        QString aside;
+        {
+            FoundLog log(found);
+            ASSERT_TRUE(log.hasWal());
+            EXPECT_FALSE(log.wal().damaged);
+            // Read through the write-ahead file, as the start checks it.
+            EXPECT_EQ(LogDatabase::damageOf(found, true), QString());
+            int error = -1;
+            aside = log.setAside(willChange, false, error);
+            EXPECT_EQ(error, 0);
+            EXPECT_TRUE(aside.startsWith(found + QStringLiteral(".damaged-")))
+                << aside.toStdString();
+            if (!willChange) {
+                EXPECT_EQ(log.setAside(false, true, error), aside) << "the same file given back";
+            }
+        }
+        for (const auto& [suffix, bytes] : before) {
+            EXPECT_EQ(bytesOf(aside + suffix), bytes) << suffix.toStdString();
+            EXPECT_EQ(test::modeOf(aside + suffix), 0600u) << suffix.toStdString();
+        }
+        EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.found-*")}).isEmpty());
+    }
 }
 
 TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
@@ -421,15 +456,19 @@ TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
               QStringLiteral("7|Store|2.0\n3|\"quoted\"; a=b, c|0.1\n12||-3.25\nok\n"));
 }
 
-TEST_F(LogDatabaseTest, OneWriterHoldsTheLock)
+TEST_F(LogDatabaseTest, OneWriterHoldsTheLockAndTheOthersLearnWhich)
 {
-    InstanceLock first(path());
-    EXPECT_TRUE(first.held());
-    {
-        InstanceLock second(path());
-        EXPECT_FALSE(second.held());
+    using Holder = InstanceLock::Holder;
+    for (const Holder holder : {Holder::Program, Holder::ReportTool}) {
+        InstanceLock first(path(), holder);
+        EXPECT_TRUE(first.held());
+        {
+            InstanceLock second(path(), Holder::ReportTool);
+            EXPECT_FALSE(second.held());
+            EXPECT_EQ(second.holder(), holder);
+        }
+        EXPECT_TRUE(first.held());
     }
-    EXPECT_TRUE(first.held());
 }
 
 // Writes that fail say why: the cause from the system's errno, not a generic text.
