@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <memory>
@@ -268,6 +269,24 @@ bool checkClaimOptions(const Options& options, const QStringList& positional, QS
     return true;
 }
 
+// A head is a SHA-256 as Claim History and --check-history print it, of the chain only.
+bool checkHeadOption(const Options& options, QString& error)
+{
+    static const QRegularExpression hash(QStringLiteral("^[0-9a-fA-F]{64}$"));
+    if (!options.checkHistory) {
+        error = QCoreApplication::translate("ReportTool", "--head goes with --check-history");
+        return false;
+    }
+    if (!hash.match(options.head).hasMatch()) {
+        error = QCoreApplication::translate("ReportTool",
+                                            "--head needs a chain head of 64 hex digits, not "
+                                            "\"%1\"")
+                    .arg(options.head);
+        return false;
+    }
+    return true;
+}
+
 // --unit and --currency over the log's own.
 void useUnitOptions(const Options& options, StoredReportInputs& inputs)
 {
@@ -293,7 +312,8 @@ QString usageLine()
                "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
                "[--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] "
                "[--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
-               "       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT")
+               "       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | "
+               "--claim N OUTPUT")
         .arg(QLatin1String(kProgram));
 }
 
@@ -348,7 +368,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program's version
 
@@ -358,7 +384,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 )");
 }
 
@@ -427,6 +454,10 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             options.listClaims = true;
         } else if (argument == QLatin1String("--check-history")) {
             options.checkHistory = true;
+        } else if (is(argument, "--head")) {
+            if (!takeValue(i, QStringLiteral("--head"), options.head,
+                           QStringLiteral("a chain head (64 hex digits)")))
+                return std::nullopt;
         } else if (is(argument, "--claim")) {
             QString number;
             if (!takeNumber(i, number)) return std::nullopt;
@@ -461,6 +492,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         }
     }
     if (options.help || options.version) return options;
+    if (!options.head.isEmpty() && !checkHeadOption(options, error)) return std::nullopt;
     if (!checkClaimOptions(options, positional, error)) return std::nullopt;
     if (options.listClaims || options.checkHistory) return options;
     if (positional.size() != 1) {
@@ -563,7 +595,7 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
         const PlatformOverride useSeams(seams);
         if (options->listClaims) return listClaims(out, err);
-        if (options->checkHistory) return checkHistory(out, err);
+        if (options->checkHistory) return checkHistory(options->head, out, err);
         return remakeClaim(options->claimNumber, options->output, err);
     }
     return run(*options, err);
