@@ -106,11 +106,18 @@ void removeStalePartials(const BackupLocation& where, const QDateTime& now)
 
 // ---- the backups this program wrote ----
 
+// A file is the one written while its device, inode and modification time (in
+// nanoseconds) are: a file put under its name later, even on the freed inode, differs.
 struct Record {
     QString name;
     qint64 device = 0;
     qint64 inode = 0;
+    qint64 modified = 0;
     QString at;
+    bool sameFile(const Record& other) const
+    {
+        return device == other.device && inode == other.inode && modified == other.modified;
+    }
 };
 
 // The backups the log records; none where it keeps no record (a log of an earlier schema).
@@ -118,14 +125,15 @@ std::vector<Record> recorded(sqlite3* db)
 {
     std::vector<Record> records;
     sqlite3_stmt* rows = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name, device, inode, written_at FROM backups", -1, &rows,
-                           nullptr)
+    if (sqlite3_prepare_v2(db, "SELECT name, device, inode, modified, written_at FROM backups", -1,
+                           &rows, nullptr)
         == SQLITE_OK) {
         while (sqlite3_step(rows) == SQLITE_ROW) {
             records.push_back(
                 {fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(rows, 0))),
                  sqlite3_column_int64(rows, 1), sqlite3_column_int64(rows, 2),
-                 fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(rows, 3)))});
+                 sqlite3_column_int64(rows, 3),
+                 fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(rows, 4)))});
         }
     }
     sqlite3_finalize(rows);
@@ -143,10 +151,11 @@ bool runForRecords(sqlite3* db, const char* sql, const std::vector<Record>& reco
         const QByteArray name = records[i].name.toUtf8();
         const QByteArray at = records[i].at.toUtf8();
         sqlite3_bind_text(statement, 1, name.constData(), -1, SQLITE_TRANSIENT);
-        if (parameters >= 4) {
+        if (parameters >= 5) {
             sqlite3_bind_int64(statement, 2, records[i].device);
             sqlite3_bind_int64(statement, 3, records[i].inode);
-            sqlite3_bind_text(statement, 4, at.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int64(statement, 4, records[i].modified);
+            sqlite3_bind_text(statement, 5, at.constData(), -1, SQLITE_TRANSIENT);
         }
         rc = sqlite3_step(statement) == SQLITE_DONE ? SQLITE_OK : SQLITE_ERROR;
         sqlite3_reset(statement);
@@ -165,8 +174,9 @@ bool forEachRecord(sqlite3* db, const char* sql, const std::vector<Record>& reco
            && done;
 }
 
-constexpr char kAddRecord[] = "INSERT OR REPLACE INTO backups (name, device, inode, written_at)"
-                              " VALUES (?1, ?2, ?3, ?4)";
+constexpr char kAddRecord[] =
+    "INSERT OR REPLACE INTO backups (name, device, inode, modified, written_at)"
+    " VALUES (?1, ?2, ?3, ?4, ?5)";
 
 bool addRecords(sqlite3* db, const std::vector<Record>& records)
 {
@@ -181,6 +191,7 @@ std::optional<Record> fileRecord(const QString& folder, const QString& name, con
     if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid())
         return std::nullopt;
     return Record{name, static_cast<qint64>(st.st_dev), static_cast<qint64>(st.st_ino),
+                  static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
                   at.toString(Qt::ISODate)};
 }
 
@@ -213,7 +224,7 @@ void prune(sqlite3* db, const BackupLocation& where, const QDate& today)
     for (const Record& record : records) {
         if (!doomed.contains(record.name)) continue;
         const std::optional<Record> now = fileRecord(where.folder, record.name, {});
-        const bool same = now && now->device == record.device && now->inode == record.inode;
+        const bool same = now && now->sameFile(record);
         if (same && !QFile::remove(QDir(where.folder).filePath(record.name))) continue;
         forgotten.push_back(record);
     }

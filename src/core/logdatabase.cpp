@@ -90,12 +90,14 @@ void migrateTo3(sql::Database& db)
 }
 
 // The backups this program wrote, by file name with the file's identity when it was
-// written: pruning deletes no other file, nor one that was put in its place since.
+// written (device, inode, modification time in nanoseconds): pruning deletes no other
+// file, nor one that was put in its place since.
 // Backups an earlier version wrote into the folder are taken in once, as found.
 void migrateTo4(sql::Database& db)
 {
     db.exec("CREATE TABLE backups (name TEXT PRIMARY KEY, device INTEGER NOT NULL,"
-            " inode INTEGER NOT NULL, written_at TEXT NOT NULL) WITHOUT ROWID;");
+            " inode INTEGER NOT NULL, modified INTEGER NOT NULL, written_at TEXT NOT NULL)"
+            " WITHOUT ROWID;");
     adoptEarlierBackups(db.handle());
 }
 

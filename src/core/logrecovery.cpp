@@ -52,8 +52,8 @@ QStringList setAsideNames(const QString& logPath)
 {
     const QFileInfo log(logPath);
     QStringList names;
-    const QStringList found = log.dir().entryList(
-        {log.fileName() + QStringLiteral(".damaged-*")}, QDir::Files | QDir::Hidden);
+    const QStringList found = log.dir().entryList({log.fileName() + QStringLiteral(".damaged-*")},
+                                                  QDir::Files | QDir::Hidden);
     for (const QString& name : found) {
         if (!name.endsWith(QLatin1String("-wal")) && !name.endsWith(QLatin1String("-shm")))
             names << log.dir().filePath(name);
@@ -172,8 +172,7 @@ void narrowEarlierFiles(const QString& logPath, const QString& iniFile)
     const QFileInfo log(logPath);
     narrowToOwner(log.absolutePath());
     for (const QString& kept : {iniFile, SettingsStore::tripsFileFor(iniFile)}) {
-        for (const QString& name : {kept, kept + QStringLiteral(".imported")})
-            narrowToOwner(name);
+        for (const QString& name : {kept, kept + QStringLiteral(".imported")}) narrowToOwner(name);
         const QFileInfo info(kept);
         for (const QString& aside : info.dir().entryList(
                  {info.fileName() + QStringLiteral(".damaged-*")}, QDir::Files | QDir::Hidden))
@@ -188,8 +187,7 @@ void narrowEarlierFiles(const QString& logPath, const QString& iniFile)
     const BackupLocation backups = BackupLocation::of(logPath);
     // A backup folder that is a link leads to files the program did not make.
     if (!narrowToOwner(backups.folder)) return;
-    for (const QString& name : backups.files())
-        narrowToOwner(QDir(backups.folder).filePath(name));
+    for (const QString& name : backups.files()) narrowToOwner(QDir(backups.folder).filePath(name));
 }
 
 } // namespace bw

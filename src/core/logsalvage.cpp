@@ -15,14 +15,13 @@ namespace bw {
 
 namespace {
 
-constexpr const char* kTripColumns[] = {"id",          "sort_key",       "date",
-                                        "starting_location", "destination", "description",
-                                        "odometer_start", "odometer_end", "mileage",
-                                        "reimbursement"};
+constexpr const char* kTripColumns[] = {
+    "id",          "sort_key",       "date",         "starting_location", "destination",
+    "description", "odometer_start", "odometer_end", "mileage",           "reimbursement"};
 // The tables besides the trips whose rows a recovery keeps as they are: the claims with
 // their trail and chain (whose hashes then still hold), the record of backups written.
-constexpr const char* kKeptTables[] = {"claims",     "claim_trips", "claim_files", "claim_paid",
-                                       "trail",      "chain",       "backups"};
+constexpr const char* kKeptTables[] = {"claims", "claim_trips", "claim_files", "claim_paid",
+                                       "trail",  "chain",       "backups"};
 
 // A file cut short claims more pages than it has, and SQLite then refuses all of it;
 // with the schema writable (on a connection that writes nothing) it reads what is there.
@@ -34,8 +33,8 @@ void readWhatIsThere(sql::Database& db)
 
 std::unique_ptr<sql::Database> openFound(const QString& path, bool withWal)
 {
-    auto db = std::make_unique<sql::Database>(
-        path, withWal ? sql::Database::Open::ReadOnly : sql::Database::Open::Snapshot);
+    auto db = std::make_unique<sql::Database>(path, withWal ? sql::Database::Open::ReadOnly
+                                                            : sql::Database::Open::Snapshot);
     readWhatIsThere(*db);
     return db;
 }
@@ -70,7 +69,8 @@ StoredTrip tripOf(const sql::Statement& row)
     for (int k = 0; k < Trip::kFieldCount; ++k) {
         const int column = k + 2;
         if (row.isNull(column)) continue;
-        stored.trip.field(k) = k >= 6 ? QVariant(row.doubleAt(column)) : QVariant(row.textAt(column));
+        stored.trip.field(k) =
+            k >= 6 ? QVariant(row.doubleAt(column)) : QVariant(row.textAt(column));
     }
     return stored;
 }

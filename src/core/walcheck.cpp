@@ -36,7 +36,8 @@ struct Checksum {
     {
         for (qsizetype i = 0; i + 8 <= size; i += 8) {
             const quint32 x0 = bigEndianWords ? bigEndian(data + i) : littleEndian(data + i);
-            const quint32 x1 = bigEndianWords ? bigEndian(data + i + 4) : littleEndian(data + i + 4);
+            const quint32 x1 =
+                bigEndianWords ? bigEndian(data + i + 4) : littleEndian(data + i + 4);
             s[0] += x0 + s[1];
             s[1] += x1 + s[0];
         }
@@ -47,7 +48,10 @@ struct Checksum {
     }
 };
 
-bool validPageSize(quint32 size) { return size >= 512 && size <= 65536 && (size & (size - 1)) == 0; }
+bool validPageSize(quint32 size)
+{
+    return size >= 512 && size <= 65536 && (size & (size - 1)) == 0;
+}
 
 } // namespace
 

@@ -50,8 +50,8 @@ int makePrivateFolder(const QString& folder)
 
 int createPrivateFile(const QString& path)
 {
-    const int fd = ::open(native(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC,
-                          kPrivateFileMode);
+    const int fd =
+        ::open(native(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kPrivateFileMode);
     if (fd < 0) return -1;
     if (::fchmod(fd, kPrivateFileMode) != 0) {
         const int error = errno;
@@ -90,8 +90,10 @@ int copyToPrivateFile(const QString& from, const QString& to)
         for (ssize_t done = 0; done < n && error == 0;) {
             const ssize_t w = ::write(out, buffer + done, static_cast<size_t>(n - done));
             if (w < 0 && errno == EINTR) continue;
-            if (w <= 0) error = w < 0 ? errno : ENOSPC;
-            else done += w;
+            if (w <= 0)
+                error = w < 0 ? errno : ENOSPC;
+            else
+                done += w;
         }
         if (error != 0) break;
     }

@@ -4,9 +4,12 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
+
+#include <functional>
 
 namespace bw::test {
 namespace {
@@ -71,6 +74,36 @@ TEST_F(LogFailures, AFullDiskIsToldOnceAndEveryChangeIsKeptWhenThereIsRoomAgain)
         EXPECT_EQ(form->txtRatePerMile->text(), QStringLiteral("0.7"));
         form.reset();
     }
+}
+
+// The log stops taking writes while the window is open (its write-ahead file made
+// immutable: refused for root too) with an edit pending: the trapped close reports it
+// in its Application Error box as designed, with the cause on the first line.
+TEST_F(LogFailures, TheCloseNamesTheCauseFirstWhenTheLogTakesNoWrite)
+{
+    Form1& f = open();
+    f.gridModel().setData(f.gridModel().index(0, 3), QStringLiteral("kept"));
+    const QString wal = LogDatabase::defaultPath() + QStringLiteral("-wal");
+    const auto immutable = [&](bool on) {
+        return QProcess::execute(QStringLiteral("chattr"), {on ? "+i" : "-i", wal}) == 0;
+    };
+    if (!immutable(true)) GTEST_SKIP() << "this file system takes no immutable flag";
+    struct Mutable {
+        std::function<bool(bool)> set;
+        ~Mutable() { set(false); }
+    } restore{immutable};
+    QFile probe(wal);
+    ASSERT_FALSE(probe.open(QIODevice::ReadWrite)) << "the file still takes writes";
+    f.gridModel().setData(f.gridModel().index(1, 3), QStringLiteral("pending"));
+    env.dialogs.clear();
+    f.close();
+    const QStringList texts = env.dialogs.texts();
+    ASSERT_EQ(texts.size(), 1) << texts.join(u'\n').toStdString();
+    const QString cause = QStringLiteral("There is no permission to write %1.").arg(wal);
+    EXPECT_TRUE(texts[0].startsWith(cause + QStringLiteral("\r\nin "))) << texts[0].toStdString();
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("Form1.Form_QueryUnload at line 100\r\r")))
+        << texts[0].toStdString();
+    EXPECT_EQ(env.dialogs.messages().at(0).title, QStringLiteral("Application Error"));
 }
 
 } // namespace

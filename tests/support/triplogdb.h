@@ -24,7 +24,8 @@ public:
              " date TEXT, starting_location TEXT, destination TEXT, description TEXT,"
              " odometer_start TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL);"
              "CREATE TABLE IF NOT EXISTS backups (name TEXT PRIMARY KEY, device INTEGER NOT NULL,"
-             " inode INTEGER NOT NULL, written_at TEXT NOT NULL) WITHOUT ROWID");
+             " inode INTEGER NOT NULL, modified INTEGER NOT NULL, written_at TEXT NOT NULL)"
+             " WITHOUT ROWID");
     }
     ~TripLogDb() { sqlite3_close(db_); }
     TripLogDb(const TripLogDb&) = delete;
