@@ -72,6 +72,38 @@
         <source>There is no claim %1.</source>
         <translation>Es gibt keine Abrechnung %1.</translation>
     </message>
+    <message>
+        <source>claim %1</source>
+        <translation>Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>Datei %1 der Abrechnung %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>Datei %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>Bezahlt-Vermerk der Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>Änderungseintrag %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>Glied %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (nicht in der Kette)</translation>
+    </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>Fahrt %1 der Abrechnung %2 (nicht in der Kette)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -143,6 +175,13 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
         <translation>4. Diese Software unterstützt alle Excel-Versionen außer den seltenen Ausgaben Excel Starter und Student.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>Die Mitarbeiterdaten und der Zeitraum konnten nicht gespeichert werden. %1 Sie bleiben erhalten und werden mit der nächsten Änderung oder beim Schließen des Fensters gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +264,38 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>Das Fahrtenbuch %1 konnte nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>Das Fahrtenbuch %1 wurde verschoben oder gelöscht, während es geöffnet war.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>Die Indexdatei %1 des Fahrtenbuchs kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Das Fahrtenbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>Die Sicherung konnte nicht neben das Fahrtenbuch kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>Die Sicherung stammt von einer neueren Version des Programms.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>ihm fehlt die Tabelle %1</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>seiner Tabelle %1 fehlt die Spalte %2</translation>
     </message>
 </context>
 <context>
@@ -594,6 +665,10 @@ Trotzdem fortfahren?</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFormats</name>
@@ -779,12 +854,6 @@ Trotzdem fortfahren?</translation>
         <translation>--record-claim erfasst nur die gespeicherten Fahrten: nicht mit --sample oder --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
-        %1 [--settings DATEI.ini] --claims | --check-history | --claim N AUSGABE</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 braucht %2</translation>
     </message>
@@ -799,6 +868,32 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit nimmt km oder mi, nicht %1</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>das Fahrtenbuch %1 kann nicht gesperrt werden, daher kann keine Abrechnung erfasst werden: %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>das Fahrtenbuch %1 wird gerade von einem anderen brindlewick-report geschrieben, daher kann keine Abrechnung erfasst werden; starten Sie erneut, wenn er fertig ist</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>die Kette enthält den Kopf %1 nicht mehr: Abrechnungen, Dateien, Bezahlt-Vermerke oder Änderungseinträge bis zu ihm wurden entfernt</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head gehört zu --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head braucht einen Kettenkopf aus 64 Hexadezimalziffern, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
+        %1 [--settings DATEI.ini] --claims | --check-history [--head HASH] | --claim N AUSGABE</translation>
     </message>
     <message>
         <source>
@@ -850,7 +945,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -860,7 +961,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 </source>
         <translation>
 
@@ -916,7 +1018,15 @@ Optionen:
   --check-history      die Zahl der Abrechnungen, die Länge der Kette über die
                        Abrechnungen und die Änderungen an abgerechneten Fahrten sowie
                        ihren Kopf ausgeben (Status 3, wenn die Kette gebrochen ist, mit
-                       der Stelle des Bruchs)
+                       der Stelle des Bruchs). Keine Kette in der Datei selbst kann
+                       merken, dass ihr Ende abgeschnitten wurde (die letzten
+                       Abrechnungen samt ihren Gliedern gelöscht oder alle Tabellen
+                       der Abrechnungen geleert): den Kopf anderswo aufbewahren und mit
+                       --head angeben
+  --head HASH          mit --check-history: Status 3, wenn die Kette HASH nicht mehr
+                       enthält, einen Kopf aus dem Abrechnungsverlauf oder einer
+                       früheren Prüfung (Status 2, wenn HASH nicht aus 64
+                       Hexadezimalziffern besteht)
   -h, --help           diesen Text zeigen
       --version        die Version des Programms zeigen
 
@@ -927,7 +1037,7 @@ wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie
 
 Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
 falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
---check-history die Kette gebrochen findet.
+--check-history die Kette gebrochen oder ohne den mit --head angegebenen Kopf findet.
 </translation>
     </message>
 </context>
@@ -2386,10 +2496,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Das Fahrtenbuch %1 ist beschädigt und konnte nicht beiseitegelegt werden; es bleibt unverändert, und Änderungen an Fahrten werden nicht gespeichert.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>Das Fahrtenbuch %1 wurde als %2 beiseitegelegt, und ein neues kann nicht angelegt werden: %3</translation>
     </message>
@@ -2408,6 +2514,34 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>Das gespeicherte Fahrtenbuch hat %1 Fahrten; die ersten %2 wurden geladen.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Das Fahrtenbuch wird gerade von brindlewick-report geschrieben. Dieses Fenster zeigt es schreibgeschützt; Änderungen an Fahrten werden hier nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Seine Protokolldatei %1 ist beschädigt und konnte nicht beiseitegelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>Die letzten Änderungen am Fahrtenbuch konnten nicht übernommen werden: seine Protokolldatei %1, zuletzt geschrieben am %2, ist beschädigt. Nicht übernommene Änderungen: %3. Das Fahrtenbuch wird so gezeigt, wie es vor ihnen war. Das Fahrtenbuch, seine Protokolldatei und sein Index wurden unverändert als %4 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Eine Rettung des Fahrtenbuchs, die bei einem früheren Start begann, wurde nicht beendet; sie wurde erneut ausgeführt.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4 von %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4 (wie viele es enthielt, ließ sich nicht lesen).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>Das Fahrtenbuch %1 kann nicht geschrieben werden: %2 Dieses Fenster zeigt es schreibgeschützt; Änderungen an Fahrten werden nicht gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -72,6 +72,38 @@
         <source>There is no claim %1.</source>
         <translation>No existe la hoja de gastos %1.</translation>
     </message>
+    <message>
+        <source>claim %1</source>
+        <translation>hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>archivo %1 de la hoja de gastos %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>archivo %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>marca de pago de la hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>entrada del historial %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>eslabón %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (fuera de la cadena)</translation>
+    </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>viaje %1 de la hoja de gastos %2 (fuera de la cadena)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -143,6 +175,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
         <translation>4. Se admiten todas las versiones de Excel salvo las poco comunes ediciones Excel Starter y Student.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>No se pudieron guardar los datos del empleado ni el período. %1 Se conservan y se guardan con el próximo cambio o al cerrar la ventana.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +264,38 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>No se pudo usar el registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>El registro %1 se movió o se borró mientras estaba abierto.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>No se puede escribir el archivo de índice %1 del registro.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>El registro no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>No se pudo copiar la copia de seguridad junto al registro.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La copia la escribió una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>No se pudo restaurar la copia. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>le falta la tabla %1</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>a su tabla %1 le falta la columna %2</translation>
     </message>
 </context>
 <context>
@@ -594,6 +665,10 @@ Would you like to proceed anyway?</source>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFormats</name>
@@ -779,12 +854,6 @@ Would you like to proceed anyway?</source>
         <translation>--record-claim solo registra los viajes guardados: no con --sample ni --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
-     %1 [--settings ARCHIVO.ini] --claims | --check-history | --claim N SALIDA</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 requiere %2</translation>
     </message>
@@ -799,6 +868,32 @@ Would you like to proceed anyway?</source>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit admite km o mi, no %1</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>el registro de viajes %1 no se puede bloquear, así que no se puede registrar ninguna hoja de gastos: %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>otro brindlewick-report está escribiendo el registro de viajes %1, así que no se puede registrar ninguna hoja de gastos; vuelva a ejecutar cuando haya terminado</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>la cadena ya no contiene la cabeza %1: se quitaron hojas de gastos, archivos, marcas de pago o entradas del historial hasta ella</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head va con --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head necesita una cabeza de cadena de 64 dígitos hexadecimales, no «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
+     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA</translation>
     </message>
     <message>
         <source>
@@ -850,7 +945,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -860,7 +961,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 </source>
         <translation>
 
@@ -914,7 +1016,14 @@ Opciones:
   --check-history      mostrar el número de hojas de gastos, la longitud de la
                        cadena sobre las hojas y los cambios de viajes ya incluidos,
                        y su cabeza (estado 3 si la cadena está rota, indicando dónde
-                       falla)
+                       falla). Ninguna cadena guardada dentro del registro puede notar
+                       que le cortaron el final (las últimas hojas borradas con sus
+                       eslabones, o todas las tablas de hojas vaciadas): guarde la
+                       cabeza en otro sitio y désela con --head
+  --head HASH          con --check-history: estado 3 si la cadena ya no contiene
+                       HASH, una cabeza guardada del historial de hojas o de una
+                       comprobación anterior (estado 2 si HASH no tiene 64 dígitos
+                       hexadecimales)
   -h, --help           mostrar este texto
       --version        mostrar la versión del programa
 
@@ -925,7 +1034,7 @@ nada: una SALIDA o imagen existente queda como estaba.
 
 Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
 incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
-encuentra la cadena rota.
+encuentra la cadena rota o sin la cabeza dada con --head.
 </translation>
     </message>
 </context>
@@ -2384,10 +2493,6 @@ Do you want to replace it?</source>
         <translation>El registro de viajes %1 está dañado y no se pudo apartar; queda sin cambios y los cambios de viajes no se guardan.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>El registro de viajes %1 se apartó como %2, y no se puede crear uno nuevo: %3</translation>
     </message>
@@ -2406,6 +2511,34 @@ Do you want to replace it?</source>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>El registro guardado tiene %1 viajes; se cargaron los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>brindlewick-report está escribiendo el registro de viajes. Esta ventana lo muestra en solo lectura; aquí los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Su archivo de escritura anticipada %1 está dañado y no se pudo apartar. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>No se pudieron aplicar los últimos cambios del registro de viajes: su archivo de escritura anticipada %1, escrito por última vez el %2, está dañado. Cambios que no se pudieron aplicar: %3. El registro se muestra como estaba antes de ellos. El registro, su archivo de escritura anticipada y su índice se apartaron sin cambios como %4.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Una recuperación del registro de viajes empezada en un inicio anterior no terminó; se hizo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4 de %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4 (no se pudo leer cuántos contenía).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>No se puede escribir el registro de viajes %1: %2 Esta ventana lo muestra en solo lectura; los cambios de viajes no se guardan.</translation>
     </message>
 </context>
 </TS>

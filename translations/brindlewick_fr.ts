@@ -72,6 +72,38 @@
         <source>There is no claim %1.</source>
         <translation>Il n&apos;y a pas de note de frais %1.</translation>
     </message>
+    <message>
+        <source>claim %1</source>
+        <translation>note de frais %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>fichier %1 de la note de frais %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>fichier %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>marque de paiement de la note de frais %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>entrée de l&apos;historique %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>maillon %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (absent de la chaîne)</translation>
+    </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>trajet %1 de la note de frais %2 (absent de la chaîne)</translation>
+    </message>
 </context>
 <context>
     <name>ErrorReport</name>
@@ -143,6 +175,13 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
         <translation>4. Toutes les versions d&apos;Excel sont prises en charge, sauf les rares éditions Excel Starter et Student.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>Les données de l&apos;employé et la période n&apos;ont pas pu être enregistrées. %1 Elles sont conservées et enregistrées avec la prochaine modification, ou à la fermeture de la fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +264,38 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>Le journal %1 n&apos;a pas pu être utilisé : %2.</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>Le journal %1 a été déplacé ou supprimé pendant qu&apos;il était ouvert.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>Le fichier d&apos;index %1 du journal ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Le journal est inchangé.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>La sauvegarde n&apos;a pas pu être copiée à côté du journal.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La sauvegarde a été écrite par une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>la table %1 y manque</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>sa table %1 n&apos;a pas de colonne %2</translation>
     </message>
 </context>
 <context>
@@ -594,6 +665,10 @@ Voulez-vous continuer quand même ?</translation>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFormats</name>
@@ -779,12 +854,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--record-claim n&apos;enregistre que les trajets enregistrés : pas avec --sample ni --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
-        %1 [--settings FICHIER.ini] --claims | --check-history | --claim N SORTIE</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 attend %2</translation>
     </message>
@@ -799,6 +868,32 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit accepte km ou mi, pas %1</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>le journal des trajets %1 ne peut pas être verrouillé, aucune note de frais ne peut être enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>le journal des trajets %1 est en cours d&apos;écriture par un autre brindlewick-report, aucune note de frais ne peut être enregistrée ; relancez quand il aura fini</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>la chaîne ne contient plus la tête %1 : des notes de frais, fichiers, marques de paiement ou entrées de l&apos;historique jusqu&apos;à elle ont été supprimés</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head s&apos;emploie avec --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head demande une tête de chaîne de 64 chiffres hexadécimaux, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
+        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE</translation>
     </message>
     <message>
         <source>
@@ -850,7 +945,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -860,7 +961,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 </source>
         <translation>
 
@@ -915,7 +1017,14 @@ Options :
   --check-history      afficher le nombre de notes de frais, la longueur de la
                        chaîne sur les notes et les modifications des trajets
                        déclarés, et sa tête (code 3 si la chaîne est rompue, avec
-                       l&apos;endroit de la rupture)
+                       l&apos;endroit de la rupture). Aucune chaîne gardée dans le journal
+                       ne peut remarquer que sa fin a été coupée (les dernières notes
+                       supprimées avec leurs maillons, ou toutes les tables des notes
+                       vidées) : gardez la tête ailleurs et donnez-la avec --head
+  --head HASH          avec --check-history : code 3 si la chaîne ne contient plus
+                       HASH, une tête gardée de l&apos;historique des notes ou d&apos;une
+                       vérification antérieure (code 2 si HASH n&apos;a pas 64 chiffres
+                       hexadécimaux)
   -h, --help           afficher ce texte
       --version        afficher la version du programme
 
@@ -926,7 +1035,7 @@ pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne
 
 Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
 incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
-chaîne rompue.
+chaîne rompue ou sans la tête donnée avec --head.
 </translation>
     </message>
 </context>
@@ -2385,10 +2494,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le journal des trajets %1 est endommagé et n&apos;a pas pu être mis de côté ; il reste inchangé et les modifications des trajets ne sont pas conservées.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>Le journal des trajets %1 a été mis de côté sous %2, et un nouveau ne peut pas être créé : %3</translation>
     </message>
@@ -2407,6 +2512,34 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>Le journal enregistré compte %1 trajets ; les %2 premiers ont été chargés.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Le journal des trajets est en cours d&apos;écriture par brindlewick-report. Cette fenêtre l&apos;affiche en lecture seule ; les modifications des trajets n&apos;y sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Son fichier de journalisation %1 est endommagé et n&apos;a pas pu être mis de côté. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>Les dernières modifications du journal des trajets n&apos;ont pas pu être appliquées : son fichier de journalisation %1, écrit pour la dernière fois le %2, est endommagé. Modifications non appliquées : %3. Le journal est affiché tel qu&apos;il était avant elles. Le journal, son fichier de journalisation et son index ont été mis de côté inchangés sous %4.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Une récupération du journal des trajets commencée lors d&apos;un démarrage précédent n&apos;a pas abouti ; elle a été refaite.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4 sur %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4 (combien il en contenait n&apos;a pas pu être lu).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>Le journal des trajets %1 ne peut pas être écrit : %2 Cette fenêtre l&apos;affiche en lecture seule ; les modifications des trajets ne sont pas conservées.</translation>
     </message>
 </context>
 </TS>

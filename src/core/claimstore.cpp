@@ -657,17 +657,19 @@ QString linkName(LinkKind kind, qint64 ref, sql::Database& db)
 {
     switch (kind) {
     case LinkKind::Claim:
-        return linkText("claim %1").arg(ref);
+        return linkText(QT_TRANSLATE_NOOP("ClaimStore", "claim %1")).arg(ref);
     case LinkKind::File: {
         sql::Statement owner(db, "SELECT claim FROM claim_files WHERE id = ?1");
         owner.bindInt(1, ref);
-        return owner.step() ? linkText("file %1 of claim %2").arg(ref).arg(owner.intAt(0))
-                            : linkText("file %1").arg(ref);
+        return owner.step() ? linkText(QT_TRANSLATE_NOOP("ClaimStore", "file %1 of claim %2"))
+                                  .arg(ref)
+                                  .arg(owner.intAt(0))
+                            : linkText(QT_TRANSLATE_NOOP("ClaimStore", "file %1")).arg(ref);
     }
     case LinkKind::Paid:
-        return linkText("paid mark of claim %1").arg(ref);
+        return linkText(QT_TRANSLATE_NOOP("ClaimStore", "paid mark of claim %1")).arg(ref);
     case LinkKind::Trail:
-        return linkText("trail entry %1").arg(ref);
+        return linkText(QT_TRANSLATE_NOOP("ClaimStore", "trail entry %1")).arg(ref);
     }
     return {};
 }
@@ -698,7 +700,7 @@ ChainCheck ClaimStore::checkChain(const QString& kept)
         int kind = 0;
         while (kind < 4 && claims::kindName(static_cast<LinkKind>(kind)) != kindText) ++kind;
         if (kind == 4) {
-            fail(linkText("link %1").arg(check.entries));
+            fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "link %1")).arg(check.entries));
             previous = stored;
             continue;
         }
@@ -718,7 +720,7 @@ ChainCheck ClaimStore::checkChain(const QString& kept)
     for (int kind = 0; kind < 4; ++kind) {
         const auto& left = hashes[static_cast<std::size_t>(kind)];
         if (!left.empty()) {
-            fail(linkText("%1 (not in the chain)")
+            fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "%1 (not in the chain)"))
                      .arg(linkName(static_cast<LinkKind>(kind), left.begin()->first, db)));
         }
     }
@@ -726,7 +728,7 @@ ChainCheck ClaimStore::checkChain(const QString& kept)
     sql::Statement orphan(db, "SELECT claim, position FROM claim_trips WHERE claim NOT IN"
                               " (SELECT number FROM claims) ORDER BY claim, position LIMIT 1");
     if (orphan.step()) {
-        fail(linkText("trip %1 of claim %2 (not in the chain)")
+        fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "trip %1 of claim %2 (not in the chain)"))
                  .arg(orphan.intAt(1))
                  .arg(orphan.intAt(0)));
     }

@@ -228,8 +228,10 @@ BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime
 {
     if (!upsert_) db_->fail(SQLITE_READONLY);
     const auto refused = [](const QString& why) {
-        return BackupResult{false, QString(),
-                            why + QLatin1Char(' ') + restoreText("The log is unchanged.")};
+        return BackupResult{
+            false, QString(),
+            why + QLatin1Char(' ')
+                + restoreText(QT_TRANSLATE_NOOP("LogDatabase", "The log is unchanged."))};
     };
     const QString damage = backupDamage(backupFile);
     if (!damage.isEmpty()) return refused(damage);
@@ -240,20 +242,25 @@ BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime
     const StagedLog staged(path() + QStringLiteral(".restoring"));
     try {
         if (const int error = copyToPrivateFile(backupFile, staged.path)) {
-            throw std::runtime_error((restoreText("The backup could not be copied beside the log.")
-                                      + QLatin1Char(' ') + osErrorSentence(error, staged.path))
-                                         .toStdString());
+            throw std::runtime_error(
+                (restoreText(QT_TRANSLATE_NOOP("LogDatabase",
+                                               "The backup could not be copied beside the log."))
+                 + QLatin1Char(' ') + osErrorSentence(error, staged.path))
+                    .toStdString());
         }
         LogDatabase merged(staged.path, Access::ReadWrite);
         if (merged.newerSchema()) {
             throw std::runtime_error(
-                restoreText("The backup was written by a newer version of the program.")
+                restoreText(
+                    QT_TRANSLATE_NOOP("LogDatabase",
+                                      "The backup was written by a newer version of the program."))
                     .toStdString());
         }
         kept.putBack(*merged.db_);
     } catch (const std::exception& failure) {
-        return refused(restoreText("The backup could not be restored. %1")
-                           .arg(QString::fromUtf8(failure.what())));
+        return refused(
+            restoreText(QT_TRANSLATE_NOOP("LogDatabase", "The backup could not be restored. %1"))
+                .arg(QString::fromUtf8(failure.what())));
     }
     BackupResult result = restoreBackup(db_->handle(), staged.path, when);
     if (!result.ok) return result;
@@ -510,10 +517,12 @@ QString layoutDamage(sql::Database& db, int version)
     const Layout found = layoutOf(db);
     for (const auto& [table, columns] : layoutOfVersion(version)) {
         const auto there = found.find(table);
-        if (there == found.end()) return damageText("it has no table %1").arg(table);
+        if (there == found.end())
+            return damageText(QT_TRANSLATE_NOOP("LogDatabase", "it has no table %1")).arg(table);
         for (const QString& column : columns) {
             if (!there->second.contains(column))
-                return damageText("its table %1 has no column %2").arg(table, column);
+                return damageText(QT_TRANSLATE_NOOP("LogDatabase", "its table %1 has no column %2"))
+                    .arg(table, column);
         }
     }
     return {};
