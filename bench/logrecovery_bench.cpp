@@ -31,15 +31,15 @@ void writeLog(const QString& path)
     for (int i = 1; i <= kTrips; ++i) {
         changes.upserts.push_back(
             {i, double(i),
-             bw::Trip::fromValues({QStringLiteral("5/%1/2016").arg(i % 28 + 1),
-                                   QStringLiteral("Head office"), QStringLiteral("Client %1").arg(i),
-                                   QStringLiteral("Delivery of the monthly samples"),
-                                   QString::number(10000 + i * 20), QString::number(10020 + i * 20),
-                                   20.0, 11.5})});
+             bw::Trip::fromValues(
+                 {QStringLiteral("5/%1/2016").arg(i % 28 + 1), QStringLiteral("Head office"),
+                  QStringLiteral("Client %1").arg(i),
+                  QStringLiteral("Delivery of the monthly samples"),
+                  QString::number(10000 + i * 20), QString::number(10020 + i * 20), 20.0, 11.5})});
     }
-    changes.meta = {{QString::fromLatin1(bw::LogDatabase::kImportPending), QString()},
-                    {QString::fromLatin1(bw::LogDatabase::kRowCountAtClose),
-                     QString::number(kTrips)}};
+    changes.meta = {
+        {QString::fromLatin1(bw::LogDatabase::kImportPending), QString()},
+        {QString::fromLatin1(bw::LogDatabase::kRowCountAtClose), QString::number(kTrips)}};
     db.apply(changes);
     db.database().exec("PRAGMA wal_checkpoint(TRUNCATE)");
 }
@@ -97,7 +97,4 @@ void garbageInside(benchmark::State& state)
 BENCHMARK(cutToHalf)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(garbageInside)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QCoreApplication>(argc, argv); }

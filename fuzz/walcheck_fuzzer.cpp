@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qint64 pageSize = size >= 12 ? (qint64(data[8]) << 24 | qint64(data[9]) << 16
                                           | qint64(data[10]) << 8 | qint64(data[11]))
                                        : 0;
-    const bool inside = check.appliedFrames == 0
-                        || 32 + check.appliedFrames * (24 + pageSize) <= qint64(size);
+    const bool inside =
+        check.appliedFrames == 0 || 32 + check.appliedFrames * (24 + pageSize) <= qint64(size);
     if (!inside || check.damaged != (check.lostCommits > 0) || check.appliedFrames < 0) {
         std::fputs("the write-ahead file's check does not hold together\n", stderr);
         std::abort();
