@@ -121,7 +121,11 @@ bool narrowToOwner(const QString& path)
 
 QString folderErrorSentence(int error, const QString& folder)
 {
-    if (error == EEXIST) {
+    // A file where the folder should be: making a file in it says the folder is missing.
+    const bool file =
+        error == EEXIST
+        || ((error == ENOTDIR || error == ENOENT) && existingFolder(native(folder)) == EEXIST);
+    if (file) {
         return QCoreApplication::translate("OsError", "%1 is a file, not a folder.")
             .arg(QDir::toNativeSeparators(folder));
     }
