@@ -3,9 +3,7 @@
 #include "core/claimstore.h"
 #include "core/logbackup.h"
 #include "core/logdatabase.h"
-#include "core/logrecovery.h"
 #include "support/fakeplatform.h"
-#include "support/filemode.h"
 
 #include <QDir>
 #include <QFile>
@@ -391,52 +389,6 @@ TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
     file.close();
     LogDatabase db(path(), LogDatabase::Access::ReadWrite);
     EXPECT_NE(db.check(true), QStringLiteral("ok"));
-}
-
-// The files are kept as the start found them: the write-ahead file not merged into the
-// log, nor emptied, and the index as it was, whether the log is kept as a second name of
-// its file or copied (when it is opened for writing after).
-TEST_F(LogDatabaseTest, FilesSetAsideAreTheBytesFound)
-{
-    const QString kept = dir.filePath(QStringLiteral("kept.sqlite"));
-    {
-        LogDatabase db(path(), LogDatabase::Access::ReadWrite);
-        fill(db, sampleTrips());
-        // The files as a kill would leave them: the commits still in the write-ahead file.
-        for (const char* suffix : {"", "-wal", "-shm"})
-            ASSERT_TRUE(QFile::copy(path() + QLatin1String(suffix), kept + QLatin1String(suffix)));
-    }
-    std::map<QString, QByteArray> before;
-    for (const char* suffix : {"", "-wal", "-shm"})
-        before[QLatin1String(suffix)] = bytesOf(kept + QLatin1String(suffix));
-    ASSERT_FALSE(before[QStringLiteral("-wal")].isEmpty());
-    for (const bool willChange : {false, true}) {
-        SCOPED_TRACE(willChange ? "copied" : "a second name");
-        const QString found = dir.filePath(willChange ? "copied.sqlite" : "linked.sqlite");
-        for (const auto& [suffix, bytes] : before)
-            ASSERT_TRUE(QFile::copy(kept + suffix, found + suffix));
-        QString aside;
-        {
-            FoundLog log(found);
-            ASSERT_TRUE(log.hasWal());
-            EXPECT_FALSE(log.wal().damaged);
-            // Read through the write-ahead file, as the start checks it.
-            EXPECT_EQ(LogDatabase::damageOf(found, true), QString());
-            int error = -1;
-            aside = log.setAside(willChange, false, error);
-            EXPECT_EQ(error, 0);
-            EXPECT_TRUE(aside.startsWith(found + QStringLiteral(".damaged-")))
-                << aside.toStdString();
-            if (!willChange) {
-                EXPECT_EQ(log.setAside(false, true, error), aside) << "the same file given back";
-            }
-        }
-        for (const auto& [suffix, bytes] : before) {
-            EXPECT_EQ(bytesOf(aside + suffix), bytes) << suffix.toStdString();
-            EXPECT_EQ(test::modeOf(aside + suffix), 0600u) << suffix.toStdString();
-        }
-        EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.found-*")}).isEmpty());
-    }
 }
 
 TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
