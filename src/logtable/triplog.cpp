@@ -145,6 +145,15 @@ bool TripLog::openExisting(const QString& path, bool recoveredBefore)
         showReadOnly(path, logWriteCause(path, QString::fromUtf8(failure.what())));
         return false;
     }
+    if (found.wal().damaged) {
+        try {
+            // What applies goes into the log and the damaged frames (kept aside) leave the
+            // write-ahead file, so a start after a crash does not find them again.
+            db_->database().exec("PRAGMA wal_checkpoint(TRUNCATE)");
+        } catch (const sql::SqlError&) {
+            // Found again at the next start, and said again: nothing is lost.
+        }
+    }
     return true;
 }
 

@@ -541,6 +541,7 @@ TEST_F(TripLogTest, ADamagedWriteAheadFileIsKeptAndWhatItLosesIsSaid)
             << log->notices()[0].toStdString();
         const QString aside = database() + QStringLiteral(".damaged-20260314-103000");
         EXPECT_EQ(bytesOf(aside + QStringLiteral("-wal")), walFound);
+        EXPECT_FALSE(checkWalFile(wal).damaged) << "a crash now would not find them again";
         EXPECT_FALSE(log->readOnly());
         stop();
     }
