@@ -103,6 +103,10 @@
         <source>%1 (not in the chain)</source>
         <translation>%1 (nicht in der Kette)</translation>
     </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>Fahrt %1 der Abrechnung %2 (nicht in der Kette)</translation>
+    </message>
 </context>
 <context>
     <name>Drives</name>
@@ -296,6 +300,13 @@ Trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>Die Mitarbeiterdaten und der Zeitraum konnten nicht gespeichert werden. %1 Sie bleiben erhalten und werden mit der nächsten Änderung oder beim Schließen des Fensters gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>LogBackup</name>
     <message>
         <source>The log is not kept in a file, so it cannot be backed up.</source>
@@ -375,6 +386,38 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>Das Fahrtenbuch %1 konnte nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Das Fahrtenbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>Die Sicherung konnte nicht neben das Fahrtenbuch kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>Die Sicherung stammt von einer neueren Version des Programms.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>ihm fehlt die Tabelle %1</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>seiner Tabelle %1 fehlt die Spalte %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>Das Fahrtenbuch %1 wurde verschoben oder gelöscht, während es geöffnet war.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>Die Indexdatei %1 des Fahrtenbuchs kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +786,10 @@ Trotzdem fortfahren?</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFormats</name>
@@ -924,12 +971,6 @@ Trotzdem fortfahren?</translation>
         <translation>--record-claim erfasst nur die gespeicherten Fahrten: nicht mit --sample oder --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
-        %1 [--settings DATEI.ini] --claims | --check-history | --claim N AUSGABE</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 braucht %2</translation>
     </message>
@@ -944,136 +985,6 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit nimmt km oder mi, nicht %1</translation>
-    </message>
-    <message>
-        <source>
-
-Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
-writes it to OUTPUT: byte for byte the file that saving the report from the preview
-window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
-ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
-other name gets the Excel 97-2003 workbook.
-
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. The report
-names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
-a database). Nothing is written to the log unless --record-claim is given.
-
-Options:
-  --sample             use the sample data instead of the stored entries and trips;
-                       the settings store is not read
-  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
-  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
-                       it) instead of the stored or sample ones; Mileage and
-                       Reimbursement are filled in where empty, with the stored or
-                       sample rate; lines that cannot be read are listed and left out
-  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
-                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
-  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
-                       unit (words only: the numbers are the log&apos;s)
-  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
-                       the log places its sign
-  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
-                       file&apos;s suffix
-  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
-                       database, as saving it from the preview window does: what it
-                       held, its trips and the file&apos;s SHA-256. The log must not be
-                       open in the program (status 1, no claim; OUTPUT is kept)
-  --claims             list the claims, one a line: number, saved when (UTC),
-                       period, trips, total in the claim&apos;s currency, files (and when
-                       it was paid)
-  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
-                       locale, unit and currency it was made in, whatever the log
-                       holds now
-  --check-history      print the number of claims, the length of the chain over the
-                       claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
-  -h, --help           show this text
-      --version        show the program&apos;s version
-
-Message boxes are written to standard error; a question is answered Yes. A notice
-(a text cut to fit its cell, for example) is no failure. When the report cannot be
-made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
-picture file is left as it was.
-
-Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
-</source>
-        <translation>
-
-Erstellt die Kilometergeld-Abrechnung, die „Abrechnung erstellen“ erstellt, ohne
-Fenster und schreibt sie nach AUSGABE: Byte für Byte die Datei, die das Speichern aus
-dem Vorschaufenster schreibt. AUSGABE mit der Endung .xlsx erhält dieselbe Arbeitsmappe
-als Excel-Arbeitsmappe, eine mit .pdf die gedruckten Seiten als PDF (Endungen in
-beliebiger Schreibweise); jeder andere Name die Excel-97-2003-Arbeitsmappe.
-
-Die Angaben zum Mitarbeiter und der Zeitraum werden aus dem Einstellungsspeicher des
-Programms gelesen, wie das Programm sie beim Start liest (die INI-Datei
-Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME oder ~/.config; unter Windows der
-Registrierungsschlüssel des Programms), die Fahrten aus der Datenbank des Fahrtenbuchs
-daneben (Varnholt/Brindlewick.sqlite), schreibgeschützt geöffnet; wo es noch keine
-Datenbank gibt, aus dem Speicher, wie frühere Versionen sie hielten. Die Abrechnung
-nennt Strecken in der Einheit des Fahrtenbuchs und Beträge in seiner Währung (Meilen
-und „$“ ohne Datenbank). Ins Fahrtenbuch wird nur mit --record-claim geschrieben.
-
-Optionen:
-  --sample             die Beispieldaten statt der gespeicherten Angaben und Fahrten
-                       verwenden; der Einstellungsspeicher wird nicht gelesen
-  --settings DATEI.ini die Angaben aus DATEI.ini im Format des Speichers lesen und
-                       die Fahrten aus DATEI.sqlite daneben
-  --trips DATEI.csv    die Fahrten aus DATEI.csv verwenden (wie „Fahrten aus CSV
-                       importieren...“ sie liest) statt der gespeicherten oder der
-                       Beispielfahrten; leere Strecken und Erstattungen werden mit dem
-                       gespeicherten oder dem Beispielsatz gefüllt; nicht lesbare
-                       Zeilen werden aufgeführt und ausgelassen
-  --rates DATEI.csv    die Fahrten zu den Satzänderungen aus DATEI.csv erstatten
-                       (Spalten „From“, ein Datum, ISO oder Ihre Kurzform, und
-                       „Rate“, eine Zahl wie die Zahlen der Fahrten) für den Bericht
-                       und die Füllungen von --trips; ohne die Option gelten die
-                       gespeicherten Änderungen des Programms. Eine nicht lesbare
-                       Zeile wird mit ihrem Grund aufgeführt, und nichts wird
-                       geschrieben (Status 1)
-  --unit km|mi         Strecken in Kilometern oder Meilen statt in der Einheit des
-                       Fahrtenbuchs benennen (nur die Wörter: die Zahlen bleiben)
-  --currency ZEICHEN   Beträge mit ZEICHEN statt dem Währungszeichen des
-                       Fahrtenbuchs zeigen, an der Stelle, an der es sein Zeichen setzt
-  --picture DATEI      auch das Bild des Blatts schreiben, als BMP oder PNG je nach
-                       Endung der Datei
-  --record-claim       die nach AUSGABE geschriebene Abrechnung in der Datenbank des
-                       Fahrtenbuchs erfassen, wie das Speichern aus dem Vorschaufenster:
-                       ihren Inhalt, ihre Fahrten und den SHA-256 der Datei. Das
-                       Fahrtenbuch darf nicht im Programm geöffnet sein (Status 1,
-                       keine Erfassung; AUSGABE bleibt erhalten)
-  --claims             die Abrechnungen auflisten, eine je Zeile: Nummer, gespeichert
-                       am (UTC), Zeitraum, Fahrten, Summe in der Währung der
-                       Abrechnung, Dateien (und wann bezahlt)
-  --claim N AUSGABE    die Abrechnung N erneut aus ihrem Inhalt erstellen, im
-                       Gebietsschema, in der Einheit und der Währung, in denen sie
-                       erstellt wurde, gleich was das Fahrtenbuch jetzt enthält
-  --check-history      die Zahl der Abrechnungen, die Länge der Kette über die
-                       Abrechnungen und die Änderungen an abgerechneten Fahrten sowie
-                       ihren Kopf ausgeben (Status 3, wenn die Kette gebrochen ist, mit
-                       der Stelle des Bruchs)
-  -h, --help           diesen Text zeigen
-      --version        die Version des Programms zeigen
-
-Meldungsfenster werden auf die Standardfehlerausgabe geschrieben; eine Frage wird mit
-Ja beantwortet. Ein Hinweis (etwa ein für seine Zelle gekürzter Text) ist kein Fehler.
-Kann der Bericht nicht vollständig erstellt oder eine Datei nicht geschrieben werden,
-wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie war.
-
-Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
-falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
---check-history die Kette gebrochen findet.
-</translation>
     </message>
     <message>
         <source>the log&apos;s unit could not be read: %1</source>
@@ -1140,6 +1051,177 @@ Fahrten (--list-drives DATEI...):
     <message>
         <source>--min-stop goes with --list-drives</source>
         <translation>--min-stop gehört zu --list-drives</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>das Fahrtenbuch %1 kann nicht gesperrt werden, daher kann keine Abrechnung erfasst werden: %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>das Fahrtenbuch %1 wird gerade von einem anderen brindlewick-report geschrieben, daher kann keine Abrechnung erfasst werden; starten Sie erneut, wenn er fertig ist</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>die Kette enthält den Kopf %1 nicht mehr: Abrechnungen, Dateien, Bezahlt-Vermerke oder Änderungseinträge bis zu ihm wurden entfernt</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head gehört zu --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head braucht einen Kettenkopf aus 64 Hexadezimalziffern, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
+        %1 [--settings DATEI.ini] --claims | --check-history [--head HASH] | --claim N AUSGABE</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. The report
+names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
+a database). Nothing is written to the log unless --record-claim is given.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
+                       unit (words only: the numbers are the log&apos;s)
+  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
+                       the log places its sign
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
+                       database, as saving it from the preview window does: what it
+                       held, its trips and the file&apos;s SHA-256. The log must not be
+                       open in the program (status 1, no claim; OUTPUT is kept)
+  --claims             list the claims, one a line: number, saved when (UTC),
+                       period, trips, total in the claim&apos;s currency, files (and when
+                       it was paid)
+  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
+                       locale, unit and currency it was made in, whatever the log
+                       holds now
+  --check-history      print the number of claims, the length of the chain over the
+                       claims and the trail of changes to claimed trips, and its head
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
+</source>
+        <translation>
+
+Erstellt die Kilometergeld-Abrechnung, die „Abrechnung erstellen“ erstellt, ohne
+Fenster und schreibt sie nach AUSGABE: Byte für Byte die Datei, die das Speichern aus
+dem Vorschaufenster schreibt. AUSGABE mit der Endung .xlsx erhält dieselbe Arbeitsmappe
+als Excel-Arbeitsmappe, eine mit .pdf die gedruckten Seiten als PDF (Endungen in
+beliebiger Schreibweise); jeder andere Name die Excel-97-2003-Arbeitsmappe.
+
+Die Angaben zum Mitarbeiter und der Zeitraum werden aus dem Einstellungsspeicher des
+Programms gelesen, wie das Programm sie beim Start liest (die INI-Datei
+Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME oder ~/.config; unter Windows der
+Registrierungsschlüssel des Programms), die Fahrten aus der Datenbank des Fahrtenbuchs
+daneben (Varnholt/Brindlewick.sqlite), schreibgeschützt geöffnet; wo es noch keine
+Datenbank gibt, aus dem Speicher, wie frühere Versionen sie hielten. Die Abrechnung
+nennt Strecken in der Einheit des Fahrtenbuchs und Beträge in seiner Währung (Meilen
+und „$“ ohne Datenbank). Ins Fahrtenbuch wird nur mit --record-claim geschrieben.
+
+Optionen:
+  --sample             die Beispieldaten statt der gespeicherten Angaben und Fahrten
+                       verwenden; der Einstellungsspeicher wird nicht gelesen
+  --settings DATEI.ini die Angaben aus DATEI.ini im Format des Speichers lesen und
+                       die Fahrten aus DATEI.sqlite daneben
+  --trips DATEI.csv    die Fahrten aus DATEI.csv verwenden (wie „Fahrten aus CSV
+                       importieren...“ sie liest) statt der gespeicherten oder der
+                       Beispielfahrten; leere Strecken und Erstattungen werden mit dem
+                       gespeicherten oder dem Beispielsatz gefüllt; nicht lesbare
+                       Zeilen werden aufgeführt und ausgelassen
+  --rates DATEI.csv    die Fahrten zu den Satzänderungen aus DATEI.csv erstatten
+                       (Spalten „From“, ein Datum, ISO oder Ihre Kurzform, und
+                       „Rate“, eine Zahl wie die Zahlen der Fahrten) für den Bericht
+                       und die Füllungen von --trips; ohne die Option gelten die
+                       gespeicherten Änderungen des Programms. Eine nicht lesbare
+                       Zeile wird mit ihrem Grund aufgeführt, und nichts wird
+                       geschrieben (Status 1)
+  --unit km|mi         Strecken in Kilometern oder Meilen statt in der Einheit des
+                       Fahrtenbuchs benennen (nur die Wörter: die Zahlen bleiben)
+  --currency ZEICHEN   Beträge mit ZEICHEN statt dem Währungszeichen des
+                       Fahrtenbuchs zeigen, an der Stelle, an der es sein Zeichen setzt
+  --picture DATEI      auch das Bild des Blatts schreiben, als BMP oder PNG je nach
+                       Endung der Datei
+  --record-claim       die nach AUSGABE geschriebene Abrechnung in der Datenbank des
+                       Fahrtenbuchs erfassen, wie das Speichern aus dem Vorschaufenster:
+                       ihren Inhalt, ihre Fahrten und den SHA-256 der Datei. Das
+                       Fahrtenbuch darf nicht im Programm geöffnet sein (Status 1,
+                       keine Erfassung; AUSGABE bleibt erhalten)
+  --claims             die Abrechnungen auflisten, eine je Zeile: Nummer, gespeichert
+                       am (UTC), Zeitraum, Fahrten, Summe in der Währung der
+                       Abrechnung, Dateien (und wann bezahlt)
+  --claim N AUSGABE    die Abrechnung N erneut aus ihrem Inhalt erstellen, im
+                       Gebietsschema, in der Einheit und der Währung, in denen sie
+                       erstellt wurde, gleich was das Fahrtenbuch jetzt enthält
+  --check-history      die Zahl der Abrechnungen, die Länge der Kette über die
+                       Abrechnungen und die Änderungen an abgerechneten Fahrten sowie
+                       ihren Kopf ausgeben (Status 3, wenn die Kette gebrochen ist, mit
+                       der Stelle des Bruchs). Keine Kette in der Datei selbst kann
+                       merken, dass ihr Ende abgeschnitten wurde (die letzten
+                       Abrechnungen samt ihren Gliedern gelöscht oder alle Tabellen
+                       der Abrechnungen geleert): den Kopf anderswo aufbewahren und mit
+                       --head angeben
+  --head HASH          mit --check-history: Status 3, wenn die Kette HASH nicht mehr
+                       enthält, einen Kopf aus dem Abrechnungsverlauf oder einer
+                       früheren Prüfung (Status 2, wenn HASH nicht aus 64
+                       Hexadezimalziffern besteht)
+  -h, --help           diesen Text zeigen
+      --version        die Version des Programms zeigen
+
+Meldungsfenster werden auf die Standardfehlerausgabe geschrieben; eine Frage wird mit
+Ja beantwortet. Ein Hinweis (etwa ein für seine Zelle gekürzter Text) ist kein Fehler.
+Kann der Bericht nicht vollständig erstellt oder eine Datei nicht geschrieben werden,
+wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie war.
+
+Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
+falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
+--check-history die Kette gebrochen oder ohne den mit --head angegebenen Kopf findet.
+</translation>
     </message>
 </context>
 <context>
@@ -2665,10 +2747,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Das Fahrtenbuch %1 ist beschädigt und konnte nicht beiseitegelegt werden; es bleibt unverändert, und Änderungen an Fahrten werden nicht gespeichert.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>Das Fahrtenbuch %1 wurde als %2 beiseitegelegt, und ein neues kann nicht angelegt werden: %3</translation>
     </message>
@@ -2687,6 +2765,34 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>Das gespeicherte Fahrtenbuch hat %1 Fahrten; die ersten %2 wurden geladen.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Das Fahrtenbuch wird gerade von brindlewick-report geschrieben. Dieses Fenster zeigt es schreibgeschützt; Änderungen an Fahrten werden hier nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Seine Protokolldatei %1 ist beschädigt und konnte nicht beiseitegelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>Die letzten Änderungen am Fahrtenbuch konnten nicht übernommen werden: seine Protokolldatei %1, zuletzt geschrieben am %2, ist beschädigt. Nicht übernommene Änderungen: %3. Das Fahrtenbuch wird so gezeigt, wie es vor ihnen war. Das Fahrtenbuch, seine Protokolldatei und sein Index wurden unverändert als %4 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Eine Rettung des Fahrtenbuchs, die bei einem früheren Start begann, wurde nicht beendet; sie wurde erneut ausgeführt.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4 von %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4 (wie viele es enthielt, ließ sich nicht lesen).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>Das Fahrtenbuch %1 kann nicht geschrieben werden: %2 Dieses Fenster zeigt es schreibgeschützt; Änderungen an Fahrten werden nicht gespeichert.</translation>
     </message>
 </context>
 </TS>

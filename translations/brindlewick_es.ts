@@ -103,6 +103,10 @@
         <source>%1 (not in the chain)</source>
         <translation>%1 (fuera de la cadena)</translation>
     </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>viaje %1 de la hoja de gastos %2 (fuera de la cadena)</translation>
+    </message>
 </context>
 <context>
     <name>Drives</name>
@@ -296,6 +300,13 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>No se pudieron guardar los datos del empleado ni el período. %1 Se conservan y se guardan con el próximo cambio o al cerrar la ventana.</translation>
+    </message>
+</context>
+<context>
     <name>LogBackup</name>
     <message>
         <source>The log is not kept in a file, so it cannot be backed up.</source>
@@ -375,6 +386,38 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>No se pudo usar el registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>El registro no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>No se pudo copiar la copia de seguridad junto al registro.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La copia la escribió una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>No se pudo restaurar la copia. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>le falta la tabla %1</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>a su tabla %1 le falta la columna %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>El registro %1 se movió o se borró mientras estaba abierto.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>No se puede escribir el archivo de índice %1 del registro.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +786,10 @@ Would you like to proceed anyway?</source>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFormats</name>
@@ -924,12 +971,6 @@ Would you like to proceed anyway?</source>
         <translation>--record-claim solo registra los viajes guardados: no con --sample ni --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
-     %1 [--settings ARCHIVO.ini] --claims | --check-history | --claim N SALIDA</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 requiere %2</translation>
     </message>
@@ -944,134 +985,6 @@ Would you like to proceed anyway?</source>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit admite km o mi, no %1</translation>
-    </message>
-    <message>
-        <source>
-
-Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
-writes it to OUTPUT: byte for byte the file that saving the report from the preview
-window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
-ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
-other name gets the Excel 97-2003 workbook.
-
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. The report
-names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
-a database). Nothing is written to the log unless --record-claim is given.
-
-Options:
-  --sample             use the sample data instead of the stored entries and trips;
-                       the settings store is not read
-  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
-  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
-                       it) instead of the stored or sample ones; Mileage and
-                       Reimbursement are filled in where empty, with the stored or
-                       sample rate; lines that cannot be read are listed and left out
-  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
-                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
-  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
-                       unit (words only: the numbers are the log&apos;s)
-  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
-                       the log places its sign
-  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
-                       file&apos;s suffix
-  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
-                       database, as saving it from the preview window does: what it
-                       held, its trips and the file&apos;s SHA-256. The log must not be
-                       open in the program (status 1, no claim; OUTPUT is kept)
-  --claims             list the claims, one a line: number, saved when (UTC),
-                       period, trips, total in the claim&apos;s currency, files (and when
-                       it was paid)
-  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
-                       locale, unit and currency it was made in, whatever the log
-                       holds now
-  --check-history      print the number of claims, the length of the chain over the
-                       claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
-  -h, --help           show this text
-      --version        show the program&apos;s version
-
-Message boxes are written to standard error; a question is answered Yes. A notice
-(a text cut to fit its cell, for example) is no failure. When the report cannot be
-made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
-picture file is left as it was.
-
-Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
-</source>
-        <translation>
-
-Crea sin ventana la hoja de gastos de kilometraje que crea «Crear hoja de gastos» y
-la escribe en SALIDA: byte a byte el archivo que escribe el guardado desde la ventana
-de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro de
-Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en
-mayúsculas o minúsculas); cualquier otro nombre, el libro de Excel 97-2003.
-
-Los datos del empleado y el período se leen del almacén de configuración del programa
-como el programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
-$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa), los
-viajes de la base de datos del registro junto a él (Varnholt/Brindlewick.sqlite),
-abierta en solo lectura; sin base de datos, del almacén como lo guardaban versiones
-anteriores. El informe expresa las distancias en la unidad del registro y los importes
-en su moneda (millas y «$» sin base de datos). No se escribe nada en el registro salvo
-con --record-claim.
-
-Opciones:
-  --sample             usar los datos de ejemplo en lugar de los datos y viajes
-                       guardados; no se lee el almacén de configuración
-  --settings ARCHIVO.ini  leer los datos de ARCHIVO.ini en el formato del almacén
-                       y los viajes de ARCHIVO.sqlite junto a él
-  --trips ARCHIVO.csv  usar los viajes de ARCHIVO.csv (leído como «Importar viajes
-                       de CSV...») en lugar de los guardados o de ejemplo; las
-                       distancias e importes vacíos se completan con la tarifa
-                       guardada o de ejemplo; las líneas ilegibles se listan y omiten
-  --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
-                       (columnas «From», una fecha ISO o en su formato corto, y
-                       «Rate», un número leído como los de los viajes) en el informe
-                       y en los completados de --trips; sin ella rigen los cambios
-                       guardados del programa. Una línea ilegible se lista con su
-                       motivo y no se escribe nada (estado 1)
-  --unit km|mi         expresar las distancias en kilómetros o millas en lugar de la
-                       unidad del registro (solo las palabras: los números no cambian)
-  --currency SIGNO     mostrar los importes con SIGNO en lugar del símbolo de moneda
-                       del registro, donde el registro coloca su símbolo
-  --picture ARCHIVO    escribir también la imagen de la hoja, en BMP o PNG según la
-                       extensión del archivo
-  --record-claim       registrar en la base de datos del registro la hoja de gastos
-                       escrita en SALIDA, como al guardarla desde la vista previa: su
-                       contenido, sus viajes y el SHA-256 del archivo. El registro no
-                       debe estar abierto en el programa (estado 1, no se registra
-                       nada; SALIDA se conserva)
-  --claims             listar las hojas de gastos, una por línea: número, cuándo se
-                       guardó (UTC), período, viajes, total en la moneda de la hoja,
-                       archivos (y cuándo se pagó)
-  --claim N SALIDA     volver a crear la hoja de gastos N a partir de su contenido,
-                       en la configuración regional, la unidad y la moneda en que se
-                       creó, contenga lo que contenga ahora el registro
-  --check-history      mostrar el número de hojas de gastos, la longitud de la
-                       cadena sobre las hojas y los cambios de viajes ya incluidos,
-                       y su cabeza (estado 3 si la cadena está rota, indicando dónde
-                       falla)
-  -h, --help           mostrar este texto
-      --version        mostrar la versión del programa
-
-Los cuadros de mensaje se escriben en la salida de error; a una pregunta se responde
-Sí. Un aviso (un texto cortado para caber en su celda, por ejemplo) no es un fallo. Si
-el informe no se puede crear entero o un archivo no se puede escribir, no se escribe
-nada: una SALIDA o imagen existente queda como estaba.
-
-Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
-incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
-encuentra la cadena rota.
-</translation>
     </message>
     <message>
         <source>the log&apos;s unit could not be read: %1</source>
@@ -1138,6 +1051,174 @@ Trayectos (--list-drives ARCHIVO...):
     <message>
         <source>--min-stop goes with --list-drives</source>
         <translation>--min-stop va con --list-drives</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>el registro de viajes %1 no se puede bloquear, así que no se puede registrar ninguna hoja de gastos: %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>otro brindlewick-report está escribiendo el registro de viajes %1, así que no se puede registrar ninguna hoja de gastos; vuelva a ejecutar cuando haya terminado</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>la cadena ya no contiene la cabeza %1: se quitaron hojas de gastos, archivos, marcas de pago o entradas del historial hasta ella</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head va con --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head necesita una cabeza de cadena de 64 dígitos hexadecimales, no «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
+     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. The report
+names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
+a database). Nothing is written to the log unless --record-claim is given.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
+                       unit (words only: the numbers are the log&apos;s)
+  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
+                       the log places its sign
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
+                       database, as saving it from the preview window does: what it
+                       held, its trips and the file&apos;s SHA-256. The log must not be
+                       open in the program (status 1, no claim; OUTPUT is kept)
+  --claims             list the claims, one a line: number, saved when (UTC),
+                       period, trips, total in the claim&apos;s currency, files (and when
+                       it was paid)
+  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
+                       locale, unit and currency it was made in, whatever the log
+                       holds now
+  --check-history      print the number of claims, the length of the chain over the
+                       claims and the trail of changes to claimed trips, and its head
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
+</source>
+        <translation>
+
+Crea sin ventana la hoja de gastos de kilometraje que crea «Crear hoja de gastos» y
+la escribe en SALIDA: byte a byte el archivo que escribe el guardado desde la ventana
+de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro de
+Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en
+mayúsculas o minúsculas); cualquier otro nombre, el libro de Excel 97-2003.
+
+Los datos del empleado y el período se leen del almacén de configuración del programa
+como el programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
+$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa), los
+viajes de la base de datos del registro junto a él (Varnholt/Brindlewick.sqlite),
+abierta en solo lectura; sin base de datos, del almacén como lo guardaban versiones
+anteriores. El informe expresa las distancias en la unidad del registro y los importes
+en su moneda (millas y «$» sin base de datos). No se escribe nada en el registro salvo
+con --record-claim.
+
+Opciones:
+  --sample             usar los datos de ejemplo en lugar de los datos y viajes
+                       guardados; no se lee el almacén de configuración
+  --settings ARCHIVO.ini  leer los datos de ARCHIVO.ini en el formato del almacén
+                       y los viajes de ARCHIVO.sqlite junto a él
+  --trips ARCHIVO.csv  usar los viajes de ARCHIVO.csv (leído como «Importar viajes
+                       de CSV...») en lugar de los guardados o de ejemplo; las
+                       distancias e importes vacíos se completan con la tarifa
+                       guardada o de ejemplo; las líneas ilegibles se listan y omiten
+  --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
+                       (columnas «From», una fecha ISO o en su formato corto, y
+                       «Rate», un número leído como los de los viajes) en el informe
+                       y en los completados de --trips; sin ella rigen los cambios
+                       guardados del programa. Una línea ilegible se lista con su
+                       motivo y no se escribe nada (estado 1)
+  --unit km|mi         expresar las distancias en kilómetros o millas en lugar de la
+                       unidad del registro (solo las palabras: los números no cambian)
+  --currency SIGNO     mostrar los importes con SIGNO en lugar del símbolo de moneda
+                       del registro, donde el registro coloca su símbolo
+  --picture ARCHIVO    escribir también la imagen de la hoja, en BMP o PNG según la
+                       extensión del archivo
+  --record-claim       registrar en la base de datos del registro la hoja de gastos
+                       escrita en SALIDA, como al guardarla desde la vista previa: su
+                       contenido, sus viajes y el SHA-256 del archivo. El registro no
+                       debe estar abierto en el programa (estado 1, no se registra
+                       nada; SALIDA se conserva)
+  --claims             listar las hojas de gastos, una por línea: número, cuándo se
+                       guardó (UTC), período, viajes, total en la moneda de la hoja,
+                       archivos (y cuándo se pagó)
+  --claim N SALIDA     volver a crear la hoja de gastos N a partir de su contenido,
+                       en la configuración regional, la unidad y la moneda en que se
+                       creó, contenga lo que contenga ahora el registro
+  --check-history      mostrar el número de hojas de gastos, la longitud de la
+                       cadena sobre las hojas y los cambios de viajes ya incluidos,
+                       y su cabeza (estado 3 si la cadena está rota, indicando dónde
+                       falla). Ninguna cadena guardada dentro del registro puede notar
+                       que le cortaron el final (las últimas hojas borradas con sus
+                       eslabones, o todas las tablas de hojas vaciadas): guarde la
+                       cabeza en otro sitio y désela con --head
+  --head HASH          con --check-history: estado 3 si la cadena ya no contiene
+                       HASH, una cabeza guardada del historial de hojas o de una
+                       comprobación anterior (estado 2 si HASH no tiene 64 dígitos
+                       hexadecimales)
+  -h, --help           mostrar este texto
+      --version        mostrar la versión del programa
+
+Los cuadros de mensaje se escriben en la salida de error; a una pregunta se responde
+Sí. Un aviso (un texto cortado para caber en su celda, por ejemplo) no es un fallo. Si
+el informe no se puede crear entero o un archivo no se puede escribir, no se escribe
+nada: una SALIDA o imagen existente queda como estaba.
+
+Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
+incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
+encuentra la cadena rota o sin la cabeza dada con --head.
+</translation>
     </message>
 </context>
 <context>
@@ -2663,10 +2744,6 @@ Do you want to replace it?</source>
         <translation>El registro de viajes %1 está dañado y no se pudo apartar; queda sin cambios y los cambios de viajes no se guardan.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>El registro de viajes %1 se apartó como %2, y no se puede crear uno nuevo: %3</translation>
     </message>
@@ -2685,6 +2762,34 @@ Do you want to replace it?</source>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>El registro guardado tiene %1 viajes; se cargaron los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>brindlewick-report está escribiendo el registro de viajes. Esta ventana lo muestra en solo lectura; aquí los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Su archivo de escritura anticipada %1 está dañado y no se pudo apartar. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>No se pudieron aplicar los últimos cambios del registro de viajes: su archivo de escritura anticipada %1, escrito por última vez el %2, está dañado. Cambios que no se pudieron aplicar: %3. El registro se muestra como estaba antes de ellos. El registro, su archivo de escritura anticipada y su índice se apartaron sin cambios como %4.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Una recuperación del registro de viajes empezada en un inicio anterior no terminó; se hizo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4 de %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4 (no se pudo leer cuántos contenía).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>No se puede escribir el registro de viajes %1: %2 Esta ventana lo muestra en solo lectura; los cambios de viajes no se guardan.</translation>
     </message>
 </context>
 </TS>

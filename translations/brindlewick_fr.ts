@@ -103,6 +103,10 @@
         <source>%1 (not in the chain)</source>
         <translation>%1 (hors de la chaîne)</translation>
     </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>trajet %1 de la note de frais %2 (absent de la chaîne)</translation>
+    </message>
 </context>
 <context>
     <name>Drives</name>
@@ -296,6 +300,13 @@ Voulez-vous continuer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>Les données de l&apos;employé et la période n&apos;ont pas pu être enregistrées. %1 Elles sont conservées et enregistrées avec la prochaine modification, ou à la fermeture de la fenêtre.</translation>
+    </message>
+</context>
+<context>
     <name>LogBackup</name>
     <message>
         <source>The log is not kept in a file, so it cannot be backed up.</source>
@@ -375,6 +386,38 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>Le journal %1 n&apos;a pas pu être utilisé : %2.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Le journal est inchangé.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>La sauvegarde n&apos;a pas pu être copiée à côté du journal.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La sauvegarde a été écrite par une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>la table %1 y manque</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>sa table %1 n&apos;a pas de colonne %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>Le journal %1 a été déplacé ou supprimé pendant qu&apos;il était ouvert.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>Le fichier d&apos;index %1 du journal ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
@@ -743,6 +786,10 @@ Voulez-vous continuer quand même ?</translation>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFormats</name>
@@ -924,12 +971,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--record-claim n&apos;enregistre que les trajets enregistrés : pas avec --sample ni --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
-        %1 [--settings FICHIER.ini] --claims | --check-history | --claim N SORTIE</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 attend %2</translation>
     </message>
@@ -944,135 +985,6 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit accepte km ou mi, pas %1</translation>
-    </message>
-    <message>
-        <source>
-
-Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
-writes it to OUTPUT: byte for byte the file that saving the report from the preview
-window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
-ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
-other name gets the Excel 97-2003 workbook.
-
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. The report
-names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
-a database). Nothing is written to the log unless --record-claim is given.
-
-Options:
-  --sample             use the sample data instead of the stored entries and trips;
-                       the settings store is not read
-  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
-  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
-                       it) instead of the stored or sample ones; Mileage and
-                       Reimbursement are filled in where empty, with the stored or
-                       sample rate; lines that cannot be read are listed and left out
-  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
-                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
-  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
-                       unit (words only: the numbers are the log&apos;s)
-  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
-                       the log places its sign
-  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
-                       file&apos;s suffix
-  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
-                       database, as saving it from the preview window does: what it
-                       held, its trips and the file&apos;s SHA-256. The log must not be
-                       open in the program (status 1, no claim; OUTPUT is kept)
-  --claims             list the claims, one a line: number, saved when (UTC),
-                       period, trips, total in the claim&apos;s currency, files (and when
-                       it was paid)
-  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
-                       locale, unit and currency it was made in, whatever the log
-                       holds now
-  --check-history      print the number of claims, the length of the chain over the
-                       claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
-  -h, --help           show this text
-      --version        show the program&apos;s version
-
-Message boxes are written to standard error; a question is answered Yes. A notice
-(a text cut to fit its cell, for example) is no failure. When the report cannot be
-made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
-picture file is left as it was.
-
-Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
-</source>
-        <translation>
-
-Crée, sans fenêtre, la note de frais kilométriques que crée « Créer la note de frais »
-et l&apos;écrit dans SORTIE : octet pour octet le fichier qu&apos;écrit l&apos;enregistrement depuis
-la fenêtre d&apos;aperçu. Une SORTIE en .xlsx reçoit le même classeur au format Classeur
-Excel, une en .pdf les pages imprimées du rapport en PDF (extensions en majuscules ou
-minuscules) ; tout autre nom reçoit le classeur Excel 97-2003.
-
-Les saisies du salarié et la période sont lues dans le magasin de paramètres du
-programme, comme le programme les lit au démarrage (le fichier INI
-Varnholt/Brindlewick.ini dans $XDG_CONFIG_HOME ou ~/.config ; la clé de registre du
-programme sous Windows), les trajets dans la base du journal à côté
-(Varnholt/Brindlewick.sqlite), ouverte en lecture seule ; sans base, dans le magasin
-comme les versions antérieures les gardaient. Le rapport exprime les distances dans
-l&apos;unité du journal et les montants dans sa devise (miles et « $ » sans base). Rien
-n&apos;est écrit dans le journal sans --record-claim.
-
-Options :
-  --sample             utiliser les données d&apos;exemple au lieu des saisies et trajets
-                       enregistrés ; le magasin de paramètres n&apos;est pas lu
-  --settings FICHIER.ini  lire les saisies dans FICHIER.ini au format du magasin et
-                       les trajets dans FICHIER.sqlite à côté
-  --trips FICHIER.csv  utiliser les trajets de FICHIER.csv (lu comme « Importer des
-                       trajets CSV... ») au lieu des trajets enregistrés ou
-                       d&apos;exemple ; distances et indemnités vides sont complétées avec
-                       le taux enregistré ou d&apos;exemple ; les lignes illisibles sont
-                       listées et écartées
-  --rates FICHIER.csv  payer les trajets aux changements de taux de FICHIER.csv
-                       (colonnes « From », une date ISO ou au format court, et
-                       « Rate », un nombre lu comme ceux des trajets) pour le rapport
-                       et les compléments de --trips ; sans elle, les changements
-                       enregistrés du programme s&apos;appliquent. Une ligne illisible est
-                       listée avec sa raison et rien n&apos;est écrit (code 1)
-  --unit km|mi         exprimer les distances en kilomètres ou en miles au lieu de
-                       l&apos;unité du journal (les mots seulement : les nombres restent)
-  --currency SIGNE     afficher les montants avec SIGNE au lieu du symbole de la
-                       devise du journal, là où le journal place son symbole
-  --picture FICHIER    écrire aussi l&apos;image de la feuille, en BMP ou PNG selon
-                       l&apos;extension du fichier
-  --record-claim       enregistrer dans la base du journal la note de frais écrite
-                       dans SORTIE, comme le fait l&apos;enregistrement depuis l&apos;aperçu :
-                       son contenu, ses trajets et le SHA-256 du fichier. Le journal
-                       ne doit pas être ouvert dans le programme (code 1, rien
-                       d&apos;enregistré ; SORTIE est conservée)
-  --claims             lister les notes de frais, une par ligne : numéro, date
-                       d&apos;enregistrement (UTC), période, trajets, total dans la devise
-                       de la note, fichiers (et date de paiement)
-  --claim N SORTIE     recréer la note de frais N à partir de son contenu, dans la
-                       langue, le format, l&apos;unité et la devise où elle a été créée,
-                       quel que soit le contenu actuel du journal
-  --check-history      afficher le nombre de notes de frais, la longueur de la
-                       chaîne sur les notes et les modifications des trajets
-                       déclarés, et sa tête (code 3 si la chaîne est rompue, avec
-                       l&apos;endroit de la rupture)
-  -h, --help           afficher ce texte
-      --version        afficher la version du programme
-
-Les boîtes de message sont écrites sur la sortie d&apos;erreur ; une question reçoit la
-réponse Oui. Un avis (un texte coupé pour tenir dans sa cellule, par exemple) n&apos;est
-pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne peut pas
-être écrit, rien n&apos;est écrit : une SORTIE ou une image existante reste telle quelle.
-
-Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
-incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
-chaîne rompue.
-</translation>
     </message>
     <message>
         <source>the log&apos;s unit could not be read: %1</source>
@@ -1139,6 +1051,175 @@ Trajets (--list-drives FICHIER...) :
     <message>
         <source>--min-stop goes with --list-drives</source>
         <translation>--min-stop va avec --list-drives</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>le journal des trajets %1 ne peut pas être verrouillé, aucune note de frais ne peut être enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>le journal des trajets %1 est en cours d&apos;écriture par un autre brindlewick-report, aucune note de frais ne peut être enregistrée ; relancez quand il aura fini</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>la chaîne ne contient plus la tête %1 : des notes de frais, fichiers, marques de paiement ou entrées de l&apos;historique jusqu&apos;à elle ont été supprimés</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head s&apos;emploie avec --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head demande une tête de chaîne de 64 chiffres hexadécimaux, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
+        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE</translation>
+    </message>
+    <message>
+        <source>
+
+Makes the mileage report that &quot;Start Creating Template&quot; makes, without a window, and
+writes it to OUTPUT: byte for byte the file that saving the report from the preview
+window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workbook, one
+ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
+other name gets the Excel 97-2003 workbook.
+
+The employee entries and the period are read from the program&apos;s settings store as
+the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
+$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
+the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
+there is no database yet, from the store as earlier versions kept them. The report
+names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
+a database). Nothing is written to the log unless --record-claim is given.
+
+Options:
+  --sample             use the sample data instead of the stored entries and trips;
+                       the settings store is not read
+  --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
+                       trips from FILE.sqlite beside it
+  --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
+                       it) instead of the stored or sample ones; Mileage and
+                       Reimbursement are filled in where empty, with the stored or
+                       sample rate; lines that cannot be read are listed and left out
+  --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
+                       a date, ISO or your short form, and &quot;Rate&quot;, a number read as
+                       the trips&apos; numbers are) for the report and for the fills of
+                       --trips; without it the program&apos;s stored changes apply. A line
+                       that cannot be read is listed with its reason and nothing is
+                       written (status 1)
+  --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
+                       unit (words only: the numbers are the log&apos;s)
+  --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
+                       the log places its sign
+  --picture FILE       also write the picture of the sheet, as BMP or PNG by the
+                       file&apos;s suffix
+  --record-claim       record a claim of the report written to OUTPUT in the log&apos;s
+                       database, as saving it from the preview window does: what it
+                       held, its trips and the file&apos;s SHA-256. The log must not be
+                       open in the program (status 1, no claim; OUTPUT is kept)
+  --claims             list the claims, one a line: number, saved when (UTC),
+                       period, trips, total in the claim&apos;s currency, files (and when
+                       it was paid)
+  --claim N OUTPUT     make claim N&apos;s report again from what the claim held, in the
+                       locale, unit and currency it was made in, whatever the log
+                       holds now
+  --check-history      print the number of claims, the length of the chain over the
+                       claims and the trail of changes to claimed trips, and its head
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
+  -h, --help           show this text
+      --version        show the program&apos;s version
+
+Message boxes are written to standard error; a question is answered Yes. A notice
+(a text cut to fit its cell, for example) is no failure. When the report cannot be
+made in full, or a file cannot be written, nothing is written: an existing OUTPUT or
+picture file is left as it was.
+
+Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
+</source>
+        <translation>
+
+Crée, sans fenêtre, la note de frais kilométriques que crée « Créer la note de frais »
+et l&apos;écrit dans SORTIE : octet pour octet le fichier qu&apos;écrit l&apos;enregistrement depuis
+la fenêtre d&apos;aperçu. Une SORTIE en .xlsx reçoit le même classeur au format Classeur
+Excel, une en .pdf les pages imprimées du rapport en PDF (extensions en majuscules ou
+minuscules) ; tout autre nom reçoit le classeur Excel 97-2003.
+
+Les saisies du salarié et la période sont lues dans le magasin de paramètres du
+programme, comme le programme les lit au démarrage (le fichier INI
+Varnholt/Brindlewick.ini dans $XDG_CONFIG_HOME ou ~/.config ; la clé de registre du
+programme sous Windows), les trajets dans la base du journal à côté
+(Varnholt/Brindlewick.sqlite), ouverte en lecture seule ; sans base, dans le magasin
+comme les versions antérieures les gardaient. Le rapport exprime les distances dans
+l&apos;unité du journal et les montants dans sa devise (miles et « $ » sans base). Rien
+n&apos;est écrit dans le journal sans --record-claim.
+
+Options :
+  --sample             utiliser les données d&apos;exemple au lieu des saisies et trajets
+                       enregistrés ; le magasin de paramètres n&apos;est pas lu
+  --settings FICHIER.ini  lire les saisies dans FICHIER.ini au format du magasin et
+                       les trajets dans FICHIER.sqlite à côté
+  --trips FICHIER.csv  utiliser les trajets de FICHIER.csv (lu comme « Importer des
+                       trajets CSV... ») au lieu des trajets enregistrés ou
+                       d&apos;exemple ; distances et indemnités vides sont complétées avec
+                       le taux enregistré ou d&apos;exemple ; les lignes illisibles sont
+                       listées et écartées
+  --rates FICHIER.csv  payer les trajets aux changements de taux de FICHIER.csv
+                       (colonnes « From », une date ISO ou au format court, et
+                       « Rate », un nombre lu comme ceux des trajets) pour le rapport
+                       et les compléments de --trips ; sans elle, les changements
+                       enregistrés du programme s&apos;appliquent. Une ligne illisible est
+                       listée avec sa raison et rien n&apos;est écrit (code 1)
+  --unit km|mi         exprimer les distances en kilomètres ou en miles au lieu de
+                       l&apos;unité du journal (les mots seulement : les nombres restent)
+  --currency SIGNE     afficher les montants avec SIGNE au lieu du symbole de la
+                       devise du journal, là où le journal place son symbole
+  --picture FICHIER    écrire aussi l&apos;image de la feuille, en BMP ou PNG selon
+                       l&apos;extension du fichier
+  --record-claim       enregistrer dans la base du journal la note de frais écrite
+                       dans SORTIE, comme le fait l&apos;enregistrement depuis l&apos;aperçu :
+                       son contenu, ses trajets et le SHA-256 du fichier. Le journal
+                       ne doit pas être ouvert dans le programme (code 1, rien
+                       d&apos;enregistré ; SORTIE est conservée)
+  --claims             lister les notes de frais, une par ligne : numéro, date
+                       d&apos;enregistrement (UTC), période, trajets, total dans la devise
+                       de la note, fichiers (et date de paiement)
+  --claim N SORTIE     recréer la note de frais N à partir de son contenu, dans la
+                       langue, le format, l&apos;unité et la devise où elle a été créée,
+                       quel que soit le contenu actuel du journal
+  --check-history      afficher le nombre de notes de frais, la longueur de la
+                       chaîne sur les notes et les modifications des trajets
+                       déclarés, et sa tête (code 3 si la chaîne est rompue, avec
+                       l&apos;endroit de la rupture). Aucune chaîne gardée dans le journal
+                       ne peut remarquer que sa fin a été coupée (les dernières notes
+                       supprimées avec leurs maillons, ou toutes les tables des notes
+                       vidées) : gardez la tête ailleurs et donnez-la avec --head
+  --head HASH          avec --check-history : code 3 si la chaîne ne contient plus
+                       HASH, une tête gardée de l&apos;historique des notes ou d&apos;une
+                       vérification antérieure (code 2 si HASH n&apos;a pas 64 chiffres
+                       hexadécimaux)
+  -h, --help           afficher ce texte
+      --version        afficher la version du programme
+
+Les boîtes de message sont écrites sur la sortie d&apos;erreur ; une question reçoit la
+réponse Oui. Un avis (un texte coupé pour tenir dans sa cellule, par exemple) n&apos;est
+pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne peut pas
+être écrit, rien n&apos;est écrit : une SORTIE ou une image existante reste telle quelle.
+
+Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
+incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
+chaîne rompue ou sans la tête donnée avec --head.
+</translation>
     </message>
 </context>
 <context>
@@ -2664,10 +2745,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le journal des trajets %1 est endommagé et n&apos;a pas pu être mis de côté ; il reste inchangé et les modifications des trajets ne sont pas conservées.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>Le journal des trajets %1 a été mis de côté sous %2, et un nouveau ne peut pas être créé : %3</translation>
     </message>
@@ -2686,6 +2763,34 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>Le journal enregistré compte %1 trajets ; les %2 premiers ont été chargés.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Le journal des trajets est en cours d&apos;écriture par brindlewick-report. Cette fenêtre l&apos;affiche en lecture seule ; les modifications des trajets n&apos;y sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Son fichier de journalisation %1 est endommagé et n&apos;a pas pu être mis de côté. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>Les dernières modifications du journal des trajets n&apos;ont pas pu être appliquées : son fichier de journalisation %1, écrit pour la dernière fois le %2, est endommagé. Modifications non appliquées : %3. Le journal est affiché tel qu&apos;il était avant elles. Le journal, son fichier de journalisation et son index ont été mis de côté inchangés sous %4.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Une récupération du journal des trajets commencée lors d&apos;un démarrage précédent n&apos;a pas abouti ; elle a été refaite.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4 sur %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4 (combien il en contenait n&apos;a pas pu être lu).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>Le journal des trajets %1 ne peut pas être écrit : %2 Cette fenêtre l&apos;affiche en lecture seule ; les modifications des trajets ne sont pas conservées.</translation>
     </message>
 </context>
 </TS>

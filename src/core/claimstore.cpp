@@ -719,7 +719,7 @@ QString linkName(LinkKind kind, qint64 ref, sql::Database& db)
 
 } // namespace
 
-ChainCheck ClaimStore::checkChain()
+ChainCheck ClaimStore::checkChain(const QString& kept)
 {
     ChainCheck check;
     if (!hasTables()) return check;
@@ -739,6 +739,8 @@ ChainCheck ClaimStore::checkChain()
         const qint64 ref = links.intAt(1);
         const QString stored = links.textAt(4);
         check.head = stored;
+        if (!kept.isEmpty() && stored.compare(kept, Qt::CaseInsensitive) == 0)
+            check.holdsHead = true;
         int kind = 0;
         while (kind < claims::kLinkKinds
                && claims::kindName(static_cast<LinkKind>(kind)) != kindText)
@@ -767,6 +769,14 @@ ChainCheck ClaimStore::checkChain()
             fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "%1 (not in the chain)"))
                      .arg(linkName(static_cast<LinkKind>(kind), left.begin()->first, db)));
         }
+    }
+    // A claim's trips are covered by the claim's link: without their claim, by none.
+    sql::Statement orphan(db, "SELECT claim, position FROM claim_trips WHERE claim NOT IN"
+                              " (SELECT number FROM claims) ORDER BY claim, position LIMIT 1");
+    if (orphan.step()) {
+        fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "trip %1 of claim %2 (not in the chain)"))
+                 .arg(orphan.intAt(1))
+                 .arg(orphan.intAt(0)));
     }
     return check;
 }

@@ -70,6 +70,10 @@ struct ChainCheck {
     qint64 claims = 0, entries = 0; // entries = length of the whole chain
     QString head;                   // hex SHA-256 of the last link ("" when empty)
     QString firstFailure;           // names the first link that fails, e.g. "trail entry 7"
+    // A head kept from an earlier check is still a link of the chain. No chain kept in the
+    // file can notice its own end being cut off (its last claims and their links deleted,
+    // or all of it): a head kept elsewhere can.
+    bool holdsHead = false;
 };
 
 class ClaimStore {
@@ -86,7 +90,8 @@ public:
     std::optional<Claim> claim(qint64 number);
     std::unordered_map<qint64, ClaimMark> claimedTrips(); // trip id -> latest claim
     std::vector<TrailEntry> trailFor(qint64 tripId);      // oldest first
-    ChainCheck checkChain();
+    // `kept`: a head to look for among the links (holdsHead).
+    ChainCheck checkChain(const QString& kept = QString());
 
 private:
     bool hasTables();

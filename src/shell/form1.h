@@ -28,6 +28,7 @@ class QTableView;
 
 namespace bw {
 
+class KeptEntries;
 class LogHistory;
 class LogTable;
 class LogTableModel;
@@ -198,9 +199,7 @@ private:
     // Names the fields after their labels for assistive technology.
     void nameControls();
     void connectHandlers();
-    void saveEntry(const QString& key, const QString& value, const char* handler);
-    // Runs a write of the entries; a failure is told once until a write succeeds again.
-    void writeEntries(const char* handler, const std::function<void()>& write);
+    void saveEntry(const QString& key, const QString& value);
     void dtpFrom_Change();
     void dtpTo_Change();
     void commitGridEdit();
@@ -249,6 +248,8 @@ private:
     void setPeriod(QDate from, QDate to);
 
     std::unique_ptr<SettingsStore> store_;
+    // The entry fields and the period, kept through a write that fails.
+    std::unique_ptr<KeptEntries> entries_;
     std::unique_ptr<TripLog> log_;
     // Reads and writes the log's database: declared after it, so that it goes first.
     std::unique_ptr<ClaimStore> claims_;
@@ -274,9 +275,7 @@ private:
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
     int mousePointer_ = kPointerDefault;
-    // A settings write that keeps failing is reported once, not at every keystroke.
-    bool entryWriteFailing_ = false;
-    // Likewise a trip log that cannot be written: told once until a write succeeds.
+    // A trip log that cannot be written is told once until a write succeeds.
     bool tripWriteFailing_ = false;
 };
 

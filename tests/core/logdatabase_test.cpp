@@ -16,6 +16,8 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <map>
+
 namespace bw {
 namespace {
 
@@ -187,15 +189,23 @@ void writeVersion2(const QString& path, bool withTrip)
              "PRAGMA user_version = 2;");
 }
 
-// Writes a log as the third schema left it: this schema's tables but for what the fourth
-// changed (paid marks keyed by their claim, no unpaid marks), with one claim marked paid
-// and linked as that schema linked it.
-void writeVersion3(const QString& path, bool withTrip)
+// Writes a log as the fourth schema left it: this schema's tables but the backups list.
+void writeVersion4(const QString& path, bool withTrip)
 {
     writeVersion2(path, withTrip);
     {
         const LogDatabase current(path, LogDatabase::Access::ReadWrite);
     }
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("DROP TABLE backups; PRAGMA user_version = 4;");
+}
+
+// Writes a log as the third schema left it: the fourth's tables but for what the fourth
+// changed (paid marks keyed by their claim, no unpaid marks), with one claim marked paid
+// and linked as that schema linked it.
+void writeVersion3(const QString& path, bool withTrip)
+{
+    writeVersion4(path, withTrip);
     sql::Database raw(path, sql::Database::Open::ReadWrite);
     raw.exec("DROP TABLE claim_unpaid; DROP TABLE claim_paid;"
              "CREATE TABLE claim_paid ("
@@ -228,13 +238,15 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
                                            {"version 1, empty", 1, false},
                                            {"version 1 with a trip", 1, true},
                                            {"version 2 with a trip", 2, true},
-                                           {"version 3 with a paid claim", 3, true}}) {
+                                           {"version 3 with a paid claim", 3, true},
+                                           {"version 4 with a trip", 4, true}}) {
         QFile::remove(path());
         QFile::remove(path() + QStringLiteral("-wal"));
         QFile::remove(path() + QStringLiteral("-shm"));
         if (c.layout == 1) writeVersion1(path(), c.withTrip);
         if (c.layout == 2) writeVersion2(path(), c.withTrip);
         if (c.layout == 3) writeVersion3(path(), c.withTrip);
+        if (c.layout == 4) writeVersion4(path(), c.withTrip);
         const QDateTime paidAt(QDate(2026, 1, 5), QTime(9, 0), Qt::UTC);
         const auto paidClaim = [&](ClaimStore claims) {
             const std::vector<Claim> all = claims.claims();
@@ -344,7 +356,9 @@ TEST_F(LogDatabaseTest, TheRateStoreLendsAReadOnlyListButRefusesToKeepOne)
         DatabaseRateStore store([&] { return &db; });
         store.saveRates(RateSchedule({{QDate(2026, 1, 1), 0.725}}));
         EXPECT_EQ(store.loadRates(), RateSchedule({{QDate(2026, 1, 1), 0.725}}));
-        db.database().exec("PRAGMA user_version = 99");
+        const QByteArray newer =
+            "PRAGMA user_version = " + QByteArray::number(LogDatabase::kSchemaVersion + 1);
+        db.database().exec(newer.constData());
     }
     LogDatabase newer(path(), LogDatabase::Access::ReadWrite);
     ASSERT_TRUE(newer.readOnly());
@@ -440,25 +454,6 @@ TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
     EXPECT_NE(db.check(true), QStringLiteral("ok"));
 }
 
-TEST_F(LogDatabaseTest, KeepAsideMovesTheFileAndItsLogUnchanged)
-{
-    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
-    fill(db, sampleTrips());
-    const QByteArray main = bytesOf(path());
-    const QByteArray wal = bytesOf(path() + QStringLiteral("-wal"));
-    ASSERT_FALSE(wal.isEmpty());
-    const QString moved = keepAside(path());
-    EXPECT_EQ(moved, path() + QStringLiteral(".damaged-20260314-103000"));
-    EXPECT_FALSE(QFile::exists(path()));
-    EXPECT_FALSE(QFile::exists(path() + QStringLiteral("-wal")));
-    EXPECT_EQ(bytesOf(moved), main);
-    EXPECT_EQ(bytesOf(moved + QStringLiteral("-wal")), wal);
-    QFile again(path());
-    ASSERT_TRUE(again.open(QIODevice::WriteOnly));
-    again.close();
-    EXPECT_EQ(keepAsideFile(path()), moved + QStringLiteral("-2")) << "never over another";
-}
-
 TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
 {
     {
@@ -476,15 +471,19 @@ TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
               QStringLiteral("7|Store|2.0\n3|\"quoted\"; a=b, c|0.1\n12||-3.25\nok\n"));
 }
 
-TEST_F(LogDatabaseTest, OneWriterHoldsTheLock)
+TEST_F(LogDatabaseTest, OneWriterHoldsTheLockAndTheOthersLearnWhich)
 {
-    InstanceLock first(path());
-    EXPECT_TRUE(first.held());
-    {
-        InstanceLock second(path());
-        EXPECT_FALSE(second.held());
+    using Holder = InstanceLock::Holder;
+    for (const Holder holder : {Holder::Program, Holder::ReportTool}) {
+        InstanceLock first(path(), holder);
+        EXPECT_TRUE(first.held());
+        {
+            InstanceLock second(path(), Holder::ReportTool);
+            EXPECT_FALSE(second.held());
+            EXPECT_EQ(second.holder(), holder);
+        }
+        EXPECT_TRUE(first.held());
     }
-    EXPECT_TRUE(first.held());
 }
 
 // Writes that fail say why: the cause from the system's errno, not a generic text.

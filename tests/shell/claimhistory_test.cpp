@@ -277,7 +277,7 @@ TEST_F(ClaimHistory, CtrlHInTheGridOpensItAndEscapeClosesItAlsoInAReadOnlyLog)
         SCOPED_TRACE(readOnly);
         form.reset();
         std::optional<InstanceLock> other;
-        if (readOnly) other.emplace(LogDatabase::defaultPath());
+        if (readOnly) other.emplace(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
         Form1& f = openShown();
         ASSERT_EQ(f.tripLog()->readOnly(), readOnly);
         ASSERT_TRUE(f.mnuGrid->actions().contains(f.mnuClaimHistory));

@@ -315,7 +315,7 @@ TEST_F(Claims, AReadOnlyLogSavesTheReportAndSaysWhyNoClaimWasRecorded)
     main().PushButton7->click();
     main().close();
     windows.reset();
-    const InstanceLock another(LogDatabase::defaultPath());
+    const InstanceLock another(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
     ASSERT_TRUE(another.held());
     start();
     create();

@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <memory>
@@ -277,7 +278,8 @@ bool checkDriveOptions(Options& options, const QStringList& positional, const QS
     const bool others = options.sample || !options.tripsFile.isEmpty()
                         || !options.ratesFile.isEmpty() || !options.picture.isEmpty()
                         || !options.currency.isEmpty() || options.recordClaim || options.listClaims
-                        || options.checkHistory || options.claimNumber > 0;
+                        || options.checkHistory || options.claimNumber > 0
+                        || !options.head.isEmpty();
     if (others) {
         error = QCoreApplication::translate(
             "ReportTool", "--list-drives takes no options but --settings, --unit and --min-stop");
@@ -302,6 +304,24 @@ bool checkDriveOptions(Options& options, const QStringList& positional, const QS
         return false;
     }
     options.driveFiles = positional;
+    return true;
+}
+
+// A head is a SHA-256 as Claim History and --check-history print it, of the chain only.
+bool checkHeadOption(const Options& options, QString& error)
+{
+    static const QRegularExpression hash(QStringLiteral("^[0-9a-fA-F]{64}$"));
+    if (!options.checkHistory) {
+        error = QCoreApplication::translate("ReportTool", "--head goes with --check-history");
+        return false;
+    }
+    if (!hash.match(options.head).hasMatch()) {
+        error = QCoreApplication::translate("ReportTool",
+                                            "--head needs a chain head of 64 hex digits, not "
+                                            "\"%1\"")
+                    .arg(options.head);
+        return false;
+    }
     return true;
 }
 
@@ -339,7 +359,8 @@ QString reportUsageLine()
                "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
                "[--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] "
                "[--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
-               "       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT")
+               "       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | "
+               "--claim N OUTPUT")
         .arg(QLatin1String(kProgram));
 }
 
@@ -394,7 +415,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program's version
 
@@ -404,7 +431,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 )") + QCoreApplication::translate("ReportTool", R"(
 Drives (--list-drives FILE...):
   --list-drives        print the drives found in the files (GPX tracks, the Timeline
@@ -491,6 +519,10 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         } else if (is(argument, "--min-stop")) {
             if (!takeValue(i, QStringLiteral("--min-stop"), minStop, QStringLiteral("minutes")))
                 return std::nullopt;
+        } else if (is(argument, "--head")) {
+            if (!takeValue(i, QStringLiteral("--head"), options.head,
+                           QStringLiteral("a chain head (64 hex digits)")))
+                return std::nullopt;
         } else if (is(argument, "--claim")) {
             QString number;
             if (!takeNumber(i, number)) return std::nullopt;
@@ -525,6 +557,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         }
     }
     if (options.help || options.version) return options;
+    if (!options.head.isEmpty() && !checkHeadOption(options, error)) return std::nullopt;
     if (options.listDrives) {
         if (!checkDriveOptions(options, positional, minStop, error)) return std::nullopt;
         return options;
@@ -645,7 +678,7 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
         const PlatformOverride useSeams(seams);
         if (options->listClaims) return listClaims(out, err);
-        if (options->checkHistory) return checkHistory(out, err);
+        if (options->checkHistory) return checkHistory(options->head, out, err);
         return remakeClaim(options->claimNumber, options->output, err);
     }
     return run(*options, err);
