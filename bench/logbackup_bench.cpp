@@ -4,6 +4,7 @@
 // while it runs), and listing the kept backups for the restore window.
 #include "benchmain.h"
 #include "core/logbackup.h"
+#include "core/sqlite.h"
 #include "logtable/logtable.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,6 @@
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 
@@ -25,56 +25,43 @@ namespace {
 class Log {
 public:
     explicit Log(int trips)
+        : made_(QDir().mkpath(dir_.filePath(QStringLiteral("Varnholt")))),
+          db_(path(), bw::sql::Database::Open::ReadWrite)
     {
-        QDir().mkpath(dir_.filePath(QStringLiteral("Varnholt")));
-        const QByteArray path =
-            dir_.filePath(QStringLiteral("Varnholt/Brindlewick.sqlite")).toUtf8();
-        sqlite3_open(path.constData(), &db_);
-        exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
-             "CREATE TABLE trips(id INTEGER PRIMARY KEY, position REAL NOT NULL, date TEXT,"
-             " starting_location TEXT, destination TEXT, description TEXT, odometer_start TEXT,"
-             " odometer_end TEXT, mileage REAL, reimbursement REAL); BEGIN");
-        sqlite3_stmt* insert = nullptr;
-        sqlite3_prepare_v2(db_,
-                           "INSERT INTO trips VALUES(NULL, ?1, ?2, 'Head office', ?3,"
-                           " 'Delivery of the monthly samples', ?4, ?5, 20, 11.5)",
-                           -1, &insert, nullptr);
+        db_.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
+                 "CREATE TABLE trips(id INTEGER PRIMARY KEY, position REAL NOT NULL, date TEXT,"
+                 " starting_location TEXT, destination TEXT, description TEXT, odometer_start"
+                 " TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL); BEGIN");
+        bw::sql::Statement insert(db_, "INSERT INTO trips VALUES(NULL, ?1, ?2, 'Head office', ?3,"
+                                       " 'Delivery of the monthly samples', ?4, ?5, 20, 11.5)");
         for (int i = 1; i <= trips; ++i) {
-            const QByteArray date = QStringLiteral("5/%1/2016").arg(i % 28 + 1).toUtf8();
-            const QByteArray client = QStringLiteral("Client %1").arg(i).toUtf8();
-            sqlite3_bind_int(insert, 1, i);
-            sqlite3_bind_text(insert, 2, date.constData(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(insert, 3, client.constData(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_int(insert, 4, 10000 + i * 20);
-            sqlite3_bind_int(insert, 5, 10020 + i * 20);
-            sqlite3_step(insert);
-            sqlite3_reset(insert);
+            insert.bindInt(1, i);
+            insert.bind(2, QStringLiteral("5/%1/2016").arg(i % 28 + 1));
+            insert.bind(3, QStringLiteral("Client %1").arg(i));
+            insert.bindInt(4, 10000 + i * 20);
+            insert.bindInt(5, 10020 + i * 20);
+            insert.run();
         }
-        sqlite3_finalize(insert);
-        exec("COMMIT; PRAGMA wal_checkpoint(TRUNCATE)");
+        db_.exec("COMMIT; PRAGMA wal_checkpoint(TRUNCATE)");
     }
-    ~Log() { sqlite3_close(db_); }
-    Log(const Log&) = delete;
-    Log& operator=(const Log&) = delete;
 
-    sqlite3* handle() const { return db_; }
+    bw::sql::Database& connection() { return db_; }
     QString path() const { return dir_.filePath(QStringLiteral("Varnholt/Brindlewick.sqlite")); }
 
 private:
-    void exec(const char* sql) { sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
-
     QTemporaryDir dir_;
-    sqlite3* db_ = nullptr;
+    bool made_;
+    bw::sql::Database db_;
 };
 
 // Each iteration a new backup a minute after the last, pruning included.
 void BM_BackUpNow(benchmark::State& state)
 {
-    const Log log(bw::kMaxTrips);
+    Log log(bw::kMaxTrips);
     QDateTime when(QDate(2026, 12, 9), QTime(8, 0));
     for (auto _ : state) {
         when = when.addSecs(60);
-        const bw::BackupResult result = bw::backUpNow(log.handle(), when);
+        const bw::BackupResult result = bw::backUpNow(log.connection(), when);
         if (!result.ok) state.SkipWithError(result.error.toStdString().c_str());
     }
     state.SetLabel(std::to_string(QFileInfo(log.path()).size() / 1024) + " KiB log");
@@ -85,7 +72,7 @@ BENCHMARK(BM_BackUpNow)->Unit(benchmark::kMillisecond)->UseRealTime();
 // ticks of a 1 ms timer while it ran, in milliseconds.
 void BM_SteppedBackupStall(benchmark::State& state)
 {
-    const Log log(bw::kMaxTrips);
+    Log log(bw::kMaxTrips);
     QDateTime when(QDate(2026, 12, 9), QTime(8, 0));
     double longest = 0;
     for (auto _ : state) {
@@ -108,7 +95,7 @@ void BM_SteppedBackupStall(benchmark::State& state)
         });
         sinceTick.start();
         ticker.start();
-        stepped.start(log.handle(), when, static_cast<int>(state.range(0)));
+        stepped.start(log.connection(), when, static_cast<int>(state.range(0)));
         loop.exec();
         if (!ok) state.SkipWithError("the stepped backup failed");
         longest = std::max(longest, static_cast<double>(stall) / 1e6);
@@ -120,9 +107,9 @@ BENCHMARK(BM_SteppedBackupStall)->Arg(256)->Unit(benchmark::kMillisecond)->UseRe
 // The restore window's list: the 14 kept backups of a full log read.
 void BM_ListBackups(benchmark::State& state)
 {
-    const Log log(bw::kMaxTrips);
+    Log log(bw::kMaxTrips);
     QDateTime when(QDate(2026, 12, 9), QTime(8, 0));
-    for (int i = 0; i < 14; ++i) bw::backUpNow(log.handle(), when.addSecs(60 * i));
+    for (int i = 0; i < 14; ++i) bw::backUpNow(log.connection(), when.addSecs(60 * i));
     const bw::BackupLocation where = bw::BackupLocation::of(log.path());
     for (auto _ : state) {
         benchmark::DoNotOptimize(bw::listBackups(where).size());

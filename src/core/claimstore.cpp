@@ -14,8 +14,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <array>
 #include <map>
@@ -303,7 +301,7 @@ void appendTrail(sql::Database& db, const std::vector<TrailEntry>& entries)
         insert.bind(6, entry.oldText);
         insert.bind(7, entry.newText);
         insert.run();
-        links.append(sqlite3_last_insert_rowid(db.handle()));
+        links.append(db.lastInsertId());
     }
 }
 
@@ -458,7 +456,7 @@ void insertFile(sql::Database& db, qint64 claim, const ClaimFile& file)
     insert.bind(4, printed ? QVariant() : QVariant(hash.toLower()));
     insert.bind(5, claims::timeText(file.at));
     insert.run();
-    claims::appendLink(db, LinkKind::File, sqlite3_last_insert_rowid(db.handle()));
+    claims::appendLink(db, LinkKind::File, db.lastInsertId());
 }
 
 } // namespace
@@ -477,7 +475,7 @@ bool ClaimStore::hasTables()
 qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& firstFile)
 {
     sql::Database& db = db_.database();
-    if (db.readOnly()) db.fail(SQLITE_READONLY);
+    if (db.readOnly()) db.failReadOnly();
     sql::Transaction transaction(db);
     sql::Statement insert(
         db, "INSERT INTO claims (saved_at, employee_name, employee_id, vehicle_description,"
@@ -502,7 +500,7 @@ qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& first
     int index = 0;
     for (const QVariant& value : values) insert.bind(++index, value);
     insert.run();
-    const qint64 number = sqlite3_last_insert_rowid(db.handle());
+    const qint64 number = db.lastInsertId();
     sql::Statement trip(db, "INSERT INTO claim_trips (claim, position, trip_id, date,"
                             " starting_location, destination, description, odometer_start,"
                             " odometer_end, mileage, reimbursement)"
@@ -527,7 +525,7 @@ qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& first
 void ClaimStore::addFile(qint64 claimNumber, const ClaimFile& file)
 {
     sql::Database& db = db_.database();
-    if (db.readOnly()) db.fail(SQLITE_READONLY);
+    if (db.readOnly()) db.failReadOnly();
     sql::Transaction transaction(db);
     if (!claimExists(claimNumber)) noSuchClaim(claimNumber);
     insertFile(db, claimNumber, file);
@@ -547,7 +545,7 @@ void ClaimStore::markUnpaid(qint64 claimNumber, const QDateTime& at)
 void ClaimStore::setPaid(qint64 claimNumber, bool paid, const QDateTime& at)
 {
     sql::Database& db = db_.database();
-    if (db.readOnly()) db.fail(SQLITE_READONLY);
+    if (db.readOnly()) db.failReadOnly();
     sql::Transaction transaction(db);
     if (!claimExists(claimNumber)) noSuchClaim(claimNumber);
     // Marks only ever alternate, so a mark that would not change the state is none: the
@@ -558,8 +556,7 @@ void ClaimStore::setPaid(qint64 claimNumber, bool paid, const QDateTime& at)
     insert.bindInt(1, claimNumber);
     insert.bind(2, claims::timeText(at));
     insert.run();
-    claims::appendLink(db, paid ? LinkKind::Paid : LinkKind::Unpaid,
-                       sqlite3_last_insert_rowid(db.handle()));
+    claims::appendLink(db, paid ? LinkKind::Paid : LinkKind::Unpaid, db.lastInsertId());
     transaction.commit();
 }
 
@@ -717,6 +714,20 @@ QString linkName(LinkKind kind, qint64 ref, sql::Database& db)
     return {};
 }
 
+QString breakName(const claims::ChainBreak& broken, sql::Database& db)
+{
+    switch (broken.what) {
+    case claims::ChainBreak::What::UnknownLink:
+        return linkText(QT_TRANSLATE_NOOP("ClaimStore", "link %1")).arg(broken.position);
+    case claims::ChainBreak::What::Uncovered:
+        return linkText(QT_TRANSLATE_NOOP("ClaimStore", "%1 (not in the chain)"))
+            .arg(linkName(broken.kind, broken.ref, db));
+    case claims::ChainBreak::What::Link:
+        break;
+    }
+    return linkName(broken.kind, broken.ref, db);
+}
+
 } // namespace
 
 ChainCheck ClaimStore::checkChain(const QString& kept)
@@ -725,51 +736,21 @@ ChainCheck ClaimStore::checkChain(const QString& kept)
     if (!hasTables()) return check;
     sql::Database& db = db_.database();
     check.claims = db.scalar("SELECT count(*) FROM claims").toLongLong();
-    std::array<std::map<qint64, QByteArray>, claims::kLinkKinds> hashes =
-        claims::allContentHashes(db);
+    std::vector<claims::StoredLink> links;
+    sql::Statement rows(db, "SELECT kind, ref, content, previous, hash FROM chain ORDER BY link");
+    while (rows.step()) {
+        links.push_back(
+            {rows.textAt(0), rows.intAt(1), rows.textAt(2), rows.textAt(3), rows.textAt(4)});
+    }
+    const claims::ChainWalk walk = claims::walkChain(links, claims::allContentHashes(db), kept);
+    check.entries = walk.entries;
+    check.head = walk.head;
+    check.holdsHead = walk.holdsHead;
     const auto fail = [&](const QString& name) {
         if (check.holds) check.firstFailure = name;
         check.holds = false;
     };
-    QString previous;
-    sql::Statement links(db, "SELECT kind, ref, content, previous, hash FROM chain ORDER BY link");
-    while (links.step()) {
-        ++check.entries;
-        const QString kindText = links.textAt(0);
-        const qint64 ref = links.intAt(1);
-        const QString stored = links.textAt(4);
-        check.head = stored;
-        if (!kept.isEmpty() && stored.compare(kept, Qt::CaseInsensitive) == 0)
-            check.holdsHead = true;
-        int kind = 0;
-        while (kind < claims::kLinkKinds
-               && claims::kindName(static_cast<LinkKind>(kind)) != kindText)
-            ++kind;
-        if (kind == claims::kLinkKinds) {
-            fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "link %1")).arg(check.entries));
-            previous = stored;
-            continue;
-        }
-        auto& ofKind = hashes[static_cast<std::size_t>(kind)];
-        const auto found = ofKind.find(ref);
-        const QString hash = found == ofKind.end() ? QString() : QString::fromLatin1(found->second);
-        const QString expected =
-            QString::fromLatin1(claims::linkHash(kindText, ref, hash, previous));
-        if (found == ofKind.end() || hash != links.textAt(2) || links.textAt(3) != previous
-            || stored != expected) {
-            fail(linkName(static_cast<LinkKind>(kind), ref, db));
-        }
-        if (found != ofKind.end()) ofKind.erase(found);
-        previous = expected;
-    }
-    // A row no link covers was put in beside the program.
-    for (int kind = 0; kind < claims::kLinkKinds; ++kind) {
-        const auto& left = hashes[static_cast<std::size_t>(kind)];
-        if (!left.empty()) {
-            fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "%1 (not in the chain)"))
-                     .arg(linkName(static_cast<LinkKind>(kind), left.begin()->first, db)));
-        }
-    }
+    if (walk.broken) fail(breakName(*walk.broken, db));
     // A claim's trips are covered by the claim's link: without their claim, by none.
     sql::Statement orphan(db, "SELECT claim, position FROM claim_trips WHERE claim NOT IN"
                               " (SELECT number FROM claims) ORDER BY claim, position LIMIT 1");

@@ -192,4 +192,47 @@ void KeptClaims::putBack(sql::Database& db) const
     transaction.commit();
 }
 
+ChainWalk walkChain(const std::vector<StoredLink>& links,
+                    std::array<std::map<qint64, QByteArray>, kLinkKinds> hashes,
+                    const QString& kept)
+{
+    ChainWalk walk;
+    const auto fail = [&](const ChainBreak& broken) {
+        if (!walk.broken) walk.broken = broken;
+    };
+    QString previous;
+    for (const StoredLink& link : links) {
+        ++walk.entries;
+        walk.head = link.hash;
+        if (!kept.isEmpty() && link.hash.compare(kept, Qt::CaseInsensitive) == 0)
+            walk.holdsHead = true;
+        int kind = 0;
+        while (kind < kLinkKinds && kindName(static_cast<LinkKind>(kind)) != link.kind) ++kind;
+        if (kind == kLinkKinds) {
+            fail({ChainBreak::What::UnknownLink, walk.entries, LinkKind::Claim, 0});
+            previous = link.hash;
+            continue;
+        }
+        auto& ofKind = hashes[static_cast<std::size_t>(kind)];
+        const auto found = ofKind.find(link.ref);
+        const QString hash = found == ofKind.end() ? QString() : QString::fromLatin1(found->second);
+        const QString expected = QString::fromLatin1(linkHash(link.kind, link.ref, hash, previous));
+        if (found == ofKind.end() || hash != link.content || link.previous != previous
+            || link.hash != expected) {
+            fail({ChainBreak::What::Link, walk.entries, static_cast<LinkKind>(kind), link.ref});
+        }
+        if (found != ofKind.end()) ofKind.erase(found);
+        previous = expected;
+    }
+    // A row no link covers was put in beside the program.
+    for (int kind = 0; kind < kLinkKinds; ++kind) {
+        const auto& left = hashes[static_cast<std::size_t>(kind)];
+        if (!left.empty()) {
+            fail(
+                {ChainBreak::What::Uncovered, 0, static_cast<LinkKind>(kind), left.begin()->first});
+        }
+    }
+    return walk;
+}
+
 } // namespace bw::claims

@@ -89,6 +89,37 @@ void appendLink(sql::Database& db, LinkKind kind, qint64 ref);
 // The hash of a link from its parts.
 QByteArray linkHash(const QString& kind, qint64 ref, const QString& content,
                     const QString& previous);
+// One link of the chain as the `chain` table keeps it.
+struct StoredLink {
+    QString kind;
+    qint64 ref = 0;
+    QString content;
+    QString previous;
+    QString hash;
+};
+// The first place a walk of the chain finds broken: a link of a kind no program wrote
+// (`position` from 1), a link whose row, content, predecessor or own hash differs from
+// what the rows give, or a row no link covers.
+struct ChainBreak {
+    enum class What { UnknownLink, Link, Uncovered };
+    What what = What::Link;
+    qint64 position = 0;
+    LinkKind kind = LinkKind::Claim;
+    qint64 ref = 0;
+    friend bool operator==(const ChainBreak&, const ChainBreak&) = default;
+};
+struct ChainWalk {
+    qint64 entries = 0;
+    QString head;           // the last link's stored hash
+    bool holdsHead = false; // `kept` is one of the links
+    std::optional<ChainBreak> broken;
+};
+// Walks `links` in order against `hashes`, the content hash of every row by kind and key
+// (allContentHashes): every link must cover a row of its kind as stored, name the hash of
+// the link before it and hash to itself, and every row must be covered once.
+ChainWalk walkChain(const std::vector<StoredLink>& links,
+                    std::array<std::map<qint64, QByteArray>, kLinkKinds> hashes,
+                    const QString& kept);
 // Writes the entries (numbers given by the table) and their links, in the caller's
 // transaction.
 void appendTrail(sql::Database& db, const std::vector<TrailEntry>& entries);

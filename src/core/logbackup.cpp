@@ -2,7 +2,7 @@
 // under a temporary name and renamed only when whole.
 #include "core/logbackup.h"
 
-#include "core/blanktrip.h"
+#include "core/blanktripsql.h"
 #include "core/sqlite.h"
 #include "platform/datetext.h"
 #include "platform/oserror.h"
@@ -16,10 +16,8 @@
 #include <QSet>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,15 +38,7 @@ constexpr int kStalePartialSeconds = 3600;
 constexpr char kStampFormat[] = "yyyyMMdd-HHmmss";
 constexpr char kPartialSuffix[] = ".part";
 
-QString fromUtf8(const char* text) { return QString::fromUtf8(text ? text : ""); }
-
-// The cause of a failed SQLite call on `db`, in the log database's own sentences.
-QString sqliteCause(sqlite3* db, int rc, const QString& path)
-{
-    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_OK;
-    return sql::errorSentence(code == SQLITE_OK ? rc : code, db ? sqlite3_system_errno(db) : 0,
-                              path);
-}
+QString sentence(const std::exception& failure) { return QString::fromUtf8(failure.what()); }
 
 BackupResult failure(const QString& text) { return {false, QString(), text}; }
 
@@ -71,24 +61,9 @@ void syncFolder(const QString& folder)
 }
 
 // Opens a finished file read-only; it never changes, so no locks or side files are needed.
-int openReadOnly(const QString& path, sqlite3** db)
+std::unique_ptr<sql::Database> openFinished(const QString& path)
 {
-    const QByteArray uri =
-        "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")
-        + "?mode=ro&immutable=1";
-    return sqlite3_open_v2(uri.constData(), db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-}
-
-// sqlite3_backup_step, waiting out another process's brief lock.
-int stepWaiting(sqlite3_backup* backup, int pages)
-{
-    int rc = SQLITE_OK;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        rc = sqlite3_backup_step(backup, pages);
-        if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED) return rc;
-        sqlite3_sleep(20);
-    }
-    return rc;
+    return std::make_unique<sql::Database>(path, sql::Database::Open::Snapshot);
 }
 
 void removeStalePartials(const BackupLocation& where, const QDateTime& now)
@@ -122,64 +97,57 @@ struct Record {
 };
 
 // The backups the log records; none where it keeps no record (a log of an earlier schema).
-std::vector<Record> recorded(sqlite3* db)
+std::vector<Record> recorded(sql::Database& db)
 {
     std::vector<Record> records;
-    sqlite3_stmt* rows = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name, device, inode, modified, written_at FROM backups", -1,
-                           &rows, nullptr)
-        == SQLITE_OK) {
-        while (sqlite3_step(rows) == SQLITE_ROW) {
+    try {
+        sql::Statement rows(db, "SELECT name, device, inode, modified, written_at FROM backups");
+        while (rows.step()) {
             records.push_back(
-                {fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(rows, 0))),
-                 sqlite3_column_int64(rows, 1), sqlite3_column_int64(rows, 2),
-                 sqlite3_column_int64(rows, 3),
-                 fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(rows, 4)))});
+                {rows.textAt(0), rows.intAt(1), rows.intAt(2), rows.intAt(3), rows.textAt(4)});
         }
+    } catch (const sql::SqlError&) {
     }
-    sqlite3_finalize(rows);
     return records;
 }
 
 // Runs `sql` once per record with its fields bound (as many as it takes), in the
-// caller's transaction; false when the log keeps no record or a write failed.
-bool runForRecords(sqlite3* db, const char* sql, const std::vector<Record>& records)
+// caller's transaction; throws sql::SqlError when the log keeps no record or a write failed.
+void runForRecords(sql::Database& db, const char* sql, const std::vector<Record>& records)
 {
-    sqlite3_stmt* statement = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
-    const int parameters = rc == SQLITE_OK ? sqlite3_bind_parameter_count(statement) : 0;
-    for (std::size_t i = 0; rc == SQLITE_OK && i < records.size(); ++i) {
-        const QByteArray name = records[i].name.toUtf8();
-        const QByteArray at = records[i].at.toUtf8();
-        sqlite3_bind_text(statement, 1, name.constData(), -1, SQLITE_TRANSIENT);
+    sql::Statement statement(db, sql);
+    const int parameters = statement.parameterCount();
+    for (const Record& record : records) {
+        statement.bind(1, record.name);
         if (parameters >= 5) {
-            sqlite3_bind_int64(statement, 2, records[i].device);
-            sqlite3_bind_int64(statement, 3, records[i].inode);
-            sqlite3_bind_int64(statement, 4, records[i].modified);
-            sqlite3_bind_text(statement, 5, at.constData(), -1, SQLITE_TRANSIENT);
+            statement.bindInt(2, record.device);
+            statement.bindInt(3, record.inode);
+            statement.bindInt(4, record.modified);
+            statement.bind(5, record.at);
         }
-        rc = sqlite3_step(statement) == SQLITE_DONE ? SQLITE_OK : SQLITE_ERROR;
-        sqlite3_reset(statement);
+        statement.run();
     }
-    sqlite3_finalize(statement);
-    return rc == SQLITE_OK;
 }
 
 // The same in a transaction of its own; the backups are then only not pruned when it fails.
-bool forEachRecord(sqlite3* db, const char* sql, const std::vector<Record>& records)
+bool forEachRecord(sql::Database& db, const char* sql, const std::vector<Record>& records)
 {
     if (records.empty()) return true;
-    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
-    const bool done = runForRecords(db, sql, records);
-    return sqlite3_exec(db, done ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK
-           && done;
+    try {
+        sql::Transaction transaction(db);
+        runForRecords(db, sql, records);
+        transaction.commit();
+        return true;
+    } catch (const sql::SqlError&) {
+        return false;
+    }
 }
 
 constexpr char kAddRecord[] =
     "INSERT OR REPLACE INTO backups (name, device, inode, modified, written_at)"
     " VALUES (?1, ?2, ?3, ?4, ?5)";
 
-bool addRecords(sqlite3* db, const std::vector<Record>& records)
+bool addRecords(sql::Database& db, const std::vector<Record>& records)
 {
     return forEachRecord(db, kAddRecord, records);
 }
@@ -204,7 +172,7 @@ bool realFolder(const QString& folder)
     return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-void recordBackup(sqlite3* db, const QString& path, const QDateTime& when)
+void recordBackup(sql::Database& db, const QString& path, const QDateTime& when)
 {
     const QFileInfo file(path);
     if (const std::optional<Record> record = fileRecord(file.absolutePath(), file.fileName(), when))
@@ -214,7 +182,7 @@ void recordBackup(sqlite3* db, const QString& path, const QDateTime& when)
 // Deletes the recorded backups the retention rule lets go: only a file still the one
 // written (the same file, not a link or another file put under its name), and never
 // through a folder that is a link.
-void prune(sqlite3* db, const BackupLocation& where, const QDate& today)
+void prune(sql::Database& db, const BackupLocation& where, const QDate& today)
 {
     if (!realFolder(where.folder)) return;
     const std::vector<Record> records = recorded(db);
@@ -234,9 +202,9 @@ void prune(sqlite3* db, const BackupLocation& where, const QDate& today)
 
 } // namespace
 
-void adoptEarlierBackups(sqlite3* db)
+void adoptEarlierBackups(sql::Database& db)
 {
-    const QString file = fromUtf8(sqlite3_db_filename(db, "main"));
+    const QString file = db.fileName();
     if (file.isEmpty()) return; // a database in memory has no folder
     const BackupLocation where = BackupLocation::of(file);
     if (!realFolder(where.folder)) return;
@@ -245,8 +213,12 @@ void adoptEarlierBackups(sqlite3* db)
         if (const std::optional<Record> record = fileRecord(where.folder, name, where.timeOf(name)))
             records.push_back(*record);
     }
-    // Inside the migration's transaction.
-    runForRecords(db, kAddRecord, records);
+    // Inside the migration's transaction. A record that cannot be written leaves that
+    // backup unrecorded, which only keeps it from being pruned.
+    try {
+        runForRecords(db, kAddRecord, records);
+    } catch (const sql::SqlError&) {
+    }
 }
 
 // ---- names and retention ----
@@ -330,9 +302,9 @@ QStringList backupsToPrune(const BackupLocation& where, const QStringList& fileN
 
 // One backup in progress: the destination open under its temporary name.
 struct BackupJob {
-    sqlite3* source = nullptr;
-    sqlite3* dest = nullptr;
-    sqlite3_backup* backup = nullptr;
+    sql::Database* source = nullptr;
+    std::unique_ptr<sql::Database> dest;
+    std::unique_ptr<sql::Backup> backup;
     BackupLocation where;
     QString partial;
     QString target;
@@ -341,48 +313,45 @@ struct BackupJob {
     ~BackupJob() { abandon(); }
 
     // Opens the destination and begins the copy; an error sentence when it cannot.
-    QString begin(sqlite3* from, QDateTime at);
+    QString begin(sql::Database& from, QDateTime at);
     // Takes the first free name from `when` on by creating its temporary file.
     QString claimName();
-    // Ends a copy whose last step returned `rc`: closeCopy ends SQLite's part, publish
-    // syncs the file and renames it into place; complete does both.
-    QString closeCopy(int rc);
+    // Ends a copy whose pages are all copied (closeCopy), then syncs the file and renames
+    // it into place (publish); complete copies what remains and does both.
+    QString closeCopy();
     BackupResult publish();
-    BackupResult complete(int rc);
+    BackupResult complete();
     void abandon();
 };
 
-QString BackupJob::begin(sqlite3* from, QDateTime at)
+QString BackupJob::begin(sql::Database& from, QDateTime at)
 {
-    source = from;
-    const char* file = from ? sqlite3_db_filename(from, "main") : nullptr;
-    if (!file || !*file)
+    source = &from;
+    const QString file = from.fileName();
+    if (file.isEmpty())
         return QCoreApplication::translate(
             "LogBackup", "The log is not kept in a file, so it cannot be backed up.");
-    if (!sqlite3_get_autocommit(from)) {
+    if (from.inTransaction()) {
         return QCoreApplication::translate(
             "LogBackup", "The log cannot be backed up in the middle of a change.");
     }
-    where = BackupLocation::of(fromUtf8(file));
+    where = BackupLocation::of(file);
     when = at;
     if (const int error = makePrivateFolder(where.folder))
         return folderErrorSentence(error, where.folder);
     removeStalePartials(where, at);
     const QString claimError = claimName();
     if (!claimError.isEmpty()) return claimError;
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    int rc = sqlite3_open_v2(QFile::encodeName(partial).constData(), &dest, flags, nullptr);
-    // Synced once, whole, by publish().
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(dest, "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) {
-        backup = sqlite3_backup_init(dest, "main", from, "main");
-        if (!backup) rc = sqlite3_errcode(dest);
+    try {
+        dest = std::make_unique<sql::Database>(partial, sql::Database::Open::ReadWrite);
+        // Synced once, whole, by publish().
+        dest->exec("PRAGMA synchronous=OFF");
+        backup = std::make_unique<sql::Backup>(*dest, from);
+        return {};
+    } catch (const sql::SqlError& failure) {
+        abandon();
+        return sentence(failure);
     }
-    if (rc == SQLITE_OK) return {};
-    const QString cause = sqliteCause(dest, rc, partial);
-    abandon();
-    return cause;
 }
 
 QString BackupJob::claimName()
@@ -415,27 +384,20 @@ QString BackupJob::claimName()
     }
 }
 
-QString BackupJob::closeCopy(int rc)
+QString BackupJob::closeCopy()
 {
-    const int finishRc = sqlite3_backup_finish(backup);
-    backup = nullptr;
-    if (rc == SQLITE_DONE) rc = finishRc;
-    // A copy of a database in WAL mode is marked WAL too; a backup is one plain file.
-    if (rc == SQLITE_OK) {
-        rc = sqlite3_exec(dest, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
-    }
-    if (rc != SQLITE_OK) {
-        const QString cause = sqliteCause(dest, rc, partial);
+    try {
+        backup->finish();
+        backup.reset();
+        // A copy of a database in WAL mode is marked WAL too; a backup is one plain file.
+        dest->exec("PRAGMA journal_mode=DELETE");
+        dest->close();
+        dest.reset();
+        return {};
+    } catch (const sql::SqlError& failure) {
         abandon();
-        return cause;
+        return sentence(failure);
     }
-    rc = sqlite3_close(dest);
-    dest = nullptr;
-    if (rc != SQLITE_OK) {
-        abandon();
-        return sqliteCause(nullptr, rc, partial);
-    }
-    return {};
 }
 
 BackupResult BackupJob::publish()
@@ -462,49 +424,52 @@ BackupResult BackupJob::publish()
     return {true, target, QString()};
 }
 
-BackupResult BackupJob::complete(int rc)
+BackupResult BackupJob::complete()
 {
-    const QString cause = closeCopy(rc);
+    try {
+        backup->run();
+    } catch (const sql::SqlError& failed) {
+        abandon();
+        return failure(sentence(failed));
+    }
+    const QString cause = closeCopy();
     return cause.isEmpty() ? publish() : failure(cause);
 }
 
 void BackupJob::abandon()
 {
-    if (backup) sqlite3_backup_finish(backup);
-    backup = nullptr;
-    if (dest) sqlite3_close(dest);
-    dest = nullptr;
+    backup.reset();
+    dest.reset();
     if (!partial.isEmpty()) removeDatabaseFiles(partial);
     partial.clear();
 }
 
 namespace {
 
-BackupResult backUpWithoutPruning(sqlite3* source, const QDateTime& when)
+QString notBackedUp(const QString& cause)
+{
+    return QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
+        .arg(cause);
+}
+
+BackupResult backUpWithoutPruning(sql::Database& source, const QDateTime& when)
 {
     BackupJob job;
     const QString error = job.begin(source, when);
-    if (!error.isEmpty())
-        return failure(
-            QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
-                .arg(error));
-    BackupResult result = job.complete(stepWaiting(job.backup, -1));
-    if (!result.ok)
-        result.error =
-            QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
-                .arg(result.error);
+    if (!error.isEmpty()) return failure(notBackedUp(error));
+    BackupResult result = job.complete();
+    if (!result.ok) result.error = notBackedUp(result.error);
     return result;
 }
 
 } // namespace
 
-BackupResult backUpNow(sqlite3* source, const QDateTime& when)
+BackupResult backUpNow(sql::Database& source, const QDateTime& when)
 {
     BackupResult result = backUpWithoutPruning(source, when);
     if (result.ok) {
         recordBackup(source, result.path, when);
-        prune(source, BackupLocation::of(fromUtf8(sqlite3_db_filename(source, "main"))),
-              when.date());
+        prune(source, BackupLocation::of(source.fileName()), when.date());
     }
     return result;
 }
@@ -516,44 +481,35 @@ BackupInfo readBackupInfo(const QString& path, const QDateTime& when)
     BackupInfo info;
     info.path = path;
     info.when = when;
-    sqlite3* db = nullptr;
-    sqlite3_stmt* dates = nullptr;
-    int rc = openReadOnly(path, &db);
-    // Mapped rather than read: the whole file is scanned once.
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "PRAGMA mmap_size=1073741824", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK && !addBlankTripFunction(db)) rc = sqlite3_errcode(db);
-    // Blank rows are no trips: they are neither counted nor dated.
-    if (rc == SQLITE_OK)
-        rc = sqlite3_prepare_v2(db,
-                                "SELECT date FROM trips WHERE NOT blank_trip(date,"
-                                " starting_location, destination, description, odometer_start,"
-                                " odometer_end, mileage, reimbursement)",
-                                -1, &dates, nullptr);
-    // One pass counts the trips and finds the latest date; dates repeat from trip to
-    // trip, so each distinct text is read as a date once.
-    QSet<QByteArray> seen;
-    while (rc == SQLITE_OK && (rc = sqlite3_step(dates)) == SQLITE_ROW) {
-        rc = SQLITE_OK;
-        ++info.trips;
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(dates, 0));
-        if (!text) continue;
-        const QByteArray bytes(text, sqlite3_column_bytes(dates, 0));
-        if (seen.contains(bytes)) continue;
-        seen.insert(bytes);
-        const QDate date = textToDate(QString::fromUtf8(bytes).trimmed());
-        if (date.isValid() && (!info.latestTrip.isValid() || date > info.latestTrip)) {
-            info.latestTrip = date;
+    try {
+        const std::unique_ptr<sql::Database> db = openFinished(path);
+        // Mapped rather than read: the whole file is scanned once.
+        db->exec("PRAGMA mmap_size=1073741824");
+        addBlankTripFunction(*db);
+        // Blank rows are no trips: they are neither counted nor dated.
+        sql::Statement dates(*db, "SELECT date FROM trips WHERE NOT blank_trip(date,"
+                                  " starting_location, destination, description, odometer_start,"
+                                  " odometer_end, mileage, reimbursement)");
+        // One pass counts the trips and finds the latest date; dates repeat from trip to
+        // trip, so each distinct text is read as a date once.
+        QSet<QByteArray> seen;
+        while (dates.step()) {
+            ++info.trips;
+            if (dates.isNull(0)) continue;
+            const QByteArray bytes = dates.utf8At(0).toByteArray();
+            if (seen.contains(bytes)) continue;
+            seen.insert(bytes);
+            const QDate date = textToDate(QString::fromUtf8(bytes).trimmed());
+            if (date.isValid() && (!info.latestTrip.isValid() || date > info.latestTrip)) {
+                info.latestTrip = date;
+            }
         }
-    }
-    // A file damaged past its first pages reads as far as it can, then fails.
-    info.readable = rc == SQLITE_DONE;
-    if (!info.readable) {
+        info.readable = true;
+    } catch (const sql::SqlError&) {
+        // A file damaged past its first pages reads as far as it can, then fails.
         info.trips = 0;
         info.latestTrip = QDate();
     }
-    sqlite3_finalize(dates);
-    sqlite3_close(db);
     return info;
 }
 
@@ -570,61 +526,46 @@ QList<BackupInfo> listBackups(const BackupLocation& where)
 
 QString backupDamage(const QString& path)
 {
-    sqlite3* db = nullptr;
-    int rc = openReadOnly(path, &db);
     QString result;
-    sqlite3_stmt* check = nullptr;
-    if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr);
-    if (rc == SQLITE_OK && sqlite3_step(check) == SQLITE_ROW
-        && fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)))
-               == QLatin1String("ok")) {
-        const bool hasTrips =
-            sqlite3_exec(db, "SELECT 1 FROM trips LIMIT 1", nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (!hasTrips)
-            result = QCoreApplication::translate("LogBackup", "The backup %1 holds no log.");
-    } else {
+    try {
+        const std::unique_ptr<sql::Database> db = openFinished(path);
+        sql::Statement check(*db, "PRAGMA quick_check");
+        if (!check.step() || check.textAt(0) != QLatin1String("ok")) {
+            result = QCoreApplication::translate("LogBackup",
+                                                 "The backup %1 is damaged or is not a log.");
+        } else {
+            try {
+                db->exec("SELECT 1 FROM trips LIMIT 1");
+            } catch (const sql::SqlError&) {
+                result = QCoreApplication::translate("LogBackup", "The backup %1 holds no log.");
+            }
+        }
+    } catch (const sql::SqlError&) {
         result =
             QCoreApplication::translate("LogBackup", "The backup %1 is damaged or is not a log.");
     }
-    sqlite3_finalize(check);
-    sqlite3_close(db);
     return result.isEmpty() ? result : result.arg(QDir::toNativeSeparators(path));
 }
 
 namespace {
 
 // Copies the checked backup over the live database in one write transaction.
-QString copyInto(sqlite3* live, const QString& backupFile)
+QString copyInto(sql::Database& live, const QString& backupFile)
 {
-    sqlite3* source = nullptr;
-    int rc = openReadOnly(backupFile, &source);
-    if (rc != SQLITE_OK) {
-        const QString cause = sqliteCause(source, rc, backupFile);
-        sqlite3_close(source);
-        return cause;
+    try {
+        const std::unique_ptr<sql::Database> source = openFinished(backupFile);
+        sql::Backup(live, *source).run();
+        return {};
+    } catch (const sql::SqlError& failed) {
+        return sentence(failed);
     }
-    sqlite3_backup* backup = sqlite3_backup_init(live, "main", source, "main");
-    if (!backup) {
-        const QString cause = sqliteCause(live, sqlite3_errcode(live), backupFile);
-        sqlite3_close(source);
-        return cause;
-    }
-    rc = stepWaiting(backup, -1);
-    const int finishRc = sqlite3_backup_finish(backup);
-    if (rc == SQLITE_DONE) rc = finishRc;
-    QString cause;
-    if (rc != SQLITE_OK) {
-        cause = sqliteCause(live, rc, fromUtf8(sqlite3_db_filename(live, "main")));
-    }
-    sqlite3_close(source);
-    return cause;
 }
 
 } // namespace
 
-BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDateTime& when)
+BackupResult restoreBackup(sql::Database& live, const QString& backupFile, const QDateTime& when)
 {
-    if (!live || !sqlite3_get_autocommit(live)) {
+    if (live.inTransaction()) {
         return failure(QCoreApplication::translate(
             "LogBackup", "The log cannot be restored in the middle of a change."));
     }
@@ -648,7 +589,7 @@ BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDate
                                              QFileInfo(safety.path).fileName(), when))
         records.push_back(*safetyRecord);
     addRecords(live, records);
-    prune(live, BackupLocation::of(fromUtf8(sqlite3_db_filename(live, "main"))), when.date());
+    prune(live, BackupLocation::of(live.fileName()), when.date());
     if (!cause.isEmpty()) {
         return failure(
             QCoreApplication::translate(
@@ -668,7 +609,7 @@ SteppedBackup::SteppedBackup(QObject* parent) : QObject(parent), timer_(new QTim
 
 SteppedBackup::~SteppedBackup() { cancel(); }
 
-void SteppedBackup::start(sqlite3* source, const QDateTime& when, int pagesPerStep)
+void SteppedBackup::start(sql::Database& source, const QDateTime& when, int pagesPerStep)
 {
     cancel();
     pagesPerStep_ = std::max(1, pagesPerStep);
@@ -676,9 +617,7 @@ void SteppedBackup::start(sqlite3* source, const QDateTime& when, int pagesPerSt
     const QString error = job_->begin(source, when);
     if (!error.isEmpty()) {
         job_.reset();
-        const BackupResult result =
-            failure(QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
-                        .arg(error));
+        const BackupResult result = failure(notBackedUp(error));
         QTimer::singleShot(0, this, [this, result] { emit finished(result); });
         return;
     }
@@ -705,16 +644,18 @@ void SteppedBackup::step()
     if (!job_ || finisher_) return;
     // Pages read inside the connection's own open transaction would be its uncommitted
     // half; the copy waits for the transaction to end.
-    if (!sqlite3_get_autocommit(job_->source)) return;
-    const int rc = sqlite3_backup_step(job_->backup, pagesPerStep_);
-    if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return;
+    if (job_->source->inTransaction()) return;
+    QString cause;
+    try {
+        if (!job_->backup->step(pagesPerStep_)) return;
+        cause = job_->closeCopy();
+    } catch (const sql::SqlError& failed) {
+        cause = sentence(failed);
+    }
     timer_->stop();
-    const QString cause = job_->closeCopy(rc);
     if (!cause.isEmpty()) {
         job_.reset();
-        emit finished(
-            failure(QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
-                        .arg(cause)));
+        emit finished(failure(notBackedUp(cause)));
         return;
     }
     // The sync to disk and the pruning wait on the disk: done away from the window.
@@ -725,15 +666,12 @@ void SteppedBackup::step()
         finisher_ = nullptr;
         // Recorded and pruned through the log's own connection, on its own thread.
         if (result->ok) {
-            recordBackup(job_->source, result->path, job_->when);
-            prune(job_->source, job_->where, job_->when.date());
+            recordBackup(*job_->source, result->path, job_->when);
+            prune(*job_->source, job_->where, job_->when.date());
         }
         job_.reset();
         BackupResult report = *result;
-        if (!report.ok)
-            report.error =
-                QCoreApplication::translate("LogBackup", "The log could not be backed up. %1")
-                    .arg(report.error);
+        if (!report.ok) report.error = notBackedUp(report.error);
         emit finished(report);
     });
     finisher_->start();

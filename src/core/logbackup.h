@@ -11,12 +11,14 @@
 
 #include <memory>
 
-struct sqlite3;
 class QThread;
 class QTimer;
 
 namespace bw {
 
+namespace sql {
+class Database;
+}
 struct BackupJob;
 
 // Where a database's backups live: "<database folder>/backups", each named
@@ -54,7 +56,7 @@ struct BackupResult {
 // complete when this returns, so it holds the log as it was before any change the caller
 // makes next. Refused while `source` is inside a transaction: the copy would contain the
 // transaction's uncommitted half. A failure leaves no file behind.
-BackupResult backUpNow(sqlite3* source, const QDateTime& when);
+BackupResult backUpNow(sql::Database& source, const QDateTime& when);
 
 // One backup as listed for the user.
 struct BackupInfo {
@@ -70,14 +72,15 @@ struct BackupInfo {
 QList<BackupInfo> listBackups(const BackupLocation& where);
 BackupInfo readBackupInfo(const QString& path, const QDateTime& when);
 
-// Empty when `path` is a whole log (PRAGMA quick_check finds it sound and it has trips);
-// the sentence naming what is wrong otherwise.
+// Empty when `path` is a whole log (PRAGMA quick_check finds it sound and it has a trips
+// table, which may hold no rows: a log can be empty); the sentence naming what is wrong
+// otherwise.
 QString backupDamage(const QString& path);
 
 // Records the backup files an earlier version wrote beside the database open on `db`,
 // as found (plain files of this user in a backup folder that is no link), in the
 // caller's transaction: the first start of a version that records its backups.
-void adoptEarlierBackups(sqlite3* db);
+void adoptEarlierBackups(sql::Database& db);
 
 // Replaces the log on `live` with the backup `backupFile`, after backing the current log
 // up; the log's record of its backups stays the live one's. The copy is one write transaction on
@@ -86,7 +89,7 @@ void adoptEarlierBackups(sqlite3* db);
 // log as it was. No statement may be left stepping on `live` (SQLite refuses to copy into a
 // connection that is reading). Afterwards the caller reloads what it shows and brings an older
 // schema up to date: the copy carries the backup's own `user_version`.
-BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDateTime& when);
+BackupResult restoreBackup(sql::Database& live, const QString& backupFile, const QDateTime& when);
 
 // A backup made a few hundred pages at a time from the event loop, so the window stays
 // responsive (the daily backup). Finishes with `finished`; destroying it, or `cancel`,
@@ -98,7 +101,7 @@ public:
     ~SteppedBackup() override;
 
     // A backup that cannot begin reports why through `finished`, from the event loop.
-    void start(sqlite3* source, const QDateTime& when, int pagesPerStep = 256);
+    void start(sql::Database& source, const QDateTime& when, int pagesPerStep = 256);
     void cancel();
     bool running() const;
 

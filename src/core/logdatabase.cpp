@@ -1,7 +1,7 @@
 // The log's database: schema, numbered migrations, typed reads and one-transaction writes.
 #include "core/logdatabase.h"
 
-#include "core/blanktrip.h"
+#include "core/blanktripsql.h"
 #include "core/claimtrail.h"
 #include "core/logbackup.h"
 #include "platform/clock.h"
@@ -14,8 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <sqlite3.h>
 
 #include <array>
 #include <map>
@@ -118,7 +116,7 @@ void migrateTo5(sql::Database& db)
     db.exec("CREATE TABLE backups (name TEXT PRIMARY KEY, device INTEGER NOT NULL,"
             " inode INTEGER NOT NULL, modified INTEGER NOT NULL, written_at TEXT NOT NULL)"
             " WITHOUT ROWID;");
-    adoptEarlierBackups(db.handle());
+    adoptEarlierBackups(db);
 }
 
 using Migration = void (*)(sql::Database&);
@@ -204,7 +202,7 @@ LogDatabase::LogDatabase(const QString& path, Access access, bool damaged)
         access = Access::ReadOnly;
     }
     // The claims' queries tell blank rows from trips as the rest of the program does.
-    if (!addBlankTripFunction(db_->handle())) db_->fail(sqlite3_errcode(db_->handle()));
+    addBlankTripFunction(*db_);
     setPragmas(access);
     if (access == Access::ReadWrite) migrate();
     if (access != Access::ReadWrite && foundVersion_ == 3) readAsSchema4(*db_);
@@ -258,7 +256,7 @@ QString restoreText(const char* text) { return QCoreApplication::translate("LogD
 
 BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime& when)
 {
-    if (!upsert_) db_->fail(SQLITE_READONLY);
+    if (!upsert_) db_->failReadOnly();
     const auto refused = [](const QString& why) {
         return BackupResult{
             false, QString(),
@@ -294,7 +292,7 @@ BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime
             restoreText(QT_TRANSLATE_NOOP("LogDatabase", "The backup could not be restored. %1"))
                 .arg(QString::fromUtf8(failure.what())));
     }
-    BackupResult result = restoreBackup(db_->handle(), staged.path, when);
+    BackupResult result = restoreBackup(*db_, staged.path, when);
     if (!result.ok) return result;
     try {
         adoptRestoredContent();
@@ -350,7 +348,7 @@ void LogDatabase::readTrips(const std::function<void(StoredTrip&&)>& take)
 
 void LogDatabase::apply(const TripChanges& changes)
 {
-    if (!upsert_) db_->fail(SQLITE_READONLY);
+    if (!upsert_) db_->failReadOnly();
     sql::Transaction transaction(*db_);
     write(changes);
     transaction.commit();
@@ -359,7 +357,7 @@ void LogDatabase::apply(const TripChanges& changes)
 void LogDatabase::adoptRecovered(const TripChanges& changes, const std::vector<RateChange>& rates,
                                  const std::function<void(sql::Database&)>& copyRows)
 {
-    if (!upsert_) db_->fail(SQLITE_READONLY);
+    if (!upsert_) db_->failReadOnly();
     // Rows kept from a damaged file may have lost the rows they refer to.
     db_->exec("PRAGMA foreign_keys = OFF");
     {
@@ -458,7 +456,7 @@ std::vector<RateChange> LogDatabase::rateChanges()
 
 void LogDatabase::replaceRateChanges(const std::vector<RateChange>& changes)
 {
-    if (!upsert_) db_->fail(SQLITE_READONLY);
+    if (!upsert_) db_->failReadOnly();
     sql::Transaction transaction(*db_);
     writeRateChanges(changes);
     transaction.commit();
@@ -579,8 +577,7 @@ QString LogDatabase::damageOf(const QString& path, bool withWal)
             return found.join(QLatin1Char('\n'));
         return version > kSchemaVersion ? QString() : layoutDamage(*db, version);
     } catch (const sql::SqlError& failure) {
-        if (failure.primaryCode() == SQLITE_NOTADB || failure.primaryCode() == SQLITE_CORRUPT)
-            return QString::fromUtf8(failure.what());
+        if (failure.damage()) return QString::fromUtf8(failure.what());
         throw;
     }
 }

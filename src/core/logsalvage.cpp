@@ -3,8 +3,6 @@
 
 #include <QSet>
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <limits>
 #include <map>
@@ -111,7 +109,7 @@ private:
             rows_.bindInt(1, from);
             while (rows_.step()) {
                 const qint64 id = rows_.intAt(0);
-                if (id < next) throw sql::SqlError(QString(), SQLITE_CORRUPT, 0);
+                if (id < next) throw sql::SqlError::damaged();
                 next = id == std::numeric_limits<qint64>::max() ? id : id + 1;
                 if (withOrder_ && rows_.isNull(1)) continue;
                 trips.emplace(id, tripOf(rows_));

@@ -48,6 +48,32 @@ SqlError::SqlError(const QString& sentence, int code, int systemErrno)
     : std::runtime_error(sentence.toStdString()), code_(code), errno_(systemErrno)
 {}
 
+bool SqlError::damage() const
+{
+    return primaryCode() == SQLITE_NOTADB || primaryCode() == SQLITE_CORRUPT;
+}
+
+SqlError SqlError::damaged() { return SqlError(QString(), SQLITE_CORRUPT, 0); }
+
+bool FunctionArgs::isNull(int index) const
+{
+    return sqlite3_value_type(values_[index]) == SQLITE_NULL;
+}
+
+bool FunctionArgs::isNumber(int index) const
+{
+    const int type = sqlite3_value_type(values_[index]);
+    return type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+}
+
+double FunctionArgs::doubleAt(int index) const { return sqlite3_value_double(values_[index]); }
+
+QByteArrayView FunctionArgs::utf8At(int index) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(values_[index]));
+    return QByteArrayView(text, text ? sqlite3_value_bytes(values_[index]) : 0);
+}
+
 QString errorSentence(int code, int systemErrno, const QString& path)
 {
     const int primary = code & 0xFF;
@@ -68,8 +94,7 @@ QString errorSentence(int code, int systemErrno, const QString& path)
                                            "The log %1 was moved or deleted while it was open.")
             .arg(shown(path));
     case SQLITE_READONLY_DIRECTORY:
-        return QCoreApplication::translate("OsError", "There is no permission to write %1.")
-            .arg(shown(QFileInfo(path).absolutePath()));
+        return osErrorSentence(EACCES, QFileInfo(path).absolutePath());
     case SQLITE_READONLY_RECOVERY:
     case SQLITE_READONLY_CANTINIT:
     case SQLITE_READONLY_CANTLOCK:
@@ -81,8 +106,7 @@ QString errorSentence(int code, int systemErrno, const QString& path)
     }
     switch (primary) {
     case SQLITE_FULL:
-        return QCoreApplication::translate("LogDatabase", "The disk is full (writing %1).")
-            .arg(shown(path));
+        return osErrorSentence(ENOSPC, path);
     case SQLITE_READONLY:
         return QCoreApplication::translate("LogDatabase",
                                            "The log %1 cannot be written: it is read-only.")
@@ -135,6 +159,50 @@ Database::Database(const QString& path, Open mode) : path_(path), readOnly_(mode
 }
 
 Database::~Database() { sqlite3_close_v2(db_); }
+
+QString Database::fileName() const
+{
+    const char* file = db_ ? sqlite3_db_filename(db_, "main") : nullptr;
+    return QString::fromUtf8(file ? file : "");
+}
+
+bool Database::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
+
+qint64 Database::lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+
+void Database::failReadOnly() const { fail(SQLITE_READONLY); }
+
+void Database::close()
+{
+    const int rc = sqlite3_close(db_);
+    db_ = nullptr;
+    if (rc != SQLITE_OK) throw SqlError(errorSentence(rc, 0, path_), rc, 0);
+}
+
+namespace {
+
+struct FunctionSlot {
+    Database::IntFunction function;
+};
+
+void callFunction(sqlite3_context* context, int count, sqlite3_value** values)
+{
+    const auto* slot = static_cast<const FunctionSlot*>(sqlite3_user_data(context));
+    sqlite3_result_int64(context, slot->function(FunctionArgs(count, values)));
+}
+
+void dropFunction(void* slot) { delete static_cast<FunctionSlot*>(slot); }
+
+} // namespace
+
+void Database::addFunction(const char* name, int argCount, IntFunction function)
+{
+    // SQLite owns the slot from here on, failure or not: it calls dropFunction for it.
+    const int rc = sqlite3_create_function_v2(
+        db_, name, argCount, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+        new FunctionSlot{function}, callFunction, nullptr, nullptr, dropFunction);
+    if (rc != SQLITE_OK) fail(rc);
+}
 
 void Database::fail(int rc) const
 {
@@ -205,6 +273,8 @@ void Statement::run()
     reset();
 }
 
+int Statement::parameterCount() const { return sqlite3_bind_parameter_count(stmt_); }
+
 void Statement::reset()
 {
     sqlite3_reset(stmt_);
@@ -260,6 +330,42 @@ void Transaction::commit()
 {
     db_.exec("COMMIT");
     open_ = false;
+}
+
+Backup::Backup(Database& dest, Database& source) : dest_(dest)
+{
+    backup_ = sqlite3_backup_init(dest.handle(), "main", source.handle(), "main");
+    if (!backup_) dest.fail(sqlite3_errcode(dest.handle()));
+}
+
+Backup::~Backup() { sqlite3_backup_finish(backup_); }
+
+bool Backup::step(int pages)
+{
+    const int rc = sqlite3_backup_step(backup_, pages);
+    if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED) return false;
+    if (rc == SQLITE_DONE) return true;
+    sqlite3_backup_finish(backup_);
+    backup_ = nullptr;
+    dest_.fail(rc);
+}
+
+void Backup::run()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (step(-1)) return finish();
+        sqlite3_sleep(20);
+    }
+    sqlite3_backup_finish(backup_);
+    backup_ = nullptr;
+    dest_.fail(SQLITE_BUSY);
+}
+
+void Backup::finish()
+{
+    const int rc = sqlite3_backup_finish(backup_);
+    backup_ = nullptr;
+    if (rc != SQLITE_OK) dest_.fail(rc);
 }
 
 } // namespace bw::sql

@@ -17,8 +17,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <iterator>

@@ -27,10 +27,10 @@ namespace bw {
 
 namespace {
 
-sqlite3* liveHandle(const TripLog* log)
+sql::Database* liveDatabase(const TripLog* log)
 {
     if (!log || !log->hasDatabase() || log->readOnly()) return nullptr;
-    return log->database()->database().handle();
+    return &log->database()->database();
 }
 
 } // namespace
@@ -47,7 +47,7 @@ void Form1::scheduleDailyBackup()
     // After the window has opened: the copy runs a few pages at a time from the event
     // loop, so a large log never holds up the start.
     QTimer::singleShot(0, this, [this] {
-        sqlite3* live = liveHandle(log_.get());
+        sql::Database* live = liveDatabase(log_.get());
         if (!live || dailyBackup_) return;
         const QDateTime now = platform().clock->now();
         if (BackupLocation::of(log_->database()->path()).hasBackupOn(now.date())) return;
@@ -60,7 +60,7 @@ void Form1::scheduleDailyBackup()
                              applicationTitle(), Dialogs::Icon::Warning);
                     }
                 });
-        dailyBackup_->start(live, now);
+        dailyBackup_->start(*live, now);
     });
 }
 
@@ -73,9 +73,9 @@ void Form1::endDailyBackup()
 
 bool Form1::backUpBeforeChange()
 {
-    sqlite3* live = liveHandle(log_.get());
+    sql::Database* live = liveDatabase(log_.get());
     if (!live) return true;
-    const BackupResult result = backUpNow(live, platform().clock->now());
+    const BackupResult result = backUpNow(*live, platform().clock->now());
     if (result.ok) return true;
     // A safety copy that failed is never passed over in silence: the user decides whether
     // the change goes ahead without one.
@@ -88,7 +88,7 @@ bool Form1::backUpBeforeChange()
 
 void Form1::restoreBackupCommand()
 {
-    if (!liveHandle(log_.get())) return;
+    if (!liveDatabase(log_.get())) return;
     commitGridEdit();
     model_->leaveEditedRow();
     RestoreBackupDialog dialog(
@@ -99,7 +99,7 @@ void Form1::restoreBackupCommand()
 
 QString Form1::restoreLogFrom(const QString& file)
 {
-    sqlite3* live = liveHandle(log_.get());
+    sql::Database* live = liveDatabase(log_.get());
     if (!live) return tr("The trip log is read-only.");
     try {
         // A backup a later version wrote would be a log this version cannot keep.

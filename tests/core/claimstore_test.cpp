@@ -346,7 +346,7 @@ TEST_F(ClaimStoreTest, ARestoreKeepsEveryClaimAndTrailsWhatItChanges)
 {
     apply(TripChanges{logTrips, {}, false, {}});
     store.recordClaim(record({logTrips[0]}), file(QString(), "print"));
-    const BackupResult backup = backUpNow(db->database().handle(), kSaved.addDays(1));
+    const BackupResult backup = backUpNow(db->database(), kSaved.addDays(1));
     ASSERT_TRUE(backup.ok) << backup.error.toStdString();
 
     store.recordClaim(record({logTrips[1], logTrips[2]}), file(QString(), "print"));

@@ -155,7 +155,7 @@ TEST_F(LogBackupTest, CopyHoldsCommitsStillInTheWalAndIsOnePlainFile)
     TripLogDb& db = open();
     db.addTrips(300, QStringLiteral("2026-11-30"));
     ASSERT_GT(QFileInfo(dbPath() + "-wal").size(), 0) << "commits should still be in the WAL";
-    const BackupResult result = backUpNow(db.handle(), at("2026-12-09T13:05:07"));
+    const BackupResult result = backUpNow(db.connection(), at("2026-12-09T13:05:07"));
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.path, backupFolder() + "/Brindlewick-20261209-130507.sqlite");
     EXPECT_EQ(TripLogDb::tripsIn(result.path), db.allTrips());
@@ -165,7 +165,7 @@ TEST_F(LogBackupTest, CopyHoldsCommitsStillInTheWalAndIsOnePlainFile)
     EXPECT_EQ(copy.read(20).mid(18), QByteArray("\x01\x01", 2));
     EXPECT_EQ(folderEntries(), QStringList{"Brindlewick-20261209-130507.sqlite"});
     // A second backup within the same second is kept beside the first.
-    EXPECT_TRUE(backUpNow(db.handle(), at("2026-12-09T13:05:07")).ok);
+    EXPECT_TRUE(backUpNow(db.connection(), at("2026-12-09T13:05:07")).ok);
     EXPECT_EQ(
         BackupLocation::of(dbPath()).files(),
         (QStringList{"Brindlewick-20261209-130508.sqlite", "Brindlewick-20261209-130507.sqlite"}));
@@ -178,14 +178,14 @@ TEST_F(LogBackupTest, KeepsTheStateBeforeTheFollowingChange)
     TripLogDb& db = open();
     db.addTrips(40, QStringLiteral("2026-11-30"));
     const QStringList before = db.allTrips();
-    const BackupResult result = backUpNow(db.handle(), at("2026-12-09T13:05:07"));
+    const BackupResult result = backUpNow(db.connection(), at("2026-12-09T13:05:07"));
     ASSERT_TRUE(result.ok);
     ASSERT_TRUE(db.exec("DELETE FROM trips"));
     EXPECT_EQ(TripLogDb::tripsIn(result.path), before);
 
     // Inside a transaction, a copy would hold the change's uncommitted half: refused.
     ASSERT_TRUE(db.exec("BEGIN; INSERT INTO trips(position, date) VALUES(1, 'half')"));
-    const BackupResult refused = backUpNow(db.handle(), at("2026-12-09T14:00:00"));
+    const BackupResult refused = backUpNow(db.connection(), at("2026-12-09T14:00:00"));
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.error.contains("middle of a change")) << refused.error.toStdString();
     EXPECT_TRUE(db.exec("ROLLBACK"));
@@ -207,7 +207,7 @@ TEST_F(LogBackupTest, SteppedCopyIsNeverVisibleHalfDoneAndWaitsOutTransactions)
 
     SteppedBackup stepped;
     QSignalSpy spy(&stepped, &SteppedBackup::finished);
-    stepped.start(db.handle(), QDateTime::currentDateTime(), 1);
+    stepped.start(db.connection(), QDateTime::currentDateTime(), 1);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     ASSERT_TRUE(stepped.running());
     EXPECT_TRUE(BackupLocation::of(dbPath()).files().isEmpty());
@@ -232,7 +232,7 @@ TEST_F(LogBackupTest, SteppedCopyIsNeverVisibleHalfDoneAndWaitsOutTransactions)
     EXPECT_EQ(folderEntries().size(), 1);
 
     // Cancelled, it leaves nothing behind.
-    stepped.start(db.handle(), QDateTime::currentDateTime().addSecs(60), 1);
+    stepped.start(db.connection(), QDateTime::currentDateTime().addSecs(60), 1);
     QCoreApplication::processEvents();
     stepped.cancel();
     EXPECT_EQ(folderEntries().size(), 1);
@@ -248,11 +248,11 @@ TEST_F(LogBackupTest, BackupsOfOneSecondRunningTogetherBothEndWhole)
     const QString name = backupFolder() + "/Brindlewick-20261209-1305%1.sqlite";
     SteppedBackup stepped;
     QSignalSpy spy(&stepped, &SteppedBackup::finished);
-    stepped.start(db.handle(), when, 1);
+    stepped.start(db.connection(), when, 1);
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     ASSERT_TRUE(stepped.running());
 
-    const BackupResult atOnce = backUpNow(db.handle(), when);
+    const BackupResult atOnce = backUpNow(db.connection(), when);
     ASSERT_TRUE(atOnce.ok) << atOnce.error.toStdString();
     EXPECT_EQ(atOnce.path.toStdString(), name.arg("08").toStdString());
     ASSERT_TRUE(spy.wait(20000));
@@ -267,7 +267,7 @@ TEST_F(LogBackupTest, BackupsOfOneSecondRunningTogetherBothEndWhole)
     ASSERT_TRUE(other.open(QIODevice::WriteOnly));
     other.write("in progress");
     other.close();
-    const BackupResult beside = backUpNow(db.handle(), at("2026-12-09T13:05:09"));
+    const BackupResult beside = backUpNow(db.connection(), at("2026-12-09T13:05:09"));
     ASSERT_TRUE(beside.ok) << beside.error.toStdString();
     EXPECT_EQ(beside.path.toStdString(), name.arg("10").toStdString());
     EXPECT_EQ(folderEntries(), QStringList({"Brindlewick-20261209-130507.sqlite",
@@ -288,9 +288,9 @@ TEST_F(LogBackupTest, ListsWhenTripsAndLatestDateAndUnreadableFiles)
     // Blank rows, dated or not, are no trips.
     ASSERT_TRUE(db.exec("INSERT INTO trips (position, date, description, mileage, reimbursement)"
                         " VALUES (90, '', '', 0, 0), (91, ' ', NULL, NULL, 0)"));
-    ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-08T09:00:00")).ok);
+    ASSERT_TRUE(backUpNow(db.connection(), at("2026-12-08T09:00:00")).ok);
     ASSERT_TRUE(db.exec("DELETE FROM trips"));
-    ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-09T09:00:00")).ok);
+    ASSERT_TRUE(backUpNow(db.connection(), at("2026-12-09T09:00:00")).ok);
     QFile junk(backupFolder() + "/Brindlewick-20261207-090000.sqlite");
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(8192, 'x'));
@@ -328,13 +328,14 @@ TEST_F(LogBackupTest, RestoreRoundTripBacksUpFirstAndRefusesDamage)
     TripLogDb& db = open();
     db.addTrips(25, QStringLiteral("2026-10-02"));
     const QStringList old = db.allTrips();
-    const BackupResult first = backUpNow(db.handle(), at("2026-12-01T09:00:00"));
+    const BackupResult first = backUpNow(db.connection(), at("2026-12-01T09:00:00"));
     ASSERT_TRUE(first.ok);
     ASSERT_TRUE(db.exec("DELETE FROM trips"));
     db.addTrips(3, QStringLiteral("2026-12-05"), "Elsewhere");
     const QStringList current = db.allTrips();
 
-    const BackupResult restored = restoreBackup(db.handle(), first.path, at("2026-12-09T13:00:00"));
+    const BackupResult restored =
+        restoreBackup(db.connection(), first.path, at("2026-12-09T13:00:00"));
     ASSERT_TRUE(restored.ok) << restored.error.toStdString();
     EXPECT_EQ(db.allTrips(), old);
     EXPECT_EQ(TripLogDb::tripsIn(restored.path), current);
@@ -344,11 +345,10 @@ TEST_F(LogBackupTest, RestoreRoundTripBacksUpFirstAndRefusesDamage)
     EXPECT_EQ(db.allTrips().size(), 26);
 
     // A statement still reading on the live connection: refused, the log unchanged.
-    sqlite3_stmt* reading = nullptr;
-    sqlite3_prepare_v2(db.handle(), "SELECT * FROM trips", -1, &reading, nullptr);
-    ASSERT_EQ(sqlite3_step(reading), SQLITE_ROW);
-    const BackupResult busy = restoreBackup(db.handle(), first.path, at("2026-12-09T13:30:00"));
-    sqlite3_finalize(reading);
+    auto reading = std::make_unique<sql::Statement>(db.connection(), "SELECT * FROM trips");
+    ASSERT_TRUE(reading->step());
+    const BackupResult busy = restoreBackup(db.connection(), first.path, at("2026-12-09T13:30:00"));
+    reading.reset();
     EXPECT_FALSE(busy.ok);
     EXPECT_TRUE(busy.error.contains("unchanged")) << busy.error.toStdString();
     EXPECT_EQ(db.allTrips().size(), 26);
@@ -360,7 +360,7 @@ TEST_F(LogBackupTest, RestoreRoundTripBacksUpFirstAndRefusesDamage)
     const QStringList before = db.allTrips();
     const qsizetype backups = folderEntries().size();
     const BackupResult refused =
-        restoreBackup(db.handle(), junk.fileName(), at("2026-12-09T14:00:00"));
+        restoreBackup(db.connection(), junk.fileName(), at("2026-12-09T14:00:00"));
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(refused.error.contains("damaged")) << refused.error.toStdString();
     EXPECT_EQ(db.allTrips(), before);
@@ -373,12 +373,12 @@ TEST_F(LogBackupTest, RestoreFromABackupThatPruningWouldRemove)
     // Fifteen backups of one month: the new safety copy pushes the second oldest out.
     for (int i = 0; i < 15; ++i) {
         db.addTrips(1, QStringLiteral("2026-12-01"));
-        ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-01T08:00:00").addSecs(i * 60)).ok);
+        ASSERT_TRUE(backUpNow(db.connection(), at("2026-12-01T08:00:00").addSecs(i * 60)).ok);
     }
     const QString secondOldest = backupFolder() + "/Brindlewick-20261201-080100.sqlite";
     ASSERT_TRUE(QFile::exists(secondOldest));
     const BackupResult restored =
-        restoreBackup(db.handle(), secondOldest, at("2026-12-09T13:00:00"));
+        restoreBackup(db.connection(), secondOldest, at("2026-12-09T13:00:00"));
     ASSERT_TRUE(restored.ok) << restored.error.toStdString();
     EXPECT_EQ(db.allTrips().size(), 2);
     EXPECT_FALSE(QFile::exists(secondOldest));
@@ -403,7 +403,7 @@ TEST_F(LogBackupTest, RestoreKilledAnywhereLeavesOneWholeLog)
         ASSERT_GE(child, 0);
         if (child == 0) {
             TripLogDb live(dbPath());
-            restoreBackup(live.handle(), chosen, at("2026-12-09T13:00:00").addSecs(60 * run));
+            restoreBackup(live.connection(), chosen, at("2026-12-09T13:00:00").addSecs(60 * run));
             _exit(0);
         }
         QThread::usleep(std::uniform_int_distribution<unsigned long>(0, 60000)(chance));
@@ -453,13 +453,13 @@ TEST_F(LogBackupTest, PruningDeletesOnlyRecordedBackupsAndNeverThroughALink)
         QFile(foreign).open(QIODevice::WriteOnly);
         db.addTrips(1);
         // Older than the twelve months kept: pruned by the fifteen that follow.
-        const BackupResult first = backUpNow(db.handle(), at("2025-01-02T09:00:00"));
-        const BackupResult second = backUpNow(db.handle(), at("2025-01-03T09:00:00"));
+        const BackupResult first = backUpNow(db.connection(), at("2025-01-02T09:00:00"));
+        const BackupResult second = backUpNow(db.connection(), at("2025-01-03T09:00:00"));
         ASSERT_TRUE(first.ok && second.ok);
         // The second put back by another file under its name.
         ASSERT_TRUE(QFile::remove(second.path) && QFile::copy(first.path, second.path));
         for (int day = 1; day <= 15; ++day)
-            ASSERT_TRUE(backUpNow(db.handle(), at("2026-03-01T09:00:00").addDays(day)).ok);
+            ASSERT_TRUE(backUpNow(db.connection(), at("2026-03-01T09:00:00").addDays(day)).ok);
         EXPECT_TRUE(QFile::exists(foreign)) << "not the program's";
         EXPECT_TRUE(QFile::exists(second.path)) << "no longer the file written";
         EXPECT_EQ(QFile::exists(first.path), linked) << "pruned, unless through a link";
@@ -472,7 +472,7 @@ TEST_F(LogBackupTest, PruningDeletesOnlyRecordedBackupsAndNeverThroughALink)
     // A file where the folder goes is named so.
     QFile::remove(backupFolder());
     QFile(backupFolder()).open(QIODevice::WriteOnly);
-    const BackupResult refused = backUpNow(open().handle(), at("2026-03-20T09:00:00"));
+    const BackupResult refused = backUpNow(open().connection(), at("2026-03-20T09:00:00"));
     EXPECT_FALSE(refused.ok);
     EXPECT_TRUE(
         refused.error.endsWith(QStringLiteral("%1 is a file, not a folder.").arg(backupFolder())))
@@ -495,7 +495,7 @@ TEST_F(LogBackupTest, FailuresNameTheirCauseAndLeaveNothingBehind)
             GTEST_SKIP() << "cannot mount a tmpfs over the backup folder here (needs root or "
                             "CAP_SYS_ADMIN), so a failing disk cannot be made";
         }
-        const BackupResult result = backUpNow(db.handle(), at("2026-12-09T13:05:07"));
+        const BackupResult result = backUpNow(db.connection(), at("2026-12-09T13:05:07"));
         EXPECT_FALSE(result.ok) << c.name;
         const QString partial = backupFolder() + "/Brindlewick-20261209-130507.sqlite.part";
         const QString cause = osErrorSentence(c.error, partial);
@@ -505,7 +505,7 @@ TEST_F(LogBackupTest, FailuresNameTheirCauseAndLeaveNothingBehind)
         const QStringList before = db.allTrips();
         TripLogDb(dir.filePath(QStringLiteral("other.sqlite"))).addTrips(1);
         const BackupResult restore =
-            restoreBackup(db.handle(), dir.filePath("other.sqlite"), at("2026-12-09T13:05:07"));
+            restoreBackup(db.connection(), dir.filePath("other.sqlite"), at("2026-12-09T13:05:07"));
         EXPECT_FALSE(restore.ok) << c.name;
         EXPECT_TRUE(restore.error.contains(cause)) << restore.error.toStdString();
         EXPECT_EQ(db.allTrips(), before) << c.name;

@@ -310,7 +310,7 @@ TEST_F(LogDatabaseTest, ALogRestoredFromAnEarlierSchemaIsBroughtToThisOne)
     LogDatabase db(path(), LogDatabase::Access::ReadWrite);
     db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
     const BackupResult restored =
-        restoreBackup(db.database().handle(), backup, QDateTime(QDate(2026, 2, 1), QTime(9, 0)));
+        restoreBackup(db.database(), backup, QDateTime(QDate(2026, 2, 1), QTime(9, 0)));
     ASSERT_TRUE(restored.ok) << restored.error.toStdString();
     db.adoptRestoredContent();
     EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), LogDatabase::kSchemaVersion);

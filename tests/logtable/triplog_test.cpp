@@ -558,7 +558,7 @@ TEST_F(TripLogTest, TheLogsFilesArePrivateWhateverTheUmaskAndEarlierOnesAreNarro
     log->commit(*table);
     store->SaveSetting(QStringLiteral("EmployeeName"), QStringLiteral("Ada"));
     const BackupResult backup =
-        backUpNow(log->database()->database().handle(), QDateTime(QDate(2026, 3, 14), QTime(9, 0)));
+        backUpNow(log->database()->database(), QDateTime(QDate(2026, 3, 14), QTime(9, 0)));
     ASSERT_TRUE(backup.ok) << backup.error.toStdString();
     const std::pair<QString, unsigned> made[] = {{folder, 0700},
                                                  {ini(), 0600},

@@ -31,9 +31,9 @@ protected:
         QDir().mkpath(dir.filePath(QStringLiteral("Varnholt")));
         TripLogDb db(path);
         db.addTrips(1200, QStringLiteral("2026-11-28"));
-        ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-08T13:05:27")).ok);
+        ASSERT_TRUE(backUpNow(db.connection(), at("2026-12-08T13:05:27")).ok);
         db.addTrips(34, QStringLiteral("2026-12-02"));
-        ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-09T09:00:00")).ok);
+        ASSERT_TRUE(backUpNow(db.connection(), at("2026-12-09T09:00:00")).ok);
         where = BackupLocation::of(path);
         QFile junk(where.folder + QStringLiteral("/Brindlewick-20261207-090000.sqlite"));
         ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
