@@ -3,8 +3,8 @@
 // within 200 ms, and the background check of every file and of the chain after it.
 #include "benchmain.h"
 #include "benchplatform.h"
-#include "core/claimstore.h"
-#include "core/logdatabase.h"
+#include "logstore/claimstore.h"
+#include "logstore/logdatabase.h"
 #include "shell/claimhistorydialog.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 // Also a log at the 65,527-trip limit claimed whole and moved out by a new period.
 #include "benchmain.h"
 #include "benchplatform.h"
-#include "core/claimstore.h"
-#include "core/claimtrail.h"
-#include "core/logdatabase.h"
+#include "logstore/claimstore.h"
+#include "logstore/claimtrail.h"
+#include "logstore/logdatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 // it), the daily backup stepped from the event loop (the longest stall a 1 ms timer sees
 // while it runs), and listing the kept backups for the restore window.
 #include "benchmain.h"
-#include "core/logbackup.h"
-#include "core/sqlite.h"
+#include "logstore/logbackup.h"
+#include "logstore/sqlite.h"
 #include "logtable/logtable.h"
 
 #include <QCoreApplication>

@@ -5,9 +5,9 @@
 #include "benchmain.h"
 #include "benchplatform.h"
 #include "core/errorlocation.h"
-#include "core/logdatabase.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/logdatabase.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/triplog.h"
 

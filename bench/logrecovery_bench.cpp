@@ -5,8 +5,8 @@
 // the log held.
 #include "benchmain.h"
 #include "benchplatform.h"
-#include "core/logdatabase.h"
-#include "core/settingsstore.h"
+#include "logstore/logdatabase.h"
+#include "logstore/settingsstore.h"
 #include "logtable/triplog.h"
 
 #include <QCoreApplication>

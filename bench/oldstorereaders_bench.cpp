@@ -1,7 +1,7 @@
 // Reading the trip rows of the earlier stores at the most trips a log holds: the trips
 // file (read at every start today) and a first version INI file (read once, at the
 // upgrade). Every row has all eight fields stored.
-#include "core/oldstorereaders.h"
+#include "logstore/oldstorereaders.h"
 #include "logtable/logtable.h"
 
 #include <QByteArray>

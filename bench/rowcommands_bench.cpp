@@ -4,7 +4,7 @@
 // start-up restore of many rows.
 #include "benchmain.h"
 #include "benchplatform.h"
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"

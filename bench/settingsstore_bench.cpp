@@ -3,7 +3,7 @@
 // the most trips a log holds. Every trip has all eight fields stored.
 #include "benchmain.h"
 #include "benchplatform.h"
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "shell/form1.h"
 

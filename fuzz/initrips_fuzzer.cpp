@@ -1,7 +1,7 @@
 // libFuzzer target of the reader of a first version INI file's trip keys. It must read
 // what Qt's own INI reader reads (the program read these files through it), except for
 // typed "@Variant" values, which Qt decodes into any type and which are left out here.
-#include "core/oldstorereaders.h"
+#include "logstore/oldstorereaders.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,6 +1,6 @@
 // libFuzzer target of the reader of the trips file. Whatever it reads, written again in
 // the file's own form, must read back the same and without a problem.
-#include "core/oldstorereaders.h"
+#include "logstore/oldstorereaders.h"
 
 #include <cstddef>
 #include <cstdint>

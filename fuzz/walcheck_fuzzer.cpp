@@ -1,7 +1,7 @@
 // libFuzzer target of the reader of a log's write-ahead file. Whatever it reads, what it
 // says must hold together: the frames applied lie inside the file, and a file is damaged
 // exactly when it says changes are lost.
-#include "core/walcheck.h"
+#include "logstore/walcheck.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -352,10 +352,6 @@ Trotzdem fortfahren?</translation>
         <translation>Das wiederhergestellte Fahrtenbuch stammt von einer neueren Version des Programms.</translation>
     </message>
     <message>
-        <source>The disk is full (writing %1).</source>
-        <translation>Der Datenträger ist voll (beim Schreiben von %1).</translation>
-    </message>
-    <message>
         <source>The log %1 cannot be written: it is read-only.</source>
         <translation>Das Fahrtenbuch %1 kann nicht geschrieben werden: Es ist schreibgeschützt.</translation>
     </message>

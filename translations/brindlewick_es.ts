@@ -352,10 +352,6 @@ Would you like to proceed anyway?</source>
         <translation>El registro restaurado lo escribió una versión más reciente del programa.</translation>
     </message>
     <message>
-        <source>The disk is full (writing %1).</source>
-        <translation>El disco está lleno (al escribir %1).</translation>
-    </message>
-    <message>
         <source>The log %1 cannot be written: it is read-only.</source>
         <translation>No se puede escribir el registro %1: es de solo lectura.</translation>
     </message>

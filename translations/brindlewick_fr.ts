@@ -352,10 +352,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>Le journal restauré a été écrit par une version plus récente du programme.</translation>
     </message>
     <message>
-        <source>The disk is full (writing %1).</source>
-        <translation>Le disque est plein (écriture de %1).</translation>
-    </message>
-    <message>
         <source>The log %1 cannot be written: it is read-only.</source>
         <translation>Le journal %1 ne peut pas être écrit : il est en lecture seule.</translation>
     </message>

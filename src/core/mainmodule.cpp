@@ -1,4 +1,4 @@
-// The shared procedures of the windows: files, look, the application title, the home page.
+// The shared procedures of the windows: files, the application title, the home page.
 #include "core/mainmodule.h"
 
 #include "platform/clock.h"
@@ -6,18 +6,10 @@
 #include "platform/randomsource.h"
 #include "platform/urllauncher.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPalette>
-#include <QRadioButton>
-#include <QWidget>
-
-#include <stdexcept>
 
 namespace bw {
 
@@ -27,14 +19,6 @@ QString& titleStorage()
 {
     static QString title = QString::fromLatin1(kProductName);
     return title;
-}
-
-void paintFace(QWidget* widget)
-{
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), widget->palette().color(QPalette::Button));
-    widget->setPalette(palette);
 }
 
 } // namespace
@@ -64,32 +48,6 @@ void DeleteFileQuietly(const QString& path)
     if (!QFile::remove(path) && QFileInfo::exists(path)) {
         DeleteFileForced(path);
     }
-}
-
-void ApplyFaceColors(QWidget* window)
-{
-    paintFace(window);
-    const auto children = window->findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        if (qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child)
-            || qobject_cast<QCheckBox*>(child) || qobject_cast<QRadioButton*>(child)) {
-            paintFace(child);
-        }
-    }
-}
-
-void ApplySkin(QWidget* window)
-{
-    const QString skin = programFile(QString::fromLatin1(kSkinFile));
-    if (!FileExists(skin)) {
-        return;
-    }
-    ApplyFaceColors(window);
-    QFile file(skin);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error("Cannot read the skin file " + skin.toStdString());
-    }
-    window->setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
 QString shortenTitle(const QString& name, int limit)

@@ -3,8 +3,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace bw {
 
 inline constexpr char kProductName[] = "Brindlewick";
@@ -24,12 +22,6 @@ bool FileExists(const QString& path);
 void DeleteFileQuietly(const QString& path);
 // Clears the read-only bit, then deletes. Never reports anything.
 void DeleteFileForced(const QString& path);
-
-// The skin file is a Qt style sheet; when it exists the window, its frames, labels,
-// check boxes and option buttons take the button-face colour and the sheet is applied.
-void ApplySkin(QWidget* window);
-// The colouring part of ApplySkin, for any window, without looking for a file.
-void ApplyFaceColors(QWidget* window);
 
 // The product name shortened by whole words to at most `limit` characters. A name with
 // no blank to cut at is cut hard at the limit.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QVariant>
+#include <QtGlobal>
 
 #include <array>
 #include <cstddef>
@@ -57,5 +58,45 @@ private:
         return kMembers.at(static_cast<std::size_t>(column));
     }
 };
+
+// The fields by their column in the grid (and their index in Trip::field and kTripFields).
+namespace TripField {
+inline constexpr int Date = 0;
+inline constexpr int From = 1;
+inline constexpr int To = 2;
+inline constexpr int Description = 3;
+inline constexpr int OdometerStart = 4;
+inline constexpr int OdometerEnd = 5;
+inline constexpr int Mileage = 6;
+inline constexpr int Reimbursement = 7;
+} // namespace TripField
+
+// What names each of the eight fields, in the grid's column order: every list of them
+// (the grid's fields and captions, the keys of the claims' trail, the columns of the
+// stored trips and of a claim's trips) is read from this table.
+struct TripFieldInfo {
+    const char* key;     // in the trail of changes to claimed trips
+    const char* column;  // in the trips table and in a claim's trips
+    const char* caption; // the grid's, in English; translated in the "LogTable" context
+    bool numeric;        // kept as a number (a double); the others are text
+};
+
+inline constexpr std::array<TripFieldInfo, Trip::kFieldCount> kTripFields = {{
+    {"date", "date", QT_TRANSLATE_NOOP("LogTable", "Date"), false},
+    {"from", "starting_location", QT_TRANSLATE_NOOP("LogTable", "Starting Location"), false},
+    {"to", "destination", QT_TRANSLATE_NOOP("LogTable", "Destination"), false},
+    {"description", "description", QT_TRANSLATE_NOOP("LogTable", "Description/Notes"), false},
+    {"odometerStart", "odometer_start", QT_TRANSLATE_NOOP("LogTable", "Odometer Start"), false},
+    {"odometerEnd", "odometer_end", QT_TRANSLATE_NOOP("LogTable", "Odometer End"), false},
+    {"mileage", "mileage", QT_TRANSLATE_NOOP("LogTable", "Mileage"), true},
+    {"reimbursement", "reimbursement", QT_TRANSLATE_NOOP("LogTable", "Reimbursement"), true},
+}};
+
+// Whether field `field` is kept as a number (false for an index that is no field).
+constexpr bool isNumericField(int field)
+{
+    return field >= 0 && field < Trip::kFieldCount
+           && kTripFields[static_cast<std::size_t>(field)].numeric;
+}
 
 } // namespace bw

@@ -1,7 +1,7 @@
 // Which rows of the grid hold claimed trips, and what a new period makes of them.
 #pragma once
 
-#include "core/claimstore.h"
+#include "logstore/claimstore.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
 // What the grid and its commands say about claimed trips, in words.
 #pragma once
 
-#include "core/claimstore.h"
+#include "logstore/claimstore.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,7 +1,7 @@
 // The locale the employee entries were typed in, kept beside them.
 #include "logtable/entrylocale.h"
 
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 #include "spreadsheet/entry/localenumber.h"

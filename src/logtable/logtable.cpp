@@ -17,6 +17,24 @@ namespace {
 
 std::atomic<std::uint64_t> nextSerial{1};
 
+// The errors of a row or cursor out of range, as the designed recordset words them.
+[[noreturn]] void throwNoRecord()
+{
+    throw LogTableError(
+        QCoreApplication::translate(
+            "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
+            .toStdString());
+}
+
+[[noreturn]] void throwNoCurrentRecord()
+{
+    throw LogTableError(QCoreApplication::translate(
+                            "LogTable",
+                            "Either BOF or EOF is True, or the current record has been deleted. "
+                            "Requested operation requires a current record.")
+                            .toStdString());
+}
+
 } // namespace
 
 LogTable::Serial::Serial() : value(nextSerial++) {}
@@ -29,42 +47,28 @@ QString tripLimitMessage(const QString& consequence)
 
 const std::vector<LogTable::Field>& LogTable::fields()
 {
-    static const std::vector<Field> all = {
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Date")), FieldType::Text, kTextSize},
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Starting Location")), FieldType::Text,
-         kTextSize},
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Destination")), FieldType::Text, kTextSize},
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Description/Notes")), FieldType::Text,
-         kTextSize},
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Odometer Start")), FieldType::Text,
-         kTextSize},
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Odometer End")), FieldType::Text, kTextSize},
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Mileage")), FieldType::Double, 12},
-        {QStringLiteral(QT_TRANSLATE_NOOP("LogTable", "Reimbursement")), FieldType::Double, 12},
-    };
+    // The fields' names stay the English captions the log keeps.
+    static const std::vector<Field> all = [] {
+        std::vector<Field> made;
+        for (const TripFieldInfo& field : kTripFields) {
+            made.push_back({QString::fromLatin1(field.caption),
+                            field.numeric ? FieldType::Double : FieldType::Text,
+                            field.numeric ? kNumberSize : kTextSize});
+        }
+        return made;
+    }();
     return all;
 }
 
 namespace {
 
-// The captions lupdate finds; the fields' names stay the English ones the log keeps.
-constexpr const char* kCaptions[] = {
-    QT_TRANSLATE_NOOP("LogTable", "Date"),
-    QT_TRANSLATE_NOOP("LogTable", "Starting Location"),
-    QT_TRANSLATE_NOOP("LogTable", "Destination"),
-    QT_TRANSLATE_NOOP("LogTable", "Description/Notes"),
-    QT_TRANSLATE_NOOP("LogTable", "Odometer Start"),
-    QT_TRANSLATE_NOOP("LogTable", "Odometer End"),
-    QT_TRANSLATE_NOOP("LogTable", "Mileage"),
-    QT_TRANSLATE_NOOP("LogTable", "Reimbursement"),
-};
 constexpr const char* kKilometresCaption = QT_TRANSLATE_NOOP("LogTable", "Kilometres");
 
 const char* captionSource(int field, DistanceUnit unit)
 {
-    if (field < 0 || field >= static_cast<int>(std::size(kCaptions))) return nullptr;
+    if (field < 0 || field >= Trip::kFieldCount) return nullptr;
     if (field == TripField::Mileage && unit == DistanceUnit::Kilometres) return kKilometresCaption;
-    return kCaptions[field];
+    return kTripFields[static_cast<std::size_t>(field)].caption;
 }
 
 } // namespace
@@ -150,12 +154,7 @@ int LogTable::position() const
 void LogTable::setPosition(int row)
 {
     requireOpen();
-    if (row < 0 || row >= RecordCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
-                .toStdString());
-    }
+    if (row < 0 || row >= RecordCount()) throwNoRecord();
     cursor_ = row;
     deletedCurrent_ = false;
 }
@@ -180,13 +179,7 @@ const LogTable::Row& LogTable::current() const
                 "LogTable", "Row handle referred to a deleted row or a row marked for deletion.")
                 .toStdString());
     }
-    if (cursor_ < 0 || cursor_ >= static_cast<long long>(rows_.size())) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted. "
-                            "Requested operation requires a current record.")
-                .toStdString());
-    }
+    if (cursor_ < 0 || cursor_ >= static_cast<long long>(rows_.size())) throwNoCurrentRecord();
     return rows_[static_cast<std::size_t>(cursor_)];
 }
 
@@ -220,13 +213,7 @@ void LogTable::MoveNext()
         deletedCurrent_ = false;
         return;
     }
-    if (Eof()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted. "
-                            "Requested operation requires a current record.")
-                .toStdString());
-    }
+    if (Eof()) throwNoCurrentRecord();
     ++cursor_;
 }
 
@@ -235,13 +222,7 @@ void LogTable::Move(int offset)
     requireOpen();
     const long long base = deletedCurrent_ ? cursor_ - 1 : cursor_;
     const long long target = base + offset;
-    if (target < -1 || target > static_cast<long long>(rows_.size())) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted. "
-                            "Requested operation requires a current record.")
-                .toStdString());
-    }
+    if (target < -1 || target > static_cast<long long>(rows_.size())) throwNoCurrentRecord();
     cursor_ = target;
     deletedCurrent_ = false;
 }
@@ -329,24 +310,14 @@ void LogTable::setValue(const QString& fieldName, const QVariant& v)
 QVariant LogTable::valueAt(int row, int field) const
 {
     requireOpen();
-    if (row < 0 || row >= RecordCount() || field < 0 || field >= fieldCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
-                .toStdString());
-    }
+    if (row < 0 || row >= RecordCount() || field < 0 || field >= fieldCount()) throwNoRecord();
     return rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)];
 }
 
 void LogTable::setValueAt(int row, int field, const QVariant& v)
 {
     requireOpen();
-    if (row < 0 || row >= RecordCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
-                .toStdString());
-    }
+    if (row < 0 || row >= RecordCount()) throwNoRecord();
     QVariant stored = coerce(field, v);
     rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)] =
         std::move(stored);
@@ -356,12 +327,7 @@ void LogTable::setValueAt(int row, int field, const QVariant& v)
 void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark id)
 {
     requireOpen();
-    if (row < 0 || row > RecordCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
-                .toStdString());
-    }
+    if (row < 0 || row > RecordCount()) throwNoRecord();
     if (id == 0) {
         id = nextId_++;
     } else {
@@ -381,12 +347,7 @@ void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark 
 
 LogTable::Bookmark LogTable::idAt(int row) const
 {
-    if (row < 0 || row >= RecordCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
-                .toStdString());
-    }
+    if (row < 0 || row >= RecordCount()) throwNoRecord();
     return rows_[static_cast<std::size_t>(row)].id;
 }
 
@@ -399,12 +360,7 @@ int LogTable::rowOf(Bookmark id) const
 
 double LogTable::orderAt(int row) const
 {
-    if (row < 0 || row >= RecordCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Either BOF or EOF is True, or the current record has been deleted.")
-                .toStdString());
-    }
+    if (row < 0 || row >= RecordCount()) throwNoRecord();
     return rows_[static_cast<std::size_t>(row)].order;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/logunits.h"
+#include "core/trip.h"
 
 #include <QString>
 #include <QVariant>
@@ -39,8 +40,9 @@ public:
         FieldType type;
         int definedSize;
     };
-    static constexpr int kFieldCount = 8;
+    static constexpr int kFieldCount = Trip::kFieldCount;
     static constexpr int kTextSize = 1024;
+    static constexpr int kNumberSize = 12;
     using Bookmark = std::uint64_t;
 
     // The eight fields in order: Date, Starting Location, Destination, Description/Notes,

@@ -3,8 +3,8 @@
 
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/numbertext.h"

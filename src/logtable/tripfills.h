@@ -16,18 +16,6 @@ namespace bw {
 
 class LogTable;
 
-// The trip fields the fills and checks look at, by position.
-namespace TripField {
-inline constexpr int Date = 0;
-inline constexpr int From = 1;
-inline constexpr int To = 2;
-inline constexpr int Description = 3;
-inline constexpr int OdometerStart = 4;
-inline constexpr int OdometerEnd = 5;
-inline constexpr int Mileage = 6;
-inline constexpr int Reimbursement = 7;
-} // namespace TripField
-
 // A number typed by a person: the locale's notation first, then the plain period form
 // ("12.5", no grouping), which cannot be misread in any locale. Nothing for empty text,
 // text that is no number, and infinities.

@@ -2,9 +2,9 @@
 #include "logtable/triplog.h"
 
 #include "core/errorlocation.h"
-#include "core/logrecovery.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/logrecovery.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "logtable/tripfills.h"

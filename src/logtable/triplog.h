@@ -2,7 +2,7 @@
 // the earlier stores, and written at every finished change.
 #pragma once
 
-#include "core/logdatabase.h"
+#include "logstore/logdatabase.h"
 
 #include <QObject>
 #include <QStringList>

@@ -7,7 +7,6 @@
 #include "core/reportformats.h"
 #include "core/steptrap.h"
 #include "core/twips.h"
-#include "core/windowparts.h"
 #include "platform/appidentity.h"
 #include "platform/cursorfile.h"
 #include "platform/dialogs.h"
@@ -15,6 +14,8 @@
 #include "preview/picturebox.h"
 #include "preview/previewgeometry.h"
 #include "preview/previewhost.h"
+#include "widgets/skin.h"
+#include "widgets/windowparts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,7 +75,7 @@ QString suffixOf(ReportFormat format)
 Form2::Form2(PreviewHost* host)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mHost(host)
+      host_(host)
 {
     createControls();
     createShortcuts();
@@ -115,14 +116,14 @@ void Form2::createPictureArea()
     Picture2->setFocusPolicy(Qt::StrongFocus);
     Picture2->installEventFilter(this);
 
-    mViewportArea = new QWidget(Picture2);
-    mViewportArea->setGeometry(Picture2->contentsRect());
-    mViewportArea->setAutoFillBackground(true);
-    QPalette white = mViewportArea->palette();
+    viewportArea_ = new QWidget(Picture2);
+    viewportArea_->setGeometry(Picture2->contentsRect());
+    viewportArea_->setAutoFillBackground(true);
+    QPalette white = viewportArea_->palette();
     white.setColor(QPalette::Window, Qt::white);
-    mViewportArea->setPalette(white);
+    viewportArea_->setPalette(white);
 
-    Picture1 = new PictureBox(mViewportArea);
+    Picture1 = new PictureBox(viewportArea_);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometryTwips(0, 0, kViewportInnerWidth, kViewportInnerHeight);
     Picture1->setMouseTracking(true);
@@ -182,8 +183,8 @@ void Form2::createButtons()
 
 void Form2::ensureLoaded()
 {
-    if (!mLoaded) {
-        mLoaded = true;
+    if (!loaded_) {
+        loaded_ = true;
         Form_Load();
     }
 }
@@ -282,7 +283,7 @@ void Form2::Form_Load()
     });
     const QString hand = programFile(QString::fromLatin1(kHandCursorFile));
     if (trap.test(108, [&] { return FileExists(hand); })) {
-        trap.run(110, [&] { mHandCursor = loadCursorFile(hand); });
+        trap.run(110, [&] { handCursor_ = loadCursorFile(hand); });
     }
 }
 
@@ -290,10 +291,10 @@ void Form2::Form_Activate()
 {
     // A report box shown during the set-up gives the activation back when it closes;
     // that must not start the set-up a second time.
-    if (!mFirstActivate || mActivating) {
+    if (!mFirstActivate || activating_) {
         return;
     }
-    mActivating = true;
+    activating_ = true;
     StepTrap trap(location(ErrorLocation::Form2_Form_Activate));
     trap.run(104, [&] { Picture1->setAutoSize(true); });
     trap.run(110, [&] { Picture1->setBackColor(Qt::white); });
@@ -309,7 +310,7 @@ void Form2::Form_Activate()
     trap.run(134, [&] { RedrawImage(); });
     trap.run(136, [&] { SetupScrollbars(); });
     trap.run(138, [&] { mFirstActivate = false; });
-    mActivating = false;
+    activating_ = false;
 }
 
 // --- zoom and scrolling ---------------------------------------------------------------
@@ -541,8 +542,8 @@ void Form2::PushButton8_Click()
     StepTrap trap(location(ErrorLocation::Form2_PushButton8_Click));
     trap.run(102, [&] { DeleteFileQuietly(mExcelFile); });
     trap.run(104, [&] {
-        if (mHost) {
-            mHost->showMainWindow();
+        if (host_) {
+            host_->showMainWindow();
         }
     });
     trap.run(106, [&] {
@@ -558,16 +559,16 @@ void Form2::Form_QueryUnload()
     trap.run(102, [&] { QCoreApplication::processEvents(); });
     trap.run(104, [&] { QCoreApplication::processEvents(); });
     trap.run(106, [&] {
-        if (mHost) {
-            mHost->saveTripRows();
+        if (host_) {
+            host_->saveTripRows();
         }
     });
 }
 
 void Form2::Form_Unload()
 {
-    if (mHost) {
-        mHost->endProgram();
+    if (host_) {
+        host_->endProgram();
     } else {
         QCoreApplication::exit(0);
     }
@@ -577,11 +578,11 @@ void Form2::Form_Unload()
 
 void Form2::setMousePointer(int pointer)
 {
-    mMousePointer = pointer;
+    mousePointer_ = pointer;
     if (pointer == kPointerHourglass) {
         setCursor(Qt::WaitCursor);
-    } else if (pointer == kPointerCustom && mHandCursor) {
-        setCursor(*mHandCursor);
+    } else if (pointer == kPointerCustom && handCursor_) {
+        setCursor(*handCursor_);
     } else {
         unsetCursor();
     }
@@ -589,21 +590,21 @@ void Form2::setMousePointer(int pointer)
 
 void Form2::PushButton_MouseMove()
 {
-    if (mMousePointer != kPointerHourglass) {
+    if (mousePointer_ != kPointerHourglass) {
         setMousePointer(kPointerCustom);
     }
 }
 
 void Form2::Form_MouseMove()
 {
-    if (mMousePointer != kPointerHourglass) {
+    if (mousePointer_ != kPointerHourglass) {
         setMousePointer(kPointerDefault);
     }
 }
 
 void Form2::Frame1_MouseMove()
 {
-    if (mMousePointer != kPointerHourglass) {
+    if (mousePointer_ != kPointerHourglass) {
         setMousePointer(kPointerDefault);
     }
 }
@@ -613,8 +614,8 @@ void Form2::Frame1_MouseMove()
 void Form2::showEvent(QShowEvent* event)
 {
     ensureLoaded();
-    if (!mCentred) {
-        mCentred = true;
+    if (!centred_) {
+        centred_ = true;
         centreOnScreen(this);
     }
     QWidget::showEvent(event);
@@ -661,8 +662,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
-            mPressGlobal = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-            mStillPress = true;
+            pressGlobal_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            stillPress_ = true;
             const QPointF at = static_cast<QMouseEvent*>(event)->position();
             picture1_MouseDown(static_cast<float>(pixelsToTwips(at.x())),
                                static_cast<float>(pixelsToTwips(at.y())));
@@ -671,9 +672,9 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseMove: {
             const auto* move = static_cast<QMouseEvent*>(event);
             if (move->buttons() != Qt::NoButton
-                && (move->globalPosition().toPoint() - mPressGlobal).manhattanLength()
+                && (move->globalPosition().toPoint() - pressGlobal_).manhattanLength()
                        >= QApplication::startDragDistance()) {
-                mStillPress = false;
+                stillPress_ = false;
             }
             picture1_MouseMove(move->buttons(),
                                static_cast<float>(pixelsToTwips(move->position().x())),
@@ -683,7 +684,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonRelease: {
             Picture1_MouseUp();
             const auto* release = static_cast<QMouseEvent*>(event);
-            if (release->button() == Qt::RightButton && std::exchange(mStillPress, false)) {
+            if (release->button() == Qt::RightButton && std::exchange(stillPress_, false)) {
                 showPreviewMenu(release->globalPosition().toPoint());
             }
             return true;

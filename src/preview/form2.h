@@ -1,8 +1,8 @@
 // The preview window: the report picture with zoom and scrolling, saving and going back.
 #pragma once
 
-#include "core/mousepointer.h"
 #include "spreadsheet/render/sheetpicture.h"
+#include "widgets/mousepointer.h"
 
 #include <QCursor>
 #include <QString>
@@ -45,15 +45,15 @@ public:
     // Shows the window modeless, brought to the front and activated; loads it if needed.
     // The picture area takes the keyboard focus.
     void showPreview();
-    bool isLoaded() const { return mLoaded; }
+    bool isLoaded() const { return loaded_; }
 
     void RedrawImage();
     void SetHScrollbarByPercent(QScrollBar* bar, int percent);
     void SetVScrollbarByPercent(QScrollBar* bar, int percent);
 
-    int mousePointer() const { return mMousePointer; }
+    int mousePointer() const { return mousePointer_; }
     void setMousePointer(int pointer);
-    bool hasHandCursor() const { return mHandCursor.has_value(); }
+    bool hasHandCursor() const { return handCursor_.has_value(); }
 
     float zoom() const { return mZoom; }
     int origWidth() const { return mOrigWidth; }
@@ -136,10 +136,10 @@ private:
     void Form_MouseMove();
     void Frame1_MouseMove();
 
-    PreviewHost* mHost;
+    PreviewHost* host_;
 
     QFrame* Picture2 = nullptr;
-    QWidget* mViewportArea = nullptr; // the viewport's drawing area, inside its border
+    QWidget* viewportArea_ = nullptr; // the viewport's drawing area, inside its border
     PictureBox* Picture1 = nullptr;
     PictureBox* Zoom_Ori = nullptr;
     QScrollBar* VScroll1 = nullptr;
@@ -163,15 +163,15 @@ private:
     float mDownY = 0.0f;
     // A press on the picture that has not moved yet; released still with the right
     // button, it opens the menu instead of having dragged.
-    QPoint mPressGlobal;
-    bool mStillPress = false;
+    QPoint pressGlobal_;
+    bool stillPress_ = false;
     bool mFirstActivate = true;
 
-    bool mLoaded = false;
-    bool mCentred = false;
-    bool mActivating = false;
-    int mMousePointer = kPointerDefault;
-    std::optional<QCursor> mHandCursor;
+    bool loaded_ = false;
+    bool centred_ = false;
+    bool activating_ = false;
+    int mousePointer_ = kPointerDefault;
+    std::optional<QCursor> handCursor_;
 };
 
 } // namespace bw

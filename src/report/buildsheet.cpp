@@ -208,16 +208,19 @@ void SetBorder(int index, int colorIndex)
     border.setColorIndex(colorIndex);
 }
 
-void SetBorders(const QString& range, bool insideHorizontal, bool left, bool right, bool top,
-                bool bottom, bool insideVertical, int colorIndex)
+void SetBorders(const QString& range, unsigned lines, int colorIndex)
 {
     if (!range.isEmpty()) mExcelApp.Range(range).Select();
-    if (left) SetBorder(ax::kEdgeLeft, colorIndex);
-    if (top) SetBorder(ax::kEdgeTop, colorIndex);
-    if (bottom) SetBorder(ax::kEdgeBottom, colorIndex);
-    if (right) SetBorder(ax::kEdgeRight, colorIndex);
-    if (insideHorizontal) SetBorder(ax::kInsideHorizontal, colorIndex);
-    if (insideVertical) SetBorder(ax::kInsideVertical, colorIndex);
+    const std::pair<unsigned, int> order[] = {
+        {BorderLines::Left, ax::kEdgeLeft},
+        {BorderLines::Top, ax::kEdgeTop},
+        {BorderLines::Bottom, ax::kEdgeBottom},
+        {BorderLines::Right, ax::kEdgeRight},
+        {BorderLines::InsideHorizontal, ax::kInsideHorizontal},
+        {BorderLines::InsideVertical, ax::kInsideVertical}};
+    for (const auto& [line, item] : order) {
+        if (lines & line) SetBorder(item, colorIndex);
+    }
 }
 
 void SetFillColor(const QString& range, int colorIndex)
@@ -374,8 +377,9 @@ void BuildSheet(const ReportInputs& inputs)
     mExcelApp.Selection().Font().setName(QStringLiteral("Arial"));
     mExcelApp.Selection().Font().setSize(10);
 
-    SetBorders(text("B3:B6"), true, true, true, true, true, false, kAutomatic);
-    SetBorders(text("D3:E6"), true, true, true, true, true, false, kAutomatic);
+    for (const char* box : {"B3:B6", "D3:E6"}) {
+        SetBorders(text(box), BorderLines::Outline | BorderLines::InsideHorizontal, kAutomatic);
+    }
 
     // Column widths in characters of the standard font, row heights in points.
     constexpr std::pair<const char*, double> kColumnWidths[] = {
@@ -426,7 +430,7 @@ void BuildSheet(const ReportInputs& inputs)
     SetNumberFormat(text("A4:A4"), text(kTextFormat));
 
     SetFillColor(text("A8:H8"), kGrey50);
-    SetBorders(text("A8:H8"), false, true, true, true, true, true, kAutomatic);
+    SetBorders(text("A8:H8"), BorderLines::Outline | BorderLines::InsideVertical, kAutomatic);
 
     const std::array<const char*, 8> headers = {
         QT_TRANSLATE_NOOP("MileageLog", "Date"),
@@ -439,7 +443,9 @@ void BuildSheet(const ReportInputs& inputs)
         QT_TRANSLATE_NOOP("MileageLog", "Reimbursement")};
     for (std::size_t i = 0; i < headers.size(); ++i) {
         SetCell(cell(kTripColumns[i], 8) + QLatin1Char(':') + cell(kTripColumns[i], 8),
-                i == 6 ? unitWords.column : QCoreApplication::translate("MileageLog", headers[i]),
+                static_cast<int>(i) == TripField::Mileage
+                    ? unitWords.column
+                    : QCoreApplication::translate("MileageLog", headers[i]),
                 true);
         SetFont(text("bold"), 10, kWhite);
         SetAlignment(true, true, true);
@@ -468,15 +474,16 @@ void BuildSheet(const ReportInputs& inputs)
     texts.tell();
 
     SetFillColor(span("A", totalsRow, "F", totalsRow), kGrey50);
-    SetBorders(span("A", totalsRow, "F", totalsRow), false, true, true, true, true, true,
-               kAutomatic);
+    SetBorders(span("A", totalsRow, "F", totalsRow),
+               BorderLines::Outline | BorderLines::InsideVertical, kAutomatic);
 
     SetCell(span("F", totalsRow, "F", totalsRow),
             QCoreApplication::translate("MileageLog", "Totals"), true);
     SetFont(text("bold"), 10, kWhite);
 
     SetFillColor(span("G", kFirstTripRow, "H", totalsRow), kGrey25);
-    SetBorders(span("G", kFirstTripRow, "H", totalsRow), true, true, true, true, true, true,
+    SetBorders(span("G", kFirstTripRow, "H", totalsRow),
+               BorderLines::Outline | BorderLines::InsideHorizontal | BorderLines::InsideVertical,
                kAutomatic);
 
     const QString sum = QStringLiteral("=SUM(R[-%1]C:R[-1]C)").arg(tripRows);

@@ -1,7 +1,7 @@
 // A claim's record taken from a report about to be made, and its report made again.
 #pragma once
 
-#include "core/claimstore.h"
+#include "logstore/claimstore.h"
 #include "report/reportinputs.h"
 
 #include <QString>

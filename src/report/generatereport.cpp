@@ -33,8 +33,8 @@ namespace ax = ss::automation;
 
 namespace {
 
-// With nine digits in eight places a clash is rare; a folder that somehow holds every
-// name drawn is reported instead of being searched for ever.
+// The names GenerateReport0 draws for its workbook before it gives up: a folder that
+// somehow holds every name drawn is reported instead of being searched for ever.
 constexpr int kMaxNameDraws = 100;
 
 // What the picture shows, for screen readers: the title, the employee, the number of
@@ -92,6 +92,7 @@ ss::render::SheetPicture loadPicture(const QString& path)
 
 } // namespace
 
+// With nine digits in eight places a clash of two names drawn is rare.
 QString drawReportName(bool seed)
 {
     RandomSource& random = *platform().random;

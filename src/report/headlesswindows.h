@@ -1,4 +1,5 @@
-// The main and preview windows of a report made without windows, and the run that uses them.
+// The main and preview windows of a report made without windows (the run that uses them
+// is in report/headlessreport.h).
 #pragma once
 
 #include "report/reportwindows.h"

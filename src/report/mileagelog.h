@@ -42,10 +42,21 @@ void SetCell(const QString& range, const QString& value, bool merge);
 void SetFont(const QString& style, double size, int colorIndex);
 // Centres horizontally / vertically and wraps where the flags say; false leaves as is.
 void SetAlignment(bool horizontal, bool vertical, bool wrap);
-// Selects the range unless it is empty, then draws in this order where the flags say:
+// The lines SetBorders draws, as a set of flags.
+namespace BorderLines {
+enum : unsigned {
+    Left = 1,
+    Top = 2,
+    Bottom = 4,
+    Right = 8,
+    InsideHorizontal = 16,
+    InsideVertical = 32
+};
+inline constexpr unsigned Outline = Left | Top | Bottom | Right;
+} // namespace BorderLines
+// Selects the range unless it is empty, then draws the `lines` (BorderLines) in this order:
 // left, top, bottom, right, inside horizontal, inside vertical.
-void SetBorders(const QString& range, bool insideHorizontal, bool left, bool right, bool top,
-                bool bottom, bool insideVertical, int colorIndex);
+void SetBorders(const QString& range, unsigned lines, int colorIndex);
 // A continuous line of the given colour on one border item of the selection.
 void SetBorder(int index, int colorIndex);
 void SetFillColor(const QString& range, int colorIndex);

@@ -1,8 +1,8 @@
 // The main and preview windows as the create command drives them.
 #pragma once
 
-#include "core/mousepointer.h"
 #include "spreadsheet/render/sheetpicture.h"
+#include "widgets/mousepointer.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // Report inputs held as values: restored from the settings store or the sample data.
 #include "report/storedinputs.h"
 
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/settingsstore.h"
 #include "logtable/entrylocale.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"

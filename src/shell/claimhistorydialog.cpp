@@ -2,9 +2,9 @@
 // and the chain, and the commands for the chosen claim.
 #include "shell/claimhistorydialog.h"
 
-#include "core/logdatabase.h"
 #include "core/messageboxes.h"
 #include "core/reportformats.h"
+#include "logstore/logdatabase.h"
 #include "logtable/claimnotes.h"
 #include "logtable/logtable.h"
 #include "logtable/tabletrip.h"

@@ -3,7 +3,7 @@
 // marking it paid or taking that back).
 #pragma once
 
-#include "core/claimstore.h"
+#include "logstore/claimstore.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>

@@ -1,12 +1,10 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #include "shell/form1.h"
 
-#include "core/keptentries.h"
-#include "core/logbackup.h"
-#include "core/settingsstore.h"
 #include "core/twips.h"
-#include "core/windowparts.h"
+#include "logstore/claimstore.h"
 #include "logtable/loghistory.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -16,6 +14,7 @@
 #include "platform/datetext.h"
 #include "platform/platform.h"
 #include "shell/gridview.h"
+#include "widgets/windowparts.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -100,8 +99,7 @@ QDateEdit* makeDatePicker(QWidget* parent, const char* name, TwipsRect geometry)
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent), store_(std::make_unique<SettingsStore>()),
-      entries_(std::make_unique<KeptEntries>(*store_)), model_(new LogTableModel(this)),
+    : QWidget(parent), session_(std::make_unique<LogSession>()), model_(new LogTableModel(this)),
       history_(std::make_unique<LogHistory>(*model_))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -115,6 +113,10 @@ Form1::Form1(QWidget* parent)
     connectHandlers();
     centreOnScreen(this);
 }
+
+TripLog* Form1::tripLog() const { return session_->log(); }
+
+ClaimStore* Form1::claimStore() const { return session_->claims(); }
 
 Form1::~Form1()
 {

@@ -1,10 +1,10 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #pragma once
 
-#include "core/claimstore.h"
-#include "core/mousepointer.h"
+#include "logstore/claimstore.h"
 #include "preview/previewhost.h"
 #include "report/reportinputs.h"
+#include "widgets/mousepointer.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -28,13 +28,11 @@ class QTableView;
 
 namespace bw {
 
-class KeptEntries;
 class LogHistory;
+class LogSession;
 class LogTable;
 class LogTableModel;
 class TripBook;
-class SettingsStore;
-class SteppedBackup;
 class StepTrap;
 class TripLog;
 
@@ -64,8 +62,10 @@ public:
     LogHistory& history() const { return *history_; }
     // The current trip table (null only when its creation failed).
     const std::shared_ptr<LogTable>& logTableObject() const { return logTable_; }
+    // The open log behind the window.
+    LogSession& session() const { return *session_; }
     // Where the trips are kept (null before load()).
-    TripLog* tripLog() const { return log_.get(); }
+    TripLog* tripLog() const;
 
     // ReportInputs
     QString employeeName() const override;
@@ -139,7 +139,7 @@ public:
     // step to undo.
     void startNewPeriodCommand();
     // The log's claims; null while the log has no database.
-    ClaimStore* claimStore() const { return claims_.get(); }
+    ClaimStore* claimStore() const;
     // Reads again which trips are claimed and repaints their marks.
     void refreshClaimMarks();
 
@@ -236,23 +236,18 @@ private:
     void createBackupActions();
     // The first start of a day backs the log up in the background.
     void scheduleDailyBackup();
-    void endDailyBackup();
     // A copy of the log before a change of the whole table; false when that copy failed
     // and the user chose not to go on without it.
     bool backUpBeforeChange();
     void createClaimActions();
-    void openClaimStore();
     // Asks before a report that holds trips claimed before; true to go on.
     bool confirmClaimedTrips();
     QString claimNoteFor(qint64 tripId) const;
     void setPeriod(QDate from, QDate to);
 
-    std::unique_ptr<SettingsStore> store_;
-    // The entry fields and the period, kept through a write that fails.
-    std::unique_ptr<KeptEntries> entries_;
-    std::unique_ptr<TripLog> log_;
-    // Reads and writes the log's database: declared after it, so that it goes first.
-    std::unique_ptr<ClaimStore> claims_;
+    // The settings, the trip log, its claims and backups; declared first, so that what
+    // reads them goes before them.
+    std::unique_ptr<LogSession> session_;
     std::unordered_map<qint64, ClaimMark> claimMarks_;
     // The report on show in the preview: its claim record (or why there is none) and,
     // once recorded, its claim's number.
@@ -260,10 +255,6 @@ private:
     QString reportClaimFailure_;
     qint64 reportClaimNumber_ = 0;
     bool reportClaimTold_ = false;
-    // The commits of a new period (and of its redo) move the removed trips to the history.
-    bool movingToHistory_ = false;
-    // Declared after the log: it reads the log's connection and must go first.
-    std::unique_ptr<SteppedBackup> dailyBackup_;
     std::shared_ptr<LogTable> logTable_;
     LogTableModel* model_ = nullptr;
     std::unique_ptr<LogHistory> history_;
@@ -275,8 +266,6 @@ private:
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
     int mousePointer_ = kPointerDefault;
-    // A trip log that cannot be written is told once until a write succeeds.
-    bool tripWriteFailing_ = false;
 };
 
 } // namespace bw

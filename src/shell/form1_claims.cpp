@@ -1,11 +1,11 @@
 // Claims in the main window: recording a report handed out from the preview, the marks of
 // claimed trips, the question before claiming them again, and a new period.
-#include "core/claimstore.h"
-#include "core/logdatabase.h"
 #include "core/messageboxes.h"
+#include "logstore/claimstore.h"
 #include "logtable/claimedrows.h"
 #include "logtable/claimnotes.h"
 #include "logtable/loghistory.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -14,6 +14,7 @@
 #include "platform/datetext.h"
 #include "platform/platform.h"
 #include "report/claimreport.h"
+#include "shell/failure.h"
 #include "shell/form1.h"
 #include "shell/gridaction.h"
 
@@ -29,12 +30,6 @@
 
 namespace bw {
 
-namespace {
-
-QString whyOf(const std::exception& failure) { return QString::fromUtf8(failure.what()); }
-
-} // namespace
-
 void Form1::createClaimActions()
 {
     mnuStartNewPeriod = gridAction(DataGrid1, "mnuStartNewPeriod", tr("Start New Period…"));
@@ -48,18 +43,12 @@ void Form1::createClaimActions()
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { refreshClaimMarks(); });
 }
 
-void Form1::openClaimStore()
-{
-    claims_.reset();
-    if (log_ && log_->hasDatabase()) claims_ = std::make_unique<ClaimStore>(*log_->database());
-}
-
 void Form1::refreshClaimMarks()
 {
     claimMarks_.clear();
-    if (claims_) {
+    if (claimStore()) {
         try {
-            claimMarks_ = claims_->claimedTrips();
+            claimMarks_ = claimStore()->claimedTrips();
         } catch (const std::exception&) {
             // Claims that cannot be read mark nothing; the trips themselves are unharmed.
         }
@@ -70,7 +59,8 @@ void Form1::refreshClaimMarks()
     marks.note = [this](LogTable::Bookmark id) { return claimNoteFor(static_cast<qint64>(id)); };
     model_->setClaimMarks(std::move(marks));
     if (mnuStartNewPeriod) {
-        mnuStartNewPeriod->setEnabled(claims_ && !log_->readOnly() && !claimMarks_.empty());
+        mnuStartNewPeriod->setEnabled(claimStore() && !tripLog()->readOnly()
+                                      && !claimMarks_.empty());
     }
 }
 
@@ -80,7 +70,7 @@ QString Form1::claimNoteFor(qint64 tripId) const
     if (found == claimMarks_.end()) return QString();
     std::vector<TrailEntry> trail;
     try {
-        trail = claims_->trailFor(tripId);
+        trail = claimStore()->trailFor(tripId);
     } catch (const std::exception&) {
         // The claim is still worth saying without its changes.
     }
@@ -111,7 +101,7 @@ void Form1::reportHandedOut(const QString& path, const QString& format)
                       : tr("The report was saved, but no claim of it was recorded. %1"))
                  .arg(why));
     };
-    if (!claims_ || log_->readOnly()) {
+    if (!claimStore() || tripLog()->readOnly()) {
         told(tr("The trip log is open read-only."));
         return;
     }
@@ -126,9 +116,9 @@ void Form1::reportHandedOut(const QString& path, const QString& format)
         if (reportClaimNumber_ == 0) {
             ClaimRecord record = *reportClaim_;
             record.savedAt = now;
-            reportClaimNumber_ = claims_->recordClaim(record, file);
+            reportClaimNumber_ = claimStore()->recordClaim(record, file);
         } else {
-            claims_->addFile(reportClaimNumber_, file);
+            claimStore()->addFile(reportClaimNumber_, file);
         }
     } catch (const std::exception& failure) {
         // The file is written and stays; only its record is missing, and the user hears why.
@@ -144,7 +134,7 @@ void Form1::reportHandedOut(const QString& path, const QString& format)
 
 bool Form1::confirmClaimedTrips()
 {
-    if (!claims_ || !logTable_ || !logTable_->isOpen()) return true;
+    if (!claimStore() || !logTable_ || !logTable_->isOpen()) return true;
     refreshClaimMarks();
     const std::vector<int> rows = claimedRows(*logTable_, claimMarks_);
     if (rows.empty()) return true;
@@ -166,13 +156,13 @@ void Form1::setPeriod(QDate from, QDate to)
 
 void Form1::startNewPeriodCommand()
 {
-    if (!claims_ || !logTable_ || !logTable_->isOpen() || log_->readOnly()) return;
+    if (!claimStore() || !logTable_ || !logTable_->isOpen() || tripLog()->readOnly()) return;
     commitGridEdit();
     model_->leaveEditedRow();
     refreshClaimMarks();
     std::optional<QDate> lastEnd;
     try {
-        const std::vector<Claim> all = claims_->claims();
+        const std::vector<Claim> all = claimStore()->claims();
         if (!all.empty()) lastEnd = all.back().periodTo;
     } catch (const std::exception& failure) {
         tell(tr("The claims could not be read. %1").arg(whyOf(failure)));
@@ -197,14 +187,14 @@ void Form1::startNewPeriodCommand()
     const QDate to = plan.to;
     LogHistory::SideChange side{[this, oldFrom, oldTo] { setPeriod(oldFrom, oldTo); },
                                 [this, from, to] {
-                                    movingToHistory_ = false;
+                                    session_->setMovingToHistory(false);
                                     setPeriod(from, to);
                                 },
-                                [this](bool redoing) { movingToHistory_ = redoing; }};
+                                [this](bool redoing) { session_->setMovingToHistory(redoing); }};
     {
         const LogHistory::Name step(*history_, tr("Start New Period"), std::move(side));
-        movingToHistory_ = true;
-        const auto done = qScopeGuard([this] { movingToHistory_ = false; });
+        session_->setMovingToHistory(true);
+        const auto done = qScopeGuard([this] { session_->setMovingToHistory(false); });
         const LogTableModel::Rebuild rebuild(*model_);
         // From the last one, so that no row behind them moves more than once.
         for (auto row = plan.rows.rbegin(); row != plan.rows.rend(); ++row) {

@@ -2,8 +2,8 @@
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/settingsstore.h"
 #include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
@@ -91,7 +91,7 @@ void Form1::PushButton3_Click()
     const LogHistory::Name step(*history_, tr("Delete All"));
     const LogTableModel::Rebuild rebuild(*model_);
     CreateLogTable(logTable_, trap, 102);
-    const int rows = storedRowCount(log_ ? log_->rowCountAtClose() : QString(), trap, 124,
+    const int rows = storedRowCount(tripLog() ? tripLog()->rowCountAtClose() : QString(), trap, 124,
                                     tr("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(126, [&] { requireTable(logTable_).AddNew(); });

@@ -1,5 +1,6 @@
 // Undo and redo of the changes to the log, and the grid's context menu.
 #include "logtable/loghistory.h"
+#include "logtable/logsession.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/triplog.h"
 #include "shell/claimhistorydialog.h"
@@ -89,7 +90,8 @@ void Form1::claimHistoryCommand()
 {
     commitGridEdit();
     model_->leaveEditedRow();
-    ClaimHistoryDialog dialog(log_ ? log_->database() : nullptr, !log_ || log_->readOnly(), this);
+    ClaimHistoryDialog dialog(tripLog() ? tripLog()->database() : nullptr, session_->readOnly(),
+                              this);
     dialog.exec();
 }
 

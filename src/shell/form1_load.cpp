@@ -1,12 +1,12 @@
 // Start-up, shutdown and the entry fields of the main window.
 #include "core/errorlocation.h"
 #include "core/errorreport.h"
-#include "core/keptentries.h"
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/keptentries.h"
 #include "logtable/entrylocale.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -16,8 +16,10 @@
 #include "platform/cursorfile.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
+#include "shell/failure.h"
 #include "shell/form1.h"
 #include "shell/isinstalled.h"
+#include "widgets/skin.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -65,12 +67,14 @@ bool Form1::Form_Load()
         trap.run(126, [&] { mouseIcon_ = loadCursorFile(cursorFile); });
     }
     // Entries typed under another locale are kept in this one's forms from now on.
-    if (const QString notice = entries_->keep([&] { EntryLocale::adopt(*store_); });
+    if (const QString notice =
+            session_->entries().keep([&] { EntryLocale::adopt(session_->store()); });
         !notice.isEmpty())
         tell(notice);
     const auto restore = [&](int label, QLineEdit* box, const char* key) {
-        trap.run(label,
-                 [&] { box->setText(EntryLocale::read(*store_, QString::fromLatin1(key))); });
+        trap.run(label, [&] {
+            box->setText(EntryLocale::read(session_->store(), QString::fromLatin1(key)));
+        });
     };
     restore(128, txtAuthorizedBy, "AuthorizedBy");
     restore(130, txtEmployeeID, "EmployeeID");
@@ -78,11 +82,12 @@ bool Form1::Form_Load()
     // Both dates are read before either picker is set: setting one raises the period
     // rule, which would overwrite the other's stored value before it was read.
     const std::optional<QDate> from = trap.value(134, [&] {
-        return storedDate(EntryLocale::read(*store_, QStringLiteral("PeriodFrom"), today));
+        return storedDate(
+            EntryLocale::read(session_->store(), QStringLiteral("PeriodFrom"), today));
     });
     restore(136, txtRatePerMile, "RatePerMile");
     const std::optional<QDate> to = trap.value(138, [&] {
-        return storedDate(EntryLocale::read(*store_, QStringLiteral("PeriodTo"), today));
+        return storedDate(EntryLocale::read(session_->store(), QStringLiteral("PeriodTo"), today));
     });
     trap.run(138, [&] {
         const QSignalBlocker blockFrom(dtpFrom);
@@ -96,8 +101,8 @@ bool Form1::Form_Load()
     openTripLog(trap);
     BindLogTable(logTable_, *model_, trap);
     refreshClaimMarks();
-    for (const QString& notice : log_->notices()) tell(notice);
-    log_->noticesShown();
+    for (const QString& notice : tripLog()->notices()) tell(notice);
+    tripLog()->noticesShown();
 
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
     if (mayRun) {
@@ -119,25 +124,25 @@ void Form1::Form_QueryUnload()
     commitGridEdit();
     // Closing leaves the row being edited, so its fills are stored with it.
     model_->leaveEditedRow();
-    endDailyBackup();
+    // The copy reads the log's connection: it ends before that closes.
+    session_->endDailyBackup();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
     // Every finished change is kept already; the close keeps the last ones and the row
     // count that "Delete All" starts over with.
     trap.run(100, [&] {
-        if (log_ && logTable_) log_->close(*logTable_);
+        if (tripLog() && logTable_) tripLog()->close(*logTable_);
     });
     // Entries a full disk kept waiting have their last chance here.
-    trap.run(102, [&] { entries_->close(); });
+    trap.run(102, [&] { session_->entries().close(); });
 }
 
 void Form1::openTripLog(StepTrap& trap)
 {
-    log_ = std::make_unique<TripLog>(*store_, TripLog::Access::Program);
-    if (logTable_ && logTable_->isOpen()) log_->restoreInto(*logTable_, trap);
+    session_->openLog();
+    if (logTable_ && logTable_->isOpen()) tripLog()->restoreInto(*logTable_, trap);
     // The rates by date are kept beside the trips; a read-only log lends its list only.
-    setRateStore(std::make_unique<DatabaseRateStore>([this] { return log_->database(); }));
-    openClaimStore();
-    if (log_->readOnly()) {
+    setRateStore(session_->rateStore());
+    if (tripLog()->readOnly()) {
         // Nothing typed here could be kept: the grid and the trip commands stay still.
         DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
         for (QWidget* command :
@@ -155,22 +160,11 @@ void Form1::openTripLog(StepTrap& trap)
 // the disk go with a write that works.
 void Form1::commitTrips()
 {
-    if (!log_ || !logTable_) return;
-    try {
-        log_->commit(*logTable_, movingToHistory_);
-        tripWriteFailing_ = false;
-    } catch (const std::exception& failure) {
-        if (!tripWriteFailing_) {
-            tripWriteFailing_ = true;
-            tell(tr("The last change to the trips could not be saved. %1")
-                     .arg(QString::fromUtf8(failure.what())));
-        }
-        return;
-    }
-    if (entries_->pending()) {
-        const QString notice = entries_->retry();
-        if (!notice.isEmpty()) tell(notice);
-    }
+    if (!tripLog() || !logTable_) return;
+    const LogSession::Commit said = session_->commit(*logTable_);
+    if (!said.failure.isEmpty())
+        tell(tr("The last change to the trips could not be saved. %1").arg(said.failure));
+    if (!said.entriesNotice.isEmpty()) tell(said.entriesNotice);
 }
 
 // A cell still being typed into when the window closes would otherwise be lost: closing
@@ -201,10 +195,12 @@ void Form1::Form_Unload() { QCoreApplication::quit(); }
 // its cause, and the value waits for the next write.
 void Form1::saveEntry(const QString& key, const QString& value)
 {
-    const QString notice = entries_->keep([&] { EntryLocale::save(*store_, key, value); });
+    const QString notice =
+        session_->entries().keep([&] { EntryLocale::save(session_->store(), key, value); });
     if (!notice.isEmpty()) tell(notice);
     // Trip changes that wait for the disk go with the entry's write that worked.
-    if (notice.isEmpty() && tripWriteFailing_ && !entries_->pending()) commitTrips();
+    if (notice.isEmpty() && session_->writesFailing() && !session_->entries().pending())
+        commitTrips();
 }
 
 void Form1::dtpFrom_Change()

@@ -4,6 +4,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/tripfills.h"
+#include "shell/failure.h"
 #include "shell/form1.h"
 #include "shell/ratesdialog.h"
 
@@ -153,12 +154,9 @@ bool Form1::changeUnits(const LogUnits& units, const QString& step)
 
 bool Form1::keepUnits(const LogUnits& units)
 {
-    try {
-        rateStore_->saveUnits(units);
-    } catch (const std::exception& e) {
-        tell(
-            tr("The distance unit and currency were not kept: %1").arg(QString::fromUtf8(e.what())),
-            applicationTitle(), Dialogs::Icon::Warning);
+    if (const auto why = failureOf([&] { rateStore_->saveUnits(units); })) {
+        tell(tr("The distance unit and currency were not kept: %1").arg(*why), applicationTitle(),
+             Dialogs::Icon::Warning);
         return false;
     }
     showUnits(units);
@@ -184,13 +182,11 @@ void Form1::showUnits(const LogUnits& units)
 void Form1::setRateStore(std::unique_ptr<RateStore> store)
 {
     rateStore_ = std::move(store);
-    try {
-        rates_ = rateStore_->loadRates();
-    } catch (const std::exception& e) {
+    if (const auto why = failureOf([&] { rates_ = rateStore_->loadRates(); })) {
         // Trips are still paid at the typed rate; the stored list is left for a later try.
         rates_ = RateSchedule();
-        tell(tr("The rates by date could not be read: %1").arg(QString::fromUtf8(e.what())),
-             applicationTitle(), Dialogs::Icon::Warning);
+        tell(tr("The rates by date could not be read: %1").arg(*why), applicationTitle(),
+             Dialogs::Icon::Warning);
     }
     try {
         showUnits(rateStore_->loadUnits());
@@ -208,11 +204,9 @@ void Form1::ratesCommand()
                        readTripNumber(txtRatePerMile->text()).value_or(0.0), this, QLocale(),
                        units_);
     if (dialog.exec() != QDialog::Accepted || dialog.schedule() == rates_) return;
-    try {
-        rateStore_->saveRates(dialog.schedule());
-    } catch (const std::exception& e) {
-        tell(tr("The rates by date were not kept: %1").arg(QString::fromUtf8(e.what())),
-             applicationTitle(), Dialogs::Icon::Warning);
+    if (const auto why = failureOf([&] { rateStore_->saveRates(dialog.schedule()); })) {
+        tell(tr("The rates by date were not kept: %1").arg(*why), applicationTitle(),
+             Dialogs::Icon::Warning);
         return;
     }
     rates_ = dialog.schedule();

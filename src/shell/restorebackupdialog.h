@@ -1,7 +1,7 @@
 // "Restore Log from Backup…": the log's backups in a table, one of which the user restores.
 #pragma once
 
-#include "core/logbackup.h"
+#include "logstore/logbackup.h"
 
 #include <QDialog>
 #include <QList>

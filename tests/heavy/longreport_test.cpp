@@ -1,8 +1,8 @@
 // A log of 10,000 trips made into a report by the report tool and by the program's two
 // windows, and looked at in the preview at three zoom levels, top and bottom.
 #include "brindlewick-report/reporttool.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "platform/datetext.h"

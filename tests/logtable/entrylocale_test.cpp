@@ -1,5 +1,5 @@
 // Tests of the entries kept with the locale they were typed in.
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 #include "logtable/entrylocale.h"
 #include "logtable/tripfills.h"
 #include "support/fakeplatform.h"

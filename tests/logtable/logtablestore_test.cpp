@@ -1,7 +1,7 @@
 // Tests of creating, restoring, binding and saving the trip table.
 #include "core/errorlocation.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"

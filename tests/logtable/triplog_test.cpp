@@ -1,10 +1,10 @@
 // Tests of the trip log kept in its database: the change journal, the one-time upgrade
 // from both earlier layouts, files set aside as damaged, and the read-only openings.
 #include "core/errorlocation.h"
-#include "core/logbackup.h"
-#include "core/logrecovery.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/logbackup.h"
+#include "logstore/logrecovery.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/triplog.h"
 #include "platform/privatefiles.h"

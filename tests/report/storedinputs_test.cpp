@@ -1,7 +1,7 @@
 // Tests of the report inputs restored from the settings store.
 #include "core/errorlocation.h"
-#include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "platform/datetext.h"
 #include "report/storedinputs.h"

@@ -1,6 +1,6 @@
 // The log's backups from the main window: the daily one, the copy before a change of the
 // whole table, and a restore through the grid's menu that undo takes back.
-#include "core/logbackup.h"
+#include "logstore/logbackup.h"
 #include "logtable/loghistory.h"
 #include "shell/form1fixture.h"
 #include "shell/restorebackupdialog.h"

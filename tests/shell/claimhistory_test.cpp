@@ -1,7 +1,7 @@
 // The claim history window over a real log database: its rows and file states, saving a
 // claim again, its trips as CSV, its folder, marking it paid, and its keys.
-#include "core/claimstore.h"
-#include "core/logdatabase.h"
+#include "logstore/claimstore.h"
+#include "logstore/logdatabase.h"
 #include "logtable/tripcsv.h"
 #include "report/claimreport.h"
 #include "shell/claimhistorydialog.h"

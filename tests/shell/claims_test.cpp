@@ -1,8 +1,8 @@
 // Tests of claims in the windows: reports handed out from the preview are recorded, claimed
 // trips are marked and asked about, and a new period moves them to the history.
-#include "core/claimstore.h"
-#include "core/logdatabase.h"
-#include "core/sqlite.h"
+#include "logstore/claimstore.h"
+#include "logstore/logdatabase.h"
+#include "logstore/sqlite.h"
 #include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"

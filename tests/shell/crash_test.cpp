@@ -1,6 +1,6 @@
 // The real program killed at random moments while a person types into its grid, and two
 // of it running at once: no finished edit is lost and the log is never damaged.
-#include "core/logdatabase.h"
+#include "logstore/logdatabase.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

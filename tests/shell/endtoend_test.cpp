@@ -1,6 +1,6 @@
 // Tests of the whole program driven as a user does, with the real engine and files.
-#include "core/logdatabase.h"
-#include "core/settingsstore.h"
+#include "logstore/logdatabase.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "platform/appidentity.h"
 #include "platform/datetext.h"

@@ -1,8 +1,8 @@
 // The main window test fixture: a test platform, a prepared store, the loaded window.
 #pragma once
 
-#include "core/logdatabase.h"
-#include "core/settingsstore.h"
+#include "logstore/logdatabase.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/triplog.h"

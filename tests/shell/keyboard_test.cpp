@@ -1,5 +1,5 @@
 // Both windows used without a mouse, and as a screen reader sees them.
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/tripfills.h"
 #include "preview/form2.h"

@@ -1,7 +1,7 @@
 // Every window in every shipped language: the captions are translated and fit the
 // rectangles the design gives them, in the designed font.
-#include "core/logbackup.h"
-#include "core/logdatabase.h"
+#include "logstore/logbackup.h"
+#include "logstore/logdatabase.h"
 #include "platform/translations.h"
 #include "preview/previewtesting.h"
 #include "shell/claimhistorydialog.h"

@@ -1,6 +1,6 @@
 // Rates by date in the main window: the rates window by keys, the Rate per Mile box's
 // menu, the warning at the cell and recalculating as one undoable step.
-#include "core/logdatabase.h"
+#include "logstore/logdatabase.h"
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 #include "shell/form1fixture.h"

@@ -1,6 +1,6 @@
 // The log's distance unit and currency in the main window: chosen from the Rate per Mile
 // box's menu, kept in the log at once, shown in the label and the grid, one undoable step.
-#include "core/logdatabase.h"
+#include "logstore/logdatabase.h"
 #include "logtable/loghistory.h"
 #include "shell/form1fixture.h"
 #include "shell/ratesdialog.h"

@@ -3,7 +3,7 @@
 // of backups.
 #pragma once
 
-#include "core/sqlite.h"
+#include "logstore/sqlite.h"
 
 #include <QByteArray>
 #include <QDate>

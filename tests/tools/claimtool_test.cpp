@@ -2,9 +2,9 @@
 // same whatever the log and the locale are now, and the chain check of the real program
 // finding changes made beside it.
 #include "brindlewick-report/reporttool.h"
-#include "core/claimstore.h"
-#include "core/logdatabase.h"
-#include "core/settingsstore.h"
+#include "logstore/claimstore.h"
+#include "logstore/logdatabase.h"
+#include "logstore/settingsstore.h"
 #include "support/fakeplatform.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // Tests that the report tool writes the same workbook as the desktop program.
 #include "brindlewick-report/reporttool.h"
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 #include "platform/datetext.h"
 #include "preview/form2.h"
 #include "shell/form1.h"

@@ -2,8 +2,8 @@
 #include "brindlewick-report/claimcommands.h"
 
 #include "brindlewick-report/consoledialogs.h"
-#include "core/claimstore.h"
 #include "core/reportformats.h"
+#include "logstore/claimstore.h"
 #include "platform/clock.h"
 #include "platform/oserror.h"
 #include "platform/platform.h"

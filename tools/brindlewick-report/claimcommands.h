@@ -2,7 +2,7 @@
 #pragma once
 
 #include "brindlewick-report/reporttool.h"
-#include "core/logdatabase.h"
+#include "logstore/logdatabase.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 
 #include "brindlewick-report/reporttool.h"
 #include "core/logunits.h"
-#include "core/settingsstore.h"
 #include "drives/drivefile.h"
+#include "logstore/settingsstore.h"
 #include "logtable/tripcsv.h"
 #include "logtable/triplog.h"
 

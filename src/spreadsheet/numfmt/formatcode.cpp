@@ -155,6 +155,15 @@ bool startsWithNoCase(QStringView text, qsizetype at, QLatin1String word)
     return text.mid(at).startsWith(word, Qt::CaseInsensitive);
 }
 
+// The length of the 12-hour marker ("AM/PM" or "A/P", any case) at `at`; 0 when none.
+qsizetype amPmLength(QStringView text, qsizetype at)
+{
+    for (const QLatin1String marker : {QLatin1String("am/pm"), QLatin1String("a/p")}) {
+        if (startsWithNoCase(text, at, marker)) return marker.size();
+    }
+    return 0;
+}
+
 bool isDateCode(Kind k)
 {
     switch (k) {
@@ -203,20 +212,13 @@ FormatSection tokenize(const QString& text)
         } else if (startsWithNoCase(text, i, QLatin1String("general"))) {
             addToken(tokens, Kind::General);
             i += 6;
-        } else if (startsWithNoCase(text, i, QLatin1String("am/pm"))) {
+        } else if (const qsizetype marker = amPmLength(text, i)) {
             FormatToken t;
             t.kind = Kind::AmPm;
-            t.text = text.mid(i, 5);
+            t.text = text.mid(i, marker);
             tokens.push_back(t);
             section.twelveHour = true;
-            i += 4;
-        } else if (startsWithNoCase(text, i, QLatin1String("a/p"))) {
-            FormatToken t;
-            t.kind = Kind::AmPm;
-            t.text = text.mid(i, 3);
-            tokens.push_back(t);
-            section.twelveHour = true;
-            i += 2;
+            i += marker - 1;
         } else if (c == u'0' || c == u'#' || c == u'?') {
             addToken(tokens, Kind::Digit, 0, c);
         } else if (c == u'.') {

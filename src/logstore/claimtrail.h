@@ -1,10 +1,10 @@
 // The pieces of the claim history that the log's database itself runs: the trail written
 // with every change of trips, the hash chain's links, and the claim tables kept through a
-// restore. Rooms above use ClaimStore (core/claimstore.h).
+// restore. Rooms above use ClaimStore (logstore/claimstore.h).
 #pragma once
 
-#include "core/claimstore.h"
-#include "core/sqlite.h"
+#include "logstore/claimstore.h"
+#include "logstore/sqlite.h"
 
 #include <QByteArray>
 #include <QVariant>
@@ -50,9 +50,7 @@ private:
 // whose snapshot is not blank. A blank row of a report holds its place but claims nothing;
 // claims recorded before blank rows were told apart kept an id for them, which stays (the
 // chain covers it) but claims nothing either, so typing into such a row is a new trip.
-inline constexpr char kClaimsTrip[] =
-    "trip_id IS NOT NULL AND NOT blank_trip(date, starting_location, destination, description,"
-    " odometer_start, odometer_end, mileage, reimbursement)";
+const QByteArray& claimsTrip();
 
 using Row = std::vector<QVariant>;
 // The rows of `sql` (parameter 1 bound to `key` when given), every column as stored.
@@ -68,9 +66,8 @@ inline constexpr char kClaimColumns[] =
     "number, saved_at, employee_name, employee_id, vehicle_description, authorized_by,"
     " rate_per_mile, period_from, period_to, locale, rates, total_miles, total_amount,"
     " distance_unit, currency, currency_placement";
-inline constexpr char kClaimTripColumns[] =
-    "claim, position, trip_id, date, starting_location, destination, description,"
-    " odometer_start, odometer_end, mileage, reimbursement";
+// A claim's trip: its claim, position and trip id, then the eight fields.
+const QByteArray& claimTripColumns();
 inline constexpr char kFileColumns[] = "id, claim, path, format, sha256, at";
 // The content of a paid or unpaid mark: its claim and time, not its id.
 inline constexpr char kPaidColumns[] = "claim, at";

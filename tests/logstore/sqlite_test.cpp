@@ -1,6 +1,6 @@
 // Tests of the SQLite layer on its own: failures named by their cause, a transaction that
 // rolls back when its work throws, a busy and a read-only connection, the online backup.
-#include "core/sqlite.h"
+#include "logstore/sqlite.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -25,7 +25,8 @@ TEST(SqlErrorSentence, NamesTheCauseOfEachResultCode)
         {SQLITE_FULL, 0, "The disk is full (writing /logs/Brindlewick.sqlite)."},
         {SQLITE_IOERR_WRITE, ENOSPC, "The disk is full (writing /logs/Brindlewick.sqlite)."},
         {SQLITE_CANTOPEN, EROFS, "The disk of /logs/Brindlewick.sqlite is read-only."},
-        {SQLITE_READONLY, 0, "The log /logs/Brindlewick.sqlite cannot be written: it is read-only."},
+        {SQLITE_READONLY, 0,
+         "The log /logs/Brindlewick.sqlite cannot be written: it is read-only."},
         {SQLITE_READONLY_DIRECTORY, 0, "There is no permission to write /logs."},
         {SQLITE_READONLY_DBMOVED, 0,
          "The log /logs/Brindlewick.sqlite was moved or deleted while it was open."},
@@ -105,12 +106,10 @@ TEST_F(SqliteTest, BusyAndReadOnlyConnectionsAreRefusedWithTheirCause)
     EXPECT_TRUE(QString::fromUtf8(busy.what()).contains(QLatin1String("busy in another program")));
     holding.commit();
 
-    for (const SqlError& readOnly :
-         {failureOf([&] { reader.exec("INSERT INTO t VALUES (9)"); }),
-          failureOf([&] { reader.failReadOnly(); })}) {
+    for (const SqlError& readOnly : {failureOf([&] { reader.exec("INSERT INTO t VALUES (9)"); }),
+                                     failureOf([&] { reader.failReadOnly(); })}) {
         EXPECT_EQ(readOnly.primaryCode(), SQLITE_READONLY);
-        EXPECT_EQ(QString::fromUtf8(readOnly.what()),
-                  errorSentence(SQLITE_READONLY, 0, path()));
+        EXPECT_EQ(QString::fromUtf8(readOnly.what()), errorSentence(SQLITE_READONLY, 0, path()));
     }
     EXPECT_EQ(count(reader), 2);
 }

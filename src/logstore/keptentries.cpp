@@ -1,7 +1,7 @@
 // Entry values kept through a failing disk.
-#include "core/keptentries.h"
+#include "logstore/keptentries.h"
 
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 
 #include <QCoreApplication>
 

@@ -37,7 +37,7 @@ private:
 //                               top level), rewritten at every change of an entry field;
 //   Varnholt/Brindlewick.trips  RowCount and the row keys "RowSource<k> <n>" (version
 //                               1.1's layout), written in one piece.
-// The program itself keeps its trips in the log's database (core/logdatabase.h) and reads
+// The program itself keeps its trips in the log's database (logstore/logdatabase.h) and reads
 // the row keys only once, to move them there; the row half of this store stays so that
 // this upgrade, the report tool without a database, and the tests that write the earlier
 // layouts have one reader and writer of them.

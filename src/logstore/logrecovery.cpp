@@ -1,8 +1,8 @@
 // A log's files as found, set aside and replaced by a recovered log.
-#include "core/logrecovery.h"
+#include "logstore/logrecovery.h"
 
-#include "core/logbackup.h"
-#include "core/settingsstore.h"
+#include "logstore/logbackup.h"
+#include "logstore/settingsstore.h"
 #include "platform/oserror.h"
 #include "platform/privatefiles.h"
 #include "platform/replacingfile.h"

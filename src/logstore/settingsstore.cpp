@@ -1,7 +1,7 @@
 // The per-user settings store: where it lives and how values are read and saved.
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 
-#include "core/oldstorereaders.h"
+#include "logstore/oldstorereaders.h"
 #include "platform/platform.h"
 #include "platform/privatefiles.h"
 #include "platform/replacingfile.h"

@@ -1,6 +1,6 @@
 // Tests of the readers of the earlier stores' trip rows: the trips file and the INI keys.
-#include "core/oldstorereaders.h"
-#include "core/settingsstore.h"
+#include "logstore/oldstorereaders.h"
+#include "logstore/settingsstore.h"
 #include "support/fakeplatform.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // Reading a write-ahead file frame by frame, as SQLite's recovery reads it.
-#include "core/walcheck.h"
+#include "logstore/walcheck.h"
 
 #include <QFile>
 

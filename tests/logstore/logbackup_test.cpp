@@ -1,5 +1,5 @@
 // Tests of the log's backups: names, retention, copies of a live log, restore, failures.
-#include "core/logbackup.h"
+#include "logstore/logbackup.h"
 #include "platform/datetext.h"
 #include "platform/oserror.h"
 #include "support/triplogdb.h"

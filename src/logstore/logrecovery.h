@@ -6,8 +6,8 @@
 // log's place only when it is complete; a start that finds it unfinished makes it again.
 #pragma once
 
-#include "core/logdatabase.h"
-#include "core/walcheck.h"
+#include "logstore/logdatabase.h"
+#include "logstore/walcheck.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // Tests of the settings store: where it lives and what survives a round trip.
-#include "core/settingsstore.h"
+#include "logstore/settingsstore.h"
 #include "support/fakeplatform.h"
 #include "support/smalldisk.h"
 

@@ -1,8 +1,9 @@
 // The blank trip as an SQL function, answering as isBlankTrip does for the grid's values.
-#include "core/blanktripsql.h"
+#include "logstore/blanktripsql.h"
 
 #include "core/blanktrip.h"
-#include "core/sqlite.h"
+#include "logstore/logdatabase.h"
+#include "logstore/sqlite.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -11,16 +12,13 @@ namespace bw {
 
 namespace {
 
-// Mileage and Reimbursement, in the grid's column order.
-constexpr int kFirstNumberField = 6;
-
 // Whether argument `field` holds something, as holdsTripValue says of the value the grid
 // would have: the two number fields come as numbers, or as their text in a claim's
 // snapshot.
 bool holdsField(const sql::FunctionArgs& args, int field)
 {
     if (args.isNull(field)) return false;
-    const bool numberField = field >= kFirstNumberField;
+    const bool numberField = isNumericField(field);
     if (numberField && args.isNumber(field)) return holdsTripValue(args.doubleAt(field));
     const QByteArrayView utf8 = args.utf8At(field);
     bool number = false;
@@ -45,6 +43,12 @@ qint64 blankTrip(const sql::FunctionArgs& args)
 void addBlankTripFunction(sql::Database& db)
 {
     db.addFunction("blank_trip", Trip::kFieldCount, blankTrip);
+}
+
+const QByteArray& blankTripCall()
+{
+    static const QByteArray call = "blank_trip(" + tripColumns() + ")";
+    return call;
 }
 
 } // namespace bw

@@ -1,5 +1,5 @@
 // Readers of the trip rows in the stores of earlier versions, from their bytes.
-#include "core/oldstorereaders.h"
+#include "logstore/oldstorereaders.h"
 
 #include <QCoreApplication>
 #include <QDataStream>

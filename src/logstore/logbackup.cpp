@@ -1,9 +1,9 @@
 // Backups through SQLite's online backup API: a consistent copy of a live database, made
 // under a temporary name and renamed only when whole.
-#include "core/logbackup.h"
+#include "logstore/logbackup.h"
 
-#include "core/blanktripsql.h"
-#include "core/sqlite.h"
+#include "logstore/blanktripsql.h"
+#include "logstore/sqlite.h"
 #include "platform/datetext.h"
 #include "platform/oserror.h"
 #include "platform/privatefiles.h"
@@ -487,9 +487,8 @@ BackupInfo readBackupInfo(const QString& path, const QDateTime& when)
         db->exec("PRAGMA mmap_size=1073741824");
         addBlankTripFunction(*db);
         // Blank rows are no trips: they are neither counted nor dated.
-        sql::Statement dates(*db, "SELECT date FROM trips WHERE NOT blank_trip(date,"
-                                  " starting_location, destination, description, odometer_start,"
-                                  " odometer_end, mileage, reimbursement)");
+        sql::Statement dates(*db,
+                             ("SELECT date FROM trips WHERE NOT " + blankTripCall()).constData());
         // One pass counts the trips and finds the latest date; dates repeat from trip to
         // trip, so each distinct text is read as a date once.
         QSet<QByteArray> seen;

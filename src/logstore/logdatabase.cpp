@@ -1,9 +1,9 @@
 // The log's database: schema, numbered migrations, typed reads and one-transaction writes.
-#include "core/logdatabase.h"
+#include "logstore/logdatabase.h"
 
-#include "core/blanktripsql.h"
-#include "core/claimtrail.h"
-#include "core/logbackup.h"
+#include "logstore/blanktripsql.h"
+#include "logstore/claimtrail.h"
+#include "logstore/logbackup.h"
 #include "platform/clock.h"
 #include "platform/oserror.h"
 #include "platform/platform.h"
@@ -133,10 +133,6 @@ void readAsSchema4(sql::Database& db)
 }
 constexpr int kRateChangesVersion = 2;
 
-constexpr char kScanTrips[] =
-    "SELECT id, sort_key, date, starting_location, destination, description,"
-    " odometer_start, odometer_end, mileage, reimbursement FROM trips";
-
 QString settingsPath()
 {
     const QString file = platform().settingsFile;
@@ -145,25 +141,28 @@ QString settingsPath()
            + QStringLiteral("/Varnholt/Brindlewick.ini");
 }
 
-// A value read back as the table keeps it: text fields as text, the two numbers as
-// doubles (a foreign tool may have written an integer or a numeric text).
-QVariant fieldValue(const sql::Statement& row, int column, bool number)
-{
-    if (row.isNull(column)) return QVariant();
-    if (number) return row.doubleAt(column);
-    return row.textAt(column);
-}
+// The id, order and fields of every trip.
+QByteArray scanTrips() { return "SELECT id, sort_key, " + tripColumns() + " FROM trips"; }
 
-// A row of kScanTrips, ordered or not.
+// A row of scanTrips(), ordered or not.
 StoredTrip storedTripOf(const sql::Statement& row)
 {
-    StoredTrip stored;
-    stored.id = row.intAt(0);
-    stored.order = row.doubleAt(1);
+    return StoredTrip{row.intAt(0), row.doubleAt(1), tripAt(row, 2)};
+}
+
+// Inserts a trip as ?1 id, ?2 order and its fields from ?3 on, or updates the one there.
+QByteArray upsertTrip()
+{
+    QByteArray parameters;
+    QByteArray updates;
     for (int k = 0; k < Trip::kFieldCount; ++k) {
-        stored.trip.field(k) = fieldValue(row, k + 2, k >= 6);
+        const QByteArray parameter = "?" + QByteArray::number(k + 3);
+        parameters += ", " + parameter;
+        updates +=
+            QByteArray(", ") + kTripFields[static_cast<std::size_t>(k)].column + " = " + parameter;
     }
-    return stored;
+    return "INSERT INTO trips (id, sort_key, " + tripColumns() + ") VALUES (?1, ?2" + parameters
+           + ") ON CONFLICT (id) DO UPDATE SET sort_key = ?2" + updates;
 }
 
 } // namespace
@@ -317,13 +316,7 @@ void LogDatabase::migrate()
 void LogDatabase::prepare()
 {
     if (readOnly() || foundVersion_ > kSchemaVersion) return;
-    upsert_ = std::make_unique<sql::Statement>(
-        *db_, "INSERT INTO trips (id, sort_key, date, starting_location, destination,"
-              " description, odometer_start, odometer_end, mileage, reimbursement)"
-              " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"
-              " ON CONFLICT (id) DO UPDATE SET sort_key = ?2, date = ?3,"
-              " starting_location = ?4, destination = ?5, description = ?6,"
-              " odometer_start = ?7, odometer_end = ?8, mileage = ?9, reimbursement = ?10");
+    upsert_ = std::make_unique<sql::Statement>(*db_, upsertTrip().constData());
     remove_ = std::make_unique<sql::Statement>(*db_, "DELETE FROM trips WHERE id = ?1");
     trail_ = std::make_unique<claims::TripTrail>(*db_);
     putMeta_ =
@@ -342,7 +335,7 @@ std::vector<StoredTrip> LogDatabase::tripsInOrder()
 
 void LogDatabase::readTrips(const std::function<void(StoredTrip&&)>& take)
 {
-    sql::Statement rows(*db_, (QByteArray(kScanTrips) + " ORDER BY sort_key, id").constData());
+    sql::Statement rows(*db_, (scanTrips() + " ORDER BY sort_key, id").constData());
     while (rows.step()) take(storedTripOf(rows));
 }
 
@@ -661,6 +654,29 @@ QString keepAsideName(const QString& path)
         target = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     }
     return target;
+}
+
+const QByteArray& tripColumns()
+{
+    static const QByteArray columns = [] {
+        QByteArray joined;
+        for (const TripFieldInfo& field : kTripFields)
+            joined += (joined.isEmpty() ? "" : ", ") + QByteArray(field.column);
+        return joined;
+    }();
+    return columns;
+}
+
+Trip tripAt(const sql::Statement& row, int first)
+{
+    Trip trip;
+    for (int k = 0; k < Trip::kFieldCount; ++k) {
+        const int column = first + k;
+        if (row.isNull(column)) continue;
+        trip.field(k) =
+            isNumericField(k) ? QVariant(row.doubleAt(column)) : QVariant(row.textAt(column));
+    }
+    return trip;
 }
 
 } // namespace bw

@@ -1,6 +1,6 @@
 // Tests of the hash chain on its own: a walk over stored links names the first one that a
 // change, a removal, a new order or an addition broke.
-#include "core/claimtrail.h"
+#include "logstore/claimtrail.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +25,9 @@ struct Chain {
         rows(kind)[ref] = content;
         const QString previous = links.empty() ? QString() : links.back().hash;
         const QString name = kindName(kind);
-        links.push_back({name, ref, QString::fromLatin1(content), previous,
-                         QString::fromLatin1(linkHash(name, ref, QString::fromLatin1(content),
-                                                      previous))});
+        links.push_back(
+            {name, ref, QString::fromLatin1(content), previous,
+             QString::fromLatin1(linkHash(name, ref, QString::fromLatin1(content), previous))});
     }
 };
 
@@ -54,8 +54,7 @@ TEST(ClaimChain, AWalkNamesTheFirstBrokenLink)
              c.links[2].content = QStringLiteral("changed");
          },
          ChainBreak{What::Link, 3, LinkKind::Trail, 1}},
-        {"a link removed from the middle",
-         [](Chain& c) { c.links.erase(c.links.begin() + 2); },
+        {"a link removed from the middle", [](Chain& c) { c.links.erase(c.links.begin() + 2); },
          ChainBreak{What::Link, 3, LinkKind::Trail, 2}},
         {"the last link removed", [](Chain& c) { c.links.pop_back(); },
          ChainBreak{What::Uncovered, 0, LinkKind::Trail, 2}},

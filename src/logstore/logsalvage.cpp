@@ -1,5 +1,5 @@
 // Reading a damaged log as far as it can be read, and the new log made of what was read.
-#include "core/logrecovery.h"
+#include "logstore/logrecovery.h"
 
 #include <QSet>
 
@@ -13,9 +13,6 @@ namespace bw {
 
 namespace {
 
-constexpr const char* kTripColumns[] = {
-    "id",          "sort_key",       "date",         "starting_location", "destination",
-    "description", "odometer_start", "odometer_end", "mileage",           "reimbursement"};
 // The tables besides the trips whose rows a recovery keeps as they are: the claims with
 // their trail and chain (whose hashes then still hold), the record of backups written.
 constexpr const char* kKeptTables[] = {"claims", "claim_trips", "claim_files", "claim_paid",
@@ -51,8 +48,10 @@ QByteArray tripQuery(sql::Database& db, bool& withOrder)
 {
     const QSet<QString> present = columnsOf(db, "trips");
     withOrder = present.contains(QStringLiteral("sort_key"));
+    std::vector<const char*> columns = {"id", "sort_key"};
+    for (const TripFieldInfo& field : kTripFields) columns.push_back(field.column);
     QByteArray select = "SELECT ";
-    for (const char* column : kTripColumns) {
+    for (const char* column : columns) {
         if (select.size() > 7) select += ", ";
         select += present.contains(QLatin1String(column)) ? QByteArray(column) : "NULL";
     }
@@ -61,16 +60,7 @@ QByteArray tripQuery(sql::Database& db, bool& withOrder)
 
 StoredTrip tripOf(const sql::Statement& row)
 {
-    StoredTrip stored;
-    stored.id = row.intAt(0);
-    stored.order = row.doubleAt(1);
-    for (int k = 0; k < Trip::kFieldCount; ++k) {
-        const int column = k + 2;
-        if (row.isNull(column)) continue;
-        stored.trip.field(k) =
-            k >= 6 ? QVariant(row.doubleAt(column)) : QVariant(row.textAt(column));
-    }
-    return stored;
+    return StoredTrip{row.intAt(0), row.doubleAt(1), tripAt(row, 2)};
 }
 
 // The table read by rowid from a point on: each read seeks through the table's interior

@@ -1,10 +1,10 @@
 // Claims remembered: the claim tables, the trail of changes to claimed trips and the hash
 // chain over both.
-#include "core/claimstore.h"
+#include "logstore/claimstore.h"
 
 #include "core/blanktrip.h"
-#include "core/claimtrail.h"
-#include "core/logdatabase.h"
+#include "logstore/claimtrail.h"
+#include "logstore/logdatabase.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 
@@ -26,10 +26,6 @@ namespace bw {
 namespace claims {
 
 namespace {
-
-constexpr const char* kFieldKeys[Trip::kFieldCount] = {
-    "date",          "from",        "to",      "description",
-    "odometerStart", "odometerEnd", "mileage", "reimbursement"};
 
 constexpr const char* kChanges[] = {"edited", "deleted", "movedToHistory", "returned"};
 
@@ -76,7 +72,7 @@ QVariant fieldText(const QVariant& value)
 QVariant fieldValue(const QVariant& text, int field)
 {
     if (text.isNull() || !text.isValid()) return QVariant();
-    if (field >= 6) {
+    if (isNumericField(field)) {
         bool number = false;
         const double value = text.toString().toDouble(&number);
         if (number) return value;
@@ -177,9 +173,9 @@ std::optional<QByteArray> storedContentHash(sql::Database& db, LinkKind kind, qi
     count.bindInt(1, ref);
     count.step();
     content.add(count.intAt(0)).addColumns(row, kContentColumn);
-    sql::Statement trips(
-        db, selectFrom(kClaimTripColumns, " FROM claim_trips WHERE claim = ?1 ORDER BY position")
-                .constData());
+    sql::Statement trips(db, selectFrom(claimTripColumns().constData(),
+                                        " FROM claim_trips WHERE claim = ?1 ORDER BY position")
+                                 .constData());
     trips.bindInt(1, ref);
     while (trips.step()) content.addColumns(trips);
     return content.hash();
@@ -209,8 +205,8 @@ std::array<std::map<qint64, QByteArray>, kLinkKinds> allContentHashes(sql::Datab
         claims.emplace(rows.intAt(0), std::move(content));
     }
     sql::Statement trips(
-        db,
-        selectFrom(kClaimTripColumns, " FROM claim_trips ORDER BY claim, position").constData());
+        db, selectFrom(claimTripColumns().constData(), " FROM claim_trips ORDER BY claim, position")
+                .constData());
     while (trips.step()) {
         const auto found = claims.find(trips.intAt(0));
         if (found != claims.end()) found->second.addColumns(trips);
@@ -323,7 +319,7 @@ void fieldEdits(const TrailEntry& base, const Trip& before, const Trip& after,
         if (old == now) continue;
         TrailEntry entry = base;
         entry.change = TrailEntry::Change::Edited;
-        entry.field = QString::fromLatin1(kFieldKeys[k]);
+        entry.field = QString::fromLatin1(kTripFields[static_cast<std::size_t>(k)].key);
         entry.oldText = old;
         entry.newText = now;
         out.push_back(entry);
@@ -353,8 +349,9 @@ void diffTrip(qint64 tripId, qint64 claim, const std::optional<Trip>& before,
 
 QString tripFieldKey(int field)
 {
-    return field >= 0 && field < Trip::kFieldCount ? QString::fromLatin1(claims::kFieldKeys[field])
-                                                   : QString();
+    return field >= 0 && field < Trip::kFieldCount
+               ? QString::fromLatin1(kTripFields[static_cast<std::size_t>(field)].key)
+               : QString();
 }
 
 namespace {
@@ -421,7 +418,7 @@ ClaimedTrip claimedTripAt(const sql::Statement& row)
         if (row.isNull(3 + k)) continue;
         const QByteArrayView utf8 = row.utf8At(3 + k);
         bool number = false;
-        const double value = k >= 6 ? utf8.toDouble(&number) : 0.0;
+        const double value = isNumericField(k) ? utf8.toDouble(&number) : 0.0;
         claimed.trip.field(k) = number ? QVariant(value) : QVariant(QString::fromUtf8(utf8));
     }
     return claimed;
@@ -501,10 +498,9 @@ qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& first
     for (const QVariant& value : values) insert.bind(++index, value);
     insert.run();
     const qint64 number = db.lastInsertId();
-    sql::Statement trip(db, "INSERT INTO claim_trips (claim, position, trip_id, date,"
-                            " starting_location, destination, description, odometer_start,"
-                            " odometer_end, mileage, reimbursement)"
-                            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+    sql::Statement trip(db, ("INSERT INTO claim_trips (" + claims::claimTripColumns()
+                             + ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)")
+                                .constData());
     qint64 position = 0;
     for (const ClaimedTrip& claimed : record.trips) {
         trip.bindInt(1, number);
@@ -594,8 +590,8 @@ std::vector<Claim> ClaimStore::readClaims(std::optional<qint64> number)
         return found == at.end() ? nullptr : &claims[found->second];
     };
     // The bulk of a long history: read straight from the statement, field by field.
-    sql::Statement trips(db, (select(claims::kClaimTripColumns, " FROM claim_trips") + whereClaim
-                              + " ORDER BY claim, position")
+    sql::Statement trips(db, (select(claims::claimTripColumns().constData(), " FROM claim_trips")
+                              + whereClaim + " ORDER BY claim, position")
                                  .constData());
     if (number) trips.bindInt(1, *number);
     Claim* holder = nullptr;
@@ -657,7 +653,7 @@ std::unordered_map<qint64, ClaimMark> ClaimStore::claimedTrips()
     }
     for (const Row& row :
          claims::readRows(db, QByteArray("SELECT trip_id, max(claim) FROM claim_trips WHERE ")
-                                  + claims::kClaimsTrip + " GROUP BY trip_id")) {
+                                  + claims::claimsTrip() + " GROUP BY trip_id")) {
         const auto found = byClaim.find(row[1].toLongLong());
         if (found != byClaim.end()) marks.emplace(row[0].toLongLong(), found->second);
     }

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/rateschedule.h"
-#include "core/sqlite.h"
 #include "core/trip.h"
+#include "logstore/sqlite.h"
 
 #include <QDateTime>
 #include <QString>
@@ -203,6 +203,14 @@ private:
     int error_ = 0;
     Holder holder_ = Holder::Unknown;
 };
+
+// The eight trip columns in field order (kTripFields), joined by ", ": for SQL that names
+// them all.
+const QByteArray& tripColumns();
+// The trip whose eight fields stand on `row` from column `first` on, as the trips table
+// keeps them: null as null, the numeric fields as doubles (a foreign tool may have written
+// an integer or a numeric text), the others as text.
+Trip tripAt(const sql::Statement& row, int first);
 
 // A file kept aside: renamed to `path.damaged-YYYYMMDD-HHMMSS`, bytes unchanged. Returns
 // the new name (empty when it could not be moved).

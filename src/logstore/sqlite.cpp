@@ -1,5 +1,5 @@
 // The RAII layer over SQLite's C API, and the sentences for its failures.
-#include "core/sqlite.h"
+#include "logstore/sqlite.h"
 
 #include "platform/oserror.h"
 

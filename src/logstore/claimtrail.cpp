@@ -1,8 +1,9 @@
 // The trail written with every change of trips, and the claim tables kept through a
 // restore.
-#include "core/claimtrail.h"
+#include "logstore/claimtrail.h"
 
-#include "core/logdatabase.h"
+#include "logstore/blanktripsql.h"
+#include "logstore/logdatabase.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 
@@ -23,31 +24,40 @@ std::optional<Trip> tripFrom(sql::Statement& row, int first, bool textNumbers)
     Trip trip;
     for (int k = 0; k < Trip::kFieldCount; ++k) {
         const QVariant value = row.valueAt(first + k);
-        trip.field(k) = textNumbers      ? fieldValue(value, k)
-                        : value.isNull() ? QVariant()
-                        : k >= 6         ? QVariant(value.toDouble())
-                                         : QVariant(value.toString());
+        trip.field(k) = textNumbers         ? fieldValue(value, k)
+                        : value.isNull()    ? QVariant()
+                        : isNumericField(k) ? QVariant(value.toDouble())
+                                            : QVariant(value.toString());
     }
     return trip;
 }
 
-constexpr char kTripColumns[] = "date, starting_location, destination, description,"
-                                " odometer_start, odometer_end, mileage, reimbursement";
-
 } // namespace
+
+const QByteArray& claimsTrip()
+{
+    static const QByteArray condition = "trip_id IS NOT NULL AND NOT " + blankTripCall();
+    return condition;
+}
+
+const QByteArray& claimTripColumns()
+{
+    static const QByteArray columns = "claim, position, trip_id, " + tripColumns();
+    return columns;
+}
 
 struct TripTrail::Statements {
     explicit Statements(sql::Database& db)
         : any(db, "SELECT EXISTS (SELECT 1 FROM claim_trips)"),
           latest(db, (QByteArray("SELECT max(claim) FROM claim_trips WHERE trip_id = ?1 AND ")
-                      + kClaimsTrip)
+                      + claimsTrip())
                          .constData()),
-          row(db, (QByteArray("SELECT ") + kTripColumns + " FROM trips WHERE id = ?1").constData()),
-          snapshot(db, (QByteArray("SELECT ") + kTripColumns
+          row(db, ("SELECT " + tripColumns() + " FROM trips WHERE id = ?1").constData()),
+          snapshot(db, ("SELECT " + tripColumns()
                         + " FROM claim_trips WHERE claim = ?1 AND trip_id = ?2 LIMIT 1")
                            .constData()),
           claimedInLog(db, (QByteArray("SELECT DISTINCT trip_id FROM claim_trips WHERE ")
-                            + kClaimsTrip + " AND trip_id IN (SELECT id FROM trips)")
+                            + claimsTrip() + " AND trip_id IN (SELECT id FROM trips)")
                                .constData())
     {}
     sql::Statement any, latest, row, snapshot, claimedInLog;
@@ -146,9 +156,9 @@ KeptClaims::KeptClaims(sql::Database& db)
         }
         tables_.push_back(std::move(table));
     }
-    sql::Statement trips(db, (QByteArray("SELECT id, ") + kTripColumns
+    sql::Statement trips(db, ("SELECT id, " + tripColumns()
                               + " FROM trips WHERE id IN (SELECT trip_id FROM claim_trips WHERE "
-                              + kClaimsTrip + ")")
+                              + claimsTrip() + ")")
                                  .constData());
     while (trips.step()) trips_.emplace(trips.intAt(0), *tripFrom(trips, 1, false));
 }
@@ -174,7 +184,7 @@ void KeptClaims::putBack(sql::Database& db) const
     const QDateTime at = nowUtc();
     std::vector<TrailEntry> entries;
     sql::Statement claimed(db, (QByteArray("SELECT trip_id, max(claim) FROM claim_trips WHERE ")
-                                + kClaimsTrip + " GROUP BY trip_id ORDER BY trip_id")
+                                + claimsTrip() + " GROUP BY trip_id ORDER BY trip_id")
                                    .constData());
     TripTrail trail(db);
     while (claimed.step()) {

@@ -1,9 +1,9 @@
 // Tests of the log's database: schema and migration, typed reads and writes, read-only
 // openings, files set aside, and failures named by their cause. Real files throughout.
-#include "core/claimstore.h"
-#include "core/claimtrail.h"
-#include "core/logbackup.h"
-#include "core/logdatabase.h"
+#include "logstore/claimstore.h"
+#include "logstore/claimtrail.h"
+#include "logstore/logbackup.h"
+#include "logstore/logdatabase.h"
 #include "support/fakeplatform.h"
 
 #include <QDir>
@@ -83,6 +83,16 @@ TEST_F(LogDatabaseTest, NewDatabaseIsMigratedToTheSchemaAndAwaitsTheImport)
     EXPECT_EQ(db.tripCount(), 0);
     LogDatabase again(path(), LogDatabase::Access::ReadWrite);
     EXPECT_EQ(again.foundVersion(), LogDatabase::kSchemaVersion) << "migrated once only";
+    // The migrations' layout and the one field table agree on the trips' columns.
+    const std::pair<const char*, QByteArray> layouts[] = {
+        {"trips", "id, sort_key, " + tripColumns()}, {"claim_trips", claims::claimTripColumns()}};
+    for (const auto& [table, columns] : layouts) {
+        sql::Statement names(db.database(),
+                             "SELECT group_concat(name, ', ') FROM pragma_table_info(?1)");
+        names.bind(1, QString::fromLatin1(table));
+        ASSERT_TRUE(names.step());
+        EXPECT_EQ(names.textAt(0).toLatin1(), columns) << table;
+    }
 }
 
 TEST_F(LogDatabaseTest, TripsComeBackInOrderWithIdsAndEveryValue)

@@ -1,6 +1,8 @@
 // The blank trip (core/blanktrip.h) as an SQL function over the stored columns.
 #pragma once
 
+#include <QByteArray>
+
 namespace bw::sql {
 class Database;
 }
@@ -12,5 +14,8 @@ namespace bw {
 // blank trip as isBlankTrip says, else 0. Mileage and Reimbursement may come as numbers
 // (the trips table) or as their text (a claim's snapshot). Throws sql::SqlError.
 void addBlankTripFunction(sql::Database& db);
+// blank_trip() called with the eight columns of a trip, which a row of the trips table and
+// of a claim's trips both have.
+const QByteArray& blankTripCall();
 
 } // namespace bw

@@ -1,5 +1,5 @@
 // The designed font, buttons and centring shared by both windows.
-#include "core/windowparts.h"
+#include "widgets/windowparts.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

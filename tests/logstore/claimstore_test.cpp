@@ -2,10 +2,10 @@
 // trips leave through the log's own writes, the chain over both, and restores that keep
 // them. Real database files throughout.
 #include "core/blanktrip.h"
-#include "core/claimstore.h"
-#include "core/claimtrail.h"
-#include "core/logbackup.h"
-#include "core/logdatabase.h"
+#include "logstore/claimstore.h"
+#include "logstore/claimtrail.h"
+#include "logstore/logbackup.h"
+#include "logstore/logdatabase.h"
 #include "support/fakeplatform.h"
 
 #include <QDir>
