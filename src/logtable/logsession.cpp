@@ -71,7 +71,8 @@ BackupLocation LogSession::backupLocation() const
 QString LogSession::backUpNow()
 {
     if (!canBackUp()) return {};
-    const BackupResult result = bw::backUpNow(log_->database()->database(), platform().clock->now());
+    const BackupResult result =
+        bw::backUpNow(log_->database()->database(), platform().clock->now());
     return result.ok ? QString() : result.error;
 }
 

@@ -1,8 +1,8 @@
 // Tests of the trip log kept in its database: the change journal, the one-time upgrade
 // from both earlier layouts, files set aside as damaged, and the read-only openings.
-#include "core/claimstore.h"
 #include "core/errorlocation.h"
 #include "core/steptrap.h"
+#include "logstore/claimstore.h"
 #include "logstore/logbackup.h"
 #include "logstore/logrecovery.h"
 #include "logstore/settingsstore.h"
