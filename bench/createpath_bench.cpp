@@ -7,9 +7,9 @@
 #include "benchinputs.h"
 #include "benchmain.h"
 #include "brindlewick-report/consoledialogs.h"
-#include "brindlewick-report/headlesswindows.h"
 #include "logtable/logtable.h"
 #include "platform/platform.h"
+#include "report/headlessreport.h"
 #include "report/mileagelog.h"
 #include "report/reportinputs.h"
 

@@ -8,8 +8,11 @@
 #include <QVariant>
 #include <QtEndian>
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 #include <set>
+#include <utility>
 
 namespace bw {
 
@@ -151,20 +154,15 @@ private:
                 break;
             }
             const QChar code = escaped[at + 1];
-            switch (code.unicode()) {
-            case u't':
-                text += u'\t';
-                break;
-            case u'n':
-                text += u'\n';
-                break;
-            case u'r':
-                text += u'\r';
-                break;
-            case u'\\':
-                text += u'\\';
-                break;
-            default:
+            // The escapes of the trips file: \t, \n, \r and the backslash itself.
+            static constexpr std::pair<char16_t, char16_t> kEscapes[] = {
+                {u't', u'\t'}, {u'n', u'\n'}, {u'r', u'\r'}, {u'\\', u'\\'}};
+            const auto* known =
+                std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                             [&](const auto& escape) { return escape.first == code.unicode(); });
+            if (known != std::end(kEscapes)) {
+                text += QChar(known->second);
+            } else {
                 problem(QCoreApplication::translate("OldStoreReaders",
                                                     "A field holds the unknown escape \"\\%1\".")
                             .arg(code));

@@ -26,6 +26,23 @@ std::atomic<std::uint64_t> nextSerial{1};
             .toStdString());
 }
 
+[[noreturn]] void throwNoItem()
+{
+    throw LogTableError(QCoreApplication::translate(
+                            "LogTable",
+                            "Item cannot be found in the collection corresponding to the requested "
+                            "name or ordinal.")
+                            .toStdString());
+}
+
+[[noreturn]] void throwStepErrors()
+{
+    throw LogTableError(
+        QCoreApplication::translate(
+            "LogTable", "Multiple-step operation generated errors. Check each status value.")
+            .toStdString());
+}
+
 [[noreturn]] void throwNoCurrentRecord()
 {
     throw LogTableError(QCoreApplication::translate(
@@ -245,51 +262,28 @@ void LogTable::setBookmark(Bookmark b)
 
 QVariant LogTable::coerce(int field, const QVariant& v) const
 {
-    if (field < 0 || field >= fieldCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Item cannot be found in the collection corresponding to the requested "
-                            "name or ordinal.")
-                .toStdString());
-    }
+    if (field < 0 || field >= fieldCount()) throwNoItem();
     if (v.isNull() || !v.isValid()) {
         return QVariant();
     }
     const Field& f = fields_[static_cast<std::size_t>(field)];
     if (f.type == FieldType::Text) {
         QString text = v.toString();
-        if (text.size() > f.definedSize) {
-            throw LogTableError(
-                QCoreApplication::translate(
-                    "LogTable",
-                    "Multiple-step operation generated errors. Check each status value.")
-                    .toStdString());
-        }
+        if (text.size() > f.definedSize) throwStepErrors();
         return text;
     }
     bool ok = false;
     const double d =
         v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
     // An infinity or NaN would be stored as text no reader takes for a number.
-    if (!ok || !std::isfinite(d)) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Multiple-step operation generated errors. Check each status value.")
-                .toStdString());
-    }
+    if (!ok || !std::isfinite(d)) throwStepErrors();
     return d;
 }
 
 QVariant LogTable::value(int field) const
 {
     const Row& row = current();
-    if (field < 0 || field >= fieldCount()) {
-        throw LogTableError(
-            QCoreApplication::translate(
-                "LogTable", "Item cannot be found in the collection corresponding to the requested "
-                            "name or ordinal.")
-                .toStdString());
-    }
+    if (field < 0 || field >= fieldCount()) throwNoItem();
     return row.values[static_cast<std::size_t>(field)];
 }
 

@@ -75,14 +75,15 @@ TEST(LogSession, KeepsBacksUpAndRestoresTheLogWithoutAWindow)
         QStringList places;
     };
     const Case cases[] = {
-        {"a damaged file", junk.fileName(), false, "damaged", {"Elsewhere"}},
+        {"a file that is no log", junk.fileName(), false, "not a log", {"Elsewhere"}},
         {"the backup of before", before, true, "", {"Depot", "Mall"}},
     };
     for (const Case& c : cases) {
         const LogSession::Restore restored = session.restoreFrom(c.file);
         EXPECT_EQ(restored.changed, c.changed) << c.name;
         EXPECT_FALSE(restored.newer) << c.name;
-        EXPECT_TRUE(restored.problem.contains(QLatin1String(c.problem))) << c.name;
+        EXPECT_TRUE(restored.problem.contains(QLatin1String(c.problem)))
+            << c.name << ": " << restored.problem.toStdString();
         EXPECT_EQ(placesIn(session), c.places) << c.name;
     }
 
