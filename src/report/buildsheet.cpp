@@ -193,9 +193,12 @@ QString numberText(double value, QLocale locale)
 
 void SetCell(const QString& range, const QString& value, bool merge)
 {
-    mExcelApp.Range(range).Select();
-    mExcelApp.ActiveCell().setFormulaR1C1(value);
-    if (merge) mExcelApp.Selection().Merge();
+    // Once selected, the range is the selection and its first cell the active cell: the
+    // same objects serve without asking the instance for them again, cell after cell.
+    const ax::Range selected = mExcelApp.Range(range);
+    selected.Select();
+    selected.Item(1).setFormulaR1C1(value);
+    if (merge) selected.Merge();
 }
 
 void SetFont(const QString& style, double size, int colorIndex)
