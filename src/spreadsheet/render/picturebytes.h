@@ -29,6 +29,14 @@ public:
         qToLittleEndian(value, buffer_.data() + used_);
         used_ += static_cast<qsizetype>(sizeof(T));
     }
+    // Room for `bytes` more bytes (at most the buffer's size), to be filled in place.
+    char* next(std::size_t bytes)
+    {
+        room(bytes);
+        char* at = buffer_.data() + used_;
+        used_ += static_cast<qsizetype>(bytes);
+        return at;
+    }
     // Its length, then its UTF-16 units.
     void put(const QString& text);
     void putBytes(const QByteArray& bytes);
@@ -61,6 +69,14 @@ public:
     QString string();
     QByteArray bytes();
     void need(std::size_t n) const;
+    // The next `n` bytes, in place.
+    const char* take(std::size_t n)
+    {
+        need(n);
+        const char* at = bytes_.constData() + at_;
+        at_ += static_cast<qsizetype>(n);
+        return at;
+    }
 
 private:
     const QByteArray& bytes_;

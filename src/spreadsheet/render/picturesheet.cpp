@@ -118,31 +118,37 @@ CellFormat getFormat(ByteReader& in)
     return f;
 }
 
+// A cell takes 25 bytes, written and read in place: a picture holds a cell for each of
+// hundreds of thousands.
+constexpr std::size_t kCellBytes = 25;
+
 void put(ByteWriter& out, const PictureCell& c)
 {
-    out.put<double>(c.number);
-    out.put<quint32>(c.textStart);
-    out.put<quint32>(c.textLength);
-    out.put<quint32>(c.format);
-    out.put<qint16>(c.col);
-    out.put<quint8>(static_cast<quint8>(c.type));
-    out.put<quint8>(c.code);
-    out.put<quint8>(c.formula ? 1 : 0);
+    char* at = out.next(kCellBytes);
+    qToLittleEndian<double>(c.number, at);
+    qToLittleEndian<quint32>(c.textStart, at + 8);
+    qToLittleEndian<quint32>(c.textLength, at + 12);
+    qToLittleEndian<quint32>(c.format, at + 16);
+    qToLittleEndian<qint16>(c.col, at + 20);
+    at[22] = static_cast<char>(c.type);
+    at[23] = static_cast<char>(c.code);
+    at[24] = c.formula ? 1 : 0;
 }
 
 PictureCell getCell(ByteReader& in)
 {
+    const char* at = in.take(kCellBytes);
     PictureCell c;
-    c.number = in.get<double>();
-    c.textStart = in.get<quint32>();
-    c.textLength = in.get<quint32>();
-    c.format = in.get<quint32>();
-    c.col = in.get<qint16>();
-    const auto type = in.get<quint8>();
+    c.number = qFromLittleEndian<double>(at);
+    c.textStart = qFromLittleEndian<quint32>(at + 8);
+    c.textLength = qFromLittleEndian<quint32>(at + 12);
+    c.format = qFromLittleEndian<quint32>(at + 16);
+    c.col = qFromLittleEndian<qint16>(at + 20);
+    const auto type = static_cast<quint8>(at[22]);
     check(type <= static_cast<quint8>(Value::Type::Error), "a cell holds something unknown");
     c.type = static_cast<Value::Type>(type);
-    c.code = in.get<quint8>();
-    c.formula = in.get<quint8>() != 0;
+    c.code = static_cast<std::uint8_t>(at[23]);
+    c.formula = at[24] != 0;
     return c;
 }
 
@@ -347,7 +353,7 @@ PictureSheet PictureSheet::load(ByteReader& in)
     s.rowStarts_.resize(static_cast<std::size_t>(kept) + 1);
     for (std::uint32_t& start : s.rowStarts_) start = in.get<quint32>();
     const auto cells = in.get<quint32>();
-    in.need(std::size_t{cells} * 23);
+    in.need(std::size_t{cells} * kCellBytes);
     s.cells_.reserve(cells);
     for (quint32 i = 0; i < cells; ++i) s.cells_.push_back(getCell(in));
     const auto merges = in.get<quint32>();
