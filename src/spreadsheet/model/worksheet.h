@@ -3,6 +3,7 @@
 
 #include "spreadsheet/model/cell.h"
 #include "spreadsheet/model/cellref.h"
+#include "spreadsheet/model/cellrow.h"
 #include "spreadsheet/model/pagesetup.h"
 
 #include <QString>
@@ -23,7 +24,7 @@ inline constexpr double kDefaultRowHeight = 12.75;
 inline constexpr double kDefaultColumnWidth = 8.43;
 
 struct RowInfo {
-    std::map<int, Cell> cells;      // by column
+    CellRow cells;                  // by column
     std::optional<double> height;   // custom height in points
     std::optional<FormatId> format; // format of the whole row
 };
@@ -63,7 +64,8 @@ public:
     void setCellFormat(CellAddress a, FormatId id);
 
     const std::map<int, RowInfo>& rows() const { return rows_; }
-    // Whatever the caller does to the rows, the last row looked up is looked up afresh.
+    // Whatever the caller does to the rows, the last row looked up is looked up afresh;
+    // a caller that keeps the map must not erase rows from it after looking cells up.
     std::map<int, RowInfo>& rows()
     {
         lastRow_ = nullptr;
