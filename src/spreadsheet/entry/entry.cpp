@@ -50,19 +50,39 @@ struct NumberEntry {
     NumberShape shape;
 };
 
+// Whether a text can be a number at all, at a glance: what starts a number is a digit,
+// a sign, a parenthesis, a separator or the currency sign, so a text starting with
+// another ASCII letter ("Store 12") is none; and between a digit first and a digit last
+// stand only digits, separators and an exponent, so "5/14/2016" is none either.
+bool mayBeNumber(const QString& text, const QLocale& locale)
+{
+    const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
+    if (first == text.end() || first->unicode() >= 0x80) return true;
+    const LocaleNotation& notation = localeNotation(locale);
+    const auto inSign = [&](QChar c) {
+        return notation.minus.contains(c) || notation.plus.contains(c)
+               || notation.exponent.contains(c);
+    };
+    if (first->isLetter()) return notation.currency.startsWith(*first) || inSign(*first);
+    const auto last =
+        std::find_if(text.rbegin(), text.rend(), [](QChar c) { return !c.isSpace(); });
+    if (!isAsciiDigit(*first) || !isAsciiDigit(*last)) return true;
+    const bool spaceGroups = !notation.group.isEmpty() && isSpaceLike(notation.group.front());
+    for (auto c = first; c != last.base(); ++c) {
+        if (c->unicode() >= 0x80) return true;
+        const bool part = isAsciiDigit(*c) || notation.decimal.contains(*c)
+                          || notation.group.contains(*c) || (spaceGroups && isSpaceLike(*c))
+                          || *c == u'e' || *c == u'E' || *c == u'+' || *c == u'-' || inSign(*c);
+        if (!part) return false;
+    }
+    return true;
+}
+
 // A number as typed: sign or parentheses, the locale's currency sign before or after,
 // a trailing percent sign, blanks around any of them.
 std::optional<NumberEntry> parseNumber(const QString& text, const QLocale& locale)
 {
-    // What can start a number is a digit, a sign, a parenthesis, a separator or the
-    // currency sign; a text that starts with another ASCII letter ("Store 12") is none.
-    const auto first = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); });
-    if (first != text.end() && first->unicode() < 0x80 && first->isLetter()) {
-        const LocaleNotation& notation = localeNotation(locale);
-        const auto starts = [&](const QString& sign) { return sign.startsWith(*first); };
-        if (!starts(notation.currency) && !starts(notation.minus) && !starts(notation.plus))
-            return std::nullopt;
-    }
+    if (!mayBeNumber(text, locale)) return std::nullopt;
     QString t = asciiNumber(text, locale).trimmed();
     NumberEntry entry;
     bool negative = false;
