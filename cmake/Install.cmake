@@ -36,7 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so invisible to the shared-library scan: the metric-compatible
 # font the sheet falls back to, Qt's SVG icon plugin for the window icon and Qt's own
 # translations for its dialogs. SQLite is linked, and named as well so that the package
-# says what keeps the log.
-set(BW_RUNTIME_DEPENDS "fonts-liberation, libqt6svg6, qt6-translations-l10n, libsqlite3-0")
+# says what keeps the log; so is GeographicLib, which measures the imported drives.
+set(BW_RUNTIME_DEPENDS
+  "fonts-liberation, libqt6svg6, qt6-translations-l10n, libsqlite3-0, libgeographiclib23")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${BW_RUNTIME_DEPENDS}")
 include(CPack)

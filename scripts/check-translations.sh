@@ -2,7 +2,8 @@
 # Fails when a text of the sources is not translated in every shipped language: lupdate
 # merges the sources into scratch copies of translations/*.ts, and any entry it leaves
 # unfinished (new or changed texts), vanished or obsolete (texts the sources no longer
-# have) is named. scripts/update-translations.sh brings the files up to date.
+# have) is named; so is a plural form left empty, English's included.
+# scripts/update-translations.sh brings the files up to date.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate="${LUPDATE:-/usr/lib/qt6/bin/lupdate}"
@@ -16,7 +17,18 @@ if [ "${#ts_files[@]}" -eq 0 ]; then
   exit 1
 fi
 cp "${ts_files[@]}" "$scratch/"
-"$lupdate" -silent -locations none -extensions cpp,h src tools -ts "$scratch"/*.ts
+# English, the source language, holds only the texts with plural forms.
+plurals="$scratch/brindlewick_en.ts"
+if [ ! -f "$plurals" ]; then
+  echo "check-translations: translations/brindlewick_en.ts (English plural forms) is missing" >&2
+  exit 1
+fi
+languages=()
+for ts in "$scratch"/*.ts; do
+  [ "$ts" = "$plurals" ] || languages+=("$ts")
+done
+"$lupdate" -silent -locations none -extensions cpp,h src tools -ts "${languages[@]}"
+"$lupdate" -silent -locations none -extensions cpp,h -pluralonly src tools -ts "$plurals"
 
 status=0
 for ts in "$scratch"/*.ts; do

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the readers' fuzzers with clang (libFuzzer, ASan, UBSan) and runs each on its seed
 # corpus, the given number of seconds split between them: the workbook reader, the CSV
-# importer, and the readers of the earlier stores' trips file and INI row keys.
+# importer, the readers of the earlier stores' trips file and INI row keys, the readers of
+# recorded drives (GPX tracks, Timeline exports, Location History), and the check of a
+# log's write-ahead file.
 #   scripts/fuzz.sh [seconds] [extra libFuzzer options...]
 # FUZZ_TARGETS="tripcsv_fuzzer" limits the run to the named fuzzers.
 set -euo pipefail
@@ -10,7 +12,8 @@ shift || true
 cd "$(dirname "$0")/.."
 root="$(pwd)"
 build="$root/build/fuzz"
-targets=(${FUZZ_TARGETS:-xls_reader_fuzzer tripcsv_fuzzer tripsfile_fuzzer initrips_fuzzer})
+targets=(${FUZZ_TARGETS:-xls_reader_fuzzer tripcsv_fuzzer tripsfile_fuzzer initrips_fuzzer
+  gpx_fuzzer timeline_fuzzer takeout_fuzzer walcheck_fuzzer})
 
 if ! command -v clang++ >/dev/null 2>&1; then
   ./scripts/install-deps.sh test
@@ -54,6 +57,10 @@ for target in "${targets[@]}"; do
     tripcsv_fuzzer) seed "$work" '' "$root/fuzz/corpus-tripcsv" ;;
     tripsfile_fuzzer) seed "$work" '' "$root/fuzz/corpus-tripsfile" ;;
     initrips_fuzzer) seed "$work" '' "$root/fuzz/corpus-initrips" ;;
+    gpx_fuzzer) seed "$work" '' "$root/fuzz/corpus-gpx" ;;
+    timeline_fuzzer) seed "$work" '' "$root/fuzz/corpus-timeline" ;;
+    takeout_fuzzer) seed "$work" '' "$root/fuzz/corpus-takeout" ;;
+    walcheck_fuzzer) seed "$work" '' "$root/fuzz/corpus-wal" ;;
   esac
   echo "== $target, $share seconds"
   "$build/fuzz/$target" "$work" \

@@ -42,13 +42,12 @@
         <source>a printed report</source>
         <translation>einer gedruckten Abrechnung</translation>
     </message>
-    <message>
-        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
-        <translation>1 dieser Fahrten wurde bereits abgerechnet, Zeile %1 in %2 vom %3. Die Abrechnung trotzdem erstellen?</translation>
-    </message>
-    <message>
-        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
-        <translation>%1 dieser Fahrten wurden bereits abgerechnet, erste Zeile %2 in %3 vom %4. Die Abrechnung trotzdem erstellen?</translation>
+    <message numerus="yes">
+        <source>%n of these trips were claimed before, first row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>
+            <numerusform>%n dieser Fahrten wurde bereits abgerechnet, Zeile %1 in %2 vom %3. Die Abrechnung trotzdem erstellen?</numerusform>
+            <numerusform>%n dieser Fahrten wurden bereits abgerechnet, erste Zeile %1 in %2 vom %3. Die Abrechnung trotzdem erstellen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -71,6 +70,161 @@
     <message>
         <source>There is no claim %1.</source>
         <translation>Es gibt keine Abrechnung %1.</translation>
+    </message>
+    <message>
+        <source>claim %1</source>
+        <translation>Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>Datei %1 der Abrechnung %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>Datei %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>Bezahlt-Vermerk der Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>unpaid mark of claim %1</source>
+        <translation>Unbezahlt-Vermerk der Abrechnung %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>Protokolleintrag %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>Glied %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (nicht in der Kette)</translation>
+    </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>Fahrt %1 der Abrechnung %2 (nicht in der Kette)</translation>
+    </message>
+</context>
+<context>
+    <name>Drives</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>an item is longer than 64 MiB, which no track or Timeline export holds</source>
+        <translation>ein Eintrag ist länger als 64 MiB, was kein Track und kein Timeline-Export enthält</translation>
+    </message>
+    <message>
+        <source>the position %1, %2 lies outside the earth&apos;s latitudes and longitudes</source>
+        <translation>die Position %1, %2 liegt außerhalb der Breiten- und Längengrade der Erde</translation>
+    </message>
+    <message>
+        <source>a drive ends before it starts</source>
+        <translation>eine Fahrt endet, bevor sie beginnt</translation>
+    </message>
+    <message>
+        <source>the file ends before its %1 does; it may have been cut short</source>
+        <translation>die Datei endet vor ihrem %1; sie wurde vielleicht abgeschnitten</translation>
+    </message>
+    <message>
+        <source>this is not well-formed %1</source>
+        <translation>das ist kein wohlgeformtes %1</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>this is neither a GPX track nor a Timeline export</source>
+        <translation>das ist weder ein GPX-Track noch ein Timeline-Export</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>die Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>it holds no track points (routes and waypoints are not drives)</source>
+        <translation>sie enthält keine Trackpunkte (Routen und Wegpunkte sind keine Fahrten)</translation>
+    </message>
+    <message>
+        <source>this is no GPX file: its root element is &lt;%1&gt;</source>
+        <translation>das ist keine GPX-Datei: ihr Wurzelelement ist &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a track point has no latitude and longitude as numbers</source>
+        <translation>ein Trackpunkt hat keine Breite und Länge als Zahlen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>„%1“ ist keine Zeitangabe</translation>
+    </message>
+    <message>
+        <source>a track point has no time, and a drive needs the time of every point</source>
+        <translation>ein Trackpunkt hat keine Zeit, und eine Fahrt braucht die Zeit jedes Punkts</translation>
+    </message>
+    <message>
+        <source>the time %1 comes before %2, the time of the point before it</source>
+        <translation>die Zeit %1 liegt vor %2, der Zeit des Punkts davor</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Zuhause</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>this holds raw location records, not drives; read the Timeline export of the phone or the Semantic Location History instead</source>
+        <translation>das sind rohe Standortdaten, keine Fahrten; lesen Sie stattdessen den Timeline-Export des Telefons oder den semantischen Standortverlauf</translation>
+    </message>
+    <message>
+        <source>this is no Timeline export</source>
+        <translation>das ist kein Timeline-Export</translation>
+    </message>
+    <message>
+        <source>this is no Semantic Location History</source>
+        <translation>das ist kein semantischer Standortverlauf</translation>
+    </message>
+    <message>
+        <source>this is neither a Timeline export nor a Semantic Location History</source>
+        <translation>das ist weder ein Timeline-Export noch ein semantischer Standortverlauf</translation>
+    </message>
+    <message>
+        <source>the JSON nests deeper than any export does</source>
+        <translation>das JSON ist tiefer verschachtelt als jeder Export</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no position</source>
+        <translation>„%1“ ist keine Position</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>a coordinate is no number</source>
+        <translation>eine Koordinate ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>a drive has no start or end time</source>
+        <translation>eine Fahrt hat keine Start- oder Endzeit</translation>
     </message>
 </context>
 <context>
@@ -143,6 +297,13 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
         <translation>4. Diese Software unterstützt alle Excel-Versionen außer den seltenen Ausgaben Excel Starter und Student.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>Die Mitarbeiterdaten und der Zeitraum konnten nicht gespeichert werden. %1 Sie bleiben erhalten und werden mit der nächsten Änderung oder beim Schließen des Fensters gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +386,38 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>Das Fahrtenbuch %1 konnte nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Das Fahrtenbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>Die Sicherung konnte nicht neben das Fahrtenbuch kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>Die Sicherung stammt von einer neueren Version des Programms.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>ihm fehlt die Tabelle %1</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>seiner Tabelle %1 fehlt die Spalte %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>Das Fahrtenbuch %1 wurde verschoben oder gelöscht, während es geöffnet war.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>Die Indexdatei %1 des Fahrtenbuchs kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -465,18 +658,6 @@ Trotzdem fortfahren?</translation>
         <translation>Summen</translation>
     </message>
     <message>
-        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
-        <translation>%1 für %2: %3 %4, Gesamtstrecke %5, Erstattung gesamt %6</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>Fahrt</translation>
-    </message>
-    <message>
-        <source>trips</source>
-        <translation>Fahrten</translation>
-    </message>
-    <message>
         <source>The temporary workbook %1 cannot be created: %2</source>
         <translation>Die temporäre Arbeitsmappe %1 kann nicht angelegt werden: %2</translation>
     </message>
@@ -511,6 +692,17 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>Kilometres</source>
         <translation>Kilometer</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, total mileage %4, total reimbursement %5</source>
+        <translation>%1 für %2: %3, Gesamtstrecke %4, Erstattung gesamt %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt</numerusform>
+            <numerusform>%n Fahrten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +785,10 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
     </message>
 </context>
 <context>
@@ -707,10 +903,6 @@ Trotzdem fortfahren?</translation>
         <translation>gedruckt</translation>
     </message>
     <message>
-        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
-        <translation>%1	%2	%3 bis %4	%5 Fahrten	%6	%7</translation>
-    </message>
-    <message>
         <source>paid %1</source>
         <translation>bezahlt am %1</translation>
     </message>
@@ -779,12 +971,6 @@ Trotzdem fortfahren?</translation>
         <translation>--record-claim erfasst nur die gespeicherten Fahrten: nicht mit --sample oder --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
-        %1 [--settings DATEI.ini] --claims | --check-history | --claim N AUSGABE</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 braucht %2</translation>
     </message>
@@ -799,6 +985,98 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit nimmt km oder mi, nicht %1</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit could not be read: %1</source>
+        <translation>die Einheit des Fahrtenbuchs konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
+        <translation>--list-drives nimmt keine Optionen außer --settings, --unit und --min-stop</translation>
+    </message>
+    <message>
+        <source>--list-drives needs a file to read</source>
+        <translation>--list-drives braucht eine Datei zum Lesen</translation>
+    </message>
+    <message>
+        <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
+        <translation>--min-stop nimmt ganze Minuten von 1 bis 1440, nicht %1</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings DATEI.ini] [--unit km|mi] [--min-stop MINUTEN] --list-drives DATEI...</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       where the export names the places; Mileage in the log&apos;s unit
+                       with one decimal. Nothing is written. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Fahrten (--list-drives DATEI...):
+  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
+                       Timeline-Export eines Telefons, Monate des semantischen
+                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
+                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
+                       beim Beginn der Fahrt; Startort und Zielort, wo der Export die
+                       Orte benennt; die Strecke in der Einheit des Fahrtenbuchs mit
+                       einer Nachkommastelle. Es wird nichts geschrieben. Kann eine
+                       Datei nicht gelesen werden, wird sie mit dem Grund genannt und
+                       nichts ausgegeben (Status 1)
+  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
+                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
+  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
+                       Fahrtenbuchs angeben
+</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5	%6	%7</source>
+        <translation>%1	%2	%3 bis %4	%5	%6	%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt</numerusform>
+            <numerusform>%n Fahrten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--min-stop goes with --list-drives</source>
+        <translation>--min-stop gehört zu --list-drives</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>das Fahrtenbuch %1 kann nicht gesperrt werden, daher kann keine Abrechnung erfasst werden: %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>das Fahrtenbuch %1 wird gerade von einem anderen brindlewick-report geschrieben, daher kann keine Abrechnung erfasst werden; starten Sie erneut, wenn er fertig ist</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>die Kette enthält den Kopf %1 nicht mehr: Abrechnungen, Dateien, Bezahlt-Vermerke oder Änderungseinträge bis zu ihm wurden entfernt</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head gehört zu --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head braucht einen Kettenkopf aus 64 Hexadezimalziffern, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
+        %1 [--settings DATEI.ini] --claims | --check-history [--head HASH] | --claim N AUSGABE</translation>
     </message>
     <message>
         <source>
@@ -850,7 +1128,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -860,7 +1144,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 </source>
         <translation>
 
@@ -916,7 +1201,15 @@ Optionen:
   --check-history      die Zahl der Abrechnungen, die Länge der Kette über die
                        Abrechnungen und die Änderungen an abgerechneten Fahrten sowie
                        ihren Kopf ausgeben (Status 3, wenn die Kette gebrochen ist, mit
-                       der Stelle des Bruchs)
+                       der Stelle des Bruchs). Keine Kette in der Datei selbst kann
+                       merken, dass ihr Ende abgeschnitten wurde (die letzten
+                       Abrechnungen samt ihren Gliedern gelöscht oder alle Tabellen
+                       der Abrechnungen geleert): den Kopf anderswo aufbewahren und mit
+                       --head angeben
+  --head HASH          mit --check-history: Status 3, wenn die Kette HASH nicht mehr
+                       enthält, einen Kopf aus dem Abrechnungsverlauf oder einer
+                       früheren Prüfung (Status 2, wenn HASH nicht aus 64
+                       Hexadezimalziffern besteht)
   -h, --help           diesen Text zeigen
       --version        die Version des Programms zeigen
 
@@ -927,7 +1220,7 @@ wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie
 
 Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
 falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
---check-history die Kette gebrochen findet.
+--check-history die Kette gebrochen oder ohne den mit --head angegebenen Kopf findet.
 </translation>
     </message>
 </context>
@@ -1467,6 +1760,24 @@ falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
     </message>
 </context>
 <context>
+    <name>TripBook</name>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt</numerusform>
+            <numerusform>%n Fahrten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3</source>
+        <translation>%1 → %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 %4, %5</source>
+        <translation>%1 → %2: %3 %4, %5</translation>
+    </message>
+</context>
+<context>
     <name>TripChecks</name>
     <message>
         <source>Reimbursement %1 is not %2 × %3 = %4</source>
@@ -1505,14 +1816,6 @@ falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
         <translation>Km-Stand Beginn liegt unter dem Km-Stand Ende der Zeile davor (%1).</translation>
     </message>
     <message>
-        <source>1 row carries a warning:</source>
-        <translation>1 Zeile hat eine Warnung:</translation>
-    </message>
-    <message>
-        <source>%1 rows carry a warning:</source>
-        <translation>%1 Zeilen haben eine Warnung:</translation>
-    </message>
-    <message>
         <source><byte value="xd"/>
 Row %1: %2</source>
         <translation><byte value="xd"/>
@@ -1525,6 +1828,17 @@ Create the report anyway?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Bericht trotzdem erstellen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) carry a warning:</source>
+        <translation>
+            <numerusform>%n Zeile hat eine Warnung:</numerusform>
+            <numerusform>%n Zeilen haben eine Warnung:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
+        <translation>Dieser Satz ist keine Zahl: Aus ihm wird keine Erstattung ausgefüllt oder geprüft. Die Abrechnung zeigt ihn wie eingegeben.</translation>
     </message>
 </context>
 <context>
@@ -1669,10 +1983,6 @@ Bericht trotzdem erstellen?</translation>
         <translation>Der Verlauf ist nicht schlüssig: %1 schlägt fehl. Das Fahrtenbuch wurde außerhalb des Programms geändert.</translation>
     </message>
     <message>
-        <source>The history holds: %1 claims and %2 links checked.</source>
-        <translation>Der Verlauf ist schlüssig: %1 Abrechnungen und %2 Glieder geprüft.</translation>
-    </message>
-    <message>
         <source>No claim is chosen.</source>
         <translation>Es ist keine Abrechnung gewählt.</translation>
     </message>
@@ -1741,6 +2051,44 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Claim History…</source>
         <translation>Abrechnungsverlauf…</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 and %2 checked.</source>
+        <translation>Der Verlauf ist schlüssig: %1 und %2 geprüft.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln claim(s)</source>
+        <translation>
+            <numerusform>%Ln Abrechnung</numerusform>
+            <numerusform>%Ln Abrechnungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln link(s)</source>
+        <translation>
+            <numerusform>%Ln Glied</numerusform>
+            <numerusform>%Ln Glieder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Unpaid</source>
+        <translation>Als &amp;unbezahlt markieren</translation>
+    </message>
+    <message>
+        <source>Takes back the chosen claim&apos;s paid mark.</source>
+        <translation>Nimmt den Bezahlt-Vermerk der gewählten Abrechnung zurück.</translation>
+    </message>
+    <message>
+        <source>Mark claim %1 (%2) as paid today?</source>
+        <translation>Abrechnung %1 (%2) heute als bezahlt markieren?</translation>
+    </message>
+    <message>
+        <source>Take back the paid mark of claim %1 (%2), made %3? The mark stays in the history, with the claim marked unpaid after it.</source>
+        <translation>Den Bezahlt-Vermerk der Abrechnung %1 (%2) vom %3 zurücknehmen? Der Vermerk bleibt im Verlauf, danach ist die Abrechnung als unbezahlt markiert.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked unpaid. %2</source>
+        <translation>Abrechnung %1 konnte nicht als unbezahlt markiert werden. %2</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +2168,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Files</source>
         <translation>Dateien</translation>
     </message>
+    <message>
+        <source>Paid %1</source>
+        <translation>Bezahlt %1</translation>
+    </message>
 </context>
 <context>
     <name>bw::DatabaseRateStore</name>
@@ -1875,10 +2227,6 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Häufige Fahrt hinzufügen</translation>
     </message>
     <message>
-        <source>%1 → %2 (%3)</source>
-        <translation>%1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>No routes yet</source>
         <translation>Noch keine Strecken</translation>
     </message>
@@ -1929,14 +2277,6 @@ Ohne Sicherung fortfahren?</translation>
     <message>
         <source>Every Reimbursement is already its Mileage × its rate.</source>
         <translation>Jede Erstattung ist bereits ihre Strecke × ihr Satz.</translation>
-    </message>
-    <message>
-        <source>1 Reimbursement changes to its Mileage × its rate.</source>
-        <translation>1 Erstattung ändert sich auf ihre Strecke × ihren Satz.</translation>
-    </message>
-    <message>
-        <source>%1 Reimbursements change to their Mileage × their rate.</source>
-        <translation>%1 Erstattungen ändern sich auf ihre Strecke × ihren Satz.</translation>
     </message>
     <message>
         <source>Recalculate them?</source>
@@ -2041,10 +2381,6 @@ Ohne Sicherung fortfahren?</translation>
         <translation>Fragen? Bitte wenden Sie sich an das Team Varnholt: </translation>
     </message>
     <message>
-        <source>%1 of the %2 sample trips were not added.</source>
-        <translation>%1 der %2 Beispielfahrten wurden nicht hinzugefügt.</translation>
-    </message>
-    <message>
         <source>CSV Files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
@@ -2093,22 +2429,6 @@ Ohne Sicherung fortfahren?</translation>
 </translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 Zeile</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 Zeilen</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 trips fit.</source>
-        <translation>Nur %1 der %2 Fahrten passen hinein.</translation>
-    </message>
-    <message>
-        <source>Import the %1 good trips? No imports nothing.</source>
-        <translation>Die %1 fehlerfreien Fahrten importieren? Nein importiert nichts.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation>„%1“ existiert bereits.<byte value="xd"/>
@@ -2151,14 +2471,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Abrechnungen konnten nicht gelesen werden. %1</translation>
     </message>
     <message>
-        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
-        <translation>1 abgerechnete Fahrt wird aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %1. Neuen Zeitraum beginnen?</translation>
-    </message>
-    <message>
-        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
-        <translation>%1 abgerechnete Fahrten werden aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %2. Neuen Zeitraum beginnen?</translation>
-    </message>
-    <message>
         <source>Start New Period</source>
         <translation>Neuen Zeitraum beginnen</translation>
     </message>
@@ -2189,6 +2501,48 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Rate per Mile</source>
         <translation>Satz je Meile</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n claimed trip(s) will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>
+            <numerusform>%n abgerechnete Fahrt wird aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %1. Neuen Zeitraum beginnen?</numerusform>
+            <numerusform>%n abgerechnete Fahrten werden aus der Tabelle in den Verlauf verschoben, und der Zeitraum beginnt am %1. Neuen Zeitraum beginnen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 sample trips were not added.</source>
+        <translation>
+            <numerusform>%n der %1 Beispielfahrten wurde nicht hinzugefügt.</numerusform>
+            <numerusform>%n der %1 Beispielfahrten wurden nicht hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reimbursement(s) change(s) to their Mileage × their rate.</source>
+        <translation>
+            <numerusform>%n Erstattung ändert sich auf ihre Strecke × ihren Satz.</numerusform>
+            <numerusform>%n Erstattungen ändern sich auf ihre Strecke × ihren Satz.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of the %n trip(s) fit.</source>
+        <translation>
+            <numerusform>Nur %1 von %n Fahrt passt hinein.</numerusform>
+            <numerusform>Nur %1 der %n Fahrten passen hinein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the %n good trip(s)? No imports nothing.</source>
+        <translation>
+            <numerusform>Die %n fehlerfreie Fahrt importieren? Nein importiert nichts.</numerusform>
+            <numerusform>Die %n fehlerfreien Fahrten importieren? Nein importiert nichts.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2355,12 +2709,19 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Sicherung vom %1 ist nicht lesbar; wählen Sie eine andere.</translation>
     </message>
     <message>
-        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
-        <translation>Die %1 Fahrten des Fahrtenbuchs durch die %2 Fahrten der Sicherung vom %3 ersetzen? Das aktuelle Fahrtenbuch wird zuerst gesichert.</translation>
-    </message>
-    <message>
         <source>Restore Log from Backup…</source>
         <translation>Fahrtenbuch aus Sicherung wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 with the %2 of the backup of %3? The current log is backed up first.</source>
+        <translation>Das Fahrtenbuch (%1) durch die Sicherung vom %3 (%2) ersetzen? Das aktuelle Fahrtenbuch wird zuerst gesichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln trip(s)</source>
+        <translation>
+            <numerusform>%Ln Fahrt</numerusform>
+            <numerusform>%Ln Fahrten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2386,10 +2747,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Das Fahrtenbuch %1 ist beschädigt und konnte nicht beiseitegelegt werden; es bleibt unverändert, und Änderungen an Fahrten werden nicht gespeichert.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>Das Fahrtenbuch %1 wurde als %2 beiseitegelegt, und ein neues kann nicht angelegt werden: %3</translation>
     </message>
@@ -2408,6 +2765,34 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>Das gespeicherte Fahrtenbuch hat %1 Fahrten; die ersten %2 wurden geladen.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Das Fahrtenbuch wird gerade von brindlewick-report geschrieben. Dieses Fenster zeigt es schreibgeschützt; Änderungen an Fahrten werden hier nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Seine Protokolldatei %1 ist beschädigt und konnte nicht beiseitegelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>Die letzten Änderungen am Fahrtenbuch konnten nicht übernommen werden: seine Protokolldatei %1, zuletzt geschrieben am %2, ist beschädigt. Nicht übernommene Änderungen: %3. Das Fahrtenbuch wird so gezeigt, wie es vor ihnen war. Das Fahrtenbuch, seine Protokolldatei und sein Index wurden unverändert als %4 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Eine Rettung des Fahrtenbuchs, die bei einem früheren Start begann, wurde nicht beendet; sie wurde erneut ausgeführt.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4 von %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht vollständig gelesen werden (%2). Es wurde unverändert als %3 beiseitegelegt. In ein neues Fahrtenbuch gerettete Fahrten: %4 (wie viele es enthielt, ließ sich nicht lesen).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>Das Fahrtenbuch %1 kann nicht geschrieben werden: %2 Dieses Fenster zeigt es schreibgeschützt; Änderungen an Fahrten werden nicht gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -42,13 +42,12 @@
         <source>a printed report</source>
         <translation>una hoja de gastos impresa</translation>
     </message>
-    <message>
-        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
-        <translation>1 de estos viajes ya se incluyó antes, fila %1 en %2 del %3. ¿Crear la hoja de gastos de todos modos?</translation>
-    </message>
-    <message>
-        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
-        <translation>%1 de estos viajes ya se incluyeron antes, primera fila %2 en %3 del %4. ¿Crear la hoja de gastos de todos modos?</translation>
+    <message numerus="yes">
+        <source>%n of these trips were claimed before, first row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>
+            <numerusform>%n de estos viajes ya se incluyó antes, fila %1 en %2 del %3. ¿Crear la hoja de gastos de todos modos?</numerusform>
+            <numerusform>%n de estos viajes ya se incluyeron antes, primera fila %1 en %2 del %3. ¿Crear la hoja de gastos de todos modos?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -71,6 +70,161 @@
     <message>
         <source>There is no claim %1.</source>
         <translation>No existe la hoja de gastos %1.</translation>
+    </message>
+    <message>
+        <source>claim %1</source>
+        <translation>hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>archivo %1 de la hoja de gastos %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>archivo %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>marca de pagada de la hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>unpaid mark of claim %1</source>
+        <translation>marca de no pagada de la hoja de gastos %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>entrada de seguimiento %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>eslabón %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (fuera de la cadena)</translation>
+    </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>viaje %1 de la hoja de gastos %2 (fuera de la cadena)</translation>
+    </message>
+</context>
+<context>
+    <name>Drives</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>no se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>an item is longer than 64 MiB, which no track or Timeline export holds</source>
+        <translation>un elemento supera los 64 MiB, algo que no contiene ningún track ni exportación de Timeline</translation>
+    </message>
+    <message>
+        <source>the position %1, %2 lies outside the earth&apos;s latitudes and longitudes</source>
+        <translation>la posición %1, %2 queda fuera de las latitudes y longitudes de la Tierra</translation>
+    </message>
+    <message>
+        <source>a drive ends before it starts</source>
+        <translation>un trayecto termina antes de empezar</translation>
+    </message>
+    <message>
+        <source>the file ends before its %1 does; it may have been cut short</source>
+        <translation>el archivo termina antes que su %1; quizá se cortó</translation>
+    </message>
+    <message>
+        <source>this is not well-formed %1</source>
+        <translation>esto no es %1 bien formado</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>this is neither a GPX track nor a Timeline export</source>
+        <translation>esto no es ni un track GPX ni una exportación de Timeline</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>esto es una carpeta</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>no se puede abrir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>it holds no track points (routes and waypoints are not drives)</source>
+        <translation>no contiene puntos de track (las rutas y los waypoints no son trayectos)</translation>
+    </message>
+    <message>
+        <source>this is no GPX file: its root element is &lt;%1&gt;</source>
+        <translation>esto no es un archivo GPX: su elemento raíz es &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a track point has no latitude and longitude as numbers</source>
+        <translation>un punto de track no tiene latitud y longitud como números</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>«%1» no es una hora</translation>
+    </message>
+    <message>
+        <source>a track point has no time, and a drive needs the time of every point</source>
+        <translation>un punto de track no tiene hora, y un trayecto necesita la hora de cada punto</translation>
+    </message>
+    <message>
+        <source>the time %1 comes before %2, the time of the point before it</source>
+        <translation>la hora %1 es anterior a %2, la hora del punto anterior</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Casa</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>this holds raw location records, not drives; read the Timeline export of the phone or the Semantic Location History instead</source>
+        <translation>esto son registros de ubicación sin procesar, no trayectos; lea en su lugar la exportación de Timeline del teléfono o el historial de ubicaciones semántico</translation>
+    </message>
+    <message>
+        <source>this is no Timeline export</source>
+        <translation>esto no es una exportación de Timeline</translation>
+    </message>
+    <message>
+        <source>this is no Semantic Location History</source>
+        <translation>esto no es un historial de ubicaciones semántico</translation>
+    </message>
+    <message>
+        <source>this is neither a Timeline export nor a Semantic Location History</source>
+        <translation>esto no es ni una exportación de Timeline ni un historial de ubicaciones semántico</translation>
+    </message>
+    <message>
+        <source>the JSON nests deeper than any export does</source>
+        <translation>el JSON se anida más que cualquier exportación</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no position</source>
+        <translation>«%1» no es una posición</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>«%1» no es un número</translation>
+    </message>
+    <message>
+        <source>a coordinate is no number</source>
+        <translation>una coordenada no es un número</translation>
+    </message>
+    <message>
+        <source>a drive has no start or end time</source>
+        <translation>un trayecto no tiene hora de inicio o de fin</translation>
     </message>
 </context>
 <context>
@@ -143,6 +297,13 @@ Would you like to proceed anyway?</source>
     <message>
         <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
         <translation>4. Se admiten todas las versiones de Excel salvo las poco comunes ediciones Excel Starter y Student.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>No se pudieron guardar los datos del empleado ni el período. %1 Se conservan y se guardan con el próximo cambio o al cerrar la ventana.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +386,38 @@ Would you like to proceed anyway?</source>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>No se pudo usar el registro %1: %2.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>El registro no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>No se pudo copiar la copia de seguridad junto al registro.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La copia la escribió una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>No se pudo restaurar la copia. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>le falta la tabla %1</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>a su tabla %1 le falta la columna %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>El registro %1 se movió o se borró mientras estaba abierto.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>No se puede escribir el archivo de índice %1 del registro.</translation>
     </message>
 </context>
 <context>
@@ -465,18 +658,6 @@ Would you like to proceed anyway?</source>
         <translation>Totales</translation>
     </message>
     <message>
-        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
-        <translation>%1 de %2: %3 %4, distancia total %5, importe total %6</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>viaje</translation>
-    </message>
-    <message>
-        <source>trips</source>
-        <translation>viajes</translation>
-    </message>
-    <message>
         <source>The temporary workbook %1 cannot be created: %2</source>
         <translation>No se puede crear el libro temporal %1: %2</translation>
     </message>
@@ -511,6 +692,17 @@ Would you like to proceed anyway?</source>
     <message>
         <source>Kilometres</source>
         <translation>Kilómetros</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, total mileage %4, total reimbursement %5</source>
+        <translation>%1 de %2: %3, distancia total %4, importe total %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n viaje</numerusform>
+            <numerusform>%n viajes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +785,10 @@ Would you like to proceed anyway?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
     </message>
 </context>
 <context>
@@ -707,10 +903,6 @@ Would you like to proceed anyway?</source>
         <translation>impresa</translation>
     </message>
     <message>
-        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
-        <translation>%1	%2	%3 al %4	%5 viajes	%6	%7</translation>
-    </message>
-    <message>
         <source>paid %1</source>
         <translation>pagada el %1</translation>
     </message>
@@ -779,12 +971,6 @@ Would you like to proceed anyway?</source>
         <translation>--record-claim solo registra los viajes guardados: no con --sample ni --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
-     %1 [--settings ARCHIVO.ini] --claims | --check-history | --claim N SALIDA</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 requiere %2</translation>
     </message>
@@ -799,6 +985,98 @@ Would you like to proceed anyway?</source>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit admite km o mi, no %1</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit could not be read: %1</source>
+        <translation>no se pudo leer la unidad del registro: %1</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
+        <translation>--list-drives no admite más opciones que --settings, --unit y --min-stop</translation>
+    </message>
+    <message>
+        <source>--list-drives needs a file to read</source>
+        <translation>--list-drives necesita un archivo que leer</translation>
+    </message>
+    <message>
+        <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
+        <translation>--min-stop admite minutos enteros de 1 a 1440, no %1</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings ARCHIVO.ini] [--unit km|mi] [--min-stop MINUTOS] --list-drives ARCHIVO...</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       where the export names the places; Mileage in the log&apos;s unit
+                       with one decimal. Nothing is written. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trayectos (--list-drives ARCHIVO...):
+  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
+                       la exportación de Timeline de un teléfono, meses del historial
+                       de ubicaciones semántico) como CSV que «Importar viajes desde
+                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
+                       el trayecto; el lugar de salida y el destino donde la
+                       exportación nombra los lugares; la distancia en la unidad del
+                       registro con un decimal. No se escribe nada. Si un archivo no
+                       se puede leer, se nombra con el motivo y no se muestra nada
+                       (estado 1)
+  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
+                       minutos termina un trayecto (5 si no se indica)
+  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
+                       del registro
+</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5	%6	%7</source>
+        <translation>%1	%2	%3 al %4	%5	%6	%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n viaje</numerusform>
+            <numerusform>%n viajes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--min-stop goes with --list-drives</source>
+        <translation>--min-stop va con --list-drives</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>el registro de viajes %1 no se puede bloquear, así que no se puede registrar ninguna hoja de gastos: %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>otro brindlewick-report está escribiendo el registro de viajes %1, así que no se puede registrar ninguna hoja de gastos; vuelva a ejecutar cuando haya terminado</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>la cadena ya no contiene la cabeza %1: se quitaron hojas de gastos, archivos, marcas de pago o entradas del historial hasta ella</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head va con --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head necesita una cabeza de cadena de 64 dígitos hexadecimales, no «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
+     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA</translation>
     </message>
     <message>
         <source>
@@ -850,7 +1128,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -860,7 +1144,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 </source>
         <translation>
 
@@ -914,7 +1199,14 @@ Opciones:
   --check-history      mostrar el número de hojas de gastos, la longitud de la
                        cadena sobre las hojas y los cambios de viajes ya incluidos,
                        y su cabeza (estado 3 si la cadena está rota, indicando dónde
-                       falla)
+                       falla). Ninguna cadena guardada dentro del registro puede notar
+                       que le cortaron el final (las últimas hojas borradas con sus
+                       eslabones, o todas las tablas de hojas vaciadas): guarde la
+                       cabeza en otro sitio y désela con --head
+  --head HASH          con --check-history: estado 3 si la cadena ya no contiene
+                       HASH, una cabeza guardada del historial de hojas o de una
+                       comprobación anterior (estado 2 si HASH no tiene 64 dígitos
+                       hexadecimales)
   -h, --help           mostrar este texto
       --version        mostrar la versión del programa
 
@@ -925,7 +1217,7 @@ nada: una SALIDA o imagen existente queda como estaba.
 
 Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
 incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
-encuentra la cadena rota.
+encuentra la cadena rota o sin la cabeza dada con --head.
 </translation>
     </message>
 </context>
@@ -1465,6 +1757,24 @@ encuentra la cadena rota.
     </message>
 </context>
 <context>
+    <name>TripBook</name>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n viaje</numerusform>
+            <numerusform>%n viajes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3</source>
+        <translation>%1 → %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 %4, %5</source>
+        <translation>%1 → %2: %3 %4, %5</translation>
+    </message>
+</context>
+<context>
     <name>TripChecks</name>
     <message>
         <source>Reimbursement %1 is not %2 × %3 = %4</source>
@@ -1503,14 +1813,6 @@ encuentra la cadena rota.
         <translation>Odómetro inicial es menor que el Odómetro final de la fila anterior (%1).</translation>
     </message>
     <message>
-        <source>1 row carries a warning:</source>
-        <translation>1 fila tiene un aviso:</translation>
-    </message>
-    <message>
-        <source>%1 rows carry a warning:</source>
-        <translation>%1 filas tienen un aviso:</translation>
-    </message>
-    <message>
         <source><byte value="xd"/>
 Row %1: %2</source>
         <translation><byte value="xd"/>
@@ -1523,6 +1825,17 @@ Create the report anyway?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 ¿Crear el informe de todos modos?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) carry a warning:</source>
+        <translation>
+            <numerusform>%n fila tiene un aviso:</numerusform>
+            <numerusform>%n filas tienen un aviso:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
+        <translation>Esta tarifa no es un número: no se rellena ni se comprueba ningún importe con ella. La hoja de gastos la muestra tal como se escribió.</translation>
     </message>
 </context>
 <context>
@@ -1667,10 +1980,6 @@ Create the report anyway?</source>
         <translation>El historial no es íntegro: %1 falla. El registro se modificó fuera del programa.</translation>
     </message>
     <message>
-        <source>The history holds: %1 claims and %2 links checked.</source>
-        <translation>El historial es íntegro: %1 hojas de gastos y %2 eslabones comprobados.</translation>
-    </message>
-    <message>
         <source>No claim is chosen.</source>
         <translation>No hay ninguna hoja de gastos elegida.</translation>
     </message>
@@ -1739,6 +2048,44 @@ Do you want to replace it?</source>
     <message>
         <source>Claim History…</source>
         <translation>Historial de hojas de gastos…</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 and %2 checked.</source>
+        <translation>El historial es íntegro: %1 y %2 comprobados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln claim(s)</source>
+        <translation>
+            <numerusform>%Ln hoja de gastos</numerusform>
+            <numerusform>%Ln hojas de gastos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln link(s)</source>
+        <translation>
+            <numerusform>%Ln eslabón</numerusform>
+            <numerusform>%Ln eslabones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Unpaid</source>
+        <translation>Marcar como &amp;no pagada</translation>
+    </message>
+    <message>
+        <source>Takes back the chosen claim&apos;s paid mark.</source>
+        <translation>Retira la marca de pagada de la hoja de gastos elegida.</translation>
+    </message>
+    <message>
+        <source>Mark claim %1 (%2) as paid today?</source>
+        <translation>¿Marcar la hoja de gastos %1 (%2) como pagada hoy?</translation>
+    </message>
+    <message>
+        <source>Take back the paid mark of claim %1 (%2), made %3? The mark stays in the history, with the claim marked unpaid after it.</source>
+        <translation>¿Retirar la marca de pagada de la hoja de gastos %1 (%2), hecha el %3? La marca queda en el historial, seguida de la hoja de gastos marcada como no pagada.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked unpaid. %2</source>
+        <translation>No se pudo marcar como no pagada la hoja de gastos %1. %2</translation>
     </message>
 </context>
 <context>
@@ -1818,6 +2165,10 @@ Do you want to replace it?</source>
         <source>Files</source>
         <translation>Archivos</translation>
     </message>
+    <message>
+        <source>Paid %1</source>
+        <translation>Pagada el %1</translation>
+    </message>
 </context>
 <context>
     <name>bw::DatabaseRateStore</name>
@@ -1873,10 +2224,6 @@ Go on without a backup?</source>
         <translation>Añadir viaje frecuente</translation>
     </message>
     <message>
-        <source>%1 → %2 (%3)</source>
-        <translation>%1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>No routes yet</source>
         <translation>Aún no hay rutas</translation>
     </message>
@@ -1927,14 +2274,6 @@ Go on without a backup?</source>
     <message>
         <source>Every Reimbursement is already its Mileage × its rate.</source>
         <translation>Cada importe ya es su distancia × su tarifa.</translation>
-    </message>
-    <message>
-        <source>1 Reimbursement changes to its Mileage × its rate.</source>
-        <translation>1 importe pasa a su distancia × su tarifa.</translation>
-    </message>
-    <message>
-        <source>%1 Reimbursements change to their Mileage × their rate.</source>
-        <translation>%1 importes pasan a su distancia × su tarifa.</translation>
     </message>
     <message>
         <source>Recalculate them?</source>
@@ -2039,10 +2378,6 @@ Go on without a backup?</source>
         <translation>¿Preguntas? Contacte con el equipo Varnholt en </translation>
     </message>
     <message>
-        <source>%1 of the %2 sample trips were not added.</source>
-        <translation>%1 de los %2 viajes de ejemplo no se añadieron.</translation>
-    </message>
-    <message>
         <source>CSV Files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
@@ -2091,22 +2426,6 @@ Go on without a backup?</source>
 </translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 línea</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 líneas</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 trips fit.</source>
-        <translation>Solo caben %1 de los %2 viajes.</translation>
-    </message>
-    <message>
-        <source>Import the %1 good trips? No imports nothing.</source>
-        <translation>¿Importar los %1 viajes correctos? No, no importa nada.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation>«%1» ya existe.<byte value="xd"/>
@@ -2149,14 +2468,6 @@ Do you want to replace it?</source>
         <translation>No se pudieron leer las hojas de gastos. %1</translation>
     </message>
     <message>
-        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
-        <translation>1 viaje ya incluido pasará de la tabla al historial, y el período empezará el %1. ¿Iniciar un nuevo período?</translation>
-    </message>
-    <message>
-        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
-        <translation>%1 viajes ya incluidos pasarán de la tabla al historial, y el período empezará el %2. ¿Iniciar un nuevo período?</translation>
-    </message>
-    <message>
         <source>Start New Period</source>
         <translation>Iniciar nuevo período</translation>
     </message>
@@ -2187,6 +2498,48 @@ Do you want to replace it?</source>
     <message>
         <source>Rate per Mile</source>
         <translation>Tarifa/milla</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n claimed trip(s) will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>
+            <numerusform>%n viaje ya incluido pasará de la tabla al historial, y el período empezará el %1. ¿Iniciar un nuevo período?</numerusform>
+            <numerusform>%n viajes ya incluidos pasarán de la tabla al historial, y el período empezará el %1. ¿Iniciar un nuevo período?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 sample trips were not added.</source>
+        <translation>
+            <numerusform>%n de los %1 viajes de ejemplo no se añadió.</numerusform>
+            <numerusform>%n de los %1 viajes de ejemplo no se añadieron.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reimbursement(s) change(s) to their Mileage × their rate.</source>
+        <translation>
+            <numerusform>%n importe pasa a su distancia × su tarifa.</numerusform>
+            <numerusform>%n importes pasan a su distancia × su tarifa.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of the %n trip(s) fit.</source>
+        <translation>
+            <numerusform>Solo cabe %1 de %n viaje.</numerusform>
+            <numerusform>Solo caben %1 de los %n viajes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the %n good trip(s)? No imports nothing.</source>
+        <translation>
+            <numerusform>¿Importar el %n viaje correcto? No, no importa nada.</numerusform>
+            <numerusform>¿Importar los %n viajes correctos? No, no importa nada.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2353,12 +2706,19 @@ Do you want to replace it?</source>
         <translation>La copia del %1 no se puede leer; elija otra.</translation>
     </message>
     <message>
-        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
-        <translation>¿Sustituir los %1 viajes del registro por los %2 viajes de la copia del %3? Antes se hace copia del registro actual.</translation>
-    </message>
-    <message>
         <source>Restore Log from Backup…</source>
         <translation>Restaurar registro desde copia…</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 with the %2 of the backup of %3? The current log is backed up first.</source>
+        <translation>¿Sustituir el registro (%1) por la copia del %3 (%2)? Antes se hace copia del registro actual.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln trip(s)</source>
+        <translation>
+            <numerusform>%Ln viaje</numerusform>
+            <numerusform>%Ln viajes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2384,10 +2744,6 @@ Do you want to replace it?</source>
         <translation>El registro de viajes %1 está dañado y no se pudo apartar; queda sin cambios y los cambios de viajes no se guardan.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>El registro de viajes %1 se apartó como %2, y no se puede crear uno nuevo: %3</translation>
     </message>
@@ -2406,6 +2762,34 @@ Do you want to replace it?</source>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>El registro guardado tiene %1 viajes; se cargaron los %2 primeros.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>brindlewick-report está escribiendo el registro de viajes. Esta ventana lo muestra en solo lectura; aquí los cambios de viajes no se guardan.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Su archivo de escritura anticipada %1 está dañado y no se pudo apartar. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>No se pudieron aplicar los últimos cambios del registro de viajes: su archivo de escritura anticipada %1, escrito por última vez el %2, está dañado. Cambios que no se pudieron aplicar: %3. El registro se muestra como estaba antes de ellos. El registro, su archivo de escritura anticipada y su índice se apartaron sin cambios como %4.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Una recuperación del registro de viajes empezada en un inicio anterior no terminó; se hizo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4 de %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>El registro de viajes %1 no se pudo leer entero (%2). Se apartó sin cambios como %3. Viajes recuperados en un registro nuevo: %4 (no se pudo leer cuántos contenía).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>No se puede escribir el registro de viajes %1: %2 Esta ventana lo muestra en solo lectura; los cambios de viajes no se guardan.</translation>
     </message>
 </context>
 </TS>

@@ -42,13 +42,12 @@
         <source>a printed report</source>
         <translation>une note de frais imprimée</translation>
     </message>
-    <message>
-        <source>1 of these trips was claimed before, row %1 in %2 of %3. Create the report anyway?</source>
-        <translation>1 de ces trajets a déjà été déclaré, ligne %1 dans %2 du %3. Créer quand même la note de frais ?</translation>
-    </message>
-    <message>
-        <source>%1 of these trips were claimed before, first row %2 in %3 of %4. Create the report anyway?</source>
-        <translation>%1 de ces trajets ont déjà été déclarés, première ligne %2 dans %3 du %4. Créer quand même la note de frais ?</translation>
+    <message numerus="yes">
+        <source>%n of these trips were claimed before, first row %1 in %2 of %3. Create the report anyway?</source>
+        <translation>
+            <numerusform>%n de ces trajets a déjà été déclaré, ligne %1 dans %2 du %3. Créer quand même la note de frais ?</numerusform>
+            <numerusform>%n de ces trajets ont déjà été déclarés, première ligne %1 dans %2 du %3. Créer quand même la note de frais ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -71,6 +70,161 @@
     <message>
         <source>There is no claim %1.</source>
         <translation>Il n&apos;y a pas de note de frais %1.</translation>
+    </message>
+    <message>
+        <source>claim %1</source>
+        <translation>note de frais %1</translation>
+    </message>
+    <message>
+        <source>file %1 of claim %2</source>
+        <translation>fichier %1 de la note de frais %2</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>fichier %1</translation>
+    </message>
+    <message>
+        <source>paid mark of claim %1</source>
+        <translation>mention « payée » de la note de frais %1</translation>
+    </message>
+    <message>
+        <source>unpaid mark of claim %1</source>
+        <translation>mention « non payée » de la note de frais %1</translation>
+    </message>
+    <message>
+        <source>trail entry %1</source>
+        <translation>entrée de suivi %1</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>maillon %1</translation>
+    </message>
+    <message>
+        <source>%1 (not in the chain)</source>
+        <translation>%1 (hors de la chaîne)</translation>
+    </message>
+    <message>
+        <source>trip %1 of claim %2 (not in the chain)</source>
+        <translation>trajet %1 de la note de frais %2 (absent de la chaîne)</translation>
+    </message>
+</context>
+<context>
+    <name>Drives</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>an item is longer than 64 MiB, which no track or Timeline export holds</source>
+        <translation>un élément dépasse 64 Mio, ce que ne contient aucune trace ni aucun export Timeline</translation>
+    </message>
+    <message>
+        <source>the position %1, %2 lies outside the earth&apos;s latitudes and longitudes</source>
+        <translation>la position %1, %2 est en dehors des latitudes et longitudes de la Terre</translation>
+    </message>
+    <message>
+        <source>a drive ends before it starts</source>
+        <translation>un trajet se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>the file ends before its %1 does; it may have been cut short</source>
+        <translation>le fichier se termine avant son %1 ; il a peut-être été tronqué</translation>
+    </message>
+    <message>
+        <source>this is not well-formed %1</source>
+        <translation>ce n&apos;est pas du %1 bien formé</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>this is neither a GPX track nor a Timeline export</source>
+        <translation>ce n&apos;est ni une trace GPX ni un export Timeline</translation>
+    </message>
+    <message>
+        <source>this is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1</source>
+        <translation>le fichier ne peut pas être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>it holds no track points (routes and waypoints are not drives)</source>
+        <translation>il ne contient aucun point de trace (les itinéraires et les points de passage ne sont pas des trajets)</translation>
+    </message>
+    <message>
+        <source>this is no GPX file: its root element is &lt;%1&gt;</source>
+        <translation>ce n&apos;est pas un fichier GPX : son élément racine est &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>a track point has no latitude and longitude as numbers</source>
+        <translation>un point de trace n&apos;a pas de latitude et de longitude en nombres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no time</source>
+        <translation>« %1 » n&apos;est pas une heure</translation>
+    </message>
+    <message>
+        <source>a track point has no time, and a drive needs the time of every point</source>
+        <translation>un point de trace n&apos;a pas d&apos;heure, et un trajet a besoin de l&apos;heure de chaque point</translation>
+    </message>
+    <message>
+        <source>the time %1 comes before %2, the time of the point before it</source>
+        <translation>l&apos;heure %1 précède %2, l&apos;heure du point précédent</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Domicile</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>this holds raw location records, not drives; read the Timeline export of the phone or the Semantic Location History instead</source>
+        <translation>ce sont des relevés de position bruts, pas des trajets ; lisez plutôt l&apos;export Timeline du téléphone ou l&apos;historique des positions sémantique</translation>
+    </message>
+    <message>
+        <source>this is no Timeline export</source>
+        <translation>ce n&apos;est pas un export Timeline</translation>
+    </message>
+    <message>
+        <source>this is no Semantic Location History</source>
+        <translation>ce n&apos;est pas un historique des positions sémantique</translation>
+    </message>
+    <message>
+        <source>this is neither a Timeline export nor a Semantic Location History</source>
+        <translation>ce n&apos;est ni un export Timeline ni un historique des positions sémantique</translation>
+    </message>
+    <message>
+        <source>the JSON nests deeper than any export does</source>
+        <translation>le JSON est plus imbriqué qu&apos;aucun export</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no position</source>
+        <translation>« %1 » n&apos;est pas une position</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no number</source>
+        <translation>« %1 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>a coordinate is no number</source>
+        <translation>une coordonnée n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>a drive has no start or end time</source>
+        <translation>un trajet n&apos;a pas d&apos;heure de début ou de fin</translation>
     </message>
 </context>
 <context>
@@ -143,6 +297,13 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>4. All versions of Excel are supported by this software except for the rare Excel Starter and Student editions.</source>
         <translation>4. Toutes les versions d&apos;Excel sont prises en charge, sauf les rares éditions Excel Starter et Student.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptEntries</name>
+    <message>
+        <source>The employee data and the period could not be saved. %1 They are kept and saved with the next change, or when the window closes.</source>
+        <translation>Les données de l&apos;employé et la période n&apos;ont pas pu être enregistrées. %1 Elles sont conservées et enregistrées avec la prochaine modification, ou à la fermeture de la fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +386,38 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>The log %1 could not be used: %2.</source>
         <translation>Le journal %1 n&apos;a pas pu être utilisé : %2.</translation>
+    </message>
+    <message>
+        <source>The log is unchanged.</source>
+        <translation>Le journal est inchangé.</translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside the log.</source>
+        <translation>La sauvegarde n&apos;a pas pu être copiée à côté du journal.</translation>
+    </message>
+    <message>
+        <source>The backup was written by a newer version of the program.</source>
+        <translation>La sauvegarde a été écrite par une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. %1</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée. %1</translation>
+    </message>
+    <message>
+        <source>it has no table %1</source>
+        <translation>la table %1 y manque</translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2</source>
+        <translation>sa table %1 n&apos;a pas de colonne %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was moved or deleted while it was open.</source>
+        <translation>Le journal %1 a été déplacé ou supprimé pendant qu&apos;il était ouvert.</translation>
+    </message>
+    <message>
+        <source>The index file %1 of the log cannot be written.</source>
+        <translation>Le fichier d&apos;index %1 du journal ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
@@ -465,18 +658,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>Totaux</translation>
     </message>
     <message>
-        <source>%1 for %2: %3 %4, total mileage %5, total reimbursement %6</source>
-        <translation>%1 pour %2 : %3 %4, distance totale %5, indemnité totale %6</translation>
-    </message>
-    <message>
-        <source>trip</source>
-        <translation>trajet</translation>
-    </message>
-    <message>
-        <source>trips</source>
-        <translation>trajets</translation>
-    </message>
-    <message>
         <source>The temporary workbook %1 cannot be created: %2</source>
         <translation>Le classeur temporaire %1 ne peut pas être créé : %2</translation>
     </message>
@@ -511,6 +692,17 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>Kilometres</source>
         <translation>Kilomètres</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, total mileage %4, total reimbursement %5</source>
+        <translation>%1 pour %2 : %3, distance totale %4, indemnité totale %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n trajet</numerusform>
+            <numerusform>%n trajets</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -593,6 +785,10 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
     </message>
 </context>
 <context>
@@ -707,10 +903,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>imprimée</translation>
     </message>
     <message>
-        <source>%1	%2	%3 to %4	%5 trips	%6	%7</source>
-        <translation>%1	%2	%3 au %4	%5 trajets	%6	%7</translation>
-    </message>
-    <message>
         <source>paid %1</source>
         <translation>payée le %1</translation>
     </message>
@@ -779,12 +971,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--record-claim n&apos;enregistre que les trajets enregistrés : pas avec --sample ni --trips</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT</source>
-        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
-        %1 [--settings FICHIER.ini] --claims | --check-history | --claim N SORTIE</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 attend %2</translation>
     </message>
@@ -799,6 +985,98 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>--unit takes km or mi, not %1</source>
         <translation>--unit accepte km ou mi, pas %1</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit could not be read: %1</source>
+        <translation>l&apos;unité du carnet n&apos;a pas pu être lue : %1</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
+        <translation>--list-drives ne prend pas d&apos;autres options que --settings, --unit et --min-stop</translation>
+    </message>
+    <message>
+        <source>--list-drives needs a file to read</source>
+        <translation>--list-drives a besoin d&apos;un fichier à lire</translation>
+    </message>
+    <message>
+        <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
+        <translation>--min-stop prend des minutes entières de 1 à 1440, pas %1</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings FICHIER.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FICHIER...</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       where the export names the places; Mileage in the log&apos;s unit
+                       with one decimal. Nothing is written. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trajets (--list-drives FICHIER...) :
+  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
+                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
+                       positions sémantique) en CSV que « Importer des trajets depuis
+                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
+                       début du trajet ; le lieu de départ et la destination lorsque
+                       l&apos;export nomme les lieux ; la distance dans l&apos;unité du carnet
+                       avec une décimale. Rien n&apos;est écrit. Lorsqu&apos;un fichier ne peut
+                       pas être lu, il est nommé avec la raison et rien n&apos;est affiché
+                       (statut 1)
+  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
+                       nombre de minutes met fin à un trajet (5 par défaut)
+  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
+                       l&apos;unité du carnet
+</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 to %4	%5	%6	%7</source>
+        <translation>%1	%2	%3 au %4	%5	%6	%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n trajet</numerusform>
+            <numerusform>%n trajets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--min-stop goes with --list-drives</source>
+        <translation>--min-stop va avec --list-drives</translation>
+    </message>
+    <message>
+        <source>the trip log %1 cannot be locked, so no claim can be recorded: %2</source>
+        <translation>le journal des trajets %1 ne peut pas être verrouillé, aucune note de frais ne peut être enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>the trip log %1 is being written by another brindlewick-report, so no claim can be recorded; run again when it has finished</source>
+        <translation>le journal des trajets %1 est en cours d&apos;écriture par un autre brindlewick-report, aucune note de frais ne peut être enregistrée ; relancez quand il aura fini</translation>
+    </message>
+    <message>
+        <source>the chain no longer holds the head %1: claims, files, paid marks or trail entries kept up to it were removed</source>
+        <translation>la chaîne ne contient plus la tête %1 : des notes de frais, fichiers, marques de paiement ou entrées de l&apos;historique jusqu&apos;à elle ont été supprimés</translation>
+    </message>
+    <message>
+        <source>--head goes with --check-history</source>
+        <translation>--head s&apos;emploie avec --check-history</translation>
+    </message>
+    <message>
+        <source>--head needs a chain head of 64 hex digits, not &quot;%1&quot;</source>
+        <translation>--head demande une tête de chaîne de 64 chiffres hexadécimaux, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
+        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE</translation>
     </message>
     <message>
         <source>
@@ -850,7 +1128,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -860,7 +1144,8 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
 </source>
         <translation>
 
@@ -915,7 +1200,14 @@ Options :
   --check-history      afficher le nombre de notes de frais, la longueur de la
                        chaîne sur les notes et les modifications des trajets
                        déclarés, et sa tête (code 3 si la chaîne est rompue, avec
-                       l&apos;endroit de la rupture)
+                       l&apos;endroit de la rupture). Aucune chaîne gardée dans le journal
+                       ne peut remarquer que sa fin a été coupée (les dernières notes
+                       supprimées avec leurs maillons, ou toutes les tables des notes
+                       vidées) : gardez la tête ailleurs et donnez-la avec --head
+  --head HASH          avec --check-history : code 3 si la chaîne ne contient plus
+                       HASH, une tête gardée de l&apos;historique des notes ou d&apos;une
+                       vérification antérieure (code 2 si HASH n&apos;a pas 64 chiffres
+                       hexadécimaux)
   -h, --help           afficher ce texte
       --version        afficher la version du programme
 
@@ -926,7 +1218,7 @@ pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne
 
 Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
 incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
-chaîne rompue.
+chaîne rompue ou sans la tête donnée avec --head.
 </translation>
     </message>
 </context>
@@ -1466,6 +1758,24 @@ chaîne rompue.
     </message>
 </context>
 <context>
+    <name>TripBook</name>
+    <message numerus="yes">
+        <source>%n trip(s)</source>
+        <translation>
+            <numerusform>%n trajet</numerusform>
+            <numerusform>%n trajets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3</source>
+        <translation>%1 → %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3 %4, %5</source>
+        <translation>%1 → %2 : %3 %4, %5</translation>
+    </message>
+</context>
+<context>
     <name>TripChecks</name>
     <message>
         <source>Reimbursement %1 is not %2 × %3 = %4</source>
@@ -1504,14 +1814,6 @@ chaîne rompue.
         <translation>Compteur départ est inférieur au Compteur arrivée de la ligne précédente (%1).</translation>
     </message>
     <message>
-        <source>1 row carries a warning:</source>
-        <translation>1 ligne porte un avertissement :</translation>
-    </message>
-    <message>
-        <source>%1 rows carry a warning:</source>
-        <translation>%1 lignes portent un avertissement :</translation>
-    </message>
-    <message>
         <source><byte value="xd"/>
 Row %1: %2</source>
         <translation><byte value="xd"/>
@@ -1524,6 +1826,17 @@ Create the report anyway?</source>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Créer le rapport quand même ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) carry a warning:</source>
+        <translation>
+            <numerusform>%n ligne porte un avertissement :</numerusform>
+            <numerusform>%n lignes portent un avertissement :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
+        <translation>Ce taux n&apos;est pas un nombre : aucune indemnité n&apos;est remplie ni vérifiée à partir de lui. La note de frais l&apos;affiche tel que saisi.</translation>
     </message>
 </context>
 <context>
@@ -1668,10 +1981,6 @@ Créer le rapport quand même ?</translation>
         <translation>L&apos;historique est rompu : %1 échoue. Le journal a été modifié hors du programme.</translation>
     </message>
     <message>
-        <source>The history holds: %1 claims and %2 links checked.</source>
-        <translation>L&apos;historique est intact : %1 notes de frais et %2 maillons vérifiés.</translation>
-    </message>
-    <message>
         <source>No claim is chosen.</source>
         <translation>Aucune note de frais n&apos;est choisie.</translation>
     </message>
@@ -1740,6 +2049,44 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Claim History…</source>
         <translation>Historique des notes de frais…</translation>
+    </message>
+    <message>
+        <source>The history holds: %1 and %2 checked.</source>
+        <translation>L&apos;historique est intact : %1 et %2 vérifiés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln claim(s)</source>
+        <translation>
+            <numerusform>%Ln note de frais</numerusform>
+            <numerusform>%Ln notes de frais</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln link(s)</source>
+        <translation>
+            <numerusform>%Ln maillon</numerusform>
+            <numerusform>%Ln maillons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mark as &amp;Unpaid</source>
+        <translation>Marquer comme &amp;non payée</translation>
+    </message>
+    <message>
+        <source>Takes back the chosen claim&apos;s paid mark.</source>
+        <translation>Retire la mention « payée » de la note de frais choisie.</translation>
+    </message>
+    <message>
+        <source>Mark claim %1 (%2) as paid today?</source>
+        <translation>Marquer la note de frais %1 (%2) comme payée aujourd&apos;hui ?</translation>
+    </message>
+    <message>
+        <source>Take back the paid mark of claim %1 (%2), made %3? The mark stays in the history, with the claim marked unpaid after it.</source>
+        <translation>Retirer la mention « payée » de la note de frais %1 (%2), faite le %3 ? La mention reste dans l&apos;historique, suivie de la note de frais marquée non payée.</translation>
+    </message>
+    <message>
+        <source>Claim %1 could not be marked unpaid. %2</source>
+        <translation>La note de frais %1 n&apos;a pas pu être marquée non payée. %2</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2166,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Files</source>
         <translation>Fichiers</translation>
     </message>
+    <message>
+        <source>Paid %1</source>
+        <translation>Payée le %1</translation>
+    </message>
 </context>
 <context>
     <name>bw::DatabaseRateStore</name>
@@ -1874,10 +2225,6 @@ Continuer sans sauvegarde ?</translation>
         <translation>Ajouter un trajet fréquent</translation>
     </message>
     <message>
-        <source>%1 → %2 (%3)</source>
-        <translation>%1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>No routes yet</source>
         <translation>Aucun itinéraire</translation>
     </message>
@@ -1928,14 +2275,6 @@ Continuer sans sauvegarde ?</translation>
     <message>
         <source>Every Reimbursement is already its Mileage × its rate.</source>
         <translation>Chaque indemnité vaut déjà sa distance × son taux.</translation>
-    </message>
-    <message>
-        <source>1 Reimbursement changes to its Mileage × its rate.</source>
-        <translation>1 indemnité passe à sa distance × son taux.</translation>
-    </message>
-    <message>
-        <source>%1 Reimbursements change to their Mileage × their rate.</source>
-        <translation>%1 indemnités passent à leur distance × leur taux.</translation>
     </message>
     <message>
         <source>Recalculate them?</source>
@@ -2040,10 +2379,6 @@ Continuer sans sauvegarde ?</translation>
         <translation>Des questions ? Contactez l&apos;équipe Varnholt à </translation>
     </message>
     <message>
-        <source>%1 of the %2 sample trips were not added.</source>
-        <translation>%1 des %2 trajets d&apos;exemple n&apos;ont pas été ajoutés.</translation>
-    </message>
-    <message>
         <source>CSV Files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
@@ -2092,22 +2427,6 @@ Continuer sans sauvegarde ?</translation>
 </translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 ligne</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 lignes</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 trips fit.</source>
-        <translation>Seuls %1 des %2 trajets tiennent.</translation>
-    </message>
-    <message>
-        <source>Import the %1 good trips? No imports nothing.</source>
-        <translation>Importer les %1 trajets valides ? Non n&apos;importe rien.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <translation>« %1 » existe déjà.<byte value="xd"/>
@@ -2150,14 +2469,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Les notes de frais n&apos;ont pas pu être lues. %1</translation>
     </message>
     <message>
-        <source>1 claimed trip will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
-        <translation>1 trajet déclaré quittera la grille pour l&apos;historique, et la période commencera le %1. Commencer une nouvelle période ?</translation>
-    </message>
-    <message>
-        <source>%1 claimed trips will move out of the grid into the history, and the period will start on %2. Start a new period?</source>
-        <translation>%1 trajets déclarés quitteront la grille pour l&apos;historique, et la période commencera le %2. Commencer une nouvelle période ?</translation>
-    </message>
-    <message>
         <source>Start New Period</source>
         <translation>Nouvelle période</translation>
     </message>
@@ -2188,6 +2499,48 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Rate per Mile</source>
         <translation>Taux/mile</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n claimed trip(s) will move out of the grid into the history, and the period will start on %1. Start a new period?</source>
+        <translation>
+            <numerusform>%n trajet déclaré quittera la grille pour l&apos;historique, et la période commencera le %1. Commencer une nouvelle période ?</numerusform>
+            <numerusform>%n trajets déclarés quitteront la grille pour l&apos;historique, et la période commencera le %1. Commencer une nouvelle période ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the %1 sample trips were not added.</source>
+        <translation>
+            <numerusform>%n des %1 trajets d&apos;exemple n&apos;a pas été ajouté.</numerusform>
+            <numerusform>%n des %1 trajets d&apos;exemple n&apos;ont pas été ajoutés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Reimbursement(s) change(s) to their Mileage × their rate.</source>
+        <translation>
+            <numerusform>%n indemnité passe à sa distance × son taux.</numerusform>
+            <numerusform>%n indemnités passent à leur distance × leur taux.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %1 of the %n trip(s) fit.</source>
+        <translation>
+            <numerusform>Seul %1 trajet sur %n tient.</numerusform>
+            <numerusform>Seuls %1 des %n trajets tiennent.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import the %n good trip(s)? No imports nothing.</source>
+        <translation>
+            <numerusform>Importer le %n trajet valide ? Non n&apos;importe rien.</numerusform>
+            <numerusform>Importer les %n trajets valides ? Non n&apos;importe rien.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2354,12 +2707,19 @@ Voulez-vous le remplacer ?</translation>
         <translation>La sauvegarde du %1 est illisible ; choisissez-en une autre.</translation>
     </message>
     <message>
-        <source>Replace the log&apos;s %1 trips with the %2 trips of the backup of %3? The current log is backed up first.</source>
-        <translation>Remplacer les %1 trajets du journal par les %2 trajets de la sauvegarde du %3 ? Le journal actuel est d&apos;abord sauvegardé.</translation>
-    </message>
-    <message>
         <source>Restore Log from Backup…</source>
         <translation>Restaurer le journal depuis une sauvegarde…</translation>
+    </message>
+    <message>
+        <source>Replace the log&apos;s %1 with the %2 of the backup of %3? The current log is backed up first.</source>
+        <translation>Remplacer le journal (%1) par la sauvegarde du %3 (%2) ? Le journal actuel est d&apos;abord sauvegardé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln trip(s)</source>
+        <translation>
+            <numerusform>%Ln trajet</numerusform>
+            <numerusform>%Ln trajets</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2385,10 +2745,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le journal des trajets %1 est endommagé et n&apos;a pas pu être mis de côté ; il reste inchangé et les modifications des trajets ne sont pas conservées.</translation>
     </message>
     <message>
-        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4.</source>
-        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4.</translation>
-    </message>
-    <message>
         <source>The trip log %1 was set aside as %2, and a new one cannot be made: %3</source>
         <translation>Le journal des trajets %1 a été mis de côté sous %2, et un nouveau ne peut pas être créé : %3</translation>
     </message>
@@ -2407,6 +2763,34 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The stored log has %1 trips; the first %2 were loaded.</source>
         <translation>Le journal enregistré compte %1 trajets ; les %2 premiers ont été chargés.</translation>
+    </message>
+    <message>
+        <source>The trip log is being written by brindlewick-report. This window shows it read-only; changes to trips are not kept here.</source>
+        <translation>Le journal des trajets est en cours d&apos;écriture par brindlewick-report. Cette fenêtre l&apos;affiche en lecture seule ; les modifications des trajets n&apos;y sont pas conservées.</translation>
+    </message>
+    <message>
+        <source>Its write-ahead file %1 is damaged and could not be set aside. %2</source>
+        <translation>Son fichier de journalisation %1 est endommagé et n&apos;a pas pu être mis de côté. %2</translation>
+    </message>
+    <message>
+        <source>The last changes to the trip log could not be applied: its write-ahead file %1, last written %2, is damaged. Changes that could not be applied: %3. The log is shown as it was before them. The log, its write-ahead file and index were set aside unchanged as %4.</source>
+        <translation>Les dernières modifications du journal des trajets n&apos;ont pas pu être appliquées : son fichier de journalisation %1, écrit pour la dernière fois le %2, est endommagé. Modifications non appliquées : %3. Le journal est affiché tel qu&apos;il était avant elles. Le journal, son fichier de journalisation et son index ont été mis de côté inchangés sous %4.</translation>
+    </message>
+    <message>
+        <source>A recovery of the trip log begun at an earlier start did not finish; it was made again.</source>
+        <translation>Une récupération du journal des trajets commencée lors d&apos;un démarrage précédent n&apos;a pas abouti ; elle a été refaite.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 of %5.</source>
+        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4 sur %5.</translation>
+    </message>
+    <message>
+        <source>The trip log %1 could not be read whole (%2). It was set aside unchanged as %3. Trips recovered into a new log: %4 (how many it held could not be read).</source>
+        <translation>Le journal des trajets %1 n&apos;a pas pu être lu en entier (%2). Il a été mis de côté inchangé sous %3. Trajets récupérés dans un nouveau journal : %4 (combien il en contenait n&apos;a pas pu être lu).</translation>
+    </message>
+    <message>
+        <source>The trip log %1 cannot be written: %2 This window shows it read-only; changes to trips are not kept.</source>
+        <translation>Le journal des trajets %1 ne peut pas être écrit : %2 Cette fenêtre l&apos;affiche en lecture seule ; les modifications des trajets ne sont pas conservées.</translation>
     </message>
 </context>
 </TS>

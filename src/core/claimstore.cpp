@@ -2,6 +2,7 @@
 // chain over both.
 #include "core/claimstore.h"
 
+#include "core/blanktrip.h"
 #include "core/claimtrail.h"
 #include "core/logdatabase.h"
 #include "platform/clock.h"
@@ -15,6 +16,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -114,13 +116,13 @@ std::vector<Row> readRows(sql::Database& db, const QByteArray& sql, std::optiona
 
 QString kindName(LinkKind kind)
 {
-    static constexpr const char* kKinds[] = {"claim", "file", "paid", "trail"};
+    static constexpr const char* kKinds[kLinkKinds] = {"claim", "file", "paid", "trail", "unpaid"};
     return QString::fromLatin1(kKinds[static_cast<int>(kind)]);
 }
 
-Canonical& Canonical::addColumns(const sql::Statement& row)
+Canonical& Canonical::addColumns(const sql::Statement& row, int first)
 {
-    for (int c = 0; c < row.columnCount(); ++c) {
+    for (int c = first; c < row.columnCount(); ++c) {
         if (row.isNull(c)) {
             bytes_ += "N;";
             continue;
@@ -141,23 +143,28 @@ QByteArray selectFrom(const char* columns, const char* rest)
     return QByteArray("SELECT ") + columns + rest;
 }
 
-// The queries of each kind's rows: all of them in key order, or the one of key ?1.
+// The queries of each kind's rows: all of them in key order, or the one of key ?1. The
+// key comes first, then the columns the content covers.
 struct KindQuery {
     const char* columns;
     const char* table;
     const char* key;
 };
-constexpr KindQuery kKindQueries[] = {{kClaimColumns, "claims", "number"},
-                                      {kFileColumns, "claim_files", "id"},
-                                      {kPaidColumns, "claim_paid", "claim"},
-                                      {kTrailColumns, "trail", "number"}};
+constexpr KindQuery kKindQueries[kLinkKinds] = {{kClaimColumns, "claims", "number"},
+                                                {kFileColumns, "claim_files", "id"},
+                                                {kPaidColumns, "claim_paid", "id"},
+                                                {kTrailColumns, "trail", "number"},
+                                                {kPaidColumns, "claim_unpaid", "id"}};
 
 QByteArray kindQuery(LinkKind kind, bool one)
 {
     const KindQuery& q = kKindQueries[static_cast<int>(kind)];
-    return selectFrom(q.columns, " FROM ") + q.table
+    return QByteArray("SELECT ") + q.key + ", " + q.columns + " FROM " + q.table
            + (one ? QByteArray(" WHERE ") + q.key + " = ?1" : QByteArray(" ORDER BY ") + q.key);
 }
+
+// The rows of a kind start with their key; the content is what follows it.
+constexpr int kContentColumn = 1;
 
 } // namespace
 
@@ -167,11 +174,11 @@ std::optional<QByteArray> storedContentHash(sql::Database& db, LinkKind kind, qi
     row.bindInt(1, ref);
     if (!row.step()) return std::nullopt;
     Canonical content(kindName(kind));
-    if (kind != LinkKind::Claim) return content.addColumns(row).hash();
+    if (kind != LinkKind::Claim) return content.addColumns(row, kContentColumn).hash();
     sql::Statement count(db, "SELECT count(*) FROM claim_trips WHERE claim = ?1");
     count.bindInt(1, ref);
     count.step();
-    content.add(count.intAt(0)).addColumns(row);
+    content.add(count.intAt(0)).addColumns(row, kContentColumn);
     sql::Statement trips(
         db, selectFrom(kClaimTripColumns, " FROM claim_trips WHERE claim = ?1 ORDER BY position")
                 .constData());
@@ -180,14 +187,17 @@ std::optional<QByteArray> storedContentHash(sql::Database& db, LinkKind kind, qi
     return content.hash();
 }
 
-std::array<std::map<qint64, QByteArray>, 4> allContentHashes(sql::Database& db)
+std::array<std::map<qint64, QByteArray>, kLinkKinds> allContentHashes(sql::Database& db)
 {
-    std::array<std::map<qint64, QByteArray>, 4> hashes;
-    for (const LinkKind kind : {LinkKind::File, LinkKind::Paid, LinkKind::Trail}) {
+    std::array<std::map<qint64, QByteArray>, kLinkKinds> hashes;
+    for (const LinkKind kind :
+         {LinkKind::File, LinkKind::Paid, LinkKind::Trail, LinkKind::Unpaid}) {
         sql::Statement rows(db, kindQuery(kind, false).constData());
         auto& ofKind = hashes[static_cast<std::size_t>(kind)];
-        while (rows.step())
-            ofKind.emplace(rows.intAt(0), Canonical(kindName(kind)).addColumns(rows).hash());
+        while (rows.step()) {
+            ofKind.emplace(rows.intAt(0),
+                           Canonical(kindName(kind)).addColumns(rows, kContentColumn).hash());
+        }
     }
     std::map<qint64, Canonical> claims;
     sql::Statement counts(db, "SELECT c.number, (SELECT count(*) FROM claim_trips t"
@@ -197,7 +207,7 @@ std::array<std::map<qint64, QByteArray>, 4> allContentHashes(sql::Database& db)
     sql::Statement rows(db, kindQuery(LinkKind::Claim, false).constData());
     while (rows.step()) {
         Canonical content(kindName(LinkKind::Claim));
-        content.add(tripCounts[rows.intAt(0)]).addColumns(rows);
+        content.add(tripCounts[rows.intAt(0)]).addColumns(rows, kContentColumn);
         claims.emplace(rows.intAt(0), std::move(content));
     }
     sql::Statement trips(
@@ -256,8 +266,9 @@ private:
         if (!row_) return storedContentHash(db_, kind_, ref).value_or("");
         row_->reset();
         row_->bindInt(1, ref);
-        const QByteArray hash =
-            row_->step() ? Canonical(kindText_).addColumns(*row_).hash() : QByteArray();
+        const QByteArray hash = row_->step()
+                                    ? Canonical(kindText_).addColumns(*row_, kContentColumn).hash()
+                                    : QByteArray();
         row_->reset();
         return hash;
     }
@@ -378,14 +389,6 @@ std::vector<RateChange> ratesOf(const QString& text)
 
 QString text(const QVariant& value) { return value.isNull() ? QString() : value.toString(); }
 QDate dateOf(const QVariant& value) { return QDate::fromString(text(value), Qt::ISODate); }
-
-bool blank(const Trip& trip)
-{
-    for (int k = 0; k < Trip::kFieldCount; ++k) {
-        if (!text(claims::fieldText(trip.field(k))).trimmed().isEmpty()) return false;
-    }
-    return true;
-}
 
 Claim claimOf(const Row& row)
 {
@@ -509,8 +512,8 @@ qint64 ClaimStore::recordClaim(const ClaimRecord& record, const ClaimFile& first
         trip.bindInt(1, number);
         trip.bindInt(2, ++position);
         // A blank row of the report is no trip: it holds its place, not a trip of the log.
-        trip.bind(3, claimed.tripId == 0 || blank(claimed.trip) ? QVariant()
-                                                                : QVariant(claimed.tripId));
+        trip.bind(3, claimed.tripId == 0 || isBlankTrip(claimed.trip) ? QVariant()
+                                                                      : QVariant(claimed.tripId));
         for (int k = 0; k < Trip::kFieldCount; ++k)
             trip.bind(4 + k, claims::fieldText(claimed.trip.field(k)));
         trip.run();
@@ -533,20 +536,39 @@ void ClaimStore::addFile(qint64 claimNumber, const ClaimFile& file)
 
 void ClaimStore::markPaid(qint64 claimNumber, const QDateTime& at)
 {
+    setPaid(claimNumber, true, at);
+}
+
+void ClaimStore::markUnpaid(qint64 claimNumber, const QDateTime& at)
+{
+    setPaid(claimNumber, false, at);
+}
+
+void ClaimStore::setPaid(qint64 claimNumber, bool paid, const QDateTime& at)
+{
     sql::Database& db = db_.database();
     if (db.readOnly()) db.fail(SQLITE_READONLY);
     sql::Transaction transaction(db);
     if (!claimExists(claimNumber)) noSuchClaim(claimNumber);
-    sql::Statement paid(db, "SELECT 1 FROM claim_paid WHERE claim = ?1");
-    paid.bindInt(1, claimNumber);
-    // A claim is paid once: the first mark stands, as the chain has it.
-    if (paid.step()) return;
-    sql::Statement insert(db, "INSERT INTO claim_paid (claim, at) VALUES (?1, ?2)");
+    // Marks only ever alternate, so a mark that would not change the state is none: the
+    // mark that stands is the one the chain has.
+    if (isPaid(claimNumber) == paid) return;
+    sql::Statement insert(db, paid ? "INSERT INTO claim_paid (claim, at) VALUES (?1, ?2)"
+                                   : "INSERT INTO claim_unpaid (claim, at) VALUES (?1, ?2)");
     insert.bindInt(1, claimNumber);
     insert.bind(2, claims::timeText(at));
     insert.run();
-    claims::appendLink(db, LinkKind::Paid, claimNumber);
+    claims::appendLink(db, paid ? LinkKind::Paid : LinkKind::Unpaid,
+                       sqlite3_last_insert_rowid(db.handle()));
     transaction.commit();
+}
+
+bool ClaimStore::isPaid(qint64 claimNumber)
+{
+    sql::Statement marks(db_.database(), "SELECT (SELECT count(*) FROM claim_paid WHERE claim = ?1)"
+                                         " > (SELECT count(*) FROM claim_unpaid WHERE claim = ?1)");
+    marks.bindInt(1, claimNumber);
+    return marks.step() && marks.intAt(0) != 0;
 }
 
 bool ClaimStore::claimExists(qint64 number)
@@ -595,9 +617,19 @@ std::vector<Claim> ClaimStore::readClaims(std::optional<qint64> number)
                           number)) {
         if (Claim* claim = owner(row)) claim->files.push_back(fileOf(row));
     }
+    // Paid while it has more paid marks than unpaid ones (they alternate), since its latest.
+    std::unordered_map<qint64, int> unpaid;
+    for (const Row& row :
+         claims::readRows(db, QByteArray("SELECT claim FROM claim_unpaid") + whereClaim, number)) {
+        ++unpaid[row[0].toLongLong()];
+    }
     for (const Row& row : claims::readRows(
-             db, select(claims::kPaidColumns, " FROM claim_paid") + whereClaim, number)) {
-        if (Claim* claim = owner(row)) claim->paidAt = claims::timeOf(text(row[1]));
+             db, select(claims::kPaidColumns, " FROM claim_paid") + whereClaim + " ORDER BY id",
+             number)) {
+        Claim* claim = owner(row);
+        if (!claim) continue;
+        const bool paid = --unpaid[claim->number] < 0;
+        claim->paidAt = paid ? std::optional(claims::timeOf(text(row[1]))) : std::nullopt;
     }
     return claims;
 }
@@ -626,8 +658,9 @@ std::unordered_map<qint64, ClaimMark> ClaimStore::claimedTrips()
         if (found != byClaim.end() && text(row[2]) != QLatin1String("print"))
             found->second.fileName = QFileInfo(text(row[1])).fileName();
     }
-    for (const Row& row : claims::readRows(db, "SELECT trip_id, max(claim) FROM claim_trips"
-                                               " WHERE trip_id IS NOT NULL GROUP BY trip_id")) {
+    for (const Row& row :
+         claims::readRows(db, QByteArray("SELECT trip_id, max(claim) FROM claim_trips WHERE ")
+                                  + claims::kClaimsTrip + " GROUP BY trip_id")) {
         const auto found = byClaim.find(row[1].toLongLong());
         if (found != byClaim.end()) marks.emplace(row[0].toLongLong(), found->second);
     }
@@ -651,36 +684,49 @@ std::vector<TrailEntry> ClaimStore::trailFor(qint64 tripId)
 
 namespace {
 
+// The names of links, marked for translation where they are used.
 QString linkText(const char* text) { return QCoreApplication::translate("ClaimStore", text); }
 
 QString linkName(LinkKind kind, qint64 ref, sql::Database& db)
 {
     switch (kind) {
     case LinkKind::Claim:
-        return linkText("claim %1").arg(ref);
+        return linkText(QT_TRANSLATE_NOOP("ClaimStore", "claim %1")).arg(ref);
     case LinkKind::File: {
         sql::Statement owner(db, "SELECT claim FROM claim_files WHERE id = ?1");
         owner.bindInt(1, ref);
-        return owner.step() ? linkText("file %1 of claim %2").arg(ref).arg(owner.intAt(0))
-                            : linkText("file %1").arg(ref);
+        return owner.step() ? linkText(QT_TRANSLATE_NOOP("ClaimStore", "file %1 of claim %2"))
+                                  .arg(ref)
+                                  .arg(owner.intAt(0))
+                            : linkText(QT_TRANSLATE_NOOP("ClaimStore", "file %1")).arg(ref);
     }
     case LinkKind::Paid:
-        return linkText("paid mark of claim %1").arg(ref);
+    case LinkKind::Unpaid: {
+        const bool paid = kind == LinkKind::Paid;
+        sql::Statement owner(db, paid ? "SELECT claim FROM claim_paid WHERE id = ?1"
+                                      : "SELECT claim FROM claim_unpaid WHERE id = ?1");
+        owner.bindInt(1, ref);
+        const qint64 claim = owner.step() ? owner.intAt(0) : ref;
+        return (paid ? linkText(QT_TRANSLATE_NOOP("ClaimStore", "paid mark of claim %1"))
+                     : linkText(QT_TRANSLATE_NOOP("ClaimStore", "unpaid mark of claim %1")))
+            .arg(claim);
+    }
     case LinkKind::Trail:
-        return linkText("trail entry %1").arg(ref);
+        return linkText(QT_TRANSLATE_NOOP("ClaimStore", "trail entry %1")).arg(ref);
     }
     return {};
 }
 
 } // namespace
 
-ChainCheck ClaimStore::checkChain()
+ChainCheck ClaimStore::checkChain(const QString& kept)
 {
     ChainCheck check;
     if (!hasTables()) return check;
     sql::Database& db = db_.database();
     check.claims = db.scalar("SELECT count(*) FROM claims").toLongLong();
-    std::array<std::map<qint64, QByteArray>, 4> hashes = claims::allContentHashes(db);
+    std::array<std::map<qint64, QByteArray>, claims::kLinkKinds> hashes =
+        claims::allContentHashes(db);
     const auto fail = [&](const QString& name) {
         if (check.holds) check.firstFailure = name;
         check.holds = false;
@@ -693,10 +739,14 @@ ChainCheck ClaimStore::checkChain()
         const qint64 ref = links.intAt(1);
         const QString stored = links.textAt(4);
         check.head = stored;
+        if (!kept.isEmpty() && stored.compare(kept, Qt::CaseInsensitive) == 0)
+            check.holdsHead = true;
         int kind = 0;
-        while (kind < 4 && claims::kindName(static_cast<LinkKind>(kind)) != kindText) ++kind;
-        if (kind == 4) {
-            fail(linkText("link %1").arg(check.entries));
+        while (kind < claims::kLinkKinds
+               && claims::kindName(static_cast<LinkKind>(kind)) != kindText)
+            ++kind;
+        if (kind == claims::kLinkKinds) {
+            fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "link %1")).arg(check.entries));
             previous = stored;
             continue;
         }
@@ -713,14 +763,29 @@ ChainCheck ClaimStore::checkChain()
         previous = expected;
     }
     // A row no link covers was put in beside the program.
-    for (int kind = 0; kind < 4; ++kind) {
+    for (int kind = 0; kind < claims::kLinkKinds; ++kind) {
         const auto& left = hashes[static_cast<std::size_t>(kind)];
         if (!left.empty()) {
-            fail(linkText("%1 (not in the chain)")
+            fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "%1 (not in the chain)"))
                      .arg(linkName(static_cast<LinkKind>(kind), left.begin()->first, db)));
         }
     }
+    // A claim's trips are covered by the claim's link: without their claim, by none.
+    sql::Statement orphan(db, "SELECT claim, position FROM claim_trips WHERE claim NOT IN"
+                              " (SELECT number FROM claims) ORDER BY claim, position LIMIT 1");
+    if (orphan.step()) {
+        fail(linkText(QT_TRANSLATE_NOOP("ClaimStore", "trip %1 of claim %2 (not in the chain)"))
+                 .arg(orphan.intAt(1))
+                 .arg(orphan.intAt(0)));
+    }
     return check;
+}
+
+int tripCount(const ClaimRecord& claim)
+{
+    return static_cast<int>(
+        std::count_if(claim.trips.begin(), claim.trips.end(),
+                      [](const ClaimedTrip& t) { return !isBlankTrip(t.trip); }));
 }
 
 QString fileSha256(const QString& path)

@@ -45,7 +45,7 @@ struct ClaimRecord {
 struct Claim : ClaimRecord {
     qint64 number = 0;               // 1, 2, 3 ... in the order recorded
     std::vector<ClaimFile> files;    // in the order saved
-    std::optional<QDateTime> paidAt; // set by markPaid
+    std::optional<QDateTime> paidAt; // while it stands paid: when it was marked so
 };
 
 // What the grid shows for a claimed trip: its latest claim.
@@ -70,6 +70,10 @@ struct ChainCheck {
     qint64 claims = 0, entries = 0; // entries = length of the whole chain
     QString head;                   // hex SHA-256 of the last link ("" when empty)
     QString firstFailure;           // names the first link that fails, e.g. "trail entry 7"
+    // A head kept from an earlier check is still a link of the chain. No chain kept in the
+    // file can notice its own end being cut off (its last claims and their links deleted,
+    // or all of it): a head kept elsewhere can.
+    bool holdsHead = false;
 };
 
 class ClaimStore {
@@ -78,16 +82,22 @@ public:
     // One transaction each; throw sql::SqlError and change nothing on failure.
     qint64 recordClaim(const ClaimRecord& record, const ClaimFile& firstFile);
     void addFile(qint64 claimNumber, const ClaimFile& file);
+    // A paid mark, and an unpaid one that takes it back: each appended with its link, never
+    // deleted. A mark that would not change whether the claim is paid is not made.
     void markPaid(qint64 claimNumber, const QDateTime& at);
+    void markUnpaid(qint64 claimNumber, const QDateTime& at);
     std::vector<Claim> claims(); // number order, whole
     std::optional<Claim> claim(qint64 number);
     std::unordered_map<qint64, ClaimMark> claimedTrips(); // trip id -> latest claim
     std::vector<TrailEntry> trailFor(qint64 tripId);      // oldest first
-    ChainCheck checkChain();
+    // `kept`: a head to look for among the links (holdsHead).
+    ChainCheck checkChain(const QString& kept = QString());
 
 private:
     bool hasTables();
     bool claimExists(qint64 number);
+    bool isPaid(qint64 claimNumber);
+    void setPaid(qint64 claimNumber, bool paid, const QDateTime& at);
     std::vector<Claim> readClaims(std::optional<qint64> number);
 
     LogDatabase& db_;
@@ -96,6 +106,10 @@ private:
 // The key of Trip field `field` (grid column order) in trail entries: "date", "from",
 // "to", "description", "odometerStart", "odometerEnd", "mileage", "reimbursement".
 QString tripFieldKey(int field);
+
+// The trips a claim holds: its report's rows that are not blank (a report writes its
+// blank rows too, and claims recorded before they were told apart gave them an id).
+int tripCount(const ClaimRecord& claim);
 
 // Lower-case hex SHA-256 of a file's bytes; empty when it cannot be read.
 QString fileSha256(const QString& path);

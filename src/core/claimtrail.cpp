@@ -39,13 +39,16 @@ constexpr char kTripColumns[] = "date, starting_location, destination, descripti
 struct TripTrail::Statements {
     explicit Statements(sql::Database& db)
         : any(db, "SELECT EXISTS (SELECT 1 FROM claim_trips)"),
-          latest(db, "SELECT max(claim) FROM claim_trips WHERE trip_id = ?1"),
+          latest(db, (QByteArray("SELECT max(claim) FROM claim_trips WHERE trip_id = ?1 AND ")
+                      + kClaimsTrip)
+                         .constData()),
           row(db, (QByteArray("SELECT ") + kTripColumns + " FROM trips WHERE id = ?1").constData()),
           snapshot(db, (QByteArray("SELECT ") + kTripColumns
                         + " FROM claim_trips WHERE claim = ?1 AND trip_id = ?2 LIMIT 1")
                            .constData()),
-          claimedInLog(db, "SELECT DISTINCT ct.trip_id FROM claim_trips ct"
-                           " JOIN trips t ON t.id = ct.trip_id")
+          claimedInLog(db, (QByteArray("SELECT DISTINCT trip_id FROM claim_trips WHERE ")
+                            + kClaimsTrip + " AND trip_id IN (SELECT id FROM trips)")
+                               .constData())
     {}
     sql::Statement any, latest, row, snapshot, claimedInLog;
 };
@@ -125,8 +128,8 @@ std::vector<TrailEntry> TripTrail::entriesFor(const TripChanges& changes)
 namespace {
 
 // Parents before children: the order to insert in, and the reverse to delete in.
-constexpr const char* kKeptTables[] = {"claims",     "claim_trips", "claim_files",
-                                       "claim_paid", "trail",       "chain"};
+constexpr const char* kKeptTables[] = {"claims",       "claim_trips", "claim_files", "claim_paid",
+                                       "claim_unpaid", "trail",       "chain"};
 
 } // namespace
 
@@ -144,7 +147,8 @@ KeptClaims::KeptClaims(sql::Database& db)
         tables_.push_back(std::move(table));
     }
     sql::Statement trips(db, (QByteArray("SELECT id, ") + kTripColumns
-                              + " FROM trips WHERE id IN (SELECT trip_id FROM claim_trips)")
+                              + " FROM trips WHERE id IN (SELECT trip_id FROM claim_trips WHERE "
+                              + kClaimsTrip + ")")
                                  .constData());
     while (trips.step()) trips_.emplace(trips.intAt(0), *tripFrom(trips, 1, false));
 }
@@ -169,8 +173,9 @@ void KeptClaims::putBack(sql::Database& db) const
     // The restored trips differ from the kept ones: that is a change of claimed trips too.
     const QDateTime at = nowUtc();
     std::vector<TrailEntry> entries;
-    sql::Statement claimed(db, "SELECT trip_id, max(claim) FROM claim_trips"
-                               " WHERE trip_id IS NOT NULL GROUP BY trip_id ORDER BY trip_id");
+    sql::Statement claimed(db, (QByteArray("SELECT trip_id, max(claim) FROM claim_trips WHERE ")
+                                + kClaimsTrip + " GROUP BY trip_id ORDER BY trip_id")
+                                   .constData());
     TripTrail trail(db);
     while (claimed.step()) {
         const qint64 id = claimed.intAt(0);

@@ -39,20 +39,31 @@ public:
     explicit Canonical(const QString& kind) { add(kind); }
     Canonical& add(const QVariant& value);
     Canonical& add(qint64 value) { return add(QVariant(value)); }
-    // Every column of the row `row` stands on, as SQLite gives its text.
-    Canonical& addColumns(const sql::Statement& row);
+    // Every column of the row `row` stands on from column `first`, as SQLite gives its text.
+    Canonical& addColumns(const sql::Statement& row, int first = 0);
     QByteArray hash() const; // lower-case hex SHA-256
 private:
     QByteArray bytes_;
 };
+
+// The condition on a row of claim_trips that claims a trip of the log: one with a trip id
+// whose snapshot is not blank. A blank row of a report holds its place but claims nothing;
+// claims recorded before blank rows were told apart kept an id for them, which stays (the
+// chain covers it) but claims nothing either, so typing into such a row is a new trip.
+inline constexpr char kClaimsTrip[] =
+    "trip_id IS NOT NULL AND NOT blank_trip(date, starting_location, destination, description,"
+    " odometer_start, odometer_end, mileage, reimbursement)";
 
 using Row = std::vector<QVariant>;
 // The rows of `sql` (parameter 1 bound to `key` when given), every column as stored.
 std::vector<Row> readRows(sql::Database& db, const QByteArray& sql, std::optional<qint64> key = {});
 
 // What each kind of link covers, read from its tables as stored: the chain is checked
-// from the same rows it was made from.
-enum class LinkKind { Claim, File, Paid, Trail };
+// from the same rows it was made from. A link's ref is its row's key: a claim's number, a
+// file's or a paid or unpaid mark's id, a trail entry's number. (Paid marks were keyed by
+// their claim before a claim could be paid again; those rows kept it as their id.)
+enum class LinkKind { Claim, File, Paid, Trail, Unpaid };
+inline constexpr int kLinkKinds = 5;
 inline constexpr char kClaimColumns[] =
     "number, saved_at, employee_name, employee_id, vehicle_description, authorized_by,"
     " rate_per_mile, period_from, period_to, locale, rates, total_miles, total_amount,"
@@ -61,6 +72,7 @@ inline constexpr char kClaimTripColumns[] =
     "claim, position, trip_id, date, starting_location, destination, description,"
     " odometer_start, odometer_end, mileage, reimbursement";
 inline constexpr char kFileColumns[] = "id, claim, path, format, sha256, at";
+// The content of a paid or unpaid mark: its claim and time, not its id.
 inline constexpr char kPaidColumns[] = "claim, at";
 inline constexpr char kTrailColumns[] =
     "number, at, trip_id, claim, change, field, old_text, new_text";
@@ -69,7 +81,7 @@ inline constexpr char kTrailColumns[] =
 std::optional<QByteArray> storedContentHash(sql::Database& db, LinkKind kind, qint64 ref);
 // The content hashes of every row of every kind, by kind and key, as storedContentHash
 // gives them one at a time.
-std::array<std::map<qint64, QByteArray>, 4> allContentHashes(sql::Database& db);
+std::array<std::map<qint64, QByteArray>, kLinkKinds> allContentHashes(sql::Database& db);
 QString kindName(LinkKind kind);
 // Appends a link for the row `ref` of `kind`, hashing its stored content; in the caller's
 // transaction.

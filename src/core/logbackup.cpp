@@ -2,9 +2,11 @@
 // under a temporary name and renamed only when whole.
 #include "core/logbackup.h"
 
+#include "core/blanktrip.h"
 #include "core/sqlite.h"
 #include "platform/datetext.h"
 #include "platform/oserror.h"
+#include "platform/privatefiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,14 +20,14 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
-#include <system_error>
 
 namespace bw {
 
@@ -103,14 +105,149 @@ void removeStalePartials(const BackupLocation& where, const QDateTime& now)
     }
 }
 
-void prune(const BackupLocation& where, const QDate& today)
-{
-    for (const QString& name : backupsToPrune(where, where.files(), today)) {
-        QFile::remove(QDir(where.folder).filePath(name));
+// ---- the backups this program wrote ----
+
+// A file is the one written while its device, inode and modification time (in
+// nanoseconds) are: a file put under its name later, even on the freed inode, differs.
+struct Record {
+    QString name;
+    qint64 device = 0;
+    qint64 inode = 0;
+    qint64 modified = 0;
+    QString at;
+    bool sameFile(const Record& other) const
+    {
+        return device == other.device && inode == other.inode && modified == other.modified;
     }
+};
+
+// The backups the log records; none where it keeps no record (a log of an earlier schema).
+std::vector<Record> recorded(sqlite3* db)
+{
+    std::vector<Record> records;
+    sqlite3_stmt* rows = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name, device, inode, modified, written_at FROM backups", -1,
+                           &rows, nullptr)
+        == SQLITE_OK) {
+        while (sqlite3_step(rows) == SQLITE_ROW) {
+            records.push_back(
+                {fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(rows, 0))),
+                 sqlite3_column_int64(rows, 1), sqlite3_column_int64(rows, 2),
+                 sqlite3_column_int64(rows, 3),
+                 fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(rows, 4)))});
+        }
+    }
+    sqlite3_finalize(rows);
+    return records;
+}
+
+// Runs `sql` once per record with its fields bound (as many as it takes), in the
+// caller's transaction; false when the log keeps no record or a write failed.
+bool runForRecords(sqlite3* db, const char* sql, const std::vector<Record>& records)
+{
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    const int parameters = rc == SQLITE_OK ? sqlite3_bind_parameter_count(statement) : 0;
+    for (std::size_t i = 0; rc == SQLITE_OK && i < records.size(); ++i) {
+        const QByteArray name = records[i].name.toUtf8();
+        const QByteArray at = records[i].at.toUtf8();
+        sqlite3_bind_text(statement, 1, name.constData(), -1, SQLITE_TRANSIENT);
+        if (parameters >= 5) {
+            sqlite3_bind_int64(statement, 2, records[i].device);
+            sqlite3_bind_int64(statement, 3, records[i].inode);
+            sqlite3_bind_int64(statement, 4, records[i].modified);
+            sqlite3_bind_text(statement, 5, at.constData(), -1, SQLITE_TRANSIENT);
+        }
+        rc = sqlite3_step(statement) == SQLITE_DONE ? SQLITE_OK : SQLITE_ERROR;
+        sqlite3_reset(statement);
+    }
+    sqlite3_finalize(statement);
+    return rc == SQLITE_OK;
+}
+
+// The same in a transaction of its own; the backups are then only not pruned when it fails.
+bool forEachRecord(sqlite3* db, const char* sql, const std::vector<Record>& records)
+{
+    if (records.empty()) return true;
+    if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+    const bool done = runForRecords(db, sql, records);
+    return sqlite3_exec(db, done ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr) == SQLITE_OK
+           && done;
+}
+
+constexpr char kAddRecord[] =
+    "INSERT OR REPLACE INTO backups (name, device, inode, modified, written_at)"
+    " VALUES (?1, ?2, ?3, ?4, ?5)";
+
+bool addRecords(sqlite3* db, const std::vector<Record>& records)
+{
+    return forEachRecord(db, kAddRecord, records);
+}
+
+// The file `name` in `folder` as it is now: a plain file of this user, never a link.
+std::optional<Record> fileRecord(const QString& folder, const QString& name, const QDateTime& at)
+{
+    struct stat st {};
+    const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
+    if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid())
+        return std::nullopt;
+    return Record{name, static_cast<qint64>(st.st_dev), static_cast<qint64>(st.st_ino),
+                  static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                  at.toString(Qt::ISODate)};
+}
+
+// A folder the program may delete in: not a link (pruning would delete in its target,
+// among files that are not ours).
+bool realFolder(const QString& folder)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void recordBackup(sqlite3* db, const QString& path, const QDateTime& when)
+{
+    const QFileInfo file(path);
+    if (const std::optional<Record> record = fileRecord(file.absolutePath(), file.fileName(), when))
+        addRecords(db, {*record});
+}
+
+// Deletes the recorded backups the retention rule lets go: only a file still the one
+// written (the same file, not a link or another file put under its name), and never
+// through a folder that is a link.
+void prune(sqlite3* db, const BackupLocation& where, const QDate& today)
+{
+    if (!realFolder(where.folder)) return;
+    const std::vector<Record> records = recorded(db);
+    QStringList names;
+    for (const Record& record : records) names << record.name;
+    const QStringList doomed = backupsToPrune(where, names, today);
+    std::vector<Record> forgotten;
+    for (const Record& record : records) {
+        if (!doomed.contains(record.name)) continue;
+        const std::optional<Record> now = fileRecord(where.folder, record.name, {});
+        const bool same = now && now->sameFile(record);
+        if (same && !QFile::remove(QDir(where.folder).filePath(record.name))) continue;
+        forgotten.push_back(record);
+    }
+    forEachRecord(db, "DELETE FROM backups WHERE name = ?1", forgotten);
 }
 
 } // namespace
+
+void adoptEarlierBackups(sqlite3* db)
+{
+    const QString file = fromUtf8(sqlite3_db_filename(db, "main"));
+    if (file.isEmpty()) return; // a database in memory has no folder
+    const BackupLocation where = BackupLocation::of(file);
+    if (!realFolder(where.folder)) return;
+    std::vector<Record> records;
+    for (const QString& name : where.files()) {
+        if (const std::optional<Record> record = fileRecord(where.folder, name, where.timeOf(name)))
+            records.push_back(*record);
+    }
+    // Inside the migration's transaction.
+    runForRecords(db, kAddRecord, records);
+}
 
 // ---- names and retention ----
 
@@ -228,9 +365,8 @@ QString BackupJob::begin(sqlite3* from, QDateTime at)
     }
     where = BackupLocation::of(fromUtf8(file));
     when = at;
-    std::error_code ec;
-    std::filesystem::create_directories(QFile::encodeName(where.folder).toStdString(), ec);
-    if (ec) return osErrorSentence(ec.value(), where.folder + QStringLiteral("/"));
+    if (const int error = makePrivateFolder(where.folder))
+        return folderErrorSentence(error, where.folder);
     removeStalePartials(where, at);
     const QString claimError = claimName();
     if (!claimError.isEmpty()) return claimError;
@@ -262,8 +398,7 @@ QString BackupJob::claimName()
         const QString temporary = name + QLatin1String(kPartialSuffix);
         // Created here first: SQLite retries a failed open read-only, and the errno it
         // keeps is then that of the retry, not the reason the file could not be made.
-        const int fd =
-            ::open(QFile::encodeName(temporary).constData(), O_RDWR | O_CREAT | O_EXCL, 0644);
+        const int fd = createPrivateFile(temporary);
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return osErrorSentence(errno, temporary);
         ::close(fd);
@@ -366,8 +501,11 @@ BackupResult backUpWithoutPruning(sqlite3* source, const QDateTime& when)
 BackupResult backUpNow(sqlite3* source, const QDateTime& when)
 {
     BackupResult result = backUpWithoutPruning(source, when);
-    if (result.ok)
-        prune(BackupLocation::of(fromUtf8(sqlite3_db_filename(source, "main"))), when.date());
+    if (result.ok) {
+        recordBackup(source, result.path, when);
+        prune(source, BackupLocation::of(fromUtf8(sqlite3_db_filename(source, "main"))),
+              when.date());
+    }
     return result;
 }
 
@@ -384,7 +522,14 @@ BackupInfo readBackupInfo(const QString& path, const QDateTime& when)
     // Mapped rather than read: the whole file is scanned once.
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "PRAGMA mmap_size=1073741824", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(db, "SELECT date FROM trips", -1, &dates, nullptr);
+    if (rc == SQLITE_OK && !addBlankTripFunction(db)) rc = sqlite3_errcode(db);
+    // Blank rows are no trips: they are neither counted nor dated.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_prepare_v2(db,
+                                "SELECT date FROM trips WHERE NOT blank_trip(date,"
+                                " starting_location, destination, description, odometer_start,"
+                                " odometer_end, mileage, reimbursement)",
+                                -1, &dates, nullptr);
     // One pass counts the trips and finds the latest date; dates repeat from trip to
     // trip, so each distinct text is read as a date once.
     QSet<QByteArray> seen;
@@ -496,8 +641,14 @@ BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDate
                            "The log was not restored, so that it is never replaced without "
                            "a copy."));
     }
+    // The copy brings the backup's own record of backups: the log's goes back over it.
+    std::vector<Record> records = recorded(live);
     const QString cause = copyInto(live, backupFile);
-    prune(BackupLocation::of(fromUtf8(sqlite3_db_filename(live, "main"))), when.date());
+    if (const auto safetyRecord = fileRecord(QFileInfo(safety.path).absolutePath(),
+                                             QFileInfo(safety.path).fileName(), when))
+        records.push_back(*safetyRecord);
+    addRecords(live, records);
+    prune(live, BackupLocation::of(fromUtf8(sqlite3_db_filename(live, "main"))), when.date());
     if (!cause.isEmpty()) {
         return failure(
             QCoreApplication::translate(
@@ -568,13 +719,15 @@ void SteppedBackup::step()
     }
     // The sync to disk and the pruning wait on the disk: done away from the window.
     auto result = std::make_shared<BackupResult>();
-    finisher_ = QThread::create([job = job_.get(), result] {
-        *result = job->publish();
-        if (result->ok) prune(job->where, job->when.date());
-    });
+    finisher_ = QThread::create([job = job_.get(), result] { *result = job->publish(); });
     connect(finisher_, &QThread::finished, this, [this, result] {
         finisher_->deleteLater();
         finisher_ = nullptr;
+        // Recorded and pruned through the log's own connection, on its own thread.
+        if (result->ok) {
+            recordBackup(job_->source, result->path, job_->when);
+            prune(job_->source, job_->where, job_->when.date());
+        }
         job_.reset();
         BackupResult report = *result;
         if (!report.ok)

@@ -36,7 +36,10 @@ struct BackupLocation {
 };
 
 // Which of these backup names to delete: all but the 14 newest and the earliest of each
-// of the 12 calendar months up to `today`'s. Names not of ours are never chosen.
+// of the 12 calendar months up to `today`'s. Names not of ours are never chosen. The
+// names given are the backups the log records as written by this program: pruning
+// deletes no other file, nor one put under a recorded name since, nor anything in a
+// backup folder that is a link.
 QStringList backupsToPrune(const BackupLocation& where, const QStringList& fileNames,
                            const QDate& today);
 
@@ -46,7 +49,8 @@ struct BackupResult {
     QString error; // a sentence naming the cause otherwise
 };
 
-// Backs the database open on `source` up at once and prunes the old backups. The copy is
+// Backs the database open on `source` up at once, records it in the log (its `backups`
+// table, where the log has one) and prunes the old backups. The copy is
 // complete when this returns, so it holds the log as it was before any change the caller
 // makes next. Refused while `source` is inside a transaction: the copy would contain the
 // transaction's uncommitted half. A failure leaves no file behind.
@@ -57,7 +61,7 @@ struct BackupInfo {
     QString path;
     QDateTime when;
     bool readable = false;
-    qint64 trips = 0;
+    qint64 trips = 0; // its rows that are not blank
     QDate latestTrip; // invalid when there are no dated trips
 };
 
@@ -70,13 +74,18 @@ BackupInfo readBackupInfo(const QString& path, const QDateTime& when);
 // the sentence naming what is wrong otherwise.
 QString backupDamage(const QString& path);
 
+// Records the backup files an earlier version wrote beside the database open on `db`,
+// as found (plain files of this user in a backup folder that is no link), in the
+// caller's transaction: the first start of a version that records its backups.
+void adoptEarlierBackups(sqlite3* db);
+
 // Replaces the log on `live` with the backup `backupFile`, after backing the current log
-// up. The copy is one write transaction on `live`: a crash in the middle leaves the old
-// log or the new one, whole. The backup is checked first; a damaged one is refused and
-// the log left untouched. `result.path` is the backup of the log as it was. No statement
-// may be left stepping on `live` (SQLite refuses to copy into a connection that is
-// reading). Afterwards the caller reloads what it shows and brings an older schema up to
-// date: the copy carries the backup's own `user_version`.
+// up; the log's record of its backups stays the live one's. The copy is one write transaction on
+// `live`: a crash in the middle leaves the old log or the new one, whole. The backup is checked
+// first; a damaged one is refused and the log left untouched. `result.path` is the backup of the
+// log as it was. No statement may be left stepping on `live` (SQLite refuses to copy into a
+// connection that is reading). Afterwards the caller reloads what it shows and brings an older
+// schema up to date: the copy carries the backup's own `user_version`.
 BackupResult restoreBackup(sqlite3* live, const QString& backupFile, const QDateTime& when);
 
 // A backup made a few hundred pages at a time from the event loop, so the window stays

@@ -1,10 +1,13 @@
 // The log's database: schema, numbered migrations, typed reads and one-transaction writes.
 #include "core/logdatabase.h"
 
+#include "core/blanktrip.h"
 #include "core/claimtrail.h"
 #include "core/logbackup.h"
 #include "platform/clock.h"
+#include "platform/oserror.h"
 #include "platform/platform.h"
+#include "platform/privatefiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <map>
 #include <stdexcept>
 
 #ifndef _WIN32
@@ -23,6 +27,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #endif
 
 namespace bw {
@@ -85,12 +90,51 @@ void migrateTo3(sql::Database& db)
             " content TEXT NOT NULL, previous TEXT NOT NULL, hash TEXT NOT NULL);");
 }
 
+// A claim can be marked paid again after a mark was taken back, so paid marks get ids of
+// their own; each existing mark takes its claim's number as its id, which its link already
+// names as its ref, so the chain holds as it was. A mark taken back is a row of its own,
+// never a deleted one.
+void migrateTo4(sql::Database& db)
+{
+    db.exec("CREATE TABLE paid_marks ("
+            " id INTEGER PRIMARY KEY, claim INTEGER NOT NULL REFERENCES claims (number),"
+            " at TEXT NOT NULL);"
+            "INSERT INTO paid_marks (id, claim, at) SELECT claim, claim, at FROM claim_paid;"
+            "DROP TABLE claim_paid;"
+            "ALTER TABLE paid_marks RENAME TO claim_paid;"
+            "CREATE INDEX claim_paid_by_claim ON claim_paid (claim, id);"
+            "CREATE TABLE claim_unpaid ("
+            " id INTEGER PRIMARY KEY, claim INTEGER NOT NULL REFERENCES claims (number),"
+            " at TEXT NOT NULL);"
+            "CREATE INDEX claim_unpaid_by_claim ON claim_unpaid (claim, id);");
+}
+
+// The backups this program wrote, by file name with the file's identity when it was
+// written (device, inode, modification time in nanoseconds): pruning deletes no other
+// file, nor one that was put in its place since.
+// Backups an earlier version wrote into the folder are taken in once, as found.
+void migrateTo5(sql::Database& db)
+{
+    db.exec("CREATE TABLE backups (name TEXT PRIMARY KEY, device INTEGER NOT NULL,"
+            " inode INTEGER NOT NULL, modified INTEGER NOT NULL, written_at TEXT NOT NULL)"
+            " WITHOUT ROWID;");
+    adoptEarlierBackups(db.handle());
+}
+
 using Migration = void (*)(sql::Database&);
-constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {migrateTo1, migrateTo2,
-                                                                            migrateTo3};
+constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {
+    migrateTo1, migrateTo2, migrateTo3, migrateTo4, migrateTo5};
+
+// A log of schema 3 opened read-only is not migrated; this connection reads its paid marks
+// as schema 4 keeps them, through temporary views that shadow the stored table.
+void readAsSchema4(sql::Database& db)
+{
+    db.exec("CREATE TEMP VIEW claim_paid AS SELECT claim AS id, claim, at FROM main.claim_paid;"
+            "CREATE TEMP VIEW claim_unpaid AS"
+            " SELECT NULL AS id, NULL AS claim, NULL AS at WHERE 0;");
+}
 constexpr int kRateChangesVersion = 2;
 
-// Without an order, a damaged file is read by a table scan: its index may lie.
 constexpr char kScanTrips[] =
     "SELECT id, sort_key, date, starting_location, destination, description,"
     " odometer_start, odometer_end, mileage, reimbursement FROM trips";
@@ -137,13 +181,21 @@ QString LogDatabase::pathFor(const QString& settingsFile)
 
 QString LogDatabase::defaultPath() { return pathFor(settingsPath()); }
 
-LogDatabase::LogDatabase(const QString& path, Access access)
+LogDatabase::LogDatabase(const QString& path, Access access, bool damaged)
 {
-    if (access == Access::ReadWrite) QDir().mkpath(QFileInfo(path).absolutePath());
-    db_ = std::make_unique<sql::Database>(path, access == Access::ReadWrite
-                                                    ? sql::Database::Open::ReadWrite
-                                                    : sql::Database::Open::ReadOnly);
+    if (access == Access::ReadWrite) {
+        // Made here first, so that the log and the files SQLite makes beside it (which take
+        // its mode) are private whatever the umask.
+        makePrivateFolder(QFileInfo(path).absolutePath());
+        touchPrivateFile(path);
+    }
+    db_ = std::make_unique<sql::Database>(
+        path, access == Access::ReadWrite  ? sql::Database::Open::ReadWrite
+              : access == Access::Snapshot ? sql::Database::Open::Snapshot
+                                           : sql::Database::Open::ReadOnly);
     db_->exec("PRAGMA busy_timeout = 5000");
+    // Only read: the schema is never written through this connection.
+    if (damaged && access != Access::ReadWrite) db_->exec("PRAGMA writable_schema = ON");
     foundVersion_ = static_cast<int>(db_->scalar("PRAGMA user_version").toLongLong());
     if (access == Access::ReadWrite && newerSchema()) {
         // A later version's layout: read what this version knows, change nothing.
@@ -151,8 +203,11 @@ LogDatabase::LogDatabase(const QString& path, Access access)
         db_->exec("PRAGMA busy_timeout = 5000");
         access = Access::ReadOnly;
     }
+    // The claims' queries tell blank rows from trips as the rest of the program does.
+    if (!addBlankTripFunction(db_->handle())) db_->fail(sqlite3_errcode(db_->handle()));
     setPragmas(access);
     if (access == Access::ReadWrite) migrate();
+    if (access != Access::ReadWrite && foundVersion_ == 3) readAsSchema4(*db_);
     prepare();
 }
 
@@ -161,7 +216,7 @@ LogDatabase::~LogDatabase() = default;
 void LogDatabase::setPragmas(Access access)
 {
     db_->exec("PRAGMA foreign_keys = ON");
-    if (access == Access::ReadOnly) return;
+    if (access != Access::ReadWrite) return;
     db_->exec("PRAGMA journal_mode = WAL");
     // NORMAL: a commit costs a write, not a sync (FULL measured about 5 ms a commit here,
     // bench/logdatabase_bench). WAL keeps the file whole through a power cut; what the cut
@@ -205,8 +260,10 @@ BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime
 {
     if (!upsert_) db_->fail(SQLITE_READONLY);
     const auto refused = [](const QString& why) {
-        return BackupResult{false, QString(),
-                            why + QLatin1Char(' ') + restoreText("The log is unchanged.")};
+        return BackupResult{
+            false, QString(),
+            why + QLatin1Char(' ')
+                + restoreText(QT_TRANSLATE_NOOP("LogDatabase", "The log is unchanged."))};
     };
     const QString damage = backupDamage(backupFile);
     if (!damage.isEmpty()) return refused(damage);
@@ -216,21 +273,26 @@ BackupResult LogDatabase::restoreFrom(const QString& backupFile, const QDateTime
     const claims::KeptClaims kept(*db_);
     const StagedLog staged(path() + QStringLiteral(".restoring"));
     try {
-        if (!QFile::copy(backupFile, staged.path)) {
+        if (const int error = copyToPrivateFile(backupFile, staged.path)) {
             throw std::runtime_error(
-                restoreText("The backup could not be copied beside the log.").toStdString());
+                (restoreText(QT_TRANSLATE_NOOP("LogDatabase",
+                                               "The backup could not be copied beside the log."))
+                 + QLatin1Char(' ') + osErrorSentence(error, staged.path))
+                    .toStdString());
         }
-        QFile(staged.path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         LogDatabase merged(staged.path, Access::ReadWrite);
         if (merged.newerSchema()) {
             throw std::runtime_error(
-                restoreText("The backup was written by a newer version of the program.")
+                restoreText(
+                    QT_TRANSLATE_NOOP("LogDatabase",
+                                      "The backup was written by a newer version of the program."))
                     .toStdString());
         }
         kept.putBack(*merged.db_);
     } catch (const std::exception& failure) {
-        return refused(restoreText("The backup could not be restored. %1")
-                           .arg(QString::fromUtf8(failure.what())));
+        return refused(
+            restoreText(QT_TRANSLATE_NOOP("LogDatabase", "The backup could not be restored. %1"))
+                .arg(QString::fromUtf8(failure.what())));
     }
     BackupResult result = restoreBackup(db_->handle(), staged.path, when);
     if (!result.ok) return result;
@@ -286,31 +348,33 @@ void LogDatabase::readTrips(const std::function<void(StoredTrip&&)>& take)
     while (rows.step()) take(storedTripOf(rows));
 }
 
-std::vector<StoredTrip> LogDatabase::salvageTrips(const QString& path)
-{
-    std::vector<StoredTrip> rows;
-    try {
-        LogDatabase damaged(path, Access::ReadOnly);
-        return damaged.tripsInOrder();
-    } catch (const std::exception&) {
-        try {
-            sql::Database raw(path, sql::Database::Open::ReadOnly);
-            sql::Statement scan(raw, kScanTrips);
-            while (scan.step()) rows.push_back(storedTripOf(scan));
-        } catch (const std::exception&) {
-            // What was read before the damage is what can be recovered.
-        }
-    }
-    std::stable_sort(rows.begin(), rows.end(), [](const StoredTrip& a, const StoredTrip& b) {
-        return a.order < b.order || (a.order == b.order && a.id < b.id);
-    });
-    return rows;
-}
-
 void LogDatabase::apply(const TripChanges& changes)
 {
     if (!upsert_) db_->fail(SQLITE_READONLY);
     sql::Transaction transaction(*db_);
+    write(changes);
+    transaction.commit();
+}
+
+void LogDatabase::adoptRecovered(const TripChanges& changes, const std::vector<RateChange>& rates,
+                                 const std::function<void(sql::Database&)>& copyRows)
+{
+    if (!upsert_) db_->fail(SQLITE_READONLY);
+    // Rows kept from a damaged file may have lost the rows they refer to.
+    db_->exec("PRAGMA foreign_keys = OFF");
+    {
+        sql::Transaction transaction(*db_);
+        // The trips first, while no claim is there to trail their arrival.
+        write(changes);
+        writeRateChanges(rates);
+        copyRows(*db_);
+        transaction.commit();
+    }
+    db_->exec("PRAGMA foreign_keys = ON");
+}
+
+void LogDatabase::write(const TripChanges& changes)
+{
     // Worked out from the rows as they are before the change, written in its transaction.
     const std::vector<TrailEntry> trail = trail_->entriesFor(changes);
     if (changes.replaceAll) db_->exec("DELETE FROM trips");
@@ -338,7 +402,6 @@ void LogDatabase::apply(const TripChanges& changes)
         putMeta_->reset();
     }
     claims::appendTrail(*db_, trail);
-    transaction.commit();
 }
 
 std::optional<QString> LogDatabase::meta(const QString& key)
@@ -397,6 +460,12 @@ void LogDatabase::replaceRateChanges(const std::vector<RateChange>& changes)
 {
     if (!upsert_) db_->fail(SQLITE_READONLY);
     sql::Transaction transaction(*db_);
+    writeRateChanges(changes);
+    transaction.commit();
+}
+
+void LogDatabase::writeRateChanges(const std::vector<RateChange>& changes)
+{
     db_->exec("DELETE FROM rate_changes");
     sql::Statement insert(*db_, "INSERT INTO rate_changes (from_date, rate) VALUES (?1, ?2)");
     for (const RateChange& change : changes) {
@@ -404,7 +473,6 @@ void LogDatabase::replaceRateChanges(const std::vector<RateChange>& changes)
         insert.bind(2, QString::number(change.rate, 'f', rateDecimals(change.rate)));
         insert.run();
     }
-    transaction.commit();
 }
 
 RateSchedule DatabaseRateStore::loadRates()
@@ -444,6 +512,79 @@ int LogDatabase::tripCount()
     return static_cast<int>(db_->scalar("SELECT count(*) FROM trips").toLongLong());
 }
 
+namespace {
+
+using Layout = std::map<QString, QStringList>; // table -> its columns
+
+Layout layoutOf(sql::Database& db)
+{
+    Layout layout;
+    sql::Statement tables(db, "SELECT name FROM sqlite_schema WHERE type = 'table'");
+    while (tables.step()) {
+        const QString table = tables.textAt(0);
+        sql::Statement columns(db, "SELECT name FROM pragma_table_info(?1)");
+        columns.bind(1, table);
+        QStringList names;
+        while (columns.step()) names << columns.textAt(0);
+        layout[table] = names;
+    }
+    return layout;
+}
+
+// The tables and columns of schema `version`, as its migrations make them.
+Layout layoutOfVersion(int version)
+{
+    sql::Database memory(QStringLiteral(":memory:"), sql::Database::Open::ReadWrite);
+    for (int v = 0; v < version && v < LogDatabase::kSchemaVersion; ++v)
+        kMigrations[static_cast<std::size_t>(v)](memory);
+    return layoutOf(memory);
+}
+
+QString damageText(const char* text) { return QCoreApplication::translate("LogDatabase", text); }
+
+// A table or column the schema's version has and the file lacks (a foreign tool dropped
+// it): every write would fail on it, so the file cannot be kept as the log.
+QString layoutDamage(sql::Database& db, int version)
+{
+    const Layout found = layoutOf(db);
+    for (const auto& [table, columns] : layoutOfVersion(version)) {
+        const auto there = found.find(table);
+        if (there == found.end())
+            return damageText(QT_TRANSLATE_NOOP("LogDatabase", "it has no table %1")).arg(table);
+        for (const QString& column : columns) {
+            if (!there->second.contains(column))
+                return damageText(QT_TRANSLATE_NOOP("LogDatabase", "its table %1 has no column %2"))
+                    .arg(table, column);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QString LogDatabase::damageOf(const QString& path, bool withWal)
+{
+    // Without a write-ahead file the file's bytes are the whole log, read as they are;
+    // with one, a read-only connection reads both and writes neither.
+    std::unique_ptr<sql::Database> db;
+    try {
+        db = std::make_unique<sql::Database>(path, withWal ? sql::Database::Open::ReadOnly
+                                                           : sql::Database::Open::Snapshot);
+        db->exec("PRAGMA busy_timeout = 5000");
+        const int version = static_cast<int>(db->scalar("PRAGMA user_version").toLongLong());
+        sql::Statement rows(*db, "PRAGMA quick_check");
+        QStringList found;
+        while (rows.step()) found << rows.textAt(0);
+        if (found.join(QLatin1Char('\n')) != QLatin1String("ok"))
+            return found.join(QLatin1Char('\n'));
+        return version > kSchemaVersion ? QString() : layoutDamage(*db, version);
+    } catch (const sql::SqlError& failure) {
+        if (failure.primaryCode() == SQLITE_NOTADB || failure.primaryCode() == SQLITE_CORRUPT)
+            return QString::fromUtf8(failure.what());
+        throw;
+    }
+}
+
 QString LogDatabase::check(bool quick)
 {
     sql::Statement rows(*db_, quick ? "PRAGMA quick_check" : "PRAGMA integrity_check");
@@ -457,17 +598,46 @@ void LogDatabase::checkpoint()
     if (!readOnly()) db_->exec("PRAGMA wal_checkpoint(PASSIVE)");
 }
 
-InstanceLock::InstanceLock(const QString& databasePath)
+namespace {
+
+#ifndef _WIN32
+constexpr const char* kHolderNames[] = {"", "program", "report-tool"};
+
+InstanceLock::Holder holderIn(int fd)
+{
+    char text[32] = {};
+    const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
+    const QByteArray name = QByteArray(text, n > 0 ? static_cast<int>(n) : 0).trimmed();
+    for (int k = 1; k < 3; ++k) {
+        if (name == kHolderNames[k]) return static_cast<InstanceLock::Holder>(k);
+    }
+    return InstanceLock::Holder::Unknown;
+}
+#endif
+
+} // namespace
+
+InstanceLock::InstanceLock(const QString& databasePath, Holder self)
 {
 #ifndef _WIN32
-    const QByteArray name = QFile::encodeName(databasePath + QStringLiteral(".lock"));
-    fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) error_ = errno;
+    const QString path = databasePath + QStringLiteral(".lock");
+    const int made = touchPrivateFile(path);
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (fd_ < 0) error_ = made != 0 ? made : errno;
     if (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        holder_ = holderIn(fd_);
         ::close(fd_);
         fd_ = -1;
+        return;
+    }
+    if (fd_ >= 0) {
+        const char* name = kHolderNames[static_cast<int>(self)];
+        if (::ftruncate(fd_, 0) == 0 && ::pwrite(fd_, name, std::strlen(name), 0) < 0) {
+            // Only the name of the holder is lost: the lock holds all the same.
+        }
     }
 #else
+    Q_UNUSED(self);
     fd_ = 0;
 #endif
 }
@@ -494,19 +664,6 @@ QString keepAsideName(const QString& path)
         target = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
     }
     return target;
-}
-
-QString keepAside(const QString& path)
-{
-    const QString moved = keepAsideFile(path);
-    if (moved.isEmpty()) return moved;
-    // The write-ahead log and its index belong to the file: they move with it, under
-    // the names SQLite looks for beside the moved file.
-    for (const char* suffix : {"-wal", "-shm"}) {
-        const QString part = path + QLatin1String(suffix);
-        if (QFileInfo::exists(part)) QFile::rename(part, moved + QLatin1String(suffix));
-    }
-    return moved;
 }
 
 } // namespace bw

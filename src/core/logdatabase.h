@@ -47,8 +47,12 @@ class LogDatabase {
 public:
     // Version 1: trips and meta. Version 2: rate_changes. Version 3: claims, their trips,
     // files and paid marks, the trail of changes to claimed trips and the chain over them.
-    static constexpr int kSchemaVersion = 3;
-    enum class Access { ReadWrite, ReadOnly };
+    // Version 4: paid marks by their own ids, and unpaid marks that take them back.
+    // Version 5: the backups this program wrote, which alone it may delete.
+    static constexpr int kSchemaVersion = 5;
+    // Snapshot reads the file's bytes as they are, making nothing beside them: a log
+    // that must stay as found, or that lies in a folder nobody may write.
+    enum class Access { ReadWrite, ReadOnly, Snapshot };
 
     // The database beside an INI file: "X.ini" -> "X.sqlite".
     static QString pathFor(const QString& settingsFile);
@@ -56,10 +60,12 @@ public:
     // configuration folder where the settings live elsewhere (the registry).
     static QString defaultPath();
 
-    // ReadWrite creates the file when missing, sets WAL and the pragmas and migrates to
-    // kSchemaVersion; a database of a newer schema is opened read-only instead and never
-    // changed. ReadOnly never writes, and never migrates. Throws sql::SqlError.
-    LogDatabase(const QString& path, Access access);
+    // ReadWrite creates the file when missing (private, in a private folder), sets WAL and
+    // the pragmas and migrates to kSchemaVersion; a database of a newer schema is opened
+    // read-only instead and never changed. ReadOnly and Snapshot never write, and never
+    // migrate. Throws sql::SqlError. A `damaged` file (opened read-only) is read as far as
+    // it goes: one cut short claims more pages than it holds, and would read as nothing.
+    LogDatabase(const QString& path, Access access, bool damaged = false);
     ~LogDatabase();
     LogDatabase(const LogDatabase&) = delete;
     LogDatabase& operator=(const LogDatabase&) = delete;
@@ -75,12 +81,20 @@ public:
     std::vector<StoredTrip> tripsInOrder();
     // The same, one trip at a time, without holding them all twice.
     void readTrips(const std::function<void(StoredTrip&&)>& take);
-    // The trips of a damaged database that can still be read, in their order: when the
-    // ordered read fails, a table scan that stops at the first failure, since an index of
-    // a damaged file may lie.
-    static std::vector<StoredTrip> salvageTrips(const QString& path);
+    // Why the database at `path` cannot be used as it is, read without changing a byte of
+    // it or of the files beside it (`withWal`: a write-ahead file lies beside it and is
+    // read too): what PRAGMA quick_check finds, a file that is no database, or a table or
+    // column of its schema version missing. Empty when it is sound. Throws sql::SqlError
+    // when it cannot be read at all for another reason (no permission to read it).
+    static QString damageOf(const QString& path, bool withWal);
     // Applies `changes` in one transaction; throws sql::SqlError and changes nothing.
     void apply(const TripChanges& changes);
+    // A new log's whole content, recovered from a damaged one, in one transaction: the
+    // trips, rate changes and meta pairs of `changes` and `rates`, then the rows of the
+    // other tables that `copyRows` puts in as they were (given the connection, with
+    // foreign keys off: a kept row may have lost the row it refers to).
+    void adoptRecovered(const TripChanges& changes, const std::vector<RateChange>& rates,
+                        const std::function<void(sql::Database&)>& copyRows);
     std::optional<QString> meta(const QString& key);
     // The rate changes in date order; none from a file older than the table (read-only).
     // A row a foreign tool left without a date or number is skipped.
@@ -88,6 +102,7 @@ public:
     // The whole list in place of the kept one, in one transaction; throws sql::SqlError
     // and keeps the earlier list.
     void replaceRateChanges(const std::vector<RateChange>& changes);
+    // The rows the log keeps, blank ones included.
     int tripCount();
     // The log's unit and currency from the meta table: miles and "$" for a log that never
     // kept them (one started before they could be chosen).
@@ -120,11 +135,22 @@ public:
     static constexpr char kDistanceUnit[] = "distance_unit";
     static constexpr char kCurrencySymbol[] = "currency_symbol";
     static constexpr char kCurrencyPlacement[] = "currency_placement";
+    // What a recovery found, kept in the recovered log until the window has said it.
+    static constexpr char kRecoveredFrom[] = "recovered_from";
+    static constexpr char kRecoveredWhy[] = "recovered_why";
+    static constexpr char kRecoveredKept[] = "recovered_kept";
+    static constexpr char kRecoveredHeld[] = "recovered_held";
+    static constexpr char kRecoveredAgain[] = "recovered_again";
+    // Set once the files this program made before they were made private are narrowed.
+    static constexpr char kFilesPrivate[] = "files_private";
 
 private:
     void setPragmas(Access access);
     void migrate();
     void prepare();
+    // The writes of apply(), inside the caller's transaction.
+    void write(const TripChanges& changes);
+    void writeRateChanges(const std::vector<RateChange>& changes);
 
     std::unique_ptr<sql::Database> db_;
     int foundVersion_ = 0;
@@ -155,10 +181,13 @@ private:
 };
 
 // One writer at a time: an exclusive lock on "<database>.lock", held while the object
-// lives and released by the system when the process ends, however it ends.
+// lives and released by the system when the process ends, however it ends. The holder
+// writes which program it is into the file, so that one that finds the lock taken can
+// say who has the log.
 class InstanceLock {
 public:
-    explicit InstanceLock(const QString& databasePath);
+    enum class Holder { Unknown, Program, ReportTool };
+    InstanceLock(const QString& databasePath, Holder self);
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
@@ -166,16 +195,17 @@ public:
     bool held() const { return fd_ >= 0; }
     // Why the lock file could not be made (errno), or 0.
     int error() const { return error_; }
+    // Who holds the lock when this one could not take it.
+    Holder holder() const { return holder_; }
 
 private:
     int fd_ = -1;
     int error_ = 0;
+    Holder holder_ = Holder::Unknown;
 };
 
-// A file kept aside: each of `path`, `path-wal`, `path-shm` that exists is renamed to
-// `path.damaged-YYYYMMDD-HHMMSS` (+ "-wal"/"-shm"), bytes unchanged. Returns the new
-// name of `path` (empty when it could not be moved).
-QString keepAside(const QString& path);
+// A file kept aside: renamed to `path.damaged-YYYYMMDD-HHMMSS`, bytes unchanged. Returns
+// the new name (empty when it could not be moved).
 QString keepAsideFile(const QString& path);
 // The name keepAsideFile would give `path` now (a copy may be kept under it instead).
 QString keepAsideName(const QString& path);

@@ -2,8 +2,8 @@
 #include "core/settingsstore.h"
 
 #include "core/oldstorereaders.h"
-#include "platform/oserror.h"
 #include "platform/platform.h"
+#include "platform/privatefiles.h"
 #include "platform/replacingfile.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,6 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-#include <cerrno>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -112,13 +111,13 @@ QString settingsPath()
 #endif
 }
 
-// `error` is the system's reason (errno), 0 where it has none to give.
-[[noreturn]] void cannotWrite(const QString& path, int error)
+// `cause` names the reason, empty where the system gave none.
+[[noreturn]] void cannotWrite(const QString& path, const QString& cause)
 {
     QString text = QCoreApplication::translate("SettingsStore", "Cannot write the settings to %1")
                        .arg(QDir::toNativeSeparators(path));
-    if (error != 0) text += QStringLiteral(": ") + osErrorSentence(error, path);
-    throw SettingsError(text.toStdString());
+    if (!cause.isEmpty()) text += QStringLiteral(": ") + cause;
+    throw SettingsError(text.toStdString(), cause);
 }
 
 // Readers tell a changed file by its size and time (QSettings' cache does, and so do
@@ -146,16 +145,13 @@ void markChanged(const QString& path, const QDateTime& before)
 void writeWhole(const QString& path, const QByteArray& bytes, bool durable)
 {
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        // A file where the folder should be leaves "exists": the folder still does not.
-        const int error = errno == EEXIST ? ENOTDIR : errno;
-        cannotWrite(path, error);
-    }
+    if (const int error = makePrivateFolder(folder))
+        cannotWrite(path, folderErrorSentence(error, folder));
     const QDateTime before = modifiedAt(path);
     try {
-        writeFileReplacing(path, bytes, durable);
+        writeFileReplacing(path, bytes, durable, NewFileAccess::Private);
     } catch (const FileWriteError& failure) {
-        cannotWrite(path, failure.error());
+        cannotWrite(path, failure.cause());
     }
     markChanged(path, before);
 }
@@ -560,7 +556,7 @@ void SettingsStore::flush()
             registry.setValue(rowKeyText(field, row), GetTripField(field, row, QString()));
         }
         registry.sync();
-        if (registry.status() != QSettings::NoError) cannotWrite(fileName(), 0);
+        if (registry.status() != QSettings::NoError) cannotWrite(fileName(), QString());
         pendingEntries_.clear();
         pendingTrips_.clear();
         pendingRowCount_ = false;
@@ -584,6 +580,16 @@ void SettingsStore::flush()
         }
     }
     if (entriesDirty) writeEntries();
+}
+
+bool SettingsStore::hasPending() const
+{
+    return !pendingEntries_.isEmpty() || !pendingTrips_.isEmpty() || pendingRowCount_;
+}
+
+void SettingsStore::writePending()
+{
+    if (hasPending() && batchDepth_ == 0) flush();
 }
 
 SettingsStore::Batch::Batch(SettingsStore& store) : store_(&store) { ++store_->batchDepth_; }

@@ -12,9 +12,18 @@
 
 namespace bw {
 
+// A failed write of the store: what() names the file and the cause; cause() is the
+// sentence of the cause alone ("The disk is full (writing …)."), empty where the system
+// gave none.
 class SettingsError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SettingsError(const std::string& text, QString cause = QString())
+        : std::runtime_error(text), cause_(std::move(cause))
+    {}
+    const QString& cause() const { return cause_; }
+
+private:
+    QString cause_;
 };
 
 // The per-user store of string values under application "Varnholt", section
@@ -52,6 +61,10 @@ public:
     // Throws SettingsError when this write, or an earlier one still pending, cannot be
     // written to disk. A failed value stays pending and goes with the next write.
     void SaveSetting(const QString& key, const QString& value);
+    // Values saved whose write failed and that wait for the next one.
+    bool hasPending() const;
+    // Writes them now; throws SettingsError when they still cannot be written.
+    void writePending();
 
     // The row key of field k (1 to 8) of trip row n (from 1), without building its text.
     QString GetTripField(int field, int row, const QString& defaultValue) const;

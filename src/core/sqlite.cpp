@@ -6,14 +6,41 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace bw::sql {
 
 namespace {
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// An I/O failure whose errno SQLite no longer holds (the calls after the failed one set
+// it again): the log's files are opened for writing and its disk's room asked, which
+// finds a file that takes no write (read-only, immutable), a read-only disk or a full one.
+QString probedCause(const QString& path)
+{
+    for (const char* suffix : {"-wal", ""}) {
+        const QString file = path + QLatin1String(suffix);
+        const QByteArray name = QFile::encodeName(file);
+        if (::access(name.constData(), F_OK) != 0) continue;
+        const int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) return osErrorSentence(errno, file);
+        ::close(fd);
+    }
+    struct statvfs disk {};
+    if (::statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &disk) == 0
+        && disk.f_bavail == 0)
+        return osErrorSentence(ENOSPC, path);
+    return {};
+}
 
 } // namespace
 
@@ -29,6 +56,28 @@ QString errorSentence(int code, int systemErrno, const QString& path)
         && (primary == SQLITE_IOERR || primary == SQLITE_FULL || primary == SQLITE_CANTOPEN
             || primary == SQLITE_READONLY)) {
         return osErrorSentence(systemErrno, path);
+    }
+    if (primary == SQLITE_IOERR && !path.isEmpty()) {
+        const QString cause = probedCause(path);
+        if (!cause.isEmpty()) return cause;
+    }
+    // The read-only codes that name a cause other than the file's own mode.
+    switch (code) {
+    case SQLITE_READONLY_DBMOVED:
+        return QCoreApplication::translate("LogDatabase",
+                                           "The log %1 was moved or deleted while it was open.")
+            .arg(shown(path));
+    case SQLITE_READONLY_DIRECTORY:
+        return QCoreApplication::translate("OsError", "There is no permission to write %1.")
+            .arg(shown(QFileInfo(path).absolutePath()));
+    case SQLITE_READONLY_RECOVERY:
+    case SQLITE_READONLY_CANTINIT:
+    case SQLITE_READONLY_CANTLOCK:
+        return QCoreApplication::translate("LogDatabase",
+                                           "The index file %1 of the log cannot be written.")
+            .arg(shown(path + QStringLiteral("-shm")));
+    default:
+        break;
     }
     switch (primary) {
     case SQLITE_FULL:
@@ -64,11 +113,17 @@ QString errorSentence(int code, int systemErrno, const QString& path)
     }
 }
 
-Database::Database(const QString& path, Open mode) : path_(path), readOnly_(mode == Open::ReadOnly)
+Database::Database(const QString& path, Open mode) : path_(path), readOnly_(mode != Open::ReadWrite)
 {
     const int flags = readOnly_ ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                                   flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    QByteArray name = QFile::encodeName(path);
+    if (mode == Open::Snapshot) {
+        name = "file:" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")
+               + "?immutable=1";
+    }
+    const int rc = sqlite3_open_v2(
+        name.constData(), &db_,
+        flags | SQLITE_OPEN_NOMUTEX | (mode == Open::Snapshot ? SQLITE_OPEN_URI : 0), nullptr);
     if (rc != SQLITE_OK) {
         const int sys = db_ ? sqlite3_system_errno(db_) : 0;
         const int code = db_ ? sqlite3_extended_errcode(db_) : rc;

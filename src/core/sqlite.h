@@ -34,7 +34,9 @@ QString errorSentence(int code, int systemErrno, const QString& path);
 
 class Database {
 public:
-    enum class Open { ReadWrite, ReadOnly };
+    // Snapshot reads the file's own bytes only: no locks, no write-ahead file, nothing
+    // made beside it (for a file nothing else writes, or that must stay as found).
+    enum class Open { ReadWrite, ReadOnly, Snapshot };
     // Opens `path` (ReadWrite creates it); throws SqlError.
     Database(const QString& path, Open mode);
     ~Database();

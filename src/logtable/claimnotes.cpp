@@ -85,19 +85,12 @@ QString doubleClaimQuestion(int claimed, int firstRow, const ClaimMark& mark)
                               ? QCoreApplication::translate("ClaimNotes", "a printed report")
                               : mark.fileName;
     const QString date = dateToText(mark.savedAt.toLocalTime().date());
-    return claimed == 1
-               ? QCoreApplication::translate(
-                     "ClaimNotes", "1 of these trips was claimed before, row %1 in %2 of %3. "
-                                   "Create the report anyway?")
-                     .arg(firstRow)
-                     .arg(where, date)
-               : QCoreApplication::translate(
-                     "ClaimNotes",
-                     "%1 of these trips were claimed before, first row %2 in %3 of %4. "
-                     "Create the report anyway?")
-                     .arg(claimed)
-                     .arg(firstRow)
-                     .arg(where, date);
+    return QCoreApplication::translate("ClaimNotes",
+                                       "%n of these trips were claimed before, first row %1 in "
+                                       "%2 of %3. Create the report anyway?",
+                                       nullptr, claimed)
+        .arg(firstRow)
+        .arg(where, date);
 }
 
 } // namespace bw

@@ -43,6 +43,8 @@ const QColor kClaimTint(228, 234, 242);
 
 } // namespace
 
+QColor warningTint() { return kWarningTint; }
+
 LogTableModel::LogTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 LogTableModel::~LogTableModel() = default;
@@ -95,7 +97,9 @@ void LogTableModel::setClaimMarks(ClaimMarks marks)
 
 bool LogTableModel::isClaimed(int row) const
 {
-    return table_ && row >= 0 && row < rowCount() && claims_.trips.count(table_->idAt(row)) > 0;
+    // A row emptied since its claim is a blank row, and blank rows are never claimed.
+    return table_ && row >= 0 && row < rowCount() && claims_.trips.count(table_->idAt(row)) > 0
+           && !isBlankTrip(*table_, row);
 }
 
 void LogTableModel::setUnits(const LogUnits& units)

@@ -6,6 +6,7 @@
 #include "logtable/triprows.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QHash>
 #include <QPointer>
 
@@ -35,6 +36,9 @@ struct TripContext {
     // Mileage of its own takes it.
     std::function<std::optional<double>(const QString& from, const QString& to)> routeDistance;
 };
+
+// The tint of a cell (or box) whose value is probably a slip.
+QColor warningTint();
 
 // The trips that were handed in with a report: their ids, and what a claimed trip's tool
 // tip says (asked for only when a tool tip or description is wanted, so it may read the
@@ -104,8 +108,8 @@ public:
     void setTripContext(TripContext context);
     // Repaints every warning, for a period that changed.
     void recheck();
-    // Claimed trips get a quiet tint of their own and say when they were claimed; a
-    // warning's tint and text, and then a route's note, come before it.
+    // Claimed trips that are not blank get a quiet tint of their own and say when they
+    // were claimed; a warning's tint and text, and then a route's note, come before it.
     void setClaimMarks(ClaimMarks marks);
     bool isClaimed(int row) const;
     // The unit the Mileage column and route notes name and the currency warnings show.

@@ -14,6 +14,9 @@ class LogTableModel;
 class SettingsStore;
 class StepTrap;
 
+// The rows a new log starts with, all blank.
+inline constexpr int kNewLogRows = 30;
+
 // The settings key of field k (1 to 8) of the row at position `row` (from 1):
 // "RowSource" + k + " " + row, for example "RowSource8 30".
 QString rowKey(int field, int row);

@@ -12,7 +12,8 @@
 namespace bw {
 
 // The example content that "Load Sample/Example Data" puts into the main window: the
-// employee entries, the period and three trips.
+// employee entries, the period and three trips. Its numbers are written as `locale`
+// writes them, as a person there would type them ("1,25" under de_DE).
 struct SampleEntries {
     QString authorizedBy;
     QString employeeID;
@@ -23,11 +24,11 @@ struct SampleEntries {
     QString vehicleDescription;
 };
 
-SampleEntries sampleEntries();
+SampleEntries sampleEntries(const QLocale& locale = QLocale());
 
-// The three sample trips. The trip dates are
-// texts in `locale`'s short date form, as the grid keeps dates; the numbers agree with
-// the odometer readings and the sample rate.
+// The three sample trips. The trip dates and odometer readings are texts in `locale`'s
+// forms, as the grid keeps them; the numbers agree with the odometer readings and the
+// sample rate.
 std::vector<Trip> sampleTrips(const QLocale& locale = QLocale());
 
 } // namespace bw

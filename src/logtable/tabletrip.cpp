@@ -2,7 +2,6 @@
 #include "logtable/tabletrip.h"
 
 #include "logtable/logtable.h"
-#include "logtable/tripfills.h"
 
 namespace bw {
 
@@ -20,12 +19,9 @@ void setTripAt(LogTable& table, int row, const Trip& trip)
     for (int k = 0; k < Trip::kFieldCount; ++k) table.setValueAt(row, k, trip.field(k));
 }
 
-bool isBlankTrip(const Trip& trip)
+bool repeatableTrip(const LogTable& table, int row)
 {
-    for (int k = 0; k < Trip::kFieldCount; ++k) {
-        if (holdsTripValue(trip.field(k))) return false;
-    }
-    return true;
+    return row >= 0 && row < table.RecordCount() && !isBlankTrip(tripAt(table, row));
 }
 
 } // namespace bw

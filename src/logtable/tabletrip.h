@@ -1,6 +1,7 @@
 // A table row read as a Trip and written from one.
 #pragma once
 
+#include "core/blanktrip.h"
 #include "core/trip.h"
 
 namespace bw {
@@ -13,7 +14,8 @@ Trip tripAt(const LogTable& table, int row);
 // Writes all eight fields of `row` (the table coerces them as a typed value is).
 void setTripAt(LogTable& table, int row, const Trip& trip);
 
-// A trip none of whose fields holds a value (null, empty text or the number 0).
-bool isBlankTrip(const Trip& trip);
+// Whether `row` holds a trip that Duplicate Trip or Add Return Trip can start from: a row
+// of the table that is not blank.
+bool repeatableTrip(const LogTable& table, int row);
 
 } // namespace bw

@@ -5,6 +5,7 @@
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -301,6 +302,19 @@ std::vector<TripBook::Route> TripBook::frequentRoutes(int count)
         result.push_back(std::move(route));
     }
     return result;
+}
+
+QString TripBook::routeText(const Route& route, DistanceUnit unit, const QLocale& locale)
+{
+    const QString trips =
+        QCoreApplication::translate("TripBook", "%n trip(s)", nullptr, route.trips);
+    if (!route.distance) {
+        return QCoreApplication::translate("TripBook", "%1 \u2192 %2: %3")
+            .arg(route.from, route.to, trips);
+    }
+    return QCoreApplication::translate("TripBook", "%1 \u2192 %2: %3 %4, %5")
+        .arg(route.from, route.to, locale.toString(*route.distance, 'g', 15),
+             unitAbbreviation(unit), trips);
 }
 
 } // namespace bw

@@ -1,9 +1,11 @@
 // The places, descriptions and routes the log already holds, for typing trips quickly.
 #pragma once
 
+#include "core/logunits.h"
 #include "logtable/logtable.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -58,6 +60,10 @@ public:
     };
     // The `count` routes with the most trips, most first.
     std::vector<Route> frequentRoutes(int count);
+    // A route as the menu of frequent trips names it, its distance in `unit` and its trips
+    // counted in words: "Home → Office: 12.5 mi, 3 trips".
+    static QString routeText(const Route& route, DistanceUnit unit,
+                             const QLocale& locale = QLocale());
 
 private:
     // Places and descriptions are kept once each and named by their number in a row's entry.

@@ -171,10 +171,9 @@ std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& per
 QString warningQuestion(const std::vector<WarnedTrip>& warned)
 {
     const auto count = static_cast<qsizetype>(warned.size());
+    const int rows = static_cast<int>(count);
     QString text =
-        count == 1
-            ? QCoreApplication::translate("TripChecks", "1 row carries a warning:")
-            : QCoreApplication::translate("TripChecks", "%1 rows carry a warning:").arg(count);
+        QCoreApplication::translate("TripChecks", "%n row(s) carry a warning:", nullptr, rows);
     for (qsizetype i = 0; i < count && i < kNamedRows; ++i) {
         const WarnedTrip& trip = warned[static_cast<std::size_t>(i)];
         QStringList texts;

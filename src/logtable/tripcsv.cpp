@@ -429,6 +429,13 @@ QByteArray writeTripsCsv(const LogTable& table, const QLocale& locale)
     return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
 
+QString csvField(const QString& text)
+{
+    QString out;
+    appendField(out, guarded(text));
+    return out;
+}
+
 TripPlacement tripPlacement(const LogTable& table, int limit)
 {
     const int count = table.RecordCount();

@@ -44,6 +44,10 @@ TripImport readTripsCsv(const QByteArray& bytes, const QLocale& locale = QLocale
 // for a formula is written behind a quote, which readTripsCsv takes off again.
 QByteArray writeTripsCsv(const LogTable& table, const QLocale& locale = QLocale());
 
+// `text` as one field of a file written for readTripsCsv: guarded as writeTripsCsv guards
+// text a spreadsheet program would take for a formula, and quoted where it needs quotes.
+QString csvField(const QString& text);
+
 // Where imported trips go: the table's trailing blank rows first, then new rows at the end
 // up to `limit` rows in all. Returns the first row to fill and how many trips fit.
 struct TripPlacement {

@@ -6,6 +6,8 @@
 #include "spreadsheet/entry/localenumber.h"
 #include "spreadsheet/numfmt/decimal.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -88,19 +90,27 @@ std::optional<double> readTripNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
-bool holdsTripValue(const QVariant& value)
-{
-    if (value.isNull() || !value.isValid()) return false;
-    if (value.typeId() == QMetaType::Double) return value.toDouble() != 0.0;
-    return !value.toString().isEmpty();
-}
-
 bool isBlankTrip(const LogTable& table, int row)
 {
     for (int k = 0; k < table.fieldCount(); ++k) {
         if (holdsTripValue(table.valueAt(row, k))) return false;
     }
     return true;
+}
+
+std::optional<QString> typedRateNote(const QString& typed, const QLocale& locale)
+{
+    if (typed.trimmed().isEmpty() || readTripNumber(typed, locale)) return std::nullopt;
+    return QCoreApplication::translate(
+        "TripChecks", "This rate is not a number: no Reimbursement is filled in or checked "
+                      "from it. The form shows it as typed.");
+}
+
+int countTrips(const LogTable& table)
+{
+    int trips = 0;
+    for (int row = 0; row < table.RecordCount(); ++row) trips += isBlankTrip(table, row) ? 0 : 1;
+    return trips;
 }
 
 std::optional<double> mileageFromOdometer(const QVariant& start, const QVariant& end,

@@ -1,6 +1,7 @@
 // The fields the grid fills in from the others: mileage, reimbursement, odometer start.
 #pragma once
 
+#include "core/blanktrip.h"
 #include "core/rateschedule.h"
 
 #include <QLocale>
@@ -32,10 +33,15 @@ inline constexpr int Reimbursement = 7;
 // text that is no number, and infinities.
 std::optional<double> readTripNumber(const QString& text, const QLocale& locale = QLocale());
 
-// A field holds a value when it is neither null, nor the number 0, nor empty text.
-bool holdsTripValue(const QVariant& value);
-// A row none of whose fields holds a value.
+// A row none of whose fields holds a value (holdsTripValue, core/blanktrip.h).
 bool isBlankTrip(const LogTable& table, int row);
+// The rows of `table` that are trips: every row that is not blank.
+int countTrips(const LogTable& table);
+
+// What the Rate per Mile box says while its text is no number: the form shows such a text
+// as typed, but no Reimbursement is filled in or checked from it. Nothing for a number or
+// an empty box.
+std::optional<QString> typedRateNote(const QString& typed, const QLocale& locale = QLocale());
 
 // End - Start of two odometer readings, to as many decimals as the readings have, so
 // 58116.3 - 58114.1 is 2.2 and not 2.2000000000043656. Nothing unless both are numbers

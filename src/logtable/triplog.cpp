@@ -2,21 +2,25 @@
 #include "logtable/triplog.h"
 
 #include "core/errorlocation.h"
+#include "core/logrecovery.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "logtable/tripfills.h"
 #include "platform/oserror.h"
+#include "platform/privatefiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 
 namespace bw {
@@ -36,29 +40,6 @@ StoredTrip storedRow(const LogTable& table, int row)
     stored.order = table.orderAt(row);
     for (int k = 0; k < LogTable::kFieldCount; ++k) stored.trip.field(k) = table.valueAt(row, k);
     return stored;
-}
-
-// The rate changes of a damaged database that can still be read, else none.
-std::vector<RateChange> salvageRates(const QString& path)
-{
-    try {
-        LogDatabase damaged(path, LogDatabase::Access::ReadOnly);
-        return damaged.rateChanges();
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
-// The unit and currency of a damaged database, so the recovered log keeps its words; a
-// file that cannot tell keeps miles and dollars, as a log that never chose.
-LogUnits salvageUnits(const QString& path)
-{
-    try {
-        LogDatabase damaged(path, LogDatabase::Access::ReadOnly);
-        return damaged.units();
-    } catch (const std::exception&) {
-        return {};
-    }
 }
 
 } // namespace
@@ -95,26 +76,35 @@ void TripLog::openReader(const QString& path)
 
 void TripLog::openProgram(SettingsStore& settings, const QString& path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    lock_ = std::make_unique<InstanceLock>(path);
+    makePrivateFolder(QFileInfo(path).absolutePath());
+    lock_ = std::make_unique<InstanceLock>(path, InstanceLock::Holder::Program);
     if (!lock_->held() && lock_->error() != 0) {
-        readOnly_ = true;
-        notices_ << tr("The trip log cannot be kept: %1 Changes to trips are not kept.")
-                        .arg(osErrorSentence(lock_->error(), path));
+        // The lock file cannot be made: the folder takes no file, so nothing can be kept.
+        const QString lockFile = path + QStringLiteral(".lock");
+        const int error = lock_->error();
+        showReadOnly(path, QFileInfo::exists(lockFile) && error != EROFS
+                               ? osErrorSentence(error, lockFile)
+                               : folderErrorSentence(error, QFileInfo(path).absolutePath()));
         return;
     }
     if (!lock_->held()) {
-        openReadOnly(path, tr("The trip log is open in another Brindlewick window. This window "
-                              "shows it read-only; changes to trips are not kept here."));
+        openReadOnly(path, lock_->holder() == InstanceLock::Holder::ReportTool
+                               ? tr("The trip log is being written by brindlewick-report. This "
+                                    "window shows it read-only; changes to trips are not kept "
+                                    "here.")
+                               : tr("The trip log is open in another Brindlewick window. This "
+                                    "window shows it read-only; changes to trips are not kept "
+                                    "here."));
         return;
     }
-    if (QFileInfo::exists(path) && !openExisting(path)) return;
+    const bool unfinished = finishLeftRecovery(path) == LeftRecovery::Unfinished;
+    if (QFileInfo::exists(path) && !openExisting(path, unfinished)) return;
     try {
         if (!db_) db_ = std::make_unique<LogDatabase>(path, LogDatabase::Access::ReadWrite);
     } catch (const sql::SqlError& failure) {
         readOnly_ = true;
         notices_ << tr("The trip log cannot be kept: %1 Changes to trips are not kept.")
-                        .arg(QString::fromUtf8(failure.what()));
+                        .arg(logWriteCause(path, QString::fromUtf8(failure.what())));
         return;
     }
     if (db_->newerSchema()) {
@@ -124,66 +114,192 @@ void TripLog::openProgram(SettingsStore& settings, const QString& path)
                         .arg(shown(path));
         return;
     }
+    tellRecovery();
+    makeFilesPrivateOnce(settings);
     if (db_->importPending()) importEarlierStores(settings);
 }
 
 // Opens the database found at `path`, setting it aside when it cannot be read whole.
-// False when the log must stay closed (it could not be set aside).
-bool TripLog::openExisting(const QString& path)
+// False when the log must stay closed (it could not be set aside, or is shown read-only).
+bool TripLog::openExisting(const QString& path, bool recoveredBefore)
 {
+    FoundLog found(path);
     QString damage;
     try {
-        db_ = std::make_unique<LogDatabase>(path, LogDatabase::Access::ReadWrite);
-        const QString check = db_->check(true);
-        if (check != QLatin1String("ok")) damage = check;
+        damage = LogDatabase::damageOf(path, found.hasWal());
     } catch (const sql::SqlError& failure) {
-        if (failure.primaryCode() != SQLITE_NOTADB && failure.primaryCode() != SQLITE_CORRUPT) {
-            db_.reset();
-            readOnly_ = true;
-            notices_ << tr("The trip log cannot be opened: %1 Changes to trips are not kept.")
-                            .arg(QString::fromUtf8(failure.what()));
-            return false;
-        }
-        damage = QString::fromUtf8(failure.what());
+        readOnly_ = true;
+        notices_ << tr("The trip log cannot be opened: %1 Changes to trips are not kept.")
+                        .arg(QString::fromUtf8(failure.what()));
+        return false;
     }
-    if (damage.isEmpty()) return true;
-    db_.reset();
-    recoverDamaged(path, damage);
-    return db_ != nullptr || !readOnly_;
+    if (!damage.isEmpty()) {
+        recoverDamaged(found, damage, recoveredBefore);
+        return db_ != nullptr;
+    }
+    if (found.wal().damaged && !keepDamagedWal(found)) return false;
+    try {
+        db_ = std::make_unique<LogDatabase>(path, LogDatabase::Access::ReadWrite);
+    } catch (const sql::SqlError& failure) {
+        // Sound, but it cannot be written: shown as it is, and why said.
+        showReadOnly(path, logWriteCause(path, QString::fromUtf8(failure.what())));
+        return false;
+    }
+    if (found.wal().damaged) {
+        try {
+            // What applies goes into the log and the damaged frames (kept aside) leave the
+            // write-ahead file, so a start after a crash does not find them again.
+            db_->database().exec("PRAGMA wal_checkpoint(TRUNCATE)");
+        } catch (const sql::SqlError&) {
+            // Found again at the next start, and said again: nothing is lost.
+        }
+    }
+    return true;
 }
 
-void TripLog::recoverDamaged(const QString& path, const QString& why)
+void TripLog::recoverDamaged(FoundLog& found, const QString& why, bool recoveredBefore)
 {
-    std::vector<StoredTrip> rows = LogDatabase::salvageTrips(path);
-    const std::vector<RateChange> rates = salvageRates(path);
-    const LogUnits units = salvageUnits(path);
-    const QString aside = keepAside(path);
+    const QString path = found.path();
+    // There from here until the new log is in place: a start that finds it knows that this
+    // recovery did not finish.
+    int error = touchPrivateFile(recoveringPath(path));
+    const QString aside = error == 0 ? found.setAside(false, recoveredBefore, error) : QString();
     if (aside.isEmpty()) {
-        // Never written over: the log stays closed until the file can be moved.
+        // Never written over: the log stays closed until the file can be set aside.
+        removeRecovering(path);
         readOnly_ = true;
         notices_ << tr("The trip log %1 is damaged and could not be set aside; it was left "
                        "unchanged and changes to trips are not kept.")
-                        .arg(shown(path));
+                            .arg(shown(path))
+                        + QLatin1Char(' ') + osErrorSentence(error, recoveringPath(path));
         return;
     }
+    Salvage salvage = salvageLog(path, found.hasWal());
+    const auto number = [](qint64 n) { return QString::number(n); };
+    const std::vector<std::pair<QString, QString>> said = {
+        {QString::fromLatin1(LogDatabase::kRecoveredFrom), aside},
+        {QString::fromLatin1(LogDatabase::kRecoveredWhy), why.left(200)},
+        {QString::fromLatin1(LogDatabase::kRecoveredKept), number(qint64(salvage.trips.size()))},
+        {QString::fromLatin1(LogDatabase::kRecoveredHeld), number(salvage.held)},
+        {QString::fromLatin1(LogDatabase::kRecoveredAgain),
+         recoveredBefore ? number(1) : QString()}};
     try {
+        writeRecoveredLog(path, found.hasWal(), salvage, said);
+        error = putRecoveredInPlace(path);
+        if (error != 0) throw sql::SqlError(osErrorSentence(error, path), 0, error);
         db_ = std::make_unique<LogDatabase>(path, LogDatabase::Access::ReadWrite);
-        TripChanges changes;
-        changes.upserts = std::move(rows);
-        changes.replaceAll = true;
-        changes.meta = LogDatabase::unitsMeta(units);
-        changes.meta.push_back({QString::fromLatin1(LogDatabase::kImportPending), QString()});
-        db_->apply(changes);
-        db_->replaceRateChanges(rates);
-        notices_ << tr("The trip log %1 could not be read whole (%2). It was set aside unchanged "
-                       "as %3. Trips recovered into a new log: %4.")
-                        .arg(shown(path), why.left(200), shown(aside))
-                        .arg(changes.upserts.size());
     } catch (const sql::SqlError& failure) {
+        removeRecovering(path);
         db_.reset();
         readOnly_ = true;
+        shownTrips_ = std::move(salvage.trips);
         notices_ << tr("The trip log %1 was set aside as %2, and a new one cannot be made: %3")
                         .arg(shown(path), shown(aside), QString::fromUtf8(failure.what()));
+    }
+}
+
+// The write-ahead file holds committed changes SQLite would drop: the files are kept as
+// found and the user is told what could not be applied. False when they could not be
+// kept (the log is then shown read-only, so that nothing drops them).
+bool TripLog::keepDamagedWal(FoundLog& found)
+{
+    const QString path = found.path();
+    const QString wal = path + QStringLiteral("-wal");
+    const QString written = QLocale().toString(QFileInfo(wal).lastModified(), QLocale::ShortFormat);
+    int error = 0;
+    const QString aside = found.setAside(true, false, error);
+    if (aside.isEmpty()) {
+        showReadOnly(path, tr("Its write-ahead file %1 is damaged and could not be set aside. %2")
+                               .arg(shown(wal), osErrorSentence(error, keepAsideName(path))));
+        return false;
+    }
+    notices_ << tr("The last changes to the trip log could not be applied: its write-ahead file "
+                   "%1, last written %2, is damaged. Changes that could not be applied: %3. The "
+                   "log is shown as it was before them. The log, its write-ahead file and index "
+                   "were set aside unchanged as %4.")
+                    .arg(shown(wal), written)
+                    .arg(found.wal().lostCommits)
+                    .arg(shown(aside));
+    return true;
+}
+
+// What a recovery found: kept in the new log until the window has said it, so that a
+// start that ends before that says it again.
+void TripLog::tellRecovery()
+{
+    const auto value = [this](const char* key) {
+        return db_->meta(QString::fromLatin1(key)).value_or(QString());
+    };
+    const QString from = value(LogDatabase::kRecoveredFrom);
+    if (from.isEmpty()) return;
+    const qint64 held = value(LogDatabase::kRecoveredHeld).toLongLong();
+    QString text = value(LogDatabase::kRecoveredAgain).isEmpty()
+                       ? QString()
+                       : tr("A recovery of the trip log begun at an earlier start did not "
+                            "finish; it was made again.")
+                             + QLatin1Char(' ');
+    text += (held >= 0 ? tr("The trip log %1 could not be read whole (%2). It was set aside "
+                            "unchanged as %3. Trips recovered into a new log: %4 of %5.")
+                       : tr("The trip log %1 could not be read whole (%2). It was set aside "
+                            "unchanged as %3. Trips recovered into a new log: %4 (how many it "
+                            "held could not be read)."))
+                .arg(shown(db_->path()), value(LogDatabase::kRecoveredWhy), shown(from))
+                .arg(value(LogDatabase::kRecoveredKept).toLongLong())
+                .arg(held);
+    notices_ << text;
+    recoveryToTell_ = true;
+}
+
+void TripLog::noticesShown()
+{
+    if (!recoveryToTell_ || !db_) return;
+    recoveryToTell_ = false;
+    TripChanges told;
+    for (const char* key :
+         {LogDatabase::kRecoveredFrom, LogDatabase::kRecoveredWhy, LogDatabase::kRecoveredKept,
+          LogDatabase::kRecoveredHeld, LogDatabase::kRecoveredAgain})
+        told.meta.push_back({QString::fromLatin1(key), QString()});
+    try {
+        db_->apply(told);
+    } catch (const sql::SqlError&) {
+        // Said again at the next start.
+    }
+}
+
+// The files earlier versions made readable by others are narrowed once; the log records
+// that it was done, so that a mode the user sets later is left as it is.
+void TripLog::makeFilesPrivateOnce(SettingsStore& settings)
+{
+    const QString done = QString::fromLatin1(LogDatabase::kFilesPrivate);
+    if (db_->meta(done)) return;
+    narrowEarlierFiles(db_->path(), settings.fileName());
+    TripChanges record;
+    record.meta.push_back({done, QStringLiteral("1")});
+    try {
+        db_->apply(record);
+    } catch (const sql::SqlError&) {
+        // Narrowed again at the next start, which changes nothing that is private already.
+    }
+}
+
+void TripLog::showReadOnly(const QString& path, const QString& cause)
+{
+    readOnly_ = true;
+    notices_ << tr("The trip log %1 cannot be written: %2 This window shows it read-only; "
+                   "changes to trips are not kept.")
+                    .arg(shown(path), cause);
+    if (!QFileInfo::exists(path)) return;
+    for (const auto access : {LogDatabase::Access::ReadOnly, LogDatabase::Access::Snapshot}) {
+        try {
+            // A folder nobody may write takes no index beside the log: its bytes are read as
+            // they are.
+            db_ = std::make_unique<LogDatabase>(path, access);
+            if (db_->foundVersion() == 0) db_.reset();
+            return;
+        } catch (const sql::SqlError& failure) {
+            if (access == LogDatabase::Access::Snapshot)
+                notices_ << QString::fromUtf8(failure.what());
+        }
     }
 }
 
@@ -305,6 +421,18 @@ void TripLog::retireEarlierStores(SettingsStore& settings, int imported)
 
 void TripLog::restoreInto(LogTable& table, StepTrap& trap)
 {
+    if (!db_ && !shownTrips_.empty()) {
+        // A damaged log whose new log could not be made: what could be read, to look at.
+        for (const StoredTrip& stored : shownTrips_) {
+            trap.run(166, [&] {
+                table.appendKept(static_cast<LogTable::Bookmark>(stored.id), stored.order,
+                                 stored.trip.values());
+            });
+        }
+        table.clearJournal();
+        writtenTable_ = table.serial();
+        return;
+    }
     if (!db_) {
         RestoreLogRows(std::shared_ptr<LogTable>(&table, [](LogTable*) {}), *settings_, trap);
         writtenTable_ = table.serial();

@@ -12,6 +12,7 @@
 
 namespace bw {
 
+class FoundLog;
 class LogTable;
 class SettingsStore;
 class StepTrap;
@@ -39,6 +40,9 @@ public:
     // Sentences for the first window: what was set aside or recovered, why the log is
     // read-only, why it could not be opened.
     const QStringList& notices() const { return notices_; }
+    // The notices were shown: what only they said is forgotten (until then it is kept, and
+    // said again by a start that follows one ended before it was shown).
+    void noticesShown();
     bool readOnly() const { return readOnly_; }
     bool hasDatabase() const { return db_ != nullptr; }
     LogDatabase* database() const { return db_.get(); }
@@ -61,8 +65,12 @@ public:
 private:
     void openProgram(SettingsStore& settings, const QString& path);
     void openReader(const QString& path);
-    bool openExisting(const QString& path);
-    void recoverDamaged(const QString& path, const QString& why);
+    bool openExisting(const QString& path, bool recoveredBefore);
+    void recoverDamaged(FoundLog& found, const QString& why, bool recoveredBefore);
+    bool keepDamagedWal(FoundLog& found);
+    void tellRecovery();
+    void makeFilesPrivateOnce(SettingsStore& settings);
+    void showReadOnly(const QString& path, const QString& cause);
     void importEarlierStores(SettingsStore& settings);
     void retireEarlierStores(SettingsStore& settings, int imported);
     void openReadOnly(const QString& path, const QString& why);
@@ -72,7 +80,10 @@ private:
     std::unique_ptr<InstanceLock> lock_;
     std::unique_ptr<LogDatabase> db_;
     QStringList notices_;
+    // The trips read from a damaged log whose new log could not be made, shown read-only.
+    std::vector<StoredTrip> shownTrips_;
     bool readOnly_ = false;
+    bool recoveryToTell_ = false;
     std::uint64_t writtenTable_ = 0; // serial of the table last written
     // Commits reach the disk at the next checkpoint, at most this long after them.
     QTimer checkpoint_;

@@ -86,4 +86,24 @@ QDate textToDate(const QString& text, const QLocale& locale)
     return date;
 }
 
+QString timeWithSecondsPattern(const QLocale& locale)
+{
+    QString pattern = locale.timeFormat(QLocale::ShortFormat);
+    if (pattern.contains(QLatin1Char('s'))) return pattern;
+    static const QRegularExpression hoursMinutes(QStringLiteral("[hH]+([^hHm]*)mm"));
+    const QRegularExpressionMatch match = hoursMinutes.match(pattern);
+    if (!match.hasMatch()) return locale.timeFormat(QLocale::LongFormat);
+    // A quoted word between them ("HH 'h' mm") is no separator for the seconds.
+    QString separator = match.captured(1);
+    if (separator.isEmpty() || separator.contains(QLatin1Char('\'')))
+        separator = QStringLiteral(":");
+    pattern.insert(match.capturedEnd(), separator + QStringLiteral("ss"));
+    return pattern;
+}
+
+QString timeWithSecondsText(const QTime& time, const QLocale& locale)
+{
+    return locale.toString(time, timeWithSecondsPattern(locale));
+}
+
 } // namespace bw

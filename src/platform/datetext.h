@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QTime>
 
 namespace bw {
 
@@ -17,5 +18,11 @@ QString dateToText(const QDate& date, const QLocale& locale = QLocale());
 // Reads such a text back; also accepts the locale's own short and long forms and ISO
 // dates. An invalid QDate when the text is no date.
 QDate textToDate(const QString& text, const QLocale& locale = QLocale());
+
+// The locale's short time pattern with the seconds after the minutes, written with the
+// separator the pattern puts between hours and minutes: "h:mm:ss AP", "HH:mm:ss", "H.mm.ss".
+QString timeWithSecondsPattern(const QLocale& locale = QLocale());
+// A time in that pattern: moments a few seconds apart read apart.
+QString timeWithSecondsText(const QTime& time, const QLocale& locale = QLocale());
 
 } // namespace bw

@@ -2,6 +2,7 @@
 #include "platform/replacingfile.h"
 
 #include "platform/oserror.h"
+#include "platform/privatefiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,7 +37,8 @@ FileWriteError::FileWriteError(int error, const QString& path)
 
 QString FileWriteError::cause() const { return osErrorSentence(error_, path_); }
 
-ReplacingFile::ReplacingFile(QString target) : target_(std::move(target)), written_(target_)
+ReplacingFile::ReplacingFile(QString target, NewFileAccess newFiles)
+    : target_(std::move(target)), written_(target_)
 {
     // A link stays a link: the file it points to is the one replaced.
     QFileInfo link(target_);
@@ -49,7 +51,7 @@ ReplacingFile::ReplacingFile(QString target) : target_(std::move(target)), writt
         && ::access(native(written_).constData(), W_OK) != 0) {
         throw FileWriteError(errno, target_);
     }
-    fd_ = openBeside(written_, QStringLiteral("new"), temporary_);
+    fd_ = openBeside(written_, QStringLiteral("new"), temporary_, newFiles);
     if (fd_ < 0) fail(errno);
     // A replaced file keeps its own mode.
     struct stat existing {};
@@ -120,7 +122,7 @@ void ReplacingFile::commit(bool durable)
     }
 }
 
-int openBeside(const QString& file, const QString& tag, QString& path)
+int openBeside(const QString& file, const QString& tag, QString& path, NewFileAccess newFiles)
 {
     const QFileInfo info(file);
     constexpr int kTries = 20;
@@ -130,18 +132,21 @@ int openBeside(const QString& file, const QString& tag, QString& path)
                 .arg(info.fileName())
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
                 .arg(tag));
-        // 0666 less the umask, as any new file.
+        // A shared file is 0666 less the umask, as any new file.
         const int fd =
-            ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            newFiles == NewFileAccess::Private
+                ? createPrivateFile(path)
+                : ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
 }
 
-void writeFileReplacing(const QString& path, QByteArrayView bytes, bool durable)
+void writeFileReplacing(const QString& path, QByteArrayView bytes, bool durable,
+                        NewFileAccess newFiles)
 {
-    ReplacingFile file(path);
+    ReplacingFile file(path, newFiles);
     file.writeAll(bytes);
     file.commit(durable);
 }

@@ -13,6 +13,9 @@ namespace {
 // Where the build embeds the compiled translations (brindlewick_<language>.qm).
 const QString kResourceFolder = QStringLiteral(":/i18n");
 
+// English is the source language: its catalogue holds only the plural forms.
+const QString kSourceLanguage = QStringLiteral("en");
+
 // "de-DE", "de_DE.UTF-8" and "de" all name German.
 QString languageOf(const QString& uiLanguage)
 {
@@ -28,7 +31,8 @@ QStringList shippedLanguages()
     QStringList languages;
     const QStringList files = QDir(kResourceFolder).entryList({QStringLiteral("brindlewick_*.qm")});
     for (const QString& file : files) {
-        languages << file.mid(12, file.size() - 12 - 3);
+        const QString language = file.mid(12, file.size() - 12 - 3);
+        if (language != kSourceLanguage) languages << language;
     }
     return languages;
 }
@@ -49,7 +53,15 @@ QString chooseLanguage(const QStringList& uiLanguages, const QStringList& shippe
 
 ProgramTranslation::ProgramTranslation(const QString& language)
 {
-    if (language.isEmpty()) return;
+    if (language.isEmpty()) {
+        // "1 trip", "2 trips": the source texts name their counts "%n trip(s)".
+        auto plurals = std::make_unique<QTranslator>();
+        if (!plurals->load(QStringLiteral("brindlewick_") + kSourceLanguage, kResourceFolder))
+            return;
+        QCoreApplication::installTranslator(plurals.get());
+        program_ = std::move(plurals);
+        return;
+    }
     auto program = std::make_unique<QTranslator>();
     if (!program->load(QStringLiteral("brindlewick_") + language, kResourceFolder)) return;
     QCoreApplication::installTranslator(program.get());

@@ -21,7 +21,8 @@ QString chooseLanguage(const QStringList& uiLanguages, const QStringList& shippe
 
 // Installs the program's translation into the application and Qt's own for its dialogs
 // (from QLibraryInfo's translations folder; missing there, Qt's dialogs stay English),
-// and removes both when destroyed. An empty language installs nothing.
+// and removes both when destroyed. An empty language is English: only its plural forms
+// are installed ("1 trip" for "%n trip(s)").
 class ProgramTranslation {
 public:
     explicit ProgramTranslation(const QString& language);
@@ -29,7 +30,7 @@ public:
     ProgramTranslation(const ProgramTranslation&) = delete;
     ProgramTranslation& operator=(const ProgramTranslation&) = delete;
 
-    // The language whose program translation was installed, empty for none.
+    // The language whose program translation was installed, empty for English or none.
     QString language() const { return language_; }
 
 private:

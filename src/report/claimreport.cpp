@@ -3,6 +3,7 @@
 #include "report/claimreport.h"
 
 #include "core/errorreport.h"
+#include "logtable/entrylocale.h"
 #include "logtable/logtable.h"
 #include "logtable/tabletrip.h"
 #include "platform/clock.h"
@@ -124,7 +125,8 @@ ClaimRecord claimRecordOf(const ReportInputs& inputs)
     record.periodFrom = inputs.periodFrom();
     record.periodTo = inputs.periodTo();
     const QLocale locale;
-    record.locale = locale.name();
+    // The locale of the numbers and dates, which LANGUAGE does not change as it does name().
+    record.locale = EntryLocale::nameOf(locale);
     record.rates = inputs.rateSchedule().changes();
     const LogTable& table = inputs.logTable();
     record.trips.reserve(static_cast<std::size_t>(table.RecordCount()));

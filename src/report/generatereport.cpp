@@ -4,6 +4,7 @@
 #include "core/messageboxes.h"
 #include "core/steptrap.h"
 #include "logtable/logtable.h"
+#include "logtable/tripfills.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
@@ -36,24 +37,6 @@ namespace {
 // name drawn is reported instead of being searched for ever.
 constexpr int kMaxNameDraws = 100;
 
-// Creates an empty file at `path`, never following or replacing anything already there
-// (a file, a folder or a link). False when something is there.
-// Rows with anything in them; new rows hold empty texts and zeros.
-int tripCount(const LogTable& table)
-{
-    int trips = 0;
-    for (int row = 0; row < table.RecordCount(); ++row) {
-        for (int field = 0; field < table.fieldCount(); ++field) {
-            const QVariant value = table.valueAt(row, field);
-            if (!value.toString().isEmpty() && value.toString() != QLatin1String("0")) {
-                ++trips;
-                break;
-            }
-        }
-    }
-    return trips;
-}
-
 // What the picture shows, for screen readers: the title, the employee, the number of
 // trips and the totals as the sheet shows them. Never a reason to stop the command.
 QString describeReport(const ReportInputs& inputs)
@@ -62,18 +45,19 @@ QString describeReport(const ReportInputs& inputs)
         const auto shown = [](const char* cell) {
             return mExcelApp.Range(QString::fromLatin1(cell)).Text();
         };
-        const int trips = tripCount(inputs.logTable());
+        const int trips = countTrips(inputs.logTable());
         return QCoreApplication::translate(
-                   "MileageLog", "%1 for %2: %3 %4, total mileage %5, total reimbursement %6")
-            .arg(shown("A1"), shown("B3"), QString::number(trips),
-                 trips == 1 ? QCoreApplication::translate("MileageLog", "trip")
-                            : QCoreApplication::translate("MileageLog", "trips"),
+                   "MileageLog", "%1 for %2: %3, total mileage %4, total reimbursement %5")
+            .arg(shown("A1"), shown("B3"),
+                 QCoreApplication::translate("MileageLog", "%n trip(s)", nullptr, trips),
                  shown("E5"), shown("E6"));
     } catch (const std::exception&) {
         return QString();
     }
 }
 
+// Creates an empty file at `path`, never following or replacing anything already there
+// (a file, a folder or a link). False when something is there.
 bool createExclusively(const QString& path)
 {
     QFile file(path);

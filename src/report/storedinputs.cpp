@@ -3,6 +3,7 @@
 
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logtable/entrylocale.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "logtable/sampledata.h"
@@ -49,12 +50,12 @@ void StoredReportInputs::restore(SettingsStore& store, StepTrap& trap)
     const QDate today = platform().clock->today();
     const QString todayText = dateToText(today);
     const auto text = [&](int label, QString& entry, const char* key) {
-        trap.run(label, [&] { entry = store.GetSetting(QString::fromLatin1(key)); });
+        trap.run(label, [&] { entry = EntryLocale::read(store, QString::fromLatin1(key)); });
     };
     const auto date = [&](int label, QDate& entry, const char* key) {
         entry = today;
         trap.run(label, [&] {
-            entry = storedDate(store.GetSetting(QString::fromLatin1(key), todayText));
+            entry = storedDate(EntryLocale::read(store, QString::fromLatin1(key), todayText));
         });
     };
     text(128, authorizedBy_, "AuthorizedBy");

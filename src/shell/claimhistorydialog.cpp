@@ -171,11 +171,12 @@ QString ClaimHistoryModel::cellText(const Row& row, int column) const
     case PeriodColumn:
         return tr("%1 to %2").arg(dateToText(claim.periodFrom), dateToText(claim.periodTo));
     case TripsColumn:
-        return QLocale().toString(static_cast<qint64>(claim.trips.size()));
+        return QLocale().toString(tripCount(claim));
     case TotalColumn:
         return claim.totalAmount;
     case PaidColumn:
-        return claim.paidAt ? tr("Paid") : QString();
+        return claim.paidAt ? tr("Paid %1").arg(dateToText(claim.paidAt->toLocalTime().date()))
+                            : QString();
     default:
         break;
     }
@@ -187,7 +188,7 @@ QString ClaimHistoryModel::summary(int row) const
     const Claim* claim = claimAt(row);
     if (!claim) return {};
     const Row& r = rows_[static_cast<std::size_t>(row)];
-    const int trips = static_cast<int>(claim->trips.size());
+    const int trips = tripCount(*claim);
     QString text = tr("Claim %1, saved %2, period %3, %n trip(s), total %4", nullptr, trips)
                        .arg(cellText(r, NumberColumn), cellText(r, SavedColumn),
                             cellText(r, PeriodColumn), claim->totalAmount);
@@ -301,11 +302,14 @@ void ClaimHistoryDialog::createControls()
     table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
-    // Fixed widths: sizing to contents would read every row of a long history.
-    table_->horizontalHeader()->setStretchLastSection(true);
-    const std::array<int, ClaimHistoryModel::ColumnCount> widths = {50, 140, 170, 50, 80, 220, 50};
+    // Set widths, each at least its caption's in the language shown: sizing to the contents
+    // would read every row of a long history, sizing to the caption reads none.
+    QHeaderView* header = table_->horizontalHeader();
+    header->setStretchLastSection(true);
+    const std::array<int, ClaimHistoryModel::ColumnCount> widths = {50, 140, 170, 50, 80, 220, 110};
     for (int c = 0; c < ClaimHistoryModel::ColumnCount; ++c)
-        table_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+        table_->setColumnWidth(
+            c, std::max(widths[static_cast<std::size_t>(c)], header->sectionSizeHint(c)));
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &ClaimHistoryDialog::currentChanged);
     connect(model_, &QAbstractItemModel::dataChanged, this, &ClaimHistoryDialog::currentChanged);
@@ -383,7 +387,7 @@ void ClaimHistoryDialog::layOut()
     QWidget::setTabOrder(export_, folder_);
     QWidget::setTabOrder(folder_, paid_);
     QWidget::setTabOrder(paid_, close_);
-    resize(820, 420);
+    resize(880, 420);
 }
 
 void ClaimHistoryDialog::load()
@@ -476,10 +480,9 @@ void ClaimHistoryDialog::showChain(const ChainCheck& check, const QString& failu
             tr("The history does not hold: %1 fails. The log was changed outside the program.")
                 .arg(check.firstFailure));
     } else {
-        const QLocale locale;
-        chainState_->setText(
-            tr("The history holds: %1 claims and %2 links checked.")
-                .arg(locale.toString(check.claims), locale.toString(check.entries)));
+        chainState_->setText(tr("The history holds: %1 and %2 checked.")
+                                 .arg(tr("%Ln claim(s)", nullptr, static_cast<int>(check.claims)),
+                                      tr("%Ln link(s)", nullptr, static_cast<int>(check.entries))));
     }
     head_->setAccessibleDescription(chainState_->text());
 }
@@ -508,17 +511,23 @@ void ClaimHistoryDialog::currentChanged()
     table_->setAccessibleDescription(claim ? model_->summary(table_->currentIndex().row())
                                            : tr("No claim is chosen."));
     saveAgain_->setEnabled(claim != nullptr);
-    export_->setEnabled(claim != nullptr && !claim->trips.empty());
+    export_->setEnabled(claim != nullptr && tripCount(*claim) > 0);
     const bool hasFile = claim
                          && std::any_of(claim->files.begin(), claim->files.end(),
                                         [](const ClaimFile& f) { return !isPrinted(f); });
     folder_->setEnabled(hasFile);
     folder_->setToolTip(claim && !hasFile ? tr("The claim was printed, not saved to a file.")
                                           : QString());
-    paid_->setEnabled(claim && !claim->paidAt && !readOnly_);
+    // One button: it marks a claim paid, and takes the mark back from a paid one.
+    const bool paid = claim && claim->paidAt;
+    paid_->setText(paid ? tr("Mark as &Unpaid") : tr("Mark as &Paid"));
+    paid_->setAccessibleName(paid_->text().remove(QLatin1Char('&')));
+    paid_->setAccessibleDescription(paid ? tr("Takes back the chosen claim's paid mark.")
+                                         : tr("Records that the chosen claim was paid."));
+    paid_->setEnabled(claim && !readOnly_);
     if (readOnly_) {
         paid_->setToolTip(tr("The trip log is open read-only, so no claim can be marked paid."));
-    } else if (claim && claim->paidAt) {
+    } else if (paid) {
         paid_->setToolTip(tr("Marked paid %1.").arg(shortDateTimeText(*claim->paidAt)));
     } else {
         paid_->setToolTip(QString());
@@ -618,16 +627,30 @@ void ClaimHistoryDialog::openFolderCommand()
 void ClaimHistoryDialog::markPaidCommand()
 {
     const Claim* claim = currentClaim();
-    if (!claim || claim->paidAt || readOnly_ || !store_) return;
+    if (!claim || readOnly_ || !store_) return;
     const qint64 number = claim->number;
+    const bool paying = !claim->paidAt;
+    const QString question =
+        paying ? tr("Mark claim %1 (%2) as paid today?").arg(number).arg(claim->totalAmount)
+               : tr("Take back the paid mark of claim %1 (%2), made %3? The mark stays in the "
+                    "history, with the claim marked unpaid after it.")
+                     .arg(number)
+                     .arg(claim->totalAmount, shortDateTimeText(*claim->paidAt));
+    if (ask(question, Dialogs::No, windowTitle()) != Dialogs::Yes) return;
     try {
-        store_->markPaid(number, platform().clock->now().toUTC());
+        const QDateTime now = platform().clock->now().toUTC();
+        if (paying) {
+            store_->markPaid(number, now);
+        } else {
+            store_->markUnpaid(number, now);
+        }
         if (const std::optional<Claim> marked = store_->claim(number))
             model_->replaceClaim(*marked);
-        // The payment is a link of the chain: the head moves on.
+        // The mark is a link of the chain: the head moves on.
         showChain(store_->checkChain(), {});
     } catch (const std::exception& failure) {
-        tell(tr("Claim %1 could not be marked paid. %2")
+        tell((paying ? tr("Claim %1 could not be marked paid. %2")
+                     : tr("Claim %1 could not be marked unpaid. %2"))
                  .arg(number)
                  .arg(QString::fromUtf8(failure.what())),
              windowTitle(), Dialogs::Icon::Warning);

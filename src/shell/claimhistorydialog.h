@@ -1,5 +1,6 @@
 // "Claim History…": the claims the log remembers, the state of their files, the chain's
-// head, and the commands for one claim (save again, its trips as CSV, its folder, paid).
+// head, and the commands for one claim (save again, its trips as CSV, its folder, and
+// marking it paid or taking that back).
 #pragma once
 
 #include "core/claimstore.h"
@@ -90,6 +91,7 @@ public:
     void saveAgainCommand();
     void exportTripsCommand();
     void openFolderCommand();
+    // Marks the chosen claim paid, or a paid one unpaid, after a question.
     void markPaidCommand();
 
     // True while files or the chain are still being checked.

@@ -1,6 +1,7 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #include "shell/form1.h"
 
+#include "core/keptentries.h"
 #include "core/logbackup.h"
 #include "core/settingsstore.h"
 #include "core/twips.h"
@@ -99,7 +100,8 @@ QDateEdit* makeDatePicker(QWidget* parent, const char* name, TwipsRect geometry)
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent), store_(std::make_unique<SettingsStore>()), model_(new LogTableModel(this)),
+    : QWidget(parent), store_(std::make_unique<SettingsStore>()),
+      entries_(std::make_unique<KeptEntries>(*store_)), model_(new LogTableModel(this)),
       history_(std::make_unique<LogHistory>(*model_))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -286,16 +288,15 @@ void Form1::connectHandlers()
     connect(PushButton7, &QPushButton::clicked, this, [this] { PushButton7_Click(); });
     connect(PushButton22, &QPushButton::clicked, this, [this] { PushButton22_Click(); });
 
-    const auto onChange = [this](QLineEdit* box, const char* key, const char* handler) {
-        connect(box, &QLineEdit::textChanged, this, [this, key, handler](const QString& text) {
-            saveEntry(QString::fromLatin1(key), text, handler);
-        });
+    const auto onChange = [this](QLineEdit* box, const char* key) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this, key](const QString& text) { saveEntry(QString::fromLatin1(key), text); });
     };
-    onChange(txtAuthorizedBy, "AuthorizedBy", "txtAuthorizedBy_Change");
-    onChange(txtEmployeeID, "EmployeeID", "txtEmployeeID_Change");
-    onChange(txtEmployeeName, "EmployeeName", "txtEmployeeName_Change");
-    onChange(txtRatePerMile, "RatePerMile", "txtRatePerMile_Change");
-    onChange(txtVehicleDescription, "VehicleDescription", "txtVehicleDescription_Change");
+    onChange(txtAuthorizedBy, "AuthorizedBy");
+    onChange(txtEmployeeID, "EmployeeID");
+    onChange(txtEmployeeName, "EmployeeName");
+    onChange(txtRatePerMile, "RatePerMile");
+    onChange(txtVehicleDescription, "VehicleDescription");
     connect(dtpFrom, &QDateEdit::dateChanged, this, [this] { dtpFrom_Change(); });
     connect(dtpTo, &QDateEdit::dateChanged, this, [this] { dtpTo_Change(); });
     // The period decides which trip dates are marked.

@@ -28,6 +28,7 @@ class QTableView;
 
 namespace bw {
 
+class KeptEntries;
 class LogHistory;
 class LogTable;
 class LogTableModel;
@@ -198,13 +199,14 @@ private:
     // Names the fields after their labels for assistive technology.
     void nameControls();
     void connectHandlers();
-    void saveEntry(const QString& key, const QString& value, const char* handler);
+    void saveEntry(const QString& key, const QString& value);
     void dtpFrom_Change();
     void dtpTo_Change();
     void commitGridEdit();
     void createTripActions();
     void createRateActions();
     void showRateMenu(const QPoint& pos);
+    void markTypedRate();
     // Keeps `units` in the log, then shows them; false (told why) when not kept.
     bool keepUnits(const LogUnits& units);
     void showUnits(const LogUnits& units);
@@ -213,6 +215,8 @@ private:
     void createGridMenu();
     void createEntryActions();
     void fillFrequentTripMenu();
+    // Duplicate Trip and Add Return Trip follow the current row.
+    void updateTripActions();
     void duplicateTrip();
     void addReturnTrip();
     void addFrequentTrip(int choice);
@@ -244,6 +248,8 @@ private:
     void setPeriod(QDate from, QDate to);
 
     std::unique_ptr<SettingsStore> store_;
+    // The entry fields and the period, kept through a write that fails.
+    std::unique_ptr<KeptEntries> entries_;
     std::unique_ptr<TripLog> log_;
     // Reads and writes the log's database: declared after it, so that it goes first.
     std::unique_ptr<ClaimStore> claims_;
@@ -269,9 +275,7 @@ private:
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;
     int mousePointer_ = kPointerDefault;
-    // A settings write that keeps failing is reported once, not at every keystroke.
-    bool entryWriteFailing_ = false;
-    // Likewise a trip log that cannot be written: told once until a write succeeds.
+    // A trip log that cannot be written is told once until a write succeeds.
     bool tripWriteFailing_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "logtable/tripfills.h"
 #include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -91,7 +92,7 @@ void Form1::restoreBackupCommand()
     commitGridEdit();
     model_->leaveEditedRow();
     RestoreBackupDialog dialog(
-        BackupLocation::of(log_->database()->path()), log_->database()->tripCount(),
+        BackupLocation::of(log_->database()->path()), logTable_ ? countTrips(*logTable_) : 0,
         [this](const QString& file) { return restoreLogFrom(file); }, this);
     dialog.exec();
 }

@@ -3,10 +3,12 @@
 #include "core/claimstore.h"
 #include "core/logdatabase.h"
 #include "core/messageboxes.h"
+#include "logtable/claimedrows.h"
 #include "logtable/claimnotes.h"
 #include "logtable/loghistory.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
+#include "logtable/logtablestore.h"
 #include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
@@ -144,19 +146,12 @@ bool Form1::confirmClaimedTrips()
 {
     if (!claims_ || !logTable_ || !logTable_->isOpen()) return true;
     refreshClaimMarks();
-    int claimed = 0;
-    int firstRow = 0;
-    const ClaimMark* first = nullptr;
-    for (int row = 0; row < logTable_->RecordCount(); ++row) {
-        const auto found = claimMarks_.find(static_cast<qint64>(logTable_->idAt(row)));
-        if (found == claimMarks_.end()) continue;
-        if (claimed++ == 0) {
-            firstRow = row + 1;
-            first = &found->second;
-        }
-    }
-    return claimed == 0
-           || ask(doubleClaimQuestion(claimed, firstRow, *first), Dialogs::No) == Dialogs::Yes;
+    const std::vector<int> rows = claimedRows(*logTable_, claimMarks_);
+    if (rows.empty()) return true;
+    const ClaimMark& first = claimMarks_.at(static_cast<qint64>(logTable_->idAt(rows.front())));
+    const QString question =
+        doubleClaimQuestion(static_cast<int>(rows.size()), rows.front() + 1, first);
+    return ask(question, Dialogs::No) == Dialogs::Yes;
 }
 
 // --- a new period ---------------------------------------------------------------------
@@ -175,14 +170,6 @@ void Form1::startNewPeriodCommand()
     commitGridEdit();
     model_->leaveEditedRow();
     refreshClaimMarks();
-    std::vector<int> rows;
-    for (int row = 0; row < logTable_->RecordCount(); ++row) {
-        if (claimMarks_.count(static_cast<qint64>(logTable_->idAt(row))) > 0) rows.push_back(row);
-    }
-    if (rows.empty()) {
-        tell(tr("No trip in the grid was claimed: there is nothing to move to the history."));
-        return;
-    }
     std::optional<QDate> lastEnd;
     try {
         const std::vector<Claim> all = claims_->claims();
@@ -191,22 +178,23 @@ void Form1::startNewPeriodCommand()
         tell(tr("The claims could not be read. %1").arg(whyOf(failure)));
         return;
     }
-    const QDate today = platform().clock->today();
-    const QDate from = lastEnd && lastEnd->isValid() ? lastEnd->addDays(1) : today;
-    const QDate to = std::max(from, today);
-    const int count = static_cast<int>(rows.size());
+    const NewPeriodPlan plan =
+        planNewPeriod(*logTable_, claimMarks_, lastEnd, platform().clock->today());
+    if (plan.rows.empty()) {
+        tell(tr("No trip in the grid was claimed: there is nothing to move to the history."));
+        return;
+    }
     const QString question =
-        count == 1 ? tr("1 claimed trip will move out of the grid into the history, and the "
-                        "period will start on %1. Start a new period?")
-                         .arg(dateToText(from))
-                   : tr("%1 claimed trips will move out of the grid into the history, and the "
-                        "period will start on %2. Start a new period?")
-                         .arg(count)
-                         .arg(dateToText(from));
+        tr("%n claimed trip(s) will move out of the grid into the history, and the period "
+           "will start on %1. Start a new period?",
+           nullptr, static_cast<int>(plan.rows.size()))
+            .arg(dateToText(plan.from));
     if (ask(question, Dialogs::Yes) != Dialogs::Yes) return;
 
     const QDate oldFrom = dtpFrom->date();
     const QDate oldTo = dtpTo->date();
+    const QDate from = plan.from;
+    const QDate to = plan.to;
     LogHistory::SideChange side{[this, oldFrom, oldTo] { setPeriod(oldFrom, oldTo); },
                                 [this, from, to] {
                                     movingToHistory_ = false;
@@ -219,13 +207,17 @@ void Form1::startNewPeriodCommand()
         const auto done = qScopeGuard([this] { movingToHistory_ = false; });
         const LogTableModel::Rebuild rebuild(*model_);
         // From the last one, so that no row behind them moves more than once.
-        for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        for (auto row = plan.rows.rbegin(); row != plan.rows.rend(); ++row) {
             logTable_->setPosition(*row);
             logTable_->Delete();
         }
+        // The new period starts with room to type, as a new log does.
+        for (int added = 0; added < plan.blankRows; ++added)
+            logTable_->insertRow(logTable_->RecordCount(), blankRowValues());
         if (logTable_->RecordCount() > 0) logTable_->MoveFirst();
     }
     setPeriod(from, to);
+    DataGrid1->setFocus();
 }
 
 } // namespace bw

@@ -19,6 +19,7 @@
 
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QTableView>
 
 namespace bw {
 
@@ -107,6 +108,8 @@ void Form1::PushButton3_Click()
         requireTable(logTable_);
         model_->bind(logTable_);
     });
+    // The clicked button would keep the focus; the user goes on in the grid.
+    DataGrid1->setFocus();
 }
 
 void Form1::PushButton6_Click()
@@ -179,8 +182,7 @@ void Form1::PushButton7_Click()
     }
     if (left > 0) {
         trap.run(190, [&] {
-            tellTripLimit(tr("%1 of the %2 sample trips were not added.")
-                              .arg(left)
+            tellTripLimit(tr("%n of the %1 sample trips were not added.", nullptr, left)
                               .arg(sampleTrips().size()));
         });
     }

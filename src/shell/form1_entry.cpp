@@ -14,6 +14,7 @@
 #include "shell/gridaction.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
@@ -48,6 +49,24 @@ void Form1::createEntryActions()
     connect(mnuDuplicateTrip, &QAction::triggered, this, [this] { duplicateTrip(); });
     connect(mnuReturnTrip, &QAction::triggered, this, [this] { addReturnTrip(); });
     connect(mnuFrequentTrip, &QMenu::aboutToShow, this, [this] { fillFrequentTripMenu(); });
+    // A blank row is no trip to copy or to drive back: the commands (and their keys) rest
+    // there, as on no row at all.
+    const auto follow = [this] { updateTripActions(); };
+    connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, follow);
+    connect(model_, &QAbstractItemModel::modelReset, this, follow);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, follow);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, follow);
+    connect(model_, &QAbstractItemModel::dataChanged, this, follow);
+    updateTripActions();
+}
+
+void Form1::updateTripActions()
+{
+    const bool trip =
+        logTable_ && logTable_->isOpen() && repeatableTrip(*logTable_, logTable_->position());
+    mnuDuplicateTrip->setEnabled(trip);
+    mnuReturnTrip->setEnabled(trip);
 }
 
 void Form1::fillFrequentTripMenu()
@@ -56,8 +75,9 @@ void Form1::fillFrequentTripMenu()
     const std::vector<TripBook::Route> routes = tripBook_->frequentRoutes(kFrequentRoutes);
     for (int i = 0; i < static_cast<int>(routes.size()); ++i) {
         const TripBook::Route& route = routes[static_cast<std::size_t>(i)];
-        QAction* action = mnuFrequentTrip->addAction(
-            tr("%1 \u2192 %2 (%3)").arg(route.from, route.to).arg(route.trips));
+        QString text = TripBook::routeText(route, units_.distance);
+        // A place's own "&" is no mnemonic.
+        QAction* action = mnuFrequentTrip->addAction(text.replace(QLatin1Char('&'), "&&"));
         connect(action, &QAction::triggered, this, [this, i] { addFrequentTrip(i); });
     }
     if (routes.empty()) {
@@ -88,7 +108,7 @@ void Form1::duplicateTrip()
 {
     commitGridEdit();
     const int row = logTable_ ? logTable_->position() : -1;
-    if (row < 0 || !roomForTrip()) {
+    if (!logTable_ || !repeatableTrip(*logTable_, row) || !roomForTrip()) {
         return;
     }
     std::vector<QVariant> values = tripAt(*logTable_, row).values();
@@ -103,7 +123,7 @@ void Form1::addReturnTrip()
 {
     commitGridEdit();
     const int row = logTable_ ? logTable_->position() : -1;
-    if (row < 0 || !roomForTrip()) {
+    if (!logTable_ || !repeatableTrip(*logTable_, row) || !roomForTrip()) {
         return;
     }
     std::vector<QVariant> values = blankRowValues();

@@ -1,10 +1,12 @@
 // Start-up, shutdown and the entry fields of the main window.
 #include "core/errorlocation.h"
 #include "core/errorreport.h"
+#include "core/keptentries.h"
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
 #include "core/settingsstore.h"
 #include "core/steptrap.h"
+#include "logtable/entrylocale.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -42,15 +44,6 @@ QDate storedDate(const QString& text)
     return date;
 }
 
-// The entry handlers have no trap and no location literal of their own. A failed write
-// is reported under a location built like the literals, naming the handler, and with
-// line 0: the handler has no labelled statements.
-QString handlerLocation(const char* handler)
-{
-    return QLatin1String(ErrorLocation::kPrefix)
-           + QStringLiteral("Form1.%1 ").arg(QLatin1String(handler));
-}
-
 } // namespace
 
 bool Form1::load() { return Form_Load(); }
@@ -71,19 +64,26 @@ bool Form1::Form_Load()
     if (trap.test(124, [&] { return FileExists(cursorFile); })) {
         trap.run(126, [&] { mouseIcon_ = loadCursorFile(cursorFile); });
     }
+    // Entries typed under another locale are kept in this one's forms from now on.
+    if (const QString notice = entries_->keep([&] { EntryLocale::adopt(*store_); });
+        !notice.isEmpty())
+        tell(notice);
     const auto restore = [&](int label, QLineEdit* box, const char* key) {
-        trap.run(label, [&] { box->setText(store_->GetSetting(QString::fromLatin1(key))); });
+        trap.run(label,
+                 [&] { box->setText(EntryLocale::read(*store_, QString::fromLatin1(key))); });
     };
     restore(128, txtAuthorizedBy, "AuthorizedBy");
     restore(130, txtEmployeeID, "EmployeeID");
     restore(132, txtEmployeeName, "EmployeeName");
     // Both dates are read before either picker is set: setting one raises the period
     // rule, which would overwrite the other's stored value before it was read.
-    const std::optional<QDate> from = trap.value(
-        134, [&] { return storedDate(store_->GetSetting(QStringLiteral("PeriodFrom"), today)); });
+    const std::optional<QDate> from = trap.value(134, [&] {
+        return storedDate(EntryLocale::read(*store_, QStringLiteral("PeriodFrom"), today));
+    });
     restore(136, txtRatePerMile, "RatePerMile");
-    const std::optional<QDate> to = trap.value(
-        138, [&] { return storedDate(store_->GetSetting(QStringLiteral("PeriodTo"), today)); });
+    const std::optional<QDate> to = trap.value(138, [&] {
+        return storedDate(EntryLocale::read(*store_, QStringLiteral("PeriodTo"), today));
+    });
     trap.run(138, [&] {
         const QSignalBlocker blockFrom(dtpFrom);
         const QSignalBlocker blockTo(dtpTo);
@@ -97,6 +97,7 @@ bool Form1::Form_Load()
     BindLogTable(logTable_, *model_, trap);
     refreshClaimMarks();
     for (const QString& notice : log_->notices()) tell(notice);
+    log_->noticesShown();
 
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
     if (mayRun) {
@@ -125,6 +126,8 @@ void Form1::Form_QueryUnload()
     trap.run(100, [&] {
         if (log_ && logTable_) log_->close(*logTable_);
     });
+    // Entries a full disk kept waiting have their last chance here.
+    trap.run(102, [&] { entries_->close(); });
 }
 
 void Form1::openTripLog(StepTrap& trap)
@@ -148,7 +151,8 @@ void Form1::openTripLog(StepTrap& trap)
 }
 
 // One finished change, one transaction. A write that fails leaves its changes pending
-// for the next one and says why, once until a write succeeds again.
+// for the next one and says why, once until a write succeeds again; entries waiting for
+// the disk go with a write that works.
 void Form1::commitTrips()
 {
     if (!log_ || !logTable_) return;
@@ -161,6 +165,11 @@ void Form1::commitTrips()
             tell(tr("The last change to the trips could not be saved. %1")
                      .arg(QString::fromUtf8(failure.what())));
         }
+        return;
+    }
+    if (entries_->pending()) {
+        const QString notice = entries_->retry();
+        if (!notice.isEmpty()) tell(notice);
     }
 }
 
@@ -180,25 +189,22 @@ void Form1::showMainWindow()
     show();
     raise();
     activateWindow();
+    // Back from the preview the user goes on with the log: its keys act at once.
+    DataGrid1->setFocus();
 }
 
 void Form1::saveTripRows() { Form_QueryUnload(); }
 
 void Form1::Form_Unload() { QCoreApplication::quit(); }
 
-void Form1::saveEntry(const QString& key, const QString& value, const char* handler)
+// The change handlers have no trap: a write that fails is told as a plain notice naming
+// its cause, and the value waits for the next write.
+void Form1::saveEntry(const QString& key, const QString& value)
 {
-    try {
-        store_->SaveSetting(key, value);
-        entryWriteFailing_ = false;
-    } catch (const std::exception& failure) {
-        // Reported once until a write succeeds again: a store that cannot be written
-        // would otherwise answer every keystroke with a box.
-        if (!entryWriteFailing_) {
-            entryWriteFailing_ = true;
-            ErrorReport(QString::fromUtf8(failure.what()), handlerLocation(handler), 0);
-        }
-    }
+    const QString notice = entries_->keep([&] { EntryLocale::save(*store_, key, value); });
+    if (!notice.isEmpty()) tell(notice);
+    // Trip changes that wait for the disk go with the entry's write that worked.
+    if (notice.isEmpty() && tripWriteFailing_ && !entries_->pending()) commitTrips();
 }
 
 void Form1::dtpFrom_Change()
@@ -206,7 +212,7 @@ void Form1::dtpFrom_Change()
     if (dtpFrom->date() > dtpTo->date()) {
         dtpTo->setDate(dtpFrom->date());
     }
-    saveEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()), "dtpFrom_Change");
+    saveEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()));
 }
 
 void Form1::dtpTo_Change()
@@ -214,7 +220,7 @@ void Form1::dtpTo_Change()
     if (dtpTo->date() < dtpFrom->date()) {
         dtpFrom->setDate(dtpTo->date());
     }
-    saveEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()), "dtpTo_Change");
+    saveEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()));
 }
 
 } // namespace bw

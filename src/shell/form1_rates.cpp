@@ -47,7 +47,20 @@ void Form1::createRateActions()
     txtRatePerMile->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(txtRatePerMile, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showRateMenu(pos); });
+    connect(txtRatePerMile, &QLineEdit::textChanged, this, [this] { markTypedRate(); });
     setRateStore(std::make_unique<MemoryRateStore>());
+}
+
+void Form1::markTypedRate()
+{
+    // A rate that is no number is kept (the form shows it), but marked as a grid cell with a
+    // slip is: the cell's tint, and the note in its tool tip and description.
+    const std::optional<QString> note = typedRateNote(txtRatePerMile->text());
+    QPalette palette = txtRatePerMile->palette();
+    palette.setColor(QPalette::Base, note ? warningTint() : QColor(Qt::white));
+    txtRatePerMile->setPalette(palette);
+    txtRatePerMile->setToolTip(note.value_or(QString()));
+    txtRatePerMile->setAccessibleDescription(note.value_or(QString()));
 }
 
 void Form1::showRateMenu(const QPoint& pos)
@@ -218,8 +231,7 @@ void Form1::recalculateReimbursementsCommand()
     }
     const auto count = static_cast<int>(changes.size());
     const QString question =
-        (count == 1 ? tr("1 Reimbursement changes to its Mileage × its rate.")
-                    : tr("%1 Reimbursements change to their Mileage × their rate.").arg(count))
+        tr("%n Reimbursement(s) change(s) to their Mileage × their rate.", nullptr, count)
         + QStringLiteral("\r\n\r\n") + tr("Recalculate them?");
     if (ask(question, Dialogs::Yes) != Dialogs::Yes) return;
     const LogHistory::Name step(*history_, tr("Recalculate Reimbursements"));

@@ -146,14 +146,14 @@ bool Form1::importTripsFrom(const QString& path)
         if (!read.problems.empty()) {
             const int bad = lineCount(read.problems);
             question = tr("%1 of \"%2\" cannot be imported:\r\n%3\r\n\r\n")
-                           .arg(bad == 1 ? tr("1 line") : tr("%1 lines").arg(bad), name,
-                                problemLines(read.problems));
+                           .arg(tr("%n line(s)", nullptr, bad), name, problemLines(read.problems));
         }
         if (fit < total) {
-            question += tripLimitMessage(tr("Only %1 of the %2 trips fit.").arg(fit).arg(total))
-                        + QStringLiteral("\r\n\r\n");
+            question +=
+                tripLimitMessage(tr("Only %1 of the %n trip(s) fit.", nullptr, total).arg(fit))
+                + QStringLiteral("\r\n\r\n");
         }
-        question += tr("Import the %1 good trips? No imports nothing.").arg(fit);
+        question += tr("Import the %n good trip(s)? No imports nothing.", nullptr, fit);
         if (!askUser(question, Dialogs::Yes)) {
             return false;
         }

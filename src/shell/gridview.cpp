@@ -27,16 +27,15 @@ bool GridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     return QTableView::edit(index, trigger, event);
 }
 
-// The grid's own keys (its actions that act on the grid: undo, redo, insert and delete a
-// row) belong to the cell editor while a cell is being edited: Ctrl+Z undoes typing there,
-// and no row command runs behind an open editor.
+// The grid's own keys (its actions: undo, redo, insert and delete a row, the trip
+// commands) belong to the cell editor while a cell is being edited: Ctrl+Z undoes typing
+// there, and no row command runs behind an open editor.
 bool GridView::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride && state() == EditingState) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* action : actions()) {
-            if (action->shortcutContext() == Qt::WidgetWithChildrenShortcut
-                && action->shortcuts().contains(pressed)) {
+            if (action->shortcuts().contains(pressed)) {
                 event->accept();
                 return true;
             }

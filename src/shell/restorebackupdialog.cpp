@@ -79,8 +79,7 @@ RestoreBackupDialog::RestoreBackupDialog(BackupLocation where, qint64 currentTri
 
 QString RestoreBackupDialog::whenText(const QDateTime& when)
 {
-    return dateToText(when.date()) + QLatin1Char(' ')
-           + QLocale().toString(when.time(), QLocale::ShortFormat);
+    return dateToText(when.date()) + QLatin1Char(' ') + timeWithSecondsText(when.time());
 }
 
 void RestoreBackupDialog::fillRow(int row, const BackupInfo& info)
@@ -115,12 +114,11 @@ void RestoreBackupDialog::restoreChosen()
              windowTitle(), Dialogs::Icon::Warning);
         return;
     }
-    const QLocale locale;
     const QString question =
-        tr("Replace the log's %1 trips with the %2 trips of the backup of %3? The current log "
-           "is backed up first.")
-            .arg(locale.toString(currentTrips_), locale.toString(chosen.trips),
-                 whenText(chosen.when));
+        tr("Replace the log's %1 with the %2 of the backup of %3? The current log is backed up "
+           "first.")
+            .arg(tr("%Ln trip(s)", nullptr, static_cast<int>(currentTrips_)),
+                 tr("%Ln trip(s)", nullptr, static_cast<int>(chosen.trips)), whenText(chosen.when));
     if (ask(question, Dialogs::No, windowTitle()) != Dialogs::Yes) return;
     const QString path = chosen.path;
     const QString error = restore_(path);

@@ -39,7 +39,8 @@ public:
 
     // The command that opens this window, as menus show it.
     static QString commandText() { return tr("Restore Log from Backup…"); }
-    // How a backup's moment is shown: the short date with a four-digit year, and the time.
+    // How a backup's moment is shown: the short date with a four-digit year, and the time
+    // to the second, so that backups taken in the same minute read apart.
     static QString whenText(const QDateTime& when);
 
 private:

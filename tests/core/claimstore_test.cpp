@@ -1,7 +1,9 @@
 // Tests of the claim store: claims read back whole, the trail that changes of claimed
 // trips leave through the log's own writes, the chain over both, and restores that keep
 // them. Real database files throughout.
+#include "core/blanktrip.h"
 #include "core/claimstore.h"
+#include "core/claimtrail.h"
 #include "core/logbackup.h"
 #include "core/logdatabase.h"
 #include "support/fakeplatform.h"
@@ -144,6 +146,63 @@ TEST_F(ClaimStoreTest, ClaimsReadBackWholeWithTheirFilesAndPaidMark)
     EXPECT_EQ(check.head.size(), 64);
 }
 
+TEST_F(ClaimStoreTest, ABlankTripIsTheSameToTheProgramAndInTheStoredRows)
+{
+    const std::pair<std::vector<QVariant>, bool> cases[] = {
+        {{}, true},
+        {{"", " ", "\t", "\u00a0 ", {}, "\n", -0.0, 0.0}, true}, // blanks and zeros
+        {{{}, {}, {}, {}, "0"}, false},                          // a reading of 0
+        {{{}, "\u00dcberlingen"}, false},
+        {{{}, {}, {}, {}, {}, {}, 0.0, -1.0}, false}};
+    sql::Statement query(db->database(), "SELECT blank_trip(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    for (const auto& [fields, blank] : cases) {
+        const Trip t = Trip::fromValues(fields);
+        EXPECT_EQ(isBlankTrip(t), blank);
+        // As the trips table keeps the fields, and as a claim's snapshot does (numbers as text).
+        for (const bool snapshot : {false, true}) {
+            for (int k = 0; k < Trip::kFieldCount; ++k)
+                query.bind(k + 1, snapshot ? claims::fieldText(t.field(k)) : t.field(k));
+            ASSERT_TRUE(query.step());
+            EXPECT_EQ(query.intAt(0) != 0, blank) << snapshot;
+            query.reset();
+        }
+    }
+}
+
+TEST_F(ClaimStoreTest, BlankRowsKeepTheirPlaceInAClaimButClaimNothing)
+{
+    const StoredTrip blankRow{9, 9, Trip::fromValues({"", "", "", "", "", "", 0.0, 0.0})};
+    apply(TripChanges{{logTrips[0], logTrips[1], blankRow}, {}, false, {}});
+    store.recordClaim(record({logTrips[0], logTrips[1], blankRow}), file(QString(), "print"));
+    // The same report claimed as it was recorded before blank rows were told apart: the
+    // blank row with its id. The chain covers it as it is.
+    sql::Database& raw = db->database();
+    raw.exec("INSERT INTO claims (number, saved_at) VALUES (2, '2026-03-02T00:00:00.000Z');"
+             "INSERT INTO claim_trips SELECT 2, position, coalesce(trip_id, 9), date,"
+             " starting_location, destination, description, odometer_start, odometer_end,"
+             " mileage, reimbursement FROM claim_trips WHERE claim = 1");
+    claims::appendLink(raw, claims::LinkKind::Claim, 2);
+    for (const Claim& claim : store.claims()) {
+        EXPECT_EQ(claim.trips.size(), 3u) << "the report's rows keep their places";
+        EXPECT_EQ(claim.trips[2].tripId, claim.number == 1 ? 0 : 9);
+        EXPECT_EQ(tripCount(claim), 2);
+    }
+    const auto marks = store.claimedTrips();
+    EXPECT_EQ(marks.size(), 2u) << "the blank row is claimed by neither";
+    EXPECT_EQ(marks.at(1).claimNumber, 2);
+
+    // Typed into, the blank row is a new trip; a claimed trip emptied is a change of it.
+    StoredTrip typed = blankRow;
+    typed.trip.date = QStringLiteral("3/1/2026");
+    upsert(typed);
+    EXPECT_TRUE(store.trailFor(9).empty());
+    upsert(StoredTrip{1, 1, blankRow.trip});
+    EXPECT_EQ(store.trailFor(1).size(), 7u) << "every field but the empty Description";
+    const ChainCheck check = store.checkChain();
+    EXPECT_TRUE(check.holds) << check.firstFailure.toStdString();
+    EXPECT_EQ(check.entries, 2 + 1 + 7);
+}
+
 TEST_F(ClaimStoreTest, ChangesOfClaimedTripsAreTrailedByTheLogItself)
 {
     struct Expect {
@@ -251,6 +310,8 @@ TEST_F(ClaimStoreTest, AChangeMadeBesideTheProgramBreaksTheChainAtItsLink)
          "file 1 of claim 1"},
         {"a paid mark moved", "UPDATE claim_paid SET at = '2020-01-01T00:00:00.000Z'",
          "paid mark of claim 1"},
+        {"an unpaid mark moved", "UPDATE claim_unpaid SET at = '2020-01-01T00:00:00.000Z'",
+         "unpaid mark of claim 1"},
         {"a trail entry removed", "DELETE FROM trail WHERE number = 2", "trail entry 2"},
         {"a snapshot trip removed", "DELETE FROM claim_trips WHERE claim = 2", "claim 2"},
         {"a link's predecessor rewritten", "UPDATE chain SET previous = '' WHERE link = 3",
@@ -270,6 +331,7 @@ TEST_F(ClaimStoreTest, AChangeMadeBesideTheProgramBreaksTheChainAtItsLink)
         fresh.markPaid(1, kSaved);
         fresh.recordClaim(record({logTrips[0]}), file(QString(), "print"));
         apply(TripChanges{{}, {1, 2}, false, {}});
+        fresh.markUnpaid(1, kSaved.addDays(1));
         const ChainCheck before = fresh.checkChain();
         ASSERT_TRUE(before.holds) << c.name << ": " << before.firstFailure.toStdString();
         db->database().exec(c.sql);

@@ -285,6 +285,9 @@ TEST_F(LogBackupTest, ListsWhenTripsAndLatestDateAndUnreadableFiles)
     db.addTrips(2, dateToText(QDate(2026, 11, 28)));
     db.addTrips(1, QStringLiteral("not a date"));
     db.addTrips(1);
+    // Blank rows, dated or not, are no trips.
+    ASSERT_TRUE(db.exec("INSERT INTO trips (position, date, description, mileage, reimbursement)"
+                        " VALUES (90, '', '', 0, 0), (91, ' ', NULL, NULL, 0)"));
     ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-08T09:00:00")).ok);
     ASSERT_TRUE(db.exec("DELETE FROM trips"));
     ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-09T09:00:00")).ok);
@@ -425,6 +428,55 @@ TEST_F(LogBackupTest, RestoreKilledAnywhereLeavesOneWholeLog)
                   QStringList{"ok"})
             << name.toStdString();
     }
+}
+
+// Pruning deletes the backups the log records as written, still the files written: not a
+// file of another's under such a name, not one put in a backup's place, and nothing at
+// all through a backup folder that is a link.
+TEST_F(LogBackupTest, PruningDeletesOnlyRecordedBackupsAndNeverThroughALink)
+{
+    const QString other = dir.filePath(QStringLiteral("elsewhere"));
+    for (const bool linked : {false, true}) {
+        SCOPED_TRACE(linked ? "backups is a link" : "backups is a folder");
+        QDir(backupFolder()).removeRecursively();
+        QFile::remove(backupFolder());
+        QDir(other).removeRecursively();
+        QDir().mkpath(other);
+        TripLogDb& db = open();
+        db.exec("DELETE FROM backups");
+        if (linked) {
+            ASSERT_TRUE(QFile::link(other, backupFolder()));
+        }
+        const QString folder = linked ? other : backupFolder();
+        QDir().mkpath(folder);
+        const QString foreign = folder + QStringLiteral("/Brindlewick-20240101-090000.sqlite");
+        QFile(foreign).open(QIODevice::WriteOnly);
+        db.addTrips(1);
+        // Older than the twelve months kept: pruned by the fifteen that follow.
+        const BackupResult first = backUpNow(db.handle(), at("2025-01-02T09:00:00"));
+        const BackupResult second = backUpNow(db.handle(), at("2025-01-03T09:00:00"));
+        ASSERT_TRUE(first.ok && second.ok);
+        // The second put back by another file under its name.
+        ASSERT_TRUE(QFile::remove(second.path) && QFile::copy(first.path, second.path));
+        for (int day = 1; day <= 15; ++day)
+            ASSERT_TRUE(backUpNow(db.handle(), at("2026-03-01T09:00:00").addDays(day)).ok);
+        EXPECT_TRUE(QFile::exists(foreign)) << "not the program's";
+        EXPECT_TRUE(QFile::exists(second.path)) << "no longer the file written";
+        EXPECT_EQ(QFile::exists(first.path), linked) << "pruned, unless through a link";
+        EXPECT_EQ(BackupLocation::of(dbPath()).files().size(), linked ? 18 : 17);
+        log.reset();
+        QFile::remove(dbPath());
+        QFile::remove(dbPath() + "-wal");
+        QFile::remove(dbPath() + "-shm");
+    }
+    // A file where the folder goes is named so.
+    QFile::remove(backupFolder());
+    QFile(backupFolder()).open(QIODevice::WriteOnly);
+    const BackupResult refused = backUpNow(open().handle(), at("2026-03-20T09:00:00"));
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(
+        refused.error.endsWith(QStringLiteral("%1 is a file, not a folder.").arg(backupFolder())))
+        << refused.error.toStdString();
 }
 
 TEST_F(LogBackupTest, FailuresNameTheirCauseAndLeaveNothingBehind)

@@ -1,6 +1,7 @@
 // Tests of the log's database: schema and migration, typed reads and writes, read-only
 // openings, files set aside, and failures named by their cause. Real files throughout.
 #include "core/claimstore.h"
+#include "core/claimtrail.h"
 #include "core/logbackup.h"
 #include "core/logdatabase.h"
 #include "support/fakeplatform.h"
@@ -14,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
+
+#include <map>
 
 namespace bw {
 namespace {
@@ -186,6 +189,44 @@ void writeVersion2(const QString& path, bool withTrip)
              "PRAGMA user_version = 2;");
 }
 
+// Writes a log as the fourth schema left it: this schema's tables but the backups list.
+void writeVersion4(const QString& path, bool withTrip)
+{
+    writeVersion2(path, withTrip);
+    {
+        const LogDatabase current(path, LogDatabase::Access::ReadWrite);
+    }
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("DROP TABLE backups; PRAGMA user_version = 4;");
+}
+
+// Writes a log as the third schema left it: the fourth's tables but for what the fourth
+// changed (paid marks keyed by their claim, no unpaid marks), with one claim marked paid
+// and linked as that schema linked it.
+void writeVersion3(const QString& path, bool withTrip)
+{
+    writeVersion4(path, withTrip);
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("DROP TABLE claim_unpaid; DROP TABLE claim_paid;"
+             "CREATE TABLE claim_paid ("
+             " claim INTEGER PRIMARY KEY REFERENCES claims (number), at TEXT NOT NULL);"
+             "INSERT INTO claims (number, saved_at) VALUES (1, '2026-01-01T00:00:00.000Z');"
+             "INSERT INTO claim_paid (claim, at) VALUES (1, '2026-01-05T09:00:00.000Z');"
+             "PRAGMA user_version = 3;");
+    claims::appendLink(raw, claims::LinkKind::Claim, 1);
+    const QString content = QString::fromLatin1(claims::Canonical(QStringLiteral("paid"))
+                                                    .add(qint64{1})
+                                                    .add("2026-01-05T09:00:00.000Z")
+                                                    .hash());
+    const QString previous = raw.scalar("SELECT hash FROM chain").toString();
+    const QString hash = QString::fromLatin1(claims::linkHash("paid", 1, content, previous));
+    raw.exec(QStringLiteral("INSERT INTO chain (kind, ref, content, previous, hash)"
+                            " VALUES ('paid', 1, '%1', '%2', '%3')")
+                 .arg(content, previous, hash)
+                 .toUtf8()
+                 .constData());
+}
+
 TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
 {
     struct Case {
@@ -196,24 +237,36 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
     for (const Case& c : std::vector<Case>{{"no database", -1, false},
                                            {"version 1, empty", 1, false},
                                            {"version 1 with a trip", 1, true},
-                                           {"version 2 with a trip", 2, true}}) {
+                                           {"version 2 with a trip", 2, true},
+                                           {"version 3 with a paid claim", 3, true},
+                                           {"version 4 with a trip", 4, true}}) {
         QFile::remove(path());
         QFile::remove(path() + QStringLiteral("-wal"));
         QFile::remove(path() + QStringLiteral("-shm"));
         if (c.layout == 1) writeVersion1(path(), c.withTrip);
         if (c.layout == 2) writeVersion2(path(), c.withTrip);
+        if (c.layout == 3) writeVersion3(path(), c.withTrip);
+        if (c.layout == 4) writeVersion4(path(), c.withTrip);
+        const QDateTime paidAt(QDate(2026, 1, 5), QTime(9, 0), Qt::UTC);
+        const auto paidClaim = [&](ClaimStore claims) {
+            const std::vector<Claim> all = claims.claims();
+            return !all.empty() && all.front().paidAt == paidAt && claims.checkChain().holds;
+        };
         if (c.layout > 0) {
             const QByteArray before = bytesOf(path());
             LogDatabase reader(path(), LogDatabase::Access::ReadOnly);
             EXPECT_TRUE(reader.rateChanges().empty()) << c.name << ": no table yet, no list";
-            EXPECT_TRUE(ClaimStore(reader).claims().empty()) << c.name;
+            EXPECT_EQ(paidClaim(ClaimStore(reader)), c.layout == 3) << c.name;
             EXPECT_TRUE(ClaimStore(reader).checkChain().holds) << c.name;
             EXPECT_EQ(bytesOf(path()), before) << c.name << ": the reader never migrates";
         }
         {
             LogDatabase db(path(), LogDatabase::Access::ReadWrite);
             EXPECT_EQ(db.foundVersion(), std::max(c.layout, 0)) << c.name;
-            EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(), 3) << c.name;
+            EXPECT_EQ(db.database().scalar("PRAGMA user_version").toInt(),
+                      LogDatabase::kSchemaVersion)
+                << c.name;
+            EXPECT_EQ(paidClaim(ClaimStore(db)), c.layout == 3) << c.name << ": the mark holds";
             EXPECT_TRUE(db.rateChanges().empty()) << c.name;
             EXPECT_EQ(db.tripCount(), c.withTrip ? 1 : 0) << c.name;
             EXPECT_EQ(db.importPending(), c.layout < 0) << c.name << ": an upgrade imports nothing";
@@ -224,10 +277,24 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
             ClaimRecord record;
             record.savedAt = QDateTime(QDate(2026, 1, 2), QTime(3, 4), Qt::UTC);
             record.trips = {{4, Trip::fromValues({QStringLiteral("x")})}};
-            EXPECT_EQ(claims.recordClaim(record, {QString(), QStringLiteral("print"), {}, {}}), 1)
-                << c.name;
+            const qint64 number =
+                claims.recordClaim(record, {QString(), QStringLiteral("print"), {}, {}});
+            EXPECT_EQ(number, c.layout == 3 ? 2 : 1) << c.name;
             db.apply(TripChanges{{}, {4}, false, {}});
             EXPECT_EQ(claims.trailFor(4).size(), c.withTrip ? 1u : 0u) << c.name;
+            // Paid, paid again (no mark), taken back and paid later, each mark a link; the
+            // mark the earlier schema kept is taken back too.
+            if (c.layout == 3) claims.markUnpaid(1, paidAt);
+            int day = 0;
+            for (const bool pay : {true, true, false, true}) {
+                const QDateTime at = paidAt.addDays(day++);
+                pay ? claims.markPaid(number, at) : claims.markUnpaid(number, at);
+            }
+            EXPECT_EQ(claims.claim(number)->paidAt, paidAt.addDays(3)) << c.name;
+            EXPECT_EQ(claims.claim(1)->paidAt.has_value(), c.layout != 3) << c.name;
+            const ChainCheck chain = claims.checkChain();
+            EXPECT_TRUE(chain.holds) << c.name;
+            EXPECT_EQ(chain.entries, 5 + (c.withTrip ? 1 : 0) + (c.layout == 3 ? 3 : 0)) << c.name;
             db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
         }
         LogDatabase again(path(), LogDatabase::Access::ReadOnly);
@@ -289,7 +356,9 @@ TEST_F(LogDatabaseTest, TheRateStoreLendsAReadOnlyListButRefusesToKeepOne)
         DatabaseRateStore store([&] { return &db; });
         store.saveRates(RateSchedule({{QDate(2026, 1, 1), 0.725}}));
         EXPECT_EQ(store.loadRates(), RateSchedule({{QDate(2026, 1, 1), 0.725}}));
-        db.database().exec("PRAGMA user_version = 4");
+        const QByteArray newer =
+            "PRAGMA user_version = " + QByteArray::number(LogDatabase::kSchemaVersion + 1);
+        db.database().exec(newer.constData());
     }
     LogDatabase newer(path(), LogDatabase::Access::ReadWrite);
     ASSERT_TRUE(newer.readOnly());
@@ -385,25 +454,6 @@ TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
     EXPECT_NE(db.check(true), QStringLiteral("ok"));
 }
 
-TEST_F(LogDatabaseTest, KeepAsideMovesTheFileAndItsLogUnchanged)
-{
-    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
-    fill(db, sampleTrips());
-    const QByteArray main = bytesOf(path());
-    const QByteArray wal = bytesOf(path() + QStringLiteral("-wal"));
-    ASSERT_FALSE(wal.isEmpty());
-    const QString moved = keepAside(path());
-    EXPECT_EQ(moved, path() + QStringLiteral(".damaged-20260314-103000"));
-    EXPECT_FALSE(QFile::exists(path()));
-    EXPECT_FALSE(QFile::exists(path() + QStringLiteral("-wal")));
-    EXPECT_EQ(bytesOf(moved), main);
-    EXPECT_EQ(bytesOf(moved + QStringLiteral("-wal")), wal);
-    QFile again(path());
-    ASSERT_TRUE(again.open(QIODevice::WriteOnly));
-    again.close();
-    EXPECT_EQ(keepAsideFile(path()), moved + QStringLiteral("-2")) << "never over another";
-}
-
 TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
 {
     {
@@ -421,15 +471,19 @@ TEST_F(LogDatabaseTest, TheSqliteShellReadsTheLog)
               QStringLiteral("7|Store|2.0\n3|\"quoted\"; a=b, c|0.1\n12||-3.25\nok\n"));
 }
 
-TEST_F(LogDatabaseTest, OneWriterHoldsTheLock)
+TEST_F(LogDatabaseTest, OneWriterHoldsTheLockAndTheOthersLearnWhich)
 {
-    InstanceLock first(path());
-    EXPECT_TRUE(first.held());
-    {
-        InstanceLock second(path());
-        EXPECT_FALSE(second.held());
+    using Holder = InstanceLock::Holder;
+    for (const Holder holder : {Holder::Program, Holder::ReportTool}) {
+        InstanceLock first(path(), holder);
+        EXPECT_TRUE(first.held());
+        {
+            InstanceLock second(path(), Holder::ReportTool);
+            EXPECT_FALSE(second.held());
+            EXPECT_EQ(second.holder(), holder);
+        }
+        EXPECT_TRUE(first.held());
     }
-    EXPECT_TRUE(first.held());
 }
 
 // Writes that fail say why: the cause from the system's errno, not a generic text.

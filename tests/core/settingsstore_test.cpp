@@ -204,7 +204,7 @@ TEST(SettingsStore, AFailedWriteThrowsSettingsError)
         ADD_FAILURE() << "written";
     } catch (const SettingsError& e) {
         EXPECT_TRUE(QString::fromUtf8(e.what()).endsWith(
-            QStringLiteral(": The folder %1 does not exist.")
+            QStringLiteral(": %1 is a file, not a folder.")
                 .arg(QFileInfo(p.settingsFile).absolutePath())))
             << e.what();
     }

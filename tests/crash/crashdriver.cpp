@@ -1,7 +1,7 @@
 // The real main window on a given configuration folder, driven through the grid as a
 // person types, printing a line after each finished edit; the crash test kills it.
 //   bw_crash_driver CONFIG-FOLDER RUN EDITS [--hold]
-// prints "ready readonly=0|1", "notice: ..." lines, "row N TEXT" (the Starting Location
+// prints "notice: ..." lines, "ready readonly=0|1", "row N TEXT" (the Starting Location
 // of each row as loaded), "edit ROW TEXT" after each edit and
 // "done"; with --hold it then waits until its standard input closes and closes the
 // window as a person would.
@@ -69,11 +69,12 @@ int main(int argc, char** argv)
 
     bw::Form1 form;
     if (!form.load()) return 3;
+    // Said as soon as the window has told them: a kill may follow at any moment.
+    for (const QString& text : dialogs.texts()) say(QStringLiteral("notice: ") + text.simplified());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 4;
     const bool readOnly = form.tripLog()->readOnly();
     say(QStringLiteral("ready readonly=%1").arg(readOnly ? 1 : 0));
-    for (const QString& text : dialogs.texts()) say(QStringLiteral("notice: ") + text.simplified());
     for (int row = 0; row < form.gridModel().rowCount(); ++row) {
         say(QStringLiteral("row %1 %2")
                 .arg(row)

@@ -17,6 +17,10 @@ import tempfile
 import openpyxl
 import xlwt
 
+# LibreOffice shows numbers in the forms of its locale, which follows the desktop's;
+# these checks read US forms.
+US_FORMS = dict(os.environ, LC_ALL="en_US.UTF-8")
+
 failures = []
 
 
@@ -28,7 +32,8 @@ def check(condition, message):
 def soffice(profile, target, outdir, files):
     subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless", "--norestore",
                     "--convert-to", target, "--outdir", outdir, *files],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300,
+                   env=US_FORMS)
 
 
 def near(a, b, tolerance):

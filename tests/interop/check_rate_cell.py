@@ -14,7 +14,8 @@ import xlrd
 
 from toolcases import check, run_cases
 
-# name, typed rate, rate changes (CSV text or None), trip dates, E3 value, E3 format, PDF text
+# name, typed rate, rate changes (CSV text or None), trip dates, E3 value, E3 format, PDF
+# text, and optionally the desktop's locale and the one the store names for its entries
 CASES = [
     ("tenth of a cent", "0.585", None, ["5/1/2016"], 0.585, "$#,##0.000", "$0.585"),
     ("cents", "1.25", None, ["5/1/2016"], 1.25, "$#,##0.00", "$1.25"),
@@ -26,13 +27,24 @@ CASES = [
     ("across a change", "0.7", "Rate,From\n0.725,2026-01-01\n", ["12/31/2025", "1/1/2026"],
      "$0.70 to 12/31/2025; $0.725 from 1/1/2026", "$#,##0.00",
      "$0.70 to 12/31/2025; $0.725 from 1/1/2026"),
+    ("typed in English, read in German", "0.585", None, [], 0.585, "$#,##0.000", "$0.585",
+     "de_DE", "en_US"),
+    ("typed in German, read in English", "0,585", None, [], 0.585, "$#,##0.000", "$0.585",
+     "en_US", "de_DE"),
+    ("kept before the locale was, read in German", "0.585", None, [], 0.585, "$#,##0.000",
+     "$0.585", "de_DE", None),
+    ("typed in French, read in Spanish", "1,25", None, [], 1.25, "$#,##0.00", "$1.25",
+     "es_ES", "fr_FR"),
 ]
 
 
-def write_inputs(folder, typed, changes, dates):
+def write_inputs(folder, typed, changes, dates, named):
     ini = os.path.join(folder, "store.ini")
     with open(ini, "w", encoding="utf-8") as f:
-        f.write("[General]\nRatePerMile=%s\nRowCount=%d\n" % (typed, len(dates)))
+        # Quoted as the program writes it: the INI reader splits a bare comma.
+        f.write("[General]\nRatePerMile=\"%s\"\nRowCount=%d\n" % (typed, len(dates)))
+        if named:
+            f.write("EntryLocale=%s\n" % named)
         for k, date in enumerate(dates, 1):
             f.write("RowSource1%%20%d=%s\nRowSource7%%20%d=7\n" % (k, date, k))
     args = ["--settings", ini]
@@ -45,11 +57,12 @@ def write_inputs(folder, typed, changes, dates):
 
 
 def check_case(tool, folder, case):
-    name, typed, changes, dates, value, fmt, shown = case
-    args = write_inputs(folder, typed, changes, dates)
+    name, typed, changes, dates, value, fmt, shown, desktop, named = case + (None,) * (9 - len(case))
+    args = write_inputs(folder, typed, changes, dates, named)
+    env = dict(os.environ, LC_ALL=desktop + ".UTF-8") if desktop else None
     outputs = {suffix: os.path.join(folder, "report." + suffix) for suffix in ("xls", "xlsx", "pdf")}
     for path in outputs.values():
-        run = subprocess.run([tool] + args + [path], capture_output=True, text=True)
+        run = subprocess.run([tool] + args + [path], capture_output=True, text=True, env=env)
         check(run.returncode == 0, f"{name}: {path} exit {run.returncode}: {run.stderr}")
         if run.returncode != 0:
             return

@@ -14,6 +14,10 @@ import tempfile
 
 import xlrd
 
+# LibreOffice shows numbers in the forms of its locale, which follows the desktop's;
+# these checks read US forms.
+US_FORMS = dict(os.environ, LC_ALL="en_US.UTF-8")
+
 failures = []
 SHEET = "Mileage Log and Reimbursement"
 TRIPS = [  # B to H of rows 9 to 11; the odometer readings are entered as numbers
@@ -78,7 +82,8 @@ def check_libreoffice(folder, books):
     outdir = os.path.join(folder, "csv")
     subprocess.run(["soffice", f"-env:UserInstallation=file://{folder}/profile", "--headless", "--norestore",
                     "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", outdir, *books],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300,
+                   env=US_FORMS)
     for book in books:
         name = os.path.splitext(os.path.basename(book))[0]
         rows = shown(outdir, name + ".csv")

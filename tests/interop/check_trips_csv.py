@@ -15,6 +15,10 @@ import tempfile
 
 import openpyxl
 
+# LibreOffice shows numbers in the forms of its locale, which follows the desktop's;
+# these checks read US forms.
+US_FORMS = dict(os.environ, LC_ALL="en_US.UTF-8")
+
 probe = sys.argv[1]
 failures = []
 CAPTIONS = ["Date", "Starting Location", "Destination", "Description/Notes", "Odometer Start",
@@ -87,7 +91,8 @@ def soffice(profile, target, outdir, files, infilter=None):
     if infilter:
         command += [f"--infilter={infilter}"]
     subprocess.run(command + ["--convert-to", target, "--outdir", outdir, *files],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300,
+                   env=US_FORMS)
 
 
 def libreoffice_files(folder, profile):

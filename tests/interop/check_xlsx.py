@@ -21,6 +21,10 @@ import openpyxl
 import xlrd
 from openpyxl.utils.datetime import to_excel
 
+# LibreOffice shows numbers in the forms of its locale, which follows the desktop's;
+# these checks read US forms.
+US_FORMS = dict(os.environ, LC_ALL="en_US.UTF-8")
+
 failures = []
 BORDERS = [None, "thin", "medium", "dashed", "dotted", "thick", "double", "hair", "mediumDashed",
            "dashDot", "mediumDashDot", "dashDotDot", "mediumDashDotDot", "slantDashDot"]
@@ -319,7 +323,8 @@ def run_libreoffice(folder):
     out = os.path.join(folder, "csv")
     subprocess.run(["soffice", f"-env:UserInstallation=file://{profile}", "--headless", "--norestore",
                     "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", out, *books],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300,
+                   env=US_FORMS)
     number = lambda text: float(text.replace("$", "").replace(",", ""))
     for name in names:
         results = openpyxl.load_workbook(os.path.join(folder, name + ".xlsx"), data_only=True).active

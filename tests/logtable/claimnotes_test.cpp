@@ -22,7 +22,7 @@ QDateTime localAt(int day, int hour, int minute)
 class ClaimNotes : public ::testing::Test {
 protected:
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
     // The locale's short time, whatever space it puts before AM/PM.
     static QString at(int day, int hour, int minute)
     {

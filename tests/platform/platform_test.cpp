@@ -59,6 +59,17 @@ INSTANTIATE_TEST_SUITE_P(
         LocaleCase{"Japan", QLocale(QLocale::Japanese, QLocale::Japan), "2016/05/14"}),
     [](const ::testing::TestParamInfo<LocaleCase>& tc) { return std::string(tc.param.name); });
 
+TEST(TimeWithSeconds, PutsTheSecondsAfterTheMinutesInTheLocalesOwnForm)
+{
+    const std::pair<QLocale, const char*> cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), "1:05:09 PM"},
+        {QLocale(QLocale::German, QLocale::Germany), "13:05:09"},
+        {QLocale(QLocale::Finnish, QLocale::Finland), "13.05.09"},
+        {QLocale::c(), "13:05:09"}};
+    for (const auto& [locale, text] : cases)
+        EXPECT_EQ(timeWithSecondsText(QTime(13, 5, 9), locale), QLatin1String(text));
+}
+
 TEST(DateTextTwoDigitYears, AreReadInTheCenturyNearestToday)
 {
     TestPlatform env;

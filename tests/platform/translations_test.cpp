@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace bw::test {
 namespace {
 
@@ -36,6 +38,18 @@ TEST(Translations, GermanFrenchAndSpanishAreBuiltIn)
     languages.sort();
     EXPECT_EQ(languages,
               QStringList({QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")}));
+}
+
+TEST(Translations, CountsTakeEachLanguagesPluralFormsEnglishIncluded)
+{
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"", 1, "1 trip"},     {"", 0, "0 trips"},     {"de", 1, "1 Fahrt"}, {"de", 0, "0 Fahrten"},
+        {"fr", 0, "0 trajet"}, {"fr", 2, "2 trajets"}, {"es", 1, "1 viaje"}, {"es", 2, "2 viajes"}};
+    for (const auto& [language, count, text] : cases) {
+        const ProgramTranslation translation{QString::fromLatin1(language)};
+        EXPECT_EQ(QCoreApplication::translate("TripBook", "%n trip(s)", nullptr, count),
+                  QString::fromLatin1(text));
+    }
 }
 
 TEST(Translations, InstalledWhileItLivesWithQtsOwnAndEnglishNeedsNone)

@@ -4,6 +4,7 @@
 #include "preview/previewtesting.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/xls/xls.h"
+#include "support/clibrarylocale.h"
 
 #include <QAction>
 #include <QDir>
@@ -33,6 +34,10 @@ protected:
         ss::Workbook book;
         ss::Worksheet& sheet = book.addSheet(QStringLiteral("Mileage Log and Reimbursement"));
         sheet.setValue({0, 0}, ss::Value::text(QStringLiteral("Printed from the preview")));
+        ss::CellFormat amount = book.formats().get(sheet.formatAt({1, 0}));
+        amount.numberFormat = QStringLiteral("$#,##0.00");
+        sheet.setCellFormat({1, 0}, book.formats().intern(amount));
+        sheet.setValue({1, 0}, ss::Value::number(1234.5));
         sheet.pageSetup().orientation = ss::PageSetup::kLandscape;
         sheet.pageSetup().paperSize = ss::PageSetup::kPaperA4;
         workbook = QDir(platform.tempRoot()).filePath(QStringLiteral("report.xls"));
@@ -127,6 +132,20 @@ TEST_F(Form2Report, SavingUnderANameEndingInPdfWritesThePrintedPages)
     EXPECT_TRUE(poppler("pdftotext", {saved, QStringLiteral("-")})
                     .contains(QStringLiteral("Printed from the preview")));
     EXPECT_TRUE(QFile::exists(workbook)) << "the report's workbook stays for further saves";
+}
+
+// Under each desktop's C library locale (printf's decimal comma) the amount prints as shown.
+TEST_F(Form2Report, PrintsTheSheetsAmountsUnderEveryDesktopLocale)
+{
+    for (const char* name : kDesktopLocales) {
+        const CLibraryLocale desktop(name);
+        QFile::remove(printed);
+        platform.dialogs.answerNextPrint(true, printed);
+        QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+        EXPECT_TRUE(poppler("pdftotext", {printed, QStringLiteral("-")})
+                        .contains(QStringLiteral("$1,234.50")))
+            << name;
+    }
 }
 
 TEST_F(PreviewTest, PrintingAMissingWorkbookIsReportedAndPrintsNothing)

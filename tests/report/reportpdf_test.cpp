@@ -6,6 +6,7 @@
 #include "spreadsheet/render/pages.h"
 #include "spreadsheet/render/render.h"
 #include "spreadsheet/xls/xls.h"
+#include "support/clibrarylocale.h"
 
 #include <QDir>
 #include <QImage>
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace bw {
 namespace {
@@ -40,7 +43,18 @@ struct PdfCase {
     int percent;
     const char* totals[4]; // patterns of E5, E6, G and H of the totals row as shown
     double differingShare; // of page 1's printed area against the sheet's picture
+    // The C library's locale while the report is built and printed, as Qt sets it from
+    // the user's desktop; the sheet's own notation stays en_US.
+    const char* cLocale = nullptr;
 };
+
+void PrintTo(const PdfCase& c, std::ostream* os) { *os << c.name; }
+
+// The sample's report, its sheet in en_US forms whatever the C library's locale.
+PdfCase sampleUnder(const char* name, const char* cLocale)
+{
+    return {name, 0, 1, 95, {"11", "\\$13\\.75", "11", "13\\.75"}, 0.015, cLocale};
+}
 
 QString tool(const QString& program, const QStringList& arguments)
 {
@@ -92,6 +106,10 @@ protected:
     void SetUp() override
     {
         if (kSanitized && GetParam().trips >= 1000) GTEST_SKIP() << "too slow under the sanitizers";
+        if (GetParam().cLocale) {
+            cLocale = std::make_unique<test::CLibraryLocale>(GetParam().cLocale);
+            ASSERT_TRUE(cLocale->ok());
+        }
         book = reportWorkbook(GetParam().trips);
         ss::render::savePdf(book->activeSheet(), pdf);
     }
@@ -121,6 +139,7 @@ protected:
         return ss::xls::loadWorkbook(xls);
     }
 
+    std::unique_ptr<test::CLibraryLocale> cLocale;
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     std::unique_ptr<ss::Workbook> book;
@@ -244,7 +263,9 @@ TEST_P(ReportPdf, FirstPageLooksLikeTheSheet)
 INSTANTIATE_TEST_SUITE_P(
     Reports, ReportPdf,
     ::testing::Values(
-        PdfCase{"sample", 0, 1, 95, {"11", "\\$13\\.75", "11", "13\\.75"}, 0.015},
+        sampleUnder("sample", nullptr), sampleUnder("sample_en_US", "en_US.UTF-8"),
+        sampleUnder("sample_de_DE", "de_DE.UTF-8"), sampleUnder("sample_fr_FR", "fr_FR.UTF-8"),
+        sampleUnder("sample_es_ES", "es_ES.UTF-8"), sampleUnder("sample_sv_SE", "sv_SE.UTF-8"),
         PdfCase{"trips31", 31, 1, 93, {"496", "\\$620\\.00", "496", "620"}, 0.02},
         PdfCase{"trips100", 100, 1, 36, {"5050", "\\$6,312\\.50", "5050", "6312\\.5"}, 0.06},
         // E6 is too narrow for $625,625.00 and shows "#" as on screen

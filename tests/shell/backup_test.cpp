@@ -176,7 +176,7 @@ TEST_F(Backup, ReadOnlyLogIsNeitherBackedUpNorRestored)
     open();
     form.reset();
     for (const QString& file : where().files()) QFile::remove(QDir(where().folder).filePath(file));
-    InstanceLock other(LogDatabase::defaultPath());
+    InstanceLock other(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
     ASSERT_TRUE(other.held());
     Form1& f = open();
     QTest::qWait(200);

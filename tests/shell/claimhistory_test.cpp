@@ -146,7 +146,7 @@ TEST_F(ClaimHistory, ListsClaimsNewestFirstWithTheirFilesStateAndTheChain)
     const Row expected[] = {{"4", "5", "$50.00", "printed", ""},
                             {"3", "4", "$40.00", "claim3.xls (changed), printed", ""},
                             {"2", "3", "$30.00", "claim2.xls (missing)", ""},
-                            {"1", "2", "$20.00", "claim1.xls", "Paid"}};
+                            {"1", "2", "$20.00", "claim1.xls", "Paid 12/6/2026"}};
     ASSERT_EQ(d.model()->rowCount(), 4);
     for (int row = 0; row < 4; ++row) {
         SCOPED_TRACE(row);
@@ -215,21 +215,40 @@ TEST_F(ClaimHistory, ExportsTheSnapshotTripsAndOpensTheFolder)
     EXPECT_TRUE(env.dialogs.messages().isEmpty());
 }
 
-TEST_F(ClaimHistory, MarksPaidOnceAndKeepsItButNotInAReadOnlyLog)
+TEST_F(ClaimHistory, MarkingPaidAsksShowsTheDayAndIsTakenBackButNotInAReadOnlyLog)
 {
     env.clock.set(QDateTime(QDate(2026, 12, 9), QTime(13, 5)));
     ClaimHistoryDialog& d = openDialog();
-    const QString headBefore = d.chainHead()->text();
     choose(3);
-    ASSERT_TRUE(d.paidButton()->isEnabled());
-    d.paidButton()->click();
-    EXPECT_EQ(cell(1, ClaimHistoryModel::PaidColumn), QStringLiteral("Paid"));
-    EXPECT_FALSE(d.paidButton()->isEnabled());
-    EXPECT_NE(d.chainHead()->text(), headBefore);
-    EXPECT_TRUE(d.table()->accessibleDescription().contains(QStringLiteral("paid")));
-    const std::optional<Claim> kept = ClaimStore(*db).claim(3);
-    ASSERT_TRUE(kept && kept->paidAt);
-    EXPECT_EQ(*kept->paidAt, env.clock.now().toUTC());
+    const QString pay = QStringLiteral("Mark claim 3 ($40.00) as paid today?");
+    const QString takeBack = QStringLiteral(
+        "Take back the paid mark of claim 3 ($40.00), made 12/9/2026 1:05 PM? The mark stays "
+        "in the history, with the claim marked unpaid after it.");
+    const struct {
+        Dialogs::Answer answer;
+        QString question;
+        const char* paid; // the claim's Paid cell after the answer
+        const char* button;
+    } steps[] = {{Dialogs::No, pay, "", "Mark as &Paid"},
+                 {Dialogs::Yes, pay, "Paid 12/9/2026", "Mark as &Unpaid"},
+                 {Dialogs::No, takeBack, "Paid 12/9/2026", "Mark as &Unpaid"},
+                 {Dialogs::Yes, takeBack, "", "Mark as &Paid"}};
+    QString head = d.chainHead()->text();
+    for (const auto& step : steps) {
+        env.dialogs.clear();
+        env.dialogs.answerNext(step.answer);
+        d.paidButton()->click();
+        ASSERT_EQ(env.dialogs.messages().size(), 1);
+        EXPECT_EQ(env.dialogs.texts()[0], step.question);
+        EXPECT_EQ(env.dialogs.messages()[0].defaultButton, Dialogs::No);
+        EXPECT_EQ(cell(1, ClaimHistoryModel::PaidColumn), QLatin1String(step.paid));
+        EXPECT_EQ(d.paidButton()->text(), QLatin1String(step.button));
+        EXPECT_EQ(d.chainHead()->text() != head, step.answer == Dialogs::Yes) << "a mark is a link";
+        head = d.chainHead()->text();
+    }
+    EXPECT_FALSE(ClaimStore(*db).claim(3)->paidAt);
+    EXPECT_EQ(d.chainState()->text(),
+              QStringLiteral("The history holds: 4 claims and 12 links checked."));
 
     ClaimHistoryDialog& readOnly = openDialog(true);
     choose(2);
@@ -258,7 +277,7 @@ TEST_F(ClaimHistory, CtrlHInTheGridOpensItAndEscapeClosesItAlsoInAReadOnlyLog)
         SCOPED_TRACE(readOnly);
         form.reset();
         std::optional<InstanceLock> other;
-        if (readOnly) other.emplace(LogDatabase::defaultPath());
+        if (readOnly) other.emplace(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
         Form1& f = openShown();
         ASSERT_EQ(f.tripLog()->readOnly(), readOnly);
         ASSERT_TRUE(f.mnuGrid->actions().contains(f.mnuClaimHistory));

@@ -40,7 +40,7 @@ protected:
     void TearDown() override
     {
         windows.reset();
-        QLocale::setDefault(QLocale::system());
+        QLocale::setDefault(QLocale::c());
     }
     void start()
     {
@@ -206,6 +206,38 @@ TEST_F(Claims, ClaimedTripsAreMarkedAndAskedAboutBeforeTheyAreClaimedAgain)
     EXPECT_EQ(notes.data(Qt::ToolTipRole).toString(), "Claimed in again.pdf, saved " + savedText());
 }
 
+TEST_F(Claims, OfTheDesignedBlankRowsOnlyTheTypedTripIsClaimedCountedAndMoved)
+{
+    start();
+    LogTableModel& grid = main().gridModel();
+    ASSERT_TRUE(grid.setData(grid.index(0, 0), QStringLiteral("3/14/2026")));
+    ASSERT_TRUE(grid.setData(grid.index(0, 6), 12.0));
+    create();
+    handOut(QStringLiteral("claim.xls"));
+    back();
+    const Claim claim = claims().front();
+    EXPECT_EQ(claim.trips.size(), 30u) << "the report's blank rows keep their places";
+    EXPECT_EQ(tripCount(claim), 1);
+    EXPECT_FALSE(grid.index(1, 3).data(Qt::BackgroundRole).isValid()) << "no blank row is tinted";
+    // Typed into, a blank row is a new trip: not claimed, not trailed.
+    const qint64 newTrip = gridIds()[1];
+    ASSERT_TRUE(grid.setData(grid.index(1, 1), QStringLiteral("Depot")));
+    EXPECT_FALSE(grid.isClaimed(1));
+    EXPECT_TRUE(main().claimStore()->trailFor(newTrip).empty());
+
+    env.dialogs.clear();
+    env.dialogs.answerNext(Dialogs::Yes); // the new trip's warnings
+    create();
+    EXPECT_EQ(env.dialogs.texts().value(1),
+              QStringLiteral("1 of these trips was claimed before, row 1 in claim.xls of "
+                             "3/14/2026. Create the report anyway?"));
+    env.dialogs.clear();
+    main().mnuStartNewPeriod->trigger();
+    EXPECT_TRUE(env.dialogs.texts().value(0).startsWith(QStringLiteral("1 claimed trip will")));
+    EXPECT_EQ(gridIds().size(), 30u) << "the rows a new log starts with";
+    EXPECT_EQ(gridIds().front(), newTrip);
+}
+
 TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
 {
     startWithReport();
@@ -227,7 +259,9 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
                              "the period will start on %2. Start a new period?")
                   .arg(claimed.size())
                   .arg(dateToText(from)));
-    EXPECT_EQ(gridIds(), std::vector<qint64>{kept});
+    const std::vector<qint64> moved = gridIds();
+    ASSERT_EQ(moved.size(), 30u) << "blank rows added up to the rows of a new log";
+    EXPECT_EQ(moved.front(), kept);
     EXPECT_EQ(main().periodFrom(), from);
     EXPECT_EQ(main().periodTo(), std::max(from, QDate(2026, 3, 14)));
 
@@ -243,7 +277,7 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
     const Step steps[] = {
         {main().mnuUndo, all, oldFrom, {Change::MovedToHistory, Change::Returned}},
         {main().mnuRedo,
-         {kept},
+         moved,
          from,
          {Change::MovedToHistory, Change::Returned, Change::MovedToHistory}},
         {main().mnuUndo,
@@ -281,7 +315,7 @@ TEST_F(Claims, AReadOnlyLogSavesTheReportAndSaysWhyNoClaimWasRecorded)
     main().PushButton7->click();
     main().close();
     windows.reset();
-    const InstanceLock another(LogDatabase::defaultPath());
+    const InstanceLock another(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
     ASSERT_TRUE(another.held());
     start();
     create();

@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -126,6 +127,90 @@ TEST(CrashTest, EveryPrintedEditSurvivesAKillAndTheLogStaysWhole)
             expected[next % kRows] = unprinted;
         }
     }
+}
+
+// A start that finds a damaged log, killed at random moments of its recovery: the next
+// start finishes or makes the recovery again, shows every trip that can be read and says
+// so; nothing is lost and the damaged file is set aside once.
+TEST(CrashTest, AKillDuringARecoveryLeavesTheOldStateOrTheNewLogAndTheNextStartSaysSo)
+{
+    const std::uint32_t seed = seedOf();
+    std::cout << "recovery kill seed " << seed << " (BW_CRASH_SEED repeats it)" << std::endl;
+    std::mt19937 chance(seed);
+    QTemporaryDir folder;
+    const QString log = databaseIn(folder.path());
+    const QString damaged = folder.filePath(QStringLiteral("damaged.sqlite"));
+    {
+        QDir().mkpath(QFileInfo(log).absolutePath());
+        LogDatabase db(log, LogDatabase::Access::ReadWrite);
+        TripChanges changes;
+        changes.replaceAll = true;
+        changes.meta = {
+            {QString::fromLatin1(LogDatabase::kImportPending), QString()},
+            {QString::fromLatin1(LogDatabase::kRowCountAtClose), QStringLiteral("12000")}};
+        for (int i = 1; i <= 12000; ++i) {
+            changes.upserts.push_back({i, double(i),
+                                       Trip::fromValues({QStringLiteral("5/14/2026"),
+                                                         QStringLiteral("Depot %1").arg(i)})});
+        }
+        db.apply(changes);
+    }
+    QFile::copy(log, damaged);
+    QFile(damaged).resize(QFileInfo(damaged).size() / 2);
+    const auto fresh = [&] {
+        QDir config(QFileInfo(log).absolutePath());
+        config.removeRecursively();
+        QDir().mkpath(config.path());
+        QFile::copy(damaged, log);
+    };
+    // How long a start takes that recovers, to the window.
+    fresh();
+    QElapsedTimer clock;
+    clock.start();
+    Driver whole;
+    whole.start(folder.path(), 0, 0);
+    ASSERT_TRUE(whole.readUntil(QStringLiteral("done"), 60000));
+    const int recovered = static_cast<int>(whole.rows().size());
+    const qint64 startMs = clock.elapsed();
+    ASSERT_GT(recovered, 5000);
+    std::uniform_int_distribution<qint64> delayMs(0, startMs);
+    std::string where; // per run: the new log in place before the kill (n), or not yet (o)
+    for (int run = 1; run <= 8; ++run) {
+        SCOPED_TRACE(testing::Message() << "run " << run << ", seed " << seed);
+        fresh();
+        Driver killed;
+        killed.start(folder.path(), run, 0, true);
+        killed.readUntil(QStringLiteral("never"), static_cast<int>(delayMs(chance)));
+        if (killed.process.processId() > 0)
+            ::kill(static_cast<pid_t>(killed.process.processId()), SIGKILL);
+        killed.process.waitForFinished(5000);
+        const QStringList aside = QFileInfo(log).dir().entryList({QStringLiteral("*.damaged-*")});
+        where += QFileInfo::exists(log + QStringLiteral(".recovering")) ? "r "
+                 : aside.isEmpty()                                      ? "o "
+                                                                        : "n ";
+        Driver next;
+        next.start(folder.path(), run, 0);
+        ASSERT_TRUE(next.readUntil(QStringLiteral("done"), 60000))
+            << next.lines.join(u'\n').toStdString();
+        EXPECT_TRUE(next.lines.contains(QStringLiteral("ready readonly=0")));
+        EXPECT_EQ(static_cast<int>(next.rows().size()), recovered);
+        const QStringList notices = next.withPrefix(QStringLiteral("notice: "));
+        const bool told = killed.withPrefix(QStringLiteral("notice: ")).size() == 1;
+        // Told once: by the killed start when it got as far, else by this one.
+        ASSERT_EQ(notices.size() + (told ? 1 : 0), 1) << notices.join(u'\n').toStdString();
+        if (!told) {
+            EXPECT_TRUE(notices[0].contains(
+                QStringLiteral("Trips recovered into a new log: %1 of 12000.").arg(recovered)))
+                << notices[0].toStdString();
+        }
+        const QStringList set = QFileInfo(log).dir().entryList({QStringLiteral("*.damaged-*")});
+        EXPECT_LE(set.size(), 1) << set.join(u' ').toStdString();
+        LogDatabase db(log, LogDatabase::Access::ReadOnly);
+        EXPECT_EQ(db.check(false), QStringLiteral("ok"));
+    }
+    // o: killed before the recovery began, r: during it (the new log being built),
+    // n: after the new log took the log's place.
+    std::cout << "state at each kill: " << where << std::endl;
 }
 
 TEST(CrashTest, ASecondInstanceGetsTheLogReadOnlyAndTheFirstKeepsItsEdits)

@@ -202,6 +202,12 @@ TEST_F(Entry, DuplicateReturnAndFrequentTripsAreAddedSelectedAndUndone)
     Form1& f = shownWithTrips();
     // The commands act on the selected row while no cell is being edited.
     f.DataGrid1->setFocus();
+    // A blank row is no trip: the keys add nothing there, and the menu's items rest.
+    selectRow(4);
+    press({QKeyCombination(Qt::ControlModifier, Qt::Key_D),
+           QKeyCombination(Qt::ControlModifier, Qt::Key_R)});
+    EXPECT_EQ(rows(), 5);
+    EXPECT_FALSE(f.mnuDuplicateTrip->isEnabled() || f.mnuReturnTrip->isEnabled());
     selectRow(0);
     press({QKeyCombination(Qt::ControlModifier, Qt::Key_D)});
     ASSERT_EQ(rows(), 6);
@@ -223,7 +229,7 @@ TEST_F(Entry, DuplicateReturnAndFrequentTripsAreAddedSelectedAndUndone)
     QTest::qWait(50);
     QStringList entries;
     for (const QAction* action : f.mnuFrequentTrip->actions()) entries << action->text();
-    EXPECT_EQ(entries.front(), QStringLiteral("Mini mall \u2192 Mart (2)"));
+    EXPECT_EQ(entries.front(), QStringLiteral("Mini mall \u2192 Mart: 5 mi, 2 trips"));
     EXPECT_EQ(entries.size(), 4);
     f.mnuFrequentTrip->actions().front()->trigger();
     f.mnuFrequentTrip->hide();

@@ -1,6 +1,7 @@
 // Both windows used without a mouse, and as a screen reader sees them.
 #include "core/settingsstore.h"
 #include "logtable/logtablemodel.h"
+#include "logtable/tripfills.h"
 #include "preview/form2.h"
 #include "shell/form1.h"
 #include "shell/programwindows.h"
@@ -32,10 +33,17 @@ class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The names and texts below are the US English ones, whatever the machine's locale.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         windows = std::make_unique<ProgramWindows>();
         windows->setEndProgram([] {});
         ASSERT_TRUE(windows->start());
         ASSERT_TRUE(QTest::qWaitForWindowActive(&windows->form1()));
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        QLocale::setDefault(QLocale::system());
     }
     // A key as a person presses it, to whatever has the focus, then a short pause.
     void press(QKeyCombination key)
@@ -117,6 +125,34 @@ TEST_F(Keyboard, EveryControlHasTheNameOfItsLabelOrCaption)
     }
 }
 
+TEST_F(Keyboard, TheLogsKeysWorkAnywhereInTheWindowButATextFieldKeepsItsOwn)
+{
+    Form1& main = windows->form1();
+    ASSERT_TRUE(main.gridModel().setData(main.gridModel().index(0, 3), QStringLiteral("kept")));
+    main.PushButton3->setFocus();
+    env.dialogs.answerNext(Dialogs::Yes);
+    press(Qt::Key_Space); // Delete All, answered Yes
+    EXPECT_EQ(QApplication::focusWidget(), main.DataGrid1) << "not the button";
+    const struct {
+        QWidget* focus;
+        const char* typed;
+        QKeyCombination key;
+        int trips; // after the key
+        const char* employee;
+    } cases[] = {{main.DataGrid1, "", Qt::CTRL | Qt::Key_Z, 1, ""},
+                 {main.PushButton6, "", Qt::CTRL | Qt::Key_Y, 0, ""},
+                 {main.PushButton2, "", Qt::CTRL | Qt::Key_Z, 1, ""},
+                 {main.txtEmployeeName, "Ann", Qt::CTRL | Qt::Key_Z, 1, ""},
+                 {main.txtEmployeeName, "", Qt::CTRL | Qt::SHIFT | Qt::Key_Z, 1, "Ann"}};
+    for (const auto& c : cases) {
+        c.focus->setFocus();
+        type(QString::fromLatin1(c.typed));
+        press(c.key);
+        EXPECT_EQ(countTrips(main.logTable()), c.trips) << c.focus->objectName().toStdString();
+        EXPECT_EQ(main.txtEmployeeName->text(), QLatin1String(c.employee));
+    }
+}
+
 TEST_F(Keyboard, TheWholeFlowByKeysAlone)
 {
     Form1& main = windows->form1();
@@ -174,6 +210,10 @@ TEST_F(Keyboard, TheWholeFlowByKeysAlone)
     press(Qt::Key_Escape);
     EXPECT_FALSE(preview.isVisible());
     EXPECT_TRUE(main.isVisible());
+    // Back in the grid, whose keys act at once: Ctrl+Z takes the inserted row back.
+    EXPECT_EQ(QApplication::focusWidget(), main.DataGrid1);
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(main.gridModel().rowCount(), rows);
     main.close();
     EXPECT_EQ(SettingsStore().GetSetting(QStringLiteral("EmployeeName")),
               QStringLiteral("Ann Example"));

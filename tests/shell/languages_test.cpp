@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,6 +111,16 @@ QStringList clipped(QWidget& window)
         report(button, button->text(),
                metrics.horizontalAdvance(shown(button->text())) + std::max(0, margins) - 8,
                button->width());
+    }
+    // Column captions: each header section as wide as its caption needs, margins included.
+    for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
+        if (!header->isVisibleTo(&window) || header->orientation() != Qt::Horizontal) continue;
+        for (int i = 0; i < header->count(); ++i) {
+            if (header->isSectionHidden(i)) continue;
+            report(header->parentWidget(),
+                   header->model()->headerData(i, Qt::Horizontal).toString(),
+                   header->sectionSizeHint(i), header->sectionSize(i));
+        }
     }
     for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
         if (!box->isVisibleTo(&window) || box->title().isEmpty()) continue;

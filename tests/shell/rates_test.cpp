@@ -243,7 +243,7 @@ TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
     form->close();
     tester.reset();
     form.reset();
-    const InstanceLock another(LogDatabase::defaultPath());
+    const InstanceLock another(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
     ASSERT_TRUE(another.held());
     reshow();
     EXPECT_EQ(form->rateSchedule(), typed) << "read-only, the log's list still pays the trips";

@@ -31,7 +31,7 @@ protected:
         QDir().mkpath(dir.filePath(QStringLiteral("Varnholt")));
         TripLogDb db(path);
         db.addTrips(1200, QStringLiteral("2026-11-28"));
-        ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-08T13:05:00")).ok);
+        ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-08T13:05:27")).ok);
         db.addTrips(34, QStringLiteral("2026-12-02"));
         ASSERT_TRUE(backUpNow(db.handle(), at("2026-12-09T09:00:00")).ok);
         where = BackupLocation::of(path);
@@ -75,9 +75,9 @@ protected:
 TEST_F(RestoreDialog, ListsBackupsNewestFirstWithAccessibleNames)
 {
     RestoreBackupDialog& d = open();
-    const QStringList expected[] = {{"12/9/2026 9:00 AM", "1,234", "12/2/2026"},
-                                    {"12/8/2026 1:05 PM", "1,200", "11/28/2026"},
-                                    {"12/7/2026 9:00 AM", "unreadable", ""}};
+    const QStringList expected[] = {{"12/9/2026 9:00:00 AM", "1,234", "12/2/2026"},
+                                    {"12/8/2026 1:05:27 PM", "1,200", "11/28/2026"},
+                                    {"12/7/2026 9:00:00 AM", "unreadable", ""}};
     ASSERT_EQ(d.table()->rowCount(), 3);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
@@ -96,7 +96,7 @@ TEST_F(RestoreDialog, ListsBackupsNewestFirstWithAccessibleNames)
 TEST_F(RestoreDialog, KeysChooseAskAndRestoreOrNot)
 {
     const QString question = QStringLiteral(
-        "Replace the log's 1,234 trips with the 1,200 trips of the backup of 12/8/2026 1:05 PM? "
+        "Replace the log's 1,234 trips with the 1,200 trips of the backup of 12/8/2026 1:05:27 PM? "
         "The current log is backed up first.");
     struct Case {
         const char* name;
@@ -108,7 +108,7 @@ TEST_F(RestoreDialog, KeysChooseAskAndRestoreOrNot)
         bool stillOpen;
         QDialog::DialogCode result;
     };
-    const QString backup08 = where.folder + QStringLiteral("/Brindlewick-20261208-130500.sqlite");
+    const QString backup08 = where.folder + QStringLiteral("/Brindlewick-20261208-130527.sqlite");
     const Case cases[] = {
         {"Down, Enter, No",
          {Qt::Key_Down, Qt::Key_Return},
@@ -146,7 +146,7 @@ TEST_F(RestoreDialog, KeysChooseAskAndRestoreOrNot)
          {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return},
          {},
          {},
-         {"The backup of 12/7/2026 9:00 AM cannot be read; choose another."},
+         {"The backup of 12/7/2026 9:00:00 AM cannot be read; choose another."},
          false,
          true,
          QDialog::Rejected},

@@ -1,5 +1,5 @@
 // A log database for tests, made with the SQLite C API as the program keeps it: WAL mode,
-// a `trips` table with an id, an order and the eight fields.
+// a `trips` table with an id, an order and the eight fields, and the record of backups.
 #pragma once
 
 #include <QByteArray>
@@ -22,7 +22,10 @@ public:
         exec("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
              "CREATE TABLE IF NOT EXISTS trips(id INTEGER PRIMARY KEY, position REAL NOT NULL,"
              " date TEXT, starting_location TEXT, destination TEXT, description TEXT,"
-             " odometer_start TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL)");
+             " odometer_start TEXT, odometer_end TEXT, mileage REAL, reimbursement REAL);"
+             "CREATE TABLE IF NOT EXISTS backups (name TEXT PRIMARY KEY, device INTEGER NOT NULL,"
+             " inode INTEGER NOT NULL, modified INTEGER NOT NULL, written_at TEXT NOT NULL)"
+             " WITHOUT ROWID");
     }
     ~TripLogDb() { sqlite3_close(db_); }
     TripLogDb(const TripLogDb&) = delete;

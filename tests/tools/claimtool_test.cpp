@@ -65,12 +65,15 @@ protected:
         return reporttool::main(arguments, outStream, errStream);
     }
 
-    // The real program, as a script runs it.
-    int process(QStringList arguments)
+    // The real program, as a script runs it, speaking English (the words read here); with
+    // a `locale`, on a desktop of that locale.
+    int process(QStringList arguments, const char* locale = nullptr)
     {
         QProcess run;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        if (locale) env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
         run.setProcessEnvironment(env);
         arguments.prepend(platform.settingsFile());
         arguments.prepend(QStringLiteral("--settings"));
@@ -138,6 +141,63 @@ TEST_F(ClaimToolTest, TheChainCheckOfTheProgramFindsChangesMadeBesideIt)
     }
 }
 
+// The chain cannot see its own end cut off; a head kept elsewhere can. A row no link
+// covers is found by the chain itself.
+TEST_F(ClaimToolTest, AKeptHeadFindsTheChainsEndCutOffAndOrphansAreFlagged)
+{
+    const auto head = [&] {
+        EXPECT_EQ(tool({QStringLiteral("--check-history")}), 0) << err.toStdString();
+        return out.section(QStringLiteral("Chain head: "), 1).trimmed();
+    };
+    ASSERT_EQ(tool({QStringLiteral("--record-claim"), file("a.xls")}), 0) << err.toStdString();
+    const QString first = head();
+    ASSERT_EQ(tool({QStringLiteral("--record-claim"), file("b.xls")}), 0) << err.toStdString();
+    const QString second = head();
+    EXPECT_EQ(tool({QStringLiteral("--check-history"), QStringLiteral("--head"), first.toUpper()}),
+              0)
+        << err.toStdString();
+    const QString log = LogDatabase::defaultPath();
+    ASSERT_TRUE(QFile::copy(log, file("whole.sqlite")));
+    struct Case {
+        const char* what;
+        const char* sql;
+        int plain;        // --check-history alone
+        QString kept;     // the head given with --head
+        const char* says; // on standard error
+    };
+    for (const Case& c :
+         {Case{"the last claim cut off with its links",
+               "DELETE FROM claim_files WHERE claim = 2; DELETE FROM claim_trips WHERE claim = 2;"
+               " DELETE FROM claims WHERE number = 2;"
+               " DELETE FROM chain WHERE link > (SELECT link FROM chain WHERE kind = 'claim'"
+               " AND ref = 2) - 1",
+               0, second, "no longer holds the head"},
+          Case{"every claim table emptied",
+               "DELETE FROM chain; DELETE FROM claim_files; DELETE FROM claim_trips;"
+               " DELETE FROM claims",
+               0, first, "no longer holds the head"},
+          Case{"a claim trip without its claim",
+               "INSERT INTO claim_trips (claim, position, trip_id) VALUES (9, 0, 1)",
+               3,
+               {},
+               "trip 0 of claim 9 (not in the chain)"}}) {
+        {
+            LogDatabase db(log, LogDatabase::Access::ReadWrite);
+            db.database().exec("PRAGMA foreign_keys = OFF");
+            db.database().exec(c.sql);
+        }
+        EXPECT_EQ(tool({QStringLiteral("--check-history")}), c.plain) << c.what;
+        if (!c.kept.isEmpty()) {
+            EXPECT_EQ(tool({QStringLiteral("--check-history"), QStringLiteral("--head"), c.kept}),
+                      3)
+                << c.what;
+        }
+        EXPECT_TRUE(err.contains(QLatin1String(c.says))) << c.what << ": " << err.toStdString();
+        for (const char* side : {"-wal", "-shm"}) QFile::remove(log + QLatin1String(side));
+        ASSERT_TRUE(QFile::remove(log) && QFile::copy(file("whole.sqlite"), log));
+    }
+}
+
 TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
 {
     ASSERT_EQ(tool({QStringLiteral("--record-claim"), file("first.pdf")}), 0) << err.toStdString();
@@ -180,17 +240,28 @@ TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
              {{QStringLiteral("--record-claim"), QStringLiteral("--sample"), output},
               2,
               "stored trips only"},
+             {{QStringLiteral("--check-history"), QStringLiteral("--head"), QString(63, u'a')},
+              2,
+              "64 hex digits"},
+             {{QStringLiteral("--check-history"), QStringLiteral("--head=") + QString(64, u'g')},
+              2,
+              "64 hex digits"},
+             {{QStringLiteral("--claims"), QStringLiteral("--head"), QString(64, u'a')},
+              2,
+              "goes with --check-history"},
          }) {
         EXPECT_EQ(tool(c.arguments), c.status) << c.arguments.join(u' ').toStdString();
         EXPECT_TRUE(err.contains(QString::fromLatin1(c.says))) << err.toStdString();
         EXPECT_FALSE(QFile::exists(c.arguments.last())) << c.arguments.join(u' ').toStdString();
     }
 
-    {
-        const InstanceLock program(LogDatabase::defaultPath());
-        ASSERT_TRUE(program.held());
+    for (const auto& [holder, says] :
+         {std::pair{InstanceLock::Holder::Program, "is open in the program"},
+          std::pair{InstanceLock::Holder::ReportTool, "is being written by another"}}) {
+        const InstanceLock other(LogDatabase::defaultPath(), holder);
+        ASSERT_TRUE(other.held());
         EXPECT_EQ(tool({QStringLiteral("--record-claim"), output}), 1);
-        EXPECT_TRUE(err.contains(QStringLiteral("is open in the program"))) << err.toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String(says))) << err.toStdString();
     }
     {
         LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadOnly);
@@ -208,6 +279,18 @@ TEST_F(ClaimToolTest, MistakesAndABusyLogWriteNothing)
         EXPECT_EQ(tool({QString::fromLatin1(command)}), 1) << command;
         EXPECT_TRUE(err.contains(QStringLiteral("is not a log database"))) << err.toStdString();
     }
+}
+
+// A German desktop speaking English: Qt names its locale after LANGUAGE (en_US), but its
+// numbers and dates are German, and so is the claim made again.
+TEST_F(ClaimToolTest, AClaimOfADesktopSpeakingAnotherLanguageIsMadeAgainTheSame)
+{
+    ASSERT_EQ(process({QStringLiteral("--record-claim"), file("a.xls")}, "de_DE.UTF-8"), 0)
+        << err.toStdString();
+    ASSERT_EQ(process({QStringLiteral("--claim"), QStringLiteral("1"), file("b.xls")}, "C.UTF-8"),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(sameCells(file("a.xls"), file("b.xls")), 0);
 }
 
 TEST_F(ClaimToolTest, AClaimIsMadeAgainCellForCellAfterTheLogAndLocaleChanged)

@@ -5,6 +5,7 @@
 #include "core/claimstore.h"
 #include "core/reportformats.h"
 #include "platform/clock.h"
+#include "platform/oserror.h"
 #include "platform/platform.h"
 #include "report/claimreport.h"
 
@@ -36,17 +37,15 @@ QString fileText(const ClaimFile& file)
 
 QString claimLine(const Claim& claim)
 {
-    qsizetype trips = 0;
-    for (const ClaimedTrip& trip : claim.trips) trips += trip.tripId != 0 ? 1 : 0;
     QStringList files;
     for (const ClaimFile& file : claim.files) files << fileText(file);
     QString line =
-        QCoreApplication::translate("ReportTool", "%1\t%2\t%3 to %4\t%5 trips\t%6\t%7")
+        QCoreApplication::translate("ReportTool", "%1\t%2\t%3 to %4\t%5\t%6\t%7")
             .arg(claim.number)
             .arg(claim.savedAt.toString(Qt::ISODate), claim.periodFrom.toString(Qt::ISODate),
-                 claim.periodTo.toString(Qt::ISODate))
-            .arg(trips)
-            .arg(claim.totalAmount, files.join(QStringLiteral(", ")));
+                 claim.periodTo.toString(Qt::ISODate),
+                 QCoreApplication::translate("ReportTool", "%n trip(s)", nullptr, tripCount(claim)),
+                 claim.totalAmount, files.join(QStringLiteral(", ")));
     if (claim.paidAt)
         line += QLatin1Char('\t')
                 + QCoreApplication::translate("ReportTool", "paid %1")
@@ -66,13 +65,27 @@ ClaimRecording::ClaimRecording() : path_(LogDatabase::defaultPath())
                 .arg(QDir::toNativeSeparators(path_));
         return;
     }
-    lock_ = std::make_unique<InstanceLock>(path_);
-    if (!lock_->held()) {
+    lock_ = std::make_unique<InstanceLock>(path_, InstanceLock::Holder::ReportTool);
+    if (lock_->held()) return;
+    const QString shown = QDir::toNativeSeparators(path_);
+    if (lock_->error() != 0) {
+        refusal_ =
+            QCoreApplication::translate("ReportTool",
+                                        "the trip log %1 cannot be locked, so no claim can "
+                                        "be recorded: %2")
+                .arg(shown, osErrorSentence(lock_->error(), path_ + QStringLiteral(".lock")));
+    } else if (lock_->holder() == InstanceLock::Holder::ReportTool) {
+        refusal_ =
+            QCoreApplication::translate(
+                "ReportTool", "the trip log %1 is being written by another brindlewick-report, "
+                              "so no claim can be recorded; run again when it has finished")
+                .arg(shown);
+    } else {
         refusal_ = QCoreApplication::translate(
                        "ReportTool",
                        "the trip log %1 is open in the program, so no claim can be recorded; "
                        "close it and run again")
-                       .arg(QDir::toNativeSeparators(path_));
+                       .arg(shown);
     }
 }
 
@@ -112,11 +125,12 @@ int listClaims(QTextStream& out, QTextStream& err)
     }
 }
 
-int checkHistory(QTextStream& out, QTextStream& err)
+int checkHistory(const QString& head, QTextStream& out, QTextStream& err)
 {
     ChainCheck check;
     try {
-        if (const std::unique_ptr<LogDatabase> db = openLog()) check = ClaimStore(*db).checkChain();
+        if (const std::unique_ptr<LogDatabase> db = openLog())
+            check = ClaimStore(*db).checkChain(head);
     } catch (const std::exception& failure) {
         return say(err, QString::fromUtf8(failure.what()), kExitFailed);
     }
@@ -127,13 +141,23 @@ int checkHistory(QTextStream& out, QTextStream& err)
                                          : check.head)
         << '\n';
     out.flush();
-    if (check.holds) return kExitDone;
-    return say(err,
-               QCoreApplication::translate(
-                   "ReportTool",
-                   "the chain does not hold from %1 on: the log was changed outside the program")
-                   .arg(check.firstFailure),
-               kExitChainBroken);
+    if (!check.holds) {
+        return say(err,
+                   QCoreApplication::translate("ReportTool",
+                                               "the chain does not hold from %1 on: the log was "
+                                               "changed outside the program")
+                       .arg(check.firstFailure),
+                   kExitChainBroken);
+    }
+    if (!head.isEmpty() && !check.holdsHead) {
+        return say(err,
+                   QCoreApplication::translate(
+                       "ReportTool", "the chain no longer holds the head %1: claims, files, paid "
+                                     "marks or trail entries kept up to it were removed")
+                       .arg(head.toLower()),
+                   kExitChainBroken);
+    }
+    return kExitDone;
 }
 
 int remakeClaim(qint64 number, const QString& output, QTextStream& err)

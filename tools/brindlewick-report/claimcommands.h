@@ -37,9 +37,9 @@ private:
     std::unique_ptr<InstanceLock> lock_;
 };
 
-// --claims, --check-history and --claim N OUTPUT: the exit status.
+// --claims, --check-history [--head HASH] and --claim N OUTPUT: the exit status.
 int listClaims(QTextStream& out, QTextStream& err);
-int checkHistory(QTextStream& out, QTextStream& err);
+int checkHistory(const QString& head, QTextStream& out, QTextStream& err);
 int remakeClaim(qint64 number, const QString& output, QTextStream& err);
 
 } // namespace bw::reporttool

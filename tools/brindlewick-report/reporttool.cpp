@@ -3,6 +3,7 @@
 
 #include "brindlewick-report/claimcommands.h"
 #include "brindlewick-report/consoledialogs.h"
+#include "brindlewick-report/drivelisting.h"
 #include "brindlewick-report/headlesswindows.h"
 #include "brindlewick-report/stagedfile.h"
 #include "core/errorlocation.h"
@@ -22,6 +23,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <memory>
@@ -268,6 +270,61 @@ bool checkClaimOptions(const Options& options, const QStringList& positional, QS
     return true;
 }
 
+// --list-drives reads files and the log's unit only; the report's and the claims' options
+// mean nothing to it.
+bool checkDriveOptions(Options& options, const QStringList& positional, const QString& minStop,
+                       QString& error)
+{
+    const bool others = options.sample || !options.tripsFile.isEmpty()
+                        || !options.ratesFile.isEmpty() || !options.picture.isEmpty()
+                        || !options.currency.isEmpty() || options.recordClaim || options.listClaims
+                        || options.checkHistory || options.claimNumber > 0
+                        || !options.head.isEmpty();
+    if (others) {
+        error = QCoreApplication::translate(
+            "ReportTool", "--list-drives takes no options but --settings, --unit and --min-stop");
+        return false;
+    }
+    if (positional.isEmpty()) {
+        error = QCoreApplication::translate("ReportTool", "--list-drives needs a file to read");
+        return false;
+    }
+    if (!options.unit.isEmpty() && !unitFromCode(options.unit)) {
+        error = QCoreApplication::translate("ReportTool", "--unit takes km or mi, not %1")
+                    .arg(options.unit);
+        return false;
+    }
+    bool ok = true;
+    options.minStopMinutes = minStop.isEmpty() ? 0 : minStop.toInt(&ok);
+    if (!ok || options.minStopMinutes < 0 || options.minStopMinutes > 1440
+        || (!minStop.isEmpty() && options.minStopMinutes == 0)) {
+        error = QCoreApplication::translate("ReportTool",
+                                            "--min-stop takes whole minutes from 1 to 1440, not %1")
+                    .arg(minStop);
+        return false;
+    }
+    options.driveFiles = positional;
+    return true;
+}
+
+// A head is a SHA-256 as Claim History and --check-history print it, of the chain only.
+bool checkHeadOption(const Options& options, QString& error)
+{
+    static const QRegularExpression hash(QStringLiteral("^[0-9a-fA-F]{64}$"));
+    if (!options.checkHistory) {
+        error = QCoreApplication::translate("ReportTool", "--head goes with --check-history");
+        return false;
+    }
+    if (!hash.match(options.head).hasMatch()) {
+        error = QCoreApplication::translate("ReportTool",
+                                            "--head needs a chain head of 64 hex digits, not "
+                                            "\"%1\"")
+                    .arg(options.head);
+        return false;
+    }
+    return true;
+}
+
 // --unit and --currency over the log's own.
 void useUnitOptions(const Options& options, StoredReportInputs& inputs)
 {
@@ -288,12 +345,22 @@ int say(QTextStream& err, const QString& why, int status)
 
 QString usageLine()
 {
+    return reportUsageLine() + QLatin1Char('\n')
+           + QCoreApplication::translate("ReportTool", "       %1 [--settings FILE.ini] [--unit "
+                                                       "km|mi] [--min-stop MINUTES] --list-drives "
+                                                       "FILE...")
+                 .arg(QLatin1String(kProgram));
+}
+
+QString reportUsageLine()
+{
     return QCoreApplication::translate(
                "ReportTool",
                "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
                "[--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] "
                "[--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
-               "       %1 [--settings FILE.ini] --claims | --check-history | --claim N OUTPUT")
+               "       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | "
+               "--claim N OUTPUT")
         .arg(QLatin1String(kProgram));
 }
 
@@ -348,7 +415,13 @@ Options:
                        holds now
   --check-history      print the number of claims, the length of the chain over the
                        claims and the trail of changes to claimed trips, and its head
-                       (status 3 when the chain does not hold, naming where it fails)
+                       (status 3 when the chain does not hold, naming where it fails).
+                       No chain kept inside the log can notice its own end being cut
+                       off (the last claims deleted with their links, or every claim
+                       table emptied): keep the head elsewhere and give it with --head
+  --head HASH          with --check-history: status 3 unless the chain still contains
+                       HASH, a head kept from Claim History or an earlier check
+                       (status 2 when HASH is not 64 hex digits)
   -h, --help           show this text
       --version        show the program's version
 
@@ -358,7 +431,20 @@ made in full, or a file cannot be written, nothing is written: an existing OUTPU
 picture file is left as it was.
 
 Exit status: 0 when the report was written, 1 when it failed, 2 for bad arguments
-(a claim that does not exist included), 3 when --check-history finds the chain broken.
+(a claim that does not exist included), 3 when --check-history finds the chain broken
+or without the head given with --head.
+)") + QCoreApplication::translate("ReportTool", R"(
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that "Import Trips from CSV..." reads: Date as YYYY-MM-DD, the
+                       local day at the drive's start; Starting Location and Destination
+                       where the export names the places; Mileage in the log's unit
+                       with one decimal. Nothing is written. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log's unit
 )");
 }
 
@@ -367,6 +453,7 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
     Options options;
     QStringList positional;
     bool optionsEnded = false;
+    QString minStop;
     const auto takeValue = [&](qsizetype& i, const QString& name, QString& into,
                                const QString& what = QStringLiteral("a file name")) {
         QString value;
@@ -427,6 +514,15 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             options.listClaims = true;
         } else if (argument == QLatin1String("--check-history")) {
             options.checkHistory = true;
+        } else if (argument == QLatin1String("--list-drives")) {
+            options.listDrives = true;
+        } else if (is(argument, "--min-stop")) {
+            if (!takeValue(i, QStringLiteral("--min-stop"), minStop, QStringLiteral("minutes")))
+                return std::nullopt;
+        } else if (is(argument, "--head")) {
+            if (!takeValue(i, QStringLiteral("--head"), options.head,
+                           QStringLiteral("a chain head (64 hex digits)")))
+                return std::nullopt;
         } else if (is(argument, "--claim")) {
             QString number;
             if (!takeNumber(i, number)) return std::nullopt;
@@ -461,6 +557,15 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         }
     }
     if (options.help || options.version) return options;
+    if (!options.head.isEmpty() && !checkHeadOption(options, error)) return std::nullopt;
+    if (options.listDrives) {
+        if (!checkDriveOptions(options, positional, minStop, error)) return std::nullopt;
+        return options;
+    }
+    if (!minStop.isEmpty()) {
+        error = QCoreApplication::translate("ReportTool", "--min-stop goes with --list-drives");
+        return std::nullopt;
+    }
     if (!checkClaimOptions(options, positional, error)) return std::nullopt;
     if (options.listClaims || options.checkHistory) return options;
     if (positional.size() != 1) {
@@ -558,12 +663,22 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
         out.flush();
         return kExitDone;
     }
+    if (options->listDrives) {
+        Platform seams = platform();
+        if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
+        const PlatformOverride useSeams(seams);
+        DriveListing listing{options->driveFiles, options->unit, std::nullopt};
+        if (options->minStopMinutes > 0) listing.minStopMinutes = options->minStopMinutes;
+        // The log keeps no places of its own yet: the exports' names are all there is.
+        const std::vector<drives::SavedPlace> savedPlaces;
+        return listDrives(listing, savedPlaces, out, err);
+    }
     if (options->listClaims || options->checkHistory || options->claimNumber > 0) {
         Platform seams = platform();
         if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
         const PlatformOverride useSeams(seams);
         if (options->listClaims) return listClaims(out, err);
-        if (options->checkHistory) return checkHistory(out, err);
+        if (options->checkHistory) return checkHistory(options->head, out, err);
         return remakeClaim(options->claimNumber, options->output, err);
     }
     return run(*options, err);

@@ -15,7 +15,8 @@ namespace bw::reporttool {
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
-// --check-history: the chain of claims and trail entries does not hold.
+// --check-history: the chain of claims and trail entries does not hold, or no longer
+// holds the head given with --head.
 inline constexpr int kExitChainBroken = 3;
 
 struct Options {
@@ -41,11 +42,21 @@ struct Options {
     bool listClaims = false;
     // Checks the chain over the claims and their trail; no report is made.
     bool checkHistory = false;
+    // With checkHistory: a head kept from an earlier check (64 hex digits) that the chain
+    // must still hold; empty for none.
+    QString head;
     // Makes claim N's report again into `output`; 0 when not asked.
     qint64 claimNumber = 0;
+    // Lists the drives of driveFiles as CSV; no report is made.
+    bool listDrives = false;
+    QStringList driveFiles;
+    // A stop or a gap this many minutes long ends a drive; 0 for the default.
+    int minStopMinutes = 0;
 };
 
 QString usageLine();
+// The first lines of usageLine: the report's and the claims' commands.
+QString reportUsageLine();
 QString helpText();
 
 // Reads the arguments that follow the program name. A mistake gives no options and its

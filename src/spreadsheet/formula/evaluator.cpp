@@ -4,11 +4,11 @@
 #include "spreadsheet/entry/entry.h"
 #include "spreadsheet/formula/formula.h"
 #include "spreadsheet/formula/functions.h"
+#include "spreadsheet/numfmt/decimal.h"
 
 #include <QLocale>
 
 #include <cmath>
-#include <cstdio>
 
 namespace bw::ss::formula {
 
@@ -91,9 +91,7 @@ QString toText(const Value& v)
         return errorText(v.asError());
     case Value::Type::Number: {
         // The 15 significant digits a cell keeps.
-        char buf[40];
-        std::snprintf(buf, sizeof buf, "%.15G", v.asNumber());
-        return QString::fromLatin1(buf);
+        return numfmt::generalText(v.asNumber(), 15);
     }
     }
     return {};

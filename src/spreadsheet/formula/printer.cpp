@@ -1,10 +1,9 @@
 // Printing formula trees back as text in A1 or R1C1 notation.
 #include "spreadsheet/formula/formula.h"
+#include "spreadsheet/numfmt/decimal.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace bw::ss::formula {
 
@@ -72,18 +71,16 @@ QString opText(Op op)
 // all their digits (100000, not 1E+05).
 QString numberText(double v)
 {
-    char buf[40];
     int precision = 1;
     for (; precision < 17; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*G", precision, v);
-        if (std::strtod(buf, nullptr) == v) break;
+        // The text is ASCII digits, a period and an exponent: the C locale's reading.
+        if (numfmt::generalText(v, precision).toDouble() == v) break;
     }
     const double magnitude = std::fabs(v);
     if (magnitude >= 1 && magnitude < 1e15) {
         precision = std::max(precision, static_cast<int>(std::floor(std::log10(magnitude))) + 1);
     }
-    std::snprintf(buf, sizeof buf, "%.*G", precision, v);
-    return QString::fromLatin1(buf);
+    return numfmt::generalText(v, precision);
 }
 
 class Printer {

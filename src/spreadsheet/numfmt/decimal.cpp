@@ -2,9 +2,9 @@
 #include "spreadsheet/numfmt/decimal.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string_view>
 
 namespace bw::ss::numfmt {
 
@@ -17,17 +17,43 @@ struct DigitRun {
     int point = 0;
 };
 
+// The 15 significant digits of |value| as "d.dddddddddddddde+XX". The C library's
+// printf would write the user's decimal comma here once the program runs in their locale.
+struct Scientific {
+    char text[40];
+    std::string_view view;
+    explicit Scientific(double value)
+    {
+        const auto end = std::to_chars(text, text + sizeof text, std::fabs(value),
+                                       std::chars_format::scientific, 14)
+                             .ptr;
+        view = std::string_view(text, static_cast<std::size_t>(end - text));
+    }
+    QString mantissaDigits() const
+    {
+        QString digits;
+        for (const char c : view.substr(0, view.find('e'))) {
+            if (c != '.') digits.append(QLatin1Char(c));
+        }
+        return digits;
+    }
+    int exponent() const
+    {
+        const std::size_t e = view.find('e');
+        if (e == std::string_view::npos) return 0;
+        std::string_view digits = view.substr(e + 1);
+        if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+        int exponent = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        return exponent;
+    }
+};
+
 DigitRun digitRun(double value)
 {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    // "d.dddddddddddddde+XX"
-    QString mantissa;
-    const char* p = buf;
-    for (; *p != 'e' && *p != '\0'; ++p) {
-        if (*p != '.') mantissa.append(QLatin1Char(*p));
-    }
-    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    const Scientific sci(value);
+    const QString mantissa = sci.mantissaDigits();
+    const int exponent = sci.exponent();
     DigitRun run;
     if (exponent >= 0) {
         run.digits = mantissa;
@@ -102,11 +128,7 @@ DecimalDigits roundedDigits(double value, int decimals)
 int decimalExponent(double value)
 {
     if (value == 0.0) return 0;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    const char* e = buf;
-    while (*e != 'e' && *e != '\0') ++e;
-    return *e == 'e' ? std::atoi(e + 1) : 0;
+    return Scientific(value).exponent();
 }
 
 ScientificDigits scientificDigits(double value, int decimals)
@@ -118,12 +140,8 @@ ScientificDigits scientificDigits(double value, int decimals)
     }
     result.exponent = decimalExponent(value);
     // The 15 digits without their point: the mantissa starts at the first digit.
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
     DigitRun run;
-    for (const char* p = buf; *p != 'e' && *p != '\0'; ++p) {
-        if (*p != '.') run.digits.append(QLatin1Char(*p));
-    }
+    run.digits = Scientific(value).mantissaDigits();
     run.point = 1;
     roundRun(run, 1 + decimals);
     if (run.point == 2) {
@@ -150,6 +168,16 @@ double roundDecimal(double value, int decimals, RoundMode mode)
     text.prepend(u'0');
     const double magnitude = text.toDouble();
     return value < 0 ? -magnitude : magnitude;
+}
+
+QString generalText(double value, int precision)
+{
+    char buf[40];
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, precision).ptr;
+    QString text = QString::fromLatin1(buf, static_cast<qsizetype>(end - buf));
+    // printf's "%G" writes the exponent's E, and INF and NAN, in capitals.
+    return text.toUpper();
 }
 
 } // namespace bw::ss::numfmt

@@ -37,4 +37,8 @@ enum class RoundMode : std::uint8_t { HalfAwayFromZero, AwayFromZero, TowardZero
 // digits, so ROUND(2.675, 2) is 2.68 as the number formats show it.
 double roundDecimal(double value, int decimals, RoundMode mode = RoundMode::HalfAwayFromZero);
 
+// `value` with `precision` significant digits as printf's "%.*G" writes it in the C
+// locale ("0.585", "1E+20"), whatever locale the C library runs in.
+QString generalText(double value, int precision);
+
 } // namespace bw::ss::numfmt

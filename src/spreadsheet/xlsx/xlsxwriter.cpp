@@ -20,6 +20,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifndef _WIN32
+#include <locale.h>
+#endif
+
 namespace bw::ss::xlsx {
 
 namespace {
@@ -47,6 +51,34 @@ void checkText(const QString& s)
             "A cell holds more than 32,767 characters, more than an Excel workbook can hold."));
     }
 }
+
+// The library writes every number of the package (values, widths, heights, margins, font
+// sizes) with the C library's printf, which writes the user's decimal comma once the
+// program runs in their locale; the XML wants a period. While it writes, this thread
+// alone runs in the C locale. (Qt sets the C library's locale on Unix only.)
+#ifndef _WIN32
+class CLocaleScope {
+public:
+    CLocaleScope() : c_(newlocale(LC_ALL_MASK, "C", locale_t{}))
+    {
+        if (!c_) throw libraryFailure(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        previous_ = uselocale(c_);
+    }
+    ~CLocaleScope()
+    {
+        uselocale(previous_);
+        freelocale(c_);
+    }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    locale_t c_;
+    locale_t previous_ = LC_GLOBAL_LOCALE;
+};
+#else
+struct CLocaleScope {};
+#endif
 
 // The library writes numbers with 16 significant digits, which do not bring every double
 // back; those few are written by us, with as many digits as they need.
@@ -150,6 +182,7 @@ public:
     // Writes the file through the library; what the library could not say is in fixes().
     void write()
     {
+        const CLocaleScope cLocale;
         lxw_worksheet* active = nullptr;
         for (int i = 0; i < book_.sheetCount(); ++i) {
             lxw_worksheet* ws = writeSheet(book_.sheet(i));

@@ -1,6 +1,7 @@
 // Tests of showing values through number-format codes.
 #include "spreadsheet/numfmt/numfmt.h"
 #include "support/cellvalues.h"
+#include "support/clibrarylocale.h"
 #include "support/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,10 @@ TEST_P(Format, ShowsValue)
     const Shown shown = format(c.value, QString::fromUtf8(c.code));
     EXPECT_EQ(shown.text, QString::fromUtf8(c.expected)) << c.code;
     EXPECT_EQ(shown.colorIndex.value_or(kNoColor), c.colorIndex) << c.code;
+    // Nor does the C library's locale, where printf writes a decimal comma, change a digit.
+    const bw::test::CLibraryLocale comma("fr_FR.UTF-8");
+    EXPECT_EQ(format(c.value, QString::fromUtf8(c.code)).text, QString::fromUtf8(c.expected))
+        << c.code << " under fr_FR";
 }
 
 std::string caseName(const ::testing::TestParamInfo<FormatCase>& tc) { return tc.param.name; }

@@ -2,6 +2,7 @@
 #include "samplesheet.h"
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/render/render.h"
+#include "support/clibrarylocale.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,13 +62,19 @@ void expectMatchesGolden(const QImage& actual, const QString& name)
     }
 }
 
+// Qt sets the C library's locale from the desktop, where printf writes a decimal comma:
+// the picture is the same under each.
 TEST(GoldenPicture, FormattedSheet)
 {
-    Workbook book;
-    Worksheet& sheet = book.addSheet(QStringLiteral("Sheet1"));
-    test::buildSampleSheet(sheet);
-    expectMatchesGolden(renderRange(sheet, *parseA1Range(u"A1:F8")),
-                        QStringLiteral("formatted_sheet"));
+    for (const char* name : bw::test::kDesktopLocales) {
+        SCOPED_TRACE(name);
+        const bw::test::CLibraryLocale desktop(name);
+        Workbook book;
+        Worksheet& sheet = book.addSheet(QStringLiteral("Sheet1"));
+        test::buildSampleSheet(sheet);
+        expectMatchesGolden(renderRange(sheet, *parseA1Range(u"A1:F8")),
+                            QStringLiteral("formatted_sheet"));
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "spreadsheet/model/errors.h"
 #include "spreadsheet/xlsx/package.h"
 #include "spreadsheet/xlsx/partmends.h"
+#include "support/clibrarylocale.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,6 +28,8 @@ using Mend = std::function<void(PartSplicer&)>;
 // A part of a one-sheet workbook written by the library itself.
 QByteArray libraryPart(const Write& write, const char* name)
 {
+    // As the writer calls it: in the C locale, whatever the desktop's (printf's numbers).
+    const bw::test::CLibraryLocale c("C");
     QTemporaryDir dir;
     const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("b.xlsx")));
     lxw_workbook* book = workbook_new(path.constData());
