@@ -2591,16 +2591,16 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>bw::LogTableModel</name>
     <message>
-        <source>From the route %1 → %2 (%3)</source>
-        <translation>Von der Strecke %1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>%1 takes a number, for example %2</source>
         <translation>%1 erwartet eine Zahl, zum Beispiel %2</translation>
     </message>
     <message>
         <source>From the route %1 → %2 (%3 km)</source>
         <translation>Aus der Strecke %1 → %2 (%3 km)</translation>
+    </message>
+    <message>
+        <source>From the route %1 → %2 (%3 mi)</source>
+        <translation>Aus der Strecke %1 → %2 (%3 mi)</translation>
     </message>
 </context>
 <context>

@@ -2588,16 +2588,16 @@ Do you want to replace it?</source>
 <context>
     <name>bw::LogTableModel</name>
     <message>
-        <source>From the route %1 → %2 (%3)</source>
-        <translation>Según la ruta %1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>%1 takes a number, for example %2</source>
         <translation>%1 admite un número, por ejemplo %2</translation>
     </message>
     <message>
         <source>From the route %1 → %2 (%3 km)</source>
         <translation>Según la ruta %1 → %2 (%3 km)</translation>
+    </message>
+    <message>
+        <source>From the route %1 → %2 (%3 mi)</source>
+        <translation>Según la ruta %1 → %2 (%3 mi)</translation>
     </message>
 </context>
 <context>

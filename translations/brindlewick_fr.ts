@@ -2589,16 +2589,16 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>bw::LogTableModel</name>
     <message>
-        <source>From the route %1 → %2 (%3)</source>
-        <translation>D&apos;après l&apos;itinéraire %1 → %2 (%3)</translation>
-    </message>
-    <message>
         <source>%1 takes a number, for example %2</source>
         <translation>%1 attend un nombre, par exemple %2</translation>
     </message>
     <message>
         <source>From the route %1 → %2 (%3 km)</source>
         <translation>D&apos;après l&apos;itinéraire %1 → %2 (%3 km)</translation>
+    </message>
+    <message>
+        <source>From the route %1 → %2 (%3 mi)</source>
+        <translation>D&apos;après l&apos;itinéraire %1 → %2 (%3 mi)</translation>
     </message>
 </context>
 <context>

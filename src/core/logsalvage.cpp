@@ -20,8 +20,8 @@ constexpr const char* kTripColumns[] = {
     "description", "odometer_start", "odometer_end", "mileage",           "reimbursement"};
 // The tables besides the trips whose rows a recovery keeps as they are: the claims with
 // their trail and chain (whose hashes then still hold), the record of backups written.
-constexpr const char* kKeptTables[] = {"claims", "claim_trips", "claim_files", "claim_paid",
-                                       "trail",  "chain",       "backups"};
+constexpr const char* kKeptTables[] = {"claims",       "claim_trips", "claim_files", "claim_paid",
+                                       "claim_unpaid", "trail",       "chain",       "backups"};
 
 // A file cut short claims more pages than it has, and SQLite then refuses all of it;
 // with the schema writable (on a connection that writes nothing) it reads what is there.

@@ -172,10 +172,10 @@ QString LogTableModel::routeNote(int row) const
     if (it == routeFills_.constEnd() || mileage.isNull() || mileage.toDouble() != *it) {
         return QString();
     }
-    // Miles are what a distance always meant here; kilometres say so.
+    // The unit is named, so that the note's number is not read as a count of trips.
     const QString note = units_.distance == DistanceUnit::Kilometres
                              ? tr("From the route %1 \u2192 %2 (%3 km)")
-                             : tr("From the route %1 \u2192 %2 (%3)");
+                             : tr("From the route %1 \u2192 %2 (%3 mi)");
     return note.arg(table_->valueAt(row, TripField::From).toString().trimmed(),
                     table_->valueAt(row, TripField::To).toString().trimmed(),
                     numberLocale().toString(*it, 'g', 15));

@@ -238,14 +238,17 @@ void TripLog::tellRecovery()
                        : tr("A recovery of the trip log begun at an earlier start did not "
                             "finish; it was made again.")
                              + QLatin1Char(' ');
-    text += (held >= 0 ? tr("The trip log %1 could not be read whole (%2). It was set aside "
-                            "unchanged as %3. Trips recovered into a new log: %4 of %5.")
-                       : tr("The trip log %1 could not be read whole (%2). It was set aside "
-                            "unchanged as %3. Trips recovered into a new log: %4 (how many it "
-                            "held could not be read)."))
-                .arg(shown(db_->path()), value(LogDatabase::kRecoveredWhy), shown(from))
-                .arg(value(LogDatabase::kRecoveredKept).toLongLong())
-                .arg(held);
+    // One substitution for all, so that a path holding "%4" is shown as it is.
+    const QString path = shown(db_->path());
+    const QString why = value(LogDatabase::kRecoveredWhy);
+    const QString kept = QString::number(value(LogDatabase::kRecoveredKept).toLongLong());
+    text += held >= 0 ? tr("The trip log %1 could not be read whole (%2). It was set aside "
+                           "unchanged as %3. Trips recovered into a new log: %4 of %5.")
+                            .arg(path, why, shown(from), kept, QString::number(held))
+                      : tr("The trip log %1 could not be read whole (%2). It was set aside "
+                           "unchanged as %3. Trips recovered into a new log: %4 (how many it "
+                           "held could not be read).")
+                            .arg(path, why, shown(from), kept);
     notices_ << text;
     recoveryToTell_ = true;
 }

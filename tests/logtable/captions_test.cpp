@@ -137,7 +137,7 @@ TEST(Captions, ARouteNoteSaysKilometresWhereTheLogDoes)
         ASSERT_TRUE(model.setData(model.index(0, TripField::To), QStringLiteral("Home")));
         EXPECT_EQ(model.index(0, TripField::Mileage).data(Qt::ToolTipRole).toString(),
                   km ? QStringLiteral("From the route Depot \u2192 Home (12.5 km)")
-                     : QStringLiteral("From the route Depot \u2192 Home (12.5)"));
+                     : QStringLiteral("From the route Depot \u2192 Home (12.5 mi)"));
     }
 }
 

@@ -1,5 +1,6 @@
 // Tests of the trip log kept in its database: the change journal, the one-time upgrade
 // from both earlier layouts, files set aside as damaged, and the read-only openings.
+#include "core/claimstore.h"
 #include "core/errorlocation.h"
 #include "core/logbackup.h"
 #include "core/logrecovery.h"
@@ -383,6 +384,16 @@ TEST_F(TripLogTest, ADamagedLogIsSetAsideAsFoundAndEveryReadableTripRecovered)
         SCOPED_TRACE(c.name);
         QDir(QFileInfo(database()).absolutePath()).removeRecursively();
         std::shared_ptr<LogTable> table = start();
+        // A claim paid and taken back, before the trips, so its pages lie before the damage.
+        const QDateTime paidAt(QDate(2026, 2, 1), QTime(9, 0), Qt::UTC);
+        {
+            ClaimStore claims(*log->database());
+            ClaimRecord record;
+            record.savedAt = paidAt;
+            const qint64 number = claims.recordClaim(record, {{}, QStringLiteral("print"), {}, {}});
+            claims.markPaid(number, paidAt);
+            claims.markUnpaid(number, paidAt.addDays(1));
+        }
         for (int i = 0; i < 1970; ++i) {
             table->AddNew();
             table->setValue(1, QString(300, QLatin1Char('p')));
@@ -433,6 +444,10 @@ TEST_F(TripLogTest, ADamagedLogIsSetAsideAsFoundAndEveryReadableTripRecovered)
         if (c.held > 0) {
             EXPECT_EQ(log->database()->rateChanges(), rates);
             EXPECT_EQ(log->database()->units(), units);
+            ClaimStore claims(*log->database());
+            EXPECT_TRUE(claims.checkChain().holds);
+            ASSERT_TRUE(claims.claim(1).has_value());
+            EXPECT_FALSE(claims.claim(1)->paidAt.has_value()) << "the mark taken back stays so";
         }
         table->AddNew();
         log->commit(*table);

@@ -131,7 +131,7 @@ TEST_F(Entry, AKnownRouteFillsMileageWithANoteAndTheFillIsUndoneWithItsEdit)
     // Mart -> Mini mall has no distance of its own; the way there answers.
     EXPECT_EQ(QStringList({cell(3, 6), cell(3, 7)}), QStringList({"5", "2.5"}));
     const QModelIndex mileage = f.gridModel().index(3, TripField::Mileage);
-    const QString note = QStringLiteral("From the route Mart \u2192 Mini mall (5)");
+    const QString note = QStringLiteral("From the route Mart \u2192 Mini mall (5 mi)");
     EXPECT_EQ(mileage.data(Qt::ToolTipRole).toString(), note);
     EXPECT_EQ(mileage.data(Qt::AccessibleDescriptionRole).toString(), note);
     EXPECT_FALSE(mileage.data(Qt::BackgroundRole).isValid());
@@ -178,7 +178,7 @@ TEST_F(Entry, RoutesComeBackWithTheStoredTripsAndWarningsComeBeforeTheRouteNote)
     EXPECT_EQ(cell(4, 6), QStringLiteral("9"));
     const QModelIndex mileage = f.gridModel().index(4, TripField::Mileage);
     EXPECT_EQ(mileage.data(Qt::ToolTipRole).toString(),
-              QStringLiteral("From the route Depot → Home (9)"));
+              QStringLiteral("From the route Depot → Home (9 mi)"));
 
     // An odometer that disagrees with the Mileage is the cell's first news.
     f.gridModel().setData(f.gridModel().index(4, TripField::OdometerStart), QStringLiteral("100"));
