@@ -13,7 +13,7 @@ for exe in "$build"/bench/*_bench; do
   "$exe" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_filter="${BENCH_FILTER:-.}" 2>&1 | grep -E "_median|^Benchmark|^-" || true
 done
-for peer in "$here"/*_peer.sh "$here"/*_peer.py "$here"/startup.sh; do
+for peer in "$here"/*_peer.sh "$here"/*_peer.py "$here"/startup.sh "$here"/createtemplate.sh; do
   echo "== $(basename "$peer")"
   case "$peer" in
     *.py) /usr/bin/python3 "$peer" "$build" ;;

@@ -21,6 +21,7 @@ test_pkgs=(
   sqlite3
   python3 python3-xlrd python3-xlwt python3-openpyxl
   libreoffice-calc-nogui poppler-utils
+  faketime
   xvfb xauth
   desktop-file-utils appstream man-db dpkg-dev file
   locales

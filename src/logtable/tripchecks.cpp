@@ -43,9 +43,10 @@ std::optional<double> storedNumber(const QVariant& value, const QLocale& locale)
     return readTripNumber(value.toString(), locale);
 }
 
-// "Reimbursement 6.00 is not 5 x $1.25 = $6.25". No warning while the rate is no number.
+// "Reimbursement 6.00 is not 5 x $1.25 = $6.25". No warning while the rate is no number;
+// an empty text when the text is not wanted.
 std::optional<QString> reimbursementWarning(const LogTable& table, int row, const TripRates& rates,
-                                            const QLocale& locale)
+                                            const QLocale& locale, bool withText)
 {
     const std::optional<double> rate = rates.rateFor(table, row, locale);
     const std::optional<double> mileage =
@@ -54,10 +55,85 @@ std::optional<QString> reimbursementWarning(const LogTable& table, int row, cons
         storedNumber(table.valueAt(row, TripField::Reimbursement), locale);
     if (!rate || !mileage || !paid || std::abs(*paid - *mileage * *rate) <= kReimbursementTolerance)
         return std::nullopt;
+    if (!withText) return QString();
     return QCoreApplication::translate("TripChecks", "Reimbursement %1 is not %2 × %3 = %4")
         .arg(locale.toString(*paid, 'f', 2), shown(*mileage, locale),
              rateText(*rate, locale, rates.currency),
              currencyText(reimbursementFor(*mileage, *rate), 2, rates.currency, locale));
+}
+
+// The warnings of a row; their texts (which cost far more than the checks) only when
+// wanted, empty otherwise.
+std::vector<TripWarning> checkTrip(const LogTable& table, int row, const TripPeriod& period,
+                                   const TripRates& rates, const QLocale& locale, bool withTexts)
+{
+    std::vector<TripWarning> warnings;
+    if (isBlankTrip(table, row)) return warnings;
+    const auto warn = [&](int field, const auto& text) {
+        warnings.push_back({field, withTexts ? QString(text()) : QString()});
+    };
+    const auto said = [](const char* text) {
+        return [text] { return QCoreApplication::translate("TripChecks", text); };
+    };
+
+    const QString dateText = table.valueAt(row, TripField::Date).toString();
+    const QDate date = textToDate(dateText, locale);
+    if (!date.isValid()) {
+        warn(TripField::Date, said(dateText.trimmed().isEmpty()
+                                       ? QT_TRANSLATE_NOOP("TripChecks", "The trip has no Date.")
+                                       : QT_TRANSLATE_NOOP("TripChecks", "Date is not a date.")));
+    } else if ((period.from.isValid() && date < period.from)
+               || (period.to.isValid() && date > period.to)) {
+        warn(TripField::Date, [&] {
+            return QCoreApplication::translate("TripChecks",
+                                               "Date lies outside the period %1 to %2.")
+                .arg(dateToText(period.from, locale), dateToText(period.to, locale));
+        });
+    }
+
+    const Reading start = odometer(table, row, TripField::OdometerStart, locale);
+    const Reading end = odometer(table, row, TripField::OdometerEnd, locale);
+    if (start.present && !start.number)
+        warn(TripField::OdometerStart,
+             said(QT_TRANSLATE_NOOP("TripChecks", "Odometer Start is not a number.")));
+    if (end.present && !end.number)
+        warn(TripField::OdometerEnd,
+             said(QT_TRANSLATE_NOOP("TripChecks", "Odometer End is not a number.")));
+    if (start.number && end.number) {
+        if (*end.number < *start.number) {
+            warn(TripField::OdometerEnd,
+                 said(QT_TRANSLATE_NOOP("TripChecks", "Odometer End is below Odometer Start.")));
+        } else {
+            const double driven = *end.number - *start.number;
+            const double mileage = table.valueAt(row, TripField::Mileage).toDouble();
+            if (std::abs(mileage - driven) > kMileageTolerance) {
+                warn(TripField::Mileage, [&] {
+                    return QCoreApplication::translate(
+                               "TripChecks",
+                               "Mileage %1 differs from Odometer End - Odometer Start (%2).")
+                        .arg(shown(mileage, locale), shown(driven, locale));
+                });
+            }
+        }
+    }
+    if (start.number && row > 0 && !isBlankTrip(table, row - 1)) {
+        const Reading previousEnd = odometer(table, row - 1, TripField::OdometerEnd, locale);
+        // Rows out of date order are not compared: the previous trip came later.
+        const QDate previousDate =
+            textToDate(table.valueAt(row - 1, TripField::Date).toString(), locale);
+        const bool inOrder = !date.isValid() || !previousDate.isValid() || previousDate <= date;
+        if (previousEnd.number && inOrder && *start.number < *previousEnd.number) {
+            warn(TripField::OdometerStart, [&] {
+                return QCoreApplication::translate(
+                           "TripChecks",
+                           "Odometer Start is below the previous row's Odometer End (%1).")
+                    .arg(shown(*previousEnd.number, locale));
+            });
+        }
+    }
+    if (std::optional<QString> text = reimbursementWarning(table, row, rates, locale, withTexts))
+        warn(TripField::Reimbursement, [&] { return *text; });
+    return warnings;
 }
 
 } // namespace
@@ -71,67 +147,7 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
 std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
                                       const TripRates& rates, const QLocale& locale)
 {
-    std::vector<TripWarning> warnings;
-    if (isBlankTrip(table, row)) return warnings;
-    const auto warn = [&](int field, QString text) {
-        warnings.push_back({field, std::move(text)});
-    };
-
-    const QString dateText = table.valueAt(row, TripField::Date).toString();
-    const QDate date = textToDate(dateText, locale);
-    if (!date.isValid()) {
-        warn(TripField::Date,
-             dateText.trimmed().isEmpty()
-                 ? QCoreApplication::translate("TripChecks", "The trip has no Date.")
-                 : QCoreApplication::translate("TripChecks", "Date is not a date."));
-    } else if ((period.from.isValid() && date < period.from)
-               || (period.to.isValid() && date > period.to)) {
-        warn(TripField::Date,
-             QCoreApplication::translate("TripChecks", "Date lies outside the period %1 to %2.")
-                 .arg(dateToText(period.from, locale), dateToText(period.to, locale)));
-    }
-
-    const Reading start = odometer(table, row, TripField::OdometerStart, locale);
-    const Reading end = odometer(table, row, TripField::OdometerEnd, locale);
-    if (start.present && !start.number)
-        warn(TripField::OdometerStart,
-             QCoreApplication::translate("TripChecks", "Odometer Start is not a number."));
-    if (end.present && !end.number)
-        warn(TripField::OdometerEnd,
-             QCoreApplication::translate("TripChecks", "Odometer End is not a number."));
-    if (start.number && end.number) {
-        if (*end.number < *start.number) {
-            warn(
-                TripField::OdometerEnd,
-                QCoreApplication::translate("TripChecks", "Odometer End is below Odometer Start."));
-        } else {
-            const double driven = *end.number - *start.number;
-            const double mileage = table.valueAt(row, TripField::Mileage).toDouble();
-            if (std::abs(mileage - driven) > kMileageTolerance) {
-                warn(
-                    TripField::Mileage,
-                    QCoreApplication::translate(
-                        "TripChecks", "Mileage %1 differs from Odometer End - Odometer Start (%2).")
-                        .arg(shown(mileage, locale), shown(driven, locale)));
-            }
-        }
-    }
-    if (start.number && row > 0 && !isBlankTrip(table, row - 1)) {
-        const Reading previousEnd = odometer(table, row - 1, TripField::OdometerEnd, locale);
-        // Rows out of date order are not compared: the previous trip came later.
-        const QDate previousDate =
-            textToDate(table.valueAt(row - 1, TripField::Date).toString(), locale);
-        const bool inOrder = !date.isValid() || !previousDate.isValid() || previousDate <= date;
-        if (previousEnd.number && inOrder && *start.number < *previousEnd.number) {
-            warn(TripField::OdometerStart,
-                 QCoreApplication::translate(
-                     "TripChecks", "Odometer Start is below the previous row's Odometer End (%1).")
-                     .arg(shown(*previousEnd.number, locale)));
-        }
-    }
-    if (std::optional<QString> text = reimbursementWarning(table, row, rates, locale))
-        warn(TripField::Reimbursement, std::move(*text));
-    return warnings;
+    return checkTrip(table, row, period, rates, locale, true);
 }
 
 std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
@@ -145,7 +161,8 @@ std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& per
 {
     std::vector<WarnedTrip> warned;
     for (int row = 0; row < table.RecordCount(); ++row) {
-        std::vector<TripWarning> warnings = tripWarnings(table, row, period, rates, locale);
+        const bool named = warned.size() < static_cast<std::size_t>(kNamedRows);
+        std::vector<TripWarning> warnings = checkTrip(table, row, period, rates, locale, named);
         if (!warnings.empty()) warned.push_back({row, std::move(warnings)});
     }
     return warned;

@@ -37,6 +37,9 @@ struct WarnedTrip {
     int row; // from 0
     std::vector<TripWarning> warnings;
 };
+// Every row that carries a warning, with its warnings. Only the rows the question names
+// have their texts; the others' texts are empty (writing them out for a long log of
+// slips would cost far more than the checks).
 std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
                                     const QLocale& locale = QLocale());
 std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,

@@ -43,20 +43,6 @@ const std::array<const char*, 8> kTripColumns = {"A", "B", "C", "D", "E", "F", "
 
 QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
-// A number as the default conversion writes it: the locale's notation, no thousands
-// separators, up to 15 significant digits. The entry reads it back in the same locale.
-QString numberText(double value, QLocale locale)
-{
-    // Whole numbers below 10^15 are their digits alone (odometer readings, mostly),
-    // where the locale's digits are ASCII ones.
-    if (!std::signbit(value) && value < 1e15 && value == std::floor(value)
-        && locale.zeroDigit() == QLatin1String("0")) {
-        return QString::number(static_cast<qint64>(value));
-    }
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 15);
-}
-
 // A cell holds at most this many UTF-16 units; one longer text would make the whole
 // workbook unwritable.
 constexpr qsizetype kCellTextLimit = 32767;
@@ -176,13 +162,43 @@ QString span(const char* from, int fromRow, const char* to, int toRow)
 
 } // namespace
 
+QString numberText(double value, QLocale locale)
+{
+    if (locale.zeroDigit() == QLatin1String("0") && !std::signbit(value) && value < 1e15) {
+        // Whole numbers below 10^15 are their digits alone (odometer readings, mostly).
+        if (value == std::floor(value)) return QString::number(static_cast<qint64>(value));
+        // A number that is the nearest double to a decimal with at most six decimals and
+        // fifteen digits (mileages, amounts, rates) is that decimal: rounding it to 15
+        // significant digits gives the decimal back, and the decimals are the shortest.
+        if (value >= 1e-4) {
+            double scale = 1.0;
+            for (int decimals = 1; decimals <= 6; ++decimals) {
+                scale *= 10.0;
+                const double scaled = std::round(value * scale);
+                if (scaled >= 1e15) break;
+                if (scaled / scale != value) continue;
+                const auto digits = static_cast<qint64>(scaled);
+                const auto unit = static_cast<qint64>(scale);
+                QString fraction = QString::number(digits % unit);
+                fraction.prepend(QString(decimals - fraction.size(), QLatin1Char('0')));
+                return QString::number(digits / unit) + locale.decimalPoint() + fraction;
+            }
+        }
+    }
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 15);
+}
+
 // --- formatting procedures -------------------------------------------------------------
 
 void SetCell(const QString& range, const QString& value, bool merge)
 {
-    mExcelApp.Range(range).Select();
-    mExcelApp.ActiveCell().setFormulaR1C1(value);
-    if (merge) mExcelApp.Selection().Merge();
+    // Once selected, the range is the selection and its first cell the active cell: the
+    // same objects serve without asking the instance for them again, cell after cell.
+    const ax::Range selected = mExcelApp.Range(range);
+    selected.Select();
+    selected.Item(1).setFormulaR1C1(value);
+    if (merge) selected.Merge();
 }
 
 void SetFont(const QString& style, double size, int colorIndex)

@@ -3,6 +3,7 @@
 
 #include "spreadsheet/automation/objectmodel.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace bw {
@@ -25,14 +26,19 @@ inline constexpr char kTextFormat[] = "@";
 // The form has room for this many trips; a longer log makes it longer.
 inline constexpr int kFormTripRows = 30;
 inline constexpr int kFirstTripRow = 9;
-// The picture of the sheet, in the private temporary folder: its recorded drawing, which
-// the preview paints at any zoom for what is on screen only.
+// The picture of the sheet, in the private temporary folder: the copy of the cells it
+// shows, which the preview draws from at any zoom, for what is on screen only.
 inline constexpr char kPictureFileName[] = "temp.sheetpic";
 
 // The instance that builds the report, and its workbook (which stays set, closed, after
 // the report is saved).
 extern ss::automation::Application mExcelApp;
 extern ss::automation::Workbook mWorkbook;
+
+// A number as the default conversion writes it into a cell: the locale's notation, no
+// thousands separators, up to 15 significant digits. The entry reads it back in the
+// same locale.
+QString numberText(double value, QLocale locale);
 
 // --- formatting procedures: no trap of their own ---------------------------------------
 

@@ -80,6 +80,18 @@ TEST(DateTextTwoDigitYears, AreReadInTheCenturyNearestToday)
     EXPECT_EQ(textToDate(QStringLiteral("5/14/60"), us), QDate(2060, 5, 14));
 }
 
+TEST(DateTextReadAgain, FollowsTheLocaleItIsReadIn)
+{
+    TestPlatform env;
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
+    const QString text = QStringLiteral("01/02/2016");
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(textToDate(text, us), QDate(2016, 1, 2));
+        EXPECT_EQ(textToDate(text, uk), QDate(2016, 2, 1));
+    }
+}
+
 #ifndef _WIN32
 TEST(PrivateTempFolder, IsCreatedForThisUserOnly)
 {

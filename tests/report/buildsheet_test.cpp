@@ -11,6 +11,7 @@
 
 #include <iterator>
 #include <map>
+#include <vector>
 
 namespace bw {
 namespace {
@@ -590,6 +591,34 @@ TEST_F(CommaLocale, SeveralRatesInTheLocalesForms)
     EXPECT_EQ(value("E3"), Value::number(0.7));
     EXPECT_EQ(ss::numfmt::format(value("E3"), fmt("E3").numberFormat).text,
               QStringLiteral("$0.70"));
+}
+
+} // namespace
+} // namespace bw
+
+namespace bw {
+namespace {
+
+// What the cells are given is what the locale's own conversion writes, whatever the
+// number and the locale.
+TEST(NumberText, IsTheLocalesFifteenDigitText)
+{
+    const std::vector<double> numbers = {0.0,     2.0,         2.5,        0.575,     1.15,
+                                         2.05,    12.345,      0.0001,     0.00012,   0.1 + 0.2,
+                                         1.0 / 3, 58002.5,     123456.789, 99999.995, 1e14 + 0.5,
+                                         1e15,    1234567.125, 0.585 * 7,  -2.5,      -0.0,
+                                         1e-5,    1e16,        4.35 * 100, 0.3333333, 7.1234567};
+    for (const QLocale& locale :
+         {QLocale(QLocale::English, QLocale::UnitedStates),
+          QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Swedish, QLocale::Sweden),
+          QLocale(QLocale::Arabic, QLocale::Egypt)}) {
+        QLocale plain = locale;
+        plain.setNumberOptions(QLocale::OmitGroupSeparator);
+        for (const double number : numbers) {
+            EXPECT_EQ(MileageLog::numberText(number, locale), plain.toString(number, 'g', 15))
+                << locale.name().toStdString() << " " << number;
+        }
+    }
 }
 
 } // namespace

@@ -78,9 +78,9 @@ using detail::liveApp;
 
 namespace {
 
-std::vector<CellRange> parseAreas(const QString& address)
+automation::Range::Areas parseAreas(const QString& address)
 {
-    std::vector<CellRange> areas;
+    automation::Range::Areas areas;
     for (const QStringView part : QStringView(address).tokenize(u',')) {
         const auto range = parseA1Range(part);
         if (!range) {
@@ -211,7 +211,8 @@ automation::Range Application::Columns(const QString& columns) const
 automation::Range Application::Selection() const
 {
     const automation::Worksheet sheet = ActiveSheet();
-    return automation::Range(sheet, sheet.sheet().selection());
+    const std::vector<CellRange>& selection = sheet.sheet().selection();
+    return automation::Range(sheet, automation::Range::Areas(selection.begin(), selection.end()));
 }
 
 automation::Range Application::ActiveCell() const

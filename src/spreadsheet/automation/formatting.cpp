@@ -111,18 +111,12 @@ void changeRows(ss::Worksheet& sheet, int first, int last, FormatMapper& map)
     }
 }
 
+// A stored cell's format is its own; a cell without one gets one only where the change
+// makes a difference.
 void changeCells(ss::Worksheet& sheet, const CellRange& range, FormatMapper& map)
 {
     for (int r = range.first.row; r <= range.last.row; ++r) {
-        const auto row = sheet.rows().find(r);
         for (int c = range.first.col; c <= range.last.col; ++c) {
-            if (row != sheet.rows().end()) {
-                if (const auto stored = row->second.cells.find(c);
-                    stored != row->second.cells.end()) {
-                    stored->second.format = map(stored->second.format);
-                    continue;
-                }
-            }
             const CellAddress a{r, c};
             const FormatId old = sheet.formatAt(a);
             const FormatId wanted = map(old);

@@ -6,11 +6,13 @@
 
 #include <QLocale>
 #include <QString>
+#include <QVarLengthArray>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace bw::ss {
@@ -255,6 +257,9 @@ private:
 // row or column.
 class Range : public SheetHandle {
 public:
+    // Nearly every range is one rectangle: it is kept without an allocation.
+    using Areas = QVarLengthArray<CellRange, 1>;
+
     Range() = default;
 
     // Selects the range (on the active sheet only); its first cell becomes the active cell.
@@ -308,7 +313,7 @@ public:
     // picture clipboard.
     void CopyPicture() const;
 
-    const std::vector<CellRange>& areas() const { return areas_; }
+    std::span<const CellRange> areas() const { return areas_; }
 
 private:
     enum class Kind { Cells, Rows, Columns };
@@ -317,13 +322,13 @@ private:
     friend class Font;
     friend class Interior;
     friend class Border;
-    Range(const SheetHandle& sheet, std::vector<CellRange> areas, Kind kind = Kind::Cells)
+    Range(const SheetHandle& sheet, Areas areas, Kind kind = Kind::Cells)
         : SheetHandle(sheet), areas_(std::move(areas)), kind_(kind)
     {}
     // Applies the change to every cell of every area.
     void changeFormats(const std::function<void(CellFormat&)>& change) const;
 
-    std::vector<CellRange> areas_;
+    Areas areas_;
     Kind kind_ = Kind::Cells;
 };
 

@@ -86,6 +86,7 @@ struct ShortDateForm {
     bool monthName = false;
     QRegularExpression pattern;
     QString format;
+    bool digitFirst = false; // the form starts with a field of digits
 };
 
 std::optional<ShortDateForm> shortDateForm(const QString& localePattern)
@@ -121,6 +122,8 @@ std::optional<ShortDateForm> shortDateForm(const QString& localePattern)
         }
     }
     if (form.order.size() != 3) return std::nullopt;
+    form.digitFirst = !parts.empty() && !parts.front().field.isNull()
+                      && !(parts.front().field == u'M' && parts.front().run > 2);
     form.pattern = QRegularExpression(regex + u'$', QRegularExpression::CaseInsensitiveOption);
     return form;
 }
@@ -151,15 +154,11 @@ int monthNumber(const QString& name, const QLocale& locale)
     return 0;
 }
 
-std::optional<ShortDate> readShortDate(const QString& text, const QLocale& locale)
+namespace {
+
+std::optional<ShortDate> readShortDate(const QString& text, const QLocale& locale,
+                                       const ShortDateForm& form)
 {
-    // Entries come by the thousand under one locale: each short form is compiled once.
-    thread_local QHash<QString, std::optional<ShortDateForm>> forms;
-    const QString key = locale.dateFormat(QLocale::ShortFormat);
-    auto found = forms.find(key);
-    if (found == forms.end()) found = forms.insert(key, shortDateForm(key));
-    if (!*found) return std::nullopt;
-    const ShortDateForm& form = **found;
     const auto m = form.pattern.match(text);
     if (!m.hasMatch()) return std::nullopt;
     int year = 0;
@@ -175,6 +174,37 @@ std::optional<ShortDate> readShortDate(const QString& text, const QLocale& local
     const QDate date(year, month, day);
     if (!date.isValid()) return std::nullopt;
     return ShortDate{date, form.format};
+}
+
+} // namespace
+
+std::optional<ShortDate> readShortDate(const QString& text, const QLocale& locale)
+{
+    // Entries come by the thousand under one locale: each short form is compiled once,
+    // and a log repeats its dates, so the texts read under the last locale are kept (up
+    // to a bound).
+    thread_local QHash<QString, std::optional<ShortDateForm>> forms;
+    thread_local std::optional<QLocale> lastLocale;
+    thread_local const std::optional<ShortDateForm>* form = nullptr;
+    thread_local QHash<QString, ShortDate> read;
+    if (!lastLocale || !(locale == *lastLocale)) {
+        const QString key = locale.dateFormat(QLocale::ShortFormat);
+        auto found = forms.find(key);
+        if (found == forms.end()) found = forms.insert(key, shortDateForm(key));
+        lastLocale = locale;
+        form = &*found;
+        read.clear();
+    }
+    if (!*form) return std::nullopt;
+    // A form that starts with digits takes no text that does not ("Store 12").
+    if ((*form)->digitFirst && (text.isEmpty() || !isAsciiDigit(text.front()))) return std::nullopt;
+    if (const auto known = read.constFind(text); known != read.cend()) return *known;
+    std::optional<ShortDate> date = readShortDate(text, locale, **form);
+    if (date) {
+        if (read.size() >= 4096) read.clear();
+        read.insert(text, *date);
+    }
+    return date;
 }
 
 } // namespace bw::ss::entry

@@ -42,8 +42,14 @@ std::optional<Part> parsePart(QStringView s)
     if (i < s.size() && s[i] == u'$') ++i;
     int col = 0;
     qsizetype letters = 0;
-    while (i < s.size() && s[i].isLetter() && s[i].unicode() < 128) {
-        col = col * 26 + (s[i].toUpper().unicode() - u'A' + 1);
+    // ASCII letters and digits only, read without Qt's tables: addresses are parsed for
+    // every cell a report fills.
+    const auto letter = [](char16_t c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    };
+    while (i < s.size() && letter(s[i].unicode())) {
+        const char16_t c = s[i].unicode();
+        col = col * 26 + ((c >= u'a' ? c - (u'a' - u'A') : c) - u'A' + 1);
         if (col > kMaxColumns) return std::nullopt;
         ++i;
         ++letters;
@@ -55,7 +61,7 @@ std::optional<Part> parsePart(QStringView s)
     }
     qsizetype digits = 0;
     long long row = 0;
-    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
+    while (i < s.size() && s[i].unicode() >= u'0' && s[i].unicode() <= u'9') {
         row = row * 10 + (s[i].unicode() - u'0');
         if (row > kMaxRows) return std::nullopt;
         ++i;

@@ -7,17 +7,36 @@ namespace bw::ss {
 
 Worksheet::Worksheet(Workbook& book, QString name) : book_(&book), name_(std::move(name)) {}
 
+const RowInfo* Worksheet::findRow(int row) const
+{
+    if (lastRow_ != nullptr && lastRowIndex_ == row) return lastRow_;
+    const auto found = rows_.find(row);
+    if (found == rows_.end()) return nullptr;
+    // Only the map's own nodes are remembered, and they stay where they are until erased.
+    lastRow_ = const_cast<RowInfo*>(&found->second);
+    lastRowIndex_ = row;
+    return lastRow_;
+}
+
+RowInfo& Worksheet::rowAt(int row)
+{
+    if (lastRow_ != nullptr && lastRowIndex_ == row) return *lastRow_;
+    lastRow_ = &rows_[row];
+    lastRowIndex_ = row;
+    return *lastRow_;
+}
+
 const Cell* Worksheet::cell(CellAddress a) const
 {
-    const auto row = rows_.find(a.row);
-    if (row == rows_.end()) return nullptr;
-    const auto c = row->second.cells.find(a.col);
-    return c == row->second.cells.end() ? nullptr : &c->second;
+    const RowInfo* row = findRow(a.row);
+    if (row == nullptr) return nullptr;
+    const auto c = row->cells.find(a.col);
+    return c == row->cells.end() ? nullptr : &c->second;
 }
 
 Cell& Worksheet::touch(CellAddress a)
 {
-    RowInfo& row = rows_[a.row];
+    RowInfo& row = rowAt(a.row);
     auto found = row.cells.find(a.col);
     if (found != row.cells.end()) return found->second;
     Cell fresh;
@@ -43,6 +62,7 @@ void Worksheet::setFormula(CellAddress a, std::shared_ptr<const formula::Formula
 
 void Worksheet::clearContentsAndFormats()
 {
+    lastRow_ = nullptr;
     for (auto& [index, row] : rows_) {
         row.cells.clear();
         row.format.reset();
@@ -59,11 +79,10 @@ void Worksheet::clearContentsAndFormats()
 
 FormatId Worksheet::formatAt(CellAddress a) const
 {
-    const auto row = rows_.find(a.row);
-    if (row != rows_.end()) {
-        const auto c = row->second.cells.find(a.col);
-        if (c != row->second.cells.end()) return c->second.format;
-        if (row->second.format) return *row->second.format;
+    if (const RowInfo* row = findRow(a.row)) {
+        const auto c = row->cells.find(a.col);
+        if (c != row->cells.end()) return c->second.format;
+        if (row->format) return *row->format;
     }
     const auto col = columns_.find(a.col);
     if (col != columns_.end() && col->second.format) return *col->second.format;
@@ -74,12 +93,12 @@ void Worksheet::setCellFormat(CellAddress a, FormatId id) { touch(a).format = id
 
 double Worksheet::rowHeight(int row) const
 {
-    const auto found = rows_.find(row);
-    if (found != rows_.end() && found->second.height) return *found->second.height;
+    const RowInfo* found = findRow(row);
+    if (found != nullptr && found->height) return *found->height;
     return kDefaultRowHeight;
 }
 
-void Worksheet::setRowHeight(int row, double points) { rows_[row].height = points; }
+void Worksheet::setRowHeight(int row, double points) { rowAt(row).height = points; }
 
 double Worksheet::columnWidth(int col) const
 {
@@ -92,11 +111,11 @@ void Worksheet::setColumnWidth(int col, double characters) { columns_[col].width
 
 std::optional<FormatId> Worksheet::rowFormat(int row) const
 {
-    const auto found = rows_.find(row);
-    return found == rows_.end() ? std::nullopt : found->second.format;
+    const RowInfo* found = findRow(row);
+    return found == nullptr ? std::nullopt : found->format;
 }
 
-void Worksheet::setRowFormat(int row, FormatId id) { rows_[row].format = id; }
+void Worksheet::setRowFormat(int row, FormatId id) { rowAt(row).format = id; }
 
 std::optional<FormatId> Worksheet::columnFormat(int col) const
 {
@@ -150,9 +169,13 @@ std::optional<CellRange> Worksheet::usedRange() const
     return used;
 }
 
-void Worksheet::select(const std::vector<CellRange>& ranges, CellAddress active)
+void Worksheet::select(std::span<const CellRange> ranges, CellAddress active)
 {
-    selection_ = ranges.empty() ? std::vector<CellRange>{CellRange::single(active)} : ranges;
+    if (ranges.empty()) {
+        selection_.assign(1, CellRange::single(active));
+    } else {
+        selection_.assign(ranges.begin(), ranges.end());
+    }
     activeCell_ = active;
 }
 

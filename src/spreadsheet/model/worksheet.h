@@ -3,12 +3,15 @@
 
 #include "spreadsheet/model/cell.h"
 #include "spreadsheet/model/cellref.h"
+#include "spreadsheet/model/cellrow.h"
 #include "spreadsheet/model/pagesetup.h"
 
 #include <QString>
 
+#include <initializer_list>
 #include <map>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace bw::ss {
@@ -21,7 +24,7 @@ inline constexpr double kDefaultRowHeight = 12.75;
 inline constexpr double kDefaultColumnWidth = 8.43;
 
 struct RowInfo {
-    std::map<int, Cell> cells;      // by column
+    CellRow cells;                  // by column
     std::optional<double> height;   // custom height in points
     std::optional<FormatId> format; // format of the whole row
 };
@@ -37,6 +40,9 @@ struct ColumnInfo {
 class Worksheet {
 public:
     Worksheet(Workbook& book, QString name);
+    // The last row looked up is remembered by address: a copy would remember the other's.
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
 
     Workbook& workbook() { return *book_; }
     const Workbook& workbook() const { return *book_; }
@@ -58,7 +64,13 @@ public:
     void setCellFormat(CellAddress a, FormatId id);
 
     const std::map<int, RowInfo>& rows() const { return rows_; }
-    std::map<int, RowInfo>& rows() { return rows_; }
+    // Whatever the caller does to the rows, the last row looked up is looked up afresh;
+    // a caller that keeps the map must not erase rows from it after looking cells up.
+    std::map<int, RowInfo>& rows()
+    {
+        lastRow_ = nullptr;
+        return rows_;
+    }
     const std::map<int, ColumnInfo>& columns() const { return columns_; }
     std::map<int, ColumnInfo>& columns() { return columns_; }
 
@@ -88,7 +100,11 @@ public:
     // View ----------------------------------------------------------------------------
     const std::vector<CellRange>& selection() const { return selection_; }
     CellAddress activeCell() const { return activeCell_; }
-    void select(const std::vector<CellRange>& ranges, CellAddress active);
+    void select(std::span<const CellRange> ranges, CellAddress active);
+    void select(std::initializer_list<CellRange> ranges, CellAddress active)
+    {
+        select(std::span<const CellRange>(ranges.begin(), ranges.size()), active);
+    }
     bool showGridlines() const { return showGridlines_; }
     void setShowGridlines(bool on) { showGridlines_ = on; }
 
@@ -100,6 +116,11 @@ public:
     void setNeedsRecalc(bool on) { needsRecalc_ = on; }
 
 private:
+    // The stored row, or nothing; cells are entered and read row by row, so the last row
+    // found is tried first.
+    const RowInfo* findRow(int row) const;
+    RowInfo& rowAt(int row);
+
     Workbook* book_;
     QString name_;
     std::map<int, RowInfo> rows_;
@@ -111,6 +132,8 @@ private:
     bool showGridlines_ = true;
     PageSetup pageSetup_;
     bool needsRecalc_ = false;
+    mutable RowInfo* lastRow_ = nullptr;
+    mutable int lastRowIndex_ = 0;
 };
 
 } // namespace bw::ss

@@ -106,10 +106,13 @@ QFont sheetFont(const FontSpec& fontSpec)
 
 const FontEntry& FontCache::get(const FontSpec& fontSpec)
 {
-    for (const auto& [key, entry] : entries_) {
-        if (key == fontSpec) return *entry;
+    // The colour is drawn with the pen: fonts that differ only in it are one font.
+    FontSpec key = fontSpec;
+    key.colorIndex = FontSpec{}.colorIndex;
+    for (const auto& [known, entry] : entries_) {
+        if (known == key) return *entry;
     }
-    entries_.emplace_back(fontSpec, std::make_unique<FontEntry>(fontSpec));
+    entries_.emplace_back(key, std::make_unique<FontEntry>(key));
     return *entries_.back().second;
 }
 

@@ -64,7 +64,7 @@ private:
     mutable std::array<double, 128> advances_; // of each ASCII character; < 0 until needed
 };
 
-// The fonts of one picture; a sheet uses a handful.
+// The fonts of one picture; a sheet uses a handful. Entries stay where they are.
 class FontCache {
 public:
     const FontEntry& get(const FontSpec& fontSpec);

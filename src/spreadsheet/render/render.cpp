@@ -6,7 +6,9 @@
 #include "spreadsheet/model/workbook.h"
 #include "spreadsheet/model/worksheet.h"
 #include "spreadsheet/render/celltext.h"
+#include "spreadsheet/render/drawing.h"
 #include "spreadsheet/render/geometry.h"
+#include "spreadsheet/render/picturesheet.h"
 #include "spreadsheet/render/sheetpicture.h"
 
 #include <QCoreApplication>
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -57,20 +60,8 @@ struct Box {
     int textWidth() const { return x1 - x0 - kCellPadding; }
 };
 
-struct TextLine {
-    QString text;
-    QPoint baseline;
-    QRect bounds; // every pixel the line's glyphs may touch
-};
-
-struct TextJob {
-    FontSpec fontSpec;
-    const FontEntry* font = nullptr;
-    QColor color;
-    QRect clip;
-    bool clipped = false; // clipping is costly; only text near its span's edges needs it
-    std::vector<TextLine> lines;
-};
+// Glyphs may reach a little beyond their advance (italics, antialiased edges).
+int textOverhang(const FontEntry& font) { return 2 + font.height / 4; }
 
 HAlign effectiveHAlign(HAlign stored, ContentKind kind)
 {
@@ -176,66 +167,66 @@ double wrappedRowHeight(const Worksheet& sheet, CellAddress cell)
 
 namespace {
 
+// Lays out and draws the painted rows firstRow .. lastRow of a sheet copy: the part of
+// the whole range's drawing that those rows make, phase by phase in the whole drawing's
+// order (gridlines, the gridlines that overflowing text hides, fills, borders, texts),
+// so that any rows drawn together paint what the whole drawing paints there.
 class Renderer {
 public:
-    Renderer(const Worksheet& sheet, const CellRange& painted)
-        : sheet_(sheet), formats_(sheet.workbook().formats()), geometry_(sheet, painted),
-          painted_(painted)
+    Renderer(const PictureSheet& sheet, FontCache& fonts, int firstRow, int lastRow)
+        : sheet_(sheet), fonts_(fonts), painted_(sheet.painted()), firstRow_(firstRow),
+          lastRow_(lastRow)
     {
         collectMerges();
     }
 
-    // The drawing on a white background, in the order it is painted; gridlines only
-    // when asked and the sheet shows them (printed pages leave them out).
-    SheetPicture record(bool gridlines = true)
+    void record(bool gridlines, Drawing& out)
     {
-        for (int row = painted_.first.row; row <= painted_.last.row; ++row) layoutRow(row);
-        for (const CellRange& m : merges_) layoutMerge(m);
+        for (int row = firstRow_; row <= lastRow_; ++row) layoutRow(row);
+        for (const int m : blockMerges_) layoutMerge(sheet_.merges()[static_cast<std::size_t>(m)]);
 
-        PictureRecorder picture(QSize(geometry_.width(), geometry_.height()));
         if (gridlines && sheet_.showGridlines()) {
-            paintGridlines(picture);
-            for (const QRect& r : hiddenGridlines_) picture.fillRect(r, kWhite);
+            paintGridlines(out);
+            for (const QRect& r : hiddenGridlines_) out.fillRect(r, kWhite);
         }
-        paintFills(picture);
-        paintBorders(picture);
-        paintTexts(picture);
-        return picture.finish();
+        paintFills(out);
+        paintBorders(out);
+        out.append(texts_);
     }
 
 private:
     // Merges -----------------------------------------------------------------------------
 
+    // The merged regions meeting the painted range that meet these rows, or the rows on
+    // either side (their borders are shared), in the sheet's order.
     void collectMerges()
     {
-        rowMerges_.resize(static_cast<std::size_t>(painted_.rowCount()));
-        for (const CellRange& m : sheet_.mergedRegions()) {
-            const bool meets = m.first.row <= painted_.last.row && m.last.row >= painted_.first.row
-                               && m.first.col <= painted_.last.col
-                               && m.last.col >= painted_.first.col;
-            if (!meets) continue;
-            const int index = static_cast<int>(merges_.size());
-            merges_.push_back(m);
-            const int from = std::max(m.first.row, painted_.first.row);
-            const int to = std::min(m.last.row, painted_.last.row);
-            for (int row = from; row <= to; ++row) {
-                rowMerges_[static_cast<std::size_t>(row - painted_.first.row)].push_back(index);
+        const auto& merges = sheet_.merges();
+        for (std::size_t i = 0; i < merges.size(); ++i) {
+            const PictureMerge& m = merges[i];
+            if (m.meetsPainted && m.range.first.row <= lastRow_ + 1
+                && m.range.last.row >= firstRow_ - 1) {
+                nearMerges_.push_back(static_cast<int>(i));
+                if (m.range.first.row <= lastRow_ && m.range.last.row >= firstRow_)
+                    blockMerges_.push_back(static_cast<int>(i));
             }
         }
     }
 
+    // Inside the painted rows only the regions that meet the painted range count; outside
+    // them every region of the sheet does.
     const CellRange* mergeAt(CellAddress a) const
     {
+        const auto& merges = sheet_.merges();
         if (a.row >= painted_.first.row && a.row <= painted_.last.row) {
-            for (const int index :
-                 rowMerges_[static_cast<std::size_t>(a.row - painted_.first.row)]) {
-                if (merges_[static_cast<std::size_t>(index)].contains(a))
-                    return &merges_[static_cast<std::size_t>(index)];
+            for (const int index : nearMerges_) {
+                const CellRange& m = merges[static_cast<std::size_t>(index)].range;
+                if (m.contains(a)) return &m;
             }
             return nullptr;
         }
-        for (const CellRange& m : sheet_.mergedRegions()) {
-            if (m.contains(a)) return &m;
+        for (const PictureMerge& m : merges) {
+            if (m.range.contains(a)) return &m.range;
         }
         return nullptr;
     }
@@ -250,50 +241,46 @@ private:
     bool isEmptyCell(CellAddress a) const
     {
         if (a.col < 0 || a.col >= kMaxColumns) return false;
-        const Cell* c = sheet_.cell(a);
+        const PictureCell* c = sheet_.cell(a);
         return (c == nullptr || c->isBlank()) && mergeAt(a) == nullptr;
     }
 
-    const CellFormat& formatAt(CellAddress a) const { return formats_.get(sheet_.formatAt(a)); }
+    const CellFormat& formatAt(CellAddress a) const { return sheet_.format(sheet_.formatAt(a)); }
 
-    Box boxOf(const CellRange& r) const
+    Box boxOf(CellAddress a) const
     {
-        return Box{geometry_.x(r.first.col), geometry_.y(r.first.row), geometry_.x(r.last.col + 1),
-                   geometry_.y(r.last.row + 1)};
+        return Box{sheet_.x(a.col), sheet_.y(a.row), sheet_.x(a.col + 1), sheet_.y(a.row + 1)};
     }
 
     // Text layout --------------------------------------------------------------------------
 
     void layoutRow(int row)
     {
-        const auto found = sheet_.rows().find(row);
-        if (found == sheet_.rows().end()) return;
-        if (geometry_.y(row + 1) == geometry_.y(row)) return;
-        for (const auto& [col, cell] : found->second.cells) {
-            if (cell.isBlank() || mergeAt({row, col}) != nullptr) continue;
-            if (geometry_.x(col + 1) == geometry_.x(col)) continue;
-            layoutCell({row, col}, cell, boxOf(CellRange::single({row, col})), true);
+        if (sheet_.y(row + 1) == sheet_.y(row)) return;
+        for (const PictureCell& cell : sheet_.rowCells(row)) {
+            if (cell.isBlank() || mergeAt({row, cell.col}) != nullptr) continue;
+            if (sheet_.x(cell.col + 1) == sheet_.x(cell.col)) continue;
+            layoutCell({row, cell.col}, cell, cell.format, boxOf({row, cell.col}), true);
         }
     }
 
-    void layoutMerge(const CellRange& m)
+    void layoutMerge(const PictureMerge& m)
     {
-        const Cell* cell = sheet_.cell(m.first);
-        if (cell == nullptr || cell->isBlank()) return;
-        layoutCell(m.first, *cell, boxOf(m), false);
+        if (m.corner.isBlank()) return;
+        layoutCell(m.range.first, m.corner, m.corner.format, Box{m.x0, m.y0, m.x1, m.y1}, false);
     }
 
-    void layoutCell(CellAddress a, const Cell& cell, const Box& box, bool mayOverflow)
+    void layoutCell(CellAddress a, const PictureCell& cell, FormatId formatId, const Box& box,
+                    bool mayOverflow)
     {
-        const CellFormat& format = formats_.get(cell.format);
-        const std::optional<CellContent> content = cellContent(cell.value, format.numberFormat);
+        const CellFormat& format = sheet_.format(formatId);
+        const std::optional<CellContent> content =
+            cellContent(sheet_.value(cell), format.numberFormat);
         if (!content || content->text.isEmpty()) return;
 
         const FontEntry& font = fonts_.get(format.font);
-        TextJob job;
-        job.fontSpec = format.font;
-        job.font = &font;
-        job.color = paletteColor(content->colorIndex.value_or(format.font.colorIndex), kBlack);
+        const QColor color =
+            paletteColor(content->colorIndex.value_or(format.font.colorIndex), kBlack);
 
         HAlign h = effectiveHAlign(format.hAlign, content->kind);
         const VAlign v = effectiveVAlign(format.vAlign);
@@ -302,15 +289,15 @@ private:
         if (h == HAlign::Justify) h = HAlign::Left;
 
         Box span = box;
-        std::vector<QString> lines;
+        lines_.clear();
         if (wrap) {
-            lines = wrapLines(content->text, font.font, box.textWidth());
+            lines_ = wrapLines(content->text, font.font, box.textWidth());
         } else if (content->kind == ContentKind::Number) {
             const bool fits = font.width(content->text) <= box.textWidth();
-            lines.push_back(fits ? content->text
-                                 : fitNumber(*content, font.metrics, box.textWidth()));
+            lines_.push_back(fits ? content->text
+                                  : fitNumber(*content, font.metrics, box.textWidth()));
         } else if (h == HAlign::Fill) {
-            lines.push_back(repeatToFill(content->text, font.metrics, box.textWidth()));
+            lines_.push_back(repeatToFill(content->text, font.metrics, box.textWidth()));
             h = HAlign::Left;
         } else {
             QString text = content->text;
@@ -318,11 +305,11 @@ private:
             if (content->kind == ContentKind::Text && mayOverflow) {
                 span = overflowSpan(a, box, font.width(text), h);
             }
-            lines.push_back(text);
+            lines_.push_back(text);
         }
 
         const int lineSpacing = font.lineSpacing;
-        const int blockHeight = font.height + lineSpacing * (static_cast<int>(lines.size()) - 1);
+        const int blockHeight = font.height + lineSpacing * (static_cast<int>(lines_.size()) - 1);
         const int top = blockTop(span, blockHeight, v);
         // Centred overflow stays centred on its own cell; centring across a selection
         // centres on the whole span.
@@ -330,26 +317,30 @@ private:
         int left = span.x1;
         int right = span.x0;
         // Glyphs may reach a little beyond their advance (italics, antialiased edges).
-        const int overhang = 2 + font.height / 4;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const int width = font.width(lines[i]);
+        const int overhang = textOverhang(font);
+        placed_.clear();
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const int width = font.width(lines_[i]);
             const int x = lineLeft(lineBox, width, h);
             left = std::min(left, x);
             right = std::max(right, x + width);
             const int baseline = top + font.ascent + lineSpacing * static_cast<int>(i);
             const QRect bounds(x - overhang, baseline - font.ascent - overhang,
                                width + 2 * overhang, font.height + 2 * overhang);
-            job.lines.push_back(TextLine{lines[i], QPoint(x, baseline), bounds});
+            placed_.push_back(TextLine{QPoint(x, baseline), bounds});
         }
 
         // Text never paints over the gridlines around its span, not even the overhang of
         // an italic glyph into the text margin.
-        job.clip = span.inner();
-        job.clipped = left - kTextMargin < job.clip.left()
-                      || right + kTextMargin > job.clip.right() + 1 || top < job.clip.top()
-                      || top + blockHeight > job.clip.bottom() + 1;
-        if (!job.clip.intersects(QRect(0, 0, geometry_.width(), geometry_.height()))) return;
-        jobs_.push_back(std::move(job));
+        const QRect clip = span.inner();
+        const bool clipped = left - kTextMargin < clip.left()
+                             || right + kTextMargin > clip.right() + 1 || top < clip.top()
+                             || top + blockHeight > clip.bottom() + 1;
+        if (!clip.intersects(QRect(0, 0, sheet_.width(), sheet_.height()))) return;
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            texts_.drawText(font, color, placed_[i].baseline, lines_[i], placed_[i].bounds,
+                            clipped ? &clip : nullptr);
+        }
     }
 
     // The cells a text line covers: its own cell, widened into empty neighbours as far as
@@ -360,7 +351,7 @@ private:
     {
         int first = a.col;
         int last = a.col;
-        const auto x = [this](int col) { return geometry_.x(col); };
+        const auto x = [this](int col) { return sheet_.x(col); };
         if (h == HAlign::CenterAcross) {
             while (last + 1 < kMaxColumns && isEmptyCell({a.row, last + 1})
                    && formatAt({a.row, last + 1}).hAlign == HAlign::CenterAcross) {
@@ -386,75 +377,79 @@ private:
 
     // Painting -------------------------------------------------------------------------------
 
-    void paintGridlines(PictureRecorder& picture) const
+    // Every column's gridline runs the whole height; a row's is the one below it.
+    void paintGridlines(Drawing& out) const
     {
-        const int width = geometry_.width();
-        const int height = geometry_.height();
+        const int width = sheet_.width();
+        const int height = sheet_.height();
         for (int col = painted_.first.col + 1; col <= painted_.last.col + 1; ++col) {
-            picture.fillRect(QRect(geometry_.x(col) - 1, 0, 1, height), kGridline);
+            out.fillRect(QRect(sheet_.x(col) - 1, 0, 1, height), kGridline);
         }
-        for (int row = painted_.first.row + 1; row <= painted_.last.row + 1; ++row) {
-            picture.fillRect(QRect(0, geometry_.y(row) - 1, width, 1), kGridline);
+        for (int row = firstRow_ + 1; row <= lastRow_ + 1; ++row) {
+            out.fillRect(QRect(0, sheet_.y(row) - 1, width, 1), kGridline);
         }
     }
 
     // A fill also covers the gridlines on the cell's left and top, so a filled cell shows
     // no gridline on any side. An unfilled merged region is cleared of its inner gridlines.
-    void paintFills(PictureRecorder& picture) const
+    void paintFills(Drawing& out) const
     {
-        for (int row = painted_.first.row; row <= painted_.last.row; ++row) {
+        for (int row = firstRow_; row <= lastRow_; ++row) {
             for (int col = painted_.first.col; col <= painted_.last.col; ++col) {
                 if (mergeAt({row, col}) != nullptr) continue;
                 const int fill = formatAt({row, col}).fillColorIndex;
                 if (!paletteRgb(fill)) continue;
-                const Box box = boxOf(CellRange::single({row, col}));
-                picture.fillRect(
+                const Box box = boxOf({row, col});
+                out.fillRect(
                     QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
                     paletteColor(fill, kWhite));
             }
         }
-        for (const CellRange& m : merges_) {
-            const Box box = boxOf(m);
-            const int fill = formatAt(m.first).fillColorIndex;
+        for (const int index : blockMerges_) {
+            const PictureMerge& m = sheet_.merges()[static_cast<std::size_t>(index)];
+            const Box box{m.x0, m.y0, m.x1, m.y1};
+            const int fill = sheet_.format(m.format).fillColorIndex;
             if (paletteRgb(fill)) {
-                picture.fillRect(
+                out.fillRect(
                     QRect(box.x0 - 1, box.y0 - 1, box.x1 - box.x0 + 1, box.y1 - box.y0 + 1),
                     paletteColor(fill, kWhite));
             } else {
-                picture.fillRect(box.inner(), kWhite);
+                out.fillRect(box.inner(), kWhite);
             }
         }
     }
 
     // The line between two cells shows when either cell has a border on that side (the
     // left or upper cell's wins when both do); none inside a merged region. Lines of the
-    // range's own left and top edges fall on its first pixel column and row.
-    void paintBorders(PictureRecorder& picture) const
+    // range's own left and top edges fall on its first pixel column and row. A row draws
+    // the line below it; the first painted row also the one above.
+    void paintBorders(Drawing& out) const
     {
-        const int right = geometry_.width() - 1;
-        const int bottom = geometry_.height() - 1;
-        for (int row = painted_.first.row; row <= painted_.last.row; ++row) {
-            const int y0 = geometry_.y(row);
-            const int y1 = geometry_.y(row + 1);
+        const int right = sheet_.width() - 1;
+        const int bottom = sheet_.height() - 1;
+        for (int row = firstRow_; row <= lastRow_; ++row) {
+            const int y0 = sheet_.y(row);
+            const int y1 = sheet_.y(row + 1);
             for (int col = painted_.first.col; col <= painted_.last.col + 1; ++col) {
                 const std::optional<Border> line =
                     lineBetween({row, col - 1}, Edge::Right, {row, col}, Edge::Left);
                 if (!line) continue;
-                const int x = std::clamp(geometry_.x(col) - 1, 0, right);
-                picture.fillRect(QRect(x, y0 - 1, 1, y1 - y0 + 1),
-                                 paletteColor(line->colorIndex, kBlack));
+                const int x = std::clamp(sheet_.x(col) - 1, 0, right);
+                out.fillRect(QRect(x, y0 - 1, 1, y1 - y0 + 1),
+                             paletteColor(line->colorIndex, kBlack));
             }
         }
-        for (int row = painted_.first.row; row <= painted_.last.row + 1; ++row) {
-            const int y = std::clamp(geometry_.y(row) - 1, 0, bottom);
+        const int firstLine = firstRow_ == painted_.first.row ? firstRow_ : firstRow_ + 1;
+        for (int row = firstLine; row <= lastRow_ + 1; ++row) {
+            const int y = std::clamp(sheet_.y(row) - 1, 0, bottom);
             for (int col = painted_.first.col; col <= painted_.last.col; ++col) {
                 const std::optional<Border> line =
                     lineBetween({row - 1, col}, Edge::Bottom, {row, col}, Edge::Top);
                 if (!line) continue;
-                const int x0 = geometry_.x(col);
-                const int x1 = geometry_.x(col + 1);
-                picture.fillRect(QRect(x0 - 1, y, x1 - x0 + 1, 1),
-                                 paletteColor(line->colorIndex, kBlack));
+                const int x0 = sheet_.x(col);
+                const int x1 = sheet_.x(col + 1);
+                out.fillRect(QRect(x0 - 1, y, x1 - x0 + 1, 1),
+                             paletteColor(line->colorIndex, kBlack));
             }
         }
     }
@@ -476,64 +471,81 @@ private:
         return std::nullopt;
     }
 
-    void paintTexts(PictureRecorder& picture) const
-    {
-        for (const TextJob& job : jobs_) {
-            for (const TextLine& line : job.lines) {
-                picture.drawText(job.fontSpec, job.color, line.baseline, line.text, line.bounds,
-                                 job.clipped ? &job.clip : nullptr);
-            }
-        }
-    }
+    struct TextLine {
+        QPoint baseline;
+        QRect bounds; // every pixel the line's glyphs may touch
+    };
 
-    const Worksheet& sheet_;
-    const FormatTable& formats_;
-    PictureGeometry geometry_;
+    const PictureSheet& sheet_;
+    FontCache& fonts_;
     CellRange painted_;
-    FontCache fonts_;
-    std::vector<CellRange> merges_;           // those meeting the painted range
-    std::vector<std::vector<int>> rowMerges_; // per painted row, indexes into merges_
-    std::vector<TextJob> jobs_;
+    int firstRow_;
+    int lastRow_;
+    std::vector<int> nearMerges_;  // indexes into the sheet's merges
+    std::vector<int> blockMerges_; // those of them that meet these rows
     std::vector<QRect> hiddenGridlines_;
+    Drawing texts_;
+    std::vector<QString> lines_;   // of the cell being laid out
+    std::vector<TextLine> placed_; // where they go
 };
+
+} // namespace
+
+void drawRows(const PictureSheet& sheet, FontCache& fonts, int firstRow, int lastRow,
+              bool gridlines, Drawing& out)
+{
+    Renderer(sheet, fonts, firstRow, lastRow).record(gridlines, out);
+}
+
+int textReach(const PictureSheet& sheet, FontCache& fonts)
+{
+    int reach = 0;
+    for (const CellFormat& format : sheet.formats())
+        reach = std::max(reach, textOverhang(fonts.get(format.font)));
+    return reach + 1;
+}
+
+namespace {
+
+void requireGuiApplication(const char* why)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        throw SpreadsheetError(QCoreApplication::translate("Spreadsheet", why));
+}
 
 } // namespace
 
 QImage renderRange(const Worksheet& sheet, const CellRange& range, const RenderLimits& limits)
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QCoreApplication::translate(
-            "Spreadsheet",
-            "A picture of the sheet needs the graphical application to be running."));
-    }
-    return Renderer(sheet, paintedRange(sheet, range, limits)).record().toImage();
+    requireGuiApplication(QT_TRANSLATE_NOOP(
+        "Spreadsheet", "A picture of the sheet needs the graphical application to be running."));
+    return SheetPicture(
+               std::make_shared<const PictureSheet>(sheet, paintedRange(sheet, range, limits)))
+        .toImage();
 }
 
 SheetPicture recordRange(const Worksheet& sheet, const CellRange& range)
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QCoreApplication::translate(
-            "Spreadsheet",
-            "A picture of the sheet needs the graphical application to be running."));
-    }
-    // A recorded picture costs memory by what it holds, not by its pixels: no limit.
-    return Renderer(sheet, paintedRange(sheet, range,
-                                        RenderLimits{std::numeric_limits<std::int64_t>::max() / 4}))
-        .record();
+    requireGuiApplication(QT_TRANSLATE_NOOP(
+        "Spreadsheet", "A picture of the sheet needs the graphical application to be running."));
+    // A kept picture costs memory by the cells it shows, not by its pixels: no limit.
+    const RenderLimits unlimited{std::numeric_limits<std::int64_t>::max() / 4};
+    return SheetPicture(
+        std::make_shared<const PictureSheet>(sheet, paintedRange(sheet, range, unlimited)));
 }
 
 void paintRange(QPainter& painter, const Worksheet& sheet, const CellRange& range, bool gridlines)
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        throw SpreadsheetError(QCoreApplication::translate(
-            "Spreadsheet", "Painting the sheet needs the graphical application to be running."));
-    }
+    requireGuiApplication(QT_TRANSLATE_NOOP(
+        "Spreadsheet", "Painting the sheet needs the graphical application to be running."));
     // The drawing holds what it paints, not pixels, so the whole range is painted; the
     // call still refuses ranges outside the grid.
     const RenderLimits unlimited{std::numeric_limits<std::int64_t>::max() / 4};
-    const SheetPicture picture =
-        Renderer(sheet, paintedRange(sheet, range, unlimited)).record(gridlines);
-    picture.paint(painter, QRect(QPoint(0, 0), picture.size()));
+    const PictureSheet copy(sheet, paintedRange(sheet, range, unlimited));
+    FontCache fonts;
+    Drawing drawing;
+    drawRows(copy, fonts, copy.painted().first.row, copy.painted().last.row, gridlines, drawing);
+    drawing.paint(painter, QRect(0, 0, copy.width(), copy.height()));
 }
 
 } // namespace bw::ss::render

@@ -1,50 +1,49 @@
-// A picture of a cell range kept as the drawing it is made of.
+// A picture of a cell range, kept as the cells it shows or as pixels.
 #pragma once
 
-#include "spreadsheet/model/cellformat.h"
-
-#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QString>
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 class QIODevice;
 class QPainter;
 
 namespace bw::ss::render {
 
-// A picture of a cell range kept as the drawing it is made of: filled rectangles and
-// lines of text, in painting order, with an index of which of them touch which band of
-// pixel rows. Painting it costs what is painted, not what the whole picture would take
-// as pixels, and a painter that scales draws its text and lines at the scaled size.
-// A picture can also hold plain pixels (an image handed over as a picture).
+class PictureSheet;
+
+// A picture of a cell range kept as the cells it shows (a copy of them, with their
+// formats and geometry): painting a part of it lays out and draws only the rows near
+// that part, so painting costs what is painted, the picture takes memory by its cells
+// rather than by its pixels or its drawing, and a painter that scales draws its text and
+// lines at the scaled size. A picture can also hold plain pixels (an image handed over
+// as a picture).
 //
-// Copies are cheap: the drawing is shared and never changes once recorded.
+// Copies are cheap: what is kept is shared and never changes.
 class SheetPicture {
 public:
     SheetPicture() = default;
     // A picture of plain pixels; a null image gives a null picture.
     // Implicit on purpose: wherever a picture is asked for, an image serves.
     SheetPicture(const QImage& image);
+    // The picture of the copy's painted range, as the screen shows it.
+    explicit SheetPicture(std::shared_ptr<const PictureSheet> sheet);
 
     bool isNull() const { return !d_; }
     QSize size() const;
     int width() const { return size().width(); }
     int height() const { return size().height(); }
-    bool isRecorded() const;
 
     // Draws the part of the picture that lies in `area` (pixels of the picture) through
-    // the painter's current transformation; what lies elsewhere is skipped unread.
+    // the painter's current transformation; what lies elsewhere costs nothing.
     void paint(QPainter& painter, const QRect& area) const;
     // The pixels of `part` at the picture's own size: white where nothing is drawn.
     QImage toImage(const QRect& part) const;
     QImage toImage() const { return toImage(QRect(QPoint(0, 0), size())); }
 
-    // The picture file: a small header, the fonts and the drawing. Throws
+    // The picture file: a small header and the image or the copy of the cells. Throws
     // SpreadsheetError when the device cannot be written.
     void save(QIODevice& device) const;
     // Reads what save wrote. Throws FileFormatError for anything else, and for a file
@@ -52,32 +51,11 @@ public:
     static SheetPicture load(QIODevice& device);
 
 private:
-    friend class PictureRecorder;
     struct Data;
     std::shared_ptr<const Data> d_;
 };
 
-// Collects the drawing of a picture of `size` pixels, in painting order.
-class PictureRecorder {
-public:
-    explicit PictureRecorder(QSize size);
-    ~PictureRecorder();
-    PictureRecorder(const PictureRecorder&) = delete;
-    PictureRecorder& operator=(const PictureRecorder&) = delete;
-
-    void fillRect(const QRect& rect, const QColor& color);
-    // One line of text with its baseline's left end at `baseline`. `bounds` holds every
-    // pixel the text may touch; with `clip` set, nothing outside `*clip` is drawn.
-    void drawText(const FontSpec& font, const QColor& color, QPoint baseline, const QString& text,
-                  const QRect& bounds, const QRect* clip);
-
-    SheetPicture finish();
-
-private:
-    std::unique_ptr<SheetPicture::Data> d_;
-};
-
-// Picture files: BMP or PNG for other programs, or the recorded drawing (SheetPicture::save),
+// Picture files: BMP or PNG for other programs, or the kept picture (SheetPicture::save),
 // chosen by the file's suffix in any case.
 enum class PictureFileFormat { None, Bmp, Png, Recorded };
 inline constexpr char kRecordedPictureSuffix[] = "sheetpic";

@@ -380,8 +380,17 @@ private:
         unsigned xf = kDefaultCellXf;
         unsigned flags = 0;
     };
+    // A cell as read, before it goes into the model.
+    struct ReadCell {
+        int row = 0;
+        int col = 0;
+        Value value;
+        unsigned xf = 0;
+    };
     struct SheetData {
-        std::map<int, std::map<int, std::pair<Value, unsigned>>> cells; // row -> col -> value, xf
+        // In the order read: cells come row by row, so the model is built without a search;
+        // a cell read twice keeps what was read last.
+        std::vector<ReadCell> cells;
         std::map<std::pair<int, int>, std::shared_ptr<const formula::Formula>> formulas;
         std::vector<PendingShared> pendingShared;
         std::vector<SharedFormula> shared;
@@ -403,7 +412,7 @@ private:
     void putCell(SheetData& d, unsigned row, unsigned col, Value v, unsigned xf)
     {
         if (col >= kMaxColumns) return;
-        d.cells[static_cast<int>(row)][static_cast<int>(col)] = {std::move(v), xf};
+        d.cells.push_back({static_cast<int>(row), static_cast<int>(col), std::move(v), xf});
     }
 
     qsizetype parseSheet(std::uint32_t offset, SheetData& d)
@@ -622,8 +631,11 @@ private:
     void readString(const Record& r, ByteReader&, SheetData& d)
     {
         if (!d.stringTarget) return;
-        auto& cell = d.cells[d.stringTarget->row][d.stringTarget->col];
-        cell.first = Value::text(ContinuedStrings(r).next());
+        // The formula cell was read last or nearly so.
+        const auto cell = std::find_if(d.cells.rbegin(), d.cells.rend(), [&](const ReadCell& c) {
+            return c.row == d.stringTarget->row && c.col == d.stringTarget->col;
+        });
+        if (cell != d.cells.rend()) cell->value = Value::text(ContinuedStrings(r).next());
         d.stringTarget.reset();
     }
 
@@ -760,16 +772,7 @@ private:
             if (info.second) sheet.setRowFormat(row, formatOfXf(*info.second));
         }
         resolveShared(d);
-        for (auto& [row, cols] : d.cells) {
-            RowInfo& rowInfo = sheet.rows()[row];
-            for (auto& [col, entry] : cols) {
-                Cell& cell = rowInfo.cells[col];
-                cell.value = std::move(entry.first);
-                cell.format = formatOfXf(entry.second);
-                const auto f = d.formulas.find({row, col});
-                if (f != d.formulas.end()) cell.formula = f->second;
-            }
-        }
+        buildCells(sheet, d);
         const std::size_t mergeCount = std::min(d.merges.size(), kMaxMergedRegions);
         for (std::size_t i = 0; i < mergeCount; ++i) sheet.merge(d.merges[i]);
         sheet.setShowGridlines(d.gridlines);
@@ -788,6 +791,36 @@ private:
         }
         sheet.pageSetup() = page;
         sheet.setNeedsRecalc(d.staleResults);
+    }
+
+    // Cells in row and column order, each once (the last read wins), into their rows.
+    void buildCells(Worksheet& sheet, SheetData& d)
+    {
+        const auto before = [](const ReadCell& a, const ReadCell& b) {
+            return a.row != b.row ? a.row < b.row : a.col < b.col;
+        };
+        if (!std::is_sorted(d.cells.begin(), d.cells.end(), before))
+            std::stable_sort(d.cells.begin(), d.cells.end(), before);
+        auto& rows = sheet.rows();
+        auto rowAt = rows.end();
+        for (std::size_t i = 0; i < d.cells.size(); ++i) {
+            ReadCell& read = d.cells[i];
+            if (i + 1 < d.cells.size() && d.cells[i + 1].row == read.row
+                && d.cells[i + 1].col == read.col)
+                continue;
+            if (rowAt == rows.end() || rowAt->first != read.row)
+                rowAt = rows.try_emplace(rows.lower_bound(read.row), read.row);
+            auto& cells = rowAt->second.cells;
+            auto at = cells.end();
+            if (!cells.empty() && std::prev(at)->first >= read.col)
+                at = cells.lower_bound(read.col);
+            Cell& cell = cells.try_emplace(at, read.col)->second;
+            cell.value = std::move(read.value);
+            cell.format = formatOfXf(read.xf);
+            const auto f = d.formulas.find({read.row, read.col});
+            if (f != d.formulas.end()) cell.formula = f->second;
+        }
+        d.cells = {};
     }
 
     // A sheet-wide format is written as the format of every column; the one most columns

@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"explicit_plus", "en_US", "+42", num(42)},
         EntryCase{"parenthesised_negative", "en_US", "(42)", num(-42)},
         EntryCase{"exponent", "en_US", "1.5e3", num(1500), "0.00E+00"},
+        EntryCase{"negative_exponent", "en_US", "2.5e-3", num(0.0025), "0.00E+00"},
+        EntryCase{"blank_between_digits_is_text", "en_US", "1 234", txt("1 234")},
         EntryCase{"thousands", "en_US", "1,234", num(1234), "#,##0"},
         EntryCase{"thousands_and_decimals", "en_US", "1,234,567.5", num(1234567.5), "#,##0.00"},
         EntryCase{"bad_grouping_is_text", "en_US", "1,23", txt("1,23")},
