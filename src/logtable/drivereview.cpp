@@ -35,10 +35,9 @@ DriveReviewModel::DriveReviewModel(Setup setup, QObject* parent)
 void DriveReviewModel::setDrives(std::vector<drives::Drive> drives)
 {
     beginResetModel();
-    std::stable_sort(drives.begin(), drives.end(),
-                     [](const drives::Drive& a, const drives::Drive& b) {
-                         return a.startMs < b.startMs;
-                     });
+    std::stable_sort(
+        drives.begin(), drives.end(),
+        [](const drives::Drive& a, const drives::Drive& b) { return a.startMs < b.startMs; });
     drives_ = std::move(drives);
     drives::namePlaces(drives_, setup_.places);
     rows_.assign(drives_.size(), Row{});
@@ -99,8 +98,7 @@ void DriveReviewModel::checkAll(bool checked)
 void DriveReviewModel::checkBusiness(const BusinessHours& hours)
 {
     setChecks([&hours](const Row& row) {
-        const bool day = std::find(hours.days.begin(), hours.days.end(),
-                                   row.trip.date.dayOfWeek())
+        const bool day = std::find(hours.days.begin(), hours.days.end(), row.trip.date.dayOfWeek())
                          != hours.days.end();
         return !row.held && day && row.trip.start >= hours.from && row.trip.start < hours.to;
     });
@@ -112,17 +110,16 @@ bool DriveReviewModel::checked(int row) const { return rowAt(row).checked; }
 
 int DriveReviewModel::checkedCount() const
 {
-    return static_cast<int>(std::count_if(shown_.begin(), shown_.end(), [this](std::size_t i) {
-        return rows_[i].checked;
-    }));
+    return static_cast<int>(std::count_if(shown_.begin(), shown_.end(),
+                                          [this](std::size_t i) { return rows_[i].checked; }));
 }
 
 QString DriveReviewModel::nameEnd(int row, drives::End end, const QString& name)
 {
     const QString given = name.simplified();
     if (given.isEmpty() || row < 0 || row >= rowCount()) return {};
-    const std::optional<drives::SavedPlace> place = drives::nameEnd(
-        drives_, setup_.places, shown_[static_cast<std::size_t>(row)], end, given);
+    const std::optional<drives::SavedPlace> place =
+        drives::nameEnd(drives_, setup_.places, shown_[static_cast<std::size_t>(row)], end, given);
     QString failure;
     if (place) {
         setup_.places.push_back(*place);

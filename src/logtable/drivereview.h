@@ -104,8 +104,8 @@ private:
 
     Setup setup_;
     std::vector<drives::Drive> drives_;
-    std::vector<Row> rows_;           // one per drive, in start order
-    std::vector<std::size_t> shown_;  // the rows in the period
+    std::vector<Row> rows_;          // one per drive, in start order
+    std::vector<std::size_t> shown_; // the rows in the period
     QDate from_, to_;
 };
 

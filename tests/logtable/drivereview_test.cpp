@@ -26,8 +26,8 @@ constexpr LatLng kClient{48.2, 11.2};
 
 Drive drive(const char* startUtc, int minutes, LatLng from, LatLng to, double metres)
 {
-    const qint64 start = QDateTime::fromString(QString::fromLatin1(startUtc), Qt::ISODate)
-                             .toMSecsSinceEpoch();
+    const qint64 start =
+        QDateTime::fromString(QString::fromLatin1(startUtc), Qt::ISODate).toMSecsSinceEpoch();
     return Drive{start, start + minutes * 60000LL, {from, {}, {}}, {to, {}, {}}, metres};
 }
 
@@ -67,7 +67,9 @@ TEST(DriveReviewTest, HeldDrivesStartUncheckedAndTheCommandsCheckTheShownOnes)
     const std::vector<std::pair<std::function<void()>, std::vector<bool>>> steps = {
         {[] {}, {true, true, false, true}},
         {[&] { model.checkBusiness({}); }, {true, false, false, false}},
-        {[&] { model.checkBusiness({{1, 2, 3, 4, 5, 6}, QTime(6, 0), QTime(21, 0)}); },
+        {[&] {
+             model.checkBusiness({{1, 2, 3, 4, 5, 6}, QTime(6, 0), QTime(21, 0)});
+         },
          {true, true, false, true}},
         {[&] { model.checkAll(false); }, {false, false, false, false}},
         {[&] { model.checkAll(true); }, {true, true, true, true}},
@@ -78,8 +80,8 @@ TEST(DriveReviewTest, HeldDrivesStartUncheckedAndTheCommandsCheckTheShownOnes)
     for (std::size_t i = 0; i < steps.size(); ++i) {
         steps[i].first();
         EXPECT_EQ(checks(model), steps[i].second) << "step " << i;
-        EXPECT_EQ(model.checkedCount(), std::count(steps[i].second.begin(),
-                                                    steps[i].second.end(), true));
+        EXPECT_EQ(model.checkedCount(),
+                  std::count(steps[i].second.begin(), steps[i].second.end(), true));
     }
     const std::vector<Trip> trips = model.tripsToAdd();
     ASSERT_EQ(trips.size(), 2u);
