@@ -43,14 +43,19 @@ void DriveReviewModel::setDrives(std::vector<drives::Drive> drives)
     rows_.assign(drives_.size(), Row{});
     refreshTrips();
     for (Row& row : rows_) row.checked = !row.held;
+    showPeriod();
+    endResetModel();
+    emit checkedCountChanged(checkedCount());
+}
+
+void DriveReviewModel::showPeriod()
+{
     shown_.clear();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const QDate date = rows_[i].trip.date;
         if ((!from_.isValid() || date >= from_) && (!to_.isValid() || date <= to_))
             shown_.push_back(i);
     }
-    endResetModel();
-    emit checkedCountChanged(checkedCount());
 }
 
 void DriveReviewModel::refreshTrips()
@@ -70,16 +75,11 @@ void DriveReviewModel::refreshTrips()
 
 void DriveReviewModel::setPeriod(const QDate& from, const QDate& to)
 {
+    beginResetModel();
     from_ = from;
     to_ = to;
-    std::vector<drives::Drive> drives = std::move(drives_);
-    std::vector<Row> rows = std::move(rows_);
-    setDrives(std::move(drives));
-    // The checks and descriptions given so far stay with their drives.
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        rows_[i].checked = rows[i].checked;
-        rows_[i].description = rows[i].description;
-    }
+    showPeriod();
+    endResetModel();
     emit checkedCountChanged(checkedCount());
 }
 

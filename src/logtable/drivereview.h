@@ -97,6 +97,7 @@ private:
     };
 
     void refreshTrips();
+    void showPeriod();
     void setChecks(const std::function<bool(const Row&)>& check);
     QVariant display(const Row& row, int column) const;
     Row& rowAt(int row) { return rows_[shown_[static_cast<std::size_t>(row)]]; }
