@@ -40,8 +40,8 @@ double metresPerUnit(drives::Unit unit)
 DriveReviewModel::Setup reviewSetup(const DriveImport& import)
 {
     DriveReviewModel::Setup review;
-    review.unit = import.unit == DistanceUnit::Kilometres ? drives::Unit::Kilometres
-                                                          : drives::Unit::Miles;
+    review.unit =
+        import.unit == DistanceUnit::Kilometres ? drives::Unit::Kilometres : drives::Unit::Miles;
     review.logged = loggedTrips(import.table);
     if (import.database) {
         LogDatabase* database = import.database;
@@ -66,17 +66,17 @@ DriveReviewModel::Setup reviewSetup(const DriveImport& import)
 
 std::vector<Trip> reviewDrives(QWidget* parent, const DriveImport& import)
 {
+    const int room = tripPlacement(import.table).capacity;
+    if (room == 0) {
+        tellTripLimit(DrivesDialog::tr("No more trips fit."));
+        return {};
+    }
     Dialogs::OpenFile request;
     request.title = DrivesDialog::tr("Import Drives");
     request.filters = {DrivesDialog::tr("Tracks and Timeline Exports (*.gpx *.json)"),
                        DrivesDialog::tr("All Files (*)")};
     const QStringList files = platform().dialogs->openFileNames(request);
     if (files.isEmpty()) return {};
-    const int room = tripPlacement(import.table).capacity;
-    if (room == 0) {
-        tellTripLimit(DrivesDialog::tr("No more trips fit."));
-        return {};
-    }
     DrivesDialog dialog(
         {files, reviewSetup(import), import.periodFrom, import.periodTo, &import.book, room},
         parent);
@@ -101,13 +101,11 @@ DrivesDialog::DrivesDialog(Setup setup, QWidget* parent)
             {-1, DriveReviewModel::From, DriveReviewModel::To, DriveReviewModel::Description}));
     }
     auto* layout = new QVBoxLayout(this);
-    auto* files = new QLabel(tr("Files: %1").arg(QLocale().createSeparatedList(
-                                 [this] {
-                                     QStringList names;
-                                     for (const QString& file : setup_.files)
-                                         names << QFileInfo(file).fileName();
-                                     return names;
-                                 }())),
+    auto* files = new QLabel(tr("Files: %1").arg(QLocale().createSeparatedList([this] {
+        QStringList names;
+        for (const QString& file : setup_.files) names << QFileInfo(file).fileName();
+        return names;
+    }())),
                              this);
     files->setWordWrap(true);
     layout->addWidget(files);
@@ -162,7 +160,8 @@ void DrivesDialog::createFilters()
     dayEnd_ = new QTimeEdit(QTime(19, 0), this);
     auto* business = new QPushButton(tr("Check &Business Hours"), this);
     business->setObjectName(QStringLiteral("CheckBusiness"));
-    connect(business, &QPushButton::clicked, this, [this] { model_.checkBusiness(this->business()); });
+    connect(business, &QPushButton::clicked, this,
+            [this] { model_.checkBusiness(this->business()); });
     hours->addWidget(new QLabel(tr("from"), this));
     hours->addWidget(dayStart_);
     hours->addWidget(new QLabel(tr("to"), this));
@@ -198,8 +197,12 @@ void DrivesDialog::createThresholds()
     row->addStretch(1);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     // The tracks are split again by what is set; a stop's length needs the points again.
-    connect(minStop_, &QSpinBox::editingFinished, this, [this] { readFiles(); });
-    connect(minDrive_, &QDoubleSpinBox::editingFinished, this, [this] { readFiles(); });
+    const auto splitAgain = [this] {
+        if (rules().stopSeconds != read_.stopSeconds || rules().minMetres != read_.minMetres)
+            readFiles();
+    };
+    connect(minStop_, &QSpinBox::editingFinished, this, splitAgain);
+    connect(minDrive_, &QDoubleSpinBox::editingFinished, this, splitAgain);
 }
 
 void DrivesDialog::createButtons()
@@ -220,9 +223,9 @@ void DrivesDialog::showCounts(int checked)
     add_->setEnabled(checked > 0);
     int held = 0;
     for (int row = 0; row < model_.rowCount(); ++row) held += model_.held(row) ? 1 : 0;
-    found_->setText(tr("%n drive(s) found", nullptr, model_.drivesFound())
-                    + QStringLiteral("; ") + tr("%n shown", nullptr, model_.rowCount())
-                    + QStringLiteral("; ") + tr("%n of them in the log already", nullptr, held));
+    found_->setText(tr("%n drive(s) found", nullptr, model_.drivesFound()) + QStringLiteral("; ")
+                    + tr("%n shown", nullptr, model_.rowCount()) + QStringLiteral("; ")
+                    + tr("%n of them in the log already", nullptr, held));
 }
 
 drives::DriveRules DrivesDialog::rules() const
@@ -268,6 +271,7 @@ bool DrivesDialog::readFiles()
         return false;
     }
     model_.setDrives(std::move(read.drives));
+    read_ = rules();
     return true;
 }
 

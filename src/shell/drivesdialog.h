@@ -89,6 +89,7 @@ private:
     QDoubleSpinBox* minDrive_ = nullptr;
     QLabel* found_ = nullptr;
     QPushButton* add_ = nullptr;
+    drives::DriveRules read_; // the rules the drives shown were found by
 };
 
 } // namespace bw
