@@ -987,10 +987,6 @@ Trotzdem fortfahren?</translation>
         <translation>--unit nimmt km oder mi, nicht %1</translation>
     </message>
     <message>
-        <source>the log&apos;s unit could not be read: %1</source>
-        <translation>die Einheit des Fahrtenbuchs konnte nicht gelesen werden: %1</translation>
-    </message>
-    <message>
         <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
         <translation>--list-drives nimmt keine Optionen außer --settings, --unit und --min-stop</translation>
     </message>
@@ -1005,37 +1001,6 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
         <translation>       %1 [--settings DATEI.ini] [--unit km|mi] [--min-stop MINUTEN] --list-drives DATEI...</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       where the export names the places; Mileage in the log&apos;s unit
-                       with one decimal. Nothing is written. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Fahrten (--list-drives DATEI...):
-  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
-                       Timeline-Export eines Telefons, Monate des semantischen
-                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
-                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
-                       beim Beginn der Fahrt; Startort und Zielort, wo der Export die
-                       Orte benennt; die Strecke in der Einheit des Fahrtenbuchs mit
-                       einer Nachkommastelle. Es wird nichts geschrieben. Kann eine
-                       Datei nicht gelesen werden, wird sie mit dem Grund genannt und
-                       nichts ausgegeben (Status 1)
-  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
-                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
-  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
-                       Fahrtenbuchs angeben
-</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1221,6 +1186,45 @@ wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie
 Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
 falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
 --check-history die Kette gebrochen oder ohne den mit --head angegebenen Kopf findet.
+</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>Einheit und Orte des Fahrtenbuchs konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Fahrten (--list-drives DATEI...):
+  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
+                       Timeline-Export eines Telefons, Monate des semantischen
+                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
+                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
+                       beim Beginn der Fahrt; Startort und Zielort nach den
+                       gespeicherten Orten des Fahrtenbuchs (der nächste, in dessen
+                       Umkreis das Ende liegt), sonst wo der Export die Orte benennt;
+                       die Strecke in der Einheit des Fahrtenbuchs mit einer
+                       Nachkommastelle. Es wird nichts geschrieben, das Fahrtenbuch
+                       wird nur gelesen. Kann eine Datei nicht gelesen werden, wird
+                       sie mit dem Grund genannt und nichts ausgegeben (Status 1)
+  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
+                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
+  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
+                       Fahrtenbuchs angeben
 </translation>
     </message>
 </context>
@@ -2181,6 +2185,183 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>bw::DriveReviewModel</name>
+    <message>
+        <source>This trip is in the log already.</source>
+        <translation>Diese Fahrt steht schon im Fahrtenbuch.</translation>
+    </message>
+    <message>
+        <source>Not named yet: type the place&apos;s name to name every drive that starts or ends there.</source>
+        <translation>Noch ohne Namen: den Namen des Ortes eingeben, um jede Fahrt zu benennen, die dort beginnt oder endet.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Dienstlich</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilometer</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Meilen</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Zweck</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DrivesDialog</name>
+    <message>
+        <source>Import Drives</source>
+        <translation>Fahrten importieren</translation>
+    </message>
+    <message>
+        <source>Tracks and Timeline Exports (*.gpx *.json)</source>
+        <translation>Tracks und Timeline-Exporte (*.gpx *.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>Es passen keine weiteren Fahrten hinein.</translation>
+    </message>
+    <message>
+        <source>Drives found</source>
+        <translation>Gefundene Fahrten</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Dateien: %1</translation>
+    </message>
+    <message>
+        <source>The place is used here but not kept for later imports: %1</source>
+        <translation>Der Ort gilt hier, wird aber für spätere Importe nicht behalten: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>&amp;Alle ankreuzen</translation>
+    </message>
+    <message>
+        <source>Check &amp;None</source>
+        <translation>&amp;Keine ankreuzen</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Vom:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Check &amp;Business Hours</source>
+        <translation>&amp;Dienstzeiten ankreuzen</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
+    <message>
+        <source> mi</source>
+        <translation> mi</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %n Trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt &amp;hinzufügen</numerusform>
+            <numerusform>%n Fahrten &amp;hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the drives…</source>
+        <translation>Die Fahrten werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No drives were imported. %1</source>
+        <translation>Es wurden keine Fahrten importiert. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more trip(s) fit: uncheck some drives.</source>
+        <translation>
+            <numerusform>Es passt nur noch %n Fahrt hinein: Kreuzen Sie weniger Fahrten an.</numerusform>
+            <numerusform>Es passen nur noch %n Fahrten hinein: Kreuzen Sie weniger Fahrten an.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Drives…</source>
+        <translation>Fahrten importieren…</translation>
+    </message>
+    <message>
+        <source>A &amp;stop that ends a drive:</source>
+        <translation>Ein &amp;Halt, der eine Fahrt beendet:</translation>
+    </message>
+    <message>
+        <source>The shortest &amp;drive kept:</source>
+        <translation>Die kürzeste behaltene &amp;Fahrt:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s) found</source>
+        <translation>
+            <numerusform>%n Fahrt gefunden</numerusform>
+            <numerusform>%n Fahrten gefunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shown</source>
+        <translation>
+            <numerusform>%n angezeigt</numerusform>
+            <numerusform>%n angezeigt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them in the log already</source>
+        <translation>
+            <numerusform>davon %n schon im Fahrtenbuch</numerusform>
+            <numerusform>davon %n schon im Fahrtenbuch</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>bw::Form1</name>
     <message>
         <source>The daily backup of the trip log could not be made. %1</source>
@@ -2543,6 +2724,10 @@ Möchten Sie die Datei ersetzen?</translation>
             <numerusform>Die %n fehlerfreie Fahrt importieren? Nein importiert nichts.</numerusform>
             <numerusform>Die %n fehlerfreien Fahrten importieren? Nein importiert nichts.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import of Drives</source>
+        <translation>Import der Fahrten</translation>
     </message>
 </context>
 <context>

@@ -987,10 +987,6 @@ Would you like to proceed anyway?</source>
         <translation>--unit admite km o mi, no %1</translation>
     </message>
     <message>
-        <source>the log&apos;s unit could not be read: %1</source>
-        <translation>no se pudo leer la unidad del registro: %1</translation>
-    </message>
-    <message>
         <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
         <translation>--list-drives no admite más opciones que --settings, --unit y --min-stop</translation>
     </message>
@@ -1005,37 +1001,6 @@ Would you like to proceed anyway?</source>
     <message>
         <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
         <translation>       %1 [--settings ARCHIVO.ini] [--unit km|mi] [--min-stop MINUTOS] --list-drives ARCHIVO...</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       where the export names the places; Mileage in the log&apos;s unit
-                       with one decimal. Nothing is written. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Trayectos (--list-drives ARCHIVO...):
-  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
-                       la exportación de Timeline de un teléfono, meses del historial
-                       de ubicaciones semántico) como CSV que «Importar viajes desde
-                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
-                       el trayecto; el lugar de salida y el destino donde la
-                       exportación nombra los lugares; la distancia en la unidad del
-                       registro con un decimal. No se escribe nada. Si un archivo no
-                       se puede leer, se nombra con el motivo y no se muestra nada
-                       (estado 1)
-  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
-                       minutos termina un trayecto (5 si no se indica)
-  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
-                       del registro
-</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1218,6 +1183,45 @@ nada: una SALIDA o imagen existente queda como estaba.
 Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
 incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
 encuentra la cadena rota o sin la cabeza dada con --head.
+</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>no se pudieron leer la unidad y los lugares del registro: %1</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trayectos (--list-drives ARCHIVO...):
+  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
+                       la exportación de Timeline de un teléfono, meses del historial
+                       de ubicaciones semántico) como CSV que «Importar viajes desde
+                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
+                       el trayecto; el lugar de salida y el destino según los lugares
+                       guardados del registro (el más cercano cuyo radio contiene el
+                       extremo), si no donde la exportación nombra los lugares; la
+                       distancia en la unidad del registro con un decimal. No se
+                       escribe nada, el registro solo se lee. Si un archivo no se
+                       puede leer, se nombra con el motivo y no se muestra nada
+                       (estado 1)
+  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
+                       minutos termina un trayecto (5 si no se indica)
+  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
+                       del registro
 </translation>
     </message>
 </context>
@@ -2178,6 +2182,183 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>bw::DriveReviewModel</name>
+    <message>
+        <source>This trip is in the log already.</source>
+        <translation>Este viaje ya está en el registro.</translation>
+    </message>
+    <message>
+        <source>Not named yet: type the place&apos;s name to name every drive that starts or ends there.</source>
+        <translation>Aún sin nombre: escriba el nombre del lugar para nombrar cada trayecto que empieza o termina allí.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>De trabajo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilómetros</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Millas</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Motivo</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DrivesDialog</name>
+    <message>
+        <source>Import Drives</source>
+        <translation>Importar trayectos</translation>
+    </message>
+    <message>
+        <source>Tracks and Timeline Exports (*.gpx *.json)</source>
+        <translation>Tracks y exportaciones de Timeline (*.gpx *.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>No caben más viajes.</translation>
+    </message>
+    <message>
+        <source>Drives found</source>
+        <translation>Trayectos encontrados</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Archivos: %1</translation>
+    </message>
+    <message>
+        <source>The place is used here but not kept for later imports: %1</source>
+        <translation>El lugar se usa aquí pero no se guarda para importaciones posteriores: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>Marcar &amp;todos</translation>
+    </message>
+    <message>
+        <source>Check &amp;None</source>
+        <translation>Marcar &amp;ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Del:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Al:</translation>
+    </message>
+    <message>
+        <source>Check &amp;Business Hours</source>
+        <translation>Marcar &amp;horario laboral</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
+    <message>
+        <source> mi</source>
+        <translation> mi</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %n Trip(s)</source>
+        <translation>
+            <numerusform>&amp;Añadir %n viaje</numerusform>
+            <numerusform>&amp;Añadir %n viajes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the drives…</source>
+        <translation>Leyendo los trayectos…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No drives were imported. %1</source>
+        <translation>No se importó ningún trayecto. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more trip(s) fit: uncheck some drives.</source>
+        <translation>
+            <numerusform>Solo cabe %n viaje más: desmarque algunos trayectos.</numerusform>
+            <numerusform>Solo caben %n viajes más: desmarque algunos trayectos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Drives…</source>
+        <translation>Importar trayectos…</translation>
+    </message>
+    <message>
+        <source>A &amp;stop that ends a drive:</source>
+        <translation>Una &amp;parada que termina un trayecto:</translation>
+    </message>
+    <message>
+        <source>The shortest &amp;drive kept:</source>
+        <translation>El trayecto más &amp;corto que se guarda:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s) found</source>
+        <translation>
+            <numerusform>%n trayecto encontrado</numerusform>
+            <numerusform>%n trayectos encontrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shown</source>
+        <translation>
+            <numerusform>%n mostrado</numerusform>
+            <numerusform>%n mostrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them in the log already</source>
+        <translation>
+            <numerusform>%n de ellos ya en el registro</numerusform>
+            <numerusform>%n de ellos ya en el registro</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>bw::Form1</name>
     <message>
         <source>The daily backup of the trip log could not be made. %1</source>
@@ -2540,6 +2721,10 @@ Do you want to replace it?</source>
             <numerusform>¿Importar el %n viaje correcto? No, no importa nada.</numerusform>
             <numerusform>¿Importar los %n viajes correctos? No, no importa nada.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import of Drives</source>
+        <translation>Importación de trayectos</translation>
     </message>
 </context>
 <context>

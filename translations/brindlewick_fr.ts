@@ -987,10 +987,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--unit accepte km ou mi, pas %1</translation>
     </message>
     <message>
-        <source>the log&apos;s unit could not be read: %1</source>
-        <translation>l&apos;unité du carnet n&apos;a pas pu être lue : %1</translation>
-    </message>
-    <message>
         <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
         <translation>--list-drives ne prend pas d&apos;autres options que --settings, --unit et --min-stop</translation>
     </message>
@@ -1005,37 +1001,6 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
         <translation>       %1 [--settings FICHIER.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FICHIER...</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       where the export names the places; Mileage in the log&apos;s unit
-                       with one decimal. Nothing is written. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Trajets (--list-drives FICHIER...) :
-  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
-                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
-                       positions sémantique) en CSV que « Importer des trajets depuis
-                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
-                       début du trajet ; le lieu de départ et la destination lorsque
-                       l&apos;export nomme les lieux ; la distance dans l&apos;unité du carnet
-                       avec une décimale. Rien n&apos;est écrit. Lorsqu&apos;un fichier ne peut
-                       pas être lu, il est nommé avec la raison et rien n&apos;est affiché
-                       (statut 1)
-  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
-                       nombre de minutes met fin à un trajet (5 par défaut)
-  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
-                       l&apos;unité du carnet
-</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1219,6 +1184,45 @@ pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne
 Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
 incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
 chaîne rompue ou sans la tête donnée avec --head.
+</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>l&apos;unité et les lieux du carnet n&apos;ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trajets (--list-drives FICHIER...) :
+  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
+                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
+                       positions sémantique) en CSV que « Importer des trajets depuis
+                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
+                       début du trajet ; le lieu de départ et la destination d&apos;après
+                       les lieux enregistrés du carnet (le plus proche dont le rayon
+                       contient l&apos;extrémité), sinon lorsque l&apos;export nomme les lieux ;
+                       la distance dans l&apos;unité du carnet avec une décimale. Rien
+                       n&apos;est écrit, le carnet est seulement lu. Lorsqu&apos;un fichier ne
+                       peut pas être lu, il est nommé avec la raison et rien n&apos;est
+                       affiché (statut 1)
+  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
+                       nombre de minutes met fin à un trajet (5 par défaut)
+  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
+                       l&apos;unité du carnet
 </translation>
     </message>
 </context>
@@ -2179,6 +2183,183 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>bw::DriveReviewModel</name>
+    <message>
+        <source>This trip is in the log already.</source>
+        <translation>Ce trajet est déjà dans le carnet.</translation>
+    </message>
+    <message>
+        <source>Not named yet: type the place&apos;s name to name every drive that starts or ends there.</source>
+        <translation>Pas encore nommé : tapez le nom du lieu pour nommer chaque trajet qui y commence ou s&apos;y termine.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Professionnel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilomètres</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Miles</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Motif</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DrivesDialog</name>
+    <message>
+        <source>Import Drives</source>
+        <translation>Importer des trajets enregistrés</translation>
+    </message>
+    <message>
+        <source>Tracks and Timeline Exports (*.gpx *.json)</source>
+        <translation>Traces et exports Timeline (*.gpx *.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>Plus aucun trajet ne tient.</translation>
+    </message>
+    <message>
+        <source>Drives found</source>
+        <translation>Trajets trouvés</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Fichiers : %1</translation>
+    </message>
+    <message>
+        <source>The place is used here but not kept for later imports: %1</source>
+        <translation>Le lieu sert ici mais n&apos;est pas conservé pour les imports suivants : %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>&amp;Tout cocher</translation>
+    </message>
+    <message>
+        <source>Check &amp;None</source>
+        <translation>&amp;Ne rien cocher</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>Check &amp;Business Hours</source>
+        <translation>Cocher les &amp;heures de travail</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
+    <message>
+        <source> mi</source>
+        <translation> mi</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %n Trip(s)</source>
+        <translation>
+            <numerusform>&amp;Ajouter %n trajet</numerusform>
+            <numerusform>&amp;Ajouter %n trajets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the drives…</source>
+        <translation>Lecture des trajets…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No drives were imported. %1</source>
+        <translation>Aucun trajet n&apos;a été importé. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more trip(s) fit: uncheck some drives.</source>
+        <translation>
+            <numerusform>Seul %n trajet de plus tient : décochez des trajets.</numerusform>
+            <numerusform>Seuls %n trajets de plus tiennent : décochez des trajets.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Drives…</source>
+        <translation>Importer des trajets enregistrés…</translation>
+    </message>
+    <message>
+        <source>A &amp;stop that ends a drive:</source>
+        <translation>Un &amp;arrêt qui met fin à un trajet :</translation>
+    </message>
+    <message>
+        <source>The shortest &amp;drive kept:</source>
+        <translation>Le plus court trajet &amp;gardé :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s) found</source>
+        <translation>
+            <numerusform>%n trajet trouvé</numerusform>
+            <numerusform>%n trajets trouvés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shown</source>
+        <translation>
+            <numerusform>%n affiché</numerusform>
+            <numerusform>%n affichés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them in the log already</source>
+        <translation>
+            <numerusform>dont %n déjà dans le carnet</numerusform>
+            <numerusform>dont %n déjà dans le carnet</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>bw::Form1</name>
     <message>
         <source>The daily backup of the trip log could not be made. %1</source>
@@ -2541,6 +2722,10 @@ Voulez-vous le remplacer ?</translation>
             <numerusform>Importer le %n trajet valide ? Non n&apos;importe rien.</numerusform>
             <numerusform>Importer les %n trajets valides ? Non n&apos;importe rien.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import of Drives</source>
+        <translation>Import des trajets enregistrés</translation>
     </message>
 </context>
 <context>

@@ -121,9 +121,17 @@ void migrateTo5(sql::Database& db)
     adoptEarlierBackups(db.handle());
 }
 
+// Places the log knows by position (core/placestore.h): degrees on WGS84 and a radius in
+// metres. Only the positions of named places are kept, never a track.
+void migrateTo6(sql::Database& db)
+{
+    db.exec("CREATE TABLE saved_places (id INTEGER PRIMARY KEY, name TEXT NOT NULL,"
+            " latitude REAL NOT NULL, longitude REAL NOT NULL, radius REAL NOT NULL);");
+}
+
 using Migration = void (*)(sql::Database&);
 constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {
-    migrateTo1, migrateTo2, migrateTo3, migrateTo4, migrateTo5};
+    migrateTo1, migrateTo2, migrateTo3, migrateTo4, migrateTo5, migrateTo6};
 
 // A log of schema 3 opened read-only is not migrated; this connection reads its paid marks
 // as schema 4 keeps them, through temporary views that shadow the stored table.

@@ -49,7 +49,8 @@ public:
     // files and paid marks, the trail of changes to claimed trips and the chain over them.
     // Version 4: paid marks by their own ids, and unpaid marks that take them back.
     // Version 5: the backups this program wrote, which alone it may delete.
-    static constexpr int kSchemaVersion = 5;
+    // Version 6: the places the log knows by position.
+    static constexpr int kSchemaVersion = 6;
     // Snapshot reads the file's bytes as they are, making nothing beside them: a log
     // that must stay as found, or that lies in a folder nobody may write.
     enum class Access { ReadWrite, ReadOnly, Snapshot };

@@ -450,8 +450,10 @@ int placeTrips(LogTable& table, const std::vector<Trip>& trips, const QString& r
     return placeTrips(table, trips, TripRates{rateText, {}}, limit, locale);
 }
 
-int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates, int limit,
-               const QLocale& locale)
+namespace {
+
+int place(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates, int limit,
+          const QLocale& locale, bool carry)
 {
     const TripPlacement placement = tripPlacement(table, limit);
     const int placed = std::min(placement.capacity, static_cast<int>(trips.size()));
@@ -459,10 +461,24 @@ int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates&
         const int row = placement.firstRow + i;
         if (row >= table.RecordCount()) table.AddNew();
         setTripAt(table, row, trips[static_cast<std::size_t>(i)]);
-        carryOdometer(table, row);
+        if (carry) carryOdometer(table, row);
         fillTrip(table, row, rates, -1, locale);
     }
     return placed;
+}
+
+} // namespace
+
+int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates, int limit,
+               const QLocale& locale)
+{
+    return place(table, trips, rates, limit, locale, true);
+}
+
+int placeUnreadTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates,
+                     int limit, const QLocale& locale)
+{
+    return place(table, trips, rates, limit, locale, false);
 }
 
 namespace {

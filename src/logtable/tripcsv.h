@@ -64,6 +64,10 @@ int placeTrips(LogTable& table, const std::vector<Trip>& trips, const QString& r
 // The same, each trip paid at the rate in force on its date.
 int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates,
                int limit = kMaxTrips, const QLocale& locale = QLocale());
+// The same for trips whose odometer nobody read (recorded drives): no Odometer End is
+// carried into them, so both readings stay empty.
+int placeUnreadTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates,
+                     int limit = kMaxTrips, const QLocale& locale = QLocale());
 
 struct RateImport {
     std::vector<RateChange> changes; // in the file's order

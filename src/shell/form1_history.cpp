@@ -3,6 +3,7 @@
 #include "logtable/logtablemodel.h"
 #include "logtable/triplog.h"
 #include "shell/claimhistorydialog.h"
+#include "shell/drivesdialog.h"
 #include "shell/form1.h"
 #include "shell/gridaction.h"
 
@@ -68,6 +69,10 @@ void Form1::createGridMenu()
     createBackupActions();
     mnuGrid->addActions(
         {mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate, mnuRestoreBackup});
+    mnuImportDrives = gridAction(DataGrid1, "mnuImportDrives", DrivesDialog::commandText(),
+                                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)});
+    connect(mnuImportDrives, &QAction::triggered, this, [this] { importDrivesCommand(); });
+    mnuGrid->insertAction(mnuExportTrips, mnuImportDrives);
     createClaimActions();
     mnuGrid->insertAction(mnuImportTrips, mnuStartNewPeriod);
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -6,8 +6,10 @@
 #include "logtable/logtablemodel.h"
 #include "logtable/tripchecks.h"
 #include "logtable/tripcsv.h"
+#include "logtable/triplog.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "shell/drivesdialog.h"
 #include "shell/form1.h"
 
 #include <QAction>
@@ -167,6 +169,21 @@ bool Form1::importTripsFrom(const QString& path)
     placeTrips(table, read.trips, TripRates{txtRatePerMile->text(), rates_, units_.currency});
     table.setPosition(first);
     return true;
+}
+
+void Form1::importDrivesCommand()
+{
+    commitGridEdit();
+    if (!logTable_ || !logTable_->isOpen() || !log_ || log_->readOnly()) return;
+    const std::vector<Trip> trips =
+        reviewDrives(this, {*logTable_, log_->database(), *tripBook_, dtpFrom->date(),
+                            dtpTo->date(), units_.distance});
+    if (trips.empty() || !backUpBeforeChange()) return;
+    const LogHistory::Name step(*history_, tr("Import of Drives"));
+    const LogTableModel::Rebuild rebuild(*model_);
+    const int first = tripPlacement(*logTable_).firstRow;
+    placeUnreadTrips(*logTable_, trips, TripRates{txtRatePerMile->text(), rates_, units_.currency});
+    logTable_->setPosition(first);
 }
 
 bool Form1::exportTripsTo(const QString& path)

@@ -4,6 +4,7 @@
 #include "core/claimtrail.h"
 #include "core/logbackup.h"
 #include "core/logdatabase.h"
+#include "core/placestore.h"
 #include "support/fakeplatform.h"
 
 #include <QDir>
@@ -189,13 +190,21 @@ void writeVersion2(const QString& path, bool withTrip)
              "PRAGMA user_version = 2;");
 }
 
-// Writes a log as the fourth schema left it: this schema's tables but the backups list.
-void writeVersion4(const QString& path, bool withTrip)
+// Writes a log as the fifth schema left it: this schema's tables but the saved places.
+void writeVersion5(const QString& path, bool withTrip)
 {
     writeVersion2(path, withTrip);
     {
         const LogDatabase current(path, LogDatabase::Access::ReadWrite);
     }
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("DROP TABLE saved_places; PRAGMA user_version = 5;");
+}
+
+// Writes a log as the fourth schema left it: the fifth's tables but the backups list.
+void writeVersion4(const QString& path, bool withTrip)
+{
+    writeVersion5(path, withTrip);
     sql::Database raw(path, sql::Database::Open::ReadWrite);
     raw.exec("DROP TABLE backups; PRAGMA user_version = 4;");
 }
@@ -234,12 +243,14 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
         int layout; // -1 no file, else the version written
         bool withTrip;
     };
+    const drives::SavedPlace office{QStringLiteral("Office"), {48.1, 11.5}};
     for (const Case& c : std::vector<Case>{{"no database", -1, false},
                                            {"version 1, empty", 1, false},
                                            {"version 1 with a trip", 1, true},
                                            {"version 2 with a trip", 2, true},
                                            {"version 3 with a paid claim", 3, true},
-                                           {"version 4 with a trip", 4, true}}) {
+                                           {"version 4 with a trip", 4, true},
+                                           {"version 5 with a trip", 5, true}}) {
         QFile::remove(path());
         QFile::remove(path() + QStringLiteral("-wal"));
         QFile::remove(path() + QStringLiteral("-shm"));
@@ -247,6 +258,7 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
         if (c.layout == 2) writeVersion2(path(), c.withTrip);
         if (c.layout == 3) writeVersion3(path(), c.withTrip);
         if (c.layout == 4) writeVersion4(path(), c.withTrip);
+        if (c.layout == 5) writeVersion5(path(), c.withTrip);
         const QDateTime paidAt(QDate(2026, 1, 5), QTime(9, 0), Qt::UTC);
         const auto paidClaim = [&](ClaimStore claims) {
             const std::vector<Claim> all = claims.claims();
@@ -258,6 +270,8 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
             EXPECT_TRUE(reader.rateChanges().empty()) << c.name << ": no table yet, no list";
             EXPECT_EQ(paidClaim(ClaimStore(reader)), c.layout == 3) << c.name;
             EXPECT_TRUE(ClaimStore(reader).checkChain().holds) << c.name;
+            EXPECT_TRUE(PlaceStore(reader).places().empty()) << c.name << ": no table, none";
+            EXPECT_THROW(PlaceStore(reader).addPlaces({office}), sql::SqlError) << c.name;
             EXPECT_EQ(bytesOf(path()), before) << c.name << ": the reader never migrates";
         }
         {
@@ -296,10 +310,18 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
             EXPECT_TRUE(chain.holds) << c.name;
             EXPECT_EQ(chain.entries, 5 + (c.withTrip ? 1 : 0) + (c.layout == 3 ? 3 : 0)) << c.name;
             db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
+            EXPECT_TRUE(PlaceStore(db).places().empty()) << c.name;
+            PlaceStore(db).addPlaces({office, {QStringLiteral("Depot"), {48.2, 11.6}, 90.0}});
         }
         LogDatabase again(path(), LogDatabase::Access::ReadOnly);
         EXPECT_EQ(again.rateChanges(), std::vector<RateChange>({{QDate(2026, 1, 1), 0.725}}))
             << c.name;
+        const std::vector<drives::SavedPlace> kept = PlaceStore(again).places();
+        ASSERT_EQ(kept.size(), 2u) << c.name;
+        EXPECT_EQ(kept[1].name, QStringLiteral("Depot")) << c.name;
+        EXPECT_EQ(kept[1].position.lon, 11.6) << c.name;
+        EXPECT_EQ(kept[1].radiusMetres, 90.0) << c.name;
+        EXPECT_THROW(PlaceStore(again).addPlaces({office}), sql::SqlError) << c.name;
     }
 }
 

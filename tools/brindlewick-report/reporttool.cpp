@@ -439,8 +439,10 @@ Drives (--list-drives FILE...):
                        export of a phone, months of Semantic Location History) as CSV
                        that "Import Trips from CSV..." reads: Date as YYYY-MM-DD, the
                        local day at the drive's start; Starting Location and Destination
-                       where the export names the places; Mileage in the log's unit
-                       with one decimal. Nothing is written. When a file cannot be read,
+                       named after the log's saved places (within each place's radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log's unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
                        it is named with the reason and nothing is printed (status 1)
   --min-stop MINUTES   a stop, or a gap between the times of a track, this many
                        minutes long ends a drive (5 when not given)
@@ -669,9 +671,7 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
         const PlatformOverride useSeams(seams);
         DriveListing listing{options->driveFiles, options->unit, std::nullopt};
         if (options->minStopMinutes > 0) listing.minStopMinutes = options->minStopMinutes;
-        // The log keeps no places of its own yet: the exports' names are all there is.
-        const std::vector<drives::SavedPlace> savedPlaces;
-        return listDrives(listing, savedPlaces, out, err);
+        return listDrives(listing, out, err);
     }
     if (options->listClaims || options->checkHistory || options->claimNumber > 0) {
         Platform seams = platform();
