@@ -19,11 +19,16 @@ struct MonthCase {
 TEST(TaxYear, ADayFallsInTheTaxMonthThatBeganOnOrBeforeIt)
 {
     const MonthCase cases[] = {
-        {kUk, QDate(2025, 4, 5), 2024, 11},  {kUk, QDate(2025, 4, 6), 2025, 0},
-        {kUk, QDate(2025, 5, 5), 2025, 0},   {kUk, QDate(2025, 5, 6), 2025, 1},
-        {kUk, QDate(2025, 12, 31), 2025, 8}, {kUk, QDate(2026, 1, 5), 2025, 8},
-        {kUk, QDate(2026, 1, 6), 2025, 9},   {kUk, QDate(2026, 4, 5), 2025, 11},
-        {{}, QDate(2025, 1, 1), 2025, 0},    {{}, QDate(2025, 12, 31), 2025, 11},
+        {kUk, QDate(2025, 4, 5), 2024, 11},
+        {kUk, QDate(2025, 4, 6), 2025, 0},
+        {kUk, QDate(2025, 5, 5), 2025, 0},
+        {kUk, QDate(2025, 5, 6), 2025, 1},
+        {kUk, QDate(2025, 12, 31), 2025, 8},
+        {kUk, QDate(2026, 1, 5), 2025, 8},
+        {kUk, QDate(2026, 1, 6), 2025, 9},
+        {kUk, QDate(2026, 4, 5), 2025, 11},
+        {{}, QDate(2025, 1, 1), 2025, 0},
+        {{}, QDate(2025, 12, 31), 2025, 11},
         // A start on the 31st begins the shorter months on their last day.
         {kEndOfMonth, QDate(2025, 2, 27), 2025, 0},
         {kEndOfMonth, QDate(2025, 2, 28), 2025, 1},
@@ -49,8 +54,8 @@ TEST(TaxYear, AStartThatIsNoDayOfEveryYearIsRefusedWithItsReason)
         int month, day;
         bool refused;
     };
-    const Case cases[] = {{2, 30, true}, {2, 29, true}, {13, 1, true}, {4, 31, true},
-                          {0, 5, true},  {4, 0, true},  {4, 6, false}, {7, 1, false},
+    const Case cases[] = {{2, 30, true},  {2, 29, true},  {13, 1, true}, {4, 31, true},
+                          {0, 5, true},   {4, 0, true},   {4, 6, false}, {7, 1, false},
                           {2, 28, false}, {12, 31, false}};
     for (const Case& c : cases) {
         const QString problem = taxYearStartProblem(c.month, c.day);
