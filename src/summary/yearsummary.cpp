@@ -168,7 +168,8 @@ QString summaryCsv(const YearSummary& summary)
                    .join(QLatin1Char(','))
                + QLatin1Char('\n');
     };
-    QString csv = QStringLiteral("Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed\n");
+    QString csv =
+        QStringLiteral("Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed\n");
     for (const MonthRow& row : summary.months)
         csv += line(row.begins.toString(QStringLiteral("yyyy-MM")), row);
     return csv + line(QStringLiteral("Total"), summary.total);

@@ -1,8 +1,7 @@
 // Tests of the year summary, read from a real log with claims, one paid and one moved out.
-#include "summary/yearsummary.h"
-
 #include "core/claimstore.h"
 #include "core/logdatabase.h"
+#include "summary/yearsummary.h"
 
 #include <QTemporaryDir>
 
@@ -17,8 +16,14 @@ StoredTrip stored(qint64 id, const char* date, const char* from, const char* to,
                   double amount)
 {
     return {id, double(id),
-            Trip::fromValues({QString::fromLatin1(date), QString::fromLatin1(from),
-                              QString::fromLatin1(to), {}, {}, {}, miles, amount})};
+            Trip::fromValues({QString::fromLatin1(date),
+                              QString::fromLatin1(from),
+                              QString::fromLatin1(to),
+                              {},
+                              {},
+                              {},
+                              miles,
+                              amount})};
 }
 
 qint64 claimOf(ClaimStore& claims, const std::vector<StoredTrip>& trips, double total)
@@ -46,7 +51,8 @@ TEST(YearSummary, CountsEachTaxMonthAndEveryClaimedTripOnceWithTheClaimsAmounts)
     };
     db.apply({trips, {}, false, {}});
     ClaimStore claims(db);
-    claims.markPaid(claimOf(claims, {trips[1], trips[2]}, 9.0), QDateTime(QDate(2026, 2, 1), QTime(9, 0), Qt::UTC));
+    claims.markPaid(claimOf(claims, {trips[1], trips[2]}, 9.0),
+                    QDateTime(QDate(2026, 2, 1), QTime(9, 0), Qt::UTC));
     claimOf(claims, {trips[3]}, 9.0);
     TripChanges moveOut;
     moveOut.removed = {2};
