@@ -23,10 +23,25 @@ double numberOf(const QVariant& value)
     return ok && std::isfinite(number) ? number : 0.0;
 }
 
-SummaryTrip summaryTripOf(const Trip& trip, const QLocale& locale)
+// Dates repeat across a log's trips: each text is read once.
+class DateReader {
+public:
+    QDate operator()(const QString& text, const QLocale& locale)
+    {
+        QHash<QString, QDate>& known = known_[locale.name()];
+        const auto found = known.constFind(text);
+        if (found != known.constEnd()) return *found;
+        return known[text] = textToDate(text, locale);
+    }
+
+private:
+    QHash<QString, QHash<QString, QDate>> known_;
+};
+
+SummaryTrip summaryTripOf(const Trip& trip, const QLocale& locale, DateReader& dates)
 {
     SummaryTrip out;
-    out.date = textToDate(trip.date.toString(), locale);
+    out.date = dates(trip.date.toString(), locale);
     out.from = trip.startingLocation.toString().trimmed();
     out.to = trip.destination.toString().trimmed();
     out.distance = numberOf(trip.mileage);
@@ -58,6 +73,7 @@ std::vector<SummaryTrip> summaryTrips(const std::vector<StoredTrip>& trips,
     std::vector<SummaryTrip> out;
     out.reserve(trips.size());
     std::unordered_set<qint64> inLog;
+    DateReader dates;
     const auto add = [&](SummaryTrip trip, const LatestClaim* claim) {
         if (claim) {
             trip.claimed = true;
@@ -70,11 +86,12 @@ std::vector<SummaryTrip> summaryTrips(const std::vector<StoredTrip>& trips,
         if (isBlankTrip(stored.trip)) continue;
         inLog.insert(stored.id);
         const auto claim = latest.find(stored.id);
-        add(summaryTripOf(stored.trip, locale), claim == latest.end() ? nullptr : &claim->second);
+        add(summaryTripOf(stored.trip, locale, dates),
+            claim == latest.end() ? nullptr : &claim->second);
     }
     for (const auto& [id, claim] : latest) {
         if (inLog.contains(id)) continue;
-        add(summaryTripOf(claim.trip->trip, QLocale(claim.claim->locale)), &claim);
+        add(summaryTripOf(claim.trip->trip, QLocale(claim.claim->locale), dates), &claim);
     }
     return out;
 }
@@ -95,6 +112,7 @@ YearSummary summarize(const std::vector<SummaryTrip>& trips, const TaxYearStart&
         MonthRow& row = summary.months[month];
         ++row.trips;
         row.distance += trip.distance;
+        if (trip.claimed) row.claimedDistance += trip.distance;
         Cents& sum = sums[month];
         sum.reimbursement += cents(trip.reimbursement);
         if (trip.claimed) sum.claimed += cents(trip.claimedAmount);
@@ -117,6 +135,7 @@ YearSummary summarize(const std::vector<SummaryTrip>& trips, const TaxYearStart&
         row.notYetClaimed = static_cast<double>(sum.open) / 100.0;
         summary.total.trips += row.trips;
         summary.total.distance += row.distance;
+        summary.total.claimedDistance += row.claimedDistance;
         total.reimbursement += sum.reimbursement;
         total.claimed += sum.claimed;
         total.paid += sum.paid;

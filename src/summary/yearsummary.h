@@ -32,6 +32,7 @@ struct MonthRow {
     QDate begins; // the month's first day; invalid for the total row
     int trips = 0;
     double distance = 0.0;
+    double claimedDistance = 0.0; // of the trips in a claim, for the chart
     double reimbursement = 0.0;
     double claimed = 0.0;
     double paid = 0.0;

@@ -65,13 +65,13 @@ TEST(YearSummary, CountsEachTaxMonthAndEveryClaimedTripOnceWithTheClaimsAmounts)
         MonthRow expected;
     };
     const Row rows[] = {
-        {0, {QDate(2025, 4, 6), 2, 20, 9.0, 9.0, 9.0, 0.0}},
-        {1, {QDate(2025, 5, 6), 1, 20, 9.0, 9.0, 0.0, 0.0}},
-        {2, {QDate(2025, 6, 6), 0, 0, 0, 0, 0, 0}},
-        {11, {QDate(2026, 3, 6), 1, 20, 9.0, 0.0, 0.0, 9.0}},
+        {0, {QDate(2025, 4, 6), 2, 20, 20, 9.0, 9.0, 9.0, 0.0}},
+        {1, {QDate(2025, 5, 6), 1, 20, 20, 9.0, 9.0, 0.0, 0.0}},
+        {2, {QDate(2025, 6, 6), 0, 0, 0, 0, 0, 0, 0}},
+        {11, {QDate(2026, 3, 6), 1, 20, 0, 9.0, 0.0, 0.0, 9.0}},
     };
     for (const Row& r : rows) EXPECT_EQ(year.months[std::size_t(r.month)], r.expected) << r.month;
-    EXPECT_EQ(year.total, (MonthRow{QDate(), 4, 60, 27.0, 18.0, 9.0, 9.0}));
+    EXPECT_EQ(year.total, (MonthRow{QDate(), 4, 60, 40, 27.0, 18.0, 9.0, 9.0}));
     // What was claimed is what the two claims' totals say.
     double claimedTotals = 0.0;
     for (const Claim& claim : claims.claims()) claimedTotals += claim.totalAmount.toDouble();
