@@ -474,6 +474,27 @@ void insertFile(sql::Database& db, qint64 claim, const ClaimFile& file)
 
 ClaimStore::ClaimStore(LogDatabase& database) : db_(database) {}
 
+std::vector<std::pair<Trip, QString>> ClaimStore::tripsOutsideLog()
+{
+    std::vector<std::pair<Trip, QString>> trips;
+    if (!hasTables()) return trips;
+    sql::Statement rows(db_.database(),
+                        "SELECT t.date, t.mileage, c.locale FROM claim_trips t"
+                        " JOIN claims c ON c.number = t.claim"
+                        " WHERE t.trip_id IS NOT NULL AND t.trip_id NOT IN (SELECT id FROM trips)"
+                        " AND t.claim = (SELECT max(claim) FROM claim_trips l"
+                        " WHERE l.trip_id = t.trip_id)");
+    while (rows.step()) {
+        Trip trip;
+        trip.date = rows.textAt(0);
+        bool number = false;
+        const double mileage = rows.textAt(1).toDouble(&number);
+        if (number) trip.mileage = mileage;
+        trips.emplace_back(std::move(trip), rows.textAt(2));
+    }
+    return trips;
+}
+
 bool ClaimStore::hasTables()
 {
     return db_.database()

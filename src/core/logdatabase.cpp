@@ -127,9 +127,11 @@ void migrateTo5(sql::Database& db)
 // date alone, which every earlier change is.
 void migrateTo6(sql::Database& db)
 {
-    db.exec("CREATE TABLE rates_by_distance (from_date TEXT NOT NULL, rate TEXT NOT NULL,"
-            " from_distance TEXT NOT NULL DEFAULT '', PRIMARY KEY (from_date, from_distance))"
-            " WITHOUT ROWID;"
+    // The key's columns lead: SQLite 3.40's integrity check misreads a table without
+    // rowid whose key columns come after others.
+    db.exec("CREATE TABLE rates_by_distance (from_date TEXT NOT NULL,"
+            " from_distance TEXT NOT NULL DEFAULT '', rate TEXT NOT NULL,"
+            " PRIMARY KEY (from_date, from_distance)) WITHOUT ROWID;"
             "INSERT INTO rates_by_distance (from_date, rate)"
             " SELECT from_date, rate FROM rate_changes WHERE from_date IS NOT NULL;"
             "DROP TABLE rate_changes;"

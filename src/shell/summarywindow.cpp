@@ -95,18 +95,18 @@ void SummaryWindow::build()
     lblStartNote->setWordWrap(true);
     layout->addWidget(lblStartNote);
     const QString unit = unitAbbreviation(source_.units.distance);
-    tblMonths = readOnlyTable(this,
-                              {tr("Month"), tr("Trips"), tr("Distance (%1)").arg(unit),
-                               tr("Reimbursement"), tr("Claimed"), tr("Paid"),
-                               tr("Not Yet Claimed")},
-                              "tblMonths");
+    tblMonths =
+        readOnlyTable(this,
+                      {tr("Month"), tr("Trips"), tr("Distance (%1)").arg(unit), tr("Reimbursement"),
+                       tr("Claimed"), tr("Paid"), tr("Not Yet Claimed")},
+                      "tblMonths");
     tblMonths->setAccessibleName(tr("Months of the tax year"));
     layout->addWidget(tblMonths, 3);
     chart = new SummaryChart(this);
     layout->addWidget(chart, 2);
     layout->addWidget(new QLabel(tr("Most driven routes:"), this));
-    tblRoutes = readOnlyTable(
-        this, {tr("Route"), tr("Trips"), tr("Distance (%1)").arg(unit)}, "tblRoutes");
+    tblRoutes =
+        readOnlyTable(this, {tr("Route"), tr("Trips"), tr("Distance (%1)").arg(unit)}, "tblRoutes");
     tblRoutes->setAccessibleName(tr("Most driven routes"));
     layout->addWidget(tblRoutes, 2);
     layout->addLayout(buildButtons());
@@ -176,19 +176,18 @@ void SummaryWindow::refresh()
 {
     trips_ = source_.trips ? source_.trips() : std::vector<summary::SummaryTrip>{};
     const TaxYearStart start{cboStartMonth->currentData().toInt(), spnStartDay->value()};
-    const TaxYearStart kept = taxYearStartProblem(start.month, start.day).isEmpty()
-                                  ? start
-                                  : summary_.start;
-    const int shown = cboYear->currentIndex() >= 0 ? cboYear->currentData().toInt()
-                                                   : taxYearOf(kept, today_);
+    const TaxYearStart kept =
+        taxYearStartProblem(start.month, start.day).isEmpty() ? start : summary_.start;
+    const int shown =
+        cboYear->currentIndex() >= 0 ? cboYear->currentData().toInt() : taxYearOf(kept, today_);
     showing_ = true;
     cboYear->clear();
     for (const int year : summary::summaryYears(trips_, kept, today_)) {
         // A tax year that does not begin on 1 January spans two years: "2025–26".
-        const QString text = kept == TaxYearStart{}
-                                 ? QString::number(year)
-                                 : tr("%1–%2").arg(year).arg((year + 1) % 100, 2, 10,
-                                                             QLatin1Char('0'));
+        const QString text =
+            kept == TaxYearStart{}
+                ? QString::number(year)
+                : tr("%1–%2").arg(year).arg((year + 1) % 100, 2, 10, QLatin1Char('0'));
         cboYear->addItem(text, year);
     }
     const int index = cboYear->findData(shown);
@@ -270,8 +269,7 @@ void SummaryWindow::exportCommand()
 {
     Dialogs::SaveFile request;
     request.title = tr("Export Summary");
-    request.filters = {tr("CSV Files (*.csv)"), tr("PNG Images (*.png)"),
-                       tr("PDF Files (*.pdf)")};
+    request.filters = {tr("CSV Files (*.csv)"), tr("PNG Images (*.png)"), tr("PDF Files (*.pdf)")};
     request.fileName = tr("summary %1.csv").arg(summary_.year);
     const Dialogs::SaveChoice choice = platform().dialogs->saveFile(request);
     if (choice.path.isEmpty()) return;

@@ -44,8 +44,8 @@ public:
     static QString commandText();
     // Opens the window on `log`, following `model`'s changes; null while the log has no
     // database. It closes with its parent or its own Close.
-    static SummaryWindow* open(TripLog* log, const QAbstractItemModel& model,
-                               const LogUnits& units, QWidget* parent);
+    static SummaryWindow* open(TripLog* log, const QAbstractItemModel& model, const LogUnits& units,
+                               QWidget* parent);
 
     const summary::YearSummary& summary() const { return summary_; }
     // Reads the log again, a moment after the last of several changes.

@@ -18,8 +18,14 @@ namespace {
 StoredTrip trip(qint64 id, const char* date, const char* to, double miles)
 {
     return {id, double(id),
-            Trip::fromValues({QString::fromLatin1(date), QStringLiteral("Depot"),
-                              QString::fromLatin1(to), {}, {}, {}, miles, miles * 0.5})};
+            Trip::fromValues({QString::fromLatin1(date),
+                              QStringLiteral("Depot"),
+                              QString::fromLatin1(to),
+                              {},
+                              {},
+                              {},
+                              miles,
+                              miles * 0.5})};
 }
 
 class Summary : public Form1Test {

@@ -429,10 +429,13 @@ Options:
                        sample rate; lines that cannot be read are listed and left out
   --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns "From",
                        a date, ISO or your short form, and "Rate", a number read as
-                       the trips' numbers are) for the report and for the fills of
-                       --trips; without it the program's stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
+                       the trips' numbers are, and an optional "From Distance", the
+                       distance driven in the tax year the change applies from, with
+                       which "From" may be empty: the start of every tax year) for
+                       the report and for the fills of --trips; without it the
+                       program's stored changes apply. A line that cannot be read, or
+                       a rate or distance below 0, is listed with its reason and
+                       nothing is written (status 1)
   --unit km|mi         name distances in kilometres or miles instead of the log's
                        unit (words only: the numbers are the log's)
   --currency SIGN      show amounts with SIGN instead of the log's currency sign, where
