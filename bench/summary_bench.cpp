@@ -30,7 +30,11 @@ bw::StoredTrip tripOf(qint64 id)
             bw::Trip::fromValues({day.toString(QStringLiteral("M/d/yyyy")),
                                   QStringLiteral("Depot %1").arg(id % 40),
                                   QStringLiteral("Client %1").arg(id % 250),
-                                  QStringLiteral("Samples"), {}, {}, miles, miles * 0.45})};
+                                  QStringLiteral("Samples"),
+                                  {},
+                                  {},
+                                  miles,
+                                  miles * 0.45})};
 }
 
 struct Log {

@@ -72,6 +72,9 @@ RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, double typedRat
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Each caption shows whole, in every language and with the log's currency and unit.
+    table_->horizontalHeader()->setSectionResizeMode(FromColumn, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(RateColumn, QHeaderView::ResizeToContents);
     table_->installEventFilter(this);
     note_ = new CellNote(table_);
     connect(table_, &QTableWidget::itemChanged, this, &RatesDialog::edited);
