@@ -25,8 +25,8 @@ std::vector<bw::drives::Drive> drives()
     all.reserve(kDrives);
     for (int i = 0; i < kDrives; ++i) {
         const qint64 start = kStart + qint64{i} * 3 * 3600 * 1000;
-        all.push_back({start, start + 1800000, {spot(i), {}, {}}, {spot(i + 1), {}, {}},
-                       1000.0 + i % 20000});
+        all.push_back(
+            {start, start + 1800000, {spot(i), {}, {}}, {spot(i + 1), {}, {}}, 1000.0 + i % 20000});
     }
     return all;
 }
@@ -38,8 +38,8 @@ bw::DriveReviewModel::Setup setup()
     for (int i = 0; i < 50; ++i)
         s.places.push_back({QStringLiteral("Place %1").arg(i), spot(i * 8)});
     for (int i = 0; i < kDrives; ++i) {
-        const QDate day = QDateTime::fromMSecsSinceEpoch(kStart + qint64{i} * 3 * 3600 * 1000)
-                              .date();
+        const QDate day =
+            QDateTime::fromMSecsSinceEpoch(kStart + qint64{i} * 3 * 3600 * 1000).date();
         s.logged.push_back({day, QStringLiteral("Place %1").arg(i % 50), QString(), 5.0});
     }
     return s;

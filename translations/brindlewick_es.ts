@@ -792,6 +792,21 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>RateSchedule</name>
+    <message>
+        <source>A rate cannot be below 0.</source>
+        <translation>Una tarifa no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>A distance cannot be below 0.</source>
+        <translation>Una distancia no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>A change needs a date, a distance or both.</source>
+        <translation>Un cambio necesita una fecha, una distancia o ambas.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormats</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
@@ -1038,10 +1053,18 @@ Would you like to proceed anyway?</source>
         <translation>--head necesita una cabeza de cadena de 64 dígitos hexadecimales, no «%1»</translation>
     </message>
     <message>
+        <source>--summary needs a year such as 2025, not &quot;%1&quot;</source>
+        <translation>--summary necesita un año como 2025, no «%1»</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings</source>
+        <translation>--summary no admite archivo de salida ni opciones salvo --settings</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
         <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
-     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA</translation>
+     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA | --summary AÑO</translation>
     </message>
     <message>
         <source>
@@ -1071,10 +1094,13 @@ Options:
                        sample rate; lines that cannot be read are listed and left out
   --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
                        a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
+                       the trips&apos; numbers are, and an optional &quot;From Distance&quot;, the
+                       distance driven in the tax year the change applies from, with
+                       which &quot;From&quot; may be empty: the start of every tax year) for
+                       the report and for the fills of --trips; without it the
+                       program&apos;s stored changes apply. A line that cannot be read, or
+                       a rate or distance below 0, is listed with its reason and
+                       nothing is written (status 1)
   --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
                        unit (words only: the numbers are the log&apos;s)
   --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
@@ -1100,6 +1126,14 @@ Options:
   --head HASH          with --check-history: status 3 unless the chain still contains
                        HASH, a head kept from Claim History or an earlier check
                        (status 2 when HASH is not 64 hex digits)
+  --summary YEAR       print the summary of the log&apos;s tax year that begins in YEAR
+                       (the log&apos;s tax-year start, 1 January unless changed) as CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       one row a tax month labelled YYYY-MM by the month it begins in,
+                       then Total; plain numbers, &apos;.&apos; for decimals, no currency sign.
+                       Claimed trips moved out of the grid count too. A year without
+                       trips prints its empty months; a YEAR that is not a year of
+                       four digits is refused (status 2)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -1139,11 +1173,15 @@ Opciones:
                        distancias e importes vacíos se completan con la tarifa
                        guardada o de ejemplo; las líneas ilegibles se listan y omiten
   --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
-                       (columnas «From», una fecha ISO o en su formato corto, y
-                       «Rate», un número leído como los de los viajes) en el informe
-                       y en los completados de --trips; sin ella rigen los cambios
-                       guardados del programa. Una línea ilegible se lista con su
-                       motivo y no se escribe nada (estado 1)
+                       (columnas «From», una fecha ISO o en su formato corto,
+                       «Rate», un número leído como los de los viajes, y opcional
+                       «From Distance», la distancia recorrida en el año fiscal
+                       desde la que rige el cambio; «From» puede quedar vacía:
+                       desde el inicio de cada año fiscal) en el informe y en los
+                       completados de --trips; sin ella rigen los cambios guardados
+                       del programa. Una línea ilegible, o una tarifa o distancia
+                       menor que 0, se lista con su motivo y no se escribe nada
+                       (estado 1)
   --unit km|mi         expresar las distancias en kilómetros o millas en lugar de la
                        unidad del registro (solo las palabras: los números no cambian)
   --currency SIGNO     mostrar los importes con SIGNO en lugar del símbolo de moneda
@@ -1172,6 +1210,16 @@ Opciones:
                        HASH, una cabeza guardada del historial de hojas o de una
                        comprobación anterior (estado 2 si HASH no tiene 64 dígitos
                        hexadecimales)
+  --summary AÑO        escribir el resumen del año fiscal del registro que empieza
+                       en AÑO (el inicio de año fiscal del registro, el 1 de enero
+                       salvo cambio) como CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       una fila por mes fiscal nombrada YYYY-MM por el mes en que
+                       empieza, luego Total; números simples, «.» como separador
+                       decimal, sin signo de moneda. Los viajes reclamados que se
+                       sacaron de la cuadrícula cuentan también. Un año sin viajes
+                       da sus meses vacíos; un AÑO que no es un año de cuatro cifras
+                       se rechaza (estado 2)
   -h, --help           mostrar este texto
       --version        mostrar la versión del programa
 
@@ -1746,6 +1794,32 @@ Trayectos (--list-drives ARCHIVO...):
     </message>
 </context>
 <context>
+    <name>SummaryChart</name>
+    <message>
+        <source>Claimed</source>
+        <translation>Reclamado</translation>
+    </message>
+    <message>
+        <source>Not yet claimed</source>
+        <translation>Aún no reclamado</translation>
+    </message>
+</context>
+<context>
+    <name>TaxYear</name>
+    <message>
+        <source>There is no month %1.</source>
+        <translation>No hay mes %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2.</source>
+        <translation>%1 no tiene día %2.</translation>
+    </message>
+    <message>
+        <source>A tax year cannot start on 29 February, which most years lack.</source>
+        <translation>Un año fiscal no puede empezar el 29 de febrero, que la mayoría de los años no tiene.</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>Cannot create the temporary folder %1</source>
@@ -1841,6 +1915,10 @@ Create the report anyway?</source>
         <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
         <translation>Esta tarifa no es un número: no se rellena ni se comprueba ningún importe con ella. La hoja de gastos la muestra tal como se escribió.</translation>
     </message>
+    <message>
+        <source>Reimbursement %1 is not %2 at its rates by distance = %3</source>
+        <translation>El reembolso %1 no es %2 a sus tarifas por distancia = %3</translation>
+    </message>
 </context>
 <context>
     <name>TripsCsv</name>
@@ -1895,6 +1973,18 @@ Create the report anyway?</source>
     <message>
         <source>line %1, %2: %3</source>
         <translation>línea %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>a distance cannot be below 0</source>
+        <translation>una distancia no puede ser menor que 0</translation>
+    </message>
+    <message>
+        <source>a rate cannot be below 0</source>
+        <translation>una tarifa no puede ser menor que 0</translation>
+    </message>
+    <message>
+        <source>a second change at %1 on %2</source>
+        <translation>un segundo cambio en %1 el %2</translation>
     </message>
 </context>
 <context>
@@ -2839,6 +2929,22 @@ Do you want to replace it?</source>
         <source>Rate (%1 per %2)</source>
         <translation>Tarifa (%1 por %2)</translation>
     </message>
+    <message>
+        <source>From Distance (%1)</source>
+        <translation>Desde la distancia (%1)</translation>
+    </message>
+    <message>
+        <source>From Distance</source>
+        <translation>Desde la distancia</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 at %2 is already listed; a date takes one rate for each distance.</source>
+        <translation>Ya figura un cambio de tarifa desde el %1 en %2; una fecha tiene una sola tarifa por distancia.</translation>
+    </message>
+    <message>
+        <source>the start of the tax year</source>
+        <translation>el inicio del año fiscal</translation>
+    </message>
 </context>
 <context>
     <name>bw::RestoreBackupDialog</name>
@@ -2904,6 +3010,154 @@ Do you want to replace it?</source>
             <numerusform>%Ln viaje</numerusform>
             <numerusform>%Ln viajes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryChart</name>
+    <message>
+        <source>Distance per month, claimed and not yet claimed</source>
+        <translation>Distancia por mes, reclamada y aún no reclamada</translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryWindow</name>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Summary…</source>
+        <translation>Resumen…</translation>
+    </message>
+    <message>
+        <source>&amp;Tax year:</source>
+        <translation>&amp;Año fiscal:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Viajes</translation>
+    </message>
+    <message>
+        <source>Distance (%1)</source>
+        <translation>Distancia (%1)</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Reembolso</translation>
+    </message>
+    <message>
+        <source>Claimed</source>
+        <translation>Reclamado</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagado</translation>
+    </message>
+    <message>
+        <source>Not Yet Claimed</source>
+        <translation>Aún no reclamado</translation>
+    </message>
+    <message>
+        <source>Months of the tax year</source>
+        <translation>Meses del año fiscal</translation>
+    </message>
+    <message>
+        <source>Most driven routes:</source>
+        <translation>Rutas más recorridas:</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Most driven routes</source>
+        <translation>Rutas más recorridas</translation>
+    </message>
+    <message>
+        <source>&amp;Starts on:</source>
+        <translation>&amp;Empieza el:</translation>
+    </message>
+    <message>
+        <source>Tax year starts on day</source>
+        <translation>El año fiscal empieza el día</translation>
+    </message>
+    <message>
+        <source>Tax year starts in month</source>
+        <translation>El año fiscal empieza en el mes</translation>
+    </message>
+    <message>
+        <source>6 April (UK)</source>
+        <translation>6 de abril (Reino Unido)</translation>
+    </message>
+    <message>
+        <source>1 July (Australia)</source>
+        <translation>1 de julio (Australia)</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>The tax year&apos;s start was not changed: %1</source>
+        <translation>El inicio del año fiscal no se cambió: %1</translation>
+    </message>
+    <message>
+        <source>Export Summary</source>
+        <translation>Exportar resumen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>summary %1.csv</source>
+        <translation>resumen %1.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>«%1» ya existe.<byte value="xd"/>
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The summary could not be exported to &quot;%1&quot;. %2</source>
+        <translation>No se pudo exportar el resumen a «%1». %2</translation>
+    </message>
+    <message>
+        <source>Summary of the tax year %1</source>
+        <translation>Resumen del año fiscal %1</translation>
+    </message>
+    <message>
+        <source>The log is open read-only, so its tax year cannot be changed.</source>
+        <translation>El registro está abierto solo para lectura, así que su año fiscal no se puede cambiar.</translation>
     </message>
 </context>
 <context>

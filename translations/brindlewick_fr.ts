@@ -792,6 +792,21 @@ Voulez-vous continuer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>RateSchedule</name>
+    <message>
+        <source>A rate cannot be below 0.</source>
+        <translation>Un taux ne peut pas être inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>A distance cannot be below 0.</source>
+        <translation>Une distance ne peut pas être inférieure à 0.</translation>
+    </message>
+    <message>
+        <source>A change needs a date, a distance or both.</source>
+        <translation>Un changement demande une date, une distance ou les deux.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormats</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
@@ -1038,10 +1053,18 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--head demande une tête de chaîne de 64 chiffres hexadécimaux, pas « %1 »</translation>
     </message>
     <message>
+        <source>--summary needs a year such as 2025, not &quot;%1&quot;</source>
+        <translation>--summary demande une année comme 2025, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings</source>
+        <translation>--summary ne prend ni fichier de sortie ni option sauf --settings</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
         <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
-        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE</translation>
+        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE | --summary ANNÉE</translation>
     </message>
     <message>
         <source>
@@ -1071,10 +1094,13 @@ Options:
                        sample rate; lines that cannot be read are listed and left out
   --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
                        a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
+                       the trips&apos; numbers are, and an optional &quot;From Distance&quot;, the
+                       distance driven in the tax year the change applies from, with
+                       which &quot;From&quot; may be empty: the start of every tax year) for
+                       the report and for the fills of --trips; without it the
+                       program&apos;s stored changes apply. A line that cannot be read, or
+                       a rate or distance below 0, is listed with its reason and
+                       nothing is written (status 1)
   --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
                        unit (words only: the numbers are the log&apos;s)
   --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
@@ -1100,6 +1126,14 @@ Options:
   --head HASH          with --check-history: status 3 unless the chain still contains
                        HASH, a head kept from Claim History or an earlier check
                        (status 2 when HASH is not 64 hex digits)
+  --summary YEAR       print the summary of the log&apos;s tax year that begins in YEAR
+                       (the log&apos;s tax-year start, 1 January unless changed) as CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       one row a tax month labelled YYYY-MM by the month it begins in,
+                       then Total; plain numbers, &apos;.&apos; for decimals, no currency sign.
+                       Claimed trips moved out of the grid count too. A year without
+                       trips prints its empty months; a YEAR that is not a year of
+                       four digits is refused (status 2)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -1140,10 +1174,14 @@ Options :
                        le taux enregistré ou d&apos;exemple ; les lignes illisibles sont
                        listées et écartées
   --rates FICHIER.csv  payer les trajets aux changements de taux de FICHIER.csv
-                       (colonnes « From », une date ISO ou au format court, et
-                       « Rate », un nombre lu comme ceux des trajets) pour le rapport
-                       et les compléments de --trips ; sans elle, les changements
-                       enregistrés du programme s&apos;appliquent. Une ligne illisible est
+                       (colonnes « From », une date ISO ou au format court,
+                       « Rate », un nombre lu comme ceux des trajets, et au choix
+                       « From Distance », la distance parcourue dans l&apos;exercice
+                       fiscal à partir de laquelle le changement s&apos;applique ; « From »
+                       peut alors être vide : dès le début de chaque exercice) pour
+                       le rapport et les compléments de --trips ; sans elle, les
+                       changements enregistrés du programme s&apos;appliquent. Une ligne
+                       illisible, ou un taux ou une distance inférieurs à 0, est
                        listée avec sa raison et rien n&apos;est écrit (code 1)
   --unit km|mi         exprimer les distances en kilomètres ou en miles au lieu de
                        l&apos;unité du journal (les mots seulement : les nombres restent)
@@ -1173,6 +1211,16 @@ Options :
                        HASH, une tête gardée de l&apos;historique des notes ou d&apos;une
                        vérification antérieure (code 2 si HASH n&apos;a pas 64 chiffres
                        hexadécimaux)
+  --summary ANNÉE      écrire la synthèse de l&apos;exercice fiscal du journal qui
+                       commence en ANNÉE (le début d&apos;exercice du journal, le 1er
+                       janvier sauf changement) en CSV :
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       une ligne par mois fiscal nommée YYYY-MM d&apos;après le mois où il
+                       commence, puis Total ; nombres simples, « . » comme séparateur
+                       décimal, sans signe monétaire. Les trajets réclamés retirés de
+                       la grille comptent aussi. Une année sans trajets donne ses
+                       mois vides ; une ANNÉE qui n&apos;est pas une année à quatre
+                       chiffres est refusée (code 2)
   -h, --help           afficher ce texte
       --version        afficher la version du programme
 
@@ -1747,6 +1795,32 @@ Trajets (--list-drives FICHIER...) :
     </message>
 </context>
 <context>
+    <name>SummaryChart</name>
+    <message>
+        <source>Claimed</source>
+        <translation>Réclamé</translation>
+    </message>
+    <message>
+        <source>Not yet claimed</source>
+        <translation>Pas encore réclamé</translation>
+    </message>
+</context>
+<context>
+    <name>TaxYear</name>
+    <message>
+        <source>There is no month %1.</source>
+        <translation>Il n&apos;y a pas de mois %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2.</source>
+        <translation>%1 n&apos;a pas de jour %2.</translation>
+    </message>
+    <message>
+        <source>A tax year cannot start on 29 February, which most years lack.</source>
+        <translation>Un exercice fiscal ne peut pas commencer le 29 février, que la plupart des années n&apos;ont pas.</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>Cannot create the temporary folder %1</source>
@@ -1842,6 +1916,10 @@ Créer le rapport quand même ?</translation>
         <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
         <translation>Ce taux n&apos;est pas un nombre : aucune indemnité n&apos;est remplie ni vérifiée à partir de lui. La note de frais l&apos;affiche tel que saisi.</translation>
     </message>
+    <message>
+        <source>Reimbursement %1 is not %2 at its rates by distance = %3</source>
+        <translation>Le remboursement %1 n&apos;est pas %2 à ses taux selon la distance = %3</translation>
+    </message>
 </context>
 <context>
     <name>TripsCsv</name>
@@ -1896,6 +1974,18 @@ Créer le rapport quand même ?</translation>
     <message>
         <source>line %1, %2: %3</source>
         <translation>ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>a distance cannot be below 0</source>
+        <translation>une distance ne peut pas être inférieure à 0</translation>
+    </message>
+    <message>
+        <source>a rate cannot be below 0</source>
+        <translation>un taux ne peut pas être inférieur à 0</translation>
+    </message>
+    <message>
+        <source>a second change at %1 on %2</source>
+        <translation>un second changement à %1 le %2</translation>
     </message>
 </context>
 <context>
@@ -2840,6 +2930,22 @@ Voulez-vous le remplacer ?</translation>
         <source>Rate (%1 per %2)</source>
         <translation>Taux (%1 par %2)</translation>
     </message>
+    <message>
+        <source>From Distance (%1)</source>
+        <translation>À partir de la distance (%1)</translation>
+    </message>
+    <message>
+        <source>From Distance</source>
+        <translation>À partir de la distance</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 at %2 is already listed; a date takes one rate for each distance.</source>
+        <translation>Un changement de taux au %1 à %2 figure déjà ; une date a un seul taux par distance.</translation>
+    </message>
+    <message>
+        <source>the start of the tax year</source>
+        <translation>le début de l&apos;exercice fiscal</translation>
+    </message>
 </context>
 <context>
     <name>bw::RestoreBackupDialog</name>
@@ -2905,6 +3011,154 @@ Voulez-vous le remplacer ?</translation>
             <numerusform>%Ln trajet</numerusform>
             <numerusform>%Ln trajets</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryChart</name>
+    <message>
+        <source>Distance per month, claimed and not yet claimed</source>
+        <translation>Distance par mois, réclamée et pas encore réclamée</translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryWindow</name>
+    <message>
+        <source>Summary</source>
+        <translation>Synthèse</translation>
+    </message>
+    <message>
+        <source>Summary…</source>
+        <translation>Synthèse…</translation>
+    </message>
+    <message>
+        <source>&amp;Tax year:</source>
+        <translation>&amp;Exercice fiscal :</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>Distance (%1)</source>
+        <translation>Distance (%1)</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Remboursement</translation>
+    </message>
+    <message>
+        <source>Claimed</source>
+        <translation>Réclamé</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
+    <message>
+        <source>Not Yet Claimed</source>
+        <translation>Pas encore réclamé</translation>
+    </message>
+    <message>
+        <source>Months of the tax year</source>
+        <translation>Mois de l&apos;exercice fiscal</translation>
+    </message>
+    <message>
+        <source>Most driven routes:</source>
+        <translation>Trajets les plus parcourus :</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Trajet</translation>
+    </message>
+    <message>
+        <source>Most driven routes</source>
+        <translation>Trajets les plus parcourus</translation>
+    </message>
+    <message>
+        <source>&amp;Starts on:</source>
+        <translation>&amp;Commence le :</translation>
+    </message>
+    <message>
+        <source>Tax year starts on day</source>
+        <translation>L&apos;exercice fiscal commence le jour</translation>
+    </message>
+    <message>
+        <source>Tax year starts in month</source>
+        <translation>L&apos;exercice fiscal commence au mois</translation>
+    </message>
+    <message>
+        <source>6 April (UK)</source>
+        <translation>6 avril (Royaume-Uni)</translation>
+    </message>
+    <message>
+        <source>1 July (Australia)</source>
+        <translation>1er juillet (Australie)</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>The tax year&apos;s start was not changed: %1</source>
+        <translation>Le début de l&apos;exercice fiscal n&apos;a pas été modifié : %1</translation>
+    </message>
+    <message>
+        <source>Export Summary</source>
+        <translation>Exporter la synthèse</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>summary %1.csv</source>
+        <translation>synthèse %1.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>« %1 » existe déjà.<byte value="xd"/>
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The summary could not be exported to &quot;%1&quot;. %2</source>
+        <translation>La synthèse n&apos;a pas pu être exportée vers « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Summary of the tax year %1</source>
+        <translation>Synthèse de l&apos;exercice fiscal %1</translation>
+    </message>
+    <message>
+        <source>The log is open read-only, so its tax year cannot be changed.</source>
+        <translation>Le journal est ouvert en lecture seule, son exercice fiscal ne peut donc pas être modifié.</translation>
     </message>
 </context>
 <context>

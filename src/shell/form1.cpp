@@ -224,7 +224,11 @@ void Form1::createGrid()
              return TripPeriod{dtpFrom->date(), dtpTo->date()};
          },
          [this] { return rates_; },
-         [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); }});
+         [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); },
+         [this] {
+             return log_ && log_->database() ? log_->database()->taxYearStart() : TaxYearStart{};
+         },
+         [this] { return tripsOutsideLog(log_ ? log_->database() : nullptr); }});
     createTripActions();
     createRateActions();
 }

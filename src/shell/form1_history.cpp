@@ -6,6 +6,7 @@
 #include "shell/drivesdialog.h"
 #include "shell/form1.h"
 #include "shell/gridaction.h"
+#include "shell/summarywindow.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -83,6 +84,14 @@ void Form1::createGridMenu()
                                  {QKeySequence(Qt::CTRL | Qt::Key_H)});
     connect(mnuClaimHistory, &QAction::triggered, this, [this] { claimHistoryCommand(); });
     mnuGrid->insertAction(mnuStartNewPeriod, mnuClaimHistory);
+    QAction* summary = gridAction(DataGrid1, "mnuSummary", SummaryWindow::commandText(),
+                                  {QKeySequence(Qt::CTRL | Qt::Key_U)});
+    connect(summary, &QAction::triggered, this, [this] {
+        commitGridEdit();
+        model_->leaveEditedRow();
+        SummaryWindow::open(log_.get(), *model_, units_, this);
+    });
+    mnuGrid->insertAction(mnuStartNewPeriod, summary);
 }
 
 void Form1::showGridMenu(const QPoint& viewportPos)

@@ -166,7 +166,7 @@ bool Form1::importTripsFrom(const QString& path)
     const LogHistory::Name step(*history_, tr("Import of Trips"));
     const LogTableModel::Rebuild rebuild(*model_);
     const int first = tripPlacement(table).firstRow;
-    placeTrips(table, read.trips, TripRates{txtRatePerMile->text(), rates_, units_.currency});
+    placeTrips(table, read.trips, model_->tripRates());
     table.setPosition(first);
     return true;
 }
@@ -213,8 +213,7 @@ bool Form1::confirmTripWarnings()
     }
     commitGridEdit();
     const std::vector<WarnedTrip> warned =
-        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()},
-                    TripRates{txtRatePerMile->text(), rates_, units_.currency});
+        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()}, model_->tripRates());
     return warned.empty() || askUser(warningQuestion(warned), Dialogs::Yes);
 }
 
