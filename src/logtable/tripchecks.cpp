@@ -78,7 +78,7 @@ std::optional<QString> reimbursementWarning(const LogTable& table, int row, cons
 // wanted, empty otherwise.
 std::vector<TripWarning> checkTrip(const LogTable& table, int row, const TripPeriod& period,
                                    const TripRates& rates, const QLocale& locale, bool withTexts,
-                                   std::optional<double> driven)
+                                   std::optional<double> drivenBefore)
 {
     std::vector<TripWarning> warnings;
     if (isBlankTrip(table, row)) return warnings;
@@ -145,7 +145,7 @@ std::vector<TripWarning> checkTrip(const LogTable& table, int row, const TripPer
         }
     }
     if (std::optional<QString> text =
-            reimbursementWarning(table, row, rates, locale, withTexts, driven))
+            reimbursementWarning(table, row, rates, locale, withTexts, drivenBefore))
         warn(TripField::Reimbursement, [&] { return *text; });
     return warnings;
 }
