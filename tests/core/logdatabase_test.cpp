@@ -503,7 +503,7 @@ TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
     // Scribble over a page in the middle of the trips.
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.seek(20 * 4096 + 100);
+    file.seek(file.size() / 2 / 4096 * 4096 + 100);
     file.write(QByteArray(3000, '\xA5'));
     file.close();
     LogDatabase db(path(), LogDatabase::Access::ReadWrite);
