@@ -788,6 +788,21 @@ Trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>RateSchedule</name>
+    <message>
+        <source>A rate cannot be below 0.</source>
+        <translation>Ein Satz kann nicht unter 0 liegen.</translation>
+    </message>
+    <message>
+        <source>A distance cannot be below 0.</source>
+        <translation>Eine Strecke kann nicht unter 0 liegen.</translation>
+    </message>
+    <message>
+        <source>A change needs a date, a distance or both.</source>
+        <translation>Eine Änderung braucht ein Datum, eine Strecke oder beides.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormats</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
@@ -983,10 +998,6 @@ Trotzdem fortfahren?</translation>
         <translation>--unit nimmt km oder mi, nicht %1</translation>
     </message>
     <message>
-        <source>the log&apos;s unit could not be read: %1</source>
-        <translation>die Einheit des Fahrtenbuchs konnte nicht gelesen werden: %1</translation>
-    </message>
-    <message>
         <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
         <translation>--list-drives nimmt keine Optionen außer --settings, --unit und --min-stop</translation>
     </message>
@@ -1001,37 +1012,6 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
         <translation>       %1 [--settings DATEI.ini] [--unit km|mi] [--min-stop MINUTEN] --list-drives DATEI...</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       where the export names the places; Mileage in the log&apos;s unit
-                       with one decimal. Nothing is written. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Fahrten (--list-drives DATEI...):
-  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
-                       Timeline-Export eines Telefons, Monate des semantischen
-                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
-                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
-                       beim Beginn der Fahrt; Startort und Zielort, wo der Export die
-                       Orte benennt; die Strecke in der Einheit des Fahrtenbuchs mit
-                       einer Nachkommastelle. Es wird nichts geschrieben. Kann eine
-                       Datei nicht gelesen werden, wird sie mit dem Grund genannt und
-                       nichts ausgegeben (Status 1)
-  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
-                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
-  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
-                       Fahrtenbuchs angeben
-</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1069,10 +1049,18 @@ Fahrten (--list-drives DATEI...):
         <translation>--head braucht einen Kettenkopf aus 64 Hexadezimalziffern, nicht „%1“</translation>
     </message>
     <message>
+        <source>--summary needs a year such as 2025, not &quot;%1&quot;</source>
+        <translation>--summary braucht ein Jahr wie 2025, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings</source>
+        <translation>--summary nimmt keine Ausgabedatei und keine Optionen außer --settings</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
         <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
-        %1 [--settings DATEI.ini] --claims | --check-history [--head HASH] | --claim N AUSGABE</translation>
+        %1 [--settings DATEI.ini] --claims | --check-history [--head HASH] | --claim N AUSGABE | --summary JAHR</translation>
     </message>
     <message>
         <source>
@@ -1102,10 +1090,13 @@ Options:
                        sample rate; lines that cannot be read are listed and left out
   --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
                        a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
+                       the trips&apos; numbers are, and an optional &quot;From Distance&quot;, the
+                       distance driven in the tax year the change applies from, with
+                       which &quot;From&quot; may be empty: the start of every tax year) for
+                       the report and for the fills of --trips; without it the
+                       program&apos;s stored changes apply. A line that cannot be read, or
+                       a rate or distance below 0, is listed with its reason and
+                       nothing is written (status 1)
   --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
                        unit (words only: the numbers are the log&apos;s)
   --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
@@ -1131,6 +1122,14 @@ Options:
   --head HASH          with --check-history: status 3 unless the chain still contains
                        HASH, a head kept from Claim History or an earlier check
                        (status 2 when HASH is not 64 hex digits)
+  --summary YEAR       print the summary of the log&apos;s tax year that begins in YEAR
+                       (the log&apos;s tax-year start, 1 January unless changed) as CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       one row a tax month labelled YYYY-MM by the month it begins in,
+                       then Total; plain numbers, &apos;.&apos; for decimals, no currency sign.
+                       Claimed trips moved out of the grid count too. A year without
+                       trips prints its empty months; a YEAR that is not a year of
+                       four digits is refused (status 2)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -1172,11 +1171,14 @@ Optionen:
                        Zeilen werden aufgeführt und ausgelassen
   --rates DATEI.csv    die Fahrten zu den Satzänderungen aus DATEI.csv erstatten
                        (Spalten „From“, ein Datum, ISO oder Ihre Kurzform, und
-                       „Rate“, eine Zahl wie die Zahlen der Fahrten) für den Bericht
-                       und die Füllungen von --trips; ohne die Option gelten die
-                       gespeicherten Änderungen des Programms. Eine nicht lesbare
-                       Zeile wird mit ihrem Grund aufgeführt, und nichts wird
-                       geschrieben (Status 1)
+                       „Rate“, eine Zahl wie die Zahlen der Fahrten, und wahlweise
+                       „From Distance“, die im Steuerjahr gefahrene Strecke, ab der
+                       die Änderung gilt; „From“ darf dann leer sein: ab Beginn
+                       jedes Steuerjahrs) für den Bericht und die Füllungen von
+                       --trips; ohne die Option gelten die gespeicherten Änderungen
+                       des Programms. Eine nicht lesbare Zeile oder ein Satz oder
+                       eine Strecke unter 0 wird mit ihrem Grund aufgeführt, und
+                       nichts wird geschrieben (Status 1)
   --unit km|mi         Strecken in Kilometern oder Meilen statt in der Einheit des
                        Fahrtenbuchs benennen (nur die Wörter: die Zahlen bleiben)
   --currency ZEICHEN   Beträge mit ZEICHEN statt dem Währungszeichen des
@@ -1206,6 +1208,16 @@ Optionen:
                        enthält, einen Kopf aus dem Abrechnungsverlauf oder einer
                        früheren Prüfung (Status 2, wenn HASH nicht aus 64
                        Hexadezimalziffern besteht)
+  --summary JAHR       die Übersicht des Steuerjahrs des Fahrtenbuchs, das in JAHR
+                       beginnt (Beginn des Steuerjahrs des Fahrtenbuchs, ohne
+                       Änderung der 1. Januar), als CSV ausgeben:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       eine Zeile je Steuermonat, benannt YYYY-MM nach dem Monat, in
+                       dem er beginnt, dann Total; einfache Zahlen, „.“ als
+                       Dezimalzeichen, kein Währungszeichen. Abgerechnete Fahrten,
+                       die aus dem Raster genommen wurden, zählen mit. Ein Jahr ohne
+                       Fahrten gibt seine leeren Monate aus; ein JAHR, das kein Jahr
+                       aus vier Ziffern ist, wird abgewiesen (Status 2)
   -h, --help           diesen Text zeigen
       --version        die Version des Programms zeigen
 
@@ -1217,6 +1229,45 @@ wird nichts geschrieben: eine vorhandene AUSGABE- oder Bilddatei bleibt, wie sie
 Exit-Status: 0, wenn der Bericht geschrieben wurde, 1 bei einem Fehler, 2 bei
 falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
 --check-history die Kette gebrochen oder ohne den mit --head angegebenen Kopf findet.
+</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>Einheit und Orte des Fahrtenbuchs konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Fahrten (--list-drives DATEI...):
+  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
+                       Timeline-Export eines Telefons, Monate des semantischen
+                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
+                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
+                       beim Beginn der Fahrt; Startort und Zielort nach den
+                       gespeicherten Orten des Fahrtenbuchs (der nächste, in dessen
+                       Umkreis das Ende liegt), sonst wo der Export die Orte benennt;
+                       die Strecke in der Einheit des Fahrtenbuchs mit einer
+                       Nachkommastelle. Es wird nichts geschrieben, das Fahrtenbuch
+                       wird nur gelesen. Kann eine Datei nicht gelesen werden, wird
+                       sie mit dem Grund genannt und nichts ausgegeben (Status 1)
+  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
+                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
+  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
+                       Fahrtenbuchs angeben
 </translation>
     </message>
 </context>
@@ -1741,6 +1792,32 @@ falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
     </message>
 </context>
 <context>
+    <name>SummaryChart</name>
+    <message>
+        <source>Claimed</source>
+        <translation>Abgerechnet</translation>
+    </message>
+    <message>
+        <source>Not yet claimed</source>
+        <translation>Noch nicht abgerechnet</translation>
+    </message>
+</context>
+<context>
+    <name>TaxYear</name>
+    <message>
+        <source>There is no month %1.</source>
+        <translation>Es gibt keinen Monat %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2.</source>
+        <translation>%1 hat keinen Tag %2.</translation>
+    </message>
+    <message>
+        <source>A tax year cannot start on 29 February, which most years lack.</source>
+        <translation>Ein Steuerjahr kann nicht am 29. Februar beginnen, den die meisten Jahre nicht haben.</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>Cannot create the temporary folder %1</source>
@@ -1836,6 +1913,10 @@ Bericht trotzdem erstellen?</translation>
         <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
         <translation>Dieser Satz ist keine Zahl: Aus ihm wird keine Erstattung ausgefüllt oder geprüft. Die Abrechnung zeigt ihn wie eingegeben.</translation>
     </message>
+    <message>
+        <source>Reimbursement %1 is not %2 at its rates by distance = %3</source>
+        <translation>Erstattung %1 ist nicht %2 zu ihren Sätzen nach Strecke = %3</translation>
+    </message>
 </context>
 <context>
     <name>TripsCsv</name>
@@ -1890,6 +1971,18 @@ Bericht trotzdem erstellen?</translation>
     <message>
         <source>line %1, %2: %3</source>
         <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>a distance cannot be below 0</source>
+        <translation>eine Strecke kann nicht unter 0 liegen</translation>
+    </message>
+    <message>
+        <source>a rate cannot be below 0</source>
+        <translation>ein Satz kann nicht unter 0 liegen</translation>
+    </message>
+    <message>
+        <source>a second change at %1 on %2</source>
+        <translation>eine zweite Änderung bei %1 am %2</translation>
     </message>
 </context>
 <context>
@@ -2174,6 +2267,183 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The trip log is open read-only, so changes to it are not kept.</source>
         <translation>Das Fahrtenbuch ist schreibgeschützt geöffnet; Änderungen werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DriveReviewModel</name>
+    <message>
+        <source>This trip is in the log already.</source>
+        <translation>Diese Fahrt steht schon im Fahrtenbuch.</translation>
+    </message>
+    <message>
+        <source>Not named yet: type the place&apos;s name to name every drive that starts or ends there.</source>
+        <translation>Noch ohne Namen: den Namen des Ortes eingeben, um jede Fahrt zu benennen, die dort beginnt oder endet.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Dienstlich</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilometer</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Meilen</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Zweck</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DrivesDialog</name>
+    <message>
+        <source>Import Drives</source>
+        <translation>Fahrten importieren</translation>
+    </message>
+    <message>
+        <source>Tracks and Timeline Exports (*.gpx *.json)</source>
+        <translation>Tracks und Timeline-Exporte (*.gpx *.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>Es passen keine weiteren Fahrten hinein.</translation>
+    </message>
+    <message>
+        <source>Drives found</source>
+        <translation>Gefundene Fahrten</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Dateien: %1</translation>
+    </message>
+    <message>
+        <source>The place is used here but not kept for later imports: %1</source>
+        <translation>Der Ort gilt hier, wird aber für spätere Importe nicht behalten: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>&amp;Alle ankreuzen</translation>
+    </message>
+    <message>
+        <source>Check &amp;None</source>
+        <translation>&amp;Keine ankreuzen</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Vom:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Check &amp;Business Hours</source>
+        <translation>&amp;Dienstzeiten ankreuzen</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
+    <message>
+        <source> mi</source>
+        <translation> mi</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %n Trip(s)</source>
+        <translation>
+            <numerusform>%n Fahrt &amp;hinzufügen</numerusform>
+            <numerusform>%n Fahrten &amp;hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the drives…</source>
+        <translation>Die Fahrten werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No drives were imported. %1</source>
+        <translation>Es wurden keine Fahrten importiert. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more trip(s) fit: uncheck some drives.</source>
+        <translation>
+            <numerusform>Es passt nur noch %n Fahrt hinein: Kreuzen Sie weniger Fahrten an.</numerusform>
+            <numerusform>Es passen nur noch %n Fahrten hinein: Kreuzen Sie weniger Fahrten an.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Drives…</source>
+        <translation>Fahrten importieren…</translation>
+    </message>
+    <message>
+        <source>A &amp;stop that ends a drive:</source>
+        <translation>Ein &amp;Halt, der eine Fahrt beendet:</translation>
+    </message>
+    <message>
+        <source>The shortest &amp;drive kept:</source>
+        <translation>Die kürzeste behaltene &amp;Fahrt:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s) found</source>
+        <translation>
+            <numerusform>%n Fahrt gefunden</numerusform>
+            <numerusform>%n Fahrten gefunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shown</source>
+        <translation>
+            <numerusform>%n angezeigt</numerusform>
+            <numerusform>%n angezeigt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them in the log already</source>
+        <translation>
+            <numerusform>davon %n schon im Fahrtenbuch</numerusform>
+            <numerusform>davon %n schon im Fahrtenbuch</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2540,6 +2810,10 @@ Möchten Sie die Datei ersetzen?</translation>
             <numerusform>Die %n fehlerfreien Fahrten importieren? Nein importiert nichts.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import of Drives</source>
+        <translation>Import der Fahrten</translation>
+    </message>
 </context>
 <context>
     <name>bw::Form2</name>
@@ -2653,6 +2927,22 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Rate (%1 per %2)</source>
         <translation>Satz (%1 je %2)</translation>
     </message>
+    <message>
+        <source>From Distance (%1)</source>
+        <translation>Ab Strecke (%1)</translation>
+    </message>
+    <message>
+        <source>From Distance</source>
+        <translation>Ab Strecke</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 at %2 is already listed; a date takes one rate for each distance.</source>
+        <translation>Eine Satzänderung ab %1 bei %2 ist bereits aufgeführt; ein Datum hat je Strecke einen Satz.</translation>
+    </message>
+    <message>
+        <source>the start of the tax year</source>
+        <translation>dem Beginn des Steuerjahrs</translation>
+    </message>
 </context>
 <context>
     <name>bw::RestoreBackupDialog</name>
@@ -2718,6 +3008,154 @@ Möchten Sie die Datei ersetzen?</translation>
             <numerusform>%Ln Fahrt</numerusform>
             <numerusform>%Ln Fahrten</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryChart</name>
+    <message>
+        <source>Distance per month, claimed and not yet claimed</source>
+        <translation>Strecke je Monat, abgerechnet und noch nicht abgerechnet</translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryWindow</name>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Summary…</source>
+        <translation>Übersicht…</translation>
+    </message>
+    <message>
+        <source>&amp;Tax year:</source>
+        <translation>&amp;Steuerjahr:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Fahrten</translation>
+    </message>
+    <message>
+        <source>Distance (%1)</source>
+        <translation>Strecke (%1)</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Erstattung</translation>
+    </message>
+    <message>
+        <source>Claimed</source>
+        <translation>Abgerechnet</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <source>Not Yet Claimed</source>
+        <translation>Noch nicht abgerechnet</translation>
+    </message>
+    <message>
+        <source>Months of the tax year</source>
+        <translation>Monate des Steuerjahrs</translation>
+    </message>
+    <message>
+        <source>Most driven routes:</source>
+        <translation>Meistgefahrene Strecken:</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Most driven routes</source>
+        <translation>Meistgefahrene Strecken</translation>
+    </message>
+    <message>
+        <source>&amp;Starts on:</source>
+        <translation>&amp;Beginnt am:</translation>
+    </message>
+    <message>
+        <source>Tax year starts on day</source>
+        <translation>Steuerjahr beginnt am Tag</translation>
+    </message>
+    <message>
+        <source>Tax year starts in month</source>
+        <translation>Steuerjahr beginnt im Monat</translation>
+    </message>
+    <message>
+        <source>6 April (UK)</source>
+        <translation>6. April (Vereinigtes Königreich)</translation>
+    </message>
+    <message>
+        <source>1 July (Australia)</source>
+        <translation>1. Juli (Australien)</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>The tax year&apos;s start was not changed: %1</source>
+        <translation>Der Beginn des Steuerjahrs wurde nicht geändert: %1</translation>
+    </message>
+    <message>
+        <source>Export Summary</source>
+        <translation>Übersicht exportieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>summary %1.csv</source>
+        <translation>Übersicht %1.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>„%1“ ist bereits vorhanden.<byte value="xd"/>
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>The summary could not be exported to &quot;%1&quot;. %2</source>
+        <translation>Die Übersicht konnte nicht nach „%1“ exportiert werden. %2</translation>
+    </message>
+    <message>
+        <source>Summary of the tax year %1</source>
+        <translation>Übersicht des Steuerjahrs %1</translation>
+    </message>
+    <message>
+        <source>The log is open read-only, so its tax year cannot be changed.</source>
+        <translation>Das Fahrtenbuch ist schreibgeschützt geöffnet, daher kann sein Steuerjahr nicht geändert werden.</translation>
     </message>
 </context>
 <context>

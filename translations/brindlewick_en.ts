@@ -79,6 +79,44 @@
     </message>
 </context>
 <context>
+    <name>bw::DrivesDialog</name>
+    <message numerus="yes">
+        <source>&amp;Add %n Trip(s)</source>
+        <translation>
+            <numerusform>&amp;Add %n Trip</numerusform>
+            <numerusform>&amp;Add %n Trips</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more trip(s) fit: uncheck some drives.</source>
+        <translation>
+            <numerusform>Only %n more trip fits: uncheck some drives.</numerusform>
+            <numerusform>Only %n more trips fit: uncheck some drives.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s) found</source>
+        <translation>
+            <numerusform>%n drive found</numerusform>
+            <numerusform>%n drives found</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shown</source>
+        <translation>
+            <numerusform>%n shown</numerusform>
+            <numerusform>%n shown</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them in the log already</source>
+        <translation>
+            <numerusform>%n of them in the log already</numerusform>
+            <numerusform>%n of them in the log already</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>bw::Form1</name>
     <message numerus="yes">
         <source>%n claimed trip(s) will move out of the grid into the history, and the period will start on %1. Start a new period?</source>

@@ -788,6 +788,21 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>RateSchedule</name>
+    <message>
+        <source>A rate cannot be below 0.</source>
+        <translation>Una tarifa no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>A distance cannot be below 0.</source>
+        <translation>Una distancia no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>A change needs a date, a distance or both.</source>
+        <translation>Un cambio necesita una fecha, una distancia o ambas.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormats</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
@@ -983,10 +998,6 @@ Would you like to proceed anyway?</source>
         <translation>--unit admite km o mi, no %1</translation>
     </message>
     <message>
-        <source>the log&apos;s unit could not be read: %1</source>
-        <translation>no se pudo leer la unidad del registro: %1</translation>
-    </message>
-    <message>
         <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
         <translation>--list-drives no admite más opciones que --settings, --unit y --min-stop</translation>
     </message>
@@ -1001,37 +1012,6 @@ Would you like to proceed anyway?</source>
     <message>
         <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
         <translation>       %1 [--settings ARCHIVO.ini] [--unit km|mi] [--min-stop MINUTOS] --list-drives ARCHIVO...</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       where the export names the places; Mileage in the log&apos;s unit
-                       with one decimal. Nothing is written. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Trayectos (--list-drives ARCHIVO...):
-  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
-                       la exportación de Timeline de un teléfono, meses del historial
-                       de ubicaciones semántico) como CSV que «Importar viajes desde
-                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
-                       el trayecto; el lugar de salida y el destino donde la
-                       exportación nombra los lugares; la distancia en la unidad del
-                       registro con un decimal. No se escribe nada. Si un archivo no
-                       se puede leer, se nombra con el motivo y no se muestra nada
-                       (estado 1)
-  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
-                       minutos termina un trayecto (5 si no se indica)
-  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
-                       del registro
-</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1069,10 +1049,18 @@ Trayectos (--list-drives ARCHIVO...):
         <translation>--head necesita una cabeza de cadena de 64 dígitos hexadecimales, no «%1»</translation>
     </message>
     <message>
+        <source>--summary needs a year such as 2025, not &quot;%1&quot;</source>
+        <translation>--summary necesita un año como 2025, no «%1»</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings</source>
+        <translation>--summary no admite archivo de salida ni opciones salvo --settings</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
         <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
-     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA</translation>
+     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA | --summary AÑO</translation>
     </message>
     <message>
         <source>
@@ -1102,10 +1090,13 @@ Options:
                        sample rate; lines that cannot be read are listed and left out
   --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
                        a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
+                       the trips&apos; numbers are, and an optional &quot;From Distance&quot;, the
+                       distance driven in the tax year the change applies from, with
+                       which &quot;From&quot; may be empty: the start of every tax year) for
+                       the report and for the fills of --trips; without it the
+                       program&apos;s stored changes apply. A line that cannot be read, or
+                       a rate or distance below 0, is listed with its reason and
+                       nothing is written (status 1)
   --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
                        unit (words only: the numbers are the log&apos;s)
   --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
@@ -1131,6 +1122,14 @@ Options:
   --head HASH          with --check-history: status 3 unless the chain still contains
                        HASH, a head kept from Claim History or an earlier check
                        (status 2 when HASH is not 64 hex digits)
+  --summary YEAR       print the summary of the log&apos;s tax year that begins in YEAR
+                       (the log&apos;s tax-year start, 1 January unless changed) as CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       one row a tax month labelled YYYY-MM by the month it begins in,
+                       then Total; plain numbers, &apos;.&apos; for decimals, no currency sign.
+                       Claimed trips moved out of the grid count too. A year without
+                       trips prints its empty months; a YEAR that is not a year of
+                       four digits is refused (status 2)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -1170,11 +1169,15 @@ Opciones:
                        distancias e importes vacíos se completan con la tarifa
                        guardada o de ejemplo; las líneas ilegibles se listan y omiten
   --rates ARCHIVO.csv  pagar los viajes según los cambios de tarifa de ARCHIVO.csv
-                       (columnas «From», una fecha ISO o en su formato corto, y
-                       «Rate», un número leído como los de los viajes) en el informe
-                       y en los completados de --trips; sin ella rigen los cambios
-                       guardados del programa. Una línea ilegible se lista con su
-                       motivo y no se escribe nada (estado 1)
+                       (columnas «From», una fecha ISO o en su formato corto,
+                       «Rate», un número leído como los de los viajes, y opcional
+                       «From Distance», la distancia recorrida en el año fiscal
+                       desde la que rige el cambio; «From» puede quedar vacía:
+                       desde el inicio de cada año fiscal) en el informe y en los
+                       completados de --trips; sin ella rigen los cambios guardados
+                       del programa. Una línea ilegible, o una tarifa o distancia
+                       menor que 0, se lista con su motivo y no se escribe nada
+                       (estado 1)
   --unit km|mi         expresar las distancias en kilómetros o millas en lugar de la
                        unidad del registro (solo las palabras: los números no cambian)
   --currency SIGNO     mostrar los importes con SIGNO en lugar del símbolo de moneda
@@ -1203,6 +1206,16 @@ Opciones:
                        HASH, una cabeza guardada del historial de hojas o de una
                        comprobación anterior (estado 2 si HASH no tiene 64 dígitos
                        hexadecimales)
+  --summary AÑO        escribir el resumen del año fiscal del registro que empieza
+                       en AÑO (el inicio de año fiscal del registro, el 1 de enero
+                       salvo cambio) como CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       una fila por mes fiscal nombrada YYYY-MM por el mes en que
+                       empieza, luego Total; números simples, «.» como separador
+                       decimal, sin signo de moneda. Los viajes reclamados que se
+                       sacaron de la cuadrícula cuentan también. Un año sin viajes
+                       da sus meses vacíos; un AÑO que no es un año de cuatro cifras
+                       se rechaza (estado 2)
   -h, --help           mostrar este texto
       --version        mostrar la versión del programa
 
@@ -1214,6 +1227,45 @@ nada: una SALIDA o imagen existente queda como estaba.
 Estado de salida: 0 si se escribió el informe, 1 si falló, 2 por argumentos
 incorrectos (incluida una hoja de gastos que no existe), 3 si --check-history
 encuentra la cadena rota o sin la cabeza dada con --head.
+</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>no se pudieron leer la unidad y los lugares del registro: %1</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trayectos (--list-drives ARCHIVO...):
+  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
+                       la exportación de Timeline de un teléfono, meses del historial
+                       de ubicaciones semántico) como CSV que «Importar viajes desde
+                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
+                       el trayecto; el lugar de salida y el destino según los lugares
+                       guardados del registro (el más cercano cuyo radio contiene el
+                       extremo), si no donde la exportación nombra los lugares; la
+                       distancia en la unidad del registro con un decimal. No se
+                       escribe nada, el registro solo se lee. Si un archivo no se
+                       puede leer, se nombra con el motivo y no se muestra nada
+                       (estado 1)
+  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
+                       minutos termina un trayecto (5 si no se indica)
+  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
+                       del registro
 </translation>
     </message>
 </context>
@@ -1738,6 +1790,32 @@ encuentra la cadena rota o sin la cabeza dada con --head.
     </message>
 </context>
 <context>
+    <name>SummaryChart</name>
+    <message>
+        <source>Claimed</source>
+        <translation>Reclamado</translation>
+    </message>
+    <message>
+        <source>Not yet claimed</source>
+        <translation>Aún no reclamado</translation>
+    </message>
+</context>
+<context>
+    <name>TaxYear</name>
+    <message>
+        <source>There is no month %1.</source>
+        <translation>No hay mes %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2.</source>
+        <translation>%1 no tiene día %2.</translation>
+    </message>
+    <message>
+        <source>A tax year cannot start on 29 February, which most years lack.</source>
+        <translation>Un año fiscal no puede empezar el 29 de febrero, que la mayoría de los años no tiene.</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>Cannot create the temporary folder %1</source>
@@ -1833,6 +1911,10 @@ Create the report anyway?</source>
         <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
         <translation>Esta tarifa no es un número: no se rellena ni se comprueba ningún importe con ella. La hoja de gastos la muestra tal como se escribió.</translation>
     </message>
+    <message>
+        <source>Reimbursement %1 is not %2 at its rates by distance = %3</source>
+        <translation>El reembolso %1 no es %2 a sus tarifas por distancia = %3</translation>
+    </message>
 </context>
 <context>
     <name>TripsCsv</name>
@@ -1887,6 +1969,18 @@ Create the report anyway?</source>
     <message>
         <source>line %1, %2: %3</source>
         <translation>línea %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>a distance cannot be below 0</source>
+        <translation>una distancia no puede ser menor que 0</translation>
+    </message>
+    <message>
+        <source>a rate cannot be below 0</source>
+        <translation>una tarifa no puede ser menor que 0</translation>
+    </message>
+    <message>
+        <source>a second change at %1 on %2</source>
+        <translation>un segundo cambio en %1 el %2</translation>
     </message>
 </context>
 <context>
@@ -2171,6 +2265,183 @@ Do you want to replace it?</source>
     <message>
         <source>The trip log is open read-only, so changes to it are not kept.</source>
         <translation>El registro de viajes está abierto en solo lectura; sus cambios no se guardan.</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DriveReviewModel</name>
+    <message>
+        <source>This trip is in the log already.</source>
+        <translation>Este viaje ya está en el registro.</translation>
+    </message>
+    <message>
+        <source>Not named yet: type the place&apos;s name to name every drive that starts or ends there.</source>
+        <translation>Aún sin nombre: escriba el nombre del lugar para nombrar cada trayecto que empieza o termina allí.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>De trabajo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilómetros</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Millas</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Motivo</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DrivesDialog</name>
+    <message>
+        <source>Import Drives</source>
+        <translation>Importar trayectos</translation>
+    </message>
+    <message>
+        <source>Tracks and Timeline Exports (*.gpx *.json)</source>
+        <translation>Tracks y exportaciones de Timeline (*.gpx *.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>No caben más viajes.</translation>
+    </message>
+    <message>
+        <source>Drives found</source>
+        <translation>Trayectos encontrados</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Archivos: %1</translation>
+    </message>
+    <message>
+        <source>The place is used here but not kept for later imports: %1</source>
+        <translation>El lugar se usa aquí pero no se guarda para importaciones posteriores: %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>Marcar &amp;todos</translation>
+    </message>
+    <message>
+        <source>Check &amp;None</source>
+        <translation>Marcar &amp;ninguno</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Del:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Al:</translation>
+    </message>
+    <message>
+        <source>Check &amp;Business Hours</source>
+        <translation>Marcar &amp;horario laboral</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
+    <message>
+        <source> mi</source>
+        <translation> mi</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %n Trip(s)</source>
+        <translation>
+            <numerusform>&amp;Añadir %n viaje</numerusform>
+            <numerusform>&amp;Añadir %n viajes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the drives…</source>
+        <translation>Leyendo los trayectos…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No drives were imported. %1</source>
+        <translation>No se importó ningún trayecto. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more trip(s) fit: uncheck some drives.</source>
+        <translation>
+            <numerusform>Solo cabe %n viaje más: desmarque algunos trayectos.</numerusform>
+            <numerusform>Solo caben %n viajes más: desmarque algunos trayectos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Drives…</source>
+        <translation>Importar trayectos…</translation>
+    </message>
+    <message>
+        <source>A &amp;stop that ends a drive:</source>
+        <translation>Una &amp;parada que termina un trayecto:</translation>
+    </message>
+    <message>
+        <source>The shortest &amp;drive kept:</source>
+        <translation>El trayecto más &amp;corto que se guarda:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s) found</source>
+        <translation>
+            <numerusform>%n trayecto encontrado</numerusform>
+            <numerusform>%n trayectos encontrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shown</source>
+        <translation>
+            <numerusform>%n mostrado</numerusform>
+            <numerusform>%n mostrados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them in the log already</source>
+        <translation>
+            <numerusform>%n de ellos ya en el registro</numerusform>
+            <numerusform>%n de ellos ya en el registro</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2537,6 +2808,10 @@ Do you want to replace it?</source>
             <numerusform>¿Importar los %n viajes correctos? No, no importa nada.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import of Drives</source>
+        <translation>Importación de trayectos</translation>
+    </message>
 </context>
 <context>
     <name>bw::Form2</name>
@@ -2650,6 +2925,22 @@ Do you want to replace it?</source>
         <source>Rate (%1 per %2)</source>
         <translation>Tarifa (%1 por %2)</translation>
     </message>
+    <message>
+        <source>From Distance (%1)</source>
+        <translation>Desde la distancia (%1)</translation>
+    </message>
+    <message>
+        <source>From Distance</source>
+        <translation>Desde la distancia</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 at %2 is already listed; a date takes one rate for each distance.</source>
+        <translation>Ya figura un cambio de tarifa desde el %1 en %2; una fecha tiene una sola tarifa por distancia.</translation>
+    </message>
+    <message>
+        <source>the start of the tax year</source>
+        <translation>el inicio del año fiscal</translation>
+    </message>
 </context>
 <context>
     <name>bw::RestoreBackupDialog</name>
@@ -2715,6 +3006,154 @@ Do you want to replace it?</source>
             <numerusform>%Ln viaje</numerusform>
             <numerusform>%Ln viajes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryChart</name>
+    <message>
+        <source>Distance per month, claimed and not yet claimed</source>
+        <translation>Distancia por mes, reclamada y aún no reclamada</translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryWindow</name>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Summary…</source>
+        <translation>Resumen…</translation>
+    </message>
+    <message>
+        <source>&amp;Tax year:</source>
+        <translation>&amp;Año fiscal:</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Viajes</translation>
+    </message>
+    <message>
+        <source>Distance (%1)</source>
+        <translation>Distancia (%1)</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Reembolso</translation>
+    </message>
+    <message>
+        <source>Claimed</source>
+        <translation>Reclamado</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagado</translation>
+    </message>
+    <message>
+        <source>Not Yet Claimed</source>
+        <translation>Aún no reclamado</translation>
+    </message>
+    <message>
+        <source>Months of the tax year</source>
+        <translation>Meses del año fiscal</translation>
+    </message>
+    <message>
+        <source>Most driven routes:</source>
+        <translation>Rutas más recorridas:</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Ruta</translation>
+    </message>
+    <message>
+        <source>Most driven routes</source>
+        <translation>Rutas más recorridas</translation>
+    </message>
+    <message>
+        <source>&amp;Starts on:</source>
+        <translation>&amp;Empieza el:</translation>
+    </message>
+    <message>
+        <source>Tax year starts on day</source>
+        <translation>El año fiscal empieza el día</translation>
+    </message>
+    <message>
+        <source>Tax year starts in month</source>
+        <translation>El año fiscal empieza en el mes</translation>
+    </message>
+    <message>
+        <source>6 April (UK)</source>
+        <translation>6 de abril (Reino Unido)</translation>
+    </message>
+    <message>
+        <source>1 July (Australia)</source>
+        <translation>1 de julio (Australia)</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>The tax year&apos;s start was not changed: %1</source>
+        <translation>El inicio del año fiscal no se cambió: %1</translation>
+    </message>
+    <message>
+        <source>Export Summary</source>
+        <translation>Exportar resumen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>summary %1.csv</source>
+        <translation>resumen %1.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>«%1» ya existe.<byte value="xd"/>
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The summary could not be exported to &quot;%1&quot;. %2</source>
+        <translation>No se pudo exportar el resumen a «%1». %2</translation>
+    </message>
+    <message>
+        <source>Summary of the tax year %1</source>
+        <translation>Resumen del año fiscal %1</translation>
+    </message>
+    <message>
+        <source>The log is open read-only, so its tax year cannot be changed.</source>
+        <translation>El registro está abierto solo para lectura, así que su año fiscal no se puede cambiar.</translation>
     </message>
 </context>
 <context>

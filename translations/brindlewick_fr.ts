@@ -788,6 +788,21 @@ Voulez-vous continuer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>RateSchedule</name>
+    <message>
+        <source>A rate cannot be below 0.</source>
+        <translation>Un taux ne peut pas être inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>A distance cannot be below 0.</source>
+        <translation>Une distance ne peut pas être inférieure à 0.</translation>
+    </message>
+    <message>
+        <source>A change needs a date, a distance or both.</source>
+        <translation>Un changement demande une date, une distance ou les deux.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFormats</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
@@ -983,10 +998,6 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--unit accepte km ou mi, pas %1</translation>
     </message>
     <message>
-        <source>the log&apos;s unit could not be read: %1</source>
-        <translation>l&apos;unité du carnet n&apos;a pas pu être lue : %1</translation>
-    </message>
-    <message>
         <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
         <translation>--list-drives ne prend pas d&apos;autres options que --settings, --unit et --min-stop</translation>
     </message>
@@ -1001,37 +1012,6 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
         <translation>       %1 [--settings FICHIER.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FICHIER...</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       where the export names the places; Mileage in the log&apos;s unit
-                       with one decimal. Nothing is written. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Trajets (--list-drives FICHIER...) :
-  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
-                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
-                       positions sémantique) en CSV que « Importer des trajets depuis
-                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
-                       début du trajet ; le lieu de départ et la destination lorsque
-                       l&apos;export nomme les lieux ; la distance dans l&apos;unité du carnet
-                       avec une décimale. Rien n&apos;est écrit. Lorsqu&apos;un fichier ne peut
-                       pas être lu, il est nommé avec la raison et rien n&apos;est affiché
-                       (statut 1)
-  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
-                       nombre de minutes met fin à un trajet (5 par défaut)
-  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
-                       l&apos;unité du carnet
-</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1069,10 +1049,18 @@ Trajets (--list-drives FICHIER...) :
         <translation>--head demande une tête de chaîne de 64 chiffres hexadécimaux, pas « %1 »</translation>
     </message>
     <message>
+        <source>--summary needs a year such as 2025, not &quot;%1&quot;</source>
+        <translation>--summary demande une année comme 2025, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings</source>
+        <translation>--summary ne prend ni fichier de sortie ni option sauf --settings</translation>
+    </message>
+    <message>
         <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT</source>
+       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
         <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
-        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE</translation>
+        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE | --summary ANNÉE</translation>
     </message>
     <message>
         <source>
@@ -1102,10 +1090,13 @@ Options:
                        sample rate; lines that cannot be read are listed and left out
   --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns &quot;From&quot;,
                        a date, ISO or your short form, and &quot;Rate&quot;, a number read as
-                       the trips&apos; numbers are) for the report and for the fills of
-                       --trips; without it the program&apos;s stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
+                       the trips&apos; numbers are, and an optional &quot;From Distance&quot;, the
+                       distance driven in the tax year the change applies from, with
+                       which &quot;From&quot; may be empty: the start of every tax year) for
+                       the report and for the fills of --trips; without it the
+                       program&apos;s stored changes apply. A line that cannot be read, or
+                       a rate or distance below 0, is listed with its reason and
+                       nothing is written (status 1)
   --unit km|mi         name distances in kilometres or miles instead of the log&apos;s
                        unit (words only: the numbers are the log&apos;s)
   --currency SIGN      show amounts with SIGN instead of the log&apos;s currency sign, where
@@ -1131,6 +1122,14 @@ Options:
   --head HASH          with --check-history: status 3 unless the chain still contains
                        HASH, a head kept from Claim History or an earlier check
                        (status 2 when HASH is not 64 hex digits)
+  --summary YEAR       print the summary of the log&apos;s tax year that begins in YEAR
+                       (the log&apos;s tax-year start, 1 January unless changed) as CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       one row a tax month labelled YYYY-MM by the month it begins in,
+                       then Total; plain numbers, &apos;.&apos; for decimals, no currency sign.
+                       Claimed trips moved out of the grid count too. A year without
+                       trips prints its empty months; a YEAR that is not a year of
+                       four digits is refused (status 2)
   -h, --help           show this text
       --version        show the program&apos;s version
 
@@ -1171,10 +1170,14 @@ Options :
                        le taux enregistré ou d&apos;exemple ; les lignes illisibles sont
                        listées et écartées
   --rates FICHIER.csv  payer les trajets aux changements de taux de FICHIER.csv
-                       (colonnes « From », une date ISO ou au format court, et
-                       « Rate », un nombre lu comme ceux des trajets) pour le rapport
-                       et les compléments de --trips ; sans elle, les changements
-                       enregistrés du programme s&apos;appliquent. Une ligne illisible est
+                       (colonnes « From », une date ISO ou au format court,
+                       « Rate », un nombre lu comme ceux des trajets, et au choix
+                       « From Distance », la distance parcourue dans l&apos;exercice
+                       fiscal à partir de laquelle le changement s&apos;applique ; « From »
+                       peut alors être vide : dès le début de chaque exercice) pour
+                       le rapport et les compléments de --trips ; sans elle, les
+                       changements enregistrés du programme s&apos;appliquent. Une ligne
+                       illisible, ou un taux ou une distance inférieurs à 0, est
                        listée avec sa raison et rien n&apos;est écrit (code 1)
   --unit km|mi         exprimer les distances en kilomètres ou en miles au lieu de
                        l&apos;unité du journal (les mots seulement : les nombres restent)
@@ -1204,6 +1207,16 @@ Options :
                        HASH, une tête gardée de l&apos;historique des notes ou d&apos;une
                        vérification antérieure (code 2 si HASH n&apos;a pas 64 chiffres
                        hexadécimaux)
+  --summary ANNÉE      écrire la synthèse de l&apos;exercice fiscal du journal qui
+                       commence en ANNÉE (le début d&apos;exercice du journal, le 1er
+                       janvier sauf changement) en CSV :
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       une ligne par mois fiscal nommée YYYY-MM d&apos;après le mois où il
+                       commence, puis Total ; nombres simples, « . » comme séparateur
+                       décimal, sans signe monétaire. Les trajets réclamés retirés de
+                       la grille comptent aussi. Une année sans trajets donne ses
+                       mois vides ; une ANNÉE qui n&apos;est pas une année à quatre
+                       chiffres est refusée (code 2)
   -h, --help           afficher ce texte
       --version        afficher la version du programme
 
@@ -1215,6 +1228,45 @@ pas un échec. Si le rapport ne peut pas être créé en entier ou un fichier ne
 Code de sortie : 0 si le rapport a été écrit, 1 en cas d&apos;échec, 2 pour des arguments
 incorrects (dont une note de frais inexistante), 3 si --check-history trouve la
 chaîne rompue ou sans la tête donnée avec --head.
+</translation>
+    </message>
+    <message>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>l&apos;unité et les lieux du carnet n&apos;ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trajets (--list-drives FICHIER...) :
+  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
+                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
+                       positions sémantique) en CSV que « Importer des trajets depuis
+                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
+                       début du trajet ; le lieu de départ et la destination d&apos;après
+                       les lieux enregistrés du carnet (le plus proche dont le rayon
+                       contient l&apos;extrémité), sinon lorsque l&apos;export nomme les lieux ;
+                       la distance dans l&apos;unité du carnet avec une décimale. Rien
+                       n&apos;est écrit, le carnet est seulement lu. Lorsqu&apos;un fichier ne
+                       peut pas être lu, il est nommé avec la raison et rien n&apos;est
+                       affiché (statut 1)
+  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
+                       nombre de minutes met fin à un trajet (5 par défaut)
+  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
+                       l&apos;unité du carnet
 </translation>
     </message>
 </context>
@@ -1739,6 +1791,32 @@ chaîne rompue ou sans la tête donnée avec --head.
     </message>
 </context>
 <context>
+    <name>SummaryChart</name>
+    <message>
+        <source>Claimed</source>
+        <translation>Réclamé</translation>
+    </message>
+    <message>
+        <source>Not yet claimed</source>
+        <translation>Pas encore réclamé</translation>
+    </message>
+</context>
+<context>
+    <name>TaxYear</name>
+    <message>
+        <source>There is no month %1.</source>
+        <translation>Il n&apos;y a pas de mois %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no day %2.</source>
+        <translation>%1 n&apos;a pas de jour %2.</translation>
+    </message>
+    <message>
+        <source>A tax year cannot start on 29 February, which most years lack.</source>
+        <translation>Un exercice fiscal ne peut pas commencer le 29 février, que la plupart des années n&apos;ont pas.</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>Cannot create the temporary folder %1</source>
@@ -1834,6 +1912,10 @@ Créer le rapport quand même ?</translation>
         <source>This rate is not a number: no Reimbursement is filled in or checked from it. The form shows it as typed.</source>
         <translation>Ce taux n&apos;est pas un nombre : aucune indemnité n&apos;est remplie ni vérifiée à partir de lui. La note de frais l&apos;affiche tel que saisi.</translation>
     </message>
+    <message>
+        <source>Reimbursement %1 is not %2 at its rates by distance = %3</source>
+        <translation>Le remboursement %1 n&apos;est pas %2 à ses taux selon la distance = %3</translation>
+    </message>
 </context>
 <context>
     <name>TripsCsv</name>
@@ -1888,6 +1970,18 @@ Créer le rapport quand même ?</translation>
     <message>
         <source>line %1, %2: %3</source>
         <translation>ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>a distance cannot be below 0</source>
+        <translation>une distance ne peut pas être inférieure à 0</translation>
+    </message>
+    <message>
+        <source>a rate cannot be below 0</source>
+        <translation>un taux ne peut pas être inférieur à 0</translation>
+    </message>
+    <message>
+        <source>a second change at %1 on %2</source>
+        <translation>un second changement à %1 le %2</translation>
     </message>
 </context>
 <context>
@@ -2172,6 +2266,183 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The trip log is open read-only, so changes to it are not kept.</source>
         <translation>Le journal des trajets est ouvert en lecture seule ; ses modifications ne sont pas conservées.</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DriveReviewModel</name>
+    <message>
+        <source>This trip is in the log already.</source>
+        <translation>Ce trajet est déjà dans le carnet.</translation>
+    </message>
+    <message>
+        <source>Not named yet: type the place&apos;s name to name every drive that starts or ends there.</source>
+        <translation>Pas encore nommé : tapez le nom du lieu pour nommer chaque trajet qui y commence ou s&apos;y termine.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Professionnel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Kilometres</source>
+        <translation>Kilomètres</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Miles</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Motif</translation>
+    </message>
+</context>
+<context>
+    <name>bw::DrivesDialog</name>
+    <message>
+        <source>Import Drives</source>
+        <translation>Importer des trajets enregistrés</translation>
+    </message>
+    <message>
+        <source>Tracks and Timeline Exports (*.gpx *.json)</source>
+        <translation>Traces et exports Timeline (*.gpx *.json)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>No more trips fit.</source>
+        <translation>Plus aucun trajet ne tient.</translation>
+    </message>
+    <message>
+        <source>Drives found</source>
+        <translation>Trajets trouvés</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Fichiers : %1</translation>
+    </message>
+    <message>
+        <source>The place is used here but not kept for later imports: %1</source>
+        <translation>Le lieu sert ici mais n&apos;est pas conservé pour les imports suivants : %1</translation>
+    </message>
+    <message>
+        <source>Check &amp;All</source>
+        <translation>&amp;Tout cocher</translation>
+    </message>
+    <message>
+        <source>Check &amp;None</source>
+        <translation>&amp;Ne rien cocher</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>Check &amp;Business Hours</source>
+        <translation>Cocher les &amp;heures de travail</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> km</source>
+        <translation> km</translation>
+    </message>
+    <message>
+        <source> mi</source>
+        <translation> mi</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Add %n Trip(s)</source>
+        <translation>
+            <numerusform>&amp;Ajouter %n trajet</numerusform>
+            <numerusform>&amp;Ajouter %n trajets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the drives…</source>
+        <translation>Lecture des trajets…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>No drives were imported. %1</source>
+        <translation>Aucun trajet n&apos;a été importé. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more trip(s) fit: uncheck some drives.</source>
+        <translation>
+            <numerusform>Seul %n trajet de plus tient : décochez des trajets.</numerusform>
+            <numerusform>Seuls %n trajets de plus tiennent : décochez des trajets.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Drives…</source>
+        <translation>Importer des trajets enregistrés…</translation>
+    </message>
+    <message>
+        <source>A &amp;stop that ends a drive:</source>
+        <translation>Un &amp;arrêt qui met fin à un trajet :</translation>
+    </message>
+    <message>
+        <source>The shortest &amp;drive kept:</source>
+        <translation>Le plus court trajet &amp;gardé :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drive(s) found</source>
+        <translation>
+            <numerusform>%n trajet trouvé</numerusform>
+            <numerusform>%n trajets trouvés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shown</source>
+        <translation>
+            <numerusform>%n affiché</numerusform>
+            <numerusform>%n affichés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them in the log already</source>
+        <translation>
+            <numerusform>dont %n déjà dans le carnet</numerusform>
+            <numerusform>dont %n déjà dans le carnet</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2538,6 +2809,10 @@ Voulez-vous le remplacer ?</translation>
             <numerusform>Importer les %n trajets valides ? Non n&apos;importe rien.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import of Drives</source>
+        <translation>Import des trajets enregistrés</translation>
+    </message>
 </context>
 <context>
     <name>bw::Form2</name>
@@ -2651,6 +2926,22 @@ Voulez-vous le remplacer ?</translation>
         <source>Rate (%1 per %2)</source>
         <translation>Taux (%1 par %2)</translation>
     </message>
+    <message>
+        <source>From Distance (%1)</source>
+        <translation>À partir de la distance (%1)</translation>
+    </message>
+    <message>
+        <source>From Distance</source>
+        <translation>À partir de la distance</translation>
+    </message>
+    <message>
+        <source>A rate change from %1 at %2 is already listed; a date takes one rate for each distance.</source>
+        <translation>Un changement de taux au %1 à %2 figure déjà ; une date a un seul taux par distance.</translation>
+    </message>
+    <message>
+        <source>the start of the tax year</source>
+        <translation>le début de l&apos;exercice fiscal</translation>
+    </message>
 </context>
 <context>
     <name>bw::RestoreBackupDialog</name>
@@ -2716,6 +3007,154 @@ Voulez-vous le remplacer ?</translation>
             <numerusform>%Ln trajet</numerusform>
             <numerusform>%Ln trajets</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryChart</name>
+    <message>
+        <source>Distance per month, claimed and not yet claimed</source>
+        <translation>Distance par mois, réclamée et pas encore réclamée</translation>
+    </message>
+</context>
+<context>
+    <name>bw::SummaryWindow</name>
+    <message>
+        <source>Summary</source>
+        <translation>Synthèse</translation>
+    </message>
+    <message>
+        <source>Summary…</source>
+        <translation>Synthèse…</translation>
+    </message>
+    <message>
+        <source>&amp;Tax year:</source>
+        <translation>&amp;Exercice fiscal :</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>Distance (%1)</source>
+        <translation>Distance (%1)</translation>
+    </message>
+    <message>
+        <source>Reimbursement</source>
+        <translation>Remboursement</translation>
+    </message>
+    <message>
+        <source>Claimed</source>
+        <translation>Réclamé</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
+    <message>
+        <source>Not Yet Claimed</source>
+        <translation>Pas encore réclamé</translation>
+    </message>
+    <message>
+        <source>Months of the tax year</source>
+        <translation>Mois de l&apos;exercice fiscal</translation>
+    </message>
+    <message>
+        <source>Most driven routes:</source>
+        <translation>Trajets les plus parcourus :</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Trajet</translation>
+    </message>
+    <message>
+        <source>Most driven routes</source>
+        <translation>Trajets les plus parcourus</translation>
+    </message>
+    <message>
+        <source>&amp;Starts on:</source>
+        <translation>&amp;Commence le :</translation>
+    </message>
+    <message>
+        <source>Tax year starts on day</source>
+        <translation>L&apos;exercice fiscal commence le jour</translation>
+    </message>
+    <message>
+        <source>Tax year starts in month</source>
+        <translation>L&apos;exercice fiscal commence au mois</translation>
+    </message>
+    <message>
+        <source>6 April (UK)</source>
+        <translation>6 avril (Royaume-Uni)</translation>
+    </message>
+    <message>
+        <source>1 July (Australia)</source>
+        <translation>1er juillet (Australie)</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>The tax year&apos;s start was not changed: %1</source>
+        <translation>Le début de l&apos;exercice fiscal n&apos;a pas été modifié : %1</translation>
+    </message>
+    <message>
+        <source>Export Summary</source>
+        <translation>Exporter la synthèse</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG Images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>summary %1.csv</source>
+        <translation>synthèse %1.csv</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>« %1 » existe déjà.<byte value="xd"/>
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The summary could not be exported to &quot;%1&quot;. %2</source>
+        <translation>La synthèse n&apos;a pas pu être exportée vers « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Summary of the tax year %1</source>
+        <translation>Synthèse de l&apos;exercice fiscal %1</translation>
+    </message>
+    <message>
+        <source>The log is open read-only, so its tax year cannot be changed.</source>
+        <translation>Le journal est ouvert en lecture seule, son exercice fiscal ne peut donc pas être modifié.</translation>
     </message>
 </context>
 <context>

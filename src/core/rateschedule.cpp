@@ -1,6 +1,10 @@
 // Rates per mile that change by date, and how a rate is shown.
 #include "core/rateschedule.h"
 
+#include "spreadsheet/numfmt/decimal.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -12,7 +16,21 @@ namespace {
 constexpr int kCentDecimals = 2;
 constexpr int kMostDecimals = 15;
 
-bool earlier(const RateChange& a, const RateChange& b) { return a.from < b.from; }
+// Undated changes (from the start of every tax year) sort first: an invalid QDate is
+// below every valid one.
+bool earlier(const RateChange& a, const RateChange& b)
+{
+    if (a.from != b.from) return a.from.isValid() ? b.from.isValid() && a.from < b.from : true;
+    return a.fromDistance.value_or(0.0) < b.fromDistance.value_or(0.0);
+}
+
+bool sameKey(const RateChange& a, const RateChange& b) { return !earlier(a, b) && !earlier(b, a); }
+
+// Whether the change's date has come by `date`.
+bool dateCome(const RateChange& change, const QDate& date)
+{
+    return !change.from.isValid() || change.from <= date;
+}
 
 } // namespace
 
@@ -40,13 +58,33 @@ QString rateText(double rate, const QLocale& locale, const Currency& currency)
     return currencyText(rate, rateDecimals(rate), currency, locale);
 }
 
+QString plainDecimalText(double value)
+{
+    QString text = QString::number(value, 'f', rateDecimals(value));
+    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    return text;
+}
+
+QString rateChangeProblem(const RateChange& change)
+{
+    if (!std::isfinite(change.rate) || change.rate < 0.0)
+        return QCoreApplication::translate("RateSchedule", "A rate cannot be below 0.");
+    if (change.fromDistance && (!std::isfinite(*change.fromDistance) || *change.fromDistance < 0.0))
+        return QCoreApplication::translate("RateSchedule", "A distance cannot be below 0.");
+    if (!change.from.isValid() && !change.fromDistance)
+        return QCoreApplication::translate("RateSchedule",
+                                           "A change needs a date, a distance or both.");
+    return {};
+}
+
 RateSchedule::RateSchedule(std::vector<RateChange> changes)
 {
-    std::erase_if(changes, [](const RateChange& c) { return !c.from.isValid(); });
+    std::erase_if(changes, [](const RateChange& c) { return !rateChangeProblem(c).isEmpty(); });
     std::stable_sort(changes.begin(), changes.end(), earlier);
-    // Of several changes on one day the last one given wins.
+    // Of several changes on one day and distance the last one given wins.
     for (const RateChange& change : changes) {
-        if (!changes_.empty() && changes_.back().from == change.from) {
+        if (!changes_.empty() && sameKey(changes_.back(), change)) {
             changes_.back() = change;
         } else {
             changes_.push_back(change);
@@ -56,31 +94,77 @@ RateSchedule::RateSchedule(std::vector<RateChange> changes)
 
 bool RateSchedule::add(const RateChange& change)
 {
-    if (!change.from.isValid()) return false;
+    if (!rateChangeProblem(change).isEmpty()) return false;
     const auto at = std::lower_bound(changes_.begin(), changes_.end(), change, earlier);
-    if (at != changes_.end() && at->from == change.from) return false;
+    if (at != changes_.end() && sameKey(*at, change)) return false;
     changes_.insert(at, change);
     return true;
 }
 
-bool RateSchedule::remove(const QDate& from)
+bool RateSchedule::remove(const QDate& from, std::optional<double> fromDistance)
 {
-    return std::erase_if(changes_, [&](const RateChange& c) { return c.from == from; }) > 0;
+    const RateChange key{from, 0.0, fromDistance};
+    return std::erase_if(changes_, [&](const RateChange& c) { return sameKey(c, key); }) > 0;
 }
 
-std::optional<RateChange> RateSchedule::changeOn(const QDate& date) const
+std::optional<RateChange> RateSchedule::changeAt(const QDate& from,
+                                                 std::optional<double> fromDistance) const
+{
+    const RateChange key{from, 0.0, fromDistance};
+    const auto at = std::lower_bound(changes_.begin(), changes_.end(), key, earlier);
+    if (at == changes_.end() || !sameKey(*at, key)) return std::nullopt;
+    return *at;
+}
+
+bool RateSchedule::dependsOnDistance() const
+{
+    return std::any_of(changes_.begin(), changes_.end(),
+                       [](const RateChange& c) { return c.fromDistance.value_or(0.0) > 0.0; });
+}
+
+std::optional<RateChange> RateSchedule::changeOn(const QDate& date, double driven) const
 {
     if (!date.isValid()) return std::nullopt;
-    const auto after =
-        std::upper_bound(changes_.begin(), changes_.end(), RateChange{date, 0.0}, earlier);
-    if (after == changes_.begin()) return std::nullopt;
-    return *std::prev(after);
+    // The latest in the list's order whose date has come and whose distance is driven.
+    for (auto change = changes_.rbegin(); change != changes_.rend(); ++change) {
+        if (dateCome(*change, date) && change->fromDistance.value_or(0.0) <= driven) return *change;
+    }
+    return std::nullopt;
 }
 
-std::optional<double> RateSchedule::rateOn(const QDate& date, std::optional<double> fallback) const
+std::optional<double> RateSchedule::rateOn(const QDate& date, std::optional<double> fallback,
+                                           double driven) const
 {
-    if (const std::optional<RateChange> change = changeOn(date)) return change->rate;
+    if (const std::optional<RateChange> change = changeOn(date, driven)) return change->rate;
     return fallback;
+}
+
+std::optional<std::vector<RatePart>> RateSchedule::partsOn(const QDate& date, double driven,
+                                                           double distance,
+                                                           std::optional<double> fallback) const
+{
+    std::vector<RatePart> parts;
+    const double end = driven + distance;
+    double at = driven;
+    for (;;) {
+        const std::optional<double> rate = rateOn(date, fallback, at);
+        if (!rate) return std::nullopt;
+        double next = end;
+        for (const RateChange& change : changes_) {
+            const double from = change.fromDistance.value_or(0.0);
+            if (date.isValid() && dateCome(change, date) && from > at && from < next) next = from;
+        }
+        // Whole distances subtract exactly; others keep the digits a reading has.
+        const double stretch = ss::numfmt::roundDecimal(next - at, 9);
+        // A threshold that a later change by date overrides cuts nothing.
+        if (!parts.empty() && parts.back().rate == *rate) {
+            parts.back().distance = ss::numfmt::roundDecimal(parts.back().distance + stretch, 9);
+        } else {
+            parts.push_back({stretch, *rate});
+        }
+        if (next >= end) return parts;
+        at = next;
+    }
 }
 
 std::vector<RateSpan> ratesInForce(const RateSchedule& schedule, const std::vector<QDate>& dates,

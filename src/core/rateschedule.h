@@ -20,33 +20,66 @@ QString rateFormatCode(double rate, const Currency& currency = {});
 // The rate in the currency form, with the locale's separators: "$0.585", "$1.25".
 QString rateText(double rate, const QLocale& locale = QLocale(), const Currency& currency = {});
 
-// From this date on, this rate per mile.
+// A number as plain decimal text, without exponent or trailing zeros: "10000", "0.5".
+QString plainDecimalText(double value);
+
+// From this date on, this rate per mile; with a distance, only once that distance has been
+// driven in the tax year (then the date may be left out: from the start of every tax year).
 struct RateChange {
     QDate from;
     double rate = 0.0;
+    std::optional<double> fromDistance = std::nullopt;
     friend bool operator==(const RateChange&, const RateChange&) = default;
 };
 
-// The list of rate changes, kept sorted by date with at most one change a day. A trip
-// takes the latest change on or before its date; a trip before every change, or with no
-// date, takes the rate per mile typed in the main window.
+// Why `change` cannot be kept (a rate or distance below 0 or no number, neither a date nor
+// a distance), or an empty text.
+QString rateChangeProblem(const RateChange& change);
+
+// A stretch of a trip paid at one rate.
+struct RatePart {
+    double distance = 0.0;
+    double rate = 0.0;
+    friend bool operator==(const RatePart&, const RatePart&) = default;
+};
+
+// The list of rate changes, kept sorted by date, then distance, with at most one change a
+// day and distance (a change without a date comes first). A stretch of a trip takes the
+// latest change whose date has come (on or before the trip's) and whose distance has been
+// driven in the tax year; a trip before every change, or with no date, takes the rate per
+// mile typed in the main window.
 class RateSchedule {
 public:
     RateSchedule() = default;
-    // Sorted; of several changes on one day the last given is kept, invalid dates dropped.
+    // Sorted; of several changes on one day and distance the last given is kept, changes
+    // that cannot be kept (rateChangeProblem) dropped.
     explicit RateSchedule(std::vector<RateChange> changes);
 
     const std::vector<RateChange>& changes() const { return changes_; }
     bool isEmpty() const { return changes_.empty(); }
 
-    // False (and nothing changed) for an invalid date or a day that already has a change.
+    // False (and nothing changed) for a change that cannot be kept or whose day and
+    // distance already have one.
     bool add(const RateChange& change);
-    bool remove(const QDate& from);
+    bool remove(const QDate& from, std::optional<double> fromDistance = std::nullopt);
+    // The change kept for this day and distance.
+    std::optional<RateChange> changeAt(const QDate& from, std::optional<double> fromDistance) const;
+    // True when some change waits for a distance: trips are then paid by how far the log
+    // had gone in the tax year.
+    bool dependsOnDistance() const;
 
-    // The change in force on `date`; nothing before every change or for no date.
-    std::optional<RateChange> changeOn(const QDate& date) const;
-    // The rate in force on `date`, else `fallback` (the typed rate, when it is a number).
-    std::optional<double> rateOn(const QDate& date, std::optional<double> fallback) const;
+    // The change in force on `date` at the start of the tax year; nothing before every
+    // change or for no date.
+    std::optional<RateChange> changeOn(const QDate& date, double driven = 0.0) const;
+    // The rate in force on `date` once `driven` has been driven in the tax year, else
+    // `fallback` (the typed rate, when it is a number).
+    std::optional<double> rateOn(const QDate& date, std::optional<double> fallback,
+                                 double driven = 0.0) const;
+    // A trip of `distance` on `date` after `driven` in its tax year, cut where a change by
+    // distance sets in: 9,990 + 20 mi with 0.25 from 10,000 mi is 10 at the earlier rate
+    // and 10 at 0.25. Nothing where a stretch has no rate.
+    std::optional<std::vector<RatePart>> partsOn(const QDate& date, double driven, double distance,
+                                                 std::optional<double> fallback) const;
 
     friend bool operator==(const RateSchedule&, const RateSchedule&) = default;
 

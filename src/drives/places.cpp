@@ -8,6 +8,13 @@
 
 namespace bw::drives {
 
+namespace {
+
+// A degree of latitude at the equator on WGS84, where it is shortest: a (1 - e²) π / 180.
+constexpr double kMinMetresPerDegree = 110574.0;
+
+} // namespace
+
 QString placeName(const DriveEnd& end, const std::vector<SavedPlace>& places)
 {
     const SavedPlace* nearest = nullptr;
@@ -15,6 +22,12 @@ QString placeName(const DriveEnd& end, const std::vector<SavedPlace>& places)
     if (end.position.known()) {
         for (const SavedPlace& place : places) {
             if (!place.position.known()) continue;
+            // No path between two latitudes is shorter than the meridian between them, and
+            // a degree of meridian is nowhere shorter than at the equator: most places are
+            // ruled out here without a geodesic.
+            if (std::abs(end.position.lat - place.position.lat) * kMinMetresPerDegree
+                > place.radiusMetres)
+                continue;
             const double metres = geodesicMetres(end.position, place.position);
             if (metres <= place.radiusMetres && (!nearest || metres < nearestMetres)) {
                 nearest = &place;

@@ -362,8 +362,12 @@ using claims::Row;
 QString ratesText(const std::vector<RateChange>& rates)
 {
     QStringList parts;
+    // A change by date alone is written as claims always wrote it, so that the claims
+    // recorded before distances could be given hash as they did.
     for (const RateChange& change : rates) {
-        parts << change.from.toString(Qt::ISODate) + QLatin1Char('=')
+        QString key = change.from.toString(Qt::ISODate);
+        if (change.fromDistance) key += QLatin1Char('@') + plainDecimalText(*change.fromDistance);
+        parts << key + QLatin1Char('=')
                      + QString::number(change.rate, 'g', QLocale::FloatingPointShortest);
     }
     return parts.join(QLatin1Char(';'));
@@ -374,10 +378,15 @@ std::vector<RateChange> ratesOf(const QString& text)
     std::vector<RateChange> rates;
     for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype equals = part.indexOf(QLatin1Char('='));
-        const QDate from = QDate::fromString(part.left(equals), Qt::ISODate);
+        const QString key = part.left(equals);
+        const qsizetype at = key.indexOf(QLatin1Char('@'));
+        RateChange change{QDate::fromString(key.left(at), Qt::ISODate), 0.0, std::nullopt};
         bool number = false;
-        const double rate = part.mid(equals + 1).toDouble(&number);
-        if (equals > 0 && from.isValid() && number) rates.push_back({from, rate});
+        change.rate = part.mid(equals + 1).toDouble(&number);
+        bool distanceNumber = true;
+        if (at >= 0) change.fromDistance = key.mid(at + 1).toDouble(&distanceNumber);
+        if (equals > 0 && number && distanceNumber && rateChangeProblem(change).isEmpty())
+            rates.push_back(change);
     }
     return rates;
 }
@@ -459,6 +468,27 @@ void insertFile(sql::Database& db, qint64 claim, const ClaimFile& file)
 } // namespace
 
 ClaimStore::ClaimStore(LogDatabase& database) : db_(database) {}
+
+std::vector<std::pair<Trip, QString>> ClaimStore::tripsOutsideLog()
+{
+    std::vector<std::pair<Trip, QString>> trips;
+    if (!hasTables()) return trips;
+    sql::Statement rows(db_.database(),
+                        "SELECT t.date, t.mileage, c.locale FROM claim_trips t"
+                        " JOIN claims c ON c.number = t.claim"
+                        " WHERE t.trip_id IS NOT NULL AND t.trip_id NOT IN (SELECT id FROM trips)"
+                        " AND t.claim = (SELECT max(claim) FROM claim_trips l"
+                        " WHERE l.trip_id = t.trip_id)");
+    while (rows.step()) {
+        Trip trip;
+        trip.date = rows.textAt(0);
+        bool number = false;
+        const double mileage = rows.textAt(1).toDouble(&number);
+        if (number) trip.mileage = mileage;
+        trips.emplace_back(std::move(trip), rows.textAt(2));
+    }
+    return trips;
+}
 
 bool ClaimStore::hasTables()
 {

@@ -89,7 +89,10 @@ public:
     std::vector<Claim> claims(); // number order, whole
     std::optional<Claim> claim(qint64 number);
     std::unordered_map<qint64, ClaimMark> claimedTrips(); // trip id -> latest claim
-    std::vector<TrailEntry> trailFor(qint64 tripId);      // oldest first
+    // The claimed trips the log no longer holds (moved out by a new period), each as its
+    // latest claim held it, with that claim's locale (QLocale::name()) for its texts.
+    std::vector<std::pair<Trip, QString>> tripsOutsideLog();
+    std::vector<TrailEntry> trailFor(qint64 tripId); // oldest first
     // `kept`: a head to look for among the links (holdsHead).
     ChainCheck checkChain(const QString& kept = QString());
 

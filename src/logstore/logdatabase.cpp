@@ -119,9 +119,34 @@ void migrateTo5(sql::Database& db)
     adoptEarlierBackups(db);
 }
 
+// Places the log knows by position (core/placestore.h): degrees on WGS84 and a radius in
+// metres. Only the positions of named places are kept, never a track.
+void migrateTo6(sql::Database& db)
+{
+    db.exec("CREATE TABLE saved_places (id INTEGER PRIMARY KEY, name TEXT NOT NULL,"
+            " latitude REAL NOT NULL, longitude REAL NOT NULL, radius REAL NOT NULL);");
+}
+
+// A rate may change with the distance driven in the tax year as well as with the date, so
+// one date holds one change per distance: the two together are the key. An empty
+// from_date stands for the start of every tax year, an empty from_distance for a change by
+// date alone, which every earlier change is.
+void migrateTo7(sql::Database& db)
+{
+    // The key's columns lead: SQLite 3.40's integrity check misreads a table without
+    // rowid whose key columns come after others.
+    db.exec("CREATE TABLE rates_by_distance (from_date TEXT NOT NULL,"
+            " from_distance TEXT NOT NULL DEFAULT '', rate TEXT NOT NULL,"
+            " PRIMARY KEY (from_date, from_distance)) WITHOUT ROWID;"
+            "INSERT INTO rates_by_distance (from_date, rate)"
+            " SELECT from_date, rate FROM rate_changes WHERE from_date IS NOT NULL;"
+            "DROP TABLE rate_changes;"
+            "ALTER TABLE rates_by_distance RENAME TO rate_changes;");
+}
+
 using Migration = void (*)(sql::Database&);
 constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {
-    migrateTo1, migrateTo2, migrateTo3, migrateTo4, migrateTo5};
+    migrateTo1, migrateTo2, migrateTo3, migrateTo4, migrateTo5, migrateTo6, migrateTo7};
 
 // A log of schema 3 opened read-only is not migrated; this connection reads its paid marks
 // as schema 4 keeps them, through temporary views that shadow the stored table.
@@ -132,6 +157,7 @@ void readAsSchema4(sql::Database& db)
             " SELECT NULL AS id, NULL AS claim, NULL AS at WHERE 0;");
 }
 constexpr int kRateChangesVersion = 2;
+constexpr int kRatesByDistanceVersion = 7;
 
 QString settingsPath()
 {
@@ -432,19 +458,43 @@ void LogDatabase::setUnits(const LogUnits& units)
     apply(changes);
 }
 
+TaxYearStart LogDatabase::taxYearStart()
+{
+    const std::optional<QString> kept = meta(QString::fromLatin1(kTaxYearStart));
+    return (kept ? taxYearStartOf(*kept) : std::nullopt).value_or(TaxYearStart{});
+}
+
+void LogDatabase::setTaxYearStart(const TaxYearStart& start)
+{
+    const QString problem = taxYearStartProblem(start.month, start.day);
+    if (!problem.isEmpty()) throw std::invalid_argument(problem.toStdString());
+    TripChanges changes;
+    changes.meta = {{QString::fromLatin1(kTaxYearStart), taxYearStartText(start)}};
+    apply(changes);
+}
+
 std::vector<RateChange> LogDatabase::rateChanges()
 {
     // A file opened read-only is never migrated: before version 2 it has no list.
     if (foundVersion_ < kRateChangesVersion && readOnly()) return {};
-    sql::Statement rows(*db_, "SELECT from_date, rate FROM rate_changes ORDER BY from_date");
+    // An earlier file opened read-only is read as its schema keeps the list: by date alone.
+    const bool byDistance = foundVersion_ >= kRatesByDistanceVersion || !readOnly();
+    sql::Statement rows(*db_, byDistance ? "SELECT from_date, rate, from_distance FROM rate_changes"
+                                         : "SELECT from_date, rate, '' FROM rate_changes");
     std::vector<RateChange> changes;
     while (rows.step()) {
-        const QDate from = QDate::fromString(rows.textAt(0), Qt::ISODate);
+        RateChange change{QDate::fromString(rows.textAt(0), Qt::ISODate), 0.0, std::nullopt};
         bool number = false;
-        const double rate = rows.textAt(1).trimmed().toDouble(&number);
-        if (from.isValid() && number) changes.push_back({from, rate});
+        change.rate = rows.textAt(1).trimmed().toDouble(&number);
+        const QString distance = rows.textAt(2).trimmed();
+        bool distanceNumber = distance.isEmpty();
+        if (!distance.isEmpty()) change.fromDistance = distance.toDouble(&distanceNumber);
+        // Only an empty date stands for every tax year; other text is no date.
+        const bool dated = change.from.isValid() || rows.textAt(0).isEmpty();
+        if (dated && number && distanceNumber && rateChangeProblem(change).isEmpty())
+            changes.push_back(change);
     }
-    return changes;
+    return RateSchedule(std::move(changes)).changes();
 }
 
 void LogDatabase::replaceRateChanges(const std::vector<RateChange>& changes)
@@ -458,10 +508,14 @@ void LogDatabase::replaceRateChanges(const std::vector<RateChange>& changes)
 void LogDatabase::writeRateChanges(const std::vector<RateChange>& changes)
 {
     db_->exec("DELETE FROM rate_changes");
-    sql::Statement insert(*db_, "INSERT INTO rate_changes (from_date, rate) VALUES (?1, ?2)");
+    sql::Statement insert(*db_, "INSERT INTO rate_changes (from_date, rate, from_distance)"
+                                " VALUES (?1, ?2, ?3)");
     for (const RateChange& change : changes) {
-        insert.bind(1, change.from.toString(Qt::ISODate));
+        insert.bind(1,
+                    change.from.isValid() ? change.from.toString(Qt::ISODate) : QStringLiteral(""));
         insert.bind(2, QString::number(change.rate, 'f', rateDecimals(change.rate)));
+        insert.bind(3, change.fromDistance ? plainDecimalText(*change.fromDistance)
+                                           : QStringLiteral(""));
         insert.run();
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/rateschedule.h"
+#include "core/taxyear.h"
 #include "core/trip.h"
 #include "logstore/sqlite.h"
 
@@ -49,7 +50,9 @@ public:
     // files and paid marks, the trail of changes to claimed trips and the chain over them.
     // Version 4: paid marks by their own ids, and unpaid marks that take them back.
     // Version 5: the backups this program wrote, which alone it may delete.
-    static constexpr int kSchemaVersion = 5;
+    // Version 6: the places the log knows by position.
+    // Version 7: rate changes by distance in the tax year as well as by date.
+    static constexpr int kSchemaVersion = 7;
     // Snapshot reads the file's bytes as they are, making nothing beside them: a log
     // that must stay as found, or that lies in a folder nobody may write.
     enum class Access { ReadWrite, ReadOnly, Snapshot };
@@ -102,6 +105,12 @@ public:
     // The whole list in place of the kept one, in one transaction; throws sql::SqlError
     // and keeps the earlier list.
     void replaceRateChanges(const std::vector<RateChange>& changes);
+    // The day and month the log's tax years begin: 1 January unless it was changed.
+    TaxYearStart taxYearStart();
+    // Kept in one transaction; throws std::invalid_argument naming why for a start that is
+    // no day of the year (nothing kept), sql::SqlError when it could not be kept.
+    void setTaxYearStart(const TaxYearStart& start);
+
     // The rows the log keeps, blank ones included.
     int tripCount();
     // The log's unit and currency from the meta table: miles and "$" for a log that never
@@ -135,6 +144,7 @@ public:
     static constexpr char kDistanceUnit[] = "distance_unit";
     static constexpr char kCurrencySymbol[] = "currency_symbol";
     static constexpr char kCurrencyPlacement[] = "currency_placement";
+    static constexpr char kTaxYearStart[] = "tax_year_start";
     // What a recovery found, kept in the recovered log until the window has said it.
     static constexpr char kRecoveredFrom[] = "recovered_from";
     static constexpr char kRecoveredWhy[] = "recovered_why";

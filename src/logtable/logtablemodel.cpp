@@ -45,7 +45,29 @@ const QColor kClaimTint(228, 234, 242);
 
 QColor warningTint() { return kWarningTint; }
 
-LogTableModel::LogTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+LogTableModel::LogTableModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    const auto forget = [this] {
+        driven_.reset();
+        outside_.reset();
+    };
+    connect(this, &QAbstractItemModel::dataChanged, this, forget);
+    connect(this, &QAbstractItemModel::modelReset, this, forget);
+    connect(this, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(this, &QAbstractItemModel::layoutChanged, this, forget);
+}
+
+TripRates LogTableModel::tripRates() const
+{
+    TripRates rates = context_.rates();
+    rates.currency = units_.currency;
+    if (rates.schedule.dependsOnDistance() && context_.outsideTrips) {
+        if (!outside_) outside_ = context_.outsideTrips();
+        rates.outside = *outside_;
+    }
+    return rates;
+}
 
 LogTableModel::~LogTableModel() = default;
 
@@ -117,7 +139,7 @@ void LogTableModel::leaveEditedRow()
     }
     const TripRows before = tripRows(*table_, row, 1);
     const bool routed = fillFromRoute(row, -1);
-    if (!fillTrip(*table_, row, context_.rates()).empty() || routed) {
+    if (!fillTrip(*table_, row, tripRates()).empty() || routed) {
         if (recorder_) recorder_->rowEdited(*table_, row, -1, before);
         rowsChanged(row, row);
         emit changeFinished();
@@ -142,7 +164,7 @@ void LogTableModel::fillAfterEdit(int row, int column, bool wasBlank)
     const bool cleared = (column == TripField::Mileage || column == TripField::Reimbursement)
                          && !holdsTripValue(table_->valueAt(row, column));
     fillFromRoute(row, cleared ? column : -1);
-    fillTrip(*table_, row, context_.rates(), cleared ? column : -1);
+    fillTrip(*table_, row, tripRates(), cleared ? column : -1);
     editedRow_ = row;
 }
 
@@ -495,9 +517,15 @@ QVariant LogTableModel::warningData(const QModelIndex& index, int role) const
     }
     const TripPeriod period = context_.period ? context_.period() : TripPeriod{};
     QStringList texts;
-    TripRates rates = context_.rates();
-    rates.currency = units_.currency;
-    for (const TripWarning& warning : tripWarnings(*table_, index.row(), period, rates)) {
+    const TripRates rates = tripRates();
+    std::optional<double> driven;
+    if (rates.schedule.dependsOnDistance()) {
+        if (!driven_) driven_ = rates.drivenBeforeEach(*table_);
+        if (static_cast<std::size_t>(index.row()) < driven_->size())
+            driven = (*driven_)[static_cast<std::size_t>(index.row())];
+    }
+    for (const TripWarning& warning :
+         tripWarnings(*table_, index.row(), period, rates, {}, driven)) {
         if (warning.field == index.column()) texts << warning.text;
     }
     if (texts.isEmpty()) {

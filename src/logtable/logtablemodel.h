@@ -29,12 +29,17 @@ struct TripContext {
 
     TripRates rates() const
     {
-        return {ratePerMile ? ratePerMile() : QString(),
-                rateSchedule ? rateSchedule() : RateSchedule()};
+        TripRates rates{ratePerMile ? ratePerMile() : QString(),
+                        rateSchedule ? rateSchedule() : RateSchedule()};
+        if (rates.schedule.dependsOnDistance() && taxYearStart) rates.taxYear = taxYearStart();
+        return rates;
     }
     // The distance the log knows for a route, if any; a row with both places and no
     // Mileage of its own takes it.
     std::function<std::optional<double>(const QString& from, const QString& to)> routeDistance;
+    // Where rates by distance count from, and the trips outside the grid that count too.
+    std::function<TaxYearStart()> taxYearStart = {};
+    std::function<std::vector<DrivenTrip>()> outsideTrips = {};
 };
 
 // The tint of a cell (or box) whose value is probably a slip.
@@ -115,6 +120,8 @@ public:
     // The unit the Mileage column and route notes name and the currency warnings show.
     void setUnits(const LogUnits& units);
     const LogUnits& units() const { return units_; }
+    // The rates the fills and checks pay the trips at, named in the log's currency.
+    TripRates tripRates() const;
     // The fills of leaving the row the user edited last; closing the window does this.
     void leaveEditedRow();
 
@@ -165,6 +172,10 @@ private:
     std::shared_ptr<LogTable> table_;
     QPointer<QAbstractItemView> view_;
     TripContext context_;
+    // How far the log had gone before each row, for the checks of rates by distance: read
+    // once after each change, not at each cell painted.
+    mutable std::optional<std::vector<double>> driven_;
+    mutable std::optional<std::vector<DrivenTrip>> outside_;
     ClaimMarks claims_;
     LogUnits units_;
     LogTableRecorder* recorder_ = nullptr;

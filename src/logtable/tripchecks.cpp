@@ -46,15 +46,27 @@ std::optional<double> storedNumber(const QVariant& value, const QLocale& locale)
 // "Reimbursement 6.00 is not 5 x $1.25 = $6.25". No warning while the rate is no number;
 // an empty text when the text is not wanted.
 std::optional<QString> reimbursementWarning(const LogTable& table, int row, const TripRates& rates,
-                                            const QLocale& locale, bool withText)
+                                            const QLocale& locale, bool withText,
+                                            std::optional<double> driven)
 {
-    const std::optional<double> rate = rates.rateFor(table, row, locale);
     const std::optional<double> mileage =
         storedNumber(table.valueAt(row, TripField::Mileage), locale);
     const std::optional<double> paid =
         storedNumber(table.valueAt(row, TripField::Reimbursement), locale);
-    if (!rate || !mileage || !paid || std::abs(*paid - *mileage * *rate) <= kReimbursementTolerance)
-        return std::nullopt;
+    if (!mileage || !paid) return std::nullopt;
+    if (rates.schedule.dependsOnDistance()) {
+        // Paid by the distance driven in the tax year: the amount due, stretch by stretch.
+        const std::optional<double> due = rates.amountFor(table, row, *mileage, locale, driven);
+        if (!due || std::abs(*paid - *due) <= kReimbursementTolerance) return std::nullopt;
+        if (!withText) return QString();
+        return QCoreApplication::translate("TripChecks",
+                                           "Reimbursement %1 is not %2 at its rates by distance "
+                                           "= %3")
+            .arg(locale.toString(*paid, 'f', 2), shown(*mileage, locale),
+                 currencyText(*due, 2, rates.currency, locale));
+    }
+    const std::optional<double> rate = rates.rateFor(table, row, locale);
+    if (!rate || std::abs(*paid - *mileage * *rate) <= kReimbursementTolerance) return std::nullopt;
     if (!withText) return QString();
     return QCoreApplication::translate("TripChecks", "Reimbursement %1 is not %2 × %3 = %4")
         .arg(locale.toString(*paid, 'f', 2), shown(*mileage, locale),
@@ -65,7 +77,8 @@ std::optional<QString> reimbursementWarning(const LogTable& table, int row, cons
 // The warnings of a row; their texts (which cost far more than the checks) only when
 // wanted, empty otherwise.
 std::vector<TripWarning> checkTrip(const LogTable& table, int row, const TripPeriod& period,
-                                   const TripRates& rates, const QLocale& locale, bool withTexts)
+                                   const TripRates& rates, const QLocale& locale, bool withTexts,
+                                   std::optional<double> drivenBefore)
 {
     std::vector<TripWarning> warnings;
     if (isBlankTrip(table, row)) return warnings;
@@ -131,7 +144,8 @@ std::vector<TripWarning> checkTrip(const LogTable& table, int row, const TripPer
             });
         }
     }
-    if (std::optional<QString> text = reimbursementWarning(table, row, rates, locale, withTexts))
+    if (std::optional<QString> text =
+            reimbursementWarning(table, row, rates, locale, withTexts, drivenBefore))
         warn(TripField::Reimbursement, [&] { return *text; });
     return warnings;
 }
@@ -145,9 +159,10 @@ std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const Trip
 }
 
 std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
-                                      const TripRates& rates, const QLocale& locale)
+                                      const TripRates& rates, const QLocale& locale,
+                                      std::optional<double> drivenBefore)
 {
-    return checkTrip(table, row, period, rates, locale, true);
+    return checkTrip(table, row, period, rates, locale, true, drivenBefore);
 }
 
 std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& period,
@@ -160,9 +175,11 @@ std::vector<WarnedTrip> warnedTrips(const LogTable& table, const TripPeriod& per
                                     const TripRates& rates, const QLocale& locale)
 {
     std::vector<WarnedTrip> warned;
+    const std::vector<double> driven = rates.drivenBeforeEach(table, locale);
     for (int row = 0; row < table.RecordCount(); ++row) {
         const bool named = warned.size() < static_cast<std::size_t>(kNamedRows);
-        std::vector<TripWarning> warnings = checkTrip(table, row, period, rates, locale, named);
+        std::vector<TripWarning> warnings = checkTrip(table, row, period, rates, locale, named,
+                                                      driven[static_cast<std::size_t>(row)]);
         if (!warnings.empty()) warned.push_back({row, std::move(warnings)});
     }
     return warned;

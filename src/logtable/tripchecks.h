@@ -30,8 +30,10 @@ struct TripWarning {
 std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
                                       const QLocale& locale = QLocale());
 // The same, and a Reimbursement that is not Mileage x the trip's rate (to half a cent).
+// `drivenBefore`: how far the log had gone in the trip's tax year, when the caller knows it.
 std::vector<TripWarning> tripWarnings(const LogTable& table, int row, const TripPeriod& period,
-                                      const TripRates& rates, const QLocale& locale = QLocale());
+                                      const TripRates& rates, const QLocale& locale = QLocale(),
+                                      std::optional<double> drivenBefore = std::nullopt);
 
 struct WarnedTrip {
     int row; // from 0

@@ -450,8 +450,10 @@ int placeTrips(LogTable& table, const std::vector<Trip>& trips, const QString& r
     return placeTrips(table, trips, TripRates{rateText, {}}, limit, locale);
 }
 
-int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates, int limit,
-               const QLocale& locale)
+namespace {
+
+int place(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates, int limit,
+          const QLocale& locale, bool carry)
 {
     const TripPlacement placement = tripPlacement(table, limit);
     const int placed = std::min(placement.capacity, static_cast<int>(trips.size()));
@@ -459,28 +461,62 @@ int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates&
         const int row = placement.firstRow + i;
         if (row >= table.RecordCount()) table.AddNew();
         setTripAt(table, row, trips[static_cast<std::size_t>(i)]);
-        carryOdometer(table, row);
+        if (carry) carryOdometer(table, row);
         fillTrip(table, row, rates, -1, locale);
     }
     return placed;
 }
 
+} // namespace
+
+int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates, int limit,
+               const QLocale& locale)
+{
+    return place(table, trips, rates, limit, locale, true);
+}
+
+int placeUnreadTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates,
+                     int limit, const QLocale& locale)
+{
+    return place(table, trips, rates, limit, locale, false);
+}
+
 namespace {
 
 // The change of one line of a rates file, or nothing with its problems noted.
+// A From Distance, where the file has the column: nothing for an empty field; false (and
+// the problem noted) for one that is no distance.
+bool distanceOfRecord(const Record& record, qsizetype column, const QLocale& locale,
+                      std::vector<CsvProblem>& problems, std::optional<double>& distance)
+{
+    const QString text =
+        column >= 0 && column < record.fields.size() ? record.fields[column].trimmed() : QString();
+    if (text.isEmpty()) return true;
+    distance = readTripNumber(text, locale);
+    if (distance && *distance >= 0.0) return true;
+    problems.push_back(
+        {record.line, QStringLiteral("From Distance"),
+         distance ? QCoreApplication::translate("TripsCsv", "a distance cannot be below 0")
+                  : QCoreApplication::translate("TripsCsv", "\"%1\" is not a number").arg(text)});
+    return false;
+}
+
 std::optional<RateChange> rateOfRecord(const Record& record, qsizetype fromColumn,
-                                       qsizetype rateColumn, const QLocale& locale,
-                                       std::vector<CsvProblem>& problems)
+                                       qsizetype rateColumn, qsizetype distanceColumn,
+                                       const QLocale& locale, std::vector<CsvProblem>& problems)
 {
     const auto fieldText = [&](qsizetype column) {
         return column < record.fields.size() ? record.fields[column].trimmed() : QString();
     };
     const std::size_t before = problems.size();
     if (!record.error.isEmpty()) problems.push_back({record.line, QString(), record.error});
+    std::optional<double> distance;
+    distanceOfRecord(record, distanceColumn, locale, problems, distance);
     const QString fromText = fieldText(fromColumn);
     QDate from = QDate::fromString(fromText, Qt::ISODate);
     if (!from.isValid()) from = textToDate(fromText, locale);
-    if (!from.isValid()) {
+    // With a distance, an empty From is the start of every tax year.
+    if (!from.isValid() && !(fromText.isEmpty() && distance)) {
         problems.push_back(
             {record.line, QStringLiteral("From"),
              fromText.isEmpty()
@@ -489,15 +525,17 @@ std::optional<RateChange> rateOfRecord(const Record& record, qsizetype fromColum
     }
     const QString rateText = fieldText(rateColumn);
     const std::optional<double> rate = readTripNumber(rateText, locale);
-    if (!rate) {
-        problems.push_back({record.line, QStringLiteral("Rate"),
-                            rateText.isEmpty()
-                                ? QCoreApplication::translate("TripsCsv", "no number")
-                                : QCoreApplication::translate("TripsCsv", "\"%1\" is not a number")
-                                      .arg(rateText)});
+    if (!rate || *rate < 0.0) {
+        problems.push_back(
+            {record.line, QStringLiteral("Rate"),
+             rate ? QCoreApplication::translate("TripsCsv", "a rate cannot be below 0")
+             : rateText.isEmpty()
+                 ? QCoreApplication::translate("TripsCsv", "no number")
+                 : QCoreApplication::translate("TripsCsv", "\"%1\" is not a number")
+                       .arg(rateText)});
     }
     if (problems.size() != before) return std::nullopt;
-    return RateChange{from, *rate};
+    return RateChange{from, *rate, distance};
 }
 
 } // namespace
@@ -511,6 +549,7 @@ RateImport readRatesCsv(const QByteArray& bytes, const QLocale& locale)
     for (const QString& caption : reader.next().fields) header << captionKey(caption);
     const qsizetype fromColumn = header.indexOf(captionKey(QStringLiteral("From")));
     const qsizetype rateColumn = header.indexOf(captionKey(QStringLiteral("Rate")));
+    const qsizetype distanceColumn = header.indexOf(captionKey(QStringLiteral("From Distance")));
     if (fromColumn < 0 || rateColumn < 0) {
         result.failure = QCoreApplication::translate(
             "TripsCsv", "The first line does not name the columns From and Rate.");
@@ -521,13 +560,18 @@ RateImport readRatesCsv(const QByteArray& bytes, const QLocale& locale)
         const Record record = reader.next();
         if (record.error.isEmpty() && isAllEmpty(record.fields)) continue;
         const std::optional<RateChange> change =
-            rateOfRecord(record, fromColumn, rateColumn, locale, result.problems);
+            rateOfRecord(record, fromColumn, rateColumn, distanceColumn, locale, result.problems);
         if (!change) continue;
         if (!seen.add(*change)) {
             result.problems.push_back(
                 {record.line, QStringLiteral("From"),
-                 QCoreApplication::translate("TripsCsv", "a second change on %1")
-                     .arg(dateToText(change->from, locale))});
+                 change->fromDistance
+                     ? QCoreApplication::translate("TripsCsv", "a second change at %1 on %2")
+                           .arg(locale.toString(*change->fromDistance),
+                                change->from.isValid() ? dateToText(change->from, locale)
+                                                       : QStringLiteral("-"))
+                     : QCoreApplication::translate("TripsCsv", "a second change on %1")
+                           .arg(dateToText(change->from, locale))});
             continue;
         }
         result.changes.push_back(*change);

@@ -64,6 +64,10 @@ int placeTrips(LogTable& table, const std::vector<Trip>& trips, const QString& r
 // The same, each trip paid at the rate in force on its date.
 int placeTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates,
                int limit = kMaxTrips, const QLocale& locale = QLocale());
+// The same for trips whose odometer nobody read (recorded drives): no Odometer End is
+// carried into them, so both readings stay empty.
+int placeUnreadTrips(LogTable& table, const std::vector<Trip>& trips, const TripRates& rates,
+                     int limit = kMaxTrips, const QLocale& locale = QLocale());
 
 struct RateImport {
     std::vector<RateChange> changes; // in the file's order
@@ -73,8 +77,10 @@ struct RateImport {
 
 // Rate changes from a CSV file read as readTripsCsv reads trips (encodings, separators,
 // quoting, captions found by the first line): a "From" date, ISO or the locale's short
-// form, and a "Rate" number. A line without a date or a number, or with a second change
-// on a day already given, is a problem of its line.
+// form, a "Rate" number and, where the file has the column, a "From Distance" driven in
+// the tax year (From may then be empty: the start of every tax year). A line without a
+// date or a number, with a rate or distance below 0, or with a second change on a day and
+// distance already given, is a problem of its line.
 RateImport readRatesCsv(const QByteArray& bytes, const QLocale& locale = QLocale());
 
 // "line 4, Mileage: ..." lines for a message, at most `shown` of them.

@@ -1,17 +1,21 @@
 // Mileage, reimbursement and odometer start filled in for the user, never over the user.
 #include "logtable/tripfills.h"
 
+#include "logstore/claimstore.h"
 #include "logtable/logtable.h"
 #include "platform/datetext.h"
 #include "spreadsheet/entry/localenumber.h"
 #include "spreadsheet/numfmt/decimal.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <string>
+#include <tuple>
 
 namespace bw {
 
@@ -145,6 +149,87 @@ std::optional<double> TripRates::rateFor(const LogTable& table, int row,
     return schedule.rateOn(date, typedRate);
 }
 
+std::vector<DrivenTrip> tripsOutsideLog(LogDatabase* database)
+{
+    std::vector<DrivenTrip> trips;
+    if (!database) return trips;
+    for (const auto& [trip, locale] : ClaimStore(*database).tripsOutsideLog()) {
+        const QDate date = textToDate(trip.date.toString(), QLocale(locale));
+        if (date.isValid()) trips.push_back({date, trip.mileage.toDouble()});
+    }
+    return trips;
+}
+
+double TripRates::drivenBefore(const LogTable& table, int row, const QLocale& locale) const
+{
+    if (!schedule.dependsOnDistance()) return 0.0;
+    const QDate date = textToDate(table.valueAt(row, TripField::Date).toString(), locale);
+    if (!date.isValid()) return 0.0;
+    const int year = taxYearOf(taxYear, date);
+    double driven = 0.0;
+    for (const DrivenTrip& trip : outside) {
+        if (trip.date.isValid() && trip.date <= date && taxYearOf(taxYear, trip.date) == year)
+            driven += trip.distance;
+    }
+    for (int other = 0; other < table.RecordCount(); ++other) {
+        if (other == row) continue;
+        const QDate day = textToDate(table.valueAt(other, TripField::Date).toString(), locale);
+        if (!day.isValid() || day > date || (day == date && other > row)) continue;
+        if (taxYearOf(taxYear, day) != year) continue;
+        driven += numberOf(table.valueAt(other, TripField::Mileage), locale).value_or(0.0);
+    }
+    return driven;
+}
+
+std::vector<double> TripRates::drivenBeforeEach(const LogTable& table, const QLocale& locale) const
+{
+    std::vector<double> before(static_cast<std::size_t>(table.RecordCount()), 0.0);
+    if (!schedule.dependsOnDistance()) return before;
+    // (date, -1 for a trip outside the grid or its row, distance): in the order driven.
+    std::vector<std::tuple<QDate, int, double>> trips;
+    for (const DrivenTrip& trip : outside) {
+        if (trip.date.isValid()) trips.emplace_back(trip.date, -1, trip.distance);
+    }
+    QHash<QString, QDate> days;
+    for (int row = 0; row < table.RecordCount(); ++row) {
+        const QString text = table.valueAt(row, TripField::Date).toString();
+        auto day = days.constFind(text);
+        if (day == days.constEnd()) day = days.insert(text, textToDate(text, locale));
+        if (!day->isValid()) continue;
+        trips.emplace_back(*day, row,
+                           numberOf(table.valueAt(row, TripField::Mileage), locale).value_or(0.0));
+    }
+    std::sort(trips.begin(), trips.end());
+    std::map<int, double> drivenIn;
+    for (const auto& [date, row, distance] : trips) {
+        double& driven = drivenIn[taxYearOf(taxYear, date)];
+        if (row >= 0) before[static_cast<std::size_t>(row)] = driven;
+        driven += distance;
+    }
+    return before;
+}
+
+std::optional<double> TripRates::amountFor(const LogTable& table, int row, double mileage,
+                                           const QLocale& locale,
+                                           std::optional<double> driven) const
+{
+    const std::optional<double> typedRate = readTripNumber(typed, locale);
+    if (!schedule.dependsOnDistance()) {
+        const std::optional<double> rate = rateFor(table, row, locale);
+        if (!rate) return std::nullopt;
+        return reimbursementFor(mileage, *rate);
+    }
+    const QDate date = textToDate(table.valueAt(row, TripField::Date).toString(), locale);
+    const std::optional<std::vector<RatePart>> parts = schedule.partsOn(
+        date, driven ? *driven : drivenBefore(table, row, locale), mileage, typedRate);
+    if (!parts) return std::nullopt;
+    if (parts->size() == 1) return reimbursementFor(mileage, parts->front().rate);
+    // Each stretch at its rate, rounded once to cents: 10 x 0.45 + 10 x 0.25 = 7.00.
+    double sum = 0.0;
+    for (const RatePart& part : *parts) sum += part.distance * part.rate;
+    return ss::numfmt::roundDecimal(sum, 2);
+}
+
 std::vector<int> fillTrip(LogTable& table, int row, const QString& rateText, int keepField,
                           const QLocale& locale)
 {
@@ -155,12 +240,15 @@ std::vector<Recalculation>
 reimbursementRecalculations(const LogTable& table, const TripRates& rates, const QLocale& locale)
 {
     std::vector<Recalculation> changes;
+    const std::vector<double> driven = rates.drivenBeforeEach(table, locale);
     for (int row = 0; row < table.RecordCount(); ++row) {
         const std::optional<double> mileage =
             numberOf(table.valueAt(row, TripField::Mileage), locale);
-        const std::optional<double> rate = rates.rateFor(table, row, locale);
-        if (!mileage || *mileage == 0.0 || !rate) continue;
-        const double due = reimbursementFor(*mileage, *rate);
+        if (!mileage || *mileage == 0.0) continue;
+        const std::optional<double> amount =
+            rates.amountFor(table, row, *mileage, locale, driven[static_cast<std::size_t>(row)]);
+        if (!amount) continue;
+        const double due = *amount;
         const QVariant now = table.valueAt(row, TripField::Reimbursement);
         if (now.typeId() == QMetaType::Double && now.toDouble() == due) continue;
         changes.push_back({row, due});
@@ -182,9 +270,8 @@ std::vector<int> fillTrip(LogTable& table, int row, const TripRates& rates, int 
          mileageFromOdometer(table.valueAt(row, TripField::OdometerStart),
                              table.valueAt(row, TripField::OdometerEnd), locale));
     const QVariant mileage = table.valueAt(row, TripField::Mileage);
-    const std::optional<double> rate = rates.rateFor(table, row, locale);
-    if (holdsTripValue(mileage) && rate) {
-        fill(TripField::Reimbursement, reimbursementFor(mileage.toDouble(), *rate));
+    if (holdsTripValue(mileage) && isEmptyOrZero(table.valueAt(row, TripField::Reimbursement))) {
+        fill(TripField::Reimbursement, rates.amountFor(table, row, mileage.toDouble(), locale));
     }
     return filled;
 }

@@ -3,6 +3,7 @@
 
 #include "core/blanktrip.h"
 #include "core/rateschedule.h"
+#include "core/taxyear.h"
 
 #include <QLocale>
 #include <QString>
@@ -14,6 +15,7 @@
 
 namespace bw {
 
+class LogDatabase;
 class LogTable;
 
 // A number typed by a person: the locale's notation first, then the plain period form
@@ -39,8 +41,19 @@ std::optional<double> mileageFromOdometer(const QVariant& start, const QVariant&
 // Mileage x rate in cents, halves away from zero on the decimal value (2.5 x 1.25 is 3.13).
 double reimbursementFor(double mileage, double rate);
 
+// A trip the grid no longer holds that still counts toward the distance driven in its tax
+// year: a claimed trip moved out by a new period.
+struct DrivenTrip {
+    QDate date;
+    double distance = 0.0;
+};
+
+// The claimed trips of `database` that the log no longer holds, their dates read in the
+// locale of their claims.
+std::vector<DrivenTrip> tripsOutsideLog(LogDatabase* database);
+
 // The rates a trip can be paid at: the rate per mile as typed, which need not be a number,
-// and the changes by date, which win from their day on.
+// and the changes by date and distance, which win from their day and distance on.
 struct TripRates {
     TripRates(QString typedRate = {}, RateSchedule changes = {}, Currency sign = {})
         : typed(std::move(typedRate)), schedule(std::move(changes)), currency(std::move(sign))
@@ -48,12 +61,26 @@ struct TripRates {
 
     QString typed;
     RateSchedule schedule;
-    Currency currency; // how the checks name an amount
+    Currency currency;    // how the checks name an amount
+    TaxYearStart taxYear; // where the distance driven counts from
+    std::vector<DrivenTrip> outside;
 
-    // The rate for the trip on `row`: the change in force on its Date, else the typed
-    // rate; nothing while that is no number.
+    // The rate for the trip on `row` at its start: the change in force on its Date, else
+    // the typed rate; nothing while that is no number.
     std::optional<double> rateFor(const LogTable& table, int row,
                                   const QLocale& locale = QLocale()) const;
+    // How far the log had gone in the tax year of the trip on `row` before it: its trips in
+    // date order (one day's in the grid's order, after those outside the grid). 0 unless a
+    // change waits for a distance, or the trip has no date.
+    double drivenBefore(const LogTable& table, int row, const QLocale& locale = QLocale()) const;
+    // The same for every row in one pass.
+    std::vector<double> drivenBeforeEach(const LogTable& table,
+                                         const QLocale& locale = QLocale()) const;
+    // `mileage` of the trip on `row` at its rates, each stretch at the rate in force there,
+    // in cents; nothing while a stretch has no rate. `driven` saves the reading of the log.
+    std::optional<double> amountFor(const LogTable& table, int row, double mileage,
+                                    const QLocale& locale = QLocale(),
+                                    std::optional<double> driven = std::nullopt) const;
 };
 
 // Fills the row's Mileage from its odometer readings and its Reimbursement from the

@@ -48,14 +48,28 @@ Dialogs::SaveChoice QtDialogs::saveFile(const SaveFile& request)
     return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
 }
 
-QString QtDialogs::openFileName(const OpenFile& request)
+namespace {
+
+QStringList openFiles(const Dialogs::OpenFile& request, QFileDialog::FileMode mode)
 {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(mode);
     if (!request.filters.isEmpty()) dialog.setNameFilters(request.filters);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+} // namespace
+
+QString QtDialogs::openFileName(const OpenFile& request)
+{
+    return openFiles(request, QFileDialog::ExistingFile).value(0);
+}
+
+QStringList QtDialogs::openFileNames(const OpenFile& request)
+{
+    return openFiles(request, QFileDialog::ExistingFiles);
 }
 
 bool QtDialogs::printDialog(QPrinter& printer)

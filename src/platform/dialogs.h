@@ -52,6 +52,13 @@ public:
     virtual SaveChoice saveFile(const SaveFile& request) = 0;
     // The chosen existing file, or an empty string when the user cancelled.
     virtual QString openFileName(const OpenFile& request) = 0;
+    // Existing files, several at once; none when the user cancelled. A seam without a
+    // dialog of its own offers the one file openFileName chooses.
+    virtual QStringList openFileNames(const OpenFile& request)
+    {
+        const QString path = openFileName(request);
+        return path.isEmpty() ? QStringList() : QStringList{path};
+    }
     // True when the user chose to print; the printer is then set up as they chose.
     virtual bool printDialog(QPrinter& printer) = 0;
 };
@@ -61,6 +68,7 @@ public:
     Answer message(const Message& message) override;
     SaveChoice saveFile(const SaveFile& request) override;
     QString openFileName(const OpenFile& request) override;
+    QStringList openFileNames(const OpenFile& request) override;
     bool printDialog(QPrinter& printer) override;
 };
 

@@ -88,6 +88,10 @@ public:
     }
     SaveChoice saveFile(const SaveFile& request) override { return inner_.saveFile(request); }
     QString openFileName(const OpenFile& request) override { return inner_.openFileName(request); }
+    QStringList openFileNames(const OpenFile& request) override
+    {
+        return inner_.openFileNames(request);
+    }
     bool printDialog(QPrinter& printer) override { return inner_.printDialog(printer); }
     int failures = 0;
 

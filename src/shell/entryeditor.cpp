@@ -89,27 +89,24 @@ void CompletingEdit::keyPressEvent(QKeyEvent* event)
     deleting_ = false;
 }
 
-EntryDelegate::EntryDelegate(TripBook& book, CompletingEdit::Today today, QObject* parent)
-    : QStyledItemDelegate(parent), book_(book), today_(std::move(today))
+EntryDelegate::EntryDelegate(TripBook& book, CompletingEdit::Today today, QObject* parent,
+                             EntryColumns columns)
+    : QStyledItemDelegate(parent), book_(book), today_(std::move(today)), columns_(columns)
 {}
 
 QWidget* EntryDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                      const QModelIndex& index) const
 {
     TripBook* book = &book_;
-    switch (index.column()) {
-    case TripField::Date:
-        return new CompletingEdit({}, today_, parent);
-    case TripField::From:
-    case TripField::To:
+    const int column = index.column();
+    if (column == columns_.date) return new CompletingEdit({}, today_, parent);
+    if (column == columns_.from || column == columns_.to)
         return new CompletingEdit([book](const QString& prefix) { return book->places(prefix); },
                                   {}, parent);
-    case TripField::Description:
+    if (column == columns_.description)
         return new CompletingEdit(
             [book](const QString& prefix) { return book->descriptions(prefix); }, {}, parent);
-    default:
-        return QStyledItemDelegate::createEditor(parent, option, index);
-    }
+    return QStyledItemDelegate::createEditor(parent, option, index);
 }
 
 void EntryDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,

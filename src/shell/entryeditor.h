@@ -45,12 +45,22 @@ private:
     bool deleting_ = false;
 };
 
+// The columns of a model that hold the Date, Starting Location, Destination and
+// Description/Notes (-1 for none): the grid's by default.
+struct EntryColumns {
+    int date = 0;
+    int from = 1;
+    int to = 2;
+    int description = 3;
+};
+
 // Gives the Date, Starting Location, Destination and Description/Notes cells their editors.
 class EntryDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    EntryDelegate(TripBook& book, CompletingEdit::Today today, QObject* parent);
+    EntryDelegate(TripBook& book, CompletingEdit::Today today, QObject* parent,
+                  EntryColumns columns = {});
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -63,6 +73,7 @@ protected:
 private:
     TripBook& book_;
     CompletingEdit::Today today_;
+    EntryColumns columns_;
 };
 
 } // namespace bw

@@ -226,7 +226,15 @@ void Form1::createGrid()
              return TripPeriod{dtpFrom->date(), dtpTo->date()};
          },
          [this] { return rates_; },
-         [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); }});
+         [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); },
+         [this] {
+             return session_->log() && session_->log()->database()
+                        ? session_->log()->database()->taxYearStart()
+                        : TaxYearStart{};
+         },
+         [this] {
+             return tripsOutsideLog(session_->log() ? session_->log()->database() : nullptr);
+         }});
     createTripActions();
     createRateActions();
 }

@@ -105,6 +105,9 @@ public:
     bool importTripsFrom(const QString& path);
     // Writes the trips to `path`, asking first when the file exists. True when written.
     bool exportTripsTo(const QString& path);
+    // "Import Drives…" (the grid's menu, Ctrl+Shift+I): the checked drives of recorded
+    // tracks as trips, one step to undo.
+    void importDrivesCommand();
     // "Rates by Date…" (the grid's menu and the Rate per Mile box's menu): edits the rate
     // changes, kept when the window is accepted.
     void ratesCommand();
@@ -166,6 +169,7 @@ public:
     std::array<QLabel*, 7> Label4{};
     QAction* mnuImportTrips = nullptr;
     QAction* mnuExportTrips = nullptr;
+    QAction* mnuImportDrives = nullptr;
     QAction* mnuRatesByDate = nullptr;
     QAction* mnuRecalculate = nullptr;
     QAction* mnuClaimHistory = nullptr;

@@ -4,8 +4,10 @@
 #include "logtable/logtablemodel.h"
 #include "logtable/triplog.h"
 #include "shell/claimhistorydialog.h"
+#include "shell/drivesdialog.h"
 #include "shell/form1.h"
 #include "shell/gridaction.h"
+#include "shell/summarywindow.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -69,6 +71,10 @@ void Form1::createGridMenu()
     createBackupActions();
     mnuGrid->addActions(
         {mnuImportTrips, mnuExportTrips, mnuRatesByDate, mnuRecalculate, mnuRestoreBackup});
+    mnuImportDrives = gridAction(DataGrid1, "mnuImportDrives", DrivesDialog::commandText(),
+                                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)});
+    connect(mnuImportDrives, &QAction::triggered, this, [this] { importDrivesCommand(); });
+    mnuGrid->insertAction(mnuExportTrips, mnuImportDrives);
     createClaimActions();
     mnuGrid->insertAction(mnuImportTrips, mnuStartNewPeriod);
     DataGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -79,6 +85,14 @@ void Form1::createGridMenu()
                                  {QKeySequence(Qt::CTRL | Qt::Key_H)});
     connect(mnuClaimHistory, &QAction::triggered, this, [this] { claimHistoryCommand(); });
     mnuGrid->insertAction(mnuStartNewPeriod, mnuClaimHistory);
+    QAction* summary = gridAction(DataGrid1, "mnuSummary", SummaryWindow::commandText(),
+                                  {QKeySequence(Qt::CTRL | Qt::Key_U)});
+    connect(summary, &QAction::triggered, this, [this] {
+        commitGridEdit();
+        model_->leaveEditedRow();
+        SummaryWindow::open(session_->log(), *model_, units_, this);
+    });
+    mnuGrid->insertAction(mnuStartNewPeriod, summary);
 }
 
 void Form1::showGridMenu(const QPoint& viewportPos)

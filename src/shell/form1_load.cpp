@@ -151,6 +151,7 @@ void Form1::openTripLog(StepTrap& trap)
             command->setEnabled(false);
         }
         if (mnuImportTrips) mnuImportTrips->setEnabled(false);
+        if (mnuImportDrives) mnuImportDrives->setEnabled(false);
         if (mnuRestoreBackup) mnuRestoreBackup->setEnabled(false);
     }
 }

@@ -217,8 +217,8 @@ void Form1::recalculateReimbursementsCommand()
 {
     if (!logTable_ || !logTable_->isOpen()) return;
     commitGridEdit();
-    const std::vector<Recalculation> changes = reimbursementRecalculations(
-        *logTable_, TripRates{txtRatePerMile->text(), rates_, units_.currency});
+    const std::vector<Recalculation> changes =
+        reimbursementRecalculations(*logTable_, model_->tripRates());
     if (changes.empty()) {
         tell(tr("Every Reimbursement is already its Mileage × its rate."));
         return;

@@ -2,12 +2,15 @@
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
 #include "logtable/loghistory.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/tripchecks.h"
 #include "logtable/tripcsv.h"
+#include "logtable/triplog.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "shell/drivesdialog.h"
 #include "shell/form1.h"
 
 #include <QAction>
@@ -164,9 +167,25 @@ bool Form1::importTripsFrom(const QString& path)
     const LogHistory::Name step(*history_, tr("Import of Trips"));
     const LogTableModel::Rebuild rebuild(*model_);
     const int first = tripPlacement(table).firstRow;
-    placeTrips(table, read.trips, TripRates{txtRatePerMile->text(), rates_, units_.currency});
+    placeTrips(table, read.trips, model_->tripRates());
     table.setPosition(first);
     return true;
+}
+
+void Form1::importDrivesCommand()
+{
+    commitGridEdit();
+    if (!logTable_ || !logTable_->isOpen() || !session_->log() || session_->log()->readOnly())
+        return;
+    const std::vector<Trip> trips =
+        reviewDrives(this, {*logTable_, session_->log()->database(), *tripBook_, dtpFrom->date(),
+                            dtpTo->date(), units_.distance});
+    if (trips.empty() || !backUpBeforeChange()) return;
+    const LogHistory::Name step(*history_, tr("Import of Drives"));
+    const LogTableModel::Rebuild rebuild(*model_);
+    const int first = tripPlacement(*logTable_).firstRow;
+    placeUnreadTrips(*logTable_, trips, TripRates{txtRatePerMile->text(), rates_, units_.currency});
+    logTable_->setPosition(first);
 }
 
 bool Form1::exportTripsTo(const QString& path)
@@ -196,8 +215,7 @@ bool Form1::confirmTripWarnings()
     }
     commitGridEdit();
     const std::vector<WarnedTrip> warned =
-        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()},
-                    TripRates{txtRatePerMile->text(), rates_, units_.currency});
+        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()}, model_->tripRates());
     return warned.empty() || askUser(warningQuestion(warned), Dialogs::Yes);
 }
 

@@ -21,7 +21,12 @@ namespace bw {
 
 namespace {
 
-enum Column { FromColumn, RateColumn, ColumnCount };
+enum Column { FromColumn, RateColumn, DistanceColumn, ColumnCount };
+
+bool sameKey(const RateChange& a, const RateChange& b)
+{
+    return a.from == b.from && a.fromDistance == b.fromDistance;
+}
 
 // A rate as typed in the locale: all its digits, no currency sign, no grouping.
 QString rateEntryText(double rate, QLocale locale)
@@ -61,11 +66,15 @@ RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, double typedRat
         units == LogUnits{}
             ? tr("Rate")
             : tr("Rate (%1 per %2)").arg(units.currency.symbol, unitAbbreviation(units.distance));
-    table_->setHorizontalHeaderLabels({tr("From"), rate});
+    table_->setHorizontalHeaderLabels(
+        {tr("From"), rate, tr("From Distance (%1)").arg(unitAbbreviation(units.distance))});
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Each caption shows whole, in every language and with the log's currency and unit.
+    table_->horizontalHeader()->setSectionResizeMode(FromColumn, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(RateColumn, QHeaderView::ResizeToContents);
     table_->installEventFilter(this);
     note_ = new CellNote(table_);
     connect(table_, &QTableWidget::itemChanged, this, &RatesDialog::edited);
@@ -91,12 +100,12 @@ RatesDialog::RatesDialog(RateSchedule schedule, QDate suggested, double typedRat
     layout->addWidget(table_);
     layout->addLayout(rowButtons);
     layout->addWidget(buttons);
-    resize(360, 300);
-    fill(QDate(), FromColumn);
+    resize(480, 300);
+    fill({}, FromColumn);
     table_->setFocus();
 }
 
-void RatesDialog::fill(const QDate& current, int column)
+void RatesDialog::fill(const RateChange& current, int column)
 {
     filling_ = true;
     const std::vector<RateChange>& changes = schedule_.changes();
@@ -104,9 +113,12 @@ void RatesDialog::fill(const QDate& current, int column)
     int currentRow = changes.empty() ? -1 : 0;
     for (int row = 0; row < table_->rowCount(); ++row) {
         const RateChange& change = changes[static_cast<std::size_t>(row)];
-        setText(row, FromColumn, dateToText(change.from, locale_));
+        setText(row, FromColumn,
+                change.from.isValid() ? dateToText(change.from, locale_) : QString());
         setText(row, RateColumn, rateEntryText(change.rate, locale_));
-        if (change.from == current) currentRow = row;
+        setText(row, DistanceColumn,
+                change.fromDistance ? rateEntryText(*change.fromDistance, locale_) : QString());
+        if (sameKey(change, current)) currentRow = row;
     }
     filling_ = false;
     remove_->setEnabled(currentRow >= 0);
@@ -122,18 +134,19 @@ void RatesDialog::setText(int row, int column, const QString& text)
         return;
     }
     auto* item = new QTableWidgetItem(text);
-    if (column == RateColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (column != FromColumn) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table_->setItem(row, column, item);
 }
 
 void RatesDialog::addChange()
 {
     QDate day = suggested_.isValid() ? suggested_ : QDate(2000, 1, 1);
-    while (schedule_.changeOn(day) && schedule_.changeOn(day)->from == day) day = day.addDays(1);
+    while (schedule_.changeAt(day, std::nullopt)) day = day.addDays(1);
     const std::optional<RateChange> latest =
         schedule_.isEmpty() ? std::nullopt : std::optional(schedule_.changes().back());
-    schedule_.add({day, latest ? latest->rate : typedRate_});
-    fill(day, FromColumn);
+    const RateChange added{day, latest ? latest->rate : typedRate_};
+    schedule_.add(added);
+    fill(added, FromColumn);
     table_->setFocus();
 }
 
@@ -141,10 +154,11 @@ void RatesDialog::removeCurrent()
 {
     const int row = table_->currentRow();
     if (row < 0 || row >= static_cast<int>(schedule_.changes().size())) return;
-    schedule_.remove(schedule_.changes()[static_cast<std::size_t>(row)].from);
+    const RateChange gone = schedule_.changes()[static_cast<std::size_t>(row)];
+    schedule_.remove(gone.from, gone.fromDistance);
     const std::vector<RateChange>& left = schedule_.changes();
     const int next = std::min(row, static_cast<int>(left.size()) - 1);
-    fill(next >= 0 ? left[static_cast<std::size_t>(next)].from : QDate(), FromColumn);
+    fill(next >= 0 ? left[static_cast<std::size_t>(next)] : RateChange{}, FromColumn);
 }
 
 void RatesDialog::edited(QTableWidgetItem* item)
@@ -153,44 +167,64 @@ void RatesDialog::edited(QTableWidgetItem* item)
     const auto row = static_cast<std::size_t>(item->row());
     if (row >= schedule_.changes().size()) return;
     const RateChange was = schedule_.changes()[row];
-    if (refused(item, was)) {
-        fill(was.from, item->column());
+    const std::optional<RateChange> now = changedBy(item, was);
+    if (!now) {
+        fill(was, item->column());
         return;
     }
-    RateChange now = was;
-    if (item->column() == FromColumn) {
-        now.from = textToDate(item->text(), locale_);
-    } else {
-        now.rate = *readTripNumber(item->text(), locale_);
-    }
-    schedule_.remove(was.from);
-    schedule_.add(now);
-    fill(now.from, item->column());
+    schedule_.remove(was.from, was.fromDistance);
+    schedule_.add(*now);
+    fill(*now, item->column());
 }
 
-// Tells why the edit cannot be taken; the table then shows the change as it was.
-bool RatesDialog::refused(QTableWidgetItem* item, const RateChange& was)
+std::optional<RateChange> RatesDialog::changedBy(QTableWidgetItem* item, const RateChange& was)
 {
     const QModelIndex index = table_->indexFromItem(item);
+    const QString text = item->text().trimmed();
+    RateChange now = was;
     if (item->column() == RateColumn) {
-        if (readTripNumber(item->text(), locale_)) return false;
-        note_->showAt(
-            index, tr("%1 takes a number, for example %2").arg(tr("Rate"), locale_.toString(12.5)));
-        return true;
+        const std::optional<double> rate = readTripNumber(text, locale_);
+        if (!rate) {
+            note_->showAt(
+                index,
+                tr("%1 takes a number, for example %2").arg(tr("Rate"), locale_.toString(12.5)));
+            return std::nullopt;
+        }
+        now.rate = *rate;
+    } else if (item->column() == DistanceColumn) {
+        const std::optional<double> distance = readTripNumber(text, locale_);
+        if (!text.isEmpty() && !distance) {
+            note_->showAt(index, tr("%1 takes a number, for example %2")
+                                     .arg(tr("From Distance"), locale_.toString(10000)));
+            return std::nullopt;
+        }
+        now.fromDistance = text.isEmpty() ? std::nullopt : distance;
+    } else {
+        now.from = textToDate(text, locale_);
+        // Empty: from the start of every tax year, for a change by distance.
+        if (!now.from.isValid() && !(text.isEmpty() && now.fromDistance)) {
+            note_->showAt(index, tr("%1 takes a date, for example %2")
+                                     .arg(tr("From"), dateToText(QDate(2026, 1, 1), locale_)));
+            return std::nullopt;
+        }
     }
-    const QDate date = textToDate(item->text(), locale_);
-    if (!date.isValid()) {
-        note_->showAt(index, tr("%1 takes a date, for example %2")
-                                 .arg(tr("From"), dateToText(QDate(2026, 1, 1), locale_)));
-        return true;
+    if (const QString problem = rateChangeProblem(now); !problem.isEmpty()) {
+        note_->showAt(index, problem);
+        return std::nullopt;
     }
-    if (date != was.from && schedule_.changeOn(date) && schedule_.changeOn(date)->from == date) {
-        tell(tr("A rate change from %1 is already listed; each day takes one rate.")
-                 .arg(dateToText(date, locale_)),
+    if (!sameKey(now, was) && schedule_.changeAt(now.from, now.fromDistance)) {
+        tell(now.fromDistance
+                 ? tr("A rate change from %1 at %2 is already listed; a date takes one rate "
+                      "for each distance.")
+                       .arg(now.from.isValid() ? dateToText(now.from, locale_)
+                                               : tr("the start of the tax year"),
+                            locale_.toString(*now.fromDistance))
+                 : tr("A rate change from %1 is already listed; each day takes one rate.")
+                       .arg(dateToText(now.from, locale_)),
              applicationTitle(), Dialogs::Icon::Warning);
-        return true;
+        return std::nullopt;
     }
-    return false;
+    return now;
 }
 
 // Insert and Delete act on the list when the table has the keys; while a cell is edited

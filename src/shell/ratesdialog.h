@@ -1,4 +1,5 @@
-// "Rates by Date…": the rate changes in a table of From and Rate, kept sorted by date.
+// "Rates by Date…": the rate changes in a table of From, Rate and From Distance, kept
+// sorted by date, then distance.
 #pragma once
 
 #include "core/rateschedule.h"
@@ -15,8 +16,10 @@ namespace bw {
 class CellNote;
 
 // Edits a copy of the rate changes; the caller takes schedule() when the window is
-// accepted. A From that is no date or a Rate that is no number is refused with a note
-// at the cell, as the grid refuses; a second change on one day is refused with a message.
+// accepted. A From that is no date, a Rate that is no number or below 0, or a From
+// Distance below 0 is refused with a note at the cell, as the grid refuses; a second
+// change on one day and distance is refused with a message. A From left empty with a
+// distance given means the start of every tax year.
 // Keyboard: Insert adds a change, Delete removes the current one, F2 or typing edits,
 // Enter accepts and Escape cancels.
 class RatesDialog final : public QDialog {
@@ -45,10 +48,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fill(const QDate& current, int column);
+    void fill(const RateChange& current, int column);
     void setText(int row, int column, const QString& text);
     void edited(QTableWidgetItem* item);
-    bool refused(QTableWidgetItem* item, const RateChange& was);
+    // The change as edited in `item`; nothing (and told why) when it cannot be taken.
+    std::optional<RateChange> changedBy(QTableWidgetItem* item, const RateChange& was);
 
     RateSchedule schedule_;
     QDate suggested_;

@@ -100,6 +100,58 @@ TEST(RateSchedule, NamesTheRatesTheTripsWerePaidAtWithTheirDays)
     EXPECT_FALSE(two[2].last.isValid());
 }
 
+// 45p a mile for the first 10,000 of every tax year, 25p after; from 2026 a new first rate.
+const RateSchedule kByDistance({{QDate(), 0.45, 0.0},
+                                {QDate(), 0.25, 10000.0},
+                                {QDate(2026, 4, 6), 0.50, std::nullopt}});
+
+struct PartsCase {
+    const char* name;
+    QDate date;
+    double driven, distance;
+    std::optional<std::vector<RatePart>> parts;
+};
+
+TEST(RateSchedule, ATripCrossingADistanceIsPaidAtBothRatesByThePartOnEachSide)
+{
+    const QDate day(2025, 6, 1);
+    const PartsCase cases[] = {
+        {"below the threshold", day, 100, 20, {{{20, 0.45}}}},
+        {"crossing 10,000", day, 9990, 20, {{{10, 0.45}, {10, 0.25}}}},
+        {"crossing in tenths", day, 9999.7, 0.5, {{{0.3, 0.45}, {0.2, 0.25}}}},
+        {"ending on it", day, 9990, 10, {{{10, 0.45}}}},
+        {"starting on it", day, 10000, 5, {{{5, 0.25}}}},
+        {"no date: the typed rate", QDate(), 9990, 20, {{{20, 0.6}}}},
+        // A later change by date wins at every distance until one past its date comes.
+        {"a later change by date", QDate(2026, 5, 1), 9990, 20, {{{20, 0.50}}}},
+    };
+    for (const PartsCase& c : cases) {
+        EXPECT_EQ(kByDistance.partsOn(c.date, c.driven, c.distance, 0.6), c.parts) << c.name;
+    }
+    const RateSchedule onlyAfter({{QDate(), 0.25, 10000.0}});
+    EXPECT_FALSE(onlyAfter.partsOn(QDate(2025, 1, 1), 9990, 20, std::nullopt))
+        << "the stretch below 10,000 has no rate while the typed one is no number";
+    EXPECT_TRUE(kByDistance.dependsOnDistance());
+    EXPECT_FALSE(kSchedule.dependsOnDistance());
+}
+
+TEST(RateSchedule, OneDateHoldsOneChangePerDistanceAndBadChangesAreRefused)
+{
+    RateSchedule schedule = kByDistance;
+    EXPECT_FALSE(schedule.add({QDate(), 0.3, 10000.0})) << "two changes at one distance";
+    EXPECT_FALSE(schedule.add({QDate(2025, 1, 1), -0.1, std::nullopt})) << "a rate below 0";
+    EXPECT_FALSE(schedule.add({QDate(2025, 1, 1), 0.1, -5.0})) << "a distance below 0";
+    EXPECT_FALSE(schedule.add({QDate(), 0.1, std::nullopt})) << "neither date nor distance";
+    EXPECT_EQ(schedule, kByDistance);
+    EXPECT_FALSE(rateChangeProblem({QDate(), 0.1, -5.0}).isEmpty());
+    EXPECT_TRUE(schedule.add({QDate(2026, 4, 6), 0.35, 10000.0}));
+    EXPECT_EQ(schedule.changeAt(QDate(2026, 4, 6), 10000.0)->rate, 0.35);
+    EXPECT_TRUE(schedule.remove(QDate(), 10000.0));
+    EXPECT_FALSE(schedule.changeAt(QDate(), 10000.0));
+    EXPECT_EQ(plainDecimalText(10000), QStringLiteral("10000"));
+    EXPECT_EQ(plainDecimalText(0.585), QStringLiteral("0.585"));
+}
+
 TEST(RateSchedule, TheMemoryStoreGivesBackWhatWasSaved)
 {
     MemoryRateStore store;

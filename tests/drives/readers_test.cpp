@@ -1,35 +1,16 @@
 // Tests of the readers of tracks and Timeline exports: each format, bad input, cancelling.
 #include "drives/drivefile.h"
+#include "drives/drivereading.h"
 #include "drives/tracks.h"
 #include "support/testfiles.h"
 
-#include <QDateTime>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace bw::drives {
 namespace {
-
-QByteArray iso(qint64 ms)
-{
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODate).toLatin1();
-}
-
-// A GPX file of `t` as one track, with a waypoint and a route that are no drives.
-QByteArray gpx(const Track& t, const char* version = "1.1", const QByteArray& point = {})
-{
-    QByteArray out = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"")
-                     + version + "\" creator=\"test\" xmlns=\"http://www.topografix.com/GPX/"
-                     + QByteArray(version).replace('.', '/') + "\">\n"
-                     + "<wpt lat=\"1\" lon=\"2\"><name>Shop</name></wpt>\n"
-                     + "<rte><rtept lat=\"3\" lon=\"4\"/></rte>\n<trk><name>Day</name><trkseg>\n";
-    for (const auto& [ms, p] : t.points)
-        out += "<trkpt lat=\"" + QByteArray::number(p.lat, 'f', 7) + "\" lon=\""
-               + QByteArray::number(p.lon, 'f', 7) + "\"><ele>520</ele><time>" + iso(ms)
-               + "</time></trkpt>\n";
-    return out + point + "</trkseg></trk></gpx>\n";
-}
 
 const Track kDrives = track({{600, 5, 15.0}, {400, 10, 0.0}, {300, 5, 10.0}});
 
@@ -244,6 +225,29 @@ TEST_F(DriveFiles, SeveralFilesGiveOneListAndCancellingGivesNothing)
     }
     const DriveRead failed = readDriveFiles({paths[0], write("x.txt", "x")}, DriveRules());
     EXPECT_TRUE(failed.drives.empty() && failed.error.contains(QStringLiteral("x.txt")));
+}
+
+// Read on a thread of its own: the same drives as read here; a cancel leaves none.
+TEST(DriveReadingTest, ReadsOnItsOwnThreadAndACancelLeavesNoDrives)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("day.gpx"));
+    test::writeFile(path, gpx(track({{20000, 1, 15.0}, {600, 10, 0.0}, {9000, 1, 10.0}})));
+    const DriveRead here = readDriveFiles({path}, DriveRules{});
+    ASSERT_EQ(here.drives.size(), 2u) << here.error.toStdString();
+    for (const bool cancel : {false, true}) {
+        DriveReading reading({path}, DriveRules{});
+        QSignalSpy finished(&reading, &DriveReading::finished);
+        reading.start();
+        if (cancel) reading.cancel();
+        ASSERT_TRUE(finished.wait(60000)) << cancel;
+        const DriveRead read = reading.take();
+        EXPECT_EQ(read.cancelled, cancel);
+        EXPECT_EQ(read.drives.size(), cancel ? 0u : here.drives.size());
+        if (!cancel) {
+            EXPECT_EQ(reading.progress(), 1000);
+        }
+    }
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "drives/geodesy.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QtGlobal>
 
 #include <initializer_list>
@@ -48,6 +50,26 @@ inline Track track(std::initializer_list<Leg> legs)
         }
     }
     return t;
+}
+
+inline QByteArray iso(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODate).toLatin1();
+}
+
+// A GPX file of `t` as one track, with a waypoint and a route that are no drives.
+inline QByteArray gpx(const Track& t, const char* version = "1.1", const QByteArray& point = {})
+{
+    QByteArray out = QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"")
+                     + version + "\" creator=\"test\" xmlns=\"http://www.topografix.com/GPX/"
+                     + QByteArray(version).replace('.', '/') + "\">\n"
+                     + "<wpt lat=\"1\" lon=\"2\"><name>Shop</name></wpt>\n"
+                     + "<rte><rtept lat=\"3\" lon=\"4\"/></rte>\n<trk><name>Day</name><trkseg>\n";
+    for (const auto& [ms, p] : t.points)
+        out += "<trkpt lat=\"" + QByteArray::number(p.lat, 'f', 7) + "\" lon=\""
+               + QByteArray::number(p.lon, 'f', 7) + "\"><ele>520</ele><time>" + iso(ms)
+               + "</time></trkpt>\n";
+    return out + point + "</trkseg></trk></gpx>\n";
 }
 
 } // namespace bw::drives

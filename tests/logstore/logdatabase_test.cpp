@@ -4,6 +4,7 @@
 #include "logstore/claimtrail.h"
 #include "logstore/logbackup.h"
 #include "logstore/logdatabase.h"
+#include "logstore/placestore.h"
 #include "support/fakeplatform.h"
 
 #include <QDir>
@@ -199,15 +200,35 @@ void writeVersion2(const QString& path, bool withTrip)
              "PRAGMA user_version = 2;");
 }
 
-// Writes a log as the fourth schema left it: this schema's tables but the backups list.
-void writeVersion4(const QString& path, bool withTrip)
+// Writes a log as the sixth schema left it: this schema's tables but the rate changes,
+// keyed by their date alone, with one change listed.
+void writeVersion6(const QString& path, bool withTrip)
 {
     writeVersion2(path, withTrip);
     {
         const LogDatabase current(path, LogDatabase::Access::ReadWrite);
     }
     sql::Database raw(path, sql::Database::Open::ReadWrite);
-    raw.exec("DROP TABLE backups; PRAGMA user_version = 4;");
+    raw.exec("DROP TABLE rate_changes;"
+             "CREATE TABLE rate_changes (from_date TEXT PRIMARY KEY, rate TEXT NOT NULL);"
+             "INSERT INTO rate_changes VALUES ('2025-01-01', '0.70');"
+             "PRAGMA user_version = 6;");
+}
+
+// Writes a log as the fifth schema left it: the sixth's tables but the saved places.
+void writeVersion5(const QString& path, bool withTrip)
+{
+    writeVersion6(path, withTrip);
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("DROP TABLE saved_places; PRAGMA user_version = 5;");
+}
+
+// Writes a log as the fourth schema left it: the fifth's tables but the backups list.
+void writeVersion4(const QString& path, bool withTrip)
+{
+    writeVersion5(path, withTrip);
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("DELETE FROM rate_changes; DROP TABLE backups; PRAGMA user_version = 4;");
 }
 
 // Writes a log as the third schema left it: the fourth's tables but for what the fourth
@@ -244,12 +265,15 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
         int layout; // -1 no file, else the version written
         bool withTrip;
     };
+    const drives::SavedPlace office{QStringLiteral("Office"), {48.1, 11.5}};
     for (const Case& c : std::vector<Case>{{"no database", -1, false},
                                            {"version 1, empty", 1, false},
                                            {"version 1 with a trip", 1, true},
                                            {"version 2 with a trip", 2, true},
                                            {"version 3 with a paid claim", 3, true},
-                                           {"version 4 with a trip", 4, true}}) {
+                                           {"version 4 with a trip", 4, true},
+                                           {"version 5 with a rate change", 5, true},
+                                           {"version 6 with a rate change", 6, true}}) {
         QFile::remove(path());
         QFile::remove(path() + QStringLiteral("-wal"));
         QFile::remove(path() + QStringLiteral("-shm"));
@@ -257,6 +281,11 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
         if (c.layout == 2) writeVersion2(path(), c.withTrip);
         if (c.layout == 3) writeVersion3(path(), c.withTrip);
         if (c.layout == 4) writeVersion4(path(), c.withTrip);
+        if (c.layout == 5) writeVersion5(path(), c.withTrip);
+        if (c.layout == 6) writeVersion6(path(), c.withTrip);
+        const std::vector<RateChange> listed =
+            c.layout >= 5 ? std::vector<RateChange>{{QDate(2025, 1, 1), 0.70}}
+                          : std::vector<RateChange>{};
         const QDateTime paidAt(QDate(2026, 1, 5), QTime(9, 0), Qt::UTC);
         const auto paidClaim = [&](ClaimStore claims) {
             const std::vector<Claim> all = claims.claims();
@@ -265,9 +294,11 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
         if (c.layout > 0) {
             const QByteArray before = bytesOf(path());
             LogDatabase reader(path(), LogDatabase::Access::ReadOnly);
-            EXPECT_TRUE(reader.rateChanges().empty()) << c.name << ": no table yet, no list";
+            EXPECT_EQ(reader.rateChanges(), listed) << c.name << ": read as its schema keeps it";
             EXPECT_EQ(paidClaim(ClaimStore(reader)), c.layout == 3) << c.name;
             EXPECT_TRUE(ClaimStore(reader).checkChain().holds) << c.name;
+            EXPECT_TRUE(PlaceStore(reader).places().empty()) << c.name << ": no table, none";
+            EXPECT_THROW(PlaceStore(reader).addPlaces({office}), sql::SqlError) << c.name;
             EXPECT_EQ(bytesOf(path()), before) << c.name << ": the reader never migrates";
         }
         {
@@ -277,7 +308,7 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
                       LogDatabase::kSchemaVersion)
                 << c.name;
             EXPECT_EQ(paidClaim(ClaimStore(db)), c.layout == 3) << c.name << ": the mark holds";
-            EXPECT_TRUE(db.rateChanges().empty()) << c.name;
+            EXPECT_EQ(db.rateChanges(), listed) << c.name;
             EXPECT_EQ(db.tripCount(), c.withTrip ? 1 : 0) << c.name;
             EXPECT_EQ(db.importPending(), c.layout < 0) << c.name << ": an upgrade imports nothing";
             if (c.layout == 1) {
@@ -305,11 +336,20 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
             const ChainCheck chain = claims.checkChain();
             EXPECT_TRUE(chain.holds) << c.name;
             EXPECT_EQ(chain.entries, 5 + (c.withTrip ? 1 : 0) + (c.layout == 3 ? 3 : 0)) << c.name;
-            db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}});
+            db.replaceRateChanges({{QDate(2026, 1, 1), 0.725}, {QDate(), 0.25, 10000.0}});
+            EXPECT_TRUE(PlaceStore(db).places().empty()) << c.name;
+            PlaceStore(db).addPlaces({office, {QStringLiteral("Depot"), {48.2, 11.6}, 90.0}});
         }
         LogDatabase again(path(), LogDatabase::Access::ReadOnly);
-        EXPECT_EQ(again.rateChanges(), std::vector<RateChange>({{QDate(2026, 1, 1), 0.725}}))
+        EXPECT_EQ(again.rateChanges(),
+                  std::vector<RateChange>({{QDate(), 0.25, 10000.0}, {QDate(2026, 1, 1), 0.725}}))
             << c.name;
+        const std::vector<drives::SavedPlace> kept = PlaceStore(again).places();
+        ASSERT_EQ(kept.size(), 2u) << c.name;
+        EXPECT_EQ(kept[1].name, QStringLiteral("Depot")) << c.name;
+        EXPECT_EQ(kept[1].position.lon, 11.6) << c.name;
+        EXPECT_EQ(kept[1].radiusMetres, 90.0) << c.name;
+        EXPECT_THROW(PlaceStore(again).addPlaces({office}), sql::SqlError) << c.name;
     }
 }
 
@@ -345,7 +385,8 @@ TEST_F(LogDatabaseTest, RateChangesAreKeptAsDecimalTextAndReplacedWhole)
     EXPECT_EQ(texts, QStringList({"2022-07-01=0.625", "2025-12-31=0.70", "2026-01-01=0.585"}));
 
     // Rows a foreign tool wrote without a date or number are passed over.
-    db.database().exec("INSERT INTO rate_changes VALUES ('soon', '0.5'), ('2027-01-01', 'lots')");
+    db.database().exec("INSERT INTO rate_changes (from_date, rate)"
+                       " VALUES ('soon', '0.5'), ('2027-01-01', 'lots')");
     EXPECT_EQ(db.rateChanges(), list);
 
     // A replacement that fails half way keeps the earlier list whole.
@@ -357,6 +398,21 @@ TEST_F(LogDatabaseTest, RateChangesAreKeptAsDecimalTextAndReplacedWhole)
     EXPECT_EQ(db.rateChanges(), list);
     db.replaceRateChanges({});
     EXPECT_TRUE(db.rateChanges().empty());
+}
+
+TEST_F(LogDatabaseTest, TheTaxYearStartIsKeptPerLogAndABadOneRefusedWithItsReason)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    EXPECT_EQ(db.taxYearStart(), TaxYearStart{}) << "1 January until it is changed";
+    db.setTaxYearStart({4, 6});
+    try {
+        db.setTaxYearStart({2, 30});
+        ADD_FAILURE() << "30 February was kept";
+    } catch (const std::invalid_argument& refused) {
+        EXPECT_EQ(QString::fromUtf8(refused.what()), taxYearStartProblem(2, 30));
+    }
+    LogDatabase again(path(), LogDatabase::Access::ReadOnly);
+    EXPECT_EQ(again.taxYearStart(), (TaxYearStart{4, 6}));
 }
 
 TEST_F(LogDatabaseTest, TheRateStoreLendsAReadOnlyListButRefusesToKeepOne)
@@ -457,7 +513,7 @@ TEST_F(LogDatabaseTest, NotADatabaseIsNamedAndDamageIsFound)
     // Scribble over a page in the middle of the trips.
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.seek(20 * 4096 + 100);
+    file.seek(file.size() / 2 / 4096 * 4096 + 100);
     file.write(QByteArray(3000, '\xA5'));
     file.close();
     LogDatabase db(path(), LogDatabase::Access::ReadWrite);

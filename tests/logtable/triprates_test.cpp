@@ -161,8 +161,60 @@ INSTANTIATE_TEST_SUITE_P(
                      {"3: From: \"soon\" is not a date", "4: From: a second change on 1/1/2026",
                       "5: Rate: no number"},
                      false},
+        RatesCsvCase{"by_distance_from_every_tax_year_on",
+                     "From,Rate,From Distance\n,0.45,0\n,0.25,10000\n2026-01-01,0.3,\n"
+                     ",0.2,10000\n,-0.1,5\n,0.1,-5\n,0.1,\n",
+                     &kUs,
+                     {{QDate(), 0.45, 0.0}, {QDate(), 0.25, 10000.0}, {QDate(2026, 1, 1), 0.3}},
+                     {"5: From: a second change at 10,000 on -",
+                      "6: Rate: a rate cannot be below 0",
+                      "7: From Distance: a distance cannot be below 0", "8: From: no date"},
+                     false},
         RatesCsvCase{"no_rate_column", "From,Amount\n2026-01-01,1\n", &kUs, {}, {}, true}),
     [](const auto& param) { return std::string(param.param.name); });
+
+// 0.45 for the first 10,000 of each tax year (6 April on), 0.25 after; the unit is the
+// log's, so kilometres cross 10,000 just as miles do.
+struct CrossingCase {
+    const char* date;
+    double mileage;
+    double due;
+};
+
+TEST(TripRates, ATripCrossingTenThousandIsPaidAtBothRatesCountingTripsOutsideTheGrid)
+{
+    TripRates rates{QStringLiteral("0.6"),
+                    RateSchedule({{QDate(), 0.45, 0.0}, {QDate(), 0.25, 10000.0}})};
+    rates.taxYear = {4, 6};
+    rates.outside = {{QDate(2025, 5, 1), 9000.0}}; // moved out by a new period
+    const CrossingCase cases[] = {
+        {"6/2/2025", 20, 7.00},   // after the row below: 9,990 + 20 -> 10 x 0.45 + 10 x 0.25
+        {"6/1/2025", 990, 445.5}, // 9,000 + 990, below the threshold
+        {"6/2/2025", 10, 2.5},    // same day, next row: from 10,010 on
+        {"4/6/2026", 20, 9.0},    // a new tax year starts again at 0.45
+        {"4/5/2025", 5, 2.25},    // the tax year before
+        {"", 4, 2.4},             // no date: the typed rate
+    };
+    auto table = std::make_shared<LogTable>();
+    table->openWithTripFields();
+    for (const CrossingCase& c : cases) {
+        table->AddNew();
+        table->setValue(TripField::Date, QString::fromUtf8(c.date));
+        table->setValue(TripField::Mileage, c.mileage);
+    }
+    const std::vector<Recalculation> changes = reimbursementRecalculations(*table, rates, kUs);
+    ASSERT_EQ(changes.size(), std::size(cases));
+    for (const Recalculation& change : changes)
+        EXPECT_EQ(change.reimbursement, cases[change.row].due) << change.row;
+    // One row filled alone reads the log the same way as the whole pass.
+    fillTrip(*table, 0, rates, -1, kUs);
+    EXPECT_EQ(table->valueAt(0, TripField::Reimbursement).toDouble(), 7.0);
+    table->setValueAt(0, TripField::Reimbursement, 9.0);
+    const std::vector<WarnedTrip> warned = warnedTrips(*table, TripPeriod{}, rates, kUs);
+    ASSERT_FALSE(warned.empty());
+    EXPECT_EQ(warned.front().warnings.back().text,
+              QStringLiteral("Reimbursement 9.00 is not 20 at its rates by distance = $7.00"));
+}
 
 } // namespace
 } // namespace bw

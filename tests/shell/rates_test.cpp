@@ -259,5 +259,28 @@ TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
     EXPECT_EQ(form->rateSchedule(), typed);
 }
 
+TEST(RatesByDistance, TheWindowTakesAChangePerDistanceAndRefusesBadOnesWithTheirReason)
+{
+    TestPlatform env;
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const RateSchedule start({{QDate(), 0.45, 0.0}});
+    RatesDialog dialog(start, QDate(2026, 1, 1), 0.45, nullptr, us);
+    QTableWidget* t = dialog.table();
+    t->item(0, 2)->setText(QStringLiteral("-5"));
+    EXPECT_EQ(dialog.schedule(), start) << "a distance below 0 is refused";
+    dialog.addChange();
+    t->item(1, 0)->setText(QString()); // from every tax year on...
+    EXPECT_EQ(dialog.schedule().changes().size(), 2U) << "...but only with a distance";
+    t->item(1, 2)->setText(QStringLiteral("10,000"));
+    t->item(1, 0)->setText(QString());
+    t->item(0, 1)->setText(QStringLiteral("-0.1"));
+    EXPECT_EQ(dialog.schedule(), RateSchedule({{QDate(), 0.45, 0.0}, {QDate(), 0.45, 10000.0}}))
+        << "a rate below 0 is refused";
+    t->item(1, 2)->setText(QStringLiteral("0"));
+    EXPECT_TRUE(env.dialogs.messages().back().text.contains(QStringLiteral("already listed")))
+        << "two changes at one distance";
+    EXPECT_EQ(t->item(1, 0)->text(), QString()) << "the start of every tax year";
+}
+
 } // namespace
 } // namespace bw::test

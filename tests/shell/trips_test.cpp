@@ -217,10 +217,11 @@ TEST_F(Trips, CtrlIAndTheContextMenuAskForTheFileThroughTheDialogs)
     // The grid's menu ends with the log's commands.
     QStringList menu;
     for (const QAction* action : f.mnuGrid->actions()) menu << action->text();
-    EXPECT_EQ(menu.mid(menu.size() - 7),
-              QStringList({"Claim History…", "Start New Period…", "Import Trips from CSV...",
-                           "Export Trips to CSV...", "Rates by Date…", "Recalculate Reimbursements",
-                           "Restore Log from Backup…"}));
+    EXPECT_EQ(
+        menu.mid(menu.size() - 9),
+        QStringList({"Claim History…", "Summary…", "Start New Period…", "Import Trips from CSV...",
+                     "Import Drives…", "Export Trips to CSV...", "Rates by Date…",
+                     "Recalculate Reimbursements", "Restore Log from Backup…"}));
     EXPECT_EQ(f.DataGrid1->contextMenuPolicy(), Qt::CustomContextMenu);
 
     env.dialogs.chooseNextFile(path("typed"));

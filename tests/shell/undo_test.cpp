@@ -324,8 +324,9 @@ TEST_P(UndoMenu, OpensInOneOrderNamingTheChangesAndUndoes)
         QStringList({"Undo Delete All  Ctrl+Z", "Redo  Ctrl+Shift+Z, Ctrl+Y", "-",
                      "Insert Below Selected Row  Alt+Ins", "Delete Selected Row  Alt+Del",
                      "Delete All", "Duplicate Trip  Ctrl+D", "Add Return Trip  Ctrl+R",
-                     "Add Frequent Trip", "-", "Claim History…  Ctrl+H", "Start New Period…",
-                     "Import Trips from CSV...  Ctrl+I", "Export Trips to CSV...", "Rates by Date…",
+                     "Add Frequent Trip", "-", "Claim History…  Ctrl+H", "Summary…  Ctrl+U",
+                     "Start New Period…", "Import Trips from CSV...  Ctrl+I",
+                     "Import Drives…  Ctrl+Shift+I", "Export Trips to CSV...", "Rates by Date…",
                      "Recalculate Reimbursements", "Restore Log from Backup…"}));
 
     const TripRows deleted = log();

@@ -35,8 +35,13 @@ Dialogs::SaveChoice FakeDialogs::saveFile(const SaveFile& request)
 
 QString FakeDialogs::openFileName(const OpenFile& request)
 {
+    return openFileNames(request).value(0);
+}
+
+QStringList FakeDialogs::openFileNames(const OpenFile& request)
+{
     openRequests_.append(request);
-    return takeFront(openFiles_, QString());
+    return takeFront(openFiles_, QStringList());
 }
 
 bool FakeDialogs::printDialog(QPrinter& printer)

@@ -18,6 +18,7 @@ public:
     Answer message(const Message& message) override;
     SaveChoice saveFile(const SaveFile& request) override;
     QString openFileName(const OpenFile& request) override;
+    QStringList openFileNames(const OpenFile& request) override;
     bool printDialog(QPrinter& printer) override;
 
     void answerNext(Answer answer) { answers_.push_back(answer); }
@@ -26,7 +27,8 @@ public:
     {
         files_.push_back({path, filter});
     }
-    void chooseNextOpenFile(const QString& path) { openFiles_.push_back(path); }
+    void chooseNextOpenFile(const QString& path) { openFiles_.push_back({path}); }
+    void chooseNextOpenFiles(const QStringList& paths) { openFiles_.push_back(paths); }
     // Printing sends the pages to `pdfFile` as PDF, as "print to file" does.
     void answerNextPrint(bool print, const QString& pdfFile = QString())
     {
@@ -48,7 +50,7 @@ private:
 
     std::deque<Answer> answers_;
     std::deque<SaveChoice> files_;
-    std::deque<QString> openFiles_;
+    std::deque<QStringList> openFiles_;
     std::deque<PrintAnswer> prints_;
     QList<Message> messages_;
     QList<SaveFile> saveRequests_;

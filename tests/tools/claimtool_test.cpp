@@ -141,6 +141,28 @@ TEST_F(ClaimToolTest, TheChainCheckOfTheProgramFindsChangesMadeBesideIt)
     }
 }
 
+TEST_F(ClaimToolTest, TheSummaryOfATaxYearCountsTheClaimedAndPaidAmountsOfTheLog)
+{
+    ASSERT_EQ(process({QStringLiteral("--record-claim"), file("a.xls")}, "en_US.UTF-8"), 0)
+        << err.toStdString();
+    {
+        LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
+        db.setTaxYearStart({4, 6});
+        ClaimStore(db).markPaid(1, QDateTime(QDate(2026, 4, 1), QTime(9, 0), Qt::UTC));
+    }
+    // The log's dates are read as the user's desktop writes them.
+    ASSERT_EQ(process({QStringLiteral("--summary"), QStringLiteral("2025")}, "en_US.UTF-8"), 0)
+        << err.toStdString();
+    const QStringList lines = out.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 15) << out.toStdString();
+    EXPECT_EQ(lines[1], "2025-04,0,0,0.00,0.00,0.00,0.00");
+    // 3/2 and 3/3 fall in the tax month of 6 February to 5 March.
+    EXPECT_EQ(lines[11], "2026-02,2,19.75,11.55,11.55,11.55,0.00");
+    EXPECT_EQ(lines[13], "Total,2,19.75,11.55,11.55,11.55,0.00");
+    ASSERT_EQ(process({QStringLiteral("--claims")}), 0);
+    EXPECT_TRUE(out.contains(QStringLiteral("\t$11.55\t"))) << "the claim's own total";
+}
+
 // The chain cannot see its own end cut off; a head kept elsewhere can. A row no link
 // covers is found by the chain itself.
 TEST_F(ClaimToolTest, AKeptHeadFindsTheChainsEndCutOffAndOrphansAreFlagged)

@@ -1,6 +1,8 @@
 // Tests of --list-drives: CSV that the trip import reads, and files that cannot be read.
 #include "brindlewick-report/drivelisting.h"
 #include "brindlewick-report/reporttool.h"
+#include "logstore/logdatabase.h"
+#include "logstore/placestore.h"
 #include "logtable/tripcsv.h"
 #include "platform/datetext.h"
 #include "support/fakeplatform.h"
@@ -48,6 +50,9 @@ protected:
 TEST_F(DriveListingTest, TheDrivesAreTripsTheImportReads)
 {
     const QString timeline = write("Timeline.json", kTimeline);
+    PlaceStore(
+        *std::make_unique<LogDatabase>(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite))
+        .addPlaces({{QStringLiteral("Office"), {48.0, 11.0}}});
     for (const auto& [unit, mileage] : {std::pair("mi", 8.8), std::pair("km", 14.2)}) {
         ASSERT_EQ(tool({QStringLiteral("--list-drives"), QStringLiteral("--unit"),
                         QString::fromLatin1(unit), timeline}),
@@ -60,6 +65,7 @@ TEST_F(DriveListingTest, TheDrivesAreTripsTheImportReads)
         ASSERT_TRUE(read.failure.isEmpty() && read.problems.empty()) << out.toStdString();
         ASSERT_EQ(read.trips.size(), 1u);
         EXPECT_EQ(read.trips[0].date, dateToText(QDate(2024, 4, 3), QLocale(QLocale::German)));
+        EXPECT_EQ(read.trips[0].startingLocation, QStringLiteral("Office")) << "a saved place";
         EXPECT_EQ(read.trips[0].destination, QStringLiteral("Home"));
         EXPECT_EQ(read.trips[0].mileage.toDouble(), mileage);
         EXPECT_TRUE(read.trips[0].odometerStart.toString().isEmpty());

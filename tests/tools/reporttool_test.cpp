@@ -729,7 +729,10 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"TripsWithoutFile", {"a.xls", "--trips"}, 2, "--trips needs a file name"},
         ArgumentsCase{"UnitUnknown", {"--unit", "miles", "a.xls"}, 2, "--unit takes km or mi"},
         ArgumentsCase{"UnitWithoutValue", {"a.xls", "--unit"}, 2, "--unit needs km or mi"},
-        ArgumentsCase{"CurrencyEmpty", {"--currency=", "a.xls"}, 2, "--currency needs a currency"}),
+        ArgumentsCase{"CurrencyEmpty", {"--currency=", "a.xls"}, 2, "--currency needs a currency"},
+        ArgumentsCase{"SummaryOfNoYear", {"--summary", "20x5"}, 2, "--summary needs a year"},
+        ArgumentsCase{"SummaryWithAnOutput", {"--summary=2025", "a.xls"}, 2, "no output file"},
+        ArgumentsCase{"SummaryOfAnEmptyLog", {"--summary", "2025"}, 0, "\n2025-12,0,0,0.00"}),
     [](const ::testing::TestParamInfo<ArgumentsCase>& tc) { return std::string(tc.param.name); });
 
 TEST_F(ReportToolTest, VersionIsTheBuildsOwn)

@@ -4,6 +4,7 @@
 #include "brindlewick-report/reporttool.h"
 #include "core/logunits.h"
 #include "drives/drivefile.h"
+#include "logstore/placestore.h"
 #include "logstore/settingsstore.h"
 #include "logtable/tripcsv.h"
 #include "logtable/triplog.h"
@@ -15,13 +16,19 @@ namespace bw::reporttool {
 
 namespace {
 
-// The log's own unit: read-only, as every reading of the tool; miles for a log that has
-// kept none.
-DistanceUnit logUnit()
+// What the log knows that the listing uses: its unit (miles for a log that has kept none)
+// and its saved places. Read-only, as every reading of the tool.
+struct LogKnowledge {
+    DistanceUnit unit = DistanceUnit::Miles;
+    std::vector<drives::SavedPlace> places;
+};
+
+LogKnowledge readLog()
 {
     SettingsStore store;
     const TripLog log(store, TripLog::Access::Reader);
-    return log.database() ? log.database()->units().distance : DistanceUnit::Miles;
+    if (!log.database()) return {};
+    return {log.database()->units().distance, PlaceStore(*log.database()).places()};
 }
 
 } // namespace
@@ -39,23 +46,25 @@ QByteArray drivesCsv(const std::vector<drives::DriveTrip>& trips)
     return out.toUtf8();
 }
 
-int listDrives(const DriveListing& listing, const std::vector<drives::SavedPlace>& places,
-               QTextStream& out, QTextStream& err)
+int listDrives(const DriveListing& listing, QTextStream& out, QTextStream& err)
 {
-    DistanceUnit unit = DistanceUnit::Miles;
+    LogKnowledge log;
     try {
-        unit = listing.unit.isEmpty() ? logUnit() : unitFromCode(listing.unit).value_or(unit);
+        log = readLog();
     } catch (const std::exception& failure) {
         return say(err,
-                   QCoreApplication::translate("ReportTool", "the log's unit could not be read: %1")
+                   QCoreApplication::translate("ReportTool",
+                                               "the log's unit and places could not be read: %1")
                        .arg(QString::fromUtf8(failure.what())),
                    kExitFailed);
     }
+    const DistanceUnit unit =
+        listing.unit.isEmpty() ? log.unit : unitFromCode(listing.unit).value_or(log.unit);
     drives::DriveRules rules;
     if (listing.minStopMinutes) rules.stopSeconds = *listing.minStopMinutes * 60;
     drives::DriveRead read = drives::readDriveFiles(listing.files, rules);
     if (!read.ok()) return say(err, read.error, kExitFailed);
-    drives::namePlaces(read.drives, places);
+    drives::namePlaces(read.drives, log.places);
     std::vector<drives::DriveTrip> trips;
     trips.reserve(read.drives.size());
     const drives::Unit in =

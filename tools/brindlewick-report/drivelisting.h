@@ -28,10 +28,9 @@ struct DriveListing {
 QByteArray drivesCsv(const std::vector<drives::DriveTrip>& trips);
 
 // Reads every file and prints its drives as drivesCsv to `out`, their ends named after
-// `places` or the exports' names, in the log's unit (or listing.unit), dated in the local
-// time zone. A file that cannot be read is named on `err` with its reason, and nothing is
-// printed (status 1).
-int listDrives(const DriveListing& listing, const std::vector<drives::SavedPlace>& places,
-               QTextStream& out, QTextStream& err);
+// the log's saved places or the exports' names, in the log's unit (or listing.unit),
+// dated in the local time zone. The log is only read. A file that cannot be read is named
+// on `err` with its reason, and nothing is printed (status 1).
+int listDrives(const DriveListing& listing, QTextStream& out, QTextStream& err);
 
 } // namespace bw::reporttool

@@ -5,6 +5,7 @@
 #include "brindlewick-report/consoledialogs.h"
 #include "brindlewick-report/drivelisting.h"
 #include "brindlewick-report/stagedfile.h"
+#include "brindlewick-report/summarycommand.h"
 #include "core/errorlocation.h"
 #include "core/mainmodule.h"
 #include "core/reportformats.h"
@@ -307,6 +308,41 @@ bool checkDriveOptions(Options& options, const QStringList& positional, const QS
     return true;
 }
 
+// A year as a script writes it: four digits, the year a tax year begins in.
+bool readSummaryYear(const QString& text, Options& options, QString& error)
+{
+    static const QRegularExpression year(QStringLiteral("^[0-9]{4}$"));
+    if (options.summaryYear > 0) {
+        error = QCoreApplication::translate("ReportTool", "%1 is given twice")
+                    .arg(QStringLiteral("--summary"));
+        return false;
+    }
+    options.summaryYear = year.match(text).hasMatch() ? text.toInt() : 0;
+    if (options.summaryYear > 0) return true;
+    error = QCoreApplication::translate("ReportTool", "--summary needs a year such as 2025, not "
+                                                      "\"%1\"")
+                .arg(text);
+    return false;
+}
+
+// --summary reads the log and prints; it takes no option but --settings.
+bool checkSummaryOptions(const Options& options, const QStringList& positional,
+                         const QString& minStop, QString& error)
+{
+    const bool others = options.sample || !options.tripsFile.isEmpty()
+                        || !options.ratesFile.isEmpty() || !options.picture.isEmpty()
+                        || !options.unit.isEmpty() || !options.currency.isEmpty()
+                        || options.recordClaim || options.listClaims || options.checkHistory
+                        || options.claimNumber > 0 || !options.head.isEmpty() || options.listDrives
+                        || !minStop.isEmpty() || !positional.isEmpty();
+    if (others) {
+        error = QCoreApplication::translate(
+            "ReportTool", "--summary takes no output file and no options but --settings");
+        return false;
+    }
+    return true;
+}
+
 // A head is a SHA-256 as Claim History and --check-history print it, of the chain only.
 bool checkHeadOption(const Options& options, QString& error)
 {
@@ -360,7 +396,7 @@ QString reportUsageLine()
                "[--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] "
                "[--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
                "       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | "
-               "--claim N OUTPUT")
+               "--claim N OUTPUT | --summary YEAR")
         .arg(QLatin1String(kProgram));
 }
 
@@ -393,10 +429,13 @@ Options:
                        sample rate; lines that cannot be read are listed and left out
   --rates FILE.csv     pay the trips at the rate changes of FILE.csv (columns "From",
                        a date, ISO or your short form, and "Rate", a number read as
-                       the trips' numbers are) for the report and for the fills of
-                       --trips; without it the program's stored changes apply. A line
-                       that cannot be read is listed with its reason and nothing is
-                       written (status 1)
+                       the trips' numbers are, and an optional "From Distance", the
+                       distance driven in the tax year the change applies from, with
+                       which "From" may be empty: the start of every tax year) for
+                       the report and for the fills of --trips; without it the
+                       program's stored changes apply. A line that cannot be read, or
+                       a rate or distance below 0, is listed with its reason and
+                       nothing is written (status 1)
   --unit km|mi         name distances in kilometres or miles instead of the log's
                        unit (words only: the numbers are the log's)
   --currency SIGN      show amounts with SIGN instead of the log's currency sign, where
@@ -422,6 +461,14 @@ Options:
   --head HASH          with --check-history: status 3 unless the chain still contains
                        HASH, a head kept from Claim History or an earlier check
                        (status 2 when HASH is not 64 hex digits)
+  --summary YEAR       print the summary of the log's tax year that begins in YEAR
+                       (the log's tax-year start, 1 January unless changed) as CSV:
+                       Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed,
+                       one row a tax month labelled YYYY-MM by the month it begins in,
+                       then Total; plain numbers, '.' for decimals, no currency sign.
+                       Claimed trips moved out of the grid count too. A year without
+                       trips prints its empty months; a YEAR that is not a year of
+                       four digits is refused (status 2)
   -h, --help           show this text
       --version        show the program's version
 
@@ -439,8 +486,10 @@ Drives (--list-drives FILE...):
                        export of a phone, months of Semantic Location History) as CSV
                        that "Import Trips from CSV..." reads: Date as YYYY-MM-DD, the
                        local day at the drive's start; Starting Location and Destination
-                       where the export names the places; Mileage in the log's unit
-                       with one decimal. Nothing is written. When a file cannot be read,
+                       named after the log's saved places (within each place's radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log's unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
                        it is named with the reason and nothing is printed (status 1)
   --min-stop MINUTES   a stop, or a gap between the times of a track, this many
                        minutes long ends a drive (5 when not given)
@@ -516,6 +565,11 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             options.checkHistory = true;
         } else if (argument == QLatin1String("--list-drives")) {
             options.listDrives = true;
+        } else if (is(argument, "--summary")) {
+            QString year;
+            if (!takeValue(i, QStringLiteral("--summary"), year, QStringLiteral("a year")))
+                return std::nullopt;
+            if (!readSummaryYear(year, options, error)) return std::nullopt;
         } else if (is(argument, "--min-stop")) {
             if (!takeValue(i, QStringLiteral("--min-stop"), minStop, QStringLiteral("minutes")))
                 return std::nullopt;
@@ -558,6 +612,10 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
     }
     if (options.help || options.version) return options;
     if (!options.head.isEmpty() && !checkHeadOption(options, error)) return std::nullopt;
+    if (options.summaryYear > 0) {
+        if (!checkSummaryOptions(options, positional, minStop, error)) return std::nullopt;
+        return options;
+    }
     if (options.listDrives) {
         if (!checkDriveOptions(options, positional, minStop, error)) return std::nullopt;
         return options;
@@ -669,14 +727,14 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
         const PlatformOverride useSeams(seams);
         DriveListing listing{options->driveFiles, options->unit, std::nullopt};
         if (options->minStopMinutes > 0) listing.minStopMinutes = options->minStopMinutes;
-        // The log keeps no places of its own yet: the exports' names are all there is.
-        const std::vector<drives::SavedPlace> savedPlaces;
-        return listDrives(listing, savedPlaces, out, err);
+        return listDrives(listing, out, err);
     }
-    if (options->listClaims || options->checkHistory || options->claimNumber > 0) {
+    if (options->listClaims || options->checkHistory || options->claimNumber > 0
+        || options->summaryYear > 0) {
         Platform seams = platform();
         if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
         const PlatformOverride useSeams(seams);
+        if (options->summaryYear > 0) return printSummary(options->summaryYear, out, err);
         if (options->listClaims) return listClaims(out, err);
         if (options->checkHistory) return checkHistory(options->head, out, err);
         return remakeClaim(options->claimNumber, options->output, err);

@@ -52,6 +52,8 @@ struct Options {
     QStringList driveFiles;
     // A stop or a gap this many minutes long ends a drive; 0 for the default.
     int minStopMinutes = 0;
+    // Prints the summary of the tax year that begins in this year as CSV; 0 when not asked.
+    int summaryYear = 0;
 };
 
 QString usageLine();

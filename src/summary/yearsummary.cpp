@@ -1,0 +1,202 @@
+// One tax year of a log at a glance.
+#include "summary/yearsummary.h"
+
+#include "core/blanktrip.h"
+#include "platform/datetext.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace bw::summary {
+
+namespace {
+
+double numberOf(const QVariant& value)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    return ok && std::isfinite(number) ? number : 0.0;
+}
+
+// Dates repeat across a log's trips: each text is read once.
+class DateReader {
+public:
+    QDate operator()(const QString& text, const QLocale& locale)
+    {
+        QHash<QString, QDate>& known = known_[locale.name()];
+        const auto found = known.constFind(text);
+        if (found != known.constEnd()) return *found;
+        return known[text] = textToDate(text, locale);
+    }
+
+private:
+    QHash<QString, QHash<QString, QDate>> known_;
+};
+
+SummaryTrip summaryTripOf(const Trip& trip, const QLocale& locale, DateReader& dates)
+{
+    SummaryTrip out;
+    out.date = dates(trip.date.toString(), locale);
+    out.from = trip.startingLocation.toString().trimmed();
+    out.to = trip.destination.toString().trimmed();
+    out.distance = numberOf(trip.mileage);
+    out.reimbursement = numberOf(trip.reimbursement);
+    return out;
+}
+
+struct LatestClaim {
+    const Claim* claim = nullptr;
+    const ClaimedTrip* trip = nullptr;
+};
+
+// Amounts add up in whole cents, so no month drifts from the total by a rounding.
+qint64 cents(double amount) { return std::llround(amount * 100.0); }
+
+} // namespace
+
+std::vector<SummaryTrip> summaryTrips(const std::vector<StoredTrip>& trips,
+                                      const std::vector<Claim>& claims, const QLocale& locale)
+{
+    // Claims come in number order: a later claim of a trip takes the earlier's place.
+    std::unordered_map<qint64, LatestClaim> latest;
+    for (const Claim& claim : claims) {
+        for (const ClaimedTrip& claimed : claim.trips) {
+            if (claimed.tripId != 0 && !isBlankTrip(claimed.trip))
+                latest[claimed.tripId] = {&claim, &claimed};
+        }
+    }
+    std::vector<SummaryTrip> out;
+    out.reserve(trips.size());
+    std::unordered_set<qint64> inLog;
+    DateReader dates;
+    const auto add = [&](SummaryTrip trip, const LatestClaim* claim) {
+        if (claim) {
+            trip.claimed = true;
+            trip.claimedAmount = numberOf(claim->trip->trip.reimbursement);
+            trip.paid = claim->claim->paidAt.has_value();
+        }
+        if (trip.date.isValid()) out.push_back(std::move(trip));
+    };
+    for (const StoredTrip& stored : trips) {
+        if (isBlankTrip(stored.trip)) continue;
+        inLog.insert(stored.id);
+        const auto claim = latest.find(stored.id);
+        add(summaryTripOf(stored.trip, locale, dates),
+            claim == latest.end() ? nullptr : &claim->second);
+    }
+    for (const auto& [id, claim] : latest) {
+        if (inLog.contains(id)) continue;
+        add(summaryTripOf(claim.trip->trip, QLocale(claim.claim->locale), dates), &claim);
+    }
+    return out;
+}
+
+YearSummary summarize(const std::vector<SummaryTrip>& trips, const TaxYearStart& start, int year)
+{
+    YearSummary summary;
+    summary.year = year;
+    summary.start = start;
+    struct Cents {
+        qint64 reimbursement = 0, claimed = 0, paid = 0, open = 0;
+    };
+    std::array<Cents, kMonths> sums{};
+    QHash<QPair<QString, QString>, RouteRow> routes;
+    for (const SummaryTrip& trip : trips) {
+        if (taxYearOf(start, trip.date) != year) continue;
+        const auto month = static_cast<std::size_t>(taxMonthOf(start, trip.date));
+        MonthRow& row = summary.months[month];
+        ++row.trips;
+        row.distance += trip.distance;
+        if (trip.claimed) row.claimedDistance += trip.distance;
+        Cents& sum = sums[month];
+        sum.reimbursement += cents(trip.reimbursement);
+        if (trip.claimed) sum.claimed += cents(trip.claimedAmount);
+        if (trip.paid) sum.paid += cents(trip.claimedAmount);
+        if (!trip.claimed) sum.open += cents(trip.reimbursement);
+        RouteRow& route = routes[{trip.from, trip.to}];
+        route.from = trip.from;
+        route.to = trip.to;
+        ++route.trips;
+        route.distance += trip.distance;
+    }
+    Cents total;
+    for (int m = 0; m < kMonths; ++m) {
+        MonthRow& row = summary.months[static_cast<std::size_t>(m)];
+        const Cents& sum = sums[static_cast<std::size_t>(m)];
+        row.begins = taxMonthBegin(start, year, m);
+        row.reimbursement = static_cast<double>(sum.reimbursement) / 100.0;
+        row.claimed = static_cast<double>(sum.claimed) / 100.0;
+        row.paid = static_cast<double>(sum.paid) / 100.0;
+        row.notYetClaimed = static_cast<double>(sum.open) / 100.0;
+        summary.total.trips += row.trips;
+        summary.total.distance += row.distance;
+        summary.total.claimedDistance += row.claimedDistance;
+        total.reimbursement += sum.reimbursement;
+        total.claimed += sum.claimed;
+        total.paid += sum.paid;
+        total.open += sum.open;
+    }
+    summary.total.reimbursement = static_cast<double>(total.reimbursement) / 100.0;
+    summary.total.claimed = static_cast<double>(total.claimed) / 100.0;
+    summary.total.paid = static_cast<double>(total.paid) / 100.0;
+    summary.total.notYetClaimed = static_cast<double>(total.open) / 100.0;
+
+    for (const RouteRow& route : routes) {
+        if (!route.from.isEmpty() || !route.to.isEmpty()) summary.routes.push_back(route);
+    }
+    std::sort(summary.routes.begin(), summary.routes.end(), [](const auto& a, const auto& b) {
+        if (a.trips != b.trips) return a.trips > b.trips;
+        if (a.distance != b.distance) return a.distance > b.distance;
+        return std::tie(a.from, a.to) < std::tie(b.from, b.to);
+    });
+    if (summary.routes.size() > kTopRoutes) summary.routes.resize(kTopRoutes);
+    return summary;
+}
+
+std::vector<int> summaryYears(const std::vector<SummaryTrip>& trips, const TaxYearStart& start,
+                              const QDate& today)
+{
+    std::vector<int> years;
+    for (const SummaryTrip& trip : trips) years.push_back(taxYearOf(start, trip.date));
+    std::sort(years.begin(), years.end(), std::greater<>());
+    years.erase(std::unique(years.begin(), years.end()), years.end());
+    const int current = taxYearOf(start, today);
+    std::erase(years, current);
+    years.insert(years.begin(), current);
+    return years;
+}
+
+QString summaryCsv(const YearSummary& summary)
+{
+    const auto number = [](double value, int decimals) {
+        return QString::number(value, 'f', decimals);
+    };
+    const auto line = [&](const QString& label, const MonthRow& row) {
+        return QStringList{label,
+                           QString::number(row.trips),
+                           plainDecimalText(row.distance),
+                           number(row.reimbursement, 2),
+                           number(row.claimed, 2),
+                           number(row.paid, 2),
+                           number(row.notYetClaimed, 2)}
+                   .join(QLatin1Char(','))
+               + QLatin1Char('\n');
+    };
+    QString csv =
+        QStringLiteral("Month,Trips,Distance,Reimbursement,Claimed,Paid,Not Yet Claimed\n");
+    for (const MonthRow& row : summary.months)
+        csv += line(row.begins.toString(QStringLiteral("yyyy-MM")), row);
+    return csv + line(QStringLiteral("Total"), summary.total);
+}
+
+std::vector<SummaryTrip> summaryTripsOf(LogDatabase& database, const QLocale& locale)
+{
+    return summaryTrips(database.tripsInOrder(), ClaimStore(database).claims(), locale);
+}
+
+} // namespace bw::summary
