@@ -700,6 +700,28 @@ Trotzdem fortfahren?</translation>
             <numerusform>%n Fahrten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a rate up to a distance driven</comment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 after</source>
+        <comment>a rate after the last distance</comment>
+        <translation>%1 danach</translation>
+    </message>
+    <message>
+        <source>to %2: %1</source>
+        <translation>bis %2: %1</translation>
+    </message>
+    <message>
+        <source>from %2 to %3: %1</source>
+        <translation>vom %2 bis %3: %1</translation>
+    </message>
+    <message>
+        <source>from %2: %1</source>
+        <translation>ab %2: %1</translation>
+    </message>
 </context>
 <context>
     <name>OldStoreReaders</name>

@@ -700,6 +700,28 @@ Would you like to proceed anyway?</source>
             <numerusform>%n viajes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a rate up to a distance driven</comment>
+        <translation>%1 hasta %2</translation>
+    </message>
+    <message>
+        <source>%1 after</source>
+        <comment>a rate after the last distance</comment>
+        <translation>%1 a partir de ahí</translation>
+    </message>
+    <message>
+        <source>to %2: %1</source>
+        <translation>hasta el %2: %1</translation>
+    </message>
+    <message>
+        <source>from %2 to %3: %1</source>
+        <translation>del %2 al %3: %1</translation>
+    </message>
+    <message>
+        <source>from %2: %1</source>
+        <translation>desde el %2: %1</translation>
+    </message>
 </context>
 <context>
     <name>OldStoreReaders</name>

@@ -700,6 +700,28 @@ Voulez-vous continuer quand même ?</translation>
             <numerusform>%n trajets</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>a rate up to a distance driven</comment>
+        <translation>%1 jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>%1 after</source>
+        <comment>a rate after the last distance</comment>
+        <translation>%1 au-delà</translation>
+    </message>
+    <message>
+        <source>to %2: %1</source>
+        <translation>jusqu&apos;au %2 : %1</translation>
+    </message>
+    <message>
+        <source>from %2 to %3: %1</source>
+        <translation>du %2 au %3 : %1</translation>
+    </message>
+    <message>
+        <source>from %2: %1</source>
+        <translation>à partir du %2 : %1</translation>
+    </message>
 </context>
 <context>
     <name>OldStoreReaders</name>

@@ -167,9 +167,66 @@ std::optional<std::vector<RatePart>> RateSchedule::partsOn(const QDate& date, do
     }
 }
 
+std::vector<RateTier> tiersOn(const RateSchedule& schedule, const QDate& date,
+                              std::optional<double> fallback)
+{
+    std::vector<double> thresholds{0.0};
+    for (const RateChange& change : schedule.changes()) {
+        if (date.isValid() && dateCome(change, date) && change.fromDistance.value_or(0.0) > 0.0)
+            thresholds.push_back(*change.fromDistance);
+    }
+    std::sort(thresholds.begin(), thresholds.end());
+    std::vector<RateTier> tiers;
+    for (const double from : thresholds) {
+        const std::optional<double> rate = schedule.rateOn(date, fallback, from);
+        if (tiers.empty() || tiers.back().rate != rate) tiers.push_back({from, rate});
+    }
+    return tiers;
+}
+
+namespace {
+
+// With changes by distance a trip's rates follow from every change whose date has come,
+// so the days split only where a dated change sets in: span k runs from the k-th change
+// date on (0: before every one, -1: trips without a date).
+std::vector<RateSpan> distanceSpans(const RateSchedule& schedule, const std::vector<QDate>& dates,
+                                    std::optional<double> fallback)
+{
+    std::vector<QDate> starts;
+    for (const RateChange& change : schedule.changes()) {
+        if (change.from.isValid() && (starts.empty() || starts.back() != change.from))
+            starts.push_back(change.from);
+    }
+    std::map<int, QDate> used; // each span with a day of it
+    for (const QDate& date : dates) {
+        const int span = date.isValid() ? static_cast<int>(
+                             std::upper_bound(starts.begin(), starts.end(), date) - starts.begin())
+                                        : -1;
+        used.emplace(span, date);
+    }
+    std::vector<RateSpan> spans;
+    for (const auto& [index, day] : used) {
+        RateSpan span;
+        span.tiers = tiersOn(schedule, day, fallback);
+        span.rate = span.tiers.front().rate;
+        if (span.tiers.size() == 1) {
+            span.tiers.clear();
+            span.typed = !schedule.changeOn(day);
+        }
+        if (index > 0) span.first = starts[static_cast<std::size_t>(index - 1)];
+        const auto next = static_cast<std::size_t>(std::max(index, 0));
+        if (next < starts.size()) span.last = starts[next].addDays(-1);
+        spans.push_back(span);
+    }
+    return spans;
+}
+
+} // namespace
+
 std::vector<RateSpan> ratesInForce(const RateSchedule& schedule, const std::vector<QDate>& dates,
                                    std::optional<double> fallback)
 {
+    if (schedule.dependsOnDistance()) return distanceSpans(schedule, dates, fallback);
     const std::vector<RateChange>& changes = schedule.changes();
     // -1 stands for the typed rate, otherwise the index of the change in force.
     std::map<int, bool> used;
@@ -188,6 +245,7 @@ std::vector<RateSpan> ratesInForce(const RateSchedule& schedule, const std::vect
             span.first = changes[static_cast<std::size_t>(index)].from;
         } else {
             span.rate = fallback;
+            span.typed = true;
         }
         if (next < changes.size()) span.last = changes[next].from.addDays(-1);
         spans.push_back(span);

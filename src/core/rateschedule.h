@@ -87,15 +87,32 @@ private:
     std::vector<RateChange> changes_;
 };
 
+// A rate paid from a distance driven in the tax year on, up to the next tier's.
+struct RateTier {
+    double from = 0.0;
+    std::optional<double> rate; // nothing while the typed rate is no number
+    friend bool operator==(const RateTier&, const RateTier&) = default;
+};
+
 // One rate and the days it covers within a report, for naming several rates at once.
 struct RateSpan {
     std::optional<double> rate; // nothing while the typed rate is no number
     QDate first;                // first day it applies (invalid: from before any change)
     QDate last;                 // last day it applies (invalid: open end)
+    bool typed = false;         // the typed rate: before every change, or an undated trip
+    // Where the rate changes with the distance driven: each rate from its distance on
+    // (`rate` is then the first); otherwise empty.
+    std::vector<RateTier> tiers;
 };
 
+// The rates paid on `date` by distance driven in its tax year, from 0 on, a tier only
+// where the rate changes.
+std::vector<RateTier> tiersOn(const RateSchedule& schedule, const QDate& date,
+                              std::optional<double> fallback);
+
 // The rates the trips on `dates` were paid at, in date order, each with the days it was
-// in force; an undated trip counts under the fallback rate.
+// in force; an undated trip counts under the fallback rate. With changes by distance, a
+// span covers the days between two dated changes and names its tiers.
 std::vector<RateSpan> ratesInForce(const RateSchedule& schedule, const std::vector<QDate>& dates,
                                    std::optional<double> fallback);
 

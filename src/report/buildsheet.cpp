@@ -296,16 +296,65 @@ std::vector<QDate> tripDates(const LogTable& table, const QLocale& locale)
     return dates;
 }
 
-// "$0.70 to 12/31/2025", "$0.725 from 1/1/2026 to 6/30/2026", "$0.75 from 7/1/2026".
-QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale,
+// A rate, or what stands for none: trips before every change with an empty Rate per Mile
+// were paid at no rate, said so rather than leaving a text that starts with a bare " to".
+QString rateName(const std::optional<double>& rate, const QString& typed, const QLocale& locale,
                  const Currency& currency)
 {
-    // Trips before every change with an empty Rate per Mile were paid at no rate: say so
-    // rather than leave the span's text starting with a bare " to".
-    const QString rate = span.rate ? rateText(*span.rate, locale, currency)
-                         : typed.trimmed().isEmpty()
-                             ? QCoreApplication::translate("MileageLog", "no rate")
-                             : typed;
+    if (rate) return rateText(*rate, locale, currency);
+    return typed.trimmed().isEmpty() ? QCoreApplication::translate("MileageLog", "no rate") : typed;
+}
+
+// "10,000 mi": the distance with the locale's grouping and the decimals it has.
+QString distanceName(double distance, const QLocale& locale, DistanceUnit unit)
+{
+    const QString plain = plainDecimalText(distance);
+    const qsizetype point = plain.indexOf(QLatin1Char('.'));
+    const int decimals = point < 0 ? 0 : static_cast<int>(plain.size() - point - 1);
+    return locale.toString(distance, 'f', decimals) + QLatin1Char(' ') + unitAbbreviation(unit);
+}
+
+// "$0.45 to 10,000 mi", "$0.25 after", joined by `separator`.
+QString tiersText(const std::vector<RateTier>& tiers, const QString& separator,
+                  const QString& typed, const QLocale& locale, const LogUnits& units)
+{
+    QStringList parts;
+    for (std::size_t k = 0; k < tiers.size(); ++k) {
+        const QString rate = rateName(tiers[k].rate, typed, locale, units.currency);
+        parts << (k + 1 < tiers.size()
+                      ? QCoreApplication::translate("MileageLog", "%1 to %2",
+                                                    "a rate up to a distance driven")
+                            .arg(rate, distanceName(tiers[k + 1].from, locale, units.distance))
+                      : QCoreApplication::translate("MileageLog", "%1 after",
+                                                    "a rate after the last distance")
+                            .arg(rate));
+    }
+    return parts.join(separator);
+}
+
+// "from 4/6/2026 to 4/5/2027: $0.45 to 10,000 mi, $0.25 after".
+QString tieredSpanText(const RateSpan& span, const QString& typed, const QLocale& locale,
+                       const LogUnits& units)
+{
+    const QString rates = tiersText(span.tiers, QStringLiteral(", "), typed, locale, units);
+    const QString first = dateToText(span.first, locale);
+    const QString last = dateToText(span.last, locale);
+    if (!span.first.isValid())
+        return span.last.isValid()
+                   ? QCoreApplication::translate("MileageLog", "to %2: %1").arg(rates, last)
+                   : rates;
+    return span.last.isValid()
+               ? QCoreApplication::translate("MileageLog", "from %2 to %3: %1")
+                     .arg(rates, first, last)
+               : QCoreApplication::translate("MileageLog", "from %2: %1").arg(rates, first);
+}
+
+// "$0.70 to 12/31/2025", "$0.725 from 1/1/2026 to 6/30/2026", "$0.75 from 7/1/2026".
+QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale,
+                 const LogUnits& units)
+{
+    if (!span.tiers.empty()) return tieredSpanText(span, typed, locale, units);
+    const QString rate = rateName(span.rate, typed, locale, units.currency);
     const QString first = dateToText(span.first, locale);
     const QString last = dateToText(span.last, locale);
     if (!span.first.isValid())
@@ -328,17 +377,29 @@ std::vector<RateSpan> reportRates(const ReportInputs& inputs, const QLocale& loc
                         readTripNumber(inputs.ratePerMile(), locale));
 }
 
+// Whether the cell names rates as text: several spans, or rates that change with distance.
+bool namesSeveralRates(const std::vector<RateSpan>& rates)
+{
+    return rates.size() > 1 || (rates.size() == 1 && !rates.front().tiers.empty());
+}
+
 QString rateEntry(const ReportInputs& inputs, const std::vector<RateSpan>& rates,
                   const QLocale& locale, CellTexts& texts)
 {
+    const LogUnits units = inputs.units();
+    if (rates.size() == 1 && !rates.front().tiers.empty()) {
+        const QString tiers = tiersText(rates.front().tiers, QStringLiteral("; "),
+                                        inputs.ratePerMile(), locale, units);
+        return userText(tiers, entryName("Rate Per Mile"), texts);
+    }
     if (rates.size() > 1) {
         QStringList parts;
         for (const RateSpan& span : rates)
-            parts << spanText(span, inputs.ratePerMile(), locale, inputs.units().currency);
+            parts << spanText(span, inputs.ratePerMile(), locale, units);
         return userText(parts.join(QStringLiteral("; ")), entryName("Rate Per Mile"), texts);
     }
     // One change in force for every trip: its rate, a number like a typed one.
-    if (rates.size() == 1 && rates.front().first.isValid())
+    if (rates.size() == 1 && !rates.front().typed && rates.front().rate)
         return numberText(*rates.front().rate, locale);
     return userText(inputs.ratePerMile(), entryName("Rate Per Mile"), texts);
 }
@@ -441,7 +502,7 @@ void BuildSheet(const ReportInputs& inputs)
     SetCell(text("C5:C5"), unitWords.total, true);
     SetCell(text("C6:C6"), QCoreApplication::translate("MileageLog", "Total Reimbursement"), true);
 
-    formatRateCell(rates.size() > 1, units.currency);
+    formatRateCell(namesSeveralRates(rates), units.currency);
     SetNumberFormat(text("E6:E6"), currencyFormat);
     SetNumberFormat(text("A4:A4"), text(kTextFormat));
 

@@ -135,6 +135,29 @@ TEST(RateSchedule, ATripCrossingADistanceIsPaidAtBothRatesByThePartOnEachSide)
     EXPECT_FALSE(kSchedule.dependsOnDistance());
 }
 
+TEST(RateSchedule, NamesTheTiersOfRatesByDistanceBetweenTheDatedChanges)
+{
+    const std::vector<RateTier> uk{{0.0, 0.45}, {10000.0, 0.25}};
+    EXPECT_EQ(tiersOn(kByDistance, QDate(2025, 6, 1), 0.6), uk);
+    EXPECT_EQ(tiersOn(kByDistance, QDate(2026, 6, 1), 0.6), (std::vector<RateTier>{{0.0, 0.5}}));
+    EXPECT_EQ(tiersOn(kByDistance, QDate(), 0.6), (std::vector<RateTier>{{0.0, 0.6}}));
+
+    const std::vector<RateSpan> spans = ratesInForce(
+        kByDistance, {QDate(2026, 5, 1), QDate(), QDate(2025, 5, 1), QDate(2025, 9, 1)}, 0.6);
+    ASSERT_EQ(spans.size(), 3U);
+    EXPECT_TRUE(spans[0].typed);
+    EXPECT_EQ(spans[0].rate, 0.6);
+    EXPECT_TRUE(spans[0].tiers.empty());
+    EXPECT_EQ(spans[1].tiers, uk);
+    EXPECT_FALSE(spans[1].first.isValid());
+    EXPECT_EQ(spans[1].last, QDate(2026, 4, 5));
+    EXPECT_EQ(spans[2].rate, 0.5);
+    EXPECT_TRUE(spans[2].tiers.empty());
+    EXPECT_FALSE(spans[2].typed);
+    EXPECT_EQ(spans[2].first, QDate(2026, 4, 6));
+    EXPECT_FALSE(spans[2].last.isValid());
+}
+
 TEST(RateSchedule, OneDateHoldsOneChangePerDistanceAndBadChangesAreRefused)
 {
     RateSchedule schedule = kByDistance;

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The Rate Per Mile cell of reports made by brindlewick-report, read back by xlrd (.xls),
 openpyxl (.xlsx) and pdftotext (.pdf): the rate shows every decimal it is applied with,
-and trips under several rates name each rate with its days.
+trips under several rates name each rate with its days, and rates by distance name each
+rate with the distance it runs to.
 
 Usage: check_rate_cell.py <brindlewick-report>"""
 import os
@@ -27,6 +28,15 @@ CASES = [
     ("across a change", "0.7", "Rate,From\n0.725,2026-01-01\n", ["12/31/2025", "1/1/2026"],
      "$0.70 to 12/31/2025; $0.725 from 1/1/2026", "$#,##0.00",
      "$0.70 to 12/31/2025; $0.725 from 1/1/2026"),
+    ("by distance", "0.7", "From,From Distance,Rate\n,0,0.45\n,10000,0.25\n",
+     ["5/1/2025", "9/1/2025"], "$0.45 to 10,000 mi; $0.25 after", "$#,##0.00",
+     "$0.45 to 10,000 mi; $0.25 after"),
+    ("by distance in German", "0,7", "From;From Distance;Rate\n;0;0,45\n;10000;0,25\n",
+     ["01.05.2025"], "$0,45 to 10.000 mi; $0,25 after", "$#,##0.00",
+     "$0,45 to 10.000 mi; $0,25 after", "de_DE", "de_DE"),
+    ("by distance in French", "0,7", "From;From Distance;Rate\n;0;0,45\n;10000;0,25\n",
+     ["01/05/2025"], "$0,45 to 10\u202f000 mi; $0,25 after", "$#,##0.00",
+     "$0,45 to 10\u202f000 mi; $0,25 after", "fr_FR", "fr_FR"),
     ("typed in English, read in German", "0.585", None, [], 0.585, "$#,##0.000", "$0.585",
      "de_DE", "en_US"),
     ("typed in German, read in English", "0,585", None, [], 0.585, "$#,##0.000", "$0.585",

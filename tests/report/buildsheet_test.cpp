@@ -495,6 +495,8 @@ struct RateCellCase {
 };
 
 const std::vector<RateChange> kNewYear = {{QDate(2026, 1, 1), 0.725}};
+// 45p for the first 10,000 of every tax year, 25p after.
+const std::vector<RateChange> kByDistance = {{QDate(), 0.45, 0.0}, {QDate(), 0.25, 10000.0}};
 
 class RateCell : public BuildSheetTest, public ::testing::WithParamInterface<RateCellCase> {};
 
@@ -575,7 +577,41 @@ INSTANTIATE_TEST_SUITE_P(
                          "7/1/2026")),
                      "$#,##0.00",
                      "$0.70 to 12/31/2025; $0.725 from 1/1/2026 to 6/30/2026; $0.75 from "
-                     "7/1/2026"}),
+                     "7/1/2026"},
+        RateCellCase{"by_distance",
+                     "0.7",
+                     kByDistance,
+                     {"5/1/2025", "3/1/2026"},
+                     Value::text(QStringLiteral("$0.45 to 10,000 mi; $0.25 after")),
+                     "$#,##0.00",
+                     "$0.45 to 10,000 mi; $0.25 after"},
+        RateCellCase{"by_distance_then_by_date",
+                     "0.7",
+                     {{QDate(), 0.45, 0.0},
+                      {QDate(), 0.25, 10000.0},
+                      {QDate(2026, 4, 6), 0.5, std::nullopt},
+                      {QDate(2027, 4, 6), 0.3, 12500.5}},
+                     {"5/1/2025", "5/1/2026", "5/1/2027"},
+                     Value::text(QStringLiteral(
+                         "to 4/5/2026: $0.45 to 10,000 mi, $0.25 after; $0.50 from 4/6/2026 to "
+                         "4/5/2027; from 4/6/2027: $0.50 to 12,500.5 mi, $0.30 after")),
+                     "$#,##0.00",
+                     "to 4/5/2026: $0.45 to 10,000 mi, $0.25 after; $0.50 from 4/6/2026 to "
+                     "4/5/2027; from 4/6/2027: $0.50 to 12,500.5 mi, $0.30 after"},
+        RateCellCase{"by_distance_with_no_typed_rate_below",
+                     "",
+                     {{QDate(), 0.25, 10000.0}},
+                     {"5/1/2025"},
+                     Value::text(QStringLiteral("no rate to 10,000 mi; $0.25 after")),
+                     "$#,##0.00",
+                     "no rate to 10,000 mi; $0.25 after"},
+        RateCellCase{"one_rate_from_the_start_of_every_year",
+                     "0.7",
+                     {{QDate(), 0.45, 0.0}},
+                     {"5/1/2025"},
+                     Value::number(0.45),
+                     "$#,##0.00",
+                     "$0.45"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(CommaLocale, SeveralRatesInTheLocalesForms)
@@ -586,6 +622,12 @@ TEST_F(CommaLocale, SeveralRatesInTheLocalesForms)
     test::appendTrip(inputs.table, {QStringLiteral("02.01.2026")});
     build();
     EXPECT_EQ(value("E3"), text("$0,70 to 31.12.2025; $0,725 from 01.01.2026"));
+    inputs.rates = RateSchedule(kByDistance);
+    inputs.logUnits = {DistanceUnit::Kilometres, {QStringLiteral("€"), false, true}};
+    build();
+    EXPECT_EQ(value("E3"), text("0,45\u00a0€ to 10.000 km; 0,25\u00a0€ after"));
+    inputs.rates = RateSchedule(kNewYear);
+    inputs.logUnits = {};
     inputs.table.Delete();
     build();
     EXPECT_EQ(value("E3"), Value::number(0.7));

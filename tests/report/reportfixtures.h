@@ -49,6 +49,7 @@ public:
     QDate periodTo() const override { return to; }
     LogTable& logTable() const override { return table; }
     RateSchedule rateSchedule() const override { return rates; }
+    LogUnits units() const override { return logUnits; }
 
     QString name;
     QString id;
@@ -58,6 +59,7 @@ public:
     QDate from;
     QDate to;
     RateSchedule rates;
+    LogUnits logUnits;
     mutable LogTable table;
 };
 
