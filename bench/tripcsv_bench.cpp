@@ -2,6 +2,7 @@
 // a table of 30 blank rows with the fills a typed row gets. Aim: under 50 ms each.
 #include "logtable/logtable.h"
 #include "logtable/tripcsv.h"
+#include "logtable/tripfills.h"
 #include "platform/datetext.h"
 
 #include <QDate>
@@ -66,6 +67,22 @@ void BM_ImportTrips(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ImportTrips)->Arg(kTrips)->Unit(benchmark::kMillisecond);
+
+// The same with rates by distance, where each trip is paid by what the log drove before it.
+void BM_ImportTripsByDistance(benchmark::State& state)
+{
+    const QByteArray csv = bw::writeTripsCsv(*tripLog(static_cast<int>(state.range(0))));
+    bw::TripRates rates{QStringLiteral("1.25"),
+                        bw::RateSchedule({{QDate(), 0.45, 0.0}, {QDate(), 0.25, 10000.0}})};
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto table = blankTable(30);
+        state.ResumeTiming();
+        const bw::TripImport read = bw::readTripsCsv(csv);
+        benchmark::DoNotOptimize(bw::placeTrips(*table, read.trips, rates));
+    }
+}
+BENCHMARK(BM_ImportTripsByDistance)->Arg(kTrips)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -457,13 +457,21 @@ int place(LogTable& table, const std::vector<Trip>& trips, const TripRates& rate
 {
     const TripPlacement placement = tripPlacement(table, limit);
     const int placed = std::min(placement.capacity, static_cast<int>(trips.size()));
+    // Rates by distance pay a trip by what the log drove before it, every trip counted in
+    // date order: the rows are placed with their mileages first, then paid from one
+    // reading of the log, rather than one reading a row.
+    const bool byDistance = rates.schedule.dependsOnDistance();
     for (int i = 0; i < placed; ++i) {
         const int row = placement.firstRow + i;
         if (row >= table.RecordCount()) table.AddNew();
         setTripAt(table, row, trips[static_cast<std::size_t>(i)]);
         if (carry) carryOdometer(table, row);
-        fillTrip(table, row, rates, -1, locale);
+        fillTrip(table, row, byDistance ? TripRates() : rates, -1, locale);
     }
+    if (!byDistance) return placed;
+    const std::vector<double> driven = rates.drivenBeforeEach(table, locale);
+    for (int row = placement.firstRow; row < placement.firstRow + placed; ++row)
+        fillTrip(table, row, rates, -1, locale, driven[static_cast<std::size_t>(row)]);
     return placed;
 }
 

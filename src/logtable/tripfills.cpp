@@ -257,7 +257,7 @@ reimbursementRecalculations(const LogTable& table, const TripRates& rates, const
 }
 
 std::vector<int> fillTrip(LogTable& table, int row, const TripRates& rates, int keepField,
-                          const QLocale& locale)
+                          const QLocale& locale, std::optional<double> driven)
 {
     std::vector<int> filled;
     const auto fill = [&](int field, std::optional<double> value) {
@@ -271,7 +271,8 @@ std::vector<int> fillTrip(LogTable& table, int row, const TripRates& rates, int 
                              table.valueAt(row, TripField::OdometerEnd), locale));
     const QVariant mileage = table.valueAt(row, TripField::Mileage);
     if (holdsTripValue(mileage) && isEmptyOrZero(table.valueAt(row, TripField::Reimbursement))) {
-        fill(TripField::Reimbursement, rates.amountFor(table, row, mileage.toDouble(), locale));
+        fill(TripField::Reimbursement,
+             rates.amountFor(table, row, mileage.toDouble(), locale, driven));
     }
     return filled;
 }

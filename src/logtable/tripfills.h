@@ -89,9 +89,11 @@ struct TripRates {
 // the row is left. Returns the fields it filled.
 std::vector<int> fillTrip(LogTable& table, int row, const QString& rateText, int keepField = -1,
                           const QLocale& locale = QLocale());
-// The same with the rate in force on the trip's date.
+// The same with the rate in force on the trip's date; `driven` (TripRates::drivenBefore)
+// saves the reading of the log.
 std::vector<int> fillTrip(LogTable& table, int row, const TripRates& rates, int keepField = -1,
-                          const QLocale& locale = QLocale());
+                          const QLocale& locale = QLocale(),
+                          std::optional<double> driven = std::nullopt);
 
 // A Reimbursement that Mileage x rate would change, and the value it would become.
 struct Recalculation {

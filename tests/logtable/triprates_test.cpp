@@ -206,6 +206,18 @@ TEST(TripRates, ATripCrossingTenThousandIsPaidAtBothRatesCountingTripsOutsideThe
     ASSERT_EQ(changes.size(), std::size(cases));
     for (const Recalculation& change : changes)
         EXPECT_EQ(change.reimbursement, cases[change.row].due) << change.row;
+    // Trips placed from a file are paid as the whole pass pays them, a trip listed before
+    // an earlier day's counting that day's distance too.
+    std::vector<Trip> trips;
+    for (const CrossingCase& c : cases)
+        trips.push_back(
+            Trip::fromValues({QString::fromUtf8(c.date), {}, {}, {}, {}, {}, c.mileage, {}}));
+    auto placed = std::make_shared<LogTable>();
+    placed->openWithTripFields();
+    ASSERT_EQ(placeTrips(*placed, trips, rates, kMaxTrips, kUs),
+              static_cast<int>(std::size(cases)));
+    for (int row = 0; row < placed->RecordCount(); ++row)
+        EXPECT_EQ(placed->valueAt(row, TripField::Reimbursement).toDouble(), cases[row].due) << row;
     // One row filled alone reads the log the same way as the whole pass.
     fillTrip(*table, 0, rates, -1, kUs);
     EXPECT_EQ(table->valueAt(0, TripField::Reimbursement).toDouble(), 7.0);
