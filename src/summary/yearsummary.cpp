@@ -23,12 +23,13 @@ double numberOf(const QVariant& value)
     return ok && std::isfinite(number) ? number : 0.0;
 }
 
-// Dates repeat across a log's trips: each text is read once.
+// Dates repeat across a log's trips: each text is read once per locale, the locale named
+// by the caller so that no trip pays for working its name out.
 class DateReader {
 public:
-    QDate operator()(const QString& text, const QLocale& locale)
+    QDate operator()(const QString& text, const QString& localeName, const QLocale& locale)
     {
-        QHash<QString, QDate>& known = known_[locale.name()];
+        QHash<QString, QDate>& known = known_[localeName];
         const auto found = known.constFind(text);
         if (found != known.constEnd()) return *found;
         return known[text] = textToDate(text, locale);
@@ -38,10 +39,10 @@ private:
     QHash<QString, QHash<QString, QDate>> known_;
 };
 
-SummaryTrip summaryTripOf(const Trip& trip, const QLocale& locale, DateReader& dates)
+SummaryTrip summaryTripOf(const Trip& trip, QDate date)
 {
     SummaryTrip out;
-    out.date = dates(trip.date.toString(), locale);
+    out.date = date;
     out.from = trip.startingLocation.toString().trimmed();
     out.to = trip.destination.toString().trimmed();
     out.distance = numberOf(trip.mileage);
@@ -57,43 +58,70 @@ struct LatestClaim {
 // Amounts add up in whole cents, so no month drifts from the total by a rounding.
 qint64 cents(double amount) { return std::llround(amount * 100.0); }
 
-} // namespace
-
-std::vector<SummaryTrip> summaryTrips(const std::vector<StoredTrip>& trips,
-                                      const std::vector<Claim>& claims, const QLocale& locale)
-{
-    // Claims come in number order: a later claim of a trip takes the earlier's place.
-    std::unordered_map<qint64, LatestClaim> latest;
-    for (const Claim& claim : claims) {
-        for (const ClaimedTrip& claimed : claim.trips) {
-            if (claimed.tripId != 0 && !isBlankTrip(claimed.trip))
-                latest[claimed.tripId] = {&claim, &claimed};
+// Takes the claims first, then the log's trips one by one as they are read (none of them
+// kept whole), then the claimed trips the log no longer holds.
+class SummaryReader {
+public:
+    SummaryReader(const std::vector<Claim>& claims, const QLocale& locale)
+        : locale_(locale), localeName_(locale.name())
+    {
+        // Claims come in number order: a later claim of a trip takes the earlier's place.
+        for (const Claim& claim : claims) {
+            for (const ClaimedTrip& claimed : claim.trips) {
+                if (claimed.tripId != 0 && !isBlankTrip(claimed.trip))
+                    latest_[claimed.tripId] = {&claim, &claimed};
+            }
         }
     }
-    std::vector<SummaryTrip> out;
-    out.reserve(trips.size());
-    std::unordered_set<qint64> inLog;
-    DateReader dates;
-    const auto add = [&](SummaryTrip trip, const LatestClaim* claim) {
+
+    void addLogTrip(const StoredTrip& stored)
+    {
+        if (isBlankTrip(stored.trip)) return;
+        inLog_.insert(stored.id);
+        const auto claim = latest_.find(stored.id);
+        add(summaryTripOf(stored.trip, dates_(stored.trip.date.toString(), localeName_, locale_)),
+            claim == latest_.end() ? nullptr : &claim->second);
+    }
+
+    std::vector<SummaryTrip> finish() &&
+    {
+        for (const auto& [id, claim] : latest_) {
+            if (inLog_.contains(id)) continue;
+            const Trip& trip = claim.trip->trip;
+            const QString& localeName = claim.claim->locale;
+            add(summaryTripOf(trip, dates_(trip.date.toString(), localeName, QLocale(localeName))),
+                &claim);
+        }
+        return std::move(out_);
+    }
+
+private:
+    void add(SummaryTrip trip, const LatestClaim* claim)
+    {
         if (claim) {
             trip.claimed = true;
             trip.claimedAmount = numberOf(claim->trip->trip.reimbursement);
             trip.paid = claim->claim->paidAt.has_value();
         }
-        if (trip.date.isValid()) out.push_back(std::move(trip));
-    };
-    for (const StoredTrip& stored : trips) {
-        if (isBlankTrip(stored.trip)) continue;
-        inLog.insert(stored.id);
-        const auto claim = latest.find(stored.id);
-        add(summaryTripOf(stored.trip, locale, dates),
-            claim == latest.end() ? nullptr : &claim->second);
+        if (trip.date.isValid()) out_.push_back(std::move(trip));
     }
-    for (const auto& [id, claim] : latest) {
-        if (inLog.contains(id)) continue;
-        add(summaryTripOf(claim.trip->trip, QLocale(claim.claim->locale), dates), &claim);
-    }
-    return out;
+
+    QLocale locale_;
+    QString localeName_;
+    std::unordered_map<qint64, LatestClaim> latest_;
+    std::unordered_set<qint64> inLog_;
+    DateReader dates_;
+    std::vector<SummaryTrip> out_;
+};
+
+} // namespace
+
+std::vector<SummaryTrip> summaryTrips(const std::vector<StoredTrip>& trips,
+                                      const std::vector<Claim>& claims, const QLocale& locale)
+{
+    SummaryReader reader(claims, locale);
+    for (const StoredTrip& stored : trips) reader.addLogTrip(stored);
+    return std::move(reader).finish();
 }
 
 YearSummary summarize(const std::vector<SummaryTrip>& trips, const TaxYearStart& start, int year)
@@ -196,7 +224,10 @@ QString summaryCsv(const YearSummary& summary)
 
 std::vector<SummaryTrip> summaryTripsOf(LogDatabase& database, const QLocale& locale)
 {
-    return summaryTrips(database.tripsInOrder(), ClaimStore(database).claims(), locale);
+    const std::vector<Claim> claims = ClaimStore(database).claims();
+    SummaryReader reader(claims, locale);
+    database.readTrips([&reader](StoredTrip&& stored) { reader.addLogTrip(stored); });
+    return std::move(reader).finish();
 }
 
 } // namespace bw::summary

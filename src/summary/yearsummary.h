@@ -26,6 +26,7 @@ struct SummaryTrip {
     bool claimed = false;
     double claimedAmount = 0.0;
     bool paid = false;
+    friend bool operator==(const SummaryTrip&, const SummaryTrip&) = default;
 };
 
 struct MonthRow {

@@ -59,6 +59,8 @@ TEST(YearSummary, CountsEachTaxMonthAndEveryClaimedTripOnceWithTheClaimsAmounts)
     moveOut.movingToHistory = true;
     db.apply(moveOut);
 
+    // Read from the log as it streams by, the trips are those of its whole lists.
+    EXPECT_EQ(summaryTripsOf(db), summaryTrips(db.tripsInOrder(), claims.claims()));
     const YearSummary year = summarize(summaryTripsOf(db), kUk, 2025);
     struct Row {
         int month;
