@@ -332,39 +332,37 @@ QString tiersText(const std::vector<RateTier>& tiers, const QString& separator,
     return parts.join(separator);
 }
 
-// "from 4/6/2026 to 4/5/2027: $0.45 to 10,000 mi, $0.25 after".
-QString tieredSpanText(const RateSpan& span, const QString& typed, const QLocale& locale,
-                       const LogUnits& units)
-{
-    const QString rates = tiersText(span.tiers, QStringLiteral(", "), typed, locale, units);
-    const QString first = dateToText(span.first, locale);
-    const QString last = dateToText(span.last, locale);
-    if (!span.first.isValid())
-        return span.last.isValid()
-                   ? QCoreApplication::translate("MileageLog", "to %2: %1").arg(rates, last)
-                   : rates;
-    return span.last.isValid()
-               ? QCoreApplication::translate("MileageLog", "from %2 to %3: %1")
-                     .arg(rates, first, last)
-               : QCoreApplication::translate("MileageLog", "from %2: %1").arg(rates, first);
-}
+// The rates of a span with its days: "%1" the rates, "%2" its first day, "%3" its last.
+struct SpanForms {
+    const char* to;
+    const char* fromTo;
+    const char* from;
+};
 
 // "$0.70 to 12/31/2025", "$0.725 from 1/1/2026 to 6/30/2026", "$0.75 from 7/1/2026".
+constexpr SpanForms kOneRate = {QT_TRANSLATE_NOOP("MileageLog", "%1 to %2"),
+                                QT_TRANSLATE_NOOP("MileageLog", "%1 from %2 to %3"),
+                                QT_TRANSLATE_NOOP("MileageLog", "%1 from %2")};
+// "from 4/6/2026 to 4/5/2027: $0.45 to 10,000 mi, $0.25 after".
+constexpr SpanForms kTiers = {QT_TRANSLATE_NOOP("MileageLog", "to %2: %1"),
+                              QT_TRANSLATE_NOOP("MileageLog", "from %2 to %3: %1"),
+                              QT_TRANSLATE_NOOP("MileageLog", "from %2: %1")};
+
 QString spanText(const RateSpan& span, const QString& typed, const QLocale& locale,
                  const LogUnits& units)
 {
-    if (!span.tiers.empty()) return tieredSpanText(span, typed, locale, units);
-    const QString rate = rateName(span.rate, typed, locale, units.currency);
+    const bool tiered = !span.tiers.empty();
+    const QString rates = tiered ? tiersText(span.tiers, QStringLiteral(", "), typed, locale, units)
+                                 : rateName(span.rate, typed, locale, units.currency);
+    const SpanForms& forms = tiered ? kTiers : kOneRate;
+    const auto form = [](const char* source) {
+        return QCoreApplication::translate("MileageLog", source);
+    };
     const QString first = dateToText(span.first, locale);
     const QString last = dateToText(span.last, locale);
-    if (!span.first.isValid())
-        return span.last.isValid()
-                   ? QCoreApplication::translate("MileageLog", "%1 to %2").arg(rate, last)
-                   : rate;
-    return span.last.isValid()
-               ? QCoreApplication::translate("MileageLog", "%1 from %2 to %3")
-                     .arg(rate, first, last)
-               : QCoreApplication::translate("MileageLog", "%1 from %2").arg(rate, first);
+    if (!span.first.isValid()) return span.last.isValid() ? form(forms.to).arg(rates, last) : rates;
+    return span.last.isValid() ? form(forms.fromTo).arg(rates, first, last)
+                               : form(forms.from).arg(rates, first);
 }
 
 // The rates the report's trips were paid at: with several, the cell names each with its
