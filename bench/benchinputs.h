@@ -3,7 +3,7 @@
 
 // Report inputs of a generated log of any length, shared by the report benchmarks.
 #include "logtable/logtable.h"
-#include "report/reportinputs.h"
+#include "logtable/reportinputs.h"
 
 #include <QDate>
 #include <QString>

@@ -2,8 +2,8 @@
 #include "benchinputs.h"
 #include "benchmain.h"
 #include "logtable/logtable.h"
+#include "logtable/reportinputs.h"
 #include "report/mileagelog.h"
-#include "report/reportinputs.h"
 
 #include <QCoreApplication>
 

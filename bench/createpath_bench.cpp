@@ -8,10 +8,10 @@
 #include "benchmain.h"
 #include "brindlewick-report/consoledialogs.h"
 #include "logtable/logtable.h"
+#include "logtable/reportinputs.h"
 #include "platform/platform.h"
 #include "report/headlessreport.h"
 #include "report/mileagelog.h"
-#include "report/reportinputs.h"
 
 #include <QFile>
 #include <QGuiApplication>

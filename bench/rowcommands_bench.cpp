@@ -5,6 +5,7 @@
 #include "benchmain.h"
 #include "benchplatform.h"
 #include "logstore/settingsstore.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -97,7 +98,7 @@ void BM_InsertBelowSelectedRow(benchmark::State& state)
         window.form->PushButton1_Click();
         state.ResumeTiming();
     }
-    state.counters["rows"] = window.form->logTable().RecordCount();
+    state.counters["rows"] = window.form->session().logTable().RecordCount();
 }
 BENCHMARK(BM_InsertBelowSelectedRow)->Arg(kRows);
 
@@ -113,7 +114,7 @@ void BM_DeleteSelectedRow(benchmark::State& state)
         window.form->PushButton2_Click();
         state.ResumeTiming();
     }
-    state.counters["rows"] = window.form->logTable().RecordCount();
+    state.counters["rows"] = window.form->session().logTable().RecordCount();
 }
 BENCHMARK(BM_DeleteSelectedRow)->Arg(kRows);
 
@@ -123,7 +124,7 @@ void BM_StartUpRestoringRows(benchmark::State& state)
 {
     for (auto _ : state) {
         Window window(static_cast<int>(state.range(0)));
-        benchmark::DoNotOptimize(window.form->logTable().RecordCount());
+        benchmark::DoNotOptimize(window.form->session().logTable().RecordCount());
     }
 }
 BENCHMARK(BM_StartUpRestoringRows)

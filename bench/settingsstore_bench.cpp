@@ -4,6 +4,7 @@
 #include "benchmain.h"
 #include "benchplatform.h"
 #include "logstore/settingsstore.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "shell/form1.h"
 
@@ -56,7 +57,7 @@ void BM_StartUpRestore(benchmark::State& state)
     const Store store(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto form = store.openWindow();
-        benchmark::DoNotOptimize(form->logTable().RecordCount());
+        benchmark::DoNotOptimize(form->session().logTable().RecordCount());
         state.PauseTiming();
         form.reset();
         state.ResumeTiming();
@@ -74,7 +75,7 @@ void BM_FieldWrite(benchmark::State& state)
     for (auto _ : state) {
         box->setText(QStringLiteral("Michael Jr. %1").arg(++n));
     }
-    state.SetLabel(std::to_string(form->logTable().RecordCount()) + " trips");
+    state.SetLabel(std::to_string(form->session().logTable().RecordCount()) + " trips");
 }
 BENCHMARK(BM_FieldWrite)->Apply([](benchmark::internal::Benchmark* b) {
     b->Arg(10000)->Arg(bw::kMaxTrips)->Unit(benchmark::kMicrosecond);
@@ -88,7 +89,7 @@ void BM_Close(benchmark::State& state)
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        form->logTable().setValueAt(0, 3, QStringLiteral("edit %1").arg(++n));
+        form->session().logTable().setValueAt(0, 3, QStringLiteral("edit %1").arg(++n));
         state.ResumeTiming();
         form->Form_QueryUnload();
     }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "logstore/claimstore.h"
-#include "report/reportinputs.h"
+#include "logtable/reportinputs.h"
 
 #include <QString>
 

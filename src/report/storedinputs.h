@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/trip.h"
-#include "report/reportinputs.h"
+#include "logtable/reportinputs.h"
 
 #include <QDate>
 #include <QString>

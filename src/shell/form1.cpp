@@ -1,15 +1,11 @@
 // The main window: employee fields, the period, the trip grid and the commands.
 #include "shell/form1.h"
 
+#include "core/mainmodule.h"
+#include "core/messageboxes.h"
 #include "core/twips.h"
-#include "logstore/claimstore.h"
-#include "logtable/loghistory.h"
 #include "logtable/logsession.h"
-#include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
-#include "logtable/logtablestore.h"
-#include "logtable/tripbook.h"
-#include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
 #include "platform/platform.h"
@@ -96,11 +92,68 @@ QDateEdit* makeDatePicker(QWidget* parent, const char* name, TwipsRect geometry)
     return picker;
 }
 
+// The employee fields and the period, each after its label.
+void createEntryControls(Form1& form)
+{
+    auto* frame1 = makeFrame(&form, "Frame1", QT_TRANSLATE_NOOP("bw::Form1", "Employee Data"),
+                             TwipsRect{120, 1095, 7800, 3540});
+    form.Frame1 = frame1;
+    const auto labelled = [&](int index, const char* caption, TwipsRect label, const char* name,
+                              TwipsRect box) {
+        form.Label4[static_cast<std::size_t>(index)] = makeLabel(frame1, index, caption, label);
+        return makeTextBox(frame1, name, box);
+    };
+    form.txtEmployeeName =
+        labelled(0, QT_TRANSLATE_NOOP("bw::Form1", "Employee Name:"), {240, 345, 1530, 225},
+                 "txtEmployeeName", {2070, 300, 5505, 345});
+    form.txtEmployeeID = labelled(1, QT_TRANSLATE_NOOP("bw::Form1", "Employee ID:"),
+                                  {240, 780, 1200, 225}, "txtEmployeeID", {2070, 750, 5505, 345});
+    form.txtVehicleDescription =
+        labelled(2, QT_TRANSLATE_NOOP("bw::Form1", "Vehicle Description:"), {240, 1245, 1815, 225},
+                 "txtVehicleDescription", {2070, 1200, 5505, 345});
+    form.txtAuthorizedBy =
+        labelled(3, QT_TRANSLATE_NOOP("bw::Form1", "Authorized By:"), {240, 1695, 1335, 225},
+                 "txtAuthorizedBy", {2070, 1650, 5505, 345});
+    form.txtRatePerMile =
+        labelled(4, QT_TRANSLATE_NOOP("bw::Form1", "Rate per Mile:"), {240, 2145, 1275, 225},
+                 "txtRatePerMile", {2070, 2100, 5490, 345});
+
+    form.Frame3 = makeFrame(frame1, "Frame3", QT_TRANSLATE_NOOP("bw::Form1", "For Period"),
+                            TwipsRect{2040, 2490, 5505, 855});
+    form.Label4[5] = makeLabel(form.Frame3, 5, QT_TRANSLATE_NOOP("bw::Form1", "From:"),
+                               TwipsRect{360, 315, 585, 225});
+    form.dtpFrom = makeDatePicker(form.Frame3, "dtpFrom", TwipsRect{960, 270, 1770, 330});
+    form.Label4[6] = makeLabel(form.Frame3, 6, QT_TRANSLATE_NOOP("bw::Form1", "To:"),
+                               TwipsRect{3000, 300, 495, 225});
+    form.dtpTo = makeDatePicker(form.Frame3, "dtpTo", TwipsRect{3405, 270, 1770, 330});
+}
+
+// Assistive technology names each field after its label, without the colon, and the
+// grid after its caption line; the buttons are named by their captions.
+void nameControls(Form1& form)
+{
+    const std::array<QWidget*, 7> labelled = {form.txtEmployeeName,
+                                              form.txtEmployeeID,
+                                              form.txtVehicleDescription,
+                                              form.txtAuthorizedBy,
+                                              form.txtRatePerMile,
+                                              form.dtpFrom,
+                                              form.dtpTo};
+    for (std::size_t i = 0; i < labelled.size(); ++i) {
+        QWidget* control = labelled[i];
+        form.Label4[i]->setBuddy(control);
+        QString name = form.Label4[i]->text();
+        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+        // French sets a space before the colon.
+        name = name.trimmed();
+        control->setAccessibleName(name);
+    }
+    form.DataGrid1->setAccessibleName(form.DataGrid1Caption->text());
+}
+
 } // namespace
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent), session_(std::make_unique<LogSession>()), model_(new LogTableModel(this)),
-      history_(std::make_unique<LogHistory>(*model_))
+Form1::Form1(QWidget* parent) : QWidget(parent), session_(std::make_unique<LogSession>())
 {
     setObjectName(QStringLiteral("Form1"));
     // The design's small dialog font.
@@ -114,21 +167,17 @@ Form1::Form1(QWidget* parent)
     centreOnScreen(this);
 }
 
-TripLog* Form1::tripLog() const { return session_->log(); }
-
-ClaimStore* Form1::claimStore() const { return session_->claims(); }
+LogTableModel& Form1::gridModel() const { return session_->model(); }
 
 Form1::~Form1()
 {
-    // The base class hides the window after this body and the members are gone: an editor
-    // still open in the grid would then hand its text to the model, whose change signal
-    // must no longer reach this window's log. The text goes in now, while the log is here.
-    commitGridEdit();
-    disconnect(model_, nullptr, this, nullptr);
-    // The editor may hand its text over once more as it loses the focus; the model then
-    // fills without this window's rate, period and routes.
-    model_->setTripContext({});
-    model_->setClaimMarks({});
+    // The base class hides the window after this body and the session is gone: an editor
+    // still open in the grid would then hand its text to the model. The text goes in now,
+    // while the log is here, and the grid lets go of the model before the session ends.
+    finishCellEdit(DataGrid1);
+    disconnect(&session_->model(), nullptr, this, nullptr);
+    disconnect(session_.get(), nullptr, this, nullptr);
+    DataGrid1->setModel(nullptr);
 }
 
 void Form1::createControls()
@@ -142,17 +191,16 @@ void Form1::createControls()
     PushButton7 =
         button(this, "PushButton7", QT_TR_NOOP("Load Sample/Example Data"), {4080, 630, 3840, 405});
 
-    createEntryControls();
+    createEntryControls(*this);
     createGrid();
     PushButton2 = button(Frame2, "PushButton2", QT_TR_NOOP("Insert Below Selected Row"),
                          {240, 3970, 7300, 405});
     PushButton1 =
         button(Frame2, "PushButton1", QT_TR_NOOP("Delete Selected Row"), {240, 4480, 3600, 405});
     PushButton3 = button(Frame2, "PushButton3", QT_TR_NOOP("Delete All"), {3960, 4480, 3600, 405});
-    createHistoryActions();
     createGridMenu();
 
-    nameControls();
+    nameControls(*this);
 
     const QList<QWidget*> tabOrder = {
         txtEmployeeName, PushButton22,   txtEmployeeID, txtVehicleDescription,
@@ -162,32 +210,6 @@ void Form1::createControls()
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i) {
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
     }
-}
-
-// The employee fields and the period, each after its label.
-void Form1::createEntryControls()
-{
-    Frame1 =
-        makeFrame(this, "Frame1", QT_TR_NOOP("Employee Data"), TwipsRect{120, 1095, 7800, 3540});
-    Label4[0] = makeLabel(Frame1, 0, QT_TR_NOOP("Employee Name:"), TwipsRect{240, 345, 1530, 225});
-    txtEmployeeName = makeTextBox(Frame1, "txtEmployeeName", TwipsRect{2070, 300, 5505, 345});
-    Label4[1] = makeLabel(Frame1, 1, QT_TR_NOOP("Employee ID:"), TwipsRect{240, 780, 1200, 225});
-    txtEmployeeID = makeTextBox(Frame1, "txtEmployeeID", TwipsRect{2070, 750, 5505, 345});
-    Label4[2] =
-        makeLabel(Frame1, 2, QT_TR_NOOP("Vehicle Description:"), TwipsRect{240, 1245, 1815, 225});
-    txtVehicleDescription =
-        makeTextBox(Frame1, "txtVehicleDescription", TwipsRect{2070, 1200, 5505, 345});
-    Label4[3] = makeLabel(Frame1, 3, QT_TR_NOOP("Authorized By:"), TwipsRect{240, 1695, 1335, 225});
-    txtAuthorizedBy = makeTextBox(Frame1, "txtAuthorizedBy", TwipsRect{2070, 1650, 5505, 345});
-    Label4[4] = makeLabel(Frame1, 4, QT_TR_NOOP("Rate per Mile:"), TwipsRect{240, 2145, 1275, 225});
-    txtRatePerMile = makeTextBox(Frame1, "txtRatePerMile", TwipsRect{2070, 2100, 5490, 345});
-
-    Frame3 =
-        makeFrame(Frame1, "Frame3", QT_TR_NOOP("For Period"), TwipsRect{2040, 2490, 5505, 855});
-    Label4[5] = makeLabel(Frame3, 5, QT_TR_NOOP("From:"), TwipsRect{360, 315, 585, 225});
-    dtpFrom = makeDatePicker(Frame3, "dtpFrom", TwipsRect{960, 270, 1770, 330});
-    Label4[6] = makeLabel(Frame3, 6, QT_TR_NOOP("To:"), TwipsRect{3000, 300, 495, 225});
-    dtpTo = makeDatePicker(Frame3, "dtpTo", TwipsRect{3405, 270, 1770, 330});
 }
 
 // The trip grid under its caption line, in the frame that holds the row commands.
@@ -219,48 +241,13 @@ void Form1::createGrid()
     DataGrid1->verticalHeader()->setDefaultSectionSize(DataGrid1->fontMetrics().height() + 6);
     DataGrid1->setMouseTracking(true);
     DataGrid1->viewport()->setMouseTracking(true);
-    model_->attachView(DataGrid1);
-    model_->setTripContext(
-        {[this] { return txtRatePerMile->text(); },
-         [this] {
-             return TripPeriod{dtpFrom->date(), dtpTo->date()};
-         },
-         [this] { return rates_; },
-         [this](const QString& from, const QString& to) { return tripBook_->distance(from, to); },
-         [this] {
-             return session_->log() && session_->log()->database()
-                        ? session_->log()->database()->taxYearStart()
-                        : TaxYearStart{};
-         },
-         [this] {
-             return tripsOutsideLog(session_->log() ? session_->log()->database() : nullptr);
-         }});
-    createTripActions();
-    createRateActions();
-}
-
-void Form1::nameControls()
-{
-    // Assistive technology names each field after its label, without the colon, and the
-    // grid after its caption line; the buttons are named by their captions.
-    const std::array<QWidget*, 7> labelled = {
-        txtEmployeeName, txtEmployeeID, txtVehicleDescription, txtAuthorizedBy, txtRatePerMile,
-        dtpFrom,         dtpTo};
-    for (std::size_t i = 0; i < labelled.size(); ++i) {
-        QWidget* control = labelled[i];
-        Label4[i]->setBuddy(control);
-        QString name = Label4[i]->text();
-        if (name.endsWith(QLatin1Char(':'))) name.chop(1);
-        // French sets a space before the colon.
-        name = name.trimmed();
-        control->setAccessibleName(name);
-    }
-    DataGrid1->setAccessibleName(DataGrid1Caption->text());
+    session_->model().attachView(DataGrid1);
+    createTripCommands();
+    createRateCommands();
 }
 
 void Form1::connectHandlers()
 {
-    connect(model_, &LogTableModel::changeFinished, this, &Form1::commitTrips);
     // Keys for the commands; the grid's own (undo, redo, Alt+Insert, Alt+Delete) are its
     // actions, made with its context menu.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -270,7 +257,7 @@ void Form1::connectHandlers()
         auto* create = new QShortcut(keys, this);
         connect(create, &QShortcut::activated, this, [this] {
             // A click on the button would have finished the edit by taking the focus.
-            commitGridEdit();
+            finishCellEdit(DataGrid1);
             PushButton22->click();
         });
     }
@@ -299,8 +286,9 @@ void Form1::connectHandlers()
     connect(PushButton22, &QPushButton::clicked, this, [this] { PushButton22_Click(); });
 
     const auto onChange = [this](QLineEdit* box, const char* key) {
-        connect(box, &QLineEdit::textChanged, this,
-                [this, key](const QString& text) { saveEntry(QString::fromLatin1(key), text); });
+        connect(box, &QLineEdit::textChanged, this, [this, key](const QString& text) {
+            session_->keepEntry(QString::fromLatin1(key), text);
+        });
     };
     onChange(txtAuthorizedBy, "AuthorizedBy");
     onChange(txtEmployeeID, "EmployeeID");
@@ -309,10 +297,27 @@ void Form1::connectHandlers()
     onChange(txtVehicleDescription, "VehicleDescription");
     connect(dtpFrom, &QDateEdit::dateChanged, this, [this] { dtpFrom_Change(); });
     connect(dtpTo, &QDateEdit::dateChanged, this, [this] { dtpTo_Change(); });
-    // The period decides which trip dates are marked.
-    for (QDateEdit* picker : {dtpFrom, dtpTo}) {
-        connect(picker, &QDateEdit::dateChanged, model_, &LogTableModel::recheck);
-    }
+    session_->setPeriod(dtpFrom->date(), dtpTo->date());
+
+    // What the open log reports, the window shows.
+    LogSession* log = session_.get();
+    connect(log, &LogSession::notice, this, [](const QString& text) { tell(text); });
+    connect(log, &LogSession::writeFailed, this, [](const QString& why) {
+        tell(tr("The last change to the trips could not be saved. %1").arg(why));
+    });
+    connect(log, &LogSession::dailyBackupFailed, this, [](const QString& why) {
+        tell(tr("The daily backup of the trip log could not be made. %1").arg(why),
+             applicationTitle(), Dialogs::Icon::Warning);
+    });
+    // The pickers keep From <= To as each changes; the order below never trips that rule
+    // in a way that changes the outcome.
+    connect(log, &LogSession::periodShown, this, [this](QDate from, QDate to) {
+        dtpFrom->setDate(from);
+        dtpTo->setDate(to);
+    });
+    connect(log, &LogSession::claimMarksChanged, this, [this] {
+        if (mnuStartNewPeriod) mnuStartNewPeriod->setEnabled(session_->mayStartNewPeriod());
+    });
 }
 
 void Form1::setCreateTemplateHandler(std::function<void()> handler)
@@ -341,23 +346,15 @@ void Form1::setMousePointer(int pointer)
     }
 }
 
-void Form1::resetPointer()
+void Form1::pointAt(bool button)
 {
-    if (mousePointer_ != kPointerHourglass && mousePointer_ != kPointerDefault) {
-        setMousePointer(kPointerDefault);
-    }
-}
-
-void Form1::showHandPointer()
-{
-    if (mousePointer_ != kPointerHourglass && mousePointer_ != kPointerCustom) {
-        setMousePointer(kPointerCustom);
-    }
+    const int pointer = button ? kPointerCustom : kPointerDefault;
+    if (mousePointer_ != kPointerHourglass && mousePointer_ != pointer) setMousePointer(pointer);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event)
 {
-    resetPointer();
+    pointAt(false);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -366,9 +363,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
         if (qobject_cast<QPushButton*>(watched) != nullptr) {
-            showHandPointer();
+            pointAt(true);
         } else if (qobject_cast<QLineEdit*>(watched) == nullptr) {
-            resetPointer();
+            pointAt(false);
         }
     } else if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
                && watched == DataGrid1->viewport()) {
@@ -382,15 +379,5 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
-
-QString Form1::employeeName() const { return txtEmployeeName->text(); }
-QString Form1::employeeID() const { return txtEmployeeID->text(); }
-QString Form1::vehicleDescription() const { return txtVehicleDescription->text(); }
-QString Form1::authorizedBy() const { return txtAuthorizedBy->text(); }
-QString Form1::ratePerMile() const { return txtRatePerMile->text(); }
-QDate Form1::periodFrom() const { return dtpFrom->date(); }
-QDate Form1::periodTo() const { return dtpTo->date(); }
-
-LogTable& Form1::logTable() const { return requireTable(logTable_); }
 
 } // namespace bw

@@ -3,8 +3,8 @@
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
 #include "core/steptrap.h"
-#include "logstore/settingsstore.h"
 #include "logtable/loghistory.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
@@ -31,13 +31,14 @@ constexpr char kSupportPage[] = "https://www.brindlewick.example/support";
 
 void Form1::PushButton1_Click()
 {
+    std::shared_ptr<LogTable>& logTable = session_->table();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton1_Click));
     // Without a current row there is no row to name in the question or to delete.
-    if (!logTable_ || !logTable_->isOpen() || logTable_->position() < 0) {
+    if (!logTable || !logTable->isOpen() || logTable->position() < 0) {
         return;
     }
     const auto answer = trap.value(100, [&] {
-        const QVariant date = logTable_->value(0);
+        const QVariant date = logTable->value(0);
         return ask(tr("Do you really want delete this row ?\r\n(%1)")
                        .arg(date.isNull() ? QString() : date.toString()),
                    Dialogs::No, tr("Question"));
@@ -46,40 +47,41 @@ void Form1::PushButton1_Click()
         return;
     }
     trap.run(102, [&] { setUpdatesEnabled(false); });
-    trap.run(104, [&] { model_->deleteCurrentRow(); });
+    trap.run(104, [&] { session_->model().deleteCurrentRow(); });
     trap.run(106, [&] { setUpdatesEnabled(true); });
     trap.run(108, [] { tell(tr("Row deleted.")); });
 }
 
 void Form1::PushButton2_Click()
 {
+    std::shared_ptr<LogTable>& logTable = session_->table();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton2_Click));
-    if (logTable_ && logTable_->RecordCount() >= kMaxTrips) {
+    if (logTable && logTable->RecordCount() >= kMaxTrips) {
         trap.run(100, [] { tellTripLimit(tr("No row was inserted.")); });
         return;
     }
     // The blank row goes straight below the selected one; with no selected row it is
     // appended at the end.
     const int selected =
-        trap.value(100, [&] { return requireTable(logTable_).position(); }).value_or(-1);
+        trap.value(100, [&] { return requireTable(logTable).position(); }).value_or(-1);
     const int below =
-        trap.value(122,
-                   [&] {
-                       return selected >= 0 ? selected + 1 : requireTable(logTable_).RecordCount();
-                   })
+        trap.value(
+                122,
+                [&] { return selected >= 0 ? selected + 1 : requireTable(logTable).RecordCount(); })
             .value_or(0);
     trap.run(142, [&] {
-        requireTable(logTable_);
-        model_->insertRow(below, blankRowValues());
+        requireTable(logTable);
+        session_->model().insertRow(below, blankRowValues());
     });
     trap.run(164, [&] {
-        requireTable(logTable_).setPosition(below);
-        model_->showCursor();
+        requireTable(logTable).setPosition(below);
+        session_->model().showCursor();
     });
 }
 
 void Form1::PushButton3_Click()
 {
+    std::shared_ptr<LogTable>& logTable = session_->table();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton3_Click));
     const auto answer = trap.value(
         100, [] { return ask(tr("Do you really want clear ?"), Dialogs::No, tr("Question")); });
@@ -88,25 +90,26 @@ void Form1::PushButton3_Click()
     }
     // The new table replaces the old one at the end of the span: one change, undone whole
     // and written whole when it is bound.
-    const LogHistory::Name step(*history_, tr("Delete All"));
-    const LogTableModel::Rebuild rebuild(*model_);
-    CreateLogTable(logTable_, trap, 102);
-    const int rows = storedRowCount(tripLog() ? tripLog()->rowCountAtClose() : QString(), trap, 124,
-                                    tr("The stored row count is %1; %2 blank rows were made."));
+    const LogHistory::Name step(session_->history(), tr("Delete All"));
+    const LogTableModel::Rebuild rebuild(session_->model());
+    CreateLogTable(logTable, trap, 102);
+    const int rows =
+        storedRowCount(session_->log() ? session_->log()->rowCountAtClose() : QString(), trap, 124,
+                       tr("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
-        trap.run(126, [&] { requireTable(logTable_).AddNew(); });
+        trap.run(126, [&] { requireTable(logTable).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            trap.run(128 + 2 * k, [&] { requireTable(logTable_).setValue(k, blankValue(k)); });
+            trap.run(128 + 2 * k, [&] { requireTable(logTable).setValue(k, blankValue(k)); });
         }
     }
     trap.run(144, [&] {
-        if (requireTable(logTable_).RecordCount() > 0) {
-            logTable_->MoveFirst();
+        if (requireTable(logTable).RecordCount() > 0) {
+            logTable->MoveFirst();
         }
     });
     trap.run(146, [&] {
-        requireTable(logTable_);
-        model_->bind(logTable_);
+        requireTable(logTable);
+        session_->model().bind(logTable);
     });
     // The clicked button would keep the focus; the user goes on in the grid.
     DataGrid1->setFocus();
@@ -122,6 +125,7 @@ void Form1::PushButton6_Click()
 
 void Form1::PushButton7_Click()
 {
+    std::shared_ptr<LogTable>& logTable = session_->table();
     if (!backUpBeforeChange()) {
         return;
     }
@@ -137,46 +141,44 @@ void Form1::PushButton7_Click()
     trap.run(112, [&] { txtVehicleDescription->setText(sample.vehicleDescription); });
 
     // One step of the history takes back the rows and the entries.
-    const LogHistory::Name step(*history_, tr("Load Sample"),
+    const LogHistory::Name step(session_->history(), tr("Load Sample"),
                                 {entriesBefore, entriesRestorer(), {}});
     // The grid is told about the swept and appended rows once, when it is bound again.
-    const LogTableModel::Rebuild rebuild(*model_);
-    trap.run(114, [&] { requireTable(logTable_).MoveFirst(); });
+    const LogTableModel::Rebuild rebuild(session_->model());
+    trap.run(114, [&] { requireTable(logTable).MoveFirst(); });
     // The rows that exist now are visited once each; deleting one moves the next up.
     const int rows =
-        trap.value(116, [&] { return requireTable(logTable_).RecordCount(); }).value_or(0);
+        trap.value(116, [&] { return requireTable(logTable).RecordCount(); }).value_or(0);
     for (int pass = 0; pass < rows; ++pass) {
         bool blank = true;
         const int fields =
-            trap.value(120, [&] { return requireTable(logTable_).fieldCount(); }).value_or(0);
+            trap.value(120, [&] { return requireTable(logTable).fieldCount(); }).value_or(0);
         for (int k = 0; k < fields; ++k) {
-            if (trap.test(122, [&] { return holdsTripValue(requireTable(logTable_).value(k)); })) {
+            if (trap.test(122, [&] { return holdsTripValue(requireTable(logTable).value(k)); })) {
                 blank = false;
             }
         }
         if (blank) {
-            trap.run(128, [&] { requireTable(logTable_).Delete(); });
+            trap.run(128, [&] { requireTable(logTable).Delete(); });
         }
-        if (trap.test(130, [&] { return !requireTable(logTable_).Eof(); })) {
-            trap.run(132, [&] { requireTable(logTable_).MoveNext(); });
+        if (trap.test(130, [&] { return !requireTable(logTable).Eof(); })) {
+            trap.run(132, [&] { requireTable(logTable).MoveNext(); });
         }
     }
-    if (trap.test(134, [&] {
-            return !requireTable(logTable_).Bof() && !requireTable(logTable_).Eof();
-        })) {
-        trap.run(136, [&] { requireTable(logTable_).MoveFirst(); });
+    if (trap.test(134,
+                  [&] { return !requireTable(logTable).Bof() && !requireTable(logTable).Eof(); })) {
+        trap.run(136, [&] { requireTable(logTable).MoveFirst(); });
     }
     int label = 138;
     int left = 0;
     for (const Trip& trip : sampleTrips()) {
-        if (logTable_ && logTable_->RecordCount() >= kMaxTrips) {
+        if (logTable && logTable->RecordCount() >= kMaxTrips) {
             ++left;
             continue;
         }
-        trap.run(label, [&] { requireTable(logTable_).AddNew(); });
+        trap.run(label, [&] { requireTable(logTable).AddNew(); });
         for (int k = 0; k < LogTable::kFieldCount; ++k) {
-            trap.run(label + 2 + 2 * k,
-                     [&] { requireTable(logTable_).setValue(k, trip.field(k)); });
+            trap.run(label + 2 + 2 * k, [&] { requireTable(logTable).setValue(k, trip.field(k)); });
         }
         label += 18;
     }
@@ -187,14 +189,14 @@ void Form1::PushButton7_Click()
         });
     }
     trap.run(192, [&] {
-        requireTable(logTable_);
-        model_->bind(logTable_);
+        requireTable(logTable);
+        session_->model().bind(logTable);
     });
 }
 
 void Form1::PushButton22_Click()
 {
-    if (!confirmTripWarnings() || !confirmClaimedTrips()) {
+    if (!confirmReport()) {
         return;
     }
     if (createTemplate_) {

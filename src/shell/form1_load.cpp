@@ -4,10 +4,7 @@
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
 #include "core/steptrap.h"
-#include "logstore/keptentries.h"
-#include "logtable/entrylocale.h"
 #include "logtable/logsession.h"
-#include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "logtable/triplog.h"
@@ -18,6 +15,7 @@
 #include "platform/platform.h"
 #include "shell/failure.h"
 #include "shell/form1.h"
+#include "shell/gridview.h"
 #include "shell/isinstalled.h"
 #include "widgets/skin.h"
 
@@ -28,6 +26,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -67,14 +66,9 @@ bool Form1::Form_Load()
         trap.run(126, [&] { mouseIcon_ = loadCursorFile(cursorFile); });
     }
     // Entries typed under another locale are kept in this one's forms from now on.
-    if (const QString notice =
-            session_->entries().keep([&] { EntryLocale::adopt(session_->store()); });
-        !notice.isEmpty())
-        tell(notice);
+    if (const QString notice = session_->adoptEntryLocale(); !notice.isEmpty()) tell(notice);
     const auto restore = [&](int label, QLineEdit* box, const char* key) {
-        trap.run(label, [&] {
-            box->setText(EntryLocale::read(session_->store(), QString::fromLatin1(key)));
-        });
+        trap.run(label, [&] { box->setText(session_->storedEntry(QString::fromLatin1(key))); });
     };
     restore(128, txtAuthorizedBy, "AuthorizedBy");
     restore(130, txtEmployeeID, "EmployeeID");
@@ -82,13 +76,11 @@ bool Form1::Form_Load()
     // Both dates are read before either picker is set: setting one raises the period
     // rule, which would overwrite the other's stored value before it was read.
     const std::optional<QDate> from = trap.value(134, [&] {
-        return storedDate(
-            EntryLocale::read(session_->store(), QStringLiteral("PeriodFrom"), today));
+        return storedDate(session_->storedEntry(QStringLiteral("PeriodFrom"), today));
     });
     restore(136, txtRatePerMile, "RatePerMile");
-    const std::optional<QDate> to = trap.value(138, [&] {
-        return storedDate(EntryLocale::read(session_->store(), QStringLiteral("PeriodTo"), today));
-    });
+    const std::optional<QDate> to = trap.value(
+        138, [&] { return storedDate(session_->storedEntry(QStringLiteral("PeriodTo"), today)); });
     trap.run(138, [&] {
         const QSignalBlocker blockFrom(dtpFrom);
         const QSignalBlocker blockTo(dtpTo);
@@ -97,17 +89,30 @@ bool Form1::Form_Load()
     });
     restore(140, txtVehicleDescription, "VehicleDescription");
 
-    CreateLogTable(logTable_, trap, 142);
-    openTripLog(trap);
-    BindLogTable(logTable_, *model_, trap);
-    refreshClaimMarks();
-    for (const QString& notice : tripLog()->notices()) tell(notice);
-    tripLog()->noticesShown();
+    session_->setPeriod(dtpFrom->date(), dtpTo->date());
+    CreateLogTable(session_->table(), trap, 142);
+    session_->openLog();
+    session_->restoreTrips(trap);
+    if (session_->log()->readOnly()) {
+        // Nothing typed here could be kept: the grid and the trip commands stay still.
+        DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        for (QObject* command :
+             std::initializer_list<QObject*>{PushButton1, PushButton2, PushButton3, PushButton7,
+                                             mnuImportTrips, mnuImportDrives, mnuRestoreBackup}) {
+            command->setProperty("enabled", false);
+        }
+    }
+    BindLogTable(session_->table(), session_->model(), trap);
+    session_->refreshClaimMarks();
+    for (const QString& notice : session_->log()->notices()) tell(notice);
+    session_->log()->noticesShown();
 
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
     if (mayRun) {
         txtEmployeeName->setFocus();
-        scheduleDailyBackup();
+        // After the window has opened: the day's backup runs a few pages at a time from
+        // the event loop, so a large log never holds up the start.
+        QTimer::singleShot(0, session_.get(), [this] { session_->startDailyBackup(); });
     }
     return mayRun;
 }
@@ -121,62 +126,17 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::Form_QueryUnload()
 {
-    commitGridEdit();
+    finishCellEdit(DataGrid1);
     // Closing leaves the row being edited, so its fills are stored with it.
-    model_->leaveEditedRow();
+    session_->model().leaveEditedRow();
     // The copy reads the log's connection: it ends before that closes.
     session_->endDailyBackup();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
     // Every finished change is kept already; the close keeps the last ones and the row
     // count that "Delete All" starts over with.
-    trap.run(100, [&] {
-        if (tripLog() && logTable_) tripLog()->close(*logTable_);
-    });
+    trap.run(100, [&] { session_->closeLog(); });
     // Entries a full disk kept waiting have their last chance here.
-    trap.run(102, [&] { session_->entries().close(); });
-}
-
-void Form1::openTripLog(StepTrap& trap)
-{
-    session_->openLog();
-    if (logTable_ && logTable_->isOpen()) tripLog()->restoreInto(*logTable_, trap);
-    // The rates by date are kept beside the trips; a read-only log lends its list only.
-    setRateStore(session_->rateStore());
-    if (tripLog()->readOnly()) {
-        // Nothing typed here could be kept: the grid and the trip commands stay still.
-        DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        for (QWidget* command :
-             {static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
-              static_cast<QWidget*>(PushButton3), static_cast<QWidget*>(PushButton7)}) {
-            command->setEnabled(false);
-        }
-        if (mnuImportTrips) mnuImportTrips->setEnabled(false);
-        if (mnuImportDrives) mnuImportDrives->setEnabled(false);
-        if (mnuRestoreBackup) mnuRestoreBackup->setEnabled(false);
-    }
-}
-
-// One finished change, one transaction. A write that fails leaves its changes pending
-// for the next one and says why, once until a write succeeds again; entries waiting for
-// the disk go with a write that works.
-void Form1::commitTrips()
-{
-    if (!tripLog() || !logTable_) return;
-    const LogSession::Commit said = session_->commit(*logTable_);
-    if (!said.failure.isEmpty())
-        tell(tr("The last change to the trips could not be saved. %1").arg(said.failure));
-    if (!said.entriesNotice.isEmpty()) tell(said.entriesNotice);
-}
-
-// A cell still being typed into when the window closes would otherwise be lost: closing
-// moves no focus, so the grid never finishes the edit by itself.
-void Form1::commitGridEdit()
-{
-    // The grid has no widgets of its own in its cells, so a widget there is an open editor.
-    if (QWidget* editor = DataGrid1->indexWidget(DataGrid1->currentIndex())) {
-        QMetaObject::invokeMethod(DataGrid1, "commitData", Qt::DirectConnection,
-                                  Q_ARG(QWidget*, editor));
-    }
+    trap.run(102, [&] { session_->closeEntries(); });
 }
 
 void Form1::showMainWindow()
@@ -194,22 +154,13 @@ void Form1::Form_Unload() { QCoreApplication::quit(); }
 
 // The change handlers have no trap: a write that fails is told as a plain notice naming
 // its cause, and the value waits for the next write.
-void Form1::saveEntry(const QString& key, const QString& value)
-{
-    const QString notice =
-        session_->entries().keep([&] { EntryLocale::save(session_->store(), key, value); });
-    if (!notice.isEmpty()) tell(notice);
-    // Trip changes that wait for the disk go with the entry's write that worked.
-    if (notice.isEmpty() && session_->writesFailing() && !session_->entries().pending())
-        commitTrips();
-}
-
 void Form1::dtpFrom_Change()
 {
     if (dtpFrom->date() > dtpTo->date()) {
         dtpTo->setDate(dtpFrom->date());
     }
-    saveEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()));
+    session_->setPeriod(dtpFrom->date(), dtpTo->date());
+    session_->keepEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()));
 }
 
 void Form1::dtpTo_Change()
@@ -217,7 +168,8 @@ void Form1::dtpTo_Change()
     if (dtpTo->date() < dtpFrom->date()) {
         dtpFrom->setDate(dtpTo->date());
     }
-    saveEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()));
+    session_->setPeriod(dtpFrom->date(), dtpTo->date());
+    session_->keepEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()));
 }
 
 } // namespace bw

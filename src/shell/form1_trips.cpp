@@ -1,7 +1,6 @@
 // Trips in and out of CSV files, and the create command's look at the trips' warnings.
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
-#include "logtable/loghistory.h"
 #include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
@@ -12,6 +11,7 @@
 #include "platform/platform.h"
 #include "shell/drivesdialog.h"
 #include "shell/form1.h"
+#include "shell/gridview.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -45,6 +45,30 @@ QString localCsvFile(const QMimeData* data)
     return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? path : QString();
 }
 
+// The file an import reads, or "" when none was chosen.
+QString importFile()
+{
+    Dialogs::OpenFile request;
+    request.title = Form1::tr("Import Trips from CSV");
+    const QString allFiles = Form1::tr("All Files (*)");
+    request.filters = {Form1::tr(kCsvFilter), allFiles};
+    return platform().dialogs->openFileName(request);
+}
+
+// The file an export writes, or "" when none was chosen.
+QString exportFile()
+{
+    Dialogs::SaveFile request;
+    request.title = Form1::tr("Export Trips to CSV");
+    request.filters = {Form1::tr(kCsvFilter)};
+    request.fileName = QStringLiteral("trips.csv");
+    const Dialogs::SaveChoice choice = platform().dialogs->saveFile(request);
+    if (choice.path.isEmpty()) return {};
+    // A name typed without a suffix gets the one of the file type it is written as.
+    const bool hasSuffix = !QFileInfo(choice.path).suffix().isEmpty();
+    return hasSuffix ? choice.path : choice.path + QStringLiteral(".csv");
+}
+
 int lineCount(const std::vector<CsvProblem>& problems)
 {
     int lines = 0;
@@ -58,7 +82,7 @@ int lineCount(const std::vector<CsvProblem>& problems)
 
 } // namespace
 
-void Form1::createTripActions()
+void Form1::createTripCommands()
 {
     mnuImportTrips = new QAction(tr("Import Trips from CSV..."), DataGrid1);
     mnuImportTrips->setObjectName(QStringLiteral("mnuImportTrips"));
@@ -67,8 +91,14 @@ void Form1::createTripActions()
     mnuImportTrips->setShortcutVisibleInContextMenu(true);
     mnuExportTrips = new QAction(tr("Export Trips to CSV..."), DataGrid1);
     mnuExportTrips->setObjectName(QStringLiteral("mnuExportTrips"));
-    connect(mnuImportTrips, &QAction::triggered, this, [this] { importTripsCommand(); });
-    connect(mnuExportTrips, &QAction::triggered, this, [this] { exportTripsCommand(); });
+    connect(mnuImportTrips, &QAction::triggered, this, [this] {
+        finishCellEdit(DataGrid1);
+        if (const QString path = importFile(); !path.isEmpty()) importTripsFrom(path);
+    });
+    connect(mnuExportTrips, &QAction::triggered, this, [this] {
+        finishCellEdit(DataGrid1);
+        if (const QString path = exportFile(); !path.isEmpty()) exportTripsTo(path);
+    });
     DataGrid1->addAction(mnuImportTrips);
     DataGrid1->addAction(mnuExportTrips);
     DataGrid1->setAcceptDrops(true);
@@ -89,37 +119,9 @@ bool Form1::dropTrips(QEvent* event)
     return true;
 }
 
-void Form1::importTripsCommand()
-{
-    commitGridEdit();
-    Dialogs::OpenFile request;
-    request.title = tr("Import Trips from CSV");
-    request.filters = {tr(kCsvFilter), tr("All Files (*)")};
-    const QString path = platform().dialogs->openFileName(request);
-    if (!path.isEmpty()) {
-        importTripsFrom(path);
-    }
-}
-
-void Form1::exportTripsCommand()
-{
-    commitGridEdit();
-    Dialogs::SaveFile request;
-    request.title = tr("Export Trips to CSV");
-    request.filters = {tr(kCsvFilter)};
-    request.fileName = QStringLiteral("trips.csv");
-    const Dialogs::SaveChoice choice = platform().dialogs->saveFile(request);
-    if (choice.path.isEmpty()) {
-        return;
-    }
-    // A name typed without a suffix gets the one of the file type it is written as.
-    const bool hasSuffix = !QFileInfo(choice.path).suffix().isEmpty();
-    exportTripsTo(hasSuffix ? choice.path : choice.path + QStringLiteral(".csv"));
-}
-
 bool Form1::importTripsFrom(const QString& path)
 {
-    if (!logTable_ || !logTable_->isOpen()) {
+    if (!session_->tableOpen()) {
         return false;
     }
     const QString name = QFileInfo(path).fileName();
@@ -133,7 +135,7 @@ bool Form1::importTripsFrom(const QString& path)
         warnUser(tr("No trips were imported from \"%1\". %2").arg(name, read.failure));
         return false;
     }
-    LogTable& table = *logTable_;
+    const LogTable& table = *session_->table();
     const int total = static_cast<int>(read.trips.size());
     const int fit = std::min(total, tripPlacement(table).capacity);
     if (fit == 0) {
@@ -164,33 +166,24 @@ bool Form1::importTripsFrom(const QString& path)
     if (!backUpBeforeChange()) {
         return false;
     }
-    const LogHistory::Name step(*history_, tr("Import of Trips"));
-    const LogTableModel::Rebuild rebuild(*model_);
-    const int first = tripPlacement(table).firstRow;
-    placeTrips(table, read.trips, model_->tripRates());
-    table.setPosition(first);
+    session_->placeImported(read.trips, true, tr("Import of Trips"));
     return true;
 }
 
 void Form1::importDrivesCommand()
 {
-    commitGridEdit();
-    if (!logTable_ || !logTable_->isOpen() || !session_->log() || session_->log()->readOnly())
-        return;
-    const std::vector<Trip> trips =
-        reviewDrives(this, {*logTable_, session_->log()->database(), *tripBook_, dtpFrom->date(),
-                            dtpTo->date(), units_.distance});
+    finishCellEdit(DataGrid1);
+    if (!session_->tableOpen() || session_->readOnly()) return;
+    const std::vector<Trip> trips = reviewDrives(
+        this, {*session_->table(), session_->log()->database(), session_->tripBook(),
+               session_->periodFrom(), session_->periodTo(), session_->units().distance});
     if (trips.empty() || !backUpBeforeChange()) return;
-    const LogHistory::Name step(*history_, tr("Import of Drives"));
-    const LogTableModel::Rebuild rebuild(*model_);
-    const int first = tripPlacement(*logTable_).firstRow;
-    placeUnreadTrips(*logTable_, trips, TripRates{txtRatePerMile->text(), rates_, units_.currency});
-    logTable_->setPosition(first);
+    session_->placeImported(trips, false, tr("Import of Drives"));
 }
 
 bool Form1::exportTripsTo(const QString& path)
 {
-    if (!logTable_ || !logTable_->isOpen()) {
+    if (!session_->tableOpen()) {
         return false;
     }
     if (QFileInfo::exists(path)
@@ -198,9 +191,9 @@ bool Form1::exportTripsTo(const QString& path)
                     Dialogs::No)) {
         return false;
     }
-    commitGridEdit();
+    finishCellEdit(DataGrid1);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(*logTable_)) < 0
+    if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(*session_->table())) < 0
         || !file.commit()) {
         warnUser(tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
         return false;
@@ -208,15 +201,19 @@ bool Form1::exportTripsTo(const QString& path)
     return true;
 }
 
-bool Form1::confirmTripWarnings()
+bool Form1::confirmReport()
 {
-    if (!logTable_ || !logTable_->isOpen()) {
+    if (!session_->tableOpen()) {
         return true;
     }
-    commitGridEdit();
+    finishCellEdit(DataGrid1);
     const std::vector<WarnedTrip> warned =
-        warnedTrips(*logTable_, TripPeriod{dtpFrom->date(), dtpTo->date()}, model_->tripRates());
-    return warned.empty() || askUser(warningQuestion(warned), Dialogs::Yes);
+        warnedTrips(*session_->table(), TripPeriod{session_->periodFrom(), session_->periodTo()},
+                    session_->tripRates());
+    if (!warned.empty() && !askUser(warningQuestion(warned), Dialogs::Yes)) return false;
+    // A report that holds trips claimed before would claim them twice.
+    const QString claimed = session_->claimedTripsQuestion();
+    return claimed.isEmpty() || ask(claimed, Dialogs::No) == Dialogs::Yes;
 }
 
 } // namespace bw

@@ -62,4 +62,13 @@ void GridView::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
+void finishCellEdit(QAbstractItemView* grid)
+{
+    // The grid has no widgets of its own in its cells, so a widget there is an open editor.
+    if (QWidget* editor = grid->indexWidget(grid->currentIndex())) {
+        QMetaObject::invokeMethod(grid, "commitData", Qt::DirectConnection,
+                                  Q_ARG(QWidget*, editor));
+    }
+}
+
 } // namespace bw

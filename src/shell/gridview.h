@@ -16,4 +16,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// Hands the text of an editor still open in `grid` to its model: a close or a command that
+// moves no focus would otherwise leave it unfinished.
+void finishCellEdit(QAbstractItemView* grid);
+
 } // namespace bw

@@ -1,7 +1,9 @@
 // The program's two windows and the wiring between them.
 #include "shell/programwindows.h"
 
+#include "logtable/logsession.h"
 #include "preview/form2.h"
+#include "report/claimreport.h"
 #include "report/mileagelog.h"
 #include "shell/form1.h"
 
@@ -36,7 +38,7 @@ ProgramWindows::ProgramWindows()
 {
     form1_->setCreateTemplateHandler([this] {
         creating_ = true;
-        MileageLog::CreateReportCommand(*form1_, *this, *this);
+        MileageLog::CreateReportCommand(form1_->session(), *this, *this);
         creating_ = false;
     });
     // What the preview hands out is recorded as a claim by the main window.
@@ -106,7 +108,7 @@ void ProgramWindows::setExcelFile(const QString& path) { form2_->mExcelFile = pa
 void ProgramWindows::showModeless()
 {
     // The report the preview is about to show is the one a save or print claims.
-    form1_->reportMade();
+    form1_->session().reportMade([this] { return claimRecordOf(form1_->session()); });
     form2_->showPreview();
 }
 

@@ -5,6 +5,7 @@
 // of each row as loaded), "edit ROW TEXT" after each edit and
 // "done"; with --hold it then waits until its standard input closes and closes the
 // window as a person would.
+#include "logtable/logsession.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/triplog.h"
 #include "platform/clock.h"
@@ -73,7 +74,7 @@ int main(int argc, char** argv)
     for (const QString& text : dialogs.texts()) say(QStringLiteral("notice: ") + text.simplified());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return 4;
-    const bool readOnly = form.tripLog()->readOnly();
+    const bool readOnly = form.session().log()->readOnly();
     say(QStringLiteral("ready readonly=%1").arg(readOnly ? 1 : 0));
     for (int row = 0; row < form.gridModel().rowCount(); ++row) {
         say(QStringLiteral("row %1 %2")

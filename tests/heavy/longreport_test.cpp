@@ -3,6 +3,7 @@
 #include "brindlewick-report/reporttool.h"
 #include "core/steptrap.h"
 #include "logstore/settingsstore.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablestore.h"
 #include "platform/datetext.h"
@@ -182,7 +183,7 @@ TEST_F(LongReport, ToolAndWindowsMakeAndShowTenThousandTrips)
     windows = std::make_unique<ProgramWindows>();
     windows->setEndProgram([] {});
     ASSERT_TRUE(windows->start());
-    ASSERT_EQ(windows->form1().logTable().RecordCount(), kTrips);
+    ASSERT_EQ(windows->form1().session().logTable().RecordCount(), kTrips);
     windows->form1().PushButton22->click();
     QCoreApplication::processEvents();
     Form2& form = windows->form2();

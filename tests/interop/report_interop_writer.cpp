@@ -3,8 +3,8 @@
 // hand it to programs we did not write.
 //   report_interop_writer <file.xls>
 #include "logtable/logtable.h"
+#include "logtable/reportinputs.h"
 #include "report/mileagelog.h"
-#include "report/reportinputs.h"
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/model/errors.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "logtable/logtable.h"
-#include "report/reportinputs.h"
+#include "logtable/reportinputs.h"
 #include "report/reportwindows.h"
 #include "spreadsheet/automation/objectmodel.h"
 #include "spreadsheet/model/cellformat.h"

@@ -180,7 +180,7 @@ TEST_F(Backup, ReadOnlyLogIsNeitherBackedUpNorRestored)
     ASSERT_TRUE(other.held());
     Form1& f = open();
     QTest::qWait(200);
-    ASSERT_TRUE(f.tripLog()->readOnly());
+    ASSERT_TRUE(f.session().log()->readOnly());
     EXPECT_FALSE(f.mnuRestoreBackup->isEnabled());
     EXPECT_TRUE(where().files().isEmpty());
 }

@@ -279,7 +279,7 @@ TEST_F(ClaimHistory, CtrlHInTheGridOpensItAndEscapeClosesItAlsoInAReadOnlyLog)
         std::optional<InstanceLock> other;
         if (readOnly) other.emplace(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
         Form1& f = openShown();
-        ASSERT_EQ(f.tripLog()->readOnly(), readOnly);
+        ASSERT_EQ(f.session().log()->readOnly(), readOnly);
         ASSERT_TRUE(f.mnuGrid->actions().contains(f.mnuClaimHistory));
         EXPECT_EQ(f.mnuClaimHistory->text(), QStringLiteral("Claim History…"));
         f.DataGrid1->setFocus();

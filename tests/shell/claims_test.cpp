@@ -4,6 +4,7 @@
 #include "logstore/logdatabase.h"
 #include "logstore/sqlite.h"
 #include "logtable/loghistory.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/triplog.h"
@@ -80,11 +81,11 @@ protected:
             preview().saveButton()->click();
         }
     }
-    std::vector<Claim> claims() { return main().claimStore()->claims(); }
+    std::vector<Claim> claims() { return main().session().claims()->claims(); }
     std::vector<qint64> gridIds()
     {
         std::vector<qint64> ids;
-        const LogTable& table = main().logTable();
+        const LogTable& table = main().session().logTable();
         for (int r = 0; r < table.RecordCount(); ++r)
             ids.push_back(static_cast<qint64>(table.idAt(r)));
         return ids;
@@ -149,8 +150,8 @@ TEST_P(HandingOut, TheFirstSaveOrPrintRecordsTheClaimAndLaterOnesAddTheirFiles)
     std::vector<qint64> held;
     for (const ClaimedTrip& trip : claim.trips) held.push_back(trip.tripId);
     EXPECT_EQ(held, gridIds()) << "every trip of the report, by its lasting id";
-    EXPECT_EQ(claim.employeeName, main().employeeName());
-    EXPECT_EQ(claim.periodTo, main().periodTo());
+    EXPECT_EQ(claim.employeeName, main().session().employeeName());
+    EXPECT_EQ(claim.periodTo, main().session().periodTo());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Claims, ClaimedTripsAreMarkedAndAskedAboutBeforeTheyAreClaimedAgain)
 {
     startWithReport();
-    const int trips = main().logTable().RecordCount();
+    const int trips = main().session().logTable().RecordCount();
     ASSERT_GT(trips, 1);
     EXPECT_FALSE(main().gridModel().index(0, 3).data(Qt::BackgroundRole).isValid());
     handOut(QStringLiteral("claim.xls"));
@@ -223,7 +224,7 @@ TEST_F(Claims, OfTheDesignedBlankRowsOnlyTheTypedTripIsClaimedCountedAndMoved)
     const qint64 newTrip = gridIds()[1];
     ASSERT_TRUE(grid.setData(grid.index(1, 1), QStringLiteral("Depot")));
     EXPECT_FALSE(grid.isClaimed(1));
-    EXPECT_TRUE(main().claimStore()->trailFor(newTrip).empty());
+    EXPECT_TRUE(main().session().claims()->trailFor(newTrip).empty());
 
     env.dialogs.clear();
     env.dialogs.answerNext(Dialogs::Yes); // the new trip's warnings
@@ -244,8 +245,8 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
     handOut(QStringLiteral("claim.xls"));
     back();
     const std::vector<qint64> claimed = gridIds();
-    const QDate oldFrom = main().periodFrom();
-    const QDate oldTo = main().periodTo();
+    const QDate oldFrom = main().session().periodFrom();
+    const QDate oldTo = main().session().periodTo();
     main().PushButton2->click(); // a new, unclaimed trip stays
     const qint64 kept = gridIds().back();
     env.dialogs.clear();
@@ -262,10 +263,10 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
     const std::vector<qint64> moved = gridIds();
     ASSERT_EQ(moved.size(), 30u) << "blank rows added up to the rows of a new log";
     EXPECT_EQ(moved.front(), kept);
-    EXPECT_EQ(main().periodFrom(), from);
-    EXPECT_EQ(main().periodTo(), std::max(from, QDate(2026, 3, 14)));
+    EXPECT_EQ(main().session().periodFrom(), from);
+    EXPECT_EQ(main().session().periodTo(), std::max(from, QDate(2026, 3, 14)));
 
-    ClaimStore& store = *main().claimStore();
+    ClaimStore& store = *main().session().claims();
     struct Step {
         QAction* action;
         std::vector<qint64> grid;
@@ -288,11 +289,11 @@ TEST_F(Claims, ANewPeriodMovesTheClaimedTripsOutAndItsUndoBringsThemBack)
     for (const Step& step : steps) {
         step.action->trigger();
         EXPECT_EQ(gridIds(), step.grid) << step.action->objectName().toStdString();
-        EXPECT_EQ(main().periodFrom(), step.from);
+        EXPECT_EQ(main().session().periodFrom(), step.from);
         EXPECT_EQ(changesOf(store.trailFor(claimed.front())), step.trail);
         EXPECT_TRUE(changesOf(store.trailFor(kept)).empty());
     }
-    EXPECT_EQ(main().periodTo(), oldTo);
+    EXPECT_EQ(main().session().periodTo(), oldTo);
     EXPECT_TRUE(main().gridModel().index(0, 3).data(Qt::BackgroundRole).isValid());
 }
 
@@ -306,7 +307,7 @@ TEST_F(Claims, ANewPeriodWithoutClaimedTripsHasNothingToMove)
     EXPECT_EQ(env.dialogs.texts(),
               QStringList{"No trip in the grid was claimed: there is nothing to move to the "
                           "history."});
-    EXPECT_EQ(main().logTable().RecordCount() > 0, true);
+    EXPECT_EQ(main().session().logTable().RecordCount() > 0, true);
 }
 
 TEST_F(Claims, AReadOnlyLogSavesTheReportAndSaysWhyNoClaimWasRecorded)
@@ -335,7 +336,7 @@ TEST_F(Claims, AReadOnlyLogSavesTheReportAndSaysWhyNoClaimWasRecorded)
 TEST_F(Claims, AClaimThatCannotBeRecordedNamesItsCauseAndKeepsTheFile)
 {
     startWithReport();
-    sql::Database& live = main().tripLog()->database()->database();
+    sql::Database& live = main().session().log()->database()->database();
     live.exec("PRAGMA query_only = ON");
     handOut(QStringLiteral("claim.xls"));
     live.exec("PRAGMA query_only = OFF");

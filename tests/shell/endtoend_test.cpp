@@ -1,6 +1,7 @@
 // Tests of the whole program driven as a user does, with the real engine and files.
 #include "logstore/logdatabase.h"
 #include "logstore/settingsstore.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "platform/appidentity.h"
 #include "platform/datetext.h"
@@ -116,7 +117,7 @@ TEST_F(EndToEnd, ATerminationSignalClosesBoxesThenRunsTheCloseStepsOnce)
 TEST_F(EndToEnd, CreatesThePreviewFromTheSampleData)
 {
     main().PushButton7->click();
-    ASSERT_EQ(main().logTable().RecordCount(), 3);
+    ASSERT_EQ(main().session().logTable().RecordCount(), 3);
 
     create();
 
@@ -216,11 +217,11 @@ TEST_F(EndToEnd, BackDiscardsTheReportAndCreateStartsAfresh)
     EXPECT_FALSE(QFileInfo::exists(first));
     EXPECT_TRUE(main().isVisible());
     EXPECT_FALSE(preview().isVisible());
-    EXPECT_EQ(main().logTable().RecordCount(), 3);
+    EXPECT_EQ(main().session().logTable().RecordCount(), 3);
     EXPECT_EQ(main().txtEmployeeName->text(), QStringLiteral("Michael Jr."));
 
     // Edit a trip, then report again: the new workbook carries the edit, at zoom 1.0.
-    main().logTable().setValueAt(0, 1, QStringLiteral("Depot"));
+    main().session().logTable().setValueAt(0, 1, QStringLiteral("Depot"));
     create();
     EXPECT_TRUE(env.dialogs.messages().isEmpty()) << env.dialogs.texts().join(u'\n').toStdString();
     EXPECT_TRUE(preview().isVisible());
@@ -233,7 +234,7 @@ TEST_F(EndToEnd, BackDiscardsTheReportAndCreateStartsAfresh)
 TEST_F(EndToEnd, ClosingThePreviewKeepsTheRowsAndLeavesNoFile)
 {
     main().PushButton7->click();
-    main().logTable().setValueAt(2, 3, QStringLiteral("edited before the report"));
+    main().session().logTable().setValueAt(2, 3, QStringLiteral("edited before the report"));
     create();
     ASSERT_TRUE(preview().isVisible());
 

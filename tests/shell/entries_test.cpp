@@ -101,8 +101,8 @@ TEST_F(EntryFields, AStartAfterTheEndMovesTheEndAndAnEndBeforeTheStartMovesTheSt
     EXPECT_EQ(setting("PeriodFrom"), dateToText(QDate(2026, 3, 9)));
 
     Form1& again = reopen();
-    EXPECT_EQ(again.periodFrom(), QDate(2026, 3, 9));
-    EXPECT_EQ(again.periodTo(), QDate(2026, 3, 9));
+    EXPECT_EQ(again.session().periodFrom(), QDate(2026, 3, 9));
+    EXPECT_EQ(again.session().periodTo(), QDate(2026, 3, 9));
 }
 
 TEST_F(EntryFields, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheBoxKeepsWorking)
@@ -123,7 +123,7 @@ TEST_F(EntryFields, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheBoxKeep
               QStringLiteral("The trip log %1 cannot be written: %2 This window shows it "
                              "read-only; changes to trips are not kept.")
                   .arg(LogDatabase::defaultPath(), cause));
-    EXPECT_TRUE(f.tripLog()->readOnly());
+    EXPECT_TRUE(f.session().log()->readOnly());
     env.dialogs.clear();
     QTest::keyClicks(f.txtEmployeeName, QStringLiteral("Ann"));
     EXPECT_EQ(f.txtEmployeeName->text(), QStringLiteral("Ann"));

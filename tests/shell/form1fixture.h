@@ -3,6 +3,7 @@
 
 #include "logstore/logdatabase.h"
 #include "logstore/settingsstore.h"
+#include "logtable/logsession.h"
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/triplog.h"
@@ -80,8 +81,8 @@ protected:
         env.dialogs.clear();
         return open();
     }
-    LogTable& table() const { return form->logTable(); }
-    int rows() const { return form->logTable().RecordCount(); }
+    LogTable& table() const { return form->session().logTable(); }
+    int rows() const { return form->session().logTable().RecordCount(); }
     QStringList dates() const
     {
         QStringList result;

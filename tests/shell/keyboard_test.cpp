@@ -1,5 +1,6 @@
 // Both windows used without a mouse, and as a screen reader sees them.
 #include "logstore/settingsstore.h"
+#include "logtable/logsession.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/tripfills.h"
 #include "preview/form2.h"
@@ -148,7 +149,8 @@ TEST_F(Keyboard, TheLogsKeysWorkAnywhereInTheWindowButATextFieldKeepsItsOwn)
         c.focus->setFocus();
         type(QString::fromLatin1(c.typed));
         press(c.key);
-        EXPECT_EQ(countTrips(main.logTable()), c.trips) << c.focus->objectName().toStdString();
+        EXPECT_EQ(countTrips(main.session().logTable()), c.trips)
+            << c.focus->objectName().toStdString();
         EXPECT_EQ(main.txtEmployeeName->text(), QLatin1String(c.employee));
     }
 }

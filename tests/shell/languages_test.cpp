@@ -2,6 +2,7 @@
 // rectangles the design gives them, in the designed font.
 #include "logstore/logbackup.h"
 #include "logstore/logdatabase.h"
+#include "logtable/logsession.h"
 #include "platform/translations.h"
 #include "preview/previewtesting.h"
 #include "shell/claimhistorydialog.h"
@@ -42,7 +43,7 @@ std::unique_ptr<QWidget> mainWindow(DistanceUnit unit)
     // Units kept in memory, so that the log on disk stays in miles for the next window.
     auto store = std::make_unique<MemoryRateStore>();
     store->saveUnits(LogUnits{unit, {}});
-    form->setRateStore(std::move(store));
+    form->session().setRateStore(std::move(store));
     return form;
 }
 std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host, LogDatabase& log)
@@ -182,7 +183,7 @@ TEST(LanguagesOfTheMainWindow, GermanCaptionsWithGermanAndTheDesignedOnesWithout
         EXPECT_EQ(form.txtRatePerMile->accessibleName(), accessible(c.rateLabel)) << c.language;
         auto km = std::make_unique<MemoryRateStore>();
         km->saveUnits(LogUnits{DistanceUnit::Kilometres, {}});
-        form.setRateStore(std::move(km));
+        form.session().setRateStore(std::move(km));
         EXPECT_EQ(form.Label4[4]->text(), QString::fromUtf8(c.kmLabel)) << c.language;
         EXPECT_EQ(form.txtRatePerMile->accessibleName(), accessible(c.kmLabel)) << c.language;
     }

@@ -48,7 +48,7 @@ protected:
                {"RowSource8 3", QStringLiteral("1.4")},
                {"RatePerMile", QStringLiteral("0.7")}});
         Form1& f = open();
-        f.setRateStore(std::make_unique<KeptRates>(&kept));
+        f.session().setRateStore(std::make_unique<KeptRates>(&kept));
         f.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
         f.activateWindow();
@@ -146,7 +146,7 @@ TEST_F(Rates, TheWindowIsUsedByKeysAndKeepsItsListSortedAndOneChangeADay)
             key(t, Qt::Key_Return); // Enter keeps the list
         });
     EXPECT_EQ(kept, RateSchedule({{QDate(2026, 1, 1), 0.725}}));
-    EXPECT_EQ(form->rateSchedule(), kept);
+    EXPECT_EQ(form->session().rateSchedule(), kept);
     // The trip of the change's day is paid 7.25 now; the one before it is still right.
     EXPECT_EQ(tip(0, TripField::Reimbursement), QString());
     EXPECT_EQ(tip(1, TripField::Reimbursement),
@@ -184,7 +184,7 @@ TEST_F(Rates, TheRateBoxKeepsQtsTextMenuAndOffersTheRates)
 TEST_F(Rates, RecalculatingAsksHowManyChangeAndIsOneStepToUndo)
 {
     kept = RateSchedule({{QDate(2026, 1, 1), 0.725}});
-    form->setRateStore(std::make_unique<KeptRates>(&kept));
+    form->session().setRateStore(std::make_unique<KeptRates>(&kept));
     form->txtRatePerMile->setText(QStringLiteral("0.75")); // the undated trip: 1.50
     env.dialogs.answerNext(Dialogs::No);
     form->mnuRecalculate->trigger();
@@ -225,7 +225,8 @@ TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
         env.dialogs.clear();
     };
     reshow();
-    EXPECT_TRUE(form->rateSchedule().isEmpty()) << "the fixture's list was never the log's";
+    EXPECT_TRUE(form->session().rateSchedule().isEmpty())
+        << "the fixture's list was never the log's";
     inRatesWindow([&] { form->mnuRatesByDate->trigger(); },
                   [&](RatesDialog& d) {
                       QTableWidget* t = d.table();
@@ -234,9 +235,9 @@ TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
                       key(t, Qt::Key_Return);
                   });
     const RateSchedule typed({{QDate(2026, 1, 1), 0.725}});
-    ASSERT_EQ(form->rateSchedule(), typed);
+    ASSERT_EQ(form->session().rateSchedule(), typed);
     reshow();
-    EXPECT_EQ(form->rateSchedule(), typed);
+    EXPECT_EQ(form->session().rateSchedule(), typed);
     EXPECT_EQ(tip(1, TripField::Reimbursement),
               QStringLiteral("Reimbursement 7.00 is not 10 × $0.725 = $7.25"));
 
@@ -246,7 +247,8 @@ TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
     const InstanceLock another(LogDatabase::defaultPath(), InstanceLock::Holder::Program);
     ASSERT_TRUE(another.held());
     reshow();
-    EXPECT_EQ(form->rateSchedule(), typed) << "read-only, the log's list still pays the trips";
+    EXPECT_EQ(form->session().rateSchedule(), typed)
+        << "read-only, the log's list still pays the trips";
     env.dialogs.clear();
     inRatesWindow([&] { form->ratesCommand(); },
                   [&](RatesDialog& d) {
@@ -256,7 +258,7 @@ TEST_F(Rates, ARateChangeTypedInTheWindowIsThereAfterReopening)
     EXPECT_EQ(env.dialogs.texts(),
               QStringList({"The rates by date were not kept: The trip log is open read-only, "
                            "so changes to it are not kept."}));
-    EXPECT_EQ(form->rateSchedule(), typed);
+    EXPECT_EQ(form->session().rateSchedule(), typed);
 }
 
 TEST(RatesByDistance, TheWindowTakesAChangePerDistanceAndRefusesBadOnesWithTheirReason)

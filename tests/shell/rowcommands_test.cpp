@@ -192,7 +192,7 @@ TEST_P(DeleteAll, GivesTheStoredNumberOfBlankRowsWhateverTheTableHeld)
     form->PushButton2->click();
     form->PushButton2->click();
     const QByteArray stored = settingsBytes();
-    const auto previous = form->logTableObject();
+    const auto previous = form->session().table();
 
     env.dialogs.answerNext(Dialogs::Yes);
     form->PushButton3->click();
@@ -201,8 +201,8 @@ TEST_P(DeleteAll, GivesTheStoredNumberOfBlankRowsWhateverTheTableHeld)
     EXPECT_EQ(env.dialogs.messages()[0].title, QStringLiteral("Question"));
     EXPECT_EQ(env.dialogs.messages()[0].defaultButton, Dialogs::No);
 
-    EXPECT_NE(form->logTableObject(), previous);
-    EXPECT_EQ(form->gridModel().boundTable(), form->logTableObject());
+    EXPECT_NE(form->session().table(), previous);
+    EXPECT_EQ(form->gridModel().boundTable(), form->session().table());
     ASSERT_EQ(rows(), GetParam().rows);
     EXPECT_EQ(form->gridModel().rowCount(), GetParam().rows);
     for (int r = 0; r < rows(); ++r) {

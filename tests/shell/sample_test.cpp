@@ -48,9 +48,9 @@ TEST_F(SampleData, TheEmployeeFieldsAndThePeriodAreOverwrittenAndStored)
            {"PeriodFrom", dateToText(QDate(2010, 1, 1))}});
     Form1& f = open();
     f.PushButton7->click();
-    EXPECT_EQ(f.authorizedBy(), QStringLiteral("John"));
-    EXPECT_EQ(f.periodFrom(), QDate(2016, 5, 14));
-    EXPECT_EQ(f.periodTo(), QDate(2016, 5, 16));
+    EXPECT_EQ(f.session().authorizedBy(), QStringLiteral("John"));
+    EXPECT_EQ(f.session().periodFrom(), QDate(2016, 5, 14));
+    EXPECT_EQ(f.session().periodTo(), QDate(2016, 5, 16));
     EXPECT_EQ(setting("AuthorizedBy"), QStringLiteral("John"));
     EXPECT_EQ(setting("EmployeeID"), QStringLiteral("DR005"));
     EXPECT_EQ(setting("EmployeeName"), QStringLiteral("Michael Jr."));

@@ -56,13 +56,13 @@ TEST_F(Startup, EveryKeyIsRestored)
            {"RowSource7 2", QStringLiteral("4")}});
     const QByteArray before = settingsBytes();
     Form1& f = open();
-    EXPECT_EQ(f.employeeName(), QStringLiteral("Michael Jr."));
-    EXPECT_EQ(f.employeeID(), QStringLiteral("DR005"));
-    EXPECT_EQ(f.vehicleDescription(), QStringLiteral("Ford Transit, white"));
-    EXPECT_EQ(f.authorizedBy(), QStringLiteral("John"));
-    EXPECT_EQ(f.ratePerMile(), QStringLiteral("about 1.25"));
-    EXPECT_EQ(f.periodFrom(), QDate(2016, 5, 14));
-    EXPECT_EQ(f.periodTo(), QDate(2016, 5, 16));
+    EXPECT_EQ(f.session().employeeName(), QStringLiteral("Michael Jr."));
+    EXPECT_EQ(f.session().employeeID(), QStringLiteral("DR005"));
+    EXPECT_EQ(f.session().vehicleDescription(), QStringLiteral("Ford Transit, white"));
+    EXPECT_EQ(f.session().authorizedBy(), QStringLiteral("John"));
+    EXPECT_EQ(f.session().ratePerMile(), QStringLiteral("about 1.25"));
+    EXPECT_EQ(f.session().periodFrom(), QDate(2016, 5, 14));
+    EXPECT_EQ(f.session().periodTo(), QDate(2016, 5, 16));
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(table().valueAt(1, 0), QVariant(QStringLiteral("15 May")));
     EXPECT_EQ(table().valueAt(1, 6), QVariant(4.0));
@@ -112,7 +112,7 @@ TEST_F(Startup, AFailingStepIsReportedOnceAndTheWindowStillOpens)
               QByteArray("Invalid picture\r\nin Quillmere2021/08/31.Form1.Form_Load at line 126\r\r"
                          "Please email screenshot of this message to support@brindlewick.example"));
     EXPECT_FALSE(f.mouseIcon().has_value());
-    EXPECT_EQ(f.employeeName(), QStringLiteral("Ann"));
+    EXPECT_EQ(f.session().employeeName(), QStringLiteral("Ann"));
     EXPECT_EQ(rows(), 3);
     EXPECT_EQ(gridRow(), 0);
 }
@@ -183,8 +183,8 @@ TEST_F(Startup, ClosingWritesEveryRowAndTheNextStartShowsTheSameRows)
     ASSERT_EQ(rows(), 30);
     EXPECT_EQ(dates().front(), QStringLiteral("d1"));
     EXPECT_EQ(dates().back(), QStringLiteral("d30"));
-    EXPECT_EQ(again.logTable().valueAt(4, 3), QVariant(QStringLiteral("Daily delivery")));
-    EXPECT_EQ(again.logTable().valueAt(4, 7), QVariant(6.25));
+    EXPECT_EQ(again.session().logTable().valueAt(4, 3), QVariant(QStringLiteral("Daily delivery")));
+    EXPECT_EQ(again.session().logTable().valueAt(4, 7), QVariant(6.25));
 }
 
 TEST_F(Startup, ACellStillBeingEditedIsKeptWhenTheWindowCloses)
@@ -284,9 +284,9 @@ TEST_F(Startup, TheReportReadsTheEntriesAndStartCreatingTemplateRunsItsHook)
 {
     store({{"RatePerMile", QStringLiteral("1.25")}});
     Form1& f = open();
-    const ReportInputs& inputs = f;
+    const ReportInputs& inputs = f.session();
     EXPECT_EQ(inputs.ratePerMile(), QStringLiteral("1.25"));
-    EXPECT_EQ(&inputs.logTable(), f.logTableObject().get());
+    EXPECT_EQ(&inputs.logTable(), f.session().table().get());
     int created = 0;
     f.setCreateTemplateHandler([&] { ++created; });
     f.PushButton22->click();

@@ -77,7 +77,7 @@ TEST_F(Units, AKeptLogStaysInMilesAndDollarsAndTheMenuOffersTheOthers)
 
 TEST_F(Units, EachSwitchIsKeptAtOnceAndUndoneAsOneStep)
 {
-    QUndoStack& steps = form->history().stack();
+    QUndoStack& steps = form->session().history().stack();
     struct Step {
         const char* name;
         std::function<void()> act;
@@ -96,7 +96,7 @@ TEST_F(Units, EachSwitchIsKeptAtOnceAndUndoneAsOneStep)
         step.act();
         EXPECT_EQ(steps.undoText(), QString::fromUtf8(step.name));
         EXPECT_EQ(keptUnits(), step.kept) << step.name;
-        EXPECT_EQ(form->units(), step.kept) << step.name;
+        EXPECT_EQ(form->session().units(), step.kept) << step.name;
         EXPECT_EQ(shown(), QString::fromUtf8(step.shown)) << step.name;
     }
     // The longer label still fits the label's designed rectangle.
@@ -119,7 +119,7 @@ TEST_F(Units, EachSwitchIsKeptAtOnceAndUndoneAsOneStep)
     steps.redo();
     EXPECT_EQ(keptUnits(), kmEuro);
     reopen();
-    EXPECT_EQ(form->units(), kmEuro);
+    EXPECT_EQ(form->session().units(), kmEuro);
     EXPECT_EQ(shown(), QStringLiteral("Rate per Kilometre:|Rate per Kilometre|Kilometres"));
 }
 
@@ -131,12 +131,12 @@ TEST_F(Units, ALogThatCannotBeWrittenRefusesTheSwitchAndSaysWhy)
     }
     reopen();
     env.dialogs.clear();
-    const int count = form->history().stack().count();
+    const int count = form->session().history().stack().count();
     EXPECT_FALSE(form->setDistanceUnitCommand(DistanceUnit::Kilometres));
     ASSERT_EQ(env.dialogs.texts().size(), 1);
     EXPECT_TRUE(env.dialogs.texts().front().startsWith(
         QStringLiteral("The distance unit and currency were not kept:")));
-    EXPECT_EQ(form->history().stack().count(), count);
+    EXPECT_EQ(form->session().history().stack().count(), count);
     EXPECT_EQ(shown(), QStringLiteral("Rate per Mile:|Rate per Mile|Mileage"));
 }
 

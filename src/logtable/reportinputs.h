@@ -1,4 +1,4 @@
-// What the report reads from the main window: employee fields, period and trips.
+// What the report reads from an open log: employee fields, period and trips.
 #pragma once
 
 #include "core/rateschedule.h"
@@ -10,8 +10,8 @@ namespace bw {
 
 class LogTable;
 
-// What the report reads from the main window: the employee fields, the period and the
-// trips. The main window implements it; the report never touches widgets.
+// What the report reads from the open log: the employee fields, the period and the
+// trips. The open log (LogSession) implements it; the report never touches widgets.
 class ReportInputs {
 public:
     virtual ~ReportInputs() = default;
