@@ -34,7 +34,10 @@ bool LogSession::readOnly() const { return !log_ || log_->readOnly(); }
 void LogSession::openLog()
 {
     claims_.reset();
+    store_->detachLog();
     log_ = std::make_unique<TripLog>(*store_, TripLog::Access::Program);
+    // The log's own fields are kept in it from here (moved in from the settings once).
+    store_->attachLog(log_->database(), !log_->readOnly());
     if (log_->hasDatabase()) claims_ = std::make_unique<ClaimStore>(*log_->database());
 }
 
