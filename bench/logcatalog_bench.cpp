@@ -25,8 +25,13 @@ struct Logs {
             changes.upserts.push_back(
                 {i, double(i),
                  bw::Trip::fromValues({QStringLiteral("%1/%2/2026").arg(i % 12 + 1).arg(i % 28 + 1),
-                                       QStringLiteral("Head office"), QStringLiteral("Client"),
-                                       {}, {}, {}, 20.0, 13.0})});
+                                       QStringLiteral("Head office"),
+                                       QStringLiteral("Client"),
+                                       {},
+                                       {},
+                                       {},
+                                       20.0,
+                                       13.0})});
         }
         for (int n = 0; n < logs; ++n) {
             const QString path = catalog.create(QStringLiteral("Log %1").arg(n));
@@ -54,7 +59,4 @@ BENCHMARK(BM_ListLogs)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    return bw::bench::runBenchmarks<QCoreApplication>(argc, argv);
-}
+int main(int argc, char** argv) { return bw::bench::runBenchmarks<QCoreApplication>(argc, argv); }

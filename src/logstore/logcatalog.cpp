@@ -188,8 +188,8 @@ LogListing LogCatalog::describe(const QString& path)
             listing.problem = text(QT_TRANSLATE_NOOP("LogCatalog", "not a log of this program"));
             return listing;
         }
-        sql::Statement counted(db->database(), "SELECT count(*) FROM trips WHERE NOT "
-                                                   + blankTripCall());
+        sql::Statement counted(db->database(),
+                               "SELECT count(*) FROM trips WHERE NOT " + blankTripCall());
         if (counted.step()) listing.trips = static_cast<int>(counted.intAt(0));
         sql::Statement dates(db->database(),
                              "SELECT DISTINCT date FROM trips WHERE date IS NOT NULL");
@@ -256,9 +256,9 @@ QString LogCatalog::resolve(const QString& argument) const
     }
     const QString found = find(argument);
     if (found.isEmpty()) {
-        throw LogCatalogError(
-            text(QT_TRANSLATE_NOOP("LogCatalog", "There is no log called %1.")).arg(argument)
-                .toStdString());
+        throw LogCatalogError(text(QT_TRANSLATE_NOOP("LogCatalog", "There is no log called %1."))
+                                  .arg(argument)
+                                  .toStdString());
     }
     return found;
 }
@@ -317,14 +317,17 @@ void LogCatalog::forget(const QString& path)
 
 QString LogCatalog::nameProblem(const QString& name) const
 {
-    if (name.trimmed().isEmpty()) return text(QT_TRANSLATE_NOOP("LogCatalog", "A log needs a name."));
+    if (name.trimmed().isEmpty())
+        return text(QT_TRANSLATE_NOOP("LogCatalog", "A log needs a name."));
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return text(QT_TRANSLATE_NOOP("LogCatalog",
                                       "A log's name cannot hold a path separator (/ or \\)."));
     if (name.startsWith(QLatin1Char('.')))
         return text(QT_TRANSLATE_NOOP("LogCatalog", "A log's name cannot begin with a period."));
-    if (std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }))
-        return text(QT_TRANSLATE_NOOP("LogCatalog", "A log's name cannot hold control characters."));
+    if (std::any_of(name.cbegin(), name.cend(),
+                    [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return text(
+            QT_TRANSLATE_NOOP("LogCatalog", "A log's name cannot hold control characters."));
     if (name.toUtf8().size() > kMaxNameBytes)
         return text(QT_TRANSLATE_NOOP("LogCatalog", "A log's name can be at most %1 bytes long."))
             .arg(kMaxNameBytes);
@@ -347,8 +350,8 @@ QString LogCatalog::create(const QString& name, const QString& folder, const QSt
     if (const int error = makePrivateFolder(where)) throw failed(folderErrorSentence(error, where));
     const QString path = QDir(where).filePath(name + QLatin1String(kSuffix));
     if (QFileInfo::exists(path))
-        throw failed(text(QT_TRANSLATE_NOOP("LogCatalog", "a file %1 exists already."))
-                         .arg(shown(path)));
+        throw failed(
+            text(QT_TRANSLATE_NOOP("LogCatalog", "a file %1 exists already.")).arg(shown(path)));
     const Template from = templateOf(fieldsFrom);
     {
         // Built whole under a name no list shows, and put in place only when complete.
@@ -375,11 +378,10 @@ std::unique_ptr<InstanceLock> LogCatalog::holdClosed(const QString& path) const
 {
     auto lock = std::make_unique<InstanceLock>(path, InstanceLock::Holder::Program);
     if (lock->held()) return lock;
-    const QString cause =
-        lock->error() != 0
-            ? osErrorSentence(lock->error(), path + QStringLiteral(".lock"))
-            : text(QT_TRANSLATE_NOOP("LogCatalog", "it is open in Brindlewick or "
-                                                   "brindlewick-report."));
+    const QString cause = lock->error() != 0
+                              ? osErrorSentence(lock->error(), path + QStringLiteral(".lock"))
+                              : text(QT_TRANSLATE_NOOP("LogCatalog", "it is open in Brindlewick or "
+                                                                     "brindlewick-report."));
     throw LogCatalogError(text(QT_TRANSLATE_NOOP("LogCatalog", "The log %1 cannot be changed: %2"))
                               .arg(shown(path), cause)
                               .toStdString());
@@ -390,15 +392,16 @@ QString LogCatalog::rename(const QString& path, const QString& newName)
     const QString from = absolute(path);
     if (samePath(from, defaultLog_))
         throw LogCatalogError(
-            text(QT_TRANSLATE_NOOP("LogCatalog", "The log kept beside the settings keeps its name."))
+            text(
+                QT_TRANSLATE_NOOP("LogCatalog", "The log kept beside the settings keeps its name."))
                 .toStdString());
     const QString problem = !QFileInfo::exists(from) ? notALog(from) : nameProblem(newName);
     if (!problem.isEmpty()) throw LogCatalogError(problem.toStdString());
     const QString to = QFileInfo(from).dir().filePath(newName + QLatin1String(kSuffix));
     if (QFileInfo::exists(to))
-        throw LogCatalogError(
-            text(QT_TRANSLATE_NOOP("LogCatalog", "A file %1 exists already.")).arg(shown(to))
-                .toStdString());
+        throw LogCatalogError(text(QT_TRANSLATE_NOOP("LogCatalog", "A file %1 exists already."))
+                                  .arg(shown(to))
+                                  .toStdString());
     {
         const std::unique_ptr<InstanceLock> held = holdClosed(from);
         const QStringList sources = filesOf(from);

@@ -27,8 +27,8 @@ struct LogListing {
     QString name; // its file's name without ".sqlite"
     QString path; // absolute
     QString vehicle;
-    int trips = 0; // rows that are not blank
-    QDate latest;  // the latest trip's date; invalid when no trip has one
+    int trips = 0;   // rows that are not blank
+    QDate latest;    // the latest trip's date; invalid when no trip has one
     QString problem; // why it could not be read; the other fields are then empty
 };
 

@@ -38,9 +38,10 @@ protected:
         QDir().mkpath(QFileInfo(catalog.defaultLog()).absolutePath());
         LogDatabase db(catalog.defaultLog(), LogDatabase::Access::ReadWrite);
         TripChanges changes;
-        changes.upserts = {{1, 1, Trip::fromValues({dateToText(QDate(2026, 3, 1)), QStringLiteral("A")})},
-                           {2, 2, Trip::fromValues({dateToText(QDate(2026, 3, 9)), QStringLiteral("B")})},
-                           {3, 3, Trip{}}};
+        changes.upserts = {
+            {1, 1, Trip::fromValues({dateToText(QDate(2026, 3, 1)), QStringLiteral("A")})},
+            {2, 2, Trip::fromValues({dateToText(QDate(2026, 3, 9)), QStringLiteral("B")})},
+            {3, 3, Trip{}}};
         changes.meta = LogDatabase::unitsMeta({DistanceUnit::Kilometres, {QStringLiteral("€")}});
         db.apply(changes);
         db.replaceRateChanges({{QDate(2026, 1, 1), 0.3}});
@@ -50,7 +51,8 @@ protected:
     }
     QStringList logsFolderEntries() const
     {
-        return QDir(catalog.logsFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(catalog.logsFolder())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
     test::TestPlatform env;
@@ -62,10 +64,12 @@ TEST_F(LogCatalogTest, NewLogsAreListedWithTheirFieldsAndNoTrips)
 {
     makeDefaultLog();
     const QString van = catalog.create(QStringLiteral("Van"));
-    const QString car = catalog.create(QStringLiteral("Car"), elsewhere.path(), catalog.defaultLog());
+    const QString car =
+        catalog.create(QStringLiteral("Car"), elsewhere.path(), catalog.defaultLog());
     EXPECT_EQ(van, QDir(catalog.logsFolder()).filePath(QStringLiteral("Van.sqlite")));
     EXPECT_EQ(QFileInfo(catalog.logsFolder()).permissions() & 0077, 0) << "the folder is private";
-    EXPECT_EQ(logsFolderEntries(), QStringList{QStringLiteral("Van.sqlite")}) << "nothing staged is left";
+    EXPECT_EQ(logsFolderEntries(), QStringList{QStringLiteral("Van.sqlite")})
+        << "nothing staged is left";
     EXPECT_EQ(catalog.paths(), QStringList({catalog.defaultLog(), van, car})) << "remembered";
     const std::vector<LogListing> listed = catalog.list();
     ASSERT_EQ(listed.size(), 3u);
@@ -91,10 +95,12 @@ TEST_F(LogCatalogTest, NewLogsAreListedWithTheirFieldsAndNoTrips)
         QFileInfo(catalog.defaultLog()).dir().filePath(QStringLiteral("backups"));
     for (const QString& log : {catalog.defaultLog(), van, car}) {
         LogDatabase db(log, LogDatabase::Access::ReadWrite);
-        const BackupResult made = backUpNow(db.database(), QDateTime(QDate(2026, 3, 14), QTime(9, 0)));
+        const BackupResult made =
+            backUpNow(db.database(), QDateTime(QDate(2026, 3, 14), QTime(9, 0)));
         ASSERT_TRUE(made.ok) << made.error.toStdString();
         EXPECT_EQ(made.path, QDir(settingsBackups)
-                                 .filePath(LogCatalog::nameOf(log) + QStringLiteral("-20260314-090000.sqlite")));
+                                 .filePath(LogCatalog::nameOf(log)
+                                           + QStringLiteral("-20260314-090000.sqlite")));
         EXPECT_EQ(BackupLocation::of(log).files().size(), 1) << "each lists its own";
     }
 }

@@ -48,8 +48,9 @@ TEST(LogFields, AreMovedOnceIntoTheLogBesideTheSettingsAndTheLogWinsAfter)
         test::TestPlatform env;
         const QString ini = env.settingsFile();
         writeIni(ini, kIni);
-        const QString log = c.beside ? LogDatabase::pathFor(ini)
-                                     : QFileInfo(ini).dir().filePath(QStringLiteral("logs/V.sqlite"));
+        const QString log = c.beside
+                                ? LogDatabase::pathFor(ini)
+                                : QFileInfo(ini).dir().filePath(QStringLiteral("logs/V.sqlite"));
         QDir().mkpath(QFileInfo(log).absolutePath());
         if (c.found != Found::NoLog) {
             LogDatabase earlier(log, LogDatabase::Access::ReadWrite);
@@ -74,7 +75,10 @@ TEST(LogFields, AreMovedOnceIntoTheLogBesideTheSettingsAndTheLogWinsAfter)
             << c.name << ": a copy is kept";
         LogDatabase reader(log, LogDatabase::Access::ReadOnly);
         const std::map<QString, QString> fields = reader.logFields();
-        EXPECT_EQ(fields.count(QStringLiteral("EmployeeName")) ? fields.at(QStringLiteral("EmployeeName")) : QString(), c.kept)
+        EXPECT_EQ(fields.count(QStringLiteral("EmployeeName"))
+                      ? fields.at(QStringLiteral("EmployeeName"))
+                      : QString(),
+                  c.kept)
             << c.name;
         EXPECT_EQ(fields.at(QStringLiteral("VehicleDescription")), "Van") << c.name;
         EXPECT_EQ(fields.count(QStringLiteral("RatePerMile")), c.beside ? 1u : 0u) << c.name;

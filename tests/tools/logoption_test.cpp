@@ -32,7 +32,8 @@ protected:
     {
         QDir().mkpath(QFileInfo(platform.settingsFile()).absolutePath());
         QFile settings(platform.settingsFile());
-        if (!settings.exists() && settings.open(QIODevice::WriteOnly)) settings.write("[General]\n");
+        if (!settings.exists() && settings.open(QIODevice::WriteOnly))
+            settings.write("[General]\n");
         settings.close();
         const QString path = LogCatalog().create(name);
         LogDatabase db(path, LogDatabase::Access::ReadWrite);
@@ -40,7 +41,8 @@ protected:
                           {QStringLiteral("PeriodFrom"), QStringLiteral("3/1/2026")},
                           {QStringLiteral("PeriodTo"), QStringLiteral("3/31/2026")}});
         TripChanges changes;
-        changes.upserts = {{1, 1, Trip::fromValues({QStringLiteral("3/2/2026"), name, {}, {}, {}, {}, 12.5})}};
+        changes.upserts = {
+            {1, 1, Trip::fromValues({QStringLiteral("3/2/2026"), name, {}, {}, {}, {}, 12.5})}};
         db.apply(changes);
         return path;
     }
@@ -54,7 +56,8 @@ protected:
         env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
         if (config.isEmpty()) {
-            arguments = QStringList{QStringLiteral("--settings"), platform.settingsFile()} + arguments;
+            arguments =
+                QStringList{QStringLiteral("--settings"), platform.settingsFile()} + arguments;
         } else {
             env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
         }
@@ -75,7 +78,10 @@ protected:
     {
         return finish(start(arguments, config));
     }
-    QString file(const char* name) const { return QDir(folder.path()).filePath(QString::fromLatin1(name)); }
+    QString file(const char* name) const
+    {
+        return QDir(folder.path()).filePath(QString::fromLatin1(name));
+    }
     // The employee's name as the report shows it.
     static bool names(const QString& report, const char* employee)
     {
@@ -128,8 +134,10 @@ TEST_F(LogOptionTest, TwoProcessesWriteTwoLogsAtOnce)
 {
     const QString van = makeLog(QStringLiteral("Van"), QStringLiteral("Ada"));
     const QString car = makeLog(QStringLiteral("Car"), QStringLiteral("Bo"));
-    QProcess* first = start({QStringLiteral("--log=Van"), QStringLiteral("--record-claim"), file("van.xls")});
-    QProcess* second = start({QStringLiteral("--log=Car"), QStringLiteral("--record-claim"), file("car.xls")});
+    QProcess* first =
+        start({QStringLiteral("--log=Van"), QStringLiteral("--record-claim"), file("van.xls")});
+    QProcess* second =
+        start({QStringLiteral("--log=Car"), QStringLiteral("--record-claim"), file("car.xls")});
     const int firstStatus = finish(first);
     EXPECT_EQ(firstStatus, 0) << err.toStdString();
     EXPECT_EQ(finish(second), 0) << err.toStdString();
