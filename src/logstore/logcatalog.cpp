@@ -66,20 +66,6 @@ bool hasTrips(LogDatabase& db)
                   == 1;
 }
 
-// A staged new log and what SQLite leaves beside it, gone with the object unless kept.
-struct Staged {
-    explicit Staged(QString name) : path(std::move(name)) { remove(); }
-    ~Staged() { remove(); }
-    Staged(const Staged&) = delete;
-    Staged& operator=(const Staged&) = delete;
-    void remove() const
-    {
-        for (const QString& file : filesOf(path)) QFile::remove(file);
-        QFile::remove(path + QStringLiteral("-journal"));
-    }
-    QString path;
-};
-
 // What a new log takes from another: its own fields, units, rates and tax year.
 struct Template {
     std::vector<std::pair<QString, QString>> fields;
@@ -355,7 +341,8 @@ QString LogCatalog::create(const QString& name, const QString& folder, const QSt
     const Template from = templateOf(fieldsFrom);
     {
         // Built whole under a name no list shows, and put in place only when complete.
-        const Staged staged(QDir(where).filePath(QLatin1Char('.') + name + QStringLiteral(".new")));
+        const StagedLog staged(
+            QDir(where).filePath(QLatin1Char('.') + name + QStringLiteral(".new")));
         try {
             fillNewLog(staged.path, from);
         } catch (const sql::SqlError& failure) {

@@ -276,21 +276,17 @@ void LogDatabase::adoptRestoredContent()
     migrate();
 }
 
-namespace {
+StagedLog::StagedLog(QString name) : path(std::move(name)) { remove(); }
 
-// A file and the write-ahead log and index SQLite may leave beside it, gone with the object.
-struct StagedLog {
-    explicit StagedLog(QString name) : path(std::move(name)) { remove(); }
-    ~StagedLog() { remove(); }
-    StagedLog(const StagedLog&) = delete;
-    StagedLog& operator=(const StagedLog&) = delete;
-    void remove() const
-    {
-        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-            QFile::remove(path + QLatin1String(suffix));
-    }
-    QString path;
-};
+StagedLog::~StagedLog() { remove(); }
+
+void StagedLog::remove() const
+{
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+namespace {
 
 QString restoreText(const char* text) { return QCoreApplication::translate("LogDatabase", text); }
 

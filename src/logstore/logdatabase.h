@@ -243,6 +243,17 @@ const QByteArray& tripColumns();
 // an integer or a numeric text), the others as text.
 Trip tripAt(const sql::Statement& row, int first);
 
+// A log built under a name of its own, and the write-ahead log and index SQLite may leave
+// beside it: gone with the object (what was put in place by then is no longer there).
+struct StagedLog {
+    explicit StagedLog(QString name);
+    ~StagedLog();
+    StagedLog(const StagedLog&) = delete;
+    StagedLog& operator=(const StagedLog&) = delete;
+    void remove() const;
+    QString path;
+};
+
 // A file kept aside: renamed to `path.damaged-YYYYMMDD-HHMMSS`, bytes unchanged. Returns
 // the new name (empty when it could not be moved).
 QString keepAsideFile(const QString& path);
