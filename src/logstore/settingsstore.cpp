@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/privatefiles.h"
 #include "platform/replacingfile.h"
+#include "platform/tempfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <exception>
@@ -280,17 +282,26 @@ bool SettingsStore::beside() const
            == QFileInfo(LogDatabase::besideSettings()).absoluteFilePath();
 }
 
-// Read without a byte changed: a log another process writes is not disturbed, and one
-// that cannot be read is the log's opening to report.
+// Read without a byte of it or beside it changed (a log another process writes is not
+// disturbed, and a damaged one stays as found for its opening to set aside). Committed
+// changes still in its write-ahead file are read from a private copy of the two files.
 void SettingsStore::readLogFields()
 {
     logHoldsFields_ = !beside();
     logFields_.clear();
     if (!QFileInfo::exists(logFile_)) return;
+    const QString wal = logFile_ + QStringLiteral("-wal");
+    std::unique_ptr<QTemporaryDir> copy;
+    QString read = logFile_;
+    if (QFileInfo::exists(wal)) {
+        copy = std::make_unique<QTemporaryDir>(privateTempFolder() + QStringLiteral("/log-XXXXXX"));
+        read = copy->filePath(QStringLiteral("log.sqlite"));
+        if (!copy->isValid() || copyToPrivateFile(logFile_, read) != 0
+            || copyToPrivateFile(wal, read + QStringLiteral("-wal")) != 0)
+            return;
+    }
     try {
-        const bool withWal = QFileInfo::exists(logFile_ + QStringLiteral("-wal"));
-        LogDatabase db(logFile_,
-                       withWal ? LogDatabase::Access::ReadOnly : LogDatabase::Access::Snapshot);
+        LogDatabase db(read, copy ? LogDatabase::Access::ReadOnly : LogDatabase::Access::Snapshot);
         if (!db.fieldsMovedIn()) return;
         logHoldsFields_ = true;
         for (const auto& [key, value] : db.logFields())
