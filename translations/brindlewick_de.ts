@@ -346,6 +346,105 @@ Trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>LogCatalog</name>
+    <message>
+        <source>The log %1 cannot be read: %2</source>
+        <translation>Das Fahrtenbuch %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no folder for the trash is known</source>
+        <translation>kein Ordner für den Papierkorb ist bekannt</translation>
+    </message>
+    <message>
+        <source>not a log of this program</source>
+        <translation>kein Fahrtenbuch dieses Programms</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a log.</source>
+        <translation>%1 ist ein Ordner, kein Fahrtenbuch.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a log: %2</source>
+        <translation>%1 kann nicht als Fahrtenbuch gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of this program.</source>
+        <translation>%1 ist kein Fahrtenbuch dieses Programms.</translation>
+    </message>
+    <message>
+        <source>There is no log called %1.</source>
+        <translation>Es gibt kein Fahrtenbuch namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 is listed because of where it lies; move it to the trash or out of the folder instead.</source>
+        <translation>%1 steht in der Liste, weil es dort liegt; verschieben Sie es stattdessen in den Papierkorb oder aus dem Ordner.</translation>
+    </message>
+    <message>
+        <source>A log needs a name.</source>
+        <translation>Ein Fahrtenbuch braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot hold a path separator (/ or \).</source>
+        <translation>Der Name eines Fahrtenbuchs darf kein Pfadtrennzeichen (/ oder \) enthalten.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot begin with a period.</source>
+        <translation>Der Name eines Fahrtenbuchs darf nicht mit einem Punkt beginnen.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot hold control characters.</source>
+        <translation>Der Name eines Fahrtenbuchs darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name can be at most %1 bytes long.</source>
+        <translation>Der Name eines Fahrtenbuchs darf höchstens %1 Bytes lang sein.</translation>
+    </message>
+    <message>
+        <source>A log called %1 exists already.</source>
+        <translation>Ein Fahrtenbuch namens %1 gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be made: %2</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>a file %1 exists already.</source>
+        <translation>eine Datei %1 gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>it is open in Brindlewick or brindlewick-report.</source>
+        <translation>es ist in Brindlewick oder brindlewick-report geöffnet.</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be changed: %2</source>
+        <translation>Das Fahrtenbuch %1 kann nicht geändert werden: %2</translation>
+    </message>
+    <message>
+        <source>The log kept beside the settings keeps its name.</source>
+        <translation>Das Fahrtenbuch neben den Einstellungen behält seinen Namen.</translation>
+    </message>
+    <message>
+        <source>A file %1 exists already.</source>
+        <translation>Eine Datei %1 gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be renamed: %2</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht umbenannt werden: %2</translation>
+    </message>
+    <message>
+        <source>The open log cannot be moved to the trash.</source>
+        <translation>Das geöffnete Fahrtenbuch kann nicht in den Papierkorb verschoben werden.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be moved to the trash (%2); it stays where it is.</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht in den Papierkorb verschoben werden (%2); es bleibt, wo es ist.</translation>
+    </message>
+</context>
+<context>
     <name>LogDatabase</name>
     <message>
         <source>The restored log was written by a newer version of the program.</source>
@@ -1020,20 +1119,12 @@ Trotzdem fortfahren?</translation>
         <translation>--unit nimmt km oder mi, nicht %1</translation>
     </message>
     <message>
-        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
-        <translation>--list-drives nimmt keine Optionen außer --settings, --unit und --min-stop</translation>
-    </message>
-    <message>
         <source>--list-drives needs a file to read</source>
         <translation>--list-drives braucht eine Datei zum Lesen</translation>
     </message>
     <message>
         <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
         <translation>--min-stop nimmt ganze Minuten von 1 bis 1440, nicht %1</translation>
-    </message>
-    <message>
-        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
-        <translation>       %1 [--settings DATEI.ini] [--unit km|mi] [--min-stop MINUTEN] --list-drives DATEI...</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1075,14 +1166,67 @@ Trotzdem fortfahren?</translation>
         <translation>--summary braucht ein Jahr wie 2025, nicht „%1“</translation>
     </message>
     <message>
-        <source>--summary takes no output file and no options but --settings</source>
-        <translation>--summary nimmt keine Ausgabedatei und keine Optionen außer --settings</translation>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>Einheit und Orte des Fahrtenbuchs konnten nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
-        <translation>Aufruf: %1 [--sample | --settings DATEI.ini] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
-        %1 [--settings DATEI.ini] --claims | --check-history [--head HASH] | --claim N AUSGABE | --summary JAHR</translation>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Fahrten (--list-drives DATEI...):
+  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
+                       Timeline-Export eines Telefons, Monate des semantischen
+                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
+                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
+                       beim Beginn der Fahrt; Startort und Zielort nach den
+                       gespeicherten Orten des Fahrtenbuchs (der nächste, in dessen
+                       Umkreis das Ende liegt), sonst wo der Export die Orte benennt;
+                       die Strecke in der Einheit des Fahrtenbuchs mit einer
+                       Nachkommastelle. Es wird nichts geschrieben, das Fahrtenbuch
+                       wird nur gelesen. Kann eine Datei nicht gelesen werden, wird
+                       sie mit dem Grund genannt und nichts ausgegeben (Status 1)
+  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
+                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
+  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
+                       Fahrtenbuchs angeben
+</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --log, --unit and --min-stop</source>
+        <translation>--list-drives nimmt keine Optionen außer --settings, --log, --unit und --min-stop</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings and --log</source>
+        <translation>--summary nimmt keine Ausgabedatei und keine Optionen außer --settings und --log</translation>
+    </message>
+    <message>
+        <source>--logs takes no options but --settings</source>
+        <translation>--logs nimmt keine Optionen außer --settings</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--log NAME|FILE] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings DATEI.ini] [--log NAME|DATEI] [--unit km|mi] [--min-stop MINUTEN] --list-drives DATEI...</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | [--settings FILE.ini] [--log NAME|FILE]] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] [--log NAME|FILE] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR
+       %1 [--settings FILE.ini] --logs</source>
+        <translation>Aufruf: %1 [--sample | [--settings DATEI.ini] [--log NAME|DATEI]] [--trips DATEI.csv] [--rates DATEI.csv] [--unit km|mi] [--currency ZEICHEN] [--picture DATEI.bmp|DATEI.png] [--record-claim] AUSGABE.xls|AUSGABE.xlsx|AUSGABE.pdf
+        %1 [--settings DATEI.ini] [--log NAME|DATEI] --claims | --check-history [--head HASH] | --claim N AUSGABE | --summary JAHR
+        %1 [--settings DATEI.ini] --logs</translation>
     </message>
     <message>
         <source>
@@ -1093,11 +1237,14 @@ window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workboo
 ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
 other name gets the Excel 97-2003 workbook.
 
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. The report
+The log read is the one opened last in the program, or the one --log names; it is
+opened read-only and never upgraded. Its employee entries and period come from the
+log itself, or, for the log beside the settings before the program has moved them
+into it, from the program&apos;s settings store as the program reads them when it starts
+(the INI file Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME or ~/.config; the
+program&apos;s registry key on Windows). The trips come from the log&apos;s database
+(Varnholt/Brindlewick.sqlite beside the settings, or Varnholt/logs/NAME.sqlite);
+where there is no database yet, from the store as earlier versions kept them. The report
 names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
 a database). Nothing is written to the log unless --record-claim is given.
 
@@ -1105,7 +1252,18 @@ Options:
   --sample             use the sample data instead of the stored entries and trips;
                        the settings store is not read
   --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
+                       trips from FILE.sqlite beside it; the logs folder and the log
+                       opened last are then the ones beside FILE.ini
+  --log NAME|FILE      read that log instead of the one opened last in the program:
+                       an argument with a path separator is a log&apos;s file, any other
+                       the name of a known log (see --logs). A log keeps its employee
+                       entries and period itself once the program has opened it, so
+                       its file alone makes the report, wherever it lies
+  --logs               list the known logs, one a line: name, trips (blank rows not
+                       counted) and the full path of its file, separated by tabs. The
+                       known logs are the one beside the settings, every .sqlite file
+                       in Varnholt/logs and the logs opened elsewhere. A log that
+                       cannot be read is named on standard error (status 1)
   --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
                        it) instead of the stored or sample ones; Mileage and
                        Reimbursement are filled in where empty, with the stored or
@@ -1172,20 +1330,38 @@ dem Vorschaufenster schreibt. AUSGABE mit der Endung .xlsx erhält dieselbe Arbe
 als Excel-Arbeitsmappe, eine mit .pdf die gedruckten Seiten als PDF (Endungen in
 beliebiger Schreibweise); jeder andere Name die Excel-97-2003-Arbeitsmappe.
 
-Die Angaben zum Mitarbeiter und der Zeitraum werden aus dem Einstellungsspeicher des
-Programms gelesen, wie das Programm sie beim Start liest (die INI-Datei
-Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME oder ~/.config; unter Windows der
-Registrierungsschlüssel des Programms), die Fahrten aus der Datenbank des Fahrtenbuchs
-daneben (Varnholt/Brindlewick.sqlite), schreibgeschützt geöffnet; wo es noch keine
-Datenbank gibt, aus dem Speicher, wie frühere Versionen sie hielten. Die Abrechnung
-nennt Strecken in der Einheit des Fahrtenbuchs und Beträge in seiner Währung (Meilen
+Gelesen wird das zuletzt im Programm geöffnete Fahrtenbuch oder das mit --log genannte;
+es wird schreibgeschützt geöffnet und nie aktualisiert. Die Angaben zum Mitarbeiter und
+der Zeitraum kommen aus dem Fahrtenbuch selbst oder, beim Fahrtenbuch neben den
+Einstellungen, bevor das Programm sie hineinübernommen hat, aus dem
+Einstellungsspeicher des Programms, wie das Programm sie beim Start liest (die
+INI-Datei Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME oder ~/.config; unter Windows
+der Registrierungsschlüssel des Programms). Die Fahrten kommen aus der Datenbank des
+Fahrtenbuchs (Varnholt/Brindlewick.sqlite neben den Einstellungen oder
+Varnholt/logs/NAME.sqlite); wo es noch keine Datenbank gibt, aus dem Speicher, wie
+frühere Versionen sie hielten. Die Abrechnung nennt Strecken in der Einheit des
+Fahrtenbuchs und Beträge in seiner Währung (Meilen
 und „$“ ohne Datenbank). Ins Fahrtenbuch wird nur mit --record-claim geschrieben.
 
 Optionen:
   --sample             die Beispieldaten statt der gespeicherten Angaben und Fahrten
                        verwenden; der Einstellungsspeicher wird nicht gelesen
   --settings DATEI.ini die Angaben aus DATEI.ini im Format des Speichers lesen und
-                       die Fahrten aus DATEI.sqlite daneben
+                       die Fahrten aus DATEI.sqlite daneben; der Ordner der
+                       Fahrtenbücher und das zuletzt geöffnete sind dann die neben
+                       DATEI.ini
+  --log NAME|DATEI     dieses Fahrtenbuch statt des zuletzt im Programm geöffneten
+                       lesen: ein Argument mit Pfadtrennzeichen ist eine Datei, jedes
+                       andere der Name eines bekannten Fahrtenbuchs (siehe --logs).
+                       Ein Fahrtenbuch hält seine Angaben und den Zeitraum selbst,
+                       sobald das Programm es geöffnet hat; seine Datei allein ergibt
+                       die Abrechnung, wo immer sie liegt
+  --logs               die bekannten Fahrtenbücher auflisten, eines je Zeile: Name,
+                       Fahrten (leere Zeilen nicht gezählt) und der volle Pfad seiner
+                       Datei, durch Tabulatoren getrennt. Bekannt sind das neben den
+                       Einstellungen, jede .sqlite-Datei in Varnholt/logs und die
+                       anderswo geöffneten. Eines, das nicht gelesen werden kann,
+                       wird auf der Standardfehlerausgabe genannt (Status 1)
   --trips DATEI.csv    die Fahrten aus DATEI.csv verwenden (wie „Fahrten aus CSV
                        importieren...“ sie liest) statt der gespeicherten oder der
                        Beispielfahrten; leere Strecken und Erstattungen werden mit dem
@@ -1254,43 +1430,8 @@ falschen Argumenten (auch einer Abrechnung, die es nicht gibt), 3, wenn
 </translation>
     </message>
     <message>
-        <source>the log&apos;s unit and places could not be read: %1</source>
-        <translation>Einheit und Orte des Fahrtenbuchs konnten nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       named after the log&apos;s saved places (within each place&apos;s radius,
-                       the nearest), else where the export names the places; Mileage in
-                       the log&apos;s unit with one decimal. Nothing is written, the log is
-                       only read. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Fahrten (--list-drives DATEI...):
-  --list-drives        die in den Dateien gefundenen Fahrten (GPX-Tracks, der
-                       Timeline-Export eines Telefons, Monate des semantischen
-                       Standortverlaufs) als CSV ausgeben, die „Fahrten aus CSV
-                       importieren...“ liest: Datum als JJJJ-MM-TT, der örtliche Tag
-                       beim Beginn der Fahrt; Startort und Zielort nach den
-                       gespeicherten Orten des Fahrtenbuchs (der nächste, in dessen
-                       Umkreis das Ende liegt), sonst wo der Export die Orte benennt;
-                       die Strecke in der Einheit des Fahrtenbuchs mit einer
-                       Nachkommastelle. Es wird nichts geschrieben, das Fahrtenbuch
-                       wird nur gelesen. Kann eine Datei nicht gelesen werden, wird
-                       sie mit dem Grund genannt und nichts ausgegeben (Status 1)
-  --min-stop MINUTEN   ein Halt oder eine Lücke zwischen den Zeiten eines Tracks von
-                       so vielen Minuten beendet eine Fahrt (5 ohne Angabe)
-  --unit km|mi         die Strecke in Kilometern oder Meilen statt in der Einheit des
-                       Fahrtenbuchs angeben
-</translation>
+        <source>--sample and --log exclude each other</source>
+        <translation>--sample und --log schließen einander aus</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1439,18 @@ Fahrten (--list-drives DATEI...):
     <message>
         <source>Cannot write the settings to %1</source>
         <translation>Die Einstellungen können nicht nach %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The employee data and the period could not be moved into the log: %1 They stay in the settings file %2.</source>
+        <translation>Die Angaben zum Mitarbeiter und der Zeitraum konnten nicht ins Fahrtenbuch übernommen werden: %1 Sie bleiben in der Einstellungsdatei %2.</translation>
+    </message>
+    <message>
+        <source>The log %1 is open read-only, so the employee data and the period are not kept.</source>
+        <translation>Das Fahrtenbuch %1 ist schreibgeschützt geöffnet, daher werden die Angaben zum Mitarbeiter und der Zeitraum nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log %1: %2</source>
+        <translation>Das Fahrtenbuch %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,105 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>LogCatalog</name>
+    <message>
+        <source>The log %1 cannot be read: %2</source>
+        <translation>No se puede leer el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>no folder for the trash is known</source>
+        <translation>no se conoce ninguna carpeta para la papelera</translation>
+    </message>
+    <message>
+        <source>not a log of this program</source>
+        <translation>no es un registro de este programa</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a log.</source>
+        <translation>%1 es una carpeta, no un registro.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a log: %2</source>
+        <translation>%1 no se puede leer como registro: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of this program.</source>
+        <translation>%1 no es un registro de este programa.</translation>
+    </message>
+    <message>
+        <source>There is no log called %1.</source>
+        <translation>No hay ningún registro llamado %1.</translation>
+    </message>
+    <message>
+        <source>%1 is listed because of where it lies; move it to the trash or out of the folder instead.</source>
+        <translation>%1 aparece por el lugar donde está; muévalo a la papelera o fuera de la carpeta.</translation>
+    </message>
+    <message>
+        <source>A log needs a name.</source>
+        <translation>Un registro necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot hold a path separator (/ or \).</source>
+        <translation>El nombre de un registro no puede contener un separador de ruta (/ o \).</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot begin with a period.</source>
+        <translation>El nombre de un registro no puede empezar por un punto.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot hold control characters.</source>
+        <translation>El nombre de un registro no puede contener caracteres de control.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name can be at most %1 bytes long.</source>
+        <translation>El nombre de un registro puede tener como máximo %1 bytes.</translation>
+    </message>
+    <message>
+        <source>A log called %1 exists already.</source>
+        <translation>Ya existe un registro llamado %1.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be made: %2</source>
+        <translation>No se pudo crear el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>a file %1 exists already.</source>
+        <translation>ya existe un archivo %1.</translation>
+    </message>
+    <message>
+        <source>it is open in Brindlewick or brindlewick-report.</source>
+        <translation>está abierto en Brindlewick o brindlewick-report.</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be changed: %2</source>
+        <translation>No se puede cambiar el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>The log kept beside the settings keeps its name.</source>
+        <translation>El registro guardado junto a la configuración conserva su nombre.</translation>
+    </message>
+    <message>
+        <source>A file %1 exists already.</source>
+        <translation>Ya existe un archivo %1.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be renamed: %2</source>
+        <translation>No se pudo cambiar el nombre del registro %1: %2</translation>
+    </message>
+    <message>
+        <source>The open log cannot be moved to the trash.</source>
+        <translation>El registro abierto no se puede mover a la papelera.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be moved to the trash (%2); it stays where it is.</source>
+        <translation>No se pudo mover el registro %1 a la papelera (%2); se queda donde está.</translation>
+    </message>
+</context>
+<context>
     <name>LogDatabase</name>
     <message>
         <source>The restored log was written by a newer version of the program.</source>
@@ -1020,20 +1119,12 @@ Would you like to proceed anyway?</source>
         <translation>--unit admite km o mi, no %1</translation>
     </message>
     <message>
-        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
-        <translation>--list-drives no admite más opciones que --settings, --unit y --min-stop</translation>
-    </message>
-    <message>
         <source>--list-drives needs a file to read</source>
         <translation>--list-drives necesita un archivo que leer</translation>
     </message>
     <message>
         <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
         <translation>--min-stop admite minutos enteros de 1 a 1440, no %1</translation>
-    </message>
-    <message>
-        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
-        <translation>       %1 [--settings ARCHIVO.ini] [--unit km|mi] [--min-stop MINUTOS] --list-drives ARCHIVO...</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1075,14 +1166,67 @@ Would you like to proceed anyway?</source>
         <translation>--summary necesita un año como 2025, no «%1»</translation>
     </message>
     <message>
-        <source>--summary takes no output file and no options but --settings</source>
-        <translation>--summary no admite archivo de salida ni opciones salvo --settings</translation>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>no se pudieron leer la unidad y los lugares del registro: %1</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
-        <translation>Uso: %1 [--sample | --settings ARCHIVO.ini] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
-     %1 [--settings ARCHIVO.ini] --claims | --check-history [--head HASH] | --claim N SALIDA | --summary AÑO</translation>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trayectos (--list-drives ARCHIVO...):
+  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
+                       la exportación de Timeline de un teléfono, meses del historial
+                       de ubicaciones semántico) como CSV que «Importar viajes desde
+                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
+                       el trayecto; el lugar de salida y el destino según los lugares
+                       guardados del registro (el más cercano cuyo radio contiene el
+                       extremo), si no donde la exportación nombra los lugares; la
+                       distancia en la unidad del registro con un decimal. No se
+                       escribe nada, el registro solo se lee. Si un archivo no se
+                       puede leer, se nombra con el motivo y no se muestra nada
+                       (estado 1)
+  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
+                       minutos termina un trayecto (5 si no se indica)
+  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
+                       del registro
+</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --log, --unit and --min-stop</source>
+        <translation>--list-drives no admite más opciones que --settings, --log, --unit y --min-stop</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings and --log</source>
+        <translation>--summary no admite archivo de salida ni opciones salvo --settings y --log</translation>
+    </message>
+    <message>
+        <source>--logs takes no options but --settings</source>
+        <translation>--logs no admite más opciones que --settings</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--log NAME|FILE] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings ARCHIVO.ini] [--log NOMBRE|ARCHIVO] [--unit km|mi] [--min-stop MINUTOS] --list-drives ARCHIVO...</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | [--settings FILE.ini] [--log NAME|FILE]] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] [--log NAME|FILE] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR
+       %1 [--settings FILE.ini] --logs</source>
+        <translation>Uso: %1 [--sample | [--settings ARCHIVO.ini] [--log NOMBRE|ARCHIVO]] [--trips ARCHIVO.csv] [--rates ARCHIVO.csv] [--unit km|mi] [--currency SIGNO] [--picture ARCHIVO.bmp|ARCHIVO.png] [--record-claim] SALIDA.xls|SALIDA.xlsx|SALIDA.pdf
+     %1 [--settings ARCHIVO.ini] [--log NOMBRE|ARCHIVO] --claims | --check-history [--head HASH] | --claim N SALIDA | --summary AÑO
+     %1 [--settings ARCHIVO.ini] --logs</translation>
     </message>
     <message>
         <source>
@@ -1093,11 +1237,14 @@ window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workboo
 ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
 other name gets the Excel 97-2003 workbook.
 
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. The report
+The log read is the one opened last in the program, or the one --log names; it is
+opened read-only and never upgraded. Its employee entries and period come from the
+log itself, or, for the log beside the settings before the program has moved them
+into it, from the program&apos;s settings store as the program reads them when it starts
+(the INI file Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME or ~/.config; the
+program&apos;s registry key on Windows). The trips come from the log&apos;s database
+(Varnholt/Brindlewick.sqlite beside the settings, or Varnholt/logs/NAME.sqlite);
+where there is no database yet, from the store as earlier versions kept them. The report
 names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
 a database). Nothing is written to the log unless --record-claim is given.
 
@@ -1105,7 +1252,18 @@ Options:
   --sample             use the sample data instead of the stored entries and trips;
                        the settings store is not read
   --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
+                       trips from FILE.sqlite beside it; the logs folder and the log
+                       opened last are then the ones beside FILE.ini
+  --log NAME|FILE      read that log instead of the one opened last in the program:
+                       an argument with a path separator is a log&apos;s file, any other
+                       the name of a known log (see --logs). A log keeps its employee
+                       entries and period itself once the program has opened it, so
+                       its file alone makes the report, wherever it lies
+  --logs               list the known logs, one a line: name, trips (blank rows not
+                       counted) and the full path of its file, separated by tabs. The
+                       known logs are the one beside the settings, every .sqlite file
+                       in Varnholt/logs and the logs opened elsewhere. A log that
+                       cannot be read is named on standard error (status 1)
   --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
                        it) instead of the stored or sample ones; Mileage and
                        Reimbursement are filled in where empty, with the stored or
@@ -1172,20 +1330,37 @@ de vista previa. Una SALIDA terminada en .xlsx recibe el mismo libro como Libro 
 Excel, una en .pdf las páginas impresas del informe como PDF (extensiones en
 mayúsculas o minúsculas); cualquier otro nombre, el libro de Excel 97-2003.
 
-Los datos del empleado y el período se leen del almacén de configuración del programa
-como el programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
-$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa), los
-viajes de la base de datos del registro junto a él (Varnholt/Brindlewick.sqlite),
-abierta en solo lectura; sin base de datos, del almacén como lo guardaban versiones
-anteriores. El informe expresa las distancias en la unidad del registro y los importes
-en su moneda (millas y «$» sin base de datos). No se escribe nada en el registro salvo
+Se lee el registro abierto por última vez en el programa, o el que nombra --log; se
+abre en solo lectura y nunca se actualiza. Los datos del empleado y el período vienen
+del propio registro o, para el registro junto a la configuración antes de que el
+programa los haya pasado a él, del almacén de configuración del programa como el
+programa los lee al iniciarse (el archivo INI Varnholt/Brindlewick.ini en
+$XDG_CONFIG_HOME o ~/.config; en Windows, la clave de registro del programa). Los
+viajes vienen de la base de datos del registro (Varnholt/Brindlewick.sqlite junto a la
+configuración, o Varnholt/logs/NOMBRE.sqlite); sin base de datos, del almacén como lo
+guardaban versiones anteriores. El informe expresa las distancias en la unidad del
+registro y los importes en su moneda (millas y «$» sin base de datos). No se escribe nada en el registro salvo
 con --record-claim.
 
 Opciones:
   --sample             usar los datos de ejemplo en lugar de los datos y viajes
                        guardados; no se lee el almacén de configuración
   --settings ARCHIVO.ini  leer los datos de ARCHIVO.ini en el formato del almacén
-                       y los viajes de ARCHIVO.sqlite junto a él
+                       y los viajes de ARCHIVO.sqlite junto a él; la carpeta de
+                       registros y el último abierto son entonces los de junto a
+                       ARCHIVO.ini
+  --log NOMBRE|ARCHIVO leer ese registro en lugar del último abierto en el programa:
+                       un argumento con separador de ruta es un archivo, cualquier
+                       otro el nombre de un registro conocido (véase --logs). Un
+                       registro guarda él mismo sus datos y período en cuanto el
+                       programa lo ha abierto; su archivo basta para el informe,
+                       esté donde esté
+  --logs               listar los registros conocidos, uno por línea: nombre, viajes
+                       (sin contar filas vacías) y ruta completa del archivo,
+                       separados por tabuladores. Se conocen el de junto a la
+                       configuración, cada archivo .sqlite de Varnholt/logs y los
+                       abiertos en otro lugar. Uno que no se puede leer se nombra en
+                       la salida de errores (estado 1)
   --trips ARCHIVO.csv  usar los viajes de ARCHIVO.csv (leído como «Importar viajes
                        de CSV...») en lugar de los guardados o de ejemplo; las
                        distancias e importes vacíos se completan con la tarifa
@@ -1252,43 +1427,8 @@ encuentra la cadena rota o sin la cabeza dada con --head.
 </translation>
     </message>
     <message>
-        <source>the log&apos;s unit and places could not be read: %1</source>
-        <translation>no se pudieron leer la unidad y los lugares del registro: %1</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       named after the log&apos;s saved places (within each place&apos;s radius,
-                       the nearest), else where the export names the places; Mileage in
-                       the log&apos;s unit with one decimal. Nothing is written, the log is
-                       only read. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Trayectos (--list-drives ARCHIVO...):
-  --list-drives        mostrar los trayectos encontrados en los archivos (tracks GPX,
-                       la exportación de Timeline de un teléfono, meses del historial
-                       de ubicaciones semántico) como CSV que «Importar viajes desde
-                       CSV...» lee: la fecha como AAAA-MM-DD, el día local al empezar
-                       el trayecto; el lugar de salida y el destino según los lugares
-                       guardados del registro (el más cercano cuyo radio contiene el
-                       extremo), si no donde la exportación nombra los lugares; la
-                       distancia en la unidad del registro con un decimal. No se
-                       escribe nada, el registro solo se lee. Si un archivo no se
-                       puede leer, se nombra con el motivo y no se muestra nada
-                       (estado 1)
-  --min-stop MINUTOS   una parada, o un hueco entre las horas de un track, de tantos
-                       minutos termina un trayecto (5 si no se indica)
-  --unit km|mi         dar la distancia en kilómetros o millas en lugar de la unidad
-                       del registro
-</translation>
+        <source>--sample and --log exclude each other</source>
+        <translation>--sample y --log se excluyen mutuamente</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1436,18 @@ Trayectos (--list-drives ARCHIVO...):
     <message>
         <source>Cannot write the settings to %1</source>
         <translation>No se puede escribir la configuración en %1</translation>
+    </message>
+    <message>
+        <source>The employee data and the period could not be moved into the log: %1 They stay in the settings file %2.</source>
+        <translation>No se pudieron pasar los datos del empleado y el período al registro: %1 Se quedan en el archivo de configuración %2.</translation>
+    </message>
+    <message>
+        <source>The log %1 is open read-only, so the employee data and the period are not kept.</source>
+        <translation>El registro %1 está abierto en solo lectura, así que los datos del empleado y el período no se guardan.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log %1: %2</source>
+        <translation>No se puede escribir el registro %1: %2</translation>
     </message>
 </context>
 <context>

@@ -346,6 +346,105 @@ Voulez-vous continuer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>LogCatalog</name>
+    <message>
+        <source>The log %1 cannot be read: %2</source>
+        <translation>Le journal %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>no folder for the trash is known</source>
+        <translation>aucun dossier de corbeille n&apos;est connu</translation>
+    </message>
+    <message>
+        <source>not a log of this program</source>
+        <translation>pas un journal de ce programme</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a log.</source>
+        <translation>%1 est un dossier, pas un journal.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a log: %2</source>
+        <translation>%1 ne peut pas être lu comme journal : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a log of this program.</source>
+        <translation>%1 n&apos;est pas un journal de ce programme.</translation>
+    </message>
+    <message>
+        <source>There is no log called %1.</source>
+        <translation>Il n&apos;y a pas de journal nommé %1.</translation>
+    </message>
+    <message>
+        <source>%1 is listed because of where it lies; move it to the trash or out of the folder instead.</source>
+        <translation>%1 est listé à cause de son emplacement ; mettez-le plutôt à la corbeille ou hors du dossier.</translation>
+    </message>
+    <message>
+        <source>A log needs a name.</source>
+        <translation>Un journal doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot hold a path separator (/ or \).</source>
+        <translation>Le nom d&apos;un journal ne peut pas contenir de séparateur de chemin (/ ou \).</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot begin with a period.</source>
+        <translation>Le nom d&apos;un journal ne peut pas commencer par un point.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name cannot hold control characters.</source>
+        <translation>Le nom d&apos;un journal ne peut pas contenir de caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A log&apos;s name can be at most %1 bytes long.</source>
+        <translation>Le nom d&apos;un journal ne peut dépasser %1 octets.</translation>
+    </message>
+    <message>
+        <source>A log called %1 exists already.</source>
+        <translation>Un journal nommé %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be made: %2</source>
+        <translation>Le journal %1 n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>a file %1 exists already.</source>
+        <translation>un fichier %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>it is open in Brindlewick or brindlewick-report.</source>
+        <translation>il est ouvert dans Brindlewick ou brindlewick-report.</translation>
+    </message>
+    <message>
+        <source>The log %1 cannot be changed: %2</source>
+        <translation>Le journal %1 ne peut pas être modifié : %2</translation>
+    </message>
+    <message>
+        <source>The log kept beside the settings keeps its name.</source>
+        <translation>Le journal gardé à côté des paramètres garde son nom.</translation>
+    </message>
+    <message>
+        <source>A file %1 exists already.</source>
+        <translation>Un fichier %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be renamed: %2</source>
+        <translation>Le journal %1 n&apos;a pas pu être renommé : %2</translation>
+    </message>
+    <message>
+        <source>The open log cannot be moved to the trash.</source>
+        <translation>Le journal ouvert ne peut pas être mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source>The log %1 could not be moved to the trash (%2); it stays where it is.</source>
+        <translation>Le journal %1 n&apos;a pas pu être mis à la corbeille (%2) ; il reste où il est.</translation>
+    </message>
+</context>
+<context>
     <name>LogDatabase</name>
     <message>
         <source>The restored log was written by a newer version of the program.</source>
@@ -1020,20 +1119,12 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--unit accepte km ou mi, pas %1</translation>
     </message>
     <message>
-        <source>--list-drives takes no options but --settings, --unit and --min-stop</source>
-        <translation>--list-drives ne prend pas d&apos;autres options que --settings, --unit et --min-stop</translation>
-    </message>
-    <message>
         <source>--list-drives needs a file to read</source>
         <translation>--list-drives a besoin d&apos;un fichier à lire</translation>
     </message>
     <message>
         <source>--min-stop takes whole minutes from 1 to 1440, not %1</source>
         <translation>--min-stop prend des minutes entières de 1 à 1440, pas %1</translation>
-    </message>
-    <message>
-        <source>       %1 [--settings FILE.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
-        <translation>       %1 [--settings FICHIER.ini] [--unit km|mi] [--min-stop MINUTES] --list-drives FICHIER...</translation>
     </message>
     <message>
         <source>%1	%2	%3 to %4	%5	%6	%7</source>
@@ -1075,14 +1166,67 @@ Voulez-vous continuer quand même ?</translation>
         <translation>--summary demande une année comme 2025, pas « %1 »</translation>
     </message>
     <message>
-        <source>--summary takes no output file and no options but --settings</source>
-        <translation>--summary ne prend ni fichier de sortie ni option sauf --settings</translation>
+        <source>the log&apos;s unit and places could not be read: %1</source>
+        <translation>l&apos;unité et les lieux du carnet n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
-        <source>Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
-       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR</source>
-        <translation>Usage : %1 [--sample | --settings FICHIER.ini] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
-        %1 [--settings FICHIER.ini] --claims | --check-history [--head HASH] | --claim N SORTIE | --summary ANNÉE</translation>
+        <source>
+Drives (--list-drives FILE...):
+  --list-drives        print the drives found in the files (GPX tracks, the Timeline
+                       export of a phone, months of Semantic Location History) as CSV
+                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
+                       local day at the drive&apos;s start; Starting Location and Destination
+                       named after the log&apos;s saved places (within each place&apos;s radius,
+                       the nearest), else where the export names the places; Mileage in
+                       the log&apos;s unit with one decimal. Nothing is written, the log is
+                       only read. When a file cannot be read,
+                       it is named with the reason and nothing is printed (status 1)
+  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
+                       minutes long ends a drive (5 when not given)
+  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
+</source>
+        <translation>
+Trajets (--list-drives FICHIER...) :
+  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
+                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
+                       positions sémantique) en CSV que « Importer des trajets depuis
+                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
+                       début du trajet ; le lieu de départ et la destination d&apos;après
+                       les lieux enregistrés du carnet (le plus proche dont le rayon
+                       contient l&apos;extrémité), sinon lorsque l&apos;export nomme les lieux ;
+                       la distance dans l&apos;unité du carnet avec une décimale. Rien
+                       n&apos;est écrit, le carnet est seulement lu. Lorsqu&apos;un fichier ne
+                       peut pas être lu, il est nommé avec la raison et rien n&apos;est
+                       affiché (statut 1)
+  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
+                       nombre de minutes met fin à un trajet (5 par défaut)
+  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
+                       l&apos;unité du carnet
+</translation>
+    </message>
+    <message>
+        <source>--list-drives takes no options but --settings, --log, --unit and --min-stop</source>
+        <translation>--list-drives ne prend pas d&apos;autres options que --settings, --log, --unit et --min-stop</translation>
+    </message>
+    <message>
+        <source>--summary takes no output file and no options but --settings and --log</source>
+        <translation>--summary ne prend ni fichier de sortie ni option sauf --settings et --log</translation>
+    </message>
+    <message>
+        <source>--logs takes no options but --settings</source>
+        <translation>--logs ne prend pas d&apos;autres options que --settings</translation>
+    </message>
+    <message>
+        <source>       %1 [--settings FILE.ini] [--log NAME|FILE] [--unit km|mi] [--min-stop MINUTES] --list-drives FILE...</source>
+        <translation>       %1 [--settings FICHIER.ini] [--log NOM|FICHIER] [--unit km|mi] [--min-stop MINUTES] --list-drives FICHIER...</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [--sample | [--settings FILE.ini] [--log NAME|FILE]] [--trips FILE.csv] [--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] [--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf
+       %1 [--settings FILE.ini] [--log NAME|FILE] --claims | --check-history [--head HASH] | --claim N OUTPUT | --summary YEAR
+       %1 [--settings FILE.ini] --logs</source>
+        <translation>Usage : %1 [--sample | [--settings FICHIER.ini] [--log NOM|FICHIER]] [--trips FICHIER.csv] [--rates FICHIER.csv] [--unit km|mi] [--currency SIGNE] [--picture FICHIER.bmp|FICHIER.png] [--record-claim] SORTIE.xls|SORTIE.xlsx|SORTIE.pdf
+        %1 [--settings FICHIER.ini] [--log NOM|FICHIER] --claims | --check-history [--head HASH] | --claim N SORTIE | --summary ANNÉE
+        %1 [--settings FICHIER.ini] --logs</translation>
     </message>
     <message>
         <source>
@@ -1093,11 +1237,14 @@ window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workboo
 ending in .pdf the report&apos;s printed pages as a PDF (suffixes in any letter case); any
 other name gets the Excel 97-2003 workbook.
 
-The employee entries and the period are read from the program&apos;s settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program&apos;s registry key on Windows), the trips from
-the log&apos;s database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. The report
+The log read is the one opened last in the program, or the one --log names; it is
+opened read-only and never upgraded. Its employee entries and period come from the
+log itself, or, for the log beside the settings before the program has moved them
+into it, from the program&apos;s settings store as the program reads them when it starts
+(the INI file Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME or ~/.config; the
+program&apos;s registry key on Windows). The trips come from the log&apos;s database
+(Varnholt/Brindlewick.sqlite beside the settings, or Varnholt/logs/NAME.sqlite);
+where there is no database yet, from the store as earlier versions kept them. The report
 names distances in the log&apos;s unit and amounts in its currency (miles and &quot;$&quot; without
 a database). Nothing is written to the log unless --record-claim is given.
 
@@ -1105,7 +1252,18 @@ Options:
   --sample             use the sample data instead of the stored entries and trips;
                        the settings store is not read
   --settings FILE.ini  read the entries from FILE.ini in the store&apos;s format and the
-                       trips from FILE.sqlite beside it
+                       trips from FILE.sqlite beside it; the logs folder and the log
+                       opened last are then the ones beside FILE.ini
+  --log NAME|FILE      read that log instead of the one opened last in the program:
+                       an argument with a path separator is a log&apos;s file, any other
+                       the name of a known log (see --logs). A log keeps its employee
+                       entries and period itself once the program has opened it, so
+                       its file alone makes the report, wherever it lies
+  --logs               list the known logs, one a line: name, trips (blank rows not
+                       counted) and the full path of its file, separated by tabs. The
+                       known logs are the one beside the settings, every .sqlite file
+                       in Varnholt/logs and the logs opened elsewhere. A log that
+                       cannot be read is named on standard error (status 1)
   --trips FILE.csv     use the trips of FILE.csv (as &quot;Import Trips from CSV...&quot; reads
                        it) instead of the stored or sample ones; Mileage and
                        Reimbursement are filled in where empty, with the stored or
@@ -1172,20 +1330,35 @@ la fenêtre d&apos;aperçu. Une SORTIE en .xlsx reçoit le même classeur au for
 Excel, une en .pdf les pages imprimées du rapport en PDF (extensions en majuscules ou
 minuscules) ; tout autre nom reçoit le classeur Excel 97-2003.
 
-Les saisies du salarié et la période sont lues dans le magasin de paramètres du
-programme, comme le programme les lit au démarrage (le fichier INI
-Varnholt/Brindlewick.ini dans $XDG_CONFIG_HOME ou ~/.config ; la clé de registre du
-programme sous Windows), les trajets dans la base du journal à côté
-(Varnholt/Brindlewick.sqlite), ouverte en lecture seule ; sans base, dans le magasin
-comme les versions antérieures les gardaient. Le rapport exprime les distances dans
-l&apos;unité du journal et les montants dans sa devise (miles et « $ » sans base). Rien
+Le journal lu est le dernier ouvert dans le programme, ou celui que nomme --log ; il est
+ouvert en lecture seule et jamais mis à niveau. Les saisies du salarié et la période
+viennent du journal lui-même ou, pour le journal à côté des paramètres avant que le
+programme les y ait déplacées, du magasin de paramètres du programme, comme le
+programme les lit au démarrage (le fichier INI Varnholt/Brindlewick.ini dans
+$XDG_CONFIG_HOME ou ~/.config ; la clé de registre du programme sous Windows). Les
+trajets viennent de la base du journal (Varnholt/Brindlewick.sqlite à côté des
+paramètres, ou Varnholt/logs/NOM.sqlite) ; sans base, du magasin comme les versions
+antérieures les gardaient. Le rapport exprime les distances dans l&apos;unité du journal
+et les montants dans sa devise (miles et « $ » sans base). Rien
 n&apos;est écrit dans le journal sans --record-claim.
 
 Options :
   --sample             utiliser les données d&apos;exemple au lieu des saisies et trajets
                        enregistrés ; le magasin de paramètres n&apos;est pas lu
   --settings FICHIER.ini  lire les saisies dans FICHIER.ini au format du magasin et
-                       les trajets dans FICHIER.sqlite à côté
+                       les trajets dans FICHIER.sqlite à côté ; le dossier des
+                       journaux et le dernier ouvert sont alors ceux à côté de
+                       FICHIER.ini
+  --log NOM|FICHIER    lire ce journal au lieu du dernier ouvert dans le programme :
+                       un argument avec un séparateur de chemin est un fichier, tout
+                       autre le nom d&apos;un journal connu (voir --logs). Un journal
+                       garde lui-même ses saisies et sa période dès que le programme
+                       l&apos;a ouvert ; son fichier seul donne le rapport, où qu&apos;il soit
+  --logs               lister les journaux connus, un par ligne : nom, trajets (lignes
+                       vides non comptées) et chemin complet du fichier, séparés par
+                       des tabulations. Sont connus celui à côté des paramètres, chaque
+                       fichier .sqlite de Varnholt/logs et ceux ouverts ailleurs. Un
+                       journal illisible est nommé sur la sortie d&apos;erreur (statut 1)
   --trips FICHIER.csv  utiliser les trajets de FICHIER.csv (lu comme « Importer des
                        trajets CSV... ») au lieu des trajets enregistrés ou
                        d&apos;exemple ; distances et indemnités vides sont complétées avec
@@ -1253,43 +1426,8 @@ chaîne rompue ou sans la tête donnée avec --head.
 </translation>
     </message>
     <message>
-        <source>the log&apos;s unit and places could not be read: %1</source>
-        <translation>l&apos;unité et les lieux du carnet n&apos;ont pas pu être lus : %1</translation>
-    </message>
-    <message>
-        <source>
-Drives (--list-drives FILE...):
-  --list-drives        print the drives found in the files (GPX tracks, the Timeline
-                       export of a phone, months of Semantic Location History) as CSV
-                       that &quot;Import Trips from CSV...&quot; reads: Date as YYYY-MM-DD, the
-                       local day at the drive&apos;s start; Starting Location and Destination
-                       named after the log&apos;s saved places (within each place&apos;s radius,
-                       the nearest), else where the export names the places; Mileage in
-                       the log&apos;s unit with one decimal. Nothing is written, the log is
-                       only read. When a file cannot be read,
-                       it is named with the reason and nothing is printed (status 1)
-  --min-stop MINUTES   a stop, or a gap between the times of a track, this many
-                       minutes long ends a drive (5 when not given)
-  --unit km|mi         give Mileage in kilometres or miles instead of the log&apos;s unit
-</source>
-        <translation>
-Trajets (--list-drives FICHIER...) :
-  --list-drives        afficher les trajets trouvés dans les fichiers (traces GPX,
-                       export Timeline d&apos;un téléphone, mois de l&apos;historique des
-                       positions sémantique) en CSV que « Importer des trajets depuis
-                       un CSV... » lit : la date au format AAAA-MM-JJ, le jour local au
-                       début du trajet ; le lieu de départ et la destination d&apos;après
-                       les lieux enregistrés du carnet (le plus proche dont le rayon
-                       contient l&apos;extrémité), sinon lorsque l&apos;export nomme les lieux ;
-                       la distance dans l&apos;unité du carnet avec une décimale. Rien
-                       n&apos;est écrit, le carnet est seulement lu. Lorsqu&apos;un fichier ne
-                       peut pas être lu, il est nommé avec la raison et rien n&apos;est
-                       affiché (statut 1)
-  --min-stop MINUTES   un arrêt, ou un écart entre les heures d&apos;une trace, de ce
-                       nombre de minutes met fin à un trajet (5 par défaut)
-  --unit km|mi         donner la distance en kilomètres ou en miles au lieu de
-                       l&apos;unité du carnet
-</translation>
+        <source>--sample and --log exclude each other</source>
+        <translation>--sample et --log s&apos;excluent</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1435,18 @@ Trajets (--list-drives FICHIER...) :
     <message>
         <source>Cannot write the settings to %1</source>
         <translation>Impossible d&apos;écrire les paramètres dans %1</translation>
+    </message>
+    <message>
+        <source>The employee data and the period could not be moved into the log: %1 They stay in the settings file %2.</source>
+        <translation>Les données du salarié et la période n&apos;ont pas pu être déplacées dans le journal : %1 Elles restent dans le fichier de paramètres %2.</translation>
+    </message>
+    <message>
+        <source>The log %1 is open read-only, so the employee data and the period are not kept.</source>
+        <translation>Le journal %1 est ouvert en lecture seule : les données du salarié et la période ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log %1: %2</source>
+        <translation>Impossible d&apos;écrire le journal %1 : %2</translation>
     </message>
 </context>
 <context>

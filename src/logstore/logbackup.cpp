@@ -3,6 +3,7 @@
 #include "logstore/logbackup.h"
 
 #include "logstore/blanktripsql.h"
+#include "logstore/logcatalog.h"
 #include "logstore/sqlite.h"
 #include "platform/datetext.h"
 #include "platform/oserror.h"
@@ -226,7 +227,15 @@ void adoptEarlierBackups(sql::Database& db)
 BackupLocation BackupLocation::of(const QString& databasePath)
 {
     const QFileInfo info(databasePath);
-    return {info.absoluteDir().filePath(QStringLiteral("backups")), info.completeBaseName()};
+    // The logs the catalogue keeps apart from the settings (in its logs folder, or opened
+    // elsewhere, on a stick that may be gone when a backup is wanted) back up beside the
+    // settings, named by the log.
+    const LogCatalog catalog;
+    const QString folder =
+        catalog.keptApart(databasePath)
+            ? QFileInfo(catalog.defaultLog()).dir().filePath(QStringLiteral("backups"))
+            : info.absoluteDir().filePath(QStringLiteral("backups"));
+    return {folder, info.completeBaseName()};
 }
 
 QString BackupLocation::fileName(const QDateTime& when) const

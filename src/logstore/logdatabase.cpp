@@ -144,9 +144,19 @@ void migrateTo7(sql::Database& db)
             "ALTER TABLE rates_by_distance RENAME TO rate_changes;");
 }
 
+// The log's own fields (the employee data, the period, the rate per mile and the locale
+// they were typed in) join its trips, so that the file alone holds the log: keyed by the
+// names the settings kept them under. Until the program has moved them in from the
+// settings beside the log, the log says so: an earlier log's fields are still there.
+void migrateTo8(sql::Database& db)
+{
+    db.exec("CREATE TABLE log_fields (key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID;"
+            "INSERT OR REPLACE INTO meta (key, value) VALUES ('fields_pending', '1');");
+}
+
 using Migration = void (*)(sql::Database&);
 constexpr std::array<Migration, LogDatabase::kSchemaVersion> kMigrations = {
-    migrateTo1, migrateTo2, migrateTo3, migrateTo4, migrateTo5, migrateTo6, migrateTo7};
+    migrateTo1, migrateTo2, migrateTo3, migrateTo4, migrateTo5, migrateTo6, migrateTo7, migrateTo8};
 
 // A log of schema 3 opened read-only is not migrated; this connection reads its paid marks
 // as schema 4 keeps them, through temporary views that shadow the stored table.
@@ -158,6 +168,7 @@ void readAsSchema4(sql::Database& db)
 }
 constexpr int kRateChangesVersion = 2;
 constexpr int kRatesByDistanceVersion = 7;
+constexpr int kLogFieldsVersion = 8;
 
 QString settingsPath()
 {
@@ -202,7 +213,13 @@ QString LogDatabase::pathFor(const QString& settingsFile)
     return info.dir().filePath(base + QStringLiteral(".sqlite"));
 }
 
-QString LogDatabase::defaultPath() { return pathFor(settingsPath()); }
+QString LogDatabase::defaultPath()
+{
+    const QString chosen = platform().logFile;
+    return chosen.isEmpty() ? besideSettings() : chosen;
+}
+
+QString LogDatabase::besideSettings() { return pathFor(settingsPath()); }
 
 LogDatabase::LogDatabase(const QString& path, Access access, bool damaged)
 {
@@ -259,21 +276,17 @@ void LogDatabase::adoptRestoredContent()
     migrate();
 }
 
-namespace {
+StagedLog::StagedLog(QString name) : path(std::move(name)) { remove(); }
 
-// A file and the write-ahead log and index SQLite may leave beside it, gone with the object.
-struct StagedLog {
-    explicit StagedLog(QString name) : path(std::move(name)) { remove(); }
-    ~StagedLog() { remove(); }
-    StagedLog(const StagedLog&) = delete;
-    StagedLog& operator=(const StagedLog&) = delete;
-    void remove() const
-    {
-        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-            QFile::remove(path + QLatin1String(suffix));
-    }
-    QString path;
-};
+StagedLog::~StagedLog() { remove(); }
+
+void StagedLog::remove() const
+{
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+namespace {
 
 QString restoreText(const char* text) { return QCoreApplication::translate("LogDatabase", text); }
 
@@ -471,6 +484,43 @@ void LogDatabase::setTaxYearStart(const TaxYearStart& start)
     TripChanges changes;
     changes.meta = {{QString::fromLatin1(kTaxYearStart), taxYearStartText(start)}};
     apply(changes);
+}
+
+std::map<QString, QString> LogDatabase::logFields()
+{
+    std::map<QString, QString> fields;
+    if (foundVersion_ < kLogFieldsVersion && readOnly()) return fields;
+    sql::Statement rows(*db_, "SELECT key, value FROM log_fields");
+    while (rows.step()) fields[rows.textAt(0)] = rows.textAt(1);
+    return fields;
+}
+
+bool LogDatabase::fieldsMovedIn()
+{
+    if (foundVersion_ < kLogFieldsVersion && readOnly()) return false;
+    return !meta(QString::fromLatin1(kFieldsPending)).has_value();
+}
+
+void LogDatabase::keepLogFields(const std::vector<std::pair<QString, QString>>& fields,
+                                FieldsWrite how)
+{
+    if (!upsert_) db_->failReadOnly();
+    sql::Transaction transaction(*db_);
+    sql::Statement put(*db_,
+                       how == FieldsWrite::MoveIn
+                           ? "INSERT OR IGNORE INTO log_fields (key, value) VALUES (?1, ?2)"
+                           : "INSERT OR REPLACE INTO log_fields (key, value) VALUES (?1, ?2)");
+    for (const auto& [key, value] : fields) {
+        put.bind(1, key);
+        put.bind(2, value.isNull() ? QStringLiteral("") : value);
+        put.run();
+    }
+    if (how == FieldsWrite::MoveIn) {
+        sql::Statement done(*db_, "DELETE FROM meta WHERE key = ?1");
+        done.bind(1, QString::fromLatin1(kFieldsPending));
+        done.run();
+    }
+    transaction.commit();
 }
 
 std::vector<RateChange> LogDatabase::rateChanges()

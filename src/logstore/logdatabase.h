@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -52,16 +53,21 @@ public:
     // Version 5: the backups this program wrote, which alone it may delete.
     // Version 6: the places the log knows by position.
     // Version 7: rate changes by distance in the tax year as well as by date.
-    static constexpr int kSchemaVersion = 7;
+    // Version 8: the log's own fields (employee data, period, rate, their locale).
+    static constexpr int kSchemaVersion = 8;
     // Snapshot reads the file's bytes as they are, making nothing beside them: a log
     // that must stay as found, or that lies in a folder nobody may write.
     enum class Access { ReadWrite, ReadOnly, Snapshot };
 
     // The database beside an INI file: "X.ini" -> "X.sqlite".
     static QString pathFor(const QString& settingsFile);
-    // Beside the settings store's INI file, or Varnholt/Brindlewick.sqlite in the user's
-    // configuration folder where the settings live elsewhere (the registry).
+    // The log this process was pointed at (Platform::logFile), else the one beside the
+    // settings.
     static QString defaultPath();
+    // The log that has always been kept: beside the settings store's INI file, or
+    // Varnholt/Brindlewick.sqlite in the user's configuration folder where the settings
+    // live elsewhere (the registry).
+    static QString besideSettings();
 
     // ReadWrite creates the file when missing (private, in a private folder), sets WAL and
     // the pragmas and migrates to kSchemaVersion; a database of a newer schema is opened
@@ -111,6 +117,19 @@ public:
     // no day of the year (nothing kept), sql::SqlError when it could not be kept.
     void setTaxYearStart(const TaxYearStart& start);
 
+    // The log's own fields by the settings' key names ("EmployeeName"); none from a file
+    // older than the table (read-only).
+    std::map<QString, QString> logFields();
+    // True once the log holds its fields itself: they were moved in from the settings
+    // beside it, or it was made with them. False for a file older than the table.
+    bool fieldsMovedIn();
+    // Update replaces the values of the keys given; MoveIn puts them in where the log holds
+    // none yet (a move repeated after a crash changes nothing) and marks the fields moved
+    // in. One transaction; throws sql::SqlError and changes nothing.
+    enum class FieldsWrite { Update, MoveIn };
+    void keepLogFields(const std::vector<std::pair<QString, QString>>& fields,
+                       FieldsWrite how = FieldsWrite::Update);
+
     // The rows the log keeps, blank ones included.
     int tripCount();
     // The log's unit and currency from the meta table: miles and "$" for a log that never
@@ -153,6 +172,8 @@ public:
     static constexpr char kRecoveredAgain[] = "recovered_again";
     // Set once the files this program made before they were made private are narrowed.
     static constexpr char kFilesPrivate[] = "files_private";
+    // Set until the log's fields are moved in from the settings beside it.
+    static constexpr char kFieldsPending[] = "fields_pending";
 
 private:
     void setPragmas(Access access);
@@ -221,6 +242,17 @@ const QByteArray& tripColumns();
 // keeps them: null as null, the numeric fields as doubles (a foreign tool may have written
 // an integer or a numeric text), the others as text.
 Trip tripAt(const sql::Statement& row, int first);
+
+// A log built under a name of its own, and the write-ahead log and index SQLite may leave
+// beside it: gone with the object (what was put in place by then is no longer there).
+struct StagedLog {
+    explicit StagedLog(QString name);
+    ~StagedLog();
+    StagedLog(const StagedLog&) = delete;
+    StagedLog& operator=(const StagedLog&) = delete;
+    void remove() const;
+    QString path;
+};
 
 // A file kept aside: renamed to `path.damaged-YYYYMMDD-HHMMSS`, bytes unchanged. Returns
 // the new name (empty when it could not be moved).

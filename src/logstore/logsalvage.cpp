@@ -15,10 +15,10 @@ namespace {
 
 // The tables besides the trips whose rows a recovery keeps as they are: the claims with
 // their trail and chain (whose hashes then still hold), the record of backups written, the
-// saved places.
-constexpr const char* kKeptTables[] = {"claims",     "claim_trips",  "claim_files",
-                                       "claim_paid", "claim_unpaid", "trail",
-                                       "chain",      "backups",      "saved_places"};
+// saved places, the log's own fields.
+constexpr const char* kKeptTables[] = {"claims",       "claim_trips", "claim_files", "claim_paid",
+                                       "claim_unpaid", "trail",       "chain",       "backups",
+                                       "saved_places", "log_fields"};
 
 // A file cut short claims more pages than it has, and SQLite then refuses all of it;
 // with the schema writable (on a connection that writes nothing) it reads what is there.

@@ -1,10 +1,12 @@
 // The per-user settings store: where it lives and how values are read and saved.
 #include "logstore/settingsstore.h"
 
+#include "logstore/logdatabase.h"
 #include "logstore/oldstorereaders.h"
 #include "platform/platform.h"
 #include "platform/privatefiles.h"
 #include "platform/replacingfile.h"
+#include "platform/tempfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,8 +14,10 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <algorithm>
+#include <exception>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -27,6 +31,19 @@ constexpr char kRowCountKey[] = "rowcount"; // case-folded
 constexpr char kRowKeyStem[] = "rowsource"; // case-folded
 
 QString folded(const QString& key) { return key.toCaseFolded(); }
+
+// The log's own fields, case-folded: what a log file carries to another person or place.
+constexpr const char* kLogFieldKeys[] = {"authorizedby",       "employeeid", "employeename",
+                                         "periodfrom",         "periodto",   "ratepermile",
+                                         "vehicledescription", "entrylocale"};
+
+bool isLogFieldKey(const QString& foldedKey)
+{
+    return std::any_of(std::begin(kLogFieldKeys), std::end(kLogFieldKeys),
+                       [&](const char* key) { return foldedKey == QLatin1String(key); });
+}
+
+QString storeText(const char* text) { return QCoreApplication::translate("SettingsStore", text); }
 
 bool isRowCountKey(const QString& foldedKey) { return foldedKey == QLatin1String(kRowCountKey); }
 
@@ -248,7 +265,155 @@ QString SettingsStore::tripsFileFor(const QString& iniFile)
     return info.dir().filePath(base + QStringLiteral(".trips"));
 }
 
-SettingsStore::SettingsStore() : file_(settingsPath()) { load(); }
+SettingsStore::SettingsStore() : SettingsStore(LogDatabase::defaultPath()) {}
+
+SettingsStore::SettingsStore(const QString& logFile) : file_(settingsPath()), logFile_(logFile)
+{
+    load();
+    readLogFields();
+}
+
+bool SettingsStore::isLogField(const QString& key) { return isLogFieldKey(folded(key)); }
+
+// The log beside the INI file is the one whose fields the INI file kept.
+bool SettingsStore::beside() const
+{
+    return QFileInfo(logFile_).absoluteFilePath()
+           == QFileInfo(LogDatabase::besideSettings()).absoluteFilePath();
+}
+
+// Read without a byte of it or beside it changed (a log another process writes is not
+// disturbed, and a damaged one stays as found for its opening to set aside). Committed
+// changes still in its write-ahead file are read from a private copy of the two files.
+void SettingsStore::readLogFields()
+{
+    logHoldsFields_ = !beside();
+    logFields_.clear();
+    if (!QFileInfo::exists(logFile_)) return;
+    const QString wal = logFile_ + QStringLiteral("-wal");
+    std::unique_ptr<QTemporaryDir> copy;
+    QString read = logFile_;
+    if (QFileInfo::exists(wal)) {
+        copy = std::make_unique<QTemporaryDir>(privateTempFolder() + QStringLiteral("/log-XXXXXX"));
+        read = copy->filePath(QStringLiteral("log.sqlite"));
+        if (!copy->isValid() || copyToPrivateFile(logFile_, read) != 0
+            || copyToPrivateFile(wal, read + QStringLiteral("-wal")) != 0)
+            return;
+    }
+    try {
+        LogDatabase db(read, copy ? LogDatabase::Access::ReadOnly : LogDatabase::Access::Snapshot);
+        if (!db.fieldsMovedIn()) return;
+        logHoldsFields_ = true;
+        for (const auto& [key, value] : db.logFields())
+            logFields_.insert(folded(key), Entry{key, value});
+    } catch (const sql::SqlError&) {
+    }
+}
+
+QString SettingsStore::attachLog(LogDatabase* db, bool writable)
+{
+    attached_ = true;
+    log_ = db;
+    logWritable_ = db != nullptr && writable && !db->readOnly();
+    if (!logWritable_) return {};
+    QString problem;
+    try {
+        // Fields the settings beside it still hold go in where the log has none (a move
+        // ended by a crash before the settings were rewritten): the log wins, nothing is lost.
+        if (!log_->fieldsMovedIn() || (beside() && iniHoldsLogFields())) moveFieldsIn();
+    } catch (const sql::SqlError& failure) {
+        problem = QString::fromUtf8(failure.what());
+    }
+    if (!problem.isEmpty()) {
+        logWritable_ = false;
+        return storeText(QT_TRANSLATE_NOOP("SettingsStore",
+                                           "The employee data and the period could not be moved "
+                                           "into the log: %1 They stay in the settings file %2."))
+            .arg(problem, QDir::toNativeSeparators(file_));
+    }
+    // The log wins over what was read before it was open; what was typed since goes on top.
+    QHash<QString, Entry> typed;
+    for (const QString& key : std::as_const(pendingLogFields_)) typed.insert(key, logFields_[key]);
+    logFields_.clear();
+    for (const auto& [key, value] : log_->logFields())
+        logFields_.insert(folded(key), Entry{key, value});
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it) logFields_.insert(it.key(), *it);
+    logHoldsFields_ = true;
+    if (beside()) dropIniLogFields();
+    try {
+        writeLogFields();
+    } catch (const SettingsError& failure) {
+        return QString::fromUtf8(failure.what());
+    }
+    return {};
+}
+
+void SettingsStore::detachLog()
+{
+    log_ = nullptr;
+    logWritable_ = false;
+}
+
+// The fields the INI file kept, with any typed since, go into the log in one transaction.
+void SettingsStore::moveFieldsIn()
+{
+    std::vector<std::pair<QString, QString>> fields;
+    if (beside()) {
+        for (const Entry& entry : std::as_const(entries_)) {
+            if (isLogFieldKey(folded(entry.key))) fields.push_back({entry.key, entry.value});
+        }
+    }
+    log_->keepLogFields(fields, LogDatabase::FieldsWrite::MoveIn);
+    for (const auto& [key, value] : fields) pendingEntries_.remove(folded(key));
+}
+
+// Only after the log has committed them: a crash before this leaves them in both, and the
+// log wins. A failed write leaves them in the INI file until its next write.
+bool SettingsStore::iniHoldsLogFields() const
+{
+    return std::any_of(entries_.cbegin(), entries_.cend(),
+                       [](const Entry& entry) { return isLogFieldKey(folded(entry.key)); });
+}
+
+void SettingsStore::dropIniLogFields()
+{
+    iniFieldsRetired_ = true;
+    if (!iniHoldsLogFields() || file_.isEmpty()) return;
+    const QString copy = file_ + QStringLiteral(".imported");
+    if (!QFileInfo::exists(copy)) copyToPrivateFile(file_, copy);
+    try {
+        writeEntries();
+    } catch (const SettingsError&) {
+    }
+}
+
+void SettingsStore::writeLogFields()
+{
+    if (pendingLogFields_.isEmpty() || !attached_) return; // waits for the log to open
+    if (!logWritable_) {
+        pendingLogFields_.clear();
+        throw SettingsError(
+            storeText(QT_TRANSLATE_NOOP("SettingsStore",
+                                        "The log %1 is open read-only, so the employee data and "
+                                        "the period are not kept."))
+                .arg(QDir::toNativeSeparators(logFile_))
+                .toStdString());
+    }
+    std::vector<std::pair<QString, QString>> fields;
+    for (const QString& key : std::as_const(pendingLogFields_))
+        fields.push_back({logFields_.value(key).key, logFields_.value(key).value});
+    try {
+        log_->keepLogFields(fields);
+    } catch (const sql::SqlError& failure) {
+        const QString cause = QString::fromUtf8(failure.what());
+        throw SettingsError(
+            (storeText(QT_TRANSLATE_NOOP("SettingsStore", "Cannot write the log %1: %2"))
+                 .arg(QDir::toNativeSeparators(logFile_), cause))
+                .toStdString(),
+            cause);
+    }
+    pendingLogFields_.clear();
+}
 
 SettingsStore::~SettingsStore() = default;
 
@@ -398,6 +563,7 @@ bool SettingsStore::contains(const QString& key) const
     int row = 0;
     if (isRowCountKey(f)) return !rowCount_.isNull();
     if (parseRowKey(f, field, row)) return tripValue(field, row) != nullptr;
+    if (logHoldsFields_ && isLogFieldKey(f)) return logFields_.contains(f);
     return entries_.contains(f);
 }
 
@@ -424,8 +590,9 @@ QString SettingsStore::GetSetting(const QString& key, const QString& defaultValu
     int row = 0;
     if (isRowCountKey(f)) return rowCount_.isNull() ? defaultValue : rowCount_;
     if (parseRowKey(f, field, row)) return GetTripField(field, row, defaultValue);
-    const auto found = entries_.constFind(f);
-    return found == entries_.constEnd() ? defaultValue : found->value;
+    const QHash<QString, Entry>& from = logHoldsFields_ && isLogFieldKey(f) ? logFields_ : entries_;
+    const auto found = from.constFind(f);
+    return found == from.constEnd() ? defaultValue : found->value;
 }
 
 QString SettingsStore::GetTripField(int field, int row, const QString& defaultValue) const
@@ -449,6 +616,11 @@ void SettingsStore::SaveSetting(const QString& key, const QString& value)
         if (rowCount_ == text && !rowCount_.isNull()) return;
         rowCount_ = text;
         pendingRowCount_ = true;
+    } else if (logHoldsFields_ && isLogFieldKey(f)) {
+        const auto found = logFields_.constFind(f);
+        if (found != logFields_.constEnd() && found->value == text) return;
+        logFields_.insert(f, Entry{found == logFields_.constEnd() ? key : found->key, text});
+        pendingLogFields_.insert(f);
     } else {
         const auto found = entries_.constFind(f);
         if (found != entries_.constEnd() && found->value == text) return;
@@ -519,7 +691,10 @@ void SettingsStore::writeEntries()
     // malformed line in the old file would read as a failed write).
     QList<std::pair<QString, QString>> keys;
     keys.reserve(entries_.size());
-    for (const Entry& entry : std::as_const(entries_)) keys.append({entry.key, entry.value});
+    for (const Entry& entry : std::as_const(entries_)) {
+        if (!(iniFieldsRetired_ && isLogFieldKey(folded(entry.key))))
+            keys.append({entry.key, entry.value});
+    }
     if (tripsInIni_) {
         // The trips file could not take the row keys yet: they stay here meanwhile.
         if (!rowCount_.isNull()) keys.append({QStringLiteral("RowCount"), rowCount_});
@@ -541,6 +716,20 @@ void SettingsStore::writeEntries()
 }
 
 void SettingsStore::flush()
+{
+    // The log's fields and the settings are written apart: a failure of one keeps the
+    // other's write, and the first failure is reported.
+    std::exception_ptr logFailure;
+    try {
+        writeLogFields();
+    } catch (const SettingsError&) {
+        logFailure = std::current_exception();
+    }
+    flushSettings();
+    if (logFailure) std::rethrow_exception(logFailure);
+}
+
+void SettingsStore::flushSettings()
 {
 #ifdef _WIN32
     if (file_.isEmpty()) {
@@ -584,7 +773,8 @@ void SettingsStore::flush()
 
 bool SettingsStore::hasPending() const
 {
-    return !pendingEntries_.isEmpty() || !pendingTrips_.isEmpty() || pendingRowCount_;
+    return !pendingEntries_.isEmpty() || !pendingTrips_.isEmpty() || pendingRowCount_
+           || (attached_ && !pendingLogFields_.isEmpty());
 }
 
 void SettingsStore::writePending()

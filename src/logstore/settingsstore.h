@@ -12,6 +12,8 @@
 
 namespace bw {
 
+class LogDatabase;
+
 // A failed write of the store: what() names the file and the cause; cause() is the
 // sentence of the cause alone ("The disk is full (writing …)."), empty where the system
 // gave none.
@@ -50,9 +52,19 @@ private:
 // Before writing a file, and when a key is read by name, the store rereads the file if
 // another instance has changed it since, so the other instance's keys stay and the last
 // writer of a key wins. The row fields are read in bulk, without that check.
+//
+// The log's own fields (isLogField: the employee data, the period, the rate per mile and
+// the locale they were typed in) belong to the log, not to the program: once the log holds
+// them (its database's log_fields), they are read from it and written to it, and any INI
+// file beside it is no longer asked. The log that has always been kept beside the INI file
+// takes them from it once, when the program first opens it (attachLog); every other log
+// starts with its own. A log not yet moved over is read as before, from the INI file.
 class SettingsStore {
 public:
+    // The program's settings with the log the process uses (LogDatabase::defaultPath).
     SettingsStore();
+    // The program's settings with the log whose database is `logFile`.
+    explicit SettingsStore(const QString& logFile);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
@@ -81,6 +93,21 @@ public:
 
     bool contains(const QString& key) const;
     QString fileName() const;
+    // The database of the log whose fields this store reads.
+    const QString& logFile() const { return logFile_; }
+    // Whether `key` names one of a log's own fields rather than a setting of the program.
+    static bool isLogField(const QString& key);
+
+    // The program opened the log: `db` is its connection (null when it could not be
+    // opened), `writable` false when it is shown read-only. A log that does not hold its
+    // fields yet takes them now, in one transaction (the INI file's, for the log beside
+    // it; none for another), and then the INI file loses them (a copy of it is kept as
+    // "X.ini.imported"); a move cut short by a crash is finished the next time. Fields
+    // saved before this wait for it. Returns why the fields could not be moved (they stay
+    // in the INI file, which is then still used, and the next opening tries again), else
+    // empty. `db` must outlive the store's use of it (detachLog).
+    QString attachLog(LogDatabase* db, bool writable);
+    void detachLog();
     // The file of the trip rows that belongs to an INI file: "X.ini" -> "X.trips".
     static QString tripsFileFor(const QString& iniFile);
 
@@ -122,6 +149,13 @@ private:
     void writeEntries();
     void writeTrips();
     void flush();
+    void flushSettings();
+    void readLogFields();
+    bool beside() const;
+    void moveFieldsIn();
+    void dropIniLogFields();
+    bool iniHoldsLogFields() const;
+    void writeLogFields();
     const QString* tripValue(int field, int row) const;
     void setTrip(int field, int row, const QString& value) const;
     static FileStamp stampOf(const QString& path);
@@ -144,6 +178,17 @@ private:
     mutable int unreadTripLines_ = 0;
     bool rowKeysDropped_ = false;
     mutable bool iniUnreadable_ = false;
+
+    QString logFile_;
+    // The log's fields, by case-folded key, while the log holds them.
+    bool logHoldsFields_ = false;
+    QHash<QString, Entry> logFields_;
+    QSet<QString> pendingLogFields_;
+    bool attached_ = false;
+    LogDatabase* log_ = nullptr; // the program's connection, writable or not
+    bool logWritable_ = false;
+    // The INI file's copies of the log's fields are dropped at its next write.
+    bool iniFieldsRetired_ = false;
 };
 
 } // namespace bw

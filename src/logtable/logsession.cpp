@@ -138,7 +138,12 @@ bool LogSession::readOnly() const { return !log_ || log_->readOnly(); }
 void LogSession::openLog()
 {
     claims_.reset();
+    store_->detachLog();
     log_ = std::make_unique<TripLog>(*store_, TripLog::Access::Program, databasePath_);
+    // The log's own fields are kept in it from here (moved in from the settings once); a
+    // move that failed leaves them in the settings, and the person is told why.
+    const QString moved = store_->attachLog(log_->database(), !log_->readOnly());
+    if (!moved.isEmpty()) emit notice(moved);
     if (log_->hasDatabase()) claims_ = std::make_unique<ClaimStore>(*log_->database());
 }
 

@@ -22,6 +22,8 @@ struct Platform {
     QString programFolder;
     // INI file of the settings store; empty means the platform's per-user location.
     QString settingsFile;
+    // The log's database this process reads; empty means the one beside the settings.
+    QString logFile;
     // Parent of the private temporary folder; empty means the system's temporary folder.
     QString tempRoot;
 };

@@ -200,14 +200,25 @@ void writeVersion2(const QString& path, bool withTrip)
              "PRAGMA user_version = 2;");
 }
 
-// Writes a log as the sixth schema left it: this schema's tables but the rate changes,
-// keyed by their date alone, with one change listed.
-void writeVersion6(const QString& path, bool withTrip)
+// Writes a log as the seventh schema left it: this schema's tables but the log's own
+// fields, which stayed in the settings, with one rate change listed.
+void writeVersion7(const QString& path, bool withTrip)
 {
     writeVersion2(path, withTrip);
     {
         const LogDatabase current(path, LogDatabase::Access::ReadWrite);
     }
+    sql::Database raw(path, sql::Database::Open::ReadWrite);
+    raw.exec("DROP TABLE log_fields; DELETE FROM meta WHERE key = 'fields_pending';"
+             "INSERT INTO rate_changes (from_date, rate) VALUES ('2025-01-01', '0.70');"
+             "PRAGMA user_version = 7;");
+}
+
+// Writes a log as the sixth schema left it: the seventh's tables but the rate changes,
+// keyed by their date alone, with one change listed.
+void writeVersion6(const QString& path, bool withTrip)
+{
+    writeVersion7(path, withTrip);
     sql::Database raw(path, sql::Database::Open::ReadWrite);
     raw.exec("DROP TABLE rate_changes;"
              "CREATE TABLE rate_changes (from_date TEXT PRIMARY KEY, rate TEXT NOT NULL);"
@@ -273,7 +284,8 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
                                            {"version 3 with a paid claim", 3, true},
                                            {"version 4 with a trip", 4, true},
                                            {"version 5 with a rate change", 5, true},
-                                           {"version 6 with a rate change", 6, true}}) {
+                                           {"version 6 with a rate change", 6, true},
+                                           {"version 7 with a rate change", 7, true}}) {
         QFile::remove(path());
         QFile::remove(path() + QStringLiteral("-wal"));
         QFile::remove(path() + QStringLiteral("-shm"));
@@ -283,6 +295,7 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
         if (c.layout == 4) writeVersion4(path(), c.withTrip);
         if (c.layout == 5) writeVersion5(path(), c.withTrip);
         if (c.layout == 6) writeVersion6(path(), c.withTrip);
+        if (c.layout == 7) writeVersion7(path(), c.withTrip);
         const std::vector<RateChange> listed =
             c.layout >= 5 ? std::vector<RateChange>{{QDate(2025, 1, 1), 0.70}}
                           : std::vector<RateChange>{};
@@ -299,6 +312,8 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
             EXPECT_TRUE(ClaimStore(reader).checkChain().holds) << c.name;
             EXPECT_TRUE(PlaceStore(reader).places().empty()) << c.name << ": no table, none";
             EXPECT_THROW(PlaceStore(reader).addPlaces({office}), sql::SqlError) << c.name;
+            EXPECT_FALSE(reader.fieldsMovedIn()) << c.name << ": its fields are in the settings";
+            EXPECT_TRUE(reader.logFields().empty()) << c.name;
             EXPECT_EQ(bytesOf(path()), before) << c.name << ": the reader never migrates";
         }
         {
@@ -311,6 +326,16 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
             EXPECT_EQ(db.rateChanges(), listed) << c.name;
             EXPECT_EQ(db.tripCount(), c.withTrip ? 1 : 0) << c.name;
             EXPECT_EQ(db.importPending(), c.layout < 0) << c.name << ": an upgrade imports nothing";
+            EXPECT_FALSE(db.fieldsMovedIn()) << c.name << ": the fields wait for their move";
+            const std::vector<std::pair<QString, QString>> moved = {
+                {QStringLiteral("EmployeeName"), QStringLiteral("Ada")},
+                {QStringLiteral("RatePerMile"), QStringLiteral("0,585")}};
+            db.keepLogFields(moved, LogDatabase::FieldsWrite::MoveIn);
+            db.keepLogFields({{QStringLiteral("EmployeeName"), QStringLiteral("Bo")}},
+                             LogDatabase::FieldsWrite::MoveIn);
+            EXPECT_TRUE(db.fieldsMovedIn()) << c.name;
+            EXPECT_EQ(db.logFields().at(QStringLiteral("EmployeeName")), "Ada")
+                << c.name << ": a repeated move changes nothing";
             if (c.layout == 1) {
                 EXPECT_EQ(db.meta(QStringLiteral("row_count_at_close")), "30") << "meta kept";
             }
@@ -341,6 +366,7 @@ TEST_F(LogDatabaseTest, EveryEarlierLayoutMigratesToThisSchema)
             PlaceStore(db).addPlaces({office, {QStringLiteral("Depot"), {48.2, 11.6}, 90.0}});
         }
         LogDatabase again(path(), LogDatabase::Access::ReadOnly);
+        EXPECT_EQ(again.logFields().at(QStringLiteral("RatePerMile")), "0,585") << c.name;
         EXPECT_EQ(again.rateChanges(),
                   std::vector<RateChange>({{QDate(), 0.25, 10000.0}, {QDate(2026, 1, 1), 0.725}}))
             << c.name;

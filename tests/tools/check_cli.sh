@@ -70,5 +70,16 @@ check "stored date that is no date" status 1 --settings "$work/bad.ini" "$work/b
 check "error report on standard error" grep -q "Type mismatch" "$work/err"
 check "no workbook after an error report" test ! -e "$work/bad.xls"
 
+# Several logs: --logs lists them, --log picks one by name or by file.
+check "the logs of a store" status 0 --logs
+check "none listed before a log exists" test ! -s "$work/out"
+check "an unknown log" status 2 --log Lorry "$work/lorry.xls"
+check "the unknown name said" grep -q "no log called Lorry" "$work/err"
+printf 'not a log\n' >"$work/notes.sqlite"
+check "a file that is no log" status 2 --log "$work/notes.sqlite" "$work/notes.xls"
+check "the file is left as it was" grep -qx "not a log" "$work/notes.sqlite"
+check "--logs takes no output" status 2 --logs "$work/x.xls"
+check "--sample reads no log" status 2 --sample --log Van "$work/x.xls"
+
 echo "brindlewick-report: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -10,6 +10,8 @@
 #include "core/mainmodule.h"
 #include "core/reportformats.h"
 #include "core/steptrap.h"
+#include "logstore/logcatalog.h"
+#include "logstore/logdatabase.h"
 #include "logstore/settingsstore.h"
 #include "logtable/tripcsv.h"
 #include "platform/appidentity.h"
@@ -22,6 +24,7 @@
 #include "spreadsheet/render/sheetpicture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -283,7 +286,8 @@ bool checkDriveOptions(Options& options, const QStringList& positional, const QS
                         || !options.head.isEmpty();
     if (others) {
         error = QCoreApplication::translate(
-            "ReportTool", "--list-drives takes no options but --settings, --unit and --min-stop");
+            "ReportTool",
+            "--list-drives takes no options but --settings, --log, --unit and --min-stop");
         return false;
     }
     if (positional.isEmpty()) {
@@ -337,7 +341,7 @@ bool checkSummaryOptions(const Options& options, const QStringList& positional,
                         || !minStop.isEmpty() || !positional.isEmpty();
     if (others) {
         error = QCoreApplication::translate(
-            "ReportTool", "--summary takes no output file and no options but --settings");
+            "ReportTool", "--summary takes no output file and no options but --settings and --log");
         return false;
     }
     return true;
@@ -361,6 +365,55 @@ bool checkHeadOption(const Options& options, QString& error)
     return true;
 }
 
+// --logs reads the list only: it takes nothing but --settings.
+bool checkLogsOption(const Options& options, const QStringList& positional, const QString& minStop,
+                     QString& error)
+{
+    const bool others = options.sample || !options.tripsFile.isEmpty()
+                        || !options.ratesFile.isEmpty() || !options.picture.isEmpty()
+                        || !options.unit.isEmpty() || !options.currency.isEmpty()
+                        || options.recordClaim || options.listClaims || options.checkHistory
+                        || options.claimNumber > 0 || !options.head.isEmpty() || options.listDrives
+                        || options.summaryYear > 0 || !options.log.isEmpty() || !minStop.isEmpty()
+                        || !positional.isEmpty();
+    if (!others) return true;
+    error = QCoreApplication::translate("ReportTool", "--logs takes no options but --settings");
+    return false;
+}
+
+// The known logs, one a line: name, trips and the log's file, tab-separated. One that
+// cannot be read is named on standard error with the reason (status 1).
+int listLogs(QTextStream& out, QTextStream& err)
+{
+    int status = kExitDone;
+    for (const QString& path : LogCatalog().paths()) {
+        if (!QFileInfo::exists(path)) continue; // the default log before the first start
+        const LogListing log = LogCatalog::describe(path);
+        if (!log.problem.isEmpty()) {
+            status = say(err, QStringLiteral("%1: %2").arg(log.path, log.problem), kExitFailed);
+            continue;
+        }
+        out << log.name << '\t' << log.trips << '\t' << QDir::toNativeSeparators(log.path) << '\n';
+    }
+    out.flush();
+    return status;
+}
+
+// The log a command reads: the one named by --log, else the one opened last. Empty for
+// the log beside the settings, which is read as it always was.
+std::optional<QString> chosenLog(const Options& options, QTextStream& err)
+{
+    const LogCatalog catalog;
+    try {
+        const QString path =
+            options.log.isEmpty() ? catalog.lastOpened() : catalog.resolve(options.log);
+        return path == catalog.defaultLog() ? QString() : path;
+    } catch (const LogCatalogError& failure) {
+        say(err, QString::fromUtf8(failure.what()), kExitUsage);
+        return std::nullopt;
+    }
+}
+
 // --unit and --currency over the log's own.
 void useUnitOptions(const Options& options, StoredReportInputs& inputs)
 {
@@ -382,9 +435,9 @@ int say(QTextStream& err, const QString& why, int status)
 QString usageLine()
 {
     return reportUsageLine() + QLatin1Char('\n')
-           + QCoreApplication::translate("ReportTool", "       %1 [--settings FILE.ini] [--unit "
-                                                       "km|mi] [--min-stop MINUTES] --list-drives "
-                                                       "FILE...")
+           + QCoreApplication::translate("ReportTool", "       %1 [--settings FILE.ini] [--log "
+                                                       "NAME|FILE] [--unit km|mi] [--min-stop "
+                                                       "MINUTES] --list-drives FILE...")
                  .arg(QLatin1String(kProgram));
 }
 
@@ -392,11 +445,12 @@ QString reportUsageLine()
 {
     return QCoreApplication::translate(
                "ReportTool",
-               "Usage: %1 [--sample | --settings FILE.ini] [--trips FILE.csv] "
+               "Usage: %1 [--sample | [--settings FILE.ini] [--log NAME|FILE]] [--trips FILE.csv] "
                "[--rates FILE.csv] [--unit km|mi] [--currency SIGN] [--picture FILE.bmp|FILE.png] "
                "[--record-claim] OUTPUT.xls|OUTPUT.xlsx|OUTPUT.pdf\n"
-               "       %1 [--settings FILE.ini] --claims | --check-history [--head HASH] | "
-               "--claim N OUTPUT | --summary YEAR")
+               "       %1 [--settings FILE.ini] [--log NAME|FILE] --claims | --check-history "
+               "[--head HASH] | --claim N OUTPUT | --summary YEAR\n"
+               "       %1 [--settings FILE.ini] --logs")
         .arg(QLatin1String(kProgram));
 }
 
@@ -410,11 +464,14 @@ window writes. OUTPUT ending in .xlsx gets the same workbook as an Excel Workboo
 ending in .pdf the report's printed pages as a PDF (suffixes in any letter case); any
 other name gets the Excel 97-2003 workbook.
 
-The employee entries and the period are read from the program's settings store as
-the program reads them when it starts (the INI file Varnholt/Brindlewick.ini in
-$XDG_CONFIG_HOME or ~/.config; the program's registry key on Windows), the trips from
-the log's database beside it (Varnholt/Brindlewick.sqlite), opened read-only; where
-there is no database yet, from the store as earlier versions kept them. The report
+The log read is the one opened last in the program, or the one --log names; it is
+opened read-only and never upgraded. Its employee entries and period come from the
+log itself, or, for the log beside the settings before the program has moved them
+into it, from the program's settings store as the program reads them when it starts
+(the INI file Varnholt/Brindlewick.ini in $XDG_CONFIG_HOME or ~/.config; the
+program's registry key on Windows). The trips come from the log's database
+(Varnholt/Brindlewick.sqlite beside the settings, or Varnholt/logs/NAME.sqlite);
+where there is no database yet, from the store as earlier versions kept them. The report
 names distances in the log's unit and amounts in its currency (miles and "$" without
 a database). Nothing is written to the log unless --record-claim is given.
 
@@ -422,7 +479,18 @@ Options:
   --sample             use the sample data instead of the stored entries and trips;
                        the settings store is not read
   --settings FILE.ini  read the entries from FILE.ini in the store's format and the
-                       trips from FILE.sqlite beside it
+                       trips from FILE.sqlite beside it; the logs folder and the log
+                       opened last are then the ones beside FILE.ini
+  --log NAME|FILE      read that log instead of the one opened last in the program:
+                       an argument with a path separator is a log's file, any other
+                       the name of a known log (see --logs). A log keeps its employee
+                       entries and period itself once the program has opened it, so
+                       its file alone makes the report, wherever it lies
+  --logs               list the known logs, one a line: name, trips (blank rows not
+                       counted) and the full path of its file, separated by tabs. The
+                       known logs are the one beside the settings, every .sqlite file
+                       in Varnholt/logs and the logs opened elsewhere. A log that
+                       cannot be read is named on standard error (status 1)
   --trips FILE.csv     use the trips of FILE.csv (as "Import Trips from CSV..." reads
                        it) instead of the stored or sample ones; Mileage and
                        Reimbursement are filled in where empty, with the stored or
@@ -565,6 +633,12 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
             options.checkHistory = true;
         } else if (argument == QLatin1String("--list-drives")) {
             options.listDrives = true;
+        } else if (argument == QLatin1String("--logs")) {
+            options.listLogs = true;
+        } else if (is(argument, "--log")) {
+            if (!takeValue(i, QStringLiteral("--log"), options.log,
+                           QStringLiteral("a log's name or file")))
+                return std::nullopt;
         } else if (is(argument, "--summary")) {
             QString year;
             if (!takeValue(i, QStringLiteral("--summary"), year, QStringLiteral("a year")))
@@ -611,6 +685,14 @@ std::optional<Options> parseArguments(const QStringList& arguments, QString& err
         }
     }
     if (options.help || options.version) return options;
+    if (options.listLogs) {
+        if (!checkLogsOption(options, positional, minStop, error)) return std::nullopt;
+        return options;
+    }
+    if (options.sample && !options.log.isEmpty()) {
+        error = QCoreApplication::translate("ReportTool", "--sample and --log exclude each other");
+        return std::nullopt;
+    }
     if (!options.head.isEmpty() && !checkHeadOption(options, error)) return std::nullopt;
     if (options.summaryYear > 0) {
         if (!checkSummaryOptions(options, positional, minStop, error)) return std::nullopt;
@@ -721,25 +803,31 @@ int main(const QStringList& arguments, QTextStream& out, QTextStream& err)
         out.flush();
         return kExitDone;
     }
-    if (options->listDrives) {
-        Platform seams = platform();
-        if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
-        const PlatformOverride useSeams(seams);
-        DriveListing listing{options->driveFiles, options->unit, std::nullopt};
-        if (options->minStopMinutes > 0) listing.minStopMinutes = options->minStopMinutes;
+    Platform seams = platform();
+    if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
+    const PlatformOverride useSettings(seams);
+    if (options->listLogs) return listLogs(out, err);
+    if (!options->sample) {
+        const std::optional<QString> log = chosenLog(*options, err);
+        if (!log) return kExitUsage;
+        seams.logFile = *log;
+    }
+    const PlatformOverride useLog(seams);
+    return runCommand(*options, out, err);
+}
+
+int runCommand(const Options& options, QTextStream& out, QTextStream& err)
+{
+    if (options.listDrives) {
+        DriveListing listing{options.driveFiles, options.unit, std::nullopt};
+        if (options.minStopMinutes > 0) listing.minStopMinutes = options.minStopMinutes;
         return listDrives(listing, out, err);
     }
-    if (options->listClaims || options->checkHistory || options->claimNumber > 0
-        || options->summaryYear > 0) {
-        Platform seams = platform();
-        if (!options->settingsFile.isEmpty()) seams.settingsFile = options->settingsFile;
-        const PlatformOverride useSeams(seams);
-        if (options->summaryYear > 0) return printSummary(options->summaryYear, out, err);
-        if (options->listClaims) return listClaims(out, err);
-        if (options->checkHistory) return checkHistory(options->head, out, err);
-        return remakeClaim(options->claimNumber, options->output, err);
-    }
-    return run(*options, err);
+    if (options.summaryYear > 0) return printSummary(options.summaryYear, out, err);
+    if (options.listClaims) return listClaims(out, err);
+    if (options.checkHistory) return checkHistory(options.head, out, err);
+    if (options.claimNumber > 0) return remakeClaim(options.claimNumber, options.output, err);
+    return run(options, err);
 }
 
 } // namespace bw::reporttool

@@ -25,6 +25,11 @@ struct Options {
     bool sample = false;
     // INI file read in place of the settings store; empty for the program's own store.
     QString settingsFile;
+    // The log to read: a file when it holds a path separator, else a known log's name;
+    // empty for the log opened last.
+    QString log;
+    // Lists the known logs; nothing else is done.
+    bool listLogs = false;
     // CSV file whose trips replace the stored or sample ones; empty for none.
     QString tripsFile;
     // CSV file of rate changes (From, Rate) for the report and the fills of tripsFile.
@@ -74,6 +79,9 @@ int run(const Options& options, QTextStream& err);
 
 // Writes "brindlewick-report: <why>" to `err` as one line; returns `status`.
 int say(QTextStream& err, const QString& why, int status);
+
+// The command of `options` on the log the platform names (Platform::logFile).
+int runCommand(const Options& options, QTextStream& out, QTextStream& err);
 
 // Arguments in, exit status out: help and usage mistakes, then run.
 int main(const QStringList& arguments, QTextStream& out, QTextStream& err);
