@@ -59,7 +59,8 @@ TEST_F(LogFailures, AFullDiskIsToldOnceAndEveryChangeIsKeptWhenThereIsRoomAgain)
         EXPECT_EQ(texts[1], QStringLiteral("The employee data and the period could not be saved. "
                                            "The disk is full (writing %1). They are kept and "
                                            "saved with the next change, or when the window closes.")
-                                .arg(p.settingsFile));
+                                .arg(LogDatabase::pathFor(p.settingsFile)))
+            << "the fields are the log's now: its file is named";
         EXPECT_FALSE(texts[1].contains(QStringLiteral("Application Error")));
 
         ASSERT_TRUE(filler.remove());
