@@ -89,7 +89,7 @@ void BM_OpenClaimHistory(benchmark::State& state)
 {
     History& h = history();
     for (auto _ : state) {
-        bw::ClaimHistoryDialog dialog(h.db.get(), false);
+        bw::ClaimHistoryDialog dialog(bw::claimHistoryOf(h.db.get(), false));
         dialog.show();
         dialog.table()->viewport()->repaint();
         QCoreApplication::processEvents();
@@ -117,7 +117,7 @@ void BM_ClaimHistoryCheckDone(benchmark::State& state)
 {
     History& h = history();
     for (auto _ : state) {
-        bw::ClaimHistoryDialog dialog(h.db.get(), false);
+        bw::ClaimHistoryDialog dialog(bw::claimHistoryOf(h.db.get(), false));
         dialog.show();
         waitChecked(dialog);
         benchmark::DoNotOptimize(dialog.chainHead());

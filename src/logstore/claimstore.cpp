@@ -788,20 +788,4 @@ ChainCheck ClaimStore::checkChain(const QString& kept)
     return check;
 }
 
-int tripCount(const ClaimRecord& claim)
-{
-    return static_cast<int>(
-        std::count_if(claim.trips.begin(), claim.trips.end(),
-                      [](const ClaimedTrip& t) { return !isBlankTrip(t.trip); }));
-}
-
-QString fileSha256(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file)) return {};
-    return QString::fromLatin1(hash.result().toHex());
-}
-
 } // namespace bw

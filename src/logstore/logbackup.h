@@ -2,6 +2,8 @@
 // folder beside the database, listed, pruned and restored.
 #pragma once
 
+#include "core/backupinfo.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -59,14 +61,6 @@ struct BackupResult {
 BackupResult backUpNow(sql::Database& source, const QDateTime& when);
 
 // One backup as listed for the user.
-struct BackupInfo {
-    QString path;
-    QDateTime when;
-    bool readable = false;
-    qint64 trips = 0; // its rows that are not blank
-    QDate latestTrip; // invalid when there are no dated trips
-};
-
 // Our backups in `where`, newest first; a file that is not a readable log is listed with
 // readable == false.
 QList<BackupInfo> listBackups(const BackupLocation& where);

@@ -1,6 +1,7 @@
 // The review of recorded drives before they become trips.
 #include "logtable/drivereview.h"
 
+#include "logstore/placestore.h"
 #include "logtable/logtable.h"
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
@@ -254,6 +255,29 @@ QVariant DriveReviewModel::headerData(int section, Qt::Orientation orientation, 
     default:
         return tr("Description");
     }
+}
+
+DriveReviewModel::Setup driveReviewOf(const LogTable& table, LogDatabase* database,
+                                      DistanceUnit unit)
+{
+    DriveReviewModel::Setup review;
+    review.unit = unit == DistanceUnit::Kilometres ? drives::Unit::Kilometres : drives::Unit::Miles;
+    review.logged = loggedTrips(table);
+    if (!database) return review;
+    try {
+        review.places = PlaceStore(*database).places();
+    } catch (const std::exception&) {
+        // Unread places leave the ends to be named by hand.
+    }
+    review.keepPlace = [database](const drives::SavedPlace& place) {
+        try {
+            PlaceStore(*database).addPlaces({place});
+            return QString();
+        } catch (const std::exception& failure) {
+            return QString::fromUtf8(failure.what());
+        }
+    };
+    return review;
 }
 
 } // namespace bw

@@ -3,6 +3,7 @@
 // trips the checked ones make. No widget: the window shows this model and asks it.
 #pragma once
 
+#include "core/logunits.h"
 #include "core/trip.h"
 #include "drives/places.h"
 
@@ -18,6 +19,7 @@
 
 namespace bw {
 
+class LogDatabase;
 class LogTable;
 
 // The log's trips as drives are told apart from them: every row with a date.
@@ -109,5 +111,11 @@ private:
     std::vector<std::size_t> shown_; // the rows in the period
     QDate from_, to_;
 };
+
+// The review of drives against a log: its trips in `table`, named in `unit`, and the places
+// kept in `database` (none: nothing is named or kept). Places that cannot be read name
+// nothing; the drives are named by hand.
+DriveReviewModel::Setup driveReviewOf(const LogTable& table, LogDatabase* database,
+                                      DistanceUnit unit);
 
 } // namespace bw

@@ -630,4 +630,22 @@ LogSession::HandOut LogSession::reportHandedOut(const QString& path, const QStri
     return {};
 }
 
+// --- what the history, backup and drives windows read -----------------------------------
+
+ClaimHistorySource LogSession::claimHistory() const
+{
+    return claimHistoryOf(log_ ? log_->database() : nullptr, readOnly());
+}
+
+QList<BackupInfo> LogSession::backups() const
+{
+    if (!log_ || !log_->hasDatabase()) return {};
+    return listBackups(backupLocation());
+}
+
+DriveReviewModel::Setup LogSession::driveReview() const
+{
+    return driveReviewOf(*table_, log_ ? log_->database() : nullptr, units_.distance);
+}
+
 } // namespace bw

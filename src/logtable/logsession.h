@@ -6,7 +6,10 @@
 // opening another log is making another session.
 #pragma once
 
+#include "core/backupinfo.h"
 #include "logtable/claimedrows.h"
+#include "logtable/claimhistory.h"
+#include "logtable/drivereview.h"
 #include "logtable/reportinputs.h"
 #include "logtable/tripbook.h"
 #include "logtable/tripfills.h"
@@ -238,6 +241,17 @@ private:
     bool reportClaimTold_ = false;
     bool movingToHistory_ = false;
     bool writesFailing_ = false;
+
+    // What the windows of the log's history, backups and drives read and change: values
+    // and callbacks, so that no window reaches the database.
+public:
+    // The claims of the log and their chain; marking is refused while it is read-only.
+    ClaimHistorySource claimHistory() const;
+    // The log's backups, newest first; none without a database.
+    QList<BackupInfo> backups() const;
+    // The review of drives against the log's trips and its kept places; while a table is
+    // open.
+    DriveReviewModel::Setup driveReview() const;
 };
 
 } // namespace bw

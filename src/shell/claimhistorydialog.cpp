@@ -4,7 +4,6 @@
 
 #include "core/messageboxes.h"
 #include "core/reportformats.h"
-#include "logstore/logdatabase.h"
 #include "logtable/claimnotes.h"
 #include "logtable/logtable.h"
 #include "logtable/tabletrip.h"
@@ -45,23 +44,8 @@ namespace {
 struct FileJob {
     qint64 number;
     int file;
-    QString path;
-    QString sha256;
+    ClaimFile saved;
 };
-
-ClaimFileState stateOf(const FileJob& job)
-{
-    if (!QFileInfo(job.path).isFile()) return ClaimFileState::Missing;
-    const QString now = fileSha256(job.path);
-    if (now.isEmpty()) return ClaimFileState::Unreadable;
-    return now.compare(job.sha256, Qt::CaseInsensitive) == 0 ? ClaimFileState::Present
-                                                             : ClaimFileState::Changed;
-}
-
-bool isPrinted(const ClaimFile& file)
-{
-    return file.format == QLatin1String("print") || file.path.isEmpty();
-}
 
 } // namespace
 
@@ -75,8 +59,8 @@ void ClaimHistoryModel::setClaims(std::vector<Claim> claims)
     for (auto it = claims.rbegin(); it != claims.rend(); ++it) {
         Row row{std::move(*it), {}};
         for (const ClaimFile& file : row.claim.files) {
-            row.states.push_back(isPrinted(file) ? ClaimFileState::Printed
-                                                 : ClaimFileState::Checking);
+            row.states.push_back(isPrintedFile(file) ? ClaimFileState::Printed
+                                                     : ClaimFileState::Checking);
         }
         rows_.push_back(std::move(row));
     }
@@ -133,7 +117,7 @@ ClaimFileState ClaimHistoryModel::fileState(int row, int file) const
 QString ClaimHistoryModel::fileText(const Row& row, std::size_t file) const
 {
     const ClaimFile& saved = row.claim.files[file];
-    if (isPrinted(saved)) return tr("printed");
+    if (isPrintedFile(saved)) return tr("printed");
     const QString name = QFileInfo(saved.path).fileName();
     switch (row.states[file]) {
     case ClaimFileState::Checking:
@@ -220,7 +204,7 @@ QVariant ClaimHistoryModel::data(const QModelIndex& index, int role) const
         if (index.column() == FilesColumn) {
             QStringList paths;
             for (const ClaimFile& file : claim->files) {
-                if (!isPrinted(file)) paths << QDir::toNativeSeparators(file.path);
+                if (!isPrintedFile(file)) paths << QDir::toNativeSeparators(file.path);
             }
             return paths.join(QLatin1Char('\n'));
         }
@@ -265,10 +249,9 @@ QVariant ClaimHistoryModel::headerData(int section, Qt::Orientation orientation,
 
 // --- the window -------------------------------------------------------------------------
 
-ClaimHistoryDialog::ClaimHistoryDialog(LogDatabase* database, bool readOnly, QWidget* parent)
-    : QDialog(parent), database_(database), readOnly_(readOnly || !database),
-      store_(database ? std::make_unique<ClaimStore>(*database) : nullptr),
-      model_(new ClaimHistoryModel(this)), stop_(std::make_shared<std::atomic<bool>>(false))
+ClaimHistoryDialog::ClaimHistoryDialog(ClaimHistorySource source, QWidget* parent)
+    : QDialog(parent), source_(std::move(source)), model_(new ClaimHistoryModel(this)),
+      stop_(std::make_shared<std::atomic<bool>>(false))
 {
     setObjectName(QStringLiteral("ClaimHistoryDialog"));
     setWindowTitle(tr("Claim History"));
@@ -393,13 +376,11 @@ void ClaimHistoryDialog::layOut()
 void ClaimHistoryDialog::load()
 {
     std::vector<Claim> claims;
-    if (store_) {
-        try {
-            claims = store_->claims();
-        } catch (const std::exception& failure) {
-            emptyNote_->setText(
-                tr("The claims cannot be read. %1").arg(QString::fromUtf8(failure.what())));
-        }
+    try {
+        if (source_.claims) claims = source_.claims();
+    } catch (const std::exception& failure) {
+        emptyNote_->setText(
+            tr("The claims cannot be read. %1").arg(QString::fromUtf8(failure.what())));
     }
     model_->setClaims(std::move(claims));
     emptyNote_->setVisible(model_->rowCount() == 0);
@@ -414,20 +395,18 @@ void ClaimHistoryDialog::startChecks()
         const Claim& claim = *model_->claimAt(row);
         for (std::size_t i = 0; i < claim.files.size(); ++i) {
             const ClaimFile& file = claim.files[i];
-            if (isPrinted(file)) continue;
-            jobs.push_back({claim.number, static_cast<int>(i), file.path, file.sha256});
+            if (isPrintedFile(file)) continue;
+            jobs.push_back({claim.number, static_cast<int>(i), file});
         }
     }
-    const QString path = database_ ? database_->path() : QString();
     auto stop = stop_;
-    // Its own connection, read-only: the window's never leaves this thread.
-    checker_ = QThread::create([this, path, jobs = std::move(jobs), stop] {
+    checker_ = QThread::create([this, checkChain = source_.checkChain, jobs = std::move(jobs),
+                                stop] {
         ChainCheck check;
         QString failure;
-        if (!path.isEmpty()) {
+        if (checkChain) {
             try {
-                LogDatabase reader(path, LogDatabase::Access::ReadOnly);
-                check = ClaimStore(reader).checkChain();
+                check = checkChain();
             } catch (const std::exception& e) {
                 failure = QString::fromUtf8(e.what());
             }
@@ -436,7 +415,7 @@ void ClaimHistoryDialog::startChecks()
             this, [this, check, failure] { showChain(check, failure); }, Qt::QueuedConnection);
         for (const FileJob& job : jobs) {
             if (stop->load()) return;
-            const ClaimFileState state = stateOf(job);
+            const ClaimFileState state = claimFileState(job.saved);
             QMetaObject::invokeMethod(
                 model_,
                 [model = model_, job, state] { model->setFileState(job.number, job.file, state); },
@@ -498,7 +477,7 @@ QString ClaimHistoryDialog::folderOf(const Claim& claim) const
 {
     // The first file whose folder is still there: a file moved away leaves its folder.
     for (const ClaimFile& file : claim.files) {
-        if (isPrinted(file)) continue;
+        if (isPrintedFile(file)) continue;
         const QString folder = QFileInfo(file.path).absolutePath();
         if (QFileInfo(folder).isDir()) return folder;
     }
@@ -514,7 +493,7 @@ void ClaimHistoryDialog::currentChanged()
     export_->setEnabled(claim != nullptr && tripCount(*claim) > 0);
     const bool hasFile = claim
                          && std::any_of(claim->files.begin(), claim->files.end(),
-                                        [](const ClaimFile& f) { return !isPrinted(f); });
+                                        [](const ClaimFile& f) { return !isPrintedFile(f); });
     folder_->setEnabled(hasFile);
     folder_->setToolTip(claim && !hasFile ? tr("The claim was printed, not saved to a file.")
                                           : QString());
@@ -524,8 +503,9 @@ void ClaimHistoryDialog::currentChanged()
     paid_->setAccessibleName(paid_->text().remove(QLatin1Char('&')));
     paid_->setAccessibleDescription(paid ? tr("Takes back the chosen claim's paid mark.")
                                          : tr("Records that the chosen claim was paid."));
-    paid_->setEnabled(claim && !readOnly_);
-    if (readOnly_) {
+    const bool readOnly = !source_.mark;
+    paid_->setEnabled(claim && !readOnly);
+    if (readOnly) {
         paid_->setToolTip(tr("The trip log is open read-only, so no claim can be marked paid."));
     } else if (paid) {
         paid_->setToolTip(tr("Marked paid %1.").arg(shortDateTimeText(*claim->paidAt)));
@@ -542,7 +522,7 @@ void ClaimHistoryDialog::saveAgainCommand()
     request.title = tr("Save Again As");
     for (const ReportFormatInfo& format : reportFormats()) request.filters << format.filter;
     const auto saved = std::find_if(claim->files.begin(), claim->files.end(),
-                                    [](const ClaimFile& f) { return !isPrinted(f); });
+                                    [](const ClaimFile& f) { return !isPrintedFile(f); });
     request.fileName = saved != claim->files.end()
                            ? saved->path
                            : tr("claim %1.%2").arg(claim->number).arg(reportFormats()[0].suffix);
@@ -627,7 +607,7 @@ void ClaimHistoryDialog::openFolderCommand()
 void ClaimHistoryDialog::markPaidCommand()
 {
     const Claim* claim = currentClaim();
-    if (!claim || readOnly_ || !store_) return;
+    if (!claim || !source_.mark) return;
     const qint64 number = claim->number;
     const bool paying = !claim->paidAt;
     const QString question =
@@ -639,15 +619,10 @@ void ClaimHistoryDialog::markPaidCommand()
     if (ask(question, Dialogs::No, windowTitle()) != Dialogs::Yes) return;
     try {
         const QDateTime now = platform().clock->now().toUTC();
-        if (paying) {
-            store_->markPaid(number, now);
-        } else {
-            store_->markUnpaid(number, now);
-        }
-        if (const std::optional<Claim> marked = store_->claim(number))
+        if (const std::optional<Claim> marked = source_.mark(number, paying, now))
             model_->replaceClaim(*marked);
         // The mark is a link of the chain: the head moves on.
-        showChain(store_->checkChain(), {});
+        if (source_.checkChain) showChain(source_.checkChain(), {});
     } catch (const std::exception& failure) {
         tell((paying ? tr("Claim %1 could not be marked paid. %2")
                      : tr("Claim %1 could not be marked unpaid. %2"))

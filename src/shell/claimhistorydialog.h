@@ -3,7 +3,7 @@
 // marking it paid or taking that back).
 #pragma once
 
-#include "logstore/claimstore.h"
+#include "logtable/claimhistory.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>
@@ -20,11 +20,6 @@ class QTableView;
 class QThread;
 
 namespace bw {
-
-class LogDatabase;
-
-// A saved file of a claim against the bytes written then.
-enum class ClaimFileState { Checking, Present, Missing, Changed, Unreadable, Printed };
 
 // The claims as table rows, newest first: the latest claim is the one most often saved
 // again or marked paid, so it is the first row and the one chosen when the window opens.
@@ -75,14 +70,15 @@ private:
     std::vector<Row> rows_;
 };
 
-// Lists the claims of `database` (none when it is null). The files are checked and the
+// Lists the claims `source` reads. The files are checked and the
 // chain verified on a thread of their own once the window is shown, so a long history or
 // large files never hold it up; rows show "checking…" until their files are done. A log
-// open read-only lists and saves again, but cannot mark a claim paid.
+// open read-only (a source that cannot mark) lists and saves again, but cannot mark a claim
+// paid.
 class ClaimHistoryDialog final : public QDialog {
     Q_OBJECT
 public:
-    ClaimHistoryDialog(LogDatabase* database, bool readOnly, QWidget* parent = nullptr);
+    explicit ClaimHistoryDialog(ClaimHistorySource source, QWidget* parent = nullptr);
     ~ClaimHistoryDialog() override;
 
     // The command that opens this window, as menus show it.
@@ -120,9 +116,7 @@ private:
     const Claim* currentClaim() const;
     QString folderOf(const Claim& claim) const;
 
-    LogDatabase* database_;
-    bool readOnly_;
-    std::unique_ptr<ClaimStore> store_;
+    ClaimHistorySource source_;
     ClaimHistoryModel* model_;
     QTableView* table_ = nullptr;
     QLabel* emptyNote_ = nullptr;

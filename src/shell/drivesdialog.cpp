@@ -3,7 +3,6 @@
 
 #include "core/messageboxes.h"
 #include "drives/drivereading.h"
-#include "logstore/placestore.h"
 #include "logtable/logtablestore.h"
 #include "logtable/tripcsv.h"
 #include "platform/dialogs.h"
@@ -37,31 +36,6 @@ double metresPerUnit(drives::Unit unit)
     return unit == drives::Unit::Kilometres ? 1000.0 : 1609.344;
 }
 
-DriveReviewModel::Setup reviewSetup(const DriveImport& import)
-{
-    DriveReviewModel::Setup review;
-    review.unit =
-        import.unit == DistanceUnit::Kilometres ? drives::Unit::Kilometres : drives::Unit::Miles;
-    review.logged = loggedTrips(import.table);
-    if (import.database) {
-        LogDatabase* database = import.database;
-        try {
-            review.places = PlaceStore(*database).places();
-        } catch (const std::exception&) {
-            // Places that cannot be read name nothing; the drives are named by hand.
-        }
-        review.keepPlace = [database](const drives::SavedPlace& place) {
-            try {
-                PlaceStore(*database).addPlaces({place});
-                return QString();
-            } catch (const std::exception& failure) {
-                return QString::fromUtf8(failure.what());
-            }
-        };
-    }
-    return review;
-}
-
 } // namespace
 
 std::vector<Trip> reviewDrives(QWidget* parent, const DriveImport& import)
@@ -78,8 +52,7 @@ std::vector<Trip> reviewDrives(QWidget* parent, const DriveImport& import)
     const QStringList files = platform().dialogs->openFileNames(request);
     if (files.isEmpty()) return {};
     DrivesDialog dialog(
-        {files, reviewSetup(import), import.periodFrom, import.periodTo, &import.book, room},
-        parent);
+        {files, import.review, import.periodFrom, import.periodTo, &import.book, room}, parent);
     if (!dialog.readFiles() || dialog.exec() != QDialog::Accepted) return {};
     return dialog.model().tripsToAdd();
 }
@@ -124,15 +97,15 @@ DrivesDialog::DrivesDialog(Setup setup, QWidget* parent)
 
 void DrivesDialog::createFilters()
 {
-    from_ = new QDateEdit(setup_.periodFrom, this);
-    to_ = new QDateEdit(setup_.periodTo, this);
-    for (QDateEdit* edit : {from_, to_}) {
+    filters_.from = new QDateEdit(setup_.periodFrom, this);
+    filters_.to = new QDateEdit(setup_.periodTo, this);
+    for (QDateEdit* edit : {filters_.from, filters_.to}) {
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
         connect(edit, &QDateEdit::dateChanged, this,
-                [this] { model_.setPeriod(from_->date(), to_->date()); });
+                [this] { model_.setPeriod(filters_.from->date(), filters_.to->date()); });
     }
-    model_.setPeriod(from_->date(), to_->date());
+    model_.setPeriod(filters_.from->date(), filters_.to->date());
     auto* all = new QPushButton(tr("Check &All"), this);
     auto* none = new QPushButton(tr("Check &None"), this);
     connect(all, &QPushButton::clicked, this, [this] { model_.checkAll(true); });
@@ -140,9 +113,10 @@ void DrivesDialog::createFilters()
     auto* row = new QHBoxLayout;
     auto* fromLabel = new QLabel(tr("&From:"), this);
     auto* toLabel = new QLabel(tr("&To:"), this);
-    fromLabel->setBuddy(from_);
-    toLabel->setBuddy(to_);
-    for (QWidget* widget : std::initializer_list<QWidget*>{fromLabel, from_, toLabel, to_})
+    fromLabel->setBuddy(filters_.from);
+    toLabel->setBuddy(filters_.to);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{fromLabel, filters_.from, toLabel, filters_.to})
         row->addWidget(widget);
     row->addStretch(1);
     row->addWidget(all);
@@ -151,21 +125,21 @@ void DrivesDialog::createFilters()
 
     auto* hours = new QHBoxLayout;
     for (int day = 1; day <= 7; ++day) {
-        QCheckBox*& box = days_[static_cast<std::size_t>(day - 1)];
+        QCheckBox*& box = filters_.days[static_cast<std::size_t>(day - 1)];
         box = new QCheckBox(QLocale().dayName(day, QLocale::ShortFormat), this);
         box->setChecked(day <= 5);
         hours->addWidget(box);
     }
-    dayStart_ = new QTimeEdit(QTime(7, 0), this);
-    dayEnd_ = new QTimeEdit(QTime(19, 0), this);
+    filters_.dayStart = new QTimeEdit(QTime(7, 0), this);
+    filters_.dayEnd = new QTimeEdit(QTime(19, 0), this);
     auto* business = new QPushButton(tr("Check &Business Hours"), this);
     business->setObjectName(QStringLiteral("CheckBusiness"));
     connect(business, &QPushButton::clicked, this,
             [this] { model_.checkBusiness(this->business()); });
     hours->addWidget(new QLabel(tr("from"), this));
-    hours->addWidget(dayStart_);
+    hours->addWidget(filters_.dayStart);
     hours->addWidget(new QLabel(tr("to"), this));
-    hours->addWidget(dayEnd_);
+    hours->addWidget(filters_.dayEnd);
     hours->addStretch(1);
     hours->addWidget(business);
     static_cast<QVBoxLayout*>(layout())->addLayout(hours);
@@ -173,26 +147,27 @@ void DrivesDialog::createFilters()
 
 void DrivesDialog::createThresholds()
 {
-    minStop_ = new QSpinBox(this);
-    minStop_->setObjectName(QStringLiteral("MinimumStop"));
-    minStop_->setRange(1, 240);
-    minStop_->setValue(drives::DriveRules{}.stopSeconds / 60);
-    minStop_->setSuffix(tr(" min"));
-    minDrive_ = new QDoubleSpinBox(this);
-    minDrive_->setObjectName(QStringLiteral("MinimumDrive"));
+    thresholds_.minStop = new QSpinBox(this);
+    thresholds_.minStop->setObjectName(QStringLiteral("MinimumStop"));
+    thresholds_.minStop->setRange(1, 240);
+    thresholds_.minStop->setValue(drives::DriveRules{}.stopSeconds / 60);
+    thresholds_.minStop->setSuffix(tr(" min"));
+    thresholds_.minDrive = new QDoubleSpinBox(this);
+    thresholds_.minDrive->setObjectName(QStringLiteral("MinimumDrive"));
     const bool km = setup_.review.unit == drives::Unit::Kilometres;
-    minDrive_->setDecimals(1);
-    minDrive_->setRange(0.0, 100.0);
-    minDrive_->setSingleStep(0.1);
-    minDrive_->setValue(drives::DriveRules{}.minMetres / metresPerUnit(setup_.review.unit));
-    minDrive_->setSuffix(km ? tr(" km") : tr(" mi"));
+    thresholds_.minDrive->setDecimals(1);
+    thresholds_.minDrive->setRange(0.0, 100.0);
+    thresholds_.minDrive->setSingleStep(0.1);
+    thresholds_.minDrive->setValue(drives::DriveRules{}.minMetres
+                                   / metresPerUnit(setup_.review.unit));
+    thresholds_.minDrive->setSuffix(km ? tr(" km") : tr(" mi"));
     auto* row = new QHBoxLayout;
     auto* stopLabel = new QLabel(tr("A &stop that ends a drive:"), this);
     auto* driveLabel = new QLabel(tr("The shortest &drive kept:"), this);
-    stopLabel->setBuddy(minStop_);
-    driveLabel->setBuddy(minDrive_);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{stopLabel, minStop_, driveLabel, minDrive_})
+    stopLabel->setBuddy(thresholds_.minStop);
+    driveLabel->setBuddy(thresholds_.minDrive);
+    for (QWidget* widget : std::initializer_list<QWidget*>{stopLabel, thresholds_.minStop,
+                                                           driveLabel, thresholds_.minDrive})
         row->addWidget(widget);
     row->addStretch(1);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
@@ -201,8 +176,8 @@ void DrivesDialog::createThresholds()
         if (rules().stopSeconds != read_.stopSeconds || rules().minMetres != read_.minMetres)
             readFiles();
     };
-    connect(minStop_, &QSpinBox::editingFinished, this, splitAgain);
-    connect(minDrive_, &QDoubleSpinBox::editingFinished, this, splitAgain);
+    connect(thresholds_.minStop, &QSpinBox::editingFinished, this, splitAgain);
+    connect(thresholds_.minDrive, &QDoubleSpinBox::editingFinished, this, splitAgain);
 }
 
 void DrivesDialog::createButtons()
@@ -231,16 +206,17 @@ void DrivesDialog::showCounts(int checked)
 drives::DriveRules DrivesDialog::rules() const
 {
     drives::DriveRules rules;
-    rules.stopSeconds = minStop_->value() * 60;
-    rules.minMetres = minDrive_->value() * metresPerUnit(setup_.review.unit);
+    rules.stopSeconds = thresholds_.minStop->value() * 60;
+    rules.minMetres = thresholds_.minDrive->value() * metresPerUnit(setup_.review.unit);
     return rules;
 }
 
 BusinessHours DrivesDialog::business() const
 {
-    BusinessHours hours{{}, dayStart_->time(), dayEnd_->time()};
+    BusinessHours hours{{}, filters_.dayStart->time(), filters_.dayEnd->time()};
     for (int day = 1; day <= 7; ++day) {
-        if (days_[static_cast<std::size_t>(day - 1)]->isChecked()) hours.days.push_back(day);
+        if (filters_.days[static_cast<std::size_t>(day - 1)]->isChecked())
+            hours.days.push_back(day);
     }
     return hours;
 }

@@ -26,17 +26,15 @@ class QTimeEdit;
 
 namespace bw {
 
-class LogDatabase;
 class LogTable;
 class TripBook;
 
 // What the review reads of the open log.
 struct DriveImport {
     const LogTable& table;
-    LogDatabase* database; // where places are kept; none: they are not kept
-    TripBook& book;        // the place completion of the grid
+    DriveReviewModel::Setup review; // the log's trips and kept places, in its unit
+    TripBook& book;                 // the place completion of the grid
     QDate periodFrom, periodTo;
-    DistanceUnit unit = DistanceUnit::Miles;
 };
 
 // Asks for the files through the dialog seam (several at once), reads them and lets the
@@ -79,15 +77,22 @@ private:
 
     Setup setup_;
     DriveReviewModel model_;
-    QTableView* table_ = nullptr;
-    QDateEdit* from_ = nullptr;
-    QDateEdit* to_ = nullptr;
-    std::array<QCheckBox*, 7> days_{};
-    QTimeEdit* dayStart_ = nullptr;
-    QTimeEdit* dayEnd_ = nullptr;
-    QSpinBox* minStop_ = nullptr;
-    QDoubleSpinBox* minDrive_ = nullptr;
-    QLabel* found_ = nullptr;
+    QTableView* table_;
+    // What createFilters makes: the period and the business hours that choose the drives
+    // shown and checked.
+    struct Filters {
+        QDateEdit* from = nullptr;
+        QDateEdit* to = nullptr;
+        std::array<QCheckBox*, 7> days{};
+        QTimeEdit* dayStart = nullptr;
+        QTimeEdit* dayEnd = nullptr;
+    } filters_;
+    // What createThresholds makes: the stop rule the files are read by.
+    struct Thresholds {
+        QSpinBox* minStop = nullptr;
+        QDoubleSpinBox* minDrive = nullptr;
+    } thresholds_;
+    QLabel* found_;
     QPushButton* add_ = nullptr;
     drives::DriveRules read_; // the rules the drives shown were found by
 };

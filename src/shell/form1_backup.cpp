@@ -40,7 +40,7 @@ void Form1::restoreBackupCommand()
         if (restored.changed) session_->reloadTrips(tr("Restore"));
         return restored.problem;
     };
-    RestoreBackupDialog dialog(session_->backupLocation(),
+    RestoreBackupDialog dialog([this] { return session_->backups(); },
                                session_->table() ? countTrips(*session_->table()) : 0, restore,
                                this);
     dialog.exec();

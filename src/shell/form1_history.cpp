@@ -168,8 +168,7 @@ void Form1::createLogCommands()
     connect(mnuClaimHistory, &QAction::triggered, this, [this] {
         finishCellEdit(DataGrid1);
         session_->model().leaveEditedRow();
-        ClaimHistoryDialog dialog(session_->log() ? session_->log()->database() : nullptr,
-                                  session_->readOnly(), this);
+        ClaimHistoryDialog dialog(session_->claimHistory(), this);
         dialog.exec();
     });
     mnuGrid->insertAction(mnuStartNewPeriod, mnuClaimHistory);

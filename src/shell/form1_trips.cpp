@@ -174,9 +174,9 @@ void Form1::importDrivesCommand()
 {
     finishCellEdit(DataGrid1);
     if (!session_->tableOpen() || session_->readOnly()) return;
-    const std::vector<Trip> trips = reviewDrives(
-        this, {*session_->table(), session_->log()->database(), session_->tripBook(),
-               session_->periodFrom(), session_->periodTo(), session_->units().distance});
+    const std::vector<Trip> trips =
+        reviewDrives(this, {*session_->table(), session_->driveReview(), session_->tripBook(),
+                            session_->periodFrom(), session_->periodTo()});
     if (trips.empty() || !backUpBeforeChange()) return;
     session_->placeImported(trips, false, tr("Import of Drives"));
 }

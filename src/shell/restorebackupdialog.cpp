@@ -30,9 +30,9 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
 
 } // namespace
 
-RestoreBackupDialog::RestoreBackupDialog(BackupLocation where, qint64 currentTrips,
+RestoreBackupDialog::RestoreBackupDialog(ListFunction list, qint64 currentTrips,
                                          RestoreFunction restore, QWidget* parent)
-    : QDialog(parent), where_(std::move(where)), currentTrips_(currentTrips),
+    : QDialog(parent), list_(std::move(list)), currentTrips_(currentTrips),
       restore_(std::move(restore)), table_(new QTableWidget(this)), emptyNote_(new QLabel(this)),
       restoreButton_(new QPushButton(tr("&Restore"), this))
 {
@@ -95,7 +95,7 @@ void RestoreBackupDialog::fillRow(int row, const BackupInfo& info)
 
 void RestoreBackupDialog::reload()
 {
-    backups_ = listBackups(where_);
+    backups_ = list_();
     table_->setRowCount(static_cast<int>(backups_.size()));
     for (int row = 0; row < backups_.size(); ++row) fillRow(row, backups_[row]);
     const bool any = !backups_.isEmpty();

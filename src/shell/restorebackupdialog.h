@@ -1,7 +1,7 @@
 // "Restore Log from Backup…": the log's backups in a table, one of which the user restores.
 #pragma once
 
-#include "logstore/logbackup.h"
+#include "core/backupinfo.h"
 
 #include <QDialog>
 #include <QList>
@@ -15,7 +15,7 @@ class QTableWidget;
 
 namespace bw {
 
-// Lists the backups in `where` (when taken, how many trips, the latest trip's date),
+// Lists the backups `list` reads (when taken, how many trips, the latest trip's date),
 // newest first. Restore asks first, then calls `restore` with the chosen backup's path;
 // the window closes as accepted when that succeeds and tells the reason when it fails.
 // Keyboard: the arrows choose, Enter restores, Escape closes.
@@ -25,8 +25,10 @@ public:
     // Restores the backup at the given path; an empty string on success, a sentence
     // naming the cause otherwise.
     using RestoreFunction = std::function<QString(const QString& backupFile)>;
+    // The log's backups, newest first.
+    using ListFunction = std::function<QList<BackupInfo>()>;
 
-    RestoreBackupDialog(BackupLocation where, qint64 currentTrips, RestoreFunction restore,
+    RestoreBackupDialog(ListFunction list, qint64 currentTrips, RestoreFunction restore,
                         QWidget* parent = nullptr);
 
     // Reads the backup folder again.
@@ -47,7 +49,7 @@ private:
     void restoreChosen();
     void fillRow(int row, const BackupInfo& info);
 
-    BackupLocation where_;
+    ListFunction list_;
     qint64 currentTrips_;
     RestoreFunction restore_;
     QList<BackupInfo> backups_;

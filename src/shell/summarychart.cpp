@@ -1,6 +1,8 @@
 // The chart of a summary, drawn with QPainter.
 #include "shell/summarychart.h"
 
+#include "core/rateschedule.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPalette>

@@ -2,7 +2,6 @@
 #include "shell/summarywindow.h"
 
 #include "core/messageboxes.h"
-#include "logstore/logdatabase.h"
 #include "logtable/triplog.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -358,28 +357,8 @@ SummaryWindow* SummaryWindow::open(TripLog* log, const QAbstractItemModel& model
     if (!log || !log->database()) return nullptr;
     // The log's database is asked for at each read: the window may outlive a log closed.
     const QPointer<TripLog> held(log);
-    const auto database = [held]() -> LogDatabase* { return held ? held->database() : nullptr; };
-    Source source;
-    source.trips = [database] {
-        LogDatabase* db = database();
-        return db ? summary::summaryTripsOf(*db) : std::vector<summary::SummaryTrip>{};
-    };
-    source.taxYearStart = [database] {
-        LogDatabase* db = database();
-        return db ? db->taxYearStart() : TaxYearStart{};
-    };
-    source.keepTaxYearStart = [database](const TaxYearStart& start) {
-        try {
-            LogDatabase* db = database();
-            if (!db || db->readOnly())
-                return tr("The log is open read-only, so its tax year cannot be changed.");
-            db->setTaxYearStart(start);
-            return QString();
-        } catch (const std::exception& failure) {
-            return QString::fromUtf8(failure.what());
-        }
-    };
-    source.units = units;
+    Source source =
+        summary::summarySourceOf([held] { return held ? held->database() : nullptr; }, units);
     auto* window = new SummaryWindow(std::move(source), platform().clock->now().date(), parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     const auto follow = [window] { window->logChanged(); };

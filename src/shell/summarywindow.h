@@ -30,13 +30,7 @@ class SummaryWindow final : public QDialog {
     Q_OBJECT
 public:
     // Where the window reads the log and keeps its tax-year start.
-    struct Source {
-        std::function<std::vector<summary::SummaryTrip>()> trips;
-        std::function<TaxYearStart()> taxYearStart;
-        // Keeps a start; the reason when it was not kept.
-        std::function<QString(const TaxYearStart&)> keepTaxYearStart;
-        LogUnits units;
-    };
+    using Source = summary::SummarySource;
 
     SummaryWindow(Source source, const QDate& today, QWidget* parent = nullptr);
 

@@ -2,8 +2,11 @@
 #include "summary/yearsummary.h"
 
 #include "core/blanktrip.h"
+#include "logstore/claimstore.h"
+#include "logstore/logdatabase.h"
 #include "platform/datetext.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -228,6 +231,34 @@ std::vector<SummaryTrip> summaryTripsOf(LogDatabase& database, const QLocale& lo
     SummaryReader reader(claims, locale);
     database.readTrips([&reader](StoredTrip&& stored) { reader.addLogTrip(stored); });
     return std::move(reader).finish();
+}
+
+SummarySource summarySourceOf(std::function<LogDatabase*()> database, const LogUnits& units)
+{
+    SummarySource source;
+    source.trips = [database] {
+        LogDatabase* db = database();
+        return db ? summaryTripsOf(*db) : std::vector<SummaryTrip>{};
+    };
+    source.taxYearStart = [database] {
+        LogDatabase* db = database();
+        return db ? db->taxYearStart() : TaxYearStart{};
+    };
+    source.keepTaxYearStart = [database](const TaxYearStart& start) {
+        try {
+            LogDatabase* db = database();
+            if (!db || db->readOnly())
+                return QCoreApplication::translate(
+                    "bw::SummaryWindow",
+                    "The log is open read-only, so its tax year cannot be changed.");
+            db->setTaxYearStart(start);
+            return QString();
+        } catch (const std::exception& failure) {
+            return QString::fromUtf8(failure.what());
+        }
+    };
+    source.units = units;
+    return source;
 }
 
 } // namespace bw::summary

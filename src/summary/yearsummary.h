@@ -2,16 +2,22 @@
 // worth, what was claimed and paid and what is not yet claimed; and the routes most driven.
 #pragma once
 
+#include "core/logunits.h"
 #include "core/taxyear.h"
-#include "logstore/claimstore.h"
-#include "logstore/logdatabase.h"
 
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
+
+namespace bw {
+class LogDatabase;
+struct Claim;
+struct StoredTrip;
+} // namespace bw
 
 namespace bw::summary {
 
@@ -84,5 +90,18 @@ QString summaryCsv(const YearSummary& summary);
 
 // The log's trips and claims from its database, as summaryTrips reads them.
 std::vector<SummaryTrip> summaryTripsOf(LogDatabase& database, const QLocale& locale = QLocale());
+
+// Where a summary reads the log and keeps its tax-year start.
+struct SummarySource {
+    std::function<std::vector<SummaryTrip>()> trips;
+    std::function<TaxYearStart()> taxYearStart;
+    // Keeps a start; the reason when it was not kept.
+    std::function<QString(const TaxYearStart&)> keepTaxYearStart;
+    LogUnits units;
+};
+
+// The source over the database `database` gives at each read (none: an empty log that
+// keeps nothing), so that a summary may outlive the log it was opened on.
+SummarySource summarySourceOf(std::function<LogDatabase*()> database, const LogUnits& units);
 
 } // namespace bw::summary

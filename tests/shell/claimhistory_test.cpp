@@ -111,7 +111,7 @@ protected:
     }
     ClaimHistoryDialog& openDialog(bool readOnly = false)
     {
-        dialog = std::make_unique<ClaimHistoryDialog>(db.get(), readOnly);
+        dialog = std::make_unique<ClaimHistoryDialog>(claimHistoryOf(db.get(), readOnly));
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog->checking(); }, 10000));

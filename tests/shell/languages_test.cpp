@@ -53,7 +53,7 @@ std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host, Lo
         {"main window in kilometres", [] { return mainWindow(DistanceUnit::Kilometres); }},
         {"claim history",
          [&log] {
-             auto dialog = std::make_unique<ClaimHistoryDialog>(&log, false);
+             auto dialog = std::make_unique<ClaimHistoryDialog>(claimHistoryOf(&log, false));
              // Measured with the history's verdict in place, not the passing "Checking…".
              dialog->show();
              EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->checking(); }, 10000));
@@ -71,8 +71,11 @@ std::vector<std::pair<const char*, WindowMaker>> windows(RecordingHost& host, Lo
         {"restore dialog",
          [] {
              return std::make_unique<RestoreBackupDialog>(
-                 BackupLocation{QStringLiteral("/nonexistent"), QStringLiteral("log")}, 3,
-                 [](const QString&) { return QString(); });
+                 [] {
+                     return listBackups(
+                         BackupLocation{QStringLiteral("/nonexistent"), QStringLiteral("log")});
+                 },
+                 3, [](const QString&) { return QString(); });
          }},
     };
 }

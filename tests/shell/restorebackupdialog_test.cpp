@@ -1,4 +1,5 @@
 // The restore window driven by keys, with the question answered Yes and No.
+#include "logstore/logbackup.h"
 #include "shell/restorebackupdialog.h"
 #include "support/fakeplatform.h"
 #include "support/triplogdb.h"
@@ -43,7 +44,7 @@ protected:
 
     RestoreBackupDialog& open(QString failure = QString())
     {
-        dialog = std::make_unique<RestoreBackupDialog>(where, 1234,
+        dialog = std::make_unique<RestoreBackupDialog>([this] { return listBackups(where); }, 1234,
                                                        [this, failure](const QString& file) {
                                                            restoredFiles.push_back(file);
                                                            return failure;
