@@ -10,6 +10,7 @@
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "shell/form1.h"
+#include "shell/gridview.h"
 
 #include <QApplication>
 #include <QTableView>
@@ -39,7 +40,7 @@ void BM_ModelInsertBelowMiddle(benchmark::State& state)
     auto table = tableOf(static_cast<int>(state.range(0)));
     bw::LogTableModel model;
     QTableView view;
-    model.attachView(&view);
+    bw::attachView(model, &view);
     model.bind(table);
     const int middle = table->RecordCount() / 2;
     for (auto _ : state) {
@@ -57,7 +58,7 @@ void BM_ModelDeleteMiddle(benchmark::State& state)
     auto table = tableOf(static_cast<int>(state.range(0)));
     bw::LogTableModel model;
     QTableView view;
-    model.attachView(&view);
+    bw::attachView(model, &view);
     model.bind(table);
     const int middle = table->RecordCount() / 2;
     for (auto _ : state) {

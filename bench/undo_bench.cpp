@@ -5,6 +5,7 @@
 #include "logtable/logtable.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
+#include "shell/gridview.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,7 +36,7 @@ std::shared_ptr<bw::LogTable> fullLog(int rows)
 struct Grid {
     explicit Grid(int rows) : table(fullLog(rows))
     {
-        model.attachView(&view);
+        bw::attachView(model, &view);
         model.bind(table);
     }
     std::shared_ptr<bw::LogTable> table;

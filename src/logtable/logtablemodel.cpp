@@ -1,15 +1,12 @@
 // The trip grid's model over the LogTable, keeping grid row and table cursor in step.
 #include "logtable/logtablemodel.h"
 
-#include "logtable/cellnote.h"
 #include "logtable/logtable.h"
 #include "logtable/tripfills.h"
 #include "spreadsheet/entry/localenumber.h"
 
-#include <QAbstractItemView>
 #include <QBrush>
 #include <QCoreApplication>
-#include <QItemSelectionModel>
 #include <QLocale>
 
 #include <algorithm>
@@ -84,17 +81,6 @@ void LogTableModel::bind(std::shared_ptr<LogTable> table)
     endResetModel();
     changing_ = false;
     showCursor();
-}
-
-void LogTableModel::attachView(QAbstractItemView* view)
-{
-    view_ = view;
-    view->setModel(this);
-    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { followView(current); });
-    // The note stands at the cell, where the user looks.
-    auto* note = new CellNote(view);
-    connect(this, &LogTableModel::inputRefused, note, &CellNote::showAt);
 }
 
 void LogTableModel::setTripContext(TripContext context)
@@ -212,7 +198,7 @@ void LogTableModel::refuse(const QModelIndex& index)
         index, tr("%1 takes a number, for example %2").arg(name, numberLocale().toString(12.5)));
 }
 
-void LogTableModel::followView(const QModelIndex& current)
+void LogTableModel::viewMoved(const QModelIndex& current)
 {
     if (changing_ || !table_ || !current.isValid() || !table_->isOpen()) {
         return;
@@ -227,21 +213,9 @@ void LogTableModel::followView(const QModelIndex& current)
 
 void LogTableModel::showCursor()
 {
-    if (!view_ || view_->selectionModel() == nullptr) {
-        return;
-    }
-    QItemSelectionModel* selection = view_->selectionModel();
     const int row = table_ ? table_->position() : -1;
     changing_ = true;
-    if (row < 0) {
-        selection->clear();
-    } else {
-        const int column = std::max(selection->currentIndex().column(), 0);
-        const QModelIndex target = index(row, column);
-        selection->setCurrentIndex(target,
-                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        view_->scrollTo(target);
-    }
+    emit cursorMoved(row);
     changing_ = false;
 }
 

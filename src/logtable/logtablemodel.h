@@ -8,15 +8,12 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHash>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <unordered_set>
 #include <vector>
-
-class QAbstractItemView;
 
 namespace bw {
 
@@ -86,9 +83,11 @@ public:
     void bind(std::shared_ptr<LogTable> table);
     const std::shared_ptr<LogTable>& boundTable() const { return table_; }
 
-    // Shows the model in `view` and keeps its current row in step with the cursor.
-    void attachView(QAbstractItemView* view);
+    // Tells a view where the table's cursor stands (cursorMoved).
     void showCursor();
+    // The view's current row moved to `current`: the table's cursor follows, and leaving
+    // the row edited last fills it.
+    void viewMoved(const QModelIndex& current);
 
     // Removes the table's current row; the cursor then stands on the row that took its
     // place, or on the new last row. False, and nothing changed, without a current row.
@@ -148,6 +147,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 signals:
+    // The table's cursor stands on `row` (-1: on none); a view makes it its current row.
+    // The view's own move back is not taken for the user's.
+    void cursorMoved(int row);
     // A typed value was refused; `note` says what the cell takes.
     void inputRefused(const QModelIndex& index, const QString& note);
     // One finished change reached the bound table: a cell edit with the fills it caused,
@@ -156,7 +158,6 @@ signals:
     void changeFinished();
 
 private:
-    void followView(const QModelIndex& current);
     QVariant cell(int row, int column) const;
     QVariant warningData(const QModelIndex& index, int role) const;
     QVariant claimData(const QModelIndex& index, int role) const;
@@ -170,7 +171,6 @@ private:
     void insertRows(int first, const TripRows& rows);
 
     std::shared_ptr<LogTable> table_;
-    QPointer<QAbstractItemView> view_;
     TripContext context_;
     // How far the log had gone before each row, for the checks of rates by distance: read
     // once after each change, not at each cell painted.

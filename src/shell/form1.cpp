@@ -241,7 +241,7 @@ void Form1::createGrid()
     DataGrid1->verticalHeader()->setDefaultSectionSize(DataGrid1->fontMetrics().height() + 6);
     DataGrid1->setMouseTracking(true);
     DataGrid1->viewport()->setMouseTracking(true);
-    session_->model().attachView(DataGrid1);
+    attachView(session_->model(), DataGrid1);
     createTripCommands();
     createRateCommands();
 }

@@ -1,10 +1,38 @@
 // The trip grid's view: a typed key opens the editor at once and keeps what was typed.
 #include "shell/gridview.h"
 
+#include "logtable/logtablemodel.h"
+#include "shell/cellnote.h"
+
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace bw {
+
+void attachView(LogTableModel& model, QAbstractItemView* view)
+{
+    view->setModel(&model);
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, &model,
+                     [&model](const QModelIndex& current) { model.viewMoved(current); });
+    QObject::connect(&model, &LogTableModel::cursorMoved, view, [view, &model](int row) {
+        QItemSelectionModel* selection = view->selectionModel();
+        if (selection == nullptr) return;
+        if (row < 0) {
+            selection->clear();
+            return;
+        }
+        const int column = std::max(selection->currentIndex().column(), 0);
+        const QModelIndex target = model.index(row, column);
+        selection->setCurrentIndex(target,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->scrollTo(target);
+    });
+    auto* note = new CellNote(view);
+    QObject::connect(&model, &LogTableModel::inputRefused, note, &CellNote::showAt);
+}
 
 // A click on a cell of the row that is already selected arms the view's delayed editor
 // (it waits out the double-click interval). Until it fires, the view refuses to open an

@@ -5,6 +5,8 @@
 
 namespace bw {
 
+class LogTableModel;
+
 class GridView : public QTableView {
     Q_OBJECT
 public:
@@ -15,6 +17,10 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Shows `model` in `view`: the view's current row and the table's cursor kept in step, and
+// a note at the cell, where the user looks, when a typed value is refused.
+void attachView(LogTableModel& model, QAbstractItemView* view);
 
 // Hands the text of an editor still open in `grid` to its model: a close or a command that
 // moves no focus would otherwise leave it unfinished.

@@ -2,9 +2,9 @@
 #include "shell/ratesdialog.h"
 
 #include "core/messageboxes.h"
-#include "logtable/cellnote.h"
 #include "logtable/tripfills.h"
 #include "platform/datetext.h"
+#include "shell/cellnote.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

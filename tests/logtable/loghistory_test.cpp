@@ -4,7 +4,6 @@
 #include "logtable/logtablemodel.h"
 
 #include <QAbstractItemModelTester>
-#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -69,8 +68,6 @@ TEST_P(HistoryOfTables, UndoAndRedoGiveEachVersionWithItsIdsInOneCommit)
     }
     LogTableModel model;
     QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
-    QTableView view;
-    model.attachView(&view);
     model.bind(table);
     LogHistory history(model);
     int finished = 0;
@@ -109,8 +106,6 @@ TEST(History, AStepFindsItsRowsByIdAfterOthersMoved)
     table->openWithTripFields();
     for (int i = 0; i < 4; ++i) table->insertRow(i, {QStringLiteral("d%1").arg(i + 1)});
     LogTableModel model;
-    QTableView view;
-    model.attachView(&view);
     model.bind(table);
     LogHistory history(model);
     model.setData(model.index(2, 0), QStringLiteral("typed"));

@@ -1,5 +1,8 @@
 // Typing into the grid at a person's pace: a click on a cell, a pause, then the keys.
+#include "logtable/logtable.h"
+#include "logtable/logtablemodel.h"
 #include "shell/form1fixture.h"
+#include "shell/gridview.h"
 
 #include <QTest>
 
@@ -40,6 +43,28 @@ TEST_P(GridTyping, NoTypedCharacterIsLost)
     QTest::qWait(20); // the grid finishes an edit on the next turn of the event loop
 
     EXPECT_EQ(table().valueAt(row, column).toString(), QStringLiteral("Alpha"));
+}
+
+// The view attached by hand: its current row and the table's cursor follow each other both
+// ways (the note at a refused cell is seen in the main window's tests).
+TEST(GridViewAttached, KeysMoveTheCursorAndTheCursorMovesTheRow)
+{
+    auto table = std::make_shared<LogTable>();
+    table->openWithTripFields();
+    for (int i = 0; i < 10; ++i) table->AddNew();
+    LogTableModel model;
+    GridView view;
+    attachView(model, &view);
+    model.bind(table);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    view.setFocus();
+    table->setPosition(2);
+    model.showCursor();
+    EXPECT_EQ(view.currentIndex().row(), 2);
+    EXPECT_TRUE(view.selectionModel()->isRowSelected(2, QModelIndex()));
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(table->position(), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,5 @@
 // The tool-tip-like note below a grid cell that says why an entry was refused.
-#include "logtable/cellnote.h"
+#include "shell/cellnote.h"
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
