@@ -15,19 +15,8 @@ tool="$build/tools/brindlewick-report/brindlewick-report"
 runs="${RUNS:-5}"
 peer_runs="${PEER_RUNS:-3}"
 sizes="${SIZES:-30 1000 10000}"
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-
-if [ ! -x "$tool" ]; then
-  echo "createpath_peer: $tool is not built" >&2
-  exit 1
-fi
-if ! command -v soffice >/dev/null; then
-  echo "createpath_peer: soffice is not installed" >&2
-  exit 1
-fi
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/storedlog.sh"
+start_timing "$tool" soffice
 
 convert() {
   rm -f "$work/pdf/$1.pdf"

@@ -12,15 +12,8 @@ build="${1:-build/test}"
 probe="$build/bench/createtemplate_probe"
 runs="${RUNS:-5}"
 sizes="${SIZES:-10000 65527}"
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-
-if [ ! -x "$probe" ]; then
-  echo "createtemplate: $probe is not built" >&2
-  exit 1
-fi
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/storedlog.sh"
+start_timing "$probe"
 
 # The store lives where the program looks for it; the report's temporary files in $work.
 export XDG_CONFIG_HOME="$work/config"

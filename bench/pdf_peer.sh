@@ -10,18 +10,8 @@ set -euo pipefail
 build="${1:-build/test}"
 bench="$build/bench/pdf_bench"
 runs="${PEER_RUNS:-5}"
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-
-if [ ! -x "$bench" ]; then
-  echo "pdf_peer: $bench is not built" >&2
-  exit 1
-fi
-if ! command -v soffice >/dev/null; then
-  echo "pdf_peer: soffice is not installed" >&2
-  exit 1
-fi
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/storedlog.sh"
+start_timing "$bench" soffice
 "$bench" --write-workbooks="$work"
 
 median() {

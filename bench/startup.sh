@@ -9,15 +9,8 @@ set -euo pipefail
 build="${1:-build/test}"
 probe="$build/bench/startup_probe"
 runs="${RUNS:-5}"
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-
-if [ ! -x "$probe" ]; then
-  echo "startup: $probe is not built" >&2
-  exit 1
-fi
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 . "$(dirname "$0")/storedlog.sh"
+start_timing "$probe"
 
 # The store lives where the program looks for it; the first start moves its rows into
 # the log's database, which every later start reads.

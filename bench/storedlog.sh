@@ -1,5 +1,24 @@
-# Shared by the timing scripts (sourced, not run): stored logs as the program keeps them,
-# and timing whole processes.
+# Shared by the timing scripts (sourced, not run): their start, stored logs as the
+# program keeps them, and timing whole processes.
+
+# Checks that each program named is there (a path: built; "soffice": installed), else
+# names the one missing and the script and stops; then makes the work folder $work,
+# removed at the exit, and runs Qt without a display unless told otherwise.
+start_timing() {
+  local name program
+  name="$(basename "$0" .sh)"
+  for program in "$@"; do
+    if [ "$program" = soffice ]; then
+      command -v soffice >/dev/null || { echo "$name: soffice is not installed" >&2; exit 1; }
+    elif [ ! -x "$program" ]; then
+      echo "$name: $program is not built" >&2
+      exit 1
+    fi
+  done
+  export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+}
 
 # The program's store holding $1 trips: $2.ini with the employee entries and $2.trips
 # with the trip rows, the layout of version 1.1. The program moves the rows into the log's

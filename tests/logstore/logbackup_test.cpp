@@ -22,6 +22,7 @@
 #include <iostream>
 #include <memory>
 #include <random>
+#include <utility>
 
 namespace bw {
 namespace {
@@ -129,6 +130,19 @@ protected:
         log = std::make_unique<TripLogDb>(dbPath());
         return *log;
     }
+    // A new log of `count` trips dated `date`, backed up at `when`, then emptied: the
+    // backup and the trips it should hold.
+    std::pair<BackupResult, QStringList> backedUpThenEmptied(int count, const char* date,
+                                                             const char* when)
+    {
+        TripLogDb& db = open();
+        db.addTrips(count, QString::fromLatin1(date));
+        const QStringList trips = db.allTrips();
+        const BackupResult result = backUpNow(db.connection(), at(when));
+        EXPECT_TRUE(result.ok) << result.error.toStdString();
+        EXPECT_TRUE(db.exec("DELETE FROM trips"));
+        return {result, trips};
+    }
     // Mounts a tmpfs with `options` over the backup folder; false when this machine
     // does not allow it.
     bool mountBackupFolder(const QString& options)
@@ -175,12 +189,8 @@ TEST_F(LogBackupTest, CopyHoldsCommitsStillInTheWalAndIsOnePlainFile)
 
 TEST_F(LogBackupTest, KeepsTheStateBeforeTheFollowingChange)
 {
-    TripLogDb& db = open();
-    db.addTrips(40, QStringLiteral("2026-11-30"));
-    const QStringList before = db.allTrips();
-    const BackupResult result = backUpNow(db.connection(), at("2026-12-09T13:05:07"));
-    ASSERT_TRUE(result.ok);
-    ASSERT_TRUE(db.exec("DELETE FROM trips"));
+    const auto [result, before] = backedUpThenEmptied(40, "2026-11-30", "2026-12-09T13:05:07");
+    TripLogDb& db = *log;
     EXPECT_EQ(TripLogDb::tripsIn(result.path), before);
 
     // Inside a transaction, a copy would hold the change's uncommitted half: refused.
@@ -325,12 +335,8 @@ TEST_F(LogBackupTest, ListsWhenTripsAndLatestDateAndUnreadableFiles)
 
 TEST_F(LogBackupTest, RestoreRoundTripBacksUpFirstAndRefusesDamage)
 {
-    TripLogDb& db = open();
-    db.addTrips(25, QStringLiteral("2026-10-02"));
-    const QStringList old = db.allTrips();
-    const BackupResult first = backUpNow(db.connection(), at("2026-12-01T09:00:00"));
-    ASSERT_TRUE(first.ok);
-    ASSERT_TRUE(db.exec("DELETE FROM trips"));
+    const auto [first, old] = backedUpThenEmptied(25, "2026-10-02", "2026-12-01T09:00:00");
+    TripLogDb& db = *log;
     db.addTrips(3, QStringLiteral("2026-12-05"), "Elsewhere");
     const QStringList current = db.allTrips();
 

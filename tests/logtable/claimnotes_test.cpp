@@ -19,6 +19,20 @@ QDateTime localAt(int day, int hour, int minute)
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute)).toUTC();
 }
 
+// Trail entry `number` of trip 7: `change` at `when`, while claim `claim` was its latest.
+TrailEntry entry(qint64 number, const QDateTime& when, qint64 claim, TrailEntry::Change change,
+                 const char* field = "", const char* oldText = "", const char* newText = "")
+{
+    return {number,
+            when,
+            7,
+            claim,
+            change,
+            QString::fromUtf8(field),
+            QString::fromUtf8(oldText),
+            QString::fromUtf8(newText)};
+}
+
 class ClaimNotes : public ::testing::Test {
 protected:
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
@@ -54,36 +68,19 @@ TEST_F(ClaimNotes, TrailLinesNameTheFieldTheTextsAndTheMoment)
         {C::Returned, "", "", "", "Put back on " + when},
     };
     for (const Case& c : cases) {
-        TrailEntry entry{1,
-                         localAt(10, 9, 0),
-                         7,
-                         1,
-                         c.change,
-                         QString::fromUtf8(c.field),
-                         QString::fromUtf8(c.oldText),
-                         QString::fromUtf8(c.newText)};
-        EXPECT_EQ(trailLine(entry), c.expected) << c.field;
+        EXPECT_EQ(
+            trailLine(entry(1, localAt(10, 9, 0), 1, c.change, c.field, c.oldText, c.newText)),
+            c.expected)
+            << c.field;
     }
 }
 
 TEST_F(ClaimNotes, TheNoteSaysWhereAndWhenThenTheChangesSinceThatClaim)
 {
-    const TrailEntry older{1,
-                           localAt(9, 8, 0),
-                           7,
-                           1,
-                           TrailEntry::Change::Edited,
-                           QStringLiteral("date"),
-                           QStringLiteral("a"),
-                           QStringLiteral("b")};
-    const TrailEntry since{2,
-                           localAt(11, 16, 45),
-                           7,
-                           2,
-                           TrailEntry::Change::Edited,
-                           QStringLiteral("description"),
-                           QStringLiteral("x"),
-                           QStringLiteral("y")};
+    const TrailEntry older =
+        entry(1, localAt(9, 8, 0), 1, TrailEntry::Change::Edited, "date", "a", "b");
+    const TrailEntry since =
+        entry(2, localAt(11, 16, 45), 2, TrailEntry::Change::Edited, "description", "x", "y");
     const ClaimMark saved{2, QStringLiteral("claim.xls"), localAt(9, 13, 5)};
     EXPECT_EQ(claimNote(saved, {older, since}), "Claimed in claim.xls, saved " + at(9, 13, 5)
                                                     + "\nChanged Description/Notes from x to y on "

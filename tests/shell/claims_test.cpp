@@ -10,6 +10,7 @@
 #include "logtable/triplog.h"
 #include "platform/datetext.h"
 #include "preview/form2.h"
+#include "shell/bothwindows.h"
 #include "shell/form1.h"
 #include "shell/programwindows.h"
 #include "support/fakeplatform.h"
@@ -35,20 +36,13 @@ namespace {
 
 using Change = TrailEntry::Change;
 
-class Claims : public ::testing::Test {
+class Claims : public BothWindowsTest {
 protected:
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void TearDown() override
     {
         windows.reset();
         QLocale::setDefault(QLocale::c());
-    }
-    void start()
-    {
-        windows = std::make_unique<ProgramWindows>();
-        windows->setEndProgram([] {});
-        ASSERT_TRUE(windows->start());
-        env.dialogs.clear();
     }
     // The sample's trips, and a report of them on show in the preview.
     void startWithReport()
@@ -59,15 +53,7 @@ protected:
         ASSERT_TRUE(preview().isVisible());
         env.dialogs.clear();
     }
-    Form1& main() { return windows->form1(); }
-    Form2& preview() { return windows->form2(); }
-    void create()
-    {
-        main().PushButton22->click();
-        QCoreApplication::processEvents();
-    }
     void back() { preview().backButton()->click(); }
-    QString userFile(const QString& name) const { return QDir(env.tempRoot()).filePath(name); }
     // A step in the preview: "print", "no print" (the print dialog cancelled), "cancel",
     // or a file name to save as.
     void handOut(const QString& step)
@@ -102,9 +88,6 @@ protected:
         return QStringLiteral("3/14/2026 ")
                + QLocale().toString(QTime(10, 30), QLocale::ShortFormat);
     }
-
-    TestPlatform env;
-    std::unique_ptr<ProgramWindows> windows;
 };
 
 struct HandOutCase {

@@ -9,6 +9,7 @@
 #include "platform/terminationsignals.h"
 #include "preview/form2.h"
 #include "preview/picturebox.h"
+#include "shell/bothwindows.h"
 #include "shell/form1.h"
 #include "shell/programwindows.h"
 #include "spreadsheet/model/workbook.h"
@@ -37,35 +38,14 @@ namespace {
 
 // The whole program as a user drives it: both windows, the real engine, the real files;
 // only the dialogs, the clock and chance are scripted.
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public BothWindowsTest {
 protected:
-    void SetUp() override
-    {
-        windows = std::make_unique<ProgramWindows>();
-        windows->setEndProgram([this] { ++ended; });
-        ASSERT_TRUE(windows->start());
-        env.dialogs.clear();
-    }
-
-    Form1& main() { return windows->form1(); }
-    Form2& preview() { return windows->form2(); }
-
-    void create()
-    {
-        main().PushButton22->click();
-        QCoreApplication::processEvents();
-    }
+    void SetUp() override { start(); }
 
     QStringList tempFiles() const
     {
         return QDir(privateTempFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     }
-
-    QString userFile(const QString& name) const { return QDir(env.tempRoot()).filePath(name); }
-
-    TestPlatform env;
-    std::unique_ptr<ProgramWindows> windows;
-    int ended = 0;
 };
 
 TEST_F(EndToEnd, BothWindowsShowTheProgramsIcon)

@@ -1,11 +1,11 @@
 // Tests of the report tool's claims: recording one, listing them, making one again the
 // same whatever the log and the locale are now, and the chain check of the real program
 // finding changes made beside it.
-#include "brindlewick-report/reporttool.h"
 #include "logstore/claimstore.h"
 #include "logstore/logdatabase.h"
 #include "logstore/settingsstore.h"
 #include "support/fakeplatform.h"
+#include "tools/inprocesstool.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +30,7 @@ StoredTrip trip(qint64 id, const char* date, const char* to, double miles)
                           QStringLiteral("1012.5"), miles, miles * 0.585})};
 }
 
-class ClaimToolTest : public ::testing::Test {
+class ClaimToolTest : public test::InProcessToolTest {
 protected:
     void SetUp() override
     {
@@ -54,15 +54,6 @@ protected:
     {
         LogDatabase db(LogDatabase::defaultPath(), LogDatabase::Access::ReadWrite);
         db.apply(changes);
-    }
-
-    int tool(const QStringList& arguments)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return reporttool::main(arguments, outStream, errStream);
     }
 
     // The real program, as a script runs it, speaking English (the words read here); with
@@ -93,8 +84,6 @@ protected:
     test::TestPlatform platform;
     QTemporaryDir folder;
     QDir dir{folder.path()};
-    QString out;
-    QString err;
 };
 
 TEST_F(ClaimToolTest, TheChainCheckOfTheProgramFindsChangesMadeBesideIt)

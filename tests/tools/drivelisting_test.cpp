@@ -1,12 +1,12 @@
 // Tests of --list-drives: CSV that the trip import reads, and files that cannot be read.
 #include "brindlewick-report/drivelisting.h"
-#include "brindlewick-report/reporttool.h"
 #include "logstore/logdatabase.h"
 #include "logstore/placestore.h"
 #include "logtable/tripcsv.h"
 #include "platform/datetext.h"
 #include "support/fakeplatform.h"
 #include "support/testfiles.h"
+#include "tools/inprocesstool.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -24,16 +24,8 @@ const char kTimeline[] = R"({"semanticSegments": [
  {"startTime": "2024-04-04T00:05:00.000+02:00", "endTime": "2024-04-04T09:00:00.000+02:00",
   "visit": {"topCandidate": {"semanticType": "HOME", "placeLocation": {"latLng": "48.1°, 11.0°"}}}}]})";
 
-class DriveListingTest : public ::testing::Test {
+class DriveListingTest : public test::InProcessToolTest {
 protected:
-    int tool(const QStringList& arguments)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return reporttool::main(arguments, outStream, errStream);
-    }
     QString write(const char* name, const QByteArray& bytes)
     {
         const QString path = QDir(folder.path()).filePath(QString::fromLatin1(name));
@@ -43,8 +35,6 @@ protected:
 
     test::TestPlatform platform;
     QTemporaryDir folder;
-    QString out;
-    QString err;
 };
 
 TEST_F(DriveListingTest, TheDrivesAreTripsTheImportReads)

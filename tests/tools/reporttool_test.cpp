@@ -1,6 +1,5 @@
 // Tests of the report tool: its arguments, outputs and failures.
 #include "brindlewick-report/consoledialogs.h"
-#include "brindlewick-report/reporttool.h"
 #include "logstore/logdatabase.h"
 #include "logstore/settingsstore.h"
 #include "platform/appidentity.h"
@@ -19,6 +18,7 @@
 #include "support/smalldisk.h"
 #include "support/ssprint.h"
 #include "support/testfiles.h"
+#include "tools/inprocesstool.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,18 +65,8 @@ public:
     }
 };
 
-class ReportToolTest : public ::testing::Test {
+class ReportToolTest : public test::InProcessToolTest {
 protected:
-    // Runs the tool's whole command line in this process.
-    int tool(const QStringList& arguments)
-    {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        return reporttool::main(arguments, outStream, errStream);
-    }
-
     QString file(const QString& name) const { return QDir(folder.path()).filePath(name); }
     QStringList temporaryFiles() const
     {
@@ -109,8 +99,6 @@ protected:
 
     test::TestPlatform platform;
     QTemporaryDir folder;
-    QString out;
-    QString err;
 };
 
 TEST_F(ReportToolTest, SampleGivesTheFinishedSheet)
