@@ -2,6 +2,7 @@
 #include "spreadsheet/model/worksheet.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace bw::ss {
 
@@ -30,7 +31,11 @@ RowInfo& Worksheet::rowAt(int row)
     for (const FoundRow& known : found_) {
         if (known.row != nullptr && known.index == row) return *known.row;
     }
-    remember(&rows_[row], row);
+    // Rows are mostly added below the last one, where no search is needed.
+    const auto hint = !rows_.empty() && std::prev(rows_.end())->first < row
+                          ? rows_.end()
+                          : rows_.lower_bound(row);
+    remember(&rows_.try_emplace(hint, row)->second, row);
     return *found_[0].row;
 }
 
