@@ -40,6 +40,8 @@ constexpr int kWhite = 2;
 constexpr int kGrey25 = 15;
 constexpr int kGrey50 = 16;
 const std::array<const char*, 8> kTripColumns = {"A", "B", "C", "D", "E", "F", "G", "H"};
+// Column H, 1-based.
+constexpr int kReimbursementColumn = 8;
 
 QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
@@ -162,11 +164,47 @@ QString span(const char* from, int fromRow, const char* to, int toRow)
 
 } // namespace
 
+namespace {
+
+// Whether the locale writes digits as ASCII "0" to "9"; the answer for the last locale
+// asked is kept, as numbers come by the thousand in one locale.
+bool asciiDigits(const QLocale& locale)
+{
+    static thread_local std::optional<std::pair<QLocale, bool>> last;
+    if (!last || last->first != locale)
+        last.emplace(locale, locale.zeroDigit() == QLatin1String("0"));
+    return last->second;
+}
+
+// `whole`, the locale's decimal point and the `decimals` last digits of `fraction`, as one
+// text: built for every number of every trip, in one allocation.
+QString decimalText(qint64 whole, qint64 fraction, int decimals, const QLocale& locale)
+{
+    char digits[24];
+    const char* wholeEnd = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+    const auto wholeSize = static_cast<qsizetype>(wholeEnd - digits);
+    const QString point = locale.decimalPoint();
+    QString text(wholeSize + point.size() + decimals, Qt::Uninitialized);
+    QChar* at = text.data();
+    for (const char* digit = digits; digit != wholeEnd; ++digit) *at++ = QLatin1Char(*digit);
+    at = std::copy(point.cbegin(), point.cend(), at);
+    for (int k = decimals - 1; k >= 0; --k, fraction /= 10)
+        at[k] = QLatin1Char(static_cast<char>('0' + fraction % 10));
+    return text;
+}
+
+} // namespace
+
 QString numberText(double value, QLocale locale)
 {
-    if (locale.zeroDigit() == QLatin1String("0") && !std::signbit(value) && value < 1e15) {
+    if (!std::signbit(value) && value < 1e15 && asciiDigits(locale)) {
         // Whole numbers below 10^15 are their digits alone (odometer readings, mostly).
-        if (value == std::floor(value)) return QString::number(static_cast<qint64>(value));
+        if (value == std::floor(value)) {
+            char digits[24];
+            const char* end =
+                std::to_chars(digits, digits + sizeof digits, static_cast<qint64>(value)).ptr;
+            return QString::fromLatin1(digits, end - digits);
+        }
         // A number that is the nearest double to a decimal with at most six decimals and
         // fifteen digits (mileages, amounts, rates) is that decimal: rounding it to 15
         // significant digits gives the decimal back, and the decimals are the shortest.
@@ -179,9 +217,7 @@ QString numberText(double value, QLocale locale)
                 if (scaled / scale != value) continue;
                 const auto digits = static_cast<qint64>(scaled);
                 const auto unit = static_cast<qint64>(scale);
-                QString fraction = QString::number(digits % unit);
-                fraction.prepend(QString(decimals - fraction.size(), QLatin1Char('0')));
-                return QString::number(digits / unit) + locale.decimalPoint() + fraction;
+                return decimalText(digits / unit, digits % unit, decimals, locale);
             }
         }
     }
@@ -533,14 +569,18 @@ void BuildSheet(const ReportInputs& inputs)
     mExcelApp.Selection().setFormulaHidden(false);
     mExcelApp.Selection().setLocked(false);
 
+    // A trip's row is entered at once, reached by its number: tens of thousands of trips
+    // need no address written and read back for each of their cells.
     int row = kFirstTripRow - 1;
+    std::array<QString, LogTable::kFieldCount> fields;
     while (!table.Eof()) {
         ++row;
         for (int field = 0; field < LogTable::kFieldCount; ++field) {
-            SetCell(cell(kTripColumns[static_cast<std::size_t>(field)], row),
-                    fieldText(table.value(field), row - kFirstTripRow + 1, field, texts), true);
+            fields[static_cast<std::size_t>(field)] =
+                fieldText(table.value(field), row - kFirstTripRow + 1, field, texts);
         }
-        SetNumberFormat(cell("H", row), currencyFormat);
+        mExcelApp.Cells(row, 1).Resize(1, LogTable::kFieldCount).setFormulaR1C1(fields);
+        mExcelApp.Cells(row, kReimbursementColumn).setNumberFormat(currencyFormat);
         table.MoveNext();
     }
 

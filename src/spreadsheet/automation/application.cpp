@@ -183,6 +183,14 @@ automation::Range Application::Range(const QString& address) const
 
 automation::Range Application::Cells() const { return ActiveSheet().Cells(); }
 
+automation::Range Application::Cells(int row, int column) const
+{
+    const automation::Worksheet sheet = ActiveSheet();
+    const CellAddress at{detail::checkedIndex(row, kMaxRows),
+                         detail::checkedIndex(column, kMaxColumns)};
+    return automation::Range(sheet, {CellRange::single(at)});
+}
+
 automation::Range Application::Rows(const QString& rows) const
 {
     const QString text = rows.contains(QLatin1Char(':')) ? rows : rows + QLatin1Char(':') + rows;

@@ -118,6 +118,11 @@ void changeCells(ss::Worksheet& sheet, const CellRange& range, FormatMapper& map
     for (int r = range.first.row; r <= range.last.row; ++r) {
         for (int c = range.first.col; c <= range.last.col; ++c) {
             const CellAddress a{r, c};
+            // A stored cell is changed where it is, without being looked up twice.
+            if (Cell* stored = sheet.storedCell(a)) {
+                stored->format = map(stored->format);
+                continue;
+            }
             const FormatId old = sheet.formatAt(a);
             const FormatId wanted = map(old);
             if (wanted != old) sheet.setCellFormat(a, wanted);

@@ -99,6 +99,9 @@ public:
     automation::Range Range(const QString& address) const;
     // Every cell of the active sheet.
     automation::Range Cells() const;
+    // The cell in 1-based `row` and `column` of the active sheet: what a long run of
+    // cells is reached by without writing and reading back an address for each.
+    automation::Range Cells(int row, int column) const;
     // Whole rows ("3:6", "7") and whole columns ("A:A", "A:H") of the active sheet.
     automation::Range Rows(const QString& rows) const;
     automation::Range Columns(const QString& columns) const;
@@ -279,6 +282,8 @@ public:
     int Count() const;
     // 1-based: a cell (row by row), a row or a column.
     automation::Range Item(int index) const;
+    // The `rows` by `columns` cells that start at the first cell of the range.
+    automation::Range Resize(int rows, int columns) const;
 
     automation::Font Font() const;
     automation::Interior Interior() const;
@@ -304,6 +309,9 @@ public:
     // Enters the text into every cell of the range as if typed there (numbers, dates,
     // formulas) under the application's locale.
     void setFormulaR1C1(const QString& text) const;
+    // Enters one text into each cell of the first area, row by row, as assigning an array
+    // does; cells past the last text keep what they hold, more texts than cells are refused.
+    void setFormulaR1C1(std::span<const QString> texts) const;
     // The first cell's value, with formulas calculated.
     ss::Value Value() const;
     // The first cell's value as the sheet shows it, through its number format.

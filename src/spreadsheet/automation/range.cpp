@@ -22,7 +22,14 @@ bool isColorIndex(int index) { return (index >= 1 && index <= 56) || index == kC
 
 bool spansAllRows(const CellRange& r) { return r.isWholeColumns(); }
 
-bool isWholeRowsOrColumns(const CellRange& r) { return r.isWholeRows() || r.isWholeColumns(); }
+// Formulas and constants go into cells, never into whole rows or columns.
+void refuseWholeRowsOrColumns(const CellRange& r)
+{
+    if (!r.isWholeRows() && !r.isWholeColumns()) return;
+    throw AutomationError(QCoreApplication::translate(
+        "Spreadsheet", "A formula can be entered into cells, not into whole rows "
+                       "or columns."));
+}
 
 QString constantText(const ss::Value& v)
 {
@@ -151,6 +158,15 @@ automation::Range Range::Item(int index) const
     }
     }
     return automation::Range(*this, {item});
+}
+
+automation::Range Range::Resize(int rows, int columns) const
+{
+    sheet();
+    CellRange area = CellRange::single(areas_.front().first);
+    area.last.row += detail::checkedIndex(rows, kMaxRows - area.first.row);
+    area.last.col += detail::checkedIndex(columns, kMaxColumns - area.first.col);
+    return automation::Range(*this, {area});
 }
 
 automation::Font Range::Font() const
@@ -314,18 +330,29 @@ void Range::setFormulaR1C1(const QString& text) const
 {
     ss::Worksheet& s = sheet();
     const QLocale locale = app().settings.locale;
-    for (const CellRange& area : areas_) {
-        if (isWholeRowsOrColumns(area)) {
-            throw AutomationError(QCoreApplication::translate(
-                "Spreadsheet", "A formula can be entered into cells, not into whole rows "
-                               "or columns."));
-        }
-    }
+    for (const CellRange& area : areas_) refuseWholeRowsOrColumns(area);
     for (const CellRange& area : areas_) {
         for (int r = area.first.row; r <= area.last.row; ++r) {
             for (int c = area.first.col; c <= area.last.col; ++c)
                 formula::enterR1C1(s, {r, c}, text, locale);
         }
+    }
+}
+
+void Range::setFormulaR1C1(std::span<const QString> texts) const
+{
+    ss::Worksheet& s = sheet();
+    const CellRange& area = areas_.front();
+    refuseWholeRowsOrColumns(area);
+    if (texts.empty()) return;
+    // The first text without a cell is the item named in the refusal.
+    const int cells = area.rowCount() * area.columnCount();
+    if (texts.size() > static_cast<std::size_t>(cells)) detail::checkedIndex(cells + 1, cells);
+    const QLocale locale = app().settings.locale;
+    auto text = texts.begin();
+    for (int r = area.first.row; r <= area.last.row; ++r) {
+        for (int c = area.first.col; c <= area.last.col && text != texts.end(); ++c)
+            formula::enterR1C1(s, {r, c}, *text++, locale);
     }
 }
 

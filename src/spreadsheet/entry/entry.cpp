@@ -35,7 +35,7 @@ bool hasDigit(const QString& text)
 bool isGeneral(const QString& code)
 {
     if (code == QLatin1String("General")) return true;
-    const QString trimmed = code.trimmed();
+    const QStringView trimmed = QStringView(code).trimmed();
     return trimmed.isEmpty()
            || (trimmed.size() == 7
                && trimmed.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0);
@@ -294,7 +294,9 @@ Parsed constant(Value v, std::optional<QString> format = std::nullopt)
 Parsed parse(const QString& text, const QString& cellFormat, const QLocale& locale)
 {
     if (text.isEmpty()) return constant(Value());
-    if (cellFormat.trimmed() == QLatin1String("@")) return constant(Value::text(text));
+    // Nearly every cell shows "General": the text format is looked for only otherwise.
+    const bool general = isGeneral(cellFormat);
+    if (!general && QStringView(cellFormat).trimmed() == u"@") return constant(Value::text(text));
     if (text.startsWith(u'=')) {
         Parsed p;
         p.kind = Parsed::Kind::Formula;
@@ -304,8 +306,7 @@ Parsed parse(const QString& text, const QString& cellFormat, const QLocale& loca
     // A leading apostrophe forces text and is not part of it.
     if (text.startsWith(u'\'')) return constant(Value::text(text.mid(1)));
 
-    const bool general = isGeneral(cellFormat);
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.size() == 4 && trimmed.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0) {
         return constant(Value::boolean(true));
     }

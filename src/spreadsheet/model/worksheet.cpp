@@ -2,28 +2,41 @@
 #include "spreadsheet/model/worksheet.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace bw::ss {
 
 Worksheet::Worksheet(Workbook& book, QString name) : book_(&book), name_(std::move(name)) {}
 
+void Worksheet::remember(RowInfo* row, int index) const
+{
+    found_[1] = found_[0];
+    found_[0] = FoundRow{row, index};
+}
+
 const RowInfo* Worksheet::findRow(int row) const
 {
-    if (lastRow_ != nullptr && lastRowIndex_ == row) return lastRow_;
+    for (const FoundRow& known : found_) {
+        if (known.row != nullptr && known.index == row) return known.row;
+    }
     const auto found = rows_.find(row);
     if (found == rows_.end()) return nullptr;
     // Only the map's own nodes are remembered, and they stay where they are until erased.
-    lastRow_ = const_cast<RowInfo*>(&found->second);
-    lastRowIndex_ = row;
-    return lastRow_;
+    remember(const_cast<RowInfo*>(&found->second), row);
+    return found_[0].row;
 }
 
 RowInfo& Worksheet::rowAt(int row)
 {
-    if (lastRow_ != nullptr && lastRowIndex_ == row) return *lastRow_;
-    lastRow_ = &rows_[row];
-    lastRowIndex_ = row;
-    return *lastRow_;
+    for (const FoundRow& known : found_) {
+        if (known.row != nullptr && known.index == row) return *known.row;
+    }
+    // Rows are mostly added below the last one, where no search is needed.
+    const auto hint = !rows_.empty() && std::prev(rows_.end())->first < row
+                          ? rows_.end()
+                          : rows_.lower_bound(row);
+    remember(&rows_.try_emplace(hint, row)->second, row);
+    return *found_[0].row;
 }
 
 const Cell* Worksheet::cell(CellAddress a) const
@@ -62,7 +75,7 @@ void Worksheet::setFormula(CellAddress a, std::shared_ptr<const formula::Formula
 
 void Worksheet::clearContentsAndFormats()
 {
-    lastRow_ = nullptr;
+    found_[0] = found_[1] = FoundRow{};
     for (auto& [index, row] : rows_) {
         row.cells.clear();
         row.format.reset();

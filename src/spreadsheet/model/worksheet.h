@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace bw::ss {
@@ -52,6 +53,9 @@ public:
 
     // Cells ---------------------------------------------------------------------------
     const Cell* cell(CellAddress a) const;
+    // The stored cell to change in place, or nothing; its format may change, its content
+    // through setValue and setFormula only.
+    Cell* storedCell(CellAddress a) { return const_cast<Cell*>(std::as_const(*this).cell(a)); }
     // The stored cell, created with the format it would show when missing.
     Cell& touch(CellAddress a);
     // Stores a constant (empty value erases content but keeps the cell's format).
@@ -68,7 +72,7 @@ public:
     // a caller that keeps the map must not erase rows from it after looking cells up.
     std::map<int, RowInfo>& rows()
     {
-        lastRow_ = nullptr;
+        found_[0] = found_[1] = FoundRow{};
         return rows_;
     }
     const std::map<int, ColumnInfo>& columns() const { return columns_; }
@@ -132,8 +136,14 @@ private:
     bool showGridlines_ = true;
     PageSetup pageSetup_;
     bool needsRecalc_ = false;
-    mutable RowInfo* lastRow_ = nullptr;
-    mutable int lastRowIndex_ = 0;
+    // The two rows looked up last: a border between two rows reads and writes both, turn
+    // about, for every cell along it.
+    struct FoundRow {
+        RowInfo* row = nullptr;
+        int index = 0;
+    };
+    void remember(RowInfo* row, int index) const;
+    mutable FoundRow found_[2];
 };
 
 } // namespace bw::ss

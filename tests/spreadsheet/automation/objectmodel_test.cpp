@@ -7,11 +7,13 @@
 #include "spreadsheet/model/worksheet.h"
 #include "support/ssprint.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <span>
 
 namespace bw::ss::automation {
 namespace {
@@ -156,6 +158,51 @@ TEST(Application, AddressesAreChecked)
     EXPECT_THROW(app.Columns(QStringLiteral("3:6")), AutomationError);
     EXPECT_EQ(app.Rows(QStringLiteral("7")).Row(), 7);
     EXPECT_EQ(app.Columns(QStringLiteral("H:H")).Column(), 8);
+}
+
+TEST(Application, CellsByNumberAreTheCellsByAddress)
+{
+    const Application app{ApplicationSettings{}};
+    app.Workbooks().Add();
+    const struct {
+        int row, column, rows, columns;
+        const char* address;
+    } cases[] = {{9, 1, 1, 8, "A9:H9"},
+                 {1, 1, 1, 1, "A1"},
+                 {65536, 256, 1, 1, "IV65536"},
+                 {3, 2, 4, 3, "B3:D6"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(app.Cells(c.row, c.column).Resize(c.rows, c.columns).Address(),
+                  QString::fromLatin1(c.address));
+    }
+    EXPECT_THROW(app.Cells(0, 1), AutomationError);
+    EXPECT_THROW(app.Cells(1, 257), AutomationError);
+    EXPECT_THROW(app.Cells(65536, 1).Resize(2, 1), AutomationError) << "below the last row";
+    EXPECT_THROW(app.Cells(1, 1).Resize(1, 0), AutomationError);
+}
+
+// Texts entered as an array into a row are what each entered into its own cell gives.
+TEST(Range, AnArrayOfTextsIsEnteredCellByCell)
+{
+    const QStringList list =
+        QStringLiteral("5/14/2016|Store 1|'=not a formula||58002|=RC[-1]+1|2.5|12%").split(u'|');
+    const std::span<const QString> texts(list.constData(), static_cast<std::size_t>(list.size()));
+    const Application app{ApplicationSettings{}};
+    app.Workbooks().Add();
+    app.Cells(3, 2).Resize(1, 8).setFormulaR1C1(texts);
+    const Application each{ApplicationSettings{}};
+    each.Workbooks().Add();
+    for (int i = 0; i < 8; ++i) each.Cells(3, 2 + i).setFormulaR1C1(list[i]);
+    const Cell none;
+    for (int i = 0; i < 8; ++i) {
+        const Cell* got = app.ActiveSheet().sheet().cell({2, 1 + i});
+        const Cell* want = each.ActiveSheet().sheet().cell({2, 1 + i});
+        EXPECT_EQ(got ? *got : none, want ? *want : none) << i;
+    }
+    EXPECT_EQ(app.Range(QStringLiteral("G3")).Value().asNumber(), 58003.0);
+    EXPECT_THROW(app.Cells(1, 1).Resize(1, 7).setFormulaR1C1(texts), AutomationError)
+        << "more texts than cells";
+    EXPECT_THROW(app.Columns(QStringLiteral("A:A")).setFormulaR1C1(texts), AutomationError);
 }
 
 // Every member that needs the instance, for the refusal tests below.
