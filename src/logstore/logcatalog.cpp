@@ -249,16 +249,21 @@ QString LogCatalog::resolve(const QString& argument) const
     return found;
 }
 
+SettingsStore LogCatalog::programSettings() const
+{
+    return SettingsStore(defaultLog_, SettingsStore::Keys::ProgramOnly);
+}
+
 QStringList LogCatalog::remembered() const
 {
-    const QString kept = SettingsStore(defaultLog_).GetSetting(QString::fromLatin1(kOtherLogsKey));
+    const QString kept = programSettings().GetSetting(QString::fromLatin1(kOtherLogsKey));
     return kept.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 void LogCatalog::save(const QString& key, const QString& value)
 {
     try {
-        SettingsStore(defaultLog_).SaveSetting(key, value);
+        programSettings().SaveSetting(key, value);
     } catch (const SettingsError& failure) {
         throw LogCatalogError(failure.what());
     }
@@ -271,7 +276,7 @@ void LogCatalog::keepRemembered(const QStringList& paths)
 
 QString LogCatalog::lastOpened() const
 {
-    const QString last = SettingsStore(defaultLog_).GetSetting(QString::fromLatin1(kLastLogKey));
+    const QString last = programSettings().GetSetting(QString::fromLatin1(kLastLogKey));
     return !last.isEmpty() && QFileInfo::exists(last) ? last : defaultLog_;
 }
 
@@ -409,7 +414,7 @@ QString LogCatalog::rename(const QString& path, const QString& newName)
     QStringList kept = remembered();
     if (kept.removeIf([&](const QString& other) { return samePath(other, from); }) > 0)
         keepRemembered(kept << to);
-    if (samePath(SettingsStore(defaultLog_).GetSetting(QString::fromLatin1(kLastLogKey)), from))
+    if (samePath(programSettings().GetSetting(QString::fromLatin1(kLastLogKey)), from))
         save(QString::fromLatin1(kLastLogKey), to);
     return to;
 }

@@ -13,6 +13,7 @@
 namespace bw {
 
 class InstanceLock;
+class SettingsStore;
 
 // A refused or failed change of the catalogue: what() is the sentence to show, naming
 // the cause. Nothing of the change is left behind.
@@ -86,6 +87,8 @@ public:
     static QString notALog(const QString& path);
 
 private:
+    // The INI file beside the default log, asked only for the program's own keys.
+    SettingsStore programSettings() const;
     QStringList remembered() const;
     void keepRemembered(const QStringList& paths);
     void save(const QString& key, const QString& value);

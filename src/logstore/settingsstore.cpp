@@ -267,10 +267,11 @@ QString SettingsStore::tripsFileFor(const QString& iniFile)
 
 SettingsStore::SettingsStore() : SettingsStore(LogDatabase::defaultPath()) {}
 
-SettingsStore::SettingsStore(const QString& logFile) : file_(settingsPath()), logFile_(logFile)
+SettingsStore::SettingsStore(const QString& logFile, Keys keys)
+    : file_(settingsPath()), logFile_(logFile)
 {
     load();
-    readLogFields();
+    if (keys == Keys::All) readLogFields();
 }
 
 bool SettingsStore::isLogField(const QString& key) { return isLogFieldKey(folded(key)); }

@@ -63,8 +63,12 @@ class SettingsStore {
 public:
     // The program's settings with the log the process uses (LogDatabase::defaultPath).
     SettingsStore();
+    // Which keys the store is asked for. ProgramOnly serves the program's own keys (the
+    // known logs, the last one opened) without opening the log's database, which for a
+    // log open elsewhere means copying it whole to read past its write-ahead file.
+    enum class Keys { All, ProgramOnly };
     // The program's settings with the log whose database is `logFile`.
-    explicit SettingsStore(const QString& logFile);
+    explicit SettingsStore(const QString& logFile, Keys keys = Keys::All);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
