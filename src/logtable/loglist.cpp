@@ -38,10 +38,10 @@ LogCommands logCommands(const LogLine* chosen, const LogCatalog& catalog)
 {
     if (chosen == nullptr || chosen->open) return {};
     const QString path = chosen->path;
-    const bool byDefault = QFileInfo(path).absoluteFilePath()
-                           == QFileInfo(catalog.defaultLog()).absoluteFilePath();
-    const bool inFolder = QFileInfo(path).absolutePath()
-                          == QFileInfo(catalog.logsFolder()).absoluteFilePath();
+    const bool byDefault =
+        QFileInfo(path).absoluteFilePath() == QFileInfo(catalog.defaultLog()).absoluteFilePath();
+    const bool inFolder =
+        QFileInfo(path).absolutePath() == QFileInfo(catalog.logsFolder()).absoluteFilePath();
     return {chosen->readable, !byDefault, catalog.keptApart(path) && !inFolder, true};
 }
 

@@ -87,10 +87,9 @@ LogSessions::Switch LogSessions::open(const QString& path)
         next = openNew(file, result);
     }
     if (!next) {
-        result.failure = text(QT_TRANSLATE_NOOP("LogSessions",
-                                                "The log %1 was not opened; %2 stays open. %3"))
-                             .arg(LogCatalog::nameOf(file), LogCatalog::nameOf(currentPath()),
-                                  result.failure);
+        result.failure =
+            text(QT_TRANSLATE_NOOP("LogSessions", "The log %1 was not opened; %2 stays open. %3"))
+                .arg(LogCatalog::nameOf(file), LogCatalog::nameOf(currentPath()), result.failure);
         return result;
     }
     // The copy reads the log's connection: it ends before the session rests.

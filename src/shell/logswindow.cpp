@@ -7,8 +7,8 @@
 #include "platform/platform.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,8 +69,9 @@ QString askName(QWidget* parent, const QString& title, const QString& initial,
     layout->addWidget(reason);
     layout->addWidget(buttons);
     const auto check = [&] {
-        const QString problem =
-            name->text() == initial && !initial.isEmpty() ? QString() : catalog.nameProblem(name->text());
+        const QString problem = name->text() == initial && !initial.isEmpty()
+                                    ? QString()
+                                    : catalog.nameProblem(name->text());
         reason->setText(problem);
         reason->setAccessibleName(problem);
         buttons->button(QDialogButtonBox::Ok)
@@ -93,7 +94,7 @@ LogsWindow::LogsWindow(QString openLog, Hooks hooks, QWidget* parent)
 {
     setObjectName(QStringLiteral("LogsWindow"));
     setWindowTitle(tr("Logs"));
-    auto* intro = new QLabel(tr("&Logs you keep:"), this);
+    auto* intro = new QLabel(tr("Logs you &keep:"), this);
     intro->setBuddy(table_);
     table_->setObjectName(QStringLiteral("Logs"));
     table_->setAccessibleName(tr("Logs"));
@@ -288,9 +289,8 @@ void LogsWindow::trashChosen()
         fail(tr("The open log cannot be moved to the trash; open another log first."));
         return;
     }
-    const QString question =
-        tr("Move the log %1 (%2) and its files to the trash?")
-            .arg(line->name, QDir::toNativeSeparators(path));
+    const QString question = tr("Move the log %1 (%2) and its files to the trash?")
+                                 .arg(line->name, QDir::toNativeSeparators(path));
     if (ask(question, Dialogs::No, windowTitle(), Dialogs::Icon::Warning) != Dialogs::Yes) return;
     try {
         hooks_.release(path);

@@ -15,7 +15,6 @@
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 namespace bw {
@@ -26,7 +25,8 @@ QStringList placesAt(const QString& path)
 {
     LogDatabase db(path, LogDatabase::Access::ReadOnly);
     QStringList places;
-    for (const StoredTrip& trip : db.tripsInOrder()) places << trip.trip.startingLocation.toString();
+    for (const StoredTrip& trip : db.tripsInOrder())
+        places << trip.trip.startingLocation.toString();
     return places;
 }
 
@@ -108,8 +108,8 @@ TEST(LogSessions, ALogThatCannotBeOpenedLeavesTheOpenOneAndNamesTheCause)
         SCOPED_TRACE(c.name);
         const LogSessions::Switch done = sessions.open(c.path);
         EXPECT_TRUE(done.failure.contains(QLatin1String(c.cause))) << done.failure.toStdString();
-        EXPECT_TRUE(done.failure.contains(QStringLiteral("; %1 stays open")
-                                              .arg(LogCatalog::nameOf(before))))
+        EXPECT_TRUE(done.failure.contains(
+            QStringLiteral("; %1 stays open").arg(LogCatalog::nameOf(before))))
             << done.failure.toStdString();
         EXPECT_EQ(done.left, nullptr);
         EXPECT_EQ(sessions.currentPath(), before);
@@ -157,7 +157,8 @@ TEST(LogList, CommandsAndTitleFollowWhichLogIsChosen)
     const LogCommands none = logCommands(nullptr, catalog);
     EXPECT_FALSE(none.open || none.rename || none.forget || none.trash);
 
-    EXPECT_EQ(mainWindowTitle(QStringLiteral("Brindlewick"), 1, van), QStringLiteral("Brindlewick"));
+    EXPECT_EQ(mainWindowTitle(QStringLiteral("Brindlewick"), 1, van),
+              QStringLiteral("Brindlewick"));
     EXPECT_EQ(mainWindowTitle(QStringLiteral("Brindlewick"), 2, van),
               QStringLiteral("Brindlewick \u2014 Van"));
 }

@@ -6,10 +6,11 @@
 #include "shell/logswindow.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,7 +24,8 @@ QStringList placesAt(const QString& path)
 {
     LogDatabase db(path, LogDatabase::Access::ReadOnly);
     QStringList places;
-    for (const StoredTrip& trip : db.tripsInOrder()) places << trip.trip.startingLocation.toString();
+    for (const StoredTrip& trip : db.tripsInOrder())
+        places << trip.trip.startingLocation.toString();
     return places;
 }
 
@@ -50,7 +52,8 @@ protected:
     {
         QTableWidget* list = window.table();
         QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
-        for (int step = 0; step < list->rowCount() && list->item(list->currentRow(), 0)->text() != name; ++step)
+        for (int step = 0;
+             step < list->rowCount() && list->item(list->currentRow(), 0)->text() != name; ++step)
             QTest::keyClick(list, Qt::Key_Down);
         ASSERT_EQ(list->item(list->currentRow(), 0)->text(), name);
     }
@@ -116,6 +119,17 @@ TEST_F(Logs, AFailedOpenKeepsTheLogAndTrashIsAskedFirstAndNeverTheOpenLog)
     file.close();
 
     inLogsWindow([&](LogsWindow& window) {
+        // Nothing is clipped, and every button is named for a screen reader.
+        const QHeaderView* header = window.table()->horizontalHeader();
+        for (int c = 0; c < window.table()->columnCount(); ++c) {
+            const QString caption = window.table()->horizontalHeaderItem(c)->text();
+            EXPECT_GE(header->sectionSize(c), header->fontMetrics().horizontalAdvance(caption))
+                << caption.toStdString();
+        }
+        for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+            EXPECT_FALSE(button->accessibleName().isEmpty()) << button->text().toStdString();
+            EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        }
         env.dialogs.clear();
         env.dialogs.chooseNextOpenFile(junk);
         QTest::keyClick(window.button("OpenOther"), Qt::Key_Space);
@@ -145,7 +159,8 @@ TEST_F(Logs, AFailedOpenKeepsTheLogAndTrashIsAskedFirstAndNeverTheOpenLog)
         EXPECT_EQ(window.table()->rowCount(), 1);
     });
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_TRUE(QFileInfo::exists(QDir(data.path()).filePath(QStringLiteral("Trash/files/Van.sqlite"))));
+    EXPECT_TRUE(
+        QFileInfo::exists(QDir(data.path()).filePath(QStringLiteral("Trash/files/Van.sqlite"))));
     EXPECT_EQ(f.session().databasePath(), first);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brindlewick"));
 }
@@ -189,7 +204,8 @@ TEST(LogsInTwoProcesses, TwoInstancesWriteTwoLogsAndAThirdOnTheSameLogReadsOnly)
     const auto startOn = [&](Instance& instance, const QString& log, int run, bool hold) {
         LogCatalog().opened(log);
         instance.start(folder.path(), run, hold);
-        EXPECT_TRUE(instance.readUntil(QStringLiteral("done"))) << instance.lines.join(u'\n').toStdString();
+        EXPECT_TRUE(instance.readUntil(QStringLiteral("done")))
+            << instance.lines.join(u'\n').toStdString();
     };
     startOn(first, van, 1, true);
     startOn(second, car, 2, true);
