@@ -5,6 +5,7 @@
 #include "core/messageboxes.h"
 #include "platform/dialogs.h"
 #include "platform/platform.h"
+#include "widgets/listtable.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -27,14 +28,6 @@ namespace bw {
 namespace {
 
 enum Column { NameColumn, VehicleColumn, TripsColumn, LatestColumn, WhereColumn, StateColumn };
-
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
-}
 
 // Asks a log's name, saying while it is typed why a name cannot be taken. `copy`, when
 // given, offers to start from the open log's fields. Empty when cancelled.
@@ -101,16 +94,8 @@ LogsWindow::LogsWindow(QString openLog, Hooks hooks, QWidget* parent)
     table_->setAccessibleDescription(tr("Each log with its vehicle, its number of trips, its "
                                         "latest trip's date and its folder. Enter opens the "
                                         "chosen one."));
-    table_->setColumnCount(StateColumn + 1);
-    table_->setHorizontalHeaderLabels(
-        {tr("Name"), tr("Vehicle"), tr("Trips"), tr("Latest trip"), tr("Folder"), tr("State")});
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    setUpListTable(table_, {tr("Name"), tr("Vehicle"), tr("Trips"), tr("Latest trip"), tr("Folder"),
+                            tr("State")});
     connect(table_, &QTableWidget::activated, this, &LogsWindow::openChosen);
     connect(table_, &QTableWidget::currentCellChanged, this, &LogsWindow::showCommands);
 
@@ -173,17 +158,17 @@ void LogsWindow::reload(const QString& path)
     int current = 0;
     for (int row = 0; row < static_cast<int>(lines_.size()); ++row) {
         const LogLine& line = lines_[static_cast<std::size_t>(row)];
-        auto* name = cell(line.name);
+        auto* name = listCell(line.name);
         QFont font = table_->font();
         font.setBold(line.open);
         name->setFont(font);
         name->setToolTip(QDir::toNativeSeparators(line.path));
         table_->setItem(row, NameColumn, name);
-        table_->setItem(row, VehicleColumn, cell(line.vehicle));
-        table_->setItem(row, TripsColumn, cell(line.trips, Qt::AlignRight));
-        table_->setItem(row, LatestColumn, cell(line.latest));
-        table_->setItem(row, WhereColumn, cell(line.where));
-        table_->setItem(row, StateColumn, cell(line.state));
+        table_->setItem(row, VehicleColumn, listCell(line.vehicle));
+        table_->setItem(row, TripsColumn, listCell(line.trips, Qt::AlignRight));
+        table_->setItem(row, LatestColumn, listCell(line.latest));
+        table_->setItem(row, WhereColumn, listCell(line.where));
+        table_->setItem(row, StateColumn, listCell(line.state));
         if (QFileInfo(line.path) == QFileInfo(chosenPath)) current = row;
     }
     if (!lines_.empty()) table_->setCurrentCell(current, NameColumn);

@@ -9,6 +9,7 @@
 #include "logtable/logsessions.h"
 #include "logtable/logtablemodel.h"
 #include "support/fakeplatform.h"
+#include "support/keptplaces.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,15 +21,7 @@
 namespace bw {
 namespace {
 
-// The places of the log at `path`, read by a reader of its own, as another program would.
-QStringList placesAt(const QString& path)
-{
-    LogDatabase db(path, LogDatabase::Access::ReadOnly);
-    QStringList places;
-    for (const StoredTrip& trip : db.tripsInOrder())
-        places << trip.trip.startingLocation.toString();
-    return places;
-}
+using test::placesAt;
 
 void type(LogSession& session, int row, const QString& place)
 {

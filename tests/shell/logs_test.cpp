@@ -4,6 +4,7 @@
 #include "logstore/logcatalog.h"
 #include "shell/form1fixture.h"
 #include "shell/logswindow.h"
+#include "support/keptplaces.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -19,15 +20,6 @@
 
 namespace bw::test {
 namespace {
-
-QStringList placesAt(const QString& path)
-{
-    LogDatabase db(path, LogDatabase::Access::ReadOnly);
-    QStringList places;
-    for (const StoredTrip& trip : db.tripsInOrder())
-        places << trip.trip.startingLocation.toString();
-    return places;
-}
 
 class Logs : public Form1Test {
 protected:
