@@ -12,7 +12,8 @@ inline QStringList placesAt(const QString& path)
 {
     LogDatabase db(path, LogDatabase::Access::ReadOnly);
     QStringList places;
-    for (const StoredTrip& trip : db.tripsInOrder()) places << trip.trip.startingLocation.toString();
+    for (const StoredTrip& trip : db.tripsInOrder())
+        places << trip.trip.startingLocation.toString();
     return places;
 }
 
