@@ -42,7 +42,8 @@ LogCommands logCommands(const LogLine* chosen, const LogCatalog& catalog)
         QFileInfo(path).absoluteFilePath() == QFileInfo(catalog.defaultLog()).absoluteFilePath();
     const bool inFolder =
         QFileInfo(path).absolutePath() == QFileInfo(catalog.logsFolder()).absoluteFilePath();
-    return {chosen->readable, !byDefault, catalog.keptApart(path) && !inFolder, true};
+    // A listed log neither beside the settings nor in the logs folder is a remembered one.
+    return {chosen->readable, !byDefault, !byDefault && !inFolder, true};
 }
 
 QString mainWindowTitle(const QString& product, int knownLogs, const QString& openLog)

@@ -33,6 +33,7 @@ struct LogCommands {
     bool forget = false;
     bool trash = false;
 };
+// `chosen` is one of the catalogue's lines.
 LogCommands logCommands(const LogLine* chosen, const LogCatalog& catalog);
 
 // The main window's title: the product's alone while one log is known, else with the open

@@ -153,7 +153,11 @@ QPushButton* LogsWindow::button(const char* name) const
 void LogsWindow::reload(const QString& path)
 {
     const QString chosenPath = path.isEmpty() ? openLog_ : path;
-    lines_ = logLines(LogCatalog().list(), openLog_);
+    const LogCatalog catalog;
+    lines_ = logLines(catalog.list(), openLog_);
+    // Decided once a reading: the arrows then only show what applies.
+    commands_.clear();
+    for (const LogLine& line : lines_) commands_.push_back(logCommands(&line, catalog));
     table_->setRowCount(static_cast<int>(lines_.size()));
     int current = 0;
     for (int row = 0; row < static_cast<int>(lines_.size()); ++row) {
@@ -188,9 +192,16 @@ const LogLine* LogsWindow::chosen() const
     return &lines_[static_cast<std::size_t>(row)];
 }
 
+LogCommands LogsWindow::commandsOfChosen() const
+{
+    const int row = table_->currentRow();
+    if (row < 0 || row >= static_cast<int>(commands_.size())) return {};
+    return commands_[static_cast<std::size_t>(row)];
+}
+
 void LogsWindow::showCommands()
 {
-    const LogCommands can = logCommands(chosen(), LogCatalog());
+    const LogCommands can = commandsOfChosen();
     button("Open")->setEnabled(can.open);
     button("Rename")->setEnabled(can.rename);
     button("Forget")->setEnabled(can.forget);
@@ -212,7 +223,7 @@ bool LogsWindow::openAndClose(const QString& path)
 void LogsWindow::openChosen()
 {
     const LogLine* line = chosen();
-    if (line == nullptr || !logCommands(line, LogCatalog()).open) return;
+    if (line == nullptr || !commandsOfChosen().open) return;
     openAndClose(line->path);
 }
 
@@ -233,7 +244,7 @@ void LogsWindow::newLog()
 void LogsWindow::renameChosen()
 {
     const LogLine* line = chosen();
-    if (line == nullptr || !logCommands(line, LogCatalog()).rename) return;
+    if (line == nullptr || !commandsOfChosen().rename) return;
     const QString path = line->path;
     LogCatalog catalog;
     const QString name = askName(this, tr("Rename Log"), line->name, catalog);
@@ -256,7 +267,7 @@ void LogsWindow::openOtherFile()
 void LogsWindow::forgetChosen()
 {
     const LogLine* line = chosen();
-    if (line == nullptr || !logCommands(line, LogCatalog()).forget) return;
+    if (line == nullptr || !commandsOfChosen().forget) return;
     try {
         LogCatalog().forget(line->path);
         reload();

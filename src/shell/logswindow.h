@@ -43,6 +43,7 @@ protected:
 
 private:
     const LogLine* chosen() const;
+    LogCommands commandsOfChosen() const;
     void showCommands();
     void openChosen();
     void newLog();
@@ -56,6 +57,7 @@ private:
     QString openLog_;
     Hooks hooks_;
     std::vector<LogLine> lines_;
+    std::vector<LogCommands> commands_; // of each line
     QTableWidget* table_;
 };
 
