@@ -1,6 +1,7 @@
 // Several logs in the main window: switching between two logs of the most trips a log
 // holds, to a grid that takes keys (the first visit opens the log; a later one finds its
 // session kept), the memory a kept log takes, and the Logs window opening on 100 logs.
+#include "benchlogs.h"
 #include "benchmain.h"
 #include "benchplatform.h"
 #include "logstore/logcatalog.h"
@@ -15,30 +16,12 @@
 #include <QTableWidget>
 
 #include <benchmark/benchmark.h>
-
 #include <malloc.h>
 
 #include <memory>
 #include <stdexcept>
 
 namespace {
-
-// `trips` dated trips in the log at `path`, with its vehicle.
-void fill(const QString& path, int trips)
-{
-    bw::TripChanges changes;
-    for (int i = 1; i <= trips; ++i) {
-        changes.upserts.push_back(
-            {i, double(i),
-             bw::Trip::fromValues({QStringLiteral("%1/%2/2026").arg(i % 12 + 1).arg(i % 28 + 1),
-                                   QStringLiteral("Head office"), QStringLiteral("Client %1").arg(i % 50),
-                                   {}, {}, {}, 20.0, 13.0})});
-    }
-    bw::LogDatabase db(path, bw::LogDatabase::Access::ReadWrite);
-    db.keepLogFields({{QStringLiteral("VehicleDescription"), QStringLiteral("Van")}},
-                     bw::LogDatabase::FieldsWrite::MoveIn);
-    db.apply(changes);
-}
 
 // The heap this process has in use, in bytes.
 double heapInUse() { return static_cast<double>(mallinfo2().uordblks); }
@@ -48,9 +31,9 @@ struct TwoLongLogs {
     {
         bw::LogCatalog catalog;
         first = catalog.create(QStringLiteral("Car"));
-        fill(first, bw::kMaxTrips);
+        bw::bench::fillLog(first, bw::kMaxTrips);
         second = catalog.create(QStringLiteral("Van"));
-        fill(second, bw::kMaxTrips);
+        bw::bench::fillLog(second, bw::kMaxTrips);
         catalog.opened(first);
     }
     std::unique_ptr<bw::Form1> openWindow() const
@@ -118,7 +101,8 @@ void BM_OpenLogsWindow(benchmark::State& state)
 {
     const bw::bench::PrivatePlatform where(QStringLiteral("Varnholt/Brindlewick.ini"));
     bw::LogCatalog catalog;
-    for (int n = 0; n < 100; ++n) fill(catalog.create(QStringLiteral("Log %1").arg(n)), 300);
+    for (int n = 0; n < 100; ++n)
+        bw::bench::fillLog(catalog.create(QStringLiteral("Log %1").arg(n)), 300);
     for (auto _ : state) {
         bw::LogsWindow window(catalog.find(QStringLiteral("Log 0")), {});
         window.show();

@@ -4,7 +4,6 @@
 #include "logstore/logcatalog.h"
 #include "shell/form1fixture.h"
 #include "shell/logswindow.h"
-#include "support/keptplaces.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -20,6 +19,16 @@
 
 namespace bw::test {
 namespace {
+
+// The Starting Locations the log's file holds, read by a reader of its own.
+QStringList placesAt(const QString& path)
+{
+    LogDatabase db(path, LogDatabase::Access::ReadOnly);
+    QStringList places;
+    for (const StoredTrip& trip : db.tripsInOrder())
+        places << trip.trip.startingLocation.toString();
+    return places;
+}
 
 class Logs : public Form1Test {
 protected:
