@@ -1,6 +1,7 @@
 // The list of known logs as the Logs window and `--logs` read it: 100 logs in the logs
 // folder, each read as found (its trips counted, its latest date and vehicle found), at a
 // few hundred trips a log and at the most trips one log holds.
+#include "benchlogs.h"
 #include "benchmain.h"
 #include "benchplatform.h"
 #include "logstore/logcatalog.h"
@@ -20,25 +21,8 @@ struct Logs {
     Logs(int logs, int trips) : where(QStringLiteral("Varnholt/Brindlewick.ini"))
     {
         bw::LogCatalog catalog;
-        bw::TripChanges changes;
-        for (int i = 1; i <= trips; ++i) {
-            changes.upserts.push_back(
-                {i, double(i),
-                 bw::Trip::fromValues({QStringLiteral("%1/%2/2026").arg(i % 12 + 1).arg(i % 28 + 1),
-                                       QStringLiteral("Head office"),
-                                       QStringLiteral("Client"),
-                                       {},
-                                       {},
-                                       {},
-                                       20.0,
-                                       13.0})});
-        }
-        for (int n = 0; n < logs; ++n) {
-            const QString path = catalog.create(QStringLiteral("Log %1").arg(n));
-            bw::LogDatabase db(path, bw::LogDatabase::Access::ReadWrite);
-            db.keepLogFields({{QStringLiteral("VehicleDescription"), QStringLiteral("Van")}});
-            db.apply(changes);
-        }
+        for (int n = 0; n < logs; ++n)
+            bw::bench::fillLog(catalog.create(QStringLiteral("Log %1").arg(n)), trips);
     }
     bw::bench::PrivatePlatform where;
 };

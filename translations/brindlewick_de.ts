@@ -539,6 +539,24 @@ Trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>LogList</name>
+    <message>
+        <source>Open</source>
+        <translation>Geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>LogSessions</name>
+    <message>
+        <source>The log %1 could not be closed: %2</source>
+        <translation>Das Fahrtenbuch %1 konnte nicht geschlossen werden: %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was not opened; %2 stays open. %3</source>
+        <translation>Das Fahrtenbuch %1 wurde nicht geöffnet; %2 bleibt geöffnet. %3</translation>
+    </message>
+</context>
+<context>
     <name>LogTable</name>
     <message>
         <source>A mileage log holds at most %1 trips. %2</source>
@@ -3046,6 +3064,117 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>From the route %1 → %2 (%3 mi)</source>
         <translation>Aus der Strecke %1 → %2 (%3 mi)</translation>
+    </message>
+</context>
+<context>
+    <name>bw::LogsWindow</name>
+    <message>
+        <source>&amp;Name of the log:</source>
+        <translation>&amp;Name des Fahrtenbuchs:</translation>
+    </message>
+    <message>
+        <source>Name of the log</source>
+        <translation>Name des Fahrtenbuchs</translation>
+    </message>
+    <message>
+        <source>&amp;Copy the open log&apos;s employee data, rates, unit and currency</source>
+        <translation>Mitarbeiterdaten, Sätze, Einheit und Währung des geöffneten Fahrtenbuchs &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Fahrtenbücher</translation>
+    </message>
+    <message>
+        <source>Logs you &amp;keep:</source>
+        <translation>&amp;Ihre Fahrtenbücher:</translation>
+    </message>
+    <message>
+        <source>Each log with its vehicle, its number of trips, its latest trip&apos;s date and its folder. Enter opens the chosen one.</source>
+        <translation>Jedes Fahrtenbuch mit Fahrzeug, Anzahl der Fahrten, Datum der letzten Fahrt und Ordner. Die Eingabetaste öffnet das gewählte.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Fahrzeug</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Fahrten</translation>
+    </message>
+    <message>
+        <source>Latest trip</source>
+        <translation>Letzte Fahrt</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;New Log…</source>
+        <translation>&amp;Neues Fahrtenbuch…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Open Other &amp;File…</source>
+        <translation>Andere &amp;Datei öffnen…</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;List</source>
+        <translation>Aus der &amp;Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>In den &amp;Papierkorb</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>New Log</source>
+        <translation>Neues Fahrtenbuch</translation>
+    </message>
+    <message>
+        <source>Rename Log</source>
+        <translation>Fahrtenbuch umbenennen</translation>
+    </message>
+    <message>
+        <source>Open Other Log</source>
+        <translation>Anderes Fahrtenbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Logs (*.sqlite)</source>
+        <translation>Fahrtenbücher (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The open log cannot be moved to the trash; open another log first.</source>
+        <translation>Das geöffnete Fahrtenbuch kann nicht in den Papierkorb verschoben werden; öffnen Sie zuerst ein anderes.</translation>
+    </message>
+    <message>
+        <source>Move the log %1 (%2) and its files to the trash?</source>
+        <translation>Das Fahrtenbuch %1 (%2) und seine Dateien in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>Logs…</source>
+        <translation>Fahrtenbücher…</translation>
     </message>
 </context>
 <context>

@@ -539,6 +539,24 @@ Would you like to proceed anyway?</source>
     </message>
 </context>
 <context>
+    <name>LogList</name>
+    <message>
+        <source>Open</source>
+        <translation>Abierto</translation>
+    </message>
+</context>
+<context>
+    <name>LogSessions</name>
+    <message>
+        <source>The log %1 could not be closed: %2</source>
+        <translation>No se pudo cerrar el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was not opened; %2 stays open. %3</source>
+        <translation>El registro %1 no se abrió; %2 sigue abierto. %3</translation>
+    </message>
+</context>
+<context>
     <name>LogTable</name>
     <message>
         <source>A mileage log holds at most %1 trips. %2</source>
@@ -3043,6 +3061,117 @@ Do you want to replace it?</source>
     <message>
         <source>From the route %1 → %2 (%3 mi)</source>
         <translation>Según la ruta %1 → %2 (%3 mi)</translation>
+    </message>
+</context>
+<context>
+    <name>bw::LogsWindow</name>
+    <message>
+        <source>&amp;Name of the log:</source>
+        <translation>&amp;Nombre del registro:</translation>
+    </message>
+    <message>
+        <source>Name of the log</source>
+        <translation>Nombre del registro</translation>
+    </message>
+    <message>
+        <source>&amp;Copy the open log&apos;s employee data, rates, unit and currency</source>
+        <translation>&amp;Copiar los datos del empleado, las tarifas, la unidad y la moneda del registro abierto</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Logs you &amp;keep:</source>
+        <translation>Sus re&amp;gistros:</translation>
+    </message>
+    <message>
+        <source>Each log with its vehicle, its number of trips, its latest trip&apos;s date and its folder. Enter opens the chosen one.</source>
+        <translation>Cada registro con su vehículo, su número de viajes, la fecha de su último viaje y su carpeta. Intro abre el elegido.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Vehículo</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Viajes</translation>
+    </message>
+    <message>
+        <source>Latest trip</source>
+        <translation>Último viaje</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;New Log…</source>
+        <translation>&amp;Nuevo registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>Cambiar nom&amp;bre…</translation>
+    </message>
+    <message>
+        <source>Open Other &amp;File…</source>
+        <translation>Abrir otro a&amp;rchivo…</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;List</source>
+        <translation>Quitar de la &amp;lista</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>Mover a la &amp;papelera</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>New Log</source>
+        <translation>Nuevo registro</translation>
+    </message>
+    <message>
+        <source>Rename Log</source>
+        <translation>Cambiar nombre del registro</translation>
+    </message>
+    <message>
+        <source>Open Other Log</source>
+        <translation>Abrir otro registro</translation>
+    </message>
+    <message>
+        <source>Logs (*.sqlite)</source>
+        <translation>Registros (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The open log cannot be moved to the trash; open another log first.</source>
+        <translation>El registro abierto no se puede mover a la papelera; abra antes otro registro.</translation>
+    </message>
+    <message>
+        <source>Move the log %1 (%2) and its files to the trash?</source>
+        <translation>¿Mover el registro %1 (%2) y sus archivos a la papelera?</translation>
+    </message>
+    <message>
+        <source>Logs…</source>
+        <translation>Registros…</translation>
     </message>
 </context>
 <context>

@@ -539,6 +539,24 @@ Voulez-vous continuer quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>LogList</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvert</translation>
+    </message>
+</context>
+<context>
+    <name>LogSessions</name>
+    <message>
+        <source>The log %1 could not be closed: %2</source>
+        <translation>Le journal %1 n’a pas pu être fermé : %2</translation>
+    </message>
+    <message>
+        <source>The log %1 was not opened; %2 stays open. %3</source>
+        <translation>Le journal %1 n’a pas été ouvert ; %2 reste ouvert. %3</translation>
+    </message>
+</context>
+<context>
     <name>LogTable</name>
     <message>
         <source>A mileage log holds at most %1 trips. %2</source>
@@ -3042,6 +3060,117 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>From the route %1 → %2 (%3 mi)</source>
         <translation>D&apos;après l&apos;itinéraire %1 → %2 (%3 mi)</translation>
+    </message>
+</context>
+<context>
+    <name>bw::LogsWindow</name>
+    <message>
+        <source>&amp;Name of the log:</source>
+        <translation>&amp;Nom du journal :</translation>
+    </message>
+    <message>
+        <source>Name of the log</source>
+        <translation>Nom du journal</translation>
+    </message>
+    <message>
+        <source>&amp;Copy the open log&apos;s employee data, rates, unit and currency</source>
+        <translation>&amp;Copier les données de l’employé, les taux, l’unité et la devise du journal ouvert</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Journaux</translation>
+    </message>
+    <message>
+        <source>Logs you &amp;keep:</source>
+        <translation>&amp;Vos journaux :</translation>
+    </message>
+    <message>
+        <source>Each log with its vehicle, its number of trips, its latest trip&apos;s date and its folder. Enter opens the chosen one.</source>
+        <translation>Chaque journal avec son véhicule, son nombre de trajets, la date de son dernier trajet et son dossier. Entrée ouvre celui choisi.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Véhicule</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>Latest trip</source>
+        <translation>Dernier trajet</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;New Log…</source>
+        <translation>&amp;Nouveau journal…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renommer…</translation>
+    </message>
+    <message>
+        <source>Open Other &amp;File…</source>
+        <translation>Ouvrir un autre &amp;fichier…</translation>
+    </message>
+    <message>
+        <source>Remove from &amp;List</source>
+        <translation>Retirer de la &amp;liste</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>Mettre à la &amp;corbeille</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>New Log</source>
+        <translation>Nouveau journal</translation>
+    </message>
+    <message>
+        <source>Rename Log</source>
+        <translation>Renommer le journal</translation>
+    </message>
+    <message>
+        <source>Open Other Log</source>
+        <translation>Ouvrir un autre journal</translation>
+    </message>
+    <message>
+        <source>Logs (*.sqlite)</source>
+        <translation>Journaux (*.sqlite)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The open log cannot be moved to the trash; open another log first.</source>
+        <translation>Le journal ouvert ne peut pas être mis à la corbeille ; ouvrez d’abord un autre journal.</translation>
+    </message>
+    <message>
+        <source>Move the log %1 (%2) and its files to the trash?</source>
+        <translation>Mettre le journal %1 (%2) et ses fichiers à la corbeille ?</translation>
+    </message>
+    <message>
+        <source>Logs…</source>
+        <translation>Journaux…</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "logtable/tripcsv.h"
 #include "logtable/triplog.h"
 #include "platform/clock.h"
+#include "platform/datetext.h"
 #include "platform/platform.h"
 
 #include <QFileInfo>
@@ -145,6 +146,34 @@ void LogSession::openLog()
     const QString moved = store_->attachLog(log_->database(), !log_->readOnly());
     if (!moved.isEmpty()) emit notice(moved);
     if (log_->hasDatabase()) claims_ = std::make_unique<ClaimStore>(*log_->database());
+}
+
+QStringList LogSession::openAtOnce()
+{
+    QStringList said;
+    if (const QString notice = adoptEntryLocale(); !notice.isEmpty()) said << notice;
+    for (const char* key :
+         {"AuthorizedBy", "EmployeeID", "EmployeeName", "RatePerMile", "VehicleDescription"}) {
+        const QString name = QString::fromLatin1(key);
+        typed_.insert(name, storedEntry(name));
+    }
+    // A date that does not read is today's, as a new log's period is.
+    const QDate today = platform().clock->today();
+    const auto date = [&](const char* key) {
+        const QDate stored = textToDate(storedEntry(QString::fromLatin1(key)));
+        return stored.isValid() ? stored : today;
+    };
+    periodFrom_ = date("PeriodFrom");
+    periodTo_ = std::max(periodFrom_, date("PeriodTo"));
+    StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_Load));
+    CreateLogTable(table_, trap, 142);
+    openLog();
+    restoreTrips(trap);
+    BindLogTable(table_, *model_, trap);
+    refreshClaimMarks();
+    said << log_->notices();
+    log_->noticesShown();
+    return said;
 }
 
 void LogSession::restoreTrips(StepTrap& trap)

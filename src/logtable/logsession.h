@@ -49,6 +49,8 @@ public:
                QObject* parent = nullptr);
     ~LogSession() override;
 
+    // The log's database file, as given or found beside the settings.
+    const QString& databasePath() const { return databasePath_; }
     SettingsStore& store() { return *store_; }
     KeptEntries& entries() { return *entries_; }
     // The trip log (null before openLog()) and its claims (null while it has no database).
@@ -70,6 +72,11 @@ public:
 
     // Opens the trip log beside the settings, and its claims.
     void openLog();
+    // Opens the log in one go, as a switch to it does (the start-up takes the same steps
+    // one by one between its own): the entries in this locale's forms, the typed fields
+    // and the period read, the table made, filled and bound to the model, the claim marks
+    // read. Returns what the person is to hear, the log's notices among them.
+    QStringList openAtOnce();
     // Fills the table from the log, and reads the rates and units kept beside it.
     void restoreTrips(StepTrap& trap);
     // Writes what the grid still holds and the row count a close keeps.

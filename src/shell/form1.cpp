@@ -5,6 +5,7 @@
 #include "core/messageboxes.h"
 #include "core/twips.h"
 #include "logtable/logsession.h"
+#include "logtable/logsessions.h"
 #include "logtable/logtablemodel.h"
 #include "platform/clock.h"
 #include "platform/datetext.h"
@@ -151,9 +152,18 @@ void nameControls(Form1& form)
     form.DataGrid1->setAccessibleName(form.DataGrid1Caption->text());
 }
 
+// The hand over the buttons (true), the arrow elsewhere, unless busy.
+void pointAt(Form1& form, bool button)
+{
+    const int pointer = button ? kPointerCustom : kPointerDefault;
+    if (form.mousePointer() != kPointerHourglass && form.mousePointer() != pointer)
+        form.setMousePointer(pointer);
+}
+
 } // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), session_(std::make_unique<LogSession>())
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), sessions_(std::make_unique<LogSessions>(LogSessions::startingLog()))
 {
     setObjectName(QStringLiteral("Form1"));
     // The design's small dialog font.
@@ -164,10 +174,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent), session_(std::make_unique<LogSe
     setStyleSheet(QString::fromLatin1(kFrameStyle));
     createControls();
     connectHandlers();
+    bindSession(nullptr);
     centreOnScreen(this);
 }
 
-LogTableModel& Form1::gridModel() const { return session_->model(); }
+LogSession& Form1::session() const { return sessions_->current(); }
+
+LogTableModel& Form1::gridModel() const { return session().model(); }
 
 Form1::~Form1()
 {
@@ -175,8 +188,8 @@ Form1::~Form1()
     // still open in the grid would then hand its text to the model. The text goes in now,
     // while the log is here, and the grid lets go of the model before the session ends.
     finishCellEdit(DataGrid1);
-    disconnect(&session_->model(), nullptr, this, nullptr);
-    disconnect(session_.get(), nullptr, this, nullptr);
+    disconnect(&session().model(), nullptr, this, nullptr);
+    disconnect(&session(), nullptr, this, nullptr);
     DataGrid1->setModel(nullptr);
 }
 
@@ -241,7 +254,6 @@ void Form1::createGrid()
     DataGrid1->verticalHeader()->setDefaultSectionSize(DataGrid1->fontMetrics().height() + 6);
     DataGrid1->setMouseTracking(true);
     DataGrid1->viewport()->setMouseTracking(true);
-    attachView(session_->model(), DataGrid1);
     createTripCommands();
     createRateCommands();
 }
@@ -287,7 +299,7 @@ void Form1::connectHandlers()
 
     const auto onChange = [this](QLineEdit* box, const char* key) {
         connect(box, &QLineEdit::textChanged, this, [this, key](const QString& text) {
-            session_->keepEntry(QString::fromLatin1(key), text);
+            session().keepEntry(QString::fromLatin1(key), text);
         });
     };
     onChange(txtAuthorizedBy, "AuthorizedBy");
@@ -297,27 +309,7 @@ void Form1::connectHandlers()
     onChange(txtVehicleDescription, "VehicleDescription");
     connect(dtpFrom, &QDateEdit::dateChanged, this, [this] { dtpFrom_Change(); });
     connect(dtpTo, &QDateEdit::dateChanged, this, [this] { dtpTo_Change(); });
-    session_->setPeriod(dtpFrom->date(), dtpTo->date());
-
-    // What the open log reports, the window shows.
-    LogSession* log = session_.get();
-    connect(log, &LogSession::notice, this, [](const QString& text) { tell(text); });
-    connect(log, &LogSession::writeFailed, this, [](const QString& why) {
-        tell(tr("The last change to the trips could not be saved. %1").arg(why));
-    });
-    connect(log, &LogSession::dailyBackupFailed, this, [](const QString& why) {
-        tell(tr("The daily backup of the trip log could not be made. %1").arg(why),
-             applicationTitle(), Dialogs::Icon::Warning);
-    });
-    // The pickers keep From <= To as each changes; the order below never trips that rule
-    // in a way that changes the outcome.
-    connect(log, &LogSession::periodShown, this, [this](QDate from, QDate to) {
-        dtpFrom->setDate(from);
-        dtpTo->setDate(to);
-    });
-    connect(log, &LogSession::claimMarksChanged, this, [this] {
-        if (mnuStartNewPeriod) mnuStartNewPeriod->setEnabled(session_->mayStartNewPeriod());
-    });
+    session().setPeriod(dtpFrom->date(), dtpTo->date());
 }
 
 void Form1::setCreateTemplateHandler(std::function<void()> handler)
@@ -346,15 +338,9 @@ void Form1::setMousePointer(int pointer)
     }
 }
 
-void Form1::pointAt(bool button)
-{
-    const int pointer = button ? kPointerCustom : kPointerDefault;
-    if (mousePointer_ != kPointerHourglass && mousePointer_ != pointer) setMousePointer(pointer);
-}
-
 void Form1::mouseMoveEvent(QMouseEvent* event)
 {
-    pointAt(false);
+    pointAt(*this, false);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -363,9 +349,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
         if (qobject_cast<QPushButton*>(watched) != nullptr) {
-            pointAt(true);
+            pointAt(*this, true);
         } else if (qobject_cast<QLineEdit*>(watched) == nullptr) {
-            pointAt(false);
+            pointAt(*this, false);
         }
     } else if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
                && watched == DataGrid1->viewport()) {

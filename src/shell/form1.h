@@ -26,6 +26,7 @@ class QTableView;
 namespace bw {
 
 class LogSession;
+class LogSessions;
 class LogTableModel;
 
 // The program's start-up object: load() runs the start-up steps, closing the window
@@ -54,7 +55,11 @@ public:
     LogTableModel& gridModel() const;
     // The open log behind the window: its trips, history, rates, claims and what the
     // report reads.
-    LogSession& session() const { return *session_; }
+    LogSession& session() const;
+    // "Logs…" (the grid's menu, Ctrl+L) lists the logs; this shows the one at `path`. An
+    // open cell editor goes to the log it belongs to first; a log that cannot be opened is
+    // told with its cause and the window stays on the log it had. False then.
+    bool openLog(const QString& path);
 
     // PreviewHost: the preview's "< Back" shows this window again; closing the preview
     // writes the trip rows as this window's own close does.
@@ -162,7 +167,6 @@ private:
     void dtpFrom_Change();
     void dtpTo_Change();
     void createGridMenu();
-    void createKeyedTrips();
     void createLogCommands();
     void createTripCommands();
     void createRateCommands();
@@ -170,16 +174,18 @@ private:
     // Asks about the trips' warnings and trips claimed before; true to go on.
     bool confirmReport();
     bool dropTrips(QEvent* event);
-    // The hand over the buttons (true), the arrow elsewhere, unless busy.
-    void pointAt(bool button);
     // A copy of the log before a change of the whole table; false when that copy failed
     // and the user chose not to go on without it.
     bool backUpBeforeChange();
     // Puts the entry fields and the period back as they are now.
     std::function<void()> entriesRestorer() const;
+    // Shows the open log's session: the grid on its model, its undo, its fields and its
+    // period, what it says; `left` (null at the start) no longer reaches the window.
+    void bindSession(LogSession* left);
 
-    // The open log. The destructor parts the grid from its model before this goes.
-    std::unique_ptr<LogSession> session_;
+    // The open log and those left while the program runs. The destructor parts the grid
+    // from its model before these go.
+    std::unique_ptr<LogSessions> sessions_;
     int rateLabelWidth_ = 0; // the Rate per Mile label's designed width
     std::function<void()> createTemplate_;
     std::optional<QCursor> mouseIcon_;

@@ -16,7 +16,7 @@ namespace bw {
 
 bool Form1::backUpBeforeChange()
 {
-    const QString failure = session_->backUpNow();
+    const QString failure = session().backUpNow();
     if (failure.isEmpty()) return true;
     // A safety copy that failed is never passed over in silence: the user decides whether
     // the change goes ahead without one.
@@ -29,19 +29,19 @@ bool Form1::backUpBeforeChange()
 
 void Form1::restoreBackupCommand()
 {
-    if (!session_->canBackUp()) return;
+    if (!session().canBackUp()) return;
     finishCellEdit(DataGrid1);
-    session_->model().leaveEditedRow();
+    session().model().leaveEditedRow();
     // Replaces the log with the backup chosen and shows its rows; "" or the reason.
     const auto restore = [this](const QString& file) {
-        if (!session_->canBackUp()) return tr("The trip log is read-only.");
-        const LogSession::Restore restored = session_->restoreFrom(file);
+        if (!session().canBackUp()) return tr("The trip log is read-only.");
+        const LogSession::Restore restored = session().restoreFrom(file);
         if (restored.newer) return tr("The backup was written by a newer version of the program.");
-        if (restored.changed) session_->reloadTrips(tr("Restore"));
+        if (restored.changed) session().reloadTrips(tr("Restore"));
         return restored.problem;
     };
-    RestoreBackupDialog dialog([this] { return session_->backups(); },
-                               session_->table() ? countTrips(*session_->table()) : 0, restore,
+    RestoreBackupDialog dialog([this] { return session().backups(); },
+                               session().table() ? countTrips(*session().table()) : 0, restore,
                                this);
     dialog.exec();
 }

@@ -14,7 +14,7 @@ void Form1::reportHandedOut(const QString& path, const QString& format)
 {
     using Kind = LogSession::HandOut::Kind;
     const bool printed = path.isEmpty();
-    const LogSession::HandOut said = session_->reportHandedOut(path, format);
+    const LogSession::HandOut said = session().reportHandedOut(path, format);
     switch (said.kind) {
     case Kind::Recorded:
         return;
@@ -38,9 +38,9 @@ void Form1::reportHandedOut(const QString& path, const QString& format)
 
 void Form1::startNewPeriodCommand()
 {
-    if (!session_->claims() || !session_->tableOpen() || session_->readOnly()) return;
+    if (!session().claims() || !session().tableOpen() || session().readOnly()) return;
     finishCellEdit(DataGrid1);
-    const LogSession::NewPeriod next = session_->planNewPeriod();
+    const LogSession::NewPeriod next = session().planNewPeriod();
     if (!next.failure.isEmpty()) {
         tell(tr("The claims could not be read. %1").arg(next.failure));
         return;
@@ -55,7 +55,7 @@ void Form1::startNewPeriodCommand()
            nullptr, static_cast<int>(next.plan.rows.size()))
             .arg(dateToText(next.plan.from));
     if (ask(question, Dialogs::Yes) != Dialogs::Yes) return;
-    session_->startNewPeriod(next.plan, tr("Start New Period"));
+    session().startNewPeriod(next.plan, tr("Start New Period"));
     DataGrid1->setFocus();
 }
 

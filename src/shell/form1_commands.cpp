@@ -31,7 +31,7 @@ constexpr char kSupportPage[] = "https://www.brindlewick.example/support";
 
 void Form1::PushButton1_Click()
 {
-    std::shared_ptr<LogTable>& logTable = session_->table();
+    std::shared_ptr<LogTable>& logTable = session().table();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton1_Click));
     // Without a current row there is no row to name in the question or to delete.
     if (!logTable || !logTable->isOpen() || logTable->position() < 0) {
@@ -47,14 +47,14 @@ void Form1::PushButton1_Click()
         return;
     }
     trap.run(102, [&] { setUpdatesEnabled(false); });
-    trap.run(104, [&] { session_->model().deleteCurrentRow(); });
+    trap.run(104, [&] { session().model().deleteCurrentRow(); });
     trap.run(106, [&] { setUpdatesEnabled(true); });
     trap.run(108, [] { tell(tr("Row deleted.")); });
 }
 
 void Form1::PushButton2_Click()
 {
-    std::shared_ptr<LogTable>& logTable = session_->table();
+    std::shared_ptr<LogTable>& logTable = session().table();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton2_Click));
     if (logTable && logTable->RecordCount() >= kMaxTrips) {
         trap.run(100, [] { tellTripLimit(tr("No row was inserted.")); });
@@ -71,17 +71,17 @@ void Form1::PushButton2_Click()
             .value_or(0);
     trap.run(142, [&] {
         requireTable(logTable);
-        session_->model().insertRow(below, blankRowValues());
+        session().model().insertRow(below, blankRowValues());
     });
     trap.run(164, [&] {
         requireTable(logTable).setPosition(below);
-        session_->model().showCursor();
+        session().model().showCursor();
     });
 }
 
 void Form1::PushButton3_Click()
 {
-    std::shared_ptr<LogTable>& logTable = session_->table();
+    std::shared_ptr<LogTable>& logTable = session().table();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_PushButton3_Click));
     const auto answer = trap.value(
         100, [] { return ask(tr("Do you really want clear ?"), Dialogs::No, tr("Question")); });
@@ -90,11 +90,11 @@ void Form1::PushButton3_Click()
     }
     // The new table replaces the old one at the end of the span: one change, undone whole
     // and written whole when it is bound.
-    const LogHistory::Name step(session_->history(), tr("Delete All"));
-    const LogTableModel::Rebuild rebuild(session_->model());
+    const LogHistory::Name step(session().history(), tr("Delete All"));
+    const LogTableModel::Rebuild rebuild(session().model());
     CreateLogTable(logTable, trap, 102);
     const int rows =
-        storedRowCount(session_->log() ? session_->log()->rowCountAtClose() : QString(), trap, 124,
+        storedRowCount(session().log() ? session().log()->rowCountAtClose() : QString(), trap, 124,
                        tr("The stored row count is %1; %2 blank rows were made."));
     for (int i = 1; i <= rows; ++i) {
         trap.run(126, [&] { requireTable(logTable).AddNew(); });
@@ -109,7 +109,7 @@ void Form1::PushButton3_Click()
     });
     trap.run(146, [&] {
         requireTable(logTable);
-        session_->model().bind(logTable);
+        session().model().bind(logTable);
     });
     // The clicked button would keep the focus; the user goes on in the grid.
     DataGrid1->setFocus();
@@ -125,7 +125,7 @@ void Form1::PushButton6_Click()
 
 void Form1::PushButton7_Click()
 {
-    std::shared_ptr<LogTable>& logTable = session_->table();
+    std::shared_ptr<LogTable>& logTable = session().table();
     if (!backUpBeforeChange()) {
         return;
     }
@@ -141,10 +141,10 @@ void Form1::PushButton7_Click()
     trap.run(112, [&] { txtVehicleDescription->setText(sample.vehicleDescription); });
 
     // One step of the history takes back the rows and the entries.
-    const LogHistory::Name step(session_->history(), tr("Load Sample"),
+    const LogHistory::Name step(session().history(), tr("Load Sample"),
                                 {entriesBefore, entriesRestorer(), {}});
     // The grid is told about the swept and appended rows once, when it is bound again.
-    const LogTableModel::Rebuild rebuild(session_->model());
+    const LogTableModel::Rebuild rebuild(session().model());
     trap.run(114, [&] { requireTable(logTable).MoveFirst(); });
     // The rows that exist now are visited once each; deleting one moves the next up.
     const int rows =
@@ -190,7 +190,7 @@ void Form1::PushButton7_Click()
     }
     trap.run(192, [&] {
         requireTable(logTable);
-        session_->model().bind(logTable);
+        session().model().bind(logTable);
     });
 }
 

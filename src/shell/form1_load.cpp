@@ -5,6 +5,7 @@
 #include "core/messageboxes.h"
 #include "core/steptrap.h"
 #include "logtable/logsession.h"
+#include "logtable/logsessions.h"
 #include "logtable/logtablemodel.h"
 #include "logtable/logtablestore.h"
 #include "logtable/triplog.h"
@@ -15,6 +16,7 @@
 #include "platform/platform.h"
 #include "shell/failure.h"
 #include "shell/form1.h"
+#include "shell/form1_logs.h"
 #include "shell/gridview.h"
 #include "shell/isinstalled.h"
 #include "widgets/skin.h"
@@ -33,8 +35,6 @@
 namespace bw {
 
 namespace {
-
-constexpr char kProductCaption[] = "Brindlewick";
 
 QDate storedDate(const QString& text)
 {
@@ -56,7 +56,7 @@ bool Form1::Form_Load()
 
     trap.run(100, [&] { ApplySkin(this); });
     trap.run(104, [&] {
-        setWindowTitle(QString::fromLatin1(kProductCaption));
+        showLogTitle(*this);
         setWindowIcon(applicationIcon());
         SetApplicationTitle();
     });
@@ -66,9 +66,9 @@ bool Form1::Form_Load()
         trap.run(126, [&] { mouseIcon_ = loadCursorFile(cursorFile); });
     }
     // Entries typed under another locale are kept in this one's forms from now on.
-    if (const QString notice = session_->adoptEntryLocale(); !notice.isEmpty()) tell(notice);
+    if (const QString notice = session().adoptEntryLocale(); !notice.isEmpty()) tell(notice);
     const auto restore = [&](int label, QLineEdit* box, const char* key) {
-        trap.run(label, [&] { box->setText(session_->storedEntry(QString::fromLatin1(key))); });
+        trap.run(label, [&] { box->setText(session().storedEntry(QString::fromLatin1(key))); });
     };
     restore(128, txtAuthorizedBy, "AuthorizedBy");
     restore(130, txtEmployeeID, "EmployeeID");
@@ -76,11 +76,11 @@ bool Form1::Form_Load()
     // Both dates are read before either picker is set: setting one raises the period
     // rule, which would overwrite the other's stored value before it was read.
     const std::optional<QDate> from = trap.value(134, [&] {
-        return storedDate(session_->storedEntry(QStringLiteral("PeriodFrom"), today));
+        return storedDate(session().storedEntry(QStringLiteral("PeriodFrom"), today));
     });
     restore(136, txtRatePerMile, "RatePerMile");
     const std::optional<QDate> to = trap.value(
-        138, [&] { return storedDate(session_->storedEntry(QStringLiteral("PeriodTo"), today)); });
+        138, [&] { return storedDate(session().storedEntry(QStringLiteral("PeriodTo"), today)); });
     trap.run(138, [&] {
         const QSignalBlocker blockFrom(dtpFrom);
         const QSignalBlocker blockTo(dtpTo);
@@ -89,30 +89,24 @@ bool Form1::Form_Load()
     });
     restore(140, txtVehicleDescription, "VehicleDescription");
 
-    session_->setPeriod(dtpFrom->date(), dtpTo->date());
-    CreateLogTable(session_->table(), trap, 142);
-    session_->openLog();
-    session_->restoreTrips(trap);
-    if (session_->log()->readOnly()) {
-        // Nothing typed here could be kept: the grid and the trip commands stay still.
-        DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        for (QObject* command :
-             std::initializer_list<QObject*>{PushButton1, PushButton2, PushButton3, PushButton7,
-                                             mnuImportTrips, mnuImportDrives, mnuRestoreBackup}) {
-            command->setProperty("enabled", false);
-        }
-    }
-    BindLogTable(session_->table(), session_->model(), trap);
-    session_->refreshClaimMarks();
-    for (const QString& notice : session_->log()->notices()) tell(notice);
-    session_->log()->noticesShown();
+    session().setPeriod(dtpFrom->date(), dtpTo->date());
+    CreateLogTable(session().table(), trap, 142);
+    session().openLog();
+    session().restoreTrips(trap);
+    // Nothing typed into a read-only log could be kept: the grid and the trip commands
+    // stay still.
+    showLogAccess(*this);
+    BindLogTable(session().table(), session().model(), trap);
+    session().refreshClaimMarks();
+    for (const QString& notice : session().log()->notices()) tell(notice);
+    session().log()->noticesShown();
 
     const bool mayRun = trap.value(190, [] { return CheckExcelInstalled(); }).value_or(true);
     if (mayRun) {
         txtEmployeeName->setFocus();
         // After the window has opened: the day's backup runs a few pages at a time from
         // the event loop, so a large log never holds up the start.
-        QTimer::singleShot(0, session_.get(), [this] { session_->startDailyBackup(); });
+        QTimer::singleShot(0, &session(), [this] { session().startDailyBackup(); });
     }
     return mayRun;
 }
@@ -128,15 +122,17 @@ void Form1::Form_QueryUnload()
 {
     finishCellEdit(DataGrid1);
     // Closing leaves the row being edited, so its fills are stored with it.
-    session_->model().leaveEditedRow();
+    session().model().leaveEditedRow();
     // The copy reads the log's connection: it ends before that closes.
-    session_->endDailyBackup();
+    session().endDailyBackup();
     StepTrap trap(QString::fromLatin1(ErrorLocation::Form1_Form_QueryUnload));
     // Every finished change is kept already; the close keeps the last ones and the row
     // count that "Delete All" starts over with.
-    trap.run(100, [&] { session_->closeLog(); });
+    trap.run(100, [&] { session().closeLog(); });
     // Entries a full disk kept waiting have their last chance here.
-    trap.run(102, [&] { session_->closeEntries(); });
+    trap.run(102, [&] { session().closeEntries(); });
+    // The logs left earlier close as the open one does.
+    for (const QString& failure : sessions_->closeLeft()) tell(failure);
 }
 
 void Form1::showMainWindow()
@@ -159,8 +155,8 @@ void Form1::dtpFrom_Change()
     if (dtpFrom->date() > dtpTo->date()) {
         dtpTo->setDate(dtpFrom->date());
     }
-    session_->setPeriod(dtpFrom->date(), dtpTo->date());
-    session_->keepEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()));
+    session().setPeriod(dtpFrom->date(), dtpTo->date());
+    session().keepEntry(QStringLiteral("PeriodFrom"), dateToText(dtpFrom->date()));
 }
 
 void Form1::dtpTo_Change()
@@ -168,8 +164,8 @@ void Form1::dtpTo_Change()
     if (dtpTo->date() < dtpFrom->date()) {
         dtpFrom->setDate(dtpTo->date());
     }
-    session_->setPeriod(dtpFrom->date(), dtpTo->date());
-    session_->keepEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()));
+    session().setPeriod(dtpFrom->date(), dtpTo->date());
+    session().keepEntry(QStringLiteral("PeriodTo"), dateToText(dtpTo->date()));
 }
 
 } // namespace bw

@@ -62,8 +62,7 @@ void popUpRateMenu(Form1& form, const QPoint& pos)
 
 } // namespace
 
-// The rates' commands, the Rate per Mile box's menu, and what the session says of its
-// rates, units and writes.
+// The rates' commands and the Rate per Mile box's menu.
 void Form1::createRateCommands()
 {
     mnuRatesByDate = new QAction(RatesDialog::commandText(), this);
@@ -90,33 +89,22 @@ void Form1::createRateCommands()
             [this](const QPoint& pos) { popUpRateMenu(*this, pos); });
     connect(txtRatePerMile, &QLineEdit::textChanged, this,
             [this] { markTypedRate(txtRatePerMile); });
-
-    LogSession* log = session_.get();
-    connect(log, &LogSession::ratesUnreadable, this, [](const QString& why) {
-        warn(tr("The rates by date could not be read: %1").arg(why));
-    });
-    connect(log, &LogSession::unitsNotKept, this, [](const QString& why) {
-        warn(tr("The distance unit and currency were not kept: %1").arg(why));
-    });
-    connect(log, &LogSession::unitsChanged, this,
-            [this](const LogUnits& units) { showUnits(units); });
-    showUnits(session_->units());
 }
 
 bool Form1::setDistanceUnitCommand(DistanceUnit unit)
 {
-    LogUnits units = session_->units();
+    LogUnits units = session().units();
     units.distance = unit;
-    return session_->changeUnits(units, unit == DistanceUnit::Kilometres
+    return session().changeUnits(units, unit == DistanceUnit::Kilometres
                                             ? tr("Distances in Kilometres")
                                             : tr("Distances in Miles"));
 }
 
 bool Form1::setCurrencyCommand(const Currency& currency)
 {
-    LogUnits units = session_->units();
+    LogUnits units = session().units();
     units.currency = currency;
-    return session_->changeUnits(units, tr("Currency: %1").arg(currency.symbol));
+    return session().changeUnits(units, tr("Currency: %1").arg(currency.symbol));
 }
 
 void Form1::showUnits(const LogUnits& units)
@@ -136,20 +124,20 @@ void Form1::showUnits(const LogUnits& units)
 void Form1::ratesCommand()
 {
     finishCellEdit(DataGrid1);
-    RatesDialog dialog(session_->rateSchedule(), dtpFrom->date(),
+    RatesDialog dialog(session().rateSchedule(), dtpFrom->date(),
                        readTripNumber(txtRatePerMile->text()).value_or(0.0), this, QLocale(),
-                       session_->units());
+                       session().units());
     if (dialog.exec() != QDialog::Accepted) return;
-    if (const QString why = session_->keepRates(dialog.schedule()); !why.isEmpty())
+    if (const QString why = session().keepRates(dialog.schedule()); !why.isEmpty())
         warn(tr("The rates by date were not kept: %1").arg(why));
 }
 
 void Form1::recalculateReimbursementsCommand()
 {
-    if (!session_->tableOpen()) return;
+    if (!session().tableOpen()) return;
     finishCellEdit(DataGrid1);
     const std::vector<Recalculation> changes =
-        reimbursementRecalculations(*session_->table(), session_->tripRates());
+        reimbursementRecalculations(*session().table(), session().tripRates());
     if (changes.empty()) {
         tell(tr("Every Reimbursement is already its Mileage × its rate."));
         return;
@@ -159,7 +147,7 @@ void Form1::recalculateReimbursementsCommand()
         tr("%n Reimbursement(s) change(s) to their Mileage × their rate.", nullptr, count)
         + QStringLiteral("\r\n\r\n") + tr("Recalculate them?");
     if (ask(question, Dialogs::Yes) != Dialogs::Yes) return;
-    session_->recalculate(changes, tr("Recalculate Reimbursements"));
+    session().recalculate(changes, tr("Recalculate Reimbursements"));
 }
 
 } // namespace bw

@@ -121,7 +121,7 @@ bool Form1::dropTrips(QEvent* event)
 
 bool Form1::importTripsFrom(const QString& path)
 {
-    if (!session_->tableOpen()) {
+    if (!session().tableOpen()) {
         return false;
     }
     const QString name = QFileInfo(path).fileName();
@@ -135,7 +135,7 @@ bool Form1::importTripsFrom(const QString& path)
         warnUser(tr("No trips were imported from \"%1\". %2").arg(name, read.failure));
         return false;
     }
-    const LogTable& table = *session_->table();
+    const LogTable& table = *session().table();
     const int total = static_cast<int>(read.trips.size());
     const int fit = std::min(total, tripPlacement(table).capacity);
     if (fit == 0) {
@@ -166,24 +166,24 @@ bool Form1::importTripsFrom(const QString& path)
     if (!backUpBeforeChange()) {
         return false;
     }
-    session_->placeImported(read.trips, true, tr("Import of Trips"));
+    session().placeImported(read.trips, true, tr("Import of Trips"));
     return true;
 }
 
 void Form1::importDrivesCommand()
 {
     finishCellEdit(DataGrid1);
-    if (!session_->tableOpen() || session_->readOnly()) return;
+    if (!session().tableOpen() || session().readOnly()) return;
     const std::vector<Trip> trips =
-        reviewDrives(this, {*session_->table(), session_->driveReview(), session_->tripBook(),
-                            session_->periodFrom(), session_->periodTo()});
+        reviewDrives(this, {*session().table(), session().driveReview(), session().tripBook(),
+                            session().periodFrom(), session().periodTo()});
     if (trips.empty() || !backUpBeforeChange()) return;
-    session_->placeImported(trips, false, tr("Import of Drives"));
+    session().placeImported(trips, false, tr("Import of Drives"));
 }
 
 bool Form1::exportTripsTo(const QString& path)
 {
-    if (!session_->tableOpen()) {
+    if (!session().tableOpen()) {
         return false;
     }
     if (QFileInfo::exists(path)
@@ -193,7 +193,7 @@ bool Form1::exportTripsTo(const QString& path)
     }
     finishCellEdit(DataGrid1);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(*session_->table())) < 0
+    if (!file.open(QIODevice::WriteOnly) || file.write(writeTripsCsv(*session().table())) < 0
         || !file.commit()) {
         warnUser(tr("Cannot write \"%1\": %2").arg(path, file.errorString()));
         return false;
@@ -203,16 +203,16 @@ bool Form1::exportTripsTo(const QString& path)
 
 bool Form1::confirmReport()
 {
-    if (!session_->tableOpen()) {
+    if (!session().tableOpen()) {
         return true;
     }
     finishCellEdit(DataGrid1);
     const std::vector<WarnedTrip> warned =
-        warnedTrips(*session_->table(), TripPeriod{session_->periodFrom(), session_->periodTo()},
-                    session_->tripRates());
+        warnedTrips(*session().table(), TripPeriod{session().periodFrom(), session().periodTo()},
+                    session().tripRates());
     if (!warned.empty() && !askUser(warningQuestion(warned), Dialogs::Yes)) return false;
     // A report that holds trips claimed before would claim them twice.
-    const QString claimed = session_->claimedTripsQuestion();
+    const QString claimed = session().claimedTripsQuestion();
     return claimed.isEmpty() || ask(claimed, Dialogs::No) == Dialogs::Yes;
 }
 

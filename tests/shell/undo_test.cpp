@@ -319,15 +319,26 @@ TEST_P(UndoMenu, OpensInOneOrderNamingTheChangesAndUndoes)
         menu->geometry().intersects(QRect(form->DataGrid1->viewport()->mapToGlobal(QPoint(0, 0)),
                                           form->DataGrid1->viewport()->size())))
         << "the menu opens at the grid";
-    EXPECT_EQ(
-        menuEntries(),
-        QStringList({"Undo Delete All  Ctrl+Z", "Redo  Ctrl+Shift+Z, Ctrl+Y", "-",
-                     "Insert Below Selected Row  Alt+Ins", "Delete Selected Row  Alt+Del",
-                     "Delete All", "Duplicate Trip  Ctrl+D", "Add Return Trip  Ctrl+R",
-                     "Add Frequent Trip", "-", "Claim History…  Ctrl+H", "Summary…  Ctrl+U",
-                     "Start New Period…", "Import Trips from CSV...  Ctrl+I",
-                     "Import Drives…  Ctrl+Shift+I", "Export Trips to CSV...", "Rates by Date…",
-                     "Recalculate Reimbursements", "Restore Log from Backup…"}));
+    EXPECT_EQ(menuEntries(), QStringList({"Undo Delete All  Ctrl+Z",
+                                          "Redo  Ctrl+Shift+Z, Ctrl+Y",
+                                          "-",
+                                          "Insert Below Selected Row  Alt+Ins",
+                                          "Delete Selected Row  Alt+Del",
+                                          "Delete All",
+                                          "Duplicate Trip  Ctrl+D",
+                                          "Add Return Trip  Ctrl+R",
+                                          "Add Frequent Trip",
+                                          "-",
+                                          "Logs…  Ctrl+L",
+                                          "Claim History…  Ctrl+H",
+                                          "Summary…  Ctrl+U",
+                                          "Start New Period…",
+                                          "Import Trips from CSV...  Ctrl+I",
+                                          "Import Drives…  Ctrl+Shift+I",
+                                          "Export Trips to CSV...",
+                                          "Rates by Date…",
+                                          "Recalculate Reimbursements",
+                                          "Restore Log from Backup…"}));
 
     const TripRows deleted = log();
     finished = 0;
