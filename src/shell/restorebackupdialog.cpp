@@ -3,9 +3,9 @@
 
 #include "core/messageboxes.h"
 #include "platform/datetext.h"
+#include "widgets/listtable.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -18,15 +18,7 @@ namespace bw {
 
 namespace {
 
-enum Column { WhenColumn, TripsColumn, LatestColumn, ColumnCount };
-
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    return item;
-}
+enum Column { WhenColumn, TripsColumn, LatestColumn };
 
 } // namespace
 
@@ -46,15 +38,7 @@ RestoreBackupDialog::RestoreBackupDialog(ListFunction list, qint64 currentTrips,
     table_->setAccessibleDescription(
         tr("Each backup with when it was taken, its number of trips and its latest trip's "
            "date. Enter restores the chosen one."));
-    table_->setColumnCount(ColumnCount);
-    table_->setHorizontalHeaderLabels({tr("Backup taken"), tr("Trips"), tr("Latest trip")});
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    setUpListTable(table_, {tr("Backup taken"), tr("Trips"), tr("Latest trip")});
     connect(table_, &QTableWidget::doubleClicked, this, &RestoreBackupDialog::restoreChosen);
 
     emptyNote_->setText(tr("There are no backups of the log yet."));
@@ -85,12 +69,12 @@ QString RestoreBackupDialog::whenText(const QDateTime& when)
 void RestoreBackupDialog::fillRow(int row, const BackupInfo& info)
 {
     const QLocale locale;
-    table_->setItem(row, WhenColumn, cell(whenText(info.when)));
+    table_->setItem(row, WhenColumn, listCell(whenText(info.when)));
     table_->setItem(
         row, TripsColumn,
-        cell(info.readable ? locale.toString(info.trips) : tr("unreadable"), Qt::AlignRight));
+        listCell(info.readable ? locale.toString(info.trips) : tr("unreadable"), Qt::AlignRight));
     table_->setItem(row, LatestColumn,
-                    cell(info.latestTrip.isValid() ? dateToText(info.latestTrip) : QString()));
+                    listCell(info.latestTrip.isValid() ? dateToText(info.latestTrip) : QString()));
 }
 
 void RestoreBackupDialog::reload()
