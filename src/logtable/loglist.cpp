@@ -52,4 +52,6 @@ QString mainWindowTitle(const QString& product, int knownLogs, const QString& op
     return QStringLiteral("%1 \u2014 %2").arg(product, LogCatalog::nameOf(openLog));
 }
 
+int knownLogCount() { return static_cast<int>(LogCatalog().paths().size()); }
+
 } // namespace bw

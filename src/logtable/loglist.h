@@ -39,5 +39,7 @@ LogCommands logCommands(const LogLine* chosen, const LogCatalog& catalog);
 // The main window's title: the product's alone while one log is known, else with the open
 // log's name, "Brindlewick — Van".
 QString mainWindowTitle(const QString& product, int knownLogs, const QString& openLog);
+// How many logs the catalogue knows now.
+int knownLogCount();
 
 } // namespace bw

@@ -3,7 +3,6 @@
 
 #include "core/mainmodule.h"
 #include "core/messageboxes.h"
-#include "logstore/logcatalog.h"
 #include "logtable/loglist.h"
 #include "logtable/logsession.h"
 #include "logtable/logsessions.h"
@@ -46,8 +45,7 @@ void showEntries(Form1& form)
 
 void showLogTitle(Form1& form)
 {
-    form.setWindowTitle(mainWindowTitle(QString::fromLatin1(kProductCaption),
-                                        static_cast<int>(LogCatalog().paths().size()),
+    form.setWindowTitle(mainWindowTitle(QString::fromLatin1(kProductCaption), knownLogCount(),
                                         form.session().databasePath()));
 }
 
