@@ -3176,6 +3176,22 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Logs…</source>
         <translation>Fahrtenbücher…</translation>
     </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Ordner: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Folder…</source>
+        <translation>O&amp;rdner…</translation>
+    </message>
+    <message>
+        <source>Choose the folder of the new log</source>
+        <translation>Ordner des neuen Fahrtenbuchs wählen</translation>
+    </message>
+    <message>
+        <source>Folder of the New Log</source>
+        <translation>Ordner des neuen Fahrtenbuchs</translation>
+    </message>
 </context>
 <context>
     <name>bw::RatesDialog</name>

@@ -3173,6 +3173,22 @@ Do you want to replace it?</source>
         <source>Logs…</source>
         <translation>Registros…</translation>
     </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Carpeta: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Folder…</source>
+        <translation>Ca&amp;rpeta…</translation>
+    </message>
+    <message>
+        <source>Choose the folder of the new log</source>
+        <translation>Elegir la carpeta del nuevo registro</translation>
+    </message>
+    <message>
+        <source>Folder of the New Log</source>
+        <translation>Carpeta del nuevo registro</translation>
+    </message>
 </context>
 <context>
     <name>bw::RatesDialog</name>

@@ -3172,6 +3172,22 @@ Voulez-vous le remplacer ?</translation>
         <source>Logs…</source>
         <translation>Journaux…</translation>
     </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Dossier : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Folder…</source>
+        <translation>&amp;Dossier…</translation>
+    </message>
+    <message>
+        <source>Choose the folder of the new log</source>
+        <translation>Choisir le dossier du nouveau journal</translation>
+    </message>
+    <message>
+        <source>Folder of the New Log</source>
+        <translation>Dossier du nouveau journal</translation>
+    </message>
 </context>
 <context>
     <name>bw::RatesDialog</name>

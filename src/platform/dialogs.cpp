@@ -72,6 +72,12 @@ QStringList QtDialogs::openFileNames(const OpenFile& request)
     return openFiles(request, QFileDialog::ExistingFiles);
 }
 
+QString QtDialogs::folderName(const OpenFile& request)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), request.title,
+                                             request.directory);
+}
+
 bool QtDialogs::printDialog(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());

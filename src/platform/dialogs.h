@@ -59,6 +59,9 @@ public:
         const QString path = openFileName(request);
         return path.isEmpty() ? QStringList() : QStringList{path};
     }
+    // An existing folder (the request's filters unused), or an empty string when the user
+    // cancelled. A seam without a folder dialog of its own offers none.
+    virtual QString folderName(const OpenFile& /*request*/) { return QString(); }
     // True when the user chose to print; the printer is then set up as they chose.
     virtual bool printDialog(QPrinter& printer) = 0;
 };
@@ -68,6 +71,7 @@ public:
     Answer message(const Message& message) override;
     SaveChoice saveFile(const SaveFile& request) override;
     QString openFileName(const OpenFile& request) override;
+    QString folderName(const OpenFile& request) override;
     QStringList openFileNames(const OpenFile& request) override;
     bool printDialog(QPrinter& printer) override;
 };

@@ -92,6 +92,7 @@ public:
     {
         return inner_.openFileNames(request);
     }
+    QString folderName(const OpenFile& request) override { return inner_.folderName(request); }
     bool printDialog(QPrinter& printer) override { return inner_.printDialog(printer); }
     int failures = 0;
 

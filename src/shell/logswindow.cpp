@@ -29,10 +29,43 @@ namespace {
 
 enum Column { NameColumn, VehicleColumn, TripsColumn, LatestColumn, WhereColumn, StateColumn };
 
-// Asks a log's name, saying while it is typed why a name cannot be taken. `copy`, when
-// given, offers to start from the open log's fields. Empty when cancelled.
+// Where a new log goes, and whether it starts from the open log's fields.
+struct NewLogPlace {
+    QString folder;
+    bool copy = false;
+};
+
+// The folder line of the new log's dialog: shown as the system writes paths, with a button
+// that chooses another folder (a USB stick, a synced folder).
+void addFolderChoice(QDialog& dialog, QVBoxLayout* layout, QString& folder)
+{
+    const auto shown = [](const QString& path) {
+        return LogsWindow::tr("Folder: %1").arg(QDir::toNativeSeparators(path));
+    };
+    auto* where = new QLabel(shown(folder), &dialog);
+    where->setObjectName(QStringLiteral("Folder"));
+    auto* choose = new QPushButton(LogsWindow::tr("&Folder…"), &dialog);
+    choose->setObjectName(QStringLiteral("ChooseFolder"));
+    choose->setAccessibleName(LogsWindow::tr("Choose the folder of the new log"));
+    choose->setAutoDefault(false);
+    QObject::connect(choose, &QPushButton::clicked, &dialog, [&folder, where, shown] {
+        const QString chosen = platform().dialogs->folderName(
+            {LogsWindow::tr("Folder of the New Log"), QStringList(), folder});
+        if (chosen.isEmpty()) return;
+        folder = chosen;
+        where->setText(shown(folder));
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(where, 1);
+    row->addWidget(choose);
+    layout->addLayout(row);
+}
+
+// Asks a log's name, saying while it is typed why a name cannot be taken. `place`, when
+// given, offers another folder and to start from the open log's fields. Empty when
+// cancelled.
 QString askName(QWidget* parent, const QString& title, const QString& initial,
-                const LogCatalog& catalog, bool* copy = nullptr)
+                const LogCatalog& catalog, NewLogPlace* place = nullptr)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("LogName"));
@@ -52,7 +85,8 @@ QString askName(QWidget* parent, const QString& title, const QString& initial,
     layout->addWidget(label);
     layout->addWidget(name);
     QCheckBox* fields = nullptr;
-    if (copy != nullptr) {
+    if (place != nullptr) {
+        addFolderChoice(dialog, layout, place->folder);
         fields = new QCheckBox(
             LogsWindow::tr("&Copy the open log's employee data, rates, unit and currency"),
             &dialog);
@@ -75,7 +109,7 @@ QString askName(QWidget* parent, const QString& title, const QString& initial,
     name->selectAll();
     dialog.setMinimumWidth(dialog.sizeHint().width() + 120);
     if (dialog.exec() != QDialog::Accepted) return {};
-    if (copy != nullptr) *copy = fields->isChecked();
+    if (place != nullptr) place->copy = fields->isChecked();
     return name->text().trimmed();
 }
 
@@ -230,11 +264,11 @@ void LogsWindow::openChosen()
 void LogsWindow::newLog()
 {
     LogCatalog catalog;
-    bool copy = false;
-    const QString name = askName(this, tr("New Log"), QString(), catalog, &copy);
+    NewLogPlace place{catalog.logsFolder()};
+    const QString name = askName(this, tr("New Log"), QString(), catalog, &place);
     if (name.isEmpty()) return;
     try {
-        const QString made = catalog.create(name, QString(), copy ? openLog_ : QString());
+        const QString made = catalog.create(name, place.folder, place.copy ? openLog_ : QString());
         if (!openAndClose(made)) reload(made);
     } catch (const LogCatalogError& failure) {
         fail(QString::fromUtf8(failure.what()));

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -164,6 +165,32 @@ TEST_F(Logs, AFailedOpenKeepsTheLogAndTrashIsAskedFirstAndNeverTheOpenLog)
         QFileInfo::exists(QDir(data.path()).filePath(QStringLiteral("Trash/files/Van.sqlite"))));
     EXPECT_EQ(f.session().databasePath(), first);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Brindlewick"));
+}
+
+TEST_F(Logs, ANewLogGoesToTheFolderChosenAndOpens)
+{
+    Form1& f = openShown();
+    const QString stick = QDir(env.tempRoot()).filePath(QStringLiteral("stick"));
+    ASSERT_TRUE(QDir().mkpath(stick));
+    inLogsWindow([&](LogsWindow& window) {
+        QTimer::singleShot(0, [&] {
+            QWidget* ask = QApplication::activeModalWidget();
+            ASSERT_EQ(ask->objectName(), QStringLiteral("LogName"));
+            env.dialogs.chooseNextOpenFile(stick);
+            QTest::keyClick(ask->findChild<QPushButton*>(QStringLiteral("ChooseFolder")),
+                            Qt::Key_Space);
+            EXPECT_TRUE(ask->findChild<QLabel*>(QStringLiteral("Folder"))->text().endsWith(stick));
+            auto* name = ask->findChild<QLineEdit*>(QStringLiteral("Name"));
+            QTest::keyClicks(name, QStringLiteral("Car"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::keyClick(window.button("NewLog"), Qt::Key_Space);
+    });
+    const QString car =
+        QFileInfo(QDir(stick).filePath(QStringLiteral("Car.sqlite"))).absoluteFilePath();
+    EXPECT_EQ(QFileInfo(f.session().databasePath()).absoluteFilePath(), car);
+    EXPECT_TRUE(LogCatalog().paths().contains(car));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Brindlewick \u2014 Car"));
 }
 
 // The real window in processes of its own (the crash driver), each on the log opened last.

@@ -19,6 +19,8 @@ public:
     SaveChoice saveFile(const SaveFile& request) override;
     QString openFileName(const OpenFile& request) override;
     QStringList openFileNames(const OpenFile& request) override;
+    // Answered as an open dialog is (chooseNextOpenFile) and recorded with them.
+    QString folderName(const OpenFile& request) override { return openFileName(request); }
     bool printDialog(QPrinter& printer) override;
 
     void answerNext(Answer answer) { answers_.push_back(answer); }
