@@ -21,8 +21,6 @@ namespace bw {
 
 namespace {
 
-constexpr char kProductCaption[] = "Brindlewick";
-
 // The fields and the period of the log now on show. The fields go through their change
 // handling as at the start; the period is the session's already.
 void showEntries(Form1& form)
@@ -45,7 +43,7 @@ void showEntries(Form1& form)
 
 void showLogTitle(Form1& form)
 {
-    form.setWindowTitle(mainWindowTitle(QString::fromLatin1(kProductCaption), knownLogCount(),
+    form.setWindowTitle(mainWindowTitle(QString::fromLatin1(kProductName), knownLogCount(),
                                         form.session().databasePath()));
 }
 
