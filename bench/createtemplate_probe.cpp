@@ -7,6 +7,7 @@
 // whole processes.
 #include "platform/appidentity.h"
 #include "platform/dialogs.h"
+#include "platform/largeheap.h"
 #include "platform/platform.h"
 #include "preview/form2.h"
 #include "shell/form1.h"
@@ -88,6 +89,7 @@ private:
 
 int main(int argc, char** argv)
 {
+    bw::reserveLargeHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     bw::setUpApplicationIdentity();

@@ -3,6 +3,7 @@
 // showing the window), then the first paint of the main window, then exit. Run by
 // bench/startup.sh, which times whole processes.
 #include "platform/appidentity.h"
+#include "platform/largeheap.h"
 #include "shell/programwindows.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ private:
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bw::reserveLargeHeap();
     QApplication app(argc, argv);
     FirstPaint firstPaint;
     app.installEventFilter(&firstPaint);

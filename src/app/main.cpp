@@ -1,5 +1,6 @@
 // The desktop program's entry point: start-up, the two windows and ending the session.
 #include "platform/appidentity.h"
+#include "platform/largeheap.h"
 #include "platform/terminationsignals.h"
 #include "platform/translations.h"
 #include "shell/programwindows.h"
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    bw::reserveLargeHeap();
     QApplication app(argc, argv);
     bw::setUpApplicationIdentity();
     // The user's language, before the first window makes its captions.

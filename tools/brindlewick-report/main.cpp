@@ -1,5 +1,6 @@
 // The report tool's entry point: an offscreen application running the tool.
 #include "brindlewick-report/reporttool.h"
+#include "platform/largeheap.h"
 #include "platform/translations.h"
 
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    bw::reserveLargeHeap();
     // The picture needs fonts, hence a GUI application, but never a display; the
     // offscreen platform also keeps the picture the same wherever the tool runs.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
