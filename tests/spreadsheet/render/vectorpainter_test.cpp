@@ -128,13 +128,16 @@ qsizetype textObjects(const QByteArray& pdf)
 {
     qsizetype count = 0;
     QByteArray inflated(1 << 20, '\0');
-    for (qsizetype at = pdf.indexOf(">>\nstream\n"); at >= 0; at = pdf.indexOf(">>\nstream\n", at + 1)) {
+    for (qsizetype at = pdf.indexOf(">>\nstream\n"); at >= 0;
+         at = pdf.indexOf(">>\nstream\n", at + 1)) {
         const qsizetype start = at + 10;
         uLongf size = static_cast<uLongf>(inflated.size());
         if (uncompress(reinterpret_cast<Bytef*>(inflated.data()), &size,
                        reinterpret_cast<const Bytef*>(pdf.constData() + start),
-                       static_cast<uLong>(pdf.indexOf("\nendstream", start) - start)) == Z_OK)
-            count += QByteArrayView(inflated.constData(), static_cast<qsizetype>(size)).count("BT\n");
+                       static_cast<uLong>(pdf.indexOf("\nendstream", start) - start))
+            == Z_OK)
+            count +=
+                QByteArrayView(inflated.constData(), static_cast<qsizetype>(size)).count("BT\n");
     }
     return count;
 }
