@@ -4,8 +4,10 @@
 #include "spreadsheet/render/celltext.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace bw::ss::render {
@@ -58,6 +60,14 @@ VectorPainter::VectorPainter(QPainter& painter)
     : painter_(painter), transform_(painter.worldTransform()),
       deviceFills_(transform_.type() <= QTransform::TxScale)
 {
+    if (painter.hasClipping()) {
+        // Pieces join where they stay off the clip's edge by half a unit: inside a
+        // rectangle, nowhere inside any other shape.
+        const QPainterPath clip = painter.clipPath();
+        QPainterPath box;
+        box.addRect(clip.boundingRect());
+        joinArea_ = clip == box ? box.boundingRect().adjusted(0.5, 0.5, -0.5, -0.5) : QRectF();
+    }
     painter_.save();
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(Qt::NoBrush);
@@ -70,30 +80,122 @@ void VectorPainter::finish()
     if (finished_) return;
     finished_ = true;
     paintRun();
+    paintFills();
     painter_.restore();
 }
 
 void VectorPainter::fill(const QRect& rect, QRgb color)
 {
+    if (rect.isEmpty()) return;
     paintRun();
+    if (deviceFills_) {
+        addFill(rect, color);
+        return;
+    }
     usePen(std::nullopt);
-    if (deviceFills_ && !inDeviceUnits_) {
+    useBrush(color);
+    painter_.drawRect(rect);
+}
+
+void VectorPainter::addFill(const QRect& rect, QRgb color)
+{
+    const bool joins = !joinArea_ || joinArea_->contains(QRectF(rect));
+    if (joins
+        && (extendFill({true, color, rect.left(), rect.right()}, rect)
+            || extendFill({false, color, rect.top(), rect.bottom()}, rect)))
+        return;
+    push(Fill{rect, color}, joins);
+}
+
+void VectorPainter::push(const Fill& fill, bool joins)
+{
+    fills_.push_back(fill);
+    const std::size_t index = fills_.size() - 1;
+    if (joins) remember(index);
+    for (auto& [known, last] : lastOfColor_) {
+        if (known == fill.color) {
+            last = index;
+            return;
+        }
+    }
+    lastOfColor_.emplace_back(fill.color, index);
+}
+
+// Joins `rect` to the fill its key names when that fill still spans the same pixels
+// across, meets or overlaps it along, and nothing of another colour painted since
+// reaches into it; the grown fill may then join the one it continues in turn.
+bool VectorPainter::extendFill(const FillKey& key, const QRect& rect)
+{
+    const auto found = ends_.find(key);
+    if (found == ends_.end()) return false;
+    const std::size_t index = found->second;
+    if (index >= fills_.size()) return false;
+    Fill& fill = fills_[index];
+    const auto [column, color, from, to] = key;
+    const bool across = fill.color == color
+                        && (column ? fill.rect.left() == from && fill.rect.right() == to
+                                   : fill.rect.top() == from && fill.rect.bottom() == to);
+    const bool meets =
+        column ? rect.top() <= fill.rect.bottom() + 1 && rect.bottom() >= fill.rect.top() - 1
+               : rect.left() <= fill.rect.right() + 1 && rect.right() >= fill.rect.left() - 1;
+    if (!across || !meets || paintedOverSince(index, rect, color)) return false;
+    fill.rect = fill.rect.united(rect);
+    if (index + 1 == fills_.size() && index > 0) {
+        // The last fill, grown, may continue an earlier one the other way.
+        const Fill grown = fill;
+        fills_.pop_back();
+        for (auto& [known, last] : lastOfColor_) last = std::min(last, fills_.size() - 1);
+        if (!extendFill({!column, color, column ? grown.rect.top() : grown.rect.left(),
+                         column ? grown.rect.bottom() : grown.rect.right()},
+                        grown.rect))
+            push(grown, true);
+    } else {
+        remember(index);
+    }
+    return true;
+}
+
+bool VectorPainter::paintedOverSince(std::size_t index, const QRect& rect, QRgb color) const
+{
+    bool otherColor = false;
+    for (const auto& [known, last] : lastOfColor_) otherColor |= known != color && last > index;
+    if (!otherColor) return false;
+    for (std::size_t i = index + 1; i < fills_.size(); ++i) {
+        if (fills_[i].color != color && fills_[i].rect.intersects(rect)) return true;
+    }
+    return false;
+}
+
+void VectorPainter::remember(std::size_t index)
+{
+    const Fill& fill = fills_[index];
+    ends_[{true, fill.color, fill.rect.left(), fill.rect.right()}] = index;
+    ends_[{false, fill.color, fill.rect.top(), fill.rect.bottom()}] = index;
+}
+
+void VectorPainter::paintFills()
+{
+    if (fills_.empty()) return;
+    usePen(std::nullopt);
+    if (!inDeviceUnits_) {
         // A fill under a scaling transformation restates the transformation around its
         // rectangle; in device units it is the rectangle alone.
         painter_.setWorldTransform(QTransform());
         inDeviceUnits_ = true;
     }
-    useBrush(color);
-    if (inDeviceUnits_) {
-        painter_.drawRect(transform_.mapRect(QRectF(rect)));
-    } else {
-        painter_.drawRect(rect);
+    for (const Fill& fill : fills_) {
+        useBrush(fill.color);
+        painter_.drawRect(transform_.mapRect(QRectF(fill.rect)));
     }
+    fills_.clear();
+    ends_.clear();
+    lastOfColor_.clear();
 }
 
 void VectorPainter::text(const FontEntry& font, QRgb color, QPoint baseline, QStringView text,
                          const QRect* clip)
 {
+    paintFills();
     scaled();
     // Text is drawn with no brush, as after a fill of its own.
     useBrush(std::nullopt);

@@ -6,12 +6,15 @@
 #include <QPointF>
 #include <QRawFont>
 #include <QRect>
+#include <QRectF>
 #include <QRgb>
 #include <QStringView>
 #include <QTransform>
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,8 +29,13 @@ struct FontEntry;
 // font around its glyphs, each fill under a scaling transformation its own transformation.
 // This painter draws the same glyphs at the same places and the same rectangles:
 // consecutive unclipped texts of one font and colour go down as one run of glyphs, and
-// fills are given in device units when the transformation only scales and moves.
-// Calls are painted in the order made; finish() (or the destructor) paints what is held.
+// fills are given in device units when the transformation only scales and moves, and
+// fills of one colour that continue one another (the pieces of a border or of a filled
+// column, row by row) go down as one rectangle where nothing painted between them reaches
+// in. Renderers snap a filled rectangle to whole pixels, so the pieces and their union
+// cover the same pixels; pieces at the clip's edge, which a renderer covers in part, stay
+// pieces. Calls are painted in the order made; finish() (or the destructor) paints what is
+// held.
 class VectorPainter {
 public:
     explicit VectorPainter(QPainter& painter);
@@ -48,6 +56,19 @@ public:
     struct AsciiGlyphs;
 
 private:
+    struct Fill {
+        QRect rect;
+        QRgb color;
+    };
+    // Fills of one colour along one column (true) or row of pixels, by their extent across.
+    using FillKey = std::tuple<bool, QRgb, int, int>;
+
+    void addFill(const QRect& rect, QRgb color);
+    void push(const Fill& fill, bool joins);
+    bool extendFill(const FillKey& key, const QRect& rect);
+    bool paintedOverSince(std::size_t index, const QRect& rect, QRgb color) const;
+    void remember(std::size_t index);
+    void paintFills();
     const AsciiGlyphs* asciiGlyphs(const FontEntry& font);
     bool addToRun(const FontEntry& font, QRgb color, QPoint baseline, QStringView text);
     void paintRun();
@@ -65,6 +86,12 @@ private:
     std::optional<QRgb> pen_;
     std::optional<QRgb> brush_;
     std::vector<std::pair<const FontEntry*, std::unique_ptr<AsciiGlyphs>>> glyphs_;
+
+    // The fills not painted yet, pieces joined, in painting order.
+    std::optional<QRectF> joinArea_; // where pieces join; everywhere when not set
+    std::vector<Fill> fills_;
+    std::map<FillKey, std::size_t> ends_; // the fill that a piece of the key would continue
+    std::vector<std::pair<QRgb, std::size_t>> lastOfColor_;
 
     // The run of glyphs not painted yet.
     const AsciiGlyphs* runGlyphs_ = nullptr;

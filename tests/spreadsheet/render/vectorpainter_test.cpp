@@ -50,6 +50,23 @@ const Piece kPieces[] = {
     {{}, 0xFF0000FF, 2, {150, 112}, u"qwertyuiop", false},
     fill(QRect(0, 120, 1, 60), 0xFF000000),
     fill(QRect(0, 179, 300, 1), 0xFF000000),
+    // A filled column and borders in pieces, row by row, which join but for the piece
+    // that a fill of another colour painted between them reaches into.
+    fill(QRect(199, 149, 41, 18), 0xFFC0C0C0),
+    fill(QRect(239, 149, 41, 18), 0xFFC0C0C0),
+    fill(QRect(199, 166, 41, 18), 0xFFC0C0C0),
+    fill(QRect(239, 166, 41, 18), 0xFFC0C0C0),
+    fill(QRect(250, 190, 10, 10), 0xFFFFFF00),
+    fill(QRect(199, 183, 41, 18), 0xFFC0C0C0),
+    fill(QRect(239, 183, 41, 18), 0xFFC0C0C0),
+    fill(QRect(198, 148, 1, 19), 0xFF000000),
+    fill(QRect(198, 165, 1, 19), 0xFF000000),
+    fill(QRect(198, 182, 1, 19), 0xFF000000),
+    fill(QRect(198, 200, 42, 1), 0xFF000000),
+    fill(QRect(239, 200, 42, 1), 0xFF000000),
+    // Pieces at the clip's edge, which a renderer covers in part, stay apart.
+    fill(QRect(0, 210, 1, 10), 0xFF000000),
+    fill(QRect(0, 219, 1, 11), 0xFF000000),
     {{}, 0xFF000000, 0, {5, 140}, u"1/5/2016", false},
 };
 
@@ -94,6 +111,8 @@ QByteArray pdfOf(const std::function<void(QPainter&, FontCache&)>& paint,
     writer.setCreator(QString());
     QPainter painter(&writer);
     painter.setTransform(transform);
+    // Pieces at the clip's edge stay pieces.
+    painter.setClipRect(QRect(0, 0, 300, 230));
     FontCache fonts;
     paint(painter, fonts);
     painter.end();
@@ -123,8 +142,8 @@ QList<QByteArray> pageOf(const QByteArray& pdf, const QString& file)
     return page;
 }
 
-// The text objects (BT ... ET) of the document's content streams.
-qsizetype textObjects(const QByteArray& pdf)
+// How often the document's content streams hold `op`.
+qsizetype operators(const QByteArray& pdf, const char* op)
 {
     qsizetype count = 0;
     QByteArray inflated(1 << 20, '\0');
@@ -136,8 +155,7 @@ qsizetype textObjects(const QByteArray& pdf)
                        reinterpret_cast<const Bytef*>(pdf.constData() + start),
                        static_cast<uLong>(pdf.indexOf("\nendstream", start) - start))
             == Z_OK)
-            count +=
-                QByteArrayView(inflated.constData(), static_cast<qsizetype>(size)).count("BT\n");
+            count += QByteArrayView(inflated.constData(), static_cast<qsizetype>(size)).count(op);
     }
     return count;
 }
@@ -156,8 +174,10 @@ TEST_P(VectorPages, ReadAndLookAsEachPieceDrawnOnItsOwn)
     EXPECT_EQ(page.front(), expected.front()) << "text";
     EXPECT_TRUE(page[1] == expected[1]) << "pixels at 100 dpi";
     EXPECT_TRUE(page[2] == expected[2]) << "pixels at 300 dpi";
-    EXPECT_EQ(textObjects(alone), 12);
-    EXPECT_EQ(textObjects(together), 10) << "the first three texts go down as one";
+    EXPECT_EQ(operators(alone, "BT\n"), 12);
+    EXPECT_EQ(operators(together, "BT\n"), 10) << "the first three texts go down as one";
+    EXPECT_EQ(operators(alone, " re\n"), 18);
+    EXPECT_EQ(operators(together, " re\n"), GetParam().isRotating() ? 18 : 11) << "fills joined";
 }
 
 INSTANTIATE_TEST_SUITE_P(Transforms, VectorPages,
