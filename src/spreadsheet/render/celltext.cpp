@@ -46,7 +46,7 @@ int FontEntry::width(const QString& text) const
     double total = 0.0;
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u < 0x20 || u > 0x7E || u == u'f') return metrics.horizontalAdvance(text);
+        if (!isPlainAscii(u)) return metrics.horizontalAdvance(text);
         double& advance = advances_[u];
         if (advance < 0.0) advance = exact_.horizontalAdvance(c);
         total += advance;

@@ -45,6 +45,10 @@ QStringList fontFamilies(const QString& name);
 // with the same fonts paints the same pixels.
 QFont sheetFont(const FontSpec& fontSpec);
 
+// Printable ASCII but "f": with kerning off a text of these characters has no kerning and
+// no ligatures, so each character is one glyph with an advance of its own.
+constexpr bool isPlainAscii(char16_t c) { return c >= 0x20 && c <= 0x7E && c != u'f'; }
+
 struct FontEntry {
     explicit FontEntry(const FontSpec& fontSpec);
     QFont font;
@@ -55,8 +59,7 @@ struct FontEntry {
     int lineSpacing = 0;
 
     // metrics.horizontalAdvance(text), without shaping the text where that cannot change
-    // the result: printable ASCII has no kerning (it is off) and, but for "f", no
-    // ligatures, so its width is the sum of its characters' advances.
+    // the result: the width of plain ASCII is the sum of its characters' advances.
     int width(const QString& text) const;
 
 private:

@@ -2,6 +2,7 @@
 #include "spreadsheet/render/drawing.h"
 
 #include "spreadsheet/render/celltext.h"
+#include "spreadsheet/render/vectorpainter.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -50,41 +51,19 @@ void Drawing::append(const Drawing& later)
 
 void Drawing::paint(QPainter& painter, const QRect& visible) const
 {
-    // A PDF painter fills a rectangle by setting its pen and brush, drawing and setting
-    // them back, each change written to the page; drawing the same rectangles with the
-    // brush changed only where the colour does writes the same fills with less around
-    // them. Screens keep their own quicker filling.
-    const bool pdf =
+    const bool vector =
         painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Pdf;
-    if (pdf) {
-        painter.save();
-        painter.setPen(Qt::NoPen);
+    if (vector) {
+        paintVector(painter, visible);
+        return;
     }
     const FontEntry* font = nullptr;
     std::optional<QRgb> pen;
-    std::optional<QRgb> brush;
     for (const Op& op : ops_) {
         if (!op.bounds.intersects(visible)) continue;
         if (op.kind == Kind::Fill) {
-            if (!pdf) {
-                painter.fillRect(op.bounds, QColor(op.color));
-            } else {
-                if (pen) {
-                    pen.reset();
-                    painter.setPen(Qt::NoPen);
-                }
-                if (brush != op.color) {
-                    brush = op.color;
-                    painter.setBrush(QColor(op.color));
-                }
-                painter.drawRect(op.bounds);
-            }
+            painter.fillRect(op.bounds, QColor(op.color));
             continue;
-        }
-        if (brush) {
-            // Text is drawn with no brush, as after a fill of its own.
-            brush.reset();
-            painter.setBrush(Qt::NoBrush);
         }
         if (font != op.font) {
             font = op.font;
@@ -105,7 +84,22 @@ void Drawing::paint(QPainter& painter, const QRect& visible) const
             painter.drawText(op.baseline, text);
         }
     }
-    if (pdf) painter.restore();
+}
+
+void Drawing::paintVector(QPainter& painter, const QRect& visible) const
+{
+    VectorPainter out(painter);
+    for (const Op& op : ops_) {
+        if (!op.bounds.intersects(visible)) continue;
+        if (op.kind == Kind::Fill) {
+            out.fill(op.bounds, op.color);
+        } else {
+            out.text(*op.font, op.color, op.baseline,
+                     QStringView(texts_).mid(op.textStart, op.textLength),
+                     op.kind == Kind::ClippedText ? &op.clip : nullptr);
+        }
+    }
+    out.finish();
 }
 
 } // namespace bw::ss::render

@@ -33,6 +33,8 @@ public:
     void paint(QPainter& painter, const QRect& visible) const;
 
 private:
+    void paintVector(QPainter& painter, const QRect& visible) const;
+
     enum class Kind : std::uint8_t { Fill, Text, ClippedText };
     struct Op {
         QRect bounds; // the fill itself, or every pixel a text may touch
