@@ -1,11 +1,14 @@
 // One trip as it travels between rooms: its eight fields by name.
 #pragma once
 
+#include <QString>
 #include <QVariant>
 #include <QtGlobal>
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace bw {
@@ -98,5 +101,53 @@ constexpr bool isNumericField(int field)
     return field >= 0 && field < Trip::kFieldCount
            && kTripFields[static_cast<std::size_t>(field)].numeric;
 }
+
+// A trip's fields held by their kinds: the texts first, then the numbers, in column order,
+// and which fields are null. The grid's table keeps one per row, so that a long log is held
+// without a QVariant and a vector per trip; field() gives the value a Trip would hold.
+struct TripCells {
+    static constexpr int kTextCount = 6;
+    static constexpr int kNumberCount = Trip::kFieldCount - kTextCount;
+
+    std::array<QString, kTextCount> texts;
+    std::array<double, kNumberCount> numbers{};
+    std::uint8_t nulls = 0xff; // bit k set: field k is null
+
+    static constexpr bool isText(int field) { return field < kTextCount; }
+    bool isNull(int field) const { return ((nulls >> field) & 1U) != 0; }
+    QVariant field(int field) const
+    {
+        if (isNull(field)) return {};
+        return isText(field) ? QVariant(texts[static_cast<std::size_t>(field)])
+                             : QVariant(numbers[static_cast<std::size_t>(field - kTextCount)]);
+    }
+    void setNull(int field)
+    {
+        if (isText(field)) {
+            texts[static_cast<std::size_t>(field)] = QString();
+        } else {
+            numbers[static_cast<std::size_t>(field - kTextCount)] = 0.0;
+        }
+        nulls = static_cast<std::uint8_t>(nulls | (1U << field));
+    }
+    void setText(int field, QString text)
+    {
+        texts[static_cast<std::size_t>(field)] = std::move(text);
+        nulls = static_cast<std::uint8_t>(nulls & ~(1U << field));
+    }
+    void setNumber(int field, double number)
+    {
+        numbers[static_cast<std::size_t>(field - kTextCount)] = number;
+        nulls = static_cast<std::uint8_t>(nulls & ~(1U << field));
+    }
+};
+
+// The texts come first and the numbers last, as TripCells holds them.
+static_assert([] {
+    for (int k = 0; k < Trip::kFieldCount; ++k) {
+        if (isNumericField(k) == TripCells::isText(k)) return false;
+    }
+    return true;
+}());
 
 } // namespace bw

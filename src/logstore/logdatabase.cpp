@@ -16,7 +16,9 @@
 #include <QStandardPaths>
 
 #include <array>
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #ifndef _WIN32
@@ -178,14 +180,68 @@ QString settingsPath()
            + QStringLiteral("/Varnholt/Brindlewick.ini");
 }
 
-// The id, order and fields of every trip.
+// The id, order and fields of every trip, the fields from column 2 on.
 QByteArray scanTrips() { return "SELECT id, sort_key, " + tripColumns() + " FROM trips"; }
 
-// A row of scanTrips(), ordered or not.
-StoredTrip storedTripOf(const sql::Statement& row)
-{
-    return StoredTrip{row.intAt(0), row.doubleAt(1), tripAt(row, 2)};
-}
+// The texts of the trips read so far, by what they are: a text met again is shared with
+// the trip that had it, not decoded and allocated once more. Each kind of field has a few
+// recent texts by their hash; an odometer reading shares with both odometer fields, a
+// place with both place fields.
+class RepeatedTexts {
+public:
+    // The text of `field` standing in `column` of `row` as Statement::textAt gives it, or
+    // nothing for a null.
+    std::optional<QString> at(const sql::Statement& row, int column, int field)
+    {
+        const QByteArrayView bytes = row.utf8At(column);
+        if (bytes.data() == nullptr) {
+            if (row.isNull(column)) return std::nullopt;
+            return row.textAt(column);
+        }
+        static constexpr std::array<std::size_t, TripCells::kTextCount> kKinds = {0, 1, 1, 2, 3, 3};
+        std::vector<Slot>& recent = kinds_[kKinds[static_cast<std::size_t>(field)]];
+        if (recent.empty()) recent.resize(kSlots);
+        const std::uint64_t hash = hashOf(bytes);
+        Slot& slot = recent[hash % kSlots];
+        if (slot.hash == hash && slot.bytes == bytes.size() && same(slot.text, bytes))
+            return slot.text;
+        slot.hash = hash;
+        slot.bytes = bytes.size();
+        slot.text = QString::fromUtf8(bytes);
+        return slot.text;
+    }
+
+private:
+    struct Slot {
+        std::uint64_t hash = 0;
+        qsizetype bytes = -1;
+        QString text;
+    };
+    static constexpr std::size_t kSlots = 1024;
+
+    // FNV-1a: the texts are short, and a hash worth a call costs more than they do.
+    static std::uint64_t hashOf(QByteArrayView bytes)
+    {
+        std::uint64_t hash = 14695981039346656037ULL;
+        for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        return hash;
+    }
+    // Whether `text` is what `bytes` decode to: ASCII compared as it stands.
+    static bool same(const QString& text, QByteArrayView bytes)
+    {
+        if (text.size() != bytes.size()) return false;
+        const QChar* chars = text.constData();
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            if (byte >= 0x80)
+                return QAnyStringView::equal(text, QUtf8StringView(bytes.data(), bytes.size()));
+            if (chars[i].unicode() != byte) return false;
+        }
+        return true;
+    }
+
+    std::array<std::vector<Slot>, 4> kinds_;
+};
 
 // Inserts a trip as ?1 id, ?2 order and its fields from ?3 on, or updates the one there.
 QByteArray upsertTrip()
@@ -374,8 +430,31 @@ std::vector<StoredTrip> LogDatabase::tripsInOrder()
 
 void LogDatabase::readTrips(const std::function<void(StoredTrip&&)>& take)
 {
+    readTripCells([&](qint64 id, double order, TripCells&& cells) {
+        StoredTrip stored{id, order, {}};
+        for (int k = 0; k < Trip::kFieldCount; ++k) stored.trip.field(k) = cells.field(k);
+        take(std::move(stored));
+    });
+}
+
+void LogDatabase::readTripCells(
+    const std::function<void(qint64 id, double order, TripCells&&)>& take)
+{
     sql::Statement rows(*db_, (scanTrips() + " ORDER BY sort_key, id").constData());
-    while (rows.step()) take(storedTripOf(rows));
+    RepeatedTexts texts;
+    constexpr int kFirst = 2;
+    while (rows.step()) {
+        TripCells cells;
+        for (int k = 0; k < TripCells::kTextCount; ++k) {
+            if (std::optional<QString> text = texts.at(rows, kFirst + k, k))
+                cells.setText(k, *std::move(text));
+        }
+        // The numeric fields as doubles, whatever a foreign tool wrote there.
+        for (int k = TripCells::kTextCount; k < Trip::kFieldCount; ++k) {
+            if (!rows.isNull(kFirst + k)) cells.setNumber(k, rows.doubleAt(kFirst + k));
+        }
+        take(rows.intAt(0), rows.doubleAt(1), std::move(cells));
+    }
 }
 
 void LogDatabase::apply(const TripChanges& changes)

@@ -90,6 +90,10 @@ public:
     std::vector<StoredTrip> tripsInOrder();
     // The same, one trip at a time, without holding them all twice.
     void readTrips(const std::function<void(StoredTrip&&)>& take);
+    // The same as each trip's id, order and fields by their kinds, for a reader that keeps
+    // them so. A text repeated down the log (a date, a place, a description, the odometer
+    // reading that ends one trip and starts the next) is read once and shared.
+    void readTripCells(const std::function<void(qint64 id, double order, TripCells&&)>& take);
     // Why the database at `path` cannot be used as it is, read without changing a byte of
     // it or of the files beside it (`withWal`: a write-ahead file lies beside it and is
     // read too): what PRAGMA quick_check finds, a file that is no database, or a table or

@@ -118,6 +118,10 @@ void LogTable::appendField(const Field& field)
                                 "LogTable", "Operation is not allowed when the object is open.")
                                 .toStdString());
     }
+    // A row holds the trip's fields in their places: a text field where a trip has text.
+    const int slot = fieldCount();
+    if (slot >= kFieldCount || (field.type == FieldType::Text) != TripCells::isText(slot))
+        throwNoItem();
     fields_.push_back(field);
 }
 
@@ -180,7 +184,7 @@ void LogTable::AddNew()
 {
     requireOpen();
     const double order = rows_.empty() ? 1.0 : rows_.back().order + 1.0;
-    Row row{nextId_++, std::vector<QVariant>(fields_.size()), order};
+    Row row{nextId_++, TripCells(), order};
     rows_.push_back(std::move(row));
     cursor_ = static_cast<long long>(rows_.size()) - 1;
     deletedCurrent_ = false;
@@ -260,37 +264,38 @@ void LogTable::setBookmark(Bookmark b)
         QCoreApplication::translate("LogTable", "The bookmark is invalid.").toStdString());
 }
 
-QVariant LogTable::coerce(int field, const QVariant& v) const
+void LogTable::put(TripCells& cells, int field, const QVariant& v) const
 {
     if (field < 0 || field >= fieldCount()) throwNoItem();
     if (v.isNull() || !v.isValid()) {
-        return QVariant();
+        cells.setNull(field);
+        return;
     }
     const Field& f = fields_[static_cast<std::size_t>(field)];
     if (f.type == FieldType::Text) {
         QString text = v.toString();
         if (text.size() > f.definedSize) throwStepErrors();
-        return text;
+        cells.setText(field, std::move(text));
+        return;
     }
     bool ok = false;
     const double d =
         v.typeId() == QMetaType::QString ? v.toString().trimmed().toDouble(&ok) : v.toDouble(&ok);
     // An infinity or NaN would be stored as text no reader takes for a number.
     if (!ok || !std::isfinite(d)) throwStepErrors();
-    return d;
+    cells.setNumber(field, d);
 }
 
 QVariant LogTable::value(int field) const
 {
     const Row& row = current();
     if (field < 0 || field >= fieldCount()) throwNoItem();
-    return row.values[static_cast<std::size_t>(field)];
+    return row.cells.field(field);
 }
 
 void LogTable::setValue(int field, const QVariant& v)
 {
-    QVariant stored = coerce(field, v);
-    current().values[static_cast<std::size_t>(field)] = std::move(stored);
+    put(current().cells, field, v);
     touch(static_cast<std::size_t>(cursor_));
 }
 
@@ -305,16 +310,14 @@ QVariant LogTable::valueAt(int row, int field) const
 {
     requireOpen();
     if (row < 0 || row >= RecordCount() || field < 0 || field >= fieldCount()) throwNoRecord();
-    return rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)];
+    return rows_[static_cast<std::size_t>(row)].cells.field(field);
 }
 
 void LogTable::setValueAt(int row, int field, const QVariant& v)
 {
     requireOpen();
     if (row < 0 || row >= RecordCount()) throwNoRecord();
-    QVariant stored = coerce(field, v);
-    rows_[static_cast<std::size_t>(row)].values[static_cast<std::size_t>(field)] =
-        std::move(stored);
+    put(rows_[static_cast<std::size_t>(row)].cells, field, v);
     touch(static_cast<std::size_t>(row));
 }
 
@@ -327,9 +330,9 @@ void LogTable::insertRow(int row, const std::vector<QVariant>& values, Bookmark 
     } else {
         nextId_ = std::max(nextId_, id + 1);
     }
-    Row fresh{id, std::vector<QVariant>(fields_.size()), 0.0};
+    Row fresh{id, TripCells(), 0.0};
     for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
-        fresh.values[i] = coerce(static_cast<int>(i), values[i]);
+        put(fresh.cells, static_cast<int>(i), values[i]);
     }
     rows_.insert(rows_.begin() + row, std::move(fresh));
     cursor_ = row;
@@ -358,24 +361,38 @@ double LogTable::orderAt(int row) const
     return rows_[static_cast<std::size_t>(row)].order;
 }
 
-void LogTable::appendKept(Bookmark id, double order, std::vector<QVariant> values)
+void LogTable::appendKept(Bookmark id, double order, const std::vector<QVariant>& values)
 {
     requireOpen();
-    values.resize(fields_.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        // Values of the right kind are taken as they are: a long log loads quickly.
-        const QVariant& v = values[i];
-        const bool text = fields_[i].type == FieldType::Text;
-        const bool fits =
-            v.isNull()
-            || (text ? v.typeId() == QMetaType::QString
-                           && v.toString().size() <= fields_[i].definedSize
-                     : v.typeId() == QMetaType::Double && std::isfinite(v.toDouble()));
-        if (!fits) values[i] = coerce(static_cast<int>(i), v);
+    TripCells cells;
+    for (std::size_t i = 0; i < values.size() && i < fields_.size(); ++i) {
+        put(cells, static_cast<int>(i), values[i]);
     }
     nextId_ = std::max(nextId_, id + 1);
-    rows_.push_back(Row{id, std::move(values), order});
+    rows_.push_back(Row{id, std::move(cells), order});
 }
+
+void LogTable::appendKeptCells(Bookmark id, double order, TripCells cells)
+{
+    requireOpen();
+    // Fields of the right size are taken as they are: a long log loads quickly.
+    for (int k = 0; k < kFieldCount; ++k) {
+        if (k >= fieldCount()) {
+            cells.setNull(k);
+        } else if (cells.isNull(k)) {
+        } else if (TripCells::isText(k)) {
+            const QString& text = cells.texts[static_cast<std::size_t>(k)];
+            if (text.size() > fields_[static_cast<std::size_t>(k)].definedSize) throwStepErrors();
+        } else if (!std::isfinite(
+                       cells.numbers[static_cast<std::size_t>(k - TripCells::kTextCount)])) {
+            throwStepErrors();
+        }
+    }
+    nextId_ = std::max(nextId_, id + 1);
+    rows_.push_back(Row{id, std::move(cells), order});
+}
+
+void LogTable::reserve(int rows) { rows_.reserve(static_cast<std::size_t>(std::max(rows, 0))); }
 
 void LogTable::touch(std::size_t row) { touched_[rows_[row].id] = row; }
 

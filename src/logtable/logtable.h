@@ -98,7 +98,11 @@ public:
     double orderAt(int row) const;
     // Appends a row as it was kept: its id, order key and values; the journal stays as
     // it was (the row is already kept).
-    void appendKept(Bookmark id, double order, std::vector<QVariant> values);
+    void appendKept(Bookmark id, double order, const std::vector<QVariant>& values);
+    // The same for fields read by their kinds, taken as they are when they fit the fields.
+    void appendKeptCells(Bookmark id, double order, TripCells cells);
+    // Room for `rows` rows, so that a long log is appended without moving the rows read.
+    void reserve(int rows);
     struct Journal {
         std::vector<int> rows;         // positions of rows added or changed
         std::vector<Bookmark> removed; // ids of rows deleted
@@ -114,14 +118,16 @@ public:
 private:
     struct Row {
         Bookmark id;
-        std::vector<QVariant> values;
+        TripCells cells;
         double order = 0;
     };
     void touch(std::size_t row);
     double orderFor(std::size_t row);
     const Row& current() const;
     Row& current();
-    QVariant coerce(int field, const QVariant& v) const;
+    // Stores `v` in field `field` of `cells` as the field's type takes it; throws, leaving
+    // the cells as they were, for a value the field cannot hold.
+    void put(TripCells& cells, int field, const QVariant& v) const;
     void requireOpen() const;
 
     std::vector<Field> fields_;

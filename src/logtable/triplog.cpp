@@ -442,12 +442,12 @@ void TripLog::restoreInto(LogTable& table, StepTrap& trap)
     }
     int count = 0;
     trap.run(164, [&] {
-        db_->readTrips([&](StoredTrip&& stored) {
+        table.reserve(std::min(db_->tripCount(), kMaxTrips));
+        db_->readTripCells([&](qint64 id, double order, TripCells&& cells) {
             // The trips beyond the limit stay kept; they are only not loaded.
             if (++count > kMaxTrips) return;
             trap.run(166, [&] {
-                table.appendKept(static_cast<LogTable::Bookmark>(stored.id), stored.order,
-                                 stored.trip.values());
+                table.appendKeptCells(static_cast<LogTable::Bookmark>(id), order, std::move(cells));
             });
         });
     });

@@ -110,6 +110,38 @@ TEST_F(LogDatabaseTest, TripsComeBackInOrderWithIdsAndEveryValue)
     EXPECT_EQ(back[0].trip.mileage.typeId(), QMetaType::Double);
 }
 
+// The reader that shares repeated texts gives every field as the row-by-row reading of the
+// same statement does, whatever a foreign tool put there, and shares what repeats.
+TEST_F(LogDatabaseTest, TripCellsReadAsTheRowsAreAndShareRepeatedTexts)
+{
+    LogDatabase db(path(), LogDatabase::Access::ReadWrite);
+    db.database().exec(
+        "INSERT INTO trips VALUES (1, 1, '5/1/2016', 'Zürich', 'Mall', '', '100', '102', 2, 5),"
+        " (2, 2, '5/1/2016', 'Mall', 'Zürich', NULL, '102', '104', '2.5', 'x'),"
+        " (3, 3, NULL, X'4D616C6C', 'Zürich ', 'Mall', 104, NULL, NULL, 1e300),"
+        " (4, 0.5, '5/1/2016', 'Zurich', 'Mall', '', '', '100', 0.1, -3)");
+    std::vector<std::pair<qint64, TripCells>> read;
+    db.readTripCells([&](qint64 id, double, TripCells&& cells) { read.emplace_back(id, cells); });
+    sql::Statement rows(db.database(),
+                        "SELECT id, " + tripColumns() + " FROM trips ORDER BY sort_key, id");
+    for (const auto& [id, cells] : read) {
+        ASSERT_TRUE(rows.step());
+        EXPECT_EQ(id, rows.intAt(0));
+        const Trip expected = tripAt(rows, 1);
+        for (int k = 0; k < Trip::kFieldCount; ++k) {
+            EXPECT_EQ(cells.field(k), expected.field(k)) << id << " field " << k;
+            EXPECT_EQ(cells.field(k).typeId(), expected.field(k).typeId()) << id << " field " << k;
+        }
+    }
+    EXPECT_FALSE(rows.step()) << "every trip read";
+    const auto shared = [&](int a, int fieldA, int b, int fieldB) {
+        return read[a].second.texts[fieldA].isSharedWith(read[b].second.texts[fieldB]);
+    };
+    EXPECT_TRUE(shared(0, 0, 1, 0)) << "a date met again";
+    EXPECT_TRUE(shared(1, 2, 2, 1)) << "a place in the other place field";
+    EXPECT_TRUE(shared(1, 4, 0, 5)) << "the reading that ends one trip and starts the next";
+    EXPECT_FALSE(shared(3, 3, 2, 1)) << "a description is no place";
+}
 TEST_F(LogDatabaseTest, ChangesTouchOnlyTheirRowsAndRollBackWhole)
 {
     LogDatabase db(path(), LogDatabase::Access::ReadWrite);
