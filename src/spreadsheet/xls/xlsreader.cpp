@@ -18,6 +18,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <numeric>
 
 namespace bw::ss::xls {
 
@@ -809,14 +810,28 @@ private:
         sheet.setNeedsRecalc(d.staleResults);
     }
 
+    // The cells in the order `before` gives, those at one address in the order read. The
+    // order is found for their indexes, and the cells are moved once into it.
+    template <typename Before>
+    static void sortCells(std::vector<ReadCell>& cells, Before before)
+    {
+        std::vector<std::size_t> order(cells.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return before(cells[a], cells[b]); });
+        std::vector<ReadCell> sorted;
+        sorted.reserve(cells.size());
+        for (const std::size_t i : order) sorted.push_back(std::move(cells[i]));
+        cells = std::move(sorted);
+    }
+
     // Cells in row and column order, each once (the last read wins), into their rows.
     void buildCells(Worksheet& sheet, SheetData& d)
     {
         const auto before = [](const ReadCell& a, const ReadCell& b) {
             return a.row != b.row ? a.row < b.row : a.col < b.col;
         };
-        if (!std::is_sorted(d.cells.begin(), d.cells.end(), before))
-            std::stable_sort(d.cells.begin(), d.cells.end(), before);
+        if (!std::is_sorted(d.cells.begin(), d.cells.end(), before)) sortCells(d.cells, before);
         auto& rows = sheet.rows();
         RowInfo* rowAt = nullptr;
         int rowIndex = -1;
