@@ -12,7 +12,7 @@ void enterR1C1(Worksheet& sheet, CellAddress cell, const QString& text, const QL
 {
     FormatTable& formats = sheet.workbook().formats();
     const FormatId formatId = sheet.formatAt(cell);
-    const entry::Parsed parsed = entry::parse(text, formats.get(formatId).numberFormat, locale);
+    entry::Parsed parsed = entry::parse(text, formats.get(formatId).numberFormat, locale);
     if (parsed.kind == entry::Parsed::Kind::Formula) {
         // Parsing throws before anything is stored, so a refused formula leaves the cell as it was.
         auto f = std::make_shared<const Formula>(parseR1C1(parsed.formulaText, cell));
@@ -20,7 +20,7 @@ void enterR1C1(Worksheet& sheet, CellAddress cell, const QString& text, const QL
         sheet.setFormula(cell, std::move(f), result);
         return;
     }
-    sheet.setValue(cell, parsed.value);
+    sheet.setValue(cell, std::move(parsed.value));
     if (parsed.numberFormat) {
         CellFormat changed = formats.get(formatId);
         changed.numberFormat = *parsed.numberFormat;

@@ -30,6 +30,7 @@ public:
     bool empty() const { return cells_.empty(); }
     std::size_t size() const { return cells_.size(); }
     void clear() { cells_.clear(); }
+    void reserve(std::size_t cells) { cells_.reserve(cells); }
 
     iterator lower_bound(int col) { return std::lower_bound(begin(), end(), col, before); }
     const_iterator lower_bound(int col) const

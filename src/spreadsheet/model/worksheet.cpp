@@ -8,37 +8,6 @@ namespace bw::ss {
 
 Worksheet::Worksheet(Workbook& book, QString name) : book_(&book), name_(std::move(name)) {}
 
-void Worksheet::remember(RowInfo* row, int index) const
-{
-    found_[1] = found_[0];
-    found_[0] = FoundRow{row, index};
-}
-
-const RowInfo* Worksheet::findRow(int row) const
-{
-    for (const FoundRow& known : found_) {
-        if (known.row != nullptr && known.index == row) return known.row;
-    }
-    const auto found = rows_.find(row);
-    if (found == rows_.end()) return nullptr;
-    // Only the map's own nodes are remembered, and they stay where they are until erased.
-    remember(const_cast<RowInfo*>(&found->second), row);
-    return found_[0].row;
-}
-
-RowInfo& Worksheet::rowAt(int row)
-{
-    for (const FoundRow& known : found_) {
-        if (known.row != nullptr && known.index == row) return *known.row;
-    }
-    // Rows are mostly added below the last one, where no search is needed.
-    const auto hint = !rows_.empty() && std::prev(rows_.end())->first < row
-                          ? rows_.end()
-                          : rows_.lower_bound(row);
-    remember(&rows_.try_emplace(hint, row)->second, row);
-    return *found_[0].row;
-}
-
 const Cell* Worksheet::cell(CellAddress a) const
 {
     const RowInfo* row = findRow(a.row);
@@ -50,11 +19,9 @@ const Cell* Worksheet::cell(CellAddress a) const
 Cell& Worksheet::touch(CellAddress a)
 {
     RowInfo& row = rowAt(a.row);
-    auto found = row.cells.find(a.col);
-    if (found != row.cells.end()) return found->second;
-    Cell fresh;
-    fresh.format = formatAt(a);
-    return row.cells.emplace(a.col, std::move(fresh)).first->second;
+    const auto [at, made] = row.cells.try_emplace(a.col);
+    if (made) at->second.format = inheritedFormat(&row, a.col);
+    return at->second;
 }
 
 void Worksheet::setValue(CellAddress a, Value v)
@@ -75,12 +42,11 @@ void Worksheet::setFormula(CellAddress a, std::shared_ptr<const formula::Formula
 
 void Worksheet::clearContentsAndFormats()
 {
-    found_[0] = found_[1] = FoundRow{};
     for (auto& [index, row] : rows_) {
         row.cells.clear();
         row.format.reset();
     }
-    std::erase_if(rows_, [](const auto& entry) { return !entry.second.height.has_value(); });
+    rows_.eraseIf([](const auto& entry) { return !entry.second.height.has_value(); });
     for (auto& [index, col] : columns_) {
         col.format.reset();
     }
@@ -92,13 +58,19 @@ void Worksheet::clearContentsAndFormats()
 
 FormatId Worksheet::formatAt(CellAddress a) const
 {
-    if (const RowInfo* row = findRow(a.row)) {
+    const RowInfo* row = findRow(a.row);
+    if (row != nullptr) {
         const auto c = row->cells.find(a.col);
         if (c != row->cells.end()) return c->second.format;
-        if (row->format) return *row->format;
     }
-    const auto col = columns_.find(a.col);
-    if (col != columns_.end() && col->second.format) return *col->second.format;
+    return inheritedFormat(row, a.col);
+}
+
+FormatId Worksheet::inheritedFormat(const RowInfo* row, int col) const
+{
+    if (row != nullptr && row->format) return *row->format;
+    const auto found = columns_.find(col);
+    if (found != columns_.end() && found->second.format) return *found->second.format;
     return defaultFormat_;
 }
 

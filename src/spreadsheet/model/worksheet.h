@@ -3,8 +3,8 @@
 
 #include "spreadsheet/model/cell.h"
 #include "spreadsheet/model/cellref.h"
-#include "spreadsheet/model/cellrow.h"
 #include "spreadsheet/model/pagesetup.h"
+#include "spreadsheet/model/sheetrows.h"
 
 #include <QString>
 
@@ -24,12 +24,6 @@ class Workbook;
 inline constexpr double kDefaultRowHeight = 12.75;
 inline constexpr double kDefaultColumnWidth = 8.43;
 
-struct RowInfo {
-    CellRow cells;                  // by column
-    std::optional<double> height;   // custom height in points
-    std::optional<FormatId> format; // format of the whole row
-};
-
 struct ColumnInfo {
     std::optional<double> width;    // characters
     std::optional<FormatId> format; // format of the whole column
@@ -41,7 +35,7 @@ struct ColumnInfo {
 class Worksheet {
 public:
     Worksheet(Workbook& book, QString name);
-    // The last row looked up is remembered by address: a copy would remember the other's.
+    // A sheet belongs to its workbook, which knows it by address.
     Worksheet(const Worksheet&) = delete;
     Worksheet& operator=(const Worksheet&) = delete;
 
@@ -67,14 +61,8 @@ public:
     FormatId formatAt(CellAddress a) const;
     void setCellFormat(CellAddress a, FormatId id);
 
-    const std::map<int, RowInfo>& rows() const { return rows_; }
-    // Whatever the caller does to the rows, the last row looked up is looked up afresh;
-    // a caller that keeps the map must not erase rows from it after looking cells up.
-    std::map<int, RowInfo>& rows()
-    {
-        found_[0] = found_[1] = FoundRow{};
-        return rows_;
-    }
+    const SheetRows& rows() const { return rows_; }
+    SheetRows& rows() { return rows_; }
     const std::map<int, ColumnInfo>& columns() const { return columns_; }
     std::map<int, ColumnInfo>& columns() { return columns_; }
 
@@ -120,14 +108,14 @@ public:
     void setNeedsRecalc(bool on) { needsRecalc_ = on; }
 
 private:
-    // The stored row, or nothing; cells are entered and read row by row, so the last row
-    // found is tried first.
-    const RowInfo* findRow(int row) const;
-    RowInfo& rowAt(int row);
+    const RowInfo* findRow(int row) const { return rows_.stored(row); }
+    RowInfo& rowAt(int row) { return rows_[row]; }
+    // The format a cell of `row` without a stored cell shows in column `col`.
+    FormatId inheritedFormat(const RowInfo* row, int col) const;
 
     Workbook* book_;
     QString name_;
-    std::map<int, RowInfo> rows_;
+    SheetRows rows_;
     std::map<int, ColumnInfo> columns_;
     FormatId defaultFormat_ = kDefaultFormat;
     std::vector<CellRange> merges_;
@@ -136,14 +124,6 @@ private:
     bool showGridlines_ = true;
     PageSetup pageSetup_;
     bool needsRecalc_ = false;
-    // The two rows looked up last: a border between two rows reads and writes both, turn
-    // about, for every cell along it.
-    struct FoundRow {
-        RowInfo* row = nullptr;
-        int index = 0;
-    };
-    void remember(RowInfo* row, int index) const;
-    mutable FoundRow found_[2];
 };
 
 } // namespace bw::ss

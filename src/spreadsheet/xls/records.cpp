@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <cstring>
+
 namespace bw::ss::xls {
 
 namespace {
@@ -73,7 +75,10 @@ bool RecordReader::next(Record& out)
             "Spreadsheet",
             "The file is damaged: the workbook data ends in the middle of a record."));
     }
-    out.data = stream_.mid(pos_ + 4, length);
+    // Into the buffer of the record read before: a sheet of many cells is read without an
+    // allocation per record.
+    out.data.resize(length);
+    if (length > 0) std::memcpy(out.data.data(), stream_.constData() + pos_ + 4, length);
     pos_ += 4 + length;
     while (pos_ + 4 <= stream_.size()) {
         ByteReader peek(stream_.constData() + pos_, 4);

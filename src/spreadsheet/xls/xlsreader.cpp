@@ -18,6 +18,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <numeric>
 
 namespace bw::ss::xls {
 
@@ -471,6 +472,7 @@ private:
             {rec::String, &WorkbookReader::readString},
             {rec::ShrFmla, &WorkbookReader::readShrFmla},
             {rec::Row, &WorkbookReader::readRow},
+            {rec::Dimensions, &WorkbookReader::readDimensions},
             {rec::ColInfo, &WorkbookReader::readColInfo},
             {rec::StandardWidth, &WorkbookReader::readStandardWidth},
             {rec::MergeCells, &WorkbookReader::readMergeCells},
@@ -664,6 +666,21 @@ private:
         if (flags & 0x0080) info.second = (flags >> 16) & 0x0FFF;
     }
 
+    // The sheet's extent, read ahead of its cells: room for them at once. A cell takes
+    // at least two bytes of the file (in a MULBLANK), so no extent claims more than that.
+    void readDimensions(const Record&, ByteReader& in, SheetData& d)
+    {
+        if (in.remaining() < 12) return;
+        const std::uint32_t firstRow = in.u32();
+        const std::uint32_t rowEnd = in.u32();
+        const unsigned firstCol = in.u16();
+        const unsigned colEnd = in.u16();
+        if (rowEnd <= firstRow || colEnd <= firstCol) return;
+        const std::uint64_t extent = std::uint64_t(rowEnd - firstRow) * (colEnd - firstCol);
+        const auto most = static_cast<std::uint64_t>(stream_.size()) / 2;
+        d.cells.reserve(static_cast<std::size_t>(std::min(extent, most)));
+    }
+
     void readColInfo(const Record&, ByteReader& in, SheetData& d)
     {
         const unsigned first = in.u16();
@@ -793,24 +810,45 @@ private:
         sheet.setNeedsRecalc(d.staleResults);
     }
 
+    // The cells in the order `before` gives, those at one address in the order read. The
+    // order is found for their indexes, and the cells are moved once into it.
+    template <typename Before>
+    static void sortCells(std::vector<ReadCell>& cells, Before before)
+    {
+        std::vector<std::size_t> order(cells.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return before(cells[a], cells[b]); });
+        std::vector<ReadCell> sorted;
+        sorted.reserve(cells.size());
+        for (const std::size_t i : order) sorted.push_back(std::move(cells[i]));
+        cells = std::move(sorted);
+    }
+
     // Cells in row and column order, each once (the last read wins), into their rows.
     void buildCells(Worksheet& sheet, SheetData& d)
     {
         const auto before = [](const ReadCell& a, const ReadCell& b) {
             return a.row != b.row ? a.row < b.row : a.col < b.col;
         };
-        if (!std::is_sorted(d.cells.begin(), d.cells.end(), before))
-            std::stable_sort(d.cells.begin(), d.cells.end(), before);
+        if (!std::is_sorted(d.cells.begin(), d.cells.end(), before)) sortCells(d.cells, before);
         auto& rows = sheet.rows();
-        auto rowAt = rows.end();
+        RowInfo* rowAt = nullptr;
+        int rowIndex = -1;
         for (std::size_t i = 0; i < d.cells.size(); ++i) {
             ReadCell& read = d.cells[i];
             if (i + 1 < d.cells.size() && d.cells[i + 1].row == read.row
                 && d.cells[i + 1].col == read.col)
                 continue;
-            if (rowAt == rows.end() || rowAt->first != read.row)
-                rowAt = rows.try_emplace(rows.lower_bound(read.row), read.row);
-            auto& cells = rowAt->second.cells;
+            if (rowAt == nullptr || rowIndex != read.row) {
+                rowIndex = read.row;
+                rowAt = &rows[rowIndex];
+                // The row's cells in one block: those read for it follow each other.
+                std::size_t last = i;
+                while (last < d.cells.size() && d.cells[last].row == rowIndex) ++last;
+                rowAt->cells.reserve(rowAt->cells.size() + (last - i));
+            }
+            auto& cells = rowAt->cells;
             auto at = cells.end();
             if (!cells.empty() && std::prev(at)->first >= read.col)
                 at = cells.lower_bound(read.col);

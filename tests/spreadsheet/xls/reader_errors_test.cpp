@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 using namespace bw::ss;
 using namespace bw::ss::xls;
 
@@ -185,4 +188,39 @@ TEST(XlsGolden, EarlierFilesReadBackAndTheWriterStillWritesThem)
         bw::test::xls::expectSameWorkbook(*book, *readWorkbook(golden));
         EXPECT_TRUE(writeWorkbook(*book) == golden) << "the writer's output changed";
     }
+}
+
+// Cells may come in any order and an address twice (the last read wins); an extent that
+// claims the whole sheet makes no difference to what is read.
+TEST(XlsReaderErrors, CellsOutOfOrderAndAnOverstatedExtentReadAsWritten)
+{
+    const auto number = [](int row, int col, double value) {
+        ByteWriter w;
+        w.u16(row, {"Number", "rw"});
+        w.u16(col, {"Number", "col"});
+        w.u16(15);
+        w.f64(value);
+        return record(rec::Number, w.bytes());
+    };
+    ByteWriter extent;
+    extent.u32(0);
+    extent.u32(kMaxRows);
+    extent.u16(0);
+    extent.u16(kMaxColumns);
+    extent.u16(0);
+    const QByteArray head = bofRecord(0x0600, 0x0005);
+    const QByteArray globalsEnd = record(rec::Eof);
+    const auto sheetAt =
+        static_cast<std::uint32_t>(head.size() + boundSheet(0).size() + globalsEnd.size());
+    const QByteArray stream = head + boundSheet(sheetAt) + globalsEnd + bofRecord(0x0600, 0x0010)
+                              + record(rec::Dimensions, extent.bytes()) + number(2, 1, 3)
+                              + number(0, 0, 1) + number(2, 1, 4) + number(1, 5, 2)
+                              + number(0, 0, 5) + record(rec::Eof);
+    const auto book = readBiffStream(stream);
+    std::vector<std::tuple<int, int, double>> cells;
+    for (const auto& [r, row] : book->sheet(0).rows()) {
+        for (const auto& [c, cell] : row.cells) cells.emplace_back(r, c, cell.value.asNumber());
+    }
+    const std::vector<std::tuple<int, int, double>> expected{{0, 0, 5}, {1, 5, 2}, {2, 1, 4}};
+    EXPECT_EQ(cells, expected);
 }
