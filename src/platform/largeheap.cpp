@@ -42,4 +42,14 @@ void reserveLargeHeap()
 #endif
 }
 
+void giveBackLargeHeap()
+{
+#ifdef BW_ADVISE_HEAP
+    // Trimming shortens the heap, and room the heap grows into again is not advised:
+    // hence the reservation anew.
+    malloc_trim(0);
+    reserveLargeHeap();
+#endif
+}
+
 } // namespace bw

@@ -2,6 +2,7 @@
 #include "shell/programwindows.h"
 
 #include "logtable/logsession.h"
+#include "platform/largeheap.h"
 #include "preview/form2.h"
 #include "report/claimreport.h"
 #include "report/mileagelog.h"
@@ -40,6 +41,9 @@ ProgramWindows::ProgramWindows()
         creating_ = true;
         MileageLog::CreateReportCommand(form1_->session(), *this, *this);
         creating_ = false;
+        // The sheets built and read back are gone by now: a report at the limit would
+        // otherwise leave the program holding their memory for as long as it runs.
+        giveBackLargeHeap();
     });
     // What the preview hands out is recorded as a claim by the main window.
     QObject::connect(form2_.get(), &Form2::reportSaved, form1_.get(),

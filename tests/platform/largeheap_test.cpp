@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // The sum of the kB figures on the lines of /proc/self/`file` that start with `key`,
@@ -43,4 +45,24 @@ TEST(LargeHeapTest, ReservesAdvisedRoomWithoutMakingItResident)
     bw::reserveLargeHeap();
     EXPECT_GE(sumKiB("smaps", "Size:", "hg") - advised, 256 * 1024);
     EXPECT_LT(sumKiB("status", "VmRSS:") - resident, 16 * 1024);
+}
+
+// Memory freed after a large piece of work goes back to the system, and the room is
+// advised again for the next.
+TEST(LargeHeapTest, GivesFreedMemoryBackAndReservesAgain)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "a sanitizer's allocator is left as it is";
+#endif
+    if (!QFile::exists(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled")))
+        GTEST_SKIP() << "this kernel has no transparent huge pages";
+    bw::reserveLargeHeap();
+    {
+        std::vector<std::vector<char>> blocks;
+        for (int k = 0; k < 64; ++k) blocks.emplace_back(std::size_t{1} << 20, 'x');
+    }
+    const qint64 held = sumKiB("status", "VmRSS:");
+    bw::giveBackLargeHeap();
+    EXPECT_GT(held - sumKiB("status", "VmRSS:"), 48 * 1024);
+    EXPECT_GE(sumKiB("smaps", "Size:", "hg"), 256 * 1024);
 }
