@@ -26,18 +26,27 @@ qint64 sumKiB(const char* file, const char* key, const char* flag = nullptr)
     return total;
 }
 
+// Where the heap is advised at all: not under a sanitizer's allocator, not without
+// transparent huge pages.
+class LargeHeapTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+        GTEST_SKIP() << "a sanitizer's allocator is left as it is";
+#endif
+        if (!QFile::exists(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled")))
+            GTEST_SKIP() << "this kernel has no transparent huge pages";
+    }
+};
+
 } // namespace
 
 // Both ways this can silently do nothing were real: the C library not recognised (its
 // macro comes with its first header) and the compiler dropping blocks only allocated and
 // freed. The heap's reserved room must come out advised, and not be made resident.
-TEST(LargeHeapTest, ReservesAdvisedRoomWithoutMakingItResident)
+TEST_F(LargeHeapTest, ReservesAdvisedRoomWithoutMakingItResident)
 {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    GTEST_SKIP() << "a sanitizer's allocator is left as it is";
-#endif
-    if (!QFile::exists(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled")))
-        GTEST_SKIP() << "this kernel has no transparent huge pages";
     const qint64 advised = sumKiB("smaps", "Size:", "hg");
     const qint64 resident = sumKiB("status", "VmRSS:");
     ASSERT_GE(advised, 0);
@@ -49,13 +58,8 @@ TEST(LargeHeapTest, ReservesAdvisedRoomWithoutMakingItResident)
 
 // Memory freed after a large piece of work goes back to the system, and the room is
 // advised again for the next.
-TEST(LargeHeapTest, GivesFreedMemoryBackAndReservesAgain)
+TEST_F(LargeHeapTest, GivesFreedMemoryBackAndReservesAgain)
 {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    GTEST_SKIP() << "a sanitizer's allocator is left as it is";
-#endif
-    if (!QFile::exists(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled")))
-        GTEST_SKIP() << "this kernel has no transparent huge pages";
     bw::reserveLargeHeap();
     {
         std::vector<std::vector<char>> blocks;
